@@ -1,0 +1,222 @@
+#include "platform/Prompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace platform {
+
+namespace {
+
+QMessageBox::Icon toQtIcon(IconKind icon)
+{
+    switch (icon) {
+    case IconKind::Warning: return QMessageBox::Warning;
+    case IconKind::Question: return QMessageBox::Question;
+    case IconKind::Information: return QMessageBox::Information;
+    case IconKind::Stop: return QMessageBox::Critical;
+    case IconKind::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+class DesktopPrompts : public PromptHandler {
+public:
+    int messageBox(QWidget *parent, const QString &caption, const QString &text, IconKind icon,
+                   const QStringList &buttons) override
+    {
+        QMessageBox box(toQtIcon(icon), caption, text, QMessageBox::NoButton, parent);
+        std::vector<QAbstractButton *> added;
+        for (const QString &b : buttons)
+            added.push_back(box.addButton(b, QMessageBox::AcceptRole));
+        if (!added.empty())
+            box.setDefaultButton(static_cast<QPushButton *>(added.front()));
+        box.exec();
+        for (size_t i = 0; i < added.size(); ++i)
+            if (box.clickedButton() == added[i])
+                return int(i);
+        return -1;
+    }
+
+    QString openFileName(QWidget *parent, const FileDialogOptions &o) override
+    {
+        QFileDialog dialog(parent, o.title, o.directory, o.filter);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(o.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        if (!o.fileName.isEmpty())
+            dialog.selectFile(o.fileName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().first();
+    }
+
+    QString saveFileName(QWidget *parent, const FileDialogOptions &o) override
+    {
+        QFileDialog dialog(parent, o.title, o.directory, o.filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !o.confirmOverwrite);
+        if (!o.fileName.isEmpty())
+            dialog.selectFile(o.fileName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().first();
+    }
+
+    QString existingDirectory(QWidget *parent, const QString &title, const QString &directory) override
+    {
+        return QFileDialog::getExistingDirectory(parent, title, directory);
+    }
+
+    bool inputText(QWidget *parent, const QString &caption, const QString &prompt, QString &value) override
+    {
+        bool ok = false;
+        QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, value, &ok);
+        if (ok)
+            value = text;
+        return ok;
+    }
+};
+
+std::shared_ptr<PromptHandler> &current()
+{
+    static std::shared_ptr<PromptHandler> handler;
+    return handler;
+}
+
+QString applicationTitle()
+{
+    QString title = QApplication::applicationDisplayName();
+    return title.isEmpty() ? QApplication::applicationName() : title;
+}
+
+}  // namespace
+
+void setPromptHandler(std::shared_ptr<PromptHandler> handler) { current() = std::move(handler); }
+
+PromptHandler &prompts()
+{
+    if (!current())
+        current() = std::make_shared<DesktopPrompts>();
+    return *current();
+}
+
+int showMessage(QWidget *parent, const QString &caption, const QString &text, IconKind icon,
+                const QStringList &buttons)
+{
+    return prompts().messageBox(parent, caption, text, icon, buttons);
+}
+
+void warningBox(QWidget *parent, const QString &text)
+{
+    showMessage(parent, QStringLiteral("Warning"), text, IconKind::Warning, {QStringLiteral("OK")});
+}
+
+bool confirmBox(QWidget *parent, const QString &text)
+{
+    return showMessage(parent, QStringLiteral("Confirm"), text, IconKind::Question,
+                       {QStringLiteral("&Yes"), QStringLiteral("&No")}) == 0;
+}
+
+void informationBox(QWidget *parent, const QString &text)
+{
+    showMessage(parent, QStringLiteral("Information"), text, IconKind::Information,
+                {QStringLiteral("OK")});
+}
+
+void plainBox(QWidget *parent, const QString &text)
+{
+    showMessage(parent, applicationTitle(), text, IconKind::None, {QStringLiteral("OK")});
+}
+
+void applicationErrorBox(QWidget *parent, const QString &message)
+{
+    showMessage(parent, applicationTitle(), message + QLatin1Char('.'), IconKind::Stop,
+                {QStringLiteral("OK")});
+}
+
+int ScriptedPrompts::messageBox(QWidget *, const QString &caption, const QString &text,
+                                IconKind icon, const QStringList &buttons)
+{
+    PromptRecord r;
+    r.kind = PromptRecord::Kind::MessageBox;
+    r.caption = caption;
+    r.text = text;
+    r.icon = icon;
+    r.buttons = buttons;
+    shown.push_back(r);
+    if (buttonAnswers.empty())
+        return buttons.size() == 1 ? 0 : -1;  // a lone OK needs no script
+    int answer = buttonAnswers.front();
+    buttonAnswers.pop_front();
+    return answer;
+}
+
+static QString takeFile(std::deque<QString> &answers)
+{
+    if (answers.empty())
+        return {};
+    QString answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QString ScriptedPrompts::openFileName(QWidget *, const FileDialogOptions &o)
+{
+    PromptRecord r;
+    r.kind = PromptRecord::Kind::OpenFile;
+    r.caption = o.title;
+    r.directory = o.directory;
+    r.filter = o.filter;
+    shown.push_back(r);
+    return takeFile(fileAnswers);
+}
+
+QString ScriptedPrompts::saveFileName(QWidget *, const FileDialogOptions &o)
+{
+    PromptRecord r;
+    r.kind = PromptRecord::Kind::SaveFile;
+    r.caption = o.title;
+    r.directory = o.directory;
+    r.filter = o.filter;
+    shown.push_back(r);
+    return takeFile(fileAnswers);
+}
+
+QString ScriptedPrompts::existingDirectory(QWidget *, const QString &title, const QString &directory)
+{
+    PromptRecord r;
+    r.kind = PromptRecord::Kind::Directory;
+    r.caption = title;
+    r.directory = directory;
+    shown.push_back(r);
+    return takeFile(fileAnswers);
+}
+
+bool ScriptedPrompts::inputText(QWidget *, const QString &caption, const QString &prompt, QString &value)
+{
+    PromptRecord r;
+    r.kind = PromptRecord::Kind::InputText;
+    r.caption = caption;
+    r.text = prompt;
+    r.defaultValue = value;
+    shown.push_back(r);
+    if (inputAnswers.empty())
+        return false;
+    auto [ok, text] = inputAnswers.front();
+    inputAnswers.pop_front();
+    if (ok)
+        value = text;
+    return ok;
+}
+
+std::shared_ptr<ScriptedPrompts> ScriptedPrompts::install()
+{
+    auto script = std::make_shared<ScriptedPrompts>();
+    setPromptHandler(script);
+    return script;
+}
+
+}  // namespace platform

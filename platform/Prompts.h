@@ -1,0 +1,93 @@
+#pragma once
+// Every modal question the program asks goes through here, so that tests can
+// queue the answers and read back what would have been shown.
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+namespace platform {
+
+enum class IconKind { None, Warning, Question, Information, Stop };
+
+// What a prompt showed (or would have shown).
+struct PromptRecord {
+    enum class Kind { MessageBox, OpenFile, SaveFile, Directory, InputText };
+    Kind kind = Kind::MessageBox;
+    QString caption;
+    QString text;             // message text, or the input box's prompt
+    IconKind icon = IconKind::None;
+    QStringList buttons;      // message box buttons, in order
+    QString directory;        // file dialogs: starting directory
+    QString filter;           // file dialogs: name filter
+    QString defaultValue;     // input box: initial text
+};
+
+struct FileDialogOptions {
+    QString title;
+    QString directory;
+    QString fileName;         // preselected name
+    QString filter;           // Qt name filter list, ";;" separated
+    bool mustExist = true;    // open: the file must exist
+    bool confirmOverwrite = true;  // save: ask before replacing
+};
+
+// The real desktop or a script.
+class PromptHandler {
+public:
+    virtual ~PromptHandler() = default;
+    // Returns the index of the pressed button in `buttons`, or -1 when closed.
+    virtual int messageBox(QWidget *parent, const QString &caption, const QString &text,
+                           IconKind icon, const QStringList &buttons) = 0;
+    // Empty result: cancelled.
+    virtual QString openFileName(QWidget *parent, const FileDialogOptions &options) = 0;
+    virtual QString saveFileName(QWidget *parent, const FileDialogOptions &options) = 0;
+    virtual QString existingDirectory(QWidget *parent, const QString &title, const QString &directory) = 0;
+    // Returns false when cancelled; `value` holds the text on OK.
+    virtual bool inputText(QWidget *parent, const QString &caption, const QString &prompt,
+                           QString &value) = 0;
+};
+
+// Installs `handler` for all prompts (nullptr restores the desktop's dialogs).
+void setPromptHandler(std::shared_ptr<PromptHandler> handler);
+PromptHandler &prompts();
+
+// Button sets of the program's message boxes.
+int showMessage(QWidget *parent, const QString &caption, const QString &text,
+                IconKind icon, const QStringList &buttons);
+// Warning: caption "Warning", exclamation icon, "OK".
+void warningBox(QWidget *parent, const QString &text);
+// Confirmation: caption "Confirm", question icon, "&Yes" and "&No"; true only for yes.
+bool confirmBox(QWidget *parent, const QString &text);
+// Information: caption "Information", "OK".
+void informationBox(QWidget *parent, const QString &text);
+// The plain box of non-visual components: application title as caption, no icon, "OK".
+void plainBox(QWidget *parent, const QString &text);
+// The box that ends an uncaught error: stop icon, application title, text and a full stop.
+void applicationErrorBox(QWidget *parent, const QString &message);
+
+// A script for tests: answers are taken from the queues in order; with a
+// queue empty the prompt is answered as cancelled (-1 / empty / false).
+class ScriptedPrompts : public PromptHandler {
+public:
+    std::deque<int> buttonAnswers;
+    std::deque<QString> fileAnswers;       // open, save and directory dialogs
+    std::deque<std::pair<bool, QString>> inputAnswers;
+    std::vector<PromptRecord> shown;
+
+    int messageBox(QWidget *, const QString &caption, const QString &text, IconKind icon,
+                   const QStringList &buttons) override;
+    QString openFileName(QWidget *, const FileDialogOptions &options) override;
+    QString saveFileName(QWidget *, const FileDialogOptions &options) override;
+    QString existingDirectory(QWidget *, const QString &title, const QString &directory) override;
+    bool inputText(QWidget *, const QString &caption, const QString &prompt, QString &value) override;
+
+    // Installs a fresh script for the lifetime of the returned pointer's owner.
+    static std::shared_ptr<ScriptedPrompts> install();
+};
+
+}  // namespace platform

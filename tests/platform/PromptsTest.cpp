@@ -1,0 +1,66 @@
+#include "platform/Prompts.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+using platform::IconKind;
+using platform::PromptRecord;
+
+namespace {
+int argc = 1;
+char arg0[] = "platform_tests";
+char *argv[] = {arg0, nullptr};
+QApplication &app()
+{
+    static QApplication *instance = [] {
+        auto *a = new QApplication(argc, argv);
+        a->setApplicationDisplayName(QStringLiteral("Tolvane Orvex '97"));
+        return a;
+    }();
+    return *instance;
+}
+}  // namespace
+
+TEST(Prompts, BoxesRecordCaptionIconTextAndButtons)
+{
+    app();
+    auto script = platform::ScriptedPrompts::install();
+    script->buttonAnswers = {1, 0};
+
+    platform::warningBox(nullptr, QStringLiteral("No zipfile specified"));
+    EXPECT_FALSE(platform::confirmBox(nullptr, QStringLiteral("Delete?")));
+    EXPECT_TRUE(platform::confirmBox(nullptr, QStringLiteral("Delete?")));
+    platform::informationBox(nullptr, QStringLiteral("3 files were added"));
+    platform::applicationErrorBox(nullptr, QStringLiteral("Error 1 reading Zip File"));
+
+    ASSERT_EQ(script->shown.size(), 5u);
+    EXPECT_EQ(script->shown[0].caption, "Warning");
+    EXPECT_EQ(script->shown[0].icon, IconKind::Warning);
+    EXPECT_EQ(script->shown[0].buttons, QStringList{"OK"});
+    EXPECT_EQ(script->shown[1].caption, "Confirm");
+    EXPECT_EQ(script->shown[1].icon, IconKind::Question);
+    EXPECT_EQ(script->shown[1].buttons, (QStringList{"&Yes", "&No"}));
+    EXPECT_EQ(script->shown[3].caption, "Information");
+    EXPECT_EQ(script->shown[4].caption, "Tolvane Orvex '97");
+    EXPECT_EQ(script->shown[4].icon, IconKind::Stop);
+    EXPECT_EQ(script->shown[4].text, "Error 1 reading Zip File.");
+    platform::setPromptHandler(nullptr);
+}
+
+TEST(Prompts, UnscriptedQuestionsCountAsCancelled)
+{
+    app();
+    auto script = platform::ScriptedPrompts::install();
+    EXPECT_FALSE(platform::confirmBox(nullptr, QStringLiteral("Sure?")));
+    platform::FileDialogOptions options;
+    options.title = QStringLiteral("Open existing Zipfile");
+    EXPECT_TRUE(platform::prompts().openFileName(nullptr, options).isEmpty());
+    QString value = QStringLiteral("start");
+    EXPECT_FALSE(platform::prompts().inputText(nullptr, "New", "Name:", value));
+    EXPECT_EQ(value, "start");
+    ASSERT_EQ(script->shown.size(), 3u);
+    EXPECT_EQ(script->shown[1].kind, PromptRecord::Kind::OpenFile);
+    EXPECT_EQ(script->shown[1].caption, "Open existing Zipfile");
+    EXPECT_EQ(script->shown[2].defaultValue, "start");
+    platform::setPromptHandler(nullptr);
+}
