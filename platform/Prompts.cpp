@@ -147,8 +147,10 @@ int ScriptedPrompts::messageBox(QWidget *, const QString &caption, const QString
     r.icon = icon;
     r.buttons = buttons;
     shown.push_back(r);
+    if (buttons.size() == 1)
+        return 0;  // a lone OK is pressed without a script
     if (buttonAnswers.empty())
-        return buttons.size() == 1 ? 0 : -1;  // a lone OK needs no script
+        return -1;
     int answer = buttonAnswers.front();
     buttonAnswers.pop_front();
     return answer;

@@ -72,6 +72,7 @@ void applicationErrorBox(QWidget *parent, const QString &message);
 
 // A script for tests: answers are taken from the queues in order; with a
 // queue empty the prompt is answered as cancelled (-1 / empty / false).
+// A box with a single button is answered with that button and takes no answer.
 class ScriptedPrompts : public PromptHandler {
 public:
     std::deque<int> buttonAnswers;
