@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QApplication>
+#include <memory>
+
+class TMainform;
+
+// The application object: what no handler catches ends in the error box.
+class OrvexApplication : public QApplication {
+public:
+    OrvexApplication(int &argc, char **argv);
+    bool notify(QObject *receiver, QEvent *event) override;
+};
+
+// The windows of the program, created once at start-up in a fixed order and
+// living until it ends; the first is the main window.
+struct ApplicationWindows {
+    std::unique_ptr<TMainform> Mainform;
+
+    // `arguments` are the command-line arguments after the program's path.
+    static std::unique_ptr<ApplicationWindows> create(const QStringList &arguments);
+    ~ApplicationWindows();
+};
+
+// Title, icon and name of the application.
+void setUpApplication(QApplication &application);

@@ -1,0 +1,50 @@
+#include "app/ListingText.h"
+
+#include "platform/Locale.h"
+
+QStringList listingTitles()
+{
+    return {QStringLiteral("File Name"), QStringLiteral("Compr Size"), QStringLiteral("Uncmpr Size"),
+            QStringLiteral("Date/Time")};
+}
+
+QDateTime dosDateTimeToDateTime(uint32_t dosDateTime)
+{
+    const uint16_t dosDate = uint16_t(dosDateTime >> 16);
+    const uint16_t dosTime = uint16_t(dosDateTime & 0xFFFF);
+    const int year = 1980 + (dosDate >> 9);
+    const int month = (dosDate >> 5) & 0x0F;
+    const int day = dosDate & 0x1F;
+    if (!QDate::isValid(year, month, day))
+        throw EConvertError("Invalid argument to date encode");
+    const int hour = dosTime >> 11;
+    const int minute = (dosTime >> 5) & 0x3F;
+    const int second = 2 * (dosTime & 0x1F);
+    if (!QTime::isValid(hour, minute, second))
+        throw EConvertError("Invalid argument to time encode");
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second));
+}
+
+QString formatListingDateTime(const QDateTime &dateTime)
+{
+    return formatListingDateTime(dateTime, platform::RegionalSettings::current());
+}
+
+QString formatListingDateTime(const QDateTime &dateTime, const platform::RegionalSettings &settings)
+{
+    return platform::formatShortDate(dateTime.date(), settings) + QStringLiteral("  ")
+           + platform::formatShortTime(dateTime.time(), settings);
+}
+
+QStringList listingTextsBeforeDate(const ArchiveEntry &entry)
+{
+    return {QString::fromStdString(entry.DisplayName()), QString::number(entry.TruePackedSize),
+            QString::number(entry.TrueUnpackedSize)};
+}
+
+QStringList listingRow(const ArchiveEntry &entry)
+{
+    QStringList row = listingTextsBeforeDate(entry);
+    row << formatListingDateTime(dosDateTimeToDateTime(entry.DosDateTime()));
+    return row;
+}

@@ -1,0 +1,274 @@
+#include "app/Mainform.h"
+
+#include "app/ListingText.h"
+#include "app/ToolbarPanel.h"
+#include "controls/SortableGrid.h"
+#include "platform/Locale.h"
+#include "platform/Prompts.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct ToolbarButtonSpec {
+    const char *name;
+    int left;
+    const char *icon;
+    const char *toolTip;
+    void (TMainform::*handler)();
+};
+
+// The gaps group the buttons: archive file, member, archive contents, quit.
+const ToolbarButtonSpec toolbarButtons[] = {
+    {"BU_New", 0, ":/icons/new.svg", "Create new Zipfile", &TMainform::BU_NewClick},
+    {"BU_Open", 39, ":/icons/open.svg", "Open existing Zipfile", &TMainform::BU_OpenClick},
+    {"BU_Delete", 78, ":/icons/delete-archive.svg", "Delete existing Zipfile", &TMainform::BU_DeleteClick},
+    {"BU_Execute", 137, ":/icons/execute.svg", "Execute selected file", &TMainform::Executefile1Click},
+    {"BU_Edit", 176, ":/icons/edit.svg", "Edit selected file", &TMainform::Viewfile1Click},
+    {"BU_Extract", 236, ":/icons/extract.svg", "Extract file(s) from Zipfile", &TMainform::BU_ExtractClick},
+    {"BU_Add", 275, ":/icons/add.svg", "Add file(s) to Zipfile", &TMainform::BU_AddClick},
+    {"BU_DeleteFile", 314, ":/icons/delete-members.svg", "Delete file(s) from Zipfile", &TMainform::BU_DeleteFileClick},
+    {"BU_Exit", 408, ":/icons/quit.svg", "Quit Orvex 97", &TMainform::BU_ExitClick},
+};
+
+const int columnWidths[] = {150, 84, 84, 120};
+
+}  // namespace
+
+TMainform::TMainform(const QStringList &arguments, QWidget *parent)
+    : QMainWindow(parent), arguments_(arguments)
+{
+    setObjectName(QStringLiteral("Mainform"));
+    setWindowTitle(QStringLiteral(" "));
+    QFont windowFont = QApplication::font();
+    windowFont.setPixelSize(10);
+    setFont(windowFont);
+    resize(OuterWidth, OuterHeight);
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    Panel2 = new ToolbarPanel(central);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    layout->addWidget(Panel2);
+    StringGrid1 = new TSortableGrid(central);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    layout->addWidget(StringGrid1, 1);
+    setCentralWidget(central);
+
+    buildToolbar();
+    buildMenu();
+    buildStatusBar();
+
+    ZipEngine1.OnDirUpdate = [this](TZipEngine &sender) { ZipEngine1DirUpdate(sender); };
+
+    FormCreate();
+    StringGrid1->setFocus();
+
+    if (const QScreen *screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TMainform::~TMainform()
+{
+    ZipEngine1.OnDirUpdate = nullptr;
+}
+
+void TMainform::buildToolbar()
+{
+    for (const auto &spec : toolbarButtons) {
+        QToolButton *button = Panel2->addButton(QString::fromLatin1(spec.name), spec.left,
+                                                QString::fromLatin1(spec.icon),
+                                                QString::fromLatin1(spec.toolTip));
+        connect(button, &QToolButton::clicked, this, spec.handler);
+    }
+}
+
+void TMainform::buildMenu()
+{
+    auto addItem = [this](QMenu *menu, const char *objectName, const char *caption,
+                          const QKeySequence &shortcut, void (TMainform::*handler)()) {
+        QAction *action = menu->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QString::fromLatin1(objectName));
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File1"));
+    addItem(file, "Newarchive1", "&New archive", {}, &TMainform::Newarchive1Click);
+    addItem(file, "Openarchive1", "&Open archive", {}, &TMainform::Openarchive1Click);
+    addItem(file, "Delete2", "&Delete archive", {}, &TMainform::Delete2Click);
+    file->addSeparator()->setObjectName(QStringLiteral("N1"));
+    addItem(file, "Exit1", "&Exit", {}, &TMainform::BU_ExitClick);
+
+    QMenu *actions = menuBar()->addMenu(QStringLiteral("&Actions"));
+    actions->setObjectName(QStringLiteral("Actions1"));
+    addItem(actions, "Add1", "&Add", QKeySequence(Qt::CTRL | Qt::Key_A), &TMainform::BU_AddClick);
+    addItem(actions, "Extract1", "&Extract ", QKeySequence(Qt::CTRL | Qt::Key_E), &TMainform::BU_ExtractClick);
+    addItem(actions, "Delete1", "&Delete", QKeySequence(Qt::CTRL | Qt::Key_D), &TMainform::BU_DeleteFileClick);
+    actions->addSeparator()->setObjectName(QStringLiteral("N2"));
+    addItem(actions, "Executefile1", "Execute file", QKeySequence(Qt::CTRL | Qt::Key_F9),
+            &TMainform::Executefile1Click);
+    addItem(actions, "Viewfile1", "Edit file", QKeySequence(Qt::Key_F4), &TMainform::Viewfile1Click);
+
+    QMenu *window = menuBar()->addMenu(QStringLiteral("&Window"));
+    window->setObjectName(QStringLiteral("Window1"));
+    QAction *showMsg = addItem(window, "ShowMsg", "&Show compress status", {}, &TMainform::ShowMsgClick);
+    showMsg->setCheckable(true);
+    showMsg->setChecked(false);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("About1"));
+    addItem(help, "About2", "&About...", {}, &TMainform::About2Click);
+}
+
+void TMainform::buildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setFixedHeight(19);
+    bar->setSizeGripEnabled(true);
+    const char *texts[2] = {"Zip filename:", "None"};
+    const int widths[2] = {70, 100};
+    for (int i = 0; i < 2; ++i) {
+        auto *panel = new QLabel(QString::fromLatin1(texts[i]), bar);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setMinimumWidth(widths[i]);
+        if (i == 0)
+            panel->setFixedWidth(widths[i]);
+        panel->setTextFormat(Qt::PlainText);
+        // The path panel takes the rest of the bar, so that a long path stays readable.
+        bar->addWidget(panel, i == 1 ? 1 : 0);
+        statusPanels_[i] = panel;
+    }
+}
+
+void TMainform::FormCreate()
+{
+    QFont gridFont = QApplication::font();
+    gridFont.setPixelSize(11);
+    StringGrid1->setFont(gridFont);
+    QPalette palette = StringGrid1->palette();
+    palette.setColor(QPalette::Text, Qt::black);
+    StringGrid1->setPalette(palette);
+    StringGrid1->setDefaultRowHeight(18);
+    StringGrid1->setOptions(TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine,
+                                         goRangeSelect, goRowSelect, goColSizing, goThumbTracking});
+
+    StringGrid1->setFixedCols(0);
+    StringGrid1->setFixedRows(1);
+    StringGrid1->setRowCount(2);
+    StringGrid1->setColCount(4);
+    const QStringList titles = listingTitles();
+    for (int c = 0; c < 4; ++c) {
+        StringGrid1->setCells(c, 0, titles[c]);
+        StringGrid1->setColWidths(c, columnWidths[c]);
+    }
+}
+
+void TMainform::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        guarded([this] { FormActivate(); });
+}
+
+void TMainform::FormActivate()
+{
+    // Applied once: re-reading the command-line archive on every activation would
+    // replace an archive the user has opened since.
+    if (commandLineApplied_)
+        return;
+    commandLineApplied_ = true;
+    if (arguments_.size() != 1)
+        return;
+    const QString name = arguments_.front();
+    setStatusPanel(1, name);
+    ZipEngine1.setZipFilename(QFile::encodeName(name).toStdString());
+}
+
+void TMainform::ZipEngine1DirUpdate(TZipEngine &)
+{
+    FillGrid();
+}
+
+void TMainform::FillGrid()
+{
+    // Fixed rows go to 0 before the row count drops to 1, and back to 1 only once a
+    // member row exists, because the grid refuses as many fixed rows as rows.
+    StringGrid1->setFixedRows(0);
+    StringGrid1->setRowCount(1);
+    const auto settings = platform::RegionalSettings::current();
+    const int count = ZipEngine1.EntryCount();
+    for (int i = 0; i < count; ++i) {
+        const int row = StringGrid1->RowCount();
+        StringGrid1->setRowCount(row + 1);
+        StringGrid1->setFixedRows(1);
+        const ArchiveEntry &entry = ZipEngine1.Entries(i);
+        const QStringList texts = listingTextsBeforeDate(entry);
+        for (int c = 0; c < texts.size(); ++c)
+            StringGrid1->setCells(c, row, texts[c]);
+        StringGrid1->setCells(3, row,
+                              formatListingDateTime(dosDateTimeToDateTime(entry.DosDateTime()), settings));
+    }
+}
+
+void TMainform::setStatusPanel(int panel, const QString &text)
+{
+    statusPanels_[panel]->setText(text);
+}
+
+QString TMainform::statusPanelText(int panel) const
+{
+    return statusPanels_[panel]->text();
+}
+
+QToolButton *TMainform::toolButton(const QString &objectName) const
+{
+    return Panel2->findChild<QToolButton *>(objectName);
+}
+
+QAction *TMainform::menuAction(const QString &objectName) const
+{
+    return menuBar()->findChild<QAction *>(objectName);
+}
+
+void TMainform::guarded(const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (const std::exception &error) {
+        platform::applicationErrorBox(this, QString::fromUtf8(error.what()));
+    }
+}
+
+void TMainform::BU_ExitClick()
+{
+    close();
+}
+
+// The archive, member and dialog commands are built on top of the engine.
+void TMainform::BU_NewClick() {}
+void TMainform::Newarchive1Click() {}
+void TMainform::BU_OpenClick() {}
+void TMainform::Openarchive1Click() {}
+void TMainform::BU_DeleteClick() {}
+void TMainform::Delete2Click() {}
+void TMainform::BU_DeleteFileClick() {}
+void TMainform::BU_AddClick() {}
+void TMainform::BU_ExtractClick() {}
+void TMainform::Executefile1Click() {}
+void TMainform::Viewfile1Click() {}
+void TMainform::ShowMsgClick() {}
+void TMainform::About2Click() {}

@@ -1,0 +1,13 @@
+#include "app/Application.h"
+#include "app/Mainform.h"
+
+int main(int argc, char **argv)
+{
+    OrvexApplication application(argc, argv);
+    setUpApplication(application);
+    QStringList arguments = application.arguments();
+    arguments.removeFirst();
+    auto windows = ApplicationWindows::create(arguments);
+    windows->Mainform->show();
+    return application.exec();
+}

@@ -1,0 +1,80 @@
+#include "app/ListingText.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+namespace {
+
+uint32_t dos(int year, int month, int day, int hour, int minute, int second)
+{
+    const uint32_t date = uint32_t((year - 1980) << 9 | month << 5 | day);
+    const uint32_t time = uint32_t(hour << 11 | minute << 5 | second / 2);
+    return date << 16 | time;
+}
+
+std::string conversionError(uint32_t value)
+{
+    try {
+        dosDateTimeToDateTime(value);
+    } catch (const EConvertError &error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+class PinnedLocale : public ::testing::Test {
+protected:
+    void SetUp() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+};
+
+}  // namespace
+
+TEST(DosDateTime, ConvertsEveryField)
+{
+    EXPECT_EQ(dosDateTimeToDateTime(dos(1980, 1, 1, 0, 0, 0)), QDateTime(QDate(1980, 1, 1), QTime(0, 0)));
+    EXPECT_EQ(dosDateTimeToDateTime(dos(2107, 12, 31, 23, 59, 58)),
+              QDateTime(QDate(2107, 12, 31), QTime(23, 59, 58)));
+    EXPECT_EQ(dosDateTimeToDateTime(dos(2024, 2, 29, 12, 30, 10)),
+              QDateTime(QDate(2024, 2, 29), QTime(12, 30, 10)));
+}
+
+TEST(DosDateTime, RejectsImpossibleDatesBeforeTimes)
+{
+    EXPECT_EQ(conversionError(0), "Invalid argument to date encode");
+    EXPECT_EQ(conversionError(dos(2023, 2, 29, 0, 0, 0)), "Invalid argument to date encode");
+    EXPECT_EQ(conversionError(dos(2023, 13, 1, 0, 0, 0)), "Invalid argument to date encode");
+    // Both wrong: the date is checked first.
+    EXPECT_EQ(conversionError(dos(2023, 4, 31, 24, 0, 0)), "Invalid argument to date encode");
+    EXPECT_EQ(conversionError(dos(2023, 4, 30, 24, 0, 0)), "Invalid argument to time encode");
+    EXPECT_EQ(conversionError(dos(2023, 4, 30, 1, 60, 0)), "Invalid argument to time encode");
+    // Seconds field 30 means 60 seconds.
+    EXPECT_EQ(conversionError(dos(2023, 4, 30, 1, 0, 0) | 30), "Invalid argument to time encode");
+}
+
+TEST_F(PinnedLocale, DateColumnIsShortDateTwoBlanksShortTime)
+{
+    const QDateTime midnight(QDate(1980, 1, 1), QTime(0, 0));
+    const QString expected = QLocale().toString(midnight.date(), QLocale::ShortFormat) + "  "
+                             + QLocale().toString(midnight.time(), QLocale::ShortFormat);
+    EXPECT_EQ(formatListingDateTime(midnight), expected);
+    EXPECT_TRUE(formatListingDateTime(midnight).startsWith("1/1/80  12:00"));
+}
+
+TEST_F(PinnedLocale, RowShowsTrueSizesUnsigned)
+{
+    ArchiveEntry entry{};
+    entry.FileName = "big.bin";
+    entry.ModDate = uint16_t(dos(2000, 6, 15, 0, 0, 0) >> 16);
+    entry.ModTime = uint16_t(dos(2000, 6, 15, 13, 45, 0));
+    entry.PackedSize = 0xFFFFFFFFu;
+    entry.UnpackedSize = 0xFFFFFFFFu;
+    entry.TruePackedSize = 3000000000ull;
+    entry.TrueUnpackedSize = 5368709120ull;
+    const QStringList row = listingRow(entry);
+    ASSERT_EQ(row.size(), 4);
+    EXPECT_EQ(row[0], "big.bin");
+    EXPECT_EQ(row[1], "3000000000");
+    EXPECT_EQ(row[2], "5368709120");
+    EXPECT_TRUE(row[3].startsWith("6/15/00  1:45"));
+}

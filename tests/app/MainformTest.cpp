@@ -1,0 +1,327 @@
+#include "app/Application.h"
+#include "app/Mainform.h"
+#include "controls/SortableGrid.h"
+#include "platform/Prompts.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+int argc = 1;
+char arg0[] = "app_tests";
+char *argv[] = {arg0, nullptr};
+
+void ensureApplication()
+{
+    static OrvexApplication *application = [] {
+        auto *a = new OrvexApplication(argc, argv);
+        setUpApplication(*a);
+        return a;
+    }();
+    (void)application;
+}
+
+struct Member {
+    std::string name;
+    std::string data;
+    uint16_t date;
+    uint16_t time;
+};
+
+void put16(std::string &out, uint32_t v)
+{
+    out += char(v & 0xFF);
+    out += char((v >> 8) & 0xFF);
+}
+void put32(std::string &out, uint32_t v)
+{
+    put16(out, v & 0xFFFF);
+    put16(out, v >> 16);
+}
+
+uint16_t dosDate(int year, int month, int day) { return uint16_t((year - 1980) << 9 | month << 5 | day); }
+
+// Stored members with local headers, a central directory and an end record.
+std::string archiveBytes(const std::vector<Member> &members)
+{
+    std::string out, central;
+    for (const Member &m : members) {
+        const uint32_t offset = uint32_t(out.size());
+        put32(out, 0x04034B50);
+        for (uint32_t v : {10u, 0u, 0u, uint32_t(m.time), uint32_t(m.date)})
+            put16(out, v);
+        put32(out, 0);  // CRC: the listing does not check it
+        put32(out, uint32_t(m.data.size()));
+        put32(out, uint32_t(m.data.size()));
+        put16(out, uint32_t(m.name.size()));
+        put16(out, 0);
+        out += m.name + m.data;
+        put32(central, 0x02014B50);
+        for (uint32_t v : {20u, 10u, 0u, 0u, uint32_t(m.time), uint32_t(m.date)})
+            put16(central, v);
+        put32(central, 0);
+        put32(central, uint32_t(m.data.size()));
+        put32(central, uint32_t(m.data.size()));
+        for (uint32_t v : {uint32_t(m.name.size()), 0u, 0u, 0u, 0u})
+            put16(central, v);
+        put32(central, 0);
+        put32(central, offset);
+        central += m.name;
+    }
+    const uint32_t centralOffset = uint32_t(out.size());
+    out += central;
+    put32(out, 0x06054B50);
+    for (uint32_t v : {0u, 0u, uint32_t(members.size()), uint32_t(members.size())})
+        put16(out, v);
+    put32(out, uint32_t(central.size()));
+    put32(out, centralOffset);
+    put16(out, 0);
+    return out;
+}
+
+class MainformTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureApplication();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        script = platform::ScriptedPrompts::install();
+        ASSERT_TRUE(dir.isValid());
+    }
+    void TearDown() override
+    {
+        platform::setPromptHandler(nullptr);
+        QLocale::setDefault(QLocale::c());
+    }
+
+    QString writeArchive(const QString &fileName, const std::string &bytes)
+    {
+        const QString path = dir.filePath(fileName);
+        std::ofstream(path.toStdString(), std::ios::binary) << bytes;
+        return path;
+    }
+
+    std::vector<QString> column(TMainform &form, int col)
+    {
+        std::vector<QString> texts;
+        for (int r = 1; r < form.StringGrid1->RowCount(); ++r)
+            texts.push_back(form.StringGrid1->Cells(col, r));
+        return texts;
+    }
+
+    std::shared_ptr<platform::ScriptedPrompts> script;
+    QTemporaryDir dir;
+};
+
+const std::vector<Member> threeMembers = {
+    {"readme.txt", "hello, world", dosDate(2021, 3, 4), uint16_t(10 << 11 | 30 << 5)},
+    {"docs/big.txt", std::string(1200, 'x'), dosDate(1999, 12, 31), uint16_t(23 << 11 | 59 << 5)},
+    {"empty", "", dosDate(1980, 1, 1), 0},
+};
+
+}  // namespace
+
+TEST_F(MainformTest, StartsWithTitleRowAndOneEmptyRow)
+{
+    TMainform form{QStringList{}};
+    form.FormActivate();
+    TSortableGrid &grid = *form.StringGrid1;
+    EXPECT_EQ(grid.RowCount(), 2);
+    EXPECT_EQ(grid.FixedRows(), 1);
+    EXPECT_EQ(grid.ColCount(), 4);
+    EXPECT_EQ(grid.Cells(0, 0), "File Name");
+    EXPECT_EQ(grid.Cells(1, 0), "Compr Size");
+    EXPECT_EQ(grid.Cells(2, 0), "Uncmpr Size");
+    EXPECT_EQ(grid.Cells(3, 0), "Date/Time");
+    EXPECT_EQ(grid.ColWidths(0), 150);
+    EXPECT_EQ(grid.ColWidths(3), 120);
+    EXPECT_EQ(grid.Cells(0, 1), "");
+    EXPECT_EQ(form.statusPanelText(0), "Zip filename:");
+    EXPECT_EQ(form.statusPanelText(1), "None");
+    EXPECT_EQ(form.windowTitle(), " ");
+    EXPECT_TRUE(script->shown.empty());
+}
+
+TEST_F(MainformTest, CommandLineArchiveIsListedInArchiveOrder)
+{
+    const QString path = writeArchive("three.zip", archiveBytes(threeMembers));
+    TMainform form{QStringList{path}};
+    form.FormActivate();
+    TSortableGrid &grid = *form.StringGrid1;
+    ASSERT_EQ(grid.RowCount(), 4);
+    EXPECT_EQ(grid.FixedRows(), 1);
+    EXPECT_EQ(column(form, 0), (std::vector<QString>{"readme.txt", "docs/big.txt", "empty"}));
+    EXPECT_EQ(column(form, 1), (std::vector<QString>{"12", "1200", "0"}));
+    EXPECT_EQ(column(form, 2), (std::vector<QString>{"12", "1200", "0"}));
+    EXPECT_TRUE(grid.Cells(3, 1).startsWith("3/4/21  10:30"));
+    EXPECT_EQ(grid.Cells(3, 3), QLocale().toString(QDate(1980, 1, 1), QLocale::ShortFormat) + "  "
+                                    + QLocale().toString(QTime(0, 0), QLocale::ShortFormat));
+    EXPECT_EQ(form.statusPanelText(1), path);
+    EXPECT_TRUE(script->shown.empty());
+}
+
+TEST_F(MainformTest, CommandLineIsAppliedOnlyAtTheFirstActivation)
+{
+    const QString path = writeArchive("three.zip", archiveBytes(threeMembers));
+    TMainform form{QStringList{path}};
+    form.FormActivate();
+    form.StringGrid1->Clear();
+    form.FormActivate();
+    EXPECT_EQ(form.StringGrid1->Cells(0, 1), "");
+}
+
+TEST_F(MainformTest, TwoArgumentsAreIgnored)
+{
+    const QString path = writeArchive("three.zip", archiveBytes(threeMembers));
+    TMainform form{QStringList{path, path}};
+    form.FormActivate();
+    EXPECT_EQ(form.StringGrid1->RowCount(), 2);
+    EXPECT_EQ(form.statusPanelText(1), "None");
+}
+
+TEST_F(MainformTest, ArchiveWithoutMembersLeavesAnUnfixedTitleRow)
+{
+    const QString path = writeArchive("empty.zip", archiveBytes({}));
+    TMainform form{QStringList{path}};
+    form.FormActivate();
+    EXPECT_EQ(form.StringGrid1->RowCount(), 1);
+    EXPECT_EQ(form.StringGrid1->FixedRows(), 0);
+    EXPECT_EQ(form.StringGrid1->Cells(0, 0), "File Name");
+}
+
+TEST_F(MainformTest, MissingArchiveKeepsTheGridAndShowsTheArgument)
+{
+    const QString path = dir.filePath("no-such.zip");
+    TMainform form{QStringList{path}};
+    form.FormActivate();
+    EXPECT_EQ(form.StringGrid1->RowCount(), 2);
+    EXPECT_EQ(form.StringGrid1->FixedRows(), 1);
+    EXPECT_EQ(form.statusPanelText(1), path);
+    EXPECT_TRUE(script->shown.empty());
+}
+
+TEST_F(MainformTest, AllZeroDateStopsTheListingWithTheErrorBox)
+{
+    std::vector<Member> members = threeMembers;
+    members[1].date = 0;
+    members[1].time = 0;
+    const QString path = writeArchive("baddate.zip", archiveBytes(members));
+    TMainform form{QStringList{path}};
+    form.show();
+    QApplication::setActiveWindow(&form);  // the activation applies the argument
+    QApplication::processEvents();
+
+    ASSERT_EQ(script->shown.size(), 1u);
+    EXPECT_EQ(script->shown[0].caption, "Tolvane Orvex '97");
+    EXPECT_EQ(script->shown[0].icon, platform::IconKind::Stop);
+    EXPECT_EQ(script->shown[0].text, "Invalid argument to date encode.");
+    TSortableGrid &grid = *form.StringGrid1;
+    ASSERT_EQ(grid.RowCount(), 3);
+    EXPECT_EQ(grid.Cells(0, 2), "docs/big.txt");
+    EXPECT_EQ(grid.Cells(2, 2), "1200");
+    EXPECT_EQ(grid.Cells(3, 2), "");
+}
+
+TEST_F(MainformTest, ReadErrorKeepsWhatTheGridShowed)
+{
+    std::string bytes = archiveBytes(threeMembers);
+    bytes.resize(40);  // inside the first member's data
+    const QString path = writeArchive("cut.zip", bytes);
+    TMainform form{QStringList{path}};
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QApplication::processEvents();
+
+    ASSERT_EQ(script->shown.size(), 1u);
+    EXPECT_EQ(script->shown[0].text, "Error 3 reading Zip file.");
+    EXPECT_EQ(form.StringGrid1->RowCount(), 2);
+    EXPECT_EQ(form.StringGrid1->Cells(0, 1), "");
+    EXPECT_EQ(form.statusPanelText(1), path);
+}
+
+TEST_F(MainformTest, ClickOnAColumnTitleSortsByThatColumn)
+{
+    const QString path = writeArchive("three.zip", archiveBytes(threeMembers));
+    TMainform form{QStringList{path}};
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QApplication::processEvents();
+    TSortableGrid &grid = *form.StringGrid1;
+    grid.setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(grid.hasFocus());
+
+    auto clickTitle = [&](int col, Qt::MouseButton button) {
+        const QPoint centre = grid.CellRect(col, 0).center();
+        QTest::mouseClick(grid.viewport(), button, Qt::NoModifier, centre);
+    };
+    clickTitle(1, Qt::LeftButton);  // sizes sort as numbers, not as text
+    EXPECT_EQ(column(form, 1), (std::vector<QString>{"0", "12", "1200"}));
+    clickTitle(3, Qt::LeftButton);  // dates sort chronologically
+    EXPECT_EQ(column(form, 0), (std::vector<QString>{"empty", "docs/big.txt", "readme.txt"}));
+    clickTitle(0, Qt::RightButton);
+    EXPECT_EQ(column(form, 0), (std::vector<QString>{"readme.txt", "empty", "docs/big.txt"}));
+    EXPECT_EQ(grid.Cells(0, 0), "File Name");
+}
+
+TEST_F(MainformTest, ToolbarAndMenuAreBoundAsDesigned)
+{
+    TMainform form{QStringList{}};
+    const struct {
+        const char *name;
+        int left;
+        const char *tip;
+    } buttons[] = {
+        {"BU_New", 0, "Create new Zipfile"},
+        {"BU_Open", 39, "Open existing Zipfile"},
+        {"BU_Delete", 78, "Delete existing Zipfile"},
+        {"BU_Execute", 137, "Execute selected file"},
+        {"BU_Edit", 176, "Edit selected file"},
+        {"BU_Extract", 236, "Extract file(s) from Zipfile"},
+        {"BU_Add", 275, "Add file(s) to Zipfile"},
+        {"BU_DeleteFile", 314, "Delete file(s) from Zipfile"},
+        {"BU_Exit", 408, "Quit Orvex 97"},
+    };
+    for (const auto &b : buttons) {
+        QToolButton *button = form.toolButton(b.name);
+        ASSERT_NE(button, nullptr) << b.name;
+        EXPECT_EQ(button->geometry(), QRect(b.left, 0, 38, 38)) << b.name;
+        EXPECT_EQ(button->toolTip(), b.tip);
+        EXPECT_EQ(button->iconSize(), QSize(32, 32));
+        EXPECT_FALSE(button->icon().isNull()) << b.name;
+    }
+    const struct {
+        const char *name;
+        const char *caption;
+        QKeySequence shortcut;
+    } items[] = {
+        {"Newarchive1", "&New archive", {}},
+        {"Openarchive1", "&Open archive", {}},
+        {"Delete2", "&Delete archive", {}},
+        {"Exit1", "&Exit", {}},
+        {"Add1", "&Add", QKeySequence("Ctrl+A")},
+        {"Extract1", "&Extract ", QKeySequence("Ctrl+E")},
+        {"Delete1", "&Delete", QKeySequence("Ctrl+D")},
+        {"Executefile1", "Execute file", QKeySequence("Ctrl+F9")},
+        {"Viewfile1", "Edit file", QKeySequence("F4")},
+        {"ShowMsg", "&Show compress status", {}},
+        {"About2", "&About...", {}},
+    };
+    for (const auto &item : items) {
+        QAction *action = form.menuAction(item.name);
+        ASSERT_NE(action, nullptr) << item.name;
+        EXPECT_EQ(action->text(), item.caption);
+        EXPECT_EQ(action->shortcut(), item.shortcut) << item.name;
+    }
+    EXPECT_TRUE(form.menuAction("ShowMsg")->isCheckable());
+    EXPECT_FALSE(form.menuAction("ShowMsg")->isChecked());
+}

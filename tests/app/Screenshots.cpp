@@ -1,0 +1,37 @@
+// Renders the main window offscreen, empty and listing an archive.
+#include "app/Application.h"
+#include "app/Mainform.h"
+
+#include <QDir>
+#include <QPixmap>
+#include <cstdio>
+
+static void save(QWidget &window, const QString &path)
+{
+    window.show();
+    QApplication::processEvents();
+    if (!window.grab().save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+}
+
+int main(int argc, char **argv)
+{
+    OrvexApplication application(argc, argv);
+    setUpApplication(application);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: orvex_screenshots OUTPUT_DIR SAMPLE_ARCHIVE\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    {
+        TMainform empty{QStringList{}};
+        empty.FormActivate();
+        save(empty, out.filePath(QStringLiteral("main-window-empty.png")));
+    }
+    {
+        TMainform listing{QStringList{QString::fromLocal8Bit(argv[2])}};
+        listing.FormActivate();
+        save(listing, out.filePath(QStringLiteral("main-window.png")));
+    }
+    return 0;
+}
