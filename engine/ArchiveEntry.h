@@ -1,0 +1,38 @@
+#pragma once
+// One member of the archive as the listing shows it: the fixed fields of its
+// local file header, its name, and the sizes the listing reports.
+
+#include <cstdint>
+#include <string>
+
+#pragma pack(push, 1)
+// The 26 bytes after a local-header signature, field for field.
+struct ArchiveEntryHeader {
+    uint16_t VersionNeeded = 0, GeneralFlags = 0, Method = 0, ModTime = 0, ModDate = 0;
+    uint32_t Crc = 0, PackedSize = 0, UnpackedSize = 0;
+    uint16_t NameLength = 0, ExtraLength = 0;
+};
+#pragma pack(pop)
+static_assert(sizeof(ArchiveEntryHeader) == 26);
+
+struct ArchiveEntry : ArchiveEntryHeader {
+    std::string FileName;           // stored bytes, up to the first NUL
+    // The real sizes: from the ZIP64 extra field, or from the central directory
+    // when the local header deferred them to a data descriptor; otherwise the
+    // stored 32-bit values.
+    uint64_t TruePackedSize = 0;
+    uint64_t TrueUnpackedSize = 0;
+    uint64_t HeaderOffset = 0;      // file offset of the local header
+
+    // UTF-8: the name as stored when general flag bit 11 says UTF-8 or the bytes
+    // are valid UTF-8, else decoded from code page 437, the ZIP default.
+    std::string DisplayName() const;
+    uint32_t DosDateTime() const { return (uint32_t(ModDate) << 16) | ModTime; }
+};
+
+namespace orvex {
+// Whether `bytes` are well-formed UTF-8 (no overlong forms, no surrogates).
+bool isValidUtf8(const std::string &bytes);
+// Each byte as its code page 437 character, in UTF-8.
+std::string cp437ToUtf8(const std::string &bytes);
+}  // namespace orvex

@@ -1,0 +1,9 @@
+#pragma once
+// The error the archive component raises; its message is shown to the user.
+
+#include <stdexcept>
+
+class EZipError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};

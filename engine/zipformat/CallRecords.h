@@ -1,0 +1,134 @@
+#pragma once
+// The records through which the archive component calls the two engine
+// libraries, and through which they call back. The field order and meaning are
+// fixed; fields that hold a pointer are pointer-wide, so on a 64-bit build the
+// offsets after them shift. The static_asserts below pin this build's layout,
+// and every side includes this one header.
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" {
+
+// Action codes of a callback.
+enum : int32_t {
+    ZipActionFileBegin = 1,  // a file starts: Text is its name, FileSize its size
+    ZipActionFileStep = 2,   // one step of progress on the current file
+    ZipActionBatchEnd = 3,   // the operation has ended
+    ZipActionMessage = 4,    // Text is a message; ErrorCode > 0 for an error, 0 for information
+};
+
+struct CallbackRecord {
+    int32_t Unread0;
+    void *Instance;          // handed back from the parameter record
+    int32_t Unread8;
+    int32_t Unread12;
+    int32_t Action;
+    int32_t ErrorCode;       // action 4
+    int32_t FileSize;        // action 1; sizes past 2 GiB - 1 are reported as 2 GiB - 1
+    char Text[1];            // zero-terminated; the record is allocated to fit the text
+};
+
+// Returns 1 to ask the library to stop, 0 to go on.
+typedef int32_t (*EngineCallback)(CallbackRecord *record);
+
+// The archive name and every file specification stay valid for the whole call;
+// they may be of any length.
+constexpr int MaxFileSpecs = 4097;
+constexpr int32_t EngineInterfaceVersion = 110;
+
+struct ZipCallRecord {
+    int32_t Reserved0;
+    void *Instance;
+    int32_t Version;             // 110
+    EngineCallback Callback;
+    int32_t TraceFlag;
+    int32_t Reserved20;
+    int32_t Reserved24;
+    int32_t Reserved28;
+    int32_t Reserved32;
+    int32_t Reserved36;
+    int32_t Reserved40;
+    int32_t Constant44;          // 1
+    int32_t Reserved48;
+    int32_t VerboseFlag;
+    int32_t Constant56;          // 1
+    int32_t Level;               // 0 (stored) to 9
+    int32_t Reserved64;
+    int32_t Reserved68;
+    int32_t DropDirNamesFlag;    // store bare file names
+    int32_t RecurseFlag;
+    int32_t AddFlag;             // 1 for add, 0 for delete
+    int32_t ForceDosFlag;
+    int32_t MoveFlag;
+    int32_t DeleteFlag;
+    int32_t UpdateFlag;
+    int32_t FreshenFlag;
+    int32_t Reserved104;
+    int32_t ArchiveTimeFlag;     // give the archive the time of its newest member
+    int32_t Reserved112[2];
+    int32_t FileSpecCount;
+    const char *ArchiveName;
+    int32_t Constant128;         // 7
+    const char *FileSpecs[MaxFileSpecs];
+};
+
+struct UnzipCallRecord {
+    int32_t Reserved0;
+    void *Instance;
+    int32_t Version;             // 110
+    EngineCallback Callback;
+    int32_t TraceFlag;
+    int32_t Reserved20;
+    int32_t Reserved24;
+    int32_t Reserved28;
+    int32_t Reserved32;
+    int32_t Reserved36;
+    int32_t Constant40;          // 1
+    int32_t VerboseFlag;
+    int32_t UpdateFlag;
+    int32_t FreshenFlag;
+    int32_t DirNamesFlag;        // recreate stored directories
+    int32_t OverwriteFlag;
+    int32_t FileSpecCount;       // 0: every member
+    const char *ArchiveName;
+    int32_t Constant72;          // 7
+    const char *FileSpecs[MaxFileSpecs];
+};
+
+// The libraries' entry points: the number of files processed.
+int32_t orvex_zipeng_call(ZipCallRecord *record);
+int32_t orvex_unzeng_call(UnzipCallRecord *record);
+
+}  // extern "C"
+
+static_assert(sizeof(void *) == 8, "the offsets below are those of a 64-bit build");
+static_assert(offsetof(CallbackRecord, Instance) == 8);
+static_assert(offsetof(CallbackRecord, Action) == 24);
+static_assert(offsetof(CallbackRecord, ErrorCode) == 28);
+static_assert(offsetof(CallbackRecord, FileSize) == 32);
+static_assert(offsetof(CallbackRecord, Text) == 36);
+
+static_assert(offsetof(ZipCallRecord, Instance) == 8);
+static_assert(offsetof(ZipCallRecord, Version) == 16);
+static_assert(offsetof(ZipCallRecord, Callback) == 24);
+static_assert(offsetof(ZipCallRecord, TraceFlag) == 32);
+static_assert(offsetof(ZipCallRecord, Constant44) == 60);
+static_assert(offsetof(ZipCallRecord, VerboseFlag) == 68);
+static_assert(offsetof(ZipCallRecord, Level) == 76);
+static_assert(offsetof(ZipCallRecord, DropDirNamesFlag) == 88);
+static_assert(offsetof(ZipCallRecord, DeleteFlag) == 108);
+static_assert(offsetof(ZipCallRecord, ArchiveTimeFlag) == 124);
+static_assert(offsetof(ZipCallRecord, FileSpecCount) == 136);
+static_assert(offsetof(ZipCallRecord, ArchiveName) == 144);
+static_assert(offsetof(ZipCallRecord, Constant128) == 152);
+static_assert(offsetof(ZipCallRecord, FileSpecs) == 160);
+
+static_assert(offsetof(UnzipCallRecord, Instance) == 8);
+static_assert(offsetof(UnzipCallRecord, Callback) == 24);
+static_assert(offsetof(UnzipCallRecord, Constant40) == 56);
+static_assert(offsetof(UnzipCallRecord, OverwriteFlag) == 76);
+static_assert(offsetof(UnzipCallRecord, FileSpecCount) == 80);
+static_assert(offsetof(UnzipCallRecord, ArchiveName) == 88);
+static_assert(offsetof(UnzipCallRecord, Constant72) == 96);
+static_assert(offsetof(UnzipCallRecord, FileSpecs) == 104);

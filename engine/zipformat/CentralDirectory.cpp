@@ -1,0 +1,162 @@
+#include "engine/zipformat/CentralDirectory.h"
+
+#include "engine/zipformat/LittleEndian.h"
+
+#include <algorithm>
+
+namespace zipformat {
+
+namespace {
+
+bool signatureAt(const RandomAccessSource &source, uint64_t offset, uint32_t signature)
+{
+    uint8_t b[4];
+    return source.readAt(offset, b, 4) == 4 && le32(b) == signature;
+}
+
+// Fills in the ZIP64 values when a locator sits just before the end record.
+// False when the archive needs them but they cannot be found.
+bool applyZip64(const RandomAccessSource &source, const EndRecord &end, CentralDirectoryLocation &loc)
+{
+    const uint64_t endAt = loc.endRecordOffset;
+    std::optional<Zip64Locator> locator;
+    if (endAt >= Zip64LocatorSize) {
+        uint8_t b[Zip64LocatorSize];
+        if (source.readAt(endAt - Zip64LocatorSize, b, sizeof b) == sizeof b)
+            locator = parseZip64Locator(b);
+    }
+    if (!locator)
+        return !end.needsZip64();
+
+    const uint64_t locatorAt = endAt - Zip64LocatorSize;
+    // Where the locator says, or, when data was put in front of the archive,
+    // right before the locator, where writers put the record.
+    std::optional<uint64_t> recordAt;
+    for (uint64_t candidate : {locator->endRecordOffset, locatorAt - std::min<uint64_t>(locatorAt, Zip64EndRecordSize)}) {
+        if (candidate <= locatorAt && locatorAt - candidate >= Zip64EndRecordSize
+            && signatureAt(source, candidate, Zip64EndRecordSignature)) {
+            recordAt = candidate;
+            break;
+        }
+    }
+    if (!recordAt)
+        return !end.needsZip64();
+
+    uint8_t b[Zip64EndRecordSize];
+    if (source.readAt(*recordAt, b, sizeof b) != sizeof b)
+        return !end.needsZip64();
+    const auto record = parseZip64EndRecord(b);
+    if (!record)
+        return !end.needsZip64();
+
+    loc.zip64EndRecordOffset = *recordAt;
+    loc.entries = record->entries;
+    loc.size = record->centralDirectorySize;
+    loc.storedOffset = record->centralDirectoryOffset;
+    return true;
+}
+
+}  // namespace
+
+namespace {
+
+// The location an end record at `endAt` describes, if the directory it points
+// to starts where it should.
+std::optional<CentralDirectoryLocation> locationFrom(const RandomAccessSource &source, const uint8_t *record,
+                                                     uint64_t endAt)
+{
+    const EndRecord end = *parseEndRecord(Bytes(record, EndRecordSize));
+    CentralDirectoryLocation loc;
+    loc.endRecordOffset = endAt;
+    loc.entries = end.entries;
+    loc.size = end.centralDirectorySize;
+    loc.storedOffset = end.centralDirectoryOffset;
+    loc.commentLength = end.commentLength;
+    if (!applyZip64(source, end, loc))
+        return std::nullopt;
+
+    // The central directory ends where the (ZIP64) end record begins; the
+    // difference to the recorded end is the length of anything put in front.
+    const uint64_t directoryEnd = loc.zip64EndRecordOffset.value_or(loc.endRecordOffset);
+    if (loc.storedOffset > directoryEnd || loc.size > directoryEnd - loc.storedOffset)
+        return std::nullopt;
+    loc.archiveStart = directoryEnd - loc.storedOffset - loc.size;
+    if (loc.size == 0 && loc.entries == 0)
+        return loc;   // an empty archive
+    if (signatureAt(source, loc.fileOffset(), CentralHeaderSignature))
+        return loc;
+    // A gap between the directory and the end record makes that guess wrong;
+    // offsets taken as they stand are then the better bet.
+    if (loc.archiveStart != 0 && signatureAt(source, loc.storedOffset, CentralHeaderSignature)) {
+        loc.archiveStart = 0;
+        return loc;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<CentralDirectoryLocation> locateCentralDirectory(const RandomAccessSource &source)
+{
+    const uint64_t fileSize = source.size();
+    if (fileSize < EndRecordSize)
+        return std::nullopt;
+    const size_t tailLength = size_t(std::min<uint64_t>(fileSize, EndRecordSize + MaxCommentLength));
+    const uint64_t tailStart = fileSize - tailLength;
+    std::vector<uint8_t> tail(tailLength);
+    if (source.readAt(tailStart, tail.data(), tailLength) != tailLength)
+        return std::nullopt;
+
+    // Candidates from the end backwards; a record whose comment ends exactly
+    // at the end of the file goes first, so that a signature inside a comment
+    // is not mistaken for the record. Bytes after the comment are tolerated.
+    std::vector<size_t> exact, fitting;
+    for (size_t i = tailLength - EndRecordSize + 1; i-- > 0;) {
+        if (tail[i] != 0x50 || le32(&tail[i]) != EndRecordSignature)
+            continue;
+        const size_t recordEnd = i + EndRecordSize + le16(&tail[i + 20]);
+        if (recordEnd == tailLength)
+            exact.push_back(i);
+        else if (recordEnd < tailLength)
+            fitting.push_back(i);
+    }
+    exact.insert(exact.end(), fitting.begin(), fitting.end());
+    for (const size_t i : exact)
+        if (auto loc = locationFrom(source, &tail[i], tailStart + i))
+            return loc;
+    return std::nullopt;
+}
+
+CentralDirectoryReader::CentralDirectoryReader(const RandomAccessSource &source,
+                                               const CentralDirectoryLocation &location)
+    : reader_(source)
+{
+    reader_.seek(location.fileOffset());
+    end_ = std::min(location.fileOffset() + location.size, source.size());
+}
+
+std::optional<CentralHeader> CentralDirectoryReader::next()
+{
+    const uint64_t at = reader_.position();
+    if (at >= end_ || end_ - at < CentralHeaderSize)
+        return std::nullopt;
+    record_.resize(CentralHeaderSize);
+    if (reader_.read(record_.data(), CentralHeaderSize) != CentralHeaderSize
+        || le32(record_.data()) != CentralHeaderSignature) {
+        reader_.seek(end_);
+        return std::nullopt;
+    }
+    const size_t variable = size_t(le16(&record_[28])) + le16(&record_[30]) + le16(&record_[32]);
+    if (variable > end_ - at - CentralHeaderSize) {
+        reader_.seek(end_);
+        return std::nullopt;
+    }
+    record_.resize(CentralHeaderSize + variable);
+    if (reader_.read(record_.data() + CentralHeaderSize, variable) != variable) {
+        reader_.seek(end_);
+        return std::nullopt;
+    }
+    return parseCentralHeader(record_);
+}
+
+}  // namespace zipformat

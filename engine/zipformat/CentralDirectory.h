@@ -1,0 +1,50 @@
+#pragma once
+// Finding the end record (and the ZIP64 end record) at the end of a file, and
+// walking the central directory it points to.
+
+#include "engine/zipformat/ByteSource.h"
+#include "engine/zipformat/ZipRecords.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace zipformat {
+
+struct CentralDirectoryLocation {
+    uint64_t endRecordOffset = 0;                  // file offset of the end record
+    std::optional<uint64_t> zip64EndRecordOffset;  // file offset, when the archive has one
+    uint64_t entries = 0;
+    uint64_t size = 0;                             // bytes of the central directory
+    uint64_t storedOffset = 0;                     // as recorded: relative to the archive's start
+    uint16_t commentLength = 0;
+    // File offset the archive's own offsets count from. Above 0 when data was
+    // put in front of an archive (a self-extractor stub) without adjusting them.
+    uint64_t archiveStart = 0;
+
+    uint64_t fileOffset() const { return archiveStart + storedOffset; }
+};
+
+// Searches the last 64 KiB + 22 bytes for the end record. Prefers a record
+// whose comment ends exactly at the end of the file, and takes only one that
+// points at a central directory, so that a signature inside a comment is not
+// mistaken for it. Nothing when there is no usable one.
+std::optional<CentralDirectoryLocation> locateCentralDirectory(const RandomAccessSource &source);
+
+// Reads the central-directory records one after the other.
+class CentralDirectoryReader {
+public:
+    CentralDirectoryReader(const RandomAccessSource &source, const CentralDirectoryLocation &location);
+
+    // The next record; its name, extra and comment stay valid until the next
+    // call. Nothing after the last record, or at the first one that is cut
+    // short or carries the wrong signature.
+    std::optional<CentralHeader> next();
+
+private:
+    BufferedReader reader_;
+    uint64_t end_ = 0;
+    std::vector<uint8_t> record_;
+};
+
+}  // namespace zipformat

@@ -1,0 +1,142 @@
+// `orvexzip list`: the grid's four columns as text, and how it ends.
+
+#include "TestSupport.h"
+#include "ZipBuilder.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QTime>
+
+#include <gtest/gtest.h>
+
+using namespace ziptest;
+
+namespace {
+
+const std::string Program = std::string(ORVEX_BUILD_DIR) + "/orvexzip";
+const std::string Header = "File Name\tCompr Size\tUncmpr Size\tDate/Time\n";
+
+RunResult orvexzip(const std::vector<std::string> &args)
+{
+    std::vector<std::string> argv{Program};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return run(argv, {"LC_ALL=C", "LANG=C", "LC_TIME=C"});
+}
+
+// What the C locale makes of the builder's sample time stamp.
+std::string sampleDateTime()
+{
+    const QLocale c = QLocale::c();
+    return (c.toString(QDate(2024, 3, 15), c.dateFormat(QLocale::ShortFormat)) + QStringLiteral("  ")
+            + c.toString(QTime(12, 34, 56), c.timeFormat(QLocale::ShortFormat)))
+        .toStdString();
+}
+
+std::string row(const std::string &name, uint64_t packed, uint64_t unpacked)
+{
+    return name + "\t" + std::to_string(packed) + "\t" + std::to_string(unpacked) + "\t" + sampleDateTime() + "\n";
+}
+
+Member stored(std::string name, std::string data)
+{
+    Member m;
+    m.name = std::move(name);
+    m.data = std::move(data);
+    return m;
+}
+
+}  // namespace
+
+TEST(ListCommand, PrintsTheGridColumnsOfEveryMember)
+{
+    TempDir dir;
+    ZipBuilder b;
+    Member streamed = stored("streamed.bin", std::string(1234, 's'));
+    streamed.deferred = true;
+    Member packed = stored("packed.txt", "xyz");
+    packed.method = 8;
+    b.add(stored("dir/", "")).add(stored("\x84rger.txt", "12345")).add(streamed).add(packed);
+    const auto r = orvexzip({"list", dir.write("t.zip", b.build())});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, Header + row("dir/", 0, 0) + row("\xC3\xA4rger.txt", 5, 5) + row("streamed.bin", 1234, 1234)
+                         + row("packed.txt", 3, 3));
+}
+
+TEST(ListCommand, Zip64SizesAreShownInFull)
+{
+    TempDir dir;
+    const uint64_t fiveGiB = 5ull << 30;
+    const std::string path = dir.file("huge.zip");
+    ASSERT_TRUE(writeSparseFile(path, zip64LocalHeader("huge.bin", fiveGiB), fiveGiB, endRecord()));
+    const auto r = orvexzip({"list", path});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, Header + row("huge.bin", 5368709120u, 5368709120u));
+}
+
+TEST(ListCommand, ControlCharactersCannotSplitARow)
+{
+    TempDir dir;
+    const std::string name = "two\nlines\tand tab\r\xC2\x85\xE2\x80\xA8.";
+    const auto r = orvexzip({"list", dir.write("t.zip", ZipBuilder().add(stored(name, "x")).build())});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, Header + row("two?lines?and tab???.", 1, 1));
+}
+
+TEST(ListCommand, ReadErrorListsWhatWasReadThenFails)
+{
+    TempDir dir;
+    ZipBuilder b;
+    b.add(stored("first", "1")).add(stored("second", "22"));
+    const auto r = orvexzip({"list", dir.write("cut.zip", b.buildMembersOnly())});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, Header + row("first", 1, 1) + row("second", 2, 2));
+    EXPECT_EQ(r.err, "Error 3 reading Zip file\n");
+
+    const auto empty = orvexzip({"list", dir.write("empty.zip", "")});
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_EQ(empty.out, Header);
+    EXPECT_EQ(empty.err, "Error 1 reading Zip File\n");
+}
+
+TEST(ListCommand, ImpossibleDateOrTimeStopsTheListing)
+{
+    TempDir dir;
+    struct Case {
+        uint16_t date, time;
+        const char *error;
+    } cases[] = {
+        {0, SampleTime, "Invalid argument to date encode\n"},                          // month 0
+        {((2001 - 1980) << 9) | (2 << 5) | 29, SampleTime, "Invalid argument to date encode\n"},
+        {SampleDate, 24 << 11, "Invalid argument to time encode\n"},
+        {SampleDate, (23 << 11) | (60 << 5), "Invalid argument to time encode\n"},
+    };
+    for (const Case &c : cases) {
+        Member bad = stored("bad", "b");
+        bad.modDate = c.date;
+        bad.modTime = c.time;
+        ZipBuilder b;
+        b.add(stored("good", "g")).add(bad).add(stored("never shown", "n"));
+        const auto r = orvexzip({"list", dir.write("t.zip", b.build())});
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_EQ(r.out, Header + row("good", 1, 1));
+        EXPECT_EQ(r.err, c.error);
+    }
+}
+
+TEST(ListCommand, BadUsageAndMissingArchives)
+{
+    for (const auto &args : std::vector<std::vector<std::string>>{{}, {"lst", "x.zip"}, {"list"}, {"list", "a", "b"}}) {
+        const auto r = orvexzip(args);
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("orvexzip list ARCHIVE"), std::string::npos) << r.err;
+    }
+    TempDir dir;
+    for (const std::string &name : {dir.file("missing.zip"), dir.path()}) {
+        const auto r = orvexzip({"list", name});
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(name), std::string::npos);
+    }
+}
