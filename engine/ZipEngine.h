@@ -1,20 +1,34 @@
 #pragma once
-// The archive component: the member list of the archive named by ZipFilename.
+// The archive component: the member list of the archive named by ZipFilename,
+// and the add, delete and extract operations, which it hands to the engine
+// libraries through their parameter records.
 
 #include "engine/ArchiveEntry.h"
+#include "engine/EngineOptions.h"
 #include "engine/ZipError.h"
+#include "engine/zipformat/CallRecords.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+// The libraries' entry points; tests put stand-ins here.
+struct EngineLibraries {
+    int32_t (*zip)(ZipCallRecord *record) = nullptr;
+    int32_t (*unzip)(UnzipCallRecord *record) = nullptr;
+
+    static EngineLibraries linked();
+};
+
 class TZipEngine {
 public:
-    TZipEngine();
+    explicit TZipEngine(EngineLibraries libraries = EngineLibraries::linked());
     ~TZipEngine();
     TZipEngine(const TZipEngine &) = delete;
     TZipEngine &operator=(const TZipEngine &) = delete;
 
+    // ---- The member list ----
     const std::string &ZipFilename() const;
     // Stores the name, then reads the directory, also when the name is
     // unchanged or empty. Errors of the read reach the caller.
@@ -30,7 +44,52 @@ public:
 
     std::function<void(TZipEngine &sender)> OnDirUpdate;
 
+    // ---- Settings of the next operation ----
+    bool Verbose = false;
+    bool Trace = false;          // also turns the libraries' verbose flag on
+    int AddCompLevel = 9;
+    AddOpts AddOptions;
+    std::string ExtrBaseDir;
+    ExtrOpts ExtrOptions;
+    // File names, paths or patterns (add); stored names or patterns (delete,
+    // extract; empty extracts every member). An operation that reaches its
+    // library empties the list.
+    std::vector<std::string> FileSpecs;
+
+    TProgressEvent OnProgress;
+    TMessageEvent OnMessage;
+    // Where the component's own notices go ("Error - no files to zip"): a
+    // message box in the program, standard error in the command line.
+    std::function<void(const std::string &text)> MessageSink;
+
+    // ---- State while and after an operation runs ----
+    bool Cancel = false;         // set while a call runs to ask the library to stop
+    bool ZipRunning = false;     // an add or delete is in progress
+    bool UnzipRunning = false;   // an extract is in progress
+    int32_t LastResult = 0;      // what the last library call returned
+
+    void Add();
+    void Delete();
+    void Extract();
+
+    // The records as the last operation left them.
+    const ZipCallRecord &zipCallRecord() const { return *zipRecord_; }
+    const UnzipCallRecord &unzipCallRecord() const { return *unzipRecord_; }
+
 private:
+    static int32_t callback(CallbackRecord *record);
+    int32_t handleCallback(const CallbackRecord &record);
+    void notify(const std::string &text);
+    struct EngineCallSettings settings();
+    // Calls the library once per slice of at most MaxFileSpecs specifications
+    // and sums what the calls return.
+    template <typename Record>
+    void callInSlices(Record &record, int32_t (*library)(Record *));
+
+    EngineLibraries libraries_;
     std::string zipFilename_;
     std::vector<ArchiveEntry> entries_;
+    std::unique_ptr<ZipCallRecord> zipRecord_;
+    std::unique_ptr<UnzipCallRecord> unzipRecord_;
+    bool handlerFailed_ = false;
 };

@@ -1,0 +1,56 @@
+#pragma once
+// Option sets and event types of the archive component.
+
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <string>
+
+class TZipEngine;
+
+// A set of enumeration values; bit i stands for element i.
+template <typename Enum>
+class OptionSet {
+public:
+    constexpr OptionSet() = default;
+    constexpr OptionSet(std::initializer_list<Enum> values)
+    {
+        for (Enum v : values)
+            bits_ |= bit(v);
+    }
+    constexpr bool contains(Enum v) const { return (bits_ & bit(v)) != 0; }
+    constexpr OptionSet &insert(Enum v) { bits_ |= bit(v); return *this; }
+    constexpr OptionSet &erase(Enum v) { bits_ &= ~bit(v); return *this; }
+    constexpr uint32_t bits() const { return bits_; }
+    constexpr bool empty() const { return bits_ == 0; }
+    friend constexpr bool operator==(OptionSet, OptionSet) = default;
+
+private:
+    static constexpr uint32_t bit(Enum v) { return uint32_t(1) << unsigned(v); }
+    uint32_t bits_ = 0;
+};
+
+enum AddOptsEnum {
+    AddDirNames = 0,     // store each file's path with its name
+    AddRecurseDirs = 1,  // include the subdirectories below each specification
+    AddMove = 2,         // delete the sources once they are in the archive
+    AddFreshen = 3,
+    AddUpdate = 4,
+    AddZipTime = 5,      // give the archive the time of its newest member
+    AddForceDOS = 6,     // make the names fit the DOS 8.3 form
+};
+using AddOpts = OptionSet<AddOptsEnum>;
+
+enum ExtrOptsEnum {
+    ExtrDirNames = 0,    // recreate the stored directories
+    ExtrOverWrite = 1,
+    ExtrFreshen = 2,
+    ExtrUpdate = 3,
+};
+using ExtrOpts = OptionSet<ExtrOptsEnum>;
+
+enum ProgressType { FileBegin = 0, FileStep = 1, BatchEnd = 2 };
+
+using TProgressEvent = std::function<void(TZipEngine &sender, ProgressType type,
+                                          const std::string &fileName, int32_t fileSize)>;
+using TMessageEvent = std::function<void(TZipEngine &sender, int errCode, const std::string &message)>;

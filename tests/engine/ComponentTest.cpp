@@ -1,0 +1,334 @@
+// The archive component's operations, with stand-ins for the two libraries:
+// what each operation puts in the records, its early returns, and how the
+// callbacks reach the events.
+#include "engine/CallRecordFilling.h"
+#include "engine/ZipEngine.h"
+
+#include "TestSupport.h"
+#include "ZipBuilder.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+// What the stand-in library saw, and what it does when called.
+struct FakeLibrary {
+    std::vector<ZipCallRecord> zipCalls;
+    std::vector<UnzipCallRecord> unzipCalls;
+    std::vector<std::vector<std::string>> specsPerCall;
+    std::string archiveName;
+    int32_t result = 1;
+    bool throwInCall = false;
+    // Callbacks to make, in order: action, error code, size, text.
+    struct Callback {
+        int32_t action;
+        int32_t errorCode;
+        int32_t size;
+        std::string text;
+    };
+    std::vector<Callback> callbacks;
+    std::vector<int32_t> callbackResults;
+    std::string directoryDuringCall;
+};
+
+FakeLibrary *fake = nullptr;
+
+template <typename Record>
+int32_t runFake(Record *record)
+{
+    std::vector<std::string> specs;
+    for (int i = 0; i < record->FileSpecCount; ++i)
+        specs.emplace_back(record->FileSpecs[i]);
+    fake->specsPerCall.push_back(specs);
+    fake->archiveName = record->ArchiveName;
+    char cwd[4096];
+    fake->directoryDuringCall = ::getcwd(cwd, sizeof cwd) ? cwd : "";
+    for (const auto &c : fake->callbacks) {
+        std::vector<char> buffer(sizeof(CallbackRecord) + c.text.size() + 1);
+        auto *cb = reinterpret_cast<CallbackRecord *>(buffer.data());
+        cb->Instance = record->Instance;
+        cb->Action = c.action;
+        cb->ErrorCode = c.errorCode;
+        cb->FileSize = c.size;
+        std::memcpy(cb->Text, c.text.c_str(), c.text.size() + 1);
+        fake->callbackResults.push_back(record->Callback(cb));
+    }
+    if (fake->throwInCall)
+        throw std::runtime_error("library failure");
+    return fake->result;
+}
+
+int32_t fakeZip(ZipCallRecord *record)
+{
+    fake->zipCalls.push_back(*record);
+    return runFake(record);
+}
+
+int32_t fakeUnzip(UnzipCallRecord *record)
+{
+    fake->unzipCalls.push_back(*record);
+    return runFake(record);
+}
+
+class ComponentTest : public ::testing::Test {
+protected:
+    ComponentTest() : engine(EngineLibraries{&fakeZip, &fakeUnzip})
+    {
+        fake = &library;
+        engine.MessageSink = [this](const std::string &text) { notices.push_back(text); };
+        engine.OnDirUpdate = [this](TZipEngine &) { ++dirUpdates; };
+        ziptest::Member member;
+        member.name = "one.txt";
+        member.data = "1";
+        archive = dir.write("a.zip", ziptest::ZipBuilder().add(member).build());
+    }
+    ~ComponentTest() override { fake = nullptr; }
+
+    FakeLibrary library;
+    TZipEngine engine;
+    std::vector<std::string> notices;
+    int dirUpdates = 0;
+    ziptest::TempDir dir;
+    std::string archive;
+};
+
+}  // namespace
+
+TEST_F(ComponentTest, StartsWithTheDocumentedSettings)
+{
+    EXPECT_EQ(engine.AddCompLevel, 9);
+    EXPECT_EQ(engine.LastResult, 0);
+    EXPECT_FALSE(engine.Verbose || engine.Trace || engine.Cancel || engine.ZipRunning || engine.UnzipRunning);
+    EXPECT_TRUE(engine.AddOptions.empty());
+    EXPECT_TRUE(engine.FileSpecs.empty());
+    const ZipCallRecord &r = engine.zipCallRecord();
+    EXPECT_EQ(r.Version, 0);
+    EXPECT_EQ(r.Instance, nullptr);
+}
+
+TEST_F(ComponentTest, AddFillsTheRecordFromTheOptions)
+{
+    engine.setZipFilename(archive);
+    engine.Trace = true;
+    engine.AddCompLevel = 4;
+    engine.AddOptions = {AddRecurseDirs, AddMove, AddFreshen, AddUpdate, AddZipTime, AddForceDOS};
+    engine.FileSpecs = {"/tmp/x", "*.c"};
+    engine.Add();
+
+    ASSERT_EQ(library.zipCalls.size(), 1u);
+    const ZipCallRecord &r = library.zipCalls[0];
+    EXPECT_EQ(r.Instance, &engine);
+    EXPECT_EQ(r.Version, 110);
+    EXPECT_NE(r.Callback, nullptr);
+    EXPECT_EQ(r.TraceFlag, 1);
+    EXPECT_EQ(r.VerboseFlag, 1);  // trace forces verbose
+    EXPECT_EQ(r.Constant44, 1);
+    EXPECT_EQ(r.Constant56, 1);
+    EXPECT_EQ(r.Level, 4);
+    EXPECT_EQ(r.DropDirNamesFlag, 1);  // AddDirNames not set
+    EXPECT_EQ(r.RecurseFlag, 1);
+    EXPECT_EQ(r.AddFlag, 1);
+    EXPECT_EQ(r.ForceDosFlag, 1);
+    EXPECT_EQ(r.MoveFlag, 1);
+    EXPECT_EQ(r.DeleteFlag, 0);
+    EXPECT_EQ(r.UpdateFlag, 1);
+    EXPECT_EQ(r.FreshenFlag, 0);  // update wins over freshen
+    EXPECT_EQ(r.ArchiveTimeFlag, 1);
+    EXPECT_EQ(r.Constant128, 7);
+    EXPECT_EQ(r.FileSpecCount, 2);
+    EXPECT_EQ(library.specsPerCall[0], (std::vector<std::string>{"/tmp/x", "*.c"}));
+    EXPECT_EQ(library.archiveName, archive);
+    EXPECT_TRUE(engine.FileSpecs.empty());
+    EXPECT_EQ(engine.LastResult, 1);
+    EXPECT_FALSE(engine.ZipRunning);
+}
+
+TEST_F(ComponentTest, DeleteOverridesThreeFieldsAndKeepsTheOtherAddFlags)
+{
+    engine.setZipFilename(archive);
+    engine.AddOptions = {AddDirNames, AddRecurseDirs, AddFreshen};
+    engine.FileSpecs = {"one.txt"};
+    engine.Delete();
+    ASSERT_EQ(library.zipCalls.size(), 1u);
+    const ZipCallRecord &r = library.zipCalls[0];
+    EXPECT_EQ(r.DeleteFlag, 1);
+    EXPECT_EQ(r.AddFlag, 0);
+    EXPECT_EQ(r.DropDirNamesFlag, 0);
+    EXPECT_EQ(r.RecurseFlag, 1);
+    EXPECT_EQ(r.FreshenFlag, 1);
+    EXPECT_EQ(r.VerboseFlag, 0);
+}
+
+TEST_F(ComponentTest, ExtractFillsItsRecordAndWorksInTheBaseDirectory)
+{
+    char cwd[4096];
+    ASSERT_NE(::getcwd(cwd, sizeof cwd), nullptr);
+    engine.setZipFilename(archive);
+    engine.Verbose = true;
+    engine.ExtrOptions = {ExtrDirNames, ExtrOverWrite, ExtrFreshen, ExtrUpdate};
+    engine.ExtrBaseDir = dir.path();
+    engine.Extract();
+    ASSERT_EQ(::chdir(cwd), 0);
+
+    ASSERT_EQ(library.unzipCalls.size(), 1u);
+    const UnzipCallRecord &r = library.unzipCalls[0];
+    EXPECT_EQ(r.Version, 110);
+    EXPECT_EQ(r.TraceFlag, 0);
+    EXPECT_EQ(r.VerboseFlag, 1);
+    EXPECT_EQ(r.Constant40, 1);
+    EXPECT_EQ(r.UpdateFlag, 1);
+    EXPECT_EQ(r.FreshenFlag, 0);
+    EXPECT_EQ(r.DirNamesFlag, 1);
+    EXPECT_EQ(r.OverwriteFlag, 1);
+    EXPECT_EQ(r.FileSpecCount, 0);  // every member
+    EXPECT_EQ(r.Constant72, 7);
+    EXPECT_EQ(library.directoryDuringCall, dir.path());
+    EXPECT_EQ(dirUpdates, 1);  // only the setZipFilename read: extract never re-reads
+}
+
+TEST_F(ComponentTest, EarlyReturnsShowTheirNoticeAndKeepTheSpecifications)
+{
+    engine.Add();
+    engine.Delete();
+    EXPECT_EQ(notices, (std::vector<std::string>{"Error - no files to zip",
+                                                  "Error - no files selected for deletion"}));
+    notices.clear();
+
+    engine.FileSpecs = {"x"};
+    engine.Add();  // no archive name
+    engine.setZipFilename(dir.file("missing.zip"));
+    engine.Delete();  // archive does not exist
+    EXPECT_EQ(notices, (std::vector<std::string>{"Error - no zip file specified",
+                                                  "Error - no zip file specified"}));
+    EXPECT_EQ(engine.FileSpecs, std::vector<std::string>{"x"});
+    EXPECT_TRUE(library.zipCalls.empty());
+
+    // A running add silences a second add, but the empty-list check comes first.
+    engine.ZipRunning = true;
+    notices.clear();
+    engine.setZipFilename("");
+    engine.Add();
+    EXPECT_TRUE(notices.empty());
+    engine.FileSpecs.clear();
+    engine.Add();
+    EXPECT_EQ(notices, std::vector<std::string>{"Error - no files to zip"});
+    engine.UnzipRunning = true;
+    engine.Extract();
+    EXPECT_TRUE(library.unzipCalls.empty());
+}
+
+TEST_F(ComponentTest, AddToANewArchiveIsLeftToTheLibrary)
+{
+    engine.setZipFilename(dir.file("new.zip"));
+    engine.FileSpecs = {"x"};
+    engine.Add();
+    EXPECT_EQ(library.zipCalls.size(), 1u);
+    EXPECT_TRUE(notices.empty());
+}
+
+TEST_F(ComponentTest, RereadsOnlyAfterAPositiveResult)
+{
+    engine.setZipFilename(archive);
+    ASSERT_EQ(dirUpdates, 1);
+    library.result = 0;
+    engine.FileSpecs = {"x"};
+    engine.Add();
+    EXPECT_EQ(dirUpdates, 1);
+    library.result = -3;
+    engine.FileSpecs = {"x"};
+    engine.Delete();
+    EXPECT_EQ(dirUpdates, 1);
+    EXPECT_EQ(engine.LastResult, -3);
+    library.result = 2;
+    engine.FileSpecs = {"x"};
+    engine.Delete();
+    EXPECT_EQ(dirUpdates, 2);
+}
+
+TEST_F(ComponentTest, CallbacksBecomeEventsAndReturnTheCancelRequest)
+{
+    struct Progress {
+        ProgressType type;
+        std::string name;
+        int32_t size;
+    };
+    std::vector<Progress> progress;
+    std::vector<std::pair<int, std::string>> messages;
+    engine.OnProgress = [&](TZipEngine &e, ProgressType type, const std::string &name, int32_t size) {
+        progress.push_back({type, name, size});
+        if (progress.size() == 2)
+            e.Cancel = true;  // as the status window's Cancel button does
+    };
+    engine.OnMessage = [&](TZipEngine &, int code, const std::string &text) { messages.emplace_back(code, text); };
+    library.callbacks = {{1, 0, 1234, "a.txt"}, {2, 0, 0, "ignored"}, {4, 2, 0, "bad file\r\n"},
+                         {4, 0, 0, "info\n"}, {4, 0, 0, "no break"}, {9, 0, 0, ""}, {3, 0, 0, ""}};
+    engine.setZipFilename(archive);
+    engine.FileSpecs = {"x"};
+    engine.Add();
+
+    ASSERT_EQ(progress.size(), 3u);
+    EXPECT_EQ(progress[0].type, FileBegin);
+    EXPECT_EQ(progress[0].name, "a.txt");
+    EXPECT_EQ(progress[0].size, 1234);
+    EXPECT_EQ(progress[1].type, FileStep);
+    EXPECT_EQ(progress[1].name, " ");
+    EXPECT_EQ(progress[2].type, BatchEnd);
+    EXPECT_EQ(messages, (std::vector<std::pair<int, std::string>>{{2, "bad file"}, {0, "info"}, {0, "no break"}}));
+    EXPECT_EQ(library.callbackResults, (std::vector<int32_t>{0, 1, 1, 1, 1, 1, 1}));
+    EXPECT_FALSE(engine.Cancel);  // reset when the add ends
+}
+
+TEST_F(ComponentTest, AnErrorEscapingTheCallIsReportedAndCleanedUp)
+{
+    engine.setZipFilename(archive);
+    engine.LastResult = 5;
+    library.throwInCall = true;
+    engine.FileSpecs = {"x"};
+    engine.Add();
+    EXPECT_EQ(notices, std::vector<std::string>{"Fatal DLL Error: abort exception"});
+    EXPECT_EQ(engine.LastResult, 5);
+    EXPECT_TRUE(engine.FileSpecs.empty());
+    EXPECT_FALSE(engine.ZipRunning);
+
+    // An event handler that throws stops the library the same way.
+    library.throwInCall = false;
+    library.callbacks = {{1, 0, 1, "a"}, {1, 0, 1, "b"}};
+    engine.OnProgress = [](TZipEngine &, ProgressType, const std::string &, int32_t) {
+        throw std::runtime_error("handler failed");
+    };
+    engine.FileSpecs = {"x"};
+    notices.clear();
+    engine.Add();
+    EXPECT_EQ(library.callbackResults, (std::vector<int32_t>{1, 1}));
+    EXPECT_EQ(notices, std::vector<std::string>{"Fatal DLL Error: abort exception"});
+    EXPECT_EQ(engine.LastResult, 5);
+}
+
+TEST_F(ComponentTest, LongListsGoInSlicesWhoseResultsAreSummed)
+{
+    engine.setZipFilename(archive);
+    const std::string longName(1000, 'n');  // nothing is cut at 255 characters
+    for (int i = 0; i < 4097 * 2 + 3; ++i)
+        engine.FileSpecs.push_back(longName + std::to_string(i));
+    library.result = 10;
+    engine.Add();
+    ASSERT_EQ(library.specsPerCall.size(), 3u);
+    EXPECT_EQ(library.specsPerCall[0].size(), 4097u);
+    EXPECT_EQ(library.specsPerCall[2].size(), 3u);
+    EXPECT_EQ(library.specsPerCall[2].back(), longName + "8196");
+    EXPECT_EQ(engine.LastResult, 30);
+}
+
+TEST(MessageTrimming, DropsOneTrailingLineBreakOfOneOrTwoCharacters)
+{
+    EXPECT_EQ(trimMessage("text\r\n"), "text");
+    EXPECT_EQ(trimMessage("text\n"), "text");
+    EXPECT_EQ(trimMessage("text\r"), "text");
+    EXPECT_EQ(trimMessage("two\n\n\n"), "two\n");
+    EXPECT_EQ(trimMessage("plain"), "plain");
+    EXPECT_EQ(trimMessage("\n"), "");
+    EXPECT_EQ(trimMessage(""), "");
+}
