@@ -43,9 +43,17 @@ const int columnWidths[] = {150, 84, 84, 120};
 
 }  // namespace
 
+// The pictures are compiled into a static library, whose resources are not
+// registered unless asked for.
+static void registerResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
 TMainform::TMainform(const QStringList &arguments, QWidget *parent)
     : QMainWindow(parent), arguments_(arguments)
 {
+    registerResources();
     setObjectName(QStringLiteral("Mainform"));
     setWindowTitle(QStringLiteral(" "));
     QFont windowFont = QApplication::font();

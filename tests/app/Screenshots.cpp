@@ -3,6 +3,7 @@
 #include "app/Mainform.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QPixmap>
 #include <cstdio>
 
@@ -22,6 +23,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: orvex_screenshots OUTPUT_DIR SAMPLE_ARCHIVE\n");
         return 2;
     }
+    // A common regional setting, so that the pictures do not depend on the machine's.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     const QDir out(QString::fromLocal8Bit(argv[1]));
     {
         TMainform empty{QStringList{}};
