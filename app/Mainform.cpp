@@ -2,6 +2,7 @@
 
 #include "app/ListingText.h"
 #include "app/ToolbarPanel.h"
+#include "controls/GradCaption.h"
 #include "controls/SortableGrid.h"
 #include "platform/Locale.h"
 #include "platform/Prompts.h"
@@ -76,6 +77,7 @@ TMainform::TMainform(const QStringList &arguments, QWidget *parent)
     buildToolbar();
     buildMenu();
     buildStatusBar();
+    buildCaptionBar();
 
     ZipEngine1.OnDirUpdate = [this](TZipEngine &sender) { ZipEngine1DirUpdate(sender); };
 
@@ -139,6 +141,18 @@ void TMainform::buildMenu()
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("About1"));
     addItem(help, "About2", "&About...", {}, &TMainform::About2Click);
+}
+
+void TMainform::buildCaptionBar()
+{
+    GradientCaption1 = installCaptionBar(this);
+    GradientCaption1->setObjectName(QStringLiteral("GradientCaption1"));
+    GradientCaption1->CompanyText()->setCaption(QStringLiteral("Orvex 97"));
+    GradientCaption1->CompanyText()->setFontKind(fkSystemBI);
+    GradientCaption1->AppNameText()->setCaption(QStringLiteral("by Tolvane"));
+    GradientCaption1->AppNameText()->setFontKind(fkSystemB);
+    GradientCaption1->CaptionText()->setCaption(QStringLiteral(" "));
+    GradientCaption1->CaptionText()->setFontKind(fkSystem);
 }
 
 void TMainform::buildStatusBar()

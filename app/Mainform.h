@@ -11,6 +11,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QToolButton;
+class TGradientCaption;
 class TSortableGrid;
 class ToolbarPanel;
 
@@ -22,6 +23,7 @@ public:
     ~TMainform() override;
 
     TSortableGrid *StringGrid1 = nullptr;
+    TGradientCaption *GradientCaption1 = nullptr;
     TZipEngine ZipEngine1;
 
     QString statusPanelText(int panel) const;
@@ -61,6 +63,7 @@ private:
     void buildToolbar();
     void buildMenu();
     void buildStatusBar();
+    void buildCaptionBar();
     void ZipEngine1DirUpdate(TZipEngine &sender);
     void setStatusPanel(int panel, const QString &text);
     // Runs a handler and turns an uncaught error into the application's error box.

@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <QWindow>
 
 #include <memory>
 
@@ -161,6 +162,8 @@ private:
 
     caption::CaptionWindow windowInfo() const;
     QIcon iconForPaint() const;
+    // Strip height, buttons and picture after a change of shell, frame or font.
+    void relayout();
     void layoutButtons();
     void updateButtonStates();
     void showWindowMenu(const QPoint &globalPos);
@@ -221,9 +224,9 @@ private:
     void setSizingCursor(Qt::Edges edges);
 
     QPointer<QWidget> m_window;
-    QPointer<QObject> m_handle;
+    QPointer<QWindow> m_handle;
     int m_grip;
-    bool m_cursorOverridden = false;
+    bool m_cursorSet = false;
     bool m_resizing = false;
     Qt::Edges m_resizeEdges;
     QRect m_startGeometry;

@@ -1,17 +1,18 @@
 // Renders the main window offscreen, empty and listing an archive.
 #include "app/Application.h"
 #include "app/Mainform.h"
+#include "controls/GradCaption.h"
 
 #include <QDir>
 #include <QLocale>
 #include <QPixmap>
 #include <cstdio>
 
-static void save(QWidget &window, const QString &path)
+static void save(QWidget &window, const QString &path, bool active = true)
 {
     window.show();
     QApplication::processEvents();
-    if (!window.grab().save(path))
+    if (!renderWithCaption(&window, active).save(path))
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
 }
 
@@ -35,6 +36,7 @@ int main(int argc, char **argv)
         TMainform listing{QStringList{QString::fromLocal8Bit(argv[2])}};
         listing.FormActivate();
         save(listing, out.filePath(QStringLiteral("main-window.png")));
+        save(listing, out.filePath(QStringLiteral("main-window-inactive.png")), false);
     }
     return 0;
 }
