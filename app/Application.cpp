@@ -1,6 +1,9 @@
 #include "app/Application.h"
 
 #include "app/Mainform.h"
+#include "dialogs/AboutForm.h"
+#include "dialogs/MsgForm.h"
+#include "dialogs/StatusForm.h"
 #include "platform/Prompts.h"
 
 #include <QIcon>
@@ -28,7 +31,18 @@ std::unique_ptr<ApplicationWindows> ApplicationWindows::create(const QStringList
 {
     auto windows = std::make_unique<ApplicationWindows>();
     windows->Mainform = std::make_unique<TMainform>(arguments);
+    windows->Msgform = std::make_unique<TMsgform>();
+    windows->F_About = std::make_unique<TF_About>(windows->Mainform.get());
+    windows->F_status = std::make_unique<TF_status>();
+    windows->Mainform->attachWindows(windows->Msgform.get(), windows->F_status.get(), windows->F_About.get());
     return windows;
 }
 
-ApplicationWindows::~ApplicationWindows() = default;
+ApplicationWindows::~ApplicationWindows()
+{
+    // The main window goes last: the others hold on to it.
+    F_status.reset();
+    F_About.reset();
+    Msgform.reset();
+    Mainform.reset();
+}

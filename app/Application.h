@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <memory>
 
+class TF_About;
+class TF_status;
 class TMainform;
+class TMsgform;
 
 // The application object: what no handler catches ends in the error box.
 class OrvexApplication : public QApplication {
@@ -16,6 +19,9 @@ public:
 // living until it ends; the first is the main window.
 struct ApplicationWindows {
     std::unique_ptr<TMainform> Mainform;
+    std::unique_ptr<TMsgform> Msgform;
+    std::unique_ptr<TF_About> F_About;
+    std::unique_ptr<TF_status> F_status;
 
     // `arguments` are the command-line arguments after the program's path.
     static std::unique_ptr<ApplicationWindows> create(const QStringList &arguments);

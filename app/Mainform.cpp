@@ -1,15 +1,21 @@
 #include "app/Mainform.h"
 
 #include "app/ListingText.h"
+#include "app/OperationFrame.h"
 #include "app/ToolbarPanel.h"
 #include "controls/GradCaption.h"
+#include "dialogs/AboutForm.h"
+#include "dialogs/MsgForm.h"
+#include "dialogs/StatusForm.h"
 #include "controls/SortableGrid.h"
 #include "platform/Locale.h"
+#include "platform/Palette.h"
 #include "platform/Prompts.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -42,6 +48,9 @@ const ToolbarButtonSpec toolbarButtons[] = {
 
 const int columnWidths[] = {150, 84, 84, 120};
 
+// Matches .zip in any case, as the archive dialogs did on a case-blind file system.
+const char *const ZipFilesFilter = "ZIP Files (*.[zZ][iI][pP])";
+
 }  // namespace
 
 // The pictures are compiled into a static library, whose resources are not
@@ -57,9 +66,7 @@ TMainform::TMainform(const QStringList &arguments, QWidget *parent)
     registerResources();
     setObjectName(QStringLiteral("Mainform"));
     setWindowTitle(QStringLiteral(" "));
-    QFont windowFont = QApplication::font();
-    windowFont.setPixelSize(10);
-    setFont(windowFont);
+    setFont(platform::uiFont(10));
     resize(OuterWidth, OuterHeight);
 
     auto *central = new QWidget(this);
@@ -80,6 +87,15 @@ TMainform::TMainform(const QStringList &arguments, QWidget *parent)
     buildCaptionBar();
 
     ZipEngine1.OnDirUpdate = [this](TZipEngine &sender) { ZipEngine1DirUpdate(sender); };
+    ZipEngine1.OnMessage = [this](TZipEngine &sender, int errCode, const std::string &message) {
+        ZipEngine1Message(sender, errCode, message);
+    };
+    ZipEngine1.OnProgress = [this](TZipEngine &sender, ProgressType type, const std::string &name, int32_t size) {
+        ZipEngine1Progress(sender, type, name, size);
+    };
+    ZipEngine1.MessageSink = [this](const std::string &text) {
+        platform::plainBox(this, QString::fromStdString(text));
+    };
 
     FormCreate();
     StringGrid1->setFocus();
@@ -91,6 +107,21 @@ TMainform::TMainform(const QStringList &arguments, QWidget *parent)
 TMainform::~TMainform()
 {
     ZipEngine1.OnDirUpdate = nullptr;
+    ZipEngine1.OnMessage = nullptr;
+    ZipEngine1.OnProgress = nullptr;
+    ZipEngine1.MessageSink = nullptr;
+}
+
+void TMainform::attachWindows(TMsgform *messageWindow, TF_status *statusWindow, TF_About *aboutBox)
+{
+    Msgform = messageWindow;
+    F_status = statusWindow;
+    F_About = aboutBox;
+    frame_ = std::make_unique<OperationFrame>(this, ZipEngine1, *Msgform, *F_status,
+                                              [this] { return ShowMsg->isChecked(); });
+    auto cancel = [this] { return frame_->requestCancel(); };
+    Msgform->OnCancelRequest = cancel;
+    F_status->OnCancelRequest = cancel;
 }
 
 void TMainform::buildToolbar()
@@ -134,9 +165,9 @@ void TMainform::buildMenu()
 
     QMenu *window = menuBar()->addMenu(QStringLiteral("&Window"));
     window->setObjectName(QStringLiteral("Window1"));
-    QAction *showMsg = addItem(window, "ShowMsg", "&Show compress status", {}, &TMainform::ShowMsgClick);
-    showMsg->setCheckable(true);
-    showMsg->setChecked(false);
+    ShowMsg = addItem(window, "ShowMsg", "&Show compress status", {}, &TMainform::ShowMsgClick);
+    ShowMsg->setCheckable(true);  // the menu toggles the mark itself
+    ShowMsg->setChecked(false);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("About1"));
@@ -178,9 +209,7 @@ void TMainform::buildStatusBar()
 
 void TMainform::FormCreate()
 {
-    QFont gridFont = QApplication::font();
-    gridFont.setPixelSize(11);
-    StringGrid1->setFont(gridFont);
+    StringGrid1->setFont(platform::uiFont(11));
     QPalette palette = StringGrid1->palette();
     palette.setColor(QPalette::Text, Qt::black);
     StringGrid1->setPalette(palette);
@@ -241,6 +270,9 @@ void TMainform::FillGrid()
         const QStringList texts = listingTextsBeforeDate(entry);
         for (int c = 0; c < texts.size(); ++c)
             StringGrid1->setCells(c, row, texts[c]);
+        // The row remembers its member, so that a name chosen in the grid finds
+        // the stored bytes again after sorting.
+        StringGrid1->setObjects(0, row, reinterpret_cast<void *>(intptr_t(i) + 1));
         StringGrid1->setCells(3, row,
                               formatListingDateTime(dosDateTimeToDateTime(entry.DosDateTime()), settings));
     }
@@ -275,22 +307,177 @@ void TMainform::guarded(const std::function<void()> &handler)
     }
 }
 
+void TMainform::ZipEngine1Message(TZipEngine &, int errCode, const std::string &message)
+{
+    if (frame_)
+        frame_->message(errCode, QString::fromStdString(message));
+}
+
+void TMainform::ZipEngine1Progress(TZipEngine &, ProgressType type, const std::string &fileName, int32_t fileSize)
+{
+    if (frame_)
+        frame_->progress(type, QString::fromStdString(fileName), fileSize);
+}
+
+std::vector<std::string> TMainform::selectedNames() const
+{
+    std::vector<std::string> names;
+    const TGridRect selection = StringGrid1->Selection();
+    for (int row = selection.Top; row <= selection.Bottom; ++row) {
+        const QString text = StringGrid1->Cells(0, row);
+        const auto tag = reinterpret_cast<intptr_t>(StringGrid1->Objects(0, row));
+        const int index = int(tag) - 1;
+        // The stored bytes, unless the member list has changed under the grid
+        // (a failed read leaves the grid as it was).
+        if (index >= 0 && index < ZipEngine1.EntryCount()
+            && QString::fromStdString(ZipEngine1.Entries(index).DisplayName()) == text)
+            names.push_back(ZipEngine1.Entries(index).FileName);
+        else
+            names.push_back(text.toStdString());
+    }
+    return names;
+}
+
+void TMainform::resetGrid()
+{
+    StringGrid1->Clear();
+    // The row count goes up before the title row is made fixed: a grid keeps
+    // at least one row that is not fixed.
+    StringGrid1->setRowCount(2);
+    StringGrid1->setFixedRows(1);
+    StringGrid1->setColCount(4);
+    const QStringList titles = listingTitles();
+    for (int c = 0; c < 4; ++c) {
+        StringGrid1->setCells(c, 0, titles[c]);
+        StringGrid1->setColWidths(c, columnWidths[c]);
+    }
+}
+
+void TMainform::newArchive(bool resetTheGrid)
+{
+    platform::FileDialogOptions options;
+    options.title = QStringLiteral("Create New ZIP File");
+    options.filter = QString::fromLatin1(ZipFilesFilter);
+    options.fileName = openDialogFileName_;
+    options.directory = QFileInfo(openDialogFileName_).absolutePath();
+    options.mustExist = false;
+    QString name = platform::prompts().openFileName(this, options);
+    if (name.isEmpty())
+        return;
+    if (!name.toLower().contains(QStringLiteral(".zip")))
+        name += QStringLiteral(".zip");
+    openDialogFileName_ = name;
+    if (QFileInfo::exists(name)) {
+        if (!platform::confirmBox(this, QStringLiteral("Overwrite Existing File: ") + name + QStringLiteral("?")))
+            return;
+        QFile::remove(name);
+    }
+    if (resetTheGrid)
+        resetGrid();
+    setStatusPanel(1, name);
+    ZipEngine1.setZipFilename(QFile::encodeName(name).toStdString());
+}
+
+void TMainform::openArchive()
+{
+    platform::FileDialogOptions options;
+    options.title = QStringLiteral("Open Existing ZIP File");
+    options.filter = QString::fromLatin1(ZipFilesFilter);
+    options.fileName = openDialogFileName_;
+    options.directory = QFileInfo(openDialogFileName_).absolutePath();
+    options.mustExist = true;
+    const QString name = platform::prompts().openFileName(this, options);
+    if (name.isEmpty())
+        return;
+    openDialogFileName_ = name;
+    setStatusPanel(1, name);
+    ZipEngine1.setZipFilename(QFile::encodeName(name).toStdString());
+}
+
+void TMainform::deleteArchive()
+{
+    const QString path = statusPanelText(1);
+    if (!QFileInfo(path).isFile()) {
+        platform::warningBox(this, QStringLiteral("Zipfile not found: ") + path);
+        return;
+    }
+    if (!platform::confirmBox(this, QStringLiteral("Are you sure you want to delete: ") + path + QStringLiteral("?")))
+        return;
+    QFile::remove(path);
+    setStatusPanel(1, QStringLiteral("<none>"));
+    StringGrid1->setRowCount(1);
+}
+
+void TMainform::BU_NewClick()
+{
+    guarded([this] { newArchive(true); });
+}
+
+void TMainform::Newarchive1Click()
+{
+    guarded([this] { newArchive(false); });
+}
+
+void TMainform::BU_OpenClick()
+{
+    guarded([this] { openArchive(); });
+}
+
+void TMainform::Openarchive1Click()
+{
+    guarded([this] { openArchive(); });
+}
+
+void TMainform::BU_DeleteClick()
+{
+    guarded([this] { deleteArchive(); });
+}
+
+void TMainform::Delete2Click()
+{
+    guarded([this] { deleteArchive(); });
+}
+
+void TMainform::BU_DeleteFileClick()
+{
+    guarded([this] {
+        if (StringGrid1->RowCount() < 2) {
+            platform::warningBox(this, QStringLiteral("Error :No file(s) to delete"));
+            return;
+        }
+        const QString archive = QString::fromStdString(ZipEngine1.ZipFilename());
+        if (!platform::confirmBox(this, QStringLiteral("Delete selected files from: ") + archive + QStringLiteral("?")))
+            return;
+        ZipEngine1.FileSpecs = selectedNames();
+        if (ZipEngine1.FileSpecs.empty()) {
+            platform::warningBox(this, QStringLiteral("Error :No file(s) selected"));
+            return;
+        }
+        const OperationTexts texts{QStringLiteral("Deleting file(s)"), QStringLiteral("Beginning delete from ") + archive,
+                                   QStringLiteral("Fatal error trying to delete"),
+                                   QStringLiteral(" file(s) were Deleted")};
+        frame_->run(texts, [this] { ZipEngine1.Delete(); });
+    });
+}
+
 void TMainform::BU_ExitClick()
 {
     close();
 }
 
-// The archive, member and dialog commands are built on top of the engine.
-void TMainform::BU_NewClick() {}
-void TMainform::Newarchive1Click() {}
-void TMainform::BU_OpenClick() {}
-void TMainform::Openarchive1Click() {}
-void TMainform::BU_DeleteClick() {}
-void TMainform::Delete2Click() {}
-void TMainform::BU_DeleteFileClick() {}
+void TMainform::ShowMsgClick()
+{
+    // The checkable menu item has toggled its mark already; the next
+    // operation reads it.
+}
+
+void TMainform::About2Click()
+{
+    F_About->exec();
+}
+
+// The add, extract and member commands come with their dialogs.
 void TMainform::BU_AddClick() {}
 void TMainform::BU_ExtractClick() {}
 void TMainform::Executefile1Click() {}
 void TMainform::Viewfile1Click() {}
-void TMainform::ShowMsgClick() {}
-void TMainform::About2Click() {}

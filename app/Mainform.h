@@ -6,12 +6,17 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
+class OperationFrame;
 class QAction;
 class QLabel;
 class QMenu;
 class QToolButton;
+class TF_About;
+class TF_status;
 class TGradientCaption;
+class TMsgform;
 class TSortableGrid;
 class ToolbarPanel;
 
@@ -25,6 +30,10 @@ public:
     TSortableGrid *StringGrid1 = nullptr;
     TGradientCaption *GradientCaption1 = nullptr;
     TZipEngine ZipEngine1;
+    QAction *ShowMsg = nullptr;
+
+    // The windows the commands show; created after the main window.
+    void attachWindows(TMsgform *messageWindow, TF_status *statusWindow, TF_About *aboutBox);
 
     QString statusPanelText(int panel) const;
     QToolButton *toolButton(const QString &objectName) const;
@@ -39,7 +48,7 @@ public:
     static constexpr int OuterHeight = 346;
 
 public slots:
-    // Commands; those without a body are built with the archive commands.
+    // Commands; those without a body are built with the dialogs they open.
     void BU_NewClick();
     void Newarchive1Click();
     void BU_OpenClick();
@@ -65,12 +74,25 @@ private:
     void buildStatusBar();
     void buildCaptionBar();
     void ZipEngine1DirUpdate(TZipEngine &sender);
+    void ZipEngine1Message(TZipEngine &sender, int errCode, const std::string &message);
+    void ZipEngine1Progress(TZipEngine &sender, ProgressType type, const std::string &fileName, int32_t fileSize);
+    void newArchive(bool resetGrid);
+    void openArchive();
+    void deleteArchive();
+    void resetGrid();
+    // Column 0 of the selected rows, top to bottom, as stored in the archive.
+    std::vector<std::string> selectedNames() const;
     void setStatusPanel(int panel, const QString &text);
     // Runs a handler and turns an uncaught error into the application's error box.
     void guarded(const std::function<void()> &handler);
 
     QStringList arguments_;
     bool commandLineApplied_ = false;
+    QString openDialogFileName_;   // the file dialog keeps its last name
+    TMsgform *Msgform = nullptr;
+    TF_status *F_status = nullptr;
+    TF_About *F_About = nullptr;
+    std::unique_ptr<OperationFrame> frame_;
     ToolbarPanel *Panel2 = nullptr;
     QLabel *statusPanels_[2] = {nullptr, nullptr};
 };

@@ -1,8 +1,12 @@
 // orvexzip: the archive component without the window.
 //
-//   orvexzip list ARCHIVE   the members, as the main window's grid shows them
+//   orvexzip list ARCHIVE        the members, as the main window's grid shows them
+//   orvexzip add ARCHIVE [options] SPEC...
+//   orvexzip delete ARCHIVE NAME...
+//   orvexzip extract ARCHIVE [options] [NAME...]
 //
-// Exit status: 0 done, 1 the archive could not be read in full, 2 bad usage.
+// Exit status: 0 done, 1 the archive could not be read in full or an error
+// message came, 2 bad usage.
 
 #include "app/ListingText.h"
 #include "engine/ArchiveDirectoryReader.h"
@@ -10,9 +14,14 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <map>
 #include <span>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <unordered_map>
 
 namespace {
@@ -24,7 +33,7 @@ constexpr int ExitUsage = 2;
 struct Command {
     const char *name;
     const char *arguments;
-    int argumentCount;
+    int argumentCount;   // -1: at least one, options allowed
     int (*run)(std::span<char *const> arguments);
 };
 
@@ -109,9 +118,192 @@ int listCommand(std::span<char *const> arguments)
     return std::fflush(stdout) == 0 ? ExitOk : ExitFailed;
 }
 
-// Further commands (add, delete, extract) go here.
+// ---- add, delete, extract ----
+
+// The options of one command line: flags, --level N and --to DIR, and the rest.
+struct ParsedArguments {
+    std::map<std::string, std::string> options;
+    std::vector<std::string> operands;
+    std::string error;
+};
+
+ParsedArguments parseArguments(std::span<char *const> arguments, const std::vector<std::string> &flags,
+                               const std::vector<std::string> &valued)
+{
+    ParsedArguments parsed;
+    bool optionsEnded = false;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string argument = arguments[i];
+        if (optionsEnded || argument.rfind("--", 0) != 0) {
+            parsed.operands.push_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const std::string name = argument.substr(2);
+        if (std::find(flags.begin(), flags.end(), name) != flags.end()) {
+            parsed.options[name] = "1";
+        } else if (std::find(valued.begin(), valued.end(), name) != valued.end() && i + 1 < arguments.size()) {
+            parsed.options[name] = arguments[++i];
+        } else {
+            parsed.error = "Unknown or incomplete option: " + argument;
+        }
+    }
+    return parsed;
+}
+
+// Binds the component's events to the terminal: messages to stderr, a
+// progress line when stderr is a terminal.
+class ConsoleReporter {
+public:
+    explicit ConsoleReporter(TZipEngine &engine) : interactive_(::isatty(STDERR_FILENO) == 1)
+    {
+        engine.MessageSink = [this](const std::string &text) {
+            endProgressLine();
+            std::fprintf(stderr, "%s\n", text.c_str());
+            sawError_ = true;
+        };
+        engine.OnMessage = [this](TZipEngine &, int errCode, const std::string &text) {
+            if (errCode > 0)
+                sawError_ = true;
+            endProgressLine();
+            std::fprintf(stderr, "%s\n", text.c_str());
+        };
+        engine.OnProgress = [this](TZipEngine &, ProgressType type, const std::string &name, int32_t) {
+            if (!interactive_)
+                return;
+            if (type == FileBegin) {
+                std::fprintf(stderr, "\r\033[KFile: %s", name.c_str());
+                progressShown_ = true;
+            } else if (type == BatchEnd) {
+                endProgressLine();
+            }
+        };
+    }
+    bool sawError() const { return sawError_; }
+
+private:
+    void endProgressLine()
+    {
+        if (progressShown_)
+            std::fputc('\n', stderr);
+        progressShown_ = false;
+    }
+    bool interactive_;
+    bool progressShown_ = false;
+    bool sawError_ = false;
+};
+
+int finish(TZipEngine &engine, const ConsoleReporter &reporter, const char *countSuffix)
+{
+    std::printf("%d%s\n", engine.LastResult, countSuffix);
+    return reporter.sawError() || std::fflush(stdout) != 0 ? ExitFailed : ExitOk;
+}
+
+// Runs an operation; an error of the re-read afterwards is reported like a message.
+template <typename Operation>
+bool runOperation(TZipEngine &engine, Operation operation)
+{
+    try {
+        operation();
+        return true;
+    } catch (const std::exception &e) {
+        engine.MessageSink(e.what());
+        return false;
+    }
+}
+
+int addCommand(std::span<char *const> arguments)
+{
+    const ParsedArguments parsed = parseArguments(
+        arguments, {"paths", "recurse", "move", "update", "freshen", "archive-time", "dos-names"}, {"level"});
+    if (!parsed.error.empty() || parsed.operands.size() < 2) {
+        writeError(parsed.error.empty() ? "add needs an archive and at least one file" : parsed.error);
+        return ExitUsage;
+    }
+    TZipEngine engine;
+    ConsoleReporter reporter(engine);
+    runOperation(engine, [&] { engine.setZipFilename(parsed.operands[0]); });
+    if (parsed.options.count("level")) {
+        char *end = nullptr;
+        const long level = std::strtol(parsed.options.at("level").c_str(), &end, 10);
+        if (*end != '\0' || level < 0 || level > 9) {
+            writeError("The level is a number from 0 to 9");
+            return ExitUsage;
+        }
+        engine.AddCompLevel = int(level);
+    }
+    const std::pair<const char *, AddOptsEnum> flagOptions[] = {
+        {"paths", AddDirNames}, {"recurse", AddRecurseDirs}, {"move", AddMove}, {"update", AddUpdate},
+        {"freshen", AddFreshen}, {"archive-time", AddZipTime}, {"dos-names", AddForceDOS}};
+    for (const auto &[flag, option] : flagOptions)
+        if (parsed.options.count(flag))
+            engine.AddOptions.insert(option);
+    engine.FileSpecs.assign(parsed.operands.begin() + 1, parsed.operands.end());
+    runOperation(engine, [&] { engine.Add(); });
+    return finish(engine, reporter, " files were added");
+}
+
+int deleteCommand(std::span<char *const> arguments)
+{
+    const ParsedArguments parsed = parseArguments(arguments, {}, {});
+    if (!parsed.error.empty() || parsed.operands.size() < 2) {
+        writeError(parsed.error.empty() ? "delete needs an archive and at least one member name" : parsed.error);
+        return ExitUsage;
+    }
+    TZipEngine engine;
+    ConsoleReporter reporter(engine);
+    runOperation(engine, [&] { engine.setZipFilename(parsed.operands[0]); });
+    engine.FileSpecs.assign(parsed.operands.begin() + 1, parsed.operands.end());
+    runOperation(engine, [&] { engine.Delete(); });
+    return finish(engine, reporter, " file(s) were Deleted");
+}
+
+int extractCommand(std::span<char *const> arguments)
+{
+    const ParsedArguments parsed =
+        parseArguments(arguments, {"paths", "overwrite", "update", "freshen"}, {"to"});
+    if (!parsed.error.empty() || parsed.operands.empty()) {
+        writeError(parsed.error.empty() ? "extract needs an archive" : parsed.error);
+        return ExitUsage;
+    }
+    TZipEngine engine;
+    ConsoleReporter reporter(engine);
+    if (!orvex::ArchiveDirectoryReader::archiveExists(parsed.operands[0])) {
+        writeError("No such archive: " + parsed.operands[0]);
+        return ExitFailed;
+    }
+    // An absolute archive path, since extracting changes the current directory.
+    char *absolute = ::realpath(parsed.operands[0].c_str(), nullptr);
+    const std::string archive = absolute ? absolute : parsed.operands[0];
+    std::free(absolute);
+    if (!runOperation(engine, [&] { engine.setZipFilename(archive); }))
+        return ExitFailed;
+    engine.ExtrBaseDir = parsed.options.count("to") ? parsed.options.at("to") : ".";
+    struct stat target {};
+    if (::stat(engine.ExtrBaseDir.c_str(), &target) != 0 || !S_ISDIR(target.st_mode)) {
+        writeError("No such directory: " + engine.ExtrBaseDir);
+        return ExitFailed;
+    }
+    const std::pair<const char *, ExtrOptsEnum> flagOptions[] = {
+        {"paths", ExtrDirNames}, {"overwrite", ExtrOverWrite}, {"update", ExtrUpdate}, {"freshen", ExtrFreshen}};
+    for (const auto &[flag, option] : flagOptions)
+        if (parsed.options.count(flag))
+            engine.ExtrOptions.insert(option);
+    engine.FileSpecs.assign(parsed.operands.begin() + 1, parsed.operands.end());
+    runOperation(engine, [&] { engine.Extract(); });
+    return finish(engine, reporter, " file(s) were extracted");
+}
+
 constexpr Command Commands[] = {
     {"list", "ARCHIVE", 1, listCommand},
+    {"add", "ARCHIVE [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] "
+            "[--dos-names] SPEC...", -1, addCommand},
+    {"delete", "ARCHIVE NAME...", -1, deleteCommand},
+    {"extract", "ARCHIVE [--to DIR] [--paths] [--overwrite] [--update] [--freshen] [NAME...]", -1,
+     extractCommand},
 };
 
 int usage()
@@ -132,9 +324,10 @@ int main(int argc, char *argv[])
     for (const Command &c : Commands) {
         if (name != c.name)
             continue;
-        if (argc - 2 != c.argumentCount)
+        const int given = argc - 2;
+        if (c.argumentCount >= 0 ? given != c.argumentCount : given < 1)
             return usage();
-        return c.run(std::span<char *const>(argv + 2, size_t(c.argumentCount)));
+        return c.run(std::span<char *const>(argv + 2, size_t(given)));
     }
     return usage();
 }

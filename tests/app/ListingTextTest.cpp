@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
+#include "QStringPrinter.h"
+
 namespace {
 
 uint32_t dos(int year, int month, int day, int hour, int minute, int second)

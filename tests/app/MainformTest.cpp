@@ -11,6 +11,8 @@
 #include <QToolButton>
 #include <fstream>
 #include <gtest/gtest.h>
+
+#include "QStringPrinter.h"
 #include <string>
 #include <vector>
 
@@ -132,7 +134,8 @@ const std::vector<Member> threeMembers = {
 
 TEST_F(MainformTest, StartsWithTitleRowAndOneEmptyRow)
 {
-    TMainform form{QStringList{}};
+    auto windows = ApplicationWindows::create(QStringList{});
+    TMainform &form = *windows->Mainform;
     form.FormActivate();
     TSortableGrid &grid = *form.StringGrid1;
     EXPECT_EQ(grid.RowCount(), 2);
@@ -154,7 +157,8 @@ TEST_F(MainformTest, StartsWithTitleRowAndOneEmptyRow)
 TEST_F(MainformTest, CommandLineArchiveIsListedInArchiveOrder)
 {
     const QString path = writeArchive("three.zip", archiveBytes(threeMembers));
-    TMainform form{QStringList{path}};
+    auto windows = ApplicationWindows::create(QStringList{path});
+    TMainform &form = *windows->Mainform;
     form.FormActivate();
     TSortableGrid &grid = *form.StringGrid1;
     ASSERT_EQ(grid.RowCount(), 4);
@@ -172,7 +176,8 @@ TEST_F(MainformTest, CommandLineArchiveIsListedInArchiveOrder)
 TEST_F(MainformTest, CommandLineIsAppliedOnlyAtTheFirstActivation)
 {
     const QString path = writeArchive("three.zip", archiveBytes(threeMembers));
-    TMainform form{QStringList{path}};
+    auto windows = ApplicationWindows::create(QStringList{path});
+    TMainform &form = *windows->Mainform;
     form.FormActivate();
     form.StringGrid1->Clear();
     form.FormActivate();
@@ -182,7 +187,8 @@ TEST_F(MainformTest, CommandLineIsAppliedOnlyAtTheFirstActivation)
 TEST_F(MainformTest, TwoArgumentsAreIgnored)
 {
     const QString path = writeArchive("three.zip", archiveBytes(threeMembers));
-    TMainform form{QStringList{path, path}};
+    auto windows = ApplicationWindows::create(QStringList{path, path});
+    TMainform &form = *windows->Mainform;
     form.FormActivate();
     EXPECT_EQ(form.StringGrid1->RowCount(), 2);
     EXPECT_EQ(form.statusPanelText(1), "None");
@@ -191,7 +197,8 @@ TEST_F(MainformTest, TwoArgumentsAreIgnored)
 TEST_F(MainformTest, ArchiveWithoutMembersLeavesAnUnfixedTitleRow)
 {
     const QString path = writeArchive("empty.zip", archiveBytes({}));
-    TMainform form{QStringList{path}};
+    auto windows = ApplicationWindows::create(QStringList{path});
+    TMainform &form = *windows->Mainform;
     form.FormActivate();
     EXPECT_EQ(form.StringGrid1->RowCount(), 1);
     EXPECT_EQ(form.StringGrid1->FixedRows(), 0);
@@ -201,7 +208,8 @@ TEST_F(MainformTest, ArchiveWithoutMembersLeavesAnUnfixedTitleRow)
 TEST_F(MainformTest, MissingArchiveKeepsTheGridAndShowsTheArgument)
 {
     const QString path = dir.filePath("no-such.zip");
-    TMainform form{QStringList{path}};
+    auto windows = ApplicationWindows::create(QStringList{path});
+    TMainform &form = *windows->Mainform;
     form.FormActivate();
     EXPECT_EQ(form.StringGrid1->RowCount(), 2);
     EXPECT_EQ(form.StringGrid1->FixedRows(), 1);
@@ -215,7 +223,8 @@ TEST_F(MainformTest, AllZeroDateStopsTheListingWithTheErrorBox)
     members[1].date = 0;
     members[1].time = 0;
     const QString path = writeArchive("baddate.zip", archiveBytes(members));
-    TMainform form{QStringList{path}};
+    auto windows = ApplicationWindows::create(QStringList{path});
+    TMainform &form = *windows->Mainform;
     form.show();
     QApplication::setActiveWindow(&form);  // the activation applies the argument
     QApplication::processEvents();
@@ -236,7 +245,8 @@ TEST_F(MainformTest, ReadErrorKeepsWhatTheGridShowed)
     std::string bytes = archiveBytes(threeMembers);
     bytes.resize(40);  // inside the first member's data
     const QString path = writeArchive("cut.zip", bytes);
-    TMainform form{QStringList{path}};
+    auto windows = ApplicationWindows::create(QStringList{path});
+    TMainform &form = *windows->Mainform;
     form.show();
     QApplication::setActiveWindow(&form);
     QApplication::processEvents();
@@ -251,7 +261,8 @@ TEST_F(MainformTest, ReadErrorKeepsWhatTheGridShowed)
 TEST_F(MainformTest, ClickOnAColumnTitleSortsByThatColumn)
 {
     const QString path = writeArchive("three.zip", archiveBytes(threeMembers));
-    TMainform form{QStringList{path}};
+    auto windows = ApplicationWindows::create(QStringList{path});
+    TMainform &form = *windows->Mainform;
     form.show();
     QApplication::setActiveWindow(&form);
     QApplication::processEvents();
@@ -275,7 +286,8 @@ TEST_F(MainformTest, ClickOnAColumnTitleSortsByThatColumn)
 
 TEST_F(MainformTest, ToolbarAndMenuAreBoundAsDesigned)
 {
-    TMainform form{QStringList{}};
+    auto windows = ApplicationWindows::create(QStringList{});
+    TMainform &form = *windows->Mainform;
     const struct {
         const char *name;
         int left;

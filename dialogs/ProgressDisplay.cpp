@@ -1,0 +1,28 @@
+#include "dialogs/ProgressDisplay.h"
+
+#include <QLabel>
+#include <QProgressBar>
+
+ProgressDisplay::ProgressDisplay(QLabel *label, QProgressBar *bar) : label_(label), bar_(bar)
+{
+    bar_->setRange(model_.minimum, model_.maximum);
+    bar_->setValue(model_.position);
+}
+
+void ProgressDisplay::setFileText(const QString &text)
+{
+    label_->setText(text);
+}
+
+QString ProgressDisplay::fileText() const
+{
+    return label_->text();
+}
+
+void ProgressDisplay::update()
+{
+    // The bar counts from one below the minimum, so that the minimum shows the
+    // first step taken and a one-step file shows full.
+    bar_->setRange(model_.minimum - 1, model_.maximum);
+    bar_->setValue(model_.position);
+}

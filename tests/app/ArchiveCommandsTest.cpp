@@ -1,0 +1,391 @@
+// The archive commands of the main window, driven headless with scripted
+// prompts, against the real engine libraries.
+#include "app/Application.h"
+#include "app/Mainform.h"
+#include "app/OperationFrame.h"
+#include "controls/SortableGrid.h"
+#include "dialogs/AboutForm.h"
+#include "dialogs/MsgForm.h"
+#include "dialogs/ProgressBarModel.h"
+#include "dialogs/StatusForm.h"
+#include "platform/Prompts.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QLocale>
+#include <QMetaObject>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+#include <gtest/gtest.h>
+
+#include "QStringPrinter.h"
+#include <random>
+
+using platform::IconKind;
+
+namespace {
+
+int argc = 1;
+char arg0[] = "app_tests";
+char *argv[] = {arg0, nullptr};
+
+void ensureApplication()
+{
+    static OrvexApplication *application = [] {
+        auto *a = new OrvexApplication(argc, argv);
+        setUpApplication(*a);
+        return a;
+    }();
+    (void)application;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class ArchiveCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureApplication();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        script = platform::ScriptedPrompts::install();
+        ASSERT_TRUE(dir.isValid());
+        windows = ApplicationWindows::create({});
+    }
+    void TearDown() override
+    {
+        windows.reset();
+        platform::setPromptHandler(nullptr);
+        QLocale::setDefault(QLocale::c());
+    }
+
+    TMainform &form() { return *windows->Mainform; }
+    TSortableGrid &grid() { return *windows->Mainform->StringGrid1; }
+
+    // An archive with members a.txt ... made by the engine itself.
+    QString makeArchive(const QString &name, const QStringList &members, int size = 100)
+    {
+        TZipEngine engine;
+        std::vector<std::string> specs;
+        for (const QString &member : members) {
+            const QString path = dir.filePath(member);
+            std::ofstream(path.toStdString(), std::ios::binary) << std::string(size_t(size), 'x');
+            specs.push_back(path.toStdString());
+        }
+        const QString archive = dir.filePath(name);
+        engine.setZipFilename(archive.toStdString());
+        engine.FileSpecs = specs;
+        engine.Add();
+        EXPECT_EQ(engine.LastResult, int(members.size()));
+        return archive;
+    }
+
+    void open(const QString &archive)
+    {
+        script->fileAnswers.push_back(archive);
+        form().BU_OpenClick();
+    }
+
+    std::vector<QString> names()
+    {
+        std::vector<QString> texts;
+        for (int r = 1; r < grid().RowCount(); ++r)
+            texts.push_back(grid().Cells(0, r));
+        return texts;
+    }
+
+    const platform::PromptRecord &lastShown() { return script->shown.back(); }
+
+    std::shared_ptr<platform::ScriptedPrompts> script;
+    QTemporaryDir dir;
+    std::unique_ptr<ApplicationWindows> windows;
+};
+
+}  // namespace
+
+TEST_F(ArchiveCommands, NewArchiveAppendsZipUnlessTheNameHasIt)
+{
+    const struct {
+        const char *typed;
+        const char *expected;
+    } cases[] = {{"Report", "Report.zip"}, {"BACKUP.ZIP", "BACKUP.ZIP"}, {"old.zipped", "old.zipped"}};
+    for (const auto &c : cases) {
+        script->fileAnswers.push_back(dir.filePath(c.typed));
+        form().BU_NewClick();
+        EXPECT_EQ(form().statusPanelText(1), dir.filePath(c.expected));
+        EXPECT_EQ(form().ZipEngine1.ZipFilename(), dir.filePath(c.expected).toStdString());
+    }
+    const platform::PromptRecord &dialog = script->shown.front();
+    EXPECT_EQ(dialog.kind, platform::PromptRecord::Kind::OpenFile);
+    EXPECT_EQ(dialog.caption, "Create New ZIP File");
+    EXPECT_EQ(script->shown.size(), 3u);  // no question: none of them existed
+    EXPECT_FALSE(QFile::exists(dir.filePath("Report.zip")));  // the first add creates it
+}
+
+TEST_F(ArchiveCommands, NewArchiveOverAnExistingFileAsksFirst)
+{
+    const QString archive = makeArchive("old.zip", {"a.txt", "b.txt"});
+    open(archive);
+    ASSERT_EQ(grid().RowCount(), 3);
+
+    script->fileAnswers.push_back(archive);
+    script->buttonAnswers.push_back(1);  // No
+    form().BU_NewClick();
+    EXPECT_EQ(lastShown().caption, "Confirm");
+    EXPECT_EQ(lastShown().text, "Overwrite Existing File: " + archive + "?");
+    EXPECT_TRUE(QFile::exists(archive));
+    EXPECT_EQ(grid().RowCount(), 3);
+
+    script->fileAnswers.push_back(archive);
+    script->buttonAnswers.push_back(0);  // Yes
+    form().BU_NewClick();
+    EXPECT_FALSE(QFile::exists(archive));
+    EXPECT_EQ(grid().RowCount(), 2);
+    EXPECT_EQ(grid().FixedRows(), 1);
+    EXPECT_EQ(grid().Cells(0, 0), "File Name");
+    EXPECT_EQ(grid().Cells(0, 1), "");
+}
+
+TEST_F(ArchiveCommands, MenuNewKeepsTheRowsToolbarNewResetsThem)
+{
+    const QString archive = makeArchive("a.zip", {"a.txt"});
+    open(archive);
+    script->fileAnswers.push_back(dir.filePath("fresh"));
+    form().Newarchive1Click();
+    EXPECT_EQ(names(), std::vector<QString>{"a.txt"});
+    EXPECT_EQ(form().statusPanelText(1), dir.filePath("fresh.zip"));
+
+    // Toolbar new after delete archive (the grid is down to its title row).
+    open(archive);
+    script->buttonAnswers.push_back(0);
+    form().BU_DeleteClick();
+    ASSERT_EQ(grid().RowCount(), 1);
+    script->fileAnswers.push_back(dir.filePath("fresh"));
+    form().BU_NewClick();
+    EXPECT_EQ(grid().RowCount(), 2);
+    EXPECT_EQ(grid().FixedRows(), 1);
+    EXPECT_EQ(grid().Cells(3, 0), "Date/Time");
+    EXPECT_EQ(grid().ColWidths(1), 84);
+}
+
+TEST_F(ArchiveCommands, OpenCancelledChangesNothingAndOpenReadsTheArchive)
+{
+    form().BU_OpenClick();  // no answer queued: cancelled
+    EXPECT_EQ(form().statusPanelText(1), "None");
+    const QString archive = makeArchive("a.zip", {"x.txt", "y.txt"});
+    open(archive);
+    EXPECT_EQ(script->shown.back().caption, "Open Existing ZIP File");
+    EXPECT_EQ(names(), (std::vector<QString>{"x.txt", "y.txt"}));
+    EXPECT_EQ(form().statusPanelText(1), archive);
+}
+
+TEST_F(ArchiveCommands, DeleteArchiveTwiceReportsTheSecondAsNotFound)
+{
+    form().BU_DeleteClick();
+    EXPECT_EQ(lastShown().caption, "Warning");
+    EXPECT_EQ(lastShown().icon, IconKind::Warning);
+    EXPECT_EQ(lastShown().text, "Zipfile not found: None");
+
+    const QString archive = makeArchive("a.zip", {"a.txt"});
+    open(archive);
+    form().BU_DeleteClick();  // unanswered question: no
+    EXPECT_EQ(lastShown().text, "Are you sure you want to delete: " + archive + "?");
+    EXPECT_TRUE(QFile::exists(archive));
+    script->buttonAnswers.push_back(0);
+    form().Delete2Click();
+    EXPECT_FALSE(QFile::exists(archive));
+    EXPECT_EQ(form().statusPanelText(1), "<none>");
+    EXPECT_EQ(grid().RowCount(), 1);
+    form().BU_DeleteClick();
+    EXPECT_EQ(lastShown().text, "Zipfile not found: <none>");
+
+    // The grid is down to its title row: nothing to delete.
+    form().BU_DeleteFileClick();
+    EXPECT_EQ(lastShown().text, "Error :No file(s) to delete");
+}
+
+TEST_F(ArchiveCommands, DeleteMembersTakesTheSelectedBlockInDisplayOrder)
+{
+    const QString archive = makeArchive("a.zip", {"a.txt", "b.txt", "c.txt", "d.txt"});
+    open(archive);
+    TSortOptions descending;
+    descending.Order = soDescending;
+    grid().SortColumn(0, descending);
+    ASSERT_EQ(names(), (std::vector<QString>{"d.txt", "c.txt", "b.txt", "a.txt"}));
+    grid().setSelection(TGridRect{0, 2, 3, 3});  // c.txt and b.txt
+
+    script->buttonAnswers.push_back(0);
+    form().BU_DeleteFileClick();
+    EXPECT_EQ(lastShown().text, "2 file(s) were Deleted");
+    EXPECT_EQ(lastShown().caption, "Information");
+    EXPECT_EQ(lastShown().icon, IconKind::Information);
+    EXPECT_EQ(names(), (std::vector<QString>{"a.txt", "d.txt"}));
+    EXPECT_FALSE(windows->F_status->isVisible());
+    EXPECT_EQ(windows->F_status->windowTitle(), "Deleting file(s)");
+}
+
+TEST_F(ArchiveCommands, ConfirmationTextNamesTheArchiveAndNoKeepsIt)
+{
+    const QString archive = makeArchive("a.zip", {"a.txt"});
+    open(archive);
+    const QByteArray before = fileBytes(archive);
+    script->buttonAnswers.push_back(1);
+    form().BU_DeleteFileClick();
+    EXPECT_EQ(lastShown().text, "Delete selected files from: " + archive + "?");
+    EXPECT_EQ(fileBytes(archive), before);
+}
+
+TEST_F(ArchiveCommands, RefusedOperationCountsZeroAndTheComponentSpeaksPlainly)
+{
+    // After a new archive the blank row is selected: one empty name, and the
+    // archive does not exist yet, so the component refuses.
+    const QString archive = makeArchive("a.zip", {"a.txt"});
+    open(archive);  // a previous operation's count must not show through
+    script->fileAnswers.push_back(dir.filePath("new"));
+    form().BU_NewClick();
+    script->buttonAnswers.push_back(0);
+    form().BU_DeleteFileClick();
+    ASSERT_GE(script->shown.size(), 3u);
+    const auto &notice = script->shown[script->shown.size() - 2];
+    EXPECT_EQ(notice.caption, "Tolvane Orvex '97");
+    EXPECT_EQ(notice.icon, IconKind::None);
+    EXPECT_EQ(notice.text, "Error - no zip file specified");
+    EXPECT_EQ(lastShown().text, "0 file(s) were Deleted");
+}
+
+TEST_F(ArchiveCommands, MessageWindowLogsWhenShowMsgIsChecked)
+{
+    const QString archive = makeArchive("a.zip", {"a.txt", "b.txt"});
+    open(archive);
+    form().ShowMsg->trigger();
+    ASSERT_TRUE(form().ShowMsg->isChecked());
+    windows->Msgform->appendLine("left over");
+    script->buttonAnswers.push_back(0);
+    form().BU_DeleteFileClick();
+    const QStringList log = windows->Msgform->logLines();
+    ASSERT_FALSE(log.isEmpty());
+    EXPECT_EQ(log.front(), "Beginning delete from " + archive);
+    EXPECT_FALSE(log.contains("left over"));
+    EXPECT_TRUE(windows->Msgform->isVisible());  // the user dismisses it
+    EXPECT_FALSE(windows->F_status->isVisible());
+    windows->Msgform->DismissBut->click();
+    EXPECT_FALSE(windows->Msgform->isVisible());
+}
+
+TEST_F(ArchiveCommands, EngineErrorsAreShownAndOnlyLoggedWithTheLog)
+{
+    form().ZipEngine1.OnMessage(form().ZipEngine1, 3, "cannot read x");
+    EXPECT_EQ(lastShown().text, "Error message from DLL: cannot read x");
+    const size_t shown = script->shown.size();
+    form().ZipEngine1.OnMessage(form().ZipEngine1, 0, "just so you know");
+    EXPECT_EQ(script->shown.size(), shown);
+    EXPECT_FALSE(windows->Msgform->logLines().contains("just so you know"));
+}
+
+TEST_F(ArchiveCommands, AboutBoxIsModalAndClosesWithEnter)
+{
+    TF_About &about = *windows->F_About;
+    QMetaObject::invokeMethod(&about, [&about] { QTest::keyClick(&about, Qt::Key_Return); }, Qt::QueuedConnection);
+    form().About2Click();
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_EQ(about.windowTitle(), "About");
+    EXPECT_EQ(about.size(), QSize(435, 144));
+    EXPECT_TRUE(about.Label17->text().contains("Orvex 97"));
+    EXPECT_TRUE(about.Label15->text().contains("Tolvane"));
+}
+
+TEST_F(ArchiveCommands, CancelDuringADeleteLeavesTheArchiveAsItWas)
+{
+    const QString archive = makeArchive("a.zip", {"a.txt", "b.txt", "c.txt"});
+    open(archive);
+    const QByteArray before = fileBytes(archive);
+    grid().setSelection(TGridRect{0, 1, 3, 3});
+    script->buttonAnswers.push_back(0);
+    // Pressed while the library works: the first progress report lets it through.
+    QMetaObject::invokeMethod(windows->F_status->CancelBut, "click", Qt::QueuedConnection);
+    form().BU_DeleteFileClick();
+    EXPECT_EQ(fileBytes(archive), before);
+    EXPECT_EQ(lastShown().text, "0 file(s) were Deleted");
+    EXPECT_EQ(names(), (std::vector<QString>{"a.txt", "b.txt", "c.txt"}));
+}
+
+TEST_F(ArchiveCommands, CancelStopsAnExtractionToo)
+{
+    const QString archive = makeArchive("big.zip", {"one.bin", "two.bin", "three.bin"}, 3 << 20);
+    QTemporaryDir target;
+    TZipEngine &engine = form().ZipEngine1;
+    engine.setZipFilename(archive.toStdString());
+    OperationFrame frame(&form(), engine, *windows->Msgform, *windows->F_status, [] { return false; });
+    windows->F_status->OnCancelRequest = [&frame] { return frame.requestCancel(); };
+    QMetaObject::invokeMethod(windows->F_status->CancelBut, "click", Qt::QueuedConnection);
+    frame.run({"Extracting file(s)", "Beginning Extract from", "Error in Extract; Fatal DLL Exception",
+               " file(s) were extracted"},
+              [&] {
+                  engine.ExtrBaseDir = target.path().toStdString();
+                  engine.Extract();
+              });
+    EXPECT_LT(engine.LastResult, 3);
+    EXPECT_EQ(lastShown().text, QString::number(engine.LastResult) + " file(s) were extracted");
+    EXPECT_FALSE(QFile::exists(target.filePath("three.bin")));
+    ASSERT_EQ(::chdir(dir.path().toLocal8Bit().constData()), 0);
+}
+
+TEST_F(ArchiveCommands, CancelWithNothingRunningHidesTheWindow)
+{
+    windows->F_status->show();
+    windows->F_status->CancelBut->click();
+    EXPECT_FALSE(windows->F_status->isVisible());
+    windows->Msgform->show();
+    windows->Msgform->CancelBut->click();
+    EXPECT_FALSE(windows->Msgform->isVisible());
+}
+
+TEST(ProgressBar, OneStepPer32KiBWithSmallFilesFullAtOnce)
+{
+    ProgressBarModel bar;
+    const struct {
+        int32_t size;
+        uint16_t maximum;
+        uint16_t position;
+    } cases[] = {{0, 1, 1}, {1000, 1, 1}, {32768, 1, 1}, {65536, 2, 1}, {100000, 3, 1},
+                 {INT32_MAX, 65535, 1}};
+    for (const auto &c : cases) {
+        bar.beginFile(c.size);
+        EXPECT_EQ(bar.minimum, 1) << c.size;
+        EXPECT_EQ(bar.maximum, c.maximum) << c.size;
+        EXPECT_EQ(bar.position, c.position) << c.size;
+    }
+    bar.beginFile(100000);
+    bar.fileStep();
+    bar.fileStep();
+    EXPECT_EQ(bar.position, 3);
+    bar.fileStep();  // already full
+    EXPECT_EQ(bar.position, 3);
+    bar.reset();
+    EXPECT_EQ(bar.maximum, 10);
+    EXPECT_EQ(bar.position, 1);
+}
+
+TEST_F(ArchiveCommands, ProgressReportsDriveTheSelectedWindow)
+{
+    TZipEngine &engine = form().ZipEngine1;
+    engine.OnProgress(engine, FileBegin, "big.bin", 100000);
+    EXPECT_EQ(windows->F_status->Panel5->text(), "File: big.bin");
+    EXPECT_EQ(windows->F_status->progress().model().maximum, 3);
+    engine.OnProgress(engine, FileStep, " ", 0);
+    EXPECT_EQ(windows->F_status->ProgressBar1->value(), 2);
+    engine.OnProgress(engine, BatchEnd, " ", 0);
+    EXPECT_EQ(windows->F_status->Panel5->text(), "File: ");
+    form().ShowMsg->trigger();
+    engine.OnProgress(engine, FileBegin, "other", 10);
+    EXPECT_EQ(windows->Msgform->Panel5->text(), "File: other");
+    EXPECT_EQ(windows->F_status->Panel5->text(), "File: ");
+}
