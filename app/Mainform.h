@@ -35,6 +35,13 @@ public:
     // The windows the commands show; created after the main window.
     void attachWindows(TMsgform *messageWindow, TF_status *statusWindow, TF_About *aboutBox);
 
+    // What the commands share: the operation frame, the last name of the
+    // file dialog (its folder is where the add dialog starts), the selected
+    // members' stored names (column 0 of the selected rows, top to bottom).
+    OperationFrame &operationFrame() { return *frame_; }
+    const QString &openDialogFileName() const { return openDialogFileName_; }
+    std::vector<std::string> selectedNames() const;
+
     QString statusPanelText(int panel) const;
     QToolButton *toolButton(const QString &objectName) const;
     QAction *menuAction(const QString &objectName) const;
@@ -80,8 +87,6 @@ private:
     void openArchive();
     void deleteArchive();
     void resetGrid();
-    // Column 0 of the selected rows, top to bottom, as stored in the archive.
-    std::vector<std::string> selectedNames() const;
     void setStatusPanel(int panel, const QString &text);
     // Runs a handler and turns an uncaught error into the application's error box.
     void guarded(const std::function<void()> &handler);
