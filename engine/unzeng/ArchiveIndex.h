@@ -1,0 +1,58 @@
+#pragma once
+// The members of an archive as the extraction sees them: the central
+// directory's entries, each checked against its local header and against
+// the other members' spans.
+
+#include "engine/zipformat/ByteSource.h"
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+#include <vector>
+
+namespace unzeng {
+
+inline constexpr uint16_t MethodStored = 0;
+inline constexpr uint16_t MethodDeflated = 8;
+inline constexpr uint16_t MethodBzip2 = 12;
+inline constexpr uint16_t MethodLzma = 14;
+inline constexpr uint16_t MethodZstd = 93;
+inline constexpr uint16_t MethodXz = 95;
+
+struct Member {
+    std::string storedName;
+    std::string diskName;          // the Unicode path field's name when it is valid, else storedName
+    uint16_t madeBy = 0;
+    uint16_t flags = 0;            // central flags or'ed with the local ones
+    uint16_t method = 0;
+    uint32_t crc = 0;
+    uint32_t externalAttributes = 0;
+    uint64_t packedSize = 0;
+    uint64_t unpackedSize = 0;
+    uint64_t headerOffset = 0;     // file offset of the local header
+    uint64_t dataOffset = 0;       // file offset of the data; valid when problem is empty
+    timespec modified{};
+    timespec accessed{};
+    bool dosTime = false;          // the time came from the DOS fields (2-second steps)
+
+    std::string problem;           // set: the member is refused for this reason
+
+    bool encrypted() const;
+    bool unixHost() const;         // Unix or OS X: the high half of the attributes is a mode
+    uint32_t unixMode() const { return externalAttributes >> 16; }
+    bool isSymlink() const;
+};
+
+struct ArchiveIndex {
+    std::vector<Member> members;   // central-directory order
+    uint64_t directoryOffset = 0;  // file offset of the central directory
+    std::vector<std::string> damage;   // archive-level problems found while reading
+};
+
+// Reads the central directory and checks every member's local header and
+// span. False with `error` when the file is no ZIP archive at all.
+bool readArchiveIndex(const zipformat::RandomAccessSource &source, ArchiveIndex &index, std::string &error);
+
+const char *methodName(uint16_t method);
+
+}  // namespace unzeng

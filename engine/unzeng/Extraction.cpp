@@ -1,0 +1,585 @@
+#include "engine/unzeng/Extraction.h"
+
+#include "engine/unzeng/Decoders.h"
+#include "engine/unzeng/Unzeng.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cinttypes>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <fnmatch.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace unzeng {
+
+namespace {
+
+constexpr uint64_t StepSize = 32 * 1024;
+// Items (files in flight, messages) held between planning and reporting.
+constexpr size_t WindowLimit = 64;
+// Each worker may hold two buffers of up to WholeMemberLimit.
+constexpr size_t MaxWorkers = 4;
+constexpr uint16_t FlagPatched = 0x0020;
+constexpr uint64_t LinkTargetLimit = 4095;
+
+std::string describe(int err)
+{
+    return std::strerror(err);
+}
+
+const char *verbFor(uint16_t method)
+{
+    return method == MethodDeflated ? "  inflating: " : " extracting: ";
+}
+
+}  // namespace
+
+Extraction::Extraction(const UnzipCallRecord &record, Reporter &reporter) : reporter_(reporter)
+{
+    archiveName_ = record.ArchiveName ? record.ArchiveName : "";
+    dirNames_ = record.DirNamesFlag != 0;
+    overwrite_ = record.OverwriteFlag != 0;
+    update_ = record.UpdateFlag != 0;
+    freshen_ = record.FreshenFlag != 0 && !update_;
+    trace_ = record.TraceFlag != 0;
+    verbose_ = record.VerboseFlag != 0 || trace_;
+    specCount_ = record.FileSpecCount;
+    allMembers_ = specCount_ == 0;
+    if (specCount_ > 0 && specCount_ <= MaxFileSpecs)
+        for (int32_t i = 0; i < specCount_; ++i)
+            specs_.emplace_back(record.FileSpecs[i] ? record.FileSpecs[i] : "");
+}
+
+Extraction::~Extraction()
+{
+    cancel_ = true;
+    stopWorkers();
+    cleanUp();
+}
+
+bool Extraction::checkRequest()
+{
+    if (specCount_ < 0 || specCount_ > MaxFileSpecs) {
+        say(CodeBadRequest, "the request holds " + std::to_string(specCount_)
+                                + " file specifications; at most " + std::to_string(MaxFileSpecs) + " are possible");
+        return false;
+    }
+    std::vector<std::string> usable;
+    for (const std::string &spec : specs_) {
+        if (spec.empty())
+            say(CodeBadRequest, "an empty file specification was ignored");
+        else
+            usable.push_back(spec);
+    }
+    specs_ = std::move(usable);
+    specMatched_.assign(specs_.size(), false);
+    if (freshen_ && !overwrite_) {
+        say(CodeBadRequest, "freshen only replaces existing files, which needs overwriting allowed; "
+                            "nothing was extracted");
+        return false;
+    }
+    if (archiveName_.empty()) {
+        say(CodeNotAnArchive, "no archive name was given");
+        return false;
+    }
+    return true;
+}
+
+void Extraction::selectMembers(std::vector<bool> &selected)
+{
+    selected.assign(index_.members.size(), allMembers_);
+    if (allMembers_)
+        return;
+    std::unordered_map<std::string_view, std::vector<size_t>> exact;
+    std::vector<size_t> patterns;
+    for (size_t j = 0; j < specs_.size(); ++j) {
+        exact[specs_[j]].push_back(j);
+        if (specs_[j].find_first_of("*?[") != std::string::npos)
+            patterns.push_back(j);
+    }
+    for (size_t i = 0; i < index_.members.size(); ++i) {
+        const std::string &name = index_.members[i].storedName;
+        if (auto hit = exact.find(name); hit != exact.end()) {
+            selected[i] = true;
+            for (size_t j : hit->second)
+                specMatched_[j] = true;
+        }
+        for (size_t j : patterns) {
+            if (::fnmatch(specs_[j].c_str(), name.c_str(), 0) == 0) {
+                selected[i] = true;
+                specMatched_[j] = true;
+            }
+        }
+    }
+}
+
+void Extraction::extractAll()
+{
+    if (!checkRequest())
+        return;
+    if (!file_.open(archiveName_)) {
+        say(CodeNotAnArchive, "cannot open " + archiveName_ + ": " + describe(file_.error()));
+        return;
+    }
+    if (!file_.isRegularFile()) {
+        say(CodeNotAnArchive, archiveName_ + " is not a regular file");
+        return;
+    }
+    std::string error;
+    if (!readArchiveIndex(file_, index_, error)) {
+        say(CodeNotAnArchive, archiveName_ + ": " + error);
+        return;
+    }
+    if (!info("Archive:  " + archiveName_))
+        return;
+    for (const std::string &damage : index_.damage)
+        if (!say(CodeArchiveError, archiveName_ + ": " + damage))
+            return;
+    if (trace_ && !say(0, std::to_string(index_.members.size()) + " members, central directory at offset "
+                              + std::to_string(index_.directoryOffset)))
+        return;
+
+    std::vector<bool> selected;
+    selectMembers(selected);
+
+    const int root = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (root < 0) {
+        say(CodeWriteError, "cannot open the target directory: " + describe(errno));
+        return;
+    }
+    tree_ = std::make_unique<OutputTree>(root);
+    umask_ = currentUmask();
+    writerContext_ = std::make_unique<WriterContext>(
+        WriterContext{file_, *tree_, umask_, cancel_, namespaceLock_, [this](const FileJob &job) {
+                          std::lock_guard lock(mutex_);
+                          if (awaited_ == &job)
+                              workDone_.notify_one();
+                      }});
+    size_t files = 0;
+    for (size_t i = 0; i < selected.size(); ++i)
+        if (selected[i] && !index_.members[i].storedName.ends_with('/'))
+            ++files;
+    if (files > 0)
+        startWorkers(std::min<size_t>(files, std::clamp<size_t>(std::thread::hardware_concurrency(), 1,
+                                                                 MaxWorkers)));
+
+    for (size_t i = 0; i < index_.members.size() && !reporter_.cancelled(); ++i) {
+        if (!selected[i])
+            continue;
+        plan(index_.members[i]);
+        while (!reporter_.cancelled() && headReady())
+            processHead();
+        while (!reporter_.cancelled() && window_.size() >= WindowLimit)
+            processHead();
+    }
+    drain();
+    walked_ = !reporter_.cancelled();
+}
+
+int32_t Extraction::run()
+{
+    // Whatever stops the extraction, the clean-up and the end report below
+    // still happen.
+    try {
+        extractAll();
+    } catch (const std::exception &e) {
+        cancel_ = true;
+        say(CodeArchiveError, std::string("extraction stopped: ") + e.what());
+    }
+
+    cancel_ = cancel_ || reporter_.cancelled();
+    stopWorkers();
+    cleanUp();
+    applyDirectoryAttributes();
+    if (reporter_.cancelled())
+        say(0, "extraction cancelled; " + std::to_string(placed_) + " files were extracted");
+    if (walked_) {
+        for (size_t j = 0; j < specs_.size(); ++j)
+            if (!specMatched_[j])
+                say(CodeNotMatched, "caution: filename not matched:  " + specs_[j]);
+    }
+    reporter_.batchEnd();
+    return placed_;
+}
+
+mode_t Extraction::fileMode(const Member &m) const
+{
+    return m.unixHost() ? mode_t(m.unixMode() & 0777) : mode_t(0644 & ~umask_);
+}
+
+bool Extraction::pathPending(const SafeName &name, size_t directoryCount, const std::string &path) const
+{
+    if (pendingPaths_.empty())
+        return false;
+    if (pendingPaths_.count(path))
+        return true;
+    std::string prefix;
+    for (size_t i = 0; i < directoryCount; ++i) {
+        if (i)
+            prefix += '/';
+        prefix += name.components[i];
+        if (pendingPaths_.count(prefix))
+            return true;
+    }
+    return false;
+}
+
+void Extraction::plan(const Member &m)
+{
+    auto item = std::make_unique<Item>();
+    item->member = &m;
+    const std::string &shown = m.storedName;
+    auto refuse = [&](int32_t code, const std::string &why) {
+        item->messages.emplace_back(code, "skipping " + shown + ": " + why);
+        push(std::move(item));
+    };
+    if (!m.problem.empty())
+        return refuse(CodeMemberError, m.problem);
+    const SafeName name = sanitizeName(m.diskName);
+    if (name.refused())
+        return refuse(CodeMemberError, name.refusal);
+    if (m.encrypted())
+        return refuse(CodeUnsupported, "it is encrypted, which is not supported");
+    if (m.flags & FlagPatched)
+        return refuse(CodeUnsupported, "it holds patch data, which is not supported");
+    if (!methodSupported(m.method))
+        return refuse(CodeUnsupported, "unsupported compression method " + std::to_string(m.method));
+    if (!name.warning.empty())
+        item->messages.emplace_back(CodeWarning, "warning: " + name.warning);
+    if (trace_) {
+        char details[160];
+        std::snprintf(details, sizeof details,
+                      ": %s, %" PRIu64 " bytes packed, %" PRIu64 " unpacked, CRC %08" PRIx32
+                      ", local header at %" PRIu64,
+                      methodName(m.method), m.packedSize, m.unpackedSize, m.crc, m.headerOffset);
+        item->messages.emplace_back(0, shown + details);
+    }
+
+    if (m.isSymlink())
+        return extractLink(m, name, std::move(item->messages));
+    if (name.directory) {
+        planDirectory(m, name, *item);
+        return push(std::move(item));
+    }
+    planFile(m, name, std::move(item));
+}
+
+void Extraction::planDirectory(const Member &m, const SafeName &name, Item &item)
+{
+    if (!dirNames_ || name.components.empty())
+        return;
+    const std::string path = name.joined();
+    if (pathPending(name, name.components.size(), path))
+        drain();
+    if (reporter_.cancelled())
+        return;
+    std::string error;
+    if (!tree_->open(name.components, name.components.size(), true, error)) {
+        item.messages.emplace_back(CodeMemberError, "skipping " + m.storedName + ": " + error);
+        return;
+    }
+    if (tree_->created(path)) {
+        const mode_t mode = m.unixHost() ? mode_t(m.unixMode() & 0777) : mode_t(0755 & ~umask_);
+        deferred_.push_back({name.components, mode, {m.accessed, m.modified}});
+    }
+    if (verbose_)
+        item.messages.emplace_back(0, "   creating: " + m.storedName);
+}
+
+void Extraction::planFile(const Member &m, const SafeName &name, std::unique_ptr<Item> item)
+{
+    const size_t directoryCount = dirNames_ ? name.components.size() - 1 : 0;
+    const std::string &leaf = name.components.back();
+    const std::string path = dirNames_ ? name.joined() : leaf;
+    // Two members meeting at one name (or a file where a later member needs
+    // a directory) are settled in archive order, as if extracted one by one.
+    if (pathPending(name, directoryCount, path))
+        drain();
+    if (reporter_.cancelled())
+        return;
+
+    std::string error;
+    DirectoryRef dir = tree_->open(name.components, directoryCount, true, error);
+    if (!dir) {
+        item->messages.emplace_back(CodeMemberError, "skipping " + m.storedName + ": " + error);
+        return push(std::move(item));
+    }
+    bool replace = false;
+    std::pair<int32_t, std::string> note;
+    const Verdict verdict = decide(m, dir->fd(), leaf, m.storedName, replace, note);
+    if (verdict != Verdict::Extract) {
+        if (!note.second.empty() && (note.first != 0 || verbose_))
+            item->messages.push_back(std::move(note));
+        return push(std::move(item));
+    }
+
+    auto job = std::make_unique<FileJob>();
+    job->member = &m;
+    job->dir = std::move(dir);
+    job->leaf = leaf;
+    job->mode = fileMode(m);
+    item->job = std::move(job);
+    item->path = path;
+    item->replace = replace;
+    pendingPaths_.insert(path);
+
+    Item *raw = item.get();
+    push(std::move(item));
+    if (workers_.empty()) {
+        MemberWriter(*writerContext_).write(*raw->job);
+        raw->finished = true;
+        return;
+    }
+    std::lock_guard lock(mutex_);
+    queue_.push_back(raw);
+    if (idleWorkers_ > 0)
+        workAvailable_.notify_one();
+}
+
+Extraction::Verdict Extraction::decide(const Member &m, int dir, const std::string &leaf, const std::string &shown,
+                                       bool &replace, std::pair<int32_t, std::string> &note)
+{
+    struct stat st {};
+    if (::fstatat(dir, leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno != ENOENT) {
+            note = {CodeWriteError, "skipping " + shown + ": cannot look at the file on disk: " + describe(errno)};
+            return Verdict::Fail;
+        }
+        if (freshen_) {
+            note = {0, "skipping " + shown + ": not on disk, and freshening creates no files"};
+            return Verdict::Skip;
+        }
+        replace = false;
+        return Verdict::Extract;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        note = {CodeMemberError, "skipping " + shown + ": a directory of that name is in the way"};
+        return Verdict::Fail;
+    }
+    if (update_ || freshen_) {
+        time_t onDisk = st.st_mtim.tv_sec;
+        if (m.dosTime)
+            onDisk += onDisk & 1;   // DOS times count in 2-second steps
+        if (m.modified.tv_sec <= onDisk) {
+            note = {0, "skipping " + shown + ": the file on disk is not older"};
+            return Verdict::Skip;
+        }
+    }
+    if (!overwrite_) {
+        note = {0, "skipping " + shown + ": it exists and is not overwritten"};
+        return Verdict::Skip;
+    }
+    replace = true;
+    return Verdict::Extract;
+}
+
+void Extraction::extractLink(const Member &m, const SafeName &name, std::vector<std::pair<int32_t, std::string>> messages)
+{
+    // Links are made in strict order with everything before them.
+    drain();
+    if (reporter_.cancelled())
+        return;
+    for (const auto &[code, text] : messages)
+        if (!say(code, text))
+            return;
+    const std::string &shown = m.storedName;
+    auto refuse = [&](int32_t code, const std::string &why) { say(code, "skipping " + shown + ": " + why); };
+    if (name.directory || name.components.empty())
+        return refuse(CodeMemberError, "a link cannot be a directory");
+    if (m.unpackedSize > LinkTargetLimit || m.packedSize > WholeMemberLimit)
+        return refuse(CodeMemberError, "its link target is too long");
+    std::string target, error;
+    if (!readSmallMember(file_, m, target, error))
+        return refuse(CodeMemberError, error);
+    const size_t directoryCount = dirNames_ ? name.components.size() - 1 : 0;
+    if (!linkTargetStaysInside(target, directoryCount))
+        return refuse(CodeMemberError, "its link target \"" + target + "\" leads outside the target directory");
+    DirectoryRef dir = tree_->open(name.components, directoryCount, true, error);
+    if (!dir)
+        return refuse(CodeMemberError, error);
+    const std::string &leaf = name.components.back();
+    bool replace = false;
+    std::pair<int32_t, std::string> note;
+    if (decide(m, dir->fd(), leaf, shown, replace, note) != Verdict::Extract) {
+        if (!note.second.empty() && (note.first != 0 || verbose_))
+            say(note.first, note.second);
+        return;
+    }
+
+    if (!reporter_.fileBegin(shown, m.unpackedSize) || !info("    linking: " + shown + " -> " + target))
+        return;
+    const std::string temporary = tree_->temporaryName();
+    if (::symlinkat(target.c_str(), dir->fd(), temporary.c_str()) != 0)
+        return refuse(CodeWriteError, "cannot create the link: " + describe(errno));
+    if (!renameInto(dir->fd(), temporary, leaf, replace)) {
+        const int err = errno;
+        ::unlinkat(dir->fd(), temporary.c_str(), 0);
+        if (err == EEXIST && !replace)
+            return (void)info("skipping " + shown + ": it exists and is not overwritten");
+        return refuse(CodeWriteError, "cannot put the link in place: " + describe(err));
+    }
+    const timespec times[2] = {m.accessed, m.modified};
+    ::utimensat(dir->fd(), leaf.c_str(), times, AT_SYMLINK_NOFOLLOW);
+    ++placed_;
+}
+
+void Extraction::push(std::unique_ptr<Item> item)
+{
+    window_.push_back(std::move(item));
+}
+
+bool Extraction::headReady()
+{
+    if (window_.empty())
+        return false;
+    const Item &head = *window_.front();
+    if (!head.job)
+        return true;
+    std::lock_guard lock(mutex_);
+    return head.finished;
+}
+
+void Extraction::processHead()
+{
+    Item &item = *window_.front();
+    for (const auto &[code, text] : item.messages)
+        if (!say(code, text))
+            return;
+    item.messages.clear();   // a cancel keeps the item; its messages are out
+    if (item.job) {
+        FileJob &job = *item.job;
+        const Member &m = *item.member;
+        if (!reporter_.fileBegin(m.storedName, m.unpackedSize) || !info(verbFor(m.method) + m.storedName))
+            return;
+        // The steps follow what the worker has written, as it writes.
+        uint64_t steps = 0;
+        for (;;) {
+            bool finished;
+            {
+                std::unique_lock lock(mutex_);
+                awaited_ = &job;
+                workDone_.wait(lock, [&] { return item.finished || job.produced.load() / StepSize > steps; });
+                awaited_ = nullptr;
+                finished = item.finished;
+            }
+            const uint64_t target = job.produced.load() / StepSize;
+            for (; steps < target; ++steps)
+                if (!reporter_.step())
+                    return;
+            if (finished)
+                break;
+        }
+        if (!job.ok) {
+            if (!job.cancelled && !say(job.errorCode, m.storedName + ": " + job.error))
+                return;
+        } else {
+            int err = 0;
+            {
+                std::lock_guard names(namespaceLock_);
+                if (!renameInto(job.dir->fd(), job.temporaryName, job.leaf, item.replace)) {
+                    err = errno;
+                    ::unlinkat(job.dir->fd(), job.temporaryName.c_str(), 0);
+                }
+            }
+            job.temporaryName.clear();
+            if (err == 0)
+                ++placed_;
+            else if (err == EEXIST && !item.replace)
+                info("skipping " + m.storedName + ": it exists and is not overwritten");
+            else
+                say(CodeWriteError, m.storedName + ": cannot put it in place: " + describe(err));
+        }
+        pendingPaths_.erase(item.path);
+    }
+    window_.pop_front();
+}
+
+void Extraction::drain()
+{
+    while (!window_.empty() && !reporter_.cancelled())
+        processHead();
+}
+
+void Extraction::startWorkers(size_t count)
+{
+    for (size_t i = 0; i < count; ++i) {
+        try {
+            workers_.emplace_back([this] { workerLoop(); });
+        } catch (const std::system_error &) {
+            break;   // fewer threads, or none: planFile then writes on this thread
+        }
+    }
+}
+
+void Extraction::workerLoop()
+{
+    MemberWriter writer(*writerContext_);
+    for (;;) {
+        Item *item = nullptr;
+        {
+            std::unique_lock lock(mutex_);
+            ++idleWorkers_;
+            workAvailable_.wait(lock, [&] { return stopping_ || !queue_.empty(); });
+            --idleWorkers_;
+            if (stopping_)
+                return;
+            item = queue_.front();
+            queue_.pop_front();
+        }
+        writer.write(*item->job);
+        std::lock_guard lock(mutex_);
+        item->finished = true;
+        // The calling thread only ever waits for the member at the head.
+        if (awaited_ == item->job.get())
+            workDone_.notify_one();
+    }
+}
+
+void Extraction::stopWorkers()
+{
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+        queue_.clear();
+    }
+    workAvailable_.notify_all();
+    for (std::thread &worker : workers_)
+        worker.join();
+    workers_.clear();
+}
+
+// Called with the workers stopped: what is still in the window was never
+// put in place.
+void Extraction::cleanUp()
+{
+    for (const auto &item : window_)
+        if (item->job && !item->job->temporaryName.empty()) {
+            ::unlinkat(item->job->dir->fd(), item->job->temporaryName.c_str(), 0);
+            item->job->temporaryName.clear();
+        }
+    window_.clear();
+    pendingPaths_.clear();
+}
+
+void Extraction::applyDirectoryAttributes()
+{
+    if (!tree_)
+        return;
+    // Deepest first: a parent made read-only must not block its children.
+    std::stable_sort(deferred_.begin(), deferred_.end(), [](const DeferredDirectory &a, const DeferredDirectory &b) {
+        return a.components.size() > b.components.size();
+    });
+    for (const DeferredDirectory &d : deferred_) {
+        std::string error;
+        if (DirectoryRef dir = tree_->open(d.components, d.components.size(), false, error)) {
+            ::fchmod(dir->fd(), d.mode);
+            ::futimens(dir->fd(), d.times);
+        }
+    }
+    deferred_.clear();
+}
+
+}  // namespace unzeng

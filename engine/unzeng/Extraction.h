@@ -1,0 +1,111 @@
+#pragma once
+// One extraction call: reads the archive, decides member by member what to
+// do, runs the file writers on a few threads, and reports in archive order on
+// the calling thread.
+
+#include "engine/unzeng/ArchiveIndex.h"
+#include "engine/unzeng/MemberWriter.h"
+#include "engine/unzeng/Names.h"
+#include "engine/unzeng/OutputTree.h"
+#include "engine/unzeng/Reporter.h"
+#include "engine/zipformat/ByteSource.h"
+#include "engine/zipformat/CallRecords.h"
+
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+namespace unzeng {
+
+class Extraction {
+public:
+    Extraction(const UnzipCallRecord &record, Reporter &reporter);
+    ~Extraction();
+    Extraction(const Extraction &) = delete;
+    Extraction &operator=(const Extraction &) = delete;
+
+    // The number of files and links placed.
+    int32_t run();
+
+private:
+    // One entry of the in-order window: messages to report, and possibly a
+    // file being written by a worker.
+    struct Item {
+        const Member *member = nullptr;
+        std::vector<std::pair<int32_t, std::string>> messages;
+        std::unique_ptr<FileJob> job;
+        std::string path;          // where the file goes, relative to the target
+        bool replace = false;
+        bool finished = false;     // under mutex_
+    };
+    struct DeferredDirectory {
+        std::vector<std::string> components;
+        mode_t mode;
+        timespec times[2];
+    };
+    enum class Verdict { Extract, Skip, Fail };
+
+    void extractAll();
+    bool checkRequest();
+    void selectMembers(std::vector<bool> &selected);
+    void plan(const Member &member);
+    void planDirectory(const Member &member, const SafeName &name, Item &item);
+    void planFile(const Member &member, const SafeName &name, std::unique_ptr<Item> item);
+    void extractLink(const Member &member, const SafeName &name, std::vector<std::pair<int32_t, std::string>> messages);
+    Verdict decide(const Member &member, int dir, const std::string &leaf, const std::string &shown, bool &replace,
+                   std::pair<int32_t, std::string> &note);
+    mode_t fileMode(const Member &member) const;
+    bool pathPending(const SafeName &name, size_t directoryCount, const std::string &path) const;
+
+    void push(std::unique_ptr<Item> item);
+    bool headReady();
+    void processHead();
+    void drain();
+    void startWorkers(size_t count);
+    void workerLoop();
+    void stopWorkers();
+    void cleanUp();
+    void applyDirectoryAttributes();
+    bool say(int32_t code, const std::string &text) { return reporter_.message(code, text); }
+    bool info(const std::string &text) { return !verbose_ || reporter_.message(0, text); }
+
+    Reporter &reporter_;
+    std::string archiveName_;
+    bool dirNames_ = false, overwrite_ = false, update_ = false, freshen_ = false;
+    bool verbose_ = false, trace_ = false;
+    bool allMembers_ = true;
+    int32_t specCount_ = 0;
+    std::vector<std::string> specs_;
+    std::vector<bool> specMatched_;
+
+    zipformat::PosixFile file_;
+    ArchiveIndex index_;
+    std::unique_ptr<OutputTree> tree_;
+    unsigned umask_ = 022;
+    int32_t placed_ = 0;
+    bool walked_ = false;   // every selected member was dealt with
+    std::vector<DeferredDirectory> deferred_;
+
+    std::deque<std::unique_ptr<Item>> window_;
+    std::unordered_set<std::string> pendingPaths_;   // files written but not yet renamed
+
+    std::unique_ptr<WriterContext> writerContext_;
+    std::vector<std::thread> workers_;
+    std::mutex mutex_;
+    std::condition_variable workAvailable_, workDone_;
+    std::deque<Item *> queue_;
+    bool stopping_ = false;
+    const FileJob *awaited_ = nullptr;   // the member the calling thread waits for
+    std::mutex namespaceLock_;           // see WriterContext
+    size_t idleWorkers_ = 0;     // workers waiting on workAvailable_
+    std::atomic<bool> cancel_{false};
+};
+
+}  // namespace unzeng

@@ -1,0 +1,319 @@
+#include "engine/unzeng/MemberWriter.h"
+
+#include "engine/unzeng/Decoders.h"
+#include "engine/unzeng/Unzeng.h"
+
+#include <libdeflate.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cinttypes>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace unzeng {
+
+namespace {
+
+constexpr size_t StreamPiece = 1 << 20;
+
+std::string crcMismatch(uint32_t got, uint32_t expected)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "bad CRC %08" PRIx32 " (should be %08" PRIx32 ")", got, expected);
+    return text;
+}
+
+// Feeds the member's compressed bytes in pieces of up to `pieceSize`.
+InputPieces pieceReader(const zipformat::RandomAccessSource &source, uint64_t offset, uint64_t length,
+                        uint8_t *buffer, size_t pieceSize)
+{
+    return [&source, offset, length, buffer, pieceSize, done = uint64_t(0)](const uint8_t *&data,
+                                                                           size_t &n) mutable {
+        const size_t want = size_t(std::min<uint64_t>(pieceSize, length - done));
+        data = buffer;
+        n = want == 0 ? 0 : source.readAt(offset + done, buffer, want);
+        done += n;
+        return n == want;
+    };
+}
+
+}  // namespace
+
+MemberWriter::MemberWriter(const WriterContext &context) : context_(context)
+{
+    decompressor_ = libdeflate_alloc_decompressor();
+}
+
+MemberWriter::~MemberWriter()
+{
+    if (decompressor_)
+        libdeflate_free_decompressor(decompressor_);
+}
+
+GrowableBuffer::~GrowableBuffer()
+{
+    release();
+}
+
+void GrowableBuffer::release()
+{
+    if (mapped_)
+        ::munmap(data_, capacity_);
+    else
+        delete[] data_;
+    data_ = nullptr;
+    capacity_ = 0;
+    mapped_ = false;
+}
+
+uint8_t *GrowableBuffer::reserve(size_t size)
+{
+    if (data_ && size <= capacity_)
+        return data_;
+    constexpr size_t HugePage = 2u << 20;
+    // Grow by half again at least, so a run of ever larger members does not
+    // reallocate for each.
+    size_t capacity = std::max({size, capacity_ + capacity_ / 2, size_t(64) << 10});
+    release();
+    if (capacity >= HugePage) {
+        capacity = (capacity + HugePage - 1) / HugePage * HugePage;
+        void *p = ::mmap(nullptr, capacity, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (p == MAP_FAILED)
+            throw std::bad_alloc();
+        ::madvise(p, capacity, MADV_HUGEPAGE);
+        data_ = static_cast<uint8_t *>(p);
+        mapped_ = true;
+    } else {
+        data_ = new uint8_t[capacity];
+    }
+    capacity_ = capacity;
+    return data_;
+}
+
+void MemberWriter::fail(FileJob &job, int32_t code, std::string message)
+{
+    job.ok = false;
+    job.errorCode = code;
+    job.error = std::move(message);
+}
+
+void MemberWriter::discard(FileJob &job, int fd)
+{
+    if (fd >= 0)
+        ::close(fd);
+    if (!job.temporaryName.empty())
+        ::unlinkat(job.dir->fd(), job.temporaryName.c_str(), 0);
+    job.temporaryName.clear();
+}
+
+int MemberWriter::createTemporary(FileJob &job)
+{
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        std::string name = context_.tree.temporaryName();
+        std::unique_lock names(context_.namespaceLock);
+        const int fd = ::openat(job.dir->fd(), name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                                job.mode);
+        names.unlock();
+        if (fd >= 0) {
+            job.temporaryName = std::move(name);
+            return fd;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    fail(job, CodeWriteError, std::string("cannot create a file: ") + std::strerror(errno));
+    return -1;
+}
+
+// Mode and times go onto the open file, before it gets its real name.
+bool MemberWriter::finishFile(FileJob &job, int fd)
+{
+    if ((job.mode & ~context_.umask) != job.mode && ::fchmod(fd, job.mode) != 0) {
+        fail(job, CodeWriteError, std::string("cannot set its permissions: ") + std::strerror(errno));
+        discard(job, fd);
+        return false;
+    }
+    const timespec times[2] = {job.member->accessed, job.member->modified};
+    ::futimens(fd, times);   // a file system without times still gets the data
+    if (::close(fd) != 0) {
+        fail(job, CodeWriteError, std::string("cannot write it: ") + std::strerror(errno));
+        discard(job, -1);
+        return false;
+    }
+    job.ok = true;
+    return true;
+}
+
+void MemberWriter::write(FileJob &job)
+{
+    job.ok = false;
+    if (context_.cancel.load()) {
+        job.cancelled = true;
+        return;
+    }
+    try {
+        const Member &m = *job.member;
+        if (m.packedSize <= WholeMemberLimit && m.unpackedSize <= WholeMemberLimit)
+            writeWhole(job);
+        else
+            writeStreamed(job);
+    } catch (const std::bad_alloc &) {
+        discard(job, -1);
+        fail(job, CodeWriteError, "not enough memory to extract it");
+    }
+}
+
+void MemberWriter::writeWhole(FileJob &job)
+{
+    const Member &m = *job.member;
+    const size_t packed = size_t(m.packedSize), unpacked = size_t(m.unpackedSize);
+    uint8_t *in = input_.reserve(packed);
+    if (context_.source.readAt(m.dataOffset, in, packed) != packed) {
+        fail(job, CodeMemberError, "the archive could not be read");
+        return;
+    }
+    const uint8_t *data = in;
+    std::string error;
+    if (m.method == MethodDeflated) {
+        uint8_t *out = output_.reserve(unpacked);
+        if (!decompressor_ || !inflateWhole(decompressor_, in, packed, out, unpacked, error)) {
+            fail(job, CodeMemberError, decompressor_ ? error : "not enough memory to extract it");
+            return;
+        }
+        data = out;
+    } else if (m.method != MethodStored) {
+        auto decoder = makeStreamDecoder(m.method, unpacked, error);
+        if (!decoder) {
+            fail(job, CodeUnsupported, error);
+            return;
+        }
+        uint8_t *out = output_.reserve(unpacked);
+        bool given = false;
+        const auto result = runDecoder(
+            *decoder,
+            [&](const uint8_t *&p, size_t &n) {
+                p = in;
+                n = given ? 0 : packed;
+                given = true;
+                return true;
+            },
+            out, unpacked, unpacked, [](const uint8_t *, size_t) { return true; });
+        if (!result.ok) {
+            fail(job, CodeMemberError, result.error);
+            return;
+        }
+        data = out;
+    }
+    const uint32_t crc = uint32_t(libdeflate_crc32(0, data, unpacked));
+    if (crc != m.crc) {
+        fail(job, CodeMemberError, crcMismatch(crc, m.crc));
+        return;
+    }
+    if (context_.cancel.load()) {
+        job.cancelled = true;
+        return;
+    }
+    const int fd = createTemporary(job);
+    if (fd < 0)
+        return;
+    if (!writeAll(fd, data, unpacked)) {
+        fail(job, CodeWriteError, std::string("cannot write it: ") + std::strerror(errno));
+        discard(job, fd);
+        return;
+    }
+    if (finishFile(job, fd))
+        job.produced.store(unpacked);
+}
+
+void MemberWriter::writeStreamed(FileJob &job)
+{
+    const Member &m = *job.member;
+    std::string error;
+    auto decoder = makeStreamDecoder(m.method, m.unpackedSize, error);
+    if (!decoder) {
+        fail(job, CodeUnsupported, error);
+        return;
+    }
+    const int fd = createTemporary(job);
+    if (fd < 0)
+        return;
+    uint8_t *in = input_.reserve(StreamPiece);
+    uint8_t *out = output_.reserve(StreamPiece);
+    uint32_t crc = 0;
+    uint64_t written = 0;
+    int writeError = 0;
+    const auto result = runDecoder(
+        *decoder, pieceReader(context_.source, m.dataOffset, m.packedSize, in, StreamPiece), out, StreamPiece,
+        m.unpackedSize, [&](const uint8_t *data, size_t n) {
+            if (context_.cancel.load())
+                return false;
+            crc = uint32_t(libdeflate_crc32(crc, data, n));
+            if (!writeAll(fd, data, n)) {
+                writeError = errno;
+                return false;
+            }
+            written += n;
+            job.produced.store(written);
+            if (context_.progress)
+                context_.progress(job);
+            return true;
+        });
+    if (!result.ok) {
+        if (writeError)
+            fail(job, CodeWriteError, std::string("cannot write it: ") + std::strerror(writeError));
+        else if (result.stopped)
+            job.cancelled = true;
+        else
+            fail(job, CodeMemberError, result.error);
+        discard(job, fd);
+        return;
+    }
+    if (crc != m.crc) {
+        fail(job, CodeMemberError, crcMismatch(crc, m.crc));
+        discard(job, fd);
+        return;
+    }
+    finishFile(job, fd);
+}
+
+bool readSmallMember(const zipformat::RandomAccessSource &source, const Member &m, std::string &data,
+                     std::string &error)
+{
+    std::string packed(size_t(m.packedSize), '\0');
+    if (source.readAt(m.dataOffset, packed.data(), packed.size()) != packed.size()) {
+        error = "the archive could not be read";
+        return false;
+    }
+    auto decoder = makeStreamDecoder(m.method, m.unpackedSize, error);
+    if (!decoder)
+        return false;
+    data.assign(size_t(m.unpackedSize), '\0');
+    bool given = false;
+    const auto result = runDecoder(
+        *decoder,
+        [&](const uint8_t *&p, size_t &n) {
+            p = reinterpret_cast<const uint8_t *>(packed.data());
+            n = given ? 0 : packed.size();
+            given = true;
+            return true;
+        },
+        reinterpret_cast<uint8_t *>(data.data()), data.size(), data.size(),
+        [](const uint8_t *, size_t) { return true; });
+    if (!result.ok) {
+        error = result.error;
+        return false;
+    }
+    const uint32_t crc = uint32_t(libdeflate_crc32(0, data.data(), data.size()));
+    if (crc != m.crc) {
+        error = crcMismatch(crc, m.crc);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace unzeng

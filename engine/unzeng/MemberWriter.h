@@ -1,0 +1,96 @@
+#pragma once
+// Decoding one member and writing it to a temporary file beside its target.
+// Runs on worker threads; the rename into place is the caller's.
+
+#include "engine/unzeng/ArchiveIndex.h"
+#include "engine/unzeng/OutputTree.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <sys/types.h>
+
+struct libdeflate_decompressor;
+
+namespace unzeng {
+
+// Members up to this size (packed and unpacked) are decoded whole in memory
+// and written with one call; larger ones are streamed.
+inline constexpr uint64_t WholeMemberLimit = 64ull << 20;
+
+struct FileJob {
+    const Member *member = nullptr;
+    DirectoryRef dir;
+    std::string leaf;
+    mode_t mode = 0644;
+
+    // Filled in by the writer.
+    std::atomic<uint64_t> produced{0};   // bytes written so far
+    bool ok = false;
+    bool cancelled = false;
+    int32_t errorCode = 0;
+    std::string error;
+    std::string temporaryName;           // the finished file, until it is renamed
+};
+
+struct WriterContext {
+    const zipformat::RandomAccessSource &source;
+    OutputTree &tree;
+    unsigned umask;
+    const std::atomic<bool> &cancel;
+    // Taken around creating and renaming files. A directory's entries change
+    // one at a time anyway; waiting here in user space costs less than the
+    // kernel's spinning on the directory's lock.
+    std::mutex &namespaceLock;
+    std::function<void(const FileJob &)> progress;   // called after each streamed piece
+};
+
+// A reusable block of memory that only grows. Large blocks are mapped
+// directly and asked for huge pages, so touching them for the first time
+// costs a few faults instead of thousands.
+class GrowableBuffer {
+public:
+    GrowableBuffer() = default;
+    ~GrowableBuffer();
+    GrowableBuffer(const GrowableBuffer &) = delete;
+    GrowableBuffer &operator=(const GrowableBuffer &) = delete;
+    // At least `size` bytes; the contents are not kept. Throws std::bad_alloc.
+    uint8_t *reserve(size_t size);
+
+private:
+    void release();
+    uint8_t *data_ = nullptr;
+    size_t capacity_ = 0;
+    bool mapped_ = false;
+};
+
+class MemberWriter {
+public:
+    explicit MemberWriter(const WriterContext &context);
+    ~MemberWriter();
+    MemberWriter(const MemberWriter &) = delete;
+    MemberWriter &operator=(const MemberWriter &) = delete;
+
+    void write(FileJob &job);
+
+private:
+    void writeWhole(FileJob &job);
+    void writeStreamed(FileJob &job);
+    int createTemporary(FileJob &job);
+    bool finishFile(FileJob &job, int fd);
+    void fail(FileJob &job, int32_t code, std::string message);
+    void discard(FileJob &job, int fd);
+
+    const WriterContext &context_;
+    libdeflate_decompressor *decompressor_ = nullptr;
+    GrowableBuffer input_, output_;
+};
+
+// Decodes a small member (a link's target) into memory and checks its CRC.
+bool readSmallMember(const zipformat::RandomAccessSource &source, const Member &member, std::string &data,
+                     std::string &error);
+
+}  // namespace unzeng

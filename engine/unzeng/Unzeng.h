@@ -1,0 +1,128 @@
+#pragma once
+// libunzeng.so: extracts members of a ZIP archive into the process's current
+// directory. One entry point, orvex_unzeng_call(), declared in CallRecords.h:
+//
+//     int32_t orvex_unzeng_call(UnzipCallRecord *record);
+//
+// The options behave like Info-ZIP unzip 6.0's:
+//
+//   DirNamesFlag  on:  recreate the stored paths, including stored directories
+//                 off: -j, every file goes straight into the current directory
+//                      under its last name component; directory entries are
+//                      skipped
+//   OverwriteFlag on:  -o, replace existing files without asking
+//                 off: -n, never replace an existing file; the member is
+//                      skipped (an information message when verbose)
+//   UpdateFlag        -u, extract a member only when no file of its name exists
+//                      or the existing one is older; whether an older file is
+//                      replaced still depends on OverwriteFlag (as unzip -u -n)
+//   FreshenFlag       -f, like -u but creates no new files; ignored when
+//                      UpdateFlag is set. Without OverwriteFlag it could never do
+//                      anything (unzip refuses "-f -n"): error 10, nothing done
+//   VerboseFlag, TraceFlag
+//                     information messages (action 4, code 0): one per member
+//                     extracted, created or skipped; trace adds method, sizes,
+//                     CRC and header details
+//   FileSpecs         FileSpecCount 0 takes every member. Otherwise a member is
+//                     taken when its stored name equals a file specification or
+//                     matches it as an fnmatch(3) pattern ('*' also matches '/',
+//                     as in unzip). A file specification that matches nothing is
+//                     reported: "caution: filename not matched:  SPEC", code 11
+//   Instance, Callback  passed back / called; a null Callback means no reports
+//   Version, Constant*, Reserved*  carry nothing and are not read
+//
+// Result: the number of regular files and symbolic links placed on disk.
+// Directories (stored or created on the way) are not counted, nor members
+// skipped or refused. After a cancel it is the count placed before it.
+//
+// Callbacks, all on the calling thread, in archive order:
+//   action 1  a regular file or link is being extracted: its stored name and
+//             its uncompressed size (clamped to INT32_MAX)
+//   action 2  once per full 32 KiB of that member's output written, so a
+//             member of N bytes gives N / 32768 steps
+//   action 4  messages as they arise, error codes below
+//   action 3  once, at the very end, also after a cancel or a fatal error
+// A callback result of 1 cancels: the member in progress is dropped (no file,
+// no temporary file), members already in place stay, the count so far is
+// returned. An exception thrown by the callback also stops the extraction; it
+// is rethrown to the caller once the temporary files are removed.
+//
+// Error codes of action-4 messages (0 is information):
+//   1   warning: a name was made safe and the member extracted anyway
+//   2   the member is not extracted: damaged data (CRC, sizes), a refused name
+//       or link, headers that disagree, overlapping members, a file in the way
+//   3   the archive's central directory is damaged
+//   9   the archive cannot be opened or is not a ZIP archive
+//   10  the request itself is unusable (options, file specifications)
+//   11  a file specification matched no member
+//   50  writing failed (disk full, I/O error, permissions)
+//   81  unsupported compression method or encryption
+//
+// Names, decided case by case:
+//   - A backslash is read as a directory separator (archives written on
+//     Windows use it), so "..\x" is "../x".
+//   - Leading '/' (any number) is stripped, as unzip does: "/x" and "//x"
+//     become "x", with a warning (code 1).
+//   - A drive prefix "C:" followed by a separator is stripped the same way:
+//     "C:/x" and "C:\x" become "x", with a warning.
+//   - Any ".." component refuses the member (code 2), wherever it stands,
+//     even where it would stay inside ("a/../b"). Empty and "." components
+//     are dropped.
+//   - A name with a NUL byte is refused.
+//   - When the Info-ZIP Unicode path field (0x7075) matches the stored name,
+//     its UTF-8 name is used on disk; the same rules apply to it.
+//
+// Links: a member whose made-by host is Unix (or OS X) and whose mode is
+// S_IFLNK becomes a symbolic link to its data. The target must be relative,
+// all its ".." components must lead it (no ".." after a named component), and
+// there must be no more of them than the link's directory is deep below the
+// target directory; otherwise the link is refused (code 2). Every directory
+// on the way to a member is opened component by component without following
+// links, files are created relative to that descriptor, so no member is ever
+// written through a link, whether the archive made it or it was there before:
+// a member named through one ("link/x") is refused.
+//
+// Archive checks: a member whose local header is missing, names another
+// name or another method than its central-directory entry, whose data runs
+// into the central directory or past the end of the file, or whose span
+// (local header and data) overlaps another member's span, is refused with a
+// message. Sizes and CRC come from the central directory. Output is never
+// more than the declared size: a member that decodes to more or less, or
+// fails its CRC-32, is an error and leaves nothing behind.
+//
+// Methods: stored, deflated, bzip2, LZMA (with the ZIP LZMA header), zstd,
+// xz. Others, and encrypted members, are skipped with code 81.
+//
+// Files are written under a temporary name beside their target, then renamed
+// into place; modification time (extended timestamp when present, else the
+// DOS time as local time) and permission bits are restored. With a Unix
+// made-by host the mode's permission bits are used, without set-user-ID,
+// set-group-ID and sticky; otherwise 0644 (files) / 0755 (directories) minus
+// the umask. Stored directories get their mode and time at the end, and only
+// when this call created them.
+//
+// Members up to 64 MiB are decoded whole in memory (libdeflate for deflate)
+// and written with one call; larger ones are streamed (zlib and the other
+// codecs' streaming interfaces). Up to four worker threads decode and write
+// the temporary files; the callbacks, the decisions about existing files,
+// directory and link creation and the final renames happen on the calling
+// thread in archive order, so the outcome is that of extracting one member
+// after the other.
+
+#include "engine/zipformat/CallRecords.h"
+
+namespace unzeng {
+
+enum MessageCode : int32_t {
+    CodeInfo = 0,
+    CodeWarning = 1,
+    CodeMemberError = 2,
+    CodeArchiveError = 3,
+    CodeNotAnArchive = 9,
+    CodeBadRequest = 10,
+    CodeNotMatched = 11,
+    CodeWriteError = 50,
+    CodeUnsupported = 81,
+};
+
+}  // namespace unzeng

@@ -1,0 +1,29 @@
+// The library's one exported symbol.
+
+#include "engine/zipeng/ZipEngineLibrary.h"
+
+#include "engine/zipeng/Reporter.h"
+#include "engine/zipeng/ZipJob.h"
+
+extern "C" ORVEX_ZIPENG_EXPORT int32_t orvex_zipeng_call(ZipCallRecord *record)
+{
+    if (!record)
+        return 0;
+    int32_t result = 0;
+    try {
+        zipeng::Reporter reporter(record->Callback, record->Instance, record->VerboseFlag != 0,
+                                  record->TraceFlag != 0);
+        zipeng::JobOptions options;
+        if (zipeng::readRecord(*record, options, reporter))
+            result = zipeng::runJob(options, reporter);
+        try {
+            reporter.batchEnd();
+        } catch (...) {
+        }
+    } catch (...) {
+        // Only the reporter itself can get here (no memory for a message);
+        // nothing may unwind into the caller's C frames.
+        result = 0;
+    }
+    return result;
+}

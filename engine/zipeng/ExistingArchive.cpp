@@ -1,0 +1,192 @@
+#include "engine/zipeng/ExistingArchive.h"
+
+#include "engine/zipeng/ErrorCodes.h"
+#include "engine/zipeng/Names.h"
+#include "engine/zipformat/CentralDirectory.h"
+#include "engine/zipformat/LittleEndian.h"
+#include "engine/zipformat/ZipRecords.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace zipeng {
+
+using namespace zipformat;
+
+int64_t ExistingMember::modificationTime() const
+{
+    return unixTime ? *unixTime : fromDosDateTime({modTime, modDate});
+}
+
+ExistingArchive::~ExistingArchive()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+size_t ExistingArchive::readAt(uint64_t offset, void *buffer, size_t n) const
+{
+    if (fd_ < 0 || offset >= size_)
+        return 0;
+    n = size_t(std::min<uint64_t>(n, size_ - offset));
+    auto *out = static_cast<uint8_t *>(buffer);
+    size_t done = 0;
+    while (done < n) {
+        const ssize_t got = ::pread(fd_, out + done, n - done, off_t(offset + done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        done += size_t(got);
+    }
+    return done;
+}
+
+void ExistingArchive::damaged(const std::string &why) const
+{
+    throw JobError{FormatError, path_ + ": not a readable ZIP archive (" + why + ")"};
+}
+
+namespace {
+
+// The central extra field without the ZIP64 block, which is rebuilt for the
+// member's new place.
+std::vector<uint8_t> extraWithoutZip64(Bytes extra)
+{
+    std::vector<uint8_t> kept;
+    ExtraFieldIterator it(extra);
+    while (auto block = it.next()) {
+        if (block->id == Zip64ExtraId)
+            continue;
+        const size_t at = kept.size();
+        kept.resize(at + 4 + block->data.size());
+        putLe16(&kept[at], block->id);
+        putLe16(&kept[at + 2], uint16_t(block->data.size()));
+        std::copy(block->data.begin(), block->data.end(), kept.begin() + ptrdiff_t(at + 4));
+    }
+    return kept;
+}
+
+}  // namespace
+
+ExistingArchive::State ExistingArchive::open(const std::string &path)
+{
+    path_ = path;
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd_ < 0) {
+        if (errno == ENOENT)
+            return state_ = State::Missing;
+        throw JobError{ReadError, "Cannot open the archive " + path + ": " + std::strerror(errno)};
+    }
+    if (::fstat(fd_, &status_) != 0)
+        throw JobError{ReadError, "Cannot read the archive " + path + ": " + std::strerror(errno)};
+    if (!S_ISREG(status_.st_mode))
+        throw JobError{FormatError, path + ": not a regular file"};
+    size_ = uint64_t(status_.st_size);
+    if (size_ == 0)
+        return state_ = State::Empty;
+
+    const auto location = locateCentralDirectory(*this);
+    if (!location)
+        damaged("no end of central directory record");
+    directoryOffset_ = location->fileOffset();
+
+    uint8_t end[EndRecordSize];
+    if (readAt(location->endRecordOffset, end, sizeof end) != sizeof end)
+        damaged("end record cut short");
+    const EndRecord endRecord = *parseEndRecord(end);
+    uint32_t disk = endRecord.diskNumber, directoryDisk = endRecord.centralDirectoryDisk;
+    if (location->zip64EndRecordOffset) {
+        uint8_t record[Zip64EndRecordSize];
+        if (readAt(*location->zip64EndRecordOffset, record, sizeof record) == sizeof record) {
+            if (const auto zip64 = parseZip64EndRecord(record)) {
+                disk = zip64->diskNumber;
+                directoryDisk = zip64->centralDirectoryDisk;
+            }
+        }
+    }
+    if (disk != 0 || directoryDisk != 0)
+        throw JobError{FormatError, path + ": archives split over several disks cannot be changed"};
+
+    comment.resize(location->commentLength);
+    if (readAt(location->endRecordOffset + EndRecordSize, comment.data(), comment.size()) != comment.size())
+        damaged("archive comment cut short");
+
+    CentralDirectoryReader reader(*this, *location);
+    prefixLength = directoryOffset_;
+    while (const auto header = reader.next()) {
+        ExistingMember m;
+        m.name.assign(reinterpret_cast<const char *>(header->name.data()), header->name.size());
+        m.versionMadeBy = header->versionMadeBy;
+        m.versionNeeded = header->versionNeeded;
+        m.flags = header->flags;
+        m.method = header->method;
+        m.modTime = header->modTime;
+        m.modDate = header->modDate;
+        m.crc = header->crc;
+        m.packedSize = header->packedSize;
+        m.unpackedSize = header->unpackedSize;
+        m.internalAttributes = header->internalAttributes;
+        m.externalAttributes = header->externalAttributes;
+        m.extra = extraWithoutZip64(header->extra);
+        m.comment.assign(header->comment.begin(), header->comment.end());
+        if (const auto block = findExtraBlock(header->extra, ExtendedTimestampId))
+            if (const auto stamp = parseExtendedTimestamp(*block))
+                m.unixTime = stamp->modified;
+        if (header->headerOffset > directoryOffset_ - location->archiveStart)
+            damaged("member \"" + m.name + "\" lies outside the archive");
+        m.localOffset = location->archiveStart + header->headerOffset;
+        prefixLength = std::min(prefixLength, m.localOffset);
+        members.push_back(std::move(m));
+    }
+    // Old writers let the 16-bit count wrap when there was no ZIP64 record.
+    const bool countMatches = members.size() == location->entries
+                              || (!location->zip64EndRecordOffset && members.size() % 0x10000 == location->entries);
+    if (!countMatches)
+        damaged("central directory holds " + std::to_string(members.size()) + " of "
+                + std::to_string(location->entries) + " entries");
+    return state_ = State::Valid;
+}
+
+uint64_t ExistingArchive::recordLength(const ExistingMember &member) const
+{
+    uint8_t header[LocalHeaderSize];
+    if (readAt(member.localOffset, header, sizeof header) != sizeof header || le32(header) != LocalHeaderSignature)
+        damaged("no local header for \"" + member.name + "\"");
+    const size_t nameLength = le16(header + 26);
+    const size_t extraLength = le16(header + 28);
+    uint64_t length = LocalHeaderSize + nameLength + extraLength + member.packedSize;
+
+    if (member.flags & FlagDataDescriptor) {
+        // The descriptor has 32-bit sizes, or 64-bit ones when the local
+        // header is ZIP64; its signature is optional. Take the form whose
+        // values agree with the directory.
+        std::vector<uint8_t> extra(extraLength);
+        readAt(member.localOffset + LocalHeaderSize + nameLength, extra.data(), extra.size());
+        const bool zip64 = le32(header + 18) == Zip64Marker32 || le32(header + 22) == Zip64Marker32
+                           || findExtraBlock(extra, Zip64ExtraId).has_value();
+        uint8_t d[28] = {};
+        const uint64_t at = member.localOffset + length;
+        const size_t got = readAt(at, d, sizeof d);
+        const size_t skip = got >= 4 && le32(d) == DataDescriptorSignature ? 4 : 0;
+        auto agrees = [&](bool wide) {
+            const size_t need = skip + (wide ? 20 : 12);
+            if (got < need || le32(d + skip) != member.crc)
+                return false;
+            const uint64_t packed = wide ? le64(d + skip + 4) : le32(d + skip + 4);
+            return packed == member.packedSize;
+        };
+        bool wide = zip64;
+        if (!agrees(wide) && agrees(!wide))
+            wide = !wide;
+        length += skip + (wide ? 20 : 12);
+    }
+    if (member.localOffset + length > directoryOffset_ || member.localOffset + length < member.localOffset)
+        damaged("member \"" + member.name + "\" runs into the central directory");
+    return length;
+}
+
+}  // namespace zipeng

@@ -1,0 +1,83 @@
+#pragma once
+// The archive as it is before the job: its members from the central
+// directory, and where each member's bytes lie, so that kept members can be
+// copied into the new archive exactly as they are.
+
+#include "engine/zipformat/ByteSource.h"
+
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zipeng {
+
+struct ExistingMember {
+    std::string name;                  // as stored, bytes unchanged
+    uint16_t versionMadeBy = 0;
+    uint16_t versionNeeded = 0;
+    uint16_t flags = 0;
+    uint16_t method = 0;
+    uint16_t modTime = 0;
+    uint16_t modDate = 0;
+    uint32_t crc = 0;
+    uint64_t packedSize = 0;
+    uint64_t unpackedSize = 0;
+    uint16_t internalAttributes = 0;
+    uint32_t externalAttributes = 0;
+    std::vector<uint8_t> extra;        // the central extra field without its ZIP64 block
+    std::vector<uint8_t> comment;
+    uint64_t localOffset = 0;          // file offset of the local header
+    std::optional<int64_t> unixTime;   // modification time from the extended timestamp
+
+    bool isDirectory() const { return !name.empty() && name.back() == '/'; }
+    // The modification time as a Unix time: the extended timestamp when there
+    // is one, else the DOS fields taken as local time.
+    int64_t modificationTime() const;
+};
+
+// Reads through one descriptor that it owns; the same descriptor serves the
+// copies into the new archive.
+class ExistingArchive final : public zipformat::RandomAccessSource {
+public:
+    enum class State { Missing, Empty, Valid };
+
+    ExistingArchive() = default;
+    ~ExistingArchive() override;
+    ExistingArchive(const ExistingArchive &) = delete;
+    ExistingArchive &operator=(const ExistingArchive &) = delete;
+
+    // Missing when there is no file, Empty for a file of 0 bytes (taken as an
+    // archive without members). Throws JobError when the file exists but is
+    // not a readable ZIP archive.
+    State open(const std::string &path);
+
+    State state() const { return state_; }
+    int fd() const { return fd_; }
+    const struct stat &status() const { return status_; }
+
+    std::vector<ExistingMember> members;
+    uint64_t prefixLength = 0;         // bytes before the first member (a stub)
+    std::vector<uint8_t> comment;      // the archive comment
+
+    // The bytes of a member's local record: header, data and data descriptor.
+    // Throws JobError when they do not lie where the directory says.
+    uint64_t recordLength(const ExistingMember &member) const;
+
+    uint64_t size() const override { return size_; }
+    size_t readAt(uint64_t offset, void *buffer, size_t n) const override;
+
+private:
+    [[noreturn]] void damaged(const std::string &why) const;
+
+    std::string path_;
+    State state_ = State::Missing;
+    int fd_ = -1;
+    struct stat status_ {};
+    uint64_t size_ = 0;
+    uint64_t directoryOffset_ = 0;     // file offset of the central directory
+};
+
+}  // namespace zipeng

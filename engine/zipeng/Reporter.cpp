@@ -1,0 +1,78 @@
+#include "engine/zipeng/Reporter.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+namespace zipeng {
+
+Reporter::Reporter(EngineCallback callback, void *instance, bool verbose, bool trace)
+    : callback_(callback), instance_(instance), verbose_(verbose || trace), trace_(trace)
+{
+}
+
+Reporter::~Reporter()
+{
+    std::free(record_);
+}
+
+bool Reporter::call(int32_t action, int32_t errorCode, int32_t size, std::string_view text)
+{
+    if (!callback_)
+        return cancelled_;
+    const size_t needed = offsetof(CallbackRecord, Text) + text.size() + 1;
+    if (needed > capacity_) {
+        void *grown = std::realloc(record_, needed);
+        if (!grown)
+            throw std::bad_alloc();
+        record_ = static_cast<CallbackRecord *>(grown);
+        capacity_ = needed;
+    }
+    std::memset(record_, 0, offsetof(CallbackRecord, Text));
+    record_->Instance = instance_;
+    record_->Action = action;
+    record_->ErrorCode = errorCode;
+    record_->FileSize = size;
+    if (!text.empty())
+        std::memcpy(record_->Text, text.data(), text.size());
+    record_->Text[text.size()] = '\0';
+    if (callback_(record_) == 1)
+        cancelled_ = true;
+    return cancelled_;
+}
+
+bool Reporter::fileBegin(std::string_view name, uint64_t size)
+{
+    const int32_t clamped = size > uint64_t(INT32_MAX) ? INT32_MAX : int32_t(size);
+    return call(ZipActionFileBegin, 0, clamped, name);
+}
+
+bool Reporter::step()
+{
+    return call(ZipActionFileStep, 0, 0, {});
+}
+
+bool Reporter::message(int32_t errorCode, std::string_view text)
+{
+    return call(ZipActionMessage, errorCode, 0, text);
+}
+
+bool Reporter::verbose(std::string_view text)
+{
+    return verbose_ ? message(0, text) : cancelled_;
+}
+
+bool Reporter::trace(std::string_view text)
+{
+    return trace_ ? message(0, text) : cancelled_;
+}
+
+void Reporter::batchEnd()
+{
+    if (ended_)
+        return;
+    ended_ = true;
+    call(ZipActionBatchEnd, 0, 0, {});
+}
+
+}  // namespace zipeng

@@ -1,0 +1,206 @@
+#include "engine/zipeng/SourceScan.h"
+
+#include "engine/zipeng/ErrorCodes.h"
+#include "engine/zipeng/Names.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fnmatch.h>
+
+namespace zipeng {
+
+namespace {
+
+constexpr size_t MaxNameLength = 0xFFFF;
+
+std::string join(const std::string &directory, const std::string &name)
+{
+    if (directory.empty())
+        return name;
+    return directory.back() == '/' ? directory + name : directory + '/' + name;
+}
+
+// The names in a directory, sorted so that the archive's order does not
+// depend on the file system's. False with errno set when it cannot be read.
+bool listDirectory(const std::string &directory, std::vector<std::string> &names)
+{
+    DIR *dir = ::opendir(directory.c_str());
+    if (!dir)
+        return false;
+    errno = 0;
+    while (const dirent *entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    const int error = errno;
+    ::closedir(dir);
+    std::sort(names.begin(), names.end());
+    errno = error;
+    return error == 0;
+}
+
+}  // namespace
+
+bool isPattern(std::string_view arg)
+{
+    const size_t slash = arg.rfind('/');
+    const std::string_view last = slash == std::string_view::npos ? arg : arg.substr(slash + 1);
+    return last.find_first_of("*?[") != std::string_view::npos;
+}
+
+SourceScan::SourceScan(const ScanOptions &options, Reporter &reporter) : options_(options), reporter_(reporter)
+{
+}
+
+void SourceScan::report(int32_t code, const std::string &text)
+{
+    if (reporter_.message(code, text))
+        throw Cancelled{};
+}
+
+std::string SourceScan::storedName(const std::string &path, bool directory) const
+{
+    std::string name = relativeName(path);
+    if (options_.dropDirNames)
+        name = std::string(lastComponent(name));
+    if (options_.forceDos && !name.empty())
+        name = dosName(name);
+    if (directory && !name.empty())
+        name += '/';
+    return name;
+}
+
+void SourceScan::addArgument(std::string_view argView)
+{
+    const std::string arg(argView);
+    if (arg.empty()) {
+        report(BadParameters, "An empty file argument was skipped");
+        return;
+    }
+    std::vector<Identity> ancestors;
+    struct stat status {};
+    if (::stat(arg.c_str(), &status) == 0) {
+        addPath(arg, status, ancestors);
+        return;
+    }
+    const int error = errno;
+    if (!isPattern(arg)) {
+        report(OpenError, "Cannot add " + arg + ": " + std::strerror(error));
+        return;
+    }
+
+    const size_t slash = arg.rfind('/');
+    const std::string prefix = slash == std::string::npos ? "" : arg.substr(0, slash + 1);
+    const std::string pattern = arg.substr(prefix.size());
+    std::vector<std::string> names;
+    if (!listDirectory(prefix.empty() ? "." : prefix, names)) {
+        report(OpenError, "Cannot add " + arg + ": " + std::strerror(errno));
+        return;
+    }
+    bool matched = false;
+    for (const std::string &name : names) {
+        // As a shell expands it: a leading dot must be matched explicitly.
+        if (::fnmatch(pattern.c_str(), name.c_str(), FNM_PERIOD) != 0)
+            continue;
+        matched = true;
+        const std::string path = prefix + name;
+        if (::stat(path.c_str(), &status) != 0) {
+            report(OpenError, "Cannot add " + path + ": " + std::strerror(errno));
+            continue;
+        }
+        addPath(path, status, ancestors);
+    }
+    if (!matched)
+        report(NothingMatched, "Nothing matches " + arg);
+}
+
+void SourceScan::addMemberName(std::string_view memberName)
+{
+    if (memberName.empty() || memberName.back() == '/')
+        return;
+    SourceItem item;
+    item.path = std::string(memberName);
+    if (::stat(item.path.c_str(), &item.status) != 0 || !S_ISREG(item.status.st_mode))
+        return;
+    item.name = item.path;
+    addItem(std::move(item));
+}
+
+void SourceScan::addPath(const std::string &path, const struct stat &status, std::vector<Identity> &ancestors)
+{
+    if (S_ISREG(status.st_mode)) {
+        if (options_.archive && *options_.archive == Identity{status.st_dev, status.st_ino}) {
+            if (reporter_.verbose("Skipped " + path + ": it is the archive being written"))
+                throw Cancelled{};
+            return;
+        }
+        SourceItem item{path, storedName(path, false), false, status};
+        if (item.name.empty()) {
+            report(BadParameters, "Cannot add " + path + ": it gives no name to store");
+            return;
+        }
+        addItem(std::move(item));
+        return;
+    }
+    if (!S_ISDIR(status.st_mode)) {
+        report(OpenError, "Skipped " + path + ": not a regular file or directory");
+        return;
+    }
+    const Identity identity{status.st_dev, status.st_ino};
+    if (std::find(ancestors.begin(), ancestors.end(), identity) != ancestors.end()) {
+        report(InfoCode, "Skipped " + path + ": it leads back to a directory that is being added");
+        return;
+    }
+    if (!options_.dropDirNames) {
+        SourceItem item{path, storedName(path, true), true, status};
+        if (!item.name.empty())
+            addItem(std::move(item));
+    } else if (!options_.recurse) {
+        report(InfoCode, "Skipped directory " + path + ": without directory names or recursion it adds nothing");
+    }
+    if (options_.recurse) {
+        ancestors.push_back(identity);
+        walk(path, ancestors);
+        ancestors.pop_back();
+    }
+}
+
+void SourceScan::walk(const std::string &directory, std::vector<Identity> &ancestors)
+{
+    std::vector<std::string> names;
+    if (!listDirectory(directory, names)) {
+        report(ReadError, "Cannot read the directory " + directory + ": " + std::strerror(errno));
+        return;
+    }
+    for (const std::string &name : names) {
+        const std::string path = join(directory, name);
+        struct stat status {};
+        if (::stat(path.c_str(), &status) != 0) {
+            report(OpenError, "Cannot add " + path + ": " + std::strerror(errno));
+            continue;
+        }
+        addPath(path, status, ancestors);
+    }
+}
+
+void SourceScan::addItem(SourceItem item)
+{
+    if (item.name.size() > MaxNameLength) {
+        report(EntryTooLarge, "Cannot add " + item.path + ": its name is too long for a ZIP archive");
+        return;
+    }
+    const auto [it, inserted] = byName_.emplace(item.name, items.size());
+    if (inserted) {
+        items.push_back(std::move(item));
+        return;
+    }
+    const SourceItem &first = items[it->second];
+    const bool sameFile = first.status.st_dev == item.status.st_dev && first.status.st_ino == item.status.st_ino;
+    report(sameFile ? InfoCode : BadParameters,
+           "The name " + item.name + " is given twice (" + first.path + ", " + item.path + "); the first is kept");
+}
+
+}  // namespace zipeng

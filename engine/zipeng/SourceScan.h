@@ -1,0 +1,63 @@
+#pragma once
+// Turns the file arguments of an add into the list of things to store:
+// files and directories, each with the path to read and its stored name.
+
+#include "engine/zipeng/Reporter.h"
+
+#include <sys/stat.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace zipeng {
+
+struct SourceItem {
+    std::string path;           // as given, or joined from it: relative to the current directory
+    std::string name;           // stored name; a directory's ends with '/'
+    bool directory = false;
+    struct stat status {};      // links followed
+};
+
+struct ScanOptions {
+    bool dropDirNames = false;  // bare file names, no directory entries
+    bool recurse = false;
+    bool forceDos = false;
+    std::optional<std::pair<dev_t, ino_t>> archive;   // the archive itself is never added
+};
+
+// Messages go to the reporter as they arise; a callback's request to stop
+// throws Cancelled.
+class SourceScan {
+public:
+    SourceScan(const ScanOptions &options, Reporter &reporter);
+
+    // A file, a directory, or a pattern with '*', '?' or '[' in its last
+    // component (tried as a pattern only when no such file exists).
+    void addArgument(std::string_view arg);
+    // A member's stored name read as a path, for refreshing a whole archive.
+    void addMemberName(std::string_view name);
+
+    std::vector<SourceItem> items;
+
+private:
+    using Identity = std::pair<dev_t, ino_t>;
+
+    void addPath(const std::string &path, const struct stat &status, std::vector<Identity> &ancestors);
+    void walk(const std::string &directory, std::vector<Identity> &ancestors);
+    void addItem(SourceItem item);
+    std::string storedName(const std::string &path, bool directory) const;
+    void report(int32_t code, const std::string &text);
+
+    ScanOptions options_;
+    Reporter &reporter_;
+    std::unordered_map<std::string, size_t> byName_;
+};
+
+// True when the last component of `arg` holds a wildcard character.
+bool isPattern(std::string_view arg);
+
+}  // namespace zipeng

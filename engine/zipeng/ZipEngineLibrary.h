@@ -1,0 +1,78 @@
+#pragma once
+// libzipeng.so: adds files to a ZIP archive and deletes members from it.
+//
+// One entry point, orvex_zipeng_call(ZipCallRecord *), declared with the
+// records in engine/zipformat/CallRecords.h. The record's flags mean what
+// the options of Info-ZIP zip 3.0 mean:
+//
+//   DropDirNamesFlag   zip -j   store bare file names; no directory entries
+//   RecurseFlag        zip -r   take in the whole tree below a directory
+//   ForceDosFlag       zip -k   names in DOS 8.3 form, made-by = MS-DOS
+//   MoveFlag           zip -m   delete the sources once the new archive is in place
+//   UpdateFlag         zip -u   add new files, replace members whose file is newer
+//   FreshenFlag        zip -f   replace members whose file is newer, add nothing
+//                               (ignored when UpdateFlag is set)
+//   ArchiveTimeFlag    zip -o   give the archive the time of its newest member
+//   DeleteFlag         zip -d   delete the members named by the arguments
+//   Level              zip -0 ... -9: 0 stores, 1 to 9 deflate
+//   AddFlag                     1 for add, 0 for delete (DeleteFlag decides)
+//   VerboseFlag, TraceFlag      extra information messages (action 4, code 0);
+//                               trace adds the inner steps
+// The Reserved and Constant fields carry nothing and are not read. Version
+// must be EngineInterfaceVersion (110).
+//
+// File arguments (add): a file; a directory (its own entry, and with -r
+// its whole tree; a trailing '/' makes no difference, as with zip); or a
+// pattern with '*', '?' or '[...]' in its last component, expanded in its
+// directory as a shell would (a leading dot is not matched by a wildcard).
+// Relative arguments are relative to the current directory. Stored
+// names are relative: '/', "." and ".." components are dropped (".." is
+// resolved within the name, never above it). Symbolic links are followed.
+// Arguments that give the same stored name keep the first; the others
+// are reported. With no arguments, update and freshen refresh every
+// member from the file of the same name in the current directory.
+//
+// Delete: a argument that is a member's stored name deletes that member
+// (also when the name holds wildcard characters); otherwise it is a pattern
+// (fnmatch(3), where '*' also matches '/'). A directory entry also answers to
+// its name without the trailing '/'. A argument that matches nothing is
+// reported.
+//
+// Result: the number of members added, replaced or deleted. Directory entries
+// count, as zip reports them ("adding: dir/"). A job that changes nothing,
+// any error and a cancel return 0 and leave the archive as it was.
+//
+// Names: a name outside ASCII is stored as UTF-8 with general-purpose flag
+// bit 11 when it is valid UTF-8 (other bytes are stored as they are, without
+// the flag). With -k each component is cut to 8.3 and upper-cased as zip -k
+// does, except that characters outside ASCII become '_' and '\' is dropped,
+// and a component left empty becomes "_".
+//
+// Members: a directory becomes an entry ending in '/'; every member keeps its
+// modification time (DOS fields and the 0x5455 extended timestamp) and its
+// Unix mode (made-by Unix 3.0, external attributes = mode << 16 plus the DOS
+// directory and read-only bits; with -k made-by MS-DOS and DOS bits only).
+// Files are deflated with libdeflate when read whole (up to 64 MiB) and with
+// zlib in chunks above that; a member that deflate does not shrink is stored.
+// Members kept from the old archive are copied byte for byte.
+//
+// ZIP64: end records when there are 65,535 members or more, or the central
+// directory's size or offset does not fit 32 bits; a member's central record
+// gets a ZIP64 block when its sizes or offset do not fit; a local header gets
+// one (both sizes) when the file is 4 GiB or more. Files are read up to the
+// size they had when opened, so that is known before the header is written.
+//
+// The new archive is written beside the old one under a temporary name and
+// renamed over it only when the job has succeeded, keeping its permission bits
+// (a new archive gets 0666 less the umask); a symbolic link named as the
+// archive stays and its target is replaced.
+//
+// Callbacks (all on the calling thread): action 1 per member written (name,
+// size clamped to INT32_MAX) followed by one action 2 per 32 KiB of it;
+// action 1 per member deleted; action 4 for messages as they arise; action 3
+// once at the very end, also after an error or a cancel. A callback result of
+// 1 cancels the job. Message error codes: see ErrorCodes.h.
+
+#include "engine/zipformat/CallRecords.h"
+
+#define ORVEX_ZIPENG_EXPORT __attribute__((visibility("default")))

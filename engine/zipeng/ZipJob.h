@@ -1,0 +1,46 @@
+#pragma once
+// One call of the library: an add (with its update, freshen, move, archive-
+// time and DOS-name variants) or a delete, from the parameter record to the
+// renamed new archive.
+
+#include "engine/zipeng/Reporter.h"
+#include "engine/zipformat/CallRecords.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zipeng {
+
+struct JobOptions {
+    std::string archive;
+    std::vector<std::string> args;
+    int level = 9;                 // 0 stores
+    bool remove = false;           // delete members instead of adding files
+    bool dropDirNames = false;
+    bool recurse = false;
+    bool forceDos = false;
+    bool move = false;
+    bool update = false;
+    bool freshen = false;
+    bool archiveTime = false;
+};
+
+namespace tuning {
+// Files up to this size are read whole and deflated with libdeflate by the
+// workers; larger ones are streamed by the writer in chunks of `streamChunk`
+// bytes deflated with zlib, one level above the one asked for. Tests lower them to reach the streaming path
+// with small files.
+extern uint64_t wholeFileLimit;
+extern size_t streamChunk;
+}  // namespace tuning
+
+// Reads the record; false (with a message sent) when it cannot be used.
+bool readRecord(const ZipCallRecord &record, JobOptions &options, Reporter &reporter);
+
+// Runs the job and returns the number of members added, replaced or deleted.
+// Every failure is reported through `reporter` and returns 0 with the old
+// archive untouched; nothing escapes.
+int32_t runJob(const JobOptions &options, Reporter &reporter);
+
+}  // namespace zipeng

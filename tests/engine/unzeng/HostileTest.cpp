@@ -1,0 +1,248 @@
+// Archives made to hurt: names and links that lead out of the target, members
+// sharing bytes, sizes and CRCs that lie, headers that disagree.
+
+#include "UnzengTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace unzengtest;
+
+namespace {
+
+class UnzengHostile : public ::testing::Test {
+protected:
+    // The target is a directory inside the box, so anything written beside
+    // it shows up in the box's listing.
+    void SetUp() override { makeDirs(box / "t"); }
+
+    Outcome run(const std::vector<Entry> &entries, const Options &options = {})
+    {
+        const std::string archive = files / "a.zip";
+        writeFile(archive, buildZip(entries));
+        return extract(archive, target(), options);
+    }
+    std::string target() const { return box / "t"; }
+    std::vector<std::string> inTarget() const { return listTree(target()); }
+
+    TempDir files, box;
+};
+
+TEST_F(UnzengHostile, TraversalNamesAreRefusedOrStripped)
+{
+    Entry windows = fileEntry("d\\win.txt", "w");
+    windows.madeBy = 0x0014;   // FAT
+    windows.externalAttributes = 0;
+    const Outcome out = run({fileEntry("ok.txt", "ok"), fileEntry("../x", "1"), fileEntry("a/../../y", "2"),
+                             fileEntry("/abs1", "3"), fileEntry("//abs2", "4"), fileEntry("C:/drive", "5"),
+                             fileEntry("..\\bs", "6"), windows, fileEntry("./dot/./f", "7"),
+                             fileEntry("a/../inside", "8")});
+
+    EXPECT_EQ(listTree(box.path()),
+              (std::vector<std::string>{"t/", "t/abs1", "t/abs2", "t/d/", "t/d/win.txt", "t/dot/", "t/dot/f",
+                                        "t/drive", "t/ok.txt"}))
+        << out.dump();
+    EXPECT_EQ(out.result, 6);
+    for (const char *refused : {"../x", "a/../../y", "..\\bs", "a/../inside"})
+        EXPECT_TRUE(out.hasError(std::string("skipping ") + refused + ":", 2)) << refused << "\n" << out.dump();
+    for (const char *stripped : {"/abs1", "//abs2", "C:/drive"})
+        EXPECT_TRUE(out.hasError(std::string("stripped the absolute path prefix from ") + stripped, 1)) << stripped;
+    EXPECT_EQ(readFile(target() + "/drive"), "5");
+}
+
+TEST_F(UnzengHostile, TheUnicodePathFieldIsUsedOnlyWhenItMatchesAndIsCheckedLikeAnyName)
+{
+    // version 1, the CRC-32 of the stored name it stands for, the UTF-8 name
+    auto unicodePath = [](const std::string &stored, const std::string &utf8) {
+        std::string data = "\x01";
+        const uint32_t crc = crc32Of(stored);
+        for (int i = 0; i < 4; ++i)
+            data += char(crc >> (8 * i));
+        data += utf8;
+        std::string block = {char(0x75), char(0x70), char(data.size()), char(data.size() >> 8)};
+        return block + data;
+    };
+    Entry cp437 = fileEntry("caf\x82.txt", "1");
+    cp437.centralExtra = unicodePath(cp437.name, "caf\xC3\xA9.txt");
+    Entry stale = fileEntry("renamed.txt", "2");
+    stale.centralExtra = unicodePath("old-name.txt", "old-name.txt");
+    Entry sneaky = fileEntry("plain.txt", "3");
+    sneaky.centralExtra = unicodePath(sneaky.name, "../plain.txt");
+    const Outcome out = run({cp437, stale, sneaky});
+    EXPECT_EQ(listTree(box.path()), (std::vector<std::string>{"t/", "t/caf\xC3\xA9.txt", "t/renamed.txt"}))
+        << out.dump();
+    EXPECT_TRUE(out.hasError("skipping plain.txt: the name leads outside", 2));
+}
+
+TEST_F(UnzengHostile, LinksThatLeaveTheTreeAreRefusedAndNothingIsWrittenThroughALink)
+{
+    const std::string outside = box / "outside";
+    makeDirs(outside);
+    ASSERT_EQ(::symlink(outside.c_str(), (target() + "/planted").c_str()), 0);
+
+    const Outcome out = run({
+        linkEntry("abs", outside),       fileEntry("abs/x", "1"),    // absolute target
+        linkEntry("up", "../.."),        fileEntry("up/y", "2"),     // climbs out
+        fileEntry("ok.txt", "ok"),       linkEntry("sub/inner", "../ok.txt"),
+        linkEntry("sub/self", "."),      linkEntry("hop", "sub"),    // inside: kept
+        fileEntry("hop/z", "3"),                                     // through a link the archive made
+        fileEntry("planted/w", "4"),                                 // through a link that was there
+        linkEntry("sub/deep", "../../x"), linkEntry("sub/mid", "a/../../b"),
+    });
+
+    EXPECT_TRUE(listTree(outside).empty());
+    EXPECT_EQ(inTarget(), (std::vector<std::string>{"abs/", "abs/x", "hop -> sub", "ok.txt",
+                                                    "planted -> " + outside, "sub/", "sub/inner -> ../ok.txt",
+                                                    "sub/self -> .", "up/", "up/y"}))
+        << out.dump();
+    EXPECT_EQ(out.result, 6);
+    for (const char *refused : {"skipping abs:", "skipping up:", "skipping hop/z:", "skipping planted/w:",
+                                "skipping sub/deep:", "skipping sub/mid:"})
+        EXPECT_TRUE(out.hasError(refused, 2)) << refused << "\n" << out.dump();
+    EXPECT_EQ(readFile(target() + "/sub/inner"), "ok");
+}
+
+TEST_F(UnzengHostile, LinksAreJudgedFromWhereTheyLandWhenFlattened)
+{
+    Options flat;
+    flat.dirNames = false;
+    const Outcome out = run({fileEntry("a/b/f", "f"), linkEntry("a/b/l", "../f")}, flat);
+    EXPECT_EQ(inTarget(), std::vector<std::string>{"f"}) << out.dump();
+    EXPECT_TRUE(out.hasError("skipping a/b/l:", 2));
+}
+
+TEST_F(UnzengHostile, MembersSharingBytesAreRefused)
+{
+    const std::string inner = "inner content";
+    // A local header and data for "q.txt", hidden inside a.txt's stored data.
+    std::string quoted = buildZip({fileEntry("q.txt", inner, 0)});
+    quoted.resize(30 + 5 + inner.size());
+
+    Entry same = fileEntry("b.txt", "");
+    same.shareHeaderOf = 0;   // the very same local header as a.txt
+    Entry hidden = fileEntry("q.txt", inner, 0);
+    hidden.shareHeaderOf = 2;
+    hidden.offsetAdjust = 30 + 9;   // into quote.txt's data
+    Entry tooLong = fileEntry("long.txt", "12345", 0);
+    tooLong.packedSize = 5000;   // runs into the central directory
+    tooLong.unpackedSize = 5000;
+
+    const Outcome out = run({fileEntry("a.txt", std::string(1000, 'a'), 0), same,
+                             fileEntry("quote.txt", quoted, 0), hidden, fileEntry("fine.txt", "fine"), tooLong});
+
+    EXPECT_EQ(inTarget(), std::vector<std::string>{"fine.txt"}) << out.dump();
+    EXPECT_EQ(out.result, 1);
+    EXPECT_TRUE(out.hasError("skipping a.txt: its data overlaps another member's", 2)) << out.dump();
+    EXPECT_TRUE(out.hasError("skipping b.txt:", 2));
+    EXPECT_TRUE(out.hasError("skipping quote.txt: its data overlaps", 2));
+    EXPECT_TRUE(out.hasError("skipping q.txt: its data overlaps", 2));
+    EXPECT_TRUE(out.hasError("skipping long.txt: its data runs into the central directory", 2));
+}
+
+TEST_F(UnzengHostile, LyingSizesAndBadChecksumsLeaveNothingBehind)
+{
+    const std::string text = textBytes(100000, 1);
+    Entry shorter = fileEntry("shorter.txt", text);
+    shorter.unpackedSize = 1000;
+    Entry longer = fileEntry("longer.txt", text.substr(0, 1000));
+    longer.unpackedSize = 5000;
+    Entry zstdShorter = fileEntry("zstd.txt", text, 93);
+    zstdShorter.unpackedSize = 100;
+    Entry storedSizes = fileEntry("stored.txt", "0123456789", 0);
+    storedSizes.unpackedSize = 20;
+    Entry badCrc = fileEntry("crc-stored.txt", "hello", 0);
+    badCrc.crc = 0x12345678;
+    Entry badCrcDeflated = fileEntry("crc-deflated.txt", text);
+    badCrcDeflated.crc = crc32Of(text) ^ 1;
+    Entry garbage = fileEntry("garbage.txt", text.substr(0, 500));
+    garbage.packed = randomBytes(300, 7);
+
+    const Outcome out = run({shorter, longer, zstdShorter, storedSizes, badCrc, badCrcDeflated, garbage});
+
+    EXPECT_TRUE(inTarget().empty()) << out.dump();
+    EXPECT_EQ(out.result, 0);
+    EXPECT_TRUE(out.hasError("shorter.txt: it decodes to more than its declared size of 1000 bytes", 2));
+    EXPECT_TRUE(out.hasError("longer.txt: it decodes to 1000 bytes, but its declared size is 5000", 2));
+    EXPECT_TRUE(out.hasError("zstd.txt:", 2));
+    EXPECT_TRUE(out.hasError("skipping stored.txt: it is stored, but its two sizes differ", 2));
+    EXPECT_TRUE(out.hasError("crc-stored.txt: bad CRC", 2));
+    EXPECT_TRUE(out.hasError("crc-deflated.txt: bad CRC", 2));
+    EXPECT_TRUE(out.hasError("garbage.txt:", 2));
+}
+
+TEST_F(UnzengHostile, LargeStreamedMembersThatLieAreStoppedAtTheirDeclaredSize)
+{
+    // Over the in-memory limit, so these go through the streaming path.
+    const std::string packed = rawDeflate(std::string(80u << 20, '\0'), 1);
+    Entry lying = fileEntry("big-lying.bin", "");
+    lying.packed = packed;
+    lying.unpackedSize = 70u << 20;
+    Entry badCrc = fileEntry("big-crc.bin", "");
+    badCrc.packed = packed;
+    badCrc.unpackedSize = 80u << 20;
+    badCrc.crc = 0;
+
+    const Outcome out = run({lying, badCrc});
+
+    EXPECT_TRUE(inTarget().empty()) << out.dump();
+    EXPECT_TRUE(out.hasError("big-lying.bin: it decodes to more than its declared size", 2)) << out.dump();
+    EXPECT_TRUE(out.hasError("big-crc.bin: bad CRC", 2)) << out.dump();
+    // Progress for the lying member never ran past its declared size.
+    size_t lyingSteps = 0;
+    bool inLying = false;
+    for (const Event &e : out.events) {
+        if (e.action == ZipActionFileBegin)
+            inLying = e.text == "big-lying.bin";
+        lyingSteps += inLying && e.action == ZipActionFileStep;
+    }
+    EXPECT_LE(lyingSteps, (70u << 20) / 32768);
+}
+
+TEST_F(UnzengHostile, UnsupportedMethodsAndEncryptionAreNamedAndSkipped)
+{
+    Entry imploded = fileEntry("old.bin", "xx", 6);
+    Entry deflate64 = fileEntry("big64.bin", "xx", 9);
+    Entry secret = fileEntry("secret.txt", "xx", 0);
+    secret.flags = 1;
+    const Outcome out = run({imploded, deflate64, secret, fileEntry("fine.txt", "fine")});
+
+    EXPECT_EQ(inTarget(), std::vector<std::string>{"fine.txt"});
+    EXPECT_EQ(out.result, 1);
+    EXPECT_TRUE(out.hasError("skipping old.bin: unsupported compression method 6", 81)) << out.dump();
+    EXPECT_TRUE(out.hasError("skipping big64.bin: unsupported compression method 9", 81));
+    EXPECT_TRUE(out.hasError("skipping secret.txt: it is encrypted", 81));
+}
+
+TEST_F(UnzengHostile, LocalAndCentralHeadersThatDisagreeAreRefused)
+{
+    Entry renamed = fileEntry("claimed.txt", "x");
+    renamed.localName = "actual.txt";
+    Entry remethod = fileEntry("method.txt", "y", 0);
+    remethod.localMethod = 8;
+    Entry nowhere = fileEntry("nowhere.txt", "z");
+    nowhere.shareHeaderOf = 0;
+    nowhere.offsetAdjust = 3;   // no local header signature there
+    const Outcome out = run({fileEntry("good.txt", "good"), renamed, remethod, nowhere});
+
+    EXPECT_EQ(inTarget(), std::vector<std::string>{"good.txt"}) << out.dump();
+    EXPECT_TRUE(out.hasError("skipping claimed.txt: its local header names it \"actual.txt\"", 2));
+    EXPECT_TRUE(out.hasError("skipping method.txt: its local header gives compression method 8", 2));
+    EXPECT_TRUE(out.hasError("skipping nowhere.txt: its local header is missing", 2));
+}
+
+TEST_F(UnzengHostile, WhatIsNoArchiveIsReportedOnce)
+{
+    writeFile(files / "noise.zip", randomBytes(5000, 3));
+    for (const std::string &name : {files / "noise.zip", files / "missing.zip", files.path()}) {
+        const Outcome out = extract(name, target());
+        EXPECT_EQ(out.result, 0);
+        ASSERT_EQ(out.errors().size(), 1u) << out.dump();
+        EXPECT_EQ(out.errors()[0]->code, 9);
+        EXPECT_EQ(out.events.back().action, ZipActionBatchEnd);
+    }
+    EXPECT_TRUE(inTarget().empty());
+}
+
+}  // namespace

@@ -1,0 +1,159 @@
+// Update, freshen, move and archive time.
+
+#include "EngineTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using namespace enginetest;
+
+namespace {
+
+constexpr int64_t T0 = 1577872800;   // 2020-01-01 10:00:00 UTC
+
+class UpdateTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        writeFile("old.txt", "old\n");
+        writeFile("same.txt", "same\n");
+        setMtime("old.txt", T0);
+        setMtime("same.txt", T0);
+        ASSERT_EQ(callEngine("u.zip", {"old.txt", "same.txt"}).result, 2);
+        writeFile("old.txt", "old, changed\n");
+        setMtime("old.txt", T0 + 1);        // newer by one second: the extended timestamp tells
+        setMtime("same.txt", T0);
+        writeFile("new.txt", "new\n");
+        before_ = readFile("u.zip");
+    }
+    ScratchDir dir;
+    std::string before_;
+};
+
+}  // namespace
+
+TEST_F(UpdateTest, UpdateReplacesNewerAndAddsNew)
+{
+    Flags flags;
+    flags.update = true;
+    const CallResult r = callEngine("u.zip", {"old.txt", "same.txt", "new.txt"}, flags);
+    EXPECT_EQ(r.result, 2) << r.dump();
+    EXPECT_EQ(r.begun(), (std::vector<std::string>{"old.txt", "new.txt"}));
+    const ArchiveInfo info = readArchive("u.zip");
+    EXPECT_EQ(info.names(), (std::vector<std::string>{"old.txt", "same.txt", "new.txt"}));
+    EXPECT_EQ(info.find("old.txt")->crc, crcOf("old, changed\n"));
+}
+
+TEST_F(UpdateTest, FreshenReplacesNewerOnly)
+{
+    Flags flags;
+    flags.freshen = true;
+    const CallResult r = callEngine("u.zip", {"old.txt", "same.txt", "new.txt"}, flags);
+    EXPECT_EQ(r.result, 1) << r.dump();
+    EXPECT_EQ(readArchive("u.zip").names(), (std::vector<std::string>{"old.txt", "same.txt"}));
+
+    // Nothing newer: the archive is not touched at all.
+    const std::string now = readFile("u.zip");
+    const int64_t stamp = T0 - 1000;
+    setMtime("u.zip", stamp);
+    const CallResult again = callEngine("u.zip", {"old.txt", "same.txt", "new.txt"}, flags);
+    EXPECT_EQ(again.result, 0);
+    EXPECT_EQ(again.errors().size(), 0u) << again.dump();
+    EXPECT_EQ(readFile("u.zip"), now);
+    EXPECT_EQ(mtimeOf("u.zip"), stamp);
+}
+
+TEST_F(UpdateTest, OlderSourcesDoNotReplace)
+{
+    setMtime("old.txt", T0 - 100);
+    Flags flags;
+    flags.update = true;
+    EXPECT_EQ(callEngine("u.zip", {"old.txt", "same.txt"}, flags).result, 0);
+    EXPECT_EQ(readFile("u.zip"), before_);
+}
+
+TEST_F(UpdateTest, FreshenWithoutArgumentsRefreshesTheWholeArchive)
+{
+    Flags flags;
+    flags.freshen = true;
+    const CallResult r = callEngine("u.zip", {}, flags);
+    EXPECT_EQ(r.result, 1) << r.dump();
+    EXPECT_EQ(readArchive("u.zip").find("old.txt")->crc, crcOf("old, changed\n"));
+}
+
+TEST_F(UpdateTest, UpdateComparesDosTimesWhenThereIsNoTimestamp)
+{
+    // An archive from a writer without extended timestamps (zip -X).
+    ::unlink("u.zip");
+    setMtime("old.txt", T0);
+    runTool({"zip", "-q", "-X", "u.zip", "old.txt"});
+    ASSERT_FALSE(readArchive("u.zip").members.at(0).unixTime);
+    Flags flags;
+    flags.freshen = true;
+    setMtime("old.txt", T0);
+    EXPECT_EQ(callEngine("u.zip", {"old.txt"}, flags).result, 0);
+    setMtime("old.txt", T0 + 2);
+    EXPECT_EQ(callEngine("u.zip", {"old.txt"}, flags).result, 1);
+}
+
+TEST(ArchiveTime, TheArchiveTakesTheNewestMembersTime)
+{
+    ScratchDir dir;
+    writeFile("a", "a");
+    writeFile("b", "b");
+    setMtime("a", T0 + 500);
+    setMtime("b", T0 + 100);
+    Flags flags;
+    flags.archiveTime = true;
+    ASSERT_EQ(callEngine("t.zip", {"a", "b"}, flags).result, 2);
+    EXPECT_EQ(mtimeOf("t.zip"), T0 + 500);
+    // Kept members count too.
+    writeFile("c", "c");
+    setMtime("c", T0 + 200);
+    ASSERT_EQ(callEngine("t.zip", {"c"}, flags).result, 1);
+    EXPECT_EQ(mtimeOf("t.zip"), T0 + 500);
+}
+
+TEST(Move, SourcesGoOnlyAfterSuccess)
+{
+    ScratchDir dir;
+    makeDirs("tree/inner");
+    makeDirs("keep");
+    writeFile("tree/f1", "1");
+    writeFile("tree/inner/f2", "2");
+    writeFile("keep/k1", "k1");
+    writeFile("keep/k2", "k2");
+    Flags flags;
+    flags.move = true;
+    flags.recurse = true;
+
+    // A cancelled move deletes nothing.
+    const CallResult cancelled = callEngine("m.zip", {"tree", "keep/k1"}, flags,
+                                            [](const std::vector<Callback> &calls) { return calls.size() >= 3; });
+    EXPECT_EQ(cancelled.result, 0);
+    EXPECT_FALSE(exists("m.zip"));
+    EXPECT_TRUE(exists("tree/inner/f2"));
+    EXPECT_TRUE(exists("keep/k1"));
+
+    const CallResult r = callEngine("m.zip", {"tree", "keep/k1"}, flags);
+    EXPECT_EQ(r.result, 5) << r.dump();   // tree/, tree/f1, tree/inner/, tree/inner/f2, keep/k1
+    EXPECT_FALSE(exists("tree"));         // stored as entries and emptied: removed
+    EXPECT_FALSE(exists("keep/k1"));
+    EXPECT_TRUE(exists("keep/k2"));       // not added: stays, and so does its directory
+    EXPECT_EQ(checkWithTools("m.zip"), "");
+}
+
+TEST(Move, WithoutDirectoryEntriesDirectoriesStay)
+{
+    ScratchDir dir;
+    makeDirs("z/y");
+    writeFile("z/y/a", "a");
+    Flags flags;
+    flags.move = true;
+    flags.recurse = true;
+    flags.dirNames = false;
+    EXPECT_EQ(callEngine("m.zip", {"z"}, flags).result, 1);
+    EXPECT_FALSE(exists("z/y/a"));
+    EXPECT_TRUE(exists("z/y"));
+}
