@@ -95,11 +95,18 @@ void Extraction::selectMembers(std::vector<bool> &selected)
         return;
     std::unordered_map<std::string_view, std::vector<size_t>> exact;
     std::vector<size_t> patterns;
-    for (size_t j = 0; j < specs_.size(); ++j) {
+    for (size_t j = 0; j < specs_.size(); ++j)
         exact[specs_[j]].push_back(j);
-        if (specs_[j].find_first_of("*?[") != std::string::npos)
+    // A specification that names a member exactly selects that member only:
+    // a name chosen in the listing such as "a[1].txt" must not also pick "a1.txt".
+    std::vector<bool> namesAMember(specs_.size(), false);
+    for (const auto &member : index_.members)
+        if (auto hit = exact.find(member.storedName); hit != exact.end())
+            for (size_t j : hit->second)
+                namesAMember[j] = true;
+    for (size_t j = 0; j < specs_.size(); ++j)
+        if (!namesAMember[j] && specs_[j].find_first_of("*?[") != std::string::npos)
             patterns.push_back(j);
-    }
     for (size_t i = 0; i < index_.members.size(); ++i) {
         const std::string &name = index_.members[i].storedName;
         if (auto hit = exact.find(name); hit != exact.end()) {

@@ -173,6 +173,22 @@ TEST_F(UnzengOptions, SpecificationsAreNamesOrPatterns)
     }
 }
 
+TEST_F(UnzengOptions, ANameThatIsAlsoAPatternSelectsOnlyItsMember)
+{
+    // Names picked in the listing come back as specifications; "x[1].txt"
+    // must not drag "x1.txt" along.
+    const std::string zip = archive({fileEntry("x[1].txt", "bracket"), fileEntry("x1.txt", "plain")});
+    TempDir t;
+    Options options;
+    options.specs = {"x[1].txt"};
+    const Outcome out = extract(zip, t.path(), options);
+    EXPECT_EQ(listTree(t.path()), std::vector<std::string>{"x[1].txt"}) << out.dump();
+    options.specs = {"x[0-9].txt"};  // no member has that name: a pattern
+    TempDir u;
+    extract(zip, u.path(), options);
+    EXPECT_EQ(listTree(u.path()), std::vector<std::string>{"x1.txt"});
+}
+
 TEST_F(UnzengOptions, TimesAndPermissionBitsAreRestored)
 {
     Entry setuid = stamped("setuid", "s", 1234567890);
