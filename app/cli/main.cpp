@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <span>
 #include <string>
@@ -282,6 +283,10 @@ int extractCommand(std::span<char *const> arguments)
     if (!runOperation(engine, [&] { engine.setZipFilename(archive); }))
         return ExitFailed;
     engine.ExtrBaseDir = parsed.options.count("to") ? parsed.options.at("to") : ".";
+    std::error_code ignored;
+    // The target is made when missing, as other extractors do with their -d.
+    if (parsed.options.count("to"))
+        std::filesystem::create_directories(engine.ExtrBaseDir, ignored);
     struct stat target {};
     if (::stat(engine.ExtrBaseDir.c_str(), &target) != 0 || !S_ISDIR(target.st_mode)) {
         writeError("No such directory: " + engine.ExtrBaseDir);
