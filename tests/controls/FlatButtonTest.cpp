@@ -1,0 +1,690 @@
+#include "controls/FlatButton.h"
+#include "controls/FlatButtonLogic.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QEnterEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace flatbutton;
+
+namespace {
+
+const QRgb Face = qRgb(200, 200, 200);
+const QRgb Light = qRgb(250, 250, 250);
+const QRgb Shadow = qRgb(100, 100, 100);
+const QRgb Red = qRgb(255, 0, 0);
+const QRgb White = qRgb(255, 255, 255);
+const QRgb Black = qRgb(0, 0, 0);
+const FaceColors Colors{Face, Light, Shadow};
+
+// A w x h glyph whose border is its transparent colour (white) and whose
+// inside is `inside`.
+QImage framedGlyph(int w, int h, QRgb inside)
+{
+    QImage glyph(w, h, QImage::Format_RGB32);
+    glyph.fill(White);
+    for (int y = 1; y < h - 1; ++y)
+        for (int x = 1; x < w - 1; ++x)
+            glyph.setPixel(x, y, inside);
+    return glyph;
+}
+
+LayoutInput glyphOnly(int w, int h, int gw, int gh)
+{
+    LayoutInput in;
+    in.width = w;
+    in.height = h;
+    in.glyphEmpty = false;
+    in.glyphWidth = gw;
+    in.glyphHeight = gh;
+    return in;
+}
+
+}  // namespace
+
+// ----------------------------------------------------------------------------
+// Arithmetic, no window
+
+TEST(FlatButtonLogic, OptionsAreOneByteWithBitNForValueN)
+{
+    const TFlatButtonOptions defaults{boMonoDisplay, boPopupMark, boShowBevel};
+    EXPECT_EQ(defaults.toByte(), 0b1101);
+    EXPECT_TRUE(defaults.contains(boPopupMark));
+    EXPECT_FALSE(defaults.contains(boIconOnly));
+    EXPECT_EQ(defaults.without(boMonoDisplay), (TFlatButtonOptions{boPopupMark, boShowBevel}));
+    EXPECT_EQ(TFlatButtonOptions::fromByte(0xFF).toByte(), 0x0F);
+}
+
+TEST(FlatButtonLogic, ShadingFollowsTheThresholdsAndKeepsTransparentPixels)
+{
+    QImage glyph(6, 1, QImage::Format_RGB32);
+    const QRgb key = qRgb(0, 128, 128);
+    glyph.setPixel(0, 0, key);
+    glyph.setPixel(1, 0, qRgb(255, 255, 0));  // 510: highlight
+    glyph.setPixel(2, 0, White);              // 765: white
+    glyph.setPixel(3, 0, Black);              // 0: black
+    glyph.setPixel(4, 0, qRgb(58, 0, 0));     // just above T3: shadow
+    glyph.setPixel(5, 0, key);                // transparent colour stays
+    const QImage shaded = shadeImage(glyph, stMedium, Light, Shadow);
+    EXPECT_EQ(shaded.pixel(0, 0), key);
+    EXPECT_EQ(shaded.pixel(1, 0), Light);
+    EXPECT_EQ(shaded.pixel(2, 0), White);
+    EXPECT_EQ(shaded.pixel(3, 0), Black);
+    EXPECT_EQ(shaded.pixel(4, 0), Shadow);
+    EXPECT_EQ(shaded.pixel(5, 0), key);
+
+    // Each bound is exclusive.
+    for (const TFlatButtonShadingType type : {stLight, stMedium, stDark}) {
+        const ShadingThresholds t = shadingThresholds(type);
+        EXPECT_EQ(shadeColor(t.t1 + 1, t, Light, Shadow), White);
+        EXPECT_EQ(shadeColor(t.t1, t, Light, Shadow), Light);
+        EXPECT_EQ(shadeColor(t.t2, t, Light, Shadow), Shadow);
+        EXPECT_EQ(shadeColor(t.t3, t, Light, Shadow), Black);
+    }
+    EXPECT_EQ(shadingThresholds(stDark), (ShadingThresholds{335, 274, 175}));
+    EXPECT_TRUE(shadeImage(QImage(), stMedium, Light, Shadow).isNull());
+}
+
+TEST(FlatButtonLogic, EmbossedGlyphIsTheDarkMaskInHighlightThenShadow)
+{
+    QImage glyph(3, 2, QImage::Format_RGB32);
+    glyph.fill(White);  // top-left white: transparent
+    glyph.setPixel(1, 0, Black);
+    glyph.setPixel(2, 1, qRgb(240, 240, 240));  // light: not in the mask
+    const QImage embossed = embossedGlyph(glyph, Light, Shadow);
+    ASSERT_EQ(embossed.size(), QSize(4, 3));
+    EXPECT_EQ(embossed.pixel(1, 0), Shadow);
+    EXPECT_EQ(embossed.pixel(2, 1), Light);       // the highlight, one right and down
+    EXPECT_EQ(qAlpha(embossed.pixel(0, 0)), 0);   // transparent colour: never in it
+    EXPECT_EQ(qAlpha(embossed.pixel(3, 2)), 0);   // the light pixel's shadow spot
+}
+
+TEST(FlatButtonLogic, FrameStrokesOwnTheirCornersAsLinesThatStopShort)
+{
+    const int W = 6, H = 5;
+    QImage image(W, H, QImage::Format_RGB32);
+    image.fill(Face);
+    const FrameRects rects = frameRects(W, H);
+    const FrameColors raised = frameColors(FrameKind::Raised, Colors);
+    QPainter painter(&image);
+    for (const QRect &r : rects.first)
+        painter.fillRect(r, QColor(raised.first));
+    for (const QRect &r : rects.second)
+        painter.fillRect(r, QColor(raised.second));
+    painter.end();
+    EXPECT_EQ(image.pixel(0, 0), Light);
+    EXPECT_EQ(image.pixel(0, H - 1), Light);  // where the first stroke starts
+    EXPECT_EQ(image.pixel(W - 2, 0), Light);
+    EXPECT_EQ(image.pixel(W - 1, 0), Shadow);  // where the second starts
+    EXPECT_EQ(image.pixel(W - 1, H - 1), Shadow);
+    EXPECT_EQ(image.pixel(1, H - 1), Shadow);
+    EXPECT_EQ(image.pixel(1, 1), Face);
+    const FrameColors sunken = frameColors(FrameKind::Sunken, Colors);
+    EXPECT_EQ(sunken.first, Shadow);
+    EXPECT_EQ(sunken.second, Light);
+}
+
+TEST(FlatButtonLogic, GlyphOnlyButtonsCentreTheGlyph)
+{
+    // The extract dialog's button: 25 x 25 with an 18 x 16 glyph.
+    LayoutInput in = glyphOnly(25, 25, 18, 16);
+    in.popupMark = false;
+    LayoutResult r = layoutButton(in);
+    EXPECT_EQ(QPoint(r.glyphX, r.glyphY), QPoint(3, 4));
+    // A glyph larger than the button: halving truncates toward zero.
+    r = layoutButton(glyphOnly(10, 10, 15, 25));
+    EXPECT_EQ(QPoint(r.glyphX, r.glyphY), QPoint(-2, -7));
+    // The arrow mark widens the glyph's box by 10.
+    in.popupMark = true;
+    r = layoutButton(in);
+    EXPECT_EQ(r.glyphX, (25 - 28) / 2);
+}
+
+TEST(FlatButtonLogic, GlyphAndCaptionLayouts)
+{
+    LayoutInput in = glyphOnly(100, 60, 16, 16);
+    in.captionShown = true;
+    in.textWidth = 40;
+    in.textHeight = 13;
+
+    in.layout = blBitmapTop;
+    LayoutResult r = layoutButton(in);
+    EXPECT_EQ(r.glyphY, (60 - 31) / 2);
+    EXPECT_EQ(r.textY, r.glyphY + 18);
+    EXPECT_EQ(r.glyphX, 42);
+    EXPECT_EQ(r.textX, 30);
+    EXPECT_EQ(r.captionRect, QRect(30, r.textY, 40, 13));
+
+    in.layout = blBitmapBottom;
+    in.alignment = taRightJustify;
+    r = layoutButton(in);
+    EXPECT_EQ(r.textY, (60 - 31) / 2);
+    EXPECT_EQ(r.glyphY, r.textY + 15);
+    EXPECT_EQ(r.glyphX, 100 - 16 - 3);
+    EXPECT_EQ(r.textX, 100 - 40 - 3);
+
+    in.layout = blBitmapLeft;
+    in.alignment = taCenter;
+    r = layoutButton(in);
+    EXPECT_EQ(r.glyphX, (100 - 58) / 2);
+    EXPECT_EQ(r.textX, r.glyphX + 18);
+    EXPECT_EQ(r.textY, (60 - 13) / 2);
+
+    in.layout = blBitmapRight;
+    in.alignment = taLeftJustify;
+    r = layoutButton(in);
+    EXPECT_EQ(r.textX, 3);
+    EXPECT_EQ(r.glyphX, 3 + 40 + 2);
+
+    // Side by side, the caption gives way to the glyph.
+    in.width = 50;
+    in.textWidth = 200;
+    r = layoutButton(in);
+    EXPECT_EQ(r.textWidth, 50 - 4 - 2 - 16);
+    // and never becomes less than nothing.
+    in.width = 12;
+    EXPECT_EQ(layoutButton(in).textWidth, 0);
+}
+
+TEST(FlatButtonLogic, CaptionOnlyWithArrowMarkAndWordWrap)
+{
+    LayoutInput in;
+    in.width = 60;
+    in.height = 20;
+    in.captionShown = true;
+    in.textWidth = 30;
+    in.textHeight = 13;
+    in.popupMark = true;
+    LayoutResult r = layoutButton(in);
+    EXPECT_EQ(r.textX, (60 - 40) / 2);
+    EXPECT_EQ(r.textY, 3);
+    in.alignment = taRightJustify;
+    EXPECT_EQ(layoutButton(in).textX, 60 - 40 - 3);
+    // A caption too wide shrinks so that caption and mark stay inside.
+    in.textWidth = 80;
+    r = layoutButton(in);
+    EXPECT_EQ(r.textWidth, 46);
+    EXPECT_EQ(r.textX, 1);
+
+    in.popupMark = false;
+    in.alignment = taLeftJustify;
+    in.wordWrap = true;
+    EXPECT_EQ(layoutButton(in).textWidth, 60 - 3 - 5);
+}
+
+TEST(FlatButtonLogic, StatesAndWhatTheyDraw)
+{
+    EXPECT_EQ(faceState(true, true, false, false), FaceState::Rest);  // pressed, pointer moved off
+    EXPECT_EQ(faceState(true, true, true, false), FaceState::Pressed);
+    EXPECT_EQ(faceState(true, false, false, true), FaceState::Pressed);
+    EXPECT_EQ(faceState(false, true, true, true), FaceState::Disabled);
+
+    FaceInput in;
+    in.options = {boPopupMark, boShowBevel};
+    in.hasDropDown = true;
+    in.captionShown = true;
+    in.bitmapEmpty = false;
+    in.bitmapWidth = 16;
+    in.bitmapHeight = 10;
+    in.layout.glyphX = 5;
+    in.layout.glyphY = 7;
+    in.layout.captionRect = QRect(3, 20, 30, 13);
+
+    in.state = FaceState::Hot;
+    FacePlan plan = planFace(in);
+    EXPECT_EQ(plan.frame, FrameKind::Raised);
+    EXPECT_EQ(plan.glyphPos, QPoint(5, 7));
+    EXPECT_EQ(plan.arrowPos, QPoint(16 + 5 + 3, 5 + 7));
+    EXPECT_EQ(plan.captionRect, in.layout.captionRect);
+
+    in.state = FaceState::Pressed;
+    plan = planFace(in);
+    EXPECT_EQ(plan.frame, FrameKind::Sunken);
+    EXPECT_EQ(plan.glyphPos, QPoint(6, 8));
+    EXPECT_EQ(plan.arrowPos, QPoint(16 + 5 + 4, 5 + 7 + 1));
+    EXPECT_EQ(plan.captionRect, in.layout.captionRect.translated(1, 1));
+
+    // Lowered: frames reversed, caption down at rest and hot, not pressed.
+    in.bevelStyle = bsLowered;
+    plan = planFace(in);
+    EXPECT_EQ(plan.frame, FrameKind::Raised);
+    EXPECT_EQ(plan.captionRect, in.layout.captionRect);
+    EXPECT_EQ(plan.glyphPos, QPoint(6, 8));
+    in.state = FaceState::Hot;
+    plan = planFace(in);
+    EXPECT_EQ(plan.frame, FrameKind::Sunken);
+    EXPECT_EQ(plan.captionRect, in.layout.captionRect.translated(1, 1));
+    in.state = FaceState::Rest;
+    plan = planFace(in);
+    EXPECT_EQ(plan.frame, FrameKind::None);
+    EXPECT_EQ(plan.captionRect, in.layout.captionRect.translated(1, 1));
+    EXPECT_EQ(plan.caption, CaptionLook::Unselected);
+
+    // Without boShowBevel no state has a frame.
+    in.options = {boPopupMark};
+    for (const FaceState state : {FaceState::Hot, FaceState::Pressed}) {
+        in.state = state;
+        EXPECT_EQ(planFace(in).frame, FrameKind::None);
+    }
+}
+
+TEST(FlatButtonLogic, RestingGlyphInMonoDisplayAndTheDisabledLook)
+{
+    FaceInput in;
+    in.options = {boMonoDisplay, boPopupMark, boShowBevel};
+    in.bitmapEmpty = false;
+    in.hasDropDown = true;
+    in.captionShown = true;
+    in.state = FaceState::Rest;
+    EXPECT_EQ(planFace(in).glyph, GlyphKind::Shaded);
+    in.noFocusBitmapEmpty = false;
+    EXPECT_EQ(planFace(in).glyph, GlyphKind::NoFocusBitmap);
+    in.state = FaceState::Hot;
+    EXPECT_EQ(planFace(in).glyph, GlyphKind::Bitmap);
+
+    in.state = FaceState::Disabled;
+    FacePlan plan = planFace(in);
+    EXPECT_EQ(plan.glyph, GlyphKind::Embossed);
+    EXPECT_EQ(plan.caption, CaptionLook::Embossed);
+    EXPECT_FALSE(plan.arrow);
+    EXPECT_EQ(plan.frame, FrameKind::None);
+    in.down = true;
+    in.disabledBitmapEmpty = false;
+    plan = planFace(in);
+    EXPECT_EQ(plan.frame, FrameKind::Sunken);
+    EXPECT_EQ(plan.glyph, GlyphKind::DisabledBitmap);
+}
+
+TEST(FlatButtonLogic, AcceleratorMarks)
+{
+    EXPECT_EQ(stripAccelerators("&Open"), "Open");
+    EXPECT_EQ(stripAccelerators("Save && E&xit"), "Save & Exit");
+    EXPECT_EQ(stripAccelerators("Trailing&"), "Trailing&");
+    EXPECT_EQ(acceleratorChar("Save && E&xit"), QChar(u'x'));
+    EXPECT_TRUE(acceleratorChar("Save && Exit").isNull());
+    EXPECT_TRUE(isAccelerator("&Open", QChar(u'O')));
+    EXPECT_TRUE(isAccelerator("&open", QChar(u'O')));
+    EXPECT_FALSE(isAccelerator("&Open", QChar(u'p')));
+}
+
+TEST(FlatButtonLogic, HintRulesOfIconOnlyMode)
+{
+    const TFlatButtonOptions iconOnly{boIconOnly};
+    EXPECT_EQ(hintAfterOptions(iconOnly, {"", false}, "&Open"), (HintState{"Open", true}));
+    EXPECT_EQ(hintAfterOptions(iconOnly, {"Own", false}, "&Open"), (HintState{"Own", false}));
+    EXPECT_EQ(hintAfterOptions(iconOnly, {"", false}, "Save && Exit").hint, "Save & Exit");
+    EXPECT_EQ(hintAfterOptions({}, {"Open", true}, "&Open"), (HintState{"", false}));
+    EXPECT_EQ(hintAfterOptions({}, {"Other", true}, "&Open"), (HintState{"Other", true}));
+    // An empty hint on a button without caption keeps ShowHint, so a hint
+    // given afterwards still shows.
+    EXPECT_EQ(hintAfterOptions({boShowBevel}, {"", true}, ""), (HintState{"", true}));
+    EXPECT_EQ(hintAfterCaption(iconOnly, {"Open", true}, "&Close"), (HintState{"Close", true}));
+    EXPECT_EQ(hintAfterCaption({}, {"Open", true}, "&Close"), (HintState{"Open", true}));
+}
+
+TEST(FlatButtonLogic, PaintedCaptionIsCutToTheBuffer)
+{
+    const QString longCaption(300, u'a');
+    EXPECT_EQ(paintedCaption(longCaption, false).size(), 259);
+    const QString wrapped = paintedCaption(longCaption, true);
+    EXPECT_EQ(wrapped.size(), 259);
+    EXPECT_TRUE(wrapped.endsWith(QString(258, u'a') + u' '));
+    // A character outside the basic plane is not cut in two.
+    const QString astral = QString(258, u'a') + QString::fromUcs4(U"\U0001F600");
+    EXPECT_EQ(paintedCaption(astral, false), QString(258, u'a'));
+    EXPECT_EQ(paintedCaption("&Open", false), "&Open");
+}
+
+TEST(FlatButtonLogic, CaptionLinesWrapAndElide)
+{
+    const QFont font = QApplication::font();
+    const QFontMetrics metrics(font);
+    const CaptionText one("&Open file", font, false, 10);
+    ASSERT_EQ(one.lines().size(), 1u);
+    EXPECT_EQ(one.plain(), "Open file");
+    EXPECT_EQ(one.acceleratorIndex(), 0);
+    EXPECT_EQ(one.height(), metrics.height());
+    EXPECT_EQ(one.lineForDrawing(0, 1000), "&Open file");
+    const QString cut = one.lineForDrawing(0, metrics.horizontalAdvance("Open"));
+    EXPECT_TRUE(cut.endsWith(QChar(0x2026))) << cut.toStdString();
+
+    const int wordWidth = metrics.horizontalAdvance("Extract ");
+    const CaptionText wrapped("Extract all && more ", font, true, wordWidth);
+    EXPECT_GE(wrapped.lines().size(), 3u);
+    EXPECT_EQ(wrapped.height(), int(wrapped.lines().size()) * metrics.height());
+    EXPECT_EQ(wrapped.lineForDrawing(0, wordWidth), "Extract");
+    EXPECT_TRUE(wrapped.lineForDrawing(1, wordWidth).contains("&&"));  // one ampersand, shown
+
+    // A word longer than the width stays whole on its line.
+    const CaptionText longWord("Supercalifragilistic", font, true, 5);
+    EXPECT_EQ(longWord.lines().size(), 1u);
+    EXPECT_GT(longWord.width(), 5);
+}
+
+// ----------------------------------------------------------------------------
+// The button
+
+namespace {
+
+class FlatButtonTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QPalette palette = QApplication::palette();
+        palette.setColor(QPalette::Button, QColor(Face));
+        palette.setColor(QPalette::Light, QColor(Light));
+        palette.setColor(QPalette::Dark, QColor(Shadow));
+        palette.setColor(QPalette::Text, QColor(Black));
+        form = std::make_unique<QWidget>();
+        form->setPalette(palette);
+        form->setGeometry(100, 100, 300, 200);
+        QApplication::setActiveWindow(form.get());
+        QCursor::setPos(QPoint(5, 5));  // away from the form
+    }
+
+    TFlatButton *makeButton(QPoint pos = {10, 10})
+    {
+        auto *button = new TFlatButton(form.get());
+        button->move(pos);
+        button->show();
+        form->show();
+        return button;
+    }
+
+    static void enter(TFlatButton *b)
+    {
+        QEnterEvent event(QPointF(1, 1), QPointF(1, 1), b->mapToGlobal(QPointF(1, 1)));
+        QApplication::sendEvent(b, &event);
+    }
+    static void leave(TFlatButton *b)
+    {
+        QEvent event(QEvent::Leave);
+        QApplication::sendEvent(b, &event);
+    }
+    static void mouse(TFlatButton *b, QEvent::Type type, QPoint pos, Qt::MouseButtons held)
+    {
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, QPointF(pos), b->mapToGlobal(QPointF(pos)), button, held, Qt::NoModifier);
+        QApplication::sendEvent(b, &event);
+    }
+    static void press(TFlatButton *b, QPoint pos = {5, 5}) { mouse(b, QEvent::MouseButtonPress, pos, Qt::LeftButton); }
+    static void release(TFlatButton *b, QPoint pos = {5, 5}) { mouse(b, QEvent::MouseButtonRelease, pos, Qt::NoButton); }
+    static void click(TFlatButton *b)
+    {
+        enter(b);
+        press(b);
+        release(b);
+        leave(b);
+    }
+
+    std::unique_ptr<QWidget> form;
+};
+
+}  // namespace
+
+// The extract dialog's button: glyph only, frame on demand, mono display off.
+TEST_F(FlatButtonTest, GlyphButtonShowsFrameAndShiftAndClicksOnRelease)
+{
+    TFlatButton *b = makeButton();
+    b->setFixedSize(25, 25);
+    b->setOptions({boPopupMark, boShowBevel});
+    b->setGlyph(QPixmap::fromImage(framedGlyph(6, 6, Red)));
+    b->setToolTip("Create new directory");
+    EXPECT_TRUE(b->ShowHint());
+    QSignalSpy clicks(b, &TFlatButton::clicked);
+    int onClick = 0;
+    b->OnClick = [&](TFlatButton *sender) { onClick += sender == b; };
+    const QPoint g(b->currentLayout().glyphX, b->currentLayout().glyphY);
+    ASSERT_EQ(g, QPoint(9, 9));
+
+    QImage face = b->renderFace();
+    EXPECT_EQ(face.pixel(0, 0), Face);  // no frame at rest
+    EXPECT_EQ(face.pixel(24, 24), Face);
+    EXPECT_EQ(face.pixel(g + QPoint(1, 1)), Red);
+    EXPECT_EQ(face.pixel(g), Face);  // the transparent border
+
+    enter(b);
+    face = b->renderFace();
+    EXPECT_EQ(face.pixel(0, 0), Light);
+    EXPECT_EQ(face.pixel(24, 24), Shadow);
+
+    press(b);
+    face = b->renderFace();
+    EXPECT_EQ(face.pixel(0, 0), Shadow);
+    EXPECT_EQ(face.pixel(24, 24), Light);
+    EXPECT_EQ(face.pixel(g + QPoint(1, 1)), Face);  // moved right and down
+    EXPECT_EQ(face.pixel(g + QPoint(5, 5)), Red);
+    EXPECT_EQ(clicks.count(), 0);
+
+    release(b);
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(onClick, 1);
+    EXPECT_FALSE(b->isPressed());
+}
+
+TEST_F(FlatButtonTest, PressMoveOffAndReleaseGivesNoClick)
+{
+    TFlatButton *b = makeButton();
+    b->setCaption("Go");
+    QSignalSpy clicks(b, &TFlatButton::clicked);
+    QSignalSpy exits(b, &TFlatButton::exited);
+    enter(b);
+    press(b);
+    mouse(b, QEvent::MouseMove, {80, 5}, Qt::LeftButton);
+    EXPECT_TRUE(b->isPressed());
+    EXPECT_FALSE(b->isHot());
+    EXPECT_EQ(b->renderFace().pixel(0, 0), Face);  // looks at rest
+    EXPECT_EQ(exits.count(), 1);
+    mouse(b, QEvent::MouseMove, {5, 5}, Qt::LeftButton);
+    EXPECT_EQ(b->renderFace().pixel(0, 0), Shadow);  // pressed again
+    mouse(b, QEvent::MouseMove, {80, 5}, Qt::LeftButton);
+    release(b, {80, 5});
+    leave(b);  // crossing reported after the release: no second OnExit
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_EQ(exits.count(), 2);  // off, on, off
+    EXPECT_FALSE(b->isPressed());
+    EXPECT_EQ(b->renderFace().pixel(0, 0), Face);
+}
+
+TEST_F(FlatButtonTest, DropDownMenuOpensUnderTheButtonWithoutClick)
+{
+    TFlatButton *b = makeButton({20, 30});
+    b->setOptions({boPopupMark, boShowBevel});
+    b->setGlyph(QPixmap::fromImage(framedGlyph(8, 8, Red)));
+    QMenu menu;
+    menu.addAction("One");
+    b->setDropDownMenu(&menu);
+    QSignalSpy clicks(b, &TFlatButton::clicked);
+    QPoint shownAt;
+    QObject::connect(&menu, &QMenu::aboutToShow, &menu, [&] {
+        QMetaObject::invokeMethod(&menu, [&] { shownAt = menu.pos(); menu.close(); }, Qt::QueuedConnection);
+    });
+
+    // The arrow: 7 pixels right of the glyph, in the caption colour.
+    const LayoutResult l = b->currentLayout();
+    EXPECT_EQ(l.glyphX, (50 - 18) / 2);
+    const QPoint arrow(8 + l.glyphX + 3, 4 + l.glyphY);
+    const QImage face = b->renderFace();
+    for (int x = 0; x < 7; ++x)
+        EXPECT_EQ(face.pixel(arrow.x() + x, arrow.y() - 1), Black) << x;
+    EXPECT_EQ(face.pixel(arrow.x() - 1, arrow.y() - 1), Face);
+    EXPECT_EQ(face.pixel(arrow.x() + 7, arrow.y() - 1), Face);
+    EXPECT_EQ(face.pixel(arrow.x() + 3, arrow.y() + 2), Black);
+
+    enter(b);
+    press(b);
+    EXPECT_EQ(shownAt, b->mapToGlobal(QPoint(0, b->height())));
+    EXPECT_FALSE(b->isPressed());
+    release(b);
+    EXPECT_EQ(clicks.count(), 0);
+
+    // Destroying the menu clears the reference.
+    auto *temporary = new QMenu;
+    b->setDropDownMenu(temporary);
+    delete temporary;
+    EXPECT_EQ(b->DropDownMenu(), nullptr);
+}
+
+TEST_F(FlatButtonTest, GroupsKeepAtMostOneButtonDown)
+{
+    TFlatButton *a = makeButton({0, 0});
+    TFlatButton *b = makeButton({60, 0});
+    TFlatButton *c = makeButton({120, 0});
+    for (TFlatButton *x : {a, b, c})
+        x->setGroupIndex(1);
+    QSignalSpy clicks(b, &TFlatButton::clicked);
+
+    click(a);
+    EXPECT_TRUE(a->Down());
+    click(b);
+    EXPECT_TRUE(b->Down());
+    EXPECT_FALSE(a->Down());
+    EXPECT_FALSE(c->Down());
+    click(b);  // the down button stays down
+    EXPECT_TRUE(b->Down());
+    EXPECT_EQ(clicks.count(), 2);
+
+    a->setAllowAllUp(true);  // copied to the whole group
+    EXPECT_TRUE(b->AllowAllUp());
+    EXPECT_TRUE(c->AllowAllUp());
+    click(b);
+    EXPECT_FALSE(b->Down());
+
+    c->setDown(true);
+    EXPECT_TRUE(c->Down());
+    c->setGroupIndex(0);
+    EXPECT_FALSE(c->Down());
+    c->setDown(true);  // outside a group: no effect
+    EXPECT_FALSE(c->Down());
+}
+
+TEST_F(FlatButtonTest, DownButtonHasTheDitheredFace)
+{
+    TFlatButton *b = makeButton();
+    b->setGroupIndex(3);
+    b->setDown(true);
+    QImage face = b->renderFace();
+    EXPECT_EQ(face.pixel(2, 2), Light);
+    EXPECT_EQ(face.pixel(3, 2), Face);
+    EXPECT_EQ(face.pixel(0, 0), Shadow);  // drawn like pressed
+    b->setShowDownPattern(false);
+    EXPECT_EQ(b->renderFace().pixel(2, 2), Face);
+}
+
+TEST_F(FlatButtonTest, MonoDisplayRestsOnTheShadedGlyph)
+{
+    TFlatButton *b = makeButton();
+    b->setGlyph(QPixmap::fromImage(framedGlyph(6, 6, qRgb(255, 255, 0))));
+    const LayoutResult l = b->currentLayout();
+    const QPoint inside(l.glyphX + 2, l.glyphY + 2);
+    EXPECT_EQ(b->renderFace().pixel(inside), Light);
+    enter(b);
+    EXPECT_EQ(b->renderFace().pixel(inside), qRgb(255, 255, 0));
+    leave(b);
+    b->setNoFocusBitmap(framedGlyph(6, 6, Red));
+    EXPECT_EQ(b->renderFace().pixel(inside), Red);
+    b->setNoFocusBitmap(QImage());
+    b->setShadedBitmap(QImage());  // an empty image draws nothing
+    EXPECT_EQ(b->renderFace().pixel(inside), Face);
+}
+
+TEST_F(FlatButtonTest, IconOnlyTurnsTheCaptionIntoTheHint)
+{
+    TFlatButton *plain = makeButton({0, 0});
+    TFlatButton *b = makeButton({60, 0});
+    b->setCaption("&Open");
+    EXPECT_NE(b->renderFace(), plain->renderFace());
+    b->setOptions({boIconOnly, boShowBevel});
+    EXPECT_EQ(b->Hint(), "Open");
+    EXPECT_TRUE(b->ShowHint());
+    EXPECT_EQ(b->renderFace(), plain->renderFace());  // caption not drawn
+    b->setCaption("Save && Exit");
+    EXPECT_EQ(b->Hint(), "Save & Exit");
+    b->setOptions({boShowBevel});
+    EXPECT_EQ(b->Hint(), "");
+    EXPECT_FALSE(b->ShowHint());
+}
+
+TEST_F(FlatButtonTest, DisabledShowsEmbossedGlyphAndNoArrowAndIgnoresPresses)
+{
+    TFlatButton *b = makeButton();
+    b->setOptions({boPopupMark, boShowBevel});
+    b->setGlyph(QPixmap::fromImage(framedGlyph(6, 6, Black)));
+    b->setCaption("Go");
+    QMenu menu;
+    b->setDropDownMenu(&menu);
+    QSignalSpy clicks(b, &TFlatButton::clicked);
+    QSignalSpy enters(b, &TFlatButton::entered);
+    b->setEnabled(false);
+    const LayoutResult l = b->currentLayout();
+    const QImage face = b->renderFace();
+    EXPECT_EQ(face.pixel(l.glyphX + 1, l.glyphY + 1), Shadow);
+    EXPECT_EQ(face.pixel(l.glyphX + 5, l.glyphY + 5), Light);
+    const QPoint arrow(6 + l.glyphX + 3, 3 + l.glyphY);
+    EXPECT_EQ(face.pixel(arrow.x() + 3, arrow.y()), Face);
+    bool sawLight = false, sawShadow = false;
+    for (int y = l.textY; y < l.textY + l.textHeight + 1; ++y)
+        for (int x = 0; x < face.width(); ++x) {
+            sawLight |= face.pixel(x, y) == Light;
+            sawShadow |= face.pixel(x, y) == Shadow;
+        }
+    EXPECT_TRUE(sawLight && sawShadow);  // the caption in both colours
+
+    enter(b);  // still followed
+    EXPECT_EQ(enters.count(), 1);
+    press(b);
+    release(b);
+    EXPECT_FALSE(b->isPressed());
+    EXPECT_EQ(clicks.count(), 0);
+}
+
+TEST_F(FlatButtonTest, AcceleratorActsAsAClick)
+{
+    TFlatButton *b = makeButton();
+    b->setCaption("&Open");
+    QSignalSpy clicks(b, &TFlatButton::clicked);
+    QTest::keyClick(form.get(), Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 1);
+    b->setCaption("Open");
+    QTest::keyClick(form.get(), Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 1);
+    b->setCaption("&Open");
+    b->setEnabled(false);
+    QTest::keyClick(form.get(), Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST_F(FlatButtonTest, CaptionColourFollowsThePointerAndBevelStyleShiftsIt)
+{
+    TFlatButton *b = makeButton();
+    b->setCaption("MMMM");
+    b->setUnselectedFontColor(QColor(Red));
+    const auto count = [](const QImage &image, QRgb color) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixel(x, y) == color;
+        return n;
+    };
+    const QImage rest = b->renderFace();
+    EXPECT_GT(count(rest, Red), 0);
+    enter(b);
+    const QImage hot = b->renderFace();
+    EXPECT_EQ(count(hot, Red), 0);
+    EXPECT_GT(count(hot, Black), 0);
+
+    // Lowered: the hot caption sits one pixel right and down.
+    b->setBevelStyle(bsLowered);
+    const QImage lowered = b->renderFace();
+    const QRect inner(2, 2, 46, 36);
+    EXPECT_EQ(lowered.copy(inner.translated(1, 1)), hot.copy(inner));
+}
