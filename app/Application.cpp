@@ -2,6 +2,9 @@
 
 #include "app/Mainform.h"
 #include "dialogs/AboutForm.h"
+#include "dialogs/AddForm.h"
+#include "dialogs/EditForm.h"
+#include "dialogs/ExtractForm.h"
 #include "dialogs/MsgForm.h"
 #include "dialogs/StatusForm.h"
 #include "platform/Prompts.h"
@@ -32,7 +35,13 @@ std::unique_ptr<ApplicationWindows> ApplicationWindows::create(const QStringList
     auto windows = std::make_unique<ApplicationWindows>();
     windows->Mainform = std::make_unique<TMainform>(arguments);
     windows->Msgform = std::make_unique<TMsgform>();
+    windows->Extract = std::make_unique<TExtract>();
+    windows->Mainform->attachExtractDialog(windows->Extract.get());
+    windows->AddForm = std::make_unique<TAddForm>();
+    windows->Mainform->attachAddForm(windows->AddForm.get());
     windows->F_About = std::make_unique<TF_About>(windows->Mainform.get());
+    windows->F_Editform = std::make_unique<TF_Editform>(windows->Mainform.get());
+    windows->Mainform->attachEditor(windows->F_Editform.get());
     windows->F_status = std::make_unique<TF_status>();
     windows->Mainform->attachWindows(windows->Msgform.get(), windows->F_status.get(), windows->F_About.get());
     return windows;
@@ -40,9 +49,13 @@ std::unique_ptr<ApplicationWindows> ApplicationWindows::create(const QStringList
 
 ApplicationWindows::~ApplicationWindows()
 {
-    // The main window goes last: the others hold on to it.
+    // In the reverse order of creation: the main window goes last, since the
+    // others hold on to it.
     F_status.reset();
+    F_Editform.reset();
     F_About.reset();
+    AddForm.reset();
+    Extract.reset();
     Msgform.reset();
     Mainform.reset();
 }

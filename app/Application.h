@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <memory>
 
+class TAddForm;
+class TExtract;
 class TF_About;
+class TF_Editform;
 class TF_status;
 class TMainform;
 class TMsgform;
@@ -20,7 +23,10 @@ public:
 struct ApplicationWindows {
     std::unique_ptr<TMainform> Mainform;
     std::unique_ptr<TMsgform> Msgform;
+    std::unique_ptr<TExtract> Extract;
+    std::unique_ptr<TAddForm> AddForm;   // a window of its own, not the main window's child
     std::unique_ptr<TF_About> F_About;
+    std::unique_ptr<TF_Editform> F_Editform;
     std::unique_ptr<TF_status> F_status;
 
     // `arguments` are the command-line arguments after the program's path.

@@ -1,6 +1,9 @@
 #include "app/Mainform.h"
 
+#include "app/AddCommand.h"
+#include "app/ExtractCommand.h"
 #include "app/ListingText.h"
+#include "app/MemberCommands.h"
 #include "app/OperationFrame.h"
 #include "app/ToolbarPanel.h"
 #include "controls/GradCaption.h"
@@ -25,7 +28,7 @@
 
 namespace {
 
-struct ToolbarButtonSpec {
+struct ToolbarButtonDesign {
     const char *name;
     int left;
     const char *icon;
@@ -34,7 +37,7 @@ struct ToolbarButtonSpec {
 };
 
 // The gaps group the buttons: archive file, member, archive contents, quit.
-const ToolbarButtonSpec toolbarButtons[] = {
+const ToolbarButtonDesign toolbarButtons[] = {
     {"BU_New", 0, ":/icons/new.svg", "Create new Zipfile", &TMainform::BU_NewClick},
     {"BU_Open", 39, ":/icons/open.svg", "Open existing Zipfile", &TMainform::BU_OpenClick},
     {"BU_Delete", 78, ":/icons/delete-archive.svg", "Delete existing Zipfile", &TMainform::BU_DeleteClick},
@@ -126,11 +129,11 @@ void TMainform::attachWindows(TMsgform *messageWindow, TF_status *statusWindow, 
 
 void TMainform::buildToolbar()
 {
-    for (const auto &spec : toolbarButtons) {
-        QToolButton *button = Panel2->addButton(QString::fromLatin1(spec.name), spec.left,
-                                                QString::fromLatin1(spec.icon),
-                                                QString::fromLatin1(spec.toolTip));
-        connect(button, &QToolButton::clicked, this, spec.handler);
+    for (const auto &design : toolbarButtons) {
+        QToolButton *button = Panel2->addButton(QString::fromLatin1(design.name), design.left,
+                                                QString::fromLatin1(design.icon),
+                                                QString::fromLatin1(design.toolTip));
+        connect(button, &QToolButton::clicked, this, design.handler);
     }
 }
 
@@ -477,7 +480,29 @@ void TMainform::About2Click()
 }
 
 // The add, extract and member commands come with their dialogs.
-void TMainform::BU_AddClick() {}
-void TMainform::BU_ExtractClick() {}
-void TMainform::Executefile1Click() {}
-void TMainform::Viewfile1Click() {}
+void TMainform::BU_AddClick()
+{
+    guarded([this] {
+        if (AddForm)
+            AddCommand::run(*this, *AddForm);
+    });
+}
+void TMainform::BU_ExtractClick()
+{
+    guarded([this] {
+        if (Extract)
+            runExtractCommand(*this, *Extract);
+    });
+}
+void TMainform::Executefile1Click()
+{
+    guarded([this] { member_commands::executeMember(*this); });
+}
+
+void TMainform::Viewfile1Click()
+{
+    guarded([this] {
+        if (F_Editform)
+            member_commands::editMember(*this, *F_Editform);
+    });
+}

@@ -13,7 +13,10 @@ class QAction;
 class QLabel;
 class QMenu;
 class QToolButton;
+class TAddForm;
+class TExtract;
 class TF_About;
+class TF_Editform;
 class TF_status;
 class TGradientCaption;
 class TMsgform;
@@ -32,8 +35,21 @@ public:
     TZipEngine ZipEngine1;
     QAction *ShowMsg = nullptr;
 
+    // The member last chosen by the edit or run command, as the grid shows
+    // it; the editor reads it when it closes.
+    QString MemberName;
+    // The internal editor the edit command opens.
+    void attachEditor(TF_Editform *editor) { F_Editform = editor; }
+    TF_Editform *F_Editform = nullptr;
+
     // The windows the commands show; created after the main window.
     void attachWindows(TMsgform *messageWindow, TF_status *statusWindow, TF_About *aboutBox);
+    // The add dialog the add command shows.
+    void attachAddForm(TAddForm *addForm) { AddForm = addForm; }
+    TAddForm *AddForm = nullptr;
+    // The extract dialog the extract command shows.
+    void attachExtractDialog(TExtract *dialog) { Extract = dialog; }
+    TExtract *Extract = nullptr;
 
     // What the commands share: the operation frame, the last name of the
     // file dialog (its folder is where the add dialog starts), the selected

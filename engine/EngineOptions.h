@@ -32,7 +32,7 @@ private:
 
 enum AddOptsEnum {
     AddDirNames = 0,     // store each file's path with its name
-    AddRecurseDirs = 1,  // include the subdirectories below each specification
+    AddRecurseDirs = 1,  // include the subdirectories below each file spec
     AddMove = 2,         // delete the sources once they are in the archive
     AddFreshen = 3,
     AddUpdate = 4,

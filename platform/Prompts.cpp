@@ -6,6 +6,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "platform/SearchDialogWindow.h"
+
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -77,6 +84,29 @@ public:
         if (ok)
             value = text;
         return ok;
+    }
+
+    void showSearchDialog(QWidget *parent, SearchDialog &dialog) override
+    {
+        showSearchDialogWindow(parent, dialog);
+    }
+
+    void closeSearchDialog(SearchDialog &dialog) override
+    {
+        if (dialog.window)
+            dialog.window->hide();
+    }
+
+    bool printDialog(QWidget *parent, QPrinter &printer) override
+    {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+    bool printerSetupDialog(QWidget *parent, QPrinter &printer) override
+    {
+        QPageSetupDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
     }
 };
 
@@ -212,6 +242,60 @@ bool ScriptedPrompts::inputText(QWidget *, const QString &caption, const QString
     if (ok)
         value = text;
     return ok;
+}
+
+SearchDialog *ScriptedPrompts::openSearchDialog(SearchDialog::Kind kind) const
+{
+    for (SearchDialog *dialog : openSearchDialogs)
+        if (dialog->kind == kind)
+            return dialog;
+    return nullptr;
+}
+
+void ScriptedPrompts::showSearchDialog(QWidget *, SearchDialog &dialog)
+{
+    PromptRecord r;
+    r.kind = dialog.kind == SearchDialog::Kind::Find ? PromptRecord::Kind::FindDialog
+                                                      : PromptRecord::Kind::ReplaceDialog;
+    r.caption = dialog.kind == SearchDialog::Kind::Find ? QStringLiteral("Find") : QStringLiteral("Replace");
+    r.text = dialog.findText;
+    shown.push_back(r);
+    if (std::find(openSearchDialogs.begin(), openSearchDialogs.end(), &dialog) == openSearchDialogs.end())
+        openSearchDialogs.push_back(&dialog);
+}
+
+void ScriptedPrompts::closeSearchDialog(SearchDialog &dialog)
+{
+    std::erase(openSearchDialogs, &dialog);
+}
+
+bool ScriptedPrompts::printDialog(QWidget *, QPrinter &printer)
+{
+    PromptRecord r;
+    r.kind = PromptRecord::Kind::Print;
+    r.caption = QStringLiteral("Print");
+    shown.push_back(r);
+    const QString file = takeFile(printAnswers);
+    if (file.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    return true;
+}
+
+bool ScriptedPrompts::printerSetupDialog(QWidget *, QPrinter &printer)
+{
+    PromptRecord r;
+    r.kind = PromptRecord::Kind::PrinterSetup;
+    r.caption = QStringLiteral("Print Setup");
+    shown.push_back(r);
+    if (printerSetupAnswers.empty())
+        return false;
+    auto answer = std::move(printerSetupAnswers.front());
+    printerSetupAnswers.pop_front();
+    if (answer)
+        answer(printer);
+    return true;
 }
 
 std::shared_ptr<ScriptedPrompts> ScriptedPrompts::install()

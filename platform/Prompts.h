@@ -8,6 +8,11 @@
 #include <memory>
 #include <vector>
 
+#include "platform/SearchDialog.h"
+
+#include <functional>
+
+class QPrinter;
 class QWidget;
 
 namespace platform {
@@ -16,7 +21,8 @@ enum class IconKind { None, Warning, Question, Information, Stop };
 
 // What a prompt showed (or would have shown).
 struct PromptRecord {
-    enum class Kind { MessageBox, OpenFile, SaveFile, Directory, InputText };
+    enum class Kind { MessageBox, OpenFile, SaveFile, Directory, InputText,
+                      FindDialog, ReplaceDialog, Print, PrinterSetup };
     Kind kind = Kind::MessageBox;
     QString caption;
     QString text;             // message text, or the input box's prompt
@@ -50,6 +56,13 @@ public:
     // Returns false when cancelled; `value` holds the text on OK.
     virtual bool inputText(QWidget *parent, const QString &caption, const QString &prompt,
                            QString &value) = 0;
+    // Modeless find or replace dialog for `dialog` (which outlives it): shows
+    // it and returns at once; its buttons call the state's callbacks.
+    virtual void showSearchDialog(QWidget *parent, SearchDialog &dialog) = 0;
+    virtual void closeSearchDialog(SearchDialog &dialog) = 0;
+    // Print and printer set-up dialogs on `printer`; false when cancelled.
+    virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;
+    virtual bool printerSetupDialog(QWidget *parent, QPrinter &printer) = 0;
 };
 
 // Installs `handler` for all prompts (nullptr restores the desktop's dialogs).
@@ -86,6 +99,20 @@ public:
     QString saveFileName(QWidget *, const FileDialogOptions &options) override;
     QString existingDirectory(QWidget *, const QString &title, const QString &directory) override;
     bool inputText(QWidget *, const QString &caption, const QString &prompt, QString &value) override;
+
+    // The search dialogs shown and not closed since; a test fills in their
+    // state and presses their buttons (SearchDialog::press).
+    std::vector<SearchDialog *> openSearchDialogs;
+    SearchDialog *openSearchDialog(SearchDialog::Kind kind) const;
+    // Print dialog: OK with output to this PDF file; none queued: cancelled.
+    std::deque<QString> printAnswers;
+    // Printer set-up: OK after the function has set up the printer; none: cancelled.
+    std::deque<std::function<void(QPrinter &)>> printerSetupAnswers;
+
+    void showSearchDialog(QWidget *, SearchDialog &dialog) override;
+    void closeSearchDialog(SearchDialog &dialog) override;
+    bool printDialog(QWidget *, QPrinter &printer) override;
+    bool printerSetupDialog(QWidget *, QPrinter &printer) override;
 
     // Installs a fresh script for the lifetime of the returned pointer's owner.
     static std::shared_ptr<ScriptedPrompts> install();

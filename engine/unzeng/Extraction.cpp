@@ -68,11 +68,11 @@ bool Extraction::checkRequest()
         return false;
     }
     std::vector<std::string> usable;
-    for (const std::string &spec : specs_) {
-        if (spec.empty())
+    for (const std::string &fileSpec : specs_) {
+        if (fileSpec.empty())
             say(CodeBadRequest, "an empty file specification was ignored");
         else
-            usable.push_back(spec);
+            usable.push_back(fileSpec);
     }
     specs_ = std::move(usable);
     specMatched_.assign(specs_.size(), false);
@@ -97,7 +97,7 @@ void Extraction::selectMembers(std::vector<bool> &selected)
     std::vector<size_t> patterns;
     for (size_t j = 0; j < specs_.size(); ++j)
         exact[specs_[j]].push_back(j);
-    // A specification that names a member exactly selects that member only:
+    // A file spec that names a member exactly selects that member only:
     // a name chosen in the listing such as "a[1].txt" must not also pick "a1.txt".
     std::vector<bool> namesAMember(specs_.size(), false);
     for (const auto &member : index_.members)

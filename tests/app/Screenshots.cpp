@@ -3,6 +3,17 @@
 #include "app/Mainform.h"
 #include "controls/GradCaption.h"
 #include "dialogs/AboutForm.h"
+#include "dialogs/EditForm.h"
+#include "dialogs/EditorCaptions.h"
+#include <QPlainTextEdit>
+#include "dialogs/ExtractForm.h"
+#include <QComboBox>
+#include "dialogs/AddForm.h"
+#include <QCheckBox>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
 #include "dialogs/MsgForm.h"
 #include "dialogs/StatusForm.h"
 
@@ -64,6 +75,66 @@ int main(int argc, char **argv)
         save(messages, out.filePath(QStringLiteral("message-window.png")));
 
         save(*windows->F_About, out.filePath(QStringLiteral("about-box.png")));
+
+        // The editor with a member open, and its find dialog.
+        TF_Editform &editor = *windows->F_Editform;
+        editor.Memo1->setPlainText(QStringLiteral(
+            "Orvex 97 sample archive\n=======================\n\n"
+            "This member was opened from the archive with Actions > Edit file.\n"
+            "Change it, close the editor and answer Yes to put it back into the archive.\n\n"
+            "Search > Find... looks for a text from the top; F3 finds the next one.\n"));
+        editor.setWindowTitle(editor::fileCaption(QStringLiteral("docs/readme.txt")));
+        save(editor, out.filePath(QStringLiteral("editor.png")));
+        editor.FindDialog1.findText = QStringLiteral("archive");
+        editor.Search1Click();
+        if (QWidget *find = editor.FindDialog1.window)
+            save(*find, out.filePath(QStringLiteral("find-dialog.png")));
+        editor.hide();
+    }
+    {
+        // The add dialog with a few files and a folder collected, in a
+        // directory of its own so that the picture does not show the machine's.
+        const QString base = QDir::temp().filePath(QStringLiteral("orvex97-screenshots"));
+        QDir(base).removeRecursively();
+        const QString docs = base + QStringLiteral("/Documents");
+        QDir().mkpath(docs + QStringLiteral("/letters"));
+        QDir().mkpath(docs + QStringLiteral("/photos"));
+        for (const char *name : {"budget.ods", "notes.txt", "report.pdf", "summary.txt"}) {
+            QFile file(docs + QLatin1Char('/') + QLatin1String(name));
+            file.open(QIODevice::WriteOnly);
+        }
+        TAddForm add([] { return QList<platform::Volume>{{QStringLiteral("/"), QStringLiteral("/")}}; }, docs);
+        add.show();
+        for (int row : {0, 2})
+            add.FileListBox1->item(row)->setSelected(true);
+        add.BitBtn6->click();
+        add.setDirectory(docs + QStringLiteral("/letters"));
+        add.BitBtn7->click();
+        add.setDirectory(docs);
+        add.FileListBox1->item(3)->setSelected(true);
+        add.BitBtn6->click();
+        add.DirNameCB->click();
+        add.tb_complevel->setValue(6);
+        save(add, out.filePath(QStringLiteral("add-dialog.png")));
+        QDir(base).removeRecursively();
+    }
+    {
+        // The extract dialog with its tree opened a few levels down, over a
+        // directory of its own so that the picture does not show the machine's.
+        const QString base = QDir::temp().filePath(QStringLiteral("orvex97-extract-screenshot"));
+        QDir(base).removeRecursively();
+        for (const char *path : {"home/anna/.config", "home/anna/Desktop", "home/anna/Documents/letters",
+                                 "home/anna/Documents/taxes", "home/anna/Downloads", "home/anna/Music",
+                                 "home/anna/Pictures", "home/ben", "media/anna", "opt", "srv", "tmp", "usr/share"})
+            QDir(base).mkpath(QLatin1String(path));
+        TExtract extract;
+        extract.setVolumeSource([base] { return QList<platform::Volume>{{base, QStringLiteral("/")}}; });
+        extract.DriveComboBox1->setItemText(0, QStringLiteral("/"));
+        extract.show();
+        extract.DirTree1->SelectPath(base + QStringLiteral("/home/anna/Documents"));
+        extract.DirTree1->scrollToTop();
+        save(extract, out.filePath(QStringLiteral("extract-dialog.png")));
+        QDir(base).removeRecursively();
     }
     return 0;
 }

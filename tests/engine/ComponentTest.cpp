@@ -5,7 +5,7 @@
 #include "engine/ZipEngine.h"
 
 #include "TestSupport.h"
-#include "ZipBuilder.h"
+#include "ArchiveBuilder.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -83,7 +83,7 @@ protected:
         ziptest::Member member;
         member.name = "one.txt";
         member.data = "1";
-        archive = dir.write("a.zip", ziptest::ZipBuilder().add(member).build());
+        archive = dir.write("a.zip", ziptest::ArchiveBuilder().add(member).build());
     }
     ~ComponentTest() override { fake = nullptr; }
 

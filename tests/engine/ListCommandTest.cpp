@@ -1,7 +1,7 @@
 // `orvexzip list`: the grid's four columns as text, and how it ends.
 
 #include "TestSupport.h"
-#include "ZipBuilder.h"
+#include "ArchiveBuilder.h"
 
 #include <QDate>
 #include <QLocale>
@@ -50,7 +50,7 @@ Member stored(std::string name, std::string data)
 TEST(ListCommand, PrintsTheGridColumnsOfEveryMember)
 {
     TempDir dir;
-    ZipBuilder b;
+    ArchiveBuilder b;
     Member streamed = stored("streamed.bin", std::string(1234, 's'));
     streamed.deferred = true;
     Member packed = stored("packed.txt", "xyz");
@@ -78,7 +78,7 @@ TEST(ListCommand, ControlCharactersCannotSplitARow)
 {
     TempDir dir;
     const std::string name = "two\nlines\tand tab\r\xC2\x85\xE2\x80\xA8.";
-    const auto r = orvexzip({"list", dir.write("t.zip", ZipBuilder().add(stored(name, "x")).build())});
+    const auto r = orvexzip({"list", dir.write("t.zip", ArchiveBuilder().add(stored(name, "x")).build())});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, Header + row("two?lines?and tab???.", 1, 1));
 }
@@ -86,7 +86,7 @@ TEST(ListCommand, ControlCharactersCannotSplitARow)
 TEST(ListCommand, ReadErrorListsWhatWasReadThenFails)
 {
     TempDir dir;
-    ZipBuilder b;
+    ArchiveBuilder b;
     b.add(stored("first", "1")).add(stored("second", "22"));
     const auto r = orvexzip({"list", dir.write("cut.zip", b.buildMembersOnly())});
     EXPECT_EQ(r.exitCode, 1);
@@ -115,7 +115,7 @@ TEST(ListCommand, ImpossibleDateOrTimeStopsTheListing)
         Member bad = stored("bad", "b");
         bad.modDate = c.date;
         bad.modTime = c.time;
-        ZipBuilder b;
+        ArchiveBuilder b;
         b.add(stored("good", "g")).add(bad).add(stored("never shown", "n"));
         const auto r = orvexzip({"list", dir.write("t.zip", b.build())});
         EXPECT_EQ(r.exitCode, 1);

@@ -2,7 +2,7 @@
 // the list holds after each.
 
 #include "TestSupport.h"
-#include "ZipBuilder.h"
+#include "ArchiveBuilder.h"
 
 #include "engine/ArchiveDirectoryReader.h"
 #include "engine/ZipEngine.h"
@@ -28,9 +28,9 @@ Member stored(std::string name, std::string data)
     return m;
 }
 
-ZipBuilder threeMembers()
+ArchiveBuilder threeMembers()
 {
-    ZipBuilder b;
+    ArchiveBuilder b;
     b.add(stored("a.txt", "alpha")).add(stored("dir/", "")).add(stored("dir/b.bin", std::string(1000, 'b')));
     return b;
 }
@@ -57,7 +57,7 @@ int openDescriptorsOf(const std::string &path)
 TEST(ArchiveReader, ListsMembersInFileOrderWithTheirStoredFields)
 {
     TempDir dir;
-    ZipBuilder b = threeMembers();
+    ArchiveBuilder b = threeMembers();
     b.members[2].method = 8;   // the reader does not look at the data
     b.members[2].localExtra = extraBlock(0x5455, std::string("\x01\x00\x00\x00\x00", 5));
     Layout layout;
@@ -116,7 +116,7 @@ TEST(ArchiveReader, ArchiveCutAfterLastMemberDataFailsWithError3KeepingEveryMemb
 TEST(ArchiveReader, DataMustEndAtLeast22BytesBeforeTheEnd)
 {
     TempDir dir;
-    ZipBuilder b;
+    ArchiveBuilder b;
     b.add(stored("one", "1111")).add(stored("two", "2222"));
     const std::string members = b.buildMembersOnly();
 
@@ -135,10 +135,10 @@ TEST(ArchiveReader, DataMustEndAtLeast22BytesBeforeTheEnd)
 TEST(ArchiveReader, WhatStaysListedAfterEachError)
 {
     TempDir dir;
-    ZipBuilder b;
+    ArchiveBuilder b;
     b.add(stored("first", "1")).add(stored("second", "22"));
     const std::string good = b.buildMembersOnly();
-    const std::string third = ZipBuilder().add(stored("third-with-a-longer-name", "333")).buildMembersOnly();
+    const std::string third = ArchiveBuilder().add(stored("third-with-a-longer-name", "333")).buildMembersOnly();
 
     // Header cut short (after the 22 bytes that the member before needs):
     // the half-read member is not listed.
@@ -192,7 +192,7 @@ TEST(ArchiveReader, SettingTheSameNameReadsAgain)
     engine.setZipFilename(archive);
     EXPECT_EQ(engine.EntryCount(), 3);
 
-    dir.write("t.zip", ZipBuilder().add(stored("only", "x")).build());
+    dir.write("t.zip", ArchiveBuilder().add(stored("only", "x")).build());
     engine.setZipFilename(archive);
     EXPECT_EQ(updates, 2);
     ASSERT_EQ(engine.EntryCount(), 1);
@@ -234,7 +234,7 @@ TEST(ArchiveReader, UnreadableOrSpecialFilesCannotBeOpened)
 TEST(ArchiveReader, StubBeforeTheArchiveIsSteppedOverInFourByteSteps)
 {
     TempDir dir;
-    ZipBuilder b;
+    ArchiveBuilder b;
     b.add(stored("ab", "1234"));   // 36 bytes of member, 48 of directory record
     b.stub = "#!/bin/sh\nexit\n!";  // 16 bytes: the header lies on a 4-byte step
     auto listing = listArchive(dir.write("aligned.zip", b.build()));
@@ -251,7 +251,7 @@ TEST(ArchiveReader, StubBeforeTheArchiveIsSteppedOverInFourByteSteps)
 TEST(ArchiveReader, NameEndsAtItsFirstZeroByte)
 {
     TempDir dir;
-    const auto listing = listArchive(dir.write("nul.zip", ZipBuilder().add(stored(std::string("abc\0def", 7), "x")).build()));
+    const auto listing = listArchive(dir.write("nul.zip", ArchiveBuilder().add(stored(std::string("abc\0def", 7), "x")).build()));
     ASSERT_EQ(listing.entries.size(), 1u);
     EXPECT_EQ(listing.entries[0].FileName, "abc");
     EXPECT_EQ(listing.entries[0].NameLength, 7);
@@ -260,7 +260,7 @@ TEST(ArchiveReader, NameEndsAtItsFirstZeroByte)
 TEST(ArchiveReader, EveryLocalHeaderIsListedWhateverTheDirectorySays)
 {
     TempDir dir;
-    ZipBuilder b = threeMembers();
+    ArchiveBuilder b = threeMembers();
     b.members[1].inCentralDirectory = false;
     EXPECT_EQ(listArchive(dir.write("t.zip", b.build())).names(), (Names{"a.txt", "dir/", "dir/b.bin"}));
 }
@@ -272,7 +272,7 @@ TEST(ArchiveReader, LongNamesAreReadWhole)
     TempDir dir;
     const std::string name300 = std::string(296, 'n') + ".txt";
     const std::string name65535 = std::string(65535, 'L');
-    ZipBuilder b;
+    ArchiveBuilder b;
     b.add(stored(name300, "x")).add(stored(name65535, "yy")).add(stored("after", "z"));
     const auto listing = listArchive(dir.write("long.zip", b.build()));
     EXPECT_EQ(listing.error, "");
@@ -290,11 +290,11 @@ TEST(ArchiveReader, DeferredSizesComeFromTheCentralDirectory)
     TempDir dir;
     // Stored data holding what looks like a descriptor and a whole local
     // header, on a 4-byte step: stepping through it would list a phantom.
-    std::string fake = ZipBuilder().add(stored("phantom", "boo")).buildMembersOnly();
+    std::string fake = ArchiveBuilder().add(stored("phantom", "boo")).buildMembersOnly();
     std::string tricky = std::string("PK\x07\x08", 4) + "crc!" + fake + std::string(2, 'p');
 
     for (const bool signature : {true, false}) {
-        ZipBuilder b;
+        ArchiveBuilder b;
         Member m1 = stored("streamed.bin", tricky);
         m1.deferred = true;
         m1.descriptorSignature = signature;
@@ -318,7 +318,7 @@ TEST(ArchiveReader, DeferredSizesComeFromTheCentralDirectory)
 TEST(ArchiveReader, Zip64DescriptorsAndEndRecords)
 {
     TempDir dir;
-    ZipBuilder b;
+    ArchiveBuilder b;
     Member m = stored("big-streamed", std::string(37, 'q'));
     m.deferred = true;
     m.zip64 = true;
@@ -346,7 +346,7 @@ TEST(ArchiveReader, DeferredSizesWithAStubInFront)
 {
     TempDir dir;
     for (const bool adjusted : {false, true}) {
-        ZipBuilder b;
+        ArchiveBuilder b;
         b.stub = std::string(8, 'S');
         b.offsetsIncludeStub = adjusted;
         b.comment = "comment with PK\x05\x06 inside";
@@ -366,7 +366,7 @@ TEST(ArchiveReader, DeferredSizesWithAStubInFront)
 TEST(ArchiveReader, DeferredMemberWithoutDirectoryRecordIsSteppedThrough)
 {
     TempDir dir;
-    ZipBuilder b;
+    ArchiveBuilder b;
     Member m = stored("orphan", std::string(12, 'o'));
     m.deferred = true;
     m.inCentralDirectory = false;
@@ -387,7 +387,7 @@ TEST(ArchiveReader, DeferredMemberWithoutDirectoryRecordIsSteppedThrough)
 TEST(ArchiveReader, DeferredMemberWhoseDirectorySizeRunsOutOfTheFile)
 {
     TempDir dir;
-    ZipBuilder b;
+    ArchiveBuilder b;
     Member m = stored("liar", "data");
     m.deferred = true;
     b.add(m);
@@ -407,7 +407,7 @@ TEST(ArchiveReader, Zip64LocalSizesOfA5GiBMember)
     TempDir dir;
     const uint64_t fiveGiB = 5ull << 30;
     const std::string header = zip64LocalHeader("huge.bin", fiveGiB, extraBlock(0x5455, std::string("\x01\0\0\0\0", 5)));
-    const std::string tail = ZipBuilder().add(stored("after", "a")).buildMembersOnly() + endRecord();
+    const std::string tail = ArchiveBuilder().add(stored("after", "a")).buildMembersOnly() + endRecord();
     // The data is a hole: the file has its full length but takes no space.
     const std::string path = dir.file("huge.zip");
     ASSERT_TRUE(writeSparseFile(path, header, fiveGiB, tail));
@@ -461,9 +461,9 @@ TEST(ArchiveReader, BrokenZip64BlocksAreReadSafely)
 
 namespace {
 
-ZipBuilder variedArchive()
+ArchiveBuilder variedArchive()
 {
-    ZipBuilder b;
+    ArchiveBuilder b;
     // Deferred data and descriptors run a multiple of 4 bytes and hold no
     // signature: where the directory is cut off, stepping through them still
     // lands on the next header.

@@ -1,7 +1,7 @@
 // The shared ZIP structures: extra fields, end-record location, the walk over
 // the central directory, the buffered reader.
 
-#include "ZipBuilder.h"
+#include "ArchiveBuilder.h"
 
 #include "engine/zipformat/ByteSource.h"
 #include "engine/zipformat/CentralDirectory.h"
@@ -106,7 +106,7 @@ TEST(ExtraField, ExtendedTimestampInLocalAndCentralForm)
 
 TEST(CentralDirectory, LocatesAndWalksAPlainArchive)
 {
-    ZipBuilder b;
+    ArchiveBuilder b;
     b.add(stored("a", "1")).add(stored("b", "22"));
     b.comment = "hello";
     Layout layout;
@@ -135,7 +135,7 @@ TEST(CentralDirectory, LocatesAndWalksAPlainArchive)
 
 TEST(CentralDirectory, EndRecordSignatureInsideTheCommentIsNotTaken)
 {
-    ZipBuilder b;
+    ArchiveBuilder b;
     b.add(stored("a", "1"));
     // A whole fake end record in the comment, with an empty comment of its own.
     b.comment = "before " + endRecord(9, 0, 0) + " after";
@@ -156,7 +156,7 @@ TEST(CentralDirectory, EndRecordSignatureInsideTheCommentIsNotTaken)
 
 TEST(CentralDirectory, Zip64RecordsAreResolved)
 {
-    ZipBuilder b;
+    ArchiveBuilder b;
     Member m = stored("z", "zz");
     m.zip64 = true;
     b.add(m);
@@ -190,7 +190,7 @@ TEST(CentralDirectory, DamagedDirectoriesEndTheWalkOrAreNotFound)
     // The directory claims more bytes than lie before the end record.
     EXPECT_FALSE(locateCentralDirectory(MemorySource(bytesOf(endRecord(1, 100, 0)))));
 
-    ZipBuilder b;
+    ArchiveBuilder b;
     b.add(stored("a", "1")).add(stored("b", "2"));
     Layout layout;
     std::string bytes = b.build(&layout);

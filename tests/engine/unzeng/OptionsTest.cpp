@@ -167,8 +167,8 @@ TEST_F(UnzengOptions, SpecificationsAreNamesOrPatterns)
             unmatched.push_back(e->text);
         }
         std::vector<std::string> expected;
-        for (const std::string &spec : c.unmatched)
-            expected.push_back("caution: filename not matched:  " + spec);
+        for (const std::string &fileSpec : c.unmatched)
+            expected.push_back("caution: filename not matched:  " + fileSpec);
         EXPECT_EQ(unmatched, expected);
     }
 }

@@ -67,7 +67,7 @@ struct Layout {
     uint64_t endRecordOffset = 0;
 };
 
-class ZipBuilder {
+class ArchiveBuilder {
 public:
     std::string stub;                  // bytes before the archive
     bool offsetsIncludeStub = false;   // offsets adjusted for the stub, as zip -A does
@@ -76,7 +76,7 @@ public:
     std::string afterMembers;          // bytes between the last member and the directory
     std::vector<Member> members;
 
-    ZipBuilder &add(Member m)
+    ArchiveBuilder &add(Member m)
     {
         members.push_back(std::move(m));
         return *this;

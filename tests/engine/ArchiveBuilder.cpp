@@ -1,4 +1,4 @@
-#include "ZipBuilder.h"
+#include "ArchiveBuilder.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -92,7 +92,7 @@ bool writeSparseFile(const std::string &path, const std::string &head, uint64_t 
     return close(fd) == 0 && ok;
 }
 
-std::string ZipBuilder::localPart(const Member &m) const
+std::string ArchiveBuilder::localPart(const Member &m) const
 {
     const uint64_t size = m.data.size();
     const uint32_t crc = crc32Of(m.data);
@@ -132,7 +132,7 @@ std::string ZipBuilder::localPart(const Member &m) const
     return out;
 }
 
-std::string ZipBuilder::centralRecord(const Member &m, uint64_t offset) const
+std::string ArchiveBuilder::centralRecord(const Member &m, uint64_t offset) const
 {
     const bool zip64Extra = m.centralZip64Extra.value_or(m.zip64);
     const std::string extra = zip64Extra ? zip64Block({m.data.size(), m.data.size()}) : std::string();
@@ -157,7 +157,7 @@ std::string ZipBuilder::centralRecord(const Member &m, uint64_t offset) const
     return out + m.name + extra;
 }
 
-std::string ZipBuilder::buildMembersOnly(Layout *layout) const
+std::string ArchiveBuilder::buildMembersOnly(Layout *layout) const
 {
     std::string out = stub;
     for (const Member &m : members) {
@@ -168,7 +168,7 @@ std::string ZipBuilder::buildMembersOnly(Layout *layout) const
     return out;
 }
 
-std::string ZipBuilder::build(Layout *layout) const
+std::string ArchiveBuilder::build(Layout *layout) const
 {
     Layout local;
     Layout &l = layout ? *layout : local;

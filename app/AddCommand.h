@@ -1,0 +1,26 @@
+#pragma once
+// The main window's add command: the add dialog builds the list, the archive
+// component adds it inside the operation frame.
+
+#include "engine/EngineOptions.h"
+
+#include <QString>
+
+class TAddForm;
+class TMainform;
+struct AddFormChoices;
+
+namespace AddCommand {
+
+// The add options the dialog's boxes stand for; AddFreshen has no box.
+AddOpts addOptionsFor(const AddFormChoices &choices);
+
+// The folder of the file dialog's last name, up to and including its last
+// '/'; empty when the name has none.
+QString dialogFolder(const QString &fileName);
+
+// Runs the command: checks the archive name, shows `dialog` modally and adds
+// its list to the archive with its options and level.
+void run(TMainform &form, TAddForm &dialog);
+
+}  // namespace AddCommand

@@ -1,0 +1,125 @@
+#include "app/MemberCommands.h"
+
+#include "app/Mainform.h"
+#include "controls/SortableGrid.h"
+#include "dialogs/EditForm.h"
+#include "dialogs/EditorCaptions.h"
+#include "platform/AppDirectory.h"
+#include "platform/ProgramRunner.h"
+#include "platform/Prompts.h"
+
+#include <QDir>
+#include <QFile>
+#include <stdexcept>
+
+namespace member_commands {
+
+namespace {
+
+const char *const FatalLibraryText = "Error in Extract; Fatal DLL Exception";
+
+// Takes the top row of the selection as the member, and extracts it with its
+// directory names into the working directory. False when no row names one.
+bool fetchMember(TMainform &form)
+{
+    TSortableGrid &grid = *form.StringGrid1;
+    // Row 0 holds the titles, also when the grid is down to that one row and
+    // it is no longer fixed: "File Name" is no member.
+    const int top = grid.Selection().Top;
+    form.MemberName = top >= 1 ? grid.Cells(0, top) : QString();
+    // The stored bytes, so that the extraction matches the member exactly.
+    const std::vector<std::string> names = form.selectedNames();
+    TZipEngine &engine = form.ZipEngine1;
+    engine.FileSpecs.clear();
+    engine.FileSpecs.push_back(names.empty() || form.MemberName.isEmpty() ? form.MemberName.toStdString()
+                                                                           : names.front());
+    if (form.MemberName.isEmpty()) {
+        platform::warningBox(&form, QStringLiteral("Error :No file selected"));
+        return false;
+    }
+
+    const QString directory = platform::AppDirectory();
+    // A copy left by an earlier run must not stand in for a member that this
+    // extraction refuses or fails to write.
+    if (const QString stale = workingCopyOf(form); !stale.isEmpty())
+        QFile::remove(stale);
+
+    engine.ExtrBaseDir = QFile::encodeName(directory).toStdString();
+    engine.Verbose = true;
+    engine.Trace = false;
+    // With its directory names: the copy lies at the working directory
+    // followed by the whole stored name, where the editor and the run look.
+    engine.ExtrOptions = ExtrOpts{ExtrOverWrite, ExtrDirNames};
+    try {
+        engine.Extract();
+    } catch (const std::exception &) {
+        platform::warningBox(&form, QString::fromLatin1(FatalLibraryText));
+    }
+    return true;
+}
+
+// Puts the editor's saved copy back into the archive in the member's place
+// and removes it from the working directory.
+void writeBack(TMainform &form, const TF_Editform &editor)
+{
+    const QString directory = platform::AppDirectory();
+    TZipEngine &engine = form.ZipEngine1;
+    engine.Verbose = true;
+    engine.Trace = false;
+    engine.AddCompLevel = 9;
+    // The stored name is the path relative to the working directory, so the
+    // member replaces itself instead of arriving as a new one at the root.
+    engine.AddOptions = AddOpts{AddMove, AddDirNames};
+    engine.FileSpecs.clear();
+    const QString relative = platform::relativeToDirectory(directory, editor.MemberPath);
+    if (!relative.isEmpty())
+        engine.FileSpecs.push_back(QFile::encodeName(relative).toStdString());
+    QDir::setCurrent(directory);
+    try {
+        engine.Add();
+    } catch (const std::exception &) {
+        platform::warningBox(&form, QString::fromLatin1(FatalLibraryText));
+    }
+    if (!QFile::exists(editor.MemberPath))
+        platform::removeEmptyParents(directory, editor.MemberPath);
+    // Re-reading the archive refills the grid, whether the add worked or not.
+    engine.setZipFilename(engine.ZipFilename());
+}
+
+}  // namespace
+
+QString workingCopyOf(const TMainform &form)
+{
+    return platform::workingCopyPath(platform::appDirectoryPath(), form.MemberName);
+}
+
+void editMember(TMainform &form, TF_Editform &editor)
+{
+    if (!fetchMember(form))
+        return;
+    const QString path = workingCopyOf(form);
+    if (path.isEmpty())
+        throw std::runtime_error("Cannot open file \"" + form.MemberName.toStdString() + "\"");
+    editor.loadFromFile(path);
+    editor.setWindowTitle(editor::fileCaption(form.MemberName));
+    editor.Tag = TF_Editform::TagMember;
+    // After the load, which counts as a change in the text control.
+    editor.TextChanged = false;
+    editor.SaveDialog.FileName = form.MemberName;
+    editor.OpenDialog.FileName = form.MemberName;
+    editor.MemberNameSource = [&form] { return form.MemberName; };
+    editor.exec();
+    if (editor.Tag != TF_Editform::TagUpdate)
+        return;
+    writeBack(form, editor);
+}
+
+void executeMember(TMainform &form)
+{
+    if (!fetchMember(form))
+        return;
+    // The result does not matter: a member that is no program fails quietly.
+    platform::RunProgram(workingCopyOf(form), {}, platform::ShowNormal, true);
+}
+
+}  // namespace member_commands

@@ -1,0 +1,3 @@
+#include "dialogs/DialogCancelled.h"
+
+bool DialogCancelled = false;

@@ -1,0 +1,18 @@
+#pragma once
+// Making the new directory that the extract dialog asks for by name.
+
+#include <QString>
+
+namespace newdir {
+
+// Creates `path`, one level only: its parent must exist. Empty on success,
+// else the reason in the runtime's words ("File access denied", "Path not
+// found", otherwise "I/O error" and the system's error number). A relative
+// path is refused as not found: it would land wherever the process happens
+// to be.
+QString createOneLevel(const QString &path);
+
+// The reason for a failed file-system call with error number `error`.
+QString ioErrorText(int error);
+
+}  // namespace newdir

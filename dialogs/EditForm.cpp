@@ -1,0 +1,431 @@
+#include "dialogs/EditForm.h"
+
+#include "dialogs/EditorCaptions.h"
+#include "dialogs/TextPrinter.h"
+#include "platform/AppDirectory.h"
+#include "platform/Palette.h"
+#include "platform/Prompts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace {
+
+QString documentText(const QTextDocument &document)
+{
+    // The raw text keeps no-break spaces; only the paragraph ends change.
+    QString text = document.toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+// The text control as the searches see it. The text is read once and then
+// kept in step with the replacements, so that a long Replace All does not copy
+// the whole text for every match.
+class MemoText : public EditableText {
+public:
+    explicit MemoText(QPlainTextEdit &edit) : edit_(edit) {}
+
+    const QString &text() override
+    {
+        if (!cached_) {
+            cache_ = documentText(*edit_.document());
+            cached_ = true;
+        }
+        return cache_;
+    }
+    int selStart() const override { return edit_.textCursor().selectionStart(); }
+    int selLength() const override
+    {
+        const QTextCursor cursor = edit_.textCursor();
+        return cursor.selectionEnd() - cursor.selectionStart();
+    }
+    void select(int start, int length) override
+    {
+        QTextCursor cursor = edit_.textCursor();
+        cursor.setPosition(start);
+        cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+        edit_.setTextCursor(cursor);
+    }
+    void replaceSelection(const QString &replacement) override
+    {
+        QTextCursor cursor = edit_.textCursor();
+        const int start = cursor.selectionStart();
+        const int length = cursor.selectionEnd() - start;
+        cursor.insertText(replacement);
+        edit_.setTextCursor(cursor);
+        if (cached_)
+            cache_.replace(start, length, replacement);
+    }
+
+private:
+    QPlainTextEdit &edit_;
+    QString cache_;
+    bool cached_ = false;
+};
+
+QString applicationTitle()
+{
+    const QString title = QApplication::applicationDisplayName();
+    return title.isEmpty() ? QApplication::applicationName() : title;
+}
+
+}  // namespace
+
+TF_Editform::TF_Editform(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("F_Editform"));
+    setWindowTitle(QStringLiteral("Orvex 97 Internal editor"));
+    // The program's pictures are linked into the program, not this library.
+    if (const QString icon = QStringLiteral(":/icons/edit.svg"); QFile::exists(icon))
+        setWindowIcon(QIcon(icon));
+    setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
+    setSizeGripEnabled(true);
+    setFont(platform::uiFont(11));
+    resize(DefaultWidth, DefaultHeight);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette palette = Memo1->palette();
+    palette.setColor(QPalette::Text, Qt::black);
+    Memo1->setPalette(palette);
+    connect(Memo1, &QPlainTextEdit::textChanged, this, &TF_Editform::Memo1Change);
+
+    MainMenu = new QMenuBar(this);
+    MainMenu->setObjectName(QStringLiteral("MainMenu"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(MainMenu);
+    layout->addWidget(Memo1);
+    buildMenu();
+
+    FindDialog1.OnFind = [this] { FindDialog1Find(); };
+    ReplaceDialog1.OnFind = [this] { ReplaceDialog1Find(); };
+    ReplaceDialog1.OnReplace = [this] { ReplaceDialog1Replace(); };
+
+    if (const QScreen *screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    FormCreate();
+}
+
+TF_Editform::~TF_Editform()
+{
+    platform::prompts().closeSearchDialog(FindDialog1);
+    platform::prompts().closeSearchDialog(ReplaceDialog1);
+}
+
+void TF_Editform::buildMenu()
+{
+    auto addItem = [this](QMenu *menu, const char *name, const char *caption, const QKeySequence &shortcut,
+                          const char *hint, void (TF_Editform::*handler)()) {
+        QAction *action = menu->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
+        action->setStatusTip(QString::fromLatin1(hint));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+
+    QMenu *file = MainMenu->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File1"));
+    FileNewItem = addItem(file, "FileNewItem", "&New", {}, "Create a new file", &TF_Editform::FileNew);
+    FileOpenItem = addItem(file, "FileOpenItem", "&Open...", {}, "Open an existing file", &TF_Editform::FileOpen);
+    FileSaveItem = addItem(file, "FileSaveItem", "&Save", {}, "Save current file", &TF_Editform::FileSave);
+    FileSaveAsItem = addItem(file, "FileSaveAsItem", "Save &As...", {}, "Save current file under a new name",
+                             &TF_Editform::FileSaveAs);
+    file->addSeparator();
+    FilePrintItem = addItem(file, "FilePrintItem", "&Print...", {}, "Print current file", &TF_Editform::FilePrint);
+    PrinterSetup1 = addItem(file, "PrinterSetup1", "P&rinter settings...", {}, "", &TF_Editform::PrinterSetup1Click);
+    file->addSeparator();
+    FileExitItem = addItem(file, "FileExitItem", "&Exit", {}, "Exit this application", &TF_Editform::FileExit);
+
+    QMenu *edit = MainMenu->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("Edit1"));
+    EditUndoItem = addItem(edit, "EditUndoItem", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), "Undo the last action",
+                           &TF_Editform::EditUndo);
+    edit->addSeparator();
+    EditCutItem = addItem(edit, "EditCutItem", "&Cut", QKeySequence(Qt::CTRL | Qt::Key_X), "Delete selected item",
+                          &TF_Editform::EditCut);
+    EditCopyItem = addItem(edit, "EditCopyItem", "C&opy", QKeySequence(Qt::CTRL | Qt::Key_C),
+                           "Copy selected item to clipboard", &TF_Editform::EditCopy);
+    EditPasteItem = addItem(edit, "EditPasteItem", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V),
+                            "Paste contents of clipboard", &TF_Editform::EditPaste);
+    edit->addSeparator();
+    SelectAll1 = addItem(edit, "SelectAll1", "Select &All", {}, "", &TF_Editform::SelectAll1Click);
+
+    QMenu *search = MainMenu->addMenu(QStringLiteral("&Search"));
+    search->setObjectName(QStringLiteral("Search2"));
+    Search1 = addItem(search, "Search1", "&Find...", QKeySequence(Qt::CTRL | Qt::Key_F), "", &TF_Editform::Search1Click);
+    Replace1 = addItem(search, "Replace1", "&Replace", QKeySequence(Qt::CTRL | Qt::Key_R), "",
+                       &TF_Editform::Replace1Click);
+    SearchAgain1 = addItem(search, "SearchAgain1", "Find &Next", QKeySequence(Qt::Key_F3), "",
+                           &TF_Editform::RepeatLastFind1Click);
+}
+
+void TF_Editform::FormCreate()
+{
+    OpenDialog.InitialDir = platform::appDirectoryPath();
+    SaveDialog.InitialDir = platform::appDirectoryPath();
+    setWindowTitle(editor::creationCaption(applicationTitle()));
+    TextChanged = false;
+}
+
+void TF_Editform::guarded(const std::function<void()> &handler)
+{
+    // Load, save and print errors end the command in the application's error box.
+    try {
+        handler();
+    } catch (const std::exception &error) {
+        platform::applicationErrorBox(this, QString::fromUtf8(error.what()));
+    }
+}
+
+QString TF_Editform::text() const
+{
+    return documentText(*Memo1->document());
+}
+
+void TF_Editform::loadFromFile(const QString &path)
+{
+    LoadedText loaded = loadTextFile(path);
+    form_ = loaded.form;
+    Memo1->setPlainText(loaded.text);
+}
+
+void TF_Editform::saveToFile(const QString &path)
+{
+    saveTextFile(path, text(), form_);
+}
+
+QString TF_Editform::currentFilePath() const
+{
+    const QString &name = OpenDialog.FileName;
+    return QDir::isAbsolutePath(name) ? name : OpenDialog.InitialDir + name;
+}
+
+QPrinter &TF_Editform::printer()
+{
+    // Made on first use: finding the printers can take a moment.
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+void TF_Editform::FileNew()
+{
+    Memo1->clear();
+    form_ = TextFileForm{};
+    OpenDialog.FileName.clear();
+    setWindowTitle(editor::newFileCaption());
+}
+
+void TF_Editform::FileOpen()
+{
+    guarded([this] {
+        platform::FileDialogOptions options;
+        options.title = QStringLiteral("Open");
+        options.directory = OpenDialog.InitialDir;
+        options.fileName = OpenDialog.FileName;
+        options.filter = editor::FileFilter;
+        options.mustExist = true;
+        const QString name = platform::prompts().openFileName(this, options);
+        if (name.isEmpty())
+            return;
+        loadFromFile(name);
+        // Only a file that was read becomes the current one, so that Save
+        // cannot write the old text over a file that failed to open.
+        OpenDialog.FileName = name;
+        setWindowTitle(editor::fileCaption(name));
+    });
+}
+
+void TF_Editform::FileSave()
+{
+    if (OpenDialog.FileName.isEmpty()) {
+        FileSaveAs();
+        return;
+    }
+    guarded([this] { saveToFile(currentFilePath()); });
+}
+
+void TF_Editform::FileSaveAs()
+{
+    guarded([this] {
+        platform::FileDialogOptions options;
+        options.title = QStringLiteral("Save As");
+        options.directory = SaveDialog.InitialDir;
+        options.fileName = SaveDialog.FileName;
+        options.filter = editor::FileFilter;
+        options.mustExist = false;
+        options.confirmOverwrite = false;
+        const QString name = platform::prompts().saveFileName(this, options);
+        if (name.isEmpty())
+            return;
+        SaveDialog.FileName = name;
+        saveToFile(name);
+        setWindowTitle(editor::fileCaption(name));
+        OpenDialog.FileName = name;
+    });
+}
+
+void TF_Editform::FilePrint()
+{
+    guarded([this] {
+        if (!platform::prompts().printDialog(this, printer()))
+            return;
+        // The text's font at the size it has on the screen.
+        QFont font = Memo1->font();
+        if (font.pixelSize() > 0)
+            font.setPointSizeF(font.pixelSize() * 72.0 / Memo1->logicalDpiY());
+        printLines(printer(), printedLines(text()), font);
+    });
+}
+
+void TF_Editform::PrinterSetup1Click()
+{
+    platform::prompts().printerSetupDialog(this, printer());
+}
+
+void TF_Editform::FileExit()
+{
+    close();
+}
+
+void TF_Editform::EditUndo()
+{
+    Memo1->undo();
+}
+
+void TF_Editform::EditCut()
+{
+    Memo1->cut();
+}
+
+void TF_Editform::EditCopy()
+{
+    Memo1->copy();
+}
+
+void TF_Editform::EditPaste()
+{
+    Memo1->paste();
+}
+
+void TF_Editform::SelectAll1Click()
+{
+    Memo1->selectAll();
+}
+
+void TF_Editform::Search1Click()
+{
+    MemoText memo(*Memo1);
+    Search.startFind(memo);
+    platform::prompts().showSearchDialog(this, FindDialog1);
+}
+
+void TF_Editform::RepeatLastFind1Click()
+{
+    MemoText memo(*Memo1);
+    if (!Search.findNext(memo))
+        platform::informationBox(this, QStringLiteral("Text not found."));
+    Memo1->ensureCursorVisible();
+    Memo1->viewport()->repaint();
+}
+
+void TF_Editform::FindDialog1Find()
+{
+    platform::prompts().closeSearchDialog(FindDialog1);
+    Memo1->setFocus();
+    RepeatLastFind1Click();
+}
+
+void TF_Editform::Replace1Click()
+{
+    MemoText memo(*Memo1);
+    Search.startReplace(memo);
+    platform::prompts().showSearchDialog(this, ReplaceDialog1);
+}
+
+void TF_Editform::ReplaceDialog1Find()
+{
+    Search.takeReplaceFindText();
+    platform::prompts().closeSearchDialog(ReplaceDialog1);
+    Memo1->setFocus();
+    RepeatLastFind1Click();
+}
+
+void TF_Editform::ReplaceDialog1Replace()
+{
+    MemoText memo(*Memo1);
+    // One undo step takes back the whole Replace All.
+    QTextCursor block(Memo1->document());
+    block.beginEditBlock();
+    const bool found = Search.replace(memo);
+    block.endEditBlock();
+    Memo1->ensureCursorVisible();
+    if (!found && ReplaceDialog1.pressed == platform::SearchDialog::Button::Replace)
+        platform::plainBox(this, QStringLiteral("Cannot find \"") + ReplaceDialog1.findText + QStringLiteral("\"."));
+}
+
+void TF_Editform::Memo1Change()
+{
+    TextChanged = true;
+}
+
+void TF_Editform::FormClose()
+{
+    if (Tag != TagMember)
+        return;
+    const QString memberName = MemberNameSource ? MemberNameSource() : QString();
+    MemberPath = platform::workingCopyPath(platform::AppDirectory(), memberName);
+    if (!TextChanged)
+        return;
+    if (MemberPath.isEmpty())
+        throw std::runtime_error("Cannot create file \"" + memberName.toStdString() + "\"");
+    saveToFile(MemberPath);
+    if (platform::confirmBox(this, QStringLiteral("Update zipfile?"))) {
+        Tag = TagUpdate;
+    } else {
+        QFile::remove(MemberPath);
+        platform::removeEmptyParents(platform::AppDirectory(), MemberPath);
+        Tag = TagDiscard;
+    }
+}
+
+void TF_Editform::done(int result)
+{
+    try {
+        FormClose();
+    } catch (const std::exception &error) {
+        // The window stays open, so that the changed text is not lost.
+        platform::applicationErrorBox(this, QString::fromUtf8(error.what()));
+        return;
+    }
+    platform::prompts().closeSearchDialog(FindDialog1);
+    platform::prompts().closeSearchDialog(ReplaceDialog1);
+    QDialog::done(result);
+}
+
+void TF_Editform::keyPressEvent(QKeyEvent *event)
+{
+    // An editor window does not close on Escape.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,120 @@
+#pragma once
+// The internal text editor: one text area with File, Edit and Search menus.
+// The main window opens an archive member in it; when it closes after a
+// change it saves the working copy, asks "Update zipfile?" and leaves the
+// answer in Tag.
+
+#include "dialogs/TextFileForm.h"
+#include "dialogs/TextSearch.h"
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QMenuBar;
+class QPlainTextEdit;
+class QPrinter;
+
+class TF_Editform : public QDialog {
+    Q_OBJECT
+public:
+    explicit TF_Editform(QWidget *parent = nullptr);
+    ~TF_Editform() override;
+
+    // Tag as hand-over code with the main window.
+    static constexpr int TagMember = 1;   // holds a member opened by the main window
+    static constexpr int TagUpdate = 2;   // changed, and the user wants the archive updated
+    static constexpr int TagDiscard = 0;  // changed, not wanted: the working copy is gone
+
+    QMenuBar *MainMenu = nullptr;
+    QPlainTextEdit *Memo1 = nullptr;
+    QAction *FileNewItem = nullptr;
+    QAction *FileOpenItem = nullptr;
+    QAction *FileSaveItem = nullptr;
+    QAction *FileSaveAsItem = nullptr;
+    QAction *FilePrintItem = nullptr;
+    QAction *PrinterSetup1 = nullptr;
+    QAction *FileExitItem = nullptr;
+    QAction *EditUndoItem = nullptr;
+    QAction *EditCutItem = nullptr;
+    QAction *EditCopyItem = nullptr;
+    QAction *EditPasteItem = nullptr;
+    QAction *SelectAll1 = nullptr;
+    QAction *Search1 = nullptr;
+    QAction *Replace1 = nullptr;
+    QAction *SearchAgain1 = nullptr;
+
+    int Tag = 0;
+    bool TextChanged = false;
+    QString MemberPath;
+
+    // What the platform's file dialogs keep between openings. The open
+    // dialog's file name is the current file; empty means none yet.
+    struct FileDialogState {
+        QString FileName;
+        QString InitialDir;
+    };
+    FileDialogState OpenDialog;
+    FileDialogState SaveDialog;
+
+    TextSearch Search;
+    platform::SearchDialog &FindDialog1 = Search.FindDialog1;
+    platform::SearchDialog &ReplaceDialog1 = Search.ReplaceDialog1;
+
+    // The main window's MemberName, read when the editor closes.
+    std::function<QString()> MemberNameSource;
+
+    // Replaces the text with the file's, remembering the file's form.
+    // Throws std::runtime_error when it cannot be read.
+    void loadFromFile(const QString &path);
+    // Writes the text in the form it was read. Throws when it cannot.
+    void saveToFile(const QString &path);
+    const TextFileForm &fileForm() const { return form_; }
+    // The text as it is saved, every line break a '\n'.
+    QString text() const;
+
+    static constexpr int DefaultWidth = 606;
+    static constexpr int DefaultHeight = 407;
+
+public slots:
+    void FileNew();
+    void FileOpen();
+    void FileSave();
+    void FileSaveAs();
+    void FilePrint();
+    void PrinterSetup1Click();
+    void FileExit();
+    void EditUndo();
+    void EditCut();
+    void EditCopy();
+    void EditPaste();
+    void SelectAll1Click();
+    void Search1Click();
+    void Replace1Click();
+    void RepeatLastFind1Click();
+    void FindDialog1Find();
+    void ReplaceDialog1Find();
+    void ReplaceDialog1Replace();
+    void Memo1Change();
+
+    // Every way of closing ends here: the close step runs first.
+    void done(int result) override;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void FormCreate();
+    void buildMenu();
+    // Saves a changed member and asks whether the archive is to be updated.
+    // Throws when the working copy cannot be saved.
+    void FormClose();
+    // A relative current file name lies in the working directory.
+    QString currentFilePath() const;
+    QPrinter &printer();
+    void guarded(const std::function<void()> &handler);
+
+    TextFileForm form_;
+    std::unique_ptr<QPrinter> printer_;
+};

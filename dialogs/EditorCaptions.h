@@ -1,0 +1,22 @@
+#pragma once
+// The editor's window captions and file dialog settings.
+
+#include <QString>
+
+namespace editor {
+
+inline const QString CaptionPrefix = QStringLiteral("Orvex 97 Internal editor - ");
+inline const QString NoName = QStringLiteral("Noname");
+// Matches .txt in any case, as the dialogs did on a case-blind file system.
+inline const QString FileFilter = QStringLiteral("Text Filer (*.[tT][xX][tT])");
+
+// "Noname - " followed by the application's title.
+QString creationCaption(const QString &applicationTitle);
+// After New: "Orvex 97 Internal editor - Noname".
+QString newFileCaption();
+// After Open, Save As and opening a member: the prefix and the name's last
+// component (the text after its last '/').
+QString fileCaption(const QString &name);
+QString lastComponent(const QString &name);
+
+}  // namespace editor

@@ -1,0 +1,36 @@
+#include "dialogs/RadioGroup.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+TRadioGroup::TRadioGroup(const QString &caption, const QStringList &items, QWidget *parent)
+    : QGroupBox(caption, parent), group_(new QButtonGroup(this))
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->setSpacing(2);
+    for (int i = 0; i < items.size(); ++i) {
+        auto *button = new QRadioButton(items[i], this);
+        group_->addButton(button, i);
+        layout->addWidget(button);
+        buttons_.append(button);
+    }
+    setItemIndex(0);
+}
+
+int TRadioGroup::ItemIndex() const
+{
+    return group_->checkedId();
+}
+
+void TRadioGroup::setItemIndex(int index)
+{
+    if (QRadioButton *chosen = button(index))
+        chosen->setChecked(true);
+}
+
+QRadioButton *TRadioGroup::button(int index) const
+{
+    return index >= 0 && index < buttons_.size() ? buttons_[index] : nullptr;
+}

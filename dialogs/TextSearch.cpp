@@ -1,0 +1,181 @@
+#include "dialogs/TextSearch.h"
+
+#include <algorithm>
+
+namespace {
+
+bool sameUpperCased(QStringView a, QStringView b)
+{
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (a[i].toUpper() != b[i].toUpper())
+            return false;
+    return true;
+}
+
+bool isWordCharacter(QChar c)
+{
+    return c.isLetterOrNumber() || c == QLatin1Char('_');
+}
+
+}  // namespace
+
+int FindInBuffer(QStringView buffer, int n, int selStart, int selLength, QStringView pattern,
+                 const SearchOptions &options)
+{
+    n = std::min<int>(n, int(buffer.size()));
+    const int m = int(pattern.size());
+    int start = 0;
+    int count = 0;
+    if (options.down) {
+        start = selStart + selLength;
+        count = n - start - m;
+        if (count < 0)
+            return -1;
+    } else {
+        start = selStart - m;
+        count = start;
+    }
+    if (start < 0 || start > n)
+        return -1;
+    const int step = options.down ? 1 : -1;
+    for (int i = 0, position = start; i <= count; ++i, position += step) {
+        const QStringView candidate = buffer.mid(position, m);
+        if (options.matchCase ? candidate == pattern : sameUpperCased(candidate, pattern))
+            return position;
+    }
+    return -1;
+}
+
+int findForward(QStringView text, int start, QStringView pattern, bool matchCase, bool wholeWord)
+{
+    if (pattern.isEmpty() || start > text.size())
+        return -1;
+    const Qt::CaseSensitivity cs = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    for (qsizetype at = text.indexOf(pattern, std::max(start, 0), cs); at >= 0;
+         at = text.indexOf(pattern, at + 1, cs)) {
+        const qsizetype end = at + pattern.size();
+        if (!wholeWord
+            || ((at == 0 || !isWordCharacter(text[at - 1])) && (end == text.size() || !isWordCharacter(text[end]))))
+            return int(at);
+    }
+    return -1;
+}
+
+StringText::StringText(QString text, int selStart, int selLength) : text_(std::move(text))
+{
+    select(selStart, selLength);
+}
+
+void StringText::select(int start, int length)
+{
+    start_ = std::clamp(start, 0, int(text_.size()));
+    length_ = std::clamp(length, 0, int(text_.size()) - start_);
+}
+
+void StringText::replaceSelection(const QString &replacement)
+{
+    text_.replace(start_, length_, replacement);
+    start_ += int(replacement.size());
+    length_ = 0;
+}
+
+bool FindInText(EditableText &text, const QString &pattern, const SearchOptions &options)
+{
+    if (pattern.isEmpty())
+        return false;
+    // The whole text: the search has no length limit.
+    const QString &buffer = text.text();
+    const int n = int(buffer.size());
+    if (n == 0)
+        return false;
+    const int position = FindInBuffer(buffer, n, text.selStart(), text.selLength(), pattern, options);
+    if (position < 0)
+        return false;
+    text.select(position, int(pattern.size()));
+    return true;
+}
+
+TextSearch::TextSearch()
+{
+    resetOptions();
+}
+
+SearchOptions TextSearch::optionsOf(const platform::SearchDialog &dialog)
+{
+    return SearchOptions{dialog.down, dialog.matchCase, dialog.wholeWord};
+}
+
+void TextSearch::resetOptions()
+{
+    FindDialog1.down = true;
+    FindDialog1.matchCase = false;
+    FindDialog1.wholeWord = false;
+    FindDialog1.wholeWordHidden = false;
+    ReplaceDialog1.down = true;
+    ReplaceDialog1.matchCase = false;
+    ReplaceDialog1.wholeWord = false;
+    ReplaceDialog1.wholeWordHidden = true;
+    FindDialog1.stateChanged();
+    ReplaceDialog1.stateChanged();
+}
+
+void TextSearch::startFind(EditableText &text)
+{
+    text.select(0, 0);
+}
+
+void TextSearch::startReplace(EditableText &text)
+{
+    const int length = text.selLength();
+    if (length > 0 && length < MaxSelectionForFindText)
+        ReplaceDialog1.findText = text.selectedText();
+    ReplaceDialog1.down = true;
+    ReplaceDialog1.matchCase = false;
+    ReplaceDialog1.wholeWord = false;
+    ReplaceDialog1.wholeWordHidden = true;
+    ReplaceDialog1.stateChanged();
+}
+
+bool TextSearch::findNext(EditableText &text)
+{
+    const QString pattern = FindDialog1.findText;
+    const int start = text.selStart() + text.selLength();
+    const int position = findForward(text.text(), start, pattern, FindDialog1.matchCase, FindDialog1.wholeWord);
+    if (position >= 0)
+        text.select(position, int(pattern.size()));
+    ReplaceDialog1.findText = pattern;
+    // Match case and whole word hold for one search only.
+    resetOptions();
+    return position >= 0;
+}
+
+void TextSearch::takeReplaceFindText()
+{
+    FindDialog1.findText = ReplaceDialog1.findText;
+    FindDialog1.stateChanged();
+}
+
+bool TextSearch::replace(EditableText &text)
+{
+    const QString pattern = ReplaceDialog1.findText;
+    const SearchOptions options = optionsOf(ReplaceDialog1);
+    auto replaceMatch = [&] {
+        const int start = text.selStart();
+        text.replaceSelection(ReplaceDialog1.replaceText);
+        // Going up, the next search must end before the inserted text, or a
+        // replacement that contains the pattern would be found again.
+        if (!options.down)
+            text.select(start, 0);
+    };
+    // An empty pattern matches the empty selection: nothing to replace.
+    if (!pattern.isEmpty() && text.selectedText().compare(pattern, Qt::CaseInsensitive) == 0)
+        replaceMatch();
+    bool found = FindInText(text, pattern, options);
+    if (ReplaceDialog1.pressed == platform::SearchDialog::Button::ReplaceAll) {
+        while (found) {
+            replaceMatch();
+            found = FindInText(text, pattern, options);
+        }
+    }
+    return found;
+}

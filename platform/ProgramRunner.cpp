@@ -1,0 +1,36 @@
+#include "platform/ProgramRunner.h"
+
+#include <QProcess>
+
+namespace platform {
+
+QStringList argumentVector(const QString &path, const QStringList &parameters)
+{
+    QStringList arguments{path};
+    arguments += parameters;
+    return arguments;
+}
+
+bool RunProgram(const QString &path, const QStringList &parameters, uint8_t showState, bool wait)
+{
+    (void)showState;
+    const QStringList arguments = argumentVector(path, parameters);
+    if (path.isEmpty())
+        return false;
+    if (!wait)
+        return QProcess::startDetached(arguments.front(), arguments.mid(1));
+
+    QProcess process;
+    process.setProgram(arguments.front());
+    process.setArguments(arguments.mid(1));
+    // A program that reads its input must not wait on a pipe nobody writes.
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start();
+    if (!process.waitForStarted(-1))
+        return false;
+    process.waitForFinished(-1);
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+}  // namespace platform

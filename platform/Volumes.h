@@ -1,0 +1,36 @@
+#pragma once
+// The volumes a user picks from where the program offers "drives": the root
+// file system and every other mounted real file system.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace platform {
+
+struct Volume {
+    QString rootPath;      // "/", "/media/anna/STICK"
+    QString displayName;   // the file system's label, else the root path
+};
+
+// The mounted volumes, "/" first, the others by root path.
+QList<Volume> volumes();
+
+// One mount as the system reports it; what volumes() chooses from.
+struct MountPoint {
+    QString rootPath;
+    QByteArray fileSystemType;
+    QString label;
+    bool ready = true;
+    bool directory = true;   // a bind mount of a single file is not a volume
+};
+
+// Leaves out pseudo and system file systems, mounts that are not ready and
+// mounts of single files, keeps one volume per root path and always lists "/".
+QList<Volume> selectVolumes(const QList<MountPoint> &mounts);
+
+// The index in `list` of the volume holding `path`: the one with the longest
+// root path that is `path` itself or one of its parent directories; -1 when none.
+int volumeIndexOf(const QList<Volume> &list, const QString &path);
+
+}  // namespace platform

@@ -1,0 +1,257 @@
+// The add command of the main window, driven headless through the real add
+// dialog and the real engine libraries.
+#include "app/AddCommand.h"
+#include "app/Application.h"
+#include "app/Mainform.h"
+#include "dialogs/AddForm.h"
+#include "dialogs/DialogCancelled.h"
+#include "dialogs/MsgForm.h"
+#include "platform/Prompts.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QMetaObject>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "QStringPrinter.h"
+
+namespace {
+
+int argc = 1;
+char arg0[] = "app_tests";
+char *argv[] = {arg0, nullptr};
+
+void ensureApplication()
+{
+    if (QCoreApplication::instance())
+        return;
+    auto *application = new OrvexApplication(argc, argv);
+    setUpApplication(*application);
+}
+
+void writeFile(const QString &path, int size)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(QByteArray(size, 'x'));
+}
+
+class AddCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureApplication();
+        script = platform::ScriptedPrompts::install();
+        ASSERT_TRUE(dir.isValid());
+        root = dir.path();
+        ASSERT_TRUE(QDir(root).mkpath("folder/sub"));
+        writeFile(root + "/folder/a.txt", 100);
+        writeFile(root + "/folder/sub/b.txt", 5000);
+        windows = ApplicationWindows::create({});
+    }
+    void TearDown() override
+    {
+        windows.reset();
+        platform::setPromptHandler(nullptr);
+    }
+
+    TMainform &form() { return *windows->Mainform; }
+    TAddForm &dialog() { return *windows->AddForm; }
+    TZipEngine &engine() { return windows->Mainform->ZipEngine1; }
+
+    // Names a new archive in the temporary directory through New archive.
+    QString newArchive(const QString &name = QStringLiteral("out.zip"))
+    {
+        script->fileAnswers.push_back(root + "/" + name);
+        form().BU_NewClick();
+        return root + "/" + name;
+    }
+
+    // Runs the add command; `interaction` runs inside the dialog's opening.
+    void add(const std::function<void()> &interaction)
+    {
+        dialogShown = false;
+        QMetaObject::invokeMethod(
+            &dialog(),
+            [this, interaction] {
+                dialogShown = dialog().isVisible();
+                interaction();
+            },
+            Qt::QueuedConnection);
+        form().BU_AddClick();
+    }
+
+    void addEntry(const QString &path)
+    {
+        const QFileInfo info(path);
+        if (info.isDir()) {
+            dialog().setDirectory(path);
+            dialog().BitBtn7->click();
+            return;
+        }
+        dialog().setDirectory(info.path());
+        const auto items = dialog().FileListBox1->findItems(info.fileName(), Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << path.toStdString();
+        items.front()->setSelected(true);
+        dialog().BitBtn6->click();
+    }
+
+    std::vector<std::string> storedNames()
+    {
+        std::vector<std::string> names;
+        for (int i = 0; i < engine().EntryCount(); ++i)
+            names.push_back(engine().Entries(i).FileName);
+        return names;
+    }
+
+    // The stored form of an absolute path below the temporary directory.
+    std::string stored(const QString &relative) { return (root.mid(1) + "/" + relative).toStdString(); }
+
+    // The texts of the message boxes shown so far.
+    QStringList texts()
+    {
+        QStringList result;
+        for (const platform::PromptRecord &record : script->shown)
+            if (record.kind == platform::PromptRecord::Kind::MessageBox)
+                result << record.text;
+        return result;
+    }
+
+    std::shared_ptr<platform::ScriptedPrompts> script;
+    QTemporaryDir dir;
+    QString root;
+    std::unique_ptr<ApplicationWindows> windows;
+    bool dialogShown = false;
+};
+
+}  // namespace
+
+TEST_F(AddCommandTest, WithoutAnArchiveNameTheDialogIsNotShown)
+{
+    add([this] { dialog().BitBtn1->click(); });
+    EXPECT_FALSE(dialogShown);
+    EXPECT_EQ(texts(), QStringList({"You must create a new zipfile or open a zipfile first!"}));
+    QCoreApplication::processEvents();   // the queued interaction must not reach a later opening
+}
+
+TEST_F(AddCommandTest, OkAddsTheListWithItsOptionsAndLevelAndEmptiesIt)
+{
+    const QString archive = newArchive();
+    form().ShowMsg->setChecked(true);
+    // A name with pattern characters is the file itself, not a pattern.
+    writeFile(root + "/folder/[ab] ?.txt", 3);
+    add([this] {
+        addEntry(root + "/folder/[ab] ?.txt");
+        addEntry(root + "/folder/a.txt");
+        addEntry(root + "/folder/sub/b.txt");
+        dialog().CB_Timestamp->click();
+        dialog().tb_complevel->setValue(0);
+        dialog().BitBtn1->click();
+    });
+    EXPECT_TRUE(dialogShown);
+    EXPECT_EQ(script->shown.back().text, "3 files were added");
+    EXPECT_EQ(script->shown.back().caption, "Information");
+    EXPECT_EQ(windows->Msgform->logLines().front(), "Beginning Add to " + archive);
+    // Without Save DirNames the bare names are stored.
+    EXPECT_EQ(storedNames(), (std::vector<std::string>{"[ab] ?.txt", "a.txt", "b.txt"}));
+    EXPECT_EQ(engine().AddOptions, AddOpts{AddZipTime});
+    EXPECT_EQ(engine().AddCompLevel, 0);
+    EXPECT_EQ(engine().Entries(1).Method, 0);   // level 0 stores
+    EXPECT_TRUE(dialog().entries().isEmpty());
+}
+
+TEST_F(AddCommandTest, EachOptionBoxReachesItsAddOptionAndTheLevelReachesTheEngine)
+{
+    newArchive();
+    const struct {
+        QCheckBox *TAddForm::*box;
+        AddOpts expected;
+    } cases[] = {
+        {&TAddForm::DirNameCB, {AddDirNames, AddRecurseDirs}}, {&TAddForm::CB_ForceDos, {AddForceDOS}},
+        {&TAddForm::CB_Move, {AddMove}},                       {&TAddForm::Ch_Update, {AddUpdate}},
+    };
+    int level = 1;
+    for (const auto &c : cases) {
+        writeFile(root + "/file.txt", 10);
+        add([&] {
+            addEntry(root + "/file.txt");
+            (dialog().*c.box)->click();
+            dialog().tb_complevel->setValue(level);
+            dialog().BitBtn1->click();
+        });
+        EXPECT_EQ(engine().AddOptions, c.expected);
+        EXPECT_EQ(engine().zipCallRecord().Level, level++);
+        // "Delete file(s) after" removes the original once it is in the archive.
+        EXPECT_EQ(QFile::exists(root + "/file.txt"), c.box != &TAddForm::CB_Move);
+        (dialog().*c.box)->setChecked(false);   // the boxes keep their state between openings
+    }
+}
+
+TEST_F(AddCommandTest, OnlyOkRunsTheAddAndAnEmptyListIsReported)
+{
+    newArchive();
+    // Cancel after an add action: nothing happens and the list is kept.
+    add([this] {
+        addEntry(root + "/folder/a.txt");
+        dialog().BitBtn2->click();
+    });
+    EXPECT_TRUE(dialogShown);
+    // Cancel at once: nothing happens either, although the list is not empty.
+    add([this] { dialog().BitBtn2->click(); });
+    EXPECT_EQ(texts(), QStringList());
+    EXPECT_FALSE(QFile::exists(root + "/out.zip"));
+
+    // OK at once adds what was left in the list.
+    add([this] { dialog().BitBtn1->click(); });
+    EXPECT_EQ(texts(), QStringList({"1 files were added"}));
+    EXPECT_EQ(storedNames(), std::vector<std::string>{"a.txt"});
+
+    add([this] { dialog().BitBtn2->click(); });
+    add([this] { dialog().BitBtn1->click(); });
+    EXPECT_EQ(texts(), QStringList({"1 files were added", "No files selected!"}));
+    EXPECT_EQ(script->shown.back().caption, "Warning");
+}
+
+TEST_F(AddCommandTest, TheDialogStartsInTheFolderOfTheArchiveLastChosen)
+{
+    dialog().setDirectory(root + "/folder/sub");
+    newArchive("folder/x.zip");
+    QString shown;
+    add([&] {
+        shown = dialog().directory();
+        dialog().BitBtn2->click();
+    });
+    EXPECT_EQ(shown, root + "/folder");
+}
+
+TEST_F(AddCommandTest, AFolderIsStoredAsTheEngineRulesPromise)
+{
+    newArchive();
+    // Save DirNames with Recurse Dirs: the whole tree under its full path.
+    add([this] {
+        addEntry(root + "/folder");
+        dialog().DirNameCB->click();
+        dialog().BitBtn1->click();
+    });
+    EXPECT_EQ(script->shown.back().text, "4 files were added");
+    EXPECT_EQ(storedNames(), (std::vector<std::string>{stored("folder/"), stored("folder/a.txt"),
+                                                       stored("folder/sub/"), stored("folder/sub/b.txt")}));
+
+    // Without either, a folder entry adds nothing; files keep their bare names.
+    newArchive("bare.zip");
+    add([this] {
+        addEntry(root + "/folder");
+        addEntry(root + "/folder/a.txt");
+        dialog().RecurseCB->click();   // unchecks both
+        dialog().BitBtn1->click();
+    });
+    EXPECT_EQ(script->shown.back().text, "1 files were added");
+    EXPECT_EQ(storedNames(), std::vector<std::string>{"a.txt"});
+}

@@ -1,0 +1,451 @@
+// Editing and running archive members from the main window, headless, with
+// scripted prompts and the real engine libraries; the working directory and
+// the program runner beneath them.
+#include "app/Application.h"
+#include "app/Mainform.h"
+#include "app/MemberCommands.h"
+#include "controls/SortableGrid.h"
+#include "dialogs/EditForm.h"
+#include "platform/AppDirectory.h"
+#include "platform/ProgramRunner.h"
+#include "platform/Prompts.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMetaObject>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <utility>
+
+#include "QStringPrinter.h"
+
+namespace {
+
+int argc = 1;
+char arg0[] = "app_tests";
+char *argv[] = {arg0, nullptr};
+
+void ensureApplication()
+{
+    if (QApplication::instance())
+        return;
+    auto *application = new OrvexApplication(argc, argv);
+    setUpApplication(*application);
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes, QFileDevice::Permissions permissions = {})
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    if (permissions)
+        QFile::setPermissions(path, permissions);
+}
+
+const QFileDevice::Permissions Executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+
+void put16(QByteArray &out, uint32_t v)
+{
+    out += char(v & 0xFF);
+    out += char((v >> 8) & 0xFF);
+}
+void put32(QByteArray &out, uint32_t v)
+{
+    put16(out, v & 0xFFFF);
+    put16(out, v >> 16);
+}
+
+// A stored archive written byte by byte, for members the engine would not
+// write: names that leave the directory, a wrong CRC.
+QByteArray rawArchive(const std::vector<std::pair<QByteArray, QByteArray>> &members, uint32_t crc)
+{
+    QByteArray out, central;
+    for (const auto &[name, data] : members) {
+        const uint32_t offset = uint32_t(out.size());
+        auto header = [&](QByteArray &to, bool isCentral) {
+            put32(to, isCentral ? 0x02014b50 : 0x04034b50);
+            if (isCentral)
+                put16(to, 20);
+            put16(to, 20);
+            put16(to, 0);
+            put16(to, 0);
+            put16(to, 0);
+            put16(to, 0x21);
+            put32(to, crc);
+            put32(to, uint32_t(data.size()));
+            put32(to, uint32_t(data.size()));
+            put16(to, uint32_t(name.size()));
+            put16(to, 0);
+            if (isCentral) {
+                put16(to, 0);
+                put16(to, 0);
+                put16(to, 0);
+                put32(to, 0);
+                put32(to, offset);
+            }
+            to += name;
+        };
+        header(out, false);
+        out += data;
+        header(central, true);
+    }
+    const uint32_t centralOffset = uint32_t(out.size());
+    out += central;
+    put32(out, 0x06054b50);
+    put32(out, 0);
+    put16(out, uint32_t(members.size()));
+    put16(out, uint32_t(members.size()));
+    put32(out, uint32_t(central.size()));
+    put32(out, centralOffset);
+    put16(out, 0);
+    return out;
+}
+
+class ShowWatcher : public QObject {
+public:
+    std::function<void()> onShow;
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && onShow) {
+            QMetaObject::invokeMethod(this, std::exchange(onShow, nullptr), Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+struct MemberFile {
+    QString name;
+    QByteArray data;
+    QFileDevice::Permissions permissions = {};
+};
+
+class MemberCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureApplication();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        ASSERT_TRUE(dir.isValid() && cache.isValid());
+        savedDirectory = QDir::currentPath();
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+        workDir = cache.path() + QStringLiteral("/orvex97/work/");
+        script = platform::ScriptedPrompts::install();
+        windows = ApplicationWindows::create({});
+    }
+    void TearDown() override
+    {
+        windows.reset();
+        platform::setPromptHandler(nullptr);
+        QDir::setCurrent(savedDirectory);
+        qunsetenv("XDG_CACHE_HOME");
+        QLocale::setDefault(QLocale::c());
+    }
+
+    TMainform &form() { return *windows->Mainform; }
+    TF_Editform &editor() { return *windows->F_Editform; }
+    TSortableGrid &grid() { return *windows->Mainform->StringGrid1; }
+
+    // An archive made by the engine, members stored with their directories.
+    QString makeArchive(const std::vector<MemberFile> &members)
+    {
+        const QString source = dir.filePath(QStringLiteral("source"));
+        std::vector<std::string> specs;
+        for (const MemberFile &m : members) {
+            writeFile(source + QLatin1Char('/') + m.name, m.data, m.permissions);
+            specs.push_back(m.name.toStdString());
+        }
+        const QString archive = dir.filePath(QStringLiteral("test.zip"));
+        QFile::remove(archive);
+        TZipEngine engine;
+        engine.setZipFilename(archive.toStdString());
+        engine.AddOptions = AddOpts{AddDirNames};
+        engine.FileSpecs = specs;
+        QDir::setCurrent(source);
+        engine.Add();
+        QDir::setCurrent(savedDirectory);
+        EXPECT_EQ(engine.LastResult, int(members.size()));
+        return archive;
+    }
+
+    void open(const QString &archive)
+    {
+        script->fileAnswers.push_back(archive);
+        form().BU_OpenClick();
+        script->shown.clear();
+    }
+
+    void selectRows(int top, int bottom) { grid().setSelection(TGridRect{0, top, 3, bottom}); }
+
+    // What the user does in the editor once it is shown; it is then closed.
+    // Posted only when the editor shows: the extraction before it lets
+    // pending events through.
+    void whenEditorOpens(std::function<void(TF_Editform &)> action = {})
+    {
+        watcher.onShow = [this, action] {
+            editorShown = true;
+            shownText = editor().text();
+            shownCaption = editor().windowTitle();
+            if (action)
+                action(editor());
+            editor().close();
+        };
+        editor().installEventFilter(&watcher);
+    }
+
+    static void typeAtStart(TF_Editform &editor, const QString &text) { editor.Memo1->insertPlainText(text); }
+
+    std::vector<std::string> memberNames()
+    {
+        std::vector<std::string> names;
+        for (int i = 0; i < form().ZipEngine1.EntryCount(); ++i)
+            names.push_back(form().ZipEngine1.Entries(i).FileName);
+        return names;
+    }
+
+    // A member's data as another extraction finds it.
+    QByteArray memberData(const QString &archive, const QString &name)
+    {
+        QTemporaryDir out;
+        TZipEngine engine;
+        engine.setZipFilename(archive.toStdString());
+        engine.ExtrBaseDir = out.path().toStdString();
+        engine.ExtrOptions = ExtrOpts{ExtrDirNames, ExtrOverWrite};
+        engine.FileSpecs = {name.toStdString()};
+        engine.Extract();
+        QDir::setCurrent(savedDirectory);
+        return readBytes(out.filePath(name));
+    }
+
+    QTemporaryDir dir;
+    QTemporaryDir cache;
+    QString workDir;
+    QString savedDirectory;
+    std::shared_ptr<platform::ScriptedPrompts> script;
+    std::unique_ptr<ApplicationWindows> windows;
+    ShowWatcher watcher;
+    bool editorShown = false;
+    QString shownText;
+    QString shownCaption;
+};
+
+}  // namespace
+
+TEST_F(MemberCommands, EditingWithoutAChangeLeavesTheArchiveAndTheCopy)
+{
+    const QString archive = makeArchive({{"a.txt", "alpha\n"}, {"REPORT.TXT", "report\r\n"}});
+    open(archive);
+    const QByteArray before = readBytes(archive);
+    selectRows(2, 2);
+    grid().setCells(1, 1, QStringLiteral("marker"));
+    whenEditorOpens();
+    form().Viewfile1Click();
+
+    EXPECT_TRUE(editorShown);
+    EXPECT_EQ(shownText, "report\n");
+    EXPECT_EQ(shownCaption, "Orvex 97 Internal editor - REPORT.TXT");
+    EXPECT_EQ(form().MemberName, "REPORT.TXT");
+    EXPECT_EQ(editor().OpenDialog.FileName, "REPORT.TXT");
+    EXPECT_EQ(editor().SaveDialog.FileName, "REPORT.TXT");
+    EXPECT_EQ(editor().Tag, TF_Editform::TagMember);
+    EXPECT_TRUE(script->shown.empty());
+    EXPECT_EQ(readBytes(archive), before);
+    EXPECT_EQ(grid().Cells(1, 1), "marker");  // not refilled
+    EXPECT_EQ(readBytes(workDir + "REPORT.TXT"), "report\r\n");
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(workDir).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+}
+
+TEST_F(MemberCommands, AChangeAnsweredYesReplacesTheMemberInPlace)
+{
+    const QString archive = makeArchive({{"a.txt", "alpha\n"}, {"b.txt", "beta\n"}, {"c.txt", "gamma\n"}});
+    open(archive);
+    form().ZipEngine1.AddCompLevel = 0;
+    selectRows(2, 3);  // only the top row of the block is edited
+    grid().setCells(1, 1, QStringLiteral("marker"));
+    script->buttonAnswers.push_back(0);  // "Update zipfile?" yes
+    whenEditorOpens([](TF_Editform &e) { typeAtStart(e, QStringLiteral("new ")); });
+    form().Viewfile1Click();
+
+    ASSERT_TRUE(editorShown);
+    ASSERT_EQ(script->shown.size(), 1u);
+    EXPECT_EQ(script->shown[0].text, "Update zipfile?");
+    EXPECT_EQ(form().MemberName, "b.txt");
+    EXPECT_EQ(memberNames(), (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
+    EXPECT_EQ(memberData(archive, "b.txt"), "new beta\n");
+    EXPECT_EQ(memberData(archive, "c.txt"), "gamma\n");
+    EXPECT_NE(grid().Cells(1, 1), "marker");  // refilled
+    EXPECT_EQ(form().ZipEngine1.AddCompLevel, 9);
+    EXPECT_FALSE(QFile::exists(workDir + "b.txt"));
+}
+
+TEST_F(MemberCommands, AChangeAnsweredNoLeavesTheArchiveAndNoCopy)
+{
+    const QString archive = makeArchive({{"a.txt", "alpha\n"}});
+    open(archive);
+    const QByteArray before = readBytes(archive);
+    selectRows(1, 1);
+    script->buttonAnswers.push_back(1);  // no
+    whenEditorOpens([](TF_Editform &e) { typeAtStart(e, QStringLiteral("x")); });
+    form().Viewfile1Click();
+
+    ASSERT_TRUE(editorShown);
+    EXPECT_EQ(editor().Tag, TF_Editform::TagDiscard);
+    EXPECT_EQ(readBytes(archive), before);
+    EXPECT_FALSE(QFile::exists(workDir + "a.txt"));
+}
+
+TEST_F(MemberCommands, AMemberInADirectoryReplacesItself)
+{
+    const QString archive = makeArchive({{"readme.txt", "top\n"}, {"docs/readme.txt", "inner\n"}});
+    open(archive);
+    selectRows(2, 2);
+    ASSERT_EQ(grid().Cells(0, 2), "docs/readme.txt");
+    script->buttonAnswers.push_back(0);
+    whenEditorOpens([](TF_Editform &e) { typeAtStart(e, QStringLiteral("edited ")); });
+    form().Viewfile1Click();
+
+    ASSERT_TRUE(editorShown);
+    EXPECT_EQ(shownText, "inner\n");
+    EXPECT_EQ(shownCaption, "Orvex 97 Internal editor - readme.txt");
+    EXPECT_EQ(editor().MemberPath, workDir + "docs/readme.txt");
+    EXPECT_EQ(memberNames(), (std::vector<std::string>{"readme.txt", "docs/readme.txt"}));
+    EXPECT_EQ(memberData(archive, "docs/readme.txt"), "edited inner\n");
+    EXPECT_EQ(memberData(archive, "readme.txt"), "top\n");
+    EXPECT_FALSE(QFileInfo::exists(workDir + "docs"));
+}
+
+TEST_F(MemberCommands, NoNameSelectedIsAWarning)
+{
+    form().Viewfile1Click();
+    form().Executefile1Click();
+    ASSERT_EQ(script->shown.size(), 2u);
+    for (const auto &shown : script->shown) {
+        EXPECT_EQ(shown.caption, "Warning");
+        EXPECT_EQ(shown.text, "Error :No file selected");
+    }
+    EXPECT_EQ(form().ZipEngine1.FileSpecs, std::vector<std::string>{""});
+
+    // With the archive deleted the grid is down to its title row.
+    open(makeArchive({{"a.txt", "alpha\n"}}));
+    script->buttonAnswers.push_back(0);
+    form().BU_DeleteClick();
+    script->shown.clear();
+    form().Viewfile1Click();
+    ASSERT_EQ(script->shown.size(), 1u);
+    EXPECT_EQ(script->shown[0].text, "Error :No file selected");
+    EXPECT_EQ(form().ZipEngine1.FileSpecs, std::vector<std::string>{""});
+}
+
+TEST_F(MemberCommands, AMemberThatIsNotExtractedIsNotEditedFromAnOldCopy)
+{
+    const QString archive = dir.filePath(QStringLiteral("raw.zip"));
+    writeFile(archive, rawArchive({{"bad.txt", "fresh"}, {"../evil.txt", "evil"}}, 0x12345678));
+    open(archive);
+    writeFile(workDir + "bad.txt", "stale copy");
+    writeFile(cache.path() + "/orvex97/evil.txt", "outside");
+
+    for (int row : {1, 2}) {
+        SCOPED_TRACE(row);
+        script->shown.clear();
+        selectRows(row, row);
+        whenEditorOpens();
+        form().Viewfile1Click();
+        EXPECT_FALSE(editorShown);
+        ASSERT_FALSE(script->shown.empty());
+        EXPECT_TRUE(script->shown.front().text.startsWith("Error message from DLL: "));
+        EXPECT_EQ(script->shown.back().icon, platform::IconKind::Stop);
+        EXPECT_TRUE(script->shown.back().text.startsWith("Cannot open file"));
+    }
+    EXPECT_FALSE(QFile::exists(workDir + "bad.txt"));
+    EXPECT_EQ(readBytes(cache.path() + "/orvex97/evil.txt"), "outside");
+}
+
+TEST_F(MemberCommands, RunningMembersWaitsAndReportsNothing)
+{
+    const QString archive = makeArchive({
+        {"ok.sh", "#!/bin/sh\necho \"ran in $(pwd)\" > ran.txt\nexit 0\n", Executable},
+        {"bin/fail.sh", "#!/bin/sh\necho failed > failed.txt\nexit 3\n", Executable},
+        {"notes.txt", "just text\n"},
+    });
+    open(archive);
+    for (int row : {1, 2, 3}) {
+        selectRows(row, row);
+        form().Executefile1Click();
+    }
+    EXPECT_TRUE(script->shown.empty());
+    // Each ran to its end before the command returned, in the working directory.
+    EXPECT_EQ(readBytes(workDir + "ran.txt"), "ran in " + QFile::encodeName(workDir.chopped(1)) + "\n");
+    EXPECT_EQ(readBytes(workDir + "failed.txt"), "failed\n");
+    EXPECT_TRUE(QFileInfo(workDir + "bin/fail.sh").isExecutable());
+    EXPECT_EQ(readBytes(workDir + "notes.txt"), "just text\n");  // the copy stays
+}
+
+TEST(ProgramRunner, RunsTheProgramWithItsArgumentsAndWaitsForItsStatus)
+{
+    QTemporaryDir dir;
+    const QString script = dir.filePath(QStringLiteral("my script.sh"));
+    writeFile(script, "#!/bin/sh\nprintf '%s|' \"$@\" > \"$(dirname \"$0\")/args.txt\"\nexit \"$1\"\n", Executable);
+    EXPECT_EQ(platform::argumentVector(script, {"0", "two words"}), (QStringList{script, "0", "two words"}));
+    EXPECT_TRUE(platform::RunProgram(script, {"0", "two words", "$HOME;x"}, platform::ShowNormal, true));
+    EXPECT_EQ(readBytes(dir.filePath("args.txt")), "0|two words|$HOME;x|");
+    EXPECT_FALSE(platform::RunProgram(script, {"3"}, platform::ShowNormal, true));
+
+    const QString text = dir.filePath(QStringLiteral("text.txt"));
+    writeFile(text, "not a program\n");
+    EXPECT_FALSE(platform::RunProgram(text, {}, platform::ShowNormal, true));
+    EXPECT_FALSE(platform::RunProgram(dir.filePath("missing"), {}, platform::ShowNormal, true));
+    EXPECT_FALSE(platform::RunProgram(QString(), {}, platform::ShowNormal, true));
+}
+
+TEST(AppDirectory, LiesInTheCacheAndIsPrivate)
+{
+    QTemporaryDir home;
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedCache = qgetenv("XDG_CACHE_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CACHE_HOME", "relative/cache");  // not absolute: ignored
+    EXPECT_EQ(platform::appDirectoryPath(), home.path() + "/.cache/orvex97/work/");
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(home.path() + "/c"));
+    const QString path = platform::AppDirectory();
+    EXPECT_EQ(path, home.path() + "/c/orvex97/work/");
+    ::chmod(QFile::encodeName(path).constData(), 0755);
+    EXPECT_EQ(platform::AppDirectory(), path);  // set back to private
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    qputenv("HOME", savedHome);
+    if (savedCache.isNull())
+        qunsetenv("XDG_CACHE_HOME");
+    else
+        qputenv("XDG_CACHE_HOME", savedCache);
+}
+
+TEST(AppDirectory, WorkingCopyNamesStayInside)
+{
+    EXPECT_EQ(platform::workingCopyName("docs/readme.txt"), "docs/readme.txt");
+    EXPECT_EQ(platform::workingCopyName("/abs//./x.txt"), "abs/x.txt");
+    EXPECT_EQ(platform::workingCopyName("win\\path.txt"), "win/path.txt");
+    EXPECT_EQ(platform::workingCopyName("../x.txt"), "");
+    EXPECT_EQ(platform::workingCopyName("a/../../x.txt"), "");
+    EXPECT_EQ(platform::workingCopyName("docs/"), "");
+    EXPECT_EQ(platform::workingCopyName(""), "");
+    EXPECT_EQ(platform::workingCopyPath("/w/", "a b.txt"), "/w/a b.txt");
+    EXPECT_EQ(platform::relativeToDirectory("/w/", "/w/docs/a.txt"), "docs/a.txt");
+    EXPECT_EQ(platform::relativeToDirectory("/w/", "/other/a.txt"), "");
+    EXPECT_EQ(platform::relativeToDirectory("/w/", "/w/../a.txt"), "");
+}

@@ -1,0 +1,447 @@
+// The internal editor, headless, with scripted prompts: its menus, file
+// commands, searches through the dialogs, printing and the close step.
+#include "dialogs/EditForm.h"
+#include "dialogs/EditorCaptions.h"
+#include "dialogs/TextFileForm.h"
+#include "dialogs/TextPrinter.h"
+#include "platform/Prompts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCursor>
+#include <gtest/gtest.h>
+
+#include "../app/QStringPrinter.h"
+
+using platform::PromptRecord;
+using platform::SearchDialog;
+
+namespace {
+
+int argc = 1;
+char arg0[] = "dialogs_editor_tests";
+char *argv[] = {arg0, nullptr};
+
+void ensureApplication()
+{
+    static QApplication *application = [] {
+        auto *a = new QApplication(argc, argv);
+        a->setApplicationName(QStringLiteral("orvex97"));
+        a->setApplicationDisplayName(QStringLiteral("Tolvane Orvex '97"));
+        return a;
+    }();
+    (void)application;
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+class EditForm : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureApplication();
+        ASSERT_TRUE(cache.isValid());
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+        script = platform::ScriptedPrompts::install();
+        editor = std::make_unique<TF_Editform>();
+        workDir = cache.path() + QStringLiteral("/orvex97/work/");
+    }
+    void TearDown() override
+    {
+        editor.reset();
+        platform::setPromptHandler(nullptr);
+        qunsetenv("XDG_CACHE_HOME");
+    }
+
+    void setText(const QString &text, int caret)
+    {
+        editor->Memo1->setPlainText(text);
+        QTextCursor cursor = editor->Memo1->textCursor();
+        cursor.setPosition(caret);
+        editor->Memo1->setTextCursor(cursor);
+    }
+    void select(int start, int length)
+    {
+        QTextCursor cursor = editor->Memo1->textCursor();
+        cursor.setPosition(start);
+        cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+        editor->Memo1->setTextCursor(cursor);
+    }
+    int selStart() const { return editor->Memo1->textCursor().selectionStart(); }
+    int selLength() const
+    {
+        const QTextCursor c = editor->Memo1->textCursor();
+        return c.selectionEnd() - c.selectionStart();
+    }
+    void type(const QString &text) { editor->Memo1->insertPlainText(text); }
+
+    // The editor as the main window leaves it after opening a member.
+    void openMember(const QString &name, const QByteArray &bytes)
+    {
+        writeBytes(workDir + name, bytes);
+        editor->loadFromFile(workDir + name);
+        editor->Tag = TF_Editform::TagMember;
+        editor->TextChanged = false;
+        memberName = name;
+        editor->MemberNameSource = [this] { return memberName; };
+        editor->show();
+    }
+
+    QTemporaryDir cache;
+    QTemporaryDir files;
+    QString workDir;
+    QString memberName;
+    std::shared_ptr<platform::ScriptedPrompts> script;
+    std::unique_ptr<TF_Editform> editor;
+};
+
+}  // namespace
+
+TEST_F(EditForm, MenusCarryTheirCaptionsShortcutsAndHints)
+{
+    const struct {
+        const char *name, *caption, *shortcut, *hint;
+    } items[] = {
+        {"FileNewItem", "&New", "", "Create a new file"},
+        {"FileOpenItem", "&Open...", "", "Open an existing file"},
+        {"FileSaveItem", "&Save", "", "Save current file"},
+        {"FileSaveAsItem", "Save &As...", "", "Save current file under a new name"},
+        {"FilePrintItem", "&Print...", "", "Print current file"},
+        {"PrinterSetup1", "P&rinter settings...", "", ""},
+        {"FileExitItem", "&Exit", "", "Exit this application"},
+        {"EditUndoItem", "&Undo", "Ctrl+Z", "Undo the last action"},
+        {"EditCutItem", "&Cut", "Ctrl+X", "Delete selected item"},
+        {"EditCopyItem", "C&opy", "Ctrl+C", "Copy selected item to clipboard"},
+        {"EditPasteItem", "&Paste", "Ctrl+V", "Paste contents of clipboard"},
+        {"SelectAll1", "Select &All", "", ""},
+        {"Search1", "&Find...", "Ctrl+F", ""},
+        {"Replace1", "&Replace", "Ctrl+R", ""},
+        {"SearchAgain1", "Find &Next", "F3", ""},
+    };
+    for (const auto &item : items) {
+        SCOPED_TRACE(item.name);
+        const QAction *action = editor->findChild<QAction *>(QString::fromLatin1(item.name));
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->text(), QString::fromUtf8(item.caption));
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(item.shortcut)));
+        EXPECT_EQ(action->statusTip(), QString::fromLatin1(item.hint));
+    }
+    EXPECT_EQ(editor->windowTitle(), "Noname - Tolvane Orvex '97");
+    EXPECT_EQ(editor->size(), QSize(606, 407));
+    EXPECT_FALSE(editor->TextChanged);
+    EXPECT_EQ(editor->Tag, 0);
+    EXPECT_EQ(editor->OpenDialog.InitialDir, workDir);
+    EXPECT_EQ(editor->SaveDialog.InitialDir, workDir);
+}
+
+TEST(EditorCaptions, NameAfterTheLastSlash)
+{
+    EXPECT_EQ(editor::fileCaption(QStringLiteral("REPORT.TXT")), "Orvex 97 Internal editor - REPORT.TXT");
+    EXPECT_EQ(editor::fileCaption(QStringLiteral("/home/u/notes.txt")), "Orvex 97 Internal editor - notes.txt");
+    EXPECT_EQ(editor::fileCaption(QStringLiteral("docs/a:b.txt")), "Orvex 97 Internal editor - a:b.txt");
+    EXPECT_EQ(editor::newFileCaption(), "Orvex 97 Internal editor - Noname");
+}
+
+TEST_F(EditForm, NewAndOpenSetTheTextAndCaption)
+{
+    const QString path = files.filePath(QStringLiteral("notes.TXT"));
+    writeBytes(path, "first\nsecond\n");
+    editor->FileOpen();  // cancelled
+    ASSERT_EQ(script->shown.size(), 1u);
+    const PromptRecord dialog = script->shown.back();
+    EXPECT_EQ(dialog.kind, PromptRecord::Kind::OpenFile);
+    EXPECT_EQ(dialog.filter, "Text Filer (*.[tT][xX][tT])");
+    EXPECT_EQ(dialog.directory, workDir);
+    EXPECT_EQ(editor->windowTitle(), "Noname - Tolvane Orvex '97");
+
+    script->fileAnswers.push_back(path);
+    editor->FileOpen();
+    EXPECT_EQ(editor->text(), "first\nsecond\n");
+    EXPECT_EQ(editor->windowTitle(), "Orvex 97 Internal editor - notes.TXT");
+    EXPECT_EQ(editor->OpenDialog.FileName, path);
+
+    editor->FileNew();
+    EXPECT_EQ(editor->text(), "");
+    EXPECT_EQ(editor->OpenDialog.FileName, "");
+    EXPECT_EQ(editor->windowTitle(), "Orvex 97 Internal editor - Noname");
+
+    // A file that cannot be read ends in the application's error box.
+    script->fileAnswers.push_back(files.filePath(QStringLiteral("missing.txt")));
+    editor->FileOpen();
+    EXPECT_EQ(script->shown.back().icon, platform::IconKind::Stop);
+    EXPECT_TRUE(script->shown.back().text.startsWith("Cannot open file \"" + files.filePath("missing.txt") + "\""));
+    EXPECT_EQ(editor->OpenDialog.FileName, "");  // still no current file
+}
+
+TEST_F(EditForm, SaveWithoutANameActsAsSaveAs)
+{
+    editor->FileNew();
+    type(QStringLiteral("hello"));
+    editor->FileSave();  // Save As, cancelled: nothing written
+    ASSERT_EQ(script->shown.size(), 1u);
+    EXPECT_EQ(script->shown.back().kind, PromptRecord::Kind::SaveFile);
+    EXPECT_EQ(editor->OpenDialog.FileName, "");
+
+    const QString path = files.filePath(QStringLiteral("out.txt"));
+    script->fileAnswers.push_back(path);
+    editor->FileSave();
+    EXPECT_EQ(readBytes(path), "hello");
+    EXPECT_EQ(editor->windowTitle(), "Orvex 97 Internal editor - out.txt");
+    EXPECT_EQ(editor->OpenDialog.FileName, path);
+
+    // With a name, Save asks nothing.
+    type(QStringLiteral(" world"));
+    editor->FileSave();
+    EXPECT_EQ(script->shown.size(), 2u);
+    EXPECT_EQ(readBytes(path), "hello world");
+    EXPECT_TRUE(editor->TextChanged);  // saving does not clear it
+}
+
+TEST_F(EditForm, FilesAreSavedInTheFormTheyWereRead)
+{
+    const struct {
+        const char *name;
+        QByteArray bytes;
+    } cases[] = {
+        {"crlf-latin1.txt", QByteArray("line one\r\nGr\xFC\xDF" "e\r\n")},
+        {"rtf.txt", QByteArray("{\\rtf1\\ansi{\\fonttbl\\f0\\fswiss Helvetica;}\\f0\\pard\r\n{\\b bold} \\'e9t\\'e9\\par\r\n}")},
+        {"bom.txt", QByteArray("\xEF\xBB\xBFutf-8 \xE2\x82\xAC\n")},
+        {"nbsp.txt", QByteArray("a\xC2\xA0" "b\nno final break")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = files.filePath(QString::fromLatin1(c.name));
+        writeBytes(path, c.bytes);
+        editor->loadFromFile(path);
+        editor->saveToFile(path);
+        EXPECT_EQ(readBytes(path), c.bytes);
+    }
+    // The RTF file is edited as its own markup.
+    editor->loadFromFile(files.filePath(QStringLiteral("rtf.txt")));
+    EXPECT_EQ(editor->fileForm().kind, TextFileForm::Kind::Rtf);
+    EXPECT_TRUE(editor->text().startsWith("{\\rtf1\\ansi"));
+
+    // An edit keeps the line ends and the encoding of the rest.
+    const QString latin = files.filePath(QStringLiteral("crlf-latin1.txt"));
+    editor->loadFromFile(latin);
+    EXPECT_EQ(editor->text(), QString::fromUtf8("line one\nGrüße\n"));
+    editor->Memo1->moveCursor(QTextCursor::End);
+    type(QStringLiteral("new\n"));
+    editor->saveToFile(latin);
+    EXPECT_EQ(readBytes(latin), QByteArray("line one\r\nGr\xFC\xDF" "e\r\nnew\r\n"));
+    // A character Latin-1 cannot hold turns the file into UTF-8 rather than a '?'.
+    type(QString::fromUtf8("€"));
+    editor->saveToFile(latin);
+    EXPECT_EQ(readBytes(latin), QByteArray("line one\r\nGr\xC3\xBC\xC3\x9F" "e\r\nnew\r\n\xE2\x82\xAC"));
+}
+
+TEST_F(EditForm, SavingKeepsTheFilesPermissions)
+{
+    const QString path = files.filePath(QStringLiteral("run.sh"));
+    writeBytes(path, "#!/bin/sh\nexit 0\n");
+    const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    QFile::setPermissions(path, mode);
+    editor->loadFromFile(path);
+    type(QStringLiteral("# edited\n"));
+    editor->saveToFile(path);
+    EXPECT_TRUE(QFile::permissions(path).testFlag(QFileDevice::ExeOwner));
+    EXPECT_FALSE(QFile::permissions(path).testFlag(QFileDevice::ReadOther));
+    EXPECT_EQ(readBytes(path), "# edited\n#!/bin/sh\nexit 0\n");
+}
+
+TEST_F(EditForm, FindStartsAtTheTopAndF3GoesOn)
+{
+    setText(QStringLiteral("x needle y Needle z"), 15);
+    editor->Search1->trigger();
+    ASSERT_EQ(script->shown.back().kind, PromptRecord::Kind::FindDialog);
+    SearchDialog *find = script->openSearchDialog(SearchDialog::Kind::Find);
+    ASSERT_NE(find, nullptr);
+    find->findText = QStringLiteral("needle");
+    find->matchCase = true;
+    find->press(SearchDialog::Button::FindNext);
+    EXPECT_EQ(script->openSearchDialog(SearchDialog::Kind::Find), nullptr);  // closed by its button
+    EXPECT_EQ(selStart(), 2);
+    EXPECT_EQ(selLength(), 6);
+
+    editor->SearchAgain1->trigger();  // match case held for one search only
+    EXPECT_EQ(selStart(), 11);
+    const size_t shownBefore = script->shown.size();
+    editor->SearchAgain1->trigger();
+    ASSERT_EQ(script->shown.size(), shownBefore + 1);
+    EXPECT_EQ(script->shown.back().caption, "Information");
+    EXPECT_EQ(script->shown.back().text, "Text not found.");
+    EXPECT_EQ(selStart(), 11);
+}
+
+TEST_F(EditForm, ReplaceDialogReplacesAndReportsTheEnd)
+{
+    setText(QStringLiteral("a needle, b needle."), 0);
+    select(2, 6);
+    editor->Replace1->trigger();
+    SearchDialog *replace = script->openSearchDialog(SearchDialog::Kind::Replace);
+    ASSERT_NE(replace, nullptr);
+    EXPECT_EQ(replace->findText, "needle");
+    EXPECT_TRUE(replace->wholeWordHidden);
+    replace->replaceText = QStringLiteral("pin");
+    replace->press(SearchDialog::Button::Replace);
+    EXPECT_EQ(editor->text(), "a pin, b needle.");
+    EXPECT_EQ(selStart(), 9);
+    EXPECT_EQ(selLength(), 6);
+
+    replace->press(SearchDialog::Button::Replace);
+    EXPECT_EQ(editor->text(), "a pin, b pin.");
+    EXPECT_EQ(script->shown.back().caption, "Tolvane Orvex '97");
+    EXPECT_EQ(script->shown.back().text, "Cannot find \"needle\".");
+    EXPECT_NE(script->openSearchDialog(SearchDialog::Kind::Replace), nullptr);  // stays open
+
+    // Its Find Next hands the text to the find dialog and closes.
+    replace->findText = QStringLiteral("pin");
+    select(0, 0);
+    replace->press(SearchDialog::Button::FindNext);
+    EXPECT_EQ(script->openSearchDialog(SearchDialog::Kind::Replace), nullptr);
+    EXPECT_EQ(editor->FindDialog1.findText, "pin");
+    EXPECT_EQ(selStart(), 2);
+}
+
+TEST_F(EditForm, ReplaceAllIsUndoneInOneStep)
+{
+    setText(QStringLiteral("a a a"), 0);
+    editor->TextChanged = false;
+    editor->Replace1->trigger();
+    SearchDialog *replace = script->openSearchDialog(SearchDialog::Kind::Replace);
+    ASSERT_NE(replace, nullptr);
+    replace->findText = QStringLiteral("a");
+    replace->replaceText = QStringLiteral("aa");
+    const size_t shownBefore = script->shown.size();
+    replace->press(SearchDialog::Button::ReplaceAll);
+    EXPECT_EQ(editor->text(), "aa aa aa");
+    EXPECT_EQ(script->shown.size(), shownBefore);  // ends silently
+    EXPECT_TRUE(editor->TextChanged);
+    editor->EditUndoItem->trigger();
+    EXPECT_EQ(editor->text(), "a a a");
+}
+
+TEST_F(EditForm, PrintsEveryLineToThePrinterChosenInTheDialog)
+{
+    const QString pdf = files.filePath(QStringLiteral("out.pdf"));
+    editor->FilePrint();  // cancelled
+    EXPECT_EQ(script->shown.back().kind, PromptRecord::Kind::Print);
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    QString text;
+    for (int i = 1; i <= 150; ++i)
+        text += QStringLiteral("Line %1 of the member\n").arg(i);
+    setText(text, 0);
+    script->printAnswers.push_back(pdf);
+    editor->FilePrintItem->trigger();
+    const QByteArray bytes = readBytes(pdf);
+    ASSERT_TRUE(bytes.startsWith("%PDF"));
+    // 150 lines of an 11-pixel font do not fit one page.
+    const auto pages = QString::fromLatin1(bytes).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b")));
+    EXPECT_GE(pages, 2);
+
+    script->printerSetupAnswers.push_back([](QPrinter &printer) {
+        printer.setPageOrientation(QPageLayout::Landscape);
+    });
+    editor->PrinterSetup1->trigger();
+    EXPECT_EQ(script->shown.back().kind, PromptRecord::Kind::PrinterSetup);
+}
+
+TEST(TextPrinting, LinesSplitAndPagesFollow)
+{
+    ensureApplication();
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("lines.pdf")));
+    QFont font;
+    font.setPointSize(10);
+    EXPECT_EQ(printLines(printer, {QStringLiteral("one line")}, font), 1);
+    const QStringList many(400, QStringLiteral("x"));
+    const int pages = printLines(printer, many, font);
+    EXPECT_GE(pages, 4);
+    // A line as long as many short ones takes about as much paper.
+    const QString longLine = QStringList(4000, QStringLiteral("word")).join(QLatin1Char(' '));
+    EXPECT_GE(printLines(printer, {longLine}, font), 2);
+    EXPECT_EQ(printedLines(QStringLiteral("a\nb\n")), (QStringList{"a", "b"}));
+    EXPECT_EQ(printedLines(QStringLiteral("a\n\nb")), (QStringList{"a", "", "b"}));
+}
+
+TEST_F(EditForm, ClosingAMemberUnchangedAsksNothing)
+{
+    openMember(QStringLiteral("docs/a.txt"), "text\n");
+    editor->FileExitItem->trigger();
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_TRUE(script->shown.empty());
+    EXPECT_EQ(editor->Tag, TF_Editform::TagMember);
+    EXPECT_EQ(editor->MemberPath, workDir + "docs/a.txt");
+    EXPECT_EQ(readBytes(workDir + "docs/a.txt"), "text\n");
+
+    // Not in member mode: nothing at all.
+    editor->Tag = 0;
+    editor->MemberPath.clear();
+    editor->show();
+    type(QStringLiteral("x"));
+    editor->close();
+    EXPECT_TRUE(script->shown.empty());
+    EXPECT_EQ(editor->MemberPath, "");
+}
+
+TEST_F(EditForm, ClosingAChangedMemberSavesAndAsks)
+{
+    openMember(QStringLiteral("docs/a.txt"), "text\r\n");
+    editor->Memo1->moveCursor(QTextCursor::End);
+    type(QStringLiteral("more\n"));
+    script->buttonAnswers.push_back(0);  // Yes
+    editor->close();
+    ASSERT_EQ(script->shown.size(), 1u);
+    EXPECT_EQ(script->shown[0].caption, "Confirm");
+    EXPECT_EQ(script->shown[0].text, "Update zipfile?");
+    EXPECT_EQ(editor->Tag, TF_Editform::TagUpdate);
+    EXPECT_EQ(readBytes(workDir + "docs/a.txt"), "text\r\nmore\r\n");
+
+    openMember(QStringLiteral("docs/a.txt"), "text\n");
+    type(QStringLiteral("x"));
+    script->buttonAnswers.push_back(1);  // No
+    editor->close();
+    EXPECT_EQ(editor->Tag, TF_Editform::TagDiscard);
+    EXPECT_FALSE(QFile::exists(workDir + "docs/a.txt"));
+    EXPECT_FALSE(QFile::exists(workDir + "docs"));
+    EXPECT_TRUE(QFile::exists(workDir));
+}
+
+TEST_F(EditForm, AFailedSaveOnClosingKeepsTheEditorOpen)
+{
+    openMember(QStringLiteral("a.txt"), "text\n");
+    type(QStringLiteral("x"));
+    QFile::remove(workDir + "a.txt");
+    QDir().mkpath(workDir + "a.txt/in-the-way");
+    editor->close();
+    EXPECT_TRUE(editor->isVisible());
+    ASSERT_EQ(script->shown.size(), 1u);
+    EXPECT_EQ(script->shown[0].icon, platform::IconKind::Stop);  // no question asked
+    EXPECT_EQ(editor->Tag, TF_Editform::TagMember);
+    EXPECT_EQ(editor->text(), "xtext\n");
+
+    QTest::keyClick(editor.get(), Qt::Key_Escape);  // Escape does not close either
+    EXPECT_TRUE(editor->isVisible());
+}

@@ -1,0 +1,214 @@
+// The editor's searches on a plain text with a selection: the search
+// routines, find next, replace and replace all.
+#include "dialogs/TextSearch.h"
+
+#include <gtest/gtest.h>
+
+#include "../app/QStringPrinter.h"
+
+using Button = platform::SearchDialog::Button;
+
+namespace {
+
+SearchOptions down(bool matchCase = false) { return {true, matchCase, false}; }
+SearchOptions up(bool matchCase = false) { return {false, matchCase, false}; }
+
+}  // namespace
+
+TEST(FindInBuffer, DownStartsAtTheSelectionEndAndUpEndsAtItsStart)
+{
+    const QString text = QStringLiteral("abc abc abc");
+    // Down: a match must begin at or after the end of the selection.
+    EXPECT_EQ(FindInBuffer(text, 11, 0, 0, u"abc", down()), 0);
+    EXPECT_EQ(FindInBuffer(text, 11, 0, 3, u"abc", down()), 4);
+    EXPECT_EQ(FindInBuffer(text, 11, 1, 0, u"abc", down()), 4);
+    EXPECT_EQ(FindInBuffer(text, 11, 8, 0, u"abc", down()), 8);  // ends exactly at n
+    EXPECT_EQ(FindInBuffer(text, 11, 9, 0, u"abc", down()), -1);
+    // Up: a match must end at or before the start of the selection.
+    EXPECT_EQ(FindInBuffer(text, 11, 8, 3, u"abc", up()), 4);
+    EXPECT_EQ(FindInBuffer(text, 11, 7, 0, u"abc", up()), 4);
+    EXPECT_EQ(FindInBuffer(text, 11, 6, 0, u"abc", up()), 0);
+    EXPECT_EQ(FindInBuffer(text, 11, 3, 0, u"abc", up()), 0);
+    EXPECT_EQ(FindInBuffer(text, 11, 2, 0, u"abc", up()), -1);  // start would be negative
+}
+
+TEST(FindInBuffer, CaseAndLength)
+{
+    const QString text = QStringLiteral("Grüße GRÜSSE grÜße");
+    EXPECT_EQ(FindInBuffer(text, int(text.size()), 0, 0, u"GRÜ", down()), 0);
+    EXPECT_EQ(FindInBuffer(text, int(text.size()), 0, 0, u"GRÜ", down(true)), 6);
+    EXPECT_EQ(FindInBuffer(text, int(text.size()), 0, 1, u"grÜ", down(true)), 13);
+    // Only the first n characters are searched.
+    EXPECT_EQ(FindInBuffer(text, 15, 0, 1, u"grü", down()), 6);
+    EXPECT_EQ(FindInBuffer(text, 14, 7, 0, u"grü", down()), -1);
+    // A selection past n, or a pattern longer than the text.
+    EXPECT_EQ(FindInBuffer(text, 5, 9, 0, u"e", down()), -1);
+    EXPECT_EQ(FindInBuffer(u"ab", 2, 0, 0, u"abc", down()), -1);
+}
+
+TEST(FindForward, MatchCaseAndWholeWords)
+{
+    const QString text = QStringLiteral("cat concat Cat cat_x cat.");
+    EXPECT_EQ(findForward(text, 0, u"cat", false, false), 0);
+    EXPECT_EQ(findForward(text, 1, u"cat", false, false), 7);
+    EXPECT_EQ(findForward(text, 1, u"cat", false, true), 11);
+    EXPECT_EQ(findForward(text, 1, u"cat", true, true), 21);  // "cat_x" is one word
+    EXPECT_EQ(findForward(text, 22, u"cat", false, false), -1);
+    EXPECT_EQ(findForward(text, 99, u"cat", false, false), -1);
+    EXPECT_EQ(findForward(text, 0, u"", false, false), -1);
+}
+
+TEST(FindInText, SelectsTheMatchOrLeavesTheSelection)
+{
+    StringText text(QStringLiteral("one two one"), 2, 3);
+    EXPECT_TRUE(FindInText(text, QStringLiteral("ONE"), down()));
+    EXPECT_EQ(text.selStart(), 8);
+    EXPECT_EQ(text.selLength(), 3);
+    EXPECT_FALSE(FindInText(text, QStringLiteral("one"), down()));
+    EXPECT_EQ(text.selStart(), 8);
+    EXPECT_EQ(text.selLength(), 3);
+    EXPECT_FALSE(FindInText(text, QString(), down()));
+    StringText empty;
+    EXPECT_FALSE(FindInText(empty, QStringLiteral("x"), down()));
+}
+
+TEST(FindInText, HasNoLengthLimit)
+{
+    QString big(100000, QLatin1Char('x'));
+    big += QStringLiteral("needle");
+    StringText text(big);
+    ASSERT_TRUE(FindInText(text, QStringLiteral("NEEDLE"), down()));
+    EXPECT_EQ(text.selStart(), 100000);
+}
+
+TEST(TextSearch, FindStartsAtTheTopAndOptionsHoldForOneSearch)
+{
+    TextSearch search;
+    StringText text(QStringLiteral("Alpha alpha ALPHA alpha"), 18, 5);
+    search.startFind(text);
+    EXPECT_EQ(text.selStart(), 0);
+    EXPECT_EQ(text.selLength(), 0);
+
+    search.FindDialog1.findText = QStringLiteral("alpha");
+    search.FindDialog1.matchCase = true;
+    ASSERT_TRUE(search.findNext(text));
+    EXPECT_EQ(text.selStart(), 6);  // "Alpha" at 0 differs in case
+    EXPECT_FALSE(search.FindDialog1.matchCase);
+    EXPECT_EQ(search.ReplaceDialog1.findText, "alpha");
+
+    // F3: the next match after the current one, now in any case.
+    ASSERT_TRUE(search.findNext(text));
+    EXPECT_EQ(text.selStart(), 12);
+    ASSERT_TRUE(search.findNext(text));
+    EXPECT_EQ(text.selStart(), 18);
+    EXPECT_FALSE(search.findNext(text));
+    EXPECT_EQ(text.selStart(), 18);  // the selection stays on the last match
+    EXPECT_EQ(text.selLength(), 5);
+}
+
+TEST(TextSearch, WholeWordAlsoHoldsForOneSearch)
+{
+    TextSearch search;
+    StringText text(QStringLiteral("ant pants ant"));
+    search.FindDialog1.findText = QStringLiteral("ant");
+    search.FindDialog1.wholeWord = true;
+    search.FindDialog1.down = false;  // the direction is not used
+    text.select(1, 0);
+    ASSERT_TRUE(search.findNext(text));
+    EXPECT_EQ(text.selStart(), 10);
+    EXPECT_TRUE(search.FindDialog1.down);
+    EXPECT_FALSE(search.FindDialog1.wholeWord);
+    text.select(1, 0);
+    ASSERT_TRUE(search.findNext(text));
+    EXPECT_EQ(text.selStart(), 5);
+}
+
+TEST(TextSearch, ReplaceTakesAShortSelectionAsItsFindText)
+{
+    TextSearch search;
+    search.ReplaceDialog1.findText = QStringLiteral("old");
+    search.ReplaceDialog1.matchCase = true;
+    const QString line = QString(40, QLatin1Char('y'));
+
+    StringText thirty(line, 0, 30);
+    search.startReplace(thirty);
+    EXPECT_EQ(search.ReplaceDialog1.findText, "old");
+    StringText none(line, 3, 0);
+    search.startReplace(none);
+    EXPECT_EQ(search.ReplaceDialog1.findText, "old");
+    StringText twentyNine(line, 1, 29);
+    search.startReplace(twentyNine);
+    EXPECT_EQ(search.ReplaceDialog1.findText, QString(29, QLatin1Char('y')));
+
+    EXPECT_TRUE(search.ReplaceDialog1.down);
+    EXPECT_TRUE(search.ReplaceDialog1.wholeWordHidden);
+    EXPECT_FALSE(search.ReplaceDialog1.matchCase);
+}
+
+TEST(TextSearch, ReplaceASelectionInAnotherCaseThenSelectTheNext)
+{
+    TextSearch search;
+    search.ReplaceDialog1.findText = QStringLiteral("cat");
+    search.ReplaceDialog1.replaceText = QStringLiteral("dog");
+    search.ReplaceDialog1.matchCase = true;  // the selection is compared in any case all the same
+    search.ReplaceDialog1.pressed = Button::Replace;
+    StringText text(QStringLiteral("CAT cat Cat"), 0, 3);
+    EXPECT_TRUE(search.replace(text));
+    EXPECT_EQ(text.text(), "dog cat Cat");
+    EXPECT_EQ(text.selStart(), 4);
+    EXPECT_EQ(text.selLength(), 3);
+
+    // A selection that is not the find text is left alone.
+    text.select(0, 3);
+    EXPECT_TRUE(search.replace(text));
+    EXPECT_EQ(text.text(), "dog cat Cat");
+    EXPECT_EQ(text.selStart(), 4);
+
+    // Replacing the last one finds nothing more.
+    search.ReplaceDialog1.matchCase = false;
+    text.select(8, 3);
+    EXPECT_FALSE(search.replace(text));
+    EXPECT_EQ(text.text(), "dog cat dog");
+}
+
+TEST(TextSearch, ReplaceAllWorksFromTheCaretToTheEnd)
+{
+    TextSearch search;
+    search.ReplaceDialog1.findText = QStringLiteral("a");
+    search.ReplaceDialog1.replaceText = QStringLiteral("b");
+    search.ReplaceDialog1.pressed = Button::ReplaceAll;
+    StringText text(QStringLiteral("a a a|a a a"), 5, 0);
+    EXPECT_FALSE(search.replace(text));
+    EXPECT_EQ(text.text(), "a a a|b b b");
+}
+
+TEST(TextSearch, ReplaceAllWithTheFindTextInTheReplacementEnds)
+{
+    TextSearch search;
+    search.ReplaceDialog1.findText = QStringLiteral("cat");
+    search.ReplaceDialog1.replaceText = QStringLiteral("concatenate");
+    search.ReplaceDialog1.pressed = Button::ReplaceAll;
+    StringText forward(QStringLiteral("cat, cat; CAT"));
+    EXPECT_FALSE(search.replace(forward));
+    EXPECT_EQ(forward.text(), "concatenate, concatenate; concatenate");
+
+    // Upward as well: each search ends before the text just put in.
+    search.ReplaceDialog1.down = false;
+    search.ReplaceDialog1.findText = QStringLiteral("a");
+    search.ReplaceDialog1.replaceText = QStringLiteral("aa");
+    StringText backward(QStringLiteral("a-a-a|a"), 5, 0);
+    EXPECT_FALSE(search.replace(backward));
+    EXPECT_EQ(backward.text(), "aa-aa-aa|a");
+}
+
+TEST(TextSearch, ReplaceWithNoFindTextInsertsNothing)
+{
+    TextSearch search;
+    search.ReplaceDialog1.replaceText = QStringLiteral("x");
+    for (Button button : {Button::Replace, Button::ReplaceAll}) {
+        search.ReplaceDialog1.pressed = button;
+        StringText text(QStringLiteral("abc"), 1, 0);
+        EXPECT_FALSE(search.replace(text));
+        EXPECT_EQ(text.text(), "abc");
+    }
+}
