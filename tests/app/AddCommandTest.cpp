@@ -1,5 +1,6 @@
 // The add command of the main window, driven headless through the real add
 // dialog and the real engine libraries.
+#include "TestApplication.h"
 #include "app/AddCommand.h"
 #include "app/Application.h"
 #include "app/Mainform.h"
@@ -23,18 +24,6 @@
 #include "QStringPrinter.h"
 
 namespace {
-
-int argc = 1;
-char arg0[] = "app_tests";
-char *argv[] = {arg0, nullptr};
-
-void ensureApplication()
-{
-    if (QCoreApplication::instance())
-        return;
-    auto *application = new OrvexApplication(argc, argv);
-    setUpApplication(*application);
-}
 
 void writeFile(const QString &path, int size)
 {

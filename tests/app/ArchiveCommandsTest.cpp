@@ -1,5 +1,6 @@
 // The archive commands of the main window, driven headless with scripted
 // prompts, against the real engine libraries.
+#include "TestApplication.h"
 #include "app/Application.h"
 #include "app/Mainform.h"
 #include "app/OperationFrame.h"
@@ -29,20 +30,6 @@
 using platform::IconKind;
 
 namespace {
-
-int argc = 1;
-char arg0[] = "app_tests";
-char *argv[] = {arg0, nullptr};
-
-void ensureApplication()
-{
-    static OrvexApplication *application = [] {
-        auto *a = new OrvexApplication(argc, argv);
-        setUpApplication(*a);
-        return a;
-    }();
-    (void)application;
-}
 
 QByteArray fileBytes(const QString &path)
 {

@@ -1,5 +1,6 @@
 // The extract command of the main window, driven headless through the real
 // extract dialog and the real engine libraries.
+#include "TestApplication.h"
 #include "app/Application.h"
 #include "app/ExtractCommand.h"
 #include "app/Mainform.h"
@@ -21,20 +22,6 @@
 #include "QStringPrinter.h"
 
 namespace {
-
-int argc = 1;
-char arg0[] = "app_tests";
-char *argv[] = {arg0, nullptr};
-
-void ensureApplication()
-{
-    static OrvexApplication *application = [] {
-        auto *a = new OrvexApplication(argc, argv);
-        setUpApplication(*a);
-        return a;
-    }();
-    (void)application;
-}
 
 QByteArray fileBytes(const QString &path)
 {

@@ -1,3 +1,4 @@
+#include "TestApplication.h"
 #include "app/Application.h"
 #include "app/Mainform.h"
 #include "controls/SortableGrid.h"
@@ -17,20 +18,6 @@
 #include <vector>
 
 namespace {
-
-int argc = 1;
-char arg0[] = "app_tests";
-char *argv[] = {arg0, nullptr};
-
-void ensureApplication()
-{
-    static OrvexApplication *application = [] {
-        auto *a = new OrvexApplication(argc, argv);
-        setUpApplication(*a);
-        return a;
-    }();
-    (void)application;
-}
 
 struct Member {
     std::string name;

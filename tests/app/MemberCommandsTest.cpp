@@ -1,6 +1,7 @@
 // Editing and running archive members from the main window, headless, with
 // scripted prompts and the real engine libraries; the working directory and
 // the program runner beneath them.
+#include "TestApplication.h"
 #include "app/Application.h"
 #include "app/Mainform.h"
 #include "app/MemberCommands.h"
@@ -25,18 +26,6 @@
 #include "QStringPrinter.h"
 
 namespace {
-
-int argc = 1;
-char arg0[] = "app_tests";
-char *argv[] = {arg0, nullptr};
-
-void ensureApplication()
-{
-    if (QApplication::instance())
-        return;
-    auto *application = new OrvexApplication(argc, argv);
-    setUpApplication(*application);
-}
 
 QByteArray readBytes(const QString &path)
 {
