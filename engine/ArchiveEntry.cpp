@@ -1,5 +1,6 @@
 #include "engine/ArchiveEntry.h"
 
+#include "engine/zipformat/Utf8.h"
 #include "engine/zipformat/ZipRecords.h"
 
 namespace orvex {
@@ -37,53 +38,12 @@ void appendUtf8(std::string &out, char32_t c)
     }
 }
 
-// Length of the well-formed UTF-8 sequence at s[i], or 0 if there is none.
-size_t utf8SequenceLength(const std::string &s, size_t i)
-{
-    const auto byte = [&](size_t k) { return uint8_t(s[k]); };
-    const uint8_t b0 = byte(i);
-    if (b0 < 0x80)
-        return 1;
-    size_t length;
-    uint8_t low = 0x80, high = 0xBF;  // allowed range of the second byte
-    if (b0 >= 0xC2 && b0 <= 0xDF) {
-        length = 2;
-    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-        length = 3;
-        if (b0 == 0xE0)
-            low = 0xA0;   // no overlong forms
-        if (b0 == 0xED)
-            high = 0x9F;  // no surrogates
-    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-        length = 4;
-        if (b0 == 0xF0)
-            low = 0x90;
-        if (b0 == 0xF4)
-            high = 0x8F;  // nothing above U+10FFFF
-    } else {
-        return 0;
-    }
-    if (s.size() - i < length)
-        return 0;
-    if (byte(i + 1) < low || byte(i + 1) > high)
-        return 0;
-    for (size_t k = 2; k < length; ++k)
-        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF)
-            return 0;
-    return length;
-}
 
 }  // namespace
 
 bool isValidUtf8(const std::string &bytes)
 {
-    for (size_t i = 0; i < bytes.size();) {
-        const size_t n = utf8SequenceLength(bytes, i);
-        if (n == 0)
-            return false;
-        i += n;
-    }
-    return true;
+    return zipformat::isValidUtf8(bytes);
 }
 
 std::string cp437ToUtf8(const std::string &bytes)
@@ -103,7 +63,7 @@ static std::string repairUtf8(const std::string &bytes)
     std::string out;
     out.reserve(bytes.size());
     for (size_t i = 0; i < bytes.size();) {
-        const size_t n = utf8SequenceLength(bytes, i);
+        const size_t n = zipformat::utf8SequenceLength(bytes, i);
         if (n == 0) {
             appendUtf8(out, 0xFFFD);
             ++i;
