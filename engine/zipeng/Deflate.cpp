@@ -99,6 +99,26 @@ Buffer deflateWhole(int zipLevel, std::span<const uint8_t> input)
     return out;
 }
 
+bool looksIncompressible(std::span<const uint8_t> input)
+{
+    constexpr size_t SampleSize = 64u << 10;
+    constexpr size_t Samples = 8;
+    if (input.size() < Samples * SampleSize * 2)
+        return false;
+    libdeflate_compressor *compressor = compressors.get(1);
+    Buffer out(SampleSize + 1024);
+    size_t sampled = 0, packed = 0;
+    for (size_t i = 0; i < Samples; ++i) {
+        const size_t at = (input.size() - SampleSize) / (Samples - 1) * i;
+        const size_t written =
+            libdeflate_deflate_compress(compressor, input.data() + at, SampleSize, out.data(), out.size);
+        sampled += SampleSize;
+        packed += written == 0 ? SampleSize : written;
+    }
+    // Saving less than 0.5% of the samples: storing loses next to nothing.
+    return packed * 1000 >= sampled * 995;
+}
+
 Buffer deflateChunk(int zipLevel, std::span<const uint8_t> dictionary, std::span<const uint8_t> input, bool last)
 {
     z_stream &z = zlibStreams.get(zipLevel < 1 ? 1 : zipLevel > 9 ? 9 : zipLevel);

@@ -52,8 +52,10 @@
 // modification time (DOS fields and the 0x5455 extended timestamp) and its
 // Unix mode (made-by Unix 3.0, external attributes = mode << 16 plus the DOS
 // directory and read-only bits; with -k made-by MS-DOS and DOS bits only).
-// Files are deflated with libdeflate when read whole (up to 64 MiB) and with
-// zlib in chunks above that; a member that deflate does not shrink is stored.
+// Files are deflated with libdeflate when read whole (up to 256 MiB) and with
+// zlib in chunks above that; a member that deflate does not shrink is stored,
+// and a large one whose samples do not shrink at the fastest level is stored
+// without trying.
 // Members kept from the old archive are copied byte for byte.
 //
 // ZIP64: end records when there are 65,535 members or more, or the central

@@ -31,7 +31,7 @@ namespace zipeng {
 using zipformat::Zip64Marker32;
 
 namespace tuning {
-uint64_t wholeFileLimit = 64u << 20;
+uint64_t wholeFileLimit = 256u << 20;
 size_t streamChunk = 4u << 20;
 }  // namespace tuning
 
@@ -180,7 +180,7 @@ Prepared prepareFile(const std::string &path, int level, const std::atomic<bool>
     input.size = got;
     p.size = got;
     p.crc = crc32Update(0, input.view());
-    if (level > 0) {
+    if (level > 0 && !looksIncompressible(input.view())) {
         Buffer packed = deflateWhole(level, input.view());
         if (packed.size > 0) {
             p.data = std::move(packed);

@@ -321,6 +321,22 @@ TEST_F(AddTest, LevelsGiveValidArchives)
     }
 }
 
+TEST_F(AddTest, LargeIncompressibleDataIsStoredWithoutLosingCompressibleData)
+{
+    // Large inputs are sampled before deflating: noise is stored straight away,
+    // but a file that is noise only in part must still be deflated.
+    writeFile("noise.bin", randomData(3 << 20, 5));
+    writeFile("mixed.bin", randomData(256 << 10, 6) + textData(3 << 20, 7));
+    Flags flags;
+    flags.level = 6;
+    ASSERT_EQ(callEngine("big.zip", {"noise.bin", "mixed.bin"}, flags).result, 2);
+    EXPECT_EQ(checkWithTools("big.zip"), "");
+    const ArchiveInfo info = readArchive("big.zip");
+    EXPECT_EQ(info.find("noise.bin")->method, 0);
+    EXPECT_EQ(info.find("mixed.bin")->method, 8);
+    EXPECT_LT(info.find("mixed.bin")->packedSize, uint64_t(2 << 20));
+}
+
 TEST_F(AddTest, ArchivesAreNoLargerThanZipsAtTheSameLevel)
 {
     // Real text: the system's C headers, which the build needs anyway.
