@@ -479,7 +479,7 @@ void TMainform::About2Click()
     F_About->exec();
 }
 
-// The add, extract and member commands come with their dialogs.
+// The add, extract and member commands live with their dialogs' code.
 void TMainform::BU_AddClick()
 {
     guarded([this] {
@@ -487,6 +487,7 @@ void TMainform::BU_AddClick()
             AddCommand::run(*this, *AddForm);
     });
 }
+
 void TMainform::BU_ExtractClick()
 {
     guarded([this] {
@@ -494,6 +495,7 @@ void TMainform::BU_ExtractClick()
             runExtractCommand(*this, *Extract);
     });
 }
+
 void TMainform::Executefile1Click()
 {
     guarded([this] { member_commands::executeMember(*this); });

@@ -71,7 +71,7 @@ public:
     static constexpr int OuterHeight = 346;
 
 public slots:
-    // Commands; those without a body are built with the dialogs they open.
+    // Commands of the toolbar and the menu.
     void BU_NewClick();
     void Newarchive1Click();
     void BU_OpenClick();
