@@ -21,30 +21,6 @@ int64_t ExistingMember::modificationTime() const
     return unixTime ? *unixTime : fromDosDateTime({modTime, modDate});
 }
 
-ExistingArchive::~ExistingArchive()
-{
-    if (fd_ >= 0)
-        ::close(fd_);
-}
-
-size_t ExistingArchive::readAt(uint64_t offset, void *buffer, size_t n) const
-{
-    if (fd_ < 0 || offset >= size_)
-        return 0;
-    n = size_t(std::min<uint64_t>(n, size_ - offset));
-    auto *out = static_cast<uint8_t *>(buffer);
-    size_t done = 0;
-    while (done < n) {
-        const ssize_t got = ::pread(fd_, out + done, n - done, off_t(offset + done));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            break;
-        done += size_t(got);
-    }
-    return done;
-}
-
 void ExistingArchive::damaged(const std::string &why) const
 {
     throw JobError{FormatError, path_ + ": not a readable ZIP archive (" + why + ")"};
@@ -75,18 +51,16 @@ std::vector<uint8_t> extraWithoutZip64(Bytes extra)
 ExistingArchive::State ExistingArchive::open(const std::string &path)
 {
     path_ = path;
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd_ < 0) {
-        if (errno == ENOENT)
+    if (!file_.open(path)) {
+        if (file_.error() == ENOENT)
             return state_ = State::Missing;
-        throw JobError{ReadError, "Cannot open the archive " + path + ": " + std::strerror(errno)};
+        throw JobError{ReadError, "Cannot open the archive " + path + ": " + std::strerror(file_.error())};
     }
-    if (::fstat(fd_, &status_) != 0)
+    if (::fstat(file_.descriptor(), &status_) != 0)
         throw JobError{ReadError, "Cannot read the archive " + path + ": " + std::strerror(errno)};
     if (!S_ISREG(status_.st_mode))
         throw JobError{FormatError, path + ": not a regular file"};
-    size_ = uint64_t(status_.st_size);
-    if (size_ == 0)
+    if (file_.size() == 0)
         return state_ = State::Empty;
 
     const auto location = locateCentralDirectory(*this);

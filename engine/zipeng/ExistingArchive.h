@@ -45,7 +45,6 @@ public:
     enum class State { Missing, Empty, Valid };
 
     ExistingArchive() = default;
-    ~ExistingArchive() override;
     ExistingArchive(const ExistingArchive &) = delete;
     ExistingArchive &operator=(const ExistingArchive &) = delete;
 
@@ -55,7 +54,7 @@ public:
     State open(const std::string &path);
 
     State state() const { return state_; }
-    int fd() const { return fd_; }
+    int fd() const { return file_.descriptor(); }
     const struct stat &status() const { return status_; }
 
     std::vector<ExistingMember> members;
@@ -66,17 +65,19 @@ public:
     // Throws JobError when they do not lie where the directory says.
     uint64_t recordLength(const ExistingMember &member) const;
 
-    uint64_t size() const override { return size_; }
-    size_t readAt(uint64_t offset, void *buffer, size_t n) const override;
+    uint64_t size() const override { return file_.size(); }
+    size_t readAt(uint64_t offset, void *buffer, size_t n) const override
+    {
+        return file_.readAt(offset, buffer, n);
+    }
 
 private:
     [[noreturn]] void damaged(const std::string &why) const;
 
     std::string path_;
     State state_ = State::Missing;
-    int fd_ = -1;
+    zipformat::PosixFile file_;
     struct stat status_ {};
-    uint64_t size_ = 0;
     uint64_t directoryOffset_ = 0;     // file offset of the central directory
 };
 

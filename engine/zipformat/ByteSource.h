@@ -36,6 +36,8 @@ public:
     bool isOpen() const { return fd_ >= 0; }
     bool isRegularFile() const { return regular_; }
     int error() const { return error_; }
+    // For calls that need the file itself (copy_file_range, fstat).
+    int descriptor() const { return fd_; }
 
     uint64_t size() const override { return size_; }
     size_t readAt(uint64_t offset, void *buffer, size_t n) const override;
