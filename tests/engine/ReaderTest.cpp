@@ -72,9 +72,9 @@ TEST(ArchiveReader, ListsMembersInFileOrderWithTheirStoredFields)
     EXPECT_EQ(e.ModTime, SampleTime);
     EXPECT_EQ(e.ModDate, SampleDate);
     EXPECT_EQ(e.DosDateTime(), (uint32_t(SampleDate) << 16) | SampleTime);
-    EXPECT_EQ(e.Crc, crc32Of(std::string(1000, 'b')));
-    EXPECT_EQ(e.PackedSize, 1000u);
-    EXPECT_EQ(e.UnpackedSize, 1000u);
+    EXPECT_EQ(+e.Crc, crc32Of(std::string(1000, 'b')));
+    EXPECT_EQ(+e.PackedSize, 1000u);
+    EXPECT_EQ(+e.UnpackedSize, 1000u);
     EXPECT_EQ(e.TruePackedSize, 1000u);
     EXPECT_EQ(e.TrueUnpackedSize, 1000u);
     EXPECT_EQ(e.NameLength, 9);
@@ -307,9 +307,9 @@ TEST(ArchiveReader, DeferredSizesComeFromTheCentralDirectory)
         EXPECT_EQ(listing.error, "") << signature;
         ASSERT_EQ(listing.names(), (Names{"streamed.bin", "plain.txt", "empty-streamed", "last"})) << signature;
         const ArchiveEntry &e = listing.entries[0];
-        EXPECT_EQ(e.PackedSize, 0u);   // as stored
-        EXPECT_EQ(e.UnpackedSize, 0u);
-        EXPECT_EQ(e.Crc, 0u);
+        EXPECT_EQ(+e.PackedSize, 0u);   // as stored
+        EXPECT_EQ(+e.UnpackedSize, 0u);
+        EXPECT_EQ(+e.Crc, 0u);
         EXPECT_EQ(e.TruePackedSize, tricky.size());
         EXPECT_EQ(e.TrueUnpackedSize, tricky.size());
     }
@@ -327,7 +327,7 @@ TEST(ArchiveReader, Zip64DescriptorsAndEndRecords)
     auto listing = listArchive(dir.write("z64.zip", b.build()));
     EXPECT_EQ(listing.error, "");
     ASSERT_EQ(listing.names(), (Names{"big-streamed", "after"}));
-    EXPECT_EQ(listing.entries[0].PackedSize, 0xFFFFFFFFu);
+    EXPECT_EQ(+listing.entries[0].PackedSize, 0xFFFFFFFFu);
     EXPECT_EQ(listing.entries[0].TruePackedSize, 37u);
 
     // A writer that puts 64-bit sizes in the descriptor but no ZIP64 block in
@@ -416,8 +416,8 @@ TEST(ArchiveReader, Zip64LocalSizesOfA5GiBMember)
     EXPECT_EQ(listing.error, "");
     ASSERT_EQ(listing.names(), (Names{"huge.bin", "after"}));
     const ArchiveEntry &e = listing.entries[0];
-    EXPECT_EQ(e.PackedSize, 0xFFFFFFFFu);
-    EXPECT_EQ(e.UnpackedSize, 0xFFFFFFFFu);
+    EXPECT_EQ(+e.PackedSize, 0xFFFFFFFFu);
+    EXPECT_EQ(+e.UnpackedSize, 0xFFFFFFFFu);
     EXPECT_EQ(e.TruePackedSize, 5368709120u);
     EXPECT_EQ(e.TrueUnpackedSize, 5368709120u);
     EXPECT_EQ(listing.entries[1].HeaderOffset, header.size() + fiveGiB);
