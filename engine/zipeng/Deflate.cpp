@@ -8,8 +8,42 @@
 #include <cstring>
 #include <new>
 #include <stdexcept>
+#include <sys/mman.h>
 
 namespace zipeng {
+
+namespace {
+constexpr size_t HugePage = 2u << 20;
+constexpr size_t MapThreshold = 4u << 20;
+}  // namespace
+
+Buffer::Buffer(size_t n) : size(n)
+{
+    if (n == 0)
+        return;
+    if (n >= MapThreshold) {
+        const size_t length = (n + HugePage - 1) / HugePage * HugePage;
+        void *p = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (p == MAP_FAILED)
+            throw std::bad_alloc();
+        ::madvise(p, length, MADV_HUGEPAGE);   // a hint; without it, small pages
+        bytes_ = static_cast<uint8_t *>(p);
+        mapped_ = length;
+        return;
+    }
+    bytes_ = new uint8_t[n];
+}
+
+void Buffer::release() noexcept
+{
+    if (mapped_)
+        ::munmap(bytes_, mapped_);
+    else
+        delete[] bytes_;
+    bytes_ = nullptr;
+    mapped_ = 0;
+    size = 0;
+}
 
 int libdeflateLevel(int zipLevel)
 {
