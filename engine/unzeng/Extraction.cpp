@@ -2,6 +2,7 @@
 
 #include "engine/unzeng/Decoders.h"
 #include "engine/unzeng/Unzeng.h"
+#include "engine/zipformat/SystemCalls.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -419,7 +420,7 @@ void Extraction::extractLink(const Member &m, const SafeName &name, std::vector<
     if (!reporter_.fileBegin(shown, m.unpackedSize) || !info("    linking: " + shown + " -> " + target))
         return;
     const std::string temporary = tree_->temporaryName();
-    if (::symlinkat(target.c_str(), dir->fd(), temporary.c_str()) != 0)
+    if (zipformat::sys::symlinkat(target.c_str(), dir->fd(), temporary.c_str()) != 0)
         return refuse(CodeWriteError, "cannot create the link: " + describe(errno));
     if (!renameInto(dir->fd(), temporary, leaf, replace)) {
         const int err = errno;

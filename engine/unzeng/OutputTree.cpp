@@ -1,5 +1,7 @@
 #include "engine/unzeng/OutputTree.h"
 
+#include "engine/zipformat/SystemCalls.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -59,7 +61,7 @@ DirectoryRef OutputTree::open(const std::vector<std::string> &components, size_t
         const char *name = components[i].c_str();
         int fd = ::openat(current->fd(), name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0 && errno == ENOENT && create) {
-            if (::mkdirat(current->fd(), name, 0777) == 0)
+            if (zipformat::sys::mkdirat(current->fd(), name, 0777) == 0)
                 created_.insert(path);
             else if (errno != EEXIST) {
                 error = "cannot create directory " + path + ": " + describe(errno);
@@ -96,7 +98,7 @@ bool writeAll(int fd, const void *data, size_t length)
 {
     auto *p = static_cast<const uint8_t *>(data);
     while (length > 0) {
-        const ssize_t n = ::write(fd, p, length);
+        const ssize_t n = zipformat::sys::write(fd, p, length);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -115,14 +117,14 @@ bool writeAll(int fd, const void *data, size_t length)
 bool renameInto(int dir, const std::string &from, const std::string &to, bool replace)
 {
     if (replace)
-        return ::renameat(dir, from.c_str(), dir, to.c_str()) == 0;
-    if (::renameat2(dir, from.c_str(), dir, to.c_str(), RENAME_NOREPLACE) == 0)
+        return zipformat::sys::renameat(dir, from.c_str(), dir, to.c_str()) == 0;
+    if (zipformat::sys::renameat2(dir, from.c_str(), dir, to.c_str(), RENAME_NOREPLACE) == 0)
         return true;
     if (errno != EINVAL && errno != ENOSYS)
         return false;
     // File systems without RENAME_NOREPLACE: a hard link fails just as well
     // when the name is taken.
-    if (::linkat(dir, from.c_str(), dir, to.c_str(), 0) != 0)
+    if (zipformat::sys::linkat(dir, from.c_str(), dir, to.c_str(), 0) != 0)
         return false;
     ::unlinkat(dir, from.c_str(), 0);
     return true;

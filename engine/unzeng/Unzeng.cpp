@@ -9,6 +9,7 @@ __attribute__((visibility("default"))) int32_t orvex_unzeng_call(UnzipCallRecord
 #include "engine/unzeng/Extraction.h"
 #include "engine/unzeng/Reporter.h"
 #include "engine/unzeng/Unzeng.h"
+#include "engine/zipformat/SystemCalls.h"
 
 #include <exception>
 
@@ -19,6 +20,8 @@ extern "C" int32_t orvex_unzeng_call(UnzipCallRecord *record)
     unzeng::Reporter reporter(record->Callback, record->Instance);
     int32_t count = 0;
     {
+        // Reads the test build's fault plan; nothing in a normal build.
+        const zipformat::sys::FaultScope faults;
         unzeng::Extraction extraction(*record, reporter);
         count = extraction.run();
     }

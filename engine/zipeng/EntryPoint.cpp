@@ -4,11 +4,14 @@
 
 #include "engine/zipeng/Reporter.h"
 #include "engine/zipeng/ZipJob.h"
+#include "engine/zipformat/SystemCalls.h"
 
 extern "C" ORVEX_ZIPENG_EXPORT int32_t orvex_zipeng_call(ZipCallRecord *record)
 {
     if (!record)
         return 0;
+    // Reads the test build's fault plan; nothing in a normal build.
+    const zipformat::sys::FaultScope faults;
     int32_t result = 0;
     try {
         zipeng::Reporter reporter(record->Callback, record->Instance, record->VerboseFlag != 0,

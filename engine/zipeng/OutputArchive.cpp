@@ -2,6 +2,7 @@
 
 #include "engine/zipeng/ErrorCodes.h"
 #include "engine/zipformat/LittleEndian.h"
+#include "engine/zipformat/SystemCalls.h"
 #include "engine/zipformat/ZipRecords.h"
 
 #include <algorithm>
@@ -192,7 +193,7 @@ void OutputArchive::writeFailed(int error) const
 void OutputArchive::writeAt(uint64_t at, const uint8_t *bytes, size_t n)
 {
     while (n > 0) {
-        const ssize_t done = ::pwrite(fd_, bytes, n, off_t(at));
+        const ssize_t done = sys::pwrite(fd_, bytes, n, off_t(at));
         if (done < 0 && errno == EINTR)
             continue;
         if (done <= 0)
@@ -243,7 +244,7 @@ void OutputArchive::copyNow(int fd, uint64_t from, uint64_t to, uint64_t length)
     auto inOffset = off_t(from);
     auto outOffset = off_t(to);
     while (length > 0 && useCopyRange_) {
-        const ssize_t done = ::copy_file_range(fd, &inOffset, fd_, &outOffset,
+        const ssize_t done = sys::copyFileRange(fd, &inOffset, fd_, &outOffset,
                                                size_t(std::min<uint64_t>(length, 1u << 30)), 0);
         if (done > 0) {
             length -= uint64_t(done);
@@ -324,7 +325,11 @@ void OutputArchive::rewind(uint64_t at)
         buffer_.resize(size_t(at - fileEnd_));
     } else {
         buffer_.clear();
-        if (::ftruncate(fd_, off_t(at)) != 0)
+        // A signal may interrupt the truncation as it does a write.
+        int result;
+        while ((result = sys::ftruncate(fd_, off_t(at))) != 0 && errno == EINTR) {
+        }
+        if (result != 0)
             writeFailed(errno);
         fileEnd_ = at;
         writebackStart_ = std::min(writebackStart_, at);
@@ -364,13 +369,13 @@ void OutputArchive::commit(mode_t mode, std::optional<std::pair<uid_t, gid_t>> o
         const struct timespec times[2] = {{0, UTIME_OMIT}, {time_t(*modified), 0}};
         ::futimens(fd_, times);
     }
-    if (::fsync(fd_) != 0)
+    if (sys::fsync(fd_) != 0)
         writeFailed(errno);
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0)
         writeFailed(errno);
-    if (::rename(temporaryPath_.c_str(), archivePath_.c_str()) != 0)
+    if (sys::rename(temporaryPath_.c_str(), archivePath_.c_str()) != 0)
         throw JobError{CreateError, "Cannot replace " + archivePath_ + ": " + std::strerror(errno)};
     committed_ = true;
 }
