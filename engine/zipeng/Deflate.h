@@ -54,8 +54,8 @@ private:
     size_t mapped_ = 0;   // length of the mapping, 0 when from the heap
 };
 
-// The libdeflate level used for a zip level (1 to 9): libdeflate's output
-// at the same level is smaller than zlib's on text, source code and binaries.
+// The libdeflate level whose output is no larger than zlib's at this level
+// (1 to 9), measured on text, source code and binaries.
 int libdeflateLevel(int zipLevel);
 
 // Deflates `input` whole. Returns a buffer shorter than the input, or an empty
