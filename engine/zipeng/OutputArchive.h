@@ -3,9 +3,13 @@
 // one large buffer, and renamed over the old one only by commit(). Until then
 // the destructor removes it, so a failure or a cancel leaves nothing behind.
 
+#include "engine/zipeng/BackgroundWriteback.h"
+
 #include <sys/types.h>
 
+#include <atomic>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -102,7 +106,8 @@ private:
     std::string temporaryPath_;
     int fd_ = -1;
     bool committed_ = false;
-    bool useCopyRange_ = true;
+    std::atomic<bool> useCopyRange_{true};   // copies may run on two threads
+    std::unique_ptr<BackgroundWriteback> writeback_;
 
     uint64_t position_ = 0;        // logical end of what has been written
     uint64_t fileEnd_ = 0;         // what has reached the file
