@@ -1,0 +1,282 @@
+// libFuzzer target: one whole extraction through libunzeng.so, directory
+// names on and overwrite on, into a fresh scratch directory. Afterwards
+// nothing may lie beside the scratch directory, no link in it may lead out
+// of it, no temporary file may be left, and it may not hold more bytes than
+// the central directory declares. Any of these aborts, which libFuzzer
+// reports as a crash with the input saved.
+//
+// The scratch tree lives under $TMPDIR (scripts/fuzz points it at tmpfs):
+//   $TMPDIR/fuzz_extract.XXXXXX/      this process's base, removed at exit
+//       sentinel/                     must hold only "out" afterwards
+//           out/                      the extraction's current directory
+
+#include "engine/zipformat/ByteSource.h"
+#include "engine/zipformat/CallRecords.h"
+#include "engine/zipformat/CentralDirectory.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <memory>
+#include <set>
+#include <string>
+#include <sys/mman.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// Inputs that declare more output than this are not extracted: decoding
+// them would cost seconds each and fill memory-backed disk. The library
+// writes no more than a member declares, which the check below holds it to.
+constexpr uint64_t MaxDeclaredOutput = 16ull << 20;
+// A backstop should that promise fail: no file may grow past this.
+constexpr rlim_t MaxFileSize = 256ull << 20;
+
+std::string basePath;
+int baseFd = -1;
+int startFd = -1;   // libFuzzer's working directory, for its relative paths
+int archiveFd = -1;
+std::string archivePath;
+
+[[noreturn]] void fault(const std::string &what)
+{
+    std::fprintf(stderr, "fuzz_extract: %s\n", what.c_str());
+    std::abort();
+}
+
+void onFileTooLarge(int)
+{
+    static const char message[] = "fuzz_extract: a file grew past the backstop size\n";
+    ssize_t ignored = ::write(2, message, sizeof message - 1);
+    (void)ignored;
+    std::abort();
+}
+
+std::vector<std::string> namesIn(int dirFd)
+{
+    std::vector<std::string> names;
+    const int fd = ::openat(dirFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        fault(std::string("cannot open a scratch directory: ") + std::strerror(errno));
+    DIR *dir = ::fdopendir(fd);
+    while (const dirent *e = ::readdir(dir)) {
+        const std::string name = e->d_name;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    ::closedir(dir);
+    return names;
+}
+
+// Whether a link `depth` directories below the scratch root, pointing at
+// `target`, stays inside it when read component by component.
+bool linkStaysInside(size_t depth, const std::string &target)
+{
+    if (target.empty() || target[0] == '/')
+        return false;
+    long level = long(depth);
+    size_t at = 0;
+    while (at <= target.size()) {
+        const size_t slash = std::min(target.find('/', at), target.size());
+        const std::string component = target.substr(at, slash - at);
+        if (component == "..") {
+            if (--level < 0)
+                return false;
+        } else if (!component.empty() && component != ".") {
+            ++level;
+        }
+        at = slash + 1;
+    }
+    return true;
+}
+
+bool looksTemporary(const std::string &name)
+{
+    return name.size() == 23 && name.compare(0, 7, ".orvex-") == 0
+           && name.find_first_not_of("0123456789abcdef", 7) == std::string::npos;
+}
+
+struct TreeFacts {
+    uint64_t fileBytes = 0;
+};
+
+// Checks the tree below `rootFd` and removes it, holding one descriptor at a
+// time: a hostile archive can nest directories deeper than the descriptor
+// limit or PATH_MAX allow.
+TreeFacts checkAndRemove(int rootFd, const std::set<std::string> &storedLeaves)
+{
+    struct Frame {
+        std::string name;                 // in its parent; empty for the root
+        std::vector<std::string> pending; // entries not yet visited
+    };
+    TreeFacts facts;
+    int current = ::openat(rootFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    std::vector<Frame> frames;
+    frames.push_back({"", namesIn(current)});
+    while (!frames.empty()) {
+        Frame &frame = frames.back();
+        if (frame.pending.empty()) {
+            const std::string name = frame.name;
+            frames.pop_back();
+            if (frames.empty())
+                break;
+            const int parent = ::openat(current, "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            if (parent < 0)
+                fault("cannot go back up the scratch tree");
+            ::close(current);
+            current = parent;
+            if (::unlinkat(current, name.c_str(), AT_REMOVEDIR) != 0)
+                fault("cannot remove scratch directory " + name + ": " + std::strerror(errno));
+            continue;
+        }
+        const std::string name = frame.pending.back();
+        frame.pending.pop_back();
+        struct stat st {};
+        if (::fstatat(current, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+            fault("cannot stat " + name);
+        if (S_ISDIR(st.st_mode)) {
+            ::fchmodat(current, name.c_str(), 0700, 0);
+            const int child = ::openat(current, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (child < 0)
+                fault("cannot enter scratch directory " + name);
+            ::close(current);
+            current = child;
+            frames.push_back({name, namesIn(current)});
+            continue;
+        }
+        if (S_ISLNK(st.st_mode)) {
+            std::string target(size_t(st.st_size) + 1, '\0');
+            const ssize_t n = ::readlinkat(current, name.c_str(), target.data(), target.size());
+            target.resize(size_t(std::max<ssize_t>(n, 0)));
+            if (!linkStaysInside(frames.size() - 1, target))
+                fault("link " + name + " -> " + target + " leads out of the target directory");
+        } else if (S_ISREG(st.st_mode)) {
+            facts.fileBytes += uint64_t(st.st_size);
+            if (looksTemporary(name) && !storedLeaves.count(name))
+                fault("temporary file " + name + " was left behind");
+        } else {
+            fault("something other than a file, directory or link was made: " + name);
+        }
+        if (::unlinkat(current, name.c_str(), 0) != 0)
+            fault("cannot remove " + name);
+    }
+    ::close(current);
+    return facts;
+}
+
+int32_t onCallback(CallbackRecord *record)
+{
+    // Every text must be a terminated string; ASan checks the walk.
+    volatile size_t length = std::strlen(record->Text);
+    (void)length;
+    return 0;
+}
+
+void removeBase()
+{
+    if (baseFd < 0)
+        return;
+    checkAndRemove(baseFd, {});
+    ::close(baseFd);
+    ::rmdir(basePath.c_str());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    const char *tmp = std::getenv("TMPDIR");
+    std::string parent = tmp && *tmp ? tmp : (::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp");
+    std::string pattern = parent + "/fuzz_extract.XXXXXX";
+    if (!::mkdtemp(pattern.data()))
+        fault("cannot create the scratch base in " + parent);
+    basePath = pattern;
+    baseFd = ::open(basePath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    startFd = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    archiveFd = ::memfd_create("fuzz_extract.zip", MFD_CLOEXEC);
+    if (baseFd < 0 || startFd < 0 || archiveFd < 0)
+        fault("cannot set up the scratch base");
+    archivePath = "/proc/self/fd/" + std::to_string(archiveFd);
+    std::atexit(removeBase);
+
+    std::signal(SIGXFSZ, onFileTooLarge);
+    rlimit limit{MaxFileSize, MaxFileSize};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    // What the central directory declares, read the way the library reads it.
+    uint64_t declared = 0;
+    std::set<std::string> storedLeaves;
+    const zipformat::MemorySource source({data, size});
+    if (const auto location = zipformat::locateCentralDirectory(source)) {
+        zipformat::CentralDirectoryReader reader(source, *location);
+        while (const auto h = reader.next()) {
+            declared += std::min<uint64_t>(h->unpackedSize, MaxDeclaredOutput + 1);
+            if (declared > MaxDeclaredOutput)
+                return -1;   // not kept in the corpus either
+            std::string name(reinterpret_cast<const char *>(h->name.data()), h->name.size());
+            const size_t cut = name.find_last_of("/\\");
+            storedLeaves.insert(cut == std::string::npos ? name : name.substr(cut + 1));
+        }
+    }
+
+    if (::ftruncate(archiveFd, 0) != 0 || (size && ::pwrite(archiveFd, data, size, 0) != ssize_t(size)))
+        fault("cannot write the input");
+    if (::mkdirat(baseFd, "sentinel", 0700) != 0 || ::mkdir((basePath + "/sentinel/out").c_str(), 0700) != 0)
+        fault("cannot create the scratch directory");
+
+    auto record = std::make_unique<UnzipCallRecord>();
+    std::memset(record.get(), 0, sizeof *record);
+    record->Version = EngineInterfaceVersion;
+    record->Callback = &onCallback;
+    record->TraceFlag = 1;
+    record->VerboseFlag = 1;
+    record->Constant40 = 1;
+    record->DirNamesFlag = 1;
+    record->OverwriteFlag = 1;
+    record->ArchiveName = archivePath.c_str();
+    record->Constant72 = 7;
+
+    if (::chdir((basePath + "/sentinel/out").c_str()) != 0)
+        fault("cannot enter the scratch directory");
+    orvex_unzeng_call(record.get());
+    if (::fchdir(startFd) != 0)
+        fault("cannot leave the scratch directory");
+
+    const std::vector<std::string> inBase = namesIn(baseFd);
+    if (inBase != std::vector<std::string>{"sentinel"})
+        fault("something was written beside the sentinel directory");
+    const int sentinelFd = ::openat(baseFd, "sentinel", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (sentinelFd < 0)
+        fault("the sentinel directory is gone");
+    const std::vector<std::string> inSentinel = namesIn(sentinelFd);
+    if (inSentinel != std::vector<std::string>{"out"})
+        fault("something was written beside the target directory");
+    const int outFd = ::openat(sentinelFd, "out", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (outFd < 0)
+        fault("the target directory is gone or was replaced");
+    const TreeFacts facts = checkAndRemove(outFd, storedLeaves);
+    ::close(outFd);
+    if (::unlinkat(sentinelFd, "out", AT_REMOVEDIR) != 0)
+        fault("cannot remove the target directory");
+    ::close(sentinelFd);
+    if (::unlinkat(baseFd, "sentinel", AT_REMOVEDIR) != 0)
+        fault("cannot remove the sentinel directory");
+
+    if (facts.fileBytes > declared)
+        fault("the extraction wrote " + std::to_string(facts.fileBytes) + " bytes, more than the "
+              + std::to_string(declared) + " declared");
+    return 0;
+}

@@ -1,0 +1,140 @@
+#!/usr/bin/env python3
+"""Writes a handful of small archives into DIR as starting points for the
+fuzz targets: every compression method the library reads, directories,
+links, ZIP64 records, data descriptors, comments and a stub in front."""
+
+import io
+import lzma
+import os
+import shutil
+import stat
+import struct
+import subprocess
+import sys
+import tempfile
+import zipfile
+import zlib
+
+TEXT = b"orvex archive member data " * 20
+
+
+def with_zipfile(path, members, compression=zipfile.ZIP_DEFLATED, **kwargs):
+    with zipfile.ZipFile(path, "w", compression=compression, **kwargs) as z:
+        for name, data in members:
+            z.writestr(name, data)
+
+
+def raw_zip(path, members):
+    """Records by hand, for what zipfile does not write: other method
+    numbers, names it would refuse, chosen extra fields and modes. Each
+    member is (name, method, plain, packed) or a dict with those keys and
+    optionally extra, mode and made_by."""
+    out, central = bytearray(), bytearray()
+    for m in members:
+        if not isinstance(m, dict):
+            m = dict(zip(("name", "method", "plain", "packed"), m))
+        name = m["name"].encode() if isinstance(m["name"], str) else m["name"]
+        plain, packed, extra = m["plain"], m["packed"], m.get("extra", b"")
+        crc = zlib.crc32(plain)
+        offset = len(out)
+        fields = (m["method"], 0x6000, 0x5A21, crc, len(packed), len(plain), len(name), len(extra))
+        out += struct.pack("<IHHHHHIIIHH", 0x04034B50, 63, 0, *fields) + name + extra + packed
+        central += struct.pack("<IHHHHHHIIIHHHHHII", 0x02014B50, m.get("made_by", 0x031E), 63, 0, *fields, 0, 0, 0,
+                               m.get("mode", 0o100644) << 16, offset) + name + extra
+    end = struct.pack("<IHHHHIIH", 0x06054B50, 0, 0, len(members), len(members), len(central), len(out), 0)
+    with open(path, "wb") as f:
+        f.write(bytes(out + central + end))
+
+
+def stored(name, data=b"", **kwargs):
+    return dict(name=name, method=0, plain=data, packed=data, **kwargs)
+
+
+def symlink(name, target):
+    return stored(name, target.encode(), mode=0o120777)
+
+
+def main():
+    target = sys.argv[1]
+    os.makedirs(target, exist_ok=True)
+    p = lambda name: os.path.join(target, name)
+    tree = [("dir/", b""), ("dir/sub/a.txt", TEXT), ("b.bin", bytes(range(256))), ("empty", b"")]
+
+    with_zipfile(p("stored.zip"), tree, zipfile.ZIP_STORED)
+    with_zipfile(p("deflated.zip"), tree)
+    with_zipfile(p("bzip2.zip"), tree[:2], zipfile.ZIP_BZIP2)
+    with_zipfile(p("lzma.zip"), tree[:2], zipfile.ZIP_LZMA)
+
+    with zipfile.ZipFile(p("zip64.zip"), "w", zipfile.ZIP_DEFLATED, allowZip64=True) as z:
+        with z.open("big.txt", "w", force_zip64=True) as f:
+            f.write(TEXT)
+        z.writestr("small.txt", b"small")
+
+    # Written to a stream that cannot seek back: sizes go to data descriptors.
+    class Unseekable(io.RawIOBase):
+        def __init__(self):
+            self.data = bytearray()
+        def writable(self):
+            return True
+        def write(self, b):
+            self.data += b
+            return len(b)
+    stream = Unseekable()
+    with zipfile.ZipFile(stream, "w", zipfile.ZIP_DEFLATED) as z:
+        z.writestr("described.txt", TEXT)
+        z.writestr("dir/second.txt", b"second")
+    with open(p("descriptor.zip"), "wb") as f:
+        f.write(stream.data)
+
+    with zipfile.ZipFile(p("links.zip"), "w") as z:
+        z.writestr("dir/file.txt", b"file")
+        for name, link in (("dir/link", "file.txt"), ("up", "dir/../dir/file.txt"), ("dir/parent", "../dir")):
+            info = zipfile.ZipInfo(name)
+            info.create_system = 3
+            info.external_attr = (stat.S_IFLNK | 0o777) << 16
+            z.writestr(info, link)
+
+    with zipfile.ZipFile(p("comment.zip"), "w") as z:
+        z.writestr("c.txt", b"comment follows")
+        z.comment = b"PK\x05\x06 looks like an end record inside a comment"
+    with zipfile.ZipFile(p("empty.zip"), "w"):
+        pass
+    with open(p("deflated.zip"), "rb") as f:
+        archive = f.read()
+    with open(p("stub.zip"), "wb") as f:
+        f.write(b"#!/bin/sh\nexit 0\n" + archive)
+
+    raw_zip(p("xz.zip"), [("x.txt", 95, TEXT, lzma.compress(TEXT, format=lzma.FORMAT_XZ))])
+    if shutil.which("zstd"):
+        packed = subprocess.run(["zstd", "-q", "-c"], input=TEXT, stdout=subprocess.PIPE, check=True).stdout
+        raw_zip(p("zstd.zip"), [("z.txt", 93, TEXT, packed)])
+
+    # Names and links the extraction must judge: traversal, absolute and
+    # drive prefixes, backslashes, names met twice, a file where a directory
+    # goes, links to write through, the Unicode path field, deep nesting.
+    raw_zip(p("names.zip"), [stored("../up.txt", b"x"), stored("/abs.txt", b"x"), stored("C:\\drive.txt", b"x"),
+                             stored("a\\b\\back.txt", b"x"), stored("./dot/./x", b"x"), stored("dup", b"1"),
+                             stored("dup", b"2"), stored("f", b"file"), stored("f/under", b"x"),
+                             stored("d/", mode=0o040000), stored("d", b"file over dir")])
+    raw_zip(p("links-hostile.zip"), [symlink("l", "sub"), stored("l/through.txt", b"x"), symlink("out", "../x"),
+                                     symlink("abs", "/etc"), symlink("sub/up", ".."), symlink("sub/deep/up2", "../../sub"),
+                                     stored("sub/up/again.txt", b"x"), symlink("l", "other")])
+    upath = "unicode-\u00e9.txt".encode()
+    raw_zip(p("unicode-path.zip"), [stored("plain.txt", b"u", extra=struct.pack("<HHBI", 0x7075, 5 + len(upath), 1,
+                                                                              zlib.crc32(b"plain.txt")) + upath)])
+    raw_zip(p("modes.zip"), [stored("locked/", mode=0o040000), stored("locked/f", b"x", mode=0o100000),
+                             stored("suid", b"x", mode=0o104755), stored("dos.txt", b"x", made_by=0x0014),
+                             stored("/".join(["n"] * 200) + "/deep.txt", b"x")])
+
+    # Info-ZIP's own extra fields (timestamps, Unix ids) and its directory entries.
+    if shutil.which("zip"):
+        with tempfile.TemporaryDirectory() as work:
+            os.makedirs(os.path.join(work, "t", "d"))
+            with open(os.path.join(work, "t", "d", "f.txt"), "wb") as f:
+                f.write(TEXT)
+            os.symlink("d/f.txt", os.path.join(work, "t", "l"))
+            subprocess.run(["zip", "-q", "-r", "-y", os.path.abspath(p("infozip.zip")), "t"], cwd=work, check=True)
+
+
+if __name__ == "__main__":
+    main()
