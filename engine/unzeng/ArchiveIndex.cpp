@@ -92,7 +92,10 @@ void checkLocalHeaders(const RandomAccessSource &source, ArchiveIndex &index)
         }
         m.dataOffset = m.headerOffset + LocalHeaderSize + nameLength + extraLength;
         m.flags |= localFlags;
-        spanned.push_back(i);
+        // A member whose data would run into the directory is refused for
+        // that; its size is no span that could make others overlap.
+        if (fitsBefore(m.dataOffset, m.packedSize, index.directoryOffset))
+            spanned.push_back(i);
 
         const std::string_view localName(reinterpret_cast<const char *>(variable.data()), nameLength);
         if (localName != m.storedName) {

@@ -14,8 +14,18 @@ bool Reporter::call(int32_t action, int32_t code, int32_t size, const std::strin
 {
     if (!callback_ || failure_)
         return !cancelled_;
+    // The record's text ends at its first NUL: one inside a member's name
+    // would cut the message short, before the reason.
+    std::string shown;
+    shown.reserve(text.size());
+    for (const char c : text) {
+        if (c == '\0')
+            shown += "\\0";
+        else
+            shown += c;
+    }
     // The record is allocated to fit its text.
-    const size_t bytes = offsetof(CallbackRecord, Text) + text.size() + 1;
+    const size_t bytes = offsetof(CallbackRecord, Text) + shown.size() + 1;
     std::unique_ptr<void, decltype(&std::free)> memory(std::calloc(1, bytes), &std::free);
     if (!memory)
         throw std::bad_alloc();
@@ -24,7 +34,7 @@ bool Reporter::call(int32_t action, int32_t code, int32_t size, const std::strin
     record->Action = action;
     record->ErrorCode = code;
     record->FileSize = size;
-    std::memcpy(record->Text, text.c_str(), text.size() + 1);
+    std::memcpy(record->Text, shown.c_str(), shown.size() + 1);
     try {
         if (callback_(record) == 1)
             cancelled_ = true;

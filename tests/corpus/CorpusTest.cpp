@@ -1,0 +1,714 @@
+// Runs every archive of tests/corpus/ through the listing and through
+// extraction, by orvexzip and by the component in this process, and checks
+// the outcome against expectations.json: the rows, the files, the messages,
+// the count and the exit status, that nothing lands outside the target, and
+// what the reference tools say of each archive. Archives that need gigabytes
+// or tens of thousands of members, and truncated copies of the sound ones,
+// are made here at run time.
+//
+// Files under tests/corpus/found/ (crash reproducers from fuzzing) have no
+// expectations: they only must not crash either path nor write outside the
+// target. Any other file in tests/corpus/ must be listed in expectations.json.
+
+#include "../engine/ArchiveBuilder.h"
+#include "../engine/TestSupport.h"
+
+#include "engine/ZipEngine.h"
+#include "engine/zipformat/ByteSource.h"
+#include "engine/zipformat/CentralDirectory.h"
+#include "engine/zipformat/LittleEndian.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace ziptest;
+
+namespace {
+
+const std::string CorpusDir = ORVEX_TEST_DATA_DIR;
+const std::string OrvexZip = std::string(ORVEX_BUILD_DIR) + "/orvexzip";
+// Where link-absolute.zip's file would land if its link were followed.
+const std::string AbsoluteEscape = "/tmp/orvex-corpus-escape.txt";
+
+// ---- Tallies for the benchmark script -----------------------------------
+
+struct Tally {
+    uint64_t inputs = 0, escapes = 0, crashes = 0;
+};
+Tally tally;
+
+// Each test writes its own part, then the parts are summed, so that the total
+// is right whether the tests run in one process or one process each (ctest).
+void writeTally(const std::string &testName)
+{
+    const fs::path dir = fs::path(ORVEX_BUILD_DIR) / "robustness";
+    std::error_code ignored;
+    fs::create_directories(dir / "corpus-parts", ignored);
+    std::ofstream(dir / "corpus-parts" / (testName + ".txt"))
+        << tally.inputs << ' ' << tally.escapes << ' ' << tally.crashes << '\n';
+    Tally sum;
+    for (const auto &part : fs::directory_iterator(dir / "corpus-parts", ignored)) {
+        std::ifstream in(part.path());
+        Tally t;
+        if (in >> t.inputs >> t.escapes >> t.crashes) {
+            sum.inputs += t.inputs;
+            sum.escapes += t.escapes;
+            sum.crashes += t.crashes;
+        }
+    }
+    std::ofstream(dir / "corpus.txt") << "inputs_tried " << sum.inputs << "\nescapes " << sum.escapes
+                                      << "\ncrashes " << sum.crashes << '\n';
+}
+
+// ---- Small helpers ------------------------------------------------------
+
+std::string readBytes(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Bytes outside printable ASCII as \xHH, the form expectations.json uses for
+// names and messages.
+std::string escaped(std::string_view bytes)
+{
+    std::string out;
+    for (const unsigned char c : bytes) {
+        if (c >= 32 && c < 127) {
+            out += char(c);
+        } else {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02x", c);
+            out += hex;
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> lines(const std::string &text)
+{
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        out.push_back(line);
+    return out;
+}
+
+std::string contentText(const std::string &bytes)
+{
+    bool plain = bytes.size() <= 40;
+    for (const unsigned char c : bytes)
+        plain = plain && ((c >= 32 && c < 127) || c == '\n');
+    if (plain)
+        return bytes;
+    char text[32];
+    std::snprintf(text, sizeof text, "#%zu:%08lx", bytes.size(),
+                  crc32(0, reinterpret_cast<const Bytef *>(bytes.data()), uInt(bytes.size())));
+    return text;
+}
+
+// Every entry under `root`: "dir/", "file" with its content, "link" as
+// "-> target"; names escaped.
+std::map<std::string, std::string> treeOf(const fs::path &root)
+{
+    std::map<std::string, std::string> out;
+    std::error_code ec;
+    if (!fs::is_directory(root, ec))
+        return out;
+    for (auto it = fs::recursive_directory_iterator(root, ec); it != fs::recursive_directory_iterator();
+         it.increment(ec)) {
+        const fs::path &p = it->path();
+        const std::string name = escaped(p.lexically_relative(root).string());
+        if (it->is_symlink(ec))
+            out[name] = "-> " + escaped(fs::read_symlink(p, ec).string());
+        else if (it->is_directory(ec))
+            out[name + "/"] = "";
+        else
+            out[name] = contentText(readBytes(p));
+    }
+    return out;
+}
+
+// A scratch target inside a sentinel: the sentinel holds "box", the box holds
+// "t", the target. Links that climb out of the target by one or two levels
+// land in the box or the sentinel, where they are seen.
+class Scratch {
+public:
+    Scratch()
+    {
+        fs::create_directories(target());
+        ::unlink(AbsoluteEscape.c_str());
+    }
+    std::string target() const { return dir_.path() + "/box/t"; }
+    // Everything written outside the target.
+    std::vector<std::string> escapes() const
+    {
+        std::vector<std::string> out;
+        for (const auto &[path, what] : treeOf(dir_.path()))
+            if (path != "box/" && path != "box/t/" && !path.starts_with("box/t/"))
+                out.push_back(path);
+        struct stat st {};
+        if (::lstat(AbsoluteEscape.c_str(), &st) == 0) {
+            out.push_back(AbsoluteEscape);
+            ::unlink(AbsoluteEscape.c_str());
+        }
+        return out;
+    }
+    std::map<std::string, std::string> tree() const { return treeOf(target()); }
+
+private:
+    TempDir dir_;
+};
+
+std::string dump(const std::map<std::string, std::string> &tree)
+{
+    std::string out;
+    for (const auto &[k, v] : tree)
+        out += "  " + k + (v.empty() ? "" : " = " + v) + "\n";
+    return out;
+}
+
+bool crashed(const RunResult &r)
+{
+    return r.exitCode < 0 || r.exitCode > 2 || r.err.find("Sanitizer") != std::string::npos
+           || r.err.find("runtime error:") != std::string::npos;
+}
+
+RunResult orvexzip(const std::vector<std::string> &args)
+{
+    std::vector<std::string> argv{OrvexZip};
+    argv.insert(argv.end(), args.begin(), args.end());
+    RunResult r = run(argv, {"QT_QPA_PLATFORM=offscreen", "LC_ALL=C.UTF-8"});
+    if (crashed(r))
+        ++tally.crashes;
+    return r;
+}
+
+// The component in this process: the listing (its error, if any) and then an
+// extraction whatever the listing said, as the library sees the archive.
+struct InProcess {
+    std::vector<ArchiveEntry> entries;
+    std::string listError;
+    std::vector<std::string> messages;   // escaped
+    int count = -1;
+};
+
+InProcess throughComponent(const std::string &archive, const std::string &target)
+{
+    InProcess out;
+    TZipEngine engine;
+    engine.OnMessage = [&](TZipEngine &, int, const std::string &text) { out.messages.push_back(escaped(text)); };
+    engine.MessageSink = [&](const std::string &text) { out.messages.push_back(escaped(text)); };
+    try {
+        engine.setZipFilename(archive);
+    } catch (const EZipError &e) {
+        out.listError = e.what();
+    }
+    for (int i = 0; i < engine.EntryCount(); ++i)
+        out.entries.push_back(engine.Entries(i));
+    // The component extracts into the current directory; this test's own
+    // must come back.
+    const int here = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    engine.ExtrBaseDir = target;
+    engine.ExtrOptions.insert(ExtrDirNames);
+    engine.LastResult = -1;
+    engine.Extract();
+    out.count = engine.LastResult;
+    if (here >= 0) {
+        EXPECT_EQ(::fchdir(here), 0);
+        ::close(here);
+    }
+    return out;
+}
+
+// ---- expectations.json --------------------------------------------------
+
+struct Expected {
+    std::string file;
+    QJsonObject json;
+};
+
+std::vector<Expected> loadExpectations()
+{
+    QFile f(QString::fromStdString(CorpusDir + "/expectations.json"));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(f.readAll(), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    std::vector<Expected> out;
+    for (const QJsonValue &c : doc.object().value("cases").toArray())
+        out.push_back({c.toObject().value("file").toString().toStdString(), c.toObject()});
+    return out;
+}
+
+std::vector<std::string> strings(const QJsonValue &v)
+{
+    std::vector<std::string> out;
+    for (const QJsonValue &s : v.toArray())
+        out.push_back(s.toString().toStdString());
+    return out;
+}
+
+std::map<std::string, std::string> treeFrom(const QJsonValue &v)
+{
+    std::map<std::string, std::string> out;
+    const QJsonObject o = v.toObject();
+    for (auto it = o.begin(); it != o.end(); ++it)
+        out[it.key().toStdString()] = it.value().toString().toStdString();
+    return out;
+}
+
+// Each expected fragment in a message of its own, in order, and no message
+// beyond them.
+void expectMessages(const std::vector<std::string> &got, const std::vector<std::string> &wanted,
+                    const std::string &what)
+{
+    EXPECT_EQ(got.size(), wanted.size()) << what;
+    for (size_t i = 0; i < std::min(got.size(), wanted.size()); ++i)
+        EXPECT_NE(got[i].find(wanted[i]), std::string::npos) << what << ": message " << i << " is \"" << got[i]
+                                                              << "\", expected to hold \"" << wanted[i] << "\"";
+}
+
+std::vector<std::vector<std::string>> listedRows(const std::string &out)
+{
+    std::vector<std::vector<std::string>> rows;
+    const auto all = lines(out);
+    for (size_t i = 1; i < all.size(); ++i) {
+        std::vector<std::string> cells;
+        std::istringstream in(all[i]);
+        for (std::string cell; cells.size() < 3 && std::getline(in, cell, '\t');)
+            cells.push_back(escaped(cell));
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+std::vector<std::vector<std::string>> rowsFrom(const QJsonValue &v)
+{
+    std::vector<std::vector<std::string>> rows;
+    for (const QJsonValue &r : v.toArray())
+        rows.push_back(strings(r));
+    return rows;
+}
+
+class Corpus : public ::testing::Test {
+protected:
+    void SetUp() override { tally = {}; }
+    void TearDown() override { writeTally(::testing::UnitTest::GetInstance()->current_test_info()->name()); }
+};
+
+// ---- The committed corpus -----------------------------------------------
+
+TEST_F(Corpus, EveryArchiveBehavesAsExpected)
+{
+    const auto expectations = loadExpectations();
+    ASSERT_FALSE(expectations.empty());
+    std::set<std::string> listed;
+    for (const Expected &e : expectations)
+        listed.insert(e.file);
+    for (const auto &entry : fs::directory_iterator(CorpusDir)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.is_regular_file() && name.ends_with(".zip")) {
+            EXPECT_TRUE(listed.count(name)) << name << " is in tests/corpus/ but not in expectations.json";
+        }
+    }
+
+    for (const Expected &e : expectations) {
+        SCOPED_TRACE(e.file);
+        const std::string archive = CorpusDir + "/" + e.file;
+        ASSERT_TRUE(fs::exists(archive));
+        ++tally.inputs;
+
+        const QJsonObject list = e.json.value("list").toObject();
+        const RunResult listed = orvexzip({"list", archive});
+        EXPECT_EQ(listed.exitCode, list.value("exit").toInt()) << listed.err;
+        EXPECT_EQ(listedRows(listed.out), rowsFrom(list.value("rows")));
+        EXPECT_EQ(escaped(listed.err.empty() ? "" : lines(listed.err).back()),
+                  list.value("error").toString().toStdString());
+
+        const QJsonObject extract = e.json.value("extract").toObject();
+        {
+            Scratch scratch;
+            const RunResult r = orvexzip({"extract", archive, "--to", scratch.target(), "--paths"});
+            EXPECT_EQ(r.exitCode, extract.value("exit").toInt()) << r.err;
+            // No count when orvexzip stops at the listing's error.
+            const int count = extract.value("count").toInt();
+            EXPECT_EQ(r.out, count < 0 ? "" : std::to_string(count) + " file(s) were extracted\n");
+            const auto tree = scratch.tree();
+            EXPECT_EQ(tree, treeFrom(extract.value("tree"))) << dump(tree);
+            std::vector<std::string> messages;
+            for (const std::string &line : lines(r.err))
+                messages.push_back(escaped(line));
+            expectMessages(messages, strings(extract.value("messages")), "orvexzip extract");
+            const auto outside = scratch.escapes();
+            tally.escapes += outside.size();
+            EXPECT_TRUE(outside.empty()) << outside.front();
+        }
+
+        // The library itself, also where orvexzip stops at a listing error.
+        const QJsonObject library = e.json.contains("library") ? e.json.value("library").toObject() : extract;
+        {
+            Scratch scratch;
+            const InProcess got = throughComponent(archive, scratch.target());
+            EXPECT_EQ(got.count, library.value("count").toInt());
+            const auto tree = scratch.tree();
+            EXPECT_EQ(tree, treeFrom(library.value("tree"))) << dump(tree);
+            auto wanted = strings(library.value("messages"));
+            // The listing's error is no message of the library's.
+            std::erase_if(wanted, [](const std::string &m) { return m.find("reading Zip") != std::string::npos; });
+            expectMessages(got.messages, wanted, "library");
+            const auto outside = scratch.escapes();
+            tally.escapes += outside.size();
+            EXPECT_TRUE(outside.empty()) << outside.front();
+        }
+    }
+}
+
+// What unzip -t, 7zz t and python3 -m zipfile -t say of each archive. Where
+// they all accept, so do we; every verdict is recorded, with the reason
+// where they differ from one another or from us, so a change shows.
+TEST_F(Corpus, ReferenceToolsGiveTheRecordedVerdicts)
+{
+    struct Tool {
+        const char *key;
+        std::vector<std::string> command;
+        bool (*accepted)(const RunResult &);
+    };
+    const Tool tools[] = {
+        {"unzip", {"unzip", "-t", "-qq"}, [](const RunResult &r) { return r.exitCode == 0; }},
+        {"7zz", {"7zz", "t"}, [](const RunResult &r) { return r.exitCode == 0; }},
+        {"python", {ORVEX_PYTHON, "-m", "zipfile", "-t"},
+         [](const RunResult &r) { return r.exitCode == 0 && r.out.find("corrupted") == std::string::npos; }},
+    };
+    for (const Expected &e : loadExpectations()) {
+        SCOPED_TRACE(e.file);
+        const QJsonObject verdicts = e.json.value("tools").toObject();
+        const bool ours = e.json.value("list").toObject().value("exit").toInt() == 0
+                          && e.json.value("extract").toObject().value("exit").toInt() == 0;
+        bool allAccept = true;
+        for (const Tool &tool : tools) {
+            if (!haveProgram(tool.command[0]) && tool.command[0][0] != '/')
+                continue;
+            std::vector<std::string> command = tool.command;
+            command.push_back(CorpusDir + "/" + e.file);
+            const bool accepted = tool.accepted(run(command));
+            EXPECT_EQ(accepted, verdicts.value(tool.key).toBool()) << tool.key;
+            allAccept = allAccept && accepted;
+        }
+        if (ours != allAccept || !verdicts.value("unzip").toBool() != !verdicts.value("7zz").toBool()
+            || !verdicts.value("7zz").toBool() != !verdicts.value("python").toBool()) {
+            EXPECT_FALSE(e.json.value("note").toString().isEmpty()) << "the verdicts differ; say why in \"note\"";
+        }
+    }
+}
+
+TEST_F(Corpus, TheCommittedFilesAreWhatTheGeneratorWrites)
+{
+    TempDir out;
+    const RunResult r = run({ORVEX_PYTHON, CorpusDir + "/make-corpus", out.path()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    std::set<std::string> generated;
+    for (const auto &entry : fs::directory_iterator(out.path())) {
+        const std::string name = entry.path().filename().string();
+        generated.insert(name);
+        EXPECT_EQ(readBytes(entry.path()), readBytes(CorpusDir + "/" + name)) << name << " differs; run make-corpus";
+    }
+    for (const Expected &e : loadExpectations())
+        EXPECT_TRUE(generated.count(e.file)) << e.file << " is no longer generated";
+}
+
+// Crash reproducers added by fuzzing: no crash, nothing outside the target.
+TEST_F(Corpus, FoundInputsNeitherCrashNorEscape)
+{
+    const fs::path found = fs::path(CorpusDir) / "found";
+    std::error_code ec;
+    if (!fs::is_directory(found, ec))
+        GTEST_SKIP() << "no tests/corpus/found/";
+    for (const auto &entry : fs::directory_iterator(found)) {
+        if (!entry.is_regular_file())
+            continue;
+        SCOPED_TRACE(entry.path().string());
+        ++tally.inputs;
+        const uint64_t crashesBefore = tally.crashes;
+        orvexzip({"list", entry.path().string()});
+        Scratch scratch;
+        orvexzip({"extract", entry.path().string(), "--to", scratch.target(), "--paths"});
+        throughComponent(entry.path().string(), scratch.target());
+        EXPECT_EQ(tally.crashes, crashesBefore);
+        const auto outside = scratch.escapes();
+        tally.escapes += outside.size();
+        EXPECT_TRUE(outside.empty()) << outside.front();
+    }
+}
+
+// ---- Truncation ---------------------------------------------------------
+
+// Offsets where one structure of the archive ends and the next begins: each
+// local header's fixed part, name, extra field, data and descriptor; each
+// directory record's fixed part, name, extra and comment; the end record.
+struct Boundaries {
+    std::set<uint64_t> cuts;
+    uint64_t directoryOffset = 0;
+    uint64_t archiveEnd = 0;   // the end of the end record's comment
+};
+
+Boundaries boundariesOf(const std::string &bytes)
+{
+    using namespace zipformat;
+    Boundaries b;
+    const std::vector<uint8_t> copy(bytes.begin(), bytes.end());
+    const MemorySource source(copy);
+    const auto location = locateCentralDirectory(source);
+    if (!location)
+        return b;
+    b.directoryOffset = location->fileOffset();
+    auto at = [&](uint64_t offset) { return reinterpret_cast<const uint8_t *>(bytes.data()) + offset; };
+    CentralDirectoryReader records(source, *location);
+    uint64_t record = location->fileOffset();
+    while (const auto h = records.next()) {
+        for (const uint64_t end : {uint64_t(46), 46 + h->name.size(), 46 + h->name.size() + h->extra.size(),
+                                   uint64_t(h->recordSize)})
+            b.cuts.insert(record + end);
+        b.cuts.insert(record);
+        record += h->recordSize;
+
+        const uint64_t local = location->archiveStart + h->headerOffset;
+        if (local + 30 > bytes.size())
+            continue;
+        const uint64_t name = local + 30 + le16(at(local + 26));
+        const uint64_t data = name + le16(at(local + 28));
+        const uint64_t dataEnd = data + h->packedSize;
+        b.cuts.insert({local, local + 30, name, data, dataEnd});
+        if (h->flags & 0x0008) {
+            const bool signature = dataEnd + 4 <= bytes.size() && le32(at(dataEnd)) == 0x08074B50;
+            b.cuts.insert(dataEnd + (signature ? 4 : 0) + (h->hasZip64Extra ? 20 : 12));
+        }
+    }
+    b.cuts.insert(location->endRecordOffset);
+    b.cuts.insert(location->endRecordOffset + 22);
+    b.archiveEnd = location->endRecordOffset + 22 + location->commentLength;
+    // Only cuts that lose something; trailing junk may go.
+    std::erase_if(b.cuts, [&](uint64_t cut) { return cut >= b.archiveEnd; });
+    return b;
+}
+
+// The listing either fails with one of the reader's messages, or the cut
+// left every local header and its data in place.
+void expectListingOfCut(int exitCode, const std::string &error, uint64_t cut, const Boundaries &b)
+{
+    if (exitCode == 0) {
+        EXPECT_GE(cut, b.directoryOffset) << "a cut inside the members was listed without an error";
+    } else {
+        EXPECT_NE(error.find("reading Zip"), std::string::npos) << error;
+    }
+}
+
+TEST_F(Corpus, AnArchiveCutAtAnyBoundaryFailsCleanly)
+{
+    const std::string bytes = readBytes(CorpusDir + "/sound.zip");
+    const Boundaries b = boundariesOf(bytes);
+    ASSERT_GT(b.cuts.size(), 20u);
+    TempDir files;
+    for (const uint64_t cut : b.cuts) {
+        SCOPED_TRACE("cut at " + std::to_string(cut));
+        ++tally.inputs;
+        const std::string archive = files.write("cut.zip", bytes.substr(0, cut));
+
+        const RunResult listed = orvexzip({"list", archive});
+        EXPECT_FALSE(crashed(listed)) << listed.err;
+        expectListingOfCut(listed.exitCode, listed.err, cut, b);
+
+        Scratch scratch;
+        const RunResult r = orvexzip({"extract", archive, "--to", scratch.target(), "--paths"});
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_FALSE(r.err.empty());
+        // No count when the listing already failed.
+        EXPECT_TRUE(r.out.empty() || r.out == "0 file(s) were extracted\n") << r.out << r.err;
+        EXPECT_TRUE(scratch.tree().empty()) << dump(scratch.tree());
+        const auto outside = scratch.escapes();
+        tally.escapes += outside.size();
+        EXPECT_TRUE(outside.empty());
+    }
+}
+
+// The same for every archive the expectations call sound, in this process,
+// at each boundary and one byte past it.
+TEST_F(Corpus, EverySoundArchiveCutShortFailsCleanlyInTheLibrary)
+{
+    size_t archives = 0;
+    for (const Expected &e : loadExpectations()) {
+        const QJsonObject library = e.json.contains("library") ? e.json.value("library").toObject()
+                                                               : e.json.value("extract").toObject();
+        if (!library.value("messages").toArray().isEmpty() || library.value("count").toInt() == 0)
+            continue;
+        ++archives;
+        const std::string bytes = readBytes(CorpusDir + "/" + e.file);
+        const Boundaries b = boundariesOf(bytes);
+        ASSERT_FALSE(b.cuts.empty()) << e.file;
+        std::set<uint64_t> cuts = b.cuts;
+        for (const uint64_t cut : b.cuts)
+            cuts.insert(cut + 1);
+        std::erase_if(cuts, [&](uint64_t cut) { return cut >= b.archiveEnd; });
+        TempDir files;
+        for (const uint64_t cut : cuts) {
+            SCOPED_TRACE(e.file + " cut at " + std::to_string(cut));
+            ++tally.inputs;
+            const std::string archive = files.write("cut.zip", bytes.substr(0, cut));
+            Scratch scratch;
+            const InProcess got = throughComponent(archive, scratch.target());
+            expectListingOfCut(got.listError.empty() ? 0 : 1, got.listError, cut, b);
+            EXPECT_EQ(got.count, 0);
+            EXPECT_FALSE(got.messages.empty());
+            EXPECT_TRUE(scratch.tree().empty()) << dump(scratch.tree());
+            const auto outside = scratch.escapes();
+            tally.escapes += outside.size();
+            EXPECT_TRUE(outside.empty());
+        }
+    }
+    EXPECT_GE(archives, 10u);
+}
+
+// ---- Built at run time --------------------------------------------------
+
+std::string centralRecord(const std::string &name, uint32_t crc, uint32_t packed, uint32_t unpacked,
+                          uint32_t offset)
+{
+    std::string out;
+    put32(out, 0x02014B50);
+    put16(out, (3 << 8) | 30);
+    put16(out, 20);
+    put16(out, 0);
+    put16(out, 0);
+    put16(out, SampleTime);
+    put16(out, SampleDate);
+    put32(out, crc);
+    put32(out, packed);
+    put32(out, unpacked);
+    put16(out, uint16_t(name.size()));
+    put16(out, 0);
+    put16(out, 0);
+    put16(out, 0);
+    put16(out, 0);
+    put32(out, 0100644u << 16);
+    put32(out, offset);
+    return out + name;
+}
+
+// The CRC-32 of n zero bytes, by doubling rather than by reading 4 GiB.
+uint32_t zerosCrc(uint64_t n)
+{
+    uLong result = 0, power = crc32(0, reinterpret_cast<const Bytef *>("\0"), 1);   // 1 zero byte
+    bool first = true;
+    for (uint64_t length = 1; n; n >>= 1, power = crc32_combine(power, power, z_off_t(length)), length *= 2) {
+        if (n & 1) {
+            result = first ? power : crc32_combine(result, power, z_off_t(length));
+            first = false;
+        }
+    }
+    return uint32_t(result);
+}
+
+// 4 GiB - 1 bytes stored, the largest size without ZIP64, as a sparse file.
+// Extracting it would write 4 GiB, so only the listing and the library's
+// reading of the sizes are checked.
+TEST_F(Corpus, AMemberOfFourGibibytesLessOneNeedsNoZip64)
+{
+    EXPECT_EQ(zerosCrc(5), crc32(0, reinterpret_cast<const Bytef *>("\0\0\0\0\0"), 5));
+    const uint32_t size = 0xFFFFFFFF;
+    const uint32_t crc = zerosCrc(size);
+    const std::string head = localHeader("big.bin", size, size, "");
+    std::string tail = centralRecord("big.bin", crc, size, size, 0);
+    // The CRC goes into the local header too.
+    std::string local = head;
+    local[14] = char(crc), local[15] = char(crc >> 8), local[16] = char(crc >> 16), local[17] = char(crc >> 24);
+    tail += endRecord(1, uint32_t(tail.size()), uint32_t(local.size() + uint64_t(size)));
+    TempDir dir;
+    const std::string archive = dir.file("big.zip");
+    if (!writeSparseFile(archive, local, size, tail))
+        GTEST_SKIP() << "no sparse files here";
+    ++tally.inputs;
+    const RunResult listed = orvexzip({"list", archive});
+    EXPECT_EQ(listed.exitCode, 0) << listed.err;
+    EXPECT_EQ(listedRows(listed.out), (std::vector<std::vector<std::string>>{{"big.bin", "4294967295", "4294967295"}}));
+    if (haveProgram("unzip")) {
+        const RunResult unzip = run({"unzip", "-l", archive});
+        EXPECT_NE(unzip.out.find("4294967295"), std::string::npos) << unzip.out << unzip.err;
+    }
+}
+
+// 65,536 members, one more than the end record can count: the count is in
+// the ZIP64 end record.
+TEST_F(Corpus, SixtyFiveThousandFiveHundredThirtySixMembers)
+{
+    constexpr uint32_t Count = 65536;
+    std::string locals, directory;
+    for (uint32_t i = 0; i < Count; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "m/%05u", i);
+        const uint32_t offset = uint32_t(locals.size());
+        std::string local = localHeader(name, 0, 0, "");
+        local.replace(14, 4, 4, '\0');   // the CRC of nothing
+        locals += local;
+        directory += centralRecord(name, 0, 0, 0, offset);
+    }
+    std::string archive = locals + directory;
+    const uint64_t zip64End = archive.size();
+    put32(archive, 0x06064B50);
+    put64(archive, 44);
+    put16(archive, (3 << 8) | 45);
+    put16(archive, 45);
+    put32(archive, 0);
+    put32(archive, 0);
+    put64(archive, Count);
+    put64(archive, Count);
+    put64(archive, directory.size());
+    put64(archive, locals.size());
+    put32(archive, 0x07064B50);
+    put32(archive, 0);
+    put64(archive, zip64End);
+    put32(archive, 1);
+    archive += endRecord(0xFFFF, 0xFFFFFFFF, 0xFFFFFFFF);
+    TempDir dir;
+    const std::string path = dir.write("many.zip", archive);
+    ++tally.inputs;
+
+    const RunResult listed = orvexzip({"list", path});
+    EXPECT_EQ(listed.exitCode, 0) << listed.err;
+    const auto rows = listedRows(listed.out);
+    ASSERT_EQ(rows.size(), Count);
+    EXPECT_EQ(rows.back(), (std::vector<std::string>{"m/65535", "0", "0"}));
+
+    Scratch scratch;
+    const RunResult r = orvexzip({"extract", path, "--to", scratch.target(), "--paths"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.substr(0, 2000);
+    EXPECT_EQ(r.out, "65536 file(s) were extracted\n");
+    size_t files = 0;
+    for (const auto &entry : fs::directory_iterator(scratch.target() + "/m"))
+        files += entry.is_regular_file();
+    EXPECT_EQ(files, Count);
+    EXPECT_TRUE(scratch.escapes().empty());
+    if (haveProgram("unzip")) {
+        const RunResult unzip = run({"unzip", "-t", "-qq", path});
+        EXPECT_EQ(unzip.exitCode, 0) << unzip.out.substr(0, 1000) << unzip.err.substr(0, 1000);
+    }
+}
+
+}  // namespace
