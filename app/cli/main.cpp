@@ -45,10 +45,33 @@ void writeOut(const QString &line)
     std::fputc('\n', stdout);
 }
 
+// Messages carry member names from the archive: an escape sequence in one
+// must not reach the terminal, where it could rewrite the screen or the
+// title. C0 controls other than line break and tab, DEL and the C1 controls
+// (as UTF-8) are shown as '?'.
+std::string terminalText(const std::string &text)
+{
+    std::string shown;
+    shown.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80
+            && static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+            shown += '?';
+            ++i;
+        } else if ((c < 0x20 && c != '\n' && c != '\t') || c == 0x7F) {
+            shown += '?';
+        } else {
+            shown += char(c);
+        }
+    }
+    return shown;
+}
+
 void writeError(const std::string &message)
 {
     std::fflush(stdout);
-    std::fprintf(stderr, "%s\n", message.c_str());
+    std::fprintf(stderr, "%s\n", terminalText(message).c_str());
 }
 
 // A control character or line separator in a name (a line break, a tab)
@@ -163,20 +186,20 @@ public:
     {
         engine.MessageSink = [this](const std::string &text) {
             endProgressLine();
-            std::fprintf(stderr, "%s\n", text.c_str());
+            std::fprintf(stderr, "%s\n", terminalText(text).c_str());
             sawError_ = true;
         };
         engine.OnMessage = [this](TZipEngine &, int errCode, const std::string &text) {
             if (errCode > 0)
                 sawError_ = true;
             endProgressLine();
-            std::fprintf(stderr, "%s\n", text.c_str());
+            std::fprintf(stderr, "%s\n", terminalText(text).c_str());
         };
         engine.OnProgress = [this](TZipEngine &, ProgressType type, const std::string &name, int32_t) {
             if (!interactive_)
                 return;
             if (type == FileBegin) {
-                std::fprintf(stderr, "\r\033[KFile: %s", name.c_str());
+                std::fprintf(stderr, "\r\033[KFile: %s", terminalText(name).c_str());
                 progressShown_ = true;
             } else if (type == BatchEnd) {
                 endProgressLine();

@@ -110,3 +110,18 @@ TEST_F(CommandLine, BadUsageExitsWithTwo)
     EXPECT_EQ(orvexzip({"frobnicate", "a.zip"}, dir.path()).exitCode, 2);
     EXPECT_FALSE(fs::exists(dir.file("a.zip")));
 }
+
+TEST_F(CommandLine, ControlCharactersInMessagesNeverReachTheTerminal)
+{
+    // A member name from a hostile archive shows up in messages; its escape
+    // sequences (clear the screen, set the window title) must not be sent.
+    ASSERT_EQ(orvexzip({"add", "c.zip", "src/readme.txt"}, dir.path()).exitCode, 0);
+    const RunResult deleted =
+        orvexzip({"delete", "c.zip", "\x1b[2J\x1b]0;owned\x07" "x", "caf\xc3\xa9\xc2\x9b" "1m"}, dir.path());
+    EXPECT_EQ(deleted.exitCode, 1);
+    EXPECT_EQ(deleted.err.find('\x1b'), std::string::npos) << deleted.err;
+    EXPECT_EQ(deleted.err.find('\x07'), std::string::npos) << deleted.err;
+    EXPECT_EQ(deleted.err.find("\xc2\x9b"), std::string::npos) << deleted.err;
+    EXPECT_NE(deleted.err.find("?[2J?]0;owned?x"), std::string::npos) << deleted.err;
+    EXPECT_NE(deleted.err.find("caf\xc3\xa9?1m"), std::string::npos) << deleted.err;   // UTF-8 kept
+}
