@@ -136,19 +136,23 @@ Buffer deflateWhole(int zipLevel, std::span<const uint8_t> input)
 
 bool looksIncompressible(std::span<const uint8_t> input)
 {
-    constexpr size_t SampleSize = 64u << 10;
-    constexpr size_t Samples = 8;
-    if (input.size() < Samples * SampleSize * 2)
+    // Eight samples of 64 KiB from a large input, four of 8 KiB from a
+    // medium one (already-compressed documents, pictures and packages are
+    // mostly that size); below 64 KiB deflating it whole costs little.
+    const bool large = input.size() >= (1u << 20);
+    const size_t sampleSize = large ? 64u << 10 : 8u << 10;
+    const size_t samples = large ? 8 : 4;
+    if (input.size() < samples * sampleSize * 2)
         return false;
     libdeflate_compressor *compressor = compressors.get(1);
-    Buffer out(SampleSize + 1024);
+    Buffer out(sampleSize + 1024);
     size_t sampled = 0, packed = 0;
-    for (size_t i = 0; i < Samples; ++i) {
-        const size_t at = (input.size() - SampleSize) / (Samples - 1) * i;
+    for (size_t i = 0; i < samples; ++i) {
+        const size_t at = (input.size() - sampleSize) / (samples - 1) * i;
         const size_t written =
-            libdeflate_deflate_compress(compressor, input.data() + at, SampleSize, out.data(), out.size);
-        sampled += SampleSize;
-        packed += written == 0 ? SampleSize : written;
+            libdeflate_deflate_compress(compressor, input.data() + at, sampleSize, out.data(), out.size);
+        sampled += sampleSize;
+        packed += written == 0 ? sampleSize : written;
     }
     // Saving less than 0.5% of the samples: storing loses next to nothing.
     return packed * 1000 >= sampled * 995;

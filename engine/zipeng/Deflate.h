@@ -62,8 +62,9 @@ int libdeflateLevel(int zipLevel);
 // buffer (size 0) when deflating would not make it smaller.
 Buffer deflateWhole(int zipLevel, std::span<const uint8_t> input);
 
-// True when a few samples of a large input do not shrink at the fastest
-// level: already-compressed data, which would be deflated only to be stored.
+// True when a few samples of an input of 64 KiB or more do not shrink at the
+// fastest level: already-compressed data, which would be deflated only to be
+// stored.
 bool looksIncompressible(std::span<const uint8_t> input);
 
 // Deflates one chunk of a larger member with zlib at `zipLevel`. `dictionary`

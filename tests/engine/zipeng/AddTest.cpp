@@ -327,14 +327,23 @@ TEST_F(AddTest, LargeIncompressibleDataIsStoredWithoutLosingCompressibleData)
     // but a file that is noise only in part must still be deflated.
     writeFile("noise.bin", randomData(3 << 20, 5));
     writeFile("mixed.bin", randomData(256 << 10, 6) + textData(3 << 20, 7));
+    // The same for the medium sizes of most compressed documents.
+    writeFile("noise-medium.bin", randomData(200 << 10, 8));
+    writeFile("mixed-medium.bin", randomData(20 << 10, 9) + textData(200 << 10, 10));
+    writeFile("text-medium.txt", textData(70 << 10, 11));
     Flags flags;
     flags.level = 6;
-    ASSERT_EQ(callEngine("big.zip", {"noise.bin", "mixed.bin"}, flags).result, 2);
+    ASSERT_EQ(callEngine("big.zip", {"noise.bin", "mixed.bin", "noise-medium.bin", "mixed-medium.bin",
+                                     "text-medium.txt"}, flags).result, 5);
     EXPECT_EQ(checkWithTools("big.zip"), "");
     const ArchiveInfo info = readArchive("big.zip");
     EXPECT_EQ(info.find("noise.bin")->method, 0);
     EXPECT_EQ(info.find("mixed.bin")->method, 8);
     EXPECT_LT(info.find("mixed.bin")->packedSize, uint64_t(2 << 20));
+    EXPECT_EQ(info.find("noise-medium.bin")->method, 0);
+    EXPECT_EQ(info.find("mixed-medium.bin")->method, 8);
+    EXPECT_LT(info.find("mixed-medium.bin")->packedSize, uint64_t(120 << 10));
+    EXPECT_EQ(info.find("text-medium.txt")->method, 8);
 }
 
 TEST_F(AddTest, ArchivesAreNoLargerThanZipsAtTheSameLevel)
