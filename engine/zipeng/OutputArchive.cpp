@@ -10,8 +10,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <future>
-#include <system_error>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -229,31 +227,14 @@ void OutputArchive::flushBuffer()
 
 void OutputArchive::flushCopy()
 {
+    // One thread: writes into one file take its inode lock, so a second
+    // copying thread would only wait for it.
     while (copy_.length > 0) {
-        // Two chunks at a time, one on another thread: a copy between files
-        // in the page cache runs at memory speed, so a second core doubles it
-        // (deleting one member of a large archive is almost all copying).
-        const uint64_t first = std::min(copy_.length, CopyStep);
-        const uint64_t second = std::min(copy_.length - first, CopyStep);
-        std::future<void> other;
-        if (second > 0) {
-            const int fd = copy_.fd;
-            const uint64_t from = copy_.from + first, to = fileEnd_ + first;
-            try {
-                other = std::async(std::launch::async, [this, fd, from, to, second] { copyNow(fd, from, to, second); });
-            } catch (const std::system_error &) {
-                // No thread to be had: the loop copies it next time round.
-            }
-        }
-        copyNow(copy_.fd, copy_.from, fileEnd_, first);   // `other` is waited for if this throws
-        uint64_t done = first;
-        if (other.valid()) {
-            other.get();
-            done += second;
-        }
-        fileEnd_ += done;
-        copy_.from += done;
-        copy_.length -= done;
+        const uint64_t step = std::min(copy_.length, CopyStep);
+        copyNow(copy_.fd, copy_.from, fileEnd_, step);
+        fileEnd_ += step;
+        copy_.from += step;
+        copy_.length -= step;
         startWriteback();
     }
     copy_ = {};

@@ -7,7 +7,6 @@
 
 #include <sys/types.h>
 
-#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -106,7 +105,7 @@ private:
     std::string temporaryPath_;
     int fd_ = -1;
     bool committed_ = false;
-    std::atomic<bool> useCopyRange_{true};   // copies may run on two threads
+    bool useCopyRange_ = true;
     std::unique_ptr<BackgroundWriteback> writeback_;
 
     uint64_t position_ = 0;        // logical end of what has been written
