@@ -3,6 +3,7 @@
 // directory, and where each member's bytes lie, so that kept members can be
 // copied into the new archive exactly as they are.
 
+#include "engine/zipeng/MemberRecord.h"
 #include "engine/zipformat/ByteSource.h"
 
 #include <sys/stat.h>
@@ -14,22 +15,9 @@
 
 namespace zipeng {
 
-struct ExistingMember {
-    std::string name;                  // as stored, bytes unchanged
-    uint16_t versionMadeBy = 0;
-    uint16_t versionNeeded = 0;
-    uint16_t flags = 0;
-    uint16_t method = 0;
-    uint16_t modTime = 0;
-    uint16_t modDate = 0;
-    uint32_t crc = 0;
-    uint64_t packedSize = 0;
-    uint64_t unpackedSize = 0;
-    uint16_t internalAttributes = 0;
-    uint32_t externalAttributes = 0;
-    std::vector<uint8_t> extra;        // the central extra field without its ZIP64 block
-    std::vector<uint8_t> comment;
-    uint64_t localOffset = 0;          // file offset of the local header
+// `extra` is the central extra field without its ZIP64 block; `localOffset`
+// the file offset of the local header.
+struct ExistingMember : MemberRecord {
     std::optional<int64_t> unixTime;   // modification time from the extended timestamp
 
     bool isDirectory() const { return !name.empty() && name.back() == '/'; }

@@ -4,6 +4,7 @@
 // the destructor removes it, so a failure or a cancel leaves nothing behind.
 
 #include "engine/zipeng/BackgroundWriteback.h"
+#include "engine/zipeng/MemberRecord.h"
 
 #include <sys/types.h>
 
@@ -16,30 +17,6 @@
 #include <vector>
 
 namespace zipeng {
-
-// Values of a member's headers. The ZIP64 block is not kept here: it is
-// added to the headers exactly when a value does not fit its field.
-struct MemberRecord {
-    std::string name;
-    uint16_t versionMadeBy = 0;
-    uint16_t versionNeeded = 0;
-    uint16_t flags = 0;
-    uint16_t method = 0;
-    uint16_t modTime = 0;
-    uint16_t modDate = 0;
-    uint32_t crc = 0;
-    uint64_t packedSize = 0;
-    uint64_t unpackedSize = 0;
-    uint16_t internalAttributes = 0;
-    uint32_t externalAttributes = 0;
-    std::vector<uint8_t> extra;       // other extra blocks, as they go in both headers
-    std::vector<uint8_t> comment;
-    uint64_t localOffset = 0;
-};
-
-inline constexpr uint16_t VersionStored = 10;
-inline constexpr uint16_t VersionDeflated = 20;
-inline constexpr uint16_t VersionZip64 = 45;
 
 // The local header of a new member. With `zip64Sizes` its size fields hold
 // the marker and a ZIP64 block carries both sizes.

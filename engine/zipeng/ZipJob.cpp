@@ -234,21 +234,7 @@ protected:
     void keepMember(const ExistingMember &m)
     {
         const uint64_t length = old_.recordLength(m);
-        MemberRecord r;
-        r.name = m.name;
-        r.versionMadeBy = m.versionMadeBy;
-        r.versionNeeded = m.versionNeeded;
-        r.flags = m.flags;
-        r.method = m.method;
-        r.modTime = m.modTime;
-        r.modDate = m.modDate;
-        r.crc = m.crc;
-        r.packedSize = m.packedSize;
-        r.unpackedSize = m.unpackedSize;
-        r.internalAttributes = m.internalAttributes;
-        r.externalAttributes = m.externalAttributes;
-        r.extra = m.extra;
-        r.comment = m.comment;
+        MemberRecord r = m;   // every header value as it was
         r.localOffset = out_->position();
         out_->copyFrom(old_.fd(), m.localOffset, length);
         out_->addToDirectory(r);
