@@ -31,6 +31,20 @@ std::string describe(int err)
     return std::strerror(err);
 }
 
+// The target directory, opened once: a directory that cannot be searched
+// could take no member, so it is refused here rather than member by member.
+int openTarget(const std::string &path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0 && ::faccessat(fd, ".", X_OK, AT_EACCESS) != 0) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+        return -1;
+    }
+    return fd;
+}
+
 const char *verbFor(uint16_t method)
 {
     return method == MethodDeflated ? "  inflating: " : " extracting: ";
@@ -41,6 +55,7 @@ const char *verbFor(uint16_t method)
 Extraction::Extraction(const UnzipCallRecord &record, Reporter &reporter) : reporter_(reporter)
 {
     archiveName_ = record.ArchiveName ? record.ArchiveName : "";
+    target_ = record.BaseDirectory ? record.BaseDirectory : ".";
     dirNames_ = record.DirNamesFlag != 0;
     overwrite_ = record.OverwriteFlag != 0;
     update_ = record.UpdateFlag != 0;
@@ -153,9 +168,11 @@ void Extraction::extractAll()
     std::vector<bool> selected;
     selectMembers(selected);
 
-    const int root = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // Everything is created relative to this descriptor; the process's
+    // current directory is neither used nor changed when a target is named.
+    const int root = openTarget(target_);
     if (root < 0) {
-        say(CodeWriteError, "cannot open the target directory: " + describe(errno));
+        say(CodeWriteError, "cannot open the target directory " + target_ + ": " + describe(errno));
         return;
     }
     tree_ = std::make_unique<OutputTree>(root);

@@ -1,13 +1,22 @@
 #pragma once
-// libunzeng.so: extracts members of a ZIP archive into the process's current
-// directory. One entry point, orvex_unzeng_call(), declared in CallRecords.h:
+// libunzeng.so: extracts members of a ZIP archive into a target directory:
+// BaseDirectory, or the process's current directory when that is null. One
+// entry point, orvex_unzeng_call(), declared in CallRecords.h:
 //
 //     int32_t orvex_unzeng_call(UnzipCallRecord *record);
+//
+// The target is opened once, as a directory, and everything is created
+// relative to it; the library never changes the current directory, which
+// the caller's other threads may be using. A target that cannot
+// be opened or searched (missing, not a directory, no permission) ends the
+// call before anything is written: "cannot open the target directory DIR:
+// REASON", code 50, result 0. A relative ArchiveName is still taken from the
+// current directory.
 //
 // The options behave like Info-ZIP unzip 6.0's:
 //
 //   DirNamesFlag  on:  recreate the stored paths, including stored directories
-//                 off: -j, every file goes straight into the current directory
+//                 off: -j, every file goes straight into the target directory
 //                      under its last name component; directory entries are
 //                      skipped
 //   OverwriteFlag on:  -o, replace existing files without asking
@@ -55,7 +64,8 @@
 //   9   the archive cannot be opened or is not a ZIP archive
 //   10  the request itself is unusable (options, file specifications)
 //   11  a file specification matched no member
-//   50  writing failed (disk full, I/O error, permissions)
+//   50  writing failed (disk full, I/O error, permissions), or the target
+//       directory cannot be opened
 //   81  unsupported compression method or encryption
 //
 // Names, decided case by case:

@@ -22,7 +22,7 @@ enum ErrorCode : int32_t {
     WriteError = 14,         // writing the new archive failed (full disk, ...)
     CreateError = 15,        // the new archive could not be put in place
     BadParameters = 16,      // the parameter record is unusable, or a name is repeated
-    OpenError = 18,          // a source file is missing or cannot be opened
+    OpenError = 18,          // a source file, or the base directory, is missing or cannot be opened
 };
 
 // A failure that ends the job: the old archive stays as it was.

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fnmatch.h>
+#include <unistd.h>
 
 namespace zipeng {
 
@@ -24,11 +25,18 @@ std::string join(const std::string &directory, const std::string &name)
 
 // The names in a directory, sorted so that the archive's order does not
 // depend on the file system's. False with errno set when it cannot be read.
-bool listDirectory(const std::string &directory, std::vector<std::string> &names)
+bool listDirectory(int base, const std::string &directory, std::vector<std::string> &names)
 {
-    DIR *dir = ::opendir(directory.c_str());
-    if (!dir)
+    const int fd = ::openat(base, directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
         return false;
+    DIR *dir = ::fdopendir(fd);
+    if (!dir) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+        return false;
+    }
     errno = 0;
     while (const dirent *entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
@@ -82,7 +90,7 @@ void SourceScan::addArgument(std::string_view argView)
     }
     std::vector<Identity> ancestors;
     struct stat status {};
-    if (::stat(arg.c_str(), &status) == 0) {
+    if (::fstatat(options_.base, arg.c_str(), &status, 0) == 0) {
         addPath(arg, status, ancestors);
         return;
     }
@@ -96,7 +104,7 @@ void SourceScan::addArgument(std::string_view argView)
     const std::string prefix = slash == std::string::npos ? "" : arg.substr(0, slash + 1);
     const std::string pattern = arg.substr(prefix.size());
     std::vector<std::string> names;
-    if (!listDirectory(prefix.empty() ? "." : prefix, names)) {
+    if (!listDirectory(options_.base, prefix.empty() ? "." : prefix, names)) {
         report(OpenError, "Cannot add " + arg + ": " + std::strerror(errno));
         return;
     }
@@ -107,7 +115,7 @@ void SourceScan::addArgument(std::string_view argView)
             continue;
         matched = true;
         const std::string path = prefix + name;
-        if (::stat(path.c_str(), &status) != 0) {
+        if (::fstatat(options_.base, path.c_str(), &status, 0) != 0) {
             report(OpenError, "Cannot add " + path + ": " + std::strerror(errno));
             continue;
         }
@@ -123,7 +131,7 @@ void SourceScan::addMemberName(std::string_view memberName)
         return;
     SourceItem item;
     item.path = std::string(memberName);
-    if (::stat(item.path.c_str(), &item.status) != 0 || !S_ISREG(item.status.st_mode))
+    if (::fstatat(options_.base, item.path.c_str(), &item.status, 0) != 0 || !S_ISREG(item.status.st_mode))
         return;
     item.name = item.path;
     addItem(std::move(item));
@@ -171,14 +179,14 @@ void SourceScan::addPath(const std::string &path, const struct stat &status, std
 void SourceScan::walk(const std::string &directory, std::vector<Identity> &ancestors)
 {
     std::vector<std::string> names;
-    if (!listDirectory(directory, names)) {
+    if (!listDirectory(options_.base, directory, names)) {
         report(ReadError, "Cannot read the directory " + directory + ": " + std::strerror(errno));
         return;
     }
     for (const std::string &name : names) {
         const std::string path = join(directory, name);
         struct stat status {};
-        if (::stat(path.c_str(), &status) != 0) {
+        if (::fstatat(options_.base, path.c_str(), &status, 0) != 0) {
             report(OpenError, "Cannot add " + path + ": " + std::strerror(errno));
             continue;
         }

@@ -4,6 +4,7 @@
 
 #include "engine/zipeng/Reporter.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <optional>
@@ -16,7 +17,7 @@
 namespace zipeng {
 
 struct SourceItem {
-    std::string path;           // as given, or joined from it: relative to the current directory
+    std::string path;           // as given, or joined from it: relative ones are under ScanOptions::base
     std::string name;           // stored name; a directory's ends with '/'
     bool directory = false;
     struct stat status {};      // links followed
@@ -27,6 +28,7 @@ struct ScanOptions {
     bool recurse = false;
     bool forceDos = false;
     std::optional<std::pair<dev_t, ino_t>> archive;   // the archive itself is never added
+    int base = AT_FDCWD;        // the directory relative paths are looked up in
 };
 
 // Messages go to the reporter as they arise; a callback's request to stop

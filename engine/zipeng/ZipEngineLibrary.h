@@ -16,6 +16,8 @@
 //   DeleteFlag         zip -d   delete the members named by the arguments
 //   Level              zip -0 ... -9: 0 stores, 1 to 9 deflate
 //   AddFlag                     1 for add, 0 for delete (DeleteFlag decides)
+//   BaseDirectory               where relative arguments are found; null: the
+//                               current directory (see below)
 //   VerboseFlag, TraceFlag      extra information messages (action 4, code 0);
 //                               trace adds the inner steps
 // The Reserved and Constant fields carry nothing and are not read. Version
@@ -25,12 +27,20 @@
 // its whole tree; a trailing '/' makes no difference, as with zip); or a
 // pattern with '*', '?' or '[...]' in its last component, expanded in its
 // directory as a shell would (a leading dot is not matched by a wildcard).
-// Relative arguments are relative to the current directory. Stored
-// names are relative: '/', "." and ".." components are dropped (".." is
-// resolved within the name, never above it). Symbolic links are followed.
-// Arguments that give the same stored name keep the first; the others
-// are reported. With no arguments, update and freshen refresh every
-// member from the file of the same name in the current directory.
+// Relative arguments are found under BaseDirectory, exactly as if it were the
+// current directory: "d/f" reads BaseDirectory/d/f and is stored as "d/f";
+// with the move flag it is that file that is deleted. Absolute arguments
+// ignore it. Stored names are relative: '/', "." and ".." components are
+// dropped (".." is resolved within the name, never above it). Symbolic links
+// are followed. Arguments that give the same stored name keep the first; the
+// others are reported. With no arguments, update and freshen refresh every
+// member from the file of the same name under BaseDirectory. A null
+// BaseDirectory means the current directory; the library never changes the
+// current directory (it runs worker threads). A BaseDirectory that cannot be
+// opened or searched (missing, not a directory, no permission) ends an add
+// before anything is read or written: "Cannot open the base directory DIR:
+// REASON", code 18, result 0. A delete does not read it, and a relative
+// ArchiveName is always taken from the current directory.
 //
 // Delete: a argument that is a member's stored name deletes that member
 // (also when the name holds wildcard characters); otherwise it is a pattern

@@ -134,20 +134,35 @@ bool readFully(int fd, uint8_t *buffer, size_t wanted, size_t &got, int &error)
     return true;
 }
 
-int openSource(const std::string &path)
+// The directory relative arguments are looked up in, for the *at calls.
+// O_PATH because lookups need only search permission; that is checked here,
+// so that a directory that cannot serve is refused before anything is done.
+int openBaseDirectory(const std::string &path)
 {
-    // O_NONBLOCK: a file replaced by a FIFO since the scan must not hang us.
-    return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    const int fd = ::open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0 && ::faccessat(fd, ".", X_OK, AT_EACCESS) != 0) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+        return -1;
+    }
+    return fd;
 }
 
-Prepared prepareFile(const std::string &path, int level, const std::atomic<bool> &stop)
+int openSource(int base, const std::string &path)
+{
+    // O_NONBLOCK: a file replaced by a FIFO since the scan must not hang us.
+    return ::openat(base, path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+}
+
+Prepared prepareFile(int base, const std::string &path, int level, const std::atomic<bool> &stop)
 {
     Prepared p;
     if (stop.load(std::memory_order_relaxed)) {
         p.error = "cancelled";
         return p;
     }
-    const int fd = openSource(path);
+    const int fd = openSource(base, path);
     if (fd < 0) {
         p.error = errorText(errno);
         return p;
@@ -281,7 +296,8 @@ protected:
 
 class AddJob : public Job {
 public:
-    using Job::Job;
+    // Relative sources are opened, listed and deleted under `base`.
+    AddJob(const JobOptions &options, Reporter &reporter, int base) : Job(options, reporter), base_(base) {}
     int32_t run(const std::string &archive);
 
 private:
@@ -315,6 +331,7 @@ private:
     // After the new archive is in place: messages only, a cancel no longer applies.
     void moveSources();
 
+    int base_;
     int level_ = 0;
     std::atomic<bool> stop_{false};
     std::optional<WorkerPool> pool_;
@@ -514,7 +531,7 @@ AddJob::StreamResult AddJob::deflateStream(int fd, uint64_t size)
 
 bool AddJob::writeStreamed(const SourceItem &item)
 {
-    const int fd = openSource(item.path);
+    const int fd = openSource(base_, item.path);
     if (fd < 0) {
         report(OpenError, "Cannot add " + item.path + ": " + errorText(errno));
         return false;
@@ -601,7 +618,7 @@ void AddJob::moveSources()
             continue;
         }
         struct stat now {};
-        const bool unchanged = ::stat(w.path.c_str(), &now) == 0 && now.st_dev == w.status.st_dev
+        const bool unchanged = ::fstatat(base_, w.path.c_str(), &now, 0) == 0 && now.st_dev == w.status.st_dev
                                && now.st_ino == w.status.st_ino && now.st_size == w.status.st_size
                                && now.st_mtim.tv_sec == w.status.st_mtim.tv_sec
                                && now.st_mtim.tv_nsec == w.status.st_mtim.tv_nsec;
@@ -609,14 +626,15 @@ void AddJob::moveSources()
             reporter_.message(WriteError, w.path + " was not deleted: it changed after it was added");
             continue;
         }
-        if (::unlink(w.path.c_str()) != 0)
+        if (::unlinkat(base_, w.path.c_str(), 0) != 0)
             reporter_.message(WriteError, "Cannot delete " + w.path + ": " + errorText(errno));
     }
     auto depth = [](const Written *w) { return std::count(w->path.begin(), w->path.end(), '/'); };
     std::stable_sort(directories.begin(), directories.end(),
                      [&](const Written *a, const Written *b) { return depth(a) > depth(b); });
     for (const Written *w : directories) {
-        if (::rmdir(w->path.c_str()) != 0 && errno != ENOTEMPTY && errno != EEXIST && errno != ENOENT)
+        if (::unlinkat(base_, w->path.c_str(), AT_REMOVEDIR) != 0 && errno != ENOTEMPTY && errno != EEXIST
+            && errno != ENOENT)
             reporter_.message(WriteError, "Cannot delete the directory " + w->path + ": " + errorText(errno));
     }
 }
@@ -631,6 +649,7 @@ int32_t AddJob::run(const std::string &archive)
     scanOptions.dropDirNames = options_.dropDirNames;
     scanOptions.recurse = options_.recurse;
     scanOptions.forceDos = options_.forceDos;
+    scanOptions.base = base_;
     if (old_.state() != ExistingArchive::State::Missing)
         scanOptions.archive = std::pair{old_.status().st_dev, old_.status().st_ino};
     SourceScan scan(scanOptions, reporter_);
@@ -681,7 +700,7 @@ int32_t AddJob::run(const std::string &archive)
             ++inFlight;
             inFlightBytes += bytes;
             prepared[submitted] = pool_->submit(
-                [path = &item.path, level = level_, this] { return prepareFile(*path, level, stop_); });
+                [path = &item.path, level = level_, this] { return prepareFile(base_, *path, level, stop_); });
         }
     };
 
@@ -818,6 +837,8 @@ bool readRecord(const ZipCallRecord &record, JobOptions &options, Reporter &repo
         return false;
     }
     options.archive = record.ArchiveName;
+    if (record.BaseDirectory)
+        options.baseDirectory = record.BaseDirectory;
     for (int i = 0; i < record.FileSpecCount; ++i) {
         if (record.FileSpecs[i])
             options.args.emplace_back(record.FileSpecs[i]);
@@ -849,7 +870,20 @@ int32_t runJob(const JobOptions &options, Reporter &reporter)
             reporter.message(NothingMatched, "No files were named to add");
             return 0;
         }
-        return AddJob(options, reporter).run(archive);
+        if (!options.baseDirectory)
+            return AddJob(options, reporter, AT_FDCWD).run(archive);
+        // Never the current directory instead: the caller named another.
+        const int base = openBaseDirectory(*options.baseDirectory);
+        if (base < 0) {
+            reporter.message(OpenError, "Cannot open the base directory " + *options.baseDirectory + ": "
+                                            + errorText(errno));
+            return 0;
+        }
+        struct Closer {
+            int fd;
+            ~Closer() { ::close(fd); }
+        } closer{base};
+        return AddJob(options, reporter, base).run(archive);
     } catch (const Cancelled &) {
         reporter.message(InfoCode, "Cancelled: " + options.archive + " was left unchanged");
     } catch (const JobError &error) {

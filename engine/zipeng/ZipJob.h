@@ -7,6 +7,7 @@
 #include "engine/zipformat/CallRecords.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ namespace zipeng {
 struct JobOptions {
     std::string archive;
     std::vector<std::string> args;
+    std::optional<std::string> baseDirectory;   // relative arguments are under it; none: the current directory
     int level = 9;                 // 0 stores
     bool remove = false;           // delete members instead of adding files
     bool dropDirNames = false;

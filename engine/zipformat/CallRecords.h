@@ -71,6 +71,10 @@ struct ZipCallRecord {
     const char *ArchiveName;
     int32_t Constant128;         // 7
     const char *FileSpecs[MaxFileSpecs];
+    // Relative file specifications are found under this directory and keep
+    // their relative form as stored names; null means the current directory.
+    // Last, so that every field before it keeps its place.
+    const char *BaseDirectory;
 };
 
 struct UnzipCallRecord {
@@ -94,6 +98,8 @@ struct UnzipCallRecord {
     const char *ArchiveName;
     int32_t Constant72;          // 7
     const char *FileSpecs[MaxFileSpecs];
+    // The directory to extract into; null means the current directory.
+    const char *BaseDirectory;
 };
 
 // The libraries' entry points: the number of files processed.
@@ -123,6 +129,7 @@ static_assert(offsetof(ZipCallRecord, FileSpecCount) == 136);
 static_assert(offsetof(ZipCallRecord, ArchiveName) == 144);
 static_assert(offsetof(ZipCallRecord, Constant128) == 152);
 static_assert(offsetof(ZipCallRecord, FileSpecs) == 160);
+static_assert(offsetof(ZipCallRecord, BaseDirectory) == 160 + 8 * MaxFileSpecs);
 
 static_assert(offsetof(UnzipCallRecord, Instance) == 8);
 static_assert(offsetof(UnzipCallRecord, Callback) == 24);
@@ -132,3 +139,4 @@ static_assert(offsetof(UnzipCallRecord, FileSpecCount) == 80);
 static_assert(offsetof(UnzipCallRecord, ArchiveName) == 88);
 static_assert(offsetof(UnzipCallRecord, Constant72) == 96);
 static_assert(offsetof(UnzipCallRecord, FileSpecs) == 104);
+static_assert(offsetof(UnzipCallRecord, BaseDirectory) == 104 + 8 * MaxFileSpecs);

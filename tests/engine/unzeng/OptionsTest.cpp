@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -35,6 +37,31 @@ Entry stamped(const std::string &name, const std::string &content, time_t when =
     e.centralExtra = e.localExtra = extendedTimestamp(when);
     return e;
 }
+
+bool sameFile(const std::string &a, const std::string &b)
+{
+    const struct stat x = statOf(a), y = statOf(b);
+    return x.st_dev == y.st_dev && x.st_ino == y.st_ino;
+}
+
+// The current directory is `path` for the scope's lifetime.
+class InDirectory {
+public:
+    explicit InDirectory(const std::string &path) : previous_(::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        if (::chdir(path.c_str()) != 0)
+            ADD_FAILURE() << "cannot enter " << path;
+    }
+    ~InDirectory()
+    {
+        if (::fchdir(previous_) != 0)
+            ADD_FAILURE() << "cannot go back";
+        ::close(previous_);
+    }
+
+private:
+    int previous_;
+};
 
 class UnzengOptions : public ::testing::Test {
 protected:
@@ -119,6 +146,48 @@ TEST_F(UnzengOptions, UpdateAndFreshenCompareModificationTimes)
     const Outcome out = extract(zip, t.path(), options);
     EXPECT_EQ(out.result, 0);
     EXPECT_TRUE(out.hasError("freshen", 10)) << out.dump();
+}
+
+TEST_F(UnzengOptions, BaseDirectoryIsTheTargetWhateverTheCurrentDirectory)
+{
+    const std::string zip = archive({fileEntry("d/f.txt", "in d"), fileEntry("g.txt", "g", 0)});
+    TempDir box;
+    makeDirs(box / "target");
+    makeDirs(box / "elsewhere");
+    const InDirectory inside(box / "elsewhere");
+    Options options;
+    options.targetAsBase = true;
+    const Outcome out = extract(zip, box / "target", options);
+    EXPECT_EQ(out.result, 2) << out.dump();
+    EXPECT_EQ(treeContents(box / "target"), (std::map<std::string, std::string>{{"d/f.txt", "in d"}, {"g.txt", "g"}}));
+    EXPECT_TRUE(listTree(box / "elsewhere").empty());
+    EXPECT_TRUE(sameFile(".", box / "elsewhere"));
+}
+
+TEST_F(UnzengOptions, ATargetThatCannotBeOpenedIsRefused)
+{
+    const std::string zip = archive({fileEntry("f.txt", "f")});
+    TempDir box;
+    makeDirs(box / "elsewhere");
+    writeFile(box / "file", "x");
+    const InDirectory inside(box / "elsewhere");
+    const struct {
+        const char *target;
+        int error;
+    } cases[] = {{"missing", ENOENT}, {"file", ENOTDIR}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.target);
+        Options options;
+        options.targetAsBase = true;
+        const Outcome out = extract(zip, box / c.target, options);
+        EXPECT_EQ(out.result, 0);
+        ASSERT_EQ(out.errors().size(), 1u) << out.dump();
+        EXPECT_EQ(out.errors()[0]->code, 50);
+        EXPECT_EQ(out.errors()[0]->text,
+                  "cannot open the target directory " + box / c.target + ": " + std::strerror(c.error));
+        EXPECT_EQ(out.events.back().action, ZipActionBatchEnd);
+        EXPECT_EQ(listTree(box.path()), (std::vector<std::string>{"elsewhere/", "file"}));
+    }
 }
 
 TEST_F(UnzengOptions, WithoutDirectoryNamesEverythingLandsFlat)

@@ -260,6 +260,11 @@ Outcome extract(const std::string &archive, const std::string &target, const Opt
     record->Constant72 = 7;
     for (size_t i = 0; i < options.specs.size(); ++i)
         record->FileSpecs[i] = options.specs[i].c_str();
+    if (options.targetAsBase) {
+        record->BaseDirectory = target.c_str();
+        outcome.result = orvex_unzeng_call(record.get());
+        return outcome;
+    }
 
     const int previous = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (::chdir(target.c_str()) != 0)

@@ -61,6 +61,8 @@ struct Options {
     bool verbose = false;
     bool trace = false;
     std::vector<std::string> specs;
+    // The target goes in as BaseDirectory and the current directory is left alone.
+    bool targetAsBase = false;
     // Asked before every callback returns: true cancels.
     std::function<bool(const Event &)> cancelWhen;
 };
@@ -76,7 +78,8 @@ struct Outcome {
     std::string dump() const;                  // for failure output
 };
 
-// Extracts `archive` into `target` (made the current directory for the call).
+// Extracts `archive` into `target` (made the current directory for the call,
+// unless it is passed as BaseDirectory).
 Outcome extract(const std::string &archive, const std::string &target, const Options &options = {});
 
 // ---- Archives built byte by byte ---------------------------------------

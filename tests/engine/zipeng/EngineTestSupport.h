@@ -51,6 +51,7 @@ struct Flags {
     bool remove = false;
     bool verbose = false;
     bool trace = false;
+    std::optional<std::string> base;   // BaseDirectory; none leaves it null
 };
 
 struct Callback {

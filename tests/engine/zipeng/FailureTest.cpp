@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -123,6 +125,26 @@ TEST_F(FailureTest, NoDirectoryForTheArchive)
     ASSERT_EQ(r.errors().size(), 1u) << r.dump();
     EXPECT_EQ(r.errors()[0].code, zipeng::TempFileError);
     EXPECT_FALSE(exists("nowhere"));
+}
+
+TEST_F(FailureTest, ABaseDirectoryThatCannotBeOpenedIsRefused)
+{
+    const struct {
+        const char *base;
+        int error;
+    } cases[] = {{"missing", ENOENT}, {"work/a.txt", ENOTDIR}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.base);
+        Flags flags;
+        flags.base = dir / c.base;
+        // work/b.txt is there in the current directory: taking it from there would change the archive.
+        const CallResult r = callEngine("work/t.zip", {"work/b.txt"}, flags);
+        expectUntouched(r);
+        ASSERT_EQ(r.errors().size(), 1u) << r.dump();
+        EXPECT_EQ(r.errors()[0].code, zipeng::OpenError);
+        EXPECT_EQ(r.errors()[0].text, "Cannot open the base directory " + *flags.base + ": " + std::strerror(c.error));
+        EXPECT_EQ(listDir(dir.path()), std::vector<std::string>{"work"});
+    }
 }
 
 TEST_F(FailureTest, ReadOnlyDirectory)

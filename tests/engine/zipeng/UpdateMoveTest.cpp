@@ -144,6 +144,39 @@ TEST(Move, SourcesGoOnlyAfterSuccess)
     EXPECT_EQ(checkWithTools("m.zip"), "");
 }
 
+TEST(BaseDirectory, RelativeArgumentsAreReadRefreshedAndMovedThere)
+{
+    ScratchDir dir;
+    makeDirs("base/d");
+    makeDirs("d");
+    writeFile("base/d/f", "under the base\n");
+    setMtime("base/d/f", T0);
+    writeFile("d/f", "in the current directory\n");   // the same relative name, older
+    setMtime("d/f", T0 - 100);
+    Flags flags;
+    flags.base = dir / "base";
+
+    const CallResult added = callEngine("a.zip", {"d/f"}, flags);
+    ASSERT_EQ(added.result, 1) << added.dump();
+    EXPECT_EQ(readArchive("a.zip").names(), std::vector<std::string>{"d/f"});
+    EXPECT_EQ(readArchive("a.zip").find("d/f")->crc, crcOf("under the base\n"));
+
+    // Freshening the whole archive looks there too.
+    writeFile("base/d/f", "changed under the base\n");
+    setMtime("base/d/f", T0 + 10);
+    flags.freshen = true;
+    const CallResult refreshed = callEngine("a.zip", {}, flags);
+    EXPECT_EQ(refreshed.result, 1) << refreshed.dump();
+    EXPECT_EQ(readArchive("a.zip").find("d/f")->crc, crcOf("changed under the base\n"));
+
+    flags.freshen = false;
+    flags.move = true;
+    const CallResult moved = callEngine("a.zip", {"d/f"}, flags);
+    EXPECT_EQ(moved.result, 1) << moved.dump();
+    EXPECT_FALSE(exists("base/d/f"));
+    EXPECT_EQ(readFile("d/f"), "in the current directory\n");
+}
+
 TEST(Move, WithoutDirectoryEntriesDirectoriesStay)
 {
     ScratchDir dir;
