@@ -8,7 +8,6 @@
 #include "platform/ProgramRunner.h"
 #include "platform/Prompts.h"
 
-#include <QDir>
 #include <QFile>
 #include <stdexcept>
 
@@ -74,12 +73,13 @@ void writeBack(TMainform &form, const TF_Editform &editor)
     const QString relative = platform::relativeToDirectory(directory, editor.MemberPath);
     if (!relative.isEmpty())
         engine.FileSpecs.push_back(QFile::encodeName(relative).toStdString());
-    QDir::setCurrent(directory);
+    engine.AddBaseDir = QFile::encodeName(directory).toStdString();
     try {
         engine.Add();
     } catch (const std::exception &) {
         platform::warningBox(&form, QString::fromLatin1(FatalLibraryText));
     }
+    engine.AddBaseDir.clear();
     if (!QFile::exists(editor.MemberPath))
         platform::removeEmptyParents(directory, editor.MemberPath);
     // Re-reading the archive refills the grid, whether the add worked or not.
@@ -119,7 +119,9 @@ void executeMember(TMainform &form)
     if (!fetchMember(form))
         return;
     // The result does not matter: a member that is no program fails quietly.
-    platform::RunProgram(workingCopyOf(form), {}, platform::ShowNormal, true);
+    // It runs in the working directory, where the members it was extracted
+    // with lie; ours stays where it is.
+    platform::RunProgram(workingCopyOf(form), {}, platform::ShowNormal, true, platform::appDirectoryPath());
 }
 
 }  // namespace member_commands

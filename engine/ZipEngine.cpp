@@ -4,16 +4,46 @@
 #include "engine/CallRecordFilling.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-bool isDirectory(const std::string &path)
+// Why `path` cannot be extracted into, or empty when it can.
+std::string unusableDirectoryReason(const std::string &path)
 {
+    if (path.empty())
+        return std::strerror(ENOENT);
     struct stat st {};
-    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    if (::stat(path.c_str(), &st) != 0)
+        return std::strerror(errno);
+    if (!S_ISDIR(st.st_mode))
+        return std::strerror(ENOTDIR);
+    if (::access(path.c_str(), X_OK | W_OK) != 0)
+        return std::strerror(errno);
+    return {};
+}
+
+// `path` made absolute against the current directory, which the program
+// never changes; empty stays empty. "." components go, ".." stay: through a
+// link, "a/.." is not where "a" lies.
+std::string absolutePath(const std::string &path)
+{
+    if (path.empty())
+        return path;
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    if (error)
+        return path;
+    std::filesystem::path result;
+    for (const auto &part : absolute)
+        if (part != "." && !part.empty())
+            result /= part;
+    return result.string();
 }
 
 const char *const FatalLibraryError = "Fatal DLL Error: abort exception";
@@ -91,10 +121,11 @@ EngineCallSettings TZipEngine::settings()
 }
 
 template <typename Record>
-void TZipEngine::callInSlices(Record &record, int32_t (*library)(Record *))
+void TZipEngine::callInSlices(Record &record, int32_t (*library)(Record *), const std::string &baseDirectory)
 {
     // The strings stay alive for the whole call: the records point into them.
-    const std::string archiveName = zipFilename_;
+    const std::string archiveName = absolutePath(zipFilename_);
+    record.BaseDirectory = baseDirectory.empty() ? nullptr : baseDirectory.c_str();
     const std::vector<std::string> specs = std::move(FileSpecs);
     FileSpecs.clear();
 
@@ -122,6 +153,7 @@ void TZipEngine::callInSlices(Record &record, int32_t (*library)(Record *))
         LastResult = total;
     // The record's pointers die with the strings above.
     record.ArchiveName = nullptr;
+    record.BaseDirectory = nullptr;
     std::fill(std::begin(record.FileSpecs), std::begin(record.FileSpecs) + record.FileSpecCount, nullptr);
 }
 
@@ -140,7 +172,7 @@ void TZipEngine::Add()
     ZipRunning = true;
     Cancel = false;
     fillAddRecord(*zipRecord_, settings());
-    callInSlices(*zipRecord_, libraries_.zip);
+    callInSlices(*zipRecord_, libraries_.zip, absolutePath(AddBaseDir.empty() ? "." : AddBaseDir));
     Cancel = false;
     ZipRunning = false;
     if (LastResult > 0)
@@ -162,7 +194,7 @@ void TZipEngine::Delete()
     ZipRunning = true;
     Cancel = false;
     fillDeleteRecord(*zipRecord_, settings());
-    callInSlices(*zipRecord_, libraries_.zip);
+    callInSlices(*zipRecord_, libraries_.zip, std::string());
     ZipRunning = false;
     if (LastResult > 0)
         ReadDirectory();
@@ -172,13 +204,17 @@ void TZipEngine::Extract()
 {
     if (UnzipRunning)
         return;
+    // Extracting into whatever directory happens to be current instead would
+    // scatter the members where the user never asked for them.
+    if (const std::string reason = unusableDirectoryReason(ExtrBaseDir); !reason.empty()) {
+        notify("Error - cannot extract into " + (ExtrBaseDir.empty() ? std::string("\"\"") : ExtrBaseDir) + ": "
+               + reason);
+        return;
+    }
     UnzipRunning = true;
     Cancel = false;
-    // The library extracts into the current directory.
-    if (isDirectory(ExtrBaseDir) && ::chdir(ExtrBaseDir.c_str()) != 0)
-        notify("Cannot change to directory " + ExtrBaseDir);
     fillExtractRecord(*unzipRecord_, settings());
-    callInSlices(*unzipRecord_, libraries_.unzip);
+    callInSlices(*unzipRecord_, libraries_.unzip, absolutePath(ExtrBaseDir));
     Cancel = false;
     UnzipRunning = false;
 }

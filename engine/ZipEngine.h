@@ -49,6 +49,11 @@ public:
     bool Trace = false;          // also turns the libraries' verbose flag on
     int AddCompLevel = 9;
     AddOpts AddOptions;
+    // Where relative add specifications are found (they keep their relative
+    // form as stored names); empty: the process's current directory.
+    std::string AddBaseDir;
+    // The directory to extract into; an extraction into anything that is not
+    // an existing, enterable directory is refused.
     std::string ExtrBaseDir;
     ExtrOpts ExtrOptions;
     // File names, paths or patterns (add); stored names or patterns (delete,
@@ -83,8 +88,10 @@ private:
     struct EngineCallSettings settings();
     // Calls the library once per slice of at most MaxFileSpecs specifications
     // and sums what the calls return.
+    // The libraries are handed absolute paths for the archive and
+    // `baseDirectory`, so nothing depends on the process's current directory.
     template <typename Record>
-    void callInSlices(Record &record, int32_t (*library)(Record *));
+    void callInSlices(Record &record, int32_t (*library)(Record *), const std::string &baseDirectory);
 
     EngineLibraries libraries_;
     std::string zipFilename_;

@@ -11,18 +11,20 @@ QStringList argumentVector(const QString &path, const QStringList &parameters)
     return arguments;
 }
 
-bool RunProgram(const QString &path, const QStringList &parameters, uint8_t showState, bool wait)
+bool RunProgram(const QString &path, const QStringList &parameters, uint8_t showState, bool wait,
+                const QString &workingDirectory)
 {
     (void)showState;
     const QStringList arguments = argumentVector(path, parameters);
     if (path.isEmpty())
         return false;
     if (!wait)
-        return QProcess::startDetached(arguments.front(), arguments.mid(1));
+        return QProcess::startDetached(arguments.front(), arguments.mid(1), workingDirectory);
 
     QProcess process;
     process.setProgram(arguments.front());
     process.setArguments(arguments.mid(1));
+    process.setWorkingDirectory(workingDirectory);
     // A program that reads its input must not wait on a pipe nobody writes.
     process.setStandardInputFile(QProcess::nullDevice());
     process.setProcessChannelMode(QProcess::ForwardedChannels);

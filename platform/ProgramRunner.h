@@ -17,10 +17,12 @@ constexpr uint8_t ShowNormal = 1;
 // path or a parameter are plain characters.
 QStringList argumentVector(const QString &path, const QStringList &parameters);
 
-// Starts the program at `path` in the current directory with the caller's
-// environment; its standard input is empty, its output goes where ours goes.
-// False when it cannot be started. With `wait` it blocks until the program
-// ends and is true only when it exited normally with status 0.
-bool RunProgram(const QString &path, const QStringList &parameters, uint8_t showState, bool wait);
+// Starts the program at `path` with the caller's environment, in
+// `workingDirectory` (empty: ours, which stays as it is); its standard input
+// is empty, its output goes where ours goes. False when it cannot be started.
+// With `wait` it blocks until the program ends and is true only when it
+// exited normally with status 0.
+bool RunProgram(const QString &path, const QStringList &parameters, uint8_t showState, bool wait,
+                const QString &workingDirectory = {});
 
 }  // namespace platform

@@ -299,11 +299,7 @@ int extractCommand(std::span<char *const> arguments)
         writeError("No such archive: " + parsed.operands[0]);
         return ExitFailed;
     }
-    // An absolute archive path, since extracting changes the current directory.
-    char *absolute = ::realpath(parsed.operands[0].c_str(), nullptr);
-    const std::string archive = absolute ? absolute : parsed.operands[0];
-    std::free(absolute);
-    if (!runOperation(engine, [&] { engine.setZipFilename(archive); }))
+    if (!runOperation(engine, [&] { engine.setZipFilename(parsed.operands[0]); }))
         return ExitFailed;
     engine.ExtrBaseDir = parsed.options.count("to") ? parsed.options.at("to") : ".";
     std::error_code ignored;

@@ -55,7 +55,9 @@ protected:
     {
         windows.reset();
         platform::setPromptHandler(nullptr);
-        // The engine leaves the process in the directory it extracted into.
+        // A command that moved the process elsewhere would break every later
+        // relative path.
+        EXPECT_EQ(QDir::currentPath(), savedDirectory);
         QDir::setCurrent(savedDirectory);
     }
 
@@ -231,6 +233,7 @@ TEST_F(ExtractCommand, CancelEndsSilentlyAndNoDirectoryIsRefused)
     });
     EXPECT_EQ(lastShown().text, "Error :Directory not found " + root + "gone/");
     EXPECT_EQ(QDir(root + "src").entryList(QDir::Files), sources);
+    QDir::setCurrent(savedDirectory);
 }
 
 TEST_F(ExtractCommand, AnArchiveWithoutMembersHasNothingToExtract)

@@ -139,6 +139,9 @@ protected:
     {
         windows.reset();
         platform::setPromptHandler(nullptr);
+        // A command that moved the process elsewhere would break every later
+        // relative path.
+        EXPECT_EQ(QDir::currentPath(), savedDirectory);
         QDir::setCurrent(savedDirectory);
         qunsetenv("XDG_CACHE_HOME");
         QLocale::setDefault(QLocale::c());
@@ -163,9 +166,8 @@ protected:
         engine.setZipFilename(archive.toStdString());
         engine.AddOptions = AddOpts{AddDirNames};
         engine.FileSpecs = specs;
-        QDir::setCurrent(source);
+        engine.AddBaseDir = source.toStdString();
         engine.Add();
-        QDir::setCurrent(savedDirectory);
         EXPECT_EQ(engine.LastResult, int(members.size()));
         return archive;
     }
@@ -215,7 +217,6 @@ protected:
         engine.ExtrOptions = ExtrOpts{ExtrDirNames, ExtrOverWrite};
         engine.FileSpecs = {name.toStdString()};
         engine.Extract();
-        QDir::setCurrent(savedDirectory);
         return readBytes(out.filePath(name));
     }
 

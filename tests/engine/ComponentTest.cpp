@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -32,6 +33,7 @@ struct FakeLibrary {
     std::vector<Callback> callbacks;
     std::vector<int32_t> callbackResults;
     std::string directoryDuringCall;
+    std::string baseDirectory;
 };
 
 FakeLibrary *fake = nullptr;
@@ -44,6 +46,7 @@ int32_t runFake(Record *record)
         specs.emplace_back(record->FileSpecs[i]);
     fake->specsPerCall.push_back(specs);
     fake->archiveName = record->ArchiveName;
+    fake->baseDirectory = record->BaseDirectory ? record->BaseDirectory : "(null)";
     char cwd[4096];
     fake->directoryDuringCall = ::getcwd(cwd, sizeof cwd) ? cwd : "";
     for (const auto &c : fake->callbacks) {
@@ -162,7 +165,7 @@ TEST_F(ComponentTest, DeleteOverridesThreeFieldsAndKeepsTheOtherAddFlags)
     EXPECT_EQ(r.VerboseFlag, 0);
 }
 
-TEST_F(ComponentTest, ExtractFillsItsRecordAndWorksInTheBaseDirectory)
+TEST_F(ComponentTest, ExtractFillsItsRecordAndNamesTheTargetWithoutChangingDirectory)
 {
     char cwd[4096];
     ASSERT_NE(::getcwd(cwd, sizeof cwd), nullptr);
@@ -171,7 +174,6 @@ TEST_F(ComponentTest, ExtractFillsItsRecordAndWorksInTheBaseDirectory)
     engine.ExtrOptions = {ExtrDirNames, ExtrOverWrite, ExtrFreshen, ExtrUpdate};
     engine.ExtrBaseDir = dir.path();
     engine.Extract();
-    ASSERT_EQ(::chdir(cwd), 0);
 
     ASSERT_EQ(library.unzipCalls.size(), 1u);
     const UnzipCallRecord &r = library.unzipCalls[0];
@@ -185,8 +187,58 @@ TEST_F(ComponentTest, ExtractFillsItsRecordAndWorksInTheBaseDirectory)
     EXPECT_EQ(r.OverwriteFlag, 1);
     EXPECT_EQ(r.FileSpecCount, 0);  // every member
     EXPECT_EQ(r.Constant72, 7);
-    EXPECT_EQ(library.directoryDuringCall, dir.path());
+    EXPECT_EQ(library.baseDirectory, dir.path());
+    EXPECT_EQ(library.directoryDuringCall, cwd);
     EXPECT_EQ(dirUpdates, 1);  // only the setZipFilename read: extract never re-reads
+}
+
+TEST_F(ComponentTest, RelativePathsReachTheLibrariesAbsolute)
+{
+    char cwd[4096];
+    ASSERT_NE(::getcwd(cwd, sizeof cwd), nullptr);
+    ASSERT_EQ(::chdir(dir.path().c_str()), 0);
+    ASSERT_EQ(::mkdir("out", 0700), 0);
+    engine.setZipFilename("./a.zip");
+    engine.ExtrBaseDir = "out/";
+    engine.Extract();
+    const std::string extractBase = library.baseDirectory;
+    engine.FileSpecs = {"rel/x.txt"};
+    engine.Add();
+    const std::string addBase = library.baseDirectory;
+    engine.AddBaseDir = "out";
+    engine.FileSpecs = {"rel/x.txt"};
+    engine.Add();
+    ASSERT_EQ(::chdir(cwd), 0);
+
+    EXPECT_EQ(library.archiveName, archive);
+    EXPECT_EQ(extractBase, dir.file("out"));
+    EXPECT_EQ(addBase, dir.path());  // relative specifications are found where they were named
+    EXPECT_EQ(library.baseDirectory, dir.file("out"));
+    EXPECT_EQ(library.specsPerCall.back(), std::vector<std::string>{"rel/x.txt"});  // they name the member
+}
+
+TEST_F(ComponentTest, ExtractionIntoAnUnusableDirectoryIsRefused)
+{
+    const std::string file = dir.write("plain", "x");
+    const struct {
+        std::string base;
+        std::string notice;
+    } cases[] = {
+        {dir.file("missing"), "Error - cannot extract into " + dir.file("missing") + ": No such file or directory"},
+        {file, "Error - cannot extract into " + file + ": Not a directory"},
+        {"", "Error - cannot extract into \"\": No such file or directory"},
+    };
+    engine.setZipFilename(archive);
+    for (const auto &c : cases) {
+        notices.clear();
+        engine.ExtrBaseDir = c.base;
+        engine.FileSpecs = {"one.txt"};
+        engine.Extract();
+        EXPECT_EQ(notices, std::vector<std::string>{c.notice});
+        EXPECT_EQ(engine.FileSpecs, std::vector<std::string>{"one.txt"});
+        EXPECT_FALSE(engine.UnzipRunning);
+    }
+    EXPECT_TRUE(library.unzipCalls.empty());
 }
 
 TEST_F(ComponentTest, EarlyReturnsShowTheirNoticeAndKeepTheSpecifications)
