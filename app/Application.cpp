@@ -25,8 +25,9 @@ bool OrvexApplication::notify(QObject *receiver, QEvent *event)
 
 void setUpApplication(QApplication &application)
 {
+    // Not Qt's display name: Qt would append it to every window title.
     application.setApplicationName(QStringLiteral("orvex97"));
-    application.setApplicationDisplayName(QStringLiteral("Tolvane Orvex '97"));
+    platform::setApplicationTitle(QStringLiteral("Tolvane Orvex '97"));
     application.setWindowIcon(QIcon(QStringLiteral(":/icons/orvex97.svg")));
 }
 
@@ -44,6 +45,11 @@ std::unique_ptr<ApplicationWindows> ApplicationWindows::create(const QStringList
     windows->Mainform->attachEditor(windows->F_Editform.get());
     windows->F_status = std::make_unique<TF_status>();
     windows->Mainform->attachWindows(windows->Msgform.get(), windows->F_status.get(), windows->F_About.get());
+    // Only the main window's closing ends the program; it closes the others.
+    for (QWidget *window : std::initializer_list<QWidget *>{windows->Msgform.get(), windows->Extract.get(),
+                                                            windows->AddForm.get(), windows->F_About.get(),
+                                                            windows->F_Editform.get(), windows->F_status.get()})
+        window->setAttribute(Qt::WA_QuitOnClose, false);
     return windows;
 }
 

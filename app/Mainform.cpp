@@ -8,6 +8,9 @@
 #include "app/ToolbarPanel.h"
 #include "controls/GradCaption.h"
 #include "dialogs/AboutForm.h"
+#include "dialogs/AddForm.h"
+#include "dialogs/EditForm.h"
+#include "dialogs/ExtractForm.h"
 #include "dialogs/MsgForm.h"
 #include "dialogs/StatusForm.h"
 #include "controls/SortableGrid.h"
@@ -16,6 +19,7 @@
 #include "platform/Prompts.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -50,6 +54,20 @@ const ToolbarButtonDesign toolbarButtons[] = {
 };
 
 const int columnWidths[] = {150, 84, 84, 120};
+
+// Every archive path is made absolute where it enters, so that nothing
+// depends on the current directory of the process.
+QString absoluteArchivePath(const QString &name)
+{
+    return QFileInfo(name).absoluteFilePath();
+}
+
+// The system's reason why `path` could not be deleted, or empty when it was.
+QString removeFile(const QString &path)
+{
+    QFile file(path);
+    return file.remove() ? QString() : file.errorString();
+}
 
 // Matches .zip in any case, as the archive dialogs did on a case-blind file system.
 const char *const ZipFilesFilter = "ZIP Files (*.[zZ][iI][pP])";
@@ -231,11 +249,23 @@ void TMainform::FormCreate()
     }
 }
 
-void TMainform::changeEvent(QEvent *event)
+void TMainform::showEvent(QShowEvent *event)
 {
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        guarded([this] { FormActivate(); });
+    QMainWindow::showEvent(event);
+    // Queued, so that the window is on the screen before a read error's box.
+    if (!commandLineApplied_)
+        QMetaObject::invokeMethod(this, [this] { guarded([this] { FormActivate(); }); }, Qt::QueuedConnection);
+}
+
+void TMainform::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    if (!event->isAccepted())
+        return;
+    // The program ends with its main window: no other window stays behind.
+    for (QWidget *window : std::initializer_list<QWidget *>{Msgform, F_status, F_About, F_Editform, AddForm, Extract})
+        if (window)
+            window->hide();
 }
 
 void TMainform::FormActivate()
@@ -247,9 +277,24 @@ void TMainform::FormActivate()
     commandLineApplied_ = true;
     if (arguments_.size() != 1)
         return;
-    const QString name = arguments_.front();
+    setCurrentArchive(absoluteArchivePath(arguments_.front()));
+}
+
+void TMainform::setCurrentArchive(const QString &name)
+{
     setStatusPanel(1, name);
-    ZipEngine1.setZipFilename(QFile::encodeName(name).toStdString());
+    try {
+        ZipEngine1.setZipFilename(QFile::encodeName(name).toStdString());
+    } catch (...) {
+        // The component keeps the members read before the failure; showing the
+        // previous archive's rows under this name would let a command act on
+        // this file with another archive's names.
+        try {
+            FillGrid();
+        } catch (...) {
+        }
+        throw;
+    }
 }
 
 void TMainform::ZipEngine1DirUpdate(TZipEngine &)
@@ -369,16 +414,22 @@ void TMainform::newArchive(bool resetTheGrid)
         return;
     if (!name.toLower().contains(QStringLiteral(".zip")))
         name += QStringLiteral(".zip");
+    name = absoluteArchivePath(name);
     openDialogFileName_ = name;
-    if (QFileInfo::exists(name)) {
-        if (!platform::confirmBox(this, QStringLiteral("Overwrite Existing File: ") + name + QStringLiteral("?")))
+    if (QFileInfo::exists(name) || QFileInfo(name).isSymLink()) {
+        if (!platform::confirmBox(this, QStringLiteral("Overwrite Existing File: ") + name + QStringLiteral("?"),
+                                  platform::DefaultAnswer::No))
             return;
-        QFile::remove(name);
+        // An old file that stays would be read again and the next add would
+        // merge into it.
+        if (const QString reason = removeFile(name); !reason.isEmpty()) {
+            platform::warningBox(this, QStringLiteral("Cannot delete ") + name + QStringLiteral(": ") + reason);
+            return;
+        }
     }
     if (resetTheGrid)
         resetGrid();
-    setStatusPanel(1, name);
-    ZipEngine1.setZipFilename(QFile::encodeName(name).toStdString());
+    setCurrentArchive(name);
 }
 
 void TMainform::openArchive()
@@ -389,12 +440,12 @@ void TMainform::openArchive()
     options.fileName = openDialogFileName_;
     options.directory = QFileInfo(openDialogFileName_).absolutePath();
     options.mustExist = true;
-    const QString name = platform::prompts().openFileName(this, options);
+    QString name = platform::prompts().openFileName(this, options);
     if (name.isEmpty())
         return;
+    name = absoluteArchivePath(name);
     openDialogFileName_ = name;
-    setStatusPanel(1, name);
-    ZipEngine1.setZipFilename(QFile::encodeName(name).toStdString());
+    setCurrentArchive(name);
 }
 
 void TMainform::deleteArchive()
@@ -404,11 +455,18 @@ void TMainform::deleteArchive()
         platform::warningBox(this, QStringLiteral("Zipfile not found: ") + path);
         return;
     }
-    if (!platform::confirmBox(this, QStringLiteral("Are you sure you want to delete: ") + path + QStringLiteral("?")))
+    if (!platform::confirmBox(this, QStringLiteral("Are you sure you want to delete: ") + path + QStringLiteral("?"),
+                              platform::DefaultAnswer::No))
         return;
-    QFile::remove(path);
+    if (const QString reason = removeFile(path); !reason.isEmpty()) {
+        platform::warningBox(this, QStringLiteral("Cannot delete ") + path + QStringLiteral(": ") + reason);
+        return;
+    }
     setStatusPanel(1, QStringLiteral("<none>"));
     StringGrid1->setRowCount(1);
+    // No archive is current any more: an add must not re-create the deleted
+    // file, nor another command act on it.
+    ZipEngine1.setZipFilename(std::string());
 }
 
 void TMainform::BU_NewClick()
@@ -449,7 +507,8 @@ void TMainform::BU_DeleteFileClick()
             return;
         }
         const QString archive = QString::fromStdString(ZipEngine1.ZipFilename());
-        if (!platform::confirmBox(this, QStringLiteral("Delete selected files from: ") + archive + QStringLiteral("?")))
+        if (!platform::confirmBox(this, QStringLiteral("Delete selected files from: ") + archive + QStringLiteral("?"),
+                                  platform::DefaultAnswer::No))
             return;
         ZipEngine1.FileSpecs = selectedNames();
         if (ZipEngine1.FileSpecs.empty()) {

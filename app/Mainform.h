@@ -62,7 +62,8 @@ public:
     QToolButton *toolButton(const QString &objectName) const;
     QAction *menuAction(const QString &objectName) const;
 
-    // Applies the command-line archive; runs at the first activation.
+    // Applies the command-line archive, once, when the window is first shown:
+    // a window manager may never activate a new window.
     void FormActivate();
     // Rebuilds the grid's rows from the component's entries.
     void FillGrid();
@@ -88,7 +89,8 @@ public slots:
     void About2Click();
 
 protected:
-    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void FormCreate();
@@ -102,6 +104,9 @@ private:
     void newArchive(bool resetGrid);
     void openArchive();
     void deleteArchive();
+    // Makes `name` the current archive in the panel and the component; after a
+    // failed read the grid shows what was read before the failure.
+    void setCurrentArchive(const QString &name);
     void resetGrid();
     void setStatusPanel(int panel, const QString &text);
     // Runs a handler and turns an uncaught error into the application's error box.

@@ -75,12 +75,6 @@ private:
     bool cached_ = false;
 };
 
-QString applicationTitle()
-{
-    const QString title = QApplication::applicationDisplayName();
-    return title.isEmpty() ? QApplication::applicationName() : title;
-}
-
 }  // namespace
 
 TF_Editform::TF_Editform(QWidget *parent) : QDialog(parent)
@@ -180,7 +174,7 @@ void TF_Editform::FormCreate()
 {
     OpenDialog.InitialDir = platform::appDirectoryPath();
     SaveDialog.InitialDir = platform::appDirectoryPath();
-    setWindowTitle(editor::creationCaption(applicationTitle()));
+    setWindowTitle(editor::creationCaption(platform::applicationTitle()));
     TextChanged = false;
 }
 

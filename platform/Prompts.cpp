@@ -32,14 +32,14 @@ QMessageBox::Icon toQtIcon(IconKind icon)
 class DesktopPrompts : public PromptHandler {
 public:
     int messageBox(QWidget *parent, const QString &caption, const QString &text, IconKind icon,
-                   const QStringList &buttons) override
+                   const QStringList &buttons, int defaultButton) override
     {
         QMessageBox box(toQtIcon(icon), caption, text, QMessageBox::NoButton, parent);
         std::vector<QAbstractButton *> added;
         for (const QString &b : buttons)
             added.push_back(box.addButton(b, QMessageBox::AcceptRole));
-        if (!added.empty())
-            box.setDefaultButton(static_cast<QPushButton *>(added.front()));
+        if (defaultButton >= 0 && size_t(defaultButton) < added.size())
+            box.setDefaultButton(static_cast<QPushButton *>(added[size_t(defaultButton)]));
         box.exec();
         for (size_t i = 0; i < added.size(); ++i)
             if (box.clickedButton() == added[i])
@@ -116,13 +116,21 @@ std::shared_ptr<PromptHandler> &current()
     return handler;
 }
 
-QString applicationTitle()
+QString &storedApplicationTitle()
 {
-    QString title = QApplication::applicationDisplayName();
-    return title.isEmpty() ? QApplication::applicationName() : title;
+    static QString title;
+    return title;
 }
 
 }  // namespace
+
+void setApplicationTitle(const QString &title) { storedApplicationTitle() = title; }
+
+QString applicationTitle()
+{
+    const QString &title = storedApplicationTitle();
+    return title.isEmpty() ? QApplication::applicationName() : title;
+}
 
 void setPromptHandler(std::shared_ptr<PromptHandler> handler) { current() = std::move(handler); }
 
@@ -134,9 +142,9 @@ PromptHandler &prompts()
 }
 
 int showMessage(QWidget *parent, const QString &caption, const QString &text, IconKind icon,
-                const QStringList &buttons)
+                const QStringList &buttons, int defaultButton)
 {
-    return prompts().messageBox(parent, caption, text, icon, buttons);
+    return prompts().messageBox(parent, caption, text, icon, buttons, defaultButton);
 }
 
 void warningBox(QWidget *parent, const QString &text)
@@ -144,10 +152,11 @@ void warningBox(QWidget *parent, const QString &text)
     showMessage(parent, QStringLiteral("Warning"), text, IconKind::Warning, {QStringLiteral("OK")});
 }
 
-bool confirmBox(QWidget *parent, const QString &text)
+bool confirmBox(QWidget *parent, const QString &text, DefaultAnswer defaultAnswer)
 {
     return showMessage(parent, QStringLiteral("Confirm"), text, IconKind::Question,
-                       {QStringLiteral("&Yes"), QStringLiteral("&No")}) == 0;
+                       {QStringLiteral("&Yes"), QStringLiteral("&No")}, defaultAnswer == DefaultAnswer::Yes ? 0 : 1)
+           == 0;
 }
 
 void informationBox(QWidget *parent, const QString &text)
@@ -168,7 +177,7 @@ void applicationErrorBox(QWidget *parent, const QString &message)
 }
 
 int ScriptedPrompts::messageBox(QWidget *, const QString &caption, const QString &text,
-                                IconKind icon, const QStringList &buttons)
+                                IconKind icon, const QStringList &buttons, int defaultButton)
 {
     PromptRecord r;
     r.kind = PromptRecord::Kind::MessageBox;
@@ -176,6 +185,7 @@ int ScriptedPrompts::messageBox(QWidget *, const QString &caption, const QString
     r.text = text;
     r.icon = icon;
     r.buttons = buttons;
+    r.defaultButton = defaultButton;
     shown.push_back(r);
     if (buttons.size() == 1)
         return 0;  // a lone OK is pressed without a script

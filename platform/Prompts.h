@@ -28,6 +28,7 @@ struct PromptRecord {
     QString text;             // message text, or the input box's prompt
     IconKind icon = IconKind::None;
     QStringList buttons;      // message box buttons, in order
+    int defaultButton = 0;    // message box: the button Enter presses
     QString directory;        // file dialogs: starting directory
     QString filter;           // file dialogs: name filter
     QString defaultValue;     // input box: initial text
@@ -47,8 +48,9 @@ class PromptHandler {
 public:
     virtual ~PromptHandler() = default;
     // Returns the index of the pressed button in `buttons`, or -1 when closed.
+    // `defaultButton` is the index of the button that Enter presses.
     virtual int messageBox(QWidget *parent, const QString &caption, const QString &text,
-                           IconKind icon, const QStringList &buttons) = 0;
+                           IconKind icon, const QStringList &buttons, int defaultButton) = 0;
     // Empty result: cancelled.
     virtual QString openFileName(QWidget *parent, const FileDialogOptions &options) = 0;
     virtual QString saveFileName(QWidget *parent, const FileDialogOptions &options) = 0;
@@ -71,13 +73,19 @@ PromptHandler &prompts();
 
 // Button sets of the program's message boxes.
 int showMessage(QWidget *parent, const QString &caption, const QString &text,
-                IconKind icon, const QStringList &buttons);
+                IconKind icon, const QStringList &buttons, int defaultButton = 0);
 // Warning: caption "Warning", exclamation icon, "OK".
 void warningBox(QWidget *parent, const QString &text);
 // Confirmation: caption "Confirm", question icon, "&Yes" and "&No"; true only for yes.
-bool confirmBox(QWidget *parent, const QString &text);
+// A question whose yes destroys something makes no the default answer.
+enum class DefaultAnswer { Yes, No };
+bool confirmBox(QWidget *parent, const QString &text, DefaultAnswer defaultAnswer = DefaultAnswer::Yes);
 // Information: caption "Information", "OK".
 void informationBox(QWidget *parent, const QString &text);
+// The application's title, the caption of the boxes below. Set once at start-up;
+// it is not Qt's display name, which Qt would append to every window title.
+void setApplicationTitle(const QString &title);
+QString applicationTitle();
 // The plain box of non-visual components: application title as caption, no icon, "OK".
 void plainBox(QWidget *parent, const QString &text);
 // The box that ends an uncaught error: stop icon, application title, text and a full stop.
@@ -94,7 +102,7 @@ public:
     std::vector<PromptRecord> shown;
 
     int messageBox(QWidget *, const QString &caption, const QString &text, IconKind icon,
-                   const QStringList &buttons) override;
+                   const QStringList &buttons, int defaultButton) override;
     QString openFileName(QWidget *, const FileDialogOptions &options) override;
     QString saveFileName(QWidget *, const FileDialogOptions &options) override;
     QString existingDirectory(QWidget *, const QString &title, const QString &directory) override;

@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "app/Mainform.h"
 #include "app/OperationFrame.h"
+#include "controls/GradCaption.h"
 #include "controls/SortableGrid.h"
 #include "dialogs/AboutForm.h"
 #include "dialogs/MsgForm.h"
@@ -12,6 +13,11 @@
 #include "platform/Prompts.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QWindow>
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
@@ -128,6 +134,7 @@ TEST_F(ArchiveCommands, NewArchiveOverAnExistingFileAsksFirst)
     form().BU_NewClick();
     EXPECT_EQ(lastShown().caption, "Confirm");
     EXPECT_EQ(lastShown().text, "Overwrite Existing File: " + archive + "?");
+    EXPECT_EQ(lastShown().defaultButton, 1);  // Enter, Enter must not delete the archive
     EXPECT_TRUE(QFile::exists(archive));
     EXPECT_EQ(grid().RowCount(), 3);
 
@@ -185,6 +192,7 @@ TEST_F(ArchiveCommands, DeleteArchiveTwiceReportsTheSecondAsNotFound)
     open(archive);
     form().BU_DeleteClick();  // unanswered question: no
     EXPECT_EQ(lastShown().text, "Are you sure you want to delete: " + archive + "?");
+    EXPECT_EQ(lastShown().defaultButton, 1);
     EXPECT_TRUE(QFile::exists(archive));
     script->buttonAnswers.push_back(0);
     form().Delete2Click();
@@ -197,6 +205,124 @@ TEST_F(ArchiveCommands, DeleteArchiveTwiceReportsTheSecondAsNotFound)
     // The grid is down to its title row: nothing to delete.
     form().BU_DeleteFileClick();
     EXPECT_EQ(lastShown().text, "Error :No file(s) to delete");
+
+    // No archive is current any more: an add must not bring the deleted one back.
+    form().BU_AddClick();
+    EXPECT_EQ(lastShown().text, "You must create a new zipfile or open a zipfile first!");
+    EXPECT_TRUE(form().ZipEngine1.ZipFilename().empty());
+    EXPECT_FALSE(QFile::exists(archive));
+}
+
+namespace {
+
+// Runs `beforeAnswer` when a question is asked, to change the disk under it.
+struct MeddlingPrompts : platform::ScriptedPrompts {
+    std::function<void()> beforeAnswer;
+    int messageBox(QWidget *parent, const QString &caption, const QString &text, IconKind icon,
+                   const QStringList &buttons, int defaultButton) override
+    {
+        if (buttons.size() > 1 && beforeAnswer)
+            beforeAnswer();
+        return ScriptedPrompts::messageBox(parent, caption, text, icon, buttons, defaultButton);
+    }
+};
+
+}  // namespace
+
+TEST_F(ArchiveCommands, AFileThatCannotBeDeletedIsReportedAndTheArchiveStaysCurrent)
+{
+    auto meddling = std::make_shared<MeddlingPrompts>();
+    platform::setPromptHandler(meddling);
+    script = meddling;
+    const QString archive = makeArchive("a.zip", {"a.txt"});
+    open(archive);
+    const QString blocked = dir.filePath("blocked.zip");  // a folder: unlink(2) refuses it, even for root
+    ASSERT_TRUE(QDir().mkpath(blocked + "/inside"));
+
+    const struct {
+        const char *what;
+        std::function<void()> command;
+        std::function<void()> beforeAnswer;
+        QString undeletable;
+    } cases[] = {
+        {"new archive over it", [&] { script->fileAnswers.push_back(blocked); form().BU_NewClick(); }, {}, blocked},
+        {"delete archive", [&] { form().BU_DeleteClick(); },
+         [&] { QFile::rename(archive, archive + ".away"); QDir().mkpath(archive + "/inside"); }, archive},
+    };
+    for (const auto &c : cases) {
+        meddling->beforeAnswer = c.beforeAnswer;
+        script->buttonAnswers.push_back(0);
+        c.command();
+        EXPECT_EQ(lastShown().caption, "Warning") << c.what;
+        EXPECT_EQ(lastShown().text, "Cannot delete " + c.undeletable + ": Is a directory") << c.what;
+        EXPECT_EQ(form().statusPanelText(1), archive) << c.what;
+        EXPECT_EQ(form().ZipEngine1.ZipFilename(), archive.toStdString()) << c.what;
+        EXPECT_EQ(names(), std::vector<QString>{"a.txt"}) << c.what;
+    }
+}
+
+TEST_F(ArchiveCommands, AnArchiveThatFailsToReadIsNotShownWithAnotherArchivesMembers)
+{
+    open(makeArchive("a.zip", {"a.txt", "b.txt"}));
+    const QString notZip = dir.filePath("notes.zip");
+    std::ofstream(notZip.toStdString()) << "just text, no archive";
+    open(notZip);
+    EXPECT_EQ(lastShown().icon, IconKind::Stop);
+    EXPECT_EQ(form().statusPanelText(1), notZip);
+    EXPECT_EQ(grid().RowCount(), 1);  // the title row alone: nothing was read
+}
+
+TEST_F(ArchiveCommands, ARelativeCommandLineArchiveSurvivesAnExtraction)
+{
+    const QString saved = QDir::currentPath();
+    makeArchive("a.zip", {"a.txt", "b.txt"});
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    windows = ApplicationWindows::create({"a.zip"});
+    form().FormActivate();
+    const QString archive = dir.filePath("a.zip");
+    EXPECT_EQ(form().statusPanelText(1), archive);
+
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("out")));
+    form().ZipEngine1.ExtrBaseDir = dir.filePath("out").toStdString();
+    form().ZipEngine1.Extract();
+    EXPECT_EQ(QDir::currentPath(), dir.path());
+    EXPECT_TRUE(QFile::exists(dir.filePath("out/a.txt")));
+
+    grid().setSelection(TGridRect{0, 2, 3, 2});
+    script->buttonAnswers.push_back(0);
+    form().BU_DeleteFileClick();
+    EXPECT_EQ(lastShown().text, "1 file(s) were Deleted");
+    EXPECT_EQ(names(), std::vector<QString>{"a.txt"});
+    QDir::setCurrent(saved);
+}
+
+TEST_F(ArchiveCommands, ClosingTheMainWindowInAnyWayEndsTheProgram)
+{
+    const struct {
+        const char *way;
+        std::function<void()> close;
+    } ways[] = {
+        {"toolbar", [&] { form().toolButton("BU_Exit")->click(); }},
+        {"menu", [&] { form().menuAction("Exit1")->trigger(); }},
+        {"caption bar", [&] { form().GradientCaption1->findChild<QToolButton *>("closeButton")->click(); }},
+        {"window manager", [&] { QCoreApplication::postEvent(form().windowHandle(), new QCloseEvent); }},
+    };
+    for (const auto &w : ways) {
+        form().show();
+        windows->Msgform->show();  // as after an operation with the log shown
+        QTimer::singleShot(0, &form(), w.close);
+        // A bounded number of turns of the event loop instead of a clock.
+        int turns = 0;
+        QTimer guard;
+        QObject::connect(&guard, &QTimer::timeout, [&turns] {
+            if (++turns > 1000)
+                QCoreApplication::exit(99);
+        });
+        guard.start(0);
+        EXPECT_EQ(QApplication::exec(), 0) << w.way;
+        EXPECT_FALSE(form().isVisible()) << w.way;
+        EXPECT_FALSE(windows->Msgform->isVisible()) << w.way;
+    }
 }
 
 TEST_F(ArchiveCommands, DeleteMembersTakesTheSelectedBlockInDisplayOrder)
@@ -322,7 +448,6 @@ TEST_F(ArchiveCommands, CancelStopsAnExtractionToo)
     EXPECT_LT(engine.LastResult, 3);
     EXPECT_EQ(lastShown().text, QString::number(engine.LastResult) + " file(s) were extracted");
     EXPECT_FALSE(QFile::exists(target.filePath("three.bin")));
-    ASSERT_EQ(::chdir(dir.path().toLocal8Bit().constData()), 0);
 }
 
 TEST_F(ArchiveCommands, CancelWithNothingRunningHidesTheWindow)

@@ -34,7 +34,7 @@ void ensureApplication()
     static QApplication *application = [] {
         auto *a = new QApplication(argc, argv);
         a->setApplicationName(QStringLiteral("orvex97"));
-        a->setApplicationDisplayName(QStringLiteral("Tolvane Orvex '97"));
+        platform::setApplicationTitle(QStringLiteral("Tolvane Orvex '97"));
         return a;
     }();
     (void)application;

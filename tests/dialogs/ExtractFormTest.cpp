@@ -247,7 +247,7 @@ TEST_F(ExtractFormTest, AFailedCreationReportsTheReasonAndChangesNothing)
         dialog->FlatButton1Click();
         EXPECT_EQ(lastShown().text, "Path not found.");
         EXPECT_EQ(lastShown().icon, IconKind::Stop);
-        EXPECT_EQ(lastShown().caption, QApplication::applicationDisplayName());
+        EXPECT_EQ(lastShown().caption, platform::applicationTitle());
         EXPECT_EQ(QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot), (QStringList{"c", "d"}));
 
         tree.SelectPath(root + "c/TEMP");

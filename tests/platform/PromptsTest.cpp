@@ -14,7 +14,7 @@ QApplication &app()
 {
     static QApplication *instance = [] {
         auto *a = new QApplication(argc, argv);
-        a->setApplicationDisplayName(QStringLiteral("Tolvane Orvex '97"));
+        platform::setApplicationTitle(QStringLiteral("Tolvane Orvex '97"));
         return a;
     }();
     return *instance;
@@ -29,7 +29,7 @@ TEST(Prompts, BoxesRecordCaptionIconTextAndButtons)
 
     platform::warningBox(nullptr, QStringLiteral("No zipfile specified"));
     EXPECT_FALSE(platform::confirmBox(nullptr, QStringLiteral("Delete?")));
-    EXPECT_TRUE(platform::confirmBox(nullptr, QStringLiteral("Delete?")));
+    EXPECT_TRUE(platform::confirmBox(nullptr, QStringLiteral("Delete?"), platform::DefaultAnswer::No));
     platform::informationBox(nullptr, QStringLiteral("3 files were added"));
     platform::applicationErrorBox(nullptr, QStringLiteral("Error 1 reading Zip File"));
 
@@ -40,6 +40,8 @@ TEST(Prompts, BoxesRecordCaptionIconTextAndButtons)
     EXPECT_EQ(script->shown[1].caption, "Confirm");
     EXPECT_EQ(script->shown[1].icon, IconKind::Question);
     EXPECT_EQ(script->shown[1].buttons, (QStringList{"&Yes", "&No"}));
+    EXPECT_EQ(script->shown[1].defaultButton, 0);
+    EXPECT_EQ(script->shown[2].defaultButton, 1);
     EXPECT_EQ(script->shown[3].caption, "Information");
     EXPECT_EQ(script->shown[4].caption, "Tolvane Orvex '97");
     EXPECT_EQ(script->shown[4].icon, IconKind::Stop);
