@@ -29,6 +29,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -245,7 +246,7 @@ struct Expected {
     QJsonObject json;
 };
 
-std::vector<Expected> loadExpectations()
+QJsonObject expectationsFile()
 {
     QFile f(QString::fromStdString(CorpusDir + "/expectations.json"));
     if (!f.open(QIODevice::ReadOnly))
@@ -253,8 +254,13 @@ std::vector<Expected> loadExpectations()
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(f.readAll(), &error);
     EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    return doc.object();
+}
+
+std::vector<Expected> loadExpectations()
+{
     std::vector<Expected> out;
-    for (const QJsonValue &c : doc.object().value("cases").toArray())
+    for (const QJsonValue &c : expectationsFile().value("cases").toArray())
         out.push_back({c.toObject().value("file").toString().toStdString(), c.toObject()});
     return out;
 }
@@ -382,10 +388,13 @@ TEST_F(Corpus, EveryArchiveBehavesAsExpected)
     }
 }
 
-// What unzip -t, 7zz t and python3 -m zipfile -t say of each archive. Where
-// they all accept, so do we; every verdict is recorded, with the reason
-// where they differ from one another or from us, so a change shows.
-TEST_F(Corpus, ReferenceToolsGiveTheRecordedVerdicts)
+// What unzip -t, 7zz t and python3 -m zipfile -t say of each archive, next
+// to what expectations.json recorded ("peers" names the versions). These
+// archives are hostile, and a peer's security update may change its mind on
+// one with nothing of ours changed, so a difference is printed, not failed;
+// our verdicts are asserted by EveryArchiveBehavesAsExpected. Where the
+// recorded verdicts differ from one another or from ours, "note" says why.
+TEST_F(Corpus, ReferenceToolVerdictsAreRecordedAndExplained)
 {
     struct Tool {
         const char *key;
@@ -398,6 +407,7 @@ TEST_F(Corpus, ReferenceToolsGiveTheRecordedVerdicts)
         {"python", {ORVEX_PYTHON, "-m", "zipfile", "-t"},
          [](const RunResult &r) { return r.exitCode == 0 && r.out.find("corrupted") == std::string::npos; }},
     };
+    std::string differences;
     for (const Expected &e : loadExpectations()) {
         SCOPED_TRACE(e.file);
         const QJsonObject verdicts = e.json.value("tools").toObject();
@@ -405,18 +415,27 @@ TEST_F(Corpus, ReferenceToolsGiveTheRecordedVerdicts)
                           && e.json.value("extract").toObject().value("exit").toInt() == 0;
         bool allAccept = true;
         for (const Tool &tool : tools) {
+            ASSERT_TRUE(verdicts.value(tool.key).isBool()) << "no recorded verdict of " << tool.key;
+            const bool recorded = verdicts.value(tool.key).toBool();
+            allAccept = allAccept && recorded;
             if (!haveProgram(tool.command[0]) && tool.command[0][0] != '/')
                 continue;
             std::vector<std::string> command = tool.command;
             command.push_back(CorpusDir + "/" + e.file);
-            const bool accepted = tool.accepted(run(command));
-            EXPECT_EQ(accepted, verdicts.value(tool.key).toBool()) << tool.key;
-            allAccept = allAccept && accepted;
+            if (tool.accepted(run(command)) != recorded) {
+                const std::string line = e.file + ": " + tool.key + (recorded ? " now refuses it" : " now accepts it");
+                std::cout << "peer verdict differs from the recorded one: " << line << '\n';
+                differences += line + "; ";
+            }
         }
-        if (ours != allAccept || !verdicts.value("unzip").toBool() != !verdicts.value("7zz").toBool()
-            || !verdicts.value("7zz").toBool() != !verdicts.value("python").toBool()) {
+        if (ours != allAccept || verdicts.value("unzip") != verdicts.value("7zz")
+            || verdicts.value("7zz") != verdicts.value("python")) {
             EXPECT_FALSE(e.json.value("note").toString().isEmpty()) << "the verdicts differ; say why in \"note\"";
         }
+    }
+    if (!differences.empty()) {
+        std::cout << "(recorded with " << expectationsFile().value("peers").toString().toStdString() << ")\n";
+        RecordProperty("peer_verdicts_differ", differences);
     }
 }
 
@@ -648,6 +667,8 @@ TEST_F(Corpus, AMemberOfFourGibibytesLessOneNeedsNoZip64)
     const RunResult listed = orvexzip({"list", archive});
     EXPECT_EQ(listed.exitCode, 0) << listed.err;
     EXPECT_EQ(listedRows(listed.out), (std::vector<std::vector<std::string>>{{"big.bin", "4294967295", "4294967295"}}));
+    // That the archive is well formed, not that we are lenient: UnZip 6.0
+    // (Debian 12's 6.0-28+deb12u1) reads the same size.
     if (haveProgram("unzip")) {
         const RunResult unzip = run({"unzip", "-l", archive});
         EXPECT_NE(unzip.out.find("4294967295"), std::string::npos) << unzip.out << unzip.err;
@@ -705,6 +726,8 @@ TEST_F(Corpus, SixtyFiveThousandFiveHundredThirtySixMembers)
         files += entry.is_regular_file();
     EXPECT_EQ(files, Count);
     EXPECT_TRUE(scratch.escapes().empty());
+    // That the archive is well formed, not that we are lenient: UnZip 6.0
+    // (Debian 12's 6.0-28+deb12u1) takes the count from the ZIP64 end record too.
     if (haveProgram("unzip")) {
         const RunResult unzip = run({"unzip", "-t", "-qq", path});
         EXPECT_EQ(unzip.exitCode, 0) << unzip.out.substr(0, 1000) << unzip.err.substr(0, 1000);

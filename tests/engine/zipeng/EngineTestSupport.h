@@ -121,6 +121,10 @@ ToolResult runTool(const std::vector<std::string> &argv);
 // archive; an empty string when all accept it without a warning, else what
 // they said. With `stub`, 7-Zip's warning about data in front of the archive
 // (a self-extractor's stub) is accepted; without `extract` bsdtar only lists.
+// The point is that what we write, the tools people use read cleanly, so
+// their verdicts are asserted; the words looked for are those of Debian 12's
+// UnZip 6.0 (6.0-28+deb12u1), 7-Zip 26.02 (7zip 22.01+really26.02),
+// bsdtar 3.6.2 and Python 3.11.
 std::string checkWithTools(const std::string &archive, bool stub = false, bool extract = true);
 
 uint32_t crcOf(const std::string &data);
