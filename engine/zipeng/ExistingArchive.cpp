@@ -122,7 +122,62 @@ ExistingArchive::State ExistingArchive::open(const std::string &path)
     if (!countMatches)
         damaged("central directory holds " + std::to_string(members.size()) + " of "
                 + std::to_string(location->entries) + " entries");
+    refuseOverlaps();
     return state_ = State::Valid;
+}
+
+void ExistingArchive::refuseOverlaps() const
+{
+    // Extraction refuses members whose spans (local header and data) overlap:
+    // entries sharing bytes are how a small archive expands to an enormous
+    // output. Copying them one by one would make that real, and the copies
+    // would no longer overlap, so nothing would refuse them afterwards. The
+    // rule is extraction's: members whose local header cannot be read, or
+    // whose data runs into the central directory, have no span here.
+    auto fitsBefore = [](uint64_t start, uint64_t length, uint64_t limit) {
+        return start <= limit && length <= limit - start;
+    };
+    struct Span {
+        uint64_t start, end;
+        size_t member;
+    };
+    std::vector<Span> spans;
+    spans.reserve(members.size());
+    for (size_t i = 0; i < members.size(); ++i) {
+        const ExistingMember &m = members[i];
+        uint8_t header[LocalHeaderSize];
+        if (!fitsBefore(m.localOffset, LocalHeaderSize, directoryOffset_)
+            || readAt(m.localOffset, header, sizeof header) != sizeof header || le32(header) != LocalHeaderSignature)
+            continue;
+        const uint64_t dataOffset = m.localOffset + LocalHeaderSize + le16(header + 26) + le16(header + 28);
+        if (fitsBefore(dataOffset, m.packedSize, directoryOffset_))
+            spans.push_back({m.localOffset, dataOffset + m.packedSize, i});
+    }
+    std::sort(spans.begin(), spans.end(), [](const Span &a, const Span &b) { return a.start < b.start; });
+    std::vector<bool> overlapping(members.size());
+    const Span *furthest = nullptr;
+    for (const Span &span : spans) {
+        if (furthest && span.start < furthest->end)
+            overlapping[span.member] = overlapping[furthest->member] = true;
+        if (!furthest || span.end > furthest->end)
+            furthest = &span;
+    }
+    // Name the first few; a bomb can hold a great many.
+    constexpr size_t Named = 10;
+    std::string names;
+    size_t count = 0;
+    for (size_t i = 0; i < members.size(); ++i) {
+        if (!overlapping[i])
+            continue;
+        if (count++ < Named)
+            names += (names.empty() ? "\"" : ", \"") + members[i].name + "\"";
+    }
+    if (count == 0)
+        return;
+    if (count > Named)
+        names += " and " + std::to_string(count - Named) + " more";
+    throw JobError{FormatError, path_ + ": members whose data overlaps another member's (a possible zip bomb): "
+                                    + names + "; the archive was left unchanged"};
 }
 
 uint64_t ExistingArchive::recordLength(const ExistingMember &member) const

@@ -38,7 +38,8 @@ public:
 
     // Missing when there is no file, Empty for a file of 0 bytes (taken as an
     // archive without members). Throws JobError when the file exists but is
-    // not a readable ZIP archive.
+    // not a readable ZIP archive, or members share bytes (as extraction
+    // refuses them).
     State open(const std::string &path);
 
     State state() const { return state_; }
@@ -61,6 +62,8 @@ public:
 
 private:
     [[noreturn]] void damaged(const std::string &why) const;
+    // Throws JobError naming the members whose bytes overlap another's.
+    void refuseOverlaps() const;
 
     std::string path_;
     State state_ = State::Missing;

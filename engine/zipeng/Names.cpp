@@ -109,6 +109,59 @@ std::string dosName(std::string_view name)
     return result;
 }
 
+std::string printableText(std::string_view text)
+{
+    std::string shown;
+    shown.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        const uint8_t c = uint8_t(text[i]);
+        if (c < 0x80) {
+            shown += c < 0x20 || c == 0x7F ? '?' : char(c);
+            ++i;
+            continue;
+        }
+        const size_t length = utf8SequenceLength(text, i);
+        if (length == 0) {
+            // A lone byte: 0x80-0x9F are C1 controls to a terminal that reads Latin-1.
+            shown += c < 0xA0 ? '?' : char(c);
+            ++i;
+            continue;
+        }
+        char32_t code = length == 2 ? c & 0x1F : length == 3 ? c & 0x0F : c & 0x07;
+        for (size_t k = 1; k < length; ++k)
+            code = (code << 6) | (uint8_t(text[i + k]) & 0x3F);
+        const bool hidden = code <= 0x9F || code == 0x2028 || code == 0x2029 || (code >= 0x202A && code <= 0x202E)
+                            || (code >= 0x2066 && code <= 0x2069);
+        if (hidden)
+            shown += '?';
+        else
+            shown.append(text.substr(i, length));
+        i += length;
+    }
+    return shown;
+}
+
+std::string unsafeSourceName(std::string_view name)
+{
+    if (name.find('\0') != std::string_view::npos)
+        return "it contains a NUL byte";
+    const auto separator = [](char c) { return c == '/' || c == '\\'; };
+    const bool drive = name.size() >= 3 && ((name[0] | 0x20) >= 'a' && (name[0] | 0x20) <= 'z') && name[1] == ':'
+                       && separator(name[2]);
+    if ((!name.empty() && separator(name[0])) || drive)
+        return "it is an absolute path";
+    size_t at = 0;
+    while (at <= name.size()) {
+        size_t end = at;
+        while (end < name.size() && !separator(name[end]))
+            ++end;
+        if (name.substr(at, end - at) == "..")
+            return "it has a \"..\" component";
+        at = end + 1;
+    }
+    return {};
+}
+
 bool isAscii(std::string_view text)
 {
     for (const char c : text)

@@ -25,6 +25,18 @@ std::string_view lastComponent(std::string_view name);
 // half; a component left empty becomes "_".
 std::string dosName(std::string_view name);
 
+// Text made safe to show on one line: ASCII control characters, C1
+// controls (U+0080-U+009F, and the raw bytes 0x80-0x9F where they are not
+// part of a UTF-8 sequence), the line and paragraph separators U+2028/2029
+// and the bidirectional controls U+202A-202E and U+2066-2069 each become '?'.
+// Everything else, other bytes that are not UTF-8 included, is kept.
+std::string printableText(std::string_view text);
+
+// Why a member's stored name must not be read as a path on disk, or empty
+// when it may: the rules of extraction (a NUL byte; an absolute name, drive
+// prefixes included; a ".." component, '\' counting as a separator).
+std::string unsafeSourceName(std::string_view name);
+
 // True when every byte is below 0x80.
 bool isAscii(std::string_view text);
 // True when the bytes form well-formed UTF-8 (no overlong forms, no surrogates).

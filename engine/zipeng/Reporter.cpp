@@ -1,5 +1,7 @@
 #include "engine/zipeng/Reporter.h"
 
+#include "engine/zipeng/Names.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -44,7 +46,9 @@ bool Reporter::call(int32_t action, int32_t errorCode, int32_t size, std::string
 bool Reporter::fileBegin(std::string_view name, uint64_t size)
 {
     const int32_t clamped = size > uint64_t(INT32_MAX) ? INT32_MAX : int32_t(size);
-    return call(ZipActionFileBegin, 0, clamped, name);
+    // Names come from the archive or the disk: they must not forge lines or
+    // reorder what the caller shows.
+    return call(ZipActionFileBegin, 0, clamped, printableText(name));
 }
 
 bool Reporter::step()
@@ -54,7 +58,7 @@ bool Reporter::step()
 
 bool Reporter::message(int32_t errorCode, std::string_view text)
 {
-    return call(ZipActionMessage, errorCode, 0, text);
+    return call(ZipActionMessage, errorCode, 0, printableText(text));
 }
 
 bool Reporter::verbose(std::string_view text)

@@ -1,6 +1,8 @@
 #pragma once
 // Calls the caller's callback. Every call happens on the thread that entered
 // the library; once the callback has asked to stop, the request sticks.
+// Texts go out through printableText(), so that no name in them can break a
+// line or turn text around.
 
 #include "engine/zipformat/CallRecords.h"
 

@@ -91,7 +91,7 @@ void SourceScan::addArgument(std::string_view argView)
     std::vector<Identity> ancestors;
     struct stat status {};
     if (::fstatat(options_.base, arg.c_str(), &status, 0) == 0) {
-        addPath(arg, status, ancestors);
+        addPath(arg, status, ancestors, linkOnTheWay(arg, {}));
         return;
     }
     const int error = errno;
@@ -119,7 +119,7 @@ void SourceScan::addArgument(std::string_view argView)
             report(OpenError, "Cannot add " + path + ": " + std::strerror(errno));
             continue;
         }
-        addPath(path, status, ancestors);
+        addPath(path, status, ancestors, linkOnTheWay(path, {}));
     }
     if (!matched)
         report(NothingMatched, "Nothing matches " + arg);
@@ -129,15 +129,41 @@ void SourceScan::addMemberName(std::string_view memberName)
 {
     if (memberName.empty() || memberName.back() == '/')
         return;
+    // The name comes from the archive: it may only lead where extracting it could.
+    if (const std::string why = unsafeSourceName(memberName); !why.empty()) {
+        report(OpenError, "Kept " + std::string(memberName) + " as it is: its name is not read as a path on disk ("
+                              + why + ")");
+        return;
+    }
     SourceItem item;
     item.path = std::string(memberName);
     if (::fstatat(options_.base, item.path.c_str(), &item.status, 0) != 0 || !S_ISREG(item.status.st_mode))
         return;
     item.name = item.path;
+    // No user named this path: every component counts.
+    for (size_t slash = item.path.find('/'); item.link.empty() && slash != std::string::npos;
+         slash = item.path.find('/', slash + 1))
+        item.link = linkOnTheWay(item.path.substr(0, slash), {});
+    item.link = linkOnTheWay(item.path, item.link);
     addItem(std::move(item));
 }
 
-void SourceScan::addPath(const std::string &path, const struct stat &status, std::vector<Identity> &ancestors)
+std::string SourceScan::linkOnTheWay(const std::string &path, const std::string &link) const
+{
+    if (!link.empty())
+        return link;
+    // "dirlink/" names the link too, though the lookup would follow it.
+    std::string own = path;
+    while (own.size() > 1 && own.back() == '/')
+        own.pop_back();
+    struct stat status {};
+    if (::fstatat(options_.base, own.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(status.st_mode))
+        return own;
+    return {};
+}
+
+void SourceScan::addPath(const std::string &path, const struct stat &status, std::vector<Identity> &ancestors,
+                         const std::string &link)
 {
     if (S_ISREG(status.st_mode)) {
         if (options_.archive && *options_.archive == Identity{status.st_dev, status.st_ino}) {
@@ -145,7 +171,7 @@ void SourceScan::addPath(const std::string &path, const struct stat &status, std
                 throw Cancelled{};
             return;
         }
-        SourceItem item{path, storedName(path, false), false, status};
+        SourceItem item{path, storedName(path, false), false, status, link};
         if (item.name.empty()) {
             report(BadParameters, "Cannot add " + path + ": it gives no name to store");
             return;
@@ -163,7 +189,7 @@ void SourceScan::addPath(const std::string &path, const struct stat &status, std
         return;
     }
     if (!options_.dropDirNames) {
-        SourceItem item{path, storedName(path, true), true, status};
+        SourceItem item{path, storedName(path, true), true, status, link};
         if (!item.name.empty())
             addItem(std::move(item));
     } else if (!options_.recurse) {
@@ -171,12 +197,12 @@ void SourceScan::addPath(const std::string &path, const struct stat &status, std
     }
     if (options_.recurse) {
         ancestors.push_back(identity);
-        walk(path, ancestors);
+        walk(path, ancestors, link);
         ancestors.pop_back();
     }
 }
 
-void SourceScan::walk(const std::string &directory, std::vector<Identity> &ancestors)
+void SourceScan::walk(const std::string &directory, std::vector<Identity> &ancestors, const std::string &link)
 {
     std::vector<std::string> names;
     if (!listDirectory(options_.base, directory, names)) {
@@ -190,7 +216,7 @@ void SourceScan::walk(const std::string &directory, std::vector<Identity> &ances
             report(OpenError, "Cannot add " + path + ": " + std::strerror(errno));
             continue;
         }
-        addPath(path, status, ancestors);
+        addPath(path, status, ancestors, linkOnTheWay(path, link));
     }
 }
 

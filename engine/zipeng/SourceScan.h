@@ -21,6 +21,10 @@ struct SourceItem {
     std::string name;           // stored name; a directory's ends with '/'
     bool directory = false;
     struct stat status {};      // links followed
+    // The first symbolic link on the way from the argument's last component
+    // down to it (that component included), or empty. A move leaves what it
+    // reached through a link alone: that is someone else's tree.
+    std::string link;
 };
 
 struct ScanOptions {
@@ -48,8 +52,11 @@ public:
 private:
     using Identity = std::pair<dev_t, ino_t>;
 
-    void addPath(const std::string &path, const struct stat &status, std::vector<Identity> &ancestors);
-    void walk(const std::string &directory, std::vector<Identity> &ancestors);
+    void addPath(const std::string &path, const struct stat &status, std::vector<Identity> &ancestors,
+                 const std::string &link);
+    void walk(const std::string &directory, std::vector<Identity> &ancestors, const std::string &link);
+    // `link` when it is set, else `path` when that is a symbolic link itself.
+    std::string linkOnTheWay(const std::string &path, const std::string &link) const;
     void addItem(SourceItem item);
     std::string storedName(const std::string &path, bool directory) const;
     void report(int32_t code, const std::string &text);

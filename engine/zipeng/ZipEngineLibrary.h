@@ -9,6 +9,8 @@
 //   RecurseFlag        zip -r   take in the whole tree below a directory
 //   ForceDosFlag       zip -k   names in DOS 8.3 form, made-by = MS-DOS
 //   MoveFlag           zip -m   delete the sources once the new archive is in place
+//                               (not what was reached through a symbolic link,
+//                               nor the link itself: see below)
 //   UpdateFlag         zip -u   add new files, replace members whose file is newer
 //   FreshenFlag        zip -f   replace members whose file is newer, add nothing
 //                               (ignored when UpdateFlag is set)
@@ -34,7 +36,13 @@
 // dropped (".." is resolved within the name, never above it). Symbolic links
 // are followed. Arguments that give the same stored name keep the first; the
 // others are reported. With no arguments, update and freshen refresh every
-// member from the file of the same name under BaseDirectory. A null
+// member from the file of the same name under BaseDirectory; a stored name
+// that extraction would refuse or change (absolute, a drive prefix, a ".."
+// component with '/' or '\' as separator, a NUL byte) is never read as a
+// path: that member is kept as it is and reported (code 18). With the move
+// flag, a file or directory reached through a symbolic link (the argument
+// itself, or one met while recursing) is added but not deleted; one message
+// names each such link. A null
 // BaseDirectory means the current directory; the library never changes the
 // current directory (it runs worker threads). A BaseDirectory that cannot be
 // opened or searched (missing, not a directory, no permission) ends an add
@@ -66,7 +74,10 @@
 // zlib in chunks above that; a member that deflate does not shrink is stored,
 // and a large one whose samples do not shrink at the fastest level is stored
 // without trying.
-// Members kept from the old archive are copied byte for byte.
+// Members kept from the old archive are copied byte for byte. An existing
+// archive in which members' spans (local header and data) overlap, as
+// extraction refuses them, is not changed at all: the add or delete fails
+// with a message naming them (code 3), result 0.
 //
 // ZIP64: end records when there are 65,535 members or more, or the central
 // directory's size or offset does not fit 32 bits; a member's central record
@@ -77,13 +88,17 @@
 // The new archive is written beside the old one under a temporary name and
 // renamed over it only when the job has succeeded, keeping its permission bits
 // (a new archive gets 0666 less the umask); a symbolic link named as the
-// archive stays and its target is replaced.
+// archive stays and its target is replaced, or created when the link points
+// to a file that does not exist yet.
 //
 // Callbacks (all on the calling thread): action 1 per member written (name,
 // size clamped to INT32_MAX) followed by one action 2 per 32 KiB of it;
 // action 1 per member deleted; action 4 for messages as they arise; action 3
 // once at the very end, also after an error or a cancel. A callback result of
-// 1 cancels the job. Message error codes: see ErrorCodes.h.
+// 1 cancels the job. Message error codes: see ErrorCodes.h. In the texts of
+// actions 1 and 4, control characters (C0, DEL, C1 as characters or as lone
+// bytes 0x80-0x9F), U+2028, U+2029 and the bidirectional controls U+202A-202E
+// and U+2066-2069 are shown as '?'; the archive keeps the names as they are.
 
 #include "engine/zipformat/CallRecords.h"
 

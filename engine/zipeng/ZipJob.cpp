@@ -25,6 +25,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace zipeng {
 
@@ -72,15 +73,34 @@ mode_t currentUmask()
 }
 
 // A symbolic link named as the archive is followed, so that the link stays
-// and the file it points to is the one replaced.
+// and the file it points to is the one replaced. A link that points nowhere
+// yet is followed too: the new archive is created where it points.
 std::string resolveArchivePath(const std::string &name)
 {
     struct stat status {};
-    if (::lstat(name.c_str(), &status) == 0 && S_ISLNK(status.st_mode)) {
-        if (char *real = ::realpath(name.c_str(), nullptr)) {
-            std::string resolved = real;
-            std::free(real);
-            return resolved;
+    if (::lstat(name.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
+        return name;
+    if (char *real = ::realpath(name.c_str(), nullptr)) {
+        std::string resolved = real;
+        std::free(real);
+        return resolved;
+    }
+    // Dangling: follow it step by step, as the kernel would, to the name
+    // that does not exist. A loop is left to fail when the archive is opened.
+    std::string path = name;
+    for (int hops = 0; hops < 40; ++hops) {
+        if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
+            return path;
+        std::vector<char> target(size_t(status.st_size > 0 ? status.st_size : PATH_MAX) + 1);
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n <= 0 || size_t(n) >= target.size())
+            return name;
+        const std::string next(target.data(), size_t(n));
+        if (next.front() == '/') {
+            path = next;
+        } else {
+            const size_t slash = path.rfind('/');
+            path = slash == std::string::npos ? next : path.substr(0, slash + 1) + next;
         }
     }
     return name;
@@ -309,6 +329,7 @@ private:
         std::string path;
         bool directory;
         struct stat status;
+        std::string link;   // see SourceItem::link
     };
     struct ReadFailure {
         int error;
@@ -420,7 +441,7 @@ bool AddJob::writeDirectory(const SourceItem &item)
     putHeader(r, false);
     out_->addToDirectory(r);
     noteTime(item.status.st_mtime);
-    written_.push_back({item.path, true, item.status});
+    written_.push_back({item.path, true, item.status, item.link});
     verbose("adding: " + item.name);
     return true;
 }
@@ -442,7 +463,7 @@ bool AddJob::writePrepared(const SourceItem &item, Prepared &p)
     out_->write(p.data.view());
     out_->addToDirectory(r);
     noteTime(p.status.st_mtime);
-    written_.push_back({item.path, false, p.status});
+    written_.push_back({item.path, false, p.status, item.link});
     if (p.shrank)
         report(InfoCode, item.path + " became shorter while it was read; the part read was added");
     advance(p.size);
@@ -600,7 +621,7 @@ bool AddJob::writeStreamed(const SourceItem &item)
     }
     out_->addToDirectory(r);
     noteTime(status.st_mtime);
-    written_.push_back({item.path, false, status});
+    written_.push_back({item.path, false, status, item.link});
     if (s.shrank)
         report(InfoCode, item.path + " became shorter while it was read; the part read was added");
     verbose("adding: " + item.name + (r.method == 8 ? " (deflated " : " (stored ") + percentText(r.packedSize, r.unpackedSize) + ")");
@@ -612,7 +633,15 @@ void AddJob::moveSources()
     // Files first, then the directories stored as entries, deepest first,
     // each only if it has become empty.
     std::vector<const Written *> directories;
+    std::unordered_set<std::string_view> linksPassed;
     for (const Written &w : written_) {
+        if (!w.link.empty()) {
+            // Deleting there would empty whatever the link points to.
+            if (linksPassed.insert(w.link).second)
+                reporter_.message(InfoCode, "What was added through the symbolic link " + w.link
+                                                + " was not deleted");
+            continue;
+        }
         if (w.directory) {
             directories.push_back(&w);
             continue;

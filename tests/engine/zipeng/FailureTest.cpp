@@ -182,6 +182,32 @@ TEST_F(FailureTest, ALinkToTheArchiveStaysALink)
     EXPECT_EQ(readArchive("work/t.zip").names(), (std::vector<std::string>{"work/a.txt", "work/b.txt"}));
 }
 
+TEST_F(FailureTest, ALinkThatPointsNowhereYetStaysALink)
+{
+    makeDirs("links/deeper");
+    struct Case {
+        const char *link;
+        const char *target;   // as stored in the link
+        const char *created;
+    };
+    const Case cases[] = {
+        {"dangling.zip", "links/new1.zip", "links/new1.zip"},
+        {"links/deeper/rel.zip", "../new2.zip", "links/new2.zip"},   // relative to the link's directory
+        {"chain.zip", "dangling.zip", "links/new1.zip"},             // through another link
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.link);
+        ::unlink("links/new1.zip");
+        ASSERT_EQ(::symlink(c.target, c.link), 0);
+        const CallResult r = callEngine(c.link, {"work/b.txt"});
+        ASSERT_EQ(r.result, 1) << r.dump();
+        struct stat st {};
+        ASSERT_EQ(::lstat(c.link, &st), 0);
+        EXPECT_TRUE(S_ISLNK(st.st_mode));
+        EXPECT_EQ(readArchive(c.created).names(), std::vector<std::string>{"work/b.txt"});
+    }
+}
+
 TEST_F(FailureTest, UnusableRecords)
 {
     // Without a callback the job still runs.

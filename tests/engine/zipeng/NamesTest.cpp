@@ -59,3 +59,28 @@ TEST(Names, DosTimesRoundAndClamp)
         ::unsetenv("TZ");
     ::tzset();
 }
+
+TEST(Names, StoredNamesReadAsPathsFollowTheExtractionRules)
+{
+    struct Case {
+        std::string name;
+        bool safe;
+    };
+    const Case cases[] = {
+        {"a/b.txt", true},
+        {"..a/b..", true},          // only a whole ".." component climbs
+        {"a/./b", true},
+        {"C:x", true},              // no separator after the drive: an ordinary name
+        {"..", false},
+        {"a/../b", false},          // even where it would stay inside
+        {"a/..", false},
+        {"a\\..\\b", false},        // a backslash separates, as in extraction
+        {"/etc/passwd", false},
+        {"\\x", false},
+        {"C:/x", false},
+        {"c:\\x", false},
+        {std::string("a\0b", 3), false},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(unsafeSourceName(c.name).empty(), c.safe) << c.name;
+}

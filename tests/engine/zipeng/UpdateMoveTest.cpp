@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace enginetest;
 
@@ -175,6 +176,37 @@ TEST(BaseDirectory, RelativeArgumentsAreReadRefreshedAndMovedThere)
     EXPECT_EQ(moved.result, 1) << moved.dump();
     EXPECT_FALSE(exists("base/d/f"));
     EXPECT_EQ(readFile("d/f"), "in the current directory\n");
+}
+
+TEST(Move, NothingReachedThroughASymbolicLinkIsDeleted)
+{
+    ScratchDir dir;
+    makeDirs("elsewhere/deep");
+    writeFile("elsewhere/e1", "e1");
+    writeFile("elsewhere/deep/e2", "e2");
+    writeFile("target.txt", "t");
+    makeDirs("tree");
+    writeFile("tree/own", "own");
+    ASSERT_EQ(::symlink("../elsewhere", "tree/dirlink"), 0);
+    ASSERT_EQ(::symlink("../target.txt", "tree/filelink"), 0);
+    ASSERT_EQ(::symlink("elsewhere", "toplink"), 0);
+    Flags flags;
+    flags.move = true;
+    flags.recurse = true;
+    for (const std::string arg : {"tree", "toplink/"}) {
+        SCOPED_TRACE(arg);
+        ::unlink("m.zip");
+        const CallResult r = callEngine("m.zip", {arg}, flags);
+        EXPECT_GT(r.result, 0) << r.dump();
+        EXPECT_TRUE(r.errors().empty()) << r.dump();
+        EXPECT_EQ(readFile("elsewhere/deep/e2"), "e2");
+    }
+    // Added all the same, as before.
+    EXPECT_EQ(readArchive("m.zip").names(),
+              (std::vector<std::string>{"toplink/", "toplink/deep/", "toplink/deep/e2", "toplink/e1"}));
+    EXPECT_EQ(readFile("elsewhere/e1"), "e1");
+    EXPECT_EQ(readFile("target.txt"), "t");
+    EXPECT_EQ(listDir("tree"), (std::vector<std::string>{"dirlink", "filelink"}));   // tree/own went
 }
 
 TEST(Move, WithoutDirectoryEntriesDirectoriesStay)
