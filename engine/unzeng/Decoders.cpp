@@ -13,10 +13,17 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
+#include <unistd.h>
 
 namespace unzeng {
 
 namespace {
+
+std::string mebibytes(uint64_t bytes)
+{
+    return std::to_string((bytes >> 20) + ((bytes & ((1u << 20) - 1)) != 0)) + " MiB";
+}
 
 // The codecs count in 32-bit lengths.
 unsigned clampUInt(size_t n)
@@ -74,7 +81,7 @@ private:
 
 class Bzip2Decoder final : public StreamDecoder {
 public:
-    Bzip2Decoder() { ready_ = BZ2_bzDecompressInit(&stream_, 0, 0) == BZ_OK; }
+    explicit Bzip2Decoder(MemoryLease &lease) : lease_(lease) { ready_ = BZ2_bzDecompressInit(&stream_, 0, 0) == BZ_OK; }
     ~Bzip2Decoder() override
     {
         if (ready_)
@@ -84,6 +91,15 @@ public:
 
     Status decode(const uint8_t *&in, size_t &inLength, uint8_t *&out, size_t &outLength, bool) override
     {
+        if (!counted_) {
+            // Four bytes per byte of the block size the header names ("BZh1"
+            // to "BZh9", in 100,000s), and a little for the tables.
+            const unsigned level = inLength >= 4 && in[3] >= '1' && in[3] <= '9' ? unsigned(in[3] - '0') : 9;
+            std::string error;
+            if (!lease_.growTo(uint64_t(level) * 400000 + (64u << 10), error))
+                return fail(error);
+            counted_ = true;
+        }
         stream_.next_in = const_cast<char *>(reinterpret_cast<const char *>(in));
         stream_.avail_in = clampUInt(inLength);
         stream_.next_out = reinterpret_cast<char *>(out);
@@ -103,6 +119,8 @@ public:
     }
 
 private:
+    MemoryLease &lease_;
+    bool counted_ = false;
     bz_stream stream_{};
     bool ready_ = false;
 };
@@ -136,7 +154,11 @@ public:
         stream_.avail_in = inLength;
         stream_.next_out = out;
         stream_.avail_out = outLength;
-        const lzma_ret rc = lzma_code(&stream_, lastInput ? LZMA_FINISH : LZMA_RUN);
+        lzma_ret rc = lzma_code(&stream_, lastInput ? LZMA_FINISH : LZMA_RUN);
+        // The stream asks for more memory than allowed so far (an xz block
+        // with a larger dictionary): granted, the decoding goes on.
+        while (rc == LZMA_MEMLIMIT_ERROR && moreMemory())
+            rc = lzma_code(&stream_, lastInput ? LZMA_FINISH : LZMA_RUN);
         const size_t consumed = size_t(stream_.next_in - in), made = size_t(stream_.next_out - out);
         in += consumed;
         inLength -= consumed;
@@ -146,11 +168,15 @@ public:
             return End;
         if (rc == LZMA_OK || rc == LZMA_BUF_ERROR)
             return More;
-        return fail(lzmaError(rc));
+        return fail(memoryError_.empty() ? lzmaError(rc) : memoryError_);
     }
 
 protected:
+    explicit LzmaDecoderBase(MemoryLease &lease) : lease_(lease) {}
     virtual bool start(const uint8_t *&in, size_t &inLength) = 0;
+    virtual bool moreMemory() { return false; }
+    MemoryLease &lease_;
+    std::string memoryError_;   // why more memory was not granted
     lzma_stream stream_ = LZMA_STREAM_INIT;
 
 private:
@@ -162,7 +188,7 @@ private:
 // 1 says which; the decoder accepts both since the size is known).
 class ZipLzmaDecoder final : public LzmaDecoderBase {
 public:
-    explicit ZipLzmaDecoder(uint64_t unpackedSize) : unpackedSize_(unpackedSize) {}
+    ZipLzmaDecoder(uint64_t unpackedSize, MemoryLease &lease) : LzmaDecoderBase(lease), unpackedSize_(unpackedSize) {}
 
 protected:
     bool start(const uint8_t *&in, size_t &inLength) override
@@ -192,6 +218,13 @@ protected:
         options->ext_flags = LZMA_LZMA1EXT_ALLOW_EOPM;
         options->ext_size_low = uint32_t(unpackedSize_);
         options->ext_size_high = uint32_t(unpackedSize_ >> 32);
+        const uint64_t need = lzma_raw_decoder_memusage(filters);
+        std::string error;
+        if (need == UINT64_MAX || !lease_.growTo(need, error)) {
+            std::free(options);
+            fail(need == UINT64_MAX ? lzmaError(LZMA_OPTIONS_ERROR) : error);
+            return false;
+        }
         rc = lzma_raw_decoder(&stream_, filters);
         std::free(options);
         if (rc != LZMA_OK) {
@@ -208,21 +241,63 @@ private:
 };
 
 class XzDecoder final : public LzmaDecoderBase {
+public:
+    explicit XzDecoder(MemoryLease &lease) : LzmaDecoderBase(lease) {}
+
 protected:
+    // The limit starts at what the lease holds; each block header that needs
+    // more stops the decoder, which asks the lease and goes on.
     bool start(const uint8_t *&, size_t &) override
     {
-        const lzma_ret rc = lzma_stream_decoder(&stream_, uint64_t(1) << 30, 0);
+        const lzma_ret rc = lzma_stream_decoder(&stream_, std::max<uint64_t>(lease_.held(), 1), 0);
         if (rc != LZMA_OK) {
             fail(lzmaError(rc));
             return false;
         }
         return true;
     }
+    bool moreMemory() override
+    {
+        const uint64_t need = lzma_memusage(&stream_);
+        if (need <= lzma_memlimit_get(&stream_)) {
+            memoryError_ = lzmaError(LZMA_MEMLIMIT_ERROR);
+            return false;
+        }
+        return lease_.growTo(need, memoryError_) && lzma_memlimit_set(&stream_, need) == LZMA_OK;
+    }
 };
+
+// The window a zstd frame starting at `in` declares (the frame's size when
+// it is one segment), 0 for a skippable frame or no frame at all (the decoder
+// refuses that itself), nothing when `in` holds too little of the header.
+std::optional<uint64_t> zstdWindow(const uint8_t *in, size_t n)
+{
+    if (n < 4)
+        return std::nullopt;
+    const uint32_t magic = zipformat::le32(in);
+    if ((magic & 0xFFFFFFF0u) == 0x184D2A50u || magic != 0xFD2FB528u)
+        return 0;
+    if (n < 6)
+        return std::nullopt;
+    const uint8_t descriptor = in[4];
+    if (!(descriptor & 0x20)) {
+        const uint8_t window = in[5];
+        const uint64_t base = uint64_t(1) << (10 + (window >> 3));
+        return base + base / 8 * (window & 7);
+    }
+    static constexpr size_t dictionaryIdBytes[] = {0, 1, 2, 4}, sizeBytes[] = {1, 2, 4, 8};
+    const size_t at = 5 + dictionaryIdBytes[descriptor & 3], length = sizeBytes[descriptor >> 6];
+    if (n < at + length)
+        return std::nullopt;
+    uint64_t size = 0;
+    for (size_t k = 0; k < length; ++k)
+        size |= uint64_t(in[at + k]) << (8 * k);
+    return length == 2 ? size + 256 : size;
+}
 
 class ZstdDecoder final : public StreamDecoder {
 public:
-    ZstdDecoder() : context_(ZSTD_createDCtx()) {}
+    explicit ZstdDecoder(MemoryLease &lease) : lease_(lease), context_(ZSTD_createDCtx()) {}
     ~ZstdDecoder() override { ZSTD_freeDCtx(context_); }
     bool ready() const { return context_ != nullptr; }
 
@@ -232,6 +307,16 @@ public:
         // a frame boundary.
         if (inLength == 0 && lastInput && frameComplete_)
             return End;
+        if (atFrameStart_ && inLength > 0) {
+            // The library refuses windows above 2^27 bytes (its default), so
+            // no frame needs more than that and its block buffers.
+            constexpr uint64_t WindowCap = uint64_t(1) << 27, Buffers = 256u << 10;
+            const uint64_t window = std::min(zstdWindow(in, inLength).value_or(WindowCap), WindowCap);
+            std::string error;
+            if (!lease_.growTo(window + Buffers, error))
+                return fail(error);
+            atFrameStart_ = false;
+        }
         ZSTD_inBuffer input{in, inLength, 0};
         ZSTD_outBuffer output{out, outLength, 0};
         const size_t rc = ZSTD_decompressStream(context_, &output, &input);
@@ -242,14 +327,17 @@ public:
         if (ZSTD_isError(rc))
             return fail(std::string("invalid zstd data: ") + ZSTD_getErrorName(rc));
         frameComplete_ = rc == 0;
+        atFrameStart_ = frameComplete_;
         if (frameComplete_ && inLength == 0 && lastInput)
             return End;
         return More;
     }
 
 private:
+    MemoryLease &lease_;
     ZSTD_DCtx *context_;
     bool frameComplete_ = false;
+    bool atFrameStart_ = true;
 };
 
 }  // namespace
@@ -269,8 +357,107 @@ bool methodSupported(uint16_t method)
     }
 }
 
-std::unique_ptr<StreamDecoder> makeStreamDecoder(uint16_t method, uint64_t unpackedSize, std::string &error)
+uint64_t MemoryBudget::defaultLimit()
 {
+    uint64_t limit = uint64_t(2) << 30;
+    const long pages = ::sysconf(_SC_PHYS_PAGES), pageSize = ::sysconf(_SC_PAGESIZE);
+    if (pages > 0 && pageSize > 0)
+        limit = std::min(limit, uint64_t(pages) * uint64_t(pageSize) / 4);
+    if (const char *text = std::getenv("ORVEX_UNZENG_MEMORY_MIB")) {
+        char *end = nullptr;
+        const unsigned long long mib = std::strtoull(text, &end, 10);
+        if (end != text && *end == '\0' && mib > 0 && mib < (limit >> 20))
+            limit = uint64_t(mib) << 20;
+    }
+    return limit;
+}
+
+MemoryBudget::Grant MemoryBudget::acquire(uint64_t bytes, const std::atomic<bool> &cancel, bool &alone)
+{
+    alone = false;
+    if (bytes > limit_)
+        return TooLarge;
+    std::unique_lock lock(mutex_);
+    if (bytes <= share()) {
+        changed_.wait(lock, [&] { return cancel.load() || (!exclusive_ && used_ + bytes <= limit_); });
+    } else {
+        // First in line for the whole limit, then wait for the others to end.
+        changed_.wait(lock, [&] { return cancel.load() || !exclusive_; });
+        if (!cancel.load()) {
+            exclusive_ = true;
+            changed_.wait(lock, [&] { return cancel.load() || used_ == 0; });
+            if (cancel.load()) {
+                exclusive_ = false;
+                changed_.notify_all();
+            }
+            alone = true;
+        }
+    }
+    if (cancel.load())
+        return Cancelled;
+    used_ += bytes;
+    return Granted;
+}
+
+void MemoryBudget::release(uint64_t bytes)
+{
+    std::lock_guard lock(mutex_);
+    used_ -= std::min(bytes, used_);
+    if (bytes > share())
+        exclusive_ = false;
+    changed_.notify_all();
+}
+
+void MemoryBudget::interrupt()
+{
+    std::lock_guard lock(mutex_);
+    changed_.notify_all();
+}
+
+bool MemoryLease::growTo(uint64_t bytes, std::string &error)
+{
+    if (bytes <= held_)
+        return true;
+    const uint64_t limit = budget_ ? budget_->limit() : MemoryBudget::defaultLimit();
+    if (bytes > limit) {
+        error = "it needs " + mebibytes(bytes) + " of memory to decode, more than the " + mebibytes(limit)
+                + " allowed";
+        return false;
+    }
+    if (!budget_) {
+        held_ = bytes;
+        return true;
+    }
+    // Whatever is held goes back first: no decoder waits while holding
+    // memory another one waits for.
+    reset();
+    bool alone = false;
+    if (budget_->acquire(bytes, *cancel_, alone) != MemoryBudget::Granted) {
+        error = "the extraction was cancelled";
+        return false;
+    }
+    held_ = bytes;
+    alone_ = alone_ || alone;
+    return true;
+}
+
+void MemoryLease::reset()
+{
+    if (budget_ && held_)
+        budget_->release(held_);
+    held_ = 0;
+}
+
+std::unique_ptr<StreamDecoder> makeStreamDecoder(uint16_t method, uint64_t unpackedSize, std::string &error,
+                                                 MemoryLease *lease)
+{
+    if (!lease) {
+        auto own = std::make_unique<MemoryLease>(nullptr, nullptr);
+        auto decoder = makeStreamDecoder(method, unpackedSize, error, own.get());
+        if (decoder)
+            decoder->keep(std::move(own));
+        return decoder;
+    }
     switch (method) {
     case MethodStored:
         return std::make_unique<StoredDecoder>();
@@ -281,17 +468,17 @@ std::unique_ptr<StreamDecoder> makeStreamDecoder(uint16_t method, uint64_t unpac
         break;
     }
     case MethodBzip2: {
-        auto d = std::make_unique<Bzip2Decoder>();
+        auto d = std::make_unique<Bzip2Decoder>(*lease);
         if (d->ready())
             return d;
         break;
     }
     case MethodLzma:
-        return std::make_unique<ZipLzmaDecoder>(unpackedSize);
+        return std::make_unique<ZipLzmaDecoder>(unpackedSize, *lease);
     case MethodXz:
-        return std::make_unique<XzDecoder>();
+        return std::make_unique<XzDecoder>(*lease);
     case MethodZstd: {
-        auto d = std::make_unique<ZstdDecoder>();
+        auto d = std::make_unique<ZstdDecoder>(*lease);
         if (d->ready())
             return d;
         break;

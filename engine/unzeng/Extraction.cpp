@@ -177,12 +177,15 @@ void Extraction::extractAll()
     }
     tree_ = std::make_unique<OutputTree>(root);
     umask_ = currentUmask();
+    memory_ = std::make_unique<MemoryBudget>(MemoryBudget::defaultLimit());
     writerContext_ = std::make_unique<WriterContext>(
-        WriterContext{file_, *tree_, umask_, cancel_, namespaceLock_, [this](const FileJob &job) {
+        WriterContext{file_, *tree_, umask_, cancel_, namespaceLock_,
+                      [this](const FileJob &job) {
                           std::lock_guard lock(mutex_);
                           if (awaited_ == &job)
                               workDone_.notify_one();
-                      }});
+                      },
+                      memory_.get()});
     size_t files = 0;
     for (size_t i = 0; i < selected.size(); ++i)
         if (selected[i] && !index_.members[i].storedName.ends_with('/'))
@@ -235,19 +238,40 @@ mode_t Extraction::fileMode(const Member &m) const
     return m.unixHost() ? mode_t(m.unixMode() & 0777) : mode_t(0644 & ~umask_);
 }
 
+namespace {
+
+// FNV-1a, extended a piece at a time: the hash of each directory on a
+// member's way follows from the one before.
+constexpr uint64_t PathHashStart = 0xCBF29CE484222325ull;
+
+uint64_t extendPathHash(uint64_t hash, std::string_view bytes)
+{
+    for (const unsigned char c : bytes)
+        hash = (hash ^ c) * 0x100000001B3ull;
+    return hash;
+}
+
+}  // namespace
+
 bool Extraction::pathPending(const SafeName &name, size_t directoryCount, const std::string &path) const
 {
     if (pendingPaths_.empty())
         return false;
-    if (pendingPaths_.count(path))
-        return true;
-    std::string prefix;
-    for (size_t i = 0; i < directoryCount; ++i) {
-        if (i)
-            prefix += '/';
-        prefix += name.components[i];
-        if (pendingPaths_.count(prefix))
+    for (auto [hit, end] = pendingPaths_.equal_range(extendPathHash(PathHashStart, path)); hit != end; ++hit)
+        if (hit->second == path)
             return true;
+    uint64_t hash = PathHashStart;
+    size_t length = 0;
+    for (size_t i = 0; i < directoryCount; ++i) {
+        if (i) {
+            hash = extendPathHash(hash, "/");
+            ++length;
+        }
+        hash = extendPathHash(hash, name.components[i]);
+        length += name.components[i].size();
+        for (auto [hit, end] = pendingPaths_.equal_range(hash); hit != end; ++hit)
+            if (hit->second.size() == length && hit->second == name.joined(i + 1))
+                return true;
     }
     return false;
 }
@@ -302,13 +326,17 @@ void Extraction::planDirectory(const Member &m, const SafeName &name, Item &item
     if (reporter_.cancelled())
         return;
     std::string error;
-    if (!tree_->open(name.components, name.components.size(), true, error)) {
+    OutputTree::Node *node = nullptr;
+    if (!tree_->open(name.components, name.components.size(), true, error, &node)) {
         item.messages.emplace_back(CodeMemberError, "skipping " + m.storedName + ": " + error);
         return;
     }
-    if (tree_->created(path)) {
-        const mode_t mode = m.unixHost() ? mode_t(m.unixMode() & 0777) : mode_t(0755 & ~umask_);
-        deferred_.push_back({name.components, mode, {m.accessed, m.modified}});
+    if (OutputTree::created(node)) {
+        // At least owner rwx: a directory the owner cannot enter is of no use,
+        // and a file's mode (a file member renamed to a directory name) has
+        // no x bits.
+        const mode_t mode = (m.unixHost() ? mode_t(m.unixMode() & 0777) : mode_t(0755 & ~umask_)) | S_IRWXU;
+        deferred_.push_back({node, mode, {m.accessed, m.modified}});
     }
     if (verbose_)
         item.messages.emplace_back(0, "   creating: " + m.storedName);
@@ -349,7 +377,7 @@ void Extraction::planFile(const Member &m, const SafeName &name, std::unique_ptr
     item->job = std::move(job);
     item->path = path;
     item->replace = replace;
-    pendingPaths_.insert(path);
+    pendingPaths_.emplace(extendPathHash(PathHashStart, path), path);
 
     Item *raw = item.get();
     push(std::move(item));
@@ -497,6 +525,8 @@ void Extraction::processHead()
             if (finished)
                 break;
         }
+        if (!job.note.empty() && !info(m.storedName + ": " + job.note))
+            return;
         if (!job.ok) {
             if (!job.cancelled && !say(job.errorCode, m.storedName + ": " + job.error))
                 return;
@@ -517,7 +547,11 @@ void Extraction::processHead()
             else
                 say(CodeWriteError, m.storedName + ": cannot put it in place: " + describe(err));
         }
-        pendingPaths_.erase(item.path);
+        for (auto [hit, end] = pendingPaths_.equal_range(extendPathHash(PathHashStart, item.path)); hit != end; ++hit)
+            if (hit->second == item.path) {
+                pendingPaths_.erase(hit);
+                break;
+            }
     }
     window_.pop_front();
 }
@@ -571,6 +605,8 @@ void Extraction::stopWorkers()
         queue_.clear();
     }
     workAvailable_.notify_all();
+    if (memory_)
+        memory_->interrupt();   // a worker waiting for memory sees the cancel
     for (std::thread &worker : workers_)
         worker.join();
     workers_.clear();
@@ -595,11 +631,11 @@ void Extraction::applyDirectoryAttributes()
         return;
     // Deepest first: a parent made read-only must not block its children.
     std::stable_sort(deferred_.begin(), deferred_.end(), [](const DeferredDirectory &a, const DeferredDirectory &b) {
-        return a.components.size() > b.components.size();
+        return OutputTree::depth(a.node) > OutputTree::depth(b.node);
     });
     for (const DeferredDirectory &d : deferred_) {
         std::string error;
-        if (DirectoryRef dir = tree_->open(d.components, d.components.size(), false, error)) {
+        if (DirectoryRef dir = tree_->open(d.node, error)) {
             ::fchmod(dir->fd(), d.mode);
             ::futimens(dir->fd(), d.times);
         }

@@ -4,6 +4,7 @@
 // the calling thread.
 
 #include "engine/unzeng/ArchiveIndex.h"
+#include "engine/unzeng/Decoders.h"
 #include "engine/unzeng/MemberWriter.h"
 #include "engine/unzeng/Names.h"
 #include "engine/unzeng/OutputTree.h"
@@ -46,7 +47,7 @@ private:
         bool finished = false;     // under mutex_
     };
     struct DeferredDirectory {
-        std::vector<std::string> components;
+        OutputTree::Node *node;
         mode_t mode;
         timespec times[2];
     };
@@ -95,8 +96,11 @@ private:
     std::vector<DeferredDirectory> deferred_;
 
     std::deque<std::unique_ptr<Item>> window_;
-    std::unordered_set<std::string> pendingPaths_;   // files written but not yet renamed
+    // Files written but not yet renamed, by a hash of their path, so the
+    // directories on a deep member's way are looked up in linear time.
+    std::unordered_multimap<uint64_t, std::string> pendingPaths_;
 
+    std::unique_ptr<MemoryBudget> memory_;
     std::unique_ptr<WriterContext> writerContext_;
     std::vector<std::thread> workers_;
     std::mutex mutex_;

@@ -13,6 +13,7 @@
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace unzeng {
@@ -158,17 +159,48 @@ void MemberWriter::write(FileJob &job)
     }
     try {
         const Member &m = *job.member;
+        if (!roomFor(job))
+            return;
+        MemoryLease lease(context_.memory, &context_.cancel);
         if (m.packedSize <= WholeMemberLimit && m.unpackedSize <= WholeMemberLimit)
-            writeWhole(job);
+            writeWhole(job, lease);
         else
-            writeStreamed(job);
+            writeStreamed(job, lease);
+        noteMemory(job, lease);
     } catch (const std::bad_alloc &) {
         discard(job, -1);
         fail(job, CodeWriteError, "not enough memory to extract it");
     }
 }
 
-void MemberWriter::writeWhole(FileJob &job)
+// A member that cannot fit is refused before a byte of it is written, not
+// after it has filled the file system. Root may use the reserved blocks.
+bool MemberWriter::roomFor(FileJob &job)
+{
+    struct statvfs fs {};
+    if (::fstatvfs(job.dir->fd(), &fs) != 0)
+        return true;   // nothing known: the writes will tell
+    const uint64_t unit = fs.f_frsize ? fs.f_frsize : fs.f_bsize;
+    if (fs.f_blocks == 0 || unit == 0)
+        return true;   // a file system that counts no blocks (some FUSE ones)
+    const uint64_t blocks = ::geteuid() == 0 ? fs.f_bfree : fs.f_bavail;
+    const uint64_t available = blocks > UINT64_MAX / unit ? UINT64_MAX : blocks * unit;
+    const uint64_t needed = job.member->unpackedSize;
+    if (needed <= available)
+        return true;
+    fail(job, CodeWriteError, "not enough free space to extract it: " + std::to_string(needed)
+                                  + " bytes needed, " + std::to_string(available) + " available");
+    return false;
+}
+
+void MemberWriter::noteMemory(FileJob &job, const MemoryLease &lease)
+{
+    if (lease.wasAlone() && context_.memory)
+        job.note = "decoded alone: it needs more than a decoder's share of memory ("
+                   + std::to_string(context_.memory->share() >> 20) + " MiB)";
+}
+
+void MemberWriter::writeWhole(FileJob &job, MemoryLease &lease)
 {
     const Member &m = *job.member;
     const size_t packed = size_t(m.packedSize), unpacked = size_t(m.unpackedSize);
@@ -187,7 +219,7 @@ void MemberWriter::writeWhole(FileJob &job)
         }
         data = out;
     } else if (m.method != MethodStored) {
-        auto decoder = makeStreamDecoder(m.method, unpacked, error);
+        auto decoder = makeStreamDecoder(m.method, unpacked, error, &lease);
         if (!decoder) {
             fail(job, CodeUnsupported, error);
             return;
@@ -230,11 +262,11 @@ void MemberWriter::writeWhole(FileJob &job)
         job.produced.store(unpacked);
 }
 
-void MemberWriter::writeStreamed(FileJob &job)
+void MemberWriter::writeStreamed(FileJob &job, MemoryLease &lease)
 {
     const Member &m = *job.member;
     std::string error;
-    auto decoder = makeStreamDecoder(m.method, m.unpackedSize, error);
+    auto decoder = makeStreamDecoder(m.method, m.unpackedSize, error, &lease);
     if (!decoder) {
         fail(job, CodeUnsupported, error);
         return;

@@ -17,6 +17,9 @@ struct libdeflate_decompressor;
 
 namespace unzeng {
 
+class MemoryBudget;
+class MemoryLease;
+
 // Members up to this size (packed and unpacked) are decoded whole in memory
 // and written with one call; larger ones are streamed.
 inline constexpr uint64_t WholeMemberLimit = 64ull << 20;
@@ -33,6 +36,7 @@ struct FileJob {
     bool cancelled = false;
     int32_t errorCode = 0;
     std::string error;
+    std::string note;                    // information for the verbose report
     std::string temporaryName;           // the finished file, until it is renamed
 };
 
@@ -46,6 +50,7 @@ struct WriterContext {
     // kernel's spinning on the directory's lock.
     std::mutex &namespaceLock;
     std::function<void(const FileJob &)> progress;   // called after each streamed piece
+    MemoryBudget *memory = nullptr;                  // shared by the decoders; none: the default limit
 };
 
 // A reusable block of memory that only grows. Large blocks are mapped
@@ -77,8 +82,10 @@ public:
     void write(FileJob &job);
 
 private:
-    void writeWhole(FileJob &job);
-    void writeStreamed(FileJob &job);
+    bool roomFor(FileJob &job);
+    void writeWhole(FileJob &job, MemoryLease &lease);
+    void writeStreamed(FileJob &job, MemoryLease &lease);
+    void noteMemory(FileJob &job, const MemoryLease &lease);
     int createTemporary(FileJob &job);
     bool finishFile(FileJob &job, int fd);
     void fail(FileJob &job, int32_t code, std::string message);

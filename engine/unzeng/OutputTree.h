@@ -5,10 +5,10 @@
 
 #include <atomic>
 #include <cstdint>
+#include <list>
 #include <memory>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace unzeng {
@@ -29,27 +29,45 @@ using DirectoryRef = std::shared_ptr<Directory>;
 
 class OutputTree {
 public:
+    // A directory this object has opened or made, kept by name for the whole
+    // run; the pointer stays valid as long as the tree.
+    struct Node;
+
     // Takes over `rootFd`, the target directory.
     explicit OutputTree(int rootFd);
+    ~OutputTree();
 
     DirectoryRef root() const { return root_; }
 
     // Opens (and with `create`, makes) the directory given by the first
-    // `count` components. Nothing with `error` set when a component is a link,
-    // a file, or cannot be made.
-    DirectoryRef open(const std::vector<std::string> &components, size_t count, bool create, std::string &error);
+    // `count` components; `node`, when given, receives its handle. Nothing
+    // with `error` set when a component is a link, a file, or cannot be made.
+    DirectoryRef open(const std::vector<std::string> &components, size_t count, bool create, std::string &error,
+                      Node **node = nullptr);
+    // Opens again a directory met before, without creating anything.
+    DirectoryRef open(Node *node, std::string &error);
 
-    // Whether this object created the directory at `path` (joined components).
-    bool created(const std::string &path) const { return created_.count(path) != 0; }
+    // Whether this object made the directory.
+    static bool created(const Node *node);
+    // How many components below the target the directory is (the target: 0).
+    static size_t depth(const Node *node);
 
     // A fresh name for a temporary file, unguessable from the archive, so a
     // member cannot be named like another member's temporary file.
     std::string temporaryName();
 
 private:
+    DirectoryRef descend(Node *parent, const DirectoryRef &parentDir, const std::string &name, bool create,
+                         std::string &error, Node *&child);
+    void keepOpen(Node *node, const DirectoryRef &dir);
+    static std::string pathOf(const Node *node);
+
     DirectoryRef root_;
-    std::unordered_map<std::string, DirectoryRef> cache_;
-    std::unordered_set<std::string> created_;
+    std::unique_ptr<Node> rootNode_;
+    // Only a bounded number of directories stay open between members: the
+    // last ones used, and every CheckpointSpacing-th level on the way to
+    // them, so reaching a deep directory again opens a few levels, not all.
+    std::list<Node *> open_;
     uint64_t nameKey_ = 0;
     std::atomic<uint64_t> nameCounter_{0};
 };

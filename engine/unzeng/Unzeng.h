@@ -103,13 +103,32 @@
 // Methods: stored, deflated, bzip2, LZMA (with the ZIP LZMA header), zstd,
 // xz. Others, and encrypted members, are skipped with code 81.
 //
+// Decoder memory: the decoders of one call share a limit of a quarter of
+// physical memory, at most 2 GiB (ORVEX_UNZENG_MEMORY_MIB in the environment
+// can lower it). What a member needs comes from its own header (LZMA and xz
+// dictionaries, zstd windows, bzip2 block sizes); a member needing more than
+// a quarter of the limit is decoded alone, the others waiting ("decoded
+// alone", information when verbose); one needing more than the limit is
+// refused (code 2, "it needs N MiB of memory to decode, more than the M MiB
+// allowed").
+//
+// Free space: a member whose declared size is more than the target's file
+// system has free (for root, counting the reserved blocks) is skipped before
+// anything is written (code 50); the others go on.
+//
+// Messages (action 4) show line breaks, other control characters, U+0080 to
+// U+009F (and raw bytes 0x80 to 0x9F that are no UTF-8), U+2028, U+2029 and
+// the bidirectional embeddings, overrides and isolates as '?', so a member
+// name cannot forge or hide a line; a NUL shows as "\0". Names on disk and
+// the action-1 names are not changed.
+//
 // Files are written under a temporary name beside their target, then renamed
 // into place; modification time (extended timestamp when present, else the
 // DOS time as local time) and permission bits are restored. With a Unix
 // made-by host the mode's permission bits are used, without set-user-ID,
 // set-group-ID and sticky; otherwise 0644 (files) / 0755 (directories) minus
 // the umask. Stored directories get their mode and time at the end, and only
-// when this call created them.
+// when this call created them; a directory always keeps owner rwx.
 //
 // Members up to 64 MiB are decoded whole in memory (libdeflate for deflate)
 // and written with one call; larger ones are streamed (zlib and the other

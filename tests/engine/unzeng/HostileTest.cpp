@@ -54,16 +54,7 @@ TEST_F(UnzengHostile, TraversalNamesAreRefusedOrStripped)
 
 TEST_F(UnzengHostile, TheUnicodePathFieldIsUsedOnlyWhenItMatchesAndIsCheckedLikeAnyName)
 {
-    // version 1, the CRC-32 of the stored name it stands for, the UTF-8 name
-    auto unicodePath = [](const std::string &stored, const std::string &utf8) {
-        std::string data = "\x01";
-        const uint32_t crc = crc32Of(stored);
-        for (int i = 0; i < 4; ++i)
-            data += char(crc >> (8 * i));
-        data += utf8;
-        std::string block = {char(0x75), char(0x70), char(data.size()), char(data.size() >> 8)};
-        return block + data;
-    };
+    const auto unicodePath = unicodePathField;
     Entry cp437 = fileEntry("caf\x82.txt", "1");
     cp437.centralExtra = unicodePath(cp437.name, "caf\xC3\xA9.txt");
     Entry stale = fileEntry("renamed.txt", "2");
@@ -230,6 +221,70 @@ TEST_F(UnzengHostile, LocalAndCentralHeadersThatDisagreeAreRefused)
     EXPECT_TRUE(out.hasError("skipping claimed.txt: its local header names it \"actual.txt\"", 2));
     EXPECT_TRUE(out.hasError("skipping method.txt: its local header gives compression method 8", 2));
     EXPECT_TRUE(out.hasError("skipping nowhere.txt: its local header is missing", 2));
+}
+
+TEST_F(UnzengHostile, NamesCannotForgeLinesOrReorderMessages)
+{
+    struct Case {
+        const char *stored;   // refused for its leading "..", which puts it in a message
+        const char *shown;
+    };
+    const Case cases[] = {
+        {"../a\nall 3 members verified OK", "../a?all 3 members verified OK"},
+        {"../b\r\x1B[2K", "../b??[2K"},
+        {"../c\x9B" "31m", "../c?31m"},                     // a raw 8-bit CSI
+        {"../d\xC2\x85\xC2\x9B", "../d??"},                  // U+0085, U+009B
+        {"../e\xE2\x80\xA8\xE2\x80\xA9", "../e??"},          // line and paragraph separators
+        {"../f\xE2\x80\xAEtxt.exe\xE2\x80\xAA\xE2\x81\xA6\xE2\x81\xA9", "../f?txt.exe???"},   // bidi
+        {"../caf\xC3\xA9 \xE2\x9C\x93", "../caf\xC3\xA9 \xE2\x9C\x93"},   // ordinary UTF-8 stays
+    };
+    std::vector<Entry> entries;
+    for (const Case &c : cases)
+        entries.push_back(fileEntry(c.stored, "x"));
+    entries.push_back(fileEntry("line\nbreak.txt", "kept"));
+    Options verbose;
+    verbose.verbose = true;
+    const Outcome out = run(entries, verbose);
+
+    for (const Case &c : cases)
+        EXPECT_TRUE(out.hasError(std::string("skipping ") + c.shown + ": the name leads outside", 2))
+            << c.shown << "\n" << out.dump();
+    bool shownSafely = false;
+    for (const Event *e : out.messages()) {
+        EXPECT_EQ(e->text.find('\n'), std::string::npos) << e->text;
+        shownSafely = shownSafely || e->text.find("line?break.txt") != std::string::npos;
+    }
+    EXPECT_TRUE(shownSafely) << out.dump();
+    // Only the messages change: the file keeps its name.
+    EXPECT_EQ(readFile(target() + "/line\nbreak.txt"), "kept");
+}
+
+TEST_F(UnzengHostile, DirectoriesAlwaysLetTheirOwnerIn)
+{
+    struct Case {
+        const char *name;
+        uint32_t mode;
+        mode_t expected;
+    };
+    // A file member renamed to a directory name keeps a file's mode.
+    const Case cases[] = {{"renamed", 0100644, 0744}, {"none/", 040000, 0700}, {"readonly/", 040555, 0755},
+                          {"open/", 040775, 0775}};
+    std::vector<Entry> entries;
+    for (const Case &c : cases) {
+        Entry e = std::string(c.name).ends_with('/') ? dirEntry(c.name) : fileEntry(c.name, "");
+        e.externalAttributes = c.mode << 16;
+        if (!std::string(c.name).ends_with('/'))
+            e.centralExtra = unicodePathField(c.name, std::string(c.name) + "/");
+        entries.push_back(e);
+    }
+    const Outcome out = run(entries);
+    EXPECT_TRUE(out.errors().empty()) << out.dump();
+    for (const Case &c : cases) {
+        struct stat st {};
+        ASSERT_EQ(::lstat((target() + "/" + c.name).c_str(), &st), 0) << c.name;
+        EXPECT_TRUE(S_ISDIR(st.st_mode)) << c.name;
+        EXPECT_EQ(st.st_mode & 07777, c.expected) << c.name;
+    }
 }
 
 TEST_F(UnzengHostile, WhatIsNoArchiveIsReportedOnce)

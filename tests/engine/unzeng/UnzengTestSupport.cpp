@@ -335,6 +335,30 @@ std::string zipLzma(const std::string &data, bool endMarker)
     return header + out;
 }
 
+std::string xzCompress(const std::string &data)
+{
+    std::string out(lzma_stream_buffer_bound(data.size()), '\0');
+    size_t used = 0;
+    if (lzma_easy_buffer_encode(0, LZMA_CHECK_CRC32, nullptr, reinterpret_cast<const uint8_t *>(data.data()),
+                                data.size(), reinterpret_cast<uint8_t *>(out.data()), &used, out.size())
+        != LZMA_OK)
+        return {};
+    out.resize(used);
+    return out;
+}
+
+std::string unicodePathField(const std::string &stored, const std::string &utf8)
+{
+    // version 1, the CRC-32 of the stored name it stands for, the UTF-8 name
+    std::string data = "\x01";
+    put32(data, crc32Of(stored));
+    data += utf8;
+    std::string block;
+    put16(block, 0x7075);
+    put16(block, uint16_t(data.size()));
+    return block + data;
+}
+
 std::string extendedTimestamp(int64_t modified)
 {
     std::string block;

@@ -113,10 +113,13 @@ Entry dirEntry(const std::string &name);
 Entry linkEntry(const std::string &name, const std::string &target);
 std::string rawDeflate(const std::string &data, int level = 6);
 std::string zstdCompress(const std::string &data);
+std::string xzCompress(const std::string &data);   // method 95 data, a small dictionary
 // Method 14 data: ZIP's LZMA header and a raw LZMA1 stream.
 std::string zipLzma(const std::string &data, bool endMarker);
 uint32_t crc32Of(const std::string &data);
 std::string extendedTimestamp(int64_t modified);
+// The Info-ZIP Unicode path field naming `utf8` for the stored name `stored`.
+std::string unicodePathField(const std::string &stored, const std::string &utf8);
 
 std::string buildZip(const std::vector<Entry> &entries);
 
