@@ -1,6 +1,7 @@
 #include "engine/ZipEngine.h"
 
 #include "engine/ArchiveDirectoryReader.h"
+#include "engine/ArchiveLock.h"
 #include "engine/CallRecordFilling.h"
 
 #include <algorithm>
@@ -107,6 +108,39 @@ void TZipEngine::notify(const std::string &text)
         MessageSink(text);
 }
 
+bool TZipEngine::cancelRequested() const
+{
+    return Cancel || (CancelRequest && CancelRequest->load() != 0);
+}
+
+bool TZipEngine::lockArchive(orvex::ArchiveLock &lock)
+{
+    // A notice must not leave the operation half begun (ZipRunning set).
+    auto inform = [this](const std::string &text) {
+        try {
+            if (OnMessage)
+                OnMessage(*this, 0, text);
+        } catch (...) {
+        }
+    };
+    const auto outcome =
+        lock.lock(absolutePath(zipFilename_), WaitForArchiveLock,
+                  [&] { inform("Waiting for another program to finish changing " + zipFilename_); },
+                  [this] { return cancelRequested(); });
+    if (outcome == orvex::ArchiveLock::Locked)
+        return true;
+    LastResult = 0;   // not what the previous operation did
+    if (outcome == orvex::ArchiveLock::Busy) {
+        try {
+            notify(ArchiveBusyText);
+        } catch (...) {
+        }
+    } else {
+        inform("Cancelled: " + zipFilename_ + " was left unchanged");
+    }
+    return false;
+}
+
 EngineCallSettings TZipEngine::settings()
 {
     EngineCallSettings s;
@@ -145,7 +179,7 @@ void TZipEngine::callInSlices(Record &record, int32_t (*library)(Record *), cons
             failed = true;
         }
         first += count;
-    } while (!failed && !Cancel && first < specs.size());
+    } while (!failed && !cancelRequested() && first < specs.size());
 
     if (failed)
         notify(FatalLibraryError);   // LastResult keeps its earlier value
@@ -172,7 +206,10 @@ void TZipEngine::Add()
     ZipRunning = true;
     Cancel = false;
     fillAddRecord(*zipRecord_, settings());
-    callInSlices(*zipRecord_, libraries_.zip, absolutePath(AddBaseDir.empty() ? "." : AddBaseDir));
+    if (orvex::ArchiveLock lock; lockArchive(lock)) {
+        callInSlices(*zipRecord_, libraries_.zip, absolutePath(AddBaseDir.empty() ? "." : AddBaseDir));
+        lock.unlock();   // before the re-read: another writer may go on
+    }
     Cancel = false;
     ZipRunning = false;
     if (LastResult > 0)
@@ -194,7 +231,10 @@ void TZipEngine::Delete()
     ZipRunning = true;
     Cancel = false;
     fillDeleteRecord(*zipRecord_, settings());
-    callInSlices(*zipRecord_, libraries_.zip, std::string());
+    if (orvex::ArchiveLock lock; lockArchive(lock)) {
+        callInSlices(*zipRecord_, libraries_.zip, std::string());
+        lock.unlock();   // before the re-read: another writer may go on
+    }
     ZipRunning = false;
     if (LastResult > 0)
         ReadDirectory();
@@ -256,5 +296,5 @@ int32_t TZipEngine::handleCallback(const CallbackRecord &record)
         handlerFailed_ = true;
         return 1;
     }
-    return Cancel ? 1 : 0;
+    return cancelRequested() ? 1 : 0;
 }

@@ -8,10 +8,15 @@
 #include "engine/ZipError.h"
 #include "engine/zipformat/CallRecords.h"
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+namespace orvex {
+class ArchiveLock;
+}
 
 // The libraries' entry points; tests put stand-ins here.
 struct EngineLibraries {
@@ -67,8 +72,19 @@ public:
     // message box in the program, standard error in the command line.
     std::function<void(const std::string &text)> MessageSink;
 
+    // Add and Delete hold a lock on the archive while their library works,
+    // so that two writers of ours never replace each other's change. When
+    // another holds it: true waits (announced by a message of code 0), false
+    // refuses with ArchiveBusyText through MessageSink.
+    bool WaitForArchiveLock = false;
+    static constexpr const char *ArchiveBusyText = "The archive is being changed by another program";
+
     // ---- State while and after an operation runs ----
     bool Cancel = false;         // set while a call runs to ask the library to stop
+    // Nonzero asks the running operation to stop, as Cancel does; unlike
+    // Cancel it may be set from a signal handler, and an operation does not
+    // clear it. Also ends a wait for the archive's lock.
+    const std::atomic<int> *CancelRequest = nullptr;
     bool ZipRunning = false;     // an add or delete is in progress
     bool UnzipRunning = false;   // an extract is in progress
     int32_t LastResult = 0;      // what the last library call returned
@@ -85,6 +101,10 @@ private:
     static int32_t callback(CallbackRecord *record);
     int32_t handleCallback(const CallbackRecord &record);
     void notify(const std::string &text);
+    bool cancelRequested() const;
+    // Takes the archive's lock for Add and Delete; false (and said why) when
+    // the operation must not run.
+    bool lockArchive(orvex::ArchiveLock &lock);
     struct EngineCallSettings settings();
     // Calls the library once per slice of at most MaxFileSpecs specifications
     // and sums what the calls return.
