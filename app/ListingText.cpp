@@ -36,6 +36,15 @@ QString formatListingDateTime(const QDateTime &dateTime, const platform::Regiona
            + platform::formatShortTime(dateTime.time(), settings);
 }
 
+QString listingDateTimeText(uint32_t dosDateTime, const platform::RegionalSettings &settings)
+{
+    try {
+        return formatListingDateTime(dosDateTimeToDateTime(dosDateTime), settings);
+    } catch (const EConvertError &) {
+        return QStringLiteral("?");
+    }
+}
+
 QStringList listingTextsBeforeDate(const ArchiveEntry &entry)
 {
     return {QString::fromStdString(entry.DisplayName()), QString::number(entry.TruePackedSize),
@@ -45,6 +54,6 @@ QStringList listingTextsBeforeDate(const ArchiveEntry &entry)
 QStringList listingRow(const ArchiveEntry &entry)
 {
     QStringList row = listingTextsBeforeDate(entry);
-    row << formatListingDateTime(dosDateTimeToDateTime(entry.DosDateTime()));
+    row << listingDateTimeText(entry.DosDateTime(), platform::RegionalSettings::current());
     return row;
 }

@@ -27,9 +27,12 @@ QDateTime dosDateTimeToDateTime(uint32_t dosDateTime);
 QString formatListingDateTime(const QDateTime &dateTime);
 QString formatListingDateTime(const QDateTime &dateTime, const platform::RegionalSettings &settings);
 
+// The date cell of a DOS date-time: "?" for an impossible date or time, so
+// that one bad stamp does not hide the rest of the listing.
+QString listingDateTimeText(uint32_t dosDateTime, const platform::RegionalSettings &settings);
+
 // Name, compressed size and uncompressed size: the cells that need no conversion.
 QStringList listingTextsBeforeDate(const ArchiveEntry &entry);
 
-// Name, compressed size, uncompressed size, date-time.
-// The date conversion may throw EConvertError.
+// Name, compressed size, uncompressed size, date-time ("?" when impossible).
 QStringList listingRow(const ArchiveEntry &entry);

@@ -115,7 +115,11 @@ TMainform::TMainform(const QStringList &arguments, QWidget *parent)
         ZipEngine1Progress(sender, type, name, size);
     };
     ZipEngine1.MessageSink = [this](const std::string &text) {
-        platform::plainBox(this, QString::fromStdString(text));
+        // Another writer holds the archive: the add or delete did not run.
+        if (text == TZipEngine::ArchiveBusyText)
+            platform::warningBox(this, QString::fromStdString(text));
+        else
+            platform::plainBox(this, QString::fromStdString(text));
     };
 
     FormCreate();
@@ -321,8 +325,7 @@ void TMainform::FillGrid()
         // The row remembers its member, so that a name chosen in the grid finds
         // the stored bytes again after sorting.
         StringGrid1->setObjects(0, row, reinterpret_cast<void *>(intptr_t(i) + 1));
-        StringGrid1->setCells(3, row,
-                              formatListingDateTime(dosDateTimeToDateTime(entry.DosDateTime()), settings));
+        StringGrid1->setCells(3, row, listingDateTimeText(entry.DosDateTime(), settings));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "engine/ZipError.h"
 #include "engine/zipformat/CentralDirectory.h"
 #include "engine/zipformat/LittleEndian.h"
+#include "engine/zipformat/MemberTable.h"
 #include "engine/zipformat/ZipRecords.h"
 
 #include <algorithm>
@@ -75,8 +76,49 @@ void ArchiveDirectoryReader::read(const std::string &fileName, std::vector<Archi
 
 void ArchiveDirectoryReader::read(const RandomAccessSource &source, std::vector<ArchiveEntry> &entries)
 {
+    if (listFromTable(source, entries))
+        return;
     ArchiveDirectoryReader reader(source, entries);
     reader.scan();
+}
+
+// False when the file has no usable end record, so that the walk lists what
+// it can and says where it stopped.
+bool ArchiveDirectoryReader::listFromTable(const RandomAccessSource &source, std::vector<ArchiveEntry> &entries)
+{
+    const auto table = readMemberTable(source);
+    if (!table)
+        return false;
+    for (const TableMember &m : table->members) {
+        if (!m.problem.empty())
+            continue;
+        // The local header's fields as stored, and the time the extraction
+        // gives the file.
+        ArchiveEntry e{};
+        e.VersionNeeded = m.localVersionNeeded;
+        e.GeneralFlags = m.localFlags;
+        e.Method = m.method;
+        e.ModTime = m.modTime;
+        e.ModDate = m.modDate;
+        e.Crc = m.localCrc;
+        e.PackedSize = m.localPackedSize;
+        e.UnpackedSize = m.localUnpackedSize;
+        e.NameLength = m.localNameLength;
+        e.ExtraLength = uint16_t(m.localExtra.size());
+        e.FileName = m.name.substr(0, m.name.find('\0'));
+        e.TruePackedSize = m.packedSize;
+        e.TrueUnpackedSize = m.unpackedSize;
+        e.HeaderOffset = m.headerOffset;
+        entries.push_back(std::move(e));
+    }
+    const std::vector<std::string> messages = table->messages();
+    if (!messages.empty()) {
+        std::string text = "The local headers and the central directory disagree";
+        for (const std::string &m : messages)
+            text += "; " + m;
+        throw EArchiveDisagreement(text);
+    }
+    return true;
 }
 
 ArchiveDirectoryReader::ArchiveDirectoryReader(const RandomAccessSource &source, std::vector<ArchiveEntry> &entries)
@@ -95,7 +137,10 @@ void ArchiveDirectoryReader::scan()
         if (signature == LocalHeaderSignature)
             readMember(at);
         else if (signature == CentralHeaderSignature || signature == EndRecordSignature)
-            return;
+            // The walk runs only where no usable end record was found: the
+            // extraction takes nothing from this file, so the list must not
+            // look whole.
+            fail("Error 6 reading Zip file: no usable end of central directory record");
         // Anything else is passed over 4 bytes at a time.
     }
 }

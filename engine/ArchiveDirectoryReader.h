@@ -1,10 +1,12 @@
 #pragma once
-// Builds the member list by walking the local file headers from the first
-// byte of the archive, stepping over each member's data by the sizes in its
-// header. The central directory is consulted only for members whose header
-// defers the sizes to a data descriptor.
+// Builds the member list. An archive with a usable end record is listed as
+// zipformat's MemberTable has it, the very list the extraction works from;
+// only a file without one (cut short, or no archive) is listed by walking
+// the local file headers from its first byte, stepping over each member's
+// data by the sizes in its header.
 
 #include "engine/ArchiveEntry.h"
+#include "engine/ZipError.h"
 #include "engine/zipformat/ByteSource.h"
 
 #include <cstdint>
@@ -15,13 +17,22 @@
 
 namespace orvex {
 
+// The local headers and the central directory disagree. Raised after the
+// members both agree on are in the list; the extraction reports the same
+// disagreement itself, member by member.
+class EArchiveDisagreement : public EZipError {
+public:
+    using EZipError::EZipError;
+};
+
 class ArchiveDirectoryReader {
 public:
     // An empty name, a missing file and a directory do not count as archives.
     static bool archiveExists(const std::string &fileName);
 
-    // Appends one entry per local header met, in file order. Throws EZipError
-    // with the entries met so far left in `entries`. The file is closed
+    // Appends the archive's members. Throws EZipError with the entries met so
+    // far left in `entries`, or EArchiveDisagreement with every agreed member
+    // in it. The file is closed
     // before this returns, on success and on failure.
     static void read(const std::string &fileName, std::vector<ArchiveEntry> &entries);
 
@@ -39,6 +50,7 @@ private:
 
     ArchiveDirectoryReader(const zipformat::RandomAccessSource &source, std::vector<ArchiveEntry> &entries);
     void scan();
+    static bool listFromTable(const zipformat::RandomAccessSource &source, std::vector<ArchiveEntry> &entries);
     void readMember(uint64_t headerOffset);
     void takeZip64Sizes(ArchiveEntry &entry);
     const DeferredSizes *deferredSizes(uint64_t headerOffset);

@@ -1,6 +1,7 @@
 #pragma once
 // One member of the archive as the listing shows it: the fixed fields of its
-// local file header, its name, and the sizes the listing reports.
+// local file header (the date and time are the central record's, which the
+// extraction gives the file), its name, and the sizes the listing reports.
 
 #include <cstdint>
 #include <string>

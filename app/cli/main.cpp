@@ -6,21 +6,26 @@
 //   orvexzip extract ARCHIVE [options] [NAME...]
 //
 // Exit status: 0 done, 1 the archive could not be read in full or an error
-// message came, 2 bad usage.
+// message came, 2 bad usage, 128 + the signal's number when SIGINT, SIGTERM
+// or SIGHUP stopped an add, delete or extract.
 
 #include "app/ListingText.h"
 #include "engine/ArchiveDirectoryReader.h"
 #include "engine/ZipEngine.h"
+#include "engine/zipformat/Utf8.h"
 
 #include <QStringList>
 
 #include <algorithm>
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <span>
 #include <string>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_map>
@@ -38,32 +43,56 @@ struct Command {
     int (*run)(std::span<char *const> arguments);
 };
 
-void writeOut(const QString &line)
+void writeOut(const std::string &line)
 {
-    const QByteArray bytes = line.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fwrite(line.data(), 1, line.size(), stdout);
     std::fputc('\n', stdout);
 }
 
-// Messages carry member names from the archive: an escape sequence in one
-// must not reach the terminal, where it could rewrite the screen or the
-// title. C0 controls other than line break and tab, DEL and the C1 controls
-// (as UTF-8) are shown as '?'.
-std::string terminalText(const std::string &text)
+void writeOut(const QString &line)
+{
+    writeOut(line.toStdString());
+}
+
+// Member names from the archive reach the terminal in messages and listing
+// rows. A control character in one could rewrite the screen or the title, a
+// line break or separator could forge a line of output, and a bidirectional
+// embedding, override or isolate could make the name show as another one.
+// Each such character is shown as '?': C0 controls (a tab only in listing
+// rows, where it would split a column), DEL, the C1 controls U+0080-U+009F and their raw
+// bytes outside valid UTF-8 (0x9B alone starts an escape sequence on an
+// 8-bit terminal), U+2028, U+2029, U+202A-U+202E and U+2066-U+2069.
+// Other bytes pass unchanged, valid UTF-8 or not.
+enum class Tabs { Keep, Replace };
+
+bool hiddenCodePoint(char32_t c, Tabs tabs)
+{
+    if (c == '\t')
+        return tabs == Tabs::Replace;
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 || (c >= 0x202A && c <= 0x202E)
+        || (c >= 0x2066 && c <= 0x2069);
+}
+
+std::string terminalText(std::string_view text, Tabs tabs = Tabs::Keep)
 {
     std::string shown;
     shown.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80
-            && static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
-            shown += '?';
+    for (size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const size_t length = zipformat::utf8SequenceLength(text, i);
+        if (length == 0) {   // a raw byte of a name that is not UTF-8
+            shown += lead >= 0x80 && lead <= 0x9F ? '?' : char(lead);
             ++i;
-        } else if ((c < 0x20 && c != '\n' && c != '\t') || c == 0x7F) {
-            shown += '?';
-        } else {
-            shown += char(c);
+            continue;
         }
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (size_t k = 1; k < length; ++k)
+            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        if (hiddenCodePoint(c, tabs))
+            shown += '?';
+        else
+            shown.append(text.substr(i, length));
+        i += length;
     }
     return shown;
 }
@@ -74,26 +103,17 @@ void writeError(const std::string &message)
     std::fprintf(stderr, "%s\n", terminalText(message).c_str());
 }
 
-// A control character or line separator in a name (a line break, a tab)
-// would split a row or a column; it is shown as '?' instead.
-QString cellText(QString text)
+// The cells of a listing row, TAB-separated; a tab in a cell would split
+// its column, so it is replaced too.
+std::string rowText(const QStringList &cells)
 {
-    for (QChar &c : text) {
-        const QChar::Category category = c.category();
-        if (category == QChar::Other_Control || category == QChar::Separator_Line
-            || category == QChar::Separator_Paragraph)
-            c = QLatin1Char('?');
+    std::string row;
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (i > 0)
+            row += '\t';
+        row += terminalText(cells[i].toStdString(), Tabs::Replace);
     }
-    return text;
-}
-
-QString rowText(const QStringList &cells)
-{
-    QStringList shown;
-    shown.reserve(cells.size());
-    for (const QString &cell : cells)
-        shown << cellText(cell);
-    return shown.join(QLatin1Char('\t'));
+    return row;
 }
 
 int listCommand(std::span<char *const> arguments)
@@ -121,19 +141,12 @@ int listCommand(std::span<char *const> arguments)
     std::unordered_map<uint32_t, QString> dateTimeTexts;
     for (int i = 0; i < engine.EntryCount(); ++i) {
         const ArchiveEntry &entry = engine.Entries(i);
-        try {
-            QStringList row = listingTextsBeforeDate(entry);
-            auto known = dateTimeTexts.find(entry.DosDateTime());
-            if (known == dateTimeTexts.end()) {
-                const QString text = formatListingDateTime(dosDateTimeToDateTime(entry.DosDateTime()), settings);
-                known = dateTimeTexts.emplace(entry.DosDateTime(), text).first;
-            }
-            row << known->second;
-            writeOut(rowText(row));
-        } catch (const EConvertError &e) {
-            writeError(e.what());
-            return ExitFailed;
-        }
+        QStringList row = listingTextsBeforeDate(entry);
+        auto known = dateTimeTexts.find(entry.DosDateTime());
+        if (known == dateTimeTexts.end())
+            known = dateTimeTexts.emplace(entry.DosDateTime(), listingDateTimeText(entry.DosDateTime(), settings)).first;
+        row << known->second;
+        writeOut(rowText(row));
     }
     if (!readError.empty()) {
         writeError(readError);
@@ -220,10 +233,49 @@ private:
     bool sawError_ = false;
 };
 
+// The first of SIGINT, SIGTERM and SIGHUP to arrive while an operation is
+// prepared or runs, 0 before. Killed outright, the process would leave the
+// libraries' temporary files behind (a partly written member in the target,
+// a partly written archive beside the old one); asked through the component
+// instead, they stop at their next block and remove them.
+std::atomic<int> stopSignal{0};
+static_assert(std::atomic<int>::is_always_lock_free, "set from a signal handler");
+
+extern "C" void noteStopSignal(int signalNumber)
+{
+    int none = 0;
+    stopSignal.compare_exchange_strong(none, signalNumber);
+}
+
+// Without SA_RESTART, so that the signal also ends a wait for the archive's
+// lock. A signal ignored from the start (nohup, a background job) stays so.
+void catchStopSignals(TZipEngine &engine)
+{
+    for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
+        struct sigaction previous {};
+        if (::sigaction(signalNumber, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN)
+            continue;
+        struct sigaction action {};
+        action.sa_handler = noteStopSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = 0;
+        ::sigaction(signalNumber, &action, nullptr);
+    }
+    engine.CancelRequest = &stopSignal;
+}
+
+bool stopped()
+{
+    return stopSignal.load() != 0;
+}
+
 int finish(TZipEngine &engine, const ConsoleReporter &reporter, const char *countSuffix)
 {
     std::printf("%d%s\n", engine.LastResult, countSuffix);
-    return reporter.sawError() || std::fflush(stdout) != 0 ? ExitFailed : ExitOk;
+    const bool flushed = std::fflush(stdout) == 0;
+    if (stopped())
+        return 128 + stopSignal.load();
+    return reporter.sawError() || !flushed ? ExitFailed : ExitOk;
 }
 
 // Runs an operation; an error of the re-read afterwards is reported like a message.
@@ -249,6 +301,9 @@ int addCommand(std::span<char *const> arguments)
     }
     TZipEngine engine;
     ConsoleReporter reporter(engine);
+    catchStopSignals(engine);
+    // Another orvexzip or the window changing the archive is waited for.
+    engine.WaitForArchiveLock = true;
     runOperation(engine, [&] { engine.setZipFilename(parsed.operands[0]); });
     if (parsed.options.count("level")) {
         char *end = nullptr;
@@ -266,7 +321,8 @@ int addCommand(std::span<char *const> arguments)
         if (parsed.options.count(flag))
             engine.AddOptions.insert(option);
     engine.FileSpecs.assign(parsed.operands.begin() + 1, parsed.operands.end());
-    runOperation(engine, [&] { engine.Add(); });
+    if (!stopped())
+        runOperation(engine, [&] { engine.Add(); });
     return finish(engine, reporter, " files were added");
 }
 
@@ -279,9 +335,12 @@ int deleteCommand(std::span<char *const> arguments)
     }
     TZipEngine engine;
     ConsoleReporter reporter(engine);
+    catchStopSignals(engine);
+    engine.WaitForArchiveLock = true;
     runOperation(engine, [&] { engine.setZipFilename(parsed.operands[0]); });
     engine.FileSpecs.assign(parsed.operands.begin() + 1, parsed.operands.end());
-    runOperation(engine, [&] { engine.Delete(); });
+    if (!stopped())
+        runOperation(engine, [&] { engine.Delete(); });
     return finish(engine, reporter, " file(s) were Deleted");
 }
 
@@ -295,11 +354,18 @@ int extractCommand(std::span<char *const> arguments)
     }
     TZipEngine engine;
     ConsoleReporter reporter(engine);
+    catchStopSignals(engine);
     if (!orvex::ArchiveDirectoryReader::archiveExists(parsed.operands[0])) {
         writeError("No such archive: " + parsed.operands[0]);
         return ExitFailed;
     }
-    if (!runOperation(engine, [&] { engine.setZipFilename(parsed.operands[0]); }))
+    if (!runOperation(engine, [&] {
+            try {
+                engine.setZipFilename(parsed.operands[0]);
+            } catch (const orvex::EArchiveDisagreement &) {
+                // The extraction reports the same members as it skips them.
+            }
+        }))
         return ExitFailed;
     engine.ExtrBaseDir = parsed.options.count("to") ? parsed.options.at("to") : ".";
     std::error_code ignored;
@@ -317,7 +383,8 @@ int extractCommand(std::span<char *const> arguments)
         if (parsed.options.count(flag))
             engine.ExtrOptions.insert(option);
     engine.FileSpecs.assign(parsed.operands.begin() + 1, parsed.operands.end());
-    runOperation(engine, [&] { engine.Extract(); });
+    if (!stopped())
+        runOperation(engine, [&] { engine.Extract(); });
     return finish(engine, reporter, " file(s) were extracted");
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// The members of an archive as the extraction sees them: the central
-// directory's entries, each checked against its local header and against
-// the other members' spans.
+// The members of an archive as the extraction sees them: zipformat's
+// MemberTable, the same list the listing shows, with the extraction's own
+// view of each (times, modes).
 
 #include "engine/zipformat/ByteSource.h"
 

@@ -115,16 +115,18 @@ void Extraction::selectMembers(std::vector<bool> &selected)
         exact[specs_[j]].push_back(j);
     // A file spec that names a member exactly selects that member only:
     // a name chosen in the listing such as "a[1].txt" must not also pick "a1.txt".
+    // Names are matched as the listing shows them (the Unicode path field's
+    // name where it applies), so a chosen row extracts that row's file.
     std::vector<bool> namesAMember(specs_.size(), false);
     for (const auto &member : index_.members)
-        if (auto hit = exact.find(member.storedName); hit != exact.end())
+        if (auto hit = exact.find(member.diskName); hit != exact.end())
             for (size_t j : hit->second)
                 namesAMember[j] = true;
     for (size_t j = 0; j < specs_.size(); ++j)
         if (!namesAMember[j] && specs_[j].find_first_of("*?[") != std::string::npos)
             patterns.push_back(j);
     for (size_t i = 0; i < index_.members.size(); ++i) {
-        const std::string &name = index_.members[i].storedName;
+        const std::string &name = index_.members[i].diskName;
         if (auto hit = exact.find(name); hit != exact.end()) {
             selected[i] = true;
             for (size_t j : hit->second)

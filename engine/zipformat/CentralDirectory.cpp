@@ -15,8 +15,10 @@ bool signatureAt(const RandomAccessSource &source, uint64_t offset, uint32_t sig
 }
 
 // Fills in the ZIP64 values when a locator sits just before the end record.
-// False when the archive needs them but they cannot be found.
-bool applyZip64(const RandomAccessSource &source, const EndRecord &end, CentralDirectoryLocation &loc)
+// Without ZIP64 records the end record's values stand even where they equal
+// a marker: a writer may store exactly 65,535 entries with no ZIP64 record,
+// and a marked offset that is not real fails the signature check after this.
+void applyZip64(const RandomAccessSource &source, CentralDirectoryLocation &loc)
 {
     const uint64_t endAt = loc.endRecordOffset;
     std::optional<Zip64Locator> locator;
@@ -26,7 +28,7 @@ bool applyZip64(const RandomAccessSource &source, const EndRecord &end, CentralD
             locator = parseZip64Locator(b);
     }
     if (!locator)
-        return !end.needsZip64();
+        return;
 
     const uint64_t locatorAt = endAt - Zip64LocatorSize;
     // Where the locator says, or, when data was put in front of the archive,
@@ -40,20 +42,19 @@ bool applyZip64(const RandomAccessSource &source, const EndRecord &end, CentralD
         }
     }
     if (!recordAt)
-        return !end.needsZip64();
+        return;
 
     uint8_t b[Zip64EndRecordSize];
     if (source.readAt(*recordAt, b, sizeof b) != sizeof b)
-        return !end.needsZip64();
+        return;
     const auto record = parseZip64EndRecord(b);
     if (!record)
-        return !end.needsZip64();
+        return;
 
     loc.zip64EndRecordOffset = *recordAt;
     loc.entries = record->entries;
     loc.size = record->centralDirectorySize;
     loc.storedOffset = record->centralDirectoryOffset;
-    return true;
 }
 
 }  // namespace
@@ -72,8 +73,7 @@ std::optional<CentralDirectoryLocation> locationFrom(const RandomAccessSource &s
     loc.size = end.centralDirectorySize;
     loc.storedOffset = end.centralDirectoryOffset;
     loc.commentLength = end.commentLength;
-    if (!applyZip64(source, end, loc))
-        return std::nullopt;
+    applyZip64(source, loc);
 
     // The central directory ends where the (ZIP64) end record begins; the
     // difference to the recorded end is the length of anything put in front.
@@ -81,6 +81,12 @@ std::optional<CentralDirectoryLocation> locationFrom(const RandomAccessSource &s
     if (loc.storedOffset > directoryEnd || loc.size > directoryEnd - loc.storedOffset)
         return std::nullopt;
     loc.archiveStart = directoryEnd - loc.storedOffset - loc.size;
+    // A writer without ZIP64 records stores only the low 32 bits of an offset
+    // past 4 GiB: what looks like a stub of whole gibibytes is that wrap.
+    if (!loc.zip64EndRecordOffset && loc.archiveStart != 0 && loc.archiveStart % (uint64_t(1) << 32) == 0) {
+        loc.storedOffset += loc.archiveStart;
+        loc.archiveStart = 0;
+    }
     if (loc.size == 0 && loc.entries == 0)
         return loc;   // an empty archive
     if (signatureAt(source, loc.fileOffset(), CentralHeaderSignature))

@@ -10,6 +10,7 @@
 #include "dialogs/MsgForm.h"
 #include "dialogs/ProgressBarModel.h"
 #include "dialogs/StatusForm.h"
+#include "engine/ArchiveLock.h"
 #include "platform/Prompts.h"
 
 #include <QAction>
@@ -372,6 +373,25 @@ TEST_F(ArchiveCommands, RefusedOperationCountsZeroAndTheComponentSpeaksPlainly)
     EXPECT_EQ(notice.icon, IconKind::None);
     EXPECT_EQ(notice.text, "Error - no zip file specified");
     EXPECT_EQ(lastShown().text, "0 file(s) were Deleted");
+}
+
+TEST_F(ArchiveCommands, ADeleteWhileAnotherProgramChangesTheArchiveIsRefusedWithAWarning)
+{
+    const QString archive = makeArchive("a.zip", {"a.txt", "b.txt"});
+    open(archive);
+    const QByteArray before = fileBytes(archive);
+    orvex::ArchiveLock otherWriter;
+    ASSERT_EQ(otherWriter.lock(archive.toStdString(), false), orvex::ArchiveLock::Locked);
+    grid().setSelection(TGridRect{0, 1, 3, 1});
+    script->buttonAnswers.push_back(0);
+    form().BU_DeleteFileClick();
+    ASSERT_GE(script->shown.size(), 3u);
+    const auto &notice = script->shown[script->shown.size() - 2];
+    EXPECT_EQ(notice.text, "The archive is being changed by another program");
+    EXPECT_EQ(notice.icon, IconKind::Warning);
+    EXPECT_EQ(lastShown().text, "0 file(s) were Deleted");
+    EXPECT_EQ(fileBytes(archive), before);
+    EXPECT_EQ(names(), (std::vector<QString>{"a.txt", "b.txt"}));
 }
 
 TEST_F(ArchiveCommands, MessageWindowLogsWhenShowMsgIsChecked)

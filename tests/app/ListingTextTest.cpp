@@ -80,3 +80,18 @@ TEST_F(PinnedLocale, RowShowsTrueSizesUnsigned)
     EXPECT_EQ(row[2], "5368709120");
     EXPECT_TRUE(row[3].startsWith("6/15/00  1:45"));
 }
+
+// The listing shows an impossible date or time as "?" and keeps the other
+// cells; the conversion itself still refuses it.
+TEST_F(PinnedLocale, RowShowsAQuestionMarkForAnImpossibleDateOrTime)
+{
+    for (const uint32_t value : {0u, dos(2023, 13, 1, 0, 0, 0), dos(2023, 4, 30, 31, 0, 0), dos(2023, 2, 29, 1, 0, 0)}) {
+        ArchiveEntry entry{};
+        entry.FileName = "x";
+        entry.ModDate = uint16_t(value >> 16);
+        entry.ModTime = uint16_t(value & 0xFFFF);
+        entry.TruePackedSize = 7;
+        const QStringList row = listingRow(entry);
+        EXPECT_EQ(row, (QStringList{"x", "7", "0", "?"})) << value;
+    }
+}

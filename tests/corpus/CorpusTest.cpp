@@ -50,6 +50,9 @@ const std::string AbsoluteEscape = "/tmp/orvex-corpus-escape.txt";
 
 struct Tally {
     uint64_t inputs = 0, escapes = 0, crashes = 0;
+    // Members the listing shows that the extraction neither writes nor
+    // names in a message, and files written under no listed name.
+    uint64_t listedNotExtracted = 0, extractedNotListed = 0;
 };
 Tally tally;
 
@@ -61,19 +64,25 @@ void writeTally(const std::string &testName)
     std::error_code ignored;
     fs::create_directories(dir / "corpus-parts", ignored);
     std::ofstream(dir / "corpus-parts" / (testName + ".txt"))
-        << tally.inputs << ' ' << tally.escapes << ' ' << tally.crashes << '\n';
+        << tally.inputs << ' ' << tally.escapes << ' ' << tally.crashes << ' ' << tally.listedNotExtracted << ' '
+        << tally.extractedNotListed << '\n';
     Tally sum;
     for (const auto &part : fs::directory_iterator(dir / "corpus-parts", ignored)) {
         std::ifstream in(part.path());
         Tally t;
         if (in >> t.inputs >> t.escapes >> t.crashes) {
+            in >> t.listedNotExtracted >> t.extractedNotListed;
             sum.inputs += t.inputs;
             sum.escapes += t.escapes;
             sum.crashes += t.crashes;
+            sum.listedNotExtracted += t.listedNotExtracted;
+            sum.extractedNotListed += t.extractedNotListed;
         }
     }
     std::ofstream(dir / "corpus.txt") << "inputs_tried " << sum.inputs << "\nescapes " << sum.escapes
-                                      << "\ncrashes " << sum.crashes << '\n';
+                                      << "\ncrashes " << sum.crashes << "\nlisted_not_extracted "
+                                      << sum.listedNotExtracted << "\nextracted_not_listed "
+                                      << sum.extractedNotListed << '\n';
 }
 
 // ---- Small helpers ------------------------------------------------------
@@ -315,6 +324,34 @@ std::vector<std::vector<std::string>> rowsFrom(const QJsonValue &v)
     return rows;
 }
 
+// Whether what the library wrote is what its listing showed: each listed
+// file written or named in a message, each written file listed. Counted for
+// bench/robustness as well as asserted.
+void compareWithListing(const InProcess &got, const std::map<std::string, std::string> &tree)
+{
+    std::set<std::string> listed;
+    for (const ArchiveEntry &e : got.entries)
+        listed.insert(escaped(e.FileName));
+    for (const auto &[path, content] : tree) {
+        // A name may lose an absolute prefix on the way out ("/x" is written as "x").
+        if (path.ends_with('/') || std::any_of(listed.begin(), listed.end(),
+                                               [&](const std::string &name) { return name.ends_with(path); }))
+            continue;
+        ++tally.extractedNotListed;
+        ADD_FAILURE() << path << " was extracted but not listed";
+    }
+    for (const std::string &name : listed) {
+        if (name.ends_with('/') || tree.count(name))
+            continue;
+        const bool named = std::any_of(got.messages.begin(), got.messages.end(),
+                                       [&](const std::string &m) { return m.find(name) != std::string::npos; });
+        if (!named) {
+            ++tally.listedNotExtracted;
+            ADD_FAILURE() << name << " is listed but was neither extracted nor named in a message";
+        }
+    }
+}
+
 class Corpus : public ::testing::Test {
 protected:
     void SetUp() override { tally = {}; }
@@ -381,6 +418,7 @@ TEST_F(Corpus, EveryArchiveBehavesAsExpected)
             // The listing's error is no message of the library's.
             std::erase_if(wanted, [](const std::string &m) { return m.find("reading Zip") != std::string::npos; });
             expectMessages(got.messages, wanted, "library");
+            compareWithListing(got, tree);
             const auto outside = scratch.escapes();
             tally.escapes += outside.size();
             EXPECT_TRUE(outside.empty()) << outside.front();
@@ -732,6 +770,92 @@ TEST_F(Corpus, SixtyFiveThousandFiveHundredThirtySixMembers)
         const RunResult unzip = run({"unzip", "-t", "-qq", path});
         EXPECT_EQ(unzip.exitCode, 0) << unzip.out.substr(0, 1000) << unzip.err.substr(0, 1000);
     }
+}
+
+// 65,535 members, as many as the end record can count: Python's zipfile
+// writes no ZIP64 records then, and the count field holds 0xFFFF.
+TEST_F(Corpus, SixtyFiveThousandFiveHundredThirtyFiveMembersWithoutZip64)
+{
+    constexpr uint32_t Count = 65535;
+    std::string locals, directory;
+    for (uint32_t i = 0; i < Count; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "m/%05u", i);
+        const uint32_t offset = uint32_t(locals.size());
+        std::string local = localHeader(name, 0, 0, "");
+        local.replace(14, 4, 4, '\0');   // the CRC of nothing
+        locals += local;
+        directory += centralRecord(name, 0, 0, 0, offset);
+    }
+    const std::string archive = locals + directory + endRecord(0xFFFF, uint32_t(directory.size()),
+                                                               uint32_t(locals.size()));
+    TempDir dir;
+    const std::string path = dir.write("many.zip", archive);
+    ++tally.inputs;
+
+    const RunResult listed = orvexzip({"list", path});
+    EXPECT_EQ(listed.exitCode, 0) << listed.err;
+    EXPECT_EQ(listedRows(listed.out).size(), Count);
+
+    Scratch scratch;
+    const RunResult r = orvexzip({"extract", path, "--to", scratch.target(), "--paths"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.substr(0, 2000);
+    EXPECT_EQ(r.out, "65535 file(s) were extracted\n");
+    EXPECT_TRUE(scratch.escapes().empty());
+
+    const std::string extra = dir.write("extra.txt", "one more\n");
+    const RunResult added = orvexzip({"add", path, extra});
+    EXPECT_EQ(added.exitCode, 0) << added.err.substr(0, 2000);
+    const RunResult again = orvexzip({"list", path});
+    EXPECT_EQ(again.exitCode, 0) << again.err;
+    EXPECT_EQ(listedRows(again.out).size(), Count + 1);
+}
+
+// A name chosen from the listing extracts the file the listing showed under
+// it, and a name the listing does not show extracts nothing.
+TEST_F(Corpus, AListedNameExtractsWhatTheListingShowed)
+{
+    struct Case {
+        const char *archive;
+        const char *name;
+        bool listed;
+        std::vector<std::string> written;   // escaped
+    };
+    const Case cases[] = {
+        {"unicode-path-rename.zip", ".bashrc", true, {".bashrc"}},
+        {"unicode-path-rename.zip", "readme.txt", false, {}},
+        // The hidden header's name is a pattern: it matches what is listed.
+        {"orphan-local-header.zip", "*", false, {"a.txt", "b.txt"}},
+        {"unicode-path-standins.zip", "caf\xc3\xa9.txt", true, {"caf\\xc3\\xa9.txt"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.archive) + " " + c.name);
+        const std::string archive = CorpusDir + "/" + c.archive;
+        bool listed = false;
+        for (const auto &row : listedRows(orvexzip({"list", archive}).out))
+            listed = listed || row[0] == escaped(c.name);
+        EXPECT_EQ(listed, c.listed);
+        Scratch scratch;
+        orvexzip({"extract", archive, "--to", scratch.target(), "--paths", c.name});
+        std::vector<std::string> written;
+        for (const auto &[path, content] : scratch.tree())
+            written.push_back(path);
+        EXPECT_EQ(written, c.written) << dump(scratch.tree());
+    }
+}
+
+// An impossible date is shown as "?"; the rest of the listing is not lost.
+TEST_F(Corpus, AnImpossibleDateIsShownAsAQuestionMark)
+{
+    const RunResult listed = orvexzip({"list", CorpusDir + "/date-impossible.zip"});
+    EXPECT_EQ(listed.exitCode, 0) << listed.err;
+    std::vector<std::string> dates;
+    const auto all = lines(listed.out);
+    for (size_t i = 1; i < all.size(); ++i)
+        dates.push_back(all[i].substr(all[i].rfind('\t') + 1));
+    ASSERT_EQ(dates.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(dates.begin(), dates.begin() + 3), (std::vector<std::string>{"?", "?", "?"}));
+    EXPECT_NE(dates[3], "?");
 }
 
 }  // namespace

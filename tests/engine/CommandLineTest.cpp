@@ -1,6 +1,7 @@
 // `orvexzip add`, `delete` and `extract`: a round trip through the real
 // libraries, the count lines, messages and exit statuses.
 
+#include "ArchiveBuilder.h"
 #include "TestSupport.h"
 
 #include <filesystem>
@@ -124,4 +125,74 @@ TEST_F(CommandLine, ControlCharactersInMessagesNeverReachTheTerminal)
     EXPECT_EQ(deleted.err.find("\xc2\x9b"), std::string::npos) << deleted.err;
     EXPECT_NE(deleted.err.find("?[2J?]0;owned?x"), std::string::npos) << deleted.err;
     EXPECT_NE(deleted.err.find("caf\xc3\xa9?1m"), std::string::npos) << deleted.err;   // UTF-8 kept
+}
+
+// What a name becomes on the terminal, in messages and in `list` rows alike:
+// characters that steer the terminal, break a line or reorder the text are
+// shown as '?', their neighbours are not.
+TEST_F(CommandLine, NamesCannotForgeOrHideOutput)
+{
+    struct Case {
+        std::string name;
+        std::string shown;
+        bool inArchive;   // a raw byte outside UTF-8 only comes from the command line
+    };
+    const Case cases[] = {
+        {"line\nbreak", "line?break", true},
+        {"carriage\rreturn", "carriage?return", true},
+        {"esc\x1b[2J", "esc?[2J", true},
+        {"del\x7f", "del?", true},
+        {"nel\xc2\x85", "nel?", true},                          // U+0085
+        {"csi\xc2\x9b" "1m", "csi?1m", true},                     // U+009B
+        {"c1-last\xc2\x9f", "c1-last?", true},                   // U+009F
+        {"raw-csi\x9b" "1m", "raw-csi?1m", false},                // 0x9B alone
+        {"raw-c1\x80", "raw-c1?", false},
+        {"ls\xe2\x80\xa8", "ls?", true},                          // U+2028
+        {"ps\xe2\x80\xa9", "ps?", true},                          // U+2029
+        {"lre\xe2\x80\xaa", "lre?", true},                        // U+202A
+        {"rlo\xe2\x80\xaetxt.exe", "rlo?txt.exe", true},          // U+202E
+        {"lri\xe2\x81\xa6", "lri?", true},                        // U+2066
+        {"pdi\xe2\x81\xa9", "pdi?", true},                        // U+2069
+        // Kept: letters, a no-break space, the neighbours of the ranges above.
+        {"caf\xc3\xa9\xc2\xa0", "caf\xc3\xa9\xc2\xa0", true},           // U+00E9 U+00A0
+        {"near\xe2\x80\xa7\xe2\x80\xaf\xe2\x81\xa5\xe2\x81\xaa",    // U+2027 U+202F U+2065 U+206A
+         "near\xe2\x80\xa7\xe2\x80\xaf\xe2\x81\xa5\xe2\x81\xaa", true},
+        {"raw-latin\xe9", "raw-latin\xe9", false},
+    };
+
+    ArchiveBuilder builder;
+    std::vector<std::string> names;
+    for (const Case &c : cases) {
+        names.push_back(c.name);
+        if (c.inArchive) {
+            Member m;
+            m.name = c.name;
+            m.data = "x";
+            m.flags = 0x800;   // UTF-8 names
+            builder.add(m);
+        }
+    }
+    dir.write("names.zip", builder.build());
+
+    // Messages: names that are not members, so that each is reported.
+    std::vector<std::string> deleteArgs{"delete", "names.zip"};
+    for (const Case &c : cases)
+        deleteArgs.push_back("no-" + c.name);
+    const RunResult deleted = orvexzip(deleteArgs, dir.path());
+    const RunResult listed = orvexzip({"list", "names.zip"}, dir.path());
+    EXPECT_EQ(listed.exitCode, 0) << listed.err;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.shown);
+        EXPECT_NE(deleted.err.find("no-" + c.shown), std::string::npos) << deleted.err;
+        if (c.inArchive) {
+            EXPECT_NE(listed.out.find("\n" + c.shown + "\t"), std::string::npos) << listed.out;
+        }
+        if (c.name != c.shown) {
+            EXPECT_EQ(deleted.err.find(c.name), std::string::npos);
+            EXPECT_EQ(listed.out.find(c.name), std::string::npos);
+        }
+    }
+    const auto lines = [](const std::string &text) { return std::count(text.begin(), text.end(), '\n'); };
+    EXPECT_EQ(lines(listed.out), 1 + std::count_if(std::begin(cases), std::end(cases),
+                                                   [](const Case &c) { return c.inArchive; }));
 }

@@ -1,0 +1,294 @@
+#include "engine/zipformat/MemberTable.h"
+
+#include "engine/zipformat/LittleEndian.h"
+#include "engine/zipformat/Utf8.h"
+#include "engine/zipformat/ZipRecords.h"
+
+#include <algorithm>
+#include <array>
+#include <numeric>
+
+namespace zipformat {
+
+namespace {
+
+// Traditional, strong and central-directory encryption: the sizes of a
+// stored member may then differ by the encryption header.
+constexpr uint16_t EncryptionFlags = 0x0001 | 0x0040 | 0x2000;
+
+bool fitsBefore(uint64_t start, uint64_t length, uint64_t limit)
+{
+    return start <= limit && length <= limit - start;
+}
+
+std::string sizesText(uint64_t packed, uint64_t unpacked)
+{
+    return std::to_string(packed) + " packed, " + std::to_string(unpacked) + " unpacked";
+}
+
+// The sizes a local header gives, through its ZIP64 block where a field holds
+// the marker; nothing when the header defers them to a data descriptor.
+std::optional<std::pair<uint64_t, uint64_t>> localSizes(uint16_t flags, uint32_t packed, uint32_t unpacked,
+                                                        Bytes extra)
+{
+    if (flags & FlagDataDescriptor)
+        return std::nullopt;
+    std::pair<uint64_t, uint64_t> sizes{packed, unpacked};
+    const bool packedMarked = packed == Zip64Marker32, unpackedMarked = unpacked == Zip64Marker32;
+    if (packedMarked || unpackedMarked) {
+        if (const auto block = findExtraBlock(extra, Zip64ExtraId)) {
+            const Zip64Values v = parseLocalZip64Block(*block, unpackedMarked, packedMarked);
+            sizes.first = v.packedSize.value_or(sizes.first);
+            sizes.second = v.unpackedSize.value_or(sizes.second);
+        }
+    }
+    return sizes;
+}
+
+// Whether a local header with `localName` (and its own Unicode path field,
+// if any) names the member the central record calls `m.storedName`/`m.name`.
+bool namesAgree(const TableMember &m, const std::string &localName, Bytes localExtra)
+{
+    const auto localUnicode = unicodePathName(localExtra, localName);
+    if (localName == m.storedName)
+        return !localUnicode || *localUnicode == m.name;
+    // A writer may give ASCII stand-ins that differ between the two headers,
+    // or the real name in one of them; what counts is the name both resolve to.
+    return localUnicode.value_or(localName) == m.name;
+}
+
+void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table)
+{
+    const uint64_t directoryOffset = table.location.fileOffset();
+    std::vector<size_t> order(table.members.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        return table.members[a].headerOffset < table.members[b].headerOffset;
+    });
+
+    BufferedReader reader(source, 16 * 1024);
+    std::vector<uint8_t> variable;
+    std::vector<size_t> spanned;   // members whose span is known
+    for (size_t i : order) {
+        TableMember &m = table.members[i];
+        if (!fitsBefore(m.headerOffset, LocalHeaderSize, directoryOffset)) {
+            m.problem = "its local header lies outside the archive's data";
+            continue;
+        }
+        uint8_t fixed[LocalHeaderSize];
+        reader.seek(m.headerOffset);
+        if (reader.read(fixed, sizeof fixed) != sizeof fixed || le32(fixed) != LocalHeaderSignature) {
+            m.problem = "its local header is missing or damaged";
+            continue;
+        }
+        m.localVersionNeeded = le16(fixed + 4);
+        m.localFlags = le16(fixed + 6);
+        const uint16_t localMethod = le16(fixed + 8);
+        m.localCrc = le32(fixed + 14);
+        const uint32_t localPacked = m.localPackedSize = le32(fixed + 18);
+        const uint32_t localUnpacked = m.localUnpackedSize = le32(fixed + 22);
+        const size_t nameLength = m.localNameLength = le16(fixed + 26);
+        const size_t extraLength = le16(fixed + 28);
+        variable.resize(nameLength + extraLength);
+        if (reader.read(variable.data(), variable.size()) != variable.size()) {
+            m.problem = "its local header is cut short";
+            continue;
+        }
+        m.dataOffset = m.headerOffset + LocalHeaderSize + nameLength + extraLength;
+        const Bytes localExtra(variable.data() + nameLength, extraLength);
+        m.localExtra.assign(localExtra.begin(), localExtra.end());
+        // A member whose data would run into the directory is refused for
+        // that; its size is no span that could make others overlap.
+        if (fitsBefore(m.dataOffset, m.packedSize, directoryOffset))
+            spanned.push_back(i);
+
+        const std::string localName(reinterpret_cast<const char *>(variable.data()), nameLength);
+        const auto sizes = localSizes(m.localFlags | m.flags, localPacked, localUnpacked, localExtra);
+        if (!namesAgree(m, localName, localExtra)) {
+            m.problem = "its local header names it \"" + localName + "\"";
+        } else if (localMethod != m.method) {
+            m.problem = "its local header gives compression method " + std::to_string(localMethod)
+                        + ", the central directory " + std::to_string(m.method);
+        } else if (!fitsBefore(m.dataOffset, m.packedSize, directoryOffset)) {
+            m.problem = "its data runs into the central directory";
+        } else if (sizes && (sizes->first != m.packedSize || sizes->second != m.unpackedSize)) {
+            m.problem = "its local header gives " + sizesText(sizes->first, sizes->second)
+                        + " bytes, the central directory " + sizesText(m.packedSize, m.unpackedSize);
+        } else if (m.method == 0 && !((m.flags | m.localFlags) & EncryptionFlags) && m.packedSize != m.unpackedSize) {
+            m.problem = "it is stored, but its two sizes differ";
+        }
+    }
+
+    // Spans (local header and data) must not overlap: several entries sharing
+    // bytes is how a small archive expands to an enormous output. Sweeping in
+    // file order, a span starting before the furthest end seen so far overlaps
+    // the member that reaches there, and both are refused.
+    std::sort(spanned.begin(), spanned.end(), [&](size_t a, size_t b) {
+        return table.members[a].headerOffset < table.members[b].headerOffset;
+    });
+    auto spanEnd = [&](const TableMember &m) {
+        const uint64_t end = m.dataOffset + m.packedSize;
+        return end < m.dataOffset ? UINT64_MAX : end;
+    };
+    constexpr const char *overlapProblem = "its data overlaps another member's (a possible zip bomb)";
+    size_t furthest = SIZE_MAX;
+    for (size_t i : spanned) {
+        TableMember &m = table.members[i];
+        if (furthest != SIZE_MAX && m.headerOffset < spanEnd(table.members[furthest])) {
+            if (m.problem.empty())
+                m.problem = overlapProblem;
+            TableMember &other = table.members[furthest];
+            if (other.problem.empty())
+                other.problem = overlapProblem;
+        }
+        if (furthest == SIZE_MAX || spanEnd(m) > spanEnd(table.members[furthest]))
+            furthest = i;
+    }
+
+    // Bytes that belong to no member may hold a local header the directory
+    // does not describe: a second archive joined on, or a member hidden from
+    // one reader by stray bytes or lying sizes. Such a member is neither
+    // listed nor extracted, but the user is told it is there.
+    uint64_t hidden = 0, firstHidden = 0;
+    // Members refused before their span was known still own their header.
+    std::vector<uint64_t> ownHeaders;
+    for (const TableMember &m : table.members)
+        ownHeaders.push_back(m.headerOffset);
+    std::sort(ownHeaders.begin(), ownHeaders.end());
+    auto scanGap = [&](uint64_t from, uint64_t to) {
+        std::vector<uint8_t> buffer;
+        constexpr size_t Chunk = 64 * 1024;
+        for (uint64_t at = from; to - at >= LocalHeaderSize && at < to;) {
+            const size_t want = size_t(std::min<uint64_t>(Chunk, to - at));
+            buffer.resize(want);
+            const size_t got = source.readAt(at, buffer.data(), want);
+            if (got < LocalHeaderSize)
+                return;
+            for (size_t k = 0; k + LocalHeaderSize <= got; ++k) {
+                if (buffer[k] != 0x50 || le32(&buffer[k]) != LocalHeaderSignature)
+                    continue;
+                // A header with a name that fits in the gap; a stray
+                // signature in a self-extractor's code has none.
+                const uint64_t nameLength = le16(&buffer[k + 26]);
+                if (nameLength == 0 || nameLength > to - (at + k) - LocalHeaderSize
+                    || std::binary_search(ownHeaders.begin(), ownHeaders.end(), at + k))
+                    continue;
+                if (hidden++ == 0)
+                    firstHidden = at + k;
+            }
+            if (got < want || at + got >= to)
+                return;
+            at += got - (LocalHeaderSize - 1);   // a header may straddle two chunks
+        }
+    };
+    std::vector<std::pair<uint64_t, uint64_t>> spans;
+    for (size_t i : spanned)
+        spans.emplace_back(table.members[i].headerOffset, spanEnd(table.members[i]));
+    uint64_t covered = 0;
+    for (const auto &[start, end] : spans) {
+        if (start > covered)
+            scanGap(covered, start);
+        covered = std::max(covered, end);
+    }
+    if (covered < directoryOffset)
+        scanGap(covered, directoryOffset);
+    if (hidden > 0)
+        table.damage.push_back(std::to_string(hidden) + (hidden == 1 ? " local header" : " local headers")
+                               + " (the first at offset " + std::to_string(firstHidden)
+                               + (hidden == 1 ? ") belongs" : ") belong")
+                               + " to no entry of the central directory; "
+                                 "those members are neither listed nor extracted");
+}
+
+}  // namespace
+
+uint32_t crc32Of(const void *data, size_t length)
+{
+    static const auto table = [] {
+        std::array<uint32_t, 256> t{};
+        for (uint32_t n = 0; n < 256; ++n) {
+            uint32_t c = n;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            t[n] = c;
+        }
+        return t;
+    }();
+    uint32_t c = 0xFFFFFFFFu;
+    const auto *p = static_cast<const uint8_t *>(data);
+    for (size_t i = 0; i < length; ++i)
+        c = table[(c ^ p[i]) & 0xFF] ^ (c >> 8);
+    return c ^ 0xFFFFFFFFu;
+}
+
+// Version 1, the CRC-32 of the name it replaces, the UTF-8 name. A stale
+// field (the name was changed by a tool that did not know it) is ignored.
+std::optional<std::string> unicodePathName(Bytes extra, const std::string &storedName)
+{
+    const auto block = findExtraBlock(extra, UnicodePathId);
+    if (!block || block->size() <= 5 || (*block)[0] != 1)
+        return std::nullopt;
+    if (le32(block->data() + 1) != crc32Of(storedName.data(), storedName.size()))
+        return std::nullopt;
+    std::string name(reinterpret_cast<const char *>(block->data() + 5), block->size() - 5);
+    if (!isValidUtf8(name) || name.find('\0') != std::string::npos)
+        return std::nullopt;
+    return name;
+}
+
+std::vector<std::string> MemberTable::messages() const
+{
+    std::vector<std::string> out = damage;
+    for (const TableMember &m : members)
+        if (!m.problem.empty())
+            out.push_back("skipping " + m.storedName + ": " + m.problem);
+    return out;
+}
+
+std::optional<MemberTable> readMemberTable(const RandomAccessSource &source)
+{
+    const auto location = locateCentralDirectory(source);
+    if (!location)
+        return std::nullopt;
+    MemberTable table;
+    table.location = *location;
+
+    CentralDirectoryReader reader(source, *location);
+    // Every entry takes at least 46 bytes: a bogus count must not reserve more.
+    table.members.reserve(size_t(std::min<uint64_t>(location->entries, location->size / CentralHeaderSize)));
+    while (const auto h = reader.next()) {
+        TableMember m;
+        m.storedName.assign(reinterpret_cast<const char *>(h->name.data()), h->name.size());
+        m.name = unicodePathName(h->extra, m.storedName).value_or(m.storedName);
+        m.versionMadeBy = h->versionMadeBy;
+        m.versionNeeded = h->versionNeeded;
+        m.flags = h->flags;
+        m.method = h->method;
+        m.modTime = h->modTime;
+        m.modDate = h->modDate;
+        m.crc = h->crc;
+        m.storedPackedSize = h->storedPackedSize;
+        m.storedUnpackedSize = h->storedUnpackedSize;
+        m.externalAttributes = h->externalAttributes;
+        m.packedSize = h->packedSize;
+        m.unpackedSize = h->unpackedSize;
+        m.headerOffset = location->archiveStart + h->headerOffset;
+        if (m.headerOffset < h->headerOffset)
+            m.headerOffset = UINT64_MAX;
+        m.centralExtra.assign(h->extra.begin(), h->extra.end());
+        table.members.push_back(std::move(m));
+    }
+    const uint64_t read = table.members.size();
+    if (read < location->entries)
+        table.damage.push_back("the central directory is damaged: " + std::to_string(read) + " of "
+                               + std::to_string(location->entries) + " entries could be read");
+    else if (read > location->entries)
+        // Kept, and listed as well as extracted: the records are whole and
+        // inside the directory's recorded size; only the count is short.
+        table.damage.push_back("the central directory holds " + std::to_string(read)
+                               + " entries, but its end record counts " + std::to_string(location->entries));
+    checkLocalHeaders(source, table);
+    return table;
+}
+
+}  // namespace zipformat

@@ -1,0 +1,75 @@
+#pragma once
+// The one member list of an archive: what the listing shows and what the
+// extraction writes. It is the central directory's, each entry checked
+// against its local header, so that a crafted archive cannot show the user
+// one set of files and hand over another. Where the two disagree, the member
+// (or the archive) carries a message, and the member is neither listed nor
+// extracted.
+
+#include "engine/zipformat/ByteSource.h"
+#include "engine/zipformat/CentralDirectory.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zipformat {
+
+inline constexpr uint16_t UnicodePathId = 0x7075;
+
+struct TableMember {
+    std::string storedName;        // the central record's name bytes
+    // The name it is listed and extracted under: the Info-ZIP Unicode path
+    // field's when that field belongs to this name, else storedName.
+    std::string name;
+    uint16_t versionMadeBy = 0;
+    uint16_t versionNeeded = 0;
+    uint16_t flags = 0;            // the central record's
+    // The local header's own fields, as stored.
+    uint16_t localVersionNeeded = 0;
+    uint16_t localFlags = 0;
+    uint32_t localCrc = 0;
+    uint32_t localPackedSize = 0;
+    uint32_t localUnpackedSize = 0;
+    uint16_t localNameLength = 0;
+    uint16_t method = 0;
+    uint16_t modTime = 0;
+    uint16_t modDate = 0;
+    uint32_t crc = 0;
+    uint32_t storedPackedSize = 0; // 32-bit fields as the central record holds them
+    uint32_t storedUnpackedSize = 0;
+    uint32_t externalAttributes = 0;
+    uint64_t packedSize = 0;
+    uint64_t unpackedSize = 0;
+    uint64_t headerOffset = 0;     // file offset of the local header
+    uint64_t dataOffset = 0;       // file offset of the data; valid when problem is empty
+    std::vector<uint8_t> centralExtra;
+    std::vector<uint8_t> localExtra;
+
+    // Set: neither listed nor extracted, for this reason.
+    std::string problem;
+};
+
+struct MemberTable {
+    CentralDirectoryLocation location;
+    std::vector<TableMember> members;   // central-directory order
+    // Disagreements that concern the archive rather than one member.
+    std::vector<std::string> damage;
+
+    // Everything the listing has to say: the archive's damage, then each
+    // refused member as "skipping NAME: reason". Empty when the local
+    // headers and the directory agree throughout.
+    std::vector<std::string> messages() const;
+};
+
+// Nothing when the file has no usable end record.
+std::optional<MemberTable> readMemberTable(const RandomAccessSource &source);
+
+// The Unicode path field's name, if `extra` holds one whose CRC is that of
+// `storedName` and whose text is well-formed UTF-8 without NUL.
+std::optional<std::string> unicodePathName(Bytes extra, const std::string &storedName);
+
+uint32_t crc32Of(const void *data, size_t length);
+
+}  // namespace zipformat

@@ -1,0 +1,373 @@
+// Writers of the archive: the lock that lets one add or delete of ours run at
+// a time, and orvexzip stopped by a signal in the middle of a job.
+
+#include "ArchiveBuilder.h"
+#include "TestSupport.h"
+
+#include "engine/ArchiveLock.h"
+
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <future>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char **environ;
+
+using namespace ziptest;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string Program = std::string(ORVEX_BUILD_DIR) + "/orvexzip";
+
+std::string readAll(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+std::vector<std::string> entriesOf(const std::string &directory)
+{
+    std::vector<std::string> names;
+    for (const auto &entry : fs::directory_iterator(directory))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// orvexzip running in `directory`, its standard error readable through
+// `output`: a pipe, or a terminal when the progress line is wanted.
+class Child {
+public:
+    Child(const std::vector<std::string> &args, const std::string &directory, bool terminal)
+    {
+        std::string errorPath;
+        int writeEnd = -1;
+        if (terminal) {
+            output_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+            if (output_ < 0 || ::grantpt(output_) != 0 || ::unlockpt(output_) != 0)
+                return;
+            errorPath = ::ptsname(output_);
+        } else {
+            int ends[2];
+            if (::pipe2(ends, O_CLOEXEC) != 0)
+                return;
+            output_ = ends[0];
+            writeEnd = ends[1];
+        }
+        std::vector<char *> argv{const_cast<char *>(Program.c_str())};
+        for (const std::string &a : args)
+            argv.push_back(const_cast<char *>(a.c_str()));
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+        if (terminal)
+            posix_spawn_file_actions_addopen(&actions, 2, errorPath.c_str(), O_RDWR | O_NOCTTY, 0);
+        else
+            posix_spawn_file_actions_adddup2(&actions, writeEnd, 2);
+        posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());
+        if (::posix_spawn(&pid_, Program.c_str(), &actions, nullptr, argv.data(), environ) != 0)
+            pid_ = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        if (writeEnd >= 0)
+            ::close(writeEnd);
+    }
+    ~Child()
+    {
+        if (pid_ > 0) {
+            ::kill(pid_, SIGKILL);
+            wait();
+        }
+        if (output_ >= 0)
+            ::close(output_);
+    }
+    bool started() const { return pid_ > 0 && output_ >= 0; }
+
+    // Reads standard error until `text` has come (true) or it ends (false).
+    bool readUntil(const std::string &text)
+    {
+        while (seen_.find(text) == std::string::npos)
+            if (!readSome())
+                return false;
+        return true;
+    }
+    void signal(int number) { ::kill(pid_, number); }
+    // Reads standard error to its end, then returns the exit status, or 1000
+    // plus the number of the signal that killed the process.
+    int finish()
+    {
+        while (readSome()) {
+        }
+        return wait();
+    }
+    const std::string &seen() const { return seen_; }
+
+private:
+    bool readSome()
+    {
+        char buffer[4096];
+        ssize_t got;
+        while ((got = ::read(output_, buffer, sizeof buffer)) < 0 && errno == EINTR) {
+        }
+        if (got <= 0)   // a terminal whose other side is closed says EIO
+            return false;
+        seen_.append(buffer, size_t(got));
+        return true;
+    }
+    int wait()
+    {
+        int status = 0;
+        while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+        }
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 1000 + WTERMSIG(status);
+    }
+    pid_t pid_ = -1;
+    int output_ = -1;
+    std::string seen_;
+};
+
+RunResult orvexzip(const std::vector<std::string> &args, const std::string &directory)
+{
+    std::vector<std::string> argv{Program};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return run(argv, {"LC_ALL=C"}, directory);
+}
+
+// A file of zeros that takes no disk space.
+void writeZeros(const std::string &path, uint64_t size)
+{
+    std::ofstream(path, std::ios::binary).close();
+    fs::resize_file(path, size);
+}
+
+constexpr uint64_t Big = 512ull << 20;   // far more than is done before the signal arrives
+
+}  // namespace
+
+// ---- The lock itself ----
+
+// A writer that waits for the lock while the archive is replaced (or first
+// created) by the writer before it must end up on the file that the path
+// names now, where a third writer already is, not on the one it opened.
+TEST(ArchiveLock, FollowsTheArchiveThatThePathNamesNow)
+{
+    for (const bool existedBefore : {true, false}) {
+        SCOPED_TRACE(existedBefore ? "archive replaced" : "archive created");
+        TempDir dir;
+        const std::string archive = dir.file("a.zip");
+        if (existedBefore)
+            dir.write("a.zip", "old");
+        orvex::ArchiveLock first;
+        ASSERT_EQ(first.lock(archive, false), orvex::ArchiveLock::Locked);
+
+        // The waiting writer is asked before each wait whether to give up;
+        // the first time it goes on, the second time (a second wait) it stops.
+        std::promise<void> waiting;
+        int asked = 0;
+        auto second = std::async(std::launch::async, [&] {
+            orvex::ArchiveLock lock;
+            return lock.lock(archive, true, {}, [&] {
+                if (++asked == 1)
+                    waiting.set_value();
+                return asked > 1;
+            });
+        });
+        waiting.get_future().get();
+
+        dir.write("new.zip", "new");
+        fs::rename(dir.file("new.zip"), archive);   // what the first writer's job ends with
+        orvex::ArchiveLock third;
+        EXPECT_EQ(third.lock(archive, false), orvex::ArchiveLock::Locked);
+        first.unlock();
+        EXPECT_EQ(second.get(), orvex::ArchiveLock::Cancelled);
+        EXPECT_EQ(asked, 2);
+    }
+}
+
+TEST(ArchiveLock, AMissingArchiveIsLockedWithoutCreatingAnything)
+{
+    TempDir dir;
+    const std::string archive = dir.file("new.zip");
+    {
+        orvex::ArchiveLock lock;
+        ASSERT_EQ(lock.lock(archive, false), orvex::ArchiveLock::Locked);
+        EXPECT_TRUE(lock.held());
+        orvex::ArchiveLock other;
+        EXPECT_EQ(other.lock(archive, false), orvex::ArchiveLock::Busy);
+        EXPECT_TRUE(entriesOf(dir.path()).empty());
+    }
+    orvex::ArchiveLock again;
+    EXPECT_EQ(again.lock(archive, false), orvex::ArchiveLock::Locked);
+    again.unlock();
+    EXPECT_TRUE(entriesOf(dir.path()).empty());
+}
+
+// ---- The component: the window's setting refuses, and runs nothing ----
+
+namespace {
+int libraryCalls = 0;
+int32_t countingZip(ZipCallRecord *)
+{
+    ++libraryCalls;
+    return 1;
+}
+}  // namespace
+
+TEST(ArchiveLock, TheWindowsSettingRefusesWhileAnotherWriterHoldsTheArchive)
+{
+    const std::pair<const char *, void (TZipEngine::*)()> operations[] = {{"add", &TZipEngine::Add},
+                                                                          {"delete", &TZipEngine::Delete}};
+    for (const auto &[name, operation] : operations) {
+        SCOPED_TRACE(name);
+        TempDir dir;
+        const std::string archive = dir.write("a.zip", endRecord());   // an empty archive
+        dir.write("x.txt", "x");
+        TZipEngine engine(EngineLibraries{&countingZip, nullptr});
+        std::vector<std::string> notices;
+        engine.MessageSink = [&](const std::string &text) { notices.push_back(text); };
+        engine.setZipFilename(archive);
+        ASSERT_FALSE(engine.WaitForArchiveLock);   // what the window leaves it at
+        engine.AddBaseDir = dir.path();
+        engine.LastResult = 7;
+        libraryCalls = 0;
+
+        orvex::ArchiveLock other;
+        ASSERT_EQ(other.lock(archive, false), orvex::ArchiveLock::Locked);
+        engine.FileSpecs = {"x.txt"};
+        (engine.*operation)();
+        EXPECT_EQ(notices, std::vector<std::string>{"The archive is being changed by another program"});
+        EXPECT_EQ(libraryCalls, 0);
+        EXPECT_EQ(engine.LastResult, 0);
+        EXPECT_FALSE(engine.ZipRunning);
+
+        other.unlock();
+        engine.FileSpecs = {"x.txt"};
+        (engine.*operation)();
+        EXPECT_EQ(libraryCalls, 1);
+        EXPECT_EQ(notices.size(), 1u);
+    }
+}
+
+// ---- orvexzip: waiting for the lock, and concurrent adds ----
+
+TEST(ArchiveLock, TheCommandLineWaitsForTheHolderAndThenAdds)
+{
+    TempDir dir;
+    dir.write("a.txt", "first");
+    dir.write("b.txt", "second");
+    ASSERT_EQ(orvexzip({"add", "a.zip", "a.txt"}, dir.path()).exitCode, 0);
+    const std::string before = readAll(dir.file("a.zip"));
+
+    // Released: the add goes on. Interrupted while waiting: nothing changes.
+    for (const bool release : {false, true}) {
+        SCOPED_TRACE(release ? "released" : "interrupted");
+        orvex::ArchiveLock holder;
+        ASSERT_EQ(holder.lock(dir.file("a.zip"), false), orvex::ArchiveLock::Locked);
+        Child add({"add", "a.zip", "b.txt"}, dir.path(), false);
+        ASSERT_TRUE(add.started());
+        ASSERT_TRUE(add.readUntil("Waiting for another program to finish changing a.zip")) << add.seen();
+        EXPECT_EQ(readAll(dir.file("a.zip")), before);
+        if (release) {
+            holder.unlock();
+            EXPECT_EQ(add.finish(), 0) << add.seen();
+            EXPECT_EQ(listArchive(dir.file("a.zip")).names(), (std::vector<std::string>{"a.txt", "b.txt"}));
+        } else {
+            add.signal(SIGINT);
+            EXPECT_EQ(add.finish(), 130) << add.seen();
+            EXPECT_EQ(readAll(dir.file("a.zip")), before);
+        }
+    }
+    EXPECT_EQ(entriesOf(dir.path()), (std::vector<std::string>{"a.txt", "a.zip", "b.txt"}));
+}
+
+TEST(ArchiveLock, ConcurrentAddsToOneArchiveKeepEveryMember)
+{
+    TempDir dir;
+    // Big enough that, unordered, the two jobs overlap and one rename drops
+    // the other's member.
+    std::string text;
+    for (int i = 0; text.size() < (2u << 20); ++i)
+        text += std::to_string(i * 2654435761u) + "\n";
+    const int rounds = 3;
+    std::vector<std::string> expected;
+    for (int round = 0; round < rounds; ++round) {
+        for (const char *side : {"l", "r"}) {
+            const std::string name = side + std::to_string(round) + ".txt";
+            dir.write(name, text + name);
+            expected.push_back(name);
+        }
+        RunResult left, right;
+        std::thread other([&] { right = orvexzip({"add", "a.zip", "r" + std::to_string(round) + ".txt"}, dir.path()); });
+        left = orvexzip({"add", "a.zip", "l" + std::to_string(round) + ".txt"}, dir.path());
+        other.join();
+        EXPECT_EQ(left.exitCode, 0) << left.err;
+        EXPECT_EQ(right.exitCode, 0) << right.err;
+    }
+    std::vector<std::string> names = listArchive(dir.file("a.zip")).names();
+    std::sort(names.begin(), names.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(names, expected);
+}
+
+// ---- orvexzip stopped by a signal ----
+
+// The signal comes once the first file has been reported (the progress line
+// needs a terminal); the job is far from done then. Nothing may remain of it:
+// no temporary file beside the archive or in the target, the archive as it was.
+TEST(Interrupt, AddAndExtractStopCleanlyWithTheSignalsExitStatus)
+{
+    TempDir dir;
+    dir.write("small.txt", "small");
+    writeZeros(dir.file("zeros.bin"), Big);
+    ASSERT_EQ(orvexzip({"add", "big.zip", "--level", "1", "small.txt", "zeros.bin"}, dir.path()).exitCode, 0);
+    ASSERT_EQ(orvexzip({"add", "a.zip", "small.txt"}, dir.path()).exitCode, 0);
+    const std::string archiveBefore = readAll(dir.file("a.zip"));
+    const std::string bigBefore = readAll(dir.file("big.zip"));
+    const std::string target = dir.file("out");
+    fs::create_directory(target);
+    const std::vector<std::string> filesBefore = entriesOf(dir.path());
+
+    struct Case {
+        const char *command;
+        int signal;
+        int status;
+    };
+    for (const Case &c : {Case{"add", SIGINT, 130}, Case{"add", SIGTERM, 143}, Case{"add", SIGHUP, 129},
+                          Case{"extract", SIGINT, 130}, Case{"extract", SIGTERM, 143}, Case{"extract", SIGHUP, 129}}) {
+        const bool add = std::string(c.command) == "add";
+        SCOPED_TRACE(std::string(c.command) + " " + strsignal(c.signal));
+        for (const std::string &name : entriesOf(target))
+            fs::remove(target + "/" + name);
+        Child child(add ? std::vector<std::string>{"add", "a.zip", "--level", "1", "zeros.bin"}
+                        : std::vector<std::string>{"extract", "big.zip", "--to", "out"},
+                    dir.path(), true);
+        ASSERT_TRUE(child.started());
+        ASSERT_TRUE(child.readUntil("File: ")) << child.seen();
+        child.signal(c.signal);
+        EXPECT_EQ(child.finish(), c.status) << child.seen();
+
+        EXPECT_EQ(entriesOf(dir.path()), filesBefore);
+        EXPECT_EQ(readAll(dir.file("a.zip")), archiveBefore);
+        EXPECT_EQ(readAll(dir.file("big.zip")), bigBefore);
+        // The small member may have been finished before the signal came.
+        for (const std::string &name : entriesOf(target)) {
+            EXPECT_EQ(name, "small.txt");
+            EXPECT_EQ(readAll(target + "/" + name), "small");
+        }
+    }
+}
