@@ -45,9 +45,19 @@ QString listingDateTimeText(uint32_t dosDateTime, const platform::RegionalSettin
     }
 }
 
+QString listingName(const ArchiveEntry &entry)
+{
+    QString name = QString::fromStdString(entry.DisplayName());
+    for (QChar &c : name)
+        if (c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f' || c == QChar(0x85) || c == QChar(0x2028)
+            || c == QChar(0x2029))
+            c = u'?';
+    return name;
+}
+
 QStringList listingTextsBeforeDate(const ArchiveEntry &entry)
 {
-    return {QString::fromStdString(entry.DisplayName()), QString::number(entry.TruePackedSize),
+    return {listingName(entry), QString::number(entry.TruePackedSize),
             QString::number(entry.TrueUnpackedSize)};
 }
 

@@ -31,6 +31,10 @@ QString formatListingDateTime(const QDateTime &dateTime, const platform::Regiona
 // that one bad stamp does not hide the rest of the listing.
 QString listingDateTimeText(uint32_t dosDateTime, const platform::RegionalSettings &settings);
 
+// The name a row shows: the member's display name with each line or
+// paragraph break as '?', so that a name cannot take two lines of the grid.
+QString listingName(const ArchiveEntry &entry);
+
 // Name, compressed size and uncompressed size: the cells that need no conversion.
 QStringList listingTextsBeforeDate(const ArchiveEntry &entry);
 

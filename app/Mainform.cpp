@@ -381,7 +381,7 @@ std::vector<std::string> TMainform::selectedNames() const
         // The stored bytes, unless the member list has changed under the grid
         // (a failed read leaves the grid as it was).
         if (index >= 0 && index < ZipEngine1.EntryCount()
-            && QString::fromStdString(ZipEngine1.Entries(index).DisplayName()) == text)
+            && listingName(ZipEngine1.Entries(index)) == text)
             names.push_back(ZipEngine1.Entries(index).FileName);
         else
             names.push_back(text.toStdString());

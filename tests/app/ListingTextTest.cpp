@@ -95,3 +95,23 @@ TEST_F(PinnedLocale, RowShowsAQuestionMarkForAnImpossibleDateOrTime)
         EXPECT_EQ(row, (QStringList{"x", "7", "0", "?"})) << value;
     }
 }
+
+// A name cannot take two lines of the grid; other characters stay as they are.
+TEST(ListingName, LineAndParagraphBreaksShowAsQuestionMarks)
+{
+    const struct {
+        const char *stored;
+        const char *shown;
+    } cases[] = {
+        {"a\nb", "a?b"},
+        {"a\r\nb", "a??b"},
+        {"a\xE2\x80\xA8" "b\xE2\x80\xA9" "c", "a?b?c"},   // U+2028, U+2029
+        {"a\xC2\x85" "b", "a?b"},                           // NEL
+        {"d\xC3\xA9j\xC3\xA0 vu\tok", "d\xC3\xA9j\xC3\xA0 vu\tok"},
+    };
+    for (const auto &c : cases) {
+        ArchiveEntry entry{};
+        entry.FileName = c.stored;
+        EXPECT_EQ(listingName(entry), QString::fromUtf8(c.shown)) << c.stored;
+    }
+}
