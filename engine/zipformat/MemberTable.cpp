@@ -5,8 +5,8 @@
 #include "engine/zipformat/ZipRecords.h"
 
 #include <algorithm>
-#include <array>
 #include <numeric>
+#include <zlib.h>
 
 namespace zipformat {
 
@@ -204,21 +204,7 @@ void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table)
 
 uint32_t crc32Of(const void *data, size_t length)
 {
-    static const auto table = [] {
-        std::array<uint32_t, 256> t{};
-        for (uint32_t n = 0; n < 256; ++n) {
-            uint32_t c = n;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    uint32_t c = 0xFFFFFFFFu;
-    const auto *p = static_cast<const uint8_t *>(data);
-    for (size_t i = 0; i < length; ++i)
-        c = table[(c ^ p[i]) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
+    return uint32_t(::crc32_z(0, static_cast<const Bytef *>(data), length));
 }
 
 // Version 1, the CRC-32 of the name it replaces, the UTF-8 name. A stale
