@@ -4,6 +4,7 @@
 #include "engine/zipeng/Names.h"
 #include "engine/zipformat/CentralDirectory.h"
 #include "engine/zipformat/LittleEndian.h"
+#include "engine/zipformat/MemberTable.h"
 #include "engine/zipformat/ZipRecords.h"
 
 #include <algorithm>
@@ -137,12 +138,8 @@ void ExistingArchive::refuseOverlaps() const
     auto fitsBefore = [](uint64_t start, uint64_t length, uint64_t limit) {
         return start <= limit && length <= limit - start;
     };
-    struct Span {
-        uint64_t start, end;
-        size_t member;
-    };
-    std::vector<Span> spans;
-    spans.reserve(members.size());
+    std::vector<std::pair<uint64_t, uint64_t>> spans;
+    std::vector<size_t> spanMember;
     for (size_t i = 0; i < members.size(); ++i) {
         const ExistingMember &m = members[i];
         uint8_t header[LocalHeaderSize];
@@ -150,18 +147,15 @@ void ExistingArchive::refuseOverlaps() const
             || readAt(m.localOffset, header, sizeof header) != sizeof header || le32(header) != LocalHeaderSignature)
             continue;
         const uint64_t dataOffset = m.localOffset + LocalHeaderSize + le16(header + 26) + le16(header + 28);
-        if (fitsBefore(dataOffset, m.packedSize, directoryOffset_))
-            spans.push_back({m.localOffset, dataOffset + m.packedSize, i});
+        if (fitsBefore(dataOffset, m.packedSize, directoryOffset_)) {
+            spans.emplace_back(m.localOffset, dataOffset + m.packedSize);
+            spanMember.push_back(i);
+        }
     }
-    std::sort(spans.begin(), spans.end(), [](const Span &a, const Span &b) { return a.start < b.start; });
+    const std::vector<bool> spanOverlaps = zipformat::overlappingSpans(spans);
     std::vector<bool> overlapping(members.size());
-    const Span *furthest = nullptr;
-    for (const Span &span : spans) {
-        if (furthest && span.start < furthest->end)
-            overlapping[span.member] = overlapping[furthest->member] = true;
-        if (!furthest || span.end > furthest->end)
-            furthest = &span;
-    }
+    for (size_t k = 0; k < spans.size(); ++k)
+        overlapping[spanMember[k]] = spanOverlaps[k];
     // Name the first few; a bomb can hold a great many.
     constexpr size_t Named = 10;
     std::string names;

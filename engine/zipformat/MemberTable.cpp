@@ -119,31 +119,22 @@ void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table)
         }
     }
 
-    // Spans (local header and data) must not overlap: several entries sharing
-    // bytes is how a small archive expands to an enormous output. Sweeping in
-    // file order, a span starting before the furthest end seen so far overlaps
-    // the member that reaches there, and both are refused.
-    std::sort(spanned.begin(), spanned.end(), [&](size_t a, size_t b) {
-        return table.members[a].headerOffset < table.members[b].headerOffset;
-    });
     auto spanEnd = [&](const TableMember &m) {
         const uint64_t end = m.dataOffset + m.packedSize;
         return end < m.dataOffset ? UINT64_MAX : end;
     };
-    constexpr const char *overlapProblem = "its data overlaps another member's (a possible zip bomb)";
-    size_t furthest = SIZE_MAX;
-    for (size_t i : spanned) {
-        TableMember &m = table.members[i];
-        if (furthest != SIZE_MAX && m.headerOffset < spanEnd(table.members[furthest])) {
-            if (m.problem.empty())
-                m.problem = overlapProblem;
-            TableMember &other = table.members[furthest];
-            if (other.problem.empty())
-                other.problem = overlapProblem;
-        }
-        if (furthest == SIZE_MAX || spanEnd(m) > spanEnd(table.members[furthest]))
-            furthest = i;
+    std::vector<std::pair<uint64_t, uint64_t>> memberSpans;
+    for (size_t i : spanned)
+        memberSpans.emplace_back(table.members[i].headerOffset, spanEnd(table.members[i]));
+    const std::vector<bool> overlapping = overlappingSpans(memberSpans);
+    for (size_t k = 0; k < spanned.size(); ++k) {
+        TableMember &m = table.members[spanned[k]];
+        if (overlapping[k] && m.problem.empty())
+            m.problem = "its data overlaps another member's (a possible zip bomb)";
     }
+    std::sort(spanned.begin(), spanned.end(), [&](size_t a, size_t b) {
+        return table.members[a].headerOffset < table.members[b].headerOffset;
+    });
 
     // Bytes that belong to no member may hold a local header the directory
     // does not describe: a second archive joined on, or a member hidden from
@@ -201,6 +192,24 @@ void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table)
 }
 
 }  // namespace
+
+std::vector<bool> overlappingSpans(const std::vector<std::pair<uint64_t, uint64_t>> &spans)
+{
+    std::vector<size_t> order(spans.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return spans[a].first < spans[b].first; });
+    // In file order, a span starting before the furthest end seen so far
+    // overlaps the span that reaches there.
+    std::vector<bool> overlapping(spans.size());
+    size_t furthest = SIZE_MAX;
+    for (size_t i : order) {
+        if (furthest != SIZE_MAX && spans[i].first < spans[furthest].second)
+            overlapping[i] = overlapping[furthest] = true;
+        if (furthest == SIZE_MAX || spans[i].second > spans[furthest].second)
+            furthest = i;
+    }
+    return overlapping;
+}
 
 uint32_t crc32Of(const void *data, size_t length)
 {

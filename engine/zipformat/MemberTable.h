@@ -72,4 +72,9 @@ std::optional<std::string> unicodePathName(Bytes extra, const std::string &store
 
 uint32_t crc32Of(const void *data, size_t length);
 
+// Which of `spans` (a member's local header and data, [start, end) in the
+// file) overlap another's: entries sharing bytes are how a small archive
+// expands to an enormous output. Both members of an overlap are marked.
+std::vector<bool> overlappingSpans(const std::vector<std::pair<uint64_t, uint64_t>> &spans);
+
 }  // namespace zipformat
