@@ -144,6 +144,12 @@ void TMainform::attachWindows(TMsgform *messageWindow, TF_status *statusWindow, 
     F_About = aboutBox;
     frame_ = std::make_unique<OperationFrame>(this, ZipEngine1, *Msgform, *F_status,
                                               [this] { return ShowMsg->isChecked(); });
+    frame_->OnRunningChanged = [this](bool running) {
+        setCommandsEnabled(!running);
+        // Queued: the operation's caller finishes before the window goes.
+        if (!running && frame_->closeRequested())
+            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    };
     auto cancel = [this] { return frame_->requestCancel(); };
     Msgform->OnCancelRequest = cancel;
     F_status->OnCancelRequest = cancel;
@@ -263,6 +269,13 @@ void TMainform::showEvent(QShowEvent *event)
 
 void TMainform::closeEvent(QCloseEvent *event)
 {
+    // The library must return before the program ends: the close waits for
+    // the cancelled operation, which closes the window again.
+    if (frame_ && frame_->isRunning()) {
+        event->ignore();
+        frame_->requestClose();
+        return;
+    }
     QMainWindow::closeEvent(event);
     if (!event->isAccepted())
         return;
@@ -356,6 +369,28 @@ void TMainform::guarded(const std::function<void()> &handler)
     } catch (const std::exception &error) {
         platform::applicationErrorBox(this, QString::fromUtf8(error.what()));
     }
+}
+
+void TMainform::command(const std::function<void()> &handler)
+{
+    if (frame_ && frame_->isRunning())
+        return;
+    guarded(handler);
+}
+
+void TMainform::setCommandsEnabled(bool enabled)
+{
+    // Exit and About stay: closing cancels the operation.
+    for (const char *name : {"BU_New", "BU_Open", "BU_Delete", "BU_Execute", "BU_Edit", "BU_Extract", "BU_Add",
+                             "BU_DeleteFile"})
+        if (QToolButton *button = toolButton(QString::fromLatin1(name)))
+            button->setEnabled(enabled);
+    for (const char *name : {"Newarchive1", "Openarchive1", "Delete2", "Add1", "Extract1", "Delete1",
+                             "Executefile1", "Viewfile1", "ShowMsg"})
+        if (QAction *action = menuAction(QString::fromLatin1(name)))
+            action->setEnabled(enabled);
+    // Sorting or selecting would change which members the rows name.
+    StringGrid1->setEnabled(enabled);
 }
 
 void TMainform::ZipEngine1Message(TZipEngine &, int errCode, const std::string &message)
@@ -474,37 +509,37 @@ void TMainform::deleteArchive()
 
 void TMainform::BU_NewClick()
 {
-    guarded([this] { newArchive(true); });
+    command([this] { newArchive(true); });
 }
 
 void TMainform::Newarchive1Click()
 {
-    guarded([this] { newArchive(false); });
+    command([this] { newArchive(false); });
 }
 
 void TMainform::BU_OpenClick()
 {
-    guarded([this] { openArchive(); });
+    command([this] { openArchive(); });
 }
 
 void TMainform::Openarchive1Click()
 {
-    guarded([this] { openArchive(); });
+    command([this] { openArchive(); });
 }
 
 void TMainform::BU_DeleteClick()
 {
-    guarded([this] { deleteArchive(); });
+    command([this] { deleteArchive(); });
 }
 
 void TMainform::Delete2Click()
 {
-    guarded([this] { deleteArchive(); });
+    command([this] { deleteArchive(); });
 }
 
 void TMainform::BU_DeleteFileClick()
 {
-    guarded([this] {
+    command([this] {
         if (StringGrid1->RowCount() < 2) {
             platform::warningBox(this, QStringLiteral("Error :No file(s) to delete"));
             return;
@@ -544,7 +579,7 @@ void TMainform::About2Click()
 // The add, extract and member commands live with their dialogs' code.
 void TMainform::BU_AddClick()
 {
-    guarded([this] {
+    command([this] {
         if (AddForm)
             AddCommand::run(*this, *AddForm);
     });
@@ -552,7 +587,7 @@ void TMainform::BU_AddClick()
 
 void TMainform::BU_ExtractClick()
 {
-    guarded([this] {
+    command([this] {
         if (Extract)
             runExtractCommand(*this, *Extract);
     });
@@ -560,12 +595,12 @@ void TMainform::BU_ExtractClick()
 
 void TMainform::Executefile1Click()
 {
-    guarded([this] { member_commands::executeMember(*this); });
+    command([this] { member_commands::executeMember(*this); });
 }
 
 void TMainform::Viewfile1Click()
 {
-    guarded([this] {
+    command([this] {
         if (F_Editform)
             member_commands::editMember(*this, *F_Editform);
     });

@@ -111,6 +111,12 @@ private:
     void setStatusPanel(int panel, const QString &text);
     // Runs a handler and turns an uncaught error into the application's error box.
     void guarded(const std::function<void()> &handler);
+    // A command: does nothing while an operation runs, whatever started it
+    // (a disabled button is not the only way in).
+    void command(const std::function<void()> &handler);
+    // Turns the commands that start operations or change what the grid's
+    // selection means on or off.
+    void setCommandsEnabled(bool enabled);
 
     QStringList arguments_;
     bool commandLineApplied_ = false;

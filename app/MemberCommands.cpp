@@ -1,6 +1,7 @@
 #include "app/MemberCommands.h"
 
 #include "app/Mainform.h"
+#include "app/OperationFrame.h"
 #include "controls/SortableGrid.h"
 #include "dialogs/EditForm.h"
 #include "dialogs/EditorCaptions.h"
@@ -49,12 +50,18 @@ bool fetchMember(TMainform &form)
     // With its directory names: the copy lies at the working directory
     // followed by the whole stored name, where the editor and the run look.
     engine.ExtrOptions = ExtrOpts{ExtrOverWrite, ExtrDirNames};
-    try {
-        engine.Extract();
-    } catch (const std::exception &) {
-        platform::warningBox(&form, QString::fromLatin1(FatalLibraryText));
+    OperationFrame &frame = form.operationFrame();
+    {
+        OperationFrame::Running running(frame);
+        try {
+            engine.Extract();
+        } catch (const std::exception &) {
+            platform::warningBox(&form, QString::fromLatin1(FatalLibraryText));
+        }
+        frame.reportLoggedErrors();
     }
-    return true;
+    // The window is closing: no editor or program after the cancelled extraction.
+    return !frame.closeRequested();
 }
 
 // Puts the editor's saved copy back into the archive in the member's place
@@ -74,10 +81,14 @@ void writeBack(TMainform &form, const TF_Editform &editor)
     if (!relative.isEmpty())
         engine.FileSpecs.push_back(QFile::encodeName(relative).toStdString());
     engine.AddBaseDir = QFile::encodeName(directory).toStdString();
-    try {
-        engine.Add();
-    } catch (const std::exception &) {
-        platform::warningBox(&form, QString::fromLatin1(FatalLibraryText));
+    {
+        OperationFrame::Running running(form.operationFrame());
+        try {
+            engine.Add();
+        } catch (const std::exception &) {
+            platform::warningBox(&form, QString::fromLatin1(FatalLibraryText));
+        }
+        form.operationFrame().reportLoggedErrors();
     }
     engine.AddBaseDir.clear();
     if (!QFile::exists(editor.MemberPath))

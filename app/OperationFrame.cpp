@@ -45,6 +45,8 @@ OperationFrame::OperationFrame(QWidget *owner, TZipEngine &engine, TMsgform &mes
 
 void OperationFrame::run(const OperationTexts &texts, const std::function<void()> &operation)
 {
+    Running running(*this);
+    startLine_ = texts.startLine;
     const bool showMessages = showMessages_();
     if (showMessages) {
         messageWindow_.clearLog();
@@ -67,18 +69,93 @@ void OperationFrame::run(const OperationTexts &texts, const std::function<void()
         cursor.restore();
         platform::warningBox(owner_, texts.failureText);
     }
-    platform::informationBox(owner_, QString::number(engine_.LastResult) + texts.countSuffix);
+    // A window being closed goes without the closing boxes.
+    if (!closeRequested_)
+        platform::informationBox(owner_, QString::number(engine_.LastResult) + texts.countSuffix);
     cursor.restore();
     if (!showMessages)
         statusWindow_.hide();
+    reportLoggedErrors();
+}
+
+OperationFrame::Running::Running(OperationFrame &frame) : frame_(frame)
+{
+    if (frame_.running_++ > 0)
+        return;
+    frame_.errors_ = 0;
+    frame_.firstError_.clear();
+    frame_.startLine_.clear();
+    frame_.closeRequested_ = false;
+    if (frame_.OnRunningChanged)
+        frame_.OnRunningChanged(true);
+}
+
+OperationFrame::Running::~Running()
+{
+    if (--frame_.running_ > 0 || !frame_.OnRunningChanged)
+        return;
+    try {
+        frame_.OnRunningChanged(false);
+    } catch (...) {
+        // Re-enabling the commands must not end the program on the way out.
+    }
+}
+
+void OperationFrame::requestClose()
+{
+    closeRequested_ = true;
+    engine_.Cancel = true;
 }
 
 void OperationFrame::message(int errCode, const QString &text)
 {
     if (showMessages_())
         messageWindow_.appendLine(text);
-    if (errCode > 0)
-        platform::warningBox(owner_, QStringLiteral("Error message from DLL: ") + text);
+    if (errCode <= 0)
+        return;
+    const QString boxText = QStringLiteral("Error message from DLL: ") + text;
+    if (!isRunning()) {
+        platform::warningBox(owner_, boxText);
+        return;
+    }
+    // One box per operation: a box per member would keep Cancel out of reach.
+    if (++errors_ == 1) {
+        firstError_ = text;
+        const int answer = platform::showMessage(owner_, QStringLiteral("Warning"), boxText, platform::IconKind::Warning,
+                                                 {QStringLiteral("OK"), QStringLiteral("Cancel the operation")});
+        if (answer == 1)
+            engine_.Cancel = true;
+        return;
+    }
+    if (!showMessages_())
+        logError(text);
+}
+
+void OperationFrame::logError(const QString &text)
+{
+    // With the log off the message window holds this operation's errors alone,
+    // the one shown in the box first.
+    if (errors_ == 2) {
+        messageWindow_.clearLog();
+        if (!startLine_.isEmpty())
+            messageWindow_.appendLine(startLine_);
+        messageWindow_.appendLine(firstError_);
+    }
+    messageWindow_.appendLine(text);
+}
+
+void OperationFrame::reportLoggedErrors()
+{
+    const int more = errors_ - 1;
+    if (more <= 0 || closeRequested_)
+        return;
+    if (!messageWindow_.isVisible())
+        showCentred(messageWindow_);
+    platform::informationBox(owner_, more == 1 ? QStringLiteral("1 more error was logged in the message window")
+                                               : QString::number(more)
+                                                     + QStringLiteral(" more errors were logged in the message window"));
+    // Reported once, also when a command reports after its own frame.
+    errors_ = 1;
 }
 
 ProgressDisplay &OperationFrame::currentDisplay()

@@ -29,8 +29,34 @@ public:
     // it) inside the frame and ends with the count box.
     void run(const OperationTexts &texts, const std::function<void()> &operation);
 
-    // The component's OnMessage: logged while messages are shown, errors in a box.
+    // Marks an operation as running for its lifetime, whichever way it ends:
+    // the window turns the commands that would start another one off.
+    class Running {
+    public:
+        explicit Running(OperationFrame &frame);
+        ~Running();
+        Running(const Running &) = delete;
+        Running &operator=(const Running &) = delete;
+
+    private:
+        OperationFrame &frame_;
+    };
+    bool isRunning() const { return running_ > 0; }
+    // Told when the first operation starts (true) and when it has ended (false).
+    std::function<void(bool running)> OnRunningChanged;
+
+    // Closing the window while an operation runs: the operation is cancelled,
+    // it ends without its closing boxes, and the window closes afterwards.
+    void requestClose();
+    bool closeRequested() const { return closeRequested_; }
+
+    // The component's OnMessage: logged while messages are shown. The first
+    // error of an operation comes in a box that can cancel the operation;
+    // later ones go to the message window's log only.
     void message(int errCode, const QString &text);
+    // After an operation: the message window and a count of the errors that
+    // only its log holds, if there were any.
+    void reportLoggedErrors();
     // The component's OnProgress: label and bar, then pending events, so that
     // the windows repaint and Cancel is heard while the library works.
     void progress(ProgressType type, const QString &fileName, int32_t fileSize);
@@ -40,10 +66,18 @@ public:
 
 private:
     ProgressDisplay &currentDisplay();
+    void logError(const QString &text);
 
     QWidget *owner_;
     TZipEngine &engine_;
     TMsgform &messageWindow_;
     TF_status &statusWindow_;
     std::function<bool()> showMessages_;
+    int running_ = 0;
+    bool closeRequested_ = false;
+    bool showingMessages_ = false;   // the operation's choice, read at its start
+    QString startLine_;
+    QString firstError_;
+    int errors_ = 0;                 // errors of the current operation
 };
+

@@ -521,3 +521,241 @@ TEST_F(ArchiveCommands, ProgressReportsDriveTheSelectedWindow)
     EXPECT_EQ(windows->Msgform->Panel5->text(), "File: other");
     EXPECT_EQ(windows->F_status->Panel5->text(), "File: ");
 }
+
+#include "dialogs/AddForm.h"
+#include "dialogs/ExtractForm.h"
+
+namespace {
+
+std::vector<QString> shownTexts(const platform::ScriptedPrompts &script)
+{
+    std::vector<QString> texts;
+    for (const auto &record : script.shown)
+        texts.push_back(record.text);
+    return texts;
+}
+
+// Turns an event loop until `done`, a bounded number of turns instead of a clock.
+int execBounded()
+{
+    int turns = 0;
+    QTimer guard;
+    QObject::connect(&guard, &QTimer::timeout, [&turns] {
+        if (++turns > 1000)
+            QCoreApplication::exit(99);
+    });
+    guard.start(0);
+    return QApplication::exec();
+}
+
+}  // namespace
+
+TEST_F(ArchiveCommands, ASecondCommandDuringAnOperationDoesNothing)
+{
+    const QString other = makeArchive("other.zip", {"x.txt"});
+    const QByteArray otherBefore = fileBytes(other);
+    const struct {
+        const char *command;
+        std::function<void()> start;
+    } commands[] = {
+        {"open", [&] { script->fileAnswers.push_back(other); form().BU_OpenClick(); }},
+        {"menu open", [&] { script->fileAnswers.push_back(other); form().Openarchive1Click(); }},
+        {"new over the other", [&] { script->fileAnswers.push_back(other); form().BU_NewClick(); }},
+        {"delete archive", [&] { form().BU_DeleteClick(); }},
+        {"delete members", [&] { form().BU_DeleteFileClick(); }},
+        {"extract", [&] { form().BU_ExtractClick(); }},
+        {"add", [&] { form().BU_AddClick(); }},
+    };
+    int n = 0;
+    for (const auto &c : commands) {
+        const QString archive = makeArchive(QString("a%1.zip").arg(n++), {"a.txt", "b.txt", "c.txt"});
+        open(archive);
+        grid().setSelection(TGridRect{0, 2, 3, 2});  // b.txt
+        script->shown.clear();
+        script->buttonAnswers = {0, 0, 0};  // yes to the delete, and to whatever a second command asks
+        bool dialogOpened = false;
+        std::vector<bool> enabledDuring;
+        QMetaObject::invokeMethod(
+            &form(),
+            [&] {
+                enabledDuring = {form().toolButton("BU_Open")->isEnabled(), form().toolButton("BU_Add")->isEnabled(),
+                                 form().menuAction("Openarchive1")->isEnabled(),
+                                 form().menuAction("Extract1")->isEnabled(), grid().isEnabled(),
+                                 windows->F_status->CancelBut->isEnabled(), form().menuAction("Exit1")->isEnabled()};
+                c.start();
+            },
+            Qt::QueuedConnection);
+        // Ends a dialog the second command might have opened.
+        for (QDialog *dialog : std::initializer_list<QDialog *>{windows->Extract.get(), windows->AddForm.get()})
+            QMetaObject::invokeMethod(
+                dialog,
+                [&dialogOpened, dialog] {
+                    if (dialog->isVisible()) {
+                        dialogOpened = true;
+                        dialog->done(0);
+                    }
+                },
+                Qt::QueuedConnection);
+        form().BU_DeleteFileClick();
+        QCoreApplication::processEvents();
+
+        EXPECT_EQ(enabledDuring, (std::vector<bool>{false, false, false, false, false, true, true})) << c.command;
+        EXPECT_FALSE(dialogOpened) << c.command;
+        EXPECT_EQ(shownTexts(*script),
+                  (std::vector<QString>{"Delete selected files from: " + archive + "?", "1 file(s) were Deleted"}))
+            << c.command;
+        EXPECT_EQ(fileBytes(other), otherBefore) << c.command;
+        EXPECT_EQ(form().statusPanelText(1), archive) << c.command;
+        EXPECT_EQ(names(), (std::vector<QString>{"a.txt", "c.txt"})) << c.command;
+        EXPECT_TRUE(form().toolButton("BU_Open")->isEnabled() && form().menuAction("Extract1")->isEnabled()
+                    && grid().isEnabled())
+            << c.command;
+        script->fileAnswers.clear();  // an answer no dialog took
+    }
+}
+
+TEST_F(ArchiveCommands, CommandsComeBackOnEveryWayOutOfAnOperation)
+{
+    const struct {
+        const char *way;
+        std::function<void()> operation;
+    } ways[] = {
+        {"return", [] {}},
+        {"library failure", [] { throw std::runtime_error("broken"); }},
+        {"any other throw", [] { throw 7; }},
+    };
+    for (const auto &w : ways) {
+        bool enabledDuring = true;
+        try {
+            form().operationFrame().run({"Adding file(s)", "Beginning Add to x", "Fatal", " files were added"}, [&] {
+                enabledDuring = form().toolButton("BU_Add")->isEnabled();
+                w.operation();
+            });
+        } catch (int) {
+        }
+        EXPECT_FALSE(enabledDuring) << w.way;
+        EXPECT_TRUE(form().toolButton("BU_Add")->isEnabled()) << w.way;
+        EXPECT_TRUE(form().menuAction("Openarchive1")->isEnabled()) << w.way;
+        EXPECT_TRUE(grid().isEnabled()) << w.way;
+        // Not running any more: a command works again.
+        script->fileAnswers.push_back(QString());
+        script->shown.clear();
+        form().BU_OpenClick();
+        EXPECT_EQ(script->shown.size(), 1u) << w.way;  // the file dialog
+    }
+}
+
+TEST_F(ArchiveCommands, ClosingDuringAnOperationCancelsItAndThenCloses)
+{
+    const QString archive = makeArchive("a.zip", {"a.txt", "b.txt", "c.txt"});
+    open(archive);
+    const QByteArray before = fileBytes(archive);
+    const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
+    grid().setSelection(TGridRect{0, 1, 3, 3});
+    script->shown.clear();
+    script->buttonAnswers.push_back(0);
+    form().show();
+    bool visibleAfterTheOperation = false;
+    QTimer::singleShot(0, &form(), [&] {
+        // Pressed while the library works.
+        QMetaObject::invokeMethod(&form(), &QWidget::close, Qt::QueuedConnection);
+        form().BU_DeleteFileClick();
+        visibleAfterTheOperation = form().isVisible();
+    });
+    EXPECT_EQ(execBounded(), 0);
+    EXPECT_TRUE(visibleAfterTheOperation);  // the close waited for the library
+    EXPECT_FALSE(form().isVisible());
+    EXPECT_FALSE(windows->F_status->isVisible());
+    EXPECT_EQ(fileBytes(archive), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), filesBefore);  // no temporary file left
+    // The confirmation alone: no count box for a window that is going.
+    EXPECT_EQ(shownTexts(*script), std::vector<QString>{"Delete selected files from: " + archive + "?"});
+}
+
+TEST_F(ArchiveCommands, OnlyAnOperationsFirstErrorComesInABoxTheRestAreLoggedAndCounted)
+{
+    const struct {
+        bool log;
+        int answer;  // to the first error's box
+    } cases[] = {{false, 0}, {false, 1}, {true, 0}, {true, 1}, {false, -1}};
+    for (const auto &c : cases) {
+        if (form().ShowMsg->isChecked() != c.log)
+            form().ShowMsg->trigger();
+        windows->Msgform->hide();
+        windows->Msgform->appendLine("left over");
+        script->shown.clear();
+        script->buttonAnswers = {c.answer};
+        TZipEngine &engine = form().ZipEngine1;
+        std::vector<bool> cancelAfter;
+        form().operationFrame().run({"Extracting file(s)", "Beginning Extract", "Fatal", " file(s) were extracted"},
+                                    [&] {
+                                        for (int i = 1; i <= 5; ++i) {
+                                            engine.OnMessage(engine, 1, "error " + std::to_string(i));
+                                            cancelAfter.push_back(engine.Cancel);
+                                        }
+                                    });
+        const std::string which = (c.log ? "log, answer " : "status, answer ") + std::to_string(c.answer);
+        ASSERT_EQ(script->shown.size(), 3u) << which;
+        const auto &box = script->shown[0];
+        EXPECT_EQ(box.text, "Error message from DLL: error 1") << which;
+        EXPECT_EQ(box.caption, "Warning") << which;
+        EXPECT_EQ(box.icon, IconKind::Warning) << which;
+        EXPECT_EQ(box.buttons, (QStringList{"OK", "Cancel the operation"})) << which;
+        EXPECT_EQ(box.defaultButton, 0) << which;
+        EXPECT_EQ(script->shown[1].text, "0 file(s) were extracted") << which;
+        EXPECT_EQ(script->shown[2].text, "4 more errors were logged in the message window") << which;
+        EXPECT_EQ(script->shown[2].icon, IconKind::Information) << which;
+        EXPECT_EQ(cancelAfter, std::vector<bool>(5, c.answer == 1)) << which;
+        EXPECT_EQ(windows->Msgform->logLines(),
+                  (QStringList{"Beginning Extract", "error 1", "error 2", "error 3", "error 4", "error 5"}))
+            << which;
+        EXPECT_TRUE(windows->Msgform->isVisible()) << which;
+        EXPECT_FALSE(windows->F_status->isVisible()) << which;
+        engine.Cancel = false;
+    }
+}
+
+TEST_F(ArchiveCommands, OneLaterErrorIsCountedInTheSingularAndTheNextOperationStartsAfresh)
+{
+    TZipEngine &engine = form().ZipEngine1;
+    const OperationTexts texts{"Deleting file(s)", "Beginning delete", "Fatal", " file(s) were Deleted"};
+    for (const int errors : {2, 1, 0}) {
+        script->shown.clear();
+        form().operationFrame().run(texts, [&] {
+            for (int i = 0; i < errors; ++i)
+                engine.OnMessage(engine, 1, "bad");
+        });
+        std::vector<QString> expected;
+        if (errors > 0)
+            expected.push_back("Error message from DLL: bad");
+        expected.push_back("0 file(s) were Deleted");
+        if (errors > 1)
+            expected.push_back("1 more error was logged in the message window");
+        EXPECT_EQ(shownTexts(*script), expected) << errors;
+    }
+}
+
+TEST_F(ArchiveCommands, ExtractingWhereNothingCanBeWrittenShowsOneBox)
+{
+    // A folder where each member's file should go: every member fails, also for root.
+    const QStringList members{"m1.txt", "m2.txt", "m3.txt", "m4.txt"};
+    const QString archive = makeArchive("many.zip", members);
+    QTemporaryDir target;
+    for (const QString &member : members)
+        ASSERT_TRUE(QDir(target.path()).mkpath(member + "/inside"));
+    TZipEngine &engine = form().ZipEngine1;
+    engine.setZipFilename(archive.toStdString());
+    script->shown.clear();
+    form().operationFrame().run({"Extracting file(s)", "Beginning Extract", "Fatal", " file(s) were extracted"},
+                                [&] {
+                                    engine.ExtrBaseDir = target.path().toStdString();
+                                    engine.ExtrOptions = ExtrOpts{ExtrOverWrite};
+                                    engine.Extract();
+                                });
+    const auto texts = shownTexts(*script);
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
+                            [](const QString &t) { return t.startsWith("Error message from DLL: "); }),
+              1) << texts.front().toStdString();
+    EXPECT_EQ(texts.back(), "3 more errors were logged in the message window");
+}
