@@ -2,6 +2,7 @@
 
 #include "engine/unzeng/Decoders.h"
 #include "engine/unzeng/Unzeng.h"
+#include "engine/zipformat/Directory.h"
 #include "engine/zipformat/SystemCalls.h"
 
 #include <algorithm>
@@ -29,20 +30,6 @@ constexpr uint64_t LinkTargetLimit = 4095;
 std::string describe(int err)
 {
     return std::strerror(err);
-}
-
-// The target directory, opened once: a directory that cannot be searched
-// could take no member, so it is refused here rather than member by member.
-int openTarget(const std::string &path)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0 && ::faccessat(fd, ".", X_OK, AT_EACCESS) != 0) {
-        const int error = errno;
-        ::close(fd);
-        errno = error;
-        return -1;
-    }
-    return fd;
 }
 
 const char *verbFor(uint16_t method)
@@ -172,7 +159,7 @@ void Extraction::extractAll()
 
     // Everything is created relative to this descriptor; the process's
     // current directory is neither used nor changed when a target is named.
-    const int root = openTarget(target_);
+    const int root = zipformat::openSearchableDirectory(target_, O_RDONLY);
     if (root < 0) {
         say(CodeWriteError, "cannot open the target directory " + target_ + ": " + describe(errno));
         return;

@@ -7,6 +7,7 @@
 #include "engine/zipeng/OutputArchive.h"
 #include "engine/zipeng/SourceScan.h"
 #include "engine/zipeng/WorkerPool.h"
+#include "engine/zipformat/Directory.h"
 #include "engine/zipformat/LittleEndian.h"
 #include "engine/zipformat/ZipRecords.h"
 
@@ -152,21 +153,6 @@ bool readFully(int fd, uint8_t *buffer, size_t wanted, size_t &got, int &error)
         got += size_t(n);
     }
     return true;
-}
-
-// The directory relative arguments are looked up in, for the *at calls.
-// O_PATH because lookups need only search permission; that is checked here,
-// so that a directory that cannot serve is refused before anything is done.
-int openBaseDirectory(const std::string &path)
-{
-    const int fd = ::open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0 && ::faccessat(fd, ".", X_OK, AT_EACCESS) != 0) {
-        const int error = errno;
-        ::close(fd);
-        errno = error;
-        return -1;
-    }
-    return fd;
 }
 
 int openSource(int base, const std::string &path)
@@ -902,7 +888,8 @@ int32_t runJob(const JobOptions &options, Reporter &reporter)
         if (!options.baseDirectory)
             return AddJob(options, reporter, AT_FDCWD).run(archive);
         // Never the current directory instead: the caller named another.
-        const int base = openBaseDirectory(*options.baseDirectory);
+        // O_PATH: relative arguments are only looked up under it.
+        const int base = zipformat::openSearchableDirectory(*options.baseDirectory, O_PATH);
         if (base < 0) {
             reporter.message(OpenError, "Cannot open the base directory " + *options.baseDirectory + ": "
                                             + errorText(errno));

@@ -1,0 +1,14 @@
+#pragma once
+// The directory a library works under through the *at calls.
+
+#include <string>
+
+namespace zipformat {
+
+// Opens `path` as a directory, with `accessMode` (O_RDONLY, or O_PATH when
+// only lookups are needed), and refuses one without search permission:
+// nothing could be found or made under it, so it is better refused once, up
+// front, than member by member. -1 with errno set on failure.
+int openSearchableDirectory(const std::string &path, int accessMode);
+
+}  // namespace zipformat
