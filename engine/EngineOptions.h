@@ -49,7 +49,9 @@ enum ExtrOptsEnum {
 };
 using ExtrOpts = OptionSet<ExtrOptsEnum>;
 
-enum ProgressType { FileBegin = 0, FileStep = 1, BatchEnd = 2 };
+// Working: the library is busy and has nothing new to show; a handler may
+// repaint and let a cancel through.
+enum ProgressType { FileBegin = 0, FileStep = 1, BatchEnd = 2, Working = 3 };
 
 using TProgressEvent = std::function<void(TZipEngine &sender, ProgressType type,
                                           const std::string &fileName, int32_t fileSize)>;

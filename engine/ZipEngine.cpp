@@ -285,6 +285,10 @@ int32_t TZipEngine::handleCallback(const CallbackRecord &record)
             if (OnProgress)
                 OnProgress(*this, BatchEnd, " ", 0);
             break;
+        case ZipActionWorking:
+            if (OnProgress)
+                OnProgress(*this, Working, " ", 0);
+            break;
         case ZipActionMessage:
             if (OnMessage)
                 OnMessage(*this, record.ErrorCode, trimMessage(record.Text));

@@ -16,6 +16,11 @@ enum : int32_t {
     ZipActionFileStep = 2,   // one step of progress on the current file
     ZipActionBatchEnd = 3,   // the operation has ended
     ZipActionMessage = 4,    // Text is a message; ErrorCode > 0 for an error, 0 for information
+    // Nothing new to show: the library is busy with a long step (compressing
+    // a large file, copying kept members, waiting for its workers) and asks
+    // whether to go on. Sent about every tenth of a second while no other
+    // callback comes, so that the caller can repaint and hear a cancel.
+    ZipActionWorking = 5,
 };
 
 struct CallbackRecord {
