@@ -55,7 +55,10 @@ void OperationFrame::run(const OperationTexts &texts, const std::function<void()
         statusWindow_.setWindowTitle(texts.statusCaption);
         showCentred(statusWindow_);
     }
-    message(0, texts.startLine);
+    // Shown with the first report: letting events through before the library
+    // runs would take a Cancel meant for the operation.
+    if (showMessages)
+        pendingLog_ << texts.startLine;
 
     WaitCursor cursor;
     engine_.Verbose = true;
@@ -66,9 +69,11 @@ void OperationFrame::run(const OperationTexts &texts, const std::function<void()
     try {
         operation();
     } catch (const std::exception &) {
+        showPending();
         cursor.restore();
         platform::warningBox(owner_, texts.failureText);
     }
+    showPending();
     // A window being closed goes without the closing boxes.
     if (!closeRequested_)
         platform::informationBox(owner_, QString::number(engine_.LastResult) + texts.countSuffix);
@@ -86,13 +91,22 @@ OperationFrame::Running::Running(OperationFrame &frame) : frame_(frame)
     frame_.firstError_.clear();
     frame_.startLine_.clear();
     frame_.closeRequested_ = false;
+    frame_.pendingLog_.clear();
+    frame_.fileTextChanged_ = false;
+    frame_.pacer_.restart();   // the first report lets events through at once
     if (frame_.OnRunningChanged)
         frame_.OnRunningChanged(true);
 }
 
 OperationFrame::Running::~Running()
 {
-    if (--frame_.running_ > 0 || !frame_.OnRunningChanged)
+    if (--frame_.running_ > 0)
+        return;
+    try {
+        frame_.showPending();   // nothing reported is lost, however the frame is left
+    } catch (...) {
+    }
+    if (!frame_.OnRunningChanged)
         return;
     try {
         frame_.OnRunningChanged(false);
@@ -110,17 +124,24 @@ void OperationFrame::requestClose()
 void OperationFrame::message(int errCode, const QString &text)
 {
     if (showMessages_())
-        messageWindow_.appendLine(text);
-    if (errCode <= 0)
+        pendingLog_ << text;
+    if (errCode <= 0) {
+        if (isRunning())
+            catchUp(false);
+        else
+            showPending();
         return;
+    }
     const QString boxText = QStringLiteral("Error message from DLL: ") + text;
     if (!isRunning()) {
+        showPending();
         platform::warningBox(owner_, boxText);
         return;
     }
     // One box per operation: a box per member would keep Cancel out of reach.
     if (++errors_ == 1) {
         firstError_ = text;
+        showPending();
         const int answer = platform::showMessage(owner_, QStringLiteral("Warning"), boxText, platform::IconKind::Warning,
                                                  {QStringLiteral("OK"), QStringLiteral("Cancel the operation")});
         if (answer == 1)
@@ -129,6 +150,7 @@ void OperationFrame::message(int errCode, const QString &text)
     }
     if (!showMessages_())
         logError(text);
+    catchUp(false);
 }
 
 void OperationFrame::logError(const QString &text)
@@ -137,11 +159,12 @@ void OperationFrame::logError(const QString &text)
     // the one shown in the box first.
     if (errors_ == 2) {
         messageWindow_.clearLog();
+        pendingLog_.clear();
         if (!startLine_.isEmpty())
-            messageWindow_.appendLine(startLine_);
-        messageWindow_.appendLine(firstError_);
+            pendingLog_ << startLine_;
+        pendingLog_ << firstError_;
     }
-    messageWindow_.appendLine(text);
+    pendingLog_ << text;
 }
 
 void OperationFrame::reportLoggedErrors()
@@ -149,6 +172,7 @@ void OperationFrame::reportLoggedErrors()
     const int more = errors_ - 1;
     if (more <= 0 || closeRequested_)
         return;
+    showPending();
     if (!messageWindow_.isVisible())
         showCentred(messageWindow_);
     platform::informationBox(owner_, more == 1 ? QStringLiteral("1 more error was logged in the message window")
@@ -165,24 +189,47 @@ ProgressDisplay &OperationFrame::currentDisplay()
 
 void OperationFrame::progress(ProgressType type, const QString &fileName, int32_t fileSize)
 {
-    ProgressDisplay &display = currentDisplay();
+    ProgressBarModel &bar = currentDisplay().model();
     switch (type) {
     case FileBegin:
-        display.setFileText(QStringLiteral("File: ") + fileName);
-        display.model().beginFile(fileSize);
-        display.update();
+        pendingFileText_ = QStringLiteral("File: ") + fileName;
+        fileTextChanged_ = true;
+        bar.beginFile(fileSize);
         break;
     case FileStep:
-        display.model().fileStep();
-        display.update();
+        bar.fileStep();
         break;
     case BatchEnd:
-        display.setFileText(QStringLiteral("File: "));
-        display.model().reset();
-        display.update();
+        pendingFileText_ = QStringLiteral("File: ");
+        fileTextChanged_ = true;
+        bar.reset();
+        break;
+    case Working:
         break;
     }
+    catchUp(type == BatchEnd);
+}
+
+void OperationFrame::catchUp(bool force)
+{
+    if (!force && isRunning() && !pacer_.due())
+        return;
+    showPending();
     QApplication::processEvents();
+}
+
+void OperationFrame::showPending()
+{
+    if (!pendingLog_.isEmpty()) {
+        messageWindow_.appendLines(pendingLog_);
+        pendingLog_.clear();
+    }
+    ProgressDisplay &display = currentDisplay();
+    if (fileTextChanged_) {
+        display.setFileText(pendingFileText_);
+        fileTextChanged_ = false;
+    }
+    display.update();
 }
 
 bool OperationFrame::requestCancel()

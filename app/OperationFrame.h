@@ -3,9 +3,11 @@
 // message window around it, the start line, the hourglass, the count box, and
 // the handlers that feed the windows from the component's events.
 
+#include "app/UpdatePacer.h"
 #include "engine/ZipEngine.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -58,8 +60,11 @@ public:
     // only its log holds, if there were any.
     void reportLoggedErrors();
     // The component's OnProgress: label and bar, then pending events, so that
-    // the windows repaint and Cancel is heard while the library works.
+    // the windows repaint and Cancel is heard while the library works. During
+    // an operation the windows catch up about 30 times a second and at its
+    // end, not after every report.
     void progress(ProgressType type, const QString &fileName, int32_t fileSize);
+    UpdatePacer &pacer() { return pacer_; }
 
     // A Cancel button: asks a running operation to stop. False when none runs.
     bool requestCancel();
@@ -67,6 +72,10 @@ public:
 private:
     ProgressDisplay &currentDisplay();
     void logError(const QString &text);
+    // Shows what came since the windows last caught up; with `force` or
+    // outside an operation at once, else when the pacer says so.
+    void catchUp(bool force);
+    void showPending();
 
     QWidget *owner_;
     TZipEngine &engine_;
@@ -79,5 +88,9 @@ private:
     QString startLine_;
     QString firstError_;
     int errors_ = 0;                 // errors of the current operation
+    UpdatePacer pacer_;
+    QStringList pendingLog_;         // log lines not yet in the message window
+    QString pendingFileText_;
+    bool fileTextChanged_ = false;
 };
 

@@ -94,6 +94,12 @@ void TMsgform::appendLine(const QString &line)
     Memo1->appendPlainText(line);
 }
 
+void TMsgform::appendLines(const QStringList &lines)
+{
+    if (!lines.isEmpty())
+        Memo1->appendPlainText(lines.join(QLatin1Char('\n')));
+}
+
 QStringList TMsgform::logLines() const
 {
     QStringList lines;

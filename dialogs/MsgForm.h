@@ -30,6 +30,8 @@ public:
 
     void clearLog();
     void appendLine(const QString &line);
+    // One paragraph per line, in one go: far cheaper than line by line.
+    void appendLines(const QStringList &lines);
     QStringList logLines() const;
 
     // As the status window's: true when a running operation took the request.

@@ -759,3 +759,37 @@ TEST_F(ArchiveCommands, ExtractingWhereNothingCanBeWrittenShowsOneBox)
               1) << texts.front().toStdString();
     EXPECT_EQ(texts.back(), "3 more errors were logged in the message window");
 }
+
+TEST_F(ArchiveCommands, DuringAnOperationTheWindowsCatchUpAboutThirtyTimesASecondAndAtTheEnd)
+{
+    for (const bool log : {false, true}) {
+        if (form().ShowMsg->isChecked() != log)
+            form().ShowMsg->trigger();
+        int64_t now = 0;
+        form().operationFrame().pacer().setClock([&now] { return now; });
+        TZipEngine &engine = form().ZipEngine1;
+        QLabel &label = log ? *windows->Msgform->Panel5 : *windows->F_status->Panel5;
+        int turns = 0;   // of the event loop, let through by the reports
+        QTimer counter;
+        QObject::connect(&counter, &QTimer::timeout, [&turns] { ++turns; });
+        counter.start(0);
+        QStringList labelDuring, expectedLog{"Beginning Add to x"};
+        form().operationFrame().run({"Adding file(s)", "Beginning Add to x", "Fatal", " files were added"}, [&] {
+            // A second's worth of reports, ten milliseconds apart.
+            for (int i = 0; i < 100; ++i, now += 10) {
+                engine.OnProgress(engine, FileBegin, "f" + std::to_string(i), 10);
+                engine.OnMessage(engine, 0, "adding: f" + std::to_string(i));
+                expectedLog << "adding: f" + QString::number(i);
+                labelDuring << label.text();
+            }
+        });
+        counter.stop();
+        const std::string which = log ? "message log" : "status window";
+        EXPECT_GE(turns, 20) << which;
+        EXPECT_LE(turns, 31) << which;
+        EXPECT_EQ(labelDuring.mid(0, 3), (QStringList{"File: f0", "File: f0", "File: f0"})) << which;
+        EXPECT_EQ(label.text(), "File: f99") << which;   // the end shows the last report
+        if (log)
+            EXPECT_EQ(windows->Msgform->logLines(), expectedLog);
+    }
+}
