@@ -8,7 +8,14 @@ QStringList listingTitles()
             QStringLiteral("Date/Time")};
 }
 
-QDateTime dosDateTimeToDateTime(uint32_t dosDateTime)
+namespace {
+
+struct DosFields {
+    QDate date;
+    QTime time;
+};
+
+DosFields dosFields(uint32_t dosDateTime)
 {
     const uint16_t dosDate = uint16_t(dosDateTime >> 16);
     const uint16_t dosTime = uint16_t(dosDateTime & 0xFFFF);
@@ -22,7 +29,20 @@ QDateTime dosDateTimeToDateTime(uint32_t dosDateTime)
     const int second = 2 * (dosTime & 0x1F);
     if (!QTime::isValid(hour, minute, second))
         throw EConvertError("Invalid argument to time encode");
-    return QDateTime(QDate(year, month, day), QTime(hour, minute, second));
+    return {QDate(year, month, day), QTime(hour, minute, second)};
+}
+
+QString formatFields(const QDate &date, const QTime &time, const platform::RegionalSettings &settings)
+{
+    return platform::formatShortDate(date, settings) + QStringLiteral("  ") + platform::formatShortTime(time, settings);
+}
+
+}  // namespace
+
+QDateTime dosDateTimeToDateTime(uint32_t dosDateTime)
+{
+    const DosFields fields = dosFields(dosDateTime);
+    return QDateTime(fields.date, fields.time);
 }
 
 QString formatListingDateTime(const QDateTime &dateTime)
@@ -32,14 +52,16 @@ QString formatListingDateTime(const QDateTime &dateTime)
 
 QString formatListingDateTime(const QDateTime &dateTime, const platform::RegionalSettings &settings)
 {
-    return platform::formatShortDate(dateTime.date(), settings) + QStringLiteral("  ")
-           + platform::formatShortTime(dateTime.time(), settings);
+    return formatFields(dateTime.date(), dateTime.time(), settings);
 }
 
 QString listingDateTimeText(uint32_t dosDateTime, const platform::RegionalSettings &settings)
 {
     try {
-        return formatListingDateTime(dosDateTimeToDateTime(dosDateTime), settings);
+        // The fields alone: a local QDateTime per row asks the C library
+        // for the time zone every time, a file system look-up each.
+        const DosFields fields = dosFields(dosDateTime);
+        return formatFields(fields.date, fields.time, settings);
     } catch (const EConvertError &) {
         return QStringLiteral("?");
     }

@@ -327,10 +327,13 @@ void TMainform::FillGrid()
     StringGrid1->setRowCount(1);
     const auto settings = platform::RegionalSettings::current();
     const int count = ZipEngine1.EntryCount();
-    for (int i = 0; i < count; ++i) {
-        const int row = StringGrid1->RowCount();
-        StringGrid1->setRowCount(row + 1);
+    // All rows at once: growing the grid row by row costs more than filling it.
+    if (count > 0) {
+        StringGrid1->setRowCount(count + 1);
         StringGrid1->setFixedRows(1);
+    }
+    for (int i = 0; i < count; ++i) {
+        const int row = i + 1;
         const ArchiveEntry &entry = ZipEngine1.Entries(i);
         const QStringList texts = listingTextsBeforeDate(entry);
         for (int c = 0; c < texts.size(); ++c)
