@@ -16,9 +16,20 @@ QString ioErrorText(int error)
     case EPERM:
     case EROFS:
         return QStringLiteral("File access denied");
+    case EEXIST:
+        return QStringLiteral("File already exists");
     default:
         return QStringLiteral("I/O error %1").arg(error);
     }
+}
+
+QString nameProblem(const QString &name)
+{
+    if (name.contains(QLatin1Char('/')))
+        return QStringLiteral("A folder name cannot contain \"/\": make one folder at a time");
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return QStringLiteral("\"%1\" is not a name for a new folder").arg(name);
+    return {};
 }
 
 QString createOneLevel(const QString &path)

@@ -12,6 +12,10 @@ namespace newdir {
 // to be.
 QString createOneLevel(const QString &path);
 
+// Why `name` cannot be a new folder's name, or empty when it can: one level,
+// so no "/", and not "." or "..", which name folders that exist.
+QString nameProblem(const QString &name);
+
 // The reason for a failed file-system call with error number `error`.
 QString ioErrorText(int error);
 

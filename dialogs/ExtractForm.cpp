@@ -224,10 +224,14 @@ void TExtract::DriveComboBox1Change()
 void TExtract::FlatButton1Click()
 {
     QString typed;
-    if (!platform::prompts().inputText(this, QStringLiteral("Input Box"), QStringLiteral("Directory"), typed))
-        typed.clear();
-    // An empty name names the selected directory itself, which exists: the
-    // creation fails and says so.
+    // Cancelled, or nothing typed: nothing to make.
+    if (!platform::prompts().inputText(this, QStringLiteral("Input Box"), QStringLiteral("Directory"), typed)
+        || typed.isEmpty())
+        return;
+    if (const QString problem = newdir::nameProblem(typed); !problem.isEmpty()) {
+        platform::warningBox(this, problem);
+        return;
+    }
     const QString name = dirtree::withSlash(typed);
     const QString failure = newdir::createOneLevel(DirTree1->SelectedPath() + name);
     if (!failure.isEmpty()) {

@@ -252,17 +252,35 @@ TEST_F(ExtractFormTest, AFailedCreationReportsTheReasonAndChangesNothing)
 
         tree.SelectPath(root + "c/TEMP");
         const int nodes = tree.PathList().size();
-        // Cancelled, or confirmed empty: the selected directory itself, which exists.
+        // Cancelled, confirmed empty, or a name that is not one folder's: nothing made.
+        const struct {
+            bool confirmed;
+            QString typed;
+            QString shown;   // the box, if any
+        } answers[] = {
+            {false, "", ""},
+            {true, "", ""},
+            {true, "a/b", "A folder name cannot contain \"/\": make one folder at a time"},
+            {true, "..", "\"..\" is not a name for a new folder"},
+            {true, ".", "\".\" is not a name for a new folder"},
+        };
+        for (const auto &a : answers) {
+            script->shown.clear();
+            script->inputAnswers.push_back({a.confirmed, a.typed});
+            dialog->FlatButton1Click();
+            ASSERT_EQ(script->shown.size(), a.shown.isEmpty() ? 1u : 2u) << a.typed.toStdString();
+            if (!a.shown.isEmpty()) {
+                EXPECT_EQ(lastShown().text, a.shown);
+                EXPECT_EQ(lastShown().icon, IconKind::Warning);
+            }
+        }
+        EXPECT_EQ(QDir(root + "c/TEMP").entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
+        // A name that exists says so.
+        ASSERT_TRUE(QDir(root + "c/TEMP").mkdir("old"));
+        script->inputAnswers.push_back({true, "old"});
         dialog->FlatButton1Click();
-        EXPECT_EQ(lastShown().text, QStringLiteral("I/O error %1.").arg(EEXIST));
-        script->inputAnswers.push_back({true, ""});
-        dialog->FlatButton1Click();
-        EXPECT_EQ(lastShown().text, QStringLiteral("I/O error %1.").arg(EEXIST));
-        // One level only.
-        script->inputAnswers.push_back({true, "a/b"});
-        dialog->FlatButton1Click();
-        EXPECT_EQ(lastShown().text, "Path not found.");
-        EXPECT_FALSE(QFileInfo::exists(root + "c/TEMP/a"));
+        EXPECT_EQ(lastShown().text, "File already exists.");
+        ASSERT_TRUE(QDir(root + "c/TEMP").rmdir("old"));
 
         // Not reloaded, not moved, still open.
         EXPECT_EQ(tree.PathList().size(), nodes);
