@@ -64,8 +64,10 @@ void run(TMainform &form, TAddForm &dialog)
         engine.FileSpecs.clear();
         for (const QString &entry : dialog.entries())
             engine.FileSpecs.push_back(QFile::encodeName(entry).toStdString());
-        dialog.clearList();
         engine.Add();
+        // A refused or failed add keeps the list, so that the user can try again.
+        if (engine.LastResult > 0)
+            dialog.clearList();
     });
 }
 

@@ -404,6 +404,8 @@ void TAddForm::showEvent(QShowEvent *event)
 {
     // A stick plugged in since the last opening shows up in the drive box.
     chain_.setVolumes(volumeSource_());
+    // Deleting the user's files is chosen afresh for every add, never carried over.
+    CB_Move->setChecked(false);
     refreshBrowsing();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -244,3 +244,31 @@ TEST_F(AddCommandTest, AFolderIsStoredAsTheEngineRulesPromise)
     EXPECT_EQ(script->shown.back().text, "1 files were added");
     EXPECT_EQ(storedNames(), std::vector<std::string>{"a.txt"});
 }
+
+TEST_F(AddCommandTest, AnAddThatAddedNothingKeepsTheListAndDeletingIsNeverCarriedOver)
+{
+    const QString archive = newArchive();
+    // The file goes away between choosing it and the add: nothing is added.
+    writeFile(root + "/gone.txt", 10);
+    add([this] {
+        addEntry(root + "/gone.txt");
+        QFile::remove(root + "/gone.txt");
+        dialog().CB_Move->setChecked(true);
+        dialog().BitBtn1->click();
+    });
+    EXPECT_EQ(engine().LastResult, 0);
+    EXPECT_EQ(dialog().entries(), QStringList{root + "/gone.txt"});
+    EXPECT_FALSE(QFile::exists(archive));
+
+    // Next opening: the list is still there to try again, the delete box is not.
+    writeFile(root + "/gone.txt", 10);
+    bool moveCheckedAtOpening = true;
+    add([&] {
+        moveCheckedAtOpening = dialog().CB_Move->isChecked();
+        dialog().BitBtn1->click();
+    });
+    EXPECT_FALSE(moveCheckedAtOpening);
+    EXPECT_EQ(engine().LastResult, 1);
+    EXPECT_TRUE(QFile::exists(root + "/gone.txt"));   // not moved
+    EXPECT_TRUE(dialog().entries().isEmpty());
+}
