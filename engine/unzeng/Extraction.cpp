@@ -342,6 +342,11 @@ void Extraction::planFile(const Member &m, const SafeName &name, std::unique_ptr
         drain();
     if (reporter_.cancelled())
         return;
+    if (const auto claimed = claimedPaths_.find(path); claimed != claimedPaths_.end()) {
+        item->messages.emplace_back(CodeMemberError, "skipping " + m.storedName + ": " + claimed->second
+                                                         + " was extracted to the same file " + path);
+        return push(std::move(item));
+    }
 
     std::string error;
     DirectoryRef dir = tree_->open(name.components, directoryCount, true, error);
@@ -367,6 +372,7 @@ void Extraction::planFile(const Member &m, const SafeName &name, std::unique_ptr
     item->path = path;
     item->replace = replace;
     pendingPaths_.emplace(extendPathHash(PathHashStart, path), path);
+    claimedPaths_.emplace(path, m.storedName);
 
     Item *raw = item.get();
     push(std::move(item));

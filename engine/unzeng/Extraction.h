@@ -99,6 +99,10 @@ private:
     // Files written but not yet renamed, by a hash of their path, so the
     // directories on a deep member's way are looked up in linear time.
     std::unordered_multimap<uint64_t, std::string> pendingPaths_;
+    // Output path -> the member this extraction wrote or is writing there: a
+    // later member meeting it (same file name in another folder, without the
+    // folders) is skipped rather than silently replacing it.
+    std::unordered_map<std::string, std::string> claimedPaths_;
 
     std::unique_ptr<MemoryBudget> memory_;
     std::unique_ptr<WriterContext> writerContext_;
