@@ -1,5 +1,8 @@
 #include "app/Mainform.h"
 
+#include <algorithm>
+#include <unordered_set>
+
 #include "app/AddCommand.h"
 #include "app/ExtractCommand.h"
 #include "app/ListingText.h"
@@ -411,6 +414,13 @@ void TMainform::ZipEngine1Progress(TZipEngine &, ProgressType type, const std::s
 std::vector<std::string> TMainform::selectedNames() const
 {
     std::vector<std::string> names;
+    std::unordered_set<std::string> chosen, folders;
+    auto choose = [&](std::string name) {
+        if (!name.empty() && name.back() == '/')
+            folders.insert(name);
+        if (chosen.insert(name).second)
+            names.push_back(std::move(name));
+    };
     const TGridRect selection = StringGrid1->Selection();
     for (int row = selection.Top; row <= selection.Bottom; ++row) {
         const QString text = StringGrid1->Cells(0, row);
@@ -420,11 +430,29 @@ std::vector<std::string> TMainform::selectedNames() const
         // (a failed read leaves the grid as it was).
         if (index >= 0 && index < ZipEngine1.EntryCount()
             && listingName(ZipEngine1.Entries(index)) == text)
-            names.push_back(ZipEngine1.Entries(index).FileName);
+            choose(ZipEngine1.Entries(index).FileName);
         else
-            names.push_back(text.toStdString());
+            choose(text.toStdString());
+    }
+    if (folders.empty())
+        return names;
+    // A folder row stands for the folder and everything under it.
+    for (int i = 0; i < ZipEngine1.EntryCount(); ++i) {
+        const std::string &name = ZipEngine1.Entries(i).FileName;
+        for (size_t slash = name.find('/'); slash != std::string::npos && slash + 1 < name.size();
+             slash = name.find('/', slash + 1)) {
+            if (folders.count(name.substr(0, slash + 1))) {
+                choose(name);
+                break;
+            }
+        }
     }
     return names;
+}
+
+bool TMainform::isFolderName(const std::string &name)
+{
+    return !name.empty() && name.back() == '/';
 }
 
 void TMainform::resetGrid()
@@ -548,10 +576,17 @@ void TMainform::BU_DeleteFileClick()
             return;
         }
         const QString archive = QString::fromStdString(ZipEngine1.ZipFilename());
-        if (!platform::confirmBox(this, QStringLiteral("Delete selected files from: ") + archive + QStringLiteral("?"),
-                                  platform::DefaultAnswer::No))
+        const std::vector<std::string> names = selectedNames();
+        const bool folders = std::any_of(names.begin(), names.end(), isFolderName);
+        // With a folder the user may not see how much goes: the count says it.
+        const QString question = folders ? QStringLiteral("Delete %1 members (the selected folders with everything "
+                                                          "in them) from: %2?")
+                                               .arg(names.size())
+                                               .arg(archive)
+                                         : QStringLiteral("Delete selected files from: ") + archive + QStringLiteral("?");
+        if (!platform::confirmBox(this, question, platform::DefaultAnswer::No))
             return;
-        ZipEngine1.FileSpecs = selectedNames();
+        ZipEngine1.FileSpecs = names;
         if (ZipEngine1.FileSpecs.empty()) {
             platform::warningBox(this, QStringLiteral("Error :No file(s) selected"));
             return;

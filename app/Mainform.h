@@ -56,7 +56,9 @@ public:
     // members' stored names (column 0 of the selected rows, top to bottom).
     OperationFrame &operationFrame() { return *frame_; }
     const QString &openDialogFileName() const { return openDialogFileName_; }
+    // A selected folder row adds every member under the folder.
     std::vector<std::string> selectedNames() const;
+    static bool isFolderName(const std::string &name);
 
     QString statusPanelText(int panel) const;
     QToolButton *toolButton(const QString &objectName) const;

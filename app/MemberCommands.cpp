@@ -33,7 +33,8 @@ bool fetchMember(TMainform &form)
     engine.FileSpecs.clear();
     engine.FileSpecs.push_back(names.empty() || form.MemberName.isEmpty() ? form.MemberName.toStdString()
                                                                            : names.front());
-    if (form.MemberName.isEmpty()) {
+    // A folder row is no file to open or run.
+    if (form.MemberName.isEmpty() || TMainform::isFolderName(engine.FileSpecs.front())) {
         platform::warningBox(&form, QStringLiteral("Error :No file selected"));
         return false;
     }

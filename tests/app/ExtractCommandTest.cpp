@@ -247,3 +247,47 @@ TEST_F(ExtractCommand, AnArchiveWithoutMembersHasNothingToExtract)
     EXPECT_EQ(lastShown().text, "Error :No file(s) to extract");
     EXPECT_TRUE(extracted().isEmpty());
 }
+
+TEST_F(ExtractCommand, AFolderRowStandsForEverythingUnderItButIsNoFileToOpen)
+{
+    for (const QString &file : {"d/a.txt", "d/sub/b.txt", "x.txt"}) {
+        QDir().mkpath(QFileInfo(root + "src/" + file).path());
+        writeFile(root + "src/" + file, file.toUtf8());
+    }
+    const QString archive = root + "folders.zip";
+    {
+        TZipEngine engine;
+        engine.AddBaseDir = (root + "src").toStdString();
+        engine.FileSpecs = {"d/", "x.txt"};
+        engine.AddOptions = AddOpts{AddDirNames, AddRecurseDirs};
+        engine.setZipFilename(archive.toStdString());
+        engine.Add();
+        ASSERT_EQ(engine.EntryCount(), 5);   // d/, d/a.txt, d/sub/, d/sub/b.txt, x.txt
+    }
+    open(archive);
+    TSortableGrid &grid = *form().StringGrid1;
+    auto selectRow = [&grid](const QString &name) {
+        for (int row = 1; row < grid.RowCount(); ++row)
+            if (grid.Cells(0, row) == name)
+                grid.setSelection(TGridRect{0, row, 3, row});
+    };
+    selectRow("d/");
+    extract(okInto(root + "out", 1, 1, 1));
+    EXPECT_EQ(lastShown().text, "2 file(s) were extracted");
+    EXPECT_TRUE(QFile::exists(root + "out/d/sub/b.txt"));
+    EXPECT_FALSE(QFile::exists(root + "out/x.txt"));
+
+    script->shown.clear();
+    form().Viewfile1Click();
+    form().Executefile1Click();
+    ASSERT_EQ(script->shown.size(), 2u);
+    EXPECT_EQ(script->shown[0].text, "Error :No file selected");
+    EXPECT_EQ(script->shown[1].text, "Error :No file selected");
+
+    script->buttonAnswers.push_back(0);
+    form().BU_DeleteFileClick();
+    EXPECT_EQ(script->shown[2].text, "Delete 4 members (the selected folders with everything in them) from: "
+                                         + archive + "?");
+    ASSERT_EQ(form().ZipEngine1.EntryCount(), 1);
+    EXPECT_EQ(form().ZipEngine1.Entries(0).FileName, "x.txt");
+}
