@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -200,15 +201,31 @@ void TF_Editform::loadFromFile(const QString &path)
     Memo1->setPlainText(loaded.text);
 }
 
-void TF_Editform::saveToFile(const QString &path)
+bool TF_Editform::saveToFile(const QString &path)
 {
-    saveTextFile(path, text(), form_);
+    const QString content = text();
+    TextFileForm form = form_;
+    // Bytes the user never touched are rewritten only with consent.
+    if (!form.encoding.canEncode(content)) {
+        const QString question = editor::conversionQuestion(QFileInfo(path).absoluteFilePath(), form.encoding.name());
+        if (!platform::confirmBox(this, question, platform::DefaultAnswer::No))
+            return false;
+        form.encoding = TextEncoding();
+    }
+    saveTextFile(path, content, form);
+    form_ = form;
+    return true;
 }
 
 QString TF_Editform::currentFilePath() const
 {
     const QString &name = OpenDialog.FileName;
     return QDir::isAbsolutePath(name) ? name : OpenDialog.InitialDir + name;
+}
+
+bool TF_Editform::showsFile(const QString &path) const
+{
+    return !OpenDialog.FileName.isEmpty() && QDir::cleanPath(currentFilePath()) == QDir::cleanPath(path);
 }
 
 QPrinter &TF_Editform::printer()
@@ -265,12 +282,25 @@ void TF_Editform::FileSaveAs()
         options.fileName = SaveDialog.FileName;
         options.filter = editor::FileFilter;
         options.mustExist = false;
+        // The question is ours, so that it goes through the prompts.
         options.confirmOverwrite = false;
-        const QString name = platform::prompts().saveFileName(this, options);
-        if (name.isEmpty())
-            return;
+        QString name;
+        for (;;) {
+            name = platform::prompts().saveFileName(this, options);
+            if (name.isEmpty())
+                return;
+            const QFileInfo target(name);
+            if (!(target.exists() || target.isSymLink()) || target.isDir())
+                break;
+            if (platform::confirmBox(this, editor::replaceQuestion(target.absoluteFilePath()),
+                                     platform::DefaultAnswer::No))
+                break;
+            // No: back to the dialog, on the name just refused.
+            options.fileName = name;
+        }
         SaveDialog.FileName = name;
-        saveToFile(name);
+        if (!saveToFile(name))
+            return;
         setWindowTitle(editor::fileCaption(name));
         OpenDialog.FileName = name;
     });
@@ -380,17 +410,22 @@ void TF_Editform::Memo1Change()
     TextChanged = true;
 }
 
-void TF_Editform::FormClose()
+bool TF_Editform::FormClose()
 {
     if (Tag != TagMember)
-        return;
+        return true;
     const QString memberName = MemberNameSource ? MemberNameSource() : QString();
     MemberPath = platform::workingCopyPath(platform::AppDirectory(), memberName);
     if (!TextChanged)
-        return;
+        return true;
     if (MemberPath.isEmpty())
         throw std::runtime_error("Cannot create file \"" + memberName.toStdString() + "\"");
-    saveToFile(MemberPath);
+    // After New, Open or Save As under another name the text is another
+    // file's: it must not go into the archive under the member's name.
+    if (!showsFile(MemberPath))
+        return true;
+    if (!saveToFile(MemberPath))
+        return false;
     if (platform::confirmBox(this, QStringLiteral("Update zipfile?"))) {
         Tag = TagUpdate;
     } else {
@@ -398,12 +433,15 @@ void TF_Editform::FormClose()
         platform::removeEmptyParents(platform::AppDirectory(), MemberPath);
         Tag = TagDiscard;
     }
+    return true;
 }
 
 void TF_Editform::done(int result)
 {
     try {
-        FormClose();
+        // Declining to convert the text keeps the window open with it.
+        if (!FormClose())
+            return;
     } catch (const std::exception &error) {
         // The window stays open, so that the changed text is not lost.
         platform::applicationErrorBox(this, QString::fromUtf8(error.what()));

@@ -1,8 +1,8 @@
 #pragma once
 // The internal text editor: one text area with File, Edit and Search menus.
 // The main window opens an archive member in it; when it closes after a
-// change it saves the working copy, asks "Update zipfile?" and leaves the
-// answer in Tag.
+// change, still showing the member's working copy, it saves the copy, asks
+// "Update zipfile?" and leaves the answer in Tag.
 
 #include "dialogs/TextFileForm.h"
 #include "dialogs/TextSearch.h"
@@ -66,10 +66,12 @@ public:
     std::function<QString()> MemberNameSource;
 
     // Replaces the text with the file's, remembering the file's form.
-    // Throws std::runtime_error when it cannot be read.
+    // Throws std::runtime_error when it cannot be read or is not text.
     void loadFromFile(const QString &path);
-    // Writes the text in the form it was read. Throws when it cannot.
-    void saveToFile(const QString &path);
+    // Writes the text in the form it was read. A text that the file's
+    // encoding cannot hold is written as UTF-8 only when the user agrees;
+    // false when not, and nothing is written. Throws when it cannot write.
+    bool saveToFile(const QString &path);
     const TextFileForm &fileForm() const { return form_; }
     // The text as it is saved, every line break a '\n'.
     QString text() const;
@@ -108,10 +110,13 @@ private:
     void FormCreate();
     void buildMenu();
     // Saves a changed member and asks whether the archive is to be updated.
-    // Throws when the working copy cannot be saved.
-    void FormClose();
+    // False when the window is to stay open. Throws when the working copy
+    // cannot be saved.
+    bool FormClose();
     // A relative current file name lies in the working directory.
     QString currentFilePath() const;
+    // Whether the current file is the one at `path`.
+    bool showsFile(const QString &path) const;
     QPrinter &printer();
     void guarded(const std::function<void()> &handler);
 

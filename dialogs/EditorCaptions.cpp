@@ -22,4 +22,14 @@ QString fileCaption(const QString &name)
     return CaptionPrefix + lastComponent(name);
 }
 
+QString replaceQuestion(const QString &path)
+{
+    return path + QStringLiteral(" already exists. Replace it?");
+}
+
+QString conversionQuestion(const QString &path, const QString &encodingName)
+{
+    return QStringLiteral("%1 has characters that %2 cannot hold. Save it as UTF-8?").arg(path, encodingName);
+}
+
 }  // namespace editor

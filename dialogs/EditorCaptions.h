@@ -19,4 +19,9 @@ QString newFileCaption();
 QString fileCaption(const QString &name);
 QString lastComponent(const QString &name);
 
+// Save As onto a file that exists: the full path, then " already exists. Replace it?".
+QString replaceQuestion(const QString &path);
+// Saving a text that the file's encoding cannot hold.
+QString conversionQuestion(const QString &path, const QString &encodingName);
+
 }  // namespace editor

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -21,22 +22,19 @@ bool isRtf(const QByteArray &bytes)
     return bytes.startsWith("{\\rtf");
 }
 
-TextFileForm detectTextForm(const QByteArray &bytes)
+std::optional<TextFileForm> detectTextForm(const QByteArray &bytes)
 {
+    const std::optional<TextEncoding> encoding = TextEncoding::detect(bytes);
+    if (!encoding)
+        return std::nullopt;
     TextFileForm form;
+    form.encoding = *encoding;
     if (isRtf(bytes)) {
         form.kind = TextFileForm::Kind::Rtf;
-        form.encoding = QStringConverter::Latin1;
-    } else if (const auto bom = QStringConverter::encodingForData(bytes)) {
-        form.encoding = *bom;
-        form.byteOrderMark = true;
-    } else {
-        QStringDecoder utf8(QStringConverter::Utf8);
-        (void)QString(utf8(bytes));
-        form.encoding = utf8.hasError() ? QStringConverter::Latin1 : QStringConverter::Utf8;
+        form.encoding = TextEncoding::windows1252();
     }
     // The first line break, in the file's own encoding.
-    const QString text = QStringDecoder(form.encoding)(bytes);
+    const QString text = form.encoding.decode(bytes);
     const qsizetype newline = text.indexOf(QLatin1Char('\n'));
     form.crlf = newline > 0 && text[newline - 1] == QLatin1Char('\r');
     return form;
@@ -44,27 +42,17 @@ TextFileForm detectTextForm(const QByteArray &bytes)
 
 QString decodeText(const QByteArray &bytes, const TextFileForm &form)
 {
-    // The decoder drops a byte-order mark.
-    QString text = QStringDecoder(form.encoding)(bytes);
+    QString text = form.encoding.decode(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return text;
 }
 
-QByteArray encodeText(const QString &text, TextFileForm &form)
+QByteArray encodeText(const QString &text, const TextFileForm &form)
 {
     QString out = text;
     if (form.crlf)
         out.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    if (form.encoding == QStringConverter::Latin1) {
-        for (QChar c : out)
-            if (c.unicode() > 0xFF) {
-                form.encoding = QStringConverter::Utf8;
-                break;
-            }
-    }
-    QStringEncoder encoder(form.encoding, form.byteOrderMark ? QStringConverter::Flag::WriteBom
-                                                             : QStringConverter::Flag::Default);
-    return encoder(out);
+    return form.encoding.encode(out);
 }
 
 LoadedText loadTextFile(const QString &path)
@@ -75,13 +63,16 @@ LoadedText loadTextFile(const QString &path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw fileError("Cannot read file", path, file.errorString());
+    const std::optional<TextFileForm> form = detectTextForm(bytes);
+    if (!form)
+        throw fileError("Cannot open file", path, QStringLiteral("It is not a text file"));
     LoadedText loaded;
-    loaded.form = detectTextForm(bytes);
+    loaded.form = *form;
     loaded.text = decodeText(bytes, loaded.form);
     return loaded;
 }
 
-void saveTextFile(const QString &path, const QString &text, TextFileForm &form)
+void saveTextFile(const QString &path, const QString &text, const TextFileForm &form)
 {
     const QByteArray bytes = encodeText(text, form);
     const QFileInfo existing(path);

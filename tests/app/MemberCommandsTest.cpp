@@ -299,6 +299,60 @@ TEST_F(MemberCommands, AChangeAnsweredNoLeavesTheArchiveAndNoCopy)
     EXPECT_FALSE(QFile::exists(workDir + "a.txt"));
 }
 
+TEST_F(MemberCommands, AnotherFileInTheEditorNeverGoesIntoTheMember)
+{
+    const QString other = dir.filePath(QStringLiteral("other.txt"));
+    writeFile(other, "other text\n");
+    const struct {
+        const char *command;
+        void (TF_Editform::*run)();
+    } cases[] = {
+        {"New", &TF_Editform::FileNew},
+        {"Open", &TF_Editform::FileOpen},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.command);
+        const QString archive = makeArchive({{"a.txt", "alpha\n"}});
+        open(archive);
+        const QByteArray before = readBytes(archive);
+        selectRows(1, 1);
+        script->fileAnswers = {other};      // the file Open picks
+        script->buttonAnswers = {0};        // a "yes" to "Update zipfile?"
+        whenEditorOpens([&c](TF_Editform &e) {
+            (e.*c.run)();
+            typeAtStart(e, QStringLiteral("typed "));
+        });
+        editorShown = false;
+        form().Viewfile1Click();
+
+        ASSERT_TRUE(editorShown);
+        for (const auto &shown : script->shown)
+            EXPECT_NE(shown.text, "Update zipfile?");
+        EXPECT_EQ(readBytes(archive), before);
+        EXPECT_EQ(memberNames(), std::vector<std::string>{"a.txt"});
+        EXPECT_EQ(readBytes(workDir + "a.txt"), "alpha\n");
+        script->fileAnswers.clear();
+        script->buttonAnswers.clear();
+    }
+    EXPECT_EQ(readBytes(other), "other text\n");
+}
+
+TEST_F(MemberCommands, AMemberThatIsNotTextIsNotOpened)
+{
+    const QString archive = makeArchive({{"data.bin", QByteArray("\x01\x02\0\0binary", 10)}});
+    open(archive);
+    const QByteArray before = readBytes(archive);
+    selectRows(1, 1);
+    whenEditorOpens();
+    form().Viewfile1Click();
+
+    EXPECT_FALSE(editorShown);
+    ASSERT_EQ(script->shown.size(), 1u);
+    EXPECT_EQ(script->shown[0].icon, platform::IconKind::Stop);
+    EXPECT_EQ(script->shown[0].text, "Cannot open file \"" + workDir + "data.bin\". It is not a text file.");
+    EXPECT_EQ(readBytes(archive), before);
+}
+
 TEST_F(MemberCommands, AMemberInADirectoryReplacesItself)
 {
     const QString archive = makeArchive({{"readme.txt", "top\n"}, {"docs/readme.txt", "inner\n"}});

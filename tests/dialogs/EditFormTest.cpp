@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "../app/QStringPrinter.h"
@@ -101,6 +102,8 @@ protected:
         editor->loadFromFile(workDir + name);
         editor->Tag = TF_Editform::TagMember;
         editor->TextChanged = false;
+        editor->OpenDialog.FileName = name;
+        editor->SaveDialog.FileName = name;
         memberName = name;
         editor->MemberNameSource = [this] { return memberName; };
         editor->show();
@@ -226,6 +229,8 @@ TEST_F(EditForm, FilesAreSavedInTheFormTheyWereRead)
         {"rtf.txt", QByteArray("{\\rtf1\\ansi{\\fonttbl\\f0\\fswiss Helvetica;}\\f0\\pard\r\n{\\b bold} \\'e9t\\'e9\\par\r\n}")},
         {"bom.txt", QByteArray("\xEF\xBB\xBFutf-8 \xE2\x82\xAC\n")},
         {"nbsp.txt", QByteArray("a\xC2\xA0" "b\nno final break")},
+        {"cp1252.txt", QByteArray("\x93q\x94 \x81\x8D\x8F\x90\x9D\r\n")},
+        {"utf-16.txt", QByteArray("\xFF\xFEh\0i\0\r\0\n\0", 10)},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -248,10 +253,11 @@ TEST_F(EditForm, FilesAreSavedInTheFormTheyWereRead)
     type(QStringLiteral("new\n"));
     editor->saveToFile(latin);
     EXPECT_EQ(readBytes(latin), QByteArray("line one\r\nGr\xFC\xDF" "e\r\nnew\r\n"));
-    // A character Latin-1 cannot hold turns the file into UTF-8 rather than a '?'.
+    // The file is Windows-1252: the euro sign has a byte there.
     type(QString::fromUtf8("€"));
     editor->saveToFile(latin);
-    EXPECT_EQ(readBytes(latin), QByteArray("line one\r\nGr\xC3\xBC\xC3\x9F" "e\r\nnew\r\n\xE2\x82\xAC"));
+    EXPECT_TRUE(script->shown.empty());
+    EXPECT_EQ(readBytes(latin), QByteArray("line one\r\nGr\xFC\xDF" "e\r\nnew\r\n\x80"));
 }
 
 TEST_F(EditForm, SavingKeepsTheFilesPermissions)
@@ -444,4 +450,162 @@ TEST_F(EditForm, AFailedSaveOnClosingKeepsTheEditorOpen)
 
     QTest::keyClick(editor.get(), Qt::Key_Escape);  // Escape does not close either
     EXPECT_TRUE(editor->isVisible());
+}
+
+TEST_F(EditForm, SaveAsAsksBeforeReplacingAFile)
+{
+    const QString existing = files.filePath(QStringLiteral("existing.txt"));
+    const QString fresh = files.filePath(QStringLiteral("fresh.txt"));
+    writeBytes(existing, "keep me\n");
+    setText(QStringLiteral("new text"), 0);
+    const QString title = editor->windowTitle();
+
+    // No goes back to the dialog; cancelling it then writes nothing.
+    script->fileAnswers = {existing};
+    script->buttonAnswers = {1};
+    editor->FileSaveAs();
+    ASSERT_EQ(script->shown.size(), 3u);
+    const PromptRecord &question = script->shown[1];
+    EXPECT_EQ(question.kind, PromptRecord::Kind::MessageBox);
+    EXPECT_EQ(question.caption, "Confirm");
+    EXPECT_EQ(question.text, existing + " already exists. Replace it?");
+    EXPECT_EQ(question.icon, platform::IconKind::Question);
+    EXPECT_EQ(question.buttons, (QStringList{"&Yes", "&No"}));
+    EXPECT_EQ(question.defaultButton, 1);
+    EXPECT_EQ(script->shown[2].kind, PromptRecord::Kind::SaveFile);
+    EXPECT_EQ(readBytes(existing), "keep me\n");
+    EXPECT_EQ(editor->windowTitle(), title);
+    EXPECT_EQ(editor->OpenDialog.FileName, "");
+
+    // No, then a name that is free: that one is written.
+    script->shown.clear();
+    script->fileAnswers = {existing, fresh};
+    script->buttonAnswers = {1};
+    editor->FileSaveAs();
+    EXPECT_EQ(script->shown.size(), 3u);
+    EXPECT_EQ(readBytes(existing), "keep me\n");
+    EXPECT_EQ(readBytes(fresh), "new text");
+    EXPECT_EQ(editor->OpenDialog.FileName, fresh);
+
+    // Yes replaces it.
+    script->fileAnswers = {existing};
+    script->buttonAnswers = {0};
+    editor->FileSaveAs();
+    EXPECT_EQ(readBytes(existing), "new text");
+    EXPECT_EQ(editor->windowTitle(), "Orvex 97 Internal editor - existing.txt");
+    EXPECT_EQ(editor->OpenDialog.FileName, existing);
+}
+
+TEST_F(EditForm, AWindows1252FileKeepsItsBytesUntilTheUserAgreesToUtf8)
+{
+    const QString path = files.filePath(QStringLiteral("cp1252.txt"));
+    writeBytes(path, "\x93Quoted\x94 \x96 5 \x80\r\n");
+    editor->loadFromFile(path);
+    EXPECT_EQ(editor->text(), QString::fromUtf8("“Quoted” – 5 €\n"));
+
+    // A character the code page has is written as its byte, the rest untouched.
+    editor->Memo1->moveCursor(QTextCursor::End);
+    type(QString::fromUtf8("—\n"));
+    editor->saveToFile(path);
+    EXPECT_TRUE(script->shown.empty());
+    EXPECT_EQ(readBytes(path), "\x93Quoted\x94 \x96 5 \x80\r\n\x97\r\n");
+
+    // One it has not: asked first, with no as the answer Enter gives.
+    type(QString::fromUtf8("Ā"));
+    script->buttonAnswers = {1};
+    editor->saveToFile(path);
+    ASSERT_EQ(script->shown.size(), 1u);
+    EXPECT_EQ(script->shown[0].caption, "Confirm");
+    EXPECT_EQ(script->shown[0].text, path + " has characters that Windows-1252 cannot hold. Save it as UTF-8?");
+    EXPECT_EQ(script->shown[0].defaultButton, 1);
+    EXPECT_EQ(readBytes(path), "\x93Quoted\x94 \x96 5 \x80\r\n\x97\r\n");
+
+    script->buttonAnswers = {0};
+    editor->saveToFile(path);
+    EXPECT_EQ(readBytes(path), "\xE2\x80\x9CQuoted\xE2\x80\x9D \xE2\x80\x93 5 \xE2\x82\xAC\r\n\xE2\x80\x94\r\n\xC4\x80");
+    // UTF-8 from then on: no more questions.
+    type(QString::fromUtf8("Ā"));
+    editor->saveToFile(path);
+    EXPECT_EQ(script->shown.size(), 2u);
+}
+
+TEST_F(EditForm, ClosingAMemberThatCannotKeepItsEncodingAsksFirst)
+{
+    openMember(QStringLiteral("old.txt"), "caf\xE9\n");
+    type(QString::fromUtf8("Ā"));
+    script->buttonAnswers = {1};  // not as UTF-8
+    editor->close();
+    EXPECT_TRUE(editor->isVisible());
+    ASSERT_EQ(script->shown.size(), 1u);  // and no "Update zipfile?"
+    EXPECT_EQ(script->shown[0].text, workDir + "old.txt has characters that Windows-1252 cannot hold. Save it as UTF-8?");
+    EXPECT_EQ(readBytes(workDir + "old.txt"), "caf\xE9\n");
+    EXPECT_EQ(editor->Tag, TF_Editform::TagMember);
+    EXPECT_EQ(editor->text(), QString::fromUtf8("Ācafé\n"));
+
+    script->buttonAnswers = {0, 0};  // as UTF-8; update the archive
+    editor->close();
+    EXPECT_FALSE(editor->isVisible());
+    ASSERT_EQ(script->shown.size(), 3u);
+    EXPECT_EQ(script->shown[2].text, "Update zipfile?");
+    EXPECT_EQ(readBytes(workDir + "old.txt"), "\xC4\x80" "caf\xC3\xA9\n");
+    EXPECT_EQ(editor->Tag, TF_Editform::TagUpdate);
+}
+
+TEST_F(EditForm, AFileThatIsNotTextIsRefused)
+{
+    setText(QStringLiteral("kept"), 0);
+    const QString path = files.filePath(QStringLiteral("picture.txt"));
+    writeBytes(path, QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16));
+    script->fileAnswers = {path};
+    editor->FileOpen();
+    ASSERT_EQ(script->shown.size(), 2u);
+    EXPECT_EQ(script->shown[1].icon, platform::IconKind::Stop);
+    EXPECT_EQ(script->shown[1].text, "Cannot open file \"" + path + "\". It is not a text file.");
+    EXPECT_EQ(editor->text(), "kept");
+    EXPECT_EQ(editor->OpenDialog.FileName, "");
+    EXPECT_EQ(editor->windowTitle(), "Noname - Tolvane Orvex '97");
+    EXPECT_EQ(readBytes(path).size(), 16);
+}
+
+TEST_F(EditForm, AMemberIsWrittenBackOnlyWhileTheEditorShowsIt)
+{
+    const QString other = files.filePath(QStringLiteral("other.txt"));
+    const QString copy = files.filePath(QStringLiteral("copy.txt"));
+    writeBytes(other, "other\n");
+    const struct {
+        const char *command;
+        std::function<void()> run;
+    } cases[] = {
+        {"New", [&] { editor->FileNew(); }},
+        {"Open", [&] { script->fileAnswers = {other}; editor->FileOpen(); }},
+        {"Save As", [&] { script->fileAnswers = {copy}; editor->FileSaveAs(); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.command);
+        openMember(QStringLiteral("docs/a.txt"), "member\n");
+        type(QStringLiteral("edited "));
+        c.run();
+        type(QStringLiteral("typed "));
+        script->shown.clear();
+        script->buttonAnswers = {0};  // what a "yes" to "Update zipfile?" would take
+        editor->close();
+        EXPECT_FALSE(editor->isVisible());
+        EXPECT_TRUE(script->shown.empty());
+        EXPECT_EQ(editor->Tag, TF_Editform::TagMember);
+        EXPECT_EQ(readBytes(workDir + "docs/a.txt"), "member\n");
+    }
+    EXPECT_EQ(readBytes(other), "other\n");
+    EXPECT_EQ(readBytes(copy), "edited member\n");
+
+    // An Open that is cancelled leaves the member in the editor.
+    openMember(QStringLiteral("docs/a.txt"), "member\n");
+    type(QStringLiteral("edited "));
+    editor->FileOpen();
+    script->shown.clear();
+    script->buttonAnswers = {0};
+    editor->close();
+    ASSERT_EQ(script->shown.size(), 1u);
+    EXPECT_EQ(script->shown[0].text, "Update zipfile?");
+    EXPECT_EQ(editor->Tag, TF_Editform::TagUpdate);
+    EXPECT_EQ(readBytes(workDir + "docs/a.txt"), "edited member\n");
 }
