@@ -13,6 +13,9 @@ public:
     using Clock = std::function<int64_t()>;   // milliseconds, never going back
 
     UpdatePacer();
+    // The default clock reads this object's timer.
+    UpdatePacer(const UpdatePacer &) = delete;
+    UpdatePacer &operator=(const UpdatePacer &) = delete;
 
     // True the first time after restart(), then once IntervalMs have passed
     // since it was last true.
