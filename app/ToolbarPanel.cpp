@@ -19,5 +19,6 @@ QToolButton *ToolbarPanel::addButton(const QString &objectName, int left, const 
     button->setIconSize(QSize(32, 32));
     button->setToolTip(toolTip);
     button->setFocusPolicy(Qt::NoFocus);  // speed buttons never take the focus
+    button->setAutoRaise(true);           // flat, raised only under the pointer
     return button;
 }

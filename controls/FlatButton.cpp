@@ -296,7 +296,7 @@ void TFlatButton::paintFace(QPainter &painter) const
     painter.setFont(font());
 
     FaceInput in;
-    in.state = faceState(isEnabled(), m_pressed, m_hot, m_down);
+    in.state = faceState(isEnabled(), m_pressed, m_pointer.hot(), m_down);
     in.down = m_down;
     in.bevelStyle = m_bevelStyle;
     in.options = m_options;
@@ -395,6 +395,12 @@ bool TFlatButton::event(QEvent *event)
             return true;
         }
         break;
+    case QEvent::WindowActivate: {
+        // The window is back, perhaps from a box the button opened.
+        const bool handled = QWidget::event(event);
+        recheckPointer();
+        return handled;
+    }
     default:
         break;
     }
@@ -403,14 +409,17 @@ bool TFlatButton::event(QEvent *event)
 
 void TFlatButton::pointerMoved(bool inside)
 {
-    m_hot = inside;
+    reportCrossing(m_pointer.moved(inside));
+}
+
+void TFlatButton::reportCrossing(flatbutton::PointerTracker::Crossing crossing)
+{
     if (!m_down && isEnabled())
         update();
-    if (inside == m_pointerInside)
+    if (crossing == flatbutton::PointerTracker::Crossing::None)
         return;
-    m_pointerInside = inside;
     QPointer<TFlatButton> self(this);
-    if (inside) {
+    if (crossing == flatbutton::PointerTracker::Crossing::Entered) {
         if (OnEnter)
             OnEnter(this);
         if (self)
@@ -437,8 +446,8 @@ void TFlatButton::mouseMoveEvent(QMouseEvent *event)
 {
     // While the left button is held the window system reports no crossing,
     // so the moves tell whether the pointer is still over the button.
-    if (m_pressed && rect().contains(event->position().toPoint()) != m_hot)
-        pointerMoved(!m_hot);
+    if (m_pressed && rect().contains(event->position().toPoint()) != m_pointer.hot())
+        pointerMoved(!m_pointer.hot());
     QWidget::mouseMoveEvent(event);
 }
 
@@ -487,7 +496,7 @@ void TFlatButton::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::EnabledChange) {
         m_pressed = false;
-        m_hot = false;
+        m_pointer.setHot(false);
         update();
     } else if (event->type() == QEvent::PaletteChange && m_shadedMade) {
         makeShadedImage();
@@ -504,7 +513,7 @@ void TFlatButton::leftPress()
     if (!isEnabled() || !isVisible())
         return;
     m_pressed = true;
-    m_hot = true;
+    m_pointer.setHot(true);
     update();
     if (m_dropDownMenu)
         showDropDown();
@@ -530,20 +539,25 @@ void TFlatButton::leftRelease()
     if (!isEnabled() || !isVisible() || !m_pressed)
         return;
     m_pressed = false;
-    if (m_hot && m_groupIndex != 0) {
+    if (m_pointer.hot() && m_groupIndex != 0) {
         if (!m_down)
             setDown(true);
         else if (m_allowAllUp)
             setDown(false);
     }
-    if (!m_hot) {
+    if (!m_pointer.hot()) {
         update();
         return;
     }
     recomputeHot();
     update();
-    if (!m_dropDownMenu)
+    if (!m_dropDownMenu) {
+        QPointer<TFlatButton> self(this);
         click();
+        // The click may have opened a box that held the pointer's crossings.
+        if (self)
+            recheckPointer();
+    }
 }
 
 void TFlatButton::click()
@@ -557,7 +571,21 @@ void TFlatButton::click()
 
 void TFlatButton::recomputeHot()
 {
-    m_hot = rect().contains(mapFromGlobal(QCursor::pos()));
+    m_pointer.setHot(rect().contains(mapFromGlobal(QCursor::pos())));
+}
+
+void TFlatButton::recheckPointer()
+{
+    // While the left button is held the moves decide (mouseMoveEvent).
+    if (m_pressed || !isVisible())
+        return;
+    reportCrossing(m_pointer.recheck(rect(), mapFromGlobal(QCursor::pos())));
+}
+
+void TFlatButton::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    recheckPointer();
 }
 
 void TFlatButton::performAccelerator()
@@ -566,7 +594,7 @@ void TFlatButton::performAccelerator()
         return;
     // Shown step by step like a click with the mouse: hot, pressed, released.
     QPointer<TFlatButton> self(this);
-    m_hot = true;
+    m_pointer.setHot(true);
     m_pressed = false;
     repaint();
     leftPress();

@@ -119,7 +119,7 @@ public:
     // The left button is held on the button (it may have left it since).
     bool isPressed() const { return m_pressed; }
     // The pointer is over the button.
-    bool isHot() const { return m_hot; }
+    bool isHot() const { return m_pointer.hot(); }
 
     // The whole face as the next paint draws it, at `devicePixelRatio`.
     QImage renderFace(qreal devicePixelRatio = 1.0) const;
@@ -150,16 +150,22 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     // The pointer is over the button (true) or has left it.
     void pointerMoved(bool inside);
+    // Repaints, and calls OnEnter or OnExit for a crossing.
+    void reportCrossing(flatbutton::PointerTracker::Crossing crossing);
     void leftPress();
     void leftRelease();
     void performAccelerator();
     void showDropDown();
     // Whether the pointer is over the button now.
     void recomputeHot();
+    // Hot from where the pointer really is, with the crossing that no event
+    // reported while the button was hidden or its window inactive.
+    void recheckPointer();
     void click();
     QList<TFlatButton *> groupMembers() const;
     void makeShadedImage();
@@ -189,6 +195,5 @@ private:
     bool m_shadedMade = false;  // made from Bitmap here rather than given
 
     bool m_pressed = false;
-    bool m_hot = false;
-    bool m_pointerInside = false;  // as last reported to OnEnter and OnExit
+    flatbutton::PointerTracker m_pointer;
 };

@@ -316,6 +316,23 @@ FacePlan planFace(const FaceInput &in)
 }
 
 // ---------------------------------------------------------------------------
+// Pointer
+
+PointerTracker::Crossing PointerTracker::moved(bool inside)
+{
+    m_hot = inside;
+    if (inside == m_inside)
+        return Crossing::None;
+    m_inside = inside;
+    return inside ? Crossing::Entered : Crossing::Left;
+}
+
+PointerTracker::Crossing PointerTracker::recheck(const QRect &buttonRect, const QPoint &pointer)
+{
+    return moved(buttonRect.contains(pointer));
+}
+
+// ---------------------------------------------------------------------------
 // Caption text
 
 namespace {

@@ -193,6 +193,34 @@ struct FacePlan {
 FacePlan planFace(const FaceInput &in);
 
 // ---------------------------------------------------------------------------
+// Pointer
+
+// Whether the pointer is over the button (hot), and which crossing OnEnter or
+// OnExit last reported. A press or the accelerator makes the button hot
+// without a crossing; disabling it makes it cold.
+class PointerTracker {
+public:
+    enum class Crossing { None, Entered, Left };
+
+    bool hot() const { return m_hot; }
+    void setHot(bool hot) { m_hot = hot; }
+    bool inside() const { return m_inside; }
+
+    // The pointer is over the button or not: hot follows, and the crossing
+    // to report, None when the last one reported says so already.
+    Crossing moved(bool inside);
+    // Where the pointer really is, in the button's coordinates, against the
+    // button's rect. For when the button is shown again or its window is
+    // activated again: a box the button opened took the pointer's crossings
+    // while it was up, so the last one seen may be stale.
+    Crossing recheck(const QRect &buttonRect, const QPoint &pointer);
+
+private:
+    bool m_hot = false;
+    bool m_inside = false;
+};
+
+// ---------------------------------------------------------------------------
 // Caption text
 
 // The caption without accelerator marks: a single ampersand before a

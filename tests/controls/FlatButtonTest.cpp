@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using namespace flatbutton;
@@ -370,6 +371,34 @@ TEST(FlatButtonLogic, CaptionLinesWrapAndElide)
     EXPECT_GT(longWord.width(), 5);
 }
 
+TEST(FlatButtonLogic, PointerCrossingsAreReportedOnceAndTheRealPositionWins)
+{
+    using C = PointerTracker::Crossing;
+    const QRect button(0, 0, 25, 25);
+    PointerTracker t;
+    // Each step: what happens, the crossing to report, hot and inside afterwards.
+    const struct {
+        const char *what;
+        std::function<C(PointerTracker &)> step;
+        C crossing;
+        bool hot, inside;
+    } steps[] = {
+        {"enter", [](PointerTracker &p) { return p.moved(true); }, C::Entered, true, true},
+        {"enter again", [](PointerTracker &p) { return p.moved(true); }, C::None, true, true},
+        {"box closed, pointer away", [&](PointerTracker &p) { return p.recheck(button, {40, 5}); }, C::Left, false, false},
+        {"still away", [&](PointerTracker &p) { return p.recheck(button, {40, 5}); }, C::None, false, false},
+        {"accelerator", [](PointerTracker &p) { p.setHot(true); return C::None; }, C::None, true, false},
+        {"back, pointer away", [&](PointerTracker &p) { return p.recheck(button, {-1, 5}); }, C::None, false, false},
+        {"back, pointer on the corner", [&](PointerTracker &p) { return p.recheck(button, {24, 24}); }, C::Entered, true, true},
+        {"back, pointer past it", [&](PointerTracker &p) { return p.recheck(button, {25, 25}); }, C::Left, false, false},
+    };
+    for (const auto &s : steps) {
+        EXPECT_EQ(s.step(t), s.crossing) << s.what;
+        EXPECT_EQ(t.hot(), s.hot) << s.what;
+        EXPECT_EQ(t.inside(), s.inside) << s.what;
+    }
+}
+
 // ----------------------------------------------------------------------------
 // The button
 
@@ -687,4 +716,46 @@ TEST_F(FlatButtonTest, CaptionColourFollowsThePointerAndBevelStyleShiftsIt)
     const QImage lowered = b->renderFace();
     const QRect inner(2, 2, 46, 36);
     EXPECT_EQ(lowered.copy(inner.translated(1, 1)), hot.copy(inner));
+}
+
+// A box opened by a click takes the pointer's crossings while it is up: when
+// the button's window comes back, the button looks where the pointer really is.
+TEST_F(FlatButtonTest, HotFrameGoesWhenTheWindowComesBackWithThePointerAway)
+{
+    const struct {
+        const char *how;
+        std::function<void(TFlatButton *)> comeBack;
+    } ways[] = {
+        {"window activated again",
+         [this](TFlatButton *) {
+             QApplication::setActiveWindow(nullptr);
+             QApplication::setActiveWindow(form.get());
+         }},
+        {"button shown again",
+         [](TFlatButton *b) {
+             b->hide();
+             b->show();
+         }},
+        {"click returned from a box",
+         [](TFlatButton *b) {
+             QCursor::setPos(b->mapToGlobal(QPoint(5, 5)));
+             // The box came, the pointer went to it, the box went; no leave was seen.
+             b->OnClick = [](TFlatButton *) { QCursor::setPos(QPoint(5, 5)); };
+             press(b);
+             release(b);
+         }},
+    };
+    for (const auto &way : ways) {
+        TFlatButton *b = makeButton();
+        b->setFixedSize(25, 25);
+        b->setCaption("Go");
+        QSignalSpy exits(b, &TFlatButton::exited);
+        enter(b);
+        ASSERT_EQ(b->renderFace().pixel(0, 0), Light) << way.how;
+        way.comeBack(b);  // the pointer ends at (5, 5), away from the form
+        EXPECT_FALSE(b->isHot()) << way.how;
+        EXPECT_EQ(b->renderFace().pixel(0, 0), Face) << way.how;
+        EXPECT_EQ(exits.count(), 1) << way.how;
+        delete b;
+    }
 }
