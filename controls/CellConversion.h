@@ -23,14 +23,18 @@ struct ConversionSettings {
 // text and for magnitudes beyond the 80-bit floating-point range.
 bool TextToNumber(QStringView text, const ConversionSettings &settings, long double *value = nullptr);
 
-// Two or three numbers in the regional date order, optionally followed by a
-// time as TextToTime accepts it. A time alone fails. Two numbers mean the
+// A date-time as the program writes it: the regional short date, two blanks
+// and the short time, or the short date alone, read with those very patterns
+// (month names in any case, the locale's digits). Else two or three numbers
+// in the regional date order, optionally followed by a time as TextToTime
+// accepts it. A time alone fails. Two numbers mean the
 // current year; a year below 100 is taken within 50 years of the current one.
 // A separator may also end the date ("24. 1. 5.").
 // Blanks may stand before each number and separator.
 bool TextToDateTime(QStringView text, const ConversionSettings &settings, double *days = nullptr);
 
-// Hours, optional minutes, optional seconds, optional AM/PM marker (the
+// The regional short time as written, or hours, optional minutes, optional
+// seconds, optional AM/PM marker (the
 // regional one or the letters AM/PM in any case, before or after the time).
 bool TextToTime(QStringView text, const ConversionSettings &settings, double *days = nullptr);
 

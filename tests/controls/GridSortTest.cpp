@@ -1,5 +1,8 @@
 #include "controls/GridSort.h"
 
+#include "app/ListingText.h"
+#include "platform/Locale.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QTime>
@@ -65,14 +68,6 @@ private:
     QLocale m_saved;
 };
 
-// The listing's "Date/Time" text: the short date, two blanks, the short time.
-QString listingDateTime(const QDateTime &dt)
-{
-    const QLocale locale;
-    return locale.toString(dt.date(), locale.dateFormat(QLocale::ShortFormat)) + QStringLiteral("  ") +
-           locale.toString(dt.time(), locale.timeFormat(QLocale::ShortFormat));
-}
-
 }  // namespace
 
 TEST_F(GridSort, DetectionPicksTheFirstKindEveryTextFits)
@@ -86,25 +81,37 @@ TEST_F(GridSort, DetectionPicksTheFirstKindEveryTextFits)
     EXPECT_EQ(DetectSortMode({}, settings), smNumber);
 }
 
-TEST_F(GridSort, ListingDateTimeColumnSortsChronologically)
+// The main window's Date/Time column, as FillGrid writes it, under regional
+// settings made from each locale as the program makes them (so that no
+// system locale needs to be installed).
+TEST_F(GridSort, ListingDateTimeColumnSortsChronologicallyUnderEveryLocale)
 {
-    // Text order and time order disagree here in every one of these locales.
-    const QList<QDateTime> times = {
-        QDateTime(QDate(2024, 1, 5), QTime(21, 7)),
-        QDateTime(QDate(2023, 12, 31), QTime(9, 30)),
-        QDateTime(QDate(2024, 1, 5), QTime(10, 15)),
-        QDateTime(QDate(2024, 11, 2), QTime(0, 0)),
-        QDateTime(QDate(1980, 1, 1), QTime(0, 0)),
+    const auto dos = [](int y, int mo, int d, int h, int mi, int s = 0) {
+        return uint32_t((y - 1980) << 9 | mo << 5 | d) << 16 | uint32_t(h << 11 | mi << 5 | s / 2);
     };
-    for (const char *locale : {"en_US", "en_GB", "de_DE"}) {
-        settings = in(locale);
-        QStringList texts;
-        for (const QDateTime &t : times)
-            texts.append(listingDateTime(t));
-        EXPECT_EQ(DetectSortMode(texts, settings), smDateTime) << locale << ": " << texts.join('|').toStdString();
-        const QStringList expected = {texts[4], texts[1], texts[2], texts[0], texts[3]};
-        EXPECT_EQ(sorted(texts, smDateTime), expected) << locale;
-        EXPECT_NE(sorted(texts, smText), expected) << locale;
+    // In time order: midnight and noon for the twelve-hour clocks, two-digit
+    // years on both sides of 2000, text order unlike time order everywhere.
+    const uint32_t stamps[] = {
+        dos(1980, 1, 1, 0, 0),   dos(1999, 12, 31, 23, 58), dos(2023, 11, 2, 9, 20), dos(2024, 1, 5, 0, 30),
+        dos(2024, 1, 5, 9, 7),   dos(2024, 1, 5, 12, 30),   dos(2024, 1, 5, 21, 7),  dos(2024, 3, 14, 9, 20, 50),
+    };
+    const int shuffled[] = {7, 2, 0, 6, 3, 1, 5, 4};
+    for (const char *name : {"C", "C.UTF-8", "POSIX", "en_US", "en_GB", "de_DE", "ja_JP", "ar_EG", "bg_BG"}) {
+        ConversionSettings s;
+        s.regional = platform::RegionalSettings::of(QLocale(QString::fromLatin1(name)));
+        s.currentYear = 2026;
+        settings = s;
+        QStringList texts, chronological;
+        for (const uint32_t stamp : stamps)
+            chronological.append(listingDateTimeText(stamp, s.regional));
+        for (const int i : shuffled)
+            texts.append(chronological[i]);
+        const std::string shown = name + std::string(": ") + texts.join(u'|').toStdString();
+        EXPECT_EQ(DetectSortMode(texts, s), smDateTime) << shown;
+        EXPECT_EQ(sorted(texts, smDateTime), chronological) << shown;
+        QStringList descending = chronological;
+        std::reverse(descending.begin(), descending.end());
+        EXPECT_EQ(sorted(texts, smDateTime, soDescending, true), descending) << shown;
     }
 }
 

@@ -23,12 +23,13 @@ RunResult orvexzip(const std::vector<std::string> &args)
     return run(argv, {"LC_ALL=C", "LANG=C", "LC_TIME=C"});
 }
 
-// What the C locale makes of the builder's sample time stamp.
+// What the C locale makes of the builder's sample time stamp: its short date,
+// and hours and minutes, as the window's Date/Time column shows them.
 std::string sampleDateTime()
 {
     const QLocale c = QLocale::c();
     return (c.toString(QDate(2024, 3, 15), c.dateFormat(QLocale::ShortFormat)) + QStringLiteral("  ")
-            + c.toString(QTime(12, 34, 56), c.timeFormat(QLocale::ShortFormat)))
+            + c.toString(QTime(12, 34, 56), QStringLiteral("HH:mm")))
         .toStdString();
 }
 
