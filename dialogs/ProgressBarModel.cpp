@@ -4,7 +4,7 @@
 
 void ProgressBarModel::reset()
 {
-    minimum = 1;
+    minimum = 0;
     maximum = 10;
     step = 1;
     position = minimum;
@@ -14,9 +14,7 @@ void ProgressBarModel::beginFile(int32_t fileSize)
 {
     reset();
     const int32_t steps = fileSize / BytesPerStep;
-    maximum = steps >= 2 ? uint16_t(std::min<int32_t>(steps, UINT16_MAX)) : 1;
-    if (fileSize < BytesPerStep)
-        stepIt();
+    maximum = steps >= 1 ? uint16_t(std::min<int32_t>(steps, UINT16_MAX)) : 1;
 }
 
 void ProgressBarModel::fileStep()

@@ -13,10 +13,10 @@ public:
     uint16_t step = 10;
     uint16_t position = 0;
 
-    // Minimum 1, maximum 10, step 1, position at the minimum.
+    // Minimum 0, maximum 10, step 1, position at the minimum: nothing done.
     void reset();
-    // A file of `fileSize` bytes begins: one step per 32 KiB, at least one;
-    // a file under 32 KiB is advanced by its one step at once.
+    // A file of `fileSize` bytes begins with nothing done: one step per full
+    // 32 KiB (as many as the engine reports), at least one.
     void beginFile(int32_t fileSize);
     // One more step, unless the bar is full already.
     void fileStep();

@@ -21,8 +21,6 @@ QString ProgressDisplay::fileText() const
 
 void ProgressDisplay::update()
 {
-    // The bar counts from one below the minimum, so that the minimum shows the
-    // first step taken and a one-step file shows full.
-    bar_->setRange(model_.minimum - 1, model_.maximum);
+    bar_->setRange(model_.minimum, model_.maximum);
     bar_->setValue(model_.position);
 }

@@ -9,6 +9,7 @@
 #include "dialogs/AboutForm.h"
 #include "dialogs/MsgForm.h"
 #include "dialogs/ProgressBarModel.h"
+#include "dialogs/ProgressDisplay.h"
 #include "dialogs/StatusForm.h"
 #include "engine/ArchiveLock.h"
 #include "platform/Prompts.h"
@@ -480,30 +481,46 @@ TEST_F(ArchiveCommands, CancelWithNothingRunningHidesTheWindow)
     EXPECT_FALSE(windows->Msgform->isVisible());
 }
 
-TEST(ProgressBar, OneStepPer32KiBWithSmallFilesFullAtOnce)
+TEST(ProgressBar, ShowsTheStepsDoneOnePer32KiB)
 {
-    ProgressBarModel bar;
+    ensureApplication();
+    QLabel label;
+    QProgressBar shown;
+    ProgressDisplay display(&label, &shown);
+    ProgressBarModel &bar = display.model();
+    // Each file: its size, its steps (one per full 32 KiB, as the engines
+    // report them) and the bar's percentages at its start and after each step.
     const struct {
         int32_t size;
         uint16_t maximum;
-        uint16_t position;
-    } cases[] = {{0, 1, 1}, {1000, 1, 1}, {32768, 1, 1}, {65536, 2, 1}, {100000, 3, 1},
-                 {INT32_MAX, 65535, 1}};
+        std::vector<int> percents;
+    } cases[] = {
+        {0, 1, {0}},          {1000, 1, {0}},           {32768, 1, {0, 100}},
+        {65536, 2, {0, 50, 100}}, {100000, 3, {0, 33, 66, 100}},
+        {INT32_MAX, 65535, {0, 0}},
+    };
+    const auto percent = [&shown] {
+        return int(100LL * (shown.value() - shown.minimum()) / (shown.maximum() - shown.minimum()));
+    };
     for (const auto &c : cases) {
         bar.beginFile(c.size);
-        EXPECT_EQ(bar.minimum, 1) << c.size;
+        display.update();
         EXPECT_EQ(bar.maximum, c.maximum) << c.size;
-        EXPECT_EQ(bar.position, c.position) << c.size;
+        EXPECT_EQ(percent(), c.percents[0]) << c.size;
+        for (size_t i = 1; i < c.percents.size(); ++i) {
+            bar.fileStep();
+            display.update();
+            EXPECT_EQ(percent(), c.percents[i]) << c.size << " step " << i;
+        }
     }
     bar.beginFile(100000);
-    bar.fileStep();
-    bar.fileStep();
-    EXPECT_EQ(bar.position, 3);
-    bar.fileStep();  // already full
-    EXPECT_EQ(bar.position, 3);
-    bar.reset();
-    EXPECT_EQ(bar.maximum, 10);
-    EXPECT_EQ(bar.position, 1);
+    for (int i = 0; i < 4; ++i)
+        bar.fileStep();  // the last one finds the bar full already
+    display.update();
+    EXPECT_EQ(percent(), 100);
+    bar.reset();  // the batch ended
+    display.update();
+    EXPECT_EQ(percent(), 0);
 }
 
 TEST_F(ArchiveCommands, ProgressReportsDriveTheSelectedWindow)
@@ -513,7 +530,7 @@ TEST_F(ArchiveCommands, ProgressReportsDriveTheSelectedWindow)
     EXPECT_EQ(windows->F_status->Panel5->text(), "File: big.bin");
     EXPECT_EQ(windows->F_status->progress().model().maximum, 3);
     engine.OnProgress(engine, FileStep, " ", 0);
-    EXPECT_EQ(windows->F_status->ProgressBar1->value(), 2);
+    EXPECT_EQ(windows->F_status->ProgressBar1->value(), 1);
     engine.OnProgress(engine, BatchEnd, " ", 0);
     EXPECT_EQ(windows->F_status->Panel5->text(), "File: ");
     form().ShowMsg->trigger();
