@@ -194,6 +194,9 @@ void TDirTree::ReadSubDirs(QTreeWidgetItem *node)
     qDeleteAll(node->takeChildren());  // a volume's placeholder
     pathList_.markRead(index);
     const QString path = pathList_.path(index);
+    // A link back up the tree is shown but not entered: no expand button.
+    if (dirtree::revisitsAncestor(path))
+        return;
     for (const QString &name : dirtree::readSubdirectories(path, acceptor()))
         AddDirNode(node, path + name, name);
 }
@@ -202,8 +205,19 @@ void TDirTree::ReadGrandChildren(QTreeWidgetItem *node)
 {
     if (!node)
         return;
-    for (int i = 0; i < node->childCount(); ++i)
-        ReadSubDirs(node->child(i));
+    for (int i = 0; i < node->childCount(); ++i) {
+        QTreeWidgetItem *child = node->child(i);
+        // The kernel's trees are large and some of their files block when
+        // read: such a node gets its expand button unread, and is read when
+        // opened (an empty one then loses the button).
+        const int index = entryIndex(child);
+        if (dirtree::readOnlyWhenOpened(pathList_.path(index))) {
+            if (!pathList_.isRead(index) && child->childCount() == 0)
+                new QTreeWidgetItem(child, QStringList{QStringLiteral(" ")});
+            continue;
+        }
+        ReadSubDirs(child);
+    }
 }
 
 void TDirTree::ReadDrives()

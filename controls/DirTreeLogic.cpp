@@ -88,6 +88,32 @@ bool hasSubdirectory(const QString &directory, const AcceptDirectory &accept)
     return found;
 }
 
+bool revisitsAncestor(const QString &path)
+{
+    const QString full = withSlash(path);
+    const QString real = withSlash(QFileInfo(full).canonicalFilePath());
+    // Without a link on the way the real path is the path itself, and no
+    // directory above can be the same one.
+    if (real.isEmpty() || real == full)
+        return false;
+    for (qsizetype slash = full.lastIndexOf(QLatin1Char('/'), full.size() - 2); slash >= 0;
+         slash = slash > 0 ? full.lastIndexOf(QLatin1Char('/'), slash - 1) : -1) {
+        const QString above = full.left(slash + 1);
+        if (withSlash(QFileInfo(above).canonicalFilePath()) == real)
+            return true;
+    }
+    return false;
+}
+
+bool readOnlyWhenOpened(const QString &path)
+{
+    const QString full = withSlash(path);
+    for (const char *kernel : {"/proc/", "/sys/", "/dev/"})
+        if (full.startsWith(QLatin1String(kernel)))
+            return true;
+    return false;
+}
+
 }  // namespace dirtree
 
 int TPathList::append(const QString &path)

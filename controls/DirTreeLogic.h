@@ -39,6 +39,15 @@ QStringList readSubdirectories(const QString &directory, const AcceptDirectory &
 // Whether `directory` has at least one accepted subdirectory; stops at the first.
 bool hasSubdirectory(const QString &directory, const AcceptDirectory &accept);
 
+// Whether `path` (ending in '/') is, through a link, a directory already on
+// the way from it up to the root: entering it would go round for ever, so
+// the tree shows it but does not enter it.
+bool revisitsAncestor(const QString &path);
+
+// Whether `path` lies in one of the kernel's trees (/proc, /sys, /dev): their
+// subdirectories are read only when the user opens them, never ahead.
+bool readOnlyWhenOpened(const QString &path);
+
 }  // namespace dirtree
 
 // One entry per volume and directory node since the last rebuild: a state

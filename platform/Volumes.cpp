@@ -1,5 +1,6 @@
 #include "platform/Volumes.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSet>
 #include <QStorageInfo>
@@ -9,11 +10,14 @@ namespace platform {
 
 namespace {
 
-// Kernel interfaces, container plumbing and read-only package images: nothing
-// a user adds files from.
+// Kernel interfaces, memory-backed scratch space, container and sandbox
+// plumbing (overlays of an image) and read-only package images: nothing a
+// user adds files from or extracts to as a volume of its own. What of them
+// lies below "/" is still reached from there.
 bool isPseudoFileSystem(const QByteArray &type)
 {
     static const QSet<QByteArray> pseudo = {
+        "tmpfs",    "overlay",     "aufs",       "shiftfs",    "fuse.fuse-overlayfs",
         "autofs",   "binfmt_misc", "bpf",        "cgroup",     "cgroup2",   "configfs",
         "debugfs",  "devpts",      "devtmpfs",   "efivarfs",   "fusectl",   "hugetlbfs",
         "mqueue",   "nsfs",        "proc",       "pstore",     "ramfs",     "rootfs",
@@ -41,9 +45,12 @@ bool isSystemMountPoint(const QString &rootPath)
 
 }  // namespace
 
-QList<Volume> selectVolumes(const QList<MountPoint> &mounts)
+QList<Volume> selectVolumes(const QList<MountPoint> &mounts, const QString &home)
 {
     QList<Volume> chosen{Volume{QStringLiteral("/"), QStringLiteral("/")}};
+    const QString homeRoot = QDir::cleanPath(home);
+    if (!home.isEmpty() && homeRoot != QLatin1String("/"))
+        chosen.append(Volume{homeRoot, homeRoot});
     for (const MountPoint &mount : mounts) {
         if (!mount.ready || !mount.directory || mount.rootPath.isEmpty() || isPseudoFileSystem(mount.fileSystemType))
             continue;
@@ -73,7 +80,7 @@ QList<Volume> volumes()
         mounts.append(MountPoint{storage.rootPath(), storage.fileSystemType(), storage.name(), storage.isReady(),
                                  QFileInfo(storage.rootPath()).isDir()});
     }
-    return selectVolumes(mounts);
+    return selectVolumes(mounts, QDir::homePath());
 }
 
 int volumeIndexOf(const QList<Volume> &list, const QString &path)

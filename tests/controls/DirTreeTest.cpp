@@ -347,3 +347,69 @@ TEST_F(DirTreeTest, ReadOnStartReadsWhenFirstShownAndNoChangeIsReportedBefore)
     EXPECT_EQ(tree->SelectedPath(), TDirTree::NoPath);
     EXPECT_TRUE(tree->updatesEnabled());
 }
+
+TEST(DirTreeLogic, OnlyTheKernelsTreesWaitToBeOpened)
+{
+    const struct {
+        const char *path;
+        bool waits;
+    } cases[] = {
+        {"/proc/", true},  {"/proc/1/task/", true}, {"/sys", true},       {"/dev/shm/", true},
+        {"/", false},      {"/process/", false},    {"/home/dev/", false}, {"/devices/", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(dirtree::readOnlyWhenOpened(QString::fromLatin1(c.path)), c.waits) << c.path;
+}
+
+// A link to a directory is a node like any other, except that a directory
+// already on the way up to the root is shown but not entered again.
+TEST_F(DirTreeTest, LinksToDirectoriesNeverGoRoundALoop)
+{
+    makeDirs(root, {"a/inner", "b/x"});
+    const struct {
+        const char *link, *target;
+    } links[] = {{"a/loop", "a"}, {"a/up", ""}, {"a/tob", "b"}, {"b/back", "a"}};
+    for (const auto &l : links)
+        ASSERT_TRUE(QFile::link(root + QString::fromLatin1(l.target), root + QString::fromLatin1(l.link))) << l.link;
+    tree->ReadDrives();
+    tree->topLevelItem(0)->setExpanded(true);
+    QTreeWidgetItem *a = nodeOf(root + "a/");
+    ASSERT_NE(a, nullptr);
+    a->setExpanded(true);
+    EXPECT_EQ(captions(a), (QStringList{"inner", "loop", "tob", "up"}));
+    for (const char *back : {"a/loop/", "a/up/"}) {
+        QTreeWidgetItem *node = nodeOf(root + back);
+        ASSERT_NE(node, nullptr) << back;
+        node->setExpanded(true);
+        EXPECT_EQ(node->childCount(), 0) << back;
+    }
+    // A link elsewhere opens on its directory, whose own link back is not entered.
+    QTreeWidgetItem *tob = nodeOf(root + "a/tob/");
+    ASSERT_NE(tob, nullptr);
+    EXPECT_EQ(captions(tob), (QStringList{"back", "x"}));
+    tob->setExpanded(true);
+    EXPECT_EQ(nodeOf(root + "a/tob/back/")->childCount(), 0);
+    tree->SelectPath(root + "a/tob/x");
+    EXPECT_EQ(tree->SelectedPath(), root + "a/tob/x/");
+}
+
+TEST_F(DirTreeTest, KernelTreesAreReadOnlyWhenOpened)
+{
+    useVolumes({"/"});
+    tree->ReadDrives();
+    tree->topLevelItem(0)->setExpanded(true);
+    int seen = 0;
+    for (const char *kernel : {"/proc/", "/sys/", "/dev/"}) {
+        QTreeWidgetItem *node = nodeOf(QString::fromLatin1(kernel));
+        if (!node)
+            continue;  // not on this system
+        ++seen;
+        const int index = node->data(0, Qt::UserRole).toInt();
+        EXPECT_FALSE(tree->PathList().isRead(index)) << kernel;
+        EXPECT_EQ(captions(node), QStringList{" "}) << kernel;  // the expand button alone
+        node->setExpanded(true);
+        EXPECT_TRUE(tree->PathList().isRead(index)) << kernel;
+        EXPECT_FALSE(captions(node).contains(" ")) << kernel;
+    }
+    EXPECT_GT(seen, 0);
+}
