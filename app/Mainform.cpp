@@ -72,8 +72,9 @@ QString removeFile(const QString &path)
     return file.remove() ? QString() : file.errorString();
 }
 
-// Matches .zip in any case, as the archive dialogs did on a case-blind file system.
-const char *const ZipFilesFilter = "ZIP Files (*.[zZ][iI][pP])";
+// Matches .zip in any case, as the archive dialogs did on a case-blind file
+// system; an archive under another name is still one choice away.
+const char *const ZipFilesFilter = "ZIP Files (*.[zZ][iI][pP]);;All files (*)";
 
 }  // namespace
 
@@ -335,6 +336,12 @@ void TMainform::FillGrid()
         StringGrid1->setRowCount(count + 1);
         StringGrid1->setFixedRows(1);
     }
+    // Without members the title row has to be the grid's one data row: not
+    // selecting whole rows keeps it from being drawn as the selected one.
+    const TGridOptions options = StringGrid1->Options();
+    StringGrid1->setOptions(count > 0 ? options | goRowSelect : options & ~TGridOptions(goRowSelect));
+    if (count == 0)
+        StringGrid1->setSelection(TGridRect{0, 0, 0, 0});  // the title cell alone, never drawn selected
     for (int i = 0; i < count; ++i) {
         const int row = i + 1;
         const ArchiveEntry &entry = ZipEngine1.Entries(i);

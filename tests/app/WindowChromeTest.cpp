@@ -1,0 +1,158 @@
+// The main window's toolbar and archive file dialogs.
+
+#include "TestApplication.h"
+#include "app/Application.h"
+#include "app/Mainform.h"
+#include "platform/Prompts.h"
+
+#include "controls/SortableGrid.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "QStringPrinter.h"
+
+namespace {
+
+class WindowChrome : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureApplication();
+        script = platform::ScriptedPrompts::install();
+        windows = ApplicationWindows::create({});
+    }
+    void TearDown() override
+    {
+        windows.reset();
+        platform::setPromptHandler(nullptr);
+    }
+
+    TMainform &form() { return *windows->Mainform; }
+
+    std::shared_ptr<platform::ScriptedPrompts> script;
+    std::unique_ptr<ApplicationWindows> windows;
+};
+
+// Whether the button draws anything in its margin beside the picture: a
+// frame or a panel. Nothing drawn leaves the margin one colour.
+bool marginDrawn(QToolButton *button)
+{
+    const QImage image = button->grab().toImage();
+    const int y = image.height() / 2;
+    for (int x = 1; x < 3; ++x)
+        if (image.pixel(x, y) != image.pixel(0, y))
+            return true;
+    return image.pixel(0, y) != image.pixel(0, 1) || image.pixel(0, y) != image.pixel(image.width() - 1, y);
+}
+
+void put(QByteArray &out, uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out += char(value >> (8 * i) & 0xFF);
+}
+
+// A stored archive of the named one-byte members (the listing reads no CRC).
+QByteArray archiveOf(const QStringList &names)
+{
+    QByteArray out, central;
+    for (const QString &name : names) {
+        const QByteArray n = name.toUtf8();
+        const uint32_t offset = uint32_t(out.size());
+        put(out, 0x04034B50, 4);
+        for (uint32_t v : {10u, 0u, 0u, 0u, 0x21u})
+            put(out, v, 2);
+        for (uint32_t v : {0u, 1u, 1u})
+            put(out, v, 4);
+        put(out, uint32_t(n.size()), 2);
+        put(out, 0, 2);
+        out += n + "x";
+        put(central, 0x02014B50, 4);
+        for (uint32_t v : {20u, 10u, 0u, 0u, 0u, 0x21u})
+            put(central, v, 2);
+        for (uint32_t v : {0u, 1u, 1u})
+            put(central, v, 4);
+        for (uint32_t v : {uint32_t(n.size()), 0u, 0u, 0u, 0u})
+            put(central, v, 2);
+        put(central, 0, 4);
+        put(central, offset, 4);
+        central += n;
+    }
+    const uint32_t centralOffset = uint32_t(out.size());
+    out += central;
+    put(out, 0x06054B50, 4);
+    for (uint32_t v : {0u, 0u, uint32_t(names.size()), uint32_t(names.size())})
+        put(out, v, 2);
+    put(out, uint32_t(central.size()), 4);
+    put(out, centralOffset, 4);
+    put(out, 0, 2);
+    return out;
+}
+
+// Pixels of the selection colour in rows top to bottom of the grid's picture.
+int highlighted(QWidget *grid, int top, int bottom)
+{
+    const QImage image = grid->grab().toImage();
+    const QRgb highlight = grid->palette().color(QPalette::Highlight).rgb();
+    int count = 0;
+    for (int y = top; y < bottom && y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == highlight;
+    return count;
+}
+
+}  // namespace
+
+TEST_F(WindowChrome, TitleRowAloneIsNotDrawnSelected)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto write = [&dir](const char *name, const QByteArray &bytes) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    TSortableGrid *grid = form().StringGrid1;
+    const int rowHeight = grid->RowHeights(0);
+    script->fileAnswers = {write("one.zip", archiveOf({"a.txt"})), write("none.zip", archiveOf({}))};
+    form().toolButton(QStringLiteral("BU_Open"))->click();
+    ASSERT_EQ(grid->RowCount(), 2);
+    EXPECT_EQ(highlighted(grid, 0, rowHeight), 0);
+    EXPECT_GT(highlighted(grid, rowHeight + 2, 2 * rowHeight), 0);  // the member's row is
+    form().toolButton(QStringLiteral("BU_Open"))->click();
+    ASSERT_EQ(grid->RowCount(), 1);
+    EXPECT_EQ(grid->Cells(0, 0), QStringLiteral("File Name"));
+    EXPECT_EQ(highlighted(grid, 0, 2 * rowHeight), 0);
+    script->fileAnswers = {dir.filePath(QStringLiteral("one.zip"))};
+    form().toolButton(QStringLiteral("BU_Open"))->click();
+    EXPECT_GT(highlighted(grid, rowHeight + 2, 2 * rowHeight), 0);  // whole rows again
+}
+
+TEST_F(WindowChrome, ToolbarButtonsAreFlatUntilThePointerIsOverThem)
+{
+    form().show();
+    for (const char *name : {"BU_New", "BU_Open", "BU_Add", "BU_Exit"}) {
+        QToolButton *button = form().toolButton(QString::fromLatin1(name));
+        ASSERT_NE(button, nullptr) << name;
+        EXPECT_FALSE(marginDrawn(button)) << name << " at rest";
+        button->setAttribute(Qt::WA_UnderMouse, true);
+        EXPECT_TRUE(marginDrawn(button)) << name << " under the pointer";
+        button->setAttribute(Qt::WA_UnderMouse, false);
+    }
+}
+
+TEST_F(WindowChrome, ArchiveDialogsOfferZipFilesThenAllFiles)
+{
+    for (const char *name : {"BU_New", "BU_Open"}) {
+        script->shown.clear();
+        form().toolButton(QString::fromLatin1(name))->click();  // answered as cancelled
+        ASSERT_EQ(script->shown.size(), 1u) << name;
+        EXPECT_EQ(script->shown[0].filter.split(QStringLiteral(";;")),
+                  QStringList({QStringLiteral("ZIP Files (*.[zZ][iI][pP])"), QStringLiteral("All files (*)")}))
+            << name;
+    }
+}
