@@ -2,6 +2,7 @@
 #include "app/Application.h"
 #include "app/Mainform.h"
 #include "controls/GradCaption.h"
+#include "controls/SortableGrid.h"
 #include "dialogs/AboutForm.h"
 #include "dialogs/EditForm.h"
 #include "dialogs/EditorCaptions.h"
@@ -51,6 +52,17 @@ int main(int argc, char **argv)
         listing.FormActivate();
         save(listing, out.filePath(QStringLiteral("main-window.png")));
         save(listing, out.filePath(QStringLiteral("main-window-inactive.png")), false);
+    }
+    {
+        // The listing sorted by Date/Time (a left click on its title) under
+        // the C locale, whose dates carry month names: in time order.
+        const QLocale c = QLocale::c();
+        QLocale::setDefault(c);
+        TMainform sorted{QStringList{QString::fromLocal8Bit(argv[2])}};
+        sorted.FormActivate();
+        sorted.StringGrid1->SortColumn(3, TSortOptions{});
+        save(sorted, out.filePath(QStringLiteral("grid-sorted-by-date-%1.png").arg(c.name())));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
     {
         // The status and message windows as they look in the middle of an add.
