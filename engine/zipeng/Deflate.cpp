@@ -9,11 +9,14 @@
 #include <new>
 #include <stdexcept>
 #include <sys/mman.h>
+#include <unistd.h>
+#include <cerrno>
 
 namespace zipeng {
 
 namespace {
 constexpr size_t HugePage = 2u << 20;
+constexpr uInt SinkSize = 64u << 10;
 constexpr size_t MapThreshold = 4u << 20;
 }  // namespace
 
@@ -82,40 +85,7 @@ struct CompressorCache {
     }
 };
 
-struct ZlibCache {
-    int level = -1;
-    z_stream stream{};
-    bool open = false;
-    ~ZlibCache()
-    {
-        if (open)
-            deflateEnd(&stream);
-    }
-    z_stream &get(int wanted)
-    {
-        if (open && level != wanted) {
-            deflateEnd(&stream);
-            open = false;
-        }
-        if (!open) {
-            stream = z_stream{};
-            if (deflateInit2(&stream, wanted, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK)
-                throw std::bad_alloc();
-            open = true;
-            level = wanted;
-        } else if (deflateReset(&stream) != Z_OK) {
-            throw std::runtime_error("deflateReset failed");
-        }
-        // At 9 there is no higher level to make up for the chunk boundaries;
-        // longer match chains do (a reset restores the level's own values).
-        if (wanted == 9)
-            deflateTune(&stream, 32, 258, 258, 8192);
-        return stream;
-    }
-};
-
 thread_local CompressorCache compressors;
-thread_local ZlibCache zlibStreams;
 
 }  // namespace
 
@@ -134,6 +104,26 @@ Buffer deflateWhole(int zipLevel, std::span<const uint8_t> input)
     return out;
 }
 
+namespace {
+
+// Saving less than 0.5% of the samples: storing loses next to nothing.
+template <typename Sample>
+bool samplesBarelyShrink(size_t count, size_t sampleSize, Sample sample)
+{
+    libdeflate_compressor *compressor = compressors.get(1);
+    Buffer out(sampleSize + 1024);
+    size_t sampled = 0, packed = 0;
+    for (size_t i = 0; i < count; ++i) {
+        const size_t written =
+            libdeflate_deflate_compress(compressor, sample(i), sampleSize, out.data(), out.size);
+        sampled += sampleSize;
+        packed += written == 0 ? sampleSize : written;
+    }
+    return packed * 1000 >= sampled * 995;
+}
+
+}  // namespace
+
 bool looksIncompressible(std::span<const uint8_t> input)
 {
     // Eight samples of 64 KiB from a large input, four of 8 KiB from a
@@ -144,56 +134,102 @@ bool looksIncompressible(std::span<const uint8_t> input)
     const size_t samples = large ? 8 : 4;
     if (input.size() < samples * sampleSize * 2)
         return false;
-    libdeflate_compressor *compressor = compressors.get(1);
-    Buffer out(sampleSize + 1024);
-    size_t sampled = 0, packed = 0;
-    for (size_t i = 0; i < samples; ++i) {
-        const size_t at = (input.size() - sampleSize) / (samples - 1) * i;
-        const size_t written =
-            libdeflate_deflate_compress(compressor, input.data() + at, sampleSize, out.data(), out.size);
-        sampled += sampleSize;
-        packed += written == 0 ? sampleSize : written;
-    }
-    // Saving less than 0.5% of the samples: storing loses next to nothing.
-    return packed * 1000 >= sampled * 995;
+    return samplesBarelyShrink(samples, sampleSize, [&](size_t i) {
+        return input.data() + (input.size() - sampleSize) / (samples - 1) * i;
+    });
 }
 
-Buffer deflateChunk(int zipLevel, std::span<const uint8_t> dictionary, std::span<const uint8_t> input, bool last)
+bool looksIncompressible(int fd, uint64_t size)
 {
-    z_stream &z = zlibStreams.get(zipLevel < 1 ? 1 : zipLevel > 9 ? 9 : zipLevel);
-    if (!dictionary.empty()
-        && deflateSetDictionary(&z, dictionary.data(), uInt(dictionary.size())) != Z_OK)
-        throw std::runtime_error("deflateSetDictionary failed");
-
-    // A sync flush may add a few bytes beyond the bound; grow when needed.
-    Buffer out(deflateBound(&z, uLong(input.size())) + 64);
-    size_t produced = 0;
-    const uint8_t *in = input.data();
-    size_t inLeft = input.size();
-    const int flush = last ? Z_FINISH : Z_SYNC_FLUSH;
-    for (;;) {
-        const uInt feed = uInt(std::min<size_t>(inLeft, UINT_MAX / 2));
-        z.next_in = const_cast<Bytef *>(in);
-        z.avail_in = feed;
-        z.next_out = out.data() + produced;
-        const size_t room = std::min<size_t>(out.size - produced, UINT_MAX / 2);
-        z.avail_out = uInt(room);
-        const int result = deflate(&z, feed == inLeft ? flush : Z_NO_FLUSH);
-        in += feed - z.avail_in;
-        inLeft -= feed - z.avail_in;
-        produced += room - z.avail_out;
-        if (result == Z_STREAM_ERROR)
-            throw std::runtime_error("deflate failed");
-        const bool done = inLeft == 0 && (last ? result == Z_STREAM_END : z.avail_out != 0);
-        if (done)
-            break;
-        if (produced == out.size) {
-            Buffer grown(out.size * 2);
-            std::memcpy(grown.data(), out.data(), produced);
-            out = std::move(grown);
+    constexpr size_t sampleSize = 64u << 10;
+    constexpr size_t samples = 8;
+    if (size < samples * sampleSize * 2)
+        return false;
+    Buffer gathered(samples * sampleSize);
+    for (size_t i = 0; i < samples; ++i) {
+        const uint64_t at = (size - sampleSize) / (samples - 1) * i;
+        size_t got = 0;
+        while (got < sampleSize) {
+            const ssize_t n = ::pread(fd, gathered.data() + i * sampleSize + got, sampleSize - got, off_t(at + got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return false;   // the reading proper will tell what is wrong
+            got += size_t(n);
         }
     }
-    out.size = produced;
+    return samplesBarelyShrink(samples, sampleSize, [&](size_t i) { return gathered.data() + i * sampleSize; });
+}
+
+size_t pieceSize(int zipLevel)
+{
+    // Measured on C headers on this 2-core class of machine with the other
+    // core busy: libdeflate's levels 1-3 deflate 2 MiB in about 25-45 ms,
+    // 4-7 1 MiB in 20-40 ms, 8 and 9 1 MiB in 70-150 ms. Smaller pieces at 8
+    // and 9 would be quicker to wait for, but each piece starts without the
+    // text before it, and at 512 KiB that made the member larger than zip's.
+    return libdeflateLevel(zipLevel) <= 3 ? 2u << 20 : 1u << 20;
+}
+
+StreamTail findStreamTail(std::span<const uint8_t> stream)
+{
+    // inflate() with Z_BLOCK stops at each block boundary and then reports in
+    // data_type the unused bits of the last byte it took (+64 once the final
+    // block has been read, +128 at a boundary). The output is not wanted.
+    if (stream.size() > UINT_MAX / 2)
+        throw std::runtime_error("deflate piece too large");
+    z_stream z{};
+    if (inflateInit2(&z, -MAX_WBITS) != Z_OK)
+        throw std::bad_alloc();
+    struct Ender {
+        z_stream &z;
+        ~Ender() { inflateEnd(&z); }
+    } ender{z};
+    thread_local std::unique_ptr<uint8_t[]> sink(new uint8_t[SinkSize]);
+    z.next_in = const_cast<Bytef *>(stream.data());
+    z.avail_in = uInt(stream.size());
+    size_t blockStart = 0;
+    for (;;) {
+        z.next_out = sink.get();
+        z.avail_out = SinkSize;
+        const int result = inflate(&z, Z_BLOCK);
+        if (result != Z_OK)
+            throw std::runtime_error("deflate piece does not end");
+        if (!(z.data_type & 128))
+            continue;   // the sink was full
+        const size_t at = size_t(z.total_in) * 8 - size_t(z.data_type & 63);
+        if (z.data_type & 64) {
+            if ((at + 7) / 8 != stream.size())
+                throw std::runtime_error("deflate piece has bytes after its end");
+            return {blockStart, at};
+        }
+        blockStart = at;
+    }
+}
+
+Buffer deflatePiece(int zipLevel, std::span<const uint8_t> input, bool last)
+{
+    libdeflate_compressor *compressor = compressors.get(libdeflateLevel(zipLevel));
+    // The bound covers stored blocks too; 5 more for the closing stored block.
+    Buffer out(libdeflate_deflate_compress_bound(compressor, input.size()) + 5);
+    const size_t written = libdeflate_deflate_compress(compressor, input.data(), input.size(), out.data(), out.size);
+    if (written == 0)
+        throw std::runtime_error("deflate output exceeds its bound");
+    out.size = written;
+    if (last)
+        return out;
+    const StreamTail tail = findStreamTail(out.view());
+    uint8_t *bytes = out.data();
+    bytes[tail.lastBlockBit / 8] &= uint8_t(~(1u << (tail.lastBlockBit % 8)));
+    size_t n = (tail.endBit + 7) / 8;
+    const unsigned used = unsigned(tail.endBit % 8);
+    if (used != 0)
+        bytes[n - 1] &= uint8_t((1u << used) - 1);   // the padding becomes the stored block's header
+    if (used == 0 || used > 5)
+        bytes[n++] = 0;                              // no room for its 3 bits in the last byte
+    static constexpr uint8_t emptyStored[4] = {0x00, 0x00, 0xFF, 0xFF};
+    std::memcpy(bytes + n, emptyStored, sizeof emptyStored);
+    out.size = n + sizeof emptyStored;
     return out;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
-// The two ways a member is deflated: whole in memory with libdeflate (fast,
-// and at least as small as zlib at the same level), and in chunks with zlib
-// for members too large to hold, where each chunk is primed with the 32 KiB
-// before it and ends on a sync flush, so that the chunks joined in order form
-// one valid deflate stream and can be compressed on several threads.
+// The two ways a member is deflated, both with libdeflate (fast, and at least
+// as small as zlib at the same level): whole in memory, and in pieces for
+// larger members. Each piece is a deflate stream of its own, compressed on any
+// worker; all but the last are turned into a stream that does not end and
+// stops on a byte boundary, so that the pieces joined in order form one valid
+// deflate stream. A piece is small enough to compress in a few hundredths of a
+// second, which bounds what a cancel has to wait for.
 
 #include <cstddef>
 #include <cstdint>
@@ -67,10 +69,28 @@ Buffer deflateWhole(int zipLevel, std::span<const uint8_t> input);
 // stored.
 bool looksIncompressible(std::span<const uint8_t> input);
 
-// Deflates one chunk of a larger member with zlib at `zipLevel`. `dictionary`
-// is up to 32 KiB of the data just before the chunk (empty for the first);
-// the last chunk ends the stream, the others end on a sync flush.
-Buffer deflateChunk(int zipLevel, std::span<const uint8_t> dictionary, std::span<const uint8_t> input, bool last);
+// The same judgement from samples read from a file of `size` bytes at its
+// current offset 0 (pread: the offset does not move).
+bool looksIncompressible(int fd, uint64_t size);
+
+// Bytes of input in one piece at this level: at the higher levels a piece
+// takes longer per byte, so it is smaller.
+size_t pieceSize(int zipLevel);
+
+// Deflates one piece of a larger member. The last piece ends the stream; any
+// other has the final bit of its last block cleared and is followed by an
+// empty stored block (three zero bits, padding to the byte, 00 00 FF FF), so
+// that the next piece starts on a byte boundary.
+Buffer deflatePiece(int zipLevel, std::span<const uint8_t> input, bool last);
+
+// Bit positions in a complete raw deflate stream: where its last block's
+// header begins and where the stream ends. Throws std::runtime_error when the
+// stream is damaged or has bytes after its end.
+struct StreamTail {
+    size_t lastBlockBit = 0;
+    size_t endBit = 0;
+};
+StreamTail findStreamTail(std::span<const uint8_t> stream);
 
 // CRC-32 as ZIP uses it; `crc` is 0 for a new checksum.
 uint32_t crc32Update(uint32_t crc, std::span<const uint8_t> data);

@@ -1,6 +1,7 @@
 #include "engine/zipeng/OutputArchive.h"
 
 #include "engine/zipeng/ErrorCodes.h"
+#include "engine/zipeng/ZipJob.h"
 #include "engine/zipformat/LittleEndian.h"
 #include "engine/zipformat/SystemCalls.h"
 #include "engine/zipformat/ZipRecords.h"
@@ -21,7 +22,6 @@ namespace {
 
 constexpr size_t BufferCapacity = 4u << 20;
 constexpr uint64_t WritebackStep = 32u << 20;
-constexpr uint64_t CopyStep = 64u << 20;
 
 void put16(std::vector<uint8_t> &out, uint16_t v)
 {
@@ -229,13 +229,16 @@ void OutputArchive::flushCopy()
 {
     // One thread: writes into one file take its inode lock, so a second
     // copying thread would only wait for it.
+    // In blocks, so that a cancel is heard within one of them.
     while (copy_.length > 0) {
-        const uint64_t step = std::min(copy_.length, CopyStep);
+        const uint64_t step = std::min<uint64_t>(copy_.length, std::max<size_t>(tuning::copyBlock, 1));
         copyNow(copy_.fd, copy_.from, fileEnd_, step);
         fileEnd_ += step;
         copy_.from += step;
         copy_.length -= step;
         startWriteback();
+        if (pulse_)
+            pulse_(false);
     }
     copy_ = {};
 }
@@ -379,6 +382,8 @@ void OutputArchive::commit(mode_t mode, std::optional<std::pair<uid_t, gid_t>> o
     fd_ = -1;
     if (::close(fd) != 0)
         writeFailed(errno);
+    if (pulse_)
+        pulse_(true);
     if (sys::rename(temporaryPath_.c_str(), archivePath_.c_str()) != 0)
         throw JobError{CreateError, "Cannot replace " + archivePath_ + ": " + std::strerror(errno)};
     committed_ = true;

@@ -9,6 +9,7 @@
 #include <sys/types.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -49,6 +50,11 @@ public:
     OutputArchive &operator=(const OutputArchive &) = delete;
 
     const std::string &temporaryPath() const { return temporaryPath_; }
+
+    // Called between the blocks of a long copy with false, and once with
+    // true after the final flush to disk, just before the rename: the last
+    // moment a cancel leaves the archive as it was. It may throw to stop.
+    void setPulse(std::function<void(bool last)> pulse) { pulse_ = std::move(pulse); }
     uint64_t position() const { return position_; }
 
     void write(std::span<const uint8_t> bytes);
@@ -84,6 +90,7 @@ private:
     bool committed_ = false;
     bool useCopyRange_ = true;
     std::unique_ptr<BackgroundWriteback> writeback_;
+    std::function<void(bool)> pulse_;
 
     uint64_t position_ = 0;        // logical end of what has been written
     uint64_t fileEnd_ = 0;         // what has reached the file

@@ -40,6 +40,8 @@ bool Reporter::call(int32_t action, int32_t errorCode, int32_t size, std::string
     record_->Text[text.size()] = '\0';
     if (callback_(record_) == 1)
         cancelled_ = true;
+    // From the answer, not the call: a slow callback does not eat the interval.
+    lastCall_ = std::chrono::steady_clock::now();
     return cancelled_;
 }
 
@@ -59,6 +61,13 @@ bool Reporter::step()
 bool Reporter::message(int32_t errorCode, std::string_view text)
 {
     return call(ZipActionMessage, errorCode, 0, printableText(text));
+}
+
+bool Reporter::working(std::chrono::nanoseconds quiet)
+{
+    if (cancelled_ || std::chrono::steady_clock::now() - lastCall_ < quiet)
+        return cancelled_;
+    return call(ZipActionWorking, 0, 0, {});
 }
 
 bool Reporter::verbose(std::string_view text)

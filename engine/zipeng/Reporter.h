@@ -6,6 +6,7 @@
 
 #include "engine/zipformat/CallRecords.h"
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -25,6 +26,10 @@ public:
     bool message(int32_t errorCode, std::string_view text);
     // Information shown only in verbose (or trace) mode.
     bool verbose(std::string_view text);
+    // Asks whether to go on during a long step, but only once `quiet` has
+    // passed since the last callback of any kind: the caller hears from us
+    // about every tenth of a second, never more often than it needs.
+    bool working(std::chrono::nanoseconds quiet);
     bool trace(std::string_view text);
     // Sent once; later calls do nothing.
     void batchEnd();
@@ -42,6 +47,7 @@ private:
     bool trace_;
     bool cancelled_ = false;
     bool ended_ = false;
+    std::chrono::steady_clock::time_point lastCall_ = std::chrono::steady_clock::now();
     CallbackRecord *record_ = nullptr;   // grown to fit the longest text so far
     size_t capacity_ = 0;
 };

@@ -34,13 +34,17 @@ using zipformat::Zip64Marker32;
 
 namespace tuning {
 uint64_t wholeFileLimit = 256u << 20;
-size_t streamChunk = 4u << 20;
+size_t streamChunk = 0;
+size_t copyBlock = 4u << 20;
+std::chrono::nanoseconds workingInterval = std::chrono::milliseconds(100);
+std::atomic<uint64_t> piecesDeflated{0};
 }  // namespace tuning
 
 namespace {
 
 constexpr size_t StoreChunk = 4u << 20;
-constexpr size_t DictionarySize = 32u << 10;
+// How long the writer waits for a worker before it asks whether to go on.
+constexpr auto WaitStep = std::chrono::milliseconds(50);
 // Bounds on the files read ahead of the writer.
 constexpr uint64_t ReadAheadBytes = 512u << 20;
 constexpr size_t ReadAheadFiles = 256;
@@ -161,6 +165,19 @@ int openSource(int base, const std::string &path)
     return ::openat(base, path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
 }
 
+size_t pieceBytes(int level)
+{
+    return tuning::streamChunk ? tuning::streamChunk : pieceSize(level);
+}
+
+// Above this size a file is not read whole: stored files when they are
+// larger than the limit, deflated ones also when they are larger than a
+// piece, so that no worker spends long in one call of the compressor.
+uint64_t wholeFileSize(int level)
+{
+    return level == 0 ? tuning::wholeFileLimit : std::min<uint64_t>(tuning::wholeFileLimit, pieceBytes(level));
+}
+
 Prepared prepareFile(int base, const std::string &path, int level, const std::atomic<bool> &stop)
 {
     Prepared p;
@@ -186,16 +203,28 @@ Prepared prepareFile(int base, const std::string &path, int level, const std::at
         return p;
     }
     const uint64_t size = uint64_t(p.status.st_size);
-    if (size > tuning::wholeFileLimit) {
+    if (size > wholeFileSize(level)) {
         p.tooLarge = true;
         return p;
     }
     Buffer input{size_t(size)};
     size_t got = 0;
-    int error = 0;
-    if (!readFully(fd, input.data(), input.size, got, error)) {
-        p.error = errorText(error);
-        return p;
+    // In blocks, so that a cancelled job does not wait for a long read.
+    for (;;) {
+        const size_t want = size_t(std::min<uint64_t>(StoreChunk, size - got));
+        size_t n = 0;
+        int error = 0;
+        if (!readFully(fd, input.data() + got, want, n, error)) {
+            p.error = errorText(error);
+            return p;
+        }
+        got += n;
+        if (n < want || got == size)
+            break;
+        if (stop.load(std::memory_order_relaxed)) {
+            p.error = "cancelled";
+            return p;
+        }
     }
     p.shrank = got < size;
     input.size = got;
@@ -252,6 +281,22 @@ protected:
         }
     }
 
+    // Asks whether to go on when the caller has not heard from us for a
+    // while; `last` asks in any case (the new archive is about to replace the old).
+    void pulse(bool last = false)
+    {
+        if (reporter_.working(last ? std::chrono::nanoseconds(0) : tuning::workingInterval))
+            throw Cancelled{};
+    }
+    // A worker's result, asking whether to go on while it is not ready.
+    template <typename T>
+    T await(std::future<T> &future)
+    {
+        while (future.wait_for(WaitStep) != std::future_status::ready)
+            pulse();
+        return future.get();
+    }
+
     void keepMember(const ExistingMember &m)
     {
         const uint64_t length = old_.recordLength(m);
@@ -271,6 +316,7 @@ protected:
     void openOutput(const std::string &archive)
     {
         out_.emplace(archive);
+        out_->setPulse([this](bool last) { pulse(last); });
         trace("Writing the new archive as " + out_->temporaryPath());
         out_->copyFrom(old_.fd(), 0, old_.prefixLength);
     }
@@ -446,7 +492,17 @@ bool AddJob::writePrepared(const SourceItem &item, Prepared &p)
     r.packedSize = p.data.size;
     r.unpackedSize = p.size;
     putHeader(r, false);
-    out_->write(p.data.view());
+    if (p.deflated) {
+        out_->write(p.data.view());   // at most a piece
+    } else {
+        // A stored file may be large: its steps go out as it is written.
+        for (size_t at = 0; at < p.data.size;) {
+            const size_t n = std::min(StoreChunk, p.data.size - at);
+            out_->write({p.data.data() + at, n});
+            at += n;
+            advance(at);
+        }
+    }
     out_->addToDirectory(r);
     noteTime(p.status.st_mtime);
     written_.push_back({item.path, false, p.status, item.link});
@@ -484,22 +540,18 @@ AddJob::StreamResult AddJob::storeStream(int fd, uint64_t size, bool withSteps)
 
 AddJob::StreamResult AddJob::deflateStream(int fd, uint64_t size)
 {
-    // The writer reads chunk after chunk; the workers deflate them, each
-    // primed with the 32 KiB before it; the writer appends the results in
-    // order. A bounded number of chunks is in flight.
+    // The writer reads piece after piece; the workers deflate them; the
+    // writer appends the results in order. A bounded number of pieces is in
+    // flight, so a cancel waits at most for the few being deflated.
     StreamResult s;
     const size_t maxPending = 2 * pool_->size() + 2;
+    const size_t piece = pieceBytes(level_);
     std::deque<std::pair<std::future<Buffer>, uint64_t>> pending;   // result, input consumed after it
-    std::shared_ptr<Buffer> previous;
     uint64_t read = 0;
     bool ended = false;
-    // One zlib level up: each chunk boundary costs a few bytes, and zlib at
-    // the same level as zip is already a hair larger; the next level makes
-    // up for both, so the member still comes out no larger than zip's.
-    const int level = std::min(level_ + 1, 9);
     while (!ended || !pending.empty()) {
         while (!ended && pending.size() < maxPending) {
-            const size_t want = size_t(std::min<uint64_t>(tuning::streamChunk, size - read));
+            const size_t want = size_t(std::min<uint64_t>(piece, size - read));
             auto chunk = std::make_shared<Buffer>(want);
             size_t got = 0;
             int error = 0;
@@ -512,20 +564,16 @@ AddJob::StreamResult AddJob::deflateStream(int fd, uint64_t size)
             ended = read >= size || got < want;
             s.crc = crc32Update(s.crc, chunk->view());
             const bool last = ended;
-            pending.emplace_back(pool_->submit([chunk, previous, last, level, this] {
+            pending.emplace_back(pool_->submit([chunk, last, level = level_, this] {
                                      if (stop_.load(std::memory_order_relaxed))
                                          return Buffer{};
-                                     std::span<const uint8_t> dictionary;
-                                     if (previous) {
-                                         const size_t n = std::min(previous->size, DictionarySize);
-                                         dictionary = {previous->data() + previous->size - n, n};
-                                     }
-                                     return deflateChunk(level, dictionary, chunk->view(), last);
+                                     Buffer packed = deflatePiece(level, chunk->view(), last);
+                                     tuning::piecesDeflated.fetch_add(1, std::memory_order_relaxed);
+                                     return packed;
                                  }),
                                  read);
-            previous = chunk;
         }
-        const Buffer packed = pending.front().first.get();
+        const Buffer packed = await(pending.front().first);
         const uint64_t consumed = pending.front().second;
         pending.pop_front();
         out_->write(packed.view());
@@ -564,15 +612,17 @@ bool AddJob::writeStreamed(const SourceItem &item)
     // deflated member that would not come out smaller than the file is
     // stored instead, so its packed size never exceeds that size either.
     const bool zip64Sizes = size >= Zip64Marker32;
-    MemberRecord r = newRecord(item, status, level_ > 0 ? 8 : 0);
+    // Already-compressed data is stored straight away, as for whole files.
+    const bool deflating = level_ > 0 && !looksIncompressible(fd, size);
+    MemberRecord r = newRecord(item, status, deflating ? 8 : 0);
     r.unpackedSize = size;
     const uint64_t headerAt = out_->position();
     putHeader(r, zip64Sizes);
 
     StreamResult s;
     try {
-        s = level_ > 0 ? deflateStream(fd, size) : storeStream(fd, size, true);
-        if (level_ > 0 && s.packed >= s.unpacked) {
+        s = deflating ? deflateStream(fd, size) : storeStream(fd, size, true);
+        if (deflating && s.packed >= s.unpacked) {
             trace(item.name + ": deflating does not make it smaller; storing it");
             out_->rewind(headerAt);
             r = newRecord(item, status, 0);
@@ -706,7 +756,7 @@ int32_t AddJob::run(const std::string &archive)
         for (; submitted < order.size(); ++submitted) {
             const SourceItem &item = sources[order[submitted]];
             const uint64_t size = uint64_t(item.status.st_size);
-            if (item.directory || size > tuning::wholeFileLimit)
+            if (item.directory || size > wholeFileSize(level_))
                 continue;   // nothing to prepare: the writer handles these itself
             const uint64_t bytes = 2 * size + 4096;
             if (inFlight > 0 && (inFlight >= ReadAheadFiles || inFlightBytes + bytes > ReadAheadBytes))
@@ -734,7 +784,7 @@ int32_t AddJob::run(const std::string &archive)
             if (item.directory) {
                 done = writeDirectory(item);
             } else if (prepared[k].valid()) {
-                Prepared p = prepared[k].get();
+                Prepared p = await(prepared[k]);
                 --inFlight;
                 inFlightBytes -= cost[k];
                 done = writePrepared(item, p);

@@ -6,6 +6,8 @@
 #include "engine/zipeng/Reporter.h"
 #include "engine/zipformat/CallRecords.h"
 
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -29,12 +31,20 @@ struct JobOptions {
 };
 
 namespace tuning {
-// Files up to this size are read whole and deflated with libdeflate by the
-// workers; larger ones are streamed by the writer in chunks of `streamChunk`
-// bytes deflated with zlib, one level above the one asked for. Tests lower them to reach the streaming path
-// with small files.
+// Files up to this size are read whole by the workers and stored or deflated
+// whole; larger ones, and any to be deflated that are larger than one piece,
+// are read by the writer and deflated in pieces of `streamChunk` bytes (0:
+// the size for the level, see pieceSize()) on the workers. Tests lower them
+// to reach the piece path with small files.
 extern uint64_t wholeFileLimit;
 extern size_t streamChunk;
+// Kept members are copied in blocks of this many bytes.
+extern size_t copyBlock;
+// How long the library may go without a callback before it sends Working.
+extern std::chrono::nanoseconds workingInterval;
+// Pieces deflated so far, by any call: tests see from it how soon a cancel
+// stopped the workers.
+extern std::atomic<uint64_t> piecesDeflated;
 }  // namespace tuning
 
 // Reads the record; false (with a message sent) when it cannot be used.

@@ -3,6 +3,7 @@
 #include "EngineTestSupport.h"
 
 #include "engine/zipeng/ErrorCodes.h"
+#include "engine/zipeng/ZipJob.h"
 
 #include <gtest/gtest.h>
 
@@ -128,6 +129,41 @@ TEST_F(DeleteTest, CancelAtAMemberLeavesTheArchive)
     EXPECT_EQ(readFile("t.zip"), bytes_);
     EXPECT_EQ(listDir("."), (std::vector<std::string>{"a.txt", "b.c", "d1", "t.zip"}));
     EXPECT_EQ(r.calls.back().action, ZipActionBatchEnd);
+}
+
+TEST_F(DeleteTest, CancelWhileKeptMembersAreCopiedOrJustBeforeTheReplaceLeavesTheArchive)
+{
+    // Small copy blocks and no quiet interval: the library asks whether to go
+    // on after every block of the kept members and once before the rename.
+    const Override<size_t> block(zipeng::tuning::copyBlock, 512);
+    const Override<std::chrono::nanoseconds> quiet(zipeng::tuning::workingInterval, std::chrono::nanoseconds(0));
+    // What the new archive holds so far, each time the library asks.
+    std::vector<size_t> written;
+    const CallResult whole = remove({"a.txt"}, [&](const std::vector<Callback> &calls) {
+        if (calls.back().action == ZipActionWorking)
+            for (const std::string &name : listDir("."))
+                if (name.rfind(".zipeng-", 0) == 0)
+                    written.push_back(readFile(name).size());
+        return false;
+    });
+    ASSERT_EQ(whole.result, 1) << whole.dump();
+    const int asked = whole.count(ZipActionWorking);
+    ASSERT_GT(asked, 20);
+    ASSERT_EQ(written.size(), size_t(asked));
+    // The last question comes when the new archive is complete, just before it replaces the old.
+    EXPECT_EQ(whole.calls.rbegin()[1].action, ZipActionWorking);
+    EXPECT_EQ(written.back(), readFile("t.zip").size());
+    EXPECT_LT(written.rbegin()[1], written.back());
+    for (const int at : {1, asked / 2, asked}) {
+        SCOPED_TRACE("cancelled at Working " + std::to_string(at) + " of " + std::to_string(asked));
+        writeFile("t.zip", bytes_);
+        const CallResult r = remove({"a.txt"}, cancelAt(ZipActionWorking, at));
+        EXPECT_EQ(r.result, 0) << r.dump();
+        EXPECT_EQ(readFile("t.zip"), bytes_);
+        EXPECT_EQ(listDir("."), (std::vector<std::string>{"a.txt", "b.c", "d1", "t.zip"}));
+        EXPECT_EQ(r.count(ZipActionWorking), at);
+        EXPECT_EQ(r.calls.back().action, ZipActionBatchEnd);
+    }
 }
 
 TEST(Delete, FromAMissingArchive)

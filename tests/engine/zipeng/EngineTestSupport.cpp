@@ -189,6 +189,14 @@ int32_t recordCallback(CallbackRecord *record)
 
 }  // namespace
 
+CancelRule cancelAt(int32_t action, int n)
+{
+    return [action, n](const std::vector<Callback> &calls) {
+        return calls.back().action == action
+               && std::count_if(calls.begin(), calls.end(), [&](const Callback &c) { return c.action == action; }) == n;
+    };
+}
+
 CallResult callEngine(const std::string &archive, const std::vector<std::string> &args, const Flags &flags,
                       CancelRule cancel)
 {

@@ -129,4 +129,22 @@ std::string checkWithTools(const std::string &archive, bool stub = false, bool e
 
 uint32_t crcOf(const std::string &data);
 
+// Gives a setting of the library (zipeng::tuning) another value for one
+// test and puts the old one back afterwards.
+template <typename T>
+class Override {
+public:
+    Override(T &setting, T value) : setting_(setting), saved_(setting) { setting_ = value; }
+    ~Override() { setting_ = saved_; }
+    Override(const Override &) = delete;
+    Override &operator=(const Override &) = delete;
+
+private:
+    T &setting_;
+    T saved_;
+};
+
+// Cancels at the n-th callback of this action (1 for the first).
+CancelRule cancelAt(int32_t action, int n);
+
 }  // namespace enginetest

@@ -2,6 +2,8 @@
 
 #include "EngineTestSupport.h"
 
+#include "engine/zipeng/ZipJob.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -44,6 +46,25 @@ TEST_F(UpdateTest, UpdateReplacesNewerAndAddsNew)
     const ArchiveInfo info = readArchive("u.zip");
     EXPECT_EQ(info.names(), (std::vector<std::string>{"old.txt", "same.txt", "new.txt"}));
     EXPECT_EQ(info.find("old.txt")->crc, crcOf("old, changed\n"));
+}
+
+TEST_F(UpdateTest, CancelWhileKeptMembersAreCopiedLeavesTheArchive)
+{
+    // Byte-sized copy blocks and no quiet interval: same.txt, kept, is copied
+    // in many blocks, each followed by the question whether to go on.
+    const Override<size_t> block(zipeng::tuning::copyBlock, 1);
+    const Override<std::chrono::nanoseconds> quiet(zipeng::tuning::workingInterval, std::chrono::nanoseconds(0));
+    Flags flags;
+    flags.update = true;
+    for (const int at : {1, 20}) {
+        SCOPED_TRACE("cancelled at Working " + std::to_string(at));
+        const CallResult r = callEngine("u.zip", {"old.txt", "same.txt", "new.txt"}, flags,
+                                        cancelAt(ZipActionWorking, at));
+        EXPECT_EQ(r.result, 0) << r.dump();
+        EXPECT_EQ(readFile("u.zip"), before_);
+        EXPECT_EQ(listDir("."), (std::vector<std::string>{"new.txt", "old.txt", "same.txt", "u.zip"}));
+        EXPECT_EQ(r.calls.back().action, ZipActionBatchEnd);
+    }
 }
 
 TEST_F(UpdateTest, FreshenReplacesNewerOnly)

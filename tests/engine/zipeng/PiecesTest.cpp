@@ -1,0 +1,197 @@
+// Large members deflated in pieces: the pieces joined form one deflate
+// stream, the member reads back as it was, and a cancel stops the job without
+// waiting for the pieces not yet deflated.
+
+#include "EngineTestSupport.h"
+
+#include "engine/zipeng/Deflate.h"
+#include "engine/zipeng/ZipJob.h"
+
+#include <gtest/gtest.h>
+
+#include <zlib.h>
+
+#include <functional>
+
+using namespace enginetest;
+
+namespace {
+
+std::span<const uint8_t> bytesOf(const std::string &s)
+{
+    return {reinterpret_cast<const uint8_t *>(s.data()), s.size()};
+}
+
+// Inflates a raw deflate stream with zlib; nothing may follow its end.
+std::optional<std::string> inflateAll(const std::string &stream, size_t expected)
+{
+    z_stream z{};
+    if (inflateInit2(&z, -MAX_WBITS) != Z_OK)
+        return std::nullopt;
+    std::string out(expected + 1, '\0');
+    z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(stream.data()));
+    z.avail_in = uInt(stream.size());
+    z.next_out = reinterpret_cast<Bytef *>(out.data());
+    z.avail_out = uInt(out.size());
+    const int result = inflate(&z, Z_FINISH);
+    const bool whole = result == Z_STREAM_END && z.avail_in == 0;
+    out.resize(out.size() - z.avail_out);
+    inflateEnd(&z);
+    if (!whole)
+        return std::nullopt;
+    return out;
+}
+
+// The first text of growing length whose deflated form (as one stream) ends
+// with `used` bits of its last byte taken (0: all eight).
+std::string textEndingWith(unsigned used, int level)
+{
+    for (size_t n = 3000; n < 6000; ++n) {
+        const std::string text = textData(n, unsigned(n));
+        const zipeng::Buffer whole = zipeng::deflatePiece(level, bytesOf(text), true);
+        if (zipeng::findStreamTail(whole.view()).endBit % 8 == used)
+            return text;
+    }
+    ADD_FAILURE() << "no text ends with " << used << " bits used";
+    return {};
+}
+
+}  // namespace
+
+TEST(Pieces, JoinedPiecesInflateToTheInput)
+{
+    const std::string noise = randomData(70000, 4);
+    // libdeflate stores what does not shrink: the piece ends on a stored block.
+    {
+        const zipeng::Buffer stored = zipeng::deflatePiece(6, bytesOf(noise), true);
+        const zipeng::StreamTail tail = zipeng::findStreamTail(stored.view());
+        auto bit = [&](size_t i) { return (stored.data()[i / 8] >> (i % 8)) & 1; };
+        const unsigned type = bit(tail.lastBlockBit + 1) | bit(tail.lastBlockBit + 2) << 1;
+        ASSERT_EQ(type, 0u) << "libdeflate no longer stores noise; pick other data";
+    }
+    struct Case {
+        const char *what;
+        std::function<std::vector<std::string>()> pieces;
+    };
+    const Case cases[] = {
+        {"ends on a byte boundary", [] { return std::vector{textEndingWith(0, 6), textData(5000, 1)}; }},
+        {"1 bit of padding", [] { return std::vector{textEndingWith(7, 6), textData(5000, 1)}; }},
+        {"2 bits of padding", [] { return std::vector{textEndingWith(6, 6), textData(5000, 1)}; }},
+        {"3 bits of padding", [] { return std::vector{textEndingWith(5, 6), textData(5000, 1)}; }},
+        {"7 bits of padding", [] { return std::vector{textEndingWith(1, 9), textData(5000, 1)}; }},
+        {"stored piece first and last", [&] { return std::vector{noise, textData(9000, 2), noise}; }},
+        {"empty last piece", [] { return std::vector<std::string>{textData(9000, 3), ""}; }},
+        {"empty piece between", [] { return std::vector<std::string>{textData(9000, 3), "", textData(100, 4)}; }},
+        {"one byte pieces", [] { return std::vector<std::string>{"a", "b", "a"}; }},
+        {"many pieces", [] {
+             std::vector<std::string> v;
+             for (unsigned i = 0; i < 40; ++i)
+                 v.push_back(textData(1000 + 37 * i, i));
+             return v;
+         }},
+    };
+    for (const Case &c : cases) {
+        for (const int level : {1, 6, 9}) {
+            SCOPED_TRACE(std::string(c.what) + ", level " + std::to_string(level));
+            const std::vector<std::string> pieces = c.pieces();
+            std::string input, joined;
+            for (size_t i = 0; i < pieces.size(); ++i) {
+                const zipeng::Buffer packed = zipeng::deflatePiece(level, bytesOf(pieces[i]), i + 1 == pieces.size());
+                joined.append(reinterpret_cast<const char *>(packed.data()), packed.size);
+                input += pieces[i];
+            }
+            const std::optional<std::string> back = inflateAll(joined, input.size());
+            ASSERT_TRUE(back.has_value());
+            EXPECT_TRUE(*back == input);
+        }
+    }
+}
+
+namespace {
+
+class PiecesTest : public ::testing::Test {
+protected:
+    ScratchDir dir;
+    // Pieces of 16 KiB, so that small files are deflated in many of them.
+    Override<size_t> piece_{zipeng::tuning::streamChunk, 16u << 10};
+};
+
+}  // namespace
+
+TEST_F(PiecesTest, MembersInPiecesReadBackWithTheirStepsInOrder)
+{
+    writeFile("a.txt", textData(600000, 1));
+    writeFile("b.txt", textData(12000, 2));   // within one piece: deflated whole
+    writeFile("c.bin", textData(100000, 3) + randomData(200000, 3));
+    for (const int level : {1, 9}) {
+        SCOPED_TRACE("level " + std::to_string(level));
+        Flags flags;
+        flags.level = level;
+        const std::string archive = "p" + std::to_string(level) + ".zip";
+        const uint64_t piecesBefore = zipeng::tuning::piecesDeflated;
+        const CallResult r = callEngine(archive, {"a.txt", "b.txt", "c.bin"}, flags);
+        ASSERT_EQ(r.result, 3) << r.dump();
+        EXPECT_GE(zipeng::tuning::piecesDeflated - piecesBefore, 600000u / (16u << 10));
+        std::vector<std::pair<std::string, int>> files;   // name, steps
+        for (const Callback &c : r.calls) {
+            if (c.action == ZipActionFileBegin)
+                files.emplace_back(c.text, 0);
+            else if (c.action == ZipActionFileStep)
+                ++files.at(files.size() - 1).second;
+        }
+        EXPECT_EQ(files, (std::vector<std::pair<std::string, int>>{
+                             {"a.txt", 600000 / 32768}, {"b.txt", 0}, {"c.bin", 300000 / 32768}}));
+        EXPECT_EQ(checkWithTools(archive), "");
+        const ArchiveInfo info = readArchive(archive);
+        for (const char *name : {"a.txt", "b.txt", "c.bin"}) {
+            EXPECT_EQ(info.find(name)->method, 8) << name;
+            EXPECT_EQ(info.find(name)->crc, crcOf(readFile(name))) << name;
+            EXPECT_TRUE(runTool({"unzip", "-p", archive, name}).output == readFile(name)) << name;
+        }
+        EXPECT_LT(info.find("a.txt")->packedSize, 600000u / 3);
+    }
+}
+
+TEST_F(PiecesTest, CancelAtTheFirstStepLeavesTheArchiveAndTheRemainingPiecesUndone)
+{
+    writeFile("first.txt", "first\n");
+    ASSERT_EQ(callEngine("t.zip", {"first.txt"}).result, 1);
+    const std::string before = readFile("t.zip");
+    writeFile("large.txt", textData(2u << 20, 5));   // 128 pieces
+    const uint64_t piecesBefore = zipeng::tuning::piecesDeflated;
+    const CallResult r = callEngine("t.zip", {"large.txt"}, {}, cancelAt(ZipActionFileStep, 1));
+    EXPECT_EQ(r.result, 0) << r.dump();
+    EXPECT_EQ(readFile("t.zip"), before);
+    EXPECT_EQ(listDir("."), (std::vector<std::string>{"first.txt", "large.txt", "t.zip"}));
+    EXPECT_EQ(r.calls.back().action, ZipActionBatchEnd);
+    // Only the pieces already handed to the workers were deflated.
+    EXPECT_LT(zipeng::tuning::piecesDeflated - piecesBefore, 64u);
+}
+
+TEST_F(PiecesTest, LargeTextInPiecesIsNoLargerThanZipsAtTheSameLevel)
+{
+    // The pieces of each level's own size, on real text: the system's C
+    // headers, as in AddTest. Each piece starts without the text before it,
+    // which must cost less than libdeflate gains over zlib.
+    const Override<size_t> ownSize(zipeng::tuning::streamChunk, 0);
+    std::string text;
+    for (const char *dir : {"/usr/include", "/usr/include/linux", "/usr/include/x86_64-linux-gnu/bits"}) {
+        const ToolResult list = runTool({"sh", "-c", std::string("cat ") + dir + "/*.h"});
+        text += list.output;
+    }
+    ASSERT_GT(text.size(), 4u << 20);
+    text.resize(4u << 20);
+    writeFile("headers.txt", text);
+    for (const int level : {1, 6, 9}) {
+        Flags flags;
+        flags.level = level;
+        const std::string ours = "ours" + std::to_string(level) + ".zip";
+        const std::string theirs = "zip" + std::to_string(level) + ".zip";
+        const uint64_t piecesBefore = zipeng::tuning::piecesDeflated;
+        ASSERT_EQ(callEngine(ours, {"headers.txt"}, flags).result, 1);
+        EXPECT_GE(zipeng::tuning::piecesDeflated - piecesBefore, 2u) << "level " << level;
+        ASSERT_EQ(runTool({"zip", "-q", "-X", "-" + std::to_string(level), theirs, "headers.txt"}).status, 0);
+        EXPECT_LE(readArchive(ours).members.at(0).packedSize, readArchive(theirs).members.at(0).packedSize)
+            << "level " << level;
+    }
+}
