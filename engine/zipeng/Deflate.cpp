@@ -163,12 +163,15 @@ bool looksIncompressible(int fd, uint64_t size)
 
 size_t pieceSize(int zipLevel)
 {
-    // Measured on C headers on this 2-core class of machine with the other
-    // core busy: libdeflate's levels 1-3 deflate 2 MiB in about 25-45 ms,
-    // 4-7 1 MiB in 20-40 ms, 8 and 9 1 MiB in 70-150 ms. Smaller pieces at 8
-    // and 9 would be quicker to wait for, but each piece starts without the
-    // text before it, and at 512 KiB that made the member larger than zip's.
-    return libdeflateLevel(zipLevel) <= 3 ? 2u << 20 : 1u << 20;
+    // As large as a cancel can wait for (about a tenth of a second): files
+    // within one piece are deflated whole, which is cheapest. Measured on C
+    // headers on this 2-core class of machine with the other core busy:
+    // libdeflate's levels 1-3 deflate 4 MiB in about 50-90 ms, 4-7 2 MiB in
+    // 40-80 ms, 8 and 9 1 MiB in 70-150 ms. Smaller pieces at 8 and 9 would
+    // be quicker to wait for, but each piece starts without the text before
+    // it, and at 512 KiB that made the member larger than zip's.
+    const int level = libdeflateLevel(zipLevel);
+    return level <= 3 ? 4u << 20 : level <= 7 ? 2u << 20 : 1u << 20;
 }
 
 StreamTail findStreamTail(std::span<const uint8_t> stream)
