@@ -1,7 +1,6 @@
 #include "engine/zipeng/Deflate.h"
 
 #include <libdeflate.h>
-#include <zlib.h>
 
 #include <algorithm>
 #include <climits>
@@ -16,7 +15,6 @@ namespace zipeng {
 
 namespace {
 constexpr size_t HugePage = 2u << 20;
-constexpr uInt SinkSize = 64u << 10;
 constexpr size_t MapThreshold = 4u << 20;
 }  // namespace
 
@@ -172,42 +170,6 @@ size_t pieceSize(int zipLevel)
     // it, and at 512 KiB that made the member larger than zip's.
     const int level = libdeflateLevel(zipLevel);
     return level <= 3 ? 4u << 20 : level <= 7 ? 2u << 20 : 1u << 20;
-}
-
-StreamTail findStreamTail(std::span<const uint8_t> stream)
-{
-    // inflate() with Z_BLOCK stops at each block boundary and then reports in
-    // data_type the unused bits of the last byte it took (+64 once the final
-    // block has been read, +128 at a boundary). The output is not wanted.
-    if (stream.size() > UINT_MAX / 2)
-        throw std::runtime_error("deflate piece too large");
-    z_stream z{};
-    if (inflateInit2(&z, -MAX_WBITS) != Z_OK)
-        throw std::bad_alloc();
-    struct Ender {
-        z_stream &z;
-        ~Ender() { inflateEnd(&z); }
-    } ender{z};
-    thread_local std::unique_ptr<uint8_t[]> sink(new uint8_t[SinkSize]);
-    z.next_in = const_cast<Bytef *>(stream.data());
-    z.avail_in = uInt(stream.size());
-    size_t blockStart = 0;
-    for (;;) {
-        z.next_out = sink.get();
-        z.avail_out = SinkSize;
-        const int result = inflate(&z, Z_BLOCK);
-        if (result != Z_OK)
-            throw std::runtime_error("deflate piece does not end");
-        if (!(z.data_type & 128))
-            continue;   // the sink was full
-        const size_t at = size_t(z.total_in) * 8 - size_t(z.data_type & 63);
-        if (z.data_type & 64) {
-            if ((at + 7) / 8 != stream.size())
-                throw std::runtime_error("deflate piece has bytes after its end");
-            return {blockStart, at};
-        }
-        blockStart = at;
-    }
 }
 
 Buffer deflatePiece(int zipLevel, std::span<const uint8_t> input, bool last)

@@ -85,7 +85,8 @@ Buffer deflatePiece(int zipLevel, std::span<const uint8_t> input, bool last);
 
 // Bit positions in a complete raw deflate stream: where its last block's
 // header begins and where the stream ends. Throws std::runtime_error when the
-// stream is damaged or has bytes after its end.
+// stream is damaged or has bytes after its end. Only the codes are decoded, so
+// a distance reaching back before the start of the stream goes unnoticed.
 struct StreamTail {
     size_t lastBlockBit = 0;
     size_t endBit = 0;
