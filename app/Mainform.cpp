@@ -252,7 +252,6 @@ void TMainform::FormCreate()
     StringGrid1->setOptions(TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine,
                                          goRangeSelect, goRowSelect, goColSizing, goThumbTracking});
 
-    StringGrid1->setFixedCols(0);
     StringGrid1->setFixedRows(1);
     StringGrid1->setRowCount(2);
     StringGrid1->setColCount(4);
@@ -325,34 +324,23 @@ void TMainform::ZipEngine1DirUpdate(TZipEngine &)
 
 void TMainform::FillGrid()
 {
-    // Fixed rows go to 0 before the row count drops to 1, and back to 1 only once a
-    // member row exists, because the grid refuses as many fixed rows as rows.
-    StringGrid1->setFixedRows(0);
-    StringGrid1->setRowCount(1);
     const auto settings = platform::RegionalSettings::current();
     const int count = ZipEngine1.EntryCount();
-    // All rows at once: growing the grid row by row costs more than filling it.
-    if (count > 0) {
-        StringGrid1->setRowCount(count + 1);
-        StringGrid1->setFixedRows(1);
-    }
-    // Without members the title row has to be the grid's one data row: not
-    // selecting whole rows keeps it from being drawn as the selected one.
-    const TGridOptions options = StringGrid1->Options();
-    StringGrid1->setOptions(count > 0 ? options | goRowSelect : options & ~TGridOptions(goRowSelect));
-    if (count == 0)
-        StringGrid1->setSelection(TGridRect{0, 0, 0, 0});  // the title cell alone, never drawn selected
+    std::vector<GridRow> rows(std::size_t(std::max(count, 0)));
     for (int i = 0; i < count; ++i) {
-        const int row = i + 1;
         const ArchiveEntry &entry = ZipEngine1.Entries(i);
         const QStringList texts = listingTextsBeforeDate(entry);
-        for (int c = 0; c < texts.size(); ++c)
-            StringGrid1->setCells(c, row, texts[c]);
+        GridRow &row = rows[std::size_t(i)];
+        row.reserve(std::size_t(texts.size()) + 1);
+        for (const QString &text : texts)
+            row.push_back(GridCell{text, nullptr});
         // The row remembers its member, so that a name chosen in the grid finds
         // the stored bytes again after sorting.
-        StringGrid1->setObjects(0, row, reinterpret_cast<void *>(intptr_t(i) + 1));
-        StringGrid1->setCells(3, row, listingDateTimeText(entry.DosDateTime(), settings));
+        row[0].Object = reinterpret_cast<void *>(intptr_t(i) + 1);
+        row.push_back(GridCell{listingDateTimeText(entry.DosDateTime(), settings), nullptr});
     }
+    // One step: the view is reset once, however many members there are.
+    StringGrid1->AssignDataRows(std::move(rows));
 }
 
 void TMainform::setStatusPanel(int panel, const QString &text)
@@ -429,7 +417,8 @@ std::vector<std::string> TMainform::selectedNames() const
             names.push_back(std::move(name));
     };
     const TGridRect selection = StringGrid1->Selection();
-    for (int row = selection.Top; row <= selection.Bottom; ++row) {
+    // The title row is no member.
+    for (int row = std::max(selection.Top, StringGrid1->FixedRows()); row <= selection.Bottom; ++row) {
         const QString text = StringGrid1->Cells(0, row);
         const auto tag = reinterpret_cast<intptr_t>(StringGrid1->Objects(0, row));
         const int index = int(tag) - 1;
@@ -465,8 +454,6 @@ bool TMainform::isFolderName(const std::string &name)
 void TMainform::resetGrid()
 {
     StringGrid1->Clear();
-    // The row count goes up before the title row is made fixed: a grid keeps
-    // at least one row that is not fixed.
     StringGrid1->setRowCount(2);
     StringGrid1->setFixedRows(1);
     StringGrid1->setColCount(4);

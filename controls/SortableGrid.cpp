@@ -3,18 +3,21 @@
 #include "controls/DelimitedText.h"
 #include "controls/GridSort.h"
 
+#include <QApplication>
 #include <QCollator>
 #include <QFile>
-#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSaveFile>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
-#include <cfenv>
 #include <climits>
-#include <cmath>
+#include <cstdlib>
 #include <exception>
 
 namespace {
@@ -33,44 +36,377 @@ std::runtime_error fileError(const char *what, const QString &fileName)
     return std::runtime_error((QString::fromLatin1(what) + fileName).toStdString());
 }
 
+Qt::Alignment alignmentOf(TAlignment horz, TVertAlignment vert)
+{
+    const Qt::Alignment h = horz == taRightJustify ? Qt::AlignRight : horz == taCenter ? Qt::AlignHCenter : Qt::AlignLeft;
+    const Qt::Alignment v = vert == taBottomJustify ? Qt::AlignBottom : vert == taMiddle ? Qt::AlignVCenter : Qt::AlignTop;
+    return h | v;
+}
+
 }  // namespace
 
-TSortableGrid::TSortableGrid(QWidget *parent) : TStringGrid(parent)
+// Draws a data cell as the desktop's style draws an item, after the grid's
+// format hook has had its say, and hands edits back to the grid.
+class GridCellDelegate : public QStyledItemDelegate {
+public:
+    explicit GridCellDelegate(TSortableGrid *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const bool selected = opt.state & QStyle::State_Selected;
+        TGridDrawState state;
+        if (selected)
+            state |= gdSelected;
+        if (opt.state & QStyle::State_HasFocus)
+            state |= gdFocused;
+
+        QBrush brush = opt.palette.brush(selected ? QPalette::Highlight : QPalette::Base);
+        QFont font = opt.font;
+        QColor color = opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
+        TFormatOptions format = m_grid->DefaultFormat(brush, font, color);
+        if (m_grid->OnGetCellFormat)
+            m_grid->OnGetCellFormat(m_grid, index.column(), index.row() + m_grid->FixedRows(), state, format);
+
+        opt.font = font;
+        opt.fontMetrics = QFontMetrics(font);
+        opt.palette.setColor(QPalette::Text, color);
+        opt.palette.setColor(QPalette::HighlightedText, color);
+        if (selected)
+            opt.palette.setBrush(QPalette::Highlight, brush);
+        else
+            opt.backgroundBrush = brush;
+        opt.displayAlignment = alignmentOf(format.AlignmentHorz, format.AlignmentVert);
+        if (format.SuppressText)
+            opt.text.clear();
+        const QWidget *widget = opt.widget;
+        QStyle *style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+
+        // Data cells only: the title row is the header's.
+        if (format.Bevel == cbNone)
+            return;
+        const QRect r = opt.rect;
+        const bool vert = m_grid->Options() & goFixedVertLine;
+        const bool horz = m_grid->Options() & goFixedHorzLine;
+        if (vert)
+            painter->fillRect(QRect(r.right(), r.top(), 1, r.height()), format.DarkEdgeColor);
+        if (horz)
+            painter->fillRect(QRect(r.left(), r.bottom(), r.width(), 1), format.DarkEdgeColor);
+        if (vert)
+            painter->fillRect(QRect(r.left(), r.top(), 1, r.height()), format.LightEdgeColor);
+        if (horz)
+            painter->fillRect(QRect(r.left(), r.top(), r.width(), 1), format.LightEdgeColor);
+    }
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        m_grid->m_editor = editor;
+        return editor;
+    }
+
+    void setModelData(QWidget *editor, QAbstractItemModel *, const QModelIndex &index) const override
+    {
+        if (auto *line = qobject_cast<QLineEdit *>(editor))
+            m_grid->SetEditText(index.column(), index.row() + m_grid->FixedRows(), line->text());
+    }
+
+private:
+    TSortableGrid *m_grid;
+};
+
+TSortableGrid::TSortableGrid(QWidget *parent) : QTableView(parent), m_model(new GridModel(this))
 {
+    setModel(m_model);
+    setItemDelegate(new GridCellDelegate(this));
+    setWordWrap(false);
+    setTabKeyNavigation(false);
+    setCornerButtonEnabled(false);
+
+    QHeaderView *rows = verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setMinimumSectionSize(1);
+    rows->setDefaultSectionSize(24);
+
+    QHeaderView *titles = horizontalHeader();
+    titles->setSectionsClickable(false);  // a title click sorts; it does not select a column
+    titles->setHighlightSections(false);
+    titles->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    titles->setMinimumSectionSize(1);
+    titles->setDefaultSectionSize(64);
+    titles->viewport()->installEventFilter(this);
+    connect(titles, &QHeaderView::sectionResized, this, [this] {
+        if (m_gridState == gsNormal && QGuiApplication::mouseButtons() != Qt::NoButton)
+            m_gridState = gsColSizing;
+        if (OnColumnWidthsChanged)
+            OnColumnWidthsChanged(this);
+    });
+    connect(qApp, &QApplication::focusChanged, this, &TSortableGrid::focusMoved);
+
+    m_model->setGridColCount(5);
+    m_model->setGridRowCount(5);
+    m_model->setFixedRows(1);
+    setOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect);
     RememberCurrentCell();
-    UpdateScrollPages();
 }
 
 TSortableGrid::~TSortableGrid()
 {
+    // The focus signal must not reach a grid that is half destroyed.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     m_sortRecord.Reset();
 }
 
 // ---------------------------------------------------------------------------
-// Properties
+// Counts, sizes, cells
+
+QModelIndex TSortableGrid::modelIndex(int col, int row) const
+{
+    return m_model->index(row - FixedRows(), col);
+}
+
+void TSortableGrid::countsChanged(int oldColCount, int oldRowCount)
+{
+    // The string grid always had a current cell; commands read it as the choice.
+    if (!currentIndex().isValid() && m_model->rowCount() > 0)
+        GoToCell(0, FixedRows());
+    if (oldColCount != ColCount() || oldRowCount != RowCount())
+        SizeChanged(oldColCount, oldRowCount);
+}
+
+void TSortableGrid::SizeChanged(int oldColCount, int oldRowCount)
+{
+    if (OnSizeChanged)
+        OnSizeChanged(this, oldColCount, oldRowCount);
+}
+
+void TSortableGrid::setRowCount(int value)
+{
+    const int cols = ColCount(), rows = RowCount();
+    m_model->setGridRowCount(value);
+    countsChanged(cols, rows);
+}
+
+void TSortableGrid::setColCount(int value)
+{
+    const int cols = ColCount(), rows = RowCount();
+    m_model->setGridColCount(value);
+    countsChanged(cols, rows);
+}
+
+void TSortableGrid::setFixedRows(int value)
+{
+    m_model->setFixedRows(value);
+    horizontalHeader()->setVisible(value > 0);
+    countsChanged(ColCount(), RowCount());
+}
+
+int TSortableGrid::DefaultColWidth() const
+{
+    return horizontalHeader()->defaultSectionSize();
+}
+
+void TSortableGrid::setDefaultColWidth(int value)
+{
+    horizontalHeader()->setDefaultSectionSize(value);
+    for (int c = 0; c < ColCount(); ++c)
+        setColumnWidth(c, value);
+}
+
+int TSortableGrid::DefaultRowHeight() const
+{
+    return verticalHeader()->defaultSectionSize();
+}
+
+void TSortableGrid::setDefaultRowHeight(int value)
+{
+    verticalHeader()->setDefaultSectionSize(value);
+}
+
+void TSortableGrid::setColWidths(int col, int width)
+{
+    if (col < 0 || col >= ColCount())
+        throw EInvalidGridOperation("Grid index out of range");
+    setColumnWidth(col, width);
+}
+
+int TSortableGrid::RowHeights(int row) const
+{
+    return row < FixedRows() ? horizontalHeader()->sizeHint().height() : DefaultRowHeight();
+}
+
+void TSortableGrid::setRows(int row, const QStringList &texts)
+{
+    for (int c = 0; c < ColCount(); ++c)
+        setCells(c, row, c < texts.size() ? texts[c] : QString());
+}
+
+void TSortableGrid::AssignDataRows(std::vector<GridRow> rows)
+{
+    const int cols = ColCount(), before = RowCount();
+    m_model->replaceDataRows(std::move(rows));
+    countsChanged(cols, before);
+}
+
+// ---------------------------------------------------------------------------
+// Current cell and selection
+
+int TSortableGrid::Col() const
+{
+    return currentIndex().isValid() ? currentIndex().column() : 0;
+}
+
+int TSortableGrid::Row() const
+{
+    return currentIndex().isValid() ? currentIndex().row() + FixedRows() : FixedRows();
+}
+
+void TSortableGrid::setCol(int col)
+{
+    if (col < 0 || col >= ColCount())
+        throw EInvalidGridOperation("Grid index out of range");
+    GoToCell(col, Row());
+}
+
+void TSortableGrid::setRow(int row)
+{
+    if (row < 0 || row >= RowCount())
+        throw EInvalidGridOperation("Grid index out of range");
+    GoToCell(Col(), row);
+}
+
+void TSortableGrid::GoToCell(int Col, int Row)
+{
+    const QModelIndex index = modelIndex(std::max(Col, 0), std::max(Row, FixedRows()));
+    if (!index.isValid())
+        return;
+    QItemSelectionModel::SelectionFlags flags = QItemSelectionModel::ClearAndSelect;
+    if (m_options & goRowSelect)
+        flags |= QItemSelectionModel::Rows;
+    selectionModel()->setCurrentIndex(index, flags);
+    scrollTo(index);
+}
+
+TGridRect TSortableGrid::Selection() const
+{
+    const int fixed = FixedRows();
+    const QItemSelection selection = selectionModel()->selection();
+    if (!selection.isEmpty()) {
+        TGridRect rect{INT_MAX, INT_MAX, -1, -1};
+        for (const QItemSelectionRange &range : selection) {
+            rect.Left = std::min(rect.Left, range.left());
+            rect.Top = std::min(rect.Top, range.top() + fixed);
+            rect.Right = std::max(rect.Right, range.right());
+            rect.Bottom = std::max(rect.Bottom, range.bottom() + fixed);
+        }
+        return rect;
+    }
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return TGridRect{0, fixed, ColCount() - 1, fixed - 1};
+    const int row = current.row() + fixed;
+    if (m_options & goRowSelect)
+        return TGridRect{0, row, ColCount() - 1, row};
+    return TGridRect{current.column(), row, current.column(), row};
+}
+
+void TSortableGrid::setSelection(const TGridRect &rect)
+{
+    const int fixed = FixedRows();
+    if (m_model->rowCount() == 0)
+        return;
+    auto clampRow = [&](int r) { return std::clamp(r, fixed, RowCount() - 1); };
+    auto clampCol = [&](int c) { return std::clamp(c, 0, ColCount() - 1); };
+    const QModelIndex topLeft = modelIndex(clampCol(rect.Left), clampRow(rect.Top));
+    const QModelIndex bottomRight = modelIndex(clampCol(rect.Right), clampRow(rect.Bottom));
+    selectionModel()->setCurrentIndex(topLeft, QItemSelectionModel::NoUpdate);
+    QItemSelectionModel::SelectionFlags flags = QItemSelectionModel::ClearAndSelect;
+    if (m_options & goRowSelect)
+        flags |= QItemSelectionModel::Rows;
+    selectionModel()->select(QItemSelection(topLeft, bottomRight), flags);
+}
+
+int TSortableGrid::TopRow() const
+{
+    return std::max(rowAt(0), 0) + FixedRows();
+}
+
+int TSortableGrid::VisibleRowCount() const
+{
+    const int height = std::max(DefaultRowHeight(), 1);
+    return std::min(viewport()->height() / height, m_model->rowCount());
+}
+
+QRect TSortableGrid::CellRect(int col, int row) const
+{
+    if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount())
+        return QRect();
+    if (row < FixedRows()) {
+        const QHeaderView *titles = horizontalHeader();
+        return QRect(titles->sectionViewportPosition(col), 0, titles->sectionSize(col), titles->height());
+    }
+    const QRect rect = visualRect(modelIndex(col, row));
+    return rect.intersects(viewport()->rect()) ? rect : QRect();
+}
+
+// ---------------------------------------------------------------------------
+// Options and properties
+
+void TSortableGrid::setOptions(TGridOptions options)
+{
+    m_options = options;
+    setShowGrid(options & (goVertLine | goHorzLine));
+    setSelectionBehavior(options & goRowSelect ? SelectRows : SelectItems);
+    setSelectionMode(options & goRangeSelect ? ContiguousSelection : SingleSelection);
+    horizontalHeader()->setSectionResizeMode(options & goColSizing ? QHeaderView::Interactive : QHeaderView::Fixed);
+    setEditTriggers(options & goEditing ? DoubleClicked | EditKeyPressed | AnyKeyPressed : NoEditTriggers);
+    verticalScrollBar()->setTracking(options & goThumbTracking);
+    horizontalScrollBar()->setTracking(options & goThumbTracking);
+    if (currentIndex().isValid() && selectionModel()->selection().size() <= 1)
+        GoToCell(Col(), Row());  // the selection takes the new shape
+    viewport()->update();
+}
 
 void TSortableGrid::setAlignmentHorz(TAlignment value)
 {
     m_alignmentHorz = value;
-    InvalidateGrid();
+    viewport()->update();
 }
 
 void TSortableGrid::setAlignmentVert(TVertAlignment value)
 {
     m_alignmentVert = value;
-    InvalidateGrid();
+    viewport()->update();
 }
 
 void TSortableGrid::setBevelStyle(TCellBevelStyle value)
 {
     m_bevelStyle = value;
-    InvalidateGrid();
+    viewport()->update();
 }
 
-void TSortableGrid::setProportionalScrollBars(bool on)
+TFormatOptions TSortableGrid::DefaultFormat(QBrush &brush, QFont &font, QColor &fontColor) const
 {
-    m_proportionalScrollBars = on;
-    UpdateScrollPages();
+    TFormatOptions options{brush, font, fontColor, m_alignmentHorz, m_alignmentVert, m_bevelStyle, QColor(), QColor(),
+                           false};
+    const QPalette &pal = palette();
+    switch (m_bevelStyle) {
+    case cbRaised:
+        options.LightEdgeColor = pal.color(QPalette::Light);
+        options.DarkEdgeColor = pal.color(QPalette::Dark);
+        break;
+    case cbLowered:
+        options.LightEdgeColor = pal.color(QPalette::Dark);
+        options.DarkEdgeColor = pal.color(QPalette::Light);
+        break;
+    case cbNone:
+        options.LightEdgeColor = options.DarkEdgeColor = pal.color(QPalette::Base);
+        break;
+    }
+    return options;
 }
 
 // ---------------------------------------------------------------------------
@@ -115,17 +451,14 @@ void TSortableGrid::ExecuteSort(int Col, const TSortOptions &Options)
     sourceRows.reserve(entries.size());
     for (const TSortedListEntry &e : entries)
         sourceRows.push_back(e.SourceRow);
-    PermuteRows(sourceRows);
+    // Only the current cell rides along: a large selection would be carried cell by cell.
+    selectionModel()->clearSelection();
+    m_model->permuteDataRows(sourceRows);
     m_sortRecord.Entries() = std::move(entries);
     m_sortFixedRows = fixedRows;
 
-    const int current = Row();
-    for (int i = 0; i < m_sortRecord.Count(); ++i) {
-        if (m_sortRecord[i].SourceRow == current) {
-            GoToCell(TStringGrid::Col(), fixedRows + i);
-            break;
-        }
-    }
+    // The current record has moved with its row; it becomes the selection and is shown.
+    GoToCell(this->Col(), Row());
 }
 
 bool TSortableGrid::CanUndoSort()
@@ -148,60 +481,12 @@ void TSortableGrid::UndoSort()
     std::vector<int> sourceRows(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
         sourceRows[std::size_t(m_sortRecord[i].SourceRow - fixedRows)] = fixedRows + i;
-    PermuteRows(sourceRows);
-
-    const int index = Row() - fixedRows;
-    const int target = index >= 0 && index < n ? m_sortRecord[index].SourceRow : Row();
     // Reset before moving the current cell, so that a throwing event handler
     // cannot leave a record that a second undo would apply again.
     m_sortRecord.Reset();
-    GoToCell(Col(), target);
-}
-
-// ---------------------------------------------------------------------------
-// Current cell and scroll thumbs
-
-void TSortableGrid::GoToCell(int Col, int Row)
-{
-    Col = std::max(Col, FixedCols());
-    Row = std::max(Row, FixedRows());
-    if (!SelectCell(Col, Row))
-        return;
-    setCol(Col);
-    setRow(Row);
-    FocusCell(Col, Row, true);
-}
-
-int TSortableGrid::ProportionalPageStep(int shown, int count, int range)
-{
-    if (range <= 0 || count <= 0)
-        return 1;
-    const double share = double(shown) / double(count);
-    if (share >= 1.0)
-        return INT_MAX / 2;
-    const int saved = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const double page = std::nearbyint(share * double(range) / (1.0 - share));
-    std::fesetround(saved);
-    return int(std::clamp(page, 1.0, double(INT_MAX / 2)));
-}
-
-void TSortableGrid::UpdateScrollPages()
-{
-    if (ScrollBars() == ssVertical || ScrollBars() == ssBoth) {
-        QScrollBar *bar = verticalScrollBar();
-        bar->setPageStep(m_proportionalScrollBars
-                             ? ProportionalPageStep(VisibleRowCount() + FixedRows(), RowCount(),
-                                                    bar->maximum() - bar->minimum())
-                             : 0);
-    }
-    if (ScrollBars() == ssHorizontal || ScrollBars() == ssBoth) {
-        QScrollBar *bar = horizontalScrollBar();
-        bar->setPageStep(m_proportionalScrollBars
-                             ? ProportionalPageStep(VisibleColCount() + FixedCols(), ColCount(),
-                                                    bar->maximum() - bar->minimum())
-                             : 0);
-    }
+    selectionModel()->clearSelection();
+    m_model->permuteDataRows(sourceRows);
+    GoToCell(Col(), Row());
 }
 
 // ---------------------------------------------------------------------------
@@ -209,24 +494,8 @@ void TSortableGrid::UpdateScrollPages()
 
 void TSortableGrid::Clear()
 {
-    ClearAllCells();
+    m_model->clearCells();
     m_modified = false;
-}
-
-void TSortableGrid::withoutAlwaysShowEditor(const std::function<void()> &action)
-{
-    if (!(Options() & goAlwaysShowEditor)) {
-        action();
-        return;
-    }
-    setOptions(Options() & ~TGridOptions(goAlwaysShowEditor));
-    try {
-        action();
-    } catch (...) {
-        setOptions(Options() | goAlwaysShowEditor);
-        throw;
-    }
-    setOptions(Options() | goAlwaysShowEditor);
 }
 
 void TSortableGrid::InsertRow(int Index)
@@ -235,8 +504,9 @@ void TSortableGrid::InsertRow(int Index)
         throw EInvalidGridOperation("Grid index out of range");
     setRowCount(RowCount() + 1);
     MoveRow(RowCount() - 1, Index);
-    ClearRow(Index);
-    setRow(Index);
+    m_model->clearRow(Index);
+    if (Index >= FixedRows())
+        setRow(Index);
     if (OnRowInsert)
         OnRowInsert(this, Index);
 }
@@ -247,7 +517,7 @@ void TSortableGrid::InsertColumn(int Index)
         throw EInvalidGridOperation("Grid index out of range");
     setColCount(ColCount() + 1);
     MoveColumn(ColCount() - 1, Index);
-    ClearColumn(Index);
+    m_model->clearColumn(Index);
     setCol(Index);
     if (OnColumnInsert)
         OnColumnInsert(this, Index);
@@ -255,28 +525,34 @@ void TSortableGrid::InsertColumn(int Index)
 
 void TSortableGrid::DeleteRow(int Index)
 {
-    ClearRow(Index);
-    withoutAlwaysShowEditor([&] { TStringGrid::DeleteRow(Index); });
+    const int cols = ColCount(), rows = RowCount(), current = Row();
+    m_model->removeRow(Index);
+    // The current cell keeps its place, as in a string grid, rather than
+    // jumping to the row the view would choose.
+    if (current >= FixedRows() && RowCount() > FixedRows())
+        GoToCell(Col(), std::min(current, RowCount() - 1));
+    countsChanged(cols, rows);
     if (OnRowDelete)
         OnRowDelete(this, Index);
 }
 
 void TSortableGrid::DeleteColumn(int Index)
 {
-    ClearColumn(Index);
-    withoutAlwaysShowEditor([&] { TStringGrid::DeleteColumn(Index); });
+    const int cols = ColCount(), rows = RowCount();
+    m_model->removeColumn(Index);
+    countsChanged(cols, rows);
     if (OnColumnDelete)
         OnColumnDelete(this, Index);
 }
 
 void TSortableGrid::MoveRow(int FromIndex, int ToIndex)
 {
-    withoutAlwaysShowEditor([&] { TStringGrid::MoveRow(FromIndex, ToIndex); });
+    m_model->moveRow(FromIndex, ToIndex);
 }
 
 void TSortableGrid::MoveColumn(int FromIndex, int ToIndex)
 {
-    withoutAlwaysShowEditor([&] { TStringGrid::MoveColumn(FromIndex, ToIndex); });
+    m_model->moveColumn(FromIndex, ToIndex);
 }
 
 void TSortableGrid::SwapRows(int IndexA, int IndexB)
@@ -304,55 +580,39 @@ void TSortableGrid::SwapColumns(int IndexA, int IndexB)
 // ---------------------------------------------------------------------------
 // Fitting and searching
 
-TFormatOptions TSortableGrid::defaultFormat(TGridCanvas &canvas) const
-{
-    TFormatOptions options{canvas.Brush, canvas.Font, canvas.FontColor, m_alignmentHorz, m_alignmentVert,
-                           m_bevelStyle, QColor(), QColor(), false};
-    const QPalette &pal = palette();
-    switch (m_bevelStyle) {
-    case cbRaised:
-        options.LightEdgeColor = pal.color(QPalette::Light);
-        options.DarkEdgeColor = pal.color(QPalette::Dark);
-        break;
-    case cbLowered:
-        options.LightEdgeColor = pal.color(QPalette::Dark);
-        options.DarkEdgeColor = pal.color(QPalette::Light);
-        break;
-    case cbNone:
-        options.LightEdgeColor = options.DarkEdgeColor = pal.color(QPalette::Base);
-        break;
-    }
-    return options;
-}
-
 void TSortableGrid::FitColumn(int Col)
 {
     if (Col < 0 || Col >= ColCount())
         throw EInvalidGridOperation("Grid index out of range");
-    TGridCanvas canvas;
+    QFont font = this->font();
     int widest = 0;
     for (int r = 0; r < RowCount(); ++r) {
-        // Each cell is measured as it is drawn: from the defaults its draw
-        // state gives, changed by the format handler.
-        PrepareCanvas(canvas, DrawStateOf(Col, r));
-        TFormatOptions options = defaultFormat(canvas);
-        if (OnGetCellFormat)
-            OnGetCellFormat(this, Col, r, DrawStateOf(Col, r), options);
-        widest = std::max(widest, canvas.TextWidth(Cells(Col, r)));
+        // Each cell is measured as it is drawn: from the defaults, changed by the format handler.
+        QBrush brush = palette().brush(QPalette::Base);
+        font = this->font();
+        QColor color = palette().color(QPalette::Text);
+        TFormatOptions options = DefaultFormat(brush, font, color);
+        if (OnGetCellFormat) {
+            TGridDrawState state;
+            if (r < FixedRows())
+                state |= gdFixed;
+            else if (const QModelIndex index = modelIndex(Col, r); selectionModel()->isSelected(index))
+                state |= gdSelected;
+            if (hasFocus() && r == Row() && Col == this->Col())
+                state |= gdFocused;
+            OnGetCellFormat(this, Col, r, state, options);
+        }
+        widest = std::max(widest, QFontMetrics(font).horizontalAdvance(Cells(Col, r)));
     }
-    setColWidths(Col, widest + canvas.TextWidth(QStringLiteral("x")));
+    // The style draws an item's text inside a margin on each side.
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    setColWidths(Col, widest + QFontMetrics(font).horizontalAdvance(QStringLiteral("x")) + margins);
 }
 
-void TSortableGrid::FitColumns(bool IncludeFixed, int ExtraWidth)
+void TSortableGrid::FitColumns(bool, int ExtraWidth)
 {
-    if (IncludeFixed) {
-        for (int c = 0; c < FixedCols(); ++c) {
-            FitColumn(c);
-            if (ExtraWidth != 0)
-                setColWidths(c, ColWidths(c) + ExtraWidth);
-        }
-    }
-    for (int c = FixedCols(); c < ColCount(); ++c) {
+    // There are no fixed columns: every column is fitted.
+    for (int c = 0; c < ColCount(); ++c) {
         FitColumn(c);
         if (ExtraWidth != 0)
             setColWidths(c, ColWidths(c) + ExtraWidth);
@@ -389,18 +649,24 @@ void TSortableGrid::LoadFromFile(const QString &FileName, QChar Delimiter)
     const std::vector<QStringList> lines = gridlogic::ParseDelimited(data, Delimiter);
 
     Clear();
-    setRowCount(int(lines.size()));
-    int cols = FixedCols() + 1;
+    int cols = 1;
     for (const QStringList &fields : lines)
         cols = std::max(cols, int(fields.size()));
-    setColCount(FixedCols() + 1);
+    setColCount(1);
     setColCount(cols);
-    for (int r = 0; r < int(lines.size()); ++r) {
-        const QStringList &fields = lines[std::size_t(r)];
-        for (int c = 0; c < fields.size(); ++c)
-            if (!fields[c].isEmpty())
-                setCells(c, r, fields[c]);
+    setRowCount(int(lines.size()));
+    const int fixed = std::min(FixedRows(), int(lines.size()));
+    for (int r = 0; r < fixed; ++r)
+        setRows(r, lines[std::size_t(r)]);
+    std::vector<GridRow> rows;
+    rows.reserve(lines.size());
+    for (std::size_t r = std::size_t(fixed); r < lines.size(); ++r) {
+        GridRow row;
+        for (const QString &field : lines[r])
+            row.push_back(GridCell{field, nullptr});
+        rows.push_back(std::move(row));
     }
+    AssignDataRows(std::move(rows));
 }
 
 void TSortableGrid::SaveToFile(const QString &FileName, QChar Delimiter)
@@ -454,18 +720,29 @@ void TSortableGrid::SetEditText(int col, int row, const QString &value)
 {
     if (value != Cells(col, row))
         m_modified = true;
-    TStringGrid::SetEditText(col, row, value);
+    setCells(col, row, value);
 }
 
-bool TSortableGrid::SelectCell(int col, int row)
+void TSortableGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
 {
-    return TStringGrid::SelectCell(col, row);
+    QTableView::closeEditor(editor, hint);
+    m_editor = nullptr;
+    // Enter ends an edit: the new text is checked at once.
+    if (hint == QAbstractItemDelegate::SubmitModelCache)
+        ValidateCell();
+}
+
+void TSortableGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableView::currentChanged(current, previous);
+    Click();
 }
 
 void TSortableGrid::Click()
 {
     try {
-        TStringGrid::Click();
+        if (OnClick)
+            OnClick(this);
     } catch (...) {
         if (m_entered)
             ValidateCell();
@@ -475,10 +752,22 @@ void TSortableGrid::Click()
         ValidateCell();
 }
 
+void TSortableGrid::focusMoved(QWidget *old, QWidget *now)
+{
+    // The in-place editor is part of the grid: moving between them is no entry or exit.
+    const bool wasIn = old && (old == this || isAncestorOf(old));
+    const bool isIn = now && (now == this || isAncestorOf(now));
+    if (!wasIn && isIn)
+        DoEnter();
+    else if (wasIn && !isIn)
+        DoExit();
+}
+
 void TSortableGrid::DoEnter()
 {
     try {
-        TStringGrid::DoEnter();
+        if (OnEnter)
+            OnEnter(this);
         m_entered = true;
     } catch (...) {
         RememberCurrentCell();
@@ -496,7 +785,8 @@ void TSortableGrid::DoExit()
         failure = std::current_exception();
     }
     try {
-        TStringGrid::DoExit();
+        if (OnExit)
+            OnExit(this);
     } catch (...) {
         m_entered = false;
         throw;
@@ -507,48 +797,18 @@ void TSortableGrid::DoExit()
 }
 
 // ---------------------------------------------------------------------------
-// Notifications
-
-void TSortableGrid::ColWidthsChanged()
-{
-    TStringGrid::ColWidthsChanged();
-    if (OnColumnWidthsChanged)
-        OnColumnWidthsChanged(this);
-    UpdateScrollPages();
-}
-
-void TSortableGrid::RowHeightsChanged()
-{
-    TStringGrid::RowHeightsChanged();
-    if (OnRowHeightsChanged)
-        OnRowHeightsChanged(this);
-    UpdateScrollPages();
-}
-
-void TSortableGrid::SizeChanged(int oldColCount, int oldRowCount)
-{
-    TStringGrid::SizeChanged(oldColCount, oldRowCount);
-    if (OnSizeChanged)
-        OnSizeChanged(this, oldColCount, oldRowCount);
-    UpdateScrollPages();
-}
-
-void TSortableGrid::resizeEvent(QResizeEvent *event)
-{
-    TStringGrid::resizeEvent(event);
-    UpdateScrollPages();
-}
-
-// ---------------------------------------------------------------------------
 // Keys and mouse
 
-void TSortableGrid::KeyDown(int key, Qt::KeyboardModifiers modifiers)
+void TSortableGrid::keyPressEvent(QKeyEvent *event)
 {
-    TStringGrid::KeyDown(key, modifiers);
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !EditorMode())
+        ValidateCell();
+    QTableView::keyPressEvent(event);
     if (!m_extendedKeys || EditorMode())
         return;
     const Qt::KeyboardModifiers mods =
-        modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (mods == Qt::ControlModifier) {
         if (key == Qt::Key_Insert)
             InsertRow(Row());
@@ -557,86 +817,74 @@ void TSortableGrid::KeyDown(int key, Qt::KeyboardModifiers modifiers)
     } else if (mods == (Qt::ControlModifier | Qt::ShiftModifier)) {
         if (key == Qt::Key_Insert)
             InsertColumn(Col());
-        else if (key == Qt::Key_Delete && ColCount() > FixedCols() + 1)
+        else if (key == Qt::Key_Delete && ColCount() > 1)
             DeleteColumn(Col());
     }
 }
 
-void TSortableGrid::KeyPress(QChar &key)
+void TSortableGrid::mousePressEvent(QMouseEvent *event)
 {
-    if (key == QLatin1Char('\r'))
-        ValidateCell();
-    TStringGrid::KeyPress(key);
+    m_gridState = gsSelecting;
+    QTableView::mousePressEvent(event);
 }
 
 void TSortableGrid::mouseReleaseEvent(QMouseEvent *event)
 {
-    const QPoint p = event->position().toPoint();
-    const TGridCoord cell = MouseCoord(p.x(), p.y());
-    const bool sort = hasFocus() && m_clickSorting && GridState() == gsNormal && FixedRows() > 0 &&
-                      !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) &&
-                      event->buttons() == Qt::NoButton && cell.Y >= 0 && cell.Y < FixedRows() && cell.X >= 0 &&
-                      cell.X < ColCount();
-    if (sort) {
-        try {
-            TSortOptions options;
-            options.Mode = smDetect;
-            options.Order = event->button() == Qt::RightButton ? soDescending : soAscending;
-            options.CaseSensitive = m_caseSensitive;
-            if (OnClickSort)
-                OnClickSort(this, cell.X, cell.Y, options);
-            const WaitCursor hourglass;
-            SortColumn(cell.X, options);
-        } catch (...) {
-            TStringGrid::mouseReleaseEvent(event);
-            throw;
-        }
-    }
-    TStringGrid::mouseReleaseEvent(event);
+    QTableView::mouseReleaseEvent(event);
+    if (event->buttons() == Qt::NoButton)
+        m_gridState = gsNormal;
 }
 
-// ---------------------------------------------------------------------------
-// Drawing
-
-void TSortableGrid::DrawCell(int col, int row, const QRect &rect, TGridDrawState state)
+bool TSortableGrid::onResizeHandle(int x) const
 {
-    TGridCanvas &canvas = Canvas();
-    TFormatOptions options = defaultFormat(canvas);
-    if (OnGetCellFormat)
-        OnGetCellFormat(this, col, row, state, options);
-    if (!DefaultDrawing()) {
-        TStringGrid::DrawCell(col, row, rect, state);
-        return;
+    const QHeaderView *titles = horizontalHeader();
+    if (titles->sectionResizeMode(0) != QHeaderView::Interactive)
+        return false;
+    const int grip = titles->style()->pixelMetric(QStyle::PM_HeaderGripMargin, nullptr, titles);
+    for (int c = 0; c < ColCount(); ++c) {
+        const int right = titles->sectionViewportPosition(c) + titles->sectionSize(c);
+        if (std::abs(x - right) <= grip)
+            return true;
     }
-    const QString text = Cells(col, row);
-    const int textWidth = canvas.TextWidth(text);
-    const int textHeight = canvas.TextHeight(text);
-    int x = 2, y = 2;
-    switch (options.AlignmentHorz) {
-    case taLeftJustify: x = 2; break;
-    case taRightJustify: x = rect.width() - textWidth - 2; break;
-    case taCenter: x = (rect.width() - textWidth) / 2; break;
-    }
-    switch (options.AlignmentVert) {
-    case taTopJustify: y = 2; break;
-    case taBottomJustify: y = rect.height() - textHeight - 3; break;
-    case taMiddle: y = (rect.height() - textHeight) / 2; break;
-    }
-    canvas.FillRect(rect);
-    if (!options.SuppressText)
-        canvas.TextRect(rect, rect.left() + x, rect.top() + y, text);
+    return false;
+}
 
-    if (options.Bevel != cbNone && col >= FixedCols() && row >= FixedRows() && canvas.Painter) {
-        QPainter &p = *canvas.Painter;
-        const bool vert = Options() & goFixedVertLine;
-        const bool horz = Options() & goFixedHorzLine;
-        if (vert)
-            p.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), options.DarkEdgeColor);
-        if (horz)
-            p.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), options.DarkEdgeColor);
-        if (vert)
-            p.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()), options.LightEdgeColor);
-        if (horz)
-            p.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), options.LightEdgeColor);
+bool TSortableGrid::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != horizontalHeader()->viewport())
+        return QTableView::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto *press = static_cast<QMouseEvent *>(event);
+        // A press on a title focuses the grid, as a press on any of its cells does.
+        if (focusPolicy() & Qt::ClickFocus)
+            setFocus(Qt::MouseFocusReason);
+        m_gridState = onResizeHandle(press->position().toPoint().x()) ? gsColSizing : gsNormal;
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        auto *release = static_cast<QMouseEvent *>(event);
+        titleReleased(release);
+        if (release->buttons() == Qt::NoButton)
+            m_gridState = gsNormal;
     }
+    return false;
+}
+
+void TSortableGrid::titleReleased(QMouseEvent *event)
+{
+    const QHeaderView *titles = horizontalHeader();
+    const QPoint p = event->position().toPoint();
+    const int col = titles->logicalIndexAt(p.x());
+    const bool onTitle = p.y() >= 0 && p.y() < titles->height() && col >= 0 && col < ColCount();
+    const bool sort = hasFocus() && m_clickSorting && m_gridState == gsNormal && FixedRows() > 0 &&
+                      !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) &&
+                      event->buttons() == Qt::NoButton && onTitle;
+    if (!sort)
+        return;
+    TSortOptions options;
+    options.Mode = smDetect;
+    options.Order = event->button() == Qt::RightButton ? soDescending : soAscending;
+    options.CaseSensitive = m_caseSensitive;
+    if (OnClickSort)
+        OnClickSort(this, col, 0, options);
+    const WaitCursor hourglass;
+    SortColumn(col, options);
 }

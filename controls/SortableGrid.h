@@ -1,21 +1,57 @@
 #pragma once
-// TSortableGrid: the string grid with sorting of its data rows (by a click on
-// a title cell or by a call, undoable once), a per-cell formatting hook,
-// proportional scroll thumbs, row and column editing with notifications,
+// TSortableGrid: a table view over a GridModel, addressed like a string grid
+// (cells by column and row, the title row as fixed row 0), with sorting of
+// its data rows (by a click on a title or by a call, undoable once), a
+// per-cell formatting hook, row and column editing with notifications,
 // column fitting, search, delimited text files and edit validation.
+//
+// The view paints only the visible rows and uses the desktop's header and
+// selection; screen readers see it through Qt's own table accessibility.
 
 #include "controls/CellConversion.h"
+#include "controls/GridModel.h"
 #include "controls/SortTypes.h"
-#include "controls/StringGrid.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFlags>
+#include <QFont>
+#include <QPointer>
+#include <QTableView>
 
 #include <functional>
+
+enum TGridOption : unsigned {
+    goFixedVertLine = 1u << 0,  // with bevels: the left and right edges of data cells
+    goFixedHorzLine = 1u << 1,  // with bevels: the top and bottom edges
+    goVertLine = 1u << 2,       // either of the two draws the lines between cells
+    goHorzLine = 1u << 3,
+    goRangeSelect = 1u << 4,
+    goColSizing = 1u << 7,
+    goEditing = 1u << 10,
+    goRowSelect = 1u << 12,
+    goThumbTracking = 1u << 14,
+};
+Q_DECLARE_FLAGS(TGridOptions, TGridOption)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TGridOptions)
+
+enum TGridDrawStateFlag : unsigned { gdSelected = 1u << 0, gdFocused = 1u << 1, gdFixed = 1u << 2 };
+Q_DECLARE_FLAGS(TGridDrawState, TGridDrawStateFlag)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TGridDrawState)
+
+enum TGridState { gsNormal, gsSelecting, gsColSizing };
+
+struct TGridRect {
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+    bool operator==(const TGridRect &) const = default;
+};
 
 // The drawing options of one cell, filled with defaults before the cell is
 // drawn or measured and handed to OnGetCellFormat by reference.
 struct TFormatOptions {
-    QBrush &Brush;       // the canvas's brush, changed in place
-    QFont &Font;         // the canvas's font, changed in place
-    QColor &FontColor;   // the canvas's text colour
+    QBrush &Brush;       // the cell's fill, changed in place
+    QFont &Font;         // the text's font, changed in place
+    QColor &FontColor;   // the text's colour
     TAlignment AlignmentHorz = taLeftJustify;
     TVertAlignment AlignmentVert = taTopJustify;
     TCellBevelStyle Bevel = cbNone;
@@ -24,11 +60,66 @@ struct TFormatOptions {
     bool SuppressText = false;
 };
 
-class TSortableGrid : public TStringGrid {
+class TSortableGrid : public QTableView {
     Q_OBJECT
 public:
     explicit TSortableGrid(QWidget *parent = nullptr);
     ~TSortableGrid() override;
+
+    GridModel &Model() { return *m_model; }
+
+    // Counts. Rows and columns are at least 1. The view has one header, so
+    // FixedRows is 0 or 1; there are no fixed columns.
+    int RowCount() const { return m_model->gridRowCount(); }
+    void setRowCount(int value);
+    int ColCount() const { return m_model->gridColCount(); }
+    void setColCount(int value);
+    int FixedRows() const { return m_model->fixedRows(); }
+    void setFixedRows(int value);  // throws EInvalidGridOperation outside 0..min(1, RowCount)
+    int FixedCols() const { return 0; }
+
+    int DefaultColWidth() const;
+    void setDefaultColWidth(int value);
+    int DefaultRowHeight() const;
+    void setDefaultRowHeight(int value);
+    int ColWidths(int col) const { return columnWidth(col); }
+    void setColWidths(int col, int width);
+    // A data row's height, or the title row's.
+    int RowHeights(int row) const;
+
+    QString Cells(int col, int row) const { return m_model->text(col, row); }
+    void setCells(int col, int row, const QString &text) { m_model->setText(col, row, text); }
+    void *Objects(int col, int row) const { return m_model->object(col, row); }
+    void setObjects(int col, int row, void *object) { m_model->setObject(col, row, object); }
+    QStringList Rows(int row) const { return m_model->rowTexts(row); }
+    void setRows(int row, const QStringList &texts);
+    // Replaces every data row in one step, objects included; the title row
+    // stays, the row count follows, and the first row becomes current.
+    void AssignDataRows(std::vector<GridRow> rows);
+
+    // The current cell in grid rows; FixedRows when there is no data row.
+    int Col() const;
+    void setCol(int col);
+    int Row() const;
+    void setRow(int row);
+    // The selected block of cells (whole rows with goRowSelect), or the
+    // current cell; Top > Bottom when there is no data row.
+    TGridRect Selection() const;
+    void setSelection(const TGridRect &rect);
+    int TopRow() const;
+    // Fully visible data rows.
+    int VisibleRowCount() const;
+
+    TGridOptions Options() const { return m_options; }
+    void setOptions(TGridOptions options);
+    TGridState GridState() const { return m_gridState; }
+    bool EditorMode() const { return state() == QAbstractItemView::EditingState; }
+    // The in-place editor while a cell is edited, else null.
+    QWidget *InplaceEditor() const { return m_editor; }
+
+    // A data cell's rectangle in viewport coordinates, or a title's in the
+    // header's viewport; empty when scrolled out of view.
+    QRect CellRect(int col, int row) const;
 
     // Sorting
     virtual void ExecuteSort(int Col, const TSortOptions &Options);
@@ -37,16 +128,15 @@ public:
     virtual bool CanUndoSort();
     virtual void UndoSort();
 
-    virtual void UpdateScrollPages();
     virtual void RememberCurrentCell();
     virtual void GoToCell(int Col, int Row);
     virtual void Clear();
     virtual void InsertRow(int Index);
     virtual void InsertColumn(int Index);
-    void DeleteRow(int Index) override;
-    void DeleteColumn(int Index) override;
-    void MoveRow(int FromIndex, int ToIndex) override;
-    void MoveColumn(int FromIndex, int ToIndex) override;
+    virtual void DeleteRow(int Index);
+    virtual void DeleteColumn(int Index);
+    virtual void MoveRow(int FromIndex, int ToIndex);
+    virtual void MoveColumn(int FromIndex, int ToIndex);
     virtual void SwapRows(int IndexA, int IndexB);
     virtual void SwapColumns(int IndexA, int IndexB);
     virtual void FitColumn(int Col);
@@ -73,61 +163,69 @@ public:
     void setClickSorting(bool on) { m_clickSorting = on; }
     TCellBevelStyle BevelStyle() const { return m_bevelStyle; }
     void setBevelStyle(TCellBevelStyle value);
-    bool ProportionalScrollBars() const { return m_proportionalScrollBars; }
-    void setProportionalScrollBars(bool on);
     bool ExtendedKeys() const { return m_extendedKeys; }
     void setExtendedKeys(bool on) { m_extendedKeys = on; }
     bool Modified() const { return m_modified; }
     void setModified(bool on) { m_modified = on; }
 
-    // The page step that makes a QScrollBar's thumb cover the share
-    // `shown / count` of its groove. Qt draws the thumb as
-    // pageStep / (range + pageStep) of the groove, where range is
-    // maximum - minimum, so pageStep = share * range / (1 - share),
-    // rounded to the nearest integer (halves to even), at least 1.
-    static int ProportionalPageStep(int shown, int count, int range);
+    // The defaults a cell starts from before OnGetCellFormat changes them.
+    TFormatOptions DefaultFormat(QBrush &brush, QFont &font, QColor &fontColor) const;
+    // Stores an edited text, noting whether it changed anything.
+    virtual void SetEditText(int col, int row, const QString &value);
 
     std::function<void(TSortableGrid *Sender, int Col, int Row, TGridDrawState State, TFormatOptions &FormatOptions)>
         OnGetCellFormat;
     std::function<void(TSortableGrid *Sender, int Col, int Row, TSortOptions &SortOptions)> OnClickSort;
+    std::function<void(TSortableGrid *Sender)> OnClick;
+    std::function<void(TSortableGrid *Sender)> OnEnter;
+    std::function<void(TSortableGrid *Sender)> OnExit;
     std::function<void(TSortableGrid *Sender, int Index)> OnRowInsert;
     std::function<void(TSortableGrid *Sender, int Index)> OnRowDelete;
     std::function<void(TSortableGrid *Sender, int Index)> OnColumnInsert;
     std::function<void(TSortableGrid *Sender, int Index)> OnColumnDelete;
     std::function<void(TSortableGrid *Sender)> OnColumnWidthsChanged;
-    std::function<void(TSortableGrid *Sender)> OnRowHeightsChanged;
     std::function<void(TSortableGrid *Sender, int OldColCount, int OldRowCount)> OnSizeChanged;
     std::function<void(TSortableGrid *Sender, int Col, TSortOptions &SortOptions)> OnBeginSort;
     std::function<void(TSortableGrid *Sender, int Col)> OnEndSort;
     std::function<void(TSortableGrid *Sender, int Col, int Row, QString &Value, bool &Valid)> OnCellValidate;
 
 protected:
-    void DrawCell(int col, int row, const QRect &rect, TGridDrawState state) override;
-    bool SelectCell(int col, int row) override;
-    void Click() override;
-    void DoEnter() override;
-    void DoExit() override;
-    void SetEditText(int col, int row, const QString &value) override;
-    void ColWidthsChanged() override;
-    void RowHeightsChanged() override;
-    void SizeChanged(int oldColCount, int oldRowCount) override;
-    void KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
-    void KeyPress(QChar &key) override;
+    // Raised whenever the current cell moves, and when the focus leaves.
+    virtual void Click();
+    virtual void DoEnter();
+    virtual void DoExit();
+    virtual void SizeChanged(int oldColCount, int oldRowCount);
+
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // A release over the title row: sorts by that column when every
+    // condition of a click sort holds.
+    void titleReleased(QMouseEvent *event);
 
 private:
-    TFormatOptions defaultFormat(TGridCanvas &canvas) const;
-    void withoutAlwaysShowEditor(const std::function<void()> &action);
+    friend class GridCellDelegate;
 
+    QModelIndex modelIndex(int col, int row) const;
+    void focusMoved(QWidget *old, QWidget *now);
+    bool onResizeHandle(int x) const;
+    void countsChanged(int oldColCount, int oldRowCount);
+
+    GridModel *m_model = nullptr;
+    QPointer<QWidget> m_editor;
     TSortedList m_sortRecord;
     int m_sortFixedRows = 0;  // FixedRows when the record was made
+    TGridOptions m_options;
+    TGridState m_gridState = gsNormal;
     bool m_caseSensitive = false;
     TAlignment m_alignmentHorz = taLeftJustify;
     TVertAlignment m_alignmentVert = taTopJustify;
     bool m_clickSorting = true;
     TCellBevelStyle m_bevelStyle = cbNone;
-    bool m_proportionalScrollBars = true;
     bool m_extendedKeys = false;
     bool m_modified = false;
     bool m_entered = false;

@@ -1,7 +1,10 @@
 #include "controls/SortableGrid.h"
 
+#include <QAccessible>
+#include <QAccessibleTableInterface>
 #include <QApplication>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -16,11 +19,11 @@
 
 namespace {
 
-// Exposes the release handler, so that an exception can be caught without
-// passing through Qt's event delivery.
+// Exposes the title release handler, so that an exception can be caught
+// without passing through Qt's event delivery.
 class ProbeGrid : public TSortableGrid {
 public:
-    using TSortableGrid::mouseReleaseEvent;
+    using TSortableGrid::titleReleased;
 };
 
 class SortableGrid : public ::testing::Test {
@@ -36,7 +39,6 @@ protected:
         layout->addWidget(other);
         window->resize(500, 300);
         // The listing's set-up: one title row, four columns, whole rows, column sizing.
-        grid->setFixedCols(0);
         grid->setColCount(4);
         grid->setOptions(grid->Options() | goRowSelect | goColSizing);
         fill({{"Name", "Size", "Date"}, {"b", "12", "1/5/24"}, {"a", "9", "12/31/23"}, {"c", "100", "1/5/24"}});
@@ -46,6 +48,9 @@ protected:
     }
     void TearDown() override
     {
+        // Closing the window takes the focus from the grid, which validates
+        // its cell: a test's handler must not outlive the test's variables.
+        grid->OnCellValidate = nullptr;
         window.reset();
         QLocale::setDefault(QLocale::c());
     }
@@ -67,10 +72,11 @@ protected:
     }
 
     QPoint title(int col) const { return grid->CellRect(col, 0).center(); }
+    QWidget *titles() const { return grid->horizontalHeader()->viewport(); }
 
     void clickTitle(int col, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = {})
     {
-        QTest::mouseClick(grid->viewport(), button, mods, title(col));
+        QTest::mouseClick(titles(), button, mods, title(col));
     }
 
     std::unique_ptr<QWidget> window;
@@ -122,18 +128,20 @@ TEST_F(SortableGrid, ReleasesThatMustNotSort)
 
     // Right of the last column.
     const QRect last = grid->CellRect(3, 0);
-    ASSERT_LT(last.right() + 20, grid->viewport()->width());
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint(last.right() + 20, last.center().y()));
+    ASSERT_LT(last.right() + 20, titles()->width());
+    QTest::mouseClick(titles(), Qt::LeftButton, {}, QPoint(last.right() + 20, last.center().y()));
     // The release that ends a column resize.
     const QPoint border(grid->CellRect(1, 0).right() + 1, title(1).y());
-    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, border);
-    QTest::mouseMove(grid->viewport(), border + QPoint(10, 0));
-    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, border + QPoint(10, 0));
+    const int width = grid->ColWidths(1);
+    QTest::mousePress(titles(), Qt::LeftButton, {}, border);
+    QTest::mouseMove(titles(), border + QPoint(10, 0));
+    QTest::mouseRelease(titles(), Qt::LeftButton, {}, border + QPoint(10, 0));
+    EXPECT_EQ(grid->ColWidths(1), width + 10);
     // Ctrl held.
     clickTitle(1, Qt::LeftButton, Qt::ControlModifier);
     // Without the focus.
     other->setFocus();
-    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, title(1));
+    QTest::mouseRelease(titles(), Qt::LeftButton, {}, title(1));
     grid->setFocus();
     // Click sorting off.
     grid->setClickSorting(false);
@@ -153,9 +161,9 @@ TEST_F(SortableGrid, HourglassGoesAwayWhenTheSortFails)
 {
     grid->OnBeginSort = [](TSortableGrid *, int, TSortOptions &) { throw std::runtime_error("handler failed"); };
     const QPointF at = title(1);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, grid->viewport()->mapToGlobal(at), Qt::LeftButton,
+    QMouseEvent release(QEvent::MouseButtonRelease, at, titles()->mapToGlobal(at), Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
-    EXPECT_THROW(grid->mouseReleaseEvent(&release), std::runtime_error);
+    EXPECT_THROW(grid->titleReleased(&release), std::runtime_error);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(grid->GridState(), gsNormal);
 }
@@ -187,11 +195,11 @@ TEST_F(SortableGrid, ChangesThatInvalidateTheUndo)
     EXPECT_FALSE(grid->CanUndoSort());
     EXPECT_EQ(grid->SortRecord().Count(), 0);
 
-    // Same number of data rows, but starting one row lower: the record's rows no longer fit.
+    // The title row turned into a data row: the record's rows no longer fit.
     grid->DeleteRow(2);
     grid->SortColumn(0, TSortOptions{smDetect, soDescending, false, {}});
-    grid->setRowCount(grid->RowCount() + 1);
-    grid->setFixedRows(2);
+    grid->DeleteRow(3);
+    grid->setFixedRows(0);
     EXPECT_FALSE(grid->CanUndoSort());
     grid->UndoSort();
     EXPECT_EQ(grid->Cells(0, 0), "Name");
@@ -322,13 +330,13 @@ TEST_F(SortableGrid, FindCellIgnoresCaseAndScansByColumn)
     EXPECT_FALSE(grid->FindCell("zzz", col, row));
     EXPECT_EQ(col, -7);
     EXPECT_TRUE(grid->FindCell("SIZE", col, row));
-    EXPECT_EQ((TGridCoord{col, row}), (TGridCoord{1, 0}));
+    EXPECT_EQ(std::make_pair(col, row), std::make_pair(1, 0));
     grid->setCells(2, 1, "a");
     EXPECT_TRUE(grid->FindCell("A", col, row));
-    EXPECT_EQ((TGridCoord{col, row}), (TGridCoord{0, 2}));  // column 0 comes before column 2
+    EXPECT_EQ(std::make_pair(col, row), std::make_pair(0, 2));  // column 0 comes before column 2
 }
 
-TEST_F(SortableGrid, BevelsOnDataCellsOnly)
+TEST_F(SortableGrid, BevelsFollowTheLinesBetweenFixedCells)
 {
     grid->setOptions(grid->Options() & ~TGridOptions(goRowSelect));
     grid->setBevelStyle(cbRaised);
@@ -336,18 +344,8 @@ TEST_F(SortableGrid, BevelsOnDataCellsOnly)
         f.LightEdgeColor = QColor(255, 0, 0);
         f.DarkEdgeColor = QColor(0, 0, 255);
     };
-    grid->setFixedCols(1);
     other->setFocus();  // no focus rectangle in the way
     auto pixel = [&](const QImage &image, int x, int y) { return QColor(image.pixel(x, y)); };
-    auto bevelPixels = [&](const QImage &image, const QRect &r) {
-        int n = 0;
-        for (int y = r.top(); y <= r.bottom(); ++y)
-            for (int x = r.left(); x <= r.right(); ++x) {
-                const QColor c = pixel(image, x, y);
-                n += c == QColor(255, 0, 0) || c == QColor(0, 0, 255);
-            }
-        return n;
-    };
 
     QImage image = grid->viewport()->grab().toImage();
     const QRect cell = grid->CellRect(2, 2);
@@ -355,34 +353,30 @@ TEST_F(SortableGrid, BevelsOnDataCellsOnly)
     EXPECT_EQ(pixel(image, cell.center().x(), cell.bottom()), QColor(0, 0, 255));
     EXPECT_EQ(pixel(image, cell.left(), cell.center().y()), QColor(255, 0, 0));
     EXPECT_EQ(pixel(image, cell.center().x(), cell.top()), QColor(255, 0, 0));
-    EXPECT_EQ(pixel(image, cell.right(), cell.bottom()), QColor(0, 0, 255));
-    for (const QRect &fixed : {grid->CellRect(0, 0), grid->CellRect(2, 0), grid->CellRect(0, 2)})
-        EXPECT_EQ(bevelPixels(image, fixed), 0);
 
-    // Without lines between fixed columns, the left and right bevel edges go too.
+    // Without lines between fixed columns, the left and right bevel edges go.
     grid->setOptions(grid->Options() & ~TGridOptions(goFixedVertLine));
     image = grid->viewport()->grab().toImage();
     EXPECT_NE(pixel(image, cell.right(), cell.center().y()), QColor(0, 0, 255));
     EXPECT_NE(pixel(image, cell.left(), cell.center().y()), QColor(255, 0, 0));
     EXPECT_EQ(pixel(image, cell.center().x(), cell.top()), QColor(255, 0, 0));
-    // Nor does a fixed cell, now that the grid draws no raised edge over it.
-    for (const QRect &fixed : {grid->CellRect(0, 0), grid->CellRect(2, 0), grid->CellRect(0, 2)})
-        EXPECT_EQ(bevelPixels(image, fixed), 0);
 }
 
 TEST_F(SortableGrid, FitColumnMeasuresWithTheCellFormat)
 {
     grid->setCells(0, 2, "a rather longer name");
-    grid->OnGetCellFormat = [](TSortableGrid *, int, int row, TGridDrawState, TFormatOptions &f) {
-        f.Font.setBold(row == 0);
-    };
     grid->setCells(0, 0, "A TITLE THAT IS LONGEST");
+    grid->FitColumn(0);
+    const int plain = grid->ColWidths(0);
+    grid->OnGetCellFormat = [](TSortableGrid *, int, int row, TGridDrawState state, TFormatOptions &f) {
+        f.Font.setBold(row == 0 && (state & gdFixed));
+    };
     grid->FitColumn(0);
     QFont bold = grid->font();
     bold.setBold(true);
-    const int expected = QFontMetrics(bold).horizontalAdvance("A TITLE THAT IS LONGEST") +
-                         QFontMetrics(grid->font()).horizontalAdvance("x");
-    EXPECT_EQ(grid->ColWidths(0), expected);
+    const QString title = QStringLiteral("A TITLE THAT IS LONGEST");
+    EXPECT_EQ(grid->ColWidths(0) - plain,
+              QFontMetrics(bold).horizontalAdvance(title) - QFontMetrics(grid->font()).horizontalAdvance(title));
 }
 
 TEST_F(SortableGrid, EditValidationAcceptsReplacesOrRejects)
@@ -403,6 +397,7 @@ TEST_F(SortableGrid, EditValidationAcceptsReplacesOrRejects)
         QTest::keyClick(grid, Qt::Key_F2);
         QTest::keyClicks(grid->InplaceEditor(), text);
         QTest::keyClick(grid->InplaceEditor(), Qt::Key_Return);
+        QApplication::processEvents();  // the view ends an edit from a queued call
     };
     grid->setCol(0);
     grid->setRow(1);
@@ -429,37 +424,66 @@ TEST_F(SortableGrid, EditValidationAcceptsReplacesOrRejects)
     EXPECT_EQ(grid->RowCount(), 4);
 }
 
-TEST_F(SortableGrid, ScrollThumbsShowTheVisibleShare)
+TEST_F(SortableGrid, ScrollsByRowsWithAThumbForTheVisibleShare)
 {
-    EXPECT_EQ(TSortableGrid::ProportionalPageStep(11, 100, 89), 11);
-    EXPECT_EQ(TSortableGrid::ProportionalPageStep(1, 100000, 99990), 1);  // never below 1
-    EXPECT_EQ(TSortableGrid::ProportionalPageStep(5, 10, 0), 1);
-
-    std::vector<QStringList> rows(200, QStringList({"x"}));
-    fill(rows);
+    fill(std::vector<QStringList>(200, QStringList({"x"})));
+    QApplication::processEvents();  // the view lays out its rows from a posted event
     QScrollBar *bar = grid->verticalScrollBar();
-    const int shown = grid->VisibleRowCount() + grid->FixedRows();
     const double thumb = double(bar->pageStep()) / (bar->maximum() - bar->minimum() + bar->pageStep());
-    EXPECT_NEAR(thumb, double(shown) / grid->RowCount(), 0.01);
-    grid->setProportionalScrollBars(false);
-    EXPECT_EQ(bar->pageStep(), 0);
-    // Paging still moves by a screenful.
+    EXPECT_NEAR(thumb, double(grid->VisibleRowCount()) / (grid->RowCount() - 1), 0.01);
     const int top = grid->TopRow();
     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
     EXPECT_EQ(grid->TopRow(), top + grid->VisibleRowCount());
 }
 
+TEST_F(SortableGrid, AssignedRowsReplaceTheDataAndTheFirstBecomesCurrent)
+{
+    int tag = 0;
+    grid->setRow(3);
+    grid->AssignDataRows({{{"x", &tag}, {"1", nullptr}}, {{"y", nullptr}}});
+    EXPECT_EQ(grid->RowCount(), 3);
+    EXPECT_EQ(grid->Cells(0, 0), "Name");
+    EXPECT_EQ(grid->Objects(0, 1), &tag);
+    EXPECT_EQ(grid->Selection(), (TGridRect{0, 1, 3, 1}));
+    grid->AssignDataRows({});
+    EXPECT_EQ(grid->RowCount(), 1);
+    EXPECT_EQ(grid->FixedRows(), 1);
+    EXPECT_GT(grid->Selection().Top, grid->Selection().Bottom);  // nothing to choose
+}
+
+TEST_F(SortableGrid, ScreenReadersSeeRowsAndTitles)
+{
+    grid->SortColumn(0, TSortOptions{smDetect, soDescending, false, {}});
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(grid);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->role(), QAccessible::Table);
+    QAccessibleTableInterface *cells = table->tableInterface();
+    ASSERT_NE(cells, nullptr);
+    EXPECT_EQ(cells->rowCount(), 3);
+    EXPECT_EQ(cells->columnCount(), 4);
+    EXPECT_EQ(cells->columnDescription(1), "Size");
+    QAccessibleInterface *cell = cells->cellAt(1, 0);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Name), "b");  // rows as sorted
+}
+
 TEST_F(SortableGrid, HundredThousandRowsFillAndSort)
 {
     const int n = 100000;
-    grid->setRowCount(n + 1);
     std::mt19937 random(4);
-    for (int r = 1; r <= n; ++r) {
-        grid->setCells(0, r, QStringLiteral("file%1.txt").arg(random() % n));
-        grid->setCells(1, r, QString::number(random() % 1000000));
-        grid->setCells(2, r, QString::number(r));
-        grid->setCells(3, r, QStringLiteral("%1/%2/%3  %4:%5 PM").arg(1 + r % 12).arg(1 + r % 28).arg(r % 100).arg(1 + r % 12).arg(r % 60, 2, 10, QLatin1Char('0')));
-    }
+    std::vector<GridRow> rows;
+    for (int r = 1; r <= n; ++r)
+        rows.push_back({{QStringLiteral("file%1.txt").arg(random() % n), nullptr},
+                        {QString::number(random() % 1000000), nullptr},
+                        {QString::number(r), nullptr},
+                        {QStringLiteral("%1/%2/%3  %4:%5 PM")
+                             .arg(1 + r % 12)
+                             .arg(1 + r % 28)
+                             .arg(r % 100)
+                             .arg(1 + r % 12)
+                             .arg(r % 60, 2, 10, QLatin1Char('0')),
+                         nullptr}});
+    grid->AssignDataRows(std::move(rows));
     for (int col : {1, 1, 0, 3, 2}) {  // the second pass sorts presorted data
         grid->SortColumn(col, TSortOptions{});
         ASSERT_EQ(grid->RowCount(), n + 1);

@@ -1,0 +1,83 @@
+#pragma once
+// The cells of the sortable grid as a table model. The grid addresses its
+// cells as (column, row) with the title row as row 0 when it is fixed; the
+// view sees the rows below it as the model's rows and the title row as the
+// header's texts.
+//
+// Storage is one small vector of cells per row; a row may hold fewer cells
+// than there are columns, the missing ones being empty. Reordering the data
+// rows moves rows, it never copies their texts.
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <QStringList>
+
+#include <stdexcept>
+#include <vector>
+
+class EInvalidGridOperation : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct GridCell {
+    QString Text;
+    void *Object = nullptr;
+};
+using GridRow = std::vector<GridCell>;
+
+class GridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit GridModel(QObject *parent = nullptr);
+
+    // Grid addressing: rows count the fixed title row, if there is one.
+    int gridRowCount() const { return int(m_rows.size()); }
+    int gridColCount() const { return m_colCount; }
+    int fixedRows() const { return m_fixedRows; }
+    // Below 1 becomes 1. New rows and columns are empty.
+    void setGridRowCount(int count);
+    void setGridColCount(int count);
+    // 0 or 1: the view has one header row. Throws for anything else or for
+    // more fixed rows than rows.
+    void setFixedRows(int count);
+
+    // Reading outside the grid gives an empty text; writing there throws.
+    QString text(int col, int row) const;
+    void setText(int col, int row, const QString &text);
+    void *object(int col, int row) const;
+    void setObject(int col, int row, void *object);
+    QStringList rowTexts(int row) const;
+
+    // Every data row at once, in one reset of the view; the fixed row stays.
+    void replaceDataRows(std::vector<GridRow> rows);
+    // Empties every cell, the fixed row's included; the counts stay.
+    void clearCells();
+    void clearRow(int row);
+    void clearColumn(int col);
+    // Data row fixedRows() + i receives the row that stood at sourceRows[i];
+    // sourceRows must be a permutation of the data rows. The view's current
+    // cell and selection follow their rows.
+    void permuteDataRows(const std::vector<int> &sourceRows);
+
+    // The rows or columns between shift by one.
+    void moveRow(int from, int to);
+    void moveColumn(int from, int to);
+    void removeRow(int row);
+    void removeColumn(int col);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+private:
+    void checkCell(int col, int row) const;
+    GridCell &cellForWrite(int col, int row);
+    void cellChanged(int col, int row);
+
+    std::vector<GridRow> m_rows;
+    int m_colCount = 1;
+    int m_fixedRows = 0;
+};
