@@ -77,15 +77,28 @@ QString listingName(const ArchiveEntry &entry)
     return name;
 }
 
-QStringList listingTextsBeforeDate(const ArchiveEntry &entry)
-{
-    return {listingName(entry), QString::number(entry.TruePackedSize),
-            QString::number(entry.TrueUnpackedSize)};
-}
-
 QStringList listingRow(const ArchiveEntry &entry)
 {
-    QStringList row = listingTextsBeforeDate(entry);
-    row << listingDateTimeText(entry.DosDateTime(), platform::RegionalSettings::current());
-    return row;
+    return {listingName(entry), QString::number(entry.TruePackedSize), QString::number(entry.TrueUnpackedSize),
+            listingDateTimeText(entry.DosDateTime(), platform::RegionalSettings::current())};
+}
+
+QString ListingCellTexts::size(uint64_t value)
+{
+    if (const auto found = sizes_.constFind(value); found != sizes_.cend())
+        return *found;
+    QString text = QString::number(value);
+    if (sizes_.size() < Remembered)
+        sizes_.insert(value, text);
+    return text;
+}
+
+QString ListingCellTexts::dateTime(uint32_t dosDateTime)
+{
+    if (const auto found = dates_.constFind(dosDateTime); found != dates_.cend())
+        return *found;
+    QString text = listingDateTimeText(dosDateTime, settings_);
+    if (dates_.size() < Remembered)
+        dates_.insert(dosDateTime, text);
+    return text;
 }

@@ -6,6 +6,7 @@
 #include "platform/Locale.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QStringList>
 #include <cstdint>
 #include <stdexcept>
@@ -35,8 +36,22 @@ QString listingDateTimeText(uint32_t dosDateTime, const platform::RegionalSettin
 // paragraph break as '?', so that a name cannot take two lines of the grid.
 QString listingName(const ArchiveEntry &entry);
 
-// Name, compressed size and uncompressed size: the cells that need no conversion.
-QStringList listingTextsBeforeDate(const ArchiveEntry &entry);
-
 // Name, compressed size, uncompressed size, date-time ("?" when impossible).
 QStringList listingRow(const ArchiveEntry &entry);
+
+// The size and date cells of many rows. Rows with the same size or stamp
+// share one text: formatting a date is the costly part of a listing, and a
+// shared text is stored once. The remembered texts are capped, so a listing
+// of all different values costs no more than formatting each.
+class ListingCellTexts {
+public:
+    explicit ListingCellTexts(platform::RegionalSettings settings) : settings_(std::move(settings)) {}
+    QString size(uint64_t value);
+    QString dateTime(uint32_t dosDateTime);
+
+private:
+    static constexpr qsizetype Remembered = 1 << 16;
+    platform::RegionalSettings settings_;
+    QHash<uint64_t, QString> sizes_;
+    QHash<uint32_t, QString> dates_;
+};

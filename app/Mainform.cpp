@@ -324,20 +324,17 @@ void TMainform::ZipEngine1DirUpdate(TZipEngine &)
 
 void TMainform::FillGrid()
 {
-    const auto settings = platform::RegionalSettings::current();
+    ListingCellTexts cells(platform::RegionalSettings::current());
     const int count = ZipEngine1.EntryCount();
     std::vector<GridRow> rows(std::size_t(std::max(count, 0)));
     for (int i = 0; i < count; ++i) {
         const ArchiveEntry &entry = ZipEngine1.Entries(i);
-        const QStringList texts = listingTextsBeforeDate(entry);
-        GridRow &row = rows[std::size_t(i)];
-        row.reserve(std::size_t(texts.size()) + 1);
-        for (const QString &text : texts)
-            row.push_back(GridCell{text, nullptr});
         // The row remembers its member, so that a name chosen in the grid finds
         // the stored bytes again after sorting.
-        row[0].Object = reinterpret_cast<void *>(intptr_t(i) + 1);
-        row.push_back(GridCell{listingDateTimeText(entry.DosDateTime(), settings), nullptr});
+        rows[std::size_t(i)] = GridRow{{listingName(entry), reinterpret_cast<void *>(intptr_t(i) + 1)},
+                                       {cells.size(entry.TruePackedSize), nullptr},
+                                       {cells.size(entry.TrueUnpackedSize), nullptr},
+                                       {cells.dateTime(entry.DosDateTime()), nullptr}};
     }
     // One step: the view is reset once, however many members there are.
     StringGrid1->AssignDataRows(std::move(rows));

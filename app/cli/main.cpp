@@ -13,6 +13,7 @@
 #include "engine/ArchiveDirectoryReader.h"
 #include "engine/ZipEngine.h"
 #include "engine/zipformat/Utf8.h"
+#include "platform/HugePageHeap.h"
 
 #include <QStringList>
 
@@ -28,7 +29,6 @@
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <unordered_map>
 
 namespace {
 
@@ -134,19 +134,12 @@ int listCommand(std::span<char *const> arguments)
     }
 
     writeOut(listingTitles().join(QLatin1Char('\t')));
-    // The same text as listingRow(), with the regional settings taken once and
-    // each distinct time stamp formatted once: members often share one, and
-    // formatting dominates the time of a long listing.
-    const platform::RegionalSettings settings = platform::RegionalSettings::current();
-    std::unordered_map<uint32_t, QString> dateTimeTexts;
+    // The same text as listingRow(), each distinct size and time stamp formatted once.
+    ListingCellTexts cells(platform::RegionalSettings::current());
     for (int i = 0; i < engine.EntryCount(); ++i) {
         const ArchiveEntry &entry = engine.Entries(i);
-        QStringList row = listingTextsBeforeDate(entry);
-        auto known = dateTimeTexts.find(entry.DosDateTime());
-        if (known == dateTimeTexts.end())
-            known = dateTimeTexts.emplace(entry.DosDateTime(), listingDateTimeText(entry.DosDateTime(), settings)).first;
-        row << known->second;
-        writeOut(rowText(row));
+        writeOut(rowText({listingName(entry), cells.size(entry.TruePackedSize), cells.size(entry.TrueUnpackedSize),
+                          cells.dateTime(entry.DosDateTime())}));
     }
     if (!readError.empty()) {
         writeError(readError);
@@ -409,6 +402,7 @@ int usage()
 
 int main(int argc, char *argv[])
 {
+    platform::startWithHugePageHeap(argv);
     if (argc < 2)
         return usage();
     const std::string name = argv[1];

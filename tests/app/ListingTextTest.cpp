@@ -96,6 +96,21 @@ TEST_F(PinnedLocale, RowShowsAQuestionMarkForAnImpossibleDateOrTime)
     }
 }
 
+// Repeated values share one text; past the remembered count, texts are still right.
+TEST_F(PinnedLocale, CellTextsOfManyRowsMatchTheSingleRowTexts)
+{
+    const auto settings = platform::RegionalSettings::current();
+    ListingCellTexts cells(settings);
+    const uint32_t stamp = dos(2000, 6, 15, 13, 45, 0);
+    EXPECT_EQ(cells.dateTime(stamp), listingDateTimeText(stamp, settings));
+    EXPECT_EQ(cells.dateTime(stamp).constData(), cells.dateTime(stamp).constData());
+    EXPECT_EQ(cells.dateTime(0), "?");
+    for (uint64_t value = 0; value < 70000; ++value)
+        ASSERT_EQ(cells.size(value), QString::number(value));
+    EXPECT_EQ(cells.size(69999), "69999");
+    EXPECT_EQ(cells.size(5368709120ull), "5368709120");
+}
+
 // A name cannot take two lines of the grid; other characters stay as they are.
 TEST(ListingName, LineAndParagraphBreaksShowAsQuestionMarks)
 {
