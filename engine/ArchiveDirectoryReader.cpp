@@ -86,10 +86,11 @@ void ArchiveDirectoryReader::read(const RandomAccessSource &source, std::vector<
 // it can and says where it stopped.
 bool ArchiveDirectoryReader::listFromTable(const RandomAccessSource &source, std::vector<ArchiveEntry> &entries)
 {
-    const auto table = readMemberTable(source);
+    auto table = readMemberTable(source);
     if (!table)
         return false;
-    for (const TableMember &m : table->members) {
+    entries.reserve(entries.size() + table->members.size());
+    for (TableMember &m : table->members) {
         if (!m.problem.empty())
             continue;
         // The local header's fields as stored, and the time the extraction
@@ -105,7 +106,9 @@ bool ArchiveDirectoryReader::listFromTable(const RandomAccessSource &source, std
         e.UnpackedSize = m.localUnpackedSize;
         e.NameLength = m.localNameLength;
         e.ExtraLength = uint16_t(m.localExtra.size());
-        e.FileName = m.name.substr(0, m.name.find('\0'));
+        // Taken, not copied: the table's messages name members by their stored names.
+        e.FileName = std::move(m.name);
+        e.FileName.resize(std::min(e.FileName.size(), e.FileName.find('\0')));
         e.TruePackedSize = m.packedSize;
         e.TrueUnpackedSize = m.unpackedSize;
         e.HeaderOffset = m.headerOffset;

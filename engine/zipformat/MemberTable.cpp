@@ -45,6 +45,15 @@ std::optional<std::pair<uint64_t, uint64_t>> localSizes(uint16_t flags, uint32_t
     return sizes;
 }
 
+// Writers put the directory in file order: checking that is one pass, while
+// sorting a million entries again costs far more.
+template <typename T, typename Less>
+void sortUnlessSorted(std::vector<T> &items, Less less)
+{
+    if (!std::is_sorted(items.begin(), items.end(), less))
+        std::sort(items.begin(), items.end(), less);
+}
+
 // Whether a local header with `localName` (and its own Unicode path field,
 // if any) names the member the central record calls `m.storedName`/`m.name`.
 bool namesAgree(const TableMember &m, const std::string &localName, Bytes localExtra)
@@ -62,7 +71,7 @@ void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table)
     const uint64_t directoryOffset = table.location.fileOffset();
     std::vector<size_t> order(table.members.size());
     std::iota(order.begin(), order.end(), size_t(0));
-    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+    sortUnlessSorted(order, [&](size_t a, size_t b) {
         return table.members[a].headerOffset < table.members[b].headerOffset;
     });
 
@@ -132,7 +141,7 @@ void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table)
         if (overlapping[k] && m.problem.empty())
             m.problem = "its data overlaps another member's (a possible zip bomb)";
     }
-    std::sort(spanned.begin(), spanned.end(), [&](size_t a, size_t b) {
+    sortUnlessSorted(spanned, [&](size_t a, size_t b) {
         return table.members[a].headerOffset < table.members[b].headerOffset;
     });
 
@@ -145,7 +154,7 @@ void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table)
     std::vector<uint64_t> ownHeaders;
     for (const TableMember &m : table.members)
         ownHeaders.push_back(m.headerOffset);
-    std::sort(ownHeaders.begin(), ownHeaders.end());
+    sortUnlessSorted(ownHeaders, std::less<uint64_t>());
     auto scanGap = [&](uint64_t from, uint64_t to) {
         std::vector<uint8_t> buffer;
         constexpr size_t Chunk = 64 * 1024;
@@ -197,7 +206,7 @@ std::vector<bool> overlappingSpans(const std::vector<std::pair<uint64_t, uint64_
 {
     std::vector<size_t> order(spans.size());
     std::iota(order.begin(), order.end(), size_t(0));
-    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return spans[a].first < spans[b].first; });
+    sortUnlessSorted(order, [&](size_t a, size_t b) { return spans[a].first < spans[b].first; });
     // In file order, a span starting before the furthest end seen so far
     // overlaps the span that reaches there.
     std::vector<bool> overlapping(spans.size());
