@@ -3,6 +3,7 @@
 // process's peak memory. Used by bench/listing; not a test.
 #include "app/Application.h"
 #include "app/Mainform.h"
+#include "platform/HugePageHeap.h"
 #include "controls/SortableGrid.h"
 
 #include <QElapsedTimer>
@@ -23,6 +24,7 @@ static long peakKib()
 
 int main(int argc, char **argv)
 {
+    platform::startWithHugePageHeap(argv);  // as orvex97 starts
     OrvexApplication application(argc, argv);
     setUpApplication(application);
     if (argc != 2) {

@@ -6,6 +6,7 @@
 //   orvex_window_bench add status|log ARCHIVE SOURCE_DIR LEVEL
 #include "app/Application.h"
 #include "app/Mainform.h"
+#include "platform/HugePageHeap.h"
 #include "dialogs/AddForm.h"
 #include "dialogs/ExtractForm.h"
 #include "dialogs/RadioGroup.h"
@@ -38,6 +39,7 @@ void whenShown(QWidget &dialog, std::function<void()> interaction)
 
 int main(int argc, char **argv)
 {
+    platform::startWithHugePageHeap(argv);  // as orvex97 starts
     OrvexApplication application(argc, argv);
     setUpApplication(application);
     const QStringList args = application.arguments().mid(1);
