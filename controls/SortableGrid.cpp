@@ -874,7 +874,10 @@ void TSortableGrid::titleReleased(QMouseEvent *event)
     const QPoint p = event->position().toPoint();
     const int col = titles->logicalIndexAt(p.x());
     const bool onTitle = p.y() >= 0 && p.y() < titles->height() && col >= 0 && col < ColCount();
-    const bool sort = hasFocus() && m_clickSorting && m_gridState == gsNormal && FixedRows() > 0 &&
+    // The press gave the grid the focus; in a window that the press is only
+    // now activating, the focus arrives with the activation, maybe after this.
+    const bool focused = hasFocus() || window()->focusWidget() == this;
+    const bool sort = focused && m_clickSorting && m_gridState == gsNormal && FixedRows() > 0 &&
                       !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) &&
                       event->buttons() == Qt::NoButton && onTitle;
     if (!sort)

@@ -48,7 +48,14 @@ void startWithHugePageHeap(char **argv)
     const std::string wanted = current && *current ? std::string(current) + ":" + HugePages : HugePages;
     ::setenv(Restore, before.c_str(), 1);
     ::setenv(Tunables, wanted.c_str(), 1);
-    ::execv("/proc/self/exe", argv);
+    // The file itself, not /proc/self/exe: the process is named after the
+    // file it runs, and task lists should show this program's name.
+    char self[4096];
+    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length > 0) {
+        self[length] = '\0';
+        ::execv(self, argv);
+    }
     restoreTunables(before.c_str());  // not started again: go on as we are
 }
 

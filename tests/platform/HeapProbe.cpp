@@ -1,9 +1,11 @@
 // Starts as the programs do and prints whether it was started again, the
-// tunables it has then, and whether the restart marker is gone.
+// tunables it has then, whether the restart marker is gone, and its name.
 #include "platform/HugePageHeap.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <string>
 
 int main(int, char **argv)
 {
@@ -11,6 +13,9 @@ int main(int, char **argv)
     platform::startWithHugePageHeap(argv);
     const char *now = std::getenv("GLIBC_TUNABLES");
     const char *marker = std::getenv("ORVEX_TUNABLES_BEFORE");
-    std::printf("%s|%s|%s\n", restarted ? "restarted" : "first", now ? now : "-", marker ? marker : "-");
+    std::string name;
+    std::getline(std::ifstream("/proc/self/comm"), name);
+    std::printf("%s|%s|%s|%s\n", restarted ? "restarted" : "first", now ? now : "-", marker ? marker : "-",
+                name.c_str());
     return 0;
 }
