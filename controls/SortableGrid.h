@@ -66,8 +66,6 @@ public:
     explicit TSortableGrid(QWidget *parent = nullptr);
     ~TSortableGrid() override;
 
-    GridModel &Model() { return *m_model; }
-
     // Counts. Rows and columns are at least 1. The view has one header, so
     // FixedRows is 0 or 1; there are no fixed columns.
     int RowCount() const { return m_model->gridRowCount(); }

@@ -451,6 +451,14 @@ TEST_F(SortableGrid, AssignedRowsReplaceTheDataAndTheFirstBecomesCurrent)
     EXPECT_GT(grid->Selection().Top, grid->Selection().Bottom);  // nothing to choose
 }
 
+TEST_F(SortableGrid, TypingANameMovesToIt)
+{
+    grid->setRow(1);
+    QTest::keyClicks(grid, "c");
+    EXPECT_EQ(grid->Cells(0, grid->Row()), "c");
+    EXPECT_EQ(grid->Selection(), (TGridRect{0, 3, 3, 3}));
+}
+
 TEST_F(SortableGrid, ScreenReadersSeeRowsAndTitles)
 {
     grid->SortColumn(0, TSortOptions{smDetect, soDescending, false, {}});
