@@ -27,6 +27,8 @@ void setUpApplication(QApplication &application)
 {
     // Not Qt's display name: Qt would append it to every window title.
     application.setApplicationName(QStringLiteral("orvex97"));
+    // Settings live in ~/.config/Tolvane/orvex97.conf.
+    application.setOrganizationName(QStringLiteral("Tolvane"));
     platform::setApplicationTitle(QStringLiteral("Tolvane Orvex '97"));
     application.setWindowIcon(QIcon(QStringLiteral(":/icons/orvex97.svg")));
 }

@@ -8,6 +8,7 @@
 #include "app/ListingText.h"
 #include "app/MemberCommands.h"
 #include "app/OperationFrame.h"
+#include "app/RecentArchives.h"
 #include "app/ToolbarPanel.h"
 #include "controls/GradCaption.h"
 #include "dialogs/AboutForm.h"
@@ -29,6 +30,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
+#include <QUrl>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -65,6 +68,19 @@ QString absoluteArchivePath(const QString &name)
     return QFileInfo(name).absoluteFilePath();
 }
 
+// A file manager may hand over a file:// URL instead of a path.
+QString archivePathOfArgument(const QString &argument)
+{
+    if (argument.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
+        const QUrl url(argument);
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    }
+    return argument;
+}
+
+const char *const GeometryKey = "mainWindow/geometry";
+
 // The system's reason why `path` could not be deleted, or empty when it was.
 QString removeFile(const QString &path)
 {
@@ -86,7 +102,7 @@ static void registerResources()
 }
 
 TMainform::TMainform(const QStringList &arguments, QWidget *parent)
-    : QMainWindow(parent), arguments_(arguments)
+    : QMainWindow(parent), arguments_(arguments), settings_(std::make_unique<QSettings>())
 {
     registerResources();
     setObjectName(QStringLiteral("Mainform"));
@@ -131,6 +147,9 @@ TMainform::TMainform(const QStringList &arguments, QWidget *parent)
 
     if (const QScreen *screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    // Where the user left it last time, if anywhere.
+    if (const QByteArray geometry = settings_->value(QLatin1String(GeometryKey)).toByteArray(); !geometry.isEmpty())
+        restoreGeometry(geometry);
 }
 
 TMainform::~TMainform()
@@ -186,7 +205,11 @@ void TMainform::buildMenu()
     addItem(file, "Openarchive1", "&Open archive", {}, &TMainform::Openarchive1Click);
     addItem(file, "Delete2", "&Delete archive", {}, &TMainform::Delete2Click);
     file->addSeparator()->setObjectName(QStringLiteral("N1"));
-    addItem(file, "Exit1", "&Exit", {}, &TMainform::BU_ExitClick);
+    exitAction_ = addItem(file, "Exit1", "&Exit", {}, &TMainform::BU_ExitClick);
+    fileMenu_ = file;
+    // Another window of the program may have opened archives since.
+    connect(file, &QMenu::aboutToShow, this, &TMainform::refreshRecentArchives);
+    refreshRecentArchives();
 
     QMenu *actions = menuBar()->addMenu(QStringLiteral("&Actions"));
     actions->setObjectName(QStringLiteral("Actions1"));
@@ -282,6 +305,7 @@ void TMainform::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
     if (!event->isAccepted())
         return;
+    settings_->setValue(QLatin1String(GeometryKey), saveGeometry());
     // The program ends with its main window: no other window stays behind.
     for (QWidget *window : std::initializer_list<QWidget *>{Msgform, F_status, F_About, F_Editform, AddForm, Extract})
         if (window)
@@ -297,7 +321,7 @@ void TMainform::FormActivate()
     commandLineApplied_ = true;
     if (arguments_.size() != 1)
         return;
-    setCurrentArchive(absoluteArchivePath(arguments_.front()));
+    setCurrentArchive(absoluteArchivePath(archivePathOfArgument(arguments_.front())));
 }
 
 void TMainform::setCurrentArchive(const QString &name)
@@ -315,6 +339,52 @@ void TMainform::setCurrentArchive(const QString &name)
         }
         throw;
     }
+    // A new archive counts once it exists; one that cannot be read not at all.
+    if (QFileInfo(name).isFile()) {
+        RecentArchives(*settings_).opened(name);
+        refreshRecentArchives();
+    }
+}
+
+void TMainform::refreshRecentArchives()
+{
+    for (QAction *action : std::as_const(recentActions_))
+        delete action;
+    recentActions_.clear();
+    const QStringList paths = RecentArchives(*settings_).paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        // "&&": a path's own ampersands are not shortcuts.
+        QString caption = QStringLiteral("&%1 %2").arg(i + 1).arg(QString(paths[i]).replace(u'&', QLatin1String("&&")));
+        auto *action = new QAction(caption, fileMenu_);
+        action->setObjectName(QStringLiteral("Recent%1").arg(i + 1));
+        connect(action, &QAction::triggered, this, [this, path = paths[i]] { openRecentArchive(path); });
+        fileMenu_->insertAction(exitAction_, action);
+        recentActions_.append(action);
+    }
+    if (!paths.isEmpty()) {
+        QAction *separator = new QAction(fileMenu_);
+        separator->setSeparator(true);
+        fileMenu_->insertAction(exitAction_, separator);
+        recentActions_.append(separator);
+    }
+    // While an operation runs, nothing else may be opened.
+    for (QAction *action : std::as_const(recentActions_))
+        action->setEnabled(!frame_ || !frame_->isRunning());
+}
+
+void TMainform::openRecentArchive(const QString &path)
+{
+    command([this, path] {
+        if (!QFileInfo(path).isFile()) {
+            RecentArchives(*settings_).forget(path);
+            refreshRecentArchives();
+            platform::warningBox(this, QStringLiteral("Zipfile not found: ") + path
+                                           + QStringLiteral(". It is no longer listed under File."));
+            return;
+        }
+        openDialogFileName_ = path;
+        setCurrentArchive(path);
+    });
 }
 
 void TMainform::ZipEngine1DirUpdate(TZipEngine &)
@@ -522,6 +592,8 @@ void TMainform::deleteArchive()
         platform::warningBox(this, QStringLiteral("Cannot delete ") + path + QStringLiteral(": ") + reason);
         return;
     }
+    RecentArchives(*settings_).forget(path);
+    refreshRecentArchives();
     setStatusPanel(1, QStringLiteral("<none>"));
     StringGrid1->setRowCount(1);
     // No archive is current any more: an add must not re-create the deleted

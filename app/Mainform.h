@@ -12,6 +12,7 @@ class OperationFrame;
 class QAction;
 class QLabel;
 class QMenu;
+class QSettings;
 class QToolButton;
 class TAddForm;
 class TExtract;
@@ -63,6 +64,8 @@ public:
     QString statusPanelText(int panel) const;
     QToolButton *toolButton(const QString &objectName) const;
     QAction *menuAction(const QString &objectName) const;
+    // The File menu's recent archives, newest first.
+    QList<QAction *> recentArchiveActions() const { return recentActions_; }
 
     // Applies the command-line archive, once, when the window is first shown:
     // a window manager may never activate a new window.
@@ -119,6 +122,9 @@ private:
     // Turns the commands that start operations or change what the grid's
     // selection means on or off.
     void setCommandsEnabled(bool enabled);
+    // The File menu's list of recent archives, from the settings.
+    void refreshRecentArchives();
+    void openRecentArchive(const QString &path);
 
     QStringList arguments_;
     bool commandLineApplied_ = false;
@@ -129,4 +135,8 @@ private:
     std::unique_ptr<OperationFrame> frame_;
     ToolbarPanel *Panel2 = nullptr;
     QLabel *statusPanels_[2] = {nullptr, nullptr};
+    std::unique_ptr<QSettings> settings_;  // recent archives and the window's place
+    QMenu *fileMenu_ = nullptr;
+    QAction *exitAction_ = nullptr;
+    QList<QAction *> recentActions_;
 };

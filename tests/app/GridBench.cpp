@@ -1,6 +1,7 @@
 // Opens an archive in the main window offscreen and prints how long reading
 // and filling the grid took, how long a sort by each column took, and the
 // process's peak memory. Used by bench/listing; not a test.
+#include "TestApplication.h"
 #include "app/Application.h"
 #include "app/Mainform.h"
 #include "platform/HugePageHeap.h"
@@ -24,6 +25,7 @@ static long peakKib()
 
 int main(int argc, char **argv)
 {
+    useOwnSettingsFolder();
     platform::startWithHugePageHeap(argv);  // as orvex97 starts
     OrvexApplication application(argc, argv);
     setUpApplication(application);

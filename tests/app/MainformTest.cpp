@@ -5,6 +5,9 @@
 #include "platform/Prompts.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QUrl>
 #include <QLabel>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -222,6 +225,69 @@ TEST_F(MainformTest, ArchiveWithoutMembersLeavesTheTitlesAlone)
     EXPECT_EQ(form.StringGrid1->RowCount(), 1);
     EXPECT_EQ(form.StringGrid1->FixedRows(), 1);
     EXPECT_EQ(form.StringGrid1->Cells(0, 0), "File Name");
+}
+
+// As a file manager hands it over: a path or a file:// URL, with blanks and
+// characters beyond ASCII.
+TEST_F(MainformTest, ArchiveFromTheFileManagerOpensByPathOrUrl)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("my zips")));
+    const QString path = writeArchive(QStringLiteral("my zips/\u00E9t\u00E9 #1.zip"), archiveBytes(threeMembers));
+    for (const QString &argument : {path, QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded)}) {
+        auto windows = ApplicationWindows::create(QStringList{argument});
+        TMainform &form = *windows->Mainform;
+        form.FormActivate();
+        EXPECT_EQ(form.statusPanelText(1), path) << argument.toStdString();
+        EXPECT_EQ(form.StringGrid1->RowCount(), 4) << argument.toStdString();
+    }
+}
+
+TEST_F(MainformTest, RecentArchivesAreOfferedAndAMissingOneIsDropped)
+{
+    const QString one = writeArchive("one.zip", archiveBytes(threeMembers));
+    const QString two = writeArchive("two.zip", archiveBytes({threeMembers[0]}));
+    auto captions = [](TMainform &form) {
+        QStringList texts;
+        for (QAction *action : form.recentArchiveActions())
+            if (!action->isSeparator())
+                texts << action->text();
+        return texts;
+    };
+    {
+        auto windows = ApplicationWindows::create(QStringList{});
+        TMainform &form = *windows->Mainform;
+        EXPECT_TRUE(captions(form).isEmpty());
+        script->fileAnswers = {one, two, one};
+        for (int i = 0; i < 3; ++i)
+            form.toolButton(QStringLiteral("BU_Open"))->click();
+        EXPECT_EQ(captions(form), QStringList({"&1 " + one, "&2 " + two}));
+    }
+    // The next session offers them too; a chosen one that has gone is taken off the list.
+    auto windows = ApplicationWindows::create(QStringList{});
+    TMainform &form = *windows->Mainform;
+    ASSERT_EQ(captions(form).size(), 2);
+    QFile::remove(two);
+    form.recentArchiveActions()[1]->trigger();
+    ASSERT_FALSE(script->shown.empty());
+    EXPECT_EQ(script->shown.back().text, "Zipfile not found: " + two + ". It is no longer listed under File.");
+    EXPECT_EQ(captions(form), QStringList({"&1 " + one}));
+    EXPECT_EQ(form.StringGrid1->RowCount(), 2);  // the empty listing stays
+    form.recentArchiveActions()[0]->trigger();
+    EXPECT_EQ(form.statusPanelText(1), one);
+    EXPECT_EQ(form.StringGrid1->RowCount(), 4);
+}
+
+TEST_F(MainformTest, TheWindowReopensWhereItWasClosed)
+{
+    const QRect place(120, 90, 600, 420);
+    {
+        auto windows = ApplicationWindows::create(QStringList{});
+        windows->Mainform->setGeometry(place);
+        windows->Mainform->show();
+        windows->Mainform->close();
+    }
+    auto windows = ApplicationWindows::create(QStringList{});
+    EXPECT_EQ(windows->Mainform->geometry(), place);
 }
 
 TEST_F(MainformTest, MissingArchiveKeepsTheGridAndShowsTheArgument)

@@ -1,4 +1,5 @@
 // Renders the main window offscreen, empty and listing an archive.
+#include "TestApplication.h"
 #include "app/Application.h"
 #include "app/Mainform.h"
 #include "controls/GradCaption.h"
@@ -18,7 +19,13 @@
 #include "dialogs/MsgForm.h"
 #include "dialogs/StatusForm.h"
 
+#include "app/RecentArchives.h"
+
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QSettings>
 #include <QLocale>
 #include <QPixmap>
 #include <cstdio>
@@ -33,6 +40,7 @@ static void save(QWidget &window, const QString &path, bool active = true)
 
 int main(int argc, char **argv)
 {
+    useOwnSettingsFolder();
     OrvexApplication application(argc, argv);
     setUpApplication(application);
     if (argc < 3) {
@@ -52,6 +60,28 @@ int main(int argc, char **argv)
         listing.FormActivate();
         save(listing, out.filePath(QStringLiteral("main-window.png")));
         save(listing, out.filePath(QStringLiteral("main-window-inactive.png")), false);
+    }
+    {
+        // The File menu offering the archives opened last, the sample newest.
+        QSettings settings;
+        RecentArchives recent(settings);
+        for (const char *path : {"/home/ann/Downloads/holiday photos.zip", "/home/ann/work/report-2024.zip"})
+            recent.opened(QString::fromLatin1(path));
+        TMainform listing{QStringList{QString::fromLocal8Bit(argv[2])}};
+        listing.FormActivate();
+        listing.show();
+        QApplication::processEvents();
+        QMenu *file = listing.menuBar()->findChild<QMenu *>(QStringLiteral("File1"));
+        const QRect title = listing.menuBar()->actionGeometry(file->menuAction());
+        file->popup(listing.menuBar()->mapToGlobal(title.bottomLeft()));
+        QApplication::processEvents();
+        QImage picture = renderWithCaption(&listing, true);
+        QPainter painter(&picture);
+        painter.drawPixmap(listing.mapFromGlobal(file->pos()), file->grab());
+        painter.end();
+        file->hide();
+        if (!picture.save(out.filePath(QStringLiteral("file-menu-recent-archives.png"))))
+            std::fprintf(stderr, "cannot write the file menu picture\n");
     }
     {
         // The listing sorted by Date/Time (a left click on its title) under

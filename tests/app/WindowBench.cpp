@@ -4,6 +4,7 @@
 //
 //   orvex_window_bench extract status|log ARCHIVE TARGET_DIR
 //   orvex_window_bench add status|log ARCHIVE SOURCE_DIR LEVEL
+#include "TestApplication.h"
 #include "app/Application.h"
 #include "app/Mainform.h"
 #include "platform/HugePageHeap.h"
@@ -39,6 +40,7 @@ void whenShown(QWidget &dialog, std::function<void()> interaction)
 
 int main(int argc, char **argv)
 {
+    useOwnSettingsFolder();
     platform::startWithHugePageHeap(argv);  // as orvex97 starts
     OrvexApplication application(argc, argv);
     setUpApplication(application);
