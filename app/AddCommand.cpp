@@ -34,6 +34,12 @@ QString dialogFolder(const QString &fileName)
     return slash < 0 ? QString() : fileName.left(slash + 1);
 }
 
+OperationTexts operationTexts(const QString &archive)
+{
+    return {QStringLiteral("Adding file(s)"), QStringLiteral("Beginning Add to ") + archive,
+            QStringLiteral("Error in Extract; Fatal DLL Exception"), QStringLiteral(" files were added")};
+}
+
 void run(TMainform &form, TAddForm &dialog)
 {
     TZipEngine &engine = form.ZipEngine1;
@@ -54,10 +60,7 @@ void run(TMainform &form, TAddForm &dialog)
     }
 
     const QString archive = QFile::decodeName(QByteArray::fromStdString(engine.ZipFilename()));
-    const OperationTexts texts{QStringLiteral("Adding file(s)"), QStringLiteral("Beginning Add to ") + archive,
-                               QStringLiteral("Error in Extract; Fatal DLL Exception"),
-                               QStringLiteral(" files were added")};
-    form.operationFrame().run(texts, [&] {
+    form.operationFrame().run(operationTexts(archive), [&] {
         const AddFormChoices choices = dialog.choices();
         engine.AddOptions = addOptionsFor(choices);
         engine.AddCompLevel = choices.level;

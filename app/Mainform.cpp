@@ -4,9 +4,12 @@
 #include <unordered_set>
 
 #include "app/AddCommand.h"
+#include "app/DragOut.h"
+#include "app/DropAdd.h"
 #include "app/ExtractCommand.h"
 #include "app/ListingText.h"
 #include "app/MemberCommands.h"
+#include "app/OpenCommand.h"
 #include "app/OperationFrame.h"
 #include "app/RecentArchives.h"
 #include "app/ToolbarPanel.h"
@@ -24,6 +27,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -145,6 +149,11 @@ TMainform::TMainform(const QStringList &arguments, QWidget *parent)
     FormCreate();
     StringGrid1->setFocus();
 
+    setAcceptDrops(true);
+    dragOut_ = std::make_unique<DragOut>(*this);
+    StringGrid1->OnStartDrag = [this](TSortableGrid *) { command([this] { dragOut_->start(); }); };
+    open_command::attachToGrid(*StringGrid1, [this] { OpenWithDefault1Click(); });
+
     if (const QScreen *screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     // Where the user left it last time, if anywhere.
@@ -220,6 +229,7 @@ void TMainform::buildMenu()
     addItem(actions, "Executefile1", "Execute file", QKeySequence(Qt::CTRL | Qt::Key_F9),
             &TMainform::Executefile1Click);
     addItem(actions, "Viewfile1", "Edit file", QKeySequence(Qt::Key_F4), &TMainform::Viewfile1Click);
+    addItem(actions, "OpenWithDefault1", "&Open with default application", {}, &TMainform::OpenWithDefault1Click);
 
     QMenu *window = menuBar()->addMenu(QStringLiteral("&Window"));
     window->setObjectName(QStringLiteral("Window1"));
@@ -310,6 +320,36 @@ void TMainform::closeEvent(QCloseEvent *event)
     for (QWidget *window : std::initializer_list<QWidget *>{Msgform, F_status, F_About, F_Editform, AddForm, Extract})
         if (window)
             window->hide();
+}
+
+void TMainform::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (drop_add::accepts(*this, event->mimeData(), event->source()))
+        event->acceptProposedAction();
+}
+
+void TMainform::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (drop_add::accepts(*this, event->mimeData(), event->source()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TMainform::dropEvent(QDropEvent *event)
+{
+    if (!drop_add::accepts(*this, event->mimeData(), event->source())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // Queued: the file manager waits until the drop returns, not for the add.
+    QMetaObject::invokeMethod(
+        this,
+        [this, paths = drop_add::localPaths(*event->mimeData())] {
+            command([&] { drop_add::addDropped(*this, paths, [this] { newArchive(false); }); });
+        },
+        Qt::QueuedConnection);
 }
 
 void TMainform::FormActivate()
@@ -454,7 +494,7 @@ void TMainform::setCommandsEnabled(bool enabled)
         if (QToolButton *button = toolButton(QString::fromLatin1(name)))
             button->setEnabled(enabled);
     for (const char *name : {"Newarchive1", "Openarchive1", "Delete2", "Add1", "Extract1", "Delete1",
-                             "Executefile1", "Viewfile1", "ShowMsg"})
+                             "Executefile1", "Viewfile1", "OpenWithDefault1", "ShowMsg"})
         if (QAction *action = menuAction(QString::fromLatin1(name)))
             action->setEnabled(enabled);
     // Sorting or selecting would change which members the rows name.
@@ -697,6 +737,11 @@ void TMainform::BU_ExtractClick()
 void TMainform::Executefile1Click()
 {
     command([this] { member_commands::executeMember(*this); });
+}
+
+void TMainform::OpenWithDefault1Click()
+{
+    command([this] { open_command::openMember(*this); });
 }
 
 void TMainform::Viewfile1Click()

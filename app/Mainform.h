@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+class DragOut;
 class OperationFrame;
 class QAction;
 class QLabel;
@@ -60,6 +61,8 @@ public:
     // A selected folder row adds every member under the folder.
     std::vector<std::string> selectedNames() const;
     static bool isFolderName(const std::string &name);
+    // Members dragged out of the grid and their staging folders.
+    DragOut &dragOut() { return *dragOut_; }
 
     QString statusPanelText(int panel) const;
     QToolButton *toolButton(const QString &objectName) const;
@@ -90,12 +93,17 @@ public slots:
     void BU_ExtractClick();
     void Executefile1Click();
     void Viewfile1Click();
+    void OpenWithDefault1Click();
     void ShowMsgClick();
     void About2Click();
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // Files dropped from a file manager are added to the archive (DropAdd).
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void FormCreate();
@@ -133,6 +141,7 @@ private:
     TF_status *F_status = nullptr;
     TF_About *F_About = nullptr;
     std::unique_ptr<OperationFrame> frame_;
+    std::unique_ptr<DragOut> dragOut_;
     ToolbarPanel *Panel2 = nullptr;
     QLabel *statusPanels_[2] = {nullptr, nullptr};
     std::unique_ptr<QSettings> settings_;  // recent archives and the window's place

@@ -18,39 +18,16 @@ namespace {
 
 const char *const FatalLibraryText = "Error in Extract; Fatal DLL Exception";
 
-// Takes the top row of the selection as the member, and extracts it with its
-// directory names into the working directory. False when no row names one.
-bool fetchMember(TMainform &form)
+}  // namespace
+
+bool extractMembers(TMainform &form, const QString &directory, std::vector<std::string> specs, ExtrOpts options)
 {
-    TSortableGrid &grid = *form.StringGrid1;
-    // Row 0 holds the titles, also when the grid is down to that one row and
-    // it is no longer fixed: "File Name" is no member.
-    const int top = grid.Selection().Top;
-    form.MemberName = top >= 1 ? grid.Cells(0, top) : QString();
-    // The stored bytes, so that the extraction matches the member exactly.
-    const std::vector<std::string> names = form.selectedNames();
     TZipEngine &engine = form.ZipEngine1;
-    engine.FileSpecs.clear();
-    engine.FileSpecs.push_back(names.empty() || form.MemberName.isEmpty() ? form.MemberName.toStdString()
-                                                                           : names.front());
-    // A folder row is no file to open or run.
-    if (form.MemberName.isEmpty() || TMainform::isFolderName(engine.FileSpecs.front())) {
-        platform::warningBox(&form, QStringLiteral("Error :No file selected"));
-        return false;
-    }
-
-    const QString directory = platform::AppDirectory();
-    // A copy left by an earlier run must not stand in for a member that this
-    // extraction refuses or fails to write.
-    if (const QString stale = workingCopyOf(form); !stale.isEmpty())
-        QFile::remove(stale);
-
+    engine.FileSpecs = std::move(specs);
     engine.ExtrBaseDir = QFile::encodeName(directory).toStdString();
     engine.Verbose = true;
     engine.Trace = false;
-    // With its directory names: the copy lies at the working directory
-    // followed by the whole stored name, where the editor and the run look.
-    engine.ExtrOptions = ExtrOpts{ExtrOverWrite, ExtrDirNames};
+    engine.ExtrOptions = options;
     OperationFrame &frame = form.operationFrame();
     {
         OperationFrame::Running running(frame);
@@ -61,9 +38,40 @@ bool fetchMember(TMainform &form)
         }
         frame.reportLoggedErrors();
     }
-    // The window is closing: no editor or program after the cancelled extraction.
     return !frame.closeRequested();
 }
+
+bool fetchMember(TMainform &form)
+{
+    TSortableGrid &grid = *form.StringGrid1;
+    // Row 0 holds the titles, also when the grid is down to that one row and
+    // it is no longer fixed: "File Name" is no member.
+    const int top = grid.Selection().Top;
+    form.MemberName = top >= 1 ? grid.Cells(0, top) : QString();
+    // The stored bytes, so that the extraction matches the member exactly.
+    const std::vector<std::string> names = form.selectedNames();
+    TZipEngine &engine = form.ZipEngine1;
+    const std::string spec = names.empty() || form.MemberName.isEmpty() ? form.MemberName.toStdString()
+                                                                        : names.front();
+    engine.FileSpecs = {spec};
+    // A folder row is no file to open or run.
+    if (form.MemberName.isEmpty() || TMainform::isFolderName(spec)) {
+        platform::warningBox(&form, QStringLiteral("Error :No file selected"));
+        return false;
+    }
+
+    const QString directory = platform::AppDirectory();
+    // A copy left by an earlier run must not stand in for a member that this
+    // extraction refuses or fails to write.
+    if (const QString stale = workingCopyOf(form); !stale.isEmpty())
+        QFile::remove(stale);
+
+    // With its directory names: the copy lies at the working directory
+    // followed by the whole stored name, where the editor and the run look.
+    return extractMembers(form, directory, {spec}, ExtrOpts{ExtrOverWrite, ExtrDirNames});
+}
+
+namespace {
 
 // Puts the editor's saved copy back into the archive in the member's place
 // and removes it from the working directory.

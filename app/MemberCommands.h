@@ -3,12 +3,26 @@
 // internal editor and write it back when changed, or run it as a program.
 // Both fetch the member into the program's working directory first.
 
+#include "engine/EngineOptions.h"
+
 #include <QString>
+#include <string>
+#include <vector>
 
 class TF_Editform;
 class TMainform;
 
 namespace member_commands {
+
+// Extracts `specs` (stored names) into `directory` with `options`, quietly:
+// errors come in the operation frame's boxes. False when the window is
+// closing, so that nothing follows the cancelled extraction.
+bool extractMembers(TMainform &form, const QString &directory, std::vector<std::string> specs, ExtrOpts options);
+
+// Takes the top selected row as the member (form.MemberName) and extracts it
+// with its directory names into the working directory, where workingCopyOf
+// finds it. A folder row or none: the "No file selected" warning, false.
+bool fetchMember(TMainform &form);
 
 // Edit file: fetches the top selected member, opens it in `editor` and, when
 // the editor hands back "update", puts the saved copy back in its place.

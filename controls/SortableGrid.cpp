@@ -825,11 +825,42 @@ void TSortableGrid::keyPressEvent(QKeyEvent *event)
 void TSortableGrid::mousePressEvent(QMouseEvent *event)
 {
     m_gridState = gsSelecting;
+    m_dragPress.reset();
+    const QModelIndex pressed = indexAt(event->position().toPoint());
+    if (OnStartDrag && event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier
+        && pressed.isValid() && selectionModel()->isSelected(pressed)) {
+        m_dragPress.reset(event->clone());
+        return;
+    }
     QTableView::mousePressEvent(event);
+}
+
+void TSortableGrid::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_dragPress) {
+        QTableView::mouseMoveEvent(event);
+        return;
+    }
+    if ((event->position() - m_dragPress->position()).manhattanLength() < QApplication::startDragDistance())
+        return;
+    m_dragPress.reset();
+    m_gridState = gsNormal;
+    OnStartDrag(this);
+}
+
+void TSortableGrid::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The view takes a double-click only on the row its last press was on.
+    if (const std::unique_ptr<QMouseEvent> press = std::move(m_dragPress))
+        QTableView::mousePressEvent(press.get());
+    QTableView::mouseDoubleClickEvent(event);
 }
 
 void TSortableGrid::mouseReleaseEvent(QMouseEvent *event)
 {
+    // A press held back for a drag that never started was a click after all.
+    if (const std::unique_ptr<QMouseEvent> press = std::move(m_dragPress))
+        QTableView::mousePressEvent(press.get());
     QTableView::mouseReleaseEvent(event);
     if (event->buttons() == Qt::NoButton)
         m_gridState = gsNormal;

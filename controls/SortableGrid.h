@@ -20,6 +20,7 @@
 #include <QTableView>
 
 #include <functional>
+#include <memory>
 
 enum TGridOption : unsigned {
     goFixedVertLine = 1u << 0,  // with bevels: the left and right edges of data cells
@@ -186,6 +187,11 @@ public:
     std::function<void(TSortableGrid *Sender, int Col, TSortOptions &SortOptions)> OnBeginSort;
     std::function<void(TSortableGrid *Sender, int Col)> OnEndSort;
     std::function<void(TSortableGrid *Sender, int Col, int Row, QString &Value, bool &Valid)> OnCellValidate;
+    // Set: a plain left press on a selected row that moves the desktop's drag
+    // distance calls it instead of selecting, as in a file manager; a press
+    // on an unselected row still selects a range, and a press released in
+    // place is a click.
+    std::function<void(TSortableGrid *Sender)> OnStartDrag;
 
 protected:
     // Raised whenever the current cell moves, and when the focus leaves.
@@ -199,6 +205,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     // A release over the title row: sorts by that column when every
@@ -215,6 +223,7 @@ private:
 
     GridModel *m_model = nullptr;
     QPointer<QWidget> m_editor;
+    std::unique_ptr<QMouseEvent> m_dragPress;  // held back until it is a drag or a click
     TSortedList m_sortRecord;
     int m_sortFixedRows = 0;  // FixedRows when the record was made
     TGridOptions m_options;

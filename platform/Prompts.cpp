@@ -1,6 +1,8 @@
 #include "platform/Prompts.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -107,6 +109,11 @@ public:
     {
         QPageSetupDialog dialog(&printer, parent);
         return dialog.exec() == QDialog::Accepted;
+    }
+
+    bool openWithDefaultApplication(const QString &path) override
+    {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     }
 };
 
@@ -305,6 +312,12 @@ bool ScriptedPrompts::printerSetupDialog(QWidget *, QPrinter &printer)
     printerSetupAnswers.pop_front();
     if (answer)
         answer(printer);
+    return true;
+}
+
+bool ScriptedPrompts::openWithDefaultApplication(const QString &path)
+{
+    openedWithDefaultApplication.push_back(path);
     return true;
 }
 

@@ -65,6 +65,9 @@ public:
     // Print and printer set-up dialogs on `printer`; false when cancelled.
     virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;
     virtual bool printerSetupDialog(QWidget *parent, QPrinter &printer) = 0;
+    // Hands a local file to the desktop's application for its type; false
+    // when the desktop found none.
+    virtual bool openWithDefaultApplication(const QString &path) = 0;
 };
 
 // Installs `handler` for all prompts (nullptr restores the desktop's dialogs).
@@ -121,6 +124,10 @@ public:
     void closeSearchDialog(SearchDialog &dialog) override;
     bool printDialog(QWidget *, QPrinter &printer) override;
     bool printerSetupDialog(QWidget *, QPrinter &printer) override;
+
+    // The paths handed to the desktop, in order; each counts as opened.
+    std::vector<QString> openedWithDefaultApplication;
+    bool openWithDefaultApplication(const QString &path) override;
 
     // Installs a fresh script for the lifetime of the returned pointer's owner.
     static std::shared_ptr<ScriptedPrompts> install();

@@ -1,0 +1,96 @@
+#include "app/DragOut.h"
+
+#include "app/Mainform.h"
+#include "app/MemberCommands.h"
+#include "controls/SortableGrid.h"
+#include "platform/AppDirectory.h"
+
+#include <QDir>
+#include <QDrag>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
+#include <cstdlib>
+#include <unordered_set>
+
+namespace {
+
+// A folder no one has used before: a stale one left by an earlier run that
+// ended without tidying up is never handed out again.
+QString makeStagingFolder()
+{
+    QByteArray pattern = QFile::encodeName(platform::AppDirectory() + QStringLiteral("drag-XXXXXX"));
+    if (!::mkdtemp(pattern.data()))
+        return {};
+    return QFile::decodeName(pattern) + QLatin1Char('/');
+}
+
+}  // namespace
+
+DragOut::DragOut(TMainform &form) : form_(form) {}
+
+DragOut::~DragOut()
+{
+    for (const QString &folder : std::as_const(folders_))
+        QDir(folder).removeRecursively();
+}
+
+void DragOut::remove(const QString &folder)
+{
+    QDir(folder).removeRecursively();
+    folders_.removeAll(folder);
+}
+
+std::unique_ptr<QMimeData> DragOut::prepareMimeData()
+{
+    std::vector<std::string> names = form_.selectedNames();
+    if (names.empty())
+        return nullptr;
+    const QString folder = makeStagingFolder();
+    if (folder.isEmpty())
+        return nullptr;
+    folders_ << folder;
+    // A selected folder row stands for itself even when nothing under it is written.
+    std::unordered_set<std::string> folderRows;
+    for (const std::string &name : names)
+        if (TMainform::isFolderName(name))
+            folderRows.insert(name);
+
+    if (!member_commands::extractMembers(form_, folder, std::move(names), ExtrOpts{ExtrDirNames})) {
+        remove(folder);
+        return nullptr;
+    }
+    // What the extraction refused was not written, and a folder it made only
+    // for refused members stays empty: neither is offered.
+    QList<QUrl> urls;
+    const QFileInfoList written =
+        QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QFileInfo &item : written) {
+        if (item.isSymLink())
+            continue;
+        const bool offered = item.isFile()
+                             || (item.isDir()
+                                 && (!QDir(item.filePath()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
+                                     || folderRows.count(QFile::encodeName(item.fileName()).toStdString() + '/')));
+        if (offered)
+            urls << QUrl::fromLocalFile(item.filePath());
+    }
+    if (urls.isEmpty()) {
+        remove(folder);
+        return nullptr;
+    }
+    auto mime = std::make_unique<QMimeData>();
+    mime->setUrls(urls);
+    return mime;
+}
+
+void DragOut::start()
+{
+    std::unique_ptr<QMimeData> mime = prepareMimeData();
+    if (!mime)
+        return;
+    auto *drag = new QDrag(form_.StringGrid1);
+    drag->setMimeData(mime.release());
+    drag->exec(Qt::CopyAction, Qt::CopyAction);
+}

@@ -1,0 +1,545 @@
+// Files dropped on the main window, members dragged out of the grid and the
+// "Open with default application" command, headless, with scripted prompts
+// and the real engine libraries. Drops and drags are driven with QMimeData;
+// no real drag is run.
+#include "TestApplication.h"
+#include "app/Application.h"
+#include "app/DragOut.h"
+#include "app/DropAdd.h"
+#include "app/Mainform.h"
+#include "app/OperationFrame.h"
+#include "controls/SortableGrid.h"
+#include "dialogs/AddForm.h"
+#include "platform/Prompts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMimeData>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
+#include <set>
+
+#include "QStringPrinter.h"
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+uint32_t crc32Of(const QByteArray &data)
+{
+    uint32_t crc = 0xFFFFFFFFu;
+    for (char c : data) {
+        crc ^= uint8_t(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+void put(QByteArray &out, uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out += char((value >> (8 * i)) & 0xFF);
+}
+
+// A stored archive written byte by byte, for members the engine would not
+// write: a name that leaves the directory, a wrong CRC.
+struct RawMember {
+    QByteArray name, data;
+    bool badCrc = false;
+};
+QByteArray rawArchive(const std::vector<RawMember> &members)
+{
+    QByteArray out, central;
+    for (const RawMember &m : members) {
+        const uint32_t offset = uint32_t(out.size());
+        const uint32_t crc = crc32Of(m.data) ^ (m.badCrc ? 1u : 0u);
+        for (bool isCentral : {false, true}) {
+            QByteArray &to = isCentral ? central : out;
+            put(to, isCentral ? 0x02014b50 : 0x04034b50, 4);
+            if (isCentral)
+                put(to, 20, 2);
+            put(to, 20, 2);
+            put(to, 0, 2);       // flags
+            put(to, 0, 2);       // stored
+            put(to, 0, 2);       // time
+            put(to, 0x21, 2);    // date
+            put(to, crc, 4);
+            put(to, uint32_t(m.data.size()), 4);
+            put(to, uint32_t(m.data.size()), 4);
+            put(to, uint32_t(m.name.size()), 2);
+            put(to, 0, 2);
+            if (isCentral) {
+                put(to, 0, 2);
+                put(to, 0, 2);
+                put(to, 0, 2);
+                put(to, 0, 4);
+                put(to, offset, 4);
+            }
+            to += m.name;
+            if (!isCentral)
+                to += m.data;
+        }
+    }
+    const uint32_t centralOffset = uint32_t(out.size());
+    out += central;
+    put(out, 0x06054b50, 4);
+    put(out, 0, 4);
+    put(out, uint32_t(members.size()), 2);
+    put(out, uint32_t(members.size()), 2);
+    put(out, uint32_t(central.size()), 4);
+    put(out, centralOffset, 4);
+    put(out, 0, 2);
+    return out;
+}
+
+std::unique_ptr<QMimeData> mimeWithUrls(const QList<QUrl> &urls)
+{
+    auto mime = std::make_unique<QMimeData>();
+    mime->setUrls(urls);
+    return mime;
+}
+
+class DragDrop : public ::testing::Test {
+public:
+    void SetUp() override
+    {
+        ensureApplication();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        ASSERT_TRUE(dir.isValid() && cache.isValid());
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+        workDir = cache.path() + QStringLiteral("/orvex97/work/");
+        root = dir.path();
+        // Compressible, so that a stored member is told from a deflated one.
+        writeFile(root + "/x/a.txt", QByteArray(5000, 'a'));
+        writeFile(root + "/x/dir/b.txt", "bee");
+        writeFile(root + "/x/dir/sub/c.txt", "sea");
+        writeFile(root + "/y/d.txt", "dee");
+        script = platform::ScriptedPrompts::install();
+        windows = ApplicationWindows::create({});
+    }
+    void TearDown() override
+    {
+        windows.reset();
+        platform::setPromptHandler(nullptr);
+        qunsetenv("XDG_CACHE_HOME");
+        QLocale::setDefault(QLocale::c());
+    }
+
+    TMainform &form() { return *windows->Mainform; }
+    TSortableGrid &grid() { return *windows->Mainform->StringGrid1; }
+    TZipEngine &engine() { return windows->Mainform->ZipEngine1; }
+
+    QUrl local(const QString &relative) { return QUrl::fromLocalFile(root + "/" + relative); }
+
+    // Names a new, empty archive through New archive.
+    QString newArchive()
+    {
+        const QString archive = root + "/out.zip";
+        script->fileAnswers.push_back(archive);
+        form().BU_NewClick();
+        script->shown.clear();
+        return archive;
+    }
+
+    QString openRaw(const std::vector<RawMember> &members)
+    {
+        const QString archive = root + "/raw.zip";
+        QFile file(archive);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(rawArchive(members));
+        file.close();
+        script->fileAnswers.push_back(archive);
+        form().BU_OpenClick();
+        script->shown.clear();
+        return archive;
+    }
+
+    // Sends a drop of `urls` to the window the way a file manager's drop
+    // arrives, then lets the queued add run. True when the drop was taken.
+    bool drop(const QList<QUrl> &urls)
+    {
+        const auto mime = mimeWithUrls(urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        enter.setAccepted(false);
+        QApplication::sendEvent(&form(), &enter);
+        QDropEvent event(QPointF(10, 10), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+        event.setAccepted(false);
+        QApplication::sendEvent(&form(), &event);
+        EXPECT_EQ(enter.isAccepted(), event.isAccepted());
+        QCoreApplication::processEvents();
+        return event.isAccepted();
+    }
+
+    std::set<std::string> storedNames()
+    {
+        std::set<std::string> names;
+        for (int i = 0; i < engine().EntryCount(); ++i)
+            names.insert(engine().Entries(i).FileName);
+        return names;
+    }
+
+    std::set<QString> gridNames()
+    {
+        std::set<QString> names;
+        for (int row = 1; row < grid().RowCount(); ++row)
+            names.insert(grid().Cells(0, row));
+        return names;
+    }
+
+    int rowOf(const QString &name)
+    {
+        for (int row = 1; row < grid().RowCount(); ++row)
+            if (grid().Cells(0, row) == name)
+                return row;
+        ADD_FAILURE() << "no row " << name.toStdString();
+        return 1;
+    }
+
+    void selectRows(const QStringList &names)
+    {
+        for (const QString &name : names)
+            grid().selectionModel()->select(grid().model()->index(rowOf(name) - 1, 0),
+                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+
+    QStringList messages()
+    {
+        QStringList texts;
+        for (const platform::PromptRecord &r : script->shown)
+            if (r.kind == platform::PromptRecord::Kind::MessageBox)
+                texts << r.text;
+        return texts;
+    }
+
+    QTemporaryDir dir, cache;
+    QString root, workDir;
+    std::shared_ptr<platform::ScriptedPrompts> script;
+    std::unique_ptr<ApplicationWindows> windows;
+};
+
+// ---- Drops ----
+
+TEST_F(DragDrop, DroppedItemsAreStoredRelativeToTheirOwnFolder)
+{
+    const struct {
+        const char *what;
+        QStringList dropped;     // below the temporary directory; "http:" ones are not local
+        std::set<std::string> stored;
+    } cases[] = {
+        {"a file and a folder", {"x/a.txt", "x/dir"},
+         {"a.txt", "dir/", "dir/b.txt", "dir/sub/", "dir/sub/c.txt"}},
+        {"a folder below another", {"x/dir/sub"}, {"sub/", "sub/c.txt"}},
+        {"files of two folders", {"x/a.txt", "y/d.txt"}, {"a.txt", "d.txt"}},
+        {"a web address beside a file", {"http:", "y/d.txt"}, {"d.txt"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString archive = newArchive();
+        QList<QUrl> urls;
+        for (const QString &d : c.dropped)
+            urls << (d == "http:" ? QUrl("http://example.com/e.txt") : local(d));
+        EXPECT_TRUE(drop(urls));
+        EXPECT_EQ(storedNames(), c.stored);
+        std::set<QString> shown;
+        for (const std::string &name : c.stored)
+            shown.insert(QString::fromStdString(name));
+        EXPECT_EQ(gridNames(), shown);
+        // The add's own count box ends it.
+        ASSERT_FALSE(messages().isEmpty());
+        EXPECT_EQ(messages().back(), QString::number(c.stored.size()) + " files were added");
+        QFile::remove(archive);
+    }
+    // Nothing dropped was moved away.
+    EXPECT_TRUE(QFile::exists(root + "/x/dir/sub/c.txt"));
+}
+
+TEST_F(DragDrop, RefusedDropsChangeNothing)
+{
+    const QString archive = newArchive();
+    ASSERT_TRUE(drop({local("y/d.txt")}));
+    const QByteArray before = readBytes(archive);
+    ASSERT_FALSE(before.isEmpty());
+    script->shown.clear();
+
+    EXPECT_FALSE(drop({QUrl("http://example.com/e.txt"), QUrl("ftp://example.com/f.txt")}));
+    EXPECT_FALSE(drop({}));
+    {
+        OperationFrame::Running running(form().operationFrame());
+        EXPECT_FALSE(drop({local("x/a.txt")}));
+    }
+    EXPECT_EQ(readBytes(archive), before);
+    EXPECT_TRUE(script->shown.empty());
+    // The grid's own members coming back: they would be added from the staging folder.
+    const auto mime = mimeWithUrls({local("x/a.txt")});
+    EXPECT_FALSE(drop_add::accepts(form(), mime.get(), grid().viewport()));
+    EXPECT_TRUE(drop_add::accepts(form(), mime.get(), nullptr));
+}
+
+TEST_F(DragDrop, WithoutAnArchiveTheDropAsksForANewOne)
+{
+    const struct {
+        const char *what;
+        int answer;               // to "create one?"; 0 is yes
+        QString fileAnswer;       // New's file dialog; empty cancels it
+        bool created;
+    } cases[] = {
+        {"declined", 1, {}, false},
+        {"box closed", -1, {}, false},
+        {"dialog cancelled", 0, {}, false},
+        {"named", 0, "new.zip", true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        script->shown.clear();
+        script->buttonAnswers = {c.answer};
+        script->fileAnswers.clear();
+        if (!c.fileAnswer.isEmpty())
+            script->fileAnswers.push_back(root + "/" + c.fileAnswer);
+        ASSERT_TRUE(engine().ZipFilename().empty());
+        EXPECT_TRUE(drop({local("x/a.txt")}));
+        ASSERT_FALSE(script->shown.empty());
+        EXPECT_EQ(script->shown[0].kind, platform::PromptRecord::Kind::MessageBox);
+        EXPECT_EQ(script->shown[0].buttons, QStringList({"&Yes", "&No"}));
+        const bool dialogShown = script->shown.size() > 1 && script->shown[1].kind == platform::PromptRecord::Kind::OpenFile;
+        EXPECT_EQ(dialogShown, c.answer == 0);
+        if (dialogShown)
+            EXPECT_EQ(script->shown[1].caption, "Create New ZIP File");
+        EXPECT_EQ(QDir(root).entryList({"*.zip"}).size(), c.created ? 1 : 0);
+        if (c.created)
+            EXPECT_EQ(storedNames(), std::set<std::string>{"a.txt"});
+    }
+}
+
+TEST_F(DragDrop, ADropUsesTheAddDialogsLevelButNeverMovesTheFiles)
+{
+    TAddForm &dialog = *windows->AddForm;
+    for (int level : {0, 9}) {
+        SCOPED_TRACE(level);
+        const QString archive = newArchive();
+        dialog.tb_complevel->setValue(level);
+        dialog.CB_Move->setChecked(true);
+        ASSERT_TRUE(drop({local("x/a.txt")}));
+        ASSERT_EQ(engine().EntryCount(), 1);
+        const ArchiveEntry &entry = engine().Entries(0);
+        if (level == 0) {
+            EXPECT_EQ(entry.TruePackedSize, entry.TrueUnpackedSize);
+        } else {
+            EXPECT_LT(entry.TruePackedSize, entry.TrueUnpackedSize / 10);
+        }
+        EXPECT_TRUE(QFile::exists(root + "/x/a.txt"));
+        QFile::remove(archive);
+    }
+}
+
+// ---- Drags out of the grid ----
+
+TEST_F(DragDrop, ADragOffersTheSelectedMembersTopLevelPaths)
+{
+    newArchive();
+    ASSERT_TRUE(drop({local("x/a.txt"), local("x/dir")}));
+    script->shown.clear();
+    const struct {
+        const char *what;
+        QStringList rows;
+        QStringList offered;                         // relative to the staging folder
+        std::vector<std::pair<QString, QByteArray>> files;
+    } cases[] = {
+        {"one file", {"a.txt"}, {"a.txt"}, {{"a.txt", QByteArray(5000, 'a')}}},
+        {"a file deep in a folder", {"dir/sub/c.txt"}, {"dir"}, {{"dir/sub/c.txt", "sea"}}},
+        {"a folder row", {"dir/sub/"}, {"dir"}, {{"dir/sub/c.txt", "sea"}}},
+        {"a file and a folder", {"a.txt", "dir/"}, {"a.txt", "dir"}, {{"dir/b.txt", "bee"}, {"dir/sub/c.txt", "sea"}}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        grid().clearSelection();
+        selectRows(c.rows);
+        const std::unique_ptr<QMimeData> mime = form().dragOut().prepareMimeData();
+        ASSERT_NE(mime, nullptr);
+        const QString staging = form().dragOut().stagingFolders().back();
+        EXPECT_TRUE(staging.startsWith(workDir + "drag-")) << staging.toStdString();
+        QStringList offered;
+        for (const QUrl &url : mime->urls()) {
+            ASSERT_TRUE(url.isLocalFile());
+            ASSERT_TRUE(url.toLocalFile().startsWith(staging));
+            offered << url.toLocalFile().mid(staging.size());
+        }
+        EXPECT_EQ(offered, c.offered);
+        for (const auto &[name, bytes] : c.files)
+            EXPECT_EQ(readBytes(staging + name), bytes) << name.toStdString();
+        EXPECT_TRUE(script->shown.empty());
+    }
+    // Each drag has a folder of its own; earlier ones stay until the window
+    // goes (a drop target may still be copying from them).
+    const QStringList folders = form().dragOut().stagingFolders();
+    EXPECT_EQ(int(std::set<QString>(folders.begin(), folders.end()).size()), int(std::size(cases)));
+    for (const QString &folder : folders)
+        EXPECT_TRUE(QFileInfo(folder).isDir());
+    windows.reset();
+    for (const QString &folder : folders)
+        EXPECT_FALSE(QFileInfo::exists(folder)) << folder.toStdString();
+}
+
+TEST_F(DragDrop, MembersTheExtractionRefusesAreNotOffered)
+{
+    openRaw({{"good.txt", "fine"}, {"bad.txt", "broken", true}, {"../evil.txt", "out"}, {"f/bad2.txt", "x", true}});
+    const struct {
+        const char *what;
+        QStringList rows;
+        QStringList offered;
+    } cases[] = {
+        {"all of them", {"good.txt", "bad.txt", "../evil.txt", "f/bad2.txt"}, {"good.txt"}},
+        {"only refused ones", {"bad.txt", "../evil.txt", "f/bad2.txt"}, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        grid().clearSelection();
+        selectRows(c.rows);
+        const std::unique_ptr<QMimeData> mime = form().dragOut().prepareMimeData();
+        QStringList offered;
+        if (mime)
+            for (const QUrl &url : mime->urls())
+                offered << QFileInfo(url.toLocalFile()).fileName();
+        EXPECT_EQ(offered, c.offered);
+        EXPECT_EQ(mime == nullptr, c.offered.isEmpty());
+        EXPECT_FALSE(QFileInfo::exists(workDir + "evil.txt"));
+        EXPECT_FALSE(QFileInfo::exists(cache.path() + "/orvex97/evil.txt"));
+    }
+    // A drag with nothing to offer leaves no folder behind.
+    EXPECT_EQ(QDir(workDir).entryList({"drag-*"}, QDir::Dirs).size(), 1);
+}
+
+TEST_F(DragDrop, ADragStartsOnlyFromASelectedRow)
+{
+    newArchive();
+    ASSERT_TRUE(drop({local("x/a.txt"), local("x/dir")}));
+    form().show();
+    QCoreApplication::processEvents();
+    int drags = 0;
+    grid().OnStartDrag = [&](TSortableGrid *) { ++drags; };
+    QWidget *viewport = grid().viewport();
+    const int distance = QApplication::startDragDistance();
+    // Data rows 1..5; rows 1 and 2 selected before each case.
+    const struct {
+        const char *what;
+        int pressRow;
+        int moveBy;              // vertical move, in rows, after the press; 0 releases in place
+        int drags;
+        std::set<int> selected;  // grid rows afterwards
+    } cases[] = {
+        {"from a selected row", 2, 2, 1, {1, 2}},
+        {"from an unselected row: a range", 4, -1, 0, {3, 4}},
+        {"a click on a selected row", 1, 0, 0, {1}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        drags = 0;
+        grid().setSelection(TGridRect{0, 1, 3, 2});
+        const QPoint start = grid().CellRect(0, c.pressRow).center();
+        const QPoint end = c.moveBy ? grid().CellRect(0, c.pressRow + c.moveBy).center() : start;
+        ASSERT_TRUE(c.moveBy == 0 || (end - start).manhattanLength() >= distance);
+        QTest::mousePress(viewport, Qt::LeftButton, {}, start);
+        if (c.moveBy) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(end), viewport->mapToGlobal(QPointF(end)), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(viewport, &move);
+        }
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, end);
+        EXPECT_EQ(drags, c.drags);
+        std::set<int> selected;
+        for (const QModelIndex &index : grid().selectionModel()->selectedRows())
+            selected.insert(index.row() + 1);
+        EXPECT_EQ(selected, c.selected);
+    }
+}
+
+// ---- Open with default application ----
+
+TEST_F(DragDrop, OpenHandsTheWorkingCopyToTheDesktop)
+{
+    newArchive();
+    ASSERT_TRUE(drop({local("x/a.txt"), local("x/dir")}));
+    form().show();
+    QCoreApplication::processEvents();
+    script->shown.clear();
+    const struct {
+        const char *what;
+        const char *row;
+        std::function<void(DragDrop &, int row)> how;
+        QString opened;           // relative to the working directory; empty: none
+        QByteArray bytes;
+    } cases[] = {
+        {"menu", "dir/sub/c.txt",
+         [](DragDrop &t, int) {
+             QAction *open = t.form().menuAction("OpenWithDefault1");
+             ASSERT_NE(open, nullptr);
+             EXPECT_EQ(open->parent()->objectName(), "Actions1");
+             open->trigger();
+         },
+         "dir/sub/c.txt", "sea"},
+        {"Enter", "dir/b.txt", [](DragDrop &t, int) { QTest::keyClick(&t.grid(), Qt::Key_Return); }, "dir/b.txt", "bee"},
+        {"double-click", "a.txt",
+         [](DragDrop &t, int row) {
+             // As the window system delivers it: the second press comes before the double-click.
+             QWidget *viewport = t.grid().viewport();
+             const QPoint at = t.grid().CellRect(0, row).center();
+             QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+             QTest::mousePress(viewport, Qt::LeftButton, {}, at);
+             QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
+             QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
+         },
+         "a.txt", QByteArray(5000, 'a')},
+        {"a folder row", "dir/", [](DragDrop &t, int) { t.form().OpenWithDefault1Click(); }, {}, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        script->openedWithDefaultApplication.clear();
+        script->shown.clear();
+        const int row = rowOf(c.row);
+        grid().setSelection(TGridRect{0, row, 3, row});
+        c.how(*this, row);
+        if (c.opened.isEmpty()) {
+            EXPECT_TRUE(script->openedWithDefaultApplication.empty());
+            EXPECT_EQ(messages(), QStringList{"Error :No file selected"});
+            continue;
+        }
+        ASSERT_EQ(script->openedWithDefaultApplication.size(), 1u);
+        EXPECT_EQ(script->openedWithDefaultApplication[0], workDir + c.opened);
+        EXPECT_EQ(readBytes(workDir + c.opened), c.bytes);
+        EXPECT_TRUE(messages().isEmpty()) << messages().join('|').toStdString();
+    }
+}
+
+TEST_F(DragDrop, AMemberThatFailsItsCheckIsNotOpened)
+{
+    openRaw({{"bad.txt", "broken", true}});
+    // A copy of an earlier run must not be opened in its place.
+    writeFile(workDir + "bad.txt", "stale");
+    grid().setSelection(TGridRect{0, 1, 3, 1});
+    form().OpenWithDefault1Click();
+    EXPECT_TRUE(script->openedWithDefaultApplication.empty());
+    EXPECT_FALSE(QFileInfo::exists(workDir + "bad.txt"));
+}
+
+}  // namespace
