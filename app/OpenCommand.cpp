@@ -44,7 +44,9 @@ void openMember(TMainform &form)
     // The stale copy was removed before the extraction: no file, no member.
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
-    platform::prompts().openWithDefaultApplication(path);
+    // Without an application for the type, the desktop does nothing: say so.
+    if (!platform::prompts().openWithDefaultApplication(path))
+        platform::warningBox(&form, QStringLiteral("No application is set up to open ") + path);
 }
 
 void attachToGrid(TSortableGrid &grid, std::function<void()> open)

@@ -318,7 +318,7 @@ bool ScriptedPrompts::printerSetupDialog(QWidget *, QPrinter &printer)
 bool ScriptedPrompts::openWithDefaultApplication(const QString &path)
 {
     openedWithDefaultApplication.push_back(path);
-    return true;
+    return desktopHasAnApplication;
 }
 
 std::shared_ptr<ScriptedPrompts> ScriptedPrompts::install()

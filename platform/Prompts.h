@@ -125,8 +125,10 @@ public:
     bool printDialog(QWidget *, QPrinter &printer) override;
     bool printerSetupDialog(QWidget *, QPrinter &printer) override;
 
-    // The paths handed to the desktop, in order; each counts as opened.
+    // The paths handed to the desktop, in order; each counts as opened
+    // while the desktop has an application for it.
     std::vector<QString> openedWithDefaultApplication;
+    bool desktopHasAnApplication = true;
     bool openWithDefaultApplication(const QString &path) override;
 
     // Installs a fresh script for the lifetime of the returned pointer's owner.

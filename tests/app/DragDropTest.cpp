@@ -542,4 +542,13 @@ TEST_F(DragDrop, AMemberThatFailsItsCheckIsNotOpened)
     EXPECT_FALSE(QFileInfo::exists(workDir + "bad.txt"));
 }
 
+TEST_F(DragDrop, AFileTheDesktopCannotOpenIsReported)
+{
+    openRaw({{"notes.xyz", "text", false}});
+    script->desktopHasAnApplication = false;
+    grid().setSelection(TGridRect{0, 1, 3, 1});
+    form().OpenWithDefault1Click();
+    EXPECT_EQ(messages(), QStringList{"No application is set up to open " + workDir + "notes.xyz"});
+}
+
 }  // namespace
