@@ -824,9 +824,15 @@ void TSortableGrid::keyPressEvent(QKeyEvent *event)
 
 void TSortableGrid::mousePressEvent(QMouseEvent *event)
 {
-    m_gridState = gsSelecting;
     m_dragPress.reset();
     const QModelIndex pressed = indexAt(event->position().toPoint());
+    // Below the last row there is no cell: the selection stays, as in a string grid.
+    if (!pressed.isValid()) {
+        if (focusPolicy() & Qt::ClickFocus)
+            setFocus(Qt::MouseFocusReason);
+        return;
+    }
+    m_gridState = gsSelecting;
     if (OnStartDrag && event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier
         && pressed.isValid() && selectionModel()->isSelected(pressed)) {
         m_dragPress.reset(event->clone());

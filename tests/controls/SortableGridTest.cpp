@@ -459,6 +459,15 @@ TEST_F(SortableGrid, TypingANameMovesToIt)
     EXPECT_EQ(grid->Selection(), (TGridRect{0, 3, 3, 3}));
 }
 
+TEST_F(SortableGrid, APressBelowTheLastRowKeepsTheSelection)
+{
+    grid->setSelection(TGridRect{0, 2, 3, 3});
+    const QRect last = grid->CellRect(0, 3);
+    ASSERT_LT(last.bottom() + 20, grid->viewport()->height());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, QPoint(last.center().x(), last.bottom() + 20));
+    EXPECT_EQ(grid->Selection(), (TGridRect{0, 2, 3, 3}));
+}
+
 TEST_F(SortableGrid, ScreenReadersSeeRowsAndTitles)
 {
     grid->SortColumn(0, TSortOptions{smDetect, soDescending, false, {}});
