@@ -20,10 +20,10 @@ const char *const FatalLibraryText = "Error in Extract; Fatal DLL Exception";
 
 }  // namespace
 
-bool extractMembers(TMainform &form, const QString &directory, std::vector<std::string> specs, ExtrOpts options)
+bool extractMembers(TMainform &form, const QString &directory, std::vector<std::string> names, ExtrOpts options)
 {
     TZipEngine &engine = form.ZipEngine1;
-    engine.FileSpecs = std::move(specs);
+    engine.FileSpecs = std::move(names);
     engine.ExtrBaseDir = QFile::encodeName(directory).toStdString();
     engine.Verbose = true;
     engine.Trace = false;
@@ -51,11 +51,11 @@ bool fetchMember(TMainform &form)
     // The stored bytes, so that the extraction matches the member exactly.
     const std::vector<std::string> names = form.selectedNames();
     TZipEngine &engine = form.ZipEngine1;
-    const std::string spec = names.empty() || form.MemberName.isEmpty() ? form.MemberName.toStdString()
-                                                                        : names.front();
-    engine.FileSpecs = {spec};
+    const std::string stored = names.empty() || form.MemberName.isEmpty() ? form.MemberName.toStdString()
+                                                                          : names.front();
+    engine.FileSpecs = {stored};
     // A folder row is no file to open or run.
-    if (form.MemberName.isEmpty() || TMainform::isFolderName(spec)) {
+    if (form.MemberName.isEmpty() || TMainform::isFolderName(stored)) {
         platform::warningBox(&form, QStringLiteral("Error :No file selected"));
         return false;
     }
@@ -68,7 +68,7 @@ bool fetchMember(TMainform &form)
 
     // With its directory names: the copy lies at the working directory
     // followed by the whole stored name, where the editor and the run look.
-    return extractMembers(form, directory, {spec}, ExtrOpts{ExtrOverWrite, ExtrDirNames});
+    return extractMembers(form, directory, {stored}, ExtrOpts{ExtrOverWrite, ExtrDirNames});
 }
 
 namespace {

@@ -14,10 +14,10 @@ class TMainform;
 
 namespace member_commands {
 
-// Extracts `specs` (stored names) into `directory` with `options`, quietly:
+// Extracts `names` (stored names) into `directory` with `options`, quietly:
 // errors come in the operation frame's boxes. False when the window is
 // closing, so that nothing follows the cancelled extraction.
-bool extractMembers(TMainform &form, const QString &directory, std::vector<std::string> specs, ExtrOpts options);
+bool extractMembers(TMainform &form, const QString &directory, std::vector<std::string> names, ExtrOpts options);
 
 // Takes the top selected row as the member (form.MemberName) and extracts it
 // with its directory names into the working directory, where workingCopyOf
