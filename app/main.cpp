@@ -2,9 +2,30 @@
 #include "app/Mainform.h"
 #include "platform/HugePageHeap.h"
 
+#include <cstdio>
+#include <string_view>
+
 int main(int argc, char **argv)
 {
     platform::startWithHugePageHeap(argv);
+    // Answered before any window is made, so that they work without a display.
+    if (argc == 2) {
+        const std::string_view option = argv[1];
+        if (option == "--version") {
+            std::printf("Orvex 97 %s\n", ORVEX_VERSION);
+            return 0;
+        }
+        if (option == "--help" || option == "-h") {
+            std::printf("Usage: orvex97 [ARCHIVE]\n"
+                        "Opens ARCHIVE, a ZIP file, in the Orvex 97 window (the window alone without one).\n"
+                        "\n"
+                        "Options:\n"
+                        "  -h, --help  show this help and exit\n"
+                        "  --version   show the version and exit\n"
+                        "Qt's own options (-platform, -style, ...) are accepted as well.\n");
+            return 0;
+        }
+    }
     OrvexApplication application(argc, argv);
     setUpApplication(application);
     QStringList arguments = application.arguments();

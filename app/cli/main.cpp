@@ -406,6 +406,10 @@ int main(int argc, char *argv[])
     if (argc < 2)
         return usage();
     const std::string name = argv[1];
+    if (argc == 2 && name == "--version") {
+        std::printf("orvexzip (Orvex 97) %s\n", ORVEX_VERSION);
+        return std::fflush(stdout) == 0 ? ExitOk : ExitFailed;
+    }
     for (const Command &c : Commands) {
         if (name != c.name)
             continue;
