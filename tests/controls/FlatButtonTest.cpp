@@ -55,16 +55,6 @@ LayoutInput glyphOnly(int w, int h, int gw, int gh)
 // ----------------------------------------------------------------------------
 // Arithmetic, no window
 
-TEST(FlatButtonLogic, OptionsAreOneByteWithBitNForValueN)
-{
-    const TFlatButtonOptions defaults{boMonoDisplay, boPopupMark, boShowBevel};
-    EXPECT_EQ(defaults.toByte(), 0b1101);
-    EXPECT_TRUE(defaults.contains(boPopupMark));
-    EXPECT_FALSE(defaults.contains(boIconOnly));
-    EXPECT_EQ(defaults.without(boMonoDisplay), (TFlatButtonOptions{boPopupMark, boShowBevel}));
-    EXPECT_EQ(TFlatButtonOptions::fromByte(0xFF).toByte(), 0x0F);
-}
-
 TEST(FlatButtonLogic, ShadingFollowsTheThresholdsAndKeepsTransparentPixels)
 {
     QImage glyph(6, 1, QImage::Format_RGB32);

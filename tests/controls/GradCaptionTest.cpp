@@ -106,25 +106,6 @@ TEST(CaptionArithmetic, MoreColoursThanPixelsGiveEmptyAndSinglePixelBands)
     EXPECT_EQ(bands.back().color, Navy);
 }
 
-TEST(CaptionArithmetic, NumColorsKeepsTheOldValueBelowOneAndCapsAt256)
-{
-    EXPECT_EQ(clampNumColors(64, 300), 256);
-    EXPECT_EQ(clampNumColors(64, 0), 64);
-    EXPECT_EQ(clampNumColors(64, -5), 64);
-    EXPECT_EQ(clampNumColors(64, 1), 1);
-    EXPECT_EQ(clampNumColors(64, 256), 256);
-}
-
-TEST(CaptionArithmetic, GradientByEnabledAndActiveState)
-{
-    EXPECT_TRUE(paintsGradient(geAlways, true));
-    EXPECT_TRUE(paintsGradient(geAlways, false));
-    EXPECT_TRUE(paintsGradient(geWhenActive, true));
-    EXPECT_FALSE(paintsGradient(geWhenActive, false));
-    EXPECT_FALSE(paintsGradient(geNever, true));
-    EXPECT_FALSE(paintsGradient(geNever, false));
-}
-
 TEST(CaptionLayoutRules, ButtonsAreTakenOffTheRightOfTheTitle)
 {
     const CaptionMetrics m{20, 16, 20, 16, 16};
