@@ -315,6 +315,15 @@ bool ScriptedPrompts::printerSetupDialog(QWidget *, QPrinter &printer)
     return true;
 }
 
+QStringList ScriptedPrompts::messageTexts() const
+{
+    QStringList texts;
+    for (const PromptRecord &record : shown)
+        if (record.kind == PromptRecord::Kind::MessageBox)
+            texts << record.text;
+    return texts;
+}
+
 bool ScriptedPrompts::openWithDefaultApplication(const QString &path)
 {
     openedWithDefaultApplication.push_back(path);

@@ -103,6 +103,8 @@ public:
     std::deque<QString> fileAnswers;       // open, save and directory dialogs
     std::deque<std::pair<bool, QString>> inputAnswers;
     std::vector<PromptRecord> shown;
+    // The texts of the message boxes among them, in order.
+    QStringList messageTexts() const;
 
     int messageBox(QWidget *, const QString &caption, const QString &text, IconKind icon,
                    const QStringList &buttons, int defaultButton) override;

@@ -104,14 +104,7 @@ protected:
     std::string stored(const QString &relative) { return (root.mid(1) + "/" + relative).toStdString(); }
 
     // The texts of the message boxes shown so far.
-    QStringList texts()
-    {
-        QStringList result;
-        for (const platform::PromptRecord &record : script->shown)
-            if (record.kind == platform::PromptRecord::Kind::MessageBox)
-                result << record.text;
-        return result;
-    }
+    QStringList texts() { return script->messageTexts(); }
 
     std::shared_ptr<platform::ScriptedPrompts> script;
     QTemporaryDir dir;

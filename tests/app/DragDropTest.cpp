@@ -224,14 +224,7 @@ public:
                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 
-    QStringList messages()
-    {
-        QStringList texts;
-        for (const platform::PromptRecord &r : script->shown)
-            if (r.kind == platform::PromptRecord::Kind::MessageBox)
-                texts << r.text;
-        return texts;
-    }
+    QStringList messages() { return script->messageTexts(); }
 
     QTemporaryDir dir, cache;
     QString root, workDir;
