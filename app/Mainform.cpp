@@ -13,6 +13,7 @@
 #include "app/OperationFrame.h"
 #include "app/RecentArchives.h"
 #include "app/ToolbarPanel.h"
+#include "controls/CaptionHost.h"
 #include "controls/GradCaption.h"
 #include "dialogs/AboutForm.h"
 #include "dialogs/AddForm.h"

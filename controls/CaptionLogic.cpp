@@ -199,45 +199,48 @@ int fitPixelSize(int pixelSize, int captionCharHeight, const std::function<int(i
 Qt::Edges edgesAt(QPoint pos, QSize size, int grip, int corner)
 {
     const int x = pos.x(), y = pos.y(), w = size.width(), h = size.height();
-    Qt::Edges edges;
     if (x < 0 || y < 0 || x >= w || y >= h)
-        return edges;
-    if (x < grip || x >= w - grip) {
-        edges |= x < grip ? Qt::LeftEdge : Qt::RightEdge;
-        if (y < corner)
-            edges |= Qt::TopEdge;
-        else if (y >= h - corner)
-            edges |= Qt::BottomEdge;
-    }
-    if (y < grip || y >= h - grip) {
-        edges |= y < grip ? Qt::TopEdge : Qt::BottomEdge;
-        if (x < corner)
-            edges |= Qt::LeftEdge;
-        else if (x >= w - corner)
-            edges |= Qt::RightEdge;
-    }
+        return {};
+    // Along one axis: the near edge within `band` of the start, else the far
+    // edge within `band` of the end.
+    const auto edgeNear = [](int p, int length, int band, Qt::Edge low, Qt::Edge high) -> Qt::Edges {
+        if (p < band)
+            return low;
+        if (p >= length - band)
+            return high;
+        return {};
+    };
+    Qt::Edges edges;
+    if (const Qt::Edges side = edgeNear(x, w, grip, Qt::LeftEdge, Qt::RightEdge))
+        edges |= side | edgeNear(y, h, corner, Qt::TopEdge, Qt::BottomEdge);
+    if (const Qt::Edges side = edgeNear(y, h, grip, Qt::TopEdge, Qt::BottomEdge))
+        edges |= side | edgeNear(x, w, corner, Qt::LeftEdge, Qt::RightEdge);
     return edges;
 }
 
 QRect resizedGeometry(const QRect &start, Qt::Edges edges, QPoint delta, QSize minimum, QSize maximum)
 {
-    const auto clamp = [](int value, int low, int high) { return std::max(std::max(low, 1), std::min(value, high)); };
-    QRect result = start;
-    if (edges & Qt::LeftEdge) {
-        const int width = clamp(start.width() - delta.x(), minimum.width(), maximum.width());
-        result.setX(start.x() + start.width() - width);
-        result.setWidth(width);
-    } else if (edges & Qt::RightEdge) {
-        result.setWidth(clamp(start.width() + delta.x(), minimum.width(), maximum.width()));
-    }
-    if (edges & Qt::TopEdge) {
-        const int height = clamp(start.height() - delta.y(), minimum.height(), maximum.height());
-        result.setY(start.y() + start.height() - height);
-        result.setHeight(height);
-    } else if (edges & Qt::BottomEdge) {
-        result.setHeight(clamp(start.height() + delta.y(), minimum.height(), maximum.height()));
-    }
-    return result;
+    struct Span {
+        int pos;
+        int length;
+    };
+    // One axis: dragging the low edge keeps the high one in place, dragging
+    // the high edge keeps the position.
+    const auto drag = [](Span span, bool lowEdge, bool highEdge, int moved, int least, int most) -> Span {
+        const auto clamp = [least, most](int value) { return std::max(std::max(least, 1), std::min(value, most)); };
+        if (lowEdge) {
+            const int length = clamp(span.length - moved);
+            return {span.pos + span.length - length, length};
+        }
+        if (highEdge)
+            return {span.pos, clamp(span.length + moved)};
+        return span;
+    };
+    const Span x = drag({start.x(), start.width()}, edges.testFlag(Qt::LeftEdge), edges.testFlag(Qt::RightEdge),
+                        delta.x(), minimum.width(), maximum.width());
+    const Span y = drag({start.y(), start.height()}, edges.testFlag(Qt::TopEdge), edges.testFlag(Qt::BottomEdge),
+                        delta.y(), minimum.height(), maximum.height());
+    return {x.pos, y.pos, x.length, y.length};
 }
 
 }  // namespace caption

@@ -1,5 +1,7 @@
 #include "controls/DirTree.h"
 
+#include "controls/WaitCursor.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -11,15 +13,6 @@ namespace {
 
 const int PathIndexRole = Qt::UserRole;
 const QSize SmallIcon(16, 16);
-
-// The hourglass while the disk is read.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
 
 }  // namespace
 

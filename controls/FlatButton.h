@@ -169,6 +169,8 @@ private:
     void click();
     QList<TFlatButton *> groupMembers() const;
     void makeShadedImage();
+    // Sets Bitmap or NoFocusBitmap: the shaded image is made again.
+    void replaceGlyph(QImage &glyph, const QImage &value);
     void updateShortcut();
     void paintFace(QPainter &painter) const;
 

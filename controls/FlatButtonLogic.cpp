@@ -195,25 +195,23 @@ LayoutResult layoutButton(const LayoutInput &in)
             }
             break;
         case blBitmapLeft:
+        case blBitmapRight: {
             GY = (H - GH) / 2;
             TY = (H - TH) / 2;
             sideBySideLimit();
+            // Glyph and caption side by side: `first` is the one on the left.
+            const bool glyphFirst = in.layout == blBitmapLeft;
+            int &firstX = glyphFirst ? GX : TX;
+            int &secondX = glyphFirst ? TX : GX;
+            const int firstW = glyphFirst ? GW : TW;
+            const int secondW = glyphFirst ? TW : GW;
             switch (in.alignment) {
-            case taLeftJustify: GX = 3; TX = GX + GW + SP; break;
-            case taRightJustify: TX = W - TW - 3; GX = TX - GW - SP; break;
-            case taCenter: GX = (W - (GW + TW + SP)) / 2; TX = GX + GW + SP; break;
+            case taLeftJustify: firstX = 3; secondX = firstX + firstW + SP; break;
+            case taRightJustify: secondX = W - secondW - 3; firstX = secondX - firstW - SP; break;
+            case taCenter: firstX = (W - (GW + TW + SP)) / 2; secondX = firstX + firstW + SP; break;
             }
             break;
-        case blBitmapRight:
-            GY = (H - GH) / 2;
-            TY = (H - TH) / 2;
-            sideBySideLimit();
-            switch (in.alignment) {
-            case taLeftJustify: TX = 3; GX = TX + TW + SP; break;
-            case taRightJustify: GX = W - GW - 3; TX = GX - TW - SP; break;
-            case taCenter: TX = (W - (GW + TW + SP)) / 2; GX = TX + TW + SP; break;
-            }
-            break;
+        }
         }
     }
 

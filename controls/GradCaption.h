@@ -7,10 +7,12 @@
 // window, a double-click maximises or restores it, and the minimise,
 // maximise and close buttons sit on its right.
 //
-// installCaptionBar() makes a window frameless and docks a bar on its top;
-// TWindowEdgeResizer keeps such a window resizable by its edges.
+// installCaptionBar() (controls/CaptionHost.h) makes a window frameless and
+// docks a bar on its top; TWindowEdgeResizer (controls/WindowEdgeResizer.h)
+// keeps such a window resizable by its edges.
 
 #include "controls/CaptionLogic.h"
+#include "controls/CaptionParts.h"
 #include "platform/Palette.h"
 
 #include <QFont>
@@ -25,64 +27,6 @@
 
 class QMenu;
 class QToolButton;
-class TGradientCaption;
-
-// One text part of the bar. Reading and setting Caption go through virtual
-// operations, so that the caption part can stand for the window's title.
-class TCompanyText {
-public:
-    explicit TCompanyText(TGradientCaption *captionBar);
-    virtual ~TCompanyText();
-    TCompanyText(const TCompanyText &) = delete;
-    TCompanyText &operator=(const TCompanyText &) = delete;
-
-    virtual QString Caption() const;
-    virtual void setCaption(const QString &value);
-
-    platform::ColorRef ColorActive() const { return m_colorActive; }
-    void setColorActive(const platform::ColorRef &value);
-    platform::ColorRef ColorInactive() const { return m_colorInactive; }
-    void setColorInactive(const platform::ColorRef &value);
-    // Setting a font makes the part fkCustom, unless it is fkAutoHeight: then
-    // the new font is fitted to the caption font's height.
-    const QFont &Font() const { return m_font; }
-    void setFont(const QFont &value);
-    TFontKind FontKind() const { return m_fontKind; }
-    void setFontKind(TFontKind value);
-    bool Visible() const { return m_visible; }
-    void setVisible(bool value);
-
-    // Derives Font from the bar's CaptionFont again, as FontKind says.
-    void applyFontKind();
-
-protected:
-    TGradientCaption *m_captionBar;
-    QString m_caption;
-
-private:
-    platform::ColorRef m_colorActive = platform::SystemColor::CaptionText;
-    platform::ColorRef m_colorInactive = platform::SystemColor::InactiveCaptionText;
-    QFont m_font;
-    TFontKind m_fontKind = fkSystem;
-    bool m_visible = true;
-};
-
-class TAppNameText : public TCompanyText {
-public:
-    using TCompanyText::TCompanyText;
-};
-
-// The window's own title: reading gives the owner window's title, setting
-// sets it (and keeps the value).
-class TCaptionText : public TCompanyText {
-public:
-    using TCompanyText::TCompanyText;
-    QString Caption() const override;
-    void setCaption(const QString &value) override;
-    // Takes the owner window's current title into the stored value.
-    void refresh();
-    QString storedCaption() const { return m_caption; }
-};
 
 class TGradientCaption : public QWidget {
     Q_OBJECT
@@ -199,52 +143,3 @@ private:
     QPoint m_pressGlobal;
     QPoint m_windowStart;
 };
-
-// Lets a frameless window be resized by dragging its edges and corners:
-// watches the pointer near the edges of the window, shows the sizing cursor
-// there, and hands a press to the window system (QWindow::startSystemResize),
-// resizing the window itself where the window system cannot.
-class TWindowEdgeResizer : public QObject {
-    Q_OBJECT
-public:
-    explicit TWindowEdgeResizer(QWidget *window, int grip = DefaultGrip);
-    ~TWindowEdgeResizer() override;
-
-    static constexpr int DefaultGrip = 6;
-    int grip() const { return m_grip; }
-    // Edges under `pos` (window coordinates), none while the window cannot
-    // be resized (fixed size, maximised or full screen).
-    Qt::Edges edgesAt(const QPoint &pos) const;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    void attachWindowHandle();
-    void setSizingCursor(Qt::Edges edges);
-
-    QPointer<QWidget> m_window;
-    QPointer<QWindow> m_handle;
-    int m_grip;
-    bool m_cursorSet = false;
-    bool m_resizing = false;
-    Qt::Edges m_resizeEdges;
-    QRect m_startGeometry;
-    QPoint m_pressGlobal;
-};
-
-// Makes `window` frameless and docks a caption bar on its top, inside a thin
-// raised frame, above the menu bar and everything else; edges resize the
-// window. The window's layout keeps working (the bar lives in the window's
-// top contents margin), and menuBar() still answers the window's menu bar.
-// Call before the window is shown, or it is shown again. Removing the bar
-// (deleting it) gives the window back its system frame.
-TGradientCaption *installCaptionBar(QWidget *window);
-
-// Width of the frame installCaptionBar draws around a window that is neither
-// maximised nor full screen.
-constexpr int CaptionFrameWidth = 4;
-
-// `window` as it looks with its caption bar active or inactive; the bar's
-// state afterwards is what it was. For screenshots.
-QImage renderWithCaption(QWidget *window, bool active);

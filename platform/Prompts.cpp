@@ -212,25 +212,25 @@ static QString takeFile(std::deque<QString> &answers)
     return answer;
 }
 
-QString ScriptedPrompts::openFileName(QWidget *, const FileDialogOptions &o)
+static PromptRecord fileDialogRecord(PromptRecord::Kind kind, const FileDialogOptions &o)
 {
     PromptRecord r;
-    r.kind = PromptRecord::Kind::OpenFile;
+    r.kind = kind;
     r.caption = o.title;
     r.directory = o.directory;
     r.filter = o.filter;
-    shown.push_back(r);
+    return r;
+}
+
+QString ScriptedPrompts::openFileName(QWidget *, const FileDialogOptions &o)
+{
+    shown.push_back(fileDialogRecord(PromptRecord::Kind::OpenFile, o));
     return takeFile(fileAnswers);
 }
 
 QString ScriptedPrompts::saveFileName(QWidget *, const FileDialogOptions &o)
 {
-    PromptRecord r;
-    r.kind = PromptRecord::Kind::SaveFile;
-    r.caption = o.title;
-    r.directory = o.directory;
-    r.filter = o.filter;
-    shown.push_back(r);
+    shown.push_back(fileDialogRecord(PromptRecord::Kind::SaveFile, o));
     return takeFile(fileAnswers);
 }
 

@@ -2,6 +2,7 @@
 #include "TestApplication.h"
 #include "app/Application.h"
 #include "app/Mainform.h"
+#include "controls/CaptionHost.h"
 #include "controls/GradCaption.h"
 #include "controls/SortableGrid.h"
 #include "dialogs/AboutForm.h"

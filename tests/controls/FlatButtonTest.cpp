@@ -81,7 +81,6 @@ TEST(FlatButtonLogic, ShadingFollowsTheThresholdsAndKeepsTransparentPixels)
         EXPECT_EQ(shadeColor(t.t2, t, Light, Shadow), Shadow);
         EXPECT_EQ(shadeColor(t.t3, t, Light, Shadow), Black);
     }
-    EXPECT_EQ(shadingThresholds(stDark), (ShadingThresholds{335, 274, 175}));
     EXPECT_TRUE(shadeImage(QImage(), stMedium, Light, Shadow).isNull());
 }
 
@@ -119,9 +118,6 @@ TEST(FlatButtonLogic, FrameStrokesOwnTheirCornersAsLinesThatStopShort)
     EXPECT_EQ(image.pixel(W - 1, H - 1), Shadow);
     EXPECT_EQ(image.pixel(1, H - 1), Shadow);
     EXPECT_EQ(image.pixel(1, 1), Face);
-    const FrameColors sunken = frameColors(FrameKind::Sunken, Colors);
-    EXPECT_EQ(sunken.first, Shadow);
-    EXPECT_EQ(sunken.second, Light);
 }
 
 TEST(FlatButtonLogic, GlyphOnlyButtonsCentreTheGlyph)
@@ -142,46 +138,40 @@ TEST(FlatButtonLogic, GlyphOnlyButtonsCentreTheGlyph)
 
 TEST(FlatButtonLogic, GlyphAndCaptionLayouts)
 {
+    // A 100 x 60 button, a 16 x 16 glyph, a 40 x 13 caption, 2 pixels between.
     LayoutInput in = glyphOnly(100, 60, 16, 16);
     in.captionShown = true;
     in.textWidth = 40;
     in.textHeight = 13;
+    const struct {
+        TFlatButtonLayout layout;
+        TAlignment alignment;
+        QPoint glyph, text;
+    } cases[] = {
+        {blBitmapTop, taCenter, {42, 14}, {30, 32}},
+        {blBitmapBottom, taRightJustify, {81, 29}, {57, 14}},
+        {blBitmapLeft, taLeftJustify, {3, 22}, {21, 23}},
+        {blBitmapLeft, taCenter, {21, 22}, {39, 23}},
+        {blBitmapLeft, taRightJustify, {39, 22}, {57, 23}},
+        {blBitmapRight, taLeftJustify, {45, 22}, {3, 23}},
+        {blBitmapRight, taCenter, {63, 22}, {21, 23}},
+        {blBitmapRight, taRightJustify, {81, 22}, {39, 23}},
+    };
+    for (const auto &c : cases) {
+        in.layout = c.layout;
+        in.alignment = c.alignment;
+        const LayoutResult r = layoutButton(in);
+        SCOPED_TRACE(testing::Message() << "layout " << int(c.layout) << ", alignment " << int(c.alignment));
+        EXPECT_EQ(QPoint(r.glyphX, r.glyphY), c.glyph);
+        EXPECT_EQ(QPoint(r.textX, r.textY), c.text);
+        EXPECT_EQ(r.captionRect, QRect(c.text, QSize(40, 13)));
+    }
 
-    in.layout = blBitmapTop;
-    LayoutResult r = layoutButton(in);
-    EXPECT_EQ(r.glyphY, (60 - 31) / 2);
-    EXPECT_EQ(r.textY, r.glyphY + 18);
-    EXPECT_EQ(r.glyphX, 42);
-    EXPECT_EQ(r.textX, 30);
-    EXPECT_EQ(r.captionRect, QRect(30, r.textY, 40, 13));
-
-    in.layout = blBitmapBottom;
-    in.alignment = taRightJustify;
-    r = layoutButton(in);
-    EXPECT_EQ(r.textY, (60 - 31) / 2);
-    EXPECT_EQ(r.glyphY, r.textY + 15);
-    EXPECT_EQ(r.glyphX, 100 - 16 - 3);
-    EXPECT_EQ(r.textX, 100 - 40 - 3);
-
-    in.layout = blBitmapLeft;
-    in.alignment = taCenter;
-    r = layoutButton(in);
-    EXPECT_EQ(r.glyphX, (100 - 58) / 2);
-    EXPECT_EQ(r.textX, r.glyphX + 18);
-    EXPECT_EQ(r.textY, (60 - 13) / 2);
-
-    in.layout = blBitmapRight;
-    in.alignment = taLeftJustify;
-    r = layoutButton(in);
-    EXPECT_EQ(r.textX, 3);
-    EXPECT_EQ(r.glyphX, 3 + 40 + 2);
-
-    // Side by side, the caption gives way to the glyph.
+    // Side by side, the caption gives way to the glyph ...
     in.width = 50;
     in.textWidth = 200;
-    r = layoutButton(in);
-    EXPECT_EQ(r.textWidth, 50 - 4 - 2 - 16);
-    // and never becomes less than nothing.
+    EXPECT_EQ(layoutButton(in).textWidth, 50 - 4 - 2 - 16);
+    // ... and never becomes less than nothing.
     in.width = 12;
     EXPECT_EQ(layoutButton(in).textWidth, 0);
 }
@@ -212,13 +202,8 @@ TEST(FlatButtonLogic, CaptionOnlyWithArrowMarkAndWordWrap)
     EXPECT_EQ(layoutButton(in).textWidth, 60 - 3 - 5);
 }
 
-TEST(FlatButtonLogic, StatesAndWhatTheyDraw)
+TEST(FlatButtonLogic, FramesAndShiftsOfEachStateAndBevelStyle)
 {
-    EXPECT_EQ(faceState(true, true, false, false), FaceState::Rest);  // pressed, pointer moved off
-    EXPECT_EQ(faceState(true, true, true, false), FaceState::Pressed);
-    EXPECT_EQ(faceState(true, false, false, true), FaceState::Pressed);
-    EXPECT_EQ(faceState(false, true, true, true), FaceState::Disabled);
-
     FaceInput in;
     in.options = {boPopupMark, boShowBevel};
     in.hasDropDown = true;
@@ -229,36 +214,31 @@ TEST(FlatButtonLogic, StatesAndWhatTheyDraw)
     in.layout.glyphX = 5;
     in.layout.glyphY = 7;
     in.layout.captionRect = QRect(3, 20, 30, 13);
-
-    in.state = FaceState::Hot;
-    FacePlan plan = planFace(in);
-    EXPECT_EQ(plan.frame, FrameKind::Raised);
-    EXPECT_EQ(plan.glyphPos, QPoint(5, 7));
-    EXPECT_EQ(plan.arrowPos, QPoint(16 + 5 + 3, 5 + 7));
-    EXPECT_EQ(plan.captionRect, in.layout.captionRect);
-
-    in.state = FaceState::Pressed;
-    plan = planFace(in);
-    EXPECT_EQ(plan.frame, FrameKind::Sunken);
-    EXPECT_EQ(plan.glyphPos, QPoint(6, 8));
-    EXPECT_EQ(plan.arrowPos, QPoint(16 + 5 + 4, 5 + 7 + 1));
-    EXPECT_EQ(plan.captionRect, in.layout.captionRect.translated(1, 1));
-
-    // Lowered: frames reversed, caption down at rest and hot, not pressed.
-    in.bevelStyle = bsLowered;
-    plan = planFace(in);
-    EXPECT_EQ(plan.frame, FrameKind::Raised);
-    EXPECT_EQ(plan.captionRect, in.layout.captionRect);
-    EXPECT_EQ(plan.glyphPos, QPoint(6, 8));
-    in.state = FaceState::Hot;
-    plan = planFace(in);
-    EXPECT_EQ(plan.frame, FrameKind::Sunken);
-    EXPECT_EQ(plan.captionRect, in.layout.captionRect.translated(1, 1));
-    in.state = FaceState::Rest;
-    plan = planFace(in);
-    EXPECT_EQ(plan.frame, FrameKind::None);
-    EXPECT_EQ(plan.captionRect, in.layout.captionRect.translated(1, 1));
-    EXPECT_EQ(plan.caption, CaptionLook::Unselected);
+    // Pressed moves the glyph and the arrow mark one pixel right and down;
+    // the caption moves with them, and a lowered button's caption also rests there.
+    const struct {
+        TBevelStyle bevel;
+        FaceState state;
+        FrameKind frame;
+        int glyphShift, captionShift;
+    } cases[] = {
+        {bsRaised, FaceState::Rest, FrameKind::None, 0, 0},
+        {bsRaised, FaceState::Hot, FrameKind::Raised, 0, 0},
+        {bsRaised, FaceState::Pressed, FrameKind::Sunken, 1, 1},
+        {bsLowered, FaceState::Rest, FrameKind::None, 0, 1},
+        {bsLowered, FaceState::Hot, FrameKind::Sunken, 0, 1},
+        {bsLowered, FaceState::Pressed, FrameKind::Raised, 1, 0},
+    };
+    for (const auto &c : cases) {
+        in.bevelStyle = c.bevel;
+        in.state = c.state;
+        const FacePlan plan = planFace(in);
+        SCOPED_TRACE(testing::Message() << "bevel " << int(c.bevel) << ", state " << int(c.state));
+        EXPECT_EQ(plan.frame, c.frame);
+        EXPECT_EQ(plan.glyphPos, QPoint(5, 7) + QPoint(c.glyphShift, c.glyphShift));
+        EXPECT_EQ(plan.arrowPos, QPoint(16 + 5 + 3, 5 + 7) + QPoint(c.glyphShift, c.glyphShift));
+        EXPECT_EQ(plan.captionRect, in.layout.captionRect.translated(c.captionShift, c.captionShift));
+    }
 
     // Without boShowBevel no state has a frame.
     in.options = {boPopupMark};
@@ -268,31 +248,39 @@ TEST(FlatButtonLogic, StatesAndWhatTheyDraw)
     }
 }
 
-TEST(FlatButtonLogic, RestingGlyphInMonoDisplayAndTheDisabledLook)
+TEST(FlatButtonLogic, WhichGlyphEachStateDraws)
 {
     FaceInput in;
     in.options = {boMonoDisplay, boPopupMark, boShowBevel};
     in.bitmapEmpty = false;
     in.hasDropDown = true;
     in.captionShown = true;
-    in.state = FaceState::Rest;
-    EXPECT_EQ(planFace(in).glyph, GlyphKind::Shaded);
-    in.noFocusBitmapEmpty = false;
-    EXPECT_EQ(planFace(in).glyph, GlyphKind::NoFocusBitmap);
-    in.state = FaceState::Hot;
-    EXPECT_EQ(planFace(in).glyph, GlyphKind::Bitmap);
+    const struct {
+        FaceState state;
+        bool noFocusBitmap, disabledBitmap;
+        GlyphKind glyph;
+    } cases[] = {
+        {FaceState::Rest, false, false, GlyphKind::Shaded},
+        {FaceState::Rest, true, false, GlyphKind::NoFocusBitmap},
+        {FaceState::Hot, true, false, GlyphKind::Bitmap},
+        {FaceState::Disabled, true, false, GlyphKind::Embossed},
+        {FaceState::Disabled, true, true, GlyphKind::DisabledBitmap},
+    };
+    for (const auto &c : cases) {
+        in.state = c.state;
+        in.noFocusBitmapEmpty = !c.noFocusBitmap;
+        in.disabledBitmapEmpty = !c.disabledBitmap;
+        EXPECT_EQ(planFace(in).glyph, c.glyph) << int(c.state) << c.noFocusBitmap << c.disabledBitmap;
+    }
 
+    // Disabled: an embossed caption, no arrow mark, and a frame only when down.
     in.state = FaceState::Disabled;
     FacePlan plan = planFace(in);
-    EXPECT_EQ(plan.glyph, GlyphKind::Embossed);
     EXPECT_EQ(plan.caption, CaptionLook::Embossed);
     EXPECT_FALSE(plan.arrow);
     EXPECT_EQ(plan.frame, FrameKind::None);
     in.down = true;
-    in.disabledBitmapEmpty = false;
-    plan = planFace(in);
-    EXPECT_EQ(plan.frame, FrameKind::Sunken);
-    EXPECT_EQ(plan.glyph, GlyphKind::DisabledBitmap);
+    EXPECT_EQ(planFace(in).frame, FrameKind::Sunken);
 }
 
 TEST(FlatButtonLogic, AcceleratorMarks)

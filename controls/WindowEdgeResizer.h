@@ -1,0 +1,43 @@
+#pragma once
+// TWindowEdgeResizer: edge and corner resizing for a window without a
+// system frame.
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+#include <QWindow>
+
+// Lets a frameless window be resized by dragging its edges and corners:
+// watches the pointer near the edges of the window, shows the sizing cursor
+// there, and hands a press to the window system (QWindow::startSystemResize),
+// resizing the window itself where the window system cannot.
+class TWindowEdgeResizer : public QObject {
+    Q_OBJECT
+public:
+    explicit TWindowEdgeResizer(QWidget *window, int grip = DefaultGrip);
+    ~TWindowEdgeResizer() override;
+
+    static constexpr int DefaultGrip = 6;
+    int grip() const { return m_grip; }
+    // Edges under `pos` (window coordinates), none while the window cannot
+    // be resized (fixed size, maximised or full screen).
+    Qt::Edges edgesAt(const QPoint &pos) const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void attachWindowHandle();
+    void setSizingCursor(Qt::Edges edges);
+
+    QPointer<QWidget> m_window;
+    QPointer<QWindow> m_handle;
+    int m_grip;
+    bool m_cursorSet = false;
+    bool m_resizing = false;
+    Qt::Edges m_resizeEdges;
+    QRect m_startGeometry;
+    QPoint m_pressGlobal;
+};
