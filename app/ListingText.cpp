@@ -1,5 +1,6 @@
 #include "app/ListingText.h"
 
+#include "engine/zipformat/DosTime.h"
 #include "platform/Locale.h"
 
 QStringList listingTitles()
@@ -17,19 +18,13 @@ struct DosFields {
 
 DosFields dosFields(uint32_t dosDateTime)
 {
-    const uint16_t dosDate = uint16_t(dosDateTime >> 16);
-    const uint16_t dosTime = uint16_t(dosDateTime & 0xFFFF);
-    const int year = 1980 + (dosDate >> 9);
-    const int month = (dosDate >> 5) & 0x0F;
-    const int day = dosDate & 0x1F;
-    if (!QDate::isValid(year, month, day))
+    const zipformat::DosFields f =
+        zipformat::decodeDosFields({uint16_t(dosDateTime & 0xFFFF), uint16_t(dosDateTime >> 16)});
+    if (!f.validDate())
         throw EConvertError("Invalid argument to date encode");
-    const int hour = dosTime >> 11;
-    const int minute = (dosTime >> 5) & 0x3F;
-    const int second = 2 * (dosTime & 0x1F);
-    if (!QTime::isValid(hour, minute, second))
+    if (!f.validTime())
         throw EConvertError("Invalid argument to time encode");
-    return {QDate(year, month, day), QTime(hour, minute, second)};
+    return {QDate(f.year, f.month, f.day), QTime(f.hour, f.minute, f.second)};
 }
 
 QString formatFields(const QDate &date, const QTime &time, const platform::RegionalSettings &settings)

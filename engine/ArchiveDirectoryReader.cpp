@@ -16,8 +16,6 @@ using namespace zipformat;
 
 namespace {
 
-constexpr size_t FixedHeaderLength = sizeof(ArchiveEntryHeader);
-
 [[noreturn]] void fail(const char *message)
 {
     throw EZipError(message);
@@ -40,19 +38,19 @@ bool endsBeforeEndRecord(uint64_t start, uint64_t extra, uint64_t packed, uint64
     return packed <= room;
 }
 
-ArchiveEntry decodeHeader(const uint8_t *h)
+ArchiveEntry entryOf(const LocalHeader &h)
 {
     ArchiveEntry e{};
-    e.VersionNeeded = le16(h + 0);
-    e.GeneralFlags = le16(h + 2);
-    e.Method = le16(h + 4);
-    e.ModTime = le16(h + 6);
-    e.ModDate = le16(h + 8);
-    e.Crc = le32(h + 10);
-    e.PackedSize = le32(h + 14);
-    e.UnpackedSize = le32(h + 18);
-    e.NameLength = le16(h + 22);
-    e.ExtraLength = le16(h + 24);
+    e.VersionNeeded = h.versionNeeded;
+    e.GeneralFlags = h.flags;
+    e.Method = h.method;
+    e.ModTime = h.modTime;
+    e.ModDate = h.modDate;
+    e.Crc = h.crc;
+    e.PackedSize = h.storedPackedSize;
+    e.UnpackedSize = h.storedUnpackedSize;
+    e.NameLength = h.nameLength;
+    e.ExtraLength = h.extraLength;
     return e;
 }
 
@@ -95,17 +93,9 @@ bool ArchiveDirectoryReader::listFromTable(const RandomAccessSource &source, std
             continue;
         // The local header's fields as stored, and the time the extraction
         // gives the file.
-        ArchiveEntry e{};
-        e.VersionNeeded = m.localVersionNeeded;
-        e.GeneralFlags = m.localFlags;
-        e.Method = m.method;
+        ArchiveEntry e = entryOf(m.local);
         e.ModTime = m.modTime;
         e.ModDate = m.modDate;
-        e.Crc = m.localCrc;
-        e.PackedSize = m.localPackedSize;
-        e.UnpackedSize = m.localUnpackedSize;
-        e.NameLength = m.localNameLength;
-        e.ExtraLength = uint16_t(m.localExtra.size());
         // Taken, not copied: the table's messages name members by their stored names.
         e.FileName = std::move(m.name);
         e.FileName.resize(std::min(e.FileName.size(), e.FileName.find('\0')));
@@ -150,10 +140,13 @@ void ArchiveDirectoryReader::scan()
 
 void ArchiveDirectoryReader::readMember(uint64_t headerOffset)
 {
-    uint8_t h[FixedHeaderLength];
-    if (in_.read(h, FixedHeaderLength) != FixedHeaderLength)
+    // The signature was read by the scan.
+    uint8_t fixed[LocalHeaderSize];
+    putLe32(fixed, LocalHeaderSignature);
+    if (in_.read(fixed + 4, LocalHeaderSize - 4) != LocalHeaderSize - 4)
         fail("Error 2 reading Zip file");
-    ArchiveEntry entry = decodeHeader(h);
+    const LocalHeader header = *parseLocalHeader(Bytes(fixed, sizeof fixed));
+    ArchiveEntry entry = entryOf(header);
     entry.HeaderOffset = headerOffset;
 
     // Sized from the header: a name may be up to 65535 bytes long.
@@ -166,7 +159,7 @@ void ArchiveDirectoryReader::readMember(uint64_t headerOffset)
     const uint64_t nameEnd = in_.position();
     entry.TruePackedSize = entry.PackedSize;
     entry.TrueUnpackedSize = entry.UnpackedSize;
-    takeZip64Sizes(entry);
+    takeZip64Sizes(header, entry);
 
     const DeferredSizes *deferred = nullptr;
     if ((entry.GeneralFlags & FlagDataDescriptor) && entry.TruePackedSize == 0) {
@@ -194,20 +187,16 @@ void ArchiveDirectoryReader::readMember(uint64_t headerOffset)
 
 // A size field holding 0xFFFFFFFF has its real value in the ZIP64 block of the
 // local extra field. The stored fields keep what the header says.
-void ArchiveDirectoryReader::takeZip64Sizes(ArchiveEntry &entry)
+void ArchiveDirectoryReader::takeZip64Sizes(const LocalHeader &header, ArchiveEntry &entry)
 {
-    const bool packedMarked = entry.PackedSize == Zip64Marker32;
-    const bool unpackedMarked = entry.UnpackedSize == Zip64Marker32;
-    if ((!packedMarked && !unpackedMarked) || entry.ExtraLength == 0)
+    const bool marked = header.storedPackedSize == Zip64Marker32 || header.storedUnpackedSize == Zip64Marker32;
+    if (!marked || header.extraLength == 0)
         return;
-    std::vector<uint8_t> extra(entry.ExtraLength);
+    std::vector<uint8_t> extra(header.extraLength);
     const size_t got = in_.read(extra.data(), extra.size());
-    const auto block = findExtraBlock(Bytes(extra.data(), got), Zip64ExtraId);
-    if (!block)
-        return;
-    const Zip64Values values = parseLocalZip64Block(*block, unpackedMarked, packedMarked);
-    entry.TruePackedSize = values.packedSize.value_or(entry.TruePackedSize);
-    entry.TrueUnpackedSize = values.unpackedSize.value_or(entry.TrueUnpackedSize);
+    const LocalSizes sizes = localSizes(header, Bytes(extra.data(), got));
+    entry.TruePackedSize = sizes.packedSize;
+    entry.TrueUnpackedSize = sizes.unpackedSize;
 }
 
 const ArchiveDirectoryReader::DeferredSizes *ArchiveDirectoryReader::deferredSizes(uint64_t headerOffset)
@@ -232,39 +221,17 @@ const ArchiveDirectoryReader::DeferredSizes *ArchiveDirectoryReader::deferredSiz
     return it == centralDirectory_->end() ? nullptr : &it->second;
 }
 
-// A data descriptor: an optional signature, the CRC, then both sizes, 8 bytes
-// each for a ZIP64 member, else 4. The layout whose values agree with the
-// central directory wins; without agreement the signature and the ZIP64 extra
-// decide.
+// Past the data descriptor, whose layout the central directory's values
+// decide (see dataDescriptorLength).
 void ArchiveDirectoryReader::skipDataDescriptor(const DeferredSizes &sizes)
 {
     const uint64_t start = in_.position();
-    uint8_t b[24];
+    uint8_t b[MaxDataDescriptorSize];
     const size_t got = in_.read(b, sizeof b);
-    const bool signed_ = got >= 4 && le32(b) == DataDescriptorSignature;
-
-    auto agrees = [&](size_t at, bool wide) {
-        if (got < at + (wide ? 20 : 12) || le32(b + at) != sizes.crc)
-            return false;
-        if (wide)
-            return le64(b + at + 4) == sizes.packedSize && le64(b + at + 12) == sizes.unpackedSize;
-        return le32(b + at + 4) == uint32_t(sizes.packedSize) && le32(b + at + 8) == uint32_t(sizes.unpackedSize);
-    };
-    auto length = [](bool withSignature, bool wide) -> uint64_t { return (withSignature ? 4 : 0) + (wide ? 20 : 12); };
-
-    uint64_t descriptorLength = length(signed_, sizes.zip64);
-    for (const bool wide : {sizes.zip64, !sizes.zip64}) {
-        if (signed_ && agrees(4, wide)) {
-            descriptorLength = length(true, wide);
-            break;
-        }
-        if (agrees(0, wide)) {
-            descriptorLength = length(false, wide);
-            break;
-        }
-    }
+    const uint64_t length =
+        dataDescriptorLength(Bytes(b, got), {sizes.crc, sizes.packedSize, sizes.unpackedSize}, sizes.zip64);
     // Past the end the next signature read fails, as for any cut archive.
-    in_.seek(start + descriptorLength);
+    in_.seek(start + length);
 }
 
 }  // namespace orvex

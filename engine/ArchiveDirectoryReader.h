@@ -8,6 +8,7 @@
 #include "engine/ArchiveEntry.h"
 #include "engine/ZipError.h"
 #include "engine/zipformat/ByteSource.h"
+#include "engine/zipformat/ZipRecords.h"
 
 #include <cstdint>
 #include <optional>
@@ -52,7 +53,7 @@ private:
     void scan();
     static bool listFromTable(const zipformat::RandomAccessSource &source, std::vector<ArchiveEntry> &entries);
     void readMember(uint64_t headerOffset);
-    void takeZip64Sizes(ArchiveEntry &entry);
+    void takeZip64Sizes(const zipformat::LocalHeader &header, ArchiveEntry &entry);
     const DeferredSizes *deferredSizes(uint64_t headerOffset);
     void skipDataDescriptor(const DeferredSizes &sizes);
 

@@ -41,11 +41,6 @@ void appendUtf8(std::string &out, char32_t c)
 
 }  // namespace
 
-bool isValidUtf8(const std::string &bytes)
-{
-    return zipformat::isValidUtf8(bytes);
-}
-
 std::string cp437ToUtf8(const std::string &bytes)
 {
     std::string out;
@@ -79,7 +74,7 @@ static std::string repairUtf8(const std::string &bytes)
 
 std::string ArchiveEntry::DisplayName() const
 {
-    if (orvex::isValidUtf8(FileName))
+    if (zipformat::isValidUtf8(FileName))
         return FileName;
     // The writer said UTF-8 but the bytes are not: keep what is readable.
     if (GeneralFlags & zipformat::FlagUtf8)

@@ -32,8 +32,6 @@ struct ArchiveEntry : ArchiveEntryHeader {
 };
 
 namespace orvex {
-// Whether `bytes` are well-formed UTF-8 (no overlong forms, no surrogates).
-bool isValidUtf8(const std::string &bytes);
 // Each byte as its code page 437 character, in UTF-8.
 std::string cp437ToUtf8(const std::string &bytes);
 }  // namespace orvex

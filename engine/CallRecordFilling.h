@@ -2,7 +2,7 @@
 // Filling the engine libraries' parameter records from the component's settings.
 
 #include "engine/EngineOptions.h"
-#include "engine/zipformat/CallRecords.h"
+#include "engine/common/CallRecords.h"
 
 #include <string>
 #include <vector>

@@ -6,7 +6,7 @@
 #include "engine/ArchiveEntry.h"
 #include "engine/EngineOptions.h"
 #include "engine/ZipError.h"
-#include "engine/zipformat/CallRecords.h"
+#include "engine/common/CallRecords.h"
 
 #include <atomic>
 #include <functional>

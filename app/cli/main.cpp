@@ -284,6 +284,27 @@ bool runOperation(TZipEngine &engine, Operation operation)
     }
 }
 
+// The start of add and delete: stop signals caught, and the archive read
+// once any other orvexzip or the window has finished changing it.
+void openForChange(TZipEngine &engine, const std::string &archive)
+{
+    catchStopSignals(engine);
+    engine.WaitForArchiveLock = true;
+    runOperation(engine, [&] { engine.setZipFilename(archive); });
+}
+
+// The end of every command that changes files: the operation run on the
+// names after the archive's (unless a stop signal came first), and the count.
+template <typename Operation>
+int runOnNames(TZipEngine &engine, const ConsoleReporter &reporter, const ParsedArguments &parsed,
+               Operation operation, const char *countSuffix)
+{
+    engine.FileSpecs.assign(parsed.operands.begin() + 1, parsed.operands.end());
+    if (!stopped())
+        runOperation(engine, operation);
+    return finish(engine, reporter, countSuffix);
+}
+
 int addCommand(std::span<char *const> arguments)
 {
     const ParsedArguments parsed = parseArguments(
@@ -294,10 +315,7 @@ int addCommand(std::span<char *const> arguments)
     }
     TZipEngine engine;
     ConsoleReporter reporter(engine);
-    catchStopSignals(engine);
-    // Another orvexzip or the window changing the archive is waited for.
-    engine.WaitForArchiveLock = true;
-    runOperation(engine, [&] { engine.setZipFilename(parsed.operands[0]); });
+    openForChange(engine, parsed.operands[0]);
     if (parsed.options.count("level")) {
         char *end = nullptr;
         const long level = std::strtol(parsed.options.at("level").c_str(), &end, 10);
@@ -313,10 +331,7 @@ int addCommand(std::span<char *const> arguments)
     for (const auto &[flag, option] : flagOptions)
         if (parsed.options.count(flag))
             engine.AddOptions.insert(option);
-    engine.FileSpecs.assign(parsed.operands.begin() + 1, parsed.operands.end());
-    if (!stopped())
-        runOperation(engine, [&] { engine.Add(); });
-    return finish(engine, reporter, " files were added");
+    return runOnNames(engine, reporter, parsed, [&] { engine.Add(); }, " files were added");
 }
 
 int deleteCommand(std::span<char *const> arguments)
@@ -328,13 +343,8 @@ int deleteCommand(std::span<char *const> arguments)
     }
     TZipEngine engine;
     ConsoleReporter reporter(engine);
-    catchStopSignals(engine);
-    engine.WaitForArchiveLock = true;
-    runOperation(engine, [&] { engine.setZipFilename(parsed.operands[0]); });
-    engine.FileSpecs.assign(parsed.operands.begin() + 1, parsed.operands.end());
-    if (!stopped())
-        runOperation(engine, [&] { engine.Delete(); });
-    return finish(engine, reporter, " file(s) were Deleted");
+    openForChange(engine, parsed.operands[0]);
+    return runOnNames(engine, reporter, parsed, [&] { engine.Delete(); }, " file(s) were Deleted");
 }
 
 int extractCommand(std::span<char *const> arguments)
@@ -375,10 +385,7 @@ int extractCommand(std::span<char *const> arguments)
     for (const auto &[flag, option] : flagOptions)
         if (parsed.options.count(flag))
             engine.ExtrOptions.insert(option);
-    engine.FileSpecs.assign(parsed.operands.begin() + 1, parsed.operands.end());
-    if (!stopped())
-        runOperation(engine, [&] { engine.Extract(); });
-    return finish(engine, reporter, " file(s) were extracted");
+    return runOnNames(engine, reporter, parsed, [&] { engine.Extract(); }, " file(s) were extracted");
 }
 
 constexpr Command Commands[] = {

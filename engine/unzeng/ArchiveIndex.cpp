@@ -1,6 +1,7 @@
 #include "engine/unzeng/ArchiveIndex.h"
 
 #include "engine/zipformat/CentralDirectory.h"
+#include "engine/zipformat/DosTime.h"
 #include "engine/zipformat/LittleEndian.h"
 #include "engine/zipformat/MemberTable.h"
 #include "engine/zipformat/ZipRecords.h"
@@ -16,24 +17,8 @@ using namespace zipformat;
 
 namespace {
 
-// Traditional, strong and central-directory encryption.
-constexpr uint16_t EncryptionFlags = 0x0001 | 0x0040 | 0x2000;
 constexpr unsigned HostUnix = 3;
 constexpr unsigned HostOsx = 19;
-
-timespec dosToTime(uint16_t time, uint16_t date)
-{
-    tm t{};
-    t.tm_year = 80 + (date >> 9);
-    t.tm_mon = ((date >> 5) & 15) - 1;
-    t.tm_mday = date & 31;
-    t.tm_hour = time >> 11;
-    t.tm_min = (time >> 5) & 63;
-    t.tm_sec = (time & 31) * 2;
-    t.tm_isdst = -1;
-    const time_t seconds = mktime(&t);
-    return timespec{seconds == time_t(-1) ? 0 : seconds, 0};
-}
 
 }  // namespace
 
@@ -84,7 +69,7 @@ bool readArchiveIndex(const RandomAccessSource &source, ArchiveIndex &index, std
         m.storedName = std::move(t.storedName);
         m.diskName = std::move(t.name);
         m.madeBy = t.versionMadeBy;
-        m.flags = t.flags | t.localFlags;
+        m.flags = t.flags | t.local.flags;
         m.method = t.method;
         m.crc = t.crc;
         m.externalAttributes = t.externalAttributes;
@@ -100,7 +85,8 @@ bool readArchiveIndex(const RandomAccessSource &source, ArchiveIndex &index, std
         if (modified) {
             m.modified = timespec{time_t(*modified), 0};
         } else {
-            m.modified = dosToTime(t.modTime, t.modDate);
+            // A stamp mktime() cannot place gives the epoch.
+            m.modified = timespec{time_t(dosToUnixTime({t.modTime, t.modDate}).value_or(0)), 0};
             m.dosTime = true;
         }
         m.accessed = m.modified;

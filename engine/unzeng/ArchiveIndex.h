@@ -4,6 +4,7 @@
 // view of each (times, modes).
 
 #include "engine/zipformat/ByteSource.h"
+#include "engine/zipformat/ZipRecords.h"
 
 #include <cstdint>
 #include <ctime>
@@ -12,12 +13,13 @@
 
 namespace unzeng {
 
-inline constexpr uint16_t MethodStored = 0;
-inline constexpr uint16_t MethodDeflated = 8;
-inline constexpr uint16_t MethodBzip2 = 12;
-inline constexpr uint16_t MethodLzma = 14;
-inline constexpr uint16_t MethodZstd = 93;
-inline constexpr uint16_t MethodXz = 95;
+using zipformat::Method;
+using zipformat::MethodBzip2;
+using zipformat::MethodDeflated;
+using zipformat::MethodLzma;
+using zipformat::MethodStored;
+using zipformat::MethodXz;
+using zipformat::MethodZstd;
 
 struct Member {
     std::string storedName;

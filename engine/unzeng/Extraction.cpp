@@ -1,9 +1,11 @@
+// Longer than 600 lines: the planning, in-order window and workers of one extraction share its state and are read together.
 #include "engine/unzeng/Extraction.h"
 
 #include "engine/unzeng/Decoders.h"
 #include "engine/unzeng/Unzeng.h"
-#include "engine/zipformat/Directory.h"
-#include "engine/zipformat/SystemCalls.h"
+#include "engine/common/Directory.h"
+#include "engine/common/SystemCalls.h"
+#include "engine/common/Umask.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -159,13 +161,13 @@ void Extraction::extractAll()
 
     // Everything is created relative to this descriptor; the process's
     // current directory is neither used nor changed when a target is named.
-    const int root = zipformat::openSearchableDirectory(target_, O_RDONLY);
+    const int root = common::openSearchableDirectory(target_, O_RDONLY);
     if (root < 0) {
         say(CodeWriteError, "cannot open the target directory " + target_ + ": " + describe(errno));
         return;
     }
     tree_ = std::make_unique<OutputTree>(root);
-    umask_ = currentUmask();
+    umask_ = common::currentUmask();
     memory_ = std::make_unique<MemoryBudget>(MemoryBudget::defaultLimit());
     writerContext_ = std::make_unique<WriterContext>(
         WriterContext{file_, *tree_, umask_, cancel_, namespaceLock_,
@@ -457,10 +459,10 @@ void Extraction::extractLink(const Member &m, const SafeName &name, std::vector<
         return;
     }
 
-    if (!reporter_.fileBegin(shown, m.unpackedSize) || !info("    linking: " + shown + " -> " + target))
+    if (reporter_.fileBegin(shown, m.unpackedSize) || !info("    linking: " + shown + " -> " + target))
         return;
     const std::string temporary = tree_->temporaryName();
-    if (zipformat::sys::symlinkat(target.c_str(), dir->fd(), temporary.c_str()) != 0)
+    if (common::sys::symlinkat(target.c_str(), dir->fd(), temporary.c_str()) != 0)
         return refuse(CodeWriteError, "cannot create the link: " + describe(errno));
     if (!renameInto(dir->fd(), temporary, leaf, replace)) {
         const int err = errno;
@@ -500,7 +502,7 @@ void Extraction::processHead()
     if (item.job) {
         FileJob &job = *item.job;
         const Member &m = *item.member;
-        if (!reporter_.fileBegin(m.storedName, m.unpackedSize) || !info(verbFor(m.method) + m.storedName))
+        if (reporter_.fileBegin(m.storedName, m.unpackedSize) || !info(verbFor(m.method) + m.storedName))
             return;
         // The steps follow what the worker has written, as it writes.
         uint64_t steps = 0;
@@ -515,7 +517,7 @@ void Extraction::processHead()
             }
             const uint64_t target = job.produced.load() / StepSize;
             for (; steps < target; ++steps)
-                if (!reporter_.step())
+                if (reporter_.step())
                     return;
             if (finished)
                 break;

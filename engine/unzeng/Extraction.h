@@ -10,7 +10,7 @@
 #include "engine/unzeng/OutputTree.h"
 #include "engine/unzeng/Reporter.h"
 #include "engine/zipformat/ByteSource.h"
-#include "engine/zipformat/CallRecords.h"
+#include "engine/common/CallRecords.h"
 
 #include <condition_variable>
 #include <deque>
@@ -74,8 +74,9 @@ private:
     void stopWorkers();
     void cleanUp();
     void applyDirectoryAttributes();
-    bool say(int32_t code, const std::string &text) { return reporter_.message(code, text); }
-    bool info(const std::string &text) { return !verbose_ || reporter_.message(0, text); }
+    // Each true while the caller wants to go on.
+    bool say(int32_t code, const std::string &text) { return !reporter_.message(code, text); }
+    bool info(const std::string &text) { return !verbose_ || !reporter_.message(0, text); }
 
     Reporter &reporter_;
     std::string archiveName_;

@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -54,46 +53,6 @@ MemberWriter::~MemberWriter()
 {
     if (decompressor_)
         libdeflate_free_decompressor(decompressor_);
-}
-
-GrowableBuffer::~GrowableBuffer()
-{
-    release();
-}
-
-void GrowableBuffer::release()
-{
-    if (mapped_)
-        ::munmap(data_, capacity_);
-    else
-        delete[] data_;
-    data_ = nullptr;
-    capacity_ = 0;
-    mapped_ = false;
-}
-
-uint8_t *GrowableBuffer::reserve(size_t size)
-{
-    if (data_ && size <= capacity_)
-        return data_;
-    constexpr size_t HugePage = 2u << 20;
-    // Grow by half again at least, so a run of ever larger members does not
-    // reallocate for each.
-    size_t capacity = std::max({size, capacity_ + capacity_ / 2, size_t(64) << 10});
-    release();
-    if (capacity >= HugePage) {
-        capacity = (capacity + HugePage - 1) / HugePage * HugePage;
-        void *p = ::mmap(nullptr, capacity, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (p == MAP_FAILED)
-            throw std::bad_alloc();
-        ::madvise(p, capacity, MADV_HUGEPAGE);
-        data_ = static_cast<uint8_t *>(p);
-        mapped_ = true;
-    } else {
-        data_ = new uint8_t[capacity];
-    }
-    capacity_ = capacity;
-    return data_;
 }
 
 void MemberWriter::fail(FileJob &job, int32_t code, std::string message)

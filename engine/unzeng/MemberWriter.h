@@ -2,6 +2,7 @@
 // Decoding one member and writing it to a temporary file beside its target.
 // Runs on worker threads; the rename into place is the caller's.
 
+#include "engine/common/HugePageBuffer.h"
 #include "engine/unzeng/ArchiveIndex.h"
 #include "engine/unzeng/OutputTree.h"
 
@@ -53,24 +54,8 @@ struct WriterContext {
     MemoryBudget *memory = nullptr;                  // shared by the decoders; none: the default limit
 };
 
-// A reusable block of memory that only grows. Large blocks are mapped
-// directly and asked for huge pages, so touching them for the first time
-// costs a few faults instead of thousands.
-class GrowableBuffer {
-public:
-    GrowableBuffer() = default;
-    ~GrowableBuffer();
-    GrowableBuffer(const GrowableBuffer &) = delete;
-    GrowableBuffer &operator=(const GrowableBuffer &) = delete;
-    // At least `size` bytes; the contents are not kept. Throws std::bad_alloc.
-    uint8_t *reserve(size_t size);
-
-private:
-    void release();
-    uint8_t *data_ = nullptr;
-    size_t capacity_ = 0;
-    bool mapped_ = false;
-};
+// A reusable block of memory that only grows.
+using GrowableBuffer = common::HugePageBuffer;
 
 class MemberWriter {
 public:

@@ -1,29 +1,10 @@
 #include "engine/unzeng/Names.h"
 
+#include "engine/zipformat/MemberName.h"
+
 #include <cctype>
 
 namespace unzeng {
-
-namespace {
-
-// Splits on '/', dropping empty and "." components.
-std::vector<std::string_view> splitPath(std::string_view path)
-{
-    std::vector<std::string_view> parts;
-    size_t at = 0;
-    while (at <= path.size()) {
-        size_t end = path.find('/', at);
-        if (end == std::string_view::npos)
-            end = path.size();
-        const std::string_view part = path.substr(at, end - at);
-        if (!part.empty() && part != ".")
-            parts.push_back(part);
-        at = end + 1;
-    }
-    return parts;
-}
-
-}  // namespace
 
 std::string SafeName::joined(size_t count) const
 {
@@ -62,7 +43,7 @@ SafeName sanitizeName(std::string_view stored)
         result.warning = "stripped the absolute path prefix from " + std::string(stored);
 
     result.directory = !name.empty() && name.back() == '/';
-    for (std::string_view part : splitPath(rest)) {
+    for (std::string_view part : zipformat::nameComponents(rest)) {
         if (part == "..") {
             result.components.clear();
             result.refusal = "the name leads outside the target directory";
@@ -81,7 +62,7 @@ bool linkTargetStaysInside(std::string_view target, size_t depth)
         return false;
     size_t ups = 0;
     bool named = false;
-    for (std::string_view part : splitPath(target)) {
+    for (std::string_view part : zipformat::nameComponents(target)) {
         if (part == "..") {
             if (named)
                 return false;

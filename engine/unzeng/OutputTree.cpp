@@ -1,6 +1,6 @@
 #include "engine/unzeng/OutputTree.h"
 
-#include "engine/zipformat/SystemCalls.h"
+#include "engine/common/SystemCalls.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -124,7 +124,7 @@ DirectoryRef OutputTree::descend(Node *parent, const DirectoryRef &parentDir, co
     int fd = ::openat(parentDir->fd(), name.c_str(), DirectoryFlags);
     bool made = false;
     if (fd < 0 && errno == ENOENT && create) {
-        if (zipformat::sys::mkdirat(parentDir->fd(), name.c_str(), 0777) == 0)
+        if (common::sys::mkdirat(parentDir->fd(), name.c_str(), 0777) == 0)
             made = true;
         else if (errno != EEXIST) {
             error = "cannot create directory " + pathHere() + ": " + describe(errno);
@@ -224,7 +224,7 @@ bool writeAll(int fd, const void *data, size_t length)
 {
     auto *p = static_cast<const uint8_t *>(data);
     while (length > 0) {
-        const ssize_t n = zipformat::sys::write(fd, p, length);
+        const ssize_t n = common::sys::write(fd, p, length);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -243,38 +243,17 @@ bool writeAll(int fd, const void *data, size_t length)
 bool renameInto(int dir, const std::string &from, const std::string &to, bool replace)
 {
     if (replace)
-        return zipformat::sys::renameat(dir, from.c_str(), dir, to.c_str()) == 0;
-    if (zipformat::sys::renameat2(dir, from.c_str(), dir, to.c_str(), RENAME_NOREPLACE) == 0)
+        return common::sys::renameat(dir, from.c_str(), dir, to.c_str()) == 0;
+    if (common::sys::renameat2(dir, from.c_str(), dir, to.c_str(), RENAME_NOREPLACE) == 0)
         return true;
     if (errno != EINVAL && errno != ENOSYS)
         return false;
     // File systems without RENAME_NOREPLACE: a hard link fails just as well
     // when the name is taken.
-    if (zipformat::sys::linkat(dir, from.c_str(), dir, to.c_str(), 0) != 0)
+    if (common::sys::linkat(dir, from.c_str(), dir, to.c_str(), 0) != 0)
         return false;
     ::unlinkat(dir, from.c_str(), 0);
     return true;
-}
-
-unsigned currentUmask()
-{
-    if (FILE *f = std::fopen("/proc/self/status", "re")) {
-        char line[256];
-        unsigned mask = 0;
-        bool found = false;
-        while (std::fgets(line, sizeof line, f))
-            if (std::sscanf(line, "Umask: %o", &mask) == 1) {
-                found = true;
-                break;
-            }
-        std::fclose(f);
-        if (found)
-            return mask & 0777;
-    }
-    // Without /proc the only way is to set it and put it back.
-    const mode_t mask = ::umask(022);
-    ::umask(mask);
-    return mask & 0777;
 }
 
 }  // namespace unzeng

@@ -79,7 +79,4 @@ bool writeAll(int fd, const void *data, size_t length);
 // is left alone and the call fails with EEXIST.
 bool renameInto(int dir, const std::string &from, const std::string &to, bool replace);
 
-// The process's umask, read without changing it.
-unsigned currentUmask();
-
 }  // namespace unzeng

@@ -9,7 +9,7 @@ __attribute__((visibility("default"))) int32_t orvex_unzeng_call(UnzipCallRecord
 #include "engine/unzeng/Extraction.h"
 #include "engine/unzeng/Reporter.h"
 #include "engine/unzeng/Unzeng.h"
-#include "engine/zipformat/SystemCalls.h"
+#include "engine/common/SystemCalls.h"
 
 #include <exception>
 
@@ -17,11 +17,11 @@ extern "C" int32_t orvex_unzeng_call(UnzipCallRecord *record)
 {
     if (!record)
         return 0;
-    unzeng::Reporter reporter(record->Callback, record->Instance);
+    unzeng::Reporter reporter(record->Callback, record->Instance, unzeng::reporterOptions());
     int32_t count = 0;
     {
         // Reads the test build's fault plan; nothing in a normal build.
-        const zipformat::sys::FaultScope faults;
+        const common::sys::FaultScope faults;
         unzeng::Extraction extraction(*record, reporter);
         count = extraction.run();
     }

@@ -138,7 +138,7 @@
 // thread in archive order, so the outcome is that of extracting one member
 // after the other.
 
-#include "engine/zipformat/CallRecords.h"
+#include "engine/common/CallRecords.h"
 
 namespace unzeng {
 

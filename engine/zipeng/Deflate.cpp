@@ -1,5 +1,7 @@
 #include "engine/zipeng/Deflate.h"
 
+#include "engine/common/FileIo.h"
+
 #include <libdeflate.h>
 
 #include <algorithm>
@@ -7,44 +9,9 @@
 #include <cstring>
 #include <new>
 #include <stdexcept>
-#include <sys/mman.h>
 #include <unistd.h>
-#include <cerrno>
 
 namespace zipeng {
-
-namespace {
-constexpr size_t HugePage = 2u << 20;
-constexpr size_t MapThreshold = 4u << 20;
-}  // namespace
-
-Buffer::Buffer(size_t n) : size(n)
-{
-    if (n == 0)
-        return;
-    if (n >= MapThreshold) {
-        const size_t length = (n + HugePage - 1) / HugePage * HugePage;
-        void *p = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (p == MAP_FAILED)
-            throw std::bad_alloc();
-        ::madvise(p, length, MADV_HUGEPAGE);   // a hint; without it, small pages
-        bytes_ = static_cast<uint8_t *>(p);
-        mapped_ = length;
-        return;
-    }
-    bytes_ = new uint8_t[n];
-}
-
-void Buffer::release() noexcept
-{
-    if (mapped_)
-        ::munmap(bytes_, mapped_);
-    else
-        delete[] bytes_;
-    bytes_ = nullptr;
-    mapped_ = 0;
-    size = 0;
-}
 
 int libdeflateLevel(int zipLevel)
 {
@@ -146,15 +113,8 @@ bool looksIncompressible(int fd, uint64_t size)
     Buffer gathered(samples * sampleSize);
     for (size_t i = 0; i < samples; ++i) {
         const uint64_t at = (size - sampleSize) / (samples - 1) * i;
-        size_t got = 0;
-        while (got < sampleSize) {
-            const ssize_t n = ::pread(fd, gathered.data() + i * sampleSize + got, sampleSize - got, off_t(at + got));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                return false;   // the reading proper will tell what is wrong
-            got += size_t(n);
-        }
+        if (common::preadFull(fd, gathered.data() + i * sampleSize, sampleSize, at).got != sampleSize)
+            return false;   // the reading proper will tell what is wrong
     }
     return samplesBarelyShrink(samples, sampleSize, [&](size_t i) { return gathered.data() + i * sampleSize; });
 }

@@ -7,6 +7,8 @@
 // deflate stream. A piece is small enough to compress in a few hundredths of a
 // second, which bounds what a cancel has to wait for.
 
+#include "engine/common/HugePageBuffer.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -14,47 +16,8 @@
 
 namespace zipeng {
 
-// A block of bytes that is not zero-filled when allocated. Large blocks are
-// mapped on their own and asked for huge pages: a whole file read into fresh
-// memory otherwise costs one page fault per 4 KiB, a tenth of an add's time.
-class Buffer {
-public:
-    size_t size = 0;   // bytes in use; at most what was allocated
-
-    Buffer() = default;
-    explicit Buffer(size_t n);
-    ~Buffer() { release(); }
-    Buffer(Buffer &&other) noexcept { take(other); }
-    Buffer &operator=(Buffer &&other) noexcept
-    {
-        if (this != &other) {
-            release();
-            take(other);
-        }
-        return *this;
-    }
-    Buffer(const Buffer &) = delete;
-    Buffer &operator=(const Buffer &) = delete;
-
-    uint8_t *data() { return bytes_; }
-    const uint8_t *data() const { return bytes_; }
-    std::span<const uint8_t> view() const { return {bytes_, size}; }
-
-private:
-    void release() noexcept;
-    void take(Buffer &other) noexcept
-    {
-        bytes_ = other.bytes_;
-        size = other.size;
-        mapped_ = other.mapped_;
-        other.bytes_ = nullptr;
-        other.size = 0;
-        other.mapped_ = 0;
-    }
-
-    uint8_t *bytes_ = nullptr;
-    size_t mapped_ = 0;   // length of the mapping, 0 when from the heap
-};
+// Output and input blocks: large ones are mapped with huge pages.
+using Buffer = common::HugePageBuffer;
 
 // The libdeflate level whose output is no larger than zlib's at this level
 // (1 to 9), measured on text, source code and binaries.

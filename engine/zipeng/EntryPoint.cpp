@@ -4,18 +4,18 @@
 
 #include "engine/zipeng/Reporter.h"
 #include "engine/zipeng/ZipJob.h"
-#include "engine/zipformat/SystemCalls.h"
+#include "engine/common/SystemCalls.h"
 
 extern "C" ORVEX_ZIPENG_EXPORT int32_t orvex_zipeng_call(ZipCallRecord *record)
 {
     if (!record)
         return 0;
     // Reads the test build's fault plan; nothing in a normal build.
-    const zipformat::sys::FaultScope faults;
+    const common::sys::FaultScope faults;
     int32_t result = 0;
     try {
-        zipeng::Reporter reporter(record->Callback, record->Instance, record->VerboseFlag != 0,
-                                  record->TraceFlag != 0);
+        zipeng::Reporter reporter(record->Callback, record->Instance,
+                                  zipeng::reporterOptions(record->VerboseFlag != 0, record->TraceFlag != 0));
         zipeng::JobOptions options;
         if (zipeng::readRecord(*record, options, reporter))
             result = zipeng::runJob(options, reporter);

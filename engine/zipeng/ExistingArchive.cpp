@@ -3,6 +3,7 @@
 #include "engine/zipeng/ErrorCodes.h"
 #include "engine/zipeng/Names.h"
 #include "engine/zipformat/CentralDirectory.h"
+#include "engine/zipformat/DosTime.h"
 #include "engine/zipformat/LittleEndian.h"
 #include "engine/zipformat/MemberTable.h"
 #include "engine/zipformat/ZipRecords.h"
@@ -19,7 +20,8 @@ using namespace zipformat;
 
 int64_t ExistingMember::modificationTime() const
 {
-    return unixTime ? *unixTime : fromDosDateTime({modTime, modDate});
+    // A stamp mktime() cannot place reads as -1, as it did from mktime() itself.
+    return unixTime ? *unixTime : dosToUnixTime({modTime, modDate}).value_or(-1);
 }
 
 void ExistingArchive::damaged(const std::string &why) const
@@ -135,18 +137,16 @@ void ExistingArchive::refuseOverlaps() const
     // would no longer overlap, so nothing would refuse them afterwards. The
     // rule is extraction's: members whose local header cannot be read, or
     // whose data runs into the central directory, have no span here.
-    auto fitsBefore = [](uint64_t start, uint64_t length, uint64_t limit) {
-        return start <= limit && length <= limit - start;
-    };
     std::vector<std::pair<uint64_t, uint64_t>> spans;
     std::vector<size_t> spanMember;
     for (size_t i = 0; i < members.size(); ++i) {
         const ExistingMember &m = members[i];
-        uint8_t header[LocalHeaderSize];
-        if (!fitsBefore(m.localOffset, LocalHeaderSize, directoryOffset_)
-            || readAt(m.localOffset, header, sizeof header) != sizeof header || le32(header) != LocalHeaderSignature)
+        if (!fitsBefore(m.localOffset, LocalHeaderSize, directoryOffset_))
             continue;
-        const uint64_t dataOffset = m.localOffset + LocalHeaderSize + le16(header + 26) + le16(header + 28);
+        const auto header = readLocalHeader(m);
+        if (!header)
+            continue;
+        const uint64_t dataOffset = m.localOffset + header->recordSize();
         if (fitsBefore(dataOffset, m.packedSize, directoryOffset_)) {
             spans.emplace_back(m.localOffset, dataOffset + m.packedSize);
             spanMember.push_back(i);
@@ -174,38 +174,28 @@ void ExistingArchive::refuseOverlaps() const
                                     + names + "; the archive was left unchanged"};
 }
 
+std::optional<LocalHeader> ExistingArchive::readLocalHeader(const ExistingMember &member) const
+{
+    uint8_t fixed[LocalHeaderSize];
+    return parseLocalHeader(Bytes(fixed, readAt(member.localOffset, fixed, sizeof fixed)));
+}
+
 uint64_t ExistingArchive::recordLength(const ExistingMember &member) const
 {
-    uint8_t header[LocalHeaderSize];
-    if (readAt(member.localOffset, header, sizeof header) != sizeof header || le32(header) != LocalHeaderSignature)
+    const auto header = readLocalHeader(member);
+    if (!header)
         damaged("no local header for \"" + member.name + "\"");
-    const size_t nameLength = le16(header + 26);
-    const size_t extraLength = le16(header + 28);
-    uint64_t length = LocalHeaderSize + nameLength + extraLength + member.packedSize;
+    uint64_t length = header->recordSize() + member.packedSize;
 
     if (member.flags & FlagDataDescriptor) {
-        // The descriptor has 32-bit sizes, or 64-bit ones when the local
-        // header is ZIP64; its signature is optional. Take the form whose
-        // values agree with the directory.
-        std::vector<uint8_t> extra(extraLength);
-        readAt(member.localOffset + LocalHeaderSize + nameLength, extra.data(), extra.size());
-        const bool zip64 = le32(header + 18) == Zip64Marker32 || le32(header + 22) == Zip64Marker32
+        // 64-bit sizes are expected when the local header is ZIP64.
+        std::vector<uint8_t> extra(header->extraLength);
+        readAt(member.localOffset + LocalHeaderSize + header->nameLength, extra.data(), extra.size());
+        const bool zip64 = header->storedPackedSize == Zip64Marker32 || header->storedUnpackedSize == Zip64Marker32
                            || findExtraBlock(extra, Zip64ExtraId).has_value();
-        uint8_t d[28] = {};
-        const uint64_t at = member.localOffset + length;
-        const size_t got = readAt(at, d, sizeof d);
-        const size_t skip = got >= 4 && le32(d) == DataDescriptorSignature ? 4 : 0;
-        auto agrees = [&](bool wide) {
-            const size_t need = skip + (wide ? 20 : 12);
-            if (got < need || le32(d + skip) != member.crc)
-                return false;
-            const uint64_t packed = wide ? le64(d + skip + 4) : le32(d + skip + 4);
-            return packed == member.packedSize;
-        };
-        bool wide = zip64;
-        if (!agrees(wide) && agrees(!wide))
-            wide = !wide;
-        length += skip + (wide ? 20 : 12);
+        uint8_t d[MaxDataDescriptorSize];
+        const size_t got = readAt(member.localOffset + length, d, sizeof d);
+        length += dataDescriptorLength(Bytes(d, got), {member.crc, member.packedSize, member.unpackedSize}, zip64);
     }
     if (member.localOffset + length > directoryOffset_ || member.localOffset + length < member.localOffset)
         damaged("member \"" + member.name + "\" runs into the central directory");

@@ -5,6 +5,7 @@
 
 #include "engine/zipeng/MemberRecord.h"
 #include "engine/zipformat/ByteSource.h"
+#include "engine/zipformat/ZipRecords.h"
 
 #include <sys/stat.h>
 
@@ -62,6 +63,8 @@ public:
 
 private:
     [[noreturn]] void damaged(const std::string &why) const;
+    // The fixed part of a member's local header; nothing when it is not there.
+    std::optional<zipformat::LocalHeader> readLocalHeader(const ExistingMember &member) const;
     // Throws JobError naming the members whose bytes overlap another's.
     void refuseOverlaps() const;
 

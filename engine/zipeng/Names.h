@@ -1,6 +1,6 @@
 #pragma once
-// Stored names and times: how a path on disk becomes a member name, the DOS
-// 8.3 form of a name, and the DOS date and time fields of the headers.
+// Stored names: how a path on disk becomes a member name, the DOS 8.3 form
+// of a name, and which stored names may be read as paths.
 
 #include <cstdint>
 #include <string>
@@ -25,13 +25,6 @@ std::string_view lastComponent(std::string_view name);
 // half; a component left empty becomes "_".
 std::string dosName(std::string_view name);
 
-// Text made safe to show on one line: ASCII control characters, C1
-// controls (U+0080-U+009F, and the raw bytes 0x80-0x9F where they are not
-// part of a UTF-8 sequence), the line and paragraph separators U+2028/2029
-// and the bidirectional controls U+202A-202E and U+2066-2069 each become '?'.
-// Everything else, other bytes that are not UTF-8 included, is kept.
-std::string printableText(std::string_view text);
-
 // Why a member's stored name must not be read as a path on disk, or empty
 // when it may: the rules of extraction (a NUL byte; an absolute name, drive
 // prefixes included; a ".." component, '\' counting as a separator).
@@ -39,20 +32,7 @@ std::string unsafeSourceName(std::string_view name);
 
 // True when every byte is below 0x80.
 bool isAscii(std::string_view text);
-// True when the bytes form well-formed UTF-8 (no overlong forms, no surrogates).
-bool isUtf8(std::string_view text);
-
-struct DosDateTime {
-    uint16_t time = 0;
-    uint16_t date = 0;
-    // One number that orders like the moment it stands for.
-    uint32_t packed() const { return (uint32_t(date) << 16) | time; }
-};
-
-// Local time in DOS form: 2-second resolution (odd seconds round up), clamped
-// to the years 1980 to 2107 the fields can hold.
-DosDateTime toDosDateTime(int64_t unixTime);
-// The Unix time of a DOS date and time taken as local time.
-int64_t fromDosDateTime(DosDateTime dos);
+// Well-formedness of UTF-8 and the DOS date and time fields are
+// zipformat's (Utf8.h, DosTime.h).
 
 }  // namespace zipeng

@@ -2,8 +2,8 @@
 
 #include "engine/zipeng/ErrorCodes.h"
 #include "engine/zipeng/ZipJob.h"
+#include "engine/common/SystemCalls.h"
 #include "engine/zipformat/LittleEndian.h"
-#include "engine/zipformat/SystemCalls.h"
 #include "engine/zipformat/ZipRecords.h"
 
 #include <algorithm>
@@ -17,6 +17,7 @@
 namespace zipeng {
 
 using namespace zipformat;
+namespace sys = common::sys;
 
 namespace {
 
@@ -56,6 +57,26 @@ uint32_t field32(uint64_t v)
     return v >= Zip64Marker32 ? Zip64Marker32 : uint32_t(v);
 }
 
+// The fields both headers share, filled from the record.
+void putFields(std::vector<uint8_t> &out, const MemberRecord &r, bool zip64, uint32_t packed, uint32_t unpacked,
+               size_t extraLength)
+{
+    HeaderFields h;
+    h.versionNeeded = zip64 ? std::max(r.versionNeeded, VersionZip64) : r.versionNeeded;
+    h.flags = r.flags;
+    h.method = r.method;
+    h.modTime = r.modTime;
+    h.modDate = r.modDate;
+    h.crc = r.crc;
+    h.storedPackedSize = packed;
+    h.storedUnpackedSize = unpacked;
+    h.nameLength = uint16_t(r.name.size());
+    h.extraLength = uint16_t(extraLength);
+    const size_t at = out.size();
+    out.resize(at + HeaderFieldsSize);
+    putHeaderFields(&out[at], h);
+}
+
 }  // namespace
 
 std::vector<uint8_t> buildLocalHeader(const MemberRecord &r, bool zip64Sizes)
@@ -63,16 +84,8 @@ std::vector<uint8_t> buildLocalHeader(const MemberRecord &r, bool zip64Sizes)
     std::vector<uint8_t> out;
     out.reserve(LocalHeaderSize + r.name.size() + r.extra.size() + 20);
     put32(out, LocalHeaderSignature);
-    put16(out, zip64Sizes ? std::max(r.versionNeeded, VersionZip64) : r.versionNeeded);
-    put16(out, r.flags);
-    put16(out, r.method);
-    put16(out, r.modTime);
-    put16(out, r.modDate);
-    put32(out, r.crc);
-    put32(out, zip64Sizes ? Zip64Marker32 : uint32_t(r.packedSize));
-    put32(out, zip64Sizes ? Zip64Marker32 : uint32_t(r.unpackedSize));
-    put16(out, uint16_t(r.name.size()));
-    put16(out, uint16_t(r.extra.size() + (zip64Sizes ? 20 : 0)));
+    putFields(out, r, zip64Sizes, zip64Sizes ? Zip64Marker32 : uint32_t(r.packedSize),
+              zip64Sizes ? Zip64Marker32 : uint32_t(r.unpackedSize), r.extra.size() + (zip64Sizes ? 20 : 0));
     putBytes(out, bytesOf(r.name));
     if (zip64Sizes) {
         put16(out, Zip64ExtraId);
@@ -95,16 +108,7 @@ void appendCentralRecord(std::vector<uint8_t> &out, const MemberRecord &r)
 
     put32(out, CentralHeaderSignature);
     put16(out, r.versionMadeBy);
-    put16(out, zip64 ? std::max(r.versionNeeded, VersionZip64) : r.versionNeeded);
-    put16(out, r.flags);
-    put16(out, r.method);
-    put16(out, r.modTime);
-    put16(out, r.modDate);
-    put32(out, r.crc);
-    put32(out, field32(r.packedSize));
-    put32(out, field32(r.unpackedSize));
-    put16(out, uint16_t(r.name.size()));
-    put16(out, uint16_t(extraLength));
+    putFields(out, r, zip64, field32(r.packedSize), field32(r.unpackedSize), extraLength);
     put16(out, uint16_t(r.comment.size()));
     put16(out, 0);                          // disk
     put16(out, r.internalAttributes);

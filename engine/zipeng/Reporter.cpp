@@ -1,91 +1,26 @@
 #include "engine/zipeng/Reporter.h"
 
-#include "engine/zipeng/Names.h"
-
-#include <cstdlib>
-#include <cstring>
-#include <new>
+#include "engine/zipformat/Utf8.h"
 
 namespace zipeng {
 
-Reporter::Reporter(EngineCallback callback, void *instance, bool verbose, bool trace)
-    : callback_(callback), instance_(instance), verbose_(verbose || trace), trace_(trace)
+namespace {
+
+std::string printable(std::string_view text)
 {
+    return zipformat::printableText(text);
 }
 
-Reporter::~Reporter()
-{
-    std::free(record_);
-}
+}  // namespace
 
-bool Reporter::call(int32_t action, int32_t errorCode, int32_t size, std::string_view text)
+Reporter::Options reporterOptions(bool verbose, bool trace)
 {
-    if (!callback_)
-        return cancelled_;
-    const size_t needed = offsetof(CallbackRecord, Text) + text.size() + 1;
-    if (needed > capacity_) {
-        void *grown = std::realloc(record_, needed);
-        if (!grown)
-            throw std::bad_alloc();
-        record_ = static_cast<CallbackRecord *>(grown);
-        capacity_ = needed;
-    }
-    std::memset(record_, 0, offsetof(CallbackRecord, Text));
-    record_->Instance = instance_;
-    record_->Action = action;
-    record_->ErrorCode = errorCode;
-    record_->FileSize = size;
-    if (!text.empty())
-        std::memcpy(record_->Text, text.data(), text.size());
-    record_->Text[text.size()] = '\0';
-    if (callback_(record_) == 1)
-        cancelled_ = true;
-    // From the answer, not the call: a slow callback does not eat the interval.
-    lastCall_ = std::chrono::steady_clock::now();
-    return cancelled_;
-}
-
-bool Reporter::fileBegin(std::string_view name, uint64_t size)
-{
-    const int32_t clamped = size > uint64_t(INT32_MAX) ? INT32_MAX : int32_t(size);
-    // Names come from the archive or the disk: they must not forge lines or
-    // reorder what the caller shows.
-    return call(ZipActionFileBegin, 0, clamped, printableText(name));
-}
-
-bool Reporter::step()
-{
-    return call(ZipActionFileStep, 0, 0, {});
-}
-
-bool Reporter::message(int32_t errorCode, std::string_view text)
-{
-    return call(ZipActionMessage, errorCode, 0, printableText(text));
-}
-
-bool Reporter::working(std::chrono::nanoseconds quiet)
-{
-    if (cancelled_ || std::chrono::steady_clock::now() - lastCall_ < quiet)
-        return cancelled_;
-    return call(ZipActionWorking, 0, 0, {});
-}
-
-bool Reporter::verbose(std::string_view text)
-{
-    return verbose_ ? message(0, text) : cancelled_;
-}
-
-bool Reporter::trace(std::string_view text)
-{
-    return trace_ ? message(0, text) : cancelled_;
-}
-
-void Reporter::batchEnd()
-{
-    if (ended_)
-        return;
-    ended_ = true;
-    call(ZipActionBatchEnd, 0, 0, {});
+    Reporter::Options options;
+    options.verbose = verbose;
+    options.trace = trace;
+    options.nameText = printable;
+    options.messageText = printable;
+    return options;
 }
 
 }  // namespace zipeng

@@ -2,7 +2,7 @@
 // libzipeng.so: adds files to a ZIP archive and deletes members from it.
 //
 // One entry point, orvex_zipeng_call(ZipCallRecord *), declared with the
-// records in engine/zipformat/CallRecords.h. The record's flags mean what
+// records in engine/common/CallRecords.h. The record's flags mean what
 // the options of Info-ZIP zip 3.0 mean:
 //
 //   DropDirNamesFlag   zip -j   store bare file names; no directory entries
@@ -100,6 +100,6 @@
 // bytes 0x80-0x9F), U+2028, U+2029 and the bidirectional controls U+202A-202E
 // and U+2066-2069 are shown as '?'; the archive keeps the names as they are.
 
-#include "engine/zipformat/CallRecords.h"
+#include "engine/common/CallRecords.h"
 
 #define ORVEX_ZIPENG_EXPORT __attribute__((visibility("default")))

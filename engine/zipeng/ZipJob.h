@@ -4,7 +4,7 @@
 // renamed new archive.
 
 #include "engine/zipeng/Reporter.h"
-#include "engine/zipformat/CallRecords.h"
+#include "engine/common/CallRecords.h"
 
 #include <atomic>
 #include <chrono>

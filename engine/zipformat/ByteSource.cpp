@@ -1,5 +1,7 @@
 #include "engine/zipformat/ByteSource.h"
 
+#include "engine/common/FileIo.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -50,17 +52,7 @@ size_t PosixFile::readAt(uint64_t offset, void *buffer, size_t n) const
     if (fd_ < 0 || offset >= size_)
         return 0;
     n = size_t(std::min<uint64_t>(n, size_ - offset));
-    auto *out = static_cast<uint8_t *>(buffer);
-    size_t done = 0;
-    while (done < n) {
-        const ssize_t got = ::pread(fd_, out + done, n - done, off_t(offset + done));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            break;
-        done += size_t(got);
-    }
-    return done;
+    return common::preadFull(fd_, buffer, n, offset).got;
 }
 
 size_t MemorySource::readAt(uint64_t offset, void *buffer, size_t n) const

@@ -12,37 +12,9 @@ namespace zipformat {
 
 namespace {
 
-// Traditional, strong and central-directory encryption: the sizes of a
-// stored member may then differ by the encryption header.
-constexpr uint16_t EncryptionFlags = 0x0001 | 0x0040 | 0x2000;
-
-bool fitsBefore(uint64_t start, uint64_t length, uint64_t limit)
-{
-    return start <= limit && length <= limit - start;
-}
-
 std::string sizesText(uint64_t packed, uint64_t unpacked)
 {
     return std::to_string(packed) + " packed, " + std::to_string(unpacked) + " unpacked";
-}
-
-// The sizes a local header gives, through its ZIP64 block where a field holds
-// the marker; nothing when the header defers them to a data descriptor.
-std::optional<std::pair<uint64_t, uint64_t>> localSizes(uint16_t flags, uint32_t packed, uint32_t unpacked,
-                                                        Bytes extra)
-{
-    if (flags & FlagDataDescriptor)
-        return std::nullopt;
-    std::pair<uint64_t, uint64_t> sizes{packed, unpacked};
-    const bool packedMarked = packed == Zip64Marker32, unpackedMarked = unpacked == Zip64Marker32;
-    if (packedMarked || unpackedMarked) {
-        if (const auto block = findExtraBlock(extra, Zip64ExtraId)) {
-            const Zip64Values v = parseLocalZip64Block(*block, unpackedMarked, packedMarked);
-            sizes.first = v.packedSize.value_or(sizes.first);
-            sizes.second = v.unpackedSize.value_or(sizes.second);
-        }
-    }
-    return sizes;
 }
 
 // Writers put the directory in file order: checking that is one pass, while
@@ -86,24 +58,22 @@ void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table)
         }
         uint8_t fixed[LocalHeaderSize];
         reader.seek(m.headerOffset);
-        if (reader.read(fixed, sizeof fixed) != sizeof fixed || le32(fixed) != LocalHeaderSignature) {
+        const size_t got = reader.read(fixed, sizeof fixed);
+        const auto header = parseLocalHeader(Bytes(fixed, got));
+        if (!header) {
             m.problem = "its local header is missing or damaged";
             continue;
         }
-        m.localVersionNeeded = le16(fixed + 4);
-        m.localFlags = le16(fixed + 6);
-        const uint16_t localMethod = le16(fixed + 8);
-        m.localCrc = le32(fixed + 14);
-        const uint32_t localPacked = m.localPackedSize = le32(fixed + 18);
-        const uint32_t localUnpacked = m.localUnpackedSize = le32(fixed + 22);
-        const size_t nameLength = m.localNameLength = le16(fixed + 26);
-        const size_t extraLength = le16(fixed + 28);
+        m.local = *header;
+        const uint16_t localMethod = header->method;
+        const size_t nameLength = header->nameLength;
+        const size_t extraLength = header->extraLength;
         variable.resize(nameLength + extraLength);
         if (reader.read(variable.data(), variable.size()) != variable.size()) {
             m.problem = "its local header is cut short";
             continue;
         }
-        m.dataOffset = m.headerOffset + LocalHeaderSize + nameLength + extraLength;
+        m.dataOffset = m.headerOffset + header->recordSize();
         const Bytes localExtra(variable.data() + nameLength, extraLength);
         m.localExtra.assign(localExtra.begin(), localExtra.end());
         // A member whose data would run into the directory is refused for
@@ -112,7 +82,10 @@ void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table)
             spanned.push_back(i);
 
         const std::string localName(reinterpret_cast<const char *>(variable.data()), nameLength);
-        const auto sizes = localSizes(m.localFlags | m.flags, localPacked, localUnpacked, localExtra);
+        // A header that defers its sizes to a data descriptor gives none.
+        std::optional<LocalSizes> sizes;
+        if (!((m.local.flags | m.flags) & FlagDataDescriptor))
+            sizes = localSizes(*header, localExtra);
         if (!namesAgree(m, localName, localExtra)) {
             m.problem = "its local header names it \"" + localName + "\"";
         } else if (localMethod != m.method) {
@@ -120,10 +93,12 @@ void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table)
                         + ", the central directory " + std::to_string(m.method);
         } else if (!fitsBefore(m.dataOffset, m.packedSize, directoryOffset)) {
             m.problem = "its data runs into the central directory";
-        } else if (sizes && (sizes->first != m.packedSize || sizes->second != m.unpackedSize)) {
-            m.problem = "its local header gives " + sizesText(sizes->first, sizes->second)
+        } else if (sizes && (sizes->packedSize != m.packedSize || sizes->unpackedSize != m.unpackedSize)) {
+            m.problem = "its local header gives " + sizesText(sizes->packedSize, sizes->unpackedSize)
                         + " bytes, the central directory " + sizesText(m.packedSize, m.unpackedSize);
-        } else if (m.method == 0 && !((m.flags | m.localFlags) & EncryptionFlags) && m.packedSize != m.unpackedSize) {
+        } else if (m.method == MethodStored && !((m.flags | m.local.flags) & EncryptionFlags)
+                   && m.packedSize != m.unpackedSize) {
+            // (An encrypted member's sizes differ by the encryption header.)
             m.problem = "it is stored, but its two sizes differ";
         }
     }
@@ -165,11 +140,14 @@ void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table)
             if (got < LocalHeaderSize)
                 return;
             for (size_t k = 0; k + LocalHeaderSize <= got; ++k) {
-                if (buffer[k] != 0x50 || le32(&buffer[k]) != LocalHeaderSignature)
+                if (buffer[k] != 0x50)
+                    continue;
+                const auto header = parseLocalHeader(Bytes(&buffer[k], LocalHeaderSize));
+                if (!header)
                     continue;
                 // A header with a name that fits in the gap; a stray
                 // signature in a self-extractor's code has none.
-                const uint64_t nameLength = le16(&buffer[k + 26]);
+                const uint64_t nameLength = header->nameLength;
                 if (nameLength == 0 || nameLength > to - (at + k) - LocalHeaderSize
                     || std::binary_search(ownHeaders.begin(), ownHeaders.end(), at + k))
                     continue;

@@ -8,6 +8,7 @@
 
 #include "engine/zipformat/ByteSource.h"
 #include "engine/zipformat/CentralDirectory.h"
+#include "engine/zipformat/ZipRecords.h"
 
 #include <cstdint>
 #include <optional>
@@ -26,13 +27,8 @@ struct TableMember {
     uint16_t versionMadeBy = 0;
     uint16_t versionNeeded = 0;
     uint16_t flags = 0;            // the central record's
-    // The local header's own fields, as stored.
-    uint16_t localVersionNeeded = 0;
-    uint16_t localFlags = 0;
-    uint32_t localCrc = 0;
-    uint32_t localPackedSize = 0;
-    uint32_t localUnpackedSize = 0;
-    uint16_t localNameLength = 0;
+    // The local header's own fields, as stored; all 0 when it could not be read.
+    LocalHeader local;
     uint16_t method = 0;
     uint16_t modTime = 0;
     uint16_t modDate = 0;

@@ -1,6 +1,7 @@
 #include "engine/zipformat/Utf8.h"
 
 #include <cstdint>
+#include <string>
 
 namespace zipformat {
 
@@ -48,6 +49,43 @@ bool isValidUtf8(std::string_view text)
         i += n;
     }
     return true;
+}
+
+std::string printableText(std::string_view text, std::string_view nulAs)
+{
+    std::string shown;
+    shown.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        const uint8_t c = uint8_t(text[i]);
+        if (c == 0) {
+            shown += nulAs;
+            ++i;
+            continue;
+        }
+        if (c < 0x80) {
+            shown += c < 0x20 || c == 0x7F ? '?' : char(c);
+            ++i;
+            continue;
+        }
+        const size_t length = utf8SequenceLength(text, i);
+        if (length == 0) {
+            // A lone byte: 0x80-0x9F are C1 controls to a terminal that reads Latin-1.
+            shown += c < 0xA0 ? '?' : char(c);
+            ++i;
+            continue;
+        }
+        char32_t code = length == 2 ? c & 0x1F : length == 3 ? c & 0x0F : c & 0x07;
+        for (size_t k = 1; k < length; ++k)
+            code = (code << 6) | (uint8_t(text[i + k]) & 0x3F);
+        const bool hidden = code <= 0x9F || code == 0x2028 || code == 0x2029 || (code >= 0x202A && code <= 0x202E)
+                            || (code >= 0x2066 && code <= 0x2069);
+        if (hidden)
+            shown += '?';
+        else
+            shown.append(text.substr(i, length));
+        i += length;
+    }
+    return shown;
 }
 
 }  // namespace zipformat

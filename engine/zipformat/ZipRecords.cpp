@@ -83,6 +83,86 @@ std::optional<ExtendedTimestamp> parseExtendedTimestamp(Bytes block)
     return stamp;
 }
 
+namespace {
+
+// The 26 bytes of fields the two headers share, starting at `p`.
+void readHeaderFields(const uint8_t *p, HeaderFields &h)
+{
+    h.versionNeeded = le16(p);
+    h.flags = le16(p + 2);
+    h.method = le16(p + 4);
+    h.modTime = le16(p + 6);
+    h.modDate = le16(p + 8);
+    h.crc = le32(p + 10);
+    h.storedPackedSize = le32(p + 14);
+    h.storedUnpackedSize = le32(p + 18);
+    h.nameLength = le16(p + 22);
+    h.extraLength = le16(p + 24);
+}
+
+}  // namespace
+
+void putHeaderFields(uint8_t *p, const HeaderFields &h)
+{
+    putLe16(p, h.versionNeeded);
+    putLe16(p + 2, h.flags);
+    putLe16(p + 4, h.method);
+    putLe16(p + 6, h.modTime);
+    putLe16(p + 8, h.modDate);
+    putLe32(p + 10, h.crc);
+    putLe32(p + 14, h.storedPackedSize);
+    putLe32(p + 18, h.storedUnpackedSize);
+    putLe16(p + 22, h.nameLength);
+    putLe16(p + 24, h.extraLength);
+}
+
+std::optional<LocalHeader> parseLocalHeader(Bytes bytes)
+{
+    if (bytes.size() < LocalHeaderSize || le32(bytes.data()) != LocalHeaderSignature)
+        return std::nullopt;
+    LocalHeader h;
+    readHeaderFields(bytes.data() + 4, h);
+    return h;
+}
+
+LocalSizes localSizes(const LocalHeader &header, Bytes extra)
+{
+    LocalSizes sizes{header.storedPackedSize, header.storedUnpackedSize};
+    const bool packedMarked = header.storedPackedSize == Zip64Marker32;
+    const bool unpackedMarked = header.storedUnpackedSize == Zip64Marker32;
+    if (!packedMarked && !unpackedMarked)
+        return sizes;
+    if (const auto block = findExtraBlock(extra, Zip64ExtraId)) {
+        const Zip64Values v = parseLocalZip64Block(*block, unpackedMarked, packedMarked);
+        sizes.packedSize = v.packedSize.value_or(sizes.packedSize);
+        sizes.unpackedSize = v.unpackedSize.value_or(sizes.unpackedSize);
+    }
+    return sizes;
+}
+
+size_t dataDescriptorLength(Bytes bytes, const DescriptorValues &expected, bool zip64)
+{
+    const bool signature = bytes.size() >= 4 && le32(bytes.data()) == DataDescriptorSignature;
+    auto agrees = [&](size_t at, bool wide) {
+        const uint8_t *p = bytes.data() + at;
+        if (bytes.size() < at + (wide ? 20 : 12) || le32(p) != expected.crc)
+            return false;
+        if (wide)
+            return le64(p + 4) == expected.packedSize && le64(p + 12) == expected.unpackedSize;
+        return le32(p + 4) == expected.packedSize && le32(p + 8) == expected.unpackedSize;
+    };
+    auto length = [](bool withSignature, bool wide) -> size_t { return (withSignature ? 4 : 0) + (wide ? 20 : 12); };
+    for (const bool wide : {zip64, !zip64}) {
+        // A CRC may happen to equal the signature: then the unsigned form is
+        // the one whose values agree.
+        if (signature && agrees(4, wide))
+            return length(true, wide);
+        if (agrees(0, wide))
+            return length(false, wide);
+    }
+    return length(signature, zip64);
+}
+
 std::optional<CentralHeader> parseCentralHeader(Bytes bytes)
 {
     if (bytes.size() < CentralHeaderSize || le32(bytes.data()) != CentralHeaderSignature)
@@ -90,16 +170,9 @@ std::optional<CentralHeader> parseCentralHeader(Bytes bytes)
     const uint8_t *p = bytes.data();
     CentralHeader h;
     h.versionMadeBy = le16(p + 4);
-    h.versionNeeded = le16(p + 6);
-    h.flags = le16(p + 8);
-    h.method = le16(p + 10);
-    h.modTime = le16(p + 12);
-    h.modDate = le16(p + 14);
-    h.crc = le32(p + 16);
-    h.storedPackedSize = le32(p + 20);
-    h.storedUnpackedSize = le32(p + 24);
-    const size_t nameLength = le16(p + 28);
-    const size_t extraLength = le16(p + 30);
+    readHeaderFields(p + 6, h);
+    const size_t nameLength = h.nameLength;
+    const size_t extraLength = h.extraLength;
     const size_t commentLength = le16(p + 32);
     h.diskStart16 = le16(p + 34);
     h.internalAttributes = le16(p + 36);

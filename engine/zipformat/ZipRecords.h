@@ -32,6 +32,19 @@ inline constexpr size_t MaxCommentLength = 0xFFFF;
 inline constexpr uint16_t FlagEncrypted = 1u << 0;
 inline constexpr uint16_t FlagDataDescriptor = 1u << 3;  // CRC and sizes follow the data
 inline constexpr uint16_t FlagUtf8 = 1u << 11;           // name and comment are UTF-8
+// Traditional, strong and central-directory encryption.
+inline constexpr uint16_t EncryptionFlags = 0x0001 | 0x0040 | 0x2000;
+
+// Compression methods this program reads or writes. Unscoped, so that a
+// stored 16-bit method field compares with them directly.
+enum Method : uint16_t {
+    MethodStored = 0,
+    MethodDeflated = 8,
+    MethodBzip2 = 12,
+    MethodLzma = 14,
+    MethodZstd = 93,
+    MethodXz = 95,
+};
 
 // Extra-field header ids.
 inline constexpr uint16_t Zip64ExtraId = 0x0001;
@@ -40,6 +53,13 @@ inline constexpr uint16_t ExtendedTimestampId = 0x5455;
 // A 32-bit (or 16-bit) field holding this value defers to the ZIP64 records.
 inline constexpr uint32_t Zip64Marker32 = 0xFFFFFFFF;
 inline constexpr uint16_t Zip64Marker16 = 0xFFFF;
+
+// Whether `length` bytes from `start` end at or before `limit`, without a
+// sum that could wrap.
+inline bool fitsBefore(uint64_t start, uint64_t length, uint64_t limit)
+{
+    return start <= limit && length <= limit - start;
+}
 
 // ---- Extra fields --------------------------------------------------------
 
@@ -98,18 +118,65 @@ struct ExtendedTimestamp {
 
 std::optional<ExtendedTimestamp> parseExtendedTimestamp(Bytes block);
 
-// ---- Central-directory file header ---------------------------------------
+// ---- Local and central file headers --------------------------------------
 
-struct CentralHeader {
-    uint16_t versionMadeBy = 0;
+// The fields both headers hold, in the same order: from "version needed" to
+// the extra field's length (26 bytes). The central header has them after
+// "version made by", the local header right after its signature.
+struct HeaderFields {
     uint16_t versionNeeded = 0;
     uint16_t flags = 0;
     uint16_t method = 0;
     uint16_t modTime = 0;
     uint16_t modDate = 0;
     uint32_t crc = 0;
-    uint32_t storedPackedSize = 0;    // as stored; see packedSize for the real value
+    uint32_t storedPackedSize = 0;    // as stored; 0xFFFFFFFF defers to the ZIP64 block
     uint32_t storedUnpackedSize = 0;
+    uint16_t nameLength = 0;
+    uint16_t extraLength = 0;
+};
+
+// The fixed 30 bytes of a local header. The name and the extra field follow.
+struct LocalHeader : HeaderFields {
+    // Fixed part, name and extra field: where the member's data starts.
+    uint64_t recordSize() const { return LocalHeaderSize + uint64_t(nameLength) + extraLength; }
+};
+
+// Nothing when `bytes` is shorter than 30 bytes or has no local signature.
+std::optional<LocalHeader> parseLocalHeader(Bytes bytes);
+
+// Writes the 26 bytes of shared fields at `p`, as both headers store them.
+inline constexpr size_t HeaderFieldsSize = 26;
+void putHeaderFields(uint8_t *p, const HeaderFields &h);
+
+// The sizes a local header gives: its 32-bit fields, or the values of the
+// ZIP64 block of `extra` (its extra field) where a field holds the marker.
+struct LocalSizes {
+    uint64_t packedSize = 0;
+    uint64_t unpackedSize = 0;
+};
+LocalSizes localSizes(const LocalHeader &header, Bytes extra);
+
+// ---- Data descriptor -----------------------------------------------------
+
+// An optional signature, the CRC, then both sizes: 8 bytes each for a ZIP64
+// member, else 4.
+inline constexpr size_t MaxDataDescriptorSize = 24;
+
+struct DescriptorValues {
+    uint32_t crc = 0;
+    uint64_t packedSize = 0;
+    uint64_t unpackedSize = 0;
+};
+
+// The length of the data descriptor at the start of `bytes` (up to 24 bytes
+// of what follows a member's data). The layout whose CRC and both sizes
+// agree with `expected` wins, the width `zip64` says tried first; when none
+// agrees, the signature and `zip64` decide.
+size_t dataDescriptorLength(Bytes bytes, const DescriptorValues &expected, bool zip64);
+
+struct CentralHeader : HeaderFields {
+    uint16_t versionMadeBy = 0;
     uint16_t diskStart16 = 0;
     uint16_t internalAttributes = 0;
     uint32_t externalAttributes = 0;

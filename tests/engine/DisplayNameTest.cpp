@@ -34,11 +34,8 @@ TEST(DisplayName, OtherBytesAreCodePage437)
               "\xC3\x87\xC3\xBC\xC3\xA9-\xE2\x95\x94\xE2\x95\x90\xE2\x95\x97");
     // Bytes that start a UTF-8 sequence but do not finish it.
     EXPECT_EQ(entryNamed("\xC3(", false).DisplayName(), "\xE2\x94\x9C(");
-    // Overlong forms and encoded surrogates are not UTF-8 either.
-    EXPECT_FALSE(orvex::isValidUtf8("\xC0\xAF"));
-    EXPECT_FALSE(orvex::isValidUtf8("\xED\xA0\x80"));
-    EXPECT_FALSE(orvex::isValidUtf8("\xF4\x90\x80\x80"));
-    EXPECT_TRUE(orvex::isValidUtf8("\xF4\x8F\xBF\xBF"));
+    // Overlong forms are not UTF-8 either (the full rule: ZipFormatTest).
+    EXPECT_EQ(entryNamed("\xC0\xAF", false).DisplayName(), "\xE2\x94\x94\xC2\xBB");
 }
 
 TEST(DisplayName, FlaggedButBrokenUtf8StaysReadable)

@@ -11,7 +11,7 @@
 //           out/                      the extraction's current directory
 
 #include "engine/zipformat/ByteSource.h"
-#include "engine/zipformat/CallRecords.h"
+#include "engine/common/CallRecords.h"
 #include "engine/zipformat/CentralDirectory.h"
 
 #include <algorithm>

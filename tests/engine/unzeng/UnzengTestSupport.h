@@ -2,7 +2,7 @@
 // Running libunzeng from tests: a scratch directory, a recorded callback,
 // archives built byte by byte, and the reference tools.
 
-#include "engine/zipformat/CallRecords.h"
+#include "engine/common/CallRecords.h"
 
 #include <cstdint>
 #include <functional>

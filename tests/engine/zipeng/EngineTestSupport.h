@@ -3,7 +3,7 @@
 // also the current directory, one call of the library with every callback
 // recorded, a reader for what the archive holds, and the reference tools.
 
-#include "engine/zipformat/CallRecords.h"
+#include "engine/common/CallRecords.h"
 
 #include <cstdint>
 #include <functional>

@@ -23,6 +23,30 @@ enum : int32_t {
     ZipActionWorking = 5,
 };
 
+// ErrorCode of a message (action 4). The two libraries number their errors
+// each after the tool its callers knew, so one number can mean two things;
+// a caller that acts on a code must know which library sent it. 0 is
+// information in both. (zipeng/ErrorCodes.h and unzeng/Unzeng.h name them.)
+//
+//   code  libzipeng.so (add, delete)            libunzeng.so (extract)
+//   ----  ------------------------------------  ---------------------------------
+//     1   -                                     warning
+//     2   -                                     a member could not be extracted
+//     3   existing archive is no readable ZIP   the archive is damaged
+//     4   out of memory                         -
+//     5   internal error                        -
+//     6   a name too long for a ZIP header      -
+//     9   cancelled by the caller               not a ZIP archive
+//    10   temporary archive not created         unusable request
+//    11   reading a source or the archive       a name matched no member
+//    12   an argument matched nothing           -
+//    13   delete from a missing archive         -
+//    14   writing the new archive               -
+//    15   the new archive not put in place      -
+//    16   unusable parameters                   -
+//    18   a source or base directory not opened -
+//    50   -                                     writing a file or directory
+//    81   -                                     method or encryption unsupported
 struct CallbackRecord {
     int32_t Unread0;
     void *Instance;          // handed back from the parameter record

@@ -1,5 +1,5 @@
 // The fault switch of SystemCalls.h. Compiled only with ORVEX_FAULT_INJECTION.
-#include "engine/zipformat/SystemCalls.h"
+#include "engine/common/SystemCalls.h"
 
 #if ORVEX_FAULT_INJECTION
 
@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-namespace zipformat::sys {
+namespace common::sys {
 
 namespace {
 
@@ -264,6 +264,6 @@ int mkdirat(int dir, const char *name, mode_t mode)
     return check(Mkdir, false) == Verdict::Fail ? failWith() : ::mkdirat(dir, name, mode);
 }
 
-}  // namespace zipformat::sys
+}  // namespace common::sys
 
 #endif

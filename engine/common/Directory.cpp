@@ -1,10 +1,10 @@
-#include "engine/zipformat/Directory.h"
+#include "engine/common/Directory.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace zipformat {
+namespace common {
 
 int openSearchableDirectory(const std::string &path, int accessMode)
 {
@@ -18,4 +18,4 @@ int openSearchableDirectory(const std::string &path, int accessMode)
     return fd;
 }
 
-}  // namespace zipformat
+}  // namespace common

@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace zipformat {
+namespace common {
 
 // Opens `path` as a directory, with `accessMode` (O_RDONLY, or O_PATH when
 // only lookups are needed), and refuses one without search permission:
@@ -11,4 +11,4 @@ namespace zipformat {
 // front, than member by member. -1 with errno set on failure.
 int openSearchableDirectory(const std::string &path, int accessMode);
 
-}  // namespace zipformat
+}  // namespace common

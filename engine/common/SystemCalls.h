@@ -42,7 +42,7 @@
 #include <sys/types.h>
 #include <unistd.h>
 
-namespace zipformat::sys {
+namespace common::sys {
 
 #if ORVEX_FAULT_INJECTION
 
@@ -121,4 +121,4 @@ public:
 
 #endif
 
-}  // namespace zipformat::sys
+}  // namespace common::sys

@@ -1,0 +1,477 @@
+#include "engine/zipeng/AddJob.h"
+
+#include "engine/common/FileIo.h"
+#include "engine/common/UniqueFd.h"
+#include "engine/zipeng/Names.h"
+#include "engine/zipformat/DosTime.h"
+#include "engine/zipformat/LittleEndian.h"
+#include "engine/zipformat/Utf8.h"
+#include "engine/zipformat/ZipRecords.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <deque>
+#include <fcntl.h>
+#include <future>
+#include <memory>
+#include <unistd.h>
+#include <unordered_map>
+#include <unordered_set>
+#include <zlib.h>
+
+namespace zipeng {
+
+using zipformat::DosDateTime;
+using zipformat::MethodDeflated;
+using zipformat::MethodStored;
+using zipformat::unixTimeToDos;
+using zipformat::Zip64Marker32;
+
+namespace {
+
+// Bounds on the files read ahead of the writer.
+constexpr uint64_t ReadAheadBytes = 512u << 20;
+constexpr size_t ReadAheadFiles = 256;
+
+constexpr uint16_t MadeByUnix = (3 << 8) | 30;   // Unix, 3.0
+constexpr uint16_t MadeByDos = (0 << 8) | 20;    // MS-DOS, 2.0
+constexpr uint32_t DosDirectory = 0x10;
+constexpr uint32_t DosReadOnly = 0x01;
+
+std::string percentText(uint64_t packed, uint64_t unpacked)
+{
+    const int saved = unpacked == 0 ? 0 : int(100 - std::min<uint64_t>(100, packed * 100 / unpacked));
+    return std::to_string(saved) + "%";
+}
+
+std::vector<uint8_t> timestampBlock(int64_t modified)
+{
+    if (modified < INT32_MIN || modified > INT32_MAX)
+        return {};
+    std::vector<uint8_t> block(9);
+    zipformat::putLe16(&block[0], zipformat::ExtendedTimestampId);
+    zipformat::putLe16(&block[2], 5);
+    block[4] = 1;   // modification time only
+    zipformat::putLe32(&block[5], uint32_t(int32_t(modified)));
+    return block;
+}
+
+}  // namespace
+
+std::vector<AddJob::Entry> AddJob::plan(const std::vector<SourceItem> &sources)
+{
+    std::unordered_map<std::string_view, int> byName;
+    for (size_t i = 0; i < sources.size(); ++i)
+        byName.emplace(sources[i].name, int(i));
+
+    const bool selective = options_.update || options_.freshen;
+    std::vector<bool> placed(sources.size());
+    std::vector<Entry> entries;
+    entries.reserve(old_.members.size() + sources.size());
+    for (size_t m = 0; m < old_.members.size(); ++m) {
+        const ExistingMember &member = old_.members[m];
+        Entry entry{int(m), -1};
+        const auto it = byName.find(member.name);
+        if (it != byName.end() && !placed[size_t(it->second)]) {
+            const int s = it->second;
+            placed[size_t(s)] = true;
+            // Update and freshen replace only what is newer on disk; the
+            // extended timestamp has whole seconds, the DOS fields two.
+            const SourceItem &source = sources[size_t(s)];
+            bool newer = true;
+            if (selective) {
+                newer = member.unixTime ? source.status.st_mtime > *member.unixTime
+                                        : unixTimeToDos(source.status.st_mtime).packed()
+                                              > DosDateTime{member.modTime, member.modDate}.packed();
+            }
+            if (newer)
+                entry.source = s;
+        }
+        entries.push_back(entry);
+    }
+    if (!options_.freshen) {
+        for (size_t s = 0; s < sources.size(); ++s)
+            if (!placed[s])
+                entries.push_back({-1, int(s)});
+    }
+    return entries;
+}
+
+MemberRecord AddJob::newRecord(const SourceItem &item, const struct stat &status, uint16_t method) const
+{
+    MemberRecord r;
+    r.name = item.name;
+    if (!isAscii(r.name) && zipformat::isValidUtf8(r.name))
+        r.flags |= zipformat::FlagUtf8;
+    r.method = method;
+    r.versionNeeded = method == MethodDeflated ? VersionDeflated : VersionStored;
+    const DosDateTime dos = unixTimeToDos(status.st_mtime);
+    r.modTime = dos.time;
+    r.modDate = dos.date;
+    uint32_t dosAttributes = 0;
+    if (item.directory)
+        dosAttributes |= DosDirectory;
+    if (!(status.st_mode & S_IWUSR))
+        dosAttributes |= DosReadOnly;
+    if (options_.forceDos) {
+        r.versionMadeBy = MadeByDos;
+        r.externalAttributes = dosAttributes;
+    } else {
+        r.versionMadeBy = MadeByUnix;
+        r.externalAttributes = (uint32_t(status.st_mode & 0xFFFF) << 16) | dosAttributes;
+    }
+    r.extra = timestampBlock(status.st_mtime);
+    return r;
+}
+
+void AddJob::putHeader(MemberRecord &r, bool zip64Sizes)
+{
+    r.localOffset = out_->position();
+    // Both headers say the same version: 4.5 when either carries ZIP64 values.
+    if (zip64Sizes || r.localOffset >= Zip64Marker32)
+        r.versionNeeded = std::max(r.versionNeeded, VersionZip64);
+    out_->write(buildLocalHeader(r, zip64Sizes));
+}
+
+bool AddJob::writeDirectory(const SourceItem &item)
+{
+    beginFile(item.name, 0);
+    MemberRecord r = newRecord(item, item.status, MethodStored);
+    putHeader(r, false);
+    out_->addToDirectory(r);
+    noteTime(item.status.st_mtime);
+    written_.push_back({item.path, true, item.status, item.link});
+    verbose("adding: " + item.name);
+    return true;
+}
+
+bool AddJob::writePrepared(const SourceItem &item, Prepared &p)
+{
+    if (!p.error.empty()) {
+        report(OpenError, "Cannot add " + item.path + ": " + p.error);
+        return false;
+    }
+    if (p.tooLarge)
+        return writeStreamed(item);
+    beginFile(item.name, p.size);
+    MemberRecord r = newRecord(item, p.status, p.deflated ? MethodDeflated : MethodStored);
+    r.crc = p.crc;
+    r.packedSize = p.data.size;
+    r.unpackedSize = p.size;
+    putHeader(r, false);
+    if (p.deflated) {
+        out_->write(p.data.view());   // at most a piece
+    } else {
+        // A stored file may be large: its steps go out as it is written.
+        for (size_t at = 0; at < p.data.size;) {
+            const size_t n = std::min(StoreChunk, p.data.size - at);
+            out_->write({p.data.data() + at, n});
+            at += n;
+            advance(at);
+        }
+    }
+    out_->addToDirectory(r);
+    noteTime(p.status.st_mtime);
+    written_.push_back({item.path, false, p.status, item.link});
+    if (p.shrank)
+        report(InfoCode, item.path + " became shorter while it was read; the part read was added");
+    advance(p.size);
+    verbose("adding: " + item.name + (p.deflated ? " (deflated " : " (stored ") + percentText(r.packedSize, p.size) + ")");
+    return true;
+}
+
+AddJob::StreamResult AddJob::storeStream(int fd, uint64_t size, bool withSteps)
+{
+    StreamResult s;
+    Buffer chunk(StoreChunk);
+    while (s.unpacked < size) {
+        const size_t want = size_t(std::min<uint64_t>(StoreChunk, size - s.unpacked));
+        const common::ReadResult r = common::readFull(fd, chunk.data(), want);
+        if (r.error)
+            throw ReadFailure{r.error};
+        const size_t got = r.got;
+        const std::span<const uint8_t> bytes(chunk.data(), got);
+        s.crc = crc32Update(s.crc, bytes);
+        out_->write(bytes);
+        s.unpacked += got;
+        if (withSteps)
+            advance(s.unpacked);
+        if (got < want) {
+            s.shrank = true;
+            break;
+        }
+    }
+    s.packed = s.unpacked;
+    return s;
+}
+
+AddJob::StreamResult AddJob::deflateStream(int fd, uint64_t size)
+{
+    // The writer reads piece after piece; the workers deflate them; the
+    // writer appends the results in order. A bounded number of pieces is in
+    // flight, so a cancel waits at most for the few being deflated.
+    StreamResult s;
+    const size_t maxPending = 2 * pool_->size() + 2;
+    const size_t piece = pieceBytes(level_);
+    std::deque<std::pair<std::future<Buffer>, uint64_t>> pending;   // result, input consumed after it
+    uint64_t read = 0;
+    bool ended = false;
+    while (!ended || !pending.empty()) {
+        while (!ended && pending.size() < maxPending) {
+            const size_t want = size_t(std::min<uint64_t>(piece, size - read));
+            auto chunk = std::make_shared<Buffer>(want);
+            const common::ReadResult r = common::readFull(fd, chunk->data(), want);
+            if (r.error)
+                throw ReadFailure{r.error};
+            const size_t got = r.got;
+            chunk->size = got;
+            read += got;
+            if (got < want)
+                s.shrank = true;
+            ended = read >= size || got < want;
+            s.crc = crc32Update(s.crc, chunk->view());
+            const bool last = ended;
+            pending.emplace_back(pool_->submit([chunk, last, level = level_, this] {
+                                     if (stop_.load(std::memory_order_relaxed))
+                                         return Buffer{};
+                                     Buffer packed = deflatePiece(level, chunk->view(), last);
+                                     tuning::piecesDeflated.fetch_add(1, std::memory_order_relaxed);
+                                     return packed;
+                                 }),
+                                 read);
+        }
+        const Buffer packed = await(pending.front().first);
+        const uint64_t consumed = pending.front().second;
+        pending.pop_front();
+        out_->write(packed.view());
+        s.packed += packed.size;
+        advance(consumed);
+    }
+    s.unpacked = read;
+    return s;
+}
+
+bool AddJob::writeStreamed(const SourceItem &item)
+{
+    const int fd = openSource(base_, item.path);
+    if (fd < 0) {
+        report(OpenError, "Cannot add " + item.path + ": " + errorText(errno));
+        return false;
+    }
+    const common::UniqueFd closer(fd);
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        report(OpenError, "Cannot add " + item.path + ": " + errorText(errno));
+        return false;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        report(OpenError, "Cannot add " + item.path + ": not a regular file");
+        return false;
+    }
+    const uint64_t size = uint64_t(status.st_size);
+    beginFile(item.name, size);
+
+    // Reading stops at the size the file had when it was opened, so whether
+    // the sizes need ZIP64 fields is known before the header is written: a
+    // deflated member that would not come out smaller than the file is
+    // stored instead, so its packed size never exceeds that size either.
+    const bool zip64Sizes = size >= Zip64Marker32;
+    // Already-compressed data is stored straight away, as for whole files.
+    const bool deflating = level_ > 0 && !looksIncompressible(fd, size);
+    MemberRecord r = newRecord(item, status, deflating ? MethodDeflated : MethodStored);
+    r.unpackedSize = size;
+    const uint64_t headerAt = out_->position();
+    putHeader(r, zip64Sizes);
+
+    StreamResult s;
+    try {
+        s = deflating ? deflateStream(fd, size) : storeStream(fd, size, true);
+        if (deflating && s.packed >= s.unpacked) {
+            trace(item.name + ": deflating does not make it smaller; storing it");
+            out_->rewind(headerAt);
+            r = newRecord(item, status, MethodStored);
+            r.unpackedSize = size;
+            putHeader(r, zip64Sizes);
+            if (::lseek(fd, 0, SEEK_SET) != 0)
+                throw ReadFailure{errno};
+            s = storeStream(fd, size, false);
+        }
+    } catch (const ReadFailure &failure) {
+        out_->rewind(headerAt);
+        report(ReadError, "Cannot read " + item.path + ": " + errorText(failure.error));
+        return false;
+    }
+
+    r.crc = s.crc;
+    r.packedSize = s.packed;
+    r.unpackedSize = s.unpacked;
+    uint8_t crc[4];
+    zipformat::putLe32(crc, r.crc);
+    out_->patch(headerAt + LocalCrcOffset, crc);
+    if (zip64Sizes) {
+        uint8_t sizes[16];
+        zipformat::putLe64(sizes, r.unpackedSize);
+        zipformat::putLe64(sizes + 8, r.packedSize);
+        out_->patch(headerAt + localZip64ValuesOffset(r), sizes);
+    } else {
+        uint8_t sizes[8];
+        zipformat::putLe32(sizes, uint32_t(r.packedSize));
+        zipformat::putLe32(sizes + 4, uint32_t(r.unpackedSize));
+        out_->patch(headerAt + 18, sizes);
+    }
+    out_->addToDirectory(r);
+    noteTime(status.st_mtime);
+    written_.push_back({item.path, false, status, item.link});
+    if (s.shrank)
+        report(InfoCode, item.path + " became shorter while it was read; the part read was added");
+    verbose("adding: " + item.name + (r.method == MethodDeflated ? " (deflated " : " (stored ") + percentText(r.packedSize, r.unpackedSize) + ")");
+    return true;
+}
+
+void AddJob::moveSources()
+{
+    // Files first, then the directories stored as entries, deepest first,
+    // each only if it has become empty.
+    std::vector<const Written *> directories;
+    std::unordered_set<std::string_view> linksPassed;
+    for (const Written &w : written_) {
+        if (!w.link.empty()) {
+            // Deleting there would empty whatever the link points to.
+            if (linksPassed.insert(w.link).second)
+                reporter_.message(InfoCode, "What was added through the symbolic link " + w.link
+                                                + " was not deleted");
+            continue;
+        }
+        if (w.directory) {
+            directories.push_back(&w);
+            continue;
+        }
+        struct stat now {};
+        const bool unchanged = ::fstatat(base_, w.path.c_str(), &now, 0) == 0 && now.st_dev == w.status.st_dev
+                               && now.st_ino == w.status.st_ino && now.st_size == w.status.st_size
+                               && now.st_mtim.tv_sec == w.status.st_mtim.tv_sec
+                               && now.st_mtim.tv_nsec == w.status.st_mtim.tv_nsec;
+        if (!unchanged) {
+            reporter_.message(WriteError, w.path + " was not deleted: it changed after it was added");
+            continue;
+        }
+        if (::unlinkat(base_, w.path.c_str(), 0) != 0)
+            reporter_.message(WriteError, "Cannot delete " + w.path + ": " + errorText(errno));
+    }
+    auto depth = [](const Written *w) { return std::count(w->path.begin(), w->path.end(), '/'); };
+    std::stable_sort(directories.begin(), directories.end(),
+                     [&](const Written *a, const Written *b) { return depth(a) > depth(b); });
+    for (const Written *w : directories) {
+        if (::unlinkat(base_, w->path.c_str(), AT_REMOVEDIR) != 0 && errno != ENOTEMPTY && errno != EEXIST
+            && errno != ENOENT)
+            reporter_.message(WriteError, "Cannot delete the directory " + w->path + ": " + errorText(errno));
+    }
+}
+
+int32_t AddJob::run(const std::string &archive)
+{
+    level_ = std::clamp(options_.level, 0, 9);
+    if (old_.open(archive) == ExistingArchive::State::Missing)
+        trace(archive + " does not exist yet; it will be created");
+
+    ScanOptions scanOptions;
+    scanOptions.dropDirNames = options_.dropDirNames;
+    scanOptions.recurse = options_.recurse;
+    scanOptions.forceDos = options_.forceDos;
+    scanOptions.base = base_;
+    if (old_.state() != ExistingArchive::State::Missing)
+        scanOptions.archive = std::pair{old_.status().st_dev, old_.status().st_ino};
+    SourceScan scan(scanOptions, reporter_);
+    if (options_.args.empty() && (options_.update || options_.freshen)) {
+        for (const ExistingMember &m : old_.members)
+            scan.addMemberName(m.name);
+    } else {
+        for (const std::string &arg : options_.args)
+            scan.addArgument(arg);
+    }
+    const std::vector<SourceItem> &sources = scan.items;
+    const std::vector<Entry> entries = plan(sources);
+    std::vector<size_t> order;   // sources to write, in archive order
+    for (const Entry &e : entries)
+        if (e.source >= 0)
+            order.push_back(size_t(e.source));
+    if (order.empty()) {
+        report(InfoCode, "Nothing to do: " + archive + " was left unchanged");
+        return 0;
+    }
+
+    pool_.emplace(WorkerPool::defaultThreads());
+    trace("Level " + std::to_string(level_) + ", " + std::to_string(pool_->size()) + " worker threads");
+    // The workers read `sources`: stop and join them before it goes away,
+    // however this function is left.
+    struct PoolStopper {
+        AddJob &job;
+        ~PoolStopper()
+        {
+            job.stop_ = true;
+            job.pool_.reset();
+        }
+    } poolStopper{*this};
+    std::vector<std::future<Prepared>> prepared(order.size());
+    std::vector<uint64_t> cost(order.size());
+    size_t submitted = 0, consumed = 0, inFlight = 0;
+    uint64_t inFlightBytes = 0;
+    auto readAhead = [&] {
+        for (; submitted < order.size(); ++submitted) {
+            const SourceItem &item = sources[order[submitted]];
+            const uint64_t size = uint64_t(item.status.st_size);
+            if (item.directory || size > wholeFileSize(level_))
+                continue;   // nothing to prepare: the writer handles these itself
+            const uint64_t bytes = 2 * size + 4096;
+            if (inFlight > 0 && (inFlight >= ReadAheadFiles || inFlightBytes + bytes > ReadAheadBytes))
+                return;
+            cost[submitted] = bytes;
+            ++inFlight;
+            inFlightBytes += bytes;
+            prepared[submitted] = pool_->submit(
+                [path = &item.path, level = level_, this] { return prepareFile(base_, *path, level, stop_); });
+        }
+    };
+
+    int32_t count = 0;
+    {
+        openOutput(archive);
+        for (const Entry &e : entries) {
+            if (e.source < 0) {
+                keepMember(old_.members[size_t(e.member)]);
+                continue;
+            }
+            const size_t k = consumed++;
+            readAhead();
+            const SourceItem &item = sources[order[k]];
+            bool done;
+            if (item.directory) {
+                done = writeDirectory(item);
+            } else if (prepared[k].valid()) {
+                Prepared p = await(prepared[k]);
+                --inFlight;
+                inFlightBytes -= cost[k];
+                done = writePrepared(item, p);
+            } else {
+                done = writeStreamed(item);
+            }
+            if (done)
+                ++count;
+            else if (e.member >= 0)
+                keepMember(old_.members[size_t(e.member)]);
+        }
+        if (count == 0) {
+            report(InfoCode, "Nothing was added: " + archive + " was left unchanged");
+            return 0;
+        }
+        finishOutput();
+    }
+    reporter_.trace("Replaced " + archive);
+    if (options_.move)
+        moveSources();
+    return count;
+}
+
+}  // namespace zipeng

@@ -1,0 +1,66 @@
+#pragma once
+// Adding files to an archive, with the update, freshen, move, archive-time
+// and DOS-name variants: the plan of what goes where, then the files written
+// in order while workers prepare those ahead.
+
+#include "engine/zipeng/Job.h"
+#include "engine/zipeng/PreparedFile.h"
+#include "engine/zipeng/SourceScan.h"
+#include "engine/zipeng/WorkerPool.h"
+
+#include <sys/stat.h>
+
+#include <atomic>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zipeng {
+
+class AddJob : public Job {
+public:
+    // Relative sources are opened, listed and deleted under `base`.
+    AddJob(const JobOptions &options, Reporter &reporter, int base) : Job(options, reporter), base_(base) {}
+    int32_t run(const std::string &archive);
+
+private:
+    struct Entry {
+        int member = -1;   // an old member kept, or replaced by the source
+        int source = -1;   // a source written
+    };
+    struct Written {
+        std::string path;
+        bool directory;
+        struct stat status;
+        std::string link;   // see SourceItem::link
+    };
+    struct ReadFailure {
+        int error;
+    };
+    struct StreamResult {
+        uint32_t crc = 0;
+        uint64_t packed = 0;
+        uint64_t unpacked = 0;
+        bool shrank = false;
+    };
+
+    std::vector<Entry> plan(const std::vector<SourceItem> &sources);
+    MemberRecord newRecord(const SourceItem &item, const struct stat &status, uint16_t method) const;
+    void putHeader(MemberRecord &r, bool zip64Sizes);
+    bool writeDirectory(const SourceItem &item);
+    bool writePrepared(const SourceItem &item, Prepared &p);
+    bool writeStreamed(const SourceItem &item);
+    StreamResult deflateStream(int fd, uint64_t size);
+    StreamResult storeStream(int fd, uint64_t size, bool withSteps);
+    // After the new archive is in place: messages only, a cancel no longer applies.
+    void moveSources();
+
+    int base_;
+    int level_ = 0;
+    std::atomic<bool> stop_{false};
+    std::optional<WorkerPool> pool_;
+    std::vector<Written> written_;
+};
+
+}  // namespace zipeng
