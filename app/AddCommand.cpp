@@ -1,30 +1,34 @@
 #include "app/AddCommand.h"
 
-#include "app/Mainform.h"
 #include "app/OperationFrame.h"
+#include "app/Session.h"
 #include "dialogs/AddForm.h"
-#include "dialogs/DialogCancelled.h"
 #include "platform/Prompts.h"
 
 #include <QFile>
 
 namespace AddCommand {
 
+namespace {
+
+// The option each box of the dialog stands for.
+const struct {
+    bool AddFormChoices::*box;
+    AddOptsEnum option;
+} boxOptions[] = {
+    {&AddFormChoices::dirNames, AddDirNames},   {&AddFormChoices::recurseDirs, AddRecurseDirs},
+    {&AddFormChoices::moveFiles, AddMove},      {&AddFormChoices::useTimestamp, AddZipTime},
+    {&AddFormChoices::forceDos, AddForceDOS},   {&AddFormChoices::updateOnly, AddUpdate},
+};
+
+}  // namespace
+
 AddOpts addOptionsFor(const AddFormChoices &choices)
 {
     AddOpts options;
-    if (choices.dirNames)
-        options.insert(AddDirNames);
-    if (choices.recurseDirs)
-        options.insert(AddRecurseDirs);
-    if (choices.moveFiles)
-        options.insert(AddMove);
-    if (choices.useTimestamp)
-        options.insert(AddZipTime);
-    if (choices.forceDos)
-        options.insert(AddForceDOS);
-    if (choices.updateOnly)
-        options.insert(AddUpdate);
+    for (const auto &entry : boxOptions)
+        if (choices.*entry.box)
+            options.insert(entry.option);
     return options;
 }
 
@@ -40,32 +44,29 @@ OperationTexts operationTexts(const QString &archive)
             QStringLiteral("Error in Extract; Fatal DLL Exception"), QStringLiteral(" files were added")};
 }
 
-void run(TMainform &form, TAddForm &dialog)
+void run(ArchiveSession &session, QWidget *parent, TAddForm &dialog)
 {
-    TZipEngine &engine = form.ZipEngine1;
-    if (engine.ZipFilename().empty()) {
-        platform::warningBox(&form, QStringLiteral("You must create a new zipfile or open a zipfile first!"));
+    TZipEngine &engine = session.engine;
+    if (!session.hasArchive()) {
+        platform::warningBox(parent, QStringLiteral("You must create a new zipfile or open a zipfile first!"));
         return;
     }
-    DialogCancelled = false;
-    const QString folder = dialogFolder(form.openDialogFileName());
+    const QString folder = dialogFolder(session.openDialogFileName);
     if (!folder.isEmpty())
         dialog.setDirectory(folder);
-    dialog.exec();
-    if (DialogCancelled)
+    const AddFormResult result = dialog.ask();
+    if (result.DialogCancelled)
         return;
-    if (dialog.entries().isEmpty()) {
-        platform::warningBox(&form, QStringLiteral("No files selected!"));
+    if (result.entries.isEmpty()) {
+        platform::warningBox(parent, QStringLiteral("No files selected!"));
         return;
     }
 
-    const QString archive = QFile::decodeName(QByteArray::fromStdString(engine.ZipFilename()));
-    form.operationFrame().run(operationTexts(archive), [&] {
-        const AddFormChoices choices = dialog.choices();
-        engine.AddOptions = addOptionsFor(choices);
-        engine.AddCompLevel = choices.level;
+    session.operationFrame().run(operationTexts(session.archivePath()), [&] {
+        engine.AddOptions = addOptionsFor(result.choices);
+        engine.AddCompLevel = result.choices.level;
         engine.FileSpecs.clear();
-        for (const QString &entry : dialog.entries())
+        for (const QString &entry : result.entries)
             engine.FileSpecs.push_back(QFile::encodeName(entry).toStdString());
         engine.Add();
         // A refused or failed add keeps the list, so that the user can try again.

@@ -7,8 +7,9 @@
 
 #include <QString>
 
+class ArchiveSession;
+class QWidget;
 class TAddForm;
-class TMainform;
 struct AddFormChoices;
 
 namespace AddCommand {
@@ -25,7 +26,7 @@ QString dialogFolder(const QString &fileName);
 OperationTexts operationTexts(const QString &archive);
 
 // Runs the command: checks the archive name, shows `dialog` modally and adds
-// its list to the archive with its options and level.
-void run(TMainform &form, TAddForm &dialog);
+// its list to the archive with its options and level. Boxes go over `parent`.
+void run(ArchiveSession &session, QWidget *parent, TAddForm &dialog);
 
 }  // namespace AddCommand

@@ -1,8 +1,7 @@
 #include "app/DragOut.h"
 
-#include "app/Mainform.h"
 #include "app/MemberCommands.h"
-#include "controls/SortableGrid.h"
+#include "app/Session.h"
 #include "platform/AppDirectory.h"
 
 #include <QDir>
@@ -11,6 +10,7 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
+#include <QWidget>
 #include <cstdlib>
 #include <unordered_set>
 
@@ -28,7 +28,10 @@ QString makeStagingFolder()
 
 }  // namespace
 
-DragOut::DragOut(TMainform &form) : form_(form) {}
+DragOut::DragOut(ArchiveSession &session, QWidget *parent, QWidget *source)
+    : session_(session), parent_(parent), source_(source)
+{
+}
 
 DragOut::~DragOut()
 {
@@ -44,7 +47,7 @@ void DragOut::remove(const QString &folder)
 
 std::unique_ptr<QMimeData> DragOut::prepareMimeData()
 {
-    std::vector<std::string> names = form_.selectedNames();
+    std::vector<std::string> names = session_.selectedNames();
     if (names.empty())
         return nullptr;
     const QString folder = makeStagingFolder();
@@ -54,10 +57,10 @@ std::unique_ptr<QMimeData> DragOut::prepareMimeData()
     // A selected folder row stands for itself even when nothing under it is written.
     std::unordered_set<std::string> folderRows;
     for (const std::string &name : names)
-        if (TMainform::isFolderName(name))
+        if (ArchiveSession::isFolderName(name))
             folderRows.insert(name);
 
-    if (!member_commands::extractMembers(form_, folder, std::move(names), ExtrOpts{ExtrDirNames})) {
+    if (!member_commands::extractMembers(session_, parent_, folder, std::move(names), ExtrOpts{ExtrDirNames})) {
         remove(folder);
         return nullptr;
     }
@@ -90,7 +93,7 @@ void DragOut::start()
     std::unique_ptr<QMimeData> mime = prepareMimeData();
     if (!mime)
         return;
-    auto *drag = new QDrag(form_.StringGrid1);
+    auto *drag = new QDrag(source_);
     drag->setMimeData(mime.release());
     drag->exec(Qt::CopyAction, Qt::CopyAction);
 }

@@ -7,12 +7,14 @@
 #include <QStringList>
 #include <memory>
 
+class ArchiveSession;
 class QMimeData;
-class TMainform;
+class QWidget;
 
 class DragOut {
 public:
-    explicit DragOut(TMainform &form);
+    // Boxes go over `parent`; drags start from `source` (the listing).
+    DragOut(ArchiveSession &session, QWidget *parent, QWidget *source);
     ~DragOut();
     DragOut(const DragOut &) = delete;
     DragOut &operator=(const DragOut &) = delete;
@@ -30,6 +32,8 @@ public:
 private:
     void remove(const QString &folder);
 
-    TMainform &form_;
+    ArchiveSession &session_;
+    QWidget *parent_;
+    QWidget *source_;
     QStringList folders_;
 };

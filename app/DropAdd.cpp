@@ -1,8 +1,8 @@
 #include "app/DropAdd.h"
 
 #include "app/AddCommand.h"
-#include "app/Mainform.h"
 #include "app/OperationFrame.h"
+#include "app/Session.h"
 #include "dialogs/AddForm.h"
 #include "platform/Prompts.h"
 
@@ -84,13 +84,13 @@ QStringList localPaths(const QMimeData &mime)
     return paths;
 }
 
-bool accepts(TMainform &form, const QMimeData *mime, const QObject *source)
+bool accepts(const ArchiveSession &session, const QObject *window, const QMimeData *mime, const QObject *source)
 {
-    if (!mime || form.operationFrame().isRunning())
+    if (!mime || session.operationRunning())
         return false;
     // Our own members dragged back in would be added from the staging folder.
     for (const QObject *o = source; o; o = o->parent())
-        if (o == &form)
+        if (o == window)
             return false;
     return !localPaths(*mime).isEmpty();
 }
@@ -104,22 +104,23 @@ AddOpts addOptionsFor(const AddFormChoices &choices)
     return options;
 }
 
-void addDropped(TMainform &form, const QStringList &paths, const std::function<void()> &createArchive)
+void addDropped(ArchiveSession &session, QWidget *parent, const TAddForm *addDialog, const QStringList &paths,
+                const std::function<void()> &createArchive)
 {
     const auto groups = byFolder(paths);
     if (groups.empty())
         return;
-    TZipEngine &engine = form.ZipEngine1;
-    if (engine.ZipFilename().empty()) {
-        if (!platform::confirmBox(&form, QStringLiteral("No archive is open. Create a new archive for the dropped files?")))
+    TZipEngine &engine = session.engine;
+    if (!session.hasArchive()) {
+        if (!platform::confirmBox(parent,
+                                  QStringLiteral("No archive is open. Create a new archive for the dropped files?")))
             return;
         createArchive();
-        if (engine.ZipFilename().empty())
+        if (!session.hasArchive())
             return;
     }
-    const AddFormChoices choices = form.AddForm ? form.AddForm->choices() : AddFormChoices{};
-    const QString archive = QFile::decodeName(QByteArray::fromStdString(engine.ZipFilename()));
-    form.operationFrame().run(AddCommand::operationTexts(archive), [&] {
+    const AddFormChoices choices = addDialog ? addDialog->choices() : AddFormChoices{};
+    session.operationFrame().run(AddCommand::operationTexts(session.archivePath()), [&] {
         CancelWatch watch(engine);
         int32_t added = 0;
         for (const auto &[folder, names] : groups) {

@@ -11,8 +11,10 @@
 #include <functional>
 
 class QMimeData;
+class ArchiveSession;
 class QObject;
-class TMainform;
+class QWidget;
+class TAddForm;
 struct AddFormChoices;
 
 namespace drop_add {
@@ -21,16 +23,19 @@ namespace drop_add {
 // other URLs are left out.
 QStringList localPaths(const QMimeData &mime);
 
-// Whether the window takes `mime` now: it names a local file, no operation
+// Whether `window` takes `mime` now: it names a local file, no operation
 // runs, and it is not a drag of the window's own members (`source`).
-bool accepts(TMainform &form, const QMimeData *mime, const QObject *source);
+bool accepts(const ArchiveSession &session, const QObject *window, const QMimeData *mime, const QObject *source);
 
 // The dialog's options for a drop: names are kept and folders recursed
 // whatever its boxes say, and the sources are never deleted.
 AddOpts addOptionsFor(const AddFormChoices &choices);
 
-// Adds `paths`. With no archive open, asks whether to make one and, on yes,
+// Adds `paths` with the level and boxes of `addDialog` (the defaults
+// without one). With no archive open, asks whether to make one and, on yes,
 // calls `createArchive` (New's dialog); nothing happens unless it named one.
-void addDropped(TMainform &form, const QStringList &paths, const std::function<void()> &createArchive);
+// Boxes go over `parent`.
+void addDropped(ArchiveSession &session, QWidget *parent, const TAddForm *addDialog, const QStringList &paths,
+                const std::function<void()> &createArchive);
 
 }  // namespace drop_add

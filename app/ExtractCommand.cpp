@@ -1,8 +1,7 @@
 #include "app/ExtractCommand.h"
 
-#include "app/Mainform.h"
 #include "app/OperationFrame.h"
-#include "controls/SortableGrid.h"
+#include "app/Session.h"
 #include "dialogs/ExtractForm.h"
 #include "platform/Prompts.h"
 
@@ -21,53 +20,56 @@ ExtrOpts extractOptions(bool expandDirs, bool overwriteFiles, bool updateOnly)
     return options;
 }
 
-void runExtractCommand(TMainform &form, TExtract &dialog)
+void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialog)
 {
-    const QString archive = form.statusPanelText(1);
-    if (!QFileInfo(archive).isFile()) {
-        platform::warningBox(&form, QStringLiteral("Error :File not found ") + archive);
+    // With no archive current the caption is no path: a file of that name
+    // in the current directory is not the archive.
+    const QString archive = session.archivePath();
+    if (archive.isEmpty() || !QFileInfo(archive).isFile()) {
+        platform::warningBox(parent, QStringLiteral("Error :File not found ") + session.archiveCaption());
         return;
     }
 
-    dialog.exec();
-    if (DialogCancelled || ExtractDir.isEmpty())
+    const ExtractChoices choices = dialog.ask();
+    const QString &ExtractDir = choices.ExtractDir;
+    if (choices.DialogCancelled || ExtractDir.isEmpty())
         return;
     // The engine extracts into the process's current directory when the
     // target is not a directory, which would put the members wherever the
     // last extraction went.
     if (ExtractDir == TDirTree::NoPath) {
-        platform::warningBox(&form, QStringLiteral("Error :No directory selected"));
+        platform::warningBox(parent, QStringLiteral("Error :No directory selected"));
         return;
     }
     if (!QFileInfo(ExtractDir).isDir()) {
-        platform::warningBox(&form, QStringLiteral("Error :Directory not found ") + ExtractDir);
+        platform::warningBox(parent, QStringLiteral("Error :Directory not found ") + ExtractDir);
         return;
     }
 
-    if (form.StringGrid1->RowCount() < 2) {
-        platform::warningBox(&form, QStringLiteral("Error :No file(s) to extract"));
+    if (session.listingRowCount() < 2) {
+        platform::warningBox(parent, QStringLiteral("Error :No file(s) to extract"));
         return;
     }
-    TZipEngine &engine = form.ZipEngine1;
+    TZipEngine &engine = session.engine;
     engine.FileSpecs.clear();
     // An empty FileSpecs asks the engine for every member, whatever rows are selected.
-    if (!ExtractAllFiles) {
-        engine.FileSpecs = form.selectedNames();
+    if (!choices.ExtractAllFiles) {
+        engine.FileSpecs = session.selectedNames();
         if (engine.FileSpecs.empty()) {
-            platform::warningBox(&form, QStringLiteral("Error :No file(s) selected"));
+            platform::warningBox(parent, QStringLiteral("Error :No file(s) selected"));
             return;
         }
     }
 
     const QString targetDir = ExtractDir;
     const OperationTexts texts{QStringLiteral("Extracting file(s)"),
-                               QStringLiteral("Beginning Extract from ") + QFile::decodeName(engine.ZipFilename().c_str())
+                               QStringLiteral("Beginning Extract from ") + archive
                                    + QStringLiteral(" to ") + targetDir,
                                QStringLiteral("Error in Extract; Fatal DLL Exception"),
                                QStringLiteral(" file(s) were extracted")};
-    form.operationFrame().run(texts, [&] {
+    session.operationFrame().run(texts, [&] {
         engine.ExtrBaseDir = QFile::encodeName(targetDir).toStdString();
-        engine.ExtrOptions = extractOptions(ExpandDirs, OverwriteFiles, ExtractUpdateOnly);
+        engine.ExtrOptions = extractOptions(choices.ExpandDirs, choices.OverwriteFiles, choices.ExtractUpdateOnly);
         engine.Extract();
     });
 }

@@ -5,10 +5,12 @@
 
 #include "engine/EngineOptions.h"
 
+class ArchiveSession;
+class QWidget;
 class TExtract;
-class TMainform;
 
 // The choices handed over by the extract dialog, as engine options.
 ExtrOpts extractOptions(bool expandDirs, bool overwriteFiles, bool updateOnly);
 
-void runExtractCommand(TMainform &form, TExtract &dialog);
+// Boxes go over `parent`.
+void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialog);

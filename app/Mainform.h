@@ -1,7 +1,8 @@
 #pragma once
-// The main window: toolbar, menu, the listing grid and the status bar.
+// The main window: toolbar, menu, the listing grid and the status bar. It
+// owns the session the commands act on and displays it.
 
-#include "engine/ZipEngine.h"
+#include "app/Session.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -9,7 +10,7 @@
 #include <memory>
 
 class DragOut;
-class OperationFrame;
+class GridSelection;
 class QAction;
 class QLabel;
 class QMenu;
@@ -32,35 +33,25 @@ public:
     explicit TMainform(const QStringList &arguments, QWidget *parent = nullptr);
     ~TMainform() override;
 
-    TSortableGrid *StringGrid1 = nullptr;
-    TGradientCaption *GradientCaption1 = nullptr;
-    TZipEngine ZipEngine1;
-    QAction *ShowMsg = nullptr;
+    TSortableGrid *listingGrid = nullptr;
+    TGradientCaption *captionBar = nullptr;
+    QAction *showLogAction = nullptr;
 
-    // The member last chosen by the edit or run command, as the grid shows
-    // it; the editor reads it when it closes.
-    QString MemberName;
+    // The component, the current archive, the selection and the operation
+    // frame the commands act on.
+    ArchiveSession &session() { return session_; }
+    const ArchiveSession &session() const { return session_; }
+
     // The internal editor the edit command opens.
-    void attachEditor(TF_Editform *editor) { F_Editform = editor; }
-    TF_Editform *F_Editform = nullptr;
+    void attachEditor(TF_Editform *editor) { editor_ = editor; }
 
     // The windows the commands show; created after the main window.
     void attachWindows(TMsgform *messageWindow, TF_status *statusWindow, TF_About *aboutBox);
     // The add dialog the add command shows.
-    void attachAddForm(TAddForm *addForm) { AddForm = addForm; }
-    TAddForm *AddForm = nullptr;
+    void attachAddForm(TAddForm *addForm) { addDialog_ = addForm; }
     // The extract dialog the extract command shows.
-    void attachExtractDialog(TExtract *dialog) { Extract = dialog; }
-    TExtract *Extract = nullptr;
+    void attachExtractDialog(TExtract *dialog) { extractDialog_ = dialog; }
 
-    // What the commands share: the operation frame, the last name of the
-    // file dialog (its folder is where the add dialog starts), the selected
-    // members' stored names (column 0 of the selected rows, top to bottom).
-    OperationFrame &operationFrame() { return *frame_; }
-    const QString &openDialogFileName() const { return openDialogFileName_; }
-    // A selected folder row adds every member under the folder.
-    std::vector<std::string> selectedNames() const;
-    static bool isFolderName(const std::string &name);
     // Members dragged out of the grid and their staging folders.
     DragOut &dragOut() { return *dragOut_; }
 
@@ -72,30 +63,30 @@ public:
 
     // Applies the command-line archive, once, when the window is first shown:
     // a window manager may never activate a new window.
-    void FormActivate();
+    void applyCommandLineArchive();
     // Rebuilds the grid's rows from the component's entries.
-    void FillGrid();
+    void fillListing();
 
     static constexpr int OuterWidth = 457;
     static constexpr int OuterHeight = 346;
 
 public slots:
     // Commands of the toolbar and the menu.
-    void BU_NewClick();
-    void Newarchive1Click();
-    void BU_OpenClick();
-    void Openarchive1Click();
-    void BU_DeleteClick();
-    void Delete2Click();
-    void BU_DeleteFileClick();
-    void BU_ExitClick();
-    void BU_AddClick();
-    void BU_ExtractClick();
-    void Executefile1Click();
-    void Viewfile1Click();
-    void OpenWithDefault1Click();
-    void ShowMsgClick();
-    void About2Click();
+    // New from the toolbar empties the grid; from the menu the rows stay
+    // until the listing is next filled.
+    void newArchiveFromToolbar();
+    void newArchiveFromMenu();
+    void openArchiveCommand();
+    void deleteArchiveCommand();
+    void deleteMembersCommand();
+    void quitCommand();
+    void addCommand();
+    void extractCommand();
+    void executeMemberCommand();
+    void editMemberCommand();
+    void openWithDefaultCommand();
+    void showLogToggled();
+    void aboutCommand();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -106,14 +97,13 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    void FormCreate();
+    void setUpGrid();
     void buildToolbar();
     void buildMenu();
     void buildStatusBar();
     void buildCaptionBar();
-    void ZipEngine1DirUpdate(TZipEngine &sender);
-    void ZipEngine1Message(TZipEngine &sender, int errCode, const std::string &message);
-    void ZipEngine1Progress(TZipEngine &sender, ProgressType type, const std::string &fileName, int32_t fileSize);
+    // The grid's title row and columns.
+    void setUpColumns();
     void newArchive(bool resetGrid);
     void openArchive();
     void deleteArchive();
@@ -121,6 +111,7 @@ private:
     // failed read the grid shows what was read before the failure.
     void setCurrentArchive(const QString &name);
     void resetGrid();
+    void deleteMembers();
     void setStatusPanel(int panel, const QString &text);
     // Runs a handler and turns an uncaught error into the application's error box.
     void guarded(const std::function<void()> &handler);
@@ -134,15 +125,18 @@ private:
     void refreshRecentArchives();
     void openRecentArchive(const QString &path);
 
+    ArchiveSession session_;
+    std::unique_ptr<GridSelection> selection_;
     QStringList arguments_;
     bool commandLineApplied_ = false;
-    QString openDialogFileName_;   // the file dialog keeps its last name
-    TMsgform *Msgform = nullptr;
-    TF_status *F_status = nullptr;
-    TF_About *F_About = nullptr;
-    std::unique_ptr<OperationFrame> frame_;
+    TMsgform *messageWindow_ = nullptr;
+    TF_status *statusWindow_ = nullptr;
+    TF_About *aboutBox_ = nullptr;
+    TF_Editform *editor_ = nullptr;
+    TAddForm *addDialog_ = nullptr;
+    TExtract *extractDialog_ = nullptr;
     std::unique_ptr<DragOut> dragOut_;
-    ToolbarPanel *Panel2 = nullptr;
+    ToolbarPanel *toolbar_ = nullptr;
     QLabel *statusPanels_[2] = {nullptr, nullptr};
     std::unique_ptr<QSettings> settings_;  // recent archives and the window's place
     QMenu *fileMenu_ = nullptr;

@@ -1,6 +1,5 @@
 #include "app/OpenCommand.h"
 
-#include "app/Mainform.h"
 #include "app/MemberCommands.h"
 #include "controls/SortableGrid.h"
 #include "platform/Prompts.h"
@@ -36,17 +35,17 @@ private:
 
 }  // namespace
 
-void openMember(TMainform &form)
+void openMember(ArchiveSession &session, QWidget *parent)
 {
-    if (!member_commands::fetchMember(form))
+    if (!member_commands::fetchMember(session, parent))
         return;
-    const QString path = member_commands::workingCopyOf(form);
+    const QString path = member_commands::workingCopyOf(session);
     // The stale copy was removed before the extraction: no file, no member.
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
     // Without an application for the type, the desktop does nothing: say so.
     if (!platform::prompts().openWithDefaultApplication(path))
-        platform::warningBox(&form, QStringLiteral("No application is set up to open ") + path);
+        platform::warningBox(parent, QStringLiteral("No application is set up to open ") + path);
 }
 
 void attachToGrid(TSortableGrid &grid, std::function<void()> open)

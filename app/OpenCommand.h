@@ -5,15 +5,16 @@
 
 #include <functional>
 
-class TMainform;
+class ArchiveSession;
+class QWidget;
 class TSortableGrid;
 
 namespace open_command {
 
 // Fetches the top selected member and opens its working copy. A folder row
 // or no row gives Edit's "No file selected"; a member the extraction refused
-// is not opened (the extraction has said why).
-void openMember(TMainform &form);
+// is not opened (the extraction has said why). Boxes go over `parent`.
+void openMember(ArchiveSession &session, QWidget *parent);
 
 // Enter on the grid and a double-click on one of its rows call `open`.
 void attachToGrid(TSortableGrid &grid, std::function<void()> open);

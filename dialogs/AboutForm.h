@@ -11,15 +11,15 @@ class TF_About : public QDialog {
 public:
     explicit TF_About(QWidget *parent = nullptr);
 
-    QLabel *Image1 = nullptr;
-    QLabel *Label17 = nullptr;   // product
-    QLabel *Label15 = nullptr;   // maker
-    QLabel *Label6 = nullptr;    // postal box
-    QLabel *Label9 = nullptr;    // postal code and town
-    QLabel *Label10 = nullptr;   // country
-    QLabel *Label13 = nullptr;   // e-mail
-    QPushButton *BitBtn1 = nullptr;
+    QLabel *iconLabel = nullptr;
+    QLabel *productLabel = nullptr;   // product
+    QLabel *makerLabel = nullptr;   // maker
+    QLabel *postalBoxLabel = nullptr;    // postal box
+    QLabel *townLabel = nullptr;    // postal code and town
+    QLabel *countryLabel = nullptr;   // country
+    QLabel *emailLabel = nullptr;   // e-mail
+    QPushButton *okButton = nullptr;
 
 public slots:
-    void BitBtn1Click();
+    void okClicked();
 };

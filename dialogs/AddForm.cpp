@@ -1,6 +1,5 @@
 #include "dialogs/AddForm.h"
 
-#include "dialogs/DialogCancelled.h"
 #include "platform/Palette.h"
 
 #include <QCheckBox>
@@ -86,7 +85,7 @@ TAddForm::TAddForm(VolumeSource volumes, const QString &start, QWidget *parent)
     buildListStrip();
     buildOptions();
     chainTabOrder();
-    FormCreate();
+    initialise();
     refreshBrowsing();
 }
 
@@ -94,126 +93,126 @@ TAddForm::~TAddForm() = default;
 
 void TAddForm::buildBrowsing()
 {
-    DriveComboBox1 = new QComboBox(this);
-    DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
-    DriveComboBox1->setGeometry(8, 8, 264, 22);
-    connect(DriveComboBox1, &QComboBox::activated, this, &TAddForm::DriveComboBox1Change);
+    driveBox = new QComboBox(this);
+    driveBox->setObjectName(QStringLiteral("driveBox"));
+    driveBox->setGeometry(8, 8, 264, 22);
+    connect(driveBox, &QComboBox::activated, this, &TAddForm::driveChanged);
 
-    BU_Selectall = makeButton(this, "BU_Selectall", QStyle::SP_DialogApplyButton, QStringLiteral("&Select all"),
+    selectAllButton = makeButton(this, "selectAllButton", QStyle::SP_DialogApplyButton, QStringLiteral("&Select all"),
                               QStringLiteral("Select all files"), QRect(276, 6, 96, 25));
-    connect(BU_Selectall, &QPushButton::clicked, this, &TAddForm::BU_SelectallClick);
+    connect(selectAllButton, &QPushButton::clicked, this, &TAddForm::selectAllClicked);
 
     // A tree holding one chain (root, its open descendants, then the current
     // directory's children) draws the indented list of a directory list box.
-    DirectoryListBox1 = new DirectoryTree(this);
-    DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
-    DirectoryListBox1->setGeometry(8, 36, 264, 208);
-    DirectoryListBox1->setHeaderHidden(true);
-    DirectoryListBox1->setRootIsDecorated(false);
-    DirectoryListBox1->setItemsExpandable(false);
-    DirectoryListBox1->setExpandsOnDoubleClick(false);
-    DirectoryListBox1->setIndentation(12);
-    DirectoryListBox1->setIconSize(QSize(16, 16));
-    DirectoryListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    DirectoryListBox1->installEventFilter(this);
-    connect(DirectoryListBox1, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem *item) { DirectoryListBox1Open(item); });
+    directoryList = new DirectoryTree(this);
+    directoryList->setObjectName(QStringLiteral("directoryList"));
+    directoryList->setGeometry(8, 36, 264, 208);
+    directoryList->setHeaderHidden(true);
+    directoryList->setRootIsDecorated(false);
+    directoryList->setItemsExpandable(false);
+    directoryList->setExpandsOnDoubleClick(false);
+    directoryList->setIndentation(12);
+    directoryList->setIconSize(QSize(16, 16));
+    directoryList->setSelectionMode(QAbstractItemView::SingleSelection);
+    directoryList->installEventFilter(this);
+    connect(directoryList, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem *item) { openDirectory(item); });
 
-    FileListBox1 = new QListWidget(this);
-    FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
-    FileListBox1->setGeometry(276, 36, 170, 208);
-    FileListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    fileList = new QListWidget(this);
+    fileList->setObjectName(QStringLiteral("fileList"));
+    fileList->setGeometry(276, 36, 170, 208);
+    fileList->setSelectionMode(QAbstractItemView::ExtendedSelection);
 }
 
 void TAddForm::buildListStrip()
 {
-    Label1 = makeLabel(QStringLiteral("Files to Add:"), "Label1", this, QRect(8, 254, 78, 17));
-    Sortbut = makeButton(this, "Sortbut", QStyle::SP_ArrowDown, QStringLiteral("&Sort"),
+    filesToAddLabel = makeLabel(QStringLiteral("Files to Add:"), "filesToAddLabel", this, QRect(8, 254, 78, 17));
+    sortButton = makeButton(this, "sortButton", QStyle::SP_ArrowDown, QStringLiteral("&Sort"),
                          QStringLiteral("Sort file(s)"), QRect(86, 250, 62, 25));
     // The Sort button keeps its hint text but does not show it.
-    Sortbut->installEventFilter(this);
-    BitBtn7 = makeButton(this, "BitBtn7", QStyle::SP_DirIcon, QStringLiteral("Add &dir"),
+    sortButton->installEventFilter(this);
+    addDirectoryButton = makeButton(this, "addDirectoryButton", QStyle::SP_DirIcon, QStringLiteral("Add &dir"),
                          QStringLiteral("Add directory to Zipfile"), QRect(152, 250, 84, 25));
-    BitBtn6 = makeButton(this, "BitBtn6", QStyle::SP_FileIcon, QStringLiteral("Add &file(s)"),
+    addFilesButton = makeButton(this, "addFilesButton", QStyle::SP_FileIcon, QStringLiteral("Add &file(s)"),
                          QStringLiteral("Add file(s) to Zipfile"), QRect(240, 250, 98, 25));
-    BitBtn5 = makeButton(this, "BitBtn5", QStyle::SP_TrashIcon, QStringLiteral("&Remove file"),
+    removeButton = makeButton(this, "removeButton", QStyle::SP_TrashIcon, QStringLiteral("&Remove file"),
                          QStringLiteral("Remove file(s) from Zipfile"), QRect(342, 250, 104, 25));
-    connect(Sortbut, &QPushButton::clicked, this, &TAddForm::BitBtn4Click);
-    connect(BitBtn7, &QPushButton::clicked, this, &TAddForm::BitBtn7Click);
-    connect(BitBtn6, &QPushButton::clicked, this, &TAddForm::BitBtn6Click);
-    connect(BitBtn5, &QPushButton::clicked, this, &TAddForm::BitBtn5Click);
+    connect(sortButton, &QPushButton::clicked, this, &TAddForm::sortClicked);
+    connect(addDirectoryButton, &QPushButton::clicked, this, &TAddForm::addDirectoryClicked);
+    connect(addFilesButton, &QPushButton::clicked, this, &TAddForm::addFilesClicked);
+    connect(removeButton, &QPushButton::clicked, this, &TAddForm::removeClicked);
 
-    SelectedList = new QListWidget(this);
-    SelectedList->setObjectName(QStringLiteral("SelectedList"));
-    SelectedList->setGeometry(8, 282, 438, 190);
-    SelectedList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    SelectedList->setFocusPolicy(Qt::ClickFocus);   // not a tab stop
+    filesToAddList = new QListWidget(this);
+    filesToAddList->setObjectName(QStringLiteral("filesToAddList"));
+    filesToAddList->setGeometry(8, 282, 438, 190);
+    filesToAddList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    filesToAddList->setFocusPolicy(Qt::ClickFocus);   // not a tab stop
 }
 
 void TAddForm::buildOptions()
 {
-    Label2 = makeLabel(QStringLiteral("Options"), "Label2", this, QRect(458, 8, 120, 17));
-    GroupBox1 = new QGroupBox(this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(452, 26, 138, 152);
-    DirNameCB = makeCheckBox(GroupBox1, "DirNameCB", QStringLiteral("Save DirNames"),
+    optionsLabel = makeLabel(QStringLiteral("Options"), "optionsLabel", this, QRect(458, 8, 120, 17));
+    optionsBox = new QGroupBox(this);
+    optionsBox->setObjectName(QStringLiteral("optionsBox"));
+    optionsBox->setGeometry(452, 26, 138, 152);
+    dirNamesBox = makeCheckBox(optionsBox, "dirNamesBox", QStringLiteral("Save DirNames"),
                              QStringLiteral("Saves the pathname with each filename"), 0);
-    RecurseCB = makeCheckBox(GroupBox1, "RecurseCB", QStringLiteral("Recurse Dirs"),
+    recurseBox = makeCheckBox(optionsBox, "recurseBox", QStringLiteral("Recurse Dirs"),
                              QStringLiteral("Subdirectories below EACH given filespecification will be included in "
                                             "the filespecification"),
                              1);
-    CB_ForceDos = makeCheckBox(GroupBox1, "CB_ForceDos", QStringLiteral("Force MS-DOS"),
+    forceDosBox = makeCheckBox(optionsBox, "forceDosBox", QStringLiteral("Force MS-DOS"),
                                QStringLiteral("Force all filenames that go into the ZIP file to meet the DOS 8x3 "
                                               "restriction. If not checked, long filenames are supported"),
                                2);
-    CB_Timestamp = makeCheckBox(GroupBox1, "CB_Timestamp", QStringLiteral("Use Timestamp"),
+    timestampBox = makeCheckBox(optionsBox, "timestampBox", QStringLiteral("Use Timestamp"),
                                 QStringLiteral("Set ZIP timestamp to that of the newest file in the archive"), 3);
-    CB_Move = makeCheckBox(GroupBox1, "CB_Move", QStringLiteral("Delete file(s) after"),
+    moveBox = makeCheckBox(optionsBox, "moveBox", QStringLiteral("Delete file(s) after"),
                            QStringLiteral("After adding to archive, delete original file"), 4);
-    Ch_Update = makeCheckBox(GroupBox1, "Ch_Update", QStringLiteral("Only update file(s)"), QString(), 5);
-    connect(DirNameCB, &QCheckBox::toggled, this, &TAddForm::DirNameCBClick);
-    connect(RecurseCB, &QCheckBox::toggled, this, &TAddForm::RecurseCBClick);
+    updateOnlyBox = makeCheckBox(optionsBox, "updateOnlyBox", QStringLiteral("Only update file(s)"), QString(), 5);
+    connect(dirNamesBox, &QCheckBox::toggled, this, &TAddForm::dirNamesToggled);
+    connect(recurseBox, &QCheckBox::toggled, this, &TAddForm::recurseToggled);
 
-    Label3 = makeLabel(QStringLiteral("Compression level"), "Label3", this, QRect(458, 188, 128, 17));
-    tb_complevel = new QSlider(Qt::Horizontal, this);
-    tb_complevel->setObjectName(QStringLiteral("tb_complevel"));
-    tb_complevel->setGeometry(454, 206, 134, 30);
-    tb_complevel->setRange(0, 9);
-    tb_complevel->setSingleStep(1);
-    tb_complevel->setPageStep(1);
-    tb_complevel->setTickInterval(1);
-    tb_complevel->setTickPosition(QSlider::TicksBelow);
-    tb_complevel->setValue(9);
-    tb_complevel->setToolTip(QStringLiteral("Compression level, default = max = save space, Min = save time"));
-    Label4 = makeLabel(QStringLiteral("Min"), "Label4", this, QRect(458, 236, 36, 15));
-    Label5 = makeLabel(QStringLiteral("Med"), "Label5", this, QRect(503, 236, 36, 15), Qt::AlignCenter);
-    Label6 = makeLabel(QStringLiteral("Max"), "Label6", this, QRect(548, 236, 36, 15),
+    levelLabel = makeLabel(QStringLiteral("Compression level"), "levelLabel", this, QRect(458, 188, 128, 17));
+    levelSlider = new QSlider(Qt::Horizontal, this);
+    levelSlider->setObjectName(QStringLiteral("levelSlider"));
+    levelSlider->setGeometry(454, 206, 134, 30);
+    levelSlider->setRange(0, 9);
+    levelSlider->setSingleStep(1);
+    levelSlider->setPageStep(1);
+    levelSlider->setTickInterval(1);
+    levelSlider->setTickPosition(QSlider::TicksBelow);
+    levelSlider->setValue(9);
+    levelSlider->setToolTip(QStringLiteral("Compression level, default = max = save space, Min = save time"));
+    minLabel = makeLabel(QStringLiteral("Min"), "minLabel", this, QRect(458, 236, 36, 15));
+    medLabel = makeLabel(QStringLiteral("Med"), "medLabel", this, QRect(503, 236, 36, 15), Qt::AlignCenter);
+    maxLabel = makeLabel(QStringLiteral("Max"), "maxLabel", this, QRect(548, 236, 36, 15),
                        Qt::AlignRight | Qt::AlignVCenter);
 
-    BitBtn1 = makeButton(this, "BitBtn1", QStyle::SP_DialogOkButton, QStringLiteral("&OK"),
+    okButton = makeButton(this, "okButton", QStyle::SP_DialogOkButton, QStringLiteral("&OK"),
                          QStringLiteral("Start compressing file(s)"), QRect(466, 404, 112, 28));
-    BitBtn1->setDefault(true);
-    BitBtn2 = makeButton(this, "BitBtn2", QStyle::SP_DialogCancelButton, QStringLiteral("&Cancel"),
+    okButton->setDefault(true);
+    cancelButton = makeButton(this, "cancelButton", QStyle::SP_DialogCancelButton, QStringLiteral("&Cancel"),
                          QStringLiteral("Cancel operation"), QRect(466, 440, 112, 28));
-    connect(BitBtn1, &QPushButton::clicked, this, &TAddForm::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &TAddForm::BitBtn2Click);
+    connect(okButton, &QPushButton::clicked, this, &TAddForm::okClicked);
+    connect(cancelButton, &QPushButton::clicked, this, &TAddForm::cancelClicked);
 }
 
 void TAddForm::chainTabOrder()
 {
-    const QList<QWidget *> order = {DirNameCB,    RecurseCB,     tb_complevel,      BitBtn1,
-                                    BitBtn2,      CB_ForceDos,   CB_Timestamp,      CB_Move,
-                                    Ch_Update,    DriveComboBox1, BU_Selectall,     DirectoryListBox1,
-                                    FileListBox1, Sortbut,       BitBtn7,           BitBtn6,
-                                    BitBtn5};
+    const QList<QWidget *> order = {dirNamesBox,    recurseBox,     levelSlider,      okButton,
+                                    cancelButton,      forceDosBox,   timestampBox,      moveBox,
+                                    updateOnlyBox,    driveBox, selectAllButton,     directoryList,
+                                    fileList, sortButton,       addDirectoryButton,           addFilesButton,
+                                    removeButton};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void TAddForm::FormCreate()
+void TAddForm::initialise()
 {
-    DirNameCB->setChecked(false);
-    RecurseCB->setChecked(false);
+    dirNamesBox->setChecked(false);
+    recurseBox->setChecked(false);
 }
 
 void TAddForm::setDirectory(const QString &path)
@@ -228,15 +227,15 @@ void TAddForm::refreshBrowsing()
     chain_.setDirectory(chain_.directory());
 
     {
-        const QSignalBlocker blocker(DriveComboBox1);
-        DriveComboBox1->clear();
+        const QSignalBlocker blocker(driveBox);
+        driveBox->clear();
         for (const platform::Volume &volume : chain_.volumes())
-            DriveComboBox1->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), volumeText(volume),
+            driveBox->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), volumeText(volume),
                                     volume.rootPath);
-        DriveComboBox1->setCurrentIndex(chain_.volumeIndex());
+        driveBox->setCurrentIndex(chain_.volumeIndex());
     }
 
-    DirectoryListBox1->clear();
+    directoryList->clear();
     QTreeWidgetItem *parent = nullptr;
     QTreeWidgetItem *current = nullptr;
     const QList<DirectoryRow> rows = chain_.rows();
@@ -244,7 +243,7 @@ void TAddForm::refreshBrowsing()
     for (int i = 0; i < rows.size(); ++i) {
         const DirectoryRow &row = rows[i];
         QTreeWidgetItem *item = i <= currentRow ? (parent ? new QTreeWidgetItem(parent)
-                                                          : new QTreeWidgetItem(DirectoryListBox1))
+                                                          : new QTreeWidgetItem(directoryList))
                                                 : new QTreeWidgetItem(current);
         item->setText(0, row.text);
         item->setData(0, PathRole, row.path);
@@ -255,24 +254,24 @@ void TAddForm::refreshBrowsing()
         if (i <= currentRow)
             parent = current = item;
     }
-    DirectoryListBox1->expandAll();
+    directoryList->expandAll();
     if (current) {
-        DirectoryListBox1->setCurrentItem(current);
+        directoryList->setCurrentItem(current);
         current->setSelected(true);
-        DirectoryListBox1->scrollToItem(current);
+        directoryList->scrollToItem(current);
     }
 
-    FileListBox1->clear();
-    FileListBox1->addItems(chain_.files());
+    fileList->clear();
+    fileList->addItems(chain_.files());
 }
 
-void TAddForm::DriveComboBox1Change(int index)
+void TAddForm::driveChanged(int index)
 {
     chain_.chooseVolume(index);
     refreshBrowsing();
 }
 
-void TAddForm::DirectoryListBox1Open(QTreeWidgetItem *item)
+void TAddForm::openDirectory(QTreeWidgetItem *item)
 {
     if (!item)
         return;
@@ -283,35 +282,35 @@ void TAddForm::insertEntry(int row, const QString &entry)
 {
     if (row < 0)
         return;
-    SelectedList->insertItem(row, entry);
+    filesToAddList->insertItem(row, entry);
 }
 
 void TAddForm::scrollToEnd()
 {
     // The last entry comes into view and is left unselected; the others keep
     // their selection.
-    if (SelectedList->count() == 0)
+    if (filesToAddList->count() == 0)
         return;
-    QListWidgetItem *last = SelectedList->item(SelectedList->count() - 1);
-    SelectedList->scrollToItem(last);
+    QListWidgetItem *last = filesToAddList->item(filesToAddList->count() - 1);
+    filesToAddList->scrollToItem(last);
     last->setSelected(false);
 }
 
-void TAddForm::BitBtn7Click()
+void TAddForm::addDirectoryClicked()
 {
-    DialogCancelled = true;
-    if (!DirectoryListBox1->selectedItems().isEmpty()) {
+    dialogCancelled_ = true;
+    if (!directoryList->selectedItems().isEmpty()) {
         const QString entry = AddFileList::directoryEntry(chain_.directory());
         insertEntry(list_.add(entry), entry);
     }
     scrollToEnd();
 }
 
-void TAddForm::BitBtn6Click()
+void TAddForm::addFilesClicked()
 {
-    DialogCancelled = true;
-    for (int i = 0; i < FileListBox1->count(); ++i) {
-        QListWidgetItem *item = FileListBox1->item(i);
+    dialogCancelled_ = true;
+    for (int i = 0; i < fileList->count(); ++i) {
+        QListWidgetItem *item = fileList->item(i);
         if (!item->isSelected())
             continue;
         const QString entry = AddFileList::fileEntry(chain_.directory(), item->text());
@@ -321,55 +320,55 @@ void TAddForm::BitBtn6Click()
     scrollToEnd();
 }
 
-void TAddForm::BU_SelectallClick()
+void TAddForm::selectAllClicked()
 {
-    FileListBox1->selectAll();
+    fileList->selectAll();
 }
 
-void TAddForm::BitBtn5Click()
+void TAddForm::removeClicked()
 {
     QList<int> rows;
-    for (int row = SelectedList->count() - 1; row >= 0; --row) {
-        if (SelectedList->item(row)->isSelected()) {
+    for (int row = filesToAddList->count() - 1; row >= 0; --row) {
+        if (filesToAddList->item(row)->isSelected()) {
             rows.append(row);
-            delete SelectedList->takeItem(row);
+            delete filesToAddList->takeItem(row);
         }
     }
     list_.removeRows(rows);
 }
 
-void TAddForm::BitBtn4Click()
+void TAddForm::sortClicked()
 {
     QList<bool> selected;
-    for (int row = 0; row < SelectedList->count(); ++row)
-        selected.append(SelectedList->item(row)->isSelected());
+    for (int row = 0; row < filesToAddList->count(); ++row)
+        selected.append(filesToAddList->item(row)->isSelected());
     const QList<int> order = list_.sort();
-    SelectedList->clear();
+    filesToAddList->clear();
     for (int row = 0; row < order.size(); ++row) {
-        SelectedList->addItem(list_.entries()[row]);
-        SelectedList->item(row)->setSelected(selected[order[row]]);
+        filesToAddList->addItem(list_.entries()[row]);
+        filesToAddList->item(row)->setSelected(selected[order[row]]);
     }
-    Sortbut->setEnabled(false);
+    sortButton->setEnabled(false);
 }
 
-void TAddForm::DirNameCBClick()
+void TAddForm::dirNamesToggled()
 {
     // The partner's own handler then finds both equal and changes nothing.
-    RecurseCB->setChecked(DirNameCB->isChecked());
+    recurseBox->setChecked(dirNamesBox->isChecked());
 }
 
-void TAddForm::RecurseCBClick()
+void TAddForm::recurseToggled()
 {
-    DirNameCB->setChecked(RecurseCB->isChecked());
+    dirNamesBox->setChecked(recurseBox->isChecked());
 }
 
-void TAddForm::BitBtn1Click()
+void TAddForm::okClicked()
 {
-    DialogCancelled = false;
+    dialogCancelled_ = false;
     accept();
 }
 
-void TAddForm::BitBtn2Click()
+void TAddForm::cancelClicked()
 {
     reject();
 }
@@ -377,27 +376,36 @@ void TAddForm::BitBtn2Click()
 void TAddForm::reject()
 {
     // Left without OK: the add command must not run, whatever the list holds.
-    DialogCancelled = true;
+    dialogCancelled_ = true;
     QDialog::reject();
 }
 
 void TAddForm::clearList()
 {
     list_.clear();
-    SelectedList->clear();
+    filesToAddList->clear();
 }
 
 AddFormChoices TAddForm::choices() const
 {
     AddFormChoices c;
-    c.dirNames = DirNameCB->isChecked();
-    c.recurseDirs = RecurseCB->isChecked();
-    c.forceDos = CB_ForceDos->isChecked();
-    c.useTimestamp = CB_Timestamp->isChecked();
-    c.moveFiles = CB_Move->isChecked();
-    c.updateOnly = Ch_Update->isChecked();
-    c.level = tb_complevel->value();
+    c.dirNames = dirNamesBox->isChecked();
+    c.recurseDirs = recurseBox->isChecked();
+    c.forceDos = forceDosBox->isChecked();
+    c.useTimestamp = timestampBox->isChecked();
+    c.moveFiles = moveBox->isChecked();
+    c.updateOnly = updateOnlyBox->isChecked();
+    c.level = levelSlider->value();
     return c;
+}
+
+AddFormResult TAddForm::ask()
+{
+    // An opening ended neither by a button nor by a change of the list (the
+    // main window closing hides it) is not cancelled.
+    dialogCancelled_ = false;
+    exec();
+    return {dialogCancelled_, entries(), choices()};
 }
 
 void TAddForm::showEvent(QShowEvent *event)
@@ -405,7 +413,7 @@ void TAddForm::showEvent(QShowEvent *event)
     // A stick plugged in since the last opening shows up in the drive box.
     chain_.setVolumes(volumeSource_());
     // Deleting the user's files is chosen afresh for every add, never carried over.
-    CB_Move->setChecked(false);
+    moveBox->setChecked(false);
     refreshBrowsing();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -424,13 +432,13 @@ void TAddForm::keyPressEvent(QKeyEvent *event)
 
 bool TAddForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Sortbut && event->type() == QEvent::ToolTip)
+    if (watched == sortButton && event->type() == QEvent::ToolTip)
         return true;
-    if (watched == DirectoryListBox1 && event->type() == QEvent::KeyPress) {
+    if (watched == directoryList && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         // Enter opens the directory instead of pressing OK.
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            DirectoryListBox1Open(DirectoryListBox1->currentItem());
+            openDirectory(directoryList->currentItem());
             return true;
         }
     }

@@ -31,6 +31,15 @@ struct AddFormChoices {
     int level = 9;               // 0 stores, 9 compresses most
 };
 
+// What an opening of the dialog hands back.
+struct AddFormResult {
+    // Left by Cancel or the close button, or otherwise without OK once the
+    // list was changed: the add must not run, whatever the list holds.
+    bool DialogCancelled = false;
+    QStringList entries;         // "Files to Add:", in list order
+    AddFormChoices choices;
+};
+
 class TAddForm : public QDialog {
     Q_OBJECT
 public:
@@ -46,31 +55,31 @@ public:
     static constexpr int FormWidth = 594;
     static constexpr int FormHeight = 480;
 
-    QComboBox *DriveComboBox1 = nullptr;
-    QPushButton *BU_Selectall = nullptr;
-    QTreeWidget *DirectoryListBox1 = nullptr;
-    QListWidget *FileListBox1 = nullptr;
-    QLabel *Label1 = nullptr;          // "Files to Add:"
-    QPushButton *Sortbut = nullptr;
-    QPushButton *BitBtn7 = nullptr;    // "Add &dir"
-    QPushButton *BitBtn6 = nullptr;    // "Add &file(s)"
-    QPushButton *BitBtn5 = nullptr;    // "&Remove file"
-    QListWidget *SelectedList = nullptr;
-    QLabel *Label2 = nullptr;          // "Options"
-    QGroupBox *GroupBox1 = nullptr;
-    QCheckBox *DirNameCB = nullptr;
-    QCheckBox *RecurseCB = nullptr;
-    QCheckBox *CB_ForceDos = nullptr;
-    QCheckBox *CB_Timestamp = nullptr;
-    QCheckBox *CB_Move = nullptr;
-    QCheckBox *Ch_Update = nullptr;
-    QLabel *Label3 = nullptr;          // "Compression level"
-    QSlider *tb_complevel = nullptr;
-    QLabel *Label4 = nullptr;          // "Min"
-    QLabel *Label5 = nullptr;          // "Med"
-    QLabel *Label6 = nullptr;          // "Max"
-    QPushButton *BitBtn1 = nullptr;    // "&OK"
-    QPushButton *BitBtn2 = nullptr;    // "&Cancel"
+    QComboBox *driveBox = nullptr;
+    QPushButton *selectAllButton = nullptr;
+    QTreeWidget *directoryList = nullptr;
+    QListWidget *fileList = nullptr;
+    QLabel *filesToAddLabel = nullptr; // "Files to Add:"
+    QPushButton *sortButton = nullptr;
+    QPushButton *addDirectoryButton = nullptr; // "Add &dir"
+    QPushButton *addFilesButton = nullptr; // "Add &file(s)"
+    QPushButton *removeButton = nullptr; // "&Remove file"
+    QListWidget *filesToAddList = nullptr;
+    QLabel *optionsLabel = nullptr;
+    QGroupBox *optionsBox = nullptr;
+    QCheckBox *dirNamesBox = nullptr;
+    QCheckBox *recurseBox = nullptr;
+    QCheckBox *forceDosBox = nullptr;
+    QCheckBox *timestampBox = nullptr;
+    QCheckBox *moveBox = nullptr;
+    QCheckBox *updateOnlyBox = nullptr;
+    QLabel *levelLabel = nullptr; // "Compression level"
+    QSlider *levelSlider = nullptr;
+    QLabel *minLabel = nullptr;
+    QLabel *medLabel = nullptr;
+    QLabel *maxLabel = nullptr;
+    QPushButton *okButton = nullptr;
+    QPushButton *cancelButton = nullptr;
 
     // The directory list's current directory. Setting it moves the drive box
     // and the file list along; a directory that is gone gives the nearest one above.
@@ -82,20 +91,22 @@ public:
     // Empties "Files to Add:"; the add command does it once it has the entries.
     void clearList();
     AddFormChoices choices() const;
+    // Shows the dialog modally and hands back how it was left.
+    AddFormResult ask();
 
 public slots:
-    void BitBtn7Click();          // Add dir
-    void BitBtn6Click();          // Add file(s)
-    void BU_SelectallClick();
-    void BitBtn5Click();          // Remove file
-    void BitBtn4Click();          // Sort
-    void DirNameCBClick();
-    void RecurseCBClick();
-    void BitBtn1Click();          // OK
-    void BitBtn2Click();          // Cancel
-    void DriveComboBox1Change(int index);
+    void addDirectoryClicked();
+    void addFilesClicked();
+    void selectAllClicked();
+    void removeClicked();
+    void sortClicked();
+    void dirNamesToggled();
+    void recurseToggled();
+    void okClicked();
+    void cancelClicked();
+    void driveChanged(int index);
     // Makes the directory of `item` the current one (double-click or Enter).
-    void DirectoryListBox1Open(QTreeWidgetItem *item);
+    void openDirectory(QTreeWidgetItem *item);
 
     // Closing without OK, by Cancel or by the window's close button.
     void reject() override;
@@ -106,7 +117,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void FormCreate();
+    void initialise();
     void buildBrowsing();
     void buildListStrip();
     void buildOptions();
@@ -117,6 +128,7 @@ private:
     void scrollToEnd();
 
     VolumeSource volumeSource_;
+    bool dialogCancelled_ = false;
     DirectoryChain chain_;
     AddFileList list_;
 };

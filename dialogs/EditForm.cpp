@@ -23,6 +23,19 @@
 
 namespace {
 
+// A text file dialog that starts where `state` was left.
+platform::FileDialogOptions textFileDialog(const QString &title, const TF_Editform::FileDialogState &state,
+                                           bool mustExist)
+{
+    platform::FileDialogOptions options;
+    options.title = title;
+    options.directory = state.InitialDir;
+    options.fileName = state.FileName;
+    options.filter = editor::FileFilter;
+    options.mustExist = mustExist;
+    return options;
+}
+
 QString documentText(const QTextDocument &document)
 {
     // The raw text keeps no-break spaces; only the paragraph ends change.
@@ -247,13 +260,8 @@ void TF_Editform::FileNew()
 void TF_Editform::FileOpen()
 {
     guarded([this] {
-        platform::FileDialogOptions options;
-        options.title = QStringLiteral("Open");
-        options.directory = OpenDialog.InitialDir;
-        options.fileName = OpenDialog.FileName;
-        options.filter = editor::FileFilter;
-        options.mustExist = true;
-        const QString name = platform::prompts().openFileName(this, options);
+        const QString name =
+            platform::prompts().openFileName(this, textFileDialog(QStringLiteral("Open"), OpenDialog, true));
         if (name.isEmpty())
             return;
         loadFromFile(name);
@@ -276,12 +284,7 @@ void TF_Editform::FileSave()
 void TF_Editform::FileSaveAs()
 {
     guarded([this] {
-        platform::FileDialogOptions options;
-        options.title = QStringLiteral("Save As");
-        options.directory = SaveDialog.InitialDir;
-        options.fileName = SaveDialog.FileName;
-        options.filter = editor::FileFilter;
-        options.mustExist = false;
+        platform::FileDialogOptions options = textFileDialog(QStringLiteral("Save As"), SaveDialog, false);
         // The question is ours, so that it goes through the prompts.
         options.confirmOverwrite = false;
         QString name;

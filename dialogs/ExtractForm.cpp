@@ -19,12 +19,6 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-QString ExtractDir;
-bool ExpandDirs = false;
-bool OverwriteFiles = false;
-bool ExtractAllFiles = false;
-bool ExtractUpdateOnly = false;
-
 namespace {
 
 const int RightColumnWidth = 124;
@@ -45,64 +39,64 @@ TExtract::TExtract(QWidget *parent) : QDialog(parent)
     setFixedSize(FormWidth, FormHeight);
     setModal(true);
 
-    Label1 = new QLabel(QStringLiteral("Look &in:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    DriveComboBox1 = new QComboBox(this);
-    DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
-    Label1->setBuddy(DriveComboBox1);
-    FlatButton1 = new TFlatButton(this);
-    FlatButton1->setObjectName(QStringLiteral("FlatButton1"));
-    FlatButton1->setFixedSize(25, 25);
-    FlatButton1->setGlyph(newDirectoryGlyph(style()));
-    FlatButton1->setOptions(TFlatButtonOptions{boPopupMark, boShowBevel});
-    FlatButton1->setToolTip(QStringLiteral("Create new directory"));
+    lookInLabel = new QLabel(QStringLiteral("Look &in:"), this);
+    lookInLabel->setObjectName(QStringLiteral("lookInLabel"));
+    driveBox = new QComboBox(this);
+    driveBox->setObjectName(QStringLiteral("driveBox"));
+    lookInLabel->setBuddy(driveBox);
+    newDirectoryButton = new TFlatButton(this);
+    newDirectoryButton->setObjectName(QStringLiteral("newDirectoryButton"));
+    newDirectoryButton->setFixedSize(25, 25);
+    newDirectoryButton->setGlyph(newDirectoryGlyph(style()));
+    newDirectoryButton->setOptions(TFlatButtonOptions{boPopupMark, boShowBevel});
+    newDirectoryButton->setToolTip(QStringLiteral("Create new directory"));
 
-    DirTree1 = new TDirTree(this);
-    DirTree1->setObjectName(QStringLiteral("DirTree1"));
-    DirTree1->setReadOnStart(true);
+    directoryTree = new TDirTree(this);
+    directoryTree->setObjectName(QStringLiteral("directoryTree"));
+    directoryTree->setReadOnStart(true);
 
-    RadioGroup1 = new TRadioGroup(QStringLiteral("Expand ZIP Dirs"), {QStringLiteral("No"), QStringLiteral("Yes")}, this);
-    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    RadioGroup1->setToolTip(QStringLiteral(
+    expandDirsGroup = new TRadioGroup(QStringLiteral("Expand ZIP Dirs"), {QStringLiteral("No"), QStringLiteral("Yes")}, this);
+    expandDirsGroup->setObjectName(QStringLiteral("expandDirsGroup"));
+    expandDirsGroup->setToolTip(QStringLiteral(
         "Extracts and recreates the relative pathname that may have been stored with each file. Empty dirs stored "
         "in the archive (if any) will also be recreated."));
-    RadioGroup2 = new TRadioGroup(QStringLiteral("OverWrite Existing"), {QStringLiteral("No"), QStringLiteral("Yes")},
+    overwriteGroup = new TRadioGroup(QStringLiteral("OverWrite Existing"), {QStringLiteral("No"), QStringLiteral("Yes")},
                                   this);
-    RadioGroup2->setObjectName(QStringLiteral("RadioGroup2"));
-    RadioGroup2->setToolTip(QStringLiteral("Overwrite any pre-existing files during extraction."));
-    RadioGroup3 = new TRadioGroup(QStringLiteral("Files to Extract"),
+    overwriteGroup->setObjectName(QStringLiteral("overwriteGroup"));
+    overwriteGroup->setToolTip(QStringLiteral("Overwrite any pre-existing files during extraction."));
+    filesToExtractGroup = new TRadioGroup(QStringLiteral("Files to Extract"),
                                   {QStringLiteral("All Files"), QStringLiteral("Selected Files")}, this);
-    RadioGroup3->setObjectName(QStringLiteral("RadioGroup3"));
-    RadioGroup3->setToolTip(QStringLiteral("Files to extract"));
-    Ch_ExtUpdate = new QCheckBox(QStringLiteral("Only Update file(s)"), this);
-    Ch_ExtUpdate->setObjectName(QStringLiteral("Ch_ExtUpdate"));
+    filesToExtractGroup->setObjectName(QStringLiteral("filesToExtractGroup"));
+    filesToExtractGroup->setToolTip(QStringLiteral("Files to extract"));
+    updateOnlyBox = new QCheckBox(QStringLiteral("Only Update file(s)"), this);
+    updateOnlyBox->setObjectName(QStringLiteral("updateOnlyBox"));
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("&OK"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setToolTip(QStringLiteral("Start extracting file(s)"));
-    BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("&Cancel"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setToolTip(QStringLiteral("Cancel operation"));
-    BitBtn2->setAutoDefault(false);
+    okButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("&OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setToolTip(QStringLiteral("Start extracting file(s)"));
+    okButton->setDefault(true);
+    cancelButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("&Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton->setToolTip(QStringLiteral("Cancel operation"));
+    cancelButton->setAutoDefault(false);
 
     auto *strip = new QHBoxLayout;
     strip->setSpacing(6);
-    strip->addWidget(Label1);
-    strip->addWidget(DriveComboBox1, 1);
-    strip->addWidget(FlatButton1);
+    strip->addWidget(lookInLabel);
+    strip->addWidget(driveBox, 1);
+    strip->addWidget(newDirectoryButton);
     auto *left = new QVBoxLayout;
     left->setSpacing(6);
     left->addLayout(strip);
-    left->addWidget(DirTree1, 1);
+    left->addWidget(directoryTree, 1);
 
     auto *right = new QVBoxLayout;
     right->setSpacing(6);
-    for (QWidget *widget : std::initializer_list<QWidget *>{RadioGroup1, RadioGroup2, RadioGroup3, Ch_ExtUpdate})
+    for (QWidget *widget : std::initializer_list<QWidget *>{expandDirsGroup, overwriteGroup, filesToExtractGroup, updateOnlyBox})
         right->addWidget(widget);
     right->addStretch(1);
-    right->addWidget(BitBtn1);
-    right->addWidget(BitBtn2);
+    right->addWidget(okButton);
+    right->addWidget(cancelButton);
     auto *column = new QWidget(this);
     column->setFixedWidth(RightColumnWidth);
     column->setLayout(right);
@@ -115,56 +109,62 @@ TExtract::TExtract(QWidget *parent) : QDialog(parent)
     outer->addWidget(column);
 
     // The check box comes last: it was added after the others.
-    setTabOrder(DriveComboBox1, DirTree1);
-    setTabOrder(DirTree1, RadioGroup1->button(0));
-    setTabOrder(RadioGroup1->button(0), RadioGroup1->button(1));
-    setTabOrder(RadioGroup1->button(1), RadioGroup2->button(0));
-    setTabOrder(RadioGroup2->button(0), RadioGroup2->button(1));
-    setTabOrder(RadioGroup2->button(1), RadioGroup3->button(0));
-    setTabOrder(RadioGroup3->button(0), RadioGroup3->button(1));
-    setTabOrder(RadioGroup3->button(1), BitBtn1);
-    setTabOrder(BitBtn1, BitBtn2);
-    setTabOrder(BitBtn2, Ch_ExtUpdate);
+    setTabOrder(driveBox, directoryTree);
+    setTabOrder(directoryTree, expandDirsGroup->button(0));
+    setTabOrder(expandDirsGroup->button(0), expandDirsGroup->button(1));
+    setTabOrder(expandDirsGroup->button(1), overwriteGroup->button(0));
+    setTabOrder(overwriteGroup->button(0), overwriteGroup->button(1));
+    setTabOrder(overwriteGroup->button(1), filesToExtractGroup->button(0));
+    setTabOrder(filesToExtractGroup->button(0), filesToExtractGroup->button(1));
+    setTabOrder(filesToExtractGroup->button(1), okButton);
+    setTabOrder(okButton, cancelButton);
+    setTabOrder(cancelButton, updateOnlyBox);
 
-    connect(BitBtn1, &QPushButton::clicked, this, &TExtract::BitBtn1Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &TExtract::BitBtn2Click);
-    connect(FlatButton1, &TFlatButton::clicked, this, &TExtract::FlatButton1Click);
-    connect(DriveComboBox1, &QComboBox::currentIndexChanged, this, &TExtract::DriveComboBox1Change);
+    connect(okButton, &QPushButton::clicked, this, &TExtract::okClicked);
+    connect(cancelButton, &QPushButton::clicked, this, &TExtract::cancelClicked);
+    connect(newDirectoryButton, &TFlatButton::clicked, this, &TExtract::newDirectoryClicked);
+    connect(driveBox, &QComboBox::currentIndexChanged, this, &TExtract::driveChanged);
 
     fillDriveComboBox();
-    FormCreate();
+    initialise();
 }
 
-void TExtract::FormCreate()
+void TExtract::initialise()
 {
-    RadioGroup1->setItemIndex(0);  // "No"
-    RadioGroup2->setItemIndex(1);  // "Yes"
-    RadioGroup3->setItemIndex(0);  // "All Files"
-    Ch_ExtUpdate->setChecked(false);
+    expandDirsGroup->setItemIndex(0);  // "No"
+    overwriteGroup->setItemIndex(1);  // "Yes"
+    filesToExtractGroup->setItemIndex(0);  // "All Files"
+    updateOnlyBox->setChecked(false);
 }
 
 void TExtract::setVolumeSource(TDirTree::VolumeSource source)
 {
-    DirTree1->setVolumeSource(std::move(source));
+    directoryTree->setVolumeSource(std::move(source));
     fillDriveComboBox();
 }
 
 void TExtract::fillDriveComboBox()
 {
     // Filled without moving the tree: at start no directory is selected.
-    const QSignalBlocker quiet(DriveComboBox1);
-    DriveComboBox1->clear();
+    const QSignalBlocker quiet(driveBox);
+    driveBox->clear();
     QStringList roots;
-    for (const platform::Volume &volume : DirTree1->volumes()) {
+    for (const platform::Volume &volume : directoryTree->volumes()) {
         const QString root = dirtree::withSlash(volume.rootPath);
         const QString text = volume.displayName.isEmpty() || volume.displayName == volume.rootPath
                                  ? volume.rootPath
                                  : volume.displayName + QStringLiteral(" (") + volume.rootPath + QLatin1Char(')');
-        DriveComboBox1->addItem(text, root);
+        driveBox->addItem(text, root);
         roots.append(root);
     }
     const QString current = dirtree::volumeRootOf(roots, QDir::currentPath());
-    DriveComboBox1->setCurrentIndex(std::max(0, int(roots.indexOf(current))));
+    driveBox->setCurrentIndex(std::max(0, int(roots.indexOf(current))));
+}
+
+ExtractChoices TExtract::ask()
+{
+    exec();
+    return choices_;
 }
 
 void TExtract::showEvent(QShowEvent *event)
@@ -172,7 +172,7 @@ void TExtract::showEvent(QShowEvent *event)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     QDialog::showEvent(event);
-    FormActivate();
+    activated();
 }
 
 void TExtract::changeEvent(QEvent *event)
@@ -180,48 +180,48 @@ void TExtract::changeEvent(QEvent *event)
     QDialog::changeEvent(event);
     // An activation that arrives after OK has hidden the dialog is stale.
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
-        FormActivate();
+        activated();
 }
 
-void TExtract::FormActivate()
+void TExtract::activated()
 {
-    DialogCancelled = true;
+    choices_.DialogCancelled = true;
 }
 
 void TExtract::keyPressEvent(QKeyEvent *event)
 {
-    // Escape presses Cancel, which empties ExtractDir; a close by the title
+    // Escape presses Cancel, which empties the directory; a close by the title
     // bar leaves it.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        BitBtn2Click();
+        cancelClicked();
         return;
     }
     QDialog::keyPressEvent(event);
 }
 
-void TExtract::BitBtn1Click()
+void TExtract::okClicked()
 {
-    DialogCancelled = false;
-    ExtractDir = DirTree1->SelectedPath();
-    ExpandDirs = RadioGroup1->ItemIndex() != 0;
-    OverwriteFiles = RadioGroup2->ItemIndex() != 0;
-    ExtractAllFiles = RadioGroup3->ItemIndex() == 0;
-    ExtractUpdateOnly = Ch_ExtUpdate->isChecked();
+    choices_.DialogCancelled = false;
+    choices_.ExtractDir = directoryTree->SelectedPath();
+    choices_.ExpandDirs = expandDirsGroup->ItemIndex() != 0;
+    choices_.OverwriteFiles = overwriteGroup->ItemIndex() != 0;
+    choices_.ExtractAllFiles = filesToExtractGroup->ItemIndex() == 0;
+    choices_.ExtractUpdateOnly = updateOnlyBox->isChecked();
     close();
 }
 
-void TExtract::BitBtn2Click()
+void TExtract::cancelClicked()
 {
-    ExtractDir.clear();
+    choices_.ExtractDir.clear();
     close();
 }
 
-void TExtract::DriveComboBox1Change()
+void TExtract::driveChanged()
 {
-    DirTree1->SelectDrive(DriveComboBox1->currentData().toString());
+    directoryTree->SelectDrive(driveBox->currentData().toString());
 }
 
-void TExtract::FlatButton1Click()
+void TExtract::newDirectoryClicked()
 {
     QString typed;
     // Cancelled, or nothing typed: nothing to make.
@@ -233,12 +233,12 @@ void TExtract::FlatButton1Click()
         return;
     }
     const QString name = dirtree::withSlash(typed);
-    const QString failure = newdir::createOneLevel(DirTree1->SelectedPath() + name);
+    const QString failure = newdir::createOneLevel(directoryTree->SelectedPath() + name);
     if (!failure.isEmpty()) {
         // The tree stays as it is and the dialog stays open.
         platform::applicationErrorBox(this, failure);
         return;
     }
-    DirTree1->Reload();
-    DirTree1->SelectPath(DirTree1->SelectedPath() + name);
+    directoryTree->Reload();
+    directoryTree->SelectPath(directoryTree->SelectedPath() + name);
 }

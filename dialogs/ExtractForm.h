@@ -1,11 +1,10 @@
 #pragma once
 // The extract dialog: the user picks the directory to extract into in a tree
 // of volumes and directories, may create a new directory there, and sets the
-// extract options. It never touches the archive; OK hands the choices over in
-// the values below, which the main window's extract command reads.
+// extract options. It never touches the archive; it hands the choices over
+// as a value, which the main window's extract command reads.
 
 #include "controls/DirTree.h"
-#include "dialogs/DialogCancelled.h"
 
 #include <QDialog>
 #include <QString>
@@ -17,14 +16,20 @@ class QPushButton;
 class TFlatButton;
 class TRadioGroup;
 
-// Set by OK: the selected directory with a trailing '/', or TDirTree::NoPath
-// when none was selected. Cancel empties it.
-extern QString ExtractDir;
-// Set by OK; they keep their last values when the dialog is cancelled.
-extern bool ExpandDirs;        // "Expand ZIP Dirs" is "Yes"
-extern bool OverwriteFiles;    // "OverWrite Existing" is "Yes"
-extern bool ExtractAllFiles;   // "Files to Extract" is "All Files"
-extern bool ExtractUpdateOnly; // "Only Update file(s)" is checked
+// The dialog's choices, kept from one opening to the next.
+struct ExtractChoices {
+    // Set on every activation, cleared by OK: true when the dialog was left
+    // without OK.
+    bool DialogCancelled = false;
+    // Set by OK: the selected directory with a trailing '/', or
+    // TDirTree::NoPath when none was selected. Cancel empties it.
+    QString ExtractDir;
+    // Set by OK; they keep their last values when the dialog is cancelled.
+    bool ExpandDirs = false;        // "Expand ZIP Dirs" is "Yes"
+    bool OverwriteFiles = false;    // "OverWrite Existing" is "Yes"
+    bool ExtractAllFiles = false;   // "Files to Extract" is "All Files"
+    bool ExtractUpdateOnly = false; // "Only Update file(s)" is checked
+};
 
 class TExtract : public QDialog {
     Q_OBJECT
@@ -38,22 +43,26 @@ public:
     // volumes by default).
     void setVolumeSource(TDirTree::VolumeSource source);
 
-    QLabel *Label1 = nullptr;             // "Look &in:"
-    QComboBox *DriveComboBox1 = nullptr;
-    TFlatButton *FlatButton1 = nullptr;   // create a new directory
-    TDirTree *DirTree1 = nullptr;
-    TRadioGroup *RadioGroup1 = nullptr;   // "Expand ZIP Dirs"
-    TRadioGroup *RadioGroup2 = nullptr;   // "OverWrite Existing"
-    TRadioGroup *RadioGroup3 = nullptr;   // "Files to Extract"
-    QCheckBox *Ch_ExtUpdate = nullptr;
-    QPushButton *BitBtn1 = nullptr;       // "&OK"
-    QPushButton *BitBtn2 = nullptr;       // "&Cancel"
+    // Shows the dialog modally and hands back its choices.
+    ExtractChoices ask();
+    const ExtractChoices &choices() const { return choices_; }
+
+    QLabel *lookInLabel = nullptr; // "Look &in:"
+    QComboBox *driveBox = nullptr;
+    TFlatButton *newDirectoryButton = nullptr;
+    TDirTree *directoryTree = nullptr;
+    TRadioGroup *expandDirsGroup = nullptr; // "Expand ZIP Dirs"
+    TRadioGroup *overwriteGroup = nullptr; // "OverWrite Existing"
+    TRadioGroup *filesToExtractGroup = nullptr; // "Files to Extract"
+    QCheckBox *updateOnlyBox = nullptr;
+    QPushButton *okButton = nullptr;
+    QPushButton *cancelButton = nullptr;
 
 public slots:
-    void BitBtn1Click();
-    void BitBtn2Click();
-    void DriveComboBox1Change();
-    void FlatButton1Click();
+    void okClicked();
+    void cancelClicked();
+    void driveChanged();
+    void newDirectoryClicked();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -61,7 +70,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void FormCreate();
-    void FormActivate();
+    void initialise();
+    void activated();
     void fillDriveComboBox();
+
+    ExtractChoices choices_;
 };

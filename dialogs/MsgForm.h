@@ -17,14 +17,14 @@ class TMsgform : public QWidget {
 public:
     explicit TMsgform(QWidget *parent = nullptr);
 
-    QWidget *Panel2 = nullptr;
-    QPlainTextEdit *Memo1 = nullptr;
-    QPushButton *DismissBut = nullptr;
-    QPushButton *CancelBut = nullptr;
-    QWidget *Panel3 = nullptr;
-    QLabel *Panel4 = nullptr;
-    QProgressBar *ProgressBar1 = nullptr;
-    QLabel *Panel5 = nullptr;
+    QWidget *buttonStrip = nullptr;
+    QPlainTextEdit *logView = nullptr;
+    QPushButton *dismissButton = nullptr;
+    QPushButton *cancelButton = nullptr;
+    QWidget *progressStrip = nullptr;
+    QLabel *operationLabel = nullptr;
+    QProgressBar *progressBar = nullptr;
+    QLabel *fileLabel = nullptr;
 
     ProgressDisplay &progress() { return *progress_; }
 
@@ -38,8 +38,8 @@ public:
     std::function<bool()> OnCancelRequest;
 
 public slots:
-    void DismissButClick();
-    void CancelButClick();
+    void dismissClicked();
+    void cancelClicked();
 
 private:
     std::unique_ptr<ProgressDisplay> progress_;

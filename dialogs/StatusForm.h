@@ -16,9 +16,9 @@ class TF_status : public QWidget {
 public:
     explicit TF_status(QWidget *parent = nullptr);
 
-    QLabel *Panel5 = nullptr;
-    QProgressBar *ProgressBar1 = nullptr;
-    QPushButton *CancelBut = nullptr;
+    QLabel *fileLabel = nullptr;
+    QProgressBar *progressBar = nullptr;
+    QPushButton *cancelButton = nullptr;
     ProgressDisplay &progress() { return progress_; }
 
     // Asked when Cancel is pressed: true when a running operation took the
@@ -26,7 +26,7 @@ public:
     std::function<bool()> OnCancelRequest;
 
 public slots:
-    void CancelButClick();
+    void cancelClicked();
 
 private:
     ProgressDisplay progress_;

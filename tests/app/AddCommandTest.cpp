@@ -5,7 +5,6 @@
 #include "app/Application.h"
 #include "app/Mainform.h"
 #include "dialogs/AddForm.h"
-#include "dialogs/DialogCancelled.h"
 #include "dialogs/MsgForm.h"
 #include "platform/Prompts.h"
 
@@ -53,13 +52,13 @@ protected:
 
     TMainform &form() { return *windows->Mainform; }
     TAddForm &dialog() { return *windows->AddForm; }
-    TZipEngine &engine() { return windows->Mainform->ZipEngine1; }
+    TZipEngine &engine() { return windows->Mainform->session().engine; }
 
     // Names a new archive in the temporary directory through New archive.
     QString newArchive(const QString &name = QStringLiteral("out.zip"))
     {
         script->fileAnswers.push_back(root + "/" + name);
-        form().BU_NewClick();
+        form().newArchiveFromToolbar();
         return root + "/" + name;
     }
 
@@ -74,7 +73,7 @@ protected:
                 interaction();
             },
             Qt::QueuedConnection);
-        form().BU_AddClick();
+        form().addCommand();
     }
 
     void addEntry(const QString &path)
@@ -82,14 +81,14 @@ protected:
         const QFileInfo info(path);
         if (info.isDir()) {
             dialog().setDirectory(path);
-            dialog().BitBtn7->click();
+            dialog().addDirectoryButton->click();
             return;
         }
         dialog().setDirectory(info.path());
-        const auto items = dialog().FileListBox1->findItems(info.fileName(), Qt::MatchExactly);
+        const auto items = dialog().fileList->findItems(info.fileName(), Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1) << path.toStdString();
         items.front()->setSelected(true);
-        dialog().BitBtn6->click();
+        dialog().addFilesButton->click();
     }
 
     std::vector<std::string> storedNames()
@@ -117,7 +116,7 @@ protected:
 
 TEST_F(AddCommandTest, WithoutAnArchiveNameTheDialogIsNotShown)
 {
-    add([this] { dialog().BitBtn1->click(); });
+    add([this] { dialog().okButton->click(); });
     EXPECT_FALSE(dialogShown);
     EXPECT_EQ(texts(), QStringList({"You must create a new zipfile or open a zipfile first!"}));
     QCoreApplication::processEvents();   // the queued interaction must not reach a later opening
@@ -126,16 +125,16 @@ TEST_F(AddCommandTest, WithoutAnArchiveNameTheDialogIsNotShown)
 TEST_F(AddCommandTest, OkAddsTheListWithItsOptionsAndLevelAndEmptiesIt)
 {
     const QString archive = newArchive();
-    form().ShowMsg->setChecked(true);
+    form().showLogAction->setChecked(true);
     // A name with pattern characters is the file itself, not a pattern.
     writeFile(root + "/folder/[ab] ?.txt", 3);
     add([this] {
         addEntry(root + "/folder/[ab] ?.txt");
         addEntry(root + "/folder/a.txt");
         addEntry(root + "/folder/sub/b.txt");
-        dialog().CB_Timestamp->click();
-        dialog().tb_complevel->setValue(0);
-        dialog().BitBtn1->click();
+        dialog().timestampBox->click();
+        dialog().levelSlider->setValue(0);
+        dialog().okButton->click();
     });
     EXPECT_TRUE(dialogShown);
     EXPECT_EQ(script->shown.back().text, "3 files were added");
@@ -156,8 +155,8 @@ TEST_F(AddCommandTest, EachOptionBoxReachesItsAddOptionAndTheLevelReachesTheEngi
         QCheckBox *TAddForm::*box;
         AddOpts expected;
     } cases[] = {
-        {&TAddForm::DirNameCB, {AddDirNames, AddRecurseDirs}}, {&TAddForm::CB_ForceDos, {AddForceDOS}},
-        {&TAddForm::CB_Move, {AddMove}},                       {&TAddForm::Ch_Update, {AddUpdate}},
+        {&TAddForm::dirNamesBox, {AddDirNames, AddRecurseDirs}}, {&TAddForm::forceDosBox, {AddForceDOS}},
+        {&TAddForm::moveBox, {AddMove}},                       {&TAddForm::updateOnlyBox, {AddUpdate}},
     };
     int level = 1;
     for (const auto &c : cases) {
@@ -165,13 +164,13 @@ TEST_F(AddCommandTest, EachOptionBoxReachesItsAddOptionAndTheLevelReachesTheEngi
         add([&] {
             addEntry(root + "/file.txt");
             (dialog().*c.box)->click();
-            dialog().tb_complevel->setValue(level);
-            dialog().BitBtn1->click();
+            dialog().levelSlider->setValue(level);
+            dialog().okButton->click();
         });
         EXPECT_EQ(engine().AddOptions, c.expected);
         EXPECT_EQ(engine().zipCallRecord().Level, level++);
         // "Delete file(s) after" removes the original once it is in the archive.
-        EXPECT_EQ(QFile::exists(root + "/file.txt"), c.box != &TAddForm::CB_Move);
+        EXPECT_EQ(QFile::exists(root + "/file.txt"), c.box != &TAddForm::moveBox);
         (dialog().*c.box)->setChecked(false);   // the boxes keep their state between openings
     }
 }
@@ -182,21 +181,21 @@ TEST_F(AddCommandTest, OnlyOkRunsTheAddAndAnEmptyListIsReported)
     // Cancel after an add action: nothing happens and the list is kept.
     add([this] {
         addEntry(root + "/folder/a.txt");
-        dialog().BitBtn2->click();
+        dialog().cancelButton->click();
     });
     EXPECT_TRUE(dialogShown);
     // Cancel at once: nothing happens either, although the list is not empty.
-    add([this] { dialog().BitBtn2->click(); });
+    add([this] { dialog().cancelButton->click(); });
     EXPECT_EQ(texts(), QStringList());
     EXPECT_FALSE(QFile::exists(root + "/out.zip"));
 
     // OK at once adds what was left in the list.
-    add([this] { dialog().BitBtn1->click(); });
+    add([this] { dialog().okButton->click(); });
     EXPECT_EQ(texts(), QStringList({"1 files were added"}));
     EXPECT_EQ(storedNames(), std::vector<std::string>{"a.txt"});
 
-    add([this] { dialog().BitBtn2->click(); });
-    add([this] { dialog().BitBtn1->click(); });
+    add([this] { dialog().cancelButton->click(); });
+    add([this] { dialog().okButton->click(); });
     EXPECT_EQ(texts(), QStringList({"1 files were added", "No files selected!"}));
     EXPECT_EQ(script->shown.back().caption, "Warning");
 }
@@ -208,7 +207,7 @@ TEST_F(AddCommandTest, TheDialogStartsInTheFolderOfTheArchiveLastChosen)
     QString shown;
     add([&] {
         shown = dialog().directory();
-        dialog().BitBtn2->click();
+        dialog().cancelButton->click();
     });
     EXPECT_EQ(shown, root + "/folder");
 }
@@ -219,8 +218,8 @@ TEST_F(AddCommandTest, AFolderIsStoredAsTheEngineRulesPromise)
     // Save DirNames with Recurse Dirs: the whole tree under its full path.
     add([this] {
         addEntry(root + "/folder");
-        dialog().DirNameCB->click();
-        dialog().BitBtn1->click();
+        dialog().dirNamesBox->click();
+        dialog().okButton->click();
     });
     EXPECT_EQ(script->shown.back().text, "4 files were added");
     EXPECT_EQ(storedNames(), (std::vector<std::string>{stored("folder/"), stored("folder/a.txt"),
@@ -231,8 +230,8 @@ TEST_F(AddCommandTest, AFolderIsStoredAsTheEngineRulesPromise)
     add([this] {
         addEntry(root + "/folder");
         addEntry(root + "/folder/a.txt");
-        dialog().RecurseCB->click();   // unchecks both
-        dialog().BitBtn1->click();
+        dialog().recurseBox->click();   // unchecks both
+        dialog().okButton->click();
     });
     EXPECT_EQ(script->shown.back().text, "1 files were added");
     EXPECT_EQ(storedNames(), std::vector<std::string>{"a.txt"});
@@ -246,8 +245,8 @@ TEST_F(AddCommandTest, AnAddThatAddedNothingKeepsTheListAndDeletingIsNeverCarrie
     add([this] {
         addEntry(root + "/gone.txt");
         QFile::remove(root + "/gone.txt");
-        dialog().CB_Move->setChecked(true);
-        dialog().BitBtn1->click();
+        dialog().moveBox->setChecked(true);
+        dialog().okButton->click();
     });
     EXPECT_EQ(engine().LastResult, 0);
     EXPECT_EQ(dialog().entries(), QStringList{root + "/gone.txt"});
@@ -257,8 +256,8 @@ TEST_F(AddCommandTest, AnAddThatAddedNothingKeepsTheListAndDeletingIsNeverCarrie
     writeFile(root + "/gone.txt", 10);
     bool moveCheckedAtOpening = true;
     add([&] {
-        moveCheckedAtOpening = dialog().CB_Move->isChecked();
-        dialog().BitBtn1->click();
+        moveCheckedAtOpening = dialog().moveBox->isChecked();
+        dialog().okButton->click();
     });
     EXPECT_FALSE(moveCheckedAtOpening);
     EXPECT_EQ(engine().LastResult, 1);

@@ -7,6 +7,7 @@
 #include "controls/GradCaption.h"
 #include "controls/SortableGrid.h"
 #include "dialogs/AboutForm.h"
+#include "dialogs/ExtractForm.h"
 #include "dialogs/MsgForm.h"
 #include "dialogs/ProgressBarModel.h"
 #include "dialogs/ProgressDisplay.h"
@@ -45,6 +46,19 @@ QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Turns an event loop until `done`, a bounded number of turns instead of a clock.
+int execBounded()
+{
+    int turns = 0;
+    QTimer guard;
+    QObject::connect(&guard, &QTimer::timeout, [&turns] {
+        if (++turns > 1000)
+            QCoreApplication::exit(99);
+    });
+    guard.start(0);
+    return QApplication::exec();
+}
+
 class ArchiveCommands : public ::testing::Test {
 protected:
     void SetUp() override
@@ -63,7 +77,7 @@ protected:
     }
 
     TMainform &form() { return *windows->Mainform; }
-    TSortableGrid &grid() { return *windows->Mainform->StringGrid1; }
+    TSortableGrid &grid() { return *windows->Mainform->listingGrid; }
 
     // An archive with members a.txt ... made by the engine itself.
     QString makeArchive(const QString &name, const QStringList &members, int size = 100)
@@ -86,7 +100,7 @@ protected:
     void open(const QString &archive)
     {
         script->fileAnswers.push_back(archive);
-        form().BU_OpenClick();
+        form().openArchiveCommand();
     }
 
     std::vector<QString> names()
@@ -114,9 +128,9 @@ TEST_F(ArchiveCommands, NewArchiveAppendsZipUnlessTheNameHasIt)
     } cases[] = {{"Report", "Report.zip"}, {"BACKUP.ZIP", "BACKUP.ZIP"}, {"old.zipped", "old.zipped"}};
     for (const auto &c : cases) {
         script->fileAnswers.push_back(dir.filePath(c.typed));
-        form().BU_NewClick();
+        form().newArchiveFromToolbar();
         EXPECT_EQ(form().statusPanelText(1), dir.filePath(c.expected));
-        EXPECT_EQ(form().ZipEngine1.ZipFilename(), dir.filePath(c.expected).toStdString());
+        EXPECT_EQ(form().session().engine.ZipFilename(), dir.filePath(c.expected).toStdString());
     }
     const platform::PromptRecord &dialog = script->shown.front();
     EXPECT_EQ(dialog.kind, platform::PromptRecord::Kind::OpenFile);
@@ -133,7 +147,7 @@ TEST_F(ArchiveCommands, NewArchiveOverAnExistingFileAsksFirst)
 
     script->fileAnswers.push_back(archive);
     script->buttonAnswers.push_back(1);  // No
-    form().BU_NewClick();
+    form().newArchiveFromToolbar();
     EXPECT_EQ(lastShown().caption, "Confirm");
     EXPECT_EQ(lastShown().text, "Overwrite Existing File: " + archive + "?");
     EXPECT_EQ(lastShown().defaultButton, 1);  // Enter, Enter must not delete the archive
@@ -142,7 +156,7 @@ TEST_F(ArchiveCommands, NewArchiveOverAnExistingFileAsksFirst)
 
     script->fileAnswers.push_back(archive);
     script->buttonAnswers.push_back(0);  // Yes
-    form().BU_NewClick();
+    form().newArchiveFromToolbar();
     EXPECT_FALSE(QFile::exists(archive));
     EXPECT_EQ(grid().RowCount(), 2);
     EXPECT_EQ(grid().FixedRows(), 1);
@@ -155,17 +169,17 @@ TEST_F(ArchiveCommands, MenuNewKeepsTheRowsToolbarNewResetsThem)
     const QString archive = makeArchive("a.zip", {"a.txt"});
     open(archive);
     script->fileAnswers.push_back(dir.filePath("fresh"));
-    form().Newarchive1Click();
+    form().newArchiveFromMenu();
     EXPECT_EQ(names(), std::vector<QString>{"a.txt"});
     EXPECT_EQ(form().statusPanelText(1), dir.filePath("fresh.zip"));
 
     // Toolbar new after delete archive (the grid is down to its title row).
     open(archive);
     script->buttonAnswers.push_back(0);
-    form().BU_DeleteClick();
+    form().deleteArchiveCommand();
     ASSERT_EQ(grid().RowCount(), 1);
     script->fileAnswers.push_back(dir.filePath("fresh"));
-    form().BU_NewClick();
+    form().newArchiveFromToolbar();
     EXPECT_EQ(grid().RowCount(), 2);
     EXPECT_EQ(grid().FixedRows(), 1);
     EXPECT_EQ(grid().Cells(3, 0), "Date/Time");
@@ -174,7 +188,7 @@ TEST_F(ArchiveCommands, MenuNewKeepsTheRowsToolbarNewResetsThem)
 
 TEST_F(ArchiveCommands, OpenCancelledChangesNothingAndOpenReadsTheArchive)
 {
-    form().BU_OpenClick();  // no answer queued: cancelled
+    form().openArchiveCommand();  // no answer queued: cancelled
     EXPECT_EQ(form().statusPanelText(1), "None");
     const QString archive = makeArchive("a.zip", {"x.txt", "y.txt"});
     open(archive);
@@ -185,34 +199,79 @@ TEST_F(ArchiveCommands, OpenCancelledChangesNothingAndOpenReadsTheArchive)
 
 TEST_F(ArchiveCommands, DeleteArchiveTwiceReportsTheSecondAsNotFound)
 {
-    form().BU_DeleteClick();
+    form().deleteArchiveCommand();
     EXPECT_EQ(lastShown().caption, "Warning");
     EXPECT_EQ(lastShown().icon, IconKind::Warning);
     EXPECT_EQ(lastShown().text, "Zipfile not found: None");
 
     const QString archive = makeArchive("a.zip", {"a.txt"});
     open(archive);
-    form().BU_DeleteClick();  // unanswered question: no
+    form().deleteArchiveCommand();  // unanswered question: no
     EXPECT_EQ(lastShown().text, "Are you sure you want to delete: " + archive + "?");
     EXPECT_EQ(lastShown().defaultButton, 1);
     EXPECT_TRUE(QFile::exists(archive));
     script->buttonAnswers.push_back(0);
-    form().Delete2Click();
+    form().menuAction("deleteArchiveAction")->trigger();
     EXPECT_FALSE(QFile::exists(archive));
     EXPECT_EQ(form().statusPanelText(1), "<none>");
     EXPECT_EQ(grid().RowCount(), 1);
-    form().BU_DeleteClick();
+    form().deleteArchiveCommand();
     EXPECT_EQ(lastShown().text, "Zipfile not found: <none>");
 
     // The grid is down to its title row: nothing to delete.
-    form().BU_DeleteFileClick();
+    form().deleteMembersCommand();
     EXPECT_EQ(lastShown().text, "Error :No file(s) to delete");
 
     // No archive is current any more: an add must not bring the deleted one back.
-    form().BU_AddClick();
+    form().addCommand();
     EXPECT_EQ(lastShown().text, "You must create a new zipfile or open a zipfile first!");
-    EXPECT_TRUE(form().ZipEngine1.ZipFilename().empty());
+    EXPECT_TRUE(form().session().engine.ZipFilename().empty());
     EXPECT_FALSE(QFile::exists(archive));
+}
+
+TEST_F(ArchiveCommands, WithNoArchiveCurrentAFileNamedLikeTheCaptionIsNotTakenForIt)
+{
+    // The status bar's "None" and "<none>" are no paths: a file of that name
+    // in the current directory is neither deleted nor extracted from.
+    struct BackHome {
+        QString saved = QDir::currentPath();
+        ~BackHome() { QDir::setCurrent(saved); }
+    } backHome;
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    const QString archive = makeArchive("a.zip", {"a.txt"});
+    const struct {
+        const char *state;
+        std::function<void()> reach;
+        QString caption;
+    } cases[] = {
+        {"before any archive", [] {}, "None"},
+        {"after delete archive",
+         [&] {
+             open(archive);
+             script->buttonAnswers.push_back(0);
+             form().deleteArchiveCommand();
+         },
+         "<none>"},
+    };
+    for (const auto &c : cases) {
+        c.reach();
+        ASSERT_EQ(form().statusPanelText(1), c.caption) << c.state;
+        EXPECT_FALSE(form().session().hasArchive()) << c.state;
+        const QString lookalike = dir.filePath(c.caption);
+        std::ofstream(lookalike.toStdString()) << "not an archive";
+        script->buttonAnswers.push_back(0);  // should the question come: yes
+        form().deleteArchiveCommand();
+        EXPECT_EQ(lastShown().text, "Zipfile not found: " + c.caption) << c.state;
+        EXPECT_TRUE(QFile::exists(lookalike)) << c.state;
+        script->buttonAnswers.clear();
+        // Should the dialog come, it is closed at once.
+        TExtract &extractDialog = *windows->Extract;
+        QMetaObject::invokeMethod(
+            &extractDialog, [&extractDialog] { if (extractDialog.isVisible()) extractDialog.done(0); },
+            Qt::QueuedConnection);
+        form().extractCommand();
+        EXPECT_EQ(lastShown().text, "Error :File not found " + c.caption) << c.state;
+    }
 }
 
 namespace {
@@ -247,8 +306,8 @@ TEST_F(ArchiveCommands, AFileThatCannotBeDeletedIsReportedAndTheArchiveStaysCurr
         std::function<void()> beforeAnswer;
         QString undeletable;
     } cases[] = {
-        {"new archive over it", [&] { script->fileAnswers.push_back(blocked); form().BU_NewClick(); }, {}, blocked},
-        {"delete archive", [&] { form().BU_DeleteClick(); },
+        {"new archive over it", [&] { script->fileAnswers.push_back(blocked); form().newArchiveFromToolbar(); }, {}, blocked},
+        {"delete archive", [&] { form().deleteArchiveCommand(); },
          [&] { QFile::rename(archive, archive + ".away"); QDir().mkpath(archive + "/inside"); }, archive},
     };
     for (const auto &c : cases) {
@@ -258,7 +317,7 @@ TEST_F(ArchiveCommands, AFileThatCannotBeDeletedIsReportedAndTheArchiveStaysCurr
         EXPECT_EQ(lastShown().caption, "Warning") << c.what;
         EXPECT_EQ(lastShown().text, "Cannot delete " + c.undeletable + ": Is a directory") << c.what;
         EXPECT_EQ(form().statusPanelText(1), archive) << c.what;
-        EXPECT_EQ(form().ZipEngine1.ZipFilename(), archive.toStdString()) << c.what;
+        EXPECT_EQ(form().session().engine.ZipFilename(), archive.toStdString()) << c.what;
         EXPECT_EQ(names(), std::vector<QString>{"a.txt"}) << c.what;
     }
 }
@@ -280,19 +339,19 @@ TEST_F(ArchiveCommands, ARelativeCommandLineArchiveSurvivesAnExtraction)
     makeArchive("a.zip", {"a.txt", "b.txt"});
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
     windows = ApplicationWindows::create({"a.zip"});
-    form().FormActivate();
+    form().applyCommandLineArchive();
     const QString archive = dir.filePath("a.zip");
     EXPECT_EQ(form().statusPanelText(1), archive);
 
     ASSERT_TRUE(QDir().mkpath(dir.filePath("out")));
-    form().ZipEngine1.ExtrBaseDir = dir.filePath("out").toStdString();
-    form().ZipEngine1.Extract();
+    form().session().engine.ExtrBaseDir = dir.filePath("out").toStdString();
+    form().session().engine.Extract();
     EXPECT_EQ(QDir::currentPath(), dir.path());
     EXPECT_TRUE(QFile::exists(dir.filePath("out/a.txt")));
 
     grid().setSelection(TGridRect{0, 2, 3, 2});
     script->buttonAnswers.push_back(0);
-    form().BU_DeleteFileClick();
+    form().deleteMembersCommand();
     EXPECT_EQ(lastShown().text, "1 file(s) were Deleted");
     EXPECT_EQ(names(), std::vector<QString>{"a.txt"});
     QDir::setCurrent(saved);
@@ -304,24 +363,16 @@ TEST_F(ArchiveCommands, ClosingTheMainWindowInAnyWayEndsTheProgram)
         const char *way;
         std::function<void()> close;
     } ways[] = {
-        {"toolbar", [&] { form().toolButton("BU_Exit")->click(); }},
-        {"menu", [&] { form().menuAction("Exit1")->trigger(); }},
-        {"caption bar", [&] { form().GradientCaption1->findChild<QToolButton *>("closeButton")->click(); }},
+        {"toolbar", [&] { form().toolButton("quitButton")->click(); }},
+        {"menu", [&] { form().menuAction("exitAction")->trigger(); }},
+        {"caption bar", [&] { form().captionBar->findChild<QToolButton *>("closeButton")->click(); }},
         {"window manager", [&] { QCoreApplication::postEvent(form().windowHandle(), new QCloseEvent); }},
     };
     for (const auto &w : ways) {
         form().show();
         windows->Msgform->show();  // as after an operation with the log shown
         QTimer::singleShot(0, &form(), w.close);
-        // A bounded number of turns of the event loop instead of a clock.
-        int turns = 0;
-        QTimer guard;
-        QObject::connect(&guard, &QTimer::timeout, [&turns] {
-            if (++turns > 1000)
-                QCoreApplication::exit(99);
-        });
-        guard.start(0);
-        EXPECT_EQ(QApplication::exec(), 0) << w.way;
+        EXPECT_EQ(execBounded(), 0) << w.way;
         EXPECT_FALSE(form().isVisible()) << w.way;
         EXPECT_FALSE(windows->Msgform->isVisible()) << w.way;
     }
@@ -338,7 +389,7 @@ TEST_F(ArchiveCommands, DeleteMembersTakesTheSelectedBlockInDisplayOrder)
     grid().setSelection(TGridRect{0, 2, 3, 3});  // c.txt and b.txt
 
     script->buttonAnswers.push_back(0);
-    form().BU_DeleteFileClick();
+    form().deleteMembersCommand();
     EXPECT_EQ(lastShown().text, "2 file(s) were Deleted");
     EXPECT_EQ(lastShown().caption, "Information");
     EXPECT_EQ(lastShown().icon, IconKind::Information);
@@ -353,7 +404,7 @@ TEST_F(ArchiveCommands, ConfirmationTextNamesTheArchiveAndNoKeepsIt)
     open(archive);
     const QByteArray before = fileBytes(archive);
     script->buttonAnswers.push_back(1);
-    form().BU_DeleteFileClick();
+    form().deleteMembersCommand();
     EXPECT_EQ(lastShown().text, "Delete selected files from: " + archive + "?");
     EXPECT_EQ(fileBytes(archive), before);
 }
@@ -365,9 +416,9 @@ TEST_F(ArchiveCommands, RefusedOperationCountsZeroAndTheComponentSpeaksPlainly)
     const QString archive = makeArchive("a.zip", {"a.txt"});
     open(archive);  // a previous operation's count must not show through
     script->fileAnswers.push_back(dir.filePath("new"));
-    form().BU_NewClick();
+    form().newArchiveFromToolbar();
     script->buttonAnswers.push_back(0);
-    form().BU_DeleteFileClick();
+    form().deleteMembersCommand();
     ASSERT_GE(script->shown.size(), 3u);
     const auto &notice = script->shown[script->shown.size() - 2];
     EXPECT_EQ(notice.caption, "Tolvane Orvex '97");
@@ -385,7 +436,7 @@ TEST_F(ArchiveCommands, ADeleteWhileAnotherProgramChangesTheArchiveIsRefusedWith
     ASSERT_EQ(otherWriter.lock(archive.toStdString(), false), orvex::ArchiveLock::Locked);
     grid().setSelection(TGridRect{0, 1, 3, 1});
     script->buttonAnswers.push_back(0);
-    form().BU_DeleteFileClick();
+    form().deleteMembersCommand();
     ASSERT_GE(script->shown.size(), 3u);
     const auto &notice = script->shown[script->shown.size() - 2];
     EXPECT_EQ(notice.text, "The archive is being changed by another program");
@@ -399,27 +450,27 @@ TEST_F(ArchiveCommands, MessageWindowLogsWhenShowMsgIsChecked)
 {
     const QString archive = makeArchive("a.zip", {"a.txt", "b.txt"});
     open(archive);
-    form().ShowMsg->trigger();
-    ASSERT_TRUE(form().ShowMsg->isChecked());
+    form().showLogAction->trigger();
+    ASSERT_TRUE(form().showLogAction->isChecked());
     windows->Msgform->appendLine("left over");
     script->buttonAnswers.push_back(0);
-    form().BU_DeleteFileClick();
+    form().deleteMembersCommand();
     const QStringList log = windows->Msgform->logLines();
     ASSERT_FALSE(log.isEmpty());
     EXPECT_EQ(log.front(), "Beginning delete from " + archive);
     EXPECT_FALSE(log.contains("left over"));
     EXPECT_TRUE(windows->Msgform->isVisible());  // the user dismisses it
     EXPECT_FALSE(windows->F_status->isVisible());
-    windows->Msgform->DismissBut->click();
+    windows->Msgform->dismissButton->click();
     EXPECT_FALSE(windows->Msgform->isVisible());
 }
 
 TEST_F(ArchiveCommands, EngineErrorsAreShownAndOnlyLoggedWithTheLog)
 {
-    form().ZipEngine1.OnMessage(form().ZipEngine1, 3, "cannot read x");
+    form().session().engine.OnMessage(form().session().engine, 3, "cannot read x");
     EXPECT_EQ(lastShown().text, "Error message from DLL: cannot read x");
     const size_t shown = script->shown.size();
-    form().ZipEngine1.OnMessage(form().ZipEngine1, 0, "just so you know");
+    form().session().engine.OnMessage(form().session().engine, 0, "just so you know");
     EXPECT_EQ(script->shown.size(), shown);
     EXPECT_FALSE(windows->Msgform->logLines().contains("just so you know"));
 }
@@ -428,12 +479,12 @@ TEST_F(ArchiveCommands, AboutBoxIsModalAndClosesWithEnter)
 {
     TF_About &about = *windows->F_About;
     QMetaObject::invokeMethod(&about, [&about] { QTest::keyClick(&about, Qt::Key_Return); }, Qt::QueuedConnection);
-    form().About2Click();
+    form().aboutCommand();
     EXPECT_FALSE(about.isVisible());
     EXPECT_EQ(about.windowTitle(), "About");
     EXPECT_EQ(about.size(), QSize(435, 144));
-    EXPECT_TRUE(about.Label17->text().contains("Orvex 97"));
-    EXPECT_TRUE(about.Label15->text().contains("Tolvane"));
+    EXPECT_TRUE(about.productLabel->text().contains("Orvex 97"));
+    EXPECT_TRUE(about.makerLabel->text().contains("Tolvane"));
 }
 
 TEST_F(ArchiveCommands, CancelDuringADeleteLeavesTheArchiveAsItWas)
@@ -444,8 +495,8 @@ TEST_F(ArchiveCommands, CancelDuringADeleteLeavesTheArchiveAsItWas)
     grid().setSelection(TGridRect{0, 1, 3, 3});
     script->buttonAnswers.push_back(0);
     // Pressed while the library works: the first progress report lets it through.
-    QMetaObject::invokeMethod(windows->F_status->CancelBut, "click", Qt::QueuedConnection);
-    form().BU_DeleteFileClick();
+    QMetaObject::invokeMethod(windows->F_status->cancelButton, "click", Qt::QueuedConnection);
+    form().deleteMembersCommand();
     EXPECT_EQ(fileBytes(archive), before);
     EXPECT_EQ(lastShown().text, "0 file(s) were Deleted");
     EXPECT_EQ(names(), (std::vector<QString>{"a.txt", "b.txt", "c.txt"}));
@@ -455,11 +506,11 @@ TEST_F(ArchiveCommands, CancelStopsAnExtractionToo)
 {
     const QString archive = makeArchive("big.zip", {"one.bin", "two.bin", "three.bin"}, 3 << 20);
     QTemporaryDir target;
-    TZipEngine &engine = form().ZipEngine1;
+    TZipEngine &engine = form().session().engine;
     engine.setZipFilename(archive.toStdString());
     OperationFrame frame(&form(), engine, *windows->Msgform, *windows->F_status, [] { return false; });
     windows->F_status->OnCancelRequest = [&frame] { return frame.requestCancel(); };
-    QMetaObject::invokeMethod(windows->F_status->CancelBut, "click", Qt::QueuedConnection);
+    QMetaObject::invokeMethod(windows->F_status->cancelButton, "click", Qt::QueuedConnection);
     frame.run({"Extracting file(s)", "Beginning Extract from", "Error in Extract; Fatal DLL Exception",
                " file(s) were extracted"},
               [&] {
@@ -474,10 +525,10 @@ TEST_F(ArchiveCommands, CancelStopsAnExtractionToo)
 TEST_F(ArchiveCommands, CancelWithNothingRunningHidesTheWindow)
 {
     windows->F_status->show();
-    windows->F_status->CancelBut->click();
+    windows->F_status->cancelButton->click();
     EXPECT_FALSE(windows->F_status->isVisible());
     windows->Msgform->show();
-    windows->Msgform->CancelBut->click();
+    windows->Msgform->cancelButton->click();
     EXPECT_FALSE(windows->Msgform->isVisible());
 }
 
@@ -525,18 +576,18 @@ TEST(ProgressBar, ShowsTheStepsDoneOnePer32KiB)
 
 TEST_F(ArchiveCommands, ProgressReportsDriveTheSelectedWindow)
 {
-    TZipEngine &engine = form().ZipEngine1;
+    TZipEngine &engine = form().session().engine;
     engine.OnProgress(engine, FileBegin, "big.bin", 100000);
-    EXPECT_EQ(windows->F_status->Panel5->text(), "File: big.bin");
+    EXPECT_EQ(windows->F_status->fileLabel->text(), "File: big.bin");
     EXPECT_EQ(windows->F_status->progress().model().maximum, 3);
     engine.OnProgress(engine, FileStep, " ", 0);
-    EXPECT_EQ(windows->F_status->ProgressBar1->value(), 1);
+    EXPECT_EQ(windows->F_status->progressBar->value(), 1);
     engine.OnProgress(engine, BatchEnd, " ", 0);
-    EXPECT_EQ(windows->F_status->Panel5->text(), "File: ");
-    form().ShowMsg->trigger();
+    EXPECT_EQ(windows->F_status->fileLabel->text(), "File: ");
+    form().showLogAction->trigger();
     engine.OnProgress(engine, FileBegin, "other", 10);
-    EXPECT_EQ(windows->Msgform->Panel5->text(), "File: other");
-    EXPECT_EQ(windows->F_status->Panel5->text(), "File: ");
+    EXPECT_EQ(windows->Msgform->fileLabel->text(), "File: other");
+    EXPECT_EQ(windows->F_status->fileLabel->text(), "File: ");
 }
 
 #include "dialogs/AddForm.h"
@@ -552,19 +603,6 @@ std::vector<QString> shownTexts(const platform::ScriptedPrompts &script)
     return texts;
 }
 
-// Turns an event loop until `done`, a bounded number of turns instead of a clock.
-int execBounded()
-{
-    int turns = 0;
-    QTimer guard;
-    QObject::connect(&guard, &QTimer::timeout, [&turns] {
-        if (++turns > 1000)
-            QCoreApplication::exit(99);
-    });
-    guard.start(0);
-    return QApplication::exec();
-}
-
 }  // namespace
 
 TEST_F(ArchiveCommands, ASecondCommandDuringAnOperationDoesNothing)
@@ -575,13 +613,13 @@ TEST_F(ArchiveCommands, ASecondCommandDuringAnOperationDoesNothing)
         const char *command;
         std::function<void()> start;
     } commands[] = {
-        {"open", [&] { script->fileAnswers.push_back(other); form().BU_OpenClick(); }},
-        {"menu open", [&] { script->fileAnswers.push_back(other); form().Openarchive1Click(); }},
-        {"new over the other", [&] { script->fileAnswers.push_back(other); form().BU_NewClick(); }},
-        {"delete archive", [&] { form().BU_DeleteClick(); }},
-        {"delete members", [&] { form().BU_DeleteFileClick(); }},
-        {"extract", [&] { form().BU_ExtractClick(); }},
-        {"add", [&] { form().BU_AddClick(); }},
+        {"open", [&] { script->fileAnswers.push_back(other); form().openArchiveCommand(); }},
+        {"menu open", [&] { script->fileAnswers.push_back(other); form().menuAction("openArchiveAction")->trigger(); }},
+        {"new over the other", [&] { script->fileAnswers.push_back(other); form().newArchiveFromToolbar(); }},
+        {"delete archive", [&] { form().deleteArchiveCommand(); }},
+        {"delete members", [&] { form().deleteMembersCommand(); }},
+        {"extract", [&] { form().extractCommand(); }},
+        {"add", [&] { form().addCommand(); }},
     };
     int n = 0;
     for (const auto &c : commands) {
@@ -595,10 +633,10 @@ TEST_F(ArchiveCommands, ASecondCommandDuringAnOperationDoesNothing)
         QMetaObject::invokeMethod(
             &form(),
             [&] {
-                enabledDuring = {form().toolButton("BU_Open")->isEnabled(), form().toolButton("BU_Add")->isEnabled(),
-                                 form().menuAction("Openarchive1")->isEnabled(),
-                                 form().menuAction("Extract1")->isEnabled(), grid().isEnabled(),
-                                 windows->F_status->CancelBut->isEnabled(), form().menuAction("Exit1")->isEnabled()};
+                enabledDuring = {form().toolButton("openButton")->isEnabled(), form().toolButton("addButton")->isEnabled(),
+                                 form().menuAction("openArchiveAction")->isEnabled(),
+                                 form().menuAction("extractAction")->isEnabled(), grid().isEnabled(),
+                                 windows->F_status->cancelButton->isEnabled(), form().menuAction("exitAction")->isEnabled()};
                 c.start();
             },
             Qt::QueuedConnection);
@@ -613,7 +651,7 @@ TEST_F(ArchiveCommands, ASecondCommandDuringAnOperationDoesNothing)
                     }
                 },
                 Qt::QueuedConnection);
-        form().BU_DeleteFileClick();
+        form().deleteMembersCommand();
         QCoreApplication::processEvents();
 
         EXPECT_EQ(enabledDuring, (std::vector<bool>{false, false, false, false, false, true, true})) << c.command;
@@ -624,7 +662,7 @@ TEST_F(ArchiveCommands, ASecondCommandDuringAnOperationDoesNothing)
         EXPECT_EQ(fileBytes(other), otherBefore) << c.command;
         EXPECT_EQ(form().statusPanelText(1), archive) << c.command;
         EXPECT_EQ(names(), (std::vector<QString>{"a.txt", "c.txt"})) << c.command;
-        EXPECT_TRUE(form().toolButton("BU_Open")->isEnabled() && form().menuAction("Extract1")->isEnabled()
+        EXPECT_TRUE(form().toolButton("openButton")->isEnabled() && form().menuAction("extractAction")->isEnabled()
                     && grid().isEnabled())
             << c.command;
         script->fileAnswers.clear();  // an answer no dialog took
@@ -644,20 +682,20 @@ TEST_F(ArchiveCommands, CommandsComeBackOnEveryWayOutOfAnOperation)
     for (const auto &w : ways) {
         bool enabledDuring = true;
         try {
-            form().operationFrame().run({"Adding file(s)", "Beginning Add to x", "Fatal", " files were added"}, [&] {
-                enabledDuring = form().toolButton("BU_Add")->isEnabled();
+            form().session().operationFrame().run({"Adding file(s)", "Beginning Add to x", "Fatal", " files were added"}, [&] {
+                enabledDuring = form().toolButton("addButton")->isEnabled();
                 w.operation();
             });
         } catch (int) {
         }
         EXPECT_FALSE(enabledDuring) << w.way;
-        EXPECT_TRUE(form().toolButton("BU_Add")->isEnabled()) << w.way;
-        EXPECT_TRUE(form().menuAction("Openarchive1")->isEnabled()) << w.way;
+        EXPECT_TRUE(form().toolButton("addButton")->isEnabled()) << w.way;
+        EXPECT_TRUE(form().menuAction("openArchiveAction")->isEnabled()) << w.way;
         EXPECT_TRUE(grid().isEnabled()) << w.way;
         // Not running any more: a command works again.
         script->fileAnswers.push_back(QString());
         script->shown.clear();
-        form().BU_OpenClick();
+        form().openArchiveCommand();
         EXPECT_EQ(script->shown.size(), 1u) << w.way;  // the file dialog
     }
 }
@@ -676,7 +714,7 @@ TEST_F(ArchiveCommands, ClosingDuringAnOperationCancelsItAndThenCloses)
     QTimer::singleShot(0, &form(), [&] {
         // Pressed while the library works.
         QMetaObject::invokeMethod(&form(), &QWidget::close, Qt::QueuedConnection);
-        form().BU_DeleteFileClick();
+        form().deleteMembersCommand();
         visibleAfterTheOperation = form().isVisible();
     });
     EXPECT_EQ(execBounded(), 0);
@@ -696,15 +734,15 @@ TEST_F(ArchiveCommands, OnlyAnOperationsFirstErrorComesInABoxTheRestAreLoggedAnd
         int answer;  // to the first error's box
     } cases[] = {{false, 0}, {false, 1}, {true, 0}, {true, 1}, {false, -1}};
     for (const auto &c : cases) {
-        if (form().ShowMsg->isChecked() != c.log)
-            form().ShowMsg->trigger();
+        if (form().showLogAction->isChecked() != c.log)
+            form().showLogAction->trigger();
         windows->Msgform->hide();
         windows->Msgform->appendLine("left over");
         script->shown.clear();
         script->buttonAnswers = {c.answer};
-        TZipEngine &engine = form().ZipEngine1;
+        TZipEngine &engine = form().session().engine;
         std::vector<bool> cancelAfter;
-        form().operationFrame().run({"Extracting file(s)", "Beginning Extract", "Fatal", " file(s) were extracted"},
+        form().session().operationFrame().run({"Extracting file(s)", "Beginning Extract", "Fatal", " file(s) were extracted"},
                                     [&] {
                                         for (int i = 1; i <= 5; ++i) {
                                             engine.OnMessage(engine, 1, "error " + std::to_string(i));
@@ -734,11 +772,11 @@ TEST_F(ArchiveCommands, OnlyAnOperationsFirstErrorComesInABoxTheRestAreLoggedAnd
 
 TEST_F(ArchiveCommands, OneLaterErrorIsCountedInTheSingularAndTheNextOperationStartsAfresh)
 {
-    TZipEngine &engine = form().ZipEngine1;
+    TZipEngine &engine = form().session().engine;
     const OperationTexts texts{"Deleting file(s)", "Beginning delete", "Fatal", " file(s) were Deleted"};
     for (const int errors : {2, 1, 0}) {
         script->shown.clear();
-        form().operationFrame().run(texts, [&] {
+        form().session().operationFrame().run(texts, [&] {
             for (int i = 0; i < errors; ++i)
                 engine.OnMessage(engine, 1, "bad");
         });
@@ -760,10 +798,10 @@ TEST_F(ArchiveCommands, ExtractingWhereNothingCanBeWrittenShowsOneBox)
     QTemporaryDir target;
     for (const QString &member : members)
         ASSERT_TRUE(QDir(target.path()).mkpath(member + "/inside"));
-    TZipEngine &engine = form().ZipEngine1;
+    TZipEngine &engine = form().session().engine;
     engine.setZipFilename(archive.toStdString());
     script->shown.clear();
-    form().operationFrame().run({"Extracting file(s)", "Beginning Extract", "Fatal", " file(s) were extracted"},
+    form().session().operationFrame().run({"Extracting file(s)", "Beginning Extract", "Fatal", " file(s) were extracted"},
                                 [&] {
                                     engine.ExtrBaseDir = target.path().toStdString();
                                     engine.ExtrOptions = ExtrOpts{ExtrOverWrite};
@@ -780,18 +818,18 @@ TEST_F(ArchiveCommands, ExtractingWhereNothingCanBeWrittenShowsOneBox)
 TEST_F(ArchiveCommands, DuringAnOperationTheWindowsCatchUpAboutThirtyTimesASecondAndAtTheEnd)
 {
     for (const bool log : {false, true}) {
-        if (form().ShowMsg->isChecked() != log)
-            form().ShowMsg->trigger();
+        if (form().showLogAction->isChecked() != log)
+            form().showLogAction->trigger();
         int64_t now = 0;
-        form().operationFrame().pacer().setClock([&now] { return now; });
-        TZipEngine &engine = form().ZipEngine1;
-        QLabel &label = log ? *windows->Msgform->Panel5 : *windows->F_status->Panel5;
+        form().session().operationFrame().pacer().setClock([&now] { return now; });
+        TZipEngine &engine = form().session().engine;
+        QLabel &label = log ? *windows->Msgform->fileLabel : *windows->F_status->fileLabel;
         int turns = 0;   // of the event loop, let through by the reports
         QTimer counter;
         QObject::connect(&counter, &QTimer::timeout, [&turns] { ++turns; });
         counter.start(0);
         QStringList labelDuring, expectedLog{"Beginning Add to x"};
-        form().operationFrame().run({"Adding file(s)", "Beginning Add to x", "Fatal", " files were added"}, [&] {
+        form().session().operationFrame().run({"Adding file(s)", "Beginning Add to x", "Fatal", " files were added"}, [&] {
             // A second's worth of reports, ten milliseconds apart.
             for (int i = 0; i < 100; ++i, now += 10) {
                 engine.OnProgress(engine, FileBegin, "f" + std::to_string(i), 10);
@@ -806,7 +844,8 @@ TEST_F(ArchiveCommands, DuringAnOperationTheWindowsCatchUpAboutThirtyTimesASecon
         EXPECT_LE(turns, 31) << which;
         EXPECT_EQ(labelDuring.mid(0, 3), (QStringList{"File: f0", "File: f0", "File: f0"})) << which;
         EXPECT_EQ(label.text(), "File: f99") << which;   // the end shows the last report
-        if (log)
+        if (log) {
             EXPECT_EQ(windows->Msgform->logLines(), expectedLog);
+        }
     }
 }

@@ -148,8 +148,8 @@ public:
     }
 
     TMainform &form() { return *windows->Mainform; }
-    TSortableGrid &grid() { return *windows->Mainform->StringGrid1; }
-    TZipEngine &engine() { return windows->Mainform->ZipEngine1; }
+    TSortableGrid &grid() { return *windows->Mainform->listingGrid; }
+    TZipEngine &engine() { return windows->Mainform->session().engine; }
 
     QUrl local(const QString &relative) { return QUrl::fromLocalFile(root + "/" + relative); }
 
@@ -158,7 +158,7 @@ public:
     {
         const QString archive = root + "/out.zip";
         script->fileAnswers.push_back(archive);
-        form().BU_NewClick();
+        form().newArchiveFromToolbar();
         script->shown.clear();
         return archive;
     }
@@ -171,7 +171,7 @@ public:
         file.write(rawArchive(members));
         file.close();
         script->fileAnswers.push_back(archive);
-        form().BU_OpenClick();
+        form().openArchiveCommand();
         script->shown.clear();
         return archive;
     }
@@ -279,15 +279,15 @@ TEST_F(DragDrop, RefusedDropsChangeNothing)
     EXPECT_FALSE(drop({QUrl("http://example.com/e.txt"), QUrl("ftp://example.com/f.txt")}));
     EXPECT_FALSE(drop({}));
     {
-        OperationFrame::Running running(form().operationFrame());
+        OperationFrame::Running running(form().session().operationFrame());
         EXPECT_FALSE(drop({local("x/a.txt")}));
     }
     EXPECT_EQ(readBytes(archive), before);
     EXPECT_TRUE(script->shown.empty());
     // The grid's own members coming back: they would be added from the staging folder.
     const auto mime = mimeWithUrls({local("x/a.txt")});
-    EXPECT_FALSE(drop_add::accepts(form(), mime.get(), grid().viewport()));
-    EXPECT_TRUE(drop_add::accepts(form(), mime.get(), nullptr));
+    EXPECT_FALSE(drop_add::accepts(form().session(), &form(), mime.get(), grid().viewport()));
+    EXPECT_TRUE(drop_add::accepts(form().session(), &form(), mime.get(), nullptr));
 }
 
 TEST_F(DragDrop, WithoutAnArchiveTheDropAsksForANewOne)
@@ -317,11 +317,13 @@ TEST_F(DragDrop, WithoutAnArchiveTheDropAsksForANewOne)
         EXPECT_EQ(script->shown[0].buttons, QStringList({"&Yes", "&No"}));
         const bool dialogShown = script->shown.size() > 1 && script->shown[1].kind == platform::PromptRecord::Kind::OpenFile;
         EXPECT_EQ(dialogShown, c.answer == 0);
-        if (dialogShown)
+        if (dialogShown) {
             EXPECT_EQ(script->shown[1].caption, "Create New ZIP File");
+        }
         EXPECT_EQ(QDir(root).entryList({"*.zip"}).size(), c.created ? 1 : 0);
-        if (c.created)
+        if (c.created) {
             EXPECT_EQ(storedNames(), std::set<std::string>{"a.txt"});
+        }
     }
 }
 
@@ -331,8 +333,8 @@ TEST_F(DragDrop, ADropUsesTheAddDialogsLevelButNeverMovesTheFiles)
     for (int level : {0, 9}) {
         SCOPED_TRACE(level);
         const QString archive = newArchive();
-        dialog.tb_complevel->setValue(level);
-        dialog.CB_Move->setChecked(true);
+        dialog.levelSlider->setValue(level);
+        dialog.moveBox->setChecked(true);
         ASSERT_TRUE(drop({local("x/a.txt")}));
         ASSERT_EQ(engine().EntryCount(), 1);
         const ArchiveEntry &entry = engine().Entries(0);
@@ -485,9 +487,9 @@ TEST_F(DragDrop, OpenHandsTheWorkingCopyToTheDesktop)
     } cases[] = {
         {"menu", "dir/sub/c.txt",
          [](DragDrop &t, int) {
-             QAction *open = t.form().menuAction("OpenWithDefault1");
+             QAction *open = t.form().menuAction("openWithDefaultAction");
              ASSERT_NE(open, nullptr);
-             EXPECT_EQ(open->parent()->objectName(), "Actions1");
+             EXPECT_EQ(open->parent()->objectName(), "actionsMenu");
              open->trigger();
          },
          "dir/sub/c.txt", "sea"},
@@ -503,7 +505,7 @@ TEST_F(DragDrop, OpenHandsTheWorkingCopyToTheDesktop)
              QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
          },
          "a.txt", QByteArray(5000, 'a')},
-        {"a folder row", "dir/", [](DragDrop &t, int) { t.form().OpenWithDefault1Click(); }, {}, {}},
+        {"a folder row", "dir/", [](DragDrop &t, int) { t.form().openWithDefaultCommand(); }, {}, {}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -530,7 +532,7 @@ TEST_F(DragDrop, AMemberThatFailsItsCheckIsNotOpened)
     // A copy of an earlier run must not be opened in its place.
     writeFile(workDir + "bad.txt", "stale");
     grid().setSelection(TGridRect{0, 1, 3, 1});
-    form().OpenWithDefault1Click();
+    form().openWithDefaultCommand();
     EXPECT_TRUE(script->openedWithDefaultApplication.empty());
     EXPECT_FALSE(QFileInfo::exists(workDir + "bad.txt"));
 }
@@ -540,7 +542,7 @@ TEST_F(DragDrop, AFileTheDesktopCannotOpenIsReported)
     openRaw({{"notes.xyz", "text", false}});
     script->desktopHasAnApplication = false;
     grid().setSelection(TGridRect{0, 1, 3, 1});
-    form().OpenWithDefault1Click();
+    form().openWithDefaultCommand();
     EXPECT_EQ(messages(), QStringList{"No application is set up to open " + workDir + "notes.xyz"});
 }
 

@@ -49,7 +49,6 @@ protected:
         ASSERT_TRUE(QDir(root).mkpath("src"));
         windows = ApplicationWindows::create({});
         extractDialog().setVolumeSource([this] { return QList<platform::Volume>{{root, "temp"}}; });
-        ExtractDir.clear();
     }
     void TearDown() override
     {
@@ -87,7 +86,7 @@ protected:
     void open(const QString &archive)
     {
         script->fileAnswers.push_back(archive);
-        form().BU_OpenClick();
+        form().openArchiveCommand();
     }
 
     // Runs the command; `choose` sets the dialog up and closes it, if the
@@ -108,7 +107,7 @@ protected:
                 }
             },
             Qt::QueuedConnection);
-        form().BU_ExtractClick();
+        form().extractCommand();
         QCoreApplication::processEvents();
     }
 
@@ -117,12 +116,12 @@ protected:
                                            bool updateOnly = false)
     {
         return [=](TExtract &d) {
-            d.DirTree1->SelectPath(path);
-            d.RadioGroup1->setItemIndex(expand);
-            d.RadioGroup2->setItemIndex(overwrite);
-            d.RadioGroup3->setItemIndex(files);
-            d.Ch_ExtUpdate->setChecked(updateOnly);
-            d.BitBtn1Click();
+            d.directoryTree->SelectPath(path);
+            d.expandDirsGroup->setItemIndex(expand);
+            d.overwriteGroup->setItemIndex(overwrite);
+            d.filesToExtractGroup->setItemIndex(files);
+            d.updateOnlyBox->setChecked(updateOnly);
+            d.okClicked();
         };
     }
 
@@ -155,7 +154,7 @@ TEST_F(ExtractCommand, WithoutAnArchiveItReportsTheFileNotFoundAndShowsNoDialog)
 TEST_F(ExtractCommand, AllFilesExtractsEveryMemberWhateverRowIsSelected)
 {
     open(makeArchive({"a.txt", "b.txt", "c.txt"}));
-    form().StringGrid1->setSelection(TGridRect{0, 2, 3, 2});
+    form().listingGrid->setSelection(TGridRect{0, 2, 3, 2});
     extract(okInto(root + "out"));
     EXPECT_TRUE(dialogShown);
     EXPECT_EQ(extracted(), (QStringList{"a.txt", "b.txt", "c.txt"}));
@@ -164,16 +163,16 @@ TEST_F(ExtractCommand, AllFilesExtractsEveryMemberWhateverRowIsSelected)
     EXPECT_EQ(lastShown().text, "3 file(s) were extracted");
     EXPECT_EQ(windows->F_status->windowTitle(), "Extracting file(s)");
     EXPECT_FALSE(windows->F_status->isVisible());
-    EXPECT_TRUE(form().ZipEngine1.FileSpecs.empty());
-    EXPECT_EQ(form().ZipEngine1.ExtrOptions, (ExtrOpts{ExtrOverWrite}));
+    EXPECT_TRUE(form().session().engine.FileSpecs.empty());
+    EXPECT_EQ(form().session().engine.ExtrOptions, (ExtrOpts{ExtrOverWrite}));
 }
 
 TEST_F(ExtractCommand, SelectedFilesExtractsTheSelectedBlockAndLogsTheStartLine)
 {
     const QString archive = makeArchive({"a.txt", "b.txt", "c.txt", "d.txt"});
     open(archive);
-    form().ShowMsg->trigger();
-    form().StringGrid1->setSelection(TGridRect{0, 2, 3, 3});
+    form().showLogAction->trigger();
+    form().listingGrid->setSelection(TGridRect{0, 2, 3, 3});
     extract(okInto(root + "out", 0, 1, 1));
     EXPECT_EQ(extracted(), (QStringList{"b.txt", "c.txt"}));
     EXPECT_EQ(lastShown().text, "2 file(s) were extracted");
@@ -185,7 +184,7 @@ TEST_F(ExtractCommand, SelectedFilesExtractsTheSelectedBlockAndLogsTheStartLine)
 TEST_F(ExtractCommand, DirectoryNamesAndOverwriteFollowTheDialog)
 {
     open(makeArchive({"sub/x.txt"}, true));
-    const QString stored = form().StringGrid1->Cells(0, 1);
+    const QString stored = form().listingGrid->Cells(0, 1);
     ASSERT_TRUE(stored.endsWith("src/sub/x.txt")) << stored.toStdString();
 
     extract(okInto(root + "out", 0));  // "Expand ZIP Dirs" No: the bare name
@@ -193,7 +192,7 @@ TEST_F(ExtractCommand, DirectoryNamesAndOverwriteFollowTheDialog)
 
     extract(okInto(root + "out", 1));  // Yes: the stored path below the directory
     EXPECT_EQ(fileBytes(root + "out/" + stored), "sub/x.txt");
-    EXPECT_EQ(form().ZipEngine1.ExtrOptions, (ExtrOpts{ExtrDirNames, ExtrOverWrite}));
+    EXPECT_EQ(form().session().engine.ExtrOptions, (ExtrOpts{ExtrDirNames, ExtrOverWrite}));
 
     writeFile(root + "out/x.txt", "mine");
     extract(okInto(root + "out", 0, 0));  // "OverWrite Existing" No
@@ -203,14 +202,14 @@ TEST_F(ExtractCommand, DirectoryNamesAndOverwriteFollowTheDialog)
     EXPECT_EQ(fileBytes(root + "out/x.txt"), "sub/x.txt");
 
     extract(okInto(root + "out", 0, 1, 0, true));  // "Only Update file(s)"
-    EXPECT_EQ(form().ZipEngine1.ExtrOptions, (ExtrOpts{ExtrOverWrite, ExtrUpdate}));
+    EXPECT_EQ(form().session().engine.ExtrOptions, (ExtrOpts{ExtrOverWrite, ExtrUpdate}));
 }
 
 TEST_F(ExtractCommand, CancelEndsSilentlyAndNoDirectoryIsRefused)
 {
     open(makeArchive({"a.txt"}));
     const size_t before = script->shown.size();
-    extract([](TExtract &d) { d.BitBtn2Click(); });
+    extract([](TExtract &d) { d.cancelClicked(); });
     EXPECT_TRUE(dialogShown);
     EXPECT_EQ(script->shown.size(), before);
     extract([](TExtract &d) { d.close(); });
@@ -219,7 +218,7 @@ TEST_F(ExtractCommand, CancelEndsSilentlyAndNoDirectoryIsRefused)
     // OK with no directory selected: nothing lands in the current directory.
     ASSERT_TRUE(QDir::setCurrent(root + "src"));
     const QStringList sources = QDir(root + "src").entryList(QDir::Files);
-    extract([](TExtract &d) { d.BitBtn1Click(); });
+    extract([](TExtract &d) { d.okClicked(); });
     EXPECT_EQ(lastShown().caption, "Warning");
     EXPECT_EQ(lastShown().text, "Error :No directory selected");
     EXPECT_EQ(QDir(root + "src").entryList(QDir::Files), sources);
@@ -227,9 +226,9 @@ TEST_F(ExtractCommand, CancelEndsSilentlyAndNoDirectoryIsRefused)
     // A directory removed after it was chosen is refused too.
     ASSERT_TRUE(QDir(root).mkpath("gone"));
     extract([this](TExtract &d) {
-        d.DirTree1->SelectPath(root + "gone");
+        d.directoryTree->SelectPath(root + "gone");
         QDir(root + "gone").removeRecursively();
-        d.BitBtn1Click();
+        d.okClicked();
     });
     EXPECT_EQ(lastShown().text, "Error :Directory not found " + root + "gone/");
     EXPECT_EQ(QDir(root + "src").entryList(QDir::Files), sources);
@@ -241,7 +240,7 @@ TEST_F(ExtractCommand, AnArchiveWithoutMembersHasNothingToExtract)
     const QString empty = root + "empty.zip";
     writeFile(empty, QByteArray("PK\x05\x06", 4) + QByteArray(18, '\0'));
     open(empty);
-    ASSERT_EQ(form().StringGrid1->RowCount(), 1);
+    ASSERT_EQ(form().listingGrid->RowCount(), 1);
     extract(okInto(root + "out"));
     EXPECT_TRUE(dialogShown);
     EXPECT_EQ(lastShown().text, "Error :No file(s) to extract");
@@ -250,7 +249,7 @@ TEST_F(ExtractCommand, AnArchiveWithoutMembersHasNothingToExtract)
 
 TEST_F(ExtractCommand, AFolderRowStandsForEverythingUnderItButIsNoFileToOpen)
 {
-    for (const QString &file : {"d/a.txt", "d/sub/b.txt", "x.txt"}) {
+    for (const QString file : {"d/a.txt", "d/sub/b.txt", "x.txt"}) {
         QDir().mkpath(QFileInfo(root + "src/" + file).path());
         writeFile(root + "src/" + file, file.toUtf8());
     }
@@ -265,7 +264,7 @@ TEST_F(ExtractCommand, AFolderRowStandsForEverythingUnderItButIsNoFileToOpen)
         ASSERT_EQ(engine.EntryCount(), 5);   // d/, d/a.txt, d/sub/, d/sub/b.txt, x.txt
     }
     open(archive);
-    TSortableGrid &grid = *form().StringGrid1;
+    TSortableGrid &grid = *form().listingGrid;
     auto selectRow = [&grid](const QString &name) {
         for (int row = 1; row < grid.RowCount(); ++row)
             if (grid.Cells(0, row) == name)
@@ -278,16 +277,16 @@ TEST_F(ExtractCommand, AFolderRowStandsForEverythingUnderItButIsNoFileToOpen)
     EXPECT_FALSE(QFile::exists(root + "out/x.txt"));
 
     script->shown.clear();
-    form().Viewfile1Click();
-    form().Executefile1Click();
+    form().editMemberCommand();
+    form().executeMemberCommand();
     ASSERT_EQ(script->shown.size(), 2u);
     EXPECT_EQ(script->shown[0].text, "Error :No file selected");
     EXPECT_EQ(script->shown[1].text, "Error :No file selected");
 
     script->buttonAnswers.push_back(0);
-    form().BU_DeleteFileClick();
+    form().deleteMembersCommand();
     EXPECT_EQ(script->shown[2].text, "Delete 4 members (the selected folders with everything in them) from: "
                                          + archive + "?");
-    ASSERT_EQ(form().ZipEngine1.EntryCount(), 1);
-    EXPECT_EQ(form().ZipEngine1.Entries(0).FileName, "x.txt");
+    ASSERT_EQ(form().session().engine.EntryCount(), 1);
+    EXPECT_EQ(form().session().engine.Entries(0).FileName, "x.txt");
 }

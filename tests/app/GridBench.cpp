@@ -38,10 +38,10 @@ int main(int argc, char **argv)
     timer.start();
     TMainform form{QStringList{QString::fromLocal8Bit(argv[1])}};
     form.show();
-    form.FormActivate();  // the first activation reads the archive and fills the grid
+    form.applyCommandLineArchive();  // the first activation reads the archive and fills the grid
     QApplication::processEvents();
     const long long openAndFill = timer.elapsed();
-    const int members = form.StringGrid1->RowCount() - 1;
+    const int members = form.listingGrid->RowCount() - 1;
     std::printf("open and fill: %lld ms, %d rows\n", openAndFill, members);
     long long slowestSort = 0;
 
@@ -52,7 +52,7 @@ int main(int argc, char **argv)
             options.Mode = smDetect;
             options.Order = order;
             timer.restart();
-            form.StringGrid1->SortColumn(col, options);
+            form.listingGrid->SortColumn(col, options);
             QApplication::processEvents();
             const long long sort = timer.elapsed();
             slowestSort = std::max(slowestSort, sort);

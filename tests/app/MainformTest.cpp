@@ -106,8 +106,8 @@ protected:
     std::vector<QString> column(TMainform &form, int col)
     {
         std::vector<QString> texts;
-        for (int r = 1; r < form.StringGrid1->RowCount(); ++r)
-            texts.push_back(form.StringGrid1->Cells(col, r));
+        for (int r = 1; r < form.listingGrid->RowCount(); ++r)
+            texts.push_back(form.listingGrid->Cells(col, r));
         return texts;
     }
 
@@ -127,8 +127,8 @@ TEST_F(MainformTest, StartsWithTitleRowAndOneEmptyRow)
 {
     auto windows = ApplicationWindows::create(QStringList{});
     TMainform &form = *windows->Mainform;
-    form.FormActivate();
-    TSortableGrid &grid = *form.StringGrid1;
+    form.applyCommandLineArchive();
+    TSortableGrid &grid = *form.listingGrid;
     EXPECT_EQ(grid.RowCount(), 2);
     EXPECT_EQ(grid.FixedRows(), 1);
     EXPECT_EQ(grid.ColCount(), 4);
@@ -150,8 +150,8 @@ TEST_F(MainformTest, CommandLineArchiveIsListedInArchiveOrder)
     const QString path = writeArchive("three.zip", archiveBytes(threeMembers));
     auto windows = ApplicationWindows::create(QStringList{path});
     TMainform &form = *windows->Mainform;
-    form.FormActivate();
-    TSortableGrid &grid = *form.StringGrid1;
+    form.applyCommandLineArchive();
+    TSortableGrid &grid = *form.listingGrid;
     ASSERT_EQ(grid.RowCount(), 4);
     EXPECT_EQ(grid.FixedRows(), 1);
     EXPECT_EQ(column(form, 0), (std::vector<QString>{"readme.txt", "docs/big.txt", "empty"}));
@@ -186,16 +186,16 @@ TEST_F(MainformTest, CommandLineIsAppliedOnceWhenTheWindowIsFirstShown)
     form.installEventFilter(&blocker);
     form.show();
     QApplication::processEvents();
-    EXPECT_EQ(form.StringGrid1->RowCount(), 4);
+    EXPECT_EQ(form.listingGrid->RowCount(), 4);
     EXPECT_EQ(form.statusPanelText(1), path);
 
-    form.StringGrid1->Clear();
+    form.listingGrid->Clear();
     form.hide();
     form.show();
     form.removeEventFilter(&blocker);
     QApplication::setActiveWindow(&form);
     QApplication::processEvents();
-    EXPECT_EQ(form.StringGrid1->Cells(0, 1), "");
+    EXPECT_EQ(form.listingGrid->Cells(0, 1), "");
 }
 
 TEST_F(MainformTest, WindowTitlesAreTheirOwnCaptionsAlone)
@@ -211,8 +211,8 @@ TEST_F(MainformTest, TwoArgumentsAreIgnored)
     const QString path = writeArchive("three.zip", archiveBytes(threeMembers));
     auto windows = ApplicationWindows::create(QStringList{path, path});
     TMainform &form = *windows->Mainform;
-    form.FormActivate();
-    EXPECT_EQ(form.StringGrid1->RowCount(), 2);
+    form.applyCommandLineArchive();
+    EXPECT_EQ(form.listingGrid->RowCount(), 2);
     EXPECT_EQ(form.statusPanelText(1), "None");
 }
 
@@ -221,10 +221,10 @@ TEST_F(MainformTest, ArchiveWithoutMembersLeavesTheTitlesAlone)
     const QString path = writeArchive("empty.zip", archiveBytes({}));
     auto windows = ApplicationWindows::create(QStringList{path});
     TMainform &form = *windows->Mainform;
-    form.FormActivate();
-    EXPECT_EQ(form.StringGrid1->RowCount(), 1);
-    EXPECT_EQ(form.StringGrid1->FixedRows(), 1);
-    EXPECT_EQ(form.StringGrid1->Cells(0, 0), "File Name");
+    form.applyCommandLineArchive();
+    EXPECT_EQ(form.listingGrid->RowCount(), 1);
+    EXPECT_EQ(form.listingGrid->FixedRows(), 1);
+    EXPECT_EQ(form.listingGrid->Cells(0, 0), "File Name");
 }
 
 // As a file manager hands it over: a path or a file:// URL, with blanks and
@@ -236,9 +236,9 @@ TEST_F(MainformTest, ArchiveFromTheFileManagerOpensByPathOrUrl)
     for (const QString &argument : {path, QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded)}) {
         auto windows = ApplicationWindows::create(QStringList{argument});
         TMainform &form = *windows->Mainform;
-        form.FormActivate();
+        form.applyCommandLineArchive();
         EXPECT_EQ(form.statusPanelText(1), path) << argument.toStdString();
-        EXPECT_EQ(form.StringGrid1->RowCount(), 4) << argument.toStdString();
+        EXPECT_EQ(form.listingGrid->RowCount(), 4) << argument.toStdString();
     }
 }
 
@@ -259,7 +259,7 @@ TEST_F(MainformTest, RecentArchivesAreOfferedAndAMissingOneIsDropped)
         EXPECT_TRUE(captions(form).isEmpty());
         script->fileAnswers = {one, two, one};
         for (int i = 0; i < 3; ++i)
-            form.toolButton(QStringLiteral("BU_Open"))->click();
+            form.toolButton(QStringLiteral("openButton"))->click();
         EXPECT_EQ(captions(form), QStringList({"&1 " + one, "&2 " + two}));
     }
     // The next session offers them too; a chosen one that has gone is taken off the list.
@@ -271,10 +271,10 @@ TEST_F(MainformTest, RecentArchivesAreOfferedAndAMissingOneIsDropped)
     ASSERT_FALSE(script->shown.empty());
     EXPECT_EQ(script->shown.back().text, "Zipfile not found: " + two + ". It is no longer listed under File.");
     EXPECT_EQ(captions(form), QStringList({"&1 " + one}));
-    EXPECT_EQ(form.StringGrid1->RowCount(), 2);  // the empty listing stays
+    EXPECT_EQ(form.listingGrid->RowCount(), 2);  // the empty listing stays
     form.recentArchiveActions()[0]->trigger();
     EXPECT_EQ(form.statusPanelText(1), one);
-    EXPECT_EQ(form.StringGrid1->RowCount(), 4);
+    EXPECT_EQ(form.listingGrid->RowCount(), 4);
 }
 
 TEST_F(MainformTest, TheWindowReopensWhereItWasClosed)
@@ -295,9 +295,9 @@ TEST_F(MainformTest, MissingArchiveKeepsTheGridAndShowsTheArgument)
     const QString path = dir.filePath("no-such.zip");
     auto windows = ApplicationWindows::create(QStringList{path});
     TMainform &form = *windows->Mainform;
-    form.FormActivate();
-    EXPECT_EQ(form.StringGrid1->RowCount(), 2);
-    EXPECT_EQ(form.StringGrid1->FixedRows(), 1);
+    form.applyCommandLineArchive();
+    EXPECT_EQ(form.listingGrid->RowCount(), 2);
+    EXPECT_EQ(form.listingGrid->FixedRows(), 1);
     EXPECT_EQ(form.statusPanelText(1), path);
     EXPECT_TRUE(script->shown.empty());
 }
@@ -315,7 +315,7 @@ TEST_F(MainformTest, AllZeroDateShowsAQuestionMarkAndTheRestOfTheListing)
     QApplication::processEvents();
 
     EXPECT_TRUE(script->shown.empty());
-    TSortableGrid &grid = *form.StringGrid1;
+    TSortableGrid &grid = *form.listingGrid;
     ASSERT_EQ(grid.RowCount(), 4);
     EXPECT_EQ(grid.Cells(0, 2), "docs/big.txt");
     EXPECT_EQ(grid.Cells(2, 2), "1200");
@@ -338,8 +338,8 @@ TEST_F(MainformTest, ReadErrorShowsWhatWasReadBeforeIt)
     ASSERT_EQ(script->shown.size(), 1u);
     EXPECT_EQ(script->shown[0].text, "Error 3 reading Zip file.");
     // The first header was read before the data ran out.
-    EXPECT_EQ(form.StringGrid1->RowCount(), 2);
-    EXPECT_EQ(form.StringGrid1->Cells(0, 1), "readme.txt");
+    EXPECT_EQ(form.listingGrid->RowCount(), 2);
+    EXPECT_EQ(form.listingGrid->Cells(0, 1), "readme.txt");
     EXPECT_EQ(form.statusPanelText(1), path);
 }
 
@@ -351,7 +351,7 @@ TEST_F(MainformTest, ClickOnAColumnTitleSortsByThatColumn)
     form.show();
     QApplication::setActiveWindow(&form);
     QApplication::processEvents();
-    TSortableGrid &grid = *form.StringGrid1;
+    TSortableGrid &grid = *form.listingGrid;
     grid.setFocus();
     QApplication::processEvents();
     ASSERT_TRUE(grid.hasFocus());
@@ -373,7 +373,8 @@ TEST_F(MainformTest, ClickOnAColumnTitleSortsByThatColumn)
 TEST_F(MainformTest, EveryToolbarButtonShowsAPicture)
 {
     auto windows = ApplicationWindows::create(QStringList{});
-    const QList<QToolButton *> buttons = windows->Mainform->findChildren<QToolButton *>(QRegularExpression("^BU_"));
+    const QList<QToolButton *> buttons =
+        windows->Mainform->findChild<QWidget *>(QStringLiteral("toolbar"))->findChildren<QToolButton *>();
     ASSERT_EQ(buttons.size(), 9);
     for (const QToolButton *button : buttons)
         EXPECT_FALSE(button->icon().isNull()) << button->objectName().toStdString();

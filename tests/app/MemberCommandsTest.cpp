@@ -149,7 +149,7 @@ protected:
 
     TMainform &form() { return *windows->Mainform; }
     TF_Editform &editor() { return *windows->F_Editform; }
-    TSortableGrid &grid() { return *windows->Mainform->StringGrid1; }
+    TSortableGrid &grid() { return *windows->Mainform->listingGrid; }
 
     // An archive made by the engine, members stored with their directories.
     QString makeArchive(const std::vector<MemberFile> &members)
@@ -175,7 +175,7 @@ protected:
     void open(const QString &archive)
     {
         script->fileAnswers.push_back(archive);
-        form().BU_OpenClick();
+        form().openArchiveCommand();
         script->shown.clear();
     }
 
@@ -202,8 +202,8 @@ protected:
     std::vector<std::string> memberNames()
     {
         std::vector<std::string> names;
-        for (int i = 0; i < form().ZipEngine1.EntryCount(); ++i)
-            names.push_back(form().ZipEngine1.Entries(i).FileName);
+        for (int i = 0; i < form().session().engine.EntryCount(); ++i)
+            names.push_back(form().session().engine.Entries(i).FileName);
         return names;
     }
 
@@ -242,12 +242,12 @@ TEST_F(MemberCommands, EditingWithoutAChangeLeavesTheArchiveAndTheCopy)
     selectRows(2, 2);
     grid().setCells(1, 1, QStringLiteral("marker"));
     whenEditorOpens();
-    form().Viewfile1Click();
+    form().editMemberCommand();
 
     EXPECT_TRUE(editorShown);
     EXPECT_EQ(shownText, "report\n");
     EXPECT_EQ(shownCaption, "Orvex 97 Internal editor - REPORT.TXT");
-    EXPECT_EQ(form().MemberName, "REPORT.TXT");
+    EXPECT_EQ(form().session().memberName, "REPORT.TXT");
     EXPECT_EQ(editor().OpenDialog.FileName, "REPORT.TXT");
     EXPECT_EQ(editor().SaveDialog.FileName, "REPORT.TXT");
     EXPECT_EQ(editor().Tag, TF_Editform::TagMember);
@@ -264,22 +264,22 @@ TEST_F(MemberCommands, AChangeAnsweredYesReplacesTheMemberInPlace)
 {
     const QString archive = makeArchive({{"a.txt", "alpha\n"}, {"b.txt", "beta\n"}, {"c.txt", "gamma\n"}});
     open(archive);
-    form().ZipEngine1.AddCompLevel = 0;
+    form().session().engine.AddCompLevel = 0;
     selectRows(2, 3);  // only the top row of the block is edited
     grid().setCells(1, 1, QStringLiteral("marker"));
     script->buttonAnswers.push_back(0);  // "Update zipfile?" yes
     whenEditorOpens([](TF_Editform &e) { typeAtStart(e, QStringLiteral("new ")); });
-    form().Viewfile1Click();
+    form().editMemberCommand();
 
     ASSERT_TRUE(editorShown);
     ASSERT_EQ(script->shown.size(), 1u);
     EXPECT_EQ(script->shown[0].text, "Update zipfile?");
-    EXPECT_EQ(form().MemberName, "b.txt");
+    EXPECT_EQ(form().session().memberName, "b.txt");
     EXPECT_EQ(memberNames(), (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
     EXPECT_EQ(memberData(archive, "b.txt"), "new beta\n");
     EXPECT_EQ(memberData(archive, "c.txt"), "gamma\n");
     EXPECT_NE(grid().Cells(1, 1), "marker");  // refilled
-    EXPECT_EQ(form().ZipEngine1.AddCompLevel, 9);
+    EXPECT_EQ(form().session().engine.AddCompLevel, 9);
     EXPECT_FALSE(QFile::exists(workDir + "b.txt"));
 }
 
@@ -291,7 +291,7 @@ TEST_F(MemberCommands, AChangeAnsweredNoLeavesTheArchiveAndNoCopy)
     selectRows(1, 1);
     script->buttonAnswers.push_back(1);  // no
     whenEditorOpens([](TF_Editform &e) { typeAtStart(e, QStringLiteral("x")); });
-    form().Viewfile1Click();
+    form().editMemberCommand();
 
     ASSERT_TRUE(editorShown);
     EXPECT_EQ(editor().Tag, TF_Editform::TagDiscard);
@@ -323,7 +323,7 @@ TEST_F(MemberCommands, AnotherFileInTheEditorNeverGoesIntoTheMember)
             typeAtStart(e, QStringLiteral("typed "));
         });
         editorShown = false;
-        form().Viewfile1Click();
+        form().editMemberCommand();
 
         ASSERT_TRUE(editorShown);
         for (const auto &shown : script->shown)
@@ -344,7 +344,7 @@ TEST_F(MemberCommands, AMemberThatIsNotTextIsNotOpened)
     const QByteArray before = readBytes(archive);
     selectRows(1, 1);
     whenEditorOpens();
-    form().Viewfile1Click();
+    form().editMemberCommand();
 
     EXPECT_FALSE(editorShown);
     ASSERT_EQ(script->shown.size(), 1u);
@@ -361,7 +361,7 @@ TEST_F(MemberCommands, AMemberInADirectoryReplacesItself)
     ASSERT_EQ(grid().Cells(0, 2), "docs/readme.txt");
     script->buttonAnswers.push_back(0);
     whenEditorOpens([](TF_Editform &e) { typeAtStart(e, QStringLiteral("edited ")); });
-    form().Viewfile1Click();
+    form().editMemberCommand();
 
     ASSERT_TRUE(editorShown);
     EXPECT_EQ(shownText, "inner\n");
@@ -375,24 +375,24 @@ TEST_F(MemberCommands, AMemberInADirectoryReplacesItself)
 
 TEST_F(MemberCommands, NoNameSelectedIsAWarning)
 {
-    form().Viewfile1Click();
-    form().Executefile1Click();
+    form().editMemberCommand();
+    form().executeMemberCommand();
     ASSERT_EQ(script->shown.size(), 2u);
     for (const auto &shown : script->shown) {
         EXPECT_EQ(shown.caption, "Warning");
         EXPECT_EQ(shown.text, "Error :No file selected");
     }
-    EXPECT_EQ(form().ZipEngine1.FileSpecs, std::vector<std::string>{""});
+    EXPECT_EQ(form().session().engine.FileSpecs, std::vector<std::string>{""});
 
     // With the archive deleted the grid is down to its title row.
     open(makeArchive({{"a.txt", "alpha\n"}}));
     script->buttonAnswers.push_back(0);
-    form().BU_DeleteClick();
+    form().deleteArchiveCommand();
     script->shown.clear();
-    form().Viewfile1Click();
+    form().editMemberCommand();
     ASSERT_EQ(script->shown.size(), 1u);
     EXPECT_EQ(script->shown[0].text, "Error :No file selected");
-    EXPECT_EQ(form().ZipEngine1.FileSpecs, std::vector<std::string>{""});
+    EXPECT_EQ(form().session().engine.FileSpecs, std::vector<std::string>{""});
 }
 
 TEST_F(MemberCommands, AMemberThatIsNotExtractedIsNotEditedFromAnOldCopy)
@@ -408,7 +408,7 @@ TEST_F(MemberCommands, AMemberThatIsNotExtractedIsNotEditedFromAnOldCopy)
         script->shown.clear();
         selectRows(row, row);
         whenEditorOpens();
-        form().Viewfile1Click();
+        form().editMemberCommand();
         EXPECT_FALSE(editorShown);
         ASSERT_FALSE(script->shown.empty());
         EXPECT_TRUE(script->shown.front().text.startsWith("Error message from DLL: "));
@@ -429,7 +429,7 @@ TEST_F(MemberCommands, RunningMembersWaitsAndReportsNothing)
     open(archive);
     for (int row : {1, 2, 3}) {
         selectRows(row, row);
-        form().Executefile1Click();
+        form().executeMemberCommand();
     }
     EXPECT_TRUE(script->shown.empty());
     // Each ran to its end before the command returned, in the working directory.

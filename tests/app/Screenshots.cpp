@@ -53,12 +53,12 @@ int main(int argc, char **argv)
     const QDir out(QString::fromLocal8Bit(argv[1]));
     {
         TMainform empty{QStringList{}};
-        empty.FormActivate();
+        empty.applyCommandLineArchive();
         save(empty, out.filePath(QStringLiteral("main-window-empty.png")));
     }
     {
         TMainform listing{QStringList{QString::fromLocal8Bit(argv[2])}};
-        listing.FormActivate();
+        listing.applyCommandLineArchive();
         save(listing, out.filePath(QStringLiteral("main-window.png")));
         save(listing, out.filePath(QStringLiteral("main-window-inactive.png")), false);
     }
@@ -69,10 +69,10 @@ int main(int argc, char **argv)
         for (const char *path : {"/home/ann/Downloads/holiday photos.zip", "/home/ann/work/report-2024.zip"})
             recent.opened(QString::fromLatin1(path));
         TMainform listing{QStringList{QString::fromLocal8Bit(argv[2])}};
-        listing.FormActivate();
+        listing.applyCommandLineArchive();
         listing.show();
         QApplication::processEvents();
-        QMenu *file = listing.menuBar()->findChild<QMenu *>(QStringLiteral("File1"));
+        QMenu *file = listing.menuBar()->findChild<QMenu *>(QStringLiteral("fileMenu"));
         const QRect title = listing.menuBar()->actionGeometry(file->menuAction());
         file->popup(listing.menuBar()->mapToGlobal(title.bottomLeft()));
         QApplication::processEvents();
@@ -90,8 +90,8 @@ int main(int argc, char **argv)
         const QLocale c = QLocale::c();
         QLocale::setDefault(c);
         TMainform sorted{QStringList{QString::fromLocal8Bit(argv[2])}};
-        sorted.FormActivate();
-        sorted.StringGrid1->SortColumn(3, TSortOptions{});
+        sorted.applyCommandLineArchive();
+        sorted.listingGrid->SortColumn(3, TSortOptions{});
         save(sorted, out.filePath(QStringLiteral("grid-sorted-by-date-%1.png").arg(c.name())));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
@@ -149,15 +149,15 @@ int main(int argc, char **argv)
         TAddForm add([] { return QList<platform::Volume>{{QStringLiteral("/"), QStringLiteral("/")}}; }, docs);
         add.show();
         for (int row : {0, 2})
-            add.FileListBox1->item(row)->setSelected(true);
-        add.BitBtn6->click();
+            add.fileList->item(row)->setSelected(true);
+        add.addFilesButton->click();
         add.setDirectory(docs + QStringLiteral("/letters"));
-        add.BitBtn7->click();
+        add.addDirectoryButton->click();
         add.setDirectory(docs);
-        add.FileListBox1->item(3)->setSelected(true);
-        add.BitBtn6->click();
-        add.DirNameCB->click();
-        add.tb_complevel->setValue(6);
+        add.fileList->item(3)->setSelected(true);
+        add.addFilesButton->click();
+        add.dirNamesBox->click();
+        add.levelSlider->setValue(6);
         save(add, out.filePath(QStringLiteral("add-dialog.png")));
         QDir(base).removeRecursively();
     }
@@ -172,10 +172,10 @@ int main(int argc, char **argv)
             QDir(base).mkpath(QLatin1String(path));
         TExtract extract;
         extract.setVolumeSource([base] { return QList<platform::Volume>{{base, QStringLiteral("/")}}; });
-        extract.DriveComboBox1->setItemText(0, QStringLiteral("/"));
+        extract.driveBox->setItemText(0, QStringLiteral("/"));
         extract.show();
-        extract.DirTree1->SelectPath(base + QStringLiteral("/home/anna/Documents"));
-        extract.DirTree1->scrollToTop();
+        extract.directoryTree->SelectPath(base + QStringLiteral("/home/anna/Documents"));
+        extract.directoryTree->scrollToTop();
         save(extract, out.filePath(QStringLiteral("extract-dialog.png")));
         QDir(base).removeRecursively();
     }

@@ -55,40 +55,40 @@ int main(int argc, char **argv)
     auto windows = ApplicationWindows::create({});
     TMainform &form = *windows->Mainform;
     form.show();
-    form.ShowMsg->setChecked(args[1] == "log");
+    form.showLogAction->setChecked(args[1] == "log");
 
     QElapsedTimer timer;
     if (extract) {
         prompts->fileAnswers.push_back(archive);
-        form.BU_OpenClick();
+        form.openArchiveCommand();
         TExtract &dialog = *windows->Extract;
         whenShown(dialog, [&dialog, directory] {
-            dialog.DirTree1->SelectPath(directory);
-            dialog.RadioGroup1->setItemIndex(1);   // with the members' folders
-            dialog.RadioGroup2->setItemIndex(1);   // overwrite
-            dialog.RadioGroup3->setItemIndex(0);   // all files
-            dialog.BitBtn1Click();
+            dialog.directoryTree->SelectPath(directory);
+            dialog.expandDirsGroup->setItemIndex(1);   // with the members' folders
+            dialog.overwriteGroup->setItemIndex(1);   // overwrite
+            dialog.filesToExtractGroup->setItemIndex(0);   // all files
+            dialog.okClicked();
         });
         timer.start();
-        form.BU_ExtractClick();
+        form.extractCommand();
     } else {
         prompts->fileAnswers.push_back(archive);
-        form.BU_NewClick();
+        form.newArchiveFromToolbar();
         TAddForm &dialog = *windows->AddForm;
         const int level = args[4].toInt();
         whenShown(dialog, [&dialog, directory, level] {
             dialog.setDirectory(directory);
-            dialog.BitBtn7->click();
-            dialog.RecurseCB->setChecked(true);
-            dialog.DirNameCB->setChecked(true);
-            dialog.tb_complevel->setValue(level);
-            dialog.BitBtn1->click();
+            dialog.addDirectoryButton->click();
+            dialog.recurseBox->setChecked(true);
+            dialog.dirNamesBox->setChecked(true);
+            dialog.levelSlider->setValue(level);
+            dialog.okButton->click();
         });
         timer.start();
-        form.BU_AddClick();
+        form.addCommand();
     }
     const qint64 elapsed = timer.elapsed();
-    if (form.ZipEngine1.LastResult <= 0) {
+    if (form.session().engine.LastResult <= 0) {
         std::fprintf(stderr, "the %s did nothing\n", extract ? "extract" : "add");
         return 1;
     }

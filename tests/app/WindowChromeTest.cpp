@@ -116,26 +116,26 @@ TEST_F(WindowChrome, TitleRowAloneIsNotDrawnSelected)
         file.write(bytes);
         return file.fileName();
     };
-    TSortableGrid *grid = form().StringGrid1;
+    TSortableGrid *grid = form().listingGrid;
     const int rowHeight = grid->RowHeights(0);
     script->fileAnswers = {write("one.zip", archiveOf({"a.txt"})), write("none.zip", archiveOf({}))};
-    form().toolButton(QStringLiteral("BU_Open"))->click();
+    form().toolButton(QStringLiteral("openButton"))->click();
     ASSERT_EQ(grid->RowCount(), 2);
     EXPECT_EQ(highlighted(grid, 0, rowHeight), 0);
     EXPECT_GT(highlighted(grid, rowHeight + 2, 2 * rowHeight), 0);  // the member's row is
-    form().toolButton(QStringLiteral("BU_Open"))->click();
+    form().toolButton(QStringLiteral("openButton"))->click();
     ASSERT_EQ(grid->RowCount(), 1);
     EXPECT_EQ(grid->Cells(0, 0), QStringLiteral("File Name"));
     EXPECT_EQ(highlighted(grid, 0, 2 * rowHeight), 0);
     script->fileAnswers = {dir.filePath(QStringLiteral("one.zip"))};
-    form().toolButton(QStringLiteral("BU_Open"))->click();
+    form().toolButton(QStringLiteral("openButton"))->click();
     EXPECT_GT(highlighted(grid, rowHeight + 2, 2 * rowHeight), 0);  // whole rows again
 }
 
 TEST_F(WindowChrome, ToolbarButtonsAreFlatUntilThePointerIsOverThem)
 {
     form().show();
-    for (const char *name : {"BU_New", "BU_Open", "BU_Add", "BU_Exit"}) {
+    for (const char *name : {"newButton", "openButton", "addButton", "quitButton"}) {
         QToolButton *button = form().toolButton(QString::fromLatin1(name));
         ASSERT_NE(button, nullptr) << name;
         EXPECT_FALSE(marginDrawn(button)) << name << " at rest";
@@ -147,7 +147,7 @@ TEST_F(WindowChrome, ToolbarButtonsAreFlatUntilThePointerIsOverThem)
 
 TEST_F(WindowChrome, ArchiveDialogsOfferZipFilesThenAllFiles)
 {
-    for (const char *name : {"BU_New", "BU_Open"}) {
+    for (const char *name : {"newButton", "openButton"}) {
         script->shown.clear();
         form().toolButton(QString::fromLatin1(name))->click();  // answered as cancelled
         ASSERT_EQ(script->shown.size(), 1u) << name;

@@ -1,7 +1,6 @@
 // The add dialog driven headless: the list handlers, the browsing chain and
 // how an opening ends.
 #include "dialogs/AddForm.h"
-#include "dialogs/DialogCancelled.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,64 +41,67 @@ protected:
 
     void addFiles(const QStringList &names)
     {
-        for (int i = 0; i < form->FileListBox1->count(); ++i)
-            if (names.contains(form->FileListBox1->item(i)->text()))
-                form->FileListBox1->item(i)->setSelected(true);
-        form->BitBtn6->click();
+        for (int i = 0; i < form->fileList->count(); ++i)
+            if (names.contains(form->fileList->item(i)->text()))
+                form->fileList->item(i)->setSelected(true);
+        form->addFilesButton->click();
     }
 
     QString docs(const QString &name = {}) const { return root + "/docs/" + name; }
 
-    // Opens the dialog modally and runs `interaction` inside its event loop.
+    // Opens the dialog modally and runs `interaction` inside its event loop;
+    // what the dialog hands back lands in `got`.
     void open(const std::function<void()> &interaction)
     {
-        DialogCancelled = false;
         QMetaObject::invokeMethod(form.get(), interaction, Qt::QueuedConnection);
-        form->exec();
+        got = form->ask();
     }
 
     QTemporaryDir temp;
     const QString root = temp.path();
     QList<platform::Volume> volumes{{"/", "/"}};
     std::unique_ptr<TAddForm> form;
+    AddFormResult got;
 };
 
 }  // namespace
 
 TEST_F(AddFormTest, AddFilesAppendsOnlyNewOnesDeselectsThemAndLeavesTheLastUnselected)
 {
-    DialogCancelled = false;
-    form->BitBtn6->click();   // nothing selected: still an add action
-    EXPECT_TRUE(DialogCancelled);
-    EXPECT_TRUE(form->entries().isEmpty());
+    open([this] {
+        form->addFilesButton->click();   // nothing selected: still an add action
+        form->hide();             // left without a button, as when the main window closes
+    });
+    EXPECT_TRUE(got.DialogCancelled);
+    EXPECT_TRUE(got.entries.isEmpty());
 
     addFiles({"b.txt"});
-    form->SelectedList->item(0)->setSelected(true);
+    form->filesToAddList->item(0)->setSelected(true);
     addFiles({"a.txt", "b.txt", "d.txt"});
     EXPECT_EQ(form->entries(), QStringList({docs("b.txt"), docs("a.txt"), docs("d.txt")}));
-    EXPECT_TRUE(form->FileListBox1->selectedItems().isEmpty());
-    EXPECT_EQ(selectedRows(*form->SelectedList), QList<int>({0}));
+    EXPECT_TRUE(form->fileList->selectedItems().isEmpty());
+    EXPECT_EQ(selectedRows(*form->filesToAddList), QList<int>({0}));
 
-    form->SelectedList->item(2)->setSelected(true);
-    form->BU_Selectall->click();
-    EXPECT_EQ(form->FileListBox1->selectedItems().size(), 4);
-    form->BitBtn6->click();
+    form->filesToAddList->item(2)->setSelected(true);
+    form->selectAllButton->click();
+    EXPECT_EQ(form->fileList->selectedItems().size(), 4);
+    form->addFilesButton->click();
     EXPECT_EQ(form->entries().back(), docs("c.txt"));
-    EXPECT_EQ(selectedRows(*form->SelectedList), QList<int>({0, 2}));
+    EXPECT_EQ(selectedRows(*form->filesToAddList), QList<int>({0, 2}));
 }
 
 TEST_F(AddFormTest, AddDirAddsTheOpenedDirectoryNotTheHighlightedOne)
 {
-    form->DirectoryListBox1->currentItem()->child(0)->setSelected(true);   // "sub", not opened
-    form->BitBtn7->click();
-    form->BitBtn7->click();
+    form->directoryList->currentItem()->child(0)->setSelected(true);   // "sub", not opened
+    form->addDirectoryButton->click();
+    form->addDirectoryButton->click();
     form->setDirectory("/");
-    form->BitBtn7->click();
+    form->addDirectoryButton->click();
     EXPECT_EQ(form->entries(), QStringList({docs(), "/"}));
 
     // Nothing highlighted in the directory list: nothing added.
-    form->DirectoryListBox1->clearSelection();
-    form->BitBtn7->click();
+    form->directoryList->clearSelection();
+    form->addDirectoryButton->click();
     EXPECT_EQ(form->entries().size(), 2);
 }
 
@@ -107,90 +109,96 @@ TEST_F(AddFormTest, SortKeepsTheSelectionAndPlacesLaterEntries)
 {
     addFiles({"d.txt"});
     addFiles({"b.txt", "c.txt"});
-    form->SelectedList->item(1)->setSelected(true);   // b.txt
-    form->Sortbut->click();
-    EXPECT_FALSE(form->Sortbut->isEnabled());
+    form->filesToAddList->item(1)->setSelected(true);   // b.txt
+    form->sortButton->click();
+    EXPECT_FALSE(form->sortButton->isEnabled());
     addFiles({"a.txt"});
-    form->BitBtn7->click();
+    form->addDirectoryButton->click();
     const QStringList sorted = {docs(), docs("a.txt"), docs("b.txt"), docs("c.txt"), docs("d.txt")};
     EXPECT_EQ(form->entries(), sorted);
     for (int row = 0; row < sorted.size(); ++row)
-        EXPECT_EQ(form->SelectedList->item(row)->text(), sorted[row]);
-    EXPECT_EQ(selectedRows(*form->SelectedList), QList<int>({2}));
-    form->SelectedList->item(2)->setSelected(false);
+        EXPECT_EQ(form->filesToAddList->item(row)->text(), sorted[row]);
+    EXPECT_EQ(selectedRows(*form->filesToAddList), QList<int>({2}));
+    form->filesToAddList->item(2)->setSelected(false);
 
     for (int row : {0, 2, 4})
-        form->SelectedList->item(row)->setSelected(true);
-    form->BitBtn5->click();
+        form->filesToAddList->item(row)->setSelected(true);
+    form->removeButton->click();
     EXPECT_EQ(form->entries(), QStringList({docs("a.txt"), docs("c.txt")}));
-    EXPECT_EQ(form->SelectedList->count(), 2);
+    EXPECT_EQ(form->filesToAddList->count(), 2);
 }
 
 TEST_F(AddFormTest, SaveDirNamesAndRecurseDirsGoTogether)
 {
-    form->RecurseCB->click();
-    EXPECT_TRUE(form->DirNameCB->isChecked());
-    form->DirNameCB->click();
-    EXPECT_FALSE(form->RecurseCB->isChecked());
-    form->DirNameCB->click();
-    EXPECT_TRUE(form->RecurseCB->isChecked());
-    form->RecurseCB->click();
-    EXPECT_FALSE(form->DirNameCB->isChecked());
+    form->recurseBox->click();
+    EXPECT_TRUE(form->dirNamesBox->isChecked());
+    form->dirNamesBox->click();
+    EXPECT_FALSE(form->recurseBox->isChecked());
+    form->dirNamesBox->click();
+    EXPECT_TRUE(form->recurseBox->isChecked());
+    form->recurseBox->click();
+    EXPECT_FALSE(form->dirNamesBox->isChecked());
 }
 
 TEST_F(AddFormTest, TheDriveBoxDirectoryListAndFileListMoveTogether)
 {
     volumes = {{"/", "/"}, {docs().chopped(1), "DOCS"}};
     form = std::make_unique<TAddForm>([this] { return volumes; }, docs());
-    EXPECT_EQ(form->DriveComboBox1->currentIndex(), 1);
+    EXPECT_EQ(form->driveBox->currentIndex(), 1);
 
     // Enter on the directory list opens the highlighted directory; it does not press OK.
-    form->DirectoryListBox1->setCurrentItem(form->DirectoryListBox1->currentItem()->child(0));
-    QTest::keyClick(form->DirectoryListBox1, Qt::Key_Return);
+    form->directoryList->setCurrentItem(form->directoryList->currentItem()->child(0));
+    QTest::keyClick(form->directoryList, Qt::Key_Return);
     EXPECT_EQ(form->directory(), docs("sub"));
-    EXPECT_EQ(form->FileListBox1->count(), 0);
+    EXPECT_EQ(form->fileList->count(), 0);
 
     form->setDirectory(root);
-    EXPECT_EQ(form->DriveComboBox1->currentIndex(), 0);
-    form->DriveComboBox1Change(1);   // back to where that volume was left
+    EXPECT_EQ(form->driveBox->currentIndex(), 0);
+    form->driveChanged(1);   // back to where that volume was left
     EXPECT_EQ(form->directory(), docs("sub"));
-    emit form->DirectoryListBox1->itemDoubleClicked(form->DirectoryListBox1->currentItem()->parent(), 0);
-    EXPECT_EQ(form->FileListBox1->count(), 4);
+    emit form->directoryList->itemDoubleClicked(form->directoryList->currentItem()->parent(), 0);
+    EXPECT_EQ(form->fileList->count(), 4);
 }
 
 TEST_F(AddFormTest, OnlyOkLeavesTheDialogNotCancelled)
 {
     open([this] {
         addFiles({"a.txt"});
-        form->BitBtn1->click();
+        form->timestampBox->setChecked(true);
+        form->okButton->click();
     });
-    EXPECT_FALSE(DialogCancelled);
+    EXPECT_FALSE(got.DialogCancelled);
+    EXPECT_EQ(got.entries, QStringList{docs("a.txt")});
+    EXPECT_TRUE(got.choices.useTimestamp);
 
     open([this] {
         addFiles({"b.txt"});
-        form->BitBtn2->click();
+        form->cancelButton->click();
     });
-    EXPECT_TRUE(DialogCancelled);
+    EXPECT_TRUE(got.DialogCancelled);
     EXPECT_EQ(form->entries().size(), 2);   // kept for the next opening
 
-    // Without any add action, Cancel and the close button cancel too.
-    open([this] { form->BitBtn2->click(); });
-    EXPECT_TRUE(DialogCancelled);
+    // Without any add action, Cancel and the close button cancel too; hidden
+    // without a button (the main window closing), the dialog is not cancelled.
+    open([this] { form->cancelButton->click(); });
+    EXPECT_TRUE(got.DialogCancelled);
     open([this] { form->close(); });
-    EXPECT_TRUE(DialogCancelled);
+    EXPECT_TRUE(got.DialogCancelled);
+    open([this] { form->hide(); });
+    EXPECT_FALSE(got.DialogCancelled);
 
     // Escape is bound to nothing; Enter in the file list presses OK.
     bool openAfterEscape = false;
     open([&] {
         QTest::keyClick(form.get(), Qt::Key_Escape);
         openAfterEscape = form->isVisible();
-        QTest::keyClick(form->FileListBox1, Qt::Key_Return);
+        QTest::keyClick(form->fileList, Qt::Key_Return);
         // Should Enter not have closed it, Cancel ends the opening and the test fails.
-        QMetaObject::invokeMethod(form.get(), [this] { if (form->isVisible()) form->BitBtn2->click(); },
+        QMetaObject::invokeMethod(form.get(), [this] { if (form->isVisible()) form->cancelButton->click(); },
                                   Qt::QueuedConnection);
     });
     EXPECT_TRUE(openAfterEscape);
-    EXPECT_FALSE(DialogCancelled);
+    EXPECT_FALSE(got.DialogCancelled);
     EXPECT_FALSE(form->isVisible());
 }
 
@@ -200,8 +208,8 @@ TEST_F(AddFormTest, AReopeningRereadsTheDiskAndSurvivesARemovedDirectory)
     QString shown;
     open([&] {
         shown = form->directory();
-        form->BitBtn1->click();
+        form->okButton->click();
     });
     EXPECT_EQ(shown, root);
-    EXPECT_EQ(form->FileListBox1->count(), 0);
+    EXPECT_EQ(form->fileList->count(), 0);
 }

@@ -39,13 +39,11 @@ protected:
         dialog->setVolumeSource([this] {
             return QList<platform::Volume>{{root + "c", "c"}, {root + "d", "Data disk"}};
         });
-        ExtractDir = "untouched";
-        DialogCancelled = false;
     }
     void TearDown() override { platform::setPromptHandler(nullptr); }
 
     // Shows the dialog modally and runs `interaction` once it is up; the
-    // interaction is expected to close it.
+    // interaction is expected to close it. The dialog's choices land in `got`.
     void run(const std::function<void()> &interaction)
     {
         QMetaObject::invokeMethod(
@@ -58,7 +56,7 @@ protected:
                 }
             },
             Qt::QueuedConnection);
-        dialog->exec();
+        got = dialog->ask();
     }
 
     const platform::PromptRecord &lastShown() const { return script->shown.back(); }
@@ -67,6 +65,7 @@ protected:
     QString root;
     std::shared_ptr<platform::ScriptedPrompts> script;
     std::unique_ptr<TExtract> dialog;
+    ExtractChoices got;
 };
 
 }  // namespace
@@ -77,43 +76,43 @@ TEST_F(ExtractFormTest, AFreshDialogShowsItsCaptionsHintsAndDefaults)
     EXPECT_EQ(d.objectName(), "Extract");
     EXPECT_EQ(d.windowTitle(), "Select Extract Directory");
     EXPECT_EQ(d.size(), QSize(511, 465));
-    EXPECT_EQ(d.Label1->text(), "Look &in:");
-    EXPECT_EQ(d.Label1->buddy(), d.DriveComboBox1);
-    EXPECT_EQ(d.FlatButton1->toolTip(), "Create new directory");
-    EXPECT_EQ(d.FlatButton1->size(), QSize(25, 25));
-    EXPECT_TRUE(d.DirTree1->ReadOnStart());
+    EXPECT_EQ(d.lookInLabel->text(), "Look &in:");
+    EXPECT_EQ(d.lookInLabel->buddy(), d.driveBox);
+    EXPECT_EQ(d.newDirectoryButton->toolTip(), "Create new directory");
+    EXPECT_EQ(d.newDirectoryButton->size(), QSize(25, 25));
+    EXPECT_TRUE(d.directoryTree->ReadOnStart());
 
-    EXPECT_EQ(d.RadioGroup1->title(), "Expand ZIP Dirs");
-    EXPECT_EQ(d.RadioGroup1->toolTip(),
+    EXPECT_EQ(d.expandDirsGroup->title(), "Expand ZIP Dirs");
+    EXPECT_EQ(d.expandDirsGroup->toolTip(),
               "Extracts and recreates the relative pathname that may have been stored with each file. Empty dirs "
               "stored in the archive (if any) will also be recreated.");
-    EXPECT_EQ(d.RadioGroup2->title(), "OverWrite Existing");
-    EXPECT_EQ(d.RadioGroup2->toolTip(), "Overwrite any pre-existing files during extraction.");
-    EXPECT_EQ(d.RadioGroup3->title(), "Files to Extract");
-    EXPECT_EQ(d.RadioGroup3->button(1)->text(), "Selected Files");
-    EXPECT_EQ(d.RadioGroup3->toolTip(), "Files to extract");
-    EXPECT_EQ(d.RadioGroup1->ItemIndex(), 0);  // "No"
-    EXPECT_EQ(d.RadioGroup2->ItemIndex(), 1);  // "Yes"
-    EXPECT_EQ(d.RadioGroup3->ItemIndex(), 0);  // "All Files"
-    EXPECT_EQ(d.Ch_ExtUpdate->text(), "Only Update file(s)");
-    EXPECT_FALSE(d.Ch_ExtUpdate->isChecked());
+    EXPECT_EQ(d.overwriteGroup->title(), "OverWrite Existing");
+    EXPECT_EQ(d.overwriteGroup->toolTip(), "Overwrite any pre-existing files during extraction.");
+    EXPECT_EQ(d.filesToExtractGroup->title(), "Files to Extract");
+    EXPECT_EQ(d.filesToExtractGroup->button(1)->text(), "Selected Files");
+    EXPECT_EQ(d.filesToExtractGroup->toolTip(), "Files to extract");
+    EXPECT_EQ(d.expandDirsGroup->ItemIndex(), 0);  // "No"
+    EXPECT_EQ(d.overwriteGroup->ItemIndex(), 1);  // "Yes"
+    EXPECT_EQ(d.filesToExtractGroup->ItemIndex(), 0);  // "All Files"
+    EXPECT_EQ(d.updateOnlyBox->text(), "Only Update file(s)");
+    EXPECT_FALSE(d.updateOnlyBox->isChecked());
 
-    EXPECT_EQ(d.BitBtn1->text(), "&OK");
-    EXPECT_EQ(d.BitBtn1->toolTip(), "Start extracting file(s)");
-    EXPECT_TRUE(d.BitBtn1->isDefault());
-    EXPECT_EQ(d.BitBtn2->text(), "&Cancel");
-    EXPECT_EQ(d.BitBtn2->toolTip(), "Cancel operation");
+    EXPECT_EQ(d.okButton->text(), "&OK");
+    EXPECT_EQ(d.okButton->toolTip(), "Start extracting file(s)");
+    EXPECT_TRUE(d.okButton->isDefault());
+    EXPECT_EQ(d.cancelButton->text(), "&Cancel");
+    EXPECT_EQ(d.cancelButton->toolTip(), "Cancel operation");
 
-    EXPECT_EQ(d.DriveComboBox1->count(), 2);
-    EXPECT_EQ(d.DriveComboBox1->itemText(1), "Data disk (" + root + "d)");
+    EXPECT_EQ(d.driveBox->count(), 2);
+    EXPECT_EQ(d.driveBox->itemText(1), "Data disk (" + root + "d)");
 
     // Tab order: drive box, tree, the radio groups, OK, Cancel, then the check box.
-    const QList<QWidget *> order{d.DriveComboBox1,         d.DirTree1,
-                                 d.RadioGroup1->button(0), d.RadioGroup1->button(1),
-                                 d.RadioGroup2->button(0), d.RadioGroup2->button(1),
-                                 d.RadioGroup3->button(0), d.RadioGroup3->button(1),
-                                 d.BitBtn1,                d.BitBtn2,
-                                 d.Ch_ExtUpdate};
+    const QList<QWidget *> order{d.driveBox,         d.directoryTree,
+                                 d.expandDirsGroup->button(0), d.expandDirsGroup->button(1),
+                                 d.overwriteGroup->button(0), d.overwriteGroup->button(1),
+                                 d.filesToExtractGroup->button(0), d.filesToExtractGroup->button(1),
+                                 d.okButton,                d.cancelButton,
+                                 d.updateOnlyBox};
     for (int i = 0; i + 1 < order.size(); ++i) {
         QWidget *next = order[i]->nextInFocusChain();
         while (next->focusPolicy() == Qt::NoFocus || !order.contains(next))
@@ -122,79 +121,84 @@ TEST_F(ExtractFormTest, AFreshDialogShowsItsCaptionsHintsAndDefaults)
     }
 
     // The tree reads the volumes when first shown, with nothing selected.
-    EXPECT_EQ(d.DirTree1->topLevelItemCount(), 0);
+    EXPECT_EQ(d.directoryTree->topLevelItemCount(), 0);
     run([&] {
-        EXPECT_EQ(d.DirTree1->topLevelItemCount(), 2);
-        EXPECT_EQ(d.DirTree1->SelectedPath(), TDirTree::NoPath);
-        d.BitBtn1Click();
+        EXPECT_EQ(d.directoryTree->topLevelItemCount(), 2);
+        EXPECT_EQ(d.directoryTree->SelectedPath(), TDirTree::NoPath);
+        d.okClicked();
     });
-    EXPECT_EQ(ExtractDir, "?");
-    EXPECT_FALSE(DialogCancelled);
+    EXPECT_EQ(got.ExtractDir, "?");
+    EXPECT_FALSE(got.DialogCancelled);
 }
 
 TEST_F(ExtractFormTest, OkHandsOverTheDirectoryInItsOwnCaseAndTheOptions)
 {
     run([&] {
-        dialog->DirTree1->SelectPath(root + "d/DATA");
-        dialog->RadioGroup1->setItemIndex(1);
-        dialog->RadioGroup2->setItemIndex(0);
-        dialog->RadioGroup3->setItemIndex(1);
-        dialog->Ch_ExtUpdate->setChecked(true);
+        dialog->directoryTree->SelectPath(root + "d/DATA");
+        dialog->expandDirsGroup->setItemIndex(1);
+        dialog->overwriteGroup->setItemIndex(0);
+        dialog->filesToExtractGroup->setItemIndex(1);
+        dialog->updateOnlyBox->setChecked(true);
         // Enter in the tree presses the default button.
-        QTest::keyClick(dialog->DirTree1, Qt::Key_Return);
+        QTest::keyClick(dialog->directoryTree, Qt::Key_Return);
     });
-    EXPECT_FALSE(DialogCancelled);
-    EXPECT_EQ(ExtractDir, root + "d/DATA/");
-    EXPECT_TRUE(ExpandDirs);
-    EXPECT_FALSE(OverwriteFiles);
-    EXPECT_FALSE(ExtractAllFiles);
-    EXPECT_TRUE(ExtractUpdateOnly);
+    EXPECT_FALSE(got.DialogCancelled);
+    EXPECT_EQ(got.ExtractDir, root + "d/DATA/");
+    EXPECT_TRUE(got.ExpandDirs);
+    EXPECT_FALSE(got.OverwriteFiles);
+    EXPECT_FALSE(got.ExtractAllFiles);
+    EXPECT_TRUE(got.ExtractUpdateOnly);
 
     // The next opening keeps the selection and the choices.
     run([&] {
-        EXPECT_TRUE(DialogCancelled);  // set on activation
-        EXPECT_EQ(dialog->DirTree1->SelectedPath(), root + "d/DATA/");
-        EXPECT_EQ(dialog->RadioGroup3->ItemIndex(), 1);
-        dialog->RadioGroup1->setItemIndex(0);
-        dialog->RadioGroup2->setItemIndex(1);
-        dialog->RadioGroup3->setItemIndex(0);
-        dialog->Ch_ExtUpdate->setChecked(false);
-        QTest::mouseClick(dialog->BitBtn1, Qt::LeftButton);
+        EXPECT_TRUE(dialog->choices().DialogCancelled);  // set on activation
+        EXPECT_EQ(dialog->directoryTree->SelectedPath(), root + "d/DATA/");
+        EXPECT_EQ(dialog->filesToExtractGroup->ItemIndex(), 1);
+        dialog->expandDirsGroup->setItemIndex(0);
+        dialog->overwriteGroup->setItemIndex(1);
+        dialog->filesToExtractGroup->setItemIndex(0);
+        dialog->updateOnlyBox->setChecked(false);
+        QTest::mouseClick(dialog->okButton, Qt::LeftButton);
     });
-    EXPECT_FALSE(ExpandDirs);
-    EXPECT_TRUE(OverwriteFiles);
-    EXPECT_TRUE(ExtractAllFiles);
-    EXPECT_FALSE(ExtractUpdateOnly);
+    EXPECT_FALSE(got.ExpandDirs);
+    EXPECT_TRUE(got.OverwriteFiles);
+    EXPECT_TRUE(got.ExtractAllFiles);
+    EXPECT_FALSE(got.ExtractUpdateOnly);
 }
 
 TEST_F(ExtractFormTest, EscapeAndCancelEmptyTheDirectoryTheTitleBarCloseLeavesIt)
 {
-    ExpandDirs = true;
+    // Each case starts after an OK with a directory and "Expand ZIP Dirs" on.
+    const auto okWithExpandedDirs = [&] {
+        dialog->directoryTree->SelectPath(root + "c/TEMP");
+        dialog->expandDirsGroup->setItemIndex(1);
+        dialog->okClicked();
+    };
+    run(okWithExpandedDirs);
     run([&] {
-        dialog->RadioGroup1->setItemIndex(0);
-        QTest::keyClick(dialog->DirTree1, Qt::Key_Escape);
+        dialog->expandDirsGroup->setItemIndex(0);
+        QTest::keyClick(dialog->directoryTree, Qt::Key_Escape);
     });
-    EXPECT_TRUE(DialogCancelled);
-    EXPECT_EQ(ExtractDir, "");
-    EXPECT_TRUE(ExpandDirs);  // kept: only OK hands the options over
+    EXPECT_TRUE(got.DialogCancelled);
+    EXPECT_EQ(got.ExtractDir, "");
+    EXPECT_TRUE(got.ExpandDirs);  // kept: only OK hands the options over
 
-    ExtractDir = "untouched";
-    run([&] { QTest::mouseClick(dialog->BitBtn2, Qt::LeftButton); });
-    EXPECT_TRUE(DialogCancelled);
-    EXPECT_EQ(ExtractDir, "");
+    run(okWithExpandedDirs);
+    run([&] { QTest::mouseClick(dialog->cancelButton, Qt::LeftButton); });
+    EXPECT_TRUE(got.DialogCancelled);
+    EXPECT_EQ(got.ExtractDir, "");
 
-    ExtractDir = "untouched";
-    DialogCancelled = false;
+    run(okWithExpandedDirs);
     run([&] { dialog->close(); });
-    EXPECT_TRUE(DialogCancelled);
-    EXPECT_EQ(ExtractDir, "untouched");
+    EXPECT_TRUE(got.DialogCancelled);
+    EXPECT_EQ(got.ExtractDir, root + "c/TEMP/");
 }
 
 TEST_F(ExtractFormTest, TheDriveBoxJumpsToTheDirectoryLastSelectedOnThatVolume)
 {
     run([&] {
-        TDirTree &tree = *dialog->DirTree1;
-        QComboBox &drives = *dialog->DriveComboBox1;
+        TDirTree &tree = *dialog->directoryTree;
+        QComboBox &drives = *dialog->driveBox;
         drives.setCurrentIndex(1);
         EXPECT_EQ(tree.SelectedPath(), root + "d/");
         tree.SelectPath(root + "d/DATA");
@@ -211,20 +215,20 @@ TEST_F(ExtractFormTest, TheDriveBoxJumpsToTheDirectoryLastSelectedOnThatVolume)
         QDir(root + "d/DATA").removeRecursively();
         drives.setCurrentIndex(1);
         EXPECT_EQ(tree.SelectedPath(), root + "d/");
-        dialog->BitBtn2Click();
+        dialog->cancelClicked();
     });
 }
 
 TEST_F(ExtractFormTest, ANewDirectoryIsMadeBelowTheSelectionAndSelected)
 {
     run([&] {
-        dialog->DirTree1->SelectPath(root + "c/TEMP");
+        dialog->directoryTree->SelectPath(root + "c/TEMP");
         script->inputAnswers.push_back({true, "NEW"});
-        QTest::mouseClick(dialog->FlatButton1, Qt::LeftButton);
+        QTest::mouseClick(dialog->newDirectoryButton, Qt::LeftButton);
         EXPECT_TRUE(QFileInfo(root + "c/TEMP/NEW").isDir());
-        EXPECT_EQ(dialog->DirTree1->SelectedPath(), root + "c/TEMP/NEW/");
+        EXPECT_EQ(dialog->directoryTree->SelectedPath(), root + "c/TEMP/NEW/");
         EXPECT_TRUE(dialog->isVisible());
-        dialog->BitBtn1Click();
+        dialog->okClicked();
     });
     const platform::PromptRecord &input = script->shown.front();
     EXPECT_EQ(input.kind, platform::PromptRecord::Kind::InputText);
@@ -232,7 +236,7 @@ TEST_F(ExtractFormTest, ANewDirectoryIsMadeBelowTheSelectionAndSelected)
     EXPECT_EQ(input.text, "Directory");
     EXPECT_EQ(input.defaultValue, "");
     EXPECT_EQ(script->shown.size(), 1u);
-    EXPECT_EQ(ExtractDir, root + "c/TEMP/NEW/");
+    EXPECT_EQ(got.ExtractDir, root + "c/TEMP/NEW/");
 }
 
 TEST_F(ExtractFormTest, AFailedCreationReportsTheReasonAndChangesNothing)
@@ -240,11 +244,11 @@ TEST_F(ExtractFormTest, AFailedCreationReportsTheReasonAndChangesNothing)
     const QString saved = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(root));
     run([&] {
-        TDirTree &tree = *dialog->DirTree1;
+        TDirTree &tree = *dialog->directoryTree;
         // Nothing selected: refused rather than made relative to wherever the
         // process happens to be.
         script->inputAnswers.push_back({true, "NEW"});
-        dialog->FlatButton1Click();
+        dialog->newDirectoryClicked();
         EXPECT_EQ(lastShown().text, "Path not found.");
         EXPECT_EQ(lastShown().icon, IconKind::Stop);
         EXPECT_EQ(lastShown().caption, platform::applicationTitle());
@@ -267,7 +271,7 @@ TEST_F(ExtractFormTest, AFailedCreationReportsTheReasonAndChangesNothing)
         for (const auto &a : answers) {
             script->shown.clear();
             script->inputAnswers.push_back({a.confirmed, a.typed});
-            dialog->FlatButton1Click();
+            dialog->newDirectoryClicked();
             ASSERT_EQ(script->shown.size(), a.shown.isEmpty() ? 1u : 2u) << a.typed.toStdString();
             if (!a.shown.isEmpty()) {
                 EXPECT_EQ(lastShown().text, a.shown);
@@ -278,7 +282,7 @@ TEST_F(ExtractFormTest, AFailedCreationReportsTheReasonAndChangesNothing)
         // A name that exists says so.
         ASSERT_TRUE(QDir(root + "c/TEMP").mkdir("old"));
         script->inputAnswers.push_back({true, "old"});
-        dialog->FlatButton1Click();
+        dialog->newDirectoryClicked();
         EXPECT_EQ(lastShown().text, "File already exists.");
         ASSERT_TRUE(QDir(root + "c/TEMP").rmdir("old"));
 
@@ -286,7 +290,7 @@ TEST_F(ExtractFormTest, AFailedCreationReportsTheReasonAndChangesNothing)
         EXPECT_EQ(tree.PathList().size(), nodes);
         EXPECT_EQ(tree.SelectedPath(), root + "c/TEMP/");
         EXPECT_TRUE(dialog->isVisible());
-        dialog->BitBtn2Click();
+        dialog->cancelClicked();
     });
     QDir::setCurrent(saved);
 }

@@ -1,0 +1,197 @@
+#include "app/Mainform.h"
+
+// The commands on the archive file itself: new, open (also from the command
+// line and the recent list), delete; and deleting the selected members.
+
+#include "app/OperationFrame.h"
+#include "app/RecentArchives.h"
+#include "controls/SortableGrid.h"
+#include "platform/Prompts.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QUrl>
+#include <algorithm>
+
+namespace {
+
+// Every archive path is made absolute where it enters, so that nothing
+// depends on the current directory of the process.
+QString absoluteArchivePath(const QString &name)
+{
+    return QFileInfo(name).absoluteFilePath();
+}
+
+// A file manager may hand over a file:// URL instead of a path.
+QString archivePathOfArgument(const QString &argument)
+{
+    if (argument.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
+        const QUrl url(argument);
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    }
+    return argument;
+}
+
+// The system's reason why `path` could not be deleted, or empty when it was.
+QString removeFile(const QString &path)
+{
+    QFile file(path);
+    return file.remove() ? QString() : file.errorString();
+}
+
+// Matches .zip in any case, as the archive dialogs did on a case-blind file
+// system; an archive under another name is still one choice away.
+const char *const ZipFilesFilter = "ZIP Files (*.[zZ][iI][pP]);;All files (*)";
+
+// The archive file dialog starts at the name it was last left with.
+platform::FileDialogOptions archiveDialogOptions(const QString &title, const QString &lastName, bool mustExist)
+{
+    platform::FileDialogOptions options;
+    options.title = title;
+    options.filter = QString::fromLatin1(ZipFilesFilter);
+    options.fileName = lastName;
+    options.directory = QFileInfo(lastName).absolutePath();
+    options.mustExist = mustExist;
+    return options;
+}
+
+}  // namespace
+
+void TMainform::applyCommandLineArchive()
+{
+    // Applied once: re-reading the command-line archive on every activation would
+    // replace an archive the user has opened since.
+    if (commandLineApplied_)
+        return;
+    commandLineApplied_ = true;
+    if (arguments_.size() != 1)
+        return;
+    setCurrentArchive(absoluteArchivePath(archivePathOfArgument(arguments_.front())));
+}
+
+void TMainform::setCurrentArchive(const QString &name)
+{
+    try {
+        session_.openArchive(name);
+    } catch (...) {
+        // The component keeps the members read before the failure; showing the
+        // previous archive's rows under this name would let a command act on
+        // this file with another archive's names.
+        try {
+            fillListing();
+        } catch (...) {
+        }
+        throw;
+    }
+    // A new archive counts once it exists; one that cannot be read not at all.
+    if (QFileInfo(name).isFile()) {
+        RecentArchives(*settings_).opened(name);
+        refreshRecentArchives();
+    }
+}
+
+void TMainform::openRecentArchive(const QString &path)
+{
+    command([this, path] {
+        if (!QFileInfo(path).isFile()) {
+            RecentArchives(*settings_).forget(path);
+            refreshRecentArchives();
+            platform::warningBox(this, QStringLiteral("Zipfile not found: ") + path
+                                           + QStringLiteral(". It is no longer listed under File."));
+            return;
+        }
+        session_.openDialogFileName = path;
+        setCurrentArchive(path);
+    });
+}
+
+void TMainform::newArchive(bool resetTheGrid)
+{
+    QString name = platform::prompts().openFileName(
+        this, archiveDialogOptions(QStringLiteral("Create New ZIP File"), session_.openDialogFileName, false));
+    if (name.isEmpty())
+        return;
+    if (!name.toLower().contains(QStringLiteral(".zip")))
+        name += QStringLiteral(".zip");
+    name = absoluteArchivePath(name);
+    session_.openDialogFileName = name;
+    if (QFileInfo::exists(name) || QFileInfo(name).isSymLink()) {
+        if (!platform::confirmBox(this, QStringLiteral("Overwrite Existing File: ") + name + QStringLiteral("?"),
+                                  platform::DefaultAnswer::No))
+            return;
+        // An old file that stays would be read again and the next add would
+        // merge into it.
+        if (const QString reason = removeFile(name); !reason.isEmpty()) {
+            platform::warningBox(this, QStringLiteral("Cannot delete ") + name + QStringLiteral(": ") + reason);
+            return;
+        }
+    }
+    if (resetTheGrid)
+        resetGrid();
+    setCurrentArchive(name);
+}
+
+void TMainform::openArchive()
+{
+    QString name = platform::prompts().openFileName(
+        this, archiveDialogOptions(QStringLiteral("Open Existing ZIP File"), session_.openDialogFileName, true));
+    if (name.isEmpty())
+        return;
+    name = absoluteArchivePath(name);
+    session_.openDialogFileName = name;
+    setCurrentArchive(name);
+}
+
+void TMainform::deleteArchive()
+{
+    // With no archive current the caption is no path: a file of that name in
+    // the current directory is not the archive.
+    const QString path = session_.archivePath();
+    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+        platform::warningBox(this, QStringLiteral("Zipfile not found: ") + session_.archiveCaption());
+        return;
+    }
+    if (!platform::confirmBox(this, QStringLiteral("Are you sure you want to delete: ") + path + QStringLiteral("?"),
+                              platform::DefaultAnswer::No))
+        return;
+    if (const QString reason = removeFile(path); !reason.isEmpty()) {
+        platform::warningBox(this, QStringLiteral("Cannot delete ") + path + QStringLiteral(": ") + reason);
+        return;
+    }
+    RecentArchives(*settings_).forget(path);
+    refreshRecentArchives();
+    listingGrid->setRowCount(1);
+    session_.forgetDeletedArchive();
+}
+
+void TMainform::deleteMembers()
+{
+    if (listingGrid->RowCount() < 2) {
+        platform::warningBox(this, QStringLiteral("Error :No file(s) to delete"));
+        return;
+    }
+    TZipEngine &engine = session_.engine;
+    const QString archive = session_.archivePath();
+    const std::vector<std::string> names = session_.selectedNames();
+    const bool folders = std::any_of(names.begin(), names.end(), ArchiveSession::isFolderName);
+    // With a folder the user may not see how much goes: the count says it.
+    const QString question = folders ? QStringLiteral("Delete %1 members (the selected folders with everything "
+                                                      "in them) from: %2?")
+                                           .arg(names.size())
+                                           .arg(archive)
+                                     : QStringLiteral("Delete selected files from: ") + archive + QStringLiteral("?");
+    if (!platform::confirmBox(this, question, platform::DefaultAnswer::No))
+        return;
+    engine.FileSpecs = names;
+    if (engine.FileSpecs.empty()) {
+        platform::warningBox(this, QStringLiteral("Error :No file(s) selected"));
+        return;
+    }
+    const OperationTexts texts{QStringLiteral("Deleting file(s)"), QStringLiteral("Beginning delete from ") + archive,
+                               QStringLiteral("Fatal error trying to delete"),
+                               QStringLiteral(" file(s) were Deleted")};
+    session_.operationFrame().run(texts, [&engine] { engine.Delete(); });
+}

@@ -1,0 +1,199 @@
+#include "app/Mainform.h"
+
+// The main window's toolbar, menu, caption bar and status bar, and turning
+// its commands on and off.
+
+#include "app/OperationFrame.h"
+#include "app/RecentArchives.h"
+#include "app/ToolbarPanel.h"
+#include "controls/CaptionHost.h"
+#include "controls/GradCaption.h"
+#include "controls/SortableGrid.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QToolButton>
+
+namespace {
+
+struct ToolbarButtonDesign {
+    const char *name;
+    int left;
+    const char *icon;
+    const char *toolTip;
+    void (TMainform::*handler)();
+};
+
+// The gaps group the buttons: archive file, member, archive contents, quit.
+const ToolbarButtonDesign toolbarButtons[] = {
+    {"newButton", 0, ":/icons/new.svg", "Create new Zipfile", &TMainform::newArchiveFromToolbar},
+    {"openButton", 39, ":/icons/open.svg", "Open existing Zipfile", &TMainform::openArchiveCommand},
+    {"deleteArchiveButton", 78, ":/icons/delete-archive.svg", "Delete existing Zipfile",
+     &TMainform::deleteArchiveCommand},
+    {"executeButton", 137, ":/icons/execute.svg", "Execute selected file", &TMainform::executeMemberCommand},
+    {"editButton", 176, ":/icons/edit.svg", "Edit selected file", &TMainform::editMemberCommand},
+    {"extractButton", 236, ":/icons/extract.svg", "Extract file(s) from Zipfile", &TMainform::extractCommand},
+    {"addButton", 275, ":/icons/add.svg", "Add file(s) to Zipfile", &TMainform::addCommand},
+    {"deleteMembersButton", 314, ":/icons/delete-members.svg", "Delete file(s) from Zipfile",
+     &TMainform::deleteMembersCommand},
+    {"quitButton", 408, ":/icons/quit.svg", "Quit Orvex 97", &TMainform::quitCommand},
+};
+
+}  // namespace
+
+void TMainform::buildToolbar()
+{
+    for (const auto &design : toolbarButtons) {
+        QToolButton *button = toolbar_->addButton(QString::fromLatin1(design.name), design.left,
+                                                  QString::fromLatin1(design.icon),
+                                                  QString::fromLatin1(design.toolTip));
+        connect(button, &QToolButton::clicked, this, design.handler);
+    }
+}
+
+void TMainform::buildMenu()
+{
+    auto addItem = [this](QMenu *menu, const char *objectName, const char *caption,
+                          const QKeySequence &shortcut, void (TMainform::*handler)()) {
+        QAction *action = menu->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QString::fromLatin1(objectName));
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("fileMenu"));
+    addItem(file, "newArchiveAction", "&New archive", {}, &TMainform::newArchiveFromMenu);
+    addItem(file, "openArchiveAction", "&Open archive", {}, &TMainform::openArchiveCommand);
+    addItem(file, "deleteArchiveAction", "&Delete archive", {}, &TMainform::deleteArchiveCommand);
+    file->addSeparator()->setObjectName(QStringLiteral("fileSeparator"));
+    exitAction_ = addItem(file, "exitAction", "&Exit", {}, &TMainform::quitCommand);
+    fileMenu_ = file;
+    // Another window of the program may have opened archives since.
+    connect(file, &QMenu::aboutToShow, this, &TMainform::refreshRecentArchives);
+    refreshRecentArchives();
+
+    QMenu *actions = menuBar()->addMenu(QStringLiteral("&Actions"));
+    actions->setObjectName(QStringLiteral("actionsMenu"));
+    addItem(actions, "addAction", "&Add", QKeySequence(Qt::CTRL | Qt::Key_A), &TMainform::addCommand);
+    addItem(actions, "extractAction", "&Extract ", QKeySequence(Qt::CTRL | Qt::Key_E), &TMainform::extractCommand);
+    addItem(actions, "deleteMembersAction", "&Delete", QKeySequence(Qt::CTRL | Qt::Key_D),
+            &TMainform::deleteMembersCommand);
+    actions->addSeparator()->setObjectName(QStringLiteral("actionsSeparator"));
+    addItem(actions, "executeAction", "Execute file", QKeySequence(Qt::CTRL | Qt::Key_F9),
+            &TMainform::executeMemberCommand);
+    addItem(actions, "editAction", "Edit file", QKeySequence(Qt::Key_F4), &TMainform::editMemberCommand);
+    addItem(actions, "openWithDefaultAction", "&Open with default application", {},
+            &TMainform::openWithDefaultCommand);
+
+    QMenu *window = menuBar()->addMenu(QStringLiteral("&Window"));
+    window->setObjectName(QStringLiteral("windowMenu"));
+    showLogAction = addItem(window, "showLogAction", "&Show compress status", {}, &TMainform::showLogToggled);
+    showLogAction->setCheckable(true);  // the menu toggles the mark itself
+    showLogAction->setChecked(false);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("helpMenu"));
+    addItem(help, "aboutAction", "&About...", {}, &TMainform::aboutCommand);
+}
+
+void TMainform::buildCaptionBar()
+{
+    captionBar = installCaptionBar(this);
+    captionBar->setObjectName(QStringLiteral("captionBar"));
+    captionBar->CompanyText()->setCaption(QStringLiteral("Orvex 97"));
+    captionBar->CompanyText()->setFontKind(fkSystemBI);
+    captionBar->AppNameText()->setCaption(QStringLiteral("by Tolvane"));
+    captionBar->AppNameText()->setFontKind(fkSystemB);
+    captionBar->CaptionText()->setCaption(QStringLiteral(" "));
+    captionBar->CaptionText()->setFontKind(fkSystem);
+}
+
+void TMainform::buildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusBar"));
+    bar->setFixedHeight(19);
+    bar->setSizeGripEnabled(true);
+    // The path panel shows the session's caption (the constructor sets it).
+    const char *texts[2] = {"Zip filename:", ""};
+    const int widths[2] = {70, 100};
+    for (int i = 0; i < 2; ++i) {
+        auto *panel = new QLabel(QString::fromLatin1(texts[i]), bar);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setMinimumWidth(widths[i]);
+        if (i == 0)
+            panel->setFixedWidth(widths[i]);
+        panel->setTextFormat(Qt::PlainText);
+        // The path panel takes the rest of the bar, so that a long path stays readable.
+        bar->addWidget(panel, i == 1 ? 1 : 0);
+        statusPanels_[i] = panel;
+    }
+}
+
+void TMainform::refreshRecentArchives()
+{
+    for (QAction *action : std::as_const(recentActions_))
+        delete action;
+    recentActions_.clear();
+    const QStringList paths = RecentArchives(*settings_).paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        // "&&": a path's own ampersands are not shortcuts.
+        QString caption = QStringLiteral("&%1 %2").arg(i + 1).arg(QString(paths[i]).replace(u'&', QLatin1String("&&")));
+        auto *action = new QAction(caption, fileMenu_);
+        action->setObjectName(QStringLiteral("Recent%1").arg(i + 1));
+        connect(action, &QAction::triggered, this, [this, path = paths[i]] { openRecentArchive(path); });
+        fileMenu_->insertAction(exitAction_, action);
+        recentActions_.append(action);
+    }
+    if (!paths.isEmpty()) {
+        QAction *separator = new QAction(fileMenu_);
+        separator->setSeparator(true);
+        fileMenu_->insertAction(exitAction_, separator);
+        recentActions_.append(separator);
+    }
+    // While an operation runs, nothing else may be opened.
+    for (QAction *action : std::as_const(recentActions_))
+        action->setEnabled(!session_.operationRunning());
+}
+
+void TMainform::setStatusPanel(int panel, const QString &text)
+{
+    statusPanels_[panel]->setText(text);
+}
+
+QString TMainform::statusPanelText(int panel) const
+{
+    return statusPanels_[panel]->text();
+}
+
+QToolButton *TMainform::toolButton(const QString &objectName) const
+{
+    return toolbar_->findChild<QToolButton *>(objectName);
+}
+
+QAction *TMainform::menuAction(const QString &objectName) const
+{
+    return menuBar()->findChild<QAction *>(objectName);
+}
+
+void TMainform::setCommandsEnabled(bool enabled)
+{
+    // Exit and About stay: closing cancels the operation.
+    for (const char *name : {"newButton", "openButton", "deleteArchiveButton", "executeButton", "editButton",
+                             "extractButton", "addButton", "deleteMembersButton"})
+        if (QToolButton *button = toolButton(QString::fromLatin1(name)))
+            button->setEnabled(enabled);
+    for (const char *name : {"newArchiveAction", "openArchiveAction", "deleteArchiveAction", "addAction",
+                             "extractAction", "deleteMembersAction", "executeAction", "editAction",
+                             "openWithDefaultAction", "showLogAction"})
+        if (QAction *action = menuAction(QString::fromLatin1(name)))
+            action->setEnabled(enabled);
+    // Sorting or selecting would change which members the rows name.
+    listingGrid->setEnabled(enabled);
+}

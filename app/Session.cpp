@@ -1,0 +1,128 @@
+#include "app/Session.h"
+
+#include "app/ListingText.h"
+#include "app/OperationFrame.h"
+
+#include <QFile>
+#include <algorithm>
+#include <unordered_set>
+
+ArchiveSession::ArchiveSession()
+{
+    // The component's reports go to the frame of the running operation.
+    engine.OnMessage = [this](TZipEngine &, int errCode, const std::string &message) {
+        if (frame_)
+            frame_->message(errCode, QString::fromStdString(message));
+    };
+    engine.OnProgress = [this](TZipEngine &, ProgressType type, const std::string &fileName, int32_t fileSize) {
+        if (frame_)
+            frame_->progress(type, QString::fromStdString(fileName), fileSize);
+    };
+}
+
+ArchiveSession::~ArchiveSession()
+{
+    engine.OnDirUpdate = nullptr;
+    engine.OnMessage = nullptr;
+    engine.OnProgress = nullptr;
+    engine.MessageSink = nullptr;
+}
+
+QString ArchiveSession::archivePath() const
+{
+    return QFile::decodeName(QByteArray::fromStdString(engine.ZipFilename()));
+}
+
+QString ArchiveSession::archiveCaption() const
+{
+    if (hasArchive())
+        return archivePath();
+    return archiveDeleted_ ? QStringLiteral("<none>") : QStringLiteral("None");
+}
+
+void ArchiveSession::openArchive(const QString &path)
+{
+    archiveDeleted_ = false;
+    // The name is current before the read, which may throw.
+    try {
+        engine.setZipFilename(QFile::encodeName(path).toStdString());
+    } catch (...) {
+        if (OnArchiveChanged)
+            OnArchiveChanged();
+        throw;
+    }
+    if (OnArchiveChanged)
+        OnArchiveChanged();
+}
+
+void ArchiveSession::forgetDeletedArchive()
+{
+    archiveDeleted_ = true;
+    // No archive is current any more: an add must not re-create the deleted
+    // file, nor another command act on it.
+    engine.setZipFilename(std::string());
+    if (OnArchiveChanged)
+        OnArchiveChanged();
+}
+
+int ArchiveSession::listingRowCount() const
+{
+    return listing_ ? listing_->rowCount() : 0;
+}
+
+QString ArchiveSession::topSelectedText() const
+{
+    return listing_ ? listing_->topSelectedText() : QString();
+}
+
+bool ArchiveSession::isFolderName(const std::string &name)
+{
+    return !name.empty() && name.back() == '/';
+}
+
+std::vector<std::string> ArchiveSession::selectedNames() const
+{
+    std::vector<std::string> names;
+    if (!listing_)
+        return names;
+    std::unordered_set<std::string> chosen, folders;
+    auto choose = [&](std::string name) {
+        if (isFolderName(name))
+            folders.insert(name);
+        if (chosen.insert(name).second)
+            names.push_back(std::move(name));
+    };
+    for (const ListedRow &row : listing_->selectedRows()) {
+        // The stored bytes, unless the member list has changed under the
+        // listing (a failed read leaves it as it was).
+        if (row.entryIndex >= 0 && row.entryIndex < engine.EntryCount()
+            && listingName(engine.Entries(row.entryIndex)) == row.text)
+            choose(engine.Entries(row.entryIndex).FileName);
+        else
+            choose(row.text.toStdString());
+    }
+    if (folders.empty())
+        return names;
+    // A folder row stands for the folder and everything under it.
+    for (int i = 0; i < engine.EntryCount(); ++i) {
+        const std::string &name = engine.Entries(i).FileName;
+        for (size_t slash = name.find('/'); slash != std::string::npos && slash + 1 < name.size();
+             slash = name.find('/', slash + 1)) {
+            if (folders.count(name.substr(0, slash + 1))) {
+                choose(name);
+                break;
+            }
+        }
+    }
+    return names;
+}
+
+void ArchiveSession::setOperationFrame(std::unique_ptr<OperationFrame> frame)
+{
+    frame_ = std::move(frame);
+}
+
+bool ArchiveSession::operationRunning() const
+{
+    return frame_ && frame_->isRunning();
+}

@@ -1,0 +1,87 @@
+#pragma once
+// What the main window's commands act on, without the window: the archive
+// component, the current archive, the listing's selection, the operation
+// frame, the file dialog's last name and the member last chosen for editing
+// or running. The window owns one session and only displays it.
+
+#include "engine/ZipEngine.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class OperationFrame;
+
+// A selected row of the listing: its text in the name column and the index
+// of the member it was filled from (-1 for a row that names none).
+struct ListedRow {
+    QString text;
+    int entryIndex = -1;
+};
+
+// The listing as the commands see it; the window's grid provides it.
+class ListingSelection {
+public:
+    virtual ~ListingSelection() = default;
+    // Rows including the title row.
+    virtual int rowCount() const = 0;
+    // The selected rows below the fixed ones, top to bottom.
+    virtual std::vector<ListedRow> selectedRows() const = 0;
+    // The name column of the top selected row; empty when that is the title row.
+    virtual QString topSelectedText() const = 0;
+};
+
+class ArchiveSession {
+public:
+    ArchiveSession();
+    ~ArchiveSession();
+    ArchiveSession(const ArchiveSession &) = delete;
+    ArchiveSession &operator=(const ArchiveSession &) = delete;
+
+    TZipEngine engine;
+
+    // The current archive, read from the component's ZipFilename (the one
+    // place it is kept); empty when none is current.
+    QString archivePath() const;
+    bool hasArchive() const { return !engine.ZipFilename().empty(); }
+    // What the status bar shows: the path, "None" before any archive and
+    // "<none>" once the current one was deleted.
+    QString archiveCaption() const;
+    // Makes `path` current and reads it. A failed read throws with the path
+    // still current, and the members read before the failure listed.
+    void openArchive(const QString &path);
+    // The current archive was deleted: none is current any more.
+    void forgetDeletedArchive();
+    // Told after the current archive changed (also before a failed read throws).
+    std::function<void()> OnArchiveChanged;
+
+    // The listing whose selection the commands act on.
+    void setListing(const ListingSelection *listing) { listing_ = listing; }
+    // Rows including the title row; 0 without a listing.
+    int listingRowCount() const;
+    QString topSelectedText() const;
+    // The selected members' stored names, top to bottom; a selected folder row
+    // adds every member under the folder.
+    std::vector<std::string> selectedNames() const;
+    static bool isFolderName(const std::string &name);
+
+    // The frame every operation runs in; the window makes it with its status
+    // and message windows.
+    void setOperationFrame(std::unique_ptr<OperationFrame> frame);
+    OperationFrame &operationFrame() { return *frame_; }
+    bool hasOperationFrame() const { return frame_ != nullptr; }
+    bool operationRunning() const;
+
+    // The file dialog's last name (its folder is where the add dialog starts).
+    QString openDialogFileName;
+    // The member last chosen by the edit or run command, as the listing shows
+    // it; the editor reads it when it closes.
+    QString memberName;
+
+private:
+    const ListingSelection *listing_ = nullptr;
+    std::unique_ptr<OperationFrame> frame_;
+    bool archiveDeleted_ = false;
+};

@@ -1,3 +1,0 @@
-#include "dialogs/DialogCancelled.h"
-
-bool DialogCancelled = false;
