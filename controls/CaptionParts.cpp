@@ -1,8 +1,8 @@
 #include "controls/CaptionParts.h"
 
-#include "controls/GradCaption.h"
+#include <QWidget>
 
-TCompanyText::TCompanyText(TGradientCaption *captionBar)
+TCompanyText::TCompanyText(CaptionPartHost *captionBar)
     : m_captionBar(captionBar), m_font(captionBar->CaptionFont())
 {
 }

@@ -9,13 +9,26 @@
 #include <QFont>
 #include <QString>
 
-class TGradientCaption;
+class QWidget;
+
+// What a text part needs of the bar it belongs to (TGradientCaption).
+class CaptionPartHost {
+public:
+    virtual QWidget *OwnerForm() const = 0;
+    virtual const QFont &CaptionFont() const = 0;
+    virtual QFont fitToCaptionHeight(const QFont &font) const = 0;
+    // A part changed what the bar shows.
+    virtual void partChanged() = 0;
+
+protected:
+    ~CaptionPartHost() = default;
+};
 
 // One text part of the bar. Reading and setting Caption go through virtual
 // operations, so that the caption part can stand for the window's title.
 class TCompanyText {
 public:
-    explicit TCompanyText(TGradientCaption *captionBar);
+    explicit TCompanyText(CaptionPartHost *captionBar);
     virtual ~TCompanyText();
     TCompanyText(const TCompanyText &) = delete;
     TCompanyText &operator=(const TCompanyText &) = delete;
@@ -40,7 +53,7 @@ public:
     void applyFontKind();
 
 protected:
-    TGradientCaption *m_captionBar;
+    CaptionPartHost *m_captionBar;
     QString m_caption;
 
 private:

@@ -12,14 +12,6 @@
 
 namespace gridlogic {
 
-ConversionSettings ConversionSettings::current()
-{
-    ConversionSettings s;
-    s.regional = platform::RegionalSettings::current();
-    s.currentYear = QDate::currentDate().year();
-    return s;
-}
-
 namespace {
 
 using detail::dayNumber;

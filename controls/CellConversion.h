@@ -4,19 +4,11 @@
 // times become day counts (days since 30 December 1899, the time of day as
 // the fraction), so that both compare as plain numbers.
 
-#include "platform/Locale.h"
+#include "controls/ConversionSettings.h"
 
 #include <QStringView>
 
 namespace gridlogic {
-
-struct ConversionSettings {
-    platform::RegionalSettings regional;
-    int currentYear = 2000;  // completes two-number dates and two-digit years
-
-    // The user's regional settings and today's year.
-    static ConversionSettings current();
-};
 
 // Optional blanks, optional sign, digits with at most one regional decimal
 // separator, optional exponent, optional blanks. Fails for empty or blank

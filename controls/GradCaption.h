@@ -28,7 +28,7 @@
 class QMenu;
 class QToolButton;
 
-class TGradientCaption : public QWidget {
+class TGradientCaption : public QWidget, public CaptionPartHost {
     Q_OBJECT
 public:
     // `owner` is the window whose title bar this is; anything that is not a
@@ -51,8 +51,8 @@ public:
     int NumColors() const { return m_numColors; }
     void setNumColors(int value);
 
-    QWidget *OwnerForm() const { return m_owner; }
-    const QFont &CaptionFont() const { return m_captionFont; }
+    QWidget *OwnerForm() const override { return m_owner; }
+    const QFont &CaptionFont() const override { return m_captionFont; }
 
     // The current desktop's look (true): icon, close button, texts from the
     // left. False gives the older shell's: a system-menu box on the left, no
@@ -79,13 +79,13 @@ public:
     // Paints the whole strip in the given state.
     void paintBar(QPainter &painter, bool active);
     // Fits `font` to the caption font's character height.
-    QFont fitToCaptionHeight(const QFont &font) const;
+    QFont fitToCaptionHeight(const QFont &font) const override;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
     // Called by the parts when one of their properties changed.
-    void partChanged();
+    void partChanged() override;
 
 signals:
     // The strip's height changed (the caption font did).

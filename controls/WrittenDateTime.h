@@ -2,7 +2,7 @@
 // Reading back the date-time and time texts the program writes itself, with
 // the very regional patterns that wrote them.
 
-#include "controls/CellConversion.h"
+#include "controls/ConversionSettings.h"
 
 #include <QStringView>
 

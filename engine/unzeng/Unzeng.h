@@ -138,20 +138,4 @@
 // thread in archive order, so the outcome is that of extracting one member
 // after the other.
 
-#include "engine/common/CallRecords.h"
-
-namespace unzeng {
-
-enum MessageCode : int32_t {
-    CodeInfo = 0,
-    CodeWarning = 1,
-    CodeMemberError = 2,
-    CodeArchiveError = 3,
-    CodeNotAnArchive = 9,
-    CodeBadRequest = 10,
-    CodeNotMatched = 11,
-    CodeWriteError = 50,
-    CodeUnsupported = 81,
-};
-
-}  // namespace unzeng
+#include "engine/unzeng/MessageCode.h"

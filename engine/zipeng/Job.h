@@ -4,9 +4,10 @@
 
 #include "engine/common/Umask.h"
 #include "engine/zipeng/ErrorCodes.h"
+#include "engine/zipeng/Reporter.h"
 #include "engine/zipeng/ExistingArchive.h"
 #include "engine/zipeng/OutputArchive.h"
-#include "engine/zipeng/ZipJob.h"
+#include "engine/zipeng/JobOptions.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,7 +1,7 @@
 #include "engine/zipeng/OutputArchive.h"
 
 #include "engine/zipeng/ErrorCodes.h"
-#include "engine/zipeng/ZipJob.h"
+#include "engine/zipeng/JobOptions.h"
 #include "engine/common/SystemCalls.h"
 #include "engine/zipformat/LittleEndian.h"
 #include "engine/zipformat/ZipRecords.h"

@@ -2,7 +2,7 @@
 
 #include "engine/common/FileIo.h"
 #include "engine/common/UniqueFd.h"
-#include "engine/zipeng/ZipJob.h"
+#include "engine/zipeng/JobOptions.h"
 
 #include <algorithm>
 #include <cerrno>
