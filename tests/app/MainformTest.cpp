@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include "QStringPrinter.h"
+#include "support/ZipBuilder.h"
 #include <string>
 #include <vector>
 
@@ -30,55 +31,21 @@ struct Member {
     uint16_t time;
 };
 
-void put16(std::string &out, uint32_t v)
-{
-    out += char(v & 0xFF);
-    out += char((v >> 8) & 0xFF);
-}
-void put32(std::string &out, uint32_t v)
-{
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
-
 uint16_t dosDate(int year, int month, int day) { return uint16_t((year - 1980) << 9 | month << 5 | day); }
 
 // Stored members with local headers, a central directory and an end record.
 std::string archiveBytes(const std::vector<Member> &members)
 {
-    std::string out, central;
+    ziptest::ArchiveBuilder b;
     for (const Member &m : members) {
-        const uint32_t offset = uint32_t(out.size());
-        put32(out, 0x04034B50);
-        for (uint32_t v : {10u, 0u, 0u, uint32_t(m.time), uint32_t(m.date)})
-            put16(out, v);
-        put32(out, 0);  // CRC: the listing does not check it
-        put32(out, uint32_t(m.data.size()));
-        put32(out, uint32_t(m.data.size()));
-        put16(out, uint32_t(m.name.size()));
-        put16(out, 0);
-        out += m.name + m.data;
-        put32(central, 0x02014B50);
-        for (uint32_t v : {20u, 10u, 0u, 0u, uint32_t(m.time), uint32_t(m.date)})
-            put16(central, v);
-        put32(central, 0);
-        put32(central, uint32_t(m.data.size()));
-        put32(central, uint32_t(m.data.size()));
-        for (uint32_t v : {uint32_t(m.name.size()), 0u, 0u, 0u, 0u})
-            put16(central, v);
-        put32(central, 0);
-        put32(central, offset);
-        central += m.name;
+        ziptest::Member z = ziptest::stored(m.name, m.data);
+        z.modDate = m.date;
+        z.modTime = m.time;
+        z.madeBy = 20;   // DOS
+        z.externalAttributes = 0;
+        b.add(z);
     }
-    const uint32_t centralOffset = uint32_t(out.size());
-    out += central;
-    put32(out, 0x06054B50);
-    for (uint32_t v : {0u, 0u, uint32_t(members.size()), uint32_t(members.size())})
-        put16(out, v);
-    put32(out, uint32_t(central.size()));
-    put32(out, centralOffset);
-    put16(out, 0);
-    return out;
+    return b.build();
 }
 
 class MainformTest : public ::testing::Test {

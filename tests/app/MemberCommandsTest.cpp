@@ -24,6 +24,7 @@
 #include <utility>
 
 #include "QStringPrinter.h"
+#include "support/ZipBuilder.h"
 
 namespace {
 
@@ -46,61 +47,21 @@ void writeFile(const QString &path, const QByteArray &bytes, QFileDevice::Permis
 
 const QFileDevice::Permissions Executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
 
-void put16(QByteArray &out, uint32_t v)
-{
-    out += char(v & 0xFF);
-    out += char((v >> 8) & 0xFF);
-}
-void put32(QByteArray &out, uint32_t v)
-{
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
-
 // A stored archive written byte by byte, for members the engine would not
 // write: names that leave the directory, a wrong CRC.
 QByteArray rawArchive(const std::vector<std::pair<QByteArray, QByteArray>> &members, uint32_t crc)
 {
-    QByteArray out, central;
+    ziptest::ArchiveBuilder b;
     for (const auto &[name, data] : members) {
-        const uint32_t offset = uint32_t(out.size());
-        auto header = [&](QByteArray &to, bool isCentral) {
-            put32(to, isCentral ? 0x02014b50 : 0x04034b50);
-            if (isCentral)
-                put16(to, 20);
-            put16(to, 20);
-            put16(to, 0);
-            put16(to, 0);
-            put16(to, 0);
-            put16(to, 0x21);
-            put32(to, crc);
-            put32(to, uint32_t(data.size()));
-            put32(to, uint32_t(data.size()));
-            put16(to, uint32_t(name.size()));
-            put16(to, 0);
-            if (isCentral) {
-                put16(to, 0);
-                put16(to, 0);
-                put16(to, 0);
-                put32(to, 0);
-                put32(to, offset);
-            }
-            to += name;
-        };
-        header(out, false);
-        out += data;
-        header(central, true);
+        ziptest::Member m = ziptest::stored(name.toStdString(), data.toStdString());
+        m.crc = crc;
+        m.modTime = 0;
+        m.modDate = 0x21;   // 1 January 1980
+        m.madeBy = 20;      // DOS
+        m.externalAttributes = 0;
+        b.add(m);
     }
-    const uint32_t centralOffset = uint32_t(out.size());
-    out += central;
-    put32(out, 0x06054b50);
-    put32(out, 0);
-    put16(out, uint32_t(members.size()));
-    put16(out, uint32_t(members.size()));
-    put32(out, uint32_t(central.size()));
-    put32(out, centralOffset);
-    put16(out, 0);
-    return out;
+    return QByteArray::fromStdString(b.build());
 }
 
 class ShowWatcher : public QObject {

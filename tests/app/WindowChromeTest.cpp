@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "QStringPrinter.h"
+#include "support/ZipBuilder.h"
 
 namespace {
 
@@ -49,47 +50,19 @@ bool marginDrawn(QToolButton *button)
     return image.pixel(0, y) != image.pixel(0, 1) || image.pixel(0, y) != image.pixel(image.width() - 1, y);
 }
 
-void put(QByteArray &out, uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out += char(value >> (8 * i) & 0xFF);
-}
-
-// A stored archive of the named one-byte members (the listing reads no CRC).
+// A stored archive of the named one-byte members.
 QByteArray archiveOf(const QStringList &names)
 {
-    QByteArray out, central;
+    ziptest::ArchiveBuilder b;
     for (const QString &name : names) {
-        const QByteArray n = name.toUtf8();
-        const uint32_t offset = uint32_t(out.size());
-        put(out, 0x04034B50, 4);
-        for (uint32_t v : {10u, 0u, 0u, 0u, 0x21u})
-            put(out, v, 2);
-        for (uint32_t v : {0u, 1u, 1u})
-            put(out, v, 4);
-        put(out, uint32_t(n.size()), 2);
-        put(out, 0, 2);
-        out += n + "x";
-        put(central, 0x02014B50, 4);
-        for (uint32_t v : {20u, 10u, 0u, 0u, 0u, 0x21u})
-            put(central, v, 2);
-        for (uint32_t v : {0u, 1u, 1u})
-            put(central, v, 4);
-        for (uint32_t v : {uint32_t(n.size()), 0u, 0u, 0u, 0u})
-            put(central, v, 2);
-        put(central, 0, 4);
-        put(central, offset, 4);
-        central += n;
+        ziptest::Member m = ziptest::stored(name.toStdString(), "x");
+        m.modTime = 0;
+        m.modDate = 0x21;   // 1 January 1980
+        m.madeBy = 20;      // DOS
+        m.externalAttributes = 0;
+        b.add(m);
     }
-    const uint32_t centralOffset = uint32_t(out.size());
-    out += central;
-    put(out, 0x06054B50, 4);
-    for (uint32_t v : {0u, 0u, uint32_t(names.size()), uint32_t(names.size())})
-        put(out, v, 2);
-    put(out, uint32_t(central.size()), 4);
-    put(out, centralOffset, 4);
-    put(out, 0, 2);
-    return out;
+    return QByteArray::fromStdString(b.build());
 }
 
 // Pixels of the selection colour in rows top to bottom of the grid's picture.

@@ -10,8 +10,10 @@
 // expectations: they only must not crash either path nor write outside the
 // target. Any other file in tests/corpus/ must be listed in expectations.json.
 
-#include "../engine/ArchiveBuilder.h"
-#include "../engine/TestSupport.h"
+#include "support/ArchiveReading.h"
+#include "support/Files.h"
+#include "support/Run.h"
+#include "support/ZipBuilder.h"
 
 #include "engine/ZipEngine.h"
 #include "engine/zipformat/ByteSource.h"
@@ -42,7 +44,6 @@ using namespace ziptest;
 namespace {
 
 const std::string CorpusDir = ORVEX_TEST_DATA_DIR;
-const std::string OrvexZip = std::string(ORVEX_BUILD_DIR) + "/orvexzip";
 // Where link-absolute.zip's file would land if its link were followed.
 const std::string AbsoluteEscape = "/tmp/orvex-corpus-escape.txt";
 
@@ -86,14 +87,6 @@ void writeTally(const std::string &testName)
 }
 
 // ---- Small helpers ------------------------------------------------------
-
-std::string readBytes(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // Bytes outside printable ASCII as \xHH, the form expectations.json uses for
 // names and messages.
@@ -151,7 +144,7 @@ std::map<std::string, std::string> treeOf(const fs::path &root)
         else if (it->is_directory(ec))
             out[name + "/"] = "";
         else
-            out[name] = contentText(readBytes(p));
+            out[name] = contentText(readFile(p));
     }
     return out;
 }
@@ -203,9 +196,7 @@ bool crashed(const RunResult &r)
 
 RunResult orvexzip(const std::vector<std::string> &args)
 {
-    std::vector<std::string> argv{OrvexZip};
-    argv.insert(argv.end(), args.begin(), args.end());
-    RunResult r = run(argv, {"QT_QPA_PLATFORM=offscreen", "LC_ALL=C.UTF-8"});
+    RunResult r = runOrvexzip(args, {}, {"QT_QPA_PLATFORM=offscreen", "LC_ALL=C.UTF-8"});
     if (crashed(r))
         ++tally.crashes;
     return r;
@@ -364,13 +355,13 @@ TEST_F(Corpus, EveryArchiveBehavesAsExpected)
 {
     const auto expectations = loadExpectations();
     ASSERT_FALSE(expectations.empty());
-    std::set<std::string> listed;
+    std::set<std::string> described;
     for (const Expected &e : expectations)
-        listed.insert(e.file);
+        described.insert(e.file);
     for (const auto &entry : fs::directory_iterator(CorpusDir)) {
         const std::string name = entry.path().filename().string();
         if (entry.is_regular_file() && name.ends_with(".zip")) {
-            EXPECT_TRUE(listed.count(name)) << name << " is in tests/corpus/ but not in expectations.json";
+            EXPECT_TRUE(described.count(name)) << name << " is in tests/corpus/ but not in expectations.json";
         }
     }
 
@@ -486,7 +477,7 @@ TEST_F(Corpus, TheCommittedFilesAreWhatTheGeneratorWrites)
     for (const auto &entry : fs::directory_iterator(out.path())) {
         const std::string name = entry.path().filename().string();
         generated.insert(name);
-        EXPECT_EQ(readBytes(entry.path()), readBytes(CorpusDir + "/" + name)) << name << " differs; run make-corpus";
+        EXPECT_EQ(readFile(entry.path()), readFile(CorpusDir + "/" + name)) << name << " differs; run make-corpus";
     }
     for (const Expected &e : loadExpectations())
         EXPECT_TRUE(generated.count(e.file)) << e.file << " is no longer generated";
@@ -580,7 +571,7 @@ void expectListingOfCut(int exitCode, const std::string &error, uint64_t cut, co
 
 TEST_F(Corpus, AnArchiveCutAtAnyBoundaryFailsCleanly)
 {
-    const std::string bytes = readBytes(CorpusDir + "/sound.zip");
+    const std::string bytes = readFile(CorpusDir + "/sound.zip");
     const Boundaries b = boundariesOf(bytes);
     ASSERT_GT(b.cuts.size(), 20u);
     TempDir files;
@@ -617,7 +608,7 @@ TEST_F(Corpus, EverySoundArchiveCutShortFailsCleanlyInTheLibrary)
         if (!library.value("messages").toArray().isEmpty() || library.value("count").toInt() == 0)
             continue;
         ++archives;
-        const std::string bytes = readBytes(CorpusDir + "/" + e.file);
+        const std::string bytes = readFile(CorpusDir + "/" + e.file);
         const Boundaries b = boundariesOf(bytes);
         ASSERT_FALSE(b.cuts.empty()) << e.file;
         std::set<uint64_t> cuts = b.cuts;
@@ -645,30 +636,6 @@ TEST_F(Corpus, EverySoundArchiveCutShortFailsCleanlyInTheLibrary)
 
 // ---- Built at run time --------------------------------------------------
 
-std::string centralRecord(const std::string &name, uint32_t crc, uint32_t packed, uint32_t unpacked,
-                          uint32_t offset)
-{
-    std::string out;
-    put32(out, 0x02014B50);
-    put16(out, (3 << 8) | 30);
-    put16(out, 20);
-    put16(out, 0);
-    put16(out, 0);
-    put16(out, SampleTime);
-    put16(out, SampleDate);
-    put32(out, crc);
-    put32(out, packed);
-    put32(out, unpacked);
-    put16(out, uint16_t(name.size()));
-    put16(out, 0);
-    put16(out, 0);
-    put16(out, 0);
-    put16(out, 0);
-    put32(out, 0100644u << 16);
-    put32(out, offset);
-    return out + name;
-}
-
 // The CRC-32 of n zero bytes, by doubling rather than by reading 4 GiB.
 uint32_t zerosCrc(uint64_t n)
 {
@@ -690,12 +657,12 @@ TEST_F(Corpus, AMemberOfFourGibibytesLessOneNeedsNoZip64)
 {
     EXPECT_EQ(zerosCrc(5), crc32(0, reinterpret_cast<const Bytef *>("\0\0\0\0\0"), 5));
     const uint32_t size = 0xFFFFFFFF;
-    const uint32_t crc = zerosCrc(size);
-    const std::string head = localHeader("big.bin", size, size, "");
-    std::string tail = centralRecord("big.bin", crc, size, size, 0);
-    // The CRC goes into the local header too.
-    std::string local = head;
-    local[14] = char(crc), local[15] = char(crc >> 8), local[16] = char(crc >> 16), local[17] = char(crc >> 24);
+    HeaderFields h;
+    h.name = "big.bin";
+    h.crc = zerosCrc(size);
+    h.packedSize = h.unpackedSize = size;
+    const std::string local = localRecord(h);
+    std::string tail = centralRecord(h);
     tail += endRecord(1, uint32_t(tail.size()), uint32_t(local.size() + uint64_t(size)));
     TempDir dir;
     const std::string archive = dir.file("big.zip");
@@ -713,40 +680,27 @@ TEST_F(Corpus, AMemberOfFourGibibytesLessOneNeedsNoZip64)
     }
 }
 
+// Empty members m/00000 to m/(count - 1).
+ArchiveBuilder emptyMembers(uint32_t count)
+{
+    ArchiveBuilder b;
+    for (uint32_t i = 0; i < count; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "m/%05u", i);
+        b.add(fileEntry(name, "", 0));
+    }
+    return b;
+}
+
 // 65,536 members, one more than the end record can count: the count is in
 // the ZIP64 end record.
 TEST_F(Corpus, SixtyFiveThousandFiveHundredThirtySixMembers)
 {
     constexpr uint32_t Count = 65536;
-    std::string locals, directory;
-    for (uint32_t i = 0; i < Count; ++i) {
-        char name[16];
-        std::snprintf(name, sizeof name, "m/%05u", i);
-        const uint32_t offset = uint32_t(locals.size());
-        std::string local = localHeader(name, 0, 0, "");
-        local.replace(14, 4, 4, '\0');   // the CRC of nothing
-        locals += local;
-        directory += centralRecord(name, 0, 0, 0, offset);
-    }
-    std::string archive = locals + directory;
-    const uint64_t zip64End = archive.size();
-    put32(archive, 0x06064B50);
-    put64(archive, 44);
-    put16(archive, (3 << 8) | 45);
-    put16(archive, 45);
-    put32(archive, 0);
-    put32(archive, 0);
-    put64(archive, Count);
-    put64(archive, Count);
-    put64(archive, directory.size());
-    put64(archive, locals.size());
-    put32(archive, 0x07064B50);
-    put32(archive, 0);
-    put64(archive, zip64End);
-    put32(archive, 1);
-    archive += endRecord(0xFFFF, 0xFFFFFFFF, 0xFFFFFFFF);
+    ArchiveBuilder b = emptyMembers(Count);
+    b.zip64EndRecord = true;
     TempDir dir;
-    const std::string path = dir.write("many.zip", archive);
+    const std::string path = dir.write("many.zip", b.build());
     ++tally.inputs;
 
     const RunResult listed = orvexzip({"list", path});
@@ -777,20 +731,8 @@ TEST_F(Corpus, SixtyFiveThousandFiveHundredThirtySixMembers)
 TEST_F(Corpus, SixtyFiveThousandFiveHundredThirtyFiveMembersWithoutZip64)
 {
     constexpr uint32_t Count = 65535;
-    std::string locals, directory;
-    for (uint32_t i = 0; i < Count; ++i) {
-        char name[16];
-        std::snprintf(name, sizeof name, "m/%05u", i);
-        const uint32_t offset = uint32_t(locals.size());
-        std::string local = localHeader(name, 0, 0, "");
-        local.replace(14, 4, 4, '\0');   // the CRC of nothing
-        locals += local;
-        directory += centralRecord(name, 0, 0, 0, offset);
-    }
-    const std::string archive = locals + directory + endRecord(0xFFFF, uint32_t(directory.size()),
-                                                               uint32_t(locals.size()));
     TempDir dir;
-    const std::string path = dir.write("many.zip", archive);
+    const std::string path = dir.write("many.zip", emptyMembers(Count).build());
     ++tally.inputs;
 
     const RunResult listed = orvexzip({"list", path});

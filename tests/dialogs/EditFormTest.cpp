@@ -5,6 +5,7 @@
 #include "dialogs/TextFileForm.h"
 #include "dialogs/TextPrinter.h"
 #include "platform/Prompts.h"
+#include "support/TestApplication.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,19 +27,14 @@ using platform::SearchDialog;
 
 namespace {
 
-int argc = 1;
-char arg0[] = "dialogs_editor_tests";
-char *argv[] = {arg0, nullptr};
-
 void ensureApplication()
 {
-    static QApplication *application = [] {
+    ziptest::ensureApplication([](int &argc, char **argv) -> QApplication * {
         auto *a = new QApplication(argc, argv);
         a->setApplicationName(QStringLiteral("orvex97"));
         platform::setApplicationTitle(QStringLiteral("Tolvane Orvex '97"));
         return a;
-    }();
-    (void)application;
+    });
 }
 
 QByteArray readBytes(const QString &path)

@@ -4,8 +4,10 @@
 #include "engine/CallRecordFilling.h"
 #include "engine/ZipEngine.h"
 
-#include "TestSupport.h"
-#include "ArchiveBuilder.h"
+#include "support/ArchiveReading.h"
+#include "support/Files.h"
+#include "support/Run.h"
+#include "support/ZipBuilder.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -83,10 +85,7 @@ protected:
         fake = &library;
         engine.MessageSink = [this](const std::string &text) { notices.push_back(text); };
         engine.OnDirUpdate = [this](TZipEngine &) { ++dirUpdates; };
-        ziptest::Member member;
-        member.name = "one.txt";
-        member.data = "1";
-        archive = dir.write("a.zip", ziptest::ArchiveBuilder().add(member).build());
+        archive = dir.write("a.zip", ziptest::buildZip({ziptest::stored("one.txt", "1")}));
     }
     ~ComponentTest() override { fake = nullptr; }
 
@@ -99,18 +98,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(ComponentTest, StartsWithTheDocumentedSettings)
-{
-    EXPECT_EQ(engine.AddCompLevel, 9);
-    EXPECT_EQ(engine.LastResult, 0);
-    EXPECT_FALSE(engine.Verbose || engine.Trace || engine.Cancel || engine.ZipRunning || engine.UnzipRunning);
-    EXPECT_TRUE(engine.AddOptions.empty());
-    EXPECT_TRUE(engine.FileSpecs.empty());
-    const ZipCallRecord &r = engine.zipCallRecord();
-    EXPECT_EQ(r.Version, 0);
-    EXPECT_EQ(r.Instance, nullptr);
-}
 
 TEST_F(ComponentTest, AddFillsTheRecordFromTheOptions)
 {

@@ -1,6 +1,8 @@
 // How a stored member name becomes the UTF-8 text the listing shows.
 
-#include "TestSupport.h"
+#include "support/ArchiveReading.h"
+#include "support/Files.h"
+#include "support/Run.h"
 
 #include "engine/ArchiveEntry.h"
 

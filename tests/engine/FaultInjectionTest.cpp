@@ -9,7 +9,11 @@
 // ("faults_injected N", "archives_changed N"; the second must stay 0).
 
 #include "engine/zipeng/ZipJob.h"
-#include "tests/engine/zipeng/EngineTestSupport.h"
+#include "support/ArchiveReading.h"
+#include "support/EngineCalls.h"
+#include "support/Files.h"
+#include "support/Run.h"
+#include "support/ZipBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +41,7 @@ extern char **environ;
 
 namespace {
 
-using namespace enginetest;
+using namespace ziptest;
 namespace fs = std::filesystem;
 
 // ---- Plans and tallies --------------------------------------------------------
@@ -173,14 +177,6 @@ protected:
 
 // ---- The compression library --------------------------------------------------
 
-bool hasError(const CallResult &r)
-{
-    for (const Callback &c : r.errors())
-        if (c.code > 0)
-            return true;
-    return false;
-}
-
 // Walks every fault kind over every call of its kind that `call` makes on
 // `archive` (in the current directory), each run from the state `restore`
 // sets up.
@@ -195,7 +191,7 @@ void walkZip(const std::string &archive, const std::function<void()> &restore,
     CallResult base;
     Tally range = underPlan("", [&] { base = call(); });
     ASSERT_GT(base.result, 0) << base.dump();
-    ASSERT_FALSE(hasError(base)) << base.dump();
+    ASSERT_TRUE(base.errors().empty()) << base.dump();
     ASSERT_TRUE(exists(archive));
     const std::string expected = readFile(archive);
     ASSERT_NE(expected, old);
@@ -225,7 +221,7 @@ void walkZip(const std::string &archive, const std::function<void()> &restore,
             const std::string now = present ? readFile(archive) : std::string();
             if (r.result > 0) {
                 EXPECT_FALSE(fired && k.outcome == Outcome::Fails) << "a failed call reported success: " << where;
-                EXPECT_FALSE(hasError(r)) << where;
+                EXPECT_TRUE(r.errors().empty()) << where;
                 if (now != expected) {
                     ++figures.changed;
                     ADD_FAILURE() << "the new archive is not the expected one: " << where;
@@ -233,7 +229,7 @@ void walkZip(const std::string &archive, const std::function<void()> &restore,
                 EXPECT_EQ(listDir("."), after) << where;
             } else {
                 EXPECT_NE(k.outcome, Outcome::Completes) << "the call gave up: " << where;
-                EXPECT_TRUE(hasError(r)) << "the failure was not reported as an error: " << where;
+                EXPECT_FALSE(r.errors().empty()) << "the failure was not reported as an error: " << where;
                 if (present != existed || now != old) {
                     ++figures.changed;
                     ADD_FAILURE() << "the archive changed after a failure: " << where;
@@ -249,13 +245,13 @@ void expectMembers(const std::string &archive, const std::map<std::string, std::
     const ArchiveInfo info = readArchive(archive);
     ASSERT_TRUE(info.ok);
     std::map<std::string, std::string> seen;
-    for (const Member &m : info.members) {
+    for (const ArchiveMember &m : info.members) {
         if (m.name.ends_with('/'))
             continue;
         const auto it = contents.find(m.name);
         ASSERT_NE(it, contents.end()) << m.name;
         EXPECT_EQ(m.unpackedSize, it->second.size()) << m.name;
-        EXPECT_EQ(m.crc, crcOf(it->second)) << m.name;
+        EXPECT_EQ(m.crc, crc32Of(it->second)) << m.name;
         seen[m.name] = it->second;
     }
     EXPECT_EQ(seen.size(), contents.size());
@@ -345,50 +341,11 @@ TEST_F(FaultTest, Delete)
 
 // ---- The extraction library ---------------------------------------------------
 
-struct Extracted {
-    int32_t result = 0;
-    std::vector<Callback> calls;
-    bool hasError() const
-    {
-        for (const Callback &c : calls)
-            if (c.action == ZipActionMessage && c.code > 0)
-                return true;
-        return false;
-    }
-    std::string dump() const
-    {
-        std::string text = "result " + std::to_string(result) + "\n";
-        for (const Callback &c : calls)
-            if (c.action == ZipActionMessage)
-                text += "  [" + std::to_string(c.code) + "] " + c.text + "\n";
-        return text;
-    }
-};
-
-int32_t recordExtraction(CallbackRecord *record)
+CallResult extractInto(const std::string &archive, const std::string &target, bool overwrite)
 {
-    static_cast<Extracted *>(record->Instance)
-        ->calls.push_back({record->Action, record->ErrorCode, record->FileSize, record->Text, {}});
-    return 0;
-}
-
-Extracted extractInto(const std::string &archive, const std::string &target, bool overwrite)
-{
-    Extracted out;
-    auto record = std::make_unique<UnzipCallRecord>();   // zero-filled
-    record->Instance = &out;
-    record->Version = EngineInterfaceVersion;
-    record->Callback = &recordExtraction;
-    record->Constant40 = 1;
-    record->DirNamesFlag = 1;
-    record->OverwriteFlag = overwrite;
-    record->ArchiveName = archive.c_str();
-    record->Constant72 = 7;
-    const std::string previous = fs::current_path();
-    fs::current_path(target);
-    out.result = orvex_unzeng_call(record.get());
-    fs::current_path(previous);
-    return out;
+    Options options;
+    options.overwrite = overwrite;
+    return extract(archive, target, options);
 }
 
 // Builds the archive with Python's zipfile: stored directories, files stored
@@ -426,14 +383,14 @@ out.writestr(link, 'a.txt')
 member('deep/x/y/z.txt', zipfile.ZIP_DEFLATED)
 out.close()
 )";
-    const ToolResult r = runTool({"python3", "-c", script, archive});
-    ASSERT_EQ(r.status, 0) << r.output;
+    const RunResult r = runTool({"python3", "-c", script, archive});
+    ASSERT_EQ(r.exitCode, 0) << r.out;
 }
 
 // A file's content as a short text for the comparisons below.
 std::string summary(const std::string &content)
 {
-    return std::to_string(content.size()) + " bytes, CRC " + std::to_string(crcOf(content));
+    return std::to_string(content.size()) + " bytes, CRC " + std::to_string(crc32Of(content));
 }
 
 // What is under `root`: files by summary, links as "-> target", directories
@@ -488,10 +445,10 @@ void walkExtraction(const std::map<std::string, std::string> &existing, bool ove
     };
 
     prepare();
-    Extracted base;
+    CallResult base;
     Tally range = underPlan("", [&] { base = extractInto(scratch / "x.zip", target, overwrite); });
     ASSERT_EQ(base.result, members) << base.dump();
-    ASSERT_FALSE(base.hasError()) << base.dump();
+    ASSERT_TRUE(base.errors().empty()) << base.dump();
     ASSERT_EQ(treeOf(target), expected) << base.dump();
     ASSERT_EQ(range["write"], 4u);   // the empty file needs none
     ASSERT_EQ(range["rename"], uint64_t(members));
@@ -501,7 +458,7 @@ void walkExtraction(const std::map<std::string, std::string> &existing, bool ove
     for (const FaultKind &k : faultKinds()) {
         for (uint64_t n = 1; n <= range[k.counter]; ++n) {
             prepare();
-            Extracted r;
+            CallResult r;
             const Tally t = underPlan(planFor(k.kind, n, k.error),
                                       [&] { r = extractInto(scratch / "x.zip", target, overwrite); });
             const std::string where = describe(k, n) + "\n" + r.dump();
@@ -526,14 +483,14 @@ void walkExtraction(const std::map<std::string, std::string> &existing, bool ove
                 }
             }
             EXPECT_EQ(r.result, placed) << where;
-            if (k.outcome == Outcome::Completes || (r.result == members && !r.hasError())) {
+            if (k.outcome == Outcome::Completes || (r.result == members && r.errors().empty())) {
                 EXPECT_EQ(tree, expected) << where;
-                EXPECT_FALSE(r.hasError()) << where;
+                EXPECT_TRUE(r.errors().empty()) << where;
                 EXPECT_FALSE(k.outcome == Outcome::Fails) << "a failed call reported success: " << where;
             } else {
                 // A stored directory that could not be made is made on the way
                 // to its files, so all of them may still be in place.
-                EXPECT_TRUE(r.hasError()) << "the failure was not reported as an error: " << where;
+                EXPECT_FALSE(r.errors().empty()) << "the failure was not reported as an error: " << where;
             }
         }
     }
@@ -554,7 +511,7 @@ TEST_F(FaultTest, ExtractOverExistingFiles)
 // ---- Killing orvexzip -------------------------------------------------------
 
 // Runs orvexzip in the current directory with `plan`; the wait status.
-int runOrvexzip(const std::vector<std::string> &args, const std::string &plan, const std::string &tally = {})
+int runUnderPlan(const std::vector<std::string> &args, const std::string &plan, const std::string &tally = {})
 {
     const std::string program = std::string(ORVEX_BUILD_DIR) + "/orvexzip";
     std::vector<std::string> argv = {program};
@@ -618,7 +575,7 @@ TEST_F(FaultTest, KilledAdd)
     const std::vector<std::string> before = listDir(".");
 
     const std::string tally = tallyPath();
-    int status = runOrvexzip(add, "", tally);
+    int status = runUnderPlan(add, "", tally);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     const uint64_t range = readTally(tally)["any"];
     ::unlink(tally.c_str());
@@ -626,7 +583,7 @@ TEST_F(FaultTest, KilledAdd)
     const std::string expected = readFile("old.zip");
     ASSERT_NE(expected, old);
     expectMembers("old.zip", contents);
-    ASSERT_EQ(runTool({std::string(ORVEX_BUILD_DIR) + "/orvexzip", "list", "old.zip"}).status, 0);
+    ASSERT_EQ(runOrvexzip({"list", "old.zip"}).exitCode, 0);
 
     uint64_t seed = std::random_device{}();
     if (const char *given = std::getenv("ORVEX_FAULT_SEED"))
@@ -637,7 +594,7 @@ TEST_F(FaultTest, KilledAdd)
     for (int round = 0; round < 12; ++round) {
         writeFile("old.zip", old);
         const uint64_t n = 1 + random() % range;
-        status = runOrvexzip(add, "kill:" + std::to_string(n));
+        status = runUnderPlan(add, "kill:" + std::to_string(n));
         const std::string where = "kill:" + std::to_string(n) + ", seed " + std::to_string(seed);
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << where << ", status " << status;
         ++figures.faults;
@@ -647,8 +604,8 @@ TEST_F(FaultTest, KilledAdd)
             ++oldSeen;
         } else if (now == expected) {
             ++newSeen;
-            EXPECT_EQ(runTool({"unzip", "-tq", "old.zip"}).status, 0) << where;
-            EXPECT_EQ(runTool({std::string(ORVEX_BUILD_DIR) + "/orvexzip", "list", "old.zip"}).status, 0) << where;
+            EXPECT_EQ(runTool({"unzip", "-tq", "old.zip"}).exitCode, 0) << where;
+            EXPECT_EQ(runOrvexzip({"list", "old.zip"}).exitCode, 0) << where;
         } else {
             ++figures.changed;
             ADD_FAILURE() << "the archive is neither the old one nor the new one after " << where;
@@ -666,7 +623,7 @@ TEST_F(FaultTest, KilledAdd)
         EXPECT_EQ(st.st_mode & 0777 & ~archiveMode, 0u) << name;
     }
     writeFile("old.zip", old);
-    status = runOrvexzip(add, "");
+    status = runUnderPlan(add, "");
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_EQ(readFile("old.zip"), expected);
 }

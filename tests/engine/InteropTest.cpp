@@ -1,7 +1,9 @@
 // Archives written by other tools: what Info-ZIP's zip and Python's zipfile
 // write, the reader must list as they list it.
 
-#include "TestSupport.h"
+#include "support/ArchiveReading.h"
+#include "support/Files.h"
+#include "support/Run.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,9 @@
 // `orvexzip list`: the grid's four columns as text, and how it ends.
 
-#include "TestSupport.h"
-#include "ArchiveBuilder.h"
+#include "support/ArchiveReading.h"
+#include "support/Files.h"
+#include "support/Run.h"
+#include "support/ZipBuilder.h"
 
 #include <QDate>
 #include <QLocale>
@@ -13,14 +15,11 @@ using namespace ziptest;
 
 namespace {
 
-const std::string Program = std::string(ORVEX_BUILD_DIR) + "/orvexzip";
 const std::string Header = "File Name\tCompr Size\tUncmpr Size\tDate/Time\n";
 
 RunResult orvexzip(const std::vector<std::string> &args)
 {
-    std::vector<std::string> argv{Program};
-    argv.insert(argv.end(), args.begin(), args.end());
-    return run(argv, {"LC_ALL=C", "LANG=C", "LC_TIME=C"});
+    return runOrvexzip(args, {}, {"LC_ALL=C", "LANG=C", "LC_TIME=C"});
 }
 
 // What the C locale makes of the builder's sample time stamp: its short date,
@@ -38,14 +37,6 @@ std::string row(const std::string &name, uint64_t packed, uint64_t unpacked)
     return name + "\t" + std::to_string(packed) + "\t" + std::to_string(unpacked) + "\t" + sampleDateTime() + "\n";
 }
 
-Member stored(std::string name, std::string data)
-{
-    Member m;
-    m.name = std::move(name);
-    m.data = std::move(data);
-    return m;
-}
-
 }  // namespace
 
 TEST(ListCommand, PrintsTheGridColumnsOfEveryMember)
@@ -56,6 +47,7 @@ TEST(ListCommand, PrintsTheGridColumnsOfEveryMember)
     streamed.deferred = true;
     Member packed = stored("packed.txt", "xyz");
     packed.method = 8;
+    packed.packed = packed.data;
     b.add(stored("dir/", "")).add(stored("\x84rger.txt", "12345")).add(streamed).add(packed);
     const auto r = orvexzip({"list", dir.write("t.zip", b.build())});
     EXPECT_EQ(r.exitCode, 0) << r.err;
@@ -72,37 +64,14 @@ TEST(ListCommand, Zip64SizesAreShownInFull)
     const std::string local = zip64LocalHeader("huge.bin", fiveGiB);
     // Its directory record, with the sizes in a ZIP64 block, then the ZIP64
     // end record, its locator and the end record.
-    std::string tail;
-    put32(tail, 0x02014B50);
-    for (const uint16_t v : {uint16_t(45), uint16_t(45), uint16_t(0), uint16_t(0), SampleTime, SampleDate})
-        put16(tail, v);
-    put32(tail, 0);
-    put32(tail, 0xFFFFFFFF);
-    put32(tail, 0xFFFFFFFF);
-    put16(tail, 8);
-    put16(tail, 20);
-    for (int i = 0; i < 3; ++i)   // comment length, disk, internal attributes
-        put16(tail, 0);
-    put32(tail, 0);   // external attributes
-    put32(tail, 0);   // local header offset
-    tail += "huge.bin" + zip64Block({fiveGiB, fiveGiB});
+    HeaderFields h;
+    h.name = "huge.bin";
+    h.versionNeeded = 45;
+    h.packedSize = h.unpackedSize = 0xFFFFFFFF;
+    h.extra = zip64Block({fiveGiB, fiveGiB});
+    std::string tail = centralRecord(h);
     const uint64_t directoryOffset = local.size() + fiveGiB;
-    const uint64_t zip64End = directoryOffset + tail.size();
-    const uint64_t directorySize = tail.size();
-    put32(tail, 0x06064B50);
-    put64(tail, 44);
-    put16(tail, 45);
-    put16(tail, 45);
-    put32(tail, 0);
-    put32(tail, 0);
-    put64(tail, 1);
-    put64(tail, 1);
-    put64(tail, directorySize);
-    put64(tail, directoryOffset);
-    put32(tail, 0x07064B50);
-    put32(tail, 0);
-    put64(tail, zip64End);
-    put32(tail, 1);
+    tail += zip64EndRecords(1, tail.size(), directoryOffset, directoryOffset + tail.size());
     tail += endRecord(1, 0xFFFFFFFF, 0xFFFFFFFF);
     ASSERT_TRUE(writeSparseFile(path, local, fiveGiB, tail));
     const auto r = orvexzip({"list", path});

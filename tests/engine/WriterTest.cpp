@@ -1,8 +1,10 @@
 // Writers of the archive: the lock that lets one add or delete of ours run at
 // a time, and orvexzip stopped by a signal in the middle of a job.
 
-#include "ArchiveBuilder.h"
-#include "TestSupport.h"
+#include "support/ArchiveReading.h"
+#include "support/Files.h"
+#include "support/Run.h"
+#include "support/ZipBuilder.h"
 
 #include "engine/ArchiveLock.h"
 
@@ -29,23 +31,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string Program = std::string(ORVEX_BUILD_DIR) + "/orvexzip";
-
-std::string readAll(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-std::vector<std::string> entriesOf(const std::string &directory)
-{
-    std::vector<std::string> names;
-    for (const auto &entry : fs::directory_iterator(directory))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // orvexzip running in `directory`, its standard error readable through
 // `output`: a pipe, or a terminal when the progress line is wanted.
@@ -141,13 +126,6 @@ private:
     std::string seen_;
 };
 
-RunResult orvexzip(const std::vector<std::string> &args, const std::string &directory)
-{
-    std::vector<std::string> argv{Program};
-    argv.insert(argv.end(), args.begin(), args.end());
-    return run(argv, {"LC_ALL=C"}, directory);
-}
-
 // A file of zeros that takes no disk space.
 void writeZeros(const std::string &path, uint64_t size)
 {
@@ -209,12 +187,12 @@ TEST(ArchiveLock, AMissingArchiveIsLockedWithoutCreatingAnything)
         EXPECT_TRUE(lock.held());
         orvex::ArchiveLock other;
         EXPECT_EQ(other.lock(archive, false), orvex::ArchiveLock::Busy);
-        EXPECT_TRUE(entriesOf(dir.path()).empty());
+        EXPECT_TRUE(listDir(dir.path()).empty());
     }
     orvex::ArchiveLock again;
     EXPECT_EQ(again.lock(archive, false), orvex::ArchiveLock::Locked);
     again.unlock();
-    EXPECT_TRUE(entriesOf(dir.path()).empty());
+    EXPECT_TRUE(listDir(dir.path()).empty());
 }
 
 // ---- The component: the window's setting refuses, and runs nothing ----
@@ -270,8 +248,8 @@ TEST(ArchiveLock, TheCommandLineWaitsForTheHolderAndThenAdds)
     TempDir dir;
     dir.write("a.txt", "first");
     dir.write("b.txt", "second");
-    ASSERT_EQ(orvexzip({"add", "a.zip", "a.txt"}, dir.path()).exitCode, 0);
-    const std::string before = readAll(dir.file("a.zip"));
+    ASSERT_EQ(runOrvexzip({"add", "a.zip", "a.txt"}, dir.path()).exitCode, 0);
+    const std::string before = readFile(dir.file("a.zip"));
 
     // Released: the add goes on. Interrupted while waiting: nothing changes.
     for (const bool release : {false, true}) {
@@ -281,7 +259,7 @@ TEST(ArchiveLock, TheCommandLineWaitsForTheHolderAndThenAdds)
         Child add({"add", "a.zip", "b.txt"}, dir.path(), false);
         ASSERT_TRUE(add.started());
         ASSERT_TRUE(add.readUntil("Waiting for another program to finish changing a.zip")) << add.seen();
-        EXPECT_EQ(readAll(dir.file("a.zip")), before);
+        EXPECT_EQ(readFile(dir.file("a.zip")), before);
         if (release) {
             holder.unlock();
             EXPECT_EQ(add.finish(), 0) << add.seen();
@@ -289,10 +267,10 @@ TEST(ArchiveLock, TheCommandLineWaitsForTheHolderAndThenAdds)
         } else {
             add.signal(SIGINT);
             EXPECT_EQ(add.finish(), 130) << add.seen();
-            EXPECT_EQ(readAll(dir.file("a.zip")), before);
+            EXPECT_EQ(readFile(dir.file("a.zip")), before);
         }
     }
-    EXPECT_EQ(entriesOf(dir.path()), (std::vector<std::string>{"a.txt", "a.zip", "b.txt"}));
+    EXPECT_EQ(listDir(dir.path()), (std::vector<std::string>{"a.txt", "a.zip", "b.txt"}));
 }
 
 TEST(ArchiveLock, ConcurrentAddsToOneArchiveKeepEveryMember)
@@ -312,8 +290,8 @@ TEST(ArchiveLock, ConcurrentAddsToOneArchiveKeepEveryMember)
             expected.push_back(name);
         }
         RunResult left, right;
-        std::thread other([&] { right = orvexzip({"add", "a.zip", "r" + std::to_string(round) + ".txt"}, dir.path()); });
-        left = orvexzip({"add", "a.zip", "l" + std::to_string(round) + ".txt"}, dir.path());
+        std::thread other([&] { right = runOrvexzip({"add", "a.zip", "r" + std::to_string(round) + ".txt"}, dir.path()); });
+        left = runOrvexzip({"add", "a.zip", "l" + std::to_string(round) + ".txt"}, dir.path());
         other.join();
         EXPECT_EQ(left.exitCode, 0) << left.err;
         EXPECT_EQ(right.exitCode, 0) << right.err;
@@ -334,13 +312,13 @@ TEST(Interrupt, AddAndExtractStopCleanlyWithTheSignalsExitStatus)
     TempDir dir;
     dir.write("small.txt", "small");
     writeZeros(dir.file("zeros.bin"), Big);
-    ASSERT_EQ(orvexzip({"add", "big.zip", "--level", "1", "small.txt", "zeros.bin"}, dir.path()).exitCode, 0);
-    ASSERT_EQ(orvexzip({"add", "a.zip", "small.txt"}, dir.path()).exitCode, 0);
-    const std::string archiveBefore = readAll(dir.file("a.zip"));
-    const std::string bigBefore = readAll(dir.file("big.zip"));
+    ASSERT_EQ(runOrvexzip({"add", "big.zip", "--level", "1", "small.txt", "zeros.bin"}, dir.path()).exitCode, 0);
+    ASSERT_EQ(runOrvexzip({"add", "a.zip", "small.txt"}, dir.path()).exitCode, 0);
+    const std::string archiveBefore = readFile(dir.file("a.zip"));
+    const std::string bigBefore = readFile(dir.file("big.zip"));
     const std::string target = dir.file("out");
     fs::create_directory(target);
-    const std::vector<std::string> filesBefore = entriesOf(dir.path());
+    const std::vector<std::string> filesBefore = listDir(dir.path());
 
     struct Case {
         const char *command;
@@ -351,7 +329,7 @@ TEST(Interrupt, AddAndExtractStopCleanlyWithTheSignalsExitStatus)
                           Case{"extract", SIGINT, 130}, Case{"extract", SIGTERM, 143}, Case{"extract", SIGHUP, 129}}) {
         const bool add = std::string(c.command) == "add";
         SCOPED_TRACE(std::string(c.command) + " " + strsignal(c.signal));
-        for (const std::string &name : entriesOf(target))
+        for (const std::string &name : listDir(target))
             fs::remove(target + "/" + name);
         Child child(add ? std::vector<std::string>{"add", "a.zip", "--level", "1", "zeros.bin"}
                         : std::vector<std::string>{"extract", "big.zip", "--to", "out"},
@@ -361,13 +339,13 @@ TEST(Interrupt, AddAndExtractStopCleanlyWithTheSignalsExitStatus)
         child.signal(c.signal);
         EXPECT_EQ(child.finish(), c.status) << child.seen();
 
-        EXPECT_EQ(entriesOf(dir.path()), filesBefore);
-        EXPECT_EQ(readAll(dir.file("a.zip")), archiveBefore);
-        EXPECT_EQ(readAll(dir.file("big.zip")), bigBefore);
+        EXPECT_EQ(listDir(dir.path()), filesBefore);
+        EXPECT_EQ(readFile(dir.file("a.zip")), archiveBefore);
+        EXPECT_EQ(readFile(dir.file("big.zip")), bigBefore);
         // The small member may have been finished before the signal came.
-        for (const std::string &name : entriesOf(target)) {
+        for (const std::string &name : listDir(target)) {
             EXPECT_EQ(name, "small.txt");
-            EXPECT_EQ(readAll(target + "/" + name), "small");
+            EXPECT_EQ(readFile(target + "/" + name), "small");
         }
     }
 }

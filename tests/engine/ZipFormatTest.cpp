@@ -2,7 +2,7 @@
 // extra fields, end-record location, the walk over the central directory,
 // the buffered reader.
 
-#include "ArchiveBuilder.h"
+#include "support/ZipBuilder.h"
 
 #include "engine/zipformat/ByteSource.h"
 #include "engine/zipformat/CentralDirectory.h"
@@ -22,14 +22,6 @@ namespace {
 Bytes bytesOf(const std::string &s)
 {
     return Bytes(reinterpret_cast<const uint8_t *>(s.data()), s.size());
-}
-
-Member stored(std::string name, std::string data)
-{
-    Member m;
-    m.name = std::move(name);
-    m.data = std::move(data);
-    return m;
 }
 
 // The time zone for the length of a test, so that local times are known.

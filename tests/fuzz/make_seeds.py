@@ -8,14 +8,17 @@ import lzma
 import os
 import shutil
 import stat
-import struct
 import subprocess
 import sys
 import tempfile
 import zipfile
-import zlib
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from ziprecords import central_header, crc, end_record, local_header, unicode_path  # noqa: E402
 
 TEXT = b"orvex archive member data " * 20
+# 12:00:00 on 1 January 2025, as a DOS time and date.
+SEED_STAMP = (0x6000, 0x5A21)
 
 
 def with_zipfile(path, members, compression=zipfile.ZIP_DEFLATED, **kwargs):
@@ -35,15 +38,13 @@ def raw_zip(path, members):
             m = dict(zip(("name", "method", "plain", "packed"), m))
         name = m["name"].encode() if isinstance(m["name"], str) else m["name"]
         plain, packed, extra = m["plain"], m["packed"], m.get("extra", b"")
-        crc = zlib.crc32(plain)
-        offset = len(out)
-        fields = (m["method"], 0x6000, 0x5A21, crc, len(packed), len(plain), len(name), len(extra))
-        out += struct.pack("<IHHHHHIIIHH", 0x04034B50, 63, 0, *fields) + name + extra + packed
-        central += struct.pack("<IHHHHHHIIIHHHHHII", 0x02014B50, m.get("made_by", 0x031E), 63, 0, *fields, 0, 0, 0,
-                               m.get("mode", 0o100644) << 16, offset) + name + extra
-    end = struct.pack("<IHHHHIIH", 0x06054B50, 0, 0, len(members), len(members), len(central), len(out), 0)
+        fields = dict(name=name, method=m["method"], crc32=crc(plain), packed=len(packed), unpacked=len(plain),
+                      extra=extra, version=63, stamp=SEED_STAMP)
+        central += central_header(offset=len(out), attributes=m.get("mode", 0o100644) << 16,
+                                  made_by=m.get("made_by", 0x031E), **fields)
+        out += local_header(**fields) + packed
     with open(path, "wb") as f:
-        f.write(bytes(out + central + end))
+        f.write(bytes(out + central + end_record(len(members), len(central), len(out))))
 
 
 def stored(name, data=b"", **kwargs):
@@ -119,9 +120,7 @@ def main():
     raw_zip(p("links-hostile.zip"), [symlink("l", "sub"), stored("l/through.txt", b"x"), symlink("out", "../x"),
                                      symlink("abs", "/etc"), symlink("sub/up", ".."), symlink("sub/deep/up2", "../../sub"),
                                      stored("sub/up/again.txt", b"x"), symlink("l", "other")])
-    upath = "unicode-\u00e9.txt".encode()
-    raw_zip(p("unicode-path.zip"), [stored("plain.txt", b"u", extra=struct.pack("<HHBI", 0x7075, 5 + len(upath), 1,
-                                                                              zlib.crc32(b"plain.txt")) + upath)])
+    raw_zip(p("unicode-path.zip"), [stored("plain.txt", b"u", extra=unicode_path("unicode-\u00e9.txt", b"plain.txt"))])
     raw_zip(p("modes.zip"), [stored("locked/", mode=0o040000), stored("locked/f", b"x", mode=0o100000),
                              stored("suid", b"x", mode=0o104755), stored("dos.txt", b"x", made_by=0x0014),
                              stored("/".join(["n"] * 200) + "/deep.txt", b"x")])

@@ -1,4 +1,5 @@
 #include "platform/Prompts.h"
+#include "support/TestApplication.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -7,17 +8,13 @@ using platform::IconKind;
 using platform::PromptRecord;
 
 namespace {
-int argc = 1;
-char arg0[] = "platform_tests";
-char *argv[] = {arg0, nullptr};
 QApplication &app()
 {
-    static QApplication *instance = [] {
+    return ziptest::ensureApplication([](int &argc, char **argv) -> QApplication * {
         auto *a = new QApplication(argc, argv);
         platform::setApplicationTitle(QStringLiteral("Tolvane Orvex '97"));
         return a;
-    }();
-    return *instance;
+    });
 }
 }  // namespace
 

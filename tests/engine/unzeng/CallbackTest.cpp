@@ -1,7 +1,11 @@
 // The callback contract: order, thread, step counts, cancel, and a callback
 // that throws.
 
-#include "UnzengTestSupport.h"
+#include "support/Compress.h"
+#include "support/EngineCalls.h"
+#include "support/Files.h"
+#include "support/Run.h"
+#include "support/ZipBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +16,7 @@
 #include <unistd.h>
 #include <stdexcept>
 
-using namespace unzengtest;
+using namespace ziptest;
 
 namespace {
 
@@ -24,10 +28,10 @@ struct FileReport {
     bool operator==(const FileReport &) const = default;
 };
 
-std::vector<FileReport> fileReports(const Outcome &out)
+std::vector<FileReport> fileReports(const CallResult &out)
 {
     std::vector<FileReport> reports;
-    for (const Event &e : out.events) {
+    for (const Callback &e : out.calls) {
         if (e.action == ZipActionFileBegin)
             reports.push_back({e.text, e.size, 0});
         else if (e.action == ZipActionFileStep && !reports.empty())
@@ -43,7 +47,7 @@ void PrintTo(const FileReport &r, std::ostream *os)
 
 class UnzengCallbacks : public ::testing::Test {
 protected:
-    std::string archive(const std::vector<Entry> &entries)
+    std::string archive(const std::vector<Member> &entries)
     {
         const std::string path = files / "a.zip";
         writeFile(path, buildZip(entries));
@@ -54,19 +58,19 @@ protected:
 
 TEST_F(UnzengCallbacks, ComeInArchiveOrderOnTheCallingThread)
 {
-    std::vector<Entry> entries{fileEntry("empty", ""),
-                               fileEntry("small", textBytes(1000, 1)),
-                               fileEntry("exactly-one-step", randomBytes(32768, 2), 0),
+    std::vector<Member> entries{fileEntry("empty", ""),
+                               fileEntry("small", textData(1000, 1)),
+                               fileEntry("exactly-one-step", randomData(32768, 2), 0),
                                dirEntry("d/"),
-                               fileEntry("d/three-steps", textBytes(100000, 3)),
+                               fileEntry("d/three-steps", textData(100000, 3)),
                                linkEntry("d/link", "three-steps"),
-                               fileEntry("bigger", randomBytes(200000, 4))};
+                               fileEntry("bigger", randomData(200000, 4))};
     // Enough small members to pass the window of members in flight.
     for (int i = 0; i < 150; ++i)
-        entries.push_back(fileEntry("many/" + std::to_string(i), textBytes(size_t(i) * 100, uint32_t(i))));
+        entries.push_back(fileEntry("many/" + std::to_string(i), textData(size_t(i) * 100, uint32_t(i))));
     Options options;
     options.verbose = true;
-    const Outcome out = extract(archive(entries), target.path(), options);
+    const CallResult out = extract(archive(entries), target.path(), options);
 
     std::vector<FileReport> expected{{"empty", 0, 0},           {"small", 1000, 0},   {"exactly-one-step", 32768, 1},
                                      {"d/three-steps", 100000, 3}, {"d/link", 11, 0}, {"bigger", 200000, 6}};
@@ -75,10 +79,10 @@ TEST_F(UnzengCallbacks, ComeInArchiveOrderOnTheCallingThread)
     EXPECT_EQ(fileReports(out), expected);
     EXPECT_EQ(out.result, 156);
 
-    ASSERT_FALSE(out.events.empty());
-    EXPECT_EQ(out.events.back().action, ZipActionBatchEnd);
+    ASSERT_FALSE(out.calls.empty());
+    EXPECT_EQ(out.calls.back().action, ZipActionBatchEnd);
     size_t ends = 0;
-    for (const Event &e : out.events) {
+    for (const Callback &e : out.calls) {
         ends += e.action == ZipActionBatchEnd;
         EXPECT_EQ(e.thread, std::this_thread::get_id());
         EXPECT_TRUE(e.action >= 1 && e.action <= 4);
@@ -86,42 +90,42 @@ TEST_F(UnzengCallbacks, ComeInArchiveOrderOnTheCallingThread)
     EXPECT_EQ(ends, 1u);
     EXPECT_TRUE(out.errors().empty()) << out.dump();
     for (int i = 0; i < 150; i += 37)
-        EXPECT_EQ(readFile(target / ("many/" + std::to_string(i))), textBytes(size_t(i) * 100, uint32_t(i)));
+        EXPECT_EQ(readFile(target / ("many/" + std::to_string(i))), textData(size_t(i) * 100, uint32_t(i)));
 }
 
 TEST_F(UnzengCallbacks, SizesPastTwoGigabytesAreClamped)
 {
-    Entry huge = fileEntry("huge.bin", "");
+    Member huge = fileEntry("huge.bin", "");
     huge.packed = rawDeflate(std::string(1000, 'x'));
     huge.unpackedSize = 3ull << 30;   // a lie, found out once decoding ends
-    const Outcome out = extract(archive({huge}), target.path());
+    const CallResult out = extract(archive({huge}), target.path());
     ASSERT_EQ(out.begun().size(), 1u);
-    EXPECT_EQ(out.events[0].size, INT32_MAX);
+    EXPECT_EQ(out.calls[0].size, INT32_MAX);
     EXPECT_TRUE(out.hasError("huge.bin: it decodes to 1000 bytes", 2)) << out.dump();
     EXPECT_TRUE(listTree(target.path()).empty());
 }
 
 TEST_F(UnzengCallbacks, CancelKeepsWhatIsInPlaceAndNothingElse)
 {
-    std::vector<Entry> entries;
+    std::vector<Member> entries;
     for (int i = 0; i < 10; ++i)
-        entries.push_back(fileEntry("f" + std::to_string(i), textBytes(100000, uint32_t(i))));   // 3 steps each
+        entries.push_back(fileEntry("f" + std::to_string(i), textData(100000, uint32_t(i))));   // 3 steps each
     const std::string zip = archive(entries);
 
     // Cancel on the second step of the second file.
     Options options;
     size_t steps = 0;
-    options.cancelWhen = [&](const Event &e) { return e.action == ZipActionFileStep && ++steps == 5; };
-    Outcome out = extract(zip, target.path(), options);
+    options.cancel = cancelWhen([&](const Callback &e) { return e.action == ZipActionFileStep && ++steps == 5; });
+    CallResult out = extract(zip, target.path(), options);
     EXPECT_EQ(out.result, 1) << out.dump();
     EXPECT_EQ(listTree(target.path()), std::vector<std::string>{"f0"});
-    EXPECT_EQ(readFile(target / "f0"), entries[0].content);
+    EXPECT_EQ(readFile(target / "f0"), entries[0].data);
     EXPECT_EQ(out.begun(), (std::vector<std::string>{"f0", "f1"}));
-    EXPECT_EQ(out.events.back().action, ZipActionBatchEnd);
+    EXPECT_EQ(out.calls.back().action, ZipActionBatchEnd);
 
     // Cancel as the fourth file begins.
     TempDir second;
-    options.cancelWhen = [](const Event &e) { return e.action == ZipActionFileBegin && e.text == "f3"; };
+    options.cancel = cancelWhen([](const Callback &e) { return e.action == ZipActionFileBegin && e.text == "f3"; });
     out = extract(zip, second.path(), options);
     EXPECT_EQ(out.result, 3);
     EXPECT_EQ(listTree(second.path()), (std::vector<std::string>{"f0", "f1", "f2"}));
@@ -129,15 +133,15 @@ TEST_F(UnzengCallbacks, CancelKeepsWhatIsInPlaceAndNothingElse)
 
 TEST_F(UnzengCallbacks, AThrowingCallbackReachesTheCallerAfterCleanUp)
 {
-    std::vector<Entry> entries;
+    std::vector<Member> entries;
     for (int i = 0; i < 8; ++i)
-        entries.push_back(fileEntry("f" + std::to_string(i), textBytes(70000, uint32_t(i))));
+        entries.push_back(fileEntry("f" + std::to_string(i), textData(70000, uint32_t(i))));
     Options options;
-    options.cancelWhen = [](const Event &e) -> bool {
+    options.cancel = cancelWhen([](const Callback &e) -> bool {
         if (e.action == ZipActionFileBegin && e.text == "f2")
             throw std::runtime_error("from the callback");
         return false;
-    };
+    });
     EXPECT_THROW(extract(archive(entries), target.path(), options), std::runtime_error);
     EXPECT_EQ(listTree(target.path()), (std::vector<std::string>{"f0", "f1"}));
 }
@@ -166,7 +170,7 @@ TEST_F(UnzengCallbacks, NoCallbackAndImpossibleRequests)
     TempDir other;
     Options options;
     options.specs = {""};
-    const Outcome out = extract(zip, other.path(), options);
+    const CallResult out = extract(zip, other.path(), options);
     EXPECT_TRUE(out.hasError("empty file specification", 10)) << out.dump();
     EXPECT_EQ(out.result, 0);
 }
@@ -174,12 +178,12 @@ TEST_F(UnzengCallbacks, NoCallbackAndImpossibleRequests)
 TEST_F(UnzengCallbacks, StreamedMembersReportEveryStep)
 {
     // Past the in-memory limit: decoded and written piece by piece.
-    const std::string content = textBytes(70u << 20, 8);
-    Entry big = fileEntry("big.txt", "");
+    const std::string content = textData(70u << 20, 8);
+    Member big = fileEntry("big.txt", "");
     big.packed = rawDeflate(content, 1);
     big.crc = crc32Of(content);
     big.unpackedSize = content.size();
-    const Outcome out = extract(archive({big, fileEntry("after.txt", "after")}), target.path());
+    const CallResult out = extract(archive({big, fileEntry("after.txt", "after")}), target.path());
     EXPECT_EQ(out.result, 2) << out.dump();
     EXPECT_EQ(fileReports(out), (std::vector<FileReport>{{"big.txt", int32_t(content.size()), content.size() / 32768},
                                                          {"after.txt", 5, 0}}));

@@ -1,14 +1,18 @@
 // Archives made to hurt: names and links that lead out of the target, members
 // sharing bytes, sizes and CRCs that lie, headers that disagree.
 
-#include "UnzengTestSupport.h"
+#include "support/Compress.h"
+#include "support/EngineCalls.h"
+#include "support/Files.h"
+#include "support/Run.h"
+#include "support/ZipBuilder.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
-using namespace unzengtest;
+using namespace ziptest;
 
 namespace {
 
@@ -18,7 +22,7 @@ protected:
     // it shows up in the box's listing.
     void SetUp() override { makeDirs(box / "t"); }
 
-    Outcome run(const std::vector<Entry> &entries, const Options &options = {})
+    CallResult run(const std::vector<Member> &entries, const Options &options = {})
     {
         const std::string archive = files / "a.zip";
         writeFile(archive, buildZip(entries));
@@ -32,10 +36,10 @@ protected:
 
 TEST_F(UnzengHostile, TraversalNamesAreRefusedOrStripped)
 {
-    Entry windows = fileEntry("d\\win.txt", "w");
+    Member windows = fileEntry("d\\win.txt", "w");
     windows.madeBy = 0x0014;   // FAT
     windows.externalAttributes = 0;
-    const Outcome out = run({fileEntry("ok.txt", "ok"), fileEntry("../x", "1"), fileEntry("a/../../y", "2"),
+    const CallResult out = run({fileEntry("ok.txt", "ok"), fileEntry("../x", "1"), fileEntry("a/../../y", "2"),
                              fileEntry("/abs1", "3"), fileEntry("//abs2", "4"), fileEntry("C:/drive", "5"),
                              fileEntry("..\\bs", "6"), windows, fileEntry("./dot/./f", "7"),
                              fileEntry("a/../inside", "8")});
@@ -55,13 +59,13 @@ TEST_F(UnzengHostile, TraversalNamesAreRefusedOrStripped)
 TEST_F(UnzengHostile, TheUnicodePathFieldIsUsedOnlyWhenItMatchesAndIsCheckedLikeAnyName)
 {
     const auto unicodePath = unicodePathField;
-    Entry cp437 = fileEntry("caf\x82.txt", "1");
+    Member cp437 = fileEntry("caf\x82.txt", "1");
     cp437.centralExtra = unicodePath(cp437.name, "caf\xC3\xA9.txt");
-    Entry stale = fileEntry("renamed.txt", "2");
+    Member stale = fileEntry("renamed.txt", "2");
     stale.centralExtra = unicodePath("old-name.txt", "old-name.txt");
-    Entry sneaky = fileEntry("plain.txt", "3");
+    Member sneaky = fileEntry("plain.txt", "3");
     sneaky.centralExtra = unicodePath(sneaky.name, "../plain.txt");
-    const Outcome out = run({cp437, stale, sneaky});
+    const CallResult out = run({cp437, stale, sneaky});
     EXPECT_EQ(listTree(box.path()), (std::vector<std::string>{"t/", "t/caf\xC3\xA9.txt", "t/renamed.txt"}))
         << out.dump();
     EXPECT_TRUE(out.hasError("skipping plain.txt: the name leads outside", 2));
@@ -73,7 +77,7 @@ TEST_F(UnzengHostile, LinksThatLeaveTheTreeAreRefusedAndNothingIsWrittenThroughA
     makeDirs(outside);
     ASSERT_EQ(::symlink(outside.c_str(), (target() + "/planted").c_str()), 0);
 
-    const Outcome out = run({
+    const CallResult out = run({
         linkEntry("abs", outside),       fileEntry("abs/x", "1"),    // absolute target
         linkEntry("up", "../.."),        fileEntry("up/y", "2"),     // climbs out
         fileEntry("ok.txt", "ok"),       linkEntry("sub/inner", "../ok.txt"),
@@ -99,7 +103,7 @@ TEST_F(UnzengHostile, LinksAreJudgedFromWhereTheyLandWhenFlattened)
 {
     Options flat;
     flat.dirNames = false;
-    const Outcome out = run({fileEntry("a/b/f", "f"), linkEntry("a/b/l", "../f")}, flat);
+    const CallResult out = run({fileEntry("a/b/f", "f"), linkEntry("a/b/l", "../f")}, flat);
     EXPECT_EQ(inTarget(), std::vector<std::string>{"f"}) << out.dump();
     EXPECT_TRUE(out.hasError("skipping a/b/l:", 2));
 }
@@ -111,16 +115,16 @@ TEST_F(UnzengHostile, MembersSharingBytesAreRefused)
     std::string quoted = buildZip({fileEntry("q.txt", inner, 0)});
     quoted.resize(30 + 5 + inner.size());
 
-    Entry same = fileEntry("b.txt", "");
+    Member same = fileEntry("b.txt", "");
     same.shareHeaderOf = 0;   // the very same local header as a.txt
-    Entry hidden = fileEntry("q.txt", inner, 0);
+    Member hidden = fileEntry("q.txt", inner, 0);
     hidden.shareHeaderOf = 2;
     hidden.offsetAdjust = 30 + 9;   // into quote.txt's data
-    Entry tooLong = fileEntry("long.txt", "12345", 0);
+    Member tooLong = fileEntry("long.txt", "12345", 0);
     tooLong.packedSize = 5000;   // runs into the central directory
     tooLong.unpackedSize = 5000;
 
-    const Outcome out = run({fileEntry("a.txt", std::string(1000, 'a'), 0), same,
+    const CallResult out = run({fileEntry("a.txt", std::string(1000, 'a'), 0), same,
                              fileEntry("quote.txt", quoted, 0), hidden, fileEntry("fine.txt", "fine"), tooLong});
 
     EXPECT_EQ(inTarget(), std::vector<std::string>{"fine.txt"}) << out.dump();
@@ -134,23 +138,23 @@ TEST_F(UnzengHostile, MembersSharingBytesAreRefused)
 
 TEST_F(UnzengHostile, LyingSizesAndBadChecksumsLeaveNothingBehind)
 {
-    const std::string text = textBytes(100000, 1);
-    Entry shorter = fileEntry("shorter.txt", text);
+    const std::string text = textData(100000, 1);
+    Member shorter = fileEntry("shorter.txt", text);
     shorter.unpackedSize = 1000;
-    Entry longer = fileEntry("longer.txt", text.substr(0, 1000));
+    Member longer = fileEntry("longer.txt", text.substr(0, 1000));
     longer.unpackedSize = 5000;
-    Entry zstdShorter = fileEntry("zstd.txt", text, 93);
+    Member zstdShorter = fileEntry("zstd.txt", text, 93);
     zstdShorter.unpackedSize = 100;
-    Entry storedSizes = fileEntry("stored.txt", "0123456789", 0);
+    Member storedSizes = fileEntry("stored.txt", "0123456789", 0);
     storedSizes.unpackedSize = 20;
-    Entry badCrc = fileEntry("crc-stored.txt", "hello", 0);
+    Member badCrc = fileEntry("crc-stored.txt", "hello", 0);
     badCrc.crc = 0x12345678;
-    Entry badCrcDeflated = fileEntry("crc-deflated.txt", text);
+    Member badCrcDeflated = fileEntry("crc-deflated.txt", text);
     badCrcDeflated.crc = crc32Of(text) ^ 1;
-    Entry garbage = fileEntry("garbage.txt", text.substr(0, 500));
-    garbage.packed = randomBytes(300, 7);
+    Member garbage = fileEntry("garbage.txt", text.substr(0, 500));
+    garbage.packed = randomData(300, 7);
 
-    const Outcome out = run({shorter, longer, zstdShorter, storedSizes, badCrc, badCrcDeflated, garbage});
+    const CallResult out = run({shorter, longer, zstdShorter, storedSizes, badCrc, badCrcDeflated, garbage});
 
     EXPECT_TRUE(inTarget().empty()) << out.dump();
     EXPECT_EQ(out.result, 0);
@@ -167,15 +171,15 @@ TEST_F(UnzengHostile, LargeStreamedMembersThatLieAreStoppedAtTheirDeclaredSize)
 {
     // Over the in-memory limit, so these go through the streaming path.
     const std::string packed = rawDeflate(std::string(80u << 20, '\0'), 1);
-    Entry lying = fileEntry("big-lying.bin", "");
+    Member lying = fileEntry("big-lying.bin", "");
     lying.packed = packed;
     lying.unpackedSize = 70u << 20;
-    Entry badCrc = fileEntry("big-crc.bin", "");
+    Member badCrc = fileEntry("big-crc.bin", "");
     badCrc.packed = packed;
     badCrc.unpackedSize = 80u << 20;
     badCrc.crc = 0;
 
-    const Outcome out = run({lying, badCrc});
+    const CallResult out = run({lying, badCrc});
 
     EXPECT_TRUE(inTarget().empty()) << out.dump();
     EXPECT_TRUE(out.hasError("big-lying.bin: it decodes to more than its declared size", 2)) << out.dump();
@@ -183,7 +187,7 @@ TEST_F(UnzengHostile, LargeStreamedMembersThatLieAreStoppedAtTheirDeclaredSize)
     // Progress for the lying member never ran past its declared size.
     size_t lyingSteps = 0;
     bool inLying = false;
-    for (const Event &e : out.events) {
+    for (const Callback &e : out.calls) {
         if (e.action == ZipActionFileBegin)
             inLying = e.text == "big-lying.bin";
         lyingSteps += inLying && e.action == ZipActionFileStep;
@@ -193,11 +197,11 @@ TEST_F(UnzengHostile, LargeStreamedMembersThatLieAreStoppedAtTheirDeclaredSize)
 
 TEST_F(UnzengHostile, UnsupportedMethodsAndEncryptionAreNamedAndSkipped)
 {
-    Entry imploded = fileEntry("old.bin", "xx", 6);
-    Entry deflate64 = fileEntry("big64.bin", "xx", 9);
-    Entry secret = fileEntry("secret.txt", "xx", 0);
+    Member imploded = fileEntry("old.bin", "xx", 6);
+    Member deflate64 = fileEntry("big64.bin", "xx", 9);
+    Member secret = fileEntry("secret.txt", "xx", 0);
     secret.flags = 1;
-    const Outcome out = run({imploded, deflate64, secret, fileEntry("fine.txt", "fine")});
+    const CallResult out = run({imploded, deflate64, secret, fileEntry("fine.txt", "fine")});
 
     EXPECT_EQ(inTarget(), std::vector<std::string>{"fine.txt"});
     EXPECT_EQ(out.result, 1);
@@ -208,14 +212,14 @@ TEST_F(UnzengHostile, UnsupportedMethodsAndEncryptionAreNamedAndSkipped)
 
 TEST_F(UnzengHostile, LocalAndCentralHeadersThatDisagreeAreRefused)
 {
-    Entry renamed = fileEntry("claimed.txt", "x");
+    Member renamed = fileEntry("claimed.txt", "x");
     renamed.localName = "actual.txt";
-    Entry remethod = fileEntry("method.txt", "y", 0);
+    Member remethod = fileEntry("method.txt", "y", 0);
     remethod.localMethod = 8;
-    Entry nowhere = fileEntry("nowhere.txt", "z");
+    Member nowhere = fileEntry("nowhere.txt", "z");
     nowhere.shareHeaderOf = 0;
     nowhere.offsetAdjust = 3;   // no local header signature there
-    const Outcome out = run({fileEntry("good.txt", "good"), renamed, remethod, nowhere});
+    const CallResult out = run({fileEntry("good.txt", "good"), renamed, remethod, nowhere});
 
     EXPECT_EQ(inTarget(), std::vector<std::string>{"good.txt"}) << out.dump();
     EXPECT_TRUE(out.hasError("skipping claimed.txt: its local header names it \"actual.txt\"", 2));
@@ -238,21 +242,21 @@ TEST_F(UnzengHostile, NamesCannotForgeLinesOrReorderMessages)
         {"../f\xE2\x80\xAEtxt.exe\xE2\x80\xAA\xE2\x81\xA6\xE2\x81\xA9", "../f?txt.exe???"},   // bidi
         {"../caf\xC3\xA9 \xE2\x9C\x93", "../caf\xC3\xA9 \xE2\x9C\x93"},   // ordinary UTF-8 stays
     };
-    std::vector<Entry> entries;
+    std::vector<Member> entries;
     for (const Case &c : cases)
         entries.push_back(fileEntry(c.stored, "x"));
     entries.push_back(fileEntry("line\nbreak.txt", "kept"));
     Options verbose;
     verbose.verbose = true;
-    const Outcome out = run(entries, verbose);
+    const CallResult out = run(entries, verbose);
 
     for (const Case &c : cases)
         EXPECT_TRUE(out.hasError(std::string("skipping ") + c.shown + ": the name leads outside", 2))
             << c.shown << "\n" << out.dump();
     bool shownSafely = false;
-    for (const Event *e : out.messages()) {
-        EXPECT_EQ(e->text.find('\n'), std::string::npos) << e->text;
-        shownSafely = shownSafely || e->text.find("line?break.txt") != std::string::npos;
+    for (const Callback &e : out.messages()) {
+        EXPECT_EQ(e.text.find('\n'), std::string::npos) << e.text;
+        shownSafely = shownSafely || e.text.find("line?break.txt") != std::string::npos;
     }
     EXPECT_TRUE(shownSafely) << out.dump();
     // Only the messages change: the file keeps its name.
@@ -269,15 +273,15 @@ TEST_F(UnzengHostile, DirectoriesAlwaysLetTheirOwnerIn)
     // A file member renamed to a directory name keeps a file's mode.
     const Case cases[] = {{"renamed", 0100644, 0744}, {"none/", 040000, 0700}, {"readonly/", 040555, 0755},
                           {"open/", 040775, 0775}};
-    std::vector<Entry> entries;
+    std::vector<Member> entries;
     for (const Case &c : cases) {
-        Entry e = std::string(c.name).ends_with('/') ? dirEntry(c.name) : fileEntry(c.name, "");
+        Member e = std::string(c.name).ends_with('/') ? dirEntry(c.name) : fileEntry(c.name, "");
         e.externalAttributes = c.mode << 16;
         if (!std::string(c.name).ends_with('/'))
             e.centralExtra = unicodePathField(c.name, std::string(c.name) + "/");
         entries.push_back(e);
     }
-    const Outcome out = run(entries);
+    const CallResult out = run(entries);
     EXPECT_TRUE(out.errors().empty()) << out.dump();
     for (const Case &c : cases) {
         struct stat st {};
@@ -289,13 +293,13 @@ TEST_F(UnzengHostile, DirectoriesAlwaysLetTheirOwnerIn)
 
 TEST_F(UnzengHostile, WhatIsNoArchiveIsReportedOnce)
 {
-    writeFile(files / "noise.zip", randomBytes(5000, 3));
+    writeFile(files / "noise.zip", randomData(5000, 3));
     for (const std::string &name : {files / "noise.zip", files / "missing.zip", files.path()}) {
-        const Outcome out = extract(name, target());
+        const CallResult out = extract(name, target());
         EXPECT_EQ(out.result, 0);
         ASSERT_EQ(out.errors().size(), 1u) << out.dump();
-        EXPECT_EQ(out.errors()[0]->code, 9);
-        EXPECT_EQ(out.events.back().action, ZipActionBatchEnd);
+        EXPECT_EQ(out.errors()[0].code, 9);
+        EXPECT_EQ(out.calls.back().action, ZipActionBatchEnd);
     }
     EXPECT_TRUE(inTarget().empty());
 }

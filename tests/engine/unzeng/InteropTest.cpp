@@ -1,7 +1,11 @@
 // What the reference tools write is extracted byte for byte, with its
 // directories, links, permission bits and times.
 
-#include "UnzengTestSupport.h"
+#include "support/Compress.h"
+#include "support/EngineCalls.h"
+#include "support/Files.h"
+#include "support/Run.h"
+#include "support/ZipBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,24 +13,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using namespace unzengtest;
+using namespace ziptest;
 
 namespace {
 
 constexpr time_t SourceTime = 1588748890;   // 2020-05-06, an even second
-
-void setTime(const std::string &path, time_t when)
-{
-    const timespec times[2] = {{when, 0}, {when, 0}};
-    ::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW);
-}
-
-struct stat statOf(const std::string &path)
-{
-    struct stat st {};
-    ::lstat(path.c_str(), &st);
-    return st;
-}
 
 // A small tree with what archives carry: text, binary, empty, nested,
 // an empty directory, a non-ASCII name, modes, a link.
@@ -34,8 +25,8 @@ void makeSourceTree(const std::string &root)
 {
     makeDirs(root + "/sub/deeper");
     makeDirs(root + "/emptydir");
-    writeFile(root + "/plain.txt", textBytes(200000, 11));
-    writeFile(root + "/random.bin", randomBytes(300000, 12));
+    writeFile(root + "/plain.txt", textData(200000, 11));
+    writeFile(root + "/random.bin", randomData(300000, 12));
     writeFile(root + "/empty.txt", "");
     writeFile(root + "/sub/deeper/note.md", "# note\n");
     writeFile(root + "/h\xC3\xA9llo w\xC3\xB6rld \xE2\x9C\x93.txt", "utf-8 name\n");
@@ -46,7 +37,7 @@ void makeSourceTree(const std::string &root)
     ASSERT_EQ(::symlink("sub/deeper/note.md", (root + "/link").c_str()), 0);
     for (const std::string &entry : listTree(root))
         if (!entry.ends_with('/') && entry.find(" -> ") == std::string::npos)
-            setTime(root + "/" + entry, SourceTime);
+            setMtime(root + "/" + entry, SourceTime, false);
 }
 
 // Same files, links, directories; for regular files the same permission
@@ -88,7 +79,7 @@ TEST_F(UnzengInterop, InfoZipAtEveryLevelAndZip64)
         const std::string archive = work / (std::string("z") + level + ".zip");
         ASSERT_EQ(sh(std::string("zip -q -r -y ") + level + " '" + archive + "' .", src()), 0);
         TempDir target;
-        const Outcome result = extract(archive, target.path());
+        const CallResult result = extract(archive, target.path());
         EXPECT_TRUE(result.errors().empty()) << result.dump();
         expectSameTree(src(), target.path());
         EXPECT_EQ(result.result, 8);   // 7 files and the link; directories do not count
@@ -106,7 +97,7 @@ TEST_F(UnzengInterop, InfoZipStreamingWithDataDescriptors)
     ASSERT_EQ(sh("python3 -c \"import zipfile,sys; z=zipfile.ZipFile(sys.argv[1]); "
                  "sys.exit(0 if any(i.flag_bits & 8 for i in z.infolist()) else 1)\" '" + archive + "'"),
               0);
-    Outcome result = extract(archive, out());
+    CallResult result = extract(archive, out());
     EXPECT_TRUE(result.errors().empty()) << result.dump();
     expectSameTree(src(), out());
 
@@ -138,7 +129,7 @@ with zipfile.ZipFile(dst, 'w') as z:
     writeFile(work / "make.py", script);
     ASSERT_EQ(sh("python3 '" + work / "make.py" + "' '" + src() + "' '" + archive + "'"), 0);
 
-    const Outcome result = extract(archive, out());
+    const CallResult result = extract(archive, out());
     EXPECT_TRUE(result.errors().empty()) << result.dump();
     EXPECT_EQ(result.result, 13);
     const std::string plain = readFile(src() + "/plain.txt"), random = readFile(src() + "/random.bin");
@@ -165,7 +156,7 @@ TEST_F(UnzengInterop, SevenZipMethods)
             continue;
         }
         TempDir target;
-        const Outcome result = extract(archive, target.path());
+        const CallResult result = extract(archive, target.path());
         EXPECT_TRUE(result.errors().empty()) << result.dump();
         EXPECT_EQ(readFile(target / "plain.txt"), plain);
         EXPECT_EQ(readFile(target / "random.bin"), random);
@@ -176,19 +167,19 @@ TEST_F(UnzengInterop, ByteBuiltZstdAndLzmaMembers)
 {
     // No tool here writes these two forms: zstd, and LZMA without an end
     // marker (its size known from the header only).
-    const std::string text = textBytes(500000, 5);
-    Entry lzmaMarked = fileEntry("marked.txt", text, 14);
+    const std::string text = textData(500000, 5);
+    Member lzmaMarked = fileEntry("marked.txt", text, 14);
     lzmaMarked.packed = zipLzma(text, true);
     lzmaMarked.flags = 2;
-    Entry lzmaBare = fileEntry("bare.txt", text, 14);
+    Member lzmaBare = fileEntry("bare.txt", text, 14);
     lzmaBare.packed = zipLzma(text, false);
-    Entry lzmaLying = lzmaBare;
+    Member lzmaLying = lzmaBare;
     lzmaLying.name = "lying.txt";
     lzmaLying.unpackedSize = 1000;
     const std::string archive = work / "bytes.zip";
     writeFile(archive, buildZip({fileEntry("a.txt", text, 93), fileEntry("e.txt", "", 93), lzmaMarked, lzmaBare,
                                  lzmaLying}));
-    const Outcome result = extract(archive, out());
+    const CallResult result = extract(archive, out());
     EXPECT_EQ(result.result, 4) << result.dump();
     EXPECT_EQ(readFile(out() + "/a.txt"), text);
     EXPECT_TRUE(exists(out() + "/e.txt"));
@@ -205,7 +196,7 @@ TEST_F(UnzengInterop, GitArchive)
     const std::string repo = work / "repo";
     makeDirs(repo + "/lib");
     writeFile(repo + "/README", "readme\n");
-    writeFile(repo + "/lib/code.c", textBytes(40000, 9));
+    writeFile(repo + "/lib/code.c", textData(40000, 9));
     writeFile(repo + "/run.sh", "#!/bin/sh\n");
     ::chmod((repo + "/run.sh").c_str(), 0755);
     ASSERT_EQ(::symlink("lib/code.c", (repo + "/code-link").c_str()), 0);
@@ -213,7 +204,7 @@ TEST_F(UnzengInterop, GitArchive)
                  " && git archive --format=zip -o ../git.zip HEAD",
                  repo),
               0);
-    const Outcome result = extract(work / "git.zip", out());
+    const CallResult result = extract(work / "git.zip", out());
     EXPECT_TRUE(result.errors().empty()) << result.dump();
     EXPECT_EQ(listTree(out()),
               (std::vector<std::string>{"README", "code-link -> lib/code.c", "lib/", "lib/code.c", "run.sh"}));

@@ -1,7 +1,11 @@
 // What an archive can make the extraction spend: decoder memory declared in
 // a member's own header, directory depth, disk space.
 
-#include "UnzengTestSupport.h"
+#include "support/Compress.h"
+#include "support/EngineCalls.h"
+#include "support/Files.h"
+#include "support/Run.h"
+#include "support/ZipBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +15,7 @@
 
 #include <cstdlib>
 
-using namespace unzengtest;
+using namespace ziptest;
 
 namespace {
 
@@ -60,9 +64,9 @@ std::string xzDeclaringLargeDictionary(const std::string &content)
     return xz;
 }
 
-Entry packedEntry(const std::string &name, const std::string &content, uint16_t method, const std::string &packed)
+Member packedEntry(const std::string &name, const std::string &content, uint16_t method, const std::string &packed)
 {
-    Entry e = fileEntry(name, content, 0);
+    Member e = fileEntry(name, content, 0);
     e.method = method;
     e.packed = packed;
     return e;
@@ -74,7 +78,7 @@ protected:
     void SetUp() override { ::setenv("ORVEX_UNZENG_MEMORY_MIB", "8", 1); }
     void TearDown() override { ::unsetenv("ORVEX_UNZENG_MEMORY_MIB"); }
 
-    Outcome run(const std::vector<Entry> &entries, const Options &options = {})
+    CallResult run(const std::vector<Member> &entries, const Options &options = {})
     {
         const std::string archive = files / "a.zip";
         writeFile(archive, buildZip(entries));
@@ -87,21 +91,21 @@ protected:
 TEST_F(UnzengLimits, DecodersThatNeedMoreMemoryThanAllowedAreRefused)
 {
     // Each needs more than 8 MiB, but only because its header says so.
-    Entry lzma = packedEntry("lzma.bin", "", 14, lzmaDeclaring("abc", 0xE0000000u));
+    Member lzma = packedEntry("lzma.bin", "", 14, lzmaDeclaring("abc", 0xE0000000u));
     lzma.unpackedSize = 16u << 20;   // the dictionary is capped at the size, still above the limit
-    const std::vector<Entry> hungry = {lzma, packedEntry("xz.bin", "xz data", 95, xzDeclaringLargeDictionary("xz data")),
+    const std::vector<Member> hungry = {lzma, packedEntry("xz.bin", "xz data", 95, xzDeclaringLargeDictionary("xz data")),
                                        packedEntry("zstd.bin", "zstd data", 93, zstdDeclaringLargeWindow("zstd data"))};
-    std::vector<Entry> entries = hungry;
+    std::vector<Member> entries = hungry;
     // Modest needs of the same methods decode.
     entries.push_back(packedEntry("small.bin", "fine", 14, zipLzma("fine", false)));
     entries.push_back(packedEntry("small.xz", "xz fine", 95, xzCompress("xz fine")));
     entries.push_back(packedEntry("small.zst", "zstd fine", 93, zstdCompress("zstd fine")));
-    const Outcome out = run(entries);
+    const CallResult out = run(entries);
 
     EXPECT_EQ(listTree(target.path()), (std::vector<std::string>{"small.bin", "small.xz", "small.zst"}))
         << out.dump();
     EXPECT_EQ(out.result, 3);
-    for (const Entry &e : hungry)
+    for (const Member &e : hungry)
         EXPECT_TRUE(out.hasError(e.name + ": it needs ", 2)) << e.name << "\n" << out.dump();
     EXPECT_TRUE(out.hasError("of memory to decode, more than the 8 MiB allowed", 2)) << out.dump();
 }
@@ -115,7 +119,7 @@ TEST_F(UnzengLimits, ADecoderNeedingMoreThanItsShareRunsAlone)
     const std::string packed = lzmaDeclaring(big, 4u << 20);
     // Two of them in a row: the second waits for the first, the small ones
     // for neither.
-    const Outcome out = run({packedEntry("first.bin", "1", 14, zipLzma("1", false)),
+    const CallResult out = run({packedEntry("first.bin", "1", 14, zipLzma("1", false)),
                              packedEntry("big.bin", big, 14, packed), packedEntry("big2.bin", big, 14, packed),
                              packedEntry("last.bin", "2", 14, zipLzma("2", false))},
                             verbose);
@@ -124,9 +128,9 @@ TEST_F(UnzengLimits, ADecoderNeedingMoreThanItsShareRunsAlone)
     EXPECT_EQ(readFile(target / "big.bin"), big);
     EXPECT_EQ(readFile(target / "big2.bin"), big);
     std::vector<std::string> alone;
-    for (const Event *e : out.messages())
-        if (e->text.find("decoded alone") != std::string::npos)
-            alone.push_back(e->text.substr(0, e->text.find(':')));
+    for (const Callback &e : out.messages())
+        if (e.text.find("decoded alone") != std::string::npos)
+            alone.push_back(e.text.substr(0, e.text.find(':')));
     EXPECT_EQ(alone, (std::vector<std::string>{"big.bin", "big2.bin"})) << out.dump();
 }
 
@@ -154,7 +158,7 @@ std::string readAtDepth(const std::string &root, size_t depth, const std::string
 TEST_F(UnzengLimits, ThousandsOfNestedDirectoriesExtractWithFewOpenFiles)
 {
     constexpr size_t Depth = 3000;
-    std::vector<Entry> entries;
+    std::vector<Member> entries;
     std::string path;
     for (size_t i = 0; i < Depth; ++i) {
         path += "d/";
@@ -172,7 +176,7 @@ TEST_F(UnzengLimits, ThousandsOfNestedDirectoriesExtractWithFewOpenFiles)
     rlimit lowered = previous;
     lowered.rlim_cur = std::min<rlim_t>(previous.rlim_cur, 256);
     ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &lowered), 0);
-    const Outcome out = extract(archive, target.path());
+    const CallResult out = extract(archive, target.path());
     ::setrlimit(RLIMIT_NOFILE, &previous);
 
     EXPECT_TRUE(out.errors().empty()) << out.dump();
@@ -187,13 +191,13 @@ TEST_F(UnzengLimits, ThousandsOfNestedDirectoriesExtractWithFewOpenFiles)
 TEST_F(UnzengLimits, AMemberLargerThanTheFreeSpaceIsSkippedBeforeWriting)
 {
     // A petabyte declared in a Zip64 field; the data is one byte.
-    Entry huge = fileEntry("huge.bin", "x", 8);
+    Member huge = fileEntry("huge.bin", "x", 8);
     huge.unpackedSize = 0xFFFFFFFFu;
     std::string zip64 = {char(1), char(0), char(8), char(0)};
     put32(zip64, 0);
     put32(zip64, 1u << 18);   // 2^50 bytes
     huge.centralExtra = huge.localExtra = zip64;
-    const Outcome out = run({huge, fileEntry("after.txt", "after")});
+    const CallResult out = run({huge, fileEntry("after.txt", "after")});
 
     EXPECT_TRUE(out.hasError("huge.bin: not enough free space to extract it: 1125899906842624 bytes needed", 50))
         << out.dump();

@@ -1,7 +1,11 @@
 // Adding files: stored names (against the real zip), headers, replacing,
 // repeated names, missing files, callbacks, and the streaming path.
 
-#include "EngineTestSupport.h"
+#include "support/ArchiveReading.h"
+#include "support/EngineCalls.h"
+#include "support/Files.h"
+#include "support/Run.h"
+#include "support/ZipBuilder.h"
 
 #include "engine/zipeng/ErrorCodes.h"
 #include "engine/zipeng/ZipJob.h"
@@ -12,7 +16,7 @@
 #include <glob.h>
 #include <sys/stat.h>
 
-using namespace enginetest;
+using namespace ziptest;
 
 namespace {
 
@@ -136,8 +140,8 @@ TEST_F(AddTest, ForceDosNamesAndAttributesMatchZip)
              "x.y.z.tar.gz", "readonly.txt", "a.txt"});
     const ArchiveInfo ours = readArchive("ours.zip"), theirs = readArchive("theirs.zip");
     ASSERT_EQ(ours.members.size(), theirs.members.size());
-    for (const Member &m : theirs.members) {
-        const Member *o = ours.find(m.name);
+    for (const ArchiveMember &m : theirs.members) {
+        const ArchiveMember *o = ours.find(m.name);
         ASSERT_TRUE(o) << m.name;
         EXPECT_EQ(o->madeBy >> 8, 0) << m.name;     // MS-DOS
         EXPECT_EQ(o->madeBy >> 8, m.madeBy >> 8) << m.name;
@@ -156,7 +160,7 @@ TEST_F(AddTest, HeadersCarryModeTimesAndUtf8LikeZip)
     runTool({"zip", "-q", "theirs.zip", "a.txt", "d1", "d1/\xC3\xBCn\xC3\xAF.txt"});
     const ArchiveInfo ours = readArchive("ours.zip"), theirs = readArchive("theirs.zip");
     for (const std::string name : {"a.txt", "d1/", "d1/\xC3\xBCn\xC3\xAF.txt"}) {
-        const Member *o = ours.find(name), *t = theirs.find(name);
+        const ArchiveMember *o = ours.find(name), *t = theirs.find(name);
         ASSERT_TRUE(o && t) << name;
         EXPECT_EQ(o->madeBy, (3 << 8) | 30) << name;
         EXPECT_EQ(o->externalAttributes, t->externalAttributes) << name;
@@ -183,7 +187,7 @@ TEST_F(AddTest, SymbolicLinksAreStoredAsTheirTargets)
     const CallResult r = callEngine("out.zip", {"link.txt", "dirlink", "d1"}, flags);
     const ArchiveInfo info = readArchive("out.zip");
     ASSERT_TRUE(info.find("link.txt"));
-    EXPECT_EQ(info.find("link.txt")->crc, crcOf("alpha\n"));
+    EXPECT_EQ(info.find("link.txt")->crc, crc32Of("alpha\n"));
     EXPECT_EQ(info.find("link.txt")->externalAttributes >> 16 & S_IFMT, unsigned(S_IFREG));
     EXPECT_TRUE(info.find("dirlink/x.txt"));
     EXPECT_TRUE(info.find("d1/sub/y.txt"));
@@ -201,7 +205,7 @@ TEST_F(AddTest, ReplacesAnExistingMemberInPlaceAndCopiesTheOthers)
     EXPECT_EQ(r.result, 2) << r.dump();
     const ArchiveInfo after = readArchive("out.zip");
     EXPECT_EQ(after.names(), (std::vector<std::string>{"a.txt", "b.c", "c.txt", "d1/x.txt"}));
-    EXPECT_EQ(after.find("b.c")->crc, crcOf("int b = 2; /* changed */\n"));
+    EXPECT_EQ(after.find("b.c")->crc, crc32Of("int b = 2; /* changed */\n"));
     EXPECT_EQ(after.find("a.txt")->record, before.find("a.txt")->record);
     EXPECT_EQ(after.find("c.txt")->record, before.find("c.txt")->record);
     EXPECT_EQ(checkWithTools("out.zip"), "");
@@ -215,7 +219,7 @@ TEST_F(AddTest, RepeatedStoredNamesKeepTheFirst)
     flags.dirNames = false;
     CallResult r = callEngine("out.zip", {"d1/x.txt", "d2/x.txt"}, flags);
     EXPECT_EQ(r.result, 1);
-    EXPECT_EQ(readArchive("out.zip").find("x.txt")->crc, crcOf("x\n"));
+    EXPECT_EQ(readArchive("out.zip").find("x.txt")->crc, crc32Of("x\n"));
     ASSERT_EQ(r.errors().size(), 1u) << r.dump();
     EXPECT_NE(r.errors()[0].text.find("x.txt"), std::string::npos);
 
@@ -312,11 +316,11 @@ TEST_F(AddTest, LevelsGiveValidArchives)
         EXPECT_EQ(checkWithTools(ours), "");
         const ArchiveInfo info = readArchive(ours);
         EXPECT_EQ(info.find("text1.txt")->method, level == 0 ? 0 : 8);
-        EXPECT_EQ(info.find("text1.txt")->crc, crcOf(readFile("text1.txt")));
+        EXPECT_EQ(info.find("text1.txt")->crc, crc32Of(readFile("text1.txt")));
         EXPECT_EQ(info.find("noise.bin")->method, 0);   // deflate would not shrink it
         EXPECT_EQ(info.find("zero.txt")->method, 0);
         EXPECT_FALSE(info.zip64End);
-        for (const Member &m : info.members)
+        for (const ArchiveMember &m : info.members)
             EXPECT_FALSE(m.centralZip64) << m.name;
     }
 }
@@ -372,13 +376,13 @@ TEST_F(AddTest, ArchivesAreNoLargerThanZipsAtTheSameLevel)
         ASSERT_EQ(callEngine(ours, files, flags).result, int(files.size()));
         std::vector<std::string> argv = {"zip", "-q", "-X", "-" + std::to_string(level), theirs};
         argv.insert(argv.end(), files.begin(), files.end());
-        ASSERT_EQ(runTool(argv).status, 0);
+        ASSERT_EQ(runTool(argv).exitCode, 0);
         // zip -X leaves out its extra fields; ours carry a timestamp (18
         // bytes a member), so compare the compressed data.
         uint64_t oursPacked = 0, theirsPacked = 0;
-        for (const Member &m : readArchive(ours).members)
+        for (const ArchiveMember &m : readArchive(ours).members)
             oursPacked += m.packedSize;
-        for (const Member &m : readArchive(theirs).members)
+        for (const ArchiveMember &m : readArchive(theirs).members)
             theirsPacked += m.packedSize;
         EXPECT_LE(oursPacked, theirsPacked) << "level " << level;
     }
@@ -426,11 +430,11 @@ TEST_F(StreamingTest, LargeMembersAreDeflatedInChunksOrStored)
         const ArchiveInfo info = readArchive(archive);
         EXPECT_EQ(info.find("large.txt")->method, level ? 8 : 0);
         EXPECT_LT(info.find("large.txt")->packedSize, level ? 700000u : 1500001u);
-        EXPECT_EQ(info.find("large.txt")->crc, crcOf(readFile("large.txt")));
+        EXPECT_EQ(info.find("large.txt")->crc, crc32Of(readFile("large.txt")));
         EXPECT_EQ(info.find("noise.bin")->method, 0);
         EXPECT_EQ(info.find("noise.bin")->packedSize, 600000u);
-        EXPECT_EQ(info.find("noise.bin")->crc, crcOf(readFile("noise.bin")));
-        const std::string extracted = runTool({"unzip", "-p", archive, "large.txt"}).output;
+        EXPECT_EQ(info.find("noise.bin")->crc, crc32Of(readFile("noise.bin")));
+        const std::string extracted = runTool({"unzip", "-p", archive, "large.txt"}).out;
         EXPECT_TRUE(extracted == readFile("large.txt"));
     }
 }

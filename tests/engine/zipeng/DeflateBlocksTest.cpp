@@ -1,7 +1,10 @@
 // findStreamTail walks a deflate stream's blocks without inflating it; zlib,
 // inflating with a stop at each block boundary, tells where they really are.
 
-#include "EngineTestSupport.h"
+#include "support/ArchiveReading.h"
+#include "support/EngineCalls.h"
+#include "support/Files.h"
+#include "support/Run.h"
 
 #include "engine/zipeng/Deflate.h"
 
@@ -14,7 +17,7 @@
 #include <memory>
 #include <stdexcept>
 
-using namespace enginetest;
+using namespace ziptest;
 
 namespace {
 

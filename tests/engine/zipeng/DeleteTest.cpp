@@ -1,13 +1,16 @@
 // Deleting members by name and pattern.
 
-#include "EngineTestSupport.h"
+#include "support/ArchiveReading.h"
+#include "support/EngineCalls.h"
+#include "support/Files.h"
+#include "support/Run.h"
 
 #include "engine/zipeng/ErrorCodes.h"
 #include "engine/zipeng/ZipJob.h"
 
 #include <gtest/gtest.h>
 
-using namespace enginetest;
+using namespace ziptest;
 
 namespace {
 
@@ -64,13 +67,13 @@ TEST_F(DeleteTest, ByNameAndPatternLikeZip)
         EXPECT_EQ(r.count(ZipActionFileBegin), r.result);
         const ArchiveInfo after = readArchive("t.zip");
         EXPECT_EQ(after.names(), c.left);
-        for (const Member &m : after.members)
+        for (const ArchiveMember &m : after.members)
             EXPECT_EQ(m.record, before_.find(m.name)->record) << m.name;
         if (&c == &cases[3]) {   // one is enough for the full set of tools
             EXPECT_EQ(checkWithTools("t.zip"), "");
         } else {
-            const ToolResult test = runTool({"unzip", "-tq", "t.zip"});
-            EXPECT_EQ(test.status, 0) << test.output;
+            const RunResult test = runTool({"unzip", "-tq", "t.zip"});
+            EXPECT_EQ(test.exitCode, 0) << test.out;
         }
 
         writeFile("zipd.zip", bytes_);
@@ -117,7 +120,7 @@ TEST_F(DeleteTest, DeletingEveryMemberLeavesAnEmptyArchive)
     EXPECT_EQ(r.result, 6);
     EXPECT_EQ(readFile("t.zip").size(), 22u);
     EXPECT_TRUE(readArchive("t.zip").ok);
-    EXPECT_EQ(runTool({"python3", "-c", "import zipfile;assert zipfile.ZipFile('t.zip').namelist()==[]"}).status, 0);
+    EXPECT_EQ(runTool({"python3", "-c", "import zipfile;assert zipfile.ZipFile('t.zip').namelist()==[]"}).exitCode, 0);
 }
 
 TEST_F(DeleteTest, CancelAtAMemberLeavesTheArchive)
@@ -186,7 +189,7 @@ TEST(Delete, KeptMembersOfOtherWritersAreCopiedByteForByte)
     writeFile("a.txt", textData(30000, 1));
     writeFile("b.txt", textData(20000, 2));
     writeFile("c.txt", "c");
-    ASSERT_EQ(runTool({"sh", "-c", "zip -q - a.txt b.txt c.txt | cat > piped.zip"}).status, 0);
+    ASSERT_EQ(runTool({"sh", "-c", "zip -q - a.txt b.txt c.txt | cat > piped.zip"}).exitCode, 0);
     const char *script = "import zipfile, io\n"
                          "class Sink(io.RawIOBase):\n"
                          "    def __init__(self): self.data = bytearray()\n"
@@ -197,7 +200,7 @@ TEST(Delete, KeptMembersOfOtherWritersAreCopiedByteForByte)
                          "    z.writestr('p1.txt', 'hello ' * 5000)\n"
                          "    z.writestr('p2.txt', 'world ' * 10)\n"
                          "open('py.zip', 'wb').write(s.data)\n";
-    ASSERT_EQ(runTool({"python3", "-c", script}).status, 0);
+    ASSERT_EQ(runTool({"python3", "-c", script}).exitCode, 0);
     for (const std::string archive : {"piped.zip", "py.zip"}) {
         SCOPED_TRACE(archive);
         const ArchiveInfo before = readArchive(archive);
@@ -207,7 +210,7 @@ TEST(Delete, KeptMembersOfOtherWritersAreCopiedByteForByte)
         ASSERT_EQ(callEngine(archive, {before.members.at(1).name}, flags).result, 1);
         const ArchiveInfo after = readArchive(archive);
         ASSERT_EQ(after.members.size(), before.members.size() - 1);
-        for (const Member &m : after.members)
+        for (const ArchiveMember &m : after.members)
             EXPECT_EQ(m.record, before.find(m.name)->record) << m.name;
         EXPECT_EQ(checkWithTools(archive), "");
     }

@@ -1,12 +1,15 @@
 // The shared library as the program loads it: one exported entry point.
 
-#include "EngineTestSupport.h"
+#include "support/ArchiveReading.h"
+#include "support/EngineCalls.h"
+#include "support/Files.h"
+#include "support/Run.h"
 
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
 
-using namespace enginetest;
+using namespace ziptest;
 
 TEST(Export, OnlyTheEntryPointIsVisibleAndItWorks)
 {
@@ -16,9 +19,9 @@ TEST(Export, OnlyTheEntryPointIsVisibleAndItWorks)
     const auto entry = reinterpret_cast<Entry>(::dlsym(library, "orvex_zipeng_call"));
     ASSERT_TRUE(entry);
     // The inner pieces, the static libraries and the standard templates stay hidden.
-    const ToolResult symbols = runTool({"nm", "-D", "--defined-only", ZIPENG_LIBRARY_PATH});
-    ASSERT_EQ(symbols.status, 0) << symbols.output;
-    EXPECT_EQ(symbols.output.substr(symbols.output.find(' ') + 1), "T orvex_zipeng_call\n");
+    const RunResult symbols = runTool({"nm", "-D", "--defined-only", ZIPENG_LIBRARY_PATH});
+    ASSERT_EQ(symbols.exitCode, 0) << symbols.out;
+    EXPECT_EQ(symbols.out.substr(symbols.out.find(' ') + 1), "T orvex_zipeng_call\n");
 
     ScratchDir dir;
     writeFile("a.txt", "a");

@@ -1,7 +1,10 @@
 // Cancel, errors and bad input: the old archive stays byte for byte, no
 // temporary file is left, the result is 0 and the batch still ends.
 
-#include "EngineTestSupport.h"
+#include "support/ArchiveReading.h"
+#include "support/EngineCalls.h"
+#include "support/Files.h"
+#include "support/Run.h"
 
 #include "engine/zipeng/ErrorCodes.h"
 
@@ -14,7 +17,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using namespace enginetest;
+using namespace ziptest;
 
 namespace {
 

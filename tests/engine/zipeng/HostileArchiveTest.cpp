@@ -2,7 +2,11 @@
 // stored names that lead out of the base directory, names that forge
 // message lines.
 
-#include "EngineTestSupport.h"
+#include "support/ArchiveReading.h"
+#include "support/EngineCalls.h"
+#include "support/Files.h"
+#include "support/Run.h"
+#include "support/ZipBuilder.h"
 
 #include "engine/zipeng/ErrorCodes.h"
 #include "engine/zipeng/MemberRecord.h"
@@ -10,7 +14,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace enginetest;
+using namespace ziptest;
 
 namespace {
 
@@ -21,7 +25,7 @@ zipeng::MemberRecord storedRecord(const std::string &name, const std::string &da
     r.versionMadeBy = (3 << 8) | 30;
     r.versionNeeded = zipeng::VersionStored;
     r.modDate = (40 << 9) | (1 << 5) | 1;   // 2020-01-01, older than any file written by the test
-    r.crc = crcOf(data);
+    r.crc = crc32Of(data);
     r.packedSize = r.unpackedSize = data.size();
     r.externalAttributes = 0100644u << 16;
     r.localOffset = offset;
@@ -151,7 +155,7 @@ TEST(HostileArchive, RefreshingTheWholeArchiveReadsOnlyNamesExtractionWouldAccep
         EXPECT_EQ(r.result, 1) << r.dump();
         const ArchiveInfo after = readArchive("f.zip");
         ASSERT_EQ(after.names(), before.names());
-        EXPECT_EQ(after.find("ok")->crc, crcOf("fresh\n"));
+        EXPECT_EQ(after.find("ok")->crc, crc32Of("fresh\n"));
         for (const std::string &name : unsafe)
             EXPECT_EQ(after.find(name)->record, before.find(name)->record) << name;
         EXPECT_EQ(r.errors().size(), unsafe.size()) << r.dump();

@@ -1,7 +1,10 @@
 // Archives the reference tools must accept: ZIP64 by member count, and
 // archives of other writers changed by us.
 
-#include "EngineTestSupport.h"
+#include "support/ArchiveReading.h"
+#include "support/EngineCalls.h"
+#include "support/Files.h"
+#include "support/Run.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +12,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-using namespace enginetest;
+using namespace ziptest;
 
 TEST(Interop, Zip64ForMoreThan65535Members)
 {
@@ -34,7 +37,7 @@ TEST(Interop, Zip64ForMoreThan65535Members)
     EXPECT_TRUE(info.ok);
     EXPECT_TRUE(info.zip64End);
     EXPECT_EQ(info.members.size(), size_t(Files + 1));
-    for (const Member &m : info.members)
+    for (const ArchiveMember &m : info.members)
         ASSERT_FALSE(m.centralZip64) << m.name;   // no member needs it
     EXPECT_EQ(checkWithTools("many.zip", false, false), "");
 
@@ -51,8 +54,8 @@ TEST(Interop, Zip64ForMoreThan65535Members)
     info = readArchive("many.zip");
     EXPECT_EQ(info.members.size(), size_t(Files - 20));
     EXPECT_FALSE(info.zip64End);
-    const ToolResult test = runTool({"unzip", "-tq", "many.zip"});   // the quickest of the tools
-    EXPECT_EQ(test.status, 0) << test.output;
+    const RunResult test = runTool({"unzip", "-tq", "many.zip"});   // the quickest of the tools
+    EXPECT_EQ(test.exitCode, 0) << test.out;
 }
 
 TEST(Interop, AddingToArchivesOfOtherWriters)
@@ -61,10 +64,10 @@ TEST(Interop, AddingToArchivesOfOtherWriters)
     writeFile("a.txt", textData(40000, 1));
     writeFile("b.bin", randomData(5000, 2));
     writeFile("new.txt", textData(1000, 3));
-    ASSERT_EQ(runTool({"7zz", "a", "-tzip", "-bd", "seven.zip", "a.txt", "b.bin"}).status, 0);
-    ASSERT_EQ(runTool({"bsdtar", "-a", "-cf", "libarchive.zip", "a.txt", "b.bin"}).status, 0);
-    ASSERT_EQ(runTool({"zip", "-q", "info.zip", "a.txt", "b.bin"}).status, 0);
-    ASSERT_EQ(runTool({"sh", "-c", "echo 'the comment' | zip -q -z info.zip"}).status, 0);
+    ASSERT_EQ(runTool({"7zz", "a", "-tzip", "-bd", "seven.zip", "a.txt", "b.bin"}).exitCode, 0);
+    ASSERT_EQ(runTool({"bsdtar", "-a", "-cf", "libarchive.zip", "a.txt", "b.bin"}).exitCode, 0);
+    ASSERT_EQ(runTool({"zip", "-q", "info.zip", "a.txt", "b.bin"}).exitCode, 0);
+    ASSERT_EQ(runTool({"sh", "-c", "echo 'the comment' | zip -q -z info.zip"}).exitCode, 0);
     // An archive with data in front of it, as a self-extractor has.
     writeFile("stub.zip", "#!/bin/sh\necho stub\nexit 0\n" + readFile("info.zip"));
     runTool({"zip", "-q", "-A", "stub.zip"});
@@ -82,8 +85,8 @@ TEST(Interop, AddingToArchivesOfOtherWriters)
     }
     EXPECT_EQ(readFile("stub.zip").substr(0, 9), "#!/bin/sh");
     const char *script = "import zipfile\nassert zipfile.ZipFile('info.zip').comment == b'the comment'\n";
-    const ToolResult comment = runTool({"python3", "-c", script});
-    EXPECT_EQ(comment.status, 0) << comment.output;
+    const RunResult comment = runTool({"python3", "-c", script});
+    EXPECT_EQ(comment.exitCode, 0) << comment.out;
 }
 
 // A member of 4 GiB and more: the ZIP64 sizes in both headers, and ZIP64

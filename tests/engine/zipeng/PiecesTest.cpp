@@ -2,7 +2,11 @@
 // stream, the member reads back as it was, and a cancel stops the job without
 // waiting for the pieces not yet deflated.
 
-#include "EngineTestSupport.h"
+#include "support/ArchiveReading.h"
+#include "support/EngineCalls.h"
+#include "support/Files.h"
+#include "support/Run.h"
+#include "support/ZipBuilder.h"
 
 #include "engine/zipeng/Deflate.h"
 #include "engine/zipeng/ZipJob.h"
@@ -13,7 +17,7 @@
 
 #include <functional>
 
-using namespace enginetest;
+using namespace ziptest;
 
 namespace {
 
@@ -145,8 +149,8 @@ TEST_F(PiecesTest, MembersInPiecesReadBackWithTheirStepsInOrder)
         const ArchiveInfo info = readArchive(archive);
         for (const char *name : {"a.txt", "b.txt", "c.bin"}) {
             EXPECT_EQ(info.find(name)->method, 8) << name;
-            EXPECT_EQ(info.find(name)->crc, crcOf(readFile(name))) << name;
-            EXPECT_TRUE(runTool({"unzip", "-p", archive, name}).output == readFile(name)) << name;
+            EXPECT_EQ(info.find(name)->crc, crc32Of(readFile(name))) << name;
+            EXPECT_TRUE(runTool({"unzip", "-p", archive, name}).out == readFile(name)) << name;
         }
         EXPECT_LT(info.find("a.txt")->packedSize, 600000u / 3);
     }
@@ -175,9 +179,9 @@ TEST_F(PiecesTest, LargeTextInPiecesIsNoLargerThanZipsAtTheSameLevel)
     // which must cost less than libdeflate gains over zlib.
     const Override<size_t> ownSize(zipeng::tuning::streamChunk, 0);
     std::string text;
-    for (const char *dir : {"/usr/include", "/usr/include/linux", "/usr/include/x86_64-linux-gnu/bits"}) {
-        const ToolResult list = runTool({"sh", "-c", std::string("cat ") + dir + "/*.h"});
-        text += list.output;
+    for (const char *headers : {"/usr/include", "/usr/include/linux", "/usr/include/x86_64-linux-gnu/bits"}) {
+        const RunResult list = runTool({"sh", "-c", std::string("cat ") + headers + "/*.h"});
+        text += list.out;
     }
     ASSERT_GT(text.size(), 1u << 20);
     // Two pieces at the largest piece size; repeats lie beyond deflate's window.
@@ -194,7 +198,7 @@ TEST_F(PiecesTest, LargeTextInPiecesIsNoLargerThanZipsAtTheSameLevel)
         const uint64_t piecesBefore = zipeng::tuning::piecesDeflated;
         ASSERT_EQ(callEngine(ours, {"headers.txt"}, flags).result, 1);
         EXPECT_GE(zipeng::tuning::piecesDeflated - piecesBefore, 2u) << "level " << level;
-        ASSERT_EQ(runTool({"zip", "-q", "-X", "-" + std::to_string(level), theirs, "headers.txt"}).status, 0);
+        ASSERT_EQ(runTool({"zip", "-q", "-X", "-" + std::to_string(level), theirs, "headers.txt"}).exitCode, 0);
         EXPECT_LE(readArchive(ours).members.at(0).packedSize, readArchive(theirs).members.at(0).packedSize)
             << "level " << level;
     }

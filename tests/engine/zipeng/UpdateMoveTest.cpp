@@ -1,6 +1,10 @@
 // Update, freshen, move and archive time.
 
-#include "EngineTestSupport.h"
+#include "support/ArchiveReading.h"
+#include "support/EngineCalls.h"
+#include "support/Files.h"
+#include "support/Run.h"
+#include "support/ZipBuilder.h"
 
 #include "engine/zipeng/ZipJob.h"
 
@@ -9,7 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using namespace enginetest;
+using namespace ziptest;
 
 namespace {
 
@@ -45,7 +49,7 @@ TEST_F(UpdateTest, UpdateReplacesNewerAndAddsNew)
     EXPECT_EQ(r.begun(), (std::vector<std::string>{"old.txt", "new.txt"}));
     const ArchiveInfo info = readArchive("u.zip");
     EXPECT_EQ(info.names(), (std::vector<std::string>{"old.txt", "same.txt", "new.txt"}));
-    EXPECT_EQ(info.find("old.txt")->crc, crcOf("old, changed\n"));
+    EXPECT_EQ(info.find("old.txt")->crc, crc32Of("old, changed\n"));
 }
 
 TEST_F(UpdateTest, CancelWhileKeptMembersAreCopiedLeavesTheArchive)
@@ -101,7 +105,7 @@ TEST_F(UpdateTest, FreshenWithoutArgumentsRefreshesTheWholeArchive)
     flags.freshen = true;
     const CallResult r = callEngine("u.zip", {}, flags);
     EXPECT_EQ(r.result, 1) << r.dump();
-    EXPECT_EQ(readArchive("u.zip").find("old.txt")->crc, crcOf("old, changed\n"));
+    EXPECT_EQ(readArchive("u.zip").find("old.txt")->crc, crc32Of("old, changed\n"));
 }
 
 TEST_F(UpdateTest, UpdateComparesDosTimesWhenThereIsNoTimestamp)
@@ -181,7 +185,7 @@ TEST(BaseDirectory, RelativeArgumentsAreReadRefreshedAndMovedThere)
     const CallResult added = callEngine("a.zip", {"d/f"}, flags);
     ASSERT_EQ(added.result, 1) << added.dump();
     EXPECT_EQ(readArchive("a.zip").names(), std::vector<std::string>{"d/f"});
-    EXPECT_EQ(readArchive("a.zip").find("d/f")->crc, crcOf("under the base\n"));
+    EXPECT_EQ(readArchive("a.zip").find("d/f")->crc, crc32Of("under the base\n"));
 
     // Freshening the whole archive looks there too.
     writeFile("base/d/f", "changed under the base\n");
@@ -189,7 +193,7 @@ TEST(BaseDirectory, RelativeArgumentsAreReadRefreshedAndMovedThere)
     flags.freshen = true;
     const CallResult refreshed = callEngine("a.zip", {}, flags);
     EXPECT_EQ(refreshed.result, 1) << refreshed.dump();
-    EXPECT_EQ(readArchive("a.zip").find("d/f")->crc, crcOf("changed under the base\n"));
+    EXPECT_EQ(readArchive("a.zip").find("d/f")->crc, crc32Of("changed under the base\n"));
 
     flags.freshen = false;
     flags.move = true;

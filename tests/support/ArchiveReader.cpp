@@ -1,0 +1,77 @@
+#include "support/ArchiveReading.h"
+
+#include "engine/zipformat/ByteSource.h"
+#include "engine/zipformat/CentralDirectory.h"
+#include "engine/zipformat/ZipRecords.h"
+
+#include <algorithm>
+
+namespace ziptest {
+
+std::vector<std::string> ArchiveInfo::names() const
+{
+    std::vector<std::string> list;
+    for (const ArchiveMember &m : members)
+        list.push_back(m.name);
+    return list;
+}
+
+const ArchiveMember *ArchiveInfo::find(const std::string &name) const
+{
+    for (const ArchiveMember &m : members)
+        if (m.name == name)
+            return &m;
+    return nullptr;
+}
+
+ArchiveInfo readArchive(const std::string &path)
+{
+    using namespace zipformat;
+    ArchiveInfo info;
+    PosixFile file;
+    if (!file.open(path))
+        return info;
+    const auto location = locateCentralDirectory(file);
+    if (!location)
+        return info;
+    info.zip64End = location->zip64EndRecordOffset.has_value();
+    CentralDirectoryReader reader(file, *location);
+    while (const auto h = reader.next()) {
+        ArchiveMember m;
+        m.name.assign(reinterpret_cast<const char *>(h->name.data()), h->name.size());
+        m.madeBy = h->versionMadeBy;
+        m.versionNeeded = h->versionNeeded;
+        m.flags = h->flags;
+        m.method = h->method;
+        m.dosTime = h->modTime;
+        m.dosDate = h->modDate;
+        m.crc = h->crc;
+        m.packedSize = h->packedSize;
+        m.unpackedSize = h->unpackedSize;
+        m.externalAttributes = h->externalAttributes;
+        m.offset = location->archiveStart + h->headerOffset;
+        m.centralZip64 = h->hasZip64Extra;
+        m.extra.assign(h->extra.begin(), h->extra.end());
+        if (const auto block = findExtraBlock(h->extra, ExtendedTimestampId))
+            if (const auto stamp = parseExtendedTimestamp(*block))
+                m.unixTime = stamp->modified;
+        info.members.push_back(std::move(m));
+    }
+    // Each member's bytes run to the next member's header, or to the directory.
+    std::vector<uint64_t> starts;
+    for (const ArchiveMember &m : info.members)
+        starts.push_back(m.offset);
+    std::sort(starts.begin(), starts.end());
+    if (info.members.size() < 20000) {
+        for (ArchiveMember &m : info.members) {
+            const auto next = std::upper_bound(starts.begin(), starts.end(), m.offset);
+            const uint64_t end = next == starts.end() ? location->fileOffset() : *next;
+            m.record.resize(static_cast<size_t>(end - m.offset));
+            file.readAt(m.offset, m.record.data(), m.record.size());
+        }
+    }
+    info.ok = info.members.size() == location->entries;
+    return info;
+}
+
+}  // namespace ziptest

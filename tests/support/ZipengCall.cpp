@@ -1,0 +1,37 @@
+#include "support/EngineCalls.h"
+
+#include <memory>
+
+namespace ziptest {
+
+CallResult callEngine(const std::string &archive, const std::vector<std::string> &args, const Flags &flags,
+                      CancelRule cancel)
+{
+    CallRecorder recorder(std::move(cancel));
+    auto record = std::make_unique<ZipCallRecord>();   // zero-filled
+    recorder.attach(*record, flags.trace, flags.verbose);
+    record->Constant44 = 1;
+    record->Constant56 = 1;
+    record->Level = flags.level;
+    record->DropDirNamesFlag = flags.remove ? 0 : !flags.dirNames;
+    record->RecurseFlag = flags.recurse;
+    record->AddFlag = flags.remove ? 0 : 1;
+    record->ForceDosFlag = flags.forceDos;
+    record->MoveFlag = flags.move;
+    record->DeleteFlag = flags.remove;
+    record->UpdateFlag = flags.update;
+    record->FreshenFlag = flags.freshen && !flags.update;
+    record->ArchiveTimeFlag = flags.archiveTime;
+    record->ArchiveName = archive.c_str();
+    record->Constant128 = 7;
+    record->BaseDirectory = flags.base ? flags.base->c_str() : nullptr;
+    record->FileSpecCount = static_cast<int32_t>(args.size());
+    for (size_t i = 0; i < args.size(); ++i)
+        record->FileSpecs[i] = args[i].c_str();
+    CallResult result;
+    result.result = orvex_zipeng_call(record.get());
+    result.calls = std::move(recorder.calls);
+    return result;
+}
+
+}  // namespace ziptest
