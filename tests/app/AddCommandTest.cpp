@@ -1,12 +1,9 @@
 // The add command of the main window, driven headless through the real add
 // dialog and the real engine libraries.
-#include "TestApplication.h"
+#include "WindowFixture.h"
 #include "app/AddCommand.h"
-#include "app/Application.h"
-#include "app/Mainform.h"
 #include "dialogs/AddForm.h"
 #include "dialogs/MsgForm.h"
-#include "platform/Prompts.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,51 +13,20 @@
 #include <QMetaObject>
 #include <QPushButton>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <functional>
-#include <gtest/gtest.h>
-
-#include "QStringPrinter.h"
 
 namespace {
 
-void writeFile(const QString &path, int size)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(QByteArray(size, 'x'));
-}
-
-class AddCommandTest : public ::testing::Test {
+class AddCommandTest : public WindowTest {
 protected:
     void SetUp() override
     {
-        ensureApplication();
-        script = platform::ScriptedPrompts::install();
-        ASSERT_TRUE(dir.isValid());
-        root = dir.path();
-        ASSERT_TRUE(QDir(root).mkpath("folder/sub"));
-        writeFile(root + "/folder/a.txt", 100);
-        writeFile(root + "/folder/sub/b.txt", 5000);
-        windows = ApplicationWindows::create({});
-    }
-    void TearDown() override
-    {
-        windows.reset();
-        platform::setPromptHandler(nullptr);
+        WindowTest::SetUp();
+        writeFile(path("folder/a.txt"), QByteArray(100, 'x'));
+        writeFile(path("folder/sub/b.txt"), QByteArray(5000, 'x'));
     }
 
-    TMainform &form() { return *windows->Mainform; }
     TAddForm &dialog() { return *windows->AddForm; }
-    TZipEngine &engine() { return windows->Mainform->session().engine; }
-
-    // Names a new archive in the temporary directory through New archive.
-    QString newArchive(const QString &name = QStringLiteral("out.zip"))
-    {
-        script->fileAnswers.push_back(root + "/" + name);
-        form().newArchiveFromToolbar();
-        return root + "/" + name;
-    }
 
     // Runs the add command; `interaction` runs inside the dialog's opening.
     void add(const std::function<void()> &interaction)
@@ -76,39 +42,24 @@ protected:
         form().addCommand();
     }
 
-    void addEntry(const QString &path)
+    void addEntry(const QString &entry)
     {
-        const QFileInfo info(path);
+        const QFileInfo info(entry);
         if (info.isDir()) {
-            dialog().setDirectory(path);
+            dialog().setDirectory(entry);
             dialog().addDirectoryButton->click();
             return;
         }
         dialog().setDirectory(info.path());
         const auto items = dialog().fileList->findItems(info.fileName(), Qt::MatchExactly);
-        ASSERT_EQ(items.size(), 1) << path.toStdString();
+        ASSERT_EQ(items.size(), 1) << entry.toStdString();
         items.front()->setSelected(true);
         dialog().addFilesButton->click();
-    }
-
-    std::vector<std::string> storedNames()
-    {
-        std::vector<std::string> names;
-        for (int i = 0; i < engine().EntryCount(); ++i)
-            names.push_back(engine().Entries(i).FileName);
-        return names;
     }
 
     // The stored form of an absolute path below the temporary directory.
     std::string stored(const QString &relative) { return (root.mid(1) + "/" + relative).toStdString(); }
 
-    // The texts of the message boxes shown so far.
-    QStringList texts() { return script->messageTexts(); }
-
-    std::shared_ptr<platform::ScriptedPrompts> script;
-    QTemporaryDir dir;
-    QString root;
-    std::unique_ptr<ApplicationWindows> windows;
     bool dialogShown = false;
 };
 
@@ -118,7 +69,7 @@ TEST_F(AddCommandTest, WithoutAnArchiveNameTheDialogIsNotShown)
 {
     add([this] { dialog().okButton->click(); });
     EXPECT_FALSE(dialogShown);
-    EXPECT_EQ(texts(), QStringList({"You must create a new zipfile or open a zipfile first!"}));
+    EXPECT_EQ(messages(), QStringList({"You must create a new zipfile or open a zipfile first!"}));
     QCoreApplication::processEvents();   // the queued interaction must not reach a later opening
 }
 
@@ -127,7 +78,7 @@ TEST_F(AddCommandTest, OkAddsTheListWithItsOptionsAndLevelAndEmptiesIt)
     const QString archive = newArchive();
     form().showLogAction->setChecked(true);
     // A name with pattern characters is the file itself, not a pattern.
-    writeFile(root + "/folder/[ab] ?.txt", 3);
+    writeFile(root + "/folder/[ab] ?.txt", QByteArray(3, 'x'));
     add([this] {
         addEntry(root + "/folder/[ab] ?.txt");
         addEntry(root + "/folder/a.txt");
@@ -160,7 +111,7 @@ TEST_F(AddCommandTest, EachOptionBoxReachesItsAddOptionAndTheLevelReachesTheEngi
     };
     int level = 1;
     for (const auto &c : cases) {
-        writeFile(root + "/file.txt", 10);
+        writeFile(root + "/file.txt", QByteArray(10, 'x'));
         add([&] {
             addEntry(root + "/file.txt");
             (dialog().*c.box)->click();
@@ -186,17 +137,17 @@ TEST_F(AddCommandTest, OnlyOkRunsTheAddAndAnEmptyListIsReported)
     EXPECT_TRUE(dialogShown);
     // Cancel at once: nothing happens either, although the list is not empty.
     add([this] { dialog().cancelButton->click(); });
-    EXPECT_EQ(texts(), QStringList());
+    EXPECT_EQ(messages(), QStringList());
     EXPECT_FALSE(QFile::exists(root + "/out.zip"));
 
     // OK at once adds what was left in the list.
     add([this] { dialog().okButton->click(); });
-    EXPECT_EQ(texts(), QStringList({"1 files were added"}));
+    EXPECT_EQ(messages(), QStringList({"1 files were added"}));
     EXPECT_EQ(storedNames(), std::vector<std::string>{"a.txt"});
 
     add([this] { dialog().cancelButton->click(); });
     add([this] { dialog().okButton->click(); });
-    EXPECT_EQ(texts(), QStringList({"1 files were added", "No files selected!"}));
+    EXPECT_EQ(messages(), QStringList({"1 files were added", "No files selected!"}));
     EXPECT_EQ(script->shown.back().caption, "Warning");
 }
 
@@ -241,7 +192,7 @@ TEST_F(AddCommandTest, AnAddThatAddedNothingKeepsTheListAndDeletingIsNeverCarrie
 {
     const QString archive = newArchive();
     // The file goes away between choosing it and the add: nothing is added.
-    writeFile(root + "/gone.txt", 10);
+    writeFile(root + "/gone.txt", QByteArray(10, 'x'));
     add([this] {
         addEntry(root + "/gone.txt");
         QFile::remove(root + "/gone.txt");
@@ -253,7 +204,7 @@ TEST_F(AddCommandTest, AnAddThatAddedNothingKeepsTheListAndDeletingIsNeverCarrie
     EXPECT_FALSE(QFile::exists(archive));
 
     // Next opening: the list is still there to try again, the delete box is not.
-    writeFile(root + "/gone.txt", 10);
+    writeFile(root + "/gone.txt", QByteArray(10, 'x'));
     bool moveCheckedAtOpening = true;
     add([&] {
         moveCheckedAtOpening = dialog().moveBox->isChecked();

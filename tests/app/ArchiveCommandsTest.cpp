@@ -1,11 +1,8 @@
 // The archive commands of the main window, driven headless with scripted
 // prompts, against the real engine libraries.
-#include "TestApplication.h"
-#include "app/Application.h"
-#include "app/Mainform.h"
+#include "WindowFixture.h"
 #include "app/OperationFrame.h"
 #include "controls/GradCaption.h"
-#include "controls/SortableGrid.h"
 #include "dialogs/AboutForm.h"
 #include "dialogs/ExtractForm.h"
 #include "dialogs/MsgForm.h"
@@ -13,7 +10,6 @@
 #include "dialogs/ProgressDisplay.h"
 #include "dialogs/StatusForm.h"
 #include "engine/ArchiveLock.h"
-#include "platform/Prompts.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -31,20 +27,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
-#include <gtest/gtest.h>
 
-#include "QStringPrinter.h"
 #include <random>
 
 using platform::IconKind;
 
 namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Turns an event loop until `done`, a bounded number of turns instead of a clock.
 int execBounded()
@@ -59,63 +47,20 @@ int execBounded()
     return QApplication::exec();
 }
 
-class ArchiveCommands : public ::testing::Test {
+class ArchiveCommands : public WindowTest {
 protected:
-    void SetUp() override
-    {
-        ensureApplication();
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        script = platform::ScriptedPrompts::install();
-        ASSERT_TRUE(dir.isValid());
-        windows = ApplicationWindows::create({});
-    }
-    void TearDown() override
-    {
-        windows.reset();
-        platform::setPromptHandler(nullptr);
-        QLocale::setDefault(QLocale::c());
-    }
-
-    TMainform &form() { return *windows->Mainform; }
-    TSortableGrid &grid() { return *windows->Mainform->listingGrid; }
-
     // An archive with members a.txt ... made by the engine itself.
     QString makeArchive(const QString &name, const QStringList &members, int size = 100)
     {
-        TZipEngine engine;
-        std::vector<std::string> specs;
+        QStringList specs;
         for (const QString &member : members) {
-            const QString path = dir.filePath(member);
-            std::ofstream(path.toStdString(), std::ios::binary) << std::string(size_t(size), 'x');
-            specs.push_back(path.toStdString());
+            specs << path(member);
+            writeFile(specs.back(), QByteArray(size, 'x'));
         }
-        const QString archive = dir.filePath(name);
-        engine.setZipFilename(archive.toStdString());
-        engine.FileSpecs = specs;
-        engine.Add();
-        EXPECT_EQ(engine.LastResult, int(members.size()));
-        return archive;
+        return addWithEngine(path(name), specs);
     }
 
-    void open(const QString &archive)
-    {
-        script->fileAnswers.push_back(archive);
-        form().openArchiveCommand();
-    }
-
-    std::vector<QString> names()
-    {
-        std::vector<QString> texts;
-        for (int r = 1; r < grid().RowCount(); ++r)
-            texts.push_back(grid().Cells(0, r));
-        return texts;
-    }
-
-    const platform::PromptRecord &lastShown() { return script->shown.back(); }
-
-    std::shared_ptr<platform::ScriptedPrompts> script;
-    QTemporaryDir dir;
-    std::unique_ptr<ApplicationWindows> windows;
+    std::vector<QString> names() { return column(0); }
 };
 
 }  // namespace
@@ -402,11 +347,11 @@ TEST_F(ArchiveCommands, ConfirmationTextNamesTheArchiveAndNoKeepsIt)
 {
     const QString archive = makeArchive("a.zip", {"a.txt"});
     open(archive);
-    const QByteArray before = fileBytes(archive);
+    const QByteArray before = readBytes(archive);
     script->buttonAnswers.push_back(1);
     form().deleteMembersCommand();
     EXPECT_EQ(lastShown().text, "Delete selected files from: " + archive + "?");
-    EXPECT_EQ(fileBytes(archive), before);
+    EXPECT_EQ(readBytes(archive), before);
 }
 
 TEST_F(ArchiveCommands, RefusedOperationCountsZeroAndTheComponentSpeaksPlainly)
@@ -431,7 +376,7 @@ TEST_F(ArchiveCommands, ADeleteWhileAnotherProgramChangesTheArchiveIsRefusedWith
 {
     const QString archive = makeArchive("a.zip", {"a.txt", "b.txt"});
     open(archive);
-    const QByteArray before = fileBytes(archive);
+    const QByteArray before = readBytes(archive);
     orvex::ArchiveLock otherWriter;
     ASSERT_EQ(otherWriter.lock(archive.toStdString(), false), orvex::ArchiveLock::Locked);
     grid().setSelection(TGridRect{0, 1, 3, 1});
@@ -442,7 +387,7 @@ TEST_F(ArchiveCommands, ADeleteWhileAnotherProgramChangesTheArchiveIsRefusedWith
     EXPECT_EQ(notice.text, "The archive is being changed by another program");
     EXPECT_EQ(notice.icon, IconKind::Warning);
     EXPECT_EQ(lastShown().text, "0 file(s) were Deleted");
-    EXPECT_EQ(fileBytes(archive), before);
+    EXPECT_EQ(readBytes(archive), before);
     EXPECT_EQ(names(), (std::vector<QString>{"a.txt", "b.txt"}));
 }
 
@@ -491,13 +436,13 @@ TEST_F(ArchiveCommands, CancelDuringADeleteLeavesTheArchiveAsItWas)
 {
     const QString archive = makeArchive("a.zip", {"a.txt", "b.txt", "c.txt"});
     open(archive);
-    const QByteArray before = fileBytes(archive);
+    const QByteArray before = readBytes(archive);
     grid().setSelection(TGridRect{0, 1, 3, 3});
     script->buttonAnswers.push_back(0);
     // Pressed while the library works: the first progress report lets it through.
     QMetaObject::invokeMethod(windows->F_status->cancelButton, "click", Qt::QueuedConnection);
     form().deleteMembersCommand();
-    EXPECT_EQ(fileBytes(archive), before);
+    EXPECT_EQ(readBytes(archive), before);
     EXPECT_EQ(lastShown().text, "0 file(s) were Deleted");
     EXPECT_EQ(names(), (std::vector<QString>{"a.txt", "b.txt", "c.txt"}));
 }
@@ -608,7 +553,7 @@ std::vector<QString> shownTexts(const platform::ScriptedPrompts &script)
 TEST_F(ArchiveCommands, ASecondCommandDuringAnOperationDoesNothing)
 {
     const QString other = makeArchive("other.zip", {"x.txt"});
-    const QByteArray otherBefore = fileBytes(other);
+    const QByteArray otherBefore = readBytes(other);
     const struct {
         const char *command;
         std::function<void()> start;
@@ -659,7 +604,7 @@ TEST_F(ArchiveCommands, ASecondCommandDuringAnOperationDoesNothing)
         EXPECT_EQ(shownTexts(*script),
                   (std::vector<QString>{"Delete selected files from: " + archive + "?", "1 file(s) were Deleted"}))
             << c.command;
-        EXPECT_EQ(fileBytes(other), otherBefore) << c.command;
+        EXPECT_EQ(readBytes(other), otherBefore) << c.command;
         EXPECT_EQ(form().statusPanelText(1), archive) << c.command;
         EXPECT_EQ(names(), (std::vector<QString>{"a.txt", "c.txt"})) << c.command;
         EXPECT_TRUE(form().toolButton("openButton")->isEnabled() && form().menuAction("extractAction")->isEnabled()
@@ -704,7 +649,7 @@ TEST_F(ArchiveCommands, ClosingDuringAnOperationCancelsItAndThenCloses)
 {
     const QString archive = makeArchive("a.zip", {"a.txt", "b.txt", "c.txt"});
     open(archive);
-    const QByteArray before = fileBytes(archive);
+    const QByteArray before = readBytes(archive);
     const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
     grid().setSelection(TGridRect{0, 1, 3, 3});
     script->shown.clear();
@@ -721,7 +666,7 @@ TEST_F(ArchiveCommands, ClosingDuringAnOperationCancelsItAndThenCloses)
     EXPECT_TRUE(visibleAfterTheOperation);  // the close waited for the library
     EXPECT_FALSE(form().isVisible());
     EXPECT_FALSE(windows->F_status->isVisible());
-    EXPECT_EQ(fileBytes(archive), before);
+    EXPECT_EQ(readBytes(archive), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), filesBefore);  // no temporary file left
     // The confirmation alone: no count box for a window that is going.
     EXPECT_EQ(shownTexts(*script), std::vector<QString>{"Delete selected files from: " + archive + "?"});

@@ -2,15 +2,11 @@
 // "Open with default application" command, headless, with scripted prompts
 // and the real engine libraries. Drops and drags are driven with QMimeData;
 // no real drag is run.
-#include "TestApplication.h"
-#include "app/Application.h"
+#include "WindowFixture.h"
 #include "app/DragOut.h"
 #include "app/DropAdd.h"
-#include "app/Mainform.h"
 #include "app/OperationFrame.h"
-#include "controls/SortableGrid.h"
 #include "dialogs/AddForm.h"
-#include "platform/Prompts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,96 +18,20 @@
 #include <QLocale>
 #include <QMimeData>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
-#include <gtest/gtest.h>
 #include <set>
-
-#include "QStringPrinter.h"
 
 namespace {
 
-void writeFile(const QString &path, const QByteArray &bytes)
+// A stored member written as the engine would not: `badCrc` gives it a CRC
+// its data does not have.
+ziptest::Member rawMember(const QString &name, const QByteArray &data, bool badCrc = false)
 {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(bytes);
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-uint32_t crc32Of(const QByteArray &data)
-{
-    uint32_t crc = 0xFFFFFFFFu;
-    for (char c : data) {
-        crc ^= uint8_t(c);
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-void put(QByteArray &out, uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out += char((value >> (8 * i)) & 0xFF);
-}
-
-// A stored archive written byte by byte, for members the engine would not
-// write: a name that leaves the directory, a wrong CRC.
-struct RawMember {
-    QByteArray name, data;
-    bool badCrc = false;
-};
-QByteArray rawArchive(const std::vector<RawMember> &members)
-{
-    QByteArray out, central;
-    for (const RawMember &m : members) {
-        const uint32_t offset = uint32_t(out.size());
-        const uint32_t crc = crc32Of(m.data) ^ (m.badCrc ? 1u : 0u);
-        for (bool isCentral : {false, true}) {
-            QByteArray &to = isCentral ? central : out;
-            put(to, isCentral ? 0x02014b50 : 0x04034b50, 4);
-            if (isCentral)
-                put(to, 20, 2);
-            put(to, 20, 2);
-            put(to, 0, 2);       // flags
-            put(to, 0, 2);       // stored
-            put(to, 0, 2);       // time
-            put(to, 0x21, 2);    // date
-            put(to, crc, 4);
-            put(to, uint32_t(m.data.size()), 4);
-            put(to, uint32_t(m.data.size()), 4);
-            put(to, uint32_t(m.name.size()), 2);
-            put(to, 0, 2);
-            if (isCentral) {
-                put(to, 0, 2);
-                put(to, 0, 2);
-                put(to, 0, 2);
-                put(to, 0, 4);
-                put(to, offset, 4);
-            }
-            to += m.name;
-            if (!isCentral)
-                to += m.data;
-        }
-    }
-    const uint32_t centralOffset = uint32_t(out.size());
-    out += central;
-    put(out, 0x06054b50, 4);
-    put(out, 0, 4);
-    put(out, uint32_t(members.size()), 2);
-    put(out, uint32_t(members.size()), 2);
-    put(out, uint32_t(central.size()), 4);
-    put(out, centralOffset, 4);
-    put(out, 0, 2);
-    return out;
+    ziptest::Member m = dosMember(name, data);
+    if (badCrc)
+        m.crc = ziptest::crc32Of(data.toStdString()) ^ 1u;
+    return m;
 }
 
 std::unique_ptr<QMimeData> mimeWithUrls(const QList<QUrl> &urls)
@@ -121,57 +41,36 @@ std::unique_ptr<QMimeData> mimeWithUrls(const QList<QUrl> &urls)
     return mime;
 }
 
-class DragDrop : public ::testing::Test {
+class DragDrop : public WindowTest {
 public:
+    // For the table of ways to open a member.
+    using WindowTest::form;
+    using WindowTest::grid;
+
     void SetUp() override
     {
-        ensureApplication();
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        ASSERT_TRUE(dir.isValid() && cache.isValid());
-        qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
-        workDir = cache.path() + QStringLiteral("/orvex97/work/");
-        root = dir.path();
+        WindowTest::SetUp();
         // Compressible, so that a stored member is told from a deflated one.
-        writeFile(root + "/x/a.txt", QByteArray(5000, 'a'));
-        writeFile(root + "/x/dir/b.txt", "bee");
-        writeFile(root + "/x/dir/sub/c.txt", "sea");
-        writeFile(root + "/y/d.txt", "dee");
-        script = platform::ScriptedPrompts::install();
-        windows = ApplicationWindows::create({});
-    }
-    void TearDown() override
-    {
-        windows.reset();
-        platform::setPromptHandler(nullptr);
-        qunsetenv("XDG_CACHE_HOME");
-        QLocale::setDefault(QLocale::c());
+        writeFile(path("x/a.txt"), QByteArray(5000, 'a'));
+        writeFile(path("x/dir/b.txt"), "bee");
+        writeFile(path("x/dir/sub/c.txt"), "sea");
+        writeFile(path("y/d.txt"), "dee");
     }
 
-    TMainform &form() { return *windows->Mainform; }
-    TSortableGrid &grid() { return *windows->Mainform->listingGrid; }
-    TZipEngine &engine() { return windows->Mainform->session().engine; }
-
-    QUrl local(const QString &relative) { return QUrl::fromLocalFile(root + "/" + relative); }
+    QUrl local(const QString &relative) { return QUrl::fromLocalFile(path(relative)); }
 
     // Names a new, empty archive through New archive.
     QString newArchive()
     {
-        const QString archive = root + "/out.zip";
-        script->fileAnswers.push_back(archive);
-        form().newArchiveFromToolbar();
+        const QString archive = WindowTest::newArchive();
         script->shown.clear();
         return archive;
     }
 
-    QString openRaw(const std::vector<RawMember> &members)
+    QString openRaw(const std::vector<ziptest::Member> &members)
     {
-        const QString archive = root + "/raw.zip";
-        QFile file(archive);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(rawArchive(members));
-        file.close();
-        script->fileAnswers.push_back(archive);
-        form().openArchiveCommand();
+        const QString archive = writeArchive("raw.zip", ziptest::buildZip(members));
+        open(archive);
         script->shown.clear();
         return archive;
     }
@@ -192,20 +91,16 @@ public:
         return event.isAccepted();
     }
 
-    std::set<std::string> storedNames()
+    std::set<std::string> storedSet()
     {
-        std::set<std::string> names;
-        for (int i = 0; i < engine().EntryCount(); ++i)
-            names.insert(engine().Entries(i).FileName);
-        return names;
+        const std::vector<std::string> names = storedNames();
+        return {names.begin(), names.end()};
     }
 
     std::set<QString> gridNames()
     {
-        std::set<QString> names;
-        for (int row = 1; row < grid().RowCount(); ++row)
-            names.insert(grid().Cells(0, row));
-        return names;
+        const std::vector<QString> names = column(0);
+        return {names.begin(), names.end()};
     }
 
     int rowOf(const QString &name)
@@ -217,19 +112,12 @@ public:
         return 1;
     }
 
-    void selectRows(const QStringList &names)
+    void selectNamed(const QStringList &names)
     {
         for (const QString &name : names)
             grid().selectionModel()->select(grid().model()->index(rowOf(name) - 1, 0),
                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
-
-    QStringList messages() { return script->messageTexts(); }
-
-    QTemporaryDir dir, cache;
-    QString root, workDir;
-    std::shared_ptr<platform::ScriptedPrompts> script;
-    std::unique_ptr<ApplicationWindows> windows;
 };
 
 // ---- Drops ----
@@ -254,7 +142,7 @@ TEST_F(DragDrop, DroppedItemsAreStoredRelativeToTheirOwnFolder)
         for (const QString &d : c.dropped)
             urls << (d == "http:" ? QUrl("http://example.com/e.txt") : local(d));
         EXPECT_TRUE(drop(urls));
-        EXPECT_EQ(storedNames(), c.stored);
+        EXPECT_EQ(storedSet(), c.stored);
         std::set<QString> shown;
         for (const std::string &name : c.stored)
             shown.insert(QString::fromStdString(name));
@@ -322,7 +210,7 @@ TEST_F(DragDrop, WithoutAnArchiveTheDropAsksForANewOne)
         }
         EXPECT_EQ(QDir(root).entryList({"*.zip"}).size(), c.created ? 1 : 0);
         if (c.created) {
-            EXPECT_EQ(storedNames(), std::set<std::string>{"a.txt"});
+            EXPECT_EQ(storedSet(), std::set<std::string>{"a.txt"});
         }
     }
 }
@@ -369,7 +257,7 @@ TEST_F(DragDrop, ADragOffersTheSelectedMembersTopLevelPaths)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         grid().clearSelection();
-        selectRows(c.rows);
+        selectNamed(c.rows);
         const std::unique_ptr<QMimeData> mime = form().dragOut().prepareMimeData();
         ASSERT_NE(mime, nullptr);
         const QString staging = form().dragOut().stagingFolders().back();
@@ -398,7 +286,8 @@ TEST_F(DragDrop, ADragOffersTheSelectedMembersTopLevelPaths)
 
 TEST_F(DragDrop, MembersTheExtractionRefusesAreNotOffered)
 {
-    openRaw({{"good.txt", "fine"}, {"bad.txt", "broken", true}, {"../evil.txt", "out"}, {"f/bad2.txt", "x", true}});
+    openRaw({rawMember("good.txt", "fine"), rawMember("bad.txt", "broken", true), rawMember("../evil.txt", "out"),
+             rawMember("f/bad2.txt", "x", true)});
     const struct {
         const char *what;
         QStringList rows;
@@ -410,7 +299,7 @@ TEST_F(DragDrop, MembersTheExtractionRefusesAreNotOffered)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         grid().clearSelection();
-        selectRows(c.rows);
+        selectNamed(c.rows);
         const std::unique_ptr<QMimeData> mime = form().dragOut().prepareMimeData();
         QStringList offered;
         if (mime)
@@ -528,7 +417,7 @@ TEST_F(DragDrop, OpenHandsTheWorkingCopyToTheDesktop)
 
 TEST_F(DragDrop, AMemberThatFailsItsCheckIsNotOpened)
 {
-    openRaw({{"bad.txt", "broken", true}});
+    openRaw({rawMember("bad.txt", "broken", true)});
     // A copy of an earlier run must not be opened in its place.
     writeFile(workDir + "bad.txt", "stale");
     grid().setSelection(TGridRect{0, 1, 3, 1});
@@ -539,7 +428,7 @@ TEST_F(DragDrop, AMemberThatFailsItsCheckIsNotOpened)
 
 TEST_F(DragDrop, AFileTheDesktopCannotOpenIsReported)
 {
-    openRaw({{"notes.xyz", "text", false}});
+    openRaw({rawMember("notes.xyz", "text")});
     script->desktopHasAnApplication = false;
     grid().setSelection(TGridRect{0, 1, 3, 1});
     form().openWithDefaultCommand();

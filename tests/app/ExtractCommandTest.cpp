@@ -1,92 +1,41 @@
 // The extract command of the main window, driven headless through the real
 // extract dialog and the real engine libraries.
-#include "TestApplication.h"
-#include "app/Application.h"
+#include "WindowFixture.h"
 #include "app/ExtractCommand.h"
-#include "app/Mainform.h"
-#include "controls/SortableGrid.h"
 #include "dialogs/ExtractForm.h"
 #include "dialogs/MsgForm.h"
 #include "dialogs/RadioGroup.h"
 #include "dialogs/StatusForm.h"
-#include "platform/Prompts.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
-#include <fstream>
-#include <gtest/gtest.h>
-
-#include "QStringPrinter.h"
 
 namespace {
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-class ExtractCommand : public ::testing::Test {
+class ExtractCommand : public WindowTest {
 protected:
     void SetUp() override
     {
-        ensureApplication();
-        savedDirectory = QDir::currentPath();
-        script = platform::ScriptedPrompts::install();
-        ASSERT_TRUE(dir.isValid());
-        root = dir.path() + "/";
+        WindowTest::SetUp();
         ASSERT_TRUE(QDir(root).mkpath("out"));
         ASSERT_TRUE(QDir(root).mkpath("src"));
-        windows = ApplicationWindows::create({});
-        extractDialog().setVolumeSource([this] { return QList<platform::Volume>{{root, "temp"}}; });
-    }
-    void TearDown() override
-    {
-        windows.reset();
-        platform::setPromptHandler(nullptr);
-        // A command that moved the process elsewhere would break every later
-        // relative path.
-        EXPECT_EQ(QDir::currentPath(), savedDirectory);
-        QDir::setCurrent(savedDirectory);
+        extractDialog().setVolumeSource([this] { return QList<platform::Volume>{{root + "/", "temp"}}; });
     }
 
-    TMainform &form() { return *windows->Mainform; }
     TExtract &extractDialog() { return *windows->Extract; }
 
     // An archive of the files `members` (each holding its own name), made
     // by the engine; with `dirNames` the members keep their directories.
     QString makeArchive(const QStringList &members, bool dirNames = false)
     {
-        TZipEngine engine;
+        QStringList specs;
         for (const QString &member : members) {
-            const QString path = root + "src/" + member;
-            QDir().mkpath(QFileInfo(path).path());
-            writeFile(path, member.toUtf8());
-            engine.FileSpecs.push_back(path.toStdString());
+            specs << path("src/" + member);
+            writeFile(specs.back(), member.toUtf8());
         }
-        if (dirNames)
-            engine.AddOptions.insert(AddDirNames);
-        const QString archive = root + "archive.zip";
-        engine.setZipFilename(archive.toStdString());
-        engine.Add();
-        EXPECT_EQ(engine.LastResult, int(members.size()));
-        return archive;
-    }
-
-    void open(const QString &archive)
-    {
-        script->fileAnswers.push_back(archive);
-        form().openArchiveCommand();
+        return addWithEngine(path("archive.zip"), specs, dirNames ? AddOpts{AddDirNames} : AddOpts{});
     }
 
     // Runs the command; `choose` sets the dialog up and closes it, if the
@@ -127,16 +76,9 @@ protected:
 
     QStringList extracted() const
     {
-        return QDir(root + "out").entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        return QDir(path("out")).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     }
 
-    const platform::PromptRecord &lastShown() const { return script->shown.back(); }
-
-    QString savedDirectory;
-    std::shared_ptr<platform::ScriptedPrompts> script;
-    QTemporaryDir dir;
-    QString root;
-    std::unique_ptr<ApplicationWindows> windows;
     bool dialogShown = false;
 };
 
@@ -144,7 +86,7 @@ protected:
 
 TEST_F(ExtractCommand, WithoutAnArchiveItReportsTheFileNotFoundAndShowsNoDialog)
 {
-    extract(okInto(root + "out"));
+    extract(okInto(path("out")));
     EXPECT_FALSE(dialogShown);
     ASSERT_EQ(script->shown.size(), 1u);
     EXPECT_EQ(lastShown().caption, "Warning");
@@ -155,10 +97,10 @@ TEST_F(ExtractCommand, AllFilesExtractsEveryMemberWhateverRowIsSelected)
 {
     open(makeArchive({"a.txt", "b.txt", "c.txt"}));
     form().listingGrid->setSelection(TGridRect{0, 2, 3, 2});
-    extract(okInto(root + "out"));
+    extract(okInto(path("out")));
     EXPECT_TRUE(dialogShown);
     EXPECT_EQ(extracted(), (QStringList{"a.txt", "b.txt", "c.txt"}));
-    EXPECT_EQ(fileBytes(root + "out/b.txt"), "b.txt");
+    EXPECT_EQ(readBytes(path("out/b.txt")), "b.txt");
     EXPECT_EQ(lastShown().caption, "Information");
     EXPECT_EQ(lastShown().text, "3 file(s) were extracted");
     EXPECT_EQ(windows->F_status->windowTitle(), "Extracting file(s)");
@@ -173,12 +115,12 @@ TEST_F(ExtractCommand, SelectedFilesExtractsTheSelectedBlockAndLogsTheStartLine)
     open(archive);
     form().showLogAction->trigger();
     form().listingGrid->setSelection(TGridRect{0, 2, 3, 3});
-    extract(okInto(root + "out", 0, 1, 1));
+    extract(okInto(path("out"), 0, 1, 1));
     EXPECT_EQ(extracted(), (QStringList{"b.txt", "c.txt"}));
     EXPECT_EQ(lastShown().text, "2 file(s) were extracted");
     const QStringList log = windows->Msgform->logLines();
     ASSERT_FALSE(log.isEmpty());
-    EXPECT_EQ(log.front(), "Beginning Extract from " + archive + " to " + root + "out/");
+    EXPECT_EQ(log.front(), "Beginning Extract from " + archive + " to " + path("out/"));
 }
 
 TEST_F(ExtractCommand, DirectoryNamesAndOverwriteFollowTheDialog)
@@ -187,21 +129,21 @@ TEST_F(ExtractCommand, DirectoryNamesAndOverwriteFollowTheDialog)
     const QString stored = form().listingGrid->Cells(0, 1);
     ASSERT_TRUE(stored.endsWith("src/sub/x.txt")) << stored.toStdString();
 
-    extract(okInto(root + "out", 0));  // "Expand ZIP Dirs" No: the bare name
+    extract(okInto(path("out"), 0));  // "Expand ZIP Dirs" No: the bare name
     EXPECT_EQ(extracted(), QStringList{"x.txt"});
 
-    extract(okInto(root + "out", 1));  // Yes: the stored path below the directory
-    EXPECT_EQ(fileBytes(root + "out/" + stored), "sub/x.txt");
+    extract(okInto(path("out"), 1));  // Yes: the stored path below the directory
+    EXPECT_EQ(readBytes(path("out/") + stored), "sub/x.txt");
     EXPECT_EQ(form().session().engine.ExtrOptions, (ExtrOpts{ExtrDirNames, ExtrOverWrite}));
 
-    writeFile(root + "out/x.txt", "mine");
-    extract(okInto(root + "out", 0, 0));  // "OverWrite Existing" No
-    EXPECT_EQ(fileBytes(root + "out/x.txt"), "mine");
+    writeFile(path("out/x.txt"), "mine");
+    extract(okInto(path("out"), 0, 0));  // "OverWrite Existing" No
+    EXPECT_EQ(readBytes(path("out/x.txt")), "mine");
     EXPECT_EQ(lastShown().text, "0 file(s) were extracted");
-    extract(okInto(root + "out", 0, 1));
-    EXPECT_EQ(fileBytes(root + "out/x.txt"), "sub/x.txt");
+    extract(okInto(path("out"), 0, 1));
+    EXPECT_EQ(readBytes(path("out/x.txt")), "sub/x.txt");
 
-    extract(okInto(root + "out", 0, 1, 0, true));  // "Only Update file(s)"
+    extract(okInto(path("out"), 0, 1, 0, true));  // "Only Update file(s)"
     EXPECT_EQ(form().session().engine.ExtrOptions, (ExtrOpts{ExtrOverWrite, ExtrUpdate}));
 }
 
@@ -216,32 +158,32 @@ TEST_F(ExtractCommand, CancelEndsSilentlyAndNoDirectoryIsRefused)
     EXPECT_EQ(script->shown.size(), before);
 
     // OK with no directory selected: nothing lands in the current directory.
-    ASSERT_TRUE(QDir::setCurrent(root + "src"));
-    const QStringList sources = QDir(root + "src").entryList(QDir::Files);
+    ASSERT_TRUE(QDir::setCurrent(path("src")));
+    const QStringList sources = QDir(path("src")).entryList(QDir::Files);
     extract([](TExtract &d) { d.okClicked(); });
     EXPECT_EQ(lastShown().caption, "Warning");
     EXPECT_EQ(lastShown().text, "Error :No directory selected");
-    EXPECT_EQ(QDir(root + "src").entryList(QDir::Files), sources);
+    EXPECT_EQ(QDir(path("src")).entryList(QDir::Files), sources);
 
     // A directory removed after it was chosen is refused too.
     ASSERT_TRUE(QDir(root).mkpath("gone"));
     extract([this](TExtract &d) {
-        d.directoryTree->SelectPath(root + "gone");
-        QDir(root + "gone").removeRecursively();
+        d.directoryTree->SelectPath(path("gone"));
+        QDir(path("gone")).removeRecursively();
         d.okClicked();
     });
-    EXPECT_EQ(lastShown().text, "Error :Directory not found " + root + "gone/");
-    EXPECT_EQ(QDir(root + "src").entryList(QDir::Files), sources);
+    EXPECT_EQ(lastShown().text, "Error :Directory not found " + path("gone/"));
+    EXPECT_EQ(QDir(path("src")).entryList(QDir::Files), sources);
     QDir::setCurrent(savedDirectory);
 }
 
 TEST_F(ExtractCommand, AnArchiveWithoutMembersHasNothingToExtract)
 {
-    const QString empty = root + "empty.zip";
+    const QString empty = path("empty.zip");
     writeFile(empty, QByteArray("PK\x05\x06", 4) + QByteArray(18, '\0'));
     open(empty);
     ASSERT_EQ(form().listingGrid->RowCount(), 1);
-    extract(okInto(root + "out"));
+    extract(okInto(path("out")));
     EXPECT_TRUE(dialogShown);
     EXPECT_EQ(lastShown().text, "Error :No file(s) to extract");
     EXPECT_TRUE(extracted().isEmpty());
@@ -250,13 +192,12 @@ TEST_F(ExtractCommand, AnArchiveWithoutMembersHasNothingToExtract)
 TEST_F(ExtractCommand, AFolderRowStandsForEverythingUnderItButIsNoFileToOpen)
 {
     for (const QString file : {"d/a.txt", "d/sub/b.txt", "x.txt"}) {
-        QDir().mkpath(QFileInfo(root + "src/" + file).path());
-        writeFile(root + "src/" + file, file.toUtf8());
+        writeFile(path("src/" + file), file.toUtf8());
     }
-    const QString archive = root + "folders.zip";
+    const QString archive = path("folders.zip");
     {
         TZipEngine engine;
-        engine.AddBaseDir = (root + "src").toStdString();
+        engine.AddBaseDir = path("src").toStdString();
         engine.FileSpecs = {"d/", "x.txt"};
         engine.AddOptions = AddOpts{AddDirNames, AddRecurseDirs};
         engine.setZipFilename(archive.toStdString());
@@ -271,10 +212,10 @@ TEST_F(ExtractCommand, AFolderRowStandsForEverythingUnderItButIsNoFileToOpen)
                 grid.setSelection(TGridRect{0, row, 3, row});
     };
     selectRow("d/");
-    extract(okInto(root + "out", 1, 1, 1));
+    extract(okInto(path("out"), 1, 1, 1));
     EXPECT_EQ(lastShown().text, "2 file(s) were extracted");
-    EXPECT_TRUE(QFile::exists(root + "out/d/sub/b.txt"));
-    EXPECT_FALSE(QFile::exists(root + "out/x.txt"));
+    EXPECT_TRUE(QFile::exists(path("out/d/sub/b.txt")));
+    EXPECT_FALSE(QFile::exists(path("out/x.txt")));
 
     script->shown.clear();
     form().editMemberCommand();

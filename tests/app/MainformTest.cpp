@@ -1,8 +1,4 @@
-#include "TestApplication.h"
-#include "app/Application.h"
-#include "app/Mainform.h"
-#include "controls/SortableGrid.h"
-#include "platform/Prompts.h"
+#include "WindowFixture.h"
 
 #include <QAction>
 #include <QDir>
@@ -10,90 +6,34 @@
 #include <QUrl>
 #include <QLabel>
 #include <QLocale>
-#include <QTemporaryDir>
 #include <QHeaderView>
 #include <QTest>
 #include <QToolButton>
-#include <fstream>
-#include <gtest/gtest.h>
 
-#include "QStringPrinter.h"
-#include "support/ZipBuilder.h"
 #include <string>
 #include <vector>
 
 namespace {
 
-struct Member {
-    std::string name;
-    std::string data;
-    uint16_t date;
-    uint16_t time;
-};
-
 uint16_t dosDate(int year, int month, int day) { return uint16_t((year - 1980) << 9 | month << 5 | day); }
 
-// Stored members with local headers, a central directory and an end record.
-std::string archiveBytes(const std::vector<Member> &members)
-{
-    ziptest::ArchiveBuilder b;
-    for (const Member &m : members) {
-        ziptest::Member z = ziptest::stored(m.name, m.data);
-        z.modDate = m.date;
-        z.modTime = m.time;
-        z.madeBy = 20;   // DOS
-        z.externalAttributes = 0;
-        b.add(z);
-    }
-    return b.build();
-}
-
-class MainformTest : public ::testing::Test {
+// Each test makes the windows itself, from the arguments it starts with.
+class MainformTest : public WindowTest {
 protected:
-    void SetUp() override
-    {
-        ensureApplication();
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        script = platform::ScriptedPrompts::install();
-        ASSERT_TRUE(dir.isValid());
-    }
-    void TearDown() override
-    {
-        platform::setPromptHandler(nullptr);
-        QLocale::setDefault(QLocale::c());
-    }
-
-    QString writeArchive(const QString &fileName, const std::string &bytes)
-    {
-        const QString path = dir.filePath(fileName);
-        std::ofstream(path.toStdString(), std::ios::binary) << bytes;
-        return path;
-    }
-
-    std::vector<QString> column(TMainform &form, int col)
-    {
-        std::vector<QString> texts;
-        for (int r = 1; r < form.listingGrid->RowCount(); ++r)
-            texts.push_back(form.listingGrid->Cells(col, r));
-        return texts;
-    }
-
-    std::shared_ptr<platform::ScriptedPrompts> script;
-    QTemporaryDir dir;
+    MainformTest() : WindowTest(Windows::ByTheTest) {}
 };
 
-const std::vector<Member> threeMembers = {
-    {"readme.txt", "hello, world", dosDate(2021, 3, 4), uint16_t(10 << 11 | 30 << 5)},
-    {"docs/big.txt", std::string(1200, 'x'), dosDate(1999, 12, 31), uint16_t(23 << 11 | 59 << 5)},
-    {"empty", "", dosDate(1980, 1, 1), 0},
+const std::vector<ziptest::Member> threeMembers = {
+    dosMember("readme.txt", "hello, world", dosDate(2021, 3, 4), uint16_t(10 << 11 | 30 << 5)),
+    dosMember("docs/big.txt", QByteArray(1200, 'x'), dosDate(1999, 12, 31), uint16_t(23 << 11 | 59 << 5)),
+    dosMember("empty", "", dosDate(1980, 1, 1), 0),
 };
 
 }  // namespace
 
 TEST_F(MainformTest, StartsWithTitleRowAndOneEmptyRow)
 {
-    auto windows = ApplicationWindows::create(QStringList{});
-    TMainform &form = *windows->Mainform;
+    TMainform &form = openWindows({});
     form.applyCommandLineArchive();
     TSortableGrid &grid = *form.listingGrid;
     EXPECT_EQ(grid.RowCount(), 2);
@@ -114,16 +54,15 @@ TEST_F(MainformTest, StartsWithTitleRowAndOneEmptyRow)
 
 TEST_F(MainformTest, CommandLineArchiveIsListedInArchiveOrder)
 {
-    const QString path = writeArchive("three.zip", archiveBytes(threeMembers));
-    auto windows = ApplicationWindows::create(QStringList{path});
-    TMainform &form = *windows->Mainform;
+    const QString path = writeArchive("three.zip", ziptest::buildZip(threeMembers));
+    TMainform &form = openWindows({path});
     form.applyCommandLineArchive();
     TSortableGrid &grid = *form.listingGrid;
     ASSERT_EQ(grid.RowCount(), 4);
     EXPECT_EQ(grid.FixedRows(), 1);
-    EXPECT_EQ(column(form, 0), (std::vector<QString>{"readme.txt", "docs/big.txt", "empty"}));
-    EXPECT_EQ(column(form, 1), (std::vector<QString>{"12", "1200", "0"}));
-    EXPECT_EQ(column(form, 2), (std::vector<QString>{"12", "1200", "0"}));
+    EXPECT_EQ(column(0), (std::vector<QString>{"readme.txt", "docs/big.txt", "empty"}));
+    EXPECT_EQ(column(1), (std::vector<QString>{"12", "1200", "0"}));
+    EXPECT_EQ(column(2), (std::vector<QString>{"12", "1200", "0"}));
     EXPECT_TRUE(grid.Cells(3, 1).startsWith("3/4/21  10:30"));
     EXPECT_EQ(grid.Cells(3, 3), QLocale().toString(QDate(1980, 1, 1), QLocale::ShortFormat) + "  "
                                     + QLocale().toString(QTime(0, 0), QLocale::ShortFormat));
@@ -146,9 +85,8 @@ struct ActivationBlocker : QObject {
 
 TEST_F(MainformTest, CommandLineIsAppliedOnceWhenTheWindowIsFirstShown)
 {
-    const QString path = writeArchive("three.zip", archiveBytes(threeMembers));
-    auto windows = ApplicationWindows::create(QStringList{path});
-    TMainform &form = *windows->Mainform;
+    const QString path = writeArchive("three.zip", ziptest::buildZip(threeMembers));
+    TMainform &form = openWindows({path});
     ActivationBlocker blocker;
     form.installEventFilter(&blocker);
     form.show();
@@ -175,9 +113,8 @@ TEST_F(MainformTest, WindowTitlesAreTheirOwnCaptionsAlone)
 
 TEST_F(MainformTest, TwoArgumentsAreIgnored)
 {
-    const QString path = writeArchive("three.zip", archiveBytes(threeMembers));
-    auto windows = ApplicationWindows::create(QStringList{path, path});
-    TMainform &form = *windows->Mainform;
+    const QString path = writeArchive("three.zip", ziptest::buildZip(threeMembers));
+    TMainform &form = openWindows({path, path});
     form.applyCommandLineArchive();
     EXPECT_EQ(form.listingGrid->RowCount(), 2);
     EXPECT_EQ(form.statusPanelText(1), "None");
@@ -185,9 +122,8 @@ TEST_F(MainformTest, TwoArgumentsAreIgnored)
 
 TEST_F(MainformTest, ArchiveWithoutMembersLeavesTheTitlesAlone)
 {
-    const QString path = writeArchive("empty.zip", archiveBytes({}));
-    auto windows = ApplicationWindows::create(QStringList{path});
-    TMainform &form = *windows->Mainform;
+    const QString path = writeArchive("empty.zip", ziptest::buildZip({}));
+    TMainform &form = openWindows({path});
     form.applyCommandLineArchive();
     EXPECT_EQ(form.listingGrid->RowCount(), 1);
     EXPECT_EQ(form.listingGrid->FixedRows(), 1);
@@ -198,11 +134,10 @@ TEST_F(MainformTest, ArchiveWithoutMembersLeavesTheTitlesAlone)
 // characters beyond ASCII.
 TEST_F(MainformTest, ArchiveFromTheFileManagerOpensByPathOrUrl)
 {
-    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("my zips")));
-    const QString path = writeArchive(QStringLiteral("my zips/\u00E9t\u00E9 #1.zip"), archiveBytes(threeMembers));
+    ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("my zips")));
+    const QString path = writeArchive(QStringLiteral("my zips/\u00E9t\u00E9 #1.zip"), ziptest::buildZip(threeMembers));
     for (const QString &argument : {path, QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded)}) {
-        auto windows = ApplicationWindows::create(QStringList{argument});
-        TMainform &form = *windows->Mainform;
+        TMainform &form = openWindows({argument});
         form.applyCommandLineArchive();
         EXPECT_EQ(form.statusPanelText(1), path) << argument.toStdString();
         EXPECT_EQ(form.listingGrid->RowCount(), 4) << argument.toStdString();
@@ -211,8 +146,8 @@ TEST_F(MainformTest, ArchiveFromTheFileManagerOpensByPathOrUrl)
 
 TEST_F(MainformTest, RecentArchivesAreOfferedAndAMissingOneIsDropped)
 {
-    const QString one = writeArchive("one.zip", archiveBytes(threeMembers));
-    const QString two = writeArchive("two.zip", archiveBytes({threeMembers[0]}));
+    const QString one = writeArchive("one.zip", ziptest::buildZip(threeMembers));
+    const QString two = writeArchive("two.zip", ziptest::buildZip({threeMembers[0]}));
     auto captions = [](TMainform &form) {
         QStringList texts;
         for (QAction *action : form.recentArchiveActions())
@@ -221,8 +156,7 @@ TEST_F(MainformTest, RecentArchivesAreOfferedAndAMissingOneIsDropped)
         return texts;
     };
     {
-        auto windows = ApplicationWindows::create(QStringList{});
-        TMainform &form = *windows->Mainform;
+        TMainform &form = openWindows({});
         EXPECT_TRUE(captions(form).isEmpty());
         script->fileAnswers = {one, two, one};
         for (int i = 0; i < 3; ++i)
@@ -230,8 +164,7 @@ TEST_F(MainformTest, RecentArchivesAreOfferedAndAMissingOneIsDropped)
         EXPECT_EQ(captions(form), QStringList({"&1 " + one, "&2 " + two}));
     }
     // The next session offers them too; a chosen one that has gone is taken off the list.
-    auto windows = ApplicationWindows::create(QStringList{});
-    TMainform &form = *windows->Mainform;
+    TMainform &form = openWindows({});
     ASSERT_EQ(captions(form).size(), 2);
     QFile::remove(two);
     form.recentArchiveActions()[1]->trigger();
@@ -248,20 +181,19 @@ TEST_F(MainformTest, TheWindowReopensWhereItWasClosed)
 {
     const QRect place(120, 90, 600, 420);
     {
-        auto windows = ApplicationWindows::create(QStringList{});
+        openWindows({});
         windows->Mainform->setGeometry(place);
         windows->Mainform->show();
         windows->Mainform->close();
     }
-    auto windows = ApplicationWindows::create(QStringList{});
+    openWindows({});
     EXPECT_EQ(windows->Mainform->geometry(), place);
 }
 
 TEST_F(MainformTest, MissingArchiveKeepsTheGridAndShowsTheArgument)
 {
     const QString path = dir.filePath("no-such.zip");
-    auto windows = ApplicationWindows::create(QStringList{path});
-    TMainform &form = *windows->Mainform;
+    TMainform &form = openWindows({path});
     form.applyCommandLineArchive();
     EXPECT_EQ(form.listingGrid->RowCount(), 2);
     EXPECT_EQ(form.listingGrid->FixedRows(), 1);
@@ -271,12 +203,11 @@ TEST_F(MainformTest, MissingArchiveKeepsTheGridAndShowsTheArgument)
 
 TEST_F(MainformTest, AllZeroDateShowsAQuestionMarkAndTheRestOfTheListing)
 {
-    std::vector<Member> members = threeMembers;
-    members[1].date = 0;
-    members[1].time = 0;
-    const QString path = writeArchive("baddate.zip", archiveBytes(members));
-    auto windows = ApplicationWindows::create(QStringList{path});
-    TMainform &form = *windows->Mainform;
+    std::vector<ziptest::Member> members = threeMembers;
+    members[1].modDate = 0;
+    members[1].modTime = 0;
+    const QString path = writeArchive("baddate.zip", ziptest::buildZip(members));
+    TMainform &form = openWindows({path});
     form.show();
     QApplication::setActiveWindow(&form);  // the activation applies the argument
     QApplication::processEvents();
@@ -293,11 +224,10 @@ TEST_F(MainformTest, AllZeroDateShowsAQuestionMarkAndTheRestOfTheListing)
 
 TEST_F(MainformTest, ReadErrorShowsWhatWasReadBeforeIt)
 {
-    std::string bytes = archiveBytes(threeMembers);
+    std::string bytes = ziptest::buildZip(threeMembers);
     bytes.resize(40);  // inside the first member's data
     const QString path = writeArchive("cut.zip", bytes);
-    auto windows = ApplicationWindows::create(QStringList{path});
-    TMainform &form = *windows->Mainform;
+    TMainform &form = openWindows({path});
     form.show();
     QApplication::setActiveWindow(&form);
     QApplication::processEvents();
@@ -312,9 +242,8 @@ TEST_F(MainformTest, ReadErrorShowsWhatWasReadBeforeIt)
 
 TEST_F(MainformTest, ClickOnAColumnTitleSortsByThatColumn)
 {
-    const QString path = writeArchive("three.zip", archiveBytes(threeMembers));
-    auto windows = ApplicationWindows::create(QStringList{path});
-    TMainform &form = *windows->Mainform;
+    const QString path = writeArchive("three.zip", ziptest::buildZip(threeMembers));
+    TMainform &form = openWindows({path});
     form.show();
     QApplication::setActiveWindow(&form);
     QApplication::processEvents();
@@ -328,18 +257,18 @@ TEST_F(MainformTest, ClickOnAColumnTitleSortsByThatColumn)
         QTest::mouseClick(grid.horizontalHeader()->viewport(), button, Qt::NoModifier, centre);
     };
     clickTitle(1, Qt::LeftButton);  // sizes sort as numbers, not as text
-    EXPECT_EQ(column(form, 1), (std::vector<QString>{"0", "12", "1200"}));
+    EXPECT_EQ(column(1), (std::vector<QString>{"0", "12", "1200"}));
     clickTitle(3, Qt::LeftButton);  // dates sort chronologically
-    EXPECT_EQ(column(form, 0), (std::vector<QString>{"empty", "docs/big.txt", "readme.txt"}));
+    EXPECT_EQ(column(0), (std::vector<QString>{"empty", "docs/big.txt", "readme.txt"}));
     clickTitle(0, Qt::RightButton);
-    EXPECT_EQ(column(form, 0), (std::vector<QString>{"readme.txt", "empty", "docs/big.txt"}));
+    EXPECT_EQ(column(0), (std::vector<QString>{"readme.txt", "empty", "docs/big.txt"}));
     EXPECT_EQ(grid.Cells(0, 0), "File Name");
 }
 
 // The pictures come from the program's resources: a missing one leaves a blank button.
 TEST_F(MainformTest, EveryToolbarButtonShowsAPicture)
 {
-    auto windows = ApplicationWindows::create(QStringList{});
+    openWindows({});
     const QList<QToolButton *> buttons =
         windows->Mainform->findChild<QWidget *>(QStringLiteral("toolbar"))->findChildren<QToolButton *>();
     ASSERT_EQ(buttons.size(), 9);

@@ -1,15 +1,11 @@
 // Editing and running archive members from the main window, headless, with
 // scripted prompts and the real engine libraries; the working directory and
 // the program runner beneath them.
-#include "TestApplication.h"
-#include "app/Application.h"
-#include "app/Mainform.h"
+#include "WindowFixture.h"
 #include "app/MemberCommands.h"
-#include "controls/SortableGrid.h"
 #include "dialogs/EditForm.h"
 #include "platform/AppDirectory.h"
 #include "platform/ProgramRunner.h"
-#include "platform/Prompts.h"
 
 #include <QDir>
 #include <QEvent>
@@ -19,50 +15,12 @@
 #include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <utility>
 
-#include "QStringPrinter.h"
-#include "support/ZipBuilder.h"
-
 namespace {
 
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes, QFileDevice::Permissions permissions = {})
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
-    if (permissions)
-        QFile::setPermissions(path, permissions);
-}
-
 const QFileDevice::Permissions Executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
-
-// A stored archive written byte by byte, for members the engine would not
-// write: names that leave the directory, a wrong CRC.
-QByteArray rawArchive(const std::vector<std::pair<QByteArray, QByteArray>> &members, uint32_t crc)
-{
-    ziptest::ArchiveBuilder b;
-    for (const auto &[name, data] : members) {
-        ziptest::Member m = ziptest::stored(name.toStdString(), data.toStdString());
-        m.crc = crc;
-        m.modTime = 0;
-        m.modDate = 0x21;   // 1 January 1980
-        m.madeBy = 20;      // DOS
-        m.externalAttributes = 0;
-        b.add(m);
-    }
-    return QByteArray::fromStdString(b.build());
-}
 
 class ShowWatcher : public QObject {
 public:
@@ -83,64 +41,28 @@ struct MemberFile {
     QFileDevice::Permissions permissions = {};
 };
 
-class MemberCommands : public ::testing::Test {
+class MemberCommands : public WindowTest {
 protected:
-    void SetUp() override
-    {
-        ensureApplication();
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        ASSERT_TRUE(dir.isValid() && cache.isValid());
-        savedDirectory = QDir::currentPath();
-        qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
-        workDir = cache.path() + QStringLiteral("/orvex97/work/");
-        script = platform::ScriptedPrompts::install();
-        windows = ApplicationWindows::create({});
-    }
-    void TearDown() override
-    {
-        windows.reset();
-        platform::setPromptHandler(nullptr);
-        // A command that moved the process elsewhere would break every later
-        // relative path.
-        EXPECT_EQ(QDir::currentPath(), savedDirectory);
-        QDir::setCurrent(savedDirectory);
-        qunsetenv("XDG_CACHE_HOME");
-        QLocale::setDefault(QLocale::c());
-    }
-
-    TMainform &form() { return *windows->Mainform; }
     TF_Editform &editor() { return *windows->F_Editform; }
-    TSortableGrid &grid() { return *windows->Mainform->listingGrid; }
 
     // An archive made by the engine, members stored with their directories.
     QString makeArchive(const std::vector<MemberFile> &members)
     {
-        const QString source = dir.filePath(QStringLiteral("source"));
-        std::vector<std::string> specs;
+        QStringList specs;
         for (const MemberFile &m : members) {
-            writeFile(source + QLatin1Char('/') + m.name, m.data, m.permissions);
-            specs.push_back(m.name.toStdString());
+            writeFile(path("source/" + m.name), m.data, m.permissions);
+            specs << m.name;
         }
-        const QString archive = dir.filePath(QStringLiteral("test.zip"));
-        QFile::remove(archive);
-        TZipEngine engine;
-        engine.setZipFilename(archive.toStdString());
-        engine.AddOptions = AddOpts{AddDirNames};
-        engine.FileSpecs = specs;
-        engine.AddBaseDir = source.toStdString();
-        engine.Add();
-        EXPECT_EQ(engine.LastResult, int(members.size()));
-        return archive;
+        QFile::remove(path("test.zip"));
+        return addWithEngine(path("test.zip"), specs, AddOpts{AddDirNames}, path("source"));
     }
 
+    // Opened with the prompts so far forgotten.
     void open(const QString &archive)
     {
-        script->fileAnswers.push_back(archive);
-        form().openArchiveCommand();
+        WindowTest::open(archive);
         script->shown.clear();
     }
-
-    void selectRows(int top, int bottom) { grid().setSelection(TGridRect{0, top, 3, bottom}); }
 
     // What the user does in the editor once it is shown; it is then closed.
     // Posted only when the editor shows: the extraction before it lets
@@ -160,14 +82,6 @@ protected:
 
     static void typeAtStart(TF_Editform &editor, const QString &text) { editor.Memo1->insertPlainText(text); }
 
-    std::vector<std::string> memberNames()
-    {
-        std::vector<std::string> names;
-        for (int i = 0; i < form().session().engine.EntryCount(); ++i)
-            names.push_back(form().session().engine.Entries(i).FileName);
-        return names;
-    }
-
     // A member's data as another extraction finds it.
     QByteArray memberData(const QString &archive, const QString &name)
     {
@@ -181,12 +95,6 @@ protected:
         return readBytes(out.filePath(name));
     }
 
-    QTemporaryDir dir;
-    QTemporaryDir cache;
-    QString workDir;
-    QString savedDirectory;
-    std::shared_ptr<platform::ScriptedPrompts> script;
-    std::unique_ptr<ApplicationWindows> windows;
     ShowWatcher watcher;
     bool editorShown = false;
     QString shownText;
@@ -236,7 +144,7 @@ TEST_F(MemberCommands, AChangeAnsweredYesReplacesTheMemberInPlace)
     ASSERT_EQ(script->shown.size(), 1u);
     EXPECT_EQ(script->shown[0].text, "Update zipfile?");
     EXPECT_EQ(form().session().memberName, "b.txt");
-    EXPECT_EQ(memberNames(), (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
+    EXPECT_EQ(storedNames(), (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
     EXPECT_EQ(memberData(archive, "b.txt"), "new beta\n");
     EXPECT_EQ(memberData(archive, "c.txt"), "gamma\n");
     EXPECT_NE(grid().Cells(1, 1), "marker");  // refilled
@@ -290,7 +198,7 @@ TEST_F(MemberCommands, AnotherFileInTheEditorNeverGoesIntoTheMember)
         for (const auto &shown : script->shown)
             EXPECT_NE(shown.text, "Update zipfile?");
         EXPECT_EQ(readBytes(archive), before);
-        EXPECT_EQ(memberNames(), std::vector<std::string>{"a.txt"});
+        EXPECT_EQ(storedNames(), std::vector<std::string>{"a.txt"});
         EXPECT_EQ(readBytes(workDir + "a.txt"), "alpha\n");
         script->fileAnswers.clear();
         script->buttonAnswers.clear();
@@ -328,7 +236,7 @@ TEST_F(MemberCommands, AMemberInADirectoryReplacesItself)
     EXPECT_EQ(shownText, "inner\n");
     EXPECT_EQ(shownCaption, "Orvex 97 Internal editor - readme.txt");
     EXPECT_EQ(editor().MemberPath, workDir + "docs/readme.txt");
-    EXPECT_EQ(memberNames(), (std::vector<std::string>{"readme.txt", "docs/readme.txt"}));
+    EXPECT_EQ(storedNames(), (std::vector<std::string>{"readme.txt", "docs/readme.txt"}));
     EXPECT_EQ(memberData(archive, "docs/readme.txt"), "edited inner\n");
     EXPECT_EQ(memberData(archive, "readme.txt"), "top\n");
     EXPECT_FALSE(QFileInfo::exists(workDir + "docs"));
@@ -358,8 +266,11 @@ TEST_F(MemberCommands, NoNameSelectedIsAWarning)
 
 TEST_F(MemberCommands, AMemberThatIsNotExtractedIsNotEditedFromAnOldCopy)
 {
-    const QString archive = dir.filePath(QStringLiteral("raw.zip"));
-    writeFile(archive, rawArchive({{"bad.txt", "fresh"}, {"../evil.txt", "evil"}}, 0x12345678));
+    // Members the engine would not write: a wrong CRC, a name that leaves the folder.
+    std::vector<ziptest::Member> members{dosMember("bad.txt", "fresh"), dosMember("../evil.txt", "evil")};
+    for (ziptest::Member &m : members)
+        m.crc = 0x12345678;
+    const QString archive = writeArchive("raw.zip", ziptest::buildZip(members));
     open(archive);
     writeFile(workDir + "bad.txt", "stale copy");
     writeFile(cache.path() + "/orvex97/evil.txt", "outside");

@@ -2,6 +2,7 @@
 // archive is current and what it is called, and which members a listing's
 // selection stands for.
 #include "app/Session.h"
+#include "WindowFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,22 +27,9 @@ protected:
     // An archive of `members` (paths under the folder, folders kept), made by the engine.
     QString makeArchive(const QStringList &members)
     {
-        const QString source = dir.filePath("src");
-        TZipEngine engine;
-        for (const QString &member : members) {
-            const QString path = source + "/" + member;
-            EXPECT_TRUE(QDir().mkpath(QFileInfo(path).path()));
-            QFile file(path);
-            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-            engine.FileSpecs.push_back(QFile::encodeName(member).toStdString());
-        }
-        engine.AddBaseDir = QFile::encodeName(source).toStdString();
-        engine.AddOptions.insert(AddDirNames);
-        const QString archive = dir.filePath("a.zip");
-        engine.setZipFilename(QFile::encodeName(archive).toStdString());
-        engine.Add();
-        EXPECT_EQ(engine.LastResult, int(members.size()));
-        return archive;
+        for (const QString &member : members)
+            writeFile(dir.filePath("src/" + member), {});
+        return addWithEngine(dir.filePath("a.zip"), members, AddOpts{AddDirNames}, dir.filePath("src"));
     }
 
     // The index of the member stored as `name`.

@@ -1,42 +1,13 @@
 // The main window's toolbar and archive file dialogs.
 
-#include "TestApplication.h"
-#include "app/Application.h"
-#include "app/Mainform.h"
-#include "platform/Prompts.h"
+#include "WindowFixture.h"
 
-#include "controls/SortableGrid.h"
-
-#include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QToolButton>
-#include <gtest/gtest.h>
-
-#include "QStringPrinter.h"
-#include "support/ZipBuilder.h"
 
 namespace {
 
-class WindowChrome : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ensureApplication();
-        script = platform::ScriptedPrompts::install();
-        windows = ApplicationWindows::create({});
-    }
-    void TearDown() override
-    {
-        windows.reset();
-        platform::setPromptHandler(nullptr);
-    }
-
-    TMainform &form() { return *windows->Mainform; }
-
-    std::shared_ptr<platform::ScriptedPrompts> script;
-    std::unique_ptr<ApplicationWindows> windows;
-};
+using WindowChrome = WindowTest;
 
 // Whether the button draws anything in its margin beside the picture: a
 // frame or a panel. Nothing drawn leaves the margin one colour.
@@ -51,18 +22,12 @@ bool marginDrawn(QToolButton *button)
 }
 
 // A stored archive of the named one-byte members.
-QByteArray archiveOf(const QStringList &names)
+std::string archiveOf(const QStringList &names)
 {
-    ziptest::ArchiveBuilder b;
-    for (const QString &name : names) {
-        ziptest::Member m = ziptest::stored(name.toStdString(), "x");
-        m.modTime = 0;
-        m.modDate = 0x21;   // 1 January 1980
-        m.madeBy = 20;      // DOS
-        m.externalAttributes = 0;
-        b.add(m);
-    }
-    return QByteArray::fromStdString(b.build());
+    std::vector<ziptest::Member> members;
+    for (const QString &name : names)
+        members.push_back(dosMember(name, "x"));
+    return ziptest::buildZip(members);
 }
 
 // Pixels of the selection colour in rows top to bottom of the grid's picture.
@@ -81,17 +46,9 @@ int highlighted(QWidget *grid, int top, int bottom)
 
 TEST_F(WindowChrome, TitleRowAloneIsNotDrawnSelected)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const auto write = [&dir](const char *name, const QByteArray &bytes) {
-        QFile file(dir.filePath(QString::fromLatin1(name)));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
-    };
     TSortableGrid *grid = form().listingGrid;
     const int rowHeight = grid->RowHeights(0);
-    script->fileAnswers = {write("one.zip", archiveOf({"a.txt"})), write("none.zip", archiveOf({}))};
+    script->fileAnswers = {writeArchive("one.zip", archiveOf({"a.txt"})), writeArchive("none.zip", archiveOf({}))};
     form().toolButton(QStringLiteral("openButton"))->click();
     ASSERT_EQ(grid->RowCount(), 2);
     EXPECT_EQ(highlighted(grid, 0, rowHeight), 0);
@@ -100,7 +57,7 @@ TEST_F(WindowChrome, TitleRowAloneIsNotDrawnSelected)
     ASSERT_EQ(grid->RowCount(), 1);
     EXPECT_EQ(grid->Cells(0, 0), QStringLiteral("File Name"));
     EXPECT_EQ(highlighted(grid, 0, 2 * rowHeight), 0);
-    script->fileAnswers = {dir.filePath(QStringLiteral("one.zip"))};
+    script->fileAnswers = {path("one.zip")};
     form().toolButton(QStringLiteral("openButton"))->click();
     EXPECT_GT(highlighted(grid, rowHeight + 2, 2 * rowHeight), 0);  // whole rows again
 }
