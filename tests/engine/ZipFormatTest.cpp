@@ -60,7 +60,7 @@ TEST(Headers, LocalAndCentralHeaderReadTheFieldsTheyShareAlike)
     const auto central = parseCentralHeader(bytesOf(zip).subspan(layout.centralDirectoryOffset));
     ASSERT_TRUE(local);
     ASSERT_TRUE(central);
-    for (const HeaderFields *h : {static_cast<const HeaderFields *>(&*local), static_cast<const HeaderFields *>(&*central)}) {
+    for (const zipformat::HeaderFields *h : {static_cast<const zipformat::HeaderFields *>(&*local), static_cast<const zipformat::HeaderFields *>(&*central)}) {
         EXPECT_EQ(h->flags, FlagUtf8);
         EXPECT_EQ(h->method, MethodStored);
         EXPECT_EQ(h->modTime, SampleTime);
