@@ -1,0 +1,94 @@
+#!/usr/bin/env python3
+"""check-structure on small made-up trees: what it must report and what it must let pass."""
+import importlib.machinery
+import importlib.util
+import os
+import sys
+import tempfile
+import unittest
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+loader = importlib.machinery.SourceFileLoader("check_structure", os.path.join(HERE, "check-structure"))
+spec = importlib.util.spec_from_loader("check_structure", loader)
+check_structure = importlib.util.module_from_spec(spec)
+loader.exec_module(check_structure)
+
+
+def lines(count, first=""):
+    return first + "".join("int x%d;\n" % i for i in range(count - (1 if first else 0)))
+
+
+# (what, {file: text}, substrings of the problems expected, in order; [] for none)
+CASES = [
+    ("root-relative includes down the layers",
+     {"engine/a.h": '#include "engine/zipformat/b.h"\n#include <vector>\n', "engine/zipformat/b.h": "",
+      "app/c.cpp": '#include "dialogs/d.h"\n#include "controls/e.h"\n#include <QString>\n',
+      "dialogs/d.h": '#include "controls/e.h"\n#include "platform/f.h"\n',
+      "controls/e.h": '#include "platform/f.h"\n#include "engine/a.h"\n', "platform/f.h": ""}, []),
+    ("include beside the including file",
+     {"tests/engine/T.cpp": '#include "Support.h"\n', "tests/engine/Support.h": '#include "engine/a.h"\n',
+      "engine/a.h": ""}, []),
+    ("two-file cycle",
+     {"engine/a.h": '#include "engine/b.h"\n', "engine/b.h": '#include "engine/a.h"\n'},
+     ["include cycle: engine/a.h -> engine/b.h -> engine/a.h"]),
+    ("three-file cycle through a neighbour's include",
+     {"app/x.cpp": '#include "app/a.h"\n', "app/a.h": '#include "b.h"\n', "app/b.h": '#include "app/c.h"\n',
+      "app/c.h": '#include "app/a.h"\n'},
+     ["include cycle: app/a.h -> app/b.h -> app/c.h -> app/a.h"]),
+    ("file including itself", {"platform/a.h": '#include "platform/a.h"\n'},
+     ["include cycle: platform/a.h -> platform/a.h"]),
+    ("engine including the window's layers",
+     {"engine/a.cpp": '#include "app/b.h"\n#include "platform/c.h"\n', "app/b.h": "", "platform/c.h": ""},
+     ["engine/a.cpp:1: layering: engine/ includes app/b.h",
+      "engine/a.cpp:2: layering: engine/ includes platform/c.h"]),
+    ("engine including Qt",
+     {"engine/a.h": "#include <QString>\n# include <QtCore/QByteArray>\n#include <qglobal.h>\n"},
+     ["engine/a.h:1: layering: engine/ includes QString (a Qt header)",
+      "engine/a.h:2: layering: engine/ includes QtCore/QByteArray",
+      "engine/a.h:3: layering: engine/ includes qglobal.h"]),
+    ("controls and platform including dialogs or app",
+     {"controls/a.cpp": '#include "dialogs/d.h"\n#include "app/e.h"\n',
+      "platform/b.cpp": '#include "app/e.h"\n#include "dialogs/d.h"\n', "dialogs/d.h": "", "app/e.h": ""},
+     ["controls/a.cpp:1: layering: controls/ includes dialogs/d.h",
+      "controls/a.cpp:2: layering: controls/ includes app/e.h",
+      "platform/b.cpp:1: layering: platform/ includes app/e.h",
+      "platform/b.cpp:2: layering: platform/ includes dialogs/d.h"]),
+    ("dialogs including app", {"dialogs/a.cpp": '#include "app/e.h"\n', "app/e.h": ""},
+     ["dialogs/a.cpp:1: layering: dialogs/ includes app/e.h"]),
+    ("long program file", {"controls/big.cpp": lines(601)},
+     ["controls/big.cpp: length: 601 lines"]),
+    ("long file with its reason", {"controls/big.cpp": lines(900, "// Longer than 600 lines: one table.\n")}, []),
+    ("reason that is not a comment", {"controls/big.cpp": lines(601, 'const char *why = "longer than usual";\n')},
+     ["controls/big.cpp: length: 601 lines"]),
+    ("long file at the limit, long test, long bench",
+     {"engine/a.cpp": lines(600), "tests/engine/T.cpp": lines(2000), "bench/b.cpp": lines(2000)}, []),
+    ("build trees and hidden folders skipped",
+     {"build-x/CMakeCache.txt": "", "build-x/a.h": '#include "build-x/a.h"\n' + lines(700),
+      ".git/a.h": '#include ".git/a.h"\n'}, []),
+]
+
+
+class CheckStructureTest(unittest.TestCase):
+    def test_cases(self):
+        for what, files, expected in CASES:
+            with self.subTest(what), tempfile.TemporaryDirectory() as root:
+                for path, text in files.items():
+                    os.makedirs(os.path.join(root, os.path.dirname(path)), exist_ok=True)
+                    with open(os.path.join(root, path), "w") as f:
+                        f.write(text)
+                problems = check_structure.check(root)
+                self.assertEqual(len(problems), len(expected), problems)
+                for problem, wanted in zip(problems, expected):
+                    self.assertIn(wanted, problem)
+
+    def test_exit_status(self):
+        with tempfile.TemporaryDirectory() as root:
+            self.assertEqual(check_structure.main(["check-structure", root]), 0)
+            os.makedirs(os.path.join(root, "engine"))
+            with open(os.path.join(root, "engine", "a.h"), "w") as f:
+                f.write("#include <QString>\n")
+            self.assertEqual(check_structure.main(["check-structure", root]), 1)
+
+
+if __name__ == "__main__":
+    unittest.main()
