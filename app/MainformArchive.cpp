@@ -42,6 +42,19 @@ QString removeFile(const QString &path)
     return file.remove() ? QString() : file.errorString();
 }
 
+// Asks `question` about `path` (No by default), then deletes the file. False
+// when the user declined or the deletion failed; a failure is shown.
+bool confirmAndRemove(QWidget *parent, const QString &question, const QString &path)
+{
+    if (!platform::confirmBox(parent, question + path + QStringLiteral("?"), platform::DefaultAnswer::No))
+        return false;
+    if (const QString reason = removeFile(path); !reason.isEmpty()) {
+        platform::warningBox(parent, QStringLiteral("Cannot delete ") + path + QStringLiteral(": ") + reason);
+        return false;
+    }
+    return true;
+}
+
 // Matches .zip in any case, as the archive dialogs did on a case-blind file
 // system; an archive under another name is still one choice away.
 const char *const ZipFilesFilter = "ZIP Files (*.[zZ][iI][pP]);;All files (*)";
@@ -118,17 +131,11 @@ void TMainform::newArchive(bool resetTheGrid)
         name += QStringLiteral(".zip");
     name = absoluteArchivePath(name);
     session_.openDialogFileName = name;
-    if (QFileInfo::exists(name) || QFileInfo(name).isSymLink()) {
-        if (!platform::confirmBox(this, QStringLiteral("Overwrite Existing File: ") + name + QStringLiteral("?"),
-                                  platform::DefaultAnswer::No))
-            return;
-        // An old file that stays would be read again and the next add would
-        // merge into it.
-        if (const QString reason = removeFile(name); !reason.isEmpty()) {
-            platform::warningBox(this, QStringLiteral("Cannot delete ") + name + QStringLiteral(": ") + reason);
-            return;
-        }
-    }
+    // An old file that stays would be read again and the next add would
+    // merge into it.
+    if ((QFileInfo::exists(name) || QFileInfo(name).isSymLink())
+        && !confirmAndRemove(this, QStringLiteral("Overwrite Existing File: "), name))
+        return;
     if (resetTheGrid)
         resetGrid();
     setCurrentArchive(name);
@@ -154,13 +161,8 @@ void TMainform::deleteArchive()
         platform::warningBox(this, QStringLiteral("Zipfile not found: ") + session_.archiveCaption());
         return;
     }
-    if (!platform::confirmBox(this, QStringLiteral("Are you sure you want to delete: ") + path + QStringLiteral("?"),
-                              platform::DefaultAnswer::No))
+    if (!confirmAndRemove(this, QStringLiteral("Are you sure you want to delete: "), path))
         return;
-    if (const QString reason = removeFile(path); !reason.isEmpty()) {
-        platform::warningBox(this, QStringLiteral("Cannot delete ") + path + QStringLiteral(": ") + reason);
-        return;
-    }
     RecentArchives(*settings_).forget(path);
     refreshRecentArchives();
     listingGrid->setRowCount(1);

@@ -97,10 +97,7 @@ void TFlatButton::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // The second press of a quick double click is a press like any other,
     // so two quick clicks are two clicks.
-    if (event->button() == Qt::LeftButton)
-        leftPress();
-    else
-        QWidget::mouseDoubleClickEvent(event);
+    mousePressEvent(event);
 }
 
 void TFlatButton::mouseReleaseEvent(QMouseEvent *event)

@@ -21,7 +21,7 @@ QLabel *sunkenPanel(const QString &text, QWidget *parent)
 }
 }  // namespace
 
-TMsgform::TMsgform(QWidget *parent) : QWidget(parent, Qt::Window)
+TMsgform::TMsgform(QWidget *parent) : TProgressWindow(parent)
 {
     setFont(platform::uiFont(11));
     setObjectName(QStringLiteral("Msgform"));
@@ -79,9 +79,8 @@ TMsgform::TMsgform(QWidget *parent) : QWidget(parent, Qt::Window)
     layout->addWidget(buttonStrip);
     layout->addWidget(progressStrip);
 
-    progress_ = std::make_unique<ProgressDisplay>(fileLabel, progressBar);
+    attachProgress();
     connect(dismissButton, &QPushButton::clicked, this, &TMsgform::dismissClicked);
-    connect(cancelButton, &QPushButton::clicked, this, &TMsgform::cancelClicked);
 }
 
 void TMsgform::clearLog()
@@ -110,12 +109,5 @@ QStringList TMsgform::logLines() const
 
 void TMsgform::dismissClicked()
 {
-    hide();
-}
-
-void TMsgform::cancelClicked()
-{
-    if (OnCancelRequest && OnCancelRequest())
-        return;
     hide();
 }

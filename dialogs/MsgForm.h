@@ -2,17 +2,11 @@
 // The message window: a log of the engine's messages above the current file
 // and its progress, with Ok and Cancel buttons.
 
-#include "dialogs/ProgressDisplay.h"
+#include "dialogs/ProgressWindow.h"
 
-#include <QWidget>
-#include <functional>
-
-class QLabel;
 class QPlainTextEdit;
-class QProgressBar;
-class QPushButton;
 
-class TMsgform : public QWidget {
+class TMsgform : public TProgressWindow {
     Q_OBJECT
 public:
     explicit TMsgform(QWidget *parent = nullptr);
@@ -20,13 +14,8 @@ public:
     QWidget *buttonStrip = nullptr;
     QPlainTextEdit *logView = nullptr;
     QPushButton *dismissButton = nullptr;
-    QPushButton *cancelButton = nullptr;
     QWidget *progressStrip = nullptr;
     QLabel *operationLabel = nullptr;
-    QProgressBar *progressBar = nullptr;
-    QLabel *fileLabel = nullptr;
-
-    ProgressDisplay &progress() { return *progress_; }
 
     void clearLog();
     void appendLine(const QString &line);
@@ -34,13 +23,6 @@ public:
     void appendLines(const QStringList &lines);
     QStringList logLines() const;
 
-    // As the status window's: true when a running operation took the request.
-    std::function<bool()> OnCancelRequest;
-
 public slots:
     void dismissClicked();
-    void cancelClicked();
-
-private:
-    std::unique_ptr<ProgressDisplay> progress_;
 };

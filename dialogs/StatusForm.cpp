@@ -16,10 +16,11 @@ QLabel *makeLabel(QWidget *parent)
 }
 }  // namespace
 
-TF_status::TF_status(QWidget *parent)
-    : QWidget(parent, Qt::Window), fileLabel(makeLabel(this)), progressBar(new QProgressBar(this)),
-      cancelButton(new QPushButton(QStringLiteral("&Cancel"), this)), progress_(fileLabel, progressBar)
+TF_status::TF_status(QWidget *parent) : TProgressWindow(parent)
 {
+    fileLabel = makeLabel(this);
+    progressBar = new QProgressBar(this);
+    cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
     setObjectName(QStringLiteral("F_status"));
     setFont(platform::uiFont(11));
     setFixedSize(239, 113);
@@ -30,12 +31,5 @@ TF_status::TF_status(QWidget *parent)
     progressBar->setTextVisible(false);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     cancelButton->setGeometry((239 - 60) / 2, 68, 60, 20);
-    connect(cancelButton, &QPushButton::clicked, this, &TF_status::cancelClicked);
-}
-
-void TF_status::cancelClicked()
-{
-    if (OnCancelRequest && OnCancelRequest())
-        return;
-    hide();
+    attachProgress();
 }

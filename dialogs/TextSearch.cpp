@@ -105,18 +105,25 @@ SearchOptions TextSearch::optionsOf(const platform::SearchDialog &dialog)
     return SearchOptions{dialog.down, dialog.matchCase, dialog.wholeWord};
 }
 
+namespace {
+
+// Down, ignoring case, not by whole words; an open window shows it at once.
+void resetDialog(platform::SearchDialog &dialog, bool wholeWordHidden)
+{
+    dialog.down = true;
+    dialog.matchCase = false;
+    dialog.wholeWord = false;
+    dialog.wholeWordHidden = wholeWordHidden;
+    dialog.stateChanged();
+}
+
+}  // namespace
+
 void TextSearch::resetOptions()
 {
-    FindDialog1.down = true;
-    FindDialog1.matchCase = false;
-    FindDialog1.wholeWord = false;
-    FindDialog1.wholeWordHidden = false;
-    ReplaceDialog1.down = true;
-    ReplaceDialog1.matchCase = false;
-    ReplaceDialog1.wholeWord = false;
-    ReplaceDialog1.wholeWordHidden = true;
-    FindDialog1.stateChanged();
-    ReplaceDialog1.stateChanged();
+    // The replace dialog offers no whole-word box.
+    resetDialog(FindDialog1, false);
+    resetDialog(ReplaceDialog1, true);
 }
 
 void TextSearch::startFind(EditableText &text)

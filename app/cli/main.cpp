@@ -24,6 +24,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -184,6 +185,22 @@ ParsedArguments parseArguments(std::span<char *const> arguments, const std::vect
     return parsed;
 }
 
+// A command's arguments, or nothing when they are not usable (an unknown
+// option, or fewer than `needed` operands), which is said on stderr.
+std::optional<ParsedArguments> parseCommand(std::span<char *const> arguments, const std::vector<std::string> &flags,
+                                            const std::vector<std::string> &valued, size_t needed,
+                                            const char *missingOperands)
+{
+    ParsedArguments parsed = parseArguments(arguments, flags, valued);
+    if (parsed.error.empty() && parsed.operands.size() < needed)
+        parsed.error = missingOperands;
+    if (!parsed.error.empty()) {
+        writeError(parsed.error);
+        return std::nullopt;
+    }
+    return parsed;
+}
+
 // Binds the component's events to the terminal: messages to stderr, a
 // progress line when stderr is a terminal.
 class ConsoleReporter {
@@ -307,18 +324,17 @@ int runOnNames(TZipEngine &engine, const ConsoleReporter &reporter, const Parsed
 
 int addCommand(std::span<char *const> arguments)
 {
-    const ParsedArguments parsed = parseArguments(
-        arguments, {"paths", "recurse", "move", "update", "freshen", "archive-time", "dos-names"}, {"level"});
-    if (!parsed.error.empty() || parsed.operands.size() < 2) {
-        writeError(parsed.error.empty() ? "add needs an archive and at least one file" : parsed.error);
+    const std::optional<ParsedArguments> parsed =
+        parseCommand(arguments, {"paths", "recurse", "move", "update", "freshen", "archive-time", "dos-names"},
+                     {"level"}, 2, "add needs an archive and at least one file");
+    if (!parsed)
         return ExitUsage;
-    }
     TZipEngine engine;
     ConsoleReporter reporter(engine);
-    openForChange(engine, parsed.operands[0]);
-    if (parsed.options.count("level")) {
+    openForChange(engine, parsed->operands[0]);
+    if (parsed->options.count("level")) {
         char *end = nullptr;
-        const long level = std::strtol(parsed.options.at("level").c_str(), &end, 10);
+        const long level = std::strtol(parsed->options.at("level").c_str(), &end, 10);
         if (*end != '\0' || level < 0 || level > 9) {
             writeError("The level is a number from 0 to 9");
             return ExitUsage;
@@ -329,51 +345,48 @@ int addCommand(std::span<char *const> arguments)
         {"paths", AddDirNames}, {"recurse", AddRecurseDirs}, {"move", AddMove}, {"update", AddUpdate},
         {"freshen", AddFreshen}, {"archive-time", AddZipTime}, {"dos-names", AddForceDOS}};
     for (const auto &[flag, option] : flagOptions)
-        if (parsed.options.count(flag))
+        if (parsed->options.count(flag))
             engine.AddOptions.insert(option);
-    return runOnNames(engine, reporter, parsed, [&] { engine.Add(); }, " files were added");
+    return runOnNames(engine, reporter, *parsed, [&] { engine.Add(); }, " files were added");
 }
 
 int deleteCommand(std::span<char *const> arguments)
 {
-    const ParsedArguments parsed = parseArguments(arguments, {}, {});
-    if (!parsed.error.empty() || parsed.operands.size() < 2) {
-        writeError(parsed.error.empty() ? "delete needs an archive and at least one member name" : parsed.error);
+    const std::optional<ParsedArguments> parsed =
+        parseCommand(arguments, {}, {}, 2, "delete needs an archive and at least one member name");
+    if (!parsed)
         return ExitUsage;
-    }
     TZipEngine engine;
     ConsoleReporter reporter(engine);
-    openForChange(engine, parsed.operands[0]);
-    return runOnNames(engine, reporter, parsed, [&] { engine.Delete(); }, " file(s) were Deleted");
+    openForChange(engine, parsed->operands[0]);
+    return runOnNames(engine, reporter, *parsed, [&] { engine.Delete(); }, " file(s) were Deleted");
 }
 
 int extractCommand(std::span<char *const> arguments)
 {
-    const ParsedArguments parsed =
-        parseArguments(arguments, {"paths", "overwrite", "update", "freshen"}, {"to"});
-    if (!parsed.error.empty() || parsed.operands.empty()) {
-        writeError(parsed.error.empty() ? "extract needs an archive" : parsed.error);
+    const std::optional<ParsedArguments> parsed =
+        parseCommand(arguments, {"paths", "overwrite", "update", "freshen"}, {"to"}, 1, "extract needs an archive");
+    if (!parsed)
         return ExitUsage;
-    }
     TZipEngine engine;
     ConsoleReporter reporter(engine);
     catchStopSignals(engine);
-    if (!orvex::ArchiveDirectoryReader::archiveExists(parsed.operands[0])) {
-        writeError("No such archive: " + parsed.operands[0]);
+    if (!orvex::ArchiveDirectoryReader::archiveExists(parsed->operands[0])) {
+        writeError("No such archive: " + parsed->operands[0]);
         return ExitFailed;
     }
     if (!runOperation(engine, [&] {
             try {
-                engine.setZipFilename(parsed.operands[0]);
+                engine.setZipFilename(parsed->operands[0]);
             } catch (const orvex::EArchiveDisagreement &) {
                 // The extraction reports the same members as it skips them.
             }
         }))
         return ExitFailed;
-    engine.ExtrBaseDir = parsed.options.count("to") ? parsed.options.at("to") : ".";
+    engine.ExtrBaseDir = parsed->options.count("to") ? parsed->options.at("to") : ".";
     std::error_code ignored;
     // The target is made when missing, as other extractors do with their -d.
-    if (parsed.options.count("to"))
+    if (parsed->options.count("to"))
         std::filesystem::create_directories(engine.ExtrBaseDir, ignored);
     struct stat target {};
     if (::stat(engine.ExtrBaseDir.c_str(), &target) != 0 || !S_ISDIR(target.st_mode)) {
@@ -383,9 +396,9 @@ int extractCommand(std::span<char *const> arguments)
     const std::pair<const char *, ExtrOptsEnum> flagOptions[] = {
         {"paths", ExtrDirNames}, {"overwrite", ExtrOverWrite}, {"update", ExtrUpdate}, {"freshen", ExtrFreshen}};
     for (const auto &[flag, option] : flagOptions)
-        if (parsed.options.count(flag))
+        if (parsed->options.count(flag))
             engine.ExtrOptions.insert(option);
-    return runOnNames(engine, reporter, parsed, [&] { engine.Extract(); }, " file(s) were extracted");
+    return runOnNames(engine, reporter, *parsed, [&] { engine.Extract(); }, " file(s) were extracted");
 }
 
 constexpr Command Commands[] = {

@@ -31,6 +31,16 @@ unsigned clampUInt(size_t n)
     return unsigned(std::min<size_t>(n, UINT_MAX));
 }
 
+// Moves the caller's input and output past what one codec call took and gave.
+void advanceBuffers(const uint8_t *&in, size_t &inLength, uint8_t *&out, size_t &outLength, size_t consumed,
+                    size_t made)
+{
+    in += consumed;
+    inLength -= consumed;
+    out += made;
+    outLength -= made;
+}
+
 class StoredDecoder final : public StreamDecoder {
 public:
     Status decode(const uint8_t *&in, size_t &inLength, uint8_t *&out, size_t &outLength, bool lastInput) override
@@ -63,10 +73,7 @@ public:
         stream_.avail_out = clampUInt(outLength);
         const int rc = inflate(&stream_, Z_NO_FLUSH);
         const size_t consumed = size_t(stream_.next_in - in), made = size_t(stream_.next_out - out);
-        in += consumed;
-        inLength -= consumed;
-        out += made;
-        outLength -= made;
+        advanceBuffers(in, inLength, out, outLength, consumed, made);
         if (rc == Z_STREAM_END)
             return End;
         if (rc == Z_OK || rc == Z_BUF_ERROR)
@@ -107,10 +114,7 @@ public:
         const int rc = BZ2_bzDecompress(&stream_);
         const size_t consumed = size_t(reinterpret_cast<const uint8_t *>(stream_.next_in) - in);
         const size_t made = size_t(reinterpret_cast<uint8_t *>(stream_.next_out) - out);
-        in += consumed;
-        inLength -= consumed;
-        out += made;
-        outLength -= made;
+        advanceBuffers(in, inLength, out, outLength, consumed, made);
         if (rc == BZ_STREAM_END)
             return End;
         if (rc == BZ_OK)
@@ -160,10 +164,7 @@ public:
         while (rc == LZMA_MEMLIMIT_ERROR && moreMemory())
             rc = lzma_code(&stream_, lastInput ? LZMA_FINISH : LZMA_RUN);
         const size_t consumed = size_t(stream_.next_in - in), made = size_t(stream_.next_out - out);
-        in += consumed;
-        inLength -= consumed;
-        out += made;
-        outLength -= made;
+        advanceBuffers(in, inLength, out, outLength, consumed, made);
         if (rc == LZMA_STREAM_END)
             return End;
         if (rc == LZMA_OK || rc == LZMA_BUF_ERROR)
@@ -320,10 +321,7 @@ public:
         ZSTD_inBuffer input{in, inLength, 0};
         ZSTD_outBuffer output{out, outLength, 0};
         const size_t rc = ZSTD_decompressStream(context_, &output, &input);
-        in += input.pos;
-        inLength -= input.pos;
-        out += output.pos;
-        outLength -= output.pos;
+        advanceBuffers(in, inLength, out, outLength, input.pos, output.pos);
         if (ZSTD_isError(rc))
             return fail(std::string("invalid zstd data: ") + ZSTD_getErrorName(rc));
         frameComplete_ = rc == 0;

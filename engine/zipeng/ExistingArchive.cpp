@@ -97,13 +97,8 @@ ExistingArchive::State ExistingArchive::open(const std::string &path)
     while (const auto header = reader.next()) {
         ExistingMember m;
         m.name.assign(reinterpret_cast<const char *>(header->name.data()), header->name.size());
+        static_cast<MemberFields &>(m) = *header;
         m.versionMadeBy = header->versionMadeBy;
-        m.versionNeeded = header->versionNeeded;
-        m.flags = header->flags;
-        m.method = header->method;
-        m.modTime = header->modTime;
-        m.modDate = header->modDate;
-        m.crc = header->crc;
         m.packedSize = header->packedSize;
         m.unpackedSize = header->unpackedSize;
         m.internalAttributes = header->internalAttributes;

@@ -2,6 +2,8 @@
 // The values of one member's headers, as the new archive writes them and as
 // the old archive's central directory gives them.
 
+#include "engine/zipformat/ZipRecords.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -10,15 +12,9 @@ namespace zipeng {
 
 // Values of a member's headers. The ZIP64 block is not kept here: it is
 // added to the headers exactly when a value does not fit its field.
-struct MemberRecord {
+struct MemberRecord : zipformat::MemberFields {
     std::string name;
     uint16_t versionMadeBy = 0;
-    uint16_t versionNeeded = 0;
-    uint16_t flags = 0;
-    uint16_t method = 0;
-    uint16_t modTime = 0;
-    uint16_t modDate = 0;
-    uint32_t crc = 0;
     uint64_t packedSize = 0;
     uint64_t unpackedSize = 0;
     uint16_t internalAttributes = 0;

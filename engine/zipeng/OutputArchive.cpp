@@ -62,12 +62,9 @@ void putFields(std::vector<uint8_t> &out, const MemberRecord &r, bool zip64, uin
                size_t extraLength)
 {
     HeaderFields h;
-    h.versionNeeded = zip64 ? std::max(r.versionNeeded, VersionZip64) : r.versionNeeded;
-    h.flags = r.flags;
-    h.method = r.method;
-    h.modTime = r.modTime;
-    h.modDate = r.modDate;
-    h.crc = r.crc;
+    static_cast<MemberFields &>(h) = r;
+    if (zip64)
+        h.versionNeeded = std::max(r.versionNeeded, VersionZip64);
     h.storedPackedSize = packed;
     h.storedUnpackedSize = unpacked;
     h.nameLength = uint16_t(r.name.size());

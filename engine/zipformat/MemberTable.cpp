@@ -242,13 +242,8 @@ std::optional<MemberTable> readMemberTable(const RandomAccessSource &source)
         TableMember m;
         m.storedName.assign(reinterpret_cast<const char *>(h->name.data()), h->name.size());
         m.name = unicodePathName(h->extra, m.storedName).value_or(m.storedName);
+        static_cast<MemberFields &>(m) = *h;
         m.versionMadeBy = h->versionMadeBy;
-        m.versionNeeded = h->versionNeeded;
-        m.flags = h->flags;
-        m.method = h->method;
-        m.modTime = h->modTime;
-        m.modDate = h->modDate;
-        m.crc = h->crc;
         m.storedPackedSize = h->storedPackedSize;
         m.storedUnpackedSize = h->storedUnpackedSize;
         m.externalAttributes = h->externalAttributes;

@@ -19,20 +19,15 @@ namespace zipformat {
 
 inline constexpr uint16_t UnicodePathId = 0x7075;
 
-struct TableMember {
+// The shared fields (flags among them) are the central record's.
+struct TableMember : MemberFields {
     std::string storedName;        // the central record's name bytes
     // The name it is listed and extracted under: the Info-ZIP Unicode path
     // field's when that field belongs to this name, else storedName.
     std::string name;
     uint16_t versionMadeBy = 0;
-    uint16_t versionNeeded = 0;
-    uint16_t flags = 0;            // the central record's
     // The local header's own fields, as stored; all 0 when it could not be read.
     LocalHeader local;
-    uint16_t method = 0;
-    uint16_t modTime = 0;
-    uint16_t modDate = 0;
-    uint32_t crc = 0;
     uint32_t storedPackedSize = 0; // 32-bit fields as the central record holds them
     uint32_t storedUnpackedSize = 0;
     uint32_t externalAttributes = 0;

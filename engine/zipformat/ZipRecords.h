@@ -120,16 +120,21 @@ std::optional<ExtendedTimestamp> parseExtendedTimestamp(Bytes block);
 
 // ---- Local and central file headers --------------------------------------
 
-// The fields both headers hold, in the same order: from "version needed" to
-// the extra field's length (26 bytes). The central header has them after
-// "version made by", the local header right after its signature.
-struct HeaderFields {
+// What every record of a member states alike, whatever the width of its
+// sizes: from "version needed" to the CRC, in the headers' order.
+struct MemberFields {
     uint16_t versionNeeded = 0;
     uint16_t flags = 0;
     uint16_t method = 0;
     uint16_t modTime = 0;
     uint16_t modDate = 0;
     uint32_t crc = 0;
+};
+
+// The fields both headers hold, in the same order: from "version needed" to
+// the extra field's length (26 bytes). The central header has them after
+// "version made by", the local header right after its signature.
+struct HeaderFields : MemberFields {
     uint32_t storedPackedSize = 0;    // as stored; 0xFFFFFFFF defers to the ZIP64 block
     uint32_t storedUnpackedSize = 0;
     uint16_t nameLength = 0;

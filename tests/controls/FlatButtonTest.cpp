@@ -502,6 +502,29 @@ TEST_F(FlatButtonTest, PressMoveOffAndReleaseGivesNoClick)
     EXPECT_EQ(b->renderFace().pixel(0, 0), Face);
 }
 
+// A quick second click arrives as a double-click press: it clicks too, and
+// only with the left button.
+TEST_F(FlatButtonTest, DoubleClickPressIsAPress)
+{
+    TFlatButton *b = makeButton();
+    b->setCaption("Go");
+    QSignalSpy clicks(b, &TFlatButton::clicked);
+    enter(b);
+    press(b);
+    release(b);
+    mouse(b, QEvent::MouseButtonDblClick, {5, 5}, Qt::LeftButton);
+    EXPECT_TRUE(b->isPressed());
+    release(b);
+    EXPECT_EQ(clicks.count(), 2);
+
+    QMouseEvent right(QEvent::MouseButtonDblClick, QPointF(5, 5), b->mapToGlobal(QPointF(5, 5)), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(b, &right);
+    EXPECT_FALSE(b->isPressed());
+    release(b);
+    EXPECT_EQ(clicks.count(), 2);
+}
+
 TEST_F(FlatButtonTest, DropDownMenuOpensUnderTheButtonWithoutClick)
 {
     TFlatButton *b = makeButton({20, 30});
