@@ -205,8 +205,7 @@ RunResult orvexzip(const std::vector<std::string> &args)
 // The component in this process: the listing (its error, if any) and then an
 // extraction whatever the listing said, as the library sees the archive.
 struct InProcess {
-    std::vector<ArchiveEntry> entries;
-    std::string listError;
+    Listing listing;
     std::vector<std::string> messages;   // escaped
     int count = -1;
 };
@@ -217,13 +216,7 @@ InProcess throughComponent(const std::string &archive, const std::string &target
     TZipEngine engine;
     engine.OnMessage = [&](TZipEngine &, int, const std::string &text) { out.messages.push_back(escaped(text)); };
     engine.MessageSink = [&](const std::string &text) { out.messages.push_back(escaped(text)); };
-    try {
-        engine.setZipFilename(archive);
-    } catch (const EZipError &e) {
-        out.listError = e.what();
-    }
-    for (int i = 0; i < engine.EntryCount(); ++i)
-        out.entries.push_back(engine.Entries(i));
+    out.listing = listArchive(engine, archive);
     // The component extracts into the current directory; this test's own
     // must come back.
     const int here = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -321,7 +314,7 @@ std::vector<std::vector<std::string>> rowsFrom(const QJsonValue &v)
 void compareWithListing(const InProcess &got, const std::map<std::string, std::string> &tree)
 {
     std::set<std::string> listed;
-    for (const ArchiveEntry &e : got.entries)
+    for (const ArchiveEntry &e : got.listing.entries)
         listed.insert(escaped(e.FileName));
     for (const auto &[path, content] : tree) {
         // A name may lose an absolute prefix on the way out ("/x" is written as "x").
@@ -622,7 +615,7 @@ TEST_F(Corpus, EverySoundArchiveCutShortFailsCleanlyInTheLibrary)
             const std::string archive = files.write("cut.zip", bytes.substr(0, cut));
             Scratch scratch;
             const InProcess got = throughComponent(archive, scratch.target());
-            expectListingOfCut(got.listError.empty() ? 0 : 1, got.listError, cut, b);
+            expectListingOfCut(got.listing.error.empty() ? 0 : 1, got.listing.error, cut, b);
             EXPECT_EQ(got.count, 0);
             EXPECT_FALSE(got.messages.empty());
             EXPECT_TRUE(scratch.tree().empty()) << dump(scratch.tree());

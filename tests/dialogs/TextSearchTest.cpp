@@ -13,6 +13,14 @@ namespace {
 SearchOptions down(bool matchCase = false) { return {true, matchCase, false}; }
 SearchOptions up(bool matchCase = false) { return {false, matchCase, false}; }
 
+// The replace dialog as the user leaves it: these texts, and `pressed`.
+void fillReplace(TextSearch &search, const QString &find, const QString &replacement, Button pressed)
+{
+    search.ReplaceDialog1.findText = find;
+    search.ReplaceDialog1.replaceText = replacement;
+    search.ReplaceDialog1.pressed = pressed;
+}
+
 }  // namespace
 
 TEST(FindInBuffer, DownStartsAtTheSelectionEndAndUpEndsAtItsStart)
@@ -148,10 +156,8 @@ TEST(TextSearch, ReplaceTakesAShortSelectionAsItsFindText)
 TEST(TextSearch, ReplaceASelectionInAnotherCaseThenSelectTheNext)
 {
     TextSearch search;
-    search.ReplaceDialog1.findText = QStringLiteral("cat");
-    search.ReplaceDialog1.replaceText = QStringLiteral("dog");
+    fillReplace(search, QStringLiteral("cat"), QStringLiteral("dog"), Button::Replace);
     search.ReplaceDialog1.matchCase = true;  // the selection is compared in any case all the same
-    search.ReplaceDialog1.pressed = Button::Replace;
     StringText text(QStringLiteral("CAT cat Cat"), 0, 3);
     EXPECT_TRUE(search.replace(text));
     EXPECT_EQ(text.text(), "dog cat Cat");
@@ -171,34 +177,28 @@ TEST(TextSearch, ReplaceASelectionInAnotherCaseThenSelectTheNext)
     EXPECT_EQ(text.text(), "dog cat dog");
 }
 
-TEST(TextSearch, ReplaceAllWorksFromTheCaretToTheEnd)
+TEST(TextSearch, ReplaceAllRunsFromTheCaretAndEndsWithTheFindTextInTheReplacement)
 {
-    TextSearch search;
-    search.ReplaceDialog1.findText = QStringLiteral("a");
-    search.ReplaceDialog1.replaceText = QStringLiteral("b");
-    search.ReplaceDialog1.pressed = Button::ReplaceAll;
-    StringText text(QStringLiteral("a a a|a a a"), 5, 0);
-    EXPECT_FALSE(search.replace(text));
-    EXPECT_EQ(text.text(), "a a a|b b b");
-}
-
-TEST(TextSearch, ReplaceAllWithTheFindTextInTheReplacementEnds)
-{
-    TextSearch search;
-    search.ReplaceDialog1.findText = QStringLiteral("cat");
-    search.ReplaceDialog1.replaceText = QStringLiteral("concatenate");
-    search.ReplaceDialog1.pressed = Button::ReplaceAll;
-    StringText forward(QStringLiteral("cat, cat; CAT"));
-    EXPECT_FALSE(search.replace(forward));
-    EXPECT_EQ(forward.text(), "concatenate, concatenate; concatenate");
-
-    // Upward as well: each search ends before the text just put in.
-    search.ReplaceDialog1.down = false;
-    search.ReplaceDialog1.findText = QStringLiteral("a");
-    search.ReplaceDialog1.replaceText = QStringLiteral("aa");
-    StringText backward(QStringLiteral("a-a-a|a"), 5, 0);
-    EXPECT_FALSE(search.replace(backward));
-    EXPECT_EQ(backward.text(), "aa-aa-aa|a");
+    // Each search ends before the text just put in, downward and upward.
+    const struct {
+        QString find, replacement;
+        bool down;
+        QString text;
+        int caret;
+        QString expected;
+    } cases[] = {
+        {"a", "b", true, "a a a|a a a", 5, "a a a|b b b"},
+        {"cat", "concatenate", true, "cat, cat; CAT", 0, "concatenate, concatenate; concatenate"},
+        {"a", "aa", false, "a-a-a|a", 5, "aa-aa-aa|a"},
+    };
+    for (const auto &c : cases) {
+        TextSearch search;
+        fillReplace(search, c.find, c.replacement, Button::ReplaceAll);
+        search.ReplaceDialog1.down = c.down;
+        StringText text(c.text, c.caret, 0);
+        EXPECT_FALSE(search.replace(text)) << c.text.toStdString();
+        EXPECT_EQ(text.text(), c.expected);
+    }
 }
 
 TEST(TextSearch, ReplaceWithNoFindTextInsertsNothing)

@@ -11,6 +11,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -78,6 +79,35 @@ int32_t fakeUnzip(UnzipCallRecord *record)
     return runFake(record);
 }
 
+// A record's numbers by field name; expectFields checks the named ones.
+using Fields = std::map<std::string, int32_t>;
+
+Fields fieldsOf(const ZipCallRecord &r)
+{
+    return {{"Version", r.Version}, {"Trace", r.TraceFlag}, {"Verbose", r.VerboseFlag},
+            {"Constant44", r.Constant44}, {"Constant56", r.Constant56}, {"Level", r.Level},
+            {"DropDirNames", r.DropDirNamesFlag}, {"Recurse", r.RecurseFlag}, {"Add", r.AddFlag},
+            {"ForceDos", r.ForceDosFlag}, {"Move", r.MoveFlag}, {"Delete", r.DeleteFlag},
+            {"Update", r.UpdateFlag}, {"Freshen", r.FreshenFlag}, {"ArchiveTime", r.ArchiveTimeFlag},
+            {"Constant128", r.Constant128}, {"FileSpecCount", r.FileSpecCount}};
+}
+
+Fields fieldsOf(const UnzipCallRecord &r)
+{
+    return {{"Version", r.Version}, {"Trace", r.TraceFlag}, {"Verbose", r.VerboseFlag},
+            {"Constant40", r.Constant40}, {"Update", r.UpdateFlag}, {"Freshen", r.FreshenFlag},
+            {"DirNames", r.DirNamesFlag}, {"Overwrite", r.OverwriteFlag}, {"Constant72", r.Constant72},
+            {"FileSpecCount", r.FileSpecCount}};
+}
+
+template <typename Record>
+void expectFields(const Record &record, const Fields &expected)
+{
+    const Fields got = fieldsOf(record);
+    for (const auto &[name, value] : expected)
+        EXPECT_EQ(got.at(name), value) << name;
+}
+
 class ComponentTest : public ::testing::Test {
 protected:
     ComponentTest() : engine(EngineLibraries{&fakeZip, &fakeUnzip})
@@ -111,24 +141,13 @@ TEST_F(ComponentTest, AddFillsTheRecordFromTheOptions)
     ASSERT_EQ(library.zipCalls.size(), 1u);
     const ZipCallRecord &r = library.zipCalls[0];
     EXPECT_EQ(r.Instance, &engine);
-    EXPECT_EQ(r.Version, 110);
     EXPECT_NE(r.Callback, nullptr);
-    EXPECT_EQ(r.TraceFlag, 1);
-    EXPECT_EQ(r.VerboseFlag, 1);  // trace forces verbose
-    EXPECT_EQ(r.Constant44, 1);
-    EXPECT_EQ(r.Constant56, 1);
-    EXPECT_EQ(r.Level, 4);
-    EXPECT_EQ(r.DropDirNamesFlag, 1);  // AddDirNames not set
-    EXPECT_EQ(r.RecurseFlag, 1);
-    EXPECT_EQ(r.AddFlag, 1);
-    EXPECT_EQ(r.ForceDosFlag, 1);
-    EXPECT_EQ(r.MoveFlag, 1);
-    EXPECT_EQ(r.DeleteFlag, 0);
-    EXPECT_EQ(r.UpdateFlag, 1);
-    EXPECT_EQ(r.FreshenFlag, 0);  // update wins over freshen
-    EXPECT_EQ(r.ArchiveTimeFlag, 1);
-    EXPECT_EQ(r.Constant128, 7);
-    EXPECT_EQ(r.FileSpecCount, 2);
+    // Trace forces verbose, DropDirNames because AddDirNames is not set, and
+    // update wins over freshen.
+    expectFields(r, {{"Version", 110}, {"Trace", 1}, {"Verbose", 1}, {"Constant44", 1}, {"Constant56", 1},
+                     {"Level", 4}, {"DropDirNames", 1}, {"Recurse", 1}, {"Add", 1}, {"ForceDos", 1}, {"Move", 1},
+                     {"Delete", 0}, {"Update", 1}, {"Freshen", 0}, {"ArchiveTime", 1}, {"Constant128", 7},
+                     {"FileSpecCount", 2}});
     EXPECT_EQ(library.specsPerCall[0], (std::vector<std::string>{"/tmp/x", "*.c"}));
     EXPECT_EQ(library.archiveName, archive);
     EXPECT_TRUE(engine.FileSpecs.empty());
@@ -143,13 +162,8 @@ TEST_F(ComponentTest, DeleteOverridesThreeFieldsAndKeepsTheOtherAddFlags)
     engine.FileSpecs = {"one.txt"};
     engine.Delete();
     ASSERT_EQ(library.zipCalls.size(), 1u);
-    const ZipCallRecord &r = library.zipCalls[0];
-    EXPECT_EQ(r.DeleteFlag, 1);
-    EXPECT_EQ(r.AddFlag, 0);
-    EXPECT_EQ(r.DropDirNamesFlag, 0);
-    EXPECT_EQ(r.RecurseFlag, 1);
-    EXPECT_EQ(r.FreshenFlag, 1);
-    EXPECT_EQ(r.VerboseFlag, 0);
+    expectFields(library.zipCalls[0],
+                 {{"Delete", 1}, {"Add", 0}, {"DropDirNames", 0}, {"Recurse", 1}, {"Freshen", 1}, {"Verbose", 0}});
 }
 
 TEST_F(ComponentTest, ExtractFillsItsRecordAndNamesTheTargetWithoutChangingDirectory)
@@ -163,17 +177,10 @@ TEST_F(ComponentTest, ExtractFillsItsRecordAndNamesTheTargetWithoutChangingDirec
     engine.Extract();
 
     ASSERT_EQ(library.unzipCalls.size(), 1u);
-    const UnzipCallRecord &r = library.unzipCalls[0];
-    EXPECT_EQ(r.Version, 110);
-    EXPECT_EQ(r.TraceFlag, 0);
-    EXPECT_EQ(r.VerboseFlag, 1);
-    EXPECT_EQ(r.Constant40, 1);
-    EXPECT_EQ(r.UpdateFlag, 1);
-    EXPECT_EQ(r.FreshenFlag, 0);
-    EXPECT_EQ(r.DirNamesFlag, 1);
-    EXPECT_EQ(r.OverwriteFlag, 1);
-    EXPECT_EQ(r.FileSpecCount, 0);  // every member
-    EXPECT_EQ(r.Constant72, 7);
+    // A count of 0: every member.
+    expectFields(library.unzipCalls[0], {{"Version", 110}, {"Trace", 0}, {"Verbose", 1}, {"Constant40", 1},
+                                         {"Update", 1}, {"Freshen", 0}, {"DirNames", 1}, {"Overwrite", 1},
+                                         {"FileSpecCount", 0}, {"Constant72", 7}});
     EXPECT_EQ(library.baseDirectory, dir.path());
     EXPECT_EQ(library.directoryDuringCall, cwd);
     EXPECT_EQ(dirUpdates, 1);  // only the setZipFilename read: extract never re-reads

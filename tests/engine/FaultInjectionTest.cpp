@@ -258,6 +258,35 @@ void expectMembers(const std::string &archive, const std::map<std::string, std::
     EXPECT_EQ(checkWithTools(archive), "");
 }
 
+using Files = std::vector<std::pair<std::string, std::string>>;   // name, content
+
+// Writes each file and keeps what it holds in `contents`.
+void writeFiles(std::map<std::string, std::string> &contents, const Files &files)
+{
+    for (const auto &[name, content] : files) {
+        writeFile(name, content);
+        contents[name] = content;
+    }
+}
+
+// Writes the files and adds them, in this order, to a new old.zip: its
+// bytes, or nothing when the add failed.
+std::string oldZip(std::map<std::string, std::string> &contents, const Files &files)
+{
+    writeFiles(contents, files);
+    std::vector<std::string> names;
+    for (const auto &file : files)
+        names.push_back(file.first);
+    return callEngine("old.zip", names).result > 0 ? readFile("old.zip") : std::string();
+}
+
+// The old.zip the updates start from: five members, some of which they replace.
+std::string oldZipToUpdate(std::map<std::string, std::string> &contents)
+{
+    return oldZip(contents, {{"k1.txt", textData(10000, 1)}, {"k2.txt", textData(3000, 2)}, {"r1.txt", textData(8000, 3)},
+                             {"r2.bin", randomData(2000, 4)}, {"big.bin", randomData(200000, 5)}});
+}
+
 // Restores the stream limits however the test ends.
 struct StreamLimits {
     uint64_t whole = zipeng::tuning::wholeFileLimit;
@@ -274,14 +303,11 @@ struct StreamLimits {
 TEST_F(FaultTest, AddCreatingAnArchive)
 {
     ScratchDir scratch;
-    const std::map<std::string, std::string> contents = {
-        {"src/a.txt", textData(30000, 1)},       {"src/b.bin", randomData(5000, 2)},
-        {"src/empty", ""},                       {"src/sub/c.txt", textData(2000, 3)},
-        {"src/big.bin", randomData(4608u << 10, 4)}, {"note.txt", textData(700, 5)},
-    };
+    std::map<std::string, std::string> contents;
     makeDirs("src/sub");
-    for (const auto &[name, content] : contents)
-        writeFile(name, content);
+    writeFiles(contents, {{"src/a.txt", textData(30000, 1)}, {"src/b.bin", randomData(5000, 2)}, {"src/empty", ""},
+                          {"src/sub/c.txt", textData(2000, 3)}, {"src/big.bin", randomData(4608u << 10, 4)},
+                          {"note.txt", textData(700, 5)}});
     Flags flags;
     flags.recurse = true;
     walkZip(
@@ -298,20 +324,11 @@ TEST_F(FaultTest, AddUpdatingAnArchive)
     zipeng::tuning::wholeFileLimit = 1u << 20;
     zipeng::tuning::streamChunk = 1u << 20;
     ScratchDir scratch;
-    std::map<std::string, std::string> contents = {
-        {"k1.txt", textData(10000, 1)}, {"k2.txt", textData(3000, 2)},   {"r1.txt", textData(8000, 3)},
-        {"r2.bin", randomData(2000, 4)}, {"big.bin", randomData(200000, 5)},
-    };
-    for (const auto &[name, content] : contents)
-        writeFile(name, content);
-    ASSERT_GT(callEngine("old.zip", {"k1.txt", "k2.txt", "r1.txt", "r2.bin", "big.bin"}).result, 0);
-    const std::string old = readFile("old.zip");
-    contents["r1.txt"] = textData(9000, 13);
-    contents["r2.bin"] = randomData(2500, 14);
-    contents["big.bin"] = randomData(4608u << 10, 15);
-    contents["n1.txt"] = textData(4000, 16);
-    for (const char *name : {"r1.txt", "r2.bin", "big.bin", "n1.txt"})
-        writeFile(name, contents[name]);
+    std::map<std::string, std::string> contents;
+    const std::string old = oldZipToUpdate(contents);
+    ASSERT_FALSE(old.empty());
+    writeFiles(contents, {{"r1.txt", textData(9000, 13)}, {"r2.bin", randomData(2500, 14)},
+                          {"big.bin", randomData(4608u << 10, 15)}, {"n1.txt", textData(4000, 16)}});
     walkZip(
         "old.zip", [&] { writeFile("old.zip", old); },
         [] { return callEngine("old.zip", {"r1.txt", "r2.bin", "big.bin", "n1.txt"}); },
@@ -321,14 +338,11 @@ TEST_F(FaultTest, AddUpdatingAnArchive)
 TEST_F(FaultTest, Delete)
 {
     ScratchDir scratch;
-    std::map<std::string, std::string> contents = {
-        {"k1.txt", textData(10000, 1)},   {"gone1.txt", textData(3000, 2)}, {"k2.bin", randomData(300000, 3)},
-        {"gone2.bin", randomData(2000, 4)}, {"k3.txt", textData(5000, 5)},
-    };
-    for (const auto &[name, content] : contents)
-        writeFile(name, content);
-    ASSERT_GT(callEngine("old.zip", {"k1.txt", "gone1.txt", "k2.bin", "gone2.bin", "k3.txt"}).result, 0);
-    const std::string old = readFile("old.zip");
+    std::map<std::string, std::string> contents;
+    const std::string old = oldZip(contents, {{"k1.txt", textData(10000, 1)}, {"gone1.txt", textData(3000, 2)},
+                                              {"k2.bin", randomData(300000, 3)}, {"gone2.bin", randomData(2000, 4)},
+                                              {"k3.txt", textData(5000, 5)}});
+    ASSERT_FALSE(old.empty());
     contents.erase("gone1.txt");
     contents.erase("gone2.bin");
     Flags flags;
@@ -555,22 +569,14 @@ int runUnderPlan(const std::vector<std::string> &args, const std::string &plan, 
 TEST_F(FaultTest, KilledAdd)
 {
     ScratchDir scratch;
-    std::map<std::string, std::string> contents = {
-        {"k1.txt", textData(10000, 1)}, {"k2.txt", textData(3000, 2)},   {"r1.txt", textData(8000, 3)},
-        {"r2.bin", randomData(2000, 4)}, {"big.bin", randomData(100000, 5)},
-    };
-    for (const auto &[name, content] : contents)
-        writeFile(name, content);
-    ASSERT_GT(callEngine("old.zip", {"k1.txt", "k2.txt", "r1.txt", "r2.bin", "big.bin"}).result, 0);
-    const std::string old = readFile("old.zip");
+    std::map<std::string, std::string> contents;
+    const std::string old = oldZipToUpdate(contents);
+    ASSERT_FALSE(old.empty());
     // Readable by the owner only: a temporary file must not show more.
     ASSERT_EQ(::chmod("old.zip", 0600), 0);
     const mode_t archiveMode = 0600;
-    contents["r1.txt"] = textData(9000, 13);
-    contents["big.bin"] = randomData(4608u << 10, 15);
-    contents["n1.txt"] = textData(4000, 16);
-    for (const char *name : {"r1.txt", "big.bin", "n1.txt"})
-        writeFile(name, contents[name]);
+    writeFiles(contents,
+               {{"r1.txt", textData(9000, 13)}, {"big.bin", randomData(4608u << 10, 15)}, {"n1.txt", textData(4000, 16)}});
     const std::vector<std::string> add = {"add", "old.zip", "r1.txt", "big.bin", "n1.txt"};
     const std::vector<std::string> before = listDir(".");
 

@@ -43,12 +43,10 @@ TEST(ListCommand, PrintsTheGridColumnsOfEveryMember)
 {
     TempDir dir;
     ArchiveBuilder b;
-    Member streamed = stored("streamed.bin", std::string(1234, 's'));
-    streamed.deferred = true;
     Member packed = stored("packed.txt", "xyz");
     packed.method = 8;
     packed.packed = packed.data;
-    b.add(stored("dir/", "")).add(stored("\x84rger.txt", "12345")).add(streamed).add(packed);
+    b.add(stored("dir/", "")).add(stored("\x84rger.txt", "12345")).add(streamed("streamed.bin", std::string(1234, 's'))).add(packed);
     const auto r = orvexzip({"list", dir.write("t.zip", b.build())});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.err, "");

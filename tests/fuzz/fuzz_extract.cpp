@@ -77,6 +77,18 @@ std::vector<std::string> namesIn(int dirFd)
     return names;
 }
 
+// Opens the directory `name`, which must be all that `dirFd` holds; `what`
+// names it in the fault.
+int soleDirectory(int dirFd, const char *name, const std::string &what)
+{
+    if (namesIn(dirFd) != std::vector<std::string>{name})
+        fault("something was written beside " + what);
+    const int fd = ::openat(dirFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        fault(what + " is gone or was replaced");
+    return fd;
+}
+
 // Whether a link `depth` directories below the scratch root, pointing at
 // `target`, stays inside it when read component by component.
 bool linkStaysInside(size_t depth, const std::string &target)
@@ -255,18 +267,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (::fchdir(startFd) != 0)
         fault("cannot leave the scratch directory");
 
-    const std::vector<std::string> inBase = namesIn(baseFd);
-    if (inBase != std::vector<std::string>{"sentinel"})
-        fault("something was written beside the sentinel directory");
-    const int sentinelFd = ::openat(baseFd, "sentinel", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (sentinelFd < 0)
-        fault("the sentinel directory is gone");
-    const std::vector<std::string> inSentinel = namesIn(sentinelFd);
-    if (inSentinel != std::vector<std::string>{"out"})
-        fault("something was written beside the target directory");
-    const int outFd = ::openat(sentinelFd, "out", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (outFd < 0)
-        fault("the target directory is gone or was replaced");
+    const int sentinelFd = soleDirectory(baseFd, "sentinel", "the sentinel directory");
+    const int outFd = soleDirectory(sentinelFd, "out", "the target directory");
     const TreeFacts facts = checkAndRemove(outFd, storedLeaves);
     ::close(outFd);
     if (::unlinkat(sentinelFd, "out", AT_REMOVEDIR) != 0)

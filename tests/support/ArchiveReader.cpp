@@ -38,14 +38,9 @@ ArchiveInfo readArchive(const std::string &path)
     CentralDirectoryReader reader(file, *location);
     while (const auto h = reader.next()) {
         ArchiveMember m;
+        static_cast<HeaderFields &>(m) = *h;   // the fixed fields, as stored
         m.name.assign(reinterpret_cast<const char *>(h->name.data()), h->name.size());
-        m.madeBy = h->versionMadeBy;
-        m.versionNeeded = h->versionNeeded;
-        m.flags = h->flags;
-        m.method = h->method;
-        m.dosTime = h->modTime;
-        m.dosDate = h->modDate;
-        m.crc = h->crc;
+        m.versionMadeBy = h->versionMadeBy;
         m.packedSize = h->packedSize;
         m.unpackedSize = h->unpackedSize;
         m.externalAttributes = h->externalAttributes;

@@ -4,6 +4,7 @@
 // (listArchive).
 
 #include "engine/ZipEngine.h"
+#include "engine/zipformat/ZipRecords.h"
 
 #include <cstdint>
 #include <optional>
@@ -12,20 +13,15 @@
 
 namespace ziptest {
 
-// One member as the central directory describes it.
-struct ArchiveMember {
+// One member as the central directory describes it: the record's fixed
+// fields as stored, and what the ZIP64 block makes of them.
+struct ArchiveMember : zipformat::HeaderFields {
     std::string name;
-    uint16_t madeBy = 0;
-    uint16_t versionNeeded = 0;
-    uint16_t flags = 0;
-    uint16_t method = 0;
-    uint16_t dosTime = 0;
-    uint16_t dosDate = 0;
-    uint32_t crc = 0;
+    uint16_t versionMadeBy = 0;
+    uint32_t externalAttributes = 0;
     uint64_t packedSize = 0;
     uint64_t unpackedSize = 0;
-    uint32_t externalAttributes = 0;
-    uint64_t offset = 0;
+    uint64_t offset = 0;   // in the file
     bool centralZip64 = false;
     std::vector<uint8_t> extra;
     std::optional<int64_t> unixTime;
@@ -52,5 +48,9 @@ struct Listing {
 };
 
 Listing listArchive(const std::string &path);
+// The same through an engine the caller goes on using.
+Listing listArchive(TZipEngine &engine, const std::string &path);
+// Lists these bytes, written to a scratch file.
+Listing listBytes(const std::string &bytes);
 
 }  // namespace ziptest

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <thread>
@@ -83,6 +84,10 @@ struct Flags {
 
 CallResult callEngine(const std::string &archive, const std::vector<std::string> &args, const Flags &flags = {},
                       CancelRule cancel = {});
+
+// The least a caller must fill to add one file: no callback, no instance.
+// The texts are only pointed to, so they must outlive the record.
+std::unique_ptr<ZipCallRecord> bareAddRecord(const char *archive, const char *file);
 
 // ---- libunzeng ----------------------------------------------------------
 

@@ -1,6 +1,7 @@
 #include "support/ArchiveReading.h"
 
 #include "engine/ZipEngine.h"
+#include "support/Files.h"
 
 namespace ziptest {
 
@@ -14,8 +15,19 @@ std::vector<std::string> Listing::names() const
 
 Listing listArchive(const std::string &path)
 {
-    Listing listing;
     TZipEngine engine;
+    return listArchive(engine, path);
+}
+
+Listing listBytes(const std::string &bytes)
+{
+    TempDir dir;
+    return listArchive(dir.write("listed.zip", bytes));
+}
+
+Listing listArchive(TZipEngine &engine, const std::string &path)
+{
+    Listing listing;
     engine.OnDirUpdate = [&](TZipEngine &) { ++listing.dirUpdates; };
     try {
         engine.setZipFilename(path);

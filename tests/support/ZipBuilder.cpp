@@ -258,6 +258,13 @@ Member stored(std::string name, std::string data)
     return m;
 }
 
+Member streamed(std::string name, std::string data)
+{
+    Member m = stored(std::move(name), std::move(data));
+    m.deferred = true;
+    return m;
+}
+
 Member fileEntry(const std::string &name, const std::string &content, uint16_t method)
 {
     Member m;

@@ -109,6 +109,8 @@ struct Member {
 
 // A stored file.
 Member stored(std::string name, std::string data);
+// A stored file whose sizes follow its data, in a descriptor.
+Member streamed(std::string name, std::string data);
 Member fileEntry(const std::string &name, const std::string &content, uint16_t method = 8);
 Member dirEntry(const std::string &name);
 Member linkEntry(const std::string &name, const std::string &target);

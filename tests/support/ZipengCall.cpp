@@ -34,4 +34,16 @@ CallResult callEngine(const std::string &archive, const std::vector<std::string>
     return result;
 }
 
+std::unique_ptr<ZipCallRecord> bareAddRecord(const char *archive, const char *file)
+{
+    auto record = std::make_unique<ZipCallRecord>();   // zero-filled
+    record->Version = EngineInterfaceVersion;
+    record->Level = 6;
+    record->AddFlag = 1;
+    record->ArchiveName = archive;
+    record->FileSpecCount = 1;
+    record->FileSpecs[0] = file;
+    return record;
+}
+
 }  // namespace ziptest

@@ -143,8 +143,8 @@ TEST_F(AddTest, ForceDosNamesAndAttributesMatchZip)
     for (const ArchiveMember &m : theirs.members) {
         const ArchiveMember *o = ours.find(m.name);
         ASSERT_TRUE(o) << m.name;
-        EXPECT_EQ(o->madeBy >> 8, 0) << m.name;     // MS-DOS
-        EXPECT_EQ(o->madeBy >> 8, m.madeBy >> 8) << m.name;
+        EXPECT_EQ(o->versionMadeBy >> 8, 0) << m.name;     // MS-DOS
+        EXPECT_EQ(o->versionMadeBy >> 8, m.versionMadeBy >> 8) << m.name;
         EXPECT_EQ(o->externalAttributes, m.externalAttributes) << m.name;
     }
     EXPECT_EQ(checkWithTools("ours.zip"), "");
@@ -162,10 +162,10 @@ TEST_F(AddTest, HeadersCarryModeTimesAndUtf8LikeZip)
     for (const std::string name : {"a.txt", "d1/", "d1/\xC3\xBCn\xC3\xAF.txt"}) {
         const ArchiveMember *o = ours.find(name), *t = theirs.find(name);
         ASSERT_TRUE(o && t) << name;
-        EXPECT_EQ(o->madeBy, (3 << 8) | 30) << name;
+        EXPECT_EQ(o->versionMadeBy, (3 << 8) | 30) << name;
         EXPECT_EQ(o->externalAttributes, t->externalAttributes) << name;
-        EXPECT_EQ(o->dosDate, t->dosDate) << name;
-        EXPECT_EQ(o->dosTime, t->dosTime) << name;
+        EXPECT_EQ(o->modDate, t->modDate) << name;
+        EXPECT_EQ(o->modTime, t->modTime) << name;
         EXPECT_EQ(o->unixTime, t->unixTime) << name;
         EXPECT_EQ(o->versionNeeded, 10) << name;
         EXPECT_EQ(o->method, 0) << name;      // too small to shrink

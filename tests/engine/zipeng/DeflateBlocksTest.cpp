@@ -147,6 +147,17 @@ TEST(DeflateBlocks, DamagedStreamsThrow)
         w.put(0, 16);   // room for whatever is read next
         return w.bytes;
     };
+    // A final dynamic block of 257 literal/length and 1 distance symbols
+    // whose first four code length codes have these lengths.
+    auto codeLengthCodes = [&](std::vector<unsigned> lengths) {
+        return crafted([&](BitWriter &w) {
+            w.put(1, 1);
+            w.put(2, 2);
+            w.put(0, 14);
+            for (const unsigned len : lengths)
+                w.put(len, 3);
+        });
+    };
     struct Case {
         const char *what;
         std::string stream;
@@ -174,20 +185,8 @@ TEST(DeflateBlocks, DamagedStreamsThrow)
              w.code(1, 7);            // length 3
              w.code(30, 5);
          })},
-        {"over-subscribed code length code", crafted([](BitWriter &w) {
-             w.put(1, 1);
-             w.put(2, 2);
-             w.put(0, 14);   // 257 and 1 symbols, 4 code length codes
-             for (const unsigned len : {1, 1, 1, 0})
-                 w.put(len, 3);
-         })},
-        {"incomplete code length code", crafted([](BitWriter &w) {
-             w.put(1, 1);
-             w.put(2, 2);
-             w.put(0, 14);   // 257 and 1 symbols, 4 code length codes
-             for (const unsigned len : {1, 0, 2, 0})
-                 w.put(len, 3);
-         })},
+        {"over-subscribed code length code", codeLengthCodes({1, 1, 1, 0})},
+        {"incomplete code length code", codeLengthCodes({1, 0, 2, 0})},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);

@@ -25,14 +25,7 @@ TEST(Export, OnlyTheEntryPointIsVisibleAndItWorks)
 
     ScratchDir dir;
     writeFile("a.txt", "a");
-    auto record = std::make_unique<ZipCallRecord>();
-    record->Version = EngineInterfaceVersion;
-    record->Level = 9;
-    record->AddFlag = 1;
-    record->ArchiveName = "a.zip";
-    record->FileSpecCount = 1;
-    record->FileSpecs[0] = "a.txt";
-    EXPECT_EQ(entry(record.get()), 1);
+    EXPECT_EQ(entry(bareAddRecord("a.zip", "a.txt").get()), 1);
     EXPECT_EQ(readArchive("a.zip").names(), std::vector<std::string>{"a.txt"});
     ::dlclose(library);
 }

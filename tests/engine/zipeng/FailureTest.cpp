@@ -214,13 +214,7 @@ TEST_F(FailureTest, ALinkThatPointsNowhereYetStaysALink)
 TEST_F(FailureTest, UnusableRecords)
 {
     // Without a callback the job still runs.
-    auto record = std::make_unique<ZipCallRecord>();
-    record->Version = EngineInterfaceVersion;
-    record->Level = 6;
-    record->AddFlag = 1;
-    record->ArchiveName = "quiet.zip";
-    record->FileSpecCount = 1;
-    record->FileSpecs[0] = "work/b.txt";
+    const auto record = bareAddRecord("quiet.zip", "work/b.txt");
     EXPECT_EQ(orvex_zipeng_call(record.get()), 1);
     EXPECT_EQ(orvex_zipeng_call(nullptr), 0);
     record->Version = 109;
