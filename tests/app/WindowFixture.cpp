@@ -22,16 +22,16 @@ QByteArray readBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString addWithEngine(const QString &archive, const QStringList &specs, AddOpts options, const QString &baseDir)
+QString addWithEngine(const QString &archive, const QStringList &sources, AddOpts options, const QString &baseDir)
 {
     TZipEngine engine;
-    for (const QString &spec : specs)
-        engine.FileSpecs.push_back(QFile::encodeName(spec).toStdString());
+    for (const QString &source : sources)
+        engine.FileSpecs.push_back(QFile::encodeName(source).toStdString());
     engine.AddOptions = options;
     engine.AddBaseDir = QFile::encodeName(baseDir).toStdString();
     engine.setZipFilename(QFile::encodeName(archive).toStdString());
     engine.Add();
-    EXPECT_EQ(engine.LastResult, int(specs.size()));
+    EXPECT_EQ(engine.LastResult, int(sources.size()));
     return archive;
 }
 

@@ -10,7 +10,7 @@
 #include "controls/SortableGrid.h"
 #include "engine/ZipEngine.h"
 #include "platform/Prompts.h"
-#include "support/ZipBuilder.h"
+#include "support/ArchiveBuilder.h"
 
 #include <QFileDevice>
 #include <QStringList>
@@ -27,10 +27,10 @@ void writeFile(const QString &path, const QByteArray &bytes, QFileDevice::Permis
 // The file's bytes; empty when it cannot be read.
 QByteArray readBytes(const QString &path);
 
-// Adds `specs` with the engine to a new `archive`, as the command line of the
+// Adds `sources` with the engine to a new `archive`, as the command line of the
 // engine takes them (relative to `baseDir` when one is given), and expects
 // every one of them added.
-QString addWithEngine(const QString &archive, const QStringList &specs, AddOpts options = {},
+QString addWithEngine(const QString &archive, const QStringList &sources, AddOpts options = {},
                       const QString &baseDir = {});
 
 // A stored member as a DOS program writes it: no Unix attributes, made on

@@ -7,7 +7,7 @@
 #include "support/ArchiveReading.h"
 #include "support/Files.h"
 #include "support/Run.h"
-#include "support/ZipBuilder.h"
+#include "support/ArchiveBuilder.h"
 
 #include <cstdlib>
 #include <cstring>

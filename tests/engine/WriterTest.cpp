@@ -4,7 +4,7 @@
 #include "support/ArchiveReading.h"
 #include "support/Files.h"
 #include "support/Run.h"
-#include "support/ZipBuilder.h"
+#include "support/ArchiveBuilder.h"
 
 #include "engine/ArchiveLock.h"
 

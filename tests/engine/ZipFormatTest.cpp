@@ -2,7 +2,7 @@
 // extra fields, end-record location, the walk over the central directory,
 // the buffered reader.
 
-#include "support/ZipBuilder.h"
+#include "support/ArchiveBuilder.h"
 
 #include "engine/zipformat/ByteSource.h"
 #include "engine/zipformat/CentralDirectory.h"

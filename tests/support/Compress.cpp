@@ -1,6 +1,6 @@
 #include "support/Compress.h"
 
-#include "support/ZipBuilder.h"
+#include "support/ArchiveBuilder.h"
 
 #include <lzma.h>
 #include <zlib.h>

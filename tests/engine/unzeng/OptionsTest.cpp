@@ -5,7 +5,7 @@
 #include "support/EngineCalls.h"
 #include "support/Files.h"
 #include "support/Run.h"
-#include "support/ZipBuilder.h"
+#include "support/ArchiveBuilder.h"
 
 #include <gtest/gtest.h>
 

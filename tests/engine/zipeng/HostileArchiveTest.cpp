@@ -6,7 +6,7 @@
 #include "support/EngineCalls.h"
 #include "support/Files.h"
 #include "support/Run.h"
-#include "support/ZipBuilder.h"
+#include "support/ArchiveBuilder.h"
 
 #include "engine/zipeng/ErrorCodes.h"
 #include "engine/zipeng/MemberRecord.h"

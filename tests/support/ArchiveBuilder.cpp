@@ -1,4 +1,4 @@
-#include "support/ZipBuilder.h"
+#include "support/ArchiveBuilder.h"
 
 #include "support/Compress.h"
 
