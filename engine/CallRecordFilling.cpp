@@ -40,6 +40,7 @@ void fillAddRecord(ZipCallRecord &record, const EngineCallSettings &s)
     record.Reserved104 = 0;
     record.ArchiveTimeFlag = o.contains(AddZipTime);
     record.Constant128 = 7;
+    record.Password = s.addPassword && *s.addPassword ? s.addPassword : nullptr;
 }
 
 void fillDeleteRecord(ZipCallRecord &record, const EngineCallSettings &s)
@@ -48,6 +49,7 @@ void fillDeleteRecord(ZipCallRecord &record, const EngineCallSettings &s)
     record.DeleteFlag = 1;
     record.AddFlag = 0;
     record.DropDirNamesFlag = 0;
+    record.Password = nullptr;
 }
 
 void fillExtractRecord(UnzipCallRecord &record, const EngineCallSettings &s)
@@ -61,6 +63,15 @@ void fillExtractRecord(UnzipCallRecord &record, const EngineCallSettings &s)
     record.DirNamesFlag = o.contains(ExtrDirNames);
     record.OverwriteFlag = o.contains(ExtrOverWrite);
     record.Constant72 = 7;
+    record.TestFlag = 0;
+    record.NameCharset = s.nameCharset && *s.nameCharset ? s.nameCharset : nullptr;
+    record.Password = s.passwordCallback;
+}
+
+void fillTestRecord(UnzipCallRecord &record, const EngineCallSettings &s)
+{
+    fillExtractRecord(record, s);
+    record.TestFlag = 1;
 }
 
 std::string trimMessage(const char *text)

@@ -15,6 +15,10 @@ struct EngineCallSettings {
     int level = 9;
     AddOpts addOptions;
     ExtrOpts extractOptions;
+    // Point into the component, which outlives the call.
+    const char *addPassword = nullptr;   // null or empty: nothing encrypted
+    const char *nameCharset = nullptr;   // null or empty: guessed
+    PasswordCallback passwordCallback = nullptr;
 };
 
 // Sets the fields an add writes; the others keep what they held.
@@ -22,6 +26,8 @@ void fillAddRecord(ZipCallRecord &record, const EngineCallSettings &settings);
 // As an add, then the delete flag on and the add and drop-names flags off.
 void fillDeleteRecord(ZipCallRecord &record, const EngineCallSettings &settings);
 void fillExtractRecord(UnzipCallRecord &record, const EngineCallSettings &settings);
+// As an extraction, with the test flag on: nothing is written.
+void fillTestRecord(UnzipCallRecord &record, const EngineCallSettings &settings);
 
 // Points the record at the archive name and at specs[first, first + count).
 // The strings must outlive the call.

@@ -151,6 +151,9 @@ EngineCallSettings TZipEngine::settings()
     s.level = AddCompLevel;
     s.addOptions = AddOptions;
     s.extractOptions = ExtrOptions;
+    s.addPassword = AddPassword.c_str();
+    s.nameCharset = NameCharset.c_str();
+    s.passwordCallback = &TZipEngine::passwordCallback;
     return s;
 }
 
@@ -251,15 +254,70 @@ void TZipEngine::Extract()
                + reason);
         return;
     }
+    runUnzip(false, absolutePath(ExtrBaseDir));
+}
+
+void TZipEngine::Test()
+{
+    if (UnzipRunning)
+        return;
+    runUnzip(true, std::string());
+}
+
+void TZipEngine::runUnzip(bool test, const std::string &baseDirectory)
+{
     UnzipRunning = true;
     Cancel = false;
-    fillExtractRecord(*unzipRecord_, settings());
-    callInSlices(*unzipRecord_, libraries_.unzip, absolutePath(ExtrBaseDir));
+    operationPassword_.clear();
+    if (test)
+        fillTestRecord(*unzipRecord_, settings());
+    else
+        fillExtractRecord(*unzipRecord_, settings());
+    callInSlices(*unzipRecord_, libraries_.unzip, baseDirectory);
+    std::fill(operationPassword_.begin(), operationPassword_.end(), '\0');
+    operationPassword_.clear();
     Cancel = false;
     UnzipRunning = false;
 }
 
 // ---- Callback ----
+
+int32_t TZipEngine::passwordCallback(void *instance, const char *member, int32_t attempt, char *buffer,
+                                     int32_t bufferSize)
+{
+    return static_cast<TZipEngine *>(instance)->handlePassword(member, attempt, buffer, bufferSize);
+}
+
+int32_t TZipEngine::handlePassword(const char *member, int32_t attempt, char *buffer, int32_t bufferSize)
+{
+    if (!buffer || bufferSize <= 0)
+        return PasswordCancel;
+    try {
+        // A later slice of the same operation starts with the password the
+        // user already gave, without asking again.
+        const bool reuse = attempt == 1 && !operationPassword_.empty();
+        if (!reuse) {
+            if (!OnPassword)
+                return PasswordNone;
+            std::string password;
+            const PasswordAnswer answer = OnPassword(member ? member : "", attempt, password);
+            if (answer == PasswordAnswer::Cancel)
+                return PasswordCancel;
+            if (answer == PasswordAnswer::None)
+                return PasswordNone;
+            operationPassword_ = std::move(password);
+        }
+        if (operationPassword_.size() >= size_t(bufferSize)) {
+            notify("Error - the password is longer than " + std::to_string(bufferSize - 1) + " bytes");
+            return PasswordCancel;
+        }
+        std::memcpy(buffer, operationPassword_.c_str(), operationPassword_.size() + 1);
+        return PasswordGiven;
+    } catch (...) {
+        handlerFailed_ = true;
+        return PasswordCancel;
+    }
+}
 
 int32_t TZipEngine::callback(CallbackRecord *record)
 {

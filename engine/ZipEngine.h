@@ -72,6 +72,20 @@ public:
     // message box in the program, standard error in the command line.
     std::function<void(const std::string &text)> MessageSink;
 
+    // ---- Passwords and names from other systems ----
+    enum class PasswordAnswer { Given, None, Cancel };
+    // Asked, during Extract and Test, for the password of an encrypted
+    // member: `attempt` is 1 for the operation's first question and counts up
+    // while the member refuses what was given. None skips the member, Cancel
+    // stops the operation. Unset: encrypted members are skipped.
+    std::function<PasswordAnswer(const std::string &member, int attempt, std::string &password)> OnPassword;
+    // Not empty: Add encrypts the files it adds with this password.
+    std::string AddPassword;
+    // The code page of names that carry no UTF-8 flag and are not valid
+    // UTF-8 ("437", "850", "852", "866", "737", "932", "936", "949", "950",
+    // "1252"); empty guesses it. The listing and the extraction both use it.
+    std::string NameCharset;
+
     // Add and Delete hold a lock on the archive while their library works,
     // so that two writers of ours never replace each other's change. When
     // another holds it: true waits (announced by a message of code 0), false
@@ -92,6 +106,9 @@ public:
     void Add();
     void Delete();
     void Extract();
+    // Decodes and checks the members FileSpecs names (all when empty) and
+    // writes nothing; LastResult is the number that passed.
+    void Test();
 
     // The records as the last operation left them.
     const ZipCallRecord &zipCallRecord() const { return *zipRecord_; }
@@ -99,6 +116,10 @@ public:
 
 private:
     static int32_t callback(CallbackRecord *record);
+    static int32_t passwordCallback(void *instance, const char *member, int32_t attempt, char *buffer,
+                                    int32_t bufferSize);
+    int32_t handlePassword(const char *member, int32_t attempt, char *buffer, int32_t bufferSize);
+    void runUnzip(bool test, const std::string &baseDirectory);
     int32_t handleCallback(const CallbackRecord &record);
     void notify(const std::string &text);
     bool cancelRequested() const;
@@ -119,4 +140,7 @@ private:
     std::unique_ptr<ZipCallRecord> zipRecord_;
     std::unique_ptr<UnzipCallRecord> unzipRecord_;
     bool handlerFailed_ = false;
+    // The password given last in this operation: the libraries are called
+    // once per slice of specifications, and the user is asked once.
+    std::string operationPassword_;
 };

@@ -61,6 +61,20 @@ struct CallbackRecord {
 // Returns 1 to ask the library to stop, 0 to go on.
 typedef int32_t (*EngineCallback)(CallbackRecord *record);
 
+// Asks the caller for the password of an encrypted member, on the calling
+// thread. `attempt` is 1 for the first password asked in the call and counts
+// up while the member refuses what was given. The answer goes into `buffer`
+// (`bufferSize` bytes, zero-terminated). The library forgets it when the call
+// ends and never shows it in a message.
+enum : int32_t {
+    PasswordCancel = -1,   // stop the whole operation
+    PasswordNone = 0,      // no password: the member is skipped
+    PasswordGiven = 1,
+};
+typedef int32_t (*PasswordCallback)(void *instance, const char *memberName, int32_t attempt, char *buffer,
+                                    int32_t bufferSize);
+constexpr int32_t PasswordBufferSize = 1024;
+
 // The archive name and every file specification stay valid for the whole call;
 // they may be of any length.
 constexpr int MaxFileSpecs = 4097;
@@ -104,6 +118,9 @@ struct ZipCallRecord {
     // their relative form as stored names; null means the current directory.
     // Last, so that every field before it keeps its place.
     const char *BaseDirectory;
+    // Set and not empty: the files added are encrypted with this password
+    // (WinZip AES-256, AE-2). Fields added later come after the others.
+    const char *Password;
 };
 
 struct UnzipCallRecord {
@@ -129,6 +146,16 @@ struct UnzipCallRecord {
     const char *FileSpecs[MaxFileSpecs];
     // The directory to extract into; null means the current directory.
     const char *BaseDirectory;
+    // Fields added later come after the others, so the ones above keep their place.
+    // Set: every selected member is decoded and checked, nothing is written;
+    // the result is the number of members that passed.
+    int32_t TestFlag;
+    // The code page of names that carry no UTF-8 flag and are not valid
+    // UTF-8: "437", "850", "852", "866", "737", "932", "936", "949", "950",
+    // "1252"; null, "" or "auto" guesses it from the archive's names.
+    const char *NameCharset;
+    // Null: encrypted members are skipped.
+    PasswordCallback Password;
 };
 
 // The libraries' entry points: the number of files processed.
@@ -169,3 +196,7 @@ static_assert(offsetof(UnzipCallRecord, ArchiveName) == 88);
 static_assert(offsetof(UnzipCallRecord, Constant72) == 96);
 static_assert(offsetof(UnzipCallRecord, FileSpecs) == 104);
 static_assert(offsetof(UnzipCallRecord, BaseDirectory) == 104 + 8 * MaxFileSpecs);
+static_assert(offsetof(UnzipCallRecord, TestFlag) == 112 + 8 * MaxFileSpecs);
+static_assert(offsetof(UnzipCallRecord, NameCharset) == 120 + 8 * MaxFileSpecs);
+static_assert(offsetof(UnzipCallRecord, Password) == 128 + 8 * MaxFileSpecs);
+static_assert(offsetof(ZipCallRecord, Password) == 168 + 8 * MaxFileSpecs);
