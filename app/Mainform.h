@@ -124,6 +124,9 @@ private:
     // The File menu's list of recent archives, from the settings.
     void refreshRecentArchives();
     void openRecentArchive(const QString &path);
+    // View > Names from other systems: the component's NameCharset, kept for
+    // the next start, and the listing read again.
+    void chooseNameCharset(const std::string &charset);
 
     ArchiveSession session_;
     std::unique_ptr<GridSelection> selection_;

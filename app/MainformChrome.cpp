@@ -3,6 +3,7 @@
 // The main window's toolbar, menu, caption bar and status bar, and turning
 // its commands on and off.
 
+#include "app/NameCharsetChoice.h"
 #include "app/OperationFrame.h"
 #include "app/RecentArchives.h"
 #include "app/ToolbarPanel.h"
@@ -11,6 +12,7 @@
 #include "controls/SortableGrid.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -90,6 +92,24 @@ void TMainform::buildMenu()
     addItem(actions, "editAction", "Edit file", QKeySequence(Qt::Key_F4), &TMainform::editMemberCommand);
     addItem(actions, "openWithDefaultAction", "&Open with default application", {},
             &TMainform::openWithDefaultCommand);
+
+    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("viewMenu"));
+    QMenu *names = view->addMenu(QStringLiteral("Names from other systems"));
+    names->setObjectName(QStringLiteral("nameCharsetMenu"));
+    auto *nameGroup = new QActionGroup(names);
+    nameGroup->setExclusive(true);
+    session_.engine.NameCharset = name_charset::stored(*settings_);
+    const QString chosen = name_charset::itemOfCharset(session_.engine.NameCharset);
+    for (const QString &item : name_charset::menuItems()) {
+        QAction *action = names->addAction(item);
+        action->setObjectName(QStringLiteral("nameCharset") + item);
+        action->setCheckable(true);
+        action->setChecked(item == chosen);
+        nameGroup->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, item] { chooseNameCharset(name_charset::charsetOfItem(item)); });
+    }
 
     QMenu *window = menuBar()->addMenu(QStringLiteral("&Window"));
     window->setObjectName(QStringLiteral("windowMenu"));
@@ -196,4 +216,16 @@ void TMainform::setCommandsEnabled(bool enabled)
             action->setEnabled(enabled);
     // Sorting or selecting would change which members the rows name.
     listingGrid->setEnabled(enabled);
+}
+
+void TMainform::chooseNameCharset(const std::string &charset)
+{
+    session_.engine.NameCharset = charset;
+    name_charset::store(*settings_, charset);
+    // The names are read again: the grid shows them as an extraction now
+    // writes them.
+    command([this] {
+        if (session_.hasArchive())
+            setCurrentArchive(session_.archivePath());
+    });
 }

@@ -48,6 +48,7 @@ bool fetchMember(ArchiveSession &session, QWidget *parent)
     // The stored bytes, so that the extraction matches the member exactly.
     const std::vector<std::string> names = session.selectedNames();
     const std::string stored = names.empty() || member.isEmpty() ? member.toStdString() : names.front();
+    session.memberStoredName = stored;
     session.engine.FileSpecs = {stored};
     // A folder row is no file to open or run.
     if (member.isEmpty() || ArchiveSession::isFolderName(stored)) {
@@ -62,14 +63,32 @@ bool fetchMember(ArchiveSession &session, QWidget *parent)
         QFile::remove(stale);
 
     // With its directory names: the copy lies at the working directory
-    // followed by the whole stored name, where the editor and the run look.
+    // followed by the whole name as the listing shows it (a name from another
+    // system's code page lands decoded), where the editor and the run look.
     return extractMembers(session, parent, directory, {stored}, ExtrOpts{ExtrOverWrite, ExtrDirNames});
 }
 
 namespace {
 
+// Runs the component's call `operation` in the operation frame.
+template <typename Operation>
+void runInFrame(ArchiveSession &session, QWidget *parent, Operation operation)
+{
+    OperationFrame::Running running(session.operationFrame());
+    try {
+        operation();
+    } catch (const std::exception &) {
+        platform::warningBox(parent, QString::fromLatin1(FatalLibraryText));
+    }
+    session.operationFrame().reportLoggedErrors();
+}
+
 // Puts the editor's saved copy back into the archive in the member's place
-// and removes it from the working directory.
+// and removes it from the working directory. A member whose stored name was
+// in another system's code page comes back under its decoded name (UTF-8),
+// and the old one is deleted by its stored bytes, but only once the add has
+// taken the copy: each call writes a new archive, so a failed add leaves the
+// member as it was.
 void writeBack(ArchiveSession &session, QWidget *parent, const TF_Editform &editor)
 {
     const QString directory = platform::AppDirectory();
@@ -85,16 +104,16 @@ void writeBack(ArchiveSession &session, QWidget *parent, const TF_Editform &edit
     if (!relative.isEmpty())
         engine.FileSpecs.push_back(QFile::encodeName(relative).toStdString());
     engine.AddBaseDir = QFile::encodeName(directory).toStdString();
-    {
-        OperationFrame::Running running(session.operationFrame());
-        try {
-            engine.Add();
-        } catch (const std::exception &) {
-            platform::warningBox(parent, QString::fromLatin1(FatalLibraryText));
-        }
-        session.operationFrame().reportLoggedErrors();
-    }
+    const std::string addedName = engine.FileSpecs.empty() ? std::string() : engine.FileSpecs.front();
+    engine.LastResult = 0;
+    runInFrame(session, parent, [&] { engine.Add(); });
     engine.AddBaseDir.clear();
+    const bool added = engine.LastResult > 0 && !QFile::exists(editor.MemberPath);
+    const std::string &oldName = session.memberStoredName;
+    if (added && !oldName.empty() && !addedName.empty() && oldName != addedName) {
+        engine.FileSpecs = {oldName};
+        runInFrame(session, parent, [&] { engine.Delete(); });
+    }
     if (!QFile::exists(editor.MemberPath))
         platform::removeEmptyParents(directory, editor.MemberPath);
     // Re-reading the archive refills the grid, whether the add worked or not.

@@ -79,6 +79,9 @@ public:
     // The member last chosen by the edit or run command, as the listing shows
     // it; the editor reads it when it closes.
     QString memberName;
+    // Its stored bytes, which differ from memberName for a name decoded from
+    // another system's code page.
+    std::string memberStoredName;
 
 private:
     const ListingSelection *listing_ = nullptr;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #pragma pack(push, 1)
 // The 26 bytes after a local-header signature, field for field.
@@ -25,13 +26,24 @@ struct ArchiveEntry : ArchiveEntryHeader {
     uint64_t TrueUnpackedSize = 0;
     uint64_t HeaderOffset = 0;      // file offset of the local header
 
+    // The name decoded from the archive's code page when it needs one (see
+    // needsCodePage); filled in when the directory is read, empty otherwise.
+    std::string DecodedName;
+
     // UTF-8: the name as stored when general flag bit 11 says UTF-8 or the bytes
-    // are valid UTF-8, else decoded from code page 437, the ZIP default.
+    // are valid UTF-8, else DecodedName, or code page 437 (the ZIP default)
+    // when nothing decoded it.
     std::string DisplayName() const;
+    // No UTF-8 flag and no well-formed UTF-8: the bytes are in some code page.
+    bool needsCodePage() const;
     uint32_t DosDateTime() const { return (uint32_t(ModDate) << 16) | ModTime; }
 };
 
 namespace orvex {
 // Each byte as its code page 437 character, in UTF-8.
 std::string cp437ToUtf8(const std::string &bytes);
+// Fills DecodedName for the entries that need a code page: `codePage`, or
+// for "" and "auto" the one guessed over all of them, so that the listing
+// reads the names as the extraction writes them.
+void decodeEntryNames(std::vector<ArchiveEntry> &entries, const std::string &codePage);
 }  // namespace orvex

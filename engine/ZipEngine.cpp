@@ -83,7 +83,14 @@ void TZipEngine::ReadDirectory()
         return;
     // The reader has closed the file by the time it returns, so a handler may
     // open the archive itself.
-    orvex::ArchiveDirectoryReader::read(zipFilename_, entries_);
+    try {
+        orvex::ArchiveDirectoryReader::read(zipFilename_, entries_);
+    } catch (...) {
+        // The members read before the failure are listed: their names too.
+        orvex::decodeEntryNames(entries_, NameCharset);
+        throw;
+    }
+    orvex::decodeEntryNames(entries_, NameCharset);
     if (OnDirUpdate)
         OnDirUpdate(*this);
 }

@@ -1,9 +1,12 @@
 // orvexzip: the archive component without the window.
 //
-//   orvexzip list ARCHIVE        the members, as the main window's grid shows them
+//   orvexzip list ARCHIVE [--charset NAME]   the members, as the main window's grid shows them
 //   orvexzip add ARCHIVE [options] SPEC...
 //   orvexzip delete ARCHIVE NAME...
 //   orvexzip extract ARCHIVE [options] [NAME...]
+//
+// --charset NAME reads names from other systems (no UTF-8 flag, no UTF-8)
+// in code page NAME ("437", "866", "932", ...; "auto" guesses, as without it).
 //
 // Exit status: 0 done, 1 the archive could not be read in full or an error
 // message came, 2 bad usage, 128 + the signal's number when SIGINT, SIGTERM
@@ -12,6 +15,7 @@
 #include "app/ListingText.h"
 #include "engine/ArchiveDirectoryReader.h"
 #include "engine/ZipEngine.h"
+#include "engine/zipformat/NameCharset.h"
 #include "engine/zipformat/Utf8.h"
 #include "platform/HugePageHeap.h"
 
@@ -117,41 +121,8 @@ std::string rowText(const QStringList &cells)
     return row;
 }
 
-int listCommand(std::span<char *const> arguments)
-{
-    const std::string archive = arguments[0];
-    // The component lists a missing archive as empty; here that is an error.
-    if (!orvex::ArchiveDirectoryReader::archiveExists(archive)) {
-        writeError("No such archive: " + archive);
-        return ExitFailed;
-    }
-
-    TZipEngine engine;
-    std::string readError;
-    try {
-        engine.setZipFilename(archive);
-    } catch (const EZipError &e) {
-        readError = e.what();   // the members read before the failure are still listed
-    }
-
-    writeOut(listingTitles().join(QLatin1Char('\t')));
-    // The same text as listingRow(), each distinct size and time stamp formatted once.
-    ListingCellTexts cells(platform::RegionalSettings::current());
-    for (int i = 0; i < engine.EntryCount(); ++i) {
-        const ArchiveEntry &entry = engine.Entries(i);
-        writeOut(rowText({listingName(entry), cells.size(entry.TruePackedSize), cells.size(entry.TrueUnpackedSize),
-                          cells.dateTime(entry.DosDateTime())}));
-    }
-    if (!readError.empty()) {
-        writeError(readError);
-        return ExitFailed;
-    }
-    return std::fflush(stdout) == 0 ? ExitOk : ExitFailed;
-}
-
-// ---- add, delete, extract ----
-
-// The options of one command line: flags, --level N and --to DIR, and the rest.
+// The options of one command line: flags, valued options (--level N, --to DIR,
+// --charset NAME), and the rest.
 struct ParsedArguments {
     std::map<std::string, std::string> options;
     std::vector<std::string> operands;
@@ -200,6 +171,67 @@ std::optional<ParsedArguments> parseCommand(std::span<char *const> arguments, co
     }
     return parsed;
 }
+
+int usage();
+
+// Sets the code page of names from other systems from --charset; false
+// (and said why) for a name that is none.
+bool takeCharset(const ParsedArguments &parsed, TZipEngine &engine)
+{
+    if (!parsed.options.count("charset"))
+        return true;
+    const std::string &name = parsed.options.at("charset");
+    if (!zipformat::isNameCodePage(name) && !zipformat::isAutoCodePage(name)) {
+        std::string valid = "auto";
+        for (const std::string &page : zipformat::nameCodePages())
+            valid += ", " + page;
+        writeError("Unknown charset " + name + "; it is one of " + valid);
+        return false;
+    }
+    engine.NameCharset = zipformat::isAutoCodePage(name) ? std::string() : name;
+    return true;
+}
+
+int listCommand(std::span<char *const> arguments)
+{
+    const std::optional<ParsedArguments> parsed = parseCommand(arguments, {}, {"charset"}, 1, "list needs an archive");
+    if (!parsed)
+        return ExitUsage;
+    if (parsed->operands.size() != 1)
+        return usage();
+    TZipEngine engine;
+    if (!takeCharset(*parsed, engine))
+        return ExitUsage;
+    const std::string archive = parsed->operands[0];
+    // The component lists a missing archive as empty; here that is an error.
+    if (!orvex::ArchiveDirectoryReader::archiveExists(archive)) {
+        writeError("No such archive: " + archive);
+        return ExitFailed;
+    }
+
+    std::string readError;
+    try {
+        engine.setZipFilename(archive);
+    } catch (const EZipError &e) {
+        readError = e.what();   // the members read before the failure are still listed
+    }
+
+    writeOut(listingTitles().join(QLatin1Char('\t')));
+    // The same text as listingRow(), each distinct size and time stamp formatted once.
+    ListingCellTexts cells(platform::RegionalSettings::current());
+    for (int i = 0; i < engine.EntryCount(); ++i) {
+        const ArchiveEntry &entry = engine.Entries(i);
+        writeOut(rowText({listingName(entry), cells.size(entry.TruePackedSize), cells.size(entry.TrueUnpackedSize),
+                          cells.dateTime(entry.DosDateTime())}));
+    }
+    if (!readError.empty()) {
+        writeError(readError);
+        return ExitFailed;
+    }
+    return std::fflush(stdout) == 0 ? ExitOk : ExitFailed;
+}
+
+// ---- add, delete, extract ----
 
 // Binds the component's events to the terminal: messages to stderr, a
 // progress line when stderr is a terminal.
@@ -365,10 +397,13 @@ int deleteCommand(std::span<char *const> arguments)
 int extractCommand(std::span<char *const> arguments)
 {
     const std::optional<ParsedArguments> parsed =
-        parseCommand(arguments, {"paths", "overwrite", "update", "freshen"}, {"to"}, 1, "extract needs an archive");
+        parseCommand(arguments, {"paths", "overwrite", "update", "freshen"}, {"to", "charset"}, 1,
+                     "extract needs an archive");
     if (!parsed)
         return ExitUsage;
     TZipEngine engine;
+    if (!takeCharset(*parsed, engine))
+        return ExitUsage;
     ConsoleReporter reporter(engine);
     catchStopSignals(engine);
     if (!orvex::ArchiveDirectoryReader::archiveExists(parsed->operands[0])) {
@@ -402,11 +437,11 @@ int extractCommand(std::span<char *const> arguments)
 }
 
 constexpr Command Commands[] = {
-    {"list", "ARCHIVE", 1, listCommand},
+    {"list", "ARCHIVE [--charset NAME]", -1, listCommand},
     {"add", "ARCHIVE [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] "
             "[--dos-names] SPEC...", -1, addCommand},
     {"delete", "ARCHIVE NAME...", -1, deleteCommand},
-    {"extract", "ARCHIVE [--to DIR] [--paths] [--overwrite] [--update] [--freshen] [NAME...]", -1,
+    {"extract", "ARCHIVE [--to DIR] [--paths] [--overwrite] [--update] [--freshen] [--charset NAME] [NAME...]", -1,
      extractCommand},
 };
 

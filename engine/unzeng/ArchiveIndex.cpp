@@ -4,6 +4,7 @@
 #include "engine/zipformat/DosTime.h"
 #include "engine/zipformat/LittleEndian.h"
 #include "engine/zipformat/MemberTable.h"
+#include "engine/zipformat/NameCharset.h"
 #include "engine/zipformat/ZipRecords.h"
 
 #include <algorithm>
@@ -67,6 +68,8 @@ bool readArchiveIndex(const RandomAccessSource &source, ArchiveIndex &index, std
     for (TableMember &t : table->members) {
         Member m;
         m.storedName = std::move(t.storedName);
+        // The listing judges the flag of the local header, so this does too.
+        m.nameInCodePage = t.name == m.storedName && nameNeedsCodePage(m.storedName, t.local.flags & FlagUtf8);
         m.diskName = std::move(t.name);
         m.madeBy = t.versionMadeBy;
         m.flags = t.flags | t.local.flags;
@@ -105,6 +108,28 @@ bool readArchiveIndex(const RandomAccessSource &source, ArchiveIndex &index, std
         index.members.push_back(std::move(m));
     }
     return true;
+}
+
+void decodeMemberNames(ArchiveIndex &index, const char *codePage)
+{
+    // The guess sees the names the listing sees: the members it lists, each
+    // name up to its first NUL.
+    std::vector<std::string> listed;
+    bool any = false;
+    for (const Member &m : index.members) {
+        any = any || m.nameInCodePage;
+        if (!m.nameInCodePage || !m.problem.empty())
+            continue;
+        std::string name = m.storedName.substr(0, m.storedName.find('\0'));
+        if (nameNeedsCodePage(name, false))
+            listed.push_back(std::move(name));
+    }
+    if (!any)
+        return;
+    NameDecoder decoder(chooseNameCodePage(codePage ? codePage : "", listed));
+    for (Member &m : index.members)
+        if (m.nameInCodePage)
+            m.diskName = decoder.decode(m.storedName);
 }
 
 }  // namespace unzeng

@@ -23,7 +23,12 @@ using zipformat::MethodZstd;
 
 struct Member {
     std::string storedName;
-    std::string diskName;          // the Unicode path field's name when it is valid, else storedName
+    // The Unicode path field's name when it is valid, else the name decoded
+    // from the archive's code page when nameInCodePage, else storedName.
+    std::string diskName;
+    // No Unicode path field, no UTF-8 flag and no well-formed UTF-8: the
+    // stored bytes are in a code page (decodeMemberNames decodes them).
+    bool nameInCodePage = false;
     uint16_t madeBy = 0;
     uint16_t flags = 0;            // central flags or'ed with the local ones
     uint16_t method = 0;
@@ -43,6 +48,9 @@ struct Member {
     bool unixHost() const;         // Unix or OS X: the high half of the attributes is a mode
     uint32_t unixMode() const { return externalAttributes >> 16; }
     bool isSymlink() const;
+    // The name messages and progress reports give: the decoded one for a name
+    // in a code page, so that they say what the listing shows.
+    const std::string &shownName() const { return nameInCodePage ? diskName : storedName; }
 };
 
 struct ArchiveIndex {
@@ -54,6 +62,11 @@ struct ArchiveIndex {
 // Reads the central directory and checks every member's local header and
 // span. False with `error` when the file is no ZIP archive at all.
 bool readArchiveIndex(const zipformat::RandomAccessSource &source, ArchiveIndex &index, std::string &error);
+
+// Decodes the names in a code page into diskName: from `codePage`, or for
+// null, "" and "auto" the one guessed over the whole archive exactly as the
+// listing guesses it, so that what the listing shows is what lands on disk.
+void decodeMemberNames(ArchiveIndex &index, const char *codePage);
 
 const char *methodName(uint16_t method);
 

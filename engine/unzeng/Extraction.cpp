@@ -45,6 +45,7 @@ Extraction::Extraction(const UnzipCallRecord &record, Reporter &reporter) : repo
 {
     archiveName_ = record.ArchiveName ? record.ArchiveName : "";
     target_ = record.BaseDirectory ? record.BaseDirectory : ".";
+    nameCharset_ = record.NameCharset ? record.NameCharset : "";
     dirNames_ = record.DirNamesFlag != 0;
     overwrite_ = record.OverwriteFlag != 0;
     update_ = record.UpdateFlag != 0;
@@ -105,26 +106,35 @@ void Extraction::selectMembers(std::vector<bool> &selected)
     // A file spec that names a member exactly selects that member only:
     // a name chosen in the listing such as "a[1].txt" must not also pick "a1.txt".
     // Names are matched as the listing shows them (the Unicode path field's
-    // name where it applies), so a chosen row extracts that row's file.
+    // name where it applies), so a chosen row extracts that row's file; a
+    // name in a code page also by its stored bytes, which the window hands over.
+    auto namesOf = [](const Member &m) {
+        std::vector<const std::string *> names{&m.diskName};
+        if (m.nameInCodePage && m.storedName != m.diskName)
+            names.push_back(&m.storedName);
+        return names;
+    };
     std::vector<bool> namesAMember(specs_.size(), false);
     for (const auto &member : index_.members)
-        if (auto hit = exact.find(member.diskName); hit != exact.end())
-            for (size_t j : hit->second)
-                namesAMember[j] = true;
+        for (const std::string *name : namesOf(member))
+            if (auto hit = exact.find(*name); hit != exact.end())
+                for (size_t j : hit->second)
+                    namesAMember[j] = true;
     for (size_t j = 0; j < specs_.size(); ++j)
         if (!namesAMember[j] && specs_[j].find_first_of("*?[") != std::string::npos)
             patterns.push_back(j);
     for (size_t i = 0; i < index_.members.size(); ++i) {
-        const std::string &name = index_.members[i].diskName;
-        if (auto hit = exact.find(name); hit != exact.end()) {
-            selected[i] = true;
-            for (size_t j : hit->second)
-                specMatched_[j] = true;
-        }
-        for (size_t j : patterns) {
-            if (::fnmatch(specs_[j].c_str(), name.c_str(), 0) == 0) {
+        for (const std::string *name : namesOf(index_.members[i])) {
+            if (auto hit = exact.find(*name); hit != exact.end()) {
                 selected[i] = true;
-                specMatched_[j] = true;
+                for (size_t j : hit->second)
+                    specMatched_[j] = true;
+            }
+            for (size_t j : patterns) {
+                if (::fnmatch(specs_[j].c_str(), name->c_str(), 0) == 0) {
+                    selected[i] = true;
+                    specMatched_[j] = true;
+                }
             }
         }
     }
@@ -147,6 +157,7 @@ void Extraction::extractAll()
         say(CodeNotAnArchive, archiveName_ + ": " + error);
         return;
     }
+    decodeMemberNames(index_, nameCharset_.c_str());
     if (!info("Archive:  " + archiveName_))
         return;
     for (const std::string &damage : index_.damage)
@@ -271,7 +282,7 @@ void Extraction::plan(const Member &m)
 {
     auto item = std::make_unique<Item>();
     item->member = &m;
-    const std::string &shown = m.storedName;
+    const std::string &shown = m.shownName();
     auto refuse = [&](int32_t code, const std::string &why) {
         item->messages.emplace_back(code, "skipping " + shown + ": " + why);
         push(std::move(item));
@@ -319,7 +330,7 @@ void Extraction::planDirectory(const Member &m, const SafeName &name, Item &item
     std::string error;
     OutputTree::Node *node = nullptr;
     if (!tree_->open(name.components, name.components.size(), true, error, &node)) {
-        item.messages.emplace_back(CodeMemberError, "skipping " + m.storedName + ": " + error);
+        item.messages.emplace_back(CodeMemberError, "skipping " + m.shownName() + ": " + error);
         return;
     }
     if (OutputTree::created(node)) {
@@ -330,7 +341,7 @@ void Extraction::planDirectory(const Member &m, const SafeName &name, Item &item
         deferred_.push_back({node, mode, {m.accessed, m.modified}});
     }
     if (verbose_)
-        item.messages.emplace_back(0, "   creating: " + m.storedName);
+        item.messages.emplace_back(0, "   creating: " + m.shownName());
 }
 
 void Extraction::planFile(const Member &m, const SafeName &name, std::unique_ptr<Item> item)
@@ -345,7 +356,7 @@ void Extraction::planFile(const Member &m, const SafeName &name, std::unique_ptr
     if (reporter_.cancelled())
         return;
     if (const auto claimed = claimedPaths_.find(path); claimed != claimedPaths_.end()) {
-        item->messages.emplace_back(CodeMemberError, "skipping " + m.storedName + ": " + claimed->second
+        item->messages.emplace_back(CodeMemberError, "skipping " + m.shownName() + ": " + claimed->second
                                                          + " was extracted to the same file " + path);
         return push(std::move(item));
     }
@@ -353,12 +364,12 @@ void Extraction::planFile(const Member &m, const SafeName &name, std::unique_ptr
     std::string error;
     DirectoryRef dir = tree_->open(name.components, directoryCount, true, error);
     if (!dir) {
-        item->messages.emplace_back(CodeMemberError, "skipping " + m.storedName + ": " + error);
+        item->messages.emplace_back(CodeMemberError, "skipping " + m.shownName() + ": " + error);
         return push(std::move(item));
     }
     bool replace = false;
     std::pair<int32_t, std::string> note;
-    const Verdict verdict = decide(m, dir->fd(), leaf, m.storedName, replace, note);
+    const Verdict verdict = decide(m, dir->fd(), leaf, m.shownName(), replace, note);
     if (verdict != Verdict::Extract) {
         if (!note.second.empty() && (note.first != 0 || verbose_))
             item->messages.push_back(std::move(note));
@@ -374,7 +385,7 @@ void Extraction::planFile(const Member &m, const SafeName &name, std::unique_ptr
     item->path = path;
     item->replace = replace;
     pendingPaths_.emplace(extendPathHash(PathHashStart, path), path);
-    claimedPaths_.emplace(path, m.storedName);
+    claimedPaths_.emplace(path, m.shownName());
 
     Item *raw = item.get();
     push(std::move(item));
@@ -435,7 +446,7 @@ void Extraction::extractLink(const Member &m, const SafeName &name, std::vector<
     for (const auto &[code, text] : messages)
         if (!say(code, text))
             return;
-    const std::string &shown = m.storedName;
+    const std::string &shown = m.shownName();
     auto refuse = [&](int32_t code, const std::string &why) { say(code, "skipping " + shown + ": " + why); };
     if (name.directory || name.components.empty())
         return refuse(CodeMemberError, "a link cannot be a directory");
@@ -502,7 +513,7 @@ void Extraction::processHead()
     if (item.job) {
         FileJob &job = *item.job;
         const Member &m = *item.member;
-        if (reporter_.fileBegin(m.storedName, m.unpackedSize) || !info(verbFor(m.method) + m.storedName))
+        if (reporter_.fileBegin(m.shownName(), m.unpackedSize) || !info(verbFor(m.method) + m.shownName()))
             return;
         // The steps follow what the worker has written, as it writes.
         uint64_t steps = 0;
@@ -522,10 +533,10 @@ void Extraction::processHead()
             if (finished)
                 break;
         }
-        if (!job.note.empty() && !info(m.storedName + ": " + job.note))
+        if (!job.note.empty() && !info(m.shownName() + ": " + job.note))
             return;
         if (!job.ok) {
-            if (!job.cancelled && !say(job.errorCode, m.storedName + ": " + job.error))
+            if (!job.cancelled && !say(job.errorCode, m.shownName() + ": " + job.error))
                 return;
         } else {
             int err = 0;
@@ -540,9 +551,9 @@ void Extraction::processHead()
             if (err == 0)
                 ++placed_;
             else if (err == EEXIST && !item.replace)
-                info("skipping " + m.storedName + ": it exists and is not overwritten");
+                info("skipping " + m.shownName() + ": it exists and is not overwritten");
             else
-                say(CodeWriteError, m.storedName + ": cannot put it in place: " + describe(err));
+                say(CodeWriteError, m.shownName() + ": cannot put it in place: " + describe(err));
         }
         for (auto [hit, end] = pendingPaths_.equal_range(extendPathHash(PathHashStart, item.path)); hit != end; ++hit)
             if (hit->second == item.path) {

@@ -80,6 +80,7 @@ private:
 
     Reporter &reporter_;
     std::string archiveName_;
+    std::string nameCharset_;      // empty: guessed over the archive's names
     std::string target_;   // the directory to extract into
     bool dirNames_ = false, overwrite_ = false, update_ = false, freshen_ = false;
     bool verbose_ = false, trace_ = false;

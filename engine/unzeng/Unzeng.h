@@ -33,7 +33,7 @@
 //                     extracted, created or skipped; trace adds method, sizes,
 //                     CRC and header details
 //   FileSpecs         FileSpecCount 0 takes every member. Otherwise a member is
-//                     taken when its stored name equals a file specification or
+//                     taken when its name (see Names below) equals a file specification or
 //                     matches it as an fnmatch(3) pattern ('*' also matches '/',
 //                     as in unzip). A file specification that matches nothing is
 //                     reported: "caution: filename not matched:  SPEC", code 11
@@ -45,7 +45,8 @@
 // skipped or refused. After a cancel it is the count placed before it.
 //
 // Callbacks, all on the calling thread, in archive order:
-//   action 1  a regular file or link is being extracted: its stored name and
+//   action 1  a regular file or link is being extracted: its stored name (the
+//             decoded one for a name in a code page, see NameCharset below) and
 //             its uncompressed size (clamped to INT32_MAX)
 //   action 2  once per full 32 KiB of that member's output written, so a
 //             member of N bytes gives N / 32768 steps
@@ -81,6 +82,14 @@
 //   - A name with a NUL byte is refused.
 //   - When the Info-ZIP Unicode path field (0x7075) matches the stored name,
 //     its UTF-8 name is used on disk; the same rules apply to it.
+//   - NameCharset: a name with no such field, no UTF-8 flag (general flag bit
+//     11) and no well-formed UTF-8 is in a code page: "437", "850", "852",
+//     "866", "737", "932", "936", "949", "950" or "1252"; null, "" or "auto"
+//     guesses one for the whole archive, as the listing does
+//     (engine/zipformat/NameCharset.h); an unknown one reads as 437. Such a
+//     name is written on disk under its UTF-8 decoding, to which the same
+//     rules apply; action-1 names and messages give the decoded name, and a
+//     file specification selects it by its decoded name or its stored bytes.
 //
 // Links: a member whose made-by host is Unix (or OS X) and whose mode is
 // S_IFLNK becomes a symbolic link to its data. The target must be relative,

@@ -1,5 +1,7 @@
 #include "WindowFixture.h"
 
+#include "app/NameCharsetChoice.h"
+
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -7,6 +9,8 @@
 #include <QLabel>
 #include <QLocale>
 #include <QHeaderView>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -276,3 +280,55 @@ TEST_F(MainformTest, EveryToolbarButtonShowsAPicture)
         EXPECT_FALSE(button->icon().isNull()) << button->objectName().toStdString();
 }
 
+
+TEST_F(MainformTest, TheNamesChoiceRereadsTheListingAndIsKeptForTheNextStart)
+{
+    // "отчёт.txt" as Russian Windows stores it (866), and an ASCII name.
+    const QString archive = writeArchive(
+        "ru.zip", ziptest::buildZip({ziptest::stored("\xAE\xE2\xE7\xF1\xE2.txt", "r"), ziptest::stored("a.txt", "a")}));
+    const QString russian = QString::fromUtf8("\xD0\xBE\xD1\x82\xD1\x87\xD1\x91\xD1\x82.txt");
+    const QString western = QString::fromUtf8("\xC2\xAB\xCE\x93\xCF\x84\xC2\xB1\xCE\x93.txt");   // the 437 reading
+    {
+        TMainform &form = openWindows({});
+        open(archive);
+        EXPECT_EQ(column(0), (std::vector<QString>{russian, "a.txt"}));
+        QAction *auto_ = form.menuAction(QStringLiteral("nameCharsetAuto"));
+        ASSERT_NE(auto_, nullptr);
+        EXPECT_TRUE(auto_->isChecked());
+        QAction *cp437 = form.menuAction(QStringLiteral("nameCharset437"));
+        ASSERT_NE(cp437, nullptr);
+        cp437->trigger();
+        EXPECT_TRUE(cp437->isChecked());
+        EXPECT_FALSE(auto_->isChecked());
+        EXPECT_EQ(engine().NameCharset, "437");
+        EXPECT_EQ(column(0), (std::vector<QString>{western, "a.txt"}));
+    }
+    TMainform &form = openWindows({});
+    EXPECT_EQ(engine().NameCharset, "437");
+    EXPECT_TRUE(form.menuAction(QStringLiteral("nameCharset437"))->isChecked());
+    open(archive);
+    EXPECT_EQ(column(0), (std::vector<QString>{western, "a.txt"}));
+    form.menuAction(QStringLiteral("nameCharset866"))->trigger();
+    EXPECT_EQ(column(0), (std::vector<QString>{russian, "a.txt"}));
+}
+
+TEST(NameCharsetChoice, MenuItemsMapToTheComponentsCharsetAndBack)
+{
+    const QStringList items = name_charset::menuItems();
+    ASSERT_FALSE(items.isEmpty());
+    EXPECT_EQ(items.front(), "Auto");
+    EXPECT_EQ(name_charset::charsetOfItem(QStringLiteral("Auto")), "");
+    EXPECT_EQ(name_charset::charsetOfItem(QStringLiteral("866")), "866");
+    EXPECT_EQ(name_charset::charsetOfItem(QStringLiteral("utf-7")), "");
+    for (const QString &item : items)
+        EXPECT_EQ(name_charset::itemOfCharset(name_charset::charsetOfItem(item)), item);
+
+    // What a hand-edited settings file holds is taken only when it is a code page.
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat);
+    EXPECT_EQ(name_charset::stored(settings), "");
+    name_charset::store(settings, "932");
+    EXPECT_EQ(name_charset::stored(settings), "932");
+    name_charset::store(settings, "bogus");
+    EXPECT_EQ(name_charset::stored(settings), "");
+}

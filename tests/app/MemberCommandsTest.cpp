@@ -35,6 +35,19 @@ public:
     }
 };
 
+// The script, with a look at each message box before it is answered.
+class WatchedPrompts : public platform::ScriptedPrompts {
+public:
+    std::function<void(const QString &text)> onMessage;
+    int messageBox(QWidget *parent, const QString &caption, const QString &text, platform::IconKind icon,
+                   const QStringList &buttons, int defaultButton) override
+    {
+        if (onMessage)
+            onMessage(text);
+        return ScriptedPrompts::messageBox(parent, caption, text, icon, buttons, defaultButton);
+    }
+};
+
 struct MemberFile {
     QString name;
     QByteArray data;
@@ -240,6 +253,55 @@ TEST_F(MemberCommands, AMemberInADirectoryReplacesItself)
     EXPECT_EQ(memberData(archive, "docs/readme.txt"), "edited inner\n");
     EXPECT_EQ(memberData(archive, "readme.txt"), "top\n");
     EXPECT_FALSE(QFileInfo::exists(workDir + "docs"));
+}
+
+TEST_F(MemberCommands, AMemberNamedInAnotherSystemsCodePageComesBackOnceUnderItsDecodedName)
+{
+    // "café.txt" as DOS stores it: code page 437, no UTF-8 flag.
+    const QString archive = writeArchive(
+        "dos.zip", ziptest::buildZip({ziptest::stored("a.txt", "alpha\n"), ziptest::stored("caf\x82.txt", "menu\n")}));
+    open(archive);
+    const QString cafe = QString::fromUtf8("caf\xC3\xA9.txt");
+    selectRows(2, 2);
+    ASSERT_EQ(grid().Cells(0, 2), cafe);
+    script->buttonAnswers.push_back(0);
+    whenEditorOpens([](TF_Editform &e) { typeAtStart(e, QStringLiteral("new ")); });
+    form().editMemberCommand();
+
+    ASSERT_TRUE(editorShown) << messages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(shownText, "menu\n");
+    EXPECT_EQ(editor().MemberPath, workDir + cafe);
+    EXPECT_EQ(storedNames(), (std::vector<std::string>{"a.txt", "caf\xC3\xA9.txt"}));
+    EXPECT_EQ(memberData(archive, cafe), "new menu\n");
+    EXPECT_EQ(memberData(archive, "a.txt"), "alpha\n");
+    EXPECT_FALSE(QFile::exists(workDir + cafe));
+}
+
+TEST_F(MemberCommands, AFailedWriteBackUnderTheDecodedNameKeepsTheOldMember)
+{
+    auto watched = std::make_shared<WatchedPrompts>();
+    platform::setPromptHandler(watched);
+    script = watched;
+    const QString archive = writeArchive(
+        "dos.zip", ziptest::buildZip({ziptest::stored("a.txt", "alpha\n"), ziptest::stored("caf\x82.txt", "menu\n")}));
+    open(archive);
+    const QString cafe = QString::fromUtf8("caf\xC3\xA9.txt");
+    selectRows(2, 2);
+    script->buttonAnswers.push_back(0);
+    // Once saved, the copy turns into a link to nowhere: the add finds nothing
+    // to take, and the member must not be deleted either.
+    watched->onMessage = [&](const QString &text) {
+        if (text != QStringLiteral("Update zipfile?"))
+            return;
+        QFile::remove(workDir + cafe);
+        QFile::link(path(QStringLiteral("nowhere")), workDir + cafe);
+    };
+    whenEditorOpens([](TF_Editform &e) { typeAtStart(e, QStringLiteral("new ")); });
+    form().editMemberCommand();
+
+    ASSERT_TRUE(editorShown);
+    EXPECT_EQ(storedNames(), (std::vector<std::string>{"a.txt", "caf\x82.txt"}));
+    EXPECT_EQ(memberData(archive, cafe), "menu\n");
 }
 
 TEST_F(MemberCommands, NoNameSelectedIsAWarning)

@@ -181,3 +181,21 @@ TEST_F(CommandLine, NamesCannotForgeOrHideOutput)
     EXPECT_EQ(lines(listed.out), 1 + std::count_if(std::begin(cases), std::end(cases),
                                                    [](const Case &c) { return c.inArchive; }));
 }
+
+TEST_F(CommandLine, ExtractWritesNamesFromOtherSystemsDecodedAndFindsThemByEitherName)
+{
+    ArchiveBuilder b;
+    b.add(stored("\xAE\xE2\xE7\xF1\xE2.txt", "report")).add(stored("caf\x82.txt", "menu"));
+    const std::string archive = dir.write("o.zip", b.build());
+    const std::string russian = "\xD0\xBE\xD1\x82\xD1\x87\xD1\x91\xD1\x82.txt";   // отчёт.txt
+    // Chosen: the Russian name is read as 866, "caf\x82" with it.
+    auto r = runOrvexzip({"extract", archive, "--to", dir.file("ru"), "--charset", "866",
+                          "\xAE\xE2\xE7\xF1\xE2.txt"}, dir.path());
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(listTree(dir.file("ru")), std::vector<std::string>{russian});
+    EXPECT_EQ(readFile(dir.file("ru/" + russian)), "report");
+    // Guessed: two systems' names in one archive read as 437.
+    r = runOrvexzip({"extract", archive, "--to", dir.file("auto"), "caf\xC3\xA9.txt"}, dir.path());
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(listTree(dir.file("auto")), std::vector<std::string>{"caf\xC3\xA9.txt"});
+}

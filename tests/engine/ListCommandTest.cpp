@@ -142,3 +142,41 @@ TEST(ListCommand, BadUsageAndMissingArchives)
         EXPECT_NE(r.err.find(name), std::string::npos);
     }
 }
+
+TEST(ListCommand, NamesFromOtherSystemsAreReadInTheCodePageChosenOrGuessed)
+{
+    TempDir dir;
+    ArchiveBuilder b;
+    b.add(stored("\xAE\xE2\xE7\xF1\xE2.txt", "r"));   // "отчёт.txt" in 866
+    const std::string archive = dir.write("r.zip", b.build());
+    const std::string russian = "\xD0\xBE\xD1\x82\xD1\x87\xD1\x91\xD1\x82.txt";
+    const struct {
+        std::vector<std::string> options;
+        std::string name;
+    } cases[] = {
+        {{}, russian},
+        {{"--charset", "auto"}, russian},
+        {{"--charset", "866"}, russian},
+        {{"--charset", "437"}, "\xC2\xAB\xCE\x93\xCF\x84\xC2\xB1\xCE\x93.txt"},   // «Γτ±Γ.txt
+    };
+    for (const auto &c : cases) {
+        std::vector<std::string> args{"list", archive};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const auto r = orvexzip(args);
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(r.out, Header + row(c.name, 1, 1)) << (c.options.empty() ? "" : c.options[1]);
+    }
+}
+
+TEST(ListCommand, AnUnknownCharsetIsBadUsageThatNamesTheValidOnes)
+{
+    TempDir dir;
+    const std::string archive = dir.write("e.zip", ArchiveBuilder().add(stored("a.txt", "a")).build());
+    for (const char *command : {"list", "extract"}) {
+        const auto r = orvexzip({command, archive, "--charset", "utf-7"});
+        EXPECT_EQ(r.exitCode, 2) << command;
+        EXPECT_EQ(r.out, "") << command;
+        for (const char *valid : {"auto", "437", "866", "932", "1252"})
+            EXPECT_NE(r.err.find(valid), std::string::npos) << command << ": " << r.err;
+    }
+}

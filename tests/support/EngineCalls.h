@@ -102,6 +102,8 @@ struct Options {
     // The target goes in as BaseDirectory and the current directory is left alone.
     bool targetAsBase = false;
     CancelRule cancel;
+    // NameCharset; none leaves it null (guessed).
+    std::optional<std::string> nameCharset;
 };
 
 // Extracts `archive` into `target` (made the current directory for the call,

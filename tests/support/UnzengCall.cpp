@@ -22,6 +22,8 @@ CallResult extract(const std::string &archive, const std::string &target, const 
     record->FileSpecCount = static_cast<int32_t>(options.specs.size());
     record->ArchiveName = archive.c_str();
     record->Constant72 = 7;
+    if (options.nameCharset)
+        record->NameCharset = options.nameCharset->c_str();
     for (size_t i = 0; i < options.specs.size(); ++i)
         record->FileSpecs[i] = options.specs[i].c_str();
     CallResult outcome;

@@ -232,19 +232,22 @@ TEST_F(UnzengHostile, NamesCannotForgeLinesOrReorderMessages)
     struct Case {
         const char *stored;   // refused for its leading "..", which puts it in a message
         const char *shown;
+        bool utf8Flag = false;   // unflagged, a name that is no UTF-8 is read in a code page
     };
     const Case cases[] = {
         {"../a\nall 3 members verified OK", "../a?all 3 members verified OK"},
         {"../b\r\x1B[2K", "../b??[2K"},
-        {"../c\x9B" "31m", "../c?31m"},                     // a raw 8-bit CSI
+        {"../c\x9B" "31m", "../c?31m", true},               // a raw 8-bit CSI
         {"../d\xC2\x85\xC2\x9B", "../d??"},                  // U+0085, U+009B
         {"../e\xE2\x80\xA8\xE2\x80\xA9", "../e??"},          // line and paragraph separators
         {"../f\xE2\x80\xAEtxt.exe\xE2\x80\xAA\xE2\x81\xA6\xE2\x81\xA9", "../f?txt.exe???"},   // bidi
         {"../caf\xC3\xA9 \xE2\x9C\x93", "../caf\xC3\xA9 \xE2\x9C\x93"},   // ordinary UTF-8 stays
     };
     std::vector<Member> entries;
-    for (const Case &c : cases)
+    for (const Case &c : cases) {
         entries.push_back(fileEntry(c.stored, "x"));
+        entries.back().flags = static_cast<uint16_t>(c.utf8Flag ? 1u << 11 : 0);
+    }
     entries.push_back(fileEntry("line\nbreak.txt", "kept"));
     Options verbose;
     verbose.verbose = true;
