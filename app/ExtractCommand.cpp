@@ -1,6 +1,7 @@
 #include "app/ExtractCommand.h"
 
 #include "app/OperationFrame.h"
+#include "app/PasswordQuestion.h"
 #include "app/Session.h"
 #include "dialogs/ExtractForm.h"
 #include "platform/Prompts.h"
@@ -68,6 +69,7 @@ void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialo
                                QStringLiteral("Error in Extract; Fatal DLL Exception"),
                                QStringLiteral(" file(s) were extracted")};
     session.operationFrame().run(texts, [&] {
+        PasswordQuestion passwords(engine, parent);
         engine.ExtrBaseDir = QFile::encodeName(targetDir).toStdString();
         engine.ExtrOptions = extractOptions(choices.ExpandDirs, choices.OverwriteFiles, choices.ExtractUpdateOnly);
         engine.Extract();

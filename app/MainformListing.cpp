@@ -9,11 +9,25 @@
 #include "platform/Locale.h"
 #include "platform/Palette.h"
 
+#include <QIcon>
 #include <algorithm>
 
 namespace {
 
 const int columnWidths[] = {150, 84, 84, 120};
+
+// Marks an encrypted member's name: the desktop's lock where its theme has
+// one, our own on a bare machine.
+QIcon lockIcon()
+{
+    return QIcon::fromTheme(QStringLiteral("emblem-locked"), QIcon(QStringLiteral(":/icons/locked.svg")));
+}
+
+bool isEncrypted(const ArchiveEntry &entry)
+{
+    // Flag bit 0, or the method that stands for WinZip's AES.
+    return (entry.GeneralFlags & 1u) != 0 || entry.Method == 99;
+}
 
 }  // namespace
 
@@ -56,9 +70,11 @@ void TMainform::fillListing()
     const TZipEngine &engine = session_.engine;
     const int count = engine.EntryCount();
     std::vector<GridRow> rows(std::size_t(std::max(count, 0)));
+    const QIcon locked = lockIcon();
     for (int i = 0; i < count; ++i) {
         const ArchiveEntry &entry = engine.Entries(i);
-        rows[std::size_t(i)] = GridRow{{listingName(entry), GridSelection::rowTag(i)},
+        rows[std::size_t(i)] = GridRow{{listingName(entry), GridSelection::rowTag(i),
+                                        isEncrypted(entry) ? locked : QIcon()},
                                        {cells.size(entry.TruePackedSize), nullptr},
                                        {cells.size(entry.TrueUnpackedSize), nullptr},
                                        {cells.dateTime(entry.DosDateTime()), nullptr}};

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <unordered_set>
 
-ArchiveSession::ArchiveSession()
+ArchiveSession::ArchiveSession(EngineLibraries libraries) : engine(libraries)
 {
     // The component's reports go to the frame of the running operation.
     engine.OnMessage = [this](TZipEngine &, int errCode, const std::string &message) {

@@ -35,7 +35,8 @@ public:
 
 class ArchiveSession {
 public:
-    ArchiveSession();
+    // `libraries`: stand-ins for the engine's in tests.
+    explicit ArchiveSession(EngineLibraries libraries = EngineLibraries::linked());
     ~ArchiveSession();
     ArchiveSession(const ArchiveSession &) = delete;
     ArchiveSession &operator=(const ArchiveSession &) = delete;

@@ -106,6 +106,20 @@ void GridModel::setObject(int col, int row, void *object)
     cellForWrite(col, row).Object = object;
 }
 
+QIcon GridModel::icon(int col, int row) const
+{
+    if (col < 0 || row < 0 || col >= m_colCount || row >= gridRowCount())
+        return QIcon();
+    const GridRow &cells = m_rows[std::size_t(row)];
+    return col < int(cells.size()) ? cells[std::size_t(col)].Icon : QIcon();
+}
+
+void GridModel::setIcon(int col, int row, const QIcon &icon)
+{
+    cellForWrite(col, row).Icon = icon;
+    cellChanged(col, row);
+}
+
 QStringList GridModel::rowTexts(int row) const
 {
     QStringList texts;
@@ -284,6 +298,10 @@ int GridModel::columnCount(const QModelIndex &parent) const
 
 QVariant GridModel::data(const QModelIndex &index, int role) const
 {
+    if (index.isValid() && role == Qt::DecorationRole) {
+        const QIcon cellIcon = icon(index.column(), index.row() + m_fixedRows);
+        return cellIcon.isNull() ? QVariant() : QVariant(cellIcon);
+    }
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::AccessibleTextRole))
         return QVariant();
     return text(index.column(), index.row() + m_fixedRows);

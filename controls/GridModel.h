@@ -9,6 +9,7 @@
 // rows moves rows, it never copies their texts.
 
 #include <QAbstractTableModel>
+#include <QIcon>
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +24,8 @@ public:
 struct GridCell {
     QString Text;
     void *Object = nullptr;
+    // Drawn before the text; the text alone is what sorting and copying see.
+    QIcon Icon = QIcon();
 };
 using GridRow = std::vector<GridCell>;
 
@@ -47,6 +50,9 @@ public:
     void setText(int col, int row, const QString &text);
     void *object(int col, int row) const;
     void setObject(int col, int row, void *object);
+    // A null icon outside the grid or where none was set.
+    QIcon icon(int col, int row) const;
+    void setIcon(int col, int row, const QIcon &icon);
     QStringList rowTexts(int row) const;
 
     // Every data row at once, in one reset of the view; the fixed row stays.

@@ -90,6 +90,8 @@ public:
     void setCells(int col, int row, const QString &text) { m_model->setText(col, row, text); }
     void *Objects(int col, int row) const { return m_model->object(col, row); }
     void setObjects(int col, int row, void *object) { m_model->setObject(col, row, object); }
+    QIcon Icons(int col, int row) const { return m_model->icon(col, row); }
+    void setIcons(int col, int row, const QIcon &icon) { m_model->setIcon(col, row, icon); }
     QStringList Rows(int row) const { return m_model->rowTexts(row); }
     void setRows(int row, const QStringList &texts);
     // Replaces every data row in one step, objects included; the title row

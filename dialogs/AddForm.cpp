@@ -1,6 +1,7 @@
 #include "dialogs/AddForm.h"
 
 #include "platform/Palette.h"
+#include "platform/Prompts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,7 +16,10 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace {
 
@@ -28,6 +32,27 @@ public:
 
 protected:
     void drawBranches(QPainter *, const QRect &, const QModelIndex &) const override {}
+};
+
+// A check box whose caption goes on two lines, broken at its last blank,
+// when it is wider than the box: the column below the options is narrower
+// than the encrypt box's caption, and its text stays whole for the reader.
+class TwoLineCheckBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QRect room = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
+        const qsizetype blank = option.text.lastIndexOf(QLatin1Char(' '));
+        if (option.fontMetrics.horizontalAdvance(option.text) > room.width() && blank > 0)
+            option.text[blank] = QLatin1Char('\n');
+        painter.drawControl(QStyle::CE_CheckBox, option);
+    }
 };
 
 QLabel *makeLabel(const QString &text, const char *name, QWidget *parent, const QRect &geometry,
@@ -170,6 +195,12 @@ void TAddForm::buildOptions()
     moveBox = makeCheckBox(optionsBox, "moveBox", QStringLiteral("Delete file(s) after"),
                            QStringLiteral("After adding to archive, delete original file"), 4);
     updateOnlyBox = makeCheckBox(optionsBox, "updateOnlyBox", QStringLiteral("Only update file(s)"), QString(), 5);
+    // Below the level's scale, so that the boxes and buttons of old stay where they were.
+    encryptBox = new TwoLineCheckBox(QStringLiteral("Encrypt with password\u2026"), this);
+    encryptBox->setObjectName(QStringLiteral("encryptBox"));
+    encryptBox->setToolTip(QStringLiteral("Encrypt the added files with a password (AES-256)"));
+    encryptBox->setGeometry(458, 262, 132, 36);
+    connect(encryptBox, &QCheckBox::clicked, this, &TAddForm::encryptClicked);
     connect(dirNamesBox, &QCheckBox::toggled, this, &TAddForm::dirNamesToggled);
     connect(recurseBox, &QCheckBox::toggled, this, &TAddForm::recurseToggled);
 
@@ -202,7 +233,7 @@ void TAddForm::chainTabOrder()
 {
     const QList<QWidget *> order = {dirNamesBox,    recurseBox,     levelSlider,      okButton,
                                     cancelButton,      forceDosBox,   timestampBox,      moveBox,
-                                    updateOnlyBox,    driveBox, selectAllButton,     directoryList,
+                                    updateOnlyBox,    encryptBox,      driveBox, selectAllButton,     directoryList,
                                     fileList, sortButton,       addDirectoryButton,           addFilesButton,
                                     removeButton};
     for (qsizetype i = 1; i < order.size(); ++i)
@@ -362,6 +393,41 @@ void TAddForm::recurseToggled()
     dirNamesBox->setChecked(recurseBox->isChecked());
 }
 
+void TAddForm::encryptClicked(bool checked)
+{
+    forgetPassword();
+    if (!checked)
+        return;
+    encryptBox->setChecked(false);   // until the password is known
+    const QString caption = QStringLiteral("Password");
+    QString first;
+    if (!platform::prompts().inputPassword(this, caption, QStringLiteral("Enter the password for the files to add:"),
+                                           first)
+        || first.isEmpty())
+        return;
+    QString second;
+    if (!platform::prompts().inputPassword(this, caption, QStringLiteral("Enter the password again:"), second)
+        || second.isEmpty()) {
+        std::fill(first.begin(), first.end(), QChar(u'\0'));
+        return;
+    }
+    if (first != second) {
+        std::fill(first.begin(), first.end(), QChar(u'\0'));
+        std::fill(second.begin(), second.end(), QChar(u'\0'));
+        platform::warningBox(this, QStringLiteral("The passwords do not match."));
+        return;
+    }
+    std::fill(second.begin(), second.end(), QChar(u'\0'));
+    password_ = std::move(first);
+    encryptBox->setChecked(true);
+}
+
+void TAddForm::forgetPassword()
+{
+    std::fill(password_.begin(), password_.end(), QChar(u'\0'));
+    password_.clear();
+}
+
 void TAddForm::okClicked()
 {
     dialogCancelled_ = false;
@@ -405,7 +471,7 @@ AddFormResult TAddForm::ask()
     // main window closing hides it) is not cancelled.
     dialogCancelled_ = false;
     exec();
-    return {dialogCancelled_, entries(), choices()};
+    return {dialogCancelled_, entries(), choices(), password_};
 }
 
 void TAddForm::showEvent(QShowEvent *event)
@@ -414,6 +480,9 @@ void TAddForm::showEvent(QShowEvent *event)
     chain_.setVolumes(volumeSource_());
     // Deleting the user's files is chosen afresh for every add, never carried over.
     moveBox->setChecked(false);
+    // Nor is a password kept from one add to the next.
+    encryptBox->setChecked(false);
+    forgetPassword();
     refreshBrowsing();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -38,6 +38,9 @@ struct AddFormResult {
     bool DialogCancelled = false;
     QStringList entries;         // "Files to Add:", in list order
     AddFormChoices choices;
+    // Given through "Encrypt with password…": the added files are encrypted
+    // with it. Empty: they are not.
+    QString password;
 };
 
 class TAddForm : public QDialog {
@@ -73,6 +76,7 @@ public:
     QCheckBox *timestampBox = nullptr;
     QCheckBox *moveBox = nullptr;
     QCheckBox *updateOnlyBox = nullptr;
+    QCheckBox *encryptBox = nullptr; // "Encrypt with password…"
     QLabel *levelLabel = nullptr; // "Compression level"
     QSlider *levelSlider = nullptr;
     QLabel *minLabel = nullptr;
@@ -91,6 +95,8 @@ public:
     // Empties "Files to Add:"; the add command does it once it has the entries.
     void clearList();
     AddFormChoices choices() const;
+    // The password the encrypt box stands for; empty while it is unchecked.
+    QString password() const { return password_; }
     // Shows the dialog modally and hands back how it was left.
     AddFormResult ask();
 
@@ -102,6 +108,9 @@ public slots:
     void sortClicked();
     void dirNamesToggled();
     void recurseToggled();
+    // Checking asks for the password twice; anything but the same password
+    // twice leaves the box unchecked.
+    void encryptClicked(bool checked);
     void okClicked();
     void cancelClicked();
     void driveChanged(int index);
@@ -126,9 +135,11 @@ private:
     void refreshBrowsing();
     void insertEntry(int row, const QString &entry);
     void scrollToEnd();
+    void forgetPassword();
 
     VolumeSource volumeSource_;
     bool dialogCancelled_ = false;
     DirectoryChain chain_;
     AddFileList list_;
+    QString password_;
 };

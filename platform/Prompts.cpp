@@ -88,6 +88,15 @@ public:
         return ok;
     }
 
+    bool inputPassword(QWidget *parent, const QString &caption, const QString &prompt, QString &value) override
+    {
+        bool ok = false;
+        QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Password, QString(), &ok);
+        if (ok)
+            value = text;
+        return ok;
+    }
+
     void showSearchDialog(QWidget *parent, SearchDialog &dialog) override
     {
         showSearchDialogWindow(parent, dialog);
@@ -256,6 +265,22 @@ bool ScriptedPrompts::inputText(QWidget *, const QString &caption, const QString
         return false;
     auto [ok, text] = inputAnswers.front();
     inputAnswers.pop_front();
+    if (ok)
+        value = text;
+    return ok;
+}
+
+bool ScriptedPrompts::inputPassword(QWidget *, const QString &caption, const QString &prompt, QString &value)
+{
+    PromptRecord r;
+    r.kind = PromptRecord::Kind::Password;
+    r.caption = caption;
+    r.text = prompt;
+    shown.push_back(r);
+    if (passwordAnswers.empty())
+        return false;
+    auto [ok, text] = passwordAnswers.front();
+    passwordAnswers.pop_front();
     if (ok)
         value = text;
     return ok;

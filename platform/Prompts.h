@@ -22,10 +22,10 @@ enum class IconKind { None, Warning, Question, Information, Stop };
 // What a prompt showed (or would have shown).
 struct PromptRecord {
     enum class Kind { MessageBox, OpenFile, SaveFile, Directory, InputText,
-                      FindDialog, ReplaceDialog, Print, PrinterSetup };
+                      FindDialog, ReplaceDialog, Print, PrinterSetup, Password };
     Kind kind = Kind::MessageBox;
     QString caption;
-    QString text;             // message text, or the input box's prompt
+    QString text;             // message text, or the input or password box's prompt
     IconKind icon = IconKind::None;
     QStringList buttons;      // message box buttons, in order
     int defaultButton = 0;    // message box: the button Enter presses
@@ -58,6 +58,9 @@ public:
     // Returns false when cancelled; `value` holds the text on OK.
     virtual bool inputText(QWidget *parent, const QString &caption, const QString &prompt,
                            QString &value) = 0;
+    // A masked input box; false when cancelled, `value` holds the text on OK.
+    virtual bool inputPassword(QWidget *parent, const QString &caption, const QString &prompt,
+                               QString &value) = 0;
     // Modeless find or replace dialog for `dialog` (which outlives it): shows
     // it and returns at once; its buttons call the state's callbacks.
     virtual void showSearchDialog(QWidget *parent, SearchDialog &dialog) = 0;
@@ -102,6 +105,8 @@ public:
     std::deque<int> buttonAnswers;
     std::deque<QString> fileAnswers;       // open, save and directory dialogs
     std::deque<std::pair<bool, QString>> inputAnswers;
+    // Answers of password boxes; the record of one never holds the password.
+    std::deque<std::pair<bool, QString>> passwordAnswers;
     std::vector<PromptRecord> shown;
     // The texts of the message boxes among them, in order.
     QStringList messageTexts() const;
@@ -112,6 +117,7 @@ public:
     QString saveFileName(QWidget *, const FileDialogOptions &options) override;
     QString existingDirectory(QWidget *, const QString &title, const QString &directory) override;
     bool inputText(QWidget *, const QString &caption, const QString &prompt, QString &value) override;
+    bool inputPassword(QWidget *, const QString &caption, const QString &prompt, QString &value) override;
 
     // The search dialogs shown and not closed since; a test fills in their
     // state and presses their buttons (SearchDialog::press).

@@ -20,7 +20,14 @@
 #include "dialogs/MsgForm.h"
 #include "dialogs/StatusForm.h"
 
+#include "app/PasswordQuestion.h"
 #include "app/RecentArchives.h"
+#include "platform/Prompts.h"
+#include "support/ArchiveBuilder.h"
+
+#include <QInputDialog>
+#include <QTimer>
+#include <fstream>
 
 #include <QDir>
 #include <QMenu>
@@ -178,6 +185,37 @@ int main(int argc, char **argv)
         extract.directoryTree->scrollToTop();
         save(extract, out.filePath(QStringLiteral("extract-dialog.png")));
         QDir(base).removeRecursively();
+    }
+    {
+        // The password box as the desktop shows it, a few characters typed.
+        platform::setPromptHandler(nullptr);
+        QTimer::singleShot(0, [&out] {
+            auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            box->setTextValue(QStringLiteral("opensesame"));
+            QApplication::processEvents();
+            if (!renderWithCaption(box, true).save(out.filePath(QStringLiteral("password-box.png"))))
+                std::fprintf(stderr, "cannot write the password box picture\n");
+            box->reject();
+        });
+        QString password;
+        platform::prompts().inputPassword(nullptr, QStringLiteral("Password"),
+                                          PasswordQuestion::promptText(QStringLiteral("letters/bank.txt"), 1), password);
+    }
+    {
+        // Two encrypted members and a plain one: the lock marks the first two.
+        const QString archive = QDir::temp().filePath(QStringLiteral("orvex97-encrypted-screenshot.zip"));
+        std::vector<ziptest::Member> members;
+        for (const char *name : {"letters/bank.txt", "readme.txt", "tax-return-2025.pdf"}) {
+            members.push_back(ziptest::stored(name, std::string(1200, 'x')));
+            members.back().flags = name[0] == 'r' ? 0 : 1;
+        }
+        std::ofstream(QFile::encodeName(archive).toStdString(), std::ios::binary) << ziptest::buildZip(members);
+        TMainform listing{QStringList{archive}};
+        listing.applyCommandLineArchive();
+        save(listing, out.filePath(QStringLiteral("encrypted-grid.png")));
+        QFile::remove(archive);
     }
     return 0;
 }

@@ -1,6 +1,8 @@
 #include "controls/GridModel.h"
 
+#include <QIcon>
 #include <QPersistentModelIndex>
+#include <QPixmap>
 
 #include <gtest/gtest.h>
 
@@ -78,4 +80,28 @@ TEST(GridModel, RowsAndColumnsChangeShape)
     model.removeRow(0);  // the last row is emptied, not removed
     EXPECT_EQ(model.gridRowCount(), 1);
     EXPECT_EQ(model.text(0, 0), QString());
+}
+
+TEST(GridModel, ACellsIconIsItsDecorationAndMovesWithItsRow)
+{
+    GridModel model;
+    fill(model, {"a", "b", "c"});
+    QPixmap pixmap(8, 8);
+    pixmap.fill(Qt::red);
+    model.setIcon(0, 2, QIcon(pixmap));
+    const auto decorated = [&model] {
+        std::vector<bool> rows;
+        for (int r = 0; r < model.rowCount(); ++r)
+            rows.push_back(model.data(model.index(r, 0), Qt::DecorationRole).isValid());
+        return rows;
+    };
+    EXPECT_EQ(decorated(), (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(dataColumn(model), QStringList({"a", "b", "c"}));   // the text is untouched
+
+    model.permuteDataRows({2, 3, 1});
+    EXPECT_EQ(decorated(), (std::vector<bool>{true, false, false}));
+    EXPECT_EQ(model.rowTexts(1), QStringList{"b"});
+    EXPECT_FALSE(model.icon(0, 1).isNull());
+    EXPECT_TRUE(model.icon(3, 9).isNull());
+    EXPECT_THROW(model.setIcon(1, 1, QIcon(pixmap)), EInvalidGridOperation);
 }

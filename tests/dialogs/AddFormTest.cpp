@@ -1,6 +1,7 @@
 // The add dialog driven headless: the list handlers, the browsing chain and
 // how an opening ends.
 #include "dialogs/AddForm.h"
+#include "platform/Prompts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <deque>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -212,4 +214,55 @@ TEST_F(AddFormTest, AReopeningRereadsTheDiskAndSurvivesARemovedDirectory)
     });
     EXPECT_EQ(shown, root);
     EXPECT_EQ(form->fileList->count(), 0);
+}
+
+TEST_F(AddFormTest, EncryptAsksForThePasswordTwiceAndKeepsItOnlyWhenBothAgree)
+{
+    auto script = platform::ScriptedPrompts::install();
+    using Answers = std::deque<std::pair<bool, QString>>;
+    const struct {
+        Answers answers;
+        bool checked;
+        QString password;
+        size_t boxes;
+        QStringList warnings;
+    } cases[] = {
+        {{{true, "pw"}, {true, "pw"}}, true, "pw", 2, {}},
+        {{{true, "pw"}, {true, "pW"}}, false, "", 2, {"The passwords do not match."}},
+        {{{true, "pw"}, {false, "pw"}}, false, "", 2, {}},
+        {{{true, "pw"}, {true, ""}}, false, "", 2, {}},
+        {{{true, ""}}, false, "", 1, {}},
+        {{{false, "pw"}}, false, "", 1, {}},
+    };
+    for (const auto &c : cases) {
+        form->encryptBox->setChecked(false);
+        script->shown.clear();
+        script->passwordAnswers = c.answers;
+        form->encryptBox->click();
+        EXPECT_EQ(form->encryptBox->isChecked(), c.checked) << c.answers.front().second.toStdString();
+        EXPECT_EQ(form->password(), c.password);
+        EXPECT_EQ(script->messageTexts(), c.warnings);
+        const QStringList texts = {"Enter the password for the files to add:", "Enter the password again:"};
+        std::vector<platform::PromptRecord> boxes;
+        for (const auto &record : script->shown)
+            if (record.kind == platform::PromptRecord::Kind::Password)
+                boxes.push_back(record);
+        ASSERT_EQ(boxes.size(), c.boxes);
+        for (size_t i = 0; i < boxes.size(); ++i) {
+            EXPECT_EQ(boxes[i].caption, "Password");
+            EXPECT_EQ(boxes[i].text, texts[qsizetype(i)]);
+        }
+    }
+
+    // The password goes with the result of OK, and an opening starts without one.
+    open([&] {
+        script->passwordAnswers = {{true, "pw"}, {true, "pw"}};
+        form->encryptBox->click();
+        form->okButton->click();
+    });
+    EXPECT_EQ(got.password, "pw");
+    open([&] { form->okButton->click(); });
+    EXPECT_FALSE(form->encryptBox->isChecked());
+    EXPECT_EQ(got.password, "");
+    platform::setPromptHandler(nullptr);
 }

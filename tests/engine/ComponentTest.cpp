@@ -9,6 +9,7 @@
 #include "support/Run.h"
 #include "support/ArchiveBuilder.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -37,6 +38,15 @@ struct FakeLibrary {
     std::vector<int32_t> callbackResults;
     std::string directoryDuringCall;
     std::string baseDirectory;
+    // Password questions an extraction asks, in order, and what came back:
+    // the result and the buffer's text.
+    struct PasswordAsk {
+        std::string member;
+        int32_t attempt;
+        int32_t bufferSize = PasswordBufferSize;
+    };
+    std::vector<PasswordAsk> passwordAsks;
+    std::vector<std::pair<int32_t, std::string>> passwordReplies;
 };
 
 FakeLibrary *fake = nullptr;
@@ -76,6 +86,15 @@ int32_t fakeZip(ZipCallRecord *record)
 int32_t fakeUnzip(UnzipCallRecord *record)
 {
     fake->unzipCalls.push_back(*record);
+    for (const auto &ask : fake->passwordAsks) {
+        std::vector<char> buffer(size_t(ask.bufferSize) + 1, 'x');   // one more, to see an overrun
+        const int32_t result = record->Password
+                                   ? record->Password(record->Instance, ask.member.c_str(), ask.attempt,
+                                                      buffer.data(), ask.bufferSize)
+                                   : -2;
+        const bool terminated = std::find(buffer.begin(), buffer.end() - 1, '\0') != buffer.end() - 1;
+        fake->passwordReplies.emplace_back(result, terminated ? std::string(buffer.data()) : "(unterminated)");
+    }
     return runFake(record);
 }
 
@@ -366,6 +385,83 @@ TEST_F(ComponentTest, LongListsGoInSlicesWhoseResultsAreSummed)
     EXPECT_EQ(library.specsPerCall[2].size(), 3u);
     EXPECT_EQ(library.specsPerCall[2].back(), longName + "8196");
     EXPECT_EQ(engine.LastResult, 30);
+}
+
+TEST_F(ComponentTest, PasswordQuestionsReachOnPasswordAndItsAnswersTheLibrary)
+{
+    using Answer = TZipEngine::PasswordAnswer;
+    std::vector<std::pair<std::string, int>> asked;
+    std::vector<std::pair<Answer, std::string>> answers;
+    engine.OnPassword = [&](const std::string &member, int attempt, std::string &password) {
+        asked.emplace_back(member, attempt);
+        const auto answer = answers.at(asked.size() - 1);
+        password = answer.second;
+        return answer.first;
+    };
+    engine.setZipFilename(archive);
+    engine.ExtrBaseDir = dir.path();
+    // The buffer is written only with a password.
+    const struct {
+        Answer answer;
+        int32_t result;
+        std::string buffer;
+    } cases[] = {
+        {Answer::Given, PasswordGiven, "right"},
+        {Answer::None, PasswordNone, "(unterminated)"},
+        {Answer::Cancel, PasswordCancel, "(unterminated)"},
+    };
+    for (const auto &c : cases) {
+        asked.clear();
+        library.passwordReplies.clear();
+        // A wrong first password makes the library ask again for the same member.
+        answers = {{Answer::Given, "wrong"}, {c.answer, "right"}};
+        library.passwordAsks = {{"secret/a.txt", 1}, {"secret/a.txt", 2}};
+        engine.Extract();
+        EXPECT_EQ(asked, (std::vector<std::pair<std::string, int>>{{"secret/a.txt", 1}, {"secret/a.txt", 2}}));
+        ASSERT_EQ(library.passwordReplies.size(), 2u);
+        EXPECT_EQ(library.passwordReplies[0], (std::pair<int32_t, std::string>{PasswordGiven, "wrong"}));
+        EXPECT_EQ(library.passwordReplies[1], (std::pair<int32_t, std::string>{c.result, c.buffer}));
+    }
+    // Without a handler an encrypted member is skipped.
+    engine.OnPassword = nullptr;
+    library.passwordReplies.clear();
+    library.passwordAsks = {{"a.txt", 1}};
+    engine.Extract();
+    EXPECT_EQ(library.passwordReplies,
+              (std::vector<std::pair<int32_t, std::string>>{{PasswordNone, "(unterminated)"}}));
+}
+
+TEST_F(ComponentTest, APasswordIsAskedOncePerOperationAndFitsTheBufferOrStopsIt)
+{
+    int questions = 0;
+    std::string password = "pw";
+    engine.OnPassword = [&](const std::string &, int, std::string &given) {
+        ++questions;
+        given = password;
+        return TZipEngine::PasswordAnswer::Given;
+    };
+    engine.setZipFilename(archive);
+    engine.ExtrBaseDir = dir.path();
+    // Two slices, each a call of its own that asks afresh with attempt 1.
+    for (int i = 0; i < MaxFileSpecs + 1; ++i)
+        engine.FileSpecs.push_back("m" + std::to_string(i));
+    library.passwordAsks = {{"m0", 1}};
+    engine.Extract();
+    ASSERT_EQ(library.unzipCalls.size(), 2u);
+    EXPECT_EQ(questions, 1);
+    EXPECT_EQ(library.passwordReplies, (std::vector<std::pair<int32_t, std::string>>{{PasswordGiven, "pw"},
+                                                                                       {PasswordGiven, "pw"}}));
+    // The next operation asks again.
+    engine.Test();
+    EXPECT_EQ(questions, 2);
+
+    // A buffer with room for "pw" and its terminator, and one without.
+    library.passwordReplies.clear();
+    library.passwordAsks = {{"a", 1, 3}, {"b", 2, 2}};
+    engine.Extract();
+    EXPECT_EQ(library.passwordReplies, (std::vector<std::pair<int32_t, std::string>>{{PasswordGiven, "pw"},
+                                                                                       {PasswordCancel, "(unterminated)"}}));
+    EXPECT_EQ(notices, std::vector<std::string>{"Error - the password is longer than 1 bytes"});
 }
 
 TEST(MessageTrimming, DropsOneTrailingLineBreakOfOneOrTwoCharacters)

@@ -2,6 +2,8 @@
 #include "support/TestApplication.h"
 
 #include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 using platform::IconKind;
@@ -62,4 +64,57 @@ TEST(Prompts, UnscriptedQuestionsCountAsCancelled)
     EXPECT_EQ(script->shown[1].caption, "Open existing Zipfile");
     EXPECT_EQ(script->shown[2].defaultValue, "start");
     platform::setPromptHandler(nullptr);
+}
+
+TEST(Prompts, PasswordBoxesTakeScriptedAnswersAndNeverRecordThePassword)
+{
+    app();
+    auto script = platform::ScriptedPrompts::install();
+    script->passwordAnswers = {{true, QStringLiteral("s3cret")}, {false, QStringLiteral("ignored")}};
+    QString value;
+    EXPECT_TRUE(platform::prompts().inputPassword(nullptr, "Password", "Enter the password for a.txt:", value));
+    EXPECT_EQ(value, "s3cret");
+    EXPECT_FALSE(platform::prompts().inputPassword(nullptr, "Password", "again", value));
+    EXPECT_FALSE(platform::prompts().inputPassword(nullptr, "Password", "unscripted", value));
+    EXPECT_EQ(value, "s3cret");
+
+    ASSERT_EQ(script->shown.size(), 3u);
+    EXPECT_EQ(script->shown[0].kind, PromptRecord::Kind::Password);
+    EXPECT_EQ(script->shown[0].caption, "Password");
+    EXPECT_EQ(script->shown[0].text, "Enter the password for a.txt:");
+    for (const PromptRecord &r : script->shown)
+        for (const QString &field : {r.caption, r.text, r.defaultValue, r.directory, r.filter})
+            EXPECT_FALSE(field.contains("s3cret"));
+    EXPECT_TRUE(script->inputAnswers.empty());   // the text boxes' queue is another
+    platform::setPromptHandler(nullptr);
+}
+
+TEST(Prompts, TheDesktopPasswordBoxMasksWhatIsTyped)
+{
+    app();
+    platform::setPromptHandler(nullptr);
+    QLineEdit::EchoMode mode = QLineEdit::Normal;
+    QString initial = QStringLiteral("not looked at");
+    QMetaObject::invokeMethod(
+        qApp,
+        [&] {
+            QWidget *shown = QApplication::activeModalWidget();
+            auto *box = qobject_cast<QInputDialog *>(shown);
+            if (!box) {
+                ADD_FAILURE() << "no input box is shown";
+                if (shown)
+                    shown->close();
+                return;
+            }
+            mode = box->textEchoMode();
+            initial = box->textValue();
+            box->setTextValue(QStringLiteral("typed"));
+            box->accept();
+        },
+        Qt::QueuedConnection);
+    QString value = QStringLiteral("earlier");
+    EXPECT_TRUE(platform::prompts().inputPassword(nullptr, "Password", "Enter the password for a.txt:", value));
+    EXPECT_EQ(mode, QLineEdit::Password);
+    EXPECT_EQ(initial, "");   // an earlier value is never shown
+    EXPECT_EQ(value, "typed");
 }

@@ -1,0 +1,47 @@
+#include "app/PasswordQuestion.h"
+
+#include "platform/Prompts.h"
+
+#include <algorithm>
+
+PasswordQuestion::PasswordQuestion(TZipEngine &engine, QWidget *parent)
+    : engine_(engine), parent_(parent), previous_(std::move(engine.OnPassword))
+{
+    engine_.OnPassword = [this](const std::string &member, int attempt, std::string &password) {
+        return ask(member, attempt, password);
+    };
+}
+
+PasswordQuestion::~PasswordQuestion()
+{
+    engine_.OnPassword = std::move(previous_);
+}
+
+QString PasswordQuestion::promptText(const QString &member, int attempt)
+{
+    QString text = QStringLiteral("Enter the password for ") + member + QLatin1Char(':');
+    if (attempt >= 2)
+        text += QStringLiteral("\nThe password was wrong.");
+    return text;
+}
+
+TZipEngine::PasswordAnswer PasswordQuestion::ask(const std::string &member, int attempt, std::string &password)
+{
+    using Answer = TZipEngine::PasswordAnswer;
+    if (declined_)
+        return Answer::None;
+    QString value;
+    if (!platform::prompts().inputPassword(parent_, QStringLiteral("Password"),
+                                           promptText(QString::fromStdString(member), attempt), value)) {
+        // As the status window's Cancel: the rest of the operation stops too.
+        engine_.Cancel = true;
+        return Answer::Cancel;
+    }
+    if (value.isEmpty()) {
+        declined_ = true;
+        return Answer::None;
+    }
+    password = value.toStdString();
+    std::fill(value.begin(), value.end(), QChar(u'\0'));
+    return Answer::Given;
+}
