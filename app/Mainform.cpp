@@ -8,6 +8,7 @@
 #include "app/DragOut.h"
 #include "app/DropAdd.h"
 #include "app/ExtractCommand.h"
+#include "app/TestCommand.h"
 #include "app/GridSelection.h"
 #include "app/MemberCommands.h"
 #include "app/OpenCommand.h"
@@ -255,6 +256,11 @@ void TMainform::extractCommand()
         if (extractDialog_)
             runExtractCommand(session_, this, *extractDialog_);
     });
+}
+
+void TMainform::testCommand()
+{
+    command([this] { runTestCommand(session_, this); });
 }
 
 void TMainform::executeMemberCommand()

@@ -82,6 +82,7 @@ public slots:
     void quitCommand();
     void addCommand();
     void extractCommand();
+    void testCommand();
     void executeMemberCommand();
     void editMemberCommand();
     void openWithDefaultCommand();

@@ -84,6 +84,7 @@ void TMainform::buildMenu()
     actions->setObjectName(QStringLiteral("actionsMenu"));
     addItem(actions, "addAction", "&Add", QKeySequence(Qt::CTRL | Qt::Key_A), &TMainform::addCommand);
     addItem(actions, "extractAction", "&Extract ", QKeySequence(Qt::CTRL | Qt::Key_E), &TMainform::extractCommand);
+    addItem(actions, "testAction", "&Test archive", {}, &TMainform::testCommand);
     addItem(actions, "deleteMembersAction", "&Delete", QKeySequence(Qt::CTRL | Qt::Key_D),
             &TMainform::deleteMembersCommand);
     actions->addSeparator()->setObjectName(QStringLiteral("actionsSeparator"));
@@ -210,7 +211,7 @@ void TMainform::setCommandsEnabled(bool enabled)
         if (QToolButton *button = toolButton(QString::fromLatin1(name)))
             button->setEnabled(enabled);
     for (const char *name : {"newArchiveAction", "openArchiveAction", "deleteArchiveAction", "addAction",
-                             "extractAction", "deleteMembersAction", "executeAction", "editAction",
+                             "extractAction", "testAction", "deleteMembersAction", "executeAction", "editAction",
                              "openWithDefaultAction", "showLogAction"})
         if (QAction *action = menuAction(QString::fromLatin1(name)))
             action->setEnabled(enabled);

@@ -23,12 +23,6 @@ QIcon lockIcon()
     return QIcon::fromTheme(QStringLiteral("emblem-locked"), QIcon(QStringLiteral(":/icons/locked.svg")));
 }
 
-bool isEncrypted(const ArchiveEntry &entry)
-{
-    // Flag bit 0, or the method that stands for WinZip's AES.
-    return (entry.GeneralFlags & 1u) != 0 || entry.Method == 99;
-}
-
 }  // namespace
 
 void TMainform::setUpGrid()
@@ -74,7 +68,7 @@ void TMainform::fillListing()
     for (int i = 0; i < count; ++i) {
         const ArchiveEntry &entry = engine.Entries(i);
         rows[std::size_t(i)] = GridRow{{listingName(entry), GridSelection::rowTag(i),
-                                        isEncrypted(entry) ? locked : QIcon()},
+                                        entry.Encrypted() ? locked : QIcon()},
                                        {cells.size(entry.TruePackedSize), nullptr},
                                        {cells.size(entry.TrueUnpackedSize), nullptr},
                                        {cells.dateTime(entry.DosDateTime()), nullptr}};

@@ -1,6 +1,7 @@
 #include "app/MemberCommands.h"
 
 #include "app/OperationFrame.h"
+#include "app/PasswordQuestion.h"
 #include "app/Session.h"
 #include "dialogs/EditForm.h"
 #include "dialogs/EditorCaptions.h"
@@ -31,6 +32,7 @@ bool extractMembers(ArchiveSession &session, QWidget *parent, const QString &dir
     OperationFrame &frame = session.operationFrame();
     {
         OperationFrame::Running running(frame);
+        PasswordQuestion passwords(engine, parent);
         try {
             engine.Extract();
         } catch (const std::exception &) {

@@ -43,7 +43,8 @@ OperationFrame::OperationFrame(QWidget *owner, TZipEngine &engine, TMsgform &mes
 {
 }
 
-void OperationFrame::run(const OperationTexts &texts, const std::function<void()> &operation)
+void OperationFrame::run(const OperationTexts &texts, const std::function<void()> &operation,
+                         const std::function<QString()> &resultText)
 {
     Running running(*this);
     startLine_ = texts.startLine;
@@ -75,8 +76,12 @@ void OperationFrame::run(const OperationTexts &texts, const std::function<void()
     }
     showPending();
     // A window being closed goes without the closing boxes.
-    if (!closeRequested_)
-        platform::informationBox(owner_, QString::number(engine_.LastResult) + texts.countSuffix);
+    if (!closeRequested_) {
+        const QString result =
+            resultText ? resultText() : QString::number(engine_.LastResult) + texts.countSuffix;
+        if (!result.isEmpty())
+            platform::informationBox(owner_, result);
+    }
     cursor.restore();
     if (!showMessages)
         statusWindow_.hide();

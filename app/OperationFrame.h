@@ -28,8 +28,11 @@ public:
                    std::function<bool()> showMessages);
 
     // Runs `operation` (which sets the operation's own properties and calls
-    // it) inside the frame and ends with the count box.
-    void run(const OperationTexts &texts, const std::function<void()> &operation);
+    // it) inside the frame and ends with the count box. `resultText`, when
+    // given, makes the box's text instead, once the operation has ended; an
+    // empty text shows no box.
+    void run(const OperationTexts &texts, const std::function<void()> &operation,
+             const std::function<QString()> &resultText = {});
 
     // Marks an operation as running for its lifetime, whichever way it ends:
     // the window turns the commands that would start another one off.

@@ -70,6 +70,11 @@ int ArchiveSession::listingRowCount() const
     return listing_ ? listing_->rowCount() : 0;
 }
 
+int ArchiveSession::selectedRowCount() const
+{
+    return listing_ ? int(listing_->selectedRows().size()) : 0;
+}
+
 QString ArchiveSession::topSelectedText() const
 {
     return listing_ ? listing_->topSelectedText() : QString();

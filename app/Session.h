@@ -62,6 +62,8 @@ public:
     void setListing(const ListingSelection *listing) { listing_ = listing; }
     // Rows including the title row; 0 without a listing.
     int listingRowCount() const;
+    // Selected rows below the title row (the grid's current row counts as one).
+    int selectedRowCount() const;
     QString topSelectedText() const;
     // The selected members' stored names, top to bottom; a selected folder row
     // adds every member under the folder.

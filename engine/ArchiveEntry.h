@@ -37,6 +37,8 @@ struct ArchiveEntry : ArchiveEntryHeader {
     // No UTF-8 flag and no well-formed UTF-8: the bytes are in some code page.
     bool needsCodePage() const;
     uint32_t DosDateTime() const { return (uint32_t(ModDate) << 16) | ModTime; }
+    // General flag bit 0, or the method that stands for WinZip's AES.
+    bool Encrypted() const { return (GeneralFlags & 1u) != 0 || Method == 99; }
 };
 
 namespace orvex {

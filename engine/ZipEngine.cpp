@@ -275,6 +275,9 @@ void TZipEngine::runUnzip(bool test, const std::string &baseDirectory)
 {
     UnzipRunning = true;
     Cancel = false;
+    LastTestFailures = 0;
+    LastCancelled = false;
+    testing_ = test;
     operationPassword_.clear();
     if (test)
         fillTestRecord(*unzipRecord_, settings());
@@ -283,6 +286,7 @@ void TZipEngine::runUnzip(bool test, const std::string &baseDirectory)
     callInSlices(*unzipRecord_, libraries_.unzip, baseDirectory);
     std::fill(operationPassword_.begin(), operationPassword_.end(), '\0');
     operationPassword_.clear();
+    testing_ = false;
     Cancel = false;
     UnzipRunning = false;
 }
@@ -308,8 +312,10 @@ int32_t TZipEngine::handlePassword(const char *member, int32_t attempt, char *bu
                 return PasswordNone;
             std::string password;
             const PasswordAnswer answer = OnPassword(member ? member : "", attempt, password);
-            if (answer == PasswordAnswer::Cancel)
+            if (answer == PasswordAnswer::Cancel) {
+                LastCancelled = true;
                 return PasswordCancel;
+            }
             if (answer == PasswordAnswer::None)
                 return PasswordNone;
             operationPassword_ = std::move(password);
@@ -355,6 +361,9 @@ int32_t TZipEngine::handleCallback(const CallbackRecord &record)
                 OnProgress(*this, Working, " ", 0);
             break;
         case ZipActionMessage:
+            // The codes unzeng gives a member it could not check.
+            if (testing_ && (record.ErrorCode == 2 || record.ErrorCode == 50 || record.ErrorCode == 81))
+                ++LastTestFailures;
             if (OnMessage)
                 OnMessage(*this, record.ErrorCode, trimMessage(record.Text));
             break;
@@ -365,5 +374,10 @@ int32_t TZipEngine::handleCallback(const CallbackRecord &record)
         handlerFailed_ = true;
         return 1;
     }
-    return cancelRequested() ? 1 : 0;
+    if (!cancelRequested())
+        return 0;
+    // At the batch's end nothing is left to stop.
+    if (UnzipRunning && record.Action != ZipActionBatchEnd)
+        LastCancelled = true;
+    return 1;
 }

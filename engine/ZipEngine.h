@@ -102,6 +102,12 @@ public:
     bool ZipRunning = false;     // an add or delete is in progress
     bool UnzipRunning = false;   // an extract is in progress
     int32_t LastResult = 0;      // what the last library call returned
+    // Members the last Test found bad: its messages of a member's error code
+    // (2, 50, 81), of which the library gives exactly one per member.
+    int32_t LastTestFailures = 0;
+    // The last Extract or Test was stopped by a cancel (Cancel, CancelRequest
+    // or Cancel at a password question) before it had dealt with every member.
+    bool LastCancelled = false;
 
     void Add();
     void Delete();
@@ -143,4 +149,5 @@ private:
     // The password given last in this operation: the libraries are called
     // once per slice of specifications, and the user is asked once.
     std::string operationPassword_;
+    bool testing_ = false;   // a Test's library call runs
 };

@@ -1,18 +1,28 @@
 // orvexzip: the archive component without the window.
 //
-//   orvexzip list ARCHIVE [--charset NAME]   the members, as the main window's grid shows them
+//   orvexzip list ARCHIVE [--charset NAME]   the members, as the main window's grid shows
+//                                them, and whether each is encrypted
 //   orvexzip add ARCHIVE [options] SPEC...
+//                                --encrypt: the files added get WinZip AES-256,
+//                                with the password of --password-file FILE or
+//                                typed twice on the terminal
 //   orvexzip delete ARCHIVE NAME...
 //   orvexzip extract ARCHIVE [options] [NAME...]
+//   orvexzip test ARCHIVE [options] [NAME...]
 //
 // --charset NAME reads names from other systems (no UTF-8 flag, no UTF-8)
 // in code page NAME ("437", "866", "932", ...; "auto" guesses, as without it).
 //
+// Encrypted members take their password from --password-file FILE (its first
+// line), else from a question on the terminal when standard input is one;
+// otherwise they are skipped (app/cli/PasswordSource.h).
+//
 // Exit status: 0 done, 1 the archive could not be read in full or an error
 // message came, 2 bad usage, 128 + the signal's number when SIGINT, SIGTERM
-// or SIGHUP stopped an add, delete or extract.
+// or SIGHUP stopped an add, delete, extract or test.
 
 #include "app/ListingText.h"
+#include "app/cli/PasswordSource.h"
 #include "engine/ArchiveDirectoryReader.h"
 #include "engine/ZipEngine.h"
 #include "engine/zipformat/NameCharset.h"
@@ -32,6 +42,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -216,13 +227,14 @@ int listCommand(std::span<char *const> arguments)
         readError = e.what();   // the members read before the failure are still listed
     }
 
-    writeOut(listingTitles().join(QLatin1Char('\t')));
+    // The grid's columns, and whether the member is encrypted ("yes" or nothing).
+    writeOut((listingTitles() << QStringLiteral("encrypted")).join(QLatin1Char('\t')));
     // The same text as listingRow(), each distinct size and time stamp formatted once.
     ListingCellTexts cells(platform::RegionalSettings::current());
     for (int i = 0; i < engine.EntryCount(); ++i) {
         const ArchiveEntry &entry = engine.Entries(i);
         writeOut(rowText({listingName(entry), cells.size(entry.TruePackedSize), cells.size(entry.TrueUnpackedSize),
-                          cells.dateTime(entry.DosDateTime())}));
+                          cells.dateTime(entry.DosDateTime()), entry.Encrypted() ? QStringLiteral("yes") : QString()}));
     }
     if (!readError.empty()) {
         writeError(readError);
@@ -354,15 +366,61 @@ int runOnNames(TZipEngine &engine, const ConsoleReporter &reporter, const Parsed
     return finish(engine, reporter, countSuffix);
 }
 
+// The password of add --encrypt: the password file's, or typed twice on the
+// terminal. False, said on stderr, when there is none to use.
+bool readAddPassword(const ParsedArguments &parsed, std::string &password)
+{
+    cli::PasswordSource source(&stopSignal, [](std::string_view name) { return terminalText(name); });
+    std::string error;
+    if (const auto file = parsed.options.find(cli::PasswordFileOption); file != parsed.options.end()) {
+        if (!source.readFile(file->second, error)) {
+            writeError(error);
+            return false;
+        }
+    } else if (::isatty(STDIN_FILENO) != 1) {
+        writeError("add --encrypt needs a password: --password-file FILE, or a terminal to type it on");
+        return false;
+    }
+    using Answer = TZipEngine::PasswordAnswer;
+    const std::string &archive = parsed.operands[0];
+    if (source.answer(archive, 1, password) != Answer::Given || password.empty()) {
+        if (!stopped())
+            writeError("add --encrypt needs a password that is not empty");
+        return false;
+    }
+    if (parsed.options.count(cli::PasswordFileOption))
+        return true;
+    std::string again;
+    const bool same = source.answer(archive + " (again)", 1, again) == Answer::Given && again == password;
+    ::explicit_bzero(again.data(), again.size());
+    if (!same && !stopped())
+        writeError("The two passwords differ");
+    return same;
+}
+
 int addCommand(std::span<char *const> arguments)
 {
     const std::optional<ParsedArguments> parsed =
-        parseCommand(arguments, {"paths", "recurse", "move", "update", "freshen", "archive-time", "dos-names"},
-                     {"level"}, 2, "add needs an archive and at least one file");
+        parseCommand(arguments,
+                     {"paths", "recurse", "move", "update", "freshen", "archive-time", "dos-names", "encrypt"},
+                     {"level", cli::PasswordFileOption}, 2, "add needs an archive and at least one file");
     if (!parsed)
         return ExitUsage;
     TZipEngine engine;
     ConsoleReporter reporter(engine);
+    // Wiped however the command ends.
+    struct PasswordWipe {
+        std::string &password;
+        ~PasswordWipe() { ::explicit_bzero(password.data(), password.size()); }
+    } wipe{engine.AddPassword};
+    if (parsed->options.count("encrypt")) {
+        catchStopSignals(engine);   // a Ctrl-C at the question gives the terminal its echo back
+        if (!readAddPassword(*parsed, engine.AddPassword))
+            return stopped() ? 128 + stopSignal.load() : ExitUsage;
+    } else if (parsed->options.count(cli::PasswordFileOption)) {
+        writeError("--password-file goes with --encrypt");
+        return ExitUsage;
+    }
     openForChange(engine, parsed->operands[0]);
     if (parsed->options.count("level")) {
         char *end = nullptr;
@@ -397,7 +455,7 @@ int deleteCommand(std::span<char *const> arguments)
 int extractCommand(std::span<char *const> arguments)
 {
     const std::optional<ParsedArguments> parsed =
-        parseCommand(arguments, {"paths", "overwrite", "update", "freshen"}, {"to", "charset"}, 1,
+        parseCommand(arguments, {"paths", "overwrite", "update", "freshen"}, {"to", "charset", cli::PasswordFileOption}, 1,
                      "extract needs an archive");
     if (!parsed)
         return ExitUsage;
@@ -406,6 +464,11 @@ int extractCommand(std::span<char *const> arguments)
         return ExitUsage;
     ConsoleReporter reporter(engine);
     catchStopSignals(engine);
+    cli::PasswordSource passwords(&stopSignal, [](std::string_view name) { return terminalText(name); });
+    if (std::string error; !cli::attachPasswordSource(engine, passwords, parsed->options, error)) {
+        writeError(error);
+        return ExitUsage;
+    }
     if (!orvex::ArchiveDirectoryReader::archiveExists(parsed->operands[0])) {
         writeError("No such archive: " + parsed->operands[0]);
         return ExitFailed;
@@ -436,13 +499,47 @@ int extractCommand(std::span<char *const> arguments)
     return runOnNames(engine, reporter, *parsed, [&] { engine.Extract(); }, " file(s) were extracted");
 }
 
+// Decodes and checks the members, writing nothing: a line on stderr per bad
+// member, the count that passed on stdout, 1 when any failed.
+int testCommand(std::span<char *const> arguments)
+{
+    const std::optional<ParsedArguments> parsed =
+        parseCommand(arguments, {}, {"charset", cli::PasswordFileOption}, 1, "test needs an archive");
+    if (!parsed)
+        return ExitUsage;
+    TZipEngine engine;
+    if (!takeCharset(*parsed, engine))
+        return ExitUsage;
+    ConsoleReporter reporter(engine);
+    catchStopSignals(engine);
+    cli::PasswordSource passwords(&stopSignal, [](std::string_view name) { return terminalText(name); });
+    if (std::string error; !cli::attachPasswordSource(engine, passwords, parsed->options, error)) {
+        writeError(error);
+        return ExitUsage;
+    }
+    if (!orvex::ArchiveDirectoryReader::archiveExists(parsed->operands[0])) {
+        writeError("No such archive: " + parsed->operands[0]);
+        return ExitFailed;
+    }
+    if (!runOperation(engine, [&] {
+            try {
+                engine.setZipFilename(parsed->operands[0]);
+            } catch (const orvex::EArchiveDisagreement &) {
+                // The test reports the same members as bad.
+            }
+        }))
+        return ExitFailed;
+    return runOnNames(engine, reporter, *parsed, [&] { engine.Test(); }, " file(s) passed the test");
+}
+
 constexpr Command Commands[] = {
     {"list", "ARCHIVE [--charset NAME]", -1, listCommand},
     {"add", "ARCHIVE [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] "
-            "[--dos-names] SPEC...", -1, addCommand},
+            "[--dos-names] [--encrypt [--password-file FILE]] SPEC...", -1, addCommand},
     {"delete", "ARCHIVE NAME...", -1, deleteCommand},
-    {"extract", "ARCHIVE [--to DIR] [--paths] [--overwrite] [--update] [--freshen] [--charset NAME] [NAME...]", -1,
-     extractCommand},
+    {"extract", "ARCHIVE [--to DIR] [--paths] [--overwrite] [--update] [--freshen] [--charset NAME] "
+                "[--password-file FILE] [NAME...]", -1, extractCommand},
+    {"test", "ARCHIVE [--charset NAME] [--password-file FILE] [NAME...]", -1, testCommand},
 };
 
 int usage()

@@ -47,6 +47,8 @@ public:
     void batchEnd();
 
     bool cancelled() const { return cancelled_; }
+    // Stops as the callback's request would (a cancel given another way).
+    void cancel() { cancelled_ = true; }
     bool verboseOn() const { return verbose_; }
     bool traceOn() const { return trace_; }
     // What the callback threw, if it did and the options keep it.

@@ -81,6 +81,12 @@ bool readArchiveIndex(const RandomAccessSource &source, ArchiveIndex &index, std
         m.headerOffset = t.headerOffset;
         m.dataOffset = t.dataOffset;
         m.problem = std::move(t.problem);
+        m.localDosTime = t.local.modTime;
+        if (t.method == crypto::AesMethod && (m.flags & FlagEncrypted)) {
+            m.aes = crypto::findAesExtra(t.centralExtra.data(), t.centralExtra.size());
+            if (m.aes)
+                m.method = m.aes->actualMethod;
+        }
         std::optional<int64_t> modified;
         if (const auto block = findExtraBlock(t.centralExtra, ExtendedTimestampId))
             if (const auto stamp = parseExtendedTimestamp(*block))

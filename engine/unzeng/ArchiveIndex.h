@@ -3,11 +3,13 @@
 // MemberTable, the same list the listing shows, with the extraction's own
 // view of each (times, modes).
 
+#include "engine/crypto/WinZipAes.h"
 #include "engine/zipformat/ByteSource.h"
 #include "engine/zipformat/ZipRecords.h"
 
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,7 +33,7 @@ struct Member {
     bool nameInCodePage = false;
     uint16_t madeBy = 0;
     uint16_t flags = 0;            // central flags or'ed with the local ones
-    uint16_t method = 0;
+    uint16_t method = 0;           // of the data once decrypted (for AES, the 0x9901 field's)
     uint32_t crc = 0;
     uint32_t externalAttributes = 0;
     uint64_t packedSize = 0;
@@ -41,10 +43,15 @@ struct Member {
     timespec modified{};
     timespec accessed{};
     bool dosTime = false;          // the time came from the DOS fields (2-second steps)
+    uint16_t localDosTime = 0;     // the local header's time field: the traditional cipher's check byte
+    // Stored method 99 with a valid 0x9901 field: WinZip AES, `method` taken
+    // from the field.
+    std::optional<crypto::AesExtra> aes;
 
     std::string problem;           // set: the member is refused for this reason
 
     bool encrypted() const;
+    bool crcStored() const { return !aes || aes->vendorVersion != 2; }   // AE-2 writes 0 instead
     bool unixHost() const;         // Unix or OS X: the high half of the attributes is a mode
     uint32_t unixMode() const { return externalAttributes >> 16; }
     bool isSymlink() const;

@@ -41,7 +41,8 @@ const char *verbFor(uint16_t method)
 
 }  // namespace
 
-Extraction::Extraction(const UnzipCallRecord &record, Reporter &reporter) : reporter_(reporter)
+Extraction::Extraction(const UnzipCallRecord &record, Reporter &reporter)
+    : reporter_(reporter), passwords_(record.Password, record.Instance)
 {
     archiveName_ = record.ArchiveName ? record.ArchiveName : "";
     target_ = record.BaseDirectory ? record.BaseDirectory : ".";
@@ -52,6 +53,9 @@ Extraction::Extraction(const UnzipCallRecord &record, Reporter &reporter) : repo
     freshen_ = record.FreshenFlag != 0 && !update_;
     trace_ = record.TraceFlag != 0;
     verbose_ = record.VerboseFlag != 0 || trace_;
+    test_ = record.TestFlag != 0;
+    if (test_)
+        update_ = freshen_ = false;   // they decide about files on disk, of which a test makes none
     specCount_ = record.FileSpecCount;
     allMembers_ = specCount_ == 0;
     if (specCount_ > 0 && specCount_ <= MaxFileSpecs)
@@ -172,8 +176,9 @@ void Extraction::extractAll()
 
     // Everything is created relative to this descriptor; the process's
     // current directory is neither used nor changed when a target is named.
-    const int root = common::openSearchableDirectory(target_, O_RDONLY);
-    if (root < 0) {
+    // A test neither opens nor needs the target: its tree stays empty.
+    const int root = test_ ? -1 : common::openSearchableDirectory(target_, O_RDONLY);
+    if (root < 0 && !test_) {
         say(CodeWriteError, "cannot open the target directory " + target_ + ": " + describe(errno));
         return;
     }
@@ -187,7 +192,7 @@ void Extraction::extractAll()
                           if (awaited_ == &job)
                               workDone_.notify_one();
                       },
-                      memory_.get()});
+                      memory_.get(), test_});
     size_t files = 0;
     for (size_t i = 0; i < selected.size(); ++i)
         if (selected[i] && !index_.members[i].storedName.ends_with('/'))
@@ -225,7 +230,8 @@ int32_t Extraction::run()
     cleanUp();
     applyDirectoryAttributes();
     if (reporter_.cancelled())
-        say(0, "extraction cancelled; " + std::to_string(placed_) + " files were extracted");
+        say(0, test_ ? "test cancelled; " + std::to_string(placed_) + " members passed"
+                     : "extraction cancelled; " + std::to_string(placed_) + " files were extracted");
     if (walked_) {
         for (size_t j = 0; j < specs_.size(); ++j)
             if (!specMatched_[j])
@@ -289,11 +295,13 @@ void Extraction::plan(const Member &m)
     };
     if (!m.problem.empty())
         return refuse(CodeMemberError, m.problem);
-    const SafeName name = sanitizeName(m.diskName);
+    const SafeName name = test_ ? SafeName{} : sanitizeName(m.diskName);
     if (name.refused())
         return refuse(CodeMemberError, name.refusal);
-    if (m.encrypted())
-        return refuse(CodeUnsupported, "it is encrypted, which is not supported");
+    if (m.encrypted() && !decryptable(m))
+        return refuse(CodeUnsupported, m.method == crypto::AesMethod
+                                           ? "it is encrypted with AES but has no valid 0x9901 field"
+                                           : "it is encrypted with strong encryption, which is not supported");
     if (m.flags & FlagPatched)
         return refuse(CodeUnsupported, "it holds patch data, which is not supported");
     if (!methodSupported(m.method))
@@ -309,6 +317,8 @@ void Extraction::plan(const Member &m)
         item->messages.emplace_back(0, shown + details);
     }
 
+    if (test_)
+        return planTest(m, std::move(item));
     if (m.isSymlink())
         return extractLink(m, name, std::move(item->messages));
     if (name.directory) {
@@ -377,6 +387,8 @@ void Extraction::planFile(const Member &m, const SafeName &name, std::unique_ptr
     }
 
     auto job = std::make_unique<FileJob>();
+    if (!unlock(m, job->decryption, item->messages))
+        return push(std::move(item));
     job->member = &m;
     job->dir = std::move(dir);
     job->leaf = leaf;
@@ -386,7 +398,30 @@ void Extraction::planFile(const Member &m, const SafeName &name, std::unique_ptr
     item->replace = replace;
     pendingPaths_.emplace(extendPathHash(PathHashStart, path), path);
     claimedPaths_.emplace(path, m.shownName());
+    dispatch(std::move(item));
+}
 
+// Nothing reaches the disk, so names need no making safe and there is no
+// file to meet: a member passes when its data decodes to its size and CRC,
+// a link's target like a file's contents. A directory entry has no data.
+void Extraction::planTest(const Member &m, std::unique_ptr<Item> item)
+{
+    if (!m.diskName.empty() && (m.diskName.back() == '/' || m.diskName.back() == '\\')) {
+        item->passed = true;
+        if (verbose_)
+            item->messages.emplace_back(0, "    testing: " + m.shownName() + "  OK");
+        return push(std::move(item));
+    }
+    auto job = std::make_unique<FileJob>();
+    if (!unlock(m, job->decryption, item->messages))
+        return push(std::move(item));
+    job->member = &m;
+    item->job = std::move(job);
+    dispatch(std::move(item));
+}
+
+void Extraction::dispatch(std::unique_ptr<Item> item)
+{
     Item *raw = item.get();
     push(std::move(item));
     if (workers_.empty()) {
@@ -452,8 +487,16 @@ void Extraction::extractLink(const Member &m, const SafeName &name, std::vector<
         return refuse(CodeMemberError, "a link cannot be a directory");
     if (m.unpackedSize > LinkTargetLimit || m.packedSize > WholeMemberLimit)
         return refuse(CodeMemberError, "its link target is too long");
+    std::unique_ptr<MemberDecryption> decryption;
+    std::vector<std::pair<int32_t, std::string>> lockMessages;
+    if (!unlock(m, decryption, lockMessages)) {
+        for (const auto &[code, text] : lockMessages)
+            if (!say(code, text))
+                return;
+        return;
+    }
     std::string target, error;
-    if (!readSmallMember(file_, m, target, error))
+    if (!readSmallMember(file_, m, target, error, decryption.get()))
         return refuse(CodeMemberError, error);
     const size_t directoryCount = dirNames_ ? name.components.size() - 1 : 0;
     if (!linkTargetStaysInside(target, directoryCount))
@@ -487,6 +530,37 @@ void Extraction::extractLink(const Member &m, const SafeName &name, std::vector<
     ++placed_;
 }
 
+bool Extraction::unlock(const Member &m, std::unique_ptr<MemberDecryption> &decryption,
+                        std::vector<std::pair<int32_t, std::string>> &messages)
+{
+    if (!m.encrypted())
+        return true;
+    std::string error;
+    // What was planned before is put in place first: a cancel at the
+    // question keeps it, and the question comes after its reports.
+    auto finishEarlier = [this] {
+        drain();
+        return !reporter_.cancelled();
+    };
+    switch (passwords_.unlock(file_, m, decryption, error, finishEarlier)) {
+    case PasswordKeeper::Outcome::Unlocked:
+        return true;
+    case PasswordKeeper::Outcome::WrongPassword:
+        messages.emplace_back(CodeMemberError, m.shownName() + ": wrong password");
+        break;
+    case PasswordKeeper::Outcome::NoPassword:
+        messages.emplace_back(CodeMemberError, m.shownName() + ": encrypted, no password given");
+        break;
+    case PasswordKeeper::Outcome::Damaged:
+        messages.emplace_back(CodeMemberError, m.shownName() + ": " + error);
+        break;
+    case PasswordKeeper::Outcome::Cancelled:
+        reporter_.cancel();
+        break;
+    }
+    return false;
+}
+
 void Extraction::push(std::unique_ptr<Item> item)
 {
     window_.push_back(std::move(item));
@@ -510,10 +584,12 @@ void Extraction::processHead()
         if (!say(code, text))
             return;
     item.messages.clear();   // a cancel keeps the item; its messages are out
+    if (item.passed)
+        ++placed_;
     if (item.job) {
         FileJob &job = *item.job;
         const Member &m = *item.member;
-        if (reporter_.fileBegin(m.shownName(), m.unpackedSize) || !info(verbFor(m.method) + m.shownName()))
+        if (reporter_.fileBegin(m.shownName(), m.unpackedSize) || (!test_ && !info(verbFor(m.method) + m.shownName())))
             return;
         // The steps follow what the worker has written, as it writes.
         uint64_t steps = 0;
@@ -537,6 +613,10 @@ void Extraction::processHead()
             return;
         if (!job.ok) {
             if (!job.cancelled && !say(job.errorCode, m.shownName() + ": " + job.error))
+                return;
+        } else if (test_) {
+            ++placed_;
+            if (!info("    testing: " + m.shownName() + "  OK"))
                 return;
         } else {
             int err = 0;

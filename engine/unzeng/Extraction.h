@@ -5,6 +5,7 @@
 
 #include "engine/unzeng/ArchiveIndex.h"
 #include "engine/unzeng/Decoders.h"
+#include "engine/unzeng/MemberDecryption.h"
 #include "engine/unzeng/MemberWriter.h"
 #include "engine/unzeng/Names.h"
 #include "engine/unzeng/OutputTree.h"
@@ -44,6 +45,7 @@ private:
         std::unique_ptr<FileJob> job;
         std::string path;          // where the file goes, relative to the target
         bool replace = false;
+        bool passed = false;       // a test's directory entry, counted when reported
         bool finished = false;     // under mutex_
     };
     struct DeferredDirectory {
@@ -59,9 +61,16 @@ private:
     void plan(const Member &member);
     void planDirectory(const Member &member, const SafeName &name, Item &item);
     void planFile(const Member &member, const SafeName &name, std::unique_ptr<Item> item);
+    void planTest(const Member &member, std::unique_ptr<Item> item);
+    // Queues the item's job for a worker (or runs it here when there is none).
+    void dispatch(std::unique_ptr<Item> item);
     void extractLink(const Member &member, const SafeName &name, std::vector<std::pair<int32_t, std::string>> messages);
     Verdict decide(const Member &member, int dir, const std::string &leaf, const std::string &shown, bool &replace,
                    std::pair<int32_t, std::string> &note);
+    // Settles an encrypted member's password; false (with what to say) when
+    // the member cannot be decrypted or the caller cancelled.
+    bool unlock(const Member &member, std::unique_ptr<MemberDecryption> &decryption,
+                std::vector<std::pair<int32_t, std::string>> &messages);
     mode_t fileMode(const Member &member) const;
     bool pathPending(const SafeName &name, size_t directoryCount, const std::string &path) const;
 
@@ -79,11 +88,13 @@ private:
     bool info(const std::string &text) { return !verbose_ || !reporter_.message(0, text); }
 
     Reporter &reporter_;
+    PasswordKeeper passwords_;
     std::string archiveName_;
     std::string nameCharset_;      // empty: guessed over the archive's names
     std::string target_;   // the directory to extract into
     bool dirNames_ = false, overwrite_ = false, update_ = false, freshen_ = false;
     bool verbose_ = false, trace_ = false;
+    bool test_ = false;    // decode and check only; nothing is written
     bool allMembers_ = true;
     int32_t specCount_ = 0;
     std::vector<std::string> specs_;

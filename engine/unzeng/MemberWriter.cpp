@@ -118,7 +118,7 @@ void MemberWriter::write(FileJob &job)
     }
     try {
         const Member &m = *job.member;
-        if (!roomFor(job))
+        if (!context_.discard && !roomFor(job))
             return;
         MemoryLease lease(context_.memory, &context_.cancel);
         if (m.packedSize <= WholeMemberLimit && m.unpackedSize <= WholeMemberLimit)
@@ -162,18 +162,32 @@ void MemberWriter::noteMemory(FileJob &job, const MemoryLease &lease)
 void MemberWriter::writeWhole(FileJob &job, MemoryLease &lease)
 {
     const Member &m = *job.member;
-    const size_t packed = size_t(m.packedSize), unpacked = size_t(m.unpackedSize);
+    MemberDecryption *decryption = job.decryption.get();
+    const size_t packed = size_t(decryption ? decryption->dataLength() : m.packedSize);
+    const size_t unpacked = size_t(m.unpackedSize);
     uint8_t *in = input_.reserve(packed);
-    if (context_.source.readAt(m.dataOffset, in, packed) != packed) {
+    if (context_.source.readAt(decryption ? decryption->dataOffset() : m.dataOffset, in, packed) != packed) {
         fail(job, CodeMemberError, "the archive could not be read");
         return;
     }
     const uint8_t *data = in;
     std::string error;
+    if (decryption && !decryption->openWhole(context_.source, in, packed, error)) {
+        fail(job, CodeMemberError, error);
+        return;
+    }
+    // A decoder's complaint about a decrypted member may mean a wrong password.
+    auto failDecoding = [&](const std::string &why) {
+        fail(job, CodeMemberError, decryption ? decryption->explain(context_.source, why) : why);
+    };
     if (m.method == MethodDeflated) {
         uint8_t *out = output_.reserve(unpacked);
-        if (!decompressor_ || !inflateWhole(decompressor_, in, packed, out, unpacked, error)) {
-            fail(job, CodeMemberError, decompressor_ ? error : "not enough memory to extract it");
+        if (!decompressor_) {
+            fail(job, CodeMemberError, "not enough memory to extract it");
+            return;
+        }
+        if (!inflateWhole(decompressor_, in, packed, out, unpacked, error)) {
+            failDecoding(error);
             return;
         }
         data = out;
@@ -195,18 +209,23 @@ void MemberWriter::writeWhole(FileJob &job, MemoryLease &lease)
             },
             out, unpacked, unpacked, [](const uint8_t *, size_t) { return true; });
         if (!result.ok) {
-            fail(job, CodeMemberError, result.error);
+            failDecoding(result.error);
             return;
         }
         data = out;
     }
     const uint32_t crc = uint32_t(libdeflate_crc32(0, data, unpacked));
-    if (crc != m.crc) {
-        fail(job, CodeMemberError, crcMismatch(crc, m.crc));
+    if (m.crcStored() && crc != m.crc) {
+        failDecoding(crcMismatch(crc, m.crc));
         return;
     }
     if (context_.cancel.load()) {
         job.cancelled = true;
+        return;
+    }
+    if (context_.discard) {
+        job.ok = true;
+        job.produced.store(unpacked);
         return;
     }
     const int fd = createTemporary(job);
@@ -230,21 +249,25 @@ void MemberWriter::writeStreamed(FileJob &job, MemoryLease &lease)
         fail(job, CodeUnsupported, error);
         return;
     }
-    const int fd = createTemporary(job);
-    if (fd < 0)
+    const int fd = context_.discard ? -1 : createTemporary(job);
+    if (fd < 0 && !context_.discard)
         return;
     uint8_t *in = input_.reserve(StreamPiece);
     uint8_t *out = output_.reserve(StreamPiece);
     uint32_t crc = 0;
     uint64_t written = 0;
     int writeError = 0;
+    MemberDecryption *decryption = job.decryption.get();
     const auto result = runDecoder(
-        *decoder, pieceReader(context_.source, m.dataOffset, m.packedSize, in, StreamPiece), out, StreamPiece,
+        *decoder,
+        decryption ? decryption->pieces(context_.source, in, StreamPiece)
+                   : pieceReader(context_.source, m.dataOffset, m.packedSize, in, StreamPiece),
+        out, StreamPiece,
         m.unpackedSize, [&](const uint8_t *data, size_t n) {
             if (context_.cancel.load())
                 return false;
             crc = uint32_t(libdeflate_crc32(crc, data, n));
-            if (!writeAll(fd, data, n)) {
+            if (fd >= 0 && !writeAll(fd, data, n)) {
                 writeError = errno;
                 return false;
             }
@@ -260,26 +283,40 @@ void MemberWriter::writeStreamed(FileJob &job, MemoryLease &lease)
         else if (result.stopped)
             job.cancelled = true;
         else
-            fail(job, CodeMemberError, result.error);
+            fail(job, CodeMemberError, decryption ? decryption->explain(context_.source, result.error) : result.error);
         discard(job, fd);
         return;
     }
-    if (crc != m.crc) {
-        fail(job, CodeMemberError, crcMismatch(crc, m.crc));
+    // An encrypted member's file is only kept once its authentication code matches.
+    if (decryption && !decryption->finishStream(context_.source, error)) {
+        fail(job, CodeMemberError, error);
         discard(job, fd);
         return;
     }
-    finishFile(job, fd);
+    if (m.crcStored() && crc != m.crc) {
+        fail(job, CodeMemberError,
+             decryption ? decryption->explain(context_.source, crcMismatch(crc, m.crc)) : crcMismatch(crc, m.crc));
+        discard(job, fd);
+        return;
+    }
+    if (context_.discard)
+        job.ok = true;
+    else
+        finishFile(job, fd);
 }
 
 bool readSmallMember(const zipformat::RandomAccessSource &source, const Member &m, std::string &data,
-                     std::string &error)
+                     std::string &error, MemberDecryption *decryption)
 {
-    std::string packed(size_t(m.packedSize), '\0');
-    if (source.readAt(m.dataOffset, packed.data(), packed.size()) != packed.size()) {
+    std::string packed(size_t(decryption ? decryption->dataLength() : m.packedSize), '\0');
+    if (source.readAt(decryption ? decryption->dataOffset() : m.dataOffset, packed.data(), packed.size())
+        != packed.size()) {
         error = "the archive could not be read";
         return false;
     }
+    if (decryption
+        && !decryption->openWhole(source, reinterpret_cast<uint8_t *>(packed.data()), packed.size(), error))
+        return false;
     auto decoder = makeStreamDecoder(m.method, m.unpackedSize, error);
     if (!decoder)
         return false;
@@ -296,12 +333,12 @@ bool readSmallMember(const zipformat::RandomAccessSource &source, const Member &
         reinterpret_cast<uint8_t *>(data.data()), data.size(), data.size(),
         [](const uint8_t *, size_t) { return true; });
     if (!result.ok) {
-        error = result.error;
+        error = decryption ? decryption->explain(source, result.error) : result.error;
         return false;
     }
     const uint32_t crc = uint32_t(libdeflate_crc32(0, data.data(), data.size()));
-    if (crc != m.crc) {
-        error = crcMismatch(crc, m.crc);
+    if (m.crcStored() && crc != m.crc) {
+        error = decryption ? decryption->explain(source, crcMismatch(crc, m.crc)) : crcMismatch(crc, m.crc);
         return false;
     }
     return true;

@@ -4,6 +4,7 @@
 
 #include "engine/common/HugePageBuffer.h"
 #include "engine/unzeng/ArchiveIndex.h"
+#include "engine/unzeng/MemberDecryption.h"
 #include "engine/unzeng/OutputTree.h"
 
 #include <atomic>
@@ -30,6 +31,7 @@ struct FileJob {
     DirectoryRef dir;
     std::string leaf;
     mode_t mode = 0644;
+    std::unique_ptr<MemberDecryption> decryption;   // set for an encrypted member
 
     // Filled in by the writer.
     std::atomic<uint64_t> produced{0};   // bytes written so far
@@ -52,6 +54,9 @@ struct WriterContext {
     std::mutex &namespaceLock;
     std::function<void(const FileJob &)> progress;   // called after each streamed piece
     MemoryBudget *memory = nullptr;                  // shared by the decoders; none: the default limit
+    // Decode and check only: no file is created, no free space is needed, and
+    // a member that checks out ends with ok set and no temporary name.
+    bool discard = false;
 };
 
 // A reusable block of memory that only grows.
@@ -81,8 +86,9 @@ private:
     GrowableBuffer input_, output_;
 };
 
-// Decodes a small member (a link's target) into memory and checks its CRC.
+// Decodes a small member (a link's target) into memory and checks its CRC;
+// `decryption` decrypts it first.
 bool readSmallMember(const zipformat::RandomAccessSource &source, const Member &member, std::string &data,
-                     std::string &error);
+                     std::string &error, MemberDecryption *decryption = nullptr);
 
 }  // namespace unzeng

@@ -37,6 +37,22 @@
 //                     matches it as an fnmatch(3) pattern ('*' also matches '/',
 //                     as in unzip). A file specification that matches nothing is
 //                     reported: "caution: filename not matched:  SPEC", code 11
+//   TestFlag      on: test, as unzip -t: every selected member is decoded in
+//                 full on the worker threads and checked (archive checks,
+//                 method, sizes, CRC), and nothing is written: BaseDirectory
+//                 is neither opened nor needed, no file, directory, link or
+//                 temporary file is made, and DirNamesFlag, OverwriteFlag,
+//                 UpdateFlag, FreshenFlag and the free-space check do not
+//                 apply. Names are not made safe (nothing lands on disk under
+//                 them), a link's target is decoded and checked like a file's
+//                 contents, a directory entry passes unless the archive
+//                 checks refuse it. Progress as for an extraction; a member
+//                 that fails gets exactly one message, the one an extraction
+//                 gives (code 2, 81 for an unsupported method or encryption,
+//                 50 when memory runs out); with verbose, one information
+//                 message "    testing: NAME  OK" per member that passed.
+//                 Result: the number of selected members that passed,
+//                 directories included (after a cancel, the number so far)
 //   Instance, Callback  passed back / called; a null Callback means no reports
 //   Version, Constant*, Reserved*  carry nothing and are not read
 //
@@ -60,14 +76,15 @@
 // Error codes of action-4 messages (0 is information):
 //   1   warning: a name was made safe and the member extracted anyway
 //   2   the member is not extracted: damaged data (CRC, sizes), a refused name
-//       or link, headers that disagree, overlapping members, a file in the way
+//       or link, headers that disagree, overlapping members, a file in the way,
+//       a wrong or missing password, a failed authentication code
 //   3   the archive's central directory is damaged
 //   9   the archive cannot be opened or is not a ZIP archive
 //   10  the request itself is unusable (options, file specifications)
 //   11  a file specification matched no member
 //   50  writing failed (disk full, I/O error, permissions), or the target
 //       directory cannot be opened
-//   81  unsupported compression method or encryption
+//   81  unsupported compression method or encryption (strong encryption)
 //
 // Names, decided case by case:
 //   - A backslash is read as a directory separator (archives written on
@@ -110,7 +127,50 @@
 // fails its CRC-32, is an error and leaves nothing behind.
 //
 // Methods: stored, deflated, bzip2, LZMA (with the ZIP LZMA header), zstd,
-// xz. Others, and encrypted members, are skipped with code 81.
+// xz. Others are skipped with code 81.
+//
+// Encrypted members: the traditional PKWARE cipher (flag bit 0; a 12-byte
+// header whose last byte is checked against the CRC's high byte, or with a
+// data descriptor the DOS time's) and WinZip AES (method 99 with a 0x9901
+// field: AES-128/192/256, AE-1 and AE-2; the field gives the real method;
+// AE-2 stores CRC 0, which is not checked, AE-1 keeps it and it is).
+// Strong encryption (flag bit 6), an encrypted central directory (bit 13)
+// and method 99 without a valid 0x9901 field are skipped with code 81.
+//   Password  the caller's PasswordCallback, on the calling thread, in archive
+//             order, when an encrypted member is about to be written (after
+//             the checks of its name, method and the file on disk); what was
+//             planned before is put in place first. The answer is checked
+//             against the member (check byte; AES verifier, whose key
+//             derivation runs once per member on the calling thread, the
+//             keys then going to the worker). The first question about a
+//             member has attempt 1; a wrong answer is asked again with
+//             attempt 2, then 3; after three wrong answers the member is
+//             skipped: "NAME: wrong password", code 2. The password that
+//             worked is tried first on the next encrypted members without
+//             asking; when it fails there, that counts as the member's first
+//             wrong answer and the question comes with attempt 2.
+//             PasswordCancel stops the call as a callback cancel does.
+//             PasswordNone, or a null Password: "NAME: encrypted, no
+//             password given", code 2 (the member is fine, it was only not
+//             asked for, so not 81), or "NAME: wrong password" when a wrong
+//             one was given first. The password is never in a message and
+//             is wiped (with the derived keys) when the call ends.
+//   Traditional cipher: 1 wrong password in 256 passes the check byte. Its
+//             decoding then fails or the CRC does; an encrypted member that
+//             fails either is reported as "NAME: wrong password, or the data
+//             is damaged: REASON", code 2, and not asked for again.
+//   AES:      a wrong password that passes the 2-byte verifier (1 in 65536)
+//             fails the authentication code below. The code over the
+//             encrypted data is checked
+//             before any byte is kept: members decoded whole check it before
+//             decoding; streamed ones (past 64 MiB) decode into their
+//             temporary file, which is only renamed into place once the code
+//             at the end matches. A mismatch: "NAME: authentication failed
+//             (the data was changed)", code 2, no file left.
+//   Encrypted data shorter than its header (12 bytes; salt, verifier and
+//   code for AES), or a stored member whose encrypted data is not its size,
+//   is an error (code 2) before any question; data that ends early fails
+//   like any other. Encrypted links are decrypted like files.
 //
 // Decoder memory: the decoders of one call share a limit of a quarter of
 // physical memory, at most 2 GiB (ORVEX_UNZENG_MEMORY_MIB in the environment

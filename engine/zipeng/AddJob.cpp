@@ -160,7 +160,13 @@ bool AddJob::writePrepared(const SourceItem &item, Prepared &p)
     r.crc = p.crc;
     r.packedSize = p.data.size;
     r.unpackedSize = p.size;
+    if (p.encrypted) {
+        markEncrypted(r);
+        r.packedSize += AesOverhead;
+    }
     putHeader(r, false);
+    if (p.encrypted)
+        out_->write(p.prefix);
     if (p.deflated) {
         out_->write(p.data.view());   // at most a piece
     } else {
@@ -172,6 +178,8 @@ bool AddJob::writePrepared(const SourceItem &item, Prepared &p)
             advance(at);
         }
     }
+    if (p.encrypted)
+        out_->write(p.mac);
     out_->addToDirectory(r);
     noteTime(p.status.st_mtime);
     written_.push_back({item.path, false, p.status, item.link});
@@ -182,7 +190,7 @@ bool AddJob::writePrepared(const SourceItem &item, Prepared &p)
     return true;
 }
 
-AddJob::StreamResult AddJob::storeStream(int fd, uint64_t size, bool withSteps)
+AddJob::StreamResult AddJob::storeStream(int fd, uint64_t size, bool withSteps, MemberEncryption *encryption)
 {
     StreamResult s;
     Buffer chunk(StoreChunk);
@@ -194,6 +202,10 @@ AddJob::StreamResult AddJob::storeStream(int fd, uint64_t size, bool withSteps)
         const size_t got = r.got;
         const std::span<const uint8_t> bytes(chunk.data(), got);
         s.crc = crc32Update(s.crc, bytes);
+        // Here rather than on a worker: the writer reads and writes these
+        // bytes anyway, and AES and SHA-1 in hardware outrun the disk.
+        if (encryption)
+            encryption->encrypt(chunk.data(), got);
         out_->write(bytes);
         s.unpacked += got;
         if (withSteps)
@@ -207,7 +219,7 @@ AddJob::StreamResult AddJob::storeStream(int fd, uint64_t size, bool withSteps)
     return s;
 }
 
-AddJob::StreamResult AddJob::deflateStream(int fd, uint64_t size)
+AddJob::StreamResult AddJob::deflateStream(int fd, uint64_t size, const std::shared_ptr<PieceEncryption> &encryption)
 {
     // The writer reads piece after piece; the workers deflate them; the
     // writer appends the results in order. A bounded number of pieces is in
@@ -217,6 +229,7 @@ AddJob::StreamResult AddJob::deflateStream(int fd, uint64_t size)
     const size_t piece = pieceBytes(level_);
     std::deque<std::pair<std::future<Buffer>, uint64_t>> pending;   // result, input consumed after it
     uint64_t read = 0;
+    size_t pieces = 0;
     bool ended = false;
     while (!ended || !pending.empty()) {
         while (!ended && pending.size() < maxPending) {
@@ -233,11 +246,20 @@ AddJob::StreamResult AddJob::deflateStream(int fd, uint64_t size)
             ended = read >= size || got < want;
             s.crc = crc32Update(s.crc, chunk->view());
             const bool last = ended;
-            pending.emplace_back(pool_->submit([chunk, last, level = level_, this] {
-                                     if (stop_.load(std::memory_order_relaxed))
-                                         return Buffer{};
-                                     Buffer packed = deflatePiece(level, chunk->view(), last);
-                                     tuning::piecesDeflated.fetch_add(1, std::memory_order_relaxed);
+            pending.emplace_back(pool_->submit([chunk, last, level = level_, index = pieces++, encryption, this] {
+                                     Buffer packed;
+                                     try {
+                                         if (!stop_.load(std::memory_order_relaxed)) {
+                                             packed = deflatePiece(level, chunk->view(), last);
+                                             tuning::piecesDeflated.fetch_add(1, std::memory_order_relaxed);
+                                         }
+                                     } catch (...) {
+                                         if (encryption)
+                                             encryption->encryptInTurn(index, nullptr, 0);
+                                         throw;
+                                     }
+                                     if (encryption)
+                                         encryption->encryptInTurn(index, packed.data(), packed.size);
                                      return packed;
                                  }),
                                  read);
@@ -277,34 +299,55 @@ bool AddJob::writeStreamed(const SourceItem &item)
     // the sizes need ZIP64 fields is known before the header is written: a
     // deflated member that would not come out smaller than the file is
     // stored instead, so its packed size never exceeds that size either.
-    const bool zip64Sizes = size >= Zip64Marker32;
+    // Encryption adds its salt, verifier and MAC to that.
+    const Secret *secret = password();
+    const uint64_t overhead = secret ? AesOverhead : 0;
+    const bool zip64Sizes = size >= Zip64Marker32 - overhead;
     // Already-compressed data is stored straight away, as for whole files.
     const bool deflating = level_ > 0 && !looksIncompressible(fd, size);
-    MemberRecord r = newRecord(item, status, deflating ? MethodDeflated : MethodStored);
-    r.unpackedSize = size;
     const uint64_t headerAt = out_->position();
-    putHeader(r, zip64Sizes);
+    MemberRecord r;
+    uint16_t method = MethodStored;   // before encryption
+    std::shared_ptr<PieceEncryption> encryption;
+    auto start = [&](uint16_t compression) {
+        method = compression;
+        r = newRecord(item, status, method);
+        r.unpackedSize = size;
+        if (secret)
+            markEncrypted(r);
+        putHeader(r, zip64Sizes);
+        if (secret) {
+            // A fresh salt for a second attempt: no keystream is used twice.
+            encryption = std::make_shared<PieceEncryption>(*secret);
+            out_->write(encryption->member().prefix());
+        }
+    };
+    start(deflating ? MethodDeflated : MethodStored);
 
     StreamResult s;
     try {
-        s = deflating ? deflateStream(fd, size) : storeStream(fd, size, true);
+        s = deflating ? deflateStream(fd, size, encryption)
+                      : storeStream(fd, size, true, encryption ? &encryption->member() : nullptr);
         if (deflating && s.packed >= s.unpacked) {
             trace(item.name + ": deflating does not make it smaller; storing it");
             out_->rewind(headerAt);
-            r = newRecord(item, status, MethodStored);
-            r.unpackedSize = size;
-            putHeader(r, zip64Sizes);
+            start(MethodStored);
             if (::lseek(fd, 0, SEEK_SET) != 0)
                 throw ReadFailure{errno};
-            s = storeStream(fd, size, false);
+            s = storeStream(fd, size, false, encryption ? &encryption->member() : nullptr);
         }
     } catch (const ReadFailure &failure) {
         out_->rewind(headerAt);
         report(ReadError, "Cannot read " + item.path + ": " + errorText(failure.error));
         return false;
     }
+    if (encryption) {
+        out_->write(encryption->member().finish());
+        s.packed += overhead;
+    }
 
-    r.crc = s.crc;
+    if (!secret)
+        r.crc = s.crc;   // AE-2 keeps 0 there
     r.packedSize = s.packed;
     r.unpackedSize = s.unpacked;
     uint8_t crc[4];
@@ -326,7 +369,7 @@ bool AddJob::writeStreamed(const SourceItem &item)
     written_.push_back({item.path, false, status, item.link});
     if (s.shrank)
         report(InfoCode, item.path + " became shorter while it was read; the part read was added");
-    verbose("adding: " + item.name + (r.method == MethodDeflated ? " (deflated " : " (stored ") + percentText(r.packedSize, r.unpackedSize) + ")");
+    verbose("adding: " + item.name + (method == MethodDeflated ? " (deflated " : " (stored ") + percentText(r.packedSize, r.unpackedSize) + ")");
     return true;
 }
 
@@ -402,6 +445,9 @@ int32_t AddJob::run(const std::string &archive)
         return 0;
     }
 
+    if (password() && !randomnessAvailable())
+        throw JobError{InternalError, "Cannot encrypt: the system gives no random numbers; " + archive
+                                          + " was left unchanged"};
     pool_.emplace(WorkerPool::defaultThreads());
     trace("Level " + std::to_string(level_) + ", " + std::to_string(pool_->size()) + " worker threads");
     // The workers read `sources`: stop and join them before it goes away,
@@ -430,8 +476,9 @@ int32_t AddJob::run(const std::string &archive)
             cost[submitted] = bytes;
             ++inFlight;
             inFlightBytes += bytes;
-            prepared[submitted] = pool_->submit(
-                [path = &item.path, level = level_, this] { return prepareFile(base_, *path, level, stop_); });
+            prepared[submitted] = pool_->submit([path = &item.path, level = level_, this] {
+                return prepareFile(base_, *path, level, password(), stop_);
+            });
         }
     };
 

@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,8 +52,11 @@ private:
     bool writeDirectory(const SourceItem &item);
     bool writePrepared(const SourceItem &item, Prepared &p);
     bool writeStreamed(const SourceItem &item);
-    StreamResult deflateStream(int fd, uint64_t size);
-    StreamResult storeStream(int fd, uint64_t size, bool withSteps);
+    // With `encryption`, the bytes go out encrypted (the prefix and the MAC
+    // are the caller's).
+    StreamResult deflateStream(int fd, uint64_t size, const std::shared_ptr<PieceEncryption> &encryption);
+    StreamResult storeStream(int fd, uint64_t size, bool withSteps, MemberEncryption *encryption);
+    const Secret *password() const { return options_.password.empty() ? nullptr : &options_.password; }
     // After the new archive is in place: messages only, a cancel no longer applies.
     void moveSources();
 

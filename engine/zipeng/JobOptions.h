@@ -2,6 +2,8 @@
 // What one call of the library asks for, read from its parameter record, and
 // the sizes the jobs work in (tests lower them to reach rare paths).
 
+#include "engine/zipeng/Encryption.h"
+
 #include <atomic>
 #include <chrono>
 #include <cstddef>
@@ -25,6 +27,7 @@ struct JobOptions {
     bool update = false;
     bool freshen = false;
     bool archiveTime = false;
+    Secret password;               // not empty: the files added are encrypted
 };
 
 namespace tuning {

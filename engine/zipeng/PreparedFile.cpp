@@ -33,7 +33,8 @@ uint64_t wholeFileSize(int level)
     return level == 0 ? tuning::wholeFileLimit : std::min<uint64_t>(tuning::wholeFileLimit, pieceBytes(level));
 }
 
-Prepared prepareFile(int base, const std::string &path, int level, const std::atomic<bool> &stop)
+Prepared prepareFile(int base, const std::string &path, int level, const Secret *password,
+                     const std::atomic<bool> &stop)
 {
     Prepared p;
     if (stop.load(std::memory_order_relaxed)) {
@@ -86,10 +87,17 @@ Prepared prepareFile(int base, const std::string &path, int level, const std::at
         if (packed.size > 0) {
             p.data = std::move(packed);
             p.deflated = true;
-            return p;
         }
     }
-    p.data = std::move(input);
+    if (!p.deflated)
+        p.data = std::move(input);
+    if (password) {
+        MemberEncryption encryption(*password);
+        p.prefix = encryption.prefix();
+        encryption.encrypt(p.data.data(), p.data.size);
+        p.mac = encryption.finish();
+        p.encrypted = true;
+    }
     return p;
 }
 

@@ -4,9 +4,11 @@
 // Files too large for that are read by the writer itself (AddJob.cpp).
 
 #include "engine/zipeng/Deflate.h"
+#include "engine/zipeng/Encryption.h"
 
 #include <sys/stat.h>
 
+#include <array>
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -29,6 +31,10 @@ struct Prepared {
     uint32_t crc = 0;
     Buffer data;                 // deflated bytes, or the file's own when stored
     bool deflated = false;
+    // Encrypted: `data` holds the encrypted bytes, which go between these two.
+    bool encrypted = false;
+    std::array<uint8_t, AesPrefixBytes> prefix{};
+    std::array<uint8_t, crypto::AesMacLength> mac{};
 };
 
 // Opens a source file for reading without following it into a FIFO's wait.
@@ -43,7 +49,9 @@ size_t pieceBytes(int level);
 uint64_t wholeFileSize(int level);
 
 // Reads `path` (under `base`) whole and stores or deflates it; `stop` set
-// makes it give up early. Runs on a worker.
-Prepared prepareFile(int base, const std::string &path, int level, const std::atomic<bool> &stop);
+// makes it give up early; with a `password` the result is encrypted. Runs
+// on a worker.
+Prepared prepareFile(int base, const std::string &path, int level, const Secret *password,
+                     const std::atomic<bool> &stop);
 
 }  // namespace zipeng

@@ -20,6 +20,8 @@
 //   AddFlag                     1 for add, 0 for delete (DeleteFlag decides)
 //   BaseDirectory               where relative arguments are found; null: the
 //                               current directory (see below)
+//   Password                    set and not empty: every file added in this
+//                               call is encrypted (see Encryption below)
 //   VerboseFlag, TraceFlag      extra information messages (action 4, code 0);
 //                               trace adds the inner steps
 // The Reserved and Constant fields carry nothing and are not read. Version
@@ -90,6 +92,22 @@
 // (a new archive gets 0666 less the umask); a symbolic link named as the
 // archive stays and its target is replaced, or created when the link points
 // to a file that does not exist yet.
+//
+// Encryption: with a Password, each file added gets WinZip AES-256 in its
+// AE-2 form: a random 16-byte salt of its own, keys derived from it with
+// PBKDF2-HMAC-SHA1, the 2-byte password verifier, the (stored or deflated)
+// data encrypted with AES-256 in counter mode, and 10 bytes of HMAC-SHA1 over
+// the encrypted data; the packed size counts all four. Both headers say
+// method 99, version needed 5.1 and general-purpose flag bit 0, carry the
+// 0x9901 field (vendor version 2, strength 3, the real method 0 or 8) and
+// have 0 in the CRC field. The choice between storing and deflating is made
+// as without a password; the workers encrypt what they compressed. Directory
+// entries and members kept from the old archive are written as they were,
+// so one archive may hold both kinds; a delete copies encrypted members like
+// any other. No system randomness: the call fails (code 5) before anything is
+// written. The password never appears in a message, and the library wipes its
+// copies when the call ends. The traditional PKWARE encryption is never
+// written.
 //
 // Callbacks (all on the calling thread): action 1 per member written (name,
 // size clamped to INT32_MAX) followed by one action 2 per 32 KiB of it;

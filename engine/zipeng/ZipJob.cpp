@@ -90,6 +90,8 @@ bool readRecord(const ZipCallRecord &record, JobOptions &options, Reporter &repo
     options.update = record.UpdateFlag != 0;
     options.freshen = record.FreshenFlag != 0 && !options.update;
     options.archiveTime = record.ArchiveTimeFlag != 0;
+    if (record.Password && *record.Password)
+        options.password = Secret(record.Password);
     return true;
 }
 

@@ -564,6 +564,7 @@ TEST_F(ArchiveCommands, ASecondCommandDuringAnOperationDoesNothing)
         {"delete archive", [&] { form().deleteArchiveCommand(); }},
         {"delete members", [&] { form().deleteMembersCommand(); }},
         {"extract", [&] { form().extractCommand(); }},
+        {"test", [&] { form().testCommand(); }},
         {"add", [&] { form().addCommand(); }},
     };
     int n = 0;
@@ -580,7 +581,8 @@ TEST_F(ArchiveCommands, ASecondCommandDuringAnOperationDoesNothing)
             [&] {
                 enabledDuring = {form().toolButton("openButton")->isEnabled(), form().toolButton("addButton")->isEnabled(),
                                  form().menuAction("openArchiveAction")->isEnabled(),
-                                 form().menuAction("extractAction")->isEnabled(), grid().isEnabled(),
+                                 form().menuAction("extractAction")->isEnabled(),
+                                 form().menuAction("testAction")->isEnabled(), grid().isEnabled(),
                                  windows->F_status->cancelButton->isEnabled(), form().menuAction("exitAction")->isEnabled()};
                 c.start();
             },
@@ -599,7 +601,7 @@ TEST_F(ArchiveCommands, ASecondCommandDuringAnOperationDoesNothing)
         form().deleteMembersCommand();
         QCoreApplication::processEvents();
 
-        EXPECT_EQ(enabledDuring, (std::vector<bool>{false, false, false, false, false, true, true})) << c.command;
+        EXPECT_EQ(enabledDuring, (std::vector<bool>{false, false, false, false, false, false, true, true})) << c.command;
         EXPECT_FALSE(dialogOpened) << c.command;
         EXPECT_EQ(shownTexts(*script),
                   (std::vector<QString>{"Delete selected files from: " + archive + "?", "1 file(s) were Deleted"}))
@@ -608,7 +610,7 @@ TEST_F(ArchiveCommands, ASecondCommandDuringAnOperationDoesNothing)
         EXPECT_EQ(form().statusPanelText(1), archive) << c.command;
         EXPECT_EQ(names(), (std::vector<QString>{"a.txt", "c.txt"})) << c.command;
         EXPECT_TRUE(form().toolButton("openButton")->isEnabled() && form().menuAction("extractAction")->isEnabled()
-                    && grid().isEnabled())
+                    && form().menuAction("testAction")->isEnabled() && grid().isEnabled())
             << c.command;
         script->fileAnswers.clear();  // an answer no dialog took
     }

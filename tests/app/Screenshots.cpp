@@ -32,6 +32,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QSettings>
 #include <QLocale>
@@ -125,6 +126,14 @@ int main(int argc, char **argv)
         save(messages, out.filePath(QStringLiteral("message-window.png")));
 
         save(*windows->F_About, out.filePath(QStringLiteral("about-box.png")));
+
+        // Actions > Test archive's closing box, built as the program's
+        // information box is.
+        QMessageBox result(QMessageBox::Information, QStringLiteral("Information"),
+                           QStringLiteral("12 file(s) tested, 1 with errors"), QMessageBox::NoButton);
+        result.setDefaultButton(static_cast<QPushButton *>(result.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole)));
+        save(result, out.filePath(QStringLiteral("test-result.png")));
+        result.hide();
 
         // The editor with a member open, and its find dialog.
         TF_Editform &editor = *windows->F_Editform;

@@ -199,3 +199,47 @@ TEST_F(CommandLine, ExtractWritesNamesFromOtherSystemsDecodedAndFindsThemByEithe
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(listTree(dir.file("auto")), std::vector<std::string>{"caf\xC3\xA9.txt"});
 }
+
+TEST_F(CommandLine, TestPrintsBadMembersAndThePassedCountAndWritesNothing)
+{
+    Member bad = fileEntry("dir/bad.txt", "bad data");
+    bad.crc = 1;
+    const std::string text(40000, 't');
+    writeFile(dir.file("t.zip"), buildZip({fileEntry("good.txt", text), dirEntry("dir/"), bad,
+                                           fileEntry("dir/also-good.txt", "fine", 0)}));
+    writeFile(dir.file("good.zip"), buildZip({fileEntry("good.txt", text), dirEntry("dir/")}));
+    writeFile(dir.file("not.zip"), "no archive at all, just text long enough to be searched for an end record");
+    const std::vector<std::string> before = listTree(dir.path());
+
+    const struct {
+        std::vector<std::string> args;
+        int exitCode;
+        std::string out;
+        std::vector<std::string> errorFragments;   // one line each
+    } cases[] = {
+        {{"test", "good.zip"}, 0, "2 file(s) passed the test\n", {}},
+        {{"test", "t.zip"}, 1, "3 file(s) passed the test\n", {"dir/bad.txt: bad CRC"}},
+        {{"test", "t.zip", "good.txt", "dir/also-good.txt"}, 0, "2 file(s) passed the test\n", {}},
+        {{"test", "t.zip", "dir/*"}, 1, "2 file(s) passed the test\n", {"dir/bad.txt: bad CRC"}},
+        {{"test", "not.zip"}, 1, "", {"reading Zip File"}},
+        {{"test", "missing.zip"}, 1, "", {"No such archive: missing.zip"}},
+        {{"test"}, 2, "", {}},
+        {{"test", "t.zip", "--to", "x"}, 2, "", {}},
+    };
+    for (const auto &c : cases) {
+        const RunResult result = runOrvexzip(c.args, dir.path());
+        SCOPED_TRACE(c.args.size() > 1 ? c.args[1] : c.args[0]);
+        EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
+        EXPECT_EQ(result.out, c.out);
+        if (c.exitCode == 2)
+            continue;
+        std::vector<std::string> lines;
+        std::istringstream err(result.err);
+        for (std::string line; std::getline(err, line);)
+            lines.push_back(line);
+        ASSERT_EQ(lines.size(), c.errorFragments.size()) << result.err;
+        for (size_t i = 0; i < lines.size(); ++i)
+            EXPECT_NE(lines[i].find(c.errorFragments[i]), std::string::npos) << lines[i];
+    }
+    EXPECT_EQ(listTree(dir.path()), before);
+}

@@ -474,3 +474,54 @@ TEST(MessageTrimming, DropsOneTrailingLineBreakOfOneOrTwoCharacters)
     EXPECT_EQ(trimMessage("\n"), "");
     EXPECT_EQ(trimMessage(""), "");
 }
+
+namespace {
+
+TEST_F(ComponentTest, TestCountsTheMembersReportedBadAcrossSlicesAndOnlyInATest)
+{
+    engine.setZipFilename(archive);
+    // Information, a warning, damage, no match: none is a member found bad.
+    library.callbacks = {{4, 0, 0, "    testing: a  OK"}, {4, 1, 0, "warning"}, {4, 2, 0, "b: bad CRC"},
+                         {4, 3, 0, "damaged directory"}, {4, 11, 0, "not matched"}, {4, 50, 0, "c: no memory"},
+                         {4, 81, 0, "skipping d: unsupported compression method 6"}};
+    library.result = 4;
+    for (int i = 0; i < MaxFileSpecs + 1; ++i)   // two slices
+        engine.FileSpecs.push_back("m" + std::to_string(i));
+    engine.ExtrBaseDir = "/no/such/dir";   // a test needs no target
+    engine.Test();
+    ASSERT_EQ(library.unzipCalls.size(), 2u);
+    EXPECT_EQ(library.unzipCalls[0].TestFlag, 1);
+    EXPECT_EQ(library.baseDirectory, "(null)");
+    EXPECT_EQ(engine.LastResult, 8);
+    EXPECT_EQ(engine.LastTestFailures, 6);
+    EXPECT_FALSE(engine.LastCancelled);
+
+    engine.ExtrBaseDir = dir.path();
+    engine.Extract();
+    EXPECT_EQ(library.unzipCalls.back().TestFlag, 0);
+    EXPECT_EQ(engine.LastTestFailures, 0);
+}
+
+TEST_F(ComponentTest, ACancelledTestOrExtractionSaysSo)
+{
+    engine.setZipFilename(archive);
+    library.callbacks = {{1, 0, 1, "a"}, {2, 0, 0, ""}, {3, 0, 0, ""}};
+    engine.OnProgress = [](TZipEngine &e, ProgressType type, const std::string &, int32_t) {
+        if (type == FileStep)
+            e.Cancel = true;
+    };
+    engine.Test();
+    EXPECT_TRUE(engine.LastCancelled);
+    engine.OnProgress = nullptr;
+    engine.Test();
+    EXPECT_FALSE(engine.LastCancelled);
+
+    std::atomic<int> signal{2};
+    engine.CancelRequest = &signal;
+    engine.ExtrBaseDir = dir.path();
+    engine.Extract();
+    EXPECT_TRUE(engine.LastCancelled);
+    engine.CancelRequest = nullptr;
+}
+
+}  // namespace

@@ -1,4 +1,5 @@
-// `orvexzip list`: the grid's four columns as text, and how it ends.
+// `orvexzip list`: the grid's four columns as text and whether a member is
+// encrypted, and how it ends.
 
 #include "support/ArchiveReading.h"
 #include "support/Files.h"
@@ -15,7 +16,7 @@ using namespace ziptest;
 
 namespace {
 
-const std::string Header = "File Name\tCompr Size\tUncmpr Size\tDate/Time\n";
+const std::string Header = "File Name\tCompr Size\tUncmpr Size\tDate/Time\tencrypted\n";
 
 RunResult orvexzip(const std::vector<std::string> &args)
 {
@@ -32,9 +33,10 @@ std::string sampleDateTime()
         .toStdString();
 }
 
-std::string row(const std::string &name, uint64_t packed, uint64_t unpacked)
+std::string row(const std::string &name, uint64_t packed, uint64_t unpacked, bool encrypted = false)
 {
-    return name + "\t" + std::to_string(packed) + "\t" + std::to_string(unpacked) + "\t" + sampleDateTime() + "\n";
+    return name + "\t" + std::to_string(packed) + "\t" + std::to_string(unpacked) + "\t" + sampleDateTime() + "\t"
+        + (encrypted ? "yes" : "") + "\n";
 }
 
 }  // namespace
@@ -52,6 +54,62 @@ TEST(ListCommand, PrintsTheGridColumnsOfEveryMember)
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out, Header + row("dir/", 0, 0) + row("\xC3\xA4rger.txt", 5, 5) + row("streamed.bin", 1234, 1234)
                          + row("packed.txt", 3, 3));
+}
+
+TEST(ListCommand, TheFifthColumnSaysWhichMembersAreEncrypted)
+{
+    TempDir dir;
+    Member flagged = stored("flagged", "abc");   // the traditional cipher's flag
+    flagged.flags = 1;
+    Member aes = stored("aes", "abcd");   // method 99 alone
+    aes.method = 99;
+    ArchiveBuilder b;
+    b.add(stored("plain", "ab")).add(flagged).add(aes);
+    const auto r = orvexzip({"list", dir.write("t.zip", b.build())});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, Header + row("plain", 2, 2) + row("flagged", 3, 3, true) + row("aes", 4, 4, true));
+}
+
+// add --encrypt takes the password from a file, never from the command line,
+// and the listing then tells the encrypted member from the plain one.
+TEST(ListCommand, AddEncryptedThenList)
+{
+    TempDir dir;
+    writeFile(dir.file("plain.txt"), "plain\n");
+    writeFile(dir.file("secret.txt"), std::string(1000, 's'));
+    writeFile(dir.file("password"), "secret\n");
+    const std::string archive = dir.file("t.zip");
+    ASSERT_EQ(runOrvexzip({"add", archive, "plain.txt"}, dir.path()).exitCode, 0);
+    const RunResult added =
+        runOrvexzip({"add", archive, "--encrypt", "--password-file", "password", "secret.txt"}, dir.path());
+    EXPECT_EQ(added.exitCode, 0) << added.err;
+    const ArchiveInfo info = readArchive(archive);
+    ASSERT_EQ(info.names(), (std::vector<std::string>{"plain.txt", "secret.txt"}));
+    const auto r = orvexzip({"list", archive});
+    const std::vector<std::string> rows = [&] {
+        std::vector<std::string> out;
+        for (size_t at = 0, end; (end = r.out.find('\n', at)) != std::string::npos; at = end + 1)
+            out.push_back(r.out.substr(at, end - at));
+        return out;
+    }();
+    ASSERT_EQ(rows.size(), 3u) << r.out;
+    EXPECT_TRUE(rows[1].starts_with("plain.txt\t") && rows[1].ends_with("\t")) << rows[1];
+    EXPECT_TRUE(rows[2].starts_with("secret.txt\t") && rows[2].ends_with("\tyes")) << rows[2];
+    if (haveProgram("7zz")) {   // the password without its line break; 7-Zip 22.01 or later assumed
+        const RunResult test = run({"7zz", "t", "-psecret", archive});
+        EXPECT_EQ(test.exitCode, 0) << test.out;
+    }
+
+    // Without a password there is nothing to encrypt with: bad usage, nothing added.
+    const std::string before = readFile(archive);
+    for (const std::vector<std::string> &args :
+         {std::vector<std::string>{"add", archive, "--encrypt", "secret.txt"},
+          std::vector<std::string>{"add", archive, "--encrypt", "--password-file", "missing", "secret.txt"}}) {
+        const RunResult refused = runOrvexzip(args, dir.path());
+        EXPECT_EQ(refused.exitCode, 2) << refused.err;
+        EXPECT_FALSE(refused.err.empty());
+        EXPECT_TRUE(readFile(archive) == before);
+    }
 }
 
 TEST(ListCommand, Zip64SizesAreShownInFull)
@@ -121,7 +179,7 @@ TEST(ListCommand, ImpossibleDateOrTimeIsShownAsAQuestionMark)
         b.add(stored("good", "g")).add(bad).add(stored("after", "n"));
         const auto r = orvexzip({"list", dir.write("t.zip", b.build())});
         EXPECT_EQ(r.exitCode, 0) << c.date << ' ' << c.time;
-        EXPECT_EQ(r.out, Header + row("good", 1, 1) + "bad\t1\t1\t?\n" + row("after", 1, 1));
+        EXPECT_EQ(r.out, Header + row("good", 1, 1) + "bad\t1\t1\t?\t\n" + row("after", 1, 1));
         EXPECT_EQ(r.err, "");
     }
 }

@@ -326,13 +326,16 @@ TEST(Interrupt, AddAndExtractStopCleanlyWithTheSignalsExitStatus)
         int status;
     };
     for (const Case &c : {Case{"add", SIGINT, 130}, Case{"add", SIGTERM, 143}, Case{"add", SIGHUP, 129},
-                          Case{"extract", SIGINT, 130}, Case{"extract", SIGTERM, 143}, Case{"extract", SIGHUP, 129}}) {
+                          Case{"extract", SIGINT, 130}, Case{"extract", SIGTERM, 143}, Case{"extract", SIGHUP, 129},
+                          Case{"test", SIGINT, 130}}) {
         const bool add = std::string(c.command) == "add";
         SCOPED_TRACE(std::string(c.command) + " " + strsignal(c.signal));
         for (const std::string &name : listDir(target))
             fs::remove(target + "/" + name);
-        Child child(add ? std::vector<std::string>{"add", "a.zip", "--level", "1", "zeros.bin"}
-                        : std::vector<std::string>{"extract", "big.zip", "--to", "out"},
+        const bool test = std::string(c.command) == "test";
+        Child child(add    ? std::vector<std::string>{"add", "a.zip", "--level", "1", "zeros.bin"}
+                    : test ? std::vector<std::string>{"test", "big.zip"}
+                           : std::vector<std::string>{"extract", "big.zip", "--to", "out"},
                     dir.path(), true);
         ASSERT_TRUE(child.started());
         ASSERT_TRUE(child.readUntil("File: ")) << child.seen();

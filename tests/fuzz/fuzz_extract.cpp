@@ -13,6 +13,7 @@
 #include "engine/zipformat/ByteSource.h"
 #include "engine/common/CallRecords.h"
 #include "engine/zipformat/CentralDirectory.h"
+#include "engine/zipformat/NameCharset.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -193,6 +194,18 @@ int32_t onCallback(CallbackRecord *record)
     return 0;
 }
 
+// Encrypted members get a password on the first question, none after, so
+// the decryption paths and a wrong password are both reached.
+int32_t onPassword(void *, const char *member, int32_t attempt, char *buffer, int32_t bufferSize)
+{
+    volatile size_t length = std::strlen(member);
+    (void)length;
+    if (attempt > 1 || bufferSize < 7)
+        return PasswordNone;
+    std::memcpy(buffer, "secret", 7);
+    return PasswordGiven;
+}
+
 void removeBase()
 {
     if (baseFd < 0)
@@ -240,7 +253,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 return -1;   // not kept in the corpus either
             std::string name(reinterpret_cast<const char *>(h->name.data()), h->name.size());
             const size_t cut = name.find_last_of("/\\");
-            storedLeaves.insert(cut == std::string::npos ? name : name.substr(cut + 1));
+            const std::string leaf = cut == std::string::npos ? name : name.substr(cut + 1);
+            storedLeaves.insert(leaf);
+            // A name from another system's code page lands decoded.
+            for (const std::string &codePage : zipformat::nameCodePages())
+                storedLeaves.insert(zipformat::decodeName(leaf, codePage));
         }
     }
 
@@ -260,6 +277,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     record->OverwriteFlag = 1;
     record->ArchiveName = archivePath.c_str();
     record->Constant72 = 7;
+    record->Password = &onPassword;
 
     if (::chdir((basePath + "/sentinel/out").c_str()) != 0)
         fault("cannot enter the scratch directory");

@@ -2,6 +2,11 @@
 
 #include "support/Compress.h"
 
+#include "engine/crypto/TraditionalCipher.h"
+#include "engine/crypto/WinZipAes.h"
+
+#include <algorithm>
+#include <array>
 #include <fcntl.h>
 #include <stdexcept>
 #include <unistd.h>
@@ -288,6 +293,58 @@ Member linkEntry(const std::string &name, const std::string &target)
     m.name = name;
     m.data = target;
     m.externalAttributes = UnixLink;
+    return m;
+}
+
+namespace {
+
+uint8_t *bytesOf(std::string &s)
+{
+    return reinterpret_cast<uint8_t *>(s.data());
+}
+
+}  // namespace
+
+Member traditionalEncrypted(Member m, const std::string &password)
+{
+    std::string header = "\x5a\x0f\xc3\x81\x27\xe4\x90\x3b\x66\xd1\x08";
+    header += static_cast<char>(crypto::traditionalCheckByte(m.flags | (m.deferred ? 0x0008 : 0),
+                                                             m.crc.value_or(crc32Of(m.data)), m.modTime));
+    std::string packed = header + packedData(m);
+    crypto::TraditionalCipher(password).encrypt(bytesOf(packed), packed.size());
+    m.packed = std::move(packed);
+    m.flags |= 0x0001;
+    return m;
+}
+
+Member aesEncrypted(Member m, const std::string &password, const AesOptions &options)
+{
+    std::string salt;
+    for (size_t i = 0; i < crypto::aesSaltLength(options.strength); ++i)
+        salt += static_cast<char>(0x31 + 7 * i);
+    const crypto::AesKeys keys = crypto::deriveAesKeys(password, bytesOf(salt), options.strength);
+    std::string data = packedData(m);
+    crypto::AesCtrCipher(keys.encryption).apply(bytesOf(data), data.size());
+    crypto::AesAuthenticator authenticator(keys.authentication);
+    authenticator.update(bytesOf(data), data.size());
+    std::array<uint8_t, crypto::AesMacLength> mac = authenticator.finish();
+    if (options.corruptDataAt)
+        data.at(*options.corruptDataAt) ^= 0x01;
+    if (options.corruptMac)
+        mac[0] ^= 0x01;
+    std::string packed = salt + std::string(keys.verifier.begin(), keys.verifier.end()) + data
+                         + std::string(mac.begin(), mac.end());
+    packed.resize(packed.size() - std::min(options.truncateBy, packed.size()));
+
+    const std::array<uint8_t, 11> field = crypto::aesExtraField({options.vendorVersion, options.strength, m.method});
+    const std::string extra(field.begin(), field.end());
+    m.localExtra += extra;
+    m.centralExtra += extra;
+    if (options.vendorVersion == 2)
+        m.crc = 0;
+    m.method = crypto::AesMethod;
+    m.packed = std::move(packed);
+    m.flags |= 0x0001;
     return m;
 }
 

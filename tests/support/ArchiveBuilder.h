@@ -115,6 +115,23 @@ Member fileEntry(const std::string &name, const std::string &content, uint16_t m
 Member dirEntry(const std::string &name);
 Member linkEntry(const std::string &name, const std::string &target);
 
+// Encrypted members. Each takes a member made as usual (its method says how
+// `data` is compressed) and returns it with the packed data encrypted, flag
+// bit 0 set and the check values filled in. The header and salt bytes are
+// fixed, so an archive builds the same every time.
+// The traditional cipher; the header's check byte is the CRC's high byte, or
+// with `deferred` the time's.
+Member traditionalEncrypted(Member m, const std::string &password);
+struct AesOptions {
+    int strength = 3;                        // AES-256
+    uint16_t vendorVersion = 2;              // AE-2: CRC fields 0
+    std::optional<size_t> corruptDataAt{};   // flips this byte of the encrypted data (after the MAC)
+    bool corruptMac = false;
+    size_t truncateBy = 0;                   // bytes cut from the end of the packed data
+};
+// WinZip AES: method 99, the real method in the 0x9901 field of both headers.
+Member aesEncrypted(Member m, const std::string &password, const AesOptions &options = {});
+
 struct Layout {
     std::vector<uint64_t> headerOffsets;   // file offsets of the local headers
     uint64_t centralDirectoryOffset = 0;   // file offset

@@ -80,6 +80,7 @@ struct Flags {
     bool verbose = false;
     bool trace = false;
     std::optional<std::string> base;   // BaseDirectory; none leaves it null
+    std::optional<std::string> password;   // Password; none leaves it null
 };
 
 CallResult callEngine(const std::string &archive, const std::vector<std::string> &args, const Flags &flags = {},
@@ -101,6 +102,7 @@ struct Options {
     std::vector<std::string> specs;
     // The target goes in as BaseDirectory and the current directory is left alone.
     bool targetAsBase = false;
+    bool test = false;   // TestFlag: decode and check, write nothing
     CancelRule cancel;
     // NameCharset; none leaves it null (guessed).
     std::optional<std::string> nameCharset;

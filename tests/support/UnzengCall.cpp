@@ -19,6 +19,7 @@ CallResult extract(const std::string &archive, const std::string &target, const 
     record->FreshenFlag = options.freshen && !options.update;
     record->DirNamesFlag = options.dirNames;
     record->OverwriteFlag = options.overwrite;
+    record->TestFlag = options.test;
     record->FileSpecCount = static_cast<int32_t>(options.specs.size());
     record->ArchiveName = archive.c_str();
     record->Constant72 = 7;

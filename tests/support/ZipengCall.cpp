@@ -25,6 +25,7 @@ CallResult callEngine(const std::string &archive, const std::vector<std::string>
     record->ArchiveName = archive.c_str();
     record->Constant128 = 7;
     record->BaseDirectory = flags.base ? flags.base->c_str() : nullptr;
+    record->Password = flags.password ? flags.password->c_str() : nullptr;
     record->FileSpecCount = static_cast<int32_t>(args.size());
     for (size_t i = 0; i < args.size(); ++i)
         record->FileSpecs[i] = args[i].c_str();

@@ -200,7 +200,7 @@ TEST_F(UnzengHostile, UnsupportedMethodsAndEncryptionAreNamedAndSkipped)
     Member imploded = fileEntry("old.bin", "xx", 6);
     Member deflate64 = fileEntry("big64.bin", "xx", 9);
     Member secret = fileEntry("secret.txt", "xx", 0);
-    secret.flags = 1;
+    secret.flags = 0x0041;   // strong encryption
     const CallResult out = run({imploded, deflate64, secret, fileEntry("fine.txt", "fine")});
 
     EXPECT_EQ(inTarget(), std::vector<std::string>{"fine.txt"});

@@ -1,0 +1,161 @@
+#include "app/cli/PasswordSource.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <string.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace cli {
+
+namespace {
+
+// Echo off for the length of one question, and back on however it ends.
+class EchoOff {
+public:
+    explicit EchoOff(int fd) : fd_(fd)
+    {
+        if (::tcgetattr(fd_, &saved_) != 0)
+            return;
+        termios quiet = saved_;
+        quiet.c_lflag &= ~tcflag_t(ECHO);
+        quiet.c_lflag |= ECHONL;
+        active_ = ::tcsetattr(fd_, TCSAFLUSH, &quiet) == 0;
+    }
+    ~EchoOff()
+    {
+        if (active_)
+            ::tcsetattr(fd_, TCSANOW, &saved_);
+    }
+    EchoOff(const EchoOff &) = delete;
+    EchoOff &operator=(const EchoOff &) = delete;
+
+private:
+    int fd_;
+    termios saved_{};
+    bool active_ = false;
+};
+
+}  // namespace
+
+PasswordSource::~PasswordSource()
+{
+    ::explicit_bzero(filePassword_.data(), filePassword_.size());
+}
+
+bool PasswordSource::readFile(const std::string &path, std::string &error)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = "Cannot read the password file " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    // Only the first line counts; it is read into a buffer that is wiped, so
+    // no copy of it is left in freed memory.
+    size_t length = 0;
+    bool lineEnded = false;
+    while (!lineEnded && length < filePassword_.size()) {
+        const ssize_t n = ::read(fd, filePassword_.data() + length, filePassword_.size() - length);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            error = "Cannot read the password file " + path + ": " + std::strerror(errno);
+            ::close(fd);
+            return false;
+        }
+        if (n == 0)
+            break;
+        const void *newline = std::memchr(filePassword_.data() + length, '\n', size_t(n));
+        length += size_t(n);
+        if (newline) {
+            length = size_t(static_cast<const char *>(newline) - filePassword_.data());
+            lineEnded = true;
+        }
+    }
+    ::close(fd);
+    if (length >= filePassword_.size()) {
+        ::explicit_bzero(filePassword_.data(), filePassword_.size());
+        error = "The password in " + path + " is longer than " + std::to_string(filePassword_.size() - 1) + " bytes";
+        return false;
+    }
+    if (length > 0 && filePassword_[length - 1] == '\r')   // a file written on Windows
+        --length;
+    std::fill(filePassword_.begin() + std::ptrdiff_t(length), filePassword_.end(), '\0');
+    fileLength_ = length;
+    fromFile_ = true;
+    return true;
+}
+
+TZipEngine::PasswordAnswer PasswordSource::answer(const std::string &member, int attempt, std::string &password)
+{
+    if (fromFile_) {
+        // A second question means the file's password was wrong for this
+        // member; there is no other to give.
+        if (attempt > 1)
+            return TZipEngine::PasswordAnswer::None;
+        password.assign(filePassword_.data(), fileLength_);
+        return TZipEngine::PasswordAnswer::Given;
+    }
+    if (::isatty(STDIN_FILENO) != 1)
+        return TZipEngine::PasswordAnswer::None;
+    return askTerminal(member, password);
+}
+
+TZipEngine::PasswordAnswer PasswordSource::askTerminal(const std::string &member, std::string &password)
+{
+    auto stopped = [this] { return stop_ && stop_->load() != 0; };
+    std::array<char, PasswordBufferSize> typed{};
+    size_t length = 0;
+    bool lineEnded = false, inputEnded = false;
+    {
+        // Echo goes off before the question shows, so that nothing typed
+        // once it is seen is echoed or thrown away.
+        const EchoOff quiet(STDIN_FILENO);
+        std::fflush(stdout);
+        if (::isatty(STDERR_FILENO) == 1)
+            std::fputs("\r\033[K", stderr);   // over the progress line, if one is shown
+        std::fprintf(stderr, "Password for %s: ", shownName_ ? shownName_(member).c_str() : member.c_str());
+        std::fflush(stderr);
+        while (!lineEnded && !inputEnded && !stopped()) {
+            char c = 0;
+            const ssize_t n = ::read(STDIN_FILENO, &c, 1);
+            // The stop signals are caught without SA_RESTART, so a Ctrl-C ends
+            // the read; the echo comes back on the way out of this block.
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                inputEnded = true;
+            else if (c == '\n')
+                lineEnded = true;
+            else if (length + 1 < typed.size())
+                typed[length++] = c;
+        }
+    }
+    if (!lineEnded)
+        std::fputc('\n', stderr);
+    TZipEngine::PasswordAnswer result = TZipEngine::PasswordAnswer::Given;
+    if (stopped())
+        result = TZipEngine::PasswordAnswer::Cancel;
+    else if (inputEnded && length == 0)   // Ctrl-D: no password
+        result = TZipEngine::PasswordAnswer::None;
+    else
+        password.assign(typed.data(), length);
+    ::explicit_bzero(typed.data(), typed.size());
+    return result;
+}
+
+bool attachPasswordSource(TZipEngine &engine, PasswordSource &source,
+                          const std::map<std::string, std::string> &options, std::string &error)
+{
+    if (const auto file = options.find(PasswordFileOption); file != options.end())
+        if (!source.readFile(file->second, error))
+            return false;
+    engine.OnPassword = [&source](const std::string &member, int attempt, std::string &password) {
+        return source.answer(member, attempt, password);
+    };
+    return true;
+}
+
+}  // namespace cli

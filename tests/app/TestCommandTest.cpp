@@ -1,0 +1,86 @@
+// Actions > Test archive, headless, with the real engine libraries.
+#include "WindowFixture.h"
+#include "dialogs/MsgForm.h"
+#include "dialogs/StatusForm.h"
+
+#include <QAction>
+#include <QDir>
+#include <QItemSelectionModel>
+
+namespace {
+
+class TestCommand : public WindowTest {
+protected:
+    // a.txt, b.txt whose CRC is wrong, c.txt, d.txt: opened in the window.
+    QString openWithOneBadMember()
+    {
+        ziptest::Member bad = ziptest::fileEntry("b.txt", "bad data");
+        bad.crc = 1;
+        const QString archive = writeArchive("t.zip", ziptest::buildZip({ziptest::fileEntry("a.txt", "a"), bad,
+                                                                        ziptest::fileEntry("c.txt", "c"),
+                                                                        ziptest::fileEntry("d.txt", "d")}));
+        open(archive);
+        before = QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        script->shown.clear();
+        return archive;
+    }
+    void test() { form().menuAction("testAction")->trigger(); }
+    QStringList inRoot() const { return QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); }
+
+    QStringList before;
+};
+
+}  // namespace
+
+TEST_F(TestCommand, EveryOrTheSelectedMembersAreTestedAndTheBoxCountsThoseWithErrors)
+{
+    openWithOneBadMember();
+    const struct {
+        int top, bottom;   // selected rows; 0: none
+        const char *result;
+        bool errorBox;
+    } cases[] = {
+        {0, 0, "4 file(s) tested, 1 with errors", true},
+        // One row is the grid's current row, not a choice: the whole archive.
+        {3, 3, "4 file(s) tested, 1 with errors", true},
+        {1, 2, "2 file(s) tested, 1 with errors", true},
+        {3, 4, "2 file(s) tested, 0 with errors", false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.result);
+        grid().selectionModel()->clear();
+        if (c.top > 0)
+            selectRows(c.top, c.bottom);
+        script->shown.clear();
+        script->buttonAnswers = {0};   // OK to the error box
+        test();
+        ASSERT_FALSE(script->shown.empty());
+        EXPECT_EQ(lastShown().caption, "Information");
+        EXPECT_EQ(lastShown().text, c.result);
+        EXPECT_EQ(script->shown.size(), c.errorBox ? 2u : 1u);
+        if (c.errorBox) {
+            EXPECT_TRUE(script->shown[0].text.contains("b.txt: bad CRC")) << script->shown[0].text.toStdString();
+        }
+        EXPECT_EQ(windows->F_status->windowTitle(), "Testing file(s)");
+        EXPECT_FALSE(windows->F_status->isVisible());
+    }
+    EXPECT_EQ(inRoot(), before);
+}
+
+TEST_F(TestCommand, CancelledAtTheErrorBoxItShowsNoResult)
+{
+    openWithOneBadMember();
+    grid().selectionModel()->clear();
+    script->buttonAnswers = {1};   // Cancel the operation
+    test();
+    ASSERT_EQ(script->shown.size(), 1u);
+    EXPECT_TRUE(script->shown[0].text.contains("b.txt: bad CRC"));
+    EXPECT_EQ(inRoot(), before);
+}
+
+TEST_F(TestCommand, WithoutAnArchiveItSaysSo)
+{
+    test();
+    ASSERT_EQ(script->shown.size(), 1u);
+    EXPECT_EQ(lastShown().text, "Error :File not found None");
+}
