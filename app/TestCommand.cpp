@@ -1,6 +1,7 @@
 #include "app/TestCommand.h"
 
 #include "app/OperationFrame.h"
+#include "app/PasswordQuestion.h"
 #include "app/Session.h"
 #include "platform/Prompts.h"
 
@@ -38,5 +39,11 @@ void runTestCommand(ArchiveSession &session, QWidget *parent)
 
     const OperationTexts texts{QStringLiteral("Testing file(s)"), QStringLiteral("Beginning Test of ") + archive,
                                QStringLiteral("Error in Test; Fatal DLL Exception"), QString()};
-    session.operationFrame().run(texts, [&] { engine.Test(); }, [&engine] { return testResultText(engine); });
+    session.operationFrame().run(
+        texts,
+        [&] {
+            PasswordQuestion passwords(engine, parent);
+            engine.Test();
+        },
+        [&engine] { return testResultText(engine); });
 }

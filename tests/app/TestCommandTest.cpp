@@ -84,3 +84,48 @@ TEST_F(TestCommand, WithoutAnArchiveItSaysSo)
     ASSERT_EQ(script->shown.size(), 1u);
     EXPECT_EQ(lastShown().text, "Error :File not found None");
 }
+
+// Encrypted members through the real libraries: the password box comes once
+// more after a wrong answer, the right password opens both ciphers, and a
+// cancelled box ends the test without a result.
+TEST_F(TestCommand, EncryptedMembersAskForThePasswordInTheTest)
+{
+    ziptest::AesOptions tampered;
+    tampered.corruptDataAt = 0;
+    const QString archive = writeArchive(
+        "e.zip", ziptest::buildZip({ziptest::aesEncrypted(ziptest::fileEntry("aes.txt", "aes"), "secret"),
+                                    ziptest::traditionalEncrypted(ziptest::fileEntry("old.txt", "old"), "secret"),
+                                    ziptest::fileEntry("plain.txt", "plain"),
+                                    ziptest::aesEncrypted(ziptest::fileEntry("changed.txt", "x"), "secret", tampered)}));
+    open(archive);
+    const struct {
+        std::vector<std::pair<bool, QString>> answers;
+        int boxes;
+        const char *result;   // empty: no result box
+    } cases[] = {
+        {{{true, "wrong"}, {true, "secret"}}, 2, "4 file(s) tested, 1 with errors"},
+        {{{false, ""}}, 1, ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.result);
+        grid().selectionModel()->clear();
+        script->shown.clear();
+        script->passwordAnswers.assign(c.answers.begin(), c.answers.end());
+        script->buttonAnswers = {0};   // OK to the error box
+        test();
+        int boxes = 0;
+        for (const auto &shown : script->shown)
+            if (shown.kind == platform::PromptRecord::Kind::Password) {
+                ++boxes;
+                EXPECT_EQ(shown.caption, "Password");
+                EXPECT_TRUE(shown.text.startsWith("Enter the password for aes.txt:")) << shown.text.toStdString();
+            }
+        EXPECT_EQ(boxes, c.boxes);
+        if (*c.result) {
+            EXPECT_EQ(lastShown().text, c.result);
+            EXPECT_TRUE(script->messageTexts().join('\n').contains("changed.txt: authentication failed (the data was changed)"));
+        } else {
+            EXPECT_NE(lastShown().caption, "Information");
+        }
+    }
+}
