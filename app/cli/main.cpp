@@ -452,6 +452,31 @@ int deleteCommand(std::span<char *const> arguments)
     return runOnNames(engine, reporter, *parsed, [&] { engine.Delete(); }, " file(s) were Deleted");
 }
 
+// What extract and test do before their call: the code page and the
+// password source from the options, then the archive's directory. ExitOk
+// to go on.
+int openForReading(TZipEngine &engine, const ParsedArguments &parsed, cli::PasswordSource &passwords)
+{
+    if (!takeCharset(parsed, engine))
+        return ExitUsage;
+    if (std::string error; !cli::attachPasswordSource(engine, passwords, parsed.options, error)) {
+        writeError(error);
+        return ExitUsage;
+    }
+    if (!orvex::ArchiveDirectoryReader::archiveExists(parsed.operands[0])) {
+        writeError("No such archive: " + parsed.operands[0]);
+        return ExitFailed;
+    }
+    const bool read = runOperation(engine, [&] {
+        try {
+            engine.setZipFilename(parsed.operands[0]);
+        } catch (const orvex::EArchiveDisagreement &) {
+            // The operation reports the same members as it meets them.
+        }
+    });
+    return read ? ExitOk : ExitFailed;
+}
+
 int extractCommand(std::span<char *const> arguments)
 {
     const std::optional<ParsedArguments> parsed =
@@ -460,27 +485,11 @@ int extractCommand(std::span<char *const> arguments)
     if (!parsed)
         return ExitUsage;
     TZipEngine engine;
-    if (!takeCharset(*parsed, engine))
-        return ExitUsage;
     ConsoleReporter reporter(engine);
     catchStopSignals(engine);
     cli::PasswordSource passwords(&stopSignal, [](std::string_view name) { return terminalText(name); });
-    if (std::string error; !cli::attachPasswordSource(engine, passwords, parsed->options, error)) {
-        writeError(error);
-        return ExitUsage;
-    }
-    if (!orvex::ArchiveDirectoryReader::archiveExists(parsed->operands[0])) {
-        writeError("No such archive: " + parsed->operands[0]);
-        return ExitFailed;
-    }
-    if (!runOperation(engine, [&] {
-            try {
-                engine.setZipFilename(parsed->operands[0]);
-            } catch (const orvex::EArchiveDisagreement &) {
-                // The extraction reports the same members as it skips them.
-            }
-        }))
-        return ExitFailed;
+    if (const int exitCode = openForReading(engine, *parsed, passwords); exitCode != ExitOk)
+        return exitCode;
     engine.ExtrBaseDir = parsed->options.count("to") ? parsed->options.at("to") : ".";
     std::error_code ignored;
     // The target is made when missing, as other extractors do with their -d.
@@ -508,27 +517,11 @@ int testCommand(std::span<char *const> arguments)
     if (!parsed)
         return ExitUsage;
     TZipEngine engine;
-    if (!takeCharset(*parsed, engine))
-        return ExitUsage;
     ConsoleReporter reporter(engine);
     catchStopSignals(engine);
     cli::PasswordSource passwords(&stopSignal, [](std::string_view name) { return terminalText(name); });
-    if (std::string error; !cli::attachPasswordSource(engine, passwords, parsed->options, error)) {
-        writeError(error);
-        return ExitUsage;
-    }
-    if (!orvex::ArchiveDirectoryReader::archiveExists(parsed->operands[0])) {
-        writeError("No such archive: " + parsed->operands[0]);
-        return ExitFailed;
-    }
-    if (!runOperation(engine, [&] {
-            try {
-                engine.setZipFilename(parsed->operands[0]);
-            } catch (const orvex::EArchiveDisagreement &) {
-                // The test reports the same members as bad.
-            }
-        }))
-        return ExitFailed;
+    if (const int exitCode = openForReading(engine, *parsed, passwords); exitCode != ExitOk)
+        return exitCode;
     return runOnNames(engine, reporter, *parsed, [&] { engine.Test(); }, " file(s) passed the test");
 }
 

@@ -86,10 +86,10 @@ TEST_F(UnzengCodePageNames, ADecodedNameIsJudgedLikeAnyName)
 
 TEST_F(UnzengCodePageNames, AMemberIsFoundByItsDecodedNameOrItsStoredBytes)
 {
-    for (const std::string &spec : {cafeUtf8, cafe437}) {
+    for (const std::string &requested : {cafeUtf8, cafe437}) {
         TempDir target;
         Options options;
-        options.specs = {spec};
+        options.specs = {requested};
         options.targetAsBase = true;
         const std::string archive = files / "a.zip";
         writeFile(archive, buildZip({fileEntry(cafe437, "c"), fileEntry("other.txt", "o")}));
