@@ -31,10 +31,6 @@ using zipformat::Zip64Marker32;
 
 namespace {
 
-// Bounds on the files read ahead of the writer.
-constexpr uint64_t ReadAheadBytes = 512u << 20;
-constexpr size_t ReadAheadFiles = 256;
-
 constexpr uint16_t MadeByUnix = (3 << 8) | 30;   // Unix, 3.0
 constexpr uint16_t MadeByDos = (0 << 8) | 20;    // MS-DOS, 2.0
 constexpr uint32_t DosDirectory = 0x10;
@@ -153,8 +149,8 @@ bool AddJob::writePrepared(const SourceItem &item, Prepared &p)
         report(OpenError, "Cannot add " + item.path + ": " + p.error);
         return false;
     }
-    if (p.tooLarge)
-        return writeStreamed(item);
+    if (p.tooLarge)   // it grew since the scan
+        return writeLarge(item, *PiecedFile::open(base_, item.path, level_, password()));
     beginFile(item.name, p.size);
     MemberRecord r = newRecord(item, p.status, p.deflated ? MethodDeflated : MethodStored);
     r.crc = p.crc;
@@ -219,80 +215,46 @@ AddJob::StreamResult AddJob::storeStream(int fd, uint64_t size, bool withSteps, 
     return s;
 }
 
-AddJob::StreamResult AddJob::deflateStream(int fd, uint64_t size, const std::shared_ptr<PieceEncryption> &encryption)
+AddJob::StreamResult AddJob::deflatePieces(PiecedFile &file)
 {
-    // The writer reads piece after piece; the workers deflate them; the
-    // writer appends the results in order. A bounded number of pieces is in
-    // flight, so a cancel waits at most for the few being deflated.
+    // The pieces are read and deflated on the workers, handed out ahead of
+    // this loop (ReadAhead); here they are joined in order.
     StreamResult s;
-    const size_t maxPending = 2 * pool_->size() + 2;
-    const size_t piece = pieceBytes(level_);
-    std::deque<std::pair<std::future<Buffer>, uint64_t>> pending;   // result, input consumed after it
-    uint64_t read = 0;
-    size_t pieces = 0;
-    bool ended = false;
-    while (!ended || !pending.empty()) {
-        while (!ended && pending.size() < maxPending) {
-            const size_t want = size_t(std::min<uint64_t>(piece, size - read));
-            auto chunk = std::make_shared<Buffer>(want);
-            const common::ReadResult r = common::readFull(fd, chunk->data(), want);
-            if (r.error)
-                throw ReadFailure{r.error};
-            const size_t got = r.got;
-            chunk->size = got;
-            read += got;
-            if (got < want)
-                s.shrank = true;
-            ended = read >= size || got < want;
-            s.crc = crc32Update(s.crc, chunk->view());
-            const bool last = ended;
-            pending.emplace_back(pool_->submit([chunk, last, level = level_, index = pieces++, encryption, this] {
-                                     Buffer packed;
-                                     try {
-                                         if (!stop_.load(std::memory_order_relaxed)) {
-                                             packed = deflatePiece(level, chunk->view(), last);
-                                             tuning::piecesDeflated.fetch_add(1, std::memory_order_relaxed);
-                                         }
-                                     } catch (...) {
-                                         if (encryption)
-                                             encryption->encryptInTurn(index, nullptr, 0);
-                                         throw;
-                                     }
-                                     if (encryption)
-                                         encryption->encryptInTurn(index, packed.data(), packed.size);
-                                     return packed;
-                                 }),
-                                 read);
+    try {
+        while (file.taken() < file.pieceCount()) {
+            std::future<DeflatedPiece> future = ahead_->takePiece(file);
+            const DeflatedPiece piece = await(future);
+            out_->write(piece.packed.view());
+            s.crc = uint32_t(crc32_combine(s.crc, piece.crc, z_off_t(piece.read)));
+            s.packed += piece.packed.size;
+            s.unpacked += piece.read;
+            advance(s.unpacked);
+            if (piece.last)
+                break;
         }
-        const Buffer packed = await(pending.front().first);
-        const uint64_t consumed = pending.front().second;
-        pending.pop_front();
-        out_->write(packed.view());
-        s.packed += packed.size;
-        advance(consumed);
+    } catch (const ReadFailure &) {
+        ahead_->abandon(file);
+        throw;
     }
-    s.unpacked = read;
+    if (file.taken() < file.pieceCount())
+        ahead_->abandon(file);   // the file came up short
+    s.shrank = s.unpacked < file.size();
     return s;
 }
 
-bool AddJob::writeStreamed(const SourceItem &item)
+bool AddJob::writeLarge(const SourceItem &item, PiecedFile &file)
 {
-    const int fd = openSource(base_, item.path);
-    if (fd < 0) {
-        report(OpenError, "Cannot add " + item.path + ": " + errorText(errno));
+    if (file.error() != 0) {
+        report(OpenError, "Cannot add " + item.path + ": " + errorText(file.error()));
         return false;
     }
-    const common::UniqueFd closer(fd);
-    struct stat status {};
-    if (::fstat(fd, &status) != 0) {
-        report(OpenError, "Cannot add " + item.path + ": " + errorText(errno));
-        return false;
-    }
-    if (!S_ISREG(status.st_mode)) {
+    if (!file.regular()) {
         report(OpenError, "Cannot add " + item.path + ": not a regular file");
         return false;
     }
-    const uint64_t size = uint64_t(status.st_size);
+    const int fd = file.fd();
+    const struct stat &status = file.status();
+    const uint64_t size = file.size();
     beginFile(item.name, size);
 
     // Reading stops at the size the file had when it was opened, so whether
@@ -304,7 +266,7 @@ bool AddJob::writeStreamed(const SourceItem &item)
     const uint64_t overhead = secret ? AesOverhead : 0;
     const bool zip64Sizes = size >= Zip64Marker32 - overhead;
     // Already-compressed data is stored straight away, as for whole files.
-    const bool deflating = level_ > 0 && !looksIncompressible(fd, size);
+    const bool deflating = file.deflating();
     const uint64_t headerAt = out_->position();
     MemberRecord r;
     uint16_t method = MethodStored;   // before encryption
@@ -318,7 +280,7 @@ bool AddJob::writeStreamed(const SourceItem &item)
         putHeader(r, zip64Sizes);
         if (secret) {
             // A fresh salt for a second attempt: no keystream is used twice.
-            encryption = std::make_shared<PieceEncryption>(*secret);
+            encryption = encryption ? std::make_shared<PieceEncryption>(*secret) : file.encryption();
             out_->write(encryption->member().prefix());
         }
     };
@@ -326,7 +288,7 @@ bool AddJob::writeStreamed(const SourceItem &item)
 
     StreamResult s;
     try {
-        s = deflating ? deflateStream(fd, size, encryption)
+        s = deflating ? deflatePieces(file)
                       : storeStream(fd, size, true, encryption ? &encryption->member() : nullptr);
         if (deflating && s.packed >= s.unpacked) {
             trace(item.name + ": deflating does not make it smaller; storing it");
@@ -418,6 +380,23 @@ int32_t AddJob::run(const std::string &archive)
     level_ = std::clamp(options_.level, 0, 9);
     if (old_.open(archive) == ExistingArchive::State::Missing)
         trace(archive + " does not exist yet; it will be created");
+    if (password() && !randomnessAvailable())
+        throw JobError{InternalError, "Cannot encrypt: the system gives no random numbers; " + archive
+                                          + " was left unchanged"};
+
+    pool_.emplace(WorkerPool::defaultThreads());
+    trace("Level " + std::to_string(level_) + ", " + std::to_string(pool_->size()) + " worker threads");
+    // The workers' tasks hold what they read: stop and join them before the
+    // job's state goes away, however this function is left.
+    struct PoolStopper {
+        AddJob &job;
+        ~PoolStopper()
+        {
+            job.stop_ = true;
+            job.pool_.reset();
+            job.ahead_ = nullptr;
+        }
+    } poolStopper{*this};
 
     ScanOptions scanOptions;
     scanOptions.dropDirNames = options_.dropDirNames;
@@ -427,6 +406,12 @@ int32_t AddJob::run(const std::string &archive)
     if (old_.state() != ExistingArchive::State::Missing)
         scanOptions.archive = std::pair{old_.status().st_dev, old_.status().st_ino};
     SourceScan scan(scanOptions, reporter_);
+    ReadAhead ahead(*pool_, scan.items, base_, level_, password(), stop_);
+    ahead_ = &ahead;
+    // Every file found is written unless update or freshen finds the member
+    // newer: without them, compressing starts while the scan goes on.
+    if (!options_.update && !options_.freshen)
+        scan.onItem = [&ahead](size_t index) { ahead.scanned(index); };
     if (options_.args.empty() && (options_.update || options_.freshen)) {
         for (const ExistingMember &m : old_.members)
             scan.addMemberName(m.name);
@@ -444,43 +429,7 @@ int32_t AddJob::run(const std::string &archive)
         report(InfoCode, "Nothing to do: " + archive + " was left unchanged");
         return 0;
     }
-
-    if (password() && !randomnessAvailable())
-        throw JobError{InternalError, "Cannot encrypt: the system gives no random numbers; " + archive
-                                          + " was left unchanged"};
-    pool_.emplace(WorkerPool::defaultThreads());
-    trace("Level " + std::to_string(level_) + ", " + std::to_string(pool_->size()) + " worker threads");
-    // The workers read `sources`: stop and join them before it goes away,
-    // however this function is left.
-    struct PoolStopper {
-        AddJob &job;
-        ~PoolStopper()
-        {
-            job.stop_ = true;
-            job.pool_.reset();
-        }
-    } poolStopper{*this};
-    std::vector<std::future<Prepared>> prepared(order.size());
-    std::vector<uint64_t> cost(order.size());
-    size_t submitted = 0, consumed = 0, inFlight = 0;
-    uint64_t inFlightBytes = 0;
-    auto readAhead = [&] {
-        for (; submitted < order.size(); ++submitted) {
-            const SourceItem &item = sources[order[submitted]];
-            const uint64_t size = uint64_t(item.status.st_size);
-            if (item.directory || size > wholeFileSize(level_))
-                continue;   // nothing to prepare: the writer handles these itself
-            const uint64_t bytes = 2 * size + 4096;
-            if (inFlight > 0 && (inFlight >= ReadAheadFiles || inFlightBytes + bytes > ReadAheadBytes))
-                return;
-            cost[submitted] = bytes;
-            ++inFlight;
-            inFlightBytes += bytes;
-            prepared[submitted] = pool_->submit([path = &item.path, level = level_, this] {
-                return prepareFile(base_, *path, level, password(), stop_);
-            });
-        }
-    };
+    ahead.plan(order);
 
     int32_t count = 0;
     {
@@ -490,19 +439,16 @@ int32_t AddJob::run(const std::string &archive)
                 keepMember(old_.members[size_t(e.member)]);
                 continue;
             }
-            const size_t k = consumed++;
-            readAhead();
-            const SourceItem &item = sources[order[k]];
+            const size_t index = size_t(e.source);
+            const SourceItem &item = sources[index];
             bool done;
             if (item.directory) {
                 done = writeDirectory(item);
-            } else if (prepared[k].valid()) {
-                Prepared p = await(prepared[k]);
-                --inFlight;
-                inFlightBytes -= cost[k];
+            } else if (std::future<Prepared> whole = ahead.takeWhole(index); whole.valid()) {
+                Prepared p = await(whole);
                 done = writePrepared(item, p);
             } else {
-                done = writeStreamed(item);
+                done = writeLarge(item, *ahead.takePieced(index));
             }
             if (done)
                 ++count;

@@ -4,7 +4,9 @@
 // in order while workers prepare those ahead.
 
 #include "engine/zipeng/Job.h"
+#include "engine/zipeng/PiecedFile.h"
 #include "engine/zipeng/PreparedFile.h"
+#include "engine/zipeng/ReadAhead.h"
 #include "engine/zipeng/SourceScan.h"
 #include "engine/zipeng/WorkerPool.h"
 
@@ -36,9 +38,6 @@ private:
         struct stat status;
         std::string link;   // see SourceItem::link
     };
-    struct ReadFailure {
-        int error;
-    };
     struct StreamResult {
         uint32_t crc = 0;
         uint64_t packed = 0;
@@ -51,10 +50,10 @@ private:
     void putHeader(MemberRecord &r, bool zip64Sizes);
     bool writeDirectory(const SourceItem &item);
     bool writePrepared(const SourceItem &item, Prepared &p);
-    bool writeStreamed(const SourceItem &item);
-    // With `encryption`, the bytes go out encrypted (the prefix and the MAC
-    // are the caller's).
-    StreamResult deflateStream(int fd, uint64_t size, const std::shared_ptr<PieceEncryption> &encryption);
+    // A file too large to read whole: its pieces, deflated by the workers, or
+    // its bytes stored as they are read here.
+    bool writeLarge(const SourceItem &item, PiecedFile &file);
+    StreamResult deflatePieces(PiecedFile &file);
     StreamResult storeStream(int fd, uint64_t size, bool withSteps, MemberEncryption *encryption);
     const Secret *password() const { return options_.password.empty() ? nullptr : &options_.password; }
     // After the new archive is in place: messages only, a cancel no longer applies.
@@ -64,6 +63,7 @@ private:
     int level_ = 0;
     std::atomic<bool> stop_{false};
     std::optional<WorkerPool> pool_;
+    ReadAhead *ahead_ = nullptr;
     std::vector<Written> written_;
 };
 

@@ -5,6 +5,7 @@
 #include <libdeflate.h>
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cstring>
 #include <new>
@@ -27,25 +28,24 @@ int libdeflateLevel(int zipLevel)
 
 namespace {
 
-// One compressor per worker thread and level; workers live for one call.
+// One compressor per worker thread and level, kept while the thread lives:
+// sampling at level 1 between files at another level would otherwise free
+// and allocate (and fault in) the larger compressor each time.
 struct CompressorCache {
-    int level = -1;
-    libdeflate_compressor *compressor = nullptr;
+    std::array<libdeflate_compressor *, 13> byLevel{};
     ~CompressorCache()
     {
-        if (compressor)
-            libdeflate_free_compressor(compressor);
-    }
-    libdeflate_compressor *get(int wanted)
-    {
-        if (level != wanted) {
+        for (libdeflate_compressor *compressor : byLevel)
             if (compressor)
                 libdeflate_free_compressor(compressor);
-            compressor = libdeflate_alloc_compressor(wanted);
-            if (!compressor)
-                throw std::bad_alloc();
-            level = wanted;
-        }
+    }
+    libdeflate_compressor *get(int level)
+    {
+        libdeflate_compressor *&compressor = byLevel.at(size_t(level));
+        if (!compressor)
+            compressor = libdeflate_alloc_compressor(level);
+        if (!compressor)
+            throw std::bad_alloc();
         return compressor;
     }
 };

@@ -91,7 +91,7 @@ void MemberEncryption::encrypt(uint8_t *data, size_t length)
     mac_.update(data, length);
 }
 
-void PieceEncryption::encryptInTurn(size_t index, uint8_t *data, size_t length)
+void PieceEncryption::encryptInTurn(size_t index, uint8_t *data, size_t length, bool last)
 {
     std::unique_lock lock(mutex_);
     turn_.wait(lock, [&] { return next_ == index; });
@@ -103,8 +103,9 @@ void PieceEncryption::encryptInTurn(size_t index, uint8_t *data, size_t length)
             chain.turn_.notify_all();
         }
     } pass{*this};
-    if (length > 0)
+    if (length > 0 && !ended_)
         member_.encrypt(data, length);
+    ended_ = ended_ || last;
 }
 
 void markEncrypted(MemberRecord &record)

@@ -83,14 +83,17 @@ public:
     MemberEncryption &member() { return member_; }
     // Encrypts piece `index` (0 for the first) after those before it. Every
     // piece takes its turn, also with nothing to encrypt (a cancelled job,
-    // a failed piece), or the pieces after it would wait forever.
-    void encryptInTurn(size_t index, uint8_t *data, size_t length);
+    // a failed piece), or the pieces after it would wait forever. After a
+    // `last` piece (the file may have come up short before its planned end)
+    // the later ones encrypt nothing: they are not part of the member.
+    void encryptInTurn(size_t index, uint8_t *data, size_t length, bool last);
 
 private:
     MemberEncryption member_;
     std::mutex mutex_;
     std::condition_variable turn_;
     size_t next_ = 0;
+    bool ended_ = false;
 };
 
 // Turns a new member's record into that of an encrypted one whose data was

@@ -229,6 +229,8 @@ void SourceScan::addItem(SourceItem item)
     const auto [it, inserted] = byName_.emplace(item.name, items.size());
     if (inserted) {
         items.push_back(std::move(item));
+        if (onItem)
+            onItem(items.size() - 1);
         return;
     }
     const SourceItem &first = items[it->second];

@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,6 +49,9 @@ public:
     void addMemberName(std::string_view name);
 
     std::vector<SourceItem> items;
+    // Told of each item as it is added, so that its work can start while the
+    // scan goes on.
+    std::function<void(size_t index)> onItem;
 
 private:
     using Identity = std::pair<dev_t, ino_t>;
