@@ -15,7 +15,10 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <functional>
+
+#include <unistd.h>
 
 using namespace ziptest;
 
@@ -170,6 +173,39 @@ TEST_F(PiecesTest, CancelAtTheFirstStepLeavesTheArchiveAndTheRemainingPiecesUndo
     EXPECT_EQ(r.calls.back().action, ZipActionBatchEnd);
     // Only the pieces already handed to the workers were deflated.
     EXPECT_LT(zipeng::tuning::piecesDeflated - piecesBefore, 64u);
+}
+
+TEST_F(PiecesTest, AFileCutShortWhileItsPiecesAreReadKeepsWhatWasRead)
+{
+    // The pieces are read ahead of the writer, so some were read in full
+    // before the cut and the rest come up short or empty.
+    const std::string original = textData(600000, 4);
+    for (const int level : {1, 9}) {
+        SCOPED_TRACE("level " + std::to_string(level));
+        writeFile("a.txt", original);
+        writeFile("b.txt", original);
+        Flags flags;
+        flags.level = level;
+        const std::string archive = "cut" + std::to_string(level) + ".zip";
+        const CallResult r = callEngine(archive, {"a.txt", "b.txt"}, flags, cancelWhen([](const Callback &c) {
+                                            if (c.action == ZipActionFileBegin && c.text == "a.txt") {
+                                                EXPECT_EQ(::truncate("a.txt", 100000), 0);
+                                            }
+                                            return false;
+                                        }));
+        ASSERT_EQ(r.result, 2) << r.dump();
+        const auto messages = r.messages();
+        EXPECT_TRUE(std::any_of(messages.begin(), messages.end(),
+                                [](const Callback &m) { return m.text.find("a.txt became shorter") == 0; }))
+            << r.dump();
+        EXPECT_EQ(checkWithTools(archive), "");
+        const std::string kept = runTool({"unzip", "-p", archive, "a.txt"}).out;
+        EXPECT_GE(kept.size(), 100000u);
+        EXPECT_LT(kept.size(), original.size());
+        EXPECT_TRUE(kept == original.substr(0, kept.size()));
+        EXPECT_EQ(readArchive(archive).find("a.txt")->crc, crc32Of(kept));
+        EXPECT_TRUE(runTool({"unzip", "-p", archive, "b.txt"}).out == original);
+    }
 }
 
 TEST_F(PiecesTest, LargeTextInPiecesIsNoLargerThanZipsAtTheSameLevel)
