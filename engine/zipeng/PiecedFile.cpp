@@ -52,7 +52,7 @@ DeflatedPiece PiecedFile::deflate(size_t index, const std::atomic<bool> &stop)
     bool encrypted = false;
     try {
         if (!stop.load(std::memory_order_relaxed)) {
-            Buffer input(want);
+            Buffer &input = inputScratch(want);
             const common::ReadResult r = common::preadFull(fd(), input.data(), want, offset);
             if (r.error)
                 throw ReadFailure{r.error};

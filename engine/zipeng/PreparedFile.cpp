@@ -33,6 +33,14 @@ uint64_t wholeFileSize(int level)
     return level == 0 ? tuning::wholeFileLimit : std::min<uint64_t>(tuning::wholeFileLimit, pieceBytes(level));
 }
 
+Buffer &inputScratch(size_t size)
+{
+    thread_local Buffer scratch;
+    scratch.reserve(size);
+    scratch.size = size;
+    return scratch;
+}
+
 Prepared prepareFile(int base, const std::string &path, int level, const Secret *password,
                      const std::atomic<bool> &stop)
 {
@@ -60,7 +68,12 @@ Prepared prepareFile(int base, const std::string &path, int level, const Secret 
         p.tooLarge = true;
         return p;
     }
-    Buffer input{size_t(size)};
+    // Stored at level 0: read straight into the member's own block. Else
+    // most files are deflated and their input is scratch.
+    Buffer own;
+    if (level == 0)
+        own = Buffer(size_t(size));
+    Buffer &input = level == 0 ? own : inputScratch(size_t(size));
     size_t got = 0;
     // In blocks, so that a cancelled job does not wait for a long read.
     for (;;) {
@@ -89,8 +102,13 @@ Prepared prepareFile(int base, const std::string &path, int level, const Secret 
             p.deflated = true;
         }
     }
-    if (!p.deflated)
-        p.data = std::move(input);
+    if (!p.deflated && level == 0) {
+        p.data = std::move(own);
+    } else if (!p.deflated) {
+        p.data = Buffer(input.size);
+        if (input.size > 0)
+            std::memcpy(p.data.data(), input.data(), input.size);
+    }
     if (password) {
         MemberEncryption encryption(*password);
         p.prefix = encryption.prefix();

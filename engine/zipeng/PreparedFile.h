@@ -48,6 +48,11 @@ size_t pieceBytes(int level);
 // piece, so that no worker spends long in one call of the compressor.
 uint64_t wholeFileSize(int level);
 
+// A worker's block for input that is only read from, `size` bytes long: kept
+// for the thread's next file, so that its pages are not faulted in afresh
+// each time.
+Buffer &inputScratch(size_t size);
+
 // Reads `path` (under `base`) whole and stores or deflates it; `stop` set
 // makes it give up early; with a `password` the result is encrypted. Runs
 // on a worker.
