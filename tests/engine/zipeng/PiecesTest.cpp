@@ -175,6 +175,36 @@ TEST_F(PiecesTest, CancelAtTheFirstStepLeavesTheArchiveAndTheRemainingPiecesUndo
     EXPECT_LT(zipeng::tuning::piecesDeflated - piecesBefore, 64u);
 }
 
+TEST_F(PiecesTest, ManyLargeFilesInARowKeepTheirOwnPieces)
+{
+    // The pieces of the next files are read and deflated while the writer
+    // joins this one's; noise is deflated too, found not to shrink and
+    // stored again while those of the files after it are under way.
+    std::vector<std::string> names, contents;
+    for (int i = 0; i < 24; ++i) {
+        names.push_back("f" + std::to_string(i));
+        contents.push_back(i % 3 == 2 ? randomData(40000 + size_t(i), unsigned(i)) : textData(40000 + size_t(i), unsigned(i)));
+        writeFile(names.back(), contents.back());
+    }
+    for (const int level : {1, 9}) {
+        SCOPED_TRACE("level " + std::to_string(level));
+        Flags flags;
+        flags.level = level;
+        const std::string archive = "many" + std::to_string(level) + ".zip";
+        const CallResult r = callEngine(archive, names, flags);
+        ASSERT_EQ(r.result, int(names.size())) << r.dump();
+        EXPECT_EQ(r.begun(), names);
+        EXPECT_EQ(checkWithTools(archive), "");
+        const ArchiveInfo info = readArchive(archive);
+        ASSERT_EQ(info.names(), names);
+        for (size_t i = 0; i < names.size(); ++i) {
+            EXPECT_EQ(info.members[i].crc, crc32Of(contents[i])) << names[i];
+            EXPECT_EQ(info.members[i].unpackedSize, contents[i].size()) << names[i];
+            EXPECT_EQ(info.members[i].method, i % 3 == 2 ? 0 : 8) << names[i];
+        }
+    }
+}
+
 TEST_F(PiecesTest, AFileCutShortWhileItsPiecesAreReadKeepsWhatWasRead)
 {
     // The pieces are read ahead of the writer, so some were read in full
