@@ -31,8 +31,13 @@ std::shared_ptr<PiecedFile> PiecedFile::open(int base, const std::string &path, 
 void PiecedFile::submitNext(WorkerPool &pool, const std::atomic<bool> &stop)
 {
     const size_t index = pieces_.size();
-    // The task keeps the file (and its descriptor) alive however long it is queued.
-    pieces_.push_back(pool.submit([self = shared_from_this(), index, &stop] { return self->deflate(index, stop); }));
+    // The task keeps the file (and its descriptor) alive however long it is
+    // queued, and lets go once it has run: the file holds the task's
+    // result, so holding on would keep both alive for good.
+    pieces_.push_back(pool.submit([self = shared_from_this(), index, &stop]() mutable {
+        const std::shared_ptr<PiecedFile> file = std::move(self);
+        return file->deflate(index, stop);
+    }));
 }
 
 size_t PiecedFile::abandon()
