@@ -109,7 +109,9 @@ bool looksIncompressible(std::span<const uint8_t> input)
 
 bool looksIncompressible(int fd, uint64_t size)
 {
-    constexpr size_t sampleSize = 64u << 10;
+    // Eight samples, of 8 KiB as for whole files, of 64 KiB from a file of
+    // 64 MiB or more, where they cost next to nothing.
+    const size_t sampleSize = size >= (64u << 20) ? 64u << 10 : 8u << 10;
     constexpr size_t samples = 8;
     if (size < samples * sampleSize * 2)
         return false;
