@@ -66,6 +66,7 @@ void fillExtractRecord(UnzipCallRecord &record, const EngineCallSettings &s)
     record.TestFlag = 0;
     record.NameCharset = s.nameCharset && *s.nameCharset ? s.nameCharset : nullptr;
     record.Password = s.passwordCallback;
+    record.PrivateFlag = o.contains(ExtrPrivate);
 }
 
 void fillTestRecord(UnzipCallRecord &record, const EngineCallSettings &s)

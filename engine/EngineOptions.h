@@ -46,6 +46,8 @@ enum ExtrOptsEnum {
     ExtrOverWrite = 1,
     ExtrFreshen = 2,
     ExtrUpdate = 3,
+    // Copies for the user alone: files 0600, folders 0700, never executable.
+    ExtrPrivate = 4,
 };
 using ExtrOpts = OptionSet<ExtrOptsEnum>;
 

@@ -156,6 +156,10 @@ struct UnzipCallRecord {
     const char *NameCharset;
     // Null: encrypted members are skipped.
     PasswordCallback Password;
+    // Set: copies for the user alone (members opened, edited or dragged out):
+    // files are written 0600 and directories 0700 whatever the member's mode
+    // says, so nothing extracted this way is executable or readable by others.
+    int32_t PrivateFlag;
 };
 
 // The libraries' entry points: the number of files processed.
@@ -199,4 +203,5 @@ static_assert(offsetof(UnzipCallRecord, BaseDirectory) == 104 + 8 * MaxFileSpecs
 static_assert(offsetof(UnzipCallRecord, TestFlag) == 112 + 8 * MaxFileSpecs);
 static_assert(offsetof(UnzipCallRecord, NameCharset) == 120 + 8 * MaxFileSpecs);
 static_assert(offsetof(UnzipCallRecord, Password) == 128 + 8 * MaxFileSpecs);
+static_assert(offsetof(UnzipCallRecord, PrivateFlag) == 136 + 8 * MaxFileSpecs);
 static_assert(offsetof(ZipCallRecord, Password) == 168 + 8 * MaxFileSpecs);

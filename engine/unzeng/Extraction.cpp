@@ -54,6 +54,7 @@ Extraction::Extraction(const UnzipCallRecord &record, Reporter &reporter)
     trace_ = record.TraceFlag != 0;
     verbose_ = record.VerboseFlag != 0 || trace_;
     test_ = record.TestFlag != 0;
+    private_ = record.PrivateFlag != 0;
     if (test_)
         update_ = freshen_ = false;   // they decide about files on disk, of which a test makes none
     specCount_ = record.FileSpecCount;
@@ -182,7 +183,7 @@ void Extraction::extractAll()
         say(CodeWriteError, "cannot open the target directory " + target_ + ": " + describe(errno));
         return;
     }
-    tree_ = std::make_unique<OutputTree>(root);
+    tree_ = std::make_unique<OutputTree>(root, private_ ? 0700 : 0777);
     umask_ = common::currentUmask();
     memory_ = std::make_unique<MemoryBudget>(MemoryBudget::defaultLimit());
     writerContext_ = std::make_unique<WriterContext>(
@@ -243,6 +244,8 @@ int32_t Extraction::run()
 
 mode_t Extraction::fileMode(const Member &m) const
 {
+    if (private_)
+        return 0600;
     return m.unixHost() ? mode_t(m.unixMode() & 0777) : mode_t(0644 & ~umask_);
 }
 
@@ -347,7 +350,8 @@ void Extraction::planDirectory(const Member &m, const SafeName &name, Item &item
         // At least owner rwx: a directory the owner cannot enter is of no use,
         // and a file's mode (a file member renamed to a directory name) has
         // no x bits.
-        const mode_t mode = (m.unixHost() ? mode_t(m.unixMode() & 0777) : mode_t(0755 & ~umask_)) | S_IRWXU;
+        const mode_t mode =
+            private_ ? mode_t(0700) : (m.unixHost() ? mode_t(m.unixMode() & 0777) : mode_t(0755 & ~umask_)) | S_IRWXU;
         deferred_.push_back({node, mode, {m.accessed, m.modified}});
     }
     if (verbose_)

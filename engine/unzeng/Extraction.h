@@ -95,6 +95,7 @@ private:
     bool dirNames_ = false, overwrite_ = false, update_ = false, freshen_ = false;
     bool verbose_ = false, trace_ = false;
     bool test_ = false;    // decode and check only; nothing is written
+    bool private_ = false; // files 0600, directories 0700, whatever the members say
     bool allMembers_ = true;
     int32_t specCount_ = 0;
     std::vector<std::string> specs_;

@@ -51,7 +51,8 @@ Directory::~Directory()
         ::close(fd_);
 }
 
-OutputTree::OutputTree(int rootFd) : root_(std::make_shared<Directory>(rootFd)), rootNode_(std::make_unique<Node>())
+OutputTree::OutputTree(int rootFd, mode_t directoryMode)
+    : directoryMode_(directoryMode), root_(std::make_shared<Directory>(rootFd)), rootNode_(std::make_unique<Node>())
 {
     rootNode_->dir = root_;
     std::random_device device;
@@ -124,7 +125,7 @@ DirectoryRef OutputTree::descend(Node *parent, const DirectoryRef &parentDir, co
     int fd = ::openat(parentDir->fd(), name.c_str(), DirectoryFlags);
     bool made = false;
     if (fd < 0 && errno == ENOENT && create) {
-        if (common::sys::mkdirat(parentDir->fd(), name.c_str(), 0777) == 0)
+        if (common::sys::mkdirat(parentDir->fd(), name.c_str(), directoryMode_) == 0)
             made = true;
         else if (errno != EEXIST) {
             error = "cannot create directory " + pathHere() + ": " + describe(errno);

@@ -11,6 +11,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include <sys/types.h>
+
 namespace unzeng {
 
 // An open directory; closed when the last user lets go.
@@ -34,7 +36,8 @@ public:
     struct Node;
 
     // Takes over `rootFd`, the target directory.
-    explicit OutputTree(int rootFd);
+    // Directories made on the way get `directoryMode` (less the umask).
+    explicit OutputTree(int rootFd, mode_t directoryMode = 0777);
     ~OutputTree();
 
     DirectoryRef root() const { return root_; }
@@ -62,6 +65,7 @@ private:
     void keepOpen(Node *node, const DirectoryRef &dir);
     static std::string pathOf(const Node *node);
 
+    mode_t directoryMode_;
     DirectoryRef root_;
     std::unique_ptr<Node> rootNode_;
     // Only a bounded number of directories stay open between members: the

@@ -53,6 +53,9 @@
 //                 message "    testing: NAME  OK" per member that passed.
 //                 Result: the number of selected members that passed,
 //                 directories included (after a cancel, the number so far)
+//   PrivateFlag   on: every file is written 0600 and every directory 0700,
+//                 whatever mode the member carries: copies for the user
+//                 alone, never executable (members opened, edited, dragged out)
 //   Instance, Callback  passed back / called; a null Callback means no reports
 //   Version, Constant*, Reserved*  carry nothing and are not read
 //

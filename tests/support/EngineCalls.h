@@ -103,6 +103,7 @@ struct Options {
     // The target goes in as BaseDirectory and the current directory is left alone.
     bool targetAsBase = false;
     bool test = false;   // TestFlag: decode and check, write nothing
+    bool privateCopies = false;   // PrivateFlag
     CancelRule cancel;
     // NameCharset; none leaves it null (guessed).
     std::optional<std::string> nameCharset;

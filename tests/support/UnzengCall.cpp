@@ -20,6 +20,7 @@ CallResult extract(const std::string &archive, const std::string &target, const 
     record->DirNamesFlag = options.dirNames;
     record->OverwriteFlag = options.overwrite;
     record->TestFlag = options.test;
+    record->PrivateFlag = options.privateCopies;
     record->FileSpecCount = static_cast<int32_t>(options.specs.size());
     record->ArchiveName = archive.c_str();
     record->Constant72 = 7;

@@ -252,6 +252,25 @@ TEST_F(UnzengOptions, ANameThatIsAlsoAPatternSelectsOnlyItsMember)
     EXPECT_EQ(listTree(u.path()), std::vector<std::string>{"x1.txt"});
 }
 
+TEST_F(UnzengOptions, PrivateCopiesAreTheUsersAloneAndNeverExecutable)
+{
+    Member setuid = fileEntry("bin/setuid", "s");
+    setuid.externalAttributes = 0104755u << 16;
+    Member shared = fileEntry("shared.txt", "t");
+    shared.externalAttributes = 0100666u << 16;
+    Member directory = dirEntry("open/");
+    directory.externalAttributes = (040777u << 16) | 0x10;
+    TempDir t;
+    Options options;
+    options.privateCopies = true;
+    const CallResult out = extract(archive({setuid, shared, directory, fileEntry("deep/er/x", "x")}), t.path(), options);
+    ASSERT_EQ(out.result, 3) << out.dump();
+    for (const char *file : {"bin/setuid", "shared.txt", "deep/er/x"})
+        EXPECT_EQ(statOf(t / file).st_mode & 07777, 0600u) << file;
+    for (const char *folder : {"bin", "open", "deep", "deep/er"})
+        EXPECT_EQ(statOf(t / folder).st_mode & 07777, 0700u) << folder;
+}
+
 TEST_F(UnzengOptions, TimesAndPermissionBitsAreRestored)
 {
     Member setuid = stamped("setuid", "s", 1234567890);
