@@ -1,5 +1,6 @@
 #include "dialogs/AddForm.h"
 
+#include "engine/common/CallRecords.h"
 #include "platform/Palette.h"
 #include "platform/Prompts.h"
 
@@ -405,6 +406,16 @@ void TAddForm::encryptClicked(bool checked)
                                            first)
         || first.isEmpty())
         return;
+    // The add encrypts with the UTF-8 bytes, and the extraction reads no
+    // password longer than the limit: refused here, never cut later.
+    QByteArray bytes = first.toUtf8();
+    const bool tooLong = bytes.size() > MaxPasswordLength;
+    std::fill(bytes.begin(), bytes.end(), '\0');
+    if (tooLong) {
+        std::fill(first.begin(), first.end(), QChar(u'\0'));
+        platform::warningBox(this, QStringLiteral("The password is longer than %1 bytes.").arg(MaxPasswordLength));
+        return;
+    }
     QString second;
     if (!platform::prompts().inputPassword(this, caption, QStringLiteral("Enter the password again:"), second)
         || second.isEmpty()) {

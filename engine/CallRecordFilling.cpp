@@ -1,5 +1,7 @@
 #include "engine/CallRecordFilling.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -40,7 +42,10 @@ void fillAddRecord(ZipCallRecord &record, const EngineCallSettings &s)
     record.Reserved104 = 0;
     record.ArchiveTimeFlag = o.contains(AddZipTime);
     record.Constant128 = 7;
-    record.Password = s.addPassword && *s.addPassword ? s.addPassword : nullptr;
+    record.Password = s.addPassword.empty() ? nullptr : s.addPassword.data();
+    // A length past what the field holds still reaches the library as one
+    // it refuses, never as a shorter password.
+    record.PasswordLength = int32_t(std::min(s.addPassword.size(), size_t(INT32_MAX)));
 }
 
 void fillDeleteRecord(ZipCallRecord &record, const EngineCallSettings &s)
@@ -50,6 +55,7 @@ void fillDeleteRecord(ZipCallRecord &record, const EngineCallSettings &s)
     record.AddFlag = 0;
     record.DropDirNamesFlag = 0;
     record.Password = nullptr;
+    record.PasswordLength = 0;
 }
 
 void fillExtractRecord(UnzipCallRecord &record, const EngineCallSettings &s)

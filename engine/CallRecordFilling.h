@@ -5,6 +5,7 @@
 #include "engine/common/CallRecords.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct EngineCallSettings {
@@ -16,7 +17,7 @@ struct EngineCallSettings {
     AddOpts addOptions;
     ExtrOpts extractOptions;
     // Point into the component, which outlives the call.
-    const char *addPassword = nullptr;   // null or empty: nothing encrypted
+    std::string_view addPassword;        // empty: nothing encrypted; NULs are part of it
     const char *nameCharset = nullptr;   // null or empty: guessed
     PasswordCallback passwordCallback = nullptr;
 };

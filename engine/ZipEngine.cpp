@@ -49,6 +49,11 @@ std::string absolutePath(const std::string &path)
 
 const char *const FatalLibraryError = "Fatal DLL Error: abort exception";
 
+std::string passwordTooLong(size_t limit)
+{
+    return "Error - the password is longer than " + std::to_string(limit) + " bytes";
+}
+
 }  // namespace
 
 EngineLibraries EngineLibraries::linked()
@@ -158,7 +163,7 @@ EngineCallSettings TZipEngine::settings()
     s.level = AddCompLevel;
     s.addOptions = AddOptions;
     s.extractOptions = ExtrOptions;
-    s.addPassword = AddPassword.c_str();
+    s.addPassword = AddPassword;
     s.nameCharset = NameCharset.c_str();
     s.passwordCallback = &TZipEngine::passwordCallback;
     return s;
@@ -211,6 +216,12 @@ void TZipEngine::Add()
         return;
     if (zipFilename_.empty()) {
         notify("Error - no zip file specified");
+        return;
+    }
+    // What the extraction refuses to read must not be written either.
+    if (AddPassword.size() > size_t(MaxPasswordLength)) {
+        LastResult = 0;   // not what the previous operation did
+        notify(passwordTooLong(size_t(MaxPasswordLength)));
         return;
     }
     ZipRunning = true;
@@ -294,14 +305,15 @@ void TZipEngine::runUnzip(bool test, const std::string &baseDirectory)
 // ---- Callback ----
 
 int32_t TZipEngine::passwordCallback(void *instance, const char *member, int32_t attempt, char *buffer,
-                                     int32_t bufferSize)
+                                     int32_t bufferSize, int32_t *passwordLength)
 {
-    return static_cast<TZipEngine *>(instance)->handlePassword(member, attempt, buffer, bufferSize);
+    return static_cast<TZipEngine *>(instance)->handlePassword(member, attempt, buffer, bufferSize, passwordLength);
 }
 
-int32_t TZipEngine::handlePassword(const char *member, int32_t attempt, char *buffer, int32_t bufferSize)
+int32_t TZipEngine::handlePassword(const char *member, int32_t attempt, char *buffer, int32_t bufferSize,
+                                   int32_t *passwordLength)
 {
-    if (!buffer || bufferSize <= 0)
+    if (!buffer || bufferSize <= 0 || !passwordLength)
         return PasswordCancel;
     try {
         // A later slice of the same operation starts with the password the
@@ -320,11 +332,18 @@ int32_t TZipEngine::handlePassword(const char *member, int32_t attempt, char *bu
                 return PasswordNone;
             operationPassword_ = std::move(password);
         }
-        if (operationPassword_.size() >= size_t(bufferSize)) {
-            notify("Error - the password is longer than " + std::to_string(bufferSize - 1) + " bytes");
+        // Never cut: a part of the password would only be refused as wrong.
+        const size_t room = size_t(std::min(bufferSize, MaxPasswordLength));
+        if (operationPassword_.size() > room) {
+            // The whole operation stops, the later slices too: each would
+            // only refuse the same password again.
+            Cancel = true;
+            LastCancelled = true;
+            notify(passwordTooLong(room));
             return PasswordCancel;
         }
-        std::memcpy(buffer, operationPassword_.c_str(), operationPassword_.size() + 1);
+        std::memcpy(buffer, operationPassword_.data(), operationPassword_.size());
+        *passwordLength = int32_t(operationPassword_.size());
         return PasswordGiven;
     } catch (...) {
         handlerFailed_ = true;

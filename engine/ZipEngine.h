@@ -77,9 +77,13 @@ public:
     // Asked, during Extract and Test, for the password of an encrypted
     // member: `attempt` is 1 for the operation's first question and counts up
     // while the member refuses what was given. None skips the member, Cancel
-    // stops the operation. Unset: encrypted members are skipped.
+    // stops the operation. Unset: encrypted members are skipped. The
+    // password is its bytes, NULs included; one longer than
+    // MaxPasswordLength is refused with a message and stops the operation.
     std::function<PasswordAnswer(const std::string &member, int attempt, std::string &password)> OnPassword;
-    // Not empty: Add encrypts the files it adds with this password.
+    // Not empty: Add encrypts the files it adds with these bytes, NULs
+    // included. Longer than MaxPasswordLength: Add refuses with a message
+    // and writes nothing.
     std::string AddPassword;
     // The code page of names that carry no UTF-8 flag and are not valid
     // UTF-8 ("437", "850", "852", "866", "737", "932", "936", "949", "950",
@@ -123,8 +127,9 @@ public:
 private:
     static int32_t callback(CallbackRecord *record);
     static int32_t passwordCallback(void *instance, const char *member, int32_t attempt, char *buffer,
-                                    int32_t bufferSize);
-    int32_t handlePassword(const char *member, int32_t attempt, char *buffer, int32_t bufferSize);
+                                    int32_t bufferSize, int32_t *passwordLength);
+    int32_t handlePassword(const char *member, int32_t attempt, char *buffer, int32_t bufferSize,
+                           int32_t *passwordLength);
     void runUnzip(bool test, const std::string &baseDirectory);
     int32_t handleCallback(const CallbackRecord &record);
     void notify(const std::string &text);

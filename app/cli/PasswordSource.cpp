@@ -53,7 +53,8 @@ bool PasswordSource::readFile(const std::string &path, std::string &error)
         return false;
     }
     // Only the first line counts; it is read into a buffer that is wiped, so
-    // no copy of it is left in freed memory.
+    // no copy of it is left in freed memory. A key file of random bytes may
+    // hold NULs: they are part of the password.
     size_t length = 0;
     bool lineEnded = false;
     while (!lineEnded && length < filePassword_.size()) {
@@ -75,13 +76,14 @@ bool PasswordSource::readFile(const std::string &path, std::string &error)
         }
     }
     ::close(fd);
-    if (length >= filePassword_.size()) {
+    const bool filled = !lineEnded && length == filePassword_.size();   // the line goes on
+    if (!filled && length > 0 && filePassword_[length - 1] == '\r')     // a file written on Windows
+        --length;
+    if (filled || length > size_t(MaxPasswordLength)) {
         ::explicit_bzero(filePassword_.data(), filePassword_.size());
-        error = "The password in " + path + " is longer than " + std::to_string(filePassword_.size() - 1) + " bytes";
+        error = "The password in " + path + " is longer than " + std::to_string(MaxPasswordLength) + " bytes";
         return false;
     }
-    if (length > 0 && filePassword_[length - 1] == '\r')   // a file written on Windows
-        --length;
     std::fill(filePassword_.begin() + std::ptrdiff_t(length), filePassword_.end(), '\0');
     fileLength_ = length;
     fromFile_ = true;
@@ -90,6 +92,7 @@ bool PasswordSource::readFile(const std::string &path, std::string &error)
 
 TZipEngine::PasswordAnswer PasswordSource::answer(const std::string &member, int attempt, std::string &password)
 {
+    refusal_.clear();
     if (fromFile_) {
         // A second question means the file's password was wrong for this
         // member; there is no other to give.
@@ -106,9 +109,9 @@ TZipEngine::PasswordAnswer PasswordSource::answer(const std::string &member, int
 TZipEngine::PasswordAnswer PasswordSource::askTerminal(const std::string &member, std::string &password)
 {
     auto stopped = [this] { return stop_ && stop_->load() != 0; };
-    std::array<char, PasswordBufferSize> typed{};
+    std::array<char, MaxPasswordLength> typed{};
     size_t length = 0;
-    bool lineEnded = false, inputEnded = false;
+    bool lineEnded = false, inputEnded = false, tooLong = false;
     {
         // Echo goes off before the question shows, so that nothing typed
         // once it is seen is echoed or thrown away.
@@ -129,19 +132,26 @@ TZipEngine::PasswordAnswer PasswordSource::askTerminal(const std::string &member
                 inputEnded = true;
             else if (c == '\n')
                 lineEnded = true;
-            else if (length + 1 < typed.size())
+            else if (length < typed.size())
                 typed[length++] = c;
+            else
+                tooLong = true;   // read on to the line's end: none of it is left for the next question
         }
     }
     if (!lineEnded)
         std::fputc('\n', stderr);
     TZipEngine::PasswordAnswer result = TZipEngine::PasswordAnswer::Given;
-    if (stopped())
+    if (stopped()) {
         result = TZipEngine::PasswordAnswer::Cancel;
-    else if (inputEnded && length == 0)   // Ctrl-D: no password
+    } else if (tooLong) {
+        // Cut, it would encrypt with less than was typed, or be refused as wrong.
+        refusal_ = "The password typed is longer than " + std::to_string(MaxPasswordLength) + " bytes";
+        result = TZipEngine::PasswordAnswer::Cancel;
+    } else if (inputEnded && length == 0) {   // Ctrl-D: no password
         result = TZipEngine::PasswordAnswer::None;
-    else
+    } else {
         password.assign(typed.data(), length);
+    }
     ::explicit_bzero(typed.data(), typed.size());
     return result;
 }
@@ -152,8 +162,14 @@ bool attachPasswordSource(TZipEngine &engine, PasswordSource &source,
     if (const auto file = options.find(PasswordFileOption); file != options.end())
         if (!source.readFile(file->second, error))
             return false;
-    engine.OnPassword = [&source](const std::string &member, int attempt, std::string &password) {
-        return source.answer(member, attempt, password);
+    engine.OnPassword = [&source, &engine](const std::string &member, int attempt, std::string &password) {
+        const TZipEngine::PasswordAnswer given = source.answer(member, attempt, password);
+        if (!source.refusal().empty()) {
+            engine.Cancel = true;   // the later slices of the operation too
+            if (engine.MessageSink)
+                engine.MessageSink(source.refusal());
+        }
+        return given;
     };
     return true;
 }

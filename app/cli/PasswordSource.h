@@ -30,9 +30,15 @@ public:
     PasswordSource &operator=(const PasswordSource &) = delete;
 
     // Reads the password now; false with `error` (naming the file, never
-    // showing what it holds) when it cannot.
+    // showing what it holds) when it cannot, or when its first line is
+    // longer than MaxPasswordLength bytes. The line's bytes are the
+    // password, NULs included; only a final CR goes.
     bool readFile(const std::string &path, std::string &error);
+    // A typed line longer than MaxPasswordLength bytes is never cut: the
+    // answer is Cancel and refusal() says why.
     TZipEngine::PasswordAnswer answer(const std::string &member, int attempt, std::string &password);
+    // Why the last answer was refused; empty when it was not.
+    const std::string &refusal() const { return refusal_; }
 
 private:
     TZipEngine::PasswordAnswer askTerminal(const std::string &member, std::string &password);
@@ -40,13 +46,17 @@ private:
     const std::atomic<int> *stop_;
     NameFilter shownName_;
     bool fromFile_ = false;
-    std::array<char, PasswordBufferSize> filePassword_{};
+    // The longest password, a CR after it, and one byte more that shows a
+    // line to be longer.
+    std::array<char, MaxPasswordLength + 2> filePassword_{};
     size_t fileLength_ = 0;
+    std::string refusal_;
 };
 
 // The shared step of every command that reads members (extract, test):
 // --password-file FILE from the parsed options, and the engine's question
-// bound to `source`. False with `error` when the file cannot be read.
+// bound to `source`, whose refusals reach the engine's MessageSink and stop
+// the operation. False with `error` when the file cannot be read.
 bool attachPasswordSource(TZipEngine &engine, PasswordSource &source,
                           const std::map<std::string, std::string> &options, std::string &error);
 

@@ -384,7 +384,9 @@ bool readAddPassword(const ParsedArguments &parsed, std::string &password)
     using Answer = TZipEngine::PasswordAnswer;
     const std::string &archive = parsed.operands[0];
     if (source.answer(archive, 1, password) != Answer::Given || password.empty()) {
-        if (!stopped())
+        if (!source.refusal().empty())
+            writeError(source.refusal());
+        else if (!stopped())
             writeError("add --encrypt needs a password that is not empty");
         return false;
     }
@@ -393,7 +395,9 @@ bool readAddPassword(const ParsedArguments &parsed, std::string &password)
     std::string again;
     const bool same = source.answer(archive + " (again)", 1, again) == Answer::Given && again == password;
     ::explicit_bzero(again.data(), again.size());
-    if (!same && !stopped())
+    if (!source.refusal().empty())
+        writeError(source.refusal());
+    else if (!same && !stopped())
         writeError("The two passwords differ");
     return same;
 }

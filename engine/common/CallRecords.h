@@ -61,19 +61,28 @@ struct CallbackRecord {
 // Returns 1 to ask the library to stop, 0 to go on.
 typedef int32_t (*EngineCallback)(CallbackRecord *record);
 
+// The longest password, in bytes, that anything of ours writes or reads:
+// the add record's, a callback's answer, a password file's line, a typed one.
+// One limit for both directions, so that nothing writes an archive it cannot
+// open again. 1 KiB holds any passphrase and a key file of random bytes;
+// PBKDF2 hashes a password longer than 64 bytes first, so more would add
+// nothing to the keys' strength.
+constexpr int32_t MaxPasswordLength = 1024;
+
 // Asks the caller for the password of an encrypted member, on the calling
 // thread. `attempt` is 1 for the first password asked in the call and counts
-// up while the member refuses what was given. The answer goes into `buffer`
-// (`bufferSize` bytes, zero-terminated). The library forgets it when the call
-// ends and never shows it in a message.
+// up while the member refuses what was given. With PasswordGiven the answer
+// is the first `*passwordLength` bytes of `buffer` (`bufferSize` bytes, at
+// most MaxPasswordLength): bytes with a length, NULs included, no terminator;
+// a length outside 0 to `bufferSize` stops the call as PasswordCancel does.
+// The library forgets it when the call ends and never shows it in a message.
 enum : int32_t {
     PasswordCancel = -1,   // stop the whole operation
     PasswordNone = 0,      // no password: the member is skipped
     PasswordGiven = 1,
 };
 typedef int32_t (*PasswordCallback)(void *instance, const char *memberName, int32_t attempt, char *buffer,
-                                    int32_t bufferSize);
-constexpr int32_t PasswordBufferSize = 1024;
+                                    int32_t bufferSize, int32_t *passwordLength);
 
 // The archive name and every file specification stay valid for the whole call;
 // they may be of any length.
@@ -118,9 +127,11 @@ struct ZipCallRecord {
     // their relative form as stored names; null means the current directory.
     // Last, so that every field before it keeps its place.
     const char *BaseDirectory;
-    // Set and not empty: the files added are encrypted with this password
-    // (WinZip AES-256, AE-2). Fields added later come after the others.
+    // Set: the files added are encrypted with the PasswordLength bytes here
+    // (WinZip AES-256, AE-2); NULs are part of it, no terminator is read.
+    // Fields added later come after the others.
     const char *Password;
+    int32_t PasswordLength;      // 1 to MaxPasswordLength when Password is set
 };
 
 struct UnzipCallRecord {
@@ -205,3 +216,4 @@ static_assert(offsetof(UnzipCallRecord, NameCharset) == 120 + 8 * MaxFileSpecs);
 static_assert(offsetof(UnzipCallRecord, Password) == 128 + 8 * MaxFileSpecs);
 static_assert(offsetof(UnzipCallRecord, PrivateFlag) == 136 + 8 * MaxFileSpecs);
 static_assert(offsetof(ZipCallRecord, Password) == 168 + 8 * MaxFileSpecs);
+static_assert(offsetof(ZipCallRecord, PasswordLength) == 176 + 8 * MaxFileSpecs);

@@ -181,9 +181,9 @@ PasswordKeeper::Outcome PasswordKeeper::unlock(const zipformat::RandomAccessSour
     EncryptionHeader header;
     if (!readHeader(source, m, header, error))
         return Outcome::Damaged;
-    std::array<char, PasswordBufferSize> answer{};
+    std::array<char, MaxPasswordLength> answer{};
     struct Wipe {
-        std::array<char, PasswordBufferSize> &bytes;
+        std::array<char, MaxPasswordLength> &bytes;
         ~Wipe() { OPENSSL_cleanse(bytes.data(), bytes.size()); }
     } wipe{answer};
     try {
@@ -205,8 +205,10 @@ PasswordKeeper::Outcome PasswordKeeper::unlock(const zipformat::RandomAccessSour
                 return Outcome::Cancelled;
             answer.fill('\0');
             int32_t given = PasswordCancel;
+            int32_t length = -1;
             try {
-                given = callback_(instance_, m.shownName().c_str(), wrong + 1, answer.data(), PasswordBufferSize);
+                given = callback_(instance_, m.shownName().c_str(), wrong + 1, answer.data(), MaxPasswordLength,
+                                  &length);
             } catch (...) {
                 given = PasswordCancel;   // nothing may pass back through the library's frames
             }
@@ -214,8 +216,11 @@ PasswordKeeper::Outcome PasswordKeeper::unlock(const zipformat::RandomAccessSour
                 return Outcome::Cancelled;
             if (given != PasswordGiven)
                 return wrong ? Outcome::WrongPassword : Outcome::NoPassword;
-            answer.back() = '\0';
-            const std::string_view password(answer.data());
+            // Not what the caller meant, whatever it was: trying a part of it,
+            // or bytes past the buffer, would be a guess.
+            if (length < 0 || length > MaxPasswordLength)
+                return Outcome::Cancelled;
+            const std::string_view password(answer.data(), size_t(length));
             if (fits(password)) {
                 remembered_ = answer;
                 rememberedLength_ = password.size();

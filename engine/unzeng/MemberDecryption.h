@@ -95,7 +95,7 @@ public:
 private:
     PasswordCallback callback_;
     void *instance_;
-    std::array<char, PasswordBufferSize> remembered_{};   // fixed, so no copy is left in freed memory
+    std::array<char, MaxPasswordLength> remembered_{};   // fixed, so no copy is left in freed memory
     size_t rememberedLength_ = 0;
     bool haveRemembered_ = false;
 };

@@ -142,8 +142,13 @@
 //   Password  the caller's PasswordCallback, on the calling thread, in archive
 //             order, when an encrypted member is about to be written (after
 //             the checks of its name, method and the file on disk); what was
-//             planned before is put in place first. The answer is checked
-//             against the member (check byte; AES verifier, whose key
+//             planned before is put in place first. The answer is the
+//             `*passwordLength` bytes the callback put in the buffer
+//             (MaxPasswordLength bytes, no terminator needed), NULs
+//             included, used whole; 0 bytes is the empty password. A length
+//             outside 0 to MaxPasswordLength stops the call as
+//             PasswordCancel does, without trying any of it. The answer
+//             is checked against the member (check byte; AES verifier, whose key
 //             derivation runs once per member on the calling thread, the
 //             keys then going to the worker). The first question about a
 //             member has attempt 1; a wrong answer is asked again with

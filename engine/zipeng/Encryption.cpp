@@ -30,14 +30,11 @@ std::array<uint8_t, AesPrefixBytes> freshSalt()
 
 }  // namespace
 
-Secret::Secret(const char *text)
+Secret::Secret(std::string_view bytes)
 {
-    if (!text)
-        return;
     // Sized once, so that no copy is left behind by a reallocation.
-    const size_t length = std::char_traits<char>::length(text);
-    text_.reserve(length);
-    text_.append(text, length);
+    text_.reserve(bytes.size());
+    text_.append(bytes);
 }
 
 Secret::~Secret()

@@ -16,6 +16,7 @@
 #include <mutex>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace zipeng {
 
@@ -23,7 +24,8 @@ namespace zipeng {
 class Secret {
 public:
     Secret() = default;
-    explicit Secret(const char *text);
+    // The bytes as they are, NULs included.
+    explicit Secret(std::string_view bytes);
     ~Secret();
     Secret(const Secret &) = delete;
     Secret &operator=(const Secret &) = delete;

@@ -20,8 +20,9 @@
 //   AddFlag                     1 for add, 0 for delete (DeleteFlag decides)
 //   BaseDirectory               where relative arguments are found; null: the
 //                               current directory (see below)
-//   Password                    set and not empty: every file added in this
-//                               call is encrypted (see Encryption below)
+//   Password, PasswordLength    set: every file added in this call is
+//                               encrypted with the PasswordLength bytes at
+//                               Password, NULs included (see Encryption below)
 //   VerboseFlag, TraceFlag      extra information messages (action 4, code 0);
 //                               trace adds the inner steps
 // The Reserved and Constant fields carry nothing and are not read. Version
@@ -93,7 +94,12 @@
 // archive stays and its target is replaced, or created when the link points
 // to a file that does not exist yet.
 //
-// Encryption: with a Password, each file added gets WinZip AES-256 in its
+// Encryption: a Password with a PasswordLength from 1 to MaxPasswordLength
+// (CallRecords.h) is used whole; any other length with a Password set fails
+// the call before anything is read or written ("The password's length N is
+// not from 1 to MAX bytes", code 16, result 0), so that an add asked to
+// encrypt never writes a file in the clear or with part of the password.
+// With a Password, each file added gets WinZip AES-256 in its
 // AE-2 form: a random 16-byte salt of its own, keys derived from it with
 // PBKDF2-HMAC-SHA1, the 2-byte password verifier, the (stored or deflated)
 // data encrypted with AES-256 in counter mode, and 10 bytes of HMAC-SHA1 over

@@ -90,8 +90,17 @@ bool readRecord(const ZipCallRecord &record, JobOptions &options, Reporter &repo
     options.update = record.UpdateFlag != 0;
     options.freshen = record.FreshenFlag != 0 && !options.update;
     options.archiveTime = record.ArchiveTimeFlag != 0;
-    if (record.Password && *record.Password)
-        options.password = Secret(record.Password);
+    if (record.Password) {
+        // Encrypting with less than the whole password, or with none, would
+        // write what the caller cannot open as it expects.
+        if (record.PasswordLength <= 0 || record.PasswordLength > MaxPasswordLength) {
+            reporter.message(BadParameters, "The password's length " + std::to_string(record.PasswordLength)
+                                                + " is not from 1 to " + std::to_string(MaxPasswordLength)
+                                                + " bytes");
+            return false;
+        }
+        options.password = Secret(std::string_view(record.Password, size_t(record.PasswordLength)));
+    }
     return true;
 }
 

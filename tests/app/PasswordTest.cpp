@@ -52,9 +52,11 @@ int32_t standInUnzip(UnzipCallRecord *record)
     int32_t extracted = 0;
     for (const std::string &member : standIn->members) {
         for (int32_t attempt = 1; attempt <= 3; ++attempt) {
-            char password[PasswordBufferSize];
+            char buffer[MaxPasswordLength];
+            int32_t length = 0;
             const int32_t result =
-                record->Password(record->Instance, member.c_str(), attempt, password, PasswordBufferSize);
+                record->Password(record->Instance, member.c_str(), attempt, buffer, MaxPasswordLength, &length);
+            const std::string password(buffer, size_t(length));
             standIn->passwordResults.push_back(result);
             if (result == PasswordCancel) {
                 standIn->callbackResults.push_back(report(record, 0, "stopped"));
@@ -75,7 +77,8 @@ int32_t standInUnzip(UnzipCallRecord *record)
 
 int32_t standInZip(ZipCallRecord *record)
 {
-    standIn->addPasswords.push_back(record->Password ? record->Password : "(none)");
+    standIn->addPasswords.push_back(record->Password ? std::string(record->Password, size_t(record->PasswordLength))
+                                                     : "(none)");
     return record->FileSpecCount;
 }
 

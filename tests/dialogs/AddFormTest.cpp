@@ -220,6 +220,8 @@ TEST_F(AddFormTest, EncryptAsksForThePasswordTwiceAndKeepsItOnlyWhenBothAgree)
 {
     auto script = platform::ScriptedPrompts::install();
     using Answers = std::deque<std::pair<bool, QString>>;
+    const QString longest(1024, u'k'), tooLong = "The password is longer than 1024 bytes.";
+    const QString withNul = QString("a") + QChar(u'\0') + "b";
     const struct {
         Answers answers;
         bool checked;
@@ -228,6 +230,11 @@ TEST_F(AddFormTest, EncryptAsksForThePasswordTwiceAndKeepsItOnlyWhenBothAgree)
         QStringList warnings;
     } cases[] = {
         {{{true, "pw"}, {true, "pw"}}, true, "pw", 2, {}},
+        // The limit counts the UTF-8 bytes the add encrypts with; a U+0000 is one of them.
+        {{{true, longest}, {true, longest}}, true, longest, 2, {}},
+        {{{true, longest + "k"}}, false, "", 1, {tooLong}},
+        {{{true, QString(513, QChar(0xE9))}}, false, "", 1, {tooLong}},
+        {{{true, withNul}, {true, withNul}}, true, withNul, 2, {}},
         {{{true, "pw"}, {true, "pW"}}, false, "", 2, {"The passwords do not match."}},
         {{{true, "pw"}, {false, "pw"}}, false, "", 2, {}},
         {{{true, "pw"}, {true, ""}}, false, "", 2, {}},

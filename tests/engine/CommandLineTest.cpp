@@ -1,6 +1,7 @@
 // `orvexzip add`, `delete` and `extract`: a round trip through the real
 // libraries, the count lines, messages and exit statuses.
 
+#include "engine/common/CallRecords.h"
 #include "support/ArchiveReading.h"
 #include "support/Files.h"
 #include "support/Run.h"
@@ -242,4 +243,54 @@ TEST_F(CommandLine, TestPrintsBadMembersAndThePassedCountAndWritesNothing)
             EXPECT_NE(lines[i].find(c.errorFragments[i]), std::string::npos) << lines[i];
     }
     EXPECT_EQ(listTree(dir.path()), before);
+}
+
+// --password-file: the first line's bytes are the password, NULs included,
+// up to MaxPasswordLength; the bytes before a NUL are a wrong password. What
+// add writes with the longest, extract and test read. One byte more is
+// refused by both, naming the file without showing it, and nothing is written.
+TEST_F(CommandLine, APasswordFileGivesItsWholeLineUpToTheLimit)
+{
+    const std::string longest(size_t(MaxPasswordLength), 'k');
+    const struct {
+        std::string line;
+        std::string shorter;   // a password file that must not open the member
+    } cases[] = {
+        {std::string("\0pw\n", 4), "\n"},
+        {std::string("ab\0cd\n", 6), "ab\n"},
+        {longest + "\r\n", longest.substr(1) + "\n"},
+    };
+    int n = 0;
+    for (const auto &c : cases) {
+        const std::string archive = "e" + std::to_string(++n) + ".zip";
+        SCOPED_TRACE(archive);
+        dir.write("pw", c.line);
+        const RunResult added =
+            runOrvexzip({"add", archive, "--encrypt", "--password-file", "pw", "src/readme.txt"}, dir.path());
+        ASSERT_EQ(added.exitCode, 0) << added.err;
+        const RunResult listed = runOrvexzip({"list", archive}, dir.path());
+        EXPECT_NE(listed.out.find("readme.txt\t"), std::string::npos) << listed.out;
+        EXPECT_TRUE(listed.out.ends_with("\tyes\n")) << listed.out;
+        const RunResult extracted =
+            runOrvexzip({"extract", archive, "--to", archive + ".out", "--password-file", "pw"}, dir.path());
+        EXPECT_EQ(extracted.exitCode, 0) << extracted.err;
+        EXPECT_EQ(readFile(dir.file(archive + ".out/readme.txt")), "read me\n");
+        dir.write("shorter", c.shorter);
+        const RunResult wrong = runOrvexzip({"test", archive, "--password-file", "shorter"}, dir.path());
+        EXPECT_EQ(wrong.exitCode, 1);
+        EXPECT_NE(wrong.err.find("readme.txt: wrong password"), std::string::npos) << wrong.err;
+    }
+
+    dir.write("pw-past", std::string(size_t(MaxPasswordLength) + 1, 'q') + "\n");
+    for (const std::vector<std::string> &args :
+         {std::vector<std::string>{"add", "past.zip", "--encrypt", "--password-file", "pw-past", "src/readme.txt"},
+          std::vector<std::string>{"extract", "e1.zip", "--to", "past", "--password-file", "pw-past"}}) {
+        SCOPED_TRACE(args[0]);
+        const RunResult refused = runOrvexzip(args, dir.path());
+        EXPECT_EQ(refused.exitCode, 2);
+        EXPECT_NE(refused.err.find("pw-past is longer than"), std::string::npos) << refused.err;
+        EXPECT_EQ(refused.err.find("qqq"), std::string::npos) << refused.err;
+    }
+    EXPECT_FALSE(fs::exists(dir.file("past.zip")));
+    EXPECT_FALSE(fs::exists(dir.file("past")));
 }

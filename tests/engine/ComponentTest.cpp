@@ -39,11 +39,11 @@ struct FakeLibrary {
     std::string directoryDuringCall;
     std::string baseDirectory;
     // Password questions an extraction asks, in order, and what came back:
-    // the result and the buffer's text.
+    // the result and the answer's bytes ("(no answer)" without a length).
     struct PasswordAsk {
         std::string member;
         int32_t attempt;
-        int32_t bufferSize = PasswordBufferSize;
+        int32_t bufferSize = MaxPasswordLength;
     };
     std::vector<PasswordAsk> passwordAsks;
     std::vector<std::pair<int32_t, std::string>> passwordReplies;
@@ -88,12 +88,15 @@ int32_t fakeUnzip(UnzipCallRecord *record)
     fake->unzipCalls.push_back(*record);
     for (const auto &ask : fake->passwordAsks) {
         std::vector<char> buffer(size_t(ask.bufferSize) + 1, 'x');   // one more, to see an overrun
+        int32_t length = -1;
         const int32_t result = record->Password
                                    ? record->Password(record->Instance, ask.member.c_str(), ask.attempt,
-                                                      buffer.data(), ask.bufferSize)
+                                                      buffer.data(), ask.bufferSize, &length)
                                    : -2;
-        const bool terminated = std::find(buffer.begin(), buffer.end() - 1, '\0') != buffer.end() - 1;
-        fake->passwordReplies.emplace_back(result, terminated ? std::string(buffer.data()) : "(unterminated)");
+        EXPECT_EQ(buffer.back(), 'x') << "written past the buffer";
+        fake->passwordReplies.emplace_back(result, length < 0 || length > ask.bufferSize
+                                                       ? "(no answer)"
+                                                       : std::string(buffer.data(), size_t(length)));
     }
     return runFake(record);
 }
@@ -407,8 +410,8 @@ TEST_F(ComponentTest, PasswordQuestionsReachOnPasswordAndItsAnswersTheLibrary)
         std::string buffer;
     } cases[] = {
         {Answer::Given, PasswordGiven, "right"},
-        {Answer::None, PasswordNone, "(unterminated)"},
-        {Answer::Cancel, PasswordCancel, "(unterminated)"},
+        {Answer::None, PasswordNone, "(no answer)"},
+        {Answer::Cancel, PasswordCancel, "(no answer)"},
     };
     for (const auto &c : cases) {
         asked.clear();
@@ -428,7 +431,7 @@ TEST_F(ComponentTest, PasswordQuestionsReachOnPasswordAndItsAnswersTheLibrary)
     library.passwordAsks = {{"a.txt", 1}};
     engine.Extract();
     EXPECT_EQ(library.passwordReplies,
-              (std::vector<std::pair<int32_t, std::string>>{{PasswordNone, "(unterminated)"}}));
+              (std::vector<std::pair<int32_t, std::string>>{{PasswordNone, "(no answer)"}}));
 }
 
 TEST_F(ComponentTest, APasswordIsAskedOncePerOperationAndFitsTheBufferOrStopsIt)
@@ -455,13 +458,89 @@ TEST_F(ComponentTest, APasswordIsAskedOncePerOperationAndFitsTheBufferOrStopsIt)
     engine.Test();
     EXPECT_EQ(questions, 2);
 
-    // A buffer with room for "pw" and its terminator, and one without.
+    // A buffer with room for "pw", and one without.
     library.passwordReplies.clear();
-    library.passwordAsks = {{"a", 1, 3}, {"b", 2, 2}};
+    library.passwordAsks = {{"a", 1, 2}, {"b", 2, 1}};
     engine.Extract();
     EXPECT_EQ(library.passwordReplies, (std::vector<std::pair<int32_t, std::string>>{{PasswordGiven, "pw"},
-                                                                                       {PasswordCancel, "(unterminated)"}}));
+                                                                                       {PasswordCancel, "(no answer)"}}));
     EXPECT_EQ(notices, std::vector<std::string>{"Error - the password is longer than 1 bytes"});
+}
+
+// A password is its bytes, NULs included, up to MaxPasswordLength: Add hands
+// it over whole with its length or, longer, refuses before the library runs.
+TEST_F(ComponentTest, AddHandsThePasswordOverWholeOrRefusesItPastTheLimit)
+{
+    engine.setZipFilename(archive);
+    const struct {
+        std::string password;
+        bool called;
+    } cases[] = {
+        {std::string("ab\0cd", 5), true},
+        {std::string(1, '\0'), true},
+        {std::string(size_t(MaxPasswordLength), 'p'), true},
+        {std::string(size_t(MaxPasswordLength) + 1, 'p'), false},
+        {"", true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.password.size());
+        library.zipCalls.clear();
+        notices.clear();
+        engine.AddPassword = c.password;
+        engine.FileSpecs = {"x"};
+        engine.Add();
+        ASSERT_EQ(library.zipCalls.size(), c.called ? 1u : 0u);
+        if (!c.called) {
+            EXPECT_EQ(notices, std::vector<std::string>{"Error - the password is longer than 1024 bytes"});
+            EXPECT_EQ(engine.LastResult, 0);
+            continue;
+        }
+        const ZipCallRecord &r = library.zipCalls[0];
+        EXPECT_EQ(r.Password == nullptr, c.password.empty());
+        EXPECT_EQ(r.Password ? std::string(r.Password, size_t(r.PasswordLength)) : std::string(), c.password);
+        EXPECT_TRUE(notices.empty());
+    }
+}
+
+// An answer reaches the library whole, NULs included, up to the limit; a
+// longer one stops the operation, its later slices included, with a message.
+TEST_F(ComponentTest, PasswordAnswersReachTheLibraryWholeOrStopTheOperation)
+{
+    std::string answer;
+    engine.OnPassword = [&](const std::string &, int, std::string &password) {
+        password = answer;
+        return TZipEngine::PasswordAnswer::Given;
+    };
+    engine.setZipFilename(archive);
+    engine.ExtrBaseDir = dir.path();
+    const std::string nul("ab\0cd", 5), longest(size_t(MaxPasswordLength), 'p');
+    const struct {
+        std::string answer;
+        std::pair<int32_t, std::string> reply;
+        size_t calls;
+    } cases[] = {
+        {nul, {PasswordGiven, nul}, 2},
+        {longest, {PasswordGiven, longest}, 2},
+        {longest + "p", {PasswordCancel, "(no answer)"}, 1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.answer.size());
+        library.unzipCalls.clear();
+        library.passwordReplies.clear();
+        notices.clear();
+        answer = c.answer;
+        for (int i = 0; i < MaxFileSpecs + 1; ++i)   // two slices
+            engine.FileSpecs.push_back("m" + std::to_string(i));
+        library.passwordAsks = {{"m0", 1}};
+        engine.Extract();
+        EXPECT_EQ(library.unzipCalls.size(), c.calls);
+        ASSERT_FALSE(library.passwordReplies.empty());
+        EXPECT_EQ(library.passwordReplies[0], c.reply);
+        const bool refused = c.reply.first == PasswordCancel;
+        EXPECT_EQ(engine.LastCancelled, refused);
+        EXPECT_EQ(notices, refused ? std::vector<std::string>{"Error - the password is longer than 1024 bytes"}
+                                   : std::vector<std::string>{});
+    }
 }
 
 TEST(MessageTrimming, DropsOneTrailingLineBreakOfOneOrTwoCharacters)

@@ -196,13 +196,15 @@ int32_t onCallback(CallbackRecord *record)
 
 // Encrypted members get a password on the first question, none after, so
 // the decryption paths and a wrong password are both reached.
-int32_t onPassword(void *, const char *member, int32_t attempt, char *buffer, int32_t bufferSize)
+int32_t onPassword(void *, const char *member, int32_t attempt, char *buffer, int32_t bufferSize,
+                   int32_t *passwordLength)
 {
     volatile size_t length = std::strlen(member);
     (void)length;
-    if (attempt > 1 || bufferSize < 7)
+    if (attempt > 1 || bufferSize < 6)
         return PasswordNone;
-    std::memcpy(buffer, "secret", 7);
+    std::memcpy(buffer, "secret", 6);
+    *passwordLength = 6;
     return PasswordGiven;
 }
 

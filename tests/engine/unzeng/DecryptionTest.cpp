@@ -15,6 +15,7 @@
 #include <cstring>
 #include <map>
 #include <memory>
+#include <optional>
 #include <unistd.h>
 
 using namespace ziptest;
@@ -33,8 +34,10 @@ struct PasswordScript {
 };
 
 PasswordScript *currentScript = nullptr;   // the callback runs on the calling thread
+std::optional<int32_t> claimedLength;      // the length answered instead of the password's own
 
-int32_t scriptedPassword(void *, const char *member, int32_t attempt, char *buffer, int32_t bufferSize)
+int32_t scriptedPassword(void *, const char *member, int32_t attempt, char *buffer, int32_t bufferSize,
+                         int32_t *passwordLength)
 {
     PasswordScript &script = *currentScript;
     script.asked.emplace_back(member, attempt);
@@ -42,9 +45,10 @@ int32_t scriptedPassword(void *, const char *member, int32_t attempt, char *buff
         return PasswordNone;
     const PasswordScript::Answer &answer = script.answers[script.asked.size() - 1];
     if (answer.kind == PasswordGiven) {
-        if (answer.password.size() >= size_t(bufferSize))
+        if (answer.password.size() > size_t(bufferSize))
             return PasswordCancel;
-        std::memcpy(buffer, answer.password.c_str(), answer.password.size() + 1);
+        std::memcpy(buffer, answer.password.data(), answer.password.size());
+        *passwordLength = claimedLength.value_or(static_cast<int32_t>(answer.password.size()));
     }
     return answer.kind;
 }
@@ -205,6 +209,47 @@ TEST_F(UnzengDecryption, ACancelAtTheQuestionStopsButKeepsWhatCameBefore)
     EXPECT_EQ(out.result, 2) << out.dump();
     EXPECT_EQ(listTree(target.path()), (std::vector<std::string>{"a", "first"}));
     EXPECT_EQ(out.count(ZipActionBatchEnd), 1);
+}
+
+// An answer is its bytes with their length: a NUL is part of it, and the
+// longest password fits whole. The part before a NUL is a wrong password.
+TEST_F(UnzengDecryption, AnAnswerIsItsWholeBytesNulsIncluded)
+{
+    const std::string nulInside("ab\0cd", 5), nulFirst("\0xyz", 4), longest(MaxPasswordLength, 'k');
+    const struct {
+        Member member;
+        std::vector<PasswordScript::Answer> answers;
+        Asked asked;
+    } cases[] = {
+        {aesEncrypted(fileEntry("aes", "1"), nulInside), {given("ab"), given(nulInside)}, {{"aes", 1}, {"aes", 2}}},
+        {traditionalEncrypted(fileEntry("zc", "2"), nulFirst), {given(""), given(nulFirst)}, {{"zc", 1}, {"zc", 2}}},
+        {aesEncrypted(fileEntry("long", "3"), longest), {given(longest)}, {{"long", 1}}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.member.name);
+        PasswordScript script{c.answers, {}};
+        const CallResult out = run({c.member}, &script);
+        EXPECT_EQ(script.asked, c.asked);
+        EXPECT_EQ(out.result, 1) << out.dump();
+        EXPECT_EQ(readFile(target / c.member.name), c.member.data);
+    }
+}
+
+// A length the buffer cannot hold is no password the caller gave: nothing of
+// it is tried, and the call stops as at a cancel.
+TEST_F(UnzengDecryption, AnAnswerWithAnImpossibleLengthStopsTheCall)
+{
+    const std::string password(MaxPasswordLength, 'k');
+    for (const int32_t length : {-1, MaxPasswordLength + 1}) {
+        SCOPED_TRACE(length);
+        PasswordScript script{{given(password), given(password)}, {}};
+        claimedLength = length;
+        const CallResult out = run({aesEncrypted(fileEntry("a", "1"), password), fileEntry("after", "x")}, &script);
+        claimedLength.reset();
+        EXPECT_EQ(script.asked, (Asked{{"a", 1}}));
+        EXPECT_EQ(out.result, 0) << out.dump();
+        EXPECT_EQ(listTree(target.path()), std::vector<std::string>{});
+    }
 }
 
 TEST_F(UnzengDecryption, ChangedAesDataIsRefusedBeforeAByteIsKept)

@@ -2,6 +2,7 @@
 // wrong or missing one gives, and archives encrypted by other tools read
 // byte for byte.
 
+#include "engine/common/CallRecords.h"
 #include "support/ArchiveBuilder.h"
 #include "support/Files.h"
 #include "support/Run.h"
@@ -147,6 +148,33 @@ TEST_F(PasswordCommand, OnATerminalThePasswordIsAskedWithoutEcho)
     EXPECT_EQ(interrupted.exitCode, 128 + SIGINT) << interrupted.shown;
     EXPECT_FALSE(exists(dir / "interrupted/a.txt"));
     EXPECT_TRUE(interrupted.echoAfter);
+}
+
+// Typed on the terminal, the longest password is used whole by add and by
+// extract; a longer one is refused, never cut: add writes no archive and
+// extract stops with nothing written.
+TEST_F(PasswordCommand, ATypedPasswordIsUsedWholeUpToTheLimitAndRefusedPastIt)
+{
+    writeFile(dir / "f.txt", "typed data");
+    const std::string longest(size_t(MaxPasswordLength), 'k'), past(1500, 'k');
+    const TerminalRun refused =
+        onTerminal({"add", "past.zip", "--encrypt", "f.txt"}, dir.path(), {past + "\n", past + "\n"});
+    EXPECT_EQ(refused.exitCode, 2) << refused.shown;
+    EXPECT_NE(refused.shown.find("longer than"), std::string::npos) << refused.shown;
+    EXPECT_FALSE(exists(dir / "past.zip"));
+
+    const TerminalRun added =
+        onTerminal({"add", "a.zip", "--encrypt", "f.txt"}, dir.path(), {longest + "\n", longest + "\n"});
+    ASSERT_EQ(added.exitCode, 0) << added.shown;
+    EXPECT_TRUE(runOrvexzip({"list", "a.zip"}, dir.path()).out.ends_with("\tyes\n"));
+    const TerminalRun extracted = onTerminal({"extract", "a.zip", "--to", "out"}, dir.path(), {longest + "\n"});
+    EXPECT_EQ(extracted.exitCode, 0) << extracted.shown;
+    EXPECT_EQ(readFile(dir / "out/f.txt"), "typed data");
+
+    const TerminalRun stopped = onTerminal({"extract", "a.zip", "--to", "past"}, dir.path(), {past + "\n"});
+    EXPECT_EQ(stopped.exitCode, 1) << stopped.shown;
+    EXPECT_NE(stopped.shown.find("longer than"), std::string::npos) << stopped.shown;
+    EXPECT_FALSE(exists(dir / "past/f.txt"));
 }
 
 // Archives of the peer tools; each is skipped where its tool is missing.

@@ -195,13 +195,63 @@ TEST(Encrypt, MembersOpenWithThePasswordAndOnlyWithIt)
     // The verifier has 16 bits, so one may match by chance; seven cannot.
     EXPECT_TRUE(wrongVerifierSeen);
     EXPECT_EQ(salts.size(), std::size(cases)) << "a salt was used twice";
+}
 
-    // An empty password is none.
-    Flags flags = encrypting();
-    flags.password = "";
-    ::unlink("t.zip");
-    ASSERT_EQ(callEngine("t.zip", {"text.txt"}, flags).result, 1);
-    expectPlain(*readArchive("t.zip").find("text.txt"));
+// The password is the record's PasswordLength bytes, NULs included: the part
+// before a NUL does not open the member.
+TEST(Encrypt, ThePasswordIsItsWholeBytes)
+{
+    ScratchDir dir;
+    const std::string text = textData(3000, 11);
+    writeFile("text.txt", text);
+    const struct {
+        std::string password;
+        std::string before;   // a shorter password that must not open it
+    } cases[] = {
+        {std::string("ab\0cd", 5), "ab"},
+        {std::string("\0xyz", 4), ""},
+        {std::string(size_t(MaxPasswordLength), 'k'), std::string(size_t(MaxPasswordLength) - 1, 'k')},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.password.size());
+        ::unlink("t.zip");
+        Flags flags = encrypting();
+        flags.password = c.password;
+        const CallResult r = callEngine("t.zip", {"text.txt"}, flags);
+        ASSERT_EQ(r.result, 1) << r.dump();
+        const ArchiveInfo info = readArchive("t.zip");
+        ASSERT_NE(info.find("text.txt"), nullptr);
+        const ArchiveMember &m = *info.find("text.txt");
+        const Opened right = openMember(m, c.password);
+        ASSERT_TRUE(right.plain.has_value());
+        EXPECT_TRUE(*right.plain == text);
+        EXPECT_FALSE(openMember(m, c.before).macMatches);
+    }
+}
+
+// A Password with a length that is no password's fails the call with code
+// 16 before anything is written: never a member in the clear, never one with
+// a part of the password.
+TEST(Encrypt, APasswordWithAnUnusableLengthWritesNothing)
+{
+    ScratchDir dir;
+    writeFile("text.txt", "text");
+    const std::string bytes(size_t(MaxPasswordLength) + 1, 'k');
+    for (const int32_t length : {0, -1, MaxPasswordLength + 1}) {
+        SCOPED_TRACE(length);
+        CallRecorder recorder;
+        auto record = bareAddRecord("t.zip", "text.txt");
+        recorder.attach(*record, false, false);
+        record->Password = bytes.data();
+        record->PasswordLength = length;
+        CallResult r;
+        r.result = orvex_zipeng_call(record.get());
+        r.calls = std::move(recorder.calls);
+        EXPECT_EQ(r.result, 0);
+        EXPECT_EQ(r.errors().size(), 1u) << r.dump();
+        EXPECT_TRUE(r.hasError("password", 16)) << r.dump();
+        EXPECT_EQ(listDir("."), std::vector<std::string>{"text.txt"});
+    }
 }
 
 TEST(Encrypt, MembersKeptOrDeletedAroundEncryptedOnesStayAsTheyWere)
