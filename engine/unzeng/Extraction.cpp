@@ -615,6 +615,7 @@ void Extraction::processHead()
         }
         if (!job.note.empty() && !info(m.shownName() + ": " + job.note))
             return;
+        bool inPlace = false;
         if (!job.ok) {
             if (!job.cancelled && !say(job.errorCode, m.shownName() + ": " + job.error))
                 return;
@@ -632,13 +633,18 @@ void Extraction::processHead()
                 }
             }
             job.temporaryName.clear();
-            if (err == 0)
+            inPlace = err == 0;
+            if (inPlace)
                 ++placed_;
             else if (err == EEXIST && !item.replace)
                 info("skipping " + m.shownName() + ": it exists and is not overwritten");
             else
                 say(CodeWriteError, m.shownName() + ": cannot put it in place: " + describe(err));
         }
+        // Only a file that was written keeps its name from later members:
+        // one that failed leaves the path to the next member meeting it.
+        if (!inPlace)
+            claimedPaths_.erase(item.path);
         for (auto [hit, end] = pendingPaths_.equal_range(extendPathHash(PathHashStart, item.path)); hit != end; ++hit)
             if (hit->second == item.path) {
                 pendingPaths_.erase(hit);

@@ -1,6 +1,7 @@
 // Encrypted members: both ciphers with the right password, the questions
 // asked (how often, in which order, with which attempt number), wrong,
-// missing and cancelled passwords, and data that was changed or cut short.
+// missing and cancelled passwords, and data that was changed or cut short;
+// and what a member that failed leaves to a later one of the same name.
 
 #include "support/ArchiveBuilder.h"
 #include "support/Compress.h"
@@ -73,7 +74,7 @@ protected:
         auto record = std::make_unique<UnzipCallRecord>();
         std::memset(record.get(), 0, sizeof *record);
         recorder.attach(*record, false, false);
-        record->DirNamesFlag = 1;
+        record->DirNamesFlag = dirNames;
         record->ArchiveName = archive.c_str();
         record->BaseDirectory = target.path().c_str();
         currentScript = script;
@@ -85,6 +86,7 @@ protected:
         return out;
     }
     TempDir files, target;
+    bool dirNames = true;
 };
 
 using Asked = std::vector<std::pair<std::string, int32_t>>;
@@ -273,6 +275,30 @@ TEST_F(UnzengDecryption, ChangedAesDataIsRefusedBeforeAByteIsKept)
         EXPECT_TRUE(out.hasError(std::string(c.name) + ": authentication failed (the data was changed)", 2))
             << out.dump();
         EXPECT_EQ(listTree(target.path()), std::vector<std::string>{}) << c.name;
+    }
+}
+
+// Without folder names "a/x" and "b/x" meet at "x": a first one that was not
+// written leaves the file to the second.
+TEST_F(UnzengDecryption, AMemberThatFailedLeavesItsFileToTheNextOfTheSameName)
+{
+    dirNames = false;
+    Member badCrc = fileEntry("a/x", "first", 0);
+    badCrc.crc = 0x12345678;
+    const struct {
+        const char *why;
+        Member first;
+    } cases[] = {
+        {"bad CRC", badCrc},
+        {"changed AES data", aesEncrypted(fileEntry("a/x", textData(5000, 1)), "secret", {.corruptDataAt = 10})},
+        {"wrong password", traditionalEncrypted(fileEntry("a/x", "first"), "other")},
+    };
+    for (const auto &c : cases) {
+        PasswordScript script{{given("secret")}, {}};
+        const CallResult out = run({c.first, fileEntry("b/x", "second")}, &script);
+        EXPECT_EQ(out.result, 1) << c.why << out.dump();
+        EXPECT_EQ(treeContents(target.path()), (std::map<std::string, std::string>{{"x", "second"}})) << c.why;
+        ::unlink((target / "x").c_str());
     }
 }
 
