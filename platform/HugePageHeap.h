@@ -11,8 +11,9 @@ namespace platform {
 
 // Call first thing in main. Returns only in the process that goes on: the
 // started-again one, or this one when huge pages are not offered (the
-// system's setting is not "madvise"), the user set the tunable already, or
-// the new start failed.
+// system's setting is not "madvise"), the user set the tunable already, the
+// program was started through the loader by hand (the file to start again is
+// not known then), or the new start failed.
 void startWithHugePageHeap(char **argv);
 
 }  // namespace platform

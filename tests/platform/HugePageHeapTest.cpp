@@ -1,13 +1,22 @@
+#include "support/ArchiveBuilder.h"
+#include "support/Files.h"
+#include "support/Run.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 
 #include <fstream>
 #include <string>
+#include <vector>
+
+#include <elf.h>
+#include <link.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
-#ifndef ORVEX_HEAP_PROBE
-#error "the probe's path is set by the build"
+#if !defined(ORVEX_HEAP_PROBE) || !defined(ORVEX_ORVEXZIP)
+#error "the programs' paths are set by the build"
 #endif
 
 namespace {
@@ -35,6 +44,29 @@ std::string probe(const QString &tunables)
     return process.readAllStandardOutput().trimmed().toStdString();
 }
 
+// The loader the program names in its PT_INTERP segment; empty when none.
+std::string interpreterOf(const std::string &program)
+{
+    std::ifstream file(program, std::ios::binary);
+    ElfW(Ehdr) header{};
+    if (!file.read(reinterpret_cast<char *>(&header), sizeof header))
+        return {};
+    for (unsigned i = 0; i < header.e_phnum; ++i) {
+        ElfW(Phdr) segment{};
+        file.seekg(std::streamoff(header.e_phoff + i * header.e_phentsize));
+        if (!file.read(reinterpret_cast<char *>(&segment), sizeof segment))
+            return {};
+        if (segment.p_type != PT_INTERP)
+            continue;
+        std::string path(segment.p_filesz, '\0');
+        file.seekg(std::streamoff(segment.p_offset));
+        if (!file.read(path.data(), std::streamsize(path.size())))
+            return {};
+        return path.c_str();   // without the closing NUL
+    }
+    return {};
+}
+
 }  // namespace
 
 // The programs run with the huge-page heap, and what they start later gets
@@ -53,4 +85,28 @@ TEST(HugePageHeap, StartsAgainWithTheSwitchAndHandsOnTheUsersTunables)
     };
     for (const auto &c : cases)
         EXPECT_EQ(probe(QString::fromLatin1(c.user)), c.result) << c.user;
+}
+
+// Started through the loader by hand, the program must still run as itself
+// and not hand its arguments to the loader. Where huge pages are not offered
+// on request nothing is started again, and this only checks that it runs.
+TEST(HugePageHeap, StartedThroughTheLoaderTheProgramRunsAsItself)
+{
+    const std::string program = ORVEX_ORVEXZIP;
+    const std::string loader = interpreterOf(program);
+    if (loader.empty() || ::access(loader.c_str(), X_OK) != 0)
+        GTEST_SKIP() << "orvexzip names no loader that can be run";
+    ziptest::TempDir dir;
+    const std::string archive = dir / "a.zip";
+    ziptest::writeFile(archive, ziptest::buildZip({ziptest::stored("hello.txt", "hello")}));
+    for (const std::vector<std::string> &arguments : {std::vector<std::string>{"--version"}, {"list", archive}}) {
+        std::vector<std::string> direct{program}, loaded{loader, program};
+        direct.insert(direct.end(), arguments.begin(), arguments.end());
+        loaded.insert(loaded.end(), arguments.begin(), arguments.end());
+        const ziptest::RunResult expected = ziptest::run(direct), got = ziptest::run(loaded);
+        EXPECT_EQ(expected.exitCode, 0) << arguments[0] << ": " << expected.err;
+        EXPECT_EQ(got.exitCode, expected.exitCode) << arguments[0] << ": " << got.err;
+        EXPECT_EQ(got.out, expected.out) << arguments[0];
+    }
+    EXPECT_NE(ziptest::run({program, "list", archive}).out.find("hello.txt"), std::string::npos);
 }
