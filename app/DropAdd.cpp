@@ -78,9 +78,12 @@ private:
 QStringList localPaths(const QMimeData &mime)
 {
     QStringList paths;
-    for (const QUrl &url : mime.urls())
-        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
-            paths << QFileInfo(url.toLocalFile()).absoluteFilePath();
+    for (const QUrl &url : mime.urls()) {
+        const QString path = url.isLocalFile() ? url.toLocalFile() : QString();
+        // A name ends at its first NUL for the system: "a%00b" would add "a".
+        if (!path.isEmpty() && !path.contains(QChar(0)))
+            paths << QFileInfo(path).absoluteFilePath();
+    }
     return paths;
 }
 

@@ -82,7 +82,14 @@ void TMainform::applyCommandLineArchive()
     commandLineApplied_ = true;
     if (arguments_.size() != 1)
         return;
-    setCurrentArchive(absoluteArchivePath(archivePathOfArgument(arguments_.front())));
+    const QString path = archivePathOfArgument(arguments_.front());
+    // A name ends at its first NUL for the system: "a.zip%00junk" would open
+    // a.zip while the window shows the whole argument.
+    if (path.contains(QChar(0))) {
+        platform::warningBox(this, QStringLiteral("Not a usable archive name: ") + arguments_.front());
+        return;
+    }
+    setCurrentArchive(absoluteArchivePath(path));
 }
 
 void TMainform::setCurrentArchive(const QString &name)

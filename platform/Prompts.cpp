@@ -5,7 +5,10 @@
 #include <QUrl>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 #include "platform/SearchDialogWindow.h"
@@ -31,22 +34,37 @@ QMessageBox::Icon toQtIcon(IconKind icon)
     return QMessageBox::NoIcon;
 }
 
+// Runs a box of the parent's; false when the parent went while it was open
+// and took the box with it.
+template <typename Box>
+bool execOwned(std::unique_ptr<Box> &box)
+{
+    const QPointer<Box> alive(box.get());
+    box->exec();
+    if (alive)
+        return true;
+    (void)box.release();
+    return false;
+}
+
+bool runInputBox(std::unique_ptr<QInputDialog> box, QString &value)
+{
+    if (!execOwned(box) || box->result() != QDialog::Accepted)
+        return false;
+    value = box->textValue();
+    return true;
+}
+
+// The property that numbers a message box's buttons in the order given.
+const char *const ButtonIndex = "orvexButtonIndex";
+
 class DesktopPrompts : public PromptHandler {
 public:
     int messageBox(QWidget *parent, const QString &caption, const QString &text, IconKind icon,
                    const QStringList &buttons, int defaultButton) override
     {
-        QMessageBox box(toQtIcon(icon), caption, text, QMessageBox::NoButton, parent);
-        std::vector<QAbstractButton *> added;
-        for (const QString &b : buttons)
-            added.push_back(box.addButton(b, QMessageBox::AcceptRole));
-        if (defaultButton >= 0 && size_t(defaultButton) < added.size())
-            box.setDefaultButton(static_cast<QPushButton *>(added[size_t(defaultButton)]));
-        box.exec();
-        for (size_t i = 0; i < added.size(); ++i)
-            if (box.clickedButton() == added[i])
-                return int(i);
-        return -1;
+        std::unique_ptr<QMessageBox> box = makeMessageBox(parent, caption, text, icon, buttons, defaultButton);
+        return execOwned(box) ? pressedButton(*box) : -1;
     }
 
     QString openFileName(QWidget *parent, const FileDialogOptions &o) override
@@ -81,20 +99,12 @@ public:
 
     bool inputText(QWidget *parent, const QString &caption, const QString &prompt, QString &value) override
     {
-        bool ok = false;
-        QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, value, &ok);
-        if (ok)
-            value = text;
-        return ok;
+        return runInputBox(makeInputBox(parent, caption, prompt, false, value), value);
     }
 
     bool inputPassword(QWidget *parent, const QString &caption, const QString &prompt, QString &value) override
     {
-        bool ok = false;
-        QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Password, QString(), &ok);
-        if (ok)
-            value = text;
-        return ok;
+        return runInputBox(makeInputBox(parent, caption, prompt, true, QString()), value);
     }
 
     void showSearchDialog(QWidget *parent, SearchDialog &dialog) override
@@ -190,6 +200,47 @@ void applicationErrorBox(QWidget *parent, const QString &message)
 {
     showMessage(parent, applicationTitle(), message + QLatin1Char('.'), IconKind::Stop,
                 {QStringLiteral("OK")});
+}
+
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, const QString &caption, const QString &text,
+                                            IconKind icon, const QStringList &buttons, int defaultButton)
+{
+    auto box = std::make_unique<QMessageBox>(toQtIcon(icon), caption, text, QMessageBox::NoButton, parent);
+    box->setTextFormat(Qt::PlainText);
+    for (int i = 0; i < buttons.size(); ++i) {
+        QPushButton *button = box->addButton(buttons[i], QMessageBox::AcceptRole);
+        button->setProperty(ButtonIndex, i);
+        if (i == defaultButton)
+            box->setDefaultButton(button);
+    }
+    return box;
+}
+
+int pressedButton(const QMessageBox &box)
+{
+    const QAbstractButton *pressed = box.clickedButton();
+    const QVariant index = pressed ? pressed->property(ButtonIndex) : QVariant();
+    return index.isValid() ? index.toInt() : -1;
+}
+
+std::unique_ptr<QInputDialog> makeInputBox(QWidget *parent, const QString &caption, const QString &prompt,
+                                           bool masked, const QString &value)
+{
+    auto box = std::make_unique<QInputDialog>(parent);
+    box->setWindowTitle(caption);
+    box->setInputMode(QInputDialog::TextInput);
+    box->setLabelText(prompt);
+    box->setTextEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
+    box->setTextValue(value);
+    // The box lays itself out, and makes its label the line's buddy, on
+    // first asking for its size; after that the label is left alone. Without
+    // the buddy an '&' in a name is no shortcut and stays on screen.
+    box->sizeHint();
+    for (QLabel *label : box->findChildren<QLabel *>()) {
+        label->setTextFormat(Qt::PlainText);
+        label->setBuddy(nullptr);
+    }
+    return box;
 }
 
 int ScriptedPrompts::messageBox(QWidget *, const QString &caption, const QString &text,

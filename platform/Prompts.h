@@ -12,6 +12,8 @@
 
 #include <functional>
 
+class QInputDialog;
+class QMessageBox;
 class QPrinter;
 class QWidget;
 
@@ -96,6 +98,18 @@ QString applicationTitle();
 void plainBox(QWidget *parent, const QString &text);
 // The box that ends an uncaught error: stop icon, application title, text and a full stop.
 void applicationErrorBox(QWidget *parent, const QString &message);
+
+// The desktop's message and input boxes, made but not shown: the desktop
+// prompts show them, tests look at them. Their texts are plain text, never
+// markup or shortcuts, since they name members and archives: a name holding
+// "<h1>", "<!--" or "&" is shown as written.
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, const QString &caption, const QString &text,
+                                            IconKind icon, const QStringList &buttons, int defaultButton);
+// The index in `buttons` of the button that closed the box, or -1.
+int pressedButton(const QMessageBox &box);
+// `masked`: the password box, which starts empty.
+std::unique_ptr<QInputDialog> makeInputBox(QWidget *parent, const QString &caption, const QString &prompt,
+                                           bool masked, const QString &value);
 
 // A script for tests: answers are taken from the queues in order; with a
 // queue empty the prompt is answered as cancelled (-1 / empty / false).

@@ -166,6 +166,8 @@ TEST_F(DragDrop, RefusedDropsChangeNothing)
 
     EXPECT_FALSE(drop({QUrl("http://example.com/e.txt"), QUrl("ftp://example.com/f.txt")}));
     EXPECT_FALSE(drop({}));
+    // A NUL would end the name at "d.txt" for the system.
+    EXPECT_FALSE(drop({QUrl::fromEncoded(QUrl::fromLocalFile(path("y/d.txt")).toEncoded() + "%00.exe")}));
     {
         OperationFrame::Running running(form().session().operationFrame());
         EXPECT_FALSE(drop({local("x/a.txt")}));

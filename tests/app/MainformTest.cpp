@@ -1,6 +1,9 @@
 #include "WindowFixture.h"
 
 #include "app/NameCharsetChoice.h"
+#include "dialogs/MsgForm.h"
+#include "dialogs/StatusForm.h"
+#include "support/LabelText.h"
 
 #include <QAction>
 #include <QDir>
@@ -10,6 +13,7 @@
 #include <QLocale>
 #include <QHeaderView>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -146,6 +150,36 @@ TEST_F(MainformTest, ArchiveFromTheFileManagerOpensByPathOrUrl)
         EXPECT_EQ(form.statusPanelText(1), path) << argument.toStdString();
         EXPECT_EQ(form.listingGrid->RowCount(), 4) << argument.toStdString();
     }
+}
+
+// The system would end the name at the NUL and open the file before it.
+TEST_F(MainformTest, AnArchiveUrlHoldingANulIsRefused)
+{
+    const QString path = writeArchive("a.zip", ziptest::buildZip(threeMembers));
+    const QString argument = QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + "%00junk";
+    TMainform &form = openWindows({argument});
+    form.applyCommandLineArchive();
+    EXPECT_EQ(form.listingGrid->RowCount(), 2);
+    EXPECT_EQ(form.statusPanelText(1), "None");
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(lastShown().icon, platform::IconKind::Warning);
+    EXPECT_TRUE(lastShown().text.contains(argument)) << lastShown().text.toStdString();
+}
+
+// A member's or an archive's name holding markup is shown as written, not
+// as a heading, nor with a comment hiding the rest.
+TEST_F(MainformTest, NamesWithMarkupAreShownAsWritten)
+{
+    const QString path = writeArchive("<b>x<!--.zip", ziptest::buildZip(threeMembers));
+    TMainform &form = openWindows({path});
+    form.applyCommandLineArchive();
+    EXPECT_TRUE(ziptest::shownTexts(*form.statusBar()).contains(path));
+    const QString name = QStringLiteral("<h1 style=\"color:red\">x<!--");
+    engine().OnProgress(engine(), FileBegin, name.toStdString(), 10);
+    EXPECT_EQ(ziptest::shownText(*windows->F_status->fileLabel), "File: " + name);
+    form.showLogAction->trigger();
+    engine().OnProgress(engine(), FileBegin, name.toStdString(), 10);
+    EXPECT_EQ(ziptest::shownText(*windows->Msgform->fileLabel), "File: " + name);
 }
 
 TEST_F(MainformTest, RecentArchivesAreOfferedAndAMissingOneIsDropped)

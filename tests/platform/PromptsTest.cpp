@@ -1,9 +1,13 @@
 #include "platform/Prompts.h"
+#include "support/LabelText.h"
 #include "support/TestApplication.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 using platform::IconKind;
@@ -117,4 +121,45 @@ TEST(Prompts, TheDesktopPasswordBoxMasksWhatIsTyped)
     EXPECT_EQ(mode, QLineEdit::Password);
     EXPECT_EQ(initial, "");   // an earlier value is never shown
     EXPECT_EQ(value, "typed");
+}
+
+// The boxes name members and archives; a name is never taken for markup
+// (which could hide the rest of the text) or for a shortcut.
+TEST(Prompts, TheDesktopBoxesShowNamesAsWritten)
+{
+    app();
+    for (const QString &name : {QStringLiteral("<h1 style=\"color:red\">x</h1>"), QStringLiteral("<b>a</b><!--"),
+                               QStringLiteral("Tom & Jerry.txt")}) {
+        const QString text = "Enter the password for " + name + "\nThe password was wrong.";
+        const auto message = platform::makeMessageBox(nullptr, "Password", text, IconKind::Warning, {"OK"}, 0);
+        const auto input = platform::makeInputBox(nullptr, "New", text, false, {});
+        const auto password = platform::makeInputBox(nullptr, "Password", text, true, {});
+        for (QDialog *box : {static_cast<QDialog *>(message.get()), static_cast<QDialog *>(input.get()),
+                             static_cast<QDialog *>(password.get())}) {
+            box->show();
+            EXPECT_TRUE(ziptest::shownTexts(*box).contains(text)) << name.toStdString() << " in "
+                                                                   << box->metaObject()->className();
+            box->close();
+        }
+    }
+}
+
+TEST(Prompts, TheDesktopMessageBoxAnswersWithTheIndexOfTheButtonPressed)
+{
+    app();
+    const QStringList buttons{"&Yes", "&No", "Cancel"};
+    EXPECT_EQ(platform::pressedButton(*platform::makeMessageBox(nullptr, "Confirm", "?", IconKind::Question,
+                                                                buttons, 1)),
+              -1);
+    for (int i = 0; i < buttons.size(); ++i) {
+        const auto box = platform::makeMessageBox(nullptr, "Confirm", "?", IconKind::Question, buttons, 1);
+        EXPECT_EQ(box->defaultButton()->text(), buttons[1]);
+        QAbstractButton *button = nullptr;
+        for (QAbstractButton *b : box->buttons())
+            if (b->text() == buttons[i])
+                button = b;
+        ASSERT_NE(button, nullptr);
+        button->click();
+        EXPECT_EQ(platform::pressedButton(*box), i);
+    }
 }
