@@ -1,5 +1,6 @@
 #include "app/AddCommand.h"
 
+#include "app/AddPasswordScope.h"
 #include "app/OperationFrame.h"
 #include "app/Session.h"
 #include "dialogs/AddForm.h"
@@ -20,26 +21,6 @@ const struct {
     {&AddFormChoices::dirNames, AddDirNames},   {&AddFormChoices::recurseDirs, AddRecurseDirs},
     {&AddFormChoices::moveFiles, AddMove},      {&AddFormChoices::useTimestamp, AddZipTime},
     {&AddFormChoices::forceDos, AddForceDOS},   {&AddFormChoices::updateOnly, AddUpdate},
-};
-
-// The component's add password for one add: set from the dialog, wiped on
-// every way out, so that no later add (a drop, say) encrypts with it.
-class AddPasswordScope {
-public:
-    AddPasswordScope(TZipEngine &engine, const QString &password) : engine_(engine)
-    {
-        engine_.AddPassword = password.toStdString();
-    }
-    ~AddPasswordScope()
-    {
-        std::fill(engine_.AddPassword.begin(), engine_.AddPassword.end(), '\0');
-        engine_.AddPassword.clear();
-    }
-    AddPasswordScope(const AddPasswordScope &) = delete;
-    AddPasswordScope &operator=(const AddPasswordScope &) = delete;
-
-private:
-    TZipEngine &engine_;
 };
 
 }  // namespace
@@ -89,7 +70,7 @@ void run(ArchiveSession &session, QWidget *parent, TAddForm &dialog)
         engine.FileSpecs.clear();
         for (const QString &entry : result.entries)
             engine.FileSpecs.push_back(QFile::encodeName(entry).toStdString());
-        const AddPasswordScope password(engine, result.password);
+        const AddPasswordScope password(engine, result.password.toStdString());
         engine.Add();
         // A refused or failed add keeps the list, so that the user can try again.
         if (engine.LastResult > 0)

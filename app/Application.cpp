@@ -8,6 +8,7 @@
 #include "dialogs/MsgForm.h"
 #include "dialogs/StatusForm.h"
 #include "platform/Prompts.h"
+#include "platform/WorkingArea.h"
 
 #include <QIcon>
 
@@ -35,6 +36,9 @@ void setUpApplication(QApplication &application)
 
 std::unique_ptr<ApplicationWindows> ApplicationWindows::create(const QStringList &arguments)
 {
+    // Copies of members that a run which did not end cleanly left behind
+    // (the plaintext of encrypted ones among them) go before anything else.
+    platform::WorkingArea::removeLeftovers();
     auto windows = std::make_unique<ApplicationWindows>();
     windows->Mainform = std::make_unique<TMainform>(arguments);
     windows->Msgform = std::make_unique<TMsgform>();

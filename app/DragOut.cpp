@@ -2,7 +2,7 @@
 
 #include "app/MemberCommands.h"
 #include "app/Session.h"
-#include "platform/AppDirectory.h"
+#include "platform/WorkingArea.h"
 
 #include <QDir>
 #include <QDrag>
@@ -11,22 +11,7 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
-#include <cstdlib>
 #include <unordered_set>
-
-namespace {
-
-// A folder no one has used before: a stale one left by an earlier run that
-// ended without tidying up is never handed out again.
-QString makeStagingFolder()
-{
-    QByteArray pattern = QFile::encodeName(platform::AppDirectory() + QStringLiteral("drag-XXXXXX"));
-    if (!::mkdtemp(pattern.data()))
-        return {};
-    return QFile::decodeName(pattern) + QLatin1Char('/');
-}
-
-}  // namespace
 
 DragOut::DragOut(ArchiveSession &session, QWidget *parent, QWidget *source)
     : session_(session), parent_(parent), source_(source)
@@ -36,12 +21,12 @@ DragOut::DragOut(ArchiveSession &session, QWidget *parent, QWidget *source)
 DragOut::~DragOut()
 {
     for (const QString &folder : std::as_const(folders_))
-        QDir(folder).removeRecursively();
+        platform::WorkingArea::removeFolder(folder);
 }
 
 void DragOut::remove(const QString &folder)
 {
-    QDir(folder).removeRecursively();
+    platform::WorkingArea::removeFolder(folder);
     folders_.removeAll(folder);
 }
 
@@ -50,9 +35,9 @@ std::unique_ptr<QMimeData> DragOut::prepareMimeData()
     std::vector<std::string> names = session_.selectedNames();
     if (names.empty())
         return nullptr;
-    const QString folder = makeStagingFolder();
-    if (folder.isEmpty())
-        return nullptr;
+    // A folder no one has used before, in the working area: a copy there is
+    // the user's alone, and goes when the program ends at the latest.
+    const QString folder = session_.workingArea().newFolder();
     folders_ << folder;
     // A selected folder row stands for itself even when nothing under it is written.
     std::unordered_set<std::string> folderRows;
@@ -60,7 +45,8 @@ std::unique_ptr<QMimeData> DragOut::prepareMimeData()
         if (ArchiveSession::isFolderName(name))
             folderRows.insert(name);
 
-    if (!member_commands::extractMembers(session_, parent_, folder, std::move(names), ExtrOpts{ExtrDirNames})) {
+    if (!member_commands::extractMembers(session_, parent_, folder, std::move(names),
+                                         ExtrOpts{ExtrDirNames, ExtrPrivate})) {
         remove(folder);
         return nullptr;
     }

@@ -1,8 +1,9 @@
 #pragma once
 // Members dragged out of the grid: the selected members are extracted with
-// their folders into a staging folder of their own under the working
-// directory, and their top-level files and folders are handed to the drop
-// target as file URLs. The staging folders go with the window.
+// their folders into a staging folder of their own in the working area, as
+// private copies (the user's alone, never executable), and their top-level
+// files and folders are handed to the drop target as file URLs. The staging
+// folders go with the window.
 
 #include <QStringList>
 #include <memory>

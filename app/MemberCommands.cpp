@@ -1,5 +1,6 @@
 #include "app/MemberCommands.h"
 
+#include "app/AddPasswordScope.h"
 #include "app/OperationFrame.h"
 #include "app/PasswordQuestion.h"
 #include "app/Session.h"
@@ -8,8 +9,10 @@
 #include "platform/AppDirectory.h"
 #include "platform/ProgramRunner.h"
 #include "platform/Prompts.h"
+#include "platform/WorkingArea.h"
 
 #include <QFile>
+#include <algorithm>
 #include <stdexcept>
 
 namespace member_commands {
@@ -18,59 +21,23 @@ namespace {
 
 const char *const FatalLibraryText = "Error in Extract; Fatal DLL Exception";
 
-}  // namespace
+// The password a member was opened with, kept while it is edited so that the
+// write-back can encrypt it again, and wiped on every way out.
+struct HeldPassword {
+    std::string text;
+    HeldPassword() = default;
+    HeldPassword(const HeldPassword &) = delete;
+    HeldPassword &operator=(const HeldPassword &) = delete;
+    ~HeldPassword() { std::fill(text.begin(), text.end(), '\0'); }
+};
 
-bool extractMembers(ArchiveSession &session, QWidget *parent, const QString &directory, std::vector<std::string> names,
-                    ExtrOpts options)
+bool isEncrypted(const TZipEngine &engine, const std::string &storedName)
 {
-    TZipEngine &engine = session.engine;
-    engine.FileSpecs = std::move(names);
-    engine.ExtrBaseDir = QFile::encodeName(directory).toStdString();
-    engine.Verbose = true;
-    engine.Trace = false;
-    engine.ExtrOptions = options;
-    OperationFrame &frame = session.operationFrame();
-    {
-        OperationFrame::Running running(frame);
-        PasswordQuestion passwords(engine, parent);
-        try {
-            engine.Extract();
-        } catch (const std::exception &) {
-            platform::warningBox(parent, QString::fromLatin1(FatalLibraryText));
-        }
-        frame.reportLoggedErrors();
-    }
-    return !frame.closeRequested();
+    for (int i = 0; i < engine.EntryCount(); ++i)
+        if (engine.Entries(i).FileName == storedName)
+            return engine.Entries(i).Encrypted();
+    return false;
 }
-
-bool fetchMember(ArchiveSession &session, QWidget *parent)
-{
-    QString &member = session.memberName;
-    member = session.topSelectedText();
-    // The stored bytes, so that the extraction matches the member exactly.
-    const std::vector<std::string> names = session.selectedNames();
-    const std::string stored = names.empty() || member.isEmpty() ? member.toStdString() : names.front();
-    session.memberStoredName = stored;
-    session.engine.FileSpecs = {stored};
-    // A folder row is no file to open or run.
-    if (member.isEmpty() || ArchiveSession::isFolderName(stored)) {
-        platform::warningBox(parent, QStringLiteral("Error :No file selected"));
-        return false;
-    }
-
-    const QString directory = platform::AppDirectory();
-    // A copy left by an earlier run must not stand in for a member that this
-    // extraction refuses or fails to write.
-    if (const QString stale = workingCopyOf(session); !stale.isEmpty())
-        QFile::remove(stale);
-
-    // With its directory names: the copy lies at the working directory
-    // followed by the whole name as the listing shows it (a name from another
-    // system's code page lands decoded), where the editor and the run look.
-    return extractMembers(session, parent, directory, {stored}, ExtrOpts{ExtrOverWrite, ExtrDirNames});
-}
-
-namespace {
 
 // Runs the component's call `operation` in the operation frame.
 template <typename Operation>
@@ -85,30 +52,43 @@ void runInFrame(ArchiveSession &session, QWidget *parent, Operation operation)
     session.operationFrame().reportLoggedErrors();
 }
 
-// Puts the editor's saved copy back into the archive in the member's place
-// and removes it from the working directory. A member whose stored name was
-// in another system's code page comes back under its decoded name (UTF-8),
-// and the old one is deleted by its stored bytes, but only once the add has
-// taken the copy: each call writes a new archive, so a failed add leaves the
-// member as it was.
-void writeBack(ArchiveSession &session, QWidget *parent, const TF_Editform &editor)
+// Puts the editor's saved copy back into the archive in the member's place.
+// A member whose stored name was in another system's code page comes back
+// under its decoded name (UTF-8), and the old one is deleted by its stored
+// bytes, but only once the add has taken the copy: each call writes a new
+// archive, so a failed add leaves the member as it was. An encrypted member
+// goes back encrypted (AES-256, whatever cipher it had) with the password it
+// was opened with; without one it goes back in the clear only when the user
+// says so.
+void writeBack(ArchiveSession &session, QWidget *parent, const TF_Editform &editor, const QString &folder,
+               const std::string &password)
 {
-    const QString directory = platform::AppDirectory();
     TZipEngine &engine = session.engine;
+    const bool encrypted = isEncrypted(engine, session.memberStoredName);
+    if (encrypted && password.empty()
+        && !platform::confirmBox(parent,
+                                 QLatin1Char('"') + session.memberName
+                                     + QStringLiteral("\" is encrypted in the archive, and its password is not "
+                                                      "known here. Write it back without encryption?"),
+                                 platform::DefaultAnswer::No))
+        return;
     engine.Verbose = true;
     engine.Trace = false;
     engine.AddCompLevel = 9;
-    // The stored name is the path relative to the working directory, so the
+    // The stored name is the path relative to the copy's folder, so the
     // member replaces itself instead of arriving as a new one at the root.
     engine.AddOptions = AddOpts{AddMove, AddDirNames};
     engine.FileSpecs.clear();
-    const QString relative = platform::relativeToDirectory(directory, editor.MemberPath);
+    const QString relative = platform::relativeToDirectory(folder, editor.MemberPath);
     if (!relative.isEmpty())
         engine.FileSpecs.push_back(QFile::encodeName(relative).toStdString());
-    engine.AddBaseDir = QFile::encodeName(directory).toStdString();
+    engine.AddBaseDir = QFile::encodeName(folder).toStdString();
     const std::string addedName = engine.FileSpecs.empty() ? std::string() : engine.FileSpecs.front();
     engine.LastResult = 0;
-    runInFrame(session, parent, [&] { engine.Add(); });
+    {
+        const AddPasswordScope scope(engine, encrypted ? password : std::string());
+        runInFrame(session, parent, [&] { engine.Add(); });
+    }
     engine.AddBaseDir.clear();
     const bool added = engine.LastResult > 0 && !QFile::exists(editor.MemberPath);
     const std::string &oldName = session.memberStoredName;
@@ -116,49 +96,109 @@ void writeBack(ArchiveSession &session, QWidget *parent, const TF_Editform &edit
         engine.FileSpecs = {oldName};
         runInFrame(session, parent, [&] { engine.Delete(); });
     }
-    if (!QFile::exists(editor.MemberPath))
-        platform::removeEmptyParents(directory, editor.MemberPath);
     // Re-reading the archive refills the grid, whether the add worked or not.
     engine.setZipFilename(engine.ZipFilename());
 }
 
 }  // namespace
 
-QString workingCopyOf(const ArchiveSession &session)
+bool extractMembers(ArchiveSession &session, QWidget *parent, const QString &directory, std::vector<std::string> names,
+                    ExtrOpts options, std::string *password)
 {
-    return platform::workingCopyPath(platform::appDirectoryPath(), session.memberName);
+    TZipEngine &engine = session.engine;
+    engine.FileSpecs = std::move(names);
+    engine.ExtrBaseDir = QFile::encodeName(directory).toStdString();
+    engine.Verbose = true;
+    engine.Trace = false;
+    engine.ExtrOptions = options;
+    OperationFrame &frame = session.operationFrame();
+    {
+        OperationFrame::Running running(frame);
+        PasswordQuestion passwords(engine, parent, password);
+        try {
+            engine.Extract();
+        } catch (const std::exception &) {
+            platform::warningBox(parent, QString::fromLatin1(FatalLibraryText));
+        }
+        frame.reportLoggedErrors();
+    }
+    return !frame.closeRequested();
+}
+
+WorkingCopy fetchMember(ArchiveSession &session, QWidget *parent, std::string *password)
+{
+    QString &member = session.memberName;
+    member = session.topSelectedText();
+    // The stored bytes, so that the extraction matches the member exactly.
+    const std::vector<std::string> names = session.selectedNames();
+    const std::string stored = names.empty() || member.isEmpty() ? member.toStdString() : names.front();
+    session.memberStoredName = stored;
+    session.engine.FileSpecs = {stored};
+    // A folder row is no file to open or run.
+    if (member.isEmpty() || ArchiveSession::isFolderName(stored)) {
+        platform::warningBox(parent, QStringLiteral("Error :No file selected"));
+        return {};
+    }
+
+    // A folder no earlier copy has used: nothing stale can stand in for a
+    // member that this extraction refuses or fails to write, and whatever
+    // the member's name on disk (decoded, with control characters), the copy
+    // is the one file in it.
+    const QString folder = session.workingArea().newFolder();
+    if (!extractMembers(session, parent, folder, {stored}, ExtrOpts{ExtrOverWrite, ExtrDirNames, ExtrPrivate},
+                        password)) {
+        platform::WorkingArea::removeFolder(folder);
+        return {};
+    }
+    return WorkingCopy(folder);
+}
+
+void refuseLink(QWidget *parent, const QString &member)
+{
+    platform::warningBox(parent, QLatin1Char('"') + member
+                                     + QStringLiteral("\" is a link, and the archive holds nothing to open "
+                                                      "through it."));
 }
 
 void editMember(ArchiveSession &session, QWidget *parent, TF_Editform &editor)
 {
-    if (!fetchMember(session, parent))
+    HeldPassword password;
+    const WorkingCopy copy = fetchMember(session, parent, &password.text);
+    if (copy.folder().isEmpty())
         return;
-    const QString path = workingCopyOf(session);
     const QString &member = session.memberName;
-    if (path.isEmpty())
+    if (copy.isLink())
+        return refuseLink(parent, member);
+    if (!copy.exists())
         throw std::runtime_error("Cannot open file \"" + member.toStdString() + "\"");
-    editor.loadFromFile(path);
-    editor.setWindowTitle(editor::fileCaption(member));
+    editor.loadFromFile(copy.path());
+    editor.setCaption(editor::fileCaption(member));
     editor.Tag = TF_Editform::TagMember;
     // After the load, which counts as a change in the text control.
     editor.TextChanged = false;
+    // The copy's own path is the editor's current file, so that Save and
+    // the close step write the copy wherever its folder lies.
+    editor.OpenDialog.FileName = copy.path();
     editor.SaveDialog.FileName = member;
-    editor.OpenDialog.FileName = member;
-    editor.MemberNameSource = [&session] { return session.memberName; };
+    editor.MemberPath = copy.path();
     editor.exec();
-    if (editor.Tag != TF_Editform::TagUpdate)
-        return;
-    writeBack(session, parent, editor);
+    if (editor.Tag == TF_Editform::TagUpdate)
+        writeBack(session, parent, editor, copy.folder(), password.text);
 }
 
 void executeMember(ArchiveSession &session, QWidget *parent)
 {
-    if (!fetchMember(session, parent))
+    const WorkingCopy copy = fetchMember(session, parent);
+    if (!copy.exists())
         return;
+    if (copy.isLink())
+        return refuseLink(parent, session.memberName);
+    // Copies are written without execute bits; this command is the one that
+    // runs a member, on purpose, so its copy alone gets them.
+    QFile::setPermissions(copy.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     // The result does not matter: a member that is no program fails quietly.
-    // It runs in the working directory, where the members it was extracted
-    // with lie; ours stays where it is.
-    platform::RunProgram(workingCopyOf(session), {}, platform::ShowNormal, true, platform::appDirectoryPath());
+    // It runs in its copy's folder; ours stays where it is.
+    platform::RunProgram(copy.path(), {}, platform::ShowNormal, true, copy.folder());
 }
 
 }  // namespace member_commands

@@ -1,10 +1,11 @@
 #include "app/OpenCommand.h"
 
 #include "app/MemberCommands.h"
+#include "app/ProgramCheck.h"
+#include "app/Session.h"
 #include "controls/SortableGrid.h"
 #include "platform/Prompts.h"
 
-#include <QFileInfo>
 #include <QKeyEvent>
 
 namespace open_command {
@@ -37,15 +38,19 @@ private:
 
 void openMember(ArchiveSession &session, QWidget *parent)
 {
-    if (!member_commands::fetchMember(session, parent))
+    WorkingCopy copy = member_commands::fetchMember(session, parent);
+    // Not written: the extraction has said why.
+    if (!copy.exists())
         return;
-    const QString path = member_commands::workingCopyOf(session);
-    // The stale copy was removed before the extraction: no file, no member.
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return;
+    if (copy.isLink())
+        return member_commands::refuseLink(parent, session.memberName);
+    if (const auto kind = program_check::programKind(copy.path()); kind != program_check::ProgramKind::None)
+        return platform::warningBox(parent, program_check::refusalText(session.memberName, kind));
     // Without an application for the type, the desktop does nothing: say so.
-    if (!platform::prompts().openWithDefaultApplication(path))
-        platform::warningBox(parent, QStringLiteral("No application is set up to open ") + path);
+    if (!platform::prompts().openWithDefaultApplication(copy.path()))
+        return platform::warningBox(parent, QStringLiteral("No application is set up to open ") + copy.path());
+    // The application may read the copy long after this returns.
+    copy.keepUntilExit();
 }
 
 void attachToGrid(TSortableGrid &grid, std::function<void()> open)

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-PasswordQuestion::PasswordQuestion(TZipEngine &engine, QWidget *parent)
-    : engine_(engine), parent_(parent), previous_(std::move(engine.OnPassword))
+PasswordQuestion::PasswordQuestion(TZipEngine &engine, QWidget *parent, std::string *given)
+    : engine_(engine), parent_(parent), given_(given), previous_(std::move(engine.OnPassword))
 {
     engine_.OnPassword = [this](const std::string &member, int attempt, std::string &password) {
         return ask(member, attempt, password);
@@ -43,5 +43,9 @@ TZipEngine::PasswordAnswer PasswordQuestion::ask(const std::string &member, int 
     }
     password = value.toStdString();
     std::fill(value.begin(), value.end(), QChar(u'\0'));
+    if (given_) {
+        std::fill(given_->begin(), given_->end(), '\0');
+        *given_ = password;
+    }
     return Answer::Given;
 }

@@ -15,8 +15,9 @@ class QWidget;
 class PasswordQuestion {
 public:
     // Answers `engine`'s password questions until destroyed; the boxes go
-    // over `parent`.
-    PasswordQuestion(TZipEngine &engine, QWidget *parent);
+    // over `parent`. Each password given is also put in `given` when set, so
+    // that what is written back can be encrypted with it again.
+    PasswordQuestion(TZipEngine &engine, QWidget *parent, std::string *given = nullptr);
     ~PasswordQuestion();
     PasswordQuestion(const PasswordQuestion &) = delete;
     PasswordQuestion &operator=(const PasswordQuestion &) = delete;
@@ -30,6 +31,7 @@ private:
 
     TZipEngine &engine_;
     QWidget *parent_;
+    std::string *given_;
     decltype(TZipEngine::OnPassword) previous_;
     // OK on an empty box: the user has no password, and the other encrypted
     // members of the operation are skipped without asking again.

@@ -2,6 +2,7 @@
 
 #include "app/ListingText.h"
 #include "app/OperationFrame.h"
+#include "platform/WorkingArea.h"
 
 #include <QFile>
 #include <algorithm>
@@ -125,6 +126,13 @@ std::vector<std::string> ArchiveSession::selectedNames() const
 void ArchiveSession::setOperationFrame(std::unique_ptr<OperationFrame> frame)
 {
     frame_ = std::move(frame);
+}
+
+platform::WorkingArea &ArchiveSession::workingArea()
+{
+    if (!workingArea_)
+        workingArea_ = std::make_unique<platform::WorkingArea>();
+    return *workingArea_;
 }
 
 bool ArchiveSession::operationRunning() const

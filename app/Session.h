@@ -13,6 +13,9 @@
 #include <vector>
 
 class OperationFrame;
+namespace platform {
+class WorkingArea;
+}
 
 // A selected row of the listing: its text in the name column and the index
 // of the member it was filled from (-1 for a row that names none).
@@ -86,7 +89,12 @@ public:
     // another system's code page.
     std::string memberStoredName;
 
+    // Where this run's copies of members go; made on first use and removed,
+    // with every copy in it, when the session ends.
+    platform::WorkingArea &workingArea();
+
 private:
+    std::unique_ptr<platform::WorkingArea> workingArea_;
     const ListingSelection *listing_ = nullptr;
     std::unique_ptr<OperationFrame> frame_;
     bool archiveDeleted_ = false;

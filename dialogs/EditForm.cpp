@@ -2,7 +2,6 @@
 
 #include "dialogs/EditorCaptions.h"
 #include "dialogs/TextPrinter.h"
-#include "platform/AppDirectory.h"
 #include "platform/Palette.h"
 #include "platform/Prompts.h"
 
@@ -186,8 +185,10 @@ void TF_Editform::buildMenu()
 
 void TF_Editform::FormCreate()
 {
-    OpenDialog.InitialDir = platform::appDirectoryPath();
-    SaveDialog.InitialDir = platform::appDirectoryPath();
+    // Not the working directory: copies there are removed once used, and a
+    // file the user saves must stay.
+    OpenDialog.InitialDir = QDir::homePath() + QLatin1Char('/');
+    SaveDialog.InitialDir = OpenDialog.InitialDir;
     setWindowTitle(editor::creationCaption(platform::applicationTitle()));
     TextChanged = false;
 }
@@ -205,6 +206,11 @@ void TF_Editform::guarded(const std::function<void()> &handler)
 QString TF_Editform::text() const
 {
     return documentText(*Memo1->document());
+}
+
+void TF_Editform::setCaption(const QString &caption)
+{
+    setWindowTitle(QString(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
 }
 
 void TF_Editform::loadFromFile(const QString &path)
@@ -254,7 +260,7 @@ void TF_Editform::FileNew()
     Memo1->clear();
     form_ = TextFileForm{};
     OpenDialog.FileName.clear();
-    setWindowTitle(editor::newFileCaption());
+    setCaption(editor::newFileCaption());
 }
 
 void TF_Editform::FileOpen()
@@ -268,7 +274,7 @@ void TF_Editform::FileOpen()
         // Only a file that was read becomes the current one, so that Save
         // cannot write the old text over a file that failed to open.
         OpenDialog.FileName = name;
-        setWindowTitle(editor::fileCaption(name));
+        setCaption(editor::fileCaption(name));
     });
 }
 
@@ -304,7 +310,7 @@ void TF_Editform::FileSaveAs()
         SaveDialog.FileName = name;
         if (!saveToFile(name))
             return;
-        setWindowTitle(editor::fileCaption(name));
+        setCaption(editor::fileCaption(name));
         OpenDialog.FileName = name;
     });
 }
@@ -415,17 +421,11 @@ void TF_Editform::Memo1Change()
 
 bool TF_Editform::FormClose()
 {
-    if (Tag != TagMember)
+    if (Tag != TagMember || !TextChanged)
         return true;
-    const QString memberName = MemberNameSource ? MemberNameSource() : QString();
-    MemberPath = platform::workingCopyPath(platform::AppDirectory(), memberName);
-    if (!TextChanged)
-        return true;
-    if (MemberPath.isEmpty())
-        throw std::runtime_error("Cannot create file \"" + memberName.toStdString() + "\"");
     // After New, Open or Save As under another name the text is another
     // file's: it must not go into the archive under the member's name.
-    if (!showsFile(MemberPath))
+    if (MemberPath.isEmpty() || !showsFile(MemberPath))
         return true;
     if (!saveToFile(MemberPath))
         return false;
@@ -433,7 +433,6 @@ bool TF_Editform::FormClose()
         Tag = TagUpdate;
     } else {
         QFile::remove(MemberPath);
-        platform::removeEmptyParents(platform::AppDirectory(), MemberPath);
         Tag = TagDiscard;
     }
     return true;

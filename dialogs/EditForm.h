@@ -47,6 +47,8 @@ public:
 
     int Tag = 0;
     bool TextChanged = false;
+    // The member's working copy, set by the main window with the member; the
+    // close step saves a changed member there.
     QString MemberPath;
 
     // What the platform's file dialogs keep between openings. The open
@@ -62,9 +64,6 @@ public:
     platform::SearchDialog &FindDialog1 = Search.FindDialog1;
     platform::SearchDialog &ReplaceDialog1 = Search.ReplaceDialog1;
 
-    // The main window's MemberName, read when the editor closes.
-    std::function<QString()> MemberNameSource;
-
     // Replaces the text with the file's, remembering the file's form.
     // Throws std::runtime_error when it cannot be read or is not text.
     void loadFromFile(const QString &path);
@@ -75,6 +74,9 @@ public:
     const TextFileForm &fileForm() const { return form_; }
     // The text as it is saved, every line break a '\n'.
     QString text() const;
+    // Shows `caption` as written: a file's name may hold "[*]", which a
+    // window title would otherwise take for its "modified" mark.
+    void setCaption(const QString &caption);
 
     static constexpr int DefaultWidth = 606;
     static constexpr int DefaultHeight = 407;

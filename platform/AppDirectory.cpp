@@ -20,11 +20,11 @@ QString appDirectoryPath()
     return QDir::cleanPath(cache + QStringLiteral("/orvex97/work")) + QLatin1Char('/');
 }
 
-QString AppDirectory()
+void createPrivateDirectory(const QString &path)
 {
-    const QString path = appDirectoryPath();
-    const QString parent = QFileInfo(path.chopped(1)).path();
-    const QByteArray native = QFile::encodeName(path.chopped(1));
+    const QString directory = path.endsWith(QLatin1Char('/')) ? path.chopped(1) : path;
+    const QString parent = QFileInfo(directory).path();
+    const QByteArray native = QFile::encodeName(directory);
     if (!QDir().mkpath(parent))
         throw std::runtime_error("Cannot create directory " + parent.toStdString());
     if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
@@ -35,6 +35,12 @@ QString AppDirectory()
     // Members may be private: only the user reads what is being edited.
     if ((st.st_mode & 07777) != 0700)
         ::chmod(native.constData(), 0700);
+}
+
+QString AppDirectory()
+{
+    const QString path = appDirectoryPath();
+    createPrivateDirectory(path);
     return path;
 }
 
@@ -56,29 +62,12 @@ QString workingCopyName(const QString &storedName)
     return parts.join(QLatin1Char('/'));
 }
 
-QString workingCopyPath(const QString &directory, const QString &storedName)
-{
-    const QString name = workingCopyName(storedName);
-    return name.isEmpty() ? QString() : directory + name;
-}
-
 QString relativeToDirectory(const QString &directory, const QString &path)
 {
     if (directory.isEmpty() || !path.startsWith(directory) || path.size() == directory.size())
         return {};
     const QString rest = path.mid(directory.size());
     return workingCopyName(rest) == rest ? rest : QString();
-}
-
-void removeEmptyParents(const QString &directory, const QString &path)
-{
-    QString rest = relativeToDirectory(directory, path);
-    for (qsizetype slash = rest.lastIndexOf(QLatin1Char('/')); slash > 0; slash = rest.lastIndexOf(QLatin1Char('/'))) {
-        rest.truncate(slash);
-        // rmdir refuses a directory that is not empty, which ends the walk.
-        if (!QDir(directory).rmdir(rest))
-            return;
-    }
 }
 
 }  // namespace platform

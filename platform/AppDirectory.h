@@ -10,6 +10,11 @@ namespace platform {
 // trailing '/', without creating anything.
 QString appDirectoryPath();
 
+// Creates the directory `path` (and its parents) with mode 0700, or sets an
+// existing one to 0700. Throws std::runtime_error when it cannot, or when
+// `path` is a link.
+void createPrivateDirectory(const QString &path);
+
 // The same directory, created with mode 0700 when missing (and set to 0700
 // when it exists). Throws std::runtime_error when it cannot be made.
 QString AppDirectory();
@@ -19,15 +24,7 @@ QString AppDirectory();
 // would leave the directory (a ".." component) or names no file.
 QString workingCopyName(const QString &storedName);
 
-// `directory` (ending in '/') followed by workingCopyName(storedName); empty
-// when that is empty.
-QString workingCopyPath(const QString &directory, const QString &storedName);
-
 // `path` relative to `directory` when it lies inside it, else empty.
 QString relativeToDirectory(const QString &directory, const QString &path);
-
-// Removes the empty directories between `path`'s own directory and
-// `directory` (exclusive), deepest first; stops at the first that is not empty.
-void removeEmptyParents(const QString &directory, const QString &path);
 
 }  // namespace platform

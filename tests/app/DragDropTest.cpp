@@ -263,7 +263,7 @@ TEST_F(DragDrop, ADragOffersTheSelectedMembersTopLevelPaths)
         const std::unique_ptr<QMimeData> mime = form().dragOut().prepareMimeData();
         ASSERT_NE(mime, nullptr);
         const QString staging = form().dragOut().stagingFolders().back();
-        EXPECT_TRUE(staging.startsWith(workDir + "drag-")) << staging.toStdString();
+        EXPECT_TRUE(staging.startsWith(workDir + "run-")) << staging.toStdString();
         QStringList offered;
         for (const QUrl &url : mime->urls()) {
             ASSERT_TRUE(url.isLocalFile());
@@ -271,8 +271,11 @@ TEST_F(DragDrop, ADragOffersTheSelectedMembersTopLevelPaths)
             offered << url.toLocalFile().mid(staging.size());
         }
         EXPECT_EQ(offered, c.offered);
-        for (const auto &[name, bytes] : c.files)
+        for (const auto &[name, bytes] : c.files) {
             EXPECT_EQ(readBytes(staging + name), bytes) << name.toStdString();
+            EXPECT_EQ(QFile::permissions(staging + name), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                              | QFileDevice::ReadUser | QFileDevice::WriteUser);
+        }
         EXPECT_TRUE(script->shown.empty());
     }
     // Each drag has a folder of its own; earlier ones stay until the window
@@ -313,7 +316,8 @@ TEST_F(DragDrop, MembersTheExtractionRefusesAreNotOffered)
         EXPECT_FALSE(QFileInfo::exists(cache.path() + "/orvex97/evil.txt"));
     }
     // A drag with nothing to offer leaves no folder behind.
-    EXPECT_EQ(QDir(workDir).entryList({"drag-*"}, QDir::Dirs).size(), 1);
+    ASSERT_EQ(form().dragOut().stagingFolders().size(), 1);
+    EXPECT_EQ(copiesLeft(), QStringList{form().dragOut().stagingFolders()[0].mid(workDir.size()) + "good.txt"});
 }
 
 TEST_F(DragDrop, ADragStartsOnlyFromASelectedRow)
@@ -411,8 +415,9 @@ TEST_F(DragDrop, OpenHandsTheWorkingCopyToTheDesktop)
             continue;
         }
         ASSERT_EQ(script->openedWithDefaultApplication.size(), 1u);
-        EXPECT_EQ(script->openedWithDefaultApplication[0], workDir + c.opened);
-        EXPECT_EQ(readBytes(workDir + c.opened), c.bytes);
+        const QString opened = script->openedWithDefaultApplication[0];
+        EXPECT_TRUE(opened.startsWith(workDir) && opened.endsWith("/" + c.opened)) << opened.toStdString();
+        EXPECT_EQ(readBytes(opened), c.bytes);
         EXPECT_TRUE(messages().isEmpty()) << messages().join('|').toStdString();
     }
 }
@@ -420,12 +425,10 @@ TEST_F(DragDrop, OpenHandsTheWorkingCopyToTheDesktop)
 TEST_F(DragDrop, AMemberThatFailsItsCheckIsNotOpened)
 {
     openRaw({rawMember("bad.txt", "broken", true)});
-    // A copy of an earlier run must not be opened in its place.
-    writeFile(workDir + "bad.txt", "stale");
     grid().setSelection(TGridRect{0, 1, 3, 1});
     form().openWithDefaultCommand();
     EXPECT_TRUE(script->openedWithDefaultApplication.empty());
-    EXPECT_FALSE(QFileInfo::exists(workDir + "bad.txt"));
+    EXPECT_EQ(copiesLeft(), QStringList{});
 }
 
 TEST_F(DragDrop, AFileTheDesktopCannotOpenIsReported)
@@ -434,7 +437,56 @@ TEST_F(DragDrop, AFileTheDesktopCannotOpenIsReported)
     script->desktopHasAnApplication = false;
     grid().setSelection(TGridRect{0, 1, 3, 1});
     form().openWithDefaultCommand();
-    EXPECT_EQ(messages(), QStringList{"No application is set up to open " + workDir + "notes.xyz"});
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages()[0].startsWith("No application is set up to open " + workDir));
+    EXPECT_TRUE(messages()[0].endsWith("/notes.xyz"));
+    EXPECT_EQ(copiesLeft(), QStringList{});   // nobody reads it
+}
+
+TEST_F(DragDrop, OpenNeverHandsOverWhatTheDesktopCouldRun)
+{
+    auto member = [](const char *name, const QByteArray &data, uint32_t mode = 0100644) {
+        ziptest::Member m = ziptest::stored(name, data.toStdString());
+        m.externalAttributes = mode << 16;
+        return m;
+    };
+    const QByteArray launcher = "[Desktop Entry]\nType=Application\nExec=sh -c 'touch /tmp/owned'\n";
+    const QByteArray pdf = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
+    const struct {
+        const char *name;
+        ziptest::Member member;
+        const char *refused;   // the start of the warning; null: opened
+    } cases[] = {
+        {"a launcher named as a document", member("invoice.pdf.desktop", launcher, 0100755),
+         "\"invoice.pdf.desktop\" is a desktop launcher"},
+        {"a launcher by its content alone", member("invoice", launcher), "\"invoice\" is a desktop launcher"},
+        {"a script", member("install.sh", "#!/bin/sh\necho hi\n", 0100755), "\"install.sh\" is a script"},
+        {"a script by its name", member("setup.py", "print('hi')\n"), "\"setup.py\" is a script"},
+        {"a program", member("tool", QByteArray("\x7F" "ELF\x02\x01\x01\0", 8), 0100755),
+         "\"tool\" is a program"},
+        {"a Windows program", member("setup.exe", "MZ\x90\0"), "\"setup.exe\" is a program"},
+        {"a link", ziptest::linkEntry("notes.txt", "other.txt"), "\"notes.txt\" is a link"},
+        {"an executable document", member("report.pdf", pdf, 0100755), nullptr},
+        {"text", member("readme.txt", "hello\n"), nullptr},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        openRaw({c.member});
+        script->openedWithDefaultApplication.clear();
+        grid().setSelection(TGridRect{0, 1, 3, 1});
+        form().openWithDefaultCommand();
+        if (c.refused) {
+            EXPECT_TRUE(script->openedWithDefaultApplication.empty());
+            ASSERT_EQ(messages().size(), 1);
+            EXPECT_TRUE(messages()[0].startsWith(QString::fromUtf8(c.refused))) << messages()[0].toStdString();
+            EXPECT_EQ(copiesLeft(), QStringList{});
+            continue;
+        }
+        ASSERT_EQ(script->openedWithDefaultApplication.size(), 1u) << messages().join('|').toStdString();
+        // The copy handed over is the user's alone and never executable.
+        EXPECT_EQ(QFile::permissions(script->openedWithDefaultApplication[0]),
+                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser);
+    }
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include "dialogs/EditForm.h"
 #include "platform/AppDirectory.h"
 #include "platform/ProgramRunner.h"
+#include "platform/WorkingArea.h"
+#include "support/Run.h"
 
 #include <QDir>
 #include <QEvent>
@@ -86,6 +88,9 @@ protected:
             editorShown = true;
             shownText = editor().text();
             shownCaption = editor().windowTitle();
+            shownCurrentFile = editor().OpenDialog.FileName;
+            struct stat st {};
+            copyMode = ::stat(QFile::encodeName(editor().MemberPath).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
             if (action)
                 action(editor());
             editor().close();
@@ -95,11 +100,17 @@ protected:
 
     static void typeAtStart(TF_Editform &editor, const QString &text) { editor.Memo1->insertPlainText(text); }
 
-    // A member's data as another extraction finds it.
-    QByteArray memberData(const QString &archive, const QString &name)
+    // A member's data as another extraction finds it, given `password` when
+    // it asks for one.
+    QByteArray memberData(const QString &archive, const QString &name, const std::string &password = {})
     {
         QTemporaryDir out;
         TZipEngine engine;
+        engine.OnPassword = [&password](const std::string &, int attempt, std::string &given) {
+            given = password;
+            return password.empty() || attempt > 1 ? TZipEngine::PasswordAnswer::None
+                                                   : TZipEngine::PasswordAnswer::Given;
+        };
         engine.setZipFilename(archive.toStdString());
         engine.ExtrBaseDir = out.path().toStdString();
         engine.ExtrOptions = ExtrOpts{ExtrDirNames, ExtrOverWrite};
@@ -112,13 +123,15 @@ protected:
     bool editorShown = false;
     QString shownText;
     QString shownCaption;
+    QString shownCurrentFile;
+    unsigned copyMode = 0;   // of the working copy while the editor shows it
 };
 
 }  // namespace
 
-TEST_F(MemberCommands, EditingWithoutAChangeLeavesTheArchiveAndTheCopy)
+TEST_F(MemberCommands, EditingWithoutAChangeLeavesTheArchiveAndNoCopy)
 {
-    const QString archive = makeArchive({{"a.txt", "alpha\n"}, {"REPORT.TXT", "report\r\n"}});
+    const QString archive = makeArchive({{"a.txt", "alpha\n"}, {"REPORT.TXT", "report\r\n", Executable}});
     open(archive);
     const QByteArray before = readBytes(archive);
     selectRows(2, 2);
@@ -130,13 +143,15 @@ TEST_F(MemberCommands, EditingWithoutAChangeLeavesTheArchiveAndTheCopy)
     EXPECT_EQ(shownText, "report\n");
     EXPECT_EQ(shownCaption, "Orvex 97 Internal editor - REPORT.TXT");
     EXPECT_EQ(form().session().memberName, "REPORT.TXT");
-    EXPECT_EQ(editor().OpenDialog.FileName, "REPORT.TXT");
+    // The current file is the copy itself, private and never executable.
+    EXPECT_TRUE(shownCurrentFile.startsWith(workDir) && shownCurrentFile.endsWith("/REPORT.TXT"));
+    EXPECT_EQ(copyMode, 0600u);
     EXPECT_EQ(editor().SaveDialog.FileName, "REPORT.TXT");
     EXPECT_EQ(editor().Tag, TF_Editform::TagMember);
     EXPECT_TRUE(script->shown.empty());
     EXPECT_EQ(readBytes(archive), before);
     EXPECT_EQ(grid().Cells(1, 1), "marker");  // not refilled
-    EXPECT_EQ(readBytes(workDir + "REPORT.TXT"), "report\r\n");
+    EXPECT_EQ(copiesLeft(), QStringList{});
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(workDir).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0700u);
@@ -162,7 +177,7 @@ TEST_F(MemberCommands, AChangeAnsweredYesReplacesTheMemberInPlace)
     EXPECT_EQ(memberData(archive, "c.txt"), "gamma\n");
     EXPECT_NE(grid().Cells(1, 1), "marker");  // refilled
     EXPECT_EQ(form().session().engine.AddCompLevel, 9);
-    EXPECT_FALSE(QFile::exists(workDir + "b.txt"));
+    EXPECT_EQ(copiesLeft(), QStringList{});
 }
 
 TEST_F(MemberCommands, AChangeAnsweredNoLeavesTheArchiveAndNoCopy)
@@ -178,7 +193,7 @@ TEST_F(MemberCommands, AChangeAnsweredNoLeavesTheArchiveAndNoCopy)
     ASSERT_TRUE(editorShown);
     EXPECT_EQ(editor().Tag, TF_Editform::TagDiscard);
     EXPECT_EQ(readBytes(archive), before);
-    EXPECT_FALSE(QFile::exists(workDir + "a.txt"));
+    EXPECT_EQ(copiesLeft(), QStringList{});
 }
 
 TEST_F(MemberCommands, AnotherFileInTheEditorNeverGoesIntoTheMember)
@@ -212,7 +227,7 @@ TEST_F(MemberCommands, AnotherFileInTheEditorNeverGoesIntoTheMember)
             EXPECT_NE(shown.text, "Update zipfile?");
         EXPECT_EQ(readBytes(archive), before);
         EXPECT_EQ(storedNames(), std::vector<std::string>{"a.txt"});
-        EXPECT_EQ(readBytes(workDir + "a.txt"), "alpha\n");
+        EXPECT_EQ(copiesLeft(), QStringList{});
         script->fileAnswers.clear();
         script->buttonAnswers.clear();
     }
@@ -231,8 +246,10 @@ TEST_F(MemberCommands, AMemberThatIsNotTextIsNotOpened)
     EXPECT_FALSE(editorShown);
     ASSERT_EQ(script->shown.size(), 1u);
     EXPECT_EQ(script->shown[0].icon, platform::IconKind::Stop);
-    EXPECT_EQ(script->shown[0].text, "Cannot open file \"" + workDir + "data.bin\". It is not a text file.");
+    EXPECT_TRUE(script->shown[0].text.startsWith("Cannot open file \"" + workDir));
+    EXPECT_TRUE(script->shown[0].text.endsWith("/data.bin\". It is not a text file."));
     EXPECT_EQ(readBytes(archive), before);
+    EXPECT_EQ(copiesLeft(), QStringList{});
 }
 
 TEST_F(MemberCommands, AMemberInADirectoryReplacesItself)
@@ -248,11 +265,11 @@ TEST_F(MemberCommands, AMemberInADirectoryReplacesItself)
     ASSERT_TRUE(editorShown);
     EXPECT_EQ(shownText, "inner\n");
     EXPECT_EQ(shownCaption, "Orvex 97 Internal editor - readme.txt");
-    EXPECT_EQ(editor().MemberPath, workDir + "docs/readme.txt");
+    EXPECT_TRUE(editor().MemberPath.endsWith("/docs/readme.txt"));
     EXPECT_EQ(storedNames(), (std::vector<std::string>{"readme.txt", "docs/readme.txt"}));
     EXPECT_EQ(memberData(archive, "docs/readme.txt"), "edited inner\n");
     EXPECT_EQ(memberData(archive, "readme.txt"), "top\n");
-    EXPECT_FALSE(QFileInfo::exists(workDir + "docs"));
+    EXPECT_EQ(copiesLeft(), QStringList{});
 }
 
 TEST_F(MemberCommands, AMemberNamedInAnotherSystemsCodePageComesBackOnceUnderItsDecodedName)
@@ -270,11 +287,11 @@ TEST_F(MemberCommands, AMemberNamedInAnotherSystemsCodePageComesBackOnceUnderIts
 
     ASSERT_TRUE(editorShown) << messages().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(shownText, "menu\n");
-    EXPECT_EQ(editor().MemberPath, workDir + cafe);
+    EXPECT_TRUE(editor().MemberPath.endsWith("/" + cafe));
     EXPECT_EQ(storedNames(), (std::vector<std::string>{"a.txt", "caf\xC3\xA9.txt"}));
     EXPECT_EQ(memberData(archive, cafe), "new menu\n");
     EXPECT_EQ(memberData(archive, "a.txt"), "alpha\n");
-    EXPECT_FALSE(QFile::exists(workDir + cafe));
+    EXPECT_EQ(copiesLeft(), QStringList{});
 }
 
 TEST_F(MemberCommands, AFailedWriteBackUnderTheDecodedNameKeepsTheOldMember)
@@ -293,8 +310,8 @@ TEST_F(MemberCommands, AFailedWriteBackUnderTheDecodedNameKeepsTheOldMember)
     watched->onMessage = [&](const QString &text) {
         if (text != QStringLiteral("Update zipfile?"))
             return;
-        QFile::remove(workDir + cafe);
-        QFile::link(path(QStringLiteral("nowhere")), workDir + cafe);
+        QFile::remove(editor().MemberPath);
+        QFile::link(path(QStringLiteral("nowhere")), editor().MemberPath);
     };
     whenEditorOpens([](TF_Editform &e) { typeAtStart(e, QStringLiteral("new ")); });
     form().editMemberCommand();
@@ -334,7 +351,6 @@ TEST_F(MemberCommands, AMemberThatIsNotExtractedIsNotEditedFromAnOldCopy)
         m.crc = 0x12345678;
     const QString archive = writeArchive("raw.zip", ziptest::buildZip(members));
     open(archive);
-    writeFile(workDir + "bad.txt", "stale copy");
     writeFile(cache.path() + "/orvex97/evil.txt", "outside");
 
     for (int row : {1, 2}) {
@@ -349,15 +365,20 @@ TEST_F(MemberCommands, AMemberThatIsNotExtractedIsNotEditedFromAnOldCopy)
         EXPECT_EQ(script->shown.back().icon, platform::IconKind::Stop);
         EXPECT_TRUE(script->shown.back().text.startsWith("Cannot open file"));
     }
-    EXPECT_FALSE(QFile::exists(workDir + "bad.txt"));
+    EXPECT_EQ(copiesLeft(), QStringList{});
     EXPECT_EQ(readBytes(cache.path() + "/orvex97/evil.txt"), "outside");
 }
 
 TEST_F(MemberCommands, RunningMembersWaitsAndReportsNothing)
 {
+    // The scripts say where they ran and whether they could be run as they
+    // are; the second one was stored without execute bits.
+    const QByteArray log = QFile::encodeName(path("ran.txt"));
+    const QByteArray script1 = "#!/bin/sh\necho \"ok in $(pwd)\" >> " + log + "\nexit 0\n";
+    const QByteArray script2 = "#!/bin/sh\n[ -x \"$0\" ] && echo \"fail runnable\" >> " + log + "\nexit 3\n";
     const QString archive = makeArchive({
-        {"ok.sh", "#!/bin/sh\necho \"ran in $(pwd)\" > ran.txt\nexit 0\n", Executable},
-        {"bin/fail.sh", "#!/bin/sh\necho failed > failed.txt\nexit 3\n", Executable},
+        {"ok.sh", script1, Executable},
+        {"bin/fail.sh", script2},
         {"notes.txt", "just text\n"},
     });
     open(archive);
@@ -366,11 +387,96 @@ TEST_F(MemberCommands, RunningMembersWaitsAndReportsNothing)
         form().executeMemberCommand();
     }
     EXPECT_TRUE(script->shown.empty());
-    // Each ran to its end before the command returned, in the working directory.
-    EXPECT_EQ(readBytes(workDir + "ran.txt"), "ran in " + QFile::encodeName(workDir.chopped(1)) + "\n");
-    EXPECT_EQ(readBytes(workDir + "failed.txt"), "failed\n");
-    EXPECT_TRUE(QFileInfo(workDir + "bin/fail.sh").isExecutable());
-    EXPECT_EQ(readBytes(workDir + "notes.txt"), "just text\n");  // the copy stays
+    // Each ran to its end before the command returned, in its copy's folder,
+    // and each copy went with it.
+    const QList<QByteArray> ran = readBytes(path("ran.txt")).split('\n');
+    ASSERT_EQ(ran.size(), 3);
+    EXPECT_TRUE(ran[0].startsWith("ok in " + QFile::encodeName(workDir))) << ran[0].toStdString();
+    EXPECT_EQ(ran[1], "fail runnable");
+    EXPECT_EQ(copiesLeft(), QStringList{});
+}
+
+TEST_F(MemberCommands, AnEditedEncryptedMemberGoesBackEncryptedWithItsPassword)
+{
+    const struct {
+        const char *cipher;
+        ziptest::Member member;
+    } cases[] = {
+        {"AES", ziptest::aesEncrypted(ziptest::stored("secret.txt", "secret\n"), "pass word")},
+        {"traditional", ziptest::traditionalEncrypted(ziptest::stored("secret.txt", "secret\n"), "pass word")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.cipher);
+        const QString archive =
+            writeArchive("locked.zip", ziptest::buildZip({ziptest::stored("a.txt", "a\n"), c.member}));
+        open(archive);
+        selectRows(2, 2);
+        script->passwordAnswers = {{true, QStringLiteral("pass word")}};
+        script->buttonAnswers = {0};   // "Update zipfile?" yes
+        editorShown = false;
+        whenEditorOpens([](TF_Editform &e) { typeAtStart(e, QStringLiteral("new ")); });
+        form().editMemberCommand();
+
+        ASSERT_TRUE(editorShown) << messages().join('|').toStdString();
+        ASSERT_EQ(storedNames(), (std::vector<std::string>{"a.txt", "secret.txt"}));
+        // AES-256 whatever the cipher was: the traditional one is the only
+        // other we know, and we do not write it.
+        EXPECT_EQ(engine().Entries(1).Method, 99);
+        EXPECT_TRUE(engine().Entries(1).Encrypted());
+        EXPECT_EQ(memberData(archive, "secret.txt"), "");   // no password, no data
+        EXPECT_EQ(memberData(archive, "secret.txt", "pass word"), "new secret\n");
+        if (ziptest::haveProgram("7zz")) {   // 7-Zip 22.01 or later reads AE-2
+            const ziptest::RunResult tested = ziptest::run({"7zz", "t", "-ppass word", archive.toStdString()});
+            EXPECT_EQ(tested.exitCode, 0) << tested.out;
+        }
+        EXPECT_EQ(copiesLeft(), QStringList{});
+    }
+}
+
+TEST_F(MemberCommands, MembersNamedWithControlCharactersAreFetchedAndLeaveNothingBehind)
+{
+    const std::string log = QFile::encodeName(path("ran.txt")).toStdString();
+    open(writeArchive("controls.zip",
+                      ziptest::buildZip({ziptest::stored("a\nb.txt", "hello\n"),
+                                         ziptest::stored("r\run.sh", "#!/bin/sh\necho ran >> '" + log + "'\n")})));
+    ASSERT_EQ(grid().Cells(0, 1), "a?b.txt");
+    selectRows(1, 1);
+    whenEditorOpens();
+    form().editMemberCommand();
+    EXPECT_EQ(shownText, "hello\n");
+    EXPECT_EQ(copiesLeft(), QStringList{});
+    form().openWithDefaultCommand();
+    ASSERT_EQ(script->openedWithDefaultApplication.size(), 1u);
+    EXPECT_EQ(readBytes(script->openedWithDefaultApplication[0]), "hello\n");
+    selectRows(2, 2);
+    form().executeMemberCommand();
+    EXPECT_EQ(readBytes(path("ran.txt")), "ran\n");
+    EXPECT_EQ(messages(), QStringList{});
+    // Only the copy handed to the desktop waits for the end of the program.
+    EXPECT_EQ(copiesLeft().size(), 1);
+    windows.reset();
+    EXPECT_EQ(copiesLeft(), QStringList{});
+}
+
+TEST_F(MemberCommands, CopiesLeftByARunThatDidNotEndAreRemovedAtTheNextStart)
+{
+    // What a killed run leaves: its folder, with a lock nobody holds now.
+    writeFile(workDir + "run-killed/.lock", "");
+    writeFile(workDir + "run-killed/copy-1/docs/secret.txt", "plain", QFileDevice::ReadOwner);
+    // Copies an earlier version left loose, one in a folder it cannot write.
+    writeFile(workDir + "old copy.txt", "plain");
+    writeFile(workDir + "docs/locked/secret.txt", "plain");
+    QFile::setPermissions(workDir + "docs/locked", QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    // A run still going holds its lock: its copies stay.
+    platform::WorkingArea running(workDir);
+    const QString live = running.newFolder();
+    writeFile(live + "open.txt", "in use");
+
+    openWindows();
+    EXPECT_EQ(copiesLeft(), QStringList{live.mid(workDir.size()) + "open.txt"});
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(live).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
 }
 
 TEST(ProgramRunner, RunsTheProgramWithItsArgumentsAndWaitsForItsStatus)
@@ -422,7 +528,6 @@ TEST(AppDirectory, WorkingCopyNamesStayInside)
     EXPECT_EQ(platform::workingCopyName("a/../../x.txt"), "");
     EXPECT_EQ(platform::workingCopyName("docs/"), "");
     EXPECT_EQ(platform::workingCopyName(""), "");
-    EXPECT_EQ(platform::workingCopyPath("/w/", "a b.txt"), "/w/a b.txt");
     EXPECT_EQ(platform::relativeToDirectory("/w/", "/w/docs/a.txt"), "docs/a.txt");
     EXPECT_EQ(platform::relativeToDirectory("/w/", "/other/a.txt"), "");
     EXPECT_EQ(platform::relativeToDirectory("/w/", "/w/../a.txt"), "");

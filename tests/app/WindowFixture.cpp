@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -62,6 +63,8 @@ void WindowTest::SetUp()
 void WindowTest::TearDown()
 {
     windows.reset();
+    // The program has ended: no copy of a member is left behind.
+    EXPECT_EQ(QDir(workDir).entryList({QStringLiteral("run-*")}, QDir::AllEntries | QDir::Hidden), QStringList{});
     platform::setPromptHandler(nullptr);
     EXPECT_EQ(QDir::currentPath(), savedDirectory);
     QDir::setCurrent(savedDirectory);
@@ -74,6 +77,19 @@ TMainform &WindowTest::openWindows(const QStringList &arguments)
     windows.reset();
     windows = ApplicationWindows::create(arguments);
     return form();
+}
+
+QStringList WindowTest::copiesLeft() const
+{
+    QStringList left;
+    QDirIterator entries(workDir, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                         QDirIterator::Subdirectories);
+    while (entries.hasNext()) {
+        const QFileInfo entry(entries.next());
+        if ((!entry.isDir() || entry.isSymLink()) && entry.fileName() != QLatin1String(".lock"))
+            left << entry.filePath().mid(workDir.size());
+    }
+    return left;
 }
 
 QString WindowTest::writeArchive(const QString &name, const std::string &bytes) const

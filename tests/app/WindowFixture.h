@@ -71,6 +71,10 @@ protected:
     // The members of the current archive, in archive order.
     std::vector<std::string> storedNames();
 
+    // The files and links under the working directory (its locks aside),
+    // relative to it: copies of members that are still there.
+    QStringList copiesLeft() const;
+
     const platform::PromptRecord &lastShown() const { return script->shown.back(); }
     // The texts of the message boxes shown so far.
     QStringList messages() const { return script->messageTexts(); }

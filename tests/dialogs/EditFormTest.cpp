@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
+#include <QWindow>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -98,17 +99,15 @@ protected:
         editor->loadFromFile(workDir + name);
         editor->Tag = TF_Editform::TagMember;
         editor->TextChanged = false;
-        editor->OpenDialog.FileName = name;
+        editor->OpenDialog.FileName = workDir + name;
         editor->SaveDialog.FileName = name;
-        memberName = name;
-        editor->MemberNameSource = [this] { return memberName; };
+        editor->MemberPath = workDir + name;
         editor->show();
     }
 
     QTemporaryDir cache;
     QTemporaryDir files;
-    QString workDir;
-    QString memberName;
+    QString workDir;   // stands for the member's folder in the working area
     std::shared_ptr<platform::ScriptedPrompts> script;
     std::unique_ptr<TF_Editform> editor;
 };
@@ -148,8 +147,9 @@ TEST_F(EditForm, MenusCarryTheirCaptionsShortcutsAndHints)
     EXPECT_EQ(editor->size(), QSize(606, 407));
     EXPECT_FALSE(editor->TextChanged);
     EXPECT_EQ(editor->Tag, 0);
-    EXPECT_EQ(editor->OpenDialog.InitialDir, workDir);
-    EXPECT_EQ(editor->SaveDialog.InitialDir, workDir);
+    // Not the working directory, whose copies go once used.
+    EXPECT_EQ(editor->OpenDialog.InitialDir, QDir::homePath() + "/");
+    EXPECT_EQ(editor->SaveDialog.InitialDir, QDir::homePath() + "/");
 }
 
 TEST(EditorCaptions, NameAfterTheLastSlash)
@@ -169,7 +169,7 @@ TEST_F(EditForm, NewAndOpenSetTheTextAndCaption)
     const PromptRecord dialog = script->shown.back();
     EXPECT_EQ(dialog.kind, PromptRecord::Kind::OpenFile);
     EXPECT_EQ(dialog.filter, "Text Filer (*.[tT][xX][tT])");
-    EXPECT_EQ(dialog.directory, workDir);
+    EXPECT_EQ(dialog.directory, QDir::homePath() + "/");
     EXPECT_EQ(editor->windowTitle(), "Noname - Tolvane Orvex '97");
 
     script->fileAnswers.push_back(path);
@@ -178,10 +178,19 @@ TEST_F(EditForm, NewAndOpenSetTheTextAndCaption)
     EXPECT_EQ(editor->windowTitle(), "Orvex 97 Internal editor - notes.TXT");
     EXPECT_EQ(editor->OpenDialog.FileName, path);
 
+    // A name holding a title's "modified" mark is shown as written.
+    const QString marked = files.filePath(QStringLiteral("a[*]b.txt"));
+    writeBytes(marked, "x\n");
+    script->fileAnswers.push_back(marked);
+    editor->FileOpen();
+    editor->show();
+    ASSERT_NE(editor->windowHandle(), nullptr);
+    EXPECT_EQ(editor->windowHandle()->title(), "Orvex 97 Internal editor - a[*]b.txt");
+
     editor->FileNew();
     EXPECT_EQ(editor->text(), "");
     EXPECT_EQ(editor->OpenDialog.FileName, "");
-    EXPECT_EQ(editor->windowTitle(), "Orvex 97 Internal editor - Noname");
+    EXPECT_EQ(editor->windowHandle()->title(), "Orvex 97 Internal editor - Noname");
 
     // A file that cannot be read ends in the application's error box.
     script->fileAnswers.push_back(files.filePath(QStringLiteral("missing.txt")));
@@ -427,8 +436,6 @@ TEST_F(EditForm, ClosingAChangedMemberSavesAndAsks)
     editor->close();
     EXPECT_EQ(editor->Tag, TF_Editform::TagDiscard);
     EXPECT_FALSE(QFile::exists(workDir + "docs/a.txt"));
-    EXPECT_FALSE(QFile::exists(workDir + "docs"));
-    EXPECT_TRUE(QFile::exists(workDir));
 }
 
 TEST_F(EditForm, AFailedSaveOnClosingKeepsTheEditorOpen)
