@@ -5,9 +5,11 @@
 #include "WindowFixture.h"
 #include "app/AddCommand.h"
 #include "app/ExtractCommand.h"
+#include "app/MemberCommands.h"
 #include "app/OperationFrame.h"
 #include "app/Session.h"
 #include "dialogs/AddForm.h"
+#include "dialogs/EditForm.h"
 #include "dialogs/ExtractForm.h"
 #include "dialogs/MsgForm.h"
 #include "dialogs/RadioGroup.h"
@@ -17,8 +19,12 @@
 #include <QDir>
 #include <QListWidget>
 #include <QMetaObject>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <cstring>
+#include <deque>
+#include <fstream>
+#include <utility>
 
 namespace {
 
@@ -32,6 +38,9 @@ struct StandIn {
     std::vector<int32_t> passwordResults;   // what each question returned
     std::vector<int32_t> callbackResults;   // what each message returned
     std::vector<std::string> addPasswords;  // an add's password, "(none)" without
+    // Not empty: an extraction writes its first name with this content and
+    // asks nothing, as no real library does for an encrypted member.
+    std::string writes;
 };
 
 StandIn *standIn = nullptr;
@@ -49,6 +58,10 @@ int32_t report(UnzipCallRecord *record, int32_t errorCode, const std::string &te
 
 int32_t standInUnzip(UnzipCallRecord *record)
 {
+    if (!standIn->writes.empty()) {
+        std::ofstream(std::string(record->BaseDirectory) + "/" + record->FileSpecs[0]) << standIn->writes;
+        return 1;
+    }
     int32_t extracted = 0;
     for (const std::string &member : standIn->members) {
         for (int32_t attempt = 1; attempt <= 3; ++attempt) {
@@ -82,12 +95,29 @@ int32_t standInZip(ZipCallRecord *record)
     return record->FileSpecCount;
 }
 
-// The listing of a session without the window: a title row and one member.
+// The listing of a session without the window: a title row and one member,
+// selected when told.
 class OneRowListing : public ListingSelection {
 public:
+    bool selected = false;
     int rowCount() const override { return 2; }
-    std::vector<ListedRow> selectedRows() const override { return {}; }
-    QString topSelectedText() const override { return {}; }
+    std::vector<ListedRow> selectedRows() const override
+    {
+        return selected ? std::vector<ListedRow>{{QStringLiteral("secret.txt"), 0}} : std::vector<ListedRow>{};
+    }
+    QString topSelectedText() const override { return selected ? QStringLiteral("secret.txt") : QString(); }
+};
+
+// Runs `action` once the watched window has been shown.
+class OnShow : public QObject {
+public:
+    std::function<void()> action;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && action)
+            QMetaObject::invokeMethod(this, std::exchange(action, nullptr), Qt::QueuedConnection);
+        return false;
+    }
 };
 
 class PasswordTest : public WindowTest {
@@ -240,4 +270,37 @@ TEST_F(PasswordTest, EncryptedMembersShowALockBeforeTheirUnchangedName)
                                                            {"c.txt", true},
                                                            {"plain.txt", false}}));
     EXPECT_EQ(stored, (std::vector<std::string>{"b/locked one.txt", "plain.txt", "c.txt"}));
+}
+
+TEST_F(PasswordTest, AnEncryptedMemberWhosePasswordIsNotKnownGoesBackInTheClearOnlyWhenTheUserSaysSo)
+{
+    listing.selected = true;
+    library.writes = "data";
+    TF_Editform &editor = *windows->F_Editform;
+    OnShow onShow;
+    editor.installEventFilter(&onShow);
+    const struct {
+        const char *what;
+        std::deque<int> answers;   // "Update zipfile?", then the question
+        std::vector<std::string> adds;
+    } cases[] = {
+        {"the default", {0}, {}},
+        {"yes", {0, 0}, {"(none)"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        script->shown.clear();
+        library.addPasswords.clear();
+        script->buttonAnswers = c.answers;
+        onShow.action = [&editor] {
+            editor.Memo1->insertPlainText(QStringLiteral("changed "));
+            editor.close();
+        };
+        member_commands::editMember(session, &form(), editor);
+        ASSERT_GE(script->shown.size(), 2u);
+        const platform::PromptRecord &question = script->shown[1];
+        EXPECT_TRUE(question.text.contains("is encrypted in the archive")) << question.text.toStdString();
+        EXPECT_EQ(question.buttons.value(question.defaultButton), "&No");
+        EXPECT_EQ(library.addPasswords, c.adds);
+    }
 }

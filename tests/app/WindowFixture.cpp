@@ -63,13 +63,18 @@ void WindowTest::SetUp()
 void WindowTest::TearDown()
 {
     windows.reset();
-    // The program has ended: no copy of a member is left behind.
-    EXPECT_EQ(QDir(workDir).entryList({QStringLiteral("run-*")}, QDir::AllEntries | QDir::Hidden), QStringList{});
     platform::setPromptHandler(nullptr);
     EXPECT_EQ(QDir::currentPath(), savedDirectory);
     QDir::setCurrent(savedDirectory);
     qunsetenv("XDG_CACHE_HOME");
     QLocale::setDefault(QLocale::c());
+}
+
+WindowTest::~WindowTest()
+{
+    // The program has ended, and the sessions of a test with it: no copy of
+    // a member is left behind.
+    EXPECT_EQ(QDir(workDir).entryList({QStringLiteral("run-*")}, QDir::AllEntries | QDir::Hidden), QStringList{});
 }
 
 TMainform &WindowTest::openWindows(const QStringList &arguments)

@@ -41,6 +41,7 @@ class WindowTest : public ::testing::Test {
 protected:
     enum class Windows { AtSetUp, ByTheTest };
     explicit WindowTest(Windows when = Windows::AtSetUp) : windowsAtSetUp_(when == Windows::AtSetUp) {}
+    ~WindowTest() override;
 
     void SetUp() override;
     // Also fails a test that left the process in another directory: that
