@@ -19,5 +19,8 @@ public:
     QString topSelectedText() const override;
 
 private:
+    // Grid rows below the titles that are selected, top to bottom.
+    std::vector<int> selectedGridRows() const;
+
     const TSortableGrid &grid_;
 };

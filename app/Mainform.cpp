@@ -85,6 +85,7 @@ TMainform::TMainform(const QStringList &arguments, QWidget *parent)
     };
 
     setUpGrid();
+    restoreListingLayout();
     listingGrid->setFocus();
 
     setAcceptDrops(true);
@@ -147,6 +148,7 @@ void TMainform::closeEvent(QCloseEvent *event)
     if (!event->isAccepted())
         return;
     settings_->setValue(QLatin1String(GeometryKey), saveGeometry());
+    saveListingLayout();
     // The program ends with its main window: no other window stays behind.
     for (QWidget *window : std::initializer_list<QWidget *>{messageWindow_, statusWindow_, aboutBox_, editor_, addDialog_,
                                                             extractDialog_})

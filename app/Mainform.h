@@ -146,4 +146,13 @@ private:
     QMenu *fileMenu_ = nullptr;
     QAction *exitAction_ = nullptr;
     QList<QAction *> recentActions_;
+
+    // The listing's column widths and the order the user chose by a click on
+    // a title (MainformListing.cpp): read from the settings once the grid is
+    // set up, written when the window closes. Every refill applies the order
+    // again; sortColumn_ -1 keeps archive order.
+    void restoreListingLayout();
+    void saveListingLayout();
+    int sortColumn_ = -1;
+    bool sortDescending_ = false;
 };

@@ -1,7 +1,7 @@
 #include "app/Mainform.h"
 
 // The listing grid: its columns and its rows, filled from the component's
-// member list.
+// member list; the column widths and the chosen sort, kept between runs.
 
 #include "app/GridSelection.h"
 #include "app/ListingText.h"
@@ -10,11 +10,22 @@
 #include "platform/Palette.h"
 
 #include <QIcon>
+#include <QSettings>
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
+// The first run's; later runs take the user's from the settings.
 const int columnWidths[] = {150, 84, 84, 120};
+constexpr int columnCount = int(std::size(columnWidths));
+// A width outside these, from a settings file edited by hand, is not taken.
+constexpr int narrowestColumn = 8;
+constexpr int widestColumn = 8000;
+
+const char *const ColumnWidthsKey = "listing/columnWidths";
+const char *const SortColumnKey = "listing/sortColumn";
+const char *const SortDescendingKey = "listing/sortDescending";
 
 // Marks an encrypted member's name: the desktop's lock where its theme has
 // one, our own on a bare machine.
@@ -27,10 +38,9 @@ QIcon lockIcon()
 
 void TMainform::setUpGrid()
 {
+    // The text and cell colours are the palette's: a fixed black would be
+    // unreadable on a dark desktop's rows.
     listingGrid->setFont(platform::uiFont(11));
-    QPalette palette = listingGrid->palette();
-    palette.setColor(QPalette::Text, Qt::black);
-    listingGrid->setPalette(palette);
     listingGrid->setDefaultRowHeight(18);
     listingGrid->setOptions(TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine,
                                          goRangeSelect, goRowSelect, goColSizing, goThumbTracking});
@@ -38,24 +48,35 @@ void TMainform::setUpGrid()
     listingGrid->setFixedRows(1);
     listingGrid->setRowCount(2);
     setUpColumns();
+    for (int c = 0; c < columnCount; ++c)
+        listingGrid->setColWidths(c, columnWidths[c]);
+    // The names get whatever width the window has to spare.
+    listingGrid->setFillColumn(0);
+    // The blank row of a grid without members is nothing to choose.
+    listingGrid->clearSelection();
+    // A click on a title is the user's choice of order, kept for every refill.
+    listingGrid->OnClickSort = [this](TSortableGrid *, int col, int, TSortOptions &options) {
+        sortColumn_ = col;
+        sortDescending_ = options.Order == soDescending;
+    };
 }
 
 void TMainform::resetGrid()
 {
+    // The column widths stay as the user left them.
     listingGrid->Clear();
     listingGrid->setRowCount(2);
     listingGrid->setFixedRows(1);
     setUpColumns();
+    listingGrid->clearSelection();
 }
 
 void TMainform::setUpColumns()
 {
-    listingGrid->setColCount(4);
+    listingGrid->setColCount(columnCount);
     const QStringList titles = listingTitles();
-    for (int c = 0; c < 4; ++c) {
+    for (int c = 0; c < columnCount; ++c)
         listingGrid->setCells(c, 0, titles[c]);
-        listingGrid->setColWidths(c, columnWidths[c]);
-    }
 }
 
 void TMainform::fillListing()
@@ -75,4 +96,46 @@ void TMainform::fillListing()
     }
     // One step: the view is reset once, however many members there are.
     listingGrid->AssignDataRows(std::move(rows));
+
+    // The rows come in archive order; the user's chosen order, if any, is
+    // applied again, and the refill's first row is the top one as shown.
+    if (sortColumn_ < 0 || sortColumn_ >= listingGrid->ColCount())
+        return;
+    TSortOptions options;
+    options.Order = sortDescending_ ? soDescending : soAscending;
+    options.CaseSensitive = listingGrid->CaseSensitive();
+    listingGrid->SortColumn(sortColumn_, options);
+    listingGrid->GoToCell(0, listingGrid->FixedRows());
+}
+
+void TMainform::restoreListingLayout()
+{
+    const QVariantList widths = settings_->value(QLatin1String(ColumnWidthsKey)).toList();
+    if (widths.size() == columnCount) {
+        for (int c = 0; c < columnCount; ++c) {
+            bool ok = false;
+            const int width = widths[c].toInt(&ok);
+            if (ok && width >= narrowestColumn && width <= widestColumn)
+                listingGrid->setColWidths(c, width);
+        }
+    }
+    bool ok = false;
+    const int column = settings_->value(QLatin1String(SortColumnKey)).toInt(&ok);
+    if (ok && column >= 0 && column < columnCount) {
+        sortColumn_ = column;
+        sortDescending_ = settings_->value(QLatin1String(SortDescendingKey)).toBool();
+    }
+}
+
+void TMainform::saveListingLayout()
+{
+    QVariantList widths;
+    for (int c = 0; c < columnCount; ++c)
+        // The names' own width, not what this window's size gave them.
+        widths << (c == listingGrid->FillColumn() ? listingGrid->FillColumnOwnWidth() : listingGrid->ColWidths(c));
+    settings_->setValue(QLatin1String(ColumnWidthsKey), widths);
+    if (sortColumn_ >= 0) {
+        settings_->setValue(QLatin1String(SortColumnKey), sortColumn_);
+        settings_->setValue(QLatin1String(SortDescendingKey), sortDescending_);
+    }
 }

@@ -30,9 +30,11 @@ public:
     virtual ~ListingSelection() = default;
     // Rows including the title row.
     virtual int rowCount() const = 0;
-    // The selected rows below the fixed ones, top to bottom.
+    // The selected rows below the fixed ones, top to bottom: exactly those
+    // chosen, whether they touch or not; none when none is.
     virtual std::vector<ListedRow> selectedRows() const = 0;
-    // The name column of the top selected row; empty when that is the title row.
+    // The name column of the top selected row; empty when no row below the
+    // titles is selected.
     virtual QString topSelectedText() const = 0;
 };
 
@@ -65,7 +67,7 @@ public:
     void setListing(const ListingSelection *listing) { listing_ = listing; }
     // Rows including the title row; 0 without a listing.
     int listingRowCount() const;
-    // Selected rows below the title row (the grid's current row counts as one).
+    // Selected rows below the title row.
     int selectedRowCount() const;
     QString topSelectedText() const;
     // The selected members' stored names, top to bottom; a selected folder row

@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QIconEngine>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -33,6 +34,40 @@ QIcon systemMenuBoxIcon()
     return QIcon(pixmap);
 }
 
+// The style draws its title-bar glyphs in fixed dark colours, which vanish on
+// a dark desktop's buttons: each is painted in the button text colour of the
+// palette of the moment, keeping only its shape.
+class ButtonTextGlyph : public QIconEngine {
+public:
+    explicit ButtonTextGlyph(QIcon shape) : m_shape(std::move(shape)) {}
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        const bool disabled = mode == QIcon::Disabled;
+        QPixmap glyph = m_shape.pixmap(size, QIcon::Normal, state);
+        if (glyph.isNull())
+            return glyph;
+        QPainter painter(&glyph);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        painter.fillRect(glyph.rect(),
+                         platform::systemColor(disabled ? SystemColor::GrayText : SystemColor::ButtonText));
+        return glyph;
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QIconEngine *clone() const override { return new ButtonTextGlyph(m_shape); }
+
+private:
+    QIcon m_shape;
+};
+
+QIcon titleBarIcon(const QWidget *widget, QStyle::StandardPixmap picture)
+{
+    return QIcon(new ButtonTextGlyph(widget->style()->standardIcon(picture, nullptr, widget)));
+}
+
 }  // namespace
 
 TGradientCaption::TGradientCaption(QWidget *owner) : QWidget(requireWindow(owner)), m_owner(owner)
@@ -53,7 +88,7 @@ TGradientCaption::TGradientCaption(QWidget *owner) : QWidget(requireWindow(owner
         button->hide();
         return button;
     };
-    const auto standard = [this](QStyle::StandardPixmap picture) { return style()->standardIcon(picture, nullptr, this); };
+    const auto standard = [this](QStyle::StandardPixmap picture) { return titleBarIcon(this, picture); };
     m_minimizeButton = makeButton("minimizeButton", standard(QStyle::SP_TitleBarMinButton), tr("Minimize"));
     m_maximizeButton = makeButton("maximizeButton", standard(QStyle::SP_TitleBarMaxButton), tr("Maximize"));
     m_closeButton = makeButton("closeButton", standard(QStyle::SP_TitleBarCloseButton), tr("Close"));
@@ -369,8 +404,8 @@ void TGradientCaption::updateButtonStates()
     m_minimizeButton->setEnabled(m_owner->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     m_maximizeButton->setEnabled(canMaximize());
     const bool maximized = m_owner->isMaximized();
-    m_maximizeButton->setIcon(style()->standardIcon(
-        maximized ? QStyle::SP_TitleBarNormalButton : QStyle::SP_TitleBarMaxButton, nullptr, this));
+    m_maximizeButton->setIcon(
+        titleBarIcon(this, maximized ? QStyle::SP_TitleBarNormalButton : QStyle::SP_TitleBarMaxButton));
     m_maximizeButton->setToolTip(maximized ? tr("Restore") : tr("Maximize"));
 }
 

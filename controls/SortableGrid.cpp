@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
@@ -117,9 +118,10 @@ TSortableGrid::TSortableGrid(QWidget *parent) : QTableView(parent), m_model(new 
     titles->setMinimumSectionSize(1);
     titles->setDefaultSectionSize(64);
     titles->viewport()->installEventFilter(this);
-    connect(titles, &QHeaderView::sectionResized, this, [this] {
+    connect(titles, &QHeaderView::sectionResized, this, [this](int col, int, int newWidth) {
         if (m_gridState == gsNormal && QGuiApplication::mouseButtons() != Qt::NoButton)
             m_gridState = gsColSizing;
+        columnResized(col, newWidth);
         if (OnColumnWidthsChanged)
             OnColumnWidthsChanged(this);
     });
@@ -210,6 +212,46 @@ void TSortableGrid::setColWidths(int col, int width)
     if (col < 0 || col >= ColCount())
         throw EInvalidGridOperation("Grid index out of range");
     setColumnWidth(col, width);
+}
+
+void TSortableGrid::setFillColumn(int col)
+{
+    m_fillColumn = col;
+    m_fillOwnWidth = col >= 0 && col < ColCount() ? columnWidth(col) : 0;
+    fillView();
+}
+
+void TSortableGrid::columnResized(int col, int newWidth)
+{
+    // A width given to the fill column is its least. The free space goes to
+    // it only when the view changes: refilling during a drag would move the
+    // dragged border away from the pointer, or undo the drag under it.
+    if (!m_filling && col == m_fillColumn)
+        m_fillOwnWidth = newWidth;
+}
+
+void TSortableGrid::fillView()
+{
+    if (m_filling || m_fillColumn < 0 || m_fillColumn >= ColCount())
+        return;
+    int others = 0;
+    for (int c = 0; c < ColCount(); ++c)
+        if (c != m_fillColumn)
+            others += columnWidth(c);
+    const int width = std::max(m_fillOwnWidth, viewport()->width() - others);
+    if (width == columnWidth(m_fillColumn))
+        return;
+    const QScopedValueRollback<bool> filling(m_filling, true);
+    setColumnWidth(m_fillColumn, width);
+}
+
+bool TSortableGrid::viewportEvent(QEvent *event)
+{
+    const bool handled = QTableView::viewportEvent(event);
+    // Also when a scroll bar comes or goes: the viewport is what narrows.
+    if (event->type() == QEvent::Resize)
+        fillView();
+    return handled;
 }
 
 int TSortableGrid::RowHeights(int row) const
@@ -339,7 +381,9 @@ void TSortableGrid::setOptions(TGridOptions options)
     m_options = options;
     setShowGrid(options & (goVertLine | goHorzLine));
     setSelectionBehavior(options & goRowSelect ? SelectRows : SelectItems);
-    setSelectionMode(options & goRangeSelect ? ContiguousSelection : SingleSelection);
+    // The desktop's way: Ctrl+click adds or takes away one row, Shift
+    // extends from the anchor, Ctrl+arrows move without selecting.
+    setSelectionMode(options & goRangeSelect ? ExtendedSelection : SingleSelection);
     horizontalHeader()->setSectionResizeMode(options & goColSizing ? QHeaderView::Interactive : QHeaderView::Fixed);
     setEditTriggers(options & goEditing ? DoubleClicked | EditKeyPressed | AnyKeyPressed : NoEditTriggers);
     verticalScrollBar()->setTracking(options & goThumbTracking);

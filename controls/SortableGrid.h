@@ -83,6 +83,15 @@ public:
     void setDefaultRowHeight(int value);
     int ColWidths(int col) const { return columnWidth(col); }
     void setColWidths(int col, int width);
+    // The column that takes the free width of the view (-1: none): whenever
+    // the view's width changes it is made as wide as the view leaves free,
+    // but never narrower than its own width, the one last given to it by
+    // setColWidths or by the user's drag.
+    int FillColumn() const { return m_fillColumn; }
+    void setFillColumn(int col);
+    // The fill column's own width: what a caller keeps as the user's choice,
+    // where ColWidths tells what this view's size has made of it.
+    int FillColumnOwnWidth() const { return m_fillOwnWidth; }
     // A data row's height, or the title row's.
     int RowHeights(int row) const;
 
@@ -104,7 +113,10 @@ public:
     int Row() const;
     void setRow(int row);
     // The selected block of cells (whole rows with goRowSelect), or the
-    // current cell; Top > Bottom when there is no data row.
+    // current cell; Top > Bottom when there is no data row. Rows chosen one
+    // by one (Ctrl+click) need not touch: the block then spans from the top
+    // selected cell to the bottom one and may hold rows that are not
+    // selected. Whoever acts on the chosen rows reads selectionModel().
     TGridRect Selection() const;
     void setSelection(const TGridRect &rect);
     int TopRow() const;
@@ -210,6 +222,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
 
     // A release over the title row: sorts by that column when every
     // condition of a click sort holds.
@@ -222,6 +235,8 @@ private:
     void focusMoved(QWidget *old, QWidget *now);
     bool onResizeHandle(int x) const;
     void countsChanged(int oldColCount, int oldRowCount);
+    void columnResized(int col, int newWidth);
+    void fillView();
 
     GridModel *m_model = nullptr;
     QPointer<QWidget> m_editor;
@@ -230,6 +245,9 @@ private:
     int m_sortFixedRows = 0;  // FixedRows when the record was made
     TGridOptions m_options;
     TGridState m_gridState = gsNormal;
+    int m_fillColumn = -1;
+    int m_fillOwnWidth = 0;
+    bool m_filling = false;  // the width being set is the fill's, not a choice
     bool m_caseSensitive = false;
     TAlignment m_alignmentHorz = taLeftJustify;
     TVertAlignment m_alignmentVert = taTopJustify;

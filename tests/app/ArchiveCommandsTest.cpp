@@ -356,12 +356,13 @@ TEST_F(ArchiveCommands, ConfirmationTextNamesTheArchiveAndNoKeepsIt)
 
 TEST_F(ArchiveCommands, RefusedOperationCountsZeroAndTheComponentSpeaksPlainly)
 {
-    // After a new archive the blank row is selected: one empty name, and the
+    // The blank row of a new archive, chosen: one empty name, and the
     // archive does not exist yet, so the component refuses.
     const QString archive = makeArchive("a.zip", {"a.txt"});
     open(archive);  // a previous operation's count must not show through
     script->fileAnswers.push_back(dir.filePath("new"));
     form().newArchiveFromToolbar();
+    selectRows(1, 1);
     script->buttonAnswers.push_back(0);
     form().deleteMembersCommand();
     ASSERT_GE(script->shown.size(), 3u);

@@ -71,6 +71,23 @@ int main(int argc, char **argv)
         save(listing, out.filePath(QStringLiteral("main-window-inactive.png")), false);
     }
     {
+        // The listing under a dark desktop palette: the grid and the bars
+        // take its colours, the caption bar keeps its gradient.
+        const QPalette light = QApplication::palette();
+        QPalette dark(QColor(53, 53, 53));
+        dark.setColor(QPalette::Base, QColor(42, 42, 42));
+        dark.setColor(QPalette::Text, QColor(235, 235, 235));
+        dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+        dark.setColor(QPalette::HighlightedText, Qt::white);
+        QApplication::setPalette(dark);
+        {
+            TMainform listing{QStringList{QString::fromLocal8Bit(argv[2])}};
+            listing.applyCommandLineArchive();
+            save(listing, out.filePath(QStringLiteral("main-window-dark.png")));
+        }
+        QApplication::setPalette(light);
+    }
+    {
         // The File menu offering the archives opened last, the sample newest.
         QSettings settings;
         RecentArchives recent(settings);

@@ -524,6 +524,29 @@ TEST_F(CaptionBar, DesktopFontAndPaletteChangesAreTakenUp)
     EXPECT_EQ(image(true).pixel(bar->currentLayout().title.right(), 0), Red);
 }
 
+// The style draws its glyphs dark whatever the palette; on a dark desktop
+// they must still show on the buttons, also when the palette changes later.
+TEST_F(CaptionBar, ButtonGlyphsStandOutFromDarkButtons)
+{
+    const QPalette dark(QColor(53, 53, 53));
+    QApplication::setPalette(dark);
+    QCoreApplication::sendPostedEvents();
+    for (const char *name : {"minimizeButton", "maximizeButton", "closeButton"}) {
+        const auto *button = bar->findChild<QToolButton *>(QString::fromLatin1(name));
+        ASSERT_NE(button, nullptr) << name;
+        const QImage glyph = button->icon().pixmap(16).toImage();
+        int lightness = 0, drawn = 0;
+        for (int y = 0; y < glyph.height(); ++y)
+            for (int x = 0; x < glyph.width(); ++x)
+                if (qAlpha(glyph.pixel(x, y)) > 128) {
+                    lightness += QColor(glyph.pixel(x, y)).lightness();
+                    ++drawn;
+                }
+        ASSERT_GT(drawn, 0) << name;
+        EXPECT_GE(lightness / drawn - dark.color(QPalette::Button).lightness(), 100) << name;
+    }
+}
+
 // ----------------------------------------------------------------------------
 // Installed on a main window
 
