@@ -106,9 +106,8 @@ TF_Editform::TF_Editform(QWidget *parent) : QDialog(parent)
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QPalette palette = Memo1->palette();
-    palette.setColor(QPalette::Text, Qt::black);
-    Memo1->setPalette(palette);
+    // The text takes the desktop's colours (black on a light theme), so that
+    // a dark theme does not leave black text on a dark page.
     connect(Memo1, &QPlainTextEdit::textChanged, this, &TF_Editform::Memo1Change);
 
     MainMenu = new QMenuBar(this);
@@ -218,6 +217,7 @@ void TF_Editform::loadFromFile(const QString &path)
     LoadedText loaded = loadTextFile(path);
     form_ = loaded.form;
     Memo1->setPlainText(loaded.text);
+    Memo1->document()->setModified(false);
 }
 
 bool TF_Editform::saveToFile(const QString &path)
@@ -233,6 +233,11 @@ bool TF_Editform::saveToFile(const QString &path)
     }
     saveTextFile(path, content, form);
     form_ = form;
+    QTextDocument &document = *Memo1->document();
+    if (Tag == TagMember && !MemberPath.isEmpty() && document.isModified()
+        && QDir::cleanPath(QFileInfo(path).absoluteFilePath()) == QDir::cleanPath(MemberPath))
+        memberSaved_ = true;
+    document.setModified(false);
     return true;
 }
 
@@ -247,6 +252,25 @@ bool TF_Editform::showsFile(const QString &path) const
     return !OpenDialog.FileName.isEmpty() && QDir::cleanPath(currentFilePath()) == QDir::cleanPath(path);
 }
 
+bool TF_Editform::showsMember() const
+{
+    return Tag == TagMember && !MemberPath.isEmpty() && showsFile(MemberPath);
+}
+
+bool TF_Editform::mayDropText()
+{
+    if (!Memo1->document()->isModified())
+        return true;
+    const QString name = OpenDialog.FileName.isEmpty() ? editor::NoName : editor::lastComponent(OpenDialog.FileName);
+    const int answer = platform::showMessage(
+        this, QStringLiteral("Confirm"), QStringLiteral("Save changes to %1?").arg(name), platform::IconKind::Question,
+        {QStringLiteral("&Yes"), QStringLiteral("&No"), QStringLiteral("&Cancel")}, 0);
+    if (answer == 0)
+        return saveCurrent();
+    // A box closed without an answer keeps the text, as Cancel does.
+    return answer == 1;
+}
+
 QPrinter &TF_Editform::printer()
 {
     // Made on first use: finding the printers can take a moment.
@@ -257,7 +281,10 @@ QPrinter &TF_Editform::printer()
 
 void TF_Editform::FileNew()
 {
+    if (!mayDropText())
+        return;
     Memo1->clear();
+    Memo1->document()->setModified(false);
     form_ = TextFileForm{};
     OpenDialog.FileName.clear();
     setCaption(editor::newFileCaption());
@@ -265,6 +292,8 @@ void TF_Editform::FileNew()
 
 void TF_Editform::FileOpen()
 {
+    if (!mayDropText())
+        return;
     guarded([this] {
         const QString name =
             platform::prompts().openFileName(this, textFileDialog(QStringLiteral("Open"), OpenDialog, true));
@@ -280,16 +309,27 @@ void TF_Editform::FileOpen()
 
 void TF_Editform::FileSave()
 {
-    if (OpenDialog.FileName.isEmpty()) {
-        FileSaveAs();
-        return;
-    }
-    guarded([this] { saveToFile(currentFilePath()); });
+    saveCurrent();
+}
+
+bool TF_Editform::saveCurrent()
+{
+    if (OpenDialog.FileName.isEmpty())
+        return saveAs();
+    bool saved = false;
+    guarded([this, &saved] { saved = saveToFile(currentFilePath()); });
+    return saved;
 }
 
 void TF_Editform::FileSaveAs()
 {
-    guarded([this] {
+    saveAs();
+}
+
+bool TF_Editform::saveAs()
+{
+    bool saved = false;
+    guarded([this, &saved] {
         platform::FileDialogOptions options = textFileDialog(QStringLiteral("Save As"), SaveDialog, false);
         // The question is ours, so that it goes through the prompts.
         options.confirmOverwrite = false;
@@ -312,7 +352,9 @@ void TF_Editform::FileSaveAs()
             return;
         setCaption(editor::fileCaption(name));
         OpenDialog.FileName = name;
+        saved = true;
     });
+    return saved;
 }
 
 void TF_Editform::FilePrint()
@@ -421,14 +463,19 @@ void TF_Editform::Memo1Change()
 
 bool TF_Editform::FormClose()
 {
-    if (Tag != TagMember || !TextChanged)
+    if (Tag != TagMember)
         return true;
-    // After New, Open or Save As under another name the text is another
-    // file's: it must not go into the archive under the member's name.
-    if (MemberPath.isEmpty() || !showsFile(MemberPath))
+    if (showsMember()) {
+        if (!TextChanged)
+            return true;
+        if (!saveToFile(MemberPath))
+            return false;
+    } else if (!memberSaved_) {
+        // After New, Open or Save As under another name the text is another
+        // file's: it must not go into the archive under the member's name.
+        // What the user saved into the working copy before does.
         return true;
-    if (!saveToFile(MemberPath))
-        return false;
+    }
     if (platform::confirmBox(this, QStringLiteral("Update zipfile?"))) {
         Tag = TagUpdate;
     } else {
@@ -440,6 +487,10 @@ bool TF_Editform::FormClose()
 
 void TF_Editform::done(int result)
 {
+    // A member shown is saved by the close step itself; any other text is
+    // asked about first, and the close step stays the last.
+    if (!showsMember() && !mayDropText())
+        return;
     try {
         // Declining to convert the text keeps the window open with it.
         if (!FormClose())
@@ -449,6 +500,7 @@ void TF_Editform::done(int result)
         platform::applicationErrorBox(this, QString::fromUtf8(error.what()));
         return;
     }
+    memberSaved_ = false;
     platform::prompts().closeSearchDialog(FindDialog1);
     platform::prompts().closeSearchDialog(ReplaceDialog1);
     QDialog::done(result);

@@ -2,7 +2,9 @@
 // The internal text editor: one text area with File, Edit and Search menus.
 // The main window opens an archive member in it; when it closes after a
 // change, still showing the member's working copy, it saves the copy, asks
-// "Update zipfile?" and leaves the answer in Tag.
+// "Update zipfile?" and leaves the answer in Tag. Text that differs from the
+// file last saved or opened is never dropped (New, Open, closing) without
+// asking "Save changes to NAME?".
 
 #include "dialogs/TextFileForm.h"
 #include "dialogs/TextSearch.h"
@@ -46,6 +48,9 @@ public:
     QAction *SearchAgain1 = nullptr;
 
     int Tag = 0;
+    // The main window's hand-over flag: any change since it loaded the
+    // member. Whether the text differs from its file is the document's
+    // modified flag.
     bool TextChanged = false;
     // The member's working copy, set by the main window with the member; the
     // close step saves a changed member there.
@@ -70,6 +75,7 @@ public:
     // Writes the text in the form it was read. A text that the file's
     // encoding cannot hold is written as UTF-8 only when the user agrees;
     // false when not, and nothing is written. Throws when it cannot write.
+    // The text then counts as saved.
     bool saveToFile(const QString &path);
     const TextFileForm &fileForm() const { return form_; }
     // The text as it is saved, every line break a '\n'.
@@ -115,6 +121,15 @@ private:
     // False when the window is to stay open. Throws when the working copy
     // cannot be saved.
     bool FormClose();
+    // Asks "Save changes to NAME?" when the text differs from its file, and
+    // saves on Yes. False when the user cancelled or the save did not happen:
+    // the text must then stay as it is.
+    bool mayDropText();
+    // File > Save and File > Save As; false when nothing was written.
+    bool saveCurrent();
+    bool saveAs();
+    // Whether the editor shows the member the main window opened in it.
+    bool showsMember() const;
     // A relative current file name lies in the working directory.
     QString currentFilePath() const;
     // Whether the current file is the one at `path`.
@@ -124,4 +139,8 @@ private:
 
     TextFileForm form_;
     std::unique_ptr<QPrinter> printer_;
+    // A changed text was saved into the member's working copy while the
+    // editor showed it: closing offers the archive update even after the
+    // editor has moved on to another file.
+    bool memberSaved_ = false;
 };

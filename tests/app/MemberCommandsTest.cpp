@@ -214,7 +214,8 @@ TEST_F(MemberCommands, AnotherFileInTheEditorNeverGoesIntoTheMember)
         const QByteArray before = readBytes(archive);
         selectRows(1, 1);
         script->fileAnswers = {other};      // the file Open picks
-        script->buttonAnswers = {0};        // a "yes" to "Update zipfile?"
+        // Not saving the typed text, then a "yes" to "Update zipfile?".
+        script->buttonAnswers = {1, 0};
         whenEditorOpens([&c](TF_Editform &e) {
             (e.*c.run)();
             typeAtStart(e, QStringLiteral("typed "));

@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QWindow>
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -150,6 +151,21 @@ TEST_F(EditForm, MenusCarryTheirCaptionsShortcutsAndHints)
     // Not the working directory, whose copies go once used.
     EXPECT_EQ(editor->OpenDialog.InitialDir, QDir::homePath() + "/");
     EXPECT_EQ(editor->SaveDialog.InitialDir, QDir::homePath() + "/");
+}
+
+TEST_F(EditForm, TheTextFollowsTheDesktopsLightOrDarkColours)
+{
+    const QPalette saved = QApplication::palette();
+    for (const bool dark : {false, true}) {
+        SCOPED_TRACE(dark ? "dark" : "light");
+        QPalette palette = saved;
+        palette.setColor(QPalette::Base, dark ? QColor(30, 30, 30) : QColor(Qt::white));
+        palette.setColor(QPalette::Text, dark ? QColor(230, 230, 230) : QColor(Qt::black));
+        QApplication::setPalette(palette);
+        const QPalette shown = editor->Memo1->palette();
+        EXPECT_GT(std::abs(shown.color(QPalette::Text).lightness() - shown.color(QPalette::Base).lightness()), 128);
+    }
+    QApplication::setPalette(saved);
 }
 
 TEST(EditorCaptions, NameAfterTheLastSlash)
@@ -407,14 +423,16 @@ TEST_F(EditForm, ClosingAMemberUnchangedAsksNothing)
     EXPECT_EQ(editor->MemberPath, workDir + "docs/a.txt");
     EXPECT_EQ(readBytes(workDir + "docs/a.txt"), "text\n");
 
-    // Not in member mode: nothing at all.
+    // Not in member mode: no close step, only the question any text gets.
     editor->Tag = 0;
     editor->MemberPath.clear();
     editor->show();
     type(QStringLiteral("x"));
+    script->buttonAnswers = {1, 0};
     editor->close();
-    EXPECT_TRUE(script->shown.empty());
+    EXPECT_EQ(script->messageTexts(), QStringList{"Save changes to a.txt?"});
     EXPECT_EQ(editor->MemberPath, "");
+    EXPECT_EQ(editor->Tag, 0);
 }
 
 TEST_F(EditForm, ClosingAChangedMemberSavesAndAsks)
@@ -578,22 +596,25 @@ TEST_F(EditForm, AMemberIsWrittenBackOnlyWhileTheEditorShowsIt)
     const struct {
         const char *command;
         std::function<void()> run;
+        const char *closingQuestion;
     } cases[] = {
-        {"New", [&] { editor->FileNew(); }},
-        {"Open", [&] { script->fileAnswers = {other}; editor->FileOpen(); }},
-        {"Save As", [&] { script->fileAnswers = {copy}; editor->FileSaveAs(); }},
+        {"New", [&] { script->buttonAnswers = {1}; editor->FileNew(); }, "Save changes to Noname?"},
+        {"Open", [&] { script->buttonAnswers = {1}; script->fileAnswers = {other}; editor->FileOpen(); },
+         "Save changes to other.txt?"},
+        {"Save As", [&] { script->fileAnswers = {copy}; editor->FileSaveAs(); }, "Save changes to copy.txt?"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.command);
         openMember(QStringLiteral("docs/a.txt"), "member\n");
         type(QStringLiteral("edited "));
-        c.run();
+        c.run();   // New and Open are told not to save the member
         type(QStringLiteral("typed "));
         script->shown.clear();
-        script->buttonAnswers = {0};  // what a "yes" to "Update zipfile?" would take
+        // Not saving the other text; then what a "yes" to "Update zipfile?" would take.
+        script->buttonAnswers = {1, 0};
         editor->close();
         EXPECT_FALSE(editor->isVisible());
-        EXPECT_TRUE(script->shown.empty());
+        EXPECT_EQ(script->messageTexts(), QStringList{c.closingQuestion});
         EXPECT_EQ(editor->Tag, TF_Editform::TagMember);
         EXPECT_EQ(readBytes(workDir + "docs/a.txt"), "member\n");
     }
@@ -603,6 +624,7 @@ TEST_F(EditForm, AMemberIsWrittenBackOnlyWhileTheEditorShowsIt)
     // An Open that is cancelled leaves the member in the editor.
     openMember(QStringLiteral("docs/a.txt"), "member\n");
     type(QStringLiteral("edited "));
+    script->buttonAnswers = {1};
     editor->FileOpen();
     script->shown.clear();
     script->buttonAnswers = {0};
@@ -611,4 +633,84 @@ TEST_F(EditForm, AMemberIsWrittenBackOnlyWhileTheEditorShowsIt)
     EXPECT_EQ(script->shown[0].text, "Update zipfile?");
     EXPECT_EQ(editor->Tag, TF_Editform::TagUpdate);
     EXPECT_EQ(readBytes(workDir + "docs/a.txt"), "edited member\n");
+
+    // Saving the member on New puts it into the working copy, and closing
+    // still offers the update.
+    openMember(QStringLiteral("docs/a.txt"), "member\n");
+    type(QStringLiteral("edited "));
+    script->shown.clear();
+    script->buttonAnswers = {0, 0};
+    editor->FileNew();
+    editor->close();
+    EXPECT_EQ(script->messageTexts(), (QStringList{"Save changes to a.txt?", "Update zipfile?"}));
+    EXPECT_EQ(editor->Tag, TF_Editform::TagUpdate);
+    EXPECT_EQ(readBytes(workDir + "docs/a.txt"), "edited member\n");
+}
+
+TEST_F(EditForm, TextThatDiffersFromItsFileIsNeverDroppedWithoutAsking)
+{
+    const QString path = files.filePath(QStringLiteral("doc.txt"));
+    const QString other = files.filePath(QStringLiteral("other.txt"));
+    writeBytes(other, "other\n");
+    const struct {
+        const char *command;
+        std::function<void()> run;
+        std::function<bool()> wentOn;
+    } cases[] = {
+        {"New", [&] { editor->FileNew(); }, [&] { return editor->text().isEmpty(); }},
+        {"Open", [&] { script->fileAnswers = {other}; editor->FileOpen(); },
+         [&] { return editor->text() == "other\n"; }},
+        {"Exit", [&] { editor->FileExitItem->trigger(); }, [&] { return !editor->isVisible(); }},
+    };
+    for (const auto &c : cases) {
+        const struct {
+            int button;
+            bool goesOn;
+            QByteArray file;
+        } answers[] = {{2, false, "saved\n"}, {-1, false, "saved\n"}, {1, true, "saved\n"}, {0, true, "typed saved\n"}};
+        for (const auto &a : answers) {
+            SCOPED_TRACE(std::string(c.command) + " answered " + std::to_string(a.button));
+            writeBytes(path, "saved\n");
+            editor->loadFromFile(path);
+            editor->OpenDialog.FileName = path;
+            editor->show();
+            type(QStringLiteral("typed "));
+            script->shown.clear();
+            script->buttonAnswers = {a.button};
+            c.run();
+            ASSERT_FALSE(script->shown.empty());
+            const PromptRecord &question = script->shown[0];
+            EXPECT_EQ(question.caption, "Confirm");
+            EXPECT_EQ(question.text, "Save changes to doc.txt?");
+            EXPECT_EQ(question.buttons, (QStringList{"&Yes", "&No", "&Cancel"}));
+            EXPECT_EQ(question.defaultButton, 0);
+            EXPECT_EQ(c.wentOn(), a.goesOn);
+            if (!a.goesOn) {
+                EXPECT_EQ(editor->text(), "typed saved\n");
+                EXPECT_TRUE(editor->isVisible());
+            }
+            EXPECT_EQ(readBytes(path), a.file);
+        }
+    }
+
+    // Just saved or opened: nothing to ask.
+    setText(QStringLiteral("x"), 0);
+    script->fileAnswers = {path};
+    script->buttonAnswers = {0};   // replace doc.txt
+    editor->FileSaveAs();
+    script->shown.clear();
+    script->fileAnswers = {other};
+    editor->FileOpen();
+    editor->FileNew();
+    EXPECT_EQ(script->messageTexts(), QStringList{});
+
+    // Yes without a file name saves as; a cancelled Save As keeps the editor open.
+    editor->show();
+    type(QStringLiteral("new"));
+    script->buttonAnswers = {0};
+    editor->FileExitItem->trigger();
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(script->shown.back().kind, PromptRecord::Kind::SaveFile);
+    EXPECT_EQ(editor->text(), "new");
+    EXPECT_EQ(script->messageTexts(), QStringList{"Save changes to Noname?"});
 }
