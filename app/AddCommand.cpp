@@ -6,8 +6,11 @@
 #include "dialogs/AddForm.h"
 #include "platform/Prompts.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
+#include <utility>
 
 namespace AddCommand {
 
@@ -23,7 +26,83 @@ const struct {
     {&AddFormChoices::forceDos, AddForceDOS},   {&AddFormChoices::updateOnly, AddUpdate},
 };
 
+// Restores the component's handlers and base folder however the adds end,
+// and notes a cancel that the handlers let through, which the component
+// forgets when its call returns.
+class CancelWatch {
+public:
+    explicit CancelWatch(TZipEngine &engine)
+        : engine_(engine), progress_(engine.OnProgress), message_(engine.OnMessage)
+    {
+        engine.OnProgress = [this](TZipEngine &sender, ProgressType type, const std::string &name, int32_t size) {
+            if (progress_)
+                progress_(sender, type, name, size);
+            cancelled_ = cancelled_ || sender.Cancel;
+        };
+        engine.OnMessage = [this](TZipEngine &sender, int code, const std::string &text) {
+            if (message_)
+                message_(sender, code, text);
+            cancelled_ = cancelled_ || sender.Cancel;
+        };
+    }
+    ~CancelWatch()
+    {
+        engine_.OnProgress = std::move(progress_);
+        engine_.OnMessage = std::move(message_);
+        engine_.AddBaseDir.clear();
+    }
+    bool cancelled() const { return cancelled_ || engine_.Cancel; }
+
+private:
+    TZipEngine &engine_;
+    TProgressEvent progress_;
+    TMessageEvent message_;
+    bool cancelled_ = false;
+};
+
 }  // namespace
+
+std::vector<FolderGroup> folderGroups(const QStringList &entries, bool fullPaths)
+{
+    if (fullPaths)
+        return {{QString(), entries}};
+    std::vector<FolderGroup> groups;
+    for (const QString &entry : entries) {
+        const QFileInfo info(QDir::cleanPath(entry));
+        QString name = info.fileName();
+        QString folder = info.path();
+        if (name.isEmpty()) {
+            folder.clear();
+            name = entry;
+        }
+        auto group =
+            std::find_if(groups.begin(), groups.end(), [&](const FolderGroup &g) { return g.folder == folder; });
+        if (group == groups.end())
+            group = groups.insert(groups.end(), {folder, {}});
+        if (!group->names.contains(name))
+            group->names << name;
+    }
+    return groups;
+}
+
+void addGroups(TZipEngine &engine, const std::vector<FolderGroup> &groups)
+{
+    CancelWatch watch(engine);
+    int32_t added = 0;
+    for (const FolderGroup &group : groups) {
+        engine.AddBaseDir = QFile::encodeName(group.folder).toStdString();
+        engine.FileSpecs.clear();
+        for (const QString &name : group.names)
+            engine.FileSpecs.push_back(QFile::encodeName(name).toStdString());
+        engine.Add();
+        added += std::max<int32_t>(engine.LastResult, 0);
+        if (watch.cancelled())
+            break;
+    }
+    // The count box counts every folder's members.
+    if (groups.size() > 1)
+        engine.LastResult = added;
+}
 
 AddOpts addOptionsFor(const AddFormChoices &choices)
 {
@@ -67,11 +146,8 @@ void run(ArchiveSession &session, QWidget *parent, TAddForm &dialog)
     session.operationFrame().run(operationTexts(session.archivePath()), [&] {
         engine.AddOptions = addOptionsFor(result.choices);
         engine.AddCompLevel = result.choices.level;
-        engine.FileSpecs.clear();
-        for (const QString &entry : result.entries)
-            engine.FileSpecs.push_back(QFile::encodeName(entry).toStdString());
         const AddPasswordScope password(engine, result.password.toStdString());
-        engine.Add();
+        addGroups(engine, folderGroups(result.entries, result.choices.fullPaths));
         // A refused or failed add keeps the list, so that the user can try again.
         if (engine.LastResult > 0)
             dialog.clearList();

@@ -7,13 +7,11 @@
 #include "platform/Prompts.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
 #include <algorithm>
-#include <utility>
 
 namespace drop_add {
 
@@ -21,57 +19,23 @@ namespace {
 
 // Dropped items grouped by the folder they lie in, in the order dropped:
 // each group is one add with that folder as its base.
-std::vector<std::pair<QString, QStringList>> byFolder(const QStringList &paths)
+std::vector<AddCommand::FolderGroup> byFolder(const QStringList &paths)
 {
-    std::vector<std::pair<QString, QStringList>> groups;
+    std::vector<AddCommand::FolderGroup> groups;
     for (const QString &path : paths) {
         const QFileInfo info(QDir::cleanPath(path));
         const QString name = info.fileName();
         if (name.isEmpty())
             continue;  // the root folder has no name to store under
         const QString folder = info.absolutePath();
-        auto group = std::find_if(groups.begin(), groups.end(), [&](const auto &g) { return g.first == folder; });
+        auto group = std::find_if(groups.begin(), groups.end(), [&](const auto &g) { return g.folder == folder; });
         if (group == groups.end())
             group = groups.insert(groups.end(), {folder, {}});
-        if (!group->second.contains(name))
-            group->second << name;
+        if (!group->names.contains(name))
+            group->names << name;
     }
     return groups;
 }
-
-// Restores the component's handlers and base folder however the add ends,
-// and notes a cancel that the handlers let through, which the component
-// forgets when its call returns.
-class CancelWatch {
-public:
-    explicit CancelWatch(TZipEngine &engine)
-        : engine_(engine), progress_(engine.OnProgress), message_(engine.OnMessage)
-    {
-        engine.OnProgress = [this](TZipEngine &sender, ProgressType type, const std::string &name, int32_t size) {
-            if (progress_)
-                progress_(sender, type, name, size);
-            cancelled_ = cancelled_ || sender.Cancel;
-        };
-        engine.OnMessage = [this](TZipEngine &sender, int code, const std::string &text) {
-            if (message_)
-                message_(sender, code, text);
-            cancelled_ = cancelled_ || sender.Cancel;
-        };
-    }
-    ~CancelWatch()
-    {
-        engine_.OnProgress = std::move(progress_);
-        engine_.OnMessage = std::move(message_);
-        engine_.AddBaseDir.clear();
-    }
-    bool cancelled() const { return cancelled_ || engine_.Cancel; }
-
-private:
-    TZipEngine &engine_;
-    TProgressEvent progress_;
-    TMessageEvent message_;
-    bool cancelled_ = false;
-};
 
 }  // namespace
 
@@ -124,23 +88,9 @@ void addDropped(ArchiveSession &session, QWidget *parent, const TAddForm *addDia
     }
     const AddFormChoices choices = addDialog ? addDialog->choices() : AddFormChoices{};
     session.operationFrame().run(AddCommand::operationTexts(session.archivePath()), [&] {
-        CancelWatch watch(engine);
-        int32_t added = 0;
-        for (const auto &[folder, names] : groups) {
-            engine.AddOptions = addOptionsFor(choices);
-            engine.AddCompLevel = choices.level;
-            engine.AddBaseDir = QFile::encodeName(folder).toStdString();
-            engine.FileSpecs.clear();
-            for (const QString &name : names)
-                engine.FileSpecs.push_back(QFile::encodeName(name).toStdString());
-            engine.Add();
-            added += std::max<int32_t>(engine.LastResult, 0);
-            if (watch.cancelled())
-                break;
-        }
-        // The count box counts every folder's members.
-        if (groups.size() > 1)
-            engine.LastResult = added;
+        engine.AddOptions = addOptionsFor(choices);
+        engine.AddCompLevel = choices.level;
+        AddCommand::addGroups(engine, groups);
     });
 }
 

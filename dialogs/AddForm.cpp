@@ -202,6 +202,11 @@ void TAddForm::buildOptions()
     encryptBox->setToolTip(QStringLiteral("Encrypt the added files with a password (AES-256)"));
     encryptBox->setGeometry(458, 262, 132, 36);
     connect(encryptBox, &QCheckBox::clicked, this, &TAddForm::encryptClicked);
+    fullPathsBox = new QCheckBox(QStringLiteral("Store full paths"), this);
+    fullPathsBox->setObjectName(QStringLiteral("fullPathsBox"));
+    fullPathsBox->setToolTip(QStringLiteral("With Save DirNames, store each path from the root folder instead of "
+                                            "from the folder that holds what was added"));
+    fullPathsBox->setGeometry(458, 302, 132, 20);
     connect(dirNamesBox, &QCheckBox::toggled, this, &TAddForm::dirNamesToggled);
     connect(recurseBox, &QCheckBox::toggled, this, &TAddForm::recurseToggled);
 
@@ -234,7 +239,8 @@ void TAddForm::chainTabOrder()
 {
     const QList<QWidget *> order = {dirNamesBox,    recurseBox,     levelSlider,      okButton,
                                     cancelButton,      forceDosBox,   timestampBox,      moveBox,
-                                    updateOnlyBox,    encryptBox,      driveBox, selectAllButton,     directoryList,
+                                    updateOnlyBox,    encryptBox,      fullPathsBox,
+                                    driveBox, selectAllButton,     directoryList,
                                     fileList, sortButton,       addDirectoryButton,           addFilesButton,
                                     removeButton};
     for (qsizetype i = 1; i < order.size(); ++i)
@@ -472,6 +478,7 @@ AddFormChoices TAddForm::choices() const
     c.useTimestamp = timestampBox->isChecked();
     c.moveFiles = moveBox->isChecked();
     c.updateOnly = updateOnlyBox->isChecked();
+    c.fullPaths = fullPathsBox->isChecked();
     c.level = levelSlider->value();
     return c;
 }

@@ -28,6 +28,9 @@ struct AddFormChoices {
     bool useTimestamp = false;   // "Use Timestamp"
     bool moveFiles = false;      // "Delete file(s) after"
     bool updateOnly = false;     // "Only update file(s)"
+    // "Store full paths": stored names start at the root folder, not at the
+    // folder that holds each entry.
+    bool fullPaths = false;
     int level = 9;               // 0 stores, 9 compresses most
 };
 
@@ -77,6 +80,7 @@ public:
     QCheckBox *moveBox = nullptr;
     QCheckBox *updateOnlyBox = nullptr;
     QCheckBox *encryptBox = nullptr; // "Encrypt with password…"
+    QCheckBox *fullPathsBox = nullptr; // "Store full paths"
     QLabel *levelLabel = nullptr; // "Compression level"
     QSlider *levelSlider = nullptr;
     QLabel *minLabel = nullptr;

@@ -163,18 +163,36 @@ TEST_F(AddCommandTest, TheDialogStartsInTheFolderOfTheArchiveLastChosen)
     EXPECT_EQ(shown, root + "/folder");
 }
 
-TEST_F(AddCommandTest, AFolderIsStoredAsTheEngineRulesPromise)
+TEST_F(AddCommandTest, AFolderIsStoredFromTheFolderChosenAndFromTheRootOnlyWhenAsked)
 {
     newArchive();
-    // Save DirNames with Recurse Dirs: the whole tree under its full path.
+    writeFile(path("other/c.txt"), QByteArray(10, 'x'));
+    // Save DirNames with Recurse Dirs: the folder's own name is the top
+    // level, and a file from another folder goes in by its name.
     add([this] {
         addEntry(root + "/folder");
+        addEntry(root + "/other/c.txt");
         dialog().dirNamesBox->click();
         dialog().okButton->click();
     });
-    EXPECT_EQ(script->shown.back().text, "4 files were added");
-    EXPECT_EQ(storedNames(), (std::vector<std::string>{stored("folder/"), stored("folder/a.txt"),
-                                                       stored("folder/sub/"), stored("folder/sub/b.txt")}));
+    EXPECT_EQ(script->shown.back().text, "5 files were added");
+    EXPECT_EQ(storedNames(),
+              (std::vector<std::string>{"folder/", "folder/a.txt", "folder/sub/", "folder/sub/b.txt", "c.txt"}));
+
+    // "Store full paths": every level from the root, and the box is kept.
+    newArchive("full.zip");
+    add([this] {
+        addEntry(root + "/folder/sub");
+        dialog().fullPathsBox->click();
+        dialog().okButton->click();
+    });
+    EXPECT_EQ(storedNames(), (std::vector<std::string>{stored("folder/sub/"), stored("folder/sub/b.txt")}));
+    bool keptAtOpening = false;
+    add([&] {
+        keptAtOpening = dialog().fullPathsBox->isChecked();
+        dialog().cancelButton->click();
+    });
+    EXPECT_TRUE(keptAtOpening);
 
     // Without either, a folder entry adds nothing; files keep their bare names.
     newArchive("bare.zip");
