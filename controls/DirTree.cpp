@@ -92,10 +92,15 @@ void TDirTree::rememberCurrentDirectory()
 void TDirTree::showEvent(QShowEvent *event)
 {
     QTreeWidget::showEvent(event);
-    if (!shownOnce_ && !event->spontaneous()) {
+    if (event->spontaneous())
+        return;
+    if (!shownOnce_) {
         shownOnce_ = true;
         if (readOnStart_)
             ReadDrives();
+    } else if (ready_) {
+        // Hidden, the tree heard nothing of what changed on the disk.
+        Refresh();
     }
 }
 
@@ -157,12 +162,13 @@ QTreeWidgetItem *TDirTree::AddDriveNode(const QString &root, const QString &disp
     return node;
 }
 
-QTreeWidgetItem *TDirTree::AddDirNode(QTreeWidgetItem *parent, const QString &path, const QString &name)
+QTreeWidgetItem *TDirTree::AddDirNode(QTreeWidgetItem *parent, const QString &path, const QString &name, int row)
 {
     if (!parent)
         return nullptr;
     const QString full = dirtree::withSlash(path);
-    auto *node = new QTreeWidgetItem(parent, QStringList{name});
+    auto *node = new QTreeWidgetItem(QStringList{name});
+    parent->insertChild(row < 0 ? parent->childCount() : row, node);
     node->setData(0, PathIndexRole, pathList_.append(full));
     node->setIcon(0, directoryIcon(full));
     return node;
@@ -198,19 +204,73 @@ void TDirTree::ReadGrandChildren(QTreeWidgetItem *node)
 {
     if (!node)
         return;
-    for (int i = 0; i < node->childCount(); ++i) {
-        QTreeWidgetItem *child = node->child(i);
-        // The kernel's trees are large and some of their files block when
-        // read: such a node gets its expand button unread, and is read when
-        // opened (an empty one then loses the button).
-        const int index = entryIndex(child);
-        if (dirtree::readOnlyWhenOpened(pathList_.path(index))) {
-            if (!pathList_.isRead(index) && child->childCount() == 0)
-                new QTreeWidgetItem(child, QStringList{QStringLiteral(" ")});
-            continue;
-        }
-        ReadSubDirs(child);
+    for (int i = 0; i < node->childCount(); ++i)
+        readAhead(node->child(i));
+}
+
+void TDirTree::readAhead(QTreeWidgetItem *child)
+{
+    // The kernel's trees are large and some of their files block when
+    // read: such a node gets its expand button unread, and is read when
+    // opened (an empty one then loses the button).
+    const int index = entryIndex(child);
+    if (dirtree::readOnlyWhenOpened(pathList_.path(index))) {
+        if (!pathList_.isRead(index) && child->childCount() == 0)
+            new QTreeWidgetItem(child, QStringList{QStringLiteral(" ")});
+        return;
     }
+    ReadSubDirs(child);
+}
+
+void TDirTree::Refresh()
+{
+    WaitCursor wait;
+    BatchUpdate batch(*this);
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        refreshNode(topLevelItem(i));
+}
+
+void TDirTree::refreshNode(QTreeWidgetItem *node)
+{
+    const int index = entryIndex(node);
+    if (!pathList_.contains(index))
+        return;
+    if (!pathList_.isRead(index)) {
+        // An unread volume's placeholder says whether it has subdirectories.
+        if (!node->parent()) {
+            qDeleteAll(node->takeChildren());
+            AddPlaceholder(node);
+        }
+        return;
+    }
+    const QString path = pathList_.path(index);
+    if (dirtree::revisitsAncestor(path))
+        return;
+    QStringList wanted;
+    for (const QString &name : dirtree::readSubdirectories(path, acceptor()))
+        wanted.append(path + name + QLatin1Char('/'));
+    // The nodes of folders that are gone, from the last up.
+    for (int i = node->childCount() - 1; i >= 0; --i) {
+        if (wanted.contains(pathOf(node->child(i))))
+            continue;
+        for (const QTreeWidgetItem *above = selectedNode(); above; above = above->parent())
+            if (above == node->child(i)) {
+                setCurrentItem(node);
+                break;
+            }
+        delete node->takeChild(i);
+    }
+    // The nodes left are in the order of the names read, so a new folder goes
+    // where the first node that does not match it stands.
+    for (int i = 0; i < wanted.size(); ++i) {
+        if (i < node->childCount() && pathOf(node->child(i)) == wanted[i])
+            continue;
+        QTreeWidgetItem *added = AddDirNode(node, wanted[i], wanted[i].mid(path.size()).chopped(1), i);
+        if (node->isExpanded())
+            readAhead(added);
+    }
+    for (int i = 0; i < node->childCount(); ++i)
+        refreshNode(node->child(i));
 }
 
 void TDirTree::ReadDrives()

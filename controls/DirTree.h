@@ -39,7 +39,8 @@ public:
     void setVolumeSource(VolumeSource source);
     QList<platform::Volume> volumes() const { return volumeSource_(); }
 
-    // When true, the volumes are read when the tree is first shown.
+    // When true, the volumes are read when the tree is first shown. Every
+    // later showing refreshes the tree (Refresh()).
     bool ReadOnStart() const { return readOnStart_; }
     void setReadOnStart(bool value) { readOnStart_ = value; }
     // False until the volumes have been read; no change is reported before.
@@ -73,6 +74,11 @@ public:
     void Reload();
     // Rebuilds the tree from the volumes, with no node selected.
     void ReadDrives();
+    // Reads every directory that was read again, so that folders other
+    // programs made or removed since show up; the nodes still there keep
+    // their expansion and the selection. A selected folder that is gone
+    // gives way to the nearest one above it.
+    void Refresh();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -86,10 +92,14 @@ private:
     bool DoAddDir(const QString &path);
     dirtree::AcceptDirectory acceptor();
     QTreeWidgetItem *AddDriveNode(const QString &root, const QString &displayName);
-    QTreeWidgetItem *AddDirNode(QTreeWidgetItem *parent, const QString &path, const QString &name);
+    // Adds the node as the last child, or at `row`.
+    QTreeWidgetItem *AddDirNode(QTreeWidgetItem *parent, const QString &path, const QString &name, int row = -1);
     void AddPlaceholder(QTreeWidgetItem *node);
     void ReadSubDirs(QTreeWidgetItem *node);
     void ReadGrandChildren(QTreeWidgetItem *node);
+    // Reads the subdirectories of a child of an expanded node.
+    void readAhead(QTreeWidgetItem *child);
+    void refreshNode(QTreeWidgetItem *node);
     static int entryIndex(const QTreeWidgetItem *node);
     // The node with `path` among the top-level nodes (parent null) or the
     // children of `parent`.

@@ -16,12 +16,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
 #include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
 
 const int RightColumnWidth = 124;
+
+const QString ExpandDirsKey = QStringLiteral("extract/expandDirs");
+const QString OverwriteKey = QStringLiteral("extract/overwriteFiles");
+const QString DirectoryKey = QStringLiteral("extract/directory");
 
 QPixmap newDirectoryGlyph(const QStyle *style)
 {
@@ -131,8 +136,12 @@ TExtract::TExtract(QWidget *parent) : QDialog(parent)
 
 void TExtract::initialise()
 {
-    expandDirsGroup->setItemIndex(0);  // "No"
-    overwriteGroup->setItemIndex(1);  // "Yes"
+    // Members keep their folders unless the user said otherwise: flattened,
+    // files of the same name in different folders would overwrite each other.
+    const QSettings settings;
+    expandDirsGroup->setItemIndex(settings.value(ExpandDirsKey, true).toBool() ? 1 : 0);
+    overwriteGroup->setItemIndex(settings.value(OverwriteKey, true).toBool() ? 1 : 0);
+    rememberedDir_ = settings.value(DirectoryKey).toString();
     filesToExtractGroup->setItemIndex(0);  // "All Files"
     updateOnlyBox->setChecked(false);
 }
@@ -171,7 +180,11 @@ void TExtract::showEvent(QShowEvent *event)
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    // The tree has read the volumes by now: its show event comes first.
     QDialog::showEvent(event);
+    if (!rememberedDir_.isEmpty() && directoryTree->SelectedPath() == TDirTree::NoPath)
+        directoryTree->SelectPath(rememberedDir_);
+    rememberedDir_.clear();
     activated();
 }
 
@@ -207,6 +220,11 @@ void TExtract::okClicked()
     choices_.OverwriteFiles = overwriteGroup->ItemIndex() != 0;
     choices_.ExtractAllFiles = filesToExtractGroup->ItemIndex() == 0;
     choices_.ExtractUpdateOnly = updateOnlyBox->isChecked();
+    QSettings settings;
+    settings.setValue(ExpandDirsKey, choices_.ExpandDirs);
+    settings.setValue(OverwriteKey, choices_.OverwriteFiles);
+    if (choices_.ExtractDir != TDirTree::NoPath)
+        settings.setValue(DirectoryKey, choices_.ExtractDir);
     close();
 }
 

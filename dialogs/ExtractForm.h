@@ -2,7 +2,9 @@
 // The extract dialog: the user picks the directory to extract into in a tree
 // of volumes and directories, may create a new directory there, and sets the
 // extract options. It never touches the archive; it hands the choices over
-// as a value, which the main window's extract command reads.
+// as a value, which the main window's extract command reads. The folder
+// names and overwrite choices and the directory of the last OK are kept in
+// the settings for the next run.
 
 #include "controls/DirTree.h"
 
@@ -75,4 +77,6 @@ private:
     void fillDriveComboBox();
 
     ExtractChoices choices_;
+    // The directory of the last run's OK, selected at the first opening.
+    QString rememberedDir_;
 };

@@ -199,6 +199,32 @@ TEST_F(DirTreeTest, ADirectoryMadeAfterItsParentWasReadIsFoundOnlyAfterAReload)
     EXPECT_EQ(tree->SelectedPath(), root + "parent/late/");
 }
 
+TEST_F(DirTreeTest, ShowingAgainBringsFoldersMadeAndRemovedMeanwhileKeepingSelectionAndExpansion)
+{
+    makeDirs(root, {"a/old", "a/sel/inner", "b"});
+    tree->setReadOnStart(true);
+    tree->show();
+    tree->SelectPath(root + "a/sel");
+    tree->hide();
+    makeDirs(root, {"a/new/below", "a/sel/inner2", "c"});
+    ASSERT_TRUE(QDir(root + "a/old").removeRecursively());
+    tree->show();
+    EXPECT_EQ(captions(tree->topLevelItem(0)), (QStringList{"a", "b", "c"}));
+    EXPECT_EQ(captions(nodeOf(root + "a/")), (QStringList{"new", "sel"}));
+    EXPECT_EQ(captions(nodeOf(root + "a/sel/")), (QStringList{"inner", "inner2"}));
+    // A new child of an open folder is read ahead, so its expand button shows.
+    EXPECT_EQ(captions(nodeOf(root + "a/new/")), QStringList{"below"});
+    EXPECT_TRUE(nodeOf(root + "a/")->isExpanded());
+    EXPECT_EQ(tree->SelectedPath(), root + "a/sel/");
+
+    // The selected folder is gone: the one above it is selected.
+    tree->hide();
+    ASSERT_TRUE(QDir(root + "a/sel").removeRecursively());
+    tree->show();
+    EXPECT_EQ(captions(nodeOf(root + "a/")), QStringList{"new"});
+    EXPECT_EQ(tree->SelectedPath(), root + "a/");
+}
+
 TEST_F(DirTreeTest, ReloadFallsBackToTheVolumeThenToTheFirstVolumesRememberedDirectory)
 {
     const QString a = root + "a/", b = root + "b/";

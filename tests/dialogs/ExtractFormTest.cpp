@@ -5,6 +5,7 @@
 #include "dialogs/ExtractForm.h"
 #include "dialogs/RadioGroup.h"
 #include "platform/Prompts.h"
+#include "support/TestApplication.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -30,11 +31,17 @@ class ExtractFormTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        ziptest::ensureApplication();   // with no settings of an earlier test
         ASSERT_TRUE(temp.isValid());
         root = temp.path() + "/";
         ASSERT_TRUE(QDir(root).mkpath("c/TEMP"));
         ASSERT_TRUE(QDir(root).mkpath("d/DATA"));
         script = platform::ScriptedPrompts::install();
+        newRun();
+    }
+    // The dialog as a fresh start of the program makes it.
+    void newRun()
+    {
         dialog = std::make_unique<TExtract>();
         dialog->setVolumeSource([this] {
             return QList<platform::Volume>{{root + "c", "c"}, {root + "d", "Data disk"}};
@@ -91,7 +98,7 @@ TEST_F(ExtractFormTest, AFreshDialogShowsItsCaptionsHintsAndDefaults)
     EXPECT_EQ(d.filesToExtractGroup->title(), "Files to Extract");
     EXPECT_EQ(d.filesToExtractGroup->button(1)->text(), "Selected Files");
     EXPECT_EQ(d.filesToExtractGroup->toolTip(), "Files to extract");
-    EXPECT_EQ(d.expandDirsGroup->ItemIndex(), 0);  // "No"
+    EXPECT_EQ(d.expandDirsGroup->ItemIndex(), 1);  // "Yes": folders are kept
     EXPECT_EQ(d.overwriteGroup->ItemIndex(), 1);  // "Yes"
     EXPECT_EQ(d.filesToExtractGroup->ItemIndex(), 0);  // "All Files"
     EXPECT_EQ(d.updateOnlyBox->text(), "Only Update file(s)");
@@ -164,6 +171,37 @@ TEST_F(ExtractFormTest, OkHandsOverTheDirectoryInItsOwnCaseAndTheOptions)
     EXPECT_TRUE(got.OverwriteFiles);
     EXPECT_TRUE(got.ExtractAllFiles);
     EXPECT_FALSE(got.ExtractUpdateOnly);
+}
+
+TEST_F(ExtractFormTest, TheNextRunStartsWithTheLastOksFolderNamesOverwriteAndDirectory)
+{
+    run([&] {
+        dialog->directoryTree->SelectPath(root + "d/DATA");
+        dialog->expandDirsGroup->setItemIndex(0);
+        dialog->overwriteGroup->setItemIndex(0);
+        dialog->okClicked();
+    });
+    // Cancel hands nothing over, and keeps nothing either.
+    run([&] {
+        dialog->directoryTree->SelectPath(root + "c/TEMP");
+        dialog->expandDirsGroup->setItemIndex(1);
+        dialog->cancelClicked();
+    });
+    newRun();
+    run([&] {
+        EXPECT_EQ(dialog->directoryTree->SelectedPath(), root + "d/DATA/");
+        EXPECT_EQ(dialog->expandDirsGroup->ItemIndex(), 0);
+        EXPECT_EQ(dialog->overwriteGroup->ItemIndex(), 0);
+        dialog->cancelClicked();
+    });
+
+    // A directory gone since: nothing selected, as on a first start.
+    ASSERT_TRUE(QDir(root + "d/DATA").removeRecursively());
+    newRun();
+    run([&] {
+        EXPECT_EQ(dialog->directoryTree->SelectedPath(), TDirTree::NoPath);
+        dialog->cancelClicked();
+    });
 }
 
 TEST_F(ExtractFormTest, EscapeAndCancelEmptyTheDirectoryTheTitleBarCloseLeavesIt)
