@@ -430,6 +430,9 @@ TEST_F(ArchiveCommands, AboutBoxIsModalAndClosesWithEnter)
     EXPECT_EQ(about.windowTitle(), "About");
     EXPECT_EQ(about.size(), QSize(435, 144));
     EXPECT_TRUE(about.productLabel->text().contains("Orvex 97"));
+    // Its edition is the version that --version prints.
+    EXPECT_TRUE(about.productLabel->text().endsWith(QStringLiteral(" ") + ORVEX_VERSION))
+        << about.productLabel->text().toStdString() << " against " << ORVEX_VERSION;
     EXPECT_TRUE(about.makerLabel->text().contains("Tolvane"));
 }
 
