@@ -41,7 +41,9 @@ std::unique_ptr<ApplicationWindows> ApplicationWindows::create(const QStringList
     platform::WorkingArea::removeLeftovers();
     auto windows = std::make_unique<ApplicationWindows>();
     windows->Mainform = std::make_unique<TMainform>(arguments);
-    windows->Msgform = std::make_unique<TMsgform>();
+    // The progress windows belong to the main window, so that the window
+    // manager keeps them above it rather than behind.
+    windows->Msgform = std::make_unique<TMsgform>(windows->Mainform.get());
     windows->Extract = std::make_unique<TExtract>();
     windows->Mainform->attachExtractDialog(windows->Extract.get());
     windows->AddForm = std::make_unique<TAddForm>();
@@ -49,7 +51,7 @@ std::unique_ptr<ApplicationWindows> ApplicationWindows::create(const QStringList
     windows->F_About = std::make_unique<TF_About>(windows->Mainform.get());
     windows->F_Editform = std::make_unique<TF_Editform>(windows->Mainform.get());
     windows->Mainform->attachEditor(windows->F_Editform.get());
-    windows->F_status = std::make_unique<TF_status>();
+    windows->F_status = std::make_unique<TF_status>(windows->Mainform.get());
     windows->Mainform->attachWindows(windows->Msgform.get(), windows->F_status.get(), windows->F_About.get());
     // Only the main window's closing ends the program; it closes the others.
     for (QWidget *window : std::initializer_list<QWidget *>{windows->Msgform.get(), windows->Extract.get(),

@@ -13,7 +13,9 @@
 #include "app/MemberCommands.h"
 #include "app/OpenCommand.h"
 #include "app/OperationFrame.h"
+#include "app/PlainWords.h"
 #include "app/ToolbarPanel.h"
+#include "controls/CaptionParts.h"
 #include "controls/SortableGrid.h"
 #include "dialogs/AboutForm.h"
 #include "dialogs/AddForm.h"
@@ -50,7 +52,10 @@ TMainform::TMainform(const QStringList &arguments, QWidget *parent)
 {
     registerResources();
     setObjectName(QStringLiteral("Mainform"));
-    setWindowTitle(QStringLiteral(" "));
+    // The caption bar draws the single blank the window has always had; task
+    // bars and window lists read the window's title, which names the program
+    // and the archive.
+    setProperty(FormCaptionProperty, QStringLiteral(" "));
     setFont(platform::uiFont(10));
     resize(OuterWidth, OuterHeight);
 
@@ -73,9 +78,15 @@ TMainform::TMainform(const QStringList &arguments, QWidget *parent)
 
     selection_ = std::make_unique<GridSelection>(*listingGrid);
     session_.setListing(selection_.get());
-    session_.OnArchiveChanged = [this] { setStatusPanel(1, session_.archiveCaption()); };
-    setStatusPanel(1, session_.archiveCaption());
-    session_.engine.OnDirUpdate = [this](TZipEngine &) { fillListing(); };
+    session_.OnArchiveChanged = [this] {
+        setStatusPanel(1, session_.archiveCaption());
+        setWindowTitle(session_.windowTitle());
+    };
+    session_.OnArchiveChanged();
+    session_.engine.OnDirUpdate = [this](TZipEngine &) {
+        fillListing();
+        rememberCurrentArchive();
+    };
     session_.engine.MessageSink = [this](const std::string &text) {
         // Another writer holds the archive: the add or delete did not run.
         if (text == TZipEngine::ArchiveBusyText)
@@ -141,7 +152,11 @@ void TMainform::closeEvent(QCloseEvent *event)
     // the cancelled operation, which closes the window again.
     if (session_.operationRunning()) {
         event->ignore();
-        session_.operationFrame().requestClose();
+        // Asked once: the close that follows the cancelled operation goes on.
+        if (!session_.operationFrame().closeRequested()
+            && platform::confirmBox(this, QStringLiteral("An operation is running. Stop it and quit?"),
+                                    platform::DefaultAnswer::No))
+            session_.operationFrame().requestClose();
         return;
     }
     QMainWindow::closeEvent(event);
@@ -181,7 +196,7 @@ void TMainform::dropEvent(QDropEvent *event)
     QMetaObject::invokeMethod(
         this,
         [this, paths = drop_add::localPaths(*event->mimeData())] {
-            command([&] { drop_add::addDropped(session_, this, addDialog_, paths, [this] { newArchive(false); }); });
+            command([&] { drop_add::addDropped(session_, this, addDialog_, paths, [this] { newArchive(); }); });
         },
         Qt::QueuedConnection);
 }
@@ -190,6 +205,14 @@ void TMainform::guarded(const std::function<void()> &handler)
 {
     try {
         handler();
+    } catch (const EZipError &error) {
+        // The numbered reading errors get a line in plain words under them.
+        QString text = QString::fromUtf8(error.what());
+        const QString plain =
+            plain_words::readErrorLine(text, session_.archivePath(), session_.engine.EntryCount());
+        if (!plain.isEmpty())
+            text += QStringLiteral(".\n") + plain.chopped(1);
+        platform::applicationErrorBox(this, text);
     } catch (const std::exception &error) {
         platform::applicationErrorBox(this, QString::fromUtf8(error.what()));
     }
@@ -200,16 +223,25 @@ void TMainform::command(const std::function<void()> &handler)
     if (session_.operationRunning())
         return;
     guarded(handler);
+    focusListing();
+}
+
+void TMainform::focusListing()
+{
+    if (!isVisible() || (session_.hasOperationFrame() && session_.operationFrame().closeRequested()))
+        return;
+    activateWindow();
+    listingGrid->setFocus(Qt::OtherFocusReason);
 }
 
 void TMainform::newArchiveFromToolbar()
 {
-    command([this] { newArchive(true); });
+    command([this] { newArchive(); });
 }
 
 void TMainform::newArchiveFromMenu()
 {
-    command([this] { newArchive(false); });
+    command([this] { newArchive(); });
 }
 
 void TMainform::openArchiveCommand()
@@ -241,6 +273,7 @@ void TMainform::showLogToggled()
 void TMainform::aboutCommand()
 {
     aboutBox_->exec();
+    focusListing();
 }
 
 // The add, extract and member commands act on the session.

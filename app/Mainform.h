@@ -72,8 +72,6 @@ public:
 
 public slots:
     // Commands of the toolbar and the menu.
-    // New from the toolbar empties the grid; from the menu the rows stay
-    // until the listing is next filled.
     void newArchiveFromToolbar();
     void newArchiveFromMenu();
     void openArchiveCommand();
@@ -105,12 +103,15 @@ private:
     void buildCaptionBar();
     // The grid's title row and columns.
     void setUpColumns();
-    void newArchive(bool resetGrid);
+    // Asks for the name, empties the grid and makes it the current archive.
+    void newArchive();
     void openArchive();
     void deleteArchive();
     // Makes `name` the current archive in the panel and the component; after a
     // failed read the grid shows what was read before the failure.
     void setCurrentArchive(const QString &name);
+    // Puts the current archive first in File's recent list once it exists.
+    void rememberCurrentArchive();
     void resetGrid();
     void deleteMembers();
     void setStatusPanel(int panel, const QString &text);
@@ -119,6 +120,9 @@ private:
     // A command: does nothing while an operation runs, whatever started it
     // (a disabled button is not the only way in).
     void command(const std::function<void()> &handler);
+    // The keys go back to the listing, whatever dialog or editor a command
+    // showed: arrows and Enter work without a click.
+    void focusListing();
     // Turns the commands that start operations or change what the grid's
     // selection means on or off.
     void setCommandsEnabled(bool enabled);

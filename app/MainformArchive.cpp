@@ -9,6 +9,7 @@
 #include "platform/Prompts.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -59,16 +60,26 @@ bool confirmAndRemove(QWidget *parent, const QString &question, const QString &p
 // system; an archive under another name is still one choice away.
 const char *const ZipFilesFilter = "ZIP Files (*.[zZ][iI][pP]);;All files (*)";
 
-// The archive file dialog starts at the name it was last left with.
-platform::FileDialogOptions archiveDialogOptions(const QString &title, const QString &lastName, bool mustExist)
+// The archive file dialog starts at the name it was last left with; before
+// it was ever used, in the current archive's folder (an archive opened from
+// the file manager or the recent list), else in the current directory.
+platform::FileDialogOptions archiveDialogOptions(const QString &title, const ArchiveSession &session, bool mustExist)
 {
     platform::FileDialogOptions options;
     options.title = title;
     options.filter = QString::fromLatin1(ZipFilesFilter);
-    options.fileName = lastName;
-    options.directory = QFileInfo(lastName).absolutePath();
+    options.fileName = session.openDialogFileName;
+    const QString near = options.fileName.isEmpty() ? session.archivePath() : options.fileName;
+    options.directory = near.isEmpty() ? QDir::currentPath() : QFileInfo(near).absolutePath();
     options.mustExist = mustExist;
     return options;
+}
+
+// "1 member is selected." / "N members are selected."
+QString selectedCountLine(size_t count)
+{
+    return count == 1 ? QStringLiteral("1 member is selected.")
+                      : QStringLiteral("%1 members are selected.").arg(count);
 }
 
 }  // namespace
@@ -106,11 +117,17 @@ void TMainform::setCurrentArchive(const QString &name)
         }
         throw;
     }
-    // A new archive counts once it exists; one that cannot be read not at all.
-    if (QFileInfo(name).isFile()) {
-        RecentArchives(*settings_).opened(name);
-        refreshRecentArchives();
-    }
+}
+
+void TMainform::rememberCurrentArchive()
+{
+    // Called after each complete read: a new archive counts once its first
+    // add has made it, one that cannot be read not at all.
+    const QString path = session_.archivePath();
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return;
+    RecentArchives(*settings_).opened(path);
+    refreshRecentArchives();
 }
 
 void TMainform::openRecentArchive(const QString &path)
@@ -128,10 +145,10 @@ void TMainform::openRecentArchive(const QString &path)
     });
 }
 
-void TMainform::newArchive(bool resetTheGrid)
+void TMainform::newArchive()
 {
     QString name = platform::prompts().openFileName(
-        this, archiveDialogOptions(QStringLiteral("Create New ZIP File"), session_.openDialogFileName, false));
+        this, archiveDialogOptions(QStringLiteral("Create New ZIP File"), session_, false));
     if (name.isEmpty())
         return;
     if (!name.toLower().contains(QStringLiteral(".zip")))
@@ -143,15 +160,15 @@ void TMainform::newArchive(bool resetTheGrid)
     if ((QFileInfo::exists(name) || QFileInfo(name).isSymLink())
         && !confirmAndRemove(this, QStringLiteral("Overwrite Existing File: "), name))
         return;
-    if (resetTheGrid)
-        resetGrid();
+    // The rows of the archive before would stand for members this one does not hold.
+    resetGrid();
     setCurrentArchive(name);
 }
 
 void TMainform::openArchive()
 {
     QString name = platform::prompts().openFileName(
-        this, archiveDialogOptions(QStringLiteral("Open Existing ZIP File"), session_.openDialogFileName, true));
+        this, archiveDialogOptions(QStringLiteral("Open Existing ZIP File"), session_, true));
     if (name.isEmpty())
         return;
     name = absoluteArchivePath(name);
@@ -186,19 +203,22 @@ void TMainform::deleteMembers()
     const QString archive = session_.archivePath();
     const std::vector<std::string> names = session_.selectedNames();
     const bool folders = std::any_of(names.begin(), names.end(), ArchiveSession::isFolderName);
-    // With a folder the user may not see how much goes: the count says it.
+    // The count says how much goes: with a folder the user may not see it,
+    // and selected rows may lie far apart.
     const QString question = folders ? QStringLiteral("Delete %1 members (the selected folders with everything "
                                                       "in them) from: %2?")
                                            .arg(names.size())
                                            .arg(archive)
-                                     : QStringLiteral("Delete selected files from: ") + archive + QStringLiteral("?");
-    if (!platform::confirmBox(this, question, platform::DefaultAnswer::No))
-        return;
-    engine.FileSpecs = names;
-    if (engine.FileSpecs.empty()) {
+                                     : QStringLiteral("Delete selected files from: ") + archive
+                                           + QStringLiteral("?\n") + selectedCountLine(names.size());
+    // Asked about nothing, the question would only lead to this warning.
+    if (names.empty()) {
         platform::warningBox(this, QStringLiteral("Error :No file(s) selected"));
         return;
     }
+    if (!platform::confirmBox(this, question, platform::DefaultAnswer::No))
+        return;
+    engine.FileSpecs = names;
     const OperationTexts texts{QStringLiteral("Deleting file(s)"), QStringLiteral("Beginning delete from ") + archive,
                                QStringLiteral("Fatal error trying to delete"),
                                QStringLiteral(" file(s) were Deleted")};

@@ -1,5 +1,6 @@
 #include "app/OperationFrame.h"
 
+#include "app/PlainWords.h"
 #include "dialogs/MsgForm.h"
 #include "dialogs/StatusForm.h"
 #include "platform/Prompts.h"
@@ -98,6 +99,7 @@ OperationFrame::Running::Running(OperationFrame &frame) : frame_(frame)
     frame_.closeRequested_ = false;
     frame_.pendingLog_.clear();
     frame_.fileTextChanged_ = false;
+    frame_.logRaised_ = false;
     frame_.pacer_.restart();   // the first report lets events through at once
     if (frame_.OnRunningChanged)
         frame_.OnRunningChanged(true);
@@ -137,7 +139,9 @@ void OperationFrame::message(int errCode, const QString &text)
             showPending();
         return;
     }
-    const QString boxText = QStringLiteral("Error message from DLL: ") + text;
+    QString boxText = QStringLiteral("Error message from DLL: ") + text;
+    if (const QString plain = plain_words::memberMessageLine(errCode, text); !plain.isEmpty())
+        boxText += QLatin1Char('\n') + plain;
     if (!isRunning()) {
         showPending();
         platform::warningBox(owner_, boxText);
@@ -178,8 +182,11 @@ void OperationFrame::reportLoggedErrors()
     if (more <= 0 || closeRequested_)
         return;
     showPending();
+    // The count points at the window: it must be in sight, not behind.
     if (!messageWindow_.isVisible())
         showCentred(messageWindow_);
+    else
+        messageWindow_.raise();
     platform::informationBox(owner_, more == 1 ? QStringLiteral("1 more error was logged in the message window")
                                                : QString::number(more)
                                                      + QStringLiteral(" more errors were logged in the message window"));
@@ -228,6 +235,12 @@ void OperationFrame::showPending()
     if (!pendingLog_.isEmpty()) {
         messageWindow_.appendLines(pendingLog_);
         pendingLog_.clear();
+        // Brought up once an operation writes to it, and only once, so that
+        // a window the user puts over it during a long run stays there.
+        if (isRunning() && !logRaised_ && messageWindow_.isVisible()) {
+            messageWindow_.raise();
+            logRaised_ = true;
+        }
     }
     ProgressDisplay &display = currentDisplay();
     if (fileTextChanged_) {

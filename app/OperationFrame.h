@@ -95,5 +95,6 @@ private:
     QStringList pendingLog_;         // log lines not yet in the message window
     QString pendingFileText_;
     bool fileTextChanged_ = false;
+    bool logRaised_ = false;         // the message window came up for this operation
 };
 

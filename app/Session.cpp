@@ -5,6 +5,7 @@
 #include "platform/WorkingArea.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <unordered_set>
 
@@ -39,6 +40,12 @@ QString ArchiveSession::archiveCaption() const
     if (hasArchive())
         return archivePath();
     return archiveDeleted_ ? QStringLiteral("<none>") : QStringLiteral("None");
+}
+
+QString ArchiveSession::windowTitle() const
+{
+    const QString product = QStringLiteral("Orvex 97");
+    return hasArchive() ? QFileInfo(archivePath()).fileName() + QStringLiteral(" - ") + product : product;
 }
 
 void ArchiveSession::openArchive(const QString &path)

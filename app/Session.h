@@ -55,6 +55,9 @@ public:
     // What the status bar shows: the path, "None" before any archive and
     // "<none>" once the current one was deleted.
     QString archiveCaption() const;
+    // What task bars and window lists name the window by: "Orvex 97", or
+    // the current archive's file name followed by " - Orvex 97".
+    QString windowTitle() const;
     // Makes `path` current and reads it. A failed read throws with the path
     // still current, and the members read before the failure listed.
     void openArchive(const QString &path);

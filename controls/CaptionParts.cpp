@@ -84,13 +84,20 @@ void TCompanyText::applyFontKind()
 QString TCaptionText::Caption() const
 {
     const QWidget *owner = m_captionBar->OwnerForm();
-    return owner ? owner->windowTitle() : QString();
+    if (!owner)
+        return {};
+    const QVariant drawn = owner->property(FormCaptionProperty);
+    return drawn.isValid() ? drawn.toString() : owner->windowTitle();
 }
 
 void TCaptionText::setCaption(const QString &value)
 {
-    if (QWidget *owner = m_captionBar->OwnerForm())
-        owner->setWindowTitle(value);
+    if (QWidget *owner = m_captionBar->OwnerForm()) {
+        if (owner->property(FormCaptionProperty).isValid())
+            owner->setProperty(FormCaptionProperty, value);
+        else
+            owner->setWindowTitle(value);
+    }
     TCompanyText::setCaption(value);
 }
 

@@ -71,6 +71,10 @@ public:
 
 // The window's own title: reading gives the owner window's title, setting
 // sets it (and keeps the value).
+// A window whose title for task bars differs from the caption its bar draws
+// keeps the drawn caption in this property; without it the title is drawn.
+inline constexpr const char *FormCaptionProperty = "formCaption";
+
 class TCaptionText : public TCompanyText {
 public:
     using TCompanyText::TCompanyText;

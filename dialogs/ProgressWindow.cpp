@@ -2,7 +2,10 @@
 
 #include <QPushButton>
 
-TProgressWindow::TProgressWindow(QWidget *parent) : QWidget(parent, Qt::Window) {}
+// A dialog window, not a plain one: given the main window as parent, the
+// window manager keeps it above that one instead of leaving it behind, where
+// its messages would go unseen. It is never modal.
+TProgressWindow::TProgressWindow(QWidget *parent) : QWidget(parent, Qt::Dialog) {}
 
 TProgressWindow::~TProgressWindow() = default;
 

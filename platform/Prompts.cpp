@@ -207,12 +207,22 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, const QString &capt
 {
     auto box = std::make_unique<QMessageBox>(toQtIcon(icon), caption, text, QMessageBox::NoButton, parent);
     box->setTextFormat(Qt::PlainText);
+    QPushButton *no = nullptr, *cancel = nullptr;
     for (int i = 0; i < buttons.size(); ++i) {
         QPushButton *button = box->addButton(buttons[i], QMessageBox::AcceptRole);
         button->setProperty(ButtonIndex, i);
         if (i == defaultButton)
             box->setDefaultButton(button);
+        const QString plain = QString(buttons[i]).remove(QLatin1Char('&'));
+        if (plain == QLatin1String("No"))
+            no = button;
+        else if (plain == QLatin1String("Cancel"))
+            cancel = button;
     }
+    // Escape is the desktop's "no": it cancels where there is a Cancel and
+    // answers No otherwise; a box with one button is closed by it anyway.
+    if (QPushButton *escape = cancel ? cancel : no)
+        box->setEscapeButton(escape);
     return box;
 }
 

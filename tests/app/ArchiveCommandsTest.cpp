@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <fstream>
 
 #include <random>
@@ -109,21 +110,34 @@ TEST_F(ArchiveCommands, NewArchiveOverAnExistingFileAsksFirst)
     EXPECT_EQ(grid().Cells(0, 1), "");
 }
 
-TEST_F(ArchiveCommands, MenuNewKeepsTheRowsToolbarNewResetsThem)
+TEST_F(ArchiveCommands, NewArchiveEmptiesTheGridAndJoinsTheRecentListOnceItExists)
 {
     const QString archive = makeArchive("a.zip", {"a.txt"});
     open(archive);
     script->fileAnswers.push_back(dir.filePath("fresh"));
     form().newArchiveFromMenu();
-    EXPECT_EQ(names(), std::vector<QString>{"a.txt"});
+    const std::vector<QString> listed = names();
+    EXPECT_EQ(std::count(listed.begin(), listed.end(), "a.txt"), 0);
     EXPECT_EQ(form().statusPanelText(1), dir.filePath("fresh.zip"));
+    auto recent = [this] {
+        QStringList texts;
+        for (QAction *action : form().recentArchiveActions())
+            texts << action->text();
+        return texts.join('|');
+    };
+    EXPECT_FALSE(recent().contains("fresh.zip"));
+    writeFile(path("src/n.txt"), "n");
+    engine().AddBaseDir = QFile::encodeName(path("src")).toStdString();
+    engine().FileSpecs = {"n.txt"};
+    engine().Add();
+    EXPECT_TRUE(recent().startsWith("&1 " + dir.filePath("fresh.zip"))) << recent().toStdString();
 
     // Toolbar new after delete archive (the grid is down to its title row).
     open(archive);
     script->buttonAnswers.push_back(0);
     form().deleteArchiveCommand();
     ASSERT_EQ(grid().RowCount(), 1);
-    script->fileAnswers.push_back(dir.filePath("fresh"));
+    script->fileAnswers.push_back(dir.filePath("fresher"));
     form().newArchiveFromToolbar();
     EXPECT_EQ(grid().RowCount(), 2);
     EXPECT_EQ(grid().FixedRows(), 1);
@@ -350,7 +364,7 @@ TEST_F(ArchiveCommands, ConfirmationTextNamesTheArchiveAndNoKeepsIt)
     const QByteArray before = readBytes(archive);
     script->buttonAnswers.push_back(1);
     form().deleteMembersCommand();
-    EXPECT_EQ(lastShown().text, "Delete selected files from: " + archive + "?");
+    EXPECT_EQ(lastShown().text, "Delete selected files from: " + archive + "?\n1 member is selected.");
     EXPECT_EQ(readBytes(archive), before);
 }
 
@@ -608,7 +622,8 @@ TEST_F(ArchiveCommands, ASecondCommandDuringAnOperationDoesNothing)
         EXPECT_EQ(enabledDuring, (std::vector<bool>{false, false, false, false, false, false, true, true})) << c.command;
         EXPECT_FALSE(dialogOpened) << c.command;
         EXPECT_EQ(shownTexts(*script),
-                  (std::vector<QString>{"Delete selected files from: " + archive + "?", "1 file(s) were Deleted"}))
+                  (std::vector<QString>{"Delete selected files from: " + archive + "?\n1 member is selected.",
+                                        "1 file(s) were Deleted"}))
             << c.command;
         EXPECT_EQ(readBytes(other), otherBefore) << c.command;
         EXPECT_EQ(form().statusPanelText(1), archive) << c.command;
@@ -659,7 +674,7 @@ TEST_F(ArchiveCommands, ClosingDuringAnOperationCancelsItAndThenCloses)
     const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
     grid().setSelection(TGridRect{0, 1, 3, 3});
     script->shown.clear();
-    script->buttonAnswers.push_back(0);
+    script->buttonAnswers = {0, 0};   // delete; stop it and quit
     form().show();
     bool visibleAfterTheOperation = false;
     QTimer::singleShot(0, &form(), [&] {
@@ -674,8 +689,29 @@ TEST_F(ArchiveCommands, ClosingDuringAnOperationCancelsItAndThenCloses)
     EXPECT_FALSE(windows->F_status->isVisible());
     EXPECT_EQ(readBytes(archive), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), filesBefore);  // no temporary file left
-    // The confirmation alone: no count box for a window that is going.
-    EXPECT_EQ(shownTexts(*script), std::vector<QString>{"Delete selected files from: " + archive + "?"});
+    // The two questions alone: no count box for a window that is going.
+    EXPECT_EQ(shownTexts(*script), (std::vector<QString>{"Delete selected files from: " + archive
+                                                             + "?\n3 members are selected.",
+                                                         "An operation is running. Stop it and quit?"}));
+    EXPECT_EQ(script->shown.back().defaultButton, 1);
+}
+
+TEST_F(ArchiveCommands, ClosingDuringAnOperationAnsweredNoLetsItFinish)
+{
+    const QString archive = makeArchive("a.zip", {"a.txt", "b.txt"});
+    open(archive);
+    grid().setSelection(TGridRect{0, 1, 3, 1});
+    script->buttonAnswers = {0};   // delete; the quit question takes its default, No
+    form().show();
+    QTimer::singleShot(0, &form(), [&] {
+        QMetaObject::invokeMethod(&form(), &QWidget::close, Qt::QueuedConnection);
+        form().deleteMembersCommand();
+        QCoreApplication::exit(0);
+    });
+    EXPECT_EQ(execBounded(), 0);
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_EQ(names(), std::vector<QString>{"b.txt"});
+    EXPECT_EQ(lastShown().text, "1 file(s) were Deleted");
 }
 
 TEST_F(ArchiveCommands, OnlyAnOperationsFirstErrorComesInABoxTheRestAreLoggedAndCounted)

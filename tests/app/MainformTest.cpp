@@ -1,6 +1,8 @@
 #include "WindowFixture.h"
 
 #include "app/NameCharsetChoice.h"
+#include "controls/CaptionParts.h"
+#include "controls/GradCaption.h"
 #include "dialogs/MsgForm.h"
 #include "dialogs/StatusForm.h"
 #include "support/LabelText.h"
@@ -17,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QWindow>
 
 #include <string>
 #include <vector>
@@ -56,7 +59,9 @@ TEST_F(MainformTest, StartsWithTitleRowAndOneEmptyRow)
     EXPECT_EQ(grid.Cells(0, 1), "");
     EXPECT_EQ(form.statusPanelText(0), "Zip filename:");
     EXPECT_EQ(form.statusPanelText(1), "None");
-    EXPECT_EQ(form.windowTitle(), " ");
+    // Task bars read the title; the caption bar draws the blank it always did.
+    EXPECT_EQ(form.windowTitle(), "Orvex 97");
+    EXPECT_EQ(form.captionBar->CaptionText()->Caption(), " ");
     EXPECT_TRUE(script->shown.empty());
 }
 
@@ -271,11 +276,53 @@ TEST_F(MainformTest, ReadErrorShowsWhatWasReadBeforeIt)
     QApplication::processEvents();
 
     ASSERT_EQ(script->shown.size(), 1u);
-    EXPECT_EQ(script->shown[0].text, "Error 3 reading Zip file.");
+    EXPECT_EQ(script->shown[0].text,
+              "Error 3 reading Zip file.\nThe archive is damaged; the members listed could be read.");
     // The first header was read before the data ran out.
     EXPECT_EQ(form.listingGrid->RowCount(), 2);
     EXPECT_EQ(form.listingGrid->Cells(0, 1), "readme.txt");
     EXPECT_EQ(form.statusPanelText(1), path);
+    EXPECT_EQ(form.windowTitle(), "cut.zip - Orvex 97");
+
+    // A file that is no archive at all says so in its second line.
+    script->shown.clear();
+    script->fileAnswers = {writeArchive("notes.zip", std::string(100, 'x'))};
+    form.openArchiveCommand();
+    ASSERT_EQ(script->messageTexts().size(), 1);
+    EXPECT_EQ(script->messageTexts()[0], "Error 1 reading Zip File.\nnotes.zip is not a ZIP archive.");
+}
+
+TEST_F(MainformTest, ArchiveDialogsStartInTheCurrentArchivesFolderUntilOneIsUsed)
+{
+    const QString path = writeArchive("sub/three.zip", ziptest::buildZip(threeMembers));
+    TMainform &form = openWindows({path});
+    form.applyCommandLineArchive();
+    form.openArchiveCommand();   // cancelled
+    form.newArchiveFromToolbar();
+    ASSERT_EQ(script->shown.size(), 2u);
+    for (const auto &dialog : script->shown)
+        EXPECT_EQ(dialog.directory, dir.filePath("sub"));
+    EXPECT_EQ(form.windowTitle(), "three.zip - Orvex 97");
+}
+
+TEST_F(MainformTest, TheProgressWindowsStayAboveTheMainWindowAndTheKeysComeBackToTheListing)
+{
+    TMainform &form = openWindows({});
+    form.show();
+    for (QWidget *window : std::initializer_list<QWidget *>{windows->Msgform.get(), windows->F_status.get()}) {
+        window->show();
+        ASSERT_NE(window->windowHandle(), nullptr);
+        // The window manager keeps a transient window above its parent, and
+        // on X11 only a dialog window is given as one.
+        EXPECT_EQ(window->windowHandle()->transientParent(), form.windowHandle());
+        EXPECT_EQ(window->windowType(), Qt::Dialog);
+        window->hide();
+    }
+    QApplication::setActiveWindow(&form);
+    form.listingGrid->clearFocus();   // as a dialog closing leaves it
+    form.openArchiveCommand();   // cancelled
+    QApplication::processEvents();
+    EXPECT_TRUE(form.listingGrid->hasFocus());
 }
 
 TEST_F(MainformTest, ClickOnAColumnTitleSortsByThatColumn)

@@ -222,7 +222,11 @@ TEST_F(PasswordTest, TheLibrarysPasswordMessagesReachTheMessageWindow)
         {81, "c.txt: encrypted, no password given"}};
     library.messages = messages;
     extract();
-    EXPECT_TRUE(script->messageTexts().contains("Error message from DLL: a.txt: wrong password"));
+    // The first in a box, with the member and the reason in plain words under it.
+    const QStringList box = script->messageTexts().filter("Error message from DLL: ");
+    ASSERT_EQ(box.size(), 1);
+    EXPECT_EQ(box[0].section('\n', 0, 0), "Error message from DLL: a.txt: wrong password");
+    EXPECT_TRUE(box[0].section('\n', 1).startsWith("a.txt: ")) << box[0].toStdString();
     const QStringList log = windows->Msgform->logLines();
     for (const auto &message : messages)
         EXPECT_TRUE(log.contains(QString::fromStdString(message.second))) << message.second;

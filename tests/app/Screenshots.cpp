@@ -230,6 +230,25 @@ int main(int argc, char **argv)
                                           PasswordQuestion::promptText(QStringLiteral("letters/bank.txt"), 1), password);
     }
     {
+        // Delete with two rows apart selected: the question counts them.
+        TMainform listing{QStringList{QString::fromLocal8Bit(argv[2])}};
+        listing.applyCommandLineArchive();
+        TSortableGrid &grid = *listing.listingGrid;
+        grid.clearSelection();
+        for (int row : {0, 3})
+            grid.selectionModel()->select(grid.model()->index(row, 0),
+                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QTimer::singleShot(0, [&out] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            if (!renderWithCaption(box, true).save(out.filePath(QStringLiteral("delete-confirmation.png"))))
+                std::fprintf(stderr, "cannot write the delete confirmation picture\n");
+            box->reject();
+        });
+        listing.deleteMembersCommand();
+    }
+    {
         // Two encrypted members and a plain one: the lock marks the first two.
         const QString archive = QDir::temp().filePath(QStringLiteral("orvex97-encrypted-screenshot.zip"));
         std::vector<ziptest::Member> members;

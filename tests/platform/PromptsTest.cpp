@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using platform::IconKind;
@@ -161,5 +162,26 @@ TEST(Prompts, TheDesktopMessageBoxAnswersWithTheIndexOfTheButtonPressed)
         ASSERT_NE(button, nullptr);
         button->click();
         EXPECT_EQ(platform::pressedButton(*box), i);
+    }
+}
+
+TEST(Prompts, EscapeAnswersNoOrCancels)
+{
+    app();
+    const struct {
+        QStringList buttons;
+        int escaped;   // the index Escape answers with
+    } cases[] = {
+        {{"&Yes", "&No"}, 1},
+        {{"&Yes", "&No", "Cancel"}, 2},
+        {{"OK", "Cancel the operation"}, -1},   // neither is a plain no: Escape does nothing
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.buttons.join('|').toStdString());
+        const auto box = platform::makeMessageBox(nullptr, "Confirm", "?", IconKind::Question, c.buttons, 0);
+        box->show();
+        QTest::keyClick(box.get(), Qt::Key_Escape);
+        EXPECT_EQ(platform::pressedButton(*box), c.escaped);
+        box->close();
     }
 }

@@ -1,0 +1,72 @@
+#include "app/PlainWords.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace plain_words {
+
+namespace {
+
+// The extraction library's reasons, by what they say, in the user's words.
+const struct {
+    const char *says;
+    const char *means;
+} Reasons[] = {
+    {"wrong password", "the password given does not open it"},
+    {"no password given", "it is encrypted, and no password was given"},
+    {"authentication failed", "its encrypted data was changed after it was written"},
+    {"unsupported compression method", "it is compressed with a method this program cannot read"},
+    {"strong encryption", "it is encrypted in a way this program cannot read"},
+    {"bad crc", "its data is damaged (it does not match its check sum)"},
+    {"invalid ", "its data is damaged"},
+    {"cannot be decoded", "its data is damaged"},
+    {"ends too early", "the archive ends before its data does"},
+    {"was extracted to the same file", "a member of the same name was extracted to that file first; "
+                                       "extract with folder names to keep both"},
+    {"outside the target directory", "its name would put it outside the chosen folder"},
+    {"no space left", "the disk is full"},
+    {"not enough free space", "the disk is full"},
+    {"permission denied", "the chosen folder cannot be written to"},
+    {"read-only file system", "the chosen folder cannot be written to"},
+    {"memory", "there is not enough memory to extract it"},
+    {"in the way", "a folder of that name is in the way"},
+};
+
+}  // namespace
+
+QString readErrorLine(const QString &error, const QString &archivePath, int membersListed)
+{
+    static const QRegularExpression numbered(QStringLiteral("^Error ([1-5]) reading Zip file$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = numbered.match(error);
+    if (!match.hasMatch())
+        return {};
+    if (match.captured(1) == QLatin1String("1"))
+        return QFileInfo(archivePath).fileName() + QStringLiteral(" is not a ZIP archive.");
+    return membersListed > 0 ? QStringLiteral("The archive is damaged; the members listed could be read.")
+                             : QStringLiteral("The archive is damaged; none of its members could be read.");
+}
+
+QString memberMessageLine(int errorCode, const QString &message)
+{
+    if (errorCode != 2 && errorCode != 50 && errorCode != 81)
+        return {};
+    // "skipping NAME: REASON" or "NAME: REASON"; a message that starts with
+    // what went wrong ("cannot open the target directory ...") names no member.
+    QString text = message;
+    if (text.startsWith(QLatin1String("skipping ")))
+        text.remove(0, 9);
+    else if (text.startsWith(QLatin1String("cannot ")))
+        return {};
+    const qsizetype colon = text.indexOf(QLatin1String(": "));
+    if (colon <= 0)
+        return {};
+    const QString member = text.left(colon);
+    const QString reason = text.mid(colon + 2);
+    for (const auto &r : Reasons)
+        if (reason.contains(QLatin1String(r.says), Qt::CaseInsensitive))
+            return member + QStringLiteral(": ") + QLatin1String(r.means) + QLatin1Char('.');
+    return member + QStringLiteral(": ") + reason + QLatin1Char('.');
+}
+
+}  // namespace plain_words
