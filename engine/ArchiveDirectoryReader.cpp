@@ -206,7 +206,7 @@ const ArchiveDirectoryReader::DeferredSizes *ArchiveDirectoryReader::deferredSiz
         if (const auto location = locateCentralDirectory(source_)) {
             // The entry count comes from the file; let the records themselves
             // decide how much memory is taken.
-            centralDirectory_->reserve(size_t(std::min<uint64_t>(location->entries, location->size / CentralHeaderSize)));
+            centralDirectory_->reserve(size_t(std::min(location->entries, location->entryCapacity())));
             CentralDirectoryReader records(source_, *location);
             while (const auto record = records.next()) {
                 const uint64_t offset = location->archiveStart + record->headerOffset;

@@ -61,6 +61,17 @@ void applyZip64(const RandomAccessSource &source, CentralDirectoryLocation &loc)
 
 namespace {
 
+// Whether the directory's first record points at a local header (or at an
+// offset kept in its ZIP64 field, which this does not follow).
+bool firstEntryLeadsToLocalHeader(const RandomAccessSource &source, const CentralDirectoryLocation &loc)
+{
+    uint8_t b[CentralHeaderSize];
+    if (source.readAt(loc.fileOffset(), b, sizeof b) != sizeof b)
+        return false;
+    const uint32_t offset = le32(b + 42);
+    return offset == Zip64Marker32 || signatureAt(source, loc.archiveStart + offset, LocalHeaderSignature);
+}
+
 // The location an end record at `endAt` describes, if the directory it points
 // to starts where it should.
 std::optional<CentralDirectoryLocation> locationFrom(const RandomAccessSource &source, const uint8_t *record,
@@ -77,9 +88,15 @@ std::optional<CentralDirectoryLocation> locationFrom(const RandomAccessSource &s
 
     // The central directory ends where the (ZIP64) end record begins; the
     // difference to the recorded end is the length of anything put in front.
-    const uint64_t directoryEnd = loc.zip64EndRecordOffset.value_or(loc.endRecordOffset);
-    if (loc.storedOffset > directoryEnd || loc.size > directoryEnd - loc.storedOffset)
+    const uint64_t directoryEnd = loc.directoryEnd();
+    if (loc.storedOffset > directoryEnd)
         return std::nullopt;
+    if (loc.size > directoryEnd - loc.storedOffset) {
+        // A size that cannot be right; the offset may still be.
+        if (loc.entries != 0 && signatureAt(source, loc.storedOffset, CentralHeaderSignature))
+            return loc;
+        return std::nullopt;
+    }
     loc.archiveStart = directoryEnd - loc.storedOffset - loc.size;
     // A writer without ZIP64 records stores only the low 32 bits of an offset
     // past 4 GiB: what looks like a stub of whole gibibytes is that wrap.
@@ -89,13 +106,21 @@ std::optional<CentralDirectoryLocation> locationFrom(const RandomAccessSource &s
     }
     if (loc.size == 0 && loc.entries == 0)
         return loc;   // an empty archive
-    if (signatureAt(source, loc.fileOffset(), CentralHeaderSignature))
-        return loc;
-    // A gap between the directory and the end record makes that guess wrong;
-    // offsets taken as they stand are then the better bet.
-    if (loc.archiveStart != 0 && signatureAt(source, loc.storedOffset, CentralHeaderSignature)) {
-        loc.archiveStart = 0;
-        return loc;
+    // A gap between the directory and the end record, or a recorded size that
+    // is wrong, makes that guess wrong; offsets taken as they stand are then
+    // the better bet. A guess whose first entry leads to a local header beats
+    // one that only finds a directory record (entries of equal length).
+    const uint64_t guessed = loc.archiveStart;
+    std::vector<uint64_t> starts{guessed};
+    if (guessed != 0)
+        starts.push_back(0);
+    for (const bool strict : {true, false}) {
+        for (const uint64_t start : starts) {
+            loc.archiveStart = start;
+            if (signatureAt(source, loc.fileOffset(), CentralHeaderSignature)
+                && (!strict || firstEntryLeadsToLocalHeader(source, loc)))
+                return loc;
+        }
     }
     return std::nullopt;
 }
@@ -113,9 +138,11 @@ std::optional<CentralDirectoryLocation> locateCentralDirectory(const RandomAcces
     if (source.readAt(tailStart, tail.data(), tailLength) != tailLength)
         return std::nullopt;
 
-    // Candidates from the end backwards; a record whose comment ends exactly
-    // at the end of the file goes first, so that a signature inside a comment
-    // is not mistaken for the record. Bytes after the comment are tolerated.
+    // A record whose comment ends exactly at the end of the file goes first,
+    // so that a signature inside a comment is not mistaken for the record;
+    // the earliest of them, since a comment may hold a whole archive whose
+    // own record ends there too. Then, from the end backwards, records with
+    // bytes after their comment.
     std::vector<size_t> exact, fitting;
     for (size_t i = tailLength - EndRecordSize + 1; i-- > 0;) {
         if (tail[i] != 0x50 || le32(&tail[i]) != EndRecordSignature)
@@ -126,6 +153,7 @@ std::optional<CentralDirectoryLocation> locateCentralDirectory(const RandomAcces
         else if (recordEnd < tailLength)
             fitting.push_back(i);
     }
+    std::reverse(exact.begin(), exact.end());
     exact.insert(exact.end(), fitting.begin(), fitting.end());
     for (const size_t i : exact)
         if (auto loc = locationFrom(source, &tail[i], tailStart + i))
@@ -138,7 +166,13 @@ CentralDirectoryReader::CentralDirectoryReader(const RandomAccessSource &source,
     : reader_(source)
 {
     reader_.seek(location.fileOffset());
-    end_ = std::min(location.fileOffset() + location.size, source.size());
+    end_ = std::min(std::max(location.fileOffset(), location.directoryEnd()), source.size());
+}
+
+uint64_t CentralDirectoryLocation::entryCapacity() const
+{
+    const uint64_t end = directoryEnd();
+    return end > fileOffset() ? (end - fileOffset()) / CentralHeaderSize : 0;
 }
 
 std::optional<CentralHeader> CentralDirectoryReader::next()
@@ -162,6 +196,7 @@ std::optional<CentralHeader> CentralDirectoryReader::next()
         reader_.seek(end_);
         return std::nullopt;
     }
+    read_ += CentralHeaderSize + variable;
     return parseCentralHeader(record_);
 }
 

@@ -26,16 +26,28 @@ void sortUnlessSorted(std::vector<T> &items, Less less)
         std::sort(items.begin(), items.end(), less);
 }
 
-// Whether a local header with `localName` (and its own Unicode path field,
-// if any) names the member the central record calls `m.storedName`/`m.name`.
-bool namesAgree(const TableMember &m, const std::string &localName, Bytes localExtra)
+// The name a header's stored bytes resolve to: through its own Unicode path
+// field, else through the other header's, whose CRC names the bytes it
+// stands for. A writer may put the field in one header only.
+std::string resolvedName(const std::string &stored, Bytes ownExtra, Bytes otherExtra)
 {
-    const auto localUnicode = unicodePathName(localExtra, localName);
-    if (localName == m.storedName)
-        return !localUnicode || *localUnicode == m.name;
-    // A writer may give ASCII stand-ins that differ between the two headers,
-    // or the real name in one of them; what counts is the name both resolve to.
-    return localUnicode.value_or(localName) == m.name;
+    if (auto name = unicodePathName(ownExtra, stored))
+        return *name;
+    return unicodePathName(otherExtra, stored).value_or(stored);
+}
+
+// Whether a local header with `localName` names the member the central
+// record calls `m.storedName`: what counts is the name both resolve to, as a
+// writer may give ASCII stand-ins that differ between the two headers, or the
+// real name in one of them. Sets the member's name to it.
+bool namesAgree(TableMember &m, const std::string &localName, Bytes localExtra)
+{
+    const Bytes centralExtra(m.centralExtra.data(), m.centralExtra.size());
+    const std::string name = resolvedName(m.storedName, centralExtra, localExtra);
+    if (resolvedName(localName, localExtra, centralExtra) != name)
+        return false;
+    m.name = name;
+    return true;
 }
 
 void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table)
@@ -237,7 +249,7 @@ std::optional<MemberTable> readMemberTable(const RandomAccessSource &source)
 
     CentralDirectoryReader reader(source, *location);
     // Every entry takes at least 46 bytes: a bogus count must not reserve more.
-    table.members.reserve(size_t(std::min<uint64_t>(location->entries, location->size / CentralHeaderSize)));
+    table.members.reserve(size_t(std::min(location->entries, location->entryCapacity())));
     while (const auto h = reader.next()) {
         TableMember m;
         m.storedName.assign(reinterpret_cast<const char *>(h->name.data()), h->name.size());
@@ -264,6 +276,10 @@ std::optional<MemberTable> readMemberTable(const RandomAccessSource &source)
         // inside the directory's recorded size; only the count is short.
         table.damage.push_back("the central directory holds " + std::to_string(read)
                                + " entries, but its end record counts " + std::to_string(location->entries));
+    if (read >= location->entries && reader.bytesRead() != location->size)
+        table.damage.push_back("the end record gives the central directory's size as "
+                               + std::to_string(location->size) + " bytes, but its entries take "
+                               + std::to_string(reader.bytesRead()));
     checkLocalHeaders(source, table);
     return table;
 }

@@ -192,12 +192,13 @@ class Member:
                               stamp=self.get('stamp', (DOS_TIME, DOS_DATE)))
 
 
-def build(members, stub=b'', comment=b'', junk=b'', quote_offsets=True, count=None):
+def build(members, stub=b'', comment=b'', junk=b'', quote_offsets=True, count=None, size_change=0):
     """Local parts, the directory, the end record. With a stub in front the
     offsets count from the start of the archive, not of the file, unless
     `quote_offsets` is False. A member's `before` bytes go in front of its
     local header; one with `central=False` has no directory entry. `count`
-    is the end record's entry count, if not the true one."""
+    is the end record's entry count, if not the true one; `size_change` is
+    added to the directory's size it records."""
     out = bytearray(stub)
     base = 0 if not quote_offsets else len(stub)
     offsets = []
@@ -209,7 +210,8 @@ def build(members, stub=b'', comment=b'', junk=b'', quote_offsets=True, count=No
     listed = [(m, offset) for m, offset in zip(members, offsets) if m.get('central', True)]
     for m, offset in listed:
         out += m.central(offset)
-    out += end_record(len(listed) if count is None else count, len(out) - cd_offset, cd_offset - base, comment)
+    out += end_record(len(listed) if count is None else count, len(out) - cd_offset + size_change, cd_offset - base,
+                      comment)
     return bytes(out + junk)
 
 
