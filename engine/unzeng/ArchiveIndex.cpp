@@ -43,7 +43,15 @@ const char *methodName(uint16_t method)
 {
     switch (method) {
     case MethodStored: return "stored";
+    case zipformat::MethodShrunk: return "shrunk";
+    case zipformat::MethodReduced1:
+    case zipformat::MethodReduced1 + 1:
+    case zipformat::MethodReduced1 + 2:
+    case zipformat::MethodReduced4: return "reduced";
+    case zipformat::MethodImploded: return "imploded";
     case MethodDeflated: return "deflated";
+    case zipformat::MethodDeflate64: return "deflate64";
+    case zipformat::MethodPpmd: return "PPMd";
     case MethodBzip2: return "bzip2";
     case MethodLzma: return "LZMA";
     case MethodZstd: return "zstd";

@@ -1,6 +1,9 @@
 #include "engine/unzeng/Decoders.h"
 
 #include "engine/unzeng/ArchiveIndex.h"
+#include "engine/unzeng/Deflate64Decoder.h"
+#include "engine/unzeng/LegacyDecoders.h"
+#include "engine/unzeng/PpmdDecoder.h"
 #include "engine/zipformat/LittleEndian.h"
 
 #include <bzlib.h>
@@ -19,11 +22,6 @@
 namespace unzeng {
 
 namespace {
-
-std::string mebibytes(uint64_t bytes)
-{
-    return std::to_string((bytes >> 20) + ((bytes & ((1u << 20) - 1)) != 0)) + " MiB";
-}
 
 // The codecs count in 32-bit lengths.
 unsigned clampUInt(size_t n)
@@ -338,13 +336,40 @@ private:
     bool atFrameStart_ = true;
 };
 
+// The decoders written here rather than taken from a codec library.
+std::unique_ptr<StreamDecoder> makeOwnDecoder(uint16_t method, uint16_t flags, uint64_t unpackedSize,
+                                              MemoryLease &lease)
+{
+    switch (method) {
+    case zipformat::MethodShrunk:
+        return makeShrinkDecoder(unpackedSize);
+    case zipformat::MethodImploded:
+        return makeImplodeDecoder(flags & zipformat::ImplodeLargeWindowFlag, flags & zipformat::ImplodeLiteralTreeFlag,
+                                  unpackedSize);
+    case zipformat::MethodDeflate64:
+        return makeDeflate64Decoder();
+    case zipformat::MethodPpmd:
+        return makePpmdDecoder(unpackedSize, lease);
+    default:   // Reduce's four factors
+        return makeReduceDecoder(method - 1u, unpackedSize);
+    }
+}
+
 }  // namespace
 
 bool methodSupported(uint16_t method)
 {
     switch (method) {
     case MethodStored:
+    case zipformat::MethodShrunk:
+    case zipformat::MethodReduced1:
+    case zipformat::MethodReduced1 + 1:
+    case zipformat::MethodReduced1 + 2:
+    case zipformat::MethodReduced4:
+    case zipformat::MethodImploded:
     case MethodDeflated:
+    case zipformat::MethodDeflate64:
+    case zipformat::MethodPpmd:
     case MethodBzip2:
     case MethodLzma:
     case MethodZstd:
@@ -355,103 +380,12 @@ bool methodSupported(uint16_t method)
     }
 }
 
-uint64_t MemoryBudget::defaultLimit()
-{
-    uint64_t limit = uint64_t(2) << 30;
-    const long pages = ::sysconf(_SC_PHYS_PAGES), pageSize = ::sysconf(_SC_PAGESIZE);
-    if (pages > 0 && pageSize > 0)
-        limit = std::min(limit, uint64_t(pages) * uint64_t(pageSize) / 4);
-    if (const char *text = std::getenv("ORVEX_UNZENG_MEMORY_MIB")) {
-        char *end = nullptr;
-        const unsigned long long mib = std::strtoull(text, &end, 10);
-        if (end != text && *end == '\0' && mib > 0 && mib < (limit >> 20))
-            limit = uint64_t(mib) << 20;
-    }
-    return limit;
-}
-
-MemoryBudget::Grant MemoryBudget::acquire(uint64_t bytes, const std::atomic<bool> &cancel, bool &alone)
-{
-    alone = false;
-    if (bytes > limit_)
-        return TooLarge;
-    std::unique_lock lock(mutex_);
-    if (bytes <= share()) {
-        changed_.wait(lock, [&] { return cancel.load() || (!exclusive_ && used_ + bytes <= limit_); });
-    } else {
-        // First in line for the whole limit, then wait for the others to end.
-        changed_.wait(lock, [&] { return cancel.load() || !exclusive_; });
-        if (!cancel.load()) {
-            exclusive_ = true;
-            changed_.wait(lock, [&] { return cancel.load() || used_ == 0; });
-            if (cancel.load()) {
-                exclusive_ = false;
-                changed_.notify_all();
-            }
-            alone = true;
-        }
-    }
-    if (cancel.load())
-        return Cancelled;
-    used_ += bytes;
-    return Granted;
-}
-
-void MemoryBudget::release(uint64_t bytes)
-{
-    std::lock_guard lock(mutex_);
-    used_ -= std::min(bytes, used_);
-    if (bytes > share())
-        exclusive_ = false;
-    changed_.notify_all();
-}
-
-void MemoryBudget::interrupt()
-{
-    std::lock_guard lock(mutex_);
-    changed_.notify_all();
-}
-
-bool MemoryLease::growTo(uint64_t bytes, std::string &error)
-{
-    if (bytes <= held_)
-        return true;
-    const uint64_t limit = budget_ ? budget_->limit() : MemoryBudget::defaultLimit();
-    if (bytes > limit) {
-        error = "it needs " + mebibytes(bytes) + " of memory to decode, more than the " + mebibytes(limit)
-                + " allowed";
-        return false;
-    }
-    if (!budget_) {
-        held_ = bytes;
-        return true;
-    }
-    // Whatever is held goes back first: no decoder waits while holding
-    // memory another one waits for.
-    reset();
-    bool alone = false;
-    if (budget_->acquire(bytes, *cancel_, alone) != MemoryBudget::Granted) {
-        error = "the extraction was cancelled";
-        return false;
-    }
-    held_ = bytes;
-    alone_ = alone_ || alone;
-    return true;
-}
-
-void MemoryLease::reset()
-{
-    if (budget_ && held_)
-        budget_->release(held_);
-    held_ = 0;
-}
-
-std::unique_ptr<StreamDecoder> makeStreamDecoder(uint16_t method, uint64_t unpackedSize, std::string &error,
-                                                 MemoryLease *lease)
+std::unique_ptr<StreamDecoder> makeStreamDecoder(uint16_t method, uint16_t flags, uint64_t unpackedSize,
+                                                 std::string &error, MemoryLease *lease)
 {
     if (!lease) {
         auto own = std::make_unique<MemoryLease>(nullptr, nullptr);
-        auto decoder = makeStreamDecoder(method, unpackedSize, error, own.get());
+        auto decoder = makeStreamDecoder(method, flags, unpackedSize, error, own.get());
         if (decoder)
             decoder->keep(std::move(own));
         return decoder;
@@ -459,6 +393,17 @@ std::unique_ptr<StreamDecoder> makeStreamDecoder(uint16_t method, uint64_t unpac
     switch (method) {
     case MethodStored:
         return std::make_unique<StoredDecoder>();
+    case zipformat::MethodShrunk:
+    case zipformat::MethodReduced1:
+    case zipformat::MethodReduced1 + 1:
+    case zipformat::MethodReduced1 + 2:
+    case zipformat::MethodReduced4:
+    case zipformat::MethodImploded:
+    case zipformat::MethodDeflate64:
+    case zipformat::MethodPpmd:
+        if (auto d = makeOwnDecoder(method, flags, unpackedSize, *lease))
+            return d;
+        break;
     case MethodDeflated: {
         auto d = std::make_unique<InflateDecoder>();
         if (d->ready())

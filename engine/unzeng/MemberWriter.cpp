@@ -192,7 +192,7 @@ void MemberWriter::writeWhole(FileJob &job, MemoryLease &lease)
         }
         data = out;
     } else if (m.method != MethodStored) {
-        auto decoder = makeStreamDecoder(m.method, unpacked, error, &lease);
+        auto decoder = makeStreamDecoder(m.method, m.flags, unpacked, error, &lease);
         if (!decoder) {
             fail(job, CodeUnsupported, error);
             return;
@@ -244,7 +244,7 @@ void MemberWriter::writeStreamed(FileJob &job, MemoryLease &lease)
 {
     const Member &m = *job.member;
     std::string error;
-    auto decoder = makeStreamDecoder(m.method, m.unpackedSize, error, &lease);
+    auto decoder = makeStreamDecoder(m.method, m.flags, m.unpackedSize, error, &lease);
     if (!decoder) {
         fail(job, CodeUnsupported, error);
         return;
@@ -317,7 +317,7 @@ bool readSmallMember(const zipformat::RandomAccessSource &source, const Member &
     if (decryption
         && !decryption->openWhole(source, reinterpret_cast<uint8_t *>(packed.data()), packed.size(), error))
         return false;
-    auto decoder = makeStreamDecoder(m.method, m.unpackedSize, error);
+    auto decoder = makeStreamDecoder(m.method, m.flags, m.unpackedSize, error);
     if (!decoder)
         return false;
     data.assign(size_t(m.unpackedSize), '\0');

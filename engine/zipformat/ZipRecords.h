@@ -39,12 +39,23 @@ inline constexpr uint16_t EncryptionFlags = 0x0001 | 0x0040 | 0x2000;
 // stored 16-bit method field compares with them directly.
 enum Method : uint16_t {
     MethodStored = 0,
+    MethodShrunk = 1,
+    MethodReduced1 = 2,   // Reduce with compression factors 1 to 4: methods 2 to 5
+    MethodReduced4 = 5,
+    MethodImploded = 6,
     MethodDeflated = 8,
+    MethodDeflate64 = 9,
     MethodBzip2 = 12,
     MethodLzma = 14,
     MethodZstd = 93,
     MethodXz = 95,
+    MethodPpmd = 98,
 };
+
+// Implode's general-purpose flags: an 8 KiB window (else 4 KiB), and a third
+// Huffman tree for the literals (else they are stored as bytes).
+inline constexpr uint16_t ImplodeLargeWindowFlag = 0x0002;
+inline constexpr uint16_t ImplodeLiteralTreeFlag = 0x0004;
 
 // Extra-field header ids.
 inline constexpr uint16_t Zip64ExtraId = 0x0001;

@@ -134,6 +134,34 @@ def main():
             os.symlink("d/f.txt", os.path.join(work, "t", "l"))
             subprocess.run(["zip", "-q", "-r", "-y", os.path.abspath(p("infozip.zip")), "t"], cwd=work, check=True)
 
+    # The methods our own decoders read: archives for the extraction, and each
+    # member's data framed for fuzz_decoders (see its head layout).
+    legacy = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "legacy-methods")
+    for name in ("shrink.zip", "reduce.zip", "implode.zip"):
+        if os.path.exists(os.path.join(legacy, name)):
+            shutil.copy(os.path.join(legacy, name), p(name))
+    if shutil.which("7zz"):
+        with tempfile.TemporaryDirectory() as work:
+            with open(os.path.join(work, "t.txt"), "wb") as f:
+                f.write(TEXT + bytes(range(256)) + TEXT[::-1])
+            for name, method in (("deflate64.zip", "Deflate64"), ("ppmd.zip", "PPMd:o=4:mem=1m")):
+                subprocess.run(["7zz", "a", "-tzip", "-mm=" + method, os.path.abspath(p(name)), "t.txt"], cwd=work,
+                               check=True, stdout=subprocess.DEVNULL)
+    decoder_methods = [1, 2, 3, 4, 5, 6, 9, 98]
+    for name in ("shrink.zip", "reduce.zip", "implode.zip", "deflate64.zip", "ppmd.zip"):
+        if not os.path.exists(p(name)):
+            continue
+        with zipfile.ZipFile(p(name)) as z, open(p(name), "rb") as f:
+            for info in z.infolist():
+                f.seek(info.header_offset + 26)
+                skip = int.from_bytes(f.read(2), "little") + int.from_bytes(f.read(2), "little")
+                f.seek(info.header_offset + 30 + skip)
+                packed = f.read(info.compress_size)
+                head = bytes([decoder_methods.index(info.compress_type), info.flag_bits & 0xFF,
+                              info.file_size & 0xFF, info.file_size >> 8, 0, 15])
+                with open(p("decoder-" + name[:-4] + ".bin"), "wb") as out:
+                    out.write(head + packed)
+
 
 if __name__ == "__main__":
     main()

@@ -197,16 +197,16 @@ TEST_F(UnzengHostile, LargeStreamedMembersThatLieAreStoppedAtTheirDeclaredSize)
 
 TEST_F(UnzengHostile, UnsupportedMethodsAndEncryptionAreNamedAndSkipped)
 {
-    Member imploded = fileEntry("old.bin", "xx", 6);
-    Member deflate64 = fileEntry("big64.bin", "xx", 9);
+    Member jpeg = fileEntry("photo.bin", "xx", 96);
+    Member wavpack = fileEntry("sound.bin", "xx", 97);
     Member secret = fileEntry("secret.txt", "xx", 0);
     secret.flags = 0x0041;   // strong encryption
-    const CallResult out = run({imploded, deflate64, secret, fileEntry("fine.txt", "fine")});
+    const CallResult out = run({jpeg, wavpack, secret, fileEntry("fine.txt", "fine")});
 
     EXPECT_EQ(inTarget(), std::vector<std::string>{"fine.txt"});
     EXPECT_EQ(out.result, 1);
-    EXPECT_TRUE(out.hasError("skipping old.bin: unsupported compression method 6", 81)) << out.dump();
-    EXPECT_TRUE(out.hasError("skipping big64.bin: unsupported compression method 9", 81));
+    EXPECT_TRUE(out.hasError("skipping photo.bin: unsupported compression method 96", 81)) << out.dump();
+    EXPECT_TRUE(out.hasError("skipping sound.bin: unsupported compression method 97", 81));
     EXPECT_TRUE(out.hasError("skipping secret.txt: it is encrypted", 81));
 }
 

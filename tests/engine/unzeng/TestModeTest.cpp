@@ -126,7 +126,7 @@ TEST_F(UnzengTestMode, EachBadMemberIsReportedOnceAndNotCounted)
     m = fileEntry("stored-sizes.txt", "0123456789", 0);
     m.unpackedSize = 20;
     add(m, "skipping stored-sizes.txt: it is stored, but its two sizes differ");
-    add(fileEntry("imploded.bin", "xx", 6), "skipping imploded.bin: unsupported compression method 6", 81);
+    add(fileEntry("wavpack.bin", "xx", 97), "skipping wavpack.bin: unsupported compression method 97", 81);
     m = fileEntry("renamed.txt", "x");
     m.localName = "other.txt";
     add(m, "skipping renamed.txt: its local header names it \"other.txt\"");
