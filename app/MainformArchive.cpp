@@ -59,6 +59,10 @@ bool confirmAndRemove(QWidget *parent, const QString &question, const QString &p
 // Matches .zip in any case, as the archive dialogs did on a case-blind file
 // system; an archive under another name is still one choice away.
 const char *const ZipFilesFilter = "ZIP Files (*.[zZ][iI][pP]);;All files (*)";
+// Opening offers the parts of split archives too: Info-ZIP's name.z01 and
+// 7-Zip's name.zip.001 each open the whole set.
+const char *const OpenZipFilesFilter =
+    "ZIP Files (*.[zZ][iI][pP] *.[zZ][0-9][0-9] *.[zZ][iI][pP].[0-9][0-9][0-9]);;All files (*)";
 
 // The archive file dialog starts at the name it was last left with; before
 // it was ever used, in the current archive's folder (an archive opened from
@@ -67,7 +71,7 @@ platform::FileDialogOptions archiveDialogOptions(const QString &title, const Arc
 {
     platform::FileDialogOptions options;
     options.title = title;
-    options.filter = QString::fromLatin1(ZipFilesFilter);
+    options.filter = QString::fromLatin1(mustExist ? OpenZipFilesFilter : ZipFilesFilter);
     options.fileName = session.openDialogFileName;
     const QString near = options.fileName.isEmpty() ? session.archivePath() : options.fileName;
     options.directory = near.isEmpty() ? QDir::currentPath() : QFileInfo(near).absolutePath();

@@ -1,6 +1,7 @@
 #include "engine/ArchiveDirectoryReader.h"
 
 #include "engine/ZipError.h"
+#include "engine/zipformat/ArchiveFile.h"
 #include "engine/zipformat/CentralDirectory.h"
 #include "engine/zipformat/LittleEndian.h"
 #include "engine/zipformat/MemberTable.h"
@@ -64,10 +65,12 @@ bool ArchiveDirectoryReader::archiveExists(const std::string &fileName)
 
 void ArchiveDirectoryReader::read(const std::string &fileName, std::vector<ArchiveEntry> &entries)
 {
-    PosixFile file;
+    ArchiveFile file;
+    if (!file.open(fileName) && !file.problem().empty())
+        throw EZipError(fileName + ": " + file.problem());
     // Only a regular file has a fixed end; a FIFO or a device would never
     // let the scan finish.
-    if (!file.open(fileName) || !file.isRegularFile())
+    if (file.error() != 0 || !file.isRegularFile())
         throw EZipError("Cannot open file " + fileName);
     read(file, entries);
 }
@@ -106,9 +109,11 @@ bool ArchiveDirectoryReader::listFromTable(const RandomAccessSource &source, std
     }
     const std::vector<std::string> messages = table->messages();
     if (!messages.empty()) {
-        std::string text = "The local headers and the central directory disagree";
-        for (const std::string &m : messages)
-            text += "; " + m;
+        // A split archive's missing parts, said first, explain what follows.
+        const size_t notes = source.splitArchive() ? source.splitArchive()->absenceNotes().size() : 0;
+        std::string text = notes > 0 ? messages.front() : "The local headers and the central directory disagree";
+        for (size_t i = notes > 0 ? 1 : 0; i < messages.size(); ++i)
+            text += "; " + messages[i];
         throw EArchiveDisagreement(text);
     }
     return true;

@@ -150,7 +150,9 @@ void Extraction::extractAll()
     if (!checkRequest())
         return;
     if (!file_.open(archiveName_)) {
-        say(CodeNotAnArchive, "cannot open " + archiveName_ + ": " + describe(file_.error()));
+        say(CodeNotAnArchive, file_.problem().empty()
+                                  ? "cannot open " + archiveName_ + ": " + describe(file_.error())
+                                  : archiveName_ + ": " + file_.problem());
         return;
     }
     if (!file_.isRegularFile()) {

@@ -10,7 +10,7 @@
 #include "engine/unzeng/Names.h"
 #include "engine/unzeng/OutputTree.h"
 #include "engine/unzeng/Reporter.h"
-#include "engine/zipformat/ByteSource.h"
+#include "engine/zipformat/ArchiveFile.h"
 #include "engine/common/CallRecords.h"
 
 #include <condition_variable>
@@ -101,7 +101,7 @@ private:
     std::vector<std::string> specs_;
     std::vector<bool> specMatched_;
 
-    zipformat::PosixFile file_;
+    zipformat::ArchiveFile file_;   // the archive, or all parts of a split one
     ArchiveIndex index_;
     std::unique_ptr<OutputTree> tree_;
     unsigned umask_ = 022;

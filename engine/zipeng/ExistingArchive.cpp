@@ -54,7 +54,12 @@ std::vector<uint8_t> extraWithoutZip64(Bytes extra)
 ExistingArchive::State ExistingArchive::open(const std::string &path)
 {
     path_ = path;
-    if (!file_.open(path)) {
+    const bool opened = file_.open(path);
+    // Its parts would all have to be written anew, each one in its place;
+    // refused before anything is written, so that every part stays as it is.
+    if (file_.isSplit())
+        throw JobError{FormatError, path + " is a split archive; Orvex 97 cannot change it"};
+    if (!opened) {
         if (file_.error() == ENOENT)
             return state_ = State::Missing;
         throw JobError{ReadError, "Cannot open the archive " + path + ": " + std::strerror(file_.error())};

@@ -4,6 +4,7 @@
 // copied into the new archive exactly as they are.
 
 #include "engine/zipeng/MemberRecord.h"
+#include "engine/zipformat/ArchiveFile.h"
 #include "engine/zipformat/ByteSource.h"
 #include "engine/zipformat/ZipRecords.h"
 
@@ -39,8 +40,8 @@ public:
 
     // Missing when there is no file, Empty for a file of 0 bytes (taken as an
     // archive without members). Throws JobError when the file exists but is
-    // not a readable ZIP archive, or members share bytes (as extraction
-    // refuses them).
+    // not a readable ZIP archive, is (part of) a split archive, or members
+    // share bytes (as extraction refuses them).
     State open(const std::string &path);
 
     State state() const { return state_; }
@@ -70,7 +71,7 @@ private:
 
     std::string path_;
     State state_ = State::Missing;
-    zipformat::PosixFile file_;
+    zipformat::ArchiveFile file_;
     struct stat status_ {};
     uint64_t directoryOffset_ = 0;     // file offset of the central directory
 };

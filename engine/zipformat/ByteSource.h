@@ -10,6 +10,8 @@
 
 namespace zipformat {
 
+class ArchiveFile;
+
 class RandomAccessSource {
 public:
     virtual ~RandomAccessSource() = default;
@@ -18,6 +20,9 @@ public:
     // Copies up to n bytes from offset; returns how many, fewer only at the
     // end or on a read error.
     virtual size_t readAt(uint64_t offset, void *buffer, size_t n) const = 0;
+    // The parts when the source joins those of a split archive: the member
+    // list then places members by their disk and names the missing parts.
+    virtual const ArchiveFile *splitArchive() const { return nullptr; }
 };
 
 // A file opened read-only. The size is taken when the file is opened, so a

@@ -1,5 +1,6 @@
 #include "engine/zipformat/MemberTable.h"
 
+#include "engine/zipformat/ArchiveFile.h"
 #include "engine/zipformat/LittleEndian.h"
 #include "engine/zipformat/Utf8.h"
 #include "engine/zipformat/ZipRecords.h"
@@ -239,6 +240,30 @@ std::vector<std::string> MemberTable::messages() const
     return out;
 }
 
+namespace {
+
+// A member that needs a missing part is refused for that, whatever its
+// header, read from the wrong place or not at all, seemed to say.
+void noteMissingParts(const ArchiveFile &set, MemberTable &table)
+{
+    const std::vector<std::string> notes = set.absenceNotes();
+    table.damage.insert(table.damage.begin(), notes.begin(), notes.end());
+    auto sum = [](uint64_t a, uint64_t b) { return a > UINT64_MAX - b ? UINT64_MAX : a + b; };
+    for (TableMember &m : table.members) {
+        const ArchiveFile::Part *missing = set.missingDisk(m.disk);
+        if (!missing && m.headerOffset != UINT64_MAX) {
+            uint64_t end = sum(m.headerOffset, LocalHeaderSize);
+            if (m.dataOffset > m.headerOffset)
+                end = std::max(end, sum(m.dataOffset, m.packedSize));
+            missing = set.missingPartIn(m.headerOffset, end);
+        }
+        if (missing)
+            m.problem = "part " + missing->name + " of this split archive is missing";
+    }
+}
+
+}  // namespace
+
 std::optional<MemberTable> readMemberTable(const RandomAccessSource &source)
 {
     const auto location = locateCentralDirectory(source);
@@ -264,6 +289,9 @@ std::optional<MemberTable> readMemberTable(const RandomAccessSource &source)
         m.headerOffset = location->archiveStart + h->headerOffset;
         if (m.headerOffset < h->headerOffset)
             m.headerOffset = UINT64_MAX;
+        m.disk = h->diskStart;
+        if (const ArchiveFile *set = source.splitArchive(); set && set->numbersDisks())
+            m.headerOffset = set->diskOffset(h->diskStart, h->headerOffset).value_or(UINT64_MAX);
         m.centralExtra.assign(h->extra.begin(), h->extra.end());
         table.members.push_back(std::move(m));
     }
@@ -281,6 +309,8 @@ std::optional<MemberTable> readMemberTable(const RandomAccessSource &source)
                                + std::to_string(location->size) + " bytes, but its entries take "
                                + std::to_string(reader.bytesRead()));
     checkLocalHeaders(source, table);
+    if (const ArchiveFile *set = source.splitArchive())
+        noteMissingParts(*set, table);
     return table;
 }
 

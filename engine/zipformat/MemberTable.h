@@ -34,6 +34,7 @@ struct TableMember : MemberFields {
     uint64_t packedSize = 0;
     uint64_t unpackedSize = 0;
     uint64_t headerOffset = 0;     // file offset of the local header
+    uint32_t disk = 0;             // the disk of a split archive it starts on
     uint64_t dataOffset = 0;       // file offset of the data; valid when problem is empty
     std::vector<uint8_t> centralExtra;
     std::vector<uint8_t> localExtra;

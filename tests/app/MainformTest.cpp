@@ -157,6 +157,24 @@ TEST_F(MainformTest, ArchiveFromTheFileManagerOpensByPathOrUrl)
     }
 }
 
+// 7-Zip's -v cuts one archive into name.zip.001, .002, ... by bytes; opening
+// either part, from the file manager or through Open, lists the whole archive.
+TEST_F(MainformTest, APartOfASplitArchiveListsTheWholeSet)
+{
+    const std::string whole = ziptest::buildZip(threeMembers);
+    const size_t cut = whole.size() / 2;   // inside a member's data or the directory
+    writeArchive(QStringLiteral("set.zip.001"), whole.substr(0, cut));
+    const QString last = writeArchive(QStringLiteral("set.zip.002"), whole.substr(cut));
+    const QString first = path(QStringLiteral("set.zip.001"));
+    TMainform &form = openWindows({first});
+    form.applyCommandLineArchive();
+    EXPECT_EQ(column(0), (std::vector<QString>{QStringLiteral("readme.txt"), QStringLiteral("docs/big.txt"),
+                                               QStringLiteral("empty")}));
+    open(last);
+    EXPECT_EQ(form.listingGrid->RowCount(), 4);
+    EXPECT_TRUE(messages().isEmpty()) << messages().join(QLatin1Char('\n')).toStdString();
+}
+
 // The system would end the name at the NUL and open the file before it.
 TEST_F(MainformTest, AnArchiveUrlHoldingANulIsRefused)
 {
