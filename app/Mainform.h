@@ -107,6 +107,8 @@ private:
     void newArchive();
     void openArchive();
     void deleteArchive();
+    // Asks about deleting the split archive `path` belongs to, then deletes its parts.
+    bool confirmAndRemoveSet(const QString &path, const QStringList &others);
     // Makes `name` the current archive in the panel and the component; after a
     // failed read the grid shows what was read before the failure.
     void setCurrentArchive(const QString &name);

@@ -6,6 +6,7 @@
 #include "app/OperationFrame.h"
 #include "app/RecentArchives.h"
 #include "controls/SortableGrid.h"
+#include "engine/zipformat/SplitParts.h"
 #include "platform/Prompts.h"
 
 #include <QAction>
@@ -54,6 +55,18 @@ bool confirmAndRemove(QWidget *parent, const QString &question, const QString &p
         return false;
     }
     return true;
+}
+
+// The files beside `path` that make one split archive with it, those present.
+QStringList otherSplitParts(const QString &path)
+{
+    QStringList others;
+    for (const std::string &part : zipformat::findSplitParts(QFile::encodeName(path).toStdString()).paths) {
+        const QString name = QFile::decodeName(QByteArray::fromStdString(part));
+        if (name != path && QFileInfo(name).isFile())
+            others << name;
+    }
+    return others;
 }
 
 // Matches .zip in any case, as the archive dialogs did on a case-blind file
@@ -189,12 +202,39 @@ void TMainform::deleteArchive()
         platform::warningBox(this, QStringLiteral("Zipfile not found: ") + session_.archiveCaption());
         return;
     }
-    if (!confirmAndRemove(this, QStringLiteral("Are you sure you want to delete: "), path))
+    // One part of a split archive is useless without the others: the set
+    // goes together, and the question says so.
+    const QStringList others = otherSplitParts(path);
+    if (others.isEmpty()) {
+        if (!confirmAndRemove(this, QStringLiteral("Are you sure you want to delete: "), path))
+            return;
+    } else if (!confirmAndRemoveSet(path, others)) {
         return;
+    }
     RecentArchives(*settings_).forget(path);
     refreshRecentArchives();
     listingGrid->setRowCount(1);
     session_.forgetDeletedArchive();
+}
+
+bool TMainform::confirmAndRemoveSet(const QString &path, const QStringList &others)
+{
+    QStringList names;   // all in the folder of `path`
+    for (const QString &part : others)
+        names << QFileInfo(part).fileName();
+    const QString question = QStringLiteral("Are you sure you want to delete: ") + path
+                             + QStringLiteral("?\nIt is one part of a split archive; its other %1 deleted too: %2")
+                                   .arg(others.size() == 1 ? QStringLiteral("part is") : QStringLiteral("parts are"))
+                                   .arg(names.join(QStringLiteral(", ")));
+    if (!platform::confirmBox(this, question, platform::DefaultAnswer::No))
+        return false;
+    for (const QString &part : QStringList(others) << path) {
+        if (const QString reason = removeFile(part); !reason.isEmpty()) {
+            platform::warningBox(this, QStringLiteral("Cannot delete ") + part + QStringLiteral(": ") + reason);
+            return false;
+        }
+    }
+    return true;
 }
 
 void TMainform::deleteMembers()

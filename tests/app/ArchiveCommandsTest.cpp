@@ -145,6 +145,30 @@ TEST_F(ArchiveCommands, NewArchiveEmptiesTheGridAndJoinsTheRecentListOnceItExist
     EXPECT_EQ(grid().ColWidths(1), 84);
 }
 
+// A part alone is useless: deleting the archive takes the whole set, and
+// the question says so first.
+TEST_F(ArchiveCommands, DeleteArchiveOfASplitSetNamesAndDeletesEveryPart)
+{
+    QFile wholeFile(makeArchive("whole.zip", {"x.txt", "y.txt"}));
+    ASSERT_TRUE(wholeFile.open(QIODevice::ReadOnly));
+    const QByteArray whole = wholeFile.readAll();
+    const QString first = path("set.zip.001"), second = path("set.zip.002");
+    writeFile(first, whole.left(whole.size() / 2));
+    writeFile(second, whole.mid(whole.size() / 2));
+    open(second);
+    ASSERT_EQ(names(), (std::vector<QString>{"x.txt", "y.txt"}));
+    form().deleteArchiveCommand();   // unanswered question: no
+    EXPECT_EQ(lastShown().text, "Are you sure you want to delete: " + second
+                                    + "?\nIt is one part of a split archive; its other part is deleted too: "
+                                      "set.zip.001");
+    EXPECT_EQ(lastShown().defaultButton, 1);
+    EXPECT_TRUE(QFile::exists(first) && QFile::exists(second));
+    script->buttonAnswers.push_back(0);
+    form().deleteArchiveCommand();
+    EXPECT_FALSE(QFile::exists(first) || QFile::exists(second));
+    EXPECT_TRUE(QFile::exists(path("whole.zip")));
+}
+
 TEST_F(ArchiveCommands, OpenCancelledChangesNothingAndOpenReadsTheArchive)
 {
     form().openArchiveCommand();  // no answer queued: cancelled
