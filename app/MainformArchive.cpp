@@ -228,7 +228,9 @@ bool TMainform::confirmAndRemoveSet(const QString &path, const QStringList &othe
                                    .arg(names.join(QStringLiteral(", ")));
     if (!platform::confirmBox(this, question, platform::DefaultAnswer::No))
         return false;
-    for (const QString &part : QStringList(others) << path) {
+    QStringList parts = others;
+    parts << path;
+    for (const QString &part : parts) {
         if (const QString reason = removeFile(part); !reason.isEmpty()) {
             platform::warningBox(this, QStringLiteral("Cannot delete ") + part + QStringLiteral(": ") + reason);
             return false;
