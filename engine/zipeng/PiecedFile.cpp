@@ -31,12 +31,15 @@ std::shared_ptr<PiecedFile> PiecedFile::open(int base, const std::string &path, 
 void PiecedFile::submitNext(WorkerPool &pool, const std::atomic<bool> &stop)
 {
     const size_t index = pieces_.size();
+    // Whether it is the planned last piece is settled here: abandon() changes
+    // the count on the writer's thread while handed-out pieces still run.
+    const bool plannedLast = index + 1 == pieceCount_;
     // The task keeps the file (and its descriptor) alive however long it is
     // queued, and lets go once it has run: the file holds the task's
     // result, so holding on would keep both alive for good.
-    pieces_.push_back(pool.submit([self = shared_from_this(), index, &stop]() mutable {
+    pieces_.push_back(pool.submit([self = shared_from_this(), index, plannedLast, &stop]() mutable {
         const std::shared_ptr<PiecedFile> file = std::move(self);
-        return file->deflate(index, stop);
+        return file->deflate(index, plannedLast, stop);
     }));
 }
 
@@ -49,7 +52,7 @@ size_t PiecedFile::abandon()
     return dropped;
 }
 
-DeflatedPiece PiecedFile::deflate(size_t index, const std::atomic<bool> &stop)
+DeflatedPiece PiecedFile::deflate(size_t index, bool plannedLast, const std::atomic<bool> &stop)
 {
     DeflatedPiece p;
     const uint64_t offset = index * piece_;
@@ -63,7 +66,7 @@ DeflatedPiece PiecedFile::deflate(size_t index, const std::atomic<bool> &stop)
                 throw ReadFailure{r.error};
             input.size = r.got;
             p.read = r.got;
-            p.last = index + 1 == pieceCount_ || r.got < want;
+            p.last = plannedLast || r.got < want;
             p.crc = crc32Update(0, input.view());
             p.packed = deflatePiece(level_, input.view(), p.last);
             tuning::piecesDeflated.fetch_add(1, std::memory_order_relaxed);

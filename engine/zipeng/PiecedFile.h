@@ -66,7 +66,8 @@ public:
 
 private:
     PiecedFile() = default;
-    DeflatedPiece deflate(size_t index, const std::atomic<bool> &stop);
+    // Runs on a worker: it reads nothing the writer changes after submitNext().
+    DeflatedPiece deflate(size_t index, bool plannedLast, const std::atomic<bool> &stop);
 
     int error_ = 0;
     common::UniqueFd fd_;
