@@ -127,37 +127,46 @@ std::optional<CentralDirectoryLocation> locationFrom(const RandomAccessSource &s
 
 }  // namespace
 
-std::optional<CentralDirectoryLocation> locateCentralDirectory(const RandomAccessSource &source)
+std::vector<uint64_t> endRecordCandidates(const RandomAccessSource &source)
 {
     const uint64_t fileSize = source.size();
     if (fileSize < EndRecordSize)
-        return std::nullopt;
+        return {};
     const size_t tailLength = size_t(std::min<uint64_t>(fileSize, EndRecordSize + MaxCommentLength));
     const uint64_t tailStart = fileSize - tailLength;
     std::vector<uint8_t> tail(tailLength);
     if (source.readAt(tailStart, tail.data(), tailLength) != tailLength)
-        return std::nullopt;
+        return {};
 
     // A record whose comment ends exactly at the end of the file goes first,
     // so that a signature inside a comment is not mistaken for the record;
     // the earliest of them, since a comment may hold a whole archive whose
     // own record ends there too. Then, from the end backwards, records with
     // bytes after their comment.
-    std::vector<size_t> exact, fitting;
+    std::vector<uint64_t> exact, fitting;
     for (size_t i = tailLength - EndRecordSize + 1; i-- > 0;) {
         if (tail[i] != 0x50 || le32(&tail[i]) != EndRecordSignature)
             continue;
         const size_t recordEnd = i + EndRecordSize + le16(&tail[i + 20]);
         if (recordEnd == tailLength)
-            exact.push_back(i);
+            exact.push_back(tailStart + i);
         else if (recordEnd < tailLength)
-            fitting.push_back(i);
+            fitting.push_back(tailStart + i);
     }
     std::reverse(exact.begin(), exact.end());
     exact.insert(exact.end(), fitting.begin(), fitting.end());
-    for (const size_t i : exact)
-        if (auto loc = locationFrom(source, &tail[i], tailStart + i))
+    return exact;
+}
+
+std::optional<CentralDirectoryLocation> locateCentralDirectory(const RandomAccessSource &source)
+{
+    for (const uint64_t at : endRecordCandidates(source)) {
+        uint8_t record[EndRecordSize];
+        if (source.readAt(at, record, sizeof record) != sizeof record)
+            continue;
+        if (auto loc = locationFrom(source, record, at))
             return loc;
+    }
     return std::nullopt;
 }
 

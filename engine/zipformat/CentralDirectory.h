@@ -38,6 +38,12 @@ struct CentralDirectoryLocation {
 // there is no usable one.
 std::optional<CentralDirectoryLocation> locateCentralDirectory(const RandomAccessSource &source);
 
+// The file offsets of the end-record signatures in the last 64 KiB + 22
+// bytes, in the order the search above tries them: those whose comment ends
+// exactly at the end of the file, earliest first, then from the end
+// backwards those with bytes after their comment.
+std::vector<uint64_t> endRecordCandidates(const RandomAccessSource &source);
+
 // Reads the central-directory records one after the other.
 class CentralDirectoryReader {
 public:

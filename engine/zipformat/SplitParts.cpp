@@ -1,5 +1,6 @@
 #include "engine/zipformat/SplitParts.h"
 
+#include "engine/zipformat/CentralDirectory.h"
 #include "engine/zipformat/LittleEndian.h"
 #include "engine/zipformat/ZipRecords.h"
 
@@ -116,32 +117,14 @@ SplitParts partsEndingWith(const std::string &folder, const std::string &name)
 
 std::optional<EndRecordDisks> endRecordDisks(const RandomAccessSource &source)
 {
-    const uint64_t size = source.size();
-    if (size < EndRecordSize)
+    // The record the central directory's search would try first.
+    const std::vector<uint64_t> candidates = endRecordCandidates(source);
+    uint8_t endBytes[EndRecordSize];
+    if (candidates.empty() || source.readAt(candidates.front(), endBytes, sizeof endBytes) != sizeof endBytes)
         return std::nullopt;
-    const size_t tailLength = size_t(std::min<uint64_t>(size, EndRecordSize + MaxCommentLength));
-    const uint64_t tailStart = size - tailLength;
-    std::vector<uint8_t> tail(tailLength);
-    if (source.readAt(tailStart, tail.data(), tailLength) != tailLength)
-        return std::nullopt;
-    // As the central directory's search does: a record whose comment ends at
-    // the end of the file first, else the last one whose comment fits.
-    std::optional<size_t> exact, fitting;
-    for (size_t i = tailLength - EndRecordSize + 1; i-- > 0 && !exact;) {
-        if (tail[i] != 0x50 || le32(&tail[i]) != EndRecordSignature)
-            continue;
-        const size_t recordEnd = i + EndRecordSize + le16(&tail[i + 20]);
-        if (recordEnd == tailLength)
-            exact = i;
-        else if (recordEnd < tailLength && !fitting)
-            fitting = i;
-    }
-    const auto at = exact ? exact : fitting;
-    if (!at)
-        return std::nullopt;
-    const EndRecord end = *parseEndRecord(Bytes(&tail[*at], EndRecordSize));
+    const EndRecord end = *parseEndRecord(Bytes(endBytes, EndRecordSize));
     EndRecordDisks disks{end.diskNumber, end.centralDirectoryDisk};
-    const uint64_t endAt = tailStart + *at;
+    const uint64_t endAt = candidates.front();
     if ((end.diskNumber == 0xFFFF || end.centralDirectoryDisk == 0xFFFF) && endAt >= Zip64LocatorSize) {
         uint8_t b[Zip64LocatorSize];
         const uint64_t locatorAt = endAt - Zip64LocatorSize;
