@@ -8,6 +8,15 @@
 
 namespace ziptest {
 
+std::string ArchiveMember::packedData() const
+{
+    if (record.size() < zipformat::LocalHeaderSize)
+        return {};
+    const auto *b = reinterpret_cast<const uint8_t *>(record.data());
+    const size_t start = zipformat::LocalHeaderSize + (b[26] | b[27] << 8) + (b[28] | b[29] << 8);
+    return start <= record.size() ? record.substr(start, size_t(packedSize)) : std::string();
+}
+
 std::vector<std::string> ArchiveInfo::names() const
 {
     std::vector<std::string> list;

@@ -26,6 +26,8 @@ struct ArchiveMember : zipformat::HeaderFields {
     std::vector<uint8_t> extra;
     std::optional<int64_t> unixTime;
     std::string record;   // raw bytes from its local header to the end of its data (and descriptor)
+    // Its stored data (compressed, encrypted as written): `record` past the local header.
+    std::string packedData() const;
 };
 
 struct ArchiveInfo {

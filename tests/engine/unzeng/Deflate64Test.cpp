@@ -10,40 +10,19 @@
 #include "support/Files.h"
 #include "support/Run.h"
 
+#include "DecodeInPieces.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace {
 
-using unzeng::DecodeResult;
+using ziptest::Decoded;
 
-struct Decoded {
-    DecodeResult result;
-    std::string data;
-};
-
-// Runs the decoder over `packed` declared to hold `size` bytes, the input
-// handed over in pieces cycling through `pieces` (none: all at once) and the
-// output taken `outSpace` bytes at a time (0: all at once).
 Decoded decode(const std::string &packed, size_t size, const std::vector<size_t> &pieces = {}, size_t outSpace = 0)
 {
-    auto decoder = unzeng::makeDeflate64Decoder();
-    Decoded d;
-    size_t at = 0, turn = 0;
-    const auto input = [&](const uint8_t *&p, size_t &n) {
-        n = std::min(pieces.empty() ? packed.size() : pieces[turn++ % pieces.size()], packed.size() - at);
-        p = reinterpret_cast<const uint8_t *>(packed.data()) + at;
-        at += n;
-        return true;
-    };
-    std::vector<uint8_t> buffer(outSpace ? outSpace : std::max<size_t>(size, 1));
-    d.result = unzeng::runDecoder(*decoder, input, buffer.data(), buffer.size(), size,
-                                  [&](const uint8_t *data, size_t n) {
-                                      d.data.append(reinterpret_cast<const char *>(data), n);
-                                      return true;
-                                  });
-    return d;
+    return ziptest::decodeInPieces(*unzeng::makeDeflate64Decoder(), packed, size, pieces, outSpace);
 }
 
 // The raw data of the one member of a ZIP file that 7-Zip wrote, when it
@@ -54,8 +33,7 @@ std::string memberData(const std::string &zipPath)
     if (!info.ok || info.members.size() != 1 || info.members[0].method != 9)
         return {};
     const auto &m = info.members[0];
-    const auto le16 = [&](size_t at) { return size_t(uint8_t(m.record[at])) | size_t(uint8_t(m.record[at + 1])) << 8; };
-    return m.record.substr(30 + le16(26) + le16(28), size_t(m.packedSize));
+    return m.packedData();
 }
 
 std::string repeated(const std::string &part, int times)
@@ -94,14 +72,14 @@ TEST(Deflate64, StreamsFrom7ZipDecodeWholeAndInAnyPieces)
         ASSERT_FALSE(packed.empty());
 
         const Decoded whole = decode(packed, c.data.size());
-        EXPECT_TRUE(whole.result.ok) << whole.result.error;
+        EXPECT_TRUE(whole.ok) << whole.error;
         EXPECT_TRUE(whole.data == c.data);
         const Decoded pieces = decode(packed, c.data.size(), {1, 5, 2, 13, 64, 3, 4096, 1}, 7);
-        EXPECT_TRUE(pieces.result.ok) << pieces.result.error;
+        EXPECT_TRUE(pieces.ok) << pieces.error;
         EXPECT_TRUE(pieces.data == c.data);
         if (c.data.size() < 400000) {
             const Decoded byteByByte = decode(packed, c.data.size(), {1}, 1);
-            EXPECT_TRUE(byteByByte.result.ok) << byteByByte.result.error;
+            EXPECT_TRUE(byteByByte.ok) << byteByByte.error;
             EXPECT_TRUE(byteByByte.data == c.data);
         }
     }
@@ -211,7 +189,7 @@ TEST(Deflate64, HandBuiltEdgeStreamsDecode)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const Decoded whole = decode(c.bits.bytes, c.expected.size());
-        EXPECT_TRUE(whole.result.ok) << whole.result.error;
+        EXPECT_TRUE(whole.ok) << whole.error;
         EXPECT_EQ(whole.data, c.expected);
         EXPECT_EQ(decode(c.bits.bytes, c.expected.size(), {1}, 1).data, c.expected);
     }
@@ -286,8 +264,8 @@ TEST(Deflate64, BrokenStreamsFailCleanly)
         SCOPED_TRACE(c.name);
         for (const auto &pieces : {std::vector<size_t>{}, std::vector<size_t>{1}}) {
             const Decoded d = decode(c.stream, c.size, pieces, pieces.empty() ? 0 : 1);
-            EXPECT_FALSE(d.result.ok);
-            EXPECT_NE(d.result.error.find(c.error), std::string::npos) << d.result.error;
+            EXPECT_FALSE(d.ok);
+            EXPECT_NE(d.error.find(c.error), std::string::npos) << d.error;
         }
     }
 }

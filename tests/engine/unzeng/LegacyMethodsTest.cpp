@@ -9,6 +9,8 @@
 #include "support/LegacyEncoders.h"
 #include "support/Run.h"
 
+#include "DecodeInPieces.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -18,12 +20,6 @@ namespace {
 
 using namespace ziptest;
 
-struct Decoded {
-    bool ok = false;
-    std::string data;
-    std::string error;
-};
-
 // `inPiece` 0 hands the whole input at once; `outPiece` is the output buffer.
 Decoded decode(uint16_t method, uint16_t flags, const std::string &packed, uint64_t size, size_t inPiece = 0,
                size_t outPiece = 1 << 16)
@@ -32,22 +28,8 @@ Decoded decode(uint16_t method, uint16_t flags, const std::string &packed, uint6
     auto decoder = unzeng::makeStreamDecoder(method, flags, size, d.error);
     if (!decoder)
         return d;
-    size_t at = 0;
-    const unzeng::InputPieces input = [&](const uint8_t *&data, size_t &length) {
-        length = std::min(inPiece ? inPiece : packed.size(), packed.size() - at);
-        data = reinterpret_cast<const uint8_t *>(packed.data()) + at;
-        at += length;
-        return true;
-    };
-    std::vector<uint8_t> buffer(outPiece);
-    const auto result = unzeng::runDecoder(*decoder, input, buffer.data(), buffer.size(), size,
-                                           [&](const uint8_t *data, size_t length) {
-                                               d.data.append(reinterpret_cast<const char *>(data), length);
-                                               return true;
-                                           });
-    d.ok = result.ok;
-    d.error = result.error;
-    return d;
+    return decodeInPieces(*decoder, packed, size, inPiece ? std::vector<size_t>{inPiece} : std::vector<size_t>{},
+                          outPiece);
 }
 
 struct Variant {
@@ -93,10 +75,7 @@ TEST(LegacyMethods, ArchivesOfOtherWritersDecodeToTheirText)
         ASSERT_TRUE(info.ok);
         ASSERT_EQ(info.members.size(), 1u);
         const ArchiveMember &m = info.members[0];
-        const auto local = zipformat::parseLocalHeader(
-            {reinterpret_cast<const uint8_t *>(m.record.data()), m.record.size()});
-        ASSERT_TRUE(local);
-        const std::string packed = m.record.substr(size_t(local->recordSize()), size_t(m.packedSize));
+        const std::string packed = m.packedData();
         for (size_t piece : {0, 1}) {
             const Decoded d = decode(m.method, m.flags, packed, m.unpackedSize, piece, piece ? 1 : 1 << 16);
             EXPECT_TRUE(d.ok) << d.error;

@@ -6,6 +6,8 @@
 #include "support/Files.h"
 #include "support/Run.h"
 
+#include "DecodeInPieces.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -16,11 +18,7 @@ namespace {
 
 using namespace ziptest;
 
-struct Decoded {
-    bool ok = false;
-    std::string data;
-    std::string error;
-};
+using ziptest::Decoded;
 
 // `piece` 0 hands the whole input at once with an output buffer of the whole
 // size; otherwise input and output go `piece` bytes at a time.
@@ -32,22 +30,8 @@ Decoded decode(const std::string &packed, uint64_t size, size_t piece = 0, unzen
     auto decoder = unzeng::makeStreamDecoder(zipformat::MethodPpmd, 0, size, d.error, &lease);
     if (!decoder)
         return d;
-    size_t at = 0;
-    const unzeng::InputPieces input = [&](const uint8_t *&data, size_t &length) {
-        length = std::min(piece ? piece : packed.size(), packed.size() - at);
-        data = reinterpret_cast<const uint8_t *>(packed.data()) + at;
-        at += length;
-        return true;
-    };
-    std::vector<uint8_t> buffer(piece ? piece : std::max<size_t>(size, 1));
-    const auto result = unzeng::runDecoder(*decoder, input, buffer.data(), buffer.size(), size,
-                                           [&](const uint8_t *data, size_t length) {
-                                               d.data.append(reinterpret_cast<const char *>(data), length);
-                                               return true;
-                                           });
-    d.ok = result.ok;
-    d.error = result.error;
-    return d;
+    return ziptest::decodeInPieces(*decoder, packed, size, piece ? std::vector<size_t>{piece} : std::vector<size_t>{},
+                                   piece);
 }
 
 struct Member {
@@ -69,9 +53,7 @@ Member sevenZipPpmd(const TempDir &dir, const std::string &data, const std::vect
         return {};
     const auto &m = info.members[0];
     EXPECT_EQ(m.method, zipformat::MethodPpmd) << "7zz stored the data instead";
-    const size_t offset = 30 + (uint8_t(m.record[26]) | uint8_t(m.record[27]) << 8)
-                          + (uint8_t(m.record[28]) | uint8_t(m.record[29]) << 8);
-    Member member{m.record.substr(offset, m.packedSize)};
+    Member member{m.packedData()};
     if (member.packed.size() >= 2)
         member.restoreMethod = uint8_t(member.packed[1]) >> 4;
     return member;
