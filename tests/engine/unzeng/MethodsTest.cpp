@@ -71,7 +71,8 @@ TEST_F(Methods, SevenZipsDeflate64AndPpmdExtractByteForBytePlainAndEncrypted)
                 command.insert(command.end(), {encryption, "-psecret"});
             command.insert(command.end(), {"../" + archive, "text.txt", "random.bin", "empty.txt"});
             ASSERT_EQ(run(command, {}, dir / "src").exitCode, 0);
-            const ArchiveMember *text = readArchive(dir / archive).find("text.txt");
+            const ArchiveInfo info = readArchive(dir / archive);
+            const ArchiveMember *text = info.find("text.txt");
             ASSERT_NE(text, nullptr);
             EXPECT_EQ(text->method, std::string(encryption) == "-mem=AES256" ? 99 : m.number);
 
