@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <string.h>
 #include <termios.h>
 #include <unistd.h>
@@ -122,10 +123,17 @@ TZipEngine::PasswordAnswer PasswordSource::askTerminal(const std::string &member
         std::fprintf(stderr, "Password for %s: ", shownName_ ? shownName_(member).c_str() : member.c_str());
         std::fflush(stderr);
         while (!lineEnded && !inputEnded && !stopped()) {
+            // A stop signal may be taken by any of the engine's threads, and
+            // may come between the check above and the wait: the wake-up
+            // descriptor ends the wait whichever thread took it, and when.
+            // The echo comes back on the way out of this block.
+            pollfd waits[2] = {{STDIN_FILENO, POLLIN, 0}, {stopWake_, POLLIN, 0}};
+            if (::poll(waits, stopWake_ >= 0 ? 2 : 1, -1) < 0 && errno == EINTR)
+                continue;
+            if (waits[1].revents != 0)
+                continue;
             char c = 0;
             const ssize_t n = ::read(STDIN_FILENO, &c, 1);
-            // The stop signals are caught without SA_RESTART, so a Ctrl-C ends
-            // the read; the echo comes back on the way out of this block.
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0)

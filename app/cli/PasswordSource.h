@@ -23,8 +23,12 @@ public:
     // Makes a member name safe to show on the terminal.
     using NameFilter = std::string (*)(std::string_view name);
     // `stop` is the command's stop-signal flag: a Ctrl-C at the question
-    // cancels the operation.
-    PasswordSource(const std::atomic<int> *stop, NameFilter shownName) : stop_(stop), shownName_(shownName) {}
+    // cancels the operation. `stopWake` turns readable once it is set (-1:
+    // no such descriptor).
+    PasswordSource(const std::atomic<int> *stop, int stopWake, NameFilter shownName)
+        : stop_(stop), stopWake_(stopWake), shownName_(shownName)
+    {
+    }
     ~PasswordSource();
     PasswordSource(const PasswordSource &) = delete;
     PasswordSource &operator=(const PasswordSource &) = delete;
@@ -44,6 +48,7 @@ private:
     TZipEngine::PasswordAnswer askTerminal(const std::string &member, std::string &password);
 
     const std::atomic<int> *stop_;
+    int stopWake_;
     NameFilter shownName_;
     bool fromFile_ = false;
     // The longest password, a CR after it, and one byte more that shows a

@@ -33,9 +33,11 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -295,16 +297,32 @@ private:
 std::atomic<int> stopSignal{0};
 static_assert(std::atomic<int>::is_always_lock_free, "set from a signal handler");
 
+// Written once a stop signal came, for waits that no flag can end (the
+// password question's); both ends are made before any signal is caught.
+int stopWakePipe[2] = {-1, -1};
+
 extern "C" void noteStopSignal(int signalNumber)
 {
     int none = 0;
     stopSignal.compare_exchange_strong(none, signalNumber);
+    const int savedErrno = errno;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(stopWakePipe[1], &byte, 1);
+    errno = savedErrno;
+}
+
+int stopWake()
+{
+    if (stopWakePipe[0] < 0 && ::pipe2(stopWakePipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        stopWakePipe[0] = stopWakePipe[1] = -1;
+    return stopWakePipe[0];
 }
 
 // Without SA_RESTART, so that the signal also ends a wait for the archive's
 // lock. A signal ignored from the start (nohup, a background job) stays so.
 void catchStopSignals(TZipEngine &engine)
 {
+    stopWake();
     for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
         struct sigaction previous {};
         if (::sigaction(signalNumber, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN)
@@ -370,7 +388,7 @@ int runOnNames(TZipEngine &engine, const ConsoleReporter &reporter, const Parsed
 // terminal. False, said on stderr, when there is none to use.
 bool readAddPassword(const ParsedArguments &parsed, std::string &password)
 {
-    cli::PasswordSource source(&stopSignal, [](std::string_view name) { return terminalText(name); });
+    cli::PasswordSource source(&stopSignal, stopWake(), [](std::string_view name) { return terminalText(name); });
     std::string error;
     if (const auto file = parsed.options.find(cli::PasswordFileOption); file != parsed.options.end()) {
         if (!source.readFile(file->second, error)) {
@@ -491,7 +509,7 @@ int extractCommand(std::span<char *const> arguments)
     TZipEngine engine;
     ConsoleReporter reporter(engine);
     catchStopSignals(engine);
-    cli::PasswordSource passwords(&stopSignal, [](std::string_view name) { return terminalText(name); });
+    cli::PasswordSource passwords(&stopSignal, stopWake(), [](std::string_view name) { return terminalText(name); });
     if (const int exitCode = openForReading(engine, *parsed, passwords); exitCode != ExitOk)
         return exitCode;
     engine.ExtrBaseDir = parsed->options.count("to") ? parsed->options.at("to") : ".";
@@ -523,7 +541,7 @@ int testCommand(std::span<char *const> arguments)
     TZipEngine engine;
     ConsoleReporter reporter(engine);
     catchStopSignals(engine);
-    cli::PasswordSource passwords(&stopSignal, [](std::string_view name) { return terminalText(name); });
+    cli::PasswordSource passwords(&stopSignal, stopWake(), [](std::string_view name) { return terminalText(name); });
     if (const int exitCode = openForReading(engine, *parsed, passwords); exitCode != ExitOk)
         return exitCode;
     return runOnNames(engine, reporter, *parsed, [&] { engine.Test(); }, " file(s) passed the test");
