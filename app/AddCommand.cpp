@@ -16,16 +16,6 @@ namespace AddCommand {
 
 namespace {
 
-// The option each box of the dialog stands for.
-const struct {
-    bool AddFormChoices::*box;
-    AddOptsEnum option;
-} boxOptions[] = {
-    {&AddFormChoices::dirNames, AddDirNames},   {&AddFormChoices::recurseDirs, AddRecurseDirs},
-    {&AddFormChoices::moveFiles, AddMove},      {&AddFormChoices::useTimestamp, AddZipTime},
-    {&AddFormChoices::forceDos, AddForceDOS},   {&AddFormChoices::updateOnly, AddUpdate},
-};
-
 // Restores the component's handlers and base folder however the adds end,
 // and notes a cancel that the handlers let through, which the component
 // forgets when its call returns.
@@ -104,15 +94,6 @@ void addGroups(TZipEngine &engine, const std::vector<FolderGroup> &groups)
         engine.LastResult = added;
 }
 
-AddOpts addOptionsFor(const AddFormChoices &choices)
-{
-    AddOpts options;
-    for (const auto &entry : boxOptions)
-        if (choices.*entry.box)
-            options.insert(entry.option);
-    return options;
-}
-
 QString dialogFolder(const QString &fileName)
 {
     const qsizetype slash = fileName.lastIndexOf(QLatin1Char('/'));
@@ -144,7 +125,7 @@ void run(ArchiveSession &session, QWidget *parent, TAddForm &dialog)
     }
 
     session.operationFrame().run(operationTexts(session.archivePath()), [&] {
-        engine.AddOptions = addOptionsFor(result.choices);
+        engine.AddOptions = ::addOptionsFor(result.choices);
         engine.AddCompLevel = result.choices.level;
         const AddPasswordScope password(engine, result.password.toStdString());
         addGroups(engine, folderGroups(result.entries, result.choices.fullPaths));

@@ -12,12 +12,8 @@
 class ArchiveSession;
 class QWidget;
 class TAddForm;
-struct AddFormChoices;
 
 namespace AddCommand {
-
-// The add options the dialog's boxes stand for; AddFreshen has no box.
-AddOpts addOptionsFor(const AddFormChoices &choices);
 
 // The folder of the file dialog's last name, up to and including its last
 // '/'; empty when the name has none.

@@ -64,11 +64,11 @@ bool accepts(const ArchiveSession &session, const QObject *window, const QMimeDa
 
 AddOpts addOptionsFor(const AddFormChoices &choices)
 {
-    AddOpts options = AddCommand::addOptionsFor(choices);
-    options.insert(AddDirNames).insert(AddRecurseDirs);
+    AddChoices dropped = choices;
+    dropped.dirNames = dropped.recurseDirs = true;
     // A drop copies; the user did not ask for the files to go.
-    options.erase(AddMove);
-    return options;
+    dropped.moveFiles = false;
+    return ::addOptionsFor(dropped);
 }
 
 void addDropped(ArchiveSession &session, QWidget *parent, const TAddForm *addDialog, const QStringList &paths,

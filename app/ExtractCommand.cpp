@@ -9,18 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-ExtrOpts extractOptions(bool expandDirs, bool overwriteFiles, bool updateOnly)
-{
-    ExtrOpts options;
-    if (expandDirs)
-        options.insert(ExtrDirNames);
-    if (overwriteFiles)
-        options.insert(ExtrOverWrite);
-    if (updateOnly)
-        options.insert(ExtrUpdate);
-    return options;
-}
-
 void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialog)
 {
     // With no archive current the caption is no path: a file of that name
@@ -71,7 +59,9 @@ void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialo
     session.operationFrame().run(texts, [&] {
         PasswordQuestion passwords(engine, parent);
         engine.ExtrBaseDir = QFile::encodeName(targetDir).toStdString();
-        engine.ExtrOptions = extractOptions(choices.ExpandDirs, choices.OverwriteFiles, choices.ExtractUpdateOnly);
+        engine.ExtrOptions = extractOptionsFor({.dirNames = choices.ExpandDirs,
+                                                .overwrite = choices.OverwriteFiles,
+                                                .updateOnly = choices.ExtractUpdateOnly});
         engine.Extract();
     });
 }

@@ -9,8 +9,5 @@ class ArchiveSession;
 class QWidget;
 class TExtract;
 
-// The choices handed over by the extract dialog, as engine options.
-ExtrOpts extractOptions(bool expandDirs, bool overwriteFiles, bool updateOnly);
-
 // Boxes go over `parent`.
 void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialog);

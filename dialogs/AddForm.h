@@ -5,6 +5,7 @@
 
 #include "dialogs/AddFileList.h"
 #include "dialogs/DirectoryChain.h"
+#include "engine/EngineOptions.h"
 
 #include <QDialog>
 #include <functional>
@@ -21,13 +22,10 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 // What the option boxes and the track bar were set to.
-struct AddFormChoices {
-    bool dirNames = false;       // "Save DirNames"
-    bool recurseDirs = false;    // "Recurse Dirs"
-    bool forceDos = false;       // "Force MS-DOS"
-    bool useTimestamp = false;   // "Use Timestamp"
-    bool moveFiles = false;      // "Delete file(s) after"
-    bool updateOnly = false;     // "Only update file(s)"
+// The boxes "Save DirNames", "Recurse Dirs", "Force MS-DOS", "Use
+// Timestamp", "Delete file(s) after" and "Only update file(s)" are the
+// component's add choices; the dialog has no box for freshenOnly.
+struct AddFormChoices : AddChoices {
     // "Store full paths": stored names start at the root folder, not at the
     // folder that holds each entry.
     bool fullPaths = false;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <utility>
 
 class TZipEngine;
 
@@ -50,6 +51,53 @@ enum ExtrOptsEnum {
     ExtrPrivate = 4,
 };
 using ExtrOpts = OptionSet<ExtrOptsEnum>;
+
+// What the user chose for an add or an extraction, whichever way it was
+// asked (a dialog, a drop, orvexzip's flags), and the one place where each
+// choice becomes an option.
+struct AddChoices {
+    bool dirNames = false;       // keep each file's path
+    bool recurseDirs = false;
+    bool moveFiles = false;
+    bool updateOnly = false;     // add only files newer than their member, or new
+    bool freshenOnly = false;    // replace only members that exist and are older
+    bool useTimestamp = false;   // give the archive its newest member's time
+    bool forceDos = false;
+};
+
+inline AddOpts addOptionsFor(const AddChoices &c)
+{
+    AddOpts options;
+    const std::pair<bool, AddOptsEnum> chosen[] = {
+        {c.dirNames, AddDirNames},   {c.recurseDirs, AddRecurseDirs}, {c.moveFiles, AddMove},
+        {c.updateOnly, AddUpdate},   {c.freshenOnly, AddFreshen},     {c.useTimestamp, AddZipTime},
+        {c.forceDos, AddForceDOS},
+    };
+    for (const auto &[yes, option] : chosen)
+        if (yes)
+            options.insert(option);
+    return options;
+}
+
+struct ExtractOptionChoices {
+    bool dirNames = false;       // recreate the stored folders
+    bool overwrite = false;
+    bool updateOnly = false;
+    bool freshenOnly = false;
+};
+
+inline ExtrOpts extractOptionsFor(const ExtractOptionChoices &c)
+{
+    ExtrOpts options;
+    const std::pair<bool, ExtrOptsEnum> chosen[] = {
+        {c.dirNames, ExtrDirNames}, {c.overwrite, ExtrOverWrite},
+        {c.updateOnly, ExtrUpdate}, {c.freshenOnly, ExtrFreshen},
+    };
+    for (const auto &[yes, option] : chosen)
+        if (yes)
+            options.insert(option);
+    return options;
+}
 
 // Working: the library is busy and has nothing new to show; a handler may
 // repaint and let a cancel through.

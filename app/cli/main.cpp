@@ -453,12 +453,14 @@ int addCommand(std::span<char *const> arguments)
         }
         engine.AddCompLevel = int(level);
     }
-    const std::pair<const char *, AddOptsEnum> flagOptions[] = {
-        {"paths", AddDirNames}, {"recurse", AddRecurseDirs}, {"move", AddMove}, {"update", AddUpdate},
-        {"freshen", AddFreshen}, {"archive-time", AddZipTime}, {"dos-names", AddForceDOS}};
-    for (const auto &[flag, option] : flagOptions)
-        if (parsed->options.count(flag))
-            engine.AddOptions.insert(option);
+    const auto given = [&](const char *flag) { return parsed->options.count(flag) != 0; };
+    engine.AddOptions = addOptionsFor({.dirNames = given("paths"),
+                                       .recurseDirs = given("recurse"),
+                                       .moveFiles = given("move"),
+                                       .updateOnly = given("update"),
+                                       .freshenOnly = given("freshen"),
+                                       .useTimestamp = given("archive-time"),
+                                       .forceDos = given("dos-names")});
     return runOnNames(engine, reporter, *parsed, [&] { engine.Add(); }, " files were added");
 }
 
@@ -522,11 +524,11 @@ int extractCommand(std::span<char *const> arguments)
         writeError("No such directory: " + engine.ExtrBaseDir);
         return ExitFailed;
     }
-    const std::pair<const char *, ExtrOptsEnum> flagOptions[] = {
-        {"paths", ExtrDirNames}, {"overwrite", ExtrOverWrite}, {"update", ExtrUpdate}, {"freshen", ExtrFreshen}};
-    for (const auto &[flag, option] : flagOptions)
-        if (parsed->options.count(flag))
-            engine.ExtrOptions.insert(option);
+    const auto given = [&](const char *flag) { return parsed->options.count(flag) != 0; };
+    engine.ExtrOptions = extractOptionsFor({.dirNames = given("paths"),
+                                            .overwrite = given("overwrite"),
+                                            .updateOnly = given("update"),
+                                            .freshenOnly = given("freshen")});
     return runOnNames(engine, reporter, *parsed, [&] { engine.Extract(); }, " file(s) were extracted");
 }
 
