@@ -1,5 +1,7 @@
 #include "app/PlainWords.h"
 
+#include "engine/common/MessageCode.h"
+
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -49,7 +51,7 @@ QString readErrorLine(const QString &error, const QString &archivePath, int memb
 
 QString memberMessageLine(int errorCode, const QString &message)
 {
-    if (errorCode != 2 && errorCode != 50 && errorCode != 81)
+    if (!unzeng::isMemberFailure(errorCode))
         return {};
     // "skipping NAME: REASON" or "NAME: REASON"; a message that starts with
     // what went wrong ("cannot open the target directory ...") names no member.

@@ -3,6 +3,7 @@
 #include "engine/ArchiveDirectoryReader.h"
 #include "engine/ArchiveLock.h"
 #include "engine/CallRecordFilling.h"
+#include "engine/common/MessageCode.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -380,8 +381,7 @@ int32_t TZipEngine::handleCallback(const CallbackRecord &record)
                 OnProgress(*this, Working, " ", 0);
             break;
         case ZipActionMessage:
-            // The codes unzeng gives a member it could not check.
-            if (testing_ && (record.ErrorCode == 2 || record.ErrorCode == 50 || record.ErrorCode == 81))
+            if (testing_ && unzeng::isMemberFailure(record.ErrorCode))
                 ++LastTestFailures;
             if (OnMessage)
                 OnMessage(*this, record.ErrorCode, trimMessage(record.Text));

@@ -26,7 +26,7 @@ enum : int32_t {
 // ErrorCode of a message (action 4). The two libraries number their errors
 // each after the tool its callers knew, so one number can mean two things;
 // a caller that acts on a code must know which library sent it. 0 is
-// information in both. (zipeng/ErrorCodes.h and unzeng/MessageCode.h name them.)
+// information in both. (zipeng/ErrorCodes.h and common/MessageCode.h name them.)
 //
 //   code  libzipeng.so (add, delete)            libunzeng.so (extract)
 //   ----  ------------------------------------  ---------------------------------

@@ -2,7 +2,7 @@
 #include "engine/unzeng/Extraction.h"
 
 #include "engine/unzeng/Decoders.h"
-#include "engine/unzeng/MessageCode.h"
+#include "engine/common/MessageCode.h"
 #include "engine/common/Directory.h"
 #include "engine/common/SystemCalls.h"
 #include "engine/common/Umask.h"

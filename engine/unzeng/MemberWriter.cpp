@@ -1,7 +1,7 @@
 #include "engine/unzeng/MemberWriter.h"
 
 #include "engine/unzeng/Decoders.h"
-#include "engine/unzeng/MessageCode.h"
+#include "engine/common/MessageCode.h"
 
 #include <libdeflate.h>
 

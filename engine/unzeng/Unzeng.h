@@ -215,4 +215,4 @@
 // thread in archive order, so the outcome is that of extracting one member
 // after the other.
 
-#include "engine/unzeng/MessageCode.h"
+#include "engine/common/MessageCode.h"
