@@ -12,8 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
+#include <vector>
 
 using namespace flatbutton;
 
@@ -98,7 +100,7 @@ TEST(FlatButtonLogic, EmbossedGlyphIsTheDarkMaskInHighlightThenShadow)
     EXPECT_EQ(qAlpha(embossed.pixel(3, 2)), 0);   // the light pixel's shadow spot
 }
 
-TEST(FlatButtonLogic, FrameStrokesOwnTheirCornersAsLinesThatStopShort)
+TEST(FlatButtonLogic, ARaisedFrameIsLitTopLeftAndShadedBottomRight)
 {
     const int W = 6, H = 5;
     QImage image(W, H, QImage::Format_RGB32);
@@ -111,95 +113,91 @@ TEST(FlatButtonLogic, FrameStrokesOwnTheirCornersAsLinesThatStopShort)
     for (const QRect &r : rects.second)
         painter.fillRect(r, QColor(raised.second));
     painter.end();
-    EXPECT_EQ(image.pixel(0, 0), Light);
-    EXPECT_EQ(image.pixel(0, H - 1), Light);  // where the first stroke starts
-    EXPECT_EQ(image.pixel(W - 2, 0), Light);
-    EXPECT_EQ(image.pixel(W - 1, 0), Shadow);  // where the second starts
-    EXPECT_EQ(image.pixel(W - 1, H - 1), Shadow);
-    EXPECT_EQ(image.pixel(1, H - 1), Shadow);
-    EXPECT_EQ(image.pixel(1, 1), Face);
+    for (int x = 0; x < W - 1; ++x) {
+        EXPECT_EQ(image.pixel(x, 0), Light) << x;
+        EXPECT_EQ(image.pixel(x + 1, H - 1), Shadow) << x;
+    }
+    for (int y = 0; y < H - 1; ++y) {
+        EXPECT_EQ(image.pixel(0, y), Light) << y;
+        EXPECT_EQ(image.pixel(W - 1, y + 1), Shadow) << y;
+    }
+    for (int y = 1; y < H - 1; ++y)
+        for (int x = 1; x < W - 1; ++x)
+            EXPECT_EQ(image.pixel(x, y), Face) << x << "," << y;
 }
 
-TEST(FlatButtonLogic, GlyphOnlyButtonsCentreTheGlyph)
+// What a user sees of a layout: the glyph and the caption inside the button,
+// apart, on the sides the layout names, and pushed to the side the alignment
+// names; centred means the same room on both sides, give or take a pixel.
+TEST(FlatButtonLogic, GlyphAndCaptionSitWhereTheLayoutAndAlignmentSay)
 {
-    // The extract dialog's button: 25 x 25 with an 18 x 16 glyph.
-    LayoutInput in = glyphOnly(25, 25, 18, 16);
-    in.popupMark = false;
-    LayoutResult r = layoutButton(in);
-    EXPECT_EQ(QPoint(r.glyphX, r.glyphY), QPoint(3, 4));
-    // A glyph larger than the button: halving truncates toward zero.
-    r = layoutButton(glyphOnly(10, 10, 15, 25));
-    EXPECT_EQ(QPoint(r.glyphX, r.glyphY), QPoint(-2, -7));
-    // The arrow mark widens the glyph's box by 10.
-    in.popupMark = true;
-    r = layoutButton(in);
-    EXPECT_EQ(r.glyphX, (25 - 28) / 2);
-}
-
-TEST(FlatButtonLogic, GlyphAndCaptionLayouts)
-{
-    // A 100 x 60 button, a 16 x 16 glyph, a 40 x 13 caption, 2 pixels between.
-    LayoutInput in = glyphOnly(100, 60, 16, 16);
+    const QRect button(0, 0, 100, 60);
+    LayoutInput in = glyphOnly(button.width(), button.height(), 16, 16);
     in.captionShown = true;
     in.textWidth = 40;
     in.textHeight = 13;
-    const struct {
-        TFlatButtonLayout layout;
-        TAlignment alignment;
-        QPoint glyph, text;
-    } cases[] = {
-        {blBitmapTop, taCenter, {42, 14}, {30, 32}},
-        {blBitmapBottom, taRightJustify, {81, 29}, {57, 14}},
-        {blBitmapLeft, taLeftJustify, {3, 22}, {21, 23}},
-        {blBitmapLeft, taCenter, {21, 22}, {39, 23}},
-        {blBitmapLeft, taRightJustify, {39, 22}, {57, 23}},
-        {blBitmapRight, taLeftJustify, {45, 22}, {3, 23}},
-        {blBitmapRight, taCenter, {63, 22}, {21, 23}},
-        {blBitmapRight, taRightJustify, {81, 22}, {39, 23}},
-    };
-    for (const auto &c : cases) {
-        in.layout = c.layout;
-        in.alignment = c.alignment;
-        const LayoutResult r = layoutButton(in);
-        SCOPED_TRACE(testing::Message() << "layout " << int(c.layout) << ", alignment " << int(c.alignment));
-        EXPECT_EQ(QPoint(r.glyphX, r.glyphY), c.glyph);
-        EXPECT_EQ(QPoint(r.textX, r.textY), c.text);
-        EXPECT_EQ(r.captionRect, QRect(c.text, QSize(40, 13)));
+    for (const TFlatButtonLayout layout : {blBitmapTop, blBitmapBottom, blBitmapLeft, blBitmapRight}) {
+        for (const TAlignment alignment : {taLeftJustify, taCenter, taRightJustify}) {
+            in.layout = layout;
+            in.alignment = alignment;
+            const LayoutResult r = layoutButton(in);
+            SCOPED_TRACE(testing::Message() << "layout " << int(layout) << ", alignment " << int(alignment));
+            const QRect glyph(r.glyphX, r.glyphY, 16, 16), caption = r.captionRect;
+            EXPECT_EQ(caption.size(), QSize(40, 13));
+            EXPECT_TRUE(button.contains(glyph) && button.contains(caption));
+            EXPECT_FALSE(glyph.intersects(caption));
+            const bool glyphOnItsSide[] = {glyph.bottom() < caption.top(), glyph.top() > caption.bottom(),
+                                           glyph.right() < caption.left(), glyph.left() > caption.right()};
+            const int side = layout == blBitmapTop      ? 0
+                             : layout == blBitmapBottom ? 1
+                             : layout == blBitmapLeft   ? 2
+                                                        : 3;
+            EXPECT_TRUE(glyphOnItsSide[side]);
+            // Side by side the pair is aligned; above each other, each of the two.
+            const bool sideBySide = layout == blBitmapLeft || layout == blBitmapRight;
+            for (const QRect &aligned : sideBySide ? std::vector{glyph.united(caption)} : std::vector{glyph, caption}) {
+                const int leftRoom = aligned.left(), rightRoom = button.right() - aligned.right();
+                const int leaning = alignment == taLeftJustify ? -1 : alignment == taRightJustify ? 1 : 0;
+                if (leaning == 0)
+                    EXPECT_LE(std::abs(leftRoom - rightRoom), 1) << "centred";
+                else
+                    EXPECT_EQ(leftRoom < rightRoom ? -1 : 1, leaning) << "pushed to its side";
+            }
+        }
     }
-
-    // Side by side, the caption gives way to the glyph ...
-    in.width = 50;
-    in.textWidth = 200;
-    EXPECT_EQ(layoutButton(in).textWidth, 50 - 4 - 2 - 16);
-    // ... and never becomes less than nothing.
-    in.width = 12;
-    EXPECT_EQ(layoutButton(in).textWidth, 0);
 }
 
-TEST(FlatButtonLogic, CaptionOnlyWithArrowMarkAndWordWrap)
+// However little room there is, a caption never reaches past the button's
+// edge or under the glyph or the arrow mark, and its width is never negative.
+TEST(FlatButtonLogic, ACaptionTooWideGivesWayToTheGlyphAndTheArrowMark)
 {
-    LayoutInput in;
-    in.width = 60;
-    in.height = 20;
-    in.captionShown = true;
-    in.textWidth = 30;
-    in.textHeight = 13;
-    in.popupMark = true;
-    LayoutResult r = layoutButton(in);
-    EXPECT_EQ(r.textX, (60 - 40) / 2);
-    EXPECT_EQ(r.textY, 3);
-    in.alignment = taRightJustify;
-    EXPECT_EQ(layoutButton(in).textX, 60 - 40 - 3);
-    // A caption too wide shrinks so that caption and mark stay inside.
-    in.textWidth = 80;
-    r = layoutButton(in);
-    EXPECT_EQ(r.textWidth, 46);
-    EXPECT_EQ(r.textX, 1);
-
-    in.popupMark = false;
-    in.alignment = taLeftJustify;
-    in.wordWrap = true;
-    EXPECT_EQ(layoutButton(in).textWidth, 60 - 3 - 5);
+    const struct {
+        int width;
+        bool glyph, popupMark, wordWrap;
+    } cases[] = {
+        {60, false, true, false}, {50, true, false, false}, {12, true, false, false},
+        {60, false, false, true}, {30, true, true, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << " wide, glyph " << c.glyph << ", mark " << c.popupMark);
+        LayoutInput in = c.glyph ? glyphOnly(c.width, 20, 16, 16) : LayoutInput{};
+        in.width = c.width;
+        in.height = 20;
+        in.captionShown = true;
+        in.textWidth = 200;
+        in.textHeight = 13;
+        in.popupMark = c.popupMark;
+        in.wordWrap = c.wordWrap;
+        in.layout = blBitmapLeft;
+        const LayoutResult r = layoutButton(in);
+        EXPECT_GE(r.textWidth, 0);
+        EXPECT_LT(r.textWidth, c.width);
+        if (r.textWidth == 0)
+            continue;
+        EXPECT_GE(r.textX, 0);
+        EXPECT_LE(r.textX + r.textWidth, c.width - (c.popupMark ? 10 : 0));
+        EXPECT_GE(r.textX, c.glyph ? r.glyphX + 16 : 0);
+    }
 }
 
 TEST(FlatButtonLogic, FramesAndShiftsOfEachStateAndBevelStyle)
