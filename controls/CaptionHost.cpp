@@ -19,15 +19,15 @@ namespace {
 // window's contents below it, and paints the frame.
 class CaptionDock : public QObject {
 public:
-    explicit CaptionDock(QWidget *window) : QObject(window), m_window(window)
+    explicit CaptionDock(QWidget *window) : QObject(window), window_(window)
     {
         window->installEventFilter(this);
     }
 
     void attach(TGradientCaption *bar, TWindowEdgeResizer *resizer)
     {
-        m_bar = bar;
-        m_resizer = resizer;
+        bar_ = bar;
+        resizer_ = resizer;
         connect(bar, &TGradientCaption::heightChanged, this, &CaptionDock::place);
         connect(bar, &QObject::destroyed, this, &CaptionDock::barRemoved);
         place();
@@ -35,25 +35,25 @@ public:
 
     int frameWidth() const
     {
-        return m_window->isMaximized() || m_window->isFullScreen() ? 0 : CaptionFrameWidth;
+        return window_->isMaximized() || window_->isFullScreen() ? 0 : CaptionFrameWidth;
     }
 
     void place()
     {
-        if (!m_window || !m_bar)
+        if (!window_ || !bar_)
             return;
         const int frame = frameWidth();
-        const int height = m_bar->sizeHint().height();
+        const int height = bar_->sizeHint().height();
         // The window's layout (menu bar included) keeps to the contents rectangle.
-        m_window->setContentsMargins(frame, frame + height, frame, frame);
-        m_bar->setGeometry(frame, frame, std::max(0, m_window->width() - 2 * frame), height);
-        m_bar->raise();
+        window_->setContentsMargins(frame, frame + height, frame, frame);
+        bar_->setGeometry(frame, frame, std::max(0, window_->width() - 2 * frame), height);
+        bar_->raise();
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched != m_window || !m_bar)
+        if (watched != window_ || !bar_)
             return false;
         switch (event->type()) {
         case QEvent::Resize:
@@ -76,8 +76,8 @@ private:
         const int frame = frameWidth();
         if (frame <= 0)
             return;
-        QPainter painter(m_window);
-        const QRect outer = m_window->rect();
+        QPainter painter(window_);
+        const QRect outer = window_->rect();
         qDrawWinPanel(&painter, outer, QGuiApplication::palette(), false);
         const QColor face = platform::systemColor(SystemColor::ActiveBorder);
         const QRect inner = outer.adjusted(2, 2, -2, -2);
@@ -93,21 +93,21 @@ private:
         // The bar went while the window stays: the window gets its system frame
         // back. The bar is half destroyed already (widgets announce their end
         // before their QPointers clear), so it is let go of first.
-        m_bar = nullptr;
-        delete m_resizer;
-        if (m_window) {
-            const bool visible = m_window->isVisible();
-            m_window->setContentsMargins(0, 0, 0, 0);
-            m_window->setWindowFlag(Qt::FramelessWindowHint, false);
+        bar_ = nullptr;
+        delete resizer_;
+        if (window_) {
+            const bool visible = window_->isVisible();
+            window_->setContentsMargins(0, 0, 0, 0);
+            window_->setWindowFlag(Qt::FramelessWindowHint, false);
             if (visible)
-                m_window->show();
+                window_->show();
         }
         deleteLater();
     }
 
-    QPointer<QWidget> m_window;
-    QPointer<TGradientCaption> m_bar;
-    QPointer<TWindowEdgeResizer> m_resizer;
+    QPointer<QWidget> window_;
+    QPointer<TGradientCaption> bar_;
+    QPointer<TWindowEdgeResizer> resizer_;
 };
 
 }  // namespace
@@ -134,14 +134,14 @@ QImage renderWithCaption(QWidget *window, bool active)
     auto *bar = window->findChild<TGradientCaption *>();
     if (!bar)
         return window->grab().toImage();
-    const bool lastActive = bar->m_lastActive;
-    const bool activeKnown = bar->m_activeKnown;
+    const bool lastActive = bar->lastActive_;
+    const bool activeKnown = bar->activeKnown_;
     bar->activationChanged(active);
     if (QLayout *layout = window->layout())
         layout->activate();
     const QImage image = window->grab().toImage();
-    bar->m_lastActive = lastActive;
-    bar->m_activeKnown = activeKnown;
+    bar->lastActive_ = lastActive;
+    bar->activeKnown_ = activeKnown;
     bar->update();
     return image;
 }

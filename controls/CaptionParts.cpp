@@ -3,7 +3,7 @@
 #include <QWidget>
 
 TCompanyText::TCompanyText(CaptionPartHost *captionBar)
-    : m_captionBar(captionBar), m_font(captionBar->CaptionFont())
+    : captionBar_(captionBar), font_(captionBar->CaptionFont())
 {
 }
 
@@ -11,55 +11,55 @@ TCompanyText::~TCompanyText() = default;
 
 QString TCompanyText::Caption() const
 {
-    return m_caption;
+    return caption_;
 }
 
 void TCompanyText::setCaption(const QString &value)
 {
-    m_caption = value;
-    m_captionBar->partChanged();
+    caption_ = value;
+    captionBar_->partChanged();
 }
 
 void TCompanyText::setColorActive(const platform::ColorRef &value)
 {
-    m_colorActive = value;
-    m_captionBar->partChanged();
+    colorActive_ = value;
+    captionBar_->partChanged();
 }
 
 void TCompanyText::setColorInactive(const platform::ColorRef &value)
 {
-    m_colorInactive = value;
-    m_captionBar->partChanged();
+    colorInactive_ = value;
+    captionBar_->partChanged();
 }
 
 void TCompanyText::setFont(const QFont &value)
 {
-    if (m_fontKind == fkAutoHeight) {
-        m_font = m_captionBar->fitToCaptionHeight(value);
+    if (fontKind_ == fkAutoHeight) {
+        font_ = captionBar_->fitToCaptionHeight(value);
     } else {
-        m_font = value;
-        m_fontKind = fkCustom;
+        font_ = value;
+        fontKind_ = fkCustom;
     }
-    m_captionBar->partChanged();
+    captionBar_->partChanged();
 }
 
 void TCompanyText::setFontKind(TFontKind value)
 {
-    m_fontKind = value;
+    fontKind_ = value;
     applyFontKind();
-    m_captionBar->partChanged();
+    captionBar_->partChanged();
 }
 
 void TCompanyText::setVisible(bool value)
 {
-    m_visible = value;
-    m_captionBar->partChanged();
+    visible_ = value;
+    captionBar_->partChanged();
 }
 
 void TCompanyText::applyFontKind()
 {
-    QFont font = m_captionBar->CaptionFont();
-    switch (m_fontKind) {
+    QFont font = captionBar_->CaptionFont();
+    switch (fontKind_) {
     case fkCustom:
         return;
     case fkSystem:
@@ -75,15 +75,15 @@ void TCompanyText::applyFontKind()
         font.setItalic(true);
         break;
     case fkAutoHeight:
-        font = m_captionBar->fitToCaptionHeight(m_font);
+        font = captionBar_->fitToCaptionHeight(font_);
         break;
     }
-    m_font = font;
+    font_ = font;
 }
 
 QString TCaptionText::Caption() const
 {
-    const QWidget *owner = m_captionBar->OwnerForm();
+    const QWidget *owner = captionBar_->OwnerForm();
     if (!owner)
         return {};
     const QVariant drawn = owner->property(FormCaptionProperty);
@@ -92,7 +92,7 @@ QString TCaptionText::Caption() const
 
 void TCaptionText::setCaption(const QString &value)
 {
-    if (QWidget *owner = m_captionBar->OwnerForm()) {
+    if (QWidget *owner = captionBar_->OwnerForm()) {
         if (owner->property(FormCaptionProperty).isValid())
             owner->setProperty(FormCaptionProperty, value);
         else
@@ -103,5 +103,5 @@ void TCaptionText::setCaption(const QString &value)
 
 void TCaptionText::refresh()
 {
-    m_caption = Caption();
+    caption_ = Caption();
 }

@@ -36,32 +36,32 @@ public:
     virtual QString Caption() const;
     virtual void setCaption(const QString &value);
 
-    platform::ColorRef ColorActive() const { return m_colorActive; }
+    platform::ColorRef ColorActive() const { return colorActive_; }
     void setColorActive(const platform::ColorRef &value);
-    platform::ColorRef ColorInactive() const { return m_colorInactive; }
+    platform::ColorRef ColorInactive() const { return colorInactive_; }
     void setColorInactive(const platform::ColorRef &value);
     // Setting a font makes the part fkCustom, unless it is fkAutoHeight: then
     // the new font is fitted to the caption font's height.
-    const QFont &Font() const { return m_font; }
+    const QFont &Font() const { return font_; }
     void setFont(const QFont &value);
-    TFontKind FontKind() const { return m_fontKind; }
+    TFontKind FontKind() const { return fontKind_; }
     void setFontKind(TFontKind value);
-    bool Visible() const { return m_visible; }
+    bool Visible() const { return visible_; }
     void setVisible(bool value);
 
     // Derives Font from the bar's CaptionFont again, as FontKind says.
     void applyFontKind();
 
 protected:
-    CaptionPartHost *m_captionBar;
-    QString m_caption;
+    CaptionPartHost *captionBar_;
+    QString caption_;
 
 private:
-    platform::ColorRef m_colorActive = platform::SystemColor::CaptionText;
-    platform::ColorRef m_colorInactive = platform::SystemColor::InactiveCaptionText;
-    QFont m_font;
-    TFontKind m_fontKind = fkSystem;
-    bool m_visible = true;
+    platform::ColorRef colorActive_ = platform::SystemColor::CaptionText;
+    platform::ColorRef colorInactive_ = platform::SystemColor::InactiveCaptionText;
+    QFont font_;
+    TFontKind fontKind_ = fkSystem;
+    bool visible_ = true;
 };
 
 class TAppNameText : public TCompanyText {
@@ -82,5 +82,5 @@ public:
     void setCaption(const QString &value) override;
     // Takes the owner window's current title into the stored value.
     void refresh();
-    QString storedCaption() const { return m_caption; }
+    QString storedCaption() const { return caption_; }
 };

@@ -23,18 +23,18 @@ using detail::sameLetter;
 
 class Scanner {
 public:
-    explicit Scanner(QStringView text) : m_text(text) {}
+    explicit Scanner(QStringView text) : text_(text) {}
 
-    qsizetype pos() const { return m_pos; }
-    void setPos(qsizetype p) { m_pos = p; }
-    bool atEnd() const { return m_pos >= m_text.size(); }
-    QChar peek() const { return atEnd() ? QChar() : m_text[m_pos]; }
-    void skip() { ++m_pos; }
+    qsizetype pos() const { return pos_; }
+    void setPos(qsizetype p) { pos_ = p; }
+    bool atEnd() const { return pos_ >= text_.size(); }
+    QChar peek() const { return atEnd() ? QChar() : text_[pos_]; }
+    void skip() { ++pos_; }
 
     void skipBlanks()
     {
-        while (!atEnd() && isBlank(m_text[m_pos]))
-            ++m_pos;
+        while (!atEnd() && isBlank(text_[pos_]))
+            ++pos_;
     }
 
     bool restOfTextIsBlank()
@@ -47,17 +47,17 @@ public:
     // range-checks them afterwards.
     bool number(int *value)
     {
-        const qsizetype start = m_pos;
+        const qsizetype start = pos_;
         skipBlanks();
-        const qsizetype first = m_pos;
+        const qsizetype first = pos_;
         long long v = 0;
-        while (!atEnd() && digitOf(m_text[m_pos]) >= 0) {
+        while (!atEnd() && digitOf(text_[pos_]) >= 0) {
             if (v < 100000000)
-                v = v * 10 + digitOf(m_text[m_pos]);
-            ++m_pos;
+                v = v * 10 + digitOf(text_[pos_]);
+            ++pos_;
         }
-        if (m_pos == first) {
-            m_pos = start;
+        if (pos_ == first) {
+            pos_ = start;
             return false;
         }
         *value = int(v);
@@ -66,13 +66,13 @@ public:
 
     bool separator(QChar sep)
     {
-        const qsizetype start = m_pos;
+        const qsizetype start = pos_;
         skipBlanks();
-        if (!atEnd() && m_text[m_pos] == sep) {
-            ++m_pos;
+        if (!atEnd() && text_[pos_] == sep) {
+            ++pos_;
             return true;
         }
-        m_pos = start;
+        pos_ = start;
         return false;
     }
 
@@ -80,7 +80,7 @@ public:
     // wins, so a regional "a.m." is not read as "A" followed by junk.
     int marker(const platform::RegionalSettings &regional)
     {
-        const qsizetype start = m_pos;
+        const qsizetype start = pos_;
         skipBlanks();
         const struct {
             QString text;
@@ -95,27 +95,27 @@ public:
         qsizetype bestLength = 0;
         for (const auto &c : candidates) {
             const qsizetype n = c.text.size();
-            if (n == 0 || n <= bestLength || m_pos + n > m_text.size())
+            if (n == 0 || n <= bestLength || pos_ + n > text_.size())
                 continue;
             bool match = true;
             for (qsizetype i = 0; i < n && match; ++i)
-                match = sameLetter(m_text[m_pos + i], c.text[i]);
+                match = sameLetter(text_[pos_ + i], c.text[i]);
             if (match) {
                 best = c.kind;
                 bestLength = n;
             }
         }
         if (best == 0) {
-            m_pos = start;
+            pos_ = start;
             return 0;
         }
-        m_pos += bestLength;
+        pos_ += bestLength;
         return best;
     }
 
 private:
-    QStringView m_text;
-    qsizetype m_pos = 0;
+    QStringView text_;
+    qsizetype pos_ = 0;
 };
 
 bool scanTime(Scanner &sc, const ConversionSettings &settings, double *fraction)

@@ -57,26 +57,26 @@ TFlatButton::~TFlatButton() = default;
 
 void TFlatButton::setAlignment(TAlignment value)
 {
-    m_alignment = value;
+    alignment_ = value;
     update();
 }
 
 void TFlatButton::setAllowAllUp(bool value)
 {
-    m_allowAllUp = value;
+    allowAllUp_ = value;
     for (TFlatButton *other : groupMembers())
-        other->m_allowAllUp = value;
+        other->allowAllUp_ = value;
 }
 
 void TFlatButton::setBevelStyle(TBevelStyle value)
 {
-    m_bevelStyle = value;
+    bevelStyle_ = value;
     update();
 }
 
 void TFlatButton::setBitmap(const QImage &value)
 {
-    replaceGlyph(m_bitmap, value);
+    replaceGlyph(bitmap_, value);
 }
 
 void TFlatButton::setBitmap(const QPixmap &value)
@@ -86,7 +86,7 @@ void TFlatButton::setBitmap(const QPixmap &value)
 
 void TFlatButton::setNoFocusBitmap(const QImage &value)
 {
-    replaceGlyph(m_noFocusBitmap, value);
+    replaceGlyph(noFocusBitmap_, value);
 }
 
 void TFlatButton::replaceGlyph(QImage &glyph, const QImage &value)
@@ -103,7 +103,7 @@ void TFlatButton::setNoFocusBitmap(const QPixmap &value)
 
 void TFlatButton::setDisabledBitmap(const QImage &value)
 {
-    m_disabledBitmap = value;
+    disabledBitmap_ = value;
     if (!isEnabled())
         update();
 }
@@ -115,19 +115,19 @@ void TFlatButton::setDisabledBitmap(const QPixmap &value)
 
 void TFlatButton::setShadedBitmap(const QImage &value)
 {
-    m_shaded = value;
-    m_shadedMade = false;
+    shaded_ = value;
+    shadedMade_ = false;
     update();
 }
 
 void TFlatButton::setCaption(const QString &value)
 {
-    m_caption = value;
+    caption_ = value;
     updateShortcut();
-    if (m_options.contains(boIconOnly)) {
-        const HintState hint = hintAfterCaption(m_options, {Hint(), m_showHint}, m_caption);
+    if (options_.contains(boIconOnly)) {
+        const HintState hint = hintAfterCaption(options_, {Hint(), showHint_}, caption_);
         setHint(hint.hint);
-        m_showHint = hint.showHint;
+        showHint_ = hint.showHint;
     } else {
         update();
     }
@@ -135,22 +135,22 @@ void TFlatButton::setCaption(const QString &value)
 
 void TFlatButton::setGroupIndex(int value)
 {
-    m_groupIndex = value;
-    if (value == 0 && m_down) {
-        m_down = false;
+    groupIndex_ = value;
+    if (value == 0 && down_) {
+        down_ = false;
         update();
     }
 }
 
 void TFlatButton::setDown(bool value)
 {
-    if (m_groupIndex == 0 || value == m_down)
+    if (groupIndex_ == 0 || value == down_)
         return;
-    m_down = value;
+    down_ = value;
     update();
     if (value) {
         for (TFlatButton *other : groupMembers()) {
-            if (other->m_down)
+            if (other->down_)
                 other->setDown(false);
         }
     }
@@ -158,59 +158,59 @@ void TFlatButton::setDown(bool value)
 
 void TFlatButton::setShowDownPattern(bool value)
 {
-    m_showDownPattern = value;
+    showDownPattern_ = value;
     update();
 }
 
 void TFlatButton::setDropDownMenu(QMenu *value)
 {
-    m_dropDownMenu = value;
-    if (m_options.contains(boPopupMark))
+    dropDownMenu_ = value;
+    if (options_.contains(boPopupMark))
         update();
 }
 
 void TFlatButton::setPopupMenu(QMenu *value)
 {
-    m_popupMenu = value;
+    popupMenu_ = value;
 }
 
 void TFlatButton::setLayout(TFlatButtonLayout value)
 {
-    m_layout = value;
+    layout_ = value;
     update();
 }
 
 void TFlatButton::setOptions(TFlatButtonOptions value)
 {
-    const HintState hint = hintAfterOptions(value, {Hint(), m_showHint}, m_caption);
+    const HintState hint = hintAfterOptions(value, {Hint(), showHint_}, caption_);
     setHint(hint.hint);
-    m_showHint = hint.showHint;
-    m_options = value;
+    showHint_ = hint.showHint;
+    options_ = value;
     update();
 }
 
 void TFlatButton::setShadingType(TFlatButtonShadingType value)
 {
-    m_shadingType = value;
+    shadingType_ = value;
     makeShadedImage();
     update();
 }
 
 void TFlatButton::setWordWrap(bool value)
 {
-    m_wordWrap = value;
+    wordWrap_ = value;
     update();
 }
 
 void TFlatButton::setFontColor(const platform::ColorRef &value)
 {
-    m_fontColor = value;
+    fontColor_ = value;
     update();
 }
 
 void TFlatButton::setUnselectedFontColor(const platform::ColorRef &value)
 {
-    m_unselectedFontColor = value;
+    unselectedFontColor_ = value;
     update();
 }
 
@@ -222,11 +222,11 @@ QSize TFlatButton::sizeHint() const
 QList<TFlatButton *> TFlatButton::groupMembers() const
 {
     QList<TFlatButton *> members;
-    if (m_groupIndex == 0 || !parentWidget())
+    if (groupIndex_ == 0 || !parentWidget())
         return members;
     const auto siblings = parentWidget()->findChildren<TFlatButton *>(QString(), Qt::FindDirectChildrenOnly);
     for (TFlatButton *sibling : siblings) {
-        if (sibling != this && sibling->m_groupIndex == m_groupIndex)
+        if (sibling != this && sibling->groupIndex_ == groupIndex_)
             members.append(sibling);
     }
     return members;
@@ -234,22 +234,22 @@ QList<TFlatButton *> TFlatButton::groupMembers() const
 
 void TFlatButton::makeShadedImage()
 {
-    if (m_bitmap.isNull() || !m_noFocusBitmap.isNull())
+    if (bitmap_.isNull() || !noFocusBitmap_.isNull())
         return;
     const FaceColors colors = faceColors();
-    m_shaded = shadeImage(m_bitmap, m_shadingType, colors.highlight, colors.shadow);
-    m_shadedMade = true;
+    shaded_ = shadeImage(bitmap_, shadingType_, colors.highlight, colors.shadow);
+    shadedMade_ = true;
 }
 
 void TFlatButton::updateShortcut()
 {
-    if (m_shortcutId != 0) {
-        releaseShortcut(m_shortcutId);
-        m_shortcutId = 0;
+    if (shortcutId_ != 0) {
+        releaseShortcut(shortcutId_);
+        shortcutId_ = 0;
     }
-    const QKeySequence mnemonic = QKeySequence::mnemonic(m_caption);
+    const QKeySequence mnemonic = QKeySequence::mnemonic(caption_);
     if (!mnemonic.isEmpty())
-        m_shortcutId = grabShortcut(mnemonic);
+        shortcutId_ = grabShortcut(mnemonic);
 }
 
 // ---------------------------------------------------------------------------
@@ -268,19 +268,19 @@ LayoutResult TFlatButton::currentLayout() const
     LayoutInput in;
     in.width = width();
     in.height = height();
-    in.captionShown = !m_options.contains(boIconOnly) && !m_caption.isEmpty();
+    in.captionShown = !options_.contains(boIconOnly) && !caption_.isEmpty();
     if (in.captionShown) {
-        const CaptionText measured(paintedCaption(m_caption, m_wordWrap), font(), m_wordWrap, width() - 4);
+        const CaptionText measured(paintedCaption(caption_, wordWrap_), font(), wordWrap_, width() - 4);
         in.textWidth = measured.width();
         in.textHeight = measured.height();
     }
-    in.glyphEmpty = m_bitmap.isNull();
-    in.glyphWidth = m_bitmap.width();
-    in.glyphHeight = m_bitmap.height();
-    in.popupMark = m_options.contains(boPopupMark) && m_dropDownMenu;
-    in.layout = m_layout;
-    in.alignment = m_alignment;
-    in.wordWrap = m_wordWrap;
+    in.glyphEmpty = bitmap_.isNull();
+    in.glyphWidth = bitmap_.width();
+    in.glyphHeight = bitmap_.height();
+    in.popupMark = options_.contains(boPopupMark) && dropDownMenu_;
+    in.layout = layout_;
+    in.alignment = alignment_;
+    in.wordWrap = wordWrap_;
     return layoutButton(in);
 }
 
@@ -289,22 +289,22 @@ void TFlatButton::paintFace(QPainter &painter) const
     const FaceColors colors = faceColors();
     const QRect whole(0, 0, width(), height());
     painter.fillRect(whole, QColor(colors.face));
-    if (m_down && m_showDownPattern)
+    if (down_ && showDownPattern_)
         painter.fillRect(whole, QBrush(downPattern(colors.highlight, colors.face)));
     painter.setFont(font());
 
     FaceInput in;
-    in.state = faceState(isEnabled(), m_pressed, m_pointer.hot(), m_down);
-    in.down = m_down;
-    in.bevelStyle = m_bevelStyle;
-    in.options = m_options;
-    in.hasDropDown = m_dropDownMenu;
-    in.captionShown = !m_options.contains(boIconOnly) && !m_caption.isEmpty();
-    in.bitmapEmpty = m_bitmap.isNull();
-    in.bitmapWidth = m_bitmap.width();
-    in.bitmapHeight = m_bitmap.height();
-    in.noFocusBitmapEmpty = m_noFocusBitmap.isNull();
-    in.disabledBitmapEmpty = m_disabledBitmap.isNull();
+    in.state = faceState(isEnabled(), pressed_, pointer_.hot(), down_);
+    in.down = down_;
+    in.bevelStyle = bevelStyle_;
+    in.options = options_;
+    in.hasDropDown = dropDownMenu_;
+    in.captionShown = !options_.contains(boIconOnly) && !caption_.isEmpty();
+    in.bitmapEmpty = bitmap_.isNull();
+    in.bitmapWidth = bitmap_.width();
+    in.bitmapHeight = bitmap_.height();
+    in.noFocusBitmapEmpty = noFocusBitmap_.isNull();
+    in.disabledBitmapEmpty = disabledBitmap_.isNull();
     in.layout = currentLayout();
     const FacePlan plan = planFace(in);
 
@@ -317,28 +317,28 @@ void TFlatButton::paintFace(QPainter &painter) const
             painter.fillRect(r, QColor(frame.second));
     }
 
-    const QColor textColor = plan.textColor == CaptionLook::Unselected ? m_unselectedFontColor.resolve(palette())
-                                                                       : m_fontColor.resolve(palette());
+    const QColor textColor = plan.textColor == CaptionLook::Unselected ? unselectedFontColor_.resolve(palette())
+                                                                       : fontColor_.resolve(palette());
     const auto drawText = [&] {
         if (plan.caption == CaptionLook::None)
             return;
-        const CaptionText text(paintedCaption(m_caption, m_wordWrap), font(), m_wordWrap, plan.captionRect.width());
+        const CaptionText text(paintedCaption(caption_, wordWrap_), font(), wordWrap_, plan.captionRect.width());
         if (plan.caption == CaptionLook::Embossed) {
-            drawCaption(painter, text, plan.captionRect.translated(1, 1), m_alignment, QColor(colors.highlight));
-            drawCaption(painter, text, plan.captionRect, m_alignment, QColor(colors.shadow));
+            drawCaption(painter, text, plan.captionRect.translated(1, 1), alignment_, QColor(colors.highlight));
+            drawCaption(painter, text, plan.captionRect, alignment_, QColor(colors.shadow));
         } else {
-            drawCaption(painter, text, plan.captionRect, m_alignment, textColor);
+            drawCaption(painter, text, plan.captionRect, alignment_, textColor);
         }
     };
     const auto drawGlyph = [&] {
         QImage image;
         switch (plan.glyph) {
         case GlyphKind::None: return;
-        case GlyphKind::Bitmap: image = transparentGlyph(m_bitmap); break;
-        case GlyphKind::NoFocusBitmap: image = transparentGlyph(m_noFocusBitmap); break;
-        case GlyphKind::Shaded: image = transparentGlyph(m_shaded); break;
-        case GlyphKind::DisabledBitmap: image = transparentGlyph(m_disabledBitmap); break;
-        case GlyphKind::Embossed: image = embossedGlyph(m_bitmap, colors.highlight, colors.shadow); break;
+        case GlyphKind::Bitmap: image = transparentGlyph(bitmap_); break;
+        case GlyphKind::NoFocusBitmap: image = transparentGlyph(noFocusBitmap_); break;
+        case GlyphKind::Shaded: image = transparentGlyph(shaded_); break;
+        case GlyphKind::DisabledBitmap: image = transparentGlyph(disabledBitmap_); break;
+        case GlyphKind::Embossed: image = embossedGlyph(bitmap_, colors.highlight, colors.shadow); break;
         }
         if (!image.isNull())
             painter.drawImage(plan.glyphPos, image);

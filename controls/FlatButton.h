@@ -37,89 +37,89 @@ public:
     ~TFlatButton() override;
 
     // Horizontal placement of glyph and caption.
-    TAlignment Alignment() const { return m_alignment; }
+    TAlignment Alignment() const { return alignment_; }
     void setAlignment(TAlignment value);
     // In a group, a click on the button that is down raises it. Setting it
     // gives every other button of the group the same value.
-    bool AllowAllUp() const { return m_allowAllUp; }
+    bool AllowAllUp() const { return allowAllUp_; }
     void setAllowAllUp(bool value);
     // bsRaised: raised frame under the pointer, sunken while pressed;
     // bsLowered: the reverse, with the caption one pixel down at rest.
-    TBevelStyle BevelStyle() const { return m_bevelStyle; }
+    TBevelStyle BevelStyle() const { return bevelStyle_; }
     void setBevelStyle(TBevelStyle value);
 
     // The glyph. Its top-left pixel's colour is transparent.
-    const QImage &Bitmap() const { return m_bitmap; }
+    const QImage &Bitmap() const { return bitmap_; }
     void setBitmap(const QImage &value);
     void setBitmap(const QPixmap &value);
     void setGlyph(const QPixmap &value) { setBitmap(value); }
     // Resting glyph with boMonoDisplay, instead of the shaded image.
-    const QImage &NoFocusBitmap() const { return m_noFocusBitmap; }
+    const QImage &NoFocusBitmap() const { return noFocusBitmap_; }
     void setNoFocusBitmap(const QImage &value);
     void setNoFocusBitmap(const QPixmap &value);
     // Glyph while disabled, instead of the embossed Bitmap.
-    const QImage &DisabledBitmap() const { return m_disabledBitmap; }
+    const QImage &DisabledBitmap() const { return disabledBitmap_; }
     void setDisabledBitmap(const QImage &value);
     void setDisabledBitmap(const QPixmap &value);
     // The greyed glyph made from Bitmap by ShadingType while NoFocusBitmap is
     // empty. A stored image can be given instead; the next change of Bitmap,
     // NoFocusBitmap or ShadingType makes it again.
-    const QImage &ShadedBitmap() const { return m_shaded; }
+    const QImage &ShadedBitmap() const { return shaded_; }
     void setShadedBitmap(const QImage &value);
 
     // An ampersand marks the accelerator character; "&&" is one ampersand.
-    QString Caption() const { return m_caption; }
+    QString Caption() const { return caption_; }
     void setCaption(const QString &value);
 
     // Buttons with the same parent and the same non-zero index form a group
     // in which at most one is down. Setting 0 raises a button that is down.
-    int GroupIndex() const { return m_groupIndex; }
+    int GroupIndex() const { return groupIndex_; }
     void setGroupIndex(int value);
     // Held down; only in a group (GroupIndex not 0), else setting it does nothing.
-    bool Down() const { return m_down; }
+    bool Down() const { return down_; }
     void setDown(bool value);
     // A button that is down gets a dithered face.
-    bool ShowDownPattern() const { return m_showDownPattern; }
+    bool ShowDownPattern() const { return showDownPattern_; }
     void setShowDownPattern(bool value);
 
     // Shown under the button when it is pressed; then no click follows.
     // Cleared when the menu is destroyed.
-    QMenu *DropDownMenu() const { return m_dropDownMenu; }
+    QMenu *DropDownMenu() const { return dropDownMenu_; }
     void setDropDownMenu(QMenu *value);
     // Context menu shown on a right click.
-    QMenu *PopupMenu() const { return m_popupMenu; }
+    QMenu *PopupMenu() const { return popupMenu_; }
     void setPopupMenu(QMenu *value);
 
     bool Enabled() const { return isEnabled(); }
-    TFlatButtonLayout Layout() const { return m_layout; }
+    TFlatButtonLayout Layout() const { return layout_; }
     void setLayout(TFlatButtonLayout value);
     using QWidget::setLayout;
-    TFlatButtonOptions Options() const { return m_options; }
+    TFlatButtonOptions Options() const { return options_; }
     void setOptions(TFlatButtonOptions value);
-    TFlatButtonShadingType ShadingType() const { return m_shadingType; }
+    TFlatButtonShadingType ShadingType() const { return shadingType_; }
     void setShadingType(TFlatButtonShadingType value);
-    bool WordWrap() const { return m_wordWrap; }
+    bool WordWrap() const { return wordWrap_; }
     void setWordWrap(bool value);
 
     // Caption colour while hot or pressed (the font's colour) and at rest.
-    platform::ColorRef FontColor() const { return m_fontColor; }
+    platform::ColorRef FontColor() const { return fontColor_; }
     void setFontColor(const platform::ColorRef &value);
-    platform::ColorRef UnselectedFontColor() const { return m_unselectedFontColor; }
+    platform::ColorRef UnselectedFontColor() const { return unselectedFontColor_; }
     void setUnselectedFontColor(const platform::ColorRef &value);
 
     // The hint is the tool tip; ShowHint false keeps it from showing.
     QString Hint() const { return toolTip(); }
     void setHint(const QString &value) { setToolTip(value); }
-    bool ShowHint() const { return m_showHint; }
-    void setShowHint(bool value) { m_showHint = value; }
+    bool ShowHint() const { return showHint_; }
+    void setShowHint(bool value) { showHint_ = value; }
 
-    int Tag() const { return m_tag; }
-    void setTag(int value) { m_tag = value; }
+    int Tag() const { return tag_; }
+    void setTag(int value) { tag_ = value; }
 
     // The left button is held on the button (it may have left it since).
-    bool isPressed() const { return m_pressed; }
+    bool isPressed() const { return pressed_; }
     // The pointer is over the button.
-    bool isHot() const { return m_pointer.hot(); }
+    bool isHot() const { return pointer_.hot(); }
 
     // The whole face as the next paint draws it, at `devicePixelRatio`.
     QImage renderFace(qreal devicePixelRatio = 1.0) const;
@@ -174,28 +174,28 @@ private:
     void updateShortcut();
     void paintFace(QPainter &painter) const;
 
-    TAlignment m_alignment = taCenter;
-    bool m_allowAllUp = false;
-    TBevelStyle m_bevelStyle = bsRaised;
-    QImage m_bitmap, m_noFocusBitmap, m_disabledBitmap, m_shaded;
-    QString m_caption;
-    int m_groupIndex = 0;
-    bool m_down = false;
-    bool m_showDownPattern = true;
-    QPointer<QMenu> m_dropDownMenu;
-    QPointer<QMenu> m_popupMenu;
-    TFlatButtonLayout m_layout = blBitmapTop;
-    TFlatButtonOptions m_options{boMonoDisplay, boPopupMark, boShowBevel};
-    TFlatButtonShadingType m_shadingType = stMedium;
-    bool m_wordWrap = false;
-    platform::ColorRef m_fontColor = platform::SystemColor::WindowText;
-    platform::ColorRef m_unselectedFontColor = platform::SystemColor::WindowText;
-    bool m_showHint = true;
-    int m_tag = 0;
-    int m_shortcutId = 0;
+    TAlignment alignment_ = taCenter;
+    bool allowAllUp_ = false;
+    TBevelStyle bevelStyle_ = bsRaised;
+    QImage bitmap_, noFocusBitmap_, disabledBitmap_, shaded_;
+    QString caption_;
+    int groupIndex_ = 0;
+    bool down_ = false;
+    bool showDownPattern_ = true;
+    QPointer<QMenu> dropDownMenu_;
+    QPointer<QMenu> popupMenu_;
+    TFlatButtonLayout layout_ = blBitmapTop;
+    TFlatButtonOptions options_{boMonoDisplay, boPopupMark, boShowBevel};
+    TFlatButtonShadingType shadingType_ = stMedium;
+    bool wordWrap_ = false;
+    platform::ColorRef fontColor_ = platform::SystemColor::WindowText;
+    platform::ColorRef unselectedFontColor_ = platform::SystemColor::WindowText;
+    bool showHint_ = true;
+    int tag_ = 0;
+    int shortcutId_ = 0;
 
-    bool m_shadedMade = false;  // made from Bitmap here rather than given
+    bool shadedMade_ = false;  // made from Bitmap here rather than given
 
-    bool m_pressed = false;
-    flatbutton::PointerTracker m_pointer;
+    bool pressed_ = false;
+    flatbutton::PointerTracker pointer_;
 };

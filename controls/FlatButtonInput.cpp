@@ -18,13 +18,13 @@ bool TFlatButton::event(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::ToolTip:
-        if (!m_showHint) {
+        if (!showHint_) {
             QToolTip::hideText();
             return true;
         }
         break;
     case QEvent::Shortcut:
-        if (static_cast<QShortcutEvent *>(event)->shortcutId() == m_shortcutId) {
+        if (static_cast<QShortcutEvent *>(event)->shortcutId() == shortcutId_) {
             performAccelerator();
             return true;
         }
@@ -43,12 +43,12 @@ bool TFlatButton::event(QEvent *event)
 
 void TFlatButton::pointerMoved(bool inside)
 {
-    reportCrossing(m_pointer.moved(inside));
+    reportCrossing(pointer_.moved(inside));
 }
 
 void TFlatButton::reportCrossing(flatbutton::PointerTracker::Crossing crossing)
 {
-    if (!m_down && isEnabled())
+    if (!down_ && isEnabled())
         update();
     if (crossing == flatbutton::PointerTracker::Crossing::None)
         return;
@@ -80,8 +80,8 @@ void TFlatButton::mouseMoveEvent(QMouseEvent *event)
 {
     // While the left button is held the window system reports no crossing,
     // so the moves tell whether the pointer is still over the button.
-    if (m_pressed && rect().contains(event->position().toPoint()) != m_pointer.hot())
-        pointerMoved(!m_pointer.hot());
+    if (pressed_ && rect().contains(event->position().toPoint()) != pointer_.hot())
+        pointerMoved(!pointer_.hot());
     QWidget::mouseMoveEvent(event);
 }
 
@@ -110,26 +110,26 @@ void TFlatButton::mouseReleaseEvent(QMouseEvent *event)
 
 void TFlatButton::contextMenuEvent(QContextMenuEvent *event)
 {
-    if (!m_popupMenu) {
+    if (!popupMenu_) {
         event->ignore();  // the parent's own menu, if it has one
         return;
     }
     QPointer<TFlatButton> self(this);
-    m_popupMenu->exec(event->globalPos());
+    popupMenu_->exec(event->globalPos());
     if (!self)
         return;
     recomputeHot();
-    m_pressed = false;
+    pressed_ = false;
     update();
 }
 
 void TFlatButton::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::EnabledChange) {
-        m_pressed = false;
-        m_pointer.setHot(false);
+        pressed_ = false;
+        pointer_.setHot(false);
         update();
-    } else if (event->type() == QEvent::PaletteChange && m_shadedMade) {
+    } else if (event->type() == QEvent::PaletteChange && shadedMade_) {
         makeShadedImage();
     }
     QWidget::changeEvent(event);
@@ -143,10 +143,10 @@ void TFlatButton::leftPress()
     }
     if (!isEnabled() || !isVisible())
         return;
-    m_pressed = true;
-    m_pointer.setHot(true);
+    pressed_ = true;
+    pointer_.setHot(true);
     update();
-    if (m_dropDownMenu)
+    if (dropDownMenu_)
         showDropDown();
     // Without a menu, the press grabs the mouse until it is released.
 }
@@ -155,34 +155,34 @@ void TFlatButton::showDropDown()
 {
     QPointer<TFlatButton> self(this);
     repaint();  // pressed while the menu is open
-    m_dropDownMenu->exec(mapToGlobal(QPoint(0, height())));
+    dropDownMenu_->exec(mapToGlobal(QPoint(0, height())));
     if (!self)
         return;
     // The release that belongs to this press went to the menu, or comes
     // later and finds the button no longer pressed: no click either way.
     recomputeHot();
-    m_pressed = false;
+    pressed_ = false;
     update();
 }
 
 void TFlatButton::leftRelease()
 {
-    if (!isEnabled() || !isVisible() || !m_pressed)
+    if (!isEnabled() || !isVisible() || !pressed_)
         return;
-    m_pressed = false;
-    if (m_pointer.hot() && m_groupIndex != 0) {
-        if (!m_down)
+    pressed_ = false;
+    if (pointer_.hot() && groupIndex_ != 0) {
+        if (!down_)
             setDown(true);
-        else if (m_allowAllUp)
+        else if (allowAllUp_)
             setDown(false);
     }
-    if (!m_pointer.hot()) {
+    if (!pointer_.hot()) {
         update();
         return;
     }
     recomputeHot();
     update();
-    if (!m_dropDownMenu) {
+    if (!dropDownMenu_) {
         QPointer<TFlatButton> self(this);
         click();
         // The click may have opened a box that held the pointer's crossings.
@@ -202,15 +202,15 @@ void TFlatButton::click()
 
 void TFlatButton::recomputeHot()
 {
-    m_pointer.setHot(rect().contains(mapFromGlobal(QCursor::pos())));
+    pointer_.setHot(rect().contains(mapFromGlobal(QCursor::pos())));
 }
 
 void TFlatButton::recheckPointer()
 {
     // While the left button is held the moves decide (mouseMoveEvent).
-    if (m_pressed || !isVisible())
+    if (pressed_ || !isVisible())
         return;
-    reportCrossing(m_pointer.recheck(rect(), mapFromGlobal(QCursor::pos())));
+    reportCrossing(pointer_.recheck(rect(), mapFromGlobal(QCursor::pos())));
 }
 
 void TFlatButton::showEvent(QShowEvent *event)
@@ -225,8 +225,8 @@ void TFlatButton::performAccelerator()
         return;
     // Shown step by step like a click with the mouse: hot, pressed, released.
     QPointer<TFlatButton> self(this);
-    m_pointer.setHot(true);
-    m_pressed = false;
+    pointer_.setHot(true);
+    pressed_ = false;
     repaint();
     leftPress();
     if (!self)

@@ -318,10 +318,10 @@ FacePlan planFace(const FaceInput &in)
 
 PointerTracker::Crossing PointerTracker::moved(bool inside)
 {
-    m_hot = inside;
-    if (inside == m_inside)
+    hot_ = inside;
+    if (inside == inside_)
         return Crossing::None;
-    m_inside = inside;
+    inside_ = inside;
     return inside ? Crossing::Entered : Crossing::Left;
 }
 
@@ -408,19 +408,19 @@ HintState hintAfterCaption(TFlatButtonOptions options, const HintState &current,
     return {stripAccelerators(caption), current.showHint};
 }
 
-CaptionText::CaptionText(const QString &painted, const QFont &font, bool wordWrap, int wrapWidth) : m_font(font)
+CaptionText::CaptionText(const QString &painted, const QFont &font, bool wordWrap, int wrapWidth) : font_(font)
 {
     QString text = painted;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
-    m_plain = strip(text, &m_accelerator);
+    plain_ = strip(text, &accelerator_);
     // QTextLayout breaks lines at the line separator only.
-    m_plain.replace(u'\n', QChar::LineSeparator);
+    plain_.replace(u'\n', QChar::LineSeparator);
 
     const QFontMetrics metrics(font);
-    m_lineHeight = metrics.height();
+    lineHeight_ = metrics.height();
 
-    QTextLayout layout(m_plain, font);
+    QTextLayout layout(plain_, font);
     QTextOption option;
     option.setWrapMode(wordWrap ? QTextOption::WordWrap : QTextOption::NoWrap);
     layout.setTextOption(option);
@@ -430,7 +430,7 @@ CaptionText::CaptionText(const QString &painted, const QFont &font, bool wordWra
         if (!line.isValid())
             break;
         line.setLineWidth(wordWrap ? std::max(wrapWidth, 0) : INT_MAX / 4);
-        m_lines.push_back({line.textStart(), line.textLength(), int(std::ceil(line.naturalTextWidth()))});
+        lines_.push_back({line.textStart(), line.textLength(), int(std::ceil(line.naturalTextWidth()))});
     }
     layout.endLayout();
 }
@@ -438,24 +438,24 @@ CaptionText::CaptionText(const QString &painted, const QFont &font, bool wordWra
 int CaptionText::width() const
 {
     int widest = 0;
-    for (const CaptionLine &line : m_lines)
+    for (const CaptionLine &line : lines_)
         widest = std::max(widest, line.width);
     return widest;
 }
 
 int CaptionText::height() const
 {
-    return int(m_lines.size()) * m_lineHeight;
+    return int(lines_.size()) * lineHeight_;
 }
 
 QString CaptionText::lineForDrawing(int index, int width) const
 {
-    const CaptionLine &line = m_lines.at(std::size_t(index));
-    QString text = m_plain.mid(line.start, line.length);
+    const CaptionLine &line = lines_.at(std::size_t(index));
+    QString text = plain_.mid(line.start, line.length);
     while (!text.isEmpty() && (text.back() == QChar::LineSeparator || text.back().isSpace()))
         text.chop(1);
-    const int accelerator = (m_accelerator >= line.start && m_accelerator < line.start + text.size())
-                                ? m_accelerator - line.start
+    const int accelerator = (accelerator_ >= line.start && accelerator_ < line.start + text.size())
+                                ? accelerator_ - line.start
                                 : -1;
     QString marked;
     marked.reserve(text.size() + 2);
@@ -466,7 +466,7 @@ QString CaptionText::lineForDrawing(int index, int width) const
             marked.append(u'&');
         marked.append(text.at(i));
     }
-    const QFontMetrics metrics(m_font);
+    const QFontMetrics metrics(font_);
     if (metrics.horizontalAdvance(text) > width)
         marked = metrics.elidedText(marked, Qt::ElideRight, std::max(width, 0), Qt::TextShowMnemonic);
     return marked;

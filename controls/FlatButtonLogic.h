@@ -32,24 +32,24 @@ public:
     constexpr TFlatButtonOptions(std::initializer_list<TFlatButtonOption> options)
     {
         for (const TFlatButtonOption option : options)
-            m_bits = std::uint8_t(m_bits | bit(option));
+            bits_ = std::uint8_t(bits_ | bit(option));
     }
     static constexpr TFlatButtonOptions fromByte(std::uint8_t bits)
     {
         TFlatButtonOptions options;
-        options.m_bits = std::uint8_t(bits & 0x0F);
+        options.bits_ = std::uint8_t(bits & 0x0F);
         return options;
     }
 
-    constexpr std::uint8_t toByte() const { return m_bits; }
-    constexpr bool contains(TFlatButtonOption option) const { return (m_bits & bit(option)) != 0; }
-    constexpr TFlatButtonOptions with(TFlatButtonOption option) const { return fromByte(std::uint8_t(m_bits | bit(option))); }
-    constexpr TFlatButtonOptions without(TFlatButtonOption option) const { return fromByte(std::uint8_t(m_bits & ~bit(option))); }
+    constexpr std::uint8_t toByte() const { return bits_; }
+    constexpr bool contains(TFlatButtonOption option) const { return (bits_ & bit(option)) != 0; }
+    constexpr TFlatButtonOptions with(TFlatButtonOption option) const { return fromByte(std::uint8_t(bits_ | bit(option))); }
+    constexpr TFlatButtonOptions without(TFlatButtonOption option) const { return fromByte(std::uint8_t(bits_ & ~bit(option))); }
     constexpr bool operator==(const TFlatButtonOptions &) const = default;
 
 private:
     static constexpr std::uint8_t bit(TFlatButtonOption option) { return std::uint8_t(1u << unsigned(option)); }
-    std::uint8_t m_bits = 0;
+    std::uint8_t bits_ = 0;
 };
 
 namespace flatbutton {
@@ -202,9 +202,9 @@ class PointerTracker {
 public:
     enum class Crossing { None, Entered, Left };
 
-    bool hot() const { return m_hot; }
-    void setHot(bool hot) { m_hot = hot; }
-    bool inside() const { return m_inside; }
+    bool hot() const { return hot_; }
+    void setHot(bool hot) { hot_ = hot; }
+    bool inside() const { return inside_; }
 
     // The pointer is over the button or not: hot follows, and the crossing
     // to report, None when the last one reported says so already.
@@ -216,8 +216,8 @@ public:
     Crossing recheck(const QRect &buttonRect, const QPoint &pointer);
 
 private:
-    bool m_hot = false;
-    bool m_inside = false;
+    bool hot_ = false;
+    bool inside_ = false;
 };
 
 // ---------------------------------------------------------------------------
@@ -264,10 +264,10 @@ class CaptionText {
 public:
     CaptionText(const QString &painted, const QFont &font, bool wordWrap, int wrapWidth);
 
-    const QString &plain() const { return m_plain; }          // without accelerator marks
-    int acceleratorIndex() const { return m_accelerator; }     // into plain(), -1 when none
-    const std::vector<CaptionLine> &lines() const { return m_lines; }
-    int lineHeight() const { return m_lineHeight; }
+    const QString &plain() const { return plain_; }          // without accelerator marks
+    int acceleratorIndex() const { return accelerator_; }     // into plain(), -1 when none
+    const std::vector<CaptionLine> &lines() const { return lines_; }
+    int lineHeight() const { return lineHeight_; }
     // The measured size: the widest line and the lines' total height.
     int width() const;
     int height() const;
@@ -277,11 +277,11 @@ public:
     QString lineForDrawing(int index, int width) const;
 
 private:
-    QString m_plain;
-    int m_accelerator = -1;
-    QFont m_font;
-    int m_lineHeight = 0;
-    std::vector<CaptionLine> m_lines;
+    QString plain_;
+    int accelerator_ = -1;
+    QFont font_;
+    int lineHeight_ = 0;
+    std::vector<CaptionLine> lines_;
 };
 
 }  // namespace flatbutton

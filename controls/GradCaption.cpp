@@ -39,12 +39,12 @@ QIcon systemMenuBoxIcon()
 // palette of the moment, keeping only its shape.
 class ButtonTextGlyph : public QIconEngine {
 public:
-    explicit ButtonTextGlyph(QIcon shape) : m_shape(std::move(shape)) {}
+    explicit ButtonTextGlyph(QIcon shape) : shape_(std::move(shape)) {}
 
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
         const bool disabled = mode == QIcon::Disabled;
-        QPixmap glyph = m_shape.pixmap(size, QIcon::Normal, state);
+        QPixmap glyph = shape_.pixmap(size, QIcon::Normal, state);
         if (glyph.isNull())
             return glyph;
         QPainter painter(&glyph);
@@ -57,10 +57,10 @@ public:
     {
         painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
     }
-    QIconEngine *clone() const override { return new ButtonTextGlyph(m_shape); }
+    QIconEngine *clone() const override { return new ButtonTextGlyph(shape_); }
 
 private:
-    QIcon m_shape;
+    QIcon shape_;
 };
 
 QIcon titleBarIcon(const QWidget *widget, QStyle::StandardPixmap picture)
@@ -70,14 +70,14 @@ QIcon titleBarIcon(const QWidget *widget, QStyle::StandardPixmap picture)
 
 }  // namespace
 
-TGradientCaption::TGradientCaption(QWidget *owner) : QWidget(requireWindow(owner)), m_owner(owner)
+TGradientCaption::TGradientCaption(QWidget *owner) : QWidget(requireWindow(owner)), owner_(owner)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     loadCaptionFont();
-    m_appNameText = std::make_unique<TAppNameText>(this);
-    m_captionText = std::make_unique<TCaptionText>(this);
-    m_companyText = std::make_unique<TCompanyText>(this);
+    appNameText_ = std::make_unique<TAppNameText>(this);
+    captionText_ = std::make_unique<TCaptionText>(this);
+    companyText_ = std::make_unique<TCompanyText>(this);
 
     const auto makeButton = [this](const char *name, const QIcon &icon, const QString &tip) {
         auto *button = new QToolButton(this);
@@ -89,27 +89,27 @@ TGradientCaption::TGradientCaption(QWidget *owner) : QWidget(requireWindow(owner
         return button;
     };
     const auto standard = [this](QStyle::StandardPixmap picture) { return titleBarIcon(this, picture); };
-    m_minimizeButton = makeButton("minimizeButton", standard(QStyle::SP_TitleBarMinButton), tr("Minimize"));
-    m_maximizeButton = makeButton("maximizeButton", standard(QStyle::SP_TitleBarMaxButton), tr("Maximize"));
-    m_closeButton = makeButton("closeButton", standard(QStyle::SP_TitleBarCloseButton), tr("Close"));
-    m_helpButton = makeButton("helpButton", standard(QStyle::SP_TitleBarContextHelpButton), tr("Help"));
-    m_systemMenuBox = makeButton("systemMenuBox", systemMenuBoxIcon(), tr("Window menu"));
-    connect(m_minimizeButton, &QToolButton::clicked, this, [this] {
-        if (m_owner)
-            m_owner->showMinimized();
+    minimizeButton_ = makeButton("minimizeButton", standard(QStyle::SP_TitleBarMinButton), tr("Minimize"));
+    maximizeButton_ = makeButton("maximizeButton", standard(QStyle::SP_TitleBarMaxButton), tr("Maximize"));
+    closeButton_ = makeButton("closeButton", standard(QStyle::SP_TitleBarCloseButton), tr("Close"));
+    helpButton_ = makeButton("helpButton", standard(QStyle::SP_TitleBarContextHelpButton), tr("Help"));
+    systemMenuBox_ = makeButton("systemMenuBox", systemMenuBoxIcon(), tr("Window menu"));
+    connect(minimizeButton_, &QToolButton::clicked, this, [this] {
+        if (owner_)
+            owner_->showMinimized();
     });
-    connect(m_maximizeButton, &QToolButton::clicked, this, &TGradientCaption::toggleMaximized);
-    connect(m_closeButton, &QToolButton::clicked, this, [this] {
-        if (m_owner)
-            m_owner->close();
+    connect(maximizeButton_, &QToolButton::clicked, this, &TGradientCaption::toggleMaximized);
+    connect(closeButton_, &QToolButton::clicked, this, [this] {
+        if (owner_)
+            owner_->close();
     });
-    connect(m_helpButton, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
-    connect(m_systemMenuBox, &QToolButton::clicked, this, [this] {
-        showWindowMenu(mapToGlobal(m_systemMenuBox->geometry().bottomLeft() + QPoint(0, 1)));
+    connect(helpButton_, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
+    connect(systemMenuBox_, &QToolButton::clicked, this, [this] {
+        showWindowMenu(mapToGlobal(systemMenuBox_->geometry().bottomLeft() + QPoint(0, 1)));
     });
 
-    m_lastHeight = currentLayout().height;
-    resize(owner->width(), m_lastHeight);
+    lastHeight_ = currentLayout().height;
+    resize(owner->width(), lastHeight_);
     owner->installEventFilter(this);
     layoutButtons();
     updateButtonStates();
@@ -117,40 +117,40 @@ TGradientCaption::TGradientCaption(QWidget *owner) : QWidget(requireWindow(owner
 
 TGradientCaption::~TGradientCaption()
 {
-    if (m_owner)
-        m_owner->removeEventFilter(this);
+    if (owner_)
+        owner_->removeEventFilter(this);
 }
 
 void TGradientCaption::setColor(const platform::ColorRef &value)
 {
-    m_color = value;
+    color_ = value;
     update();
 }
 
 void TGradientCaption::setEnabled(TGradEnabled value)
 {
-    m_enabled = value;
+    enabled_ = value;
     update();
 }
 
 void TGradientCaption::setNumColors(int value)
 {
-    m_numColors = caption::clampNumColors(m_numColors, value);
+    numColors_ = caption::clampNumColors(numColors_, value);
     update();
 }
 
 void TGradientCaption::setNewShell(bool value)
 {
-    m_newShell = value;
+    newShell_ = value;
     relayout();
 }
 
 TBorderKind TGradientCaption::BorderStyle() const
 {
-    if (m_borderStyleSet || !m_owner)
-        return m_borderStyle;
-    const bool resizable = isResizable(m_owner);
-    switch (m_owner->windowType()) {
+    if (borderStyleSet_ || !owner_)
+        return borderStyle_;
+    const bool resizable = isResizable(owner_);
+    switch (owner_->windowType()) {
     case Qt::Tool:
         return resizable ? bkSizeToolWin : bkToolWindow;
     case Qt::Dialog:
@@ -163,51 +163,51 @@ TBorderKind TGradientCaption::BorderStyle() const
 
 void TGradientCaption::setBorderStyle(TBorderKind value)
 {
-    m_borderStyle = value;
-    m_borderStyleSet = true;
+    borderStyle_ = value;
+    borderStyleSet_ = true;
     relayout();
 }
 
 void TGradientCaption::resetBorderStyle()
 {
-    m_borderStyleSet = false;
+    borderStyleSet_ = false;
     relayout();
 }
 
 bool TGradientCaption::paintsActive() const
 {
-    if (m_activeKnown)
-        return m_lastActive;
-    return m_owner && m_owner->isActiveWindow();
+    if (activeKnown_)
+        return lastActive_;
+    return owner_ && owner_->isActiveWindow();
 }
 
 void TGradientCaption::activationChanged(bool active)
 {
-    m_lastActive = active;
-    m_activeKnown = true;
+    lastActive_ = active;
+    activeKnown_ = true;
     update();
 }
 
 void TGradientCaption::loadCaptionFont()
 {
-    m_captionFont = platform::captionFont();
+    captionFont_ = platform::captionFont();
 }
 
 void TGradientCaption::reloadSystemSettings()
 {
     loadCaptionFont();
-    m_appNameText->applyFontKind();
-    m_captionText->applyFontKind();
-    m_companyText->applyFontKind();
-    m_systemMenuBox->setIcon(systemMenuBoxIcon());
+    appNameText_->applyFontKind();
+    captionText_->applyFontKind();
+    companyText_->applyFontKind();
+    systemMenuBox_->setIcon(systemMenuBoxIcon());
     relayout();
 }
 
 void TGradientCaption::relayout()
 {
     const int height = currentLayout().height;
-    if (height != m_lastHeight) {
-        m_lastHeight = height;
+    if (height != lastHeight_) {
+        lastHeight_ = height;
         updateGeometry();
         emit heightChanged();
     }
@@ -223,7 +223,7 @@ void TGradientCaption::partChanged()
 
 caption::CaptionMetrics TGradientCaption::metrics() const
 {
-    const QFontMetrics fm(m_captionFont);
+    const QFontMetrics fm(captionFont_);
     caption::CaptionMetrics m;
     m.smallIcon = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
     m.captionHeight = std::max(fm.height() + 5, m.smallIcon + 2);
@@ -237,12 +237,12 @@ caption::CaptionWindow TGradientCaption::windowInfo() const
 {
     caption::CaptionWindow info;
     info.border = BorderStyle();
-    const Qt::WindowFlags flags = m_owner ? m_owner->windowFlags() : Qt::WindowFlags();
+    const Qt::WindowFlags flags = owner_ ? owner_->windowFlags() : Qt::WindowFlags();
     info.systemMenu = flags.testFlag(Qt::WindowSystemMenuHint);
     info.minimizeBox = flags.testFlag(Qt::WindowMinimizeButtonHint);
     info.maximizeBox = flags.testFlag(Qt::WindowMaximizeButtonHint);
     info.helpButton = flags.testFlag(Qt::WindowContextHelpButtonHint);
-    info.newShell = m_newShell;
+    info.newShell = newShell_;
     info.width = width();
     return info;
 }
@@ -269,7 +269,7 @@ QFont TGradientCaption::fitToCaptionHeight(const QFont &font) const
     // is not always what was asked for.
     QImage scratch(10, 10, QImage::Format_RGB32);
     const auto charHeight = [&scratch](const QFont &f) { return QFontInfo(QFont(f, &scratch)).pixelSize(); };
-    const int captionHeight = charHeight(m_captionFont);
+    const int captionHeight = charHeight(captionFont_);
     const int current = font.pixelSize() > 0 ? font.pixelSize() : charHeight(font);
     const int fitted = caption::fitPixelSize(current, captionHeight, [&](int size) {
         QFont trial = font;
@@ -285,7 +285,7 @@ QIcon TGradientCaption::iconForPaint() const
 {
     // The window's icon (Qt answers the application's when the window has
     // none), else the application's, else the desktop's generic one.
-    QIcon icon = m_owner ? m_owner->windowIcon() : QIcon();
+    QIcon icon = owner_ ? owner_->windowIcon() : QIcon();
     if (icon.isNull())
         icon = QApplication::windowIcon();
     if (icon.isNull())
@@ -308,16 +308,16 @@ void TGradientCaption::paintBar(QPainter &painter, bool active)
     // caption colour; the gradient ends in that colour at the title's right.
     painter.fillRect(QRect(0, 0, width(), layout.height), background);
     const QRect title = layout.title;
-    if (caption::paintsGradient(m_enabled, active)) {
-        const auto bands = caption::gradientBands(title.x(), title.width(), m_color.resolve(palette).rgb(),
-                                                  background.rgb(), m_numColors);
+    if (caption::paintsGradient(enabled_, active)) {
+        const auto bands = caption::gradientBands(title.x(), title.width(), color_.resolve(palette).rgb(),
+                                                  background.rgb(), numColors_);
         for (const caption::GradientBand &band : bands)
             if (band.width > 0)
                 painter.fillRect(QRect(band.left, title.y(), band.width, title.height()), QColor::fromRgb(band.color));
     }
 
-    m_captionText->refresh();
-    const std::array<TCompanyText *, 3> parts{m_companyText.get(), m_appNameText.get(), m_captionText.get()};
+    captionText_->refresh();
+    const std::array<TCompanyText *, 3> parts{companyText_.get(), appNameText_.get(), captionText_.get()};
     std::array<QString, 3> texts;
     std::array<caption::PartMeasure, 3> measures;
     for (std::size_t i = 0; i < parts.size(); ++i) {
@@ -326,7 +326,7 @@ void TGradientCaption::paintBar(QPainter &painter, bool active)
         measures[i] = {fm.horizontalAdvance(texts[i]) + 3, parts[i]->Visible(), texts[i].isEmpty()};
     }
     const caption::CaptionPlan plan =
-        caption::planCaption(title, layout.showsIcon, metrics().smallIcon, measures, m_newShell);
+        caption::planCaption(title, layout.showsIcon, metrics().smallIcon, measures, newShell_);
 
     painter.save();
     painter.setClipRect(title);
@@ -385,77 +385,77 @@ void TGradientCaption::layoutButtons()
         button->setIconSize(QSize(side, side));
         button->show();
     };
-    place(m_minimizeButton, layout.minimizeButton);
-    place(m_maximizeButton, layout.maximizeButton);
-    place(m_closeButton, layout.closeButton);
-    place(m_helpButton, layout.helpButton);
-    place(m_systemMenuBox, layout.systemMenuBox);
+    place(minimizeButton_, layout.minimizeButton);
+    place(maximizeButton_, layout.maximizeButton);
+    place(closeButton_, layout.closeButton);
+    place(helpButton_, layout.helpButton);
+    place(systemMenuBox_, layout.systemMenuBox);
 }
 
 bool TGradientCaption::canMaximize() const
 {
-    return m_owner && m_owner->windowFlags().testFlag(Qt::WindowMaximizeButtonHint) && isResizable(m_owner);
+    return owner_ && owner_->windowFlags().testFlag(Qt::WindowMaximizeButtonHint) && isResizable(owner_);
 }
 
 void TGradientCaption::updateButtonStates()
 {
-    if (!m_owner)
+    if (!owner_)
         return;
-    m_minimizeButton->setEnabled(m_owner->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-    m_maximizeButton->setEnabled(canMaximize());
-    const bool maximized = m_owner->isMaximized();
-    m_maximizeButton->setIcon(
+    minimizeButton_->setEnabled(owner_->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    maximizeButton_->setEnabled(canMaximize());
+    const bool maximized = owner_->isMaximized();
+    maximizeButton_->setIcon(
         titleBarIcon(this, maximized ? QStyle::SP_TitleBarNormalButton : QStyle::SP_TitleBarMaxButton));
-    m_maximizeButton->setToolTip(maximized ? tr("Restore") : tr("Maximize"));
+    maximizeButton_->setToolTip(maximized ? tr("Restore") : tr("Maximize"));
 }
 
 void TGradientCaption::toggleMaximized()
 {
     if (!canMaximize())
         return;
-    if (m_owner->isMaximized())
-        m_owner->showNormal();
+    if (owner_->isMaximized())
+        owner_->showNormal();
     else
-        m_owner->showMaximized();
+        owner_->showMaximized();
 }
 
 void TGradientCaption::showWindowMenu(const QPoint &globalPos)
 {
-    if (!m_owner)
+    if (!owner_)
         return;
-    if (!m_windowMenu) {
-        m_windowMenu = new QMenu(this);
-        m_windowMenu->setObjectName(QStringLiteral("windowMenu"));
+    if (!windowMenu_) {
+        windowMenu_ = new QMenu(this);
+        windowMenu_->setObjectName(QStringLiteral("windowMenu"));
     }
-    m_windowMenu->clear();
+    windowMenu_->clear();
     const auto add = [this](const QString &text, bool enabled, void (QWidget::*action)()) {
-        QAction *item = m_windowMenu->addAction(text);
+        QAction *item = windowMenu_->addAction(text);
         item->setEnabled(enabled);
         connect(item, &QAction::triggered, this, [this, action] {
-            if (m_owner)
-                (m_owner->*action)();
+            if (owner_)
+                (owner_->*action)();
         });
     };
-    const bool maximized = m_owner->isMaximized();
-    add(tr("&Restore"), maximized || m_owner->isMinimized(), &QWidget::showNormal);
-    add(tr("Mi&nimize"), m_owner->windowFlags().testFlag(Qt::WindowMinimizeButtonHint), &QWidget::showMinimized);
+    const bool maximized = owner_->isMaximized();
+    add(tr("&Restore"), maximized || owner_->isMinimized(), &QWidget::showNormal);
+    add(tr("Mi&nimize"), owner_->windowFlags().testFlag(Qt::WindowMinimizeButtonHint), &QWidget::showMinimized);
     add(tr("Ma&ximize"), canMaximize() && !maximized, &QWidget::showMaximized);
-    m_windowMenu->addSeparator();
-    QAction *close = m_windowMenu->addAction(tr("&Close") + QLatin1Char('\t') + QStringLiteral("Alt+F4"));
+    windowMenu_->addSeparator();
+    QAction *close = windowMenu_->addAction(tr("&Close") + QLatin1Char('\t') + QStringLiteral("Alt+F4"));
     connect(close, &QAction::triggered, this, [this] {
-        if (m_owner)
-            m_owner->close();
+        if (owner_)
+            owner_->close();
     });
-    m_windowMenu->popup(globalPos);
+    windowMenu_->popup(globalPos);
 }
 
 bool TGradientCaption::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_owner)
+    if (watched != owner_)
         return false;
     switch (event->type()) {
     case QEvent::ActivationChange:
-        activationChanged(m_owner->isActiveWindow());
+        activationChanged(owner_->isActiveWindow());
         break;
     case QEvent::WindowTitleChange:
     case QEvent::WindowIconChange:
@@ -481,55 +481,55 @@ bool TGradientCaption::eventFilter(QObject *watched, QEvent *event)
 
 void TGradientCaption::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton || !m_owner) {
+    if (event->button() != Qt::LeftButton || !owner_) {
         QWidget::mousePressEvent(event);
         return;
     }
     const caption::CaptionLayout layout = currentLayout();
-    const QRect icon = caption::planCaption(layout.title, layout.showsIcon, metrics().smallIcon, {}, m_newShell).icon;
+    const QRect icon = caption::planCaption(layout.title, layout.showsIcon, metrics().smallIcon, {}, newShell_).icon;
     if (icon.contains(event->position().toPoint())) {
         showWindowMenu(mapToGlobal(QPoint(icon.left(), height())));
         return;
     }
-    if (m_owner->isMaximized() || m_owner->isFullScreen())
+    if (owner_->isMaximized() || owner_->isFullScreen())
         return;  // a maximised window stays where it is
-    m_dragArmed = true;
-    m_dragMoving = false;
-    m_pressGlobal = event->globalPosition().toPoint();
-    m_windowStart = m_owner->pos();
+    dragArmed_ = true;
+    dragMoving_ = false;
+    pressGlobal_ = event->globalPosition().toPoint();
+    windowStart_ = owner_->pos();
 }
 
 void TGradientCaption::mouseMoveEvent(QMouseEvent *event)
 {
-    if (!m_dragArmed || !(event->buttons() & Qt::LeftButton) || !m_owner)
+    if (!dragArmed_ || !(event->buttons() & Qt::LeftButton) || !owner_)
         return;
     const QPoint global = event->globalPosition().toPoint();
-    if (!m_dragMoving) {
+    if (!dragMoving_) {
         // Waiting for the drag distance keeps a double-click a double-click.
-        if ((global - m_pressGlobal).manhattanLength() < QApplication::startDragDistance())
+        if ((global - pressGlobal_).manhattanLength() < QApplication::startDragDistance())
             return;
         // The window system moves the window where it can: it knows the
         // screens' edges, snapping and the keyboard.
-        if (QWindow *handle = m_owner->windowHandle(); handle && handle->startSystemMove()) {
-            m_dragArmed = false;
+        if (QWindow *handle = owner_->windowHandle(); handle && handle->startSystemMove()) {
+            dragArmed_ = false;
             return;
         }
-        m_dragMoving = true;
+        dragMoving_ = true;
     }
-    m_owner->move(m_windowStart + (global - m_pressGlobal));
+    owner_->move(windowStart_ + (global - pressGlobal_));
 }
 
 void TGradientCaption::mouseReleaseEvent(QMouseEvent *event)
 {
-    m_dragArmed = false;
-    m_dragMoving = false;
+    dragArmed_ = false;
+    dragMoving_ = false;
     QWidget::mouseReleaseEvent(event);
 }
 
 void TGradientCaption::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    m_dragArmed = false;
-    m_dragMoving = false;
+    dragArmed_ = false;
+    dragMoving_ = false;
     if (event->button() == Qt::LeftButton)
         toggleMaximized();
 }

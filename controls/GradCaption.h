@@ -36,28 +36,28 @@ public:
     explicit TGradientCaption(QWidget *owner);
     ~TGradientCaption() override;
 
-    TAppNameText *AppNameText() const { return m_appNameText.get(); }
-    TCaptionText *CaptionText() const { return m_captionText.get(); }
-    TCompanyText *CompanyText() const { return m_companyText.get(); }
+    TAppNameText *AppNameText() const { return appNameText_.get(); }
+    TCaptionText *CaptionText() const { return captionText_.get(); }
+    TCompanyText *CompanyText() const { return companyText_.get(); }
 
     // The gradient's start colour, on the left.
-    platform::ColorRef Color() const { return m_color; }
+    platform::ColorRef Color() const { return color_; }
     void setColor(const platform::ColorRef &value);
     // Named as in stored layouts; QWidget's own enabling stays available.
-    TGradEnabled Enabled() const { return m_enabled; }
+    TGradEnabled Enabled() const { return enabled_; }
     void setEnabled(TGradEnabled value);
     using QWidget::setEnabled;
     // Number of colour bands, 1 to 256: 0 or less is ignored, more is 256.
-    int NumColors() const { return m_numColors; }
+    int NumColors() const { return numColors_; }
     void setNumColors(int value);
 
-    QWidget *OwnerForm() const override { return m_owner; }
-    const QFont &CaptionFont() const override { return m_captionFont; }
+    QWidget *OwnerForm() const override { return owner_; }
+    const QFont &CaptionFont() const override { return captionFont_; }
 
     // The current desktop's look (true): icon, close button, texts from the
     // left. False gives the older shell's: a system-menu box on the left, no
     // close button, texts centred.
-    bool NewShell() const { return m_newShell; }
+    bool NewShell() const { return newShell_; }
     void setNewShell(bool value);
     // The frame the bar stands for; follows the owner (tool window, dialog,
     // fixed or resizable size) until set. bkNone hides the bar.
@@ -115,31 +115,31 @@ private:
     bool canMaximize() const;
     void loadCaptionFont();
 
-    QPointer<QWidget> m_owner;
-    QFont m_captionFont;
-    std::unique_ptr<TAppNameText> m_appNameText;
-    std::unique_ptr<TCaptionText> m_captionText;
-    std::unique_ptr<TCompanyText> m_companyText;
-    platform::ColorRef m_color = QColor(Qt::black);
-    TGradEnabled m_enabled = geAlways;
-    int m_numColors = caption::DefaultColors;
-    bool m_newShell = true;
-    bool m_borderStyleSet = false;
-    TBorderKind m_borderStyle = bkSizeable;
-    bool m_lastActive = true;
-    bool m_activeKnown = false;
-    int m_lastHeight = 0;
+    QPointer<QWidget> owner_;
+    QFont captionFont_;
+    std::unique_ptr<TAppNameText> appNameText_;
+    std::unique_ptr<TCaptionText> captionText_;
+    std::unique_ptr<TCompanyText> companyText_;
+    platform::ColorRef color_ = QColor(Qt::black);
+    TGradEnabled enabled_ = geAlways;
+    int numColors_ = caption::DefaultColors;
+    bool newShell_ = true;
+    bool borderStyleSet_ = false;
+    TBorderKind borderStyle_ = bkSizeable;
+    bool lastActive_ = true;
+    bool activeKnown_ = false;
+    int lastHeight_ = 0;
 
-    QToolButton *m_minimizeButton = nullptr;
-    QToolButton *m_maximizeButton = nullptr;
-    QToolButton *m_closeButton = nullptr;
-    QToolButton *m_helpButton = nullptr;
-    QToolButton *m_systemMenuBox = nullptr;
-    QMenu *m_windowMenu = nullptr;
+    QToolButton *minimizeButton_ = nullptr;
+    QToolButton *maximizeButton_ = nullptr;
+    QToolButton *closeButton_ = nullptr;
+    QToolButton *helpButton_ = nullptr;
+    QToolButton *systemMenuBox_ = nullptr;
+    QMenu *windowMenu_ = nullptr;
 
     // Dragging: armed by a press, moving once past the drag distance.
-    bool m_dragArmed = false;
-    bool m_dragMoving = false;
-    QPoint m_pressGlobal;
-    QPoint m_windowStart;
+    bool dragArmed_ = false;
+    bool dragMoving_ = false;
+    QPoint pressGlobal_;
+    QPoint windowStart_;
 };

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-GridModel::GridModel(QObject *parent) : QAbstractTableModel(parent), m_rows(1) {}
+GridModel::GridModel(QObject *parent) : QAbstractTableModel(parent), rows_(1) {}
 
 void GridModel::setGridRowCount(int count)
 {
@@ -10,16 +10,16 @@ void GridModel::setGridRowCount(int count)
     const int old = gridRowCount();
     if (count == old)
         return;
-    if (count < m_fixedRows)
-        m_fixedRows = count;
-    const int first = std::max(old, m_fixedRows) - m_fixedRows;
+    if (count < fixedRows_)
+        fixedRows_ = count;
+    const int first = std::max(old, fixedRows_) - fixedRows_;
     if (count > old) {
-        beginInsertRows(QModelIndex(), old - m_fixedRows, count - m_fixedRows - 1);
-        m_rows.resize(std::size_t(count));
+        beginInsertRows(QModelIndex(), old - fixedRows_, count - fixedRows_ - 1);
+        rows_.resize(std::size_t(count));
         endInsertRows();
     } else {
-        beginRemoveRows(QModelIndex(), count - m_fixedRows, first - 1);
-        m_rows.resize(std::size_t(count));
+        beginRemoveRows(QModelIndex(), count - fixedRows_, first - 1);
+        rows_.resize(std::size_t(count));
         endRemoveRows();
     }
 }
@@ -27,20 +27,20 @@ void GridModel::setGridRowCount(int count)
 void GridModel::setGridColCount(int count)
 {
     count = std::max(count, 1);
-    if (count == m_colCount)
+    if (count == colCount_)
         return;
-    if (count > m_colCount) {
-        beginInsertColumns(QModelIndex(), m_colCount, count - 1);
-        m_colCount = count;
+    if (count > colCount_) {
+        beginInsertColumns(QModelIndex(), colCount_, count - 1);
+        colCount_ = count;
         endInsertColumns();
         return;
     }
-    beginRemoveColumns(QModelIndex(), count, m_colCount - 1);
+    beginRemoveColumns(QModelIndex(), count, colCount_ - 1);
     // Cells beyond the new count go, so that growing again shows them empty.
-    for (GridRow &row : m_rows)
+    for (GridRow &row : rows_)
         if (int(row.size()) > count)
             row.resize(std::size_t(count));
-    m_colCount = count;
+    colCount_ = count;
     endRemoveColumns();
 }
 
@@ -48,24 +48,24 @@ void GridModel::setFixedRows(int count)
 {
     if (count < 0 || count > 1 || count > gridRowCount())
         throw EInvalidGridOperation("Fixed row count must be 0 or 1 and not above the row count");
-    if (count == m_fixedRows)
+    if (count == fixedRows_)
         return;
     beginResetModel();
-    m_fixedRows = count;
+    fixedRows_ = count;
     endResetModel();
-    emit headerDataChanged(Qt::Horizontal, 0, m_colCount - 1);
+    emit headerDataChanged(Qt::Horizontal, 0, colCount_ - 1);
 }
 
 void GridModel::checkCell(int col, int row) const
 {
-    if (col < 0 || row < 0 || col >= m_colCount || row >= gridRowCount())
+    if (col < 0 || row < 0 || col >= colCount_ || row >= gridRowCount())
         throw EInvalidGridOperation("Grid index out of range");
 }
 
 GridCell &GridModel::cellForWrite(int col, int row)
 {
     checkCell(col, row);
-    GridRow &cells = m_rows[std::size_t(row)];
+    GridRow &cells = rows_[std::size_t(row)];
     if (int(cells.size()) <= col)
         cells.resize(std::size_t(col) + 1);
     return cells[std::size_t(col)];
@@ -73,17 +73,17 @@ GridCell &GridModel::cellForWrite(int col, int row)
 
 void GridModel::cellChanged(int col, int row)
 {
-    if (row < m_fixedRows)
+    if (row < fixedRows_)
         emit headerDataChanged(Qt::Horizontal, col, col);
     else
-        emit dataChanged(index(row - m_fixedRows, col), index(row - m_fixedRows, col));
+        emit dataChanged(index(row - fixedRows_, col), index(row - fixedRows_, col));
 }
 
 QString GridModel::text(int col, int row) const
 {
-    if (col < 0 || row < 0 || col >= m_colCount || row >= gridRowCount())
+    if (col < 0 || row < 0 || col >= colCount_ || row >= gridRowCount())
         return QString();
-    const GridRow &cells = m_rows[std::size_t(row)];
+    const GridRow &cells = rows_[std::size_t(row)];
     return col < int(cells.size()) ? cells[std::size_t(col)].Text : QString();
 }
 
@@ -95,9 +95,9 @@ void GridModel::setText(int col, int row, const QString &text)
 
 void *GridModel::object(int col, int row) const
 {
-    if (col < 0 || row < 0 || col >= m_colCount || row >= gridRowCount())
+    if (col < 0 || row < 0 || col >= colCount_ || row >= gridRowCount())
         return nullptr;
-    const GridRow &cells = m_rows[std::size_t(row)];
+    const GridRow &cells = rows_[std::size_t(row)];
     return col < int(cells.size()) ? cells[std::size_t(col)].Object : nullptr;
 }
 
@@ -108,9 +108,9 @@ void GridModel::setObject(int col, int row, void *object)
 
 QIcon GridModel::icon(int col, int row) const
 {
-    if (col < 0 || row < 0 || col >= m_colCount || row >= gridRowCount())
+    if (col < 0 || row < 0 || col >= colCount_ || row >= gridRowCount())
         return QIcon();
-    const GridRow &cells = m_rows[std::size_t(row)];
+    const GridRow &cells = rows_[std::size_t(row)];
     return col < int(cells.size()) ? cells[std::size_t(col)].Icon : QIcon();
 }
 
@@ -123,8 +123,8 @@ void GridModel::setIcon(int col, int row, const QIcon &icon)
 QStringList GridModel::rowTexts(int row) const
 {
     QStringList texts;
-    texts.reserve(m_colCount);
-    for (int c = 0; c < m_colCount; ++c)
+    texts.reserve(colCount_);
+    for (int c = 0; c < colCount_; ++c)
         texts.append(text(c, row));
     return texts;
 }
@@ -132,43 +132,43 @@ QStringList GridModel::rowTexts(int row) const
 void GridModel::replaceDataRows(std::vector<GridRow> rows)
 {
     beginResetModel();
-    m_rows.resize(std::size_t(m_fixedRows));
-    if (m_rows.empty() && rows.empty())
-        m_rows.emplace_back();  // a grid keeps one row
-    m_rows.reserve(m_rows.size() + rows.size());
+    rows_.resize(std::size_t(fixedRows_));
+    if (rows_.empty() && rows.empty())
+        rows_.emplace_back();  // a grid keeps one row
+    rows_.reserve(rows_.size() + rows.size());
     for (GridRow &row : rows) {
-        if (int(row.size()) > m_colCount)
-            row.resize(std::size_t(m_colCount));
-        m_rows.push_back(std::move(row));
+        if (int(row.size()) > colCount_)
+            row.resize(std::size_t(colCount_));
+        rows_.push_back(std::move(row));
     }
     endResetModel();
 }
 
 void GridModel::clearCells()
 {
-    for (GridRow &row : m_rows)
+    for (GridRow &row : rows_)
         GridRow().swap(row);
-    if (m_fixedRows > 0)
-        emit headerDataChanged(Qt::Horizontal, 0, m_colCount - 1);
+    if (fixedRows_ > 0)
+        emit headerDataChanged(Qt::Horizontal, 0, colCount_ - 1);
     if (rowCount() > 0)
-        emit dataChanged(index(0, 0), index(rowCount() - 1, m_colCount - 1));
+        emit dataChanged(index(0, 0), index(rowCount() - 1, colCount_ - 1));
 }
 
 void GridModel::clearRow(int row)
 {
     checkCell(0, row);
-    GridRow().swap(m_rows[std::size_t(row)]);
-    for (int c = 0; c < m_colCount; ++c)
+    GridRow().swap(rows_[std::size_t(row)]);
+    for (int c = 0; c < colCount_; ++c)
         cellChanged(c, row);
 }
 
 void GridModel::clearColumn(int col)
 {
     checkCell(col, 0);
-    for (GridRow &row : m_rows)
+    for (GridRow &row : rows_)
         if (col < int(row.size()))
             row[std::size_t(col)] = GridCell();
-    if (m_fixedRows > 0)
+    if (fixedRows_ > 0)
         emit headerDataChanged(Qt::Horizontal, col, col);
     if (rowCount() > 0)
         emit dataChanged(index(0, col), index(rowCount() - 1, col));
@@ -182,7 +182,7 @@ void GridModel::permuteDataRows(const std::vector<int> &sourceRows)
     // newPosition[old model row] = new model row; also checks the permutation.
     std::vector<int> newPosition(std::size_t(dataRows), -1);
     for (int i = 0; i < dataRows; ++i) {
-        const int source = sourceRows[std::size_t(i)] - m_fixedRows;
+        const int source = sourceRows[std::size_t(i)] - fixedRows_;
         if (source < 0 || source >= dataRows || newPosition[std::size_t(source)] != -1)
             throw EInvalidGridOperation("Row order is not a permutation of the data rows");
         newPosition[std::size_t(source)] = i;
@@ -190,12 +190,12 @@ void GridModel::permuteDataRows(const std::vector<int> &sourceRows)
 
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     std::vector<GridRow> reordered;
-    reordered.reserve(m_rows.size());
-    for (int r = 0; r < m_fixedRows; ++r)
-        reordered.push_back(std::move(m_rows[std::size_t(r)]));
+    reordered.reserve(rows_.size());
+    for (int r = 0; r < fixedRows_; ++r)
+        reordered.push_back(std::move(rows_[std::size_t(r)]));
     for (int source : sourceRows)
-        reordered.push_back(std::move(m_rows[std::size_t(source)]));
-    m_rows.swap(reordered);
+        reordered.push_back(std::move(rows_[std::size_t(source)]));
+    rows_.swap(reordered);
 
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
@@ -213,19 +213,19 @@ void GridModel::moveRow(int from, int to)
     if (from == to)
         return;
     const auto shift = [&] {
-        GridRow moving = std::move(m_rows[std::size_t(from)]);
-        m_rows.erase(m_rows.begin() + from);
-        m_rows.insert(m_rows.begin() + to, std::move(moving));
+        GridRow moving = std::move(rows_[std::size_t(from)]);
+        rows_.erase(rows_.begin() + from);
+        rows_.insert(rows_.begin() + to, std::move(moving));
     };
-    if (from < m_fixedRows || to < m_fixedRows) {
+    if (from < fixedRows_ || to < fixedRows_) {
         // The title row takes part: the header and the data both change.
         beginResetModel();
         shift();
         endResetModel();
-        emit headerDataChanged(Qt::Horizontal, 0, m_colCount - 1);
+        emit headerDataChanged(Qt::Horizontal, 0, colCount_ - 1);
         return;
     }
-    const int f = from - m_fixedRows, t = to - m_fixedRows;
+    const int f = from - fixedRows_, t = to - fixedRows_;
     beginMoveRows(QModelIndex(), f, f, QModelIndex(), t > f ? t + 1 : t);
     shift();
     endMoveRows();
@@ -238,7 +238,7 @@ void GridModel::moveColumn(int from, int to)
     if (from == to)
         return;
     beginMoveColumns(QModelIndex(), from, from, QModelIndex(), to > from ? to + 1 : to);
-    for (GridRow &row : m_rows) {
+    for (GridRow &row : rows_) {
         const int last = std::max(from, to);
         if (int(row.size()) <= last)
             row.resize(std::size_t(last) + 1);
@@ -247,7 +247,7 @@ void GridModel::moveColumn(int from, int to)
         row.insert(row.begin() + to, std::move(moving));
     }
     endMoveColumns();
-    if (m_fixedRows > 0)
+    if (fixedRows_ > 0)
         emit headerDataChanged(Qt::Horizontal, std::min(from, to), std::max(from, to));
 }
 
@@ -258,53 +258,53 @@ void GridModel::removeRow(int row)
         clearRow(row);
         return;
     }
-    if (row < m_fixedRows) {
+    if (row < fixedRows_) {
         beginResetModel();
-        m_rows.erase(m_rows.begin() + row);
-        m_fixedRows = std::min(m_fixedRows, gridRowCount());
+        rows_.erase(rows_.begin() + row);
+        fixedRows_ = std::min(fixedRows_, gridRowCount());
         endResetModel();
-        emit headerDataChanged(Qt::Horizontal, 0, m_colCount - 1);
+        emit headerDataChanged(Qt::Horizontal, 0, colCount_ - 1);
         return;
     }
-    beginRemoveRows(QModelIndex(), row - m_fixedRows, row - m_fixedRows);
-    m_rows.erase(m_rows.begin() + row);
+    beginRemoveRows(QModelIndex(), row - fixedRows_, row - fixedRows_);
+    rows_.erase(rows_.begin() + row);
     endRemoveRows();
 }
 
 void GridModel::removeColumn(int col)
 {
     checkCell(col, 0);
-    if (m_colCount == 1) {
+    if (colCount_ == 1) {
         clearColumn(col);
         return;
     }
     beginRemoveColumns(QModelIndex(), col, col);
-    for (GridRow &row : m_rows)
+    for (GridRow &row : rows_)
         if (col < int(row.size()))
             row.erase(row.begin() + col);
-    --m_colCount;
+    --colCount_;
     endRemoveColumns();
 }
 
 int GridModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : gridRowCount() - m_fixedRows;
+    return parent.isValid() ? 0 : gridRowCount() - fixedRows_;
 }
 
 int GridModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_colCount;
+    return parent.isValid() ? 0 : colCount_;
 }
 
 QVariant GridModel::data(const QModelIndex &index, int role) const
 {
     if (index.isValid() && role == Qt::DecorationRole) {
-        const QIcon cellIcon = icon(index.column(), index.row() + m_fixedRows);
+        const QIcon cellIcon = icon(index.column(), index.row() + fixedRows_);
         return cellIcon.isNull() ? QVariant() : QVariant(cellIcon);
     }
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::AccessibleTextRole))
         return QVariant();
-    return text(index.column(), index.row() + m_fixedRows);
+    return text(index.column(), index.row() + fixedRows_);
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -312,8 +312,8 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     if (role != Qt::DisplayRole)
         return QVariant();
     if (orientation == Qt::Vertical)
-        return section + m_fixedRows;
-    return m_fixedRows > 0 ? QVariant(text(section, 0)) : QVariant();
+        return section + fixedRows_;
+    return fixedRows_ > 0 ? QVariant(text(section, 0)) : QVariant();
 }
 
 Qt::ItemFlags GridModel::flags(const QModelIndex &index) const

@@ -35,9 +35,9 @@ public:
     explicit GridModel(QObject *parent = nullptr);
 
     // Grid addressing: rows count the fixed title row, if there is one.
-    int gridRowCount() const { return int(m_rows.size()); }
-    int gridColCount() const { return m_colCount; }
-    int fixedRows() const { return m_fixedRows; }
+    int gridRowCount() const { return int(rows_.size()); }
+    int gridColCount() const { return colCount_; }
+    int fixedRows() const { return fixedRows_; }
     // Below 1 becomes 1. New rows and columns are empty.
     void setGridRowCount(int count);
     void setGridColCount(int count);
@@ -83,7 +83,7 @@ private:
     GridCell &cellForWrite(int col, int row);
     void cellChanged(int col, int row);
 
-    std::vector<GridRow> m_rows;
-    int m_colCount = 1;
-    int m_fixedRows = 0;
+    std::vector<GridRow> rows_;
+    int colCount_ = 1;
+    int fixedRows_ = 0;
 };

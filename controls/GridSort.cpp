@@ -68,30 +68,30 @@ class PreparedComparison {
 public:
     PreparedComparison(const std::vector<TSortedListEntry> &entries, const TSortOptions &options,
                        const ConversionSettings &settings)
-        : m_entries(entries), m_options(options)
+        : entries_(entries), options_(options)
     {
         const std::size_t n = entries.size();
         switch (options.Mode) {
         case smNumber:
-            m_numbers.resize(n);
-            m_ok.resize(n);
+            numbers_.resize(n);
+            ok_.resize(n);
             for (std::size_t i = 0; i < n; ++i)
-                m_ok[i] = TextToNumber(entries[i].Text, settings, &m_numbers[i]);
+                ok_[i] = TextToNumber(entries[i].Text, settings, &numbers_[i]);
             break;
         case smDateTime:
         case smTime:
-            m_days.resize(n);
-            m_ok.resize(n);
+            days_.resize(n);
+            ok_.resize(n);
             for (std::size_t i = 0; i < n; ++i)
-                m_ok[i] = options.Mode == smDateTime ? TextToDateTime(entries[i].Text, settings, &m_days[i])
-                                                     : TextToTime(entries[i].Text, settings, &m_days[i]);
+                ok_[i] = options.Mode == smDateTime ? TextToDateTime(entries[i].Text, settings, &days_[i])
+                                                     : TextToTime(entries[i].Text, settings, &days_[i]);
             break;
         case smUser:
             break;
         default:
-            m_bytes.resize(n);
+            bytes_.resize(n);
             for (std::size_t i = 0; i < n; ++i)
-                m_bytes[i] = EncodeText(entries[i].Text);
+                bytes_[i] = EncodeText(entries[i].Text);
             break;
         }
     }
@@ -100,35 +100,35 @@ public:
     {
         const std::size_t a = std::size_t(ia), b = std::size_t(ib);
         int r = 0;
-        switch (m_options.Mode) {
+        switch (options_.Mode) {
         case smNumber:
-            r = m_ok[a] && m_ok[b] ? compareValues(m_numbers[a], m_numbers[b]) : 0;
+            r = ok_[a] && ok_[b] ? compareValues(numbers_[a], numbers_[b]) : 0;
             break;
         case smDateTime:
         case smTime:
-            r = m_ok[a] && m_ok[b] ? compareValues(m_days[a], m_days[b]) : 0;
+            r = ok_[a] && ok_[b] ? compareValues(days_[a], days_[b]) : 0;
             break;
         case smUser:
             // Without a function there is nothing to order by but the rows.
-            r = m_options.Compare ? m_options.Compare(m_entries[a].Text, m_entries[b].Text) : 0;
+            r = options_.Compare ? options_.Compare(entries_[a].Text, entries_[b].Text) : 0;
             r = r < 0 ? -1 : (r > 0 ? 1 : 0);
             break;
         default:
-            r = compareBytes(m_bytes[a], m_bytes[b]);
+            r = compareBytes(bytes_[a], bytes_[b]);
             break;
         }
         if (r == 0)
-            return compareValues(m_entries[a].SourceRow, m_entries[b].SourceRow);
-        return m_options.Order == soDescending ? -r : r;
+            return compareValues(entries_[a].SourceRow, entries_[b].SourceRow);
+        return options_.Order == soDescending ? -r : r;
     }
 
 private:
-    const std::vector<TSortedListEntry> &m_entries;
-    const TSortOptions &m_options;
-    std::vector<long double> m_numbers;
-    std::vector<double> m_days;
-    std::vector<char> m_ok;
-    std::vector<QByteArray> m_bytes;
+    const std::vector<TSortedListEntry> &entries_;
+    const TSortOptions &options_;
+    std::vector<long double> numbers_;
+    std::vector<double> days_;
+    std::vector<char> ok_;
+    std::vector<QByteArray> bytes_;
 };
 
 // Quicksort around the middle entry of each range, as the grid has always
@@ -139,11 +139,11 @@ private:
 // two entries tie, so every one of these yields the same order.
 class Sorter {
 public:
-    Sorter(std::vector<int> &order, const PreparedComparison &cmp) : m_order(order), m_cmp(cmp) {}
+    Sorter(std::vector<int> &order, const PreparedComparison &cmp) : order_(order), cmp_(cmp) {}
 
     void sort()
     {
-        const int n = int(m_order.size());
+        const int n = int(order_.size());
         if (n < 2)
             return;
         quickSort(0, n - 1, 2 * std::bit_width(unsigned(n)) + 8);
@@ -158,14 +158,14 @@ private:
                 return;
             }
             int i = L, j = R;
-            const int pivot = m_order[std::size_t(L + (R - L) / 2)];
+            const int pivot = order_[std::size_t(L + (R - L) / 2)];
             do {
-                while (i < R && m_cmp(m_order[std::size_t(i)], pivot) < 0)
+                while (i < R && cmp_(order_[std::size_t(i)], pivot) < 0)
                     ++i;
-                while (j > L && m_cmp(m_order[std::size_t(j)], pivot) > 0)
+                while (j > L && cmp_(order_[std::size_t(j)], pivot) > 0)
                     --j;
                 if (i <= j) {
-                    std::swap(m_order[std::size_t(i)], m_order[std::size_t(j)]);
+                    std::swap(order_[std::size_t(i)], order_[std::size_t(j)]);
                     ++i;
                     --j;
                 }
@@ -188,9 +188,9 @@ private:
             int child = 2 * root + 1;
             if (child >= count)
                 return;
-            if (child + 1 < count && m_cmp(at(base, child), at(base, child + 1)) < 0)
+            if (child + 1 < count && cmp_(at(base, child), at(base, child + 1)) < 0)
                 ++child;
-            if (m_cmp(at(base, root), at(base, child)) >= 0)
+            if (cmp_(at(base, root), at(base, child)) >= 0)
                 return;
             std::swap(ref(base, root), ref(base, child));
             root = child;
@@ -208,11 +208,11 @@ private:
         }
     }
 
-    int at(int base, int k) const { return m_order[std::size_t(base + k)]; }
-    int &ref(int base, int k) { return m_order[std::size_t(base + k)]; }
+    int at(int base, int k) const { return order_[std::size_t(base + k)]; }
+    int &ref(int base, int k) { return order_[std::size_t(base + k)]; }
 
-    std::vector<int> &m_order;
-    const PreparedComparison &m_cmp;
+    std::vector<int> &order_;
+    const PreparedComparison &cmp_;
 };
 
 }  // namespace

@@ -37,15 +37,15 @@ struct TSortedListEntry {
 // that stood at SourceRow before the sort and stands at FixedRows + i after.
 class TSortedList {
 public:
-    int Count() const { return int(m_entries.size()); }
-    const TSortedListEntry &operator[](int i) const { return m_entries[std::size_t(i)]; }
-    TSortedListEntry &operator[](int i) { return m_entries[std::size_t(i)]; }
-    void Add(TSortedListEntry entry) { m_entries.push_back(std::move(entry)); }
-    void Reset() { std::vector<TSortedListEntry>().swap(m_entries); }
-    void Swap(TSortedList &other) noexcept { m_entries.swap(other.m_entries); }
-    std::vector<TSortedListEntry> &Entries() { return m_entries; }
-    const std::vector<TSortedListEntry> &Entries() const { return m_entries; }
+    int Count() const { return int(entries_.size()); }
+    const TSortedListEntry &operator[](int i) const { return entries_[std::size_t(i)]; }
+    TSortedListEntry &operator[](int i) { return entries_[std::size_t(i)]; }
+    void Add(TSortedListEntry entry) { entries_.push_back(std::move(entry)); }
+    void Reset() { std::vector<TSortedListEntry>().swap(entries_); }
+    void Swap(TSortedList &other) noexcept { entries_.swap(other.entries_); }
+    std::vector<TSortedListEntry> &Entries() { return entries_; }
+    const std::vector<TSortedListEntry> &Entries() const { return entries_; }
 
 private:
-    std::vector<TSortedListEntry> m_entries;
+    std::vector<TSortedListEntry> entries_;
 };

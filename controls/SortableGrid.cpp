@@ -29,7 +29,7 @@ Qt::Alignment alignmentOf(TAlignment horz, TVertAlignment vert)
 // format hook has had its say, and hands edits back to the grid.
 class GridCellDelegate : public QStyledItemDelegate {
 public:
-    explicit GridCellDelegate(TSortableGrid *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+    explicit GridCellDelegate(TSortableGrid *grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
@@ -45,9 +45,9 @@ public:
         QBrush brush = opt.palette.brush(selected ? QPalette::Highlight : QPalette::Base);
         QFont font = opt.font;
         QColor color = opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
-        TFormatOptions format = m_grid->DefaultFormat(brush, font, color);
-        if (m_grid->OnGetCellFormat)
-            m_grid->OnGetCellFormat(m_grid, index.column(), index.row() + m_grid->FixedRows(), state, format);
+        TFormatOptions format = grid_->DefaultFormat(brush, font, color);
+        if (grid_->OnGetCellFormat)
+            grid_->OnGetCellFormat(grid_, index.column(), index.row() + grid_->FixedRows(), state, format);
 
         opt.font = font;
         opt.fontMetrics = QFontMetrics(font);
@@ -68,8 +68,8 @@ public:
         if (format.Bevel == cbNone)
             return;
         const QRect r = opt.rect;
-        const bool vert = m_grid->Options() & goFixedVertLine;
-        const bool horz = m_grid->Options() & goFixedHorzLine;
+        const bool vert = grid_->Options() & goFixedVertLine;
+        const bool horz = grid_->Options() & goFixedHorzLine;
         if (vert)
             painter->fillRect(QRect(r.right(), r.top(), 1, r.height()), format.DarkEdgeColor);
         if (horz)
@@ -83,23 +83,23 @@ public:
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
-        m_grid->m_editor = editor;
+        grid_->editor_ = editor;
         return editor;
     }
 
     void setModelData(QWidget *editor, QAbstractItemModel *, const QModelIndex &index) const override
     {
         if (auto *line = qobject_cast<QLineEdit *>(editor))
-            m_grid->SetEditText(index.column(), index.row() + m_grid->FixedRows(), line->text());
+            grid_->SetEditText(index.column(), index.row() + grid_->FixedRows(), line->text());
     }
 
 private:
-    TSortableGrid *m_grid;
+    TSortableGrid *grid_;
 };
 
-TSortableGrid::TSortableGrid(QWidget *parent) : QTableView(parent), m_model(new GridModel(this))
+TSortableGrid::TSortableGrid(QWidget *parent) : QTableView(parent), model_(new GridModel(this))
 {
-    setModel(m_model);
+    setModel(model_);
     setItemDelegate(new GridCellDelegate(this));
     setWordWrap(false);
     setTabKeyNavigation(false);
@@ -119,17 +119,17 @@ TSortableGrid::TSortableGrid(QWidget *parent) : QTableView(parent), m_model(new 
     titles->setDefaultSectionSize(64);
     titles->viewport()->installEventFilter(this);
     connect(titles, &QHeaderView::sectionResized, this, [this](int col, int, int newWidth) {
-        if (m_gridState == gsNormal && QGuiApplication::mouseButtons() != Qt::NoButton)
-            m_gridState = gsColSizing;
+        if (gridState_ == gsNormal && QGuiApplication::mouseButtons() != Qt::NoButton)
+            gridState_ = gsColSizing;
         columnResized(col, newWidth);
         if (OnColumnWidthsChanged)
             OnColumnWidthsChanged(this);
     });
     connect(qApp, &QApplication::focusChanged, this, &TSortableGrid::focusMoved);
 
-    m_model->setGridColCount(5);
-    m_model->setGridRowCount(5);
-    m_model->setFixedRows(1);
+    model_->setGridColCount(5);
+    model_->setGridRowCount(5);
+    model_->setFixedRows(1);
     setOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect);
     RememberCurrentCell();
 }
@@ -138,7 +138,7 @@ TSortableGrid::~TSortableGrid()
 {
     // The focus signal must not reach a grid that is half destroyed.
     disconnect(qApp, &QApplication::focusChanged, this, nullptr);
-    m_sortRecord.Reset();
+    sortRecord_.Reset();
 }
 
 // ---------------------------------------------------------------------------
@@ -146,13 +146,13 @@ TSortableGrid::~TSortableGrid()
 
 QModelIndex TSortableGrid::modelIndex(int col, int row) const
 {
-    return m_model->index(row - FixedRows(), col);
+    return model_->index(row - FixedRows(), col);
 }
 
 void TSortableGrid::countsChanged(int oldColCount, int oldRowCount)
 {
     // The string grid always had a current cell; commands read it as the choice.
-    if (!currentIndex().isValid() && m_model->rowCount() > 0)
+    if (!currentIndex().isValid() && model_->rowCount() > 0)
         GoToCell(0, FixedRows());
     if (oldColCount != ColCount() || oldRowCount != RowCount())
         SizeChanged(oldColCount, oldRowCount);
@@ -167,20 +167,20 @@ void TSortableGrid::SizeChanged(int oldColCount, int oldRowCount)
 void TSortableGrid::setRowCount(int value)
 {
     const int cols = ColCount(), rows = RowCount();
-    m_model->setGridRowCount(value);
+    model_->setGridRowCount(value);
     countsChanged(cols, rows);
 }
 
 void TSortableGrid::setColCount(int value)
 {
     const int cols = ColCount(), rows = RowCount();
-    m_model->setGridColCount(value);
+    model_->setGridColCount(value);
     countsChanged(cols, rows);
 }
 
 void TSortableGrid::setFixedRows(int value)
 {
-    m_model->setFixedRows(value);
+    model_->setFixedRows(value);
     horizontalHeader()->setVisible(value > 0);
     countsChanged(ColCount(), RowCount());
 }
@@ -216,8 +216,8 @@ void TSortableGrid::setColWidths(int col, int width)
 
 void TSortableGrid::setFillColumn(int col)
 {
-    m_fillColumn = col;
-    m_fillOwnWidth = col >= 0 && col < ColCount() ? columnWidth(col) : 0;
+    fillColumn_ = col;
+    fillOwnWidth_ = col >= 0 && col < ColCount() ? columnWidth(col) : 0;
     fillView();
 }
 
@@ -226,23 +226,23 @@ void TSortableGrid::columnResized(int col, int newWidth)
     // A width given to the fill column is its least. The free space goes to
     // it only when the view changes: refilling during a drag would move the
     // dragged border away from the pointer, or undo the drag under it.
-    if (!m_filling && col == m_fillColumn)
-        m_fillOwnWidth = newWidth;
+    if (!filling_ && col == fillColumn_)
+        fillOwnWidth_ = newWidth;
 }
 
 void TSortableGrid::fillView()
 {
-    if (m_filling || m_fillColumn < 0 || m_fillColumn >= ColCount())
+    if (filling_ || fillColumn_ < 0 || fillColumn_ >= ColCount())
         return;
     int others = 0;
     for (int c = 0; c < ColCount(); ++c)
-        if (c != m_fillColumn)
+        if (c != fillColumn_)
             others += columnWidth(c);
-    const int width = std::max(m_fillOwnWidth, viewport()->width() - others);
-    if (width == columnWidth(m_fillColumn))
+    const int width = std::max(fillOwnWidth_, viewport()->width() - others);
+    if (width == columnWidth(fillColumn_))
         return;
-    const QScopedValueRollback<bool> filling(m_filling, true);
-    setColumnWidth(m_fillColumn, width);
+    const QScopedValueRollback<bool> filling(filling_, true);
+    setColumnWidth(fillColumn_, width);
 }
 
 bool TSortableGrid::viewportEvent(QEvent *event)
@@ -268,7 +268,7 @@ void TSortableGrid::setRows(int row, const QStringList &texts)
 void TSortableGrid::AssignDataRows(std::vector<GridRow> rows)
 {
     const int cols = ColCount(), before = RowCount();
-    m_model->replaceDataRows(std::move(rows));
+    model_->replaceDataRows(std::move(rows));
     countsChanged(cols, before);
 }
 
@@ -305,7 +305,7 @@ void TSortableGrid::GoToCell(int Col, int Row)
     if (!index.isValid())
         return;
     QItemSelectionModel::SelectionFlags flags = QItemSelectionModel::ClearAndSelect;
-    if (m_options & goRowSelect)
+    if (options_ & goRowSelect)
         flags |= QItemSelectionModel::Rows;
     selectionModel()->setCurrentIndex(index, flags);
     scrollTo(index);
@@ -329,7 +329,7 @@ TGridRect TSortableGrid::Selection() const
     if (!current.isValid())
         return TGridRect{0, fixed, ColCount() - 1, fixed - 1};
     const int row = current.row() + fixed;
-    if (m_options & goRowSelect)
+    if (options_ & goRowSelect)
         return TGridRect{0, row, ColCount() - 1, row};
     return TGridRect{current.column(), row, current.column(), row};
 }
@@ -337,7 +337,7 @@ TGridRect TSortableGrid::Selection() const
 void TSortableGrid::setSelection(const TGridRect &rect)
 {
     const int fixed = FixedRows();
-    if (m_model->rowCount() == 0)
+    if (model_->rowCount() == 0)
         return;
     auto clampRow = [&](int r) { return std::clamp(r, fixed, RowCount() - 1); };
     auto clampCol = [&](int c) { return std::clamp(c, 0, ColCount() - 1); };
@@ -345,7 +345,7 @@ void TSortableGrid::setSelection(const TGridRect &rect)
     const QModelIndex bottomRight = modelIndex(clampCol(rect.Right), clampRow(rect.Bottom));
     selectionModel()->setCurrentIndex(topLeft, QItemSelectionModel::NoUpdate);
     QItemSelectionModel::SelectionFlags flags = QItemSelectionModel::ClearAndSelect;
-    if (m_options & goRowSelect)
+    if (options_ & goRowSelect)
         flags |= QItemSelectionModel::Rows;
     selectionModel()->select(QItemSelection(topLeft, bottomRight), flags);
 }
@@ -358,7 +358,7 @@ int TSortableGrid::TopRow() const
 int TSortableGrid::VisibleRowCount() const
 {
     const int height = std::max(DefaultRowHeight(), 1);
-    return std::min(viewport()->height() / height, m_model->rowCount());
+    return std::min(viewport()->height() / height, model_->rowCount());
 }
 
 QRect TSortableGrid::CellRect(int col, int row) const
@@ -378,7 +378,7 @@ QRect TSortableGrid::CellRect(int col, int row) const
 
 void TSortableGrid::setOptions(TGridOptions options)
 {
-    m_options = options;
+    options_ = options;
     setShowGrid(options & (goVertLine | goHorzLine));
     setSelectionBehavior(options & goRowSelect ? SelectRows : SelectItems);
     // The desktop's way: Ctrl+click adds or takes away one row, Shift
@@ -395,28 +395,28 @@ void TSortableGrid::setOptions(TGridOptions options)
 
 void TSortableGrid::setAlignmentHorz(TAlignment value)
 {
-    m_alignmentHorz = value;
+    alignmentHorz_ = value;
     viewport()->update();
 }
 
 void TSortableGrid::setAlignmentVert(TVertAlignment value)
 {
-    m_alignmentVert = value;
+    alignmentVert_ = value;
     viewport()->update();
 }
 
 void TSortableGrid::setBevelStyle(TCellBevelStyle value)
 {
-    m_bevelStyle = value;
+    bevelStyle_ = value;
     viewport()->update();
 }
 
 TFormatOptions TSortableGrid::DefaultFormat(QBrush &brush, QFont &font, QColor &fontColor) const
 {
-    TFormatOptions options{brush, font, fontColor, m_alignmentHorz, m_alignmentVert, m_bevelStyle, QColor(), QColor(),
+    TFormatOptions options{brush, font, fontColor, alignmentHorz_, alignmentVert_, bevelStyle_, QColor(), QColor(),
                            false};
     const QPalette &pal = palette();
-    switch (m_bevelStyle) {
+    switch (bevelStyle_) {
     case cbRaised:
         options.LightEdgeColor = pal.color(QPalette::Light);
         options.DarkEdgeColor = pal.color(QPalette::Dark);
@@ -459,7 +459,7 @@ void TSortableGrid::SortColumn(int Col, TSortOptions Options)
 
 void TSortableGrid::ExecuteSort(int Col, const TSortOptions &Options)
 {
-    m_sortRecord.Reset();
+    sortRecord_.Reset();
     const int fixedRows = FixedRows();
     std::vector<TSortedListEntry> entries;
     entries.reserve(std::size_t(RowCount() - fixedRows));
@@ -476,9 +476,9 @@ void TSortableGrid::ExecuteSort(int Col, const TSortOptions &Options)
         sourceRows.push_back(e.SourceRow);
     // Only the current cell rides along: a large selection would be carried cell by cell.
     selectionModel()->clearSelection();
-    m_model->permuteDataRows(sourceRows);
-    m_sortRecord.Entries() = std::move(entries);
-    m_sortFixedRows = fixedRows;
+    model_->permuteDataRows(sourceRows);
+    sortRecord_.Entries() = std::move(entries);
+    sortFixedRows_ = fixedRows;
 
     // The current record has moved with its row; it becomes the selection and is shown.
     GoToCell(this->Col(), Row());
@@ -488,8 +488,8 @@ bool TSortableGrid::CanUndoSort()
 {
     // The record's row numbers only mean something while the data rows
     // start where they started at the sort.
-    if (m_sortRecord.Count() != RowCount() - FixedRows() || m_sortFixedRows != FixedRows()) {
-        m_sortRecord.Reset();
+    if (sortRecord_.Count() != RowCount() - FixedRows() || sortFixedRows_ != FixedRows()) {
+        sortRecord_.Reset();
         return false;
     }
     return true;
@@ -500,15 +500,15 @@ void TSortableGrid::UndoSort()
     if (!CanUndoSort())
         return;
     const int fixedRows = FixedRows();
-    const int n = m_sortRecord.Count();
+    const int n = sortRecord_.Count();
     std::vector<int> sourceRows(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
-        sourceRows[std::size_t(m_sortRecord[i].SourceRow - fixedRows)] = fixedRows + i;
+        sourceRows[std::size_t(sortRecord_[i].SourceRow - fixedRows)] = fixedRows + i;
     // Reset before moving the current cell, so that a throwing event handler
     // cannot leave a record that a second undo would apply again.
-    m_sortRecord.Reset();
+    sortRecord_.Reset();
     selectionModel()->clearSelection();
-    m_model->permuteDataRows(sourceRows);
+    model_->permuteDataRows(sourceRows);
     GoToCell(Col(), Row());
 }
 

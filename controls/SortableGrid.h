@@ -69,11 +69,11 @@ public:
 
     // Counts. Rows and columns are at least 1. The view has one header, so
     // FixedRows is 0 or 1; there are no fixed columns.
-    int RowCount() const { return m_model->gridRowCount(); }
+    int RowCount() const { return model_->gridRowCount(); }
     void setRowCount(int value);
-    int ColCount() const { return m_model->gridColCount(); }
+    int ColCount() const { return model_->gridColCount(); }
     void setColCount(int value);
-    int FixedRows() const { return m_model->fixedRows(); }
+    int FixedRows() const { return model_->fixedRows(); }
     void setFixedRows(int value);  // throws EInvalidGridOperation outside 0..min(1, RowCount)
     int FixedCols() const { return 0; }
 
@@ -87,21 +87,21 @@ public:
     // the view's width changes it is made as wide as the view leaves free,
     // but never narrower than its own width, the one last given to it by
     // setColWidths or by the user's drag.
-    int FillColumn() const { return m_fillColumn; }
+    int FillColumn() const { return fillColumn_; }
     void setFillColumn(int col);
     // The fill column's own width: what a caller keeps as the user's choice,
     // where ColWidths tells what this view's size has made of it.
-    int FillColumnOwnWidth() const { return m_fillOwnWidth; }
+    int FillColumnOwnWidth() const { return fillOwnWidth_; }
     // A data row's height, or the title row's.
     int RowHeights(int row) const;
 
-    QString Cells(int col, int row) const { return m_model->text(col, row); }
-    void setCells(int col, int row, const QString &text) { m_model->setText(col, row, text); }
-    void *Objects(int col, int row) const { return m_model->object(col, row); }
-    void setObjects(int col, int row, void *object) { m_model->setObject(col, row, object); }
-    QIcon Icons(int col, int row) const { return m_model->icon(col, row); }
-    void setIcons(int col, int row, const QIcon &icon) { m_model->setIcon(col, row, icon); }
-    QStringList Rows(int row) const { return m_model->rowTexts(row); }
+    QString Cells(int col, int row) const { return model_->text(col, row); }
+    void setCells(int col, int row, const QString &text) { model_->setText(col, row, text); }
+    void *Objects(int col, int row) const { return model_->object(col, row); }
+    void setObjects(int col, int row, void *object) { model_->setObject(col, row, object); }
+    QIcon Icons(int col, int row) const { return model_->icon(col, row); }
+    void setIcons(int col, int row, const QIcon &icon) { model_->setIcon(col, row, icon); }
+    QStringList Rows(int row) const { return model_->rowTexts(row); }
     void setRows(int row, const QStringList &texts);
     // Replaces every data row in one step, objects included; the title row
     // stays, the row count follows, and the first row becomes current.
@@ -123,12 +123,12 @@ public:
     // Fully visible data rows.
     int VisibleRowCount() const;
 
-    TGridOptions Options() const { return m_options; }
+    TGridOptions Options() const { return options_; }
     void setOptions(TGridOptions options);
-    TGridState GridState() const { return m_gridState; }
+    TGridState GridState() const { return gridState_; }
     bool EditorMode() const { return state() == QAbstractItemView::EditingState; }
     // The in-place editor while a cell is edited, else null.
-    QWidget *InplaceEditor() const { return m_editor; }
+    QWidget *InplaceEditor() const { return editor_; }
 
     // A data cell's rectangle in viewport coordinates, or a title's in the
     // header's viewport; empty when scrolled out of view.
@@ -163,23 +163,23 @@ public:
     virtual void ValidateCell();
 
     // The entries of the last sort (empty when there is nothing to undo).
-    const TSortedList &SortRecord() const { return m_sortRecord; }
+    const TSortedList &SortRecord() const { return sortRecord_; }
 
     // Properties
-    bool CaseSensitive() const { return m_caseSensitive; }
-    void setCaseSensitive(bool on) { m_caseSensitive = on; }
-    TAlignment AlignmentHorz() const { return m_alignmentHorz; }
+    bool CaseSensitive() const { return caseSensitive_; }
+    void setCaseSensitive(bool on) { caseSensitive_ = on; }
+    TAlignment AlignmentHorz() const { return alignmentHorz_; }
     void setAlignmentHorz(TAlignment value);
-    TVertAlignment AlignmentVert() const { return m_alignmentVert; }
+    TVertAlignment AlignmentVert() const { return alignmentVert_; }
     void setAlignmentVert(TVertAlignment value);
-    bool ClickSorting() const { return m_clickSorting; }
-    void setClickSorting(bool on) { m_clickSorting = on; }
-    TCellBevelStyle BevelStyle() const { return m_bevelStyle; }
+    bool ClickSorting() const { return clickSorting_; }
+    void setClickSorting(bool on) { clickSorting_ = on; }
+    TCellBevelStyle BevelStyle() const { return bevelStyle_; }
     void setBevelStyle(TCellBevelStyle value);
-    bool ExtendedKeys() const { return m_extendedKeys; }
-    void setExtendedKeys(bool on) { m_extendedKeys = on; }
-    bool Modified() const { return m_modified; }
-    void setModified(bool on) { m_modified = on; }
+    bool ExtendedKeys() const { return extendedKeys_; }
+    void setExtendedKeys(bool on) { extendedKeys_ = on; }
+    bool Modified() const { return modified_; }
+    void setModified(bool on) { modified_ = on; }
 
     // The defaults a cell starts from before OnGetCellFormat changes them.
     TFormatOptions DefaultFormat(QBrush &brush, QFont &font, QColor &fontColor) const;
@@ -238,26 +238,26 @@ private:
     void columnResized(int col, int newWidth);
     void fillView();
 
-    GridModel *m_model = nullptr;
-    QPointer<QWidget> m_editor;
-    std::unique_ptr<QMouseEvent> m_dragPress;  // held back until it is a drag or a click
-    TSortedList m_sortRecord;
-    int m_sortFixedRows = 0;  // FixedRows when the record was made
-    TGridOptions m_options;
-    TGridState m_gridState = gsNormal;
-    int m_fillColumn = -1;
-    int m_fillOwnWidth = 0;
-    bool m_filling = false;  // the width being set is the fill's, not a choice
-    bool m_caseSensitive = false;
-    TAlignment m_alignmentHorz = taLeftJustify;
-    TVertAlignment m_alignmentVert = taTopJustify;
-    bool m_clickSorting = true;
-    TCellBevelStyle m_bevelStyle = cbNone;
-    bool m_extendedKeys = false;
-    bool m_modified = false;
-    bool m_entered = false;
-    int m_rememberedCol = 0;
-    int m_rememberedRow = 0;
-    QString m_rememberedText;
-    bool m_rememberedModified = false;
+    GridModel *model_ = nullptr;
+    QPointer<QWidget> editor_;
+    std::unique_ptr<QMouseEvent> dragPress_;  // held back until it is a drag or a click
+    TSortedList sortRecord_;
+    int sortFixedRows_ = 0;  // FixedRows when the record was made
+    TGridOptions options_;
+    TGridState gridState_ = gsNormal;
+    int fillColumn_ = -1;
+    int fillOwnWidth_ = 0;
+    bool filling_ = false;  // the width being set is the fill's, not a choice
+    bool caseSensitive_ = false;
+    TAlignment alignmentHorz_ = taLeftJustify;
+    TVertAlignment alignmentVert_ = taTopJustify;
+    bool clickSorting_ = true;
+    TCellBevelStyle bevelStyle_ = cbNone;
+    bool extendedKeys_ = false;
+    bool modified_ = false;
+    bool entered_ = false;
+    int rememberedCol_ = 0;
+    int rememberedRow_ = 0;
+    QString rememberedText_;
+    bool rememberedModified_ = false;
 };

@@ -37,8 +37,8 @@ void swapByMoves(int indexA, int indexB, Move move)
 
 void TSortableGrid::Clear()
 {
-    m_model->clearCells();
-    m_modified = false;
+    model_->clearCells();
+    modified_ = false;
 }
 
 void TSortableGrid::InsertRow(int Index)
@@ -47,7 +47,7 @@ void TSortableGrid::InsertRow(int Index)
         throw EInvalidGridOperation("Grid index out of range");
     setRowCount(RowCount() + 1);
     MoveRow(RowCount() - 1, Index);
-    m_model->clearRow(Index);
+    model_->clearRow(Index);
     if (Index >= FixedRows())
         setRow(Index);
     if (OnRowInsert)
@@ -60,7 +60,7 @@ void TSortableGrid::InsertColumn(int Index)
         throw EInvalidGridOperation("Grid index out of range");
     setColCount(ColCount() + 1);
     MoveColumn(ColCount() - 1, Index);
-    m_model->clearColumn(Index);
+    model_->clearColumn(Index);
     setCol(Index);
     if (OnColumnInsert)
         OnColumnInsert(this, Index);
@@ -69,7 +69,7 @@ void TSortableGrid::InsertColumn(int Index)
 void TSortableGrid::DeleteRow(int Index)
 {
     const int cols = ColCount(), rows = RowCount(), current = Row();
-    m_model->removeRow(Index);
+    model_->removeRow(Index);
     // The current cell keeps its place, as in a string grid, rather than
     // jumping to the row the view would choose.
     if (current >= FixedRows() && RowCount() > FixedRows())
@@ -82,7 +82,7 @@ void TSortableGrid::DeleteRow(int Index)
 void TSortableGrid::DeleteColumn(int Index)
 {
     const int cols = ColCount(), rows = RowCount();
-    m_model->removeColumn(Index);
+    model_->removeColumn(Index);
     countsChanged(cols, rows);
     if (OnColumnDelete)
         OnColumnDelete(this, Index);
@@ -90,12 +90,12 @@ void TSortableGrid::DeleteColumn(int Index)
 
 void TSortableGrid::MoveRow(int FromIndex, int ToIndex)
 {
-    m_model->moveRow(FromIndex, ToIndex);
+    model_->moveRow(FromIndex, ToIndex);
 }
 
 void TSortableGrid::MoveColumn(int FromIndex, int ToIndex)
 {
-    m_model->moveColumn(FromIndex, ToIndex);
+    model_->moveColumn(FromIndex, ToIndex);
 }
 
 void TSortableGrid::SwapRows(int IndexA, int IndexB)

@@ -18,19 +18,19 @@
 
 void TSortableGrid::RememberCurrentCell()
 {
-    m_rememberedCol = Col();
-    m_rememberedRow = Row();
-    m_rememberedText = Cells(m_rememberedCol, m_rememberedRow);
-    m_rememberedModified = m_modified;
+    rememberedCol_ = Col();
+    rememberedRow_ = Row();
+    rememberedText_ = Cells(rememberedCol_, rememberedRow_);
+    rememberedModified_ = modified_;
 }
 
 void TSortableGrid::ValidateCell()
 {
-    const int c = m_rememberedCol, r = m_rememberedRow;
+    const int c = rememberedCol_, r = rememberedRow_;
     // A remembered cell that no longer exists (its row or column was deleted) has nothing to check.
     const bool exists = c >= 0 && r >= 0 && c < ColCount() && r < RowCount();
     const QString present = Cells(c, r);
-    if (exists && present != m_rememberedText) {
+    if (exists && present != rememberedText_) {
         QString value = present;
         bool valid = true;
         if (OnCellValidate)
@@ -39,8 +39,8 @@ void TSortableGrid::ValidateCell()
             if (value != present)
                 setCells(c, r, value);
         } else {
-            setCells(c, r, value != present ? value : m_rememberedText);
-            m_modified = m_rememberedModified;
+            setCells(c, r, value != present ? value : rememberedText_);
+            modified_ = rememberedModified_;
         }
     }
     RememberCurrentCell();
@@ -49,14 +49,14 @@ void TSortableGrid::ValidateCell()
 void TSortableGrid::SetEditText(int col, int row, const QString &value)
 {
     if (value != Cells(col, row))
-        m_modified = true;
+        modified_ = true;
     setCells(col, row, value);
 }
 
 void TSortableGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
 {
     QTableView::closeEditor(editor, hint);
-    m_editor = nullptr;
+    editor_ = nullptr;
     // Enter ends an edit: the new text is checked at once.
     if (hint == QAbstractItemDelegate::SubmitModelCache)
         ValidateCell();
@@ -74,11 +74,11 @@ void TSortableGrid::Click()
         if (OnClick)
             OnClick(this);
     } catch (...) {
-        if (m_entered)
+        if (entered_)
             ValidateCell();
         throw;
     }
-    if (m_entered)
+    if (entered_)
         ValidateCell();
 }
 
@@ -98,7 +98,7 @@ void TSortableGrid::DoEnter()
     try {
         if (OnEnter)
             OnEnter(this);
-        m_entered = true;
+        entered_ = true;
     } catch (...) {
         RememberCurrentCell();
         throw;
@@ -118,10 +118,10 @@ void TSortableGrid::DoExit()
         if (OnExit)
             OnExit(this);
     } catch (...) {
-        m_entered = false;
+        entered_ = false;
         throw;
     }
-    m_entered = false;
+    entered_ = false;
     if (failure)
         std::rethrow_exception(failure);
 }
@@ -135,7 +135,7 @@ void TSortableGrid::keyPressEvent(QKeyEvent *event)
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !EditorMode())
         ValidateCell();
     QTableView::keyPressEvent(event);
-    if (!m_extendedKeys || EditorMode())
+    if (!extendedKeys_ || EditorMode())
         return;
     const Qt::KeyboardModifiers mods =
         event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
@@ -154,7 +154,7 @@ void TSortableGrid::keyPressEvent(QKeyEvent *event)
 
 void TSortableGrid::mousePressEvent(QMouseEvent *event)
 {
-    m_dragPress.reset();
+    dragPress_.reset();
     const QModelIndex pressed = indexAt(event->position().toPoint());
     // Below the last row there is no cell: the selection stays, as in a string grid.
     if (!pressed.isValid()) {
@@ -162,10 +162,10 @@ void TSortableGrid::mousePressEvent(QMouseEvent *event)
             setFocus(Qt::MouseFocusReason);
         return;
     }
-    m_gridState = gsSelecting;
+    gridState_ = gsSelecting;
     if (OnStartDrag && event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier
         && pressed.isValid() && selectionModel()->isSelected(pressed)) {
-        m_dragPress.reset(event->clone());
+        dragPress_.reset(event->clone());
         return;
     }
     QTableView::mousePressEvent(event);
@@ -173,21 +173,21 @@ void TSortableGrid::mousePressEvent(QMouseEvent *event)
 
 void TSortableGrid::mouseMoveEvent(QMouseEvent *event)
 {
-    if (!m_dragPress) {
+    if (!dragPress_) {
         QTableView::mouseMoveEvent(event);
         return;
     }
-    if ((event->position() - m_dragPress->position()).manhattanLength() < QApplication::startDragDistance())
+    if ((event->position() - dragPress_->position()).manhattanLength() < QApplication::startDragDistance())
         return;
-    m_dragPress.reset();
-    m_gridState = gsNormal;
+    dragPress_.reset();
+    gridState_ = gsNormal;
     OnStartDrag(this);
 }
 
 void TSortableGrid::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // The view takes a double-click only on the row its last press was on.
-    if (const std::unique_ptr<QMouseEvent> press = std::move(m_dragPress))
+    if (const std::unique_ptr<QMouseEvent> press = std::move(dragPress_))
         QTableView::mousePressEvent(press.get());
     QTableView::mouseDoubleClickEvent(event);
 }
@@ -195,11 +195,11 @@ void TSortableGrid::mouseDoubleClickEvent(QMouseEvent *event)
 void TSortableGrid::mouseReleaseEvent(QMouseEvent *event)
 {
     // A press held back for a drag that never started was a click after all.
-    if (const std::unique_ptr<QMouseEvent> press = std::move(m_dragPress))
+    if (const std::unique_ptr<QMouseEvent> press = std::move(dragPress_))
         QTableView::mousePressEvent(press.get());
     QTableView::mouseReleaseEvent(event);
     if (event->buttons() == Qt::NoButton)
-        m_gridState = gsNormal;
+        gridState_ = gsNormal;
 }
 
 bool TSortableGrid::onResizeHandle(int x) const
@@ -225,12 +225,12 @@ bool TSortableGrid::eventFilter(QObject *watched, QEvent *event)
         // A press on a title focuses the grid, as a press on any of its cells does.
         if (focusPolicy() & Qt::ClickFocus)
             setFocus(Qt::MouseFocusReason);
-        m_gridState = onResizeHandle(press->position().toPoint().x()) ? gsColSizing : gsNormal;
+        gridState_ = onResizeHandle(press->position().toPoint().x()) ? gsColSizing : gsNormal;
     } else if (event->type() == QEvent::MouseButtonRelease) {
         auto *release = static_cast<QMouseEvent *>(event);
         titleReleased(release);
         if (release->buttons() == Qt::NoButton)
-            m_gridState = gsNormal;
+            gridState_ = gsNormal;
     }
     return false;
 }
@@ -244,7 +244,7 @@ void TSortableGrid::titleReleased(QMouseEvent *event)
     // The press gave the grid the focus; in a window that the press is only
     // now activating, the focus arrives with the activation, maybe after this.
     const bool focused = hasFocus() || window()->focusWidget() == this;
-    const bool sort = focused && m_clickSorting && m_gridState == gsNormal && FixedRows() > 0 &&
+    const bool sort = focused && clickSorting_ && gridState_ == gsNormal && FixedRows() > 0 &&
                       !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) &&
                       event->buttons() == Qt::NoButton && onTitle;
     if (!sort)
@@ -252,7 +252,7 @@ void TSortableGrid::titleReleased(QMouseEvent *event)
     TSortOptions options;
     options.Mode = smDetect;
     options.Order = event->button() == Qt::RightButton ? soDescending : soAscending;
-    options.CaseSensitive = m_caseSensitive;
+    options.CaseSensitive = caseSensitive_;
     if (OnClickSort)
         OnClickSort(this, col, 0, options);
     const WaitCursor hourglass;

@@ -13,7 +13,7 @@ constexpr int CornerExtent = 16;
 
 }  // namespace
 
-TWindowEdgeResizer::TWindowEdgeResizer(QWidget *window, int grip) : QObject(window), m_window(window), m_grip(grip)
+TWindowEdgeResizer::TWindowEdgeResizer(QWidget *window, int grip) : QObject(window), window_(window), grip_(grip)
 {
     window->installEventFilter(this);
     attachWindowHandle();
@@ -22,40 +22,40 @@ TWindowEdgeResizer::TWindowEdgeResizer(QWidget *window, int grip) : QObject(wind
 TWindowEdgeResizer::~TWindowEdgeResizer()
 {
     setSizingCursor({});
-    if (m_window)
-        m_window->removeEventFilter(this);
-    if (m_handle)
-        m_handle->removeEventFilter(this);
+    if (window_)
+        window_->removeEventFilter(this);
+    if (handle_)
+        handle_->removeEventFilter(this);
 }
 
 void TWindowEdgeResizer::attachWindowHandle()
 {
     // The window handle sees every pointer event of the window before any
     // child widget does, so the edges work above the children too.
-    QWindow *handle = m_window ? m_window->windowHandle() : nullptr;
-    if (!handle || handle == m_handle)
+    QWindow *handle = window_ ? window_->windowHandle() : nullptr;
+    if (!handle || handle == handle_)
         return;
-    if (m_handle)
-        m_handle->removeEventFilter(this);
-    m_handle = handle;
+    if (handle_)
+        handle_->removeEventFilter(this);
+    handle_ = handle;
     handle->installEventFilter(this);
 }
 
 Qt::Edges TWindowEdgeResizer::edgesAt(const QPoint &pos) const
 {
-    if (!m_window || m_window->isMaximized() || m_window->isFullScreen() || !caption::isResizable(m_window))
+    if (!window_ || window_->isMaximized() || window_->isFullScreen() || !caption::isResizable(window_))
         return {};
-    return caption::edgesAt(pos, m_window->size(), m_grip, CornerExtent);
+    return caption::edgesAt(pos, window_->size(), grip_, CornerExtent);
 }
 
 void TWindowEdgeResizer::setSizingCursor(Qt::Edges edges)
 {
-    if (!m_window)
+    if (!window_)
         return;
     if (!edges) {
-        if (m_cursorSet) {
-            m_window->unsetCursor();
-            m_cursorSet = false;
+        if (cursorSet_) {
+            window_->unsetCursor();
+            cursorSet_ = false;
         }
         return;
     }
@@ -68,31 +68,31 @@ void TWindowEdgeResizer::setSizingCursor(Qt::Edges edges)
         shape = Qt::SizeHorCursor;
     else
         shape = Qt::SizeVerCursor;
-    m_window->setCursor(shape);
-    m_cursorSet = true;
+    window_->setCursor(shape);
+    cursorSet_ = true;
 }
 
 bool TWindowEdgeResizer::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_window) {
+    if (watched == window_) {
         if (event->type() == QEvent::Show || event->type() == QEvent::WinIdChange)
             attachWindowHandle();
         return false;
     }
-    if (watched != m_handle || !m_window)
+    if (watched != handle_ || !window_)
         return false;
 
     switch (event->type()) {
     case QEvent::MouseMove: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (m_resizing) {
+        if (resizing_) {
             if (!(mouse->buttons() & Qt::LeftButton)) {
-                m_resizing = false;
+                resizing_ = false;
                 break;
             }
-            const QPoint delta = mouse->globalPosition().toPoint() - m_pressGlobal;
-            m_window->setGeometry(caption::resizedGeometry(m_startGeometry, m_resizeEdges, delta,
-                                                           m_window->minimumSize(), m_window->maximumSize()));
+            const QPoint delta = mouse->globalPosition().toPoint() - pressGlobal_;
+            window_->setGeometry(caption::resizedGeometry(startGeometry_, resizeEdges_, delta,
+                                                           window_->minimumSize(), window_->maximumSize()));
             return true;
         }
         if (mouse->buttons() == Qt::NoButton)
@@ -106,27 +106,27 @@ bool TWindowEdgeResizer::eventFilter(QObject *watched, QEvent *event)
         const Qt::Edges edges = edgesAt(mouse->position().toPoint());
         if (!edges)
             break;
-        if (m_handle->startSystemResize(edges))
+        if (handle_->startSystemResize(edges))
             return true;
         // No help from the window system: follow the pointer ourselves.
-        m_resizing = true;
-        m_resizeEdges = edges;
-        m_startGeometry = m_window->geometry();
-        m_pressGlobal = mouse->globalPosition().toPoint();
+        resizing_ = true;
+        resizeEdges_ = edges;
+        startGeometry_ = window_->geometry();
+        pressGlobal_ = mouse->globalPosition().toPoint();
         return true;
     }
     case QEvent::MouseButtonRelease:
-        if (m_resizing) {
-            m_resizing = false;
+        if (resizing_) {
+            resizing_ = false;
             return true;
         }
         break;
     case QEvent::MouseButtonDblClick:
-        if (m_resizing || edgesAt(static_cast<QMouseEvent *>(event)->position().toPoint()))
+        if (resizing_ || edgesAt(static_cast<QMouseEvent *>(event)->position().toPoint()))
             return true;
         break;
     case QEvent::Leave:
-        if (!m_resizing)
+        if (!resizing_)
             setSizingCursor({});
         break;
     default:

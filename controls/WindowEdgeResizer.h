@@ -20,7 +20,7 @@ public:
     ~TWindowEdgeResizer() override;
 
     static constexpr int DefaultGrip = 6;
-    int grip() const { return m_grip; }
+    int grip() const { return grip_; }
     // Edges under `pos` (window coordinates), none while the window cannot
     // be resized (fixed size, maximised or full screen).
     Qt::Edges edgesAt(const QPoint &pos) const;
@@ -32,12 +32,12 @@ private:
     void attachWindowHandle();
     void setSizingCursor(Qt::Edges edges);
 
-    QPointer<QWidget> m_window;
-    QPointer<QWindow> m_handle;
-    int m_grip;
-    bool m_cursorSet = false;
-    bool m_resizing = false;
-    Qt::Edges m_resizeEdges;
-    QRect m_startGeometry;
-    QPoint m_pressGlobal;
+    QPointer<QWidget> window_;
+    QPointer<QWindow> handle_;
+    int grip_;
+    bool cursorSet_ = false;
+    bool resizing_ = false;
+    Qt::Edges resizeEdges_;
+    QRect startGeometry_;
+    QPoint pressGlobal_;
 };

@@ -53,7 +53,7 @@ QColor systemColor(SystemColor color)
 
 QColor ColorRef::resolve(const QPalette &palette) const
 {
-    return m_isSystem ? systemColor(m_system, palette) : QColor(m_rgb);
+    return isSystem_ ? systemColor(system_, palette) : QColor(rgb_);
 }
 
 QColor ColorRef::resolve() const

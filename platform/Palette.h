@@ -54,24 +54,24 @@ QColor systemColor(SystemColor color);
 class ColorRef {
 public:
     ColorRef() = default;  // black
-    ColorRef(const QColor &rgb) : m_rgb(rgb.rgb()) {}
+    ColorRef(const QColor &rgb) : rgb_(rgb.rgb()) {}
     ColorRef(Qt::GlobalColor rgb) : ColorRef(QColor(rgb)) {}
-    ColorRef(SystemColor system) : m_isSystem(true), m_system(system) {}
+    ColorRef(SystemColor system) : isSystem_(true), system_(system) {}
 
-    bool isSystem() const { return m_isSystem; }
-    SystemColor system() const { return m_system; }
+    bool isSystem() const { return isSystem_; }
+    SystemColor system() const { return system_; }
     QColor resolve(const QPalette &palette) const;
     QColor resolve() const;  // against the application palette
 
     bool operator==(const ColorRef &other) const
     {
-        return m_isSystem == other.m_isSystem && (m_isSystem ? m_system == other.m_system : m_rgb == other.m_rgb);
+        return isSystem_ == other.isSystem_ && (isSystem_ ? system_ == other.system_ : rgb_ == other.rgb_);
     }
 
 private:
-    bool m_isSystem = false;
-    SystemColor m_system = SystemColor::WindowText;
-    QRgb m_rgb = qRgb(0, 0, 0);
+    bool isSystem_ = false;
+    SystemColor system_ = SystemColor::WindowText;
+    QRgb rgb_ = qRgb(0, 0, 0);
 };
 
 // The font of window titles: the desktop theme's title-bar font where it

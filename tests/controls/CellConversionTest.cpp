@@ -14,7 +14,7 @@ namespace {
 // Pins a locale for one test and puts the previous default back afterwards.
 class Conversion : public ::testing::Test {
 protected:
-    void TearDown() override { QLocale::setDefault(m_saved); }
+    void TearDown() override { QLocale::setDefault(saved_); }
 
     static ConversionSettings in(const char *locale, int year = 2024)
     {
@@ -33,7 +33,7 @@ protected:
     }
 
 private:
-    QLocale m_saved;
+    QLocale saved_;
 };
 
 }  // namespace

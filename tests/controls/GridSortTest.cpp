@@ -21,7 +21,7 @@ namespace {
 class GridSort : public ::testing::Test {
 protected:
     void SetUp() override { settings = in("en_US"); }
-    void TearDown() override { QLocale::setDefault(m_saved); }
+    void TearDown() override { QLocale::setDefault(saved_); }
 
     static ConversionSettings in(const char *locale)
     {
@@ -65,7 +65,7 @@ protected:
     ConversionSettings settings;
 
 private:
-    QLocale m_saved;
+    QLocale saved_;
 };
 
 }  // namespace
