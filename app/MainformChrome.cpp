@@ -31,7 +31,7 @@ struct ToolbarButtonDesign {
 };
 
 // The gaps group the buttons: archive file, member, archive contents, quit.
-const ToolbarButtonDesign toolbarButtons[] = {
+const ToolbarButtonDesign ToolbarButtons[] = {
     {"newButton", 0, ":/icons/new.svg", "Create new Zipfile", &TMainform::newArchiveFromToolbar},
     {"openButton", 39, ":/icons/open.svg", "Open existing Zipfile", &TMainform::openArchiveCommand},
     {"deleteArchiveButton", 78, ":/icons/delete-archive.svg", "Delete existing Zipfile",
@@ -49,7 +49,7 @@ const ToolbarButtonDesign toolbarButtons[] = {
 
 void TMainform::buildToolbar()
 {
-    for (const auto &design : toolbarButtons) {
+    for (const auto &design : ToolbarButtons) {
         QToolButton *button = toolbar_->addButton(QString::fromLatin1(design.name), design.left,
                                                   QString::fromLatin1(design.icon),
                                                   QString::fromLatin1(design.toolTip));

@@ -17,13 +17,13 @@
 namespace {
 
 // The first run's; later runs take the user's from the settings.
-const int columnWidths[] = {150, 84, 84, 120};
-constexpr int columnCount = int(std::size(columnWidths));
+const int ColumnWidths[] = {150, 84, 84, 120};
+constexpr int ColumnCount = int(std::size(ColumnWidths));
 // A width outside these, from a settings file edited by hand, is not taken.
-constexpr int narrowestColumn = 8;
-constexpr int widestColumn = 8000;
+constexpr int NarrowestColumn = 8;
+constexpr int WidestColumn = 8000;
 
-const char *const ColumnWidthsKey = "listing/columnWidths";
+const char *const ColumnWidthsKey = "listing/ColumnWidths";
 const char *const SortColumnKey = "listing/sortColumn";
 const char *const SortDescendingKey = "listing/sortDescending";
 
@@ -48,8 +48,8 @@ void TMainform::setUpGrid()
     listingGrid->setFixedRows(1);
     listingGrid->setRowCount(2);
     setUpColumns();
-    for (int c = 0; c < columnCount; ++c)
-        listingGrid->setColWidths(c, columnWidths[c]);
+    for (int c = 0; c < ColumnCount; ++c)
+        listingGrid->setColWidths(c, ColumnWidths[c]);
     // The names get whatever width the window has to spare.
     listingGrid->setFillColumn(0);
     // The blank row of a grid without members is nothing to choose.
@@ -73,9 +73,9 @@ void TMainform::resetGrid()
 
 void TMainform::setUpColumns()
 {
-    listingGrid->setColCount(columnCount);
+    listingGrid->setColCount(ColumnCount);
     const QStringList titles = listingTitles();
-    for (int c = 0; c < columnCount; ++c)
+    for (int c = 0; c < ColumnCount; ++c)
         listingGrid->setCells(c, 0, titles[c]);
 }
 
@@ -111,17 +111,17 @@ void TMainform::fillListing()
 void TMainform::restoreListingLayout()
 {
     const QVariantList widths = settings_->value(QLatin1String(ColumnWidthsKey)).toList();
-    if (widths.size() == columnCount) {
-        for (int c = 0; c < columnCount; ++c) {
+    if (widths.size() == ColumnCount) {
+        for (int c = 0; c < ColumnCount; ++c) {
             bool ok = false;
             const int width = widths[c].toInt(&ok);
-            if (ok && width >= narrowestColumn && width <= widestColumn)
+            if (ok && width >= NarrowestColumn && width <= WidestColumn)
                 listingGrid->setColWidths(c, width);
         }
     }
     bool ok = false;
     const int column = settings_->value(QLatin1String(SortColumnKey)).toInt(&ok);
-    if (ok && column >= 0 && column < columnCount) {
+    if (ok && column >= 0 && column < ColumnCount) {
         sortColumn_ = column;
         sortDescending_ = settings_->value(QLatin1String(SortDescendingKey)).toBool();
     }
@@ -130,7 +130,7 @@ void TMainform::restoreListingLayout()
 void TMainform::saveListingLayout()
 {
     QVariantList widths;
-    for (int c = 0; c < columnCount; ++c)
+    for (int c = 0; c < ColumnCount; ++c)
         // The names' own width, not what this window's size gave them.
         widths << (c == listingGrid->FillColumn() ? listingGrid->FillColumnOwnWidth() : listingGrid->ColWidths(c));
     settings_->setValue(QLatin1String(ColumnWidthsKey), widths);

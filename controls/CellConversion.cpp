@@ -17,7 +17,7 @@ namespace {
 using detail::dayNumber;
 using detail::digitOf;
 using detail::isBlank;
-using detail::kSecondsPerDay;
+using detail::SecondsPerDay;
 using detail::nearestYear;
 using detail::sameLetter;
 
@@ -142,7 +142,7 @@ bool scanTime(Scanner &sc, const ConversionSettings &settings, double *fraction)
     }
     if (hour > 23 || minute > 59 || second > 59)
         return false;
-    *fraction = (hour * 3600 + minute * 60 + second) / kSecondsPerDay;
+    *fraction = (hour * 3600 + minute * 60 + second) / SecondsPerDay;
     return true;
 }
 

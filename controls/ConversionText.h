@@ -27,9 +27,9 @@ inline bool sameLetter(QChar a, QChar b)
     return a.toCaseFolded() == b.toCaseFolded();
 }
 
-constexpr double kSecondsPerDay = 86400.0;
+constexpr double SecondsPerDay = 86400.0;
 // Day 0 is 30 December 1899, so day counts match the usual spreadsheet epoch.
-constexpr qint64 kJulianDayOfDayZero = 2415019;
+constexpr qint64 JulianDayOfDayZero = 2415019;
 
 // A two-digit year is the one nearest to today: within the 100 years from 50
 // years back. Taking the current century outright would put a listing's
@@ -46,7 +46,7 @@ inline int nearestYear(int twoDigits, int currentYear)
 
 inline double dayNumber(const QDate &date)
 {
-    return double(date.toJulianDay() - kJulianDayOfDayZero);
+    return double(date.toJulianDay() - JulianDayOfDayZero);
 }
 
 }  // namespace gridlogic::detail

@@ -4,7 +4,7 @@ namespace gridlogic {
 
 namespace {
 
-constexpr char16_t kEscapeBase = 0xDC00;  // byte b >= 0x80 that is not UTF-8 -> U+DC00 + b
+constexpr char16_t EscapeBase = 0xDC00;  // byte b >= 0x80 that is not UTF-8 -> U+DC00 + b
 
 // Length of the valid UTF-8 sequence at p, or 0 when the byte there does not
 // start one. Overlong forms, encoded surrogates and values above U+10FFFF are
@@ -59,7 +59,7 @@ QString DecodeBytes(QByteArrayView bytes)
         char32_t cp;
         const int len = sequenceLength(p + i, n - i, &cp);
         if (len == 0) {
-            out.append(QChar(char16_t(kEscapeBase + p[i])));
+            out.append(QChar(char16_t(EscapeBase + p[i])));
             ++i;
             continue;
         }
@@ -93,8 +93,8 @@ QByteArray EncodeText(QStringView text)
             out.append(char(0x80 | ((cp >> 12) & 0x3F)));
             out.append(char(0x80 | ((cp >> 6) & 0x3F)));
             out.append(char(0x80 | (cp & 0x3F)));
-        } else if (c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF) {
-            out.append(char(c - kEscapeBase));  // a byte carried through from a file
+        } else if (c >= EscapeBase + 0x80 && c <= EscapeBase + 0xFF) {
+            out.append(char(c - EscapeBase));  // a byte carried through from a file
         } else if (QChar::isSurrogate(c)) {
             out.append("\xEF\xBF\xBD");  // a lone surrogate has no UTF-8 form
         } else {

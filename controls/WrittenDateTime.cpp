@@ -241,7 +241,7 @@ bool timeOfDay(ReadFields f, double *fraction)
     }
     if (f.hour > 23 || f.minute > 59 || f.second > 59)
         return false;
-    *fraction = (f.hour * 3600 + f.minute * 60 + f.second) / kSecondsPerDay;
+    *fraction = (f.hour * 3600 + f.minute * 60 + f.second) / SecondsPerDay;
     return true;
 }
 

@@ -47,10 +47,10 @@ const EVP_CIPHER *ecbCipher(size_t keyLength)
     }
 }
 
-constexpr size_t blockLength = 16;
+constexpr size_t BlockLength = 16;
 // Counter blocks encrypted per OpenSSL call: enough for the AES-NI path to
 // run at full speed, small enough to stay in the first-level cache.
-constexpr size_t batchBlocks = 256;
+constexpr size_t BatchBlocks = 256;
 
 } // namespace
 
@@ -131,8 +131,8 @@ AesKeys deriveAesKeys(std::string_view password, const uint8_t *salt, int streng
 struct AesCtrCipher::Context {
     EVP_CIPHER_CTX *cipher = nullptr;
     uint64_t counterLow = 1, counterHigh = 0;
-    std::array<uint8_t, batchBlocks * blockLength> counters{}, keystream{};
-    size_t position = batchBlocks * blockLength;   // keystream used up: refill first
+    std::array<uint8_t, BatchBlocks * BlockLength> counters{}, keystream{};
+    size_t position = BatchBlocks * BlockLength;   // keystream used up: refill first
 
     ~Context()
     {
@@ -159,8 +159,8 @@ void AesCtrCipher::refill()
 {
     Context &c = *context_;
     uint64_t low = c.counterLow, high = c.counterHigh;
-    for (size_t block = 0; block < batchBlocks; ++block) {
-        uint8_t *p = c.counters.data() + block * blockLength;
+    for (size_t block = 0; block < BatchBlocks; ++block) {
+        uint8_t *p = c.counters.data() + block * BlockLength;
         writeLe64(p, low);
         writeLe64(p + 8, high);
         if (++low == 0)

@@ -59,7 +59,7 @@ constexpr size_t LitLenTableSize = tableSize(MaxLitLenDeclared, LitLenRootBits);
 constexpr size_t DistTableSize = tableSize(DistCount, DistRootBits);
 
 // What each symbol decodes to, without its code length.
-constexpr std::array<uint32_t, LitLenCount> litLenSymbols = [] {
+constexpr std::array<uint32_t, LitLenCount> LitLenSymbols = [] {
     std::array<uint32_t, LitLenCount> t{};
     for (uint32_t s = 0; s < 256; ++s)
         t[s] = entry(s, LiteralKind, 0, 0);
@@ -77,7 +77,7 @@ constexpr std::array<uint32_t, LitLenCount> litLenSymbols = [] {
 }();
 
 // All 32 distance codes are used; 30 and 31 reach into the second 32 KiB.
-constexpr std::array<uint32_t, DistCount> distSymbols = [] {
+constexpr std::array<uint32_t, DistCount> DistSymbols = [] {
     std::array<uint32_t, DistCount> t{};
     uint32_t base = 1;
     for (unsigned i = 0; i < DistCount; ++i) {
@@ -88,7 +88,7 @@ constexpr std::array<uint32_t, DistCount> distSymbols = [] {
     return t;
 }();
 
-constexpr std::array<uint32_t, PrecodeCount> precodeSymbols = [] {
+constexpr std::array<uint32_t, PrecodeCount> PrecodeSymbols = [] {
     std::array<uint32_t, PrecodeCount> t{};
     for (uint32_t s = 0; s < PrecodeCount; ++s)
         t[s] = entry(s, 0, 0, 0);
@@ -96,7 +96,7 @@ constexpr std::array<uint32_t, PrecodeCount> precodeSymbols = [] {
 }();
 
 // The order the code-length code's lengths are sent in.
-constexpr std::array<uint8_t, PrecodeCount> precodeOrder = {16, 17, 18, 0, 8, 7, 9, 6, 10, 5,
+constexpr std::array<uint8_t, PrecodeCount> PrecodeOrder = {16, 17, 18, 0, 8, 7, 9, 6, 10, 5,
                                                             11, 4,  12, 3, 13, 2, 14, 1, 15};
 
 enum class Build { Ok, OverSubscribed, Incomplete };
@@ -185,10 +185,10 @@ struct FixedTables {
         std::fill(lengths.begin() + 144, lengths.begin() + 256, uint8_t(9));
         std::fill(lengths.begin() + 256, lengths.begin() + 280, uint8_t(7));
         std::fill(lengths.begin() + 280, lengths.end(), uint8_t(8));
-        buildTable(lengths.data(), LitLenCount, litLenSymbols.data(), LitLenRootBits, litLen.data(), litLen.size(),
+        buildTable(lengths.data(), LitLenCount, LitLenSymbols.data(), LitLenRootBits, litLen.data(), litLen.size(),
                    false);
         std::fill(lengths.begin(), lengths.begin() + DistCount, uint8_t(5));
-        buildTable(lengths.data(), DistCount, distSymbols.data(), DistRootBits, dist.data(), dist.size(), false);
+        buildTable(lengths.data(), DistCount, DistSymbols.data(), DistRootBits, dist.data(), dist.size(), false);
     }
 };
 
@@ -492,10 +492,10 @@ Deflate64Decoder::Pause Deflate64Decoder::readPrecode()
     for (; lengthsRead_ < precodeCount_; ++lengthsRead_) {
         if (!need(3))
             return Pause::Starved;
-        lengths_[precodeOrder[lengthsRead_]] = uint8_t(take(3));
+        lengths_[PrecodeOrder[lengthsRead_]] = uint8_t(take(3));
     }
     std::copy_n(lengths_.begin(), PrecodeCount, lengths.begin());
-    if (!built(buildTable(lengths.data(), PrecodeCount, precodeSymbols.data(), PrecodeRootBits, precodeTable_.data(),
+    if (!built(buildTable(lengths.data(), PrecodeCount, PrecodeSymbols.data(), PrecodeRootBits, precodeTable_.data(),
                           precodeTable_.size(), false),
                "the code-length code"))
         return Pause::Error;
@@ -535,10 +535,10 @@ Deflate64Decoder::Pause Deflate64Decoder::readCodeLengths()
     }
     if (lengths_[256] == 0)
         return failWith("the block has no end-of-block code");
-    if (!built(buildTable(lengths_.data(), litLenCount_, litLenSymbols.data(), LitLenRootBits, litLenTable_.data(),
+    if (!built(buildTable(lengths_.data(), litLenCount_, LitLenSymbols.data(), LitLenRootBits, litLenTable_.data(),
                           litLenTable_.size(), true),
                "the literal/length code")
-        || !built(buildTable(lengths_.data() + litLenCount_, distCount_, distSymbols.data(), DistRootBits,
+        || !built(buildTable(lengths_.data() + litLenCount_, distCount_, DistSymbols.data(), DistRootBits,
                              distTable_.data(), distTable_.size(), true),
                   "the distance code"))
         return Pause::Error;

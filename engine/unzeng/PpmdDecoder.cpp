@@ -13,14 +13,14 @@ namespace {
 // One symbol takes a few bytes per context it escapes from; this much input
 // ahead covers the longest escape chain many times over, so that a symbol
 // never straddles two input pieces.
-constexpr size_t lookahead = 4096;
-constexpr size_t stageSize = 64 * 1024;
-constexpr size_t headerSize = 2, coderStart = 4;
+constexpr size_t Lookahead = 4096;
+constexpr size_t StageSize = 64 * 1024;
+constexpr size_t HeaderSize = 2, CoderStart = 4;
 // The encoder flushes four bytes after the last symbol, so a complete stream
 // never runs dry; a writer that flushes fewer may, by at most this much.
-constexpr unsigned maxBytesPastEnd = 4;
+constexpr unsigned MaxBytesPastEnd = 4;
 // The model object, the input stage and the allocator's slack.
-constexpr uint64_t overhead = 128 * 1024;
+constexpr uint64_t Overhead = 128 * 1024;
 
 class PpmdDecoder final : public StreamDecoder {
 public:
@@ -31,26 +31,26 @@ public:
         if (produced_ == unpackedSize_)
             return End;
         if (stage_.empty())
-            stage_.resize(stageSize);
-        if (unread() < lookahead)
+            stage_.resize(StageSize);
+        if (unread() < Lookahead)
             takeInput(in, inLength);
         bool final = lastInput && inLength == 0;
         if (!model_) {
-            if (unread() < headerSize + coderStart)
+            if (unread() < HeaderSize + CoderStart)
                 return final ? fail("the PPMd data ends too early") : More;
             if (!startModel())
                 return Failed;
         }
 
         while (outLength > 0 && produced_ < unpackedSize_) {
-            if (unread() < lookahead && !final) {
+            if (unread() < Lookahead && !final) {
                 takeInput(in, inLength);
                 final = lastInput && inLength == 0;
-                if (unread() < lookahead && !final)
+                if (unread() < Lookahead && !final)
                     return More;
             }
             const uint8_t *const end = stage_.data() + stageEnd_;
-            const uint8_t *const limit = final ? end : end - lookahead;
+            const uint8_t *const limit = final ? end : end - Lookahead;
             model_->setInput(stage_.data() + stagePos_, end);
             size_t n = std::min<uint64_t>(outLength, unpackedSize_ - produced_);
             uint8_t *o = out;
@@ -67,7 +67,7 @@ public:
                 --n;
             }
             finishOutput(out, outLength, o);
-            if (model_->broken() || model_->bytesPastEnd() > maxBytesPastEnd)
+            if (model_->broken() || model_->bytesPastEnd() > MaxBytesPastEnd)
                 return failData();
         }
         return produced_ == unpackedSize_ ? End : More;
@@ -121,21 +121,21 @@ private:
         const unsigned order = (word & 0x0F) + 1;
         const uint32_t mebibytes = ((word >> 4) & 0xFF) + 1;
         const unsigned method = word >> 12;
-        if (order < ppmd::minOrder) {
+        if (order < ppmd::MinOrder) {
             fail("unsupported PPMd parameters: model order " + std::to_string(order) + " (2 to 16 are valid)");
             return false;
         }
-        if (method == ppmd::restoreFreeze) {
+        if (method == ppmd::RestoreFreeze) {
             fail("unsupported PPMd parameters: restoration method 2 (freezing the model) is not supported");
             return false;
         }
-        if (method > ppmd::restoreFreeze) {
+        if (method > ppmd::RestoreFreeze) {
             fail("unsupported PPMd parameters: unknown restoration method " + std::to_string(method));
             return false;
         }
         const uint32_t size = mebibytes << 20;
         std::string error;
-        if (!lease_.growTo(uint64_t(size) + overhead, error)) {
+        if (!lease_.growTo(uint64_t(size) + Overhead, error)) {
             fail(error);
             return false;
         }
@@ -144,14 +144,14 @@ private:
             fail("out of memory for the PPMd model (" + std::to_string(mebibytes) + " MiB)");
             return false;
         }
-        model->setInput(header + headerSize, stage_.data() + stageEnd_);
+        model->setInput(header + HeaderSize, stage_.data() + stageEnd_);
         if (!model->startDecoding()) {
             fail("invalid PPMd data");
             return false;
         }
         model->start(order, method);
         model_ = std::move(model);
-        stagePos_ += headerSize + coderStart;
+        stagePos_ += HeaderSize + CoderStart;
         return true;
     }
 

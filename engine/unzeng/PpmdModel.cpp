@@ -11,21 +11,21 @@ namespace unzeng::ppmd {
 
 namespace {
 
-constexpr unsigned unitSize = 12;
-constexpr unsigned maxFreq = 124;
-constexpr unsigned intBits = 7, periodBits = 7, totBits = 14;
-constexpr unsigned interval = 1u << intBits, binScale = 1u << totBits;
-constexpr uint32_t emptyNode = 0xFFFFFFFFu;
-constexpr uint32_t rangeTop = 1u << 24, rangeBottom = 1u << 15;
-constexpr unsigned orderBound = 9;   // cut-off keeps childless contexts up to this order
-constexpr unsigned binFreqLimit = 215;   // NS2Indx stays below 25 up to here
+constexpr unsigned UnitSize = 12;
+constexpr unsigned MaxFreq = 124;
+constexpr unsigned IntBits = 7, PeriodBits = 7, TotBits = 14;
+constexpr unsigned Interval = 1u << IntBits, BinScale = 1u << TotBits;
+constexpr uint32_t EmptyNode = 0xFFFFFFFFu;
+constexpr uint32_t RangeTop = 1u << 24, RangeBottom = 1u << 15;
+constexpr unsigned OrderBound = 9;   // cut-off keeps childless contexts up to this order
+constexpr unsigned BinFreqLimit = 215;   // NS2Indx stays below 25 up to here
 
-constexpr uint16_t initBinEsc[8] = {0x3CDD, 0x1F3F, 0x59BF, 0x48F3, 0x64A1, 0x5ABC, 0x6632, 0x6051};
-constexpr uint8_t expEscape[16] = {25, 14, 9, 7, 5, 5, 4, 4, 4, 3, 3, 3, 2, 2, 2, 2};
+constexpr uint16_t InitBinEsc[8] = {0x3CDD, 0x1F3F, 0x59BF, 0x48F3, 0x64A1, 0x5ABC, 0x6632, 0x6051};
+constexpr uint8_t ExpEscape[16] = {25, 14, 9, 7, 5, 5, 4, 4, 4, 3, 3, 3, 2, 2, 2, 2};
 
 uint32_t unitBytes(unsigned nu)
 {
-    return uint32_t(nu) * unitSize;
+    return uint32_t(nu) * UnitSize;
 }
 
 void copyUnits(void *dest, const void *src, unsigned nu)
@@ -35,7 +35,7 @@ void copyUnits(void *dest, const void *src, unsigned nu)
 
 unsigned mean(unsigned prob)
 {
-    return (prob + (1u << (periodBits - 2))) >> periodBits;
+    return (prob + (1u << (PeriodBits - 2))) >> PeriodBits;
 }
 
 unsigned highFlag(uint8_t symbol)
@@ -45,7 +45,7 @@ unsigned highFlag(uint8_t symbol)
 
 void seeUpdate(See *see)
 {
-    if (see->shift < periodBits && --see->count == 0) {
+    if (see->shift < PeriodBits && --see->count == 0) {
         see->summ = uint16_t(see->summ << 1);
         see->count = uint8_t(3u << see->shift++);
     }
@@ -55,7 +55,7 @@ void seeUpdate(See *see)
 
 Model::Model()
 {
-    for (unsigned i = 0, k = 0; i < numIndexes; ++i) {
+    for (unsigned i = 0, k = 0; i < NumIndexes; ++i) {
         unsigned step = i >= 12 ? 4 : (i >> 2) + 1;
         do
             units2Indx_[k++] = uint8_t(i);
@@ -87,7 +87,7 @@ bool Model::allocate(uint32_t size)
     alignOffset_ = 4 - (size & 3);
     // Slack past the end so that a stamp read just beyond the last unit
     // stays inside the allocation.
-    arena_.reset(static_cast<uint8_t *>(std::calloc(size_t(alignOffset_) + size + 4 * unitSize, 1)));
+    arena_.reset(static_cast<uint8_t *>(std::calloc(size_t(alignOffset_) + size + 4 * UnitSize, 1)));
     if (!arena_)
         return false;
     base_ = arena_.get();
@@ -101,7 +101,7 @@ void Model::start(unsigned order, unsigned restoreMethod)
     maxOrder_ = order;
     restoreMethod_ = restoreMethod;
     restartModel();
-    dummySee_.shift = periodBits;
+    dummySee_.shift = PeriodBits;
     dummySee_.summ = 0;
     dummySee_.count = 64;
 }
@@ -121,10 +121,10 @@ bool Model::startDecoding()
 void Model::normalize()
 {
     for (;;) {
-        if ((low_ ^ (low_ + range_)) >= rangeTop) {
-            if (range_ >= rangeBottom)
+        if ((low_ ^ (low_ + range_)) >= RangeTop) {
+            if (range_ >= RangeBottom)
                 break;
-            range_ = (0u - low_) & (rangeBottom - 1);
+            range_ = (0u - low_) & (RangeBottom - 1);
         }
         code_ = (code_ << 8) | nextByte();
         range_ <<= 8;
@@ -132,7 +132,7 @@ void Model::normalize()
         // Only data no encoder wrote gets here; stop instead of spinning.
         if (range_ == 0) {
             broken_ = true;
-            range_ = rangeBottom;
+            range_ = RangeBottom;
             break;
         }
     }
@@ -163,7 +163,7 @@ void Model::decodeRange(uint32_t start, uint32_t size)
 void Model::insertNode(void *p, unsigned indx)
 {
     auto *node = static_cast<FreeBlock *>(p);
-    node->stamp = emptyNode;
+    node->stamp = EmptyNode;
     node->next = freeList_[indx];
     node->nu = indexToUnits(indx);
     freeList_[indx] = ref(node);
@@ -201,7 +201,7 @@ void Model::glueFreeBlocks()
     if (loUnit_ != hiUnit_)
         reinterpret_cast<FreeBlock *>(loUnit_)->stamp = 0;
 
-    for (unsigned i = 0; i < numIndexes; ++i) {
+    for (unsigned i = 0; i < NumIndexes; ++i) {
         uint32_t next = freeList_[i];
         freeList_[i] = 0;
         while (next != 0) {
@@ -214,7 +214,7 @@ void Model::glueFreeBlocks()
                     if (after >= arenaEnd_)
                         break;
                     FreeBlock *node2 = block(after);
-                    if (node2->stamp != emptyNode || node2->nu == 0)
+                    if (node2->stamp != EmptyNode || node2->nu == 0)
                         break;
                     node->nu += node2->nu;
                     node2->nu = 0;
@@ -232,7 +232,7 @@ void Model::glueFreeBlocks()
         if (nu == 0)
             continue;
         for (; nu > 128; nu -= 128, node += 128)
-            insertNode(node, numIndexes - 1);
+            insertNode(node, NumIndexes - 1);
         unsigned i = unitsToIndex(nu);
         if (indexToUnits(i) != nu) {
             const unsigned k = indexToUnits(--i);
@@ -251,7 +251,7 @@ void *Model::allocUnitsRare(unsigned indx)
     }
     unsigned i = indx;
     do {
-        if (++i == numIndexes) {
+        if (++i == NumIndexes) {
             const uint32_t numBytes = unitBytes(indexToUnits(indx));
             --glueCount_;
             if (uint32_t(unitsStart_ - text_) > numBytes) {
@@ -282,7 +282,7 @@ void *Model::allocUnits(unsigned indx)
 Context *Model::allocContext()
 {
     if (hiUnit_ != loUnit_)
-        return reinterpret_cast<Context *>(hiUnit_ -= unitSize);
+        return reinterpret_cast<Context *>(hiUnit_ -= UnitSize);
     if (freeList_[0] != 0)
         return static_cast<Context *>(removeNode(0));
     return static_cast<Context *>(allocUnitsRare(0));
@@ -322,24 +322,24 @@ void Model::freeSingleUnit(void *p)
     if (p != unitsStart_)
         insertNode(p, 0);
     else
-        unitsStart_ += unitSize;
+        unitsStart_ += UnitSize;
 }
 
 // Gives the free blocks at the bottom of the units area back to the text.
 void Model::expandTextArea()
 {
-    uint32_t count[numIndexes] = {};
+    uint32_t count[NumIndexes] = {};
     if (loUnit_ != hiUnit_)
         reinterpret_cast<FreeBlock *>(loUnit_)->stamp = 0;
     auto *node = reinterpret_cast<FreeBlock *>(unitsStart_);
-    while (node->stamp == emptyNode && node->nu != 0 && node->nu <= 128) {
+    while (node->stamp == EmptyNode && node->nu != 0 && node->nu <= 128) {
         node->stamp = 0;
         ++count[unitsToIndex(node->nu)];
         node += node->nu;
     }
     unitsStart_ = reinterpret_cast<uint8_t *>(node);
 
-    for (unsigned i = 0; i < numIndexes; ++i) {
+    for (unsigned i = 0; i < NumIndexes; ++i) {
         uint32_t *link = &freeList_[i];
         while (count[i] != 0 && *link != 0) {
             FreeBlock *n = block(*link);
@@ -357,7 +357,7 @@ void Model::expandTextArea()
 uint32_t Model::usedMemory() const
 {
     uint32_t freeUnits = 0;
-    for (unsigned i = 0; i < numIndexes; ++i)
+    for (unsigned i = 0; i < NumIndexes; ++i)
         freeUnits += stamps_[i] * indexToUnits(i);
     return size_ - uint32_t(hiUnit_ - loUnit_) - uint32_t(unitsStart_ - text_) - unitBytes(freeUnits);
 }
@@ -370,14 +370,14 @@ void Model::restartModel()
     std::memset(stamps_, 0, sizeof stamps_);
     text_ = base_ + alignOffset_;
     hiUnit_ = text_ + size_;
-    loUnit_ = unitsStart_ = hiUnit_ - size_ / 8 / unitSize * 7 * unitSize;
+    loUnit_ = unitsStart_ = hiUnit_ - size_ / 8 / UnitSize * 7 * UnitSize;
     glueCount_ = 0;
 
     orderFall_ = maxOrder_;
     runLength_ = initRL_ = -int32_t(std::min(maxOrder_, 12u)) - 1;
     prevSuccess_ = 0;
 
-    hiUnit_ -= unitSize;
+    hiUnit_ -= UnitSize;
     minContext_ = maxContext_ = reinterpret_cast<Context *>(hiUnit_);
     minContext_->suffix = 0;
     minContext_->numStats = 255;
@@ -397,15 +397,15 @@ void Model::restartModel()
     // symbol counts; each starts from the value of the largest one it
     // serves, as the encoder's model does (any other start decodes the first
     // few dozen symbols and then goes astray).
-    for (unsigned f = 0; f < binFreqLimit; ++f)
+    for (unsigned f = 0; f < BinFreqLimit; ++f)
         for (unsigned k = 0; k < 8; ++k) {
-            const auto value = uint16_t(binScale - initBinEsc[k] / (f + 2));
+            const auto value = uint16_t(BinScale - InitBinEsc[k] / (f + 2));
             for (unsigned m = 0; m < 64; m += 8)
                 binSumm_[ns2Indx_[f]][k + m] = value;
         }
     for (unsigned ns = 1; ns < 256; ++ns)
         for (See &see : see_[seeRow_[ns]]) {
-            see.shift = periodBits - 4;
+            see.shift = PeriodBits - 4;
             see.summ = uint16_t((2 * ns + 5) << see.shift);
             see.count = 7;
         }
@@ -437,7 +437,7 @@ void Model::restoreModel(Context *c1)
         }
     }
 
-    if (restoreMethod_ == restoreRestart || usedMemory() < (size_ >> 1)) {
+    if (restoreMethod_ == RestoreRestart || usedMemory() < (size_ >> 1)) {
         restartModel();
         return;
     }
@@ -462,7 +462,7 @@ uint32_t Model::cutOff(Context *c, unsigned order)
                 setSuccessor(s, cutOff(context(successor(s)), order + 1));
             else
                 setSuccessor(s, 0);
-            if (successor(s) || order <= orderBound)
+            if (successor(s) || order <= OrderBound)
                 return ref(c);
         }
         freeSingleUnit(c);
@@ -562,8 +562,8 @@ void Model::rescale()
         mc->numStats = uint8_t(mc->numStats - i);
         if (mc->numStats == 0) {
             State only = *stats;
-            const unsigned freq = escFreq ? (2 * only.freq + escFreq - 1) / escFreq : maxFreq / 3;
-            only.freq = uint8_t(std::min(freq, maxFreq / 3));
+            const unsigned freq = escFreq ? (2 * only.freq + escFreq - 1) / escFreq : MaxFreq / 3;
+            only.freq = uint8_t(std::min(freq, MaxFreq / 3));
             insertNode(stats, unitsToIndex((numStats + 2) >> 1));
             mc->flags = uint8_t((mc->flags & 0x10) + highFlag(only.symbol));
             *(foundState_ = oneState(mc)) = only;
@@ -600,7 +600,7 @@ State *Model::findSymbol(Context *c, uint8_t symbol) const
 Context *Model::createSuccessors(bool skip, State *s1, Context *c)
 {
     const uint32_t upBranch = successor(foundState_);
-    State *ps[maxOrder + 2];
+    State *ps[MaxOrder + 2];
     unsigned numPs = 0;
     if (!skip)
         ps[numPs++] = foundState_;
@@ -615,7 +615,7 @@ Context *Model::createSuccessors(bool skip, State *s1, Context *c)
             s = findSymbol(c, foundState_->symbol);
             if (!s)
                 return nullptr;
-            if (s->freq < maxFreq - 9) {
+            if (s->freq < MaxFreq - 9) {
                 ++s->freq;
                 ++c->summFreq;
             }
@@ -684,7 +684,7 @@ Context *Model::reduceOrder(State *s1, Context *c)
                 s = findSymbol(c, foundState_->symbol);
                 if (!s)
                     return nullptr;
-                if (s->freq < maxFreq - 9) {
+                if (s->freq < MaxFreq - 9) {
                     s->freq = uint8_t(s->freq + 2);
                     c->summFreq = uint16_t(c->summFreq + 2);
                 }
@@ -719,7 +719,7 @@ void Model::updateModel()
     const uint8_t fSymbol = foundState_->symbol;
     State *s = nullptr;
 
-    if (fFreq < maxFreq / 4 && minContext_->suffix != 0) {
+    if (fFreq < MaxFreq / 4 && minContext_->suffix != 0) {
         Context *c = suffixOf(minContext_);
         if (c->numStats == 0) {
             s = oneState(c);
@@ -738,7 +738,7 @@ void Model::updateModel()
                     --s;
                 }
             }
-            if (s->freq < maxFreq - 9) {
+            if (s->freq < MaxFreq - 9) {
                 s->freq = uint8_t(s->freq + 2);
                 c->summFreq = uint16_t(c->summFreq + 2);
             }
@@ -818,10 +818,10 @@ void Model::updateModel()
             }
             *s2 = *oneState(c);
             c->stats = ref(s2);
-            if (s2->freq < maxFreq / 4 - 1)
+            if (s2->freq < MaxFreq / 4 - 1)
                 s2->freq = uint8_t(s2->freq << 1);
             else
-                s2->freq = maxFreq - 4;
+                s2->freq = MaxFreq - 4;
             c->summFreq = uint16_t(s2->freq + initEsc_ + (ns > 2));
         }
         uint32_t cf = 2 * fFreq * (c->summFreq + 6u);
@@ -862,7 +862,7 @@ void Model::update1()
     if (s[0].freq > s[-1].freq) {
         std::swap(s[0], s[-1]);
         foundState_ = --s;
-        if (s->freq > maxFreq)
+        if (s->freq > MaxFreq)
             rescale();
     }
     nextContext();
@@ -873,7 +873,7 @@ void Model::update1First()
     prevSuccess_ = 2u * foundState_->freq >= minContext_->summFreq;
     runLength_ += int32_t(prevSuccess_);
     minContext_->summFreq = uint16_t(minContext_->summFreq + 4);
-    if ((foundState_->freq = uint8_t(foundState_->freq + 4)) > maxFreq)
+    if ((foundState_->freq = uint8_t(foundState_->freq + 4)) > MaxFreq)
         rescale();
     nextContext();
 }
@@ -881,7 +881,7 @@ void Model::update1First()
 void Model::update2()
 {
     minContext_->summFreq = uint16_t(minContext_->summFreq + 4);
-    if ((foundState_->freq = uint8_t(foundState_->freq + 4)) > maxFreq)
+    if ((foundState_->freq = uint8_t(foundState_->freq + 4)) > MaxFreq)
         rescale();
     runLength_ = initRL_;
     updateModel();
@@ -954,18 +954,18 @@ int Model::decodeSymbol()
         const unsigned column = ns2BsIndx_[suffixOf(mc)->numStats] + prevSuccess_ + mc->flags
                                 + unsigned((runLength_ >> 26) & 0x20);
         uint16_t &prob = binSumm_[binRow_[uint8_t(s->freq - 1)]][column & 63];
-        range_ >>= totBits;
+        range_ >>= TotBits;
         if (code_ / range_ < prob) {
             decodeRange(0, prob);
-            prob = uint16_t(prob + interval - mean(prob));
+            prob = uint16_t(prob + Interval - mean(prob));
             foundState_ = s;
             const uint8_t symbol = s->symbol;
             updateBin();
             return symbol;
         }
-        decodeRange(prob, binScale - prob);
+        decodeRange(prob, BinScale - prob);
         prob = uint16_t(prob - mean(prob));
-        initEsc_ = expEscape[prob >> 10];
+        initEsc_ = ExpEscape[prob >> 10];
         std::memset(charMask, 0xFF, sizeof charMask);
         charMask[s->symbol] = 0;
         prevSuccess_ = 0;

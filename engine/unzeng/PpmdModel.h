@@ -14,8 +14,8 @@ namespace unzeng {
 
 namespace ppmd {
 
-constexpr unsigned minOrder = 2, maxOrder = 16;
-constexpr unsigned restoreRestart = 0, restoreCutOff = 1, restoreFreeze = 2;
+constexpr unsigned MinOrder = 2, MaxOrder = 16;
+constexpr unsigned RestoreRestart = 0, RestoreCutOff = 1, RestoreFreeze = 2;
 
 // The arena's records. The same bytes are read as a context, a state or a
 // free block over the model's life, hence may_alias.
@@ -46,7 +46,7 @@ struct See {
     uint8_t count;
 };
 
-constexpr unsigned numIndexes = 38;
+constexpr unsigned NumIndexes = 38;
 
 class Model {
 public:
@@ -145,15 +145,15 @@ private:
     uint32_t arenaEnd_ = 0;   // offset of the first byte past the arena
     uint8_t *text_ = nullptr, *unitsStart_ = nullptr, *loUnit_ = nullptr, *hiUnit_ = nullptr;
     uint32_t glueCount_ = 0;
-    uint32_t freeList_[numIndexes] = {};
-    uint32_t stamps_[numIndexes] = {};
+    uint32_t freeList_[NumIndexes] = {};
+    uint32_t stamps_[NumIndexes] = {};
 
     Context *minContext_ = nullptr, *maxContext_ = nullptr;
     State *foundState_ = nullptr;
     unsigned orderFall_ = 0, initEsc_ = 0, prevSuccess_ = 0, maxOrder_ = 0, restoreMethod_ = 0;
     int32_t runLength_ = 0, initRL_ = 0;
 
-    uint8_t indx2Units_[numIndexes];
+    uint8_t indx2Units_[NumIndexes];
     uint8_t units2Indx_[128];
     uint8_t ns2Indx_[260];
     uint8_t ns2BsIndx_[256];

@@ -40,8 +40,8 @@ uint32_t numberOf(const std::string &digits)
     uint32_t n = 0;
     for (char c : digits) {
         n = n * 10 + uint32_t(c - '0');
-        if (n > maxSplitParts)
-            return maxSplitParts + 1;
+        if (n > MaxSplitParts)
+            return MaxSplitParts + 1;
     }
     return n;
 }
@@ -68,7 +68,7 @@ uint32_t highestNumbered(const std::string &folder, const std::string &prefix, s
         if (digits.size() < width || !allDigits(digits))
             continue;
         const uint32_t n = numberOf(digits);
-        if (n <= maxSplitParts && padded(n, width) == digits)
+        if (n <= MaxSplitParts && padded(n, width) == digits)
             highest = std::max(highest, n);
     }
     ::closedir(dir);
@@ -108,7 +108,7 @@ SplitParts partsEndingWith(const std::string &folder, const std::string &name)
     if (!file.open(folder + name) || !file.isRegularFile())
         return single(folder + name);
     const auto disks = endRecordDisks(file);
-    if (!disks || disks->thisDisk == 0 || disks->thisDisk >= maxSplitParts)
+    if (!disks || disks->thisDisk == 0 || disks->thisDisk >= MaxSplitParts)
         return single(folder + name);
     return diskParts(folder, name, disks->thisDisk + 1, std::min(disks->directoryDisk, disks->thisDisk));
 }
@@ -157,7 +157,7 @@ SplitParts findSplitParts(const std::string &path)
     // name.zip.001, .002, ...: as many as the folder holds, gaps included.
     if (suffix.size() >= 3 && allDigits(suffix) && endsWithZip(stem)) {
         const uint32_t number = numberOf(suffix);
-        if (number == 0 || number > maxSplitParts)
+        if (number == 0 || number > MaxSplitParts)
             return single(path);
         const uint32_t count = std::max(number, highestNumbered(folder, stem + ".", suffix.size()));
         SplitParts parts;
@@ -171,7 +171,7 @@ SplitParts findSplitParts(const std::string &path)
     // name.z01, .z02, ...: the set is the one name.zip ends.
     if (suffix.size() >= 3 && (suffix[0] == 'z' || suffix[0] == 'Z') && allDigits(suffix.substr(1))) {
         const uint32_t number = numberOf(suffix.substr(1));
-        if (number == 0 || number >= maxSplitParts)
+        if (number == 0 || number >= MaxSplitParts)
             return single(path);
         const std::string preferred = stem + (suffix[0] == 'Z' ? ".ZIP" : ".zip");
         const std::string other = stem + (suffix[0] == 'Z' ? ".zip" : ".ZIP");

@@ -37,7 +37,7 @@ std::optional<EndRecordDisks> endRecordDisks(const RandomAccessSource &source);
 
 // More disks than this are taken as a damaged record rather than a set whose
 // parts would all have to be looked for.
-inline constexpr uint32_t maxSplitParts = 65535;
+inline constexpr uint32_t MaxSplitParts = 65535;
 
 SplitParts findSplitParts(const std::string &path);
 

@@ -34,7 +34,7 @@ protected:
     MainformTest() : WindowTest(Windows::ByTheTest) {}
 };
 
-const std::vector<ziptest::Member> threeMembers = {
+const std::vector<ziptest::Member> ThreeMembers = {
     dosMember("readme.txt", "hello, world", dosDate(2021, 3, 4), uint16_t(10 << 11 | 30 << 5)),
     dosMember("docs/big.txt", QByteArray(1200, 'x'), dosDate(1999, 12, 31), uint16_t(23 << 11 | 59 << 5)),
     dosMember("empty", "", dosDate(1980, 1, 1), 0),
@@ -67,7 +67,7 @@ TEST_F(MainformTest, StartsWithTitleRowAndOneEmptyRow)
 
 TEST_F(MainformTest, CommandLineArchiveIsListedInArchiveOrder)
 {
-    const QString path = writeArchive("three.zip", ziptest::buildZip(threeMembers));
+    const QString path = writeArchive("three.zip", ziptest::buildZip(ThreeMembers));
     TMainform &form = openWindows({path});
     form.applyCommandLineArchive();
     TSortableGrid &grid = *form.listingGrid;
@@ -98,7 +98,7 @@ struct ActivationBlocker : QObject {
 
 TEST_F(MainformTest, CommandLineIsAppliedOnceWhenTheWindowIsFirstShown)
 {
-    const QString path = writeArchive("three.zip", ziptest::buildZip(threeMembers));
+    const QString path = writeArchive("three.zip", ziptest::buildZip(ThreeMembers));
     TMainform &form = openWindows({path});
     ActivationBlocker blocker;
     form.installEventFilter(&blocker);
@@ -126,7 +126,7 @@ TEST_F(MainformTest, WindowTitlesAreTheirOwnCaptionsAlone)
 
 TEST_F(MainformTest, TwoArgumentsAreIgnored)
 {
-    const QString path = writeArchive("three.zip", ziptest::buildZip(threeMembers));
+    const QString path = writeArchive("three.zip", ziptest::buildZip(ThreeMembers));
     TMainform &form = openWindows({path, path});
     form.applyCommandLineArchive();
     EXPECT_EQ(form.listingGrid->RowCount(), 2);
@@ -148,7 +148,7 @@ TEST_F(MainformTest, ArchiveWithoutMembersLeavesTheTitlesAlone)
 TEST_F(MainformTest, ArchiveFromTheFileManagerOpensByPathOrUrl)
 {
     ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("my zips")));
-    const QString path = writeArchive(QStringLiteral("my zips/\u00E9t\u00E9 #1.zip"), ziptest::buildZip(threeMembers));
+    const QString path = writeArchive(QStringLiteral("my zips/\u00E9t\u00E9 #1.zip"), ziptest::buildZip(ThreeMembers));
     for (const QString &argument : {path, QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded)}) {
         TMainform &form = openWindows({argument});
         form.applyCommandLineArchive();
@@ -161,7 +161,7 @@ TEST_F(MainformTest, ArchiveFromTheFileManagerOpensByPathOrUrl)
 // either part, from the file manager or through Open, lists the whole archive.
 TEST_F(MainformTest, APartOfASplitArchiveListsTheWholeSet)
 {
-    const std::string whole = ziptest::buildZip(threeMembers);
+    const std::string whole = ziptest::buildZip(ThreeMembers);
     const size_t cut = whole.size() / 2;   // inside a member's data or the directory
     writeArchive(QStringLiteral("set.zip.001"), whole.substr(0, cut));
     const QString last = writeArchive(QStringLiteral("set.zip.002"), whole.substr(cut));
@@ -178,7 +178,7 @@ TEST_F(MainformTest, APartOfASplitArchiveListsTheWholeSet)
 // The system would end the name at the NUL and open the file before it.
 TEST_F(MainformTest, AnArchiveUrlHoldingANulIsRefused)
 {
-    const QString path = writeArchive("a.zip", ziptest::buildZip(threeMembers));
+    const QString path = writeArchive("a.zip", ziptest::buildZip(ThreeMembers));
     const QString argument = QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + "%00junk";
     TMainform &form = openWindows({argument});
     form.applyCommandLineArchive();
@@ -193,7 +193,7 @@ TEST_F(MainformTest, AnArchiveUrlHoldingANulIsRefused)
 // as a heading, nor with a comment hiding the rest.
 TEST_F(MainformTest, NamesWithMarkupAreShownAsWritten)
 {
-    const QString path = writeArchive("<b>x<!--.zip", ziptest::buildZip(threeMembers));
+    const QString path = writeArchive("<b>x<!--.zip", ziptest::buildZip(ThreeMembers));
     TMainform &form = openWindows({path});
     form.applyCommandLineArchive();
     EXPECT_TRUE(ziptest::shownTexts(*form.statusBar()).contains(path));
@@ -207,8 +207,8 @@ TEST_F(MainformTest, NamesWithMarkupAreShownAsWritten)
 
 TEST_F(MainformTest, RecentArchivesAreOfferedAndAMissingOneIsDropped)
 {
-    const QString one = writeArchive("one.zip", ziptest::buildZip(threeMembers));
-    const QString two = writeArchive("two.zip", ziptest::buildZip({threeMembers[0]}));
+    const QString one = writeArchive("one.zip", ziptest::buildZip(ThreeMembers));
+    const QString two = writeArchive("two.zip", ziptest::buildZip({ThreeMembers[0]}));
     auto captions = [](TMainform &form) {
         QStringList texts;
         for (QAction *action : form.recentArchiveActions())
@@ -264,7 +264,7 @@ TEST_F(MainformTest, MissingArchiveKeepsTheGridAndShowsTheArgument)
 
 TEST_F(MainformTest, AllZeroDateShowsAQuestionMarkAndTheRestOfTheListing)
 {
-    std::vector<ziptest::Member> members = threeMembers;
+    std::vector<ziptest::Member> members = ThreeMembers;
     members[1].modDate = 0;
     members[1].modTime = 0;
     const QString path = writeArchive("baddate.zip", ziptest::buildZip(members));
@@ -285,7 +285,7 @@ TEST_F(MainformTest, AllZeroDateShowsAQuestionMarkAndTheRestOfTheListing)
 
 TEST_F(MainformTest, ReadErrorShowsWhatWasReadBeforeIt)
 {
-    std::string bytes = ziptest::buildZip(threeMembers);
+    std::string bytes = ziptest::buildZip(ThreeMembers);
     bytes.resize(40);  // inside the first member's data
     const QString path = writeArchive("cut.zip", bytes);
     TMainform &form = openWindows({path});
@@ -312,7 +312,7 @@ TEST_F(MainformTest, ReadErrorShowsWhatWasReadBeforeIt)
 
 TEST_F(MainformTest, ArchiveDialogsStartInTheCurrentArchivesFolderUntilOneIsUsed)
 {
-    const QString path = writeArchive("sub/three.zip", ziptest::buildZip(threeMembers));
+    const QString path = writeArchive("sub/three.zip", ziptest::buildZip(ThreeMembers));
     TMainform &form = openWindows({path});
     form.applyCommandLineArchive();
     form.openArchiveCommand();   // cancelled
@@ -345,7 +345,7 @@ TEST_F(MainformTest, TheProgressWindowsStayAboveTheMainWindowAndTheKeysComeBackT
 
 TEST_F(MainformTest, ClickOnAColumnTitleSortsByThatColumn)
 {
-    const QString path = writeArchive("three.zip", ziptest::buildZip(threeMembers));
+    const QString path = writeArchive("three.zip", ziptest::buildZip(ThreeMembers));
     TMainform &form = openWindows({path});
     form.show();
     QApplication::setActiveWindow(&form);

@@ -16,12 +16,12 @@ using zipformat::guessNameCodePage;
 namespace {
 
 // Russian, Japanese and Chinese names as their systems store them.
-const std::string russianFolder = "\x84\xAE\xAA\xE3\xAC\xA5\xAD\xE2\xEB/";       // "Документы/" in 866
-const std::string russianFile = "\xAE\xE2\xE7\xF1\xE2.txt";                      // "отчёт.txt" in 866
-const std::string japaneseFile = "\x93\xFA\x96{\x8C\xEA.txt";                    // "日本語.txt" in 932
-const std::string japaneseKana = "\x83t\x83@\x83" "C\x83\x8B.txt";               // "ファイル.txt" in 932
-const std::string chineseFile = "\xD6\xD0\xCE\xC4\xD7\xCA\xC1\xCF.txt";          // "中文资料.txt" in 936
-const std::string chinesePhoto = "\xD0\xB4\xD5\xE6.jpg";                         // "写真.jpg" in 936
+const std::string RussianFolder = "\x84\xAE\xAA\xE3\xAC\xA5\xAD\xE2\xEB/";       // "Документы/" in 866
+const std::string RussianFile = "\xAE\xE2\xE7\xF1\xE2.txt";                      // "отчёт.txt" in 866
+const std::string JapaneseFile = "\x93\xFA\x96{\x8C\xEA.txt";                    // "日本語.txt" in 932
+const std::string JapaneseKana = "\x83t\x83@\x83" "C\x83\x8B.txt";               // "ファイル.txt" in 932
+const std::string ChineseFile = "\xD6\xD0\xCE\xC4\xD7\xCA\xC1\xCF.txt";          // "中文资料.txt" in 936
+const std::string ChinesePhoto = "\xD0\xB4\xD5\xE6.jpg";                         // "写真.jpg" in 936
 
 }  // namespace
 
@@ -73,14 +73,14 @@ TEST(NameCharset, AutoReadsAnArchiveInTheOneCodePageItsNamesFit)
         std::vector<std::string> names;
         const char *expected;
     } cases[] = {
-        {"Russian", {russianFolder, russianFolder + russianFile}, "866"},
-        {"Japanese", {japaneseFile, japaneseKana}, "932"},
-        {"Chinese", {chineseFile, chinesePhoto}, "936"},
+        {"Russian", {RussianFolder, RussianFolder + RussianFile}, "866"},
+        {"Japanese", {JapaneseFile, JapaneseKana}, "932"},
+        {"Chinese", {ChineseFile, ChinesePhoto}, "936"},
         {"Western", {"caf\x82.txt"}, "437"},
         // "あい" in 932 is also "ВаВв" in 866: no guess.
         {"valid in two", {"\x82\xA0\x82\xA2.txt"}, "437"},
-        {"one archive, two languages", {russianFile, japaneseFile}, "437"},
-        {"Russian beside a Western name", {russianFile, "caf\x82.txt"}, "437"},
+        {"one archive, two languages", {RussianFile, JapaneseFile}, "437"},
+        {"Russian beside a Western name", {RussianFile, "caf\x82.txt"}, "437"},
         {"Latin and Cyrillic in one word", {"file\xAE\xE2.txt"}, "437"},
         {"half-width katakana", {"\xB1\xB2\xB3.txt"}, "437"},
         {"no name needs one", {}, "437"},
@@ -92,7 +92,7 @@ TEST(NameCharset, AutoReadsAnArchiveInTheOneCodePageItsNamesFit)
 
 TEST(NameCharset, AChosenCodePageIsTakenAsItIsAndOnlyAutoGuesses)
 {
-    const std::vector<std::string> russian{russianFile};
+    const std::vector<std::string> russian{RussianFile};
     EXPECT_EQ(chooseNameCodePage("", russian), "866");
     EXPECT_EQ(chooseNameCodePage("Auto", russian), "866");
     EXPECT_EQ(chooseNameCodePage("437", russian), "437");
@@ -109,15 +109,15 @@ TEST(NameCharset, TheListingDecodesOnlyNamesInACodePageAndAllAlike)
         return e;
     };
     const std::string utf8 = "\xD0\x9F.txt";   // "П.txt", already UTF-8
-    std::vector<ArchiveEntry> entries{entry(russianFile, false), entry(utf8, false), entry("ok\xFF", true),
+    std::vector<ArchiveEntry> entries{entry(RussianFile, false), entry(utf8, false), entry("ok\xFF", true),
                                       entry("plain.txt", false)};
     orvex::decodeEntryNames(entries, "");
     EXPECT_EQ(entries[0].DisplayName(), "\xD0\xBE\xD1\x82\xD1\x87\xD1\x91\xD1\x82.txt");   // отчёт.txt
     EXPECT_EQ(entries[1].DisplayName(), utf8);
     EXPECT_EQ(entries[2].DisplayName(), "ok\xEF\xBF\xBD");
     EXPECT_EQ(entries[3].DisplayName(), "plain.txt");
-    EXPECT_EQ(entries[0].FileName, russianFile);   // the stored bytes still find the member
+    EXPECT_EQ(entries[0].FileName, RussianFile);   // the stored bytes still find the member
 
     orvex::decodeEntryNames(entries, "437");
-    EXPECT_EQ(entries[0].DisplayName(), decodeName(russianFile, "437"));
+    EXPECT_EQ(entries[0].DisplayName(), decodeName(RussianFile, "437"));
 }

@@ -22,15 +22,15 @@ namespace {
 // Given in this order, so that (Info-ZIP keeps it) `first` lies in the first
 // part, `big` (larger than a part) runs through every one, and `last` lies in
 // the last; 7-Zip puts `big` first.
-const std::vector<std::string> treeFiles = {"t/first.txt", "t/big.bin", "t/sub/last.txt"};
+const std::vector<std::string> TreeFiles = {"t/first.txt", "t/big.bin", "t/sub/last.txt"};
 
 struct SplitSet {
     const char *tool;
     std::vector<std::string> parts;   // as the tool names them, in order
 };
 
-const SplitSet infoZip{"zip", {"s.z01", "s.z02", "s.z03", "s.z04", "s.zip"}};
-const SplitSet sevenZip{"7zz", {"v.zip.001", "v.zip.002", "v.zip.003", "v.zip.004", "v.zip.005"}};
+const SplitSet InfoZip{"zip", {"s.z01", "s.z02", "s.z03", "s.z04", "s.zip"}};
+const SplitSet SevenZip{"7zz", {"v.zip.001", "v.zip.002", "v.zip.003", "v.zip.004", "v.zip.005"}};
 
 class SplitArchiveTest : public ::testing::Test {
 protected:
@@ -47,7 +47,7 @@ protected:
         std::vector<std::string> args = set.tool == std::string("zip")
                                             ? std::vector<std::string>{"zip", "-q", "-s", "64k", "s.zip"}
                                             : std::vector<std::string>{"7zz", "a", "-tzip", "-v64k", "-bd", "v.zip"};
-        args.insert(args.end(), treeFiles.begin(), treeFiles.end());
+        args.insert(args.end(), TreeFiles.begin(), TreeFiles.end());
         const RunResult made = run(args, {}, dir_->path());
         EXPECT_EQ(made.exitCode, 0) << made.out << made.err;
         EXPECT_EQ(listDir(dir_->path()).size(), set.parts.size() + 1) << "the tool cut the set differently";
@@ -82,8 +82,8 @@ TEST_F(SplitArchiveTest, EverySetIsListedTestedAndExtractedWholeFromAnyOfItsPart
         const SplitSet *set;
         const char *opened;
     };
-    for (const Case &c : {Case{&infoZip, "s.zip"}, Case{&infoZip, "s.z02"}, Case{&sevenZip, "v.zip.001"},
-                          Case{&sevenZip, "v.zip.003"}}) {
+    for (const Case &c : {Case{&InfoZip, "s.zip"}, Case{&InfoZip, "s.z02"}, Case{&SevenZip, "v.zip.001"},
+                          Case{&SevenZip, "v.zip.003"}}) {
         SCOPED_TRACE(c.opened);
         if (!make(*c.set))
             GTEST_SKIP() << c.set->tool << " not found";
@@ -117,8 +117,8 @@ TEST_F(SplitArchiveTest, MissingPartIsNamedAndWhatTheOthersHoldIsStillExtracted)
     };
     // The later cases leave out the part right before a last part shorter
     // than the end record's search: that search looks back across the gap.
-    for (const Case &c : {Case{&infoZip, "s.z02", "s.zip"}, Case{&sevenZip, "v.zip.002", "v.zip.001"},
-                          Case{&infoZip, "s.z04", "s.z01"}, Case{&sevenZip, "v.zip.004", "v.zip.005"}}) {
+    for (const Case &c : {Case{&InfoZip, "s.z02", "s.zip"}, Case{&SevenZip, "v.zip.002", "v.zip.001"},
+                          Case{&InfoZip, "s.z04", "s.z01"}, Case{&SevenZip, "v.zip.004", "v.zip.005"}}) {
         SCOPED_TRACE(c.removed);
         if (!make(*c.set))
             GTEST_SKIP() << c.set->tool << " not found";
@@ -152,7 +152,7 @@ TEST_F(SplitArchiveTest, WithoutThePartHoldingTheDirectoryNothingIsRead)
         const char *removed;
         const char *opened;
     };
-    for (const Case &c : {Case{&infoZip, "s.zip", "s.z01"}, Case{&sevenZip, "v.zip.005", "v.zip.001"}}) {
+    for (const Case &c : {Case{&InfoZip, "s.zip", "s.z01"}, Case{&SevenZip, "v.zip.005", "v.zip.001"}}) {
         SCOPED_TRACE(c.removed);
         if (!make(*c.set))
             GTEST_SKIP() << c.set->tool << " not found";
@@ -167,7 +167,7 @@ TEST_F(SplitArchiveTest, WithoutThePartHoldingTheDirectoryNothingIsRead)
 
 TEST_F(SplitArchiveTest, AddAndDeleteOnASetAreRefusedAndEveryPartStaysAsItWas)
 {
-    for (const SplitSet *set : {&infoZip, &sevenZip}) {
+    for (const SplitSet *set : {&InfoZip, &SevenZip}) {
         SCOPED_TRACE(set->tool);
         if (!make(*set))
             GTEST_SKIP() << set->tool << " not found";
@@ -194,7 +194,7 @@ TEST_F(SplitArchiveTest, AddAndDeleteOnASetAreRefusedAndEveryPartStaysAsItWas)
 // which are missing, and gives only the members that lie wholly in it.
 TEST_F(SplitArchiveTest, LonePartIsNamedAsOnePartOfASplitArchive)
 {
-    if (!make(infoZip))
+    if (!make(InfoZip))
         GTEST_SKIP() << "zip not found";
     struct Case {
         const char *copiedAs;

@@ -12,12 +12,12 @@ using namespace ziptest;
 
 namespace {
 
-const std::string cafe437 = "caf\x82.txt";
-const std::string cafeUtf8 = "caf\xC3\xA9.txt";
-const std::string report866 = "\xAE\xE2\xE7\xF1\xE2.txt";                          // "отчёт.txt" in 866
-const std::string reportUtf8 = "\xD0\xBE\xD1\x82\xD1\x87\xD1\x91\xD1\x82.txt";     // отчёт.txt
-const std::string folder866 = "\x84\xAE\xAA\xE3\xAC\xA5\xAD\xE2\xEB";               // "Документы" in 866
-const std::string folderUtf8 = "\xD0\x94\xD0\xBE\xD0\xBA\xD1\x83\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x82\xD1\x8B";
+const std::string Cafe437 = "caf\x82.txt";
+const std::string CafeUtf8 = "caf\xC3\xA9.txt";
+const std::string Report866 = "\xAE\xE2\xE7\xF1\xE2.txt";                          // "отчёт.txt" in 866
+const std::string ReportUtf8 = "\xD0\xBE\xD1\x82\xD1\x87\xD1\x91\xD1\x82.txt";     // отчёт.txt
+const std::string Folder866 = "\x84\xAE\xAA\xE3\xAC\xA5\xAD\xE2\xEB";               // "Документы" in 866
+const std::string FolderUtf8 = "\xD0\x94\xD0\xBE\xD0\xBA\xD1\x83\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x82\xD1\x8B";
 
 class UnzengCodePageNames : public ::testing::Test {
 protected:
@@ -42,12 +42,12 @@ TEST_F(UnzengCodePageNames, NamesAreWrittenDecodedAsTheChosenOrGuessedCodePageRe
         std::optional<std::string> charset;
         std::vector<std::string> tree;
     } cases[] = {
-        {"437 guessed", {fileEntry(cafe437, "c")}, std::nullopt, {cafeUtf8}},
-        {"866 chosen", {fileEntry(folder866 + "/" + report866, "r")}, "866",
-         {folderUtf8 + "/", folderUtf8 + "/" + reportUtf8}},
-        {"866 guessed", {fileEntry(folder866 + "/" + report866, "r")}, "auto",
-         {folderUtf8 + "/", folderUtf8 + "/" + reportUtf8}},
-        {"437 chosen for Russian bytes", {fileEntry(report866, "r")}, "437",
+        {"437 guessed", {fileEntry(Cafe437, "c")}, std::nullopt, {CafeUtf8}},
+        {"866 chosen", {fileEntry(Folder866 + "/" + Report866, "r")}, "866",
+         {FolderUtf8 + "/", FolderUtf8 + "/" + ReportUtf8}},
+        {"866 guessed", {fileEntry(Folder866 + "/" + Report866, "r")}, "auto",
+         {FolderUtf8 + "/", FolderUtf8 + "/" + ReportUtf8}},
+        {"437 chosen for Russian bytes", {fileEntry(Report866, "r")}, "437",
          {"\xC2\xAB\xCE\x93\xCF\x84\xC2\xB1\xCE\x93.txt"}},
         // Flagged UTF-8 keeps its bytes, whatever they are.
         {"flagged", {[] { Member m = fileEntry("raw\x82.txt", "f"); m.flags = 1u << 11; return m; }()}, "866",
@@ -67,34 +67,34 @@ TEST_F(UnzengCodePageNames, NamesAreWrittenDecodedAsTheChosenOrGuessedCodePageRe
 
 TEST_F(UnzengCodePageNames, ReportsNameTheMemberAsTheListingShowsIt)
 {
-    const CallResult out = run({fileEntry(cafe437, "c")});
-    EXPECT_EQ(out.begun(), std::vector<std::string>{cafeUtf8});
+    const CallResult out = run({fileEntry(Cafe437, "c")});
+    EXPECT_EQ(out.begun(), std::vector<std::string>{CafeUtf8});
     bool named = false;
     for (const Callback &message : out.messages()) {
-        named = named || message.text.find(cafeUtf8) != std::string::npos;
-        EXPECT_EQ(message.text.find(cafe437), std::string::npos) << message.text;
+        named = named || message.text.find(CafeUtf8) != std::string::npos;
+        EXPECT_EQ(message.text.find(Cafe437), std::string::npos) << message.text;
     }
     EXPECT_TRUE(named) << out.dump();
 }
 
 TEST_F(UnzengCodePageNames, ADecodedNameIsJudgedLikeAnyName)
 {
-    const CallResult out = run({fileEntry("../" + cafe437, "up"), fileEntry("ok/" + cafe437, "in")});
-    EXPECT_EQ(listTree(box.path()), (std::vector<std::string>{"ok/", "ok/" + cafeUtf8})) << out.dump();
-    EXPECT_TRUE(out.hasError("skipping ../" + cafeUtf8 + ":", 2)) << out.dump();
+    const CallResult out = run({fileEntry("../" + Cafe437, "up"), fileEntry("ok/" + Cafe437, "in")});
+    EXPECT_EQ(listTree(box.path()), (std::vector<std::string>{"ok/", "ok/" + CafeUtf8})) << out.dump();
+    EXPECT_TRUE(out.hasError("skipping ../" + CafeUtf8 + ":", 2)) << out.dump();
 }
 
 TEST_F(UnzengCodePageNames, AMemberIsFoundByItsDecodedNameOrItsStoredBytes)
 {
-    for (const std::string &requested : {cafeUtf8, cafe437}) {
+    for (const std::string &requested : {CafeUtf8, Cafe437}) {
         TempDir target;
         Options options;
         options.specs = {requested};
         options.targetAsBase = true;
         const std::string archive = files / "a.zip";
-        writeFile(archive, buildZip({fileEntry(cafe437, "c"), fileEntry("other.txt", "o")}));
+        writeFile(archive, buildZip({fileEntry(Cafe437, "c"), fileEntry("other.txt", "o")}));
         const CallResult out = extract(archive, target.path(), options);
-        EXPECT_EQ(listTree(target.path()), std::vector<std::string>{cafeUtf8}) << out.dump();
+        EXPECT_EQ(listTree(target.path()), std::vector<std::string>{CafeUtf8}) << out.dump();
         EXPECT_EQ(out.errors().size(), 0u) << out.dump();
     }
 }
