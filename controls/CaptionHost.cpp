@@ -24,7 +24,7 @@ public:
         window->installEventFilter(this);
     }
 
-    void attach(TGradientCaption *bar, TWindowEdgeResizer *resizer)
+    void attach(TGradientCaption *bar, WindowEdgeResizer *resizer)
     {
         bar_ = bar;
         resizer_ = resizer;
@@ -107,7 +107,7 @@ private:
 
     QPointer<QWidget> window_;
     QPointer<TGradientCaption> bar_;
-    QPointer<TWindowEdgeResizer> resizer_;
+    QPointer<WindowEdgeResizer> resizer_;
 };
 
 }  // namespace
@@ -121,7 +121,7 @@ TGradientCaption *installCaptionBar(QWidget *window)
     // when the window itself goes they go first and do not try to give a
     // dying window its frame back.
     auto *dock = new CaptionDock(window);
-    auto *resizer = new TWindowEdgeResizer(window);
+    auto *resizer = new WindowEdgeResizer(window);
     auto *bar = new TGradientCaption(window);
     dock->attach(bar, resizer);
     if (wasVisible)

@@ -113,7 +113,7 @@ private:
 
     VolumeSource volumeSource_;
     TPathList pathList_;
-    TDriveDirs driveDirs_;
+    RememberedDirs driveDirs_;
     QStringList roots_;           // of the top-level nodes, in their order
     bool readOnStart_ = false;
     bool ready_ = false;

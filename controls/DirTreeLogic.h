@@ -78,7 +78,7 @@ private:
 
 // The directory last selected on each volume, keyed by the volume's root (with
 // its trailing '/'); a volume never chosen answers its root.
-class TDriveDirs {
+class RememberedDirs {
 public:
     QString dir(const QString &root) const { return dirs_.value(root, root); }
     void set(const QString &root, const QString &path) { dirs_.insert(root, dirtree::withSlash(path)); }

@@ -8,7 +8,7 @@
 // maximise and close buttons sit on its right.
 //
 // installCaptionBar() (controls/CaptionHost.h) makes a window frameless and
-// docks a bar on its top; TWindowEdgeResizer (controls/WindowEdgeResizer.h)
+// docks a bar on its top; WindowEdgeResizer (controls/WindowEdgeResizer.h)
 // keeps such a window resizable by its edges.
 
 #include "controls/CaptionLogic.h"

@@ -13,13 +13,13 @@ constexpr int CornerExtent = 16;
 
 }  // namespace
 
-TWindowEdgeResizer::TWindowEdgeResizer(QWidget *window, int grip) : QObject(window), window_(window), grip_(grip)
+WindowEdgeResizer::WindowEdgeResizer(QWidget *window, int grip) : QObject(window), window_(window), grip_(grip)
 {
     window->installEventFilter(this);
     attachWindowHandle();
 }
 
-TWindowEdgeResizer::~TWindowEdgeResizer()
+WindowEdgeResizer::~WindowEdgeResizer()
 {
     setSizingCursor({});
     if (window_)
@@ -28,7 +28,7 @@ TWindowEdgeResizer::~TWindowEdgeResizer()
         handle_->removeEventFilter(this);
 }
 
-void TWindowEdgeResizer::attachWindowHandle()
+void WindowEdgeResizer::attachWindowHandle()
 {
     // The window handle sees every pointer event of the window before any
     // child widget does, so the edges work above the children too.
@@ -41,14 +41,14 @@ void TWindowEdgeResizer::attachWindowHandle()
     handle->installEventFilter(this);
 }
 
-Qt::Edges TWindowEdgeResizer::edgesAt(const QPoint &pos) const
+Qt::Edges WindowEdgeResizer::edgesAt(const QPoint &pos) const
 {
     if (!window_ || window_->isMaximized() || window_->isFullScreen() || !caption::isResizable(window_))
         return {};
     return caption::edgesAt(pos, window_->size(), grip_, CornerExtent);
 }
 
-void TWindowEdgeResizer::setSizingCursor(Qt::Edges edges)
+void WindowEdgeResizer::setSizingCursor(Qt::Edges edges)
 {
     if (!window_)
         return;
@@ -72,7 +72,7 @@ void TWindowEdgeResizer::setSizingCursor(Qt::Edges edges)
     cursorSet_ = true;
 }
 
-bool TWindowEdgeResizer::eventFilter(QObject *watched, QEvent *event)
+bool WindowEdgeResizer::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == window_) {
         if (event->type() == QEvent::Show || event->type() == QEvent::WinIdChange)

@@ -1,5 +1,5 @@
 #pragma once
-// TWindowEdgeResizer: edge and corner resizing for a window without a
+// WindowEdgeResizer: edge and corner resizing for a window without a
 // system frame.
 
 #include <QObject>
@@ -13,11 +13,11 @@
 // watches the pointer near the edges of the window, shows the sizing cursor
 // there, and hands a press to the window system (QWindow::startSystemResize),
 // resizing the window itself where the window system cannot.
-class TWindowEdgeResizer : public QObject {
+class WindowEdgeResizer : public QObject {
     Q_OBJECT
 public:
-    explicit TWindowEdgeResizer(QWidget *window, int grip = DefaultGrip);
-    ~TWindowEdgeResizer() override;
+    explicit WindowEdgeResizer(QWidget *window, int grip = DefaultGrip);
+    ~WindowEdgeResizer() override;
 
     static constexpr int DefaultGrip = 6;
     int grip() const { return grip_; }

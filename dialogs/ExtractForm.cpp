@@ -60,16 +60,16 @@ TExtract::TExtract(QWidget *parent) : QDialog(parent)
     directoryTree->setObjectName(QStringLiteral("directoryTree"));
     directoryTree->setReadOnStart(true);
 
-    expandDirsGroup = new TRadioGroup(QStringLiteral("Expand ZIP Dirs"), {QStringLiteral("No"), QStringLiteral("Yes")}, this);
+    expandDirsGroup = new RadioGroup(QStringLiteral("Expand ZIP Dirs"), {QStringLiteral("No"), QStringLiteral("Yes")}, this);
     expandDirsGroup->setObjectName(QStringLiteral("expandDirsGroup"));
     expandDirsGroup->setToolTip(QStringLiteral(
         "Extracts and recreates the relative pathname that may have been stored with each file. Empty dirs stored "
         "in the archive (if any) will also be recreated."));
-    overwriteGroup = new TRadioGroup(QStringLiteral("OverWrite Existing"), {QStringLiteral("No"), QStringLiteral("Yes")},
+    overwriteGroup = new RadioGroup(QStringLiteral("OverWrite Existing"), {QStringLiteral("No"), QStringLiteral("Yes")},
                                   this);
     overwriteGroup->setObjectName(QStringLiteral("overwriteGroup"));
     overwriteGroup->setToolTip(QStringLiteral("Overwrite any pre-existing files during extraction."));
-    filesToExtractGroup = new TRadioGroup(QStringLiteral("Files to Extract"),
+    filesToExtractGroup = new RadioGroup(QStringLiteral("Files to Extract"),
                                   {QStringLiteral("All Files"), QStringLiteral("Selected Files")}, this);
     filesToExtractGroup->setObjectName(QStringLiteral("filesToExtractGroup"));
     filesToExtractGroup->setToolTip(QStringLiteral("Files to extract"));

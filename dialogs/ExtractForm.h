@@ -16,7 +16,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class TFlatButton;
-class TRadioGroup;
+class RadioGroup;
 
 // The dialog's choices, kept from one opening to the next.
 struct ExtractChoices {
@@ -53,9 +53,9 @@ public:
     QComboBox *driveBox = nullptr;
     TFlatButton *newDirectoryButton = nullptr;
     TDirTree *directoryTree = nullptr;
-    TRadioGroup *expandDirsGroup = nullptr; // "Expand ZIP Dirs"
-    TRadioGroup *overwriteGroup = nullptr; // "OverWrite Existing"
-    TRadioGroup *filesToExtractGroup = nullptr; // "Files to Extract"
+    RadioGroup *expandDirsGroup = nullptr; // "Expand ZIP Dirs"
+    RadioGroup *overwriteGroup = nullptr; // "OverWrite Existing"
+    RadioGroup *filesToExtractGroup = nullptr; // "Files to Extract"
     QCheckBox *updateOnlyBox = nullptr;
     QPushButton *okButton = nullptr;
     QPushButton *cancelButton = nullptr;

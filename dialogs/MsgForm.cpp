@@ -21,7 +21,7 @@ QLabel *sunkenPanel(const QString &text, QWidget *parent)
 }
 }  // namespace
 
-TMsgform::TMsgform(QWidget *parent) : TProgressWindow(parent)
+TMsgform::TMsgform(QWidget *parent) : ProgressWindow(parent)
 {
     setFont(platform::uiFont(11));
     setObjectName(QStringLiteral("Msgform"));

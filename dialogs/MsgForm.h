@@ -6,7 +6,7 @@
 
 class QPlainTextEdit;
 
-class TMsgform : public TProgressWindow {
+class TMsgform : public ProgressWindow {
     Q_OBJECT
 public:
     explicit TMsgform(QWidget *parent = nullptr);

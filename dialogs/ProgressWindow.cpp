@@ -5,17 +5,17 @@
 // A dialog window, not a plain one: given the main window as parent, the
 // window manager keeps it above that one instead of leaving it behind, where
 // its messages would go unseen. It is never modal.
-TProgressWindow::TProgressWindow(QWidget *parent) : QWidget(parent, Qt::Dialog) {}
+ProgressWindow::ProgressWindow(QWidget *parent) : QWidget(parent, Qt::Dialog) {}
 
-TProgressWindow::~TProgressWindow() = default;
+ProgressWindow::~ProgressWindow() = default;
 
-void TProgressWindow::attachProgress()
+void ProgressWindow::attachProgress()
 {
     progress_ = std::make_unique<ProgressDisplay>(fileLabel, progressBar);
-    connect(cancelButton, &QPushButton::clicked, this, &TProgressWindow::cancelClicked);
+    connect(cancelButton, &QPushButton::clicked, this, &ProgressWindow::cancelClicked);
 }
 
-void TProgressWindow::cancelClicked()
+void ProgressWindow::cancelClicked()
 {
     if (OnCancelRequest && OnCancelRequest())
         return;

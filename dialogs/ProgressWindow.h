@@ -12,10 +12,10 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 
-class TProgressWindow : public QWidget {
+class ProgressWindow : public QWidget {
     Q_OBJECT
 public:
-    ~TProgressWindow() override;
+    ~ProgressWindow() override;
 
     QLabel *fileLabel = nullptr;
     QProgressBar *progressBar = nullptr;
@@ -31,7 +31,7 @@ public slots:
     void cancelClicked();
 
 protected:
-    explicit TProgressWindow(QWidget *parent);
+    explicit ProgressWindow(QWidget *parent);
     // Called once the window has made its label, bar and button.
     void attachProgress();
 

@@ -4,7 +4,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-TRadioGroup::TRadioGroup(const QString &caption, const QStringList &items, QWidget *parent)
+RadioGroup::RadioGroup(const QString &caption, const QStringList &items, QWidget *parent)
     : QGroupBox(caption, parent), group_(new QButtonGroup(this))
 {
     auto *layout = new QVBoxLayout(this);
@@ -19,18 +19,18 @@ TRadioGroup::TRadioGroup(const QString &caption, const QStringList &items, QWidg
     setItemIndex(0);
 }
 
-int TRadioGroup::ItemIndex() const
+int RadioGroup::ItemIndex() const
 {
     return group_->checkedId();
 }
 
-void TRadioGroup::setItemIndex(int index)
+void RadioGroup::setItemIndex(int index)
 {
     if (QRadioButton *chosen = button(index))
         chosen->setChecked(true);
 }
 
-QRadioButton *TRadioGroup::button(int index) const
+QRadioButton *RadioGroup::button(int index) const
 {
     return index >= 0 && index < buttons_.size() ? buttons_[index] : nullptr;
 }

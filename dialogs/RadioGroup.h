@@ -7,10 +7,10 @@
 class QButtonGroup;
 class QRadioButton;
 
-class TRadioGroup : public QGroupBox {
+class RadioGroup : public QGroupBox {
     Q_OBJECT
 public:
-    TRadioGroup(const QString &caption, const QStringList &items, QWidget *parent = nullptr);
+    RadioGroup(const QString &caption, const QStringList &items, QWidget *parent = nullptr);
 
     // The index of the item that is on.
     int ItemIndex() const;

@@ -16,7 +16,7 @@ QLabel *makeLabel(QWidget *parent)
 }
 }  // namespace
 
-TF_status::TF_status(QWidget *parent) : TProgressWindow(parent)
+TF_status::TF_status(QWidget *parent) : ProgressWindow(parent)
 {
     fileLabel = makeLabel(this);
     progressBar = new QProgressBar(this);

@@ -4,7 +4,7 @@
 
 #include "dialogs/ProgressWindow.h"
 
-class TF_status : public TProgressWindow {
+class TF_status : public ProgressWindow {
     Q_OBJECT
 public:
     explicit TF_status(QWidget *parent = nullptr);
