@@ -46,9 +46,9 @@ QString documentText(const QTextDocument &document)
 // The text control as the searches see it. The text is read once and then
 // kept in step with the replacements, so that a long Replace All does not copy
 // the whole text for every match.
-class MemoText : public EditableText {
+class EditorText : public EditableText {
 public:
-    explicit MemoText(QPlainTextEdit &edit) : edit_(edit) {}
+    explicit EditorText(QPlainTextEdit &edit) : edit_(edit) {}
 
     const QString &text() override
     {
@@ -102,36 +102,36 @@ TF_Editform::TF_Editform(QWidget *parent) : QDialog(parent)
     setFont(platform::uiFont(11));
     resize(DefaultWidth, DefaultHeight);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    textEdit = new QPlainTextEdit(this);
+    textEdit->setObjectName(QStringLiteral("textEdit"));
+    textEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    textEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The text takes the desktop's colours (black on a light theme), so that
     // a dark theme does not leave black text on a dark page.
-    connect(Memo1, &QPlainTextEdit::textChanged, this, &TF_Editform::Memo1Change);
+    connect(textEdit, &QPlainTextEdit::textChanged, this, &TF_Editform::markTextChanged);
 
-    MainMenu = new QMenuBar(this);
-    MainMenu->setObjectName(QStringLiteral("MainMenu"));
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName(QStringLiteral("menuBar"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->setMenuBar(MainMenu);
-    layout->addWidget(Memo1);
+    layout->setMenuBar(menuBar_);
+    layout->addWidget(textEdit);
     buildMenu();
 
-    FindDialog1.OnFind = [this] { FindDialog1Find(); };
-    ReplaceDialog1.OnFind = [this] { ReplaceDialog1Find(); };
-    ReplaceDialog1.OnReplace = [this] { ReplaceDialog1Replace(); };
+    findDialog.OnFind = [this] { findFromFindDialog(); };
+    replaceDialog.OnFind = [this] { findFromReplaceDialog(); };
+    replaceDialog.OnReplace = [this] { replaceFromReplaceDialog(); };
 
     if (const QScreen *screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    FormCreate();
+    setInitialState();
 }
 
 TF_Editform::~TF_Editform()
 {
-    platform::prompts().closeSearchDialog(FindDialog1);
-    platform::prompts().closeSearchDialog(ReplaceDialog1);
+    platform::prompts().closeSearchDialog(findDialog);
+    platform::prompts().closeSearchDialog(replaceDialog);
 }
 
 void TF_Editform::buildMenu()
@@ -146,43 +146,43 @@ void TF_Editform::buildMenu()
         return action;
     };
 
-    QMenu *file = MainMenu->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("File1"));
-    FileNewItem = addItem(file, "FileNewItem", "&New", {}, "Create a new file", &TF_Editform::FileNew);
-    FileOpenItem = addItem(file, "FileOpenItem", "&Open...", {}, "Open an existing file", &TF_Editform::FileOpen);
-    FileSaveItem = addItem(file, "FileSaveItem", "&Save", {}, "Save current file", &TF_Editform::FileSave);
-    FileSaveAsItem = addItem(file, "FileSaveAsItem", "Save &As...", {}, "Save current file under a new name",
-                             &TF_Editform::FileSaveAs);
-    file->addSeparator();
-    FilePrintItem = addItem(file, "FilePrintItem", "&Print...", {}, "Print current file", &TF_Editform::FilePrint);
-    PrinterSetup1 = addItem(file, "PrinterSetup1", "P&rinter settings...", {}, "", &TF_Editform::PrinterSetup1Click);
-    file->addSeparator();
-    FileExitItem = addItem(file, "FileExitItem", "&Exit", {}, "Exit this application", &TF_Editform::FileExit);
+    QMenu *fileMenu = menuBar_->addMenu(QStringLiteral("&File"));
+    fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    newAction = addItem(fileMenu, "newAction", "&New", {}, "Create a new file", &TF_Editform::newFile);
+    openAction = addItem(fileMenu, "openAction", "&Open...", {}, "Open an existing file", &TF_Editform::openFile);
+    saveAction = addItem(fileMenu, "saveAction", "&Save", {}, "Save current file", &TF_Editform::saveFile);
+    saveAsAction = addItem(fileMenu, "saveAsAction", "Save &As...", {}, "Save current file under a new name",
+                             &TF_Editform::saveFileAs);
+    fileMenu->addSeparator();
+    printAction = addItem(fileMenu, "printAction", "&Print...", {}, "Print current file", &TF_Editform::printFile);
+    printerSetupAction = addItem(fileMenu, "printerSetupAction", "P&rinter settings...", {}, "", &TF_Editform::setUpPrinter);
+    fileMenu->addSeparator();
+    exitAction = addItem(fileMenu, "exitAction", "&Exit", {}, "Exit this application", &TF_Editform::exitEditor);
 
-    QMenu *edit = MainMenu->addMenu(QStringLiteral("&Edit"));
-    edit->setObjectName(QStringLiteral("Edit1"));
-    EditUndoItem = addItem(edit, "EditUndoItem", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), "Undo the last action",
-                           &TF_Editform::EditUndo);
-    edit->addSeparator();
-    EditCutItem = addItem(edit, "EditCutItem", "&Cut", QKeySequence(Qt::CTRL | Qt::Key_X), "Delete selected item",
-                          &TF_Editform::EditCut);
-    EditCopyItem = addItem(edit, "EditCopyItem", "C&opy", QKeySequence(Qt::CTRL | Qt::Key_C),
-                           "Copy selected item to clipboard", &TF_Editform::EditCopy);
-    EditPasteItem = addItem(edit, "EditPasteItem", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V),
-                            "Paste contents of clipboard", &TF_Editform::EditPaste);
-    edit->addSeparator();
-    SelectAll1 = addItem(edit, "SelectAll1", "Select &All", {}, "", &TF_Editform::SelectAll1Click);
+    QMenu *editMenu = menuBar_->addMenu(QStringLiteral("&Edit"));
+    editMenu->setObjectName(QStringLiteral("editMenu"));
+    undoAction = addItem(editMenu, "undoAction", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), "Undo the last action",
+                           &TF_Editform::undoEdit);
+    editMenu->addSeparator();
+    cutAction = addItem(editMenu, "cutAction", "&Cut", QKeySequence(Qt::CTRL | Qt::Key_X), "Delete selected item",
+                          &TF_Editform::cutText);
+    copyAction = addItem(editMenu, "copyAction", "C&opy", QKeySequence(Qt::CTRL | Qt::Key_C),
+                           "Copy selected item to clipboard", &TF_Editform::copyText);
+    pasteAction = addItem(editMenu, "pasteAction", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V),
+                            "Paste contents of clipboard", &TF_Editform::pasteText);
+    editMenu->addSeparator();
+    selectAllAction = addItem(editMenu, "selectAllAction", "Select &All", {}, "", &TF_Editform::selectAllText);
 
-    QMenu *search = MainMenu->addMenu(QStringLiteral("&Search"));
-    search->setObjectName(QStringLiteral("Search2"));
-    Search1 = addItem(search, "Search1", "&Find...", QKeySequence(Qt::CTRL | Qt::Key_F), "", &TF_Editform::Search1Click);
-    Replace1 = addItem(search, "Replace1", "&Replace", QKeySequence(Qt::CTRL | Qt::Key_R), "",
-                       &TF_Editform::Replace1Click);
-    SearchAgain1 = addItem(search, "SearchAgain1", "Find &Next", QKeySequence(Qt::Key_F3), "",
-                           &TF_Editform::RepeatLastFind1Click);
+    QMenu *searchMenu = menuBar_->addMenu(QStringLiteral("&Search"));
+    searchMenu->setObjectName(QStringLiteral("searchMenu"));
+    findAction = addItem(searchMenu, "findAction", "&Find...", QKeySequence(Qt::CTRL | Qt::Key_F), "", &TF_Editform::findText);
+    replaceAction = addItem(searchMenu, "replaceAction", "&Replace", QKeySequence(Qt::CTRL | Qt::Key_R), "",
+                       &TF_Editform::replaceText);
+    findNextAction = addItem(searchMenu, "findNextAction", "Find &Next", QKeySequence(Qt::Key_F3), "",
+                           &TF_Editform::findNext);
 }
 
-void TF_Editform::FormCreate()
+void TF_Editform::setInitialState()
 {
     // Not the working directory: copies there are removed once used, and a
     // file the user saves must stay.
@@ -204,7 +204,7 @@ void TF_Editform::guarded(const std::function<void()> &handler)
 
 QString TF_Editform::text() const
 {
-    return documentText(*Memo1->document());
+    return documentText(*textEdit->document());
 }
 
 void TF_Editform::setCaption(const QString &caption)
@@ -216,8 +216,8 @@ void TF_Editform::loadFromFile(const QString &path)
 {
     LoadedText loaded = loadTextFile(path);
     form_ = loaded.form;
-    Memo1->setPlainText(loaded.text);
-    Memo1->document()->setModified(false);
+    textEdit->setPlainText(loaded.text);
+    textEdit->document()->setModified(false);
 }
 
 bool TF_Editform::saveToFile(const QString &path)
@@ -233,7 +233,7 @@ bool TF_Editform::saveToFile(const QString &path)
     }
     saveTextFile(path, content, form);
     form_ = form;
-    QTextDocument &document = *Memo1->document();
+    QTextDocument &document = *textEdit->document();
     if (Tag == TagMember && !MemberPath.isEmpty() && document.isModified()
         && QDir::cleanPath(QFileInfo(path).absoluteFilePath()) == QDir::cleanPath(MemberPath))
         memberSaved_ = true;
@@ -259,7 +259,7 @@ bool TF_Editform::showsMember() const
 
 bool TF_Editform::mayDropText()
 {
-    if (!Memo1->document()->isModified())
+    if (!textEdit->document()->isModified())
         return true;
     const QString name = OpenDialog.FileName.isEmpty() ? editor::NoName : editor::lastComponent(OpenDialog.FileName);
     const int answer = platform::showMessage(
@@ -279,18 +279,18 @@ QPrinter &TF_Editform::printer()
     return *printer_;
 }
 
-void TF_Editform::FileNew()
+void TF_Editform::newFile()
 {
     if (!mayDropText())
         return;
-    Memo1->clear();
-    Memo1->document()->setModified(false);
+    textEdit->clear();
+    textEdit->document()->setModified(false);
     form_ = TextFileForm{};
     OpenDialog.FileName.clear();
     setCaption(editor::newFileCaption());
 }
 
-void TF_Editform::FileOpen()
+void TF_Editform::openFile()
 {
     if (!mayDropText())
         return;
@@ -307,7 +307,7 @@ void TF_Editform::FileOpen()
     });
 }
 
-void TF_Editform::FileSave()
+void TF_Editform::saveFile()
 {
     saveCurrent();
 }
@@ -321,7 +321,7 @@ bool TF_Editform::saveCurrent()
     return saved;
 }
 
-void TF_Editform::FileSaveAs()
+void TF_Editform::saveFileAs()
 {
     saveAs();
 }
@@ -357,111 +357,111 @@ bool TF_Editform::saveAs()
     return saved;
 }
 
-void TF_Editform::FilePrint()
+void TF_Editform::printFile()
 {
     guarded([this] {
         if (!platform::prompts().printDialog(this, printer()))
             return;
         // The text's font at the size it has on the screen.
-        QFont font = Memo1->font();
+        QFont font = textEdit->font();
         if (font.pixelSize() > 0)
-            font.setPointSizeF(font.pixelSize() * 72.0 / Memo1->logicalDpiY());
+            font.setPointSizeF(font.pixelSize() * 72.0 / textEdit->logicalDpiY());
         printLines(printer(), printedLines(text()), font);
     });
 }
 
-void TF_Editform::PrinterSetup1Click()
+void TF_Editform::setUpPrinter()
 {
     platform::prompts().printerSetupDialog(this, printer());
 }
 
-void TF_Editform::FileExit()
+void TF_Editform::exitEditor()
 {
     close();
 }
 
-void TF_Editform::EditUndo()
+void TF_Editform::undoEdit()
 {
-    Memo1->undo();
+    textEdit->undo();
 }
 
-void TF_Editform::EditCut()
+void TF_Editform::cutText()
 {
-    Memo1->cut();
+    textEdit->cut();
 }
 
-void TF_Editform::EditCopy()
+void TF_Editform::copyText()
 {
-    Memo1->copy();
+    textEdit->copy();
 }
 
-void TF_Editform::EditPaste()
+void TF_Editform::pasteText()
 {
-    Memo1->paste();
+    textEdit->paste();
 }
 
-void TF_Editform::SelectAll1Click()
+void TF_Editform::selectAllText()
 {
-    Memo1->selectAll();
+    textEdit->selectAll();
 }
 
-void TF_Editform::Search1Click()
+void TF_Editform::findText()
 {
-    MemoText memo(*Memo1);
-    Search.startFind(memo);
-    platform::prompts().showSearchDialog(this, FindDialog1);
+    EditorText editorText(*textEdit);
+    search.startFind(editorText);
+    platform::prompts().showSearchDialog(this, findDialog);
 }
 
-void TF_Editform::RepeatLastFind1Click()
+void TF_Editform::findNext()
 {
-    MemoText memo(*Memo1);
-    if (!Search.findNext(memo))
+    EditorText editorText(*textEdit);
+    if (!search.findNext(editorText))
         platform::informationBox(this, QStringLiteral("Text not found."));
-    Memo1->ensureCursorVisible();
-    Memo1->viewport()->repaint();
+    textEdit->ensureCursorVisible();
+    textEdit->viewport()->repaint();
 }
 
-void TF_Editform::FindDialog1Find()
+void TF_Editform::findFromFindDialog()
 {
-    platform::prompts().closeSearchDialog(FindDialog1);
-    Memo1->setFocus();
-    RepeatLastFind1Click();
+    platform::prompts().closeSearchDialog(findDialog);
+    textEdit->setFocus();
+    findNext();
 }
 
-void TF_Editform::Replace1Click()
+void TF_Editform::replaceText()
 {
-    MemoText memo(*Memo1);
-    Search.startReplace(memo);
-    platform::prompts().showSearchDialog(this, ReplaceDialog1);
+    EditorText editorText(*textEdit);
+    search.startReplace(editorText);
+    platform::prompts().showSearchDialog(this, replaceDialog);
 }
 
-void TF_Editform::ReplaceDialog1Find()
+void TF_Editform::findFromReplaceDialog()
 {
-    Search.takeReplaceFindText();
-    platform::prompts().closeSearchDialog(ReplaceDialog1);
-    Memo1->setFocus();
-    RepeatLastFind1Click();
+    search.takeReplaceFindText();
+    platform::prompts().closeSearchDialog(replaceDialog);
+    textEdit->setFocus();
+    findNext();
 }
 
-void TF_Editform::ReplaceDialog1Replace()
+void TF_Editform::replaceFromReplaceDialog()
 {
-    MemoText memo(*Memo1);
+    EditorText editorText(*textEdit);
     // One undo step takes back the whole Replace All.
-    QTextCursor block(Memo1->document());
+    QTextCursor block(textEdit->document());
     block.beginEditBlock();
-    const bool found = Search.replace(memo);
+    const bool found = search.replace(editorText);
     block.endEditBlock();
-    Memo1->ensureCursorVisible();
-    if (!found && ReplaceDialog1.pressed == platform::SearchDialog::Button::Replace)
-        platform::plainBox(this, QStringLiteral("Cannot find \"") + ReplaceDialog1.findText + QStringLiteral("\"."));
+    textEdit->ensureCursorVisible();
+    if (!found && replaceDialog.pressed == platform::SearchDialog::Button::Replace)
+        platform::plainBox(this, QStringLiteral("Cannot find \"") + replaceDialog.findText + QStringLiteral("\"."));
 }
 
-void TF_Editform::Memo1Change()
+void TF_Editform::markTextChanged()
 {
     TextChanged = true;
 }
 
-bool TF_Editform::FormClose()
+bool TF_Editform::closeStep()
 {
     if (Tag != TagMember)
         return true;
@@ -493,7 +493,7 @@ void TF_Editform::done(int result)
         return;
     try {
         // Declining to convert the text keeps the window open with it.
-        if (!FormClose())
+        if (!closeStep())
             return;
     } catch (const std::exception &error) {
         // The window stays open, so that the changed text is not lost.
@@ -501,8 +501,8 @@ void TF_Editform::done(int result)
         return;
     }
     memberSaved_ = false;
-    platform::prompts().closeSearchDialog(FindDialog1);
-    platform::prompts().closeSearchDialog(ReplaceDialog1);
+    platform::prompts().closeSearchDialog(findDialog);
+    platform::prompts().closeSearchDialog(replaceDialog);
     QDialog::done(result);
 }
 

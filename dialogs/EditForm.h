@@ -29,23 +29,22 @@ public:
     static constexpr int TagUpdate = 2;   // changed, and the user wants the archive updated
     static constexpr int TagDiscard = 0;  // changed, not wanted: the working copy is gone
 
-    QMenuBar *MainMenu = nullptr;
-    QPlainTextEdit *Memo1 = nullptr;
-    QAction *FileNewItem = nullptr;
-    QAction *FileOpenItem = nullptr;
-    QAction *FileSaveItem = nullptr;
-    QAction *FileSaveAsItem = nullptr;
-    QAction *FilePrintItem = nullptr;
-    QAction *PrinterSetup1 = nullptr;
-    QAction *FileExitItem = nullptr;
-    QAction *EditUndoItem = nullptr;
-    QAction *EditCutItem = nullptr;
-    QAction *EditCopyItem = nullptr;
-    QAction *EditPasteItem = nullptr;
-    QAction *SelectAll1 = nullptr;
-    QAction *Search1 = nullptr;
-    QAction *Replace1 = nullptr;
-    QAction *SearchAgain1 = nullptr;
+    QPlainTextEdit *textEdit = nullptr;
+    QAction *newAction = nullptr;
+    QAction *openAction = nullptr;
+    QAction *saveAction = nullptr;
+    QAction *saveAsAction = nullptr;
+    QAction *printAction = nullptr;
+    QAction *printerSetupAction = nullptr;
+    QAction *exitAction = nullptr;
+    QAction *undoAction = nullptr;
+    QAction *cutAction = nullptr;
+    QAction *copyAction = nullptr;
+    QAction *pasteAction = nullptr;
+    QAction *selectAllAction = nullptr;
+    QAction *findAction = nullptr;
+    QAction *replaceAction = nullptr;
+    QAction *findNextAction = nullptr;
 
     int Tag = 0;
     // The main window's hand-over flag: any change since it loaded the
@@ -65,9 +64,9 @@ public:
     FileDialogState OpenDialog;
     FileDialogState SaveDialog;
 
-    TextSearch Search;
-    platform::SearchDialog &FindDialog1 = Search.FindDialog1;
-    platform::SearchDialog &ReplaceDialog1 = Search.ReplaceDialog1;
+    TextSearch search;
+    platform::SearchDialog &findDialog = search.findDialog;
+    platform::SearchDialog &replaceDialog = search.replaceDialog;
 
     // Replaces the text with the file's, remembering the file's form.
     // Throws std::runtime_error when it cannot be read or is not text.
@@ -88,25 +87,25 @@ public:
     static constexpr int DefaultHeight = 407;
 
 public slots:
-    void FileNew();
-    void FileOpen();
-    void FileSave();
-    void FileSaveAs();
-    void FilePrint();
-    void PrinterSetup1Click();
-    void FileExit();
-    void EditUndo();
-    void EditCut();
-    void EditCopy();
-    void EditPaste();
-    void SelectAll1Click();
-    void Search1Click();
-    void Replace1Click();
-    void RepeatLastFind1Click();
-    void FindDialog1Find();
-    void ReplaceDialog1Find();
-    void ReplaceDialog1Replace();
-    void Memo1Change();
+    void newFile();
+    void openFile();
+    void saveFile();
+    void saveFileAs();
+    void printFile();
+    void setUpPrinter();
+    void exitEditor();
+    void undoEdit();
+    void cutText();
+    void copyText();
+    void pasteText();
+    void selectAllText();
+    void findText();
+    void replaceText();
+    void findNext();
+    void findFromFindDialog();
+    void findFromReplaceDialog();
+    void replaceFromReplaceDialog();
+    void markTextChanged();
 
     // Every way of closing ends here: the close step runs first.
     void done(int result) override;
@@ -115,12 +114,12 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void FormCreate();
+    void setInitialState();
     void buildMenu();
     // Saves a changed member and asks whether the archive is to be updated.
     // False when the window is to stay open. Throws when the working copy
     // cannot be saved.
-    bool FormClose();
+    bool closeStep();
     // Asks "Save changes to NAME?" when the text differs from its file, and
     // saves on Yes. False when the user cancelled or the save did not happen:
     // the text must then stay as it is.
@@ -137,6 +136,7 @@ private:
     QPrinter &printer();
     void guarded(const std::function<void()> &handler);
 
+    QMenuBar *menuBar_ = nullptr;
     TextFileForm form_;
     std::unique_ptr<QPrinter> printer_;
     // A changed text was saved into the member's working copy while the

@@ -122,8 +122,8 @@ void resetDialog(platform::SearchDialog &dialog, bool wholeWordHidden)
 void TextSearch::resetOptions()
 {
     // The replace dialog offers no whole-word box.
-    resetDialog(FindDialog1, false);
-    resetDialog(ReplaceDialog1, true);
+    resetDialog(findDialog, false);
+    resetDialog(replaceDialog, true);
 }
 
 void TextSearch::startFind(EditableText &text)
@@ -135,22 +135,22 @@ void TextSearch::startReplace(EditableText &text)
 {
     const int length = text.selLength();
     if (length > 0 && length < MaxSelectionForFindText)
-        ReplaceDialog1.findText = text.selectedText();
-    ReplaceDialog1.down = true;
-    ReplaceDialog1.matchCase = false;
-    ReplaceDialog1.wholeWord = false;
-    ReplaceDialog1.wholeWordHidden = true;
-    ReplaceDialog1.stateChanged();
+        replaceDialog.findText = text.selectedText();
+    replaceDialog.down = true;
+    replaceDialog.matchCase = false;
+    replaceDialog.wholeWord = false;
+    replaceDialog.wholeWordHidden = true;
+    replaceDialog.stateChanged();
 }
 
 bool TextSearch::findNext(EditableText &text)
 {
-    const QString pattern = FindDialog1.findText;
+    const QString pattern = findDialog.findText;
     const int start = text.selStart() + text.selLength();
-    const int position = findForward(text.text(), start, pattern, FindDialog1.matchCase, FindDialog1.wholeWord);
+    const int position = findForward(text.text(), start, pattern, findDialog.matchCase, findDialog.wholeWord);
     if (position >= 0)
         text.select(position, int(pattern.size()));
-    ReplaceDialog1.findText = pattern;
+    replaceDialog.findText = pattern;
     // Match case and whole word hold for one search only.
     resetOptions();
     return position >= 0;
@@ -158,17 +158,17 @@ bool TextSearch::findNext(EditableText &text)
 
 void TextSearch::takeReplaceFindText()
 {
-    FindDialog1.findText = ReplaceDialog1.findText;
-    FindDialog1.stateChanged();
+    findDialog.findText = replaceDialog.findText;
+    findDialog.stateChanged();
 }
 
 bool TextSearch::replace(EditableText &text)
 {
-    const QString pattern = ReplaceDialog1.findText;
-    const SearchOptions options = optionsOf(ReplaceDialog1);
+    const QString pattern = replaceDialog.findText;
+    const SearchOptions options = optionsOf(replaceDialog);
     auto replaceMatch = [&] {
         const int start = text.selStart();
-        text.replaceSelection(ReplaceDialog1.replaceText);
+        text.replaceSelection(replaceDialog.replaceText);
         // Going up, the next search must end before the inserted text, or a
         // replacement that contains the pattern would be found again.
         if (!options.down)
@@ -178,7 +178,7 @@ bool TextSearch::replace(EditableText &text)
     if (!pattern.isEmpty() && text.selectedText().compare(pattern, Qt::CaseInsensitive) == 0)
         replaceMatch();
     bool found = FindInText(text, pattern, options);
-    if (ReplaceDialog1.pressed == platform::SearchDialog::Button::ReplaceAll) {
+    if (replaceDialog.pressed == platform::SearchDialog::Button::ReplaceAll) {
         while (found) {
             replaceMatch();
             found = FindInText(text, pattern, options);

@@ -67,8 +67,8 @@ class TextSearch {
 public:
     TextSearch();
 
-    platform::SearchDialog FindDialog1{platform::SearchDialog::Kind::Find};
-    platform::SearchDialog ReplaceDialog1{platform::SearchDialog::Kind::Replace};
+    platform::SearchDialog findDialog{platform::SearchDialog::Kind::Find};
+    platform::SearchDialog replaceDialog{platform::SearchDialog::Kind::Replace};
 
     // "Find...": a new search starts at the top.
     void startFind(EditableText &text);

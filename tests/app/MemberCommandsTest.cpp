@@ -98,7 +98,7 @@ protected:
         editor().installEventFilter(&watcher);
     }
 
-    static void typeAtStart(TF_Editform &editor, const QString &text) { editor.Memo1->insertPlainText(text); }
+    static void typeAtStart(TF_Editform &editor, const QString &text) { editor.textEdit->insertPlainText(text); }
 
     // A member's data as another extraction finds it, given `password` when
     // it asks for one.
@@ -204,8 +204,8 @@ TEST_F(MemberCommands, AnotherFileInTheEditorNeverGoesIntoTheMember)
         const char *command;
         void (TF_Editform::*run)();
     } cases[] = {
-        {"New", &TF_Editform::FileNew},
-        {"Open", &TF_Editform::FileOpen},
+        {"New", &TF_Editform::newFile},
+        {"Open", &TF_Editform::openFile},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.command);

@@ -297,7 +297,7 @@ TEST_F(PasswordTest, AnEncryptedMemberWhosePasswordIsNotKnownGoesBackInTheClearO
         library.addPasswords.clear();
         script->buttonAnswers = c.answers;
         onShow.action = [&editor] {
-            editor.Memo1->insertPlainText(QStringLiteral("changed "));
+            editor.textEdit->insertPlainText(QStringLiteral("changed "));
             editor.close();
         };
         member_commands::editMember(session, &form(), editor);

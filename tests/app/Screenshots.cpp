@@ -154,16 +154,16 @@ int main(int argc, char **argv)
 
         // The editor with a member open, and its find dialog.
         TF_Editform &editor = *windows->F_Editform;
-        editor.Memo1->setPlainText(QStringLiteral(
+        editor.textEdit->setPlainText(QStringLiteral(
             "Orvex 97 sample archive\n=======================\n\n"
             "This member was opened from the archive with Actions > Edit file.\n"
             "Change it, close the editor and answer Yes to put it back into the archive.\n\n"
             "Search > Find... looks for a text from the top; F3 finds the next one.\n"));
         editor.setWindowTitle(editor::fileCaption(QStringLiteral("docs/readme.txt")));
         save(editor, out.filePath(QStringLiteral("editor.png")));
-        editor.FindDialog1.findText = QStringLiteral("archive");
-        editor.Search1Click();
-        if (QWidget *find = editor.FindDialog1.window)
+        editor.findDialog.findText = QStringLiteral("archive");
+        editor.findText();
+        if (QWidget *find = editor.findDialog.window)
             save(*find, out.filePath(QStringLiteral("find-dialog.png")));
         editor.hide();
     }

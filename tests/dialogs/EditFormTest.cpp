@@ -73,25 +73,25 @@ protected:
 
     void setText(const QString &text, int caret)
     {
-        editor->Memo1->setPlainText(text);
-        QTextCursor cursor = editor->Memo1->textCursor();
+        editor->textEdit->setPlainText(text);
+        QTextCursor cursor = editor->textEdit->textCursor();
         cursor.setPosition(caret);
-        editor->Memo1->setTextCursor(cursor);
+        editor->textEdit->setTextCursor(cursor);
     }
     void select(int start, int length)
     {
-        QTextCursor cursor = editor->Memo1->textCursor();
+        QTextCursor cursor = editor->textEdit->textCursor();
         cursor.setPosition(start);
         cursor.setPosition(start + length, QTextCursor::KeepAnchor);
-        editor->Memo1->setTextCursor(cursor);
+        editor->textEdit->setTextCursor(cursor);
     }
-    int selStart() const { return editor->Memo1->textCursor().selectionStart(); }
+    int selStart() const { return editor->textEdit->textCursor().selectionStart(); }
     int selLength() const
     {
-        const QTextCursor c = editor->Memo1->textCursor();
+        const QTextCursor c = editor->textEdit->textCursor();
         return c.selectionEnd() - c.selectionStart();
     }
-    void type(const QString &text) { editor->Memo1->insertPlainText(text); }
+    void type(const QString &text) { editor->textEdit->insertPlainText(text); }
 
     // The editor as the main window leaves it after opening a member.
     void openMember(const QString &name, const QByteArray &bytes)
@@ -120,21 +120,21 @@ TEST_F(EditForm, MenusCarryTheirCaptionsShortcutsAndHints)
     const struct {
         const char *name, *caption, *shortcut, *hint;
     } items[] = {
-        {"FileNewItem", "&New", "", "Create a new file"},
-        {"FileOpenItem", "&Open...", "", "Open an existing file"},
-        {"FileSaveItem", "&Save", "", "Save current file"},
-        {"FileSaveAsItem", "Save &As...", "", "Save current file under a new name"},
-        {"FilePrintItem", "&Print...", "", "Print current file"},
-        {"PrinterSetup1", "P&rinter settings...", "", ""},
-        {"FileExitItem", "&Exit", "", "Exit this application"},
-        {"EditUndoItem", "&Undo", "Ctrl+Z", "Undo the last action"},
-        {"EditCutItem", "&Cut", "Ctrl+X", "Delete selected item"},
-        {"EditCopyItem", "C&opy", "Ctrl+C", "Copy selected item to clipboard"},
-        {"EditPasteItem", "&Paste", "Ctrl+V", "Paste contents of clipboard"},
-        {"SelectAll1", "Select &All", "", ""},
-        {"Search1", "&Find...", "Ctrl+F", ""},
-        {"Replace1", "&Replace", "Ctrl+R", ""},
-        {"SearchAgain1", "Find &Next", "F3", ""},
+        {"newAction", "&New", "", "Create a new file"},
+        {"openAction", "&Open...", "", "Open an existing file"},
+        {"saveAction", "&Save", "", "Save current file"},
+        {"saveAsAction", "Save &As...", "", "Save current file under a new name"},
+        {"printAction", "&Print...", "", "Print current file"},
+        {"printerSetupAction", "P&rinter settings...", "", ""},
+        {"exitAction", "&Exit", "", "Exit this application"},
+        {"undoAction", "&Undo", "Ctrl+Z", "Undo the last action"},
+        {"cutAction", "&Cut", "Ctrl+X", "Delete selected item"},
+        {"copyAction", "C&opy", "Ctrl+C", "Copy selected item to clipboard"},
+        {"pasteAction", "&Paste", "Ctrl+V", "Paste contents of clipboard"},
+        {"selectAllAction", "Select &All", "", ""},
+        {"findAction", "&Find...", "Ctrl+F", ""},
+        {"replaceAction", "&Replace", "Ctrl+R", ""},
+        {"findNextAction", "Find &Next", "F3", ""},
     };
     for (const auto &item : items) {
         SCOPED_TRACE(item.name);
@@ -162,7 +162,7 @@ TEST_F(EditForm, TheTextFollowsTheDesktopsLightOrDarkColours)
         palette.setColor(QPalette::Base, dark ? QColor(30, 30, 30) : QColor(Qt::white));
         palette.setColor(QPalette::Text, dark ? QColor(230, 230, 230) : QColor(Qt::black));
         QApplication::setPalette(palette);
-        const QPalette shown = editor->Memo1->palette();
+        const QPalette shown = editor->textEdit->palette();
         EXPECT_GT(std::abs(shown.color(QPalette::Text).lightness() - shown.color(QPalette::Base).lightness()), 128);
     }
     QApplication::setPalette(saved);
@@ -180,7 +180,7 @@ TEST_F(EditForm, NewAndOpenSetTheTextAndCaption)
 {
     const QString path = files.filePath(QStringLiteral("notes.TXT"));
     writeBytes(path, "first\nsecond\n");
-    editor->FileOpen();  // cancelled
+    editor->openFile();  // cancelled
     ASSERT_EQ(script->shown.size(), 1u);
     const PromptRecord dialog = script->shown.back();
     EXPECT_EQ(dialog.kind, PromptRecord::Kind::OpenFile);
@@ -189,7 +189,7 @@ TEST_F(EditForm, NewAndOpenSetTheTextAndCaption)
     EXPECT_EQ(editor->windowTitle(), "Noname - Tolvane Orvex '97");
 
     script->fileAnswers.push_back(path);
-    editor->FileOpen();
+    editor->openFile();
     EXPECT_EQ(editor->text(), "first\nsecond\n");
     EXPECT_EQ(editor->windowTitle(), "Orvex 97 Internal editor - notes.TXT");
     EXPECT_EQ(editor->OpenDialog.FileName, path);
@@ -198,19 +198,19 @@ TEST_F(EditForm, NewAndOpenSetTheTextAndCaption)
     const QString marked = files.filePath(QStringLiteral("a[*]b.txt"));
     writeBytes(marked, "x\n");
     script->fileAnswers.push_back(marked);
-    editor->FileOpen();
+    editor->openFile();
     editor->show();
     ASSERT_NE(editor->windowHandle(), nullptr);
     EXPECT_EQ(editor->windowHandle()->title(), "Orvex 97 Internal editor - a[*]b.txt");
 
-    editor->FileNew();
+    editor->newFile();
     EXPECT_EQ(editor->text(), "");
     EXPECT_EQ(editor->OpenDialog.FileName, "");
     EXPECT_EQ(editor->windowHandle()->title(), "Orvex 97 Internal editor - Noname");
 
     // A file that cannot be read ends in the application's error box.
     script->fileAnswers.push_back(files.filePath(QStringLiteral("missing.txt")));
-    editor->FileOpen();
+    editor->openFile();
     EXPECT_EQ(script->shown.back().icon, platform::IconKind::Stop);
     EXPECT_TRUE(script->shown.back().text.startsWith("Cannot open file \"" + files.filePath("missing.txt") + "\""));
     EXPECT_EQ(editor->OpenDialog.FileName, "");  // still no current file
@@ -218,23 +218,23 @@ TEST_F(EditForm, NewAndOpenSetTheTextAndCaption)
 
 TEST_F(EditForm, SaveWithoutANameActsAsSaveAs)
 {
-    editor->FileNew();
+    editor->newFile();
     type(QStringLiteral("hello"));
-    editor->FileSave();  // Save As, cancelled: nothing written
+    editor->saveFile();  // Save As, cancelled: nothing written
     ASSERT_EQ(script->shown.size(), 1u);
     EXPECT_EQ(script->shown.back().kind, PromptRecord::Kind::SaveFile);
     EXPECT_EQ(editor->OpenDialog.FileName, "");
 
     const QString path = files.filePath(QStringLiteral("out.txt"));
     script->fileAnswers.push_back(path);
-    editor->FileSave();
+    editor->saveFile();
     EXPECT_EQ(readBytes(path), "hello");
     EXPECT_EQ(editor->windowTitle(), "Orvex 97 Internal editor - out.txt");
     EXPECT_EQ(editor->OpenDialog.FileName, path);
 
     // With a name, Save asks nothing.
     type(QStringLiteral(" world"));
-    editor->FileSave();
+    editor->saveFile();
     EXPECT_EQ(script->shown.size(), 2u);
     EXPECT_EQ(readBytes(path), "hello world");
     EXPECT_TRUE(editor->TextChanged);  // saving does not clear it
@@ -270,7 +270,7 @@ TEST_F(EditForm, FilesAreSavedInTheFormTheyWereRead)
     const QString latin = files.filePath(QStringLiteral("crlf-latin1.txt"));
     editor->loadFromFile(latin);
     EXPECT_EQ(editor->text(), QString::fromUtf8("line one\nGrüße\n"));
-    editor->Memo1->moveCursor(QTextCursor::End);
+    editor->textEdit->moveCursor(QTextCursor::End);
     type(QStringLiteral("new\n"));
     editor->saveToFile(latin);
     EXPECT_EQ(readBytes(latin), QByteArray("line one\r\nGr\xFC\xDF" "e\r\nnew\r\n"));
@@ -298,7 +298,7 @@ TEST_F(EditForm, SavingKeepsTheFilesPermissions)
 TEST_F(EditForm, FindStartsAtTheTopAndF3GoesOn)
 {
     setText(QStringLiteral("x needle y Needle z"), 15);
-    editor->Search1->trigger();
+    editor->findAction->trigger();
     ASSERT_EQ(script->shown.back().kind, PromptRecord::Kind::FindDialog);
     SearchDialog *find = script->openSearchDialog(SearchDialog::Kind::Find);
     ASSERT_NE(find, nullptr);
@@ -309,10 +309,10 @@ TEST_F(EditForm, FindStartsAtTheTopAndF3GoesOn)
     EXPECT_EQ(selStart(), 2);
     EXPECT_EQ(selLength(), 6);
 
-    editor->SearchAgain1->trigger();  // match case held for one search only
+    editor->findNextAction->trigger();  // match case held for one search only
     EXPECT_EQ(selStart(), 11);
     const size_t shownBefore = script->shown.size();
-    editor->SearchAgain1->trigger();
+    editor->findNextAction->trigger();
     ASSERT_EQ(script->shown.size(), shownBefore + 1);
     EXPECT_EQ(script->shown.back().caption, "Information");
     EXPECT_EQ(script->shown.back().text, "Text not found.");
@@ -323,7 +323,7 @@ TEST_F(EditForm, ReplaceDialogReplacesAndReportsTheEnd)
 {
     setText(QStringLiteral("a needle, b needle."), 0);
     select(2, 6);
-    editor->Replace1->trigger();
+    editor->replaceAction->trigger();
     SearchDialog *replace = script->openSearchDialog(SearchDialog::Kind::Replace);
     ASSERT_NE(replace, nullptr);
     EXPECT_EQ(replace->findText, "needle");
@@ -345,7 +345,7 @@ TEST_F(EditForm, ReplaceDialogReplacesAndReportsTheEnd)
     select(0, 0);
     replace->press(SearchDialog::Button::FindNext);
     EXPECT_EQ(script->openSearchDialog(SearchDialog::Kind::Replace), nullptr);
-    EXPECT_EQ(editor->FindDialog1.findText, "pin");
+    EXPECT_EQ(editor->findDialog.findText, "pin");
     EXPECT_EQ(selStart(), 2);
 }
 
@@ -353,7 +353,7 @@ TEST_F(EditForm, ReplaceAllIsUndoneInOneStep)
 {
     setText(QStringLiteral("a a a"), 0);
     editor->TextChanged = false;
-    editor->Replace1->trigger();
+    editor->replaceAction->trigger();
     SearchDialog *replace = script->openSearchDialog(SearchDialog::Kind::Replace);
     ASSERT_NE(replace, nullptr);
     replace->findText = QStringLiteral("a");
@@ -363,14 +363,14 @@ TEST_F(EditForm, ReplaceAllIsUndoneInOneStep)
     EXPECT_EQ(editor->text(), "aa aa aa");
     EXPECT_EQ(script->shown.size(), shownBefore);  // ends silently
     EXPECT_TRUE(editor->TextChanged);
-    editor->EditUndoItem->trigger();
+    editor->undoAction->trigger();
     EXPECT_EQ(editor->text(), "a a a");
 }
 
 TEST_F(EditForm, PrintsEveryLineToThePrinterChosenInTheDialog)
 {
     const QString pdf = files.filePath(QStringLiteral("out.pdf"));
-    editor->FilePrint();  // cancelled
+    editor->printFile();  // cancelled
     EXPECT_EQ(script->shown.back().kind, PromptRecord::Kind::Print);
     EXPECT_FALSE(QFile::exists(pdf));
 
@@ -379,7 +379,7 @@ TEST_F(EditForm, PrintsEveryLineToThePrinterChosenInTheDialog)
         text += QStringLiteral("Line %1 of the member\n").arg(i);
     setText(text, 0);
     script->printAnswers.push_back(pdf);
-    editor->FilePrintItem->trigger();
+    editor->printAction->trigger();
     const QByteArray bytes = readBytes(pdf);
     ASSERT_TRUE(bytes.startsWith("%PDF"));
     // 150 lines of an 11-pixel font do not fit one page.
@@ -389,7 +389,7 @@ TEST_F(EditForm, PrintsEveryLineToThePrinterChosenInTheDialog)
     script->printerSetupAnswers.push_back([](QPrinter &printer) {
         printer.setPageOrientation(QPageLayout::Landscape);
     });
-    editor->PrinterSetup1->trigger();
+    editor->printerSetupAction->trigger();
     EXPECT_EQ(script->shown.back().kind, PromptRecord::Kind::PrinterSetup);
 }
 
@@ -416,7 +416,7 @@ TEST(TextPrinting, LinesSplitAndPagesFollow)
 TEST_F(EditForm, ClosingAMemberUnchangedAsksNothing)
 {
     openMember(QStringLiteral("docs/a.txt"), "text\n");
-    editor->FileExitItem->trigger();
+    editor->exitAction->trigger();
     EXPECT_FALSE(editor->isVisible());
     EXPECT_TRUE(script->shown.empty());
     EXPECT_EQ(editor->Tag, TF_Editform::TagMember);
@@ -438,7 +438,7 @@ TEST_F(EditForm, ClosingAMemberUnchangedAsksNothing)
 TEST_F(EditForm, ClosingAChangedMemberSavesAndAsks)
 {
     openMember(QStringLiteral("docs/a.txt"), "text\r\n");
-    editor->Memo1->moveCursor(QTextCursor::End);
+    editor->textEdit->moveCursor(QTextCursor::End);
     type(QStringLiteral("more\n"));
     script->buttonAnswers.push_back(0);  // Yes
     editor->close();
@@ -484,7 +484,7 @@ TEST_F(EditForm, SaveAsAsksBeforeReplacingAFile)
     // No goes back to the dialog; cancelling it then writes nothing.
     script->fileAnswers = {existing};
     script->buttonAnswers = {1};
-    editor->FileSaveAs();
+    editor->saveFileAs();
     ASSERT_EQ(script->shown.size(), 3u);
     const PromptRecord &question = script->shown[1];
     EXPECT_EQ(question.kind, PromptRecord::Kind::MessageBox);
@@ -502,7 +502,7 @@ TEST_F(EditForm, SaveAsAsksBeforeReplacingAFile)
     script->shown.clear();
     script->fileAnswers = {existing, fresh};
     script->buttonAnswers = {1};
-    editor->FileSaveAs();
+    editor->saveFileAs();
     EXPECT_EQ(script->shown.size(), 3u);
     EXPECT_EQ(readBytes(existing), "keep me\n");
     EXPECT_EQ(readBytes(fresh), "new text");
@@ -511,7 +511,7 @@ TEST_F(EditForm, SaveAsAsksBeforeReplacingAFile)
     // Yes replaces it.
     script->fileAnswers = {existing};
     script->buttonAnswers = {0};
-    editor->FileSaveAs();
+    editor->saveFileAs();
     EXPECT_EQ(readBytes(existing), "new text");
     EXPECT_EQ(editor->windowTitle(), "Orvex 97 Internal editor - existing.txt");
     EXPECT_EQ(editor->OpenDialog.FileName, existing);
@@ -525,7 +525,7 @@ TEST_F(EditForm, AWindows1252FileKeepsItsBytesUntilTheUserAgreesToUtf8)
     EXPECT_EQ(editor->text(), QString::fromUtf8("“Quoted” – 5 €\n"));
 
     // A character the code page has is written as its byte, the rest untouched.
-    editor->Memo1->moveCursor(QTextCursor::End);
+    editor->textEdit->moveCursor(QTextCursor::End);
     type(QString::fromUtf8("—\n"));
     editor->saveToFile(path);
     EXPECT_TRUE(script->shown.empty());
@@ -578,7 +578,7 @@ TEST_F(EditForm, AFileThatIsNotTextIsRefused)
     const QString path = files.filePath(QStringLiteral("picture.txt"));
     writeBytes(path, QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16));
     script->fileAnswers = {path};
-    editor->FileOpen();
+    editor->openFile();
     ASSERT_EQ(script->shown.size(), 2u);
     EXPECT_EQ(script->shown[1].icon, platform::IconKind::Stop);
     EXPECT_EQ(script->shown[1].text, "Cannot open file \"" + path + "\". It is not a text file.");
@@ -598,10 +598,10 @@ TEST_F(EditForm, AMemberIsWrittenBackOnlyWhileTheEditorShowsIt)
         std::function<void()> run;
         const char *closingQuestion;
     } cases[] = {
-        {"New", [&] { script->buttonAnswers = {1}; editor->FileNew(); }, "Save changes to Noname?"},
-        {"Open", [&] { script->buttonAnswers = {1}; script->fileAnswers = {other}; editor->FileOpen(); },
+        {"New", [&] { script->buttonAnswers = {1}; editor->newFile(); }, "Save changes to Noname?"},
+        {"Open", [&] { script->buttonAnswers = {1}; script->fileAnswers = {other}; editor->openFile(); },
          "Save changes to other.txt?"},
-        {"Save As", [&] { script->fileAnswers = {copy}; editor->FileSaveAs(); }, "Save changes to copy.txt?"},
+        {"Save As", [&] { script->fileAnswers = {copy}; editor->saveFileAs(); }, "Save changes to copy.txt?"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.command);
@@ -625,7 +625,7 @@ TEST_F(EditForm, AMemberIsWrittenBackOnlyWhileTheEditorShowsIt)
     openMember(QStringLiteral("docs/a.txt"), "member\n");
     type(QStringLiteral("edited "));
     script->buttonAnswers = {1};
-    editor->FileOpen();
+    editor->openFile();
     script->shown.clear();
     script->buttonAnswers = {0};
     editor->close();
@@ -640,7 +640,7 @@ TEST_F(EditForm, AMemberIsWrittenBackOnlyWhileTheEditorShowsIt)
     type(QStringLiteral("edited "));
     script->shown.clear();
     script->buttonAnswers = {0, 0};
-    editor->FileNew();
+    editor->newFile();
     editor->close();
     EXPECT_EQ(script->messageTexts(), (QStringList{"Save changes to a.txt?", "Update zipfile?"}));
     EXPECT_EQ(editor->Tag, TF_Editform::TagUpdate);
@@ -657,10 +657,10 @@ TEST_F(EditForm, TextThatDiffersFromItsFileIsNeverDroppedWithoutAsking)
         std::function<void()> run;
         std::function<bool()> wentOn;
     } cases[] = {
-        {"New", [&] { editor->FileNew(); }, [&] { return editor->text().isEmpty(); }},
-        {"Open", [&] { script->fileAnswers = {other}; editor->FileOpen(); },
+        {"New", [&] { editor->newFile(); }, [&] { return editor->text().isEmpty(); }},
+        {"Open", [&] { script->fileAnswers = {other}; editor->openFile(); },
          [&] { return editor->text() == "other\n"; }},
-        {"Exit", [&] { editor->FileExitItem->trigger(); }, [&] { return !editor->isVisible(); }},
+        {"Exit", [&] { editor->exitAction->trigger(); }, [&] { return !editor->isVisible(); }},
     };
     for (const auto &c : cases) {
         const struct {
@@ -697,18 +697,18 @@ TEST_F(EditForm, TextThatDiffersFromItsFileIsNeverDroppedWithoutAsking)
     setText(QStringLiteral("x"), 0);
     script->fileAnswers = {path};
     script->buttonAnswers = {0};   // replace doc.txt
-    editor->FileSaveAs();
+    editor->saveFileAs();
     script->shown.clear();
     script->fileAnswers = {other};
-    editor->FileOpen();
-    editor->FileNew();
+    editor->openFile();
+    editor->newFile();
     EXPECT_EQ(script->messageTexts(), QStringList{});
 
     // Yes without a file name saves as; a cancelled Save As keeps the editor open.
     editor->show();
     type(QStringLiteral("new"));
     script->buttonAnswers = {0};
-    editor->FileExitItem->trigger();
+    editor->exitAction->trigger();
     EXPECT_TRUE(editor->isVisible());
     EXPECT_EQ(script->shown.back().kind, PromptRecord::Kind::SaveFile);
     EXPECT_EQ(editor->text(), "new");

@@ -16,9 +16,9 @@ SearchOptions up(bool matchCase = false) { return {false, matchCase, false}; }
 // The replace dialog as the user leaves it: these texts, and `pressed`.
 void fillReplace(TextSearch &search, const QString &find, const QString &replacement, Button pressed)
 {
-    search.ReplaceDialog1.findText = find;
-    search.ReplaceDialog1.replaceText = replacement;
-    search.ReplaceDialog1.pressed = pressed;
+    search.replaceDialog.findText = find;
+    search.replaceDialog.replaceText = replacement;
+    search.replaceDialog.pressed = pressed;
 }
 
 }  // namespace
@@ -97,12 +97,12 @@ TEST(TextSearch, FindStartsAtTheTopAndOptionsHoldForOneSearch)
     EXPECT_EQ(text.selStart(), 0);
     EXPECT_EQ(text.selLength(), 0);
 
-    search.FindDialog1.findText = QStringLiteral("alpha");
-    search.FindDialog1.matchCase = true;
+    search.findDialog.findText = QStringLiteral("alpha");
+    search.findDialog.matchCase = true;
     ASSERT_TRUE(search.findNext(text));
     EXPECT_EQ(text.selStart(), 6);  // "Alpha" at 0 differs in case
-    EXPECT_FALSE(search.FindDialog1.matchCase);
-    EXPECT_EQ(search.ReplaceDialog1.findText, "alpha");
+    EXPECT_FALSE(search.findDialog.matchCase);
+    EXPECT_EQ(search.replaceDialog.findText, "alpha");
 
     // F3: the next match after the current one, now in any case.
     ASSERT_TRUE(search.findNext(text));
@@ -118,14 +118,14 @@ TEST(TextSearch, WholeWordAlsoHoldsForOneSearch)
 {
     TextSearch search;
     StringText text(QStringLiteral("ant pants ant"));
-    search.FindDialog1.findText = QStringLiteral("ant");
-    search.FindDialog1.wholeWord = true;
-    search.FindDialog1.down = false;  // the direction is not used
+    search.findDialog.findText = QStringLiteral("ant");
+    search.findDialog.wholeWord = true;
+    search.findDialog.down = false;  // the direction is not used
     text.select(1, 0);
     ASSERT_TRUE(search.findNext(text));
     EXPECT_EQ(text.selStart(), 10);
-    EXPECT_TRUE(search.FindDialog1.down);
-    EXPECT_FALSE(search.FindDialog1.wholeWord);
+    EXPECT_TRUE(search.findDialog.down);
+    EXPECT_FALSE(search.findDialog.wholeWord);
     text.select(1, 0);
     ASSERT_TRUE(search.findNext(text));
     EXPECT_EQ(text.selStart(), 5);
@@ -134,30 +134,30 @@ TEST(TextSearch, WholeWordAlsoHoldsForOneSearch)
 TEST(TextSearch, ReplaceTakesAShortSelectionAsItsFindText)
 {
     TextSearch search;
-    search.ReplaceDialog1.findText = QStringLiteral("old");
-    search.ReplaceDialog1.matchCase = true;
+    search.replaceDialog.findText = QStringLiteral("old");
+    search.replaceDialog.matchCase = true;
     const QString line = QString(40, QLatin1Char('y'));
 
     StringText thirty(line, 0, 30);
     search.startReplace(thirty);
-    EXPECT_EQ(search.ReplaceDialog1.findText, "old");
+    EXPECT_EQ(search.replaceDialog.findText, "old");
     StringText none(line, 3, 0);
     search.startReplace(none);
-    EXPECT_EQ(search.ReplaceDialog1.findText, "old");
+    EXPECT_EQ(search.replaceDialog.findText, "old");
     StringText twentyNine(line, 1, 29);
     search.startReplace(twentyNine);
-    EXPECT_EQ(search.ReplaceDialog1.findText, QString(29, QLatin1Char('y')));
+    EXPECT_EQ(search.replaceDialog.findText, QString(29, QLatin1Char('y')));
 
-    EXPECT_TRUE(search.ReplaceDialog1.down);
-    EXPECT_TRUE(search.ReplaceDialog1.wholeWordHidden);
-    EXPECT_FALSE(search.ReplaceDialog1.matchCase);
+    EXPECT_TRUE(search.replaceDialog.down);
+    EXPECT_TRUE(search.replaceDialog.wholeWordHidden);
+    EXPECT_FALSE(search.replaceDialog.matchCase);
 }
 
 TEST(TextSearch, ReplaceASelectionInAnotherCaseThenSelectTheNext)
 {
     TextSearch search;
     fillReplace(search, QStringLiteral("cat"), QStringLiteral("dog"), Button::Replace);
-    search.ReplaceDialog1.matchCase = true;  // the selection is compared in any case all the same
+    search.replaceDialog.matchCase = true;  // the selection is compared in any case all the same
     StringText text(QStringLiteral("CAT cat Cat"), 0, 3);
     EXPECT_TRUE(search.replace(text));
     EXPECT_EQ(text.text(), "dog cat Cat");
@@ -171,7 +171,7 @@ TEST(TextSearch, ReplaceASelectionInAnotherCaseThenSelectTheNext)
     EXPECT_EQ(text.selStart(), 4);
 
     // Replacing the last one finds nothing more.
-    search.ReplaceDialog1.matchCase = false;
+    search.replaceDialog.matchCase = false;
     text.select(8, 3);
     EXPECT_FALSE(search.replace(text));
     EXPECT_EQ(text.text(), "dog cat dog");
@@ -194,7 +194,7 @@ TEST(TextSearch, ReplaceAllRunsFromTheCaretAndEndsWithTheFindTextInTheReplacemen
     for (const auto &c : cases) {
         TextSearch search;
         fillReplace(search, c.find, c.replacement, Button::ReplaceAll);
-        search.ReplaceDialog1.down = c.down;
+        search.replaceDialog.down = c.down;
         StringText text(c.text, c.caret, 0);
         EXPECT_FALSE(search.replace(text)) << c.text.toStdString();
         EXPECT_EQ(text.text(), c.expected);
@@ -204,9 +204,9 @@ TEST(TextSearch, ReplaceAllRunsFromTheCaretAndEndsWithTheFindTextInTheReplacemen
 TEST(TextSearch, ReplaceWithNoFindTextInsertsNothing)
 {
     TextSearch search;
-    search.ReplaceDialog1.replaceText = QStringLiteral("x");
+    search.replaceDialog.replaceText = QStringLiteral("x");
     for (Button button : {Button::Replace, Button::ReplaceAll}) {
-        search.ReplaceDialog1.pressed = button;
+        search.replaceDialog.pressed = button;
         StringText text(QStringLiteral("abc"), 1, 0);
         EXPECT_FALSE(search.replace(text));
         EXPECT_EQ(text.text(), "abc");
