@@ -21,8 +21,7 @@ namespace {
 // forgets when its call returns.
 class CancelWatch {
 public:
-    explicit CancelWatch(TZipEngine &engine)
-        : engine_(engine), progress_(engine.OnProgress), message_(engine.OnMessage)
+    explicit CancelWatch(TZipEngine &engine) : engine_(engine), progress_(engine.OnProgress), message_(engine.OnMessage)
     {
         engine.OnProgress = [this](TZipEngine &sender, ProgressType type, const std::string &name, int32_t size) {
             if (progress_)

@@ -54,9 +54,9 @@ std::unique_ptr<ApplicationWindows> ApplicationWindows::create(const QStringList
     windows->F_status = std::make_unique<TF_status>(windows->Mainform.get());
     windows->Mainform->attachWindows(windows->Msgform.get(), windows->F_status.get(), windows->F_About.get());
     // Only the main window's closing ends the program; it closes the others.
-    for (QWidget *window : std::initializer_list<QWidget *>{windows->Msgform.get(), windows->Extract.get(),
-                                                            windows->AddForm.get(), windows->F_About.get(),
-                                                            windows->F_Editform.get(), windows->F_status.get()})
+    for (QWidget *window :
+         std::initializer_list<QWidget *>{windows->Msgform.get(), windows->Extract.get(), windows->AddForm.get(),
+                                          windows->F_About.get(), windows->F_Editform.get(), windows->F_status.get()})
         window->setAttribute(Qt::WA_QuitOnClose, false);
     return windows;
 }

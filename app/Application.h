@@ -24,7 +24,7 @@ struct ApplicationWindows {
     std::unique_ptr<TMainform> Mainform;
     std::unique_ptr<TMsgform> Msgform;
     std::unique_ptr<TExtract> Extract;
-    std::unique_ptr<TAddForm> AddForm;   // a window of its own, not the main window's child
+    std::unique_ptr<TAddForm> AddForm;  // a window of its own, not the main window's child
     std::unique_ptr<TF_About> F_About;
     std::unique_ptr<TF_Editform> F_Editform;
     std::unique_ptr<TF_status> F_status;

@@ -58,10 +58,12 @@ std::unique_ptr<QMimeData> DragOut::prepareMimeData()
     for (const QFileInfo &item : written) {
         if (item.isSymLink())
             continue;
-        const bool offered = item.isFile()
-                             || (item.isDir()
-                                 && (!QDir(item.filePath()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
-                                     || folderRows.count(QFile::encodeName(item.fileName()).toStdString() + '/')));
+        const bool offered =
+            item.isFile()
+            || (item.isDir()
+                && (!QDir(item.filePath())
+                         .isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
+                    || folderRows.count(QFile::encodeName(item.fileName()).toStdString() + '/')));
         if (offered)
             urls << QUrl::fromLocalFile(item.filePath());
     }

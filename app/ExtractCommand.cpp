@@ -52,8 +52,7 @@ void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialo
 
     const QString targetDir = ExtractDir;
     const OperationTexts texts{QStringLiteral("Extracting file(s)"),
-                               QStringLiteral("Beginning Extract from ") + archive
-                                   + QStringLiteral(" to ") + targetDir,
+                               QStringLiteral("Beginning Extract from ") + archive + QStringLiteral(" to ") + targetDir,
                                QStringLiteral("Error in Extract; Fatal DLL Exception"),
                                QStringLiteral(" file(s) were extracted")};
     session.operationFrame().run(texts, [&] {

@@ -8,12 +8,12 @@
 #include "app/DragOut.h"
 #include "app/DropAdd.h"
 #include "app/ExtractCommand.h"
-#include "app/TestCommand.h"
 #include "app/GridSelection.h"
 #include "app/MemberCommands.h"
 #include "app/OpenCommand.h"
 #include "app/OperationFrame.h"
 #include "app/PlainWords.h"
+#include "app/TestCommand.h"
 #include "app/ToolbarPanel.h"
 #include "controls/CaptionParts.h"
 #include "controls/SortableGrid.h"
@@ -143,7 +143,8 @@ void TMainform::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     // Queued, so that the window is on the screen before a read error's box.
     if (!commandLineApplied_)
-        QMetaObject::invokeMethod(this, [this] { guarded([this] { applyCommandLineArchive(); }); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { guarded([this] { applyCommandLineArchive(); }); }, Qt::QueuedConnection);
 }
 
 void TMainform::closeEvent(QCloseEvent *event)
@@ -165,8 +166,8 @@ void TMainform::closeEvent(QCloseEvent *event)
     settings_->setValue(QLatin1String(GeometryKey), saveGeometry());
     saveListingLayout();
     // The program ends with its main window: no other window stays behind.
-    for (QWidget *window : std::initializer_list<QWidget *>{messageWindow_, statusWindow_, aboutBox_, editor_, addDialog_,
-                                                            extractDialog_})
+    for (QWidget *window : std::initializer_list<QWidget *>{messageWindow_, statusWindow_, aboutBox_, editor_,
+                                                            addDialog_, extractDialog_})
         if (window)
             window->hide();
 }
@@ -208,8 +209,7 @@ void TMainform::guarded(const std::function<void()> &handler)
     } catch (const EZipError &error) {
         // The numbered reading errors get a line in plain words under them.
         QString text = QString::fromUtf8(error.what());
-        const QString plain =
-            plain_words::readErrorLine(text, session_.archivePath(), session_.engine.EntryCount());
+        const QString plain = plain_words::readErrorLine(text, session_.archivePath(), session_.engine.EntryCount());
         if (!plain.isEmpty())
             text += QStringLiteral(".\n") + plain.chopped(1);
         platform::applicationErrorBox(this, text);

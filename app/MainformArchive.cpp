@@ -95,8 +95,7 @@ platform::FileDialogOptions archiveDialogOptions(const QString &title, const Arc
 // "1 member is selected." / "N members are selected."
 QString selectedCountLine(size_t count)
 {
-    return count == 1 ? QStringLiteral("1 member is selected.")
-                      : QStringLiteral("%1 members are selected.").arg(count);
+    return count == 1 ? QStringLiteral("1 member is selected.") : QStringLiteral("%1 members are selected.").arg(count);
 }
 
 }  // namespace
@@ -219,7 +218,7 @@ void TMainform::deleteArchive()
 
 bool TMainform::confirmAndRemoveSet(const QString &path, const QStringList &others)
 {
-    QStringList names;   // all in the folder of `path`
+    QStringList names;  // all in the folder of `path`
     for (const QString &part : others)
         names << QFileInfo(part).fileName();
     const QString question = QStringLiteral("Are you sure you want to delete: ") + path
@@ -255,8 +254,8 @@ void TMainform::deleteMembers()
                                                       "in them) from: %2?")
                                            .arg(names.size())
                                            .arg(archive)
-                                     : QStringLiteral("Delete selected files from: ") + archive
-                                           + QStringLiteral("?\n") + selectedCountLine(names.size());
+                                     : QStringLiteral("Delete selected files from: ") + archive + QStringLiteral("?\n")
+                                           + selectedCountLine(names.size());
     // Asked about nothing, the question would only lead to this warning.
     if (names.empty()) {
         platform::warningBox(this, QStringLiteral("Error :No file(s) selected"));
@@ -266,7 +265,6 @@ void TMainform::deleteMembers()
         return;
     engine.FileSpecs = names;
     const OperationTexts texts{QStringLiteral("Deleting file(s)"), QStringLiteral("Beginning delete from ") + archive,
-                               QStringLiteral("Fatal error trying to delete"),
-                               QStringLiteral(" file(s) were Deleted")};
+                               QStringLiteral("Fatal error trying to delete"), QStringLiteral(" file(s) were Deleted")};
     session_.operationFrame().run(texts, [&engine] { engine.Delete(); });
 }

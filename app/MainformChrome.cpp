@@ -59,8 +59,8 @@ void TMainform::buildToolbar()
 
 void TMainform::buildMenu()
 {
-    auto addItem = [this](QMenu *menu, const char *objectName, const char *caption,
-                          const QKeySequence &shortcut, void (TMainform::*handler)()) {
+    auto addItem = [this](QMenu *menu, const char *objectName, const char *caption, const QKeySequence &shortcut,
+                          void (TMainform::*handler)()) {
         QAction *action = menu->addAction(QString::fromLatin1(caption));
         action->setObjectName(QString::fromLatin1(objectName));
         action->setShortcut(shortcut);
@@ -91,8 +91,7 @@ void TMainform::buildMenu()
     addItem(actions, "executeAction", "Execute file", QKeySequence(Qt::CTRL | Qt::Key_F9),
             &TMainform::executeMemberCommand);
     addItem(actions, "editAction", "Edit file", QKeySequence(Qt::Key_F4), &TMainform::editMemberCommand);
-    addItem(actions, "openWithDefaultAction", "&Open with default application", {},
-            &TMainform::openWithDefaultCommand);
+    addItem(actions, "openWithDefaultAction", "&Open with default application", {}, &TMainform::openWithDefaultCommand);
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("viewMenu"));
@@ -210,9 +209,9 @@ void TMainform::setCommandsEnabled(bool enabled)
                              "extractButton", "addButton", "deleteMembersButton"})
         if (QToolButton *button = toolButton(QString::fromLatin1(name)))
             button->setEnabled(enabled);
-    for (const char *name : {"newArchiveAction", "openArchiveAction", "deleteArchiveAction", "addAction",
-                             "extractAction", "testAction", "deleteMembersAction", "executeAction", "editAction",
-                             "openWithDefaultAction", "showLogAction"})
+    for (const char *name :
+         {"newArchiveAction", "openArchiveAction", "deleteArchiveAction", "addAction", "extractAction", "testAction",
+          "deleteMembersAction", "executeAction", "editAction", "openWithDefaultAction", "showLogAction"})
         if (QAction *action = menuAction(QString::fromLatin1(name)))
             action->setEnabled(enabled);
     // Sorting or selecting would change which members the rows name.

@@ -42,8 +42,8 @@ void TMainform::setUpGrid()
     // unreadable on a dark desktop's rows.
     listingGrid->setFont(platform::uiFont(11));
     listingGrid->setDefaultRowHeight(18);
-    listingGrid->setOptions(TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine,
-                                         goRangeSelect, goRowSelect, goColSizing, goThumbTracking});
+    listingGrid->setOptions(TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect,
+                                         goRowSelect, goColSizing, goThumbTracking});
 
     listingGrid->setFixedRows(1);
     listingGrid->setRowCount(2);
@@ -88,11 +88,11 @@ void TMainform::fillListing()
     const QIcon locked = lockIcon();
     for (int i = 0; i < count; ++i) {
         const ArchiveEntry &entry = engine.Entries(i);
-        rows[std::size_t(i)] = GridRow{{listingName(entry), GridSelection::rowTag(i),
-                                        entry.Encrypted() ? locked : QIcon()},
-                                       {cells.size(entry.TruePackedSize), nullptr},
-                                       {cells.size(entry.TrueUnpackedSize), nullptr},
-                                       {cells.dateTime(entry.DosDateTime()), nullptr}};
+        rows[std::size_t(i)] =
+            GridRow{{listingName(entry), GridSelection::rowTag(i), entry.Encrypted() ? locked : QIcon()},
+                    {cells.size(entry.TruePackedSize), nullptr},
+                    {cells.size(entry.TrueUnpackedSize), nullptr},
+                    {cells.dateTime(entry.DosDateTime()), nullptr}};
     }
     // One step: the view is reset once, however many members there are.
     listingGrid->AssignDataRows(std::move(rows));

@@ -37,8 +37,8 @@ void showCentred(QWidget &window)
 
 }  // namespace
 
-OperationFrame::OperationFrame(QWidget *owner, TZipEngine &engine, TMsgform &messageWindow,
-                               TF_status &statusWindow, std::function<bool()> showMessages)
+OperationFrame::OperationFrame(QWidget *owner, TZipEngine &engine, TMsgform &messageWindow, TF_status &statusWindow,
+                               std::function<bool()> showMessages)
     : owner_(owner), engine_(engine), messageWindow_(messageWindow), statusWindow_(statusWindow),
       showMessages_(std::move(showMessages))
 {
@@ -78,8 +78,7 @@ void OperationFrame::run(const OperationTexts &texts, const std::function<void()
     showPending();
     // A window being closed goes without the closing boxes.
     if (!closeRequested_) {
-        const QString result =
-            resultText ? resultText() : QString::number(engine_.LastResult) + texts.countSuffix;
+        const QString result = resultText ? resultText() : QString::number(engine_.LastResult) + texts.countSuffix;
         if (!result.isEmpty())
             platform::informationBox(owner_, result);
     }
@@ -100,7 +99,7 @@ OperationFrame::Running::Running(OperationFrame &frame) : frame_(frame)
     frame_.pendingLog_.clear();
     frame_.fileTextChanged_ = false;
     frame_.logRaised_ = false;
-    frame_.pacer_.restart();   // the first report lets events through at once
+    frame_.pacer_.restart();  // the first report lets events through at once
     if (frame_.OnRunningChanged)
         frame_.OnRunningChanged(true);
 }
@@ -110,7 +109,7 @@ OperationFrame::Running::~Running()
     if (--frame_.running_ > 0)
         return;
     try {
-        frame_.showPending();   // nothing reported is lost, however the frame is left
+        frame_.showPending();  // nothing reported is lost, however the frame is left
     } catch (...) {
     }
     if (!frame_.OnRunningChanged)
@@ -151,7 +150,8 @@ void OperationFrame::message(int errCode, const QString &text)
     if (++errors_ == 1) {
         firstError_ = text;
         showPending();
-        const int answer = platform::showMessage(owner_, QStringLiteral("Warning"), boxText, platform::IconKind::Warning,
+        const int answer = platform::showMessage(owner_, QStringLiteral("Warning"), boxText,
+                                                 platform::IconKind::Warning,
                                                  {QStringLiteral("OK"), QStringLiteral("Cancel the operation")});
         if (answer == 1)
             engine_.Cancel = true;
@@ -187,9 +187,9 @@ void OperationFrame::reportLoggedErrors()
         showCentred(messageWindow_);
     else
         messageWindow_.raise();
-    platform::informationBox(owner_, more == 1 ? QStringLiteral("1 more error was logged in the message window")
-                                               : QString::number(more)
-                                                     + QStringLiteral(" more errors were logged in the message window"));
+    platform::informationBox(
+        owner_, more == 1 ? QStringLiteral("1 more error was logged in the message window")
+                          : QString::number(more) + QStringLiteral(" more errors were logged in the message window"));
     // Reported once, also when a command reports after its own frame.
     errors_ = 1;
 }
@@ -208,16 +208,13 @@ void OperationFrame::progress(ProgressType type, const QString &fileName, int32_
         fileTextChanged_ = true;
         bar.beginFile(fileSize);
         break;
-    case FileStep:
-        bar.fileStep();
-        break;
+    case FileStep: bar.fileStep(); break;
     case BatchEnd:
         pendingFileText_ = QStringLiteral("File: ");
         fileTextChanged_ = true;
         bar.reset();
         break;
-    case Working:
-        break;
+    case Working: break;
     }
     catchUp(type == BatchEnd);
 }

@@ -16,10 +16,10 @@ class TMsgform;
 class ProgressDisplay;
 
 struct OperationTexts {
-    QString statusCaption;   // "Adding file(s)"
-    QString startLine;       // "Beginning Add to archive.zip"
-    QString failureText;     // shown when an error escapes the operation
-    QString countSuffix;     // " files were added"
+    QString statusCaption;  // "Adding file(s)"
+    QString startLine;      // "Beginning Add to archive.zip"
+    QString failureText;    // shown when an error escapes the operation
+    QString countSuffix;    // " files were added"
 };
 
 class OperationFrame {
@@ -87,14 +87,13 @@ private:
     std::function<bool()> showMessages_;
     int running_ = 0;
     bool closeRequested_ = false;
-    bool showingMessages_ = false;   // the operation's choice, read at its start
+    bool showingMessages_ = false;  // the operation's choice, read at its start
     QString startLine_;
     QString firstError_;
-    int errors_ = 0;                 // errors of the current operation
+    int errors_ = 0;  // errors of the current operation
     UpdatePacer pacer_;
-    QStringList pendingLog_;         // log lines not yet in the message window
+    QStringList pendingLog_;  // log lines not yet in the message window
     QString pendingFileText_;
     bool fileTextChanged_ = false;
-    bool logRaised_ = false;         // the message window came up for this operation
+    bool logRaised_ = false;  // the message window came up for this operation
 };
-

@@ -51,7 +51,9 @@ ProgramKind kindOf(const QMimeType &type)
 // or the loader runs as it is.
 ProgramKind kindOfContent(const QByteArray &start)
 {
-    if (start.startsWith("\x7F" "ELF") || start.startsWith("MZ"))
+    if (start.startsWith("\x7F"
+                         "ELF")
+        || start.startsWith("MZ"))
         return ProgramKind::Executable;
     if (start.startsWith("#!"))
         return ProgramKind::Script;

@@ -12,8 +12,8 @@ QString testResultText(const TZipEngine &engine)
     if (engine.LastCancelled)
         return {};
     const int failed = engine.LastTestFailures;
-    return QString::number(engine.LastResult + failed) + QStringLiteral(" file(s) tested, ")
-           + QString::number(failed) + QStringLiteral(" with errors");
+    return QString::number(engine.LastResult + failed) + QStringLiteral(" file(s) tested, ") + QString::number(failed)
+           + QStringLiteral(" with errors");
 }
 
 void runTestCommand(ArchiveSession &session, QWidget *parent)

@@ -11,8 +11,7 @@ public:
     explicit ToolbarPanel(QWidget *parent = nullptr);
 
     // Adds a 38-pixel-wide button at `left` with a 32 x 32 picture.
-    QToolButton *addButton(const QString &objectName, int left, const QString &iconPath,
-                           const QString &toolTip);
+    QToolButton *addButton(const QString &objectName, int left, const QString &iconPath, const QString &toolTip);
 
     static constexpr int PanelHeight = 38;
     static constexpr int ButtonWidth = 38;

@@ -10,7 +10,7 @@
 class UpdatePacer {
 public:
     static constexpr int64_t IntervalMs = 33;
-    using Clock = std::function<int64_t()>;   // milliseconds, never going back
+    using Clock = std::function<int64_t()>;  // milliseconds, never going back
 
     UpdatePacer();
     // The default clock reads this object's timer.

@@ -19,10 +19,7 @@ namespace {
 // window's contents below it, and paints the frame.
 class CaptionDock : public QObject {
 public:
-    explicit CaptionDock(QWidget *window) : QObject(window), window_(window)
-    {
-        window->installEventFilter(this);
-    }
+    explicit CaptionDock(QWidget *window) : QObject(window), window_(window) { window->installEventFilter(this); }
 
     void attach(TGradientCaption *bar, WindowEdgeResizer *resizer)
     {
@@ -33,10 +30,7 @@ public:
         place();
     }
 
-    int frameWidth() const
-    {
-        return window_->isMaximized() || window_->isFullScreen() ? 0 : CaptionFrameWidth;
-    }
+    int frameWidth() const { return window_->isMaximized() || window_->isFullScreen() ? 0 : CaptionFrameWidth; }
 
     void place()
     {
@@ -58,14 +52,9 @@ protected:
         switch (event->type()) {
         case QEvent::Resize:
         case QEvent::Show:
-        case QEvent::WindowStateChange:
-            place();
-            break;
-        case QEvent::Paint:
-            paintFrame();
-            break;
-        default:
-            break;
+        case QEvent::WindowStateChange: place(); break;
+        case QEvent::Paint: paintFrame(); break;
+        default: break;
         }
         return false;
     }

@@ -110,8 +110,8 @@ CaptionLayout layoutCaption(const CaptionWindow &window, const CaptionMetrics &m
     return layout;
 }
 
-CaptionPlan planCaption(const QRect &title, bool drawIcon, int iconSize,
-                        const std::array<PartMeasure, 3> &parts, bool newShell)
+CaptionPlan planCaption(const QRect &title, bool drawIcon, int iconSize, const std::array<PartMeasure, 3> &parts,
+                        bool newShell)
 {
     CaptionPlan plan;
     int left = title.x();

@@ -68,12 +68,12 @@ struct CaptionWindow {
     bool maximizeBox = true;
     bool helpButton = false;  // counts for dialogs only
     bool newShell = true;
-    int width = 0;            // of the strip
+    int width = 0;  // of the strip
 };
 
 struct CaptionLayout {
-    int height = 0;           // of the strip; 0 without a border
-    QRect title;              // where gradient, icon and texts go; empty without a border
+    int height = 0;  // of the strip; 0 without a border
+    QRect title;     // where gradient, icon and texts go; empty without a border
     bool showsIcon = false;
     QRect closeButton, helpButton, maximizeButton, minimizeButton, systemMenuBox;  // empty when absent
 };
@@ -85,7 +85,7 @@ CaptionLayout layoutCaption(const CaptionWindow &window, const CaptionMetrics &m
 
 // One of the three text parts, in the order company, application name, caption.
 struct PartMeasure {
-    int width = 3;   // text width in its font plus 3; visible or not
+    int width = 3;  // text width in its font plus 3; visible or not
     bool visible = true;
     bool empty = true;
 };
@@ -100,16 +100,16 @@ struct PartPlacement {
 };
 
 struct CaptionPlan {
-    QRect icon;          // empty when no icon is drawn
-    int total = 0;       // width of the kept parts
+    QRect icon;     // empty when no icon is drawn
+    int total = 0;  // width of the kept parts
     std::array<PartPlacement, 3> parts;
 };
 
 // Places the icon and the text parts inside `title`. The company text goes
 // first when the three do not fit, then the application name; widths of
 // invisible parts still count. The older shell centres what fits.
-CaptionPlan planCaption(const QRect &title, bool drawIcon, int iconSize,
-                        const std::array<PartMeasure, 3> &parts, bool newShell);
+CaptionPlan planCaption(const QRect &title, bool drawIcon, int iconSize, const std::array<PartMeasure, 3> &parts,
+                        bool newShell);
 
 // `text` cut at the end and given an ellipsis so that it is at most
 // `maxWidth` wide by `measure`; unchanged when it fits. Cuts between

@@ -2,10 +2,7 @@
 
 #include <QWidget>
 
-TCompanyText::TCompanyText(CaptionPartHost *captionBar)
-    : captionBar_(captionBar), font_(captionBar->CaptionFont())
-{
-}
+TCompanyText::TCompanyText(CaptionPartHost *captionBar) : captionBar_(captionBar), font_(captionBar->CaptionFont()) {}
 
 TCompanyText::~TCompanyText() = default;
 
@@ -60,23 +57,15 @@ void TCompanyText::applyFontKind()
 {
     QFont font = captionBar_->CaptionFont();
     switch (fontKind_) {
-    case fkCustom:
-        return;
-    case fkSystem:
-        break;
-    case fkSystemI:
-        font.setItalic(true);
-        break;
-    case fkSystemB:
-        font.setBold(true);
-        break;
+    case fkCustom: return;
+    case fkSystem: break;
+    case fkSystemI: font.setItalic(true); break;
+    case fkSystemB: font.setBold(true); break;
     case fkSystemBI:
         font.setBold(true);
         font.setItalic(true);
         break;
-    case fkAutoHeight:
-        font = captionBar_->fitToCaptionHeight(font_);
-        break;
+    case fkAutoHeight: font = captionBar_->fitToCaptionHeight(font_); break;
     }
     font_ = font;
 }

@@ -17,9 +17,9 @@ namespace {
 using detail::dayNumber;
 using detail::digitOf;
 using detail::isBlank;
-using detail::SecondsPerDay;
 using detail::nearestYear;
 using detail::sameLetter;
+using detail::SecondsPerDay;
 
 class Scanner {
 public:

@@ -83,8 +83,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     // A click never leaves the tree without a selected node.
-    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
-                                                         const QEvent *event) const override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index, const QEvent *event) const override;
 
 private:
     class BatchUpdate;
@@ -114,12 +113,12 @@ private:
     VolumeSource volumeSource_;
     TPathList pathList_;
     RememberedDirs driveDirs_;
-    QStringList roots_;           // of the top-level nodes, in their order
+    QStringList roots_;  // of the top-level nodes, in their order
     bool readOnStart_ = false;
     bool ready_ = false;
     bool destroying_ = false;
     bool shownOnce_ = false;
     int batchDepth_ = 0;
     QFileIconProvider iconProvider_;
-    QHash<qint64, QIcon> folderIcons_;   // by the provider icon's cache key
+    QHash<qint64, QIcon> folderIcons_;  // by the provider icon's cache key
 };

@@ -374,4 +374,3 @@ void TFlatButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.drawImage(0, 0, face);
 }
-

@@ -35,8 +35,7 @@ bool TFlatButton::event(QEvent *event)
         recheckPointer();
         return handled;
     }
-    default:
-        break;
+    default: break;
     }
     return QWidget::event(event);
 }
@@ -238,4 +237,3 @@ void TFlatButton::performAccelerator()
     recomputeHot();
     update();
 }
-

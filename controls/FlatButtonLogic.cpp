@@ -189,9 +189,18 @@ LayoutResult layoutButton(const LayoutInput &in)
                 GY = TY + TH + SP;
             }
             switch (in.alignment) {
-            case taLeftJustify: GX = 3; TX = 3; break;
-            case taRightJustify: GX = W - GW - 3; TX = W - TW - 3; break;
-            case taCenter: GX = (W - GW) / 2; TX = (W - TW) / 2; break;
+            case taLeftJustify:
+                GX = 3;
+                TX = 3;
+                break;
+            case taRightJustify:
+                GX = W - GW - 3;
+                TX = W - TW - 3;
+                break;
+            case taCenter:
+                GX = (W - GW) / 2;
+                TX = (W - TW) / 2;
+                break;
             }
             break;
         case blBitmapLeft:
@@ -206,9 +215,18 @@ LayoutResult layoutButton(const LayoutInput &in)
             const int firstW = glyphFirst ? GW : TW;
             const int secondW = glyphFirst ? TW : GW;
             switch (in.alignment) {
-            case taLeftJustify: firstX = 3; secondX = firstX + firstW + SP; break;
-            case taRightJustify: secondX = W - secondW - 3; firstX = secondX - firstW - SP; break;
-            case taCenter: firstX = (W - (GW + TW + SP)) / 2; secondX = firstX + firstW + SP; break;
+            case taLeftJustify:
+                firstX = 3;
+                secondX = firstX + firstW + SP;
+                break;
+            case taRightJustify:
+                secondX = W - secondW - 3;
+                firstX = secondX - firstW - SP;
+                break;
+            case taCenter:
+                firstX = (W - (GW + TW + SP)) / 2;
+                secondX = firstX + firstW + SP;
+                break;
             }
             break;
         }
@@ -454,9 +472,8 @@ QString CaptionText::lineForDrawing(int index, int width) const
     QString text = plain_.mid(line.start, line.length);
     while (!text.isEmpty() && (text.back() == QChar::LineSeparator || text.back().isSpace()))
         text.chop(1);
-    const int accelerator = (accelerator_ >= line.start && accelerator_ < line.start + text.size())
-                                ? accelerator_ - line.start
-                                : -1;
+    const int accelerator =
+        (accelerator_ >= line.start && accelerator_ < line.start + text.size()) ? accelerator_ - line.start : -1;
     QString marked;
     marked.reserve(text.size() + 2);
     for (qsizetype i = 0; i < text.size(); ++i) {

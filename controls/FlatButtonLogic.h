@@ -43,8 +43,14 @@ public:
 
     constexpr std::uint8_t toByte() const { return bits_; }
     constexpr bool contains(TFlatButtonOption option) const { return (bits_ & bit(option)) != 0; }
-    constexpr TFlatButtonOptions with(TFlatButtonOption option) const { return fromByte(std::uint8_t(bits_ | bit(option))); }
-    constexpr TFlatButtonOptions without(TFlatButtonOption option) const { return fromByte(std::uint8_t(bits_ & ~bit(option))); }
+    constexpr TFlatButtonOptions with(TFlatButtonOption option) const
+    {
+        return fromByte(std::uint8_t(bits_ | bit(option)));
+    }
+    constexpr TFlatButtonOptions without(TFlatButtonOption option) const
+    {
+        return fromByte(std::uint8_t(bits_ & ~bit(option)));
+    }
     constexpr bool operator==(const TFlatButtonOptions &) const = default;
 
 private:
@@ -131,7 +137,7 @@ std::array<QRect, 4> arrowRows(int x, int y);
 struct LayoutInput {
     int width = 0, height = 0;  // of the button
     bool captionShown = false;
-    int textWidth = 0, textHeight = 0;  // the caption measured in width - 4; 0 when not shown
+    int textWidth = 0, textHeight = 0;    // the caption measured in width - 4; 0 when not shown
     int glyphWidth = 0, glyphHeight = 0;  // of Bitmap; 0 x 0 when empty
     bool glyphEmpty = true;
     bool popupMark = false;  // boPopupMark and a drop-down menu are both set
@@ -264,8 +270,8 @@ class CaptionText {
 public:
     CaptionText(const QString &painted, const QFont &font, bool wordWrap, int wrapWidth);
 
-    const QString &plain() const { return plain_; }          // without accelerator marks
-    int acceleratorIndex() const { return accelerator_; }     // into plain(), -1 when none
+    const QString &plain() const { return plain_; }        // without accelerator marks
+    int acceleratorIndex() const { return accelerator_; }  // into plain(), -1 when none
     const std::vector<CaptionLine> &lines() const { return lines_; }
     int lineHeight() const { return lineHeight_; }
     // The measured size: the widest line and the lines' total height.

@@ -104,9 +104,8 @@ TGradientCaption::TGradientCaption(QWidget *owner) : QWidget(requireWindow(owner
             owner_->close();
     });
     connect(helpButton_, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
-    connect(systemMenuBox_, &QToolButton::clicked, this, [this] {
-        showWindowMenu(mapToGlobal(systemMenuBox_->geometry().bottomLeft() + QPoint(0, 1)));
-    });
+    connect(systemMenuBox_, &QToolButton::clicked, this,
+            [this] { showWindowMenu(mapToGlobal(systemMenuBox_->geometry().bottomLeft() + QPoint(0, 1))); });
 
     lastHeight_ = currentLayout().height;
     resize(owner->width(), lastHeight_);
@@ -151,13 +150,10 @@ TBorderKind TGradientCaption::BorderStyle() const
         return borderStyle_;
     const bool resizable = isResizable(owner_);
     switch (owner_->windowType()) {
-    case Qt::Tool:
-        return resizable ? bkSizeToolWin : bkToolWindow;
+    case Qt::Tool: return resizable ? bkSizeToolWin : bkToolWindow;
     case Qt::Dialog:
-    case Qt::Sheet:
-        return resizable ? bkSizeable : bkDialog;
-    default:
-        return resizable ? bkSizeable : bkSingle;
+    case Qt::Sheet: return resizable ? bkSizeable : bkDialog;
+    default: return resizable ? bkSizeable : bkSingle;
     }
 }
 
@@ -454,13 +450,9 @@ bool TGradientCaption::eventFilter(QObject *watched, QEvent *event)
     if (watched != owner_)
         return false;
     switch (event->type()) {
-    case QEvent::ActivationChange:
-        activationChanged(owner_->isActiveWindow());
-        break;
+    case QEvent::ActivationChange: activationChanged(owner_->isActiveWindow()); break;
     case QEvent::WindowTitleChange:
-    case QEvent::WindowIconChange:
-        update();
-        break;
+    case QEvent::WindowIconChange: update(); break;
     case QEvent::WindowStateChange:
         updateButtonStates();
         update();
@@ -470,11 +462,8 @@ bool TGradientCaption::eventFilter(QObject *watched, QEvent *event)
         relayout();
         break;
     case QEvent::ApplicationFontChange:
-    case QEvent::ApplicationPaletteChange:
-        reloadSystemSettings();
-        break;
-    default:
-        break;
+    case QEvent::ApplicationPaletteChange: reloadSystemSettings(); break;
+    default: break;
     }
     return false;
 }

@@ -84,10 +84,9 @@ public:
             ok_.resize(n);
             for (std::size_t i = 0; i < n; ++i)
                 ok_[i] = options.Mode == smDateTime ? TextToDateTime(entries[i].Text, settings, &days_[i])
-                                                     : TextToTime(entries[i].Text, settings, &days_[i]);
+                                                    : TextToTime(entries[i].Text, settings, &days_[i]);
             break;
-        case smUser:
-            break;
+        case smUser: break;
         default:
             bytes_.resize(n);
             for (std::size_t i = 0; i < n; ++i)
@@ -101,21 +100,15 @@ public:
         const std::size_t a = std::size_t(ia), b = std::size_t(ib);
         int r = 0;
         switch (options_.Mode) {
-        case smNumber:
-            r = ok_[a] && ok_[b] ? compareValues(numbers_[a], numbers_[b]) : 0;
-            break;
+        case smNumber: r = ok_[a] && ok_[b] ? compareValues(numbers_[a], numbers_[b]) : 0; break;
         case smDateTime:
-        case smTime:
-            r = ok_[a] && ok_[b] ? compareValues(days_[a], days_[b]) : 0;
-            break;
+        case smTime: r = ok_[a] && ok_[b] ? compareValues(days_[a], days_[b]) : 0; break;
         case smUser:
             // Without a function there is nothing to order by but the rows.
             r = options_.Compare ? options_.Compare(entries_[a].Text, entries_[b].Text) : 0;
             r = r < 0 ? -1 : (r > 0 ? 1 : 0);
             break;
-        default:
-            r = compareBytes(bytes_[a], bytes_[b]);
-            break;
+        default: r = compareBytes(bytes_[a], bytes_[b]); break;
         }
         if (r == 0)
             return compareValues(entries_[a].SourceRow, entries_[b].SourceRow);

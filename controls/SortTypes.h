@@ -11,9 +11,7 @@
 enum TCellBevelStyle : std::uint8_t { cbNone = 0, cbRaised = 1, cbLowered = 2 };
 enum TVertAlignment : std::uint8_t { taTopJustify = 0, taBottomJustify = 1, taMiddle = 2 };
 enum TAlignment : std::uint8_t { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
-enum TSortMode : std::uint8_t {
-    smDetect = 0, smText = 1, smNumber = 2, smDateTime = 3, smTime = 4, smUser = 5
-};
+enum TSortMode : std::uint8_t { smDetect = 0, smText = 1, smNumber = 2, smDateTime = 3, smTime = 4, smUser = 5 };
 enum TSortOrder : std::uint8_t { soAscending = 0, soDescending = 1 };
 
 // Negative when the first text sorts before the second, 0 when equal,

@@ -18,8 +18,12 @@ namespace {
 
 Qt::Alignment alignmentOf(TAlignment horz, TVertAlignment vert)
 {
-    const Qt::Alignment h = horz == taRightJustify ? Qt::AlignRight : horz == taCenter ? Qt::AlignHCenter : Qt::AlignLeft;
-    const Qt::Alignment v = vert == taBottomJustify ? Qt::AlignBottom : vert == taMiddle ? Qt::AlignVCenter : Qt::AlignTop;
+    const Qt::Alignment h = horz == taRightJustify ? Qt::AlignRight
+                            : horz == taCenter     ? Qt::AlignHCenter
+                                                   : Qt::AlignLeft;
+    const Qt::Alignment v = vert == taBottomJustify ? Qt::AlignBottom
+                            : vert == taMiddle      ? Qt::AlignVCenter
+                                                    : Qt::AlignTop;
     return h | v;
 }
 
@@ -413,8 +417,8 @@ void TSortableGrid::setBevelStyle(TCellBevelStyle value)
 
 TFormatOptions TSortableGrid::DefaultFormat(QBrush &brush, QFont &font, QColor &fontColor) const
 {
-    TFormatOptions options{brush, font, fontColor, alignmentHorz_, alignmentVert_, bevelStyle_, QColor(), QColor(),
-                           false};
+    TFormatOptions options{brush,       font,     fontColor, alignmentHorz_, alignmentVert_,
+                           bevelStyle_, QColor(), QColor(),  false};
     const QPalette &pal = palette();
     switch (bevelStyle_) {
     case cbRaised:
@@ -425,9 +429,7 @@ TFormatOptions TSortableGrid::DefaultFormat(QBrush &brush, QFont &font, QColor &
         options.LightEdgeColor = pal.color(QPalette::Dark);
         options.DarkEdgeColor = pal.color(QPalette::Light);
         break;
-    case cbNone:
-        options.LightEdgeColor = options.DarkEdgeColor = pal.color(QPalette::Base);
-        break;
+    case cbNone: options.LightEdgeColor = options.DarkEdgeColor = pal.color(QPalette::Base); break;
     }
     return options;
 }
@@ -511,4 +513,3 @@ void TSortableGrid::UndoSort()
     model_->permuteDataRows(sourceRows);
     GoToCell(Col(), Row());
 }
-

@@ -50,9 +50,9 @@ struct TGridRect {
 // The drawing options of one cell, filled with defaults before the cell is
 // drawn or measured and handed to OnGetCellFormat by reference.
 struct TFormatOptions {
-    QBrush &Brush;       // the cell's fill, changed in place
-    QFont &Font;         // the text's font, changed in place
-    QColor &FontColor;   // the text's colour
+    QBrush &Brush;      // the cell's fill, changed in place
+    QFont &Font;        // the text's font, changed in place
+    QColor &FontColor;  // the text's colour
     TAlignment AlignmentHorz = taLeftJustify;
     TVertAlignment AlignmentVert = taTopJustify;
     TCellBevelStyle Bevel = cbNone;

@@ -213,4 +213,3 @@ void TSortableGrid::SaveToFile(const QString &FileName, QChar Delimiter)
     if (file.write(out) != out.size() || !file.commit())
         throw fileError("Cannot write file ", FileName);
 }
-

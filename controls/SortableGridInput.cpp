@@ -137,8 +137,8 @@ void TSortableGrid::keyPressEvent(QKeyEvent *event)
     QTableView::keyPressEvent(event);
     if (!extendedKeys_ || EditorMode())
         return;
-    const Qt::KeyboardModifiers mods =
-        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const Qt::KeyboardModifiers mods = event->modifiers()
+                                       & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (mods == Qt::ControlModifier) {
         if (key == Qt::Key_Insert)
             InsertRow(Row());
@@ -163,8 +163,8 @@ void TSortableGrid::mousePressEvent(QMouseEvent *event)
         return;
     }
     gridState_ = gsSelecting;
-    if (OnStartDrag && event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier
-        && pressed.isValid() && selectionModel()->isSelected(pressed)) {
+    if (OnStartDrag && event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier && pressed.isValid()
+        && selectionModel()->isSelected(pressed)) {
         dragPress_.reset(event->clone());
         return;
     }
@@ -244,9 +244,9 @@ void TSortableGrid::titleReleased(QMouseEvent *event)
     // The press gave the grid the focus; in a window that the press is only
     // now activating, the focus arrives with the activation, maybe after this.
     const bool focused = hasFocus() || window()->focusWidget() == this;
-    const bool sort = focused && clickSorting_ && gridState_ == gsNormal && FixedRows() > 0 &&
-                      !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) &&
-                      event->buttons() == Qt::NoButton && onTitle;
+    const bool sort = focused && clickSorting_ && gridState_ == gsNormal && FixedRows() > 0
+                      && !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
+                      && event->buttons() == Qt::NoButton && onTitle;
     if (!sort)
         return;
     TSortOptions options;
@@ -258,4 +258,3 @@ void TSortableGrid::titleReleased(QMouseEvent *event)
     const WaitCursor hourglass;
     SortColumn(col, options);
 }
-

@@ -91,8 +91,8 @@ bool WindowEdgeResizer::eventFilter(QObject *watched, QEvent *event)
                 break;
             }
             const QPoint delta = mouse->globalPosition().toPoint() - pressGlobal_;
-            window_->setGeometry(caption::resizedGeometry(startGeometry_, resizeEdges_, delta,
-                                                           window_->minimumSize(), window_->maximumSize()));
+            window_->setGeometry(caption::resizedGeometry(startGeometry_, resizeEdges_, delta, window_->minimumSize(),
+                                                          window_->maximumSize()));
             return true;
         }
         if (mouse->buttons() == Qt::NoButton)
@@ -129,8 +129,7 @@ bool WindowEdgeResizer::eventFilter(QObject *watched, QEvent *event)
         if (!resizing_)
             setSizingCursor({});
         break;
-    default:
-        break;
+    default: break;
     }
     return false;
 }

@@ -95,11 +95,8 @@ bool splitPattern(const QString &pattern, std::vector<PatternPart> *parts)
             if (i + 1 < pattern.size() && (pattern[i + 1] == QLatin1Char('p') || pattern[i + 1] == QLatin1Char('P')))
                 ++i;
             break;
-        case u't':
-            return false;
-        default:
-            literal(pattern.mid(i, n));
-            break;
+        case u't': return false;
+        default: literal(pattern.mid(i, n)); break;
         }
         i += n;
     }
@@ -143,8 +140,12 @@ struct WrittenForm {
                 dayNames.emplace_back(locale.dayName(d, format), d);
                 dayNames.emplace_back(locale.standaloneDayName(d, format), d);
             }
-        markers = {{r.amText, 1}, {r.pmText, 2}, {locale.amText(), 1}, {locale.pmText(), 2},
-                   {QStringLiteral("AM"), 1}, {QStringLiteral("PM"), 2}};
+        markers = {{r.amText, 1},
+                   {r.pmText, 2},
+                   {locale.amText(), 1},
+                   {locale.pmText(), 2},
+                   {QStringLiteral("AM"), 1},
+                   {QStringLiteral("PM"), 2}};
     }
 };
 
@@ -195,10 +196,11 @@ bool readParts(QStringView text, const std::vector<PatternPart> &parts, const Wr
                     return false;
             continue;
         }
-        if (part.kind == PatternPart::MonthName || part.kind == PatternPart::DayName || part.kind == PatternPart::Marker) {
+        if (part.kind == PatternPart::MonthName || part.kind == PatternPart::DayName
+            || part.kind == PatternPart::Marker) {
             const auto &names = part.kind == PatternPart::MonthName ? form.monthNames
                                 : part.kind == PatternPart::DayName ? form.dayNames
-                                                                      : form.markers;
+                                                                    : form.markers;
             const int value = longestName(text, &pos, names);
             if (value == 0)
                 return false;
@@ -223,7 +225,10 @@ bool readParts(QStringView text, const std::vector<PatternPart> &parts, const Wr
         case PatternPart::Month: f->month = value; break;
         case PatternPart::Year: f->year = part.digits == 2 ? -100 - value : value; break;
         case PatternPart::Hour: f->hour = value; break;
-        case PatternPart::Hour12: f->hour = value; f->twelveHours = true; break;
+        case PatternPart::Hour12:
+            f->hour = value;
+            f->twelveHours = true;
+            break;
         case PatternPart::Minute: f->minute = value; break;
         case PatternPart::Second: f->second = value; break;
         default: break;
@@ -279,6 +284,5 @@ bool readWrittenTime(QStringView text, const ConversionSettings &settings, doubl
     ReadFields f;
     return form.timeKnown && readParts(text, form.time, form, &f) && timeOfDay(f, days);
 }
-
 
 }  // namespace gridlogic::detail

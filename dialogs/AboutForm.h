@@ -12,12 +12,12 @@ public:
     explicit TF_About(QWidget *parent = nullptr);
 
     QLabel *iconLabel = nullptr;
-    QLabel *productLabel = nullptr;   // product
-    QLabel *makerLabel = nullptr;   // maker
-    QLabel *postalBoxLabel = nullptr;    // postal box
-    QLabel *townLabel = nullptr;    // postal code and town
-    QLabel *countryLabel = nullptr;   // country
-    QLabel *emailLabel = nullptr;   // e-mail
+    QLabel *productLabel = nullptr;    // product
+    QLabel *makerLabel = nullptr;      // maker
+    QLabel *postalBoxLabel = nullptr;  // postal box
+    QLabel *townLabel = nullptr;       // postal code and town
+    QLabel *countryLabel = nullptr;    // country
+    QLabel *emailLabel = nullptr;      // e-mail
     QPushButton *okButton = nullptr;
 
 public slots:

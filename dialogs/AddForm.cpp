@@ -125,7 +125,7 @@ void TAddForm::buildBrowsing()
     connect(driveBox, &QComboBox::activated, this, &TAddForm::driveChanged);
 
     selectAllButton = makeButton(this, "selectAllButton", QStyle::SP_DialogApplyButton, QStringLiteral("&Select all"),
-                              QStringLiteral("Select all files"), QRect(276, 6, 96, 25));
+                                 QStringLiteral("Select all files"), QRect(276, 6, 96, 25));
     connect(selectAllButton, &QPushButton::clicked, this, &TAddForm::selectAllClicked);
 
     // A tree holding one chain (root, its open descendants, then the current
@@ -154,15 +154,15 @@ void TAddForm::buildListStrip()
 {
     filesToAddLabel = makeLabel(QStringLiteral("Files to Add:"), "filesToAddLabel", this, QRect(8, 254, 78, 17));
     sortButton = makeButton(this, "sortButton", QStyle::SP_ArrowDown, QStringLiteral("&Sort"),
-                         QStringLiteral("Sort file(s)"), QRect(86, 250, 62, 25));
+                            QStringLiteral("Sort file(s)"), QRect(86, 250, 62, 25));
     // The Sort button keeps its hint text but does not show it.
     sortButton->installEventFilter(this);
     addDirectoryButton = makeButton(this, "addDirectoryButton", QStyle::SP_DirIcon, QStringLiteral("Add &dir"),
-                         QStringLiteral("Add directory to Zipfile"), QRect(152, 250, 84, 25));
+                                    QStringLiteral("Add directory to Zipfile"), QRect(152, 250, 84, 25));
     addFilesButton = makeButton(this, "addFilesButton", QStyle::SP_FileIcon, QStringLiteral("Add &file(s)"),
-                         QStringLiteral("Add file(s) to Zipfile"), QRect(240, 250, 98, 25));
+                                QStringLiteral("Add file(s) to Zipfile"), QRect(240, 250, 98, 25));
     removeButton = makeButton(this, "removeButton", QStyle::SP_TrashIcon, QStringLiteral("&Remove file"),
-                         QStringLiteral("Remove file(s) from Zipfile"), QRect(342, 250, 104, 25));
+                              QStringLiteral("Remove file(s) from Zipfile"), QRect(342, 250, 104, 25));
     connect(sortButton, &QPushButton::clicked, this, &TAddForm::sortClicked);
     connect(addDirectoryButton, &QPushButton::clicked, this, &TAddForm::addDirectoryClicked);
     connect(addFilesButton, &QPushButton::clicked, this, &TAddForm::addFilesClicked);
@@ -172,7 +172,7 @@ void TAddForm::buildListStrip()
     filesToAddList->setObjectName(QStringLiteral("filesToAddList"));
     filesToAddList->setGeometry(8, 282, 438, 190);
     filesToAddList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    filesToAddList->setFocusPolicy(Qt::ClickFocus);   // not a tab stop
+    filesToAddList->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
 }
 
 void TAddForm::buildOptions()
@@ -182,11 +182,11 @@ void TAddForm::buildOptions()
     optionsBox->setObjectName(QStringLiteral("optionsBox"));
     optionsBox->setGeometry(452, 26, 138, 152);
     dirNamesBox = makeCheckBox(optionsBox, "dirNamesBox", QStringLiteral("Save DirNames"),
-                             QStringLiteral("Saves the pathname with each filename"), 0);
+                               QStringLiteral("Saves the pathname with each filename"), 0);
     recurseBox = makeCheckBox(optionsBox, "recurseBox", QStringLiteral("Recurse Dirs"),
-                             QStringLiteral("Subdirectories below EACH given filespecification will be included in "
-                                            "the filespecification"),
-                             1);
+                              QStringLiteral("Subdirectories below EACH given filespecification will be included in "
+                                             "the filespecification"),
+                              1);
     forceDosBox = makeCheckBox(optionsBox, "forceDosBox", QStringLiteral("Force MS-DOS"),
                                QStringLiteral("Force all filenames that go into the ZIP file to meet the DOS 8x3 "
                                               "restriction. If not checked, long filenames are supported"),
@@ -223,26 +223,24 @@ void TAddForm::buildOptions()
     levelSlider->setToolTip(QStringLiteral("Compression level, default = max = save space, Min = save time"));
     minLabel = makeLabel(QStringLiteral("Min"), "minLabel", this, QRect(458, 236, 36, 15));
     medLabel = makeLabel(QStringLiteral("Med"), "medLabel", this, QRect(503, 236, 36, 15), Qt::AlignCenter);
-    maxLabel = makeLabel(QStringLiteral("Max"), "maxLabel", this, QRect(548, 236, 36, 15),
-                       Qt::AlignRight | Qt::AlignVCenter);
+    maxLabel =
+        makeLabel(QStringLiteral("Max"), "maxLabel", this, QRect(548, 236, 36, 15), Qt::AlignRight | Qt::AlignVCenter);
 
     okButton = makeButton(this, "okButton", QStyle::SP_DialogOkButton, QStringLiteral("&OK"),
-                         QStringLiteral("Start compressing file(s)"), QRect(466, 404, 112, 28));
+                          QStringLiteral("Start compressing file(s)"), QRect(466, 404, 112, 28));
     okButton->setDefault(true);
     cancelButton = makeButton(this, "cancelButton", QStyle::SP_DialogCancelButton, QStringLiteral("&Cancel"),
-                         QStringLiteral("Cancel operation"), QRect(466, 440, 112, 28));
+                              QStringLiteral("Cancel operation"), QRect(466, 440, 112, 28));
     connect(okButton, &QPushButton::clicked, this, &TAddForm::okClicked);
     connect(cancelButton, &QPushButton::clicked, this, &TAddForm::cancelClicked);
 }
 
 void TAddForm::chainTabOrder()
 {
-    const QList<QWidget *> order = {dirNamesBox,    recurseBox,     levelSlider,      okButton,
-                                    cancelButton,      forceDosBox,   timestampBox,      moveBox,
-                                    updateOnlyBox,    encryptBox,      fullPathsBox,
-                                    driveBox, selectAllButton,     directoryList,
-                                    fileList, sortButton,       addDirectoryButton,           addFilesButton,
-                                    removeButton};
+    const QList<QWidget *> order = {dirNamesBox,  recurseBox,         levelSlider,     okButton,      cancelButton,
+                                    forceDosBox,  timestampBox,       moveBox,         updateOnlyBox, encryptBox,
+                                    fullPathsBox, driveBox,           selectAllButton, directoryList, fileList,
+                                    sortButton,   addDirectoryButton, addFilesButton,  removeButton};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -268,8 +266,7 @@ void TAddForm::refreshBrowsing()
         const QSignalBlocker blocker(driveBox);
         driveBox->clear();
         for (const platform::Volume &volume : chain_.volumes())
-            driveBox->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), volumeText(volume),
-                                    volume.rootPath);
+            driveBox->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), volumeText(volume), volume.rootPath);
         driveBox->setCurrentIndex(chain_.volumeIndex());
     }
 
@@ -280,12 +277,12 @@ void TAddForm::refreshBrowsing()
     const int currentRow = chain_.currentRow();
     for (int i = 0; i < rows.size(); ++i) {
         const DirectoryRow &row = rows[i];
-        QTreeWidgetItem *item = i <= currentRow ? (parent ? new QTreeWidgetItem(parent)
-                                                          : new QTreeWidgetItem(directoryList))
-                                                : new QTreeWidgetItem(current);
+        QTreeWidgetItem *item = i <= currentRow
+                                    ? (parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(directoryList))
+                                    : new QTreeWidgetItem(current);
         item->setText(0, row.text);
         item->setData(0, PathRole, row.path);
-        const QStyle::StandardPixmap icon = i == 0 ? QStyle::SP_DriveHDIcon
+        const QStyle::StandardPixmap icon = i == 0     ? QStyle::SP_DriveHDIcon
                                             : row.open ? QStyle::SP_DirOpenIcon
                                                        : QStyle::SP_DirClosedIcon;
         item->setIcon(0, style()->standardIcon(icon));
@@ -405,7 +402,7 @@ void TAddForm::encryptClicked(bool checked)
     forgetPassword();
     if (!checked)
         return;
-    encryptBox->setChecked(false);   // until the password is known
+    encryptBox->setChecked(false);  // until the password is known
     const QString caption = QStringLiteral("Password");
     QString first;
     if (!platform::prompts().inputPassword(this, caption, QStringLiteral("Enter the password for the files to add:"),

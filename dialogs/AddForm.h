@@ -29,7 +29,7 @@ struct AddFormChoices : AddChoices {
     // "Store full paths": stored names start at the root folder, not at the
     // folder that holds each entry.
     bool fullPaths = false;
-    int level = 9;               // 0 stores, 9 compresses most
+    int level = 9;  // 0 stores, 9 compresses most
 };
 
 // What an opening of the dialog hands back.
@@ -37,7 +37,7 @@ struct AddFormResult {
     // Left by Cancel or the close button, or otherwise without OK once the
     // list was changed: the add must not run, whatever the list holds.
     bool DialogCancelled = false;
-    QStringList entries;         // "Files to Add:", in list order
+    QStringList entries;  // "Files to Add:", in list order
     AddFormChoices choices;
     // Given through "Encrypt with password…": the added files are encrypted
     // with it. Empty: they are not.
@@ -63,11 +63,11 @@ public:
     QPushButton *selectAllButton = nullptr;
     QTreeWidget *directoryList = nullptr;
     QListWidget *fileList = nullptr;
-    QLabel *filesToAddLabel = nullptr; // "Files to Add:"
+    QLabel *filesToAddLabel = nullptr;  // "Files to Add:"
     QPushButton *sortButton = nullptr;
-    QPushButton *addDirectoryButton = nullptr; // "Add &dir"
-    QPushButton *addFilesButton = nullptr; // "Add &file(s)"
-    QPushButton *removeButton = nullptr; // "&Remove file"
+    QPushButton *addDirectoryButton = nullptr;  // "Add &dir"
+    QPushButton *addFilesButton = nullptr;      // "Add &file(s)"
+    QPushButton *removeButton = nullptr;        // "&Remove file"
     QListWidget *filesToAddList = nullptr;
     QLabel *optionsLabel = nullptr;
     QGroupBox *optionsBox = nullptr;
@@ -77,9 +77,9 @@ public:
     QCheckBox *timestampBox = nullptr;
     QCheckBox *moveBox = nullptr;
     QCheckBox *updateOnlyBox = nullptr;
-    QCheckBox *encryptBox = nullptr; // "Encrypt with password…"
-    QCheckBox *fullPathsBox = nullptr; // "Store full paths"
-    QLabel *levelLabel = nullptr; // "Compression level"
+    QCheckBox *encryptBox = nullptr;    // "Encrypt with password…"
+    QCheckBox *fullPathsBox = nullptr;  // "Store full paths"
+    QLabel *levelLabel = nullptr;       // "Compression level"
     QSlider *levelSlider = nullptr;
     QLabel *minLabel = nullptr;
     QLabel *medLabel = nullptr;

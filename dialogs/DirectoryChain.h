@@ -12,8 +12,8 @@
 
 struct DirectoryRow {
     QString path;
-    QString text;   // the directory's own name; the volume's display name for its root
-    int level = 0;  // indentation: 0 for the volume's root
+    QString text;       // the directory's own name; the volume's display name for its root
+    int level = 0;      // indentation: 0 for the volume's root
     bool open = false;  // on the way from the root down to the current directory, which is open too
 };
 
@@ -51,5 +51,5 @@ private:
     QList<platform::Volume> volumes_;
     int volumeIndex_ = 0;
     QString directory_;
-    QHash<QString, QString> lastDirectory_;   // per volume root
+    QHash<QString, QString> lastDirectory_;  // per volume root
 };

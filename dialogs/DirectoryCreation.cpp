@@ -10,16 +10,12 @@ QString ioErrorText(int error)
 {
     switch (error) {
     case ENOENT:
-    case ENOTDIR:
-        return QStringLiteral("Path not found");
+    case ENOTDIR: return QStringLiteral("Path not found");
     case EACCES:
     case EPERM:
-    case EROFS:
-        return QStringLiteral("File access denied");
-    case EEXIST:
-        return QStringLiteral("File already exists");
-    default:
-        return QStringLiteral("I/O error %1").arg(error);
+    case EROFS: return QStringLiteral("File access denied");
+    case EEXIST: return QStringLiteral("File already exists");
+    default: return QStringLiteral("I/O error %1").arg(error);
     }
 }
 

@@ -152,34 +152,36 @@ void TF_Editform::buildMenu()
     openAction = addItem(fileMenu, "openAction", "&Open...", {}, "Open an existing file", &TF_Editform::openFile);
     saveAction = addItem(fileMenu, "saveAction", "&Save", {}, "Save current file", &TF_Editform::saveFile);
     saveAsAction = addItem(fileMenu, "saveAsAction", "Save &As...", {}, "Save current file under a new name",
-                             &TF_Editform::saveFileAs);
+                           &TF_Editform::saveFileAs);
     fileMenu->addSeparator();
     printAction = addItem(fileMenu, "printAction", "&Print...", {}, "Print current file", &TF_Editform::printFile);
-    printerSetupAction = addItem(fileMenu, "printerSetupAction", "P&rinter settings...", {}, "", &TF_Editform::setUpPrinter);
+    printerSetupAction =
+        addItem(fileMenu, "printerSetupAction", "P&rinter settings...", {}, "", &TF_Editform::setUpPrinter);
     fileMenu->addSeparator();
     exitAction = addItem(fileMenu, "exitAction", "&Exit", {}, "Exit this application", &TF_Editform::exitEditor);
 
     QMenu *editMenu = menuBar_->addMenu(QStringLiteral("&Edit"));
     editMenu->setObjectName(QStringLiteral("editMenu"));
     undoAction = addItem(editMenu, "undoAction", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), "Undo the last action",
-                           &TF_Editform::undoEdit);
+                         &TF_Editform::undoEdit);
     editMenu->addSeparator();
     cutAction = addItem(editMenu, "cutAction", "&Cut", QKeySequence(Qt::CTRL | Qt::Key_X), "Delete selected item",
-                          &TF_Editform::cutText);
+                        &TF_Editform::cutText);
     copyAction = addItem(editMenu, "copyAction", "C&opy", QKeySequence(Qt::CTRL | Qt::Key_C),
-                           "Copy selected item to clipboard", &TF_Editform::copyText);
+                         "Copy selected item to clipboard", &TF_Editform::copyText);
     pasteAction = addItem(editMenu, "pasteAction", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V),
-                            "Paste contents of clipboard", &TF_Editform::pasteText);
+                          "Paste contents of clipboard", &TF_Editform::pasteText);
     editMenu->addSeparator();
     selectAllAction = addItem(editMenu, "selectAllAction", "Select &All", {}, "", &TF_Editform::selectAllText);
 
     QMenu *searchMenu = menuBar_->addMenu(QStringLiteral("&Search"));
     searchMenu->setObjectName(QStringLiteral("searchMenu"));
-    findAction = addItem(searchMenu, "findAction", "&Find...", QKeySequence(Qt::CTRL | Qt::Key_F), "", &TF_Editform::findText);
+    findAction =
+        addItem(searchMenu, "findAction", "&Find...", QKeySequence(Qt::CTRL | Qt::Key_F), "", &TF_Editform::findText);
     replaceAction = addItem(searchMenu, "replaceAction", "&Replace", QKeySequence(Qt::CTRL | Qt::Key_R), "",
-                       &TF_Editform::replaceText);
-    findNextAction = addItem(searchMenu, "findNextAction", "Find &Next", QKeySequence(Qt::Key_F3), "",
-                           &TF_Editform::findNext);
+                            &TF_Editform::replaceText);
+    findNextAction =
+        addItem(searchMenu, "findNextAction", "Find &Next", QKeySequence(Qt::Key_F3), "", &TF_Editform::findNext);
 }
 
 void TF_Editform::setInitialState()

@@ -60,17 +60,18 @@ TExtract::TExtract(QWidget *parent) : QDialog(parent)
     directoryTree->setObjectName(QStringLiteral("directoryTree"));
     directoryTree->setReadOnStart(true);
 
-    expandDirsGroup = new RadioGroup(QStringLiteral("Expand ZIP Dirs"), {QStringLiteral("No"), QStringLiteral("Yes")}, this);
+    expandDirsGroup =
+        new RadioGroup(QStringLiteral("Expand ZIP Dirs"), {QStringLiteral("No"), QStringLiteral("Yes")}, this);
     expandDirsGroup->setObjectName(QStringLiteral("expandDirsGroup"));
     expandDirsGroup->setToolTip(QStringLiteral(
         "Extracts and recreates the relative pathname that may have been stored with each file. Empty dirs stored "
         "in the archive (if any) will also be recreated."));
-    overwriteGroup = new RadioGroup(QStringLiteral("OverWrite Existing"), {QStringLiteral("No"), QStringLiteral("Yes")},
-                                  this);
+    overwriteGroup =
+        new RadioGroup(QStringLiteral("OverWrite Existing"), {QStringLiteral("No"), QStringLiteral("Yes")}, this);
     overwriteGroup->setObjectName(QStringLiteral("overwriteGroup"));
     overwriteGroup->setToolTip(QStringLiteral("Overwrite any pre-existing files during extraction."));
     filesToExtractGroup = new RadioGroup(QStringLiteral("Files to Extract"),
-                                  {QStringLiteral("All Files"), QStringLiteral("Selected Files")}, this);
+                                         {QStringLiteral("All Files"), QStringLiteral("Selected Files")}, this);
     filesToExtractGroup->setObjectName(QStringLiteral("filesToExtractGroup"));
     filesToExtractGroup->setToolTip(QStringLiteral("Files to extract"));
     updateOnlyBox = new QCheckBox(QStringLiteral("Only Update file(s)"), this);
@@ -80,7 +81,8 @@ TExtract::TExtract(QWidget *parent) : QDialog(parent)
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setToolTip(QStringLiteral("Start extracting file(s)"));
     okButton->setDefault(true);
-    cancelButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("&Cancel"), this);
+    cancelButton =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("&Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     cancelButton->setToolTip(QStringLiteral("Cancel operation"));
     cancelButton->setAutoDefault(false);
@@ -97,7 +99,8 @@ TExtract::TExtract(QWidget *parent) : QDialog(parent)
 
     auto *right = new QVBoxLayout;
     right->setSpacing(6);
-    for (QWidget *widget : std::initializer_list<QWidget *>{expandDirsGroup, overwriteGroup, filesToExtractGroup, updateOnlyBox})
+    for (QWidget *widget :
+         std::initializer_list<QWidget *>{expandDirsGroup, overwriteGroup, filesToExtractGroup, updateOnlyBox})
         right->addWidget(widget);
     right->addStretch(1);
     right->addWidget(okButton);

@@ -27,10 +27,10 @@ struct ExtractChoices {
     // TDirTree::NoPath when none was selected. Cancel empties it.
     QString ExtractDir;
     // Set by OK; they keep their last values when the dialog is cancelled.
-    bool ExpandDirs = false;        // "Expand ZIP Dirs" is "Yes"
-    bool OverwriteFiles = false;    // "OverWrite Existing" is "Yes"
-    bool ExtractAllFiles = false;   // "Files to Extract" is "All Files"
-    bool ExtractUpdateOnly = false; // "Only Update file(s)" is checked
+    bool ExpandDirs = false;         // "Expand ZIP Dirs" is "Yes"
+    bool OverwriteFiles = false;     // "OverWrite Existing" is "Yes"
+    bool ExtractAllFiles = false;    // "Files to Extract" is "All Files"
+    bool ExtractUpdateOnly = false;  // "Only Update file(s)" is checked
 };
 
 class TExtract : public QDialog {
@@ -49,13 +49,13 @@ public:
     ExtractChoices ask();
     const ExtractChoices &choices() const { return choices_; }
 
-    QLabel *lookInLabel = nullptr; // "Look &in:"
+    QLabel *lookInLabel = nullptr;  // "Look &in:"
     QComboBox *driveBox = nullptr;
     TFlatButton *newDirectoryButton = nullptr;
     TDirTree *directoryTree = nullptr;
-    RadioGroup *expandDirsGroup = nullptr; // "Expand ZIP Dirs"
-    RadioGroup *overwriteGroup = nullptr; // "OverWrite Existing"
-    RadioGroup *filesToExtractGroup = nullptr; // "Files to Extract"
+    RadioGroup *expandDirsGroup = nullptr;      // "Expand ZIP Dirs"
+    RadioGroup *overwriteGroup = nullptr;       // "OverWrite Existing"
+    RadioGroup *filesToExtractGroup = nullptr;  // "Files to Extract"
     QCheckBox *updateOnlyBox = nullptr;
     QPushButton *okButton = nullptr;
     QPushButton *cancelButton = nullptr;

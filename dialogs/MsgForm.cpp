@@ -1,7 +1,7 @@
 #include "dialogs/MsgForm.h"
 
-#include <QHBoxLayout>
 #include "platform/Palette.h"
+#include <QHBoxLayout>
 
 #include <QLabel>
 #include <QPlainTextEdit>

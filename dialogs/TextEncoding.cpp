@@ -16,17 +16,12 @@ const char *const Windows1252Name = "windows-1252";
 QStringConverter::Encoding unicodeEncoding(TextEncoding::Kind kind)
 {
     switch (kind) {
-    case TextEncoding::Kind::Utf16LE:
-        return QStringConverter::Utf16LE;
-    case TextEncoding::Kind::Utf16BE:
-        return QStringConverter::Utf16BE;
-    case TextEncoding::Kind::Utf32LE:
-        return QStringConverter::Utf32LE;
-    case TextEncoding::Kind::Utf32BE:
-        return QStringConverter::Utf32BE;
+    case TextEncoding::Kind::Utf16LE: return QStringConverter::Utf16LE;
+    case TextEncoding::Kind::Utf16BE: return QStringConverter::Utf16BE;
+    case TextEncoding::Kind::Utf32LE: return QStringConverter::Utf32LE;
+    case TextEncoding::Kind::Utf32BE: return QStringConverter::Utf32BE;
     case TextEncoding::Kind::Utf8:
-    case TextEncoding::Kind::Windows1252:
-        break;
+    case TextEncoding::Kind::Windows1252: break;
     }
     return QStringConverter::Utf8;
 }
@@ -90,18 +85,12 @@ std::optional<TextEncoding> TextEncoding::detect(const QByteArray &bytes)
 QString TextEncoding::name() const
 {
     switch (kind_) {
-    case Kind::Utf8:
-        return QStringLiteral("UTF-8");
-    case Kind::Utf16LE:
-        return QStringLiteral("UTF-16LE");
-    case Kind::Utf16BE:
-        return QStringLiteral("UTF-16BE");
-    case Kind::Utf32LE:
-        return QStringLiteral("UTF-32LE");
-    case Kind::Utf32BE:
-        return QStringLiteral("UTF-32BE");
-    case Kind::Windows1252:
-        break;
+    case Kind::Utf8: return QStringLiteral("UTF-8");
+    case Kind::Utf16LE: return QStringLiteral("UTF-16LE");
+    case Kind::Utf16BE: return QStringLiteral("UTF-16BE");
+    case Kind::Utf32LE: return QStringLiteral("UTF-32LE");
+    case Kind::Utf32BE: return QStringLiteral("UTF-32BE");
+    case Kind::Windows1252: break;
     }
     return QStringLiteral("Windows-1252");
 }

@@ -10,9 +10,8 @@ namespace {
 
 std::runtime_error fileError(const char *what, const QString &path, const QString &reason)
 {
-    return std::runtime_error(QStringLiteral("%1 \"%2\". %3")
-                                  .arg(QString::fromLatin1(what), path, reason)
-                                  .toStdString());
+    return std::runtime_error(
+        QStringLiteral("%1 \"%2\". %3").arg(QString::fromLatin1(what), path, reason).toStdString());
 }
 
 }  // namespace

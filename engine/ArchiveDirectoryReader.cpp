@@ -216,7 +216,7 @@ const ArchiveDirectoryReader::DeferredSizes *ArchiveDirectoryReader::deferredSiz
             while (const auto record = records.next()) {
                 const uint64_t offset = location->archiveStart + record->headerOffset;
                 if (offset < location->archiveStart)
-                    continue;   // wrapped: matches no header in this file
+                    continue;  // wrapped: matches no header in this file
                 centralDirectory_->try_emplace(offset, DeferredSizes{record->packedSize, record->unpackedSize,
                                                                      record->crc, record->hasZip64Extra});
             }

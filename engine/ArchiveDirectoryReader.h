@@ -46,7 +46,7 @@ private:
         uint64_t packedSize = 0;
         uint64_t unpackedSize = 0;
         uint32_t crc = 0;
-        bool zip64 = false;   // its record had a ZIP64 extra: the descriptor has 64-bit sizes
+        bool zip64 = false;  // its record had a ZIP64 extra: the descriptor has 64-bit sizes
     };
 
     ArchiveDirectoryReader(const zipformat::RandomAccessSource &source, std::vector<ArchiveEntry> &entries);

@@ -27,7 +27,6 @@ void appendUtf8(std::string &out, char32_t c)
     }
 }
 
-
 }  // namespace
 
 std::string cp437ToUtf8(const std::string &bytes)

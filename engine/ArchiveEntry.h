@@ -18,13 +18,13 @@ struct ArchiveEntryHeader {
 static_assert(sizeof(ArchiveEntryHeader) == 26);
 
 struct ArchiveEntry : ArchiveEntryHeader {
-    std::string FileName;           // stored bytes, up to the first NUL
+    std::string FileName;  // stored bytes, up to the first NUL
     // The real sizes: from the ZIP64 extra field, or from the central directory
     // when the local header deferred them to a data descriptor; otherwise the
     // stored 32-bit values.
     uint64_t TruePackedSize = 0;
     uint64_t TrueUnpackedSize = 0;
-    uint64_t HeaderOffset = 0;      // file offset of the local header
+    uint64_t HeaderOffset = 0;  // file offset of the local header
 
     // The name decoded from the archive's code page when it needs one (see
     // needsCodePage); filled in when the directory is read, empty otherwise.

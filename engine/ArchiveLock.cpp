@@ -41,7 +41,7 @@ ArchiveLock::~ArchiveLock()
 void ArchiveLock::unlock()
 {
     if (fd_ >= 0)
-        ::close(fd_);   // closing the only descriptor releases the flock
+        ::close(fd_);  // closing the only descriptor releases the flock
     fd_ = -1;
 }
 
@@ -64,7 +64,7 @@ ArchiveLock::Outcome ArchiveLock::lock(const std::string &archive, bool wait, co
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             if (errno != EWOULDBLOCK) {
                 ::close(fd);
-                return Locked;   // no locks here (some network file systems)
+                return Locked;  // no locks here (some network file systems)
             }
             if (!wait) {
                 ::close(fd);
@@ -93,7 +93,7 @@ ArchiveLock::Outcome ArchiveLock::lock(const std::string &archive, bool wait, co
             fd_ = fd;
             return Locked;
         }
-        ::close(fd);   // replaced (or created) meanwhile: lock what is there now
+        ::close(fd);  // replaced (or created) meanwhile: lock what is there now
     }
 }
 

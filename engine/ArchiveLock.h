@@ -19,9 +19,9 @@ namespace orvex {
 class ArchiveLock {
 public:
     enum Outcome {
-        Locked,      // held (or nothing could be locked: see lock())
-        Busy,        // another writer holds it and waiting was not asked for
-        Cancelled,   // `cancelled` said so while waiting
+        Locked,     // held (or nothing could be locked: see lock())
+        Busy,       // another writer holds it and waiting was not asked for
+        Cancelled,  // `cancelled` said so while waiting
     };
 
     ArchiveLock() = default;

@@ -17,8 +17,8 @@ struct EngineCallSettings {
     AddOpts addOptions;
     ExtrOpts extractOptions;
     // Point into the component, which outlives the call.
-    std::string_view addPassword;        // empty: nothing encrypted; NULs are part of it
-    const char *nameCharset = nullptr;   // null or empty: guessed
+    std::string_view addPassword;       // empty: nothing encrypted; NULs are part of it
+    const char *nameCharset = nullptr;  // null or empty: guessed
     PasswordCallback passwordCallback = nullptr;
 };
 
@@ -33,8 +33,8 @@ void fillTestRecord(UnzipCallRecord &record, const EngineCallSettings &settings)
 // Points the record at the archive name and at specs[first, first + count).
 // The strings must outlive the call.
 template <typename Record>
-void setFileSpecs(Record &record, const std::string &archiveName, const std::vector<std::string> &specs,
-                  size_t first, size_t count)
+void setFileSpecs(Record &record, const std::string &archiveName, const std::vector<std::string> &specs, size_t first,
+                  size_t count)
 {
     record.ArchiveName = archiveName.c_str();
     record.FileSpecCount = 0;

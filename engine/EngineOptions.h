@@ -20,8 +20,16 @@ public:
             bits_ |= bit(v);
     }
     constexpr bool contains(Enum v) const { return (bits_ & bit(v)) != 0; }
-    constexpr OptionSet &insert(Enum v) { bits_ |= bit(v); return *this; }
-    constexpr OptionSet &erase(Enum v) { bits_ &= ~bit(v); return *this; }
+    constexpr OptionSet &insert(Enum v)
+    {
+        bits_ |= bit(v);
+        return *this;
+    }
+    constexpr OptionSet &erase(Enum v)
+    {
+        bits_ &= ~bit(v);
+        return *this;
+    }
     constexpr uint32_t bits() const { return bits_; }
     constexpr bool empty() const { return bits_ == 0; }
     friend constexpr bool operator==(OptionSet, OptionSet) = default;
@@ -37,13 +45,13 @@ enum AddOptsEnum {
     AddMove = 2,         // delete the sources once they are in the archive
     AddFreshen = 3,
     AddUpdate = 4,
-    AddZipTime = 5,      // give the archive the time of its newest member
-    AddForceDOS = 6,     // make the names fit the DOS 8.3 form
+    AddZipTime = 5,   // give the archive the time of its newest member
+    AddForceDOS = 6,  // make the names fit the DOS 8.3 form
 };
 using AddOpts = OptionSet<AddOptsEnum>;
 
 enum ExtrOptsEnum {
-    ExtrDirNames = 0,    // recreate the stored directories
+    ExtrDirNames = 0,  // recreate the stored directories
     ExtrOverWrite = 1,
     ExtrFreshen = 2,
     ExtrUpdate = 3,
@@ -56,12 +64,12 @@ using ExtrOpts = OptionSet<ExtrOptsEnum>;
 // asked (a dialog, a drop, orvexzip's flags), and the one place where each
 // choice becomes an option.
 struct AddChoices {
-    bool dirNames = false;       // keep each file's path
+    bool dirNames = false;  // keep each file's path
     bool recurseDirs = false;
     bool moveFiles = false;
-    bool updateOnly = false;     // add only files newer than their member, or new
-    bool freshenOnly = false;    // replace only members that exist and are older
-    bool useTimestamp = false;   // give the archive its newest member's time
+    bool updateOnly = false;    // add only files newer than their member, or new
+    bool freshenOnly = false;   // replace only members that exist and are older
+    bool useTimestamp = false;  // give the archive its newest member's time
     bool forceDos = false;
 };
 
@@ -69,8 +77,8 @@ inline AddOpts addOptionsFor(const AddChoices &c)
 {
     AddOpts options;
     const std::pair<bool, AddOptsEnum> chosen[] = {
-        {c.dirNames, AddDirNames},   {c.recurseDirs, AddRecurseDirs}, {c.moveFiles, AddMove},
-        {c.updateOnly, AddUpdate},   {c.freshenOnly, AddFreshen},     {c.useTimestamp, AddZipTime},
+        {c.dirNames, AddDirNames}, {c.recurseDirs, AddRecurseDirs}, {c.moveFiles, AddMove},
+        {c.updateOnly, AddUpdate}, {c.freshenOnly, AddFreshen},     {c.useTimestamp, AddZipTime},
         {c.forceDos, AddForceDOS},
     };
     for (const auto &[yes, option] : chosen)
@@ -80,7 +88,7 @@ inline AddOpts addOptionsFor(const AddChoices &c)
 }
 
 struct ExtractOptionChoices {
-    bool dirNames = false;       // recreate the stored folders
+    bool dirNames = false;  // recreate the stored folders
     bool overwrite = false;
     bool updateOnly = false;
     bool freshenOnly = false;
@@ -90,8 +98,10 @@ inline ExtrOpts extractOptionsFor(const ExtractOptionChoices &c)
 {
     ExtrOpts options;
     const std::pair<bool, ExtrOptsEnum> chosen[] = {
-        {c.dirNames, ExtrDirNames}, {c.overwrite, ExtrOverWrite},
-        {c.updateOnly, ExtrUpdate}, {c.freshenOnly, ExtrFreshen},
+        {c.dirNames, ExtrDirNames},
+        {c.overwrite, ExtrOverWrite},
+        {c.updateOnly, ExtrUpdate},
+        {c.freshenOnly, ExtrFreshen},
     };
     for (const auto &[yes, option] : chosen)
         if (yes)
@@ -103,6 +113,6 @@ inline ExtrOpts extractOptionsFor(const ExtractOptionChoices &c)
 // repaint and let a cancel through.
 enum ProgressType { FileBegin = 0, FileStep = 1, BatchEnd = 2, Working = 3 };
 
-using TProgressEvent = std::function<void(TZipEngine &sender, ProgressType type,
-                                          const std::string &fileName, int32_t fileSize)>;
+using TProgressEvent =
+    std::function<void(TZipEngine &sender, ProgressType type, const std::string &fileName, int32_t fileSize)>;
 using TMessageEvent = std::function<void(TZipEngine &sender, int errCode, const std::string &message)>;

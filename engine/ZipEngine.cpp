@@ -63,8 +63,7 @@ EngineLibraries EngineLibraries::linked()
 }
 
 TZipEngine::TZipEngine(EngineLibraries libraries)
-    : libraries_(libraries),
-      zipRecord_(std::make_unique<ZipCallRecord>()),
+    : libraries_(libraries), zipRecord_(std::make_unique<ZipCallRecord>()),
       unzipRecord_(std::make_unique<UnzipCallRecord>())
 {
 }
@@ -136,13 +135,13 @@ bool TZipEngine::lockArchive(orvex::ArchiveLock &lock)
         } catch (...) {
         }
     };
-    const auto outcome =
-        lock.lock(absolutePath(zipFilename_), WaitForArchiveLock,
-                  [&] { inform("Waiting for another program to finish changing " + zipFilename_); },
-                  [this] { return cancelRequested(); });
+    const auto outcome = lock.lock(
+        absolutePath(zipFilename_), WaitForArchiveLock,
+        [&] { inform("Waiting for another program to finish changing " + zipFilename_); },
+        [this] { return cancelRequested(); });
     if (outcome == orvex::ArchiveLock::Locked)
         return true;
-    LastResult = 0;   // not what the previous operation did
+    LastResult = 0;  // not what the previous operation did
     if (outcome == orvex::ArchiveLock::Busy) {
         try {
             notify(ArchiveBusyText);
@@ -198,7 +197,7 @@ void TZipEngine::callInSlices(Record &record, int32_t (*library)(Record *), cons
     } while (!failed && !cancelRequested() && first < specs.size());
 
     if (failed)
-        notify(FatalLibraryError);   // LastResult keeps its earlier value
+        notify(FatalLibraryError);  // LastResult keeps its earlier value
     else
         LastResult = total;
     // The record's pointers die with the strings above.
@@ -221,7 +220,7 @@ void TZipEngine::Add()
     }
     // What the extraction refuses to read must not be written either.
     if (AddPassword.size() > size_t(MaxPasswordLength)) {
-        LastResult = 0;   // not what the previous operation did
+        LastResult = 0;  // not what the previous operation did
         notify(passwordTooLong(size_t(MaxPasswordLength)));
         return;
     }
@@ -230,7 +229,7 @@ void TZipEngine::Add()
     fillAddRecord(*zipRecord_, settings());
     if (orvex::ArchiveLock lock; lockArchive(lock)) {
         callInSlices(*zipRecord_, libraries_.zip, absolutePath(AddBaseDir.empty() ? "." : AddBaseDir));
-        lock.unlock();   // before the re-read: another writer may go on
+        lock.unlock();  // before the re-read: another writer may go on
     }
     Cancel = false;
     ZipRunning = false;
@@ -255,7 +254,7 @@ void TZipEngine::Delete()
     fillDeleteRecord(*zipRecord_, settings());
     if (orvex::ArchiveLock lock; lockArchive(lock)) {
         callInSlices(*zipRecord_, libraries_.zip, std::string());
-        lock.unlock();   // before the re-read: another writer may go on
+        lock.unlock();  // before the re-read: another writer may go on
     }
     ZipRunning = false;
     if (LastResult > 0)
@@ -386,8 +385,7 @@ int32_t TZipEngine::handleCallback(const CallbackRecord &record)
             if (OnMessage)
                 OnMessage(*this, record.ErrorCode, trimMessage(record.Text));
             break;
-        default:
-            break;
+        default: break;
         }
     } catch (...) {
         handlerFailed_ = true;

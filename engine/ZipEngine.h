@@ -44,14 +44,14 @@ public:
     // once the archive file is closed again.
     void ReadDirectory();
 
-    int EntryCount() const;                         // 0 whenever ZipFilename is empty
-    const ArchiveEntry &Entries(int index) const;   // 0 <= index < EntryCount()
+    int EntryCount() const;                        // 0 whenever ZipFilename is empty
+    const ArchiveEntry &Entries(int index) const;  // 0 <= index < EntryCount()
 
     std::function<void(TZipEngine &sender)> OnDirUpdate;
 
     // ---- Settings of the next operation ----
     bool Verbose = false;
-    bool Trace = false;          // also turns the libraries' verbose flag on
+    bool Trace = false;  // also turns the libraries' verbose flag on
     int AddCompLevel = 9;
     AddOpts AddOptions;
     // Where relative add specifications are found (they keep their relative
@@ -98,14 +98,14 @@ public:
     static constexpr const char *ArchiveBusyText = "The archive is being changed by another program";
 
     // ---- State while and after an operation runs ----
-    bool Cancel = false;         // set while a call runs to ask the library to stop
+    bool Cancel = false;  // set while a call runs to ask the library to stop
     // Nonzero asks the running operation to stop, as Cancel does; unlike
     // Cancel it may be set from a signal handler, and an operation does not
     // clear it. Also ends a wait for the archive's lock.
     const std::atomic<int> *CancelRequest = nullptr;
-    bool ZipRunning = false;     // an add or delete is in progress
-    bool UnzipRunning = false;   // an extract is in progress
-    int32_t LastResult = 0;      // what the last library call returned
+    bool ZipRunning = false;    // an add or delete is in progress
+    bool UnzipRunning = false;  // an extract is in progress
+    int32_t LastResult = 0;     // what the last library call returned
     // Members the last Test found bad: its messages of a member's error code
     // (2, 50, 81), of which the library gives exactly one per member.
     int32_t LastTestFailures = 0;
@@ -154,5 +154,5 @@ private:
     // The password given last in this operation: the libraries are called
     // once per slice of specifications, and the user is asked once.
     std::string operationPassword_;
-    bool testing_ = false;   // a Test's library call runs
+    bool testing_ = false;  // a Test's library call runs
 };

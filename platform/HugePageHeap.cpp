@@ -38,7 +38,7 @@ int firstObject(dl_phdr_info *info, size_t, void *data)
     auto *headers = static_cast<ProgramHeaders *>(data);
     headers->table = info->dlpi_phdr;
     headers->count = info->dlpi_phnum;
-    return 1;   // the loader lists the program itself first
+    return 1;  // the loader lists the program itself first
 }
 
 // True when `path` holds the program that runs, told by its program headers.
@@ -57,8 +57,8 @@ bool holdsThisProgram(const char *path)
     std::vector<ElfW(Phdr)> table(running.count);
     const size_t tableSize = running.count * sizeof(ElfW(Phdr));
     const bool same = ::pread(fd, &header, sizeof header, 0) == ssize_t(sizeof header)
-                      && std::memcmp(header.e_ident, ELFMAG, SELFMAG) == 0
-                      && header.e_phentsize == sizeof(ElfW(Phdr)) && header.e_phnum == running.count
+                      && std::memcmp(header.e_ident, ELFMAG, SELFMAG) == 0 && header.e_phentsize == sizeof(ElfW(Phdr))
+                      && header.e_phnum == running.count
                       && ::pread(fd, table.data(), tableSize, off_t(header.e_phoff)) == ssize_t(tableSize)
                       && std::memcmp(table.data(), running.table, tableSize) == 0;
     ::close(fd);

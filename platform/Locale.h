@@ -14,9 +14,9 @@ namespace platform {
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 
 struct RegionalSettings {
-    QLocale locale;            // month names, digits and AM/PM texts of what is written
-    QString shortDateFormat;   // QLocale pattern, e.g. "M/d/yy"
-    QString shortTimeFormat;   // QLocale pattern, hours and minutes only, e.g. "h:mm AP"
+    QLocale locale;           // month names, digits and AM/PM texts of what is written
+    QString shortDateFormat;  // QLocale pattern, e.g. "M/d/yy"
+    QString shortTimeFormat;  // QLocale pattern, hours and minutes only, e.g. "h:mm AP"
     DateOrder dateOrder = DateOrder::MonthDayYear;
     QChar dateSeparator = QLatin1Char('/');
     QChar timeSeparator = QLatin1Char(':');

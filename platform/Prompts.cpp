@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QUrl>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
@@ -10,6 +9,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QUrl>
 
 #include "platform/SearchDialogWindow.h"
 
@@ -107,10 +107,7 @@ public:
         return runInputBox(makeInputBox(parent, caption, prompt, true, QString()), value);
     }
 
-    void showSearchDialog(QWidget *parent, SearchDialog &dialog) override
-    {
-        showSearchDialogWindow(parent, dialog);
-    }
+    void showSearchDialog(QWidget *parent, SearchDialog &dialog) override { showSearchDialogWindow(parent, dialog); }
 
     void closeSearchDialog(SearchDialog &dialog) override
     {
@@ -150,7 +147,10 @@ QString &storedApplicationTitle()
 
 }  // namespace
 
-void setApplicationTitle(const QString &title) { storedApplicationTitle() = title; }
+void setApplicationTitle(const QString &title)
+{
+    storedApplicationTitle() = title;
+}
 
 QString applicationTitle()
 {
@@ -158,7 +158,10 @@ QString applicationTitle()
     return title.isEmpty() ? QApplication::applicationName() : title;
 }
 
-void setPromptHandler(std::shared_ptr<PromptHandler> handler) { current() = std::move(handler); }
+void setPromptHandler(std::shared_ptr<PromptHandler> handler)
+{
+    current() = std::move(handler);
+}
 
 PromptHandler &prompts()
 {
@@ -167,8 +170,8 @@ PromptHandler &prompts()
     return *current();
 }
 
-int showMessage(QWidget *parent, const QString &caption, const QString &text, IconKind icon,
-                const QStringList &buttons, int defaultButton)
+int showMessage(QWidget *parent, const QString &caption, const QString &text, IconKind icon, const QStringList &buttons,
+                int defaultButton)
 {
     return prompts().messageBox(parent, caption, text, icon, buttons, defaultButton);
 }
@@ -187,8 +190,7 @@ bool confirmBox(QWidget *parent, const QString &text, DefaultAnswer defaultAnswe
 
 void informationBox(QWidget *parent, const QString &text)
 {
-    showMessage(parent, QStringLiteral("Information"), text, IconKind::Information,
-                {QStringLiteral("OK")});
+    showMessage(parent, QStringLiteral("Information"), text, IconKind::Information, {QStringLiteral("OK")});
 }
 
 void plainBox(QWidget *parent, const QString &text)
@@ -198,12 +200,11 @@ void plainBox(QWidget *parent, const QString &text)
 
 void applicationErrorBox(QWidget *parent, const QString &message)
 {
-    showMessage(parent, applicationTitle(), message + QLatin1Char('.'), IconKind::Stop,
-                {QStringLiteral("OK")});
+    showMessage(parent, applicationTitle(), message + QLatin1Char('.'), IconKind::Stop, {QStringLiteral("OK")});
 }
 
-std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, const QString &caption, const QString &text,
-                                            IconKind icon, const QStringList &buttons, int defaultButton)
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, const QString &caption, const QString &text, IconKind icon,
+                                            const QStringList &buttons, int defaultButton)
 {
     auto box = std::make_unique<QMessageBox>(toQtIcon(icon), caption, text, QMessageBox::NoButton, parent);
     box->setTextFormat(Qt::PlainText);
@@ -233,8 +234,8 @@ int pressedButton(const QMessageBox &box)
     return index.isValid() ? index.toInt() : -1;
 }
 
-std::unique_ptr<QInputDialog> makeInputBox(QWidget *parent, const QString &caption, const QString &prompt,
-                                           bool masked, const QString &value)
+std::unique_ptr<QInputDialog> makeInputBox(QWidget *parent, const QString &caption, const QString &prompt, bool masked,
+                                           const QString &value)
 {
     auto box = std::make_unique<QInputDialog>(parent);
     box->setWindowTitle(caption);
@@ -253,8 +254,8 @@ std::unique_ptr<QInputDialog> makeInputBox(QWidget *parent, const QString &capti
     return box;
 }
 
-int ScriptedPrompts::messageBox(QWidget *, const QString &caption, const QString &text,
-                                IconKind icon, const QStringList &buttons, int defaultButton)
+int ScriptedPrompts::messageBox(QWidget *, const QString &caption, const QString &text, IconKind icon,
+                                const QStringList &buttons, int defaultButton)
 {
     PromptRecord r;
     r.kind = PromptRecord::Kind::MessageBox;
@@ -359,7 +360,7 @@ void ScriptedPrompts::showSearchDialog(QWidget *, SearchDialog &dialog)
 {
     PromptRecord r;
     r.kind = dialog.kind == SearchDialog::Kind::Find ? PromptRecord::Kind::FindDialog
-                                                      : PromptRecord::Kind::ReplaceDialog;
+                                                     : PromptRecord::Kind::ReplaceDialog;
     r.caption = dialog.kind == SearchDialog::Kind::Find ? QStringLiteral("Find") : QStringLiteral("Replace");
     r.text = dialog.findText;
     shown.push_back(r);

@@ -23,25 +23,35 @@ enum class IconKind { None, Warning, Question, Information, Stop };
 
 // What a prompt showed (or would have shown).
 struct PromptRecord {
-    enum class Kind { MessageBox, OpenFile, SaveFile, Directory, InputText,
-                      FindDialog, ReplaceDialog, Print, PrinterSetup, Password };
+    enum class Kind {
+        MessageBox,
+        OpenFile,
+        SaveFile,
+        Directory,
+        InputText,
+        FindDialog,
+        ReplaceDialog,
+        Print,
+        PrinterSetup,
+        Password
+    };
     Kind kind = Kind::MessageBox;
     QString caption;
-    QString text;             // message text, or the input or password box's prompt
+    QString text;  // message text, or the input or password box's prompt
     IconKind icon = IconKind::None;
-    QStringList buttons;      // message box buttons, in order
-    int defaultButton = 0;    // message box: the button Enter presses
-    QString directory;        // file dialogs: starting directory
-    QString filter;           // file dialogs: name filter
-    QString defaultValue;     // input box: initial text
+    QStringList buttons;    // message box buttons, in order
+    int defaultButton = 0;  // message box: the button Enter presses
+    QString directory;      // file dialogs: starting directory
+    QString filter;         // file dialogs: name filter
+    QString defaultValue;   // input box: initial text
 };
 
 struct FileDialogOptions {
     QString title;
     QString directory;
-    QString fileName;         // preselected name
-    QString filter;           // Qt name filter list, ";;" separated
-    bool mustExist = true;    // open: the file must exist
+    QString fileName;              // preselected name
+    QString filter;                // Qt name filter list, ";;" separated
+    bool mustExist = true;         // open: the file must exist
     bool confirmOverwrite = true;  // save: ask before replacing
 };
 
@@ -51,18 +61,16 @@ public:
     virtual ~PromptHandler() = default;
     // Returns the index of the pressed button in `buttons`, or -1 when closed.
     // `defaultButton` is the index of the button that Enter presses.
-    virtual int messageBox(QWidget *parent, const QString &caption, const QString &text,
-                           IconKind icon, const QStringList &buttons, int defaultButton) = 0;
+    virtual int messageBox(QWidget *parent, const QString &caption, const QString &text, IconKind icon,
+                           const QStringList &buttons, int defaultButton) = 0;
     // Empty result: cancelled.
     virtual QString openFileName(QWidget *parent, const FileDialogOptions &options) = 0;
     virtual QString saveFileName(QWidget *parent, const FileDialogOptions &options) = 0;
     virtual QString existingDirectory(QWidget *parent, const QString &title, const QString &directory) = 0;
     // Returns false when cancelled; `value` holds the text on OK.
-    virtual bool inputText(QWidget *parent, const QString &caption, const QString &prompt,
-                           QString &value) = 0;
+    virtual bool inputText(QWidget *parent, const QString &caption, const QString &prompt, QString &value) = 0;
     // A masked input box; false when cancelled, `value` holds the text on OK.
-    virtual bool inputPassword(QWidget *parent, const QString &caption, const QString &prompt,
-                               QString &value) = 0;
+    virtual bool inputPassword(QWidget *parent, const QString &caption, const QString &prompt, QString &value) = 0;
     // Modeless find or replace dialog for `dialog` (which outlives it): shows
     // it and returns at once; its buttons call the state's callbacks.
     virtual void showSearchDialog(QWidget *parent, SearchDialog &dialog) = 0;
@@ -80,8 +88,8 @@ void setPromptHandler(std::shared_ptr<PromptHandler> handler);
 PromptHandler &prompts();
 
 // Button sets of the program's message boxes.
-int showMessage(QWidget *parent, const QString &caption, const QString &text,
-                IconKind icon, const QStringList &buttons, int defaultButton = 0);
+int showMessage(QWidget *parent, const QString &caption, const QString &text, IconKind icon, const QStringList &buttons,
+                int defaultButton = 0);
 // Warning: caption "Warning", exclamation icon, "OK".
 void warningBox(QWidget *parent, const QString &text);
 // Confirmation: caption "Confirm", question icon, "&Yes" and "&No"; true only for yes.
@@ -103,13 +111,13 @@ void applicationErrorBox(QWidget *parent, const QString &message);
 // prompts show them, tests look at them. Their texts are plain text, never
 // markup or shortcuts, since they name members and archives: a name holding
 // "<h1>", "<!--" or "&" is shown as written.
-std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, const QString &caption, const QString &text,
-                                            IconKind icon, const QStringList &buttons, int defaultButton);
+std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, const QString &caption, const QString &text, IconKind icon,
+                                            const QStringList &buttons, int defaultButton);
 // The index in `buttons` of the button that closed the box, or -1.
 int pressedButton(const QMessageBox &box);
 // `masked`: the password box, which starts empty.
-std::unique_ptr<QInputDialog> makeInputBox(QWidget *parent, const QString &caption, const QString &prompt,
-                                           bool masked, const QString &value);
+std::unique_ptr<QInputDialog> makeInputBox(QWidget *parent, const QString &caption, const QString &prompt, bool masked,
+                                           const QString &value);
 
 // A script for tests: answers are taken from the queues in order; with a
 // queue empty the prompt is answered as cancelled (-1 / empty / false).
@@ -117,7 +125,7 @@ std::unique_ptr<QInputDialog> makeInputBox(QWidget *parent, const QString &capti
 class ScriptedPrompts : public PromptHandler {
 public:
     std::deque<int> buttonAnswers;
-    std::deque<QString> fileAnswers;       // open, save and directory dialogs
+    std::deque<QString> fileAnswers;  // open, save and directory dialogs
     std::deque<std::pair<bool, QString>> inputAnswers;
     // Answers of password boxes; the record of one never holds the password.
     std::deque<std::pair<bool, QString>> passwordAnswers;
@@ -125,8 +133,8 @@ public:
     // The texts of the message boxes among them, in order.
     QStringList messageTexts() const;
 
-    int messageBox(QWidget *, const QString &caption, const QString &text, IconKind icon,
-                   const QStringList &buttons, int defaultButton) override;
+    int messageBox(QWidget *, const QString &caption, const QString &text, IconKind icon, const QStringList &buttons,
+                   int defaultButton) override;
     QString openFileName(QWidget *, const FileDialogOptions &options) override;
     QString saveFileName(QWidget *, const FileDialogOptions &options) override;
     QString existingDirectory(QWidget *, const QString &title, const QString &directory) override;

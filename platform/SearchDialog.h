@@ -28,8 +28,8 @@ struct SearchDialog {
     bool wholeWordHidden = false;
     Button pressed = Button::FindNext;  // the last button pressed
 
-    std::function<void()> OnFind;       // "Find Next"
-    std::function<void()> OnReplace;    // "Replace" and "Replace All"
+    std::function<void()> OnFind;     // "Find Next"
+    std::function<void()> OnReplace;  // "Replace" and "Replace All"
 
     // What a button does once the controls' state is stored here.
     void press(Button button)

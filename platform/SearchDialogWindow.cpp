@@ -82,7 +82,8 @@ SearchDialogWindow::SearchDialogWindow(QWidget *parent, SearchDialog &state) : Q
     for (QLineEdit *edit : {findEdit, replaceEdit})
         if (edit)
             connect(edit, &QLineEdit::textChanged, this, [this] { store(); });
-    for (QAbstractButton *button : std::initializer_list<QAbstractButton *>{wholeWordBox, matchCaseBox, upButton, downButton})
+    for (QAbstractButton *button :
+         std::initializer_list<QAbstractButton *>{wholeWordBox, matchCaseBox, upButton, downButton})
         if (button)
             connect(button, &QAbstractButton::toggled, this, [this] { store(); });
 

@@ -23,7 +23,7 @@ public:
     void load();
 
     QLineEdit *findEdit = nullptr;
-    QLineEdit *replaceEdit = nullptr;   // replace dialog only
+    QLineEdit *replaceEdit = nullptr;  // replace dialog only
     QCheckBox *wholeWordBox = nullptr;
     QCheckBox *matchCaseBox = nullptr;
     QGroupBox *directionBox = nullptr;  // find dialog only

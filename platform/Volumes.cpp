@@ -17,12 +17,40 @@ namespace {
 bool isPseudoFileSystem(const QByteArray &type)
 {
     static const QSet<QByteArray> pseudo = {
-        "tmpfs",    "overlay",     "aufs",       "shiftfs",    "fuse.fuse-overlayfs",
-        "autofs",   "binfmt_misc", "bpf",        "cgroup",     "cgroup2",   "configfs",
-        "debugfs",  "devpts",      "devtmpfs",   "efivarfs",   "fusectl",   "hugetlbfs",
-        "mqueue",   "nsfs",        "proc",       "pstore",     "ramfs",     "rootfs",
-        "rpc_pipefs", "securityfs", "selinuxfs", "squashfs",   "sysfs",     "tracefs",
-        "nfsd",     "fuse.lxcfs",  "fuse.snapfuse", "fuse.portal", "fuse.gvfsd-fuse",
+        "tmpfs",
+        "overlay",
+        "aufs",
+        "shiftfs",
+        "fuse.fuse-overlayfs",
+        "autofs",
+        "binfmt_misc",
+        "bpf",
+        "cgroup",
+        "cgroup2",
+        "configfs",
+        "debugfs",
+        "devpts",
+        "devtmpfs",
+        "efivarfs",
+        "fusectl",
+        "hugetlbfs",
+        "mqueue",
+        "nsfs",
+        "proc",
+        "pstore",
+        "ramfs",
+        "rootfs",
+        "rpc_pipefs",
+        "securityfs",
+        "selinuxfs",
+        "squashfs",
+        "sysfs",
+        "tracefs",
+        "nfsd",
+        "fuse.lxcfs",
+        "fuse.snapfuse",
+        "fuse.portal",
+        "fuse.gvfsd-fuse",
     };
     return pseudo.contains(type);
 }
@@ -61,8 +89,8 @@ QList<Volume> selectVolumes(const QList<MountPoint> &mounts, const QString &home
         }
         if (isSystemMountPoint(mount.rootPath))
             continue;
-        const bool listed = std::any_of(chosen.begin(), chosen.end(),
-                                        [&](const Volume &v) { return v.rootPath == mount.rootPath; });
+        const bool listed =
+            std::any_of(chosen.begin(), chosen.end(), [&](const Volume &v) { return v.rootPath == mount.rootPath; });
         if (!listed)
             chosen.append(Volume{mount.rootPath, mount.label.isEmpty() ? mount.rootPath : mount.label});
     }

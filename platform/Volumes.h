@@ -9,8 +9,8 @@
 namespace platform {
 
 struct Volume {
-    QString rootPath;      // "/", "/media/anna/STICK"
-    QString displayName;   // the file system's label, else the root path
+    QString rootPath;     // "/", "/media/anna/STICK"
+    QString displayName;  // the file system's label, else the root path
 };
 
 // The mounted volumes and the home directory, "/" first, the others by root path.
@@ -22,7 +22,7 @@ struct MountPoint {
     QByteArray fileSystemType;
     QString label;
     bool ready = true;
-    bool directory = true;   // a bind mount of a single file is not a volume
+    bool directory = true;  // a bind mount of a single file is not a volume
 };
 
 // Leaves out pseudo, memory-backed, overlay and system file systems, mounts

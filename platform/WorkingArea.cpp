@@ -55,8 +55,8 @@ private:
 // When the lock cannot be tried at all, the folder is left alone.
 bool abandoned(const QString &folder)
 {
-    const int fd = ::open(QFile::encodeName(folder + QLatin1Char('/') + LockName).constData(),
-                          O_RDWR | O_CLOEXEC | O_NOFOLLOW);
+    const int fd =
+        ::open(QFile::encodeName(folder + QLatin1Char('/') + LockName).constData(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0)
         return errno == ENOENT;
     const bool free = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
@@ -120,8 +120,7 @@ QString WorkingArea::newFolder()
         claimRunFolder();
     QByteArray pattern = QFile::encodeName(runFolder_ + QStringLiteral("copy-XXXXXX"));
     if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("Cannot create a folder in " + runFolder_.toStdString() + ": "
-                                 + std::strerror(errno));
+        throw std::runtime_error("Cannot create a folder in " + runFolder_.toStdString() + ": " + std::strerror(errno));
     return QFile::decodeName(pattern) + QLatin1Char('/');
 }
 

@@ -42,7 +42,7 @@ private:
 
     QString root_;
     QString runFolder_;
-    int lockFd_ = -1;   // held with flock() for as long as this run lives
+    int lockFd_ = -1;  // held with flock() for as long as this run lives
 };
 
 }  // namespace platform

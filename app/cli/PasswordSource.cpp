@@ -77,8 +77,8 @@ bool PasswordSource::readFile(const std::string &path, std::string &error)
         }
     }
     ::close(fd);
-    const bool filled = !lineEnded && length == filePassword_.size();   // the line goes on
-    if (!filled && length > 0 && filePassword_[length - 1] == '\r')     // a file written on Windows
+    const bool filled = !lineEnded && length == filePassword_.size();  // the line goes on
+    if (!filled && length > 0 && filePassword_[length - 1] == '\r')    // a file written on Windows
         --length;
     if (filled || length > size_t(MaxPasswordLength)) {
         ::explicit_bzero(filePassword_.data(), filePassword_.size());
@@ -119,7 +119,7 @@ TZipEngine::PasswordAnswer PasswordSource::askTerminal(const std::string &member
         const EchoOff quiet(STDIN_FILENO);
         std::fflush(stdout);
         if (::isatty(STDERR_FILENO) == 1)
-            std::fputs("\r\033[K", stderr);   // over the progress line, if one is shown
+            std::fputs("\r\033[K", stderr);  // over the progress line, if one is shown
         std::fprintf(stderr, "Password for %s: ", shownName_ ? shownName_(member).c_str() : member.c_str());
         std::fflush(stderr);
         while (!lineEnded && !inputEnded && !stopped()) {
@@ -143,7 +143,7 @@ TZipEngine::PasswordAnswer PasswordSource::askTerminal(const std::string &member
             else if (length < typed.size())
                 typed[length++] = c;
             else
-                tooLong = true;   // read on to the line's end: none of it is left for the next question
+                tooLong = true;  // read on to the line's end: none of it is left for the next question
         }
     }
     if (!lineEnded)
@@ -155,7 +155,7 @@ TZipEngine::PasswordAnswer PasswordSource::askTerminal(const std::string &member
         // Cut, it would encrypt with less than was typed, or be refused as wrong.
         refusal_ = "The password typed is longer than " + std::to_string(MaxPasswordLength) + " bytes";
         result = TZipEngine::PasswordAnswer::Cancel;
-    } else if (inputEnded && length == 0) {   // Ctrl-D: no password
+    } else if (inputEnded && length == 0) {  // Ctrl-D: no password
         result = TZipEngine::PasswordAnswer::None;
     } else {
         password.assign(typed.data(), length);
@@ -164,8 +164,8 @@ TZipEngine::PasswordAnswer PasswordSource::askTerminal(const std::string &member
     return result;
 }
 
-bool attachPasswordSource(TZipEngine &engine, PasswordSource &source,
-                          const std::map<std::string, std::string> &options, std::string &error)
+bool attachPasswordSource(TZipEngine &engine, PasswordSource &source, const std::map<std::string, std::string> &options,
+                          std::string &error)
 {
     if (const auto file = options.find(PasswordFileOption); file != options.end())
         if (!source.readFile(file->second, error))
@@ -173,7 +173,7 @@ bool attachPasswordSource(TZipEngine &engine, PasswordSource &source,
     engine.OnPassword = [&source, &engine](const std::string &member, int attempt, std::string &password) {
         const TZipEngine::PasswordAnswer given = source.answer(member, attempt, password);
         if (!source.refusal().empty()) {
-            engine.Cancel = true;   // the later slices of the operation too
+            engine.Cancel = true;  // the later slices of the operation too
             if (engine.MessageSink)
                 engine.MessageSink(source.refusal());
         }

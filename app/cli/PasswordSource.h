@@ -62,7 +62,7 @@ private:
 // --password-file FILE from the parsed options, and the engine's question
 // bound to `source`, whose refusals reach the engine's MessageSink and stop
 // the operation. False with `error` when the file cannot be read.
-bool attachPasswordSource(TZipEngine &engine, PasswordSource &source,
-                          const std::map<std::string, std::string> &options, std::string &error);
+bool attachPasswordSource(TZipEngine &engine, PasswordSource &source, const std::map<std::string, std::string> &options,
+                          std::string &error);
 
 }  // namespace cli

@@ -42,9 +42,9 @@
 #include <map>
 #include <optional>
 #include <span>
+#include <string.h>
 #include <string>
 #include <string_view>
-#include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,7 +57,7 @@ constexpr int ExitUsage = 2;
 struct Command {
     const char *name;
     const char *arguments;
-    int argumentCount;   // -1: at least one, options allowed
+    int argumentCount;  // -1: at least one, options allowed
     int (*run)(std::span<char *const> arguments);
 };
 
@@ -88,7 +88,7 @@ bool hiddenCodePoint(char32_t c, Tabs tabs)
     if (c == '\t')
         return tabs == Tabs::Replace;
     return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 || (c >= 0x202A && c <= 0x202E)
-        || (c >= 0x2066 && c <= 0x2069);
+           || (c >= 0x2066 && c <= 0x2069);
 }
 
 std::string terminalText(std::string_view text, Tabs tabs = Tabs::Keep)
@@ -98,7 +98,7 @@ std::string terminalText(std::string_view text, Tabs tabs = Tabs::Keep)
     for (size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
         const size_t length = zipformat::utf8SequenceLength(text, i);
-        if (length == 0) {   // a raw byte of a name that is not UTF-8
+        if (length == 0) {  // a raw byte of a name that is not UTF-8
             shown += lead >= 0x80 && lead <= 0x9F ? '?' : char(lead);
             ++i;
             continue;
@@ -226,7 +226,7 @@ int listCommand(std::span<char *const> arguments)
     try {
         engine.setZipFilename(archive);
     } catch (const EZipError &e) {
-        readError = e.what();   // the members read before the failure are still listed
+        readError = e.what();  // the members read before the failure are still listed
     }
 
     // The grid's columns, and whether the member is encrypted ("yes" or nothing).
@@ -375,8 +375,8 @@ void openForChange(TZipEngine &engine, const std::string &archive)
 // The end of every command that changes files: the operation run on the
 // names after the archive's (unless a stop signal came first), and the count.
 template <typename Operation>
-int runOnNames(TZipEngine &engine, const ConsoleReporter &reporter, const ParsedArguments &parsed,
-               Operation operation, const char *countSuffix)
+int runOnNames(TZipEngine &engine, const ConsoleReporter &reporter, const ParsedArguments &parsed, Operation operation,
+               const char *countSuffix)
 {
     engine.FileSpecs.assign(parsed.operands.begin() + 1, parsed.operands.end());
     if (!stopped())
@@ -422,10 +422,9 @@ bool readAddPassword(const ParsedArguments &parsed, std::string &password)
 
 int addCommand(std::span<char *const> arguments)
 {
-    const std::optional<ParsedArguments> parsed =
-        parseCommand(arguments,
-                     {"paths", "recurse", "move", "update", "freshen", "archive-time", "dos-names", "encrypt"},
-                     {"level", cli::PasswordFileOption}, 2, "add needs an archive and at least one file");
+    const std::optional<ParsedArguments> parsed = parseCommand(
+        arguments, {"paths", "recurse", "move", "update", "freshen", "archive-time", "dos-names", "encrypt"},
+        {"level", cli::PasswordFileOption}, 2, "add needs an archive and at least one file");
     if (!parsed)
         return ExitUsage;
     TZipEngine engine;
@@ -436,7 +435,7 @@ int addCommand(std::span<char *const> arguments)
         ~PasswordWipe() { ::explicit_bzero(password.data(), password.size()); }
     } wipe{engine.AddPassword};
     if (parsed->options.count("encrypt")) {
-        catchStopSignals(engine);   // a Ctrl-C at the question gives the terminal its echo back
+        catchStopSignals(engine);  // a Ctrl-C at the question gives the terminal its echo back
         if (!readAddPassword(*parsed, engine.AddPassword))
             return stopped() ? 128 + stopSignal.load() : ExitUsage;
     } else if (parsed->options.count(cli::PasswordFileOption)) {
@@ -461,7 +460,8 @@ int addCommand(std::span<char *const> arguments)
                                        .freshenOnly = given("freshen"),
                                        .useTimestamp = given("archive-time"),
                                        .forceDos = given("dos-names")});
-    return runOnNames(engine, reporter, *parsed, [&] { engine.Add(); }, " files were added");
+    return runOnNames(
+        engine, reporter, *parsed, [&] { engine.Add(); }, " files were added");
 }
 
 int deleteCommand(std::span<char *const> arguments)
@@ -473,7 +473,8 @@ int deleteCommand(std::span<char *const> arguments)
     TZipEngine engine;
     ConsoleReporter reporter(engine);
     openForChange(engine, parsed->operands[0]);
-    return runOnNames(engine, reporter, *parsed, [&] { engine.Delete(); }, " file(s) were Deleted");
+    return runOnNames(
+        engine, reporter, *parsed, [&] { engine.Delete(); }, " file(s) were Deleted");
 }
 
 // What extract and test do before their call: the code page and the
@@ -503,9 +504,9 @@ int openForReading(TZipEngine &engine, const ParsedArguments &parsed, cli::Passw
 
 int extractCommand(std::span<char *const> arguments)
 {
-    const std::optional<ParsedArguments> parsed =
-        parseCommand(arguments, {"paths", "overwrite", "update", "freshen"}, {"to", "charset", cli::PasswordFileOption}, 1,
-                     "extract needs an archive");
+    const std::optional<ParsedArguments> parsed = parseCommand(arguments, {"paths", "overwrite", "update", "freshen"},
+                                                               {"to", "charset", cli::PasswordFileOption}, 1,
+                                                               "extract needs an archive");
     if (!parsed)
         return ExitUsage;
     TZipEngine engine;
@@ -529,7 +530,8 @@ int extractCommand(std::span<char *const> arguments)
                                             .overwrite = given("overwrite"),
                                             .updateOnly = given("update"),
                                             .freshenOnly = given("freshen")});
-    return runOnNames(engine, reporter, *parsed, [&] { engine.Extract(); }, " file(s) were extracted");
+    return runOnNames(
+        engine, reporter, *parsed, [&] { engine.Extract(); }, " file(s) were extracted");
 }
 
 // Decodes and checks the members, writing nothing: a line on stderr per bad
@@ -546,16 +548,21 @@ int testCommand(std::span<char *const> arguments)
     cli::PasswordSource passwords(&stopSignal, stopWake(), [](std::string_view name) { return terminalText(name); });
     if (const int exitCode = openForReading(engine, *parsed, passwords); exitCode != ExitOk)
         return exitCode;
-    return runOnNames(engine, reporter, *parsed, [&] { engine.Test(); }, " file(s) passed the test");
+    return runOnNames(
+        engine, reporter, *parsed, [&] { engine.Test(); }, " file(s) passed the test");
 }
 
 constexpr Command Commands[] = {
     {"list", "ARCHIVE [--charset NAME]", -1, listCommand},
-    {"add", "ARCHIVE [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] "
-            "[--dos-names] [--encrypt [--password-file FILE]] SPEC...", -1, addCommand},
+    {"add",
+     "ARCHIVE [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] "
+     "[--dos-names] [--encrypt [--password-file FILE]] SPEC...",
+     -1, addCommand},
     {"delete", "ARCHIVE NAME...", -1, deleteCommand},
-    {"extract", "ARCHIVE [--to DIR] [--paths] [--overwrite] [--update] [--freshen] [--charset NAME] "
-                "[--password-file FILE] [NAME...]", -1, extractCommand},
+    {"extract",
+     "ARCHIVE [--to DIR] [--paths] [--overwrite] [--update] [--freshen] [--charset NAME] "
+     "[--password-file FILE] [NAME...]",
+     -1, extractCommand},
     {"test", "ARCHIVE [--charset NAME] [--password-file FILE] [NAME...]", -1, testCommand},
 };
 

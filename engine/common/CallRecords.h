@@ -49,13 +49,13 @@ enum : int32_t {
 //    81   -                                     method or encryption unsupported
 struct CallbackRecord {
     int32_t Unread0;
-    void *Instance;          // handed back from the parameter record
+    void *Instance;  // handed back from the parameter record
     int32_t Unread8;
     int32_t Unread12;
     int32_t Action;
-    int32_t ErrorCode;       // action 4
-    int32_t FileSize;        // action 1; sizes past 2 GiB - 1 are reported as 2 GiB - 1
-    char Text[1];            // zero-terminated; the record is allocated to fit the text
+    int32_t ErrorCode;  // action 4
+    int32_t FileSize;   // action 1; sizes past 2 GiB - 1 are reported as 2 GiB - 1
+    char Text[1];       // zero-terminated; the record is allocated to fit the text
 };
 
 // Returns 1 to ask the library to stop, 0 to go on.
@@ -77,8 +77,8 @@ constexpr int32_t MaxPasswordLength = 1024;
 // a length outside 0 to `bufferSize` stops the call as PasswordCancel does.
 // The library forgets it when the call ends and never shows it in a message.
 enum : int32_t {
-    PasswordCancel = -1,   // stop the whole operation
-    PasswordNone = 0,      // no password: the member is skipped
+    PasswordCancel = -1,  // stop the whole operation
+    PasswordNone = 0,     // no password: the member is skipped
     PasswordGiven = 1,
 };
 typedef int32_t (*PasswordCallback)(void *instance, const char *memberName, int32_t attempt, char *buffer,
@@ -92,7 +92,7 @@ constexpr int32_t EngineInterfaceVersion = 110;
 struct ZipCallRecord {
     int32_t Reserved0;
     void *Instance;
-    int32_t Version;             // 110
+    int32_t Version;  // 110
     EngineCallback Callback;
     int32_t TraceFlag;
     int32_t Reserved20;
@@ -101,27 +101,27 @@ struct ZipCallRecord {
     int32_t Reserved32;
     int32_t Reserved36;
     int32_t Reserved40;
-    int32_t Constant44;          // 1
+    int32_t Constant44;  // 1
     int32_t Reserved48;
     int32_t VerboseFlag;
-    int32_t Constant56;          // 1
-    int32_t Level;               // 0 (stored) to 9
+    int32_t Constant56;  // 1
+    int32_t Level;       // 0 (stored) to 9
     int32_t Reserved64;
     int32_t Reserved68;
-    int32_t DropDirNamesFlag;    // store bare file names
+    int32_t DropDirNamesFlag;  // store bare file names
     int32_t RecurseFlag;
-    int32_t AddFlag;             // 1 for add, 0 for delete
+    int32_t AddFlag;  // 1 for add, 0 for delete
     int32_t ForceDosFlag;
     int32_t MoveFlag;
     int32_t DeleteFlag;
     int32_t UpdateFlag;
     int32_t FreshenFlag;
     int32_t Reserved104;
-    int32_t ArchiveTimeFlag;     // give the archive the time of its newest member
+    int32_t ArchiveTimeFlag;  // give the archive the time of its newest member
     int32_t Reserved112[2];
     int32_t FileSpecCount;
     const char *ArchiveName;
-    int32_t Constant128;         // 7
+    int32_t Constant128;  // 7
     const char *FileSpecs[MaxFileSpecs];
     // Relative file specifications are found under this directory and keep
     // their relative form as stored names; null means the current directory.
@@ -131,13 +131,13 @@ struct ZipCallRecord {
     // (WinZip AES-256, AE-2); NULs are part of it, no terminator is read.
     // Fields added later come after the others.
     const char *Password;
-    int32_t PasswordLength;      // 1 to MaxPasswordLength when Password is set
+    int32_t PasswordLength;  // 1 to MaxPasswordLength when Password is set
 };
 
 struct UnzipCallRecord {
     int32_t Reserved0;
     void *Instance;
-    int32_t Version;             // 110
+    int32_t Version;  // 110
     EngineCallback Callback;
     int32_t TraceFlag;
     int32_t Reserved20;
@@ -145,15 +145,15 @@ struct UnzipCallRecord {
     int32_t Reserved28;
     int32_t Reserved32;
     int32_t Reserved36;
-    int32_t Constant40;          // 1
+    int32_t Constant40;  // 1
     int32_t VerboseFlag;
     int32_t UpdateFlag;
     int32_t FreshenFlag;
-    int32_t DirNamesFlag;        // recreate stored directories
+    int32_t DirNamesFlag;  // recreate stored directories
     int32_t OverwriteFlag;
-    int32_t FileSpecCount;       // 0: every member
+    int32_t FileSpecCount;  // 0: every member
     const char *ArchiveName;
-    int32_t Constant72;          // 7
+    int32_t Constant72;  // 7
     const char *FileSpecs[MaxFileSpecs];
     // The directory to extract into; null means the current directory.
     const char *BaseDirectory;

@@ -37,9 +37,8 @@ ReadResult readFull(int fd, void *buffer, size_t length)
 ReadResult preadFull(int fd, void *buffer, size_t length, uint64_t offset)
 {
     auto *out = static_cast<uint8_t *>(buffer);
-    return readUntilDone(length, [&](size_t done) {
-        return ::pread(fd, out + done, length - done, off_t(offset + done));
-    });
+    return readUntilDone(length,
+                         [&](size_t done) { return ::pread(fd, out + done, length - done, off_t(offset + done)); });
 }
 
 }  // namespace common

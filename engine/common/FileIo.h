@@ -10,8 +10,8 @@
 namespace common {
 
 struct ReadResult {
-    size_t got = 0;   // bytes read; fewer than asked when the file ended or on an error
-    int error = 0;    // errno of the failed call, 0 when none failed
+    size_t got = 0;  // bytes read; fewer than asked when the file ended or on an error
+    int error = 0;   // errno of the failed call, 0 when none failed
 };
 
 // From the descriptor's position.

@@ -27,7 +27,7 @@ void HugePageBuffer::allocate(size_t n)
         void *p = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (p == MAP_FAILED)
             throw std::bad_alloc();
-        ::madvise(p, length, MADV_HUGEPAGE);   // a hint; without it, small pages
+        ::madvise(p, length, MADV_HUGEPAGE);  // a hint; without it, small pages
         bytes_ = static_cast<uint8_t *>(p);
         capacity_ = length;
         mapped_ = true;

@@ -11,7 +11,7 @@ namespace common {
 
 class HugePageBuffer {
 public:
-    size_t size = 0;   // bytes in use; at most what was allocated
+    size_t size = 0;  // bytes in use; at most what was allocated
 
     HugePageBuffer() = default;
     // `n` bytes, all in use. Throws std::bad_alloc.

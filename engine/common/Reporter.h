@@ -19,9 +19,9 @@ public:
 
     struct Options {
         bool verbose = false;
-        bool trace = false;          // implies verbose
-        TextFilter nameText = nullptr;      // action 1's name; nothing: as it is
-        TextFilter messageText = nullptr;   // action 4's text; nothing: as it is
+        bool trace = false;                // implies verbose
+        TextFilter nameText = nullptr;     // action 1's name; nothing: as it is
+        TextFilter messageText = nullptr;  // action 4's text; nothing: as it is
         // What the callback throws is kept (see failure()) and taken as a
         // request to stop, rather than let through the library's frames.
         bool keepCallbackExceptions = false;
@@ -66,7 +66,7 @@ private:
     bool ended_ = false;
     std::exception_ptr failure_;
     std::chrono::steady_clock::time_point lastCall_ = std::chrono::steady_clock::now();
-    CallbackRecord *record_ = nullptr;   // grown to fit the longest text so far
+    CallbackRecord *record_ = nullptr;  // grown to fit the longest text so far
     size_t capacity_ = 0;
 };
 

@@ -41,9 +41,8 @@ struct ErrorName {
     int value;
 };
 constexpr ErrorName ErrorNames[] = {
-    {"EIO", EIO},       {"ENOSPC", ENOSPC}, {"EDQUOT", EDQUOT}, {"EFBIG", EFBIG},
-    {"EROFS", EROFS},   {"EACCES", EACCES}, {"EPERM", EPERM},   {"EINTR", EINTR},
-    {"EEXIST", EEXIST}, {"EXDEV", EXDEV},   {"EINVAL", EINVAL}, {"ENOENT", ENOENT},
+    {"EIO", EIO},     {"ENOSPC", ENOSPC}, {"EDQUOT", EDQUOT}, {"EFBIG", EFBIG}, {"EROFS", EROFS},   {"EACCES", EACCES},
+    {"EPERM", EPERM}, {"EINTR", EINTR},   {"EEXIST", EEXIST}, {"EXDEV", EXDEV}, {"EINVAL", EINVAL}, {"ENOENT", ENOENT},
 };
 
 [[noreturn]] void badPlan(const char *text)
@@ -121,8 +120,7 @@ Verdict check(Kind kind, bool shortenable)
     const uint64_t n = counts[kind].fetch_add(1) + 1;
     const uint64_t any = anyCount.fetch_add(1) + 1;
     switch (plan.action) {
-    case Action::None:
-        break;
+    case Action::None: break;
     case Action::Kill:
         if (any == plan.at) {
             firedCount.fetch_add(1);
@@ -188,12 +186,9 @@ FaultScope::~FaultScope()
 ssize_t write(int fd, const void *data, size_t length)
 {
     switch (check(Write, length >= 2)) {
-    case Verdict::Fail:
-        return failWith();
-    case Verdict::Shorten:
-        return ::write(fd, data, length / 2);
-    case Verdict::Proceed:
-        break;
+    case Verdict::Fail: return failWith();
+    case Verdict::Shorten: return ::write(fd, data, length / 2);
+    case Verdict::Proceed: break;
     }
     return ::write(fd, data, length);
 }
@@ -201,12 +196,9 @@ ssize_t write(int fd, const void *data, size_t length)
 ssize_t pwrite(int fd, const void *data, size_t length, off_t at)
 {
     switch (check(Write, length >= 2)) {
-    case Verdict::Fail:
-        return failWith();
-    case Verdict::Shorten:
-        return ::pwrite(fd, data, length / 2, at);
-    case Verdict::Proceed:
-        break;
+    case Verdict::Fail: return failWith();
+    case Verdict::Shorten: return ::pwrite(fd, data, length / 2, at);
+    case Verdict::Proceed: break;
     }
     return ::pwrite(fd, data, length, at);
 }
@@ -214,12 +206,9 @@ ssize_t pwrite(int fd, const void *data, size_t length, off_t at)
 ssize_t copyFileRange(int in, off_t *inOffset, int out, off_t *outOffset, size_t length, unsigned flags)
 {
     switch (check(Write, length >= 2)) {
-    case Verdict::Fail:
-        return failWith();
-    case Verdict::Shorten:
-        return ::copy_file_range(in, inOffset, out, outOffset, length / 2, flags);
-    case Verdict::Proceed:
-        break;
+    case Verdict::Fail: return failWith();
+    case Verdict::Shorten: return ::copy_file_range(in, inOffset, out, outOffset, length / 2, flags);
+    case Verdict::Proceed: break;
     }
     return ::copy_file_range(in, inOffset, out, outOffset, length, flags);
 }

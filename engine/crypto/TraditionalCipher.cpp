@@ -15,10 +15,9 @@ uint32_t crcStep(uint32_t crc, uint8_t byte)
     return static_cast<uint32_t>(table[(crc ^ byte) & 0xffu]) ^ (crc >> 8);
 }
 
-} // namespace
+}  // namespace
 
-TraditionalCipher::TraditionalCipher(std::string_view password)
-    : keys_{0x12345678u, 0x23456789u, 0x34567890u}
+TraditionalCipher::TraditionalCipher(std::string_view password) : keys_{0x12345678u, 0x23456789u, 0x34567890u}
 {
     for (char c : password)
         updateKeys(static_cast<uint8_t>(c));
@@ -74,4 +73,4 @@ bool openTraditionalHeader(TraditionalCipher &cipher, const uint8_t *header12, u
     return header[TraditionalHeaderLength - 1] == checkByte;
 }
 
-} // namespace crypto
+}  // namespace crypto

@@ -13,8 +13,8 @@ namespace crypto {
 class TraditionalCipher {
 public:
     explicit TraditionalCipher(std::string_view password);
-    void decrypt(uint8_t *data, size_t length);   // in place, continues the stream
-    void encrypt(uint8_t *data, size_t length);   // in place (tests and builders only: we never write this cipher)
+    void decrypt(uint8_t *data, size_t length);  // in place, continues the stream
+    void encrypt(uint8_t *data, size_t length);  // in place (tests and builders only: we never write this cipher)
 
 private:
     void updateKeys(uint8_t plain);
@@ -34,4 +34,4 @@ uint8_t traditionalCheckByte(uint16_t generalFlags, uint32_t crc, uint16_t dosTi
 // password is right; the member's CRC has the last word.
 bool openTraditionalHeader(TraditionalCipher &cipher, const uint8_t *header12, uint8_t checkByte);
 
-} // namespace crypto
+}  // namespace crypto

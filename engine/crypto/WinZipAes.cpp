@@ -52,7 +52,7 @@ constexpr size_t BlockLength = 16;
 // run at full speed, small enough to stay in the first-level cache.
 constexpr size_t BatchBlocks = 256;
 
-} // namespace
+}  // namespace
 
 std::optional<AesExtra> findAesExtra(const uint8_t *extra, size_t length)
 {
@@ -113,8 +113,9 @@ AesKeys deriveAesKeys(std::string_view password, const uint8_t *salt, int streng
         throw std::runtime_error("password too long");
     std::vector<uint8_t> derived(2 * keyLength + AesVerifierLength);
     if (PKCS5_PBKDF2_HMAC(password.data(), static_cast<int>(password.size()), salt,
-                          static_cast<int>(aesSaltLength(strength)), 1000, EVP_sha1(),
-                          static_cast<int>(derived.size()), derived.data()) != 1)
+                          static_cast<int>(aesSaltLength(strength)), 1000, EVP_sha1(), static_cast<int>(derived.size()),
+                          derived.data())
+        != 1)
         throw std::runtime_error("AES key derivation failed");
     AesKeys keys;
     const auto middle = derived.begin() + static_cast<std::ptrdiff_t>(keyLength);
@@ -132,17 +133,16 @@ struct AesCtrCipher::Context {
     EVP_CIPHER_CTX *cipher = nullptr;
     uint64_t counterLow = 1, counterHigh = 0;
     std::array<uint8_t, BatchBlocks * BlockLength> counters{}, keystream{};
-    size_t position = BatchBlocks * BlockLength;   // keystream used up: refill first
+    size_t position = BatchBlocks * BlockLength;  // keystream used up: refill first
 
     ~Context()
     {
         EVP_CIPHER_CTX_free(cipher);
-        OPENSSL_cleanse(keystream.data(), keystream.size());   // as good as the key for this member
+        OPENSSL_cleanse(keystream.data(), keystream.size());  // as good as the key for this member
     }
 };
 
-AesCtrCipher::AesCtrCipher(const std::vector<uint8_t> &key)
-    : context_(std::make_unique<Context>())
+AesCtrCipher::AesCtrCipher(const std::vector<uint8_t> &key) : context_(std::make_unique<Context>())
 {
     const EVP_CIPHER *type = ecbCipher(key.size());
     if (!type)
@@ -170,7 +170,8 @@ void AesCtrCipher::refill()
     c.counterHigh = high;
     int written = 0;
     if (EVP_EncryptUpdate(c.cipher, c.keystream.data(), &written, c.counters.data(),
-                          static_cast<int>(c.counters.size())) != 1
+                          static_cast<int>(c.counters.size()))
+            != 1
         || static_cast<size_t>(written) != c.keystream.size())
         throw std::runtime_error("AES encryption failed");
     c.position = 0;
@@ -213,8 +214,7 @@ struct AesAuthenticator::Context {
     }
 };
 
-AesAuthenticator::AesAuthenticator(const std::vector<uint8_t> &key)
-    : context_(std::make_unique<Context>())
+AesAuthenticator::AesAuthenticator(const std::vector<uint8_t> &key) : context_(std::make_unique<Context>())
 {
     Context &c = *context_;
     c.mac = EVP_MAC_fetch(nullptr, "HMAC", nullptr);
@@ -263,4 +263,4 @@ bool randomBytes(uint8_t *data, size_t length)
     return true;
 }
 
-} // namespace crypto
+}  // namespace crypto

@@ -25,9 +25,9 @@ inline constexpr uint16_t AesMethod = 99;
 inline constexpr size_t AesVerifierLength = 2, AesMacLength = 10;
 
 struct AesExtra {
-    uint16_t vendorVersion = 0;   // 1: AE-1 (CRC kept), 2: AE-2 (CRC field 0)
-    int strength = 0;             // 1, 2, 3: AES-128, -192, -256
-    uint16_t actualMethod = 0;    // the compression method of the data once decrypted
+    uint16_t vendorVersion = 0;  // 1: AE-1 (CRC kept), 2: AE-2 (CRC field 0)
+    int strength = 0;            // 1, 2, 3: AES-128, -192, -256
+    uint16_t actualMethod = 0;   // the compression method of the data once decrypted
 };
 
 // Finds and checks the 0x9901 field (data size 7, vendor "AE", version 1 or 2,
@@ -36,8 +36,8 @@ std::optional<AesExtra> findAesExtra(const uint8_t *extra, size_t length);
 // The 7-byte field's bytes including its 4-byte header, for writers.
 std::array<uint8_t, 11> aesExtraField(const AesExtra &extra);
 
-size_t aesSaltLength(int strength);   // 8, 12, 16
-size_t aesKeyLength(int strength);    // 16, 24, 32
+size_t aesSaltLength(int strength);  // 8, 12, 16
+size_t aesKeyLength(int strength);   // 16, 24, 32
 
 struct AesKeys {
     std::vector<uint8_t> encryption, authentication;
@@ -49,9 +49,9 @@ struct AesKeys {
 // Throws std::runtime_error when OpenSSL fails or the strength is not 1..3.
 AesKeys deriveAesKeys(std::string_view password, const uint8_t *salt, int strength);
 
-class AesCtrCipher {   // symmetric: encrypts and decrypts
+class AesCtrCipher {  // symmetric: encrypts and decrypts
 public:
-    explicit AesCtrCipher(const std::vector<uint8_t> &key);   // 16, 24 or 32 bytes
+    explicit AesCtrCipher(const std::vector<uint8_t> &key);  // 16, 24 or 32 bytes
     ~AesCtrCipher();
     AesCtrCipher(const AesCtrCipher &) = delete;
     AesCtrCipher &operator=(const AesCtrCipher &) = delete;
@@ -66,7 +66,7 @@ private:
     std::unique_ptr<Context> context_;
 };
 
-class AesAuthenticator {   // HMAC-SHA1 over the ENCRYPTED data, truncated to 10 bytes
+class AesAuthenticator {  // HMAC-SHA1 over the ENCRYPTED data, truncated to 10 bytes
 public:
     explicit AesAuthenticator(const std::vector<uint8_t> &key);
     ~AesAuthenticator();
@@ -82,7 +82,7 @@ private:
     std::unique_ptr<Context> context_;
 };
 
-bool macMatches(const uint8_t *a, const uint8_t *b);   // constant time, AesMacLength bytes
-bool randomBytes(uint8_t *data, size_t length);        // salts; false when the system has no randomness
+bool macMatches(const uint8_t *a, const uint8_t *b);  // constant time, AesMacLength bytes
+bool randomBytes(uint8_t *data, size_t length);       // salts; false when the system has no randomness
 
-} // namespace crypto
+}  // namespace crypto

@@ -32,27 +32,27 @@ struct Member {
     // stored bytes are in a code page (decodeMemberNames decodes them).
     bool nameInCodePage = false;
     uint16_t madeBy = 0;
-    uint16_t flags = 0;            // central flags or'ed with the local ones
-    uint16_t method = 0;           // of the data once decrypted (for AES, the 0x9901 field's)
+    uint16_t flags = 0;   // central flags or'ed with the local ones
+    uint16_t method = 0;  // of the data once decrypted (for AES, the 0x9901 field's)
     uint32_t crc = 0;
     uint32_t externalAttributes = 0;
     uint64_t packedSize = 0;
     uint64_t unpackedSize = 0;
-    uint64_t headerOffset = 0;     // file offset of the local header
-    uint64_t dataOffset = 0;       // file offset of the data; valid when problem is empty
+    uint64_t headerOffset = 0;  // file offset of the local header
+    uint64_t dataOffset = 0;    // file offset of the data; valid when problem is empty
     timespec modified{};
     timespec accessed{};
-    bool dosTime = false;          // the time came from the DOS fields (2-second steps)
-    uint16_t localDosTime = 0;     // the local header's time field: the traditional cipher's check byte
+    bool dosTime = false;       // the time came from the DOS fields (2-second steps)
+    uint16_t localDosTime = 0;  // the local header's time field: the traditional cipher's check byte
     // Stored method 99 with a valid 0x9901 field: WinZip AES, `method` taken
     // from the field.
     std::optional<crypto::AesExtra> aes;
 
-    std::string problem;           // set: the member is refused for this reason
+    std::string problem;  // set: the member is refused for this reason
 
     bool encrypted() const;
-    bool crcStored() const { return !aes || aes->vendorVersion != 2; }   // AE-2 writes 0 instead
-    bool unixHost() const;         // Unix or OS X: the high half of the attributes is a mode
+    bool crcStored() const { return !aes || aes->vendorVersion != 2; }  // AE-2 writes 0 instead
+    bool unixHost() const;  // Unix or OS X: the high half of the attributes is a mode
     uint32_t unixMode() const { return externalAttributes >> 16; }
     bool isSymlink() const;
     // The name messages and progress reports give: the decoded one for a name
@@ -61,9 +61,9 @@ struct Member {
 };
 
 struct ArchiveIndex {
-    std::vector<Member> members;   // central-directory order
-    uint64_t directoryOffset = 0;  // file offset of the central directory
-    std::vector<std::string> damage;   // archive-level problems found while reading
+    std::vector<Member> members;      // central-directory order
+    uint64_t directoryOffset = 0;     // file offset of the central directory
+    std::vector<std::string> damage;  // archive-level problems found while reading
 };
 
 // Reads the central directory and checks every member's local header and

@@ -86,7 +86,10 @@ private:
 
 class Bzip2Decoder final : public StreamDecoder {
 public:
-    explicit Bzip2Decoder(MemoryLease &lease) : lease_(lease) { ready_ = BZ2_bzDecompressInit(&stream_, 0, 0) == BZ_OK; }
+    explicit Bzip2Decoder(MemoryLease &lease) : lease_(lease)
+    {
+        ready_ = BZ2_bzDecompressInit(&stream_, 0, 0) == BZ_OK;
+    }
     ~Bzip2Decoder() override
     {
         if (ready_)
@@ -175,7 +178,7 @@ protected:
     virtual bool start(const uint8_t *&in, size_t &inLength) = 0;
     virtual bool moreMemory() { return false; }
     MemoryLease &lease_;
-    std::string memoryError_;   // why more memory was not granted
+    std::string memoryError_;  // why more memory was not granted
     lzma_stream stream_ = LZMA_STREAM_INIT;
 
 private:
@@ -341,16 +344,13 @@ std::unique_ptr<StreamDecoder> makeOwnDecoder(uint16_t method, uint16_t flags, u
                                               MemoryLease &lease)
 {
     switch (method) {
-    case zipformat::MethodShrunk:
-        return makeShrinkDecoder(unpackedSize);
+    case zipformat::MethodShrunk: return makeShrinkDecoder(unpackedSize);
     case zipformat::MethodImploded:
         return makeImplodeDecoder(flags & zipformat::ImplodeLargeWindowFlag, flags & zipformat::ImplodeLiteralTreeFlag,
                                   unpackedSize);
-    case zipformat::MethodDeflate64:
-        return makeDeflate64Decoder();
-    case zipformat::MethodPpmd:
-        return makePpmdDecoder(unpackedSize, lease);
-    default:   // Reduce's four factors
+    case zipformat::MethodDeflate64: return makeDeflate64Decoder();
+    case zipformat::MethodPpmd: return makePpmdDecoder(unpackedSize, lease);
+    default:  // Reduce's four factors
         return makeReduceDecoder(method - 1u, unpackedSize);
     }
 }
@@ -373,10 +373,8 @@ bool methodSupported(uint16_t method)
     case MethodBzip2:
     case MethodLzma:
     case MethodZstd:
-    case MethodXz:
-        return true;
-    default:
-        return false;
+    case MethodXz: return true;
+    default: return false;
     }
 }
 
@@ -391,8 +389,7 @@ std::unique_ptr<StreamDecoder> makeStreamDecoder(uint16_t method, uint16_t flags
         return decoder;
     }
     switch (method) {
-    case MethodStored:
-        return std::make_unique<StoredDecoder>();
+    case MethodStored: return std::make_unique<StoredDecoder>();
     case zipformat::MethodShrunk:
     case zipformat::MethodReduced1:
     case zipformat::MethodReduced1 + 1:
@@ -416,19 +413,15 @@ std::unique_ptr<StreamDecoder> makeStreamDecoder(uint16_t method, uint16_t flags
             return d;
         break;
     }
-    case MethodLzma:
-        return std::make_unique<ZipLzmaDecoder>(unpackedSize, *lease);
-    case MethodXz:
-        return std::make_unique<XzDecoder>(*lease);
+    case MethodLzma: return std::make_unique<ZipLzmaDecoder>(unpackedSize, *lease);
+    case MethodXz: return std::make_unique<XzDecoder>(*lease);
     case MethodZstd: {
         auto d = std::make_unique<ZstdDecoder>(*lease);
         if (d->ready())
             return d;
         break;
     }
-    default:
-        error = "unsupported compression method " + std::to_string(method);
-        return nullptr;
+    default: error = "unsupported compression method " + std::to_string(method); return nullptr;
     }
     error = std::string("the ") + methodName(method) + " decoder could not start";
     return nullptr;
@@ -441,7 +434,7 @@ DecodeResult runDecoder(StreamDecoder &decoder, const InputPieces &input, uint8_
     const uint8_t *in = nullptr;
     size_t inLength = 0;
     bool lastInput = false;
-    size_t used = 0;   // decoded bytes waiting in buffer
+    size_t used = 0;  // decoded bytes waiting in buffer
     auto flush = [&] {
         if (used == 0)
             return true;
@@ -481,8 +474,7 @@ DecodeResult runDecoder(StreamDecoder &decoder, const InputPieces &input, uint8_
         if (status == StreamDecoder::Failed)
             return failWith(decoder.error());
         if (probing && made)
-            return failWith("it decodes to more than its declared size of " + std::to_string(unpackedSize)
-                            + " bytes");
+            return failWith("it decodes to more than its declared size of " + std::to_string(unpackedSize) + " bytes");
         used += made;
         if (status == StreamDecoder::End)
             break;
@@ -516,9 +508,7 @@ bool inflateWhole(libdeflate_decompressor *decompressor, const uint8_t *in, size
     case LIBDEFLATE_INSUFFICIENT_SPACE:
         error = "it decodes to more than its declared size of " + std::to_string(unpackedSize) + " bytes";
         return false;
-    default:
-        error = "invalid deflate data";
-        return false;
+    default: error = "invalid deflate data"; return false;
     }
 }
 

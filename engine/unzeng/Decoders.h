@@ -32,7 +32,7 @@ using OutputSink = std::function<bool(const uint8_t *data, size_t length)>;
 
 struct DecodeResult {
     bool ok = false;
-    bool stopped = false;   // the sink said stop
+    bool stopped = false;  // the sink said stop
     uint64_t produced = 0;
     std::string error;
 };

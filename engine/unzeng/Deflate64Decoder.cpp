@@ -20,7 +20,7 @@ namespace unzeng {
 
 namespace {
 
-constexpr size_t HistorySize = size_t(1) << 16;   // the farthest a match reaches back
+constexpr size_t HistorySize = size_t(1) << 16;  // the farthest a match reaches back
 constexpr size_t WindowCapacity = HistorySize + (size_t(256) << 10);
 // Match copies write in 16-byte steps and may run this far past their end.
 constexpr size_t CopySlack = 32;
@@ -32,22 +32,34 @@ constexpr size_t FastInputMargin = 16;
 constexpr unsigned MaxCodeLength = 15;
 constexpr unsigned LitLenRootBits = 11, DistRootBits = 8, PrecodeRootBits = 7;
 constexpr unsigned LitLenCount = 288, DistCount = 32, PrecodeCount = 19;
-constexpr unsigned MaxLitLenDeclared = 286;   // 286 and 287 never stand for anything
+constexpr unsigned MaxLitLenDeclared = 286;  // 286 and 287 never stand for anything
 
 // A table entry: bits 0-4 the code bits to drop, 8-12 the extra bits that
 // follow the code (for a sub-table pointer, its index bits), 13-15 the kind,
 // 16-31 the value (a literal, a base, or where the sub-table starts).
 constexpr uint32_t LiteralKind = 1u << 15, SubtableKind = 1u << 14, SpecialKind = 1u << 13;
-constexpr uint32_t EndOfBlock = 0, InvalidSymbol = 1;   // values of SpecialKind
+constexpr uint32_t EndOfBlock = 0, InvalidSymbol = 1;  // values of SpecialKind
 
 constexpr uint32_t entry(uint32_t value, uint32_t kind, unsigned extraBits, unsigned codeBits)
 {
     return value << 16 | kind | extraBits << 8 | codeBits;
 }
-constexpr unsigned codeBitsOf(uint32_t e) { return e & 31; }
-constexpr unsigned extraBitsOf(uint32_t e) { return (e >> 8) & 31; }
-constexpr uint32_t valueOf(uint32_t e) { return e >> 16; }
-constexpr uint64_t lowBits(unsigned n) { return (uint64_t(1) << n) - 1; }
+constexpr unsigned codeBitsOf(uint32_t e)
+{
+    return e & 31;
+}
+constexpr unsigned extraBitsOf(uint32_t e)
+{
+    return (e >> 8) & 31;
+}
+constexpr uint32_t valueOf(uint32_t e)
+{
+    return e >> 16;
+}
+constexpr uint64_t lowBits(unsigned n)
+{
+    return (uint64_t(1) << n) - 1;
+}
 
 // A sub-table per root prefix of the longer codes, each of 2^(longest -
 // root) entries; there are never more of them than symbols.
@@ -96,7 +108,7 @@ constexpr std::array<uint32_t, PrecodeCount> PrecodeSymbols = [] {
 }();
 
 // The order the code-length code's lengths are sent in.
-constexpr std::array<uint8_t, PrecodeCount> PrecodeOrder = {16, 17, 18, 0, 8, 7, 9, 6, 10, 5,
+constexpr std::array<uint8_t, PrecodeCount> PrecodeOrder = {16, 17, 18, 0, 8,  7, 9,  6, 10, 5,
                                                             11, 4,  12, 3, 13, 2, 14, 1, 15};
 
 enum class Build { Ok, OverSubscribed, Incomplete };
@@ -105,8 +117,8 @@ enum class Build { Ok, OverSubscribed, Incomplete };
 // incomplete code is refused unless `oneCodeAllowed` and it is a single
 // 1-bit code or no code at all, which encoders send for a block with one
 // distance or none; the unused bit patterns decode as invalid.
-Build buildTable(const uint8_t *lengths, unsigned count, const uint32_t *symbols, unsigned rootBits,
-                 uint32_t *table, size_t tableEntries, bool oneCodeAllowed)
+Build buildTable(const uint8_t *lengths, unsigned count, const uint32_t *symbols, unsigned rootBits, uint32_t *table,
+                 size_t tableEntries, bool oneCodeAllowed)
 {
     std::array<unsigned, MaxCodeLength + 1> perLength{};
     for (unsigned s = 0; s < count; ++s)
@@ -136,12 +148,12 @@ Build buildTable(const uint8_t *lengths, unsigned count, const uint32_t *symbols
     for (unsigned s = 0; s < count; ++s)
         if (lengths[s])
             sorted[firstOfLength[lengths[s]]++] = uint16_t(s);
-    const unsigned used = firstOfLength[MaxCodeLength];   // now the number of codes
+    const unsigned used = firstOfLength[MaxCodeLength];  // now the number of codes
 
     const unsigned subBits = longest > rootBits ? longest - rootBits : 0;
     size_t nextSubtable = rootSize;
     size_t prefix = SIZE_MAX, subtable = 0;
-    uint32_t code = 0;   // canonical, first bit highest
+    uint32_t code = 0;  // canonical, first bit highest
     unsigned len = used ? lengths[sorted[0]] : 0;
     for (unsigned i = 0; i < used; ++i) {
         const unsigned s = sorted[i];
@@ -163,7 +175,7 @@ Build buildTable(const uint8_t *lengths, unsigned count, const uint32_t *symbols
         const size_t root = reversed & (rootSize - 1);
         if (root != prefix) {
             if (nextSubtable + (size_t(1) << subBits) > tableEntries)
-                return Build::OverSubscribed;   // cannot happen for a code that passed the count
+                return Build::OverSubscribed;  // cannot happen for a code that passed the count
             prefix = root;
             subtable = nextSubtable;
             nextSubtable += size_t(1) << subBits;
@@ -275,8 +287,18 @@ public:
     }
 
 private:
-    enum class Stage { BlockHeader, StoredLengths, StoredCopy, TableCounts, PrecodeLengths, CodeLengths, Codes, Match,
-                       Done, Failed };
+    enum class Stage {
+        BlockHeader,
+        StoredLengths,
+        StoredCopy,
+        TableCounts,
+        PrecodeLengths,
+        CodeLengths,
+        Codes,
+        Match,
+        Done,
+        Failed
+    };
     // Why run() or a stage stopped; Next: the stage is done, go on.
     enum class Pause { Next, Starved, WindowFull, Ended, Error };
 
@@ -362,8 +384,8 @@ private:
     Pause codesFast();
 
     std::unique_ptr<uint8_t[]> window_{new (std::nothrow) uint8_t[WindowCapacity + CopySlack]};
-    size_t pos_ = 0;      // decoded bytes in the window
-    size_t handed_ = 0;   // of which the caller has these
+    size_t pos_ = 0;     // decoded bytes in the window
+    size_t handed_ = 0;  // of which the caller has these
     const uint8_t *in_ = nullptr;
     const uint8_t *inEnd_ = nullptr;
     uint64_t bitBuffer_ = 0;
@@ -373,7 +395,7 @@ private:
     bool finalBlock_ = false;
     size_t storedLeft_ = 0;
     unsigned litLenCount_ = 0, distCount_ = 0, precodeCount_ = 0, lengthsRead_ = 0;
-    size_t pendingLength_ = 0;   // a length decoded, its distance still to come
+    size_t pendingLength_ = 0;  // a length decoded, its distance still to come
     size_t matchLeft_ = 0, matchDistance_ = 0;
     const uint32_t *litLen_ = nullptr;
     const uint32_t *dist_ = nullptr;
@@ -393,19 +415,14 @@ Deflate64Decoder::Pause Deflate64Decoder::run()
                 return Pause::Starved;
             finalBlock_ = take(1) != 0;
             switch (take(2)) {
-            case 0:
-                stage_ = Stage::StoredLengths;
-                break;
+            case 0: stage_ = Stage::StoredLengths; break;
             case 1:
                 litLen_ = fixedTables().litLen.data();
                 dist_ = fixedTables().dist.data();
                 stage_ = Stage::Codes;
                 break;
-            case 2:
-                stage_ = Stage::TableCounts;
-                break;
-            default:
-                return failWith("a block of the invalid type 3");
+            case 2: stage_ = Stage::TableCounts; break;
+            default: return failWith("a block of the invalid type 3");
             }
             break;
         }
@@ -478,10 +495,8 @@ Deflate64Decoder::Pause Deflate64Decoder::run()
                 stage_ = Stage::Codes;
             break;
         }
-        case Stage::Done:
-            return Pause::Ended;
-        case Stage::Failed:
-            return Pause::Error;
+        case Stage::Done: return Pause::Ended;
+        case Stage::Failed: return Pause::Error;
         }
     }
 }

@@ -1,11 +1,12 @@
-// Longer than 600 lines: the planning, in-order window and workers of one extraction share its state and are read together.
+// Longer than 600 lines: the planning, in-order window and workers of one extraction share its state and are read
+// together.
 #include "engine/unzeng/Extraction.h"
 
-#include "engine/unzeng/Decoders.h"
-#include "engine/common/MessageCode.h"
 #include "engine/common/Directory.h"
+#include "engine/common/MessageCode.h"
 #include "engine/common/SystemCalls.h"
 #include "engine/common/Umask.h"
+#include "engine/unzeng/Decoders.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -56,7 +57,7 @@ Extraction::Extraction(const UnzipCallRecord &record, Reporter &reporter)
     test_ = record.TestFlag != 0;
     private_ = record.PrivateFlag != 0;
     if (test_)
-        update_ = freshen_ = false;   // they decide about files on disk, of which a test makes none
+        update_ = freshen_ = false;  // they decide about files on disk, of which a test makes none
     specCount_ = record.FileSpecCount;
     allMembers_ = specCount_ == 0;
     if (specCount_ > 0 && specCount_ <= MaxFileSpecs)
@@ -74,8 +75,8 @@ Extraction::~Extraction()
 bool Extraction::checkRequest()
 {
     if (specCount_ < 0 || specCount_ > MaxFileSpecs) {
-        say(CodeBadRequest, "the request holds " + std::to_string(specCount_)
-                                + " file specifications; at most " + std::to_string(MaxFileSpecs) + " are possible");
+        say(CodeBadRequest, "the request holds " + std::to_string(specCount_) + " file specifications; at most "
+                                + std::to_string(MaxFileSpecs) + " are possible");
         return false;
     }
     std::vector<std::string> usable;
@@ -150,9 +151,8 @@ void Extraction::extractAll()
     if (!checkRequest())
         return;
     if (!file_.open(archiveName_)) {
-        say(CodeNotAnArchive, file_.problem().empty()
-                                  ? "cannot open " + archiveName_ + ": " + describe(file_.error())
-                                  : archiveName_ + ": " + file_.problem());
+        say(CodeNotAnArchive, file_.problem().empty() ? "cannot open " + archiveName_ + ": " + describe(file_.error())
+                                                      : archiveName_ + ": " + file_.problem());
         return;
     }
     if (!file_.isRegularFile()) {
@@ -170,8 +170,9 @@ void Extraction::extractAll()
     for (const std::string &damage : index_.damage)
         if (!say(CodeArchiveError, archiveName_ + ": " + damage))
             return;
-    if (trace_ && !say(0, std::to_string(index_.members.size()) + " members, central directory at offset "
-                              + std::to_string(index_.directoryOffset)))
+    if (trace_
+        && !say(0, std::to_string(index_.members.size()) + " members, central directory at offset "
+                       + std::to_string(index_.directoryOffset)))
         return;
 
     std::vector<bool> selected;
@@ -188,21 +189,19 @@ void Extraction::extractAll()
     tree_ = std::make_unique<OutputTree>(root, private_ ? 0700 : 0777);
     umask_ = common::currentUmask();
     memory_ = std::make_unique<MemoryBudget>(MemoryBudget::defaultLimit());
-    writerContext_ = std::make_unique<WriterContext>(
-        WriterContext{file_, *tree_, umask_, cancel_, namespaceLock_,
-                      [this](const FileJob &job) {
-                          std::lock_guard lock(mutex_);
-                          if (awaited_ == &job)
-                              workDone_.notify_one();
-                      },
-                      memory_.get(), test_});
+    writerContext_ = std::make_unique<WriterContext>(WriterContext{file_, *tree_, umask_, cancel_, namespaceLock_,
+                                                                   [this](const FileJob &job) {
+                                                                       std::lock_guard lock(mutex_);
+                                                                       if (awaited_ == &job)
+                                                                           workDone_.notify_one();
+                                                                   },
+                                                                   memory_.get(), test_});
     size_t files = 0;
     for (size_t i = 0; i < selected.size(); ++i)
         if (selected[i] && !index_.members[i].storedName.ends_with('/'))
             ++files;
     if (files > 0)
-        startWorkers(std::min<size_t>(files, std::clamp<size_t>(std::thread::hardware_concurrency(), 1,
-                                                                 MaxWorkers)));
+        startWorkers(std::min<size_t>(files, std::clamp<size_t>(std::thread::hardware_concurrency(), 1, MaxWorkers)));
 
     for (size_t i = 0; i < index_.members.size() && !reporter_.cancelled(); ++i) {
         if (!selected[i])
@@ -352,8 +351,8 @@ void Extraction::planDirectory(const Member &m, const SafeName &name, Item &item
         // At least owner rwx: a directory the owner cannot enter is of no use,
         // and a file's mode (a file member renamed to a directory name) has
         // no x bits.
-        const mode_t mode =
-            private_ ? mode_t(0700) : (m.unixHost() ? mode_t(m.unixMode() & 0777) : mode_t(0755 & ~umask_)) | S_IRWXU;
+        const mode_t mode = private_ ? mode_t(0700)
+                                     : (m.unixHost() ? mode_t(m.unixMode() & 0777) : mode_t(0755 & ~umask_)) | S_IRWXU;
         deferred_.push_back({node, mode, {m.accessed, m.modified}});
     }
     if (verbose_)
@@ -464,7 +463,7 @@ Extraction::Verdict Extraction::decide(const Member &m, int dir, const std::stri
     if (update_ || freshen_) {
         time_t onDisk = st.st_mtim.tv_sec;
         if (m.dosTime)
-            onDisk += onDisk & 1;   // DOS times count in 2-second steps
+            onDisk += onDisk & 1;  // DOS times count in 2-second steps
         if (m.modified.tv_sec <= onDisk) {
             note = {0, "skipping " + shown + ": the file on disk is not older"};
             return Verdict::Skip;
@@ -478,7 +477,8 @@ Extraction::Verdict Extraction::decide(const Member &m, int dir, const std::stri
     return Verdict::Extract;
 }
 
-void Extraction::extractLink(const Member &m, const SafeName &name, std::vector<std::pair<int32_t, std::string>> messages)
+void Extraction::extractLink(const Member &m, const SafeName &name,
+                             std::vector<std::pair<int32_t, std::string>> messages)
 {
     // Links are made in strict order with everything before them.
     drain();
@@ -549,20 +549,15 @@ bool Extraction::unlock(const Member &m, std::unique_ptr<MemberDecryption> &decr
         return !reporter_.cancelled();
     };
     switch (passwords_.unlock(file_, m, decryption, error, finishEarlier)) {
-    case PasswordKeeper::Outcome::Unlocked:
-        return true;
+    case PasswordKeeper::Outcome::Unlocked: return true;
     case PasswordKeeper::Outcome::WrongPassword:
         messages.emplace_back(CodeMemberError, m.shownName() + ": wrong password");
         break;
     case PasswordKeeper::Outcome::NoPassword:
         messages.emplace_back(CodeMemberError, m.shownName() + ": encrypted, no password given");
         break;
-    case PasswordKeeper::Outcome::Damaged:
-        messages.emplace_back(CodeMemberError, m.shownName() + ": " + error);
-        break;
-    case PasswordKeeper::Outcome::Cancelled:
-        reporter_.cancel();
-        break;
+    case PasswordKeeper::Outcome::Damaged: messages.emplace_back(CodeMemberError, m.shownName() + ": " + error); break;
+    case PasswordKeeper::Outcome::Cancelled: reporter_.cancel(); break;
     }
     return false;
 }
@@ -589,7 +584,7 @@ void Extraction::processHead()
     for (const auto &[code, text] : item.messages)
         if (!say(code, text))
             return;
-    item.messages.clear();   // a cancel keeps the item; its messages are out
+    item.messages.clear();  // a cancel keeps the item; its messages are out
     if (item.passed)
         ++placed_;
     if (item.job) {
@@ -668,7 +663,7 @@ void Extraction::startWorkers(size_t count)
         try {
             workers_.emplace_back([this] { workerLoop(); });
         } catch (const std::system_error &) {
-            break;   // fewer threads, or none: planFile then writes on this thread
+            break;  // fewer threads, or none: planFile then writes on this thread
         }
     }
 }
@@ -706,7 +701,7 @@ void Extraction::stopWorkers()
     }
     workAvailable_.notify_all();
     if (memory_)
-        memory_->interrupt();   // a worker waiting for memory sees the cancel
+        memory_->interrupt();  // a worker waiting for memory sees the cancel
     for (std::thread &worker : workers_)
         worker.join();
     workers_.clear();

@@ -3,6 +3,7 @@
 // do, runs the file writers on a few threads, and reports in archive order on
 // the calling thread.
 
+#include "engine/common/CallRecords.h"
 #include "engine/unzeng/ArchiveIndex.h"
 #include "engine/unzeng/Decoders.h"
 #include "engine/unzeng/MemberDecryption.h"
@@ -11,7 +12,6 @@
 #include "engine/unzeng/OutputTree.h"
 #include "engine/unzeng/Reporter.h"
 #include "engine/zipformat/ArchiveFile.h"
-#include "engine/common/CallRecords.h"
 
 #include <condition_variable>
 #include <deque>
@@ -43,10 +43,10 @@ private:
         const Member *member = nullptr;
         std::vector<std::pair<int32_t, std::string>> messages;
         std::unique_ptr<FileJob> job;
-        std::string path;          // where the file goes, relative to the target
+        std::string path;  // where the file goes, relative to the target
         bool replace = false;
-        bool passed = false;       // a test's directory entry, counted when reported
-        bool finished = false;     // under mutex_
+        bool passed = false;    // a test's directory entry, counted when reported
+        bool finished = false;  // under mutex_
     };
     struct DeferredDirectory {
         OutputTree::Node *node;
@@ -90,23 +90,23 @@ private:
     Reporter &reporter_;
     PasswordKeeper passwords_;
     std::string archiveName_;
-    std::string nameCharset_;      // empty: guessed over the archive's names
-    std::string target_;   // the directory to extract into
+    std::string nameCharset_;  // empty: guessed over the archive's names
+    std::string target_;       // the directory to extract into
     bool dirNames_ = false, overwrite_ = false, update_ = false, freshen_ = false;
     bool verbose_ = false, trace_ = false;
-    bool test_ = false;    // decode and check only; nothing is written
-    bool private_ = false; // files 0600, directories 0700, whatever the members say
+    bool test_ = false;     // decode and check only; nothing is written
+    bool private_ = false;  // files 0600, directories 0700, whatever the members say
     bool allMembers_ = true;
     int32_t specCount_ = 0;
     std::vector<std::string> specs_;
     std::vector<bool> specMatched_;
 
-    zipformat::ArchiveFile file_;   // the archive, or all parts of a split one
+    zipformat::ArchiveFile file_;  // the archive, or all parts of a split one
     ArchiveIndex index_;
     std::unique_ptr<OutputTree> tree_;
     unsigned umask_ = 022;
     int32_t placed_ = 0;
-    bool walked_ = false;   // every selected member was dealt with
+    bool walked_ = false;  // every selected member was dealt with
     std::vector<DeferredDirectory> deferred_;
 
     std::deque<std::unique_ptr<Item>> window_;
@@ -125,9 +125,9 @@ private:
     std::condition_variable workAvailable_, workDone_;
     std::deque<Item *> queue_;
     bool stopping_ = false;
-    const FileJob *awaited_ = nullptr;   // the member the calling thread waits for
-    std::mutex namespaceLock_;           // see WriterContext
-    size_t idleWorkers_ = 0;     // workers waiting on workAvailable_
+    const FileJob *awaited_ = nullptr;  // the member the calling thread waits for
+    std::mutex namespaceLock_;          // see WriterContext
+    size_t idleWorkers_ = 0;            // workers waiting on workAvailable_
     std::atomic<bool> cancel_{false};
 };
 

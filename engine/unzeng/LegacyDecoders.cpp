@@ -173,15 +173,15 @@ private:
     bool hasPrevious_ = false;
     unsigned previous_ = 0;
     unsigned nextFree_ = FirstFree;
-    unsigned lastDefined_ = Escape;   // none since the last clear
+    unsigned lastDefined_ = Escape;  // none since the last clear
     std::array<uint16_t, Codes> parent_{};
     std::array<uint8_t, Codes> byte_{};
     std::array<bool, Codes> inUse_{};
-    std::array<bool, Codes> extended_{};   // marked by a clear, see partialClear()
+    std::array<bool, Codes> extended_{};  // marked by a clear, see partialClear()
     // One code's string, last byte first; at most every table code plus a byte.
     std::array<uint8_t, Codes> string_{};
     size_t length_ = 0;
-    size_t pending_ = 0;   // bytes of string_ not yet written, from the end
+    size_t pending_ = 0;  // bytes of string_ not yet written, from the end
 };
 
 // Reduce: follower sets (up to 32 likely successors of each byte) turn bytes
@@ -328,7 +328,7 @@ private:
     uint64_t left_;
     BitReader reader_;
     CopyWindow window_;
-    int set_ = 255;   // the set being read, -1 once all are
+    int set_ = 255;  // the set being read, -1 once all are
     bool counted_ = false;
     unsigned read_ = 0;
     std::array<std::array<uint8_t, MaxFollowers>, 256> followers_{};
@@ -457,7 +457,7 @@ private:
                  + std::to_string(symbols) + " symbols");
             return true;
         }
-        const unsigned kind = treesRead_ + (literalTree_ ? 0 : 1);   // literals, lengths, distances
+        const unsigned kind = treesRead_ + (literalTree_ ? 0 : 1);  // literals, lengths, distances
         ShannonFanoTree &tree = kind == 0 ? literal_ : kind == 1 ? length_ : distance_;
         if (!tree.build(lengths_.data(), symbols)) {
             fail("invalid imploded data: a tree's bit lengths do not form a code");
@@ -509,7 +509,7 @@ private:
     BitReader reader_;
     CopyWindow window_;
     unsigned trees_ = 2, treesRead_ = 0;
-    int treeBytesLeft_ = -1;   // -1: at a tree's first byte
+    int treeBytesLeft_ = -1;  // -1: at a tree's first byte
     unsigned lengthsRead_ = 0;
     std::array<uint8_t, LiteralSymbols> lengths_{};
     ShannonFanoTree literal_, length_, distance_;

@@ -20,7 +20,7 @@ constexpr const char *ReadFailed = "the archive could not be read";
 // What precedes a member's encrypted data, read once however many passwords
 // are tried on it.
 struct EncryptionHeader {
-    std::array<uint8_t, 16 + crypto::AesVerifierLength> bytes{};   // the 12-byte header, or salt and verifier
+    std::array<uint8_t, 16 + crypto::AesVerifierLength> bytes{};  // the 12-byte header, or salt and verifier
     uint64_t dataOffset = 0, dataLength = 0;
 };
 
@@ -59,9 +59,8 @@ bool decryptable(const Member &m)
     return m.aes || m.method != crypto::AesMethod;
 }
 
-std::unique_ptr<MemberDecryption> MemberDecryption::open(const Member &m, const uint8_t *header,
-                                                         uint64_t dataOffset, uint64_t dataLength,
-                                                         std::string_view password)
+std::unique_ptr<MemberDecryption> MemberDecryption::open(const Member &m, const uint8_t *header, uint64_t dataOffset,
+                                                         uint64_t dataLength, std::string_view password)
 {
     std::unique_ptr<MemberDecryption> d(new MemberDecryption);
     d->dataOffset_ = dataOffset;
@@ -207,10 +206,10 @@ PasswordKeeper::Outcome PasswordKeeper::unlock(const zipformat::RandomAccessSour
             int32_t given = PasswordCancel;
             int32_t length = -1;
             try {
-                given = callback_(instance_, m.shownName().c_str(), wrong + 1, answer.data(), MaxPasswordLength,
-                                  &length);
+                given =
+                    callback_(instance_, m.shownName().c_str(), wrong + 1, answer.data(), MaxPasswordLength, &length);
             } catch (...) {
-                given = PasswordCancel;   // nothing may pass back through the library's frames
+                given = PasswordCancel;  // nothing may pass back through the library's frames
             }
             if (given == PasswordCancel)
                 return Outcome::Cancelled;

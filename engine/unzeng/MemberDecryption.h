@@ -4,12 +4,12 @@
 // reach the decoder, so that whatever decodes a member (extraction, test, a
 // link's target) sees plain compressed data.
 
+#include "engine/common/CallRecords.h"
 #include "engine/crypto/TraditionalCipher.h"
 #include "engine/crypto/WinZipAes.h"
 #include "engine/unzeng/ArchiveIndex.h"
 #include "engine/unzeng/Decoders.h"
 #include "engine/zipformat/ByteSource.h"
-#include "engine/common/CallRecords.h"
 
 #include <array>
 #include <cstddef>
@@ -67,7 +67,7 @@ private:
     bool authenticate(const zipformat::RandomAccessSource &source, std::string &error);
 
     uint64_t dataOffset_ = 0, dataLength_ = 0;
-    std::optional<crypto::TraditionalCipher> traditional_;   // past the 12-byte header
+    std::optional<crypto::TraditionalCipher> traditional_;  // past the 12-byte header
     crypto::AesKeys aesKeys_;
     std::unique_ptr<crypto::AesCtrCipher> aes_;
     std::unique_ptr<crypto::AesAuthenticator> authenticator_;
@@ -95,7 +95,7 @@ public:
 private:
     PasswordCallback callback_;
     void *instance_;
-    std::array<char, MaxPasswordLength> remembered_{};   // fixed, so no copy is left in freed memory
+    std::array<char, MaxPasswordLength> remembered_{};  // fixed, so no copy is left in freed memory
     size_t rememberedLength_ = 0;
     bool haveRemembered_ = false;
 };

@@ -1,7 +1,7 @@
 #include "engine/unzeng/MemberWriter.h"
 
-#include "engine/unzeng/Decoders.h"
 #include "engine/common/MessageCode.h"
+#include "engine/unzeng/Decoders.h"
 
 #include <libdeflate.h>
 
@@ -29,11 +29,10 @@ std::string crcMismatch(uint32_t got, uint32_t expected)
 }
 
 // Feeds the member's compressed bytes in pieces of up to `pieceSize`.
-InputPieces pieceReader(const zipformat::RandomAccessSource &source, uint64_t offset, uint64_t length,
-                        uint8_t *buffer, size_t pieceSize)
+InputPieces pieceReader(const zipformat::RandomAccessSource &source, uint64_t offset, uint64_t length, uint8_t *buffer,
+                        size_t pieceSize)
 {
-    return [&source, offset, length, buffer, pieceSize, done = uint64_t(0)](const uint8_t *&data,
-                                                                           size_t &n) mutable {
+    return [&source, offset, length, buffer, pieceSize, done = uint64_t(0)](const uint8_t *&data, size_t &n) mutable {
         const size_t want = size_t(std::min<uint64_t>(pieceSize, length - done));
         data = buffer;
         n = want == 0 ? 0 : source.readAt(offset + done, buffer, want);
@@ -76,8 +75,8 @@ int MemberWriter::createTemporary(FileJob &job)
     for (int attempt = 0; attempt < 16; ++attempt) {
         std::string name = context_.tree.temporaryName();
         std::unique_lock names(context_.namespaceLock);
-        const int fd = ::openat(job.dir->fd(), name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                                job.mode);
+        const int fd =
+            ::openat(job.dir->fd(), name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, job.mode);
         names.unlock();
         if (fd >= 0) {
             job.temporaryName = std::move(name);
@@ -99,7 +98,7 @@ bool MemberWriter::finishFile(FileJob &job, int fd)
         return false;
     }
     const timespec times[2] = {job.member->accessed, job.member->modified};
-    ::futimens(fd, times);   // a file system without times still gets the data
+    ::futimens(fd, times);  // a file system without times still gets the data
     if (::close(fd) != 0) {
         fail(job, CodeWriteError, std::string("cannot write it: ") + std::strerror(errno));
         discard(job, -1);
@@ -138,17 +137,18 @@ bool MemberWriter::roomFor(FileJob &job)
 {
     struct statvfs fs {};
     if (::fstatvfs(job.dir->fd(), &fs) != 0)
-        return true;   // nothing known: the writes will tell
+        return true;  // nothing known: the writes will tell
     const uint64_t unit = fs.f_frsize ? fs.f_frsize : fs.f_bsize;
     if (fs.f_blocks == 0 || unit == 0)
-        return true;   // a file system that counts no blocks (some FUSE ones)
+        return true;  // a file system that counts no blocks (some FUSE ones)
     const uint64_t blocks = ::geteuid() == 0 ? fs.f_bfree : fs.f_bavail;
     const uint64_t available = blocks > UINT64_MAX / unit ? UINT64_MAX : blocks * unit;
     const uint64_t needed = job.member->unpackedSize;
     if (needed <= available)
         return true;
-    fail(job, CodeWriteError, "not enough free space to extract it: " + std::to_string(needed)
-                                  + " bytes needed, " + std::to_string(available) + " available");
+    fail(job, CodeWriteError,
+         "not enough free space to extract it: " + std::to_string(needed) + " bytes needed, "
+             + std::to_string(available) + " available");
     return false;
 }
 
@@ -258,25 +258,24 @@ void MemberWriter::writeStreamed(FileJob &job, MemoryLease &lease)
     uint64_t written = 0;
     int writeError = 0;
     MemberDecryption *decryption = job.decryption.get();
-    const auto result = runDecoder(
-        *decoder,
-        decryption ? decryption->pieces(context_.source, in, StreamPiece)
-                   : pieceReader(context_.source, m.dataOffset, m.packedSize, in, StreamPiece),
-        out, StreamPiece,
-        m.unpackedSize, [&](const uint8_t *data, size_t n) {
-            if (context_.cancel.load())
-                return false;
-            crc = uint32_t(libdeflate_crc32(crc, data, n));
-            if (fd >= 0 && !writeAll(fd, data, n)) {
-                writeError = errno;
-                return false;
-            }
-            written += n;
-            job.produced.store(written);
-            if (context_.progress)
-                context_.progress(job);
-            return true;
-        });
+    const auto result = runDecoder(*decoder,
+                                   decryption
+                                       ? decryption->pieces(context_.source, in, StreamPiece)
+                                       : pieceReader(context_.source, m.dataOffset, m.packedSize, in, StreamPiece),
+                                   out, StreamPiece, m.unpackedSize, [&](const uint8_t *data, size_t n) {
+                                       if (context_.cancel.load())
+                                           return false;
+                                       crc = uint32_t(libdeflate_crc32(crc, data, n));
+                                       if (fd >= 0 && !writeAll(fd, data, n)) {
+                                           writeError = errno;
+                                           return false;
+                                       }
+                                       written += n;
+                                       job.produced.store(written);
+                                       if (context_.progress)
+                                           context_.progress(job);
+                                       return true;
+                                   });
     if (!result.ok) {
         if (writeError)
             fail(job, CodeWriteError, std::string("cannot write it: ") + std::strerror(writeError));
@@ -314,8 +313,7 @@ bool readSmallMember(const zipformat::RandomAccessSource &source, const Member &
         error = "the archive could not be read";
         return false;
     }
-    if (decryption
-        && !decryption->openWhole(source, reinterpret_cast<uint8_t *>(packed.data()), packed.size(), error))
+    if (decryption && !decryption->openWhole(source, reinterpret_cast<uint8_t *>(packed.data()), packed.size(), error))
         return false;
     auto decoder = makeStreamDecoder(m.method, m.flags, m.unpackedSize, error);
     if (!decoder)

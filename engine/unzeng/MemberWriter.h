@@ -31,16 +31,16 @@ struct FileJob {
     DirectoryRef dir;
     std::string leaf;
     mode_t mode = 0644;
-    std::unique_ptr<MemberDecryption> decryption;   // set for an encrypted member
+    std::unique_ptr<MemberDecryption> decryption;  // set for an encrypted member
 
     // Filled in by the writer.
-    std::atomic<uint64_t> produced{0};   // bytes written so far
+    std::atomic<uint64_t> produced{0};  // bytes written so far
     bool ok = false;
     bool cancelled = false;
     int32_t errorCode = 0;
     std::string error;
-    std::string note;                    // information for the verbose report
-    std::string temporaryName;           // the finished file, until it is renamed
+    std::string note;           // information for the verbose report
+    std::string temporaryName;  // the finished file, until it is renamed
 };
 
 struct WriterContext {
@@ -52,8 +52,8 @@ struct WriterContext {
     // one at a time anyway; waiting here in user space costs less than the
     // kernel's spinning on the directory's lock.
     std::mutex &namespaceLock;
-    std::function<void(const FileJob &)> progress;   // called after each streamed piece
-    MemoryBudget *memory = nullptr;                  // shared by the decoders; none: the default limit
+    std::function<void(const FileJob &)> progress;  // called after each streamed piece
+    MemoryBudget *memory = nullptr;                 // shared by the decoders; none: the default limit
     // Decode and check only: no file is created, no free space is needed, and
     // a member that checks out ends with ok set and no temporary name.
     bool discard = false;

@@ -40,8 +40,8 @@ struct OutputTree::Node {
     std::string name;
     size_t depth = 0;
     bool created = false;
-    DirectoryRef dir;                     // set while kept open
-    std::list<Node *>::iterator openAt;   // its place in open_, while kept open
+    DirectoryRef dir;                    // set while kept open
+    std::list<Node *>::iterator openAt;  // its place in open_, while kept open
     std::unordered_map<std::string, std::unique_ptr<Node>> children;
 };
 
@@ -183,8 +183,8 @@ DirectoryRef OutputTree::open(Node *node, std::string &error)
     return current;
 }
 
-DirectoryRef OutputTree::open(const std::vector<std::string> &components, size_t count, bool create,
-                              std::string &error, Node **found)
+DirectoryRef OutputTree::open(const std::vector<std::string> &components, size_t count, bool create, std::string &error,
+                              Node **found)
 {
     count = std::min(count, components.size());
     // The directories met before are followed by name, the rest opened (or

@@ -76,10 +76,7 @@ public:
 private:
     // Garbage follows once the coder reads past the end, so a stream that
     // ran dry is reported as cut short rather than as damaged.
-    Status failData()
-    {
-        return fail(model_->bytesPastEnd() ? "the PPMd data ends too early" : "invalid PPMd data");
-    }
+    Status failData() { return fail(model_->bytesPastEnd() ? "the PPMd data ends too early" : "invalid PPMd data"); }
 
     size_t unread() const { return stageEnd_ - stagePos_; }
 

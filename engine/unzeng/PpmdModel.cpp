@@ -17,8 +17,8 @@ constexpr unsigned IntBits = 7, PeriodBits = 7, TotBits = 14;
 constexpr unsigned Interval = 1u << IntBits, BinScale = 1u << TotBits;
 constexpr uint32_t EmptyNode = 0xFFFFFFFFu;
 constexpr uint32_t RangeTop = 1u << 24, RangeBottom = 1u << 15;
-constexpr unsigned OrderBound = 9;   // cut-off keeps childless contexts up to this order
-constexpr unsigned BinFreqLimit = 215;   // NS2Indx stays below 25 up to here
+constexpr unsigned OrderBound = 9;      // cut-off keeps childless contexts up to this order
+constexpr unsigned BinFreqLimit = 215;  // NS2Indx stays below 25 up to here
 
 constexpr uint16_t InitBinEsc[8] = {0x3CDD, 0x1F3F, 0x59BF, 0x48F3, 0x64A1, 0x5ABC, 0x6632, 0x6051};
 constexpr uint8_t ExpEscape[16] = {25, 14, 9, 7, 5, 5, 4, 4, 4, 3, 3, 3, 2, 2, 2, 2};
@@ -904,8 +904,8 @@ See *Model::makeEscFreq(unsigned numMasked, uint32_t &escFreq)
         escFreq = 1;
         return &dummySee_;
     }
-    const unsigned column = (mc->summFreq > 11 * (ns + 1)) + 2 * (2 * ns < suffixOf(mc)->numStats + numMasked)
-                            + mc->flags;
+    const unsigned column =
+        (mc->summFreq > 11 * (ns + 1)) + 2 * (2 * ns < suffixOf(mc)->numStats + numMasked) + mc->flags;
     See *see = &see_[seeRow_[ns]][column & 31];
     const unsigned r = see->summ >> see->shift;
     see->summ = uint16_t(see->summ - r);
@@ -951,8 +951,8 @@ int Model::decodeSymbol()
         while (--i);
     } else {
         State *s = oneState(mc);
-        const unsigned column = ns2BsIndx_[suffixOf(mc)->numStats] + prevSuccess_ + mc->flags
-                                + unsigned((runLength_ >> 26) & 0x20);
+        const unsigned column =
+            ns2BsIndx_[suffixOf(mc)->numStats] + prevSuccess_ + mc->flags + unsigned((runLength_ >> 26) & 0x20);
         uint16_t &prob = binSumm_[binRow_[uint8_t(s->freq - 1)]][column & 63];
         range_ >>= TotBits;
         if (code_ / range_ < prob) {

@@ -27,7 +27,7 @@ struct [[gnu::may_alias]] State {
 };
 
 struct [[gnu::may_alias]] Context {
-    uint8_t numStats;   // symbols - 1
+    uint8_t numStats;  // symbols - 1
     uint8_t flags;
     uint16_t summFreq;
     uint32_t stats;
@@ -142,7 +142,7 @@ private:
     uint8_t *base_ = nullptr;
     uint32_t size_ = 0;
     uint32_t alignOffset_ = 0;
-    uint32_t arenaEnd_ = 0;   // offset of the first byte past the arena
+    uint32_t arenaEnd_ = 0;  // offset of the first byte past the arena
     uint8_t *text_ = nullptr, *unitsStart_ = nullptr, *loUnit_ = nullptr, *hiUnit_ = nullptr;
     uint32_t glueCount_ = 0;
     uint32_t freeList_[NumIndexes] = {};
@@ -157,8 +157,8 @@ private:
     uint8_t units2Indx_[128];
     uint8_t ns2Indx_[260];
     uint8_t ns2BsIndx_[256];
-    uint8_t binRow_[256];   // NS2Indx by a binary context's frequency - 1, kept inside binSumm_
-    uint8_t seeRow_[256];   // See row by a context's numStats
+    uint8_t binRow_[256];  // NS2Indx by a binary context's frequency - 1, kept inside binSumm_
+    uint8_t seeRow_[256];  // See row by a context's numStats
     uint16_t binSumm_[25][64];
     See see_[24][32];
     See dummySee_{};

@@ -78,8 +78,7 @@ bool MemoryLease::growTo(uint64_t bytes, std::string &error)
         return true;
     const uint64_t limit = budget_ ? budget_->limit() : MemoryBudget::defaultLimit();
     if (bytes > limit) {
-        error = "it needs " + mebibytes(bytes) + " of memory to decode, more than the " + mebibytes(limit)
-                + " allowed";
+        error = "it needs " + mebibytes(bytes) + " of memory to decode, more than the " + mebibytes(limit) + " allowed";
         return false;
     }
     if (!budget_) {

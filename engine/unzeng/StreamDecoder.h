@@ -42,7 +42,7 @@ private:
     std::mutex mutex_;
     std::condition_variable changed_;
     uint64_t used_ = 0;
-    bool exclusive_ = false;   // a decoder above its share holds or awaits the whole limit
+    bool exclusive_ = false;  // a decoder above its share holds or awaits the whole limit
 };
 
 // One decoder's part of a MemoryBudget, given back when it ends. Without a
@@ -75,8 +75,7 @@ public:
     enum Status { More, End, Failed };
     virtual ~StreamDecoder() = default;
     // `lastInput`: no input follows what is passed now.
-    virtual Status decode(const uint8_t *&in, size_t &inLength, uint8_t *&out, size_t &outLength,
-                          bool lastInput) = 0;
+    virtual Status decode(const uint8_t *&in, size_t &inLength, uint8_t *&out, size_t &outLength, bool lastInput) = 0;
     const std::string &error() const { return error_; }
     // The lease this decoder was made with, when no one else keeps it.
     void keep(std::unique_ptr<MemoryLease> lease) { ownLease_ = std::move(lease); }
@@ -90,7 +89,7 @@ protected:
     std::string error_;
 
 private:
-    std::unique_ptr<MemoryLease> ownLease_;   // destroyed after the derived decoder's state
+    std::unique_ptr<MemoryLease> ownLease_;  // destroyed after the derived decoder's state
 };
 
 }  // namespace unzeng

@@ -6,10 +6,10 @@ struct UnzipCallRecord;
 __attribute__((visibility("default"))) int32_t orvex_unzeng_call(UnzipCallRecord *record);
 }
 
+#include "engine/common/SystemCalls.h"
 #include "engine/unzeng/Extraction.h"
 #include "engine/unzeng/Reporter.h"
 #include "engine/unzeng/Unzeng.h"
-#include "engine/common/SystemCalls.h"
 
 #include <exception>
 

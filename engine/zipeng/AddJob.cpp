@@ -31,8 +31,8 @@ using zipformat::Zip64Marker32;
 
 namespace {
 
-constexpr uint16_t MadeByUnix = (3 << 8) | 30;   // Unix, 3.0
-constexpr uint16_t MadeByDos = (0 << 8) | 20;    // MS-DOS, 2.0
+constexpr uint16_t MadeByUnix = (3 << 8) | 30;  // Unix, 3.0
+constexpr uint16_t MadeByDos = (0 << 8) | 20;   // MS-DOS, 2.0
 constexpr uint32_t DosDirectory = 0x10;
 constexpr uint32_t DosReadOnly = 0x01;
 
@@ -49,7 +49,7 @@ std::vector<uint8_t> timestampBlock(int64_t modified)
     std::vector<uint8_t> block(9);
     zipformat::putLe16(&block[0], zipformat::ExtendedTimestampId);
     zipformat::putLe16(&block[2], 5);
-    block[4] = 1;   // modification time only
+    block[4] = 1;  // modification time only
     zipformat::putLe32(&block[5], uint32_t(int32_t(modified)));
     return block;
 }
@@ -149,7 +149,7 @@ bool AddJob::writePrepared(const SourceItem &item, Prepared &p)
         report(OpenError, "Cannot add " + item.path + ": " + p.error);
         return false;
     }
-    if (p.tooLarge)   // it grew since the scan
+    if (p.tooLarge)  // it grew since the scan
         return writeLarge(item, *PiecedFile::open(base_, item.path, level_, password()));
     beginFile(item.name, p.size);
     MemberRecord r = newRecord(item, p.status, p.deflated ? MethodDeflated : MethodStored);
@@ -164,7 +164,7 @@ bool AddJob::writePrepared(const SourceItem &item, Prepared &p)
     if (p.encrypted)
         out_->write(p.prefix);
     if (p.deflated) {
-        out_->write(p.data.view());   // at most a piece
+        out_->write(p.data.view());  // at most a piece
     } else {
         // A stored file may be large: its steps go out as it is written.
         for (size_t at = 0; at < p.data.size;) {
@@ -182,7 +182,8 @@ bool AddJob::writePrepared(const SourceItem &item, Prepared &p)
     if (p.shrank)
         report(InfoCode, item.path + " became shorter while it was read; the part read was added");
     advance(p.size);
-    verbose("adding: " + item.name + (p.deflated ? " (deflated " : " (stored ") + percentText(r.packedSize, p.size) + ")");
+    verbose("adding: " + item.name + (p.deflated ? " (deflated " : " (stored ") + percentText(r.packedSize, p.size)
+            + ")");
     return true;
 }
 
@@ -237,7 +238,7 @@ AddJob::StreamResult AddJob::deflatePieces(PiecedFile &file)
         throw;
     }
     if (file.taken() < file.pieceCount())
-        ahead_->abandon(file);   // the file came up short
+        ahead_->abandon(file);  // the file came up short
     s.shrank = s.unpacked < file.size();
     return s;
 }
@@ -269,7 +270,7 @@ bool AddJob::writeLarge(const SourceItem &item, PiecedFile &file)
     const bool deflating = file.deflating();
     const uint64_t headerAt = out_->position();
     MemberRecord r;
-    uint16_t method = MethodStored;   // before encryption
+    uint16_t method = MethodStored;  // before encryption
     std::shared_ptr<PieceEncryption> encryption;
     auto start = [&](uint16_t compression) {
         method = compression;
@@ -288,8 +289,7 @@ bool AddJob::writeLarge(const SourceItem &item, PiecedFile &file)
 
     StreamResult s;
     try {
-        s = deflating ? deflatePieces(file)
-                      : storeStream(fd, size, true, encryption ? &encryption->member() : nullptr);
+        s = deflating ? deflatePieces(file) : storeStream(fd, size, true, encryption ? &encryption->member() : nullptr);
         if (deflating && s.packed >= s.unpacked) {
             trace(item.name + ": deflating does not make it smaller; storing it");
             out_->rewind(headerAt);
@@ -309,7 +309,7 @@ bool AddJob::writeLarge(const SourceItem &item, PiecedFile &file)
     }
 
     if (!secret)
-        r.crc = s.crc;   // AE-2 keeps 0 there
+        r.crc = s.crc;  // AE-2 keeps 0 there
     r.packedSize = s.packed;
     r.unpackedSize = s.unpacked;
     uint8_t crc[4];
@@ -331,7 +331,8 @@ bool AddJob::writeLarge(const SourceItem &item, PiecedFile &file)
     written_.push_back({item.path, false, status, item.link});
     if (s.shrank)
         report(InfoCode, item.path + " became shorter while it was read; the part read was added");
-    verbose("adding: " + item.name + (method == MethodDeflated ? " (deflated " : " (stored ") + percentText(r.packedSize, r.unpackedSize) + ")");
+    verbose("adding: " + item.name + (method == MethodDeflated ? " (deflated " : " (stored ")
+            + percentText(r.packedSize, r.unpackedSize) + ")");
     return true;
 }
 
@@ -345,8 +346,7 @@ void AddJob::moveSources()
         if (!w.link.empty()) {
             // Deleting there would empty whatever the link points to.
             if (linksPassed.insert(w.link).second)
-                reporter_.message(InfoCode, "What was added through the symbolic link " + w.link
-                                                + " was not deleted");
+                reporter_.message(InfoCode, "What was added through the symbolic link " + w.link + " was not deleted");
             continue;
         }
         if (w.directory) {
@@ -381,8 +381,8 @@ int32_t AddJob::run(const std::string &archive)
     if (old_.open(archive) == ExistingArchive::State::Missing)
         trace(archive + " does not exist yet; it will be created");
     if (password() && !randomnessAvailable())
-        throw JobError{InternalError, "Cannot encrypt: the system gives no random numbers; " + archive
-                                          + " was left unchanged"};
+        throw JobError{InternalError,
+                       "Cannot encrypt: the system gives no random numbers; " + archive + " was left unchanged"};
 
     pool_.emplace(WorkerPool::defaultThreads());
     trace("Level " + std::to_string(level_) + ", " + std::to_string(pool_->size()) + " worker threads");
@@ -421,7 +421,7 @@ int32_t AddJob::run(const std::string &archive)
     }
     const std::vector<SourceItem> &sources = scan.items;
     const std::vector<Entry> entries = plan(sources);
-    std::vector<size_t> order;   // sources to write, in archive order
+    std::vector<size_t> order;  // sources to write, in archive order
     for (const Entry &e : entries)
         if (e.source >= 0)
             order.push_back(size_t(e.source));

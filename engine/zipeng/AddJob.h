@@ -29,14 +29,14 @@ public:
 
 private:
     struct Entry {
-        int member = -1;   // an old member kept, or replaced by the source
-        int source = -1;   // a source written
+        int member = -1;  // an old member kept, or replaced by the source
+        int source = -1;  // a source written
     };
     struct Written {
         std::string path;
         bool directory;
         struct stat status;
-        std::string link;   // see SourceItem::link
+        std::string link;  // see SourceItem::link
     };
     struct StreamResult {
         uint32_t crc = 0;

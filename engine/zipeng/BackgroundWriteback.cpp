@@ -17,7 +17,7 @@ void BackgroundWriteback::requestUpTo(uint64_t end)
             try {
                 thread_ = std::thread([this] { run(); });
             } catch (const std::system_error &) {
-                return;   // no thread: the fsync does it all
+                return;  // no thread: the fsync does it all
             }
         }
     }

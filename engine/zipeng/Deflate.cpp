@@ -81,8 +81,7 @@ bool samplesBarelyShrink(size_t count, size_t sampleSize, Sample sample)
     Buffer out(sampleSize + 1024);
     size_t sampled = 0, packed = 0;
     for (size_t i = 0; i < count; ++i) {
-        const size_t written =
-            libdeflate_deflate_compress(compressor, sample(i), sampleSize, out.data(), out.size);
+        const size_t written = libdeflate_deflate_compress(compressor, sample(i), sampleSize, out.data(), out.size);
         sampled += sampleSize;
         packed += written == 0 ? sampleSize : written;
     }
@@ -102,9 +101,8 @@ bool looksIncompressible(std::span<const uint8_t> input)
     const size_t samples = input.size() >= (1u << 20) ? 8 : 4;
     if (input.size() < samples * sampleSize * 2)
         return false;
-    return samplesBarelyShrink(samples, sampleSize, [&](size_t i) {
-        return input.data() + (input.size() - sampleSize) / (samples - 1) * i;
-    });
+    return samplesBarelyShrink(
+        samples, sampleSize, [&](size_t i) { return input.data() + (input.size() - sampleSize) / (samples - 1) * i; });
 }
 
 bool looksIncompressible(int fd, uint64_t size)
@@ -119,7 +117,7 @@ bool looksIncompressible(int fd, uint64_t size)
     for (size_t i = 0; i < samples; ++i) {
         const uint64_t at = (size - sampleSize) / (samples - 1) * i;
         if (common::preadFull(fd, gathered.data() + i * sampleSize, sampleSize, at).got != sampleSize)
-            return false;   // the reading proper will tell what is wrong
+            return false;  // the reading proper will tell what is wrong
     }
     return samplesBarelyShrink(samples, sampleSize, [&](size_t i) { return gathered.data() + i * sampleSize; });
 }
@@ -154,9 +152,9 @@ Buffer deflatePiece(int zipLevel, std::span<const uint8_t> input, bool last)
     size_t n = (tail.endBit + 7) / 8;
     const unsigned used = unsigned(tail.endBit % 8);
     if (used != 0)
-        bytes[n - 1] &= uint8_t((1u << used) - 1);   // the padding becomes the stored block's header
+        bytes[n - 1] &= uint8_t((1u << used) - 1);  // the padding becomes the stored block's header
     if (used == 0 || used > 5)
-        bytes[n++] = 0;                              // no room for its 3 bits in the last byte
+        bytes[n++] = 0;  // no room for its 3 bits in the last byte
     static constexpr uint8_t emptyStored[4] = {0x00, 0x00, 0xFF, 0xFF};
     std::memcpy(bytes + n, emptyStored, sizeof emptyStored);
     out.size = n + sizeof emptyStored;

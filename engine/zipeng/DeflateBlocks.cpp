@@ -103,16 +103,22 @@ constexpr unsigned MaxCodeBits = 15;
 // bits marks a code longer than the table, or no code at all: the slow path.
 enum Kind : uint32_t { Literal = 0, Length = 1, EndOfBlock = 2, BadSymbol = 3 };
 constexpr uint32_t BitsMask = 0x3F, LengthFlag = 0x40, Unusual = 0x80;
-constexpr uint32_t entry(uint32_t value, unsigned bits) { return value << 8 | bits; }
-constexpr uint32_t kindOf(uint32_t e) { return (e >> 8) & 0xFF; }
+constexpr uint32_t entry(uint32_t value, unsigned bits)
+{
+    return value << 8 | bits;
+}
+constexpr uint32_t kindOf(uint32_t e)
+{
+    return (e >> 8) & 0xFF;
+}
 
-unsigned lengthExtraBits(unsigned symbol)   // 257..285
+unsigned lengthExtraBits(unsigned symbol)  // 257..285
 {
     const unsigned s = symbol - 257;
     return s < 8 || s == 28 ? 0 : (s - 4) / 4;
 }
 
-unsigned distanceExtraBits(unsigned symbol)   // 0..29
+unsigned distanceExtraBits(unsigned symbol)  // 0..29
 {
     return symbol < 4 ? 0 : symbol / 2 - 1;
 }
@@ -134,7 +140,10 @@ uint32_t distanceEntry(unsigned symbol, unsigned codeBits)
     return symbol < 30 ? entry(0, codeBits + distanceExtraBits(symbol)) : entry(BadSymbol, codeBits) | Unusual;
 }
 
-uint32_t codeLengthEntry(unsigned symbol, unsigned codeBits) { return entry(symbol, codeBits); }
+uint32_t codeLengthEntry(unsigned symbol, unsigned codeBits)
+{
+    return entry(symbol, codeBits);
+}
 
 // A canonical Huffman code: a table indexed by the next TableBits bits (the
 // first bit of a code is the lowest), and for longer codes the code walked
@@ -340,8 +349,7 @@ void skipHuffmanBlock(BitReader &reader, const LiteralLengthDecoder &literalLeng
         const uint32_t slowE = literalLength.lookup(bits);
         in.skip(slowE & BitsMask);
         switch (kindOf(slowE)) {
-        case Literal:
-            continue;
+        case Literal: continue;
         case Length: {
             const uint32_t slowD = distance.lookup(in.peek());
             if (kindOf(slowD) == BadSymbol)
@@ -349,11 +357,8 @@ void skipHuffmanBlock(BitReader &reader, const LiteralLengthDecoder &literalLeng
             in.skip(slowD & BitsMask);
             continue;
         }
-        case EndOfBlock:
-            reader = in;
-            return;
-        default:
-            damaged("invalid length symbol");
+        case EndOfBlock: reader = in; return;
+        default: damaged("invalid length symbol");
         }
     }
 }
@@ -370,18 +375,13 @@ StreamTail findStreamTail(std::span<const uint8_t> stream)
         const size_t blockStart = in.bitPosition();
         const uint32_t header = in.take(3);
         switch (header >> 1) {
-        case 0:
-            in.skipStored();
-            break;
-        case 1:
-            skipHuffmanBlock(in, fixed.literalLength, fixed.distance);
-            break;
+        case 0: in.skipStored(); break;
+        case 1: skipHuffmanBlock(in, fixed.literalLength, fixed.distance); break;
         case 2:
             readDynamicCodes(in, literalLength, distance);
             skipHuffmanBlock(in, literalLength, distance);
             break;
-        default:
-            damaged("invalid block type");
+        default: damaged("invalid block type");
         }
         if (header & 1) {
             const size_t end = in.bitPosition();

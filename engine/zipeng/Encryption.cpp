@@ -68,10 +68,8 @@ bool randomnessAvailable()
 }
 
 MemberEncryption::MemberEncryption(const Secret &password)
-    : prefix_(freshSalt()),
-      keys_(crypto::deriveAesKeys(password.text(), prefix_.data(), AesStrength)),
-      cipher_(keys_.encryption),
-      mac_(keys_.authentication)
+    : prefix_(freshSalt()), keys_(crypto::deriveAesKeys(password.text(), prefix_.data(), AesStrength)),
+      cipher_(keys_.encryption), mac_(keys_.authentication)
 {
     std::copy(keys_.verifier.begin(), keys_.verifier.end(), prefix_.begin() + AesSaltBytes);
 }

@@ -39,7 +39,7 @@ private:
     std::string text_;
 };
 
-inline constexpr int AesStrength = 3;   // AES-256
+inline constexpr int AesStrength = 3;  // AES-256
 inline constexpr size_t AesSaltBytes = 16;
 inline constexpr size_t AesPrefixBytes = AesSaltBytes + crypto::AesVerifierLength;
 // What encryption adds to a member's packed size.
@@ -68,7 +68,7 @@ public:
     std::array<uint8_t, crypto::AesMacLength> finish() { return mac_.finish(); }
 
 private:
-    std::array<uint8_t, AesPrefixBytes> prefix_;   // declared first: the keys come from its salt
+    std::array<uint8_t, AesPrefixBytes> prefix_;  // declared first: the keys come from its salt
     crypto::AesKeys keys_;
     crypto::AesCtrCipher cipher_;
     crypto::AesAuthenticator mac_;

@@ -2,9 +2,9 @@
 
 #include "engine/zipeng/ZipEngineLibrary.h"
 
+#include "engine/common/SystemCalls.h"
 #include "engine/zipeng/Reporter.h"
 #include "engine/zipeng/ZipJob.h"
-#include "engine/common/SystemCalls.h"
 
 extern "C" ORVEX_ZIPENG_EXPORT int32_t orvex_zipeng_call(ZipCallRecord *record)
 {

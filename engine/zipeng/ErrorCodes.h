@@ -10,19 +10,19 @@ namespace zipeng {
 
 enum ErrorCode : int32_t {
     InfoCode = 0,
-    FormatError = 3,         // the existing archive is not a readable ZIP
+    FormatError = 3,  // the existing archive is not a readable ZIP
     OutOfMemory = 4,
     InternalError = 5,
-    EntryTooLarge = 6,       // a name longer than a ZIP header can hold
-    Interrupted = 9,         // the caller cancelled
-    TempFileError = 10,      // the temporary archive could not be created
-    ReadError = 11,          // reading a source file or the old archive failed
-    NothingMatched = 12,     // a argument matched nothing
-    MissingArchive = 13,     // delete from an archive that does not exist
-    WriteError = 14,         // writing the new archive failed (full disk, ...)
-    CreateError = 15,        // the new archive could not be put in place
-    BadParameters = 16,      // the parameter record is unusable, or a name is repeated
-    OpenError = 18,          // a source file, or the base directory, is missing or cannot be opened
+    EntryTooLarge = 6,    // a name longer than a ZIP header can hold
+    Interrupted = 9,      // the caller cancelled
+    TempFileError = 10,   // the temporary archive could not be created
+    ReadError = 11,       // reading a source file or the old archive failed
+    NothingMatched = 12,  // a argument matched nothing
+    MissingArchive = 13,  // delete from an archive that does not exist
+    WriteError = 14,      // writing the new archive failed (full disk, ...)
+    CreateError = 15,     // the new archive could not be put in place
+    BadParameters = 16,   // the parameter record is unusable, or a name is repeated
+    OpenError = 18,       // a source file, or the base directory, is missing or cannot be opened
 };
 
 // A failure that ends the job: the old archive stays as it was.

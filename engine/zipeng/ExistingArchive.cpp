@@ -123,8 +123,8 @@ ExistingArchive::State ExistingArchive::open(const std::string &path)
     const bool countMatches = members.size() == location->entries
                               || (!location->zip64EndRecordOffset && members.size() % 0x10000 == location->entries);
     if (!countMatches)
-        damaged("central directory holds " + std::to_string(members.size()) + " of "
-                + std::to_string(location->entries) + " entries");
+        damaged("central directory holds " + std::to_string(members.size()) + " of " + std::to_string(location->entries)
+                + " entries");
     refuseOverlaps();
     return state_ = State::Valid;
 }
@@ -170,8 +170,8 @@ void ExistingArchive::refuseOverlaps() const
         return;
     if (count > Named)
         names += " and " + std::to_string(count - Named) + " more";
-    throw JobError{FormatError, path_ + ": members whose data overlaps another member's (a possible zip bomb): "
-                                    + names + "; the archive was left unchanged"};
+    throw JobError{FormatError, path_ + ": members whose data overlaps another member's (a possible zip bomb): " + names
+                                    + "; the archive was left unchanged"};
 }
 
 std::optional<LocalHeader> ExistingArchive::readLocalHeader(const ExistingMember &member) const

@@ -20,7 +20,7 @@ namespace zipeng {
 // `extra` is the central extra field without its ZIP64 block; `localOffset`
 // the file offset of the local header.
 struct ExistingMember : MemberRecord {
-    std::optional<int64_t> unixTime;   // modification time from the extended timestamp
+    std::optional<int64_t> unixTime;  // modification time from the extended timestamp
 
     bool isDirectory() const { return !name.empty() && name.back() == '/'; }
     // The modification time as a Unix time: the extended timestamp when there
@@ -49,18 +49,15 @@ public:
     const struct stat &status() const { return status_; }
 
     std::vector<ExistingMember> members;
-    uint64_t prefixLength = 0;         // bytes before the first member (a stub)
-    std::vector<uint8_t> comment;      // the archive comment
+    uint64_t prefixLength = 0;     // bytes before the first member (a stub)
+    std::vector<uint8_t> comment;  // the archive comment
 
     // The bytes of a member's local record: header, data and data descriptor.
     // Throws JobError when they do not lie where the directory says.
     uint64_t recordLength(const ExistingMember &member) const;
 
     uint64_t size() const override { return file_.size(); }
-    size_t readAt(uint64_t offset, void *buffer, size_t n) const override
-    {
-        return file_.readAt(offset, buffer, n);
-    }
+    size_t readAt(uint64_t offset, void *buffer, size_t n) const override { return file_.readAt(offset, buffer, n); }
 
 private:
     [[noreturn]] void damaged(const std::string &why) const;
@@ -73,7 +70,7 @@ private:
     State state_ = State::Missing;
     zipformat::ArchiveFile file_;
     struct stat status_ {};
-    uint64_t directoryOffset_ = 0;     // file offset of the central directory
+    uint64_t directoryOffset_ = 0;  // file offset of the central directory
 };
 
 }  // namespace zipeng

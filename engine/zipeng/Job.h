@@ -4,10 +4,10 @@
 
 #include "engine/common/Umask.h"
 #include "engine/zipeng/ErrorCodes.h"
-#include "engine/zipeng/Reporter.h"
 #include "engine/zipeng/ExistingArchive.h"
-#include "engine/zipeng/OutputArchive.h"
 #include "engine/zipeng/JobOptions.h"
+#include "engine/zipeng/OutputArchive.h"
+#include "engine/zipeng/Reporter.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -79,7 +79,7 @@ protected:
     void keepMember(const ExistingMember &m)
     {
         const uint64_t length = old_.recordLength(m);
-        MemberRecord r = m;   // every header value as it was
+        MemberRecord r = m;  // every header value as it was
         r.localOffset = out_->position();
         out_->copyFrom(old_.fd(), m.localOffset, length);
         out_->addToDirectory(r);

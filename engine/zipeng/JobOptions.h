@@ -17,9 +17,9 @@ namespace zipeng {
 struct JobOptions {
     std::string archive;
     std::vector<std::string> args;
-    std::optional<std::string> baseDirectory;   // relative arguments are under it; none: the current directory
-    int level = 9;                 // 0 stores
-    bool remove = false;           // delete members instead of adding files
+    std::optional<std::string> baseDirectory;  // relative arguments are under it; none: the current directory
+    int level = 9;                             // 0 stores
+    bool remove = false;                       // delete members instead of adding files
     bool dropDirNames = false;
     bool recurse = false;
     bool forceDos = false;
@@ -27,7 +27,7 @@ struct JobOptions {
     bool update = false;
     bool freshen = false;
     bool archiveTime = false;
-    Secret password;               // not empty: the files added are encrypted
+    Secret password;  // not empty: the files added are encrypted
 };
 
 namespace tuning {

@@ -19,7 +19,7 @@ struct MemberRecord : zipformat::MemberFields {
     uint64_t unpackedSize = 0;
     uint16_t internalAttributes = 0;
     uint32_t externalAttributes = 0;
-    std::vector<uint8_t> extra;       // other extra blocks, as they go in both headers
+    std::vector<uint8_t> extra;  // other extra blocks, as they go in both headers
     std::vector<uint8_t> comment;
     uint64_t localOffset = 0;
 };

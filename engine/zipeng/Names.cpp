@@ -36,17 +36,27 @@ std::string_view lastComponent(std::string_view name)
 
 namespace {
 
-
 bool refusedByDos(char c)
 {
     if (uint8_t(c) < 0x20 || c == 0x7F)
         return true;
     switch (c) {
-    case ' ': case '"': case '*': case '+': case ',': case ':': case ';':
-    case '<': case '=': case '>': case '?': case '[': case ']': case '|': case '\\':
-        return true;
-    default:
-        return false;
+    case ' ':
+    case '"':
+    case '*':
+    case '+':
+    case ',':
+    case ':':
+    case ';':
+    case '<':
+    case '=':
+    case '>':
+    case '?':
+    case '[':
+    case ']':
+    case '|':
+    case '\\': return true;
+    default: return false;
     }
 }
 

@@ -1,8 +1,8 @@
 #include "engine/zipeng/OutputArchive.h"
 
+#include "engine/common/SystemCalls.h"
 #include "engine/zipeng/ErrorCodes.h"
 #include "engine/zipeng/JobOptions.h"
-#include "engine/common/SystemCalls.h"
 #include "engine/zipformat/LittleEndian.h"
 #include "engine/zipformat/ZipRecords.h"
 
@@ -107,7 +107,7 @@ void appendCentralRecord(std::vector<uint8_t> &out, const MemberRecord &r)
     put16(out, r.versionMadeBy);
     putFields(out, r, zip64, field32(r.packedSize), field32(r.unpackedSize), extraLength);
     put16(out, uint16_t(r.comment.size()));
-    put16(out, 0);                          // disk
+    put16(out, 0);  // disk
     put16(out, r.internalAttributes);
     put32(out, r.externalAttributes);
     put32(out, field32(r.localOffset));
@@ -136,10 +136,10 @@ std::vector<uint8_t> buildEndRecords(uint64_t entries, uint64_t directoryOffset,
         const uint64_t recordOffset = directoryOffset + directorySize;
         put32(out, Zip64EndRecordSignature);
         put64(out, Zip64EndRecordSize - 12);
-        put16(out, (3 << 8) | 45);          // made by: Unix, 4.5
+        put16(out, (3 << 8) | 45);  // made by: Unix, 4.5
         put16(out, VersionZip64);
-        put32(out, 0);                      // this disk
-        put32(out, 0);                      // disk of the central directory
+        put32(out, 0);  // this disk
+        put32(out, 0);  // disk of the central directory
         put64(out, entries);
         put64(out, entries);
         put64(out, directorySize);
@@ -147,7 +147,7 @@ std::vector<uint8_t> buildEndRecords(uint64_t entries, uint64_t directoryOffset,
         put32(out, Zip64LocatorSignature);
         put32(out, 0);
         put64(out, recordOffset);
-        put32(out, 1);                      // total disks
+        put32(out, 1);  // total disks
     }
     const uint16_t count = entries >= Zip64Marker16 ? Zip64Marker16 : uint16_t(entries);
     put32(out, EndRecordSignature);
@@ -172,8 +172,7 @@ OutputArchive::OutputArchive(const std::string &archivePath) : archivePath_(arch
     // mkostemp opens with O_EXCL: the name is ours alone.
     fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd_ < 0)
-        throw JobError{TempFileError,
-                       "Cannot create a temporary file in " + directory + ": " + std::strerror(errno)};
+        throw JobError{TempFileError, "Cannot create a temporary file in " + directory + ": " + std::strerror(errno)};
     temporaryPath_ = pattern;
     writeback_ = std::make_unique<BackgroundWriteback>(fd_);
     buffer_.reserve(BufferCapacity);
@@ -182,7 +181,7 @@ OutputArchive::OutputArchive(const std::string &archivePath) : archivePath_(arch
 OutputArchive::~OutputArchive()
 {
     if (writeback_)
-        writeback_->stop();   // it uses fd_
+        writeback_->stop();  // it uses fd_
     if (fd_ >= 0)
         ::close(fd_);
     if (!committed_ && !temporaryPath_.empty())
@@ -250,8 +249,8 @@ void OutputArchive::copyNow(int fd, uint64_t from, uint64_t to, uint64_t length)
     auto inOffset = off_t(from);
     auto outOffset = off_t(to);
     while (length > 0 && useCopyRange_) {
-        const ssize_t done = sys::copyFileRange(fd, &inOffset, fd_, &outOffset,
-                                               size_t(std::min<uint64_t>(length, 1u << 30)), 0);
+        const ssize_t done =
+            sys::copyFileRange(fd, &inOffset, fd_, &outOffset, size_t(std::min<uint64_t>(length, 1u << 30)), 0);
         if (done > 0) {
             length -= uint64_t(done);
             continue;
@@ -260,7 +259,7 @@ void OutputArchive::copyNow(int fd, uint64_t from, uint64_t to, uint64_t length)
             continue;
         if (done < 0 && (errno == ENOSPC || errno == EDQUOT || errno == EFBIG || errno == EIO))
             writeFailed(errno);
-        useCopyRange_ = false;      // not supported here: fall back to reads and writes
+        useCopyRange_ = false;  // not supported here: fall back to reads and writes
     }
     std::vector<uint8_t> chunk;
     while (length > 0) {

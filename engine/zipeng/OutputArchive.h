@@ -100,7 +100,7 @@ private:
         int fd = -1;
         uint64_t from = 0;
         uint64_t length = 0;
-    } copy_;                       // a copy to be made at fileEnd_; never together with buffered bytes
+    } copy_;  // a copy to be made at fileEnd_; never together with buffered bytes
 
     std::vector<uint8_t> directory_;
     uint64_t members_ = 0;

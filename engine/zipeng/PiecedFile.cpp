@@ -48,7 +48,7 @@ size_t PiecedFile::abandon()
     pieceCount_ = pieces_.size();
     const size_t dropped = pieces_.size() - taken_;
     for (; taken_ < pieces_.size(); ++taken_)
-        pieces_[taken_].wait();   // a failure in a piece nobody wants is no failure
+        pieces_[taken_].wait();  // a failure in a piece nobody wants is no failure
     return dropped;
 }
 

@@ -29,9 +29,9 @@ struct ReadFailure {
 // One piece as the writer takes it.
 struct DeflatedPiece {
     Buffer packed;
-    uint32_t crc = 0;      // of the bytes read
+    uint32_t crc = 0;  // of the bytes read
     uint64_t read = 0;
-    bool last = false;     // ends the stream: the last piece, or the file came up short here
+    bool last = false;  // ends the stream: the last piece, or the file came up short here
 };
 
 class PiecedFile : public std::enable_shared_from_this<PiecedFile> {
@@ -40,7 +40,7 @@ public:
     // is worth it. Check error() first.
     static std::shared_ptr<PiecedFile> open(int base, const std::string &path, int level, const Secret *password);
 
-    int error() const { return error_; }                  // errno from opening, or 0
+    int error() const { return error_; }  // errno from opening, or 0
     bool regular() const { return S_ISREG(status_.st_mode); }
     const struct stat &status() const { return status_; }
     int fd() const { return fd_.get(); }

@@ -23,13 +23,13 @@ std::string errorText(int error);
 
 // What a worker hands back for one file read whole.
 struct Prepared {
-    std::string error;           // why it could not be read, if so
-    bool tooLarge = false;       // grew past the limit: the writer streams it
-    struct stat status {};       // of the opened file
-    uint64_t size = 0;           // bytes read
-    bool shrank = false;         // fewer bytes than the file had when opened
+    std::string error;      // why it could not be read, if so
+    bool tooLarge = false;  // grew past the limit: the writer streams it
+    struct stat status {};  // of the opened file
+    uint64_t size = 0;      // bytes read
+    bool shrank = false;    // fewer bytes than the file had when opened
     uint32_t crc = 0;
-    Buffer data;                 // deflated bytes, or the file's own when stored
+    Buffer data;  // deflated bytes, or the file's own when stored
     bool deflated = false;
     // Encrypted: `data` holds the encrypted bytes, which go between these two.
     bool encrypted = false;

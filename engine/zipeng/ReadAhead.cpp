@@ -72,7 +72,7 @@ void ReadAhead::fill()
         const size_t index = order_[cursor_];
         const bool known = index < slots_.size() && slots_[index].kind != Kind::Unknown;
         if (!known && filesInFlight_ >= ReadAheadFiles)
-            return;   // opening it would pass the bound on files
+            return;  // opening it would pass the bound on files
         Slot &slot = classify(index);
         if (slot.kind == Kind::Whole && !slot.handedOut) {
             if (filesInFlight_ > 0 && (filesInFlight_ >= ReadAheadFiles || bytesInFlight_ + slot.cost > ReadAheadBytes))
@@ -95,7 +95,7 @@ std::future<Prepared> ReadAhead::takeWhole(size_t index)
     if (slot.kind != Kind::Whole)
         return {};
     if (!slot.handedOut)
-        submitWhole(index, slot);   // the writer is here before the read-ahead
+        submitWhole(index, slot);  // the writer is here before the read-ahead
     --filesInFlight_;
     bytesInFlight_ -= slot.cost;
     std::future<Prepared> whole = std::move(slot.whole);
@@ -115,7 +115,7 @@ std::shared_ptr<PiecedFile> ReadAhead::takePieced(size_t index)
 std::future<DeflatedPiece> ReadAhead::takePiece(PiecedFile &file)
 {
     if (file.submitted() == file.taken()) {
-        file.submitNext(pool_, stop_);   // the writer is here before the read-ahead
+        file.submitNext(pool_, stop_);  // the writer is here before the read-ahead
         ++piecesInFlight_;
     }
     --piecesInFlight_;

@@ -23,8 +23,8 @@ namespace zipeng {
 class ReadAhead {
 public:
     // `sources` is the scan's list, which may still grow.
-    ReadAhead(WorkerPool &pool, const std::vector<SourceItem> &sources, int base, int level,
-              const Secret *password, const std::atomic<bool> &stop);
+    ReadAhead(WorkerPool &pool, const std::vector<SourceItem> &sources, int base, int level, const Secret *password,
+              const std::atomic<bool> &stop);
 
     // The scan found sources[index]; it will be written in this order unless
     // plan() says otherwise.
@@ -47,10 +47,10 @@ private:
     enum class Kind : uint8_t { Unknown, Directory, Whole, Pieced };
     struct Slot {
         Kind kind = Kind::Unknown;
-        bool handedOut = false;           // Whole: submitted
+        bool handedOut = false;  // Whole: submitted
         std::future<Prepared> whole;
         std::shared_ptr<PiecedFile> pieced;
-        uint64_t cost = 0;                // Whole: bytes it may hold
+        uint64_t cost = 0;  // Whole: bytes it may hold
     };
 
     // Hands out work along the order until a bound is reached.
@@ -65,10 +65,10 @@ private:
     int level_;
     const Secret *password_;
     const std::atomic<bool> &stop_;
-    std::vector<Slot> slots_;            // by source index
+    std::vector<Slot> slots_;  // by source index
     std::vector<size_t> order_;
-    size_t cursor_ = 0;                  // in order_: the first not fully handed out
-    size_t filesInFlight_ = 0;           // read whole or opened, and not yet taken
+    size_t cursor_ = 0;         // in order_: the first not fully handed out
+    size_t filesInFlight_ = 0;  // read whole or opened, and not yet taken
     uint64_t bytesInFlight_ = 0;
     size_t piecesInFlight_ = 0;
     size_t maxPieces_;

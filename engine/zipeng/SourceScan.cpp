@@ -67,9 +67,7 @@ bool isPattern(std::string_view arg)
     return last.find_first_of("*?[") != std::string_view::npos;
 }
 
-SourceScan::SourceScan(const ScanOptions &options, Reporter &reporter) : options_(options), reporter_(reporter)
-{
-}
+SourceScan::SourceScan(const ScanOptions &options, Reporter &reporter) : options_(options), reporter_(reporter) {}
 
 void SourceScan::report(int32_t code, const std::string &text)
 {
@@ -140,8 +138,8 @@ void SourceScan::addMemberName(std::string_view memberName)
         return;
     // The name comes from the archive: it may only lead where extracting it could.
     if (const std::string why = unsafeSourceName(memberName); !why.empty()) {
-        report(OpenError, "Kept " + std::string(memberName) + " as it is: its name is not read as a path on disk ("
-                              + why + ")");
+        report(OpenError,
+               "Kept " + std::string(memberName) + " as it is: its name is not read as a path on disk (" + why + ")");
         return;
     }
     SourceItem item;

@@ -18,10 +18,10 @@
 namespace zipeng {
 
 struct SourceItem {
-    std::string path;           // as given, or joined from it: relative ones are under ScanOptions::base
-    std::string name;           // stored name; a directory's ends with '/'
+    std::string path;  // as given, or joined from it: relative ones are under ScanOptions::base
+    std::string name;  // stored name; a directory's ends with '/'
     bool directory = false;
-    struct stat status {};      // links followed
+    struct stat status {};  // links followed
     // The first symbolic link on the way from the argument's last component
     // down to it (that component included), or empty. A move leaves what it
     // reached through a link alone: that is someone else's tree.
@@ -32,8 +32,8 @@ struct ScanOptions {
     bool dropDirNames = false;  // bare file names, no directory entries
     bool recurse = false;
     bool forceDos = false;
-    std::optional<std::pair<dev_t, ino_t>> archive;   // the archive itself is never added
-    int base = AT_FDCWD;        // the directory relative paths are looked up in
+    std::optional<std::pair<dev_t, ino_t>> archive;  // the archive itself is never added
+    int base = AT_FDCWD;                             // the directory relative paths are looked up in
 };
 
 // Messages go to the reporter as they arise; a callback's request to stop

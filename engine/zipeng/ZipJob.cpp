@@ -95,8 +95,7 @@ bool readRecord(const ZipCallRecord &record, JobOptions &options, Reporter &repo
         // write what the caller cannot open as it expects.
         if (record.PasswordLength <= 0 || record.PasswordLength > MaxPasswordLength) {
             reporter.message(BadParameters, "The password's length " + std::to_string(record.PasswordLength)
-                                                + " is not from 1 to " + std::to_string(MaxPasswordLength)
-                                                + " bytes");
+                                                + " is not from 1 to " + std::to_string(MaxPasswordLength) + " bytes");
             return false;
         }
         options.password = Secret(std::string_view(record.Password, size_t(record.PasswordLength)));
@@ -125,8 +124,8 @@ int32_t runJob(const JobOptions &options, Reporter &reporter)
         // O_PATH: relative arguments are only looked up under it.
         const int base = common::openSearchableDirectory(*options.baseDirectory, O_PATH);
         if (base < 0) {
-            reporter.message(OpenError, "Cannot open the base directory " + *options.baseDirectory + ": "
-                                            + errorText(errno));
+            reporter.message(OpenError,
+                             "Cannot open the base directory " + *options.baseDirectory + ": " + errorText(errno));
             return 0;
         }
         const common::UniqueFd closer(base);

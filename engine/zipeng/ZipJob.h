@@ -3,9 +3,9 @@
 // time and DOS-name variants) or a delete, from the parameter record to the
 // renamed new archive.
 
-#include "engine/zipeng/Reporter.h"
 #include "engine/common/CallRecords.h"
 #include "engine/zipeng/JobOptions.h"
+#include "engine/zipeng/Reporter.h"
 
 #include <cstdint>
 

@@ -19,9 +19,9 @@ class ArchiveFile final : public RandomAccessSource {
 public:
     struct Part {
         std::string path;
-        std::string name;     // the file name alone, as messages give it
-        uint64_t start = 0;   // where it begins in this source
-        uint64_t size = 0;    // a missing part's is a guess: its neighbours'
+        std::string name;    // the file name alone, as messages give it
+        uint64_t start = 0;  // where it begins in this source
+        uint64_t size = 0;   // a missing part's is a guess: its neighbours'
         bool present = false;
     };
 
@@ -73,7 +73,7 @@ private:
 
     SplitParts::Kind kind_ = SplitParts::Kind::Single;
     std::vector<Part> parts_;
-    std::vector<std::unique_ptr<PosixFile>> files_;   // one per part; closed when missing
+    std::vector<std::unique_ptr<PosixFile>> files_;  // one per part; closed when missing
     size_t opened_ = 0;
     uint32_t directoryDisk_ = 0;
     uint64_t size_ = 0;

@@ -83,8 +83,8 @@ public:
 private:
     const RandomAccessSource &source_;
     std::vector<uint8_t> buffer_;
-    uint64_t bufferStart_ = 0;   // file offset of buffer_[0]
-    size_t bufferLength_ = 0;    // valid bytes in buffer_
+    uint64_t bufferStart_ = 0;  // file offset of buffer_[0]
+    size_t bufferLength_ = 0;   // valid bytes in buffer_
     uint64_t position_ = 0;
 };
 

@@ -34,7 +34,8 @@ void applyZip64(const RandomAccessSource &source, CentralDirectoryLocation &loc)
     // Where the locator says, or, when data was put in front of the archive,
     // right before the locator, where writers put the record.
     std::optional<uint64_t> recordAt;
-    for (uint64_t candidate : {locator->endRecordOffset, locatorAt - std::min<uint64_t>(locatorAt, Zip64EndRecordSize)}) {
+    for (uint64_t candidate :
+         {locator->endRecordOffset, locatorAt - std::min<uint64_t>(locatorAt, Zip64EndRecordSize)}) {
         if (candidate <= locatorAt && locatorAt - candidate >= Zip64EndRecordSize
             && signatureAt(source, candidate, Zip64EndRecordSignature)) {
             recordAt = candidate;
@@ -105,7 +106,7 @@ std::optional<CentralDirectoryLocation> locationFrom(const RandomAccessSource &s
         loc.archiveStart = 0;
     }
     if (loc.size == 0 && loc.entries == 0)
-        return loc;   // an empty archive
+        return loc;  // an empty archive
     // A gap between the directory and the end record, or a recorded size that
     // is wrong, makes that guess wrong; offsets taken as they stand are then
     // the better bet. A guess whose first entry leads to a local header beats

@@ -15,8 +15,8 @@ struct CentralDirectoryLocation {
     uint64_t endRecordOffset = 0;                  // file offset of the end record
     std::optional<uint64_t> zip64EndRecordOffset;  // file offset, when the archive has one
     uint64_t entries = 0;
-    uint64_t size = 0;                             // bytes of the central directory, as recorded
-    uint64_t storedOffset = 0;                     // as recorded: relative to the archive's start
+    uint64_t size = 0;          // bytes of the central directory, as recorded
+    uint64_t storedOffset = 0;  // as recorded: relative to the archive's start
     uint16_t commentLength = 0;
     // File offset the archive's own offsets count from. Above 0 when data was
     // put in front of an archive (a self-extractor stub) without adjusting them.

@@ -17,15 +17,15 @@ struct DosDateTime {
 // The fields as they are stored; nothing checks that they name a real day
 // or time of day.
 struct DosFields {
-    int year = 0;     // 1980 to 2107
-    int month = 0;    // 1 to 12 in a sound stamp, but 0 to 15 can be stored
+    int year = 0;   // 1980 to 2107
+    int month = 0;  // 1 to 12 in a sound stamp, but 0 to 15 can be stored
     int day = 0;
     int hour = 0;
     int minute = 0;
-    int second = 0;   // always even
+    int second = 0;  // always even
 
-    bool validDate() const;   // a day of the Gregorian calendar
-    bool validTime() const;   // 00:00:00 to 23:59:58
+    bool validDate() const;  // a day of the Gregorian calendar
+    bool validTime() const;  // 00:00:00 to 23:59:58
 };
 
 DosFields decodeDosFields(DosDateTime dos);

@@ -56,13 +56,12 @@ void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table)
     const uint64_t directoryOffset = table.location.fileOffset();
     std::vector<size_t> order(table.members.size());
     std::iota(order.begin(), order.end(), size_t(0));
-    sortUnlessSorted(order, [&](size_t a, size_t b) {
-        return table.members[a].headerOffset < table.members[b].headerOffset;
-    });
+    sortUnlessSorted(order,
+                     [&](size_t a, size_t b) { return table.members[a].headerOffset < table.members[b].headerOffset; });
 
     BufferedReader reader(source, 16 * 1024);
     std::vector<uint8_t> variable;
-    std::vector<size_t> spanned;   // members whose span is known
+    std::vector<size_t> spanned;  // members whose span is known
     for (size_t i : order) {
         TableMember &m = table.members[i];
         if (!fitsBefore(m.headerOffset, LocalHeaderSize, directoryOffset)) {
@@ -129,9 +128,8 @@ void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table)
         if (overlapping[k] && m.problem.empty())
             m.problem = "its data overlaps another member's (a possible zip bomb)";
     }
-    sortUnlessSorted(spanned, [&](size_t a, size_t b) {
-        return table.members[a].headerOffset < table.members[b].headerOffset;
-    });
+    sortUnlessSorted(spanned,
+                     [&](size_t a, size_t b) { return table.members[a].headerOffset < table.members[b].headerOffset; });
 
     // Bytes that belong to no member may hold a local header the directory
     // does not describe: a second archive joined on, or a member hidden from
@@ -169,7 +167,7 @@ void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table)
             }
             if (got < want || at + got >= to)
                 return;
-            at += got - (LocalHeaderSize - 1);   // a header may straddle two chunks
+            at += got - (LocalHeaderSize - 1);  // a header may straddle two chunks
         }
     };
     std::vector<std::pair<uint64_t, uint64_t>> spans;
@@ -305,9 +303,8 @@ std::optional<MemberTable> readMemberTable(const RandomAccessSource &source)
         table.damage.push_back("the central directory holds " + std::to_string(read)
                                + " entries, but its end record counts " + std::to_string(location->entries));
     if (read >= location->entries && reader.bytesRead() != location->size)
-        table.damage.push_back("the end record gives the central directory's size as "
-                               + std::to_string(location->size) + " bytes, but its entries take "
-                               + std::to_string(reader.bytesRead()));
+        table.damage.push_back("the end record gives the central directory's size as " + std::to_string(location->size)
+                               + " bytes, but its entries take " + std::to_string(reader.bytesRead()));
     checkLocalHeaders(source, table);
     if (const ArchiveFile *set = source.splitArchive())
         noteMissingParts(*set, table);

@@ -21,21 +21,21 @@ inline constexpr uint16_t UnicodePathId = 0x7075;
 
 // The shared fields (flags among them) are the central record's.
 struct TableMember : MemberFields {
-    std::string storedName;        // the central record's name bytes
+    std::string storedName;  // the central record's name bytes
     // The name it is listed and extracted under: the Info-ZIP Unicode path
     // field's when that field belongs to this name, else storedName.
     std::string name;
     uint16_t versionMadeBy = 0;
     // The local header's own fields, as stored; all 0 when it could not be read.
     LocalHeader local;
-    uint32_t storedPackedSize = 0; // 32-bit fields as the central record holds them
+    uint32_t storedPackedSize = 0;  // 32-bit fields as the central record holds them
     uint32_t storedUnpackedSize = 0;
     uint32_t externalAttributes = 0;
     uint64_t packedSize = 0;
     uint64_t unpackedSize = 0;
-    uint64_t headerOffset = 0;     // file offset of the local header
-    uint32_t disk = 0;             // the disk of a split archive it starts on
-    uint64_t dataOffset = 0;       // file offset of the data; valid when problem is empty
+    uint64_t headerOffset = 0;  // file offset of the local header
+    uint32_t disk = 0;          // the disk of a split archive it starts on
+    uint64_t dataOffset = 0;    // file offset of the data; valid when problem is empty
     std::vector<uint8_t> centralExtra;
     std::vector<uint8_t> localExtra;
 
@@ -45,7 +45,7 @@ struct TableMember : MemberFields {
 
 struct MemberTable {
     CentralDirectoryLocation location;
-    std::vector<TableMember> members;   // central-directory order
+    std::vector<TableMember> members;  // central-directory order
     // Disagreements that concern the archive rather than one member.
     std::vector<std::string> damage;
 

@@ -66,7 +66,7 @@ bool looksCyrillic(std::string_view utf8)
         } else if (isCyrillicLetter(c)) {
             cyrillic = true;
         } else {
-            latin = cyrillic = false;   // a word ends
+            latin = cyrillic = false;  // a word ends
             continue;
         }
         if (latin && cyrillic)
@@ -78,11 +78,10 @@ bool looksCyrillic(std::string_view utf8)
 bool looksJapanese(std::string_view utf8)
 {
     for (const char32_t c : codePoints(utf8)) {
-        const bool fits = c < 0x80
-                          || (c >= 0x3000 && c <= 0x30FF)     // CJK punctuation, Hiragana, Katakana
-                          || (c >= 0x3400 && c <= 0x4DBF)     // CJK ideographs
+        const bool fits = c < 0x80 || (c >= 0x3000 && c <= 0x30FF)  // CJK punctuation, Hiragana, Katakana
+                          || (c >= 0x3400 && c <= 0x4DBF)           // CJK ideographs
                           || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF)
-                          || (c >= 0xFF01 && c <= 0xFF60)     // full-width forms
+                          || (c >= 0xFF01 && c <= 0xFF60)  // full-width forms
                           || (c >= 0xFFE0 && c <= 0xFFE6);
         if (!fits)
             return false;
@@ -142,9 +141,7 @@ bool nameNeedsCodePage(std::string_view name, bool utf8Flag)
     return !utf8Flag && !isValidUtf8(name);
 }
 
-IconvHandle::IconvHandle(std::string_view codePage) : handle_(::iconv_open("UTF-8", iconvNameOf(codePage)))
-{
-}
+IconvHandle::IconvHandle(std::string_view codePage) : handle_(::iconv_open("UTF-8", iconvNameOf(codePage))) {}
 
 IconvHandle::~IconvHandle()
 {
@@ -156,7 +153,7 @@ std::optional<std::string> IconvHandle::convert(std::string_view bytes)
 {
     if (!usable())
         return std::nullopt;
-    ::iconv(handle_, nullptr, nullptr, nullptr, nullptr);   // a failed name may have left a shift state
+    ::iconv(handle_, nullptr, nullptr, nullptr, nullptr);  // a failed name may have left a shift state
     std::string input(bytes);
     // No code page here needs more than 4 bytes of UTF-8 per input byte.
     std::string out(bytes.size() * 4 + 4, '\0');
@@ -170,9 +167,7 @@ std::optional<std::string> IconvHandle::convert(std::string_view bytes)
     return out;
 }
 
-NameDecoder::NameDecoder(std::string_view codePage) : chosen_(codePage), fallback_("437")
-{
-}
+NameDecoder::NameDecoder(std::string_view codePage) : chosen_(codePage), fallback_("437") {}
 
 std::string NameDecoder::decode(std::string_view bytes)
 {

@@ -16,14 +16,14 @@ namespace zipformat {
 
 struct SplitParts {
     enum class Kind {
-        Single,   // one ordinary file
-        Disks,    // numbered disks; the last part holds the end record
-        Pieces,   // one archive cut into pieces by bytes
+        Single,  // one ordinary file
+        Disks,   // numbered disks; the last part holds the end record
+        Pieces,  // one archive cut into pieces by bytes
     };
     Kind kind = Kind::Single;
-    std::vector<std::string> paths;   // in order; one for a single file
-    size_t opened = 0;                // which of them the caller named
-    uint32_t directoryDisk = 0;       // Disks: where the central directory starts
+    std::vector<std::string> paths;  // in order; one for a single file
+    size_t opened = 0;               // which of them the caller named
+    uint32_t directoryDisk = 0;      // Disks: where the central directory starts
 };
 
 // The disks an end record at the end of `source` names: its own and the one

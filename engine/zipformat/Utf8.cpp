@@ -18,7 +18,7 @@ size_t utf8SequenceLength(std::string_view text, size_t at)
     } else if (lead >= 0xE0 && lead <= 0xEF) {
         length = 3;
         if (lead == 0xE0)
-            low = 0xA0;   // no overlong forms
+            low = 0xA0;  // no overlong forms
         if (lead == 0xED)
             high = 0x9F;  // no surrogates
     } else if (lead >= 0xF0 && lead <= 0xF4) {

@@ -40,7 +40,7 @@ inline constexpr uint16_t EncryptionFlags = 0x0001 | 0x0040 | 0x2000;
 enum Method : uint16_t {
     MethodStored = 0,
     MethodShrunk = 1,
-    MethodReduced1 = 2,   // Reduce with compression factors 1 to 4: methods 2 to 5
+    MethodReduced1 = 2,  // Reduce with compression factors 1 to 4: methods 2 to 5
     MethodReduced4 = 5,
     MethodImploded = 6,
     MethodDeflated = 8,
@@ -146,7 +146,7 @@ struct MemberFields {
 // the extra field's length (26 bytes). The central header has them after
 // "version made by", the local header right after its signature.
 struct HeaderFields : MemberFields {
-    uint32_t storedPackedSize = 0;    // as stored; 0xFFFFFFFF defers to the ZIP64 block
+    uint32_t storedPackedSize = 0;  // as stored; 0xFFFFFFFF defers to the ZIP64 block
     uint32_t storedUnpackedSize = 0;
     uint16_t nameLength = 0;
     uint16_t extraLength = 0;
@@ -205,10 +205,10 @@ struct CentralHeader : HeaderFields {
     bool hasZip64Extra = false;
     uint64_t packedSize = 0;
     uint64_t unpackedSize = 0;
-    uint64_t headerOffset = 0;   // relative to the archive's start, not the file's
+    uint64_t headerOffset = 0;  // relative to the archive's start, not the file's
     uint32_t diskStart = 0;
 
-    size_t recordSize = 0;       // fixed part, name, extra and comment
+    size_t recordSize = 0;  // fixed part, name, extra and comment
 };
 
 // Parses the record at the start of `bytes`. Nothing when the signature does
@@ -235,14 +235,14 @@ std::optional<EndRecord> parseEndRecord(Bytes bytes);
 
 struct Zip64Locator {
     uint32_t endRecordDisk = 0;
-    uint64_t endRecordOffset = 0;   // relative to the archive's start
+    uint64_t endRecordOffset = 0;  // relative to the archive's start
     uint32_t totalDisks = 0;
 };
 
 std::optional<Zip64Locator> parseZip64Locator(Bytes bytes);
 
 struct Zip64EndRecord {
-    uint64_t recordSize = 0;        // as stored: the bytes after this field
+    uint64_t recordSize = 0;  // as stored: the bytes after this field
     uint16_t versionMadeBy = 0;
     uint16_t versionNeeded = 0;
     uint32_t diskNumber = 0;

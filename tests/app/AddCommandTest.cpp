@@ -70,7 +70,7 @@ TEST_F(AddCommandTest, WithoutAnArchiveNameTheDialogIsNotShown)
     add([this] { dialog().okButton->click(); });
     EXPECT_FALSE(dialogShown);
     EXPECT_EQ(messages(), QStringList({"You must create a new zipfile or open a zipfile first!"}));
-    QCoreApplication::processEvents();   // the queued interaction must not reach a later opening
+    QCoreApplication::processEvents();  // the queued interaction must not reach a later opening
 }
 
 TEST_F(AddCommandTest, OkAddsTheListWithItsOptionsAndLevelAndEmptiesIt)
@@ -95,7 +95,7 @@ TEST_F(AddCommandTest, OkAddsTheListWithItsOptionsAndLevelAndEmptiesIt)
     EXPECT_EQ(storedNames(), (std::vector<std::string>{"[ab] ?.txt", "a.txt", "b.txt"}));
     EXPECT_EQ(engine().AddOptions, AddOpts{AddZipTime});
     EXPECT_EQ(engine().AddCompLevel, 0);
-    EXPECT_EQ(engine().Entries(1).Method, 0);   // level 0 stores
+    EXPECT_EQ(engine().Entries(1).Method, 0);  // level 0 stores
     EXPECT_TRUE(dialog().entries().isEmpty());
 }
 
@@ -106,8 +106,10 @@ TEST_F(AddCommandTest, EachOptionBoxReachesItsAddOptionAndTheLevelReachesTheEngi
         QCheckBox *TAddForm::*box;
         AddOpts expected;
     } cases[] = {
-        {&TAddForm::dirNamesBox, {AddDirNames, AddRecurseDirs}}, {&TAddForm::forceDosBox, {AddForceDOS}},
-        {&TAddForm::moveBox, {AddMove}},                       {&TAddForm::updateOnlyBox, {AddUpdate}},
+        {&TAddForm::dirNamesBox, {AddDirNames, AddRecurseDirs}},
+        {&TAddForm::forceDosBox, {AddForceDOS}},
+        {&TAddForm::moveBox, {AddMove}},
+        {&TAddForm::updateOnlyBox, {AddUpdate}},
     };
     int level = 1;
     for (const auto &c : cases) {
@@ -122,7 +124,7 @@ TEST_F(AddCommandTest, EachOptionBoxReachesItsAddOptionAndTheLevelReachesTheEngi
         EXPECT_EQ(engine().zipCallRecord().Level, level++);
         // "Delete file(s) after" removes the original once it is in the archive.
         EXPECT_EQ(QFile::exists(root + "/file.txt"), c.box != &TAddForm::moveBox);
-        (dialog().*c.box)->setChecked(false);   // the boxes keep their state between openings
+        (dialog().*c.box)->setChecked(false);  // the boxes keep their state between openings
     }
 }
 
@@ -199,7 +201,7 @@ TEST_F(AddCommandTest, AFolderIsStoredFromTheFolderChosenAndFromTheRootOnlyWhenA
     add([this] {
         addEntry(root + "/folder");
         addEntry(root + "/folder/a.txt");
-        dialog().recurseBox->click();   // unchecks both
+        dialog().recurseBox->click();  // unchecks both
         dialog().okButton->click();
     });
     EXPECT_EQ(script->shown.back().text, "1 files were added");
@@ -230,6 +232,6 @@ TEST_F(AddCommandTest, AnAddThatAddedNothingKeepsTheListAndDeletingIsNeverCarrie
     });
     EXPECT_FALSE(moveCheckedAtOpening);
     EXPECT_EQ(engine().LastResult, 1);
-    EXPECT_TRUE(QFile::exists(root + "/gone.txt"));   // not moved
+    EXPECT_TRUE(QFile::exists(root + "/gone.txt"));  // not moved
     EXPECT_TRUE(dialog().entries().isEmpty());
 }

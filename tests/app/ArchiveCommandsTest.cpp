@@ -14,18 +14,18 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
-#include <QTimer>
-#include <QToolButton>
-#include <QWindow>
 #include <QFile>
 #include <QLabel>
-#include <QProgressBar>
 #include <QLocale>
 #include <QMetaObject>
 #include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QWindow>
 #include <algorithm>
 #include <fstream>
 
@@ -81,7 +81,7 @@ TEST_F(ArchiveCommands, NewArchiveAppendsZipUnlessTheNameHasIt)
     const platform::PromptRecord &dialog = script->shown.front();
     EXPECT_EQ(dialog.kind, platform::PromptRecord::Kind::OpenFile);
     EXPECT_EQ(dialog.caption, "Create New ZIP File");
-    EXPECT_EQ(script->shown.size(), 3u);  // no question: none of them existed
+    EXPECT_EQ(script->shown.size(), 3u);                      // no question: none of them existed
     EXPECT_FALSE(QFile::exists(dir.filePath("Report.zip")));  // the first add creates it
 }
 
@@ -157,7 +157,7 @@ TEST_F(ArchiveCommands, DeleteArchiveOfASplitSetNamesAndDeletesEveryPart)
     writeFile(second, whole.mid(whole.size() / 2));
     open(second);
     ASSERT_EQ(names(), (std::vector<QString>{"x.txt", "y.txt"}));
-    form().deleteArchiveCommand();   // unanswered question: no
+    form().deleteArchiveCommand();  // unanswered question: no
     EXPECT_EQ(lastShown().text, "Are you sure you want to delete: " + second
                                     + "?\nIt is one part of a split archive; its other part is deleted too: "
                                       "set.zip.001");
@@ -250,7 +250,11 @@ TEST_F(ArchiveCommands, WithNoArchiveCurrentAFileNamedLikeTheCaptionIsNotTakenFo
         // Should the dialog come, it is closed at once.
         TExtract &extractDialog = *windows->Extract;
         QMetaObject::invokeMethod(
-            &extractDialog, [&extractDialog] { if (extractDialog.isVisible()) extractDialog.done(0); },
+            &extractDialog,
+            [&extractDialog] {
+                if (extractDialog.isVisible())
+                    extractDialog.done(0);
+            },
             Qt::QueuedConnection);
         form().extractCommand();
         EXPECT_EQ(lastShown().text, "Error :File not found " + c.caption) << c.state;
@@ -289,9 +293,19 @@ TEST_F(ArchiveCommands, AFileThatCannotBeDeletedIsReportedAndTheArchiveStaysCurr
         std::function<void()> beforeAnswer;
         QString undeletable;
     } cases[] = {
-        {"new archive over it", [&] { script->fileAnswers.push_back(blocked); form().newArchiveFromToolbar(); }, {}, blocked},
+        {"new archive over it",
+         [&] {
+             script->fileAnswers.push_back(blocked);
+             form().newArchiveFromToolbar();
+         },
+         {},
+         blocked},
         {"delete archive", [&] { form().deleteArchiveCommand(); },
-         [&] { QFile::rename(archive, archive + ".away"); QDir().mkpath(archive + "/inside"); }, archive},
+         [&] {
+             QFile::rename(archive, archive + ".away");
+             QDir().mkpath(archive + "/inside");
+         },
+         archive},
     };
     for (const auto &c : cases) {
         meddling->beforeAnswer = c.beforeAnswer;
@@ -462,7 +476,8 @@ TEST_F(ArchiveCommands, EngineErrorsAreShownAndOnlyLoggedWithTheLog)
 TEST_F(ArchiveCommands, AboutBoxIsModalAndClosesWithEnter)
 {
     TF_About &about = *windows->F_About;
-    QMetaObject::invokeMethod(&about, [&about] { QTest::keyClick(&about, Qt::Key_Return); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &about, [&about] { QTest::keyClick(&about, Qt::Key_Return); }, Qt::QueuedConnection);
     form().aboutCommand();
     EXPECT_FALSE(about.isVisible());
     EXPECT_EQ(about.windowTitle(), "About");
@@ -533,8 +548,11 @@ TEST(ProgressBar, ShowsTheStepsDoneOnePer32KiB)
         uint16_t maximum;
         std::vector<int> percents;
     } cases[] = {
-        {0, 1, {0}},          {1000, 1, {0}},           {32768, 1, {0, 100}},
-        {65536, 2, {0, 50, 100}}, {100000, 3, {0, 33, 66, 100}},
+        {0, 1, {0}},
+        {1000, 1, {0}},
+        {32768, 1, {0, 100}},
+        {65536, 2, {0, 50, 100}},
+        {100000, 3, {0, 33, 66, 100}},
         {INT32_MAX, 65535, {0, 0}},
     };
     const auto percent = [&shown] {
@@ -600,9 +618,21 @@ TEST_F(ArchiveCommands, ASecondCommandDuringAnOperationDoesNothing)
         const char *command;
         std::function<void()> start;
     } commands[] = {
-        {"open", [&] { script->fileAnswers.push_back(other); form().openArchiveCommand(); }},
-        {"menu open", [&] { script->fileAnswers.push_back(other); form().menuAction("openArchiveAction")->trigger(); }},
-        {"new over the other", [&] { script->fileAnswers.push_back(other); form().newArchiveFromToolbar(); }},
+        {"open",
+         [&] {
+             script->fileAnswers.push_back(other);
+             form().openArchiveCommand();
+         }},
+        {"menu open",
+         [&] {
+             script->fileAnswers.push_back(other);
+             form().menuAction("openArchiveAction")->trigger();
+         }},
+        {"new over the other",
+         [&] {
+             script->fileAnswers.push_back(other);
+             form().newArchiveFromToolbar();
+         }},
         {"delete archive", [&] { form().deleteArchiveCommand(); }},
         {"delete members", [&] { form().deleteMembersCommand(); }},
         {"extract", [&] { form().extractCommand(); }},
@@ -621,11 +651,14 @@ TEST_F(ArchiveCommands, ASecondCommandDuringAnOperationDoesNothing)
         QMetaObject::invokeMethod(
             &form(),
             [&] {
-                enabledDuring = {form().toolButton("openButton")->isEnabled(), form().toolButton("addButton")->isEnabled(),
+                enabledDuring = {form().toolButton("openButton")->isEnabled(),
+                                 form().toolButton("addButton")->isEnabled(),
                                  form().menuAction("openArchiveAction")->isEnabled(),
                                  form().menuAction("extractAction")->isEnabled(),
-                                 form().menuAction("testAction")->isEnabled(), grid().isEnabled(),
-                                 windows->F_status->cancelButton->isEnabled(), form().menuAction("exitAction")->isEnabled()};
+                                 form().menuAction("testAction")->isEnabled(),
+                                 grid().isEnabled(),
+                                 windows->F_status->cancelButton->isEnabled(),
+                                 form().menuAction("exitAction")->isEnabled()};
                 c.start();
             },
             Qt::QueuedConnection);
@@ -643,7 +676,8 @@ TEST_F(ArchiveCommands, ASecondCommandDuringAnOperationDoesNothing)
         form().deleteMembersCommand();
         QCoreApplication::processEvents();
 
-        EXPECT_EQ(enabledDuring, (std::vector<bool>{false, false, false, false, false, false, true, true})) << c.command;
+        EXPECT_EQ(enabledDuring, (std::vector<bool>{false, false, false, false, false, false, true, true}))
+            << c.command;
         EXPECT_FALSE(dialogOpened) << c.command;
         EXPECT_EQ(shownTexts(*script),
                   (std::vector<QString>{"Delete selected files from: " + archive + "?\n1 member is selected.",
@@ -672,10 +706,11 @@ TEST_F(ArchiveCommands, CommandsComeBackOnEveryWayOutOfAnOperation)
     for (const auto &w : ways) {
         bool enabledDuring = true;
         try {
-            form().session().operationFrame().run({"Adding file(s)", "Beginning Add to x", "Fatal", " files were added"}, [&] {
-                enabledDuring = form().toolButton("addButton")->isEnabled();
-                w.operation();
-            });
+            form().session().operationFrame().run(
+                {"Adding file(s)", "Beginning Add to x", "Fatal", " files were added"}, [&] {
+                    enabledDuring = form().toolButton("addButton")->isEnabled();
+                    w.operation();
+                });
         } catch (int) {
         }
         EXPECT_FALSE(enabledDuring) << w.way;
@@ -698,7 +733,7 @@ TEST_F(ArchiveCommands, ClosingDuringAnOperationCancelsItAndThenCloses)
     const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
     grid().setSelection(TGridRect{0, 1, 3, 3});
     script->shown.clear();
-    script->buttonAnswers = {0, 0};   // delete; stop it and quit
+    script->buttonAnswers = {0, 0};  // delete; stop it and quit
     form().show();
     bool visibleAfterTheOperation = false;
     QTimer::singleShot(0, &form(), [&] {
@@ -714,9 +749,9 @@ TEST_F(ArchiveCommands, ClosingDuringAnOperationCancelsItAndThenCloses)
     EXPECT_EQ(readBytes(archive), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), filesBefore);  // no temporary file left
     // The two questions alone: no count box for a window that is going.
-    EXPECT_EQ(shownTexts(*script), (std::vector<QString>{"Delete selected files from: " + archive
-                                                             + "?\n3 members are selected.",
-                                                         "An operation is running. Stop it and quit?"}));
+    EXPECT_EQ(shownTexts(*script),
+              (std::vector<QString>{"Delete selected files from: " + archive + "?\n3 members are selected.",
+                                    "An operation is running. Stop it and quit?"}));
     EXPECT_EQ(script->shown.back().defaultButton, 1);
 }
 
@@ -725,7 +760,7 @@ TEST_F(ArchiveCommands, ClosingDuringAnOperationAnsweredNoLetsItFinish)
     const QString archive = makeArchive("a.zip", {"a.txt", "b.txt"});
     open(archive);
     grid().setSelection(TGridRect{0, 1, 3, 1});
-    script->buttonAnswers = {0};   // delete; the quit question takes its default, No
+    script->buttonAnswers = {0};  // delete; the quit question takes its default, No
     form().show();
     QTimer::singleShot(0, &form(), [&] {
         QMetaObject::invokeMethod(&form(), &QWidget::close, Qt::QueuedConnection);
@@ -753,13 +788,13 @@ TEST_F(ArchiveCommands, OnlyAnOperationsFirstErrorComesInABoxTheRestAreLoggedAnd
         script->buttonAnswers = {c.answer};
         TZipEngine &engine = form().session().engine;
         std::vector<bool> cancelAfter;
-        form().session().operationFrame().run({"Extracting file(s)", "Beginning Extract", "Fatal", " file(s) were extracted"},
-                                    [&] {
-                                        for (int i = 1; i <= 5; ++i) {
-                                            engine.OnMessage(engine, 1, "error " + std::to_string(i));
-                                            cancelAfter.push_back(engine.Cancel);
-                                        }
-                                    });
+        form().session().operationFrame().run(
+            {"Extracting file(s)", "Beginning Extract", "Fatal", " file(s) were extracted"}, [&] {
+                for (int i = 1; i <= 5; ++i) {
+                    engine.OnMessage(engine, 1, "error " + std::to_string(i));
+                    cancelAfter.push_back(engine.Cancel);
+                }
+            });
         const std::string which = (c.log ? "log, answer " : "status, answer ") + std::to_string(c.answer);
         ASSERT_EQ(script->shown.size(), 3u) << which;
         const auto &box = script->shown[0];
@@ -812,17 +847,18 @@ TEST_F(ArchiveCommands, ExtractingWhereNothingCanBeWrittenShowsOneBox)
     TZipEngine &engine = form().session().engine;
     engine.setZipFilename(archive.toStdString());
     script->shown.clear();
-    form().session().operationFrame().run({"Extracting file(s)", "Beginning Extract", "Fatal", " file(s) were extracted"},
-                                [&] {
-                                    engine.ExtrBaseDir = target.path().toStdString();
-                                    engine.ExtrOptions = ExtrOpts{ExtrOverWrite};
-                                    engine.Extract();
-                                });
+    form().session().operationFrame().run(
+        {"Extracting file(s)", "Beginning Extract", "Fatal", " file(s) were extracted"}, [&] {
+            engine.ExtrBaseDir = target.path().toStdString();
+            engine.ExtrOptions = ExtrOpts{ExtrOverWrite};
+            engine.Extract();
+        });
     const auto texts = shownTexts(*script);
     ASSERT_FALSE(texts.empty());
     EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
                             [](const QString &t) { return t.startsWith("Error message from DLL: "); }),
-              1) << texts.front().toStdString();
+              1)
+        << texts.front().toStdString();
     EXPECT_EQ(texts.back(), "3 more errors were logged in the message window");
 }
 
@@ -835,26 +871,27 @@ TEST_F(ArchiveCommands, DuringAnOperationTheWindowsCatchUpAboutThirtyTimesASecon
         form().session().operationFrame().pacer().setClock([&now] { return now; });
         TZipEngine &engine = form().session().engine;
         QLabel &label = log ? *windows->Msgform->fileLabel : *windows->F_status->fileLabel;
-        int turns = 0;   // of the event loop, let through by the reports
+        int turns = 0;  // of the event loop, let through by the reports
         QTimer counter;
         QObject::connect(&counter, &QTimer::timeout, [&turns] { ++turns; });
         counter.start(0);
         QStringList labelDuring, expectedLog{"Beginning Add to x"};
-        form().session().operationFrame().run({"Adding file(s)", "Beginning Add to x", "Fatal", " files were added"}, [&] {
-            // A second's worth of reports, ten milliseconds apart.
-            for (int i = 0; i < 100; ++i, now += 10) {
-                engine.OnProgress(engine, FileBegin, "f" + std::to_string(i), 10);
-                engine.OnMessage(engine, 0, "adding: f" + std::to_string(i));
-                expectedLog << "adding: f" + QString::number(i);
-                labelDuring << label.text();
-            }
-        });
+        form().session().operationFrame().run({"Adding file(s)", "Beginning Add to x", "Fatal", " files were added"},
+                                              [&] {
+                                                  // A second's worth of reports, ten milliseconds apart.
+                                                  for (int i = 0; i < 100; ++i, now += 10) {
+                                                      engine.OnProgress(engine, FileBegin, "f" + std::to_string(i), 10);
+                                                      engine.OnMessage(engine, 0, "adding: f" + std::to_string(i));
+                                                      expectedLog << "adding: f" + QString::number(i);
+                                                      labelDuring << label.text();
+                                                  }
+                                              });
         counter.stop();
         const std::string which = log ? "message log" : "status window";
         EXPECT_GE(turns, 20) << which;
         EXPECT_LE(turns, 31) << which;
         EXPECT_EQ(labelDuring.mid(0, 3), (QStringList{"File: f0", "File: f0", "File: f0"})) << which;
-        EXPECT_EQ(label.text(), "File: f99") << which;   // the end shows the last report
+        EXPECT_EQ(label.text(), "File: f99") << which;  // the end shows the last report
         if (log) {
             EXPECT_EQ(windows->Msgform->logLines(), expectedLog);
         }

@@ -126,11 +126,10 @@ TEST_F(DragDrop, DroppedItemsAreStoredRelativeToTheirOwnFolder)
 {
     const struct {
         const char *what;
-        QStringList dropped;     // below the temporary directory; "http:" ones are not local
+        QStringList dropped;  // below the temporary directory; "http:" ones are not local
         std::set<std::string> stored;
     } cases[] = {
-        {"a file and a folder", {"x/a.txt", "x/dir"},
-         {"a.txt", "dir/", "dir/b.txt", "dir/sub/", "dir/sub/c.txt"}},
+        {"a file and a folder", {"x/a.txt", "x/dir"}, {"a.txt", "dir/", "dir/b.txt", "dir/sub/", "dir/sub/c.txt"}},
         {"a folder below another", {"x/dir/sub"}, {"sub/", "sub/c.txt"}},
         {"files of two folders", {"x/a.txt", "y/d.txt"}, {"a.txt", "d.txt"}},
         {"a web address beside a file", {"http:", "y/d.txt"}, {"d.txt"}},
@@ -184,8 +183,8 @@ TEST_F(DragDrop, WithoutAnArchiveTheDropAsksForANewOne)
 {
     const struct {
         const char *what;
-        int answer;               // to "create one?"; 0 is yes
-        QString fileAnswer;       // New's file dialog; empty cancels it
+        int answer;          // to "create one?"; 0 is yes
+        QString fileAnswer;  // New's file dialog; empty cancels it
         bool created;
     } cases[] = {
         {"declined", 1, {}, false},
@@ -205,7 +204,8 @@ TEST_F(DragDrop, WithoutAnArchiveTheDropAsksForANewOne)
         ASSERT_FALSE(script->shown.empty());
         EXPECT_EQ(script->shown[0].kind, platform::PromptRecord::Kind::MessageBox);
         EXPECT_EQ(script->shown[0].buttons, QStringList({"&Yes", "&No"}));
-        const bool dialogShown = script->shown.size() > 1 && script->shown[1].kind == platform::PromptRecord::Kind::OpenFile;
+        const bool dialogShown = script->shown.size() > 1
+                                 && script->shown[1].kind == platform::PromptRecord::Kind::OpenFile;
         EXPECT_EQ(dialogShown, c.answer == 0);
         if (dialogShown) {
             EXPECT_EQ(script->shown[1].caption, "Create New ZIP File");
@@ -248,7 +248,7 @@ TEST_F(DragDrop, ADragOffersTheSelectedMembersTopLevelPaths)
     const struct {
         const char *what;
         QStringList rows;
-        QStringList offered;                         // relative to the staging folder
+        QStringList offered;  // relative to the staging folder
         std::vector<std::pair<QString, QByteArray>> files;
     } cases[] = {
         {"one file", {"a.txt"}, {"a.txt"}, {{"a.txt", QByteArray(5000, 'a')}}},
@@ -334,7 +334,7 @@ TEST_F(DragDrop, ADragStartsOnlyFromASelectedRow)
     const struct {
         const char *what;
         int pressRow;
-        int moveBy;              // vertical move, in rows, after the press; 0 releases in place
+        int moveBy;  // vertical move, in rows, after the press; 0 releases in place
         int drags;
         std::set<int> selected;  // grid rows afterwards
     } cases[] = {
@@ -377,7 +377,7 @@ TEST_F(DragDrop, OpenHandsTheWorkingCopyToTheDesktop)
         const char *what;
         const char *row;
         std::function<void(DragDrop &, int row)> how;
-        QString opened;           // relative to the working directory; empty: none
+        QString opened;  // relative to the working directory; empty: none
         QByteArray bytes;
     } cases[] = {
         {"menu", "dir/sub/c.txt",
@@ -388,7 +388,8 @@ TEST_F(DragDrop, OpenHandsTheWorkingCopyToTheDesktop)
              open->trigger();
          },
          "dir/sub/c.txt", "sea"},
-        {"Enter", "dir/b.txt", [](DragDrop &t, int) { QTest::keyClick(&t.grid(), Qt::Key_Return); }, "dir/b.txt", "bee"},
+        {"Enter", "dir/b.txt", [](DragDrop &t, int) { QTest::keyClick(&t.grid(), Qt::Key_Return); }, "dir/b.txt",
+         "bee"},
         {"double-click", "a.txt",
          [](DragDrop &t, int row) {
              // As the window system delivers it: the second press comes before the double-click.
@@ -440,7 +441,7 @@ TEST_F(DragDrop, AFileTheDesktopCannotOpenIsReported)
     ASSERT_EQ(messages().size(), 1);
     EXPECT_TRUE(messages()[0].startsWith("No application is set up to open " + workDir));
     EXPECT_TRUE(messages()[0].endsWith("/notes.xyz"));
-    EXPECT_EQ(copiesLeft(), QStringList{});   // nobody reads it
+    EXPECT_EQ(copiesLeft(), QStringList{});  // nobody reads it
 }
 
 TEST_F(DragDrop, OpenNeverHandsOverWhatTheDesktopCouldRun)
@@ -455,14 +456,19 @@ TEST_F(DragDrop, OpenNeverHandsOverWhatTheDesktopCouldRun)
     const struct {
         const char *name;
         ziptest::Member member;
-        const char *refused;   // the start of the warning; null: opened
+        const char *refused;  // the start of the warning; null: opened
     } cases[] = {
         {"a launcher named as a document", member("invoice.pdf.desktop", launcher, 0100755),
          "\"invoice.pdf.desktop\" is a desktop launcher"},
         {"a launcher by its content alone", member("invoice", launcher), "\"invoice\" is a desktop launcher"},
         {"a script", member("install.sh", "#!/bin/sh\necho hi\n", 0100755), "\"install.sh\" is a script"},
         {"a script by its name", member("setup.py", "print('hi')\n"), "\"setup.py\" is a script"},
-        {"a program", member("tool", QByteArray("\x7F" "ELF\x02\x01\x01\0", 8), 0100755),
+        {"a program",
+         member("tool",
+                QByteArray("\x7F"
+                           "ELF\x02\x01\x01\0",
+                           8),
+                0100755),
          "\"tool\" is a program"},
         {"a Windows program", member("setup.exe", "MZ\x90\0"), "\"setup.exe\" is a program"},
         {"a link", ziptest::linkEntry("notes.txt", "other.txt"), "\"notes.txt\" is a link"},

@@ -202,7 +202,7 @@ TEST_F(ExtractCommand, AFolderRowStandsForEverythingUnderItButIsNoFileToOpen)
         engine.AddOptions = AddOpts{AddDirNames, AddRecurseDirs};
         engine.setZipFilename(archive.toStdString());
         engine.Add();
-        ASSERT_EQ(engine.EntryCount(), 5);   // d/, d/a.txt, d/sub/, d/sub/b.txt, x.txt
+        ASSERT_EQ(engine.EntryCount(), 5);  // d/, d/a.txt, d/sub/, d/sub/b.txt, x.txt
     }
     open(archive);
     TSortableGrid &grid = *form().listingGrid;
@@ -226,8 +226,8 @@ TEST_F(ExtractCommand, AFolderRowStandsForEverythingUnderItButIsNoFileToOpen)
 
     script->buttonAnswers.push_back(0);
     form().deleteMembersCommand();
-    EXPECT_EQ(script->shown[2].text, "Delete 4 members (the selected folders with everything in them) from: "
-                                         + archive + "?");
+    EXPECT_EQ(script->shown[2].text,
+              "Delete 4 members (the selected folders with everything in them) from: " + archive + "?");
     ASSERT_EQ(form().session().engine.EntryCount(), 1);
     EXPECT_EQ(form().session().engine.Entries(0).FileName, "x.txt");
 }

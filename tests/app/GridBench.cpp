@@ -4,8 +4,8 @@
 #include "TestApplication.h"
 #include "app/Application.h"
 #include "app/Mainform.h"
-#include "platform/HugePageHeap.h"
 #include "controls/SortableGrid.h"
+#include "platform/HugePageHeap.h"
 
 #include <QElapsedTimer>
 #include <QLocale>

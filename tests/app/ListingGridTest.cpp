@@ -82,8 +82,10 @@ TEST_F(ListingGrid, RowsAreChosenTheDesktopsWayAndCommandsTakeExactlyThose)
         {"click chooses one again", [&] { click(2); }, {2}, 2},
         {"Shift+click extends from it", [&] { click(4, Qt::ShiftModifier); }, {2, 3, 4}, 4},
         {"Shift+Down extends", [&] { QTest::keyClick(&grid(), Qt::Key_Down, Qt::ShiftModifier); }, {2, 3, 4, 5}, 5},
-        {"Ctrl+Down moves alone", [&] { QTest::keyClick(&grid(), Qt::Key_Down, Qt::ControlModifier); },
-         {2, 3, 4, 5}, 6},
+        {"Ctrl+Down moves alone",
+         [&] { QTest::keyClick(&grid(), Qt::Key_Down, Qt::ControlModifier); },
+         {2, 3, 4, 5},
+         6},
         {"Ctrl+click adds a row apart", [&] { click(8, Qt::ControlModifier); }, {2, 3, 4, 5, 8}, 8},
     };
     for (const auto &step : steps) {

@@ -35,10 +35,8 @@ protected:
 TEST(DosDateTime, ConvertsEveryField)
 {
     EXPECT_EQ(dosDateTimeToDateTime(dos(1980, 1, 1, 0, 0, 0)), QDateTime(QDate(1980, 1, 1), QTime(0, 0)));
-    EXPECT_EQ(dosDateTimeToDateTime(dos(2107, 12, 31, 23, 59, 58)),
-              QDateTime(QDate(2107, 12, 31), QTime(23, 59, 58)));
-    EXPECT_EQ(dosDateTimeToDateTime(dos(2024, 2, 29, 12, 30, 10)),
-              QDateTime(QDate(2024, 2, 29), QTime(12, 30, 10)));
+    EXPECT_EQ(dosDateTimeToDateTime(dos(2107, 12, 31, 23, 59, 58)), QDateTime(QDate(2107, 12, 31), QTime(23, 59, 58)));
+    EXPECT_EQ(dosDateTimeToDateTime(dos(2024, 2, 29, 12, 30, 10)), QDateTime(QDate(2024, 2, 29), QTime(12, 30, 10)));
 }
 
 TEST(DosDateTime, RejectsImpossibleDatesBeforeTimes)
@@ -85,7 +83,8 @@ TEST_F(PinnedLocale, RowShowsTrueSizesUnsigned)
 // cells; the conversion itself still refuses it.
 TEST_F(PinnedLocale, RowShowsAQuestionMarkForAnImpossibleDateOrTime)
 {
-    for (const uint32_t value : {0u, dos(2023, 13, 1, 0, 0, 0), dos(2023, 4, 30, 31, 0, 0), dos(2023, 2, 29, 1, 0, 0)}) {
+    for (const uint32_t value :
+         {0u, dos(2023, 13, 1, 0, 0, 0), dos(2023, 4, 30, 31, 0, 0), dos(2023, 2, 29, 1, 0, 0)}) {
         ArchiveEntry entry{};
         entry.FileName = "x";
         entry.ModDate = uint16_t(value >> 16);
@@ -120,8 +119,13 @@ TEST(ListingName, LineAndParagraphBreaksShowAsQuestionMarks)
     } cases[] = {
         {"a\nb", "a?b"},
         {"a\r\nb", "a??b"},
-        {"a\xE2\x80\xA8" "b\xE2\x80\xA9" "c", "a?b?c"},   // U+2028, U+2029
-        {"a\xC2\x85" "b", "a?b"},                           // NEL
+        {"a\xE2\x80\xA8"
+         "b\xE2\x80\xA9"
+         "c",
+         "a?b?c"},  // U+2028, U+2029
+        {"a\xC2\x85"
+         "b",
+         "a?b"},  // NEL
         {"d\xC3\xA9j\xC3\xA0 vu\tok", "d\xC3\xA9j\xC3\xA0 vu\tok"},
     };
     for (const auto &c : cases) {

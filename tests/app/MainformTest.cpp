@@ -10,15 +10,15 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QUrl>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
-#include <QHeaderView>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QUrl>
 #include <QWindow>
 
 #include <string>
@@ -26,7 +26,10 @@
 
 namespace {
 
-uint16_t dosDate(int year, int month, int day) { return uint16_t((year - 1980) << 9 | month << 5 | day); }
+uint16_t dosDate(int year, int month, int day)
+{
+    return uint16_t((year - 1980) << 9 | month << 5 | day);
+}
 
 // Each test makes the windows itself, from the arguments it starts with.
 class MainformTest : public WindowTest {
@@ -162,7 +165,7 @@ TEST_F(MainformTest, ArchiveFromTheFileManagerOpensByPathOrUrl)
 TEST_F(MainformTest, APartOfASplitArchiveListsTheWholeSet)
 {
     const std::string whole = ziptest::buildZip(ThreeMembers);
-    const size_t cut = whole.size() / 2;   // inside a member's data or the directory
+    const size_t cut = whole.size() / 2;  // inside a member's data or the directory
     writeArchive(QStringLiteral("set.zip.001"), whole.substr(0, cut));
     const QString last = writeArchive(QStringLiteral("set.zip.002"), whole.substr(cut));
     const QString first = path(QStringLiteral("set.zip.001"));
@@ -315,7 +318,7 @@ TEST_F(MainformTest, ArchiveDialogsStartInTheCurrentArchivesFolderUntilOneIsUsed
     const QString path = writeArchive("sub/three.zip", ziptest::buildZip(ThreeMembers));
     TMainform &form = openWindows({path});
     form.applyCommandLineArchive();
-    form.openArchiveCommand();   // cancelled
+    form.openArchiveCommand();  // cancelled
     form.newArchiveFromToolbar();
     ASSERT_EQ(script->shown.size(), 2u);
     for (const auto &dialog : script->shown)
@@ -337,8 +340,8 @@ TEST_F(MainformTest, TheProgressWindowsStayAboveTheMainWindowAndTheKeysComeBackT
         window->hide();
     }
     QApplication::setActiveWindow(&form);
-    form.listingGrid->clearFocus();   // as a dialog closing leaves it
-    form.openArchiveCommand();   // cancelled
+    form.listingGrid->clearFocus();  // as a dialog closing leaves it
+    form.openArchiveCommand();       // cancelled
     QApplication::processEvents();
     EXPECT_TRUE(form.listingGrid->hasFocus());
 }
@@ -379,14 +382,13 @@ TEST_F(MainformTest, EveryToolbarButtonShowsAPicture)
         EXPECT_FALSE(button->icon().isNull()) << button->objectName().toStdString();
 }
 
-
 TEST_F(MainformTest, TheNamesChoiceRereadsTheListingAndIsKeptForTheNextStart)
 {
     // "отчёт.txt" as Russian Windows stores it (866), and an ASCII name.
     const QString archive = writeArchive(
         "ru.zip", ziptest::buildZip({ziptest::stored("\xAE\xE2\xE7\xF1\xE2.txt", "r"), ziptest::stored("a.txt", "a")}));
     const QString russian = QString::fromUtf8("\xD0\xBE\xD1\x82\xD1\x87\xD1\x91\xD1\x82.txt");
-    const QString western = QString::fromUtf8("\xC2\xAB\xCE\x93\xCF\x84\xC2\xB1\xCE\x93.txt");   // the 437 reading
+    const QString western = QString::fromUtf8("\xC2\xAB\xCE\x93\xCF\x84\xC2\xB1\xCE\x93.txt");  // the 437 reading
     {
         TMainform &form = openWindows({});
         open(archive);

@@ -124,7 +124,7 @@ protected:
     QString shownText;
     QString shownCaption;
     QString shownCurrentFile;
-    unsigned copyMode = 0;   // of the working copy while the editor shows it
+    unsigned copyMode = 0;  // of the working copy while the editor shows it
 };
 
 }  // namespace
@@ -213,7 +213,7 @@ TEST_F(MemberCommands, AnotherFileInTheEditorNeverGoesIntoTheMember)
         open(archive);
         const QByteArray before = readBytes(archive);
         selectRows(1, 1);
-        script->fileAnswers = {other};      // the file Open picks
+        script->fileAnswers = {other};  // the file Open picks
         // Not saving the typed text, then a "yes" to "Update zipfile?".
         script->buttonAnswers = {1, 0};
         whenEditorOpens([&c](TF_Editform &e) {
@@ -413,7 +413,7 @@ TEST_F(MemberCommands, AnEditedEncryptedMemberGoesBackEncryptedWithItsPassword)
         open(archive);
         selectRows(2, 2);
         script->passwordAnswers = {{true, QStringLiteral("pass word")}};
-        script->buttonAnswers = {0};   // "Update zipfile?" yes
+        script->buttonAnswers = {0};  // "Update zipfile?" yes
         editorShown = false;
         whenEditorOpens([](TF_Editform &e) { typeAtStart(e, QStringLiteral("new ")); });
         form().editMemberCommand();
@@ -424,9 +424,9 @@ TEST_F(MemberCommands, AnEditedEncryptedMemberGoesBackEncryptedWithItsPassword)
         // other we know, and we do not write it.
         EXPECT_EQ(engine().Entries(1).Method, 99);
         EXPECT_TRUE(engine().Entries(1).Encrypted());
-        EXPECT_EQ(memberData(archive, "secret.txt"), "");   // no password, no data
+        EXPECT_EQ(memberData(archive, "secret.txt"), "");  // no password, no data
         EXPECT_EQ(memberData(archive, "secret.txt", "pass word"), "new secret\n");
-        if (ziptest::haveProgram("7zz")) {   // 7-Zip 22.01 or later reads AE-2
+        if (ziptest::haveProgram("7zz")) {  // 7-Zip 22.01 or later reads AE-2
             const ziptest::RunResult tested = ziptest::run({"7zz", "t", "-ppass word", archive.toStdString()});
             EXPECT_EQ(tested.exitCode, 0) << tested.out;
         }

@@ -34,10 +34,10 @@ namespace {
 struct StandIn {
     std::vector<std::string> members;
     std::string rightPassword = "right";
-    std::vector<std::pair<int32_t, std::string>> messages;   // error code, text
-    std::vector<int32_t> passwordResults;   // what each question returned
-    std::vector<int32_t> callbackResults;   // what each message returned
-    std::vector<std::string> addPasswords;  // an add's password, "(none)" without
+    std::vector<std::pair<int32_t, std::string>> messages;  // error code, text
+    std::vector<int32_t> passwordResults;                   // what each question returned
+    std::vector<int32_t> callbackResults;                   // what each message returned
+    std::vector<std::string> addPasswords;                  // an add's password, "(none)" without
     // Not empty: an extraction writes its first name with this content and
     // asks nothing, as no real library does for an encrypted member.
     std::string writes;
@@ -128,8 +128,8 @@ protected:
         standIn = &library;
         ASSERT_TRUE(QDir(root).mkpath("out"));
         session.setListing(&listing);
-        session.setOperationFrame(std::make_unique<OperationFrame>(
-            &form(), session.engine, *windows->Msgform, *windows->F_status, [] { return false; }));
+        session.setOperationFrame(std::make_unique<OperationFrame>(&form(), session.engine, *windows->Msgform,
+                                                                   *windows->F_status, [] { return false; }));
         session.openArchive(writeArchive("locked.zip", ziptest::buildZip({encrypted("secret.txt")})));
         windows->Extract->setVolumeSource([this] { return QList<platform::Volume>{{root + "/", "temp"}}; });
     }
@@ -191,26 +191,26 @@ TEST_F(PasswordTest, AWrongPasswordBringsTheBoxAgainAndTheRightOneExtracts)
         EXPECT_EQ(box.text.section('\n', 0, 0), "Enter the password for secret.txt:");
     }
     EXPECT_EQ(boxes[0].text, "Enter the password for secret.txt:");
-    EXPECT_NE(boxes[1].text, boxes[0].text);   // says why it comes again
+    EXPECT_NE(boxes[1].text, boxes[0].text);  // says why it comes again
     EXPECT_EQ(library.passwordResults, (std::vector<int32_t>{PasswordGiven, PasswordGiven}));
     EXPECT_EQ(lastShown().text, "1 file(s) were extracted");
-    EXPECT_FALSE(session.engine.OnPassword);   // only for the operation
+    EXPECT_FALSE(session.engine.OnPassword);  // only for the operation
 }
 
 TEST_F(PasswordTest, CancelStopsTheOperationAndAnEmptyPasswordSkipsEveryEncryptedMember)
 {
     library.members = {"a.txt", "b.txt"};
-    extract();   // no answer scripted: the box is cancelled
+    extract();  // no answer scripted: the box is cancelled
     EXPECT_EQ(passwordBoxes().size(), 1u);
     EXPECT_EQ(library.passwordResults, std::vector<int32_t>{PasswordCancel});
-    EXPECT_EQ(library.callbackResults, std::vector<int32_t>{1});   // the library is told to stop
+    EXPECT_EQ(library.callbackResults, std::vector<int32_t>{1});  // the library is told to stop
     EXPECT_EQ(lastShown().text, "0 file(s) were extracted");
 
     script->shown.clear();
     library.passwordResults.clear();
     script->passwordAnswers = {{true, ""}};
     extract();
-    EXPECT_EQ(passwordBoxes().size(), 1u);   // asked once for both
+    EXPECT_EQ(passwordBoxes().size(), 1u);  // asked once for both
     EXPECT_EQ(library.passwordResults, (std::vector<int32_t>{PasswordNone, PasswordNone}));
 }
 
@@ -261,18 +261,17 @@ TEST_F(PasswordTest, TheAddDialogsPasswordEncryptsThatAddAlone)
 TEST_F(PasswordTest, EncryptedMembersShowALockBeforeTheirUnchangedName)
 {
     open(writeArchive("mixed.zip", ziptest::buildZip({encrypted("b/locked one.txt"), ziptest::stored("plain.txt", "p"),
-                                                       encrypted("c.txt")})));
-    grid().SortColumn(0, TSortOptions{});   // the lock moves with its row
+                                                      encrypted("c.txt")})));
+    grid().SortColumn(0, TSortOptions{});  // the lock moves with its row
     const std::vector<std::string> stored = storedNames();
     std::vector<std::pair<QString, bool>> rows;
     for (int row = 1; row < grid().RowCount(); ++row) {
         const QModelIndex cell = grid().model()->index(row - 1, 0);
         rows.emplace_back(grid().Cells(0, row), !cell.data(Qt::DecorationRole).value<QIcon>().isNull());
-        EXPECT_TRUE(grid().Icons(1, row).isNull());   // the name column alone
+        EXPECT_TRUE(grid().Icons(1, row).isNull());  // the name column alone
     }
-    EXPECT_EQ(rows, (std::vector<std::pair<QString, bool>>{{"b/locked one.txt", true},
-                                                           {"c.txt", true},
-                                                           {"plain.txt", false}}));
+    EXPECT_EQ(rows, (std::vector<std::pair<QString, bool>>{
+                        {"b/locked one.txt", true}, {"c.txt", true}, {"plain.txt", false}}));
     EXPECT_EQ(stored, (std::vector<std::string>{"b/locked one.txt", "plain.txt", "c.txt"}));
 }
 
@@ -285,7 +284,7 @@ TEST_F(PasswordTest, AnEncryptedMemberWhosePasswordIsNotKnownGoesBackInTheClearO
     editor.installEventFilter(&onShow);
     const struct {
         const char *what;
-        std::deque<int> answers;   // "Update zipfile?", then the question
+        std::deque<int> answers;  // "Update zipfile?", then the question
         std::vector<std::string> adds;
     } cases[] = {
         {"the default", {0}, {}},

@@ -24,8 +24,8 @@ TEST(PlainWords, MemberMessagesNameTheMemberAndTheReason)
     const struct {
         int code;
         const char *message;
-        const char *member;   // null: the message is about no member
-        const char *jargon;   // the library's words the line does without
+        const char *member;  // null: the message is about no member
+        const char *jargon;  // the library's words the line does without
     } cases[] = {
         {2, "skipping b.txt: bad CRC 1234abcd (should be 00000000)", "b.txt", "CRC"},
         {2, "docs/x.txt: wrong password", "docs/x.txt", "wrong password"},

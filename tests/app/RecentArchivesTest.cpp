@@ -32,12 +32,7 @@ TEST(RecentArchives, NewestFirstOnceEachAtMostEight)
         const char *steps;
         const char *expected;  // letters, newest first
     } cases[] = {
-        {"", ""},
-        {"abc", "cba"},
-        {"abca", "acb"},
-        {"abcdefghij", "jihgfedc"},
-        {"abc-b", "ca"},
-        {"ab-x", "ba"},
+        {"", ""}, {"abc", "cba"}, {"abca", "acb"}, {"abcdefghij", "jihgfedc"}, {"abc-b", "ca"}, {"ab-x", "ba"},
     };
     QTemporaryDir dir;
     for (const auto &c : cases) {

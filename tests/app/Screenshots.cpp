@@ -6,19 +6,19 @@
 #include "controls/GradCaption.h"
 #include "controls/SortableGrid.h"
 #include "dialogs/AboutForm.h"
+#include "dialogs/AddForm.h"
 #include "dialogs/EditForm.h"
 #include "dialogs/EditorCaptions.h"
-#include <QPlainTextEdit>
 #include "dialogs/ExtractForm.h"
-#include <QComboBox>
-#include "dialogs/AddForm.h"
-#include <QCheckBox>
-#include <QFile>
-#include <QListWidget>
-#include <QPushButton>
-#include <QSlider>
 #include "dialogs/MsgForm.h"
 #include "dialogs/StatusForm.h"
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
 
 #include "app/PasswordQuestion.h"
 #include "app/RecentArchives.h"
@@ -30,13 +30,13 @@
 #include <fstream>
 
 #include <QDir>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
-#include <QSettings>
-#include <QLocale>
 #include <QPixmap>
+#include <QSettings>
 #include <cstdio>
 
 static void save(QWidget &window, const QString &path, bool active = true)
@@ -148,17 +148,18 @@ int main(int argc, char **argv)
         // information box is.
         QMessageBox result(QMessageBox::Information, QStringLiteral("Information"),
                            QStringLiteral("12 file(s) tested, 1 with errors"), QMessageBox::NoButton);
-        result.setDefaultButton(static_cast<QPushButton *>(result.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole)));
+        result.setDefaultButton(
+            static_cast<QPushButton *>(result.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole)));
         save(result, out.filePath(QStringLiteral("test-result.png")));
         result.hide();
 
         // The editor with a member open, and its find dialog.
         TF_Editform &editor = *windows->F_Editform;
-        editor.textEdit->setPlainText(QStringLiteral(
-            "Orvex 97 sample archive\n=======================\n\n"
-            "This member was opened from the archive with Actions > Edit file.\n"
-            "Change it, close the editor and answer Yes to put it back into the archive.\n\n"
-            "Search > Find... looks for a text from the top; F3 finds the next one.\n"));
+        editor.textEdit->setPlainText(
+            QStringLiteral("Orvex 97 sample archive\n=======================\n\n"
+                           "This member was opened from the archive with Actions > Edit file.\n"
+                           "Change it, close the editor and answer Yes to put it back into the archive.\n\n"
+                           "Search > Find... looks for a text from the top; F3 finds the next one.\n"));
         editor.setWindowTitle(editor::fileCaption(QStringLiteral("docs/readme.txt")));
         save(editor, out.filePath(QStringLiteral("editor.png")));
         editor.findDialog.findText = QStringLiteral("archive");
@@ -227,7 +228,8 @@ int main(int argc, char **argv)
         });
         QString password;
         platform::prompts().inputPassword(nullptr, QStringLiteral("Password"),
-                                          PasswordQuestion::promptText(QStringLiteral("letters/bank.txt"), 1), password);
+                                          PasswordQuestion::promptText(QStringLiteral("letters/bank.txt"), 1),
+                                          password);
     }
     {
         // Delete with two rows apart selected: the question counts them.

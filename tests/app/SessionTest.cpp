@@ -1,8 +1,8 @@
 // The session the main window's commands act on, without a window: which
 // archive is current and what it is called, and which members a listing's
 // selection stands for.
-#include "app/Session.h"
 #include "WindowFixture.h"
+#include "app/Session.h"
 
 #include <QDir>
 #include <QFile>
@@ -91,7 +91,8 @@ TEST_F(Session, TheSelectionNamesTheStoredMembersAndAFolderRowAllUnderIt)
         {"the stored bytes, not the shown name", {{"line?break.txt", broken}}, {"line\nbreak.txt"}},
         {"a row no longer matching its member", {{"gone.txt", top}}, {"gone.txt"}},
         {"a folder row", {{"docs/", -1}}, {"docs/", "docs/a.txt", "docs/sub/b.txt"}},
-        {"each member once", {{"docs/a.txt", -1}, {"docs/", -1}, {"top.txt", top}},
+        {"each member once",
+         {{"docs/a.txt", -1}, {"docs/", -1}, {"top.txt", top}},
          {"docs/a.txt", "docs/", "top.txt", "docs/sub/b.txt"}},
         {"nothing selected", {}, {}},
     };

@@ -16,9 +16,9 @@ protected:
     {
         ziptest::Member bad = ziptest::fileEntry("b.txt", "bad data");
         bad.crc = 1;
-        const QString archive = writeArchive("t.zip", ziptest::buildZip({ziptest::fileEntry("a.txt", "a"), bad,
-                                                                        ziptest::fileEntry("c.txt", "c"),
-                                                                        ziptest::fileEntry("d.txt", "d")}));
+        const QString archive = writeArchive(
+            "t.zip", ziptest::buildZip({ziptest::fileEntry("a.txt", "a"), bad, ziptest::fileEntry("c.txt", "c"),
+                                        ziptest::fileEntry("d.txt", "d")}));
         open(archive);
         before = QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         script->shown.clear();
@@ -36,7 +36,7 @@ TEST_F(TestCommand, EveryOrTheSelectedMembersAreTestedAndTheBoxCountsThoseWithEr
 {
     openWithOneBadMember();
     const struct {
-        int top, bottom;   // selected rows; 0: none
+        int top, bottom;  // selected rows; 0: none
         const char *result;
         bool errorBox;
     } cases[] = {
@@ -52,7 +52,7 @@ TEST_F(TestCommand, EveryOrTheSelectedMembersAreTestedAndTheBoxCountsThoseWithEr
         if (c.top > 0)
             selectRows(c.top, c.bottom);
         script->shown.clear();
-        script->buttonAnswers = {0};   // OK to the error box
+        script->buttonAnswers = {0};  // OK to the error box
         test();
         ASSERT_FALSE(script->shown.empty());
         EXPECT_EQ(lastShown().caption, "Information");
@@ -71,7 +71,7 @@ TEST_F(TestCommand, CancelledAtTheErrorBoxItShowsNoResult)
 {
     openWithOneBadMember();
     grid().selectionModel()->clear();
-    script->buttonAnswers = {1};   // Cancel the operation
+    script->buttonAnswers = {1};  // Cancel the operation
     test();
     ASSERT_EQ(script->shown.size(), 1u);
     EXPECT_TRUE(script->shown[0].text.contains("b.txt: bad CRC"));
@@ -93,15 +93,16 @@ TEST_F(TestCommand, EncryptedMembersAskForThePasswordInTheTest)
     ziptest::AesOptions tampered;
     tampered.corruptDataAt = 0;
     const QString archive = writeArchive(
-        "e.zip", ziptest::buildZip({ziptest::aesEncrypted(ziptest::fileEntry("aes.txt", "aes"), "secret"),
-                                    ziptest::traditionalEncrypted(ziptest::fileEntry("old.txt", "old"), "secret"),
-                                    ziptest::fileEntry("plain.txt", "plain"),
-                                    ziptest::aesEncrypted(ziptest::fileEntry("changed.txt", "x"), "secret", tampered)}));
+        "e.zip",
+        ziptest::buildZip({ziptest::aesEncrypted(ziptest::fileEntry("aes.txt", "aes"), "secret"),
+                           ziptest::traditionalEncrypted(ziptest::fileEntry("old.txt", "old"), "secret"),
+                           ziptest::fileEntry("plain.txt", "plain"),
+                           ziptest::aesEncrypted(ziptest::fileEntry("changed.txt", "x"), "secret", tampered)}));
     open(archive);
     const struct {
         std::vector<std::pair<bool, QString>> answers;
         int boxes;
-        const char *result;   // empty: no result box
+        const char *result;  // empty: no result box
     } cases[] = {
         {{{true, "wrong"}, {true, "secret"}}, 2, "4 file(s) tested, 1 with errors"},
         {{{false, ""}}, 1, ""},
@@ -111,7 +112,7 @@ TEST_F(TestCommand, EncryptedMembersAskForThePasswordInTheTest)
         grid().selectionModel()->clear();
         script->shown.clear();
         script->passwordAnswers.assign(c.answers.begin(), c.answers.end());
-        script->buttonAnswers = {0};   // OK to the error box
+        script->buttonAnswers = {0};  // OK to the error box
         test();
         int boxes = 0;
         for (const auto &shown : script->shown)
@@ -123,7 +124,8 @@ TEST_F(TestCommand, EncryptedMembersAskForThePasswordInTheTest)
         EXPECT_EQ(boxes, c.boxes);
         if (*c.result) {
             EXPECT_EQ(lastShown().text, c.result);
-            EXPECT_TRUE(script->messageTexts().join('\n').contains("changed.txt: authentication failed (the data was changed)"));
+            EXPECT_TRUE(script->messageTexts().join('\n').contains(
+                "changed.txt: authentication failed (the data was changed)"));
         } else {
             EXPECT_NE(lastShown().caption, "Information");
         }

@@ -7,11 +7,11 @@
 #include "TestApplication.h"
 #include "app/Application.h"
 #include "app/Mainform.h"
-#include "platform/HugePageHeap.h"
+#include "controls/DirTree.h"
 #include "dialogs/AddForm.h"
 #include "dialogs/ExtractForm.h"
 #include "dialogs/RadioGroup.h"
-#include "controls/DirTree.h"
+#include "platform/HugePageHeap.h"
 #include "platform/Prompts.h"
 
 #include <QAction>
@@ -51,7 +51,7 @@ int main(int argc, char **argv)
         return usage();
     const QString archive = args[2], directory = args[3];
 
-    auto prompts = platform::ScriptedPrompts::install();   // the count box and the like answer themselves
+    auto prompts = platform::ScriptedPrompts::install();  // the count box and the like answer themselves
     auto windows = ApplicationWindows::create({});
     TMainform &form = *windows->Mainform;
     form.show();
@@ -64,9 +64,9 @@ int main(int argc, char **argv)
         TExtract &dialog = *windows->Extract;
         whenShown(dialog, [&dialog, directory] {
             dialog.directoryTree->SelectPath(directory);
-            dialog.expandDirsGroup->setItemIndex(1);   // with the members' folders
-            dialog.overwriteGroup->setItemIndex(1);   // overwrite
-            dialog.filesToExtractGroup->setItemIndex(0);   // all files
+            dialog.expandDirsGroup->setItemIndex(1);      // with the members' folders
+            dialog.overwriteGroup->setItemIndex(1);       // overwrite
+            dialog.filesToExtractGroup->setItemIndex(0);  // all files
             dialog.okClicked();
         });
         timer.start();

@@ -41,7 +41,7 @@ ziptest::Member dosMember(const QString &name, const QByteArray &data, uint16_t 
     ziptest::Member m = ziptest::stored(name.toStdString(), data.toStdString());
     m.modDate = date;
     m.modTime = time;
-    m.madeBy = 20;   // DOS
+    m.madeBy = 20;  // DOS
     m.externalAttributes = 0;
     return m;
 }

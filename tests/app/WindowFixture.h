@@ -83,8 +83,8 @@ protected:
     std::shared_ptr<platform::ScriptedPrompts> script;
     QTemporaryDir dir;
     QTemporaryDir cache;
-    QString root;      // the temporary folder, without a final '/'
-    QString workDir;   // where members are extracted for editing and opening
+    QString root;     // the temporary folder, without a final '/'
+    QString workDir;  // where members are extracted for editing and opening
     QString savedDirectory;
     std::unique_ptr<ApplicationWindows> windows;
 

@@ -45,8 +45,8 @@ TEST_F(Conversion, NumbersAcceptSignDecimalsExponentAndBlanks)
         const char16_t *text;
         long double value;
     } good[] = {
-        {u"42", 42},     {u"  -17  ", -17}, {u"+3", 3},     {u"1.5", 1.5L},     {u".5", 0.5L},
-        {u"5.", 5},      {u"1e3", 1000},    {u"1E+3", 1000}, {u"2.5e-2", 0.025L}, {u"\u00A012\u202F", 12},
+        {u"42", 42}, {u"  -17  ", -17}, {u"+3", 3},      {u"1.5", 1.5L},      {u".5", 0.5L},
+        {u"5.", 5},  {u"1e3", 1000},    {u"1E+3", 1000}, {u"2.5e-2", 0.025L}, {u"\u00A012\u202F", 12},
     };
     for (const auto &g : good) {
         long double v = -1;
@@ -154,18 +154,17 @@ TEST_F(Conversion, TimesWithAndWithoutMarkers)
         const char16_t *text;
         double value;
     } good[] = {
-        {u"9:07", hm(9, 7)},        {u"21:07:30", hm(21, 7, 30)}, {u"9", hm(9, 0)},
-        {u"9:07 PM", hm(21, 7)},    {u"12:00 AM", hm(0, 0)},      {u"12:30 PM", hm(12, 30)},
-        {u"12 am", hm(0, 0)},       {u"11:59 pm", hm(23, 59)},    {u"9:07\u202FPM", hm(21, 7)},
-        {u"9:07\u00A0AM", hm(9, 7)}, {u" 9 : 07 ", hm(9, 7)},     {u"PM 9:07", hm(21, 7)},
+        {u"9:07", hm(9, 7)},          {u"21:07:30", hm(21, 7, 30)}, {u"9", hm(9, 0)},        {u"9:07 PM", hm(21, 7)},
+        {u"12:00 AM", hm(0, 0)},      {u"12:30 PM", hm(12, 30)},    {u"12 am", hm(0, 0)},    {u"11:59 pm", hm(23, 59)},
+        {u"9:07\u202FPM", hm(21, 7)}, {u"9:07\u00A0AM", hm(9, 7)},  {u" 9 : 07 ", hm(9, 7)}, {u"PM 9:07", hm(21, 7)},
     };
     for (const auto &g : good) {
         double v = -1;
         EXPECT_TRUE(TextToTime(QStringView(g.text), us, &v)) << QString::fromUtf16(g.text).toStdString();
         EXPECT_DOUBLE_EQ(v, g.value) << QString::fromUtf16(g.text).toStdString();
     }
-    for (const char16_t *bad : {u"13:00 PM", u"0:30 AM", u"24:00", u"9:60", u"9:07:60", u"9:", u"", u"  ",
-                                u"9:07 PM junk", u"1/5/24", u"PM"})
+    for (const char16_t *bad :
+         {u"13:00 PM", u"0:30 AM", u"24:00", u"9:60", u"9:07:60", u"9:", u"", u"  ", u"9:07 PM junk", u"1/5/24", u"PM"})
         EXPECT_FALSE(TextToTime(QStringView(bad), us)) << QString::fromUtf16(bad).toStdString();
 
     // The regional marker counts too, in any case.

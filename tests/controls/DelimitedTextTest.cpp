@@ -31,7 +31,10 @@ TEST(DelimitedText, Fields)
     EXPECT_EQ(SplitFields(";a;;b;", ";"), L({"", "a", "", "b", ""}));
     EXPECT_EQ(SplitFields("", ";"), L({""}));
     EXPECT_EQ(SplitFields("abc", ";"), L({"abc"}));
-    EXPECT_EQ(SplitFields("a\xC2\xA7" "b", "\xC2\xA7"), L({"a", "b"}));  // a delimiter beyond ASCII
+    EXPECT_EQ(SplitFields("a\xC2\xA7"
+                          "b",
+                          "\xC2\xA7"),
+              L({"a", "b"}));  // a delimiter beyond ASCII
 }
 
 TEST(DelimitedText, BytesSurviveDecodingAndEncoding)
@@ -43,8 +46,9 @@ TEST(DelimitedText, BytesSurviveDecodingAndEncoding)
     QByteArray all;
     for (int b = 0; b < 256; ++b)
         all.append(char(b));
-    for (const QByteArray &raw : {all, QByteArray("\xC0\x80"), QByteArray("\xED\xA0\x80"), QByteArray("\xF5\x80\x80\x80"),
-                                  QByteArray("x\xE2\x82"), QByteArray("\xF4\x90\x80\x80"), QByteArray("\xE0\x80\xAF")})
+    for (const QByteArray &raw :
+         {all, QByteArray("\xC0\x80"), QByteArray("\xED\xA0\x80"), QByteArray("\xF5\x80\x80\x80"),
+          QByteArray("x\xE2\x82"), QByteArray("\xF4\x90\x80\x80"), QByteArray("\xE0\x80\xAF")})
         EXPECT_EQ(EncodeText(DecodeBytes(raw)), raw) << raw.toHex().toStdString();
     EXPECT_EQ(EncodeText(QString(QChar(0xD800))), QByteArray("\xEF\xBF\xBD"));  // a lone surrogate of our own
 }

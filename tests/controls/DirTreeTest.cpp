@@ -3,8 +3,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFocusEvent>
 #include <QFile>
+#include <QFocusEvent>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -380,8 +380,8 @@ TEST(DirTreeLogic, OnlyTheKernelsTreesWaitToBeOpened)
         const char *path;
         bool waits;
     } cases[] = {
-        {"/proc/", true},  {"/proc/1/task/", true}, {"/sys", true},       {"/dev/shm/", true},
-        {"/", false},      {"/process/", false},    {"/home/dev/", false}, {"/devices/", false},
+        {"/proc/", true}, {"/proc/1/task/", true}, {"/sys", true},        {"/dev/shm/", true},
+        {"/", false},     {"/process/", false},    {"/home/dev/", false}, {"/devices/", false},
     };
     for (const auto &c : cases)
         EXPECT_EQ(dirtree::readOnlyWhenOpened(QString::fromLatin1(c.path)), c.waits) << c.path;

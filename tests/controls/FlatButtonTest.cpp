@@ -95,9 +95,9 @@ TEST(FlatButtonLogic, EmbossedGlyphIsTheDarkMaskInHighlightThenShadow)
     const QImage embossed = embossedGlyph(glyph, Light, Shadow);
     ASSERT_EQ(embossed.size(), QSize(4, 3));
     EXPECT_EQ(embossed.pixel(1, 0), Shadow);
-    EXPECT_EQ(embossed.pixel(2, 1), Light);       // the highlight, one right and down
-    EXPECT_EQ(qAlpha(embossed.pixel(0, 0)), 0);   // transparent colour: never in it
-    EXPECT_EQ(qAlpha(embossed.pixel(3, 2)), 0);   // the light pixel's shadow spot
+    EXPECT_EQ(embossed.pixel(2, 1), Light);      // the highlight, one right and down
+    EXPECT_EQ(qAlpha(embossed.pixel(0, 0)), 0);  // transparent colour: never in it
+    EXPECT_EQ(qAlpha(embossed.pixel(3, 2)), 0);  // the light pixel's shadow spot
 }
 
 TEST(FlatButtonLogic, ARaisedFrameIsLitTopLeftAndShadedBottomRight)
@@ -148,10 +148,7 @@ TEST(FlatButtonLogic, GlyphAndCaptionSitWhereTheLayoutAndAlignmentSay)
             EXPECT_FALSE(glyph.intersects(caption));
             const bool glyphOnItsSide[] = {glyph.bottom() < caption.top(), glyph.top() > caption.bottom(),
                                            glyph.right() < caption.left(), glyph.left() > caption.right()};
-            const int side = layout == blBitmapTop      ? 0
-                             : layout == blBitmapBottom ? 1
-                             : layout == blBitmapLeft   ? 2
-                                                        : 3;
+            const int side = layout == blBitmapTop ? 0 : layout == blBitmapBottom ? 1 : layout == blBitmapLeft ? 2 : 3;
             EXPECT_TRUE(glyphOnItsSide[side]);
             // Side by side the pair is aligned; above each other, each of the two.
             const bool sideBySide = layout == blBitmapLeft || layout == blBitmapRight;
@@ -361,12 +358,37 @@ TEST(FlatButtonLogic, PointerCrossingsAreReportedOnceAndTheRealPositionWins)
     } steps[] = {
         {"enter", [](PointerTracker &p) { return p.moved(true); }, C::Entered, true, true},
         {"enter again", [](PointerTracker &p) { return p.moved(true); }, C::None, true, true},
-        {"box closed, pointer away", [&](PointerTracker &p) { return p.recheck(button, {40, 5}); }, C::Left, false, false},
-        {"still away", [&](PointerTracker &p) { return p.recheck(button, {40, 5}); }, C::None, false, false},
-        {"accelerator", [](PointerTracker &p) { p.setHot(true); return C::None; }, C::None, true, false},
-        {"back, pointer away", [&](PointerTracker &p) { return p.recheck(button, {-1, 5}); }, C::None, false, false},
-        {"back, pointer on the corner", [&](PointerTracker &p) { return p.recheck(button, {24, 24}); }, C::Entered, true, true},
-        {"back, pointer past it", [&](PointerTracker &p) { return p.recheck(button, {25, 25}); }, C::Left, false, false},
+        {"box closed, pointer away",
+         [&](PointerTracker &p) {
+             return p.recheck(button, {40, 5});
+         },
+         C::Left, false, false},
+        {"still away",
+         [&](PointerTracker &p) {
+             return p.recheck(button, {40, 5});
+         },
+         C::None, false, false},
+        {"accelerator",
+         [](PointerTracker &p) {
+             p.setHot(true);
+             return C::None;
+         },
+         C::None, true, false},
+        {"back, pointer away",
+         [&](PointerTracker &p) {
+             return p.recheck(button, {-1, 5});
+         },
+         C::None, false, false},
+        {"back, pointer on the corner",
+         [&](PointerTracker &p) {
+             return p.recheck(button, {24, 24});
+         },
+         C::Entered, true, true},
+        {"back, pointer past it",
+         [&](PointerTracker &p) {
+             return p.recheck(button, {25, 25});
+         },
+         C::Left, false, false},
     };
     for (const auto &s : steps) {
         EXPECT_EQ(s.step(t), s.crossing) << s.what;
@@ -422,7 +444,10 @@ protected:
         QApplication::sendEvent(b, &event);
     }
     static void press(TFlatButton *b, QPoint pos = {5, 5}) { mouse(b, QEvent::MouseButtonPress, pos, Qt::LeftButton); }
-    static void release(TFlatButton *b, QPoint pos = {5, 5}) { mouse(b, QEvent::MouseButtonRelease, pos, Qt::NoButton); }
+    static void release(TFlatButton *b, QPoint pos = {5, 5})
+    {
+        mouse(b, QEvent::MouseButtonRelease, pos, Qt::NoButton);
+    }
     static void click(TFlatButton *b)
     {
         enter(b);
@@ -534,7 +559,13 @@ TEST_F(FlatButtonTest, DropDownMenuOpensUnderTheButtonWithoutClick)
     QSignalSpy clicks(b, &TFlatButton::clicked);
     QPoint shownAt;
     QObject::connect(&menu, &QMenu::aboutToShow, &menu, [&] {
-        QMetaObject::invokeMethod(&menu, [&] { shownAt = menu.pos(); menu.close(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &menu,
+            [&] {
+                shownAt = menu.pos();
+                menu.close();
+            },
+            Qt::QueuedConnection);
     });
 
     // The arrow: 7 pixels right of the glyph, in the caption colour.

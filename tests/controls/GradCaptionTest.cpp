@@ -1,5 +1,5 @@
-#include "controls/CaptionLogic.h"
 #include "controls/CaptionHost.h"
+#include "controls/CaptionLogic.h"
 #include "controls/GradCaption.h"
 
 #include <QApplication>
@@ -34,7 +34,8 @@ int fiveEach(const QString &text)
 
 std::array<PartMeasure, 3> parts(int company, int appName, int captionWidth)
 {
-    return {PartMeasure{company, true, false}, PartMeasure{appName, true, false}, PartMeasure{captionWidth, true, false}};
+    return {PartMeasure{company, true, false}, PartMeasure{appName, true, false},
+            PartMeasure{captionWidth, true, false}};
 }
 
 }  // namespace
@@ -448,7 +449,8 @@ TEST_F(CaptionBar, TextsAreDrawnInTheirColoursAndDroppedWhenNarrow)
 
     // Just wide enough for the application name and the caption.
     const QFontMetrics fm(bar->CaptionFont());
-    const int needed = fm.horizontalAdvance(QStringLiteral("Application")) + fm.horizontalAdvance(QStringLiteral("Title")) + 6;
+    const int needed =
+        fm.horizontalAdvance(QStringLiteral("Application")) + fm.horizontalAdvance(QStringLiteral("Title")) + 6;
     const int buttons = 400 - bar->currentLayout().title.width();
     bar->resize(needed + buttons + 18 + 4, bar->height());
     QImage narrow = image(true);

@@ -96,7 +96,7 @@ TEST(GridModel, ACellsIconIsItsDecorationAndMovesWithItsRow)
         return rows;
     };
     EXPECT_EQ(decorated(), (std::vector<bool>{false, true, false}));
-    EXPECT_EQ(dataColumn(model), QStringList({"a", "b", "c"}));   // the text is untouched
+    EXPECT_EQ(dataColumn(model), QStringList({"a", "b", "c"}));  // the text is untouched
 
     model.permuteDataRows({2, 3, 1});
     EXPECT_EQ(decorated(), (std::vector<bool>{true, false, false}));

@@ -161,8 +161,8 @@ TEST_F(SortableGrid, HourglassGoesAwayWhenTheSortFails)
 {
     grid->OnBeginSort = [](TSortableGrid *, int, TSortOptions &) { throw std::runtime_error("handler failed"); };
     const QPointF at = title(1);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, titles()->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, titles()->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     EXPECT_THROW(grid->titleReleased(&release), std::runtime_error);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(grid->GridState(), gsNormal);

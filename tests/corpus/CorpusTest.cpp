@@ -10,10 +10,10 @@
 // expectations: they only must not crash either path nor write outside the
 // target. Any other file in tests/corpus/ must be listed in expectations.json.
 
+#include "support/ArchiveBuilder.h"
 #include "support/ArchiveReading.h"
 #include "support/Files.h"
 #include "support/Run.h"
-#include "support/ArchiveBuilder.h"
 
 #include "engine/ZipEngine.h"
 #include "engine/zipformat/ByteSource.h"
@@ -80,10 +80,9 @@ void writeTally(const std::string &testName)
             sum.extractedNotListed += t.extractedNotListed;
         }
     }
-    std::ofstream(dir / "corpus.txt") << "inputs_tried " << sum.inputs << "\nescapes " << sum.escapes
-                                      << "\ncrashes " << sum.crashes << "\nlisted_not_extracted "
-                                      << sum.listedNotExtracted << "\nextracted_not_listed "
-                                      << sum.extractedNotListed << '\n';
+    std::ofstream(dir / "corpus.txt") << "inputs_tried " << sum.inputs << "\nescapes " << sum.escapes << "\ncrashes "
+                                      << sum.crashes << "\nlisted_not_extracted " << sum.listedNotExtracted
+                                      << "\nextracted_not_listed " << sum.extractedNotListed << '\n';
 }
 
 // ---- Small helpers ------------------------------------------------------
@@ -206,7 +205,7 @@ RunResult orvexzip(const std::vector<std::string> &args)
 // extraction whatever the listing said, as the library sees the archive.
 struct InProcess {
     Listing listing;
-    std::vector<std::string> messages;   // escaped
+    std::vector<std::string> messages;  // escaped
     int count = -1;
 };
 
@@ -282,8 +281,8 @@ void expectMessages(const std::vector<std::string> &got, const std::vector<std::
 {
     EXPECT_EQ(got.size(), wanted.size()) << what;
     for (size_t i = 0; i < std::min(got.size(), wanted.size()); ++i)
-        EXPECT_NE(got[i].find(wanted[i]), std::string::npos) << what << ": message " << i << " is \"" << got[i]
-                                                              << "\", expected to hold \"" << wanted[i] << "\"";
+        EXPECT_NE(got[i].find(wanted[i]), std::string::npos)
+            << what << ": message " << i << " is \"" << got[i] << "\", expected to hold \"" << wanted[i] << "\"";
 }
 
 std::vector<std::vector<std::string>> listedRows(const std::string &out)
@@ -318,8 +317,8 @@ void compareWithListing(const InProcess &got, const std::map<std::string, std::s
         listed.insert(escaped(e.FileName));
     for (const auto &[path, content] : tree) {
         // A name may lose an absolute prefix on the way out ("/x" is written as "x").
-        if (path.ends_with('/') || std::any_of(listed.begin(), listed.end(),
-                                               [&](const std::string &name) { return name.ends_with(path); }))
+        if (path.ends_with('/')
+            || std::any_of(listed.begin(), listed.end(), [&](const std::string &name) { return name.ends_with(path); }))
             continue;
         ++tally.extractedNotListed;
         ADD_FAILURE() << path << " was extracted but not listed";
@@ -481,7 +480,7 @@ TEST_F(Corpus, FoundInputsNeitherCrashNorEscape)
 struct Boundaries {
     std::set<uint64_t> cuts;
     uint64_t directoryOffset = 0;
-    uint64_t archiveEnd = 0;   // the end of the end record's comment
+    uint64_t archiveEnd = 0;  // the end of the end record's comment
 };
 
 Boundaries boundariesOf(const std::string &bytes)
@@ -498,8 +497,8 @@ Boundaries boundariesOf(const std::string &bytes)
     CentralDirectoryReader records(source, *location);
     uint64_t record = location->fileOffset();
     while (const auto h = records.next()) {
-        for (const uint64_t end : {uint64_t(46), 46 + h->name.size(), 46 + h->name.size() + h->extra.size(),
-                                   uint64_t(h->recordSize)})
+        for (const uint64_t end :
+             {uint64_t(46), 46 + h->name.size(), 46 + h->name.size() + h->extra.size(), uint64_t(h->recordSize)})
             b.cuts.insert(record + end);
         b.cuts.insert(record);
         record += h->recordSize;
@@ -605,7 +604,7 @@ TEST_F(Corpus, EverySoundArchiveCutShortFailsCleanlyInTheLibrary)
 // The CRC-32 of n zero bytes, by doubling rather than by reading 4 GiB.
 uint32_t zerosCrc(uint64_t n)
 {
-    uLong result = 0, power = crc32(0, reinterpret_cast<const Bytef *>("\0"), 1);   // 1 zero byte
+    uLong result = 0, power = crc32(0, reinterpret_cast<const Bytef *>("\0"), 1);  // 1 zero byte
     bool first = true;
     for (uint64_t length = 1; n; n >>= 1, power = crc32_combine(power, power, z_off_t(length)), length *= 2) {
         if (n & 1) {
@@ -727,7 +726,7 @@ TEST_F(Corpus, AListedNameExtractsWhatTheListingShowed)
         const char *archive;
         const char *name;
         bool listed;
-        std::vector<std::string> written;   // escaped
+        std::vector<std::string> written;  // escaped
     };
     const Case cases[] = {
         {"unicode-path-rename.zip", ".bashrc", true, {".bashrc"}},

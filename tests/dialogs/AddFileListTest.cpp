@@ -23,8 +23,8 @@ TEST(AddFileList, EntriesAreUniqueByExactPathAndDirectoriesEndInOneSlash)
     AddFileList list;
     EXPECT_EQ(list.add("/data/Report.txt"), 0);
     EXPECT_EQ(list.add("/data/Report.txt"), -1);
-    EXPECT_EQ(list.add("/data/report.txt"), 1);   // another file on a case-sensitive file system
-    EXPECT_EQ(list.add("/data/"), 2);             // nothing checks containment
+    EXPECT_EQ(list.add("/data/report.txt"), 1);  // another file on a case-sensitive file system
+    EXPECT_EQ(list.add("/data/"), 2);            // nothing checks containment
     EXPECT_EQ(list.entries(), QStringList({"/data/Report.txt", "/data/report.txt", "/data/"}));
 }
 
@@ -61,10 +61,10 @@ TEST(Volumes, OnlyRealFileSystemsRootFirstAndPathsGoToTheLongestRoot)
         {"/run/media/anna/DISK", "ext4", {}},
         {"/", "overlay", {}},
         {"/home", "ext4", {}},
-        {"/home", "ext4", {}},                     // stacked mounts: listed once
+        {"/home", "ext4", {}},  // stacked mounts: listed once
         {"/snap/core/1", "squashfs", {}},
-        {"/etc/hosts", "ext4", {}, true, false},   // a container's bind mount of one file
-        {"/mnt/cdrom", "iso9660", {}, false},      // not ready
+        {"/etc/hosts", "ext4", {}, true, false},  // a container's bind mount of one file
+        {"/mnt/cdrom", "iso9660", {}, false},     // not ready
     };
     const QList<platform::Volume> volumes = platform::selectVolumes(mounts);
     QStringList roots;
@@ -72,7 +72,7 @@ TEST(Volumes, OnlyRealFileSystemsRootFirstAndPathsGoToTheLongestRoot)
         roots << v.rootPath;
     EXPECT_EQ(roots, QStringList({"/", "/home", "/media/anna/STICK", "/run/media/anna/DISK"}));
     EXPECT_EQ(volumes[2].displayName, "STICK");
-    EXPECT_EQ(platform::selectVolumes({}).size(), 1);   // "/" is always there
+    EXPECT_EQ(platform::selectVolumes({}).size(), 1);  // "/" is always there
 
     EXPECT_EQ(platform::volumeIndexOf(volumes, "/media/anna"), 0);
     EXPECT_EQ(platform::volumeIndexOf(volumes, "/media/anna/STICK"), 2);
@@ -98,7 +98,7 @@ protected:
 TEST_F(DirectoryChainTest, RowsRunFromTheVolumeRootDownThenTheSubdirectories)
 {
     DirectoryChain chain({{"/", "/"}, {root, "Scratch"}}, root + "/data/gone/deeper");
-    EXPECT_EQ(chain.directory(), root + "/data");   // the nearest existing directory
+    EXPECT_EQ(chain.directory(), root + "/data");  // the nearest existing directory
     EXPECT_EQ(chain.volumeIndex(), 1);
     QStringList rows;
     for (const DirectoryRow &row : chain.rows())

@@ -71,8 +71,8 @@ protected:
 TEST_F(AddFormTest, AddFilesAppendsOnlyNewOnesDeselectsThemAndLeavesTheLastUnselected)
 {
     open([this] {
-        form->addFilesButton->click();   // nothing selected: still an add action
-        form->hide();             // left without a button, as when the main window closes
+        form->addFilesButton->click();  // nothing selected: still an add action
+        form->hide();                   // left without a button, as when the main window closes
     });
     EXPECT_TRUE(got.DialogCancelled);
     EXPECT_TRUE(got.entries.isEmpty());
@@ -94,7 +94,7 @@ TEST_F(AddFormTest, AddFilesAppendsOnlyNewOnesDeselectsThemAndLeavesTheLastUnsel
 
 TEST_F(AddFormTest, AddDirAddsTheOpenedDirectoryNotTheHighlightedOne)
 {
-    form->directoryList->currentItem()->child(0)->setSelected(true);   // "sub", not opened
+    form->directoryList->currentItem()->child(0)->setSelected(true);  // "sub", not opened
     form->addDirectoryButton->click();
     form->addDirectoryButton->click();
     form->setDirectory("/");
@@ -111,7 +111,7 @@ TEST_F(AddFormTest, SortKeepsTheSelectionAndPlacesLaterEntries)
 {
     addFiles({"d.txt"});
     addFiles({"b.txt", "c.txt"});
-    form->filesToAddList->item(1)->setSelected(true);   // b.txt
+    form->filesToAddList->item(1)->setSelected(true);  // b.txt
     form->sortButton->click();
     EXPECT_FALSE(form->sortButton->isEnabled());
     addFiles({"a.txt"});
@@ -156,7 +156,7 @@ TEST_F(AddFormTest, TheDriveBoxDirectoryListAndFileListMoveTogether)
 
     form->setDirectory(root);
     EXPECT_EQ(form->driveBox->currentIndex(), 0);
-    form->driveChanged(1);   // back to where that volume was left
+    form->driveChanged(1);  // back to where that volume was left
     EXPECT_EQ(form->directory(), docs("sub"));
     emit form->directoryList->itemDoubleClicked(form->directoryList->currentItem()->parent(), 0);
     EXPECT_EQ(form->fileList->count(), 4);
@@ -178,7 +178,7 @@ TEST_F(AddFormTest, OnlyOkLeavesTheDialogNotCancelled)
         form->cancelButton->click();
     });
     EXPECT_TRUE(got.DialogCancelled);
-    EXPECT_EQ(form->entries().size(), 2);   // kept for the next opening
+    EXPECT_EQ(form->entries().size(), 2);  // kept for the next opening
 
     // Without any add action, Cancel and the close button cancel too; hidden
     // without a button (the main window closing), the dialog is not cancelled.
@@ -196,8 +196,13 @@ TEST_F(AddFormTest, OnlyOkLeavesTheDialogNotCancelled)
         openAfterEscape = form->isVisible();
         QTest::keyClick(form->fileList, Qt::Key_Return);
         // Should Enter not have closed it, Cancel ends the opening and the test fails.
-        QMetaObject::invokeMethod(form.get(), [this] { if (form->isVisible()) form->cancelButton->click(); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            form.get(),
+            [this] {
+                if (form->isVisible())
+                    form->cancelButton->click();
+            },
+            Qt::QueuedConnection);
     });
     EXPECT_TRUE(openAfterEscape);
     EXPECT_FALSE(got.DialogCancelled);

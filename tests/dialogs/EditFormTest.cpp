@@ -109,7 +109,7 @@ protected:
 
     QTemporaryDir cache;
     QTemporaryDir files;
-    QString workDir;   // stands for the member's folder in the working area
+    QString workDir;  // stands for the member's folder in the working area
     std::shared_ptr<platform::ScriptedPrompts> script;
     std::unique_ptr<TF_Editform> editor;
 };
@@ -241,10 +241,13 @@ TEST_F(EditForm, FilesAreSavedInTheFormTheyWereRead)
         const char *name;
         QByteArray bytes;
     } cases[] = {
-        {"crlf-latin1.txt", QByteArray("line one\r\nGr\xFC\xDF" "e\r\n")},
-        {"rtf.txt", QByteArray("{\\rtf1\\ansi{\\fonttbl\\f0\\fswiss Helvetica;}\\f0\\pard\r\n{\\b bold} \\'e9t\\'e9\\par\r\n}")},
+        {"crlf-latin1.txt", QByteArray("line one\r\nGr\xFC\xDF"
+                                       "e\r\n")},
+        {"rtf.txt",
+         QByteArray("{\\rtf1\\ansi{\\fonttbl\\f0\\fswiss Helvetica;}\\f0\\pard\r\n{\\b bold} \\'e9t\\'e9\\par\r\n}")},
         {"bom.txt", QByteArray("\xEF\xBB\xBFutf-8 \xE2\x82\xAC\n")},
-        {"nbsp.txt", QByteArray("a\xC2\xA0" "b\nno final break")},
+        {"nbsp.txt", QByteArray("a\xC2\xA0"
+                                "b\nno final break")},
         {"cp1252.txt", QByteArray("\x93q\x94 \x81\x8D\x8F\x90\x9D\r\n")},
         {"utf-16.txt", QByteArray("\xFF\xFEh\0i\0\r\0\n\0", 10)},
     };
@@ -268,12 +271,14 @@ TEST_F(EditForm, FilesAreSavedInTheFormTheyWereRead)
     editor->textEdit->moveCursor(QTextCursor::End);
     type(QStringLiteral("new\n"));
     editor->saveToFile(latin);
-    EXPECT_EQ(readBytes(latin), QByteArray("line one\r\nGr\xFC\xDF" "e\r\nnew\r\n"));
+    EXPECT_EQ(readBytes(latin), QByteArray("line one\r\nGr\xFC\xDF"
+                                           "e\r\nnew\r\n"));
     // The file is Windows-1252: the euro sign has a byte there.
     type(QString::fromUtf8("€"));
     editor->saveToFile(latin);
     EXPECT_TRUE(script->shown.empty());
-    EXPECT_EQ(readBytes(latin), QByteArray("line one\r\nGr\xFC\xDF" "e\r\nnew\r\n\x80"));
+    EXPECT_EQ(readBytes(latin), QByteArray("line one\r\nGr\xFC\xDF"
+                                           "e\r\nnew\r\n\x80"));
 }
 
 TEST_F(EditForm, SavingKeepsTheFilesPermissions)
@@ -381,9 +386,8 @@ TEST_F(EditForm, PrintsEveryLineToThePrinterChosenInTheDialog)
     const auto pages = QString::fromLatin1(bytes).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b")));
     EXPECT_GE(pages, 2);
 
-    script->printerSetupAnswers.push_back([](QPrinter &printer) {
-        printer.setPageOrientation(QPageLayout::Landscape);
-    });
+    script->printerSetupAnswers.push_back(
+        [](QPrinter &printer) { printer.setPageOrientation(QPageLayout::Landscape); });
     editor->printerSetupAction->trigger();
     EXPECT_EQ(script->shown.back().kind, PromptRecord::Kind::PrinterSetup);
 }
@@ -538,7 +542,8 @@ TEST_F(EditForm, AWindows1252FileKeepsItsBytesUntilTheUserAgreesToUtf8)
 
     script->buttonAnswers = {0};
     editor->saveToFile(path);
-    EXPECT_EQ(readBytes(path), "\xE2\x80\x9CQuoted\xE2\x80\x9D \xE2\x80\x93 5 \xE2\x82\xAC\r\n\xE2\x80\x94\r\n\xC4\x80");
+    EXPECT_EQ(readBytes(path),
+              "\xE2\x80\x9CQuoted\xE2\x80\x9D \xE2\x80\x93 5 \xE2\x82\xAC\r\n\xE2\x80\x94\r\n\xC4\x80");
     // UTF-8 from then on: no more questions.
     type(QString::fromUtf8("Ā"));
     editor->saveToFile(path);
@@ -553,7 +558,8 @@ TEST_F(EditForm, ClosingAMemberThatCannotKeepItsEncodingAsksFirst)
     editor->close();
     EXPECT_TRUE(editor->isVisible());
     ASSERT_EQ(script->shown.size(), 1u);  // and no "Update zipfile?"
-    EXPECT_EQ(script->shown[0].text, workDir + "old.txt has characters that Windows-1252 cannot hold. Save it as UTF-8?");
+    EXPECT_EQ(script->shown[0].text,
+              workDir + "old.txt has characters that Windows-1252 cannot hold. Save it as UTF-8?");
     EXPECT_EQ(readBytes(workDir + "old.txt"), "caf\xE9\n");
     EXPECT_EQ(editor->Tag, TF_Editform::TagMember);
     EXPECT_EQ(editor->text(), QString::fromUtf8("Ācafé\n"));
@@ -563,7 +569,8 @@ TEST_F(EditForm, ClosingAMemberThatCannotKeepItsEncodingAsksFirst)
     EXPECT_FALSE(editor->isVisible());
     ASSERT_EQ(script->shown.size(), 3u);
     EXPECT_EQ(script->shown[2].text, "Update zipfile?");
-    EXPECT_EQ(readBytes(workDir + "old.txt"), "\xC4\x80" "caf\xC3\xA9\n");
+    EXPECT_EQ(readBytes(workDir + "old.txt"), "\xC4\x80"
+                                              "caf\xC3\xA9\n");
     EXPECT_EQ(editor->Tag, TF_Editform::TagUpdate);
 }
 
@@ -593,16 +600,31 @@ TEST_F(EditForm, AMemberIsWrittenBackOnlyWhileTheEditorShowsIt)
         std::function<void()> run;
         const char *closingQuestion;
     } cases[] = {
-        {"New", [&] { script->buttonAnswers = {1}; editor->newFile(); }, "Save changes to Noname?"},
-        {"Open", [&] { script->buttonAnswers = {1}; script->fileAnswers = {other}; editor->openFile(); },
+        {"New",
+         [&] {
+             script->buttonAnswers = {1};
+             editor->newFile();
+         },
+         "Save changes to Noname?"},
+        {"Open",
+         [&] {
+             script->buttonAnswers = {1};
+             script->fileAnswers = {other};
+             editor->openFile();
+         },
          "Save changes to other.txt?"},
-        {"Save As", [&] { script->fileAnswers = {copy}; editor->saveFileAs(); }, "Save changes to copy.txt?"},
+        {"Save As",
+         [&] {
+             script->fileAnswers = {copy};
+             editor->saveFileAs();
+         },
+         "Save changes to copy.txt?"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.command);
         openMember(QStringLiteral("docs/a.txt"), "member\n");
         type(QStringLiteral("edited "));
-        c.run();   // New and Open are told not to save the member
+        c.run();  // New and Open are told not to save the member
         type(QStringLiteral("typed "));
         script->shown.clear();
         // Not saving the other text; then what a "yes" to "Update zipfile?" would take.
@@ -653,7 +675,11 @@ TEST_F(EditForm, TextThatDiffersFromItsFileIsNeverDroppedWithoutAsking)
         std::function<bool()> wentOn;
     } cases[] = {
         {"New", [&] { editor->newFile(); }, [&] { return editor->text().isEmpty(); }},
-        {"Open", [&] { script->fileAnswers = {other}; editor->openFile(); },
+        {"Open",
+         [&] {
+             script->fileAnswers = {other};
+             editor->openFile();
+         },
          [&] { return editor->text() == "other\n"; }},
         {"Exit", [&] { editor->exitAction->trigger(); }, [&] { return !editor->isVisible(); }},
     };
@@ -691,7 +717,7 @@ TEST_F(EditForm, TextThatDiffersFromItsFileIsNeverDroppedWithoutAsking)
     // Just saved or opened: nothing to ask.
     setText(QStringLiteral("x"), 0);
     script->fileAnswers = {path};
-    script->buttonAnswers = {0};   // replace doc.txt
+    script->buttonAnswers = {0};  // replace doc.txt
     editor->saveFileAs();
     script->shown.clear();
     script->fileAnswers = {other};

@@ -31,7 +31,7 @@ class ExtractFormTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ziptest::ensureApplication();   // with no settings of an earlier test
+        ziptest::ensureApplication();  // with no settings of an earlier test
         ASSERT_TRUE(temp.isValid());
         root = temp.path() + "/";
         ASSERT_TRUE(QDir(root).mkpath("c/TEMP"));
@@ -98,8 +98,8 @@ TEST_F(ExtractFormTest, AFreshDialogShowsItsCaptionsHintsAndDefaults)
     EXPECT_EQ(d.filesToExtractGroup->title(), "Files to Extract");
     EXPECT_EQ(d.filesToExtractGroup->button(1)->text(), "Selected Files");
     EXPECT_EQ(d.filesToExtractGroup->toolTip(), "Files to extract");
-    EXPECT_EQ(d.expandDirsGroup->ItemIndex(), 1);  // "Yes": folders are kept
-    EXPECT_EQ(d.overwriteGroup->ItemIndex(), 1);  // "Yes"
+    EXPECT_EQ(d.expandDirsGroup->ItemIndex(), 1);      // "Yes": folders are kept
+    EXPECT_EQ(d.overwriteGroup->ItemIndex(), 1);       // "Yes"
     EXPECT_EQ(d.filesToExtractGroup->ItemIndex(), 0);  // "All Files"
     EXPECT_EQ(d.updateOnlyBox->text(), "Only Update file(s)");
     EXPECT_FALSE(d.updateOnlyBox->isChecked());
@@ -114,11 +114,16 @@ TEST_F(ExtractFormTest, AFreshDialogShowsItsCaptionsHintsAndDefaults)
     EXPECT_EQ(d.driveBox->itemText(1), "Data disk (" + root + "d)");
 
     // Tab order: drive box, tree, the radio groups, OK, Cancel, then the check box.
-    const QList<QWidget *> order{d.driveBox,         d.directoryTree,
-                                 d.expandDirsGroup->button(0), d.expandDirsGroup->button(1),
-                                 d.overwriteGroup->button(0), d.overwriteGroup->button(1),
-                                 d.filesToExtractGroup->button(0), d.filesToExtractGroup->button(1),
-                                 d.okButton,                d.cancelButton,
+    const QList<QWidget *> order{d.driveBox,
+                                 d.directoryTree,
+                                 d.expandDirsGroup->button(0),
+                                 d.expandDirsGroup->button(1),
+                                 d.overwriteGroup->button(0),
+                                 d.overwriteGroup->button(1),
+                                 d.filesToExtractGroup->button(0),
+                                 d.filesToExtractGroup->button(1),
+                                 d.okButton,
+                                 d.cancelButton,
                                  d.updateOnlyBox};
     for (int i = 0; i + 1 < order.size(); ++i) {
         QWidget *next = order[i]->nextInFocusChain();
@@ -298,7 +303,7 @@ TEST_F(ExtractFormTest, AFailedCreationReportsTheReasonAndChangesNothing)
         const struct {
             bool confirmed;
             QString typed;
-            QString shown;   // the box, if any
+            QString shown;  // the box, if any
         } answers[] = {
             {false, "", ""},
             {true, "", ""},

@@ -29,17 +29,27 @@ TEST(TextEncoding, DetectsReadsAndGivesBackEveryByte)
         {"empty", "", Kind::Utf8, false, ""},
         {"ascii", "plain\r\n", Kind::Utf8, false, "plain\r\n"},
         {"utf-8", "caf\xC3\xA9 \xE2\x82\xAC", Kind::Utf8, false, "café €"},
-        {"utf-8 with mark", "\xEF\xBB\xBF" "caf\xC3\xA9", Kind::Utf8, true, "café"},
+        {"utf-8 with mark",
+         "\xEF\xBB\xBF"
+         "caf\xC3\xA9",
+         Kind::Utf8, true, "café"},
         {"utf-16le", bytesOf("\xFF\xFEh\0\xAC\x20", 6), Kind::Utf16LE, true, "h€"},
         {"utf-16be", bytesOf("\xFE\xFF\0h\x20\xAC", 6), Kind::Utf16BE, true, "h€"},
         {"utf-32le", bytesOf("\xFF\xFE\0\0h\0\0\0", 8), Kind::Utf32LE, true, "h"},
         {"utf-16le starting with NUL", bytesOf("\xFF\xFE\0\0h\0", 6), Kind::Utf16LE, true, bytesOf("\0h", 2)},
         {"cp1252 punctuation", "\x93q\x94 \x96 \x97 \x85 \x80 \x99", Kind::Windows1252, false, "“q” – — … € ™"},
-        {"cp1252 letters", "Gr\xFC\xDF" "e \x8C\x9C \x8A\x9E \x9F", Kind::Windows1252, false, "Grüße Œœ Šž Ÿ"},
-        {"cp1252 undefined bytes", "a\x81\x8D\x8F\x90\x9D", Kind::Windows1252, false, "a\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"},
+        {"cp1252 letters",
+         "Gr\xFC\xDF"
+         "e \x8C\x9C \x8A\x9E \x9F",
+         Kind::Windows1252, false, "Grüße Œœ Šž Ÿ"},
+        {"cp1252 undefined bytes", "a\x81\x8D\x8F\x90\x9D", Kind::Windows1252, false,
+         "a\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"},
         {"utf-8 cut short at the end", "ab\xE2\x82", Kind::Windows1252, false, "abâ‚"},
         {"utf-8 mark before cp1252", "\xEF\xBB\xBF\x93", Kind::Windows1252, false, "ï»¿“"},
-        {"utf-16 mark, odd length, no NUL", "\xFF\xFE" "A", Kind::Windows1252, false, "ÿþA"},
+        {"utf-16 mark, odd length, no NUL",
+         "\xFF\xFE"
+         "A",
+         Kind::Windows1252, false, "ÿþA"},
         {"NUL after the first 8 KiB", QByteArray(8192, 'a') + bytesOf("\0", 1), Kind::Utf8, false,
          QByteArray(8192, 'a') + bytesOf("\0", 1)},
     };
@@ -81,13 +91,8 @@ TEST(TextEncoding, WritesWhatTheEncodingHolds)
         const char *text;
         bool fits;
     } cases[] = {
-        {"plain", true},
-        {"“€” Œ ÿ", true},
-        {"\xC2\x81", true},  // an undefined byte read from a file
-        {"Ā", false},
-        {"≠", false},
-        {"😀", false},
-        {"a\xEF\xBF\xBD", false},  // U+FFFD
+        {"plain", true}, {"“€” Œ ÿ", true}, {"\xC2\x81", true},  // an undefined byte read from a file
+        {"Ā", false},    {"≠", false},      {"😀", false},       {"a\xEF\xBF\xBD", false},  // U+FFFD
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
@@ -97,8 +102,11 @@ TEST(TextEncoding, WritesWhatTheEncodingHolds)
     }
     EXPECT_EQ(cp1252.encode(QString::fromUtf8("“€”")), "\x93\x80\x94");
     EXPECT_EQ(TextEncoding().encode(QString::fromUtf8("€")), "\xE2\x82\xAC");
-    EXPECT_EQ(TextEncoding(Kind::Utf8, true).encode(QStringLiteral("a")), "\xEF\xBB\xBF" "a");
-    EXPECT_EQ(TextEncoding(Kind::Utf16LE, true).encode(QStringLiteral("a")), bytesOf("\xFF\xFE" "a\0", 4));
+    EXPECT_EQ(TextEncoding(Kind::Utf8, true).encode(QStringLiteral("a")), "\xEF\xBB\xBF"
+                                                                          "a");
+    EXPECT_EQ(TextEncoding(Kind::Utf16LE, true).encode(QStringLiteral("a")), bytesOf("\xFF\xFE"
+                                                                                     "a\0",
+                                                                                     4));
     EXPECT_EQ(TextEncoding(Kind::Utf16BE, true).encode(QStringLiteral("a")), bytesOf("\xFE\xFF\0a", 4));
     EXPECT_EQ(cp1252.name(), "Windows-1252");
 }

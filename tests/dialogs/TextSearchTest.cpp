@@ -10,8 +10,14 @@ using Button = platform::SearchDialog::Button;
 
 namespace {
 
-SearchOptions down(bool matchCase = false) { return {true, matchCase, false}; }
-SearchOptions up(bool matchCase = false) { return {false, matchCase, false}; }
+SearchOptions down(bool matchCase = false)
+{
+    return {true, matchCase, false};
+}
+SearchOptions up(bool matchCase = false)
+{
+    return {false, matchCase, false};
+}
 
 // The replace dialog as the user leaves it: these texts, and `pressed`.
 void fillReplace(TextSearch &search, const QString &find, const QString &replacement, Button pressed)

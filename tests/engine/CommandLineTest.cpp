@@ -2,10 +2,10 @@
 // libraries, the count lines, messages and exit statuses.
 
 #include "engine/common/CallRecords.h"
+#include "support/ArchiveBuilder.h"
 #include "support/ArchiveReading.h"
 #include "support/Files.h"
 #include "support/Run.h"
-#include "support/ArchiveBuilder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -103,14 +103,18 @@ TEST_F(CommandLine, ControlCharactersInMessagesNeverReachTheTerminal)
     // A member name from a hostile archive shows up in messages; its escape
     // sequences (clear the screen, set the window title) must not be sent.
     ASSERT_EQ(runOrvexzip({"add", "c.zip", "src/readme.txt"}, dir.path()).exitCode, 0);
-    const RunResult deleted =
-        runOrvexzip({"delete", "c.zip", "\x1b[2J\x1b]0;owned\x07" "x", "caf\xc3\xa9\xc2\x9b" "1m"}, dir.path());
+    const RunResult deleted = runOrvexzip({"delete", "c.zip",
+                                           "\x1b[2J\x1b]0;owned\x07"
+                                           "x",
+                                           "caf\xc3\xa9\xc2\x9b"
+                                           "1m"},
+                                          dir.path());
     EXPECT_EQ(deleted.exitCode, 1);
     EXPECT_EQ(deleted.err.find('\x1b'), std::string::npos) << deleted.err;
     EXPECT_EQ(deleted.err.find('\x07'), std::string::npos) << deleted.err;
     EXPECT_EQ(deleted.err.find("\xc2\x9b"), std::string::npos) << deleted.err;
     EXPECT_NE(deleted.err.find("?[2J?]0;owned?x"), std::string::npos) << deleted.err;
-    EXPECT_NE(deleted.err.find("caf\xc3\xa9?1m"), std::string::npos) << deleted.err;   // UTF-8 kept
+    EXPECT_NE(deleted.err.find("caf\xc3\xa9?1m"), std::string::npos) << deleted.err;  // UTF-8 kept
 }
 
 // What a name becomes on the terminal, in messages and in `list` rows alike:
@@ -121,27 +125,31 @@ TEST_F(CommandLine, NamesCannotForgeOrHideOutput)
     struct Case {
         std::string name;
         std::string shown;
-        bool inArchive;   // a raw byte outside UTF-8 only comes from the command line
+        bool inArchive;  // a raw byte outside UTF-8 only comes from the command line
     };
     const Case cases[] = {
         {"line\nbreak", "line?break", true},
         {"carriage\rreturn", "carriage?return", true},
         {"esc\x1b[2J", "esc?[2J", true},
         {"del\x7f", "del?", true},
-        {"nel\xc2\x85", "nel?", true},                          // U+0085
-        {"csi\xc2\x9b" "1m", "csi?1m", true},                     // U+009B
-        {"c1-last\xc2\x9f", "c1-last?", true},                   // U+009F
-        {"raw-csi\x9b" "1m", "raw-csi?1m", false},                // 0x9B alone
+        {"nel\xc2\x85", "nel?", true},  // U+0085
+        {"csi\xc2\x9b"
+         "1m",
+         "csi?1m", true},                       // U+009B
+        {"c1-last\xc2\x9f", "c1-last?", true},  // U+009F
+        {"raw-csi\x9b"
+         "1m",
+         "raw-csi?1m", false},  // 0x9B alone
         {"raw-c1\x80", "raw-c1?", false},
-        {"ls\xe2\x80\xa8", "ls?", true},                          // U+2028
-        {"ps\xe2\x80\xa9", "ps?", true},                          // U+2029
-        {"lre\xe2\x80\xaa", "lre?", true},                        // U+202A
-        {"rlo\xe2\x80\xaetxt.exe", "rlo?txt.exe", true},          // U+202E
-        {"lri\xe2\x81\xa6", "lri?", true},                        // U+2066
-        {"pdi\xe2\x81\xa9", "pdi?", true},                        // U+2069
+        {"ls\xe2\x80\xa8", "ls?", true},                  // U+2028
+        {"ps\xe2\x80\xa9", "ps?", true},                  // U+2029
+        {"lre\xe2\x80\xaa", "lre?", true},                // U+202A
+        {"rlo\xe2\x80\xaetxt.exe", "rlo?txt.exe", true},  // U+202E
+        {"lri\xe2\x81\xa6", "lri?", true},                // U+2066
+        {"pdi\xe2\x81\xa9", "pdi?", true},                // U+2069
         // Kept: letters, a no-break space, the neighbours of the ranges above.
-        {"caf\xc3\xa9\xc2\xa0", "caf\xc3\xa9\xc2\xa0", true},           // U+00E9 U+00A0
-        {"near\xe2\x80\xa7\xe2\x80\xaf\xe2\x81\xa5\xe2\x81\xaa",    // U+2027 U+202F U+2065 U+206A
+        {"caf\xc3\xa9\xc2\xa0", "caf\xc3\xa9\xc2\xa0", true},     // U+00E9 U+00A0
+        {"near\xe2\x80\xa7\xe2\x80\xaf\xe2\x81\xa5\xe2\x81\xaa",  // U+2027 U+202F U+2065 U+206A
          "near\xe2\x80\xa7\xe2\x80\xaf\xe2\x81\xa5\xe2\x81\xaa", true},
         {"raw-latin\xe9", "raw-latin\xe9", false},
     };
@@ -154,7 +162,7 @@ TEST_F(CommandLine, NamesCannotForgeOrHideOutput)
             Member m;
             m.name = c.name;
             m.data = "x";
-            m.flags = 0x800;   // UTF-8 names
+            m.flags = 0x800;  // UTF-8 names
             builder.add(m);
         }
     }
@@ -179,8 +187,8 @@ TEST_F(CommandLine, NamesCannotForgeOrHideOutput)
         }
     }
     const auto lines = [](const std::string &text) { return std::count(text.begin(), text.end(), '\n'); };
-    EXPECT_EQ(lines(listed.out), 1 + std::count_if(std::begin(cases), std::end(cases),
-                                                   [](const Case &c) { return c.inArchive; }));
+    EXPECT_EQ(lines(listed.out),
+              1 + std::count_if(std::begin(cases), std::end(cases), [](const Case &c) { return c.inArchive; }));
 }
 
 TEST_F(CommandLine, ExtractWritesNamesFromOtherSystemsDecodedAndFindsThemByEitherName)
@@ -188,10 +196,10 @@ TEST_F(CommandLine, ExtractWritesNamesFromOtherSystemsDecodedAndFindsThemByEithe
     ArchiveBuilder b;
     b.add(stored("\xAE\xE2\xE7\xF1\xE2.txt", "report")).add(stored("caf\x82.txt", "menu"));
     const std::string archive = dir.write("o.zip", b.build());
-    const std::string russian = "\xD0\xBE\xD1\x82\xD1\x87\xD1\x91\xD1\x82.txt";   // отчёт.txt
+    const std::string russian = "\xD0\xBE\xD1\x82\xD1\x87\xD1\x91\xD1\x82.txt";  // отчёт.txt
     // Chosen: the Russian name is read as 866, "caf\x82" with it.
-    auto r = runOrvexzip({"extract", archive, "--to", dir.file("ru"), "--charset", "866",
-                          "\xAE\xE2\xE7\xF1\xE2.txt"}, dir.path());
+    auto r = runOrvexzip({"extract", archive, "--to", dir.file("ru"), "--charset", "866", "\xAE\xE2\xE7\xF1\xE2.txt"},
+                         dir.path());
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(listTree(dir.file("ru")), std::vector<std::string>{russian});
     EXPECT_EQ(readFile(dir.file("ru/" + russian)), "report");
@@ -216,7 +224,7 @@ TEST_F(CommandLine, TestPrintsBadMembersAndThePassedCountAndWritesNothing)
         std::vector<std::string> args;
         int exitCode;
         std::string out;
-        std::vector<std::string> errorFragments;   // one line each
+        std::vector<std::string> errorFragments;  // one line each
     } cases[] = {
         {{"test", "good.zip"}, 0, "2 file(s) passed the test\n", {}},
         {{"test", "t.zip"}, 1, "3 file(s) passed the test\n", {"dir/bad.txt: bad CRC"}},
@@ -254,7 +262,7 @@ TEST_F(CommandLine, APasswordFileGivesItsWholeLineUpToTheLimit)
     const std::string longest(size_t(MaxPasswordLength), 'k');
     const struct {
         std::string line;
-        std::string shorter;   // a password file that must not open the member
+        std::string shorter;  // a password file that must not open the member
     } cases[] = {
         {std::string("\0pw\n", 4), "\n"},
         {std::string("ab\0cd\n", 6), "ab\n"},

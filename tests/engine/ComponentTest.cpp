@@ -4,16 +4,16 @@
 #include "engine/CallRecordFilling.h"
 #include "engine/ZipEngine.h"
 
+#include "support/ArchiveBuilder.h"
 #include "support/ArchiveReading.h"
 #include "support/Files.h"
 #include "support/Run.h"
-#include "support/ArchiveBuilder.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <gtest/gtest.h>
+#include <map>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -87,16 +87,14 @@ int32_t fakeUnzip(UnzipCallRecord *record)
 {
     fake->unzipCalls.push_back(*record);
     for (const auto &ask : fake->passwordAsks) {
-        std::vector<char> buffer(size_t(ask.bufferSize) + 1, 'x');   // one more, to see an overrun
+        std::vector<char> buffer(size_t(ask.bufferSize) + 1, 'x');  // one more, to see an overrun
         int32_t length = -1;
-        const int32_t result = record->Password
-                                   ? record->Password(record->Instance, ask.member.c_str(), ask.attempt,
-                                                      buffer.data(), ask.bufferSize, &length)
-                                   : -2;
+        const int32_t result = record->Password ? record->Password(record->Instance, ask.member.c_str(), ask.attempt,
+                                                                   buffer.data(), ask.bufferSize, &length)
+                                                : -2;
         EXPECT_EQ(buffer.back(), 'x') << "written past the buffer";
-        fake->passwordReplies.emplace_back(result, length < 0 || length > ask.bufferSize
-                                                       ? "(no answer)"
-                                                       : std::string(buffer.data(), size_t(length)));
+        fake->passwordReplies.emplace_back(
+            result, length < 0 || length > ask.bufferSize ? "(no answer)" : std::string(buffer.data(), size_t(length)));
     }
     return runFake(record);
 }
@@ -106,20 +104,32 @@ using Fields = std::map<std::string, int32_t>;
 
 Fields fieldsOf(const ZipCallRecord &r)
 {
-    return {{"Version", r.Version}, {"Trace", r.TraceFlag}, {"Verbose", r.VerboseFlag},
-            {"Constant44", r.Constant44}, {"Constant56", r.Constant56}, {"Level", r.Level},
-            {"DropDirNames", r.DropDirNamesFlag}, {"Recurse", r.RecurseFlag}, {"Add", r.AddFlag},
-            {"ForceDos", r.ForceDosFlag}, {"Move", r.MoveFlag}, {"Delete", r.DeleteFlag},
-            {"Update", r.UpdateFlag}, {"Freshen", r.FreshenFlag}, {"ArchiveTime", r.ArchiveTimeFlag},
-            {"Constant128", r.Constant128}, {"FileSpecCount", r.FileSpecCount}};
+    return {{"Version", r.Version},
+            {"Trace", r.TraceFlag},
+            {"Verbose", r.VerboseFlag},
+            {"Constant44", r.Constant44},
+            {"Constant56", r.Constant56},
+            {"Level", r.Level},
+            {"DropDirNames", r.DropDirNamesFlag},
+            {"Recurse", r.RecurseFlag},
+            {"Add", r.AddFlag},
+            {"ForceDos", r.ForceDosFlag},
+            {"Move", r.MoveFlag},
+            {"Delete", r.DeleteFlag},
+            {"Update", r.UpdateFlag},
+            {"Freshen", r.FreshenFlag},
+            {"ArchiveTime", r.ArchiveTimeFlag},
+            {"Constant128", r.Constant128},
+            {"FileSpecCount", r.FileSpecCount}};
 }
 
 Fields fieldsOf(const UnzipCallRecord &r)
 {
-    return {{"Version", r.Version}, {"Trace", r.TraceFlag}, {"Verbose", r.VerboseFlag},
-            {"Constant40", r.Constant40}, {"Update", r.UpdateFlag}, {"Freshen", r.FreshenFlag},
-            {"DirNames", r.DirNamesFlag}, {"Overwrite", r.OverwriteFlag}, {"Constant72", r.Constant72},
-            {"FileSpecCount", r.FileSpecCount}};
+    return {{"Version", r.Version},       {"Trace", r.TraceFlag},
+            {"Verbose", r.VerboseFlag},   {"Constant40", r.Constant40},
+            {"Update", r.UpdateFlag},     {"Freshen", r.FreshenFlag},
+            {"DirNames", r.DirNamesFlag}, {"Overwrite", r.OverwriteFlag},
+            {"Constant72", r.Constant72}, {"FileSpecCount", r.FileSpecCount}};
 }
 
 template <typename Record>
@@ -166,9 +176,22 @@ TEST_F(ComponentTest, AddFillsTheRecordFromTheOptions)
     EXPECT_NE(r.Callback, nullptr);
     // Trace forces verbose, DropDirNames because AddDirNames is not set, and
     // update wins over freshen.
-    expectFields(r, {{"Version", 110}, {"Trace", 1}, {"Verbose", 1}, {"Constant44", 1}, {"Constant56", 1},
-                     {"Level", 4}, {"DropDirNames", 1}, {"Recurse", 1}, {"Add", 1}, {"ForceDos", 1}, {"Move", 1},
-                     {"Delete", 0}, {"Update", 1}, {"Freshen", 0}, {"ArchiveTime", 1}, {"Constant128", 7},
+    expectFields(r, {{"Version", 110},
+                     {"Trace", 1},
+                     {"Verbose", 1},
+                     {"Constant44", 1},
+                     {"Constant56", 1},
+                     {"Level", 4},
+                     {"DropDirNames", 1},
+                     {"Recurse", 1},
+                     {"Add", 1},
+                     {"ForceDos", 1},
+                     {"Move", 1},
+                     {"Delete", 0},
+                     {"Update", 1},
+                     {"Freshen", 0},
+                     {"ArchiveTime", 1},
+                     {"Constant128", 7},
                      {"FileSpecCount", 2}});
     EXPECT_EQ(library.specsPerCall[0], (std::vector<std::string>{"/tmp/x", "*.c"}));
     EXPECT_EQ(library.archiveName, archive);
@@ -200,9 +223,16 @@ TEST_F(ComponentTest, ExtractFillsItsRecordAndNamesTheTargetWithoutChangingDirec
 
     ASSERT_EQ(library.unzipCalls.size(), 1u);
     // A count of 0: every member.
-    expectFields(library.unzipCalls[0], {{"Version", 110}, {"Trace", 0}, {"Verbose", 1}, {"Constant40", 1},
-                                         {"Update", 1}, {"Freshen", 0}, {"DirNames", 1}, {"Overwrite", 1},
-                                         {"FileSpecCount", 0}, {"Constant72", 7}});
+    expectFields(library.unzipCalls[0], {{"Version", 110},
+                                         {"Trace", 0},
+                                         {"Verbose", 1},
+                                         {"Constant40", 1},
+                                         {"Update", 1},
+                                         {"Freshen", 0},
+                                         {"DirNames", 1},
+                                         {"Overwrite", 1},
+                                         {"FileSpecCount", 0},
+                                         {"Constant72", 7}});
     EXPECT_EQ(library.baseDirectory, dir.path());
     EXPECT_EQ(library.directoryDuringCall, cwd);
     EXPECT_EQ(dirUpdates, 1);  // only the setZipFilename read: extract never re-reads
@@ -261,16 +291,14 @@ TEST_F(ComponentTest, EarlyReturnsShowTheirNoticeAndKeepTheSpecifications)
 {
     engine.Add();
     engine.Delete();
-    EXPECT_EQ(notices, (std::vector<std::string>{"Error - no files to zip",
-                                                  "Error - no files selected for deletion"}));
+    EXPECT_EQ(notices, (std::vector<std::string>{"Error - no files to zip", "Error - no files selected for deletion"}));
     notices.clear();
 
     engine.FileSpecs = {"x"};
     engine.Add();  // no archive name
     engine.setZipFilename(dir.file("missing.zip"));
     engine.Delete();  // archive does not exist
-    EXPECT_EQ(notices, (std::vector<std::string>{"Error - no zip file specified",
-                                                  "Error - no zip file specified"}));
+    EXPECT_EQ(notices, (std::vector<std::string>{"Error - no zip file specified", "Error - no zip file specified"}));
     EXPECT_EQ(engine.FileSpecs, std::vector<std::string>{"x"});
     EXPECT_TRUE(library.zipCalls.empty());
 
@@ -331,8 +359,9 @@ TEST_F(ComponentTest, CallbacksBecomeEventsAndReturnTheCancelRequest)
             e.Cancel = true;  // as the status window's Cancel button does
     };
     engine.OnMessage = [&](TZipEngine &, int code, const std::string &text) { messages.emplace_back(code, text); };
-    library.callbacks = {{1, 0, 1234, "a.txt"}, {2, 0, 0, "ignored"}, {4, 2, 0, "bad file\r\n"},
-                         {4, 0, 0, "info\n"}, {4, 0, 0, "no break"}, {9, 0, 0, ""}, {3, 0, 0, ""}};
+    library.callbacks = {{1, 0, 1234, "a.txt"}, {2, 0, 0, "ignored"},  {4, 2, 0, "bad file\r\n"},
+                         {4, 0, 0, "info\n"},   {4, 0, 0, "no break"}, {9, 0, 0, ""},
+                         {3, 0, 0, ""}};
     engine.setZipFilename(archive);
     engine.FileSpecs = {"x"};
     engine.Add();
@@ -430,8 +459,7 @@ TEST_F(ComponentTest, PasswordQuestionsReachOnPasswordAndItsAnswersTheLibrary)
     library.passwordReplies.clear();
     library.passwordAsks = {{"a.txt", 1}};
     engine.Extract();
-    EXPECT_EQ(library.passwordReplies,
-              (std::vector<std::pair<int32_t, std::string>>{{PasswordNone, "(no answer)"}}));
+    EXPECT_EQ(library.passwordReplies, (std::vector<std::pair<int32_t, std::string>>{{PasswordNone, "(no answer)"}}));
 }
 
 TEST_F(ComponentTest, APasswordIsAskedOncePerOperationAndFitsTheBufferOrStopsIt)
@@ -452,8 +480,8 @@ TEST_F(ComponentTest, APasswordIsAskedOncePerOperationAndFitsTheBufferOrStopsIt)
     engine.Extract();
     ASSERT_EQ(library.unzipCalls.size(), 2u);
     EXPECT_EQ(questions, 1);
-    EXPECT_EQ(library.passwordReplies, (std::vector<std::pair<int32_t, std::string>>{{PasswordGiven, "pw"},
-                                                                                       {PasswordGiven, "pw"}}));
+    EXPECT_EQ(library.passwordReplies,
+              (std::vector<std::pair<int32_t, std::string>>{{PasswordGiven, "pw"}, {PasswordGiven, "pw"}}));
     // The next operation asks again.
     engine.Test();
     EXPECT_EQ(questions, 2);
@@ -462,8 +490,8 @@ TEST_F(ComponentTest, APasswordIsAskedOncePerOperationAndFitsTheBufferOrStopsIt)
     library.passwordReplies.clear();
     library.passwordAsks = {{"a", 1, 2}, {"b", 2, 1}};
     engine.Extract();
-    EXPECT_EQ(library.passwordReplies, (std::vector<std::pair<int32_t, std::string>>{{PasswordGiven, "pw"},
-                                                                                       {PasswordCancel, "(no answer)"}}));
+    EXPECT_EQ(library.passwordReplies,
+              (std::vector<std::pair<int32_t, std::string>>{{PasswordGiven, "pw"}, {PasswordCancel, "(no answer)"}}));
     EXPECT_EQ(notices, std::vector<std::string>{"Error - the password is longer than 1 bytes"});
 }
 
@@ -529,7 +557,7 @@ TEST_F(ComponentTest, PasswordAnswersReachTheLibraryWholeOrStopTheOperation)
         library.passwordReplies.clear();
         notices.clear();
         answer = c.answer;
-        for (int i = 0; i < MaxFileSpecs + 1; ++i)   // two slices
+        for (int i = 0; i < MaxFileSpecs + 1; ++i)  // two slices
             engine.FileSpecs.push_back("m" + std::to_string(i));
         library.passwordAsks = {{"m0", 1}};
         engine.Extract();
@@ -560,13 +588,17 @@ TEST_F(ComponentTest, TestCountsTheMembersReportedBadAcrossSlicesAndOnlyInATest)
 {
     engine.setZipFilename(archive);
     // Information, a warning, damage, no match: none is a member found bad.
-    library.callbacks = {{4, 0, 0, "    testing: a  OK"}, {4, 1, 0, "warning"}, {4, 2, 0, "b: bad CRC"},
-                         {4, 3, 0, "damaged directory"}, {4, 11, 0, "not matched"}, {4, 50, 0, "c: no memory"},
+    library.callbacks = {{4, 0, 0, "    testing: a  OK"},
+                         {4, 1, 0, "warning"},
+                         {4, 2, 0, "b: bad CRC"},
+                         {4, 3, 0, "damaged directory"},
+                         {4, 11, 0, "not matched"},
+                         {4, 50, 0, "c: no memory"},
                          {4, 81, 0, "skipping d: unsupported compression method 6"}};
     library.result = 4;
-    for (int i = 0; i < MaxFileSpecs + 1; ++i)   // two slices
+    for (int i = 0; i < MaxFileSpecs + 1; ++i)  // two slices
         engine.FileSpecs.push_back("m" + std::to_string(i));
-    engine.ExtrBaseDir = "/no/such/dir";   // a test needs no target
+    engine.ExtrBaseDir = "/no/such/dir";  // a test needs no target
     engine.Test();
     ASSERT_EQ(library.unzipCalls.size(), 2u);
     EXPECT_EQ(library.unzipCalls[0].TestFlag, 1);

@@ -44,7 +44,8 @@ std::string hex(const uint8_t *p, size_t n)
     return out;
 }
 
-template <typename Container> std::string hex(const Container &c)
+template <typename Container>
+std::string hex(const Container &c)
 {
     return hex(reinterpret_cast<const uint8_t *>(c.data()), c.size());
 }
@@ -60,7 +61,9 @@ std::vector<uint8_t> countingKey(size_t length)
 // Plain AES over whole blocks, as the reference the counter mode is built on.
 std::string aesEcb(const std::vector<uint8_t> &key, const std::string &in)
 {
-    const EVP_CIPHER *type = key.size() == 16 ? EVP_aes_128_ecb() : key.size() == 24 ? EVP_aes_192_ecb() : EVP_aes_256_ecb();
+    const EVP_CIPHER *type = key.size() == 16   ? EVP_aes_128_ecb()
+                             : key.size() == 24 ? EVP_aes_192_ecb()
+                                                : EVP_aes_256_ecb();
     EVP_CIPHER_CTX *ctx = EVP_CIPHER_CTX_new();
     std::string out(in.size(), '\0');
     int written = 0;
@@ -157,11 +160,8 @@ TEST(TraditionalCipher, CheckByteIsTheCrcsHighByteOrWithADescriptorTheTimes)
         uint8_t expected;
     };
     const Case cases[] = {
-        {0x0000, 0xAB123456, 0x9C21, 0xAB},
-        {0x0001, 0x00FFFFFF, 0x9C21, 0x00},
-        {0x0008, 0xAB123456, 0x9C21, 0x9C},
-        {0x0009, 0xAB123456, 0x00FF, 0x00},
-        {0x0801, 0x7F000000, 0xFFFF, 0x7F},   // UTF-8 flag only
+        {0x0000, 0xAB123456, 0x9C21, 0xAB}, {0x0001, 0x00FFFFFF, 0x9C21, 0x00}, {0x0008, 0xAB123456, 0x9C21, 0x9C},
+        {0x0009, 0xAB123456, 0x00FF, 0x00}, {0x0801, 0x7F000000, 0xFFFF, 0x7F},  // UTF-8 flag only
     };
     for (const Case &c : cases)
         EXPECT_EQ(crypto::traditionalCheckByte(c.flags, c.crc, c.time), c.expected) << std::hex << c.flags;
@@ -277,7 +277,7 @@ TEST(WinZipAes, CounterModeCountsLittleEndianFromOne)
 
     for (size_t keyLength : {16u, 24u, 32u}) {
         SCOPED_TRACE(keyLength);
-        const std::vector<uint8_t> key = countingKey(keyLength);   // 000102..., as in FIPS-197's examples
+        const std::vector<uint8_t> key = countingKey(keyLength);  // 000102..., as in FIPS-197's examples
         const std::string keystream = aesEcb(key, counters);
 
         std::string whole(keystream.size(), '\0');
@@ -300,7 +300,7 @@ TEST(WinZipAes, CounterModeCountsLittleEndianFromOne)
 TEST(WinZipAes, AuthenticationIsHmacSha1CutToTenBytes)
 {
     struct Case {
-        std::string key, data, expected;   // RFC 2202 test cases 1 and 2, first 10 bytes
+        std::string key, data, expected;  // RFC 2202 test cases 1 and 2, first 10 bytes
     };
     const Case cases[] = {
         {std::string(20, '\x0b'), "Hi There", "b617318655057264e28b"},
@@ -436,8 +436,8 @@ TEST(WinZipAes, BuiltMembersOpenAndTheirDamageIsSeen)
     }
     // Cut into the salt: too short to hold the salt, verifier and MAC.
     TempDir dir;
-    const std::string tiny = dir.write(
-        "t.zip", buildZip({aesEncrypted(fileEntry("t", "0123", 0), "secret", {.truncateBy = 13})}));
+    const std::string tiny =
+        dir.write("t.zip", buildZip({aesEncrypted(fileEntry("t", "0123", 0), "secret", {.truncateBy = 13})}));
     EXPECT_EQ(readArchive(tiny).members[0].packedSize, 16u + 2 + 4 + 10 - 13);
     EXPECT_FALSE(openOnlyMember(tiny, "secret").headerOk);
 }
@@ -450,8 +450,8 @@ TEST(WinZipAesInterop, Opens7ZipArchivesOfEachStrength)
         const char *encryption, *method;
     };
     const Case cases[] = {
-        {"AES128", "Copy"}, {"AES192", "Deflate"}, {"AES256", "Copy"}, {"AES256", "Deflate"},
-        {"ZipCrypto", "Deflate"},   // the traditional cipher, checked against the CRC
+        {"AES128", "Copy"},    {"AES192", "Deflate"},    {"AES256", "Copy"},
+        {"AES256", "Deflate"}, {"ZipCrypto", "Deflate"},  // the traditional cipher, checked against the CRC
     };
     TempDir dir;
     const std::string content = sampleContent();

@@ -49,8 +49,9 @@ TEST(DisplayName, WholeUpperHalfMatchesPythonsCp437Codec)
 {
     if (!ziptest::haveProgram("python3"))
         GTEST_SKIP() << "python3 not found";
-    const auto r = ziptest::run(
-        {"python3", "-c", "import sys; sys.stdout.buffer.write(bytes(range(128, 256)).decode('cp437').encode('utf-8'))"});
+    const auto r =
+        ziptest::run({"python3", "-c",
+                      "import sys; sys.stdout.buffer.write(bytes(range(128, 256)).decode('cp437').encode('utf-8'))"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     std::string high;
     for (int b = 128; b < 256; ++b)

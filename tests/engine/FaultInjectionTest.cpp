@@ -9,11 +9,11 @@
 // ("faults_injected N", "archives_changed N"; the second must stay 0).
 
 #include "engine/zipeng/ZipJob.h"
+#include "support/ArchiveBuilder.h"
 #include "support/ArchiveReading.h"
 #include "support/EngineCalls.h"
 #include "support/Files.h"
 #include "support/Run.h"
-#include "support/ArchiveBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -47,8 +47,8 @@ namespace fs = std::filesystem;
 // ---- Plans and tallies --------------------------------------------------------
 
 struct Figures {
-    uint64_t faults = 0;    // faults that fired
-    uint64_t changed = 0;   // runs after which the archive was neither the old nor the new one
+    uint64_t faults = 0;   // faults that fired
+    uint64_t changed = 0;  // runs after which the archive was neither the old nor the new one
     uint64_t runs = 0;
 };
 Figures figures;
@@ -99,15 +99,15 @@ std::string planFor(const std::string &kind, uint64_t n, const std::string &erro
 
 // How a fault of one kind must end.
 enum class Outcome {
-    Fails,           // the call must report an error and change nothing
-    Completes,       // the code must retry and produce the full result
-    EitherWay,       // a correct result, or a clean failure
+    Fails,      // the call must report an error and change nothing
+    Completes,  // the code must retry and produce the full result
+    EitherWay,  // a correct result, or a clean failure
 };
 
 struct FaultKind {
-    std::string kind;      // as ORVEX_FAULT names it
-    std::string counter;   // the tally line that gives the range
-    std::string error;     // errno name, empty for the default (EIO)
+    std::string kind;     // as ORVEX_FAULT names it
+    std::string counter;  // the tally line that gives the range
+    std::string error;    // errno name, empty for the default (EIO)
     Outcome outcome;
 };
 
@@ -180,8 +180,8 @@ protected:
 // Walks every fault kind over every call of its kind that `call` makes on
 // `archive` (in the current directory), each run from the state `restore`
 // sets up.
-void walkZip(const std::string &archive, const std::function<void()> &restore,
-             const std::function<CallResult()> &call, const std::function<void(const std::string &)> &checkNew)
+void walkZip(const std::string &archive, const std::function<void()> &restore, const std::function<CallResult()> &call,
+             const std::function<void(const std::string &)> &checkNew)
 {
     restore();
     const std::vector<std::string> before = listDir(".");
@@ -258,7 +258,7 @@ void expectMembers(const std::string &archive, const std::map<std::string, std::
     EXPECT_EQ(checkWithTools(archive), "");
 }
 
-using Files = std::vector<std::pair<std::string, std::string>>;   // name, content
+using Files = std::vector<std::pair<std::string, std::string>>;  // name, content
 
 // Writes each file and keeps what it holds in `contents`.
 void writeFiles(std::map<std::string, std::string> &contents, const Files &files)
@@ -283,8 +283,11 @@ std::string oldZip(std::map<std::string, std::string> &contents, const Files &fi
 // The old.zip the updates start from: five members, some of which they replace.
 std::string oldZipToUpdate(std::map<std::string, std::string> &contents)
 {
-    return oldZip(contents, {{"k1.txt", textData(10000, 1)}, {"k2.txt", textData(3000, 2)}, {"r1.txt", textData(8000, 3)},
-                             {"r2.bin", randomData(2000, 4)}, {"big.bin", randomData(200000, 5)}});
+    return oldZip(contents, {{"k1.txt", textData(10000, 1)},
+                             {"k2.txt", textData(3000, 2)},
+                             {"r1.txt", textData(8000, 3)},
+                             {"r2.bin", randomData(2000, 4)},
+                             {"big.bin", randomData(200000, 5)}});
 }
 
 // Restores the stream limits however the test ends.
@@ -305,13 +308,19 @@ TEST_F(FaultTest, AddCreatingAnArchive)
     ScratchDir scratch;
     std::map<std::string, std::string> contents;
     makeDirs("src/sub");
-    writeFiles(contents, {{"src/a.txt", textData(30000, 1)}, {"src/b.bin", randomData(5000, 2)}, {"src/empty", ""},
-                          {"src/sub/c.txt", textData(2000, 3)}, {"src/big.bin", randomData(4608u << 10, 4)},
+    writeFiles(contents, {{"src/a.txt", textData(30000, 1)},
+                          {"src/b.bin", randomData(5000, 2)},
+                          {"src/empty", ""},
+                          {"src/sub/c.txt", textData(2000, 3)},
+                          {"src/big.bin", randomData(4608u << 10, 4)},
                           {"note.txt", textData(700, 5)}});
     Flags flags;
     flags.recurse = true;
     walkZip(
-        "new.zip", [] { ::unlink("new.zip"); }, [&] { return callEngine("new.zip", {"src", "note.txt"}, flags); },
+        "new.zip", [] { ::unlink("new.zip"); },
+        [&] {
+            return callEngine("new.zip", {"src", "note.txt"}, flags);
+        },
         [&](const std::string &archive) { expectMembers(archive, contents); });
 }
 
@@ -327,11 +336,15 @@ TEST_F(FaultTest, AddUpdatingAnArchive)
     std::map<std::string, std::string> contents;
     const std::string old = oldZipToUpdate(contents);
     ASSERT_FALSE(old.empty());
-    writeFiles(contents, {{"r1.txt", textData(9000, 13)}, {"r2.bin", randomData(2500, 14)},
-                          {"big.bin", randomData(4608u << 10, 15)}, {"n1.txt", textData(4000, 16)}});
+    writeFiles(contents, {{"r1.txt", textData(9000, 13)},
+                          {"r2.bin", randomData(2500, 14)},
+                          {"big.bin", randomData(4608u << 10, 15)},
+                          {"n1.txt", textData(4000, 16)}});
     walkZip(
         "old.zip", [&] { writeFile("old.zip", old); },
-        [] { return callEngine("old.zip", {"r1.txt", "r2.bin", "big.bin", "n1.txt"}); },
+        [] {
+            return callEngine("old.zip", {"r1.txt", "r2.bin", "big.bin", "n1.txt"});
+        },
         [&](const std::string &archive) { expectMembers(archive, contents); });
 }
 
@@ -339,8 +352,10 @@ TEST_F(FaultTest, Delete)
 {
     ScratchDir scratch;
     std::map<std::string, std::string> contents;
-    const std::string old = oldZip(contents, {{"k1.txt", textData(10000, 1)}, {"gone1.txt", textData(3000, 2)},
-                                              {"k2.bin", randomData(300000, 3)}, {"gone2.bin", randomData(2000, 4)},
+    const std::string old = oldZip(contents, {{"k1.txt", textData(10000, 1)},
+                                              {"gone1.txt", textData(3000, 2)},
+                                              {"k2.bin", randomData(300000, 3)},
+                                              {"gone2.bin", randomData(2000, 4)},
                                               {"k3.txt", textData(5000, 5)}});
     ASSERT_FALSE(old.empty());
     contents.erase("gone1.txt");
@@ -349,7 +364,9 @@ TEST_F(FaultTest, Delete)
     flags.remove = true;
     walkZip(
         "old.zip", [&] { writeFile("old.zip", old); },
-        [&] { return callEngine("old.zip", {"gone1.txt", "gone2.bin"}, flags); },
+        [&] {
+            return callEngine("old.zip", {"gone1.txt", "gone2.bin"}, flags);
+        },
         [&](const std::string &archive) { expectMembers(archive, contents); });
 }
 
@@ -447,7 +464,7 @@ void walkExtraction(const std::map<std::string, std::string> &existing, bool ove
     std::map<std::string, std::string> before;
     for (const auto &[name, content] : existing)
         before[name] = summary(content);
-    const int32_t members = int32_t(files.size()) + 1;   // and the link
+    const int32_t members = int32_t(files.size()) + 1;  // and the link
     const std::string target = scratch / "out";
     auto prepare = [&] {
         fs::remove_all(target);
@@ -464,7 +481,7 @@ void walkExtraction(const std::map<std::string, std::string> &existing, bool ove
     ASSERT_EQ(base.result, members) << base.dump();
     ASSERT_TRUE(base.errors().empty()) << base.dump();
     ASSERT_EQ(treeOf(target), expected) << base.dump();
-    ASSERT_EQ(range["write"], 4u);   // the empty file needs none
+    ASSERT_EQ(range["write"], 4u);  // the empty file needs none
     ASSERT_EQ(range["rename"], uint64_t(members));
     ASSERT_EQ(range["symlink"], 1u);
     ASSERT_EQ(range["sync"], 0u);
@@ -473,8 +490,8 @@ void walkExtraction(const std::map<std::string, std::string> &existing, bool ove
         for (uint64_t n = 1; n <= range[k.counter]; ++n) {
             prepare();
             CallResult r;
-            const Tally t = underPlan(planFor(k.kind, n, k.error),
-                                      [&] { r = extractInto(scratch / "x.zip", target, overwrite); });
+            const Tally t =
+                underPlan(planFor(k.kind, n, k.error), [&] { r = extractInto(scratch / "x.zip", target, overwrite); });
             const std::string where = describe(k, n) + "\n" + r.dump();
             const bool fired = t.at("fired") == 1;
             EXPECT_TRUE(fired) << where;
@@ -575,8 +592,9 @@ TEST_F(FaultTest, KilledAdd)
     // Readable by the owner only: a temporary file must not show more.
     ASSERT_EQ(::chmod("old.zip", 0600), 0);
     const mode_t archiveMode = 0600;
-    writeFiles(contents,
-               {{"r1.txt", textData(9000, 13)}, {"big.bin", randomData(4608u << 10, 15)}, {"n1.txt", textData(4000, 16)}});
+    writeFiles(
+        contents,
+        {{"r1.txt", textData(9000, 13)}, {"big.bin", randomData(4608u << 10, 15)}, {"n1.txt", textData(4000, 16)}});
     const std::vector<std::string> add = {"add", "old.zip", "r1.txt", "big.bin", "n1.txt"};
     const std::vector<std::string> before = listDir(".");
 

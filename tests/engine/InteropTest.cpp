@@ -21,7 +21,8 @@ std::string pythonListing(const std::string &archive)
     const auto r = run({"python3", "-c",
                         "import sys, zipfile\n"
                         "for i in zipfile.ZipFile(sys.argv[1]).infolist():\n"
-                        "    sys.stdout.buffer.write(i.orig_filename.encode('utf-8') + b'|%d|%d\\n' % (i.compress_size, i.file_size))\n",
+                        "    sys.stdout.buffer.write(i.orig_filename.encode('utf-8') + b'|%d|%d\\n' % "
+                        "(i.compress_size, i.file_size))\n",
                         archive});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     return r.out;
@@ -31,7 +32,8 @@ std::string ourListing(const Listing &listing)
 {
     std::string out;
     for (const auto &e : listing.entries)
-        out += e.DisplayName() + "|" + std::to_string(e.TruePackedSize) + "|" + std::to_string(e.TrueUnpackedSize) + "\n";
+        out +=
+            e.DisplayName() + "|" + std::to_string(e.TruePackedSize) + "|" + std::to_string(e.TrueUnpackedSize) + "\n";
     return out;
 }
 
@@ -51,9 +53,9 @@ void makeTree(const TempDir &dir)
     dir.write("tree/empty", "");
 }
 
-#define REQUIRE_PROGRAMS(...)                                        \
-    for (const char *p : {__VA_ARGS__})                              \
-        if (!haveProgram(p))                                         \
+#define REQUIRE_PROGRAMS(...)           \
+    for (const char *p : {__VA_ARGS__}) \
+        if (!haveProgram(p))            \
             GTEST_SKIP() << p << " not found";
 
 }  // namespace

@@ -1,10 +1,10 @@
 // `orvexzip list`: the grid's four columns as text and whether a member is
 // encrypted, and how it ends.
 
+#include "support/ArchiveBuilder.h"
 #include "support/ArchiveReading.h"
 #include "support/Files.h"
 #include "support/Run.h"
-#include "support/ArchiveBuilder.h"
 
 #include <QDate>
 #include <QLocale>
@@ -36,7 +36,7 @@ std::string sampleDateTime()
 std::string row(const std::string &name, uint64_t packed, uint64_t unpacked, bool encrypted = false)
 {
     return name + "\t" + std::to_string(packed) + "\t" + std::to_string(unpacked) + "\t" + sampleDateTime() + "\t"
-        + (encrypted ? "yes" : "") + "\n";
+           + (encrypted ? "yes" : "") + "\n";
 }
 
 }  // namespace
@@ -48,7 +48,10 @@ TEST(ListCommand, PrintsTheGridColumnsOfEveryMember)
     Member packed = stored("packed.txt", "xyz");
     packed.method = 8;
     packed.packed = packed.data;
-    b.add(stored("dir/", "")).add(stored("\x84rger.txt", "12345")).add(streamed("streamed.bin", std::string(1234, 's'))).add(packed);
+    b.add(stored("dir/", ""))
+        .add(stored("\x84rger.txt", "12345"))
+        .add(streamed("streamed.bin", std::string(1234, 's')))
+        .add(packed);
     const auto r = orvexzip({"list", dir.write("t.zip", b.build())});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.err, "");
@@ -59,9 +62,9 @@ TEST(ListCommand, PrintsTheGridColumnsOfEveryMember)
 TEST(ListCommand, TheFifthColumnSaysWhichMembersAreEncrypted)
 {
     TempDir dir;
-    Member flagged = stored("flagged", "abc");   // the traditional cipher's flag
+    Member flagged = stored("flagged", "abc");  // the traditional cipher's flag
     flagged.flags = 1;
-    Member aes = stored("aes", "abcd");   // method 99 alone
+    Member aes = stored("aes", "abcd");  // method 99 alone
     aes.method = 99;
     ArchiveBuilder b;
     b.add(stored("plain", "ab")).add(flagged).add(aes);
@@ -95,7 +98,7 @@ TEST(ListCommand, AddEncryptedThenList)
     ASSERT_EQ(rows.size(), 3u) << r.out;
     EXPECT_TRUE(rows[1].starts_with("plain.txt\t") && rows[1].ends_with("\t")) << rows[1];
     EXPECT_TRUE(rows[2].starts_with("secret.txt\t") && rows[2].ends_with("\tyes")) << rows[2];
-    if (haveProgram("7zz")) {   // the password without its line break; 7-Zip 22.01 or later assumed
+    if (haveProgram("7zz")) {  // the password without its line break; 7-Zip 22.01 or later assumed
         const RunResult test = run({"7zz", "t", "-psecret", archive});
         EXPECT_EQ(test.exitCode, 0) << test.out;
     }
@@ -166,8 +169,8 @@ TEST(ListCommand, ImpossibleDateOrTimeIsShownAsAQuestionMark)
     struct Case {
         uint16_t date, time;
     } cases[] = {
-        {0, SampleTime},                                       // month 0
-        {((2001 - 1980) << 9) | (2 << 5) | 29, SampleTime},    // 29 February 2001
+        {0, SampleTime},                                     // month 0
+        {((2001 - 1980) << 9) | (2 << 5) | 29, SampleTime},  // 29 February 2001
         {SampleDate, 24 << 11},
         {SampleDate, (23 << 11) | (60 << 5)},
     };
@@ -205,7 +208,7 @@ TEST(ListCommand, NamesFromOtherSystemsAreReadInTheCodePageChosenOrGuessed)
 {
     TempDir dir;
     ArchiveBuilder b;
-    b.add(stored("\xAE\xE2\xE7\xF1\xE2.txt", "r"));   // "отчёт.txt" in 866
+    b.add(stored("\xAE\xE2\xE7\xF1\xE2.txt", "r"));  // "отчёт.txt" in 866
     const std::string archive = dir.write("r.zip", b.build());
     const std::string russian = "\xD0\xBE\xD1\x82\xD1\x87\xD1\x91\xD1\x82.txt";
     const struct {
@@ -215,7 +218,7 @@ TEST(ListCommand, NamesFromOtherSystemsAreReadInTheCodePageChosenOrGuessed)
         {{}, russian},
         {{"--charset", "auto"}, russian},
         {{"--charset", "866"}, russian},
-        {{"--charset", "437"}, "\xC2\xAB\xCE\x93\xCF\x84\xC2\xB1\xCE\x93.txt"},   // «Γτ±Γ.txt
+        {{"--charset", "437"}, "\xC2\xAB\xCE\x93\xCF\x84\xC2\xB1\xCE\x93.txt"},  // «Γτ±Γ.txt
     };
     for (const auto &c : cases) {
         std::vector<std::string> args{"list", archive};

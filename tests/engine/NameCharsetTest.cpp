@@ -16,12 +16,13 @@ using zipformat::guessNameCodePage;
 namespace {
 
 // Russian, Japanese and Chinese names as their systems store them.
-const std::string RussianFolder = "\x84\xAE\xAA\xE3\xAC\xA5\xAD\xE2\xEB/";       // "Документы/" in 866
-const std::string RussianFile = "\xAE\xE2\xE7\xF1\xE2.txt";                      // "отчёт.txt" in 866
-const std::string JapaneseFile = "\x93\xFA\x96{\x8C\xEA.txt";                    // "日本語.txt" in 932
-const std::string JapaneseKana = "\x83t\x83@\x83" "C\x83\x8B.txt";               // "ファイル.txt" in 932
-const std::string ChineseFile = "\xD6\xD0\xCE\xC4\xD7\xCA\xC1\xCF.txt";          // "中文资料.txt" in 936
-const std::string ChinesePhoto = "\xD0\xB4\xD5\xE6.jpg";                         // "写真.jpg" in 936
+const std::string RussianFolder = "\x84\xAE\xAA\xE3\xAC\xA5\xAD\xE2\xEB/";  // "Документы/" in 866
+const std::string RussianFile = "\xAE\xE2\xE7\xF1\xE2.txt";                 // "отчёт.txt" in 866
+const std::string JapaneseFile = "\x93\xFA\x96{\x8C\xEA.txt";               // "日本語.txt" in 932
+const std::string JapaneseKana = "\x83t\x83@\x83"
+                                 "C\x83\x8B.txt";                        // "ファイル.txt" in 932
+const std::string ChineseFile = "\xD6\xD0\xCE\xC4\xD7\xCA\xC1\xCF.txt";  // "中文资料.txt" in 936
+const std::string ChinesePhoto = "\xD0\xB4\xD5\xE6.jpg";                 // "写真.jpg" in 936
 
 }  // namespace
 
@@ -32,17 +33,25 @@ TEST(NameCharset, EachCodePageDecodesAWordOfItsLanguage)
         std::string bytes;
         const char *utf8;
     } cases[] = {
-        {"437", "caf\x82", "caf\xC3\xA9"},                                         // café
-        {"850", "\x9Dre", "\xC3\x98re"},                                           // Øre (437 has ¥ there)
-        {"852", "\x9D\xA2" "d\xAB", "\xC5\x81\xC3\xB3" "d\xC5\xBA"},               // Łódź
-        {"866", "\x8F\xE0\xA8\xA2\xA5\xE2", "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82"},   // Привет
+        {"437", "caf\x82", "caf\xC3\xA9"},  // café
+        {"850", "\x9Dre", "\xC3\x98re"},    // Øre (437 has ¥ there)
+        {"852",
+         "\x9D\xA2"
+         "d\xAB",
+         "\xC5\x81\xC3\xB3"
+         "d\xC5\xBA"},                                                                            // Łódź
+        {"866", "\x8F\xE0\xA8\xA2\xA5\xE2", "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82"},  // Привет
         {"737", "\x89\x98\xA2\x9E\xA3\xE2\xA8\x98",
-         "\xCE\x9A\xCE\xB1\xCE\xBB\xCE\xB7\xCE\xBC\xCE\xAD\xCF\x81\xCE\xB1"},       // Καλημέρα
-        {"932", "\x93\xFA\x96{\x8C\xEA", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"},   // 日本語
-        {"936", "\xD6\xD0\xCE\xC4", "\xE4\xB8\xAD\xE6\x96\x87"},                   // 中文
-        {"949", "\xC7\xD1\xB1\xB9\xBE\xEE", "\xED\x95\x9C\xEA\xB5\xAD\xEC\x96\xB4"},   // 한국어
-        {"950", "\xA4\xA4\xA4\xE5", "\xE4\xB8\xAD\xE6\x96\x87"},                   // 中文 in Big5
-        {"1252", "\x80" "100", "\xE2\x82\xAC" "100"},                              // €100
+         "\xCE\x9A\xCE\xB1\xCE\xBB\xCE\xB7\xCE\xBC\xCE\xAD\xCF\x81\xCE\xB1"},         // Καλημέρα
+        {"932", "\x93\xFA\x96{\x8C\xEA", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"},     // 日本語
+        {"936", "\xD6\xD0\xCE\xC4", "\xE4\xB8\xAD\xE6\x96\x87"},                      // 中文
+        {"949", "\xC7\xD1\xB1\xB9\xBE\xEE", "\xED\x95\x9C\xEA\xB5\xAD\xEC\x96\xB4"},  // 한국어
+        {"950", "\xA4\xA4\xA4\xE5", "\xE4\xB8\xAD\xE6\x96\x87"},                      // 中文 in Big5
+        {"1252",
+         "\x80"
+         "100",
+         "\xE2\x82\xAC"
+         "100"},  // €100
     };
     for (const auto &c : cases)
         EXPECT_EQ(decodeName(c.bytes, c.codePage), c.utf8) << c.codePage;
@@ -57,9 +66,9 @@ TEST(NameCharset, BytesACodePageCannotReadAreReadAs437)
         std::string bytes;
         const char *utf8;
     } cases[] = {
-        {"932", "a\x81", "a\xC3\xBC"},          // a lead byte with no second byte
-        {"1252", "x\x81", "x\xC3\xBC"},         // a byte 1252 leaves undefined
-        {"936", "\xD6.txt", "\xE2\x95\x93.txt"},    // half a character
+        {"932", "a\x81", "a\xC3\xBC"},            // a lead byte with no second byte
+        {"1252", "x\x81", "x\xC3\xBC"},           // a byte 1252 leaves undefined
+        {"936", "\xD6.txt", "\xE2\x95\x93.txt"},  // half a character
         {"unknown", "caf\x82", "caf\xC3\xA9"},
     };
     for (const auto &c : cases)
@@ -108,15 +117,15 @@ TEST(NameCharset, TheListingDecodesOnlyNamesInACodePageAndAllAlike)
         e.GeneralFlags = utf8Flag ? (1u << 11) : 0;
         return e;
     };
-    const std::string utf8 = "\xD0\x9F.txt";   // "П.txt", already UTF-8
+    const std::string utf8 = "\xD0\x9F.txt";  // "П.txt", already UTF-8
     std::vector<ArchiveEntry> entries{entry(RussianFile, false), entry(utf8, false), entry("ok\xFF", true),
                                       entry("plain.txt", false)};
     orvex::decodeEntryNames(entries, "");
-    EXPECT_EQ(entries[0].DisplayName(), "\xD0\xBE\xD1\x82\xD1\x87\xD1\x91\xD1\x82.txt");   // отчёт.txt
+    EXPECT_EQ(entries[0].DisplayName(), "\xD0\xBE\xD1\x82\xD1\x87\xD1\x91\xD1\x82.txt");  // отчёт.txt
     EXPECT_EQ(entries[1].DisplayName(), utf8);
     EXPECT_EQ(entries[2].DisplayName(), "ok\xEF\xBF\xBD");
     EXPECT_EQ(entries[3].DisplayName(), "plain.txt");
-    EXPECT_EQ(entries[0].FileName, RussianFile);   // the stored bytes still find the member
+    EXPECT_EQ(entries[0].FileName, RussianFile);  // the stored bytes still find the member
 
     orvex::decodeEntryNames(entries, "437");
     EXPECT_EQ(entries[0].DisplayName(), decodeName(RussianFile, "437"));

@@ -1,10 +1,10 @@
 // The member-list reader: the walk over local headers, its errors, and what
 // the list holds after each.
 
+#include "support/ArchiveBuilder.h"
 #include "support/ArchiveReading.h"
 #include "support/Files.h"
 #include "support/Run.h"
-#include "support/ArchiveBuilder.h"
 
 #include "engine/ArchiveDirectoryReader.h"
 #include "engine/ZipEngine.h"
@@ -12,8 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,7 +61,7 @@ const std::string NoEndRecordError = "Error 6 reading Zip file: no usable end of
 TEST(ArchiveReader, ListsMembersInFileOrderWithTheirStoredFields)
 {
     ArchiveBuilder b = threeMembers();
-    b.members[2].method = 8;   // the reader does not look at the data
+    b.members[2].method = 8;  // the reader does not look at the data
     b.members[2].packed = b.members[2].data;
     b.members[2].localExtra = extraBlock(0x5455, std::string("\x01\x00\x00\x00\x00", 5));
     Layout layout;
@@ -223,7 +223,7 @@ TEST(ArchiveReader, UnreadableOrSpecialFilesCannotBeOpened)
     EXPECT_TRUE(listing.entries.empty());
     EXPECT_EQ(listing.dirUpdates, 0);
 
-    if (geteuid() != 0) {   // root reads anything
+    if (geteuid() != 0) {  // root reads anything
         const std::string locked = dir.write("locked.zip", endRecord());
         chmod(locked.c_str(), 0);
         EXPECT_EQ(listArchive(locked).error, "Cannot open file " + locked);
@@ -301,7 +301,7 @@ TEST(ArchiveReader, DeferredSizesComeFromTheCentralDirectory)
         EXPECT_EQ(listing.error, "") << signature;
         ASSERT_EQ(listing.names(), (Names{"streamed.bin", "plain.txt", "empty-streamed", "last"})) << signature;
         const ArchiveEntry &e = listing.entries[0];
-        EXPECT_EQ(+e.PackedSize, 0u);   // as stored
+        EXPECT_EQ(+e.PackedSize, 0u);  // as stored
         EXPECT_EQ(+e.UnpackedSize, 0u);
         EXPECT_EQ(+e.Crc, 0u);
         EXPECT_EQ(e.TruePackedSize, tricky.size());
@@ -390,7 +390,8 @@ TEST(ArchiveReader, Zip64LocalSizesOfA5GiBMember)
 {
     TempDir dir;
     const uint64_t fiveGiB = 5ull << 30;
-    const std::string header = zip64LocalHeader("huge.bin", fiveGiB, extraBlock(0x5455, std::string("\x01\0\0\0\0", 5)));
+    const std::string header =
+        zip64LocalHeader("huge.bin", fiveGiB, extraBlock(0x5455, std::string("\x01\0\0\0\0", 5)));
     const std::string tail = ArchiveBuilder().add(stored("after", "a")).buildMembersOnly() + noEndRecord();
     // The data is a hole: the file has its full length but takes no space.
     const std::string path = dir.file("huge.zip");
@@ -417,7 +418,7 @@ TEST(ArchiveReader, BrokenZip64BlocksAreReadSafely)
     };
     std::string overlong;
     put16(overlong, 0x0001);
-    put16(overlong, 16);   // declares 16 bytes, holds 8
+    put16(overlong, 16);  // declares 16 bytes, holds 8
     put64(overlong, 4);
     const Case cases[] = {
         {"block runs past the field", overlong, "Error 3 reading Zip file", 0xFFFFFFFF},
@@ -456,7 +457,11 @@ ArchiveBuilder variedArchive()
     z64.zip64 = true;
     Member z64d = streamed("zip64-deferred", "wide");
     z64d.zip64 = true;
-    b.add(stored("plain", "hello")).add(streamed("deferred", "no signature in here")).add(unsigned_).add(z64).add(z64d)
+    b.add(stored("plain", "hello"))
+        .add(streamed("deferred", "no signature in here"))
+        .add(unsigned_)
+        .add(z64)
+        .add(z64d)
         .add(stored(std::string(300, 'L'), "long"));
     b.stub = "STUB";
     b.zip64EndRecord = true;
@@ -511,7 +516,7 @@ TEST(ArchiveReader, CutAtEveryOffsetListsAPrefixAndNeverCrashes)
         if (cut == full.size()) {
             EXPECT_EQ(error, "");
         } else if (error.empty()) {
-            EXPECT_EQ(entries.size(), all.size()) << cut;   // only a cut in the directory can succeed
+            EXPECT_EQ(entries.size(), all.size()) << cut;  // only a cut in the directory can succeed
         }
     }
 }

@@ -26,7 +26,7 @@ const std::vector<std::string> TreeFiles = {"t/first.txt", "t/big.bin", "t/sub/l
 
 struct SplitSet {
     const char *tool;
-    std::vector<std::string> parts;   // as the tool names them, in order
+    std::vector<std::string> parts;  // as the tool names them, in order
 };
 
 const SplitSet InfoZip{"zip", {"s.z01", "s.z02", "s.z03", "s.z04", "s.zip"}};
@@ -71,7 +71,7 @@ protected:
         return extract(*dir_ / opened, target, options);
     }
 
-    std::unique_ptr<TempDir> dir_;   // the set's folder, fresh for each set
+    std::unique_ptr<TempDir> dir_;  // the set's folder, fresh for each set
     TempDir out_;
     std::map<std::string, std::string> original_;
 };
@@ -90,7 +90,7 @@ TEST_F(SplitArchiveTest, EverySetIsListedTestedAndExtractedWholeFromAnyOfItsPart
         const Listing listing = listArchive(*dir_ / c.opened);
         EXPECT_EQ(listing.error, "");
         std::vector<std::string> names = listing.names();
-        std::sort(names.begin(), names.end());   // 7-Zip orders members its own way
+        std::sort(names.begin(), names.end());  // 7-Zip orders members its own way
         EXPECT_EQ(names, (std::vector<std::string>{"t/big.bin", "t/first.txt", "t/sub/last.txt"}));
 
         const CallResult tested = extractTo(c.opened, out_ / (std::string(c.opened) + "/tested"), true);
@@ -186,7 +186,7 @@ TEST_F(SplitArchiveTest, AddAndDeleteOnASetAreRefusedAndEveryPartStaysAsItWas)
             EXPECT_NE(cli.err.find("is a split archive; Orvex 97 cannot change it"), std::string::npos) << cli.err;
         }
         EXPECT_EQ(partBytes(*set), before);
-        EXPECT_EQ(listDir(dir_->path()).size(), set->parts.size() + 2);   // the parts, t and new.txt
+        EXPECT_EQ(listDir(dir_->path()).size(), set->parts.size() + 2);  // the parts, t and new.txt
     }
 }
 
@@ -226,7 +226,7 @@ TEST(SplitArchiveRecords, MembersAreTakenOnlyFromTheDisksTheirRecordsName)
     std::string bytes =
         buildZip({stored("on-this-disk", "kept"), stored("on-a-missing-disk", "lost"), stored("past-the-set", "lost")});
     const size_t end = bytes.size() - 22;
-    bytes[end + 4] = bytes[end + 6] = '\x02';   // this is disk 2, and so is the directory's
+    bytes[end + 4] = bytes[end + 6] = '\x02';  // this is disk 2, and so is the directory's
     size_t record = bytes.find("PK\x01\x02");
     for (const char disk : {'\x02', '\x00', '\x09'}) {
         bytes[record + 34] = disk;

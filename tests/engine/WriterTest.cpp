@@ -1,10 +1,10 @@
 // Writers of the archive: the lock that lets one add or delete of ours run at
 // a time, and orvexzip stopped by a signal in the middle of a job.
 
+#include "support/ArchiveBuilder.h"
 #include "support/ArchiveReading.h"
 #include "support/Files.h"
 #include "support/Run.h"
-#include "support/ArchiveBuilder.h"
 
 #include "engine/ArchiveLock.h"
 
@@ -17,8 +17,8 @@
 #include <fstream>
 #include <future>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <spawn.h>
+#include <sstream>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -108,7 +108,7 @@ private:
         ssize_t got;
         while ((got = ::read(output_, buffer, sizeof buffer)) < 0 && errno == EINTR) {
         }
-        if (got <= 0)   // a terminal whose other side is closed says EIO
+        if (got <= 0)  // a terminal whose other side is closed says EIO
             return false;
         seen_.append(buffer, size_t(got));
         return true;
@@ -133,7 +133,7 @@ void writeZeros(const std::string &path, uint64_t size)
     fs::resize_file(path, size);
 }
 
-constexpr uint64_t Big = 512ull << 20;   // far more than is done before the signal arrives
+constexpr uint64_t Big = 512ull << 20;  // far more than is done before the signal arrives
 
 }  // namespace
 
@@ -168,7 +168,7 @@ TEST(ArchiveLock, FollowsTheArchiveThatThePathNamesNow)
         waiting.get_future().get();
 
         dir.write("new.zip", "new");
-        fs::rename(dir.file("new.zip"), archive);   // what the first writer's job ends with
+        fs::rename(dir.file("new.zip"), archive);  // what the first writer's job ends with
         orvex::ArchiveLock third;
         EXPECT_EQ(third.lock(archive, false), orvex::ArchiveLock::Locked);
         first.unlock();
@@ -213,13 +213,13 @@ TEST(ArchiveLock, TheWindowsSettingRefusesWhileAnotherWriterHoldsTheArchive)
     for (const auto &[name, operation] : operations) {
         SCOPED_TRACE(name);
         TempDir dir;
-        const std::string archive = dir.write("a.zip", endRecord());   // an empty archive
+        const std::string archive = dir.write("a.zip", endRecord());  // an empty archive
         dir.write("x.txt", "x");
         TZipEngine engine(EngineLibraries{&countingZip, nullptr});
         std::vector<std::string> notices;
         engine.MessageSink = [&](const std::string &text) { notices.push_back(text); };
         engine.setZipFilename(archive);
-        ASSERT_FALSE(engine.WaitForArchiveLock);   // what the window leaves it at
+        ASSERT_FALSE(engine.WaitForArchiveLock);  // what the window leaves it at
         engine.AddBaseDir = dir.path();
         engine.LastResult = 7;
         libraryCalls = 0;
@@ -290,7 +290,9 @@ TEST(ArchiveLock, ConcurrentAddsToOneArchiveKeepEveryMember)
             expected.push_back(name);
         }
         RunResult left, right;
-        std::thread other([&] { right = runOrvexzip({"add", "a.zip", "r" + std::to_string(round) + ".txt"}, dir.path()); });
+        std::thread other([&] {
+            right = runOrvexzip({"add", "a.zip", "r" + std::to_string(round) + ".txt"}, dir.path());
+        });
         left = runOrvexzip({"add", "a.zip", "l" + std::to_string(round) + ".txt"}, dir.path());
         other.join();
         EXPECT_EQ(left.exitCode, 0) << left.err;
@@ -325,9 +327,9 @@ TEST(Interrupt, AddAndExtractStopCleanlyWithTheSignalsExitStatus)
         int signal;
         int status;
     };
-    for (const Case &c : {Case{"add", SIGINT, 130}, Case{"add", SIGTERM, 143}, Case{"add", SIGHUP, 129},
-                          Case{"extract", SIGINT, 130}, Case{"extract", SIGTERM, 143}, Case{"extract", SIGHUP, 129},
-                          Case{"test", SIGINT, 130}}) {
+    for (const Case &c :
+         {Case{"add", SIGINT, 130}, Case{"add", SIGTERM, 143}, Case{"add", SIGHUP, 129}, Case{"extract", SIGINT, 130},
+          Case{"extract", SIGTERM, 143}, Case{"extract", SIGHUP, 129}, Case{"test", SIGINT, 130}}) {
         const bool add = std::string(c.command) == "add";
         SCOPED_TRACE(std::string(c.command) + " " + strsignal(c.signal));
         for (const std::string &name : listDir(target))

@@ -60,7 +60,8 @@ TEST(Headers, LocalAndCentralHeaderReadTheFieldsTheyShareAlike)
     const auto central = parseCentralHeader(bytesOf(zip).subspan(layout.centralDirectoryOffset));
     ASSERT_TRUE(local);
     ASSERT_TRUE(central);
-    for (const zipformat::HeaderFields *h : {static_cast<const zipformat::HeaderFields *>(&*local), static_cast<const zipformat::HeaderFields *>(&*central)}) {
+    for (const zipformat::HeaderFields *h : {static_cast<const zipformat::HeaderFields *>(&*local),
+                                             static_cast<const zipformat::HeaderFields *>(&*central)}) {
         EXPECT_EQ(h->flags, FlagUtf8);
         EXPECT_EQ(h->method, MethodStored);
         EXPECT_EQ(h->modTime, SampleTime);
@@ -82,7 +83,7 @@ TEST(Headers, LocalHeaderThatIsCutOrMisnamedIsNotRead)
     EXPECT_TRUE(parseLocalHeader(bytesOf(header)));
     EXPECT_FALSE(parseLocalHeader(bytesOf(header.substr(0, 29))));
     std::string central = header;
-    central[2] = 0x01, central[3] = 0x02;   // a central header's signature
+    central[2] = 0x01, central[3] = 0x02;  // a central header's signature
     EXPECT_FALSE(parseLocalHeader(bytesOf(central)));
 }
 
@@ -97,12 +98,12 @@ TEST(Headers, LocalSizesComeFromTheZip64BlockOnlyForMarkedFields)
     };
     const Case cases[] = {
         {5, 7, "", 5, 7},
-        {5, 7, zip64Block({Big, Big}), 5, 7},                  // unmarked fields ignore the block
+        {5, 7, zip64Block({Big, Big}), 5, 7},                      // unmarked fields ignore the block
         {M, M, zip64Block({Big + 7, Big + 5}), Big + 5, Big + 7},  // unpacked first, then packed
-        {M, 7, zip64Block({Big}), Big, 7},                     // one value: the marked field's
-        {M, 7, zip64Block({1, Big}), Big, 7},                  // a full block keeps both places
-        {M, M, "", M, M},                                      // marked without a block
-        {M, 7, extraBlock(0x0001, "1234"), M, 7},              // a block too short for the value
+        {M, 7, zip64Block({Big}), Big, 7},                         // one value: the marked field's
+        {M, 7, zip64Block({1, Big}), Big, 7},                      // a full block keeps both places
+        {M, M, "", M, M},                                          // marked without a block
+        {M, 7, extraBlock(0x0001, "1234"), M, 7},                  // a block too short for the value
     };
     for (const Case &c : cases) {
         LocalHeader h;
@@ -127,7 +128,9 @@ TEST(DataDescriptor, TheLayoutWhoseCrcAndBothSizesAgreeWins)
         return d;
     };
     const std::string sig("PK\x07\x08", 4);
-    const std::string next("PK\x03\x04" "following header", 20);
+    const std::string next("PK\x03\x04"
+                           "following header",
+                           20);
     struct Case {
         std::string bytes;
         bool zip64;
@@ -182,7 +185,7 @@ TEST(DosTime, FieldsAndWhetherTheyNameARealMoment)
         {0, date(2024, 1, 0), false, true},
         {time(24, 0, 0), date(2024, 1, 1), true, false},
         {time(0, 60, 0), date(2024, 1, 1), true, false},
-        {uint16_t(30), date(2024, 1, 1), true, false},   // 60 seconds
+        {uint16_t(30), date(2024, 1, 1), true, false},  // 60 seconds
         {time(31, 63, 0), 0, false, false},
     };
     for (const Case &c : cases) {
@@ -198,17 +201,17 @@ TEST(DosTime, FieldsAndWhetherTheyNameARealMoment)
 TEST(DosTime, LocalTimeRoundsUpAndClampsToTheYearsTheFieldsHold)
 {
     const TimeZone utc("UTC");
-    const int64_t t = 1577872800;   // 2020-01-01 10:00:00
+    const int64_t t = 1577872800;  // 2020-01-01 10:00:00
     struct Case {
         int64_t unixTime;
         uint16_t time, date;
-        int64_t back;   // what the DOS form reads as
+        int64_t back;  // what the DOS form reads as
     };
     const Case cases[] = {
         {t, 10 << 11, (40 << 9) | (1 << 5) | 1, t},
-        {t + 1, (10 << 11) | 1, (40 << 9) | (1 << 5) | 1, t + 2},                  // odd seconds round up
-        {0, 0, (1 << 5) | 1, 315532800},                                           // before 1980
-        {5000000000, (23 << 11) | (59 << 5) | 29, (127 << 9) | (12 << 5) | 31, 4354819198},   // after 2107
+        {t + 1, (10 << 11) | 1, (40 << 9) | (1 << 5) | 1, t + 2},                            // odd seconds round up
+        {0, 0, (1 << 5) | 1, 315532800},                                                     // before 1980
+        {5000000000, (23 << 11) | (59 << 5) | 29, (127 << 9) | (12 << 5) | 31, 4354819198},  // after 2107
     };
     for (const Case &c : cases) {
         const DosDateTime dos = unixTimeToDos(c.unixTime);
@@ -233,16 +236,16 @@ TEST(Utf8, WellFormedOnly)
         {"", true},
         {"plain", true},
         {"\xC3\xBC\xE2\x82\xAC\xF0\x9F\x98\x80", true},
-        {"\xF4\x8F\xBF\xBF", true},      // U+10FFFF
-        {"\xC3", false},                     // cut short
+        {"\xF4\x8F\xBF\xBF", true},  // U+10FFFF
+        {"\xC3", false},             // cut short
         {"\xE2\x82", false},
-        {"\xC0\xAF", false},                // overlong
+        {"\xC0\xAF", false},  // overlong
         {"\xE0\x9F\xBF", false},
         {"\xF0\x8F\xBF\xBF", false},
-        {"\xED\xA0\x80", false},           // surrogate
-        {"\xF4\x90\x80\x80", false},      // above U+10FFFF
+        {"\xED\xA0\x80", false},      // surrogate
+        {"\xF4\x90\x80\x80", false},  // above U+10FFFF
         {"\xF5\x80\x80\x80", false},
-        {"\x80", false},                     // continuation without a lead
+        {"\x80", false},  // continuation without a lead
         {"latin1 \xE9t\xE9", false},
     };
     for (const Case &c : cases)
@@ -258,11 +261,11 @@ TEST(Utf8, PrintableTextHidesWhatCouldForgeOrReorderALine)
     const Case cases[] = {
         {"dir/name.txt", "dir/name.txt"},
         {"a\nb\rc\td\x1B[2J\x7F", "a?b?c?d?[2J?"},
-        {"\xC2\x85 \xC2\x9F \xC2\xA0", "? ? \xC2\xA0"},               // C1 controls, then NBSP
-        {"\x85 \x9F \xE9t\xE9", "? ? \xE9t\xE9"},                     // lone bytes: C1 hidden, Latin-1 kept
-        {"\xE2\x80\xA8\xE2\x80\xA9", "??"},                           // line and paragraph separators
-        {"\xE2\x80\xAAx\xE2\x80\xAEy\xE2\x81\xA6z\xE2\x81\xA9", "?x?y?z?"},   // embeddings, isolates
-        {"\xE2\x80\xA7\xE2\x80\xAF\xE2\x81\xA5", "\xE2\x80\xA7\xE2\x80\xAF\xE2\x81\xA5"},   // their neighbours
+        {"\xC2\x85 \xC2\x9F \xC2\xA0", "? ? \xC2\xA0"},                      // C1 controls, then NBSP
+        {"\x85 \x9F \xE9t\xE9", "? ? \xE9t\xE9"},                            // lone bytes: C1 hidden, Latin-1 kept
+        {"\xE2\x80\xA8\xE2\x80\xA9", "??"},                                  // line and paragraph separators
+        {"\xE2\x80\xAAx\xE2\x80\xAEy\xE2\x81\xA6z\xE2\x81\xA9", "?x?y?z?"},  // embeddings, isolates
+        {"\xE2\x80\xA7\xE2\x80\xAF\xE2\x81\xA5", "\xE2\x80\xA7\xE2\x80\xAF\xE2\x81\xA5"},  // their neighbours
         {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
     };
     for (const Case &c : cases)
@@ -275,7 +278,9 @@ TEST(Utf8, PrintableTextHidesWhatCouldForgeOrReorderALine)
 TEST(ExtraField, WalksBlocksAndStopsAtOneThatRunsPastTheEnd)
 {
     std::string field = extraBlock(0x5455, "12345") + extraBlock(0x7875, "") + extraBlock(0x0001, "12345678");
-    field += std::string("\x01\x00\x10\x00" "short", 9);   // declares 16 bytes, holds 5
+    field += std::string("\x01\x00\x10\x00"
+                         "short",
+                         9);  // declares 16 bytes, holds 5
     ExtraFieldIterator it(bytesOf(field));
     std::vector<uint16_t> ids;
     while (auto b = it.next())
@@ -459,12 +464,12 @@ TEST(BufferedReader, ReadsAcrossRefillsAndNeverPastTheEnd)
 
     char buf[200];
     ASSERT_EQ(in.read(buf, 50), 50u);
-    ASSERT_EQ(in.read(buf, 100), 100u);   // crosses a refill
+    ASSERT_EQ(in.read(buf, 100), 100u);  // crosses a refill
     EXPECT_EQ(std::string(buf, 100), data.substr(50, 100));
     EXPECT_EQ(in.skip(10), 160u);
     ASSERT_EQ(in.read(buf, 3), 3u);
     EXPECT_EQ(std::string(buf, 3), data.substr(160, 3));
-    EXPECT_EQ(in.seek(5), 5u);             // back into what was read before
+    EXPECT_EQ(in.seek(5), 5u);  // back into what was read before
     ASSERT_EQ(in.read(buf, 4), 4u);
     EXPECT_EQ(std::string(buf, 4), data.substr(5, 4));
 

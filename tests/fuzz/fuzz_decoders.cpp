@@ -56,7 +56,8 @@ Outcome decode(uint16_t method, uint16_t flags, uint64_t size, const uint8_t *da
             at += n;
             return true;
         },
-        buffer.data(), buffer.size(), size, [&](const uint8_t *out, size_t n) {
+        buffer.data(), buffer.size(), size,
+        [&](const uint8_t *out, size_t n) {
             outcome.bytes.append(reinterpret_cast<const char *>(out), n);
             return true;
         });
@@ -76,7 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const uint16_t flags = data[1];
     const uint64_t declared = uint64_t(data[2] | (data[3] << 8)) * (1 + (data[4] & 15));
     const size_t piece = 1 + (data[5] & 63);
-    const Outcome whole = decode(method, flags, declared, data + 6, size - 6, size, size_t(std::max<uint64_t>(declared, 1)));
+    const Outcome whole =
+        decode(method, flags, declared, data + 6, size - 6, size, size_t(std::max<uint64_t>(declared, 1)));
     const Outcome pieces = decode(method, flags, declared, data + 6, size - 6, piece, 7);
     if (whole.ok != pieces.ok)
         fault("decoding whole and in pieces gave different verdicts");

@@ -10,8 +10,8 @@
 //       sentinel/                     must hold only "out" afterwards
 //           out/                      the extraction's current directory
 
-#include "engine/zipformat/ByteSource.h"
 #include "engine/common/CallRecords.h"
+#include "engine/zipformat/ByteSource.h"
 #include "engine/zipformat/CentralDirectory.h"
 #include "engine/zipformat/NameCharset.h"
 
@@ -44,7 +44,7 @@ constexpr rlim_t MaxFileSize = 256ull << 20;
 
 std::string basePath;
 int baseFd = -1;
-int startFd = -1;   // libFuzzer's working directory, for its relative paths
+int startFd = -1;  // libFuzzer's working directory, for its relative paths
 int archiveFd = -1;
 std::string archivePath;
 
@@ -128,8 +128,8 @@ struct TreeFacts {
 TreeFacts checkAndRemove(int rootFd, const std::set<std::string> &storedLeaves)
 {
     struct Frame {
-        std::string name;                 // in its parent; empty for the root
-        std::vector<std::string> pending; // entries not yet visited
+        std::string name;                  // in its parent; empty for the root
+        std::vector<std::string> pending;  // entries not yet visited
     };
     TreeFacts facts;
     int current = ::openat(rootFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -252,7 +252,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         while (const auto h = reader.next()) {
             declared += std::min<uint64_t>(h->unpackedSize, MaxDeclaredOutput + 1);
             if (declared > MaxDeclaredOutput)
-                return -1;   // not kept in the corpus either
+                return -1;  // not kept in the corpus either
             std::string name(reinterpret_cast<const char *>(h->name.data()), h->name.size());
             const size_t cut = name.find_last_of("/\\");
             const std::string leaf = cut == std::string::npos ? name : name.substr(cut + 1);

@@ -20,7 +20,7 @@
 
 namespace {
 
-using Row = std::tuple<std::string, uint64_t, uint64_t>;   // name, packed, unpacked
+using Row = std::tuple<std::string, uint64_t, uint64_t>;  // name, packed, unpacked
 
 [[noreturn]] void fault(const char *what, const std::string &detail = {})
 {
@@ -60,8 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::sort(selected.begin(), selected.end());
     // The two messages are counted apart by scripts/fuzz.
     std::vector<Row> onlyListed, onlySelected;
-    std::set_difference(listed.begin(), listed.end(), selected.begin(), selected.end(),
-                        std::back_inserter(onlyListed));
+    std::set_difference(listed.begin(), listed.end(), selected.begin(), selected.end(), std::back_inserter(onlyListed));
     std::set_difference(selected.begin(), selected.end(), listed.begin(), listed.end(),
                         std::back_inserter(onlySelected));
     if (!onlyListed.empty())

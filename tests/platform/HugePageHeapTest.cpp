@@ -62,7 +62,7 @@ std::string interpreterOf(const std::string &program)
         file.seekg(std::streamoff(segment.p_offset));
         if (!file.read(path.data(), std::streamsize(path.size())))
             return {};
-        return path.c_str();   // without the closing NUL
+        return path.c_str();  // without the closing NUL
     }
     return {};
 }

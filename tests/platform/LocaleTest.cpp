@@ -15,7 +15,7 @@ TEST(RegionalSettings, ShortTimeHasHoursAndMinutesOnly)
         const char *locale;
         const char *shown;
     } cases[] = {
-        {"C", "21:07"}, {"POSIX", "21:07"}, {"C.UTF-8", "21:07"}, {"en_US", "9:07\u202FPM"},
+        {"C", "21:07"},     {"POSIX", "21:07"},   {"C.UTF-8", "21:07"}, {"en_US", "9:07\u202FPM"},
         {"de_DE", "21:07"}, {"fr_CA", "21 h 07"},
     };
     for (const auto &c : cases) {
@@ -32,9 +32,9 @@ TEST(RegionalSettings, SecondsAreCutFromAnyTimePattern)
         const char *pattern;
         const char *cut;
     } cases[] = {
-        {"HH:mm:ss", "HH:mm"},        {"h:mm:ss AP", "h:mm AP"},  {"AP h:mm:ss", "AP h:mm"},
-        {"HH:mm:ss.zzz", "HH:mm"},    {"H.mm.ss", "H.mm"},        {"HH:mm", "HH:mm"},
-        {"HH'h'mm'm'ss", "HH'h'mm"},  {"'s' HH:mm", "'s' HH:mm"}, {"h:mm:ss 'Uhr'", "h:mm 'Uhr'"},
+        {"HH:mm:ss", "HH:mm"},       {"h:mm:ss AP", "h:mm AP"},  {"AP h:mm:ss", "AP h:mm"},
+        {"HH:mm:ss.zzz", "HH:mm"},   {"H.mm.ss", "H.mm"},        {"HH:mm", "HH:mm"},
+        {"HH'h'mm'm'ss", "HH'h'mm"}, {"'s' HH:mm", "'s' HH:mm"}, {"h:mm:ss 'Uhr'", "h:mm 'Uhr'"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(platform::withoutSeconds(QString::fromLatin1(c.pattern)), QString::fromLatin1(c.cut)) << c.pattern;

@@ -90,7 +90,7 @@ TEST(Prompts, PasswordBoxesTakeScriptedAnswersAndNeverRecordThePassword)
     for (const PromptRecord &r : script->shown)
         for (const QString &field : {r.caption, r.text, r.defaultValue, r.directory, r.filter})
             EXPECT_FALSE(field.contains("s3cret"));
-    EXPECT_TRUE(script->inputAnswers.empty());   // the text boxes' queue is another
+    EXPECT_TRUE(script->inputAnswers.empty());  // the text boxes' queue is another
     platform::setPromptHandler(nullptr);
 }
 
@@ -120,7 +120,7 @@ TEST(Prompts, TheDesktopPasswordBoxMasksWhatIsTyped)
     QString value = QStringLiteral("earlier");
     EXPECT_TRUE(platform::prompts().inputPassword(nullptr, "Password", "Enter the password for a.txt:", value));
     EXPECT_EQ(mode, QLineEdit::Password);
-    EXPECT_EQ(initial, "");   // an earlier value is never shown
+    EXPECT_EQ(initial, "");  // an earlier value is never shown
     EXPECT_EQ(value, "typed");
 }
 
@@ -130,7 +130,7 @@ TEST(Prompts, TheDesktopBoxesShowNamesAsWritten)
 {
     app();
     for (const QString &name : {QStringLiteral("<h1 style=\"color:red\">x</h1>"), QStringLiteral("<b>a</b><!--"),
-                               QStringLiteral("Tom & Jerry.txt")}) {
+                                QStringLiteral("Tom & Jerry.txt")}) {
         const QString text = "Enter the password for " + name + "\nThe password was wrong.";
         const auto message = platform::makeMessageBox(nullptr, "Password", text, IconKind::Warning, {"OK"}, 0);
         const auto input = platform::makeInputBox(nullptr, "New", text, false, {});
@@ -138,8 +138,8 @@ TEST(Prompts, TheDesktopBoxesShowNamesAsWritten)
         for (QDialog *box : {static_cast<QDialog *>(message.get()), static_cast<QDialog *>(input.get()),
                              static_cast<QDialog *>(password.get())}) {
             box->show();
-            EXPECT_TRUE(ziptest::shownTexts(*box).contains(text)) << name.toStdString() << " in "
-                                                                   << box->metaObject()->className();
+            EXPECT_TRUE(ziptest::shownTexts(*box).contains(text))
+                << name.toStdString() << " in " << box->metaObject()->className();
             box->close();
         }
     }
@@ -149,9 +149,9 @@ TEST(Prompts, TheDesktopMessageBoxAnswersWithTheIndexOfTheButtonPressed)
 {
     app();
     const QStringList buttons{"&Yes", "&No", "Cancel"};
-    EXPECT_EQ(platform::pressedButton(*platform::makeMessageBox(nullptr, "Confirm", "?", IconKind::Question,
-                                                                buttons, 1)),
-              -1);
+    EXPECT_EQ(
+        platform::pressedButton(*platform::makeMessageBox(nullptr, "Confirm", "?", IconKind::Question, buttons, 1)),
+        -1);
     for (int i = 0; i < buttons.size(); ++i) {
         const auto box = platform::makeMessageBox(nullptr, "Confirm", "?", IconKind::Question, buttons, 1);
         EXPECT_EQ(box->defaultButton()->text(), buttons[1]);
@@ -170,11 +170,11 @@ TEST(Prompts, EscapeAnswersNoOrCancels)
     app();
     const struct {
         QStringList buttons;
-        int escaped;   // the index Escape answers with
+        int escaped;  // the index Escape answers with
     } cases[] = {
         {{"&Yes", "&No"}, 1},
         {{"&Yes", "&No", "Cancel"}, 2},
-        {{"OK", "Cancel the operation"}, -1},   // neither is a plain no: Escape does nothing
+        {{"OK", "Cancel the operation"}, -1},  // neither is a plain no: Escape does nothing
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.buttons.join('|').toStdString());

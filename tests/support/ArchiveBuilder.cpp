@@ -142,7 +142,7 @@ std::string zip64Block(std::initializer_list<uint64_t> values)
 
 std::string extendedTimestamp(int64_t modified)
 {
-    std::string data(1, '\x01');   // the modification time only
+    std::string data(1, '\x01');  // the modification time only
     put32(data, static_cast<uint32_t>(static_cast<int32_t>(modified)));
     return extraBlock(0x5455, data);
 }
@@ -184,9 +184,9 @@ std::string centralRecord(const HeaderFields &h)
     put32(out, 0x02014B50);
     put16(out, h.madeBy);
     putSharedFields(out, h);
-    put16(out, 0);   // comment length
-    put16(out, 0);   // disk
-    put16(out, 0);   // internal attributes
+    put16(out, 0);  // comment length
+    put16(out, 0);  // disk
+    put16(out, 0);  // internal attributes
     put32(out, h.externalAttributes);
     put32(out, h.offset);
     return out + h.name + h.extra;
@@ -308,8 +308,8 @@ uint8_t *bytesOf(std::string &s)
 Member traditionalEncrypted(Member m, const std::string &password)
 {
     std::string header = "\x5a\x0f\xc3\x81\x27\xe4\x90\x3b\x66\xd1\x08";
-    header += static_cast<char>(crypto::traditionalCheckByte(m.flags | (m.deferred ? 0x0008 : 0),
-                                                             m.crc.value_or(crc32Of(m.data)), m.modTime));
+    header += static_cast<char>(
+        crypto::traditionalCheckByte(m.flags | (m.deferred ? 0x0008 : 0), m.crc.value_or(crc32Of(m.data)), m.modTime));
     std::string packed = header + packedData(m);
     crypto::TraditionalCipher(password).encrypt(bytesOf(packed), packed.size());
     m.packed = std::move(packed);
@@ -332,8 +332,8 @@ Member aesEncrypted(Member m, const std::string &password, const AesOptions &opt
         data.at(*options.corruptDataAt) ^= 0x01;
     if (options.corruptMac)
         mac[0] ^= 0x01;
-    std::string packed = salt + std::string(keys.verifier.begin(), keys.verifier.end()) + data
-                         + std::string(mac.begin(), mac.end());
+    std::string packed =
+        salt + std::string(keys.verifier.begin(), keys.verifier.end()) + data + std::string(mac.begin(), mac.end());
     packed.resize(packed.size() - std::min(options.truncateBy, packed.size()));
 
     const std::array<uint8_t, 11> field = crypto::aesExtraField({options.vendorVersion, options.strength, m.method});

@@ -38,7 +38,7 @@ std::string unicodePathField(const std::string &stored, const std::string &utf8)
 // directory's own.
 struct HeaderFields {
     std::string name;
-    uint16_t madeBy = 0x031E;   // Unix, 3.0
+    uint16_t madeBy = 0x031E;  // Unix, 3.0
     uint16_t versionNeeded = 20;
     uint16_t flags = 0;
     uint16_t method = 0;
@@ -52,7 +52,7 @@ struct HeaderFields {
     uint32_t offset = 0;
 };
 
-std::string localRecord(const HeaderFields &h);     // without the data
+std::string localRecord(const HeaderFields &h);  // without the data
 std::string centralRecord(const HeaderFields &h);
 // A bare end record; the archive holds nothing else when it is the whole file.
 std::string endRecord(uint16_t entries = 0, uint32_t cdSize = 0, uint32_t cdOffset = 0,
@@ -72,16 +72,16 @@ bool writeSparseFile(const std::string &path, const std::string &head, uint64_t 
 
 struct Member {
     std::string name;
-    std::string data;                    // the member's content
-    uint16_t method = 0;                 // 8 and 93 compress `data`; others store it
-    std::optional<std::string> packed;   // written as the data instead
+    std::string data;                   // the member's content
+    uint16_t method = 0;                // 8 and 93 compress `data`; others store it
+    std::optional<std::string> packed;  // written as the data instead
     uint16_t flags = 0;
     uint16_t madeBy = 0x031E;
     uint32_t externalAttributes = UnixFile;
     uint16_t modTime = SampleTime;
     uint16_t modDate = SampleDate;
-    std::string localExtra;              // more blocks for the local header
-    std::string centralExtra;            // more blocks for the directory record
+    std::string localExtra;    // more blocks for the local header
+    std::string centralExtra;  // more blocks for the directory record
 
     // Sizes deferred to a data descriptor: flag bit 3, local sizes 0.
     bool deferred = false;
@@ -94,10 +94,10 @@ struct Member {
     std::optional<bool> wideDescriptor;
 
     // Lies, written instead of the truth.
-    std::optional<uint32_t> crc;             // both headers
-    std::optional<uint64_t> unpackedSize;    // both headers
+    std::optional<uint32_t> crc;           // both headers
+    std::optional<uint64_t> unpackedSize;  // both headers
     std::optional<uint32_t> localPackedSize;
-    std::optional<uint64_t> packedSize;      // the directory only
+    std::optional<uint64_t> packedSize;  // the directory only
     std::optional<std::string> localName;
     std::optional<uint16_t> localMethod;
     // Points the directory record at the local header of member i (plus
@@ -123,28 +123,28 @@ Member linkEntry(const std::string &name, const std::string &target);
 // with `deferred` the time's.
 Member traditionalEncrypted(Member m, const std::string &password);
 struct AesOptions {
-    int strength = 3;                        // AES-256
-    uint16_t vendorVersion = 2;              // AE-2: CRC fields 0
-    std::optional<size_t> corruptDataAt{};   // flips this byte of the encrypted data (after the MAC)
+    int strength = 3;                       // AES-256
+    uint16_t vendorVersion = 2;             // AE-2: CRC fields 0
+    std::optional<size_t> corruptDataAt{};  // flips this byte of the encrypted data (after the MAC)
     bool corruptMac = false;
-    size_t truncateBy = 0;                   // bytes cut from the end of the packed data
+    size_t truncateBy = 0;  // bytes cut from the end of the packed data
 };
 // WinZip AES: method 99, the real method in the 0x9901 field of both headers.
 Member aesEncrypted(Member m, const std::string &password, const AesOptions &options = {});
 
 struct Layout {
-    std::vector<uint64_t> headerOffsets;   // file offsets of the local headers
-    uint64_t centralDirectoryOffset = 0;   // file offset
+    std::vector<uint64_t> headerOffsets;  // file offsets of the local headers
+    uint64_t centralDirectoryOffset = 0;  // file offset
     uint64_t endRecordOffset = 0;
 };
 
 class ArchiveBuilder {
 public:
-    std::string stub;                  // bytes before the archive
-    bool offsetsIncludeStub = false;   // offsets adjusted for the stub, as zip -A does
+    std::string stub;                 // bytes before the archive
+    bool offsetsIncludeStub = false;  // offsets adjusted for the stub, as zip -A does
     bool zip64EndRecord = false;
     std::string comment;
-    std::string afterMembers;          // bytes between the last member and the directory
+    std::string afterMembers;  // bytes between the last member and the directory
     std::vector<Member> members;
 
     ArchiveBuilder &add(Member m)

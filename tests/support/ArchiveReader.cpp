@@ -47,7 +47,7 @@ ArchiveInfo readArchive(const std::string &path)
     CentralDirectoryReader reader(file, *location);
     while (const auto h = reader.next()) {
         ArchiveMember m;
-        static_cast<HeaderFields &>(m) = *h;   // the fixed fields, as stored
+        static_cast<HeaderFields &>(m) = *h;  // the fixed fields, as stored
         m.name.assign(reinterpret_cast<const char *>(h->name.data()), h->name.size());
         m.versionMadeBy = h->versionMadeBy;
         m.packedSize = h->packedSize;

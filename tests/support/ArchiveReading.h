@@ -21,11 +21,11 @@ struct ArchiveMember : zipformat::HeaderFields {
     uint32_t externalAttributes = 0;
     uint64_t packedSize = 0;
     uint64_t unpackedSize = 0;
-    uint64_t offset = 0;   // in the file
+    uint64_t offset = 0;  // in the file
     bool centralZip64 = false;
     std::vector<uint8_t> extra;
     std::optional<int64_t> unixTime;
-    std::string record;   // raw bytes from its local header to the end of its data (and descriptor)
+    std::string record;  // raw bytes from its local header to the end of its data (and descriptor)
     // Its stored data (compressed, encrypted as written): `record` past the local header.
     std::string packedData() const;
 };
@@ -43,8 +43,8 @@ ArchiveInfo readArchive(const std::string &path);
 // What the component's read left behind.
 struct Listing {
     std::vector<ArchiveEntry> entries;
-    std::string error;     // empty when the read succeeded
-    int dirUpdates = 0;    // times OnDirUpdate was raised
+    std::string error;   // empty when the read succeeded
+    int dirUpdates = 0;  // times OnDirUpdate was raised
 
     std::vector<std::string> names() const;
 };

@@ -61,8 +61,7 @@ CancelRule cancelAt(int32_t action, int n)
 {
     return [action, n](const std::vector<Callback> &calls) {
         return calls.back().action == action
-               && std::count_if(calls.begin(), calls.end(), [&](const Callback &c) { return c.action == action; })
-                      == n;
+               && std::count_if(calls.begin(), calls.end(), [&](const Callback &c) { return c.action == action; }) == n;
     };
 }
 

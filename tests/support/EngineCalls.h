@@ -26,12 +26,12 @@ struct CallResult {
     int32_t result = 0;
     std::vector<Callback> calls;
 
-    std::vector<std::string> begun() const;    // texts of action 1, in order
-    std::vector<Callback> messages() const;    // action 4
-    std::vector<Callback> errors() const;      // action 4 with code > 0
+    std::vector<std::string> begun() const;  // texts of action 1, in order
+    std::vector<Callback> messages() const;  // action 4
+    std::vector<Callback> errors() const;    // action 4 with code > 0
     int count(int32_t action) const;
     bool hasError(const std::string &fragment, int32_t code = -1) const;
-    std::string dump() const;                  // for failure output
+    std::string dump() const;  // for failure output
 };
 
 // Decides the callback's answer from the calls so far (the current one
@@ -69,7 +69,7 @@ private:
 
 struct Flags {
     int level = 6;
-    bool dirNames = true;     // false sets DropDirNamesFlag
+    bool dirNames = true;  // false sets DropDirNamesFlag
     bool recurse = false;
     bool forceDos = false;
     bool move = false;
@@ -79,8 +79,8 @@ struct Flags {
     bool remove = false;
     bool verbose = false;
     bool trace = false;
-    std::optional<std::string> base;   // BaseDirectory; none leaves it null
-    std::optional<std::string> password;   // Password; none leaves it null
+    std::optional<std::string> base;      // BaseDirectory; none leaves it null
+    std::optional<std::string> password;  // Password; none leaves it null
 };
 
 CallResult callEngine(const std::string &archive, const std::vector<std::string> &args, const Flags &flags = {},
@@ -102,8 +102,8 @@ struct Options {
     std::vector<std::string> specs;
     // The target goes in as BaseDirectory and the current directory is left alone.
     bool targetAsBase = false;
-    bool test = false;   // TestFlag: decode and check, write nothing
-    bool privateCopies = false;   // PrivateFlag
+    bool test = false;           // TestFlag: decode and check, write nothing
+    bool privateCopies = false;  // PrivateFlag
     CancelRule cancel;
     // NameCharset; none leaves it null (guessed).
     std::optional<std::string> nameCharset;

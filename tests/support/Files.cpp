@@ -64,7 +64,7 @@ TempDir::~TempDir()
 {
     unlockTree(path_);
     std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);   // does not follow links
+    std::filesystem::remove_all(path_, ignored);  // does not follow links
 }
 
 std::string TempDir::write(const std::string &name, const std::string &bytes) const

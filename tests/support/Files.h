@@ -3,8 +3,8 @@
 
 #include <cstdint>
 #include <map>
-#include <sys/stat.h>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace ziptest {
@@ -41,11 +41,11 @@ private:
 std::string readFile(const std::string &path);
 void writeFile(const std::string &path, const std::string &bytes);
 void makeDirs(const std::string &path);
-bool exists(const std::string &path);   // without following a final link
+bool exists(const std::string &path);  // without following a final link
 void setMtime(const std::string &path, int64_t seconds, bool followLinks = true);
 int64_t mtimeOf(const std::string &path);
-struct stat statOf(const std::string &path);   // of a link itself; zeros when missing
-std::vector<std::string> listDir(const std::string &path);   // sorted, without . and ..
+struct stat statOf(const std::string &path);                // of a link itself; zeros when missing
+std::vector<std::string> listDir(const std::string &path);  // sorted, without . and ..
 
 // Every entry below `root`, relative, sorted; directories end in '/', links
 // are "name -> target". Does not follow links.

@@ -9,8 +9,7 @@ QString shownText(const QLabel &label)
 {
     QString text = label.text();
     const Qt::TextFormat format = label.textFormat();
-    if (format == Qt::MarkdownText || format == Qt::RichText
-        || (format == Qt::AutoText && Qt::mightBeRichText(text))) {
+    if (format == Qt::MarkdownText || format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(text))) {
         QTextDocument document;
         if (format == Qt::MarkdownText)
             document.setMarkdown(text);
@@ -23,7 +22,7 @@ QString shownText(const QLabel &label)
     QString shown;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == u'&' && i + 1 < text.size())
-            ++i;   // "&&" shows one '&'
+            ++i;  // "&&" shows one '&'
         shown += text[i];
     }
     return shown;

@@ -108,7 +108,7 @@ std::string shrink(const std::string &data, size_t clearEvery)
         return out.finish();
     std::array<int, Codes> parent{};
     std::array<bool, Codes> inUse{}, extended{};
-    std::unordered_map<uint32_t, unsigned> entries;   // parent << 8 | byte -> code
+    std::unordered_map<uint32_t, unsigned> entries;  // parent << 8 | byte -> code
     std::array<uint8_t, Codes> last{};
     unsigned codeSize = 9, nextFree = FirstFree, previous = Codes, lastDefined = 256;
     size_t sinceClear = 0;
@@ -347,7 +347,7 @@ std::string implode(const std::string &data, bool largeWindow, bool literalTree)
     const unsigned lowBits = largeWindow ? 7 : 6;
     const size_t minLength = literalTree ? 3 : 2;
     struct Token {
-        size_t length = 0;   // 0: the literal `byte`
+        size_t length = 0;  // 0: the literal `byte`
         size_t distance = 0;
         uint8_t byte = 0;
     };

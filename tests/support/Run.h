@@ -8,9 +8,9 @@
 namespace ziptest {
 
 struct RunResult {
-    int exitCode = -1;   // -1 when it could not start or was killed
+    int exitCode = -1;  // -1 when it could not start or was killed
     std::string out;
-    std::string err;     // empty when merged into out
+    std::string err;  // empty when merged into out
 };
 
 // Runs a program found on PATH with `args` (args[0] is the program), with

@@ -8,7 +8,7 @@ CallResult callEngine(const std::string &archive, const std::vector<std::string>
                       CancelRule cancel)
 {
     CallRecorder recorder(std::move(cancel));
-    auto record = std::make_unique<ZipCallRecord>();   // zero-filled
+    auto record = std::make_unique<ZipCallRecord>();  // zero-filled
     recorder.attach(*record, flags.trace, flags.verbose);
     record->Constant44 = 1;
     record->Constant56 = 1;
@@ -38,7 +38,7 @@ CallResult callEngine(const std::string &archive, const std::vector<std::string>
 
 std::unique_ptr<ZipCallRecord> bareAddRecord(const char *archive, const char *file)
 {
-    auto record = std::make_unique<ZipCallRecord>();   // zero-filled
+    auto record = std::make_unique<ZipCallRecord>();  // zero-filled
     record->Version = EngineInterfaceVersion;
     record->Level = 6;
     record->AddFlag = 1;

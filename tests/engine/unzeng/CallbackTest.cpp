@@ -1,11 +1,11 @@
 // The callback contract: order, thread, step counts, cancel, and a callback
 // that throws.
 
+#include "support/ArchiveBuilder.h"
 #include "support/Compress.h"
 #include "support/EngineCalls.h"
 #include "support/Files.h"
 #include "support/Run.h"
-#include "support/ArchiveBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
-#include <unistd.h>
 #include <stdexcept>
+#include <unistd.h>
 
 using namespace ziptest;
 
@@ -59,12 +59,12 @@ protected:
 TEST_F(UnzengCallbacks, ComeInArchiveOrderOnTheCallingThread)
 {
     std::vector<Member> entries{fileEntry("empty", ""),
-                               fileEntry("small", textData(1000, 1)),
-                               fileEntry("exactly-one-step", randomData(32768, 2), 0),
-                               dirEntry("d/"),
-                               fileEntry("d/three-steps", textData(100000, 3)),
-                               linkEntry("d/link", "three-steps"),
-                               fileEntry("bigger", randomData(200000, 4))};
+                                fileEntry("small", textData(1000, 1)),
+                                fileEntry("exactly-one-step", randomData(32768, 2), 0),
+                                dirEntry("d/"),
+                                fileEntry("d/three-steps", textData(100000, 3)),
+                                linkEntry("d/link", "three-steps"),
+                                fileEntry("bigger", randomData(200000, 4))};
     // Enough small members to pass the window of members in flight.
     for (int i = 0; i < 150; ++i)
         entries.push_back(fileEntry("many/" + std::to_string(i), textData(size_t(i) * 100, uint32_t(i))));
@@ -72,8 +72,9 @@ TEST_F(UnzengCallbacks, ComeInArchiveOrderOnTheCallingThread)
     options.verbose = true;
     const CallResult out = extract(archive(entries), target.path(), options);
 
-    std::vector<FileReport> expected{{"empty", 0, 0},           {"small", 1000, 0},   {"exactly-one-step", 32768, 1},
-                                     {"d/three-steps", 100000, 3}, {"d/link", 11, 0}, {"bigger", 200000, 6}};
+    std::vector<FileReport> expected{
+        {"empty", 0, 0},   {"small", 1000, 0},   {"exactly-one-step", 32768, 1}, {"d/three-steps", 100000, 3},
+        {"d/link", 11, 0}, {"bigger", 200000, 6}};
     for (int i = 0; i < 150; ++i)
         expected.push_back({"many/" + std::to_string(i), i * 100, size_t(i) * 100 / 32768});
     EXPECT_EQ(fileReports(out), expected);
@@ -97,7 +98,7 @@ TEST_F(UnzengCallbacks, SizesPastTwoGigabytesAreClamped)
 {
     Member huge = fileEntry("huge.bin", "");
     huge.packed = rawDeflate(std::string(1000, 'x'));
-    huge.unpackedSize = 3ull << 30;   // a lie, found out once decoding ends
+    huge.unpackedSize = 3ull << 30;  // a lie, found out once decoding ends
     const CallResult out = extract(archive({huge}), target.path());
     ASSERT_EQ(out.begun().size(), 1u);
     EXPECT_EQ(out.calls[0].size, INT32_MAX);
@@ -109,7 +110,7 @@ TEST_F(UnzengCallbacks, CancelKeepsWhatIsInPlaceAndNothingElse)
 {
     std::vector<Member> entries;
     for (int i = 0; i < 10; ++i)
-        entries.push_back(fileEntry("f" + std::to_string(i), textData(100000, uint32_t(i))));   // 3 steps each
+        entries.push_back(fileEntry("f" + std::to_string(i), textData(100000, uint32_t(i))));  // 3 steps each
     const std::string zip = archive(entries);
 
     // Cancel on the second step of the second file.
@@ -155,7 +156,7 @@ TEST_F(UnzengCallbacks, NoCallbackAndImpossibleRequests)
     record->DirNamesFlag = 1;
     const int previous = ::open(".", O_RDONLY | O_DIRECTORY);
     ASSERT_EQ(::chdir(target.path().c_str()), 0);
-    const int32_t silent = orvex_unzeng_call(record.get());   // no callback: works, reports nothing
+    const int32_t silent = orvex_unzeng_call(record.get());  // no callback: works, reports nothing
     record->FileSpecCount = -1;
     const int32_t negative = orvex_unzeng_call(record.get());
     record->FileSpecCount = MaxFileSpecs + 1;

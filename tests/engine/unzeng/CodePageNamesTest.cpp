@@ -14,9 +14,9 @@ namespace {
 
 const std::string Cafe437 = "caf\x82.txt";
 const std::string CafeUtf8 = "caf\xC3\xA9.txt";
-const std::string Report866 = "\xAE\xE2\xE7\xF1\xE2.txt";                          // "отчёт.txt" in 866
-const std::string ReportUtf8 = "\xD0\xBE\xD1\x82\xD1\x87\xD1\x91\xD1\x82.txt";     // отчёт.txt
-const std::string Folder866 = "\x84\xAE\xAA\xE3\xAC\xA5\xAD\xE2\xEB";               // "Документы" in 866
+const std::string Report866 = "\xAE\xE2\xE7\xF1\xE2.txt";                       // "отчёт.txt" in 866
+const std::string ReportUtf8 = "\xD0\xBE\xD1\x82\xD1\x87\xD1\x91\xD1\x82.txt";  // отчёт.txt
+const std::string Folder866 = "\x84\xAE\xAA\xE3\xAC\xA5\xAD\xE2\xEB";           // "Документы" in 866
 const std::string FolderUtf8 = "\xD0\x94\xD0\xBE\xD0\xBA\xD1\x83\xD0\xBC\xD0\xB5\xD0\xBD\xD1\x82\xD1\x8B";
 
 class UnzengCodePageNames : public ::testing::Test {
@@ -43,14 +43,26 @@ TEST_F(UnzengCodePageNames, NamesAreWrittenDecodedAsTheChosenOrGuessedCodePageRe
         std::vector<std::string> tree;
     } cases[] = {
         {"437 guessed", {fileEntry(Cafe437, "c")}, std::nullopt, {CafeUtf8}},
-        {"866 chosen", {fileEntry(Folder866 + "/" + Report866, "r")}, "866",
+        {"866 chosen",
+         {fileEntry(Folder866 + "/" + Report866, "r")},
+         "866",
          {FolderUtf8 + "/", FolderUtf8 + "/" + ReportUtf8}},
-        {"866 guessed", {fileEntry(Folder866 + "/" + Report866, "r")}, "auto",
+        {"866 guessed",
+         {fileEntry(Folder866 + "/" + Report866, "r")},
+         "auto",
          {FolderUtf8 + "/", FolderUtf8 + "/" + ReportUtf8}},
-        {"437 chosen for Russian bytes", {fileEntry(Report866, "r")}, "437",
+        {"437 chosen for Russian bytes",
+         {fileEntry(Report866, "r")},
+         "437",
          {"\xC2\xAB\xCE\x93\xCF\x84\xC2\xB1\xCE\x93.txt"}},
         // Flagged UTF-8 keeps its bytes, whatever they are.
-        {"flagged", {[] { Member m = fileEntry("raw\x82.txt", "f"); m.flags = 1u << 11; return m; }()}, "866",
+        {"flagged",
+         {[] {
+             Member m = fileEntry("raw\x82.txt", "f");
+             m.flags = 1u << 11;
+             return m;
+         }()},
+         "866",
          {"raw\x82.txt"}},
     };
     for (const auto &c : cases) {

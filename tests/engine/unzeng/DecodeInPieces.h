@@ -31,11 +31,11 @@ inline Decoded decodeInPieces(unzeng::StreamDecoder &decoder, const std::string 
         return true;
     };
     std::vector<uint8_t> buffer(outSpace ? outSpace : std::max<size_t>(size_t(size), 1));
-    const auto result = unzeng::runDecoder(decoder, input, buffer.data(), buffer.size(), size,
-                                           [&](const uint8_t *out, size_t n) {
-                                               d.data.append(reinterpret_cast<const char *>(out), n);
-                                               return true;
-                                           });
+    const auto result =
+        unzeng::runDecoder(decoder, input, buffer.data(), buffer.size(), size, [&](const uint8_t *out, size_t n) {
+            d.data.append(reinterpret_cast<const char *>(out), n);
+            return true;
+        });
     d.ok = result.ok;
     d.error = result.error;
     return d;

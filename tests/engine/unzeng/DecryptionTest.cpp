@@ -31,11 +31,11 @@ struct PasswordScript {
         std::string password;
     };
     std::vector<Answer> answers;
-    std::vector<std::pair<std::string, int32_t>> asked;   // member, attempt
+    std::vector<std::pair<std::string, int32_t>> asked;  // member, attempt
 };
 
-PasswordScript *currentScript = nullptr;   // the callback runs on the calling thread
-std::optional<int32_t> claimedLength;      // the length answered instead of the password's own
+PasswordScript *currentScript = nullptr;  // the callback runs on the calling thread
+std::optional<int32_t> claimedLength;     // the length answered instead of the password's own
 
 int32_t scriptedPassword(void *, const char *member, int32_t attempt, char *buffer, int32_t bufferSize,
                          int32_t *passwordLength)
@@ -104,7 +104,7 @@ TEST_F(UnzengDecryption, TheRightPasswordGivesTheExactBytes)
     const std::string text = textData(70000, 5), binary = randomData(5000, 6);
     Member deferred = fileEntry("deferred", text);
     deferred.deferred = true;
-    deferred.modTime = 0x1234;   // the check byte comes from the time, not the CRC
+    deferred.modTime = 0x1234;  // the check byte comes from the time, not the CRC
     Member streamedStored = streamed("deferred-stored", binary);
     streamedStored.modTime = 0xBEEF;
     const struct {
@@ -140,7 +140,7 @@ TEST_F(UnzengDecryption, AnAe1MemberKeepsItsCrcCheckedAndAnAe2OneDoesNot)
     EXPECT_TRUE(ae1.hasError("ae1: bad CRC", 2)) << ae1.dump();
     EXPECT_FALSE(exists(target / "ae1"));
 
-    lying.name = "ae2";   // AE-2 writes CRC 0 whatever the data
+    lying.name = "ae2";  // AE-2 writes CRC 0 whatever the data
     PasswordScript again{{given("secret")}, {}};
     const CallResult ae2 = run({aes(lying, 3, 2)}, &again);
     EXPECT_EQ(ae2.result, 1) << ae2.dump();
@@ -262,10 +262,8 @@ TEST_F(UnzengDecryption, ChangedAesDataIsRefusedBeforeAByteIsKept)
         uint16_t method;
         AesOptions options;
     } cases[] = {
-        {"data-stored", 0, {.corruptDataAt = 100}},
-        {"data-deflated", 8, {.corruptDataAt = 10}},
-        {"mac-stored", 0, {.corruptMac = true}},
-        {"mac-deflated", 8, {.corruptMac = true}},
+        {"data-stored", 0, {.corruptDataAt = 100}}, {"data-deflated", 8, {.corruptDataAt = 10}},
+        {"mac-stored", 0, {.corruptMac = true}},    {"mac-deflated", 8, {.corruptMac = true}},
         {"last-byte-cut", 8, {.truncateBy = 1}},
     };
     for (const auto &c : cases) {
@@ -312,12 +310,12 @@ TEST_F(UnzengDecryption, EncryptedMembersCutShortAreErrors)
     Member shortDeflated = traditionalEncrypted(fileEntry("short-deflated", textData(5000, 1)), "secret");
     shortDeflated.packed->resize(shortDeflated.packed->size() / 2);
     AesOptions noMac;
-    noMac.truncateBy = 11;   // of the 10-byte code and a byte of data: salt and verifier stay
+    noMac.truncateBy = 11;  // of the 10-byte code and a byte of data: salt and verifier stay
     AesOptions onlySalt;
     onlySalt.truncateBy = 30;
-    for (const Member &m : {shortHeader, shortStored, shortDeflated,
-                            aesEncrypted(fileEntry("aes-no-mac", "tiny", 0), "secret", noMac),
-                            aesEncrypted(fileEntry("aes-salt-only", "tiny", 0), "secret", onlySalt)}) {
+    for (const Member &m :
+         {shortHeader, shortStored, shortDeflated, aesEncrypted(fileEntry("aes-no-mac", "tiny", 0), "secret", noMac),
+          aesEncrypted(fileEntry("aes-salt-only", "tiny", 0), "secret", onlySalt)}) {
         PasswordScript script{{given("secret")}, {}};
         const CallResult out = run({m, fileEntry("next", "n")}, &script);
         EXPECT_EQ(out.result, 1) << m.name << "\n" << out.dump();
@@ -353,8 +351,7 @@ TEST_F(UnzengDecryption, AWrongPasswordPassingTheCheckByteIsReportedAsWrong)
 TEST_F(UnzengDecryption, AnEncryptedLinkIsDecryptedLikeAFile)
 {
     PasswordScript script{{given("secret")}, {}};
-    const CallResult out =
-        run({fileEntry("target.txt", "t"), aes(linkEntry("link", "target.txt"), 1, 2)}, &script);
+    const CallResult out = run({fileEntry("target.txt", "t"), aes(linkEntry("link", "target.txt"), 1, 2)}, &script);
     EXPECT_EQ(out.result, 2) << out.dump();
     EXPECT_EQ(treeContents(target.path()),
               (std::map<std::string, std::string>{{"link", "link:target.txt"}, {"target.txt", "t"}}));
@@ -386,7 +383,7 @@ TEST_F(UnzengDecryption, AStreamedAesMemberIsKeptOnlyWhenItsCodeMatches)
         big += chunk;
     const std::string archive = buildZip({aesEncrypted(fileEntry("big", big, 0), "secret")});
     std::string changed = archive;
-    changed[changed.size() / 2] ^= 0x01;   // well inside the encrypted data
+    changed[changed.size() / 2] ^= 0x01;  // well inside the encrypted data
 
     PasswordScript first{{given("secret")}, {}};
     const CallResult refused = runBytes(changed, &first);

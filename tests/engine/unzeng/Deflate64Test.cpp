@@ -98,7 +98,7 @@ TEST(Deflate64, PlainDeflateWithoutLength258DecodesTheSame)
 // (written as '0'/'1' text) first bit first.
 struct Bits {
     std::string bytes;
-    unsigned used = 0;   // bits used in the last byte
+    unsigned used = 0;  // bits used in the last byte
 
     Bits &put(uint32_t value, unsigned n)
     {
@@ -170,11 +170,13 @@ TEST(Deflate64, HandBuiltEdgeStreamsDecode)
          Bits().put(1, 1).put(1, 2).code(FixedA).code(FixedLength3).code("00000").code(FixedEnd), "aaaa"},
         {"one distance code of one bit", literalAndLength(1).code("01").code("0").code("11").code("0").code("10"),
          "aaaa"},
-        {"no distance code in a block of literals", [] {
+        {"no distance code in a block of literals",
+         [] {
              Bits b = dynamicHeader(1);
              zeros(b, 'a').code("01");
              return zeros(b, 255 - 'a').code("01").code("00").code("0").code("1");
-         }(), "a"},
+         }(),
+         "a"},
         // 7-Zip never sends it (its matches stop at 257 bytes).
         {"length code 285 and its 16 bits",
          Bits().put(1, 1).put(1, 2).code(FixedA).code(FixedLength285).put(997, 16).code("00000").code(FixedEnd),
@@ -198,8 +200,8 @@ TEST(Deflate64, HandBuiltEdgeStreamsDecode)
 TEST(Deflate64, BytesAfterTheLastBlockAreLeftUnread)
 {
     const std::string text = ziptest::textData(5000, 2);
-    for (const std::string &stream : {Bits().put(1, 1).put(1, 2).code(FixedA).code(FixedEnd).bytes,
-                                      ziptest::rawDeflate(text)}) {
+    for (const std::string &stream :
+         {Bits().put(1, 1).put(1, 2).code(FixedA).code(FixedEnd).bytes, ziptest::rawDeflate(text)}) {
         const std::string withTail = stream + "tail";
         auto decoder = unzeng::makeDeflate64Decoder();
         const auto *in = reinterpret_cast<const uint8_t *>(withTail.data());
@@ -229,8 +231,8 @@ TEST(Deflate64, BrokenStreamsFailCleanly)
         size_t size;
         const char *error;
     } cases[] = {
-        {"distance code 30 at the start",
-         Bits().put(1, 1).put(1, 2).code(FixedLength3).code("11110").put(0, 14).bytes, 3, "before the start"},
+        {"distance code 30 at the start", Bits().put(1, 1).put(1, 2).code(FixedLength3).code("11110").put(0, 14).bytes,
+         3, "before the start"},
         {"a distance one past the start",
          Bits().put(1, 1).put(1, 2).code(FixedA).code(FixedLength3).code("00001").code(FixedEnd).bytes, 4,
          "before the start"},
@@ -239,20 +241,26 @@ TEST(Deflate64, BrokenStreamsFailCleanly)
          "complement"},
         {"the code-length code over-subscribed", overSubscribedPrecode.bytes, 1, "code-length code is over"},
         {"a repeat before any length", dynamicHeader(1).code("110").put(0, 2).bytes, 1, "nothing before it"},
-        {"repeats past the last length", [] {
+        {"repeats past the last length",
+         [] {
              Bits b = dynamicHeader(1);
              return zeros(b.code("01"), 258).bytes;
-         }(), 1, "past the end"},
-        {"no end-of-block code", [] {
+         }(),
+         1, "past the end"},
+        {"no end-of-block code",
+         [] {
              Bits b = dynamicHeader(1);
              return zeros(b, 258).bytes;
-         }(), 1, "no end-of-block"},
+         }(),
+         1, "no end-of-block"},
         {"literal/length lengths over-subscribed", overSubscribedLengths.bytes, 1, "literal/length code is over"},
-        {"literal/length lengths incomplete", [] {
+        {"literal/length lengths incomplete",
+         [] {
              Bits b = dynamicHeader(1);
              zeros(b, 'a').code("10");
              return zeros(b, 255 - 'a').code("10").code("00").bytes;
-         }(), 1, "literal/length code is incomplete"},
+         }(),
+         1, "literal/length code is incomplete"},
         {"a match in a block without distance codes", literalAndLength(1).code("00").code("0").code("11").bytes, 4,
          "invalid distance code"},
         {"fixed literal/length code 286", Bits().put(1, 1).put(1, 2).code("11000110").bytes, 1,

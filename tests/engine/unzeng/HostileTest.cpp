@@ -1,11 +1,11 @@
 // Archives made to hurt: names and links that lead out of the target, members
 // sharing bytes, sizes and CRCs that lie, headers that disagree.
 
+#include "support/ArchiveBuilder.h"
 #include "support/Compress.h"
 #include "support/EngineCalls.h"
 #include "support/Files.h"
 #include "support/Run.h"
-#include "support/ArchiveBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -37,16 +37,15 @@ protected:
 TEST_F(UnzengHostile, TraversalNamesAreRefusedOrStripped)
 {
     Member windows = fileEntry("d\\win.txt", "w");
-    windows.madeBy = 0x0014;   // FAT
+    windows.madeBy = 0x0014;  // FAT
     windows.externalAttributes = 0;
-    const CallResult out = run({fileEntry("ok.txt", "ok"), fileEntry("../x", "1"), fileEntry("a/../../y", "2"),
-                             fileEntry("/abs1", "3"), fileEntry("//abs2", "4"), fileEntry("C:/drive", "5"),
-                             fileEntry("..\\bs", "6"), windows, fileEntry("./dot/./f", "7"),
-                             fileEntry("a/../inside", "8")});
+    const CallResult out =
+        run({fileEntry("ok.txt", "ok"), fileEntry("../x", "1"), fileEntry("a/../../y", "2"), fileEntry("/abs1", "3"),
+             fileEntry("//abs2", "4"), fileEntry("C:/drive", "5"), fileEntry("..\\bs", "6"), windows,
+             fileEntry("./dot/./f", "7"), fileEntry("a/../inside", "8")});
 
-    EXPECT_EQ(listTree(box.path()),
-              (std::vector<std::string>{"t/", "t/abs1", "t/abs2", "t/d/", "t/d/win.txt", "t/dot/", "t/dot/f",
-                                        "t/drive", "t/ok.txt"}))
+    EXPECT_EQ(listTree(box.path()), (std::vector<std::string>{"t/", "t/abs1", "t/abs2", "t/d/", "t/d/win.txt", "t/dot/",
+                                                              "t/dot/f", "t/drive", "t/ok.txt"}))
         << out.dump();
     EXPECT_EQ(out.result, 6);
     for (const char *refused : {"../x", "a/../../y", "..\\bs", "a/../inside"})
@@ -78,19 +77,23 @@ TEST_F(UnzengHostile, LinksThatLeaveTheTreeAreRefusedAndNothingIsWrittenThroughA
     ASSERT_EQ(::symlink(outside.c_str(), (target() + "/planted").c_str()), 0);
 
     const CallResult out = run({
-        linkEntry("abs", outside),       fileEntry("abs/x", "1"),    // absolute target
-        linkEntry("up", "../.."),        fileEntry("up/y", "2"),     // climbs out
-        fileEntry("ok.txt", "ok"),       linkEntry("sub/inner", "../ok.txt"),
-        linkEntry("sub/self", "."),      linkEntry("hop", "sub"),    // inside: kept
-        fileEntry("hop/z", "3"),                                     // through a link the archive made
-        fileEntry("planted/w", "4"),                                 // through a link that was there
-        linkEntry("sub/deep", "../../x"), linkEntry("sub/mid", "a/../../b"),
+        linkEntry("abs", outside),
+        fileEntry("abs/x", "1"),  // absolute target
+        linkEntry("up", "../.."),
+        fileEntry("up/y", "2"),  // climbs out
+        fileEntry("ok.txt", "ok"),
+        linkEntry("sub/inner", "../ok.txt"),
+        linkEntry("sub/self", "."),
+        linkEntry("hop", "sub"),      // inside: kept
+        fileEntry("hop/z", "3"),      // through a link the archive made
+        fileEntry("planted/w", "4"),  // through a link that was there
+        linkEntry("sub/deep", "../../x"),
+        linkEntry("sub/mid", "a/../../b"),
     });
 
     EXPECT_TRUE(listTree(outside).empty());
-    EXPECT_EQ(inTarget(), (std::vector<std::string>{"abs/", "abs/x", "hop -> sub", "ok.txt",
-                                                    "planted -> " + outside, "sub/", "sub/inner -> ../ok.txt",
-                                                    "sub/self -> .", "up/", "up/y"}))
+    EXPECT_EQ(inTarget(), (std::vector<std::string>{"abs/", "abs/x", "hop -> sub", "ok.txt", "planted -> " + outside,
+                                                    "sub/", "sub/inner -> ../ok.txt", "sub/self -> .", "up/", "up/y"}))
         << out.dump();
     EXPECT_EQ(out.result, 6);
     for (const char *refused : {"skipping abs:", "skipping up:", "skipping hop/z:", "skipping planted/w:",
@@ -116,16 +119,16 @@ TEST_F(UnzengHostile, MembersSharingBytesAreRefused)
     quoted.resize(30 + 5 + inner.size());
 
     Member same = fileEntry("b.txt", "");
-    same.shareHeaderOf = 0;   // the very same local header as a.txt
+    same.shareHeaderOf = 0;  // the very same local header as a.txt
     Member hidden = fileEntry("q.txt", inner, 0);
     hidden.shareHeaderOf = 2;
-    hidden.offsetAdjust = 30 + 9;   // into quote.txt's data
+    hidden.offsetAdjust = 30 + 9;  // into quote.txt's data
     Member tooLong = fileEntry("long.txt", "12345", 0);
-    tooLong.packedSize = 5000;   // runs into the central directory
+    tooLong.packedSize = 5000;  // runs into the central directory
     tooLong.unpackedSize = 5000;
 
-    const CallResult out = run({fileEntry("a.txt", std::string(1000, 'a'), 0), same,
-                             fileEntry("quote.txt", quoted, 0), hidden, fileEntry("fine.txt", "fine"), tooLong});
+    const CallResult out = run({fileEntry("a.txt", std::string(1000, 'a'), 0), same, fileEntry("quote.txt", quoted, 0),
+                                hidden, fileEntry("fine.txt", "fine"), tooLong});
 
     EXPECT_EQ(inTarget(), std::vector<std::string>{"fine.txt"}) << out.dump();
     EXPECT_EQ(out.result, 1);
@@ -200,7 +203,7 @@ TEST_F(UnzengHostile, UnsupportedMethodsAndEncryptionAreNamedAndSkipped)
     Member jpeg = fileEntry("photo.bin", "xx", 96);
     Member wavpack = fileEntry("sound.bin", "xx", 97);
     Member secret = fileEntry("secret.txt", "xx", 0);
-    secret.flags = 0x0041;   // strong encryption
+    secret.flags = 0x0041;  // strong encryption
     const CallResult out = run({jpeg, wavpack, secret, fileEntry("fine.txt", "fine")});
 
     EXPECT_EQ(inTarget(), std::vector<std::string>{"fine.txt"});
@@ -218,7 +221,7 @@ TEST_F(UnzengHostile, LocalAndCentralHeadersThatDisagreeAreRefused)
     remethod.localMethod = 8;
     Member nowhere = fileEntry("nowhere.txt", "z");
     nowhere.shareHeaderOf = 0;
-    nowhere.offsetAdjust = 3;   // no local header signature there
+    nowhere.offsetAdjust = 3;  // no local header signature there
     const CallResult out = run({fileEntry("good.txt", "good"), renamed, remethod, nowhere});
 
     EXPECT_EQ(inTarget(), std::vector<std::string>{"good.txt"}) << out.dump();
@@ -230,18 +233,20 @@ TEST_F(UnzengHostile, LocalAndCentralHeadersThatDisagreeAreRefused)
 TEST_F(UnzengHostile, NamesCannotForgeLinesOrReorderMessages)
 {
     struct Case {
-        const char *stored;   // refused for its leading "..", which puts it in a message
+        const char *stored;  // refused for its leading "..", which puts it in a message
         const char *shown;
-        bool utf8Flag = false;   // unflagged, a name that is no UTF-8 is read in a code page
+        bool utf8Flag = false;  // unflagged, a name that is no UTF-8 is read in a code page
     };
     const Case cases[] = {
         {"../a\nall 3 members verified OK", "../a?all 3 members verified OK"},
         {"../b\r\x1B[2K", "../b??[2K"},
-        {"../c\x9B" "31m", "../c?31m", true},               // a raw 8-bit CSI
-        {"../d\xC2\x85\xC2\x9B", "../d??"},                  // U+0085, U+009B
-        {"../e\xE2\x80\xA8\xE2\x80\xA9", "../e??"},          // line and paragraph separators
-        {"../f\xE2\x80\xAEtxt.exe\xE2\x80\xAA\xE2\x81\xA6\xE2\x81\xA9", "../f?txt.exe???"},   // bidi
-        {"../caf\xC3\xA9 \xE2\x9C\x93", "../caf\xC3\xA9 \xE2\x9C\x93"},   // ordinary UTF-8 stays
+        {"../c\x9B"
+         "31m",
+         "../c?31m", true},                          // a raw 8-bit CSI
+        {"../d\xC2\x85\xC2\x9B", "../d??"},          // U+0085, U+009B
+        {"../e\xE2\x80\xA8\xE2\x80\xA9", "../e??"},  // line and paragraph separators
+        {"../f\xE2\x80\xAEtxt.exe\xE2\x80\xAA\xE2\x81\xA6\xE2\x81\xA9", "../f?txt.exe???"},  // bidi
+        {"../caf\xC3\xA9 \xE2\x9C\x93", "../caf\xC3\xA9 \xE2\x9C\x93"},                      // ordinary UTF-8 stays
     };
     std::vector<Member> entries;
     for (const Case &c : cases) {
@@ -254,8 +259,8 @@ TEST_F(UnzengHostile, NamesCannotForgeLinesOrReorderMessages)
     const CallResult out = run(entries, verbose);
 
     for (const Case &c : cases)
-        EXPECT_TRUE(out.hasError(std::string("skipping ") + c.shown + ": the name leads outside", 2))
-            << c.shown << "\n" << out.dump();
+        EXPECT_TRUE(out.hasError(std::string("skipping ") + c.shown + ": the name leads outside", 2)) << c.shown << "\n"
+                                                                                                      << out.dump();
     bool shownSafely = false;
     for (const Callback &e : out.messages()) {
         EXPECT_EQ(e.text.find('\n'), std::string::npos) << e.text;
@@ -274,8 +279,8 @@ TEST_F(UnzengHostile, DirectoriesAlwaysLetTheirOwnerIn)
         mode_t expected;
     };
     // A file member renamed to a directory name keeps a file's mode.
-    const Case cases[] = {{"renamed", 0100644, 0744}, {"none/", 040000, 0700}, {"readonly/", 040555, 0755},
-                          {"open/", 040775, 0775}};
+    const Case cases[] = {
+        {"renamed", 0100644, 0744}, {"none/", 040000, 0700}, {"readonly/", 040555, 0755}, {"open/", 040775, 0775}};
     std::vector<Member> entries;
     for (const Case &c : cases) {
         Member e = std::string(c.name).ends_with('/') ? dirEntry(c.name) : fileEntry(c.name, "");

@@ -1,11 +1,11 @@
 // What the reference tools write is extracted byte for byte, with its
 // directories, links, permission bits and times.
 
+#include "support/ArchiveBuilder.h"
 #include "support/Compress.h"
 #include "support/EngineCalls.h"
 #include "support/Files.h"
 #include "support/Run.h"
-#include "support/ArchiveBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ using namespace ziptest;
 
 namespace {
 
-constexpr time_t SourceTime = 1588748890;   // 2020-05-06, an even second
+constexpr time_t SourceTime = 1588748890;  // 2020-05-06, an even second
 
 // A small tree with what archives carry: text, binary, empty, nested,
 // an empty directory, a non-ASCII name, modes, a link.
@@ -74,7 +74,7 @@ protected:
 TEST_F(UnzengInterop, InfoZipAtEveryLevelAndZip64)
 {
     ASSERT_TRUE(haveProgram("zip"));
-    for (const char *level : {"-0", "-6", "-9", "-6 -fz"}) {   // -fz: ZIP64 records throughout
+    for (const char *level : {"-0", "-6", "-9", "-6 -fz"}) {  // -fz: ZIP64 records throughout
         SCOPED_TRACE(level);
         const std::string archive = work / (std::string("z") + level + ".zip");
         ASSERT_EQ(sh(std::string("zip -q -r -y ") + level + " '" + archive + "' .", src()), 0);
@@ -82,7 +82,7 @@ TEST_F(UnzengInterop, InfoZipAtEveryLevelAndZip64)
         const CallResult result = extract(archive, target.path());
         EXPECT_TRUE(result.errors().empty()) << result.dump();
         expectSameTree(src(), target.path());
-        EXPECT_EQ(result.result, 8);   // 7 files and the link; directories do not count
+        EXPECT_EQ(result.result, 8);  // 7 files and the link; directories do not count
     }
 }
 
@@ -95,7 +95,8 @@ TEST_F(UnzengInterop, InfoZipStreamingWithDataDescriptors)
     ASSERT_EQ(sh("zip -q -r - . | cat > '" + archive + "'", src()), 0);
     // Streaming leaves the sizes to a descriptor after each member's data.
     ASSERT_EQ(sh("python3 -c \"import zipfile,sys; z=zipfile.ZipFile(sys.argv[1]); "
-                 "sys.exit(0 if any(i.flag_bits & 8 for i in z.infolist()) else 1)\" '" + archive + "'"),
+                 "sys.exit(0 if any(i.flag_bits & 8 for i in z.infolist()) else 1)\" '"
+                 + archive + "'"),
               0);
     CallResult result = extract(archive, out());
     EXPECT_TRUE(result.errors().empty()) << result.dump();
@@ -177,8 +178,8 @@ TEST_F(UnzengInterop, ByteBuiltZstdAndLzmaMembers)
     lzmaLying.name = "lying.txt";
     lzmaLying.unpackedSize = 1000;
     const std::string archive = work / "bytes.zip";
-    writeFile(archive, buildZip({fileEntry("a.txt", text, 93), fileEntry("e.txt", "", 93), lzmaMarked, lzmaBare,
-                                 lzmaLying}));
+    writeFile(archive,
+              buildZip({fileEntry("a.txt", text, 93), fileEntry("e.txt", "", 93), lzmaMarked, lzmaBare, lzmaLying}));
     const CallResult result = extract(archive, out());
     EXPECT_EQ(result.result, 4) << result.dump();
     EXPECT_EQ(readFile(out() + "/a.txt"), text);

@@ -49,9 +49,11 @@ const std::vector<Variant> &variants()
         {"reduce 3", 4, 0, [](const std::string &d) { return reduce(d, 3); }},
         {"reduce 4", 5, 0, [](const std::string &d) { return reduce(d, 4); }},
         {"implode 4K", 6, implodeFlags(false, false), [](const std::string &d) { return implode(d, false, false); }},
-        {"implode 4K literals", 6, implodeFlags(false, true), [](const std::string &d) { return implode(d, false, true); }},
+        {"implode 4K literals", 6, implodeFlags(false, true),
+         [](const std::string &d) { return implode(d, false, true); }},
         {"implode 8K", 6, implodeFlags(true, false), [](const std::string &d) { return implode(d, true, false); }},
-        {"implode 8K literals", 6, implodeFlags(true, true), [](const std::string &d) { return implode(d, true, true); }},
+        {"implode 8K literals", 6, implodeFlags(true, true),
+         [](const std::string &d) { return implode(d, true, true); }},
     };
     return all;
 }
@@ -93,8 +95,8 @@ TEST(LegacyMethods, EveryVariantRoundTripsWholeAndInTinyPieces)
         {"one byte", "x"},
         {"two bytes", "ab"},
         {"text", text},
-        {"runs", std::string(5000, 'a') + std::string(300, '\x90') + std::string(4000, '\0') + "xyz"
-                     + std::string(700, 'a')},
+        {"runs",
+         std::string(5000, 'a') + std::string(300, '\x90') + std::string(4000, '\0') + "xyz" + std::string(700, 'a')},
         {"every byte value", everyByteValue()},
         // Fills Shrink's table, so the clears it forces are used.
         {"noise", randomData(40000, 3)},
@@ -144,7 +146,7 @@ TEST(LegacyMethods, MatchesBeforeTheStartOfTheOutputCopyZeros)
     LsbBitWriter reduced;
     for (int set = 0; set < 256; ++set)
         reduced.put(0, 6);
-    for (unsigned byte : {144u, 1u, 9u, unsigned('y')})   // DLE, length 4, distance 10
+    for (unsigned byte : {144u, 1u, 9u, unsigned('y')})  // DLE, length 4, distance 10
         reduced.put(byte, 8);
     const Decoded r = decode(2, 0, reduced.finish(), 5);
     EXPECT_TRUE(r.ok) << r.error;
@@ -156,9 +158,9 @@ TEST(LegacyMethods, MatchesBeforeTheStartOfTheOutputCopyZeros)
         for (unsigned byte : {3u, 0xF5u, 0xF5u, 0xF5u, 0xF5u})
             imploded.put(byte, 8);
     imploded.put(0, 1);
-    imploded.put(5, 6);               // distance 6 ...
-    imploded.putReversed(63, 6);      // ... with high bits 0
-    imploded.putReversed(62, 6);      // length 1 + 2
+    imploded.put(5, 6);           // distance 6 ...
+    imploded.putReversed(63, 6);  // ... with high bits 0
+    imploded.putReversed(62, 6);  // length 1 + 2
     imploded.put(1, 1);
     imploded.put('y', 8);
     const Decoded i = decode(6, 0, imploded.finish(), 4);
@@ -208,7 +210,17 @@ TEST(LegacyMethods, DamagedStreamsFailWithAReason)
         {"undefined code", 1, bits({{'a', 9}, {300, 9}}), "invalid shrunk data: code 300 is not defined"},
         {"undefined first code", 1, bits({{300, 9}}), "starts with code 300"},
         {"code size 14", 1,
-         bits({{'a', 9}, {256, 9}, {1, 9}, {256, 10}, {1, 10}, {256, 11}, {1, 11}, {256, 12}, {1, 12}, {256, 13}, {1, 13}}),
+         bits({{'a', 9},
+               {256, 9},
+               {1, 9},
+               {256, 10},
+               {1, 10},
+               {256, 11},
+               {1, 11},
+               {256, 12},
+               {1, 12},
+               {256, 13},
+               {1, 13}}),
          "the code size grows past 13 bits"},
         {"unknown escape", 1, bits({{'a', 9}, {256, 9}, {3, 9}}), "unknown escape code 3"},
         {"code made from itself", 1, bits({{'a', 9}, {'b', 9}, {257, 9}, {256, 9}, {2, 9}, {'c', 9}}),
@@ -223,7 +235,8 @@ TEST(LegacyMethods, DamagedStreamsFailWithAReason)
         {"oversubscribed tree", 6, implodeTrees({3, 0xF4, 0xF4, 0xF4, 0xF4}, full),
          "a tree's bit lengths do not form a code"},
         // Two seven-bit codes and 62 six-bit ones leave 111111 unused.
-        {"code outside its tree", 6, implodeTrees(full, {4, 0x16, 0xF5, 0xF5, 0xF5, 0xD5}) + bits({{0, 1}, {0, 6}, {0xFFFF, 16}}),
+        {"code outside its tree", 6,
+         implodeTrees(full, {4, 0x16, 0xF5, 0xF5, 0xF5, 0xD5}) + bits({{0, 1}, {0, 6}, {0xFFFF, 16}}),
          "a match code is not in its tree"},
         {"imploded data cut short", 6, implodeTrees(full, full) + bits({{1, 1}, {'a', 8}}),
          "invalid imploded data: the data ends too early"},

@@ -1,11 +1,11 @@
 // What an archive can make the extraction spend: decoder memory declared in
 // a member's own header, directory depth, disk space.
 
+#include "support/ArchiveBuilder.h"
 #include "support/Compress.h"
 #include "support/EngineCalls.h"
 #include "support/Files.h"
 #include "support/Run.h"
-#include "support/ArchiveBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +55,7 @@ std::string xzDeclaringLargeDictionary(const std::string &content)
 {
     std::string xz = xzCompress(content);
     const size_t header = 12, headerSize = (uint8_t(xz.at(header)) + 1) * 4;
-    const size_t filter = xz.find("\x21\x01", header + 2);   // LZMA2, one property byte
+    const size_t filter = xz.find("\x21\x01", header + 2);  // LZMA2, one property byte
     EXPECT_LT(filter, header + headerSize) << "no LZMA2 filter in the first block header";
     xz[filter + 2] = char(30);
     std::string crc;
@@ -92,9 +92,10 @@ TEST_F(UnzengLimits, DecodersThatNeedMoreMemoryThanAllowedAreRefused)
 {
     // Each needs more than 8 MiB, but only because its header says so.
     Member lzma = packedEntry("lzma.bin", "", 14, lzmaDeclaring("abc", 0xE0000000u));
-    lzma.unpackedSize = 16u << 20;   // the dictionary is capped at the size, still above the limit
-    const std::vector<Member> hungry = {lzma, packedEntry("xz.bin", "xz data", 95, xzDeclaringLargeDictionary("xz data")),
-                                       packedEntry("zstd.bin", "zstd data", 93, zstdDeclaringLargeWindow("zstd data"))};
+    lzma.unpackedSize = 16u << 20;  // the dictionary is capped at the size, still above the limit
+    const std::vector<Member> hungry = {
+        lzma, packedEntry("xz.bin", "xz data", 95, xzDeclaringLargeDictionary("xz data")),
+        packedEntry("zstd.bin", "zstd data", 93, zstdDeclaringLargeWindow("zstd data"))};
     std::vector<Member> entries = hungry;
     // Modest needs of the same methods decode.
     entries.push_back(packedEntry("small.bin", "fine", 14, zipLzma("fine", false)));
@@ -102,8 +103,7 @@ TEST_F(UnzengLimits, DecodersThatNeedMoreMemoryThanAllowedAreRefused)
     entries.push_back(packedEntry("small.zst", "zstd fine", 93, zstdCompress("zstd fine")));
     const CallResult out = run(entries);
 
-    EXPECT_EQ(listTree(target.path()), (std::vector<std::string>{"small.bin", "small.xz", "small.zst"}))
-        << out.dump();
+    EXPECT_EQ(listTree(target.path()), (std::vector<std::string>{"small.bin", "small.xz", "small.zst"})) << out.dump();
     EXPECT_EQ(out.result, 3);
     for (const Member &e : hungry)
         EXPECT_TRUE(out.hasError(e.name + ": it needs ", 2)) << e.name << "\n" << out.dump();
@@ -119,10 +119,10 @@ TEST_F(UnzengLimits, ADecoderNeedingMoreThanItsShareRunsAlone)
     const std::string packed = lzmaDeclaring(big, 4u << 20);
     // Two of them in a row: the second waits for the first, the small ones
     // for neither.
-    const CallResult out = run({packedEntry("first.bin", "1", 14, zipLzma("1", false)),
-                             packedEntry("big.bin", big, 14, packed), packedEntry("big2.bin", big, 14, packed),
-                             packedEntry("last.bin", "2", 14, zipLzma("2", false))},
-                            verbose);
+    const CallResult out =
+        run({packedEntry("first.bin", "1", 14, zipLzma("1", false)), packedEntry("big.bin", big, 14, packed),
+             packedEntry("big2.bin", big, 14, packed), packedEntry("last.bin", "2", 14, zipLzma("2", false))},
+            verbose);
 
     EXPECT_EQ(out.result, 4) << out.dump();
     EXPECT_EQ(readFile(target / "big.bin"), big);
@@ -195,7 +195,7 @@ TEST_F(UnzengLimits, AMemberLargerThanTheFreeSpaceIsSkippedBeforeWriting)
     huge.unpackedSize = 0xFFFFFFFFu;
     std::string zip64 = {char(1), char(0), char(8), char(0)};
     put32(zip64, 0);
-    put32(zip64, 1u << 18);   // 2^50 bytes
+    put32(zip64, 1u << 18);  // 2^50 bytes
     huge.centralExtra = huge.localExtra = zip64;
     const CallResult out = run({huge, fileEntry("after.txt", "after")});
 

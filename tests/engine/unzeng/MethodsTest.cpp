@@ -124,7 +124,7 @@ TEST_F(Methods, APpmdModelLargerThanTheMemoryBudgetIsRefusedAlone)
     ArchiveMember member;
     std::string packed = onlyMembersData(dir / "small.zip", member);
     ASSERT_EQ(member.method, 98);
-    packed[0] = char(uint8_t(packed[0]) | 0xF0);   // 256 MiB: the memory field is bits 4 to 11
+    packed[0] = char(uint8_t(packed[0]) | 0xF0);  // 256 MiB: the memory field is bits 4 to 11
     packed[1] = char(uint8_t(packed[1]) | 0x0F);
     Member big = fileEntry("text.txt", readFile(dir / "src/text.txt"), 98);
     big.packed = packed;

@@ -1,11 +1,11 @@
 // The options: overwrite, update, freshen, directory names, file specifications;
 // and what is restored: times and permission bits.
 
+#include "support/ArchiveBuilder.h"
 #include "support/Compress.h"
 #include "support/EngineCalls.h"
 #include "support/Files.h"
 #include "support/Run.h"
-#include "support/ArchiveBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -83,11 +83,11 @@ TEST_F(UnzengOptions, OverwriteDecidesAboutExistingFilesAndLinks)
         const CallResult out = extract(zip, box / "t", options);
 
         EXPECT_TRUE(out.errors().empty()) << out.dump();
-        EXPECT_EQ(readFile(box / "victim"), "victim");   // never written through the link
+        EXPECT_EQ(readFile(box / "victim"), "victim");  // never written through the link
         if (overwrite) {
             EXPECT_EQ(out.result, 2);
             EXPECT_EQ(readFile(box / "t/a.txt"), "new a");
-            EXPECT_TRUE(S_ISREG(statOf(box / "t/b.txt").st_mode));   // the link itself was replaced
+            EXPECT_TRUE(S_ISREG(statOf(box / "t/b.txt").st_mode));  // the link itself was replaced
             EXPECT_EQ(readFile(box / "t/b.txt"), "new b");
         } else {
             EXPECT_EQ(out.result, 0);
@@ -98,14 +98,14 @@ TEST_F(UnzengOptions, OverwriteDecidesAboutExistingFilesAndLinks)
                 told |= m.code == 0 && m.text == "skipping a.txt: it exists and is not overwritten";
             EXPECT_TRUE(told) << out.dump();
         }
-        EXPECT_EQ(listTree(box / "t").size(), 2u);   // no temporary files
+        EXPECT_EQ(listTree(box / "t").size(), 2u);  // no temporary files
     }
 }
 
 TEST_F(UnzengOptions, UpdateAndFreshenCompareModificationTimes)
 {
-    const std::string zip = archive({stamped("older.txt", "archive"), stamped("newer.txt", "archive"),
-                                     stamped("missing.txt", "archive")});
+    const std::string zip =
+        archive({stamped("older.txt", "archive"), stamped("newer.txt", "archive"), stamped("missing.txt", "archive")});
     struct Case {
         bool update, freshen, overwrite;
         int32_t result;
@@ -183,14 +183,15 @@ TEST_F(UnzengOptions, ATargetThatCannotBeOpenedIsRefused)
 
 TEST_F(UnzengOptions, WithoutDirectoryNamesEverythingLandsFlat)
 {
-    const std::string zip = archive({dirEntry("d1/"), fileEntry("d1/a.txt", "a"), fileEntry("d2/deep/b.txt", "b"),
-                                     dirEntry("empty/"), fileEntry("d1/same", "first"), fileEntry("d2/same", "second")});
+    const std::string zip =
+        archive({dirEntry("d1/"), fileEntry("d1/a.txt", "a"), fileEntry("d2/deep/b.txt", "b"), dirEntry("empty/"),
+                 fileEntry("d1/same", "first"), fileEntry("d2/same", "second")});
     TempDir t;
     Options options;
     options.dirNames = false;
     CallResult out = extract(zip, t.path(), options);
     EXPECT_EQ(listTree(t.path()), (std::vector<std::string>{"a.txt", "b.txt", "same"})) << out.dump();
-    EXPECT_EQ(readFile(t / "same"), "first");   // no overwriting: the second one is skipped
+    EXPECT_EQ(readFile(t / "same"), "first");  // no overwriting: the second one is skipped
     EXPECT_EQ(out.result, 3);
 
     // Overwriting replaces what was there before, never what this same
@@ -204,8 +205,8 @@ TEST_F(UnzengOptions, WithoutDirectoryNamesEverythingLandsFlat)
 
 TEST_F(UnzengOptions, SpecificationsAreNamesOrPatterns)
 {
-    const std::string zip = archive({fileEntry("a.txt", "a"), fileEntry("docs/b.txt", "b"),
-                                     fileEntry("docs/c.md", "c"), fileEntry("x[1].txt", "x")});
+    const std::string zip = archive({fileEntry("a.txt", "a"), fileEntry("docs/b.txt", "b"), fileEntry("docs/c.md", "c"),
+                                     fileEntry("x[1].txt", "x")});
     struct Case {
         std::vector<std::string> specs;
         std::vector<std::string> tree;
@@ -214,7 +215,7 @@ TEST_F(UnzengOptions, SpecificationsAreNamesOrPatterns)
     for (const Case &c : {
              Case{{}, {"a.txt", "docs/", "docs/b.txt", "docs/c.md", "x[1].txt"}, {}},
              Case{{"docs/c.md"}, {"docs/", "docs/c.md"}, {}},
-             Case{{"*.txt"}, {"a.txt", "docs/", "docs/b.txt", "x[1].txt"}, {}},   // '*' crosses '/'
+             Case{{"*.txt"}, {"a.txt", "docs/", "docs/b.txt", "x[1].txt"}, {}},  // '*' crosses '/'
              Case{{"x[1].txt", "docs/?.md"}, {"docs/", "docs/c.md", "x[1].txt"}, {}},
              Case{{"nothing*", "a.txt", "gone.txt"}, {"a.txt"}, {"nothing*", "gone.txt"}},
          }) {
@@ -263,7 +264,8 @@ TEST_F(UnzengOptions, PrivateCopiesAreTheUsersAloneAndNeverExecutable)
     TempDir t;
     Options options;
     options.privateCopies = true;
-    const CallResult out = extract(archive({setuid, shared, directory, fileEntry("deep/er/x", "x")}), t.path(), options);
+    const CallResult out =
+        extract(archive({setuid, shared, directory, fileEntry("deep/er/x", "x")}), t.path(), options);
     ASSERT_EQ(out.result, 3) << out.dump();
     for (const char *file : {"bin/setuid", "shared.txt", "deep/er/x"})
         EXPECT_EQ(statOf(t / file).st_mode & 07777, 0600u) << file;
@@ -279,7 +281,7 @@ TEST_F(UnzengOptions, TimesAndPermissionBitsAreRestored)
     sticky.externalAttributes = 0103640u << 16;
     Member privateFile = fileEntry("private", "p");
     privateFile.externalAttributes = 0100600u << 16;
-    Member dos = fileEntry("dos.txt", "d");   // made on FAT: no Unix mode, DOS time only
+    Member dos = fileEntry("dos.txt", "d");  // made on FAT: no Unix mode, DOS time only
     dos.madeBy = 0x0014;
     dos.externalAttributes = 0x20;
     Member directory = dirEntry("dir/");
@@ -287,14 +289,15 @@ TEST_F(UnzengOptions, TimesAndPermissionBitsAreRestored)
     directory.centralExtra = directory.localExtra = extendedTimestamp(1500000000);
     Member existing = dirEntry("mine/");
     existing.externalAttributes = (040777u << 16) | 0x10;
-    const std::string zip = archive({setuid, sticky, privateFile, dos, directory, fileEntry("dir/inner", "i"), existing});
+    const std::string zip =
+        archive({setuid, sticky, privateFile, dos, directory, fileEntry("dir/inner", "i"), existing});
 
     TempDir t;
     makeDirs(t / "mine");
     ::chmod((t / "mine").c_str(), 0700);
     const CallResult out = extract(zip, t.path());
     ASSERT_EQ(out.result, 5) << out.dump();
-    EXPECT_EQ(statOf(t / "mine").st_mode & 07777, 0700u);   // a directory that was there keeps its mode
+    EXPECT_EQ(statOf(t / "mine").st_mode & 07777, 0700u);  // a directory that was there keeps its mode
 
     const mode_t mask = ::umask(022);
     ::umask(mask);
@@ -305,9 +308,9 @@ TEST_F(UnzengOptions, TimesAndPermissionBitsAreRestored)
     EXPECT_EQ(statOf(t / "dir").st_mode & 07777, 0750u);
 
     EXPECT_EQ(statOf(t / "setuid").st_mtime, 1234567890);
-    EXPECT_EQ(statOf(t / "dir").st_mtime, 1500000000);   // set after its contents were written
+    EXPECT_EQ(statOf(t / "dir").st_mtime, 1500000000);  // set after its contents were written
     tm local{};
-    local.tm_year = 2024 - 1900;   // the builder's sample time stamp
+    local.tm_year = 2024 - 1900;  // the builder's sample time stamp
     local.tm_mon = 2;
     local.tm_mday = 15;
     local.tm_hour = 12;

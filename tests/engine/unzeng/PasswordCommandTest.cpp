@@ -20,9 +20,9 @@ using namespace ziptest;
 namespace {
 
 struct TerminalRun {
-    int exitCode = -1;         // 128 + the signal's number when one ended it
-    std::string shown;         // everything the terminal received
-    bool echoAfter = false;    // the terminal echoes again once it is over
+    int exitCode = -1;       // 128 + the signal's number when one ended it
+    std::string shown;       // everything the terminal received
+    bool echoAfter = false;  // the terminal echoes again once it is over
 };
 
 // Runs orvexzip with `args` in `directory` on a terminal of its own, giving
@@ -52,7 +52,7 @@ TerminalRun onTerminal(const std::vector<std::string> &args, const std::string &
     for (;;) {
         const ssize_t n = ::read(terminal, buffer, sizeof buffer);
         if (n <= 0)
-            break;   // EIO once orvexzip is gone
+            break;  // EIO once orvexzip is gone
         result.shown.append(buffer, size_t(n));
         size_t questions = 0;
         for (size_t at = result.shown.find("Password for "); at != std::string::npos;
@@ -87,7 +87,7 @@ TEST_F(PasswordCommand, ThePasswordFilesFirstLineIsThePassword)
         const char *file;
         int exitCode;
         const char *count;
-        const char *complaint;   // in standard error; nothing else is
+        const char *complaint;  // in standard error; nothing else is
     } cases[] = {
         {"s3cret word\n", 0, "3", nullptr},
         {"s3cret word", 0, "3", nullptr},

@@ -67,9 +67,9 @@ TEST_F(UnzengTestMode, AGoodArchivePassesWholeAndNothingIsWritten)
     options.verbose = true;
     options.freshen = true;
     const CallResult out = test({fileEntry("a.txt", textData(100000, 1)), dirEntry("d/"),
-                                 fileEntry("d/stored.bin", randomData(5000, 2), 0), fileEntry("zstd.txt", textData(9000, 3), 93),
-                                 linkEntry("d/link", "../../outside"), fileEntry("../up.txt", "up"),
-                                 bigStreamed("big.bin", std::string(70u << 20, '\0'))},
+                                 fileEntry("d/stored.bin", randomData(5000, 2), 0),
+                                 fileEntry("zstd.txt", textData(9000, 3), 93), linkEntry("d/link", "../../outside"),
+                                 fileEntry("../up.txt", "up"), bigStreamed("big.bin", std::string(70u << 20, '\0'))},
                                 options);
     EXPECT_EQ(out.result, 7) << out.dump();
     EXPECT_TRUE(out.errors().empty()) << out.dump();
@@ -84,10 +84,10 @@ TEST_F(UnzengTestMode, AGoodArchivePassesWholeAndNothingIsWritten)
 
 TEST_F(UnzengTestMode, ProgressIsThatOfAnExtraction)
 {
-    const std::vector<Member> entries{fileEntry("small", textData(1000, 1)), dirEntry("d/"),
-                                      fileEntry("d/three-steps", textData(100000, 3)), linkEntry("d/link", "x"),
-                                      fileEntry("one-step", randomData(32768, 2), 0),
-                                      bigStreamed("big", std::string(70u << 20, 'z'))};
+    const std::vector<Member> entries{
+        fileEntry("small", textData(1000, 1)),           dirEntry("d/"),
+        fileEntry("d/three-steps", textData(100000, 3)), linkEntry("d/link", "x"),
+        fileEntry("one-step", randomData(32768, 2), 0),  bigStreamed("big", std::string(70u << 20, 'z'))};
     const CallResult out = test(entries);
     const std::vector<std::pair<std::string, size_t>> expected{
         {"small", 0}, {"d/three-steps", 3}, {"d/link", 0}, {"one-step", 1}, {"big", (70u << 20) / 32768}};
@@ -109,7 +109,9 @@ TEST_F(UnzengTestMode, EachBadMemberIsReportedOnceAndNotCounted)
         int32_t code;
     };
     std::vector<Case> cases;
-    auto add = [&](Member m, std::string message, int32_t code = 2) { cases.push_back({std::move(m), std::move(message), code}); };
+    auto add = [&](Member m, std::string message, int32_t code = 2) {
+        cases.push_back({std::move(m), std::move(message), code});
+    };
 
     Member m = fileEntry("crc-stored.txt", "hello", 0);
     m.crc = 0x12345678;
@@ -153,7 +155,7 @@ TEST_F(UnzengTestMode, EachBadMemberIsReportedOnceAndNotCounted)
     entries.push_back(dirEntry("good-dir/"));
     entries.push_back(fileEntry("good.txt", text));
     m = fileEntry("runs-on.txt", "12345", 0);
-    m.packedSize = 5000;   // into the central directory
+    m.packedSize = 5000;  // into the central directory
     m.unpackedSize = 5000;
     entries.push_back(m);
     add(fileEntry("first.txt", ""), "skipping first.txt: its data overlaps another member's");
@@ -166,7 +168,8 @@ TEST_F(UnzengTestMode, EachBadMemberIsReportedOnceAndNotCounted)
         EXPECT_TRUE(out.hasError(c.message, c.code)) << c.message << "\n" << out.dump();
         int mentions = 0;
         for (const Callback &e : out.errors())
-            mentions += e.text.starts_with(c.member.name + ":") || e.text.starts_with("skipping " + c.member.name + ":");
+            mentions += e.text.starts_with(c.member.name + ":")
+                        || e.text.starts_with("skipping " + c.member.name + ":");
         EXPECT_EQ(mentions, 1) << c.member.name << "\n" << out.dump();
     }
     EXPECT_EQ(out.errors().size(), cases.size()) << out.dump();
@@ -177,7 +180,7 @@ TEST_F(UnzengTestMode, ACancelStopsAtOnceAndCountsWhatPassedBefore)
 {
     std::vector<Member> entries;
     for (int i = 0; i < 10; ++i)
-        entries.push_back(fileEntry("f" + std::to_string(i), textData(100000, uint32_t(i))));   // 3 steps each
+        entries.push_back(fileEntry("f" + std::to_string(i), textData(100000, uint32_t(i))));  // 3 steps each
     Options options;
     size_t steps = 0;
     options.cancel = cancelWhen([&](const Callback &e) { return e.action == ZipActionFileStep && ++steps == 5; });

@@ -1,11 +1,11 @@
 // Adding files: stored names (against the real zip), headers, replacing,
 // repeated names, missing files, callbacks, and the streaming path.
 
+#include "support/ArchiveBuilder.h"
 #include "support/ArchiveReading.h"
 #include "support/EngineCalls.h"
 #include "support/Files.h"
 #include "support/Run.h"
-#include "support/ArchiveBuilder.h"
 
 #include "engine/zipeng/ErrorCodes.h"
 #include "engine/zipeng/ZipJob.h"
@@ -92,8 +92,8 @@ TEST_F(AddTest, StoredNamesMatchZipForEveryOptionCombination)
     const std::string absoluteFile = dir / "d1/x.txt";
     const std::string absoluteDir = dir / "d1";
     const std::vector<std::vector<std::string>> argLists = {
-        {"d1"}, {"d1/"}, {"d1/*"}, {"*.txt"}, {"d1/x.txt", "a.txt"}, {absoluteFile}, {absoluteDir},
-        {"empty"}, {"."}, {"d1/s*"},
+        {"d1"},         {"d1/"},       {"d1/*"},  {"*.txt"}, {"d1/x.txt", "a.txt"},
+        {absoluteFile}, {absoluteDir}, {"empty"}, {"."},     {"d1/s*"},
     };
     for (const bool dirNames : {true, false}) {
         for (const bool recurse : {false, true}) {
@@ -131,8 +131,8 @@ TEST_F(AddTest, ForceDosNamesAndAttributesMatchZip)
     Flags flags;
     flags.forceDos = true;
     flags.recurse = true;
-    const std::vector<std::string> args = {"Long Directory.name", "a b+c;d=e[f].txt", ".hidden", "x.y.z.tar.gz",
-                                            "readonly.txt", "a.txt"};
+    const std::vector<std::string> args = {"Long Directory.name", "a b+c;d=e[f].txt", ".hidden",
+                                           "x.y.z.tar.gz",        "readonly.txt",     "a.txt"};
     EXPECT_EQ(namesFromEngine(args, flags), namesFromZip(args, flags));
 
     callEngine("ours.zip", args, flags);
@@ -143,7 +143,7 @@ TEST_F(AddTest, ForceDosNamesAndAttributesMatchZip)
     for (const ArchiveMember &m : theirs.members) {
         const ArchiveMember *o = ours.find(m.name);
         ASSERT_TRUE(o) << m.name;
-        EXPECT_EQ(o->versionMadeBy >> 8, 0) << m.name;     // MS-DOS
+        EXPECT_EQ(o->versionMadeBy >> 8, 0) << m.name;  // MS-DOS
         EXPECT_EQ(o->versionMadeBy >> 8, m.versionMadeBy >> 8) << m.name;
         EXPECT_EQ(o->externalAttributes, m.externalAttributes) << m.name;
     }
@@ -153,7 +153,7 @@ TEST_F(AddTest, ForceDosNamesAndAttributesMatchZip)
 TEST_F(AddTest, HeadersCarryModeTimesAndUtf8LikeZip)
 {
     ::chmod("a.txt", 0640);
-    setMtime("a.txt", 1577872801);   // an odd second
+    setMtime("a.txt", 1577872801);  // an odd second
     setMtime("d1", 1577872900);
     const std::vector<std::string> args = {"a.txt", "d1", "d1/\xC3\xBCn\xC3\xAF.txt"};
     ASSERT_EQ(callEngine("ours.zip", args).result, 3);
@@ -168,7 +168,7 @@ TEST_F(AddTest, HeadersCarryModeTimesAndUtf8LikeZip)
         EXPECT_EQ(o->modTime, t->modTime) << name;
         EXPECT_EQ(o->unixTime, t->unixTime) << name;
         EXPECT_EQ(o->versionNeeded, 10) << name;
-        EXPECT_EQ(o->method, 0) << name;      // too small to shrink
+        EXPECT_EQ(o->method, 0) << name;  // too small to shrink
     }
     EXPECT_EQ(ours.find("a.txt")->externalAttributes >> 16, S_IFREG | 0640u);
     EXPECT_EQ(ours.find("a.txt")->flags & (1u << 11), 0);
@@ -181,7 +181,7 @@ TEST_F(AddTest, SymbolicLinksAreStoredAsTheirTargets)
 {
     ASSERT_EQ(::symlink("a.txt", "link.txt"), 0);
     ASSERT_EQ(::symlink("d1", "dirlink"), 0);
-    ASSERT_EQ(::symlink("d1/..", "d1/sub/loop"), 0);   // a loop when followed
+    ASSERT_EQ(::symlink("d1/..", "d1/sub/loop"), 0);  // a loop when followed
     Flags flags;
     flags.recurse = true;
     const CallResult r = callEngine("out.zip", {"link.txt", "dirlink", "d1"}, flags);
@@ -261,8 +261,8 @@ TEST_F(AddTest, TheArchiveNeverAddsItself)
 
 TEST_F(AddTest, CallbacksComeInOrderOnTheCallingThread)
 {
-    writeFile("big.txt", textData(100000));       // 3 steps
-    writeFile("mid.bin", randomData(40000));      // 1 step
+    writeFile("big.txt", textData(100000));   // 3 steps
+    writeFile("mid.bin", randomData(40000));  // 1 step
     writeFile("zero.txt", "");
     Flags flags;
     flags.verbose = true;
@@ -276,7 +276,7 @@ TEST_F(AddTest, CallbacksComeInOrderOnTheCallingThread)
     EXPECT_EQ(r.count(ZipActionBatchEnd), 1);
 
     // Each file: its begin, then exactly size/32768 steps before anything else begins.
-    std::vector<std::pair<std::string, int>> files;   // name, steps
+    std::vector<std::pair<std::string, int>> files;  // name, steps
     std::vector<int32_t> sizes;
     for (const Callback &c : r.calls) {
         if (c.action == ZipActionFileBegin) {
@@ -305,8 +305,8 @@ TEST_F(AddTest, LevelsGiveValidArchives)
     writeFile("noise.bin", randomData(100000));
     writeFile("zero.txt", "");
     writeFile("one.txt", "1");
-    const std::vector<std::string> args = {"text1.txt", "text2.txt", "noise.bin", "zero.txt", "one.txt", "empty",
-                                            "d1/\xC3\xBCn\xC3\xAF.txt"};
+    const std::vector<std::string> args = {
+        "text1.txt", "text2.txt", "noise.bin", "zero.txt", "one.txt", "empty", "d1/\xC3\xBCn\xC3\xAF.txt"};
     for (const int level : {0, 1, 6, 9}) {
         SCOPED_TRACE("level " + std::to_string(level));
         Flags flags;
@@ -317,7 +317,7 @@ TEST_F(AddTest, LevelsGiveValidArchives)
         const ArchiveInfo info = readArchive(ours);
         EXPECT_EQ(info.find("text1.txt")->method, level == 0 ? 0 : 8);
         EXPECT_EQ(info.find("text1.txt")->crc, crc32Of(readFile("text1.txt")));
-        EXPECT_EQ(info.find("noise.bin")->method, 0);   // deflate would not shrink it
+        EXPECT_EQ(info.find("noise.bin")->method, 0);  // deflate would not shrink it
         EXPECT_EQ(info.find("zero.txt")->method, 0);
         EXPECT_FALSE(info.zip64End);
         for (const ArchiveMember &m : info.members)
@@ -337,8 +337,10 @@ TEST_F(AddTest, LargeIncompressibleDataIsStoredWithoutLosingCompressibleData)
     writeFile("text-medium.txt", textData(70 << 10, 11));
     Flags flags;
     flags.level = 6;
-    ASSERT_EQ(callEngine("big.zip", {"noise.bin", "mixed.bin", "noise-medium.bin", "mixed-medium.bin",
-                                     "text-medium.txt"}, flags).result, 5);
+    ASSERT_EQ(callEngine("big.zip",
+                         {"noise.bin", "mixed.bin", "noise-medium.bin", "mixed-medium.bin", "text-medium.txt"}, flags)
+                  .result,
+              5);
     EXPECT_EQ(checkWithTools("big.zip"), "");
     const ArchiveInfo info = readArchive("big.zip");
     EXPECT_EQ(info.find("noise.bin")->method, 0);

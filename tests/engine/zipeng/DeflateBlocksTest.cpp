@@ -73,8 +73,8 @@ std::string libdeflate(int level, const std::string &input)
 
 std::string repeatedWords(size_t size)
 {
-    static const char *const words[] = {"archive ", "member ", "deflate ", "the ", "of ", "piece\n",
-                                        "compression ", "a ", "stored ", "block ", "header "};
+    static const char *const words[] = {"archive ",     "member ", "deflate ", "the ",   "of ",    "piece\n",
+                                        "compression ", "a ",      "stored ",  "block ", "header "};
     std::string s;
     unsigned x = 12345;
     while (s.size() < size) {
@@ -144,7 +144,7 @@ TEST(DeflateBlocks, DamagedStreamsThrow)
     auto crafted = [](auto write) {
         BitWriter w;
         write(w);
-        w.put(0, 16);   // room for whatever is read next
+        w.put(0, 16);  // room for whatever is read next
         return w.bytes;
     };
     // A final dynamic block of 257 literal/length and 1 distance symbols
@@ -181,8 +181,8 @@ TEST(DeflateBlocks, DamagedStreamsThrow)
         {"fixed block, distance symbol 30", crafted([](BitWriter &w) {
              w.put(1, 1);
              w.put(1, 2);
-             w.code('a' + 0x30, 8);   // a literal, so that only the symbol is wrong
-             w.code(1, 7);            // length 3
+             w.code('a' + 0x30, 8);  // a literal, so that only the symbol is wrong
+             w.code(1, 7);           // length 3
              w.code(30, 5);
          })},
         {"over-subscribed code length code", codeLengthCodes({1, 1, 1, 0})},

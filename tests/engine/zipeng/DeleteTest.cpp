@@ -33,7 +33,7 @@ protected:
     {
         Flags flags;
         flags.remove = true;
-        flags.recurse = true;   // a delete passes the other add flags; they change nothing
+        flags.recurse = true;  // a delete passes the other add flags; they change nothing
         flags.move = true;
         return callEngine("t.zip", args, flags, std::move(cancel));
     }
@@ -69,7 +69,7 @@ TEST_F(DeleteTest, ByNameAndPatternLikeZip)
         EXPECT_EQ(after.names(), c.left);
         for (const ArchiveMember &m : after.members)
             EXPECT_EQ(m.record, before_.find(m.name)->record) << m.name;
-        if (&c == &cases[3]) {   // one is enough for the full set of tools
+        if (&c == &cases[3]) {  // one is enough for the full set of tools
             EXPECT_EQ(checkWithTools("t.zip"), "");
         } else {
             const RunResult test = runTool({"unzip", "-tq", "t.zip"});
@@ -82,7 +82,7 @@ TEST_F(DeleteTest, ByNameAndPatternLikeZip)
         runTool(argv);
         EXPECT_EQ(readArchive("zipd.zip").names(), c.left);
     }
-    EXPECT_TRUE(exists("a.txt"));   // the move flag means nothing to a delete
+    EXPECT_TRUE(exists("a.txt"));  // the move flag means nothing to a delete
 }
 
 TEST(Delete, AMemberNameIsNeverTakenAsAPattern)
@@ -96,7 +96,7 @@ TEST(Delete, AMemberNameIsNeverTakenAsAPattern)
     flags.remove = true;
     EXPECT_EQ(callEngine("t.zip", {"a[1].txt", "b*.txt"}, flags).result, 2);
     EXPECT_EQ(readArchive("t.zip").names(), (std::vector<std::string>{"a1.txt", "bb.txt"}));
-    EXPECT_EQ(callEngine("t.zip", {"a[0-9].txt"}, flags).result, 1);   // no such member: a pattern
+    EXPECT_EQ(callEngine("t.zip", {"a[0-9].txt"}, flags).result, 1);  // no such member: a pattern
     EXPECT_EQ(readArchive("t.zip").names(), (std::vector<std::string>{"bb.txt"}));
 }
 
@@ -125,9 +125,8 @@ TEST_F(DeleteTest, DeletingEveryMemberLeavesAnEmptyArchive)
 
 TEST_F(DeleteTest, CancelAtAMemberLeavesTheArchive)
 {
-    const CallResult r = remove({"*.txt"}, [](const std::vector<Callback> &calls) {
-        return calls.back().action == ZipActionFileBegin;
-    });
+    const CallResult r =
+        remove({"*.txt"}, [](const std::vector<Callback> &calls) { return calls.back().action == ZipActionFileBegin; });
     EXPECT_EQ(r.result, 0);
     EXPECT_EQ(readFile("t.zip"), bytes_);
     EXPECT_EQ(listDir("."), (std::vector<std::string>{"a.txt", "b.c", "d1", "t.zip"}));

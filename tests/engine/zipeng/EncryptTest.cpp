@@ -29,7 +29,7 @@ const std::string Password = "secret";
 
 std::optional<std::string> inflateRaw(const std::string &packed, size_t expected)
 {
-    std::string out(expected + 1, '\0');   // one byte more: a longer stream shows
+    std::string out(expected + 1, '\0');  // one byte more: a longer stream shows
     z_stream z{};
     if (inflateInit2(&z, -15) != Z_OK)
         return std::nullopt;
@@ -54,7 +54,7 @@ struct Opened {
     std::string salt;
     bool verifierMatches = false;
     bool macMatches = false;
-    std::optional<std::string> plain;   // decrypted and decompressed, when the MAC matched
+    std::optional<std::string> plain;  // decrypted and decompressed, when the MAC matched
 };
 
 Opened openMember(const ArchiveMember &m, const std::string &password)
@@ -163,13 +163,12 @@ TEST(Encrypt, MembersOpenWithThePasswordAndOnlyWithIt)
         uint16_t method;
     };
     const Case cases[] = {
-        {"text.txt", 6, text, 8},     // deflated whole on a worker
-        {"text.txt", 0, text, 0},     // stored whole on a worker
-        {"noise.bin", 6, noise, 0},   // does not shrink: stored on a worker
-        {"empty", 6, "", 0},
-        {"big.txt", 6, big, 8},       // deflated in pieces
-        {"big.txt", 0, big, 0},       // stored by the writer
-        {"big.bin", 6, bigNoise, 0},  // seen not to shrink: stored by the writer
+        {"text.txt", 6, text, 8},                             // deflated whole on a worker
+        {"text.txt", 0, text, 0},                             // stored whole on a worker
+        {"noise.bin", 6, noise, 0},                           // does not shrink: stored on a worker
+        {"empty", 6, "", 0},         {"big.txt", 6, big, 8},  // deflated in pieces
+        {"big.txt", 0, big, 0},                               // stored by the writer
+        {"big.bin", 6, bigNoise, 0},                          // seen not to shrink: stored by the writer
     };
     std::set<std::string> salts;
     bool wrongVerifierSeen = false;
@@ -206,7 +205,7 @@ TEST(Encrypt, ThePasswordIsItsWholeBytes)
     writeFile("text.txt", text);
     const struct {
         std::string password;
-        std::string before;   // a shorter password that must not open it
+        std::string before;  // a shorter password that must not open it
     } cases[] = {
         {std::string("ab\0cd", 5), "ab"},
         {std::string("\0xyz", 4), ""},

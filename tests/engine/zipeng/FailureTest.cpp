@@ -77,8 +77,9 @@ TEST_F(FailureTest, CancelAfterSomeSteps)
 
 TEST_F(FailureTest, CancelDuringTheScan)
 {
-    const CallResult r = callEngine("work/t.zip", {"missing1", "work/b.txt", "missing2"}, {},
-                                    [](const std::vector<Callback> &calls) { return calls.back().action == ZipActionMessage; });
+    const CallResult r =
+        callEngine("work/t.zip", {"missing1", "work/b.txt", "missing2"}, {},
+                   [](const std::vector<Callback> &calls) { return calls.back().action == ZipActionMessage; });
     expectUntouched(r);
     EXPECT_EQ(r.count(ZipActionFileBegin), 0);
 }
@@ -190,13 +191,13 @@ TEST_F(FailureTest, ALinkThatPointsNowhereYetStaysALink)
     makeDirs("links/deeper");
     struct Case {
         const char *link;
-        const char *target;   // as stored in the link
+        const char *target;  // as stored in the link
         const char *created;
     };
     const Case cases[] = {
         {"dangling.zip", "links/new1.zip", "links/new1.zip"},
-        {"links/deeper/rel.zip", "../new2.zip", "links/new2.zip"},   // relative to the link's directory
-        {"chain.zip", "dangling.zip", "links/new1.zip"},             // through another link
+        {"links/deeper/rel.zip", "../new2.zip", "links/new2.zip"},  // relative to the link's directory
+        {"chain.zip", "dangling.zip", "links/new1.zip"},            // through another link
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.link);

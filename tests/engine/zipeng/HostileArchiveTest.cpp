@@ -2,11 +2,11 @@
 // stored names that lead out of the base directory, names that forge
 // message lines.
 
+#include "support/ArchiveBuilder.h"
 #include "support/ArchiveReading.h"
 #include "support/EngineCalls.h"
 #include "support/Files.h"
 #include "support/Run.h"
-#include "support/ArchiveBuilder.h"
 
 #include "engine/zipeng/ErrorCodes.h"
 #include "engine/zipeng/MemberRecord.h"
@@ -24,7 +24,7 @@ zipeng::MemberRecord storedRecord(const std::string &name, const std::string &da
     r.name = name;
     r.versionMadeBy = (3 << 8) | 30;
     r.versionNeeded = zipeng::VersionStored;
-    r.modDate = (40 << 9) | (1 << 5) | 1;   // 2020-01-01, older than any file written by the test
+    r.modDate = (40 << 9) | (1 << 5) | 1;  // 2020-01-01, older than any file written by the test
     r.crc = crc32Of(data);
     r.packedSize = r.unpackedSize = data.size();
     r.externalAttributes = 0100644u << 16;
@@ -71,7 +71,7 @@ TEST(HostileArchive, MembersSharingBytesAreNeitherCopiedNorDropped)
     struct Layout {
         const char *what;
         std::string archive;
-        std::vector<std::string> overlapping;   // empty: the archive is sound
+        std::vector<std::string> overlapping;  // empty: the archive is sound
     };
     std::vector<Layout> layouts;
     {
@@ -132,11 +132,8 @@ TEST(HostileArchive, RefreshingTheWholeArchiveReadsOnlyNamesExtractionWouldAccep
     writeFile("outside/secret", "secret\n");
     // Each would read outside/secret (or, cut at its NUL, base/ok) if taken as a path.
     const std::vector<std::string> unsafe = {
-        "../outside/secret",
-        dir / "outside/secret",
-        "sub/../../outside/secret",
-        "sub\\..\\..\\outside/secret",
-        std::string("ok\0tail", 7),
+        "../outside/secret",           dir / "outside/secret",     "sub/../../outside/secret",
+        "sub\\..\\..\\outside/secret", std::string("ok\0tail", 7),
     };
     std::vector<std::pair<std::string, std::string>> members = {{"ok", "old\n"}};
     for (const std::string &name : unsafe)
@@ -173,13 +170,18 @@ TEST(HostileArchive, NamesCannotForgeOrTurnMessageLines)
     const Case cases[] = {
         {"a\nall 3 members verified OK", "a?all 3 members verified OK"},
         {"b\r\x1b[2K", "b??[2K"},
-        {"c\x9b" "31m", "c?31m"},                 // a lone C1 byte, as a Latin-1 terminal reads it
-        {"d\xC2\x85" "e", "d?e"},                 // U+0085, next line
-        {"f\xE2\x80\xA8g\xE2\x80\xA9", "f?g?"},   // line and paragraph separators
-        {"h\xE2\x80\xAEtxt.exe", "h?txt.exe"},    // right-to-left override
-        {"i\xE2\x81\xA6j\xE2\x81\xA9", "i?j?"},   // isolates
-        {"k\xC4\x9B\xE2\x80\xAF\xE2\x81\xAA", "k\xC4\x9B\xE2\x80\xAF\xE2\x81\xAA"},   // kept: 0x9B inside U+011B, U+202F, U+206A
-        {"l\xE9t\xE9", "l\xE9t\xE9"},             // Latin-1 text that is not UTF-8 stays as it is
+        {"c\x9b"
+         "31m",
+         "c?31m"},  // a lone C1 byte, as a Latin-1 terminal reads it
+        {"d\xC2\x85"
+         "e",
+         "d?e"},                                 // U+0085, next line
+        {"f\xE2\x80\xA8g\xE2\x80\xA9", "f?g?"},  // line and paragraph separators
+        {"h\xE2\x80\xAEtxt.exe", "h?txt.exe"},   // right-to-left override
+        {"i\xE2\x81\xA6j\xE2\x81\xA9", "i?j?"},  // isolates
+        {"k\xC4\x9B\xE2\x80\xAF\xE2\x81\xAA",
+         "k\xC4\x9B\xE2\x80\xAF\xE2\x81\xAA"},  // kept: 0x9B inside U+011B, U+202F, U+206A
+        {"l\xE9t\xE9", "l\xE9t\xE9"},           // Latin-1 text that is not UTF-8 stays as it is
     };
     ScratchDir dir;
     std::vector<std::string> stored, shown;
@@ -192,7 +194,7 @@ TEST(HostileArchive, NamesCannotForgeOrTurnMessageLines)
     flags.verbose = true;
     const CallResult added = callEngine("n.zip", stored, flags);
     ASSERT_EQ(added.result, int(std::size(cases))) << added.dump();
-    EXPECT_EQ(readArchive("n.zip").names(), stored);   // the archive keeps them as they are
+    EXPECT_EQ(readArchive("n.zip").names(), stored);  // the archive keeps them as they are
     EXPECT_EQ(added.begun(), shown);
 
     flags.remove = true;

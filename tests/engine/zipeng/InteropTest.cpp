@@ -38,7 +38,7 @@ TEST(Interop, Zip64ForMoreThan65535Members)
     EXPECT_TRUE(info.zip64End);
     EXPECT_EQ(info.members.size(), size_t(Files + 1));
     for (const ArchiveMember &m : info.members)
-        ASSERT_FALSE(m.centralZip64) << m.name;   // no member needs it
+        ASSERT_FALSE(m.centralZip64) << m.name;  // no member needs it
     EXPECT_EQ(checkWithTools("many.zip", false, false), "");
 
     // 65535 members still need them (the count field would hold the marker);
@@ -54,7 +54,7 @@ TEST(Interop, Zip64ForMoreThan65535Members)
     info = readArchive("many.zip");
     EXPECT_EQ(info.members.size(), size_t(Files - 20));
     EXPECT_FALSE(info.zip64End);
-    const RunResult test = runTool({"unzip", "-tq", "many.zip"});   // the quickest of the tools
+    const RunResult test = runTool({"unzip", "-tq", "many.zip"});  // the quickest of the tools
     EXPECT_EQ(test.exitCode, 0) << test.out;
 }
 
@@ -97,19 +97,19 @@ TEST(Interop, DISABLED_MemberOf4GiB)
     ScratchDir dir;
     const int fd = ::open("huge.bin", O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
     ASSERT_GE(fd, 0);
-    ASSERT_EQ(::ftruncate(fd, (off_t(1) << 32) + 12345), 0);   // sparse zeros
+    ASSERT_EQ(::ftruncate(fd, (off_t(1) << 32) + 12345), 0);  // sparse zeros
     ASSERT_EQ(::pwrite(fd, "end", 3, (off_t(1) << 32) + 12000), 3);
     ::close(fd);
     writeFile("small.txt", "small");
     Flags flags;
-    flags.level = 0;   // stored, so that the archive itself passes 4 GiB
+    flags.level = 0;  // stored, so that the archive itself passes 4 GiB
     const CallResult r = callEngine("huge.zip", {"small.txt", "huge.bin", "small.txt"}, flags);
     ASSERT_EQ(r.result, 2) << r.dump();
     const ArchiveInfo info = readArchive("huge.zip");
     EXPECT_EQ(info.find("huge.bin")->unpackedSize, (uint64_t(1) << 32) + 12345);
     EXPECT_TRUE(info.find("huge.bin")->centralZip64);
     writeFile("after.txt", "after");
-    ASSERT_EQ(callEngine("huge.zip", {"after.txt"}, flags).result, 1);   // its offset needs ZIP64
+    ASSERT_EQ(callEngine("huge.zip", {"after.txt"}, flags).result, 1);  // its offset needs ZIP64
     EXPECT_TRUE(readArchive("huge.zip").find("after.txt")->centralZip64);
     EXPECT_EQ(checkWithTools("huge.zip"), "");
 }

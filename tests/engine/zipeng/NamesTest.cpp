@@ -26,7 +26,7 @@ TEST(Names, DosNamesWhereZipWouldBreakThem)
     EXPECT_EQ(dosName("\xFF\xFE.txt"), "__.TXT");
     EXPECT_EQ(dosName("..."), "_");
     EXPECT_EQ(dosName("e\\f"), "EF");
-    EXPECT_EQ(dosName("a..b"), "A.");   // as zip -k
+    EXPECT_EQ(dosName("a..b"), "A.");  // as zip -k
 }
 
 TEST(Names, StoredNamesReadAsPathsFollowTheExtractionRules)
@@ -36,19 +36,11 @@ TEST(Names, StoredNamesReadAsPathsFollowTheExtractionRules)
         bool safe;
     };
     const Case cases[] = {
-        {"a/b.txt", true},
-        {"..a/b..", true},          // only a whole ".." component climbs
-        {"a/./b", true},
-        {"C:x", true},              // no separator after the drive: an ordinary name
-        {"..", false},
-        {"a/../b", false},          // even where it would stay inside
-        {"a/..", false},
-        {"a\\..\\b", false},        // a backslash separates, as in extraction
-        {"/etc/passwd", false},
-        {"\\x", false},
-        {"C:/x", false},
-        {"c:\\x", false},
-        {std::string("a\0b", 3), false},
+        {"a/b.txt", true},      {"..a/b..", true},    // only a whole ".." component climbs
+        {"a/./b", true},        {"C:x", true},        // no separator after the drive: an ordinary name
+        {"..", false},          {"a/../b", false},    // even where it would stay inside
+        {"a/..", false},        {"a\\..\\b", false},  // a backslash separates, as in extraction
+        {"/etc/passwd", false}, {"\\x", false},      {"C:/x", false}, {"c:\\x", false}, {std::string("a\0b", 3), false},
     };
     for (const Case &c : cases)
         EXPECT_EQ(unsafeSourceName(c.name).empty(), c.safe) << c.name;

@@ -2,11 +2,11 @@
 // stream, the member reads back as it was, and a cancel stops the job without
 // waiting for the pieces not yet deflated.
 
+#include "support/ArchiveBuilder.h"
 #include "support/ArchiveReading.h"
 #include "support/EngineCalls.h"
 #include "support/Files.h"
 #include "support/Run.h"
-#include "support/ArchiveBuilder.h"
 
 #include "engine/zipeng/Deflate.h"
 #include "engine/zipeng/ZipJob.h"
@@ -81,16 +81,44 @@ TEST(Pieces, JoinedPiecesInflateToTheInput)
         std::function<std::vector<std::string>()> pieces;
     };
     const Case cases[] = {
-        {"ends on a byte boundary", [] { return std::vector{textEndingWith(0, 6), textData(5000, 1)}; }},
-        {"1 bit of padding", [] { return std::vector{textEndingWith(7, 6), textData(5000, 1)}; }},
-        {"2 bits of padding", [] { return std::vector{textEndingWith(6, 6), textData(5000, 1)}; }},
-        {"3 bits of padding", [] { return std::vector{textEndingWith(5, 6), textData(5000, 1)}; }},
-        {"7 bits of padding", [] { return std::vector{textEndingWith(1, 9), textData(5000, 1)}; }},
-        {"stored piece first and last", [&] { return std::vector{noise, textData(9000, 2), noise}; }},
-        {"empty last piece", [] { return std::vector<std::string>{textData(9000, 3), ""}; }},
-        {"empty piece between", [] { return std::vector<std::string>{textData(9000, 3), "", textData(100, 4)}; }},
-        {"one byte pieces", [] { return std::vector<std::string>{"a", "b", "a"}; }},
-        {"many pieces", [] {
+        {"ends on a byte boundary",
+         [] {
+             return std::vector{textEndingWith(0, 6), textData(5000, 1)};
+         }},
+        {"1 bit of padding",
+         [] {
+             return std::vector{textEndingWith(7, 6), textData(5000, 1)};
+         }},
+        {"2 bits of padding",
+         [] {
+             return std::vector{textEndingWith(6, 6), textData(5000, 1)};
+         }},
+        {"3 bits of padding",
+         [] {
+             return std::vector{textEndingWith(5, 6), textData(5000, 1)};
+         }},
+        {"7 bits of padding",
+         [] {
+             return std::vector{textEndingWith(1, 9), textData(5000, 1)};
+         }},
+        {"stored piece first and last",
+         [&] {
+             return std::vector{noise, textData(9000, 2), noise};
+         }},
+        {"empty last piece",
+         [] {
+             return std::vector<std::string>{textData(9000, 3), ""};
+         }},
+        {"empty piece between",
+         [] {
+             return std::vector<std::string>{textData(9000, 3), "", textData(100, 4)};
+         }},
+        {"one byte pieces",
+         [] {
+             return std::vector<std::string>{"a", "b", "a"};
+         }},
+        {"many pieces",
+         [] {
              std::vector<std::string> v;
              for (unsigned i = 0; i < 40; ++i)
                  v.push_back(textData(1000 + 37 * i, i));
@@ -128,7 +156,7 @@ protected:
 TEST_F(PiecesTest, MembersInPiecesReadBackWithTheirStepsInOrder)
 {
     writeFile("a.txt", textData(600000, 1));
-    writeFile("b.txt", textData(12000, 2));   // within one piece: deflated whole
+    writeFile("b.txt", textData(12000, 2));  // within one piece: deflated whole
     writeFile("c.bin", textData(100000, 3) + randomData(200000, 3));
     for (const int level : {1, 9}) {
         SCOPED_TRACE("level " + std::to_string(level));
@@ -139,7 +167,7 @@ TEST_F(PiecesTest, MembersInPiecesReadBackWithTheirStepsInOrder)
         const CallResult r = callEngine(archive, {"a.txt", "b.txt", "c.bin"}, flags);
         ASSERT_EQ(r.result, 3) << r.dump();
         EXPECT_GE(zipeng::tuning::piecesDeflated - piecesBefore, 600000u / (16u << 10));
-        std::vector<std::pair<std::string, int>> files;   // name, steps
+        std::vector<std::pair<std::string, int>> files;  // name, steps
         for (const Callback &c : r.calls) {
             if (c.action == ZipActionFileBegin)
                 files.emplace_back(c.text, 0);
@@ -164,7 +192,7 @@ TEST_F(PiecesTest, CancelAtTheFirstStepLeavesTheArchiveAndTheRemainingPiecesUndo
     writeFile("first.txt", "first\n");
     ASSERT_EQ(callEngine("t.zip", {"first.txt"}).result, 1);
     const std::string before = readFile("t.zip");
-    writeFile("large.txt", textData(2u << 20, 5));   // 128 pieces
+    writeFile("large.txt", textData(2u << 20, 5));  // 128 pieces
     const uint64_t piecesBefore = zipeng::tuning::piecesDeflated;
     const CallResult r = callEngine("t.zip", {"large.txt"}, {}, cancelAt(ZipActionFileStep, 1));
     EXPECT_EQ(r.result, 0) << r.dump();
@@ -183,7 +211,8 @@ TEST_F(PiecesTest, ManyLargeFilesInARowKeepTheirOwnPieces)
     std::vector<std::string> names, contents;
     for (int i = 0; i < 24; ++i) {
         names.push_back("f" + std::to_string(i));
-        contents.push_back(i % 3 == 2 ? randomData(40000 + size_t(i), unsigned(i)) : textData(40000 + size_t(i), unsigned(i)));
+        contents.push_back(i % 3 == 2 ? randomData(40000 + size_t(i), unsigned(i))
+                                      : textData(40000 + size_t(i), unsigned(i)));
         writeFile(names.back(), contents.back());
     }
     for (const int level : {1, 9}) {
@@ -225,9 +254,9 @@ TEST_F(PiecesTest, AFileCutShortWhileItsPiecesAreReadKeepsWhatWasRead)
                                         }));
         ASSERT_EQ(r.result, 2) << r.dump();
         const auto messages = r.messages();
-        EXPECT_TRUE(std::any_of(messages.begin(), messages.end(),
-                                [](const Callback &m) { return m.text.find("a.txt became shorter") == 0; }))
-            << r.dump();
+        EXPECT_TRUE(std::any_of(messages.begin(), messages.end(), [](const Callback &m) {
+            return m.text.find("a.txt became shorter") == 0;
+        })) << r.dump();
         EXPECT_EQ(checkWithTools(archive), "");
         const std::string kept = runTool({"unzip", "-p", archive, "a.txt"}).out;
         EXPECT_GE(kept.size(), 100000u);

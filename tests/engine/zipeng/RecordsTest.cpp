@@ -38,7 +38,7 @@ TEST(CentralRecord, Zip64OnlyForTheValuesThatNeedIt)
     const Case cases[] = {
         {100, 200, 300, 0},
         {0xFFFFFFFE, 0xFFFFFFFE, 0xFFFFFFFE, 0},
-        {100, 0xFFFFFFFF, 300, 8},                   // the marker value itself needs ZIP64
+        {100, 0xFFFFFFFF, 300, 8},  // the marker value itself needs ZIP64
         {0x100000000, 0x200000000, 300, 16},
         {100, 200, 0x300000000, 8},
         {0x100000000, 0x200000000, 0x300000000, 24},
@@ -83,8 +83,9 @@ TEST(EndRecords, Zip64ExactlyWhenNeeded)
     EXPECT_EQ(small.size(), EndRecordSize + 2);
     EXPECT_EQ(parseEndRecord(small)->entries, 0xFFFE);
 
-    for (const auto &[entries, offset, size] :
-         {std::tuple<uint64_t, uint64_t, uint64_t>{0xFFFF, 1000, 2000}, {5, 0x100000000, 2000}, {5, 1000, 0xFFFFFFFF}}) {
+    for (const auto &[entries, offset, size] : {std::tuple<uint64_t, uint64_t, uint64_t>{0xFFFF, 1000, 2000},
+                                                {5, 0x100000000, 2000},
+                                                {5, 1000, 0xFFFFFFFF}}) {
         const auto end = buildEndRecords(entries, offset, size, comment);
         ASSERT_EQ(end.size(), Zip64EndRecordSize + Zip64LocatorSize + EndRecordSize + 2);
         const auto record = parseZip64EndRecord(end);

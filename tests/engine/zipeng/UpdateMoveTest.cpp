@@ -1,10 +1,10 @@
 // Update, freshen, move and archive time.
 
+#include "support/ArchiveBuilder.h"
 #include "support/ArchiveReading.h"
 #include "support/EngineCalls.h"
 #include "support/Files.h"
 #include "support/Run.h"
-#include "support/ArchiveBuilder.h"
 
 #include "engine/zipeng/ZipJob.h"
 
@@ -17,7 +17,7 @@ using namespace ziptest;
 
 namespace {
 
-constexpr int64_t T0 = 1577872800;   // 2020-01-01 10:00:00 UTC
+constexpr int64_t T0 = 1577872800;  // 2020-01-01 10:00:00 UTC
 
 class UpdateTest : public ::testing::Test {
 protected:
@@ -29,7 +29,7 @@ protected:
         setMtime("same.txt", T0);
         ASSERT_EQ(callEngine("u.zip", {"old.txt", "same.txt"}).result, 2);
         writeFile("old.txt", "old, changed\n");
-        setMtime("old.txt", T0 + 1);        // newer by one second: the extended timestamp tells
+        setMtime("old.txt", T0 + 1);  // newer by one second: the extended timestamp tells
         setMtime("same.txt", T0);
         writeFile("new.txt", "new\n");
         before_ = readFile("u.zip");
@@ -62,8 +62,8 @@ TEST_F(UpdateTest, CancelWhileKeptMembersAreCopiedLeavesTheArchive)
     flags.update = true;
     for (const int at : {1, 20}) {
         SCOPED_TRACE("cancelled at Working " + std::to_string(at));
-        const CallResult r = callEngine("u.zip", {"old.txt", "same.txt", "new.txt"}, flags,
-                                        cancelAt(ZipActionWorking, at));
+        const CallResult r =
+            callEngine("u.zip", {"old.txt", "same.txt", "new.txt"}, flags, cancelAt(ZipActionWorking, at));
         EXPECT_EQ(r.result, 0) << r.dump();
         EXPECT_EQ(readFile("u.zip"), before_);
         EXPECT_EQ(listDir("."), (std::vector<std::string>{"new.txt", "old.txt", "same.txt", "u.zip"}));
@@ -163,10 +163,10 @@ TEST(Move, SourcesGoOnlyAfterSuccess)
     EXPECT_TRUE(exists("keep/k1"));
 
     const CallResult r = callEngine("m.zip", {"tree", "keep/k1"}, flags);
-    EXPECT_EQ(r.result, 5) << r.dump();   // tree/, tree/f1, tree/inner/, tree/inner/f2, keep/k1
-    EXPECT_FALSE(exists("tree"));         // stored as entries and emptied: removed
+    EXPECT_EQ(r.result, 5) << r.dump();  // tree/, tree/f1, tree/inner/, tree/inner/f2, keep/k1
+    EXPECT_FALSE(exists("tree"));        // stored as entries and emptied: removed
     EXPECT_FALSE(exists("keep/k1"));
-    EXPECT_TRUE(exists("keep/k2"));       // not added: stays, and so does its directory
+    EXPECT_TRUE(exists("keep/k2"));  // not added: stays, and so does its directory
     EXPECT_EQ(checkWithTools("m.zip"), "");
 }
 
@@ -177,7 +177,7 @@ TEST(BaseDirectory, RelativeArgumentsAreReadRefreshedAndMovedThere)
     makeDirs("d");
     writeFile("base/d/f", "under the base\n");
     setMtime("base/d/f", T0);
-    writeFile("d/f", "in the current directory\n");   // the same relative name, older
+    writeFile("d/f", "in the current directory\n");  // the same relative name, older
     setMtime("d/f", T0 - 100);
     Flags flags;
     flags.base = dir / "base";
@@ -231,7 +231,7 @@ TEST(Move, NothingReachedThroughASymbolicLinkIsDeleted)
               (std::vector<std::string>{"toplink/", "toplink/deep/", "toplink/deep/e2", "toplink/e1"}));
     EXPECT_EQ(readFile("elsewhere/e1"), "e1");
     EXPECT_EQ(readFile("target.txt"), "t");
-    EXPECT_EQ(listDir("tree"), (std::vector<std::string>{"dirlink", "filelink"}));   // tree/own went
+    EXPECT_EQ(listDir("tree"), (std::vector<std::string>{"dirlink", "filelink"}));  // tree/own went
 }
 
 TEST(Move, WithoutDirectoryEntriesDirectoriesStay)
