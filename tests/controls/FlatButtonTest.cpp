@@ -349,6 +349,10 @@ TEST(FlatButtonLogic, PointerCrossingsAreReportedOnceAndTheRealPositionWins)
     using C = PointerTracker::Crossing;
     const QRect button(0, 0, 25, 25);
     PointerTracker t;
+    // The window comes back with the pointer at `at`.
+    const auto recheckAt = [&](QPoint at) {
+        return [&button, at](PointerTracker &p) { return p.recheck(button, at); };
+    };
     // Each step: what happens, the crossing to report, hot and inside afterwards.
     const struct {
         const char *what;
@@ -358,37 +362,17 @@ TEST(FlatButtonLogic, PointerCrossingsAreReportedOnceAndTheRealPositionWins)
     } steps[] = {
         {"enter", [](PointerTracker &p) { return p.moved(true); }, C::Entered, true, true},
         {"enter again", [](PointerTracker &p) { return p.moved(true); }, C::None, true, true},
-        {"box closed, pointer away",
-         [&](PointerTracker &p) {
-             return p.recheck(button, {40, 5});
-         },
-         C::Left, false, false},
-        {"still away",
-         [&](PointerTracker &p) {
-             return p.recheck(button, {40, 5});
-         },
-         C::None, false, false},
+        {"box closed, pointer away", recheckAt({40, 5}), C::Left, false, false},
+        {"still away", recheckAt({40, 5}), C::None, false, false},
         {"accelerator",
          [](PointerTracker &p) {
              p.setHot(true);
              return C::None;
          },
          C::None, true, false},
-        {"back, pointer away",
-         [&](PointerTracker &p) {
-             return p.recheck(button, {-1, 5});
-         },
-         C::None, false, false},
-        {"back, pointer on the corner",
-         [&](PointerTracker &p) {
-             return p.recheck(button, {24, 24});
-         },
-         C::Entered, true, true},
-        {"back, pointer past it",
-         [&](PointerTracker &p) {
-             return p.recheck(button, {25, 25});
-         },
-         C::Left, false, false},
+        {"back, pointer away", recheckAt({-1, 5}), C::None, false, false},
+        {"back, pointer on the corner", recheckAt({24, 24}), C::Entered, true, true},
+        {"back, pointer past it", recheckAt({25, 25}), C::Left, false, false},
     };
     for (const auto &s : steps) {
         EXPECT_EQ(s.step(t), s.crossing) << s.what;
