@@ -123,15 +123,16 @@ void run(ArchiveSession &session, QWidget *parent, TAddForm &dialog)
         return;
     }
 
-    session.operationFrame().run(operationTexts(session.archivePath()), [&] {
-        engine.AddOptions = ::addOptionsFor(result.choices);
-        engine.AddCompLevel = result.choices.level;
+    engine.AddOptions = ::addOptionsFor(result.choices);
+    engine.AddCompLevel = result.choices.level;
+    const auto groups = folderGroups(result.entries, result.choices.fullPaths);
+    {
         const AddPasswordScope password(engine, result.password.toStdString());
-        addGroups(engine, folderGroups(result.entries, result.choices.fullPaths));
-        // A refused or failed add keeps the list, so that the user can try again.
-        if (engine.LastResult > 0)
-            dialog.clearList();
-    });
+        session.operationFrame().run(operationTexts(session.archivePath()), [&] { addGroups(engine, groups); });
+    }
+    // A refused or failed add keeps the list, so that the user can try again.
+    if (engine.LastResult > 0)
+        dialog.clearList();
 }
 
 }  // namespace AddCommand

@@ -87,11 +87,10 @@ void addDropped(ArchiveSession &session, QWidget *parent, const TAddForm *addDia
             return;
     }
     const AddFormChoices choices = addDialog ? addDialog->choices() : AddFormChoices{};
-    session.operationFrame().run(AddCommand::operationTexts(session.archivePath()), [&] {
-        engine.AddOptions = addOptionsFor(choices);
-        engine.AddCompLevel = choices.level;
-        AddCommand::addGroups(engine, groups);
-    });
+    engine.AddOptions = addOptionsFor(choices);
+    engine.AddCompLevel = choices.level;
+    session.operationFrame().run(AddCommand::operationTexts(session.archivePath()),
+                                 [&] { AddCommand::addGroups(engine, groups); });
 }
 
 }  // namespace drop_add

@@ -55,12 +55,9 @@ void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialo
                                QStringLiteral("Beginning Extract from ") + archive + QStringLiteral(" to ") + targetDir,
                                QStringLiteral("Error in Extract; Fatal DLL Exception"),
                                QStringLiteral(" file(s) were extracted")};
-    session.operationFrame().run(texts, [&] {
-        PasswordQuestion passwords(engine, parent);
-        engine.ExtrBaseDir = QFile::encodeName(targetDir).toStdString();
-        engine.ExtrOptions = extractOptionsFor({.dirNames = choices.ExpandDirs,
-                                                .overwrite = choices.OverwriteFiles,
-                                                .updateOnly = choices.ExtractUpdateOnly});
-        engine.Extract();
-    });
+    PasswordQuestion passwords(engine, parent);
+    engine.ExtrBaseDir = QFile::encodeName(targetDir).toStdString();
+    engine.ExtrOptions = extractOptionsFor(
+        {.dirNames = choices.ExpandDirs, .overwrite = choices.OverwriteFiles, .updateOnly = choices.ExtractUpdateOnly});
+    session.operationFrame().run(texts, [&engine] { engine.Extract(); });
 }

@@ -110,8 +110,9 @@ private:
     // Asks about deleting the split archive `path` belongs to, then deletes its parts.
     bool confirmAndRemoveSet(const QString &path, const QStringList &others);
     // Makes `name` the current archive in the panel and the component; after a
-    // failed read the grid shows what was read before the failure.
-    void setCurrentArchive(const QString &name);
+    // failed read the grid shows what was read before the failure. False when
+    // the user cancelled the read: the archive before stays.
+    bool setCurrentArchive(const QString &name);
     // Puts the current archive first in File's recent list once it exists.
     void rememberCurrentArchive();
     void resetGrid();

@@ -119,10 +119,13 @@ void TMainform::applyCommandLineArchive()
     setCurrentArchive(absoluteArchivePath(path));
 }
 
-void TMainform::setCurrentArchive(const QString &name)
+bool TMainform::setCurrentArchive(const QString &name)
 {
     try {
         session_.openArchive(name);
+    } catch (const EReadCancelled &) {
+        // The user stopped it: the archive before stays, and nothing is said.
+        return false;
     } catch (...) {
         // The component keeps the members read before the failure; showing the
         // previous archive's rows under this name would let a command act on
@@ -133,6 +136,7 @@ void TMainform::setCurrentArchive(const QString &name)
         }
         throw;
     }
+    return true;
 }
 
 void TMainform::rememberCurrentArchive()

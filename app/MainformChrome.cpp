@@ -214,18 +214,28 @@ void TMainform::setCommandsEnabled(bool enabled)
           "deleteMembersAction", "executeAction", "editAction", "openWithDefaultAction", "showLogAction"})
         if (QAction *action = menuAction(QString::fromLatin1(name)))
             action->setEnabled(enabled);
-    // Sorting or selecting would change which members the rows name.
-    listingGrid->setEnabled(enabled);
+    // Sorting or selecting would change which members the rows name; the
+    // listing can still be scrolled.
+    listingGrid->setBrowseOnly(!enabled);
+    // The names are read again on a change, which must wait its turn.
+    if (auto *names = menuBar()->findChild<QMenu *>(QStringLiteral("nameCharsetMenu")))
+        names->setEnabled(enabled);
 }
 
 void TMainform::chooseNameCharset(const std::string &charset)
 {
+    const std::string before = session_.engine.NameCharset;
     session_.engine.NameCharset = charset;
-    name_charset::store(*settings_, charset);
     // The names are read again: the grid shows them as an extraction now
     // writes them.
-    command([this] {
-        if (session_.hasArchive())
-            setCurrentArchive(session_.archivePath());
+    command([this, &before, &charset] {
+        if (!session_.hasArchive() || setCurrentArchive(session_.archivePath()))
+            return name_charset::store(*settings_, charset);
+        // A cancelled read keeps the names as listed, so the choice goes
+        // back with them: an extraction must write what the grid shows.
+        session_.engine.NameCharset = before;
+        const QString item = name_charset::itemOfCharset(before);
+        if (auto *action = findChild<QAction *>(QStringLiteral("nameCharset") + item))
+            action->setChecked(true);
     });
 }

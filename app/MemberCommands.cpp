@@ -45,7 +45,7 @@ void runInFrame(ArchiveSession &session, QWidget *parent, Operation operation)
 {
     OperationFrame::Running running(session.operationFrame());
     try {
-        operation();
+        session.operationFrame().call(operation);
     } catch (const std::exception &) {
         platform::warningBox(parent, QString::fromLatin1(FatalLibraryText));
     }
@@ -97,7 +97,11 @@ void writeBack(ArchiveSession &session, QWidget *parent, const TF_Editform &edit
         runInFrame(session, parent, [&] { engine.Delete(); });
     }
     // Re-reading the archive refills the grid, whether the add worked or not.
-    engine.setZipFilename(engine.ZipFilename());
+    try {
+        session.readMembers(engine.ZipFilename());
+    } catch (const EReadCancelled &) {
+        // The user stopped the refresh; the write-back itself is done.
+    }
 }
 
 }  // namespace
@@ -116,7 +120,7 @@ bool extractMembers(ArchiveSession &session, QWidget *parent, const QString &dir
         OperationFrame::Running running(frame);
         PasswordQuestion passwords(engine, parent, password);
         try {
-            engine.Extract();
+            frame.call([&engine] { engine.Extract(); });
         } catch (const std::exception &) {
             platform::warningBox(parent, QString::fromLatin1(FatalLibraryText));
         }
@@ -197,8 +201,12 @@ void executeMember(ArchiveSession &session, QWidget *parent)
     // runs a member, on purpose, so its copy alone gets them.
     QFile::setPermissions(copy.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     // The result does not matter: a member that is no program fails quietly.
-    // It runs in its copy's folder; ours stays where it is.
-    platform::RunProgram(copy.path(), {}, platform::ShowNormal, true, copy.folder());
+    // It runs in its copy's folder; ours stays where it is. Until it ends the
+    // commands wait, as for an operation, and quitting asks it to end.
+    OperationFrame &frame = session.operationFrame();
+    const OperationFrame::Running running(frame);
+    platform::RunProgram(copy.path(), {}, platform::ShowNormal, true, copy.folder(),
+                         [&frame] { return frame.closeRequested(); });
 }
 
 }  // namespace member_commands

@@ -7,7 +7,10 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QScreen>
+#include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -39,7 +42,7 @@ void showCentred(QWidget &window)
 
 OperationFrame::OperationFrame(QWidget *owner, TZipEngine &engine, TMsgform &messageWindow, TF_status &statusWindow,
                                std::function<bool()> showMessages)
-    : owner_(owner), engine_(engine), messageWindow_(messageWindow), statusWindow_(statusWindow),
+    : owner_(owner), engine_(engine), worker_(engine), messageWindow_(messageWindow), statusWindow_(statusWindow),
       showMessages_(std::move(showMessages))
 {
 }
@@ -69,7 +72,9 @@ void OperationFrame::run(const OperationTexts &texts, const std::function<void()
     // not what the previous operation handled.
     engine_.LastResult = 0;
     try {
-        operation();
+        worker_.run(operation);
+    } catch (const EReadCancelled &) {
+        // The change was made; only the listing's refresh was stopped.
     } catch (const std::exception &) {
         showPending();
         cursor.restore();
@@ -88,6 +93,59 @@ void OperationFrame::run(const OperationTexts &texts, const std::function<void()
     reportLoggedErrors();
 }
 
+void OperationFrame::call(const std::function<void()> &engineCall)
+{
+    worker_.run(engineCall);
+}
+
+void OperationFrame::readListing(const std::function<void()> &read)
+{
+    Running running(*this);
+    const bool alone = running_ == 1;
+    if (!alone)
+        return worker_.run(read);
+    readingAlone_ = true;
+    statusWindow_.progress().model().reset();
+    statusWindow_.progress().setFileText(readingText(0));
+    QTimer showLater;
+    showLater.setSingleShot(true);
+    QObject::connect(&showLater, &QTimer::timeout, [this] {
+        statusWindow_.setWindowTitle(QStringLiteral("Reading archive"));
+        showPending();
+        showCentred(statusWindow_);
+    });
+    showLater.start(readProgressDelay);
+    struct Done {
+        OperationFrame &frame;
+        ~Done()
+        {
+            frame.readingAlone_ = false;
+            frame.statusWindow_.hide();
+        }
+    } done{*this};
+    worker_.run(read);
+}
+
+QString OperationFrame::readingText(int64_t members)
+{
+    if (members <= 0)
+        return QStringLiteral("Reading members…");
+    if (members == 1)
+        return QStringLiteral("Reading 1 member…");
+    return QStringLiteral("Reading %1 members…").arg(QLocale().toString(qlonglong(members)));
+}
+
+void OperationFrame::readProgress(int64_t members, int64_t done, int64_t total)
+{
+    pendingFileText_ = readingText(members);
+    fileTextChanged_ = true;
+    ProgressBarModel &bar = currentDisplay().model();
+    bar.minimum = 0;
+    bar.maximum = 100;
+    bar.position = uint16_t(total > 0 ? std::clamp<int64_t>(done * 100 / total, 0, 100) : 0);
+    catchUp(false);
+}
+
 OperationFrame::Running::Running(OperationFrame &frame) : frame_(frame)
 {
     if (frame_.running_++ > 0)
@@ -96,6 +154,9 @@ OperationFrame::Running::Running(OperationFrame &frame) : frame_(frame)
     frame_.firstError_.clear();
     frame_.startLine_.clear();
     frame_.closeRequested_ = false;
+    // Cleared here, before any worker starts, and not by the call itself:
+    // a Cancel pressed as the operation begins must not be lost.
+    frame_.engine_.Cancel = false;
     frame_.pendingLog_.clear();
     frame_.fileTextChanged_ = false;
     frame_.logRaised_ = false;
@@ -196,7 +257,7 @@ void OperationFrame::reportLoggedErrors()
 
 ProgressDisplay &OperationFrame::currentDisplay()
 {
-    return showMessages_() ? messageWindow_.progress() : statusWindow_.progress();
+    return !readingAlone_ && showMessages_() ? messageWindow_.progress() : statusWindow_.progress();
 }
 
 void OperationFrame::progress(ProgressType type, const QString &fileName, int32_t fileSize)
@@ -221,10 +282,10 @@ void OperationFrame::progress(ProgressType type, const QString &fileName, int32_
 
 void OperationFrame::catchUp(bool force)
 {
+    // The window's own thread repaints: the operation runs on a worker.
     if (!force && isRunning() && !pacer_.due())
         return;
     showPending();
-    QApplication::processEvents();
 }
 
 void OperationFrame::showPending()
@@ -251,7 +312,7 @@ bool OperationFrame::requestCancel()
 {
     // An extraction is stopped too: a Cancel that hides the window while the
     // extraction runs on would silently not cancel.
-    if (!engine_.ZipRunning && !engine_.UnzipRunning)
+    if (!worker_.busy())
         return false;
     engine_.Cancel = true;
     return true;

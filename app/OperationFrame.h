@@ -3,6 +3,7 @@
 // message window around it, the start line, the hourglass, the count box, and
 // the handlers that feed the windows from the component's events.
 
+#include "app/EngineWorker.h"
 #include "app/UpdatePacer.h"
 #include "engine/ZipEngine.h"
 
@@ -27,12 +28,25 @@ public:
     OperationFrame(QWidget *owner, TZipEngine &engine, TMsgform &messageWindow, TF_status &statusWindow,
                    std::function<bool()> showMessages);
 
-    // Runs `operation` (which sets the operation's own properties and calls
-    // it) inside the frame and ends with the count box. `resultText`, when
-    // given, makes the box's text instead, once the operation has ended; an
-    // empty text shows no box.
+    // Runs `operation` (the component's call, its properties set) inside the
+    // frame on a worker thread and ends with the count box. `resultText`,
+    // when given, makes the box's text instead, once the operation has
+    // ended; an empty text shows no box.
     void run(const OperationTexts &texts, const std::function<void()> &operation,
              const std::function<QString()> &resultText = {});
+
+    // Runs the component's call `engineCall` on a worker thread while the
+    // window stays live, within an operation the caller has begun (Running).
+    // Throws what the call threw.
+    void call(const std::function<void()> &engineCall);
+
+    // Reads the member list with `read` (a component call that reads it) on
+    // a worker thread. A read that takes longer than readProgressDelay shows
+    // the status window ("Reading N members…"), whose Cancel stops it; the
+    // component then throws EReadCancelled and keeps the list it had.
+    void readListing(const std::function<void()> &read);
+    // In milliseconds; short reads show nothing, so that the window does not flash.
+    int readProgressDelay = 400;
 
     // Marks an operation as running for its lifetime, whichever way it ends:
     // the window turns the commands that would start another one off.
@@ -67,6 +81,9 @@ public:
     // an operation the windows catch up about 30 times a second and at its
     // end, not after every report.
     void progress(ProgressType type, const QString &fileName, int32_t fileSize);
+    // The component's OnReadProgress: the reading line and the bar.
+    void readProgress(int64_t members, int64_t done, int64_t total);
+    static QString readingText(int64_t members);
     UpdatePacer &pacer() { return pacer_; }
 
     // A Cancel button: asks a running operation to stop. False when none runs.
@@ -82,6 +99,8 @@ private:
 
     QWidget *owner_;
     TZipEngine &engine_;
+    EngineWorker worker_;
+    bool readingAlone_ = false;  // a read outside any other operation runs
     TMsgform &messageWindow_;
     TF_status &statusWindow_;
     std::function<bool()> showMessages_;

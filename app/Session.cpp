@@ -20,6 +20,10 @@ ArchiveSession::ArchiveSession(EngineLibraries libraries) : engine(libraries)
         if (frame_)
             frame_->progress(type, QString::fromStdString(fileName), fileSize);
     };
+    engine.OnReadProgress = [this](TZipEngine &, int64_t members, int64_t done, int64_t total) {
+        if (frame_)
+            frame_->readProgress(members, done, total);
+    };
 }
 
 ArchiveSession::~ArchiveSession()
@@ -27,6 +31,7 @@ ArchiveSession::~ArchiveSession()
     engine.OnDirUpdate = nullptr;
     engine.OnMessage = nullptr;
     engine.OnProgress = nullptr;
+    engine.OnReadProgress = nullptr;
     engine.MessageSink = nullptr;
 }
 
@@ -50,17 +55,29 @@ QString ArchiveSession::windowTitle() const
 
 void ArchiveSession::openArchive(const QString &path)
 {
-    archiveDeleted_ = false;
-    // The name is current before the read, which may throw.
+    // A failed read leaves the name current; a cancelled one changes nothing.
     try {
-        engine.setZipFilename(QFile::encodeName(path).toStdString());
+        readMembers(QFile::encodeName(path).toStdString());
+    } catch (const EReadCancelled &) {
+        throw;
     } catch (...) {
+        archiveDeleted_ = false;
         if (OnArchiveChanged)
             OnArchiveChanged();
         throw;
     }
+    archiveDeleted_ = false;
     if (OnArchiveChanged)
         OnArchiveChanged();
+}
+
+void ArchiveSession::readMembers(const std::string &name)
+{
+    auto read = [this, &name] { engine.setZipFilename(name); };
+    if (frame_)
+        frame_->readListing(read);
+    else
+        read();
 }
 
 void ArchiveSession::forgetDeletedArchive()

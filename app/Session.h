@@ -59,8 +59,13 @@ public:
     // the current archive's file name followed by " - Orvex 97".
     QString windowTitle() const;
     // Makes `path` current and reads it. A failed read throws with the path
-    // still current, and the members read before the failure listed.
+    // still current, and the members read before the failure listed. A read
+    // the user cancelled throws EReadCancelled and leaves the archive before
+    // it current, its members listed.
     void openArchive(const QString &path);
+    // Reads the member list of `name` (the current archive's, for a re-read)
+    // through the operation frame, which keeps the window live.
+    void readMembers(const std::string &name);
     // The current archive was deleted: none is current any more.
     void forgetDeletedArchive();
     // Told after the current archive changed (also before a failed read throws).

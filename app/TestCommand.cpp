@@ -39,11 +39,7 @@ void runTestCommand(ArchiveSession &session, QWidget *parent)
 
     const OperationTexts texts{QStringLiteral("Testing file(s)"), QStringLiteral("Beginning Test of ") + archive,
                                QStringLiteral("Error in Test; Fatal DLL Exception"), QString()};
+    PasswordQuestion passwords(engine, parent);
     session.operationFrame().run(
-        texts,
-        [&] {
-            PasswordQuestion passwords(engine, parent);
-            engine.Test();
-        },
-        [&engine] { return testResultText(engine); });
+        texts, [&engine] { engine.Test(); }, [&engine] { return testResultText(engine); });
 }

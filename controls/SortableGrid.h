@@ -176,6 +176,10 @@ public:
     void setClickSorting(bool on) { clickSorting_ = on; }
     TCellBevelStyle BevelStyle() const { return bevelStyle_; }
     void setBevelStyle(TCellBevelStyle value);
+    // Browse-only: the rows can be scrolled (wheel, scroll bars) but the
+    // keyboard and the mouse choose, sort, resize and drag nothing.
+    bool BrowseOnly() const { return browseOnly_; }
+    void setBrowseOnly(bool on) { browseOnly_ = on; }
     bool ExtendedKeys() const { return extendedKeys_; }
     void setExtendedKeys(bool on) { extendedKeys_ = on; }
     bool Modified() const { return modified_; }
@@ -253,6 +257,7 @@ private:
     TVertAlignment alignmentVert_ = taTopJustify;
     bool clickSorting_ = true;
     TCellBevelStyle bevelStyle_ = cbNone;
+    bool browseOnly_ = false;
     bool extendedKeys_ = false;
     bool modified_ = false;
     bool entered_ = false;

@@ -131,6 +131,8 @@ void TSortableGrid::DoExit()
 
 void TSortableGrid::keyPressEvent(QKeyEvent *event)
 {
+    if (browseOnly_)
+        return event->ignore();
     const int key = event->key();
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !EditorMode())
         ValidateCell();
@@ -154,6 +156,8 @@ void TSortableGrid::keyPressEvent(QKeyEvent *event)
 
 void TSortableGrid::mousePressEvent(QMouseEvent *event)
 {
+    if (browseOnly_)
+        return event->ignore();
     dragPress_.reset();
     const QModelIndex pressed = indexAt(event->position().toPoint());
     // Below the last row there is no cell: the selection stays, as in a string grid.
@@ -173,6 +177,8 @@ void TSortableGrid::mousePressEvent(QMouseEvent *event)
 
 void TSortableGrid::mouseMoveEvent(QMouseEvent *event)
 {
+    if (browseOnly_)
+        return event->ignore();
     if (!dragPress_) {
         QTableView::mouseMoveEvent(event);
         return;
@@ -186,6 +192,8 @@ void TSortableGrid::mouseMoveEvent(QMouseEvent *event)
 
 void TSortableGrid::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    if (browseOnly_)
+        return event->ignore();
     // The view takes a double-click only on the row its last press was on.
     if (const std::unique_ptr<QMouseEvent> press = std::move(dragPress_))
         QTableView::mousePressEvent(press.get());
@@ -194,6 +202,8 @@ void TSortableGrid::mouseDoubleClickEvent(QMouseEvent *event)
 
 void TSortableGrid::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (browseOnly_)
+        return event->ignore();
     // A press held back for a drag that never started was a click after all.
     if (const std::unique_ptr<QMouseEvent> press = std::move(dragPress_))
         QTableView::mousePressEvent(press.get());
@@ -220,6 +230,8 @@ bool TSortableGrid::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != horizontalHeader()->viewport())
         return QTableView::eventFilter(watched, event);
+    if (browseOnly_ && dynamic_cast<QMouseEvent *>(event))
+        return true;
     if (event->type() == QEvent::MouseButtonPress) {
         auto *press = static_cast<QMouseEvent *>(event);
         // A press on a title focuses the grid, as a press on any of its cells does.

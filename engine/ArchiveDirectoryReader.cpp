@@ -63,7 +63,8 @@ bool ArchiveDirectoryReader::archiveExists(const std::string &fileName)
     return !fileName.empty() && ::stat(fileName.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-void ArchiveDirectoryReader::read(const std::string &fileName, std::vector<ArchiveEntry> &entries)
+void ArchiveDirectoryReader::read(const std::string &fileName, std::vector<ArchiveEntry> &entries,
+                                  const ReadProgress &progress)
 {
     ArchiveFile file;
     if (!file.open(fileName) && !file.problem().empty())
@@ -72,22 +73,24 @@ void ArchiveDirectoryReader::read(const std::string &fileName, std::vector<Archi
     // let the scan finish.
     if (file.error() != 0 || !file.isRegularFile())
         throw EZipError("Cannot open file " + fileName);
-    read(file, entries);
+    read(file, entries, progress);
 }
 
-void ArchiveDirectoryReader::read(const RandomAccessSource &source, std::vector<ArchiveEntry> &entries)
+void ArchiveDirectoryReader::read(const RandomAccessSource &source, std::vector<ArchiveEntry> &entries,
+                                  const ReadProgress &progress)
 {
-    if (listFromTable(source, entries))
+    if (listFromTable(source, entries, progress))
         return;
     ArchiveDirectoryReader reader(source, entries);
-    reader.scan();
+    reader.scan(progress);
 }
 
 // False when the file has no usable end record, so that the walk lists what
 // it can and says where it stopped.
-bool ArchiveDirectoryReader::listFromTable(const RandomAccessSource &source, std::vector<ArchiveEntry> &entries)
+bool ArchiveDirectoryReader::listFromTable(const RandomAccessSource &source, std::vector<ArchiveEntry> &entries,
+                                           const ReadProgress &progress)
 {
-    auto table = readMemberTable(source);
+    auto table = readMemberTable(source, progress);
     if (!table)
         return false;
     entries.reserve(entries.size() + table->members.size());
@@ -124,9 +127,11 @@ ArchiveDirectoryReader::ArchiveDirectoryReader(const RandomAccessSource &source,
 {
 }
 
-void ArchiveDirectoryReader::scan()
+void ArchiveDirectoryReader::scan(const ReadProgress &progress)
 {
-    for (;;) {
+    for (size_t walked = 0;; ++walked) {
+        if (progress && walked % 4096 == 0)
+            progress(0, entries_.size(), 0);
         const uint64_t at = in_.position();
         uint8_t b[4];
         if (in_.read(b, 4) != 4)

@@ -8,6 +8,7 @@
 #include "engine/ArchiveEntry.h"
 #include "engine/ZipError.h"
 #include "engine/zipformat/ByteSource.h"
+#include "engine/zipformat/MemberTable.h"
 #include "engine/zipformat/ZipRecords.h"
 
 #include <cstdint>
@@ -35,10 +36,14 @@ public:
     // far left in `entries`, or EArchiveDisagreement with every agreed member
     // in it. The file is closed
     // before this returns, on success and on failure.
-    static void read(const std::string &fileName, std::vector<ArchiveEntry> &entries);
+    // `progress` is told how far the read has got, and may throw to stop it
+    // (a walk of local headers knows no total and reports 0 for it).
+    static void read(const std::string &fileName, std::vector<ArchiveEntry> &entries,
+                     const zipformat::ReadProgress &progress = {});
 
     // The same over bytes already open.
-    static void read(const zipformat::RandomAccessSource &source, std::vector<ArchiveEntry> &entries);
+    static void read(const zipformat::RandomAccessSource &source, std::vector<ArchiveEntry> &entries,
+                     const zipformat::ReadProgress &progress = {});
 
 private:
     // What the central directory says about a member whose sizes were deferred.
@@ -50,8 +55,9 @@ private:
     };
 
     ArchiveDirectoryReader(const zipformat::RandomAccessSource &source, std::vector<ArchiveEntry> &entries);
-    void scan();
-    static bool listFromTable(const zipformat::RandomAccessSource &source, std::vector<ArchiveEntry> &entries);
+    void scan(const zipformat::ReadProgress &progress);
+    static bool listFromTable(const zipformat::RandomAccessSource &source, std::vector<ArchiveEntry> &entries,
+                              const zipformat::ReadProgress &progress);
     void readMember(uint64_t headerOffset);
     void takeZip64Sizes(const zipformat::LocalHeader &header, ArchiveEntry &entry);
     const DeferredSizes *deferredSizes(uint64_t headerOffset);

@@ -77,25 +77,48 @@ const std::string &TZipEngine::ZipFilename() const
 
 void TZipEngine::setZipFilename(const std::string &name)
 {
-    zipFilename_ = name;
-    ReadDirectory();
+    readMembers(name);
 }
 
 void TZipEngine::ReadDirectory()
 {
-    entries_.clear();
-    if (!orvex::ArchiveDirectoryReader::archiveExists(zipFilename_))
-        return;
+    readMembers(zipFilename_);
+}
+
+void TZipEngine::readMembers(const std::string &name)
+{
+    // A cancel is for this read only, however it ends.
+    struct ClearCancel {
+        std::atomic<bool> &cancel;
+        ~ClearCancel() { cancel = false; }
+    } clearCancel{Cancel};
+    std::vector<ArchiveEntry> read;
+    auto makeCurrent = [&] {
+        zipFilename_ = name;
+        entries_ = std::move(read);
+    };
+    if (!orvex::ArchiveDirectoryReader::archiveExists(name))
+        return makeCurrent();
+    const zipformat::ReadProgress progress = [this](uint64_t members, uint64_t done, uint64_t total) {
+        if (OnReadProgress)
+            OnReadProgress(*this, int64_t(members), int64_t(done), int64_t(total));
+        if (cancelRequested())
+            throw EReadCancelled("Reading the archive was cancelled");
+    };
     // The reader has closed the file by the time it returns, so a handler may
     // open the archive itself.
     try {
-        orvex::ArchiveDirectoryReader::read(zipFilename_, entries_);
+        orvex::ArchiveDirectoryReader::read(name, read, progress);
+    } catch (const EReadCancelled &) {
+        throw;
     } catch (...) {
         // The members read before the failure are listed: their names too.
-        orvex::decodeEntryNames(entries_, NameCharset);
+        orvex::decodeEntryNames(read, NameCharset);
+        makeCurrent();
         throw;
     }
-    orvex::decodeEntryNames(entries_, NameCharset);
+    orvex::decodeEntryNames(read, NameCharset);
+    makeCurrent();
     if (OnDirUpdate)
         OnDirUpdate(*this);
 }
@@ -122,7 +145,7 @@ void TZipEngine::notify(const std::string &text)
 
 bool TZipEngine::cancelRequested() const
 {
-    return Cancel || (CancelRequest && CancelRequest->load() != 0);
+    return Cancel.load() || (CancelRequest && CancelRequest->load() != 0);
 }
 
 bool TZipEngine::lockArchive(orvex::ArchiveLock &lock)
@@ -224,8 +247,9 @@ void TZipEngine::Add()
         notify(passwordTooLong(size_t(MaxPasswordLength)));
         return;
     }
+    // Cancel is not cleared here: the window may set it the moment the call
+    // starts on its worker thread. Every operation clears it when it ends.
     ZipRunning = true;
-    Cancel = false;
     fillAddRecord(*zipRecord_, settings());
     if (orvex::ArchiveLock lock; lockArchive(lock)) {
         callInSlices(*zipRecord_, libraries_.zip, absolutePath(AddBaseDir.empty() ? "." : AddBaseDir));
@@ -250,12 +274,12 @@ void TZipEngine::Delete()
     if (ZipRunning)
         return;
     ZipRunning = true;
-    Cancel = false;
     fillDeleteRecord(*zipRecord_, settings());
     if (orvex::ArchiveLock lock; lockArchive(lock)) {
         callInSlices(*zipRecord_, libraries_.zip, std::string());
         lock.unlock();  // before the re-read: another writer may go on
     }
+    Cancel = false;
     ZipRunning = false;
     if (LastResult > 0)
         ReadDirectory();
@@ -285,7 +309,6 @@ void TZipEngine::Test()
 void TZipEngine::runUnzip(bool test, const std::string &baseDirectory)
 {
     UnzipRunning = true;
-    Cancel = false;
     LastTestFailures = 0;
     LastCancelled = false;
     testing_ = test;

@@ -41,13 +41,19 @@ public:
 
     // Rebuilds the member list. Throws EZipError; the members met before the
     // failure stay listed. OnDirUpdate is raised only after a complete read,
-    // once the archive file is closed again.
+    // once the archive file is closed again. A read stopped by Cancel or
+    // CancelRequest throws EReadCancelled and leaves the name and the list
+    // as they were before it.
     void ReadDirectory();
 
     int EntryCount() const;                        // 0 whenever ZipFilename is empty
     const ArchiveEntry &Entries(int index) const;  // 0 <= index < EntryCount()
 
     std::function<void(TZipEngine &sender)> OnDirUpdate;
+    // Raised every few thousand members while the list is read: `members` is
+    // the count the archive gives (0 when unknown), `done` of `total` how far
+    // the read has got (total 0: unknown).
+    std::function<void(TZipEngine &sender, int64_t members, int64_t done, int64_t total)> OnReadProgress;
 
     // ---- Settings of the next operation ----
     bool Verbose = false;
@@ -98,14 +104,16 @@ public:
     static constexpr const char *ArchiveBusyText = "The archive is being changed by another program";
 
     // ---- State while and after an operation runs ----
-    bool Cancel = false;  // set while a call runs to ask the library to stop
+    // Set while a call runs to ask it to stop; cleared when the call ends.
+    // Atomic: the window sets it while the call runs on another thread.
+    std::atomic<bool> Cancel = false;
     // Nonzero asks the running operation to stop, as Cancel does; unlike
     // Cancel it may be set from a signal handler, and an operation does not
     // clear it. Also ends a wait for the archive's lock.
     const std::atomic<int> *CancelRequest = nullptr;
-    bool ZipRunning = false;    // an add or delete is in progress
-    bool UnzipRunning = false;  // an extract is in progress
-    int32_t LastResult = 0;     // what the last library call returned
+    std::atomic<bool> ZipRunning = false;    // an add or delete is in progress
+    std::atomic<bool> UnzipRunning = false;  // an extract is in progress
+    int32_t LastResult = 0;                  // what the last library call returned
     // Members the last Test found bad: its messages of a member's error code
     // (2, 50, 81), of which the library gives exactly one per member.
     int32_t LastTestFailures = 0;
@@ -125,6 +133,8 @@ public:
     const UnzipCallRecord &unzipCallRecord() const { return *unzipRecord_; }
 
 private:
+    // Reads the member list of `name` and makes both current; see ReadDirectory.
+    void readMembers(const std::string &name);
     static int32_t callback(CallbackRecord *record);
     static int32_t passwordCallback(void *instance, const char *member, int32_t attempt, char *buffer,
                                     int32_t bufferSize, int32_t *passwordLength);

@@ -7,3 +7,10 @@ class EZipError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// A read of the member list stopped by a cancel request. Nothing the
+// component held was changed.
+class EReadCancelled : public EZipError {
+public:
+    using EZipError::EZipError;
+};

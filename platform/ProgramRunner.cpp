@@ -1,5 +1,6 @@
 #include "platform/ProgramRunner.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 
 namespace platform {
@@ -12,7 +13,7 @@ QStringList argumentVector(const QString &path, const QStringList &parameters)
 }
 
 bool RunProgram(const QString &path, const QStringList &parameters, uint8_t showState, bool wait,
-                const QString &workingDirectory)
+                const QString &workingDirectory, const std::function<bool()> &stopRequested)
 {
     (void)showState;
     const QStringList arguments = argumentVector(path, parameters);
@@ -31,7 +32,19 @@ bool RunProgram(const QString &path, const QStringList &parameters, uint8_t show
     process.start();
     if (!process.waitForStarted(-1))
         return false;
-    process.waitForFinished(-1);
+    if (!QCoreApplication::instance()) {
+        process.waitForFinished(-1);
+    } else {
+        // The window goes on with its events while the program runs.
+        bool stopped = false;
+        while (process.state() != QProcess::NotRunning) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            if (!stopped && stopRequested && stopRequested()) {
+                process.terminate();
+                stopped = true;
+            }
+        }
+    }
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 
 namespace platform {
 
@@ -20,9 +21,10 @@ QStringList argumentVector(const QString &path, const QStringList &parameters);
 // Starts the program at `path` with the caller's environment, in
 // `workingDirectory` (empty: ours, which stays as it is); its standard input
 // is empty, its output goes where ours goes. False when it cannot be started.
-// With `wait` it blocks until the program ends and is true only when it
-// exited normally with status 0.
+// With `wait` it returns when the program ends, handling the application's
+// events meanwhile, and is true only when it exited normally with status 0;
+// once `stopRequested` answers true the program is asked to end (SIGTERM).
 bool RunProgram(const QString &path, const QStringList &parameters, uint8_t showState, bool wait,
-                const QString &workingDirectory = {});
+                const QString &workingDirectory = {}, const std::function<bool()> &stopRequested = {});
 
 }  // namespace platform

@@ -51,7 +51,10 @@ bool namesAgree(TableMember &m, const std::string &localName, Bytes localExtra)
     return true;
 }
 
-void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table)
+// Two passes over the entries, each told in steps of this many.
+constexpr size_t ProgressStep = 4096;
+
+void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table, const ReadProgress &progress)
 {
     const uint64_t directoryOffset = table.location.fileOffset();
     std::vector<size_t> order(table.members.size());
@@ -62,7 +65,11 @@ void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table)
     BufferedReader reader(source, 16 * 1024);
     std::vector<uint8_t> variable;
     std::vector<size_t> spanned;  // members whose span is known
-    for (size_t i : order) {
+    const uint64_t count = table.members.size();
+    for (size_t k = 0; k < order.size(); ++k) {
+        if (progress && k % ProgressStep == 0)
+            progress(table.location.entries, count + k, 2 * count);
+        const size_t i = order[k];
         TableMember &m = table.members[i];
         if (!fitsBefore(m.headerOffset, LocalHeaderSize, directoryOffset)) {
             m.problem = "its local header lies outside the archive's data";
@@ -262,7 +269,7 @@ void noteMissingParts(const ArchiveFile &set, MemberTable &table)
 
 }  // namespace
 
-std::optional<MemberTable> readMemberTable(const RandomAccessSource &source)
+std::optional<MemberTable> readMemberTable(const RandomAccessSource &source, const ReadProgress &progress)
 {
     const auto location = locateCentralDirectory(source);
     if (!location)
@@ -273,7 +280,12 @@ std::optional<MemberTable> readMemberTable(const RandomAccessSource &source)
     CentralDirectoryReader reader(source, *location);
     // Every entry takes at least 46 bytes: a bogus count must not reserve more.
     table.members.reserve(size_t(std::min(location->entries, location->entryCapacity())));
+    // The second pass's size is known only after the first: each counts as
+    // half of what the end record promises until then.
+    const uint64_t promised = std::min(location->entries, location->entryCapacity());
     while (const auto h = reader.next()) {
+        if (progress && table.members.size() % ProgressStep == 0)
+            progress(location->entries, table.members.size(), 2 * std::max(promised, uint64_t(table.members.size())));
         TableMember m;
         m.storedName.assign(reinterpret_cast<const char *>(h->name.data()), h->name.size());
         m.name = unicodePathName(h->extra, m.storedName).value_or(m.storedName);
@@ -305,7 +317,7 @@ std::optional<MemberTable> readMemberTable(const RandomAccessSource &source)
     if (read >= location->entries && reader.bytesRead() != location->size)
         table.damage.push_back("the end record gives the central directory's size as " + std::to_string(location->size)
                                + " bytes, but its entries take " + std::to_string(reader.bytesRead()));
-    checkLocalHeaders(source, table);
+    checkLocalHeaders(source, table, progress);
     if (const ArchiveFile *set = source.splitArchive())
         noteMissingParts(*set, table);
     return table;

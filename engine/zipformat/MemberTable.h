@@ -11,6 +11,7 @@
 #include "engine/zipformat/ZipRecords.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -55,8 +56,13 @@ struct MemberTable {
     std::vector<std::string> messages() const;
 };
 
+// Told every few thousand members how far a read has got: `members` is the
+// count the end record gives, `done` of `total` the work so far. It may throw
+// to stop the read; the exception leaves readMemberTable.
+using ReadProgress = std::function<void(uint64_t members, uint64_t done, uint64_t total)>;
+
 // Nothing when the file has no usable end record.
-std::optional<MemberTable> readMemberTable(const RandomAccessSource &source);
+std::optional<MemberTable> readMemberTable(const RandomAccessSource &source, const ReadProgress &progress = {});
 
 // The Unicode path field's name, if `extra` holds one whose CRC is that of
 // `storedName` and whose text is well-formed UTF-8 without NUL.

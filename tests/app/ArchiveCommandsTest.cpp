@@ -656,7 +656,7 @@ TEST_F(ArchiveCommands, ASecondCommandDuringAnOperationDoesNothing)
                                  form().menuAction("openArchiveAction")->isEnabled(),
                                  form().menuAction("extractAction")->isEnabled(),
                                  form().menuAction("testAction")->isEnabled(),
-                                 grid().isEnabled(),
+                                 !grid().BrowseOnly(),
                                  windows->F_status->cancelButton->isEnabled(),
                                  form().menuAction("exitAction")->isEnabled()};
                 c.start();
@@ -687,7 +687,7 @@ TEST_F(ArchiveCommands, ASecondCommandDuringAnOperationDoesNothing)
         EXPECT_EQ(form().statusPanelText(1), archive) << c.command;
         EXPECT_EQ(names(), (std::vector<QString>{"a.txt", "c.txt"})) << c.command;
         EXPECT_TRUE(form().toolButton("openButton")->isEnabled() && form().menuAction("extractAction")->isEnabled()
-                    && form().menuAction("testAction")->isEnabled() && grid().isEnabled())
+                    && form().menuAction("testAction")->isEnabled() && !grid().BrowseOnly())
             << c.command;
         script->fileAnswers.clear();  // an answer no dialog took
     }
@@ -864,36 +864,31 @@ TEST_F(ArchiveCommands, ExtractingWhereNothingCanBeWrittenShowsOneBox)
 
 TEST_F(ArchiveCommands, DuringAnOperationTheWindowsCatchUpAboutThirtyTimesASecondAndAtTheEnd)
 {
+    OperationFrame &frame = form().session().operationFrame();
     for (const bool log : {false, true}) {
         if (form().showLogAction->isChecked() != log)
             form().showLogAction->trigger();
         int64_t now = 0;
-        form().session().operationFrame().pacer().setClock([&now] { return now; });
-        TZipEngine &engine = form().session().engine;
-        QLabel &label = log ? *windows->Msgform->fileLabel : *windows->F_status->fileLabel;
-        int turns = 0;  // of the event loop, let through by the reports
-        QTimer counter;
-        QObject::connect(&counter, &QTimer::timeout, [&turns] { ++turns; });
-        counter.start(0);
-        QStringList labelDuring, expectedLog{"Beginning Add to x"};
-        form().session().operationFrame().run({"Adding file(s)", "Beginning Add to x", "Fatal", " files were added"},
-                                              [&] {
-                                                  // A second's worth of reports, ten milliseconds apart.
-                                                  for (int i = 0; i < 100; ++i, now += 10) {
-                                                      engine.OnProgress(engine, FileBegin, "f" + std::to_string(i), 10);
-                                                      engine.OnMessage(engine, 0, "adding: f" + std::to_string(i));
-                                                      expectedLog << "adding: f" + QString::number(i);
-                                                      labelDuring << label.text();
-                                                  }
-                                              });
-        counter.stop();
+        frame.pacer().setClock([&now] { return now; });
+        const QLabel &label = log ? *windows->Msgform->fileLabel : *windows->F_status->fileLabel;
+        QStringList labels;  // as each report left it
+        {
+            // The reports as the worker's events bring them to the window's thread.
+            OperationFrame::Running running(frame);
+            for (int i = 0; i < 1000; ++i, ++now) {  // a second's worth, a millisecond apart
+                frame.progress(FileBegin, "f" + QString::number(i), 10);
+                frame.message(0, "adding: f" + QString::number(i));
+                labels << label.text();
+            }
+        }
+        labels.removeDuplicates();
         const std::string which = log ? "message log" : "status window";
-        EXPECT_GE(turns, 20) << which;
-        EXPECT_LE(turns, 31) << which;
-        EXPECT_EQ(labelDuring.mid(0, 3), (QStringList{"File: f0", "File: f0", "File: f0"})) << which;
-        EXPECT_EQ(label.text(), "File: f99") << which;  // the end shows the last report
+        EXPECT_GE(labels.size(), 29) << which;
+        EXPECT_LE(labels.size(), 31) << which;
+        EXPECT_EQ(labels.front(), "File: f0") << which;  // the first report shows at once
+        EXPECT_EQ(label.text(), "File: f999") << which;  // the end shows the last
         if (log) {
-            EXPECT_EQ(windows->Msgform->logLines(), expectedLog);
+            EXPECT_EQ(windows->Msgform->logLines().size(), 1000);
         }
     }
 }

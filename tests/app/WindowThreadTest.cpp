@@ -1,0 +1,163 @@
+// The window's thread stays free while the component works: operations and
+// reads of the member list run on a worker, and the window's event loop keeps
+// turning, with or without reports from the work.
+#include "WindowFixture.h"
+#include "app/OperationFrame.h"
+#include "dialogs/MsgForm.h"
+#include "dialogs/StatusForm.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
+// Notes the time of every turn of the window's event loop: a zero timer
+// fires whenever the loop is free.
+class LoopTurns {
+public:
+    explicit LoopTurns(std::function<void()> onTurn = {}) : onTurn_(std::move(onTurn))
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            times_.push_back(Clock::now());
+            ++count_;
+            if (onTurn_)
+                onTurn_();
+        });
+        timer_.start(0);
+    }
+    int count() const { return count_; }
+    // Waits, on the worker, until the loop has turned `n` more times; gives
+    // up after two seconds of its own clock, which only a frozen loop takes.
+    void waitFor(int n) const
+    {
+        const int target = count_ + n;
+        const auto giveUp = Clock::now() + 2s;
+        while (count_ < target && Clock::now() < giveUp)
+            std::this_thread::yield();
+    }
+    // The longest time without a turn from `from` to `to`.
+    Clock::duration longestGap(Clock::time_point from, Clock::time_point to) const
+    {
+        Clock::duration longest{};
+        Clock::time_point last = from;
+        for (const Clock::time_point t : times_) {
+            if (t < from || t > to)
+                continue;
+            longest = std::max(longest, t - last);
+            last = t;
+        }
+        return std::max(longest, to - last);
+    }
+
+private:
+    QTimer timer_;
+    std::vector<Clock::time_point> times_;
+    std::atomic<int> count_ = 0;
+    std::function<void()> onTurn_;
+};
+
+constexpr auto LongestGap = 50ms;
+
+class WindowThread : public WindowTest {
+protected:
+    std::vector<QString> names() { return column(0); }
+    OperationFrame &frame() { return form().session().operationFrame(); }
+
+    // An archive of `count` empty members, "m0" onwards.
+    QString manyMembers(const QString &name, int count)
+    {
+        ziptest::ArchiveBuilder builder;
+        builder.zip64EndRecord = count > 0xFFFF;
+        for (int i = 0; i < count; ++i)
+            builder.add(ziptest::stored("m" + std::to_string(i), ""));
+        return writeArchive(name, builder.build());
+    }
+};
+
+TEST_F(WindowThread, TheLoopTurnsThroughALongOperationWithOrWithoutReports)
+{
+    TZipEngine &engine = form().session().engine;
+    for (const bool log : {false, true}) {
+        if (form().showLogAction->isChecked() != log)
+            form().showLogAction->trigger();
+        LoopTurns turns;
+        QStringList expectedLog{"Beginning Add to x"};
+        const auto start = Clock::now();
+        frame().run({"Adding file(s)", "Beginning Add to x", "Fatal", " files were added"}, [&] {
+            for (int i = 0; i < 20; ++i) {
+                engine.OnProgress(engine, FileBegin, "f" + std::to_string(i), 10);
+                engine.OnMessage(engine, 0, "adding: f" + std::to_string(i));
+                turns.waitFor(2);
+            }
+            // A long step that reports nothing, as writing out the archive's end does.
+            turns.waitFor(20);
+        });
+        const auto end = Clock::now();
+        const std::string which = log ? "message log" : "status window";
+        EXPECT_GE(turns.count(), 60) << which;
+        EXPECT_LT(turns.longestGap(start, end), LongestGap) << which;
+        const QLabel &label = log ? *windows->Msgform->fileLabel : *windows->F_status->fileLabel;
+        EXPECT_EQ(label.text(), "File: f19") << which;
+        if (log) {
+            for (int i = 0; i < 20; ++i)
+                expectedLog << "adding: f" + QString::number(i);
+            EXPECT_EQ(windows->Msgform->logLines(), expectedLog);
+        }
+    }
+}
+
+TEST_F(WindowThread, TheLoopTurnsWhileALargeArchiveIsReadAndACancelledOpenKeepsTheListingBefore)
+{
+    const QString small = writeArchive("small.zip", ziptest::buildZip({ziptest::stored("kept.txt", "x")}));
+    const QString large = manyMembers("large.zip", 200000);
+    open(small);
+    ASSERT_EQ(names(), std::vector<QString>{"kept.txt"});
+
+    // Read to the end: the loop turns until the rows are filled in.
+    TZipEngine &engine = form().session().engine;
+    Clock::time_point filling;
+    auto fill = std::move(engine.OnDirUpdate);
+    engine.OnDirUpdate = [&](TZipEngine &sender) {
+        filling = Clock::now();
+        fill(sender);
+    };
+    {
+        LoopTurns turns;
+        const auto start = Clock::now();
+        open(large);
+        EXPECT_LT(turns.longestGap(start, filling), LongestGap);
+        EXPECT_EQ(grid().RowCount(), 200001);
+    }
+
+    // Cancelled: the status window's Cancel as soon as it shows the count.
+    open(small);
+    frame().readProgressDelay = 0;
+    bool cancelled = false;
+    LoopTurns turns([&] {
+        const bool counted = windows->F_status->fileLabel->text() == "Reading 200,000 members…";
+        if (!cancelled && windows->F_status->isVisible() && counted) {
+            windows->F_status->cancelButton->click();
+            cancelled = true;
+        }
+    });
+    script->shown.clear();
+    open(large);
+    EXPECT_TRUE(cancelled);
+    EXPECT_FALSE(windows->F_status->isVisible());
+    EXPECT_EQ(names(), std::vector<QString>{"kept.txt"});
+    EXPECT_EQ(form().statusPanelText(1), small);
+    EXPECT_EQ(form().windowTitle(), "small.zip - Orvex 97");
+    EXPECT_EQ(messages(), QStringList{});  // nothing to say: the user asked for it
+    EXPECT_TRUE(form().toolButton("openButton")->isEnabled());
+}
+
+}  // namespace
