@@ -1,6 +1,7 @@
 // Editing and running archive members from the main window, headless, with
 // scripted prompts and the real engine libraries; the working directory and
 // the program runner beneath them.
+#include "LoopTurns.h"
 #include "WindowFixture.h"
 #include "app/MemberCommands.h"
 #include "dialogs/EditForm.h"
@@ -17,6 +18,7 @@
 #include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <sys/stat.h>
 #include <utility>
 
@@ -532,4 +534,41 @@ TEST(AppDirectory, WorkingCopyNamesStayInside)
     EXPECT_EQ(platform::relativeToDirectory("/w/", "/w/docs/a.txt"), "docs/a.txt");
     EXPECT_EQ(platform::relativeToDirectory("/w/", "/other/a.txt"), "");
     EXPECT_EQ(platform::relativeToDirectory("/w/", "/w/../a.txt"), "");
+}
+
+TEST_F(MemberCommands, AProgramRunByExecuteLeavesTheWindowLiveAndQuittingAsksItToEnd)
+{
+    const QByteArray stop = QFile::encodeName(path("stop")), log = QFile::encodeName(path("ran.txt"));
+    const std::string waits =
+        ("#!/bin/sh\nwhile [ ! -e '" + stop + "' ]; do sleep 0.01; done\necho ended >> '" + log + "'\n").toStdString();
+    open(writeArchive("run.zip", ziptest::buildZip({ziptest::stored("wait.sh", waits)})));
+    form().show();
+    for (const bool quit : {false, true}) {
+        selectRows(1, 1);
+        bool disabledWhileRunning = true;
+        script->buttonAnswers = {0};  // "An operation is running. Stop it and quit?" yes
+        LoopTurns turns;
+        QTimer whenTurned;  // once the window has turned 20 times with the program running
+        QObject::connect(&whenTurned, &QTimer::timeout, [&] {
+            if (turns.count() < 20)
+                return;
+            whenTurned.stop();
+            disabledWhileRunning = !form().toolButton("openButton")->isEnabled() && grid().BrowseOnly();
+            if (quit)
+                form().close();
+            else
+                writeFile(path("stop"), "");
+        });
+        whenTurned.start(0);
+        form().executeMemberCommand();
+        QCoreApplication::processEvents();  // the close that waited for the program's end
+
+        EXPECT_GE(turns.count(), 20) << quit;
+        EXPECT_TRUE(disabledWhileRunning) << quit;
+        EXPECT_EQ(readBytes(path("ran.txt")), "ended\n") << quit;  // the second run was stopped
+        EXPECT_EQ(form().isVisible(), !quit);
+        EXPECT_EQ(copiesLeft(), QStringList{});
+        QFile::remove(path("stop"));
+    }
+    EXPECT_EQ(messages(), QStringList{"An operation is running. Stop it and quit?"});
 }

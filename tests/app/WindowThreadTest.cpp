@@ -1,6 +1,7 @@
 // The window's thread stays free while the component works: operations and
 // reads of the member list run on a worker, and the window's event loop keeps
 // turning, with or without reports from the work.
+#include "LoopTurns.h"
 #include "WindowFixture.h"
 #include "app/OperationFrame.h"
 #include "dialogs/MsgForm.h"
@@ -8,64 +9,21 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
-#include <algorithm>
-#include <atomic>
 #include <chrono>
-#include <thread>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using Clock = LoopTurns::Clock;
 using namespace std::chrono_literals;
 
-// Notes the time of every turn of the window's event loop: a zero timer
-// fires whenever the loop is free.
-class LoopTurns {
-public:
-    explicit LoopTurns(std::function<void()> onTurn = {}) : onTurn_(std::move(onTurn))
-    {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            times_.push_back(Clock::now());
-            ++count_;
-            if (onTurn_)
-                onTurn_();
-        });
-        timer_.start(0);
-    }
-    int count() const { return count_; }
-    // Waits, on the worker, until the loop has turned `n` more times; gives
-    // up after two seconds of its own clock, which only a frozen loop takes.
-    void waitFor(int n) const
-    {
-        const int target = count_ + n;
-        const auto giveUp = Clock::now() + 2s;
-        while (count_ < target && Clock::now() < giveUp)
-            std::this_thread::yield();
-    }
-    // The longest time without a turn from `from` to `to`.
-    Clock::duration longestGap(Clock::time_point from, Clock::time_point to) const
-    {
-        Clock::duration longest{};
-        Clock::time_point last = from;
-        for (const Clock::time_point t : times_) {
-            if (t < from || t > to)
-                continue;
-            longest = std::max(longest, t - last);
-            last = t;
-        }
-        return std::max(longest, to - last);
-    }
-
-private:
-    QTimer timer_;
-    std::vector<Clock::time_point> times_;
-    std::atomic<int> count_ = 0;
-    std::function<void()> onTurn_;
-};
-
+// What the loop may take between turns: the sanitizers slow everything
+// several times over, the window's thread included.
+#ifdef ORVEX_SANITIZED
+constexpr auto LongestGap = 500ms;
+#else
 constexpr auto LongestGap = 50ms;
+#endif
 
 class WindowThread : public WindowTest {
 protected:
