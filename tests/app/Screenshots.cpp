@@ -2,6 +2,7 @@
 #include "TestApplication.h"
 #include "app/Application.h"
 #include "app/Mainform.h"
+#include "app/OperationFrame.h"
 #include "controls/CaptionHost.h"
 #include "controls/GradCaption.h"
 #include "controls/SortableGrid.h"
@@ -131,6 +132,10 @@ int main(int argc, char **argv)
             status.progress().model().fileStep();
         status.progress().update();
         save(status, out.filePath(QStringLiteral("status-window.png")));
+        // And while a large archive is read, its Cancel stopping the read.
+        status.setWindowTitle(QStringLiteral("Reading archive"));
+        windows->Mainform->session().operationFrame().readProgress(1000000, 1200000, 2000000);
+        save(status, out.filePath(QStringLiteral("status-window-reading.png")));
 
         TMsgform &messages = *windows->Msgform;
         messages.clearLog();
