@@ -56,4 +56,3 @@ private:
     std::atomic<int> count_ = 0;
     std::function<void()> onTurn_;
 };
-
