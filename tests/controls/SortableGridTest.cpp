@@ -508,3 +508,28 @@ TEST_F(SortableGrid, HundredThousandRowsFillAndSort)
     EXPECT_EQ(grid->Cells(2, 1), "1");
     EXPECT_EQ(grid->Cells(2, n), QString::number(n));
 }
+
+TEST_F(SortableGrid, BrowseOnlyScrollsButChoosesAndSortsNothing)
+{
+    std::vector<QStringList> rows{{"Name", "Size", "Date"}};
+    for (int i = 0; i < 200; ++i)
+        rows.push_back({QString::number(1000 - i), "1", "1/5/24"});
+    fill(rows);
+    grid->setRow(1);
+    grid->setBrowseOnly(true);
+    const QStringList before = column(0);
+    clickTitle(0);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(0, 3).center());
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_End);
+    EXPECT_EQ(column(0), before);
+    EXPECT_EQ(grid->Row(), 1);
+    QWheelEvent wheel(QPointF(50, 50), grid->viewport()->mapToGlobal(QPointF(50, 50)), {}, QPoint(0, -240),
+                      Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(grid->viewport(), &wheel);
+    EXPECT_GT(grid->verticalScrollBar()->value(), 0);
+
+    grid->setBrowseOnly(false);
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(grid->Row(), 2);
+}
