@@ -3,12 +3,14 @@
 #include "engine/common/FileIo.h"
 
 #include <libdeflate.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <array>
 #include <climits>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -56,6 +58,47 @@ thread_local CompressorCache compressors;
 
 }  // namespace
 
+namespace {
+
+// zlib's raw deflate into at most `room` bytes of a buffer `spare` bytes
+// larger; an empty buffer when it does not fit. zlib gives every block's
+// distance code at least two codes, which is what Windows' own extractor
+// needs, so it redoes the rare libdeflate output that extractor would refuse.
+Buffer zlibDeflate(int zipLevel, std::span<const uint8_t> input, size_t room, size_t spare = 0)
+{
+    z_stream z{};
+    if (deflateInit2(&z, std::clamp(zipLevel, 1, 9), Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+        throw std::bad_alloc();
+    Buffer out(room + spare);
+    z.next_out = out.data();
+    z.avail_out = uInt(std::min<size_t>(room, UINT_MAX));
+    size_t fed = 0;
+    int status = Z_OK;
+    while (status == Z_OK) {
+        // zlib counts in 32 bits: a larger input goes in in parts.
+        if (z.avail_in == 0 && fed < input.size()) {
+            const size_t part = std::min<size_t>(input.size() - fed, UINT_MAX);
+            z.next_in = const_cast<Bytef *>(input.data() + fed);
+            z.avail_in = uInt(part);
+            fed += part;
+        }
+        const size_t produced = size_t(z.next_out - out.data());
+        if (z.avail_out == 0 && produced < room)
+            z.avail_out = uInt(std::min<size_t>(room - produced, UINT_MAX));
+        status = deflate(&z, fed == input.size() ? Z_FINISH : Z_NO_FLUSH);
+        if (status == Z_BUF_ERROR || (status == Z_OK && size_t(z.next_out - out.data()) == room))
+            break;
+    }
+    const size_t written = size_t(z.next_out - out.data());
+    deflateEnd(&z);
+    if (status != Z_STREAM_END)
+        return {};
+    out.size = written;
+    return out;
+}
+
+}  // namespace
+
 Buffer deflateWhole(int zipLevel, std::span<const uint8_t> input)
 {
     if (input.size() < 2)
@@ -68,6 +111,8 @@ Buffer deflateWhole(int zipLevel, std::span<const uint8_t> input)
     if (written == 0)
         return {};
     out.size = written;
+    if (refusedByWindows(out.view()))
+        return zlibDeflate(zipLevel, input, input.size() - 1);
     return out;
 }
 
@@ -144,13 +189,23 @@ Buffer deflatePiece(int zipLevel, std::span<const uint8_t> input, bool last)
     if (written == 0)
         throw std::runtime_error("deflate output exceeds its bound");
     out.size = written;
+    // The last piece needs no tail, only the check.
+    std::optional<StreamTail> tail;
+    if (!last)
+        tail = findStreamTail(out.view());
+    if (tail ? tail->refusedByWindows : refusedByWindows(out.view())) {
+        out = zlibDeflate(zipLevel, input, size_t(compressBound(uLong(input.size()))), 5);
+        if (out.size == 0)
+            throw std::runtime_error("deflate output exceeds its bound");
+        if (tail)
+            tail = findStreamTail(out.view());
+    }
     if (last)
         return out;
-    const StreamTail tail = findStreamTail(out.view());
     uint8_t *bytes = out.data();
-    bytes[tail.lastBlockBit / 8] &= uint8_t(~(1u << (tail.lastBlockBit % 8)));
-    size_t n = (tail.endBit + 7) / 8;
-    const unsigned used = unsigned(tail.endBit % 8);
+    bytes[tail->lastBlockBit / 8] &= uint8_t(~(1u << (tail->lastBlockBit % 8)));
+    size_t n = (tail->endBit + 7) / 8;
+    const unsigned used = unsigned(tail->endBit % 8);
     if (used != 0)
         bytes[n - 1] &= uint8_t((1u << used) - 1);  // the padding becomes the stored block's header
     if (used == 0 || used > 5)

@@ -47,14 +47,20 @@ size_t pieceSize(int zipLevel);
 Buffer deflatePiece(int zipLevel, std::span<const uint8_t> input, bool last);
 
 // Bit positions in a complete raw deflate stream: where its last block's
-// header begins and where the stream ends. Throws std::runtime_error when the
-// stream is damaged or has bytes after its end. Only the codes are decoded, so
-// a distance reaching back before the start of the stream goes unnoticed.
+// header begins and where the stream ends; and whether Windows' own ZIP
+// extractor would refuse it (a block's distance code empty, or incomplete
+// beyond a single one-bit code). Throws std::runtime_error when the stream is
+// damaged or has bytes after its end. Only the codes are decoded, so a
+// distance reaching back before the start of the stream goes unnoticed.
 struct StreamTail {
     size_t lastBlockBit = 0;
     size_t endBit = 0;
+    bool refusedByWindows = false;
 };
 StreamTail findStreamTail(std::span<const uint8_t> stream);
+
+// The same answer for a complete stream, quicker when it is one block.
+bool refusedByWindows(std::span<const uint8_t> stream);
 
 // CRC-32 as ZIP uses it; `crc` is 0 for a new checksum.
 uint32_t crc32Update(uint32_t crc, std::span<const uint8_t> data);

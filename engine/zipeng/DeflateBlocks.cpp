@@ -5,6 +5,7 @@
 
 #include "engine/zipeng/Deflate.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
@@ -277,7 +278,37 @@ struct FixedCodes {
     }
 };
 
-void readDynamicCodes(BitReader &in, LiteralLengthDecoder &literalLength, DistanceDecoder &distance)
+// Windows' own ZIP extractor refuses a block whose distance code is empty
+// (libdeflate before 1.19 writes one when a block has no matches) or is
+// incomplete, unless it is a single code of one bit, as zlib and others write
+// for a block with one distance. `lengths` are the block's distance code
+// lengths.
+bool distanceCodeRefused(const uint8_t *lengths, unsigned n)
+{
+    unsigned used = 0, longest = 0;
+    uint32_t kraft = 0;  // in units of 2^-15
+    for (unsigned i = 0; i < n; ++i) {
+        if (lengths[i] == 0)
+            continue;
+        ++used;
+        longest = std::max<unsigned>(longest, lengths[i]);
+        kraft += 1u << (15 - lengths[i]);
+    }
+    if (used == 1)
+        return longest != 1;
+    return used == 0 || kraft != (1u << 15);
+}
+
+// A dynamic block's code lengths, read from its header (after the block
+// type): the literal/length code's, then the distance code's.
+struct CodeLengths {
+    unsigned nLiteralLength = 0;
+    unsigned nDistance = 0;
+    uint8_t lengths[286 + 30];
+    const uint8_t *distance() const { return lengths + nLiteralLength; }
+};
+
+void readCodeLengths(BitReader &in, CodeLengths &codes)
 {
     const unsigned nLiteralLength = in.take(5) + 257;
     const unsigned nDistance = in.take(5) + 1;
@@ -292,7 +323,9 @@ void readDynamicCodes(BitReader &in, LiteralLengthDecoder &literalLength, Distan
     Decoder<7, 19> codeLengths;
     codeLengths.build(codeLengthLengths, 19, codeLengthEntry, false);
 
-    uint8_t lengths[286 + 30];
+    codes.nLiteralLength = nLiteralLength;
+    codes.nDistance = nDistance;
+    uint8_t *lengths = codes.lengths;
     const unsigned total = nLiteralLength + nDistance;
     for (unsigned i = 0; i < total;) {
         in.refill();
@@ -322,8 +355,16 @@ void readDynamicCodes(BitReader &in, LiteralLengthDecoder &literalLength, Distan
     }
     if (lengths[256] == 0)
         damaged("no end-of-block code");
-    literalLength.build(lengths, nLiteralLength, literalLengthEntry, true, true);
-    distance.build(lengths + nLiteralLength, nDistance, distanceEntry, true);
+}
+
+void readDynamicCodes(BitReader &in, LiteralLengthDecoder &literalLength, DistanceDecoder &distance,
+                      bool &refusedByWindows)
+{
+    CodeLengths codes;
+    readCodeLengths(in, codes);
+    literalLength.build(codes.lengths, codes.nLiteralLength, literalLengthEntry, true, true);
+    distance.build(codes.distance(), codes.nDistance, distanceEntry, true);
+    refusedByWindows = refusedByWindows || distanceCodeRefused(codes.distance(), codes.nDistance);
 }
 
 // Decodes a Huffman block's symbols up to its end-of-block code. The main
@@ -371,6 +412,7 @@ StreamTail findStreamTail(std::span<const uint8_t> stream)
     thread_local LiteralLengthDecoder literalLength;
     thread_local DistanceDecoder distance;
     BitReader in(stream);
+    bool refused = false;
     for (;;) {
         const size_t blockStart = in.bitPosition();
         const uint32_t header = in.take(3);
@@ -378,7 +420,7 @@ StreamTail findStreamTail(std::span<const uint8_t> stream)
         case 0: in.skipStored(); break;
         case 1: skipHuffmanBlock(in, fixed.literalLength, fixed.distance); break;
         case 2:
-            readDynamicCodes(in, literalLength, distance);
+            readDynamicCodes(in, literalLength, distance, refused);
             skipHuffmanBlock(in, literalLength, distance);
             break;
         default: damaged("invalid block type");
@@ -387,9 +429,24 @@ StreamTail findStreamTail(std::span<const uint8_t> stream)
             const size_t end = in.bitPosition();
             if ((end + 7) / 8 != stream.size())
                 throw std::runtime_error("deflate piece has bytes after its end");
-            return {blockStart, end};
+            return {blockStart, end, refused};
         }
     }
+}
+
+bool refusedByWindows(std::span<const uint8_t> stream)
+{
+    // Most members are one block: its header alone answers, without the
+    // decoding of its codes that finding a next block would take.
+    BitReader in(stream);
+    const uint32_t header = in.take(3);
+    if (!(header & 1))
+        return findStreamTail(stream).refusedByWindows;
+    if ((header >> 1) != 2)
+        return false;
+    CodeLengths codes;
+    readCodeLengths(in, codes);
+    return distanceCodeRefused(codes.distance(), codes.nDistance);
 }
 
 }  // namespace zipeng
