@@ -1,7 +1,8 @@
 #pragma once
-// The two ways a member is deflated, both with libdeflate (fast, and at least
-// as small as zlib at the same level): whole in memory, and in pieces for
-// larger members. Each piece is a deflate stream of its own, compressed on any
+// The two ways a member is deflated: whole in memory, and in pieces for
+// larger members. Level 1 is deflated with ISA-L's igzip, the others with
+// libdeflate: each the fastest that is at least as small as zlib at the
+// same level. Each piece is a deflate stream of its own, compressed on any
 // worker; all but the last are turned into a stream that does not end and
 // stops on a byte boundary, so that the pieces joined in order form one valid
 // deflate stream. A piece is small enough to compress in a few hundredths of a
@@ -19,9 +20,13 @@ namespace zipeng {
 // Output and input blocks: large ones are mapped with huge pages.
 using Buffer = common::HugePageBuffer;
 
-// The libdeflate level whose output is no larger than zlib's at this level
-// (1 to 9), measured on text, source code and binaries.
-int libdeflateLevel(int zipLevel);
+// The library and its level whose output is no larger than zlib's at this
+// zip level (1 to 9), measured on text, source code and binaries.
+struct DeflateChoice {
+    enum Library { Libdeflate, Isal } library;
+    int level;
+};
+DeflateChoice deflateChoice(int zipLevel);
 
 // Deflates `input` whole. Returns a buffer shorter than the input, or an empty
 // buffer (size 0) when deflating would not make it smaller.

@@ -195,4 +195,27 @@ std::string randomData(size_t size, unsigned seed)
     return data;
 }
 
+std::string textWithoutRepeats(unsigned letters)
+{
+    // The standard construction from Lyndon words, for words of three.
+    std::string out;
+    unsigned a[7] = {};
+    auto walk = [&](auto &self, unsigned t, unsigned p) -> void {
+        if (t > 3) {
+            if (3 % p == 0)
+                for (unsigned i = 1; i <= p; ++i)
+                    out += char('a' + a[i]);
+            return;
+        }
+        a[t] = a[t - p];
+        self(self, t + 1, p);
+        for (unsigned j = a[t - p] + 1; j < letters; ++j) {
+            a[t] = j;
+            self(self, t + 1, t);
+        }
+    };
+    walk(walk, 1, 1);
+    return out;
+}
+
 }  // namespace ziptest

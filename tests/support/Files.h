@@ -56,5 +56,9 @@ std::map<std::string, std::string> treeContents(const std::string &root);
 // Compressible text of `size` bytes; `seed` varies it.
 std::string textData(size_t size, unsigned seed = 1);
 std::string randomData(size_t size, unsigned seed = 1);
+// Text in which no three bytes in a row come twice (a de Bruijn sequence of
+// `letters` letters, `letters` cubed bytes long): deflate finds no match in
+// it, yet its few letters shrink.
+std::string textWithoutRepeats(unsigned letters);
 
 }  // namespace ziptest

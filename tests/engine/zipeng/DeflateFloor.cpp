@@ -1,10 +1,13 @@
-// The floor for adding a tree at one level: libdeflate alone, each file
-// compressed whole from memory on every core, with no reading, CRC or
-// writing in the time. bench/engine puts the add's time over it.
+// The floor for adding a tree at one level: the library the level uses
+// (libdeflate, or igzip at level 1) alone, each file compressed whole from
+// memory on every core, with no reading, CRC or writing in the time.
+// bench/engine puts the add's time over it.
 //
-//   orvex_deflate_floor LEVEL REPS DIR   prints the median seconds of REPS runs
+//   orvex_deflate_floor LEVEL REPS DIR   prints the median seconds of REPS
+//                                        runs and the library and its level
 
 #include "engine/zipeng/Deflate.h"
+#include "engine/zipeng/IsalDeflate.h"
 
 #include <libdeflate.h>
 
@@ -36,24 +39,46 @@ std::vector<std::string> readTree(const std::filesystem::path &root)
     return files;
 }
 
-double compressAll(const std::vector<std::string> &files, int level, unsigned threads)
+// Compresses one file with the chosen library, into room for the worst case.
+class FloorCompressor {
+public:
+    explicit FloorCompressor(zipeng::DeflateChoice choice) : choice_(choice)
+    {
+        if (choice_.library == zipeng::DeflateChoice::Libdeflate)
+            libdeflate_ = libdeflate_alloc_compressor(choice_.level);
+    }
+    ~FloorCompressor() { libdeflate_free_compressor(libdeflate_); }
+    FloorCompressor(const FloorCompressor &) = delete;
+    FloorCompressor &operator=(const FloorCompressor &) = delete;
+
+    void compress(const std::string &file)
+    {
+        const auto *in = reinterpret_cast<const uint8_t *>(file.data());
+        if (libdeflate_) {
+            out_.resize(libdeflate_deflate_compress_bound(libdeflate_, file.size()));
+            libdeflate_deflate_compress(libdeflate_, in, file.size(), out_.data(), out_.size());
+        } else {
+            out_.resize(file.size() + 5 * (file.size() / 65535 + 2) + 1024);
+            zipeng::IsalDeflater::forThread(choice_.level).deflate({in, file.size()}, out_.data(), out_.size());
+        }
+    }
+
+private:
+    zipeng::DeflateChoice choice_;
+    libdeflate_compressor *libdeflate_ = nullptr;
+    std::vector<uint8_t> out_;
+};
+
+double compressAll(const std::vector<std::string> &files, zipeng::DeflateChoice choice, unsigned threads)
 {
     std::atomic<size_t> next{0};
     const auto start = std::chrono::steady_clock::now();
     std::vector<std::thread> workers;
     for (unsigned t = 0; t < threads; ++t)
         workers.emplace_back([&] {
-            libdeflate_compressor *compressor = libdeflate_alloc_compressor(level);
-            std::vector<char> out;
-            while (compressor) {
-                const size_t i = next.fetch_add(1);
-                if (i >= files.size())
-                    break;
-                const std::string &file = files[i];
-                out.resize(libdeflate_deflate_compress_bound(compressor, file.size()));
-                libdeflate_deflate_compress(compressor, file.data(), file.size(), out.data(), out.size());
-            }
-            libdeflate_free_compressor(compressor);
+            FloorCompressor compressor(choice);
+            for (size_t i = next.fetch_add(1); i < files.size(); i = next.fetch_add(1))
+                compressor.compress(files[i]);
         });
     for (std::thread &worker : workers)
         worker.join();
@@ -68,14 +93,15 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: %s LEVEL REPS DIR\n", argv[0]);
         return 2;
     }
-    const int level = zipeng::libdeflateLevel(std::atoi(argv[1]));
+    const zipeng::DeflateChoice choice = zipeng::deflateChoice(std::atoi(argv[1]));
     const int reps = std::max(1, std::atoi(argv[2]));
     const std::vector<std::string> files = readTree(argv[3]);
     const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
     std::vector<double> seconds;
     for (int r = 0; r < reps; ++r)
-        seconds.push_back(compressAll(files, level, threads));
+        seconds.push_back(compressAll(files, choice, threads));
     std::sort(seconds.begin(), seconds.end());
-    std::printf("%.3f\n", seconds[seconds.size() / 2]);
+    std::printf("%.3f %s-%d\n", seconds[seconds.size() / 2],
+                choice.library == zipeng::DeflateChoice::Isal ? "igzip" : "libdeflate", choice.level);
     return 0;
 }
