@@ -84,14 +84,11 @@ size_t deflateBound(const DeflateChoice &choice, size_t n)
     return libdeflate_deflate_compress_bound(compressors.get(choice.level), n);
 }
 
-}  // namespace
-
-namespace {
-
 // zlib's raw deflate into at most `room` bytes of a buffer `spare` bytes
 // larger; an empty buffer when it does not fit. zlib gives every block's
 // distance code at least two codes, which is what Windows' own extractor
-// needs, so it redoes the rare libdeflate output that extractor would refuse.
+// needs, so it redoes the rare output of the others that extractor would
+// refuse (libdeflate's for a block without matches).
 Buffer zlibDeflate(int zipLevel, std::span<const uint8_t> input, size_t room, size_t spare = 0)
 {
     z_stream z{};

@@ -47,7 +47,7 @@ size_t IsalDeflater::deflate(std::span<const uint8_t> input, uint8_t *out, size_
     s.avail_in = 0;
     s.avail_out = 0;
 
-    static uint8_t none = 0;  // where an empty input "is"
+    static uint8_t none = 0;                                                    // where an empty input "is"
     uint8_t *in = input.empty() ? &none : const_cast<uint8_t *>(input.data());  // igzip only reads it
     size_t inLeft = input.size();
     uint8_t *const outStart = out;
