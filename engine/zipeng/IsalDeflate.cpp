@@ -21,14 +21,11 @@ size_t levelBufferSize(int level)
     }
 }
 
-// igzip's counts are 32-bit; a slice of 1 GiB keeps them far from wrapping.
-constexpr size_t Slice = size_t(1) << 30;
-
 }  // namespace
 
-IsalDeflater::IsalDeflater(int level)
-    : level_(level), levelBufferSize_(levelBufferSize(level)), levelBuffer_(new uint8_t[levelBufferSize_]),
-      stream_(new isal_zstream)
+IsalDeflater::IsalDeflater(int level, size_t slice)
+    : level_(level), slice_(std::clamp(slice, size_t(1), size_t(UINT32_MAX))), levelBufferSize_(levelBufferSize(level)),
+      levelBuffer_(new uint8_t[levelBufferSize_]), stream_(new isal_zstream)
 {
 }
 
@@ -54,7 +51,7 @@ size_t IsalDeflater::deflate(std::span<const uint8_t> input, uint8_t *out, size_
     size_t outLeft = capacity;
     for (;;) {
         if (s.avail_in == 0 && !s.end_of_stream) {
-            const size_t n = std::min(inLeft, Slice);
+            const size_t n = std::min(inLeft, slice_);
             s.next_in = in;
             s.avail_in = uint32_t(n);
             in += n;
@@ -64,7 +61,7 @@ size_t IsalDeflater::deflate(std::span<const uint8_t> input, uint8_t *out, size_
         if (s.avail_out == 0) {
             if (outLeft == 0)
                 return 0;
-            const size_t n = std::min(outLeft, Slice);
+            const size_t n = std::min(outLeft, slice_);
             s.next_out = out;
             s.avail_out = uint32_t(n);
             out += n;

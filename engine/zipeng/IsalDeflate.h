@@ -17,14 +17,16 @@ namespace zipeng {
 class IsalDeflater {
 public:
     // `level`: igzip's own, 1 to 3 (0 keeps no history between blocks).
-    explicit IsalDeflater(int level);
+    // `slice`: the most input or output handed to igzip at once; its counts
+    // are 32-bit. Tests make it small.
+    explicit IsalDeflater(int level, size_t slice = size_t(1) << 30);
     ~IsalDeflater();
     IsalDeflater(const IsalDeflater &) = delete;
     IsalDeflater &operator=(const IsalDeflater &) = delete;
 
     // Deflates `input` into `out` as one complete raw deflate stream, of any
-    // length (igzip counts in 32 bits: it is fed in slices). Returns the bytes
-    // written, or 0 when they would not fit in `capacity`.
+    // length. Returns the bytes written, or 0 when they would not fit in
+    // `capacity`.
     size_t deflate(std::span<const uint8_t> input, uint8_t *out, size_t capacity);
 
     // This thread's deflater for `level`, made on first use.
@@ -32,6 +34,7 @@ public:
 
 private:
     int level_;
+    size_t slice_;
     size_t levelBufferSize_;
     std::unique_ptr<uint8_t[]> levelBuffer_;
     std::unique_ptr<isal_zstream> stream_;
