@@ -26,11 +26,13 @@ DeflateChoice deflateChoice(int zipLevel)
     // 0.3% or more on headers, text, binaries and shared libraries, where
     // its 9 would gain another 0.1% at a fifth more time.
     static constexpr int map[10] = {0, 1, 2, 3, 4, 6, 7, 8, 8, 8};
-    // igzip's 3 (its best) is 0.6-4% smaller than zlib's 1 on C headers,
-    // generated text and binaries, and shared libraries, at twice libdeflate
-    // 1's speed (1.15x on headers); its 1 is up to 3% larger than zlib's 1
-    // on the binaries. Its 3 is about 1% larger than zlib's 2 on all of them,
-    // so 2 and 3 stay with libdeflate.
+    // igzip's 3 (its best) deflates at twice libdeflate 1's speed (1.15x on
+    // C headers). It is 4-7% smaller than zlib's 1 on text but 1-1.5%
+    // larger on machine code, so a tree of shared libraries alone comes out
+    // about 1% larger than zip -1's; with any real share of text (headers,
+    // a developer's tree, the bench corpus) it is smaller. Its 1 is
+    // larger than zlib's 1 on those mixed trees. Its 3 is 0.6-0.8% larger
+    // than zlib's 2 on all of them, so 2 and 3 stay with libdeflate.
     if (zipLevel <= 1)
         return {DeflateChoice::Isal, 3};
     return {DeflateChoice::Libdeflate, map[zipLevel > 9 ? 9 : zipLevel]};

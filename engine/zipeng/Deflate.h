@@ -2,10 +2,9 @@
 // The two ways a member is deflated: whole in memory, and in pieces for
 // larger members. Level 1 is deflated with ISA-L's igzip, the others with
 // libdeflate: each the fastest that is at least as small as zlib at the
-// same level. Each piece is a deflate stream of its own, compressed on any
-// worker; all but the last are turned into a stream that does not end and
-// stops on a byte boundary, so that the pieces joined in order form one valid
-// deflate stream. A piece is small enough to compress in a few hundredths of a
+// same level on trees of text and binaries (see deflateChoice). Each piece is a deflate stream of its own, compressed
+// on any worker; all but the last are turned into a stream that does not end and stops on a byte boundary, so that the
+// pieces joined in order form one valid deflate stream. A piece is small enough to compress in a few hundredths of a
 // second, which bounds what a cancel has to wait for.
 
 #include "engine/common/HugePageBuffer.h"
@@ -21,7 +20,7 @@ namespace zipeng {
 using Buffer = common::HugePageBuffer;
 
 // The library and its level whose output is no larger than zlib's at this
-// zip level (1 to 9), measured on text, source code and binaries.
+// zip level (1 to 9), measured on trees of text, source code and binaries.
 struct DeflateChoice {
     enum Library { Libdeflate, Isal } library;
     int level;
