@@ -104,6 +104,18 @@ uint64_t BufferedReader::seek(uint64_t offset)
     return position_;
 }
 
+bool BufferedReader::holds(uint64_t offset, size_t n) const
+{
+    return offset >= bufferStart_ && offset - bufferStart_ <= bufferLength_
+           && n <= bufferLength_ - (offset - bufferStart_);
+}
+
+void BufferedReader::fill(uint64_t offset, size_t n)
+{
+    bufferStart_ = offset;
+    bufferLength_ = source_.readAt(offset, buffer_.data(), std::min(n, buffer_.size()));
+}
+
 uint64_t BufferedReader::skip(uint64_t n)
 {
     const uint64_t room = source_.size() - std::min(position_, source_.size());

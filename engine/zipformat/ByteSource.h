@@ -77,6 +77,13 @@ public:
     // Moves forward n bytes, stopping at the end; returns the new position.
     uint64_t skip(uint64_t n);
 
+    // For a caller that knows where its next reads go: whether the buffer
+    // holds all of [offset, offset + n), and filling the buffer with up to its
+    // size from `offset` in one read of the source, so that scattered small
+    // reads inside that range cost no call of their own.
+    bool holds(uint64_t offset, size_t n) const;
+    void fill(uint64_t offset, size_t n);
+
     uint64_t position() const { return position_; }
     uint64_t size() const { return source_.size(); }
 

@@ -54,6 +54,50 @@ bool namesAgree(TableMember &m, const std::string &localName, Bytes localExtra)
 // Two passes over the entries, each told in steps of this many.
 constexpr size_t ProgressStep = 4096;
 
+// The local headers are read in file order, each read of the file taking in
+// the headers that follow while they lie close together: a million small
+// members then cost a few hundred reads, while the data of large members
+// between their headers is passed over rather than read.
+constexpr uint64_t HeaderReadSize = 1024 * 1024;
+constexpr uint64_t HeaderReadGap = 64 * 1024;  // cheaper to read through than to ask again
+// The local extra field is often a little longer than the central one (more
+// time stamps, alignment padding); a header longer still costs a read of its own.
+constexpr uint64_t HeaderSlack = 256;
+
+uint64_t saturatingSum(uint64_t a, uint64_t b)
+{
+    return a > UINT64_MAX - b ? UINT64_MAX : a + b;
+}
+
+// The length of a member's local header if it holds the central record's
+// name and extra field.
+uint64_t centralHeaderLength(const TableMember &m)
+{
+    return LocalHeaderSize + m.storedName.size() + m.centralExtra.size();
+}
+
+// Where a member's local header probably ends.
+uint64_t likelyHeaderEnd(const TableMember &m)
+{
+    return saturatingSum(m.headerOffset, centralHeaderLength(m) + HeaderSlack);
+}
+
+// Fills the reader from the header of order[k] up to the likely end of the
+// last of the following headers that one read should take in.
+void readHeadersFrom(BufferedReader &reader, const MemberTable &table, const std::vector<size_t> &order, size_t k)
+{
+    const uint64_t start = table.members[order[k]].headerOffset;
+    uint64_t end = likelyHeaderEnd(table.members[order[k]]);
+    for (size_t j = k + 1; j < order.size(); ++j) {
+        const TableMember &next = table.members[order[j]];
+        const uint64_t nextEnd = likelyHeaderEnd(next);
+        if (next.headerOffset > saturatingSum(end, HeaderReadGap) || nextEnd - start > HeaderReadSize)
+            break;
+        end = std::max(end, nextEnd);
+    }
+    reader.fill(start, size_t(std::min(end - start, HeaderReadSize)));
+}
+
 void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table, const ReadProgress &progress)
 {
     const uint64_t directoryOffset = table.location.fileOffset();
@@ -62,7 +106,7 @@ void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table, con
     sortUnlessSorted(order,
                      [&](size_t a, size_t b) { return table.members[a].headerOffset < table.members[b].headerOffset; });
 
-    BufferedReader reader(source, 16 * 1024);
+    BufferedReader reader(source, HeaderReadSize);
     std::vector<uint8_t> variable;
     std::vector<size_t> spanned;  // members whose span is known
     const uint64_t count = table.members.size();
@@ -76,6 +120,10 @@ void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table, con
             continue;
         }
         uint8_t fixed[LocalHeaderSize];
+        // (Bytes the directory follows need not be held: nothing reads them
+        // for a well-formed header.)
+        if (!reader.holds(m.headerOffset, std::min(centralHeaderLength(m), directoryOffset - m.headerOffset)))
+            readHeadersFrom(reader, table, order, k);
         reader.seek(m.headerOffset);
         const size_t got = reader.read(fixed, sizeof fixed);
         const auto header = parseLocalHeader(Bytes(fixed, got));
@@ -88,6 +136,8 @@ void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table, con
         const size_t nameLength = header->nameLength;
         const size_t extraLength = header->extraLength;
         variable.resize(nameLength + extraLength);
+        if (!reader.holds(reader.position(), variable.size()))
+            reader.fill(reader.position(), variable.size());
         if (reader.read(variable.data(), variable.size()) != variable.size()) {
             m.problem = "its local header is cut short";
             continue;
@@ -253,13 +303,12 @@ void noteMissingParts(const ArchiveFile &set, MemberTable &table)
 {
     const std::vector<std::string> notes = set.absenceNotes();
     table.damage.insert(table.damage.begin(), notes.begin(), notes.end());
-    auto sum = [](uint64_t a, uint64_t b) { return a > UINT64_MAX - b ? UINT64_MAX : a + b; };
     for (TableMember &m : table.members) {
         const ArchiveFile::Part *missing = set.missingDisk(m.disk);
         if (!missing && m.headerOffset != UINT64_MAX) {
-            uint64_t end = sum(m.headerOffset, LocalHeaderSize);
+            uint64_t end = saturatingSum(m.headerOffset, LocalHeaderSize);
             if (m.dataOffset > m.headerOffset)
-                end = std::max(end, sum(m.dataOffset, m.packedSize));
+                end = std::max(end, saturatingSum(m.dataOffset, m.packedSize));
             missing = set.missingPartIn(m.headerOffset, end);
         }
         if (missing)
