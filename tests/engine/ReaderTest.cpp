@@ -8,12 +8,16 @@
 
 #include "engine/ArchiveDirectoryReader.h"
 #include "engine/ZipEngine.h"
+#include "engine/zipformat/MemberTable.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -533,5 +537,108 @@ TEST(ArchiveReader, CorruptedBytesNeverCrash)
             bytes[r % bytes.size()] = (r & 0x100) ? 0xFF : uint8_t(random());
         }
         expectOrderlyRead(bytes, "round " + std::to_string(round));
+    }
+}
+
+// ---- Local headers of many members, read in large pieces -----------------
+
+namespace {
+
+// Several megabytes of small members with a large one now and then, and
+// local headers now and then longer than their directory records: the
+// reads of the local headers cut the file at many different places.
+// `localNameDiffers` picks the members whose local header names another file.
+ArchiveBuilder manySmallMembers(const std::function<bool(size_t)> &localNameDiffers)
+{
+    ArchiveBuilder b;
+    for (size_t i = 0; i < 60000; ++i) {
+        Member m = stored("m" + std::to_string(i), std::string(i % 2000 == 0 ? 100000 : i % 7, 'x'));
+        if (i % 13 == 0)
+            m.localExtra = extraBlock(0xCAFE, std::string(300 + i % 11, 'e'));
+        if (localNameDiffers(i))
+            m.localName = "M" + std::to_string(i);
+        b.add(m);
+    }
+    return b;
+}
+
+// A file cut short after its directory was read: reads that start past
+// the cut find nothing, as they would after the file was truncated.
+class TruncatedLater final : public zipformat::RandomAccessSource {
+public:
+    explicit TruncatedLater(const std::string &bytes) : bytes_(bytes) {}
+    uint64_t size() const override { return bytes_.size(); }
+    size_t readAt(uint64_t offset, void *buffer, size_t n) const override
+    {
+        const uint64_t end = std::min<uint64_t>(cut, bytes_.size());
+        if (offset >= end)
+            return 0;
+        n = size_t(std::min<uint64_t>(n, end - offset));
+        std::memcpy(buffer, bytes_.data() + offset, n);
+        return n;
+    }
+    uint64_t cut = UINT64_MAX;
+
+private:
+    const std::string &bytes_;
+};
+
+}  // namespace
+
+TEST(MemberTable, EveryLocalHeaderIsCheckedWhereverTheReadsCutTheFile)
+{
+    // Between the two archives, every member's local header disagrees once.
+    for (const size_t odd : {0, 1}) {
+        SCOPED_TRACE(odd);
+        const auto listing = listBytes(manySmallMembers([&](size_t i) { return i % 2 == odd; }).build());
+        ASSERT_EQ(listing.entries.size(), 30000u);
+        for (size_t k = 0; k < listing.entries.size(); ++k)
+            ASSERT_EQ(listing.entries[k].FileName, "m" + std::to_string(2 * k + 1 - odd));
+        EXPECT_NE(listing.error.find("skipping m" + std::to_string(59998 + odd) + ": its local header names it"),
+                  std::string::npos);
+    }
+}
+
+TEST(MemberTable, HeadersPastTheEndOfAFileTruncatedWhileReadAreRefused)
+{
+    Layout layout;
+    const std::string bytes = manySmallMembers([](size_t) { return false; }).build(&layout);
+    struct Case {
+        size_t firstLost;  // the member whose local header the cut reaches
+        uint64_t into;     // how far into that header the file still goes
+    };
+    for (const Case c : {Case{0, 0}, Case{20000, 0}, Case{20000, 12}, Case{40001, 30 + 2}, Case{59999, 30 + 5}}) {
+        SCOPED_TRACE(c.firstLost);
+        SCOPED_TRACE(c.into);
+        TruncatedLater source(bytes);
+        // Cut once the directory has been read, as the local headers' pass begins.
+        const auto table = zipformat::readMemberTable(source, [&](uint64_t members, uint64_t done, uint64_t) {
+            if (done >= members)
+                source.cut = layout.headerOffsets[c.firstLost] + c.into;
+        });
+        ASSERT_TRUE(table);
+        ASSERT_EQ(table->members.size(), layout.headerOffsets.size());
+        for (size_t i = 0; i < table->members.size(); ++i)
+            ASSERT_EQ(table->members[i].problem.empty(), i < c.firstLost) << i << ": " << table->members[i].problem;
+    }
+}
+
+TEST(MemberTable, HeadersCutBetweenThePiecesOfASplitArchiveAreReadWhole)
+{
+    Layout layout;
+    const std::string bytes = manySmallMembers([](size_t) { return false; }).build(&layout);
+    // The first cut of each set lies in a local header's fixed part, or in its name.
+    for (const uint64_t into : {uint64_t(9), uint64_t(30 + 3)}) {
+        SCOPED_TRACE(into);
+        TempDir dir;
+        const uint64_t piece = layout.headerOffsets[5000] + into;
+        for (uint64_t at = 0, n = 1; at < bytes.size(); at += piece, ++n) {
+            char suffix[8];
+            std::snprintf(suffix, sizeof suffix, ".%03u", unsigned(n));
+            writeFile(dir / ("v.zip" + std::string(suffix)), bytes.substr(at, piece));
+        }
+        const auto listing = listArchive(dir / "v.zip.001");
+        EXPECT_EQ(listing.error, "");
+        EXPECT_EQ(listing.entries.size(), layout.headerOffsets.size());
     }
 }
