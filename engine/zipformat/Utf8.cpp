@@ -43,6 +43,10 @@ size_t utf8SequenceLength(std::string_view text, size_t at)
 bool isValidUtf8(std::string_view text)
 {
     for (size_t i = 0; i < text.size();) {
+        if (uint8_t(text[i]) < 0x80) {  // most names are ASCII throughout
+            ++i;
+            continue;
+        }
         const size_t n = utf8SequenceLength(text, i);
         if (n == 0)
             return false;
