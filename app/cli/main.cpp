@@ -47,6 +47,7 @@
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_map>
 
 namespace {
 
@@ -133,6 +134,46 @@ std::string rowText(const QStringList &cells)
     }
     return row;
 }
+
+// A name of printable ASCII shows as it is stored: it is its own display
+// name, and nothing in it is hidden or replaced.
+bool plainAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c <= 0x7E; });
+}
+
+// The size and date cells of listing rows as terminal text. Values repeat
+// over a large listing: each distinct one is converted once, up to a cap.
+class TerminalCells {
+public:
+    explicit TerminalCells(ListingCellTexts &cells) : cells_(cells) {}
+    const std::string &size(uint64_t value)
+    {
+        return remembered(sizes_, value, [&] { return cells_.size(value); });
+    }
+    const std::string &dateTime(uint32_t dosDateTime)
+    {
+        return remembered(dates_, dosDateTime, [&] { return cells_.dateTime(dosDateTime); });
+    }
+
+private:
+    static constexpr size_t Remembered = 1 << 16;
+    template <typename Key, typename Make>
+    const std::string &remembered(std::unordered_map<Key, std::string> &texts, Key key, Make make)
+    {
+        if (const auto found = texts.find(key); found != texts.end())
+            return found->second;
+        std::string text = terminalText(make().toStdString(), Tabs::Replace);
+        if (texts.size() < Remembered)
+            return texts.emplace(key, std::move(text)).first->second;
+        spare_ = std::move(text);
+        return spare_;
+    }
+    ListingCellTexts &cells_;
+    std::unordered_map<uint64_t, std::string> sizes_;
+    std::unordered_map<uint32_t, std::string> dates_;
+    std::string spare_;
+};
 
 // The options of one command line: flags, valued options (--level N, --to DIR,
 // --charset NAME), and the rest.
@@ -233,10 +274,24 @@ int listCommand(std::span<char *const> arguments)
     writeOut((listingTitles() << QStringLiteral("encrypted")).join(QLatin1Char('\t')));
     // The same text as listingRow(), each distinct size and time stamp formatted once.
     ListingCellTexts cells(platform::RegionalSettings::current());
+    TerminalCells terminalCells(cells);
+    std::string row;
     for (int i = 0; i < engine.EntryCount(); ++i) {
         const ArchiveEntry &entry = engine.Entries(i);
-        writeOut(rowText({listingName(entry), cells.size(entry.TruePackedSize), cells.size(entry.TrueUnpackedSize),
-                          cells.dateTime(entry.DosDateTime()), entry.Encrypted() ? QStringLiteral("yes") : QString()}));
+        // What rowText() would make of the cells, without a round trip
+        // through QString for every name.
+        if (plainAscii(entry.FileName))
+            row = entry.FileName;
+        else
+            row = rowText({listingName(entry)});
+        for (const std::string *cell :
+             {&terminalCells.size(entry.TruePackedSize), &terminalCells.size(entry.TrueUnpackedSize),
+              &terminalCells.dateTime(entry.DosDateTime())}) {
+            row += '\t';
+            row += *cell;
+        }
+        row += entry.Encrypted() ? "\tyes" : "\t";
+        writeOut(row);
     }
     if (!readError.empty()) {
         writeError(readError);
