@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string_view>
 #include <zlib.h>
 
 namespace zipformat {
@@ -41,11 +42,19 @@ std::string resolvedName(const std::string &stored, Bytes ownExtra, Bytes otherE
 // record calls `m.storedName`: what counts is the name both resolve to, as a
 // writer may give ASCII stand-ins that differ between the two headers, or the
 // real name in one of them. Sets the member's name to it.
-bool namesAgree(TableMember &m, const std::string &localName, Bytes localExtra)
+bool namesAgree(TableMember &m, std::string_view localName, Bytes localExtra)
 {
     const Bytes centralExtra(m.centralExtra.data(), m.centralExtra.size());
+    // Without the field in either header the stored bytes are the names;
+    // compared in place, they need no copies.
+    if (!findExtraBlock(centralExtra, UnicodePathId) && !findExtraBlock(localExtra, UnicodePathId)) {
+        if (localName != m.storedName)
+            return false;
+        m.name = m.storedName;
+        return true;
+    }
     const std::string name = resolvedName(m.storedName, centralExtra, localExtra);
-    if (resolvedName(localName, localExtra, centralExtra) != name)
+    if (resolvedName(std::string(localName), localExtra, centralExtra) != name)
         return false;
     m.name = name;
     return true;
@@ -150,13 +159,13 @@ void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table, con
         if (fitsBefore(m.dataOffset, m.packedSize, directoryOffset))
             spanned.push_back(i);
 
-        const std::string localName(reinterpret_cast<const char *>(variable.data()), nameLength);
+        const std::string_view localName(reinterpret_cast<const char *>(variable.data()), nameLength);
         // A header that defers its sizes to a data descriptor gives none.
         std::optional<LocalSizes> sizes;
         if (!((m.local.flags | m.flags) & FlagDataDescriptor))
             sizes = localSizes(*header, localExtra);
         if (!namesAgree(m, localName, localExtra)) {
-            m.problem = "its local header names it \"" + localName + "\"";
+            m.problem = "its local header names it \"" + std::string(localName) + "\"";
         } else if (localMethod != m.method) {
             m.problem = "its local header gives compression method " + std::to_string(localMethod)
                         + ", the central directory " + std::to_string(m.method);
