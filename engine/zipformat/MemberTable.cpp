@@ -187,17 +187,17 @@ void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table, con
         const uint64_t end = m.dataOffset + m.packedSize;
         return end < m.dataOffset ? UINT64_MAX : end;
     };
-    std::vector<std::pair<uint64_t, uint64_t>> memberSpans;
+    // In file order, as `spanned` was filled in that order.
+    std::vector<std::pair<uint64_t, uint64_t>> spans;
+    spans.reserve(spanned.size());
     for (size_t i : spanned)
-        memberSpans.emplace_back(table.members[i].headerOffset, spanEnd(table.members[i]));
-    const std::vector<bool> overlapping = overlappingSpans(memberSpans);
+        spans.emplace_back(table.members[i].headerOffset, spanEnd(table.members[i]));
+    const std::vector<bool> overlapping = overlappingSpans(spans);
     for (size_t k = 0; k < spanned.size(); ++k) {
         TableMember &m = table.members[spanned[k]];
         if (overlapping[k] && m.problem.empty())
             m.problem = "its data overlaps another member's (a possible zip bomb)";
     }
-    sortUnlessSorted(spanned,
-                     [&](size_t a, size_t b) { return table.members[a].headerOffset < table.members[b].headerOffset; });
 
     // Bytes that belong to no member may hold a local header the directory
     // does not describe: a second archive joined on, or a member hidden from
@@ -206,9 +206,9 @@ void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table, con
     uint64_t hidden = 0, firstHidden = 0;
     // Members refused before their span was known still own their header.
     std::vector<uint64_t> ownHeaders;
-    for (const TableMember &m : table.members)
-        ownHeaders.push_back(m.headerOffset);
-    sortUnlessSorted(ownHeaders, std::less<uint64_t>());
+    ownHeaders.reserve(order.size());
+    for (size_t i : order)
+        ownHeaders.push_back(table.members[i].headerOffset);
     auto scanGap = [&](uint64_t from, uint64_t to) {
         std::vector<uint8_t> buffer;
         constexpr size_t Chunk = 64 * 1024;
@@ -238,9 +238,6 @@ void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table, con
             at += got - (LocalHeaderSize - 1);  // a header may straddle two chunks
         }
     };
-    std::vector<std::pair<uint64_t, uint64_t>> spans;
-    for (size_t i : spanned)
-        spans.emplace_back(table.members[i].headerOffset, spanEnd(table.members[i]));
     uint64_t covered = 0;
     for (const auto &[start, end] : spans) {
         if (start > covered)
