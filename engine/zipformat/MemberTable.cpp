@@ -65,7 +65,7 @@ constexpr size_t ProgressStep = 4096;
 
 // The local headers are read in file order, each read of the file taking in
 // the headers that follow while they lie close together: a million small
-// members then cost a few hundred reads, while the data of large members
+// members then cost about a hundred reads, while the data of large members
 // between their headers is passed over rather than read.
 constexpr uint64_t HeaderReadSize = 1024 * 1024;
 // A gap this small is read through: copying it costs about what a read of
@@ -131,8 +131,8 @@ void checkLocalHeaders(const RandomAccessSource &source, MemberTable &table, con
             continue;
         }
         uint8_t fixed[LocalHeaderSize];
-        // (Bytes the directory follows need not be held: nothing reads them
-        // for a well-formed header.)
+        // Read afresh unless the buffer holds as much of the header as its
+        // central record suggests, up to the directory, where headers end.
         if (!reader.holds(m.headerOffset, std::min(centralHeaderLength(m), directoryOffset - m.headerOffset)))
             readHeadersFrom(reader, table, order, k);
         reader.seek(m.headerOffset);
