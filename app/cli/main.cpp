@@ -23,6 +23,7 @@
 
 #include "app/ListingText.h"
 #include "app/cli/PasswordSource.h"
+#include "app/cli/TerminalText.h"
 #include "engine/ArchiveDirectoryReader.h"
 #include "engine/ZipEngine.h"
 #include "engine/zipformat/NameCharset.h"
@@ -47,9 +48,14 @@
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <unordered_map>
 
 namespace {
+
+using cli::plainAscii;
+using cli::rowText;
+using cli::Tabs;
+using cli::TerminalCells;
+using cli::terminalText;
 
 constexpr int ExitOk = 0;
 constexpr int ExitFailed = 1;
@@ -73,107 +79,11 @@ void writeOut(const QString &line)
     writeOut(line.toStdString());
 }
 
-// Member names from the archive reach the terminal in messages and listing
-// rows. A control character in one could rewrite the screen or the title, a
-// line break or separator could forge a line of output, and a bidirectional
-// embedding, override or isolate could make the name show as another one.
-// Each such character is shown as '?': C0 controls (a tab only in listing
-// rows, where it would split a column), DEL, the C1 controls U+0080-U+009F and their raw
-// bytes outside valid UTF-8 (0x9B alone starts an escape sequence on an
-// 8-bit terminal), U+2028, U+2029, U+202A-U+202E and U+2066-U+2069.
-// Other bytes pass unchanged, valid UTF-8 or not.
-enum class Tabs { Keep, Replace };
-
-bool hiddenCodePoint(char32_t c, Tabs tabs)
-{
-    if (c == '\t')
-        return tabs == Tabs::Replace;
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 || (c >= 0x202A && c <= 0x202E)
-           || (c >= 0x2066 && c <= 0x2069);
-}
-
-std::string terminalText(std::string_view text, Tabs tabs = Tabs::Keep)
-{
-    std::string shown;
-    shown.reserve(text.size());
-    for (size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const size_t length = zipformat::utf8SequenceLength(text, i);
-        if (length == 0) {  // a raw byte of a name that is not UTF-8
-            shown += lead >= 0x80 && lead <= 0x9F ? '?' : char(lead);
-            ++i;
-            continue;
-        }
-        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-        for (size_t k = 1; k < length; ++k)
-            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        if (hiddenCodePoint(c, tabs))
-            shown += '?';
-        else
-            shown.append(text.substr(i, length));
-        i += length;
-    }
-    return shown;
-}
-
 void writeError(const std::string &message)
 {
     std::fflush(stdout);
     std::fprintf(stderr, "%s\n", terminalText(message).c_str());
 }
-
-// The cells of a listing row, TAB-separated; a tab in a cell would split
-// its column, so it is replaced too.
-std::string rowText(const QStringList &cells)
-{
-    std::string row;
-    for (qsizetype i = 0; i < cells.size(); ++i) {
-        if (i > 0)
-            row += '\t';
-        row += terminalText(cells[i].toStdString(), Tabs::Replace);
-    }
-    return row;
-}
-
-// A name of printable ASCII shows as it is stored: it is its own display
-// name, and nothing in it is hidden or replaced.
-bool plainAscii(std::string_view text)
-{
-    return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c <= 0x7E; });
-}
-
-// The size and date cells of listing rows as terminal text. Values repeat
-// over a large listing: each distinct one is converted once, up to a cap.
-class TerminalCells {
-public:
-    explicit TerminalCells(ListingCellTexts &cells) : cells_(cells) {}
-    const std::string &size(uint64_t value)
-    {
-        return remembered(sizes_, value, [&] { return cells_.size(value); });
-    }
-    const std::string &dateTime(uint32_t dosDateTime)
-    {
-        return remembered(dates_, dosDateTime, [&] { return cells_.dateTime(dosDateTime); });
-    }
-
-private:
-    static constexpr size_t Remembered = 1 << 16;
-    template <typename Key, typename Make>
-    const std::string &remembered(std::unordered_map<Key, std::string> &texts, Key key, Make make)
-    {
-        if (const auto found = texts.find(key); found != texts.end())
-            return found->second;
-        std::string text = terminalText(make().toStdString(), Tabs::Replace);
-        if (texts.size() < Remembered)
-            return texts.emplace(key, std::move(text)).first->second;
-        spare_ = std::move(text);
-        return spare_;
-    }
-    ListingCellTexts &cells_;
-    std::unordered_map<uint64_t, std::string> sizes_;
-    std::unordered_map<uint32_t, std::string> dates_;
-    std::string spare_;
-};
 
 // The options of one command line: flags, valued options (--level N, --to DIR,
 // --charset NAME), and the rest.
