@@ -126,15 +126,6 @@ private:
     std::string seen_;
 };
 
-// A file of zeros that takes no disk space.
-void writeZeros(const std::string &path, uint64_t size)
-{
-    std::ofstream(path, std::ios::binary).close();
-    fs::resize_file(path, size);
-}
-
-constexpr uint64_t Big = 512ull << 20;  // far more than is done before the signal arrives
-
 }  // namespace
 
 // ---- The lock itself ----
@@ -306,15 +297,23 @@ TEST(ArchiveLock, ConcurrentAddsToOneArchiveKeepEveryMember)
 
 // ---- orvexzip stopped by a signal ----
 
-// The signal comes once the first file has been reported (the progress line
-// needs a terminal); the job is far from done then. Nothing may remain of it:
-// no temporary file beside the archive or in the target, the archive as it was.
+// The signal comes once the first member has been reported. The test reads no
+// more of the terminal until it has signalled, and the job's progress lines
+// alone overfill the terminal's buffer, so the job cannot end before the
+// signal whatever the machine's load. Nothing may remain of it: no temporary
+// file beside the archive or in the target, the archives as they were, and in
+// the target only members extracted whole.
 TEST(Interrupt, AddAndExtractStopCleanlyWithTheSignalsExitStatus)
 {
     TempDir dir;
+    const int members = 4000;  // about 40 bytes of progress each, twice a terminal's buffer
+    fs::create_directory(dir.file("tree"));
+    for (int i = 0; i < members; ++i) {
+        const std::string name = "a-member-with-a-longish-name-" + std::to_string(i) + ".txt";
+        dir.write("tree/" + name, name);
+    }
+    ASSERT_EQ(runOrvexzip({"add", "big.zip", "--level", "1", "--recurse", "tree"}, dir.path()).exitCode, 0);
     dir.write("small.txt", "small");
-    writeZeros(dir.file("zeros.bin"), Big);
-    ASSERT_EQ(runOrvexzip({"add", "big.zip", "--level", "1", "small.txt", "zeros.bin"}, dir.path()).exitCode, 0);
     ASSERT_EQ(runOrvexzip({"add", "a.zip", "small.txt"}, dir.path()).exitCode, 0);
     const std::string archiveBefore = readFile(dir.file("a.zip"));
     const std::string bigBefore = readFile(dir.file("big.zip"));
@@ -330,27 +329,25 @@ TEST(Interrupt, AddAndExtractStopCleanlyWithTheSignalsExitStatus)
     for (const Case &c :
          {Case{"add", SIGINT, 130}, Case{"add", SIGTERM, 143}, Case{"add", SIGHUP, 129}, Case{"extract", SIGINT, 130},
           Case{"extract", SIGTERM, 143}, Case{"extract", SIGHUP, 129}, Case{"test", SIGINT, 130}}) {
-        const bool add = std::string(c.command) == "add";
-        SCOPED_TRACE(std::string(c.command) + " " + strsignal(c.signal));
-        for (const std::string &name : listDir(target))
-            fs::remove(target + "/" + name);
-        const bool test = std::string(c.command) == "test";
-        Child child(add    ? std::vector<std::string>{"add", "a.zip", "--level", "1", "zeros.bin"}
-                    : test ? std::vector<std::string>{"test", "big.zip"}
-                           : std::vector<std::string>{"extract", "big.zip", "--to", "out"},
+        const std::string command = c.command;
+        SCOPED_TRACE(command + " " + strsignal(c.signal));
+        fs::remove_all(target);
+        fs::create_directory(target);
+        Child child(command == "add"    ? std::vector<std::string>{"add", "a.zip", "--recurse", "tree"}
+                    : command == "test" ? std::vector<std::string>{"test", "big.zip"}
+                                        : std::vector<std::string>{"extract", "big.zip", "--to", "out"},
                     dir.path(), true);
         ASSERT_TRUE(child.started());
         ASSERT_TRUE(child.readUntil("File: ")) << child.seen();
         child.signal(c.signal);
-        EXPECT_EQ(child.finish(), c.status) << child.seen();
+        EXPECT_EQ(child.finish(), c.status) << child.seen().substr(0, 500);
 
         EXPECT_EQ(listDir(dir.path()), filesBefore);
         EXPECT_EQ(readFile(dir.file("a.zip")), archiveBefore);
         EXPECT_EQ(readFile(dir.file("big.zip")), bigBefore);
-        // The small member may have been finished before the signal came.
-        for (const std::string &name : listDir(target)) {
-            EXPECT_EQ(name, "small.txt");
-            EXPECT_EQ(readFile(target + "/" + name), "small");
-        }
+        const std::vector<std::string> extracted = listDir(target);  // without folders
+        EXPECT_LT(extracted.size(), size_t(members));
+        for (const std::string &name : extracted)
+            EXPECT_EQ(readFile(target + "/" + name), name);
     }
 }
