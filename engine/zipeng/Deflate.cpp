@@ -26,15 +26,18 @@ DeflateChoice deflateChoice(int zipLevel)
     // 0.3% or more on headers, text, binaries and shared libraries, where
     // its 9 would gain another 0.1% at a fifth more time.
     static constexpr int map[10] = {0, 1, 2, 3, 4, 6, 7, 8, 8, 8};
-    // igzip's 3 (its best) deflates at twice libdeflate 1's speed (1.15x on
-    // C headers). It is 4-7% smaller than zlib's 1 on text but 1-1.5%
-    // larger on machine code, so a tree of shared libraries alone comes out
-    // about 1% larger than zip -1's; with any real share of text (headers,
-    // a developer's tree, the bench corpus) it is smaller. Its 1 is
-    // larger than zlib's 1 on those mixed trees. Its 3 is 0.6-0.8% larger
-    // than zlib's 2 on all of them, so 2 and 3 stay with libdeflate.
+    // igzip's 2, with blocks of 8K tokens (see IsalDeflate.cpp), deflates
+    // at about twice the speed of its 3. It is 1.6-3.2% smaller than zlib's
+    // 1 on text and source code and 0.8% larger on machine code and
+    // generated binaries, so a tree of shared libraries alone comes out
+    // larger than zip -1's; with any real share of text (C headers, a
+    // developer's tree, the bench corpus) it is smaller: by 0.3% on the
+    // corpus, the narrowest of the three. Its 3 gained 0.2-2.3% more at
+    // twice the time; its 1 is 2.5% larger than zlib's 1 on machine code.
+    // At 2 and 3, libdeflate beats zlib at the same number and igzip's best
+    // does not, so they stay with libdeflate.
     if (zipLevel <= 1)
-        return {DeflateChoice::Isal, 3};
+        return {DeflateChoice::Isal, 2};
     return {DeflateChoice::Libdeflate, map[zipLevel > 9 ? 9 : zipLevel]};
 }
 
@@ -150,11 +153,15 @@ bool samplesBarelyShrink(size_t count, size_t sampleSize, Sample sample)
 {
     libdeflate_compressor *compressor = compressors.get(1);
     Buffer out(sampleSize + 1024);
-    size_t sampled = 0, packed = 0;
+    const size_t sampled = count * sampleSize;
+    size_t packed = 0;
     for (size_t i = 0; i < count; ++i) {
         const size_t written = libdeflate_deflate_compress(compressor, sample(i), sampleSize, out.data(), out.size);
-        sampled += sampleSize;
         packed += written == 0 ? sampleSize : written;
+        // Decided once even the rest stored whole could not reach the mark:
+        // text decides at its first sample.
+        if ((packed + (count - 1 - i) * sampleSize) * 1000 < sampled * 995)
+            return false;
     }
     return packed * 1000 >= sampled * 995;
 }
