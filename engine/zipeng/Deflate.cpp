@@ -78,6 +78,17 @@ size_t deflateStream(const DeflateChoice &choice, std::span<const uint8_t> input
     return libdeflate_deflate_compress(compressors.get(choice.level), input.data(), input.size(), out, capacity);
 }
 
+// Whether Windows' own extractor could refuse what the library writes, so
+// that its output must be walked. igzip pads a distance code used by no
+// match, or by one distance, to two 1-bit codes as zlib does, and its longer
+// codes are complete (zlib's inflate, which igzip's output is made for,
+// refuses any other incomplete code); libdeflate before 1.19 leaves an
+// empty distance code in a block without matches.
+bool mayBeRefusedByWindows(const DeflateChoice &choice)
+{
+    return choice.library != DeflateChoice::Isal;
+}
+
 // Room enough for `n` bytes deflated. igzip, too, stores what does not
 // shrink, in blocks of up to 64 KiB with 5 bytes of header each; its bound
 // is not documented, so deflatePiece doubles the room should it ever fall
@@ -136,11 +147,12 @@ Buffer deflateWhole(int zipLevel, std::span<const uint8_t> input)
     Buffer out(input.size() - 1);
     // Room for less than the input only: output that would not fit is output
     // that would not shrink the data, reported as 0.
-    const size_t written = deflateStream(deflateChoice(zipLevel), input, out.data(), out.size);
+    const DeflateChoice choice = deflateChoice(zipLevel);
+    const size_t written = deflateStream(choice, input, out.data(), out.size);
     if (written == 0)
         return {};
     out.size = written;
-    if (refusedByWindows(out.view()))
+    if (mayBeRefusedByWindows(choice) && refusedByWindows(out.view()))
         return zlibDeflate(zipLevel, input, input.size() - 1);
     return out;
 }
@@ -219,15 +231,21 @@ size_t pieceSize(int zipLevel)
 Buffer deflatePiece(int zipLevel, std::span<const uint8_t> input, bool last)
 {
     const DeflateChoice choice = deflateChoice(zipLevel);
+    // igzip ends a piece that is not the last with a sync flush of its own,
+    // and its codes need no check: nothing to walk.
+    const bool isal = choice.library == DeflateChoice::Isal;
     Buffer out;
     size_t written = 0;
     for (size_t room = deflateBound(choice, input.size()); written == 0; room *= 2) {
         if (room > 2 * input.size() + (1u << 20))
             throw std::runtime_error("deflate output exceeds its bound");
         out = Buffer(room + 5);  // 5 more for the closing stored block
-        written = deflateStream(choice, input, out.data(), room);
+        written = isal ? IsalDeflater::forThread(choice.level).deflate(input, out.data(), room, last)
+                       : deflateStream(choice, input, out.data(), room);
     }
     out.size = written;
+    if (isal)
+        return out;
     // The last piece needs no tail, only the check.
     std::optional<StreamTail> tail;
     if (!last)

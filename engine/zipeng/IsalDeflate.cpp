@@ -38,7 +38,7 @@ IsalDeflater::IsalDeflater(int level, size_t slice)
 
 IsalDeflater::~IsalDeflater() = default;
 
-size_t IsalDeflater::deflate(std::span<const uint8_t> input, uint8_t *out, size_t capacity)
+size_t IsalDeflater::deflate(std::span<const uint8_t> input, uint8_t *out, size_t capacity, bool endStream)
 {
     isal_zstream &s = *stream_;
     isal_deflate_init(&s);
@@ -54,16 +54,20 @@ size_t IsalDeflater::deflate(std::span<const uint8_t> input, uint8_t *out, size_
     static uint8_t none = 0;                                                    // where an empty input "is"
     uint8_t *in = input.empty() ? &none : const_cast<uint8_t *>(input.data());  // igzip only reads it
     size_t inLeft = input.size();
+    bool lastFed = false;
     uint8_t *const outStart = out;
     size_t outLeft = capacity;
     for (;;) {
-        if (s.avail_in == 0 && !s.end_of_stream) {
+        if (s.avail_in == 0 && !lastFed) {
             const size_t n = std::min(inLeft, slice_);
             s.next_in = in;
             s.avail_in = uint32_t(n);
             in += n;
             inLeft -= n;
-            s.end_of_stream = inLeft == 0;
+            lastFed = inLeft == 0;
+            // The flush applies at the end of the input given: the last slice.
+            s.end_of_stream = lastFed && endStream;
+            s.flush = lastFed && !endStream ? SYNC_FLUSH : NO_FLUSH;
         }
         if (s.avail_out == 0) {
             if (outLeft == 0)
@@ -80,6 +84,10 @@ size_t IsalDeflater::deflate(std::span<const uint8_t> input, uint8_t *out, size_
         if (result != COMP_OK)
             throw std::runtime_error("igzip failed with code " + std::to_string(result));
         if (s.internal_state.state == ZSTATE_END)
+            return size_t(s.next_out - outStart);
+        // A sync flush is complete once all input is in and a new block's
+        // header is due; igzip documents that state as the sign.
+        if (!endStream && lastFed && s.avail_in == 0 && s.internal_state.state == ZSTATE_NEW_HDR)
             return size_t(s.next_out - outStart);
         // A call that neither read, wrote nor moved on would loop for ever.
         if (s.avail_in == inBefore && s.avail_out == outBefore && s.internal_state.state == stateBefore)

@@ -26,8 +26,10 @@ public:
 
     // Deflates `input` into `out` as one complete raw deflate stream, of any
     // length. Returns the bytes written, or 0 when they would not fit in
-    // `capacity`.
-    size_t deflate(std::span<const uint8_t> input, uint8_t *out, size_t capacity);
+    // `capacity`. With `endStream` false, the stream is left open instead:
+    // its last block is not final and is followed by an empty stored block
+    // (a sync flush), so that another stream can follow on a byte boundary.
+    size_t deflate(std::span<const uint8_t> input, uint8_t *out, size_t capacity, bool endStream = true);
 
     // This thread's deflater for `level`, made on first use.
     static IsalDeflater &forThread(int level);

@@ -177,7 +177,7 @@ TEST(Pieces, WholeMembersInflateToTheInputOrAreLeftToBeStored)
     }
 }
 
-TEST(Pieces, IgzipFedInSlicesWritesOneStream)
+TEST(Pieces, IgzipFedInSlicesWritesOneStreamOrLeavesItOpen)
 {
     // Inputs over 4 GiB reach igzip in slices; small slices take the same path.
     const std::string input = textData(150000, 7) + randomData(50000, 7) + textData(20000, 8);
@@ -192,6 +192,14 @@ TEST(Pieces, IgzipFedInSlicesWritesOneStream)
         ASSERT_TRUE(back.has_value());
         EXPECT_TRUE(*back == input);
         EXPECT_EQ(deflater.deflate(bytesOf(input), reinterpret_cast<uint8_t *>(out.data()), written - 1), 0u);
+
+        // Left open with a sync flush, the stream goes on in the next one.
+        std::string open(input.size() + 4096, '\0');
+        open.resize(deflater.deflate(bytesOf(input), reinterpret_cast<uint8_t *>(open.data()), open.size(), false));
+        ASSERT_GT(open.size(), 4u);
+        EXPECT_EQ(open.substr(open.size() - 4), std::string("\0\0\xFF\xFF", 4));
+        const std::string joined = inflateAll(open + out, 2 * input.size()).value_or("");
+        EXPECT_TRUE(joined == input + input);
     }
 }
 
