@@ -1,0 +1,217 @@
+#include "engine/otherformats/ArchiveSource.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+
+namespace otherformats {
+
+namespace {
+
+// Read in blocks of this size: large enough for few calls, small enough that
+// progress and cancel come often.
+constexpr size_t BlockSize = 256 * 1024;
+
+// Formats named one by one rather than archive_read_support_format_all():
+// that one includes mtree, whose entries name files on this machine's disk
+// to read, which an archive from elsewhere must never make us do. ZIP is
+// enabled only to recognise it.
+void enableFormats(archive *a)
+{
+    archive_read_support_format_7zip(a);
+    archive_read_support_format_ar(a);
+    archive_read_support_format_cab(a);
+    archive_read_support_format_cpio(a);
+    archive_read_support_format_iso9660(a);
+    archive_read_support_format_lha(a);
+    archive_read_support_format_rar(a);
+    archive_read_support_format_rar5(a);
+    archive_read_support_format_tar(a);
+    archive_read_support_format_xar(a);
+    archive_read_support_format_zip(a);
+    // Bids last: only what no other format claims is taken as one lone stream.
+    archive_read_support_format_raw(a);
+}
+
+// The compressions read in-process; none of them runs an external program.
+void enableFilters(archive *a)
+{
+    archive_read_support_filter_gzip(a);
+    archive_read_support_filter_bzip2(a);
+    archive_read_support_filter_xz(a);
+    archive_read_support_filter_lzma(a);
+    archive_read_support_filter_lzip(a);
+    archive_read_support_filter_zstd(a);
+    archive_read_support_filter_lz4(a);
+    archive_read_support_filter_compress(a);
+}
+
+std::string text(const char *s)
+{
+    return s ? std::string(s) : std::string();
+}
+
+}  // namespace
+
+std::string rawMemberName(const std::string &path)
+{
+    const size_t slash = path.find_last_of('/');
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    static constexpr std::array<const char *, 9> suffixes = {".gz", ".bz2",  ".xz", ".zst", ".lz4",
+                                                             ".lz", ".lzma", ".Z",  ".z"};
+    for (const char *suffix : suffixes) {
+        const size_t length = std::strlen(suffix);
+        if (name.size() > length && name.compare(name.size() - length, length, suffix) == 0)
+            return name.substr(0, name.size() - length);
+    }
+    return name.empty() ? "data" : name + ".out";
+}
+
+ArchiveSource::ArchiveSource() : archive_(archive_read_new()) {}
+
+ArchiveSource::~ArchiveSource()
+{
+    if (archive_)
+        archive_read_free(archive_);
+}
+
+bool ArchiveSource::open(const std::string &path, const std::optional<std::string> &password, std::string &error)
+{
+    if (!archive_) {
+        error = "out of memory";
+        return false;
+    }
+    fd_.reset(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat st {};
+    if (!fd_ || ::fstat(fd_.get(), &st) != 0) {
+        error = "cannot open " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        error = path + " is not a regular file";
+        return false;
+    }
+    size_ = uint64_t(st.st_size);
+    rawName_ = rawMemberName(path);
+    enableFormats(archive_);
+    enableFilters(archive_);
+    if (password && archive_read_add_passphrase(archive_, password->c_str()) != ARCHIVE_OK) {
+        error = this->error();
+        return false;
+    }
+    if (archive_read_open_fd(archive_, fd_.get(), BlockSize) != ARCHIVE_OK) {
+        error = this->error();
+        return false;
+    }
+    return true;
+}
+
+ArchiveSource::Next ArchiveSource::next()
+{
+    for (;;) {
+        const int status = archive_read_next_header(archive_, &entry_);
+        if (status == ARCHIVE_EOF)
+            return Next::End;
+        if (status == ARCHIVE_OK || status == ARCHIVE_WARN)
+            return Next::Entry;
+        if (status == ARCHIVE_FAILED)
+            return Next::Unreadable;
+        if (status != ARCHIVE_RETRY)
+            return Next::Failed;
+    }
+}
+
+Entry ArchiveSource::describe() const
+{
+    archive_entry *e = entry_;
+    Entry out;
+    if (isRaw()) {
+        out.name = rawName_;
+    } else if (const char *utf8 = archive_entry_pathname_utf8(e)) {
+        out.name = utf8;
+    } else {
+        out.name = text(archive_entry_pathname(e));
+        out.nameIsUtf8 = false;
+    }
+    if (archive_entry_size_is_set(e) && archive_entry_size(e) >= 0)
+        out.size = uint64_t(archive_entry_size(e));
+    if (archive_entry_mtime_is_set(e))
+        out.modified = int64_t(archive_entry_mtime(e));
+    out.mode = uint32_t(archive_entry_perm(e));
+    out.encrypted = archive_entry_is_encrypted(e) != 0;
+    if (const char *hardlink = archive_entry_hardlink(e)) {
+        out.kind = EntryKind::HardLink;
+        const char *utf8 = archive_entry_hardlink_utf8(e);
+        out.linkTarget = utf8 ? utf8 : hardlink;
+        return out;
+    }
+    switch (archive_entry_filetype(e)) {
+    case AE_IFREG: out.kind = EntryKind::File; break;
+    case AE_IFDIR: out.kind = EntryKind::Directory; break;
+    case AE_IFLNK: {
+        out.kind = EntryKind::Symlink;
+        const char *utf8 = archive_entry_symlink_utf8(e);
+        out.linkTarget = utf8 ? utf8 : text(archive_entry_symlink(e));
+        break;
+    }
+    case 0:
+        // The raw format and a few others give no type: plain data.
+        out.kind = EntryKind::File;
+        break;
+    default: out.kind = EntryKind::Other;
+    }
+    return out;
+}
+
+Problem ArchiveSource::unreadable() const
+{
+    const char *name = entry_ ? archive_entry_pathname(entry_) : nullptr;
+    return {text(name), ProblemKind::Damaged, error()};
+}
+
+Problem ArchiveSource::failure() const
+{
+    const bool encrypted = archive_read_has_encrypted_entries(archive_) > 0;
+    return {{}, encrypted ? ProblemKind::Encrypted : ProblemKind::Damaged, error()};
+}
+
+std::string ArchiveSource::error() const
+{
+    const char *message = archive_error_string(archive_);
+    return message ? message : "the archive cannot be read";
+}
+
+bool ArchiveSource::isZip() const
+{
+    return (archive_format(archive_) & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_ZIP;
+}
+
+bool ArchiveSource::isRaw() const
+{
+    return (archive_format(archive_) & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_RAW;
+}
+
+std::string ArchiveSource::formatName() const
+{
+    return text(archive_format_name(archive_));
+}
+
+std::string ArchiveSource::filterName() const
+{
+    // Filter 0 is the outermost; the last one is the file itself ("none").
+    return archive_filter_count(archive_) > 1 ? text(archive_filter_name(archive_, 0)) : "none";
+}
+
+uint64_t ArchiveSource::bytesRead() const
+{
+    const la_int64_t read = archive_filter_bytes(archive_, -1);
+    return read > 0 ? uint64_t(read) : 0;
+}
+
+}  // namespace otherformats

@@ -1,0 +1,60 @@
+#pragma once
+// One archive opened for reading through libarchive, with the formats and
+// filters this library accepts, and its entries turned into plain values.
+
+#include "engine/common/UniqueFd.h"
+#include "engine/otherformats/OtherFormats.h"
+
+#include <string>
+
+struct archive;
+struct archive_entry;
+
+namespace otherformats {
+
+class ArchiveSource {
+public:
+    ArchiveSource();
+    ~ArchiveSource();
+    ArchiveSource(const ArchiveSource &) = delete;
+    ArchiveSource &operator=(const ArchiveSource &) = delete;
+
+    // False with `error` set when the file cannot be opened or read.
+    bool open(const std::string &path, const std::optional<std::string> &password, std::string &error);
+
+    // Unreadable: this entry cannot be read but the next may be; Failed:
+    // nothing more can be read. error() says why.
+    enum class Next { Entry, Unreadable, End, Failed };
+    Next next();
+    archive_entry *current() const { return entry_; }
+    // The current entry as a value; a lone compressed file's one entry is
+    // named after the file.
+    Entry describe() const;
+    // The problem of an Unreadable entry.
+    Problem unreadable() const;
+
+    archive *handle() const { return archive_; }
+    std::string error() const;
+    // Why reading the archive failed as a whole: encrypted when it holds
+    // encrypted entries (or headers), damaged otherwise.
+    Problem failure() const;
+    bool isZip() const;
+    bool isRaw() const;
+    std::string formatName() const;
+    std::string filterName() const;
+    uint64_t bytesRead() const;
+    uint64_t size() const { return size_; }
+
+private:
+    archive *archive_ = nullptr;
+    archive_entry *entry_ = nullptr;
+    common::UniqueFd fd_;
+    std::string rawName_;
+    uint64_t size_ = 0;
+};
+
+// The name a lone compressed file's content gets: the file's own name
+// without its compression suffix, or with ".out" when it has none.
+std::string rawMemberName(const std::string &path);
+
+}  // namespace otherformats

@@ -1,0 +1,325 @@
+// The extraction's rules, which are this library's, not libarchive's:
+//   - Nothing is written outside the target. Absolute names, names with a
+//     ".." component, empty names are refused; directories are opened one
+//     component at a time without following links, so an entry named through
+//     a link ("link/file") is refused.
+//   - A symbolic link is made only when its target stays inside (SafePath.h).
+//   - A hard link is made only to a file this same run placed inside the
+//     target; anything else (a file outside, one not extracted, one skipped)
+//     is refused rather than copied, since its contents are not ours to read.
+//   - Devices, FIFOs and sockets are refused. Files get their permission
+//     bits only, less the umask: no set-uid, set-gid or sticky bit.
+//   - Each file is written to a temporary name beside its place and renamed
+//     there; a cancelled or failed entry leaves nothing behind.
+//   - Two entries meeting at one output name: the first one placed keeps it,
+//     later ones are skipped, as the ZIP extraction does; one that failed
+//     leaves the name to the next.
+//   - Free space is checked before a file of known size, and again while any
+//     file grows; data past an entry's declared size, or past the caller's
+//     output budget, stops it, and a spent budget ends the run.
+#include "engine/otherformats/Extraction.h"
+
+#include "engine/common/Directory.h"
+#include "engine/common/SystemCalls.h"
+#include "engine/common/Umask.h"
+#include "engine/otherformats/EntryData.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <new>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+
+namespace otherformats {
+
+namespace {
+
+// While a file grows, free space is looked at again after this much output.
+constexpr uint64_t SpaceCheckInterval = 16ull << 20;
+
+bool roomFor(int dir, uint64_t bytes)
+{
+    struct statvfs vfs {};
+    if (::fstatvfs(dir, &vfs) != 0)
+        return true;  // a file system that does not say: the writes will tell
+    return uint64_t(vfs.f_bavail) * uint64_t(vfs.f_frsize) >= bytes;
+}
+
+std::string describe(int err)
+{
+    return std::strerror(err);
+}
+
+}  // namespace
+
+Extraction::Extraction(ArchiveSource &source, OutputTree &tree, const ExtractOptions &options, ExtractResult &result)
+    : source_(source), tree_(tree), options_(options), result_(result),
+      selection_(options.selection.begin(), options.selection.end()), umask_(common::currentUmask())
+{
+}
+
+void Extraction::report(const Entry &entry, ProblemKind kind, std::string text)
+{
+    if (kind != ProblemKind::Skipped)
+        ++result_.failed;
+    result_.problems.push_back({entry.name, kind, std::move(text)});
+}
+
+void Extraction::run()
+{
+    const std::atomic<bool> *cancel = options_.read.cancel;
+    for (uint64_t index = 0;; ++index) {
+        if (cancel && cancel->load()) {
+            result_.cancelled = true;
+            return;
+        }
+        const ArchiveSource::Next next = source_.next();
+        if (next == ArchiveSource::Next::End)
+            return;
+        if (next == ArchiveSource::Next::Failed || source_.isZip()) {
+            result_.problems.push_back(
+                source_.isZip() ? Problem{{}, ProblemKind::Refused, "a ZIP archive is read by the ZIP engine"}
+                                : source_.failure());
+            ++result_.failed;
+            return;
+        }
+        if (!selection_.empty() && !selection_.count(index))
+            continue;
+        if (next == ArchiveSource::Next::Unreadable) {
+            ++result_.failed;
+            result_.problems.push_back(source_.unreadable());
+            continue;
+        }
+        if (extractEntry(index, source_.describe()) == Place::Stop)
+            return;
+    }
+}
+
+Extraction::Place Extraction::extractEntry(uint64_t index, const Entry &entry)
+{
+    if (entry.kind == EntryKind::Other) {
+        report(entry, ProblemKind::Refused, "a device, FIFO or socket is not extracted");
+        return Place::Failed;
+    }
+    OutputName name = outputName(entry.name, entry.kind == EntryKind::Directory);
+    if (name.refused()) {
+        report(entry, ProblemKind::Refused, name.refusal);
+        return Place::Failed;
+    }
+    if (entry.kind == EntryKind::Directory)
+        return extractDirectory(entry, name);
+    const std::string archiveName = name.joined();
+    if (!options_.keepFolders)
+        name.components.erase(name.components.begin(), name.components.end() - 1);
+    const std::string path = name.joined();
+    if (const auto claimed = claimed_.find(path); claimed != claimed_.end()) {
+        report(entry, ProblemKind::Skipped, claimed->second + " was extracted to the same file " + path);
+        return Place::Failed;
+    }
+
+    std::string error;
+    common::UniqueFd dir = tree_.open(name.components, name.components.size() - 1, true, error);
+    if (!dir) {
+        report(entry, ProblemKind::Refused, error);
+        return Place::Failed;
+    }
+    const std::string &leaf = name.components.back();
+    bool replace = false;
+    if (!existingAllows(entry, dir.get(), leaf, path, replace))
+        return Place::Failed;
+
+    const std::string temporary = tree_.temporaryName();
+    Place placed = Place::Failed;
+    if (entry.kind == EntryKind::File)
+        placed = writeFile(index, entry, dir.get(), temporary);
+    else if (entry.kind == EntryKind::Symlink)
+        placed = makeSymlink(entry, name, dir.get(), temporary);
+    else
+        placed = makeHardLink(entry, dir.get(), temporary);
+    if (placed != Place::Done)
+        return placed;
+
+    if (!renameInto(dir.get(), temporary, leaf, replace)) {
+        const int err = errno;
+        ::unlinkat(dir.get(), temporary.c_str(), 0);
+        if (err == EEXIST)
+            report(entry, ProblemKind::Skipped, path + " exists and is not overwritten");
+        else
+            report(entry, ProblemKind::Write, "cannot put " + path + " in place: " + describe(err));
+        return Place::Failed;
+    }
+    ++result_.placed;
+    claimed_.emplace(path, entry.name);
+    if (entry.kind != EntryKind::Symlink)
+        placed_[archiveName] = name.components;
+    return Place::Done;
+}
+
+Extraction::Place Extraction::extractDirectory(const Entry &entry, const OutputName &name)
+{
+    if (!options_.keepFolders || name.components.empty())
+        return Place::Done;
+    std::string error;
+    if (!tree_.open(name.components, name.components.size(), true, error)) {
+        report(entry, ProblemKind::Refused, error);
+        return Place::Failed;
+    }
+    return Place::Done;
+}
+
+bool Extraction::existingAllows(const Entry &entry, int dir, const std::string &leaf, const std::string &path,
+                                bool &replace)
+{
+    struct stat st {};
+    if (::fstatat(dir, leaf.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return true;
+    if (S_ISDIR(st.st_mode)) {
+        report(entry, ProblemKind::Write, "a directory is in the way at " + path);
+        return false;
+    }
+    switch (options_.overwrite) {
+    case Overwrite::Always: replace = true; break;
+    case Overwrite::Ask: replace = options_.askOverwrite && options_.askOverwrite(path); break;
+    case Overwrite::Never: break;
+    }
+    if (!replace)
+        report(entry, ProblemKind::Skipped, path + " exists and is not overwritten");
+    return replace;
+}
+
+Extraction::Place Extraction::writeFile(uint64_t index, const Entry &entry, int dir, const std::string &temporary)
+{
+    if (entry.size && !roomFor(dir, *entry.size)) {
+        report(entry, ProblemKind::Write, "not enough free space for " + std::to_string(*entry.size) + " bytes");
+        return Place::Failed;
+    }
+    common::UniqueFd file(::openat(dir, temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (!file) {
+        report(entry, ProblemKind::Write, "cannot create a file: " + describe(errno));
+        return Place::Failed;
+    }
+    bool budgetSpent = false;
+    uint64_t sinceSpaceCheck = 0;
+    const DataSink sink = [&](const void *data, size_t size, uint64_t offset) -> std::optional<Problem> {
+        if (options_.outputBudget && size > options_.outputBudget - written_) {
+            budgetSpent = true;
+            return Problem{entry.name, ProblemKind::Limit,
+                           "the output limit of " + std::to_string(options_.outputBudget) + " bytes is reached"};
+        }
+        sinceSpaceCheck += size;
+        if (sinceSpaceCheck >= SpaceCheckInterval) {
+            sinceSpaceCheck = 0;
+            if (!roomFor(dir, SpaceCheckInterval))
+                return Problem{entry.name, ProblemKind::Write, "the disk is full"};
+        }
+        if (!writeAllAt(file.get(), data, size, offset))
+            return Problem{entry.name, ProblemKind::Write, "cannot write: " + describe(errno)};
+        written_ += size;
+        return std::nullopt;
+    };
+    const DataResult data = readEntryData(source_, index, entry, options_.read, sink);
+
+    bool ok = !data.cancelled && !data.problem;
+    std::string failure;
+    // Sparse data may end in a hole, which no block covers.
+    if (ok && entry.size && data.end < *entry.size && archive_entry_sparse_count(source_.current()) > 0
+        && common::sys::ftruncate(file.get(), off_t(*entry.size)) != 0)
+        failure = "cannot write: " + describe(errno);
+    if (ok && failure.empty() && ::fchmod(file.get(), mode_t(entry.mode) & 0777 & ~umask_) != 0)
+        failure = "cannot set its permissions: " + describe(errno);
+    if (ok && failure.empty() && entry.modified) {
+        const timespec times[2] = {{0, UTIME_OMIT}, {time_t(entry.modified), 0}};
+        ::futimens(file.get(), times);
+    }
+    if (ok && failure.empty() && options_.sync && common::sys::fsync(file.get()) != 0)
+        failure = "cannot write: " + describe(errno);
+    if (ok && failure.empty() && ::close(file.release()) != 0)
+        failure = "cannot write: " + describe(errno);
+    ok = ok && failure.empty();
+    if (ok)
+        return Place::Done;
+
+    file.reset();
+    ::unlinkat(dir, temporary.c_str(), 0);
+    if (data.cancelled) {
+        result_.cancelled = true;
+        return Place::Stop;
+    }
+    if (data.problem) {
+        ++result_.failed;
+        result_.problems.push_back(*data.problem);
+    } else {
+        report(entry, ProblemKind::Write, failure);
+    }
+    return data.fatal || budgetSpent ? Place::Stop : Place::Failed;
+}
+
+Extraction::Place Extraction::makeSymlink(const Entry &entry, const OutputName &name, int dir,
+                                          const std::string &temporary)
+{
+    if (!linkStaysInside(entry.linkTarget, name.components.size() - 1)) {
+        report(entry, ProblemKind::Refused,
+               "the link's target " + entry.linkTarget + " leads outside the target directory");
+        return Place::Failed;
+    }
+    if (common::sys::symlinkat(entry.linkTarget.c_str(), dir, temporary.c_str()) != 0) {
+        report(entry, ProblemKind::Write, "cannot make the link: " + describe(errno));
+        return Place::Failed;
+    }
+    return Place::Done;
+}
+
+Extraction::Place Extraction::makeHardLink(const Entry &entry, int dir, const std::string &temporary)
+{
+    const OutputName target = outputName(entry.linkTarget, false);
+    const auto found = target.refused() ? placed_.end() : placed_.find(target.joined());
+    if (found == placed_.end()) {
+        report(entry, ProblemKind::Refused, "the hard link's target " + entry.linkTarget + " was not extracted here");
+        return Place::Failed;
+    }
+    const std::vector<std::string> &where = found->second;
+    std::string error;
+    common::UniqueFd from = tree_.open(where, where.size() - 1, false, error);
+    if (!from) {
+        report(entry, ProblemKind::Refused, error);
+        return Place::Failed;
+    }
+    // Without AT_SYMLINK_FOLLOW: whatever now has that name is linked as it
+    // is, and it is inside the target either way.
+    if (common::sys::linkat(from.get(), where.back().c_str(), dir, temporary.c_str(), 0) != 0) {
+        report(entry, ProblemKind::Write, "cannot make the hard link: " + describe(errno));
+        return Place::Failed;
+    }
+    return Place::Done;
+}
+
+ExtractResult extract(const std::string &path, const ExtractOptions &options)
+{
+    ExtractResult result;
+    try {
+        common::UniqueFd root(common::openSearchableDirectory(options.target, O_RDONLY));
+        if (!root) {
+            result.problems.push_back({{},
+                                       ProblemKind::Write,
+                                       "cannot open the target directory " + options.target + ": " + describe(errno)});
+            return result;
+        }
+        ArchiveSource source;
+        std::string error;
+        if (!source.open(path, options.read.password, error)) {
+            result.problems.push_back({{}, ProblemKind::Damaged, error});
+            return result;
+        }
+        OutputTree tree(std::move(root));
+        Extraction(source, tree, options, result).run();
+    } catch (const std::bad_alloc &) {
+        result.problems.push_back({{}, ProblemKind::Damaged, "out of memory"});
+    }
+    return result;
+}
+
+}  // namespace otherformats

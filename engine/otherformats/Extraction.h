@@ -1,0 +1,48 @@
+#pragma once
+// Extracting entries one by one, in archive order, under our own rules (see
+// extract() in Extraction.cpp): libarchive reads, this class decides what is
+// written and writes it; archive_write_disk is not used.
+
+#include "engine/otherformats/ArchiveSource.h"
+#include "engine/otherformats/OutputTree.h"
+#include "engine/otherformats/SafePath.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <sys/types.h>
+
+namespace otherformats {
+
+class Extraction {
+public:
+    Extraction(ArchiveSource &source, OutputTree &tree, const ExtractOptions &options, ExtractResult &result);
+    // Reads the archive to its end, a cancel, or a failure nothing survives.
+    void run();
+
+private:
+    enum class Place { Done, Failed, Stop };
+    Place extractEntry(uint64_t index, const Entry &entry);
+    Place extractDirectory(const Entry &entry, const OutputName &name);
+    Place writeFile(uint64_t index, const Entry &entry, int dir, const std::string &temporary);
+    Place makeSymlink(const Entry &entry, const OutputName &name, int dir, const std::string &temporary);
+    Place makeHardLink(const Entry &entry, int dir, const std::string &temporary);
+    bool existingAllows(const Entry &entry, int dir, const std::string &leaf, const std::string &path, bool &replace);
+    void report(const Entry &entry, ProblemKind kind, std::string text);
+
+    ArchiveSource &source_;
+    OutputTree &tree_;
+    const ExtractOptions &options_;
+    ExtractResult &result_;
+    std::set<uint64_t> selection_;
+    mode_t umask_;
+    uint64_t written_ = 0;  // against the output budget
+    // Output paths already holding an entry of this run, with that entry's
+    // name: a later entry meeting one is skipped.
+    std::map<std::string, std::string> claimed_;
+    // Where each placed file went, by its normalised name in the archive, for
+    // the hard links that name it.
+    std::map<std::string, std::vector<std::string>> placed_;
+};
+
+}  // namespace otherformats

@@ -1,0 +1,120 @@
+#pragma once
+// Reading archives of formats other than ZIP (tar and its compressions, 7z,
+// RAR, ISO 9660, cpio, ar, cab, lha, xar, lone compressed files) on
+// libarchive: detection, listing, testing and a safe extraction. ZIP is not
+// read here: our own engine reads it, and detect() says so.
+//
+// Every entry point returns plain values: problems are messages in the
+// result, never exceptions, whatever the archive holds. Calls run on the
+// caller's thread; `cancel` may be set from any other.
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace otherformats {
+
+enum class Verdict {
+    NotArchive,  // nothing libarchive reads, or an uncompressed plain file
+    Zip,         // a ZIP archive: our ZIP engine reads it
+    Other,       // an archive for this library
+};
+
+struct Detection {
+    Verdict verdict = Verdict::NotArchive;
+    std::string format;  // libarchive's name, e.g. "GNU tar format", "RAW"
+    std::string filter;  // the outer compression, e.g. "gzip"; "none"
+    std::string error;   // why the file could not be read, when it could not
+};
+
+Detection detect(const std::string &path);
+
+enum class EntryKind { File, Directory, Symlink, HardLink, Other };
+
+struct Entry {
+    std::string name;  // UTF-8 when libarchive could convert it, else the stored bytes
+    bool nameIsUtf8 = true;
+    std::optional<uint64_t> size;  // none when the format does not say
+    int64_t modified = 0;          // seconds since the epoch; 0 when not stored
+    EntryKind kind = EntryKind::File;
+    std::string linkTarget;  // a symbolic link's target, or the entry a hard link names
+    uint32_t mode = 0;       // permission bits as stored
+    bool encrypted = false;
+};
+
+enum class ProblemKind {
+    Encrypted,  // the entry's data is encrypted and could not be read
+    Damaged,    // the archive or the entry's data cannot be read
+    Refused,    // a name, link or kind that is not written
+    Write,      // the disk refused (space, permissions, I/O)
+    Skipped,    // not written by choice: an existing file kept, a name taken
+    Limit,      // the entry ran past its declared size or the output budget
+};
+
+struct Problem {
+    std::string entry;  // the entry's name; empty for the archive as a whole
+    ProblemKind kind = ProblemKind::Damaged;
+    std::string text;
+};
+
+struct Progress {
+    uint64_t entryIndex = 0;
+    std::string entry;
+    uint64_t entryBytes = 0;        // of the entry's data, so far
+    uint64_t archiveBytesRead = 0;  // of the archive file, so far
+    uint64_t archiveSize = 0;       // of the archive file
+};
+
+struct ReadOptions {
+    std::optional<std::string> password;
+    const std::atomic<bool> *cancel = nullptr;
+    std::function<void(const Progress &)> progress;
+};
+
+struct Listing {
+    std::string format;
+    std::vector<Entry> entries;
+    bool hasEncrypted = false;
+    bool complete = false;  // every entry was read; otherwise `problems` says why
+    bool cancelled = false;
+    std::vector<Problem> problems;
+};
+
+Listing list(const std::string &path, const ReadOptions &options = {});
+
+struct TestResult {
+    uint64_t passed = 0;  // entries read to the end, directories and links included
+    uint64_t failed = 0;  // one problem each
+    bool cancelled = false;
+    std::vector<Problem> problems;
+};
+
+TestResult test(const std::string &path, const ReadOptions &options = {});
+
+enum class Overwrite { Ask, Always, Never };
+
+struct ExtractOptions {
+    ReadOptions read;
+    std::string target;       // an existing directory
+    bool keepFolders = true;  // false: every file goes into the target under its last name
+    Overwrite overwrite = Overwrite::Never;
+    // Asked with the output path (relative to the target) under Ask; true replaces.
+    std::function<bool(const std::string &path)> askOverwrite;
+    std::vector<uint64_t> selection;  // indices into list()'s entries; empty: all
+    uint64_t outputBudget = 0;        // bytes all entries together may write; 0: no limit
+    bool sync = false;                // fsync each file before it is renamed into place
+};
+
+struct ExtractResult {
+    uint64_t placed = 0;  // files and links put in place
+    uint64_t failed = 0;  // entries with a problem other than Skipped
+    bool cancelled = false;
+    std::vector<Problem> problems;
+};
+
+ExtractResult extract(const std::string &path, const ExtractOptions &options);
+
+}  // namespace otherformats

@@ -1,0 +1,95 @@
+#include "engine/otherformats/OutputTree.h"
+
+#include "engine/common/SystemCalls.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+
+namespace otherformats {
+
+OutputTree::OutputTree(common::UniqueFd root) : root_(std::move(root))
+{
+    std::random_device random;
+    key_ = (uint64_t(random()) << 32) ^ random();
+}
+
+common::UniqueFd OutputTree::open(const std::vector<std::string> &components, size_t count, bool create,
+                                  std::string &error) const
+{
+    common::UniqueFd dir(::fcntl(root_.get(), F_DUPFD_CLOEXEC, 0));
+    if (!dir) {
+        error = std::string("cannot open the target directory: ") + std::strerror(errno);
+        return dir;
+    }
+    std::string path;
+    for (size_t i = 0; i < count && i < components.size(); ++i) {
+        const std::string &part = components[i];
+        path += (path.empty() ? "" : "/") + part;
+        if (create && common::sys::mkdirat(dir.get(), part.c_str(), 0777) != 0 && errno != EEXIST) {
+            error = "cannot make the directory " + path + ": " + std::strerror(errno);
+            return {};
+        }
+        // O_NOFOLLOW: a link in the way fails here rather than be followed.
+        common::UniqueFd next(::openat(dir.get(), part.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!next) {
+            const int err = errno;
+            if (err == ELOOP || err == ENOTDIR)
+                error = path + " is a link or not a directory";
+            else
+                error = "cannot open the directory " + path + ": " + std::strerror(err);
+            return {};
+        }
+        dir = std::move(next);
+    }
+    return dir;
+}
+
+std::string OutputTree::temporaryName()
+{
+    char name[64];
+    std::snprintf(name, sizeof name, ".orvex-%016llx-%llu.tmp", static_cast<unsigned long long>(key_),
+                  static_cast<unsigned long long>(++counter_));
+    return name;
+}
+
+bool writeAllAt(int fd, const void *data, size_t length, uint64_t offset)
+{
+    const char *p = static_cast<const char *>(data);
+    while (length > 0) {
+        const ssize_t wrote = common::sys::pwrite(fd, p, length, off_t(offset));
+        if (wrote < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (wrote == 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        p += wrote;
+        length -= size_t(wrote);
+        offset += uint64_t(wrote);
+    }
+    return true;
+}
+
+bool renameInto(int dir, const std::string &from, const std::string &to, bool replace)
+{
+    if (replace)
+        return common::sys::renameat(dir, from.c_str(), dir, to.c_str()) == 0;
+    if (common::sys::renameat2(dir, from.c_str(), dir, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system without RENAME_NOREPLACE: a link fails just the same on
+    // an existing name.
+    if (common::sys::linkat(dir, from.c_str(), dir, to.c_str(), 0) != 0)
+        return false;
+    ::unlinkat(dir, from.c_str(), 0);
+    return true;
+}
+
+}  // namespace otherformats

@@ -1,0 +1,42 @@
+#pragma once
+// The target directory as this library writes into it: every directory is
+// opened one component at a time relative to its parent's descriptor and
+// never through a link, so nothing an archive names, nor a link it or anyone
+// else left in the target, can lead a write outside.
+
+#include "engine/common/UniqueFd.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace otherformats {
+
+class OutputTree {
+public:
+    explicit OutputTree(common::UniqueFd root);
+
+    // The directory of the first `count` components, made when missing and
+    // `create` is set. An invalid descriptor with `error` set when a
+    // component is a link, not a directory, or cannot be made or opened.
+    common::UniqueFd open(const std::vector<std::string> &components, size_t count, bool create,
+                          std::string &error) const;
+
+    // A name for a temporary file no entry can know beforehand, so no entry
+    // can be named like another's temporary file.
+    std::string temporaryName();
+
+private:
+    common::UniqueFd root_;
+    uint64_t key_;
+    uint64_t counter_ = 0;
+};
+
+// Writes all of `data` at `offset`. False with errno set.
+bool writeAllAt(int fd, const void *data, size_t length, uint64_t offset);
+
+// Moves `from` to `to` in `dir`; without `replace` an existing `to` stays
+// and the call fails with EEXIST. False with errno set.
+bool renameInto(int dir, const std::string &from, const std::string &to, bool replace);
+
+}  // namespace otherformats

@@ -1,0 +1,137 @@
+// Detection, listing and testing: reading an archive without writing.
+#include "engine/otherformats/ArchiveSource.h"
+#include "engine/otherformats/EntryData.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <new>
+
+namespace otherformats {
+
+Detection detect(const std::string &path)
+{
+    Detection result;
+    try {
+        ArchiveSource source;
+        if (!source.open(path, std::nullopt, result.error))
+            return result;
+        const ArchiveSource::Next next = source.next();
+        result.format = source.formatName();
+        result.filter = source.filterName();
+        if (next == ArchiveSource::Next::Failed)
+            result.error = source.error();
+        if (archive_format(source.handle()) == 0)
+            return result;
+        if (source.isZip())
+            // A compressed ZIP is no file our ZIP engine opens; libarchive reads it.
+            result.verdict = result.filter == "none" ? Verdict::Zip : Verdict::Other;
+        else if (source.isRaw())
+            // Without a compression the "raw" format is any file at all.
+            result.verdict = result.filter == "none" ? Verdict::NotArchive : Verdict::Other;
+        else
+            result.verdict = Verdict::Other;
+    } catch (const std::bad_alloc &) {
+        result = {};
+        result.error = "out of memory";
+    }
+    return result;
+}
+
+Listing list(const std::string &path, const ReadOptions &options)
+{
+    Listing listing;
+    try {
+        ArchiveSource source;
+        std::string error;
+        if (!source.open(path, options.password, error)) {
+            listing.problems.push_back({{}, ProblemKind::Damaged, error});
+            return listing;
+        }
+        for (;;) {
+            if (options.cancel && options.cancel->load()) {
+                listing.cancelled = true;
+                break;
+            }
+            const ArchiveSource::Next next = source.next();
+            listing.format = source.formatName();
+            if (next == ArchiveSource::Next::End) {
+                listing.complete = true;
+                break;
+            }
+            if (next == ArchiveSource::Next::Failed) {
+                listing.problems.push_back(source.failure());
+                break;
+            }
+            if (next == ArchiveSource::Next::Unreadable) {
+                listing.problems.push_back(source.unreadable());
+                continue;
+            }
+            if (source.isZip()) {
+                listing.problems.push_back({{}, ProblemKind::Refused, "a ZIP archive is read by the ZIP engine"});
+                break;
+            }
+            listing.entries.push_back(source.describe());
+            const Entry &entry = listing.entries.back();
+            listing.hasEncrypted = listing.hasEncrypted || entry.encrypted;
+            if (options.progress)
+                options.progress({listing.entries.size() - 1, entry.name, 0, source.bytesRead(), source.size()});
+        }
+    } catch (const std::bad_alloc &) {
+        listing.complete = false;
+        listing.problems.push_back({{}, ProblemKind::Damaged, "out of memory"});
+    }
+    return listing;
+}
+
+TestResult test(const std::string &path, const ReadOptions &options)
+{
+    TestResult result;
+    try {
+        ArchiveSource source;
+        std::string error;
+        if (!source.open(path, options.password, error)) {
+            result.problems.push_back({{}, ProblemKind::Damaged, error});
+            return result;
+        }
+        for (uint64_t index = 0;; ++index) {
+            if (options.cancel && options.cancel->load()) {
+                result.cancelled = true;
+                break;
+            }
+            const ArchiveSource::Next next = source.next();
+            if (next == ArchiveSource::Next::End)
+                break;
+            if (next == ArchiveSource::Next::Failed || source.isZip()) {
+                result.problems.push_back(
+                    source.isZip() ? Problem{{}, ProblemKind::Refused, "a ZIP archive is read by the ZIP engine"}
+                                   : source.failure());
+                break;
+            }
+            if (next == ArchiveSource::Next::Unreadable) {
+                ++result.failed;
+                result.problems.push_back(source.unreadable());
+                continue;
+            }
+            const Entry entry = source.describe();
+            const DataResult data = readEntryData(source, index, entry, options, {});
+            if (data.cancelled) {
+                result.cancelled = true;
+                break;
+            }
+            if (data.problem) {
+                ++result.failed;
+                result.problems.push_back(*data.problem);
+            } else {
+                ++result.passed;
+            }
+            if (data.fatal)
+                break;
+        }
+    } catch (const std::bad_alloc &) {
+        result.problems.push_back({{}, ProblemKind::Damaged, "out of memory"});
+    }
+    return result;
+}
+
+}  // namespace otherformats
