@@ -84,9 +84,8 @@ TEST(OtherFormatsHostile, NothingIsWrittenOutsideAndEveryAttemptIsReported)
     for (const Case &c : refused)
         EXPECT_EQ(problemFor(result.problems, c.entry), c.kind) << c.entry;
     // The refused "abs" link left no link, so its name became a folder.
-    EXPECT_EQ(ziptest::listTree(target),
-              (std::vector<std::string>{"abs/", "abs/through.txt", "pre -> " + outside, "sub/", "sub/inside -> ..",
-                                        "suid"}));
+    EXPECT_EQ(ziptest::listTree(target), (std::vector<std::string>{"abs/", "abs/through.txt", "pre -> " + outside,
+                                                                   "sub/", "sub/inside -> ..", "suid"}));
     const mode_t suid = ziptest::statOf(target + "/suid").st_mode;
     EXPECT_EQ(suid & 07000, 0u);
     const mode_t mask = ::umask(0);
