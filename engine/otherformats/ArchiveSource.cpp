@@ -101,7 +101,8 @@ bool ArchiveSource::open(const std::string &path, const std::optional<std::strin
     rawName_ = rawMemberName(path);
     enableFormats(archive_);
     enableFilters(archive_);
-    if (password && archive_read_add_passphrase(archive_, password->c_str()) != ARCHIVE_OK) {
+    // libarchive refuses an empty passphrase; none is the same answer.
+    if (password && !password->empty() && archive_read_add_passphrase(archive_, password->c_str()) != ARCHIVE_OK) {
         error = this->error();
         return false;
     }

@@ -132,26 +132,26 @@ Extraction::Place Extraction::extractEntry(uint64_t index, const Entry &entry)
     if (!existingAllows(entry, dir.get(), leaf, path, replace))
         return Place::Failed;
 
-    const std::string temporary = tree_.temporaryName();
+    TemporaryName temporary(dir.get(), tree_.temporaryName());
     Place placed = Place::Failed;
     if (entry.kind == EntryKind::File)
-        placed = writeFile(index, entry, dir.get(), temporary);
+        placed = writeFile(index, entry, dir.get(), temporary.name());
     else if (entry.kind == EntryKind::Symlink)
-        placed = makeSymlink(entry, name, dir.get(), temporary);
+        placed = makeSymlink(entry, name, dir.get(), temporary.name());
     else
-        placed = makeHardLink(entry, dir.get(), temporary);
+        placed = makeHardLink(entry, dir.get(), temporary.name());
     if (placed != Place::Done)
         return placed;
 
-    if (!renameInto(dir.get(), temporary, leaf, replace)) {
+    if (!renameInto(dir.get(), temporary.name(), leaf, replace)) {
         const int err = errno;
-        ::unlinkat(dir.get(), temporary.c_str(), 0);
         if (err == EEXIST)
             report(entry, ProblemKind::Skipped, path + " exists and is not overwritten");
         else
             report(entry, ProblemKind::Write, "cannot put " + path + " in place: " + describe(err));
         return Place::Failed;
     }
+    temporary.keep();
     ++result_.placed;
     claimed_.emplace(path, entry.name);
     if (entry.kind != EntryKind::Symlink)
@@ -243,8 +243,6 @@ Extraction::Place Extraction::writeFile(uint64_t index, const Entry &entry, int 
     if (ok)
         return Place::Done;
 
-    file.reset();
-    ::unlinkat(dir, temporary.c_str(), 0);
     if (data.cancelled) {
         result_.cancelled = true;
         return Place::Stop;

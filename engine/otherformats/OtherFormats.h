@@ -5,8 +5,9 @@
 // read here: our own engine reads it, and detect() says so.
 //
 // Every entry point returns plain values: problems are messages in the
-// result, never exceptions, whatever the archive holds. Calls run on the
-// caller's thread; `cancel` may be set from any other.
+// result, never exceptions, whatever the archive holds. What the caller's own
+// callbacks throw goes through, once the temporary file in progress is gone.
+// Calls run on the caller's thread; `cancel` may be set from any other.
 
 #include <atomic>
 #include <cstdint>

@@ -55,6 +55,12 @@ std::string OutputTree::temporaryName()
     return name;
 }
 
+TemporaryName::~TemporaryName()
+{
+    if (!kept_)
+        ::unlinkat(dir_, name_.c_str(), 0);
+}
+
 bool writeAllAt(int fd, const void *data, size_t length, uint64_t offset)
 {
     const char *p = static_cast<const char *>(data);

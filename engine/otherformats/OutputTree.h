@@ -32,6 +32,25 @@ private:
     uint64_t counter_ = 0;
 };
 
+// A temporary name in a directory, removed on the way out unless kept, so
+// that a cancel, a failure or an exception from a caller's callback leaves no
+// temporary file behind.
+class TemporaryName {
+public:
+    TemporaryName(int dir, std::string name) : dir_(dir), name_(std::move(name)) {}
+    ~TemporaryName();
+    TemporaryName(const TemporaryName &) = delete;
+    TemporaryName &operator=(const TemporaryName &) = delete;
+
+    const std::string &name() const { return name_; }
+    void keep() { kept_ = true; }
+
+private:
+    int dir_;
+    std::string name_;
+    bool kept_ = false;
+};
+
 // Writes all of `data` at `offset`. False with errno set.
 bool writeAllAt(int fd, const void *data, size_t length, uint64_t offset);
 
