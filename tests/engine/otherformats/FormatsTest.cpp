@@ -179,3 +179,34 @@ TEST(OtherFormats, SelectedEntriesOnlyAndFlatWhenAsked)
     EXPECT_EQ(result.placed, 1u);
     EXPECT_EQ(ziptest::listTree(options.target), std::vector<std::string>{"notes.txt"});
 }
+
+TEST(OtherFormats, FirstEntryAtANameKeepsItAndExistingFilesFollowTheOverwriteChoice)
+{
+    ziptest::TempDir dir;
+    // a.txt twice: "first", then "second" appended.
+    ASSERT_TRUE(make("printf first > a.txt && tar -cf a.tar a.txt && printf second > a.txt && tar -rf a.tar a.txt",
+                     dir.path()));
+    struct Case {
+        Overwrite overwrite;
+        bool existing;  // a.txt holding "old" in the target beforehand
+        bool answer;    // to the question under Ask
+        const char *expected;
+    };
+    const Case cases[] = {
+        {Overwrite::Never, false, false, "first"}, {Overwrite::Never, true, false, "old"},
+        {Overwrite::Always, true, false, "first"}, {Overwrite::Ask, true, false, "old"},
+        {Overwrite::Ask, true, true, "first"},
+    };
+    for (const Case &c : cases) {
+        ziptest::TempDir target;
+        if (c.existing)
+            ziptest::writeFile(target / "a.txt", "old");
+        ExtractOptions options = extractInto(target.path());
+        options.overwrite = c.overwrite;
+        options.askOverwrite = [&](const std::string &) { return c.answer; };
+        const ExtractResult result = extract(dir / "a.tar", options);
+        EXPECT_EQ(ziptest::readFile(target / "a.txt"), c.expected);
+        EXPECT_EQ(result.failed, 0u);
+        EXPECT_EQ(ziptest::listTree(target.path()), std::vector<std::string>{"a.txt"});
+    }
+}

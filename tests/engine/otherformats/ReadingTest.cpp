@@ -55,24 +55,32 @@ TEST(OtherFormatsReading, TestCountsEntriesAndNamesEncryptedOnesAsSuch)
     EXPECT_TRUE(ziptest::listTree(options.target).empty());
 }
 
-TEST(OtherFormatsReading, CancelInsideAnEntryLeavesNoTemporaryFile)
+TEST(OtherFormatsReading, CancelOrAThrowingCallbackInsideAnEntryLeavesNoTemporaryFile)
 {
     ziptest::TempDir dir;
     ziptest::writeFile(dir / "big.bin", ziptest::randomData(4 << 20));
     ziptest::writeFile(dir / "small.txt", "small");
     ASSERT_TRUE(make("tar -cf a.tar small.txt big.bin", dir.path()));
-    ziptest::makeDirs(dir / "out");
-
-    std::atomic<bool> cancel{false};
-    ExtractOptions options;
-    options.target = dir / "out";
-    options.read.cancel = &cancel;
-    options.read.progress = [&](const Progress &progress) {
-        if (progress.entry == "big.bin" && progress.entryBytes > 0)
+    for (const bool throwing : {false, true}) {
+        ziptest::TempDir target;
+        std::atomic<bool> cancel{false};
+        ExtractOptions options;
+        options.target = target.path();
+        options.read.cancel = &cancel;
+        options.read.progress = [&](const Progress &progress) {
+            if (progress.entry != "big.bin" || progress.entryBytes == 0)
+                return;
+            if (throwing)
+                throw std::runtime_error("stop");
             cancel = true;
-    };
-    const ExtractResult result = extract(dir / "a.tar", options);
-    EXPECT_TRUE(result.cancelled);
-    EXPECT_EQ(result.placed, 1u);
-    EXPECT_EQ(ziptest::listTree(options.target), std::vector<std::string>{"small.txt"});
+        };
+        if (throwing) {
+            EXPECT_THROW(extract(dir / "a.tar", options), std::runtime_error);
+        } else {
+            const ExtractResult result = extract(dir / "a.tar", options);
+            EXPECT_TRUE(result.cancelled);
+            EXPECT_EQ(result.placed, 1u);
+        }
+        EXPECT_EQ(ziptest::listTree(target.path()), std::vector<std::string>{"small.txt"});
+    }
 }
