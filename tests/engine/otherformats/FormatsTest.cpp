@@ -47,6 +47,8 @@ TEST(OtherFormats, EveryFormatListsAndExtractsBackToTheSameTree)
         {"tar", "a.tar.gz", "tar -czf a.tar.gz src"},
         {"tar", "a.tar.xz", "tar -cJf a.tar.xz src"},
         {"zstd", "a.tar.zst", "tar --zstd -cf a.tar.zst src"},
+        {"bzip2", "a.tar.bz2", "tar -cjf a.tar.bz2 src"},
+        {"lz4", "a.tar.lz4", "tar -I lz4 -cf a.tar.lz4 src"},
         {"bsdtar", "a.cpio", "bsdtar --format=newc -cf a.cpio src"},
         {"bsdtar", "a.iso", "bsdtar --format=iso9660 -cf a.iso src"},
         {"7zz", "a.7z", "7zz a -snl -ms=on -m0=lzma2 a.7z src"},
