@@ -7,6 +7,8 @@
 //   - A hard link is made only to a file this same run placed inside the
 //     target; anything else (a file outside, one not extracted, one skipped)
 //     is refused rather than copied, since its contents are not ours to read.
+//     A link carrying data of its own (cpio) is written as a file whatever
+//     it names, and a name of this run it links to is made one with it.
 //   - Devices, FIFOs and sockets are refused. Files get their permission
 //     bits only, less the umask: no set-uid, set-gid or sticky bit.
 //   - Each file is written to a temporary name beside its place and renamed
@@ -132,9 +134,13 @@ Extraction::Place Extraction::extractEntry(uint64_t index, const Entry &entry)
     if (!existingAllows(entry, dir.get(), leaf, path, replace))
         return Place::Failed;
 
+    // cpio keeps a hard-linked file's data on its last name, the earlier
+    // ones coming as empty files: such a link is written as the file it is,
+    // and the name it links to joined to it afterwards.
+    const bool linkWithData = entry.kind == EntryKind::HardLink && entry.size.value_or(0) > 0;
     TemporaryName temporary(dir.get(), tree_.temporaryName());
     Place placed = Place::Failed;
-    if (entry.kind == EntryKind::File)
+    if (entry.kind == EntryKind::File || linkWithData)
         placed = writeFile(index, entry, dir.get(), temporary.name());
     else if (entry.kind == EntryKind::Symlink)
         placed = makeSymlink(entry, name, dir.get(), temporary.name());
@@ -156,7 +162,31 @@ Extraction::Place Extraction::extractEntry(uint64_t index, const Entry &entry)
     claimed_.emplace(path, entry.name);
     if (entry.kind != EntryKind::Symlink)
         placed_[archiveName] = name.components;
+    if (linkWithData)
+        joinLinkTarget(entry, dir.get(), name.components);
     return Place::Done;
+}
+
+void Extraction::joinLinkTarget(const Entry &entry, int dir, const std::vector<std::string> &components)
+{
+    const std::string &leaf = components.back();
+    const OutputName target = outputName(entry.linkTarget, false);
+    const auto found = target.refused() ? placed_.end() : placed_.find(target.joined());
+    if (found == placed_.end() || found->second == components)
+        return;  // nothing of this run to join: the data stands as a file of its own
+    const std::vector<std::string> &where = found->second;
+    std::string error;
+    common::UniqueFd targetDir = tree_.open(where, where.size() - 1, false, error);
+    if (targetDir) {
+        TemporaryName link(targetDir.get(), tree_.temporaryName());
+        if (common::sys::linkat(dir, leaf.c_str(), targetDir.get(), link.name().c_str(), 0) == 0
+            && renameInto(targetDir.get(), link.name(), where.back(), true)) {
+            link.keep();
+            return;
+        }
+        error = describe(errno);
+    }
+    report(entry, ProblemKind::Write, "cannot link " + entry.linkTarget + " to it: " + error);
 }
 
 Extraction::Place Extraction::extractDirectory(const Entry &entry, const OutputName &name)

@@ -27,6 +27,7 @@ private:
     Place writeFile(uint64_t index, const Entry &entry, int dir, const std::string &temporary);
     Place makeSymlink(const Entry &entry, const OutputName &name, int dir, const std::string &temporary);
     Place makeHardLink(const Entry &entry, int dir, const std::string &temporary);
+    void joinLinkTarget(const Entry &entry, int dir, const std::vector<std::string> &components);
     bool existingAllows(const Entry &entry, int dir, const std::string &leaf, const std::string &path, bool &replace);
     void report(const Entry &entry, ProblemKind kind, std::string text);
 
