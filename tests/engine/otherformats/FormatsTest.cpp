@@ -17,14 +17,18 @@ using namespace otherformats_test;
 
 namespace {
 
+constexpr int64_t ModifiedAt = 1500000000;
+
 // A small tree with what each format must carry: nested folders, an empty
-// one, text, binary data, a link.
+// one, text, binary data, a link, a hard link, a stored time.
 void makeSourceTree(const std::string &root)
 {
     ziptest::makeDirs(root + "/src/docs/empty");
     ziptest::writeFile(root + "/src/docs/notes.txt", ziptest::textData(200000));
     ziptest::writeFile(root + "/src/data.bin", ziptest::randomData(70000));
     ASSERT_EQ(::symlink("docs/notes.txt", (root + "/src/link").c_str()), 0);
+    ASSERT_EQ(::link((root + "/src/data.bin").c_str(), (root + "/src/hard").c_str()), 0);
+    ziptest::setMtime(root + "/src/docs/notes.txt", ModifiedAt);
 }
 
 ExtractOptions extractInto(const std::string &target)
@@ -73,14 +77,16 @@ TEST(OtherFormats, EveryFormatListsAndExtractsBackToTheSameTree)
                 byName[entry.name.substr(at)] = entry;
         ASSERT_TRUE(byName.count("src/docs/notes.txt"));
         EXPECT_EQ(byName["src/docs/notes.txt"].size.value_or(0), 200000u);
+        EXPECT_EQ(byName["src/docs/notes.txt"].modified, ModifiedAt);
         EXPECT_EQ(byName["src/link"].kind, EntryKind::Symlink);
         EXPECT_EQ(byName["src/link"].linkTarget, "docs/notes.txt");
 
         ziptest::TempDir target;
         const ExtractResult result = extract(archive, extractInto(target.path()));
         EXPECT_TRUE(result.problems.empty()) << result.problems.front().text;
-        EXPECT_EQ(result.placed, 3u);
+        EXPECT_EQ(result.placed, 4u);
         EXPECT_EQ(ziptest::treeContents(target / "src"), ziptest::treeContents(dir / "src"));
+        EXPECT_EQ(ziptest::mtimeOf(target / "src/docs/notes.txt"), ModifiedAt);
         EXPECT_TRUE(ziptest::exists(target / "src/docs/empty"));
     }
 }
