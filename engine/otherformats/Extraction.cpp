@@ -74,7 +74,9 @@ void Extraction::report(const Entry &entry, ProblemKind kind, std::string text)
 void Extraction::run()
 {
     const std::atomic<bool> *cancel = options_.read.cancel;
-    for (uint64_t index = 0;; ++index) {
+    // Counted as list() counts: an entry whose header cannot be read has no
+    // place in the listing, so it takes no index.
+    for (uint64_t index = 0;;) {
         if (cancel && cancel->load()) {
             result_.cancelled = true;
             return;
@@ -89,14 +91,17 @@ void Extraction::run()
             ++result_.failed;
             return;
         }
-        if (!selection_.empty() && !selection_.count(index))
-            continue;
         if (next == ArchiveSource::Next::Unreadable) {
-            ++result_.failed;
-            result_.problems.push_back(source_.unreadable());
+            if (selection_.empty()) {
+                ++result_.failed;
+                result_.problems.push_back(source_.unreadable());
+            }
             continue;
         }
-        if (extractEntry(index, source_.describe()) == Place::Stop)
+        const uint64_t current = index++;
+        if (!selection_.empty() && !selection_.count(current))
+            continue;
+        if (extractEntry(current, source_.describe()) == Place::Stop)
             return;
     }
 }

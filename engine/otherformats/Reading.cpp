@@ -94,7 +94,7 @@ TestResult test(const std::string &path, const ReadOptions &options)
             result.problems.push_back({{}, ProblemKind::Damaged, error});
             return result;
         }
-        for (uint64_t index = 0;; ++index) {
+        for (uint64_t index = 0;;) {
             if (options.cancel && options.cancel->load()) {
                 result.cancelled = true;
                 break;
@@ -114,7 +114,7 @@ TestResult test(const std::string &path, const ReadOptions &options)
                 continue;
             }
             const Entry entry = source.describe();
-            const DataResult data = readEntryData(source, index, entry, options, {});
+            const DataResult data = readEntryData(source, index++, entry, options, {});
             if (data.cancelled) {
                 result.cancelled = true;
                 break;
