@@ -5,12 +5,29 @@
 #include "engine/common/UniqueFd.h"
 #include "engine/otherformats/OtherFormats.h"
 
+#include <locale.h>
 #include <string>
 
 struct archive;
 struct archive_entry;
 
 namespace otherformats {
+
+// libarchive converts names through the calling thread's locale, and a
+// process that never called setlocale() is in "C", where 7z's UTF-16 names
+// come out empty. For as long as it lives, this gives the thread a UTF-8
+// character type (the rest of its locale unchanged), then puts its own back.
+class Utf8Names {
+public:
+    Utf8Names();
+    ~Utf8Names();
+    Utf8Names(const Utf8Names &) = delete;
+    Utf8Names &operator=(const Utf8Names &) = delete;
+
+private:
+    locale_t utf8_ = locale_t(0);
+    locale_t previous_ = locale_t(0);
+};
 
 class ArchiveSource {
 public:
@@ -46,6 +63,7 @@ public:
     uint64_t size() const { return size_; }
 
 private:
+    Utf8Names names_;  // first: it must outlive the reader
     archive *archive_ = nullptr;
     archive_entry *entry_ = nullptr;
     common::UniqueFd fd_;
