@@ -20,12 +20,14 @@ namespace {
 constexpr int64_t ModifiedAt = 1500000000;
 
 // A small tree with what each format must carry: nested folders, an empty
-// one, text, binary data, a link, a hard link, a stored time.
+// one, text, binary data, a link, a hard link, a stored time, a name that
+// is not ASCII.
 void makeSourceTree(const std::string &root)
 {
     ziptest::makeDirs(root + "/src/docs/empty");
     ziptest::writeFile(root + "/src/docs/notes.txt", ziptest::textData(200000));
     ziptest::writeFile(root + "/src/data.bin", ziptest::randomData(70000));
+    ziptest::writeFile(root + "/src/docs/\u00e9t\u00e9.txt", "summer");
     ASSERT_EQ(::symlink("docs/notes.txt", (root + "/src/link").c_str()), 0);
     ASSERT_EQ(::link((root + "/src/data.bin").c_str(), (root + "/src/hard").c_str()), 0);
     ziptest::setMtime(root + "/src/docs/notes.txt", ModifiedAt);
@@ -84,7 +86,7 @@ TEST(OtherFormats, EveryFormatListsAndExtractsBackToTheSameTree)
         ziptest::TempDir target;
         const ExtractResult result = extract(archive, extractInto(target.path()));
         EXPECT_TRUE(result.problems.empty()) << result.problems.front().text;
-        EXPECT_EQ(result.placed, 4u);
+        EXPECT_EQ(result.placed, 5u);
         EXPECT_EQ(ziptest::treeContents(target / "src"), ziptest::treeContents(dir / "src"));
         EXPECT_EQ(ziptest::mtimeOf(target / "src/docs/notes.txt"), ModifiedAt);
         EXPECT_TRUE(ziptest::exists(target / "src/docs/empty"));
