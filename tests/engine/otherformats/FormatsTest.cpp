@@ -159,16 +159,14 @@ TEST(OtherFormats, DetectionGoesByContentAndLeavesZipToItsOwnEngine)
     ziptest::writeFile(dir / "plain.gz", ziptest::textData(3000));  // a name that lies
     ziptest::writeFile(dir / "f.txt", ziptest::textData(3000));
     ASSERT_TRUE(make("python3 -c \"import zipfile; zipfile.ZipFile('z.tar', 'w').write('f.txt')\"", dir.path()));
-    ASSERT_TRUE(make("tar -czf tarball.zip f.txt", dir.path()));
+    ASSERT_TRUE(make("tar -czf tarball.zip f.txt && bsdtar --format=ar -cf package.txt f.txt", dir.path()));
     struct Case {
         const char *file;
         Verdict verdict;
     };
     const Case cases[] = {
-        {"plain.gz", Verdict::NotArchive},
-        {"z.tar", Verdict::Zip},
-        {"tarball.zip", Verdict::Other},
-        {"missing", Verdict::NotArchive},
+        {"plain.gz", Verdict::NotArchive}, {"z.tar", Verdict::Zip},          {"tarball.zip", Verdict::Other},
+        {"package.txt", Verdict::Other},   {"missing", Verdict::NotArchive},
     };
     for (const Case &c : cases)
         EXPECT_EQ(detect(dir / c.file).verdict, c.verdict) << c.file;
