@@ -96,8 +96,7 @@ TEST(OtherFormats, EveryFormatListsAndExtractsBackToTheSameTree)
 TEST(OtherFormats, RarFixturesExtractToTheirRecordedContents)
 {
     const std::string fixtures = ORVEX_RAR_FIXTURES;
-    if (!ziptest::exists(fixtures))
-        GTEST_SKIP() << "no RAR fixtures at " << fixtures;
+    ASSERT_TRUE(ziptest::exists(fixtures)) << fixtures;
     struct Case {
         const char *archive;
         std::map<std::string, std::string> files;  // name -> SHA-256, from the fixtures' README
