@@ -22,6 +22,7 @@
 // or SIGHUP stopped an add, delete, extract or test.
 
 #include "app/ListingText.h"
+#include "app/cli/Console.h"
 #include "app/cli/PasswordSource.h"
 #include "app/cli/TerminalText.h"
 #include "engine/ArchiveDirectoryReader.h"
@@ -51,11 +52,18 @@
 
 namespace {
 
+using cli::catchStopSignals;
+using cli::ConsoleReporter;
 using cli::plainAscii;
 using cli::rowText;
+using cli::stopped;
+using cli::stopSignal;
+using cli::stopWake;
 using cli::Tabs;
 using cli::TerminalCells;
 using cli::terminalText;
+using cli::writeError;
+using cli::writeOut;
 
 constexpr int ExitOk = 0;
 constexpr int ExitFailed = 1;
@@ -67,23 +75,6 @@ struct Command {
     int argumentCount;  // -1: at least one, options allowed
     int (*run)(std::span<char *const> arguments);
 };
-
-void writeOut(const std::string &line)
-{
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fputc('\n', stdout);
-}
-
-void writeOut(const QString &line)
-{
-    writeOut(line.toStdString());
-}
-
-void writeError(const std::string &message)
-{
-    std::fflush(stdout);
-    std::fprintf(stderr, "%s\n", terminalText(message).c_str());
-}
 
 // The options of one command line: flags, valued options (--level N, --to DIR,
 // --charset NAME), and the rest.
@@ -212,100 +203,6 @@ int listCommand(std::span<char *const> arguments)
 
 // ---- add, delete, extract ----
 
-// Binds the component's events to the terminal: messages to stderr, a
-// progress line when stderr is a terminal.
-class ConsoleReporter {
-public:
-    explicit ConsoleReporter(TZipEngine &engine) : interactive_(::isatty(STDERR_FILENO) == 1)
-    {
-        engine.MessageSink = [this](const std::string &text) {
-            endProgressLine();
-            std::fprintf(stderr, "%s\n", terminalText(text).c_str());
-            sawError_ = true;
-        };
-        engine.OnMessage = [this](TZipEngine &, int errCode, const std::string &text) {
-            if (errCode > 0)
-                sawError_ = true;
-            endProgressLine();
-            std::fprintf(stderr, "%s\n", terminalText(text).c_str());
-        };
-        engine.OnProgress = [this](TZipEngine &, ProgressType type, const std::string &name, int32_t) {
-            if (!interactive_)
-                return;
-            if (type == FileBegin) {
-                std::fprintf(stderr, "\r\033[KFile: %s", terminalText(name).c_str());
-                progressShown_ = true;
-            } else if (type == BatchEnd) {
-                endProgressLine();
-            }
-        };
-    }
-    bool sawError() const { return sawError_; }
-
-private:
-    void endProgressLine()
-    {
-        if (progressShown_)
-            std::fputc('\n', stderr);
-        progressShown_ = false;
-    }
-    bool interactive_;
-    bool progressShown_ = false;
-    bool sawError_ = false;
-};
-
-// The first of SIGINT, SIGTERM and SIGHUP to arrive while an operation is
-// prepared or runs, 0 before. Killed outright, the process would leave the
-// libraries' temporary files behind (a partly written member in the target,
-// a partly written archive beside the old one); asked through the component
-// instead, they stop at their next block and remove them.
-std::atomic<int> stopSignal{0};
-static_assert(std::atomic<int>::is_always_lock_free, "set from a signal handler");
-
-// Written once a stop signal came, for waits that no flag can end (the
-// password question's); both ends are made before any signal is caught.
-int stopWakePipe[2] = {-1, -1};
-
-extern "C" void noteStopSignal(int signalNumber)
-{
-    int none = 0;
-    stopSignal.compare_exchange_strong(none, signalNumber);
-    const int savedErrno = errno;
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(stopWakePipe[1], &byte, 1);
-    errno = savedErrno;
-}
-
-int stopWake()
-{
-    if (stopWakePipe[0] < 0 && ::pipe2(stopWakePipe, O_CLOEXEC | O_NONBLOCK) != 0)
-        stopWakePipe[0] = stopWakePipe[1] = -1;
-    return stopWakePipe[0];
-}
-
-// Without SA_RESTART, so that the signal also ends a wait for the archive's
-// lock. A signal ignored from the start (nohup, a background job) stays so.
-void catchStopSignals(TZipEngine &engine)
-{
-    stopWake();
-    for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
-        struct sigaction previous {};
-        if (::sigaction(signalNumber, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN)
-            continue;
-        struct sigaction action {};
-        action.sa_handler = noteStopSignal;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = 0;
-        ::sigaction(signalNumber, &action, nullptr);
-    }
-    engine.CancelRequest = &stopSignal;
-}
-
-bool stopped()
-{
-    return stopSignal.load() != 0;
-}
-
 int finish(TZipEngine &engine, const ConsoleReporter &reporter, const char *countSuffix)
 {
     std::printf("%d%s\n", engine.LastResult, countSuffix);
@@ -332,7 +229,7 @@ bool runOperation(TZipEngine &engine, Operation operation)
 // once any other orvexzip or the window has finished changing it.
 void openForChange(TZipEngine &engine, const std::string &archive)
 {
-    catchStopSignals(engine);
+    catchStopSignals(&engine);
     engine.WaitForArchiveLock = true;
     runOperation(engine, [&] { engine.setZipFilename(archive); });
 }
@@ -400,7 +297,7 @@ int addCommand(std::span<char *const> arguments)
         ~PasswordWipe() { ::explicit_bzero(password.data(), password.size()); }
     } wipe{engine.AddPassword};
     if (parsed->options.count("encrypt")) {
-        catchStopSignals(engine);  // a Ctrl-C at the question gives the terminal its echo back
+        catchStopSignals(&engine);  // a Ctrl-C at the question gives the terminal its echo back
         if (!readAddPassword(*parsed, engine.AddPassword))
             return stopped() ? 128 + stopSignal.load() : ExitUsage;
     } else if (parsed->options.count(cli::PasswordFileOption)) {
@@ -476,7 +373,7 @@ int extractCommand(std::span<char *const> arguments)
         return ExitUsage;
     TZipEngine engine;
     ConsoleReporter reporter(engine);
-    catchStopSignals(engine);
+    catchStopSignals(&engine);
     cli::PasswordSource passwords(&stopSignal, stopWake(), [](std::string_view name) { return terminalText(name); });
     if (const int exitCode = openForReading(engine, *parsed, passwords); exitCode != ExitOk)
         return exitCode;
@@ -509,7 +406,7 @@ int testCommand(std::span<char *const> arguments)
         return ExitUsage;
     TZipEngine engine;
     ConsoleReporter reporter(engine);
-    catchStopSignals(engine);
+    catchStopSignals(&engine);
     cli::PasswordSource passwords(&stopSignal, stopWake(), [](std::string_view name) { return terminalText(name); });
     if (const int exitCode = openForReading(engine, *parsed, passwords); exitCode != ExitOk)
         return exitCode;
