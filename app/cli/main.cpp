@@ -23,6 +23,7 @@
 
 #include "app/ListingText.h"
 #include "app/cli/Console.h"
+#include "app/cli/OtherArchives.h"
 #include "app/cli/PasswordSource.h"
 #include "app/cli/TerminalText.h"
 #include "engine/ArchiveDirectoryReader.h"
@@ -163,6 +164,8 @@ int listCommand(std::span<char *const> arguments)
         writeError("No such archive: " + archive);
         return ExitFailed;
     }
+    if (cli::isOtherFormat(archive))
+        return cli::listOtherArchive(archive);
 
     std::string readError;
     try {
@@ -371,6 +374,9 @@ int extractCommand(std::span<char *const> arguments)
                                                                "extract needs an archive");
     if (!parsed)
         return ExitUsage;
+    if (cli::isOtherFormat(parsed->operands[0]))
+        return cli::extractOtherArchive(parsed->operands[0], parsed->options,
+                                        {parsed->operands.begin() + 1, parsed->operands.end()});
     TZipEngine engine;
     ConsoleReporter reporter(engine);
     catchStopSignals(&engine);
@@ -404,6 +410,9 @@ int testCommand(std::span<char *const> arguments)
         parseCommand(arguments, {}, {"charset", cli::PasswordFileOption}, 1, "test needs an archive");
     if (!parsed)
         return ExitUsage;
+    if (cli::isOtherFormat(parsed->operands[0]))
+        return cli::testOtherArchive(parsed->operands[0], parsed->options,
+                                     {parsed->operands.begin() + 1, parsed->operands.end()});
     TZipEngine engine;
     ConsoleReporter reporter(engine);
     catchStopSignals(&engine);

@@ -1,0 +1,117 @@
+// orvexzip on archives that are not ZIP (read by engine/otherformats). tar,
+// 7zz and Python only make the inputs; what is asserted is orvexzip's behaviour.
+
+#include "support/Files.h"
+#include "support/Run.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace ziptest;
+namespace fs = std::filesystem;
+
+namespace {
+
+class OtherFormats : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        makeDirs(dir.file("src/docs"));
+        dir.write("src/readme.txt", "read me\n");
+        std::string big;
+        for (int i = 0; i < 5000; ++i)
+            big += "line " + std::to_string(i) + "\n";
+        dir.write("src/docs/big.txt", big);
+    }
+    // The archive made from src/ by `command`, or empty when its tool is missing.
+    std::string make(const std::string &name, const std::string &tool, const std::string &command) const
+    {
+        if (!haveProgram(tool))
+            return {};
+        EXPECT_EQ(sh(command, dir.path()), 0) << command;
+        return name;
+    }
+    void expectSameFile(const std::string &extracted, const std::string &original) const
+    {
+        EXPECT_EQ(readFile(dir.file(extracted)), readFile(dir.file(original))) << extracted;
+    }
+    TempDir dir;
+};
+
+struct Format {
+    const char *archive;
+    const char *tool;
+    const char *command;
+};
+const Format Formats[] = {
+    {"a.tar.gz", "tar", "tar czf a.tar.gz src"},
+    {"a.7z", "7zz", "7zz a -bd -bso0 a.7z src"},
+};
+
+}  // namespace
+
+TEST_F(OtherFormats, ListTestAndExtractReadTheMembers)
+{
+    for (const Format &f : Formats) {
+        SCOPED_TRACE(f.archive);
+        const std::string archive = make(f.archive, f.tool, f.command);
+        if (archive.empty())
+            GTEST_SKIP() << f.tool << " is not installed";
+
+        const RunResult listed = runOrvexzip({"list", archive}, dir.path());
+        EXPECT_EQ(listed.exitCode, 0) << listed.err;
+        // Name, no packed size, the size, a date.
+        EXPECT_NE(listed.out.find("\nsrc/readme.txt\t\t8\t"), std::string::npos) << listed.out;
+
+        const RunResult tested = runOrvexzip({"test", archive}, dir.path());
+        EXPECT_EQ(tested.exitCode, 0) << tested.err;
+        EXPECT_EQ(tested.out, "4 file(s) passed the test\n");
+
+        const std::string out = std::string("out-") + f.tool;
+        const RunResult kept = runOrvexzip({"extract", archive, "--to", out, "--paths"}, dir.path());
+        EXPECT_EQ(kept.exitCode, 0) << kept.err;
+        EXPECT_EQ(kept.out, "2 file(s) were extracted\n");
+        expectSameFile(out + "/src/docs/big.txt", "src/docs/big.txt");
+
+        const RunResult flat = runOrvexzip({"extract", archive, "--to", out + "-flat"}, dir.path());
+        EXPECT_EQ(listDir(dir.file(out + "-flat")), (std::vector<std::string>{"big.txt", "readme.txt"}));
+
+        // Without --overwrite an existing file is kept, as for ZIP, and that is no error.
+        makeDirs(dir.file(out + "-one"));
+        dir.write(out + "-one/readme.txt", "mine");
+        const RunResult chosen = runOrvexzip({"extract", archive, "--to", out + "-one", "src/r*"}, dir.path());
+        EXPECT_EQ(chosen.exitCode, 0) << chosen.err;
+        EXPECT_EQ(chosen.out, "0 file(s) were extracted\n");
+        EXPECT_EQ(readFile(dir.file(out + "-one/readme.txt")), "mine");
+        const RunResult replaced =
+            runOrvexzip({"extract", archive, "--to", out + "-one", "--overwrite", "src/readme.txt"}, dir.path());
+        EXPECT_EQ(replaced.out, "1 file(s) were extracted\n");
+        expectSameFile(out + "-one/readme.txt", "src/readme.txt");
+        EXPECT_EQ(listDir(dir.file(out + "-one")), (std::vector<std::string>{"readme.txt"}));
+
+        const RunResult unmatched = runOrvexzip({"extract", archive, "--to", out + "-none", "nothing"}, dir.path());
+        EXPECT_EQ(unmatched.exitCode, 1);
+        EXPECT_NE(unmatched.err.find("nothing"), std::string::npos);
+        EXPECT_TRUE(listDir(dir.file(out + "-none")).empty());
+    }
+}
+
+TEST_F(OtherFormats, AHostileTarWritesNothingOutsideTheTarget)
+{
+    if (!haveProgram("python3"))
+        GTEST_SKIP() << "python3 makes the archive";
+    ASSERT_EQ(sh("python3 -c \"import tarfile,io\n"
+                 "t = tarfile.open('evil.tar', 'w')\n"
+                 "for n in ('../escape.txt', 'ok.txt'):\n"
+                 "    i = tarfile.TarInfo(n); i.size = 2; t.addfile(i, io.BytesIO(b'hi'))\n\"",
+                 dir.path()),
+              0);
+    makeDirs(dir.file("in/target"));
+    const RunResult extracted = runOrvexzip({"extract", "../evil.tar", "--to", "target", "--paths"}, dir.file("in"));
+    EXPECT_EQ(extracted.exitCode, 1);
+    EXPECT_NE(extracted.err.find("../escape.txt"), std::string::npos) << extracted.err;
+    EXPECT_EQ(listDir(dir.file("in")), (std::vector<std::string>{"target"}));
+    EXPECT_EQ(listDir(dir.file("in/target")), (std::vector<std::string>{"ok.txt"}));
+
+    EXPECT_FALSE(fs::exists(dir.file("escape.txt")));
+}
