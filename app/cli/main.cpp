@@ -9,6 +9,15 @@
 //   orvexzip delete ARCHIVE NAME...
 //   orvexzip extract ARCHIVE [options] [NAME...]
 //   orvexzip test ARCHIVE [options] [NAME...]
+//   orvexzip convert SOURCE TARGET.zip [--level N] [--encrypt [--password-file FILE]]
+//                                every member of SOURCE into a new ZIP archive
+//                                (app/cli/Convert.cpp)
+//
+// list, test and extract also read tar (all its compressions), 7z, RAR, ISO,
+// cpio, ar, cab, LHA, xar and lone compressed files, through
+// engine/otherformats (app/cli/OtherArchives.h), with the ZIP rows, counts
+// and exit statuses. ZIP archives, and whatever that library does not take
+// for an archive of its own, stay with the archive component.
 //
 // --charset NAME reads names from other systems (no UTF-8 flag, no UTF-8)
 // in code page NAME ("437", "866", "932", ...; "auto" guesses, as without it).
@@ -19,10 +28,11 @@
 //
 // Exit status: 0 done, 1 the archive could not be read in full or an error
 // message came, 2 bad usage, 128 + the signal's number when SIGINT, SIGTERM
-// or SIGHUP stopped an add, delete, extract or test.
+// or SIGHUP stopped an add, delete, extract, test or convert.
 
 #include "app/ListingText.h"
 #include "app/cli/Console.h"
+#include "app/cli/Convert.h"
 #include "app/cli/OtherArchives.h"
 #include "app/cli/PasswordSource.h"
 #include "app/cli/TerminalText.h"
@@ -249,9 +259,10 @@ int runOnNames(TZipEngine &engine, const ConsoleReporter &reporter, const Parsed
     return finish(engine, reporter, countSuffix);
 }
 
-// The password of add --encrypt: the password file's, or typed twice on the
+// The password of add --encrypt (and convert's): the password file's, or typed twice on the
 // terminal. False, said on stderr, when there is none to use.
-bool readAddPassword(const ParsedArguments &parsed, std::string &password)
+bool readAddPassword(const ParsedArguments &parsed, const std::string &archive, const char *command,
+                     std::string &password)
 {
     cli::PasswordSource source(&stopSignal, stopWake(), [](std::string_view name) { return terminalText(name); });
     std::string error;
@@ -261,16 +272,16 @@ bool readAddPassword(const ParsedArguments &parsed, std::string &password)
             return false;
         }
     } else if (::isatty(STDIN_FILENO) != 1) {
-        writeError("add --encrypt needs a password: --password-file FILE, or a terminal to type it on");
+        writeError(std::string(command)
+                   + " --encrypt needs a password: --password-file FILE, or a terminal to type it on");
         return false;
     }
     using Answer = TZipEngine::PasswordAnswer;
-    const std::string &archive = parsed.operands[0];
     if (source.answer(archive, 1, password) != Answer::Given || password.empty()) {
         if (!source.refusal().empty())
             writeError(source.refusal());
         else if (!stopped())
-            writeError("add --encrypt needs a password that is not empty");
+            writeError(std::string(command) + " --encrypt needs a password that is not empty");
         return false;
     }
     if (parsed.options.count(cli::PasswordFileOption))
@@ -283,6 +294,22 @@ bool readAddPassword(const ParsedArguments &parsed, std::string &password)
     else if (!same && !stopped())
         writeError("The two passwords differ");
     return same;
+}
+
+// --level N into `level` (left as it is without the option); false, said on
+// stderr, for anything but 0 to 9.
+bool takeLevel(const ParsedArguments &parsed, int &level)
+{
+    if (!parsed.options.count("level"))
+        return true;
+    char *end = nullptr;
+    const long given = std::strtol(parsed.options.at("level").c_str(), &end, 10);
+    if (*end != '\0' || given < 0 || given > 9) {
+        writeError("The level is a number from 0 to 9");
+        return false;
+    }
+    level = int(given);
+    return true;
 }
 
 int addCommand(std::span<char *const> arguments)
@@ -301,22 +328,15 @@ int addCommand(std::span<char *const> arguments)
     } wipe{engine.AddPassword};
     if (parsed->options.count("encrypt")) {
         catchStopSignals(&engine);  // a Ctrl-C at the question gives the terminal its echo back
-        if (!readAddPassword(*parsed, engine.AddPassword))
+        if (!readAddPassword(*parsed, parsed->operands[0], "add", engine.AddPassword))
             return stopped() ? 128 + stopSignal.load() : ExitUsage;
     } else if (parsed->options.count(cli::PasswordFileOption)) {
         writeError("--password-file goes with --encrypt");
         return ExitUsage;
     }
     openForChange(engine, parsed->operands[0]);
-    if (parsed->options.count("level")) {
-        char *end = nullptr;
-        const long level = std::strtol(parsed->options.at("level").c_str(), &end, 10);
-        if (*end != '\0' || level < 0 || level > 9) {
-            writeError("The level is a number from 0 to 9");
-            return ExitUsage;
-        }
-        engine.AddCompLevel = int(level);
-    }
+    if (!takeLevel(*parsed, engine.AddCompLevel))
+        return ExitUsage;
     const auto given = [&](const char *flag) { return parsed->options.count(flag) != 0; };
     engine.AddOptions = addOptionsFor({.dirNames = given("paths"),
                                        .recurseDirs = given("recurse"),
@@ -423,6 +443,34 @@ int testCommand(std::span<char *const> arguments)
         engine, reporter, *parsed, [&] { engine.Test(); }, " file(s) passed the test");
 }
 
+int convertCommand(std::span<char *const> arguments)
+{
+    const std::optional<ParsedArguments> parsed = parseCommand(arguments, {"encrypt"},
+                                                               {"level", cli::PasswordFileOption}, 2,
+                                                               "convert needs a source archive and a new ZIP archive");
+    if (!parsed)
+        return ExitUsage;
+    if (parsed->operands.size() != 2)
+        return usage();
+    cli::ConvertRequest request{
+        .source = parsed->operands[0], .target = parsed->operands[1], .level = -1, .password = {}};
+    if (!takeLevel(*parsed, request.level))
+        return ExitUsage;
+    struct PasswordWipe {
+        std::string &password;
+        ~PasswordWipe() { ::explicit_bzero(password.data(), password.size()); }
+    } wipe{request.password};
+    catchStopSignals();  // a Ctrl-C at the question gives the terminal its echo back
+    if (parsed->options.count("encrypt")) {
+        if (!readAddPassword(*parsed, request.target, "convert", request.password))
+            return cli::stopStatus(ExitUsage);
+    } else if (parsed->options.count(cli::PasswordFileOption)) {
+        writeError("--password-file goes with --encrypt");
+        return ExitUsage;
+    }
+    return cli::convertArchive(request);
+}
+
 constexpr Command Commands[] = {
     {"list", "ARCHIVE [--charset NAME]", -1, listCommand},
     {"add",
@@ -435,6 +483,7 @@ constexpr Command Commands[] = {
      "[--password-file FILE] [NAME...]",
      -1, extractCommand},
     {"test", "ARCHIVE [--charset NAME] [--password-file FILE] [NAME...]", -1, testCommand},
+    {"convert", "SOURCE TARGET.zip [--level N] [--encrypt [--password-file FILE]]", -1, convertCommand},
 };
 
 int usage()

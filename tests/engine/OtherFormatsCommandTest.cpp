@@ -1,5 +1,6 @@
-// orvexzip on archives that are not ZIP (read by engine/otherformats). tar,
-// 7zz and Python only make the inputs; what is asserted is orvexzip's behaviour.
+// orvexzip on archives that are not ZIP (read by engine/otherformats), and
+// convert, which writes any archive it reads as a new ZIP archive. tar, 7zz
+// and Python only make the inputs; what is asserted is orvexzip's behaviour.
 
 #include "support/Files.h"
 #include "support/Run.h"
@@ -113,5 +114,52 @@ TEST_F(OtherFormats, AHostileTarWritesNothingOutsideTheTarget)
     EXPECT_EQ(listDir(dir.file("in")), (std::vector<std::string>{"target"}));
     EXPECT_EQ(listDir(dir.file("in/target")), (std::vector<std::string>{"ok.txt"}));
 
+    // convert writes what it can and says what it could not.
+    const RunResult converted = runOrvexzip({"convert", "evil.tar", "evil.zip"}, dir.path());
+    EXPECT_EQ(converted.exitCode, 1);
+    EXPECT_NE(converted.err.find("../escape.txt"), std::string::npos) << converted.err;
+    EXPECT_EQ(runOrvexzip({"list", "evil.zip"}, dir.path()).out.find("escape"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir.file("escape.txt")));
+}
+
+TEST_F(OtherFormats, ConvertWritesEveryMemberIntoANewZip)
+{
+    ASSERT_EQ(runOrvexzip({"add", "a.zip", "--recurse", "--paths", "src"}, dir.path()).exitCode, 0);
+    const std::string tarball = make("a.tar.gz", "tar", "tar czf a.tar.gz src");
+    const std::string before = readFile(dir.file("a.zip"));
+    for (const std::string &source : {tarball, std::string("a.zip")}) {
+        if (source.empty())
+            continue;
+        SCOPED_TRACE(source);
+        const std::string target = source + ".converted.zip";
+        const RunResult converted = runOrvexzip({"convert", source, target, "--level", "1"}, dir.path());
+        EXPECT_EQ(converted.exitCode, 0) << converted.err;
+        EXPECT_EQ(converted.out, "4 file(s) were converted\n");
+        const RunResult listed = runOrvexzip({"list", target}, dir.path());
+        EXPECT_NE(listed.out.find("\nsrc/docs/big.txt\t"), std::string::npos) << listed.out;
+        const std::string out = source + "-out";
+        ASSERT_EQ(runOrvexzip({"extract", target, "--to", out, "--paths"}, dir.path()).exitCode, 0);
+        expectSameFile(out + "/src/docs/big.txt", "src/docs/big.txt");
+        expectSameFile(out + "/src/readme.txt", "src/readme.txt");
+    }
+    EXPECT_EQ(readFile(dir.file("a.zip")), before);
+    // Only the archives: no temporary directory is left beside them.
+    for (const std::string &name : listDir(dir.path()))
+        EXPECT_EQ(name.find(".orvexzip"), std::string::npos) << name;
+}
+
+TEST_F(OtherFormats, ConvertRefusesATargetThatExists)
+{
+    ASSERT_EQ(runOrvexzip({"add", "a.zip", "src/readme.txt"}, dir.path()).exitCode, 0);
+    dir.write("b.zip", "not to be touched");
+    const std::string before = readFile(dir.file("a.zip"));
+    for (const char *target : {"b.zip", "a.zip", "./a.zip"}) {
+        SCOPED_TRACE(target);
+        const RunResult refused = runOrvexzip({"convert", "a.zip", target}, dir.path());
+        EXPECT_EQ(refused.exitCode, 2);
+        EXPECT_NE(refused.err.find(target), std::string::npos) << refused.err;
+    }
+    EXPECT_EQ(readFile(dir.file("b.zip")), "not to be touched");
+    EXPECT_EQ(readFile(dir.file("a.zip")), before);
+    EXPECT_EQ(listDir(dir.path()), (std::vector<std::string>{"a.zip", "b.zip", "src"}));
 }

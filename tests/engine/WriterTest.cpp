@@ -351,3 +351,28 @@ TEST(Interrupt, AddAndExtractStopCleanlyWithTheSignalsExitStatus)
             EXPECT_EQ(readFile(target + "/" + name), name);
     }
 }
+
+// A convert stopped while it extracts the source (blocked on the full
+// terminal, as above) leaves neither the new archive nor its temporary
+// directory, whichever reader was extracting.
+TEST(Interrupt, AStoppedConvertLeavesNoTargetAndNoTemporaryDirectory)
+{
+    TempDir dir;
+    fs::create_directory(dir.file("tree"));
+    for (int i = 0; i < 4000; ++i)
+        dir.write("tree/a-member-with-a-longish-name-" + std::to_string(i) + ".txt", "x");
+    ASSERT_EQ(runOrvexzip({"add", "big.zip", "--level", "1", "--recurse", "--paths", "tree"}, dir.path()).exitCode, 0);
+    std::vector<std::string> sources{"big.zip"};
+    if (haveProgram("tar") && sh("tar cf big.tar tree", dir.path()) == 0)
+        sources.push_back("big.tar");
+    const std::vector<std::string> filesBefore = listDir(dir.path());
+    for (const std::string &source : sources) {
+        SCOPED_TRACE(source);
+        Child child({"convert", source, "new.zip"}, dir.path(), true);
+        ASSERT_TRUE(child.started());
+        ASSERT_TRUE(child.readUntil("File: ")) << child.seen();
+        child.signal(SIGINT);
+        EXPECT_EQ(child.finish(), 130) << child.seen().substr(0, 500);
+        EXPECT_EQ(listDir(dir.path()), filesBefore);
+    }
+}
