@@ -123,8 +123,8 @@ int convertArchive(const ConvertRequest &request)
         writeError("No such archive: " + request.source);
         return ExitFailed;
     }
-    if (struct stat target {}; ::stat(request.target.c_str(), &target) == 0 && target.st_dev == source.st_dev
-                               && target.st_ino == source.st_ino) {
+    if (struct stat target{}; ::stat(request.target.c_str(), &target) == 0 && target.st_dev == source.st_dev
+                              && target.st_ino == source.st_ino) {
         writeError(request.target + " is the archive being converted");
         return ExitUsage;
     }

@@ -10,8 +10,8 @@
 #include <QStringList>
 
 #include <cstdio>
-#include <fnmatch.h>
 #include <filesystem>
+#include <fnmatch.h>
 #include <string.h>
 #include <string_view>
 #include <sys/stat.h>
