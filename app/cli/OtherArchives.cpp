@@ -57,17 +57,17 @@ bool selectEntries(const std::string &archive, const otherformats::ReadOptions &
     if (listing.cancelled)
         return true;
     bool allMatched = true;
-    for (const std::string &spec : names) {
+    for (const std::string &pattern : names) {
         bool matched = false;
         for (uint64_t i = 0; i < listing.entries.size(); ++i) {
             const std::string &name = listing.entries[i].name;
-            if (name == spec || ::fnmatch(spec.c_str(), name.c_str(), 0) == 0) {
+            if (name == pattern || ::fnmatch(pattern.c_str(), name.c_str(), 0) == 0) {
                 selection.push_back(i);
                 matched = true;
             }
         }
         if (!matched) {
-            writeError("caution: filename not matched:  " + spec);
+            writeError("caution: filename not matched:  " + pattern);
             allMatched = false;
         }
     }
