@@ -11,4 +11,8 @@ namespace common {
 // front, than member by member. -1 with errno set on failure.
 int openSearchableDirectory(const std::string &path, int accessMode);
 
+// Renames `from` to `to` within `dir`. Without `replace` an existing `to`
+// is left alone and the call fails with EEXIST. False with errno set.
+bool renameInto(int dir, const std::string &from, const std::string &to, bool replace);
+
 }  // namespace common

@@ -82,20 +82,4 @@ bool writeAllAt(int fd, const void *data, size_t length, uint64_t offset)
     return true;
 }
 
-bool renameInto(int dir, const std::string &from, const std::string &to, bool replace)
-{
-    if (replace)
-        return common::sys::renameat(dir, from.c_str(), dir, to.c_str()) == 0;
-    if (common::sys::renameat2(dir, from.c_str(), dir, to.c_str(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS)
-        return false;
-    // A file system without RENAME_NOREPLACE: a link fails just the same on
-    // an existing name.
-    if (common::sys::linkat(dir, from.c_str(), dir, to.c_str(), 0) != 0)
-        return false;
-    ::unlinkat(dir, from.c_str(), 0);
-    return true;
-}
-
 }  // namespace otherformats

@@ -4,6 +4,7 @@
 // never through a link, so nothing an archive names, nor a link it or anyone
 // else left in the target, can lead a write outside.
 
+#include "engine/common/Directory.h"
 #include "engine/common/UniqueFd.h"
 
 #include <cstdint>
@@ -54,8 +55,6 @@ private:
 // Writes all of `data` at `offset`. False with errno set.
 bool writeAllAt(int fd, const void *data, size_t length, uint64_t offset);
 
-// Moves `from` to `to` in `dir`; without `replace` an existing `to` stays
-// and the call fails with EEXIST. False with errno set.
-bool renameInto(int dir, const std::string &from, const std::string &to, bool replace);
+using common::renameInto;
 
 }  // namespace otherformats

@@ -241,20 +241,4 @@ bool writeAll(int fd, const void *data, size_t length)
     return true;
 }
 
-bool renameInto(int dir, const std::string &from, const std::string &to, bool replace)
-{
-    if (replace)
-        return common::sys::renameat(dir, from.c_str(), dir, to.c_str()) == 0;
-    if (common::sys::renameat2(dir, from.c_str(), dir, to.c_str(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS)
-        return false;
-    // File systems without RENAME_NOREPLACE: a hard link fails just as well
-    // when the name is taken.
-    if (common::sys::linkat(dir, from.c_str(), dir, to.c_str(), 0) != 0)
-        return false;
-    ::unlinkat(dir, from.c_str(), 0);
-    return true;
-}
-
 }  // namespace unzeng

@@ -3,6 +3,8 @@
 // without following links, and everything is created relative to a
 // directory descriptor, so no write can leave the tree through a link.
 
+#include "engine/common/Directory.h"
+
 #include <atomic>
 #include <cstdint>
 #include <list>
@@ -79,8 +81,6 @@ private:
 // Writes all of `data`, retrying short writes. False with errno set.
 bool writeAll(int fd, const void *data, size_t length);
 
-// Renames `from` to `to` within `dir`. Without `replace` an existing `to`
-// is left alone and the call fails with EEXIST.
-bool renameInto(int dir, const std::string &from, const std::string &to, bool replace);
+using common::renameInto;
 
 }  // namespace unzeng
