@@ -90,8 +90,8 @@ void TMainform::fillListing()
         const ArchiveEntry &entry = engine.Entries(i);
         rows[std::size_t(i)] =
             GridRow{{listingName(entry), GridSelection::rowTag(i), entry.Encrypted() ? locked : QIcon()},
-                    {cells.size(entry.TruePackedSize), nullptr},
-                    {cells.size(entry.TrueUnpackedSize), nullptr},
+                    {entry.PackedSizeKnown ? cells.size(entry.TruePackedSize) : QString(), nullptr},
+                    {entry.UnpackedSizeKnown ? cells.size(entry.TrueUnpackedSize) : QString(), nullptr},
                     {cells.dateTime(entry.DosDateTime()), nullptr}};
     }
     // One step: the view is reset once, however many members there are.

@@ -18,6 +18,10 @@ struct ArchiveEntryHeader {
 static_assert(sizeof(ArchiveEntryHeader) == 26);
 
 struct ArchiveEntry : ArchiveEntryHeader {
+    // Formats other than ZIP may not give a member's sizes; the listing then
+    // leaves the cell empty. (These fit in the header's padding.)
+    bool PackedSizeKnown = true;
+    bool UnpackedSizeKnown = true;
     std::string FileName;  // stored bytes, up to the first NUL
     // The real sizes: from the ZIP64 extra field, or from the central directory
     // when the local header deferred them to a data descriptor; otherwise the

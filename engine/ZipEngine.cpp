@@ -48,8 +48,6 @@ std::string absolutePath(const std::string &path)
     return result.string();
 }
 
-const char *const FatalLibraryError = "Fatal DLL Error: abort exception";
-
 std::string passwordTooLong(size_t limit)
 {
     return "Error - the password is longer than " + std::to_string(limit) + " bytes";
@@ -93,12 +91,27 @@ void TZipEngine::readMembers(const std::string &name)
         ~ClearCancel() { cancel = false; }
     } clearCancel{Cancel};
     std::vector<ArchiveEntry> read;
+    std::string format;
     auto makeCurrent = [&] {
         zipFilename_ = name;
+        otherFormat_ = std::move(format);
         entries_ = std::move(read);
     };
     if (!orvex::ArchiveDirectoryReader::archiveExists(name))
         return makeCurrent();
+    try {
+        if (readOtherFormat(name, read, format)) {
+            makeCurrent();
+            if (OnDirUpdate)
+                OnDirUpdate(*this);
+            return;
+        }
+    } catch (const EReadCancelled &) {
+        throw;
+    } catch (...) {
+        makeCurrent();
+        throw;
+    }
     const zipformat::ReadProgress progress = [this](uint64_t members, uint64_t done, uint64_t total) {
         if (OnReadProgress)
             OnReadProgress(*this, int64_t(members), int64_t(done), int64_t(total));
@@ -220,7 +233,7 @@ void TZipEngine::callInSlices(Record &record, int32_t (*library)(Record *), cons
     } while (!failed && !cancelRequested() && first < specs.size());
 
     if (failed)
-        notify(FatalLibraryError);  // LastResult keeps its earlier value
+        notify(FatalLibraryErrorText);  // LastResult keeps its earlier value
     else
         LastResult = total;
     // The record's pointers die with the strings above.
@@ -229,8 +242,21 @@ void TZipEngine::callInSlices(Record &record, int32_t (*library)(Record *), cons
     std::fill(std::begin(record.FileSpecs), std::begin(record.FileSpecs) + record.FileSpecCount, nullptr);
 }
 
+bool TZipEngine::refuseReadOnly()
+{
+    if (!ReadOnly())
+        return false;
+    LastResult = 0;  // not what the previous operation did
+    FileSpecs.clear();
+    notify("Error - " + zipFilename_ + " is a " + otherFormat_
+           + " archive, which is read-only: save it as ZIP to change it");
+    return true;
+}
+
 void TZipEngine::Add()
 {
+    if (refuseReadOnly())
+        return;
     if (FileSpecs.empty()) {
         notify("Error - no files to zip");
         return;
@@ -263,6 +289,8 @@ void TZipEngine::Add()
 
 void TZipEngine::Delete()
 {
+    if (refuseReadOnly())
+        return;
     if (FileSpecs.empty()) {
         notify("Error - no files selected for deletion");
         return;
@@ -296,6 +324,8 @@ void TZipEngine::Extract()
                + reason);
         return;
     }
+    if (ReadOnly())
+        return runOther(false, absolutePath(ExtrBaseDir));
     runUnzip(false, absolutePath(ExtrBaseDir));
 }
 
@@ -303,6 +333,8 @@ void TZipEngine::Test()
 {
     if (UnzipRunning)
         return;
+    if (ReadOnly())
+        return runOther(true, std::string());
     runUnzip(true, std::string());
 }
 

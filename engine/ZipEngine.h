@@ -46,6 +46,14 @@ public:
     // as they were before it.
     void ReadDirectory();
 
+    // The format of an archive our ZIP engine does not read, as libarchive
+    // names it ("7-Zip", "GNU tar format"), with its compression when it has
+    // one; empty for ZIP and when no archive is current. Such an archive is
+    // read-only: Add and Delete refuse it, Extract and Test read it with
+    // libarchive under the same rules as a ZIP archive.
+    const std::string &OtherFormat() const { return otherFormat_; }
+    bool ReadOnly() const { return !otherFormat_.empty(); }
+
     int EntryCount() const;                        // 0 whenever ZipFilename is empty
     const ArchiveEntry &Entries(int index) const;  // 0 <= index < EntryCount()
 
@@ -141,6 +149,13 @@ private:
     int32_t handlePassword(const char *member, int32_t attempt, char *buffer, int32_t bufferSize,
                            int32_t *passwordLength);
     void runUnzip(bool test, const std::string &baseDirectory);
+    // Reads the entries of an archive in another format into `read`; false
+    // when `name` is no such archive. Throws as readMembers does.
+    bool readOtherFormat(const std::string &name, std::vector<ArchiveEntry> &read, std::string &format);
+    // Extract or Test of the current archive in another format.
+    void runOther(bool test, const std::string &baseDirectory);
+    // True, with the refusal said, when the current archive is read-only.
+    bool refuseReadOnly();
     int32_t handleCallback(const CallbackRecord &record);
     void notify(const std::string &text);
     bool cancelRequested() const;
@@ -157,6 +172,7 @@ private:
 
     EngineLibraries libraries_;
     std::string zipFilename_;
+    std::string otherFormat_;
     std::vector<ArchiveEntry> entries_;
     std::unique_ptr<ZipCallRecord> zipRecord_;
     std::unique_ptr<UnzipCallRecord> unzipRecord_;

@@ -14,3 +14,7 @@ class EReadCancelled : public EZipError {
 public:
     using EZipError::EZipError;
 };
+
+// Said when a handler of the component's events failed during a call: the
+// call was stopped there.
+inline constexpr const char *FatalLibraryErrorText = "Fatal DLL Error: abort exception";

@@ -5,6 +5,13 @@
 
 namespace otherformats {
 
+void keepProblem(const ReadOptions &options, std::vector<Problem> &problems, Problem problem)
+{
+    problems.push_back(std::move(problem));
+    if (options.problem)
+        options.problem(problems.back());
+}
+
 DataResult readEntryData(ArchiveSource &source, uint64_t index, const Entry &entry, const ReadOptions &options,
                          const DataSink &sink)
 {

@@ -20,6 +20,9 @@ struct DataResult {
 // Takes each block at its offset in the entry; a problem stops the entry.
 using DataSink = std::function<std::optional<Problem>(const void *data, size_t size, uint64_t offset)>;
 
+// Keeps `problem` with the others and tells the caller of it at once.
+void keepProblem(const ReadOptions &options, std::vector<Problem> &problems, Problem problem);
+
 DataResult readEntryData(ArchiveSource &source, uint64_t index, const Entry &entry, const ReadOptions &options,
                          const DataSink &sink);
 

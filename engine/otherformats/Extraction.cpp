@@ -68,7 +68,7 @@ void Extraction::report(const Entry &entry, ProblemKind kind, std::string text)
 {
     if (kind != ProblemKind::Skipped)
         ++result_.failed;
-    result_.problems.push_back({entry.name, kind, std::move(text)});
+    keepProblem(options_.read, result_.problems, {entry.name, kind, std::move(text)});
 }
 
 void Extraction::run()
@@ -85,16 +85,16 @@ void Extraction::run()
         if (next == ArchiveSource::Next::End)
             return;
         if (next == ArchiveSource::Next::Failed || source_.isZip()) {
-            result_.problems.push_back(
-                source_.isZip() ? Problem{{}, ProblemKind::Refused, "a ZIP archive is read by the ZIP engine"}
-                                : source_.failure());
+            keepProblem(options_.read, result_.problems,
+                        source_.isZip() ? Problem{{}, ProblemKind::Refused, "a ZIP archive is read by the ZIP engine"}
+                                        : source_.failure());
             ++result_.failed;
             return;
         }
         if (next == ArchiveSource::Next::Unreadable) {
             if (selection_.empty()) {
                 ++result_.failed;
-                result_.problems.push_back(source_.unreadable());
+                keepProblem(options_.read, result_.problems, source_.unreadable());
             }
             continue;
         }
@@ -264,7 +264,8 @@ Extraction::Place Extraction::writeFile(uint64_t index, const Entry &entry, int 
     if (ok && entry.size && data.end < *entry.size && archive_entry_sparse_count(source_.current()) > 0
         && common::sys::ftruncate(file.get(), off_t(*entry.size)) != 0)
         failure = "cannot write: " + describe(errno);
-    if (ok && failure.empty() && ::fchmod(file.get(), mode_t(entry.mode) & 0777 & ~umask_) != 0)
+    if (ok && failure.empty()
+        && ::fchmod(file.get(), options_.privateCopies ? mode_t(0600) : mode_t(entry.mode) & 0777 & ~umask_) != 0)
         failure = "cannot set its permissions: " + describe(errno);
     if (ok && failure.empty() && entry.modified) {
         const timespec times[2] = {{0, UTIME_OMIT}, {time_t(entry.modified), 0}};
@@ -284,7 +285,7 @@ Extraction::Place Extraction::writeFile(uint64_t index, const Entry &entry, int 
     }
     if (data.problem) {
         ++result_.failed;
-        result_.problems.push_back(*data.problem);
+        keepProblem(options_.read, result_.problems, *data.problem);
     } else {
         report(entry, ProblemKind::Write, failure);
     }
@@ -336,21 +337,22 @@ ExtractResult extract(const std::string &path, const ExtractOptions &options)
     try {
         common::UniqueFd root(common::openSearchableDirectory(options.target, O_RDONLY));
         if (!root) {
-            result.problems.push_back({{},
-                                       ProblemKind::Write,
-                                       "cannot open the target directory " + options.target + ": " + describe(errno)});
+            keepProblem(options.read, result.problems,
+                        {{},
+                         ProblemKind::Write,
+                         "cannot open the target directory " + options.target + ": " + describe(errno)});
             return result;
         }
         ArchiveSource source;
         std::string error;
         if (!source.open(path, options.read.password, error)) {
-            result.problems.push_back({{}, ProblemKind::Damaged, error});
+            keepProblem(options.read, result.problems, {{}, ProblemKind::Damaged, error});
             return result;
         }
-        OutputTree tree(std::move(root));
+        OutputTree tree(std::move(root), options.privateCopies ? 0700 : 0777);
         Extraction(source, tree, options, result).run();
     } catch (const std::bad_alloc &) {
-        result.problems.push_back({{}, ProblemKind::Damaged, "out of memory"});
+        keepProblem(options.read, result.problems, {{}, ProblemKind::Damaged, "out of memory"});
     }
     return result;
 }

@@ -73,6 +73,9 @@ struct ReadOptions {
     std::optional<std::string> password;
     const std::atomic<bool> *cancel = nullptr;
     std::function<void(const Progress &)> progress;
+    // Told each problem of a test or an extraction as it is met, so that a
+    // window can show the first at once; the result still holds them all.
+    std::function<void(const Problem &)> problem;
 };
 
 struct Listing {
@@ -107,6 +110,9 @@ struct ExtractOptions {
     std::vector<uint64_t> selection;  // indices into list()'s entries; empty: all
     uint64_t outputBudget = 0;        // bytes all entries together may write; 0: no limit
     bool sync = false;                // fsync each file before it is renamed into place
+    // Copies for the user alone: files 0600, folders 0700, whatever modes
+    // the entries store.
+    bool privateCopies = false;
 };
 
 struct ExtractResult {

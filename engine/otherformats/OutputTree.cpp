@@ -10,7 +10,7 @@
 
 namespace otherformats {
 
-OutputTree::OutputTree(common::UniqueFd root) : root_(std::move(root))
+OutputTree::OutputTree(common::UniqueFd root, mode_t folderMode) : root_(std::move(root)), folderMode_(folderMode)
 {
     std::random_device random;
     key_ = (uint64_t(random()) << 32) ^ random();
@@ -28,7 +28,7 @@ common::UniqueFd OutputTree::open(const std::vector<std::string> &components, si
     for (size_t i = 0; i < count && i < components.size(); ++i) {
         const std::string &part = components[i];
         path += (path.empty() ? "" : "/") + part;
-        if (create && common::sys::mkdirat(dir.get(), part.c_str(), 0777) != 0 && errno != EEXIST) {
+        if (create && common::sys::mkdirat(dir.get(), part.c_str(), folderMode_) != 0 && errno != EEXIST) {
             error = "cannot make the directory " + path + ": " + std::strerror(errno);
             return {};
         }

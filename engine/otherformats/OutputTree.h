@@ -9,13 +9,15 @@
 
 #include <cstdint>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 namespace otherformats {
 
 class OutputTree {
 public:
-    explicit OutputTree(common::UniqueFd root);
+    // Folders it makes get `folderMode` (less the umask).
+    explicit OutputTree(common::UniqueFd root, mode_t folderMode = 0777);
 
     // The directory of the first `count` components, made when missing and
     // `create` is set. An invalid descriptor with `error` set when a
@@ -29,6 +31,7 @@ public:
 
 private:
     common::UniqueFd root_;
+    mode_t folderMode_;
     uint64_t key_;
     uint64_t counter_ = 0;
 };

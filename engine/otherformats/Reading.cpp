@@ -121,7 +121,7 @@ TestResult test(const std::string &path, const ReadOptions &options)
         ArchiveSource source;
         std::string error;
         if (!source.open(path, options.password, error)) {
-            result.problems.push_back({{}, ProblemKind::Damaged, error});
+            keepProblem(options, result.problems, {{}, ProblemKind::Damaged, error});
             return result;
         }
         for (uint64_t index = 0;;) {
@@ -133,14 +133,15 @@ TestResult test(const std::string &path, const ReadOptions &options)
             if (next == ArchiveSource::Next::End)
                 break;
             if (next == ArchiveSource::Next::Failed || source.isZip()) {
-                result.problems.push_back(
-                    source.isZip() ? Problem{{}, ProblemKind::Refused, "a ZIP archive is read by the ZIP engine"}
-                                   : source.failure());
+                keepProblem(options, result.problems,
+                            source.isZip()
+                                ? Problem{{}, ProblemKind::Refused, "a ZIP archive is read by the ZIP engine"}
+                                : source.failure());
                 break;
             }
             if (next == ArchiveSource::Next::Unreadable) {
                 ++result.failed;
-                result.problems.push_back(source.unreadable());
+                keepProblem(options, result.problems, source.unreadable());
                 continue;
             }
             const Entry entry = source.describe();
@@ -151,7 +152,7 @@ TestResult test(const std::string &path, const ReadOptions &options)
             }
             if (data.problem) {
                 ++result.failed;
-                result.problems.push_back(*data.problem);
+                keepProblem(options, result.problems, *data.problem);
             } else {
                 ++result.passed;
             }
@@ -159,7 +160,7 @@ TestResult test(const std::string &path, const ReadOptions &options)
                 break;
         }
     } catch (const std::bad_alloc &) {
-        result.problems.push_back({{}, ProblemKind::Damaged, "out of memory"});
+        keepProblem(options, result.problems, {{}, ProblemKind::Damaged, "out of memory"});
     }
     return result;
 }

@@ -1,0 +1,224 @@
+// The archive component over an archive in another format than ZIP: what it
+// lists, what it refuses, and Extract and Test raising the same events as for
+// a ZIP archive.
+#include "engine/OtherFormatMembers.h"
+#include "engine/ZipEngine.h"
+#include "engine/common/MessageCode.h"
+#include "support/Files.h"
+#include "support/Run.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+struct Heard {
+    std::vector<std::pair<int, std::string>> messages;
+    std::vector<std::string> notices;
+    std::vector<std::string> begun;  // FileBegin names
+    int steps = 0;
+    bool batchEnded = false;
+};
+
+void listen(TZipEngine &engine, Heard &heard)
+{
+    engine.OnMessage = [&](TZipEngine &, int code, const std::string &text) { heard.messages.emplace_back(code, text); };
+    engine.MessageSink = [&](const std::string &text) { heard.notices.push_back(text); };
+    engine.OnProgress = [&](TZipEngine &, ProgressType type, const std::string &name, int32_t) {
+        if (type == FileBegin)
+            heard.begun.push_back(name);
+        heard.steps += type == FileStep;
+        heard.batchEnded = heard.batchEnded || type == BatchEnd;
+    };
+}
+
+// a.txt (100 KB), dir/b.txt, dir/c.bin and the folder dir/, in a tar.xz.
+class OtherFormatComponent : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ziptest::makeDirs(dir / "src/dir");
+        ziptest::writeFile(dir / "src/a.txt", ziptest::textData(100000));
+        ziptest::writeFile(dir / "src/dir/b.txt", "bee");
+        ziptest::writeFile(dir / "src/dir/c.bin", ziptest::randomData(5000));
+        ASSERT_EQ(ziptest::sh("tar -cJf ../sample.tar.xz a.txt dir", dir / "src"), 0);
+        archive = dir / "sample.tar.xz";
+        listen(engine, heard);
+        engine.setZipFilename(archive);
+    }
+    std::string extractTo(const std::string &name, std::vector<std::string> specs, ExtrOpts options)
+    {
+        const std::string out = dir / name;
+        ziptest::makeDirs(out);
+        engine.ExtrBaseDir = out;
+        engine.ExtrOptions = options;
+        engine.FileSpecs = std::move(specs);
+        engine.Extract();
+        return out;
+    }
+
+    ziptest::TempDir dir;
+    std::string archive;
+    TZipEngine engine;
+    Heard heard;
+};
+
+}  // namespace
+
+TEST(OtherFormatMembers, StampsAreHeldToWhatDosFieldsCanSay)
+{
+    struct Case {
+        int year;
+        uint32_t expectedDate;  // the high half
+    };
+    const Case cases[] = {{1970, 1u << 5 | 1u}, {1979, 1u << 5 | 1u}, {2001, 21u << 9 | 6u << 5 | 15u},
+                          {2200, 127u << 9 | 12u << 5 | 31u}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.year);
+        struct tm local {};
+        local.tm_year = c.year - 1900;
+        local.tm_mon = 5;
+        local.tm_mday = 15;
+        local.tm_hour = 12;
+        local.tm_isdst = -1;
+        const uint32_t stamp = orvex::dosDateTimeOf(int64_t(::mktime(&local)));
+        EXPECT_EQ(stamp >> 16, c.expectedDate);
+    }
+    EXPECT_EQ(orvex::dosDateTimeOf(0), 0u) << "no stored time stays visibly unknown";
+}
+
+TEST_F(OtherFormatComponent, ListsTheEntriesReadOnlyWithFoldersAndUnknownPackedSizes)
+{
+    EXPECT_TRUE(engine.ReadOnly());
+    EXPECT_NE(engine.OtherFormat().find("xz"), std::string::npos) << engine.OtherFormat();
+    std::map<std::string, uint64_t> sizes;
+    for (int i = 0; i < engine.EntryCount(); ++i) {
+        const ArchiveEntry &entry = engine.Entries(i);
+        EXPECT_FALSE(entry.PackedSizeKnown);
+        EXPECT_NE(entry.ModDate, 0) << entry.FileName;
+        sizes[entry.FileName] = entry.TrueUnpackedSize;
+    }
+    const std::map<std::string, uint64_t> expected{{"a.txt", 100000}, {"dir/", 0}, {"dir/b.txt", 3}, {"dir/c.bin", 5000}};
+    EXPECT_EQ(sizes, expected);
+
+    // A ZIP archive read next is ours again, and writable.
+    ASSERT_EQ(ziptest::sh("zip -q -r ../plain.zip a.txt", dir / "src"), 0);
+    engine.setZipFilename(dir / "plain.zip");
+    EXPECT_FALSE(engine.ReadOnly());
+    EXPECT_TRUE(engine.Entries(0).PackedSizeKnown);
+}
+
+TEST_F(OtherFormatComponent, AddAndDeleteRefuseAndLeaveTheArchiveAsItWas)
+{
+    const std::string before = ziptest::readFile(archive);
+    ziptest::writeFile(dir / "new.txt", "new");
+    engine.FileSpecs = {dir / "new.txt"};
+    engine.Add();
+    engine.FileSpecs = {"a.txt"};
+    engine.Delete();
+    ASSERT_EQ(heard.notices.size(), 2u);
+    EXPECT_NE(heard.notices[0].find("read-only"), std::string::npos) << heard.notices[0];
+    EXPECT_EQ(engine.LastResult, 0);
+    EXPECT_TRUE(engine.FileSpecs.empty()) << "a refused operation must not leave its list for the next";
+    EXPECT_EQ(ziptest::readFile(archive), before);
+    EXPECT_EQ(engine.EntryCount(), 4);
+}
+
+TEST_F(OtherFormatComponent, ExtractHonoursSelectionFoldersAndOverwriteAndReportsAsForZip)
+{
+    // Selected by stored name and by pattern, without folders.
+    const std::string flat = extractTo("flat", {"a.txt", "dir/*.bin", "missing"}, ExtrOpts{});
+    EXPECT_EQ(ziptest::listTree(flat), (std::vector<std::string>{"a.txt", "c.bin"}));
+    EXPECT_EQ(engine.LastResult, 2);
+    EXPECT_EQ(heard.begun, (std::vector<std::string>{"a.txt", "dir/c.bin"}));
+    EXPECT_EQ(heard.steps, 3) << "one step per whole 32 KiB of a 100,000-byte file";
+    EXPECT_TRUE(heard.batchEnded);
+    ASSERT_FALSE(heard.messages.empty());
+    EXPECT_EQ(heard.messages.front(),
+              std::make_pair(int(unzeng::CodeNotMatched), std::string("caution: filename not matched:  missing")));
+
+    // Everything with folders; a second time keeps the files unless told.
+    const std::string tree = extractTo("tree", {}, ExtrOpts{ExtrDirNames});
+    EXPECT_EQ(ziptest::readFile(tree + "/dir/b.txt"), "bee");
+    ziptest::writeFile(tree + "/dir/b.txt", "mine");
+    heard.messages.clear();
+    extractTo("tree", {"dir/b.txt"}, ExtrOpts{ExtrDirNames});
+    EXPECT_EQ(ziptest::readFile(tree + "/dir/b.txt"), "mine");
+    ASSERT_EQ(heard.messages.size(), 1u);
+    EXPECT_EQ(heard.messages[0],
+              std::make_pair(int(unzeng::CodeInfo), std::string("skipping dir/b.txt: it exists and is not overwritten")));
+    extractTo("tree", {"dir/b.txt"}, ExtrOpts{ExtrDirNames, ExtrOverWrite});
+    EXPECT_EQ(ziptest::readFile(tree + "/dir/b.txt"), "bee");
+}
+
+TEST_F(OtherFormatComponent, UpdateAndFreshenReplaceOnlyOlderFilesAndFreshenAddsNone)
+{
+    // The entries were stamped now; files dated 2001 are older, 2100 newer.
+    struct Case {
+        ExtrOptsEnum option;
+        int64_t fileTime;
+        const char *expectedB;  // dir/b.txt afterwards
+        bool expectA;           // a.txt, which did not exist, written
+    };
+    const Case cases[] = {{ExtrUpdate, 1000000000, "bee", true},
+                          {ExtrUpdate, 4102444800, "mine", true},
+                          {ExtrFreshen, 1000000000, "bee", false},
+                          {ExtrFreshen, 4102444800, "mine", false}};
+    int n = 0;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(n);
+        const std::string out = dir / ("u" + std::to_string(n++));
+        ziptest::makeDirs(out + "/dir");
+        ziptest::writeFile(out + "/dir/b.txt", "mine");
+        ziptest::setMtime(out + "/dir/b.txt", c.fileTime);
+        engine.ExtrBaseDir = out;
+        engine.ExtrOptions = ExtrOpts{ExtrDirNames, c.option};
+        engine.FileSpecs = {"a.txt", "dir/b.txt"};
+        engine.Extract();
+        EXPECT_EQ(ziptest::readFile(out + "/dir/b.txt"), c.expectedB);
+        EXPECT_EQ(ziptest::exists(out + "/a.txt"), c.expectA);
+    }
+}
+
+TEST_F(OtherFormatComponent, PrivateCopiesAreForTheUserAloneWhateverTheStoredModes)
+{
+    ASSERT_EQ(::chmod((dir / "src/dir/c.bin").c_str(), 0755), 0);
+    ASSERT_EQ(ziptest::sh("tar -czf ../modes.tgz dir", dir / "src"), 0);
+    engine.setZipFilename(dir / "modes.tgz");
+    const std::string out = extractTo("private", {"dir/c.bin"}, ExtrOpts{ExtrDirNames, ExtrOverWrite, ExtrPrivate});
+    EXPECT_EQ(ziptest::statOf(out + "/dir/c.bin").st_mode & 07777, 0600u);
+    EXPECT_EQ(ziptest::statOf(out + "/dir").st_mode & 07777, 0700u);
+}
+
+TEST_F(OtherFormatComponent, TestCountsFailuresOfADamagedArchiveAndAReadFailureKeepsWhatWasRead)
+{
+    // Cut inside a.txt's data: its header lists, nothing after it does.
+    ASSERT_EQ(ziptest::sh("tar -czf ../whole.tgz a.txt dir && tar -cf - a.txt dir | head -c 60000 > ../cut.tar",
+                          dir / "src"),
+              0);
+    engine.setZipFilename(dir / "whole.tgz");
+    engine.Test();
+    EXPECT_EQ(engine.LastResult, 4);
+    EXPECT_EQ(engine.LastTestFailures, 0);
+
+    // Listing a cut archive throws after the entries before the cut.
+    EXPECT_THROW(engine.setZipFilename(dir / "cut.tar"), EZipError);
+    EXPECT_EQ(engine.ZipFilename(), dir / "cut.tar");
+    EXPECT_TRUE(engine.ReadOnly());
+    heard.messages.clear();
+    engine.Test();
+    EXPECT_EQ(engine.LastTestFailures, 1);
+    ASSERT_FALSE(heard.messages.empty());
+    EXPECT_TRUE(unzeng::isMemberFailure(heard.messages.back().first)) << heard.messages.back().second;
+}
+
+TEST_F(OtherFormatComponent, ACancelledReadKeepsTheArchiveBefore)
+{
+    engine.OnReadProgress = [](TZipEngine &sender, int64_t, int64_t, int64_t) { sender.Cancel = true; };
+    ziptest::makeDirs(dir / "many");
+    ASSERT_EQ(ziptest::sh(": > f && yes f | head -n 4100 | tar -cf ../many.tar -T -", dir / "many"), 0);
+    EXPECT_THROW(engine.setZipFilename(dir / "many.tar"), EReadCancelled);
+    EXPECT_EQ(engine.ZipFilename(), archive);
+    EXPECT_EQ(engine.EntryCount(), 4);
+    EXPECT_FALSE(engine.Cancel);
+}
