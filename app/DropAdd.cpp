@@ -78,6 +78,13 @@ void addDropped(ArchiveSession &session, QWidget *parent, const TAddForm *addDia
     if (groups.empty())
         return;
     TZipEngine &engine = session.engine;
+    if (engine.ReadOnly()) {
+        platform::warningBox(parent, session.archivePath() + QStringLiteral(" is a ")
+                                         + QString::fromStdString(engine.OtherFormat())
+                                         + QStringLiteral(" archive, which is read-only. Save it as ZIP "
+                                                          "(File > Save as ZIP…) to add files."));
+        return;
+    }
     if (!session.hasArchive()) {
         if (!platform::confirmBox(parent,
                                   QStringLiteral("No archive is open. Create a new archive for the dropped files?")))

@@ -13,6 +13,7 @@
 #include "app/OpenCommand.h"
 #include "app/OperationFrame.h"
 #include "app/PlainWords.h"
+#include "app/SaveAsZipCommand.h"
 #include "app/TestCommand.h"
 #include "app/ToolbarPanel.h"
 #include "controls/CaptionParts.h"
@@ -78,10 +79,7 @@ TMainform::TMainform(const QStringList &arguments, QWidget *parent)
 
     selection_ = std::make_unique<GridSelection>(*listingGrid);
     session_.setListing(selection_.get());
-    session_.OnArchiveChanged = [this] {
-        setStatusPanel(1, session_.archiveCaption());
-        setWindowTitle(session_.windowTitle());
-    };
+    session_.OnArchiveChanged = [this] { showArchiveState(); };
     session_.OnArchiveChanged();
     session_.engine.OnDirUpdate = [this](TZipEngine &) {
         fillListing();
@@ -252,6 +250,17 @@ void TMainform::openArchiveCommand()
 void TMainform::deleteArchiveCommand()
 {
     command([this] { deleteArchive(); });
+}
+
+void TMainform::saveAsZipCommand()
+{
+    command([this] {
+        const int level = addDialog_ ? addDialog_->choices().level : session_.engine.AddCompLevel;
+        save_as_zip::run(session_, this, level, [this](const QString &path) {
+            resetGrid();
+            setCurrentArchive(path);
+        });
+    });
 }
 
 void TMainform::deleteMembersCommand()

@@ -76,6 +76,7 @@ public slots:
     void newArchiveFromMenu();
     void openArchiveCommand();
     void deleteArchiveCommand();
+    void saveAsZipCommand();
     void deleteMembersCommand();
     void quitCommand();
     void addCommand();
@@ -129,6 +130,8 @@ private:
     // Turns the commands that start operations or change what the grid's
     // selection means on or off.
     void setCommandsEnabled(bool enabled);
+    // The status bar and the commands after the current archive changed.
+    void showArchiveState();
     // The File menu's list of recent archives, from the settings.
     void refreshRecentArchives();
     void openRecentArchive(const QString &path);
@@ -149,6 +152,8 @@ private:
     std::unique_ptr<DragOut> dragOut_;
     ToolbarPanel *toolbar_ = nullptr;
     QLabel *statusPanels_[2] = {nullptr, nullptr};
+    // Says when the archive is in a format we only read; hidden otherwise.
+    QLabel *readOnlyPanel_ = nullptr;
     std::unique_ptr<QSettings> settings_;  // recent archives and the window's place
     QMenu *fileMenu_ = nullptr;
     QAction *exitAction_ = nullptr;

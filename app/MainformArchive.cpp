@@ -74,8 +74,33 @@ QStringList otherSplitParts(const QString &path)
 const char *const ZipFilesFilter = "ZIP Files (*.[zZ][iI][pP]);;All files (*)";
 // Opening offers the parts of split archives too: Info-ZIP's name.z01 and
 // 7-Zip's name.zip.001 each open the whole set.
-const char *const OpenZipFilesFilter =
-    "ZIP Files (*.[zZ][iI][pP] *.[zZ][0-9][0-9] *.[zZ][iI][pP].[0-9][0-9][0-9]);;All files (*)";
+const char *const OpenZipFilesPatterns = "*.[zZ][iI][pP] *.[zZ][0-9][0-9] *.[zZ][iI][pP].[0-9][0-9][0-9]";
+// The names of the other formats the program reads; the content decides,
+// these only fill the dialog.
+const char *const OtherArchiveExtensions[] = {
+    "tar",    "tar.gz",   "tgz", "tar.bz2", "tbz2", "tbz", "tar.xz", "txz", "tar.zst", "tzst", "tar.lz4",
+    "tar.lz", "tar.lzma", "tlz", "7z",      "rar",  "iso", "cpio",   "a",   "ar",      "deb",  "cab",
+    "lha",    "lzh",      "xar", "gz",      "bz2",  "xz",  "zst",    "lz4", "lz",      "lzma"};
+
+// "*.[tT][gG][zZ]": the dialog matches case for case, and archives come in both.
+QString caseBlindPattern(const char *extension)
+{
+    QString pattern = QStringLiteral("*.");
+    for (const char *c = extension; *c; ++c) {
+        const QChar ch = QLatin1Char(*c);
+        pattern += ch.isLetter() ? QStringLiteral("[%1%2]").arg(ch, ch.toUpper()) : QString(ch);
+    }
+    return pattern;
+}
+
+QString openArchiveFilter()
+{
+    QStringList all{QString::fromLatin1(OpenZipFilesPatterns)};
+    for (const char *extension : OtherArchiveExtensions)
+        all << caseBlindPattern(extension);
+    return QStringLiteral("All archives (%1);;ZIP Files (%2);;All files (*)")
+        .arg(all.join(QLatin1Char(' ')), QString::fromLatin1(OpenZipFilesPatterns));
+}
 
 // The archive file dialog starts at the name it was last left with; before
 // it was ever used, in the current archive's folder (an archive opened from
@@ -84,7 +109,7 @@ platform::FileDialogOptions archiveDialogOptions(const QString &title, const Arc
 {
     platform::FileDialogOptions options;
     options.title = title;
-    options.filter = QString::fromLatin1(mustExist ? OpenZipFilesFilter : ZipFilesFilter);
+    options.filter = mustExist ? openArchiveFilter() : QString::fromLatin1(ZipFilesFilter);
     options.fileName = session.openDialogFileName;
     const QString near = options.fileName.isEmpty() ? session.archivePath() : options.fileName;
     options.directory = near.isEmpty() ? QDir::currentPath() : QFileInfo(near).absolutePath();

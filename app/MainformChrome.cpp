@@ -73,6 +73,7 @@ void TMainform::buildMenu()
     addItem(file, "newArchiveAction", "&New archive", {}, &TMainform::newArchiveFromMenu);
     addItem(file, "openArchiveAction", "&Open archive", {}, &TMainform::openArchiveCommand);
     addItem(file, "deleteArchiveAction", "&Delete archive", {}, &TMainform::deleteArchiveCommand);
+    addItem(file, "saveAsZipAction", "Save as &ZIP…", {}, &TMainform::saveAsZipCommand);
     file->addSeparator()->setObjectName(QStringLiteral("fileSeparator"));
     exitAction_ = addItem(file, "exitAction", "&Exit", {}, &TMainform::quitCommand);
     fileMenu_ = file;
@@ -154,6 +155,25 @@ void TMainform::buildStatusBar()
         bar->addWidget(panel, i == 1 ? 1 : 0);
         statusPanels_[i] = panel;
     }
+    readOnlyPanel_ = new QLabel(bar);
+    readOnlyPanel_->setObjectName(QStringLiteral("readOnlyPanel"));
+    readOnlyPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    readOnlyPanel_->setTextFormat(Qt::PlainText);
+    readOnlyPanel_->hide();
+    bar->addPermanentWidget(readOnlyPanel_);
+}
+
+void TMainform::showArchiveState()
+{
+    setStatusPanel(1, session_.archiveCaption());
+    setWindowTitle(session_.windowTitle());
+    const QString format = QString::fromStdString(session_.engine.OtherFormat());
+    readOnlyPanel_->setText(format.isEmpty() ? QString() : QStringLiteral("Read-only: ") + format);
+    readOnlyPanel_->setToolTip(format.isEmpty() ? QString()
+                                                : QStringLiteral("Members cannot be added, deleted or written back. "
+                                                                 "File > Save as ZIP… makes a ZIP copy that can."));
+    readOnlyPanel_->setVisible(!format.isEmpty());
+    setCommandsEnabled(!session_.operationRunning());
 }
 
 void TMainform::refreshRecentArchives()
@@ -209,11 +229,20 @@ void TMainform::setCommandsEnabled(bool enabled)
                              "extractButton", "addButton", "deleteMembersButton"})
         if (QToolButton *button = toolButton(QString::fromLatin1(name)))
             button->setEnabled(enabled);
-    for (const char *name :
-         {"newArchiveAction", "openArchiveAction", "deleteArchiveAction", "addAction", "extractAction", "testAction",
-          "deleteMembersAction", "executeAction", "editAction", "openWithDefaultAction", "showLogAction"})
+    for (const char *name : {"newArchiveAction", "openArchiveAction", "deleteArchiveAction", "saveAsZipAction",
+                             "addAction", "extractAction", "testAction", "deleteMembersAction", "executeAction",
+                             "editAction", "openWithDefaultAction", "showLogAction"})
         if (QAction *action = menuAction(QString::fromLatin1(name)))
             action->setEnabled(enabled);
+    // An archive in a format we only read cannot take members or lose them.
+    if (session_.engine.ReadOnly()) {
+        for (const char *name : {"addButton", "deleteMembersButton"})
+            if (QToolButton *button = toolButton(QString::fromLatin1(name)))
+                button->setEnabled(false);
+        for (const char *name : {"addAction", "deleteMembersAction"})
+            if (QAction *action = menuAction(QString::fromLatin1(name)))
+                action->setEnabled(false);
+    }
     // Sorting or selecting would change which members the rows name; the
     // listing can still be scrolled.
     listingGrid->setBrowseOnly(!enabled);

@@ -15,6 +15,7 @@
 #include "app/cli/OtherArchives.h"
 #include "engine/ArchiveDirectoryReader.h"
 #include "engine/ZipEngine.h"
+#include "engine/common/ScratchDirectory.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -34,39 +35,6 @@ namespace fs = std::filesystem;
 constexpr int ExitOk = 0;
 constexpr int ExitFailed = 1;
 constexpr int ExitUsage = 2;
-
-// The private directory, removed with everything in it when it goes out of
-// scope. An entry may have made a folder without write or search permission
-// for its owner; those are given back first, or the removal would stop there.
-class ScratchDirectory {
-public:
-    explicit ScratchDirectory(const std::string &beside)
-    {
-        const fs::path parent = fs::path(beside).parent_path();
-        std::string pattern = (parent.empty() ? fs::path(".") : parent) / ".orvexzip-convert-XXXXXX";
-        if (::mkdtemp(pattern.data()))
-            path_ = pattern;
-    }
-    ~ScratchDirectory()
-    {
-        if (path_.empty())
-            return;
-        std::error_code ignored;
-        ::chmod(path_.c_str(), S_IRWXU);
-        for (auto it = fs::recursive_directory_iterator(path_, ignored); !ignored && it != fs::end(it);
-             it.increment(ignored)) {
-            if (it->is_directory(ignored) && !it->is_symlink(ignored))
-                ::chmod(it->path().c_str(), S_IRWXU);
-        }
-        fs::remove_all(path_, ignored);
-    }
-    ScratchDirectory(const ScratchDirectory &) = delete;
-    ScratchDirectory &operator=(const ScratchDirectory &) = delete;
-    const std::string &path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 // SOURCE's members into `directory`, folders kept; false when any could not
 // be extracted (said on stderr).
@@ -132,7 +100,7 @@ int convertArchive(const ConvertRequest &request)
         writeError(request.target + " exists; convert writes a new archive only");
         return ExitUsage;
     }
-    const ScratchDirectory scratch(request.target);
+    const common::ScratchDirectory scratch(request.target, ".orvexzip-convert");
     if (scratch.path().empty()) {
         writeError("Cannot make a temporary directory beside " + request.target + ": " + std::strerror(errno));
         return ExitFailed;
