@@ -175,9 +175,16 @@ void editMember(ArchiveSession &session, QWidget *parent, TF_Editform &editor)
         return refuseLink(parent, member);
     if (!copy.exists())
         throw std::runtime_error("Cannot open file \"" + member.toStdString() + "\"");
+    // Nothing goes back into an archive in a format we only read: the editor
+    // shows the member and says why it cannot be changed.
+    const bool readOnly = session.engine.ReadOnly();
+    editor.setReadOnlyText(readOnly);
     editor.loadFromFile(copy.path());
-    editor.setCaption(editor::fileCaption(member));
-    editor.Tag = TF_Editform::TagMember;
+    editor.setCaption(readOnly ? editor::fileCaption(member) + QStringLiteral(" (read-only: a ")
+                                     + QString::fromStdString(session.engine.OtherFormat())
+                                     + QStringLiteral(" archive is not written)")
+                               : editor::fileCaption(member));
+    editor.Tag = readOnly ? TF_Editform::TagDiscard : TF_Editform::TagMember;
     // After the load, which counts as a change in the text control.
     editor.TextChanged = false;
     // The copy's own path is the editor's current file, so that Save and

@@ -281,10 +281,18 @@ QPrinter &TF_Editform::printer()
     return *printer_;
 }
 
+void TF_Editform::setReadOnlyText(bool readOnly)
+{
+    textEdit->setReadOnly(readOnly);
+    for (QAction *action : {saveAction, undoAction, cutAction, pasteAction, replaceAction})
+        action->setEnabled(!readOnly);
+}
+
 void TF_Editform::newFile()
 {
     if (!mayDropText())
         return;
+    setReadOnlyText(false);
     textEdit->clear();
     textEdit->document()->setModified(false);
     form_ = TextFileForm{};
@@ -302,6 +310,7 @@ void TF_Editform::openFile()
         if (name.isEmpty())
             return;
         loadFromFile(name);
+        setReadOnlyText(false);
         // Only a file that was read becomes the current one, so that Save
         // cannot write the old text over a file that failed to open.
         OpenDialog.FileName = name;

@@ -82,6 +82,10 @@ public:
     // Shows `caption` as written: a file's name may hold "[*]", which a
     // window title would otherwise take for its "modified" mark.
     void setCaption(const QString &caption);
+    // A member of an archive that cannot be written back: the text can be
+    // read, searched, copied and saved elsewhere, not changed. A new file or
+    // another one opened is editable again.
+    void setReadOnlyText(bool readOnly);
 
     static constexpr int DefaultWidth = 606;
     static constexpr int DefaultHeight = 407;

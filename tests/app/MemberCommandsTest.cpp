@@ -18,6 +18,7 @@
 #include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 #include <sys/stat.h>
 #include <utility>
@@ -157,6 +158,36 @@ TEST_F(MemberCommands, EditingWithoutAChangeLeavesTheArchiveAndNoCopy)
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(workDir).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0700u);
+}
+
+TEST_F(MemberCommands, AMemberOfAReadOnlyFormatIsShownButNeverChangedOrWrittenBack)
+{
+    writeFile(path("src/notes.txt"), "notes\n", Executable);
+    ASSERT_EQ(ziptest::sh("tar -czf ../notes.tgz notes.txt", path("src").toStdString()), 0);
+    open(path("notes.tgz"));
+    const QByteArray before = readBytes(path("notes.tgz"));
+    selectRows(1, 1);
+    bool readOnly = false;
+    QString afterTyping;
+    whenEditorOpens([&](TF_Editform &editor) {
+        readOnly = editor.textEdit->isReadOnly() && !editor.saveAction->isEnabled();
+        QTest::keyClicks(editor.textEdit, "changed ");
+        afterTyping = editor.text();
+    });
+    form().editMemberCommand();
+
+    EXPECT_TRUE(editorShown && readOnly);
+    EXPECT_EQ(shownText, "notes\n");
+    EXPECT_EQ(afterTyping, "notes\n");
+    EXPECT_TRUE(shownCaption.contains("read-only")) << shownCaption.toStdString();
+    EXPECT_EQ(copyMode, 0600u) << "a copy of a program is private and not executable whatever its format";
+    EXPECT_TRUE(script->shown.empty()) << "no Update zipfile? question";
+    EXPECT_EQ(readBytes(path("notes.tgz")), before);
+    EXPECT_EQ(copiesLeft(), QStringList{});
+
+    // A new text in the same editor can be typed again.
+    editor().newFile();
+    EXPECT_FALSE(editor().textEdit->isReadOnly());
 }
 
 TEST_F(MemberCommands, AChangeAnsweredYesReplacesTheMemberInPlace)
