@@ -9,6 +9,9 @@
 // Files under tests/corpus/found/ (crash reproducers from fuzzing) have no
 // expectations: they only must not crash either path nor write outside the
 // target. Any other file in tests/corpus/ must be listed in expectations.json.
+//
+// The hostile archives of other formats are made at run time by
+// tests/support/hostilearchives.py and held to the same two rules.
 
 #include "support/ArchiveBuilder.h"
 #include "support/ArchiveReading.h"
@@ -16,6 +19,7 @@
 #include "support/Run.h"
 
 #include "engine/ZipEngine.h"
+#include "engine/otherformats/OtherFormats.h"
 #include "engine/zipformat/ByteSource.h"
 #include "engine/zipformat/CentralDirectory.h"
 #include "engine/zipformat/LittleEndian.h"
@@ -469,6 +473,45 @@ TEST_F(Corpus, FoundInputsNeitherCrashNorEscape)
         const auto outside = scratch.escapes();
         tally.escapes += outside.size();
         EXPECT_TRUE(outside.empty()) << outside.front();
+    }
+}
+
+// ---- Other formats ------------------------------------------------------
+
+// The hostile tar, cpio and compressed archives of the library's own tests,
+// through orvexzip and through the library under an output budget: no crash,
+// nothing outside the target, and the bombs stop at the budget.
+TEST_F(Corpus, HostileArchivesOfOtherFormatsNeitherCrashNorEscape)
+{
+    constexpr uint64_t budget = 1 << 20;
+    TempDir made;
+    const std::string outside = made.path() + "/outside";
+    fs::create_directories(outside);
+    ASSERT_EQ(run({ORVEX_PYTHON, ORVEX_HOSTILE_ARCHIVES, made.path(), outside}).exitCode, 0);
+    for (const auto &entry : fs::directory_iterator(made.path())) {
+        if (!entry.is_regular_file())
+            continue;
+        const std::string archive = entry.path().string();
+        SCOPED_TRACE(archive);
+        ++tally.inputs;
+        const uint64_t crashesBefore = tally.crashes;
+        Scratch byProgram, byLibrary;
+        orvexzip({"extract", archive, "--to", byProgram.target(), "--paths"});
+        otherformats::ExtractOptions options;
+        options.target = byLibrary.target();
+        options.outputBudget = budget;
+        otherformats::extract(archive, options);
+        EXPECT_EQ(tally.crashes, crashesBefore);
+        uint64_t written = 0;
+        for (const auto &file : fs::recursive_directory_iterator(byLibrary.target()))
+            written += file.is_regular_file() && !file.is_symlink() ? file.file_size() : 0;
+        EXPECT_LE(written, budget);
+        auto outsideFiles = listTree(outside);
+        for (const Scratch *scratch : {&byProgram, &byLibrary})
+            for (const std::string &path : scratch->escapes())
+                outsideFiles.push_back(path);
+        tally.escapes += outsideFiles.size();
+        EXPECT_TRUE(outsideFiles.empty()) << outsideFiles.front();
     }
 }
 

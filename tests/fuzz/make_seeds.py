@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
 """Writes a handful of small archives into DIR as starting points for the
 fuzz targets: every compression method the library reads, directories,
-links, ZIP64 records, data descriptors, comments and a stub in front."""
+links, ZIP64 records, data descriptors, comments and a stub in front; and for
+the other formats, tar with its compressions, cpio, ar, 7z and ISO 9660,
+sound and hostile."""
 
+import gzip
 import io
 import lzma
 import os
@@ -10,11 +13,13 @@ import shutil
 import stat
 import subprocess
 import sys
+import tarfile
 import tempfile
 import zipfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 from ziprecords import central_header, crc, end_record, local_header, unicode_path  # noqa: E402
+import hostilearchives  # noqa: E402
 
 TEXT = b"orvex archive member data " * 20
 # 12:00:00 on 1 January 2025, as a DOS time and date.
@@ -161,6 +166,52 @@ def main():
                               info.file_size & 0xFF, info.file_size >> 8, 0, 15])
                 with open(p("decoder-" + name[:-4] + ".bin"), "wb") as out:
                     out.write(head + packed)
+
+
+    other_formats(p, tree)
+
+
+def other_formats(p, tree):
+    """Seeds for fuzz_other_formats; each format's reader is chosen by what
+    the file begins with, so every format wants one of its own."""
+    out = io.BytesIO()
+    with tarfile.open(fileobj=out, mode="w") as t:
+        for name, data in tree:
+            info = tarfile.TarInfo(name.rstrip("/"))
+            info.type = tarfile.DIRTYPE if name.endswith("/") else tarfile.REGTYPE
+            info.size = len(data)
+            t.addfile(info, io.BytesIO(data))
+        for name, kind, link in (("dir/link", tarfile.SYMTYPE, "sub/a.txt"), ("hard", tarfile.LNKTYPE, "b.bin")):
+            info = tarfile.TarInfo(name)
+            info.type, info.linkname = kind, link
+            t.addfile(info)
+    plain = out.getvalue()
+    for name, data in (("sound.tar", plain), ("sound.tar.gz", gzip.compress(plain, mtime=0)),
+                       ("sound.tar.xz", lzma.compress(plain)), ("lone.txt.xz", lzma.compress(TEXT)),
+                       ("sound.cpio", hostilearchives.cpio([("dir", 0o040755, b""), ("dir/a.txt", 0o100644, TEXT),
+                                                            ("link", 0o120777, b"dir/a.txt")])),
+                       ("sound.a", hostilearchives.ar([("a.txt", TEXT), ("b.bin", bytes(range(256)))]))):
+        with open(p(name), "wb") as f:
+            f.write(data)
+    # No bombs: each execution of one would spend the whole output budget.
+    hostilearchives.write_all(p(""), "/tmp/orvex-seed-outside", bombs=False)
+
+    with tempfile.TemporaryDirectory() as work:
+        for name, data in tree:
+            path = os.path.join(work, "t", name)
+            os.makedirs(os.path.dirname(path), exist_ok=True)
+            if not name.endswith("/"):
+                with open(path, "wb") as f:
+                    f.write(data)
+        if shutil.which("7zz"):
+            subprocess.run(["7zz", "a", "-t7z", os.path.abspath(p("sound.7z")), "t"], cwd=work, check=True,
+                           stdout=subprocess.DEVNULL)
+        iso = next(([tool, "-quiet", "-R", "-o"] for tool in ("genisoimage", "mkisofs") if shutil.which(tool)), None)
+        if shutil.which("xorriso"):
+            iso = ["xorriso", "-as", "mkisofs", "-quiet", "-R", "-o"]
+        if iso:
+            subprocess.run(iso + [os.path.abspath(p("sound.iso")), "t"], cwd=work, check=True,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
 if __name__ == "__main__":
