@@ -28,12 +28,21 @@ common::UniqueFd OutputTree::open(const std::vector<std::string> &components, si
     for (size_t i = 0; i < count && i < components.size(); ++i) {
         const std::string &part = components[i];
         path += (path.empty() ? "" : "/") + part;
-        if (create && common::sys::mkdirat(dir.get(), part.c_str(), folderMode_) != 0 && errno != EEXIST) {
-            error = "cannot make the directory " + path + ": " + std::strerror(errno);
-            return {};
-        }
         // O_NOFOLLOW: a link in the way fails here rather than be followed.
-        common::UniqueFd next(::openat(dir.get(), part.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        const auto openPart = [&] {
+            return common::UniqueFd(::openat(dir.get(), part.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        };
+        // Opened before it is made: by the time most entries come, their
+        // directories exist, and a mkdirat failing with EEXIST on each
+        // component of each entry was a system call per component for nothing.
+        common::UniqueFd next = openPart();
+        if (!next && errno == ENOENT && create) {
+            if (common::sys::mkdirat(dir.get(), part.c_str(), folderMode_) != 0 && errno != EEXIST) {
+                error = "cannot make the directory " + path + ": " + std::strerror(errno);
+                return {};
+            }
+            next = openPart();
+        }
         if (!next) {
             const int err = errno;
             if (err == ELOOP || err == ENOTDIR)
