@@ -33,7 +33,8 @@ const char *const ZipFilesFilter = "ZIP Files (*.[zZ][iI][pP]);;All files (*)";
 // recent list.
 class ListingRefreshPause {
 public:
-    explicit ListingRefreshPause(TZipEngine &engine) : engine_(engine), saved_(std::exchange(engine.OnDirUpdate, nullptr))
+    explicit ListingRefreshPause(TZipEngine &engine)
+        : engine_(engine), saved_(std::exchange(engine.OnDirUpdate, nullptr))
     {
     }
     ~ListingRefreshPause() { engine_.OnDirUpdate = std::move(saved_); }
@@ -183,9 +184,12 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
             engine.FileSpecs.clear();
             engine.ExtrBaseDir = members.path();
             engine.ExtrOptions = ExtrOpts{ExtrDirNames, ExtrOverWrite};
-            frame.run({caption, QStringLiteral("Beginning Save as ZIP of ") + source,
-                       QStringLiteral("Error in Extract; Fatal DLL Exception"), {}},
-                      [&] { engine.Extract(); }, noBox);
+            frame.run(
+                {caption,
+                 QStringLiteral("Beginning Save as ZIP of ") + source,
+                 QStringLiteral("Error in Extract; Fatal DLL Exception"),
+                 {}},
+                [&] { engine.Extract(); }, noBox);
             errors = count.count();
         }
         if (frame.closeRequested() || engine.LastCancelled)
@@ -197,8 +201,7 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
             return;
         }
         if (errors > 0
-            && !platform::confirmBox(parent,
-                                     QStringLiteral("Some members could not be read. Save the others as ZIP?"),
+            && !platform::confirmBox(parent, QStringLiteral("Some members could not be read. Save the others as ZIP?"),
                                      platform::DefaultAnswer::No))
             return;
 
@@ -210,9 +213,12 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
             engine.AddBaseDir = members.path();
             engine.AddOptions = addOptionsFor({.dirNames = true, .recurseDirs = true});
             engine.FileSpecs = tops;
-            frame.run({caption, QStringLiteral("Beginning Add to ") + target,
-                       QStringLiteral("Error in Add; Fatal DLL Exception"), {}},
-                      [&] { engine.Add(); }, noBox);
+            frame.run(
+                {caption,
+                 QStringLiteral("Beginning Add to ") + target,
+                 QStringLiteral("Error in Add; Fatal DLL Exception"),
+                 {}},
+                [&] { engine.Add(); }, noBox);
             engine.AddBaseDir.clear();
         }
         saved = engine.LastResult;

@@ -89,8 +89,7 @@ int32_t problemCode(const otherformats::Problem &problem)
     case ProblemKind::Skipped: return unzeng::CodeInfo;
     case ProblemKind::Encrypted: return unzeng::CodeUnsupported;
     case ProblemKind::Write: return unzeng::CodeWriteError;
-    case ProblemKind::Damaged:
-        return problem.entry.empty() ? unzeng::CodeArchiveError : unzeng::CodeMemberError;
+    case ProblemKind::Damaged: return problem.entry.empty() ? unzeng::CodeArchiveError : unzeng::CodeMemberError;
     case ProblemKind::Refused:
     case ProblemKind::Limit: return unzeng::CodeMemberError;
     }

@@ -156,7 +156,7 @@ void TZipEngine::runOther(bool test, const std::string &baseDirectory)
             extract.keepFolders = ExtrOptions.contains(ExtrDirNames);
             extract.privateCopies = ExtrOptions.contains(ExtrPrivate);
             extract.overwrite = ExtrOptions.contains(ExtrOverWrite) ? otherformats::Overwrite::Always
-                                                                      : otherformats::Overwrite::Never;
+                                                                    : otherformats::Overwrite::Never;
             const bool update = ExtrOptions.contains(ExtrUpdate), freshen = ExtrOptions.contains(ExtrFreshen);
             if (update || freshen) {
                 // Only an entry newer than the file it would replace replaces

@@ -4,6 +4,7 @@
 #include "app/cli/Console.h"
 #include "app/cli/PasswordSource.h"
 #include "app/cli/TerminalText.h"
+#include "engine/OtherFormatMembers.h"
 #include "platform/Locale.h"
 
 #include <QDateTime>
@@ -127,20 +128,8 @@ bool reportProblems(const std::vector<otherformats::Problem> &problems)
     progressLine.end();
     bool error = false;
     for (const otherformats::Problem &problem : problems) {
-        std::string text;
-        // The ZIP extraction's words for a kept file.
-        static constexpr std::string_view kept = " exists and is not overwritten";
-        if (problem.kind == otherformats::ProblemKind::Skipped && problem.text.ends_with(kept))
-            text = "skipping " + problem.entry + ": it" + std::string(kept);
-        else if (problem.kind == otherformats::ProblemKind::Skipped)
-            text = "skipping " + problem.entry + ": " + problem.text;
-        else if (problem.kind == otherformats::ProblemKind::Encrypted
-                 && problem.text.find("encrypted") == std::string::npos)
-            text = problem.entry + ": encrypted, and it could not be read: " + problem.text;
-        else
-            text = problem.entry.empty() ? problem.text : problem.entry + ": " + problem.text;
         error = error || problem.kind != otherformats::ProblemKind::Skipped;
-        writeError(text);
+        writeError(orvex::problemText(problem));
     }
     return error;
 }

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <new>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace otherformats {
@@ -36,6 +37,10 @@ bool beginsAsZip(const std::string &path)
 Detection detect(const std::string &path)
 {
     Detection result;
+    // A FIFO or a device would be waited on or read without end; the ZIP
+    // reader refuses them with its own words.
+    if (struct stat status{}; ::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return result;
     if (beginsAsZip(path)) {
         result.verdict = Verdict::Zip;
         result.format = "ZIP";
@@ -59,6 +64,10 @@ Detection detect(const std::string &path)
         else if (source.isRaw())
             // Without a compression the "raw" format is any file at all.
             result.verdict = result.filter == "none" ? Verdict::NotArchive : Verdict::Other;
+        else if (next == ArchiveSource::Next::End && result.filter == "none")
+            // A block of zeros reads as an empty tar archive: a file with
+            // nothing in it is no archive of anything.
+            result.verdict = Verdict::NotArchive;
         else
             result.verdict = Verdict::Other;
     } catch (const std::bad_alloc &) {

@@ -99,7 +99,8 @@ TEST_F(OtherFormatWindow, SavingOverTheOpenArchiveOrAnUnconfirmedFileIsRefused)
     script->buttonAnswers = {1};            // Replace? No
     form().saveAsZipCommand();
     ASSERT_GE(messages().size(), 2);
-    EXPECT_TRUE(messages()[0].endsWith("is the open archive; Save as ZIP writes another file.")) << messages()[0].toStdString();
+    EXPECT_TRUE(messages()[0].endsWith("is the open archive; Save as ZIP writes another file."))
+        << messages()[0].toStdString();
     EXPECT_EQ(messages()[1], path("taken.zip") + " exists. Replace it?");
     EXPECT_EQ(readBytes(path("taken.zip")), "not mine");
     EXPECT_EQ(engine().ZipFilename(), archive.toStdString());

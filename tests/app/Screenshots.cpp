@@ -31,6 +31,7 @@
 #include <fstream>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -38,7 +39,9 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <cstdio>
+#include <cstdlib>
 
 static void save(QWidget &window, const QString &path, bool active = true)
 {
@@ -268,6 +271,34 @@ int main(int argc, char **argv)
         listing.applyCommandLineArchive();
         save(listing, out.filePath(QStringLiteral("encrypted-grid.png")));
         QFile::remove(archive);
+    }
+    {
+        // Archives in formats we only read: the grid as for ZIP, without
+        // packed sizes, Add and Delete off, the status bar saying why.
+        QTemporaryDir folder;
+        const std::string dir = QFile::encodeName(folder.path()).toStdString();
+        QDir(folder.path()).mkpath(QStringLiteral("project/docs"));
+        QDir(folder.path()).mkpath(QStringLiteral("project/src"));
+        const std::pair<const char *, size_t> files[] = {{"project/README.md", 2400},
+                                                         {"project/docs/manual.txt", 48000},
+                                                         {"project/src/main.cpp", 9100},
+                                                         {"project/src/archive.cpp", 23800}};
+        for (const auto &[name, size] : files)
+            std::ofstream(dir + "/" + name, std::ios::binary) << std::string(size, 'x');
+        const std::string make = "cd '" + dir
+                                 + "' && tar -cJf project.tar.xz project && { ! command -v 7zz >/dev/null"
+                                   " || 7zz a -bd -bso0 -bsp0 project.7z project; }";
+        if (std::system(make.c_str()) != 0)
+            std::fprintf(stderr, "orvex_screenshots: could not make the tar.xz and 7z archives\n");
+        for (const char *name : {"project.tar.xz", "project.7z"}) {
+            const QString archive = folder.filePath(QString::fromLatin1(name));
+            if (!QFile::exists(archive))
+                continue;
+            TMainform listing{QStringList{archive}};
+            listing.applyCommandLineArchive();
+            save(listing,
+                 out.filePath(QStringLiteral("read-only-%1.png").arg(QString::fromLatin1(name).replace(u'.', u'-'))));
+        }
     }
     return 0;
 }

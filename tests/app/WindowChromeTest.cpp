@@ -3,7 +3,9 @@
 #include "WindowFixture.h"
 
 #include <QImage>
+#include <QRegularExpression>
 #include <QToolButton>
+#include <algorithm>
 
 #include <utility>
 
@@ -77,17 +79,32 @@ TEST_F(WindowChrome, ToolbarButtonsAreFlatUntilThePointerIsOverThem)
     }
 }
 
-// Open offers the parts of split archives as well, which New cannot make.
-TEST_F(WindowChrome, ArchiveDialogsOfferZipFilesThenAllFiles)
+// Open offers every archive it reads first, with the parts of split ZIP
+// archives, which New cannot make; each pattern in either case of letters.
+TEST_F(WindowChrome, ArchiveDialogsOfferTheArchivesTheyTakeThenAllFiles)
 {
-    for (const auto &[name, zipFiles] :
-         {std::pair{"newButton", "ZIP Files (*.[zZ][iI][pP])"},
-          std::pair{"openButton", "ZIP Files (*.[zZ][iI][pP] *.[zZ][0-9][0-9] *.[zZ][iI][pP].[0-9][0-9][0-9])"}}) {
-        script->shown.clear();
-        form().toolButton(QString::fromLatin1(name))->click();  // answered as cancelled
-        ASSERT_EQ(script->shown.size(), 1u) << name;
-        EXPECT_EQ(script->shown[0].filter.split(QStringLiteral(";;")),
-                  QStringList({QString::fromLatin1(zipFiles), QStringLiteral("All files (*)")}))
-            << name;
-    }
+    const QString zipFiles = QStringLiteral("ZIP Files (*.[zZ][iI][pP])");
+    const QString zipParts =
+        QStringLiteral("ZIP Files (*.[zZ][iI][pP] *.[zZ][0-9][0-9] *.[zZ][iI][pP].[0-9][0-9][0-9])");
+    script->shown.clear();
+    form().toolButton(QStringLiteral("newButton"))->click();  // answered as cancelled
+    form().toolButton(QStringLiteral("openButton"))->click();
+    ASSERT_EQ(script->shown.size(), 2u);
+    EXPECT_EQ(script->shown[0].filter.split(QStringLiteral(";;")),
+              QStringList({zipFiles, QStringLiteral("All files (*)")}));
+    const QStringList open = script->shown[1].filter.split(QStringLiteral(";;"));
+    ASSERT_EQ(open.size(), 3);
+    EXPECT_EQ(open.mid(1), QStringList({zipParts, QStringLiteral("All files (*)")}));
+    ASSERT_TRUE(open[0].startsWith("All archives (") && open[0].endsWith(")"));
+    const QStringList patterns = open[0].mid(14, open[0].size() - 15).split(QLatin1Char(' '));
+    auto offered = [&](const QString &name) {
+        return std::any_of(patterns.begin(), patterns.end(), [&](const QString &pattern) {
+            return QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern)).match(name).hasMatch();
+        });
+    };
+    for (const char *name : {"a.zip", "A.ZIP", "a.z01", "a.zip.001", "a.tar.gz", "A.TGZ", "a.tar.zst", "a.7z", "a.Rar",
+                             "a.iso", "a.deb", "notes.txt.xz"})
+        EXPECT_TRUE(offered(QString::fromLatin1(name))) << name;
+    for (const char *name : {"notes.txt", "a.zipx", "tar"})
+        EXPECT_FALSE(offered(QString::fromLatin1(name))) << name;
 }

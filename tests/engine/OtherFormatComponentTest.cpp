@@ -22,7 +22,9 @@ struct Heard {
 
 void listen(TZipEngine &engine, Heard &heard)
 {
-    engine.OnMessage = [&](TZipEngine &, int code, const std::string &text) { heard.messages.emplace_back(code, text); };
+    engine.OnMessage = [&](TZipEngine &, int code, const std::string &text) {
+        heard.messages.emplace_back(code, text);
+    };
     engine.MessageSink = [&](const std::string &text) { heard.notices.push_back(text); };
     engine.OnProgress = [&](TZipEngine &, ProgressType type, const std::string &name, int32_t) {
         if (type == FileBegin)
@@ -71,7 +73,9 @@ TEST(OtherFormatMembers, StampsAreHeldToWhatDosFieldsCanSay)
         int year;
         uint32_t expectedDate;  // the high half
     };
-    const Case cases[] = {{1970, 1u << 5 | 1u}, {1979, 1u << 5 | 1u}, {2001, 21u << 9 | 6u << 5 | 15u},
+    const Case cases[] = {{1970, 1u << 5 | 1u},
+                          {1979, 1u << 5 | 1u},
+                          {2001, 21u << 9 | 6u << 5 | 15u},
                           {2200, 127u << 9 | 12u << 5 | 31u}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.year);
@@ -98,7 +102,8 @@ TEST_F(OtherFormatComponent, ListsTheEntriesReadOnlyWithFoldersAndUnknownPackedS
         EXPECT_NE(entry.ModDate, 0) << entry.FileName;
         sizes[entry.FileName] = entry.TrueUnpackedSize;
     }
-    const std::map<std::string, uint64_t> expected{{"a.txt", 100000}, {"dir/", 0}, {"dir/b.txt", 3}, {"dir/c.bin", 5000}};
+    const std::map<std::string, uint64_t> expected{
+        {"a.txt", 100000}, {"dir/", 0}, {"dir/b.txt", 3}, {"dir/c.bin", 5000}};
     EXPECT_EQ(sizes, expected);
 
     // A ZIP archive read next is ours again, and writable.
@@ -145,8 +150,8 @@ TEST_F(OtherFormatComponent, ExtractHonoursSelectionFoldersAndOverwriteAndReport
     extractTo("tree", {"dir/b.txt"}, ExtrOpts{ExtrDirNames});
     EXPECT_EQ(ziptest::readFile(tree + "/dir/b.txt"), "mine");
     ASSERT_EQ(heard.messages.size(), 1u);
-    EXPECT_EQ(heard.messages[0],
-              std::make_pair(int(unzeng::CodeInfo), std::string("skipping dir/b.txt: it exists and is not overwritten")));
+    EXPECT_EQ(heard.messages[0], std::make_pair(int(unzeng::CodeInfo),
+                                                std::string("skipping dir/b.txt: it exists and is not overwritten")));
     extractTo("tree", {"dir/b.txt"}, ExtrOpts{ExtrDirNames, ExtrOverWrite});
     EXPECT_EQ(ziptest::readFile(tree + "/dir/b.txt"), "bee");
 }
@@ -193,9 +198,9 @@ TEST_F(OtherFormatComponent, PrivateCopiesAreForTheUserAloneWhateverTheStoredMod
 TEST_F(OtherFormatComponent, TestCountsFailuresOfADamagedArchiveAndAReadFailureKeepsWhatWasRead)
 {
     // Cut inside a.txt's data: its header lists, nothing after it does.
-    ASSERT_EQ(ziptest::sh("tar -czf ../whole.tgz a.txt dir && tar -cf - a.txt dir | head -c 60000 > ../cut.tar",
-                          dir / "src"),
-              0);
+    ASSERT_EQ(
+        ziptest::sh("tar -czf ../whole.tgz a.txt dir && tar -cf - a.txt dir | head -c 60000 > ../cut.tar", dir / "src"),
+        0);
     engine.setZipFilename(dir / "whole.tgz");
     engine.Test();
     EXPECT_EQ(engine.LastResult, 4);
