@@ -61,7 +61,7 @@ void TMainform::buildMenu()
 {
     auto addItem = [this](QMenu *menu, const char *objectName, const char *caption, const QKeySequence &shortcut,
                           void (TMainform::*handler)()) {
-        QAction *action = menu->addAction(QString::fromLatin1(caption));
+        QAction *action = menu->addAction(QString::fromUtf8(caption));
         action->setObjectName(QString::fromLatin1(objectName));
         action->setShortcut(shortcut);
         connect(action, &QAction::triggered, this, handler);

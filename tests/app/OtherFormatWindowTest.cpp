@@ -50,6 +50,7 @@ TEST_F(OtherFormatWindow, IsListedWithoutPackedSizesAndOnlyItsReadingCommandsAre
     for (const char *action : {"extractAction", "testAction", "editAction", "saveAsZipAction", "openArchiveAction"})
         EXPECT_TRUE(enabled(action)) << action;
     EXPECT_FALSE(form().toolButton("addButton")->isEnabled());
+    EXPECT_EQ(form().menuAction("saveAsZipAction")->text().remove(u'&'), QStringLiteral("Save as ZIP…"));
 
     // A ZIP archive opened next takes members again.
     addWithEngine(path("plain.zip"), {path("src/a.txt")});
