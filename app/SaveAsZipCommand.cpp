@@ -162,20 +162,21 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
         && !askNewPassword(parent, password))
         return;
 
-    const std::string targetName = QFile::encodeName(target).toStdString();
-    const common::ScratchDirectory members(targetName, ".orvex-save-as-zip");
-    const common::ScratchDirectory output(targetName, ".orvex-save-as-zip");
-    if (members.path().empty() || output.path().empty()) {
-        platform::warningBox(parent, QStringLiteral("Cannot make a temporary folder beside ") + target
-                                         + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)));
-        return;
-    }
     OperationFrame &frame = session.operationFrame();
     const QString caption = QStringLiteral("Saving as ZIP");
     auto noBox = [] { return QString(); };
     bool written = false;
     int32_t saved = 0;
     {
+        // Both folders go before the new archive is opened and the box says so.
+        const std::string targetName = QFile::encodeName(target).toStdString();
+        const common::ScratchDirectory members(targetName, ".orvex-save-as-zip");
+        const common::ScratchDirectory output(targetName, ".orvex-save-as-zip");
+        if (members.path().empty() || output.path().empty()) {
+            platform::warningBox(parent, QStringLiteral("Cannot make a temporary folder beside ") + target
+                                             + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)));
+            return;
+        }
         const ListingRefreshPause pause(engine);
         int errors = 0;
         {
