@@ -19,6 +19,8 @@ const struct {
     {"authentication failed", "its encrypted data was changed after it was written"},
     {"unsupported compression method", "it is compressed with a method this program cannot read"},
     {"strong encryption", "it is encrypted in a way this program cannot read"},
+    // libarchive's word for 7z and RAR encryption it cannot decrypt.
+    {"encrypted: ", "it is encrypted in a way this program cannot read"},
     {"bad crc", "its data is damaged (it does not match its check sum)"},
     {"invalid ", "its data is damaged"},
     {"cannot be decoded", "its data is damaged"},

@@ -30,6 +30,7 @@ TEST(PlainWords, MemberMessagesNameTheMemberAndTheReason)
         {2, "skipping b.txt: bad CRC 1234abcd (should be 00000000)", "b.txt", "CRC"},
         {2, "docs/x.txt: wrong password", "docs/x.txt", "wrong password"},
         {81, "skipping big.bin: unsupported compression method 9", "big.bin", "method 9"},
+        {81, "a.txt: encrypted: The file content is encrypted, but currently not supported", "a.txt", "currently"},
         {2, "skipping b/x: a/x was extracted to the same file x", "b/x", "a/x"},
         {50, "f.txt: cannot write it: No space left on device", "f.txt", "No space"},
         {2, "skipping m: its local header is cut short", "m", "skipping"},
