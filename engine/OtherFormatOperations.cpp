@@ -144,12 +144,13 @@ void TZipEngine::runOther(bool test, const std::string &baseDirectory)
         for (const std::string &spec : unmatched)
             if (OnMessage)
                 OnMessage(*this, unzeng::CodeNotMatched, "caution: filename not matched:  " + spec);
-        if (test) {
-            // libarchive reads such an archive through: a test has no selection.
-            const otherformats::TestResult result = otherformats::test(zipFilename_, read);
+        // Specifications that match nothing select nothing, not everything.
+        const bool any = specs.empty() || !selection.empty();
+        if (test && any) {
+            const otherformats::TestResult result = otherformats::test(zipFilename_, read, selection);
             LastResult = int32_t(std::min<uint64_t>(result.passed, INT32_MAX));
             LastCancelled = result.cancelled;
-        } else if (specs.empty() || !selection.empty()) {
+        } else if (any) {
             otherformats::ExtractOptions extract;
             extract.read = read;
             extract.target = baseDirectory;

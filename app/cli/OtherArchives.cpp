@@ -163,18 +163,20 @@ int listOtherArchive(const std::string &archive)
 int testOtherArchive(const std::string &archive, const std::map<std::string, std::string> &options,
                      const std::vector<std::string> &names)
 {
-    // libarchive's test reads the archive through; it has no selection.
-    if (!names.empty()) {
-        writeError("test checks a whole " + otherformats::detect(archive).format + " archive; NAME... is for ZIP");
-        return ExitUsage;
-    }
     catchStopSignals();
     std::optional<std::string> password;
     if (!otherFormatPassword(options, password))
         return ExitUsage;
-    const otherformats::TestResult result = otherformats::test(archive, otherReadOptions(std::move(password)));
-    const bool failed = reportProblems(result.problems) || result.failed > 0;
-    const uint64_t passed = result.passed;
+    const otherformats::ReadOptions read = otherReadOptions(std::move(password));
+    std::vector<uint64_t> selection;
+    const bool allMatched = selectEntries(archive, read, names, selection);
+    uint64_t passed = 0;
+    bool failed = !allMatched;
+    if (!stopped()) {
+        const otherformats::TestResult result = otherformats::test(archive, read, selection);
+        failed = reportProblems(result.problems) || result.failed > 0 || failed;
+        passed = result.passed;
+    }
     std::printf("%llu file(s) passed the test\n", static_cast<unsigned long long>(passed));
     const bool flushed = std::fflush(stdout) == 0;
     return stopStatus(failed || !flushed ? ExitFailed : ExitOk);

@@ -96,7 +96,9 @@ struct TestResult {
     std::vector<Problem> problems;
 };
 
-TestResult test(const std::string &path, const ReadOptions &options = {});
+// `selection`: indices into list()'s entries to read; empty: all. The
+// others are passed over as the archive allows, unread and uncounted.
+TestResult test(const std::string &path, const ReadOptions &options = {}, const std::vector<uint64_t> &selection = {});
 
 enum class Overwrite { Ask, Always, Never };
 

@@ -10,6 +10,7 @@
 #include <new>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_set>
 
 namespace otherformats {
 
@@ -123,9 +124,10 @@ Listing list(const std::string &path, const ReadOptions &options)
     return listing;
 }
 
-TestResult test(const std::string &path, const ReadOptions &options)
+TestResult test(const std::string &path, const ReadOptions &options, const std::vector<uint64_t> &selection)
 {
     TestResult result;
+    const std::unordered_set<uint64_t> chosen(selection.begin(), selection.end());
     try {
         ArchiveSource source;
         std::string error;
@@ -149,12 +151,17 @@ TestResult test(const std::string &path, const ReadOptions &options)
                 break;
             }
             if (next == ArchiveSource::Next::Unreadable) {
-                ++result.failed;
-                keepProblem(options, result.problems, source.unreadable());
+                // An entry without a header has no index to be chosen by.
+                if (chosen.empty()) {
+                    ++result.failed;
+                    keepProblem(options, result.problems, source.unreadable());
+                }
                 continue;
             }
             const Entry entry = source.describe();
-            const DataResult data = readEntryData(source, index++, entry, options, {});
+            if (!chosen.empty() && !chosen.count(index++))
+                continue;
+            const DataResult data = readEntryData(source, chosen.empty() ? index++ : index - 1, entry, options, {});
             if (data.cancelled) {
                 result.cancelled = true;
                 break;

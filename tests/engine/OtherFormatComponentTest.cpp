@@ -205,6 +205,9 @@ TEST_F(OtherFormatComponent, TestCountsFailuresOfADamagedArchiveAndAReadFailureK
     engine.Test();
     EXPECT_EQ(engine.LastResult, 4);
     EXPECT_EQ(engine.LastTestFailures, 0);
+    engine.FileSpecs = {"dir/*.txt"};
+    engine.Test();
+    EXPECT_EQ(engine.LastResult, 1) << "the selected members alone";
 
     // Listing a cut archive throws after the entries before the cut.
     EXPECT_THROW(engine.setZipFilename(dir / "cut.tar"), EZipError);

@@ -67,6 +67,8 @@ TEST_F(OtherFormats, ListTestAndExtractReadTheMembers)
         const RunResult tested = runOrvexzip({"test", archive}, dir.path());
         EXPECT_EQ(tested.exitCode, 0) << tested.err;
         EXPECT_EQ(tested.out, "4 file(s) passed the test\n");
+        const RunResult testedOne = runOrvexzip({"test", archive, "src/docs/b*"}, dir.path());
+        EXPECT_EQ(testedOne.out, "1 file(s) passed the test\n") << testedOne.err;
 
         const std::string out = std::string("out-") + f.tool;
         const RunResult kept = runOrvexzip({"extract", archive, "--to", out, "--paths"}, dir.path());
