@@ -57,6 +57,7 @@ TEST(OtherFormats, EveryFormatListsAndExtractsBackToTheSameTree)
         {"lz4", "a.tar.lz4", "tar -I lz4 -cf a.tar.lz4 src"},
         {"bsdtar", "a.cpio", "bsdtar --format=newc -cf a.cpio src"},
         {"bsdtar", "a.iso", "bsdtar --format=iso9660 -cf a.iso src"},
+        {"xorriso", "b.iso", "xorriso -as mkisofs -quiet -R -graft-points -o b.iso /src=src 2>/dev/null"},
         {"7zz", "a.7z", "7zz a -snl -ms=on -m0=lzma2 a.7z src"},
     };
     for (const Case &c : cases) {
