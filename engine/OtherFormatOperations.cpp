@@ -105,8 +105,9 @@ bool TZipEngine::readOtherFormat(const std::string &name, std::vector<ArchiveEnt
     for (const otherformats::Entry &entry : listing.entries)
         read.push_back(orvex::memberOf(entry));
     if (!listing.complete)
-        throw EZipError("Error reading " + format + " archive "
-                        + (listing.problems.empty() ? std::string("") : orvex::problemText(listing.problems.front())));
+        throw EZipError(
+            "Error reading " + format + " archive"
+            + (listing.problems.empty() ? std::string() : ": " + orvex::problemText(listing.problems.front())));
     return true;
 }
 

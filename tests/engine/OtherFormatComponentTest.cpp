@@ -210,7 +210,13 @@ TEST_F(OtherFormatComponent, TestCountsFailuresOfADamagedArchiveAndAReadFailureK
     EXPECT_EQ(engine.LastResult, 1) << "the selected members alone";
 
     // Listing a cut archive throws after the entries before the cut.
-    EXPECT_THROW(engine.setZipFilename(dir / "cut.tar"), EZipError);
+    try {
+        engine.setZipFilename(dir / "cut.tar");
+        ADD_FAILURE() << "a cut archive read without an error";
+    } catch (const EZipError &error) {
+        const std::string text = error.what();
+        EXPECT_TRUE(text.starts_with("Error reading ") && text.find(" archive: ") != std::string::npos) << text;
+    }
     EXPECT_EQ(engine.ZipFilename(), dir / "cut.tar");
     EXPECT_TRUE(engine.ReadOnly());
     heard.messages.clear();
