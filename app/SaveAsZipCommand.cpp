@@ -157,6 +157,11 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
         && !platform::confirmBox(parent, target + QStringLiteral(" exists. Replace it?"), platform::DefaultAnswer::No))
         return;
     std::string password;
+    // Wiped however the command ends; the add's scope wipes what it was given.
+    const struct Wipe {
+        std::string &text;
+        ~Wipe() { std::fill(text.begin(), text.end(), '\0'); }
+    } wipe{password};
     if (platform::confirmBox(parent, QStringLiteral("Encrypt the new archive's members with a password?"),
                              platform::DefaultAnswer::No)
         && !askNewPassword(parent, password))
