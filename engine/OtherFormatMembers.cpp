@@ -46,21 +46,21 @@ ArchiveEntry memberOf(const otherformats::Entry &entry)
     return member;
 }
 
-std::vector<uint64_t> selectMembers(const std::vector<ArchiveEntry> &members, const std::vector<std::string> &specs,
+std::vector<uint64_t> selectMembers(const std::vector<ArchiveEntry> &members, const std::vector<std::string> &patterns,
                                     std::vector<std::string> &unmatched)
 {
     std::vector<bool> chosen(members.size(), false);
-    for (const std::string &spec : specs) {
+    for (const std::string &pattern : patterns) {
         bool matched = false;
         for (size_t i = 0; i < members.size(); ++i) {
             const std::string &name = members[i].FileName;
-            if (name == spec || ::fnmatch(spec.c_str(), name.c_str(), 0) == 0) {
+            if (name == pattern || ::fnmatch(pattern.c_str(), name.c_str(), 0) == 0) {
                 chosen[i] = true;
                 matched = true;
             }
         }
         if (!matched)
-            unmatched.push_back(spec);
+            unmatched.push_back(pattern);
     }
     std::vector<uint64_t> selection;
     for (size_t i = 0; i < members.size(); ++i)

@@ -1,7 +1,7 @@
 #pragma once
 // The archive component's view of an archive in another format than ZIP:
 // its entries as members of the listing, the selection the component's
-// specifications make, and the reader's problems as the component's
+// patterns choose, and the reader's problems as the component's
 // messages, worded and coded as the ZIP extraction words and codes its own.
 
 #include "engine/ArchiveEntry.h"
@@ -22,10 +22,10 @@ uint32_t dosDateTimeOf(int64_t seconds);
 // a size the format does not give is marked unknown.
 ArchiveEntry memberOf(const otherformats::Entry &entry);
 
-// The indices of `members` the specifications name, each a stored name or a
-// wildcard pattern, in the archive's order; the specifications that match
+// The indices of `members` the patterns name, each a stored name or a
+// wildcard pattern, in the archive's order; the patterns that match
 // nothing go to `unmatched`.
-std::vector<uint64_t> selectMembers(const std::vector<ArchiveEntry> &members, const std::vector<std::string> &specs,
+std::vector<uint64_t> selectMembers(const std::vector<ArchiveEntry> &members, const std::vector<std::string> &patterns,
                                     std::vector<std::string> &unmatched);
 
 // A problem's line, in the words the ZIP extraction uses for the same case.

@@ -117,7 +117,7 @@ void TZipEngine::runOther(bool test, const std::string &baseDirectory)
     LastTestFailures = 0;
     LastCancelled = false;
     LastResult = 0;
-    std::vector<std::string> specs = std::move(FileSpecs);
+    std::vector<std::string> patterns = std::move(FileSpecs);
     FileSpecs.clear();
 
     std::atomic<bool> stop = false;
@@ -141,12 +141,12 @@ void TZipEngine::runOther(bool test, const std::string &baseDirectory)
 
     try {
         std::vector<std::string> unmatched;
-        std::vector<uint64_t> selection = orvex::selectMembers(entries_, specs, unmatched);
-        for (const std::string &spec : unmatched)
+        std::vector<uint64_t> selection = orvex::selectMembers(entries_, patterns, unmatched);
+        for (const std::string &pattern : unmatched)
             if (OnMessage)
-                OnMessage(*this, unzeng::CodeNotMatched, "caution: filename not matched:  " + spec);
-        // Specifications that match nothing select nothing, not everything.
-        const bool any = specs.empty() || !selection.empty();
+                OnMessage(*this, unzeng::CodeNotMatched, "caution: filename not matched:  " + pattern);
+        // Patterns that match nothing select nothing, not everything.
+        const bool any = patterns.empty() || !selection.empty();
         if (test && any) {
             const otherformats::TestResult result = otherformats::test(zipFilename_, read, selection);
             LastResult = int32_t(std::min<uint64_t>(result.passed, INT32_MAX));
