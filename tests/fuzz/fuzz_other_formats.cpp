@@ -15,6 +15,7 @@
 //       sentinel/                        must hold only "out" afterwards
 //           out/                         the extraction's target
 
+#include "ScratchTree.h"
 #include "engine/otherformats/OtherFormats.h"
 
 #include <algorithm>
@@ -46,49 +47,8 @@ std::string basePath;
 std::string inputPath;
 int baseFd = -1;
 
-[[noreturn]] void fault(const std::string &what)
-{
-    std::fprintf(stderr, "fuzz_other_formats: %s\n", what.c_str());
-    std::abort();
-}
-
-std::vector<std::string> namesIn(int dirFd)
-{
-    std::vector<std::string> names;
-    const int fd = ::openat(dirFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        fault(std::string("cannot open a scratch directory: ") + std::strerror(errno));
-    DIR *dir = ::fdopendir(fd);
-    while (const dirent *e = ::readdir(dir)) {
-        const std::string name = e->d_name;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    }
-    ::closedir(dir);
-    return names;
-}
-
-// Whether a link `depth` directories below the scratch root, pointing at
-// `target`, stays inside it when read component by component.
-bool linkStaysInside(size_t depth, const std::string &target)
-{
-    if (target.empty() || target[0] == '/')
-        return false;
-    long level = long(depth);
-    size_t at = 0;
-    while (at <= target.size()) {
-        const size_t slash = std::min(target.find('/', at), target.size());
-        const std::string component = target.substr(at, slash - at);
-        if (component == "..") {
-            if (--level < 0)
-                return false;
-        } else if (!component.empty() && component != ".") {
-            ++level;
-        }
-        at = slash + 1;
-    }
-    return true;
-}
+using scratch_tree::fault;
+using scratch_tree::namesIn;
 
 // The library's temporary names: ".orvex-" 16 hex digits "-" a count ".tmp".
 // An entry may be named like one, but never with the library's own key,
@@ -103,72 +63,20 @@ bool looksTemporary(const std::string &name)
            && count.find_first_not_of("0123456789") == std::string::npos;
 }
 
-// Checks the tree below `rootFd` and removes it, holding one descriptor at a
-// time: a hostile archive can nest directories deeper than the descriptor
-// limit or PATH_MAX allow. Returns the bytes its files hold: each file once
-// however many names it has, and not its holes.
+// Checks the tree below `rootFd` and removes it. Returns the bytes its files
+// hold: each file once however many names it has, and not its holes.
 uint64_t checkAndRemove(int rootFd, const std::set<std::string> &storedLeaves)
 {
-    struct Frame {
-        std::string name;                  // in its parent; empty for the root
-        std::vector<std::string> pending;  // entries not yet visited
-    };
     uint64_t fileBytes = 0;
     std::set<ino_t> counted;
-    int current = ::openat(rootFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    std::vector<Frame> frames;
-    frames.push_back({"", namesIn(current)});
-    while (!frames.empty()) {
-        Frame &frame = frames.back();
-        if (frame.pending.empty()) {
-            const std::string name = frame.name;
-            frames.pop_back();
-            if (frames.empty())
-                break;
-            const int parent = ::openat(current, "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-            if (parent < 0)
-                fault("cannot go back up the scratch tree");
-            ::close(current);
-            current = parent;
-            if (::unlinkat(current, name.c_str(), AT_REMOVEDIR) != 0)
-                fault("cannot remove scratch directory " + name + ": " + std::strerror(errno));
-            continue;
-        }
-        const std::string name = frame.pending.back();
-        frame.pending.pop_back();
-        struct stat st {};
-        if (::fstatat(current, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-            fault("cannot stat " + name);
-        if (S_ISDIR(st.st_mode)) {
-            ::fchmodat(current, name.c_str(), 0700, 0);
-            const int child = ::openat(current, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-            if (child < 0)
-                fault("cannot enter scratch directory " + name);
-            ::close(current);
-            current = child;
-            frames.push_back({name, namesIn(current)});
-            continue;
-        }
-        if (S_ISLNK(st.st_mode)) {
-            std::string target(size_t(st.st_size) + 1, '\0');
-            const ssize_t n = ::readlinkat(current, name.c_str(), target.data(), target.size());
-            target.resize(size_t(std::max<ssize_t>(n, 0)));
-            if (!linkStaysInside(frames.size() - 1, target))
-                fault("link " + name + " -> " + target + " leads out of the target directory");
-        } else if (S_ISREG(st.st_mode)) {
-            if (counted.insert(st.st_ino).second)
-                fileBytes += std::min(uint64_t(st.st_size), uint64_t(st.st_blocks) * 512);
-            if (st.st_mode & (S_ISUID | S_ISGID))
-                fault("file " + name + " carries a set-id bit");
-            if (looksTemporary(name) && !storedLeaves.count(name))
-                fault("temporary file " + name + " was left behind");
-        } else {
-            fault("something other than a file, directory or link was made: " + name);
-        }
-        if (::unlinkat(current, name.c_str(), 0) != 0)
-            fault("cannot remove " + name);
-    }
-    ::close(current);
+    scratch_tree::checkAndRemove(rootFd, [&](const std::string &name, const struct stat &st) {
+        if (counted.insert(st.st_ino).second)
+            fileBytes += std::min(uint64_t(st.st_size), uint64_t(st.st_blocks) * 512);
+        if (st.st_mode & (S_ISUID | S_ISGID))
+            fault("file " + name + " carries a set-id bit");
+        if (looksTemporary(name) && !storedLeaves.count(name))
+            fault("temporary file " + name + " was left behind");
+    });
     return fileBytes;
 }
 
@@ -201,6 +109,7 @@ void touch(const std::vector<otherformats::Problem> &problems)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
+    scratch_tree::targetName = "fuzz_other_formats";
     const char *tmp = std::getenv("TMPDIR");
     std::string parent = tmp && *tmp ? tmp : (::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp");
     std::string pattern = parent + "/fuzz_other_formats.XXXXXX";
