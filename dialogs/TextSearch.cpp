@@ -46,18 +46,37 @@ int FindInBuffer(QStringView buffer, int n, int selStart, int selLength, QString
     return -1;
 }
 
+namespace {
+
+bool standsAlone(QStringView text, qsizetype at, qsizetype length)
+{
+    const qsizetype end = at + length;
+    return (at == 0 || !isWordCharacter(text[at - 1])) && (end == text.size() || !isWordCharacter(text[end]));
+}
+
+}  // namespace
+
 int findForward(QStringView text, int start, QStringView pattern, bool matchCase, bool wholeWord)
 {
     if (pattern.isEmpty() || start > text.size())
         return -1;
     const Qt::CaseSensitivity cs = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
-    for (qsizetype at = text.indexOf(pattern, std::max(start, 0), cs); at >= 0;
-         at = text.indexOf(pattern, at + 1, cs)) {
-        const qsizetype end = at + pattern.size();
-        if (!wholeWord
-            || ((at == 0 || !isWordCharacter(text[at - 1])) && (end == text.size() || !isWordCharacter(text[end]))))
+    for (qsizetype at = text.indexOf(pattern, std::max(start, 0), cs); at >= 0; at = text.indexOf(pattern, at + 1, cs))
+        if (!wholeWord || standsAlone(text, at, pattern.size()))
             return int(at);
-    }
+    return -1;
+}
+
+int findBackward(QStringView text, int end, QStringView pattern, bool matchCase, bool wholeWord)
+{
+    const qsizetype last = std::min<qsizetype>(end, text.size()) - pattern.size();
+    if (pattern.isEmpty() || last < 0)
+        return -1;
+    const Qt::CaseSensitivity cs = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    for (qsizetype at = text.lastIndexOf(pattern, last, cs); at >= 0;
+         at = at == 0 ? -1 : text.lastIndexOf(pattern, at - 1, cs))
+        if (!wholeWord || standsAlone(text, at, pattern.size()))
+            return int(at);
     return -1;
 }
 
@@ -146,8 +165,10 @@ void TextSearch::startReplace(EditableText &text)
 bool TextSearch::findNext(EditableText &text)
 {
     const QString pattern = findDialog.findText;
-    const int start = text.selStart() + text.selLength();
-    const int position = findForward(text.text(), start, pattern, findDialog.matchCase, findDialog.wholeWord);
+    const int position = findDialog.down ? findForward(text.text(), text.selStart() + text.selLength(), pattern,
+                                                       findDialog.matchCase, findDialog.wholeWord)
+                                         : findBackward(text.text(), text.selStart(), pattern, findDialog.matchCase,
+                                                        findDialog.wholeWord);
     if (position >= 0)
         text.select(position, int(pattern.size()));
     replaceDialog.findText = pattern;
@@ -175,7 +196,8 @@ bool TextSearch::replace(EditableText &text)
             text.select(start, 0);
     };
     // An empty pattern matches the empty selection: nothing to replace.
-    if (!pattern.isEmpty() && text.selectedText().compare(pattern, Qt::CaseInsensitive) == 0)
+    if (!pattern.isEmpty()
+        && text.selectedText().compare(pattern, options.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive) == 0)
         replaceMatch();
     bool found = FindInText(text, pattern, options);
     if (replaceDialog.pressed == platform::SearchDialog::Button::ReplaceAll) {

@@ -24,6 +24,8 @@ int FindInBuffer(QStringView buffer, int n, int selStart, int selLength, QString
 // The forward search of the text control: the first match at or after
 // `start`; a whole word has no letter, digit or '_' right before or after it.
 int findForward(QStringView text, int start, QStringView pattern, bool matchCase, bool wholeWord);
+// The same going up: the last match that ends at or before `end`.
+int findBackward(QStringView text, int end, QStringView pattern, bool matchCase, bool wholeWord);
 
 // A text with a selection, as the searches see it. Positions count UTF-16
 // units, a line break as one.
@@ -74,8 +76,9 @@ public:
     void startFind(EditableText &text);
     // "Replace": a short selection becomes the text to find.
     void startReplace(EditableText &text);
-    // "Find Next" and F3: from the end of the selection with the find
-    // dialog's text and options, which then go back to their defaults.
+    // "Find Next" and F3: from the selection, its end going down and its
+    // start going up, with the find dialog's text and options, which then go
+    // back to their defaults.
     bool findNext(EditableText &text);
     // The replace dialog's Find Next: its text becomes the find dialog's.
     void takeReplaceFindText();

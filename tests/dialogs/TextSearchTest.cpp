@@ -126,15 +126,33 @@ TEST(TextSearch, WholeWordAlsoHoldsForOneSearch)
     StringText text(QStringLiteral("ant pants ant"));
     search.findDialog.findText = QStringLiteral("ant");
     search.findDialog.wholeWord = true;
-    search.findDialog.down = false;  // the direction is not used
     text.select(1, 0);
     ASSERT_TRUE(search.findNext(text));
     EXPECT_EQ(text.selStart(), 10);
-    EXPECT_TRUE(search.findDialog.down);
     EXPECT_FALSE(search.findDialog.wholeWord);
     text.select(1, 0);
     ASSERT_TRUE(search.findNext(text));
     EXPECT_EQ(text.selStart(), 5);
+}
+
+TEST(TextSearch, UpFindsTheLastMatchBeforeTheSelectionOnce)
+{
+    TextSearch search;
+    StringText text(QStringLiteral("ant pants Ant ant"), 14, 3);
+    search.findDialog.findText = QStringLiteral("ant");
+    search.findDialog.down = false;
+    search.findDialog.matchCase = true;
+    search.findDialog.wholeWord = true;
+    ASSERT_TRUE(search.findNext(text));
+    EXPECT_EQ(text.selStart(), 0);  // "Ant" differs in case, "pants" is no word
+    EXPECT_TRUE(search.findDialog.down);
+    search.findDialog.down = false;
+    EXPECT_FALSE(search.findNext(text));
+    EXPECT_EQ(text.selStart(), 0);
+    text.select(14, 3);
+    search.findDialog.down = false;
+    ASSERT_TRUE(search.findNext(text));
+    EXPECT_EQ(text.selStart(), 10);
 }
 
 TEST(TextSearch, ReplaceTakesAShortSelectionAsItsFindText)
@@ -163,12 +181,18 @@ TEST(TextSearch, ReplaceASelectionInAnotherCaseThenSelectTheNext)
 {
     TextSearch search;
     fillReplace(search, QStringLiteral("cat"), QStringLiteral("dog"), Button::Replace);
-    search.replaceDialog.matchCase = true;  // the selection is compared in any case all the same
     StringText text(QStringLiteral("CAT cat Cat"), 0, 3);
     EXPECT_TRUE(search.replace(text));
     EXPECT_EQ(text.text(), "dog cat Cat");
     EXPECT_EQ(text.selStart(), 4);
     EXPECT_EQ(text.selLength(), 3);
+
+    // With match case a selection in another case is no match: it stays.
+    search.replaceDialog.matchCase = true;
+    text.select(8, 3);
+    EXPECT_FALSE(search.replace(text));
+    EXPECT_EQ(text.text(), "dog cat Cat");
+    search.replaceDialog.matchCase = false;
 
     // A selection that is not the find text is left alone.
     text.select(0, 3);
@@ -177,7 +201,6 @@ TEST(TextSearch, ReplaceASelectionInAnotherCaseThenSelectTheNext)
     EXPECT_EQ(text.selStart(), 4);
 
     // Replacing the last one finds nothing more.
-    search.replaceDialog.matchCase = false;
     text.select(8, 3);
     EXPECT_FALSE(search.replace(text));
     EXPECT_EQ(text.text(), "dog cat dog");
