@@ -59,5 +59,19 @@ void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialo
     engine.ExtrBaseDir = QFile::encodeName(targetDir).toStdString();
     engine.ExtrOptions = extractOptionsFor(
         {.dirNames = choices.ExpandDirs, .overwrite = choices.OverwriteFiles, .updateOnly = choices.ExtractUpdateOnly});
-    session.operationFrame().run(texts, [&engine] { engine.Extract(); });
+    session.operationFrame().run(
+        texts, [&engine] { engine.Extract(); },
+        [&engine, &texts] { return extractResultText(engine, texts.countSuffix); });
+}
+
+QString extractResultText(const TZipEngine &engine, const QString &countSuffix)
+{
+    QString text = QString::number(engine.LastResult) + countSuffix;
+    // Kept files are no failure, but the user may have expected them replaced.
+    if (const int kept = engine.LastKeptFiles; kept > 0)
+        text += (kept == 1 ? QStringLiteral("\n1 existing file was kept")
+                           : QStringLiteral("\n%1 existing files were kept").arg(kept))
+                + QStringLiteral("; choose OverWrite Existing: Yes to replace ")
+                + (kept == 1 ? QStringLiteral("it.") : QStringLiteral("them."));
+    return text;
 }

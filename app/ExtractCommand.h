@@ -5,9 +5,16 @@
 
 #include "engine/EngineOptions.h"
 
+#include <QString>
+
 class ArchiveSession;
 class QWidget;
 class TExtract;
+class TZipEngine;
 
 // Boxes go over `parent`.
 void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialog);
+
+// The closing count of an extraction: the files extracted and, when files
+// already there were kept, how many and how to replace them.
+QString extractResultText(const TZipEngine &engine, const QString &countSuffix);

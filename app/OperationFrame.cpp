@@ -84,7 +84,11 @@ void OperationFrame::run(const OperationTexts &texts, const std::function<void()
     // A window being closed goes without the closing boxes.
     if (!closeRequested_) {
         const QString result = resultText ? resultText() : QString::number(engine_.LastResult) + texts.countSuffix;
-        if (!result.isEmpty())
+        // A count after failures must not look like plain success.
+        const bool failed = errors_ > 0 || engine_.LastTestFailures > 0;
+        if (!result.isEmpty() && failed)
+            platform::warningBox(owner_, result);
+        else if (!result.isEmpty())
             platform::informationBox(owner_, result);
     }
     cursor.restore();

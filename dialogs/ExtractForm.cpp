@@ -141,9 +141,11 @@ void TExtract::initialise()
 {
     // Members keep their folders unless the user said otherwise: flattened,
     // files of the same name in different folders would overwrite each other.
+    // Files already there are kept unless the user said otherwise: one the
+    // user edited since the last extraction is not replaced without a word.
     const QSettings settings;
     expandDirsGroup->setItemIndex(settings.value(ExpandDirsKey, true).toBool() ? 1 : 0);
-    overwriteGroup->setItemIndex(settings.value(OverwriteKey, true).toBool() ? 1 : 0);
+    overwriteGroup->setItemIndex(settings.value(OverwriteKey, false).toBool() ? 1 : 0);
     rememberedDir_ = settings.value(DirectoryKey).toString();
     filesToExtractGroup->setItemIndex(0);  // "All Files"
     updateOnlyBox->setChecked(false);

@@ -72,9 +72,9 @@ std::vector<uint64_t> selectMembers(const std::vector<ArchiveEntry> &members, co
 std::string problemText(const otherformats::Problem &problem)
 {
     using otherformats::ProblemKind;
-    static constexpr std::string_view kept = " exists and is not overwritten";
-    if (problem.kind == ProblemKind::Skipped && problem.text.ends_with(kept))
-        return "skipping " + problem.entry + ": it" + std::string(kept);
+    // Said as the ZIP extraction says it, so that the component counts both.
+    if (problem.kind == ProblemKind::Skipped && problem.text.ends_with(unzeng::KeptExistingText))
+        return "skipping " + problem.entry + ": it " + unzeng::KeptExistingText;
     if (problem.kind == ProblemKind::Skipped)
         return "skipping " + problem.entry + ": " + problem.text;
     if (problem.kind == ProblemKind::Encrypted && problem.text.find("encrypted") == std::string::npos)

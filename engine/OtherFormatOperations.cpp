@@ -115,8 +115,10 @@ void TZipEngine::runOther(bool test, const std::string &baseDirectory)
 {
     UnzipRunning = true;
     LastTestFailures = 0;
+    LastKeptFiles = 0;
     LastCancelled = false;
     LastResult = 0;
+    testing_ = test;
     std::vector<std::string> patterns = std::move(FileSpecs);
     FileSpecs.clear();
 
@@ -130,11 +132,7 @@ void TZipEngine::runOther(bool test, const std::string &baseDirectory)
         steps(progress);
     };
     read.problem = [&](const otherformats::Problem &problem) {
-        const int32_t code = orvex::problemCode(problem);
-        if (test && unzeng::isMemberFailure(code))
-            ++LastTestFailures;
-        if (OnMessage)
-            OnMessage(*this, code, orvex::problemText(problem));
+        memberMessage(orvex::problemCode(problem), orvex::problemText(problem));
         if (cancelRequested())
             stop = true;
     };
@@ -195,6 +193,7 @@ void TZipEngine::runOther(bool test, const std::string &baseDirectory)
     } catch (...) {
         notify(FatalLibraryErrorText);
     }
+    testing_ = false;
     Cancel = false;
     UnzipRunning = false;
 }

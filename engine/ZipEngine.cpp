@@ -342,6 +342,7 @@ void TZipEngine::runUnzip(bool test, const std::string &baseDirectory)
 {
     UnzipRunning = true;
     LastTestFailures = 0;
+    LastKeptFiles = 0;
     LastCancelled = false;
     testing_ = test;
     operationPassword_.clear();
@@ -435,9 +436,9 @@ int32_t TZipEngine::handleCallback(const CallbackRecord &record)
                 OnProgress(*this, Working, " ", 0);
             break;
         case ZipActionMessage:
-            if (testing_ && unzeng::isMemberFailure(record.ErrorCode))
-                ++LastTestFailures;
-            if (OnMessage)
+            if (UnzipRunning)
+                memberMessage(record.ErrorCode, trimMessage(record.Text));
+            else if (OnMessage)
                 OnMessage(*this, record.ErrorCode, trimMessage(record.Text));
             break;
         default: break;
@@ -452,4 +453,14 @@ int32_t TZipEngine::handleCallback(const CallbackRecord &record)
     if (UnzipRunning && record.Action != ZipActionBatchEnd)
         LastCancelled = true;
     return 1;
+}
+
+void TZipEngine::memberMessage(int32_t code, const std::string &text)
+{
+    if (testing_ && unzeng::isMemberFailure(code))
+        ++LastTestFailures;
+    if (code == unzeng::CodeInfo && text.ends_with(unzeng::KeptExistingText))
+        ++LastKeptFiles;
+    if (OnMessage)
+        OnMessage(*this, code, text);
 }

@@ -125,6 +125,9 @@ public:
     // Members the last Test found bad: its messages of a member's error code
     // (2, 50, 81), of which the library gives exactly one per member.
     int32_t LastTestFailures = 0;
+    // Files the last Extract left as they were because they existed and
+    // were not to be overwritten.
+    int32_t LastKeptFiles = 0;
     // The last Extract or Test was stopped by a cancel (Cancel, CancelRequest
     // or Cancel at a password question) before it had dealt with every member.
     bool LastCancelled = false;
@@ -157,6 +160,8 @@ private:
     // True, with the refusal said, when the current archive is read-only.
     bool refuseReadOnly();
     int32_t handleCallback(const CallbackRecord &record);
+    // Counts what a message of an Extract or Test says of a member, then raises OnMessage.
+    void memberMessage(int32_t code, const std::string &text);
     void notify(const std::string &text);
     bool cancelRequested() const;
     // Takes the archive's lock for Add and Delete; false (and said why) when

@@ -19,6 +19,10 @@ enum MessageCode : int32_t {
     CodeUnsupported = 81,
 };
 
+// How an extraction ends the note (code 0) on a file it left in place
+// because it exists and overwriting was not asked for, in both readers.
+inline constexpr const char *KeptExistingText = "exists and is not overwritten";
+
 // The codes of a member that could not be extracted or checked.
 constexpr bool isMemberFailure(int32_t code)
 {

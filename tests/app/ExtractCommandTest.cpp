@@ -139,12 +139,31 @@ TEST_F(ExtractCommand, DirectoryNamesAndOverwriteFollowTheDialog)
     writeFile(path("out/x.txt"), "mine");
     extract(okInto(path("out"), 0, 0));  // "OverWrite Existing" No
     EXPECT_EQ(readBytes(path("out/x.txt")), "mine");
-    EXPECT_EQ(lastShown().text, "0 file(s) were extracted");
     extract(okInto(path("out"), 0, 1));
     EXPECT_EQ(readBytes(path("out/x.txt")), "sub/x.txt");
 
     extract(okInto(path("out"), 0, 1, 0, true));  // "Only Update file(s)"
     EXPECT_EQ(form().session().engine.ExtrOptions, (ExtrOpts{ExtrOverWrite, ExtrUpdate}));
+}
+
+TEST_F(ExtractCommand, AFreshDialogKeepsFilesTheUserEditedAndTheCountSaysSo)
+{
+    open(makeArchive({"a.txt", "b.txt", "c.txt"}));
+    // As a first run shows it: only the folder is chosen.
+    const auto intoOut = [this](TExtract &d) {
+        d.directoryTree->SelectPath(path("out"));
+        d.okClicked();
+    };
+    extract(intoOut);
+    writeFile(path("out/a.txt"), "edited");
+    writeFile(path("out/b.txt"), "edited");
+    QFile::remove(path("out/c.txt"));
+    extract(intoOut);
+    EXPECT_EQ(readBytes(path("out/a.txt")), "edited");
+    EXPECT_EQ(readBytes(path("out/b.txt")), "edited");
+    EXPECT_EQ(lastShown().caption, "Information");
+    EXPECT_EQ(lastShown().text, "1 file(s) were extracted\n2 existing files were kept; choose OverWrite Existing: "
+                                "Yes to replace them.");
 }
 
 TEST_F(ExtractCommand, CancelEndsSilentlyAndNoDirectoryIsRefused)

@@ -55,7 +55,8 @@ TEST_F(TestCommand, EveryOrTheSelectedMembersAreTestedAndTheBoxCountsThoseWithEr
         script->buttonAnswers = {0};  // OK to the error box
         test();
         ASSERT_FALSE(script->shown.empty());
-        EXPECT_EQ(lastShown().caption, "Information");
+        // A count after errors comes under the warning icon.
+        EXPECT_EQ(lastShown().icon, c.errorBox ? platform::IconKind::Warning : platform::IconKind::Information);
         EXPECT_EQ(lastShown().text, c.result);
         EXPECT_EQ(script->shown.size(), c.errorBox ? 2u : 1u);
         if (c.errorBox) {

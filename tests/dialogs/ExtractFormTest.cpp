@@ -99,7 +99,7 @@ TEST_F(ExtractFormTest, AFreshDialogShowsItsCaptionsHintsAndDefaults)
     EXPECT_EQ(d.filesToExtractGroup->button(1)->text(), "Selected Files");
     EXPECT_EQ(d.filesToExtractGroup->toolTip(), "Files to extract");
     EXPECT_EQ(d.expandDirsGroup->ItemIndex(), 1);      // "Yes": folders are kept
-    EXPECT_EQ(d.overwriteGroup->ItemIndex(), 1);       // "Yes"
+    EXPECT_EQ(d.overwriteGroup->ItemIndex(), 0);       // "No"
     EXPECT_EQ(d.filesToExtractGroup->ItemIndex(), 0);  // "All Files"
     EXPECT_EQ(d.updateOnlyBox->text(), "Only Update file(s)");
     EXPECT_FALSE(d.updateOnlyBox->isChecked());
