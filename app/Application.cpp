@@ -38,9 +38,10 @@ std::unique_ptr<ApplicationWindows> ApplicationWindows::create(const QStringList
 {
     // Copies of members that a run which did not end cleanly left behind
     // (the plaintext of encrypted ones among them) go before anything else.
-    platform::WorkingArea::removeLeftovers();
+    const QString notice = platform::WorkingArea::removeLeftovers();
     auto windows = std::make_unique<ApplicationWindows>();
     windows->Mainform = std::make_unique<TMainform>(arguments);
+    windows->Mainform->setStartupNotice(notice);
     // The progress windows belong to the main window, so that the window
     // manager keeps them above it rather than behind.
     windows->Msgform = std::make_unique<TMsgform>(windows->Mainform.get());

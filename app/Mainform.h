@@ -62,8 +62,12 @@ public:
     QList<QAction *> recentArchiveActions() const { return recentActions_; }
 
     // Applies the command-line archive, once, when the window is first shown:
-    // a window manager may never activate a new window.
+    // a window manager may never activate a new window. A notice of the
+    // start-up's comes first.
     void applyCommandLineArchive();
+    // What the start-up has to tell the user (a working folder it would not
+    // use), said once when the window is first shown.
+    void setStartupNotice(const QString &text) { startupNotice_ = text; }
     // Rebuilds the grid's rows from the component's entries.
     void fillListing();
 
@@ -108,8 +112,6 @@ private:
     void newArchive();
     void openArchive();
     void deleteArchive();
-    // Asks about deleting the split archive `path` belongs to, then deletes its parts.
-    bool confirmAndRemoveSet(const QString &path, const QStringList &others);
     // Makes `name` the current archive in the panel and the component; after a
     // failed read the grid shows what was read before the failure. False when
     // the user cancelled the read: the archive before stays.
@@ -143,6 +145,7 @@ private:
     std::unique_ptr<GridSelection> selection_;
     QStringList arguments_;
     bool commandLineApplied_ = false;
+    QString startupNotice_;
     TMsgform *messageWindow_ = nullptr;
     TF_status *statusWindow_ = nullptr;
     TF_About *aboutBox_ = nullptr;

@@ -8,6 +8,7 @@
 #include "controls/SortableGrid.h"
 #include "engine/zipformat/SplitParts.h"
 #include "platform/Prompts.h"
+#include "platform/Trash.h"
 
 #include <QAction>
 #include <QDir>
@@ -16,6 +17,7 @@
 #include <QSettings>
 #include <QUrl>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -53,6 +55,33 @@ bool confirmAndRemove(QWidget *parent, const QString &question, const QString &p
     if (const QString reason = removeFile(path); !reason.isEmpty()) {
         platform::warningBox(parent, QStringLiteral("Cannot delete ") + path + QStringLiteral(": ") + reason);
         return false;
+    }
+    return true;
+}
+
+// Moves `parts` to the Trash in order. A part with no Trash to go to is
+// deleted for good only when the user says so. False when a part stays.
+bool trashParts(QWidget *parent, const QStringList &parts)
+{
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString &part = parts[i];
+        const QString reason = platform::moveToTrash(part);
+        if (reason.isEmpty())
+            continue;
+        const QString rest = i + 1 < parts.size() ? QStringLiteral(" The parts after it go the same way.") : QString();
+        if (!platform::confirmBox(parent,
+                                  part + QStringLiteral(" cannot be moved to the Trash (") + reason
+                                      + QStringLiteral("). Delete it for good?") + rest,
+                                  platform::DefaultAnswer::No))
+            return false;
+        for (qsizetype j = i; j < parts.size(); ++j) {
+            if (const QString failure = removeFile(parts[j]); !failure.isEmpty()) {
+                platform::warningBox(parent,
+                                     QStringLiteral("Cannot delete ") + parts[j] + QStringLiteral(": ") + failure);
+                return false;
+            }
+        }
+        return true;
     }
     return true;
 }
@@ -132,6 +161,8 @@ void TMainform::applyCommandLineArchive()
     if (commandLineApplied_)
         return;
     commandLineApplied_ = true;
+    if (!startupNotice_.isEmpty())
+        platform::warningBox(this, std::exchange(startupNotice_, QString()));
     if (arguments_.size() != 1)
         return;
     const QString path = archivePathOfArgument(arguments_.front());
@@ -231,40 +262,26 @@ void TMainform::deleteArchive()
         return;
     }
     // One part of a split archive is useless without the others: the set
-    // goes together, and the question says so.
+    // goes together, and the question says so. It goes to the Trash, from
+    // where a mistaken click can be taken back.
     const QStringList others = otherSplitParts(path);
-    if (others.isEmpty()) {
-        if (!confirmAndRemove(this, QStringLiteral("Are you sure you want to delete: "), path))
-            return;
-    } else if (!confirmAndRemoveSet(path, others)) {
-        return;
+    QString question = QStringLiteral("Move ") + path + QStringLiteral(" to the Trash?");
+    if (!others.isEmpty()) {
+        QStringList names;  // all in the folder of `path`
+        for (const QString &part : others)
+            names << QFileInfo(part).fileName();
+        question += QStringLiteral("\nIt is one part of a split archive; its other %1 too: %2")
+                        .arg(others.size() == 1 ? QStringLiteral("part goes") : QStringLiteral("parts go"))
+                        .arg(names.join(QStringLiteral(", ")));
     }
+    if (!platform::confirmBox(this, question, platform::DefaultAnswer::No))
+        return;
+    if (!trashParts(this, QStringList(others) << path))
+        return;
     RecentArchives(*settings_).forget(path);
     refreshRecentArchives();
     listingGrid->setRowCount(1);
     session_.forgetDeletedArchive();
-}
-
-bool TMainform::confirmAndRemoveSet(const QString &path, const QStringList &others)
-{
-    QStringList names;  // all in the folder of `path`
-    for (const QString &part : others)
-        names << QFileInfo(part).fileName();
-    const QString question = QStringLiteral("Are you sure you want to delete: ") + path
-                             + QStringLiteral("?\nIt is one part of a split archive; its other %1 deleted too: %2")
-                                   .arg(others.size() == 1 ? QStringLiteral("part is") : QStringLiteral("parts are"))
-                                   .arg(names.join(QStringLiteral(", ")));
-    if (!platform::confirmBox(this, question, platform::DefaultAnswer::No))
-        return false;
-    QStringList parts = others;
-    parts << path;
-    for (const QString &part : parts) {
-        if (const QString reason = removeFile(part); !reason.isEmpty()) {
-            platform::warningBox(this, QStringLiteral("Cannot delete ") + part + QStringLiteral(": ") + reason);
-            return false;
-        }
-    }
-    return true;
 }
 
 void TMainform::deleteMembers()

@@ -59,8 +59,8 @@ void runInFrame(ArchiveSession &session, QWidget *parent, Operation operation)
 // archive, so a failed add leaves the member as it was. An encrypted member
 // goes back encrypted (AES-256, whatever cipher it had) with the password it
 // was opened with; without one it goes back in the clear only when the user
-// says so.
-void writeBack(ArchiveSession &session, QWidget *parent, const TF_Editform &editor, const QString &folder,
+// says so. False when the member was not written back.
+bool writeBack(ArchiveSession &session, QWidget *parent, const TF_Editform &editor, const QString &folder,
                const std::string &password)
 {
     TZipEngine &engine = session.engine;
@@ -71,7 +71,7 @@ void writeBack(ArchiveSession &session, QWidget *parent, const TF_Editform &edit
                                      + QStringLiteral("\" is encrypted in the archive, and its password is not "
                                                       "known here. Write it back without encryption?"),
                                  platform::DefaultAnswer::No))
-        return;
+        return false;
     engine.Verbose = true;
     engine.Trace = false;
     engine.AddCompLevel = 9;
@@ -90,7 +90,8 @@ void writeBack(ArchiveSession &session, QWidget *parent, const TF_Editform &edit
         runInFrame(session, parent, [&] { engine.Add(); });
     }
     engine.AddBaseDir.clear();
-    const bool added = engine.LastResult > 0 && !QFile::exists(editor.MemberPath);
+    const bool written = engine.LastResult > 0;
+    const bool added = written && !QFile::exists(editor.MemberPath);
     const std::string &oldName = session.memberStoredName;
     if (added && !oldName.empty() && !addedName.empty() && oldName != addedName) {
         engine.FileSpecs = {oldName};
@@ -102,6 +103,15 @@ void writeBack(ArchiveSession &session, QWidget *parent, const TF_Editform &edit
     } catch (const EReadCancelled &) {
         // The user stopped the refresh; the write-back itself is done.
     }
+    return written;
+}
+
+QString notWrittenBackText(const ArchiveSession &session)
+{
+    return QStringLiteral("Your changes to \"%1\" were not written into %2. The editor opens again with them: "
+                          "close it to try again, or keep them with File > Save As; answer No to \"Update "
+                          "zipfile?\" to let them go.")
+        .arg(session.memberName, session.archivePath());
 }
 
 }  // namespace
@@ -193,8 +203,17 @@ void editMember(ArchiveSession &session, QWidget *parent, TF_Editform &editor)
     editor.SaveDialog.FileName = member;
     editor.MemberPath = copy.path();
     editor.exec();
-    if (editor.Tag == TF_Editform::TagUpdate)
-        writeBack(session, parent, editor, copy.folder(), password.text);
+    // The copy holds the user's text until it is in the archive or the user
+    // lets it go: a write-back that fails (a busy or read-only archive, a
+    // full disk, encryption declined) brings the editor back with it. A
+    // quit the user confirmed during the write-back ends it.
+    while (editor.Tag == TF_Editform::TagUpdate && !writeBack(session, parent, editor, copy.folder(), password.text)
+           && !session.operationFrame().closeRequested()) {
+        platform::warningBox(parent, notWrittenBackText(session));
+        editor.Tag = TF_Editform::TagMember;
+        editor.TextChanged = true;
+        editor.exec();
+    }
 }
 
 void executeMember(ArchiveSession &session, QWidget *parent)

@@ -487,11 +487,18 @@ bool TF_Editform::closeStep()
         // What the user saved into the working copy before does.
         return true;
     }
-    if (platform::confirmBox(this, QStringLiteral("Update zipfile?"))) {
+    // No lets the edit go; Cancel, Escape and the close button keep the
+    // editor open with the text.
+    const int answer = platform::showMessage(
+        this, QStringLiteral("Confirm"), QStringLiteral("Update zipfile?"), platform::IconKind::Question,
+        {QStringLiteral("&Yes"), QStringLiteral("&No"), QStringLiteral("&Cancel")}, 0);
+    if (answer == 0) {
         Tag = TagUpdate;
-    } else {
+    } else if (answer == 1) {
         QFile::remove(MemberPath);
         Tag = TagDiscard;
+    } else {
+        return false;
     }
     return true;
 }

@@ -1,13 +1,12 @@
 #include "platform/AppDirectory.h"
 
+#include "platform/PrivateFolder.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringList>
-#include <cerrno>
-#include <cstring>
 #include <stdexcept>
-#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -20,27 +19,14 @@ QString appDirectoryPath()
     return QDir::cleanPath(cache + QStringLiteral("/orvex97/work")) + QLatin1Char('/');
 }
 
-void createPrivateDirectory(const QString &path)
-{
-    const QString directory = path.endsWith(QLatin1Char('/')) ? path.chopped(1) : path;
-    const QString parent = QFileInfo(directory).path();
-    const QByteArray native = QFile::encodeName(directory);
-    if (!QDir().mkpath(parent))
-        throw std::runtime_error("Cannot create directory " + parent.toStdString());
-    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
-        throw std::runtime_error("Cannot create directory " + path.toStdString() + ": " + std::strerror(errno));
-    struct stat st {};
-    if (::lstat(native.constData(), &st) != 0 || !S_ISDIR(st.st_mode))
-        throw std::runtime_error("Cannot create directory " + path.toStdString());
-    // Members may be private: only the user reads what is being edited.
-    if ((st.st_mode & 07777) != 0700)
-        ::chmod(native.constData(), 0700);
-}
-
 QString AppDirectory()
 {
     const QString path = appDirectoryPath();
-    createPrivateDirectory(path);
+    QString refusal;
+    const int fd = makePrivateFolder(path, refusal);
+    if (fd < 0)
+        throw std::runtime_error("Cannot use directory " + path.toStdString() + ": it " + refusal.toStdString());
+    ::close(fd);
     return path;
 }
 

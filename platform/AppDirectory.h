@@ -10,13 +10,8 @@ namespace platform {
 // trailing '/', without creating anything.
 QString appDirectoryPath();
 
-// Creates the directory `path` (and its parents) with mode 0700, or sets an
-// existing one to 0700. Throws std::runtime_error when it cannot, or when
-// `path` is a link.
-void createPrivateDirectory(const QString &path);
-
-// The same directory, created with mode 0700 when missing (and set to 0700
-// when it exists). Throws std::runtime_error when it cannot be made.
+// The same directory, created with mode 0700 when missing. Throws
+// std::runtime_error when it cannot be made or is not private.
 QString AppDirectory();
 
 // The stored name of a member as a path relative to the working directory:

@@ -1,15 +1,18 @@
 #include "platform/WorkingArea.h"
 
+#include "platform/PrivateFolder.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
+#include <QStringList>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <stdexcept>
-#include <system_error>
+#include <string>
+#include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -19,49 +22,74 @@ namespace platform {
 
 namespace {
 
-const QString RunPrefix = QStringLiteral("run-");
-const QString LockName = QStringLiteral(".lock");
+const char *const RunPrefix = "run-";
+const char *const LockName = ".lock";
 
-std::filesystem::path nativePath(const QString &path)
-{
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
 
 // Held while leftovers are removed and while a run folder is made and
 // locked, so that a start never takes another start's new folder, not yet
 // locked, for a leftover.
 class DirectoryLock {
 public:
-    explicit DirectoryLock(const QString &root)
-        : fd_(::open(QFile::encodeName(root + LockName).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600))
+    explicit DirectoryLock(int rootFd)
+        : fd_(::openat(rootFd, LockName, O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600))
     {
-        while (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+        while (fd_.get() >= 0 && ::flock(fd_.get(), LOCK_EX) != 0 && errno == EINTR) {
         }
     }
-    ~DirectoryLock()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    DirectoryLock(const DirectoryLock &) = delete;
-    DirectoryLock &operator=(const DirectoryLock &) = delete;
 
 private:
-    int fd_;
+    Descriptor fd_;
 };
 
 // A run folder whose lock nobody holds belongs to a run that has ended. One
 // without a lock file was made by a run that died before it could lock it.
 // When the lock cannot be tried at all, the folder is left alone.
-bool abandoned(const QString &folder)
+bool abandoned(int runFd)
 {
-    const int fd =
-        ::open(QFile::encodeName(folder + QLatin1Char('/') + LockName).constData(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0)
+    const Descriptor lock(::openat(runFd, LockName, O_RDWR | O_CLOEXEC | O_NOFOLLOW));
+    if (lock.get() < 0)
         return errno == ENOENT;
-    const bool free = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
-    ::close(fd);
-    return free;
+    return ::flock(lock.get(), LOCK_EX | LOCK_NB) == 0;
+}
+
+std::vector<QString> entryNames(int dirFd)
+{
+    std::vector<QString> names;
+    const int listing = ::openat(dirFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR *dir = listing < 0 ? nullptr : ::fdopendir(listing);
+    if (!dir) {
+        if (listing >= 0)
+            ::close(listing);
+        return names;
+    }
+    while (const dirent *entry = ::readdir(dir))
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            names.push_back(QFile::decodeName(entry->d_name));
+    ::closedir(dir);
+    return names;
+}
+
+QString withoutFinalSlash(QString path)
+{
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    return path;
 }
 
 }  // namespace
@@ -69,40 +97,79 @@ bool abandoned(const QString &folder)
 WorkingArea::~WorkingArea()
 {
     removeFolder(runFolder_);
+    removeFolder(substituteRoot_);
     if (lockFd_ >= 0)
         ::close(lockFd_);
 }
 
-void WorkingArea::removeLeftovers(const QString &root)
+QString WorkingArea::removeLeftovers(const QString &root)
 {
-    const QFileInfo rootInfo(root);
-    if (!rootInfo.isDir() || rootInfo.isSymLink())
-        return;
-    const DirectoryLock lock(root);
-    const QFileInfoList entries =
-        QDir(root).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-    for (const QFileInfo &entry : entries) {
-        const QString name = entry.fileName();
-        if (name == LockName)
+    struct stat st {};
+    if (::lstat(QFile::encodeName(withoutFinalSlash(root)).constData(), &st) != 0 && errno == ENOENT)
+        return {};  // nothing was ever left there
+    QString refusal;
+    const Descriptor rootFd(openPrivateFolder(root, refusal));
+    if (rootFd.get() < 0)
+        return QStringLiteral("The working folder %1 %2, so nothing in it is used or removed; this run keeps its "
+                              "copies of members in a new private folder under %3 instead.")
+            .arg(withoutFinalSlash(root), refusal, QDir::tempPath());
+    const DirectoryLock lock(rootFd.get());
+    QStringList leftAlone;
+    for (const QString &name : entryNames(rootFd.get())) {
+        if (name == QLatin1String(LockName))
             continue;
-        const bool runFolder = name.startsWith(RunPrefix) && entry.isDir() && !entry.isSymLink();
+        const QByteArray native = QFile::encodeName(name);
+        struct stat entry {};
+        const bool runFolder = name.startsWith(QLatin1String(RunPrefix))
+                               && ::fstatat(rootFd.get(), native.constData(), &entry, AT_SYMLINK_NOFOLLOW) == 0
+                               && S_ISDIR(entry.st_mode);
         // Anything else is a copy an earlier version left loose here, which
-        // no running instance owns.
-        if (!runFolder || abandoned(entry.filePath()))
-            removeFolder(entry.filePath());
+        // no running instance owns, or a link, which goes itself.
+        if (!runFolder) {
+            removeEntryAt(rootFd.get(), name);
+            continue;
+        }
+        const Descriptor runFd(
+            ::openat(rootFd.get(), native.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        const QString reason = runFd.get() < 0 ? QString::fromLocal8Bit(std::strerror(errno))
+                                               : privateFolderRefusal(runFd.get());
+        if (!reason.isEmpty())
+            leftAlone << name + QLatin1Char(' ') + reason;
+        else if (abandoned(runFd.get()))
+            removeEntryAt(rootFd.get(), name);
     }
+    if (leftAlone.isEmpty())
+        return {};
+    return QStringLiteral("In the working folder %1, nothing of these is used or removed: %2.")
+        .arg(withoutFinalSlash(root), leftAlone.join(QStringLiteral("; ")));
 }
 
 void WorkingArea::claimRunFolder()
 {
-    createPrivateDirectory(root_);
-    const DirectoryLock lock(root_);
-    QByteArray pattern = QFile::encodeName(root_ + RunPrefix + QStringLiteral("XXXXXX"));
+    QString refusal;
+    int rootFd = makePrivateFolder(root_, refusal);
+    if (rootFd < 0) {
+        // Never the unusable folder, nor anything in it: one of our own.
+        QByteArray pattern = QFile::encodeName(QDir::tempPath() + QStringLiteral("/orvex97-work-XXXXXX"));
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("Cannot create a working folder in " + QDir::tempPath().toStdString() + ": "
+                                     + std::strerror(errno));
+        substituteRoot_ = QFile::decodeName(pattern) + QLatin1Char('/');
+        root_ = substituteRoot_;
+        rootFd = openPrivateFolder(root_, refusal);
+        if (rootFd < 0)
+            throw std::runtime_error("Cannot use the working folder " + root_.toStdString() + ": "
+                                     + refusal.toStdString());
+    }
+    const Descriptor root(rootFd);
+    const DirectoryLock lock(root.get());
+    QByteArray pattern = QFile::encodeName(root_ + QLatin1String(RunPrefix) + QStringLiteral("XXXXXX"));
     if (!::mkdtemp(pattern.data()))
         throw std::runtime_error("Cannot create a folder in " + root_.toStdString() + ": " + std::strerror(errno));
     const QString folder = QFile::decodeName(pattern) + QLatin1Char('/');
-    const int fd = ::open(QFile::encodeName(folder + LockName).constData(),
-                          O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+    const Descriptor run(openPrivateFolder(folder, refusal));
+    const int fd =
+        run.get() < 0 ? -1 : ::openat(run.get(), LockName, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         if (fd >= 0)
@@ -126,24 +193,7 @@ QString WorkingArea::newFolder()
 
 void WorkingArea::removeFolder(const QString &folder)
 {
-    if (folder.isEmpty())
-        return;
-    const std::filesystem::path path = nativePath(folder);
-    std::error_code error;
-    // remove_all removes a link, never what it points to.
-    if (std::filesystem::remove_all(path, error) != static_cast<std::uintmax_t>(-1) && !error)
-        return;
-    // A folder without write permission (a member's own mode, kept by an
-    // earlier version) keeps its contents: open every folder up and retry.
-    error.clear();
-    if (std::filesystem::is_directory(std::filesystem::symlink_status(path, error))) {
-        ::chmod(path.c_str(), 0700);
-        for (auto it = std::filesystem::recursive_directory_iterator(path, error);
-             !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error))
-            if (it->is_directory(error) && !it->is_symlink(error))
-                ::chmod(it->path().c_str(), 0700);
-    }
-    std::filesystem::remove_all(path, error);
+    removeTree(folder);
 }
 
 }  // namespace platform

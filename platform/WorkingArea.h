@@ -5,6 +5,11 @@
 // removes when done, inside a folder of this run's, which goes when the
 // program ends. A run that crashed leaves its folder behind; the next start
 // removes it once no running instance holds its lock.
+//
+// Nothing is ever removed, changed or locked through a link: a working
+// directory that is a link, no folder, another user's or open to others is
+// left as it is, and this run keeps its copies in a new private folder under
+// the system's temporary directory instead.
 
 #include "platform/AppDirectory.h"
 
@@ -28,19 +33,23 @@ public:
     // This run's folder, ending in '/'; empty until the first newFolder().
     const QString &runFolder() const { return runFolder_; }
 
-    // Removes what earlier runs left under `root` (a directory ending in
-    // '/'): everything but the folders of runs still going. Called once at
-    // start.
-    static void removeLeftovers(const QString &root = appDirectoryPath());
+    // Removes what earlier runs left under `root` (a directory): everything
+    // but the folders of runs still going. Called once at start. Returns,
+    // for the user, why `root` was not touched at all, or why a folder in
+    // it was left alone; empty when neither happened.
+    static QString removeLeftovers(const QString &root = appDirectoryPath());
 
     // Removes `folder` and all it holds; links inside are removed, never
-    // followed. Does nothing for an empty name.
+    // followed, and so is `folder` itself when it is one. Does nothing for
+    // an empty name.
     static void removeFolder(const QString &folder);
 
 private:
     void claimRunFolder();
 
     QString root_;
+    // The private folder made instead of an unusable root, removed with the run.
+    QString substituteRoot_;
     QString runFolder_;
     int lockFd_ = -1;  // held with flock() for as long as this run lives
 };

@@ -158,8 +158,8 @@ TEST_F(ArchiveCommands, DeleteArchiveOfASplitSetNamesAndDeletesEveryPart)
     open(second);
     ASSERT_EQ(names(), (std::vector<QString>{"x.txt", "y.txt"}));
     form().deleteArchiveCommand();  // unanswered question: no
-    EXPECT_EQ(lastShown().text, "Are you sure you want to delete: " + second
-                                    + "?\nIt is one part of a split archive; its other part is deleted too: "
+    EXPECT_EQ(lastShown().text, "Move " + second
+                                    + " to the Trash?\nIt is one part of a split archive; its other part goes too: "
                                       "set.zip.001");
     EXPECT_EQ(lastShown().defaultButton, 1);
     EXPECT_TRUE(QFile::exists(first) && QFile::exists(second));
@@ -167,6 +167,39 @@ TEST_F(ArchiveCommands, DeleteArchiveOfASplitSetNamesAndDeletesEveryPart)
     form().deleteArchiveCommand();
     EXPECT_FALSE(QFile::exists(first) || QFile::exists(second));
     EXPECT_TRUE(QFile::exists(path("whole.zip")));
+}
+
+TEST_F(ArchiveCommands, DeleteArchiveMovesItToTheTrashAndDeletesForGoodOnlyWhenToldThereIsNone)
+{
+    // A home of the test's own, on the archive's file system: the Trash used
+    // is then the one under XDG_DATA_HOME.
+    const QByteArray savedHome = qgetenv("HOME"), savedData = qgetenv("XDG_DATA_HOME");
+    qputenv("HOME", QFile::encodeName(root));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(path("data")));
+    const QString archive = makeArchive("a.zip", {"a.txt"});
+    const QByteArray bytes = readBytes(archive);
+    open(archive);
+    script->buttonAnswers = {0};
+    form().deleteArchiveCommand();
+    EXPECT_FALSE(QFile::exists(archive));
+    EXPECT_EQ(readBytes(path("data/Trash/files/a.zip")), bytes);
+    EXPECT_EQ(form().statusPanelText(1), "<none>");
+
+    // No Trash can be made: the user is told, and only a yes deletes.
+    writeFile(path("no-data"), "");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(path("no-data")));
+    for (const int answer : {1, 0}) {
+        makeArchive("a.zip", {"a.txt"});
+        open(archive);
+        script->buttonAnswers = {0, answer};
+        form().deleteArchiveCommand();
+        EXPECT_TRUE(lastShown().text.startsWith(archive + " cannot be moved to the Trash ("))
+            << lastShown().text.toStdString();
+        EXPECT_TRUE(lastShown().text.endsWith("). Delete it for good?")) << lastShown().text.toStdString();
+        EXPECT_EQ(QFile::exists(archive), answer == 1);
+    }
+    qputenv("HOME", savedHome);
+    qputenv("XDG_DATA_HOME", savedData);
 }
 
 TEST_F(ArchiveCommands, OpenCancelledChangesNothingAndOpenReadsTheArchive)
@@ -190,7 +223,7 @@ TEST_F(ArchiveCommands, DeleteArchiveTwiceReportsTheSecondAsNotFound)
     const QString archive = makeArchive("a.zip", {"a.txt"});
     open(archive);
     form().deleteArchiveCommand();  // unanswered question: no
-    EXPECT_EQ(lastShown().text, "Are you sure you want to delete: " + archive + "?");
+    EXPECT_EQ(lastShown().text, "Move " + archive + " to the Trash?");
     EXPECT_EQ(lastShown().defaultButton, 1);
     EXPECT_TRUE(QFile::exists(archive));
     script->buttonAnswers.push_back(0);
@@ -300,7 +333,15 @@ TEST_F(ArchiveCommands, AFileThatCannotBeDeletedIsReportedAndTheArchiveStaysCurr
          },
          {},
          blocked},
-        {"delete archive", [&] { form().deleteArchiveCommand(); },
+        {"delete archive where there is no Trash",
+         [&] {
+             const QByteArray savedData = qgetenv("XDG_DATA_HOME");
+             writeFile(path("no-data"), "");
+             qputenv("XDG_DATA_HOME", QFile::encodeName(path("no-data")));
+             script->buttonAnswers.push_back(0);  // delete it for good
+             form().deleteArchiveCommand();
+             qputenv("XDG_DATA_HOME", savedData);
+         },
          [&] {
              QFile::rename(archive, archive + ".away");
              QDir().mkpath(archive + "/inside");

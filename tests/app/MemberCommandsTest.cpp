@@ -5,9 +5,12 @@
 #include "WindowFixture.h"
 #include "app/MemberCommands.h"
 #include "dialogs/EditForm.h"
+#include "engine/ArchiveLock.h"
 #include "platform/AppDirectory.h"
+#include "platform/PrivateFolder.h"
 #include "platform/ProgramRunner.h"
 #include "platform/WorkingArea.h"
+#include "support/Files.h"
 #include "support/Run.h"
 
 #include <QDir>
@@ -229,6 +232,38 @@ TEST_F(MemberCommands, AChangeAnsweredNoLeavesTheArchiveAndNoCopy)
     EXPECT_EQ(copiesLeft(), QStringList{});
 }
 
+TEST_F(MemberCommands, AnEditStaysWithTheUserUntilItIsWrittenBackOrLetGo)
+{
+    const QString archive = makeArchive({{"a.txt", "alpha\n"}});
+    open(archive);
+    selectRows(1, 1);
+    // Another writer holds the archive at the first write-back.
+    auto otherWriter = std::make_unique<orvex::ArchiveLock>();
+    ASSERT_EQ(otherWriter->lock(archive.toStdString(), false), orvex::ArchiveLock::Locked);
+    // Closing the box and Cancel keep the editor open; Yes is refused by
+    // the busy archive, and the editor comes back with the text; Yes again.
+    script->buttonAnswers = {-1, 2, 0, 0};
+    bool openAfterCancels = false;
+    whenEditorOpens([&](TF_Editform &e) {
+        typeAtStart(e, QStringLiteral("new "));
+        e.close();
+        e.close();
+        openAfterCancels = e.isVisible() && e.text() == "new alpha\n";
+        whenEditorOpens([&](TF_Editform &) { otherWriter.reset(); });
+    });
+    form().editMemberCommand();
+
+    EXPECT_TRUE(openAfterCancels);
+    EXPECT_EQ(shownText, "new alpha\n");
+    const QStringList said = messages();
+    ASSERT_EQ(said.size(), 6) << said.join('|').toStdString();
+    EXPECT_EQ(said[3], "The archive is being changed by another program");
+    EXPECT_TRUE(said[4].startsWith("Your changes to \"a.txt\" were not written into")) << said[4].toStdString();
+    EXPECT_EQ(script->shown[0].buttons, (QStringList{"&Yes", "&No", "&Cancel"}));
+    EXPECT_EQ(memberData(archive, "a.txt"), "new alpha\n");
+    EXPECT_EQ(copiesLeft(), QStringList{});
+}
+
 TEST_F(MemberCommands, AnotherFileInTheEditorNeverGoesIntoTheMember)
 {
     const QString other = dir.filePath(QStringLiteral("other.txt"));
@@ -347,10 +382,17 @@ TEST_F(MemberCommands, AFailedWriteBackUnderTheDecodedNameKeepsTheOldMember)
         QFile::remove(editor().MemberPath);
         QFile::link(path(QStringLiteral("nowhere")), editor().MemberPath);
     };
-    whenEditorOpens([](TF_Editform &e) { typeAtStart(e, QStringLiteral("new ")); });
+    whenEditorOpens([this](TF_Editform &e) {
+        typeAtStart(e, QStringLiteral("new "));
+        // Back with the text, which is saved again, then let go.
+        whenEditorOpens([](TF_Editform &again) { ::unlink(QFile::encodeName(again.MemberPath).constData()); });
+    });
+    script->buttonAnswers.push_back(0);  // the add's error: OK
+    script->buttonAnswers.push_back(1);  // "Update zipfile?" the second time: no
     form().editMemberCommand();
 
     ASSERT_TRUE(editorShown);
+    EXPECT_EQ(shownText, "new menu\n");
     EXPECT_EQ(storedNames(), (std::vector<std::string>{"a.txt", "caf\x82.txt"}));
     EXPECT_EQ(memberData(archive, cafe), "menu\n");
 }
@@ -501,6 +543,9 @@ TEST_F(MemberCommands, CopiesLeftByARunThatDidNotEndAreRemovedAtTheNextStart)
     writeFile(workDir + "old copy.txt", "plain");
     writeFile(workDir + "docs/locked/secret.txt", "plain");
     QFile::setPermissions(workDir + "docs/locked", QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    // Both made private, as a run makes them.
+    for (const QString &folder : {workDir, workDir + "run-killed"})
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     // A run still going holds its lock: its copies stay.
     platform::WorkingArea running(workDir);
     const QString live = running.newFolder();
@@ -511,6 +556,81 @@ TEST_F(MemberCommands, CopiesLeftByARunThatDidNotEndAreRemovedAtTheNextStart)
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(live).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0700u);
+}
+
+TEST_F(MemberCommands, AWorkingFolderReachedThroughALinkOrNotPrivateIsNeverTouched)
+{
+    // What the user keeps where a link may lead, a run's folder look-alike too.
+    QTemporaryDir user, temporary;
+    const std::string documents = user.path().toStdString() + "/Documents";
+    ziptest::makeDirs(documents + "/run-old/copy-1");
+    ziptest::writeFile(documents + "/notes.txt", "mine");
+    ziptest::writeFile(documents + "/run-old/copy-1/report.txt", "mine too");
+    const auto before = ziptest::treeContents(documents);
+    const QByteArray savedTemporary = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+    const std::string work = workDir.chopped(1).toStdString();
+    const auto linkTo = [&documents](const std::string &link) {
+        ASSERT_EQ(::symlink(documents.c_str(), link.c_str()), 0);
+    };
+    const struct {
+        const char *name;
+        std::function<void()> setUp;
+        const char *said;  // by the start, once; null: nothing
+    } cases[] = {
+        {"the folder is a link",
+         [&] {
+             ziptest::makeDirs(work.substr(0, work.rfind('/')));
+             linkTo(work);
+         },
+         "is a link"},
+        {"the folder is open to others",
+         [&] {
+             ziptest::makeDirs(work + "/run-old");
+             ziptest::writeFile(work + "/run-old/kept.txt", "");
+             ::chmod(work.c_str(), 0755);
+         },
+         "has mode 0755, not 0700"},
+        {"a run's folder is a link",
+         [&] {
+             ziptest::makeDirs(work);
+             ::chmod(work.c_str(), 0700);
+             linkTo(work + "/run-evil");
+         },
+         nullptr},
+        {"a left run holds a link",
+         [&] {
+             ziptest::makeDirs(work + "/run-killed/copy-1");
+             ::chmod(work.c_str(), 0700);
+             ::chmod((work + "/run-killed").c_str(), 0700);
+             linkTo(work + "/run-killed/copy-1/docs");
+         },
+         nullptr},
+    };
+    for (const auto &c : cases) {
+        c.setUp();
+        const struct stat workBefore = ziptest::statOf(work);
+        openWindows().applyCommandLineArchive();
+        EXPECT_EQ(ziptest::treeContents(documents), before) << c.name;
+        const QStringList said = messages();
+        if (c.said) {
+            ASSERT_EQ(said.size(), 1) << c.name;
+            EXPECT_TRUE(said[0].contains(QLatin1String(c.said))) << c.name << ": " << said[0].toStdString();
+            EXPECT_EQ(ziptest::statOf(work).st_mode, workBefore.st_mode) << c.name;
+        } else {
+            EXPECT_EQ(said, QStringList{}) << c.name;
+        }
+        // Copies go to a folder of this run's own, never through the link.
+        const QString copies = form().session().workingArea().newFolder();
+        EXPECT_EQ(copies.startsWith(temporary.path()), c.said != nullptr) << c.name << ": " << copies.toStdString();
+        windows.reset();
+        EXPECT_EQ(ziptest::treeContents(documents), before) << c.name;
+        EXPECT_EQ(ziptest::listDir(temporary.path().toStdString()), std::vector<std::string>{}) << c.name;
+        ::chmod(work.c_str(), 0700);
+        platform::removeTree(QString::fromStdString(work));
+        script->shown.clear();
+    }
+    qputenv("TMPDIR", savedTemporary);
 }
 
 TEST(ProgramRunner, RunsTheProgramWithItsArgumentsAndWaitsForItsStatus)
@@ -541,11 +661,14 @@ TEST(AppDirectory, LiesInTheCacheAndIsPrivate)
     qputenv("XDG_CACHE_HOME", QFile::encodeName(home.path() + "/c"));
     const QString path = platform::AppDirectory();
     EXPECT_EQ(path, home.path() + "/c/orvex97/work/");
-    ::chmod(QFile::encodeName(path).constData(), 0755);
-    EXPECT_EQ(platform::AppDirectory(), path);  // set back to private
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0700u);
+    // One open to others is not the user's alone, and is left as it is.
+    ::chmod(QFile::encodeName(path).constData(), 0755);
+    EXPECT_THROW(platform::AppDirectory(), std::runtime_error);
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0755u);
     qputenv("HOME", savedHome);
     if (savedCache.isNull())
         qunsetenv("XDG_CACHE_HOME");

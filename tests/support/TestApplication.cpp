@@ -10,7 +10,9 @@ namespace ziptest {
 void useOwnSettingsFolder()
 {
     static QTemporaryDir folder;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path() + QStringLiteral("/config")));
+    // The desktop's Trash too: an archive a test deletes goes there.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(folder.path() + QStringLiteral("/data")));
 }
 
 QApplication &ensureApplication(const ApplicationFactory &make)

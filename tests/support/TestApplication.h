@@ -1,7 +1,8 @@
 #pragma once
 // The one application object of a test program. Tests run offscreen with a
-// settings folder of this process's own, so that no run reads another's or
-// the user's, and each test starts with the settings cleared.
+// settings folder (and a data folder, which holds the Trash) of this
+// process's own, so that no run reads another's or the user's, and each test
+// starts with the settings cleared.
 
 #include <functional>
 
@@ -13,8 +14,8 @@ namespace ziptest {
 // when none is given).
 using ApplicationFactory = std::function<QApplication *(int &argc, char **argv)>;
 
-// Points the settings at this process's own folder; before the application
-// object exists.
+// Points the settings and the data at this process's own folder; before the
+// application object exists.
 void useOwnSettingsFolder();
 
 // Makes the application object the first time, then clears the settings.
