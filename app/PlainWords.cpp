@@ -73,4 +73,16 @@ QString memberMessageLine(int errorCode, const QString &message)
     return member + QStringLiteral(": ") + reason + QLatin1Char('.');
 }
 
+QString addMessageLine(const QString &message)
+{
+    static const QRegularExpression skipped(QStringLiteral("^Skipped directory (.*): without directory names or "
+                                                           "recursion it adds nothing$"));
+    const QRegularExpressionMatch match = skipped.match(message);
+    if (!match.hasMatch())
+        return {};
+    return QStringLiteral("The folder %1 was not added: with \"Recurse Dirs\" off a folder adds nothing. Check "
+                          "\"Recurse Dirs\" to add it with everything in it.")
+        .arg(match.captured(1));
+}
+
 }  // namespace plain_words

@@ -18,4 +18,8 @@ QString readErrorLine(const QString &error, const QString &archivePath, int memb
 // extracted, as "NAME: REASON."; empty when the message is about no member.
 QString memberMessageLine(int errorCode, const QString &message);
 
+// Under an add's message about a folder it skipped: why, and how to add it;
+// empty for any other message.
+QString addMessageLine(const QString &message);
+
 }  // namespace plain_words

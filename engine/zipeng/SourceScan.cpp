@@ -200,7 +200,8 @@ void SourceScan::addPath(const std::string &path, const struct stat &status, std
         if (!item.name.empty())
             addItem(std::move(item));
     } else if (!options_.recurse) {
-        report(InfoCode, "Skipped directory " + path + ": without directory names or recursion it adds nothing");
+        // Something asked for is not added: an error, not a note to pass by.
+        report(NothingMatched, "Skipped directory " + path + ": without directory names or recursion it adds nothing");
     }
     if (options_.recurse) {
         ancestors.push_back(identity);

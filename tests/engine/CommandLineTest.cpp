@@ -69,11 +69,14 @@ TEST_F(CommandLine, AddListExtractDeleteRoundTrip)
 
 TEST_F(CommandLine, ErrorsGoToStandardErrorAndSetTheExitStatus)
 {
-    // One missing source: reported, the other added, exit 1.
-    RunResult added = runOrvexzip({"add", "b.zip", "src/readme.txt", "src/missing.txt"}, dir.path());
-    EXPECT_EQ(added.exitCode, 1);
-    EXPECT_EQ(added.out, "1 files were added\n");
-    EXPECT_NE(added.err.find("missing.txt"), std::string::npos) << added.err;
+    // One missing source, or a folder without --recurse: reported, the
+    // other added, exit 1.
+    for (const char *notAdded : {"src/missing.txt", "src"}) {
+        const RunResult added = runOrvexzip({"add", "b.zip", "src/readme.txt", notAdded}, dir.path());
+        EXPECT_EQ(added.exitCode, 1) << notAdded;
+        EXPECT_EQ(added.out, "1 files were added\n") << notAdded;
+        EXPECT_NE(added.err.find(notAdded), std::string::npos) << added.err;
+    }
 
     const std::string before = readFile(dir.file("b.zip"));
     const RunResult deleted = runOrvexzip({"delete", "b.zip", "no-such-member"}, dir.path());
