@@ -84,6 +84,8 @@ TMainform::TMainform(const QStringList &arguments, QWidget *parent)
     session_.engine.OnDirUpdate = [this](TZipEngine &) {
         fillListing();
         rememberCurrentArchive();
+        // The first add makes a new archive: it is no longer new.
+        showArchiveState();
     };
     session_.engine.MessageSink = [this](const std::string &text) {
         // Another writer holds the archive: the add or delete did not run.

@@ -155,8 +155,9 @@ private:
     std::unique_ptr<DragOut> dragOut_;
     ToolbarPanel *toolbar_ = nullptr;
     QLabel *statusPanels_[2] = {nullptr, nullptr};
-    // Says when the archive is in a format we only read; hidden otherwise.
-    QLabel *readOnlyPanel_ = nullptr;
+    // Says when the archive is in a format we only read, or is not made
+    // yet; hidden otherwise.
+    QLabel *archiveStatePanel_ = nullptr;
     std::unique_ptr<QSettings> settings_;  // recent archives and the window's place
     QMenu *fileMenu_ = nullptr;
     QAction *exitAction_ = nullptr;

@@ -6,6 +6,7 @@
 #include "app/OperationFrame.h"
 #include "app/RecentArchives.h"
 #include "controls/SortableGrid.h"
+#include "engine/otherformats/FormatNames.h"
 #include "engine/zipformat/SplitParts.h"
 #include "platform/Prompts.h"
 #include "platform/Trash.h"
@@ -104,19 +105,12 @@ const char *const ZipFilesFilter = "ZIP Files (*.[zZ][iI][pP]);;All files (*)";
 // Opening offers the parts of split archives too: Info-ZIP's name.z01 and
 // 7-Zip's name.zip.001 each open the whole set.
 const char *const OpenZipFilesPatterns = "*.[zZ][iI][pP] *.[zZ][0-9][0-9] *.[zZ][iI][pP].[0-9][0-9][0-9]";
-// The names of the other formats the program reads; the content decides,
-// these only fill the dialog.
-const char *const OtherArchiveExtensions[] = {
-    "tar",    "tar.gz",   "tgz", "tar.bz2", "tbz2", "tbz", "tar.xz", "txz", "tar.zst", "tzst", "tar.lz4",
-    "tar.lz", "tar.lzma", "tlz", "7z",      "rar",  "iso", "cpio",   "a",   "ar",      "deb",  "cab",
-    "lha",    "lzh",      "xar", "gz",      "bz2",  "xz",  "zst",    "lz4", "lz",      "lzma"};
-
 // "*.[tT][gG][zZ]": the dialog matches case for case, and archives come in both.
-QString caseBlindPattern(const char *extension)
+QString caseBlindPattern(const std::string &extension)
 {
     QString pattern = QStringLiteral("*.");
-    for (const char *c = extension; *c; ++c) {
-        const QChar ch = QLatin1Char(*c);
+    for (const char c : extension) {
+        const QChar ch = QLatin1Char(c);
         pattern += ch.isLetter() ? QStringLiteral("[%1%2]").arg(ch, ch.toUpper()) : QString(ch);
     }
     return pattern;
@@ -125,7 +119,9 @@ QString caseBlindPattern(const char *extension)
 QString openArchiveFilter()
 {
     QStringList all{QString::fromLatin1(OpenZipFilesPatterns)};
-    for (const char *extension : OtherArchiveExtensions)
+    // The other formats the program reads; the content decides, these
+    // names only fill the dialog.
+    for (const std::string &extension : otherformats::extensions())
         all << caseBlindPattern(extension);
     return QStringLiteral("All archives (%1);;ZIP Files (%2);;All files (*)")
         .arg(all.join(QLatin1Char(' ')), QString::fromLatin1(OpenZipFilesPatterns));

@@ -155,24 +155,22 @@ void TMainform::buildStatusBar()
         bar->addWidget(panel, i == 1 ? 1 : 0);
         statusPanels_[i] = panel;
     }
-    readOnlyPanel_ = new QLabel(bar);
-    readOnlyPanel_->setObjectName(QStringLiteral("readOnlyPanel"));
-    readOnlyPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    readOnlyPanel_->setTextFormat(Qt::PlainText);
-    readOnlyPanel_->hide();
-    bar->addPermanentWidget(readOnlyPanel_);
+    archiveStatePanel_ = new QLabel(bar);
+    archiveStatePanel_->setObjectName(QStringLiteral("archiveStatePanel"));
+    archiveStatePanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    archiveStatePanel_->setTextFormat(Qt::PlainText);
+    archiveStatePanel_->hide();
+    bar->addPermanentWidget(archiveStatePanel_);
 }
 
 void TMainform::showArchiveState()
 {
     setStatusPanel(1, session_.archiveCaption());
     setWindowTitle(session_.windowTitle());
-    const QString format = QString::fromStdString(session_.engine.OtherFormat());
-    readOnlyPanel_->setText(format.isEmpty() ? QString() : QStringLiteral("Read-only: ") + format);
-    readOnlyPanel_->setToolTip(format.isEmpty() ? QString()
-                                                : QStringLiteral("Members cannot be added, deleted or written back. "
-                                                                 "File > Save as ZIP… makes a ZIP copy that can."));
-    readOnlyPanel_->setVisible(!format.isEmpty());
+    const ArchiveState state = session_.archiveState();
+    archiveStatePanel_->setText(state.text);
+    archiveStatePanel_->setToolTip(state.explanation);
+    archiveStatePanel_->setVisible(!state.text.isEmpty());
     setCommandsEnabled(!session_.operationRunning());
 }
 

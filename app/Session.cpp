@@ -2,6 +2,7 @@
 
 #include "app/ListingText.h"
 #include "app/OperationFrame.h"
+#include "engine/otherformats/FormatNames.h"
 #include "platform/WorkingArea.h"
 
 #include <QFile>
@@ -45,6 +46,26 @@ QString ArchiveSession::archiveCaption() const
     if (hasArchive())
         return archivePath();
     return archiveDeleted_ ? QStringLiteral("<none>") : QStringLiteral("None");
+}
+
+ArchiveState ArchiveSession::archiveState() const
+{
+    const QString format = QString::fromStdString(engine.OtherFormat());
+    if (!format.isEmpty())
+        return {QStringLiteral("Read-only: ") + format,
+                QStringLiteral("Members cannot be added, deleted or written back. File > Save as ZIP… makes a ZIP "
+                               "copy that can.")};
+    const QString path = archivePath();
+    if (path.isEmpty() || QFileInfo(path).exists() || QFileInfo(path).isSymLink())
+        return {};
+    const QString extension = QString::fromStdString(otherformats::formatExtension(engine.ZipFilename()));
+    if (!extension.isEmpty())
+        return {QStringLiteral("Not found"),
+                QStringLiteral("%1 does not exist, and it cannot be made: only ZIP archives are written, and its "
+                               "name says %2. File > New archive makes one.")
+                    .arg(path, extension)};
+    return {QStringLiteral("New: the first add makes it"),
+            QStringLiteral("%1 does not exist yet; the first add makes it as a ZIP archive.").arg(path)};
 }
 
 QString ArchiveSession::windowTitle() const

@@ -38,6 +38,14 @@ public:
     virtual QString topSelectedText() const = 0;
 };
 
+// What the status bar says of the current archive besides its path: a
+// short text, and a longer one for its tooltip; both empty when there is
+// nothing to say.
+struct ArchiveState {
+    QString text;
+    QString explanation;
+};
+
 class ArchiveSession {
 public:
     // `libraries`: stand-ins for the engine's in tests.
@@ -55,6 +63,8 @@ public:
     // What the status bar shows: the path, "None" before any archive and
     // "<none>" once the current one was deleted.
     QString archiveCaption() const;
+    // Whether the current archive is read-only, or does not exist yet.
+    ArchiveState archiveState() const;
     // What task bars and window lists name the window by: "Orvex 97", or
     // the current archive's file name followed by " - Orvex 97".
     QString windowTitle() const;

@@ -4,6 +4,7 @@
 #include "engine/ArchiveLock.h"
 #include "engine/CallRecordFilling.h"
 #include "engine/common/MessageCode.h"
+#include "engine/otherformats/FormatNames.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -265,6 +266,15 @@ void TZipEngine::Add()
         return;
     if (zipFilename_.empty()) {
         notify("Error - no zip file specified");
+        return;
+    }
+    // ZIP data under a name like "x.tar.gz" would be taken for that format
+    // by every other program.
+    if (const std::string extension = otherformats::formatExtension(zipFilename_);
+        !extension.empty() && !orvex::ArchiveDirectoryReader::archiveExists(zipFilename_)) {
+        LastResult = 0;  // not what the previous operation did
+        notify("Error - " + zipFilename_ + " names a " + extension
+               + " archive, and only ZIP archives can be made: choose a name ending in .zip");
         return;
     }
     // What the extraction refuses to read must not be written either.

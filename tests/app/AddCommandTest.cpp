@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QMetaObject>
 #include <QPushButton>
@@ -196,16 +197,59 @@ TEST_F(AddCommandTest, AFolderIsStoredFromTheFolderChosenAndFromTheRootOnlyWhenA
     });
     EXPECT_TRUE(keptAtOpening);
 
-    // Without either, a folder entry adds nothing; files keep their bare names.
+    // Without either, a folder entry adds nothing, and the user is told why
+    // and how to add it; files keep their bare names.
     newArchive("bare.zip");
+    script->buttonAnswers = {0};  // OK to the error
     add([this] {
         addEntry(root + "/folder");
         addEntry(root + "/folder/a.txt");
         dialog().recurseBox->click();  // unchecks both
         dialog().okButton->click();
     });
+    ASSERT_GE(script->shown.size(), 2u);
+    const QString said = script->shown[script->shown.size() - 2].text;
+    EXPECT_TRUE(said.endsWith("\nThe folder " + root
+                              + "/folder/ was not added: with \"Recurse Dirs\" off a folder "
+                                "adds nothing. Check \"Recurse Dirs\" to add it with everything in it."))
+        << said.toStdString();
     EXPECT_EQ(script->shown.back().text, "1 files were added");
+    EXPECT_EQ(script->shown.back().icon, platform::IconKind::Warning);
     EXPECT_EQ(storedNames(), std::vector<std::string>{"a.txt"});
+}
+
+TEST_F(AddCommandTest, AMissingArchiveNamedAtStartIsSaidToBeNewAndMadeAsZipOnlyUnderAZipName)
+{
+    writeFile(root + "/a.txt", "a");
+    const struct {
+        const char *name;
+        const char *state;  // the status bar's, before the add
+        bool made;
+    } cases[] = {
+        {"new.zip", "New: the first add makes it", true},
+        {"new.tar.gz", "Not found", false},
+        {"new.7z", "Not found", false},
+    };
+    for (const auto &c : cases) {
+        const QString archive = root + "/" + c.name;
+        openWindows({archive}).applyCommandLineArchive();
+        const auto *state = form().findChild<QLabel *>(QStringLiteral("archiveStatePanel"));
+        EXPECT_FALSE(state->isHidden()) << c.name;
+        EXPECT_EQ(state->text(), c.state) << c.name;
+        add([this] {
+            addEntry(root + "/a.txt");
+            dialog().okButton->click();
+        });
+        EXPECT_EQ(QFile::exists(archive), c.made) << c.name;
+        if (!c.made) {
+            EXPECT_TRUE(messages().contains("Error - " + archive + " names a " + QString(c.name).mid(4)
+                                            + " archive, and only ZIP archives can be made: choose a name ending in "
+                                              ".zip"))
+                << messages().join('|').toStdString();
+        }
+        EXPECT_EQ(state->isHidden(), c.made) << c.name;
+        script->shown.clear();
+    }
 }
 
 TEST_F(AddCommandTest, AnAddThatAddedNothingKeepsTheListAndDeletingIsNeverCarriedOver)

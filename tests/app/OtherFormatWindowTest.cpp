@@ -24,7 +24,7 @@ protected:
         script->shown.clear();
     }
 
-    QLabel *readOnlyPanel() { return form().findChild<QLabel *>(QStringLiteral("readOnlyPanel")); }
+    QLabel *statePanel() { return form().findChild<QLabel *>(QStringLiteral("archiveStatePanel")); }
     bool enabled(const char *action) { return form().menuAction(QString::fromLatin1(action))->isEnabled(); }
     QStringList leftovers() const
     {
@@ -42,9 +42,9 @@ TEST_F(OtherFormatWindow, IsListedWithoutPackedSizesAndOnlyItsReadingCommandsAre
     EXPECT_EQ(column(0), (std::vector<QString>{"a.txt", "dir/", "dir/b.txt"}));
     EXPECT_EQ(column(1), (std::vector<QString>{"", "", ""}));
     EXPECT_EQ(column(2)[0], "70000");
-    ASSERT_NE(readOnlyPanel(), nullptr);
-    EXPECT_FALSE(readOnlyPanel()->isHidden());
-    EXPECT_TRUE(readOnlyPanel()->text().startsWith("Read-only: ")) << readOnlyPanel()->text().toStdString();
+    ASSERT_NE(statePanel(), nullptr);
+    EXPECT_FALSE(statePanel()->isHidden());
+    EXPECT_TRUE(statePanel()->text().startsWith("Read-only: ")) << statePanel()->text().toStdString();
     for (const char *action : {"addAction", "deleteMembersAction"})
         EXPECT_FALSE(enabled(action)) << action;
     for (const char *action : {"extractAction", "testAction", "editAction", "saveAsZipAction", "openArchiveAction"})
@@ -55,7 +55,7 @@ TEST_F(OtherFormatWindow, IsListedWithoutPackedSizesAndOnlyItsReadingCommandsAre
     // A ZIP archive opened next takes members again.
     addWithEngine(path("plain.zip"), {path("src/a.txt")});
     open(path("plain.zip"));
-    EXPECT_TRUE(readOnlyPanel()->isHidden());
+    EXPECT_TRUE(statePanel()->isHidden());
     EXPECT_TRUE(enabled("addAction") && enabled("deleteMembersAction"));
 }
 
@@ -79,7 +79,7 @@ TEST_F(OtherFormatWindow, SavedAsZipTheCopyHoldsEveryMemberAndIsOpenedWritable)
         EXPECT_FALSE(engine().ReadOnly());
         EXPECT_EQ(storedNames(), (std::vector<std::string>{"a.txt", "dir/", "dir/b.txt"}));
         EXPECT_EQ(engine().Entries(0).Encrypted(), c.encrypt);
-        EXPECT_TRUE(readOnlyPanel()->isHidden());
+        EXPECT_TRUE(statePanel()->isHidden());
         EXPECT_TRUE(enabled("addAction"));
         ASSERT_FALSE(messages().isEmpty());
         EXPECT_EQ(messages().last(), "3 files were saved in " + path(c.written));

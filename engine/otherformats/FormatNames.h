@@ -1,0 +1,18 @@
+#pragma once
+// The file name extensions of the formats read here, for what only a name
+// can tell: which archives an open dialog offers, and what a new archive
+// must not be called, since only ZIP is written.
+
+#include <string>
+#include <vector>
+
+namespace otherformats {
+
+// "tar.gz", "7z", "iso" …, longest first where one ends another.
+const std::vector<std::string> &extensions();
+
+// The extension of `path` that names one of these formats, in the case
+// the name has it ("tar.gz" for "x.TAR.GZ" gives "TAR.GZ"), or empty.
+std::string formatExtension(const std::string &path);
+
+}  // namespace otherformats
