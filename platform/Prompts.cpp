@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QUrl>
 
 #include "platform/SearchDialogWindow.h"
@@ -53,6 +57,16 @@ bool runInputBox(std::unique_ptr<QInputDialog> box, QString &value)
         return false;
     value = box->textValue();
     return true;
+}
+
+// The widest a run of text without a space may be in a box: a name or path
+// wider than this is shown with its middle elided, so that the box and its
+// buttons stay on the screen.
+int widestUnbrokenRun(const QWidget *parent)
+{
+    const QScreen *screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+    const int screenWidth = screen ? screen->availableGeometry().width() : 1024;
+    return std::max(240, screenWidth * 2 / 5);
 }
 
 // The property that numbers a message box's buttons in the order given.
@@ -203,11 +217,32 @@ void applicationErrorBox(QWidget *parent, const QString &message)
     showMessage(parent, applicationTitle(), message + QLatin1Char('.'), IconKind::Stop, {QStringLiteral("OK")});
 }
 
+QString elideLongRuns(const QString &text, const QFontMetrics &metrics, int widest)
+{
+    static const QRegularExpression unbroken(QStringLiteral("\\S+"));
+    QString shown;
+    qsizetype done = 0;
+    for (auto runs = unbroken.globalMatch(text); runs.hasNext();) {
+        const QRegularExpressionMatch run = runs.next();
+        shown += text.mid(done, run.capturedStart() - done);
+        const QString word = run.captured();
+        shown += metrics.horizontalAdvance(word) > widest ? metrics.elidedText(word, Qt::ElideMiddle, widest) : word;
+        done = run.capturedEnd();
+    }
+    return shown + text.mid(done);
+}
+
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, const QString &caption, const QString &text, IconKind icon,
                                             const QStringList &buttons, int defaultButton)
 {
     auto box = std::make_unique<QMessageBox>(toQtIcon(icon), caption, text, QMessageBox::NoButton, parent);
     box->setTextFormat(Qt::PlainText);
+    // A long name is elided; the whole text stays a click away.
+    const QString shown = elideLongRuns(text, box->fontMetrics(), widestUnbrokenRun(parent));
+    if (shown != text) {
+        box->setText(shown);
+        box->setDetailedText(text);
+    }
     QPushButton *no = nullptr, *cancel = nullptr;
     for (int i = 0; i < buttons.size(); ++i) {
         QPushButton *button = box->addButton(buttons[i], QMessageBox::AcceptRole);
@@ -250,6 +285,12 @@ std::unique_ptr<QInputDialog> makeInputBox(QWidget *parent, const QString &capti
     for (QLabel *label : box->findChildren<QLabel *>()) {
         label->setTextFormat(Qt::PlainText);
         label->setBuddy(nullptr);
+        // A long name is elided; the whole prompt is the label's tooltip.
+        const QString shown = elideLongRuns(prompt, label->fontMetrics(), widestUnbrokenRun(parent));
+        if (shown != prompt) {
+            label->setText(shown);
+            label->setToolTip(prompt);
+        }
     }
     return box;
 }

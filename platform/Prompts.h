@@ -12,6 +12,7 @@
 
 #include <functional>
 
+class QFontMetrics;
 class QInputDialog;
 class QMessageBox;
 class QPrinter;
@@ -113,6 +114,10 @@ void applicationErrorBox(QWidget *parent, const QString &message);
 // "<h1>", "<!--" or "&" is shown as written.
 std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, const QString &caption, const QString &text, IconKind icon,
                                             const QStringList &buttons, int defaultButton);
+// `text` with every run without a space that is wider than `widest` pixels
+// in `metrics` elided in its middle, so that a long name cannot push a box
+// and its buttons off the screen.
+QString elideLongRuns(const QString &text, const QFontMetrics &metrics, int widest);
 // The index in `buttons` of the button that closed the box, or -1.
 int pressedButton(const QMessageBox &box);
 // `masked`: the password box, which starts empty.

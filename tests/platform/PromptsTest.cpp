@@ -4,10 +4,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -143,6 +146,30 @@ TEST(Prompts, TheDesktopBoxesShowNamesAsWritten)
             box->close();
         }
     }
+}
+
+// A name far wider than the screen: the boxes stay within it, with the
+// name's start and end shown and the whole of it still to be had.
+TEST(Prompts, ALongNameIsElidedInTheMiddleAndTheBoxesFitTheScreen)
+{
+    app();
+    const QString name = QString(80, QLatin1Char('a')) + QString(90, QLatin1Char('z')) + QStringLiteral(".txt");
+    const QString text = "Enter the password for " + name;
+    const int screenWidth = QGuiApplication::primaryScreen()->availableGeometry().width();
+    const auto message = platform::makeMessageBox(nullptr, "Password", text, IconKind::Warning, {"OK"}, 0);
+    const auto password = platform::makeInputBox(nullptr, "Password", text, true, {});
+    EXPECT_EQ(message->detailedText(), text);
+    for (QDialog *box : {static_cast<QDialog *>(message.get()), static_cast<QDialog *>(password.get())}) {
+        box->show();
+        EXPECT_LE(box->width(), screenWidth) << box->metaObject()->className();
+        const QString shown = ziptest::shownTexts(*box).join('|');
+        EXPECT_TRUE(shown.contains("Enter the password for aaaa")) << shown.toStdString();
+        EXPECT_TRUE(shown.contains(QStringLiteral("…")) && shown.contains("zzz.txt")) << shown.toStdString();
+        box->close();
+    }
+    // Short names and ordinary sentences are shown whole.
+    const QFontMetrics metrics(message->font());
+    EXPECT_EQ(platform::elideLongRuns("Update zipfile?\nreadme.txt", metrics, 100), "Update zipfile?\nreadme.txt");
 }
 
 TEST(Prompts, TheDesktopMessageBoxAnswersWithTheIndexOfTheButtonPressed)
