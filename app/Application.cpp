@@ -8,6 +8,7 @@
 #include "dialogs/MsgForm.h"
 #include "dialogs/StatusForm.h"
 #include "platform/Prompts.h"
+#include "platform/TimeZone.h"
 #include "platform/WorkingArea.h"
 
 #include <QIcon>
@@ -26,6 +27,8 @@ bool OrvexApplication::notify(QObject *receiver, QEvent *event)
 
 void setUpApplication(QApplication &application)
 {
+    // Before the first operation's worker thread, which converts times.
+    platform::readTimeZoneOnce();
     // Not Qt's display name: Qt would append it to every window title.
     application.setApplicationName(QStringLiteral("orvex97"));
     // Settings live in ~/.config/Tolvane/orvex97.conf.

@@ -41,6 +41,7 @@
 #include "engine/zipformat/NameCharset.h"
 #include "engine/zipformat/Utf8.h"
 #include "platform/HugePageHeap.h"
+#include "platform/TimeZone.h"
 
 #include <QStringList>
 
@@ -499,10 +500,7 @@ int usage()
 int main(int argc, char *argv[])
 {
     platform::startWithHugePageHeap(argv);
-    // Without TZ, glibc looks at /etc/localtime again at every time
-    // conversion, and a listing converts one per member: naming the same
-    // file lets it be read once. A TZ the user set is kept.
-    ::setenv("TZ", ":/etc/localtime", 0);
+    platform::readTimeZoneOnce();
     if (argc < 2)
         return usage();
     const std::string name = argv[1];
