@@ -82,6 +82,7 @@ TMainform::TMainform(const QStringList &arguments, QWidget *parent)
     session_.OnArchiveChanged = [this] { showArchiveState(); };
     session_.OnArchiveChanged();
     session_.engine.OnDirUpdate = [this](TZipEngine &) {
+        session_.listingOutOfDate = false;
         fillListing();
         rememberCurrentArchive();
         // The first add makes a new archive: it is no longer new.
@@ -131,6 +132,10 @@ void TMainform::attachWindows(TMsgform *messageWindow, TF_status *statusWindow, 
         // Queued: the operation's caller finishes before the window goes.
         if (!running && session_.operationFrame().closeRequested())
             QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    };
+    frame->OnListingOutOfDate = [this] {
+        session_.listingOutOfDate = true;
+        showArchiveState();
     };
     session_.setOperationFrame(std::move(frame));
     auto cancel = [this] { return session_.operationFrame().requestCancel(); };

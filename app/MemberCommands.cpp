@@ -102,6 +102,8 @@ bool writeBack(ArchiveSession &session, QWidget *parent, const TF_Editform &edit
         session.readMembers(engine.ZipFilename());
     } catch (const EReadCancelled &) {
         // The user stopped the refresh; the write-back itself is done.
+        if (session.operationFrame().OnListingOutOfDate)
+            session.operationFrame().OnListingOutOfDate();
     }
     return written;
 }

@@ -71,10 +71,14 @@ void OperationFrame::run(const OperationTexts &texts, const std::function<void()
     // An operation the component refuses before calling its library counts 0,
     // not what the previous operation handled.
     engine_.LastResult = 0;
+    bool listingOutOfDate = false;
     try {
         worker_.run(operation);
     } catch (const EReadCancelled &) {
         // The change was made; only the listing's refresh was stopped.
+        listingOutOfDate = true;
+        if (OnListingOutOfDate)
+            OnListingOutOfDate();
     } catch (const std::exception &) {
         showPending();
         cursor.restore();
@@ -83,7 +87,10 @@ void OperationFrame::run(const OperationTexts &texts, const std::function<void()
     showPending();
     // A window being closed goes without the closing boxes.
     if (!closeRequested_) {
-        const QString result = resultText ? resultText() : QString::number(engine_.LastResult) + texts.countSuffix;
+        QString result = resultText ? resultText() : QString::number(engine_.LastResult) + texts.countSuffix;
+        if (listingOutOfDate)
+            result += QStringLiteral("\nThe listing was not read again and is out of date: open the archive "
+                                     "again to see its members as they are now.");
         // A count after failures must not look like plain success.
         const bool failed = errors_ > 0 || engine_.LastTestFailures > 0;
         if (!result.isEmpty() && failed)

@@ -64,6 +64,10 @@ public:
     // Told when the first operation starts (true) and when it has ended (false).
     std::function<void(bool running)> OnRunningChanged;
 
+    // Told when an operation changed the archive but the user stopped the
+    // listing's re-read: the rows shown are out of date.
+    std::function<void()> OnListingOutOfDate;
+
     // Closing the window while an operation runs: the operation is cancelled,
     // it ends without its closing boxes, and the window closes afterwards.
     void requestClose();

@@ -40,13 +40,21 @@ const struct {
 
 QString readErrorLine(const QString &error, const QString &archivePath, int membersListed)
 {
-    static const QRegularExpression numbered(QStringLiteral("^Error ([1-5]) reading Zip file$"),
+    static const QRegularExpression numbered(QStringLiteral("^Error ([1-5]) reading Zip file$|^Error (6) reading Zip "
+                                                            "file(: .*)?$"),
                                              QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = numbered.match(error);
     if (!match.hasMatch())
         return {};
     if (match.captured(1) == QLatin1String("1"))
         return QFileInfo(archivePath).fileName() + QStringLiteral(" is not a ZIP archive.");
+    // The walk of the members' own headers met the directory at the end
+    // without the record that says where it starts.
+    if (match.captured(2) == QLatin1String("6"))
+        return membersListed > 0 ? QStringLiteral("The archive's table of contents is damaged; the members listed "
+                                                  "were found without it and can be tested and extracted.")
+                                 : QStringLiteral("The archive's table of contents is damaged, and no member "
+                                                  "could be found without it.");
     return membersListed > 0 ? QStringLiteral("The archive is damaged; the members listed could be read.")
                              : QStringLiteral("The archive is damaged; none of its members could be read.");
 }

@@ -50,6 +50,10 @@ QString ArchiveSession::archiveCaption() const
 
 ArchiveState ArchiveSession::archiveState() const
 {
+    if (listingOutOfDate && hasArchive())
+        return {QStringLiteral("Listing out of date"),
+                QStringLiteral("The archive was changed and its members were not read again. File > Open archive "
+                               "reads them.")};
     const QString format = QString::fromStdString(engine.OtherFormat());
     if (!format.isEmpty())
         return {QStringLiteral("Read-only: ") + format,
@@ -83,11 +87,13 @@ void ArchiveSession::openArchive(const QString &path)
         throw;
     } catch (...) {
         archiveDeleted_ = false;
+        listingOutOfDate = false;
         if (OnArchiveChanged)
             OnArchiveChanged();
         throw;
     }
     archiveDeleted_ = false;
+    listingOutOfDate = false;
     if (OnArchiveChanged)
         OnArchiveChanged();
 }

@@ -63,7 +63,8 @@ public:
     // What the status bar shows: the path, "None" before any archive and
     // "<none>" once the current one was deleted.
     QString archiveCaption() const;
-    // Whether the current archive is read-only, or does not exist yet.
+    // Whether the listing is out of date, the current archive read-only, or
+    // not made yet.
     ArchiveState archiveState() const;
     // What task bars and window lists name the window by: "Orvex 97", or
     // the current archive's file name followed by " - Orvex 97".
@@ -99,6 +100,10 @@ public:
     OperationFrame &operationFrame() { return *frame_; }
     bool hasOperationFrame() const { return frame_ != nullptr; }
     bool operationRunning() const;
+
+    // The archive was changed after its members were last read (a re-read
+    // the user stopped); a complete read clears it.
+    bool listingOutOfDate = false;
 
     // The file dialog's last name (its folder is where the add dialog starts).
     QString openDialogFileName;

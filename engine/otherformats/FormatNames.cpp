@@ -8,9 +8,9 @@ namespace otherformats {
 const std::vector<std::string> &extensions()
 {
     static const std::vector<std::string> names = {
-        "tar.gz",  "tar.bz2", "tar.xz", "tar.zst", "tar.lz4", "tar.lzma", "tar.lz", "tgz", "tbz2", "tbz", "txz",
-        "tzst",    "tlz",     "tar",    "7z",      "rar",     "iso",      "cpio",   "deb", "ar",   "a",   "cab",
-        "lha",     "lzh",     "xar",    "gz",      "bz2",     "xz",       "zst",    "lz4", "lzma", "lz"};
+        "tar.gz", "tar.bz2", "tar.xz", "tar.zst", "tar.lz4", "tar.lzma", "tar.lz", "tgz", "tbz2", "tbz", "txz",
+        "tzst",   "tlz",     "tar",    "7z",      "rar",     "iso",      "cpio",   "deb", "ar",   "a",   "cab",
+        "lha",    "lzh",     "xar",    "gz",      "bz2",     "xz",       "zst",    "lz4", "lzma", "lz"};
     return names;
 }
 
@@ -21,9 +21,8 @@ std::string formatExtension(const std::string &path)
         if (name.size() <= extension.size() + 1 || name[name.size() - extension.size() - 1] != '.')
             continue;
         const std::string end = name.substr(name.size() - extension.size());
-        const bool same = std::equal(end.begin(), end.end(), extension.begin(), [](char a, char b) {
-            return std::tolower(static_cast<unsigned char>(a)) == b;
-        });
+        const bool same = std::equal(end.begin(), end.end(), extension.begin(),
+                                     [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
         if (same)
             return end;
     }

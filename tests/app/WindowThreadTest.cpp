@@ -118,4 +118,21 @@ TEST_F(WindowThread, TheLoopTurnsWhileALargeArchiveIsReadAndACancelledOpenKeepsT
     EXPECT_TRUE(form().toolButton("openButton")->isEnabled());
 }
 
+TEST_F(WindowThread, AChangeWhoseReReadWasStoppedSaysTheListingIsOutOfDateUntilTheNextRead)
+{
+    const QString archive = writeArchive("a.zip", ziptest::buildZip({ziptest::stored("kept.txt", "x")}));
+    open(archive);
+    // What the component throws when Cancel stops the read after its change.
+    frame().run({"Adding file(s)", "Beginning Add to a.zip", "Fatal", " files were added"},
+                [] { throw EReadCancelled("Reading the archive was cancelled"); });
+    EXPECT_TRUE(lastShown().text.endsWith("\nThe listing was not read again and is out of date: open the archive "
+                                          "again to see its members as they are now."))
+        << lastShown().text.toStdString();
+    const auto *state = form().findChild<QLabel *>(QStringLiteral("archiveStatePanel"));
+    EXPECT_EQ(state->text(), "Listing out of date");
+    EXPECT_FALSE(state->isHidden());
+    open(archive);
+    EXPECT_TRUE(state->isHidden());
+}
+
 }  // namespace
