@@ -71,6 +71,8 @@ void OperationFrame::run(const OperationTexts &texts, const std::function<void()
     // An operation the component refuses before calling its library counts 0,
     // not what the previous operation handled.
     engine_.LastResult = 0;
+    engine_.LastTestFailures = 0;
+    engine_.LastKeptFiles = 0;
     bool listingOutOfDate = false;
     try {
         worker_.run(operation);
