@@ -577,6 +577,19 @@ void expectListingOfCut(int exitCode, const std::string &error, uint64_t cut, co
     }
 }
 
+// A member's content as written from a walk of the local headers, which
+// knows no modes: a link comes out as a file holding its target.
+std::string walkedContent(const std::string &expected)
+{
+    return expected.starts_with("-> ") ? expected.substr(3) : expected;
+}
+
+size_t filesIn(const std::map<std::string, std::string> &tree)
+{
+    return size_t(
+        std::count_if(tree.begin(), tree.end(), [](const auto &entry) { return !entry.first.ends_with('/'); }));
+}
+
 TEST_F(Corpus, AnArchiveCutAtAnyBoundaryFailsCleanly)
 {
     const std::string bytes = readFile(CorpusDir + "/sound.zip");
@@ -606,8 +619,9 @@ TEST_F(Corpus, AnArchiveCutAtAnyBoundaryFailsCleanly)
 }
 
 // The same for every archive the expectations call sound, in this process,
-// at each boundary and one byte past it.
-TEST_F(Corpus, EverySoundArchiveCutShortFailsCleanlyInTheLibrary)
+// at each boundary and one byte past it: what is written is what the sound
+// archive holds, and the count says how many.
+TEST_F(Corpus, EverySoundArchiveCutShortGivesOnlyWholeMembersInTheLibrary)
 {
     size_t archives = 0;
     for (const Expected &e : loadExpectations()) {
@@ -616,6 +630,7 @@ TEST_F(Corpus, EverySoundArchiveCutShortFailsCleanlyInTheLibrary)
         if (!library.value("messages").toArray().isEmpty() || library.value("count").toInt() == 0)
             continue;
         ++archives;
+        const std::map<std::string, std::string> sound = treeFrom(library.value("tree"));
         const std::string bytes = readFile(CorpusDir + "/" + e.file);
         const Boundaries b = boundariesOf(bytes);
         ASSERT_FALSE(b.cuts.empty()) << e.file;
@@ -631,9 +646,17 @@ TEST_F(Corpus, EverySoundArchiveCutShortFailsCleanlyInTheLibrary)
             Scratch scratch;
             const InProcess got = throughComponent(archive, scratch.target());
             expectListingOfCut(got.listing.error.empty() ? 0 : 1, got.listing.error, cut, b);
-            EXPECT_EQ(got.count, 0);
             EXPECT_FALSE(got.messages.empty());
-            EXPECT_TRUE(scratch.tree().empty()) << dump(scratch.tree());
+            const auto tree = scratch.tree();
+            for (const auto &[path, content] : tree) {
+                const auto expected = sound.find(path);
+                if (expected == sound.end()) {
+                    ADD_FAILURE() << path << " is no member of the sound archive";
+                } else if (!path.ends_with('/')) {
+                    EXPECT_EQ(content, walkedContent(expected->second)) << path;
+                }
+            }
+            EXPECT_EQ(got.count, int(filesIn(tree)));
             const auto outside = scratch.escapes();
             tally.escapes += outside.size();
             EXPECT_TRUE(outside.empty());
