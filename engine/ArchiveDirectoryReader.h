@@ -1,20 +1,16 @@
 #pragma once
 // Builds the member list. An archive with a usable end record is listed as
 // zipformat's MemberTable has it, the very list the extraction works from;
-// only a file without one (cut short, or no archive) is listed by walking
-// the local file headers from its first byte, stepping over each member's
-// data by the sizes in its header.
+// only a file without one (cut short, or no archive) is listed as
+// zipformat's walk of its local headers finds it, the list the extraction
+// then takes the whole members from.
 
 #include "engine/ArchiveEntry.h"
 #include "engine/ZipError.h"
 #include "engine/zipformat/ByteSource.h"
 #include "engine/zipformat/MemberTable.h"
-#include "engine/zipformat/ZipRecords.h"
 
-#include <cstdint>
-#include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace orvex {
@@ -46,28 +42,10 @@ public:
                      const zipformat::ReadProgress &progress = {});
 
 private:
-    // What the central directory says about a member whose sizes were deferred.
-    struct DeferredSizes {
-        uint64_t packedSize = 0;
-        uint64_t unpackedSize = 0;
-        uint32_t crc = 0;
-        bool zip64 = false;  // its record had a ZIP64 extra: the descriptor has 64-bit sizes
-    };
-
-    ArchiveDirectoryReader(const zipformat::RandomAccessSource &source, std::vector<ArchiveEntry> &entries);
-    void scan(const zipformat::ReadProgress &progress);
     static bool listFromTable(const zipformat::RandomAccessSource &source, std::vector<ArchiveEntry> &entries,
                               const zipformat::ReadProgress &progress);
-    void readMember(uint64_t headerOffset);
-    void takeZip64Sizes(const zipformat::LocalHeader &header, ArchiveEntry &entry);
-    const DeferredSizes *deferredSizes(uint64_t headerOffset);
-    void skipDataDescriptor(const DeferredSizes &sizes);
-
-    const zipformat::RandomAccessSource &source_;
-    zipformat::BufferedReader in_;
-    std::vector<ArchiveEntry> &entries_;
-    // Read at the first member that needs it, then kept for the rest of the scan.
-    std::optional<std::unordered_map<uint64_t, DeferredSizes>> centralDirectory_;
+    static void listFromWalk(const zipformat::RandomAccessSource &source, std::vector<ArchiveEntry> &entries,
+                             const zipformat::ReadProgress &progress);
 };
 
 }  // namespace orvex

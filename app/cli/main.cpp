@@ -365,7 +365,9 @@ int deleteCommand(std::span<char *const> arguments)
 
 // What extract and test do before their call: the code page and the
 // password source from the options, then the archive's directory. ExitOk
-// to go on.
+// to go on, also after a read that failed but listed members: those of a
+// damaged archive, found by their local headers, which the operation takes
+// from the same walk and names one by one where broken.
 int openForReading(TZipEngine &engine, const ParsedArguments &parsed, cli::PasswordSource &passwords)
 {
     if (!takeCharset(parsed, engine))
@@ -385,7 +387,7 @@ int openForReading(TZipEngine &engine, const ParsedArguments &parsed, cli::Passw
             // The operation reports the same members as it meets them.
         }
     });
-    return read ? ExitOk : ExitFailed;
+    return read || engine.EntryCount() > 0 ? ExitOk : ExitFailed;
 }
 
 int extractCommand(std::span<char *const> arguments)

@@ -3,6 +3,7 @@
 #include "engine/zipformat/CentralDirectory.h"
 #include "engine/zipformat/DosTime.h"
 #include "engine/zipformat/LittleEndian.h"
+#include "engine/zipformat/LocalHeaderWalk.h"
 #include "engine/zipformat/MemberTable.h"
 #include "engine/zipformat/NameCharset.h"
 #include "engine/zipformat/ZipRecords.h"
@@ -60,79 +61,100 @@ const char *methodName(uint16_t method)
     }
 }
 
-// The member list is the one the listing shows (zipformat's MemberTable):
-// members it refuses are kept here with their reason, so that the extraction
-// says why it skips them.
-bool readArchiveIndex(const RandomAccessSource &source, ArchiveIndex &index, std::string &error)
+namespace {
+
+// The extraction's view of a member of the list. A walked member's extra
+// field is its local header's: there is no directory record.
+Member memberOf(TableMember &t, bool walked)
 {
-    auto table = readMemberTable(source);
-    if (!table) {
-        error = "no end of central directory record was found; this is not a ZIP archive, or it is damaged";
-        return false;
+    const std::vector<uint8_t> &recordExtra = walked ? t.localExtra : t.centralExtra;
+    Member m;
+    m.storedName = std::move(t.storedName);
+    // The listing judges the flag of the local header, so this does too.
+    m.nameInCodePage = t.name == m.storedName && nameNeedsCodePage(m.storedName, t.local.flags & FlagUtf8);
+    m.diskName = std::move(t.name);
+    m.madeBy = t.versionMadeBy;
+    m.flags = t.flags | t.local.flags;
+    m.method = t.method;
+    m.crc = t.crc;
+    m.externalAttributes = t.externalAttributes;
+    m.packedSize = t.packedSize;
+    m.unpackedSize = t.unpackedSize;
+    m.headerOffset = t.headerOffset;
+    m.dataOffset = t.dataOffset;
+    m.problem = std::move(t.problem);
+    m.localDosTime = t.local.modTime;
+    if (t.method == crypto::AesMethod && (m.flags & FlagEncrypted)) {
+        m.aes = crypto::findAesExtra(recordExtra.data(), recordExtra.size());
+        if (m.aes)
+            m.method = m.aes->actualMethod;
     }
-    index.directoryOffset = table->location.fileOffset();
-    index.damage = std::move(table->damage);
-    index.members.reserve(table->members.size());
-    for (TableMember &t : table->members) {
-        Member m;
-        m.storedName = std::move(t.storedName);
-        // The listing judges the flag of the local header, so this does too.
-        m.nameInCodePage = t.name == m.storedName && nameNeedsCodePage(m.storedName, t.local.flags & FlagUtf8);
-        m.diskName = std::move(t.name);
-        m.madeBy = t.versionMadeBy;
-        m.flags = t.flags | t.local.flags;
-        m.method = t.method;
-        m.crc = t.crc;
-        m.externalAttributes = t.externalAttributes;
-        m.packedSize = t.packedSize;
-        m.unpackedSize = t.unpackedSize;
-        m.headerOffset = t.headerOffset;
-        m.dataOffset = t.dataOffset;
-        m.problem = std::move(t.problem);
-        m.localDosTime = t.local.modTime;
-        if (t.method == crypto::AesMethod && (m.flags & FlagEncrypted)) {
-            m.aes = crypto::findAesExtra(t.centralExtra.data(), t.centralExtra.size());
-            if (m.aes)
-                m.method = m.aes->actualMethod;
-        }
-        std::optional<int64_t> modified;
-        if (const auto block = findExtraBlock(t.centralExtra, ExtendedTimestampId))
-            if (const auto stamp = parseExtendedTimestamp(*block))
-                modified = stamp->modified;
-        if (modified) {
-            m.modified = timespec{time_t(*modified), 0};
-        } else {
-            // A stamp mktime() cannot place gives the epoch.
-            m.modified = timespec{time_t(dosToUnixTime({t.modTime, t.modDate}).value_or(0)), 0};
-            m.dosTime = true;
-        }
-        m.accessed = m.modified;
-        if (const auto block = findExtraBlock(t.localExtra, ExtendedTimestampId)) {
-            if (const auto stamp = parseExtendedTimestamp(*block)) {
-                if (stamp->accessed)
-                    m.accessed = timespec{time_t(*stamp->accessed), 0};
-                if (m.dosTime && stamp->modified) {
-                    m.modified = timespec{time_t(*stamp->modified), 0};
-                    m.dosTime = false;
-                    if (!stamp->accessed)
-                        m.accessed = m.modified;
-                }
+    std::optional<int64_t> modified;
+    if (const auto block = findExtraBlock(recordExtra, ExtendedTimestampId))
+        if (const auto stamp = parseExtendedTimestamp(*block))
+            modified = stamp->modified;
+    if (modified) {
+        m.modified = timespec{time_t(*modified), 0};
+    } else {
+        // A stamp mktime() cannot place gives the epoch.
+        m.modified = timespec{time_t(dosToUnixTime({t.modTime, t.modDate}).value_or(0)), 0};
+        m.dosTime = true;
+    }
+    m.accessed = m.modified;
+    if (const auto block = findExtraBlock(t.localExtra, ExtendedTimestampId)) {
+        if (const auto stamp = parseExtendedTimestamp(*block)) {
+            if (stamp->accessed)
+                m.accessed = timespec{time_t(*stamp->accessed), 0};
+            if (m.dosTime && stamp->modified) {
+                m.modified = timespec{time_t(*stamp->modified), 0};
+                m.dosTime = false;
+                if (!stamp->accessed)
+                    m.accessed = m.modified;
             }
         }
-        index.members.push_back(std::move(m));
     }
+    return m;
+}
+
+}  // namespace
+
+// The member list is the one the listing shows (zipformat's MemberTable, or
+// its walk of the local headers): members it refuses are kept here with
+// their reason, so that the extraction says why it skips them.
+bool readArchiveIndex(const RandomAccessSource &source, ArchiveIndex &index, std::string &error,
+                      const ReadProgress &progress)
+{
+    std::vector<TableMember> members;
+    if (auto table = readMemberTable(source)) {
+        index.directoryOffset = table->location.fileOffset();
+        index.damage = std::move(table->damage);
+        members = std::move(table->members);
+    } else {
+        // Only the directory of a split archive says where the members of
+        // each part start: its joined parts are not walked.
+        if (!source.splitArchive())
+            members = walkLocalHeaders(source, progress).members;
+        if (members.empty()) {
+            error = "no end of central directory record was found; this is not a ZIP archive, or it is damaged";
+            return false;
+        }
+        index.walked = true;
+    }
+    index.members.reserve(members.size());
+    for (TableMember &t : members)
+        index.members.push_back(memberOf(t, index.walked));
     return true;
 }
 
 void decodeMemberNames(ArchiveIndex &index, const char *codePage)
 {
-    // The guess sees the names the listing sees: the members it lists, each
-    // name up to its first NUL.
+    // The guess sees the names the listing sees: the members it lists (of a
+    // walk, all of them), each name up to its first NUL.
     std::vector<std::string> listed;
     bool any = false;
     for (const Member &m : index.members) {
         any = any || m.nameInCodePage;
-        if (!m.nameInCodePage || !m.problem.empty())
+        if (!m.nameInCodePage || (!m.problem.empty() && !index.walked))
             continue;
         std::string name = m.storedName.substr(0, m.storedName.find('\0'));
         if (nameNeedsCodePage(name, false))

@@ -1,10 +1,13 @@
 #pragma once
 // The members of an archive as the extraction sees them: zipformat's
 // MemberTable, the same list the listing shows, with the extraction's own
-// view of each (times, modes).
+// view of each (times, modes). A single file without a usable end record
+// gives the members zipformat's walk of its local headers finds, as the
+// listing does.
 
 #include "engine/crypto/WinZipAes.h"
 #include "engine/zipformat/ByteSource.h"
+#include "engine/zipformat/MemberTable.h"
 #include "engine/zipformat/ZipRecords.h"
 
 #include <cstdint>
@@ -61,14 +64,21 @@ struct Member {
 };
 
 struct ArchiveIndex {
-    std::vector<Member> members;      // central-directory order
+    std::vector<Member> members;      // central-directory order, or file order when walked
     uint64_t directoryOffset = 0;     // file offset of the central directory
     std::vector<std::string> damage;  // archive-level problems found while reading
+    // No usable central directory: the members were found by their local
+    // headers. Each has no mode, as only the directory records one.
+    bool walked = false;
 };
 
 // Reads the central directory and checks every member's local header and
-// span. False with `error` when the file is no ZIP archive at all.
-bool readArchiveIndex(const zipformat::RandomAccessSource &source, ArchiveIndex &index, std::string &error);
+// span, or walks the local headers of a single file that has no usable end
+// record. False with `error` when the file is no ZIP archive at all.
+// `progress` may throw to stop a walk, which can take long: it decodes the
+// members whose sizes are in a data descriptor to find where they end.
+bool readArchiveIndex(const zipformat::RandomAccessSource &source, ArchiveIndex &index, std::string &error,
+                      const zipformat::ReadProgress &progress = {});
 
 // Decodes the names in a code page into diskName: from `codePage`, or for
 // null, "" and "auto" the one guessed over the whole archive exactly as the

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
@@ -160,19 +161,34 @@ void Extraction::extractAll()
         return;
     }
     std::string error;
-    if (!readArchiveIndex(file_, index_, error)) {
-        say(CodeNotAnArchive, archiveName_ + ": " + error);
+    // A walk of local headers decodes streamed members to find their ends;
+    // the caller may stop it meanwhile.
+    struct Stopped {};
+    try {
+        if (!readArchiveIndex(file_, index_, error, [this](uint64_t, uint64_t, uint64_t) {
+                if (reporter_.working(std::chrono::milliseconds(100)))
+                    throw Stopped{};
+            })) {
+            say(CodeNotAnArchive, archiveName_ + ": " + error);
+            return;
+        }
+    } catch (const Stopped &) {
         return;
     }
     decodeMemberNames(index_, nameCharset_.c_str());
     if (!info("Archive:  " + archiveName_))
         return;
+    if (index_.walked
+        && !say(CodeWarning, "warning: " + archiveName_
+                                 + " has no usable central directory; its members were found by their local headers"))
+        return;
     for (const std::string &damage : index_.damage)
         if (!say(CodeArchiveError, archiveName_ + ": " + damage))
             return;
     if (trace_
-        && !say(0, std::to_string(index_.members.size()) + " members, central directory at offset "
-                       + std::to_string(index_.directoryOffset)))
+        && !say(0, index_.walked ? std::to_string(index_.members.size()) + " members found by their local headers"
+                                 : std::to_string(index_.members.size()) + " members, central directory at offset "
+                                       + std::to_string(index_.directoryOffset)))
         return;
 
     std::vector<bool> selected;

@@ -140,7 +140,7 @@ LocalSizes localSizes(const LocalHeader &header, Bytes extra)
     return sizes;
 }
 
-size_t dataDescriptorLength(Bytes bytes, const DescriptorValues &expected, bool zip64)
+std::optional<size_t> agreeingDataDescriptorLength(Bytes bytes, const DescriptorValues &expected, bool zip64)
 {
     const bool signature = bytes.size() >= 4 && le32(bytes.data()) == DataDescriptorSignature;
     auto agrees = [&](size_t at, bool wide) {
@@ -160,7 +160,13 @@ size_t dataDescriptorLength(Bytes bytes, const DescriptorValues &expected, bool 
         if (agrees(0, wide))
             return length(false, wide);
     }
-    return length(signature, zip64);
+    return std::nullopt;
+}
+
+size_t dataDescriptorLength(Bytes bytes, const DescriptorValues &expected, bool zip64)
+{
+    const bool signature = bytes.size() >= 4 && le32(bytes.data()) == DataDescriptorSignature;
+    return agreeingDataDescriptorLength(bytes, expected, zip64).value_or((signature ? 4 : 0) + (zip64 ? 20 : 12));
 }
 
 std::optional<CentralHeader> parseCentralHeader(Bytes bytes)

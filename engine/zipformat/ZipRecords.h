@@ -190,6 +190,8 @@ struct DescriptorValues {
 // agree with `expected` wins, the width `zip64` says tried first; when none
 // agrees, the signature and `zip64` decide.
 size_t dataDescriptorLength(Bytes bytes, const DescriptorValues &expected, bool zip64);
+// The same, but nothing when no layout agrees.
+std::optional<size_t> agreeingDataDescriptorLength(Bytes bytes, const DescriptorValues &expected, bool zip64);
 
 struct CentralHeader : HeaderFields {
     uint16_t versionMadeBy = 0;

@@ -256,6 +256,29 @@ TEST_F(CommandLine, TestPrintsBadMembersAndThePassedCountAndWritesNothing)
     EXPECT_EQ(listTree(dir.path()), before);
 }
 
+// An archive cut short: test and extract take the members its local headers
+// lead to, name the one cut off alike, and fail.
+TEST_F(CommandLine, TestAndExtractOfACutArchiveTakeTheWholeMembersAndNameTheCutOne)
+{
+    const std::string text(40000, 't');
+    ArchiveBuilder builder;
+    builder.add(fileEntry("good.txt", text)).add(fileEntry("cut.txt", textData(50000, 2)));
+    Layout layout;
+    const std::string whole = builder.build(&layout);
+    writeFile(dir.file("cut.zip"), whole.substr(0, layout.headerOffsets[1] + 100));
+
+    for (const auto &[args, out] :
+         {std::pair<std::vector<std::string>, std::string>{{"test", "cut.zip"}, "1 file(s) passed the test\n"},
+          {{"extract", "cut.zip", "--to", "out"}, "1 file(s) were extracted\n"}}) {
+        const RunResult result = runOrvexzip(args, dir.path());
+        EXPECT_EQ(result.exitCode, 1) << result.err;
+        EXPECT_EQ(result.out, out);
+        EXPECT_NE(result.err.find("\nskipping cut.txt: the archive ends too early"), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(listTree(dir.file("out")), std::vector<std::string>{"good.txt"});
+    EXPECT_EQ(readFile(dir.file("out/good.txt")), text);
+}
+
 // --password-file: the first line's bytes are the password, NULs included,
 // up to MaxPasswordLength; the bytes before a NUL are a wrong password. What
 // add writes with the longest, extract and test read. One byte more is

@@ -2,8 +2,9 @@
 // names on and overwrite on, into a fresh scratch directory. Afterwards
 // nothing may lie beside the scratch directory, no link in it may lead out
 // of it, no temporary file may be left, and it may not hold more bytes than
-// the central directory declares. Any of these aborts, which libFuzzer
-// reports as a crash with the input saved.
+// the central directory declares (or, without one, the local headers the
+// library walks instead). Any of these aborts, which libFuzzer reports as a
+// crash with the input saved.
 //
 // The scratch tree lives under $TMPDIR (scripts/fuzz points it at tmpfs):
 //   $TMPDIR/fuzz_extract.XXXXXX/      this process's base, removed at exit
@@ -14,6 +15,7 @@
 #include "engine/common/CallRecords.h"
 #include "engine/zipformat/ByteSource.h"
 #include "engine/zipformat/CentralDirectory.h"
+#include "engine/zipformat/LocalHeaderWalk.h"
 #include "engine/zipformat/NameCharset.h"
 
 #include <algorithm>
@@ -152,24 +154,30 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // What the central directory declares, read the way the library reads it.
+    // What the central directory declares, read the way the library reads it,
+    // or without one what the local headers do.
     uint64_t declared = 0;
     std::set<std::string> storedLeaves;
+    auto declare = [&](uint64_t unpackedSize, const std::string &name) {
+        declared += std::min<uint64_t>(unpackedSize, MaxDeclaredOutput + 1);
+        const size_t cut = name.find_last_of("/\\");
+        const std::string leaf = cut == std::string::npos ? name : name.substr(cut + 1);
+        storedLeaves.insert(leaf);
+        // A name from another system's code page lands decoded.
+        for (const std::string &codePage : zipformat::nameCodePages())
+            storedLeaves.insert(zipformat::decodeName(leaf, codePage));
+        return declared <= MaxDeclaredOutput;
+    };
     const zipformat::MemorySource source({data, size});
     if (const auto location = zipformat::locateCentralDirectory(source)) {
         zipformat::CentralDirectoryReader reader(source, *location);
-        while (const auto h = reader.next()) {
-            declared += std::min<uint64_t>(h->unpackedSize, MaxDeclaredOutput + 1);
-            if (declared > MaxDeclaredOutput)
+        while (const auto h = reader.next())
+            if (!declare(h->unpackedSize, std::string(reinterpret_cast<const char *>(h->name.data()), h->name.size())))
                 return -1;  // not kept in the corpus either
-            std::string name(reinterpret_cast<const char *>(h->name.data()), h->name.size());
-            const size_t cut = name.find_last_of("/\\");
-            const std::string leaf = cut == std::string::npos ? name : name.substr(cut + 1);
-            storedLeaves.insert(leaf);
-            // A name from another system's code page lands decoded.
-            for (const std::string &codePage : zipformat::nameCodePages())
-                storedLeaves.insert(zipformat::decodeName(leaf, codePage));
-        }
+    } else {
+        for (const zipformat::TableMember &m : zipformat::walkLocalHeaders(source).members)
+            if (!declare(m.unpackedSize, m.name))
+                return -1;
     }
 
     if (::ftruncate(archiveFd, 0) != 0 || (size && ::pwrite(archiveFd, data, size, 0) != ssize_t(size)))

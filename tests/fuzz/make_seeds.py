@@ -91,6 +91,15 @@ def main():
         z.writestr("dir/second.txt", b"second")
     with open(p("descriptor.zip"), "wb") as f:
         f.write(stream.data)
+    # Cut short, inside the second member's data and inside the directory:
+    # with no end record the members are found by walking the local headers,
+    # these by decoding their data to its end.
+    second = stream.data.find(b"PK\x03\x04", 4)
+    second_data = second + 30 + int.from_bytes(stream.data[second + 26:second + 28], "little")
+    for name, cut in (("descriptor-cut-in-member.zip", second_data + 3),
+                      ("descriptor-cut-in-directory.zip", stream.data.find(b"PK\x01\x02") + 10)):
+        with open(p(name), "wb") as f:
+            f.write(stream.data[:cut])
 
     with zipfile.ZipFile(p("links.zip"), "w") as z:
         z.writestr("dir/file.txt", b"file")

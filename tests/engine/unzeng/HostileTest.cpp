@@ -170,6 +170,71 @@ TEST_F(UnzengHostile, LyingSizesAndBadChecksumsLeaveNothingBehind)
     EXPECT_TRUE(out.hasError("garbage.txt:", 2));
 }
 
+// With no directory, a member whose end or CRC its local header leaves to a
+// data descriptor is taken only where decoding its data finds that
+// descriptor; anything else about it is judged as for any member.
+TEST_F(UnzengHostile, WithoutADirectoryEachMemberIsTakenWholeOrNamed)
+{
+    auto deflatedStream = [](const std::string &name) {
+        Member m = fileEntry(name, textData(3000, 5));
+        m.deferred = true;
+        return m;
+    };
+    Member encrypted = traditionalEncrypted(deflatedStream("encrypted.txt"), "secret");
+    Member undecodable = deflatedStream("undecodable.txt");
+    undecodable.packed = std::string(8, '\xFF');
+    Member otherSize = deflatedStream("other-size.txt");
+    otherSize.unpackedSize = 3001;
+    Member otherCrc = deflatedStream("other-crc.txt");
+    otherCrc.crc = 1;
+    Member sizePastEnd = stored("size-past-end.txt", "data");
+    sizePastEnd.localPackedSize = 100000;
+    Member storedSizes = fileEntry("stored.txt", "0123456789", 0);
+    storedSizes.unpackedSize = 20;
+    Member zip64 = stored("zip64.txt", "sixty-four");
+    zip64.zip64 = true;
+    Member wideStream = deflatedStream("wide.txt");
+    wideStream.zip64 = true;
+
+    const struct {
+        Member member;
+        const char *failure;  // none: extracted whole
+    } cases[] = {
+        {streamed("stored-stream.txt", "stored data"), "its sizes are in a data descriptor"},
+        {encrypted, "its sizes are in a data descriptor"},
+        {undecodable, "its data cannot be decoded"},
+        {otherSize, "no data descriptor that agrees with its data"},
+        {otherCrc, "bad CRC"},
+        {sizePastEnd, "the archive ends too early"},
+        {storedSizes, "it is stored, but its two sizes differ"},
+        {stored("../up.txt", "x"), "leads outside the target directory"},
+        {zip64, nullptr},
+        {wideStream, nullptr},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.member.name);
+        const std::string archive = files / "walked.zip";
+        // A directory record's signature with nothing usable after it ends the walk.
+        writeFile(archive, ArchiveBuilder().add(c.member).buildMembersOnly() + std::string("PK\x01\x02", 4)
+                               + std::string(18, '\0'));
+        const CallResult out = extract(archive, target());
+        std::vector<std::string> failures;
+        for (const Callback &e : out.errors())
+            if (e.code != 1)
+                failures.push_back(e.text);
+        EXPECT_TRUE(out.hasError("has no usable central directory; its members were found by their local headers", 1));
+        if (c.failure) {
+            ASSERT_EQ(failures.size(), 1u) << out.dump();
+            EXPECT_NE(failures[0].find(c.failure), std::string::npos) << failures[0];
+            EXPECT_EQ(listTree(box.path()), std::vector<std::string>{"t/"});
+        } else {
+            EXPECT_TRUE(failures.empty()) << out.dump();
+            EXPECT_EQ(readFile(target() + "/" + c.member.name), c.member.data);
+            ::unlink((target() + "/" + c.member.name).c_str());
+        }
+    }
+}
+
 TEST_F(UnzengHostile, LargeStreamedMembersThatLieAreStoppedAtTheirDeclaredSize)
 {
     // Over the in-memory limit, so these go through the streaming path.
