@@ -486,7 +486,7 @@ Extraction::Verdict Extraction::decide(const Member &m, int dir, const std::stri
         }
     }
     if (!overwrite_) {
-        note = {0, "skipping " + shown + ": it exists and is not overwritten"};
+        note = {0, "skipping " + shown + ": it " + KeptExistingText};
         return Verdict::Skip;
     }
     replace = true;
@@ -544,7 +544,7 @@ void Extraction::extractLink(const Member &m, const SafeName &name,
         const int err = errno;
         ::unlinkat(dir->fd(), temporary.c_str(), 0);
         if (err == EEXIST && !replace)
-            return (void)info("skipping " + shown + ": it exists and is not overwritten");
+            return (void)info("skipping " + shown + ": it " + KeptExistingText);
         return refuse(CodeWriteError, "cannot put the link in place: " + describe(err));
     }
     const timespec times[2] = {m.accessed, m.modified};
@@ -650,7 +650,7 @@ void Extraction::processHead()
             if (inPlace)
                 ++placed_;
             else if (err == EEXIST && !item.replace)
-                info("skipping " + m.shownName() + ": it exists and is not overwritten");
+                info("skipping " + m.shownName() + ": it " + KeptExistingText);
             else
                 say(CodeWriteError, m.shownName() + ": cannot put it in place: " + describe(err));
         }

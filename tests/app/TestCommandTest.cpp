@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QDir>
 #include <QItemSelectionModel>
+#include <algorithm>
 
 namespace {
 
@@ -66,6 +67,23 @@ TEST_F(TestCommand, EveryOrTheSelectedMembersAreTestedAndTheBoxCountsThoseWithEr
         EXPECT_FALSE(windows->F_status->isVisible());
     }
     EXPECT_EQ(inRoot(), before);
+}
+
+TEST_F(TestCommand, AnArchiveCutShortIsTestedMemberByMemberAndItsCountWarns)
+{
+    const std::string whole =
+        ziptest::buildZip({ziptest::fileEntry("a.txt", "alpha"), ziptest::fileEntry("b.txt", "beta"),
+                           ziptest::fileEntry("c.txt", std::string(4000, 'c'), 0)});
+    // Cut inside c.txt's data: no directory, the members before it whole.
+    open(writeArchive("cut.zip", whole.substr(0, whole.find("cccc") + 100)));
+    script->shown.clear();
+    script->buttonAnswers = {0};  // OK to the first error
+    test();
+    const auto count = std::find_if(script->shown.begin(), script->shown.end(),
+                                    [](const auto &shown) { return shown.text == "3 file(s) tested, 1 with errors"; });
+    ASSERT_NE(count, script->shown.end()) << messages().join('|').toStdString();
+    EXPECT_EQ(count->icon, platform::IconKind::Warning);
+    EXPECT_EQ(inRoot(), QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
 }
 
 TEST_F(TestCommand, CancelledAtTheErrorBoxItShowsNoResult)
