@@ -224,6 +224,11 @@ bool ArchiveSource::isZip() const
     return (archive_format(archive_) & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_ZIP;
 }
 
+bool ArchiveSource::isPlainZip() const
+{
+    return isZip() && archive_filter_count(archive_) <= 1;
+}
+
 bool ArchiveSource::isRaw() const
 {
     return (archive_format(archive_) & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_RAW;

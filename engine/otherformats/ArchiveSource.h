@@ -56,6 +56,9 @@ public:
     // encrypted entries (or headers), damaged otherwise.
     Problem failure() const;
     bool isZip() const;
+    // A ZIP archive as it is, which our own ZIP engine reads; a compressed
+    // one is no file that engine opens, so it is read here.
+    bool isPlainZip() const;
     bool isRaw() const;
     std::string formatName() const;
     std::string filterName() const;

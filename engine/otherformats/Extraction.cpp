@@ -84,10 +84,11 @@ void Extraction::run()
         const ArchiveSource::Next next = source_.next();
         if (next == ArchiveSource::Next::End)
             return;
-        if (next == ArchiveSource::Next::Failed || source_.isZip()) {
+        if (next == ArchiveSource::Next::Failed || source_.isPlainZip()) {
             keepProblem(options_.read, result_.problems,
-                        source_.isZip() ? Problem{{}, ProblemKind::Refused, "a ZIP archive is read by the ZIP engine"}
-                                        : source_.failure());
+                        source_.isPlainZip()
+                            ? Problem{{}, ProblemKind::Refused, "a ZIP archive is read by the ZIP engine"}
+                            : source_.failure());
             ++result_.failed;
             return;
         }

@@ -107,7 +107,7 @@ Listing list(const std::string &path, const ReadOptions &options)
                 listing.problems.push_back(source.unreadable());
                 continue;
             }
-            if (source.isZip()) {
+            if (source.isPlainZip()) {
                 listing.problems.push_back({{}, ProblemKind::Refused, "a ZIP archive is read by the ZIP engine"});
                 break;
             }
@@ -143,9 +143,9 @@ TestResult test(const std::string &path, const ReadOptions &options, const std::
             const ArchiveSource::Next next = source.next();
             if (next == ArchiveSource::Next::End)
                 break;
-            if (next == ArchiveSource::Next::Failed || source.isZip()) {
+            if (next == ArchiveSource::Next::Failed || source.isPlainZip()) {
                 keepProblem(options, result.problems,
-                            source.isZip()
+                            source.isPlainZip()
                                 ? Problem{{}, ProblemKind::Refused, "a ZIP archive is read by the ZIP engine"}
                                 : source.failure());
                 break;

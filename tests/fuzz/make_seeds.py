@@ -3,7 +3,7 @@
 fuzz targets: every compression method the library reads, directories,
 links, ZIP64 records, data descriptors, comments and a stub in front; and for
 the other formats, tar with its compressions, cpio, ar, 7z and ISO 9660,
-sound and hostile."""
+sound and hostile, and a compressed ZIP."""
 
 import gzip
 import io

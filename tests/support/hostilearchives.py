@@ -6,7 +6,8 @@ seeds (tests/fuzz/make_seeds.py).
 
 writes them into DIR; OUTSIDE is the absolute folder beside the target that
 the absolute names and links aim at. Python's tarfile writes any name, type
-and mode it is given; cpio and ar are put together by hand.
+and mode it is given, zipfile any name; cpio and ar are put together by
+hand.
 """
 
 import gzip
@@ -15,6 +16,7 @@ import lzma
 import os
 import sys
 import tarfile
+import zipfile
 
 BOMB_SIZE = 32 << 20
 
@@ -87,6 +89,21 @@ def ar(members):
     return bytes(out)
 
 
+def hostile_zip(outside):
+    """A ZIP of traversal, an absolute name and a link out with a file
+    written through it, to be compressed: a compressed ZIP is read by
+    libarchive as it streams, not by our ZIP engine."""
+    out = io.BytesIO()
+    with zipfile.ZipFile(out, 'w') as z:
+        for name in ('../escape.txt', outside + '/absolute.txt'):
+            z.writestr(zipfile.ZipInfo(name), b'x')
+        link = zipfile.ZipInfo('abs')
+        link.external_attr = 0o120777 << 16
+        z.writestr(link, outside.encode())
+        z.writestr(zipfile.ZipInfo('abs/through.txt'), b'x')
+    return out.getvalue()
+
+
 def write_all(directory, outside, bombs=True):
     """Writes the hostile archives, and the bombs unless told not to; returns
     their names."""
@@ -96,6 +113,7 @@ def write_all(directory, outside, bombs=True):
         'hostile.tar.gz': gzip.compress(plain, mtime=0),
         'hostile.tar.xz': lzma.compress(plain),
         'hostile.cpio': hostile_cpio(outside),
+        'hostile.zip.gz': gzip.compress(hostile_zip(outside), mtime=0),
     }
     if bombs:
         bomb = bomb_tar()
