@@ -104,7 +104,9 @@ bool TZipEngine::readOtherFormat(const std::string &name, std::vector<ArchiveEnt
     read.reserve(listing.entries.size());
     for (const otherformats::Entry &entry : listing.entries)
         read.push_back(orvex::memberOf(entry));
-    if (!listing.complete)
+    // An entry passed over (a header that cannot be read, a name refused) is
+    // said too, though the entries after it are listed.
+    if (!listing.complete || !listing.problems.empty())
         throw EZipError(
             "Error reading " + format + " archive"
             + (listing.problems.empty() ? std::string() : ": " + orvex::problemText(listing.problems.front())));

@@ -39,8 +39,9 @@ public:
     // False with `error` set when the file cannot be opened or read.
     bool open(const std::string &path, const std::optional<std::string> &password, std::string &error);
 
-    // Unreadable: this entry cannot be read but the next may be; Failed:
-    // nothing more can be read. error() says why.
+    // Unreadable: this entry cannot be read, or is refused before it is
+    // (a name longer than MaxNameLength), but the next may be; Failed:
+    // nothing more can be read. error() or unreadable() says why.
     enum class Next { Entry, Unreadable, End, Failed };
     Next next();
     archive_entry *current() const { return entry_; }
@@ -72,7 +73,14 @@ private:
     common::UniqueFd fd_;
     std::string rawName_;
     uint64_t size_ = 0;
+    std::optional<Problem> refusal_;  // of the current entry, when next() refused it
 };
+
+// The longest entry name or link target read, in bytes: ZIP's limit, far
+// past any path a file system takes. A name costs its length in every
+// listing that holds it, and tar's long names run to a megabyte each, so a
+// small archive of such names would take gigabytes to list.
+inline constexpr size_t MaxNameLength = 65535;
 
 // The name a lone compressed file's content gets: the file's own name
 // without its compression suffix, or with ".out" when it has none.

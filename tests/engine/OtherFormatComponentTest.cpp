@@ -236,3 +236,25 @@ TEST_F(OtherFormatComponent, ACancelledReadKeepsTheArchiveBefore)
     EXPECT_EQ(engine.EntryCount(), 4);
     EXPECT_FALSE(engine.Cancel);
 }
+
+TEST_F(OtherFormatComponent, ANameTooLongForAnyFileSystemIsRefusedByNameAndTheRestListed)
+{
+    ASSERT_EQ(ziptest::sh("python3 -c \"import tarfile, io\n"
+                          "with tarfile.open('long.tar', 'w', format=tarfile.GNU_FORMAT) as t:\n"
+                          "    for name in ('long/' + 'a' * 70000, 'ok.txt'):\n"
+                          "        info = tarfile.TarInfo(name)\n"
+                          "        info.size = 2\n"
+                          "        t.addfile(info, io.BytesIO(b'hi'))\n\"",
+                          dir.path()),
+              0);
+    try {
+        engine.setZipFilename(dir / "long.tar");
+        ADD_FAILURE() << "the long name passed unsaid";
+    } catch (const EZipError &error) {
+        const std::string text = error.what();
+        EXPECT_NE(text.find("long/aaa"), std::string::npos) << text;
+        EXPECT_LT(text.size(), 1000u);
+    }
+    ASSERT_EQ(engine.EntryCount(), 1);
+    EXPECT_EQ(engine.Entries(0).FileName, "ok.txt");
+}
