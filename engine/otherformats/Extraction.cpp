@@ -16,9 +16,10 @@
 //   - Two entries meeting at one output name: the first one placed keeps it,
 //     later ones are skipped, as the ZIP extraction does; one that failed
 //     leaves the name to the next.
-//   - Free space is checked before a file of known size, and again while any
-//     file grows; data past an entry's declared size, or past the caller's
-//     output budget, stops it, and a spent budget ends the run.
+//   - Free space is checked before a file of known size (for a sparse one,
+//     the data it holds: its holes stay holes), and again while any file
+//     grows; data past an entry's declared size, or past the caller's output
+//     budget, stops it, and a spent budget ends the run.
 #include "engine/otherformats/Extraction.h"
 
 #include "engine/common/Directory.h"
@@ -29,6 +30,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -54,6 +56,20 @@ bool roomFor(int dir, uint64_t bytes)
 std::string describe(int err)
 {
     return std::strerror(err);
+}
+
+// The bytes an entry of `size` puts on the disk: a sparse one's data alone,
+// since its holes are left as holes; a map that claims more counts as its size.
+uint64_t bytesHeld(archive_entry *entry, uint64_t size)
+{
+    if (archive_entry_sparse_reset(entry) <= 0)
+        return size;
+    uint64_t held = 0;
+    la_int64_t offset = 0, length = 0;
+    while (archive_entry_sparse_next(entry, &offset, &length) == ARCHIVE_OK && held < size)
+        if (length > 0)
+            held += std::min(uint64_t(length), size - held);
+    return held;
 }
 
 }  // namespace
@@ -229,9 +245,12 @@ bool Extraction::existingAllows(const Entry &entry, int dir, const std::string &
 
 Extraction::Place Extraction::writeFile(uint64_t index, const Entry &entry, int dir, const std::string &temporary)
 {
-    if (entry.size && !roomFor(dir, *entry.size)) {
-        report(entry, ProblemKind::Write, "not enough free space for " + std::to_string(*entry.size) + " bytes");
-        return Place::Failed;
+    if (entry.size) {
+        const uint64_t needed = bytesHeld(source_.current(), *entry.size);
+        if (!roomFor(dir, needed)) {
+            report(entry, ProblemKind::Write, "not enough free space for " + std::to_string(needed) + " bytes");
+            return Place::Failed;
+        }
     }
     common::UniqueFd file(::openat(dir, temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (!file) {
