@@ -13,6 +13,8 @@
 //     bits only, less the umask: no set-uid, set-gid or sticky bit.
 //   - Each file is written to a temporary name beside its place and renamed
 //     there; a cancelled or failed entry leaves nothing behind.
+//   - Files get their stored times; so do the folders this run made, once
+//     everything in them is written.
 //   - Two entries meeting at one output name: the first one placed keeps it,
 //     later ones are skipped, as the ZIP extraction does; one that failed
 //     leaves the name to the next.
@@ -88,6 +90,25 @@ void Extraction::report(const Entry &entry, ProblemKind kind, std::string text)
 }
 
 void Extraction::run()
+{
+    readEntries();
+    restoreFolderTimes();
+}
+
+void Extraction::restoreFolderTimes()
+{
+    for (const auto &folder : folderTimes_) {
+        const auto &[components, modified] = folder.second;
+        std::string error;
+        // Setting a folder's time leaves its parent's alone: any order will do.
+        if (common::UniqueFd dir = tree_.open(components, components.size(), false, error)) {
+            const timespec times[2] = {{0, UTIME_OMIT}, {time_t(modified), 0}};
+            ::futimens(dir.get(), times);
+        }
+    }
+}
+
+void Extraction::readEntries()
 {
     const std::atomic<bool> *cancel = options_.read.cancel;
     // Counted as list() counts: an entry whose header cannot be read has no
@@ -216,10 +237,15 @@ Extraction::Place Extraction::extractDirectory(const Entry &entry, const OutputN
     if (!options_.keepFolders || name.components.empty())
         return Place::Done;
     std::string error;
-    if (!tree_.open(name.components, name.components.size(), true, error)) {
+    const common::UniqueFd dir = tree_.open(name.components, name.components.size(), true, error);
+    if (!dir) {
         report(entry, ProblemKind::Refused, error);
         return Place::Failed;
     }
+    // As the ZIP extraction does, only a folder this run made gets the time;
+    // one that was there keeps its own.
+    if (entry.modified && tree_.made(dir.get()))
+        folderTimes_[name.joined()] = {name.components, entry.modified};
     return Place::Done;
 }
 

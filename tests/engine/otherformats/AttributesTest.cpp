@@ -1,5 +1,5 @@
-// What an extracted file keeps of its entry besides the data: a sparse
-// file's holes.
+// What an extracted file or folder keeps of its entry besides the data: a
+// sparse file's holes, a folder's time.
 #include "OtherFormatsTesting.h"
 
 #include "support/ArchiveBuilder.h"
@@ -59,5 +59,36 @@ TEST(OtherFormatsAttributes, SparseEntryLargerThanTheDiskExtractsWithItsHoles)
         EXPECT_EQ(readAt(file, 0, 4), "head");
         EXPECT_EQ(readAt(file, tailAt, 4), "tail");
         EXPECT_EQ(readAt(file, size - 4, 4), std::string(4, '\0'));
+    }
+}
+
+TEST(OtherFormatsAttributes, FoldersThisRunMakesGetTheirStoredTimesAfterTheirContents)
+{
+    ziptest::TempDir dir;
+    ziptest::makeDirs(dir / "d/sub");
+    ziptest::writeFile(dir / "d/sub/f.txt", "f");
+    ziptest::writeFile(dir / "d/g.txt", "g");
+    ziptest::setMtime(dir / "d/sub", 1000000000);
+    ziptest::setMtime(dir / "d", 1100000000);
+    struct Case {
+        const char *entries;  // in the archive's order
+        bool existing;        // d is in the target beforehand, and keeps its own time
+    };
+    const Case cases[] = {
+        {"d d/sub d/sub/f.txt d/g.txt", false},
+        {"d/sub/f.txt d/sub d/g.txt d", false},
+        {"d d/sub d/sub/f.txt d/g.txt", true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.entries);
+        ASSERT_TRUE(make(std::string("tar --no-recursion -cf a.tar ") + c.entries, dir.path()));
+        ziptest::TempDir target;
+        if (c.existing)
+            ziptest::makeDirs(target / "d");
+        ExtractOptions options;
+        options.target = target.path();
+        EXPECT_EQ(extract(dir / "a.tar", options).placed, 2u);
+        EXPECT_EQ(ziptest::mtimeOf(target / "d/sub"), 1000000000);
+        EXPECT_EQ(ziptest::mtimeOf(target / "d") == 1100000000, !c.existing);
     }
 }
