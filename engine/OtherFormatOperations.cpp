@@ -43,18 +43,6 @@ private:
     uint64_t steps_ = 0;
 };
 
-// Where an entry lands under the target: its path, or its last name when
-// folders are not kept.
-std::string outputPath(const ArchiveEntry &member, bool keepFolders)
-{
-    std::string path = member.FileName;
-    while (!path.empty() && path.back() == '/')
-        path.pop_back();
-    if (!keepFolders)
-        path = path.substr(path.find_last_of('/') + 1);
-    return path;
-}
-
 // The file's modification time in seconds, or none when it does not exist.
 std::optional<int64_t> modifiedTime(const std::string &path)
 {
@@ -172,9 +160,11 @@ void TZipEngine::runOther(bool test, const std::string &baseDirectory)
                 std::vector<uint64_t> kept;
                 for (const uint64_t index : selection) {
                     const ArchiveEntry &member = entries_[size_t(index)];
-                    const std::string path = outputPath(member, extract.keepFolders);
+                    // The form the extraction asks about: "./a.txt" is asked as "a.txt".
+                    const std::string path = otherformats::outputPath(member.FileName, extract.keepFolders);
                     stamps[path] = secondsOf(member);
-                    if (!freshen || modifiedTime(baseDirectory + "/" + path))
+                    // A refused name is left to the extraction, which says why.
+                    if (!freshen || path.empty() || modifiedTime(baseDirectory + "/" + path))
                         kept.push_back(index);
                 }
                 selection = std::move(kept);

@@ -60,6 +60,13 @@ std::string describe(int err)
     return std::strerror(err);
 }
 
+// A file's name without its folders, when they are not kept: here and in
+// outputPath(), so that the two cannot differ.
+void dropFolders(OutputName &name)
+{
+    name.components.erase(name.components.begin(), name.components.end() - 1);
+}
+
 // The bytes an entry of `size` puts on the disk: a sparse one's data alone,
 // since its holes are left as holes; a map that claims more counts as its size.
 uint64_t bytesHeld(archive_entry *entry, uint64_t size)
@@ -159,7 +166,7 @@ Extraction::Place Extraction::extractEntry(uint64_t index, const Entry &entry)
         return extractDirectory(entry, name);
     const std::string archiveName = name.joined();
     if (!options_.keepFolders)
-        name.components.erase(name.components.begin(), name.components.end() - 1);
+        dropFolders(name);
     const std::string path = name.joined();
     if (const auto claimed = claimed_.find(path); claimed != claimed_.end()) {
         report(entry, ProblemKind::Skipped, claimed->second + " was extracted to the same file " + path);
@@ -375,6 +382,16 @@ Extraction::Place Extraction::makeHardLink(const Entry &entry, int dir, const st
         return Place::Failed;
     }
     return Place::Done;
+}
+
+std::string outputPath(const std::string &name, bool keepFolders)
+{
+    OutputName output = outputName(name, false);
+    if (output.refused())
+        return {};
+    if (!keepFolders)
+        dropFolders(output);
+    return output.joined();
 }
 
 ExtractResult extract(const std::string &path, const ExtractOptions &options)

@@ -127,4 +127,10 @@ struct ExtractResult {
 
 ExtractResult extract(const std::string &path, const ExtractOptions &options);
 
+// Where extract() puts an entry of this name, relative to the target, and
+// so the path askOverwrite is asked with: without "." and empty components
+// ("./dir//a.txt" lands at "dir/a.txt"), only the last name when folders are
+// not kept. Empty for a name that is refused.
+std::string outputPath(const std::string &name, bool keepFolders);
+
 }  // namespace otherformats
