@@ -70,7 +70,7 @@ int64_t secondsOf(const ArchiveEntry &member)
 
 bool TZipEngine::readOtherFormat(const std::string &name, std::vector<ArchiveEntry> &read, std::string &format)
 {
-    const otherformats::Detection detection = otherformats::detect(name);
+    const otherformats::Detection detection = orvex::detectArchive(name);
     if (detection.verdict != otherformats::Verdict::Other)
         return false;
     std::atomic<bool> stop = false;

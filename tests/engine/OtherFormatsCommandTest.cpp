@@ -2,6 +2,8 @@
 // convert, which writes any archive it reads as a new ZIP archive. tar, 7zz
 // and Python only make the inputs; what is asserted is orvexzip's behaviour.
 
+#include "engine/ZipEngine.h"
+#include "support/ArchiveBuilder.h"
 #include "support/Files.h"
 #include "support/Run.h"
 
@@ -234,4 +236,33 @@ TEST_F(OtherFormats, ListingNamesTooLongForAnyFileSystemTakesBoundedMemory)
     EXPECT_NE(err.find("n00/aaa"), std::string::npos) << err.substr(0, 300);
     EXPECT_NE(err.find("n95/aaa"), std::string::npos);
     EXPECT_LT(out.size() + err.size(), 100000u) << "no name is shown whole";
+}
+
+TEST_F(OtherFormats, APieceOfASplitZipOpensAsTheSetWhateverItBeginsWith)
+{
+    // Each set's first member is stored and the cut falls where its data
+    // begins, so that the second piece starts as a gzip or a tar stream.
+    ASSERT_EQ(sh("tar cf inner.tar src/readme.txt && gzip -c src/docs/big.txt > inner.gz", dir.path()), 0);
+    for (const std::string inner : {"inner.gz", "inner.tar"}) {
+        SCOPED_TRACE(inner);
+        const std::string data = readFile(dir.file(inner));
+        const std::string whole = buildZip({stored(inner, data), stored("other.txt", "other")});
+        const size_t cut = whole.find(data);
+        const std::string set = "set-" + inner.substr(6) + ".zip";
+        dir.write(set + ".001", whole.substr(0, cut));
+        dir.write(set + ".002", whole.substr(cut));
+
+        TZipEngine engine;
+        engine.setZipFilename(dir.file(set + ".002"));
+        EXPECT_FALSE(engine.ReadOnly()) << engine.OtherFormat();
+        ASSERT_EQ(engine.EntryCount(), 2);
+        EXPECT_EQ(engine.Entries(0).FileName, inner);
+
+        const RunResult listed = runOrvexzip({"list", set + ".002"}, dir.path());
+        EXPECT_EQ(listed.exitCode, 0) << listed.err;
+        EXPECT_NE(listed.out.find("\nother.txt\t"), std::string::npos) << listed.out;
+        const RunResult extracted = runOrvexzip({"extract", set + ".002", "--to", "out-" + set}, dir.path());
+        EXPECT_EQ(extracted.exitCode, 0) << extracted.err;
+        EXPECT_EQ(readFile(dir.file("out-" + set + "/" + inner)), data);
+    }
 }
