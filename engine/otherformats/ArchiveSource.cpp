@@ -170,13 +170,20 @@ bool ArchiveSource::open(const std::string &path, const std::optional<std::strin
         error = this->error();
         return false;
     }
+    cpioHeaders_ = std::make_unique<CpioHeaders>(fd_.get(), &enableFilters, MaxNameLength);
     return true;
 }
 
 ArchiveSource::Next ArchiveSource::next()
 {
     refusal_.reset();
+    if (headerRefused())
+        return Next::Failed;
     for (;;) {
+        if (auto why = cpioHeaders_ ? cpioHeaders_->checkNext() : std::nullopt) {
+            refusedHeader_ = std::move(*why);
+            return Next::Failed;
+        }
         const int status = archive_read_next_header(archive_, &entry_);
         if (status == ARCHIVE_EOF)
             return Next::End;
@@ -254,6 +261,8 @@ Problem ArchiveSource::failure() const
 
 std::string ArchiveSource::error() const
 {
+    if (headerRefused())
+        return refusedHeader_;
     const char *message = archive_error_string(archive_);
     return message ? message : "the archive cannot be read";
 }

@@ -3,9 +3,11 @@
 // filters this library accepts, and its entries turned into plain values.
 
 #include "engine/common/UniqueFd.h"
+#include "engine/otherformats/CpioHeaders.h"
 #include "engine/otherformats/OtherFormats.h"
 
 #include <locale.h>
+#include <memory>
 #include <string>
 
 struct archive;
@@ -53,6 +55,8 @@ public:
 
     archive *handle() const { return archive_; }
     std::string error() const;
+    // A header refused before libarchive read it (CpioHeaders) ended the reading.
+    bool headerRefused() const { return !refusedHeader_.empty(); }
     // Why reading the archive failed as a whole: encrypted when it holds
     // encrypted entries (or headers), damaged otherwise.
     Problem failure() const;
@@ -74,6 +78,8 @@ private:
     std::string rawName_;
     uint64_t size_ = 0;
     std::optional<Problem> refusal_;  // of the current entry, when next() refused it
+    std::unique_ptr<CpioHeaders> cpioHeaders_;
+    std::string refusedHeader_;  // why next() read no further header
 };
 
 // The longest entry name or link target read, in bytes: ZIP's limit, far

@@ -57,6 +57,12 @@ Detection detect(const std::string &path)
         result.filter = source.filterName();
         if (next == ArchiveSource::Next::Failed)
             result.error = source.error();
+        if (source.headerRefused()) {
+            // A cpio whose first header is refused: its listing says why.
+            result.verdict = Verdict::Other;
+            result.format = "cpio";
+            return result;
+        }
         if (archive_format(source.handle()) == 0)
             return result;
         if (source.isZip())

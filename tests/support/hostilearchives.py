@@ -79,6 +79,13 @@ def hostile_cpio(outside):
                  ('dev', 0o020644, b''), ('fifo', 0o010644, b''), ('suid', 0o106755, b'#!/bin/sh\n')])
 
 
+def huge_name_cpio():
+    """A cpio header that gives a name of 2 GiB, for which libarchive would
+    set aside that much memory before reading it."""
+    fields = (1, 0o100644, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0x7FFFFFF0, 0)
+    return b'070701' + b''.join(b'%08X' % f for f in fields) + b'a' * 4096
+
+
 def ar(members):
     """A System V ar archive with names of up to 15 bytes; each member is
     (name, data)."""
@@ -113,6 +120,7 @@ def write_all(directory, outside, bombs=True):
         'hostile.tar.gz': gzip.compress(plain, mtime=0),
         'hostile.tar.xz': lzma.compress(plain),
         'hostile.cpio': hostile_cpio(outside),
+        'huge-name.cpio': huge_name_cpio(),
         'hostile.zip.gz': gzip.compress(hostile_zip(outside), mtime=0),
     }
     if bombs:
