@@ -43,18 +43,6 @@ private:
     uint64_t steps_ = 0;
 };
 
-// Where an entry lands under the target: its path, or its last name when
-// folders are not kept.
-std::string outputPath(const ArchiveEntry &member, bool keepFolders)
-{
-    std::string path = member.FileName;
-    while (!path.empty() && path.back() == '/')
-        path.pop_back();
-    if (!keepFolders)
-        path = path.substr(path.find_last_of('/') + 1);
-    return path;
-}
-
 // The file's modification time in seconds, or none when it does not exist.
 std::optional<int64_t> modifiedTime(const std::string &path)
 {
@@ -82,7 +70,7 @@ int64_t secondsOf(const ArchiveEntry &member)
 
 bool TZipEngine::readOtherFormat(const std::string &name, std::vector<ArchiveEntry> &read, std::string &format)
 {
-    const otherformats::Detection detection = otherformats::detect(name);
+    const otherformats::Detection detection = orvex::detectArchive(name);
     if (detection.verdict != otherformats::Verdict::Other)
         return false;
     std::atomic<bool> stop = false;
@@ -104,7 +92,9 @@ bool TZipEngine::readOtherFormat(const std::string &name, std::vector<ArchiveEnt
     read.reserve(listing.entries.size());
     for (const otherformats::Entry &entry : listing.entries)
         read.push_back(orvex::memberOf(entry));
-    if (!listing.complete)
+    // An entry passed over (a header that cannot be read, a name refused) is
+    // said too, though the entries after it are listed.
+    if (!listing.complete || !listing.problems.empty())
         throw EZipError(
             "Error reading " + format + " archive"
             + (listing.problems.empty() ? std::string() : ": " + orvex::problemText(listing.problems.front())));
@@ -168,9 +158,11 @@ void TZipEngine::runOther(bool test, const std::string &baseDirectory)
                 std::vector<uint64_t> kept;
                 for (const uint64_t index : selection) {
                     const ArchiveEntry &member = entries_[size_t(index)];
-                    const std::string path = outputPath(member, extract.keepFolders);
+                    // The form the extraction asks about: "./a.txt" is asked as "a.txt".
+                    const std::string path = otherformats::outputPath(member.FileName, extract.keepFolders);
                     stamps[path] = secondsOf(member);
-                    if (!freshen || modifiedTime(baseDirectory + "/" + path))
+                    // A refused name is left to the extraction, which says why.
+                    if (!freshen || path.empty() || modifiedTime(baseDirectory + "/" + path))
                         kept.push_back(index);
                 }
                 selection = std::move(kept);

@@ -82,7 +82,7 @@ bool selectEntries(const std::string &archive, const otherformats::ReadOptions &
 
 bool isOtherFormat(const std::string &path)
 {
-    return otherformats::detect(path).verdict == otherformats::Verdict::Other;
+    return orvex::detectArchive(path).verdict == otherformats::Verdict::Other;
 }
 
 bool otherFormatPassword(const std::map<std::string, std::string> &options, std::optional<std::string> &password)

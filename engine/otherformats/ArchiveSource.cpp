@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -64,6 +65,34 @@ void enableFilters(archive *a)
 std::string text(const char *s)
 {
     return s ? std::string(s) : std::string();
+}
+
+size_t lengthOf(const char *s)
+{
+    return s ? std::strlen(s) : 0;
+}
+
+// The entry's longest name: its path or the target of its link, in the
+// stored form or in UTF-8, whichever is longer.
+size_t longestName(archive_entry *e)
+{
+    return std::max({lengthOf(archive_entry_pathname(e)), lengthOf(archive_entry_pathname_utf8(e)),
+                     lengthOf(archive_entry_symlink(e)), lengthOf(archive_entry_hardlink(e))});
+}
+
+// The start of a name too long to show whole, cut between characters.
+std::string shortened(const char *name)
+{
+    constexpr size_t shown = 100;
+    std::string start(name ? name : "", 0, name ? std::min(std::strlen(name), shown + 1) : 0);
+    if (start.size() <= shown)
+        return start;
+    start.resize(shown);
+    while (!start.empty() && (static_cast<unsigned char>(start.back()) & 0xC0) == 0x80)
+        start.pop_back();
+    if (!start.empty() && static_cast<unsigned char>(start.back()) >= 0xC0)
+        start.pop_back();
+    return start + "...";
 }
 
 }  // namespace
@@ -141,15 +170,30 @@ bool ArchiveSource::open(const std::string &path, const std::optional<std::strin
         error = this->error();
         return false;
     }
+    cpioHeaders_ = std::make_unique<CpioHeaders>(fd_.get(), &enableFilters, MaxNameLength);
     return true;
 }
 
 ArchiveSource::Next ArchiveSource::next()
 {
+    refusal_.reset();
+    if (headerRefused())
+        return Next::Failed;
     for (;;) {
+        if (auto why = cpioHeaders_ ? cpioHeaders_->checkNext() : std::nullopt) {
+            refusedHeader_ = std::move(*why);
+            return Next::Failed;
+        }
         const int status = archive_read_next_header(archive_, &entry_);
         if (status == ARCHIVE_EOF)
             return Next::End;
+        if ((status == ARCHIVE_OK || status == ARCHIVE_WARN) && !isRaw())
+            if (const size_t length = longestName(entry_); length > MaxNameLength) {
+                refusal_ = Problem{shortened(archive_entry_pathname(entry_)), ProblemKind::Refused,
+                                   "a name or link target of " + std::to_string(length) + " bytes is longer than the "
+                                       + std::to_string(MaxNameLength) + " bytes one may have"};
+                return Next::Unreadable;
+            }
         if (status == ARCHIVE_OK || status == ARCHIVE_WARN)
             return Next::Entry;
         if (status == ARCHIVE_FAILED)
@@ -203,6 +247,8 @@ Entry ArchiveSource::describe() const
 
 Problem ArchiveSource::unreadable() const
 {
+    if (refusal_)
+        return *refusal_;
     const char *name = entry_ ? archive_entry_pathname(entry_) : nullptr;
     return {text(name), ProblemKind::Damaged, error()};
 }
@@ -215,6 +261,8 @@ Problem ArchiveSource::failure() const
 
 std::string ArchiveSource::error() const
 {
+    if (headerRefused())
+        return refusedHeader_;
     const char *message = archive_error_string(archive_);
     return message ? message : "the archive cannot be read";
 }
@@ -222,6 +270,11 @@ std::string ArchiveSource::error() const
 bool ArchiveSource::isZip() const
 {
     return (archive_format(archive_) & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_ZIP;
+}
+
+bool ArchiveSource::isPlainZip() const
+{
+    return isZip() && archive_filter_count(archive_) <= 1;
 }
 
 bool ArchiveSource::isRaw() const

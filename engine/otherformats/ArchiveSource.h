@@ -3,9 +3,11 @@
 // filters this library accepts, and its entries turned into plain values.
 
 #include "engine/common/UniqueFd.h"
+#include "engine/otherformats/CpioHeaders.h"
 #include "engine/otherformats/OtherFormats.h"
 
 #include <locale.h>
+#include <memory>
 #include <string>
 
 struct archive;
@@ -39,8 +41,9 @@ public:
     // False with `error` set when the file cannot be opened or read.
     bool open(const std::string &path, const std::optional<std::string> &password, std::string &error);
 
-    // Unreadable: this entry cannot be read but the next may be; Failed:
-    // nothing more can be read. error() says why.
+    // Unreadable: this entry cannot be read, or is refused before it is
+    // (a name longer than MaxNameLength), but the next may be; Failed:
+    // nothing more can be read. error() or unreadable() says why.
     enum class Next { Entry, Unreadable, End, Failed };
     Next next();
     archive_entry *current() const { return entry_; }
@@ -52,10 +55,15 @@ public:
 
     archive *handle() const { return archive_; }
     std::string error() const;
+    // A header refused before libarchive read it (CpioHeaders) ended the reading.
+    bool headerRefused() const { return !refusedHeader_.empty(); }
     // Why reading the archive failed as a whole: encrypted when it holds
     // encrypted entries (or headers), damaged otherwise.
     Problem failure() const;
     bool isZip() const;
+    // A ZIP archive as it is, which our own ZIP engine reads; a compressed
+    // one is no file that engine opens, so it is read here.
+    bool isPlainZip() const;
     bool isRaw() const;
     std::string formatName() const;
     std::string filterName() const;
@@ -69,7 +77,16 @@ private:
     common::UniqueFd fd_;
     std::string rawName_;
     uint64_t size_ = 0;
+    std::optional<Problem> refusal_;  // of the current entry, when next() refused it
+    std::unique_ptr<CpioHeaders> cpioHeaders_;
+    std::string refusedHeader_;  // why next() read no further header
 };
+
+// The longest entry name or link target read, in bytes: ZIP's limit, far
+// past any path a file system takes. A name costs its length in every
+// listing that holds it, and tar's long names run to a megabyte each, so a
+// small archive of such names would take gigabytes to list.
+inline constexpr size_t MaxNameLength = 65535;
 
 // The name a lone compressed file's content gets: the file's own name
 // without its compression suffix, or with ".out" when it has none.

@@ -13,12 +13,15 @@
 //     bits only, less the umask: no set-uid, set-gid or sticky bit.
 //   - Each file is written to a temporary name beside its place and renamed
 //     there; a cancelled or failed entry leaves nothing behind.
+//   - Files get their stored times; so do the folders this run made, once
+//     everything in them is written.
 //   - Two entries meeting at one output name: the first one placed keeps it,
 //     later ones are skipped, as the ZIP extraction does; one that failed
 //     leaves the name to the next.
-//   - Free space is checked before a file of known size, and again while any
-//     file grows; data past an entry's declared size, or past the caller's
-//     output budget, stops it, and a spent budget ends the run.
+//   - Free space is checked before a file of known size (for a sparse one,
+//     the data it holds: its holes stay holes), and again while any file
+//     grows; data past an entry's declared size, or past the caller's output
+//     budget, stops it, and a spent budget ends the run.
 #include "engine/otherformats/Extraction.h"
 
 #include "engine/common/Directory.h"
@@ -29,6 +32,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -56,6 +60,27 @@ std::string describe(int err)
     return std::strerror(err);
 }
 
+// A file's name without its folders, when they are not kept: here and in
+// outputPath(), so that the two cannot differ.
+void dropFolders(OutputName &name)
+{
+    name.components.erase(name.components.begin(), name.components.end() - 1);
+}
+
+// The bytes an entry of `size` puts on the disk: a sparse one's data alone,
+// since its holes are left as holes; a map that claims more counts as its size.
+uint64_t bytesHeld(archive_entry *entry, uint64_t size)
+{
+    if (archive_entry_sparse_reset(entry) <= 0)
+        return size;
+    uint64_t held = 0;
+    la_int64_t offset = 0, length = 0;
+    while (archive_entry_sparse_next(entry, &offset, &length) == ARCHIVE_OK && held < size)
+        if (length > 0)
+            held += std::min(uint64_t(length), size - held);
+    return held;
+}
+
 }  // namespace
 
 Extraction::Extraction(ArchiveSource &source, OutputTree &tree, const ExtractOptions &options, ExtractResult &result)
@@ -73,6 +98,25 @@ void Extraction::report(const Entry &entry, ProblemKind kind, std::string text)
 
 void Extraction::run()
 {
+    readEntries();
+    restoreFolderTimes();
+}
+
+void Extraction::restoreFolderTimes()
+{
+    for (const auto &folder : folderTimes_) {
+        const auto &[components, modified] = folder.second;
+        std::string error;
+        // Setting a folder's time leaves its parent's alone: any order will do.
+        if (common::UniqueFd dir = tree_.open(components, components.size(), false, error)) {
+            const timespec times[2] = {{0, UTIME_OMIT}, {time_t(modified), 0}};
+            ::futimens(dir.get(), times);
+        }
+    }
+}
+
+void Extraction::readEntries()
+{
     const std::atomic<bool> *cancel = options_.read.cancel;
     // Counted as list() counts: an entry whose header cannot be read has no
     // place in the listing, so it takes no index.
@@ -84,10 +128,11 @@ void Extraction::run()
         const ArchiveSource::Next next = source_.next();
         if (next == ArchiveSource::Next::End)
             return;
-        if (next == ArchiveSource::Next::Failed || source_.isZip()) {
+        if (next == ArchiveSource::Next::Failed || source_.isPlainZip()) {
             keepProblem(options_.read, result_.problems,
-                        source_.isZip() ? Problem{{}, ProblemKind::Refused, "a ZIP archive is read by the ZIP engine"}
-                                        : source_.failure());
+                        source_.isPlainZip()
+                            ? Problem{{}, ProblemKind::Refused, "a ZIP archive is read by the ZIP engine"}
+                            : source_.failure());
             ++result_.failed;
             return;
         }
@@ -121,7 +166,7 @@ Extraction::Place Extraction::extractEntry(uint64_t index, const Entry &entry)
         return extractDirectory(entry, name);
     const std::string archiveName = name.joined();
     if (!options_.keepFolders)
-        name.components.erase(name.components.begin(), name.components.end() - 1);
+        dropFolders(name);
     const std::string path = name.joined();
     if (const auto claimed = claimed_.find(path); claimed != claimed_.end()) {
         report(entry, ProblemKind::Skipped, claimed->second + " was extracted to the same file " + path);
@@ -199,10 +244,15 @@ Extraction::Place Extraction::extractDirectory(const Entry &entry, const OutputN
     if (!options_.keepFolders || name.components.empty())
         return Place::Done;
     std::string error;
-    if (!tree_.open(name.components, name.components.size(), true, error)) {
+    const common::UniqueFd dir = tree_.open(name.components, name.components.size(), true, error);
+    if (!dir) {
         report(entry, ProblemKind::Refused, error);
         return Place::Failed;
     }
+    // As the ZIP extraction does, only a folder this run made gets the time;
+    // one that was there keeps its own.
+    if (entry.modified && tree_.made(dir.get()))
+        folderTimes_[name.joined()] = {name.components, entry.modified};
     return Place::Done;
 }
 
@@ -228,9 +278,12 @@ bool Extraction::existingAllows(const Entry &entry, int dir, const std::string &
 
 Extraction::Place Extraction::writeFile(uint64_t index, const Entry &entry, int dir, const std::string &temporary)
 {
-    if (entry.size && !roomFor(dir, *entry.size)) {
-        report(entry, ProblemKind::Write, "not enough free space for " + std::to_string(*entry.size) + " bytes");
-        return Place::Failed;
+    if (entry.size) {
+        const uint64_t needed = bytesHeld(source_.current(), *entry.size);
+        if (!roomFor(dir, needed)) {
+            report(entry, ProblemKind::Write, "not enough free space for " + std::to_string(needed) + " bytes");
+            return Place::Failed;
+        }
     }
     common::UniqueFd file(::openat(dir, temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (!file) {
@@ -329,6 +382,16 @@ Extraction::Place Extraction::makeHardLink(const Entry &entry, int dir, const st
         return Place::Failed;
     }
     return Place::Done;
+}
+
+std::string outputPath(const std::string &name, bool keepFolders)
+{
+    OutputName output = outputName(name, false);
+    if (output.refused())
+        return {};
+    if (!keepFolders)
+        dropFolders(output);
+    return output.joined();
 }
 
 ExtractResult extract(const std::string &path, const ExtractOptions &options)

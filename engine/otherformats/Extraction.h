@@ -17,11 +17,14 @@ namespace otherformats {
 class Extraction {
 public:
     Extraction(ArchiveSource &source, OutputTree &tree, const ExtractOptions &options, ExtractResult &result);
-    // Reads the archive to its end, a cancel, or a failure nothing survives.
+    // Reads the archive to its end, a cancel, or a failure nothing survives,
+    // then gives the folders it made their stored times.
     void run();
 
 private:
     enum class Place { Done, Failed, Stop };
+    void readEntries();
+    void restoreFolderTimes();
     Place extractEntry(uint64_t index, const Entry &entry);
     Place extractDirectory(const Entry &entry, const OutputName &name);
     Place writeFile(uint64_t index, const Entry &entry, int dir, const std::string &temporary);
@@ -44,6 +47,9 @@ private:
     // Where each placed file went, by its normalised name in the archive, for
     // the hard links that name it.
     std::map<std::string, std::vector<std::string>> placed_;
+    // The folders this run made with a stored time, by output path: set once
+    // everything is written, since each file placed in a folder changes its time.
+    std::map<std::string, std::pair<std::vector<std::string>, int64_t>> folderTimes_;
 };
 
 }  // namespace otherformats

@@ -2,7 +2,8 @@
 // Reading archives of formats other than ZIP (tar and its compressions, 7z,
 // RAR, ISO 9660, cpio, ar, cab, lha, xar, lone compressed files) on
 // libarchive: detection, listing, testing and a safe extraction. ZIP is not
-// read here: our own engine reads it, and detect() says so.
+// read here: our own engine reads it, and detect() says so; a compressed ZIP
+// (a.zip.gz), which that engine does not open, is read here like the others.
 //
 // Every entry point returns plain values: problems are messages in the
 // result, never exceptions, whatever the archive holds. What the caller's own
@@ -125,5 +126,11 @@ struct ExtractResult {
 };
 
 ExtractResult extract(const std::string &path, const ExtractOptions &options);
+
+// Where extract() puts an entry of this name, relative to the target, and
+// so the path askOverwrite is asked with: without "." and empty components
+// ("./dir//a.txt" lands at "dir/a.txt"), only the last name when folders are
+// not kept. Empty for a name that is refused.
+std::string outputPath(const std::string &name, bool keepFolders);
 
 }  // namespace otherformats

@@ -17,7 +17,7 @@ OutputTree::OutputTree(common::UniqueFd root, mode_t folderMode) : root_(std::mo
 }
 
 common::UniqueFd OutputTree::open(const std::vector<std::string> &components, size_t count, bool create,
-                                  std::string &error) const
+                                  std::string &error)
 {
     common::UniqueFd dir(::fcntl(root_.get(), F_DUPFD_CLOEXEC, 0));
     if (!dir) {
@@ -37,11 +37,14 @@ common::UniqueFd OutputTree::open(const std::vector<std::string> &components, si
         // component of each entry was a system call per component for nothing.
         common::UniqueFd next = openPart();
         if (!next && errno == ENOENT && create) {
-            if (common::sys::mkdirat(dir.get(), part.c_str(), folderMode_) != 0 && errno != EEXIST) {
+            const bool madeNow = common::sys::mkdirat(dir.get(), part.c_str(), folderMode_) == 0;
+            if (!madeNow && errno != EEXIST) {
                 error = "cannot make the directory " + path + ": " + std::strerror(errno);
                 return {};
             }
             next = openPart();
+            if (struct stat st{}; madeNow && next && ::fstat(next.get(), &st) == 0)
+                made_.emplace(st.st_dev, st.st_ino);
         }
         if (!next) {
             const int err = errno;
@@ -54,6 +57,12 @@ common::UniqueFd OutputTree::open(const std::vector<std::string> &components, si
         dir = std::move(next);
     }
     return dir;
+}
+
+bool OutputTree::made(int dir) const
+{
+    struct stat st {};
+    return ::fstat(dir, &st) == 0 && made_.count({st.st_dev, st.st_ino}) != 0;
 }
 
 std::string OutputTree::temporaryName()

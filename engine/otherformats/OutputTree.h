@@ -8,8 +8,10 @@
 #include "engine/common/UniqueFd.h"
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <sys/types.h>
+#include <utility>
 #include <vector>
 
 namespace otherformats {
@@ -22,8 +24,10 @@ public:
     // The directory of the first `count` components, made when missing and
     // `create` is set. An invalid descriptor with `error` set when a
     // component is a link, not a directory, or cannot be made or opened.
-    common::UniqueFd open(const std::vector<std::string> &components, size_t count, bool create,
-                          std::string &error) const;
+    common::UniqueFd open(const std::vector<std::string> &components, size_t count, bool create, std::string &error);
+
+    // Whether this tree made the directory open at `dir`.
+    bool made(int dir) const;
 
     // A name for a temporary file no entry can know beforehand, so no entry
     // can be named like another's temporary file.
@@ -34,6 +38,9 @@ private:
     mode_t folderMode_;
     uint64_t key_;
     uint64_t counter_ = 0;
+    // The directories made, by device and inode: a path each would take the
+    // square of a deep tree's depth.
+    std::set<std::pair<dev_t, ino_t>> made_;
 };
 
 // A temporary name in a directory, removed on the way out unless kept, so

@@ -57,6 +57,12 @@ Detection detect(const std::string &path)
         result.filter = source.filterName();
         if (next == ArchiveSource::Next::Failed)
             result.error = source.error();
+        if (source.headerRefused()) {
+            // A cpio whose first header is refused: its listing says why.
+            result.verdict = Verdict::Other;
+            result.format = "cpio";
+            return result;
+        }
         if (archive_format(source.handle()) == 0)
             return result;
         if (source.isZip())
@@ -107,7 +113,7 @@ Listing list(const std::string &path, const ReadOptions &options)
                 listing.problems.push_back(source.unreadable());
                 continue;
             }
-            if (source.isZip()) {
+            if (source.isPlainZip()) {
                 listing.problems.push_back({{}, ProblemKind::Refused, "a ZIP archive is read by the ZIP engine"});
                 break;
             }
@@ -143,9 +149,9 @@ TestResult test(const std::string &path, const ReadOptions &options, const std::
             const ArchiveSource::Next next = source.next();
             if (next == ArchiveSource::Next::End)
                 break;
-            if (next == ArchiveSource::Next::Failed || source.isZip()) {
+            if (next == ArchiveSource::Next::Failed || source.isPlainZip()) {
                 keepProblem(options, result.problems,
-                            source.isZip()
+                            source.isPlainZip()
                                 ? Problem{{}, ProblemKind::Refused, "a ZIP archive is read by the ZIP engine"}
                                 : source.failure());
                 break;

@@ -158,6 +158,8 @@ TEST_F(OtherFormatComponent, ExtractHonoursSelectionFoldersAndOverwriteAndReport
 
 TEST_F(OtherFormatComponent, UpdateAndFreshenReplaceOnlyOlderFilesAndFreshenAddsNone)
 {
+    // What `tar -C src -cf x .` writes: every name begins with "./".
+    ASSERT_EQ(ziptest::sh("tar -cJf ../dotted.tar.xz .", dir / "src"), 0);
     // The entries were stamped now; files dated 2001 are older, 2100 newer.
     struct Case {
         ExtrOptsEnum option;
@@ -170,18 +172,21 @@ TEST_F(OtherFormatComponent, UpdateAndFreshenReplaceOnlyOlderFilesAndFreshenAdds
                           {ExtrFreshen, 1000000000, "bee", false},
                           {ExtrFreshen, 4102444800, "mine", false}};
     int n = 0;
-    for (const Case &c : cases) {
-        SCOPED_TRACE(n);
-        const std::string out = dir / ("u" + std::to_string(n++));
-        ziptest::makeDirs(out + "/dir");
-        ziptest::writeFile(out + "/dir/b.txt", "mine");
-        ziptest::setMtime(out + "/dir/b.txt", c.fileTime);
-        engine.ExtrBaseDir = out;
-        engine.ExtrOptions = ExtrOpts{ExtrDirNames, c.option};
-        engine.FileSpecs = {"a.txt", "dir/b.txt"};
-        engine.Extract();
-        EXPECT_EQ(ziptest::readFile(out + "/dir/b.txt"), c.expectedB);
-        EXPECT_EQ(ziptest::exists(out + "/a.txt"), c.expectA);
+    for (const std::string prefix : {"", "./"}) {
+        engine.setZipFilename(prefix.empty() ? archive : dir / "dotted.tar.xz");
+        for (const Case &c : cases) {
+            SCOPED_TRACE(n);
+            const std::string out = dir / ("u" + std::to_string(n++));
+            ziptest::makeDirs(out + "/dir");
+            ziptest::writeFile(out + "/dir/b.txt", "mine");
+            ziptest::setMtime(out + "/dir/b.txt", c.fileTime);
+            engine.ExtrBaseDir = out;
+            engine.ExtrOptions = ExtrOpts{ExtrDirNames, c.option};
+            engine.FileSpecs = {prefix + "a.txt", prefix + "dir/b.txt"};
+            engine.Extract();
+            EXPECT_EQ(ziptest::readFile(out + "/dir/b.txt"), c.expectedB);
+            EXPECT_EQ(ziptest::exists(out + "/a.txt"), c.expectA);
+        }
     }
 }
 
@@ -235,4 +240,26 @@ TEST_F(OtherFormatComponent, ACancelledReadKeepsTheArchiveBefore)
     EXPECT_EQ(engine.ZipFilename(), archive);
     EXPECT_EQ(engine.EntryCount(), 4);
     EXPECT_FALSE(engine.Cancel);
+}
+
+TEST_F(OtherFormatComponent, ANameTooLongForAnyFileSystemIsRefusedByNameAndTheRestListed)
+{
+    ASSERT_EQ(ziptest::sh("python3 -c \"import tarfile, io\n"
+                          "with tarfile.open('long.tar', 'w', format=tarfile.GNU_FORMAT) as t:\n"
+                          "    for name in ('long/' + 'a' * 70000, 'ok.txt'):\n"
+                          "        info = tarfile.TarInfo(name)\n"
+                          "        info.size = 2\n"
+                          "        t.addfile(info, io.BytesIO(b'hi'))\n\"",
+                          dir.path()),
+              0);
+    try {
+        engine.setZipFilename(dir / "long.tar");
+        ADD_FAILURE() << "the long name passed unsaid";
+    } catch (const EZipError &error) {
+        const std::string text = error.what();
+        EXPECT_NE(text.find("long/aaa"), std::string::npos) << text;
+        EXPECT_LT(text.size(), 1000u);
+    }
+    ASSERT_EQ(engine.EntryCount(), 1);
+    EXPECT_EQ(engine.Entries(0).FileName, "ok.txt");
 }

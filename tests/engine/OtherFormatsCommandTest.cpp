@@ -2,11 +2,19 @@
 // convert, which writes any archive it reads as a new ZIP archive. tar, 7zz
 // and Python only make the inputs; what is asserted is orvexzip's behaviour.
 
+#include "engine/ZipEngine.h"
+#include "support/ArchiveBuilder.h"
 #include "support/Files.h"
 #include "support/Run.h"
 
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 
 using namespace ziptest;
 namespace fs = std::filesystem;
@@ -38,6 +46,37 @@ protected:
     }
     TempDir dir;
 };
+
+// `orvexzip list ARCHIVE` run in `directory`, its output in ARCHIVE.out and
+// ARCHIVE.err there; the peak resident memory it took, in KiB (-1 when it
+// did not run).
+long listingPeakKiB(const std::string &archive, const std::string &directory)
+{
+    const std::string program = std::string(ORVEX_BUILD_DIR) + "/orvexzip";
+    // A sanitizer build would otherwise keep every freed name in its
+    // quarantine, which is no memory the program holds.
+    const char *asan = std::getenv("ASAN_OPTIONS");
+    const std::string asanOptions = "ASAN_OPTIONS=" + std::string(asan ? asan : "") + ":quarantine_size_mb=16";
+    const std::string out = directory + "/" + archive + ".out", err = directory + "/" + archive + ".err";
+    char *argv[] = {const_cast<char *>(program.c_str()), const_cast<char *>("list"),
+                    const_cast<char *>(archive.c_str()), nullptr};
+    char *envp[] = {const_cast<char *>("LC_ALL=C"), const_cast<char *>(asanOptions.c_str()), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());
+    pid_t pid = -1;
+    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, envp);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        return -1;
+    int status = 0;
+    struct rusage usage {};
+    while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
+    }
+    return usage.ru_maxrss;
+}
 
 struct Format {
     const char *archive;
@@ -164,4 +203,84 @@ TEST_F(OtherFormats, ConvertRefusesATargetThatExists)
     EXPECT_EQ(readFile(dir.file("b.zip")), "not to be touched");
     EXPECT_EQ(readFile(dir.file("a.zip")), before);
     EXPECT_EQ(listDir(dir.path()), (std::vector<std::string>{"a.zip", "b.zip", "src"}));
+}
+
+TEST_F(OtherFormats, ListingNamesTooLongForAnyFileSystemTakesBoundedMemory)
+{
+    if (!haveProgram("python3"))
+        GTEST_SKIP() << "python3 makes the archives";
+    // long.tar.xz: 96 names of about a megabyte, which xz makes a few
+    // kilobytes of, and an ordinary entry after them. name.cpio.xz: a header
+    // that gives a name of 256 MiB, which follows it.
+    dir.write("make.py", "import io, lzma, tarfile\n"
+                         "with tarfile.open('long.tar.xz', 'w:xz', format=tarfile.GNU_FORMAT, preset=1) as t:\n"
+                         "    for i in range(97):\n"
+                         "        info = tarfile.TarInfo('ok.txt' if i == 96 else 'n%02d/' % i + 'a' * 1040000)\n"
+                         "        info.size = 2\n"
+                         "        t.addfile(info, io.BytesIO(b'hi'))\n"
+                         "fields = (1, 0o100644, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1 << 28, 0)\n"
+                         "with lzma.open('name.cpio.xz', 'wb', preset=1) as f:\n"
+                         "    f.write(b'070701' + b''.join(b'%08X' % n for n in fields))\n"
+                         "    for _ in range(256):\n"
+                         "        f.write(b'a' * (1 << 20))\n");
+    ASSERT_EQ(sh("tar czf small.tar.gz src/readme.txt && python3 make.py", dir.path()), 0);
+    const long baseline = listingPeakKiB("small.tar.gz", dir.path());
+    ASSERT_GT(baseline, 0);
+    struct Case {
+        const char *archive;
+        const char *listed;  // a row of the listing, or nothing
+        const char *said;    // in the messages: the entry or the header refused
+    };
+    const Case cases[] = {
+        {"long.tar.xz", "\nok.txt\t\t2\t", "n95/aaa"},
+        {"name.cpio.xz", "", "name of 268435455 bytes"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.archive);
+        const long peak = listingPeakKiB(c.archive, dir.path());
+        // Holding the names would take over 96 MiB more than the small
+        // listing (several times that under the sanitizers); reading them
+        // one at a time takes libarchive's buffers for one, which the
+        // sanitizers inflate.
+#ifdef ORVEX_SANITIZED
+        constexpr long ceilingKiB = 96 * 1024;
+#else
+        constexpr long ceilingKiB = 48 * 1024;
+#endif
+        EXPECT_LT(peak, baseline + ceilingKiB) << "the small listing's " << baseline << " KiB";
+        const std::string out = readFile(dir.file(c.archive + std::string(".out")));
+        const std::string err = readFile(dir.file(c.archive + std::string(".err")));
+        EXPECT_NE(out.find(c.listed), std::string::npos) << out;
+        EXPECT_NE(err.find(c.said), std::string::npos) << err.substr(0, 300);
+        EXPECT_LT(out.size() + err.size(), 100000u) << "no name is shown whole";
+    }
+}
+
+TEST_F(OtherFormats, APieceOfASplitZipOpensAsTheSetWhateverItBeginsWith)
+{
+    // Each set's first member is stored and the cut falls where its data
+    // begins, so that the second piece starts as a gzip or a tar stream.
+    ASSERT_EQ(sh("tar cf inner.tar src/readme.txt && gzip -c src/docs/big.txt > inner.gz", dir.path()), 0);
+    for (const std::string inner : {"inner.gz", "inner.tar"}) {
+        SCOPED_TRACE(inner);
+        const std::string data = readFile(dir.file(inner));
+        const std::string whole = buildZip({stored(inner, data), stored("other.txt", "other")});
+        const size_t cut = whole.find(data);
+        const std::string set = "set-" + inner.substr(6) + ".zip";
+        dir.write(set + ".001", whole.substr(0, cut));
+        dir.write(set + ".002", whole.substr(cut));
+
+        TZipEngine engine;
+        engine.setZipFilename(dir.file(set + ".002"));
+        EXPECT_FALSE(engine.ReadOnly()) << engine.OtherFormat();
+        ASSERT_EQ(engine.EntryCount(), 2);
+        EXPECT_EQ(engine.Entries(0).FileName, inner);
+
+        const RunResult listed = runOrvexzip({"list", set + ".002"}, dir.path());
+        EXPECT_EQ(listed.exitCode, 0) << listed.err;
+        EXPECT_NE(listed.out.find("\nother.txt\t"), std::string::npos) << listed.out;
+        const RunResult extracted = runOrvexzip({"extract", set + ".002", "--to", "out-" + set}, dir.path());
+        EXPECT_EQ(extracted.exitCode, 0) << extracted.err;
+        EXPECT_EQ(readFile(dir.file("out-" + set + "/" + inner)), data);
+    }
 }

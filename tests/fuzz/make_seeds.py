@@ -2,8 +2,8 @@
 """Writes a handful of small archives into DIR as starting points for the
 fuzz targets: every compression method the library reads, directories,
 links, ZIP64 records, data descriptors, comments and a stub in front; and for
-the other formats, tar with its compressions, cpio, ar, 7z and ISO 9660,
-sound and hostile."""
+the other formats, tar with its compressions and a sparse entry, cpio, ar,
+7z and ISO 9660, sound and hostile, and a compressed ZIP."""
 
 import gzip
 import io
@@ -180,6 +180,21 @@ def main():
     other_formats(p, tree)
 
 
+def sparse_tar():
+    """A pax sparse entry (GNU 1.0: the map leads the data) of 64 MiB
+    holding 4 bytes at 1 MiB, the rest holes."""
+    out = io.BytesIO()
+    with tarfile.open(fileobj=out, mode="w", format=tarfile.PAX_FORMAT) as t:
+        sparse_map = b"1\n%d\n4\n" % (1 << 20)
+        data = sparse_map + bytes(-len(sparse_map) % 512) + b"data"
+        info = tarfile.TarInfo("GNUSparseFile.0/sparse")
+        info.size = len(data)
+        info.pax_headers = {"GNU.sparse.major": "1", "GNU.sparse.minor": "0", "GNU.sparse.name": "sparse",
+                            "GNU.sparse.realsize": str(64 << 20)}
+        t.addfile(info, io.BytesIO(data))
+    return out.getvalue()
+
+
 def other_formats(p, tree):
     """Seeds for fuzz_other_formats; each format's reader is chosen by what
     the file begins with, so every format wants one of its own."""
@@ -199,7 +214,8 @@ def other_formats(p, tree):
                        ("sound.tar.xz", lzma.compress(plain)), ("lone.txt.xz", lzma.compress(TEXT)),
                        ("sound.cpio", hostilearchives.cpio([("dir", 0o040755, b""), ("dir/a.txt", 0o100644, TEXT),
                                                             ("link", 0o120777, b"dir/a.txt")])),
-                       ("sound.a", hostilearchives.ar([("a.txt", TEXT), ("b.bin", bytes(range(256)))]))):
+                       ("sound.a", hostilearchives.ar([("a.txt", TEXT), ("b.bin", bytes(range(256)))])),
+                       ("sparse.tar", sparse_tar())):
         with open(p(name), "wb") as f:
             f.write(data)
     # No bombs: each execution of one would spend the whole output budget.

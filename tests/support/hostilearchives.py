@@ -6,7 +6,8 @@ seeds (tests/fuzz/make_seeds.py).
 
 writes them into DIR; OUTSIDE is the absolute folder beside the target that
 the absolute names and links aim at. Python's tarfile writes any name, type
-and mode it is given; cpio and ar are put together by hand.
+and mode it is given, zipfile any name; cpio and ar are put together by
+hand.
 """
 
 import gzip
@@ -15,6 +16,7 @@ import lzma
 import os
 import sys
 import tarfile
+import zipfile
 
 BOMB_SIZE = 32 << 20
 
@@ -77,6 +79,13 @@ def hostile_cpio(outside):
                  ('dev', 0o020644, b''), ('fifo', 0o010644, b''), ('suid', 0o106755, b'#!/bin/sh\n')])
 
 
+def huge_name_cpio():
+    """A cpio header that gives a name of 2 GiB, for which libarchive would
+    set aside that much memory before reading it."""
+    fields = (1, 0o100644, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0x7FFFFFF0, 0)
+    return b'070701' + b''.join(b'%08X' % f for f in fields) + b'a' * 4096
+
+
 def ar(members):
     """A System V ar archive with names of up to 15 bytes; each member is
     (name, data)."""
@@ -85,6 +94,21 @@ def ar(members):
         out += b'%-16s%-12d%-6d%-6d%-8o%-10d`\n' % ((name + '/').encode(), 0, 0, 0, 0o100644, len(data))
         out += data + b'\n' * (len(data) % 2)
     return bytes(out)
+
+
+def hostile_zip(outside):
+    """A ZIP of traversal, an absolute name and a link out with a file
+    written through it, to be compressed: a compressed ZIP is read by
+    libarchive as it streams, not by our ZIP engine."""
+    out = io.BytesIO()
+    with zipfile.ZipFile(out, 'w') as z:
+        for name in ('../escape.txt', outside + '/absolute.txt'):
+            z.writestr(zipfile.ZipInfo(name), b'x')
+        link = zipfile.ZipInfo('abs')
+        link.external_attr = 0o120777 << 16
+        z.writestr(link, outside.encode())
+        z.writestr(zipfile.ZipInfo('abs/through.txt'), b'x')
+    return out.getvalue()
 
 
 def write_all(directory, outside, bombs=True):
@@ -96,6 +120,8 @@ def write_all(directory, outside, bombs=True):
         'hostile.tar.gz': gzip.compress(plain, mtime=0),
         'hostile.tar.xz': lzma.compress(plain),
         'hostile.cpio': hostile_cpio(outside),
+        'huge-name.cpio': huge_name_cpio(),
+        'hostile.zip.gz': gzip.compress(hostile_zip(outside), mtime=0),
     }
     if bombs:
         bomb = bomb_tar()

@@ -153,6 +153,30 @@ TEST(OtherFormats, LoneCompressedFileIsOneEntryNamedWithoutItsSuffix)
     EXPECT_EQ(ziptest::readFile(target / "notes.txt"), text);
 }
 
+TEST(OtherFormats, CompressedZipIsListedAndExtractedHere)
+{
+    if (!ziptest::haveProgram("zip"))
+        GTEST_SKIP() << "zip is not installed";
+    ziptest::TempDir dir;
+    makeSourceTree(dir.path());
+    // Read as it streams, with no central directory to say which entry is a
+    // link: the tree without its links.
+    ASSERT_TRUE(make("zip -qr a.zip src/docs src/data.bin && gzip a.zip", dir.path()));
+    const std::string archive = dir / "a.zip.gz";
+    EXPECT_EQ(detect(archive).verdict, Verdict::Other);
+    const Listing listing = list(archive);
+    EXPECT_TRUE(listing.complete);
+    EXPECT_EQ(listing.entries.size(), 5u) << "src/docs/, its two files, empty/ and data.bin";
+
+    ziptest::TempDir target;
+    const ExtractResult result = extract(archive, extractInto(target.path()));
+    EXPECT_TRUE(result.problems.empty()) << result.problems.front().text;
+    EXPECT_EQ(result.placed, 3u);
+    EXPECT_EQ(ziptest::treeContents(target / "src/docs"), ziptest::treeContents(dir / "src/docs"));
+    EXPECT_EQ(ziptest::readFile(target / "src/data.bin"), ziptest::readFile(dir / "src/data.bin"));
+    EXPECT_EQ(ziptest::mtimeOf(target / "src/docs/notes.txt"), ModifiedAt);
+}
+
 TEST(OtherFormats, DetectionGoesByContentAndLeavesZipToItsOwnEngine)
 {
     ziptest::TempDir dir;

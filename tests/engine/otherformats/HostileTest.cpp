@@ -75,3 +75,37 @@ TEST(OtherFormatsHostile, BombStopsAtTheOutputBudgetAndLeavesNothing)
     EXPECT_EQ(result.placed, 0u);
     EXPECT_TRUE(ziptest::listTree(options.target).empty());
 }
+
+TEST(OtherFormatsHostile, CpioHeaderGivingAHugeNameIsRefusedBeforeItIsRead)
+{
+    // New-format cpio records; libarchive would set aside as much memory as
+    // a header's name size says, up to 4 GiB, to read the name.
+    const auto header = [](uint32_t fileSize, uint32_t nameSize) {
+        char h[111];
+        std::snprintf(h, sizeof h, "070701%08X%08X%08X%08X%08X%08X%08X%08X%08X%08X%08X%08X%08X", 1u, 0100644u, 0u, 0u,
+                      1u, 0u, fileSize, 0u, 0u, 0u, 0u, nameSize, 0u);
+        return std::string(h, 110);
+    };
+    std::string sound = header(5, 6) + "a.txt" + std::string(1, '\0');
+    sound += std::string((4 - sound.size() % 4) % 4, '\0') + "hello" + std::string(3, '\0');
+    const std::string huge = header(0, 0x7FFFFFF0) + std::string(4096, 'a');
+    struct Case {
+        const char *name;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"in step", sound + huge},
+        {"after bytes that are no header", sound + "xyz" + huge},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ziptest::TempDir dir;
+        ziptest::writeFile(dir / "a.cpio", c.bytes);
+        const Listing listing = list(dir / "a.cpio");
+        ASSERT_EQ(listing.entries.size(), 1u);
+        EXPECT_EQ(listing.entries[0].name, "a.txt");
+        ASSERT_EQ(listing.problems.size(), 1u);
+        EXPECT_NE(listing.problems[0].text.find("a name of 2147483631 bytes"), std::string::npos)
+            << listing.problems[0].text;
+    }
+}
