@@ -469,7 +469,9 @@ void TZipEngine::memberMessage(int32_t code, const std::string &text)
 {
     if (testing_ && unzeng::isMemberFailure(code))
         ++LastTestFailures;
-    if (code == unzeng::CodeInfo && text.ends_with(unzeng::KeptExistingText))
+    // With overwriting asked for, a file left in place was not older (update
+    // and freshen), which is no file kept against the user's wish.
+    if (code == unzeng::CodeInfo && !ExtrOptions.contains(ExtrOverWrite) && text.ends_with(unzeng::KeptExistingText))
         ++LastKeptFiles;
     if (OnMessage)
         OnMessage(*this, code, text);
