@@ -17,14 +17,6 @@ namespace platform {
 
 namespace {
 
-QByteArray withoutFinalSlash(const QString &path)
-{
-    QByteArray native = QFile::encodeName(path);
-    while (native.size() > 1 && native.endsWith('/'))
-        native.chop(1);
-    return native;
-}
-
 // Why `native` could not be opened as a folder, in words.
 QString openFailure(const QByteArray &native, int error)
 {
@@ -60,19 +52,11 @@ int openFolderToEmpty(int parentFd, const char *name)
 std::vector<std::string> removeFilesIn(int fd, dev_t device, bool &ok)
 {
     std::vector<std::string> folders;
-    const int listing = ::openat(fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    DIR *dir = listing < 0 ? nullptr : ::fdopendir(listing);
-    if (!dir) {
-        if (listing >= 0)
-            ::close(listing);
+    std::vector<std::string> names;
+    if (!entryNamesAt(fd, names)) {
         ok = false;
         return folders;
     }
-    std::vector<std::string> names;
-    while (const dirent *entry = ::readdir(dir))
-        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
-            names.emplace_back(entry->d_name);
-    ::closedir(dir);
     for (std::string &name : names) {
         struct stat st {};
         if (::fstatat(fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
@@ -91,6 +75,31 @@ std::vector<std::string> removeFilesIn(int fd, dev_t device, bool &ok)
 
 }  // namespace
 
+QString withoutFinalSlash(const QString &path)
+{
+    QString trimmed = path;
+    while (trimmed.size() > 1 && trimmed.endsWith(QLatin1Char('/')))
+        trimmed.chop(1);
+    return trimmed;
+}
+
+bool entryNamesAt(int dirFd, std::vector<std::string> &names)
+{
+    // A descriptor of its own: closedir() closes the one it reads.
+    const int listing = ::openat(dirFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR *dir = listing < 0 ? nullptr : ::fdopendir(listing);
+    if (!dir) {
+        if (listing >= 0)
+            ::close(listing);
+        return false;
+    }
+    while (const dirent *entry = ::readdir(dir))
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            names.emplace_back(entry->d_name);
+    ::closedir(dir);
+    return true;
+}
+
 QString privateFolderRefusal(int fd)
 {
     struct stat st {};
@@ -107,7 +116,7 @@ QString privateFolderRefusal(int fd)
 
 int openPrivateFolder(const QString &path, QString &refusal)
 {
-    const QByteArray native = withoutFinalSlash(path);
+    const QByteArray native = QFile::encodeName(withoutFinalSlash(path));
     const int fd = ::open(native.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
         refusal = openFailure(native, errno);
@@ -122,7 +131,7 @@ int openPrivateFolder(const QString &path, QString &refusal)
 
 int makePrivateFolder(const QString &path, QString &refusal)
 {
-    const QByteArray native = withoutFinalSlash(path);
+    const QByteArray native = QFile::encodeName(withoutFinalSlash(path));
     const QString parent = QFileInfo(QFile::decodeName(native)).path();
     if (!QDir().mkpath(parent)) {
         refusal = QStringLiteral("cannot be made: its folder %1 cannot be created").arg(parent);
@@ -135,15 +144,14 @@ int makePrivateFolder(const QString &path, QString &refusal)
     return openPrivateFolder(path, refusal);
 }
 
-bool removeEntryAt(int dirFd, const QString &entryName)
+bool removeEntryAt(int dirFd, const std::string &name)
 {
-    const QByteArray name = QFile::encodeName(entryName);
     struct stat st {};
-    if (::fstatat(dirFd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+    if (::fstatat(dirFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return errno == ENOENT;
     if (!S_ISDIR(st.st_mode))
-        return ::unlinkat(dirFd, name.constData(), 0) == 0 || errno == ENOENT;
-    int current = openFolderToEmpty(dirFd, name.constData());
+        return ::unlinkat(dirFd, name.c_str(), 0) == 0 || errno == ENOENT;
+    int current = openFolderToEmpty(dirFd, name.c_str());
     if (current < 0)
         return false;
     // One folder is open at a time, however deep the tree: a member's path
@@ -156,7 +164,7 @@ bool removeEntryAt(int dirFd, const QString &entryName)
     bool ok = true;
     const dev_t device = st.st_dev;
     std::vector<Level> levels;
-    levels.push_back({name.toStdString(), removeFilesIn(current, device, ok)});
+    levels.push_back({name, removeFilesIn(current, device, ok)});
     while (levels.size() > 1 || !levels.back().folders.empty()) {
         Level &level = levels.back();
         if (!level.folders.empty()) {
@@ -184,7 +192,7 @@ bool removeEntryAt(int dirFd, const QString &entryName)
         levels.pop_back();
     }
     ::close(current);
-    if (::unlinkat(dirFd, name.constData(), AT_REMOVEDIR) != 0 && errno != ENOENT)
+    if (::unlinkat(dirFd, name.c_str(), AT_REMOVEDIR) != 0 && errno != ENOENT)
         ok = false;
     return ok;
 }
@@ -193,12 +201,12 @@ bool removeTree(const QString &path)
 {
     if (path.isEmpty())
         return true;
-    const QString native = QFile::decodeName(withoutFinalSlash(path));
+    const QString native = withoutFinalSlash(path);
     const QFileInfo info(native);
     const int parent = ::open(QFile::encodeName(info.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (parent < 0)
         return errno == ENOENT;
-    const bool removed = removeEntryAt(parent, info.fileName());
+    const bool removed = removeEntryAt(parent, QFile::encodeName(info.fileName()).toStdString());
     ::close(parent);
     return removed;
 }

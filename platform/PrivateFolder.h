@@ -6,8 +6,17 @@
 // O_NOFOLLOW and works from that descriptor.
 
 #include <QString>
+#include <string>
+#include <vector>
 
 namespace platform {
+
+// `path` without the slashes at its end ("/" stays).
+QString withoutFinalSlash(const QString &path);
+
+// Appends the names in the folder open on `dirFd`, "." and ".." left out;
+// false when it cannot be read.
+bool entryNamesAt(int dirFd, std::vector<std::string> &names);
 
 // Why the folder open on `fd` may not hold private copies: not this user's,
 // or open to others (its mode is not 0700); empty when it may.
@@ -24,11 +33,11 @@ int openPrivateFolder(const QString &path, QString &refusal);
 // never changed.
 int makePrivateFolder(const QString &path, QString &refusal);
 
-// Removes the entry `name` of the folder open on `dirFd` and, when it is a
+// Removes the entry `name` (its bytes as listed) of the folder open on `dirFd` and, when it is a
 // folder, everything in it. Links are removed, never followed; a folder
 // without write permission (a member's own mode) is opened up first. False
 // when something could not be removed.
-bool removeEntryAt(int dirFd, const QString &name);
+bool removeEntryAt(int dirFd, const std::string &name);
 
 // The same for a path, with or without a final '/'. True for an empty path
 // and for one that does not exist.

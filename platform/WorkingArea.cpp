@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -68,30 +67,6 @@ bool abandoned(int runFd)
     return ::flock(lock.get(), LOCK_EX | LOCK_NB) == 0;
 }
 
-std::vector<QString> entryNames(int dirFd)
-{
-    std::vector<QString> names;
-    const int listing = ::openat(dirFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    DIR *dir = listing < 0 ? nullptr : ::fdopendir(listing);
-    if (!dir) {
-        if (listing >= 0)
-            ::close(listing);
-        return names;
-    }
-    while (const dirent *entry = ::readdir(dir))
-        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
-            names.push_back(QFile::decodeName(entry->d_name));
-    ::closedir(dir);
-    return names;
-}
-
-QString withoutFinalSlash(QString path)
-{
-    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
-        path.chop(1);
-    return path;
-}
-
 }  // namespace
 
 WorkingArea::~WorkingArea()
@@ -115,10 +90,15 @@ QString WorkingArea::removeLeftovers(const QString &root)
             .arg(withoutFinalSlash(root), refusal, QDir::tempPath());
     const DirectoryLock lock(rootFd.get());
     QStringList leftAlone;
-    for (const QString &name : entryNames(rootFd.get())) {
+    std::vector<std::string> entries;
+    entryNamesAt(rootFd.get(), entries);
+    for (const std::string &entryName : entries) {
+        const QString name = QFile::decodeName(QByteArray::fromStdString(entryName));
         if (name == QLatin1String(LockName))
             continue;
-        const QByteArray native = QFile::encodeName(name);
+        // The bytes as listed: a name that is not valid text would not
+        // come back the same from QString.
+        const QByteArray native = QByteArray::fromStdString(entryName);
         struct stat entry {};
         const bool runFolder = name.startsWith(QLatin1String(RunPrefix))
                                && ::fstatat(rootFd.get(), native.constData(), &entry, AT_SYMLINK_NOFOLLOW) == 0
@@ -126,7 +106,7 @@ QString WorkingArea::removeLeftovers(const QString &root)
         // Anything else is a copy an earlier version left loose here, which
         // no running instance owns, or a link, which goes itself.
         if (!runFolder) {
-            removeEntryAt(rootFd.get(), name);
+            removeEntryAt(rootFd.get(), entryName);
             continue;
         }
         const Descriptor runFd(
@@ -136,7 +116,7 @@ QString WorkingArea::removeLeftovers(const QString &root)
         if (!reason.isEmpty())
             leftAlone << name + QLatin1Char(' ') + reason;
         else if (abandoned(runFd.get()))
-            removeEntryAt(rootFd.get(), name);
+            removeEntryAt(rootFd.get(), entryName);
     }
     if (leftAlone.isEmpty())
         return {};
