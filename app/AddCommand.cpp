@@ -1,6 +1,5 @@
 #include "app/AddCommand.h"
 
-#include "app/AddPasswordScope.h"
 #include "app/OperationFrame.h"
 #include "app/Session.h"
 #include "dialogs/AddForm.h"
@@ -13,43 +12,6 @@
 #include <utility>
 
 namespace AddCommand {
-
-namespace {
-
-// Restores the component's handlers and base folder however the adds end,
-// and notes a cancel that the handlers let through, which the component
-// forgets when its call returns.
-class CancelWatch {
-public:
-    explicit CancelWatch(TZipEngine &engine) : engine_(engine), progress_(engine.OnProgress), message_(engine.OnMessage)
-    {
-        engine.OnProgress = [this](TZipEngine &sender, ProgressType type, const std::string &name, int32_t size) {
-            if (progress_)
-                progress_(sender, type, name, size);
-            cancelled_ = cancelled_ || sender.Cancel;
-        };
-        engine.OnMessage = [this](TZipEngine &sender, int code, const std::string &text) {
-            if (message_)
-                message_(sender, code, text);
-            cancelled_ = cancelled_ || sender.Cancel;
-        };
-    }
-    ~CancelWatch()
-    {
-        engine_.OnProgress = std::move(progress_);
-        engine_.OnMessage = std::move(message_);
-        engine_.AddBaseDir.clear();
-    }
-    bool cancelled() const { return cancelled_ || engine_.Cancel; }
-
-private:
-    TZipEngine &engine_;
-    TProgressEvent progress_;
-    TMessageEvent message_;
-    bool cancelled_ = false;
-};
-
-}  // namespace
 
 std::vector<FolderGroup> folderGroups(const QStringList &entries, bool fullPaths)
 {
@@ -74,18 +36,20 @@ std::vector<FolderGroup> folderGroups(const QStringList &entries, bool fullPaths
     return groups;
 }
 
-void addGroups(TZipEngine &engine, const std::vector<FolderGroup> &groups)
+void addGroups(TZipEngine &engine, const std::vector<FolderGroup> &groups, const orvex::Secret &password,
+               orvex::ComponentEvents &events)
 {
-    CancelWatch watch(engine);
     int32_t added = 0;
     for (const FolderGroup &group : groups) {
-        engine.AddBaseDir = QFile::encodeName(group.folder).toStdString();
-        engine.FileSpecs.clear();
+        orvex::AddRequest request = engine.addRequest();
+        request.baseDirectory = QFile::encodeName(group.folder).toStdString();
+        request.specs.clear();
         for (const QString &name : group.names)
-            engine.FileSpecs.push_back(QFile::encodeName(name).toStdString());
-        engine.Add();
+            request.specs.push_back(QFile::encodeName(name).toStdString());
+        request.password = password;
+        const orvex::OperationResult result = engine.Add(std::move(request), events);
         added += std::max<int32_t>(engine.LastResult, 0);
-        if (watch.cancelled())
+        if (result.cancelled)
             break;
     }
     // The count box counts every folder's members.
@@ -126,10 +90,9 @@ void run(ArchiveSession &session, QWidget *parent, TAddForm &dialog)
     engine.AddOptions = ::addOptionsFor(result.choices);
     engine.AddCompLevel = result.choices.level;
     const auto groups = folderGroups(result.entries, result.choices.fullPaths);
-    {
-        const AddPasswordScope password(engine, result.password.toStdString());
-        session.operationFrame().run(operationTexts(session.archivePath()), [&] { addGroups(engine, groups); });
-    }
+    const orvex::Secret password(result.password.toStdString());
+    session.operationFrame().run(operationTexts(session.archivePath()),
+                                 [&](orvex::ComponentEvents &events) { addGroups(engine, groups, password, events); });
     // A refused or failed add keeps the list, so that the user can try again.
     if (engine.LastResult > 0)
         dialog.clearList();

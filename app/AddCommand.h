@@ -36,10 +36,11 @@ struct FolderGroup {
 // of the paths as they are, stored from the root.
 std::vector<FolderGroup> folderGroups(const QStringList &entries, bool fullPaths);
 
-// Runs one Add per group, with the component's options as they are set,
-// until one is cancelled. With more than one group, LastResult counts the
-// members of all of them.
-void addGroups(TZipEngine &engine, const std::vector<FolderGroup> &groups);
+// Runs one Add per group, with the component's options as they are set and
+// `password` (empty: nothing encrypted), until one is cancelled. With more
+// than one group, LastResult counts the members of all of them.
+void addGroups(TZipEngine &engine, const std::vector<FolderGroup> &groups, const orvex::Secret &password,
+               orvex::ComponentEvents &events);
 
 // Runs the command: checks the archive name, shows `dialog` modally and adds
 // its list to the archive with its options and level. Boxes go over `parent`.

@@ -96,8 +96,9 @@ void addDropped(ArchiveSession &session, QWidget *parent, const TAddForm *addDia
     const AddFormChoices choices = addDialog ? addDialog->choices() : AddFormChoices{};
     engine.AddOptions = addOptionsFor(choices);
     engine.AddCompLevel = choices.level;
-    session.operationFrame().run(AddCommand::operationTexts(session.archivePath()),
-                                 [&] { AddCommand::addGroups(engine, groups); });
+    session.operationFrame().run(
+        AddCommand::operationTexts(session.archivePath()),
+        [&](orvex::ComponentEvents &events) { AddCommand::addGroups(engine, groups, orvex::Secret(), events); });
 }
 
 }  // namespace drop_add

@@ -118,80 +118,77 @@ private:
     std::exception_ptr failure_;
 };
 
+// The call's events on the worker, each handed to `target` on the window's thread.
+class WindowThreadEvents : public orvex::ComponentEvents {
+public:
+    using Kind = EventChannel::Kind;
+    WindowThreadEvents(EventChannel &channel, orvex::ComponentEvents &target) : channel_(channel), target_(target) {}
+
+    void progress(ProgressType type, const std::string &name, int64_t size) override
+    {
+        channel_.post([this, type, name, size] { target_.progress(type, name, size); }, Kind::Report);
+    }
+    void readProgress(int64_t members, int64_t done, int64_t total) override
+    {
+        channel_.post([this, members, done, total] { target_.readProgress(members, done, total); }, Kind::Report);
+    }
+    // An error may bring up a box that cancels the operation: the worker
+    // waits for its answer, as it waits for a password.
+    void message(int code, const std::string &text) override
+    {
+        channel_.post([this, code, text] { target_.message(code, text); }, code > 0 ? Kind::Question : Kind::Report);
+    }
+    void notice(const std::string &text) override
+    {
+        channel_.post([&] { target_.notice(text); }, Kind::Question);
+    }
+    orvex::PasswordAnswer password(const std::string &member, int attempt, std::string &password) override
+    {
+        auto answer = orvex::PasswordAnswer::Cancel;
+        channel_.post([&] { answer = target_.password(member, attempt, password); }, Kind::Question);
+        return answer;
+    }
+    bool stopRequested() const override { return target_.stopRequested(); }
+    // The handler reads the new list while the worker, which wrote it, waits.
+    void directoryUpdated() override
+    {
+        channel_.post([this] { target_.directoryUpdated(); }, Kind::Question);
+    }
+
+private:
+    EventChannel &channel_;
+    orvex::ComponentEvents &target_;
+};
+
 }  // namespace
 
-void EngineWorker::run(const std::function<void()> &call)
+void EngineWorker::run(orvex::ComponentEvents &target, const std::function<void(orvex::ComponentEvents &)> &call)
 {
     // Without an event loop (a test of a command alone) there is nothing to
     // keep live: the call runs here.
     if (!QCoreApplication::instance()) {
-        call();
+        call(target);
         return;
     }
-    using Kind = EventChannel::Kind;
     EventChannel channel;
-    TZipEngine &engine = engine_;
-    auto onMessage = std::exchange(engine.OnMessage, nullptr);
-    auto onProgress = std::exchange(engine.OnProgress, nullptr);
-    auto onReadProgress = std::exchange(engine.OnReadProgress, nullptr);
-    auto onPassword = std::exchange(engine.OnPassword, nullptr);
-    auto onDirUpdate = std::exchange(engine.OnDirUpdate, nullptr);
-    auto messageSink = std::exchange(engine.MessageSink, nullptr);
-
-    // An error may bring up a box that cancels the operation: the worker
-    // waits for its answer, as it waits for a password.
-    if (onMessage)
-        engine.OnMessage = [&](TZipEngine &sender, int code, const std::string &text) {
-            channel.post([&onMessage, &sender, code, text] { onMessage(sender, code, text); },
-                         code > 0 ? Kind::Question : Kind::Report);
-        };
-    if (onProgress)
-        engine.OnProgress = [&](TZipEngine &sender, ProgressType type, const std::string &name, int32_t size) {
-            channel.post([&onProgress, &sender, type, name, size] { onProgress(sender, type, name, size); },
-                         Kind::Report);
-        };
-    if (onReadProgress)
-        engine.OnReadProgress = [&](TZipEngine &sender, int64_t members, int64_t done, int64_t total) {
-            channel.post(
-                [&onReadProgress, &sender, members, done, total] { onReadProgress(sender, members, done, total); },
-                Kind::Report);
-        };
-    if (onPassword)
-        engine.OnPassword = [&](const std::string &member, int attempt, std::string &password) {
-            auto answer = TZipEngine::PasswordAnswer::Cancel;
-            channel.post([&] { answer = onPassword(member, attempt, password); }, Kind::Question);
-            return answer;
-        };
-    // The handler reads the new list while the worker, which wrote it, waits.
-    if (onDirUpdate)
-        engine.OnDirUpdate = [&](TZipEngine &sender) { channel.post([&] { onDirUpdate(sender); }, Kind::Question); };
-    if (messageSink)
-        engine.MessageSink = [&](const std::string &text) { channel.post([&] { messageSink(text); }, Kind::Question); };
-
+    WindowThreadEvents events(channel, target);
     std::exception_ptr failure;
     bool finished = false;
     busy_ = true;
     std::thread worker([&] {
         try {
-            call();
+            call(events);
         } catch (...) {
             failure = std::current_exception();
         }
         // Last in the queue: everything the call raised has been handled by
         // the time the window's thread sees this.
-        channel.post([&finished] { finished = true; }, Kind::Last);
+        channel.post([&finished] { finished = true; }, EventChannel::Kind::Last);
     });
     while (!finished)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     worker.join();
     busy_ = false;
-
-    engine.OnMessage = std::move(onMessage);
-    engine.OnProgress = std::move(onProgress);
-    engine.OnReadProgress = std::move(onReadProgress);
-    engine.OnPassword = std::move(onPassword);
-    engine.OnDirUpdate = std::move(onDirUpdate);
-    engine.MessageSink = std::move(messageSink);
     if (!failure)
         failure = channel.takeFailure();
     if (failure)

@@ -40,11 +40,11 @@ void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialo
         return;
     }
     TZipEngine &engine = session.engine;
-    engine.FileSpecs.clear();
-    // An empty FileSpecs asks the engine for every member, whatever rows are selected.
+    std::vector<std::string> names;
+    // No names asks the engine for every member, whatever rows are selected.
     if (!choices.ExtractAllFiles) {
-        engine.FileSpecs = session.selectedNames();
-        if (engine.FileSpecs.empty()) {
+        names = session.selectedNames();
+        if (names.empty()) {
             platform::warningBox(parent, QStringLiteral("Error :No file(s) selected"));
             return;
         }
@@ -56,12 +56,15 @@ void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialo
                                QStringLiteral("Error in Extract; Fatal DLL Exception"),
                                QStringLiteral(" file(s) were extracted")};
     PasswordQuestion passwords(engine, parent);
-    engine.ExtrBaseDir = QFile::encodeName(targetDir).toStdString();
+    // Kept as the component's settings: the last extraction's choices.
     engine.ExtrOptions = extractOptionsFor(
         {.dirNames = choices.ExpandDirs, .overwrite = choices.OverwriteFiles, .updateOnly = choices.ExtractUpdateOnly});
+    orvex::ExtractRequest request = engine.extractRequest();
+    request.specs = std::move(names);
+    request.target = QFile::encodeName(targetDir).toStdString();
     session.operationFrame().run(
-        texts, [&engine] { engine.Extract(); },
-        [&engine, &texts] { return extractResultText(engine, texts.countSuffix); });
+        texts, [&](orvex::ComponentEvents &events) { engine.Extract(std::move(request), events); },
+        [&engine, &texts] { return extractResultText(engine, texts.countSuffix); }, &passwords);
 }
 
 QString extractResultText(const TZipEngine &engine, const QString &countSuffix)

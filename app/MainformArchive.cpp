@@ -305,8 +305,11 @@ void TMainform::deleteMembers()
     }
     if (!platform::confirmBox(this, question, platform::DefaultAnswer::No))
         return;
-    engine.FileSpecs = names;
     const OperationTexts texts{QStringLiteral("Deleting file(s)"), QStringLiteral("Beginning delete from ") + archive,
                                QStringLiteral("Fatal error trying to delete"), QStringLiteral(" file(s) were Deleted")};
-    session_.operationFrame().run(texts, [&engine] { engine.Delete(); });
+    session_.operationFrame().run(texts, [&](orvex::ComponentEvents &events) {
+        orvex::DeleteRequest request = engine.deleteRequest();
+        request.specs = names;
+        engine.Delete(std::move(request), events);
+    });
 }

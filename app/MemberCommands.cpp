@@ -1,6 +1,5 @@
 #include "app/MemberCommands.h"
 
-#include "app/AddPasswordScope.h"
 #include "app/OperationFrame.h"
 #include "app/PasswordQuestion.h"
 #include "app/Session.h"
@@ -40,8 +39,7 @@ bool isEncrypted(const TZipEngine &engine, const std::string &storedName)
 }
 
 // Runs the component's call `operation` in the operation frame.
-template <typename Operation>
-void runInFrame(ArchiveSession &session, QWidget *parent, Operation operation)
+void runInFrame(ArchiveSession &session, QWidget *parent, const OperationFrame::EngineCall &operation)
 {
     OperationFrame::Running running(session.operationFrame());
     try {
@@ -78,25 +76,25 @@ bool writeBack(ArchiveSession &session, QWidget *parent, const TF_Editform &edit
     // The stored name is the path relative to the copy's folder, so the
     // member replaces itself instead of arriving as a new one at the root.
     engine.AddOptions = AddOpts{AddMove, AddDirNames};
-    engine.FileSpecs.clear();
+    orvex::AddRequest request = engine.addRequest();
+    request.specs.clear();
     const QString relative = platform::relativeToDirectory(folder, editor.MemberPath);
     if (!relative.isEmpty())
-        engine.FileSpecs.push_back(QFile::encodeName(relative).toStdString());
-    engine.AddBaseDir = QFile::encodeName(folder).toStdString();
-    const std::string addedName = engine.FileSpecs.empty() ? std::string() : engine.FileSpecs.front();
+        request.specs.push_back(QFile::encodeName(relative).toStdString());
+    request.baseDirectory = QFile::encodeName(folder).toStdString();
+    request.password = orvex::Secret(encrypted ? password : std::string());
+    const std::string addedName = request.specs.empty() ? std::string() : request.specs.front();
     engine.LastResult = 0;
-    {
-        const AddPasswordScope scope(engine, encrypted ? password : std::string());
-        runInFrame(session, parent, [&] { engine.Add(); });
-    }
-    engine.AddBaseDir.clear();
+    runInFrame(session, parent, [&](orvex::ComponentEvents &events) { engine.Add(std::move(request), events); });
     const bool written = engine.LastResult > 0;
     const bool added = written && !QFile::exists(editor.MemberPath);
     const std::string &oldName = session.memberStoredName;
-    if (added && !oldName.empty() && !addedName.empty() && oldName != addedName) {
-        engine.FileSpecs = {oldName};
-        runInFrame(session, parent, [&] { engine.Delete(); });
-    }
+    if (added && !oldName.empty() && !addedName.empty() && oldName != addedName)
+        runInFrame(session, parent, [&](orvex::ComponentEvents &events) {
+            orvex::DeleteRequest removal = engine.deleteRequest();
+            removal.specs = {oldName};
+            engine.Delete(std::move(removal), events);
+        });
     // Re-reading the archive refills the grid, whether the add worked or not.
     try {
         session.readMembers(engine.ZipFilename());
@@ -122,17 +120,16 @@ bool extractMembers(ArchiveSession &session, QWidget *parent, const QString &dir
                     ExtrOpts options, std::string *password)
 {
     TZipEngine &engine = session.engine;
-    engine.FileSpecs = std::move(names);
-    engine.ExtrBaseDir = QFile::encodeName(directory).toStdString();
     engine.Verbose = true;
     engine.Trace = false;
-    engine.ExtrOptions = options;
+    orvex::ExtractRequest request{
+        .specs = std::move(names), .target = QFile::encodeName(directory).toStdString(), .options = options};
     OperationFrame &frame = session.operationFrame();
     {
         OperationFrame::Running running(frame);
         PasswordQuestion passwords(engine, parent, password);
         try {
-            frame.call([&engine] { engine.Extract(); });
+            frame.call([&](orvex::ComponentEvents &events) { engine.Extract(std::move(request), events); }, &passwords);
         } catch (const std::exception &) {
             platform::warningBox(parent, QString::fromLatin1(FatalLibraryText));
         }

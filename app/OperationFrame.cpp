@@ -42,13 +42,13 @@ void showCentred(QWidget &window)
 
 OperationFrame::OperationFrame(QWidget *owner, TZipEngine &engine, TMsgform &messageWindow, TF_status &statusWindow,
                                std::function<bool()> showMessages)
-    : owner_(owner), engine_(engine), worker_(engine), messageWindow_(messageWindow), statusWindow_(statusWindow),
+    : owner_(owner), engine_(engine), messageWindow_(messageWindow), statusWindow_(statusWindow),
       showMessages_(std::move(showMessages))
 {
 }
 
-void OperationFrame::run(const OperationTexts &texts, const std::function<void()> &operation,
-                         const std::function<QString()> &resultText)
+void OperationFrame::run(const OperationTexts &texts, const EngineCall &operation,
+                         const std::function<QString()> &resultText, orvex::ComponentEvents *answering)
 {
     Running running(*this);
     startLine_ = texts.startLine;
@@ -75,7 +75,7 @@ void OperationFrame::run(const OperationTexts &texts, const std::function<void()
     engine_.LastKeptFiles = 0;
     bool listingOutOfDate = false;
     try {
-        worker_.run(operation);
+        worker_.run(answering ? *answering : handlers(), operation);
     } catch (const EReadCancelled &) {
         // The change was made; only the listing's refresh was stopped.
         listingOutOfDate = true;
@@ -106,17 +106,17 @@ void OperationFrame::run(const OperationTexts &texts, const std::function<void()
     reportLoggedErrors();
 }
 
-void OperationFrame::call(const std::function<void()> &engineCall)
+void OperationFrame::call(const EngineCall &engineCall, orvex::ComponentEvents *answering)
 {
-    worker_.run(engineCall);
+    worker_.run(answering ? *answering : handlers(), engineCall);
 }
 
-void OperationFrame::readListing(const std::function<void()> &read)
+void OperationFrame::readListing(const EngineCall &read)
 {
     Running running(*this);
     const bool alone = running_ == 1;
     if (!alone)
-        return worker_.run(read);
+        return worker_.run(handlers(), read);
     readingAlone_ = true;
     statusWindow_.progress().model().reset();
     statusWindow_.progress().setFileText(readingText(0));
@@ -136,7 +136,7 @@ void OperationFrame::readListing(const std::function<void()> &read)
             frame.statusWindow_.hide();
         }
     } done{*this};
-    worker_.run(read);
+    worker_.run(handlers(), read);
 }
 
 QString OperationFrame::readingText(int64_t members)

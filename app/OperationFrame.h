@@ -28,23 +28,29 @@ public:
     OperationFrame(QWidget *owner, TZipEngine &engine, TMsgform &messageWindow, TF_status &statusWindow,
                    std::function<bool()> showMessages);
 
-    // Runs `operation` (the component's call, its properties set) inside the
-    // frame on a worker thread and ends with the count box. `resultText`,
-    // when given, makes the box's text instead, once the operation has
-    // ended; an empty text shows no box.
-    void run(const OperationTexts &texts, const std::function<void()> &operation,
-             const std::function<QString()> &resultText = {});
+    // A call of the component, handed the events it is to raise: they reach
+    // the component's handlers (or the events the caller gave) on the
+    // window's thread.
+    using EngineCall = std::function<void(orvex::ComponentEvents &events)>;
 
-    // Runs the component's call `engineCall` on a worker thread while the
-    // window stays live, within an operation the caller has begun (Running).
-    // Throws what the call threw.
-    void call(const std::function<void()> &engineCall);
+    // Runs `operation` inside the frame on a worker thread and ends with the
+    // count box. `resultText`, when given, makes the box's text instead, once
+    // the operation has ended; an empty text shows no box. `answering`, when
+    // given, takes the operation's events instead of the component's
+    // handlers (a password question passing the rest on).
+    void run(const OperationTexts &texts, const EngineCall &operation, const std::function<QString()> &resultText = {},
+             orvex::ComponentEvents *answering = nullptr);
+
+    // Runs `engineCall` on a worker thread while the window stays live,
+    // within an operation the caller has begun (Running). Throws what the
+    // call threw.
+    void call(const EngineCall &engineCall, orvex::ComponentEvents *answering = nullptr);
 
     // Reads the member list with `read` (a component call that reads it) on
     // a worker thread. A read that takes longer than readProgressDelay shows
     // the status window ("Reading N members…"), whose Cancel stops it; the
     // component then throws EReadCancelled and keeps the list it had.
-    void readListing(const std::function<void()> &read);
+    void readListing(const EngineCall &read);
     // In milliseconds; short reads show nothing, so that the window does not flash.
     int readProgressDelay = 400;
 
@@ -104,6 +110,8 @@ private:
     QWidget *owner_;
     TZipEngine &engine_;
     EngineWorker worker_;
+    // Where the events go when the caller gave none.
+    orvex::ComponentEvents &handlers() { return engine_.events(); }
     bool readingAlone_ = false;  // a read outside any other operation runs
     TMsgform &messageWindow_;
     TF_status &statusWindow_;

@@ -5,16 +5,8 @@
 #include <algorithm>
 
 PasswordQuestion::PasswordQuestion(TZipEngine &engine, QWidget *parent, std::string *given)
-    : engine_(engine), parent_(parent), given_(given), previous_(std::move(engine.OnPassword))
+    : ForwardingEvents(engine.events()), engine_(engine), parent_(parent), given_(given)
 {
-    engine_.OnPassword = [this](const std::string &member, int attempt, std::string &password) {
-        return ask(member, attempt, password);
-    };
-}
-
-PasswordQuestion::~PasswordQuestion()
-{
-    engine_.OnPassword = std::move(previous_);
 }
 
 QString PasswordQuestion::promptText(const QString &member, int attempt)
@@ -25,9 +17,9 @@ QString PasswordQuestion::promptText(const QString &member, int attempt)
     return text;
 }
 
-TZipEngine::PasswordAnswer PasswordQuestion::ask(const std::string &member, int attempt, std::string &password)
+orvex::PasswordAnswer PasswordQuestion::password(const std::string &member, int attempt, std::string &password)
 {
-    using Answer = TZipEngine::PasswordAnswer;
+    using Answer = orvex::PasswordAnswer;
     if (declined_)
         return Answer::None;
     QString value;

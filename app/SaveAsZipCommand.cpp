@@ -195,7 +195,8 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
                  QStringLiteral("Beginning Save as ZIP of ") + source,
                  QStringLiteral("Error in Extract; Fatal DLL Exception"),
                  {}},
-                [&] { engine.Extract(); }, noBox);
+                [&](orvex::ComponentEvents &events) { engine.Extract(engine.extractRequest(), events); }, noBox,
+                const_cast<PasswordQuestion *>(&passwords));
             errors = count.count();
         }
         if (frame.closeRequested() || engine.LastCancelled)
@@ -224,7 +225,7 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
                  QStringLiteral("Beginning Add to ") + target,
                  QStringLiteral("Error in Add; Fatal DLL Exception"),
                  {}},
-                [&] { engine.Add(); }, noBox);
+                [&](orvex::ComponentEvents &events) { engine.Add(engine.addRequest(), events); }, noBox);
             engine.AddBaseDir.clear();
         }
         saved = engine.LastResult;

@@ -100,11 +100,10 @@ void ArchiveSession::openArchive(const QString &path)
 
 void ArchiveSession::readMembers(const std::string &name)
 {
-    auto read = [this, &name] { engine.setZipFilename(name); };
     if (frame_)
-        frame_->readListing(read);
+        frame_->readListing([this, &name](orvex::ComponentEvents &events) { engine.setZipFilename(name, events); });
     else
-        read();
+        engine.setZipFilename(name);
 }
 
 void ArchiveSession::forgetDeletedArchive()

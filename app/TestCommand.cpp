@@ -33,13 +33,15 @@ void runTestCommand(ArchiveSession &session, QWidget *parent)
     // The grid always has a current row, which is no choice of members: one
     // row (or none) tests the whole archive, a block of rows those members.
     // An empty list asks the engine for every member.
-    engine.FileSpecs.clear();
+    orvex::ExtractRequest request = engine.testRequest();
+    request.specs.clear();
     if (session.selectedRowCount() > 1)
-        engine.FileSpecs = session.selectedNames();
+        request.specs = session.selectedNames();
 
     const OperationTexts texts{QStringLiteral("Testing file(s)"), QStringLiteral("Beginning Test of ") + archive,
                                QStringLiteral("Error in Test; Fatal DLL Exception"), QString()};
     PasswordQuestion passwords(engine, parent);
     session.operationFrame().run(
-        texts, [&engine] { engine.Test(); }, [&engine] { return testResultText(engine); });
+        texts, [&](orvex::ComponentEvents &events) { engine.Extract(std::move(request), events); },
+        [&engine] { return testResultText(engine); }, &passwords);
 }

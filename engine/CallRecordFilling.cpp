@@ -7,28 +7,28 @@
 namespace {
 
 template <typename Record>
-void fillCommonFields(Record &record, const EngineCallSettings &s)
+void fillCommonFields(Record &record, const orvex::CallFlags &flags, const LibraryHooks &hooks)
 {
     record.Reserved0 = 0;
-    record.Instance = s.instance;
+    record.Instance = hooks.instance;
     record.Version = EngineInterfaceVersion;
-    record.Callback = s.callback;
-    record.TraceFlag = s.trace;
-    record.VerboseFlag = s.verbose || s.trace;
+    record.Callback = hooks.callback;
+    record.TraceFlag = flags.trace;
+    record.VerboseFlag = flags.verbose || flags.trace;
 }
 
 }  // namespace
 
-void fillAddRecord(ZipCallRecord &record, const EngineCallSettings &s)
+void fillAddRecord(ZipCallRecord &record, const orvex::AddRequest &request, const LibraryHooks &hooks)
 {
-    fillCommonFields(record, s);
-    const AddOpts &o = s.addOptions;
+    fillCommonFields(record, request.flags, hooks);
+    const AddOpts &o = request.options;
     record.Reserved20 = 0;
     record.Reserved28 = record.Reserved32 = record.Reserved36 = record.Reserved40 = 0;
     record.Constant44 = 1;
     record.Reserved48 = 0;
     record.Constant56 = 1;
-    record.Level = s.level;
+    record.Level = request.level;
     record.Reserved64 = record.Reserved68 = 0;
     record.DropDirNamesFlag = !o.contains(AddDirNames);
     record.RecurseFlag = o.contains(AddRecurseDirs);
@@ -42,15 +42,17 @@ void fillAddRecord(ZipCallRecord &record, const EngineCallSettings &s)
     record.Reserved104 = 0;
     record.ArchiveTimeFlag = o.contains(AddZipTime);
     record.Constant128 = 7;
-    record.Password = s.addPassword.empty() ? nullptr : s.addPassword.data();
+    const std::string &password = request.password.bytes();
+    record.Password = password.empty() ? nullptr : password.data();
     // A length past what the field holds still reaches the library as one
     // it refuses, never as a shorter password.
-    record.PasswordLength = int32_t(std::min(s.addPassword.size(), size_t(INT32_MAX)));
+    record.PasswordLength = int32_t(std::min(password.size(), size_t(INT32_MAX)));
 }
 
-void fillDeleteRecord(ZipCallRecord &record, const EngineCallSettings &s)
+void fillDeleteRecord(ZipCallRecord &record, const orvex::DeleteRequest &request, const LibraryHooks &hooks)
 {
-    fillAddRecord(record, s);
+    fillAddRecord(record, orvex::AddRequest{.options = request.options, .level = request.level, .flags = request.flags},
+                  hooks);
     record.DeleteFlag = 1;
     record.AddFlag = 0;
     record.DropDirNamesFlag = 0;
@@ -58,10 +60,10 @@ void fillDeleteRecord(ZipCallRecord &record, const EngineCallSettings &s)
     record.PasswordLength = 0;
 }
 
-void fillExtractRecord(UnzipCallRecord &record, const EngineCallSettings &s)
+void fillExtractRecord(UnzipCallRecord &record, const orvex::ExtractRequest &request, const LibraryHooks &hooks)
 {
-    fillCommonFields(record, s);
-    const ExtrOpts &o = s.extractOptions;
+    fillCommonFields(record, request.flags, hooks);
+    const ExtrOpts &o = request.options;
     record.Reserved24 = record.Reserved28 = record.Reserved32 = record.Reserved36 = 0;
     record.Constant40 = 1;
     record.UpdateFlag = o.contains(ExtrUpdate);
@@ -69,16 +71,10 @@ void fillExtractRecord(UnzipCallRecord &record, const EngineCallSettings &s)
     record.DirNamesFlag = o.contains(ExtrDirNames);
     record.OverwriteFlag = o.contains(ExtrOverWrite);
     record.Constant72 = 7;
-    record.TestFlag = 0;
-    record.NameCharset = s.nameCharset && *s.nameCharset ? s.nameCharset : nullptr;
-    record.Password = s.passwordCallback;
+    record.TestFlag = request.test;
+    record.NameCharset = request.nameCharset.empty() ? nullptr : request.nameCharset.c_str();
+    record.Password = hooks.password;
     record.PrivateFlag = o.contains(ExtrPrivate);
-}
-
-void fillTestRecord(UnzipCallRecord &record, const EngineCallSettings &s)
-{
-    fillExtractRecord(record, s);
-    record.TestFlag = 1;
 }
 
 std::string trimMessage(const char *text)

@@ -1,34 +1,27 @@
 #pragma once
-// Filling the engine libraries' parameter records from the component's settings.
+// Filling the engine libraries' parameter records from a request: the one
+// place where a request's options become the libraries' flags.
 
-#include "engine/EngineOptions.h"
+#include "engine/ArchiveBackend.h"
 #include "engine/common/CallRecords.h"
 
 #include <string>
-#include <string_view>
 #include <vector>
 
-struct EngineCallSettings {
+// Where the library calls back, for every record.
+struct LibraryHooks {
     void *instance = nullptr;
     EngineCallback callback = nullptr;
-    bool verbose = false;
-    bool trace = false;
-    int level = 9;
-    AddOpts addOptions;
-    ExtrOpts extractOptions;
-    // Point into the component, which outlives the call.
-    std::string_view addPassword;       // empty: nothing encrypted; NULs are part of it
-    const char *nameCharset = nullptr;  // null or empty: guessed
-    PasswordCallback passwordCallback = nullptr;
+    PasswordCallback password = nullptr;  // extraction only
 };
 
-// Sets the fields an add writes; the others keep what they held.
-void fillAddRecord(ZipCallRecord &record, const EngineCallSettings &settings);
+// Sets the fields an add writes; the others keep what they held. The
+// record points into the request, which must outlive the call.
+void fillAddRecord(ZipCallRecord &record, const orvex::AddRequest &request, const LibraryHooks &hooks);
 // As an add, then the delete flag on and the add and drop-names flags off.
-void fillDeleteRecord(ZipCallRecord &record, const EngineCallSettings &settings);
-void fillExtractRecord(UnzipCallRecord &record, const EngineCallSettings &settings);
-// As an extraction, with the test flag on: nothing is written.
-void fillTestRecord(UnzipCallRecord &record, const EngineCallSettings &settings);
+void fillDeleteRecord(ZipCallRecord &record, const orvex::DeleteRequest &request, const LibraryHooks &hooks);
+// An extraction, or with the request's test flag a test: nothing is written.
+void fillExtractRecord(UnzipCallRecord &record, const orvex::ExtractRequest &request, const LibraryHooks &hooks);
 
 // Points the record at the archive name and at specs[first, first + count).
 // The strings must outlive the call.

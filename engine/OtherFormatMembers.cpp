@@ -1,7 +1,6 @@
 #include "engine/OtherFormatMembers.h"
 
 #include "engine/common/MessageCode.h"
-#include "engine/zipformat/SplitParts.h"
 
 #include <algorithm>
 #include <ctime>
@@ -9,20 +8,6 @@
 #include <string_view>
 
 namespace orvex {
-
-otherformats::Detection detectArchive(const std::string &path)
-{
-    otherformats::Detection detection = otherformats::detect(path);
-    // Asked only when the content says another format: a ZIP needs no second look.
-    if (detection.verdict == otherformats::Verdict::Other
-        && zipformat::findSplitParts(path).kind != zipformat::SplitParts::Kind::Single) {
-        detection = {};
-        detection.verdict = otherformats::Verdict::Zip;
-        detection.format = "ZIP";
-        detection.filter = "none";
-    }
-    return detection;
-}
 
 uint32_t dosDateTimeOf(int64_t seconds)
 {

@@ -1,6 +1,6 @@
 #pragma once
 // The archive component's view of an archive in another format than ZIP:
-// which reader takes an archive, its entries as members of the listing, the
+// its entries as members of the listing, the
 // selection the component's patterns choose, and the reader's problems as
 // the component's messages, worded and coded as the ZIP extraction words and
 // codes its own.
@@ -13,13 +13,6 @@
 #include <vector>
 
 namespace orvex {
-
-// What reads the archive at `path`, as otherformats::detect() says, except
-// that a part of a split ZIP archive (name.zip.002, name.z02, or a last part
-// whose end record names others) is ZIP whatever it begins with: a part
-// after the first starts wherever the cut fell, in a member's data that may
-// well look like a gzip or tar stream.
-otherformats::Detection detectArchive(const std::string &path);
 
 // A DOS date-time of the local time `seconds` after the epoch, held to what
 // the DOS fields can say (1980 to 2107); 0, an impossible stamp, when the

@@ -2,8 +2,7 @@
 
 #include "engine/ArchiveDirectoryReader.h"
 #include "engine/ArchiveLock.h"
-#include "engine/CallRecordFilling.h"
-#include "engine/common/MessageCode.h"
+#include "engine/BackendChoice.h"
 #include "engine/otherformats/FormatNames.h"
 
 #include <algorithm>
@@ -49,25 +48,59 @@ std::string absolutePath(const std::string &path)
     return result.string();
 }
 
-std::string passwordTooLong(size_t limit)
-{
-    return "Error - the password is longer than " + std::to_string(limit) + " bytes";
-}
-
 }  // namespace
 
-EngineLibraries EngineLibraries::linked()
-{
-    return EngineLibraries{&orvex_zipeng_call, &orvex_unzeng_call};
-}
+// The component's own events: each goes to its handler, when one is set.
+class TZipEngine::HandlerEvents : public orvex::ComponentEvents {
+public:
+    explicit HandlerEvents(TZipEngine &engine) : engine_(engine) {}
+
+    void progress(ProgressType type, const std::string &name, int64_t size) override
+    {
+        if (engine_.OnProgress)
+            engine_.OnProgress(engine_, type, name, int32_t(std::clamp<int64_t>(size, 0, INT32_MAX)));
+    }
+    void readProgress(int64_t members, int64_t done, int64_t total) override
+    {
+        if (engine_.OnReadProgress)
+            engine_.OnReadProgress(engine_, members, done, total);
+    }
+    void message(int code, const std::string &text) override
+    {
+        if (engine_.OnMessage)
+            engine_.OnMessage(engine_, code, text);
+    }
+    void notice(const std::string &text) override
+    {
+        if (engine_.MessageSink)
+            engine_.MessageSink(text);
+    }
+    orvex::PasswordAnswer password(const std::string &member, int attempt, std::string &password) override
+    {
+        return engine_.OnPassword ? engine_.OnPassword(member, attempt, password) : orvex::PasswordAnswer::None;
+    }
+    bool stopRequested() const override { return engine_.cancelRequested(); }
+    void directoryUpdated() override
+    {
+        if (engine_.OnDirUpdate)
+            engine_.OnDirUpdate(engine_);
+    }
+
+private:
+    TZipEngine &engine_;
+};
 
 TZipEngine::TZipEngine(EngineLibraries libraries)
-    : libraries_(libraries), zipRecord_(std::make_unique<ZipCallRecord>()),
-      unzipRecord_(std::make_unique<UnzipCallRecord>())
+    : libraries_(libraries), handlerEvents_(std::make_unique<HandlerEvents>(*this))
 {
 }
 
 TZipEngine::~TZipEngine() = default;
+
+orvex::ComponentEvents &TZipEngine::events()
+{
+    return *handlerEvents_;
+}
 
 const std::string &TZipEngine::ZipFilename() const
 {
@@ -76,65 +109,55 @@ const std::string &TZipEngine::ZipFilename() const
 
 void TZipEngine::setZipFilename(const std::string &name)
 {
-    readMembers(name);
+    readMembers(name, events());
+}
+
+void TZipEngine::setZipFilename(const std::string &name, orvex::ComponentEvents &events)
+{
+    readMembers(name, events);
 }
 
 void TZipEngine::ReadDirectory()
 {
-    readMembers(zipFilename_);
+    readMembers(zipFilename_, events());
 }
 
-void TZipEngine::readMembers(const std::string &name)
+void TZipEngine::ReadDirectory(orvex::ComponentEvents &events)
+{
+    readMembers(zipFilename_, events);
+}
+
+void TZipEngine::readMembers(const std::string &name, orvex::ComponentEvents &events)
 {
     // A cancel is for this read only, however it ends.
     struct ClearCancel {
         std::atomic<bool> &cancel;
         ~ClearCancel() { cancel = false; }
     } clearCancel{Cancel};
-    std::vector<ArchiveEntry> read;
-    std::string format;
+    orvex::ArchiveListing read;
+    std::unique_ptr<orvex::ArchiveBackend> backend;
     auto makeCurrent = [&] {
         zipFilename_ = name;
-        otherFormat_ = std::move(format);
-        entries_ = std::move(read);
+        otherFormat_ = std::move(read.format);
+        entries_ = std::move(read.entries);
+        backend_ = std::move(backend);
     };
     if (!orvex::ArchiveDirectoryReader::archiveExists(name))
         return makeCurrent();
-    try {
-        if (readOtherFormat(name, read, format)) {
-            makeCurrent();
-            if (OnDirUpdate)
-                OnDirUpdate(*this);
-            return;
-        }
-    } catch (const EReadCancelled &) {
-        throw;
-    } catch (...) {
-        makeCurrent();
-        throw;
-    }
-    const zipformat::ReadProgress progress = [this](uint64_t members, uint64_t done, uint64_t total) {
-        if (OnReadProgress)
-            OnReadProgress(*this, int64_t(members), int64_t(done), int64_t(total));
-        if (cancelRequested())
-            throw EReadCancelled("Reading the archive was cancelled");
-    };
+    backend = orvex::chooseBackend(absolutePath(name), libraries_);
     // The reader has closed the file by the time it returns, so a handler may
     // open the archive itself.
     try {
-        orvex::ArchiveDirectoryReader::read(name, read, progress);
+        backend->list(NameCharset, events, read);
     } catch (const EReadCancelled &) {
         throw;
     } catch (...) {
-        // The members read before the failure are listed: their names too.
-        orvex::decodeEntryNames(read, NameCharset);
+        // The members read before the failure are listed.
         makeCurrent();
         throw;
     }
-    orvex::decodeEntryNames(read, NameCharset);
     makeCurrent();
-    if (OnDirUpdate)
-        OnDirUpdate(*this);
+    events.directoryUpdated();
 }
 
 int TZipEngine::EntryCount() const
@@ -151,37 +174,37 @@ const ArchiveEntry &TZipEngine::Entries(int index) const
 
 // ---- Operations ----
 
-void TZipEngine::notify(const std::string &text)
-{
-    if (MessageSink)
-        MessageSink(text);
-}
-
 bool TZipEngine::cancelRequested() const
 {
     return Cancel.load() || (CancelRequest && CancelRequest->load() != 0);
 }
 
-bool TZipEngine::lockArchive(orvex::ArchiveLock &lock)
+orvex::ArchiveBackend &TZipEngine::backend()
+{
+    if (!backend_)
+        backend_ = orvex::chooseBackend(absolutePath(zipFilename_), libraries_);
+    return *backend_;
+}
+
+bool TZipEngine::lockArchive(orvex::ArchiveLock &lock, orvex::ArchiveEvents &events)
 {
     // A notice must not leave the operation half begun (ZipRunning set).
-    auto inform = [this](const std::string &text) {
+    auto inform = [&events](const std::string &text) {
         try {
-            if (OnMessage)
-                OnMessage(*this, 0, text);
+            events.message(0, text);
         } catch (...) {
         }
     };
     const auto outcome = lock.lock(
         absolutePath(zipFilename_), WaitForArchiveLock,
         [&] { inform("Waiting for another program to finish changing " + zipFilename_); },
-        [this] { return cancelRequested(); });
+        [&events] { return events.stopRequested(); });
     if (outcome == orvex::ArchiveLock::Locked)
         return true;
     LastResult = 0;  // not what the previous operation did
     if (outcome == orvex::ArchiveLock::Busy) {
         try {
-            notify(ArchiveBusyText);
+            events.notice(ArchiveBusyText);
         } catch (...) {
         }
     } else {
@@ -190,289 +213,179 @@ bool TZipEngine::lockArchive(orvex::ArchiveLock &lock)
     return false;
 }
 
-EngineCallSettings TZipEngine::settings()
+void TZipEngine::takeResult(const orvex::OperationResult &result, orvex::ArchiveEvents &events)
 {
-    EngineCallSettings s;
-    s.instance = this;
-    s.callback = &TZipEngine::callback;
-    s.verbose = Verbose;
-    s.trace = Trace;
-    s.level = AddCompLevel;
-    s.addOptions = AddOptions;
-    s.extractOptions = ExtrOptions;
-    s.addPassword = AddPassword;
-    s.nameCharset = NameCharset.c_str();
-    s.passwordCallback = &TZipEngine::passwordCallback;
-    return s;
-}
-
-template <typename Record>
-void TZipEngine::callInSlices(Record &record, int32_t (*library)(Record *), const std::string &baseDirectory)
-{
-    // The strings stay alive for the whole call: the records point into them.
-    const std::string archiveName = absolutePath(zipFilename_);
-    record.BaseDirectory = baseDirectory.empty() ? nullptr : baseDirectory.c_str();
-    const std::vector<std::string> specs = std::move(FileSpecs);
-    FileSpecs.clear();
-
-    int32_t total = 0;
-    bool failed = false;
-    size_t first = 0;
-    do {
-        const size_t count = std::min(specs.size() - first, size_t(MaxFileSpecs));
-        setFileSpecs(record, archiveName, specs, first, count);
-        handlerFailed_ = false;
-        try {
-            const int32_t result = library(&record);
-            failed = handlerFailed_;
-            if (!failed)
-                total += result;
-        } catch (...) {
-            failed = true;
-        }
-        first += count;
-    } while (!failed && !cancelRequested() && first < specs.size());
-
-    if (failed)
-        notify(FatalLibraryErrorText);  // LastResult keeps its earlier value
+    if (result.handlerFailed)
+        events.notice(FatalLibraryErrorText);  // LastResult keeps its earlier value
     else
-        LastResult = total;
-    // The record's pointers die with the strings above.
-    record.ArchiveName = nullptr;
-    record.BaseDirectory = nullptr;
-    std::fill(std::begin(record.FileSpecs), std::begin(record.FileSpecs) + record.FileSpecCount, nullptr);
+        LastResult = result.count;
 }
 
-bool TZipEngine::refuseReadOnly()
+bool TZipEngine::refuseReadOnly(orvex::ArchiveEvents &events)
 {
     if (!ReadOnly())
         return false;
     LastResult = 0;  // not what the previous operation did
     FileSpecs.clear();
-    notify("Error - " + zipFilename_ + " is a " + otherFormat_
-           + " archive, which is read-only: save it as ZIP to change it");
+    events.notice("Error - " + zipFilename_ + " is a " + otherFormat_
+                  + " archive, which is read-only: save it as ZIP to change it");
     return true;
+}
+
+orvex::AddRequest TZipEngine::addRequest() const
+{
+    return {.specs = FileSpecs,
+            .baseDirectory = AddBaseDir,
+            .options = AddOptions,
+            .level = AddCompLevel,
+            .password = orvex::Secret(AddPassword)};
+}
+
+orvex::ExtractRequest TZipEngine::extractRequest() const
+{
+    return {.specs = FileSpecs, .target = ExtrBaseDir, .options = ExtrOptions};
+}
+
+orvex::ExtractRequest TZipEngine::testRequest() const
+{
+    return {.specs = FileSpecs, .options = ExtrOptions, .test = true};
 }
 
 void TZipEngine::Add()
 {
-    if (refuseReadOnly())
-        return;
-    if (FileSpecs.empty()) {
-        notify("Error - no files to zip");
-        return;
+    Add(addRequest(), events());
+}
+
+orvex::OperationResult TZipEngine::Add(orvex::AddRequest request, orvex::ComponentEvents &events)
+{
+    if (refuseReadOnly(events))
+        return {};
+    if (request.specs.empty()) {
+        events.notice("Error - no files to zip");
+        return {};
     }
     if (ZipRunning)
-        return;
+        return {};
     if (zipFilename_.empty()) {
-        notify("Error - no zip file specified");
-        return;
+        events.notice("Error - no zip file specified");
+        return {};
     }
     // ZIP data under a name like "x.tar.gz" would be taken for that format
     // by every other program.
     if (const std::string extension = otherformats::formatExtension(zipFilename_);
         !extension.empty() && !orvex::ArchiveDirectoryReader::archiveExists(zipFilename_)) {
         LastResult = 0;  // not what the previous operation did
-        notify("Error - " + zipFilename_ + " names a " + extension
-               + " archive, and only ZIP archives can be made: choose a name ending in .zip");
-        return;
+        events.notice("Error - " + zipFilename_ + " names a " + extension
+                      + " archive, and only ZIP archives can be made: choose a name ending in .zip");
+        return {};
     }
     // What the extraction refuses to read must not be written either.
-    if (AddPassword.size() > size_t(MaxPasswordLength)) {
+    if (request.password.bytes().size() > size_t(MaxPasswordLength)) {
         LastResult = 0;  // not what the previous operation did
-        notify(passwordTooLong(size_t(MaxPasswordLength)));
-        return;
+        events.notice("Error - the password is longer than " + std::to_string(MaxPasswordLength) + " bytes");
+        return {};
     }
+    // The library is handed absolute paths, so nothing depends on the
+    // process's current directory.
+    request.baseDirectory = absolutePath(request.baseDirectory.empty() ? "." : request.baseDirectory);
+    request.flags = flags();
     // Cancel is not cleared here: the window may set it the moment the call
     // starts on its worker thread. Every operation clears it when it ends.
     ZipRunning = true;
-    fillAddRecord(*zipRecord_, settings());
-    if (orvex::ArchiveLock lock; lockArchive(lock)) {
-        callInSlices(*zipRecord_, libraries_.zip, absolutePath(AddBaseDir.empty() ? "." : AddBaseDir));
+    orvex::OperationResult result;
+    if (orvex::ArchiveLock lock; lockArchive(lock, events)) {
+        FileSpecs.clear();  // an operation that reaches its library empties the list
+        result = backend().add(request, events);
+        takeResult(result, events);
         lock.unlock();  // before the re-read: another writer may go on
+    } else {
+        result.cancelled = events.stopRequested();
     }
     Cancel = false;
     ZipRunning = false;
     if (LastResult > 0)
-        ReadDirectory();
+        ReadDirectory(events);
+    return result;
 }
 
 void TZipEngine::Delete()
 {
-    if (refuseReadOnly())
-        return;
-    if (FileSpecs.empty()) {
-        notify("Error - no files selected for deletion");
-        return;
+    Delete(deleteRequest(), events());
+}
+
+orvex::OperationResult TZipEngine::Delete(orvex::DeleteRequest request, orvex::ComponentEvents &events)
+{
+    if (refuseReadOnly(events))
+        return {};
+    if (request.specs.empty()) {
+        events.notice("Error - no files selected for deletion");
+        return {};
     }
     if (!orvex::ArchiveDirectoryReader::archiveExists(zipFilename_)) {
-        notify("Error - no zip file specified");
-        return;
+        events.notice("Error - no zip file specified");
+        return {};
     }
     if (ZipRunning)
-        return;
+        return {};
+    request.flags = flags();
     ZipRunning = true;
-    fillDeleteRecord(*zipRecord_, settings());
-    if (orvex::ArchiveLock lock; lockArchive(lock)) {
-        callInSlices(*zipRecord_, libraries_.zip, std::string());
+    orvex::OperationResult result;
+    if (orvex::ArchiveLock lock; lockArchive(lock, events)) {
+        FileSpecs.clear();  // an operation that reaches its library empties the list
+        result = backend().remove(request, events);
+        takeResult(result, events);
         lock.unlock();  // before the re-read: another writer may go on
     }
     Cancel = false;
     ZipRunning = false;
     if (LastResult > 0)
-        ReadDirectory();
+        ReadDirectory(events);
+    return result;
 }
 
 void TZipEngine::Extract()
 {
-    if (UnzipRunning)
-        return;
-    // Extracting into whatever directory happens to be current instead would
-    // scatter the members where the user never asked for them.
-    if (const std::string reason = unusableDirectoryReason(ExtrBaseDir); !reason.empty()) {
-        notify("Error - cannot extract into " + (ExtrBaseDir.empty() ? std::string("\"\"") : ExtrBaseDir) + ": "
-               + reason);
-        return;
-    }
-    if (ReadOnly())
-        return runOther(false, absolutePath(ExtrBaseDir));
-    runUnzip(false, absolutePath(ExtrBaseDir));
+    Extract(extractRequest(), events());
 }
 
 void TZipEngine::Test()
 {
-    if (UnzipRunning)
-        return;
-    if (ReadOnly())
-        return runOther(true, std::string());
-    runUnzip(true, std::string());
+    Extract(testRequest(), events());
 }
 
-void TZipEngine::runUnzip(bool test, const std::string &baseDirectory)
+orvex::OperationResult TZipEngine::Extract(orvex::ExtractRequest request, orvex::ComponentEvents &events)
 {
+    if (UnzipRunning)
+        return {};
+    // Extracting into whatever directory happens to be current instead would
+    // scatter the members where the user never asked for them.
+    if (!request.test) {
+        if (const std::string reason = unusableDirectoryReason(request.target); !reason.empty()) {
+            events.notice("Error - cannot extract into "
+                          + (request.target.empty() ? std::string("\"\"") : request.target) + ": " + reason);
+            return {};
+        }
+        request.target = absolutePath(request.target);
+    }
+    // An operation that reaches its library empties the list.
+    FileSpecs.clear();
+    request.nameCharset = NameCharset;
+    request.flags = flags();
     UnzipRunning = true;
     LastTestFailures = 0;
     LastKeptFiles = 0;
     LastCancelled = false;
-    testing_ = test;
-    operationPassword_.clear();
-    if (test)
-        fillTestRecord(*unzipRecord_, settings());
-    else
-        fillExtractRecord(*unzipRecord_, settings());
-    callInSlices(*unzipRecord_, libraries_.unzip, baseDirectory);
-    std::fill(operationPassword_.begin(), operationPassword_.end(), '\0');
-    operationPassword_.clear();
-    testing_ = false;
+    orvex::OperationResult result;
+    try {
+        result = backend().extract(request, entries_, events);
+    } catch (...) {
+        result.handlerFailed = true;
+    }
+    LastTestFailures = result.testFailures;
+    LastKeptFiles = result.keptFiles;
+    LastCancelled = result.cancelled;
+    takeResult(result, events);
     Cancel = false;
     UnzipRunning = false;
-}
-
-// ---- Callback ----
-
-int32_t TZipEngine::passwordCallback(void *instance, const char *member, int32_t attempt, char *buffer,
-                                     int32_t bufferSize, int32_t *passwordLength)
-{
-    return static_cast<TZipEngine *>(instance)->handlePassword(member, attempt, buffer, bufferSize, passwordLength);
-}
-
-int32_t TZipEngine::handlePassword(const char *member, int32_t attempt, char *buffer, int32_t bufferSize,
-                                   int32_t *passwordLength)
-{
-    if (!buffer || bufferSize <= 0 || !passwordLength)
-        return PasswordCancel;
-    try {
-        // A later slice of the same operation starts with the password the
-        // user already gave, without asking again.
-        const bool reuse = attempt == 1 && !operationPassword_.empty();
-        if (!reuse) {
-            if (!OnPassword)
-                return PasswordNone;
-            std::string password;
-            const PasswordAnswer answer = OnPassword(member ? member : "", attempt, password);
-            if (answer == PasswordAnswer::Cancel) {
-                LastCancelled = true;
-                return PasswordCancel;
-            }
-            if (answer == PasswordAnswer::None)
-                return PasswordNone;
-            operationPassword_ = std::move(password);
-        }
-        // Never cut: a part of the password would only be refused as wrong.
-        const size_t room = size_t(std::min(bufferSize, MaxPasswordLength));
-        if (operationPassword_.size() > room) {
-            // The whole operation stops, the later slices too: each would
-            // only refuse the same password again.
-            Cancel = true;
-            LastCancelled = true;
-            notify(passwordTooLong(room));
-            return PasswordCancel;
-        }
-        std::memcpy(buffer, operationPassword_.data(), operationPassword_.size());
-        *passwordLength = int32_t(operationPassword_.size());
-        return PasswordGiven;
-    } catch (...) {
-        handlerFailed_ = true;
-        return PasswordCancel;
-    }
-}
-
-int32_t TZipEngine::callback(CallbackRecord *record)
-{
-    auto *engine = static_cast<TZipEngine *>(record->Instance);
-    return engine->handleCallback(*record);
-}
-
-int32_t TZipEngine::handleCallback(const CallbackRecord &record)
-{
-    // An error must not unwind through the library's frames: it stops the
-    // call instead and is reported when the call has returned.
-    try {
-        switch (record.Action) {
-        case ZipActionFileBegin:
-            if (OnProgress)
-                OnProgress(*this, FileBegin, record.Text, record.FileSize);
-            break;
-        case ZipActionFileStep:
-            if (OnProgress)
-                OnProgress(*this, FileStep, " ", 0);
-            break;
-        case ZipActionBatchEnd:
-            if (OnProgress)
-                OnProgress(*this, BatchEnd, " ", 0);
-            break;
-        case ZipActionWorking:
-            if (OnProgress)
-                OnProgress(*this, Working, " ", 0);
-            break;
-        case ZipActionMessage:
-            if (UnzipRunning)
-                memberMessage(record.ErrorCode, trimMessage(record.Text));
-            else if (OnMessage)
-                OnMessage(*this, record.ErrorCode, trimMessage(record.Text));
-            break;
-        default: break;
-        }
-    } catch (...) {
-        handlerFailed_ = true;
-        return 1;
-    }
-    if (!cancelRequested())
-        return 0;
-    // At the batch's end nothing is left to stop.
-    if (UnzipRunning && record.Action != ZipActionBatchEnd)
-        LastCancelled = true;
-    return 1;
-}
-
-void TZipEngine::memberMessage(int32_t code, const std::string &text)
-{
-    if (testing_ && unzeng::isMemberFailure(code))
-        ++LastTestFailures;
-    // With overwriting asked for, a file left in place was not older (update
-    // and freshen), which is no file kept against the user's wish.
-    if (code == unzeng::CodeInfo && !ExtrOptions.contains(ExtrOverWrite) && text.ends_with(unzeng::KeptExistingText))
-        ++LastKeptFiles;
-    if (OnMessage)
-        OnMessage(*this, code, text);
+    return result;
 }

@@ -1,10 +1,16 @@
 #pragma once
 // The archive component: the member list of the archive named by ZipFilename,
-// and the add, delete and extract operations, which it hands to the engine
-// libraries through their parameter records.
+// and the add, delete, extract and test operations. A thin face over the
+// archive's backend (engine/ArchiveBackend.h), chosen when the list is read:
+// each operation is a request value, taken from the properties below or
+// given whole, and its events go to the handlers below or to the events
+// interface the caller gives.
 
+#include "engine/ArchiveBackend.h"
 #include "engine/ArchiveEntry.h"
+#include "engine/ComponentEvents.h"
 #include "engine/EngineOptions.h"
+#include "engine/ZipBackend.h"
 #include "engine/ZipError.h"
 #include "engine/common/CallRecords.h"
 
@@ -17,14 +23,6 @@
 namespace orvex {
 class ArchiveLock;
 }
-
-// The libraries' entry points; tests put stand-ins here.
-struct EngineLibraries {
-    int32_t (*zip)(ZipCallRecord *record) = nullptr;
-    int32_t (*unzip)(UnzipCallRecord *record) = nullptr;
-
-    static EngineLibraries linked();
-};
 
 class TZipEngine {
 public:
@@ -45,6 +43,9 @@ public:
     // CancelRequest throws EReadCancelled and leaves the name and the list
     // as they were before it.
     void ReadDirectory();
+    // The same two with their events going to `events` instead of the handlers.
+    void setZipFilename(const std::string &name, orvex::ComponentEvents &events);
+    void ReadDirectory(orvex::ComponentEvents &events);
 
     // The format of an archive our ZIP engine does not read, as libarchive
     // names it ("7-Zip", "GNU tar format"), with its compression when it has
@@ -87,7 +88,7 @@ public:
     std::function<void(const std::string &text)> MessageSink;
 
     // ---- Passwords and names from other systems ----
-    enum class PasswordAnswer { Given, None, Cancel };
+    using PasswordAnswer = orvex::PasswordAnswer;
     // Asked, during Extract and Test, for the password of an encrypted
     // member: `attempt` is 1 for the operation's first question and counts up
     // while the member refuses what was given. None skips the member, Cancel
@@ -132,6 +133,10 @@ public:
     // or Cancel at a password question) before it had dealt with every member.
     bool LastCancelled = false;
 
+    // The operations on the properties above: FileSpecs, AddBaseDir,
+    // AddOptions, AddCompLevel and AddPassword for an add; FileSpecs,
+    // ExtrBaseDir and ExtrOptions for an extraction. Their events go to the
+    // handlers.
     void Add();
     void Delete();
     void Extract();
@@ -139,51 +144,54 @@ public:
     // writes nothing; LastResult is the number that passed.
     void Test();
 
+    // The same operations on a request given whole, their events going to
+    // `events`; the properties of the next operation are not read, except
+    // Verbose, Trace, NameCharset and WaitForArchiveLock, which hold for
+    // every operation. A relative base or target directory is taken from
+    // the process's current directory. The Last… values are set as by the
+    // calls above. An extraction's request with `test` set is a Test.
+    orvex::OperationResult Add(orvex::AddRequest request, orvex::ComponentEvents &events);
+    orvex::OperationResult Delete(orvex::DeleteRequest request, orvex::ComponentEvents &events);
+    orvex::OperationResult Extract(orvex::ExtractRequest request, orvex::ComponentEvents &events);
+
+    // The requests the properties above make; a caller may change them
+    // before handing them to the calls above.
+    orvex::AddRequest addRequest() const;
+    orvex::DeleteRequest deleteRequest() const
+    {
+        return {.specs = FileSpecs, .options = AddOptions, .level = AddCompLevel};
+    }
+    orvex::ExtractRequest extractRequest() const;
+    orvex::ExtractRequest testRequest() const;
+
+    // The events that go to the handlers above.
+    orvex::ComponentEvents &events();
+    // True while Cancel or CancelRequest asks the running operation to stop.
+    bool cancelRequested() const;
+
     // The records as the last operation left them.
-    const ZipCallRecord &zipCallRecord() const { return *zipRecord_; }
-    const UnzipCallRecord &unzipCallRecord() const { return *unzipRecord_; }
+    const ZipCallRecord &zipCallRecord() const { return *libraries_.zipRecord; }
+    const UnzipCallRecord &unzipCallRecord() const { return *libraries_.unzipRecord; }
 
 private:
+    class HandlerEvents;
     // Reads the member list of `name` and makes both current; see ReadDirectory.
-    void readMembers(const std::string &name);
-    static int32_t callback(CallbackRecord *record);
-    static int32_t passwordCallback(void *instance, const char *member, int32_t attempt, char *buffer,
-                                    int32_t bufferSize, int32_t *passwordLength);
-    int32_t handlePassword(const char *member, int32_t attempt, char *buffer, int32_t bufferSize,
-                           int32_t *passwordLength);
-    void runUnzip(bool test, const std::string &baseDirectory);
-    // Reads the entries of an archive in another format into `read`; false
-    // when `name` is no such archive. Throws as readMembers does.
-    bool readOtherFormat(const std::string &name, std::vector<ArchiveEntry> &read, std::string &format);
-    // Extract or Test of the current archive in another format.
-    void runOther(bool test, const std::string &baseDirectory);
+    void readMembers(const std::string &name, orvex::ComponentEvents &events);
+    // The current archive's backend; chosen now when no list was read yet.
+    orvex::ArchiveBackend &backend();
     // True, with the refusal said, when the current archive is read-only.
-    bool refuseReadOnly();
-    int32_t handleCallback(const CallbackRecord &record);
-    // Counts what a message of an Extract or Test says of a member, then raises OnMessage.
-    void memberMessage(int32_t code, const std::string &text);
-    void notify(const std::string &text);
-    bool cancelRequested() const;
+    bool refuseReadOnly(orvex::ArchiveEvents &events);
     // Takes the archive's lock for Add and Delete; false (and said why) when
     // the operation must not run.
-    bool lockArchive(orvex::ArchiveLock &lock);
-    struct EngineCallSettings settings();
-    // Calls the library once per slice of at most MaxFileSpecs specifications
-    // and sums what the calls return.
-    // The libraries are handed absolute paths for the archive and
-    // `baseDirectory`, so nothing depends on the process's current directory.
-    template <typename Record>
-    void callInSlices(Record &record, int32_t (*library)(Record *), const std::string &baseDirectory);
+    bool lockArchive(orvex::ArchiveLock &lock, orvex::ArchiveEvents &events);
+    // Sets LastResult from what an operation returned, or says it failed.
+    void takeResult(const orvex::OperationResult &result, orvex::ArchiveEvents &events);
+    orvex::CallFlags flags() const { return {Verbose, Trace}; }
 
-    EngineLibraries libraries_;
+    orvex::ZipLibraries libraries_;
+    std::unique_ptr<HandlerEvents> handlerEvents_;
     std::string zipFilename_;
     std::string otherFormat_;
     std::vector<ArchiveEntry> entries_;
-    std::unique_ptr<ZipCallRecord> zipRecord_;
-    std::unique_ptr<UnzipCallRecord> unzipRecord_;
-    bool handlerFailed_ = false;
-    // The password given last in this operation: the libraries are called
-    // once per slice of specifications, and the user is asked once.
-    std::string operationPassword_;
-    bool testing_ = false;  // a Test's library call runs
+    std::unique_ptr<orvex::ArchiveBackend> backend_;  // the current archive's; null until chosen
 };

@@ -2,6 +2,9 @@
 // The error the archive component raises; its message is shown to the user.
 
 #include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
 
 class EZipError : public std::runtime_error {
 public:
@@ -13,6 +16,17 @@ public:
 class EReadCancelled : public EZipError {
 public:
     using EZipError::EZipError;
+};
+
+// A listing that passed over entries: the message names the first, and
+// `passedOver` says each, for a caller that shows them all.
+class EEntriesPassedOver : public EZipError {
+public:
+    EEntriesPassedOver(const std::string &message, std::vector<std::string> each)
+        : EZipError(message), passedOver(std::move(each))
+    {
+    }
+    std::vector<std::string> passedOver;
 };
 
 // Said when a handler of the component's events failed during a call: the

@@ -12,7 +12,6 @@
 #include "app/cli/Convert.h"
 
 #include "app/cli/Console.h"
-#include "app/cli/OtherArchives.h"
 #include "engine/ArchiveDirectoryReader.h"
 #include "engine/ZipEngine.h"
 #include "engine/common/ScratchDirectory.h"
@@ -36,20 +35,9 @@ constexpr int ExitOk = 0;
 constexpr int ExitFailed = 1;
 constexpr int ExitUsage = 2;
 
-// SOURCE's members into `directory`, folders kept; false when any could not
-// be extracted (said on stderr).
-bool extractOther(const std::string &source, const std::string &directory)
-{
-    otherformats::ExtractOptions extract;
-    extract.read = otherReadOptions(std::nullopt);
-    extract.target = directory;
-    extract.keepFolders = true;
-    extract.overwrite = otherformats::Overwrite::Never;
-    const otherformats::ExtractResult result = otherformats::extract(source, extract);
-    return !reportProblems(result.problems) && result.failed == 0;
-}
-
-bool extractZip(const std::string &source, const std::string &directory)
+// SOURCE's members, of any format, into `directory`, folders kept; false
+// when any could not be extracted (said on stderr).
+bool extractMembers(const std::string &source, const std::string &directory)
 {
     TZipEngine engine;
     ConsoleReporter reporter(engine);
@@ -105,8 +93,7 @@ int convertArchive(const ConvertRequest &request)
         writeError("Cannot make a temporary directory beside " + request.target + ": " + std::strerror(errno));
         return ExitFailed;
     }
-    const bool whole = isOtherFormat(request.source) ? extractOther(request.source, scratch.path())
-                                                     : extractZip(request.source, scratch.path());
+    const bool whole = extractMembers(request.source, scratch.path());
     if (stopped())
         return stopStatus(ExitFailed);
 

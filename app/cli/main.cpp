@@ -14,10 +14,9 @@
 //                                (app/cli/Convert.cpp)
 //
 // list, test and extract also read tar (all its compressions), 7z, RAR, ISO,
-// cpio, ar, cab, LHA, xar and lone compressed files, through
-// engine/otherformats (app/cli/OtherArchives.h), with the ZIP rows, counts
-// and exit statuses. ZIP archives, and whatever that library does not take
-// for an archive of its own, stay with the archive component.
+// cpio, ar, cab, LHA, xar and lone compressed files: the archive component
+// reads them as the window does, with the ZIP rows, counts and exit
+// statuses; a size such a format does not give is an empty cell.
 //
 // --charset NAME reads names from other systems (no UTF-8 flag, no UTF-8)
 // in code page NAME ("437", "866", "932", ...; "auto" guesses, as without it).
@@ -33,7 +32,6 @@
 #include "app/ListingText.h"
 #include "app/cli/Console.h"
 #include "app/cli/Convert.h"
-#include "app/cli/OtherArchives.h"
 #include "app/cli/PasswordSource.h"
 #include "app/cli/TerminalText.h"
 #include "engine/ArchiveDirectoryReader.h"
@@ -175,12 +173,14 @@ int listCommand(std::span<char *const> arguments)
         writeError("No such archive: " + archive);
         return ExitFailed;
     }
-    if (cli::isOtherFormat(archive))
-        return cli::listOtherArchive(archive);
-
     std::string readError;
     try {
         engine.setZipFilename(archive);
+    } catch (const EEntriesPassedOver &e) {
+        // Each on its line, as every entry passed over is said.
+        readError = e.what();
+        for (size_t i = 1; i < e.passedOver.size(); ++i)
+            readError += "\n" + e.passedOver[i];
     } catch (const EZipError &e) {
         readError = e.what();  // the members read before the failure are still listed
     }
@@ -199,12 +199,14 @@ int listCommand(std::span<char *const> arguments)
             row = entry.FileName;
         else
             row = rowText({listingName(entry)});
-        for (const std::string *cell :
-             {&terminalCells.size(entry.TruePackedSize), &terminalCells.size(entry.TrueUnpackedSize),
-              &terminalCells.dateTime(entry.DosDateTime())}) {
-            row += '\t';
-            row += *cell;
-        }
+        row += '\t';
+        if (entry.PackedSizeKnown)
+            row += terminalCells.size(entry.TruePackedSize);
+        row += '\t';
+        if (entry.UnpackedSizeKnown)
+            row += terminalCells.size(entry.TrueUnpackedSize);
+        row += '\t';
+        row += terminalCells.dateTime(entry.DosDateTime());
         row += entry.Encrypted() ? "\tyes" : "\t";
         writeOut(row);
     }
@@ -397,9 +399,6 @@ int extractCommand(std::span<char *const> arguments)
                                                                "extract needs an archive");
     if (!parsed)
         return ExitUsage;
-    if (cli::isOtherFormat(parsed->operands[0]))
-        return cli::extractOtherArchive(parsed->operands[0], parsed->options,
-                                        {parsed->operands.begin() + 1, parsed->operands.end()});
     TZipEngine engine;
     ConsoleReporter reporter(engine);
     catchStopSignals(&engine);
@@ -433,9 +432,6 @@ int testCommand(std::span<char *const> arguments)
         parseCommand(arguments, {}, {"charset", cli::PasswordFileOption}, 1, "test needs an archive");
     if (!parsed)
         return ExitUsage;
-    if (cli::isOtherFormat(parsed->operands[0]))
-        return cli::testOtherArchive(parsed->operands[0], parsed->options,
-                                     {parsed->operands.begin() + 1, parsed->operands.end()});
     TZipEngine engine;
     ConsoleReporter reporter(engine);
     catchStopSignals(&engine);

@@ -556,9 +556,9 @@ TEST_F(ArchiveCommands, CancelStopsAnExtractionToo)
     QMetaObject::invokeMethod(windows->F_status->cancelButton, "click", Qt::QueuedConnection);
     frame.run({"Extracting file(s)", "Beginning Extract from", "Error in Extract; Fatal DLL Exception",
                " file(s) were extracted"},
-              [&] {
+              [&](orvex::ComponentEvents &events) {
                   engine.ExtrBaseDir = target.path().toStdString();
-                  engine.Extract();
+                  engine.Extract(engine.extractRequest(), events);
               });
     EXPECT_LT(engine.LastResult, 3);
     EXPECT_EQ(lastShown().text, QString::number(engine.LastResult) + " file(s) were extracted");
@@ -748,7 +748,7 @@ TEST_F(ArchiveCommands, CommandsComeBackOnEveryWayOutOfAnOperation)
         bool enabledDuring = true;
         try {
             form().session().operationFrame().run(
-                {"Adding file(s)", "Beginning Add to x", "Fatal", " files were added"}, [&] {
+                {"Adding file(s)", "Beginning Add to x", "Fatal", " files were added"}, [&](orvex::ComponentEvents &) {
                     enabledDuring = form().toolButton("addButton")->isEnabled();
                     w.operation();
                 });
@@ -830,9 +830,10 @@ TEST_F(ArchiveCommands, OnlyAnOperationsFirstErrorComesInABoxTheRestAreLoggedAnd
         TZipEngine &engine = form().session().engine;
         std::vector<bool> cancelAfter;
         form().session().operationFrame().run(
-            {"Extracting file(s)", "Beginning Extract", "Fatal", " file(s) were extracted"}, [&] {
+            {"Extracting file(s)", "Beginning Extract", "Fatal", " file(s) were extracted"},
+            [&](orvex::ComponentEvents &events) {
                 for (int i = 1; i <= 5; ++i) {
-                    engine.OnMessage(engine, 1, "error " + std::to_string(i));
+                    events.message(1, "error " + std::to_string(i));
                     cancelAfter.push_back(engine.Cancel);
                 }
             });
@@ -859,13 +860,12 @@ TEST_F(ArchiveCommands, OnlyAnOperationsFirstErrorComesInABoxTheRestAreLoggedAnd
 
 TEST_F(ArchiveCommands, OneLaterErrorIsCountedInTheSingularAndTheNextOperationStartsAfresh)
 {
-    TZipEngine &engine = form().session().engine;
     const OperationTexts texts{"Deleting file(s)", "Beginning delete", "Fatal", " file(s) were Deleted"};
     for (const int errors : {2, 1, 0}) {
         script->shown.clear();
-        form().session().operationFrame().run(texts, [&] {
+        form().session().operationFrame().run(texts, [&](orvex::ComponentEvents &events) {
             for (int i = 0; i < errors; ++i)
-                engine.OnMessage(engine, 1, "bad");
+                events.message(1, "bad");
         });
         std::vector<QString> expected;
         if (errors > 0)
@@ -889,10 +889,11 @@ TEST_F(ArchiveCommands, ExtractingWhereNothingCanBeWrittenShowsOneBox)
     engine.setZipFilename(archive.toStdString());
     script->shown.clear();
     form().session().operationFrame().run(
-        {"Extracting file(s)", "Beginning Extract", "Fatal", " file(s) were extracted"}, [&] {
+        {"Extracting file(s)", "Beginning Extract", "Fatal", " file(s) were extracted"},
+        [&](orvex::ComponentEvents &events) {
             engine.ExtrBaseDir = target.path().toStdString();
             engine.ExtrOptions = ExtrOpts{ExtrOverWrite};
-            engine.Extract();
+            engine.Extract(engine.extractRequest(), events);
         });
     const auto texts = shownTexts(*script);
     ASSERT_FALSE(texts.empty());

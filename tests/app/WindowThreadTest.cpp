@@ -43,22 +43,22 @@ protected:
 
 TEST_F(WindowThread, TheLoopTurnsThroughALongOperationWithOrWithoutReports)
 {
-    TZipEngine &engine = form().session().engine;
     for (const bool log : {false, true}) {
         if (form().showLogAction->isChecked() != log)
             form().showLogAction->trigger();
         LoopTurns turns;
         QStringList expectedLog{"Beginning Add to x"};
         const auto start = Clock::now();
-        frame().run({"Adding file(s)", "Beginning Add to x", "Fatal", " files were added"}, [&] {
-            for (int i = 0; i < 20; ++i) {
-                engine.OnProgress(engine, FileBegin, "f" + std::to_string(i), 10);
-                engine.OnMessage(engine, 0, "adding: f" + std::to_string(i));
-                turns.waitFor(2);
-            }
-            // A long step that reports nothing, as writing out the archive's end does.
-            turns.waitFor(20);
-        });
+        frame().run({"Adding file(s)", "Beginning Add to x", "Fatal", " files were added"},
+                    [&](orvex::ComponentEvents &events) {
+                        for (int i = 0; i < 20; ++i) {
+                            events.progress(FileBegin, "f" + std::to_string(i), 10);
+                            events.message(0, "adding: f" + std::to_string(i));
+                            turns.waitFor(2);
+                        }
+                        // A long step that reports nothing, as writing out the archive's end does.
+                        turns.waitFor(20);
+                    });
         const auto end = Clock::now();
         const std::string which = log ? "message log" : "status window";
         EXPECT_GE(turns.count(), 60) << which;
@@ -124,7 +124,7 @@ TEST_F(WindowThread, AChangeWhoseReReadWasStoppedSaysTheListingIsOutOfDateUntilT
     open(archive);
     // What the component throws when Cancel stops the read after its change.
     frame().run({"Adding file(s)", "Beginning Add to a.zip", "Fatal", " files were added"},
-                [] { throw EReadCancelled("Reading the archive was cancelled"); });
+                [](orvex::ComponentEvents &) { throw EReadCancelled("Reading the archive was cancelled"); });
     EXPECT_TRUE(lastShown().text.endsWith("\nThe listing was not read again and is out of date: open the archive "
                                           "again to see its members as they are now."))
         << lastShown().text.toStdString();

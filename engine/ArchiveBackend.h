@@ -1,0 +1,131 @@
+#pragma once
+// The one way into an archive, whatever its format: list it, test and
+// extract its members, read them as a stream, and, where the format is
+// writable, add to it and delete from it. Each operation takes one request
+// value and one events interface and returns its result; the backend keeps
+// nothing of a request once it has returned. A backend is made for one
+// archive by chooseBackend (engine/BackendChoice.h), which alone knows which
+// formats there are.
+
+#include "engine/ArchiveEntry.h"
+#include "engine/ArchiveEvents.h"
+#include "engine/EngineOptions.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace orvex {
+
+// Password bytes (NULs included) wiped when they go, so that no request
+// leaves a copy of a password behind in freed memory.
+class Secret {
+public:
+    Secret() = default;
+    explicit Secret(std::string bytes) : bytes_(std::move(bytes)) {}
+    Secret(const Secret &other) : bytes_(other.bytes_) {}
+    Secret &operator=(const Secret &other)
+    {
+        if (this != &other) {
+            wipe();
+            bytes_ = other.bytes_;
+        }
+        return *this;
+    }
+    ~Secret() { wipe(); }
+    const std::string &bytes() const { return bytes_; }
+    bool empty() const { return bytes_.empty(); }
+
+private:
+    void wipe()
+    {
+        std::fill(bytes_.begin(), bytes_.end(), '\0');
+        bytes_.clear();
+    }
+    std::string bytes_;
+};
+
+struct CallFlags {
+    bool verbose = false;
+    bool trace = false;  // also turns the libraries' verbose flag on
+};
+
+struct AddRequest {
+    // File names, paths or patterns; relative ones are found under
+    // baseDirectory and keep their relative form as stored names.
+    std::vector<std::string> specs{};
+    std::string baseDirectory{};  // absolute
+    AddOpts options{};
+    int level = 9;
+    Secret password{};  // not empty: the files added are encrypted with it
+    CallFlags flags{};
+};
+
+struct DeleteRequest {
+    std::vector<std::string> specs{};  // stored names or patterns
+    // The add's options and level, which the ZIP library reads in a delete
+    // too (recursion into a folder's members among them).
+    AddOpts options{};
+    int level = 9;
+    CallFlags flags{};
+};
+
+struct ExtractRequest {
+    std::vector<std::string> specs{};  // stored names or patterns; empty: every member
+    std::string target{};              // absolute, an existing directory; unused by a test
+    ExtrOpts options{};
+    bool test = false;  // decode and check, write nothing
+    // The code page of ZIP names that carry no UTF-8 flag and are not
+    // valid UTF-8; empty guesses it, as the listing does.
+    std::string nameCharset{};
+    CallFlags flags{};
+};
+
+struct OperationResult {
+    int32_t count = 0;  // members added, deleted, extracted, or that passed a test
+    // A test's members found bad: one per member, whatever its messages.
+    int32_t testFailures = 0;
+    // Files an extraction left as they were because they existed and were
+    // not to be overwritten.
+    int32_t keptFiles = 0;
+    // Stopped by a stop request or a password question's Cancel before
+    // every member was dealt with.
+    bool cancelled = false;
+    // A handler of the events threw: the operation was stopped there.
+    bool handlerFailed = false;
+
+    // Counts what a message of an extraction or a test says of a member.
+    void countMemberMessage(const ExtractRequest &request, int code, const std::string &text);
+};
+
+struct ArchiveListing {
+    std::vector<ArchiveEntry> entries;
+    // Empty for ZIP; otherwise the format as the reader names it, with its
+    // compression ("GNU tar format (gzip)").
+    std::string format;
+};
+
+class ArchiveBackend {
+public:
+    virtual ~ArchiveBackend() = default;
+
+    // Fills `listing` with the archive's entries, their names decoded with
+    // `nameCharset` where a format needs a code page. Throws EZipError with
+    // what was read so far left in `listing`; EReadCancelled when events
+    // asked to stop.
+    virtual void list(const std::string &nameCharset, ArchiveEvents &events, ArchiveListing &listing) = 0;
+
+    // Test or extract the members the request names among `listing` (what
+    // list() returned).
+    virtual OperationResult extract(const ExtractRequest &request, const std::vector<ArchiveEntry> &listing,
+                                    ArchiveEvents &events) = 0;
+
+    // False for a format only read: add and remove then refuse, said once,
+    // by whoever calls them (the component names the format).
+    virtual bool writable() const = 0;
+    virtual OperationResult add(const AddRequest &request, ArchiveEvents &events) = 0;
+    virtual OperationResult remove(const DeleteRequest &request, ArchiveEvents &events) = 0;
+};
+
+}  // namespace orvex

@@ -1,0 +1,23 @@
+#include "engine/BackendChoice.h"
+
+#include "engine/ArchiveDirectoryReader.h"
+#include "engine/OtherFormatBackend.h"
+#include "engine/ZipBackend.h"
+#include "engine/otherformats/OtherFormats.h"
+#include "engine/zipformat/SplitParts.h"
+
+namespace orvex {
+
+std::unique_ptr<ArchiveBackend> chooseBackend(const std::string &archive, ZipLibraries &libraries)
+{
+    if (ArchiveDirectoryReader::archiveExists(archive)) {
+        otherformats::Detection detection = otherformats::detect(archive);
+        // Asked only when the content says another format: a ZIP needs no second look.
+        if (detection.verdict == otherformats::Verdict::Other
+            && zipformat::findSplitParts(archive).kind == zipformat::SplitParts::Kind::Single)
+            return std::make_unique<OtherFormatBackend>(archive, std::move(detection));
+    }
+    return std::make_unique<ZipBackend>(archive, libraries);
+}
+
+}  // namespace orvex

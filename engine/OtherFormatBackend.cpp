@@ -1,0 +1,230 @@
+#include "engine/OtherFormatBackend.h"
+
+#include "engine/OtherFormatMembers.h"
+#include "engine/ZipError.h"
+#include "engine/common/MessageCode.h"
+
+#include <algorithm>
+#include <atomic>
+#include <ctime>
+#include <optional>
+#include <sys/stat.h>
+#include <unordered_map>
+
+namespace orvex {
+
+namespace {
+
+// What the status window shows of an entry: its name once, then a step per
+// 32 KiB of its data, as the ZIP libraries report a member.
+class ProgressSteps {
+public:
+    ProgressSteps(ArchiveEvents &events, const std::vector<ArchiveEntry> &listing) : events_(events), listing_(listing)
+    {
+    }
+    void operator()(const otherformats::Progress &progress)
+    {
+        if (progress.entryIndex != entry_ || !begun_) {
+            begun_ = true;
+            entry_ = progress.entryIndex;
+            steps_ = 0;
+            const uint64_t size =
+                progress.entryIndex < listing_.size() ? listing_[size_t(progress.entryIndex)].TrueUnpackedSize : 0;
+            events_.progress(FileBegin, progress.entry, int64_t(std::min<uint64_t>(size, INT64_MAX)));
+        }
+        for (const uint64_t steps = progress.entryBytes / StepBytes; steps_ < steps; ++steps_)
+            events_.progress(FileStep, " ", 0);
+    }
+
+private:
+    static constexpr uint64_t StepBytes = 32768;
+    ArchiveEvents &events_;
+    const std::vector<ArchiveEntry> &listing_;
+    bool begun_ = false;
+    uint64_t entry_ = 0;
+    uint64_t steps_ = 0;
+};
+
+// The file's modification time in seconds, or none when it does not exist.
+std::optional<int64_t> modifiedTime(const std::string &path)
+{
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0)
+        return std::nullopt;
+    return int64_t(status.st_mtim.tv_sec);
+}
+
+// The seconds a member's DOS stamp stands for in local time.
+int64_t secondsOf(const ArchiveEntry &member)
+{
+    struct tm local {};
+    local.tm_year = (member.ModDate >> 9) + 80;
+    local.tm_mon = ((member.ModDate >> 5) & 15) - 1;
+    local.tm_mday = member.ModDate & 31;
+    local.tm_hour = member.ModTime >> 11;
+    local.tm_min = (member.ModTime >> 5) & 63;
+    local.tm_sec = (member.ModTime & 31) * 2;
+    local.tm_isdst = -1;
+    return int64_t(::mktime(&local));
+}
+
+// Under update or freshen only an entry newer than the file it would
+// replace replaces it, and freshen also leaves out what does not exist yet.
+void keepNewerOnly(otherformats::ExtractOptions &extract, const std::vector<ArchiveEntry> &listing, bool freshen)
+{
+    std::vector<uint64_t> &selection = extract.selection;
+    if (selection.empty())
+        for (uint64_t i = 0; i < listing.size(); ++i)
+            selection.push_back(i);
+    std::unordered_map<std::string, int64_t> stamps;
+    std::vector<uint64_t> kept;
+    for (const uint64_t index : selection) {
+        const ArchiveEntry &member = listing[size_t(index)];
+        // The form the extraction asks about: "./a.txt" is asked as "a.txt".
+        const std::string path = otherformats::outputPath(member.FileName, extract.keepFolders);
+        stamps[path] = secondsOf(member);
+        // A refused name is left to the extraction, which says why.
+        if (!freshen || path.empty() || modifiedTime(extract.target + "/" + path))
+            kept.push_back(index);
+    }
+    selection = std::move(kept);
+    extract.overwrite = otherformats::Overwrite::Ask;
+    extract.askOverwrite = [stamps, target = extract.target](const std::string &path) {
+        const auto stamp = stamps.find(path);
+        const auto existing = modifiedTime(target + "/" + path);
+        return stamp != stamps.end() && existing && stamp->second > *existing;
+    };
+}
+
+// libarchive takes an archive's password before it reads: asked once, for
+// the first encrypted entry selected. False when the caller cancelled.
+bool askPassword(const std::vector<ArchiveEntry> &listing, const std::vector<uint64_t> &selection,
+                 ArchiveEvents &events, otherformats::ReadOptions &read)
+{
+    const auto encrypted = [&](uint64_t index) { return listing[size_t(index)].Encrypted(); };
+    std::optional<uint64_t> first;
+    if (selection.empty()) {
+        const auto found = std::find_if(listing.begin(), listing.end(), [](const auto &m) { return m.Encrypted(); });
+        if (found != listing.end())
+            first = uint64_t(found - listing.begin());
+    } else if (const auto found = std::find_if(selection.begin(), selection.end(), encrypted);
+               found != selection.end()) {
+        first = *found;
+    }
+    if (!first)
+        return true;
+    std::string password;
+    const PasswordAnswer answer = events.password(listing[size_t(*first)].FileName, 1, password);
+    if (answer == PasswordAnswer::Given)
+        read.password = std::move(password);
+    return answer != PasswordAnswer::Cancel;
+}
+
+}  // namespace
+
+OtherFormatBackend::OtherFormatBackend(std::string archive, otherformats::Detection detection)
+    : archive_(std::move(archive)), detection_(std::move(detection))
+{
+}
+
+void OtherFormatBackend::list(const std::string &, ArchiveEvents &events, ArchiveListing &listing)
+{
+    std::atomic<bool> stop = false;
+    otherformats::ReadOptions options;
+    options.cancel = &stop;
+    uint64_t seen = 0;
+    options.progress = [&](const otherformats::Progress &progress) {
+        if (events.stopRequested())
+            stop = true;
+        if (++seen % 4096 == 0)
+            events.readProgress(0, int64_t(progress.archiveBytesRead), int64_t(progress.archiveSize));
+    };
+    const otherformats::Listing read = otherformats::list(archive_, options);
+    if (read.cancelled)
+        throw EReadCancelled("Reading the archive was cancelled");
+    listing.format = read.format.empty() ? detection_.format : read.format;
+    if (detection_.filter != "none" && !detection_.filter.empty())
+        listing.format += " (" + detection_.filter + ")";
+    listing.entries.clear();
+    listing.entries.reserve(read.entries.size());
+    for (const otherformats::Entry &entry : read.entries)
+        listing.entries.push_back(memberOf(entry));
+    // An entry passed over (a header that cannot be read, a name refused) is
+    // said too, though the entries after it are listed.
+    if (!read.complete || !read.problems.empty()) {
+        std::vector<std::string> passedOver;
+        for (const otherformats::Problem &problem : read.problems)
+            passedOver.push_back(problemText(problem));
+        const std::string message = "Error reading " + listing.format + " archive"
+                                    + (passedOver.empty() ? std::string() : ": " + passedOver.front());
+        throw EEntriesPassedOver(message, std::move(passedOver));
+    }
+}
+
+OperationResult OtherFormatBackend::extract(const ExtractRequest &request, const std::vector<ArchiveEntry> &listing,
+                                            ArchiveEvents &events)
+{
+    OperationResult result;
+    std::atomic<bool> stop = false;
+    ProgressSteps steps(events, listing);
+    otherformats::ReadOptions read;
+    read.cancel = &stop;
+    read.progress = [&](const otherformats::Progress &progress) {
+        if (events.stopRequested())
+            stop = true;
+        steps(progress);
+    };
+    read.problem = [&](const otherformats::Problem &problem) {
+        const int32_t code = problemCode(problem);
+        const std::string text = problemText(problem);
+        result.countMemberMessage(request, code, text);
+        events.message(code, text);
+        if (events.stopRequested())
+            stop = true;
+    };
+
+    std::vector<std::string> unmatched;
+    std::vector<uint64_t> selection = selectMembers(listing, request.specs, unmatched);
+    for (const std::string &pattern : unmatched)
+        events.message(unzeng::CodeNotMatched, "caution: filename not matched:  " + pattern);
+    // Patterns that match nothing select nothing, not everything.
+    const bool any = request.specs.empty() || !selection.empty();
+    if (any && !askPassword(listing, selection, events, read)) {
+        result.cancelled = true;
+    } else if (request.test && any) {
+        const otherformats::TestResult tested = otherformats::test(archive_, read, selection);
+        result.count = int32_t(std::min<uint64_t>(tested.passed, INT32_MAX));
+        result.cancelled = tested.cancelled;
+    } else if (any) {
+        otherformats::ExtractOptions extract;
+        extract.read = read;
+        extract.target = request.target;
+        extract.keepFolders = request.options.contains(ExtrDirNames);
+        extract.privateCopies = request.options.contains(ExtrPrivate);
+        extract.overwrite = request.options.contains(ExtrOverWrite) ? otherformats::Overwrite::Always
+                                                                    : otherformats::Overwrite::Never;
+        extract.selection = std::move(selection);
+        const bool update = request.options.contains(ExtrUpdate), freshen = request.options.contains(ExtrFreshen);
+        if (update || freshen)
+            keepNewerOnly(extract, listing, freshen);
+        if (!(update || freshen) || !extract.selection.empty()) {
+            const otherformats::ExtractResult extracted = otherformats::extract(archive_, extract);
+            result.count = int32_t(std::min<uint64_t>(extracted.placed, INT32_MAX));
+            result.cancelled = extracted.cancelled;
+        }
+    }
+    events.progress(BatchEnd, " ", 0);
+    return result;
+}
+
+OperationResult OtherFormatBackend::add(const AddRequest &, ArchiveEvents &)
+{
+    return {};
+}
+
+OperationResult OtherFormatBackend::remove(const DeleteRequest &, ArchiveEvents &)
+{
+    return {};
+}
+
+}  // namespace orvex
