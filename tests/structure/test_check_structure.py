@@ -77,6 +77,16 @@ CASES = [
     ("build trees and hidden folders skipped",
      {"build-x/CMakeCache.txt": "", "build-x/a.h": '#include "build-x/a.h"\n' + lines(700),
       ".git/a.h": '#include ".git/a.h"\n'}, []),
+    ("only the chooser names both backends; app/ goes through the component",
+     {"engine/BackendChoice.cpp": '#include "engine/ZipBackend.h"\n#include "engine/OtherFormatBackend.h"\n',
+      "engine/ZipBackend.h": "", "engine/OtherFormatBackend.h": "",
+      "engine/Other.cpp": '#include "engine/ZipBackend.h"\n#include "engine/OtherFormatBackend.h"\n',
+      "app/a.cpp": '#include "engine/ZipBackend.h"\n// orvex_unzeng_call(r) in a comment\nint n = orvex_zipeng_call(r);\n',
+      "app/b.cpp": '#include "engine/unzeng/Unzeng.h"\nauto l = otherformats::list(p);\n',
+      "engine/unzeng/Unzeng.h": ""},
+     ["app/a.cpp: backends: app/ includes engine/ZipBackend.h", "app/a.cpp:3: backends",
+      "app/b.cpp: backends: app/ includes engine/unzeng/Unzeng.h", "app/b.cpp:2: backends",
+      "engine/Other.cpp: backends: names both"]),
 ]
 
 
