@@ -640,3 +640,35 @@ TEST_F(ComponentTest, ACancelledTestOrExtractionSaysSo)
 }
 
 }  // namespace
+
+// A request given whole raises its events through the events given, not the
+// handlers, and leaves the component's settings as they were.
+TEST_F(ComponentTest, ARequestGivenWholeRaisesItsEventsThroughTheEventsGiven)
+{
+    struct Recorded : orvex::ForwardingEvents {
+        using ForwardingEvents::ForwardingEvents;
+        void message(int code, const std::string &text) override { said.push_back(std::to_string(code) + text); }
+        void progress(ProgressType type, const std::string &name, int64_t) override
+        {
+            said.push_back(std::to_string(int(type)) + name);
+        }
+        std::vector<std::string> said;
+    } events(engine.events());
+    int handled = 0;
+    engine.OnMessage = [&](TZipEngine &, int, const std::string &) { ++handled; };
+    engine.setZipFilename(archive);
+    library.callbacks = {{ZipActionFileBegin, 0, 1, "x.txt"}, {ZipActionMessage, 14, 0, "cannot write\n"}};
+    engine.AddOptions = {AddMove};
+    orvex::AddRequest request = engine.addRequest();
+    request.specs = {"x.txt"};
+    request.options = {AddDirNames};
+    const orvex::OperationResult result = engine.Add(std::move(request), events);
+
+    EXPECT_EQ(events.said, (std::vector<std::string>{"0x.txt", "14cannot write"}));
+    EXPECT_EQ(handled, 0);
+    EXPECT_EQ(result.count, 1);
+    EXPECT_EQ(library.zipCalls.at(0).MoveFlag, 0);
+    EXPECT_EQ(library.zipCalls.at(0).DropDirNamesFlag, 0);
+    EXPECT_EQ(engine.AddOptions, AddOpts{AddMove});
+    EXPECT_EQ(dirUpdates, 2);  // the open, then the re-read after the change, through the events given
+}

@@ -284,3 +284,22 @@ TEST_F(OtherFormats, APieceOfASplitZipOpensAsTheSetWhateverItBeginsWith)
         EXPECT_EQ(readFile(dir.file("out-" + set + "/" + inner)), data);
     }
 }
+
+// The password of an encrypted archive libarchive reads (a compressed ZIP;
+// it decrypts no 7z) reaches it through the component's one question, from
+// --password-file; without it the member fails, said as encrypted.
+TEST_F(OtherFormats, AnEncryptedArchiveTakesThePasswordFileThroughTheComponent)
+{
+    const std::string archive = make("s.zip.gz", "zip", "zip -q -P secret s.zip src/readme.txt && gzip s.zip");
+    if (archive.empty())
+        GTEST_SKIP() << "zip is not installed";
+    dir.write("pw", "secret\n");
+    const RunResult extracted = runOrvexzip({"extract", archive, "--to", "out", "--password-file", "pw"}, dir.path());
+    EXPECT_EQ(extracted.out, "1 file(s) were extracted\n") << extracted.err;
+    expectSameFile("out/readme.txt", "src/readme.txt");
+    EXPECT_EQ(runOrvexzip({"test", archive, "--password-file", "pw"}, dir.path()).out, "1 file(s) passed the test\n");
+
+    const RunResult refused = runOrvexzip({"test", archive}, dir.path());
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("encrypted"), std::string::npos) << refused.err;
+}
