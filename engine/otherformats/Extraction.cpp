@@ -25,6 +25,7 @@
 #include "engine/otherformats/Extraction.h"
 
 #include "engine/common/Directory.h"
+#include "engine/common/FileIo.h"
 #include "engine/common/SystemCalls.h"
 #include "engine/common/Umask.h"
 #include "engine/otherformats/EntryData.h"
@@ -309,8 +310,8 @@ Extraction::Place Extraction::writeFile(uint64_t index, const Entry &entry, int 
             if (!roomFor(dir, SpaceCheckInterval))
                 return Problem{entry.name, ProblemKind::Write, "the disk is full"};
         }
-        if (!writeAllAt(file.get(), data, size, offset))
-            return Problem{entry.name, ProblemKind::Write, "cannot write: " + describe(errno)};
+        if (const int error = common::pwriteAll(file.get(), data, size, offset))
+            return Problem{entry.name, ProblemKind::Write, "cannot write: " + describe(error)};
         written_ += size;
         return std::nullopt;
     };

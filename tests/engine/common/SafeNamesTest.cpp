@@ -19,8 +19,8 @@ TEST(SafeNames, NamesStayBelowTheTargetOrAreRefused)
 {
     struct Case {
         std::string_view stored;
-        bool zip;        // ZIP's reading of names, else the other formats'
-        bool directory;  // what the caller says the entry is
+        bool zip;                         // ZIP's reading of names, else the other formats'
+        bool directory;                   // what the caller says the entry is
         std::optional<std::string> path;  // nullopt: refused
         bool warned;
         bool isDirectory;
@@ -88,23 +88,12 @@ TEST(SafeNames, LinksMayPointOnlyInsideTheTarget)
         bool inside;
     };
     const Case cases[] = {
-        {"a", 0, true},
-        {"a/b/c", 0, true},
-        {"./a", 0, true},
-        {"", 3, false},
-        {"/etc/passwd", 3, false},
-        {"//x", 3, false},
-        {"..", 0, false},
-        {"..", 1, true},
-        {"../a", 0, false},
-        {"../a", 1, true},
-        {"../../a", 1, false},
-        {"./../a", 1, true},
-        {"..//./../a", 2, true},
-        {"a/../b", 5, false},
-        {"a/..", 5, false},
-        {"../a/../b", 5, false},
-        {"x\0y"sv, 3, false},
+        {"a", 0, true},          {"a/b/c", 0, true},        {"./a", 0, true},
+        {"", 3, false},          {"/etc/passwd", 3, false}, {"//x", 3, false},
+        {"..", 0, false},        {"..", 1, true},           {"../a", 0, false},
+        {"../a", 1, true},       {"../../a", 1, false},     {"./../a", 1, true},
+        {"..//./../a", 2, true}, {"a/../b", 5, false},      {"a/..", 5, false},
+        {"../a/../b", 5, false}, {"x\0y"sv, 3, false},
     };
     for (const Case &c : cases)
         EXPECT_EQ(common::linkStaysInside(c.target, c.depth), c.inside) << c.target << " at depth " << c.depth;
