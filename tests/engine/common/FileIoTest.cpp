@@ -27,8 +27,8 @@ struct Writer {
 // The same data through each of the two, the positioned one at an offset.
 const Writer Writers[] = {
     {"writeAll", [](int fd, const std::string &data) { return common::writeAll(fd, data.data(), data.size()); }, 0},
-    {"pwriteAll",
-     [](int fd, const std::string &data) { return common::pwriteAll(fd, data.data(), data.size(), 5); }, 5},
+    {"pwriteAll", [](int fd, const std::string &data) { return common::pwriteAll(fd, data.data(), data.size(), 5); },
+     5},
 };
 
 common::UniqueFd create(const std::string &path)
@@ -68,8 +68,8 @@ TEST(FileIo, ShortAndInterruptedWritesGoOnAndFailuresAreReported)
 {
     struct Case {
         const char *plan;
-        int error;       // what the call reports
-        bool complete;   // all of the data is in the file
+        int error;      // what the call reports
+        bool complete;  // all of the data is in the file
     };
     const Case cases[] = {
         {"short-write:1", 0, true},
