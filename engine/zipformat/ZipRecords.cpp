@@ -100,6 +100,12 @@ void readHeaderFields(const uint8_t *p, HeaderFields &h)
     h.extraLength = le16(p + 24);
 }
 
+// Whether `bytes` start with a whole fixed part of the record `signature` opens.
+bool holdsRecord(Bytes bytes, size_t size, uint32_t signature)
+{
+    return bytes.size() >= size && le32(bytes.data()) == signature;
+}
+
 }  // namespace
 
 void putHeaderFields(uint8_t *p, const HeaderFields &h)
@@ -118,7 +124,7 @@ void putHeaderFields(uint8_t *p, const HeaderFields &h)
 
 std::optional<LocalHeader> parseLocalHeader(Bytes bytes)
 {
-    if (bytes.size() < LocalHeaderSize || le32(bytes.data()) != LocalHeaderSignature)
+    if (!holdsRecord(bytes, LocalHeaderSize, LocalHeaderSignature))
         return std::nullopt;
     LocalHeader h;
     readHeaderFields(bytes.data() + 4, h);
@@ -171,7 +177,7 @@ size_t dataDescriptorLength(Bytes bytes, const DescriptorValues &expected, bool 
 
 std::optional<CentralHeader> parseCentralHeader(Bytes bytes)
 {
-    if (bytes.size() < CentralHeaderSize || le32(bytes.data()) != CentralHeaderSignature)
+    if (!holdsRecord(bytes, CentralHeaderSize, CentralHeaderSignature))
         return std::nullopt;
     const uint8_t *p = bytes.data();
     CentralHeader h;
@@ -219,7 +225,7 @@ bool EndRecord::needsZip64() const
 
 std::optional<EndRecord> parseEndRecord(Bytes bytes)
 {
-    if (bytes.size() < EndRecordSize || le32(bytes.data()) != EndRecordSignature)
+    if (!holdsRecord(bytes, EndRecordSize, EndRecordSignature))
         return std::nullopt;
     const uint8_t *p = bytes.data();
     EndRecord r;
@@ -235,7 +241,7 @@ std::optional<EndRecord> parseEndRecord(Bytes bytes)
 
 std::optional<Zip64Locator> parseZip64Locator(Bytes bytes)
 {
-    if (bytes.size() < Zip64LocatorSize || le32(bytes.data()) != Zip64LocatorSignature)
+    if (!holdsRecord(bytes, Zip64LocatorSize, Zip64LocatorSignature))
         return std::nullopt;
     const uint8_t *p = bytes.data();
     return Zip64Locator{le32(p + 4), le64(p + 8), le32(p + 16)};
@@ -243,7 +249,7 @@ std::optional<Zip64Locator> parseZip64Locator(Bytes bytes)
 
 std::optional<Zip64EndRecord> parseZip64EndRecord(Bytes bytes)
 {
-    if (bytes.size() < Zip64EndRecordSize || le32(bytes.data()) != Zip64EndRecordSignature)
+    if (!holdsRecord(bytes, Zip64EndRecordSize, Zip64EndRecordSignature))
         return std::nullopt;
     const uint8_t *p = bytes.data();
     Zip64EndRecord r;
