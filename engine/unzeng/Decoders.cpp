@@ -337,7 +337,23 @@ private:
     bool atFrameStart_ = true;
 };
 
-// The decoders written here rather than taken from a codec library.
+// The methods no codec library decodes, whose decoders are written here.
+bool decodedHere(uint16_t method)
+{
+    switch (method) {
+    case zipformat::MethodShrunk:
+    case zipformat::MethodReduced1:
+    case zipformat::MethodReduced1 + 1:
+    case zipformat::MethodReduced1 + 2:
+    case zipformat::MethodReduced4:
+    case zipformat::MethodImploded:
+    case zipformat::MethodDeflate64:
+    case zipformat::MethodPpmd: return true;
+    default: return false;
+    }
+}
+
+// The decoders of the methods decodedHere().
 std::unique_ptr<StreamDecoder> makeOwnDecoder(uint16_t method, uint16_t flags, uint64_t unpackedSize,
                                               MemoryLease &lease)
 {
@@ -357,17 +373,11 @@ std::unique_ptr<StreamDecoder> makeOwnDecoder(uint16_t method, uint16_t flags, u
 
 bool methodSupported(uint16_t method)
 {
+    if (decodedHere(method))
+        return true;
     switch (method) {
     case MethodStored:
-    case zipformat::MethodShrunk:
-    case zipformat::MethodReduced1:
-    case zipformat::MethodReduced1 + 1:
-    case zipformat::MethodReduced1 + 2:
-    case zipformat::MethodReduced4:
-    case zipformat::MethodImploded:
     case MethodDeflated:
-    case zipformat::MethodDeflate64:
-    case zipformat::MethodPpmd:
     case MethodBzip2:
     case MethodLzma:
     case MethodZstd:
@@ -388,17 +398,6 @@ std::unique_ptr<StreamDecoder> makeStreamDecoder(uint16_t method, uint16_t flags
     }
     switch (method) {
     case MethodStored: return std::make_unique<StoredDecoder>();
-    case zipformat::MethodShrunk:
-    case zipformat::MethodReduced1:
-    case zipformat::MethodReduced1 + 1:
-    case zipformat::MethodReduced1 + 2:
-    case zipformat::MethodReduced4:
-    case zipformat::MethodImploded:
-    case zipformat::MethodDeflate64:
-    case zipformat::MethodPpmd:
-        if (auto d = makeOwnDecoder(method, flags, unpackedSize, *lease))
-            return d;
-        break;
     case MethodDeflated: {
         auto d = std::make_unique<InflateDecoder>();
         if (d->ready())
@@ -419,7 +418,14 @@ std::unique_ptr<StreamDecoder> makeStreamDecoder(uint16_t method, uint16_t flags
             return d;
         break;
     }
-    default: error = "unsupported compression method " + std::to_string(method); return nullptr;
+    default:
+        if (!decodedHere(method)) {
+            error = "unsupported compression method " + std::to_string(method);
+            return nullptr;
+        }
+        if (auto d = makeOwnDecoder(method, flags, unpackedSize, *lease))
+            return d;
+        break;
     }
     error = std::string("the ") + methodName(method) + " decoder could not start";
     return nullptr;
