@@ -83,6 +83,12 @@ std::optional<ExtendedTimestamp> parseExtendedTimestamp(Bytes block)
     return stamp;
 }
 
+std::optional<ExtendedTimestamp> findExtendedTimestamp(Bytes extra)
+{
+    const auto block = findExtraBlock(extra, ExtendedTimestampId);
+    return block ? parseExtendedTimestamp(*block) : std::nullopt;
+}
+
 namespace {
 
 // The 26 bytes of fields the two headers share, starting at `p`.
