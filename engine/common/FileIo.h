@@ -1,6 +1,7 @@
 #pragma once
-// Reads that go on until they have what was asked for: read() and pread()
-// may return less (a signal, a pipe, a network file system).
+// Reads and writes that go on until they have done what was asked for:
+// read(), pread(), write() and pwrite() may do less (a signal, a pipe, a
+// network file system, a file size limit).
 
 #include <sys/types.h>
 
@@ -18,5 +19,12 @@ struct ReadResult {
 ReadResult readFull(int fd, void *buffer, size_t length);
 // From `offset`; the position is left alone.
 ReadResult preadFull(int fd, void *buffer, size_t length, uint64_t offset);
+
+// Through common::sys, so that the fault switch reaches every write. 0 when
+// all of `data` is written, else the errno of the call that failed; a call
+// that writes nothing reports ENOSPC, as a disk that takes no more would.
+int writeAll(int fd, const void *data, size_t length);
+// At `offset`; the position is left alone.
+int pwriteAll(int fd, const void *data, size_t length, uint64_t offset);
 
 }  // namespace common

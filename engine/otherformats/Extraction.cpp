@@ -3,7 +3,7 @@
 //     ".." component, empty names are refused; directories are opened one
 //     component at a time without following links, so an entry named through
 //     a link ("link/file") is refused.
-//   - A symbolic link is made only when its target stays inside (SafePath.h).
+//   - A symbolic link is made only when its target stays inside (common/SafeNames.h).
 //   - A hard link is made only to a file this same run placed inside the
 //     target; anything else (a file outside, one not extracted, one skipped)
 //     is refused rather than copied, since its contents are not ours to read.
@@ -25,6 +25,7 @@
 #include "engine/otherformats/Extraction.h"
 
 #include "engine/common/Directory.h"
+#include "engine/common/FileIo.h"
 #include "engine/common/SystemCalls.h"
 #include "engine/common/Umask.h"
 #include "engine/otherformats/EntryData.h"
@@ -47,6 +48,11 @@ namespace {
 // While a file grows, free space is looked at again after this much output.
 constexpr uint64_t SpaceCheckInterval = 16ull << 20;
 
+// Stricter than for ZIP: these formats have no habit of absolute names worth
+// keeping, so such a name is refused, not stripped; '\' is part of a name,
+// and only the entry's type makes it a directory.
+constexpr common::NameRules EntryNameRules{};
+
 bool roomFor(int dir, uint64_t bytes)
 {
     struct statvfs vfs {};
@@ -62,7 +68,7 @@ std::string describe(int err)
 
 // A file's name without its folders, when they are not kept: here and in
 // outputPath(), so that the two cannot differ.
-void dropFolders(OutputName &name)
+void dropFolders(common::SafeName &name)
 {
     name.components.erase(name.components.begin(), name.components.end() - 1);
 }
@@ -157,7 +163,7 @@ Extraction::Place Extraction::extractEntry(uint64_t index, const Entry &entry)
         report(entry, ProblemKind::Refused, "a device, FIFO or socket is not extracted");
         return Place::Failed;
     }
-    OutputName name = outputName(entry.name, entry.kind == EntryKind::Directory);
+    common::SafeName name = common::safeName(entry.name, EntryNameRules, entry.kind == EntryKind::Directory);
     if (name.refused()) {
         report(entry, ProblemKind::Refused, name.refusal);
         return Place::Failed;
@@ -220,7 +226,7 @@ Extraction::Place Extraction::extractEntry(uint64_t index, const Entry &entry)
 void Extraction::joinLinkTarget(const Entry &entry, int dir, const std::vector<std::string> &components)
 {
     const std::string &leaf = components.back();
-    const OutputName target = outputName(entry.linkTarget, false);
+    const common::SafeName target = common::safeName(entry.linkTarget, EntryNameRules);
     const auto found = target.refused() ? placed_.end() : placed_.find(target.joined());
     if (found == placed_.end() || found->second == components)
         return;  // nothing of this run to join: the data stands as a file of its own
@@ -239,7 +245,7 @@ void Extraction::joinLinkTarget(const Entry &entry, int dir, const std::vector<s
     report(entry, ProblemKind::Write, "cannot link " + entry.linkTarget + " to it: " + error);
 }
 
-Extraction::Place Extraction::extractDirectory(const Entry &entry, const OutputName &name)
+Extraction::Place Extraction::extractDirectory(const Entry &entry, const common::SafeName &name)
 {
     if (!options_.keepFolders || name.components.empty())
         return Place::Done;
@@ -304,8 +310,8 @@ Extraction::Place Extraction::writeFile(uint64_t index, const Entry &entry, int 
             if (!roomFor(dir, SpaceCheckInterval))
                 return Problem{entry.name, ProblemKind::Write, "the disk is full"};
         }
-        if (!writeAllAt(file.get(), data, size, offset))
-            return Problem{entry.name, ProblemKind::Write, "cannot write: " + describe(errno)};
+        if (const int error = common::pwriteAll(file.get(), data, size, offset))
+            return Problem{entry.name, ProblemKind::Write, "cannot write: " + describe(error)};
         written_ += size;
         return std::nullopt;
     };
@@ -345,10 +351,10 @@ Extraction::Place Extraction::writeFile(uint64_t index, const Entry &entry, int 
     return data.fatal || budgetSpent ? Place::Stop : Place::Failed;
 }
 
-Extraction::Place Extraction::makeSymlink(const Entry &entry, const OutputName &name, int dir,
+Extraction::Place Extraction::makeSymlink(const Entry &entry, const common::SafeName &name, int dir,
                                           const std::string &temporary)
 {
-    if (!linkStaysInside(entry.linkTarget, name.components.size() - 1)) {
+    if (!common::linkStaysInside(entry.linkTarget, name.components.size() - 1)) {
         report(entry, ProblemKind::Refused,
                "the link's target " + entry.linkTarget + " leads outside the target directory");
         return Place::Failed;
@@ -362,7 +368,7 @@ Extraction::Place Extraction::makeSymlink(const Entry &entry, const OutputName &
 
 Extraction::Place Extraction::makeHardLink(const Entry &entry, int dir, const std::string &temporary)
 {
-    const OutputName target = outputName(entry.linkTarget, false);
+    const common::SafeName target = common::safeName(entry.linkTarget, EntryNameRules);
     const auto found = target.refused() ? placed_.end() : placed_.find(target.joined());
     if (found == placed_.end()) {
         report(entry, ProblemKind::Refused, "the hard link's target " + entry.linkTarget + " was not extracted here");
@@ -386,7 +392,7 @@ Extraction::Place Extraction::makeHardLink(const Entry &entry, int dir, const st
 
 std::string outputPath(const std::string &name, bool keepFolders)
 {
-    OutputName output = outputName(name, false);
+    common::SafeName output = common::safeName(name, EntryNameRules);
     if (output.refused())
         return {};
     if (!keepFolders)

@@ -3,9 +3,9 @@
 // extract() in Extraction.cpp): libarchive reads, this class decides what is
 // written and writes it; archive_write_disk is not used.
 
+#include "engine/common/SafeNames.h"
 #include "engine/otherformats/ArchiveSource.h"
 #include "engine/otherformats/OutputTree.h"
-#include "engine/otherformats/SafePath.h"
 
 #include <map>
 #include <set>
@@ -26,9 +26,9 @@ private:
     void readEntries();
     void restoreFolderTimes();
     Place extractEntry(uint64_t index, const Entry &entry);
-    Place extractDirectory(const Entry &entry, const OutputName &name);
+    Place extractDirectory(const Entry &entry, const common::SafeName &name);
     Place writeFile(uint64_t index, const Entry &entry, int dir, const std::string &temporary);
-    Place makeSymlink(const Entry &entry, const OutputName &name, int dir, const std::string &temporary);
+    Place makeSymlink(const Entry &entry, const common::SafeName &name, int dir, const std::string &temporary);
     Place makeHardLink(const Entry &entry, int dir, const std::string &temporary);
     void joinLinkTarget(const Entry &entry, int dir, const std::vector<std::string> &components);
     bool existingAllows(const Entry &entry, int dir, const std::string &leaf, const std::string &path, bool &replace);

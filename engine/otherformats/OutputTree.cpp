@@ -79,25 +79,4 @@ TemporaryName::~TemporaryName()
         ::unlinkat(dir_, name_.c_str(), 0);
 }
 
-bool writeAllAt(int fd, const void *data, size_t length, uint64_t offset)
-{
-    const char *p = static_cast<const char *>(data);
-    while (length > 0) {
-        const ssize_t wrote = common::sys::pwrite(fd, p, length, off_t(offset));
-        if (wrote < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        if (wrote == 0) {
-            errno = ENOSPC;
-            return false;
-        }
-        p += wrote;
-        length -= size_t(wrote);
-        offset += uint64_t(wrote);
-    }
-    return true;
-}
-
 }  // namespace otherformats

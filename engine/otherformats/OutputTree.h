@@ -62,9 +62,6 @@ private:
     bool kept_ = false;
 };
 
-// Writes all of `data` at `offset`. False with errno set.
-bool writeAllAt(int fd, const void *data, size_t length, uint64_t offset);
-
 using common::renameInto;
 
 }  // namespace otherformats

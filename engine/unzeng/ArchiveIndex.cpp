@@ -90,9 +90,8 @@ Member memberOf(TableMember &t, bool walked)
             m.method = m.aes->actualMethod;
     }
     std::optional<int64_t> modified;
-    if (const auto block = findExtraBlock(recordExtra, ExtendedTimestampId))
-        if (const auto stamp = parseExtendedTimestamp(*block))
-            modified = stamp->modified;
+    if (const auto stamp = findExtendedTimestamp(recordExtra))
+        modified = stamp->modified;
     if (modified) {
         m.modified = timespec{time_t(*modified), 0};
     } else {
@@ -101,16 +100,14 @@ Member memberOf(TableMember &t, bool walked)
         m.dosTime = true;
     }
     m.accessed = m.modified;
-    if (const auto block = findExtraBlock(t.localExtra, ExtendedTimestampId)) {
-        if (const auto stamp = parseExtendedTimestamp(*block)) {
-            if (stamp->accessed)
-                m.accessed = timespec{time_t(*stamp->accessed), 0};
-            if (m.dosTime && stamp->modified) {
-                m.modified = timespec{time_t(*stamp->modified), 0};
-                m.dosTime = false;
-                if (!stamp->accessed)
-                    m.accessed = m.modified;
-            }
+    if (const auto stamp = findExtendedTimestamp(t.localExtra)) {
+        if (stamp->accessed)
+            m.accessed = timespec{time_t(*stamp->accessed), 0};
+        if (m.dosTime && stamp->modified) {
+            m.modified = timespec{time_t(*stamp->modified), 0};
+            m.dosTime = false;
+            if (!stamp->accessed)
+                m.accessed = m.modified;
         }
     }
     return m;

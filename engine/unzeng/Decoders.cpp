@@ -13,21 +13,16 @@
 #include <zstd.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <optional>
+#include <type_traits>
 #include <unistd.h>
 
 namespace unzeng {
 
 namespace {
-
-// The codecs count in 32-bit lengths.
-unsigned clampUInt(size_t n)
-{
-    return unsigned(std::min<size_t>(n, UINT_MAX));
-}
 
 // Moves the caller's input and output past what one codec call took and gave.
 void advanceBuffers(const uint8_t *&in, size_t &inLength, uint8_t *&out, size_t &outLength, size_t consumed,
@@ -39,16 +34,34 @@ void advanceBuffers(const uint8_t *&in, size_t &inLength, uint8_t *&out, size_t 
     outLength -= made;
 }
 
+// One call of a codec whose stream holds its buffers as next_in, avail_in,
+// next_out and avail_out (zlib's, bzip2's, liblzma's), each in its own byte
+// type and count, which may be narrower than the caller's lengths.
+template <typename Stream, typename Call>
+auto callCodec(Stream &stream, const uint8_t *&in, size_t &inLength, uint8_t *&out, size_t &outLength, Call call)
+{
+    using InByte = std::remove_pointer_t<decltype(stream.next_in)>;
+    using OutByte = std::remove_pointer_t<decltype(stream.next_out)>;
+    using Count = decltype(stream.avail_in);
+    constexpr size_t countLimit = std::numeric_limits<Count>::max();
+    stream.next_in = const_cast<InByte *>(reinterpret_cast<const InByte *>(in));
+    stream.avail_in = Count(std::min(inLength, countLimit));
+    stream.next_out = reinterpret_cast<OutByte *>(out);
+    stream.avail_out = Count(std::min(outLength, countLimit));
+    const auto rc = call();
+    const size_t consumed = size_t(reinterpret_cast<const uint8_t *>(stream.next_in) - in);
+    const size_t made = size_t(reinterpret_cast<uint8_t *>(stream.next_out) - out);
+    advanceBuffers(in, inLength, out, outLength, consumed, made);
+    return rc;
+}
+
 class StoredDecoder final : public StreamDecoder {
 public:
     Status decode(const uint8_t *&in, size_t &inLength, uint8_t *&out, size_t &outLength, bool lastInput) override
     {
         const size_t n = std::min(inLength, outLength);
         std::memcpy(out, in, n);
-        in += n;
-        inLength -= n;
-        out += n;
-        outLength -= n;
+        advanceBuffers(in, inLength, out, outLength, n, n);
         return lastInput && inLength == 0 ? End : More;
     }
 };
@@ -65,13 +78,8 @@ public:
 
     Status decode(const uint8_t *&in, size_t &inLength, uint8_t *&out, size_t &outLength, bool) override
     {
-        stream_.next_in = const_cast<Bytef *>(in);
-        stream_.avail_in = clampUInt(inLength);
-        stream_.next_out = out;
-        stream_.avail_out = clampUInt(outLength);
-        const int rc = inflate(&stream_, Z_NO_FLUSH);
-        const size_t consumed = size_t(stream_.next_in - in), made = size_t(stream_.next_out - out);
-        advanceBuffers(in, inLength, out, outLength, consumed, made);
+        const int rc =
+            callCodec(stream_, in, inLength, out, outLength, [this] { return inflate(&stream_, Z_NO_FLUSH); });
         if (rc == Z_STREAM_END)
             return End;
         if (rc == Z_OK || rc == Z_BUF_ERROR)
@@ -108,14 +116,7 @@ public:
                 return fail(error);
             counted_ = true;
         }
-        stream_.next_in = const_cast<char *>(reinterpret_cast<const char *>(in));
-        stream_.avail_in = clampUInt(inLength);
-        stream_.next_out = reinterpret_cast<char *>(out);
-        stream_.avail_out = clampUInt(outLength);
-        const int rc = BZ2_bzDecompress(&stream_);
-        const size_t consumed = size_t(reinterpret_cast<const uint8_t *>(stream_.next_in) - in);
-        const size_t made = size_t(reinterpret_cast<uint8_t *>(stream_.next_out) - out);
-        advanceBuffers(in, inLength, out, outLength, consumed, made);
+        const int rc = callCodec(stream_, in, inLength, out, outLength, [this] { return BZ2_bzDecompress(&stream_); });
         if (rc == BZ_STREAM_END)
             return End;
         if (rc == BZ_OK)
@@ -155,17 +156,14 @@ public:
                 return Failed;
             started_ = true;
         }
-        stream_.next_in = in;
-        stream_.avail_in = inLength;
-        stream_.next_out = out;
-        stream_.avail_out = outLength;
-        lzma_ret rc = lzma_code(&stream_, lastInput ? LZMA_FINISH : LZMA_RUN);
-        // The stream asks for more memory than allowed so far (an xz block
-        // with a larger dictionary): granted, the decoding goes on.
-        while (rc == LZMA_MEMLIMIT_ERROR && moreMemory())
-            rc = lzma_code(&stream_, lastInput ? LZMA_FINISH : LZMA_RUN);
-        const size_t consumed = size_t(stream_.next_in - in), made = size_t(stream_.next_out - out);
-        advanceBuffers(in, inLength, out, outLength, consumed, made);
+        const lzma_ret rc = callCodec(stream_, in, inLength, out, outLength, [&] {
+            lzma_ret result = lzma_code(&stream_, lastInput ? LZMA_FINISH : LZMA_RUN);
+            // The stream asks for more memory than allowed so far (an xz
+            // block with a larger dictionary): granted, the decoding goes on.
+            while (result == LZMA_MEMLIMIT_ERROR && moreMemory())
+                result = lzma_code(&stream_, lastInput ? LZMA_FINISH : LZMA_RUN);
+            return result;
+        });
         if (rc == LZMA_STREAM_END)
             return End;
         if (rc == LZMA_OK || rc == LZMA_BUF_ERROR)
@@ -339,7 +337,23 @@ private:
     bool atFrameStart_ = true;
 };
 
-// The decoders written here rather than taken from a codec library.
+// The methods no codec library decodes, whose decoders are written here.
+bool decodedHere(uint16_t method)
+{
+    switch (method) {
+    case zipformat::MethodShrunk:
+    case zipformat::MethodReduced1:
+    case zipformat::MethodReduced1 + 1:
+    case zipformat::MethodReduced1 + 2:
+    case zipformat::MethodReduced4:
+    case zipformat::MethodImploded:
+    case zipformat::MethodDeflate64:
+    case zipformat::MethodPpmd: return true;
+    default: return false;
+    }
+}
+
+// The decoders of the methods decodedHere().
 std::unique_ptr<StreamDecoder> makeOwnDecoder(uint16_t method, uint16_t flags, uint64_t unpackedSize,
                                               MemoryLease &lease)
 {
@@ -359,17 +373,11 @@ std::unique_ptr<StreamDecoder> makeOwnDecoder(uint16_t method, uint16_t flags, u
 
 bool methodSupported(uint16_t method)
 {
+    if (decodedHere(method))
+        return true;
     switch (method) {
     case MethodStored:
-    case zipformat::MethodShrunk:
-    case zipformat::MethodReduced1:
-    case zipformat::MethodReduced1 + 1:
-    case zipformat::MethodReduced1 + 2:
-    case zipformat::MethodReduced4:
-    case zipformat::MethodImploded:
     case MethodDeflated:
-    case zipformat::MethodDeflate64:
-    case zipformat::MethodPpmd:
     case MethodBzip2:
     case MethodLzma:
     case MethodZstd:
@@ -390,17 +398,6 @@ std::unique_ptr<StreamDecoder> makeStreamDecoder(uint16_t method, uint16_t flags
     }
     switch (method) {
     case MethodStored: return std::make_unique<StoredDecoder>();
-    case zipformat::MethodShrunk:
-    case zipformat::MethodReduced1:
-    case zipformat::MethodReduced1 + 1:
-    case zipformat::MethodReduced1 + 2:
-    case zipformat::MethodReduced4:
-    case zipformat::MethodImploded:
-    case zipformat::MethodDeflate64:
-    case zipformat::MethodPpmd:
-        if (auto d = makeOwnDecoder(method, flags, unpackedSize, *lease))
-            return d;
-        break;
     case MethodDeflated: {
         auto d = std::make_unique<InflateDecoder>();
         if (d->ready())
@@ -421,7 +418,14 @@ std::unique_ptr<StreamDecoder> makeStreamDecoder(uint16_t method, uint16_t flags
             return d;
         break;
     }
-    default: error = "unsupported compression method " + std::to_string(method); return nullptr;
+    default:
+        if (!decodedHere(method)) {
+            error = "unsupported compression method " + std::to_string(method);
+            return nullptr;
+        }
+        if (auto d = makeOwnDecoder(method, flags, unpackedSize, *lease))
+            return d;
+        break;
     }
     error = std::string("the ") + methodName(method) + " decoder could not start";
     return nullptr;

@@ -2,6 +2,8 @@
 // fast loop share one state and one table layout, and read best together.
 #include "engine/unzeng/Deflate64Decoder.h"
 
+#include "engine/zipformat/CanonicalCode.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -29,7 +31,7 @@ constexpr size_t SlideRoom = size_t(32) << 10;
 // The fast loop reads 8 bytes at a time, at most twice per symbol.
 constexpr size_t FastInputMargin = 16;
 
-constexpr unsigned MaxCodeLength = 15;
+using zipformat::MaxCodeLength;
 constexpr unsigned LitLenRootBits = 11, DistRootBits = 8, PrecodeRootBits = 7;
 constexpr unsigned LitLenCount = 288, DistCount = 32, PrecodeCount = 19;
 constexpr unsigned MaxLitLenDeclared = 286;  // 286 and 287 never stand for anything
@@ -120,35 +122,21 @@ enum class Build { Ok, OverSubscribed, Incomplete };
 Build buildTable(const uint8_t *lengths, unsigned count, const uint32_t *symbols, unsigned rootBits, uint32_t *table,
                  size_t tableEntries, bool oneCodeAllowed)
 {
-    std::array<unsigned, MaxCodeLength + 1> perLength{};
-    for (unsigned s = 0; s < count; ++s)
-        ++perLength[lengths[s]];
-    perLength[0] = 0;
-    int left = 1;
-    unsigned longest = 0;
-    for (unsigned len = 1; len <= MaxCodeLength; ++len) {
-        left = left * 2 - int(perLength[len]);
-        if (left < 0)
-            return Build::OverSubscribed;
-        if (perLength[len])
-            longest = len;
-    }
+    const zipformat::CodeLengthCounts counts = zipformat::countCodeLengths(lengths, count);
+    if (counts.overSubscribed)
+        return Build::OverSubscribed;
+    const unsigned longest = counts.longest;
     const size_t rootSize = size_t(1) << rootBits;
-    if (left > 0) {
-        if (!oneCodeAllowed || longest > 1)
+    if (counts.incomplete) {
+        if (!oneCodeAllowed || !counts.singleOrNone())
             return Build::Incomplete;
         // Telling an unused pattern takes as many bits as the code has.
         std::fill(table, table + rootSize, entry(InvalidSymbol, SpecialKind, 0, longest));
     }
 
-    std::array<unsigned, MaxCodeLength + 2> firstOfLength{};
-    for (unsigned len = 1; len <= MaxCodeLength; ++len)
-        firstOfLength[len + 1] = firstOfLength[len] + perLength[len];
     std::array<uint16_t, LitLenCount> sorted{};
-    for (unsigned s = 0; s < count; ++s)
-        if (lengths[s])
-            sorted[firstOfLength[lengths[s]]++] = uint16_t(s);
-    const unsigned used = firstOfLength[MaxCodeLength];  // now the number of codes
+    zipformat::sortByCode(lengths, count, counts, sorted.data());
+    const unsigned used = counts.used;
 
     const unsigned subBits = longest > rootBits ? longest - rootBits : 0;
     size_t nextSubtable = rootSize;
@@ -162,9 +150,7 @@ Build buildTable(const uint8_t *lengths, unsigned count, const uint32_t *symbols
             len = lengths[s];
         }
         // The stream sends a code's first bit first, into the low bits.
-        size_t reversed = 0;
-        for (unsigned b = 0; b < len; ++b)
-            reversed |= size_t((code >> b) & 1) << (len - 1 - b);
+        const size_t reversed = zipformat::reversedCode(code, len);
         ++code;
         if (len <= rootBits) {
             for (size_t k = reversed; k < rootSize; k += size_t(1) << len)

@@ -315,7 +315,7 @@ void Extraction::plan(const Member &m)
     };
     if (!m.problem.empty())
         return refuse(CodeMemberError, m.problem);
-    const SafeName name = test_ ? SafeName{} : sanitizeName(m.diskName);
+    const SafeName name = test_ ? SafeName{} : common::safeName(m.diskName, zipformat::MemberNameRules);
     if (name.refused())
         return refuse(CodeMemberError, name.refusal);
     if (m.encrypted() && !decryptable(m))
@@ -521,7 +521,7 @@ void Extraction::extractLink(const Member &m, const SafeName &name,
     if (!readSmallMember(file_, m, target, error, decryption.get()))
         return refuse(CodeMemberError, error);
     const size_t directoryCount = dirNames_ ? name.components.size() - 1 : 0;
-    if (!linkTargetStaysInside(target, directoryCount))
+    if (!common::linkStaysInside(target, directoryCount))
         return refuse(CodeMemberError, "its link target \"" + target + "\" leads outside the target directory");
     DirectoryRef dir = tree_->open(name.components, directoryCount, true, error);
     if (!dir)

@@ -8,10 +8,10 @@
 #include "engine/unzeng/Decoders.h"
 #include "engine/unzeng/MemberDecryption.h"
 #include "engine/unzeng/MemberWriter.h"
-#include "engine/unzeng/Names.h"
 #include "engine/unzeng/OutputTree.h"
 #include "engine/unzeng/Reporter.h"
 #include "engine/zipformat/ArchiveFile.h"
+#include "engine/zipformat/MemberName.h"
 
 #include <condition_variable>
 #include <deque>
@@ -25,6 +25,8 @@
 #include <vector>
 
 namespace unzeng {
+
+using common::SafeName;
 
 class Extraction {
 public:

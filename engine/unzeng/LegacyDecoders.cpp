@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <numeric>
+#include <optional>
 #include <string>
 
 namespace unzeng {
@@ -17,6 +18,20 @@ namespace {
 using legacy::BitCursor;
 using legacy::BitReader;
 using legacy::CopyWindow;
+
+// Reduce and Implode start each step by handing out what is left of the last
+// match; a step runs only once it is all out and the member wants more bytes
+// than there are. Otherwise the status the call ends with.
+std::optional<StreamDecoder::Status> drainBeforeStep(CopyWindow &window, uint64_t &left, uint8_t *&out,
+                                                     size_t &outLength)
+{
+    left -= window.drain(out, outLength, left);
+    if (left == 0)
+        return StreamDecoder::End;
+    if (window.copying() || outLength == 0)
+        return StreamDecoder::More;
+    return std::nullopt;
+}
 
 // Shrink: LZW with codes of 9 to 13 bits. Code 256 is an escape: 256,1
 // widens the codes by a bit, 256,2 frees the codes no other code extends.
@@ -195,11 +210,8 @@ public:
     Status decode(const uint8_t *&in, size_t &inLength, uint8_t *&out, size_t &outLength, bool lastInput) override
     {
         for (;;) {
-            left_ -= window_.drain(out, outLength, left_);
-            if (left_ == 0)
-                return End;
-            if (window_.copying() || outLength == 0)
-                return More;
+            if (const auto status = drainBeforeStep(window_, left_, out, outLength))
+                return *status;
             reader_.fill(in, inLength);
             BitCursor cursor = reader_.cursor();
             if (set_ >= 0) {
@@ -409,11 +421,8 @@ public:
     Status decode(const uint8_t *&in, size_t &inLength, uint8_t *&out, size_t &outLength, bool lastInput) override
     {
         for (;;) {
-            left_ -= window_.drain(out, outLength, left_);
-            if (left_ == 0)
-                return End;
-            if (window_.copying() || outLength == 0)
-                return More;
+            if (const auto status = drainBeforeStep(window_, left_, out, outLength))
+                return *status;
             reader_.fill(in, inLength);
             BitCursor cursor = reader_.cursor();
             const bool stepped = treesRead_ == trees_ ? step(cursor, out, outLength) : readTree(cursor);

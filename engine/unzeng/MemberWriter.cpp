@@ -1,5 +1,6 @@
 #include "engine/unzeng/MemberWriter.h"
 
+#include "engine/common/FileIo.h"
 #include "engine/common/MessageCode.h"
 #include "engine/unzeng/Decoders.h"
 
@@ -231,8 +232,8 @@ void MemberWriter::writeWhole(FileJob &job, MemoryLease &lease)
     const int fd = createTemporary(job);
     if (fd < 0)
         return;
-    if (!writeAll(fd, data, unpacked)) {
-        fail(job, CodeWriteError, std::string("cannot write it: ") + std::strerror(errno));
+    if (const int writeError = common::writeAll(fd, data, unpacked)) {
+        fail(job, CodeWriteError, std::string("cannot write it: ") + std::strerror(writeError));
         discard(job, fd);
         return;
     }
@@ -266,10 +267,8 @@ void MemberWriter::writeStreamed(FileJob &job, MemoryLease &lease)
                                        if (context_.cancel.load())
                                            return false;
                                        crc = uint32_t(libdeflate_crc32(crc, data, n));
-                                       if (fd >= 0 && !writeAll(fd, data, n)) {
-                                           writeError = errno;
+                                       if (fd >= 0 && (writeError = common::writeAll(fd, data, n)) != 0)
                                            return false;
-                                       }
                                        written += n;
                                        job.produced.store(written);
                                        if (context_.progress)

@@ -221,24 +221,4 @@ std::string OutputTree::temporaryName()
     return name;
 }
 
-bool writeAll(int fd, const void *data, size_t length)
-{
-    auto *p = static_cast<const uint8_t *>(data);
-    while (length > 0) {
-        const ssize_t n = common::sys::write(fd, p, length);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        if (n == 0) {
-            errno = EIO;
-            return false;
-        }
-        p += n;
-        length -= size_t(n);
-    }
-    return true;
-}
-
 }  // namespace unzeng

@@ -78,9 +78,6 @@ private:
     std::atomic<uint64_t> nameCounter_{0};
 };
 
-// Writes all of `data`, retrying short writes. False with errno set.
-bool writeAll(int fd, const void *data, size_t length);
-
 using common::renameInto;
 
 }  // namespace unzeng

@@ -5,6 +5,8 @@
 
 #include "engine/zipeng/Deflate.h"
 
+#include "engine/zipformat/CanonicalCode.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -95,7 +97,7 @@ private:
     unsigned count_ = 0;
 };
 
-constexpr unsigned MaxCodeBits = 15;
+constexpr unsigned MaxCodeBits = zipformat::MaxCodeLength;
 
 // A table entry: the bits to drop (the code and, for lengths and distances,
 // its extra bits) in the low six bits, then a flag for a length (a distance
@@ -162,28 +164,14 @@ public:
     void build(const uint8_t *lengths, unsigned n, uint32_t (*entryFor)(unsigned, unsigned), bool allowSingle,
                bool packLiterals = false)
     {
-        std::array<uint16_t, MaxCodeBits + 1> count{};
-        for (unsigned s = 0; s < n; ++s)
-            ++count[lengths[s]];
-        count[0] = 0;
-        int left = 1;
-        unsigned used = 0;
-        for (unsigned len = 1; len <= MaxCodeBits; ++len) {
-            left = left * 2 - count[len];
-            if (left < 0)
-                damaged("over-subscribed code");
-            used += count[len];
-        }
-        if (left > 0 && !(allowSingle && (used == 0 || (used == 1 && count[1] == 1))))
+        const zipformat::CodeLengthCounts counts = zipformat::countCodeLengths(lengths, n);
+        if (counts.overSubscribed)
+            damaged("over-subscribed code");
+        if (counts.incomplete && !(allowSingle && counts.singleOrNone()))
             damaged("incomplete code");
-
-        std::array<uint16_t, MaxCodeBits + 2> offset{};
-        for (unsigned len = 1; len <= MaxCodeBits; ++len)
-            offset[len + 1] = uint16_t(offset[len] + count[len]);
+        const auto &count = counts.perLength;
         count_ = count;
-        for (unsigned s = 0; s < n; ++s)
-            if (lengths[s])
-                sorted_[offset[lengths[s]]++] = uint16_t(s);
+        zipformat::sortByCode(lengths, n, counts, sorted_.data());
 
         table_.fill(Unusual);
         entryFor_ = entryFor;
@@ -192,9 +180,7 @@ public:
         for (unsigned len = 1; len <= TableBits; ++len) {
             for (unsigned i = 0; i < count[len]; ++i, ++code) {
                 const unsigned symbol = sorted_[index++];
-                unsigned reversed = 0;
-                for (unsigned b = 0; b < len; ++b)
-                    reversed |= ((code >> b) & 1u) << (len - 1 - b);
+                const unsigned reversed = zipformat::reversedCode(code, len);
                 const uint32_t e = entryFor(symbol, len);
                 for (unsigned r = reversed; r < (1u << TableBits); r += 1u << len)
                     table_[r] = e;

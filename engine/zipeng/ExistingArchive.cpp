@@ -110,9 +110,8 @@ ExistingArchive::State ExistingArchive::open(const std::string &path)
         m.externalAttributes = header->externalAttributes;
         m.extra = extraWithoutZip64(header->extra);
         m.comment.assign(header->comment.begin(), header->comment.end());
-        if (const auto block = findExtraBlock(header->extra, ExtendedTimestampId))
-            if (const auto stamp = parseExtendedTimestamp(*block))
-                m.unixTime = stamp->modified;
+        if (const auto stamp = findExtendedTimestamp(header->extra))
+            m.unixTime = stamp->modified;
         if (header->headerOffset > directoryOffset_ - location->archiveStart)
             damaged("member \"" + m.name + "\" lies outside the archive");
         m.localOffset = location->archiveStart + header->headerOffset;

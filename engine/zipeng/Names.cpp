@@ -1,6 +1,6 @@
 #include "engine/zipeng/Names.h"
 
-#include "engine/zipformat/MemberName.h"
+#include "engine/common/SafeNames.h"
 #include "engine/zipformat/Utf8.h"
 
 #include <algorithm>
@@ -13,7 +13,7 @@ using zipformat::utf8SequenceLength;
 std::string relativeName(std::string_view path)
 {
     std::vector<std::string_view> parts;
-    for (const std::string_view part : zipformat::nameComponents(path)) {
+    for (const std::string_view part : common::pathComponents(path)) {
         if (part != "..")
             parts.push_back(part);
         else if (!parts.empty())

@@ -1,5 +1,6 @@
 #include "engine/zipeng/OutputArchive.h"
 
+#include "engine/common/FileIo.h"
 #include "engine/common/SystemCalls.h"
 #include "engine/zipeng/ErrorCodes.h"
 #include "engine/zipeng/JobOptions.h"
@@ -195,16 +196,8 @@ void OutputArchive::writeFailed(int error) const
 
 void OutputArchive::writeAt(uint64_t at, const uint8_t *bytes, size_t n)
 {
-    while (n > 0) {
-        const ssize_t done = sys::pwrite(fd_, bytes, n, off_t(at));
-        if (done < 0 && errno == EINTR)
-            continue;
-        if (done <= 0)
-            writeFailed(done < 0 ? errno : ENOSPC);
-        bytes += done;
-        n -= size_t(done);
-        at += uint64_t(done);
-    }
+    if (const int error = common::pwriteAll(fd_, bytes, n, at))
+        writeFailed(error);
 }
 
 void OutputArchive::startWriteback()
@@ -264,16 +257,14 @@ void OutputArchive::copyNow(int fd, uint64_t from, uint64_t to, uint64_t length)
     std::vector<uint8_t> chunk;
     while (length > 0) {
         chunk.resize(size_t(std::min<uint64_t>(length, BufferCapacity)));
-        const ssize_t got = ::pread(fd, chunk.data(), chunk.size(), inOffset);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
+        const common::ReadResult read = common::preadFull(fd, chunk.data(), chunk.size(), uint64_t(inOffset));
+        if (read.got < chunk.size())
             throw JobError{ReadError, "Cannot read the archive " + archivePath_ + ": "
-                                          + (got < 0 ? std::strerror(errno) : "it was cut short meanwhile")};
-        writeAt(uint64_t(outOffset), chunk.data(), size_t(got));
-        inOffset += got;
-        outOffset += got;
-        length -= uint64_t(got);
+                                          + (read.error ? std::strerror(read.error) : "it was cut short meanwhile")};
+        writeAt(uint64_t(outOffset), chunk.data(), chunk.size());
+        inOffset += off_t(chunk.size());
+        outOffset += off_t(chunk.size());
+        length -= chunk.size();
     }
 }
 

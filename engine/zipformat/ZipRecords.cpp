@@ -83,6 +83,12 @@ std::optional<ExtendedTimestamp> parseExtendedTimestamp(Bytes block)
     return stamp;
 }
 
+std::optional<ExtendedTimestamp> findExtendedTimestamp(Bytes extra)
+{
+    const auto block = findExtraBlock(extra, ExtendedTimestampId);
+    return block ? parseExtendedTimestamp(*block) : std::nullopt;
+}
+
 namespace {
 
 // The 26 bytes of fields the two headers share, starting at `p`.
@@ -98,6 +104,12 @@ void readHeaderFields(const uint8_t *p, HeaderFields &h)
     h.storedUnpackedSize = le32(p + 18);
     h.nameLength = le16(p + 22);
     h.extraLength = le16(p + 24);
+}
+
+// Whether `bytes` start with a whole fixed part of the record `signature` opens.
+bool holdsRecord(Bytes bytes, size_t size, uint32_t signature)
+{
+    return bytes.size() >= size && le32(bytes.data()) == signature;
 }
 
 }  // namespace
@@ -118,7 +130,7 @@ void putHeaderFields(uint8_t *p, const HeaderFields &h)
 
 std::optional<LocalHeader> parseLocalHeader(Bytes bytes)
 {
-    if (bytes.size() < LocalHeaderSize || le32(bytes.data()) != LocalHeaderSignature)
+    if (!holdsRecord(bytes, LocalHeaderSize, LocalHeaderSignature))
         return std::nullopt;
     LocalHeader h;
     readHeaderFields(bytes.data() + 4, h);
@@ -171,7 +183,7 @@ size_t dataDescriptorLength(Bytes bytes, const DescriptorValues &expected, bool 
 
 std::optional<CentralHeader> parseCentralHeader(Bytes bytes)
 {
-    if (bytes.size() < CentralHeaderSize || le32(bytes.data()) != CentralHeaderSignature)
+    if (!holdsRecord(bytes, CentralHeaderSize, CentralHeaderSignature))
         return std::nullopt;
     const uint8_t *p = bytes.data();
     CentralHeader h;
@@ -219,7 +231,7 @@ bool EndRecord::needsZip64() const
 
 std::optional<EndRecord> parseEndRecord(Bytes bytes)
 {
-    if (bytes.size() < EndRecordSize || le32(bytes.data()) != EndRecordSignature)
+    if (!holdsRecord(bytes, EndRecordSize, EndRecordSignature))
         return std::nullopt;
     const uint8_t *p = bytes.data();
     EndRecord r;
@@ -235,7 +247,7 @@ std::optional<EndRecord> parseEndRecord(Bytes bytes)
 
 std::optional<Zip64Locator> parseZip64Locator(Bytes bytes)
 {
-    if (bytes.size() < Zip64LocatorSize || le32(bytes.data()) != Zip64LocatorSignature)
+    if (!holdsRecord(bytes, Zip64LocatorSize, Zip64LocatorSignature))
         return std::nullopt;
     const uint8_t *p = bytes.data();
     return Zip64Locator{le32(p + 4), le64(p + 8), le32(p + 16)};
@@ -243,7 +255,7 @@ std::optional<Zip64Locator> parseZip64Locator(Bytes bytes)
 
 std::optional<Zip64EndRecord> parseZip64EndRecord(Bytes bytes)
 {
-    if (bytes.size() < Zip64EndRecordSize || le32(bytes.data()) != Zip64EndRecordSignature)
+    if (!holdsRecord(bytes, Zip64EndRecordSize, Zip64EndRecordSignature))
         return std::nullopt;
     const uint8_t *p = bytes.data();
     Zip64EndRecord r;

@@ -128,6 +128,8 @@ struct ExtendedTimestamp {
 };
 
 std::optional<ExtendedTimestamp> parseExtendedTimestamp(Bytes block);
+// The extended-timestamp block of a record's extra field, read.
+std::optional<ExtendedTimestamp> findExtendedTimestamp(Bytes extra);
 
 // ---- Local and central file headers --------------------------------------
 

@@ -1,10 +1,11 @@
 // The shared ZIP structures: headers, data descriptors, DOS times, UTF-8,
 // extra fields, end-record location, the walk over the central directory,
-// the buffered reader.
+// the buffered reader, Deflate's canonical codes.
 
 #include "support/ArchiveBuilder.h"
 
 #include "engine/zipformat/ByteSource.h"
+#include "engine/zipformat/CanonicalCode.h"
 #include "engine/zipformat/CentralDirectory.h"
 #include "engine/zipformat/DosTime.h"
 #include "engine/zipformat/Utf8.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <vector>
 
 using namespace zipformat;
 using namespace ziptest;
@@ -479,4 +481,45 @@ TEST(BufferedReader, ReadsAcrossRefillsAndNeverPastTheEnd)
     EXPECT_EQ(in.seek(5000), 1000u);
     EXPECT_EQ(in.seek(10), 10u);
     EXPECT_EQ(in.skip(~0ull), 1000u);
+}
+
+TEST(CanonicalCode, CodeLengthsAreCheckedAgainstTheCodeSpace)
+{
+    struct Case {
+        std::vector<uint8_t> lengths;
+        bool overSubscribed;
+        bool incomplete;
+        bool singleOrNone;  // the incomplete codes encoders send for one distance or none
+    };
+    const Case cases[] = {
+        {{1, 1}, false, false, false},   {{2, 2, 2, 2}, false, false, false}, {{1, 2, 3, 3}, false, false, false},
+        {{1, 1, 1}, true, false, false}, {{1, 2, 2, 2}, true, false, false},  {{0, 0, 0}, false, true, true},
+        {{0, 1, 0}, false, true, true},  {{0, 2}, false, true, false},        {{1, 2}, false, true, false},
+        {{1, 2, 3}, false, true, false},
+    };
+    for (const Case &c : cases) {
+        const CodeLengthCounts counts = countCodeLengths(c.lengths.data(), unsigned(c.lengths.size()));
+        const std::string label = ::testing::PrintToString(c.lengths);
+        EXPECT_EQ(counts.overSubscribed, c.overSubscribed) << label;
+        if (c.overSubscribed)
+            continue;
+        EXPECT_EQ(counts.incomplete, c.incomplete) << label;
+        EXPECT_EQ(counts.incomplete && counts.singleOrNone(), c.singleOrNone) << label;
+    }
+}
+
+TEST(CanonicalCode, SymbolsTakeCodesByLengthThenValue)
+{
+    // RFC 1951's example: A to H with lengths 3,3,3,3,3,2,4,4 get F=00,
+    // A=010 ... E=110, G=1110, H=1111.
+    const uint8_t lengths[] = {3, 3, 3, 3, 3, 2, 4, 4, 0};
+    const CodeLengthCounts counts = countCodeLengths(lengths, 9);
+    ASSERT_EQ(counts.used, 8u);
+    EXPECT_EQ(counts.longest, 4u);
+    std::vector<uint16_t> sorted(counts.used);
+    sortByCode(lengths, 9, counts, sorted.data());
+    EXPECT_EQ(sorted, (std::vector<uint16_t>{5, 0, 1, 2, 3, 4, 6, 7}));
+    // The stream sends G's 1110 first bit first, so it reads as 0111.
+    EXPECT_EQ(reversedCode(0b1110, 4), 0b0111u);
+    EXPECT_EQ(reversedCode(0b010, 3), 0b010u);
 }
