@@ -251,6 +251,28 @@ orvex::ExtractRequest TZipEngine::testRequest() const
     return {.specs = FileSpecs, .options = ExtrOptions, .test = true};
 }
 
+orvex::OperationResult TZipEngine::changeArchive(orvex::ComponentEvents &events,
+                                                 const std::function<orvex::OperationResult()> &change)
+{
+    // Cancel is not cleared here: the window may set it the moment the call
+    // starts on its worker thread. Every operation clears it when it ends.
+    ZipRunning = true;
+    orvex::OperationResult result;
+    if (orvex::ArchiveLock lock; lockArchive(lock, events)) {
+        FileSpecs.clear();  // an operation that reaches its library empties the list
+        result = change();
+        takeResult(result, events);
+        lock.unlock();  // before the re-read: another writer may go on
+    } else {
+        result.cancelled = events.stopRequested();
+    }
+    Cancel = false;
+    ZipRunning = false;
+    if (LastResult > 0)
+        ReadDirectory(events);
+    return result;
+}
+
 void TZipEngine::Add()
 {
     Add(addRequest(), events());
@@ -289,23 +311,7 @@ orvex::OperationResult TZipEngine::Add(orvex::AddRequest request, orvex::Compone
     // process's current directory.
     request.baseDirectory = absolutePath(request.baseDirectory.empty() ? "." : request.baseDirectory);
     request.flags = flags();
-    // Cancel is not cleared here: the window may set it the moment the call
-    // starts on its worker thread. Every operation clears it when it ends.
-    ZipRunning = true;
-    orvex::OperationResult result;
-    if (orvex::ArchiveLock lock; lockArchive(lock, events)) {
-        FileSpecs.clear();  // an operation that reaches its library empties the list
-        result = backend().add(request, events);
-        takeResult(result, events);
-        lock.unlock();  // before the re-read: another writer may go on
-    } else {
-        result.cancelled = events.stopRequested();
-    }
-    Cancel = false;
-    ZipRunning = false;
-    if (LastResult > 0)
-        ReadDirectory(events);
-    return result;
+    return changeArchive(events, [&] { return backend().add(request, events); });
 }
 
 void TZipEngine::Delete()
@@ -328,21 +334,8 @@ orvex::OperationResult TZipEngine::Delete(orvex::DeleteRequest request, orvex::C
     if (ZipRunning)
         return {};
     request.flags = flags();
-    ZipRunning = true;
-    orvex::OperationResult result;
-    if (orvex::ArchiveLock lock; lockArchive(lock, events)) {
-        FileSpecs.clear();  // an operation that reaches its library empties the list
-        result = backend().remove(request, events);
-        takeResult(result, events);
-        lock.unlock();  // before the re-read: another writer may go on
-    }
-    Cancel = false;
-    ZipRunning = false;
-    if (LastResult > 0)
-        ReadDirectory(events);
-    return result;
+    return changeArchive(events, [&] { return backend().remove(request, events); });
 }
-
 void TZipEngine::Extract()
 {
     Extract(extractRequest(), events());

@@ -184,6 +184,10 @@ private:
     // Takes the archive's lock for Add and Delete; false (and said why) when
     // the operation must not run.
     bool lockArchive(orvex::ArchiveLock &lock, orvex::ArchiveEvents &events);
+    // Runs an add or a delete (`change`) under the archive's lock, then reads
+    // the member list again when it changed anything.
+    orvex::OperationResult changeArchive(orvex::ComponentEvents &events,
+                                         const std::function<orvex::OperationResult()> &change);
     // Sets LastResult from what an operation returned, or says it failed.
     void takeResult(const orvex::OperationResult &result, orvex::ArchiveEvents &events);
     orvex::CallFlags flags() const { return {Verbose, Trace}; }
