@@ -15,9 +15,9 @@ enum class StreamEntryKind { File, Directory, Symlink };
 struct StreamEntry {
     std::string name;  // UTF-8, as the listing shows it; a folder's ends in '/'
     StreamEntryKind kind = StreamEntryKind::File;
-    int64_t modified = 0;  // seconds since the epoch; 0 when not stored
-    uint32_t mode = 0;     // permission bits as stored; 0 when not stored
-    std::string linkTarget;  // a symbolic link's target
+    int64_t modified = 0;          // seconds since the epoch; 0 when not stored
+    uint32_t mode = 0;             // permission bits as stored; 0 when not stored
+    std::string linkTarget;        // a symbolic link's target
     std::optional<uint64_t> size;  // the data's size when the archive says it
 };
 

@@ -73,8 +73,11 @@ public:
     bool finish(std::span<const uint8_t> comment);
 
     // Gives the file its permission bits (and owner, where allowed) and
-    // modification time, flushes it to disk and renames it over the archive.
-    void commit(mode_t mode, std::optional<std::pair<uid_t, gid_t>> owner, std::optional<int64_t> modified);
+    // modification time, flushes it to disk and renames it over the archive;
+    // without `replace` a file that took the archive's name meanwhile stays
+    // and the commit fails.
+    void commit(mode_t mode, std::optional<std::pair<uid_t, gid_t>> owner, std::optional<int64_t> modified,
+                bool replace = true);
 
 private:
     void flushBuffer();
