@@ -2,6 +2,7 @@
 
 #include "engine/common/MessageCode.h"
 #include "engine/unzeng/Decoders.h"
+#include "engine/unzeng/MemberOutlet.h"
 
 #include <libdeflate.h>
 
@@ -120,7 +121,8 @@ void MemberWriter::write(FileJob &job)
         if (!context_.discard && !roomFor(job))
             return;
         MemoryLease lease(context_.memory, &context_.cancel);
-        if (m.packedSize <= WholeMemberLimit && m.unpackedSize <= WholeMemberLimit)
+        const uint64_t wholeLimit = context_.deliver ? DeliveredWholeLimit : WholeMemberLimit;
+        if (m.packedSize <= wholeLimit && m.unpackedSize <= wholeLimit)
             writeWhole(job, lease);
         else
             writeStreamed(job, lease);
@@ -224,6 +226,10 @@ void MemberWriter::writeWhole(FileJob &job, MemoryLease &lease)
         return;
     }
     if (context_.discard) {
+        if (context_.deliver && unpacked > 0 && !context_.deliver(data, unpacked)) {
+            job.cancelled = true;
+            return;
+        }
         job.ok = true;
         job.produced.store(unpacked);
         return;
@@ -266,6 +272,8 @@ void MemberWriter::writeStreamed(FileJob &job, MemoryLease &lease)
                                        if (context_.cancel.load())
                                            return false;
                                        crc = uint32_t(libdeflate_crc32(crc, data, n));
+                                       if (context_.deliver && !context_.deliver(data, n))
+                                           return false;
                                        if (fd >= 0 && !writeAll(fd, data, n)) {
                                            writeError = errno;
                                            return false;

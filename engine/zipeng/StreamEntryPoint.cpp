@@ -94,10 +94,11 @@ extern "C" ORVEX_ZIPENG_EXPORT ZipStream *orvex_zipeng_stream_begin(const ZipStr
         return nullptr;  // no memory for the stream or its reporter
     }
     ZipStream *raw = stream.get();
-    if (guarded(raw, [](StreamWriter &writer) {
-            writer.open();
-            return ZipStreamGoOn;
-        })
+    if (guarded(raw,
+                [](StreamWriter &writer) {
+                    writer.open();
+                    return ZipStreamGoOn;
+                })
         != ZipStreamGoOn) {
         try {
             raw->reporter.batchEnd();
@@ -112,13 +113,11 @@ extern "C" ORVEX_ZIPENG_EXPORT int32_t orvex_zipeng_stream_entry(ZipStream *stre
 {
     if (!entry)
         return ZipStreamStop;
-    return guarded(stream, [entry](StreamWriter &writer) {
-        return writer.beginEntry(*entry) ? ZipStreamGoOn : ZipStreamPassed;
-    });
+    return guarded(
+        stream, [entry](StreamWriter &writer) { return writer.beginEntry(*entry) ? ZipStreamGoOn : ZipStreamPassed; });
 }
 
-extern "C" ORVEX_ZIPENG_EXPORT int32_t orvex_zipeng_stream_data(ZipStream *stream, const void *bytes,
-                                                                uint64_t length)
+extern "C" ORVEX_ZIPENG_EXPORT int32_t orvex_zipeng_stream_data(ZipStream *stream, const void *bytes, uint64_t length)
 {
     if (!bytes && length > 0)
         return ZipStreamStop;

@@ -39,8 +39,8 @@ StreamWriter::StreamWriter(const JobOptions &options, Reporter &reporter, bool r
 void StreamWriter::open()
 {
     if (!options_.password.empty() && !randomnessAvailable())
-        throw JobError{InternalError, "Cannot encrypt: the system gives no random numbers; " + options_.archive
-                                          + " was not written"};
+        throw JobError{InternalError,
+                       "Cannot encrypt: the system gives no random numbers; " + options_.archive + " was not written"};
     out_.emplace(options_.archive);
     out_->setPulse([this](bool last) { pulse(last); });
     trace("Writing the new archive as " + out_->temporaryPath());
