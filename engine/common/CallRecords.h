@@ -227,6 +227,7 @@ enum : int32_t {
     ZipStreamStop = -1,   // the write has failed or was cancelled: only finish is left
     ZipStreamPassed = 0,  // this entry is not written (said in a message); the write goes on
     ZipStreamGoOn = 1,
+    ZipStreamOmitted = 2,  // entry only: nothing to write for it, and nothing wrong (a source's "./")
 };
 
 struct ZipStream;

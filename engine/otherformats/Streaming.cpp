@@ -71,8 +71,8 @@ StreamResult stream(const std::string &path, const ReadOptions &options, const S
             }
             bool stopped = false;
             uint64_t at = 0;
-            const DataResult data = readEntryData(
-                source, index, entry, options, [&](const void *bytes, size_t size, uint64_t offset) {
+            const DataResult data =
+                readEntryData(source, index, entry, options, [&](const void *bytes, size_t size, uint64_t offset) {
                     if (!fillTo(callbacks, at, offset) || !callbacks.data(bytes, size)) {
                         stopped = true;
                         return std::optional<Problem>(Problem{entry.name, ProblemKind::Skipped, "stopped"});

@@ -113,8 +113,7 @@ extern "C" ORVEX_ZIPENG_EXPORT int32_t orvex_zipeng_stream_entry(ZipStream *stre
 {
     if (!entry)
         return ZipStreamStop;
-    return guarded(
-        stream, [entry](StreamWriter &writer) { return writer.beginEntry(*entry) ? ZipStreamGoOn : ZipStreamPassed; });
+    return guarded(stream, [entry](StreamWriter &writer) { return writer.beginEntry(*entry); });
 }
 
 extern "C" ORVEX_ZIPENG_EXPORT int32_t orvex_zipeng_stream_data(ZipStream *stream, const void *bytes, uint64_t length)

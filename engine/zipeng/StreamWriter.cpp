@@ -74,7 +74,7 @@ void StreamWriter::putHeader(MemberRecord &r, bool zip64Sizes)
     out_->write(buildLocalHeader(r, zip64Sizes));
 }
 
-bool StreamWriter::beginEntry(const ZipStreamEntry &entry)
+int32_t StreamWriter::beginEntry(const ZipStreamEntry &entry)
 {
     if (current_ != Current::None)
         endEntry(false);
@@ -84,20 +84,20 @@ bool StreamWriter::beginEntry(const ZipStreamEntry &entry)
     // extraction would read as a path outside: refused, not repaired.
     if (const std::string why = unsafeSourceName(given); !why.empty()) {
         report(BadParameters, "Cannot convert " + given + ": " + why);
-        return false;
+        return ZipStreamPassed;
     }
     std::string name = relativeName(given);
     if (name.empty())
-        return false;  // the source's own top folder ("./"): the archive is that folder
+        return ZipStreamOmitted;  // the source's own top folder ("./"): the archive is that folder
     if (entry.Kind == ZipStreamDirectory)
         name += '/';
     if (name.size() > 0xFFFF) {
         report(EntryTooLarge, "Cannot convert " + given + ": the name is too long for a ZIP header");
-        return false;
+        return ZipStreamPassed;
     }
     if (!names_.insert(name).second) {
         report(BadParameters, "Cannot convert " + given + ": " + name + " is in the archive already");
-        return false;
+        return ZipStreamPassed;
     }
     mode_ = entry.Mode;
     modified_ = entry.Modified != 0 ? entry.Modified : int64_t(::time(nullptr));
@@ -114,11 +114,11 @@ bool StreamWriter::beginEntry(const ZipStreamEntry &entry)
         putHeader(record_, false);
         finishMember();
         current_ = Current::Directory;
-        return true;
+        return ZipStreamGoOn;
     }
     record_ = newRecord(name, entry.Kind == ZipStreamSymlink ? S_IFLNK : S_IFREG, MethodStored);
     current_ = entry.Kind == ZipStreamSymlink ? Current::Link : Current::File;
-    return true;
+    return ZipStreamGoOn;
 }
 
 void StreamWriter::data(std::span<const uint8_t> bytes)

@@ -26,8 +26,9 @@ public:
 
     // Creates the temporary archive. Throws JobError.
     void open();
-    // False: the entry is passed over (a message says why) with its data.
-    bool beginEntry(const ZipStreamEntry &entry);
+    // ZipStreamGoOn, or ZipStreamPassed (a message says why) or
+    // ZipStreamOmitted: the entry is passed over with its data.
+    int32_t beginEntry(const ZipStreamEntry &entry);
     void data(std::span<const uint8_t> bytes);
     // False: the entry is not in the archive.
     bool endEntry(bool complete);
