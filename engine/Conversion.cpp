@@ -34,8 +34,8 @@ public:
             return false;
         writing_ = answer(begun);
         if (writing_ && entry.kind == StreamEntryKind::Symlink)
-            writing_ = answer(orvex_zipeng_stream_data(conversion_.stream_, entry.linkTarget.data(),
-                                                       entry.linkTarget.size()));
+            writing_ =
+                answer(orvex_zipeng_stream_data(conversion_.stream_, entry.linkTarget.data(), entry.linkTarget.size()));
         return writing_;
     }
 
