@@ -143,8 +143,10 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
             [&] {
                 result = conversion.write(reader);
                 // Put in place at once unless the user is to be asked first.
-                if (result.failed == 0)
+                if (result.failed == 0) {
                     written = conversion.commit();
+                    result = conversion.result();
+                }
             },
             noBox);
         // The conversion is no call of the component, which would clear it.
@@ -152,17 +154,20 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
         engine.Cancel = false;
         if (frame.closeRequested() || cancelled)
             return;
-        if (result.written == 0) {
+        // A failure of the writer was said in the operation's error box; the
+        // open archive is shown again below.
+        if (!result.writeFailed && result.written == 0) {
             platform::warningBox(parent, QStringLiteral("Nothing in ") + source
                                              + QStringLiteral(" could be read; nothing was saved."));
             return;
         }
-        if (result.failed > 0) {
+        if (!result.writeFailed && !written && result.failed > 0) {
             if (!platform::confirmBox(parent, QStringLiteral("Some members could not be read. Save the others as ZIP?"),
                                       platform::DefaultAnswer::No))
                 return;
             const OperationFrame::Running running(frame);
             frame.call([&] { written = conversion.commit(); });
+            result = conversion.result();
         }
     }
     open(written ? target : source);

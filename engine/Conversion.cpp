@@ -128,12 +128,15 @@ ConversionResult ZipConversion::write(const EntryReader &reader)
         record.PasswordLength = int32_t(request_.password.size());
     }
     stream_ = orvex_zipeng_stream_begin(&record);
-    if (!stream_)
+    if (!stream_) {
+        result_.writeFailed = true;
         return result_;
+    }
     ConversionSink sink(*this);
     const StreamOutcome outcome = reader(sink, events_);
     result_.failed += outcome.failed;
     result_.cancelled = events_.stopRequested();
+    result_.writeFailed = broken_ && !result_.cancelled;
     return result_;
 }
 
@@ -145,15 +148,16 @@ bool ZipConversion::commit()
     const bool wanted = !broken_ && !result_.cancelled && result_.written > 0;
     const int32_t written = orvex_zipeng_stream_finish(stream, wanted ? 1 : 0);
     result_.placed = wanted && written >= 0;
+    result_.writeFailed = result_.writeFailed || (wanted && written < 0);
     return result_.placed;
 }
 
 ConversionResult convertToZip(const ConversionRequest &request, const EntryReader &reader, ArchiveEvents &events)
 {
     ZipConversion conversion(request, events);
-    ConversionResult result = conversion.write(reader);
-    result.placed = conversion.commit();
-    return result;
+    conversion.write(reader);
+    conversion.commit();
+    return conversion.result();
 }
 
 }  // namespace orvex

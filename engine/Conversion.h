@@ -31,6 +31,9 @@ struct ConversionResult {
     uint64_t written = 0;  // members in the new archive, folders and links included
     uint64_t failed = 0;   // entries of the source not in it, each said through the events
     bool cancelled = false;
+    // The new archive could not be written (said through the events): a full
+    // disk, a folder that takes no file, a target that appeared meanwhile.
+    bool writeFailed = false;
     bool placed = false;  // the new archive is at the target
 };
 
@@ -53,6 +56,7 @@ public:
     // True when the archive is in place; nothing is done after a failed or
     // cancelled write, or one that wrote no member.
     bool commit();
+    const ConversionResult &result() const { return result_; }
 
 private:
     friend class ConversionSink;

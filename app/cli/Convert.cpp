@@ -128,7 +128,7 @@ int convertArchive(const ConvertRequest &request)
     ::explicit_bzero(conversion.password.data(), conversion.password.size());
     if (stopped())
         return stopStatus(ExitFailed);
-    if (result.written == 0 && !result.cancelled) {
+    if (result.written == 0 && !result.cancelled && !result.writeFailed) {
         writeError("Nothing in " + request.source + " could be converted");
         return ExitFailed;
     }
