@@ -22,18 +22,21 @@ public:
             return false;
         ZipStreamEntry told{};
         told.Name = entry.name.c_str();
-        told.Kind = entry.kind == StreamEntryKind::Directory ? ZipStreamDirectory
-                    : entry.kind == StreamEntryKind::Symlink ? ZipStreamSymlink
-                                                             : ZipStreamFile;
+        const bool link = entry.kind == StreamEntryKind::Symlink || entry.kind == StreamEntryKind::HardLink;
+        told.Kind = entry.kind == StreamEntryKind::Directory  ? ZipStreamDirectory
+                    : entry.kind == StreamEntryKind::Symlink  ? ZipStreamSymlink
+                    : entry.kind == StreamEntryKind::HardLink ? ZipStreamHardLink
+                                                              : ZipStreamFile;
         told.Mode = entry.mode;
         told.Modified = entry.modified;
-        told.Size = entry.kind == StreamEntryKind::Symlink ? entry.linkTarget.size() : entry.size.value_or(0);
-        told.SizeKnown = entry.kind == StreamEntryKind::Symlink || entry.size ? 1 : 0;
+        told.Size = link ? entry.linkTarget.size() : entry.size.value_or(0);
+        told.SizeKnown = link || entry.size ? 1 : 0;
         const int32_t begun = orvex_zipeng_stream_entry(conversion_.stream_, &told);
         if (begun == ZipStreamOmitted)
             return false;
         writing_ = answer(begun);
-        if (writing_ && entry.kind == StreamEntryKind::Symlink)
+        // A link's target is its data.
+        if (writing_ && link)
             writing_ =
                 answer(orvex_zipeng_stream_data(conversion_.stream_, entry.linkTarget.data(), entry.linkTarget.size()));
         return writing_;

@@ -39,16 +39,15 @@ StreamOutcome readOtherEntries(const std::string &path, const std::optional<std:
             break;
         case otherformats::EntryKind::HardLink:
             // A cpio link carries its data: it is a file like any other.
-            if (entry.size.value_or(0) > 0)
-                break;
-            [[fallthrough]];
+            if (entry.size.value_or(0) == 0) {
+                told.kind = StreamEntryKind::HardLink;
+                told.linkTarget = entry.linkTarget;
+            }
+            break;
         case otherformats::EntryKind::Other: {
             ++refused;
-            const otherformats::Problem problem{
-                entry.name, otherformats::ProblemKind::Refused,
-                entry.kind == otherformats::EntryKind::HardLink
-                    ? "a hard link to " + entry.linkTarget + ", which a ZIP archive cannot hold"
-                    : std::string("a device, FIFO or socket, which a ZIP archive cannot hold")};
+            const otherformats::Problem problem{entry.name, otherformats::ProblemKind::Refused,
+                                                "a device, FIFO or socket, which a ZIP archive cannot hold"};
             events.message(problemCode(problem), problemText(problem));
             toldSink = false;
             return false;

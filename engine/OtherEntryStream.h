@@ -12,9 +12,9 @@
 namespace orvex {
 
 // Problems are said through `events` in the ZIP extraction's words and codes
-// (problemText, problemCode). A hard link without data of its own, a
-// device, a FIFO or a socket is refused there and counted as failed: ZIP
-// has no member for it.
+// (problemText, problemCode). A device, a FIFO or a socket is refused there
+// and counted as failed: ZIP has no member for it. A hard link without data
+// of its own is told as one, naming the entry it links to.
 StreamOutcome readOtherEntries(const std::string &path, const std::optional<std::string> &password, EntrySink &sink,
                                ArchiveEvents &events);
 

@@ -211,11 +211,13 @@ struct ZipStreamRecord {
     int32_t PasswordLength;  // 1 to MaxPasswordLength when Password is set
 };
 
-enum : int32_t { ZipStreamFile = 0, ZipStreamDirectory = 1, ZipStreamSymlink = 2 };
+// A hard link's data is the name of a file entry written before it, whose
+// member it becomes a copy of under its own name.
+enum : int32_t { ZipStreamFile = 0, ZipStreamDirectory = 1, ZipStreamSymlink = 2, ZipStreamHardLink = 3 };
 
 struct ZipStreamEntry {
     const char *Name;  // relative, '/' between components; absolute and ".." names are refused
-    int32_t Kind;      // ZipStreamFile, ZipStreamDirectory or ZipStreamSymlink
+    int32_t Kind;      // ZipStreamFile, ZipStreamDirectory, ZipStreamSymlink or ZipStreamHardLink
     uint32_t Mode;     // permission bits (07777) as the member keeps them
     int64_t Modified;  // seconds since the epoch; 0: not stored
     uint64_t Size;     // the data's size, when SizeKnown

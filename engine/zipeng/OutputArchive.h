@@ -60,6 +60,8 @@ public:
     void write(std::span<const uint8_t> bytes);
     // Copies bytes of another file; copies of adjacent ranges are joined.
     void copyFrom(int fd, uint64_t offset, uint64_t length);
+    // Copies bytes this archive holds already (a member's data) to its end.
+    void copyWithin(uint64_t offset, uint64_t length) { copyFrom(fd_, offset, length); }
     // Overwrites bytes written earlier.
     void patch(uint64_t at, std::span<const uint8_t> bytes);
     // Drops everything from `at` on.

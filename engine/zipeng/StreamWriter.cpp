@@ -117,13 +117,15 @@ int32_t StreamWriter::beginEntry(const ZipStreamEntry &entry)
         return ZipStreamGoOn;
     }
     record_ = newRecord(name, entry.Kind == ZipStreamSymlink ? S_IFLNK : S_IFREG, MethodStored);
-    current_ = entry.Kind == ZipStreamSymlink ? Current::Link : Current::File;
+    current_ = entry.Kind == ZipStreamSymlink    ? Current::Link
+               : entry.Kind == ZipStreamHardLink ? Current::HardLink
+                                                 : Current::File;
     return ZipStreamGoOn;
 }
 
 void StreamWriter::data(std::span<const uint8_t> bytes)
 {
-    if (current_ == Current::Link) {
+    if (current_ == Current::Link || current_ == Current::HardLink) {
         if (pending_.size() + bytes.size() > LinkTargetLimit) {
             report(EntryTooLarge, "Cannot convert " + record_.name + ": its link target is too long");
             current_ = Current::Passed;
@@ -171,6 +173,8 @@ bool StreamWriter::endEntry(bool complete)
         finishMember();
         return true;
     }
+    if (current == Current::HardLink)
+        return writeHardLink();
     if (!started_) {
         writeSmallFile();
         return true;
@@ -203,6 +207,7 @@ void StreamWriter::writeSmallFile()
         encryption_ = std::make_unique<MemberEncryption>(options_.password);
     }
     putHeader(record_, false);
+    dataAt_ = out_->position();
     if (encryption_)
         out_->write(encryption_->prefix());
     if (shrank)
@@ -233,6 +238,7 @@ void StreamWriter::startLargeFile()
     }
     headerAt_ = out_->position();
     putHeader(record_, zip64Sizes_);
+    dataAt_ = out_->position();
     if (encryption_)
         out_->write(encryption_->prefix());
     started_ = true;
@@ -286,8 +292,34 @@ bool StreamWriter::finishLargeFile()
     return true;
 }
 
+// ZIP has no hard links: the member becomes a copy of the one it names,
+// its data copied within the new archive as it was written (encrypted or not).
+bool StreamWriter::writeHardLink()
+{
+    const std::string given(pending_.begin(), pending_.end());
+    const auto file = files_.find(relativeName(given));
+    if (file == files_.end()) {
+        names_.erase(record_.name);
+        report(BadParameters, "Cannot convert " + record_.name + ": it is a hard link to " + given
+                                  + ", which is no file in the archive");
+        return false;
+    }
+    const std::string name = std::move(record_.name);
+    const uint16_t utf8 = record_.flags & zipformat::FlagUtf8;
+    record_ = file->second.record;
+    record_.name = name;
+    record_.flags = uint16_t((record_.flags & ~zipformat::FlagUtf8) | utf8);
+    putHeader(record_, record_.packedSize >= Zip64Marker32 || record_.unpackedSize >= Zip64Marker32);
+    dataAt_ = out_->position();
+    out_->copyWithin(file->second.dataAt, record_.packedSize);
+    finishMember();
+    return true;
+}
+
 void StreamWriter::finishMember()
 {
+    if (!record_.name.ends_with('/') && !S_ISLNK(record_.externalAttributes >> 16))
+        files_[record_.name] = {record_, dataAt_};
     out_->addToDirectory(record_);
     ++written_;
     verbose("adding: " + record_.name);

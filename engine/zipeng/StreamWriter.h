@@ -14,6 +14,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -36,7 +37,7 @@ public:
     int32_t finish();
 
 private:
-    enum class Current { None, Passed, Directory, Link, File };
+    enum class Current { None, Passed, Directory, Link, HardLink, File };
 
     MemberRecord newRecord(const std::string &name, uint32_t typeBits, uint16_t method) const;
     void putHeader(MemberRecord &r, bool zip64Sizes);
@@ -47,12 +48,20 @@ private:
     void startLargeFile();
     void flushPiece(bool last);
     bool finishLargeFile();
+    bool writeHardLink();
     void finishMember();
 
     bool replace_;
     int level_ = 9;
     size_t piece_ = 0;
     std::unordered_set<std::string> names_;
+    // The file members written, for hard links to them: each record and
+    // where its data starts.
+    struct WrittenFile {
+        MemberRecord record;
+        uint64_t dataAt = 0;
+    };
+    std::unordered_map<std::string, WrittenFile> files_;
     int32_t written_ = 0;
 
     Current current_ = Current::None;
@@ -66,6 +75,7 @@ private:
     bool deflating_ = false;
     bool zip64Sizes_ = false;
     uint64_t headerAt_ = 0;
+    uint64_t dataAt_ = 0;
     uint32_t crc_ = 0;
     uint64_t unpacked_ = 0;
     uint64_t packed_ = 0;

@@ -9,6 +9,7 @@
 #include "support/Run.h"
 #include "support/TarBuilder.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -195,7 +196,7 @@ TEST_F(OtherFormats, ConvertWritesEveryMemberIntoANewZip)
 // A conversion copies the source entry for entry, from a tar and from a ZIP
 // archive alike: folders that link to each other stay links (a copy that
 // followed them would not end), members nobody may read keep their data and
-// mode, every member its time; nothing but the archives is left beside them.
+// mode, a hard link the data of its file, every member its time; nothing but the archives is left beside them.
 TEST_F(OtherFormats, ConvertKeepsEveryEntryAsItIsLinksModesAndTimes)
 {
     using E = TarEntry;
@@ -208,12 +209,19 @@ TEST_F(OtherFormats, ConvertKeepsEveryEntryAsItIsLinksModesAndTimes)
         {"top/nobody-reads", E::File, 0000, 1400000000, "no read bits at all", {}},
         {"top/write-only", E::File, 0200, 1400000002, "written, never read", {}},
         {"top/d1/a.txt", E::File, 0644, 1500000000, std::string(200000, 'a'), {}},
+        {"top/d2/same.txt", E::HardLink, 0644, 1500000000, {}, "top/d1/a.txt"},
+    };
+    // A hard link becomes a copy of the file it names.
+    auto contentOf = [&](const E &e) {
+        if (e.kind != E::HardLink)
+            return e.kind == E::Symlink ? e.linkTarget : e.data;
+        return std::find_if(entries.begin(), entries.end(), [&](const E &f) { return f.name == e.linkTarget; })->data;
     };
     dir.write("links.tar", tarArchive(entries));
     ASSERT_EQ(runOrvexzip({"convert", "links.tar", "from-tar.zip"}, dir.path()).exitCode, 0);
     const RunResult again = runOrvexzip({"convert", "from-tar.zip", "from-zip.zip", "--level", "0"}, dir.path());
     EXPECT_EQ(again.exitCode, 0) << again.err;
-    EXPECT_EQ(again.out, "8 file(s) were converted\n");
+    EXPECT_EQ(again.out, "9 file(s) were converted\n");
     for (const char *target : {"from-tar.zip", "from-zip.zip"}) {
         SCOPED_TRACE(target);
         const ArchiveInfo info = readArchive(dir.file(target));
@@ -224,10 +232,10 @@ TEST_F(OtherFormats, ConvertKeepsEveryEntryAsItIsLinksModesAndTimes)
             const ArchiveMember *m = info.find(e.name);
             ASSERT_NE(m, nullptr);
             const uint32_t type = e.kind == E::Directory ? S_IFDIR : e.kind == E::Symlink ? S_IFLNK : S_IFREG;
+            const std::string data = contentOf(e);
             EXPECT_EQ(m->versionMadeBy >> 8, 3);
             EXPECT_EQ(m->externalAttributes >> 16, type | e.mode);
             EXPECT_EQ(m->unixTime, e.modified);
-            const std::string data = e.kind == E::Symlink ? e.linkTarget : e.data;
             EXPECT_EQ(m->unpackedSize, data.size());
             EXPECT_EQ(m->crc, crc32Of(data));
             if (e.kind == E::Symlink) {

@@ -10,13 +10,13 @@
 namespace ziptest {
 
 struct TarEntry {
-    enum Kind : char { File = '0', Symlink = '2', Directory = '5' };
+    enum Kind : char { File = '0', HardLink = '1', Symlink = '2', Directory = '5' };
     std::string name;  // a folder's ends in '/'
     Kind kind = File;
     uint32_t mode = 0644;
     int64_t modified = 0;
     std::string data;        // a file's
-    std::string linkTarget;  // a link's
+    std::string linkTarget;  // a link's: a hard link's names an entry before it
 };
 
 std::string tarArchive(const std::vector<TarEntry> &entries);
