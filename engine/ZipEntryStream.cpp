@@ -30,7 +30,6 @@ struct MemberFacts {
     int64_t modified = 0;
     uint32_t mode = 0;
     uint64_t size = 0;
-    bool usable = true;  // the list refuses it: libunzeng says why
 };
 
 int64_t modifiedOf(const zipformat::TableMember &m, bool walked)
@@ -47,7 +46,6 @@ MemberFacts factsOf(const zipformat::TableMember &m, bool walked)
     MemberFacts facts;
     facts.name = m.name;
     facts.size = m.unpackedSize;
-    facts.usable = m.problem.empty();
     facts.modified = modifiedOf(m, walked);
     const unsigned host = m.versionMadeBy >> 8;
     const uint32_t unixMode = m.externalAttributes >> 16;
@@ -147,34 +145,12 @@ public:
         }
     }
 
-    // The folders before member `until`, which libunzeng hands over no data of.
-    bool foldersBefore(size_t until)
-    {
-        for (; nextFolder_ < std::min(until, facts_.size()); ++nextFolder_) {
-            const MemberFacts &f = facts_[nextFolder_];
-            if (f.kind != StreamEntryKind::Directory || !f.usable)
-                continue;
-            ++outcome_.entries;
-            const bool taken = sink_.begin(entryOf(f, f.name));
-            (void)taken;  // a folder has no data to pass over
-            if (!sink_.end(true))
-                return false;
-        }
-        return true;
-    }
-
     StreamOutcome finish(bool stopped)
     {
         outcome_.stopped = stopped || failed_;
-        if (!outcome_.stopped) {
-            outcome_.stopped = !foldersBefore(facts_.size());
-            // Every file or link not read to the end was refused with a message.
-            uint64_t files = 0;
-            for (const MemberFacts &f : facts_)
-                if (f.kind != StreamEntryKind::Directory || !f.usable)
-                    ++files;
-            outcome_.failed = files > completed_ ? files - completed_ : 0;
-        }
+        // Every member not read to the end was refused with a message.
+        if (!outcome_.stopped)
+            outcome_.failed = facts_.size() > completed_ ? facts_.size() - completed_ : 0;
         return outcome_;
     }
 
@@ -194,7 +170,7 @@ private:
     bool handle(int32_t event, int64_t index, const void *bytes, uint64_t length)
     {
         if (event == MemberDataBegin) {
-            if (index < 0 || size_t(index) >= facts_.size() || !foldersBefore(size_t(index)))
+            if (index < 0 || size_t(index) >= facts_.size())
                 return false;
             const MemberFacts &f = facts_[size_t(index)];
             current_ = entryOf(f, std::string(static_cast<const char *>(bytes), size_t(length)));
@@ -237,7 +213,6 @@ private:
     EntrySink &sink_;
     ArchiveEvents &events_;
     StreamOutcome outcome_;
-    size_t nextFolder_ = 0;
     uint64_t completed_ = 0;
     StreamEntry current_;
     std::string linkTarget_;

@@ -1,8 +1,8 @@
 #pragma once
 // A ZIP archive's members read one after the other for a writer that takes
 // them as they come: libunzeng's test decodes (and decrypts) each member on
-// this thread and hands its data over, and each member's name, time, mode
-// and kind come from the archive's member list, the one the listing shows.
+// this thread and hands its data over under the name the listing shows, and
+// each member's time, mode and kind come from the archive's member list.
 
 #include "engine/ArchiveEvents.h"
 #include "engine/EntryStream.h"

@@ -90,8 +90,8 @@ typedef int32_t (*PasswordCallback)(void *instance, const char *memberName, int3
 // name as listed, UTF-8), then MemberDataPiece for each piece of its data
 // (links: the target), then MemberDataEnd (`length` 1: the data was read
 // to the end and its CRC or authentication code matched; 0: it was not, and
-// a message says why). The data is the caller's only for the call. Folders
-// and members refused before their data is read are not handed over.
+// a message says why). The data is the caller's only for the call. A folder
+// comes with no data; members refused before their data is read do not come.
 // Returns 1 to stop the whole call, 0 to go on.
 enum : int32_t { MemberDataBegin = 1, MemberDataPiece = 2, MemberDataEnd = 3 };
 typedef int32_t (*MemberDataCallback)(void *instance, int32_t event, int64_t index, const void *bytes, uint64_t length);

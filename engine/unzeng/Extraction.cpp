@@ -440,6 +440,8 @@ void Extraction::planTest(const Member &m, std::unique_ptr<Item> item)
 {
     if (!m.diskName.empty() && (m.diskName.back() == '/' || m.diskName.back() == '\\')) {
         item->passed = true;
+        if (outlet_)
+            deliverFolder(m);
         if (verbose_)
             item->messages.emplace_back(0, "    testing: " + m.shownName() + "  OK");
         return push(std::move(item));

@@ -67,6 +67,8 @@ private:
     void dispatch(std::unique_ptr<Item> item);
     // Decodes the item's member here, handing its data to the outlet.
     void deliver(Item &item);
+    // Tells the outlet of a folder, which has no data.
+    void deliverFolder(const Member &member);
     void extractLink(const Member &member, const SafeName &name, std::vector<std::pair<int32_t, std::string>> messages);
     Verdict decide(const Member &member, int dir, const std::string &leaf, const std::string &shown, bool &replace,
                    std::pair<int32_t, std::string> &note);

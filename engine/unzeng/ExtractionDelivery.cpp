@@ -22,4 +22,13 @@ void Extraction::deliver(Item &item)
     item.finished = true;
 }
 
+void Extraction::deliverFolder(const Member &m)
+{
+    const int64_t index = &m - index_.members.data();
+    if (!outlet_->begin(index, m.diskName) || !outlet_->end(index, true)) {
+        cancel_ = true;
+        reporter_.cancel();
+    }
+}
+
 }  // namespace unzeng
