@@ -207,19 +207,13 @@ void Extraction::extractAll()
     tree_ = std::make_unique<OutputTree>(root, private_ ? 0700 : 0777);
     umask_ = common::currentUmask();
     memory_ = std::make_unique<MemoryBudget>(MemoryBudget::defaultLimit());
-    writerContext_ = std::make_unique<WriterContext>(WriterContext{file_,
-                                                                   *tree_,
-                                                                   umask_,
-                                                                   cancel_,
-                                                                   namespaceLock_,
+    writerContext_ = std::make_unique<WriterContext>(WriterContext{file_, *tree_, umask_, cancel_, namespaceLock_,
                                                                    [this](const FileJob &job) {
                                                                        std::lock_guard lock(mutex_);
                                                                        if (awaited_ == &job)
                                                                            workDone_.notify_one();
                                                                    },
-                                                                   memory_.get(),
-                                                                   test_,
-                                                                   {}});
+                                                                   memory_.get(), test_, nullptr});
     if (outlet_)
         writerContext_->deliver = [this](const uint8_t *data, size_t n) { return outlet_->piece(data, n); };
     size_t files = 0;
