@@ -1,73 +1,27 @@
-// The conversion goes through the disk, as `orvexzip convert` does: the
-// open archive is extracted, under its reader's own safety rules, into a
-// private folder beside the target, and that tree is added to a new archive
-// in a second private folder, which is renamed onto the target only once
-// complete. Both folders are removed however it ends.
+// The open archive's entries are read one after the other and written
+// straight into the new archive (engine/Conversion.h) on the operation
+// frame's worker: nothing of the open archive, decrypted or not, reaches the
+// disk, and the new archive stays under a temporary name beside the target
+// until it is complete and, when some members could not be read, the user
+// has agreed to keep the others.
 #include "app/SaveAsZipCommand.h"
 
-#include "app/AddPasswordScope.h"
 #include "app/OperationFrame.h"
 #include "app/PasswordQuestion.h"
 #include "app/Session.h"
-#include "engine/common/Directory.h"
-#include "engine/common/ScratchDirectory.h"
+#include "engine/Conversion.h"
 #include "platform/Prompts.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
 
 namespace save_as_zip {
 
 namespace {
 
 const char *const ZipFilesFilter = "ZIP Files (*.[zZ][iI][pP]);;All files (*)";
-
-// The window's listing stays the open archive's while the new one is
-// written: the add's re-read of it must neither fill the grid nor enter the
-// recent list.
-class ListingRefreshPause {
-public:
-    explicit ListingRefreshPause(TZipEngine &engine)
-        : engine_(engine), saved_(std::exchange(engine.OnDirUpdate, nullptr))
-    {
-    }
-    ~ListingRefreshPause() { engine_.OnDirUpdate = std::move(saved_); }
-    ListingRefreshPause(const ListingRefreshPause &) = delete;
-    ListingRefreshPause &operator=(const ListingRefreshPause &) = delete;
-
-private:
-    TZipEngine &engine_;
-    std::function<void(TZipEngine &)> saved_;
-};
-
-// Counts the errors the extraction reports, passing each on.
-class ErrorCount {
-public:
-    explicit ErrorCount(TZipEngine &engine) : engine_(engine), message_(engine.OnMessage)
-    {
-        engine.OnMessage = [this](TZipEngine &sender, int code, const std::string &text) {
-            if (code > 0)
-                ++count_;
-            if (message_)
-                message_(sender, code, text);
-        };
-    }
-    ~ErrorCount() { engine_.OnMessage = std::move(message_); }
-    ErrorCount(const ErrorCount &) = delete;
-    ErrorCount &operator=(const ErrorCount &) = delete;
-    int count() const { return count_; }
-
-private:
-    TZipEngine &engine_;
-    TMessageEvent message_;
-    int count_ = 0;
-};
 
 // The password for the new archive, typed twice; false when the user gave up.
 bool askNewPassword(QWidget *parent, std::string &password)
@@ -88,16 +42,6 @@ bool askNewPassword(QWidget *parent, std::string &password)
     }
     password = first.toStdString();
     return true;
-}
-
-std::vector<std::string> topNames(const std::string &directory)
-{
-    std::vector<std::string> names;
-    const QDir dir(QFile::decodeName(QByteArray::fromStdString(directory)));
-    for (const QString &name : dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
-        names.push_back(QFile::encodeName(name).toStdString());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 bool sameFile(const QString &a, const QString &b)
@@ -157,7 +101,7 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
         && !platform::confirmBox(parent, target + QStringLiteral(" exists. Replace it?"), platform::DefaultAnswer::No))
         return;
     std::string password;
-    // Wiped however the command ends; the add's scope wipes what it was given.
+    // Wiped however the command ends; the conversion wipes what it was given.
     const struct Wipe {
         std::string &text;
         ~Wipe() { std::fill(text.begin(), text.end(), '\0'); }
@@ -170,78 +114,59 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
     OperationFrame &frame = session.operationFrame();
     const QString caption = QStringLiteral("Saving as ZIP");
     auto noBox = [] { return QString(); };
+    orvex::ConversionRequest request;
+    request.target = QFile::encodeName(target).toStdString();
+    request.level = level;
+    request.password = std::move(password);
+    request.replace = replacing;
+    orvex::ConversionResult result;
     bool written = false;
-    int32_t saved = 0;
     {
-        // Both folders go before the new archive is opened and the box says so.
-        const std::string targetName = QFile::encodeName(target).toStdString();
-        const common::ScratchDirectory members(targetName, ".orvex-save-as-zip");
-        const common::ScratchDirectory output(targetName, ".orvex-save-as-zip");
-        if (members.path().empty() || output.path().empty()) {
-            platform::warningBox(parent, QStringLiteral("Cannot make a temporary folder beside ") + target
-                                             + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)));
+        PasswordQuestion passwords(engine, parent);
+        orvex::ZipConversion conversion(std::move(request));
+        // The open archive's entries, read through the component.
+        const auto reader = [&engine](orvex::EntrySink &sink, orvex::ArchiveEvents &reading) {
+            return engine.ReadEntries(sink, reading);
+        };
+        frame.run(
+            {caption,
+             QStringLiteral("Beginning Save as ZIP of ") + source,
+             QStringLiteral("Error in Save as ZIP; Fatal DLL Exception"),
+             {}},
+            [&](orvex::ComponentEvents &events) {
+                result = conversion.write(reader, events);
+                // Put in place at once unless the user is to be asked first.
+                if (result.failed == 0) {
+                    written = conversion.commit(events);
+                    result = conversion.result();
+                }
+            },
+            noBox, &passwords);
+        // The conversion is no call of the component, which would clear it.
+        const bool cancelled = result.cancelled || engine.Cancel;
+        engine.Cancel = false;
+        if (frame.closeRequested() || cancelled)
             return;
-        }
-        const ListingRefreshPause pause(engine);
-        int errors = 0;
-        {
-            const ErrorCount count(engine);
-            const PasswordQuestion passwords(engine, parent);
-            engine.FileSpecs.clear();
-            engine.ExtrBaseDir = members.path();
-            engine.ExtrOptions = ExtrOpts{ExtrDirNames, ExtrOverWrite};
-            frame.run(
-                {caption,
-                 QStringLiteral("Beginning Save as ZIP of ") + source,
-                 QStringLiteral("Error in Extract; Fatal DLL Exception"),
-                 {}},
-                [&](orvex::ComponentEvents &events) { engine.Extract(engine.extractRequest(), events); }, noBox,
-                const_cast<PasswordQuestion *>(&passwords));
-            errors = count.count();
-        }
-        if (frame.closeRequested() || engine.LastCancelled)
-            return;
-        const std::vector<std::string> tops = topNames(members.path());
-        if (tops.empty()) {
+        // A failure of the writer was said in the operation's error box; the
+        // open archive is shown again below.
+        if (!result.writeFailed && result.written == 0) {
             platform::warningBox(parent, QStringLiteral("Nothing in ") + source
                                              + QStringLiteral(" could be read; nothing was saved."));
             return;
         }
-        if (errors > 0
-            && !platform::confirmBox(parent, QStringLiteral("Some members could not be read. Save the others as ZIP?"),
-                                     platform::DefaultAnswer::No))
-            return;
-
-        const std::string writing = output.path() + "/" + QFile::encodeName(QFileInfo(target).fileName()).toStdString();
-        engine.setZipFilename(writing);
-        {
-            const AddPasswordScope scope(engine, std::move(password));
-            engine.AddCompLevel = level;
-            engine.AddBaseDir = members.path();
-            engine.AddOptions = addOptionsFor({.dirNames = true, .recurseDirs = true});
-            engine.FileSpecs = tops;
-            frame.run(
-                {caption,
-                 QStringLiteral("Beginning Add to ") + target,
-                 QStringLiteral("Error in Add; Fatal DLL Exception"),
-                 {}},
-                [&](orvex::ComponentEvents &events) { engine.Add(engine.addRequest(), events); }, noBox);
-            engine.AddBaseDir.clear();
+        if (!result.writeFailed && !written && result.failed > 0) {
+            if (!platform::confirmBox(parent, QStringLiteral("Some members could not be read. Save the others as ZIP?"),
+                                      platform::DefaultAnswer::No))
+                return;
+            const OperationFrame::Running running(frame);
+            frame.call([&](orvex::ComponentEvents &events) { written = conversion.commit(events); });
+            result = conversion.result();
         }
-        saved = engine.LastResult;
-        written = saved > 0 && QFileInfo(QFile::decodeName(QByteArray::fromStdString(writing))).isFile();
-        if (written && !common::renameInto(AT_FDCWD, writing, targetName, replacing)) {
-            // A file the user did not agree to replace is never replaced.
-            written = false;
-            platform::warningBox(parent, QStringLiteral("Cannot put the new archive at ") + target
-                                             + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)));
-        }
-        // Nothing is current until `open` has read the archive to show.
-        engine.setZipFilename(std::string());
     }
     open(written ? target : source);
     if (written)
-        platform::informationBox(parent, QStringLiteral("%1 files were saved in %2").arg(saved).arg(target));
+        platform::informationBox(
+            parent, QStringLiteral("%1 files were saved in %2").arg(qulonglong(result.written)).arg(target));
 }
 
 }  // namespace save_as_zip

@@ -10,6 +10,7 @@
 #include "engine/ArchiveEntry.h"
 #include "engine/ArchiveEvents.h"
 #include "engine/EngineOptions.h"
+#include "engine/EntryStream.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -120,6 +121,12 @@ public:
     // list() returned).
     virtual OperationResult extract(const ExtractRequest &request, const std::vector<ArchiveEntry> &listing,
                                     ArchiveEvents &events) = 0;
+
+    // Each entry in archive order with its data, for a writer that takes
+    // them one by one (the conversion to ZIP); nothing of them reaches the
+    // disk. `listing` is what list() returned.
+    virtual StreamOutcome readEntries(const std::vector<ArchiveEntry> &listing, const std::string &nameCharset,
+                                      EntrySink &sink, ArchiveEvents &events) = 0;
 
     // False for a format only read: add and remove then refuse, said once,
     // by whoever calls them (the component names the format).

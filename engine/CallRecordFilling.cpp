@@ -75,6 +75,7 @@ void fillExtractRecord(UnzipCallRecord &record, const orvex::ExtractRequest &req
     record.NameCharset = request.nameCharset.empty() ? nullptr : request.nameCharset.c_str();
     record.Password = hooks.password;
     record.PrivateFlag = o.contains(ExtrPrivate);
+    record.MemberData = nullptr;  // set by the conversion's reading alone
 }
 
 std::string trimMessage(const char *text)

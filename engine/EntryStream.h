@@ -10,7 +10,8 @@
 
 namespace orvex {
 
-enum class StreamEntryKind { File, Directory, Symlink };
+// HardLink: another name for an entry told before it, which linkTarget names.
+enum class StreamEntryKind { File, Directory, Symlink, HardLink };
 
 struct StreamEntry {
     std::string name;  // UTF-8, as the listing shows it; a folder's ends in '/'

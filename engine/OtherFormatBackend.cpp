@@ -1,5 +1,6 @@
 #include "engine/OtherFormatBackend.h"
 
+#include "engine/OtherEntryStream.h"
 #include "engine/OtherFormatMembers.h"
 #include "engine/ZipError.h"
 #include "engine/common/MessageCode.h"
@@ -215,6 +216,15 @@ OperationResult OtherFormatBackend::extract(const ExtractRequest &request, const
     }
     events.progress(BatchEnd, " ", 0);
     return result;
+}
+
+StreamOutcome OtherFormatBackend::readEntries(const std::vector<ArchiveEntry> &listing, const std::string &,
+                                              EntrySink &sink, ArchiveEvents &events)
+{
+    otherformats::ReadOptions read;
+    if (!askPassword(listing, {}, events, read))
+        return {.stopped = true};
+    return readOtherEntries(archive_, read.password, sink, events);
 }
 
 OperationResult OtherFormatBackend::add(const AddRequest &, ArchiveEvents &)

@@ -18,6 +18,8 @@ public:
     void list(const std::string &nameCharset, ArchiveEvents &events, ArchiveListing &listing) override;
     OperationResult extract(const ExtractRequest &request, const std::vector<ArchiveEntry> &listing,
                             ArchiveEvents &events) override;
+    StreamOutcome readEntries(const std::vector<ArchiveEntry> &listing, const std::string &nameCharset, EntrySink &sink,
+                              ArchiveEvents &events) override;
     bool writable() const override { return false; }
     OperationResult add(const AddRequest &request, ArchiveEvents &events) override;
     OperationResult remove(const DeleteRequest &request, ArchiveEvents &events) override;

@@ -2,6 +2,7 @@
 
 #include "engine/ArchiveDirectoryReader.h"
 #include "engine/CallRecordFilling.h"
+#include "engine/ZipEntryStream.h"
 #include "engine/ZipError.h"
 
 #include <algorithm>
@@ -74,6 +75,12 @@ OperationResult ZipBackend::extract(const ExtractRequest &request, const std::ve
     UnzipCallRecord &record = *libraries_.unzipRecord;
     fillExtractRecord(record, request, {&call, &ZipBackend::callback, &ZipBackend::passwordCallback});
     return callInSlices(call, record, libraries_.entryPoints.unzip, request.specs, request.target);
+}
+
+StreamOutcome ZipBackend::readEntries(const std::vector<ArchiveEntry> &, const std::string &nameCharset,
+                                      EntrySink &sink, ArchiveEvents &events)
+{
+    return readZipEntries(archive_, nameCharset, libraries_.entryPoints.unzip, sink, events);
 }
 
 OperationResult ZipBackend::add(const AddRequest &request, ArchiveEvents &events)

@@ -273,6 +273,11 @@ orvex::OperationResult TZipEngine::changeArchive(orvex::ComponentEvents &events,
     return result;
 }
 
+orvex::StreamOutcome TZipEngine::ReadEntries(orvex::EntrySink &sink, orvex::ArchiveEvents &events)
+{
+    return backend().readEntries(entries_, NameCharset, sink, events);
+}
+
 void TZipEngine::Add()
 {
     Add(addRequest(), events());

@@ -154,6 +154,11 @@ public:
     orvex::OperationResult Delete(orvex::DeleteRequest request, orvex::ComponentEvents &events);
     orvex::OperationResult Extract(orvex::ExtractRequest request, orvex::ComponentEvents &events);
 
+    // Each member of the current archive in order with its data, for a
+    // writer that takes them one by one (the conversion to ZIP). Cancel is
+    // left as it is: the writer, after the reading, must still hear it.
+    orvex::StreamOutcome ReadEntries(orvex::EntrySink &sink, orvex::ArchiveEvents &events);
+
     // The requests the properties above make; a caller may change them
     // before handing them to the calls above.
     orvex::AddRequest addRequest() const;

@@ -84,6 +84,18 @@ enum : int32_t {
 typedef int32_t (*PasswordCallback)(void *instance, const char *memberName, int32_t attempt, char *buffer,
                                     int32_t bufferSize, int32_t *passwordLength);
 
+// Hands a test's decoded members to the caller, one after the other on the
+// calling thread: MemberDataBegin (`index`: the member's place in the central
+// directory, or in the walk of the local headers; `bytes`, `length`: its
+// name as listed, UTF-8), then MemberDataPiece for each piece of its data
+// (links: the target), then MemberDataEnd (`length` 1: the data was read
+// to the end and its CRC or authentication code matched; 0: it was not, and
+// a message says why). The data is the caller's only for the call. A folder
+// comes with no data; members refused before their data is read do not come.
+// Returns 1 to stop the whole call, 0 to go on.
+enum : int32_t { MemberDataBegin = 1, MemberDataPiece = 2, MemberDataEnd = 3 };
+typedef int32_t (*MemberDataCallback)(void *instance, int32_t event, int64_t index, const void *bytes, uint64_t length);
+
 // The archive name and every file specification stay valid for the whole call;
 // they may be of any length.
 constexpr int MaxFileSpecs = 4097;
@@ -171,11 +183,67 @@ struct UnzipCallRecord {
     // files are written 0600 and directories 0700 whatever the member's mode
     // says, so nothing extracted this way is executable or readable by others.
     int32_t PrivateFlag;
+    // Set together with TestFlag: each selected member's decoded (and
+    // decrypted) data goes to this callback instead of being discarded, in
+    // archive order on the calling thread (see MemberDataCallback).
+    MemberDataCallback MemberData;
 };
 
 // The libraries' entry points: the number of files processed.
 int32_t orvex_zipeng_call(ZipCallRecord *record);
 int32_t orvex_unzeng_call(UnzipCallRecord *record);
+
+// libzipeng.so's streaming writer: a new archive written entry by entry from
+// data the caller hands over, with no file of the caller's read. Reports go
+// to Callback as the add's do (actions 1 to 5, zipeng's error codes).
+struct ZipStreamRecord {
+    int32_t Version;  // 110
+    void *Instance;
+    EngineCallback Callback;
+    const char *ArchiveName;  // the new archive, written beside itself under a temporary name
+    int32_t Level;            // 0 (stored) to 9
+    int32_t VerboseFlag;
+    int32_t TraceFlag;
+    int32_t ReplaceFlag;  // 0: a file that appears at ArchiveName meanwhile is kept and the write fails
+    // Set: file members are encrypted with the PasswordLength bytes here, as
+    // the add encrypts them (WinZip AES-256, AE-2).
+    const char *Password;
+    int32_t PasswordLength;  // 1 to MaxPasswordLength when Password is set
+};
+
+// A hard link's data is the name of a file entry written before it, whose
+// member it becomes a copy of under its own name.
+enum : int32_t { ZipStreamFile = 0, ZipStreamDirectory = 1, ZipStreamSymlink = 2, ZipStreamHardLink = 3 };
+
+struct ZipStreamEntry {
+    const char *Name;  // relative, '/' between components; absolute and ".." names are refused
+    int32_t Kind;      // ZipStreamFile, ZipStreamDirectory, ZipStreamSymlink or ZipStreamHardLink
+    uint32_t Mode;     // permission bits (07777) as the member keeps them
+    int64_t Modified;  // seconds since the epoch; 0: not stored
+    uint64_t Size;     // the data's size, when SizeKnown
+    int32_t SizeKnown;
+};
+
+// What the calls below return.
+enum : int32_t {
+    ZipStreamStop = -1,   // the write has failed or was cancelled: only finish is left
+    ZipStreamPassed = 0,  // this entry is not written (said in a message); the write goes on
+    ZipStreamGoOn = 1,
+    ZipStreamOmitted = 2,  // entry only: nothing to write for it, and nothing wrong (a source's "./")
+};
+
+struct ZipStream;
+// Null when the new archive cannot be begun (said through the callback).
+ZipStream *orvex_zipeng_stream_begin(const ZipStreamRecord *record);
+// An entry begins; its data follows (a link's target is its data).
+int32_t orvex_zipeng_stream_entry(ZipStream *stream, const ZipStreamEntry *entry);
+int32_t orvex_zipeng_stream_data(ZipStream *stream, const void *bytes, uint64_t length);
+// `complete` 0: the entry's data could not be read to the end; it is left out.
+int32_t orvex_zipeng_stream_end_entry(ZipStream *stream, int32_t complete);
+// With `commit` the archive is completed and renamed into place; without,
+// or after a failure, nothing is left. Returns the members written, or -1
+// when the archive was not put in place. The stream is freed.
+int32_t orvex_zipeng_stream_finish(ZipStream *stream, int32_t commit);
 
 }  // extern "C"
 
@@ -217,3 +285,15 @@ static_assert(offsetof(UnzipCallRecord, Password) == 128 + 8 * MaxFileSpecs);
 static_assert(offsetof(UnzipCallRecord, PrivateFlag) == 136 + 8 * MaxFileSpecs);
 static_assert(offsetof(ZipCallRecord, Password) == 168 + 8 * MaxFileSpecs);
 static_assert(offsetof(ZipCallRecord, PasswordLength) == 176 + 8 * MaxFileSpecs);
+static_assert(offsetof(UnzipCallRecord, MemberData) == 144 + 8 * MaxFileSpecs);
+static_assert(offsetof(ZipStreamRecord, Instance) == 8);
+static_assert(offsetof(ZipStreamRecord, Callback) == 16);
+static_assert(offsetof(ZipStreamRecord, ArchiveName) == 24);
+static_assert(offsetof(ZipStreamRecord, Level) == 32);
+static_assert(offsetof(ZipStreamRecord, ReplaceFlag) == 44);
+static_assert(offsetof(ZipStreamRecord, Password) == 48);
+static_assert(offsetof(ZipStreamRecord, PasswordLength) == 56);
+static_assert(offsetof(ZipStreamEntry, Kind) == 8);
+static_assert(offsetof(ZipStreamEntry, Modified) == 16);
+static_assert(offsetof(ZipStreamEntry, Size) == 24);
+static_assert(offsetof(ZipStreamEntry, SizeKnown) == 32);

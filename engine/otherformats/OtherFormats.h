@@ -11,6 +11,7 @@
 // Calls run on the caller's thread; `cancel` may be set from any other.
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -126,6 +127,29 @@ struct ExtractResult {
 };
 
 ExtractResult extract(const std::string &path, const ExtractOptions &options);
+
+// Every entry in archive order with its data, for a writer that takes them
+// as they come (a conversion to ZIP): nothing is written to the disk.
+struct StreamCallbacks {
+    // An entry begins. False passes over its data; end is still told.
+    std::function<bool(const Entry &entry)> begin;
+    // The next bytes of its data, in order; a sparse entry's holes come as
+    // zeros. False stops the whole read.
+    std::function<bool(const void *data, size_t size)> data;
+    // Its data is complete, or (false) could not be read to the end, which a
+    // problem has said. False stops the whole read.
+    std::function<bool(bool complete)> end;
+};
+
+struct StreamResult {
+    uint64_t entries = 0;  // entries told to begin
+    uint64_t failed = 0;   // entries with a problem, begun or not
+    bool cancelled = false;
+    bool stopped = false;  // a callback stopped the read
+    std::vector<Problem> problems;
+};
+
+StreamResult stream(const std::string &path, const ReadOptions &options, const StreamCallbacks &callbacks);
 
 // Where extract() puts an entry of this name, relative to the target, and
 // so the path askOverwrite is asked with: without "." and empty components

@@ -59,6 +59,8 @@ Extraction::Extraction(const UnzipCallRecord &record, Reporter &reporter)
     private_ = record.PrivateFlag != 0;
     if (test_)
         update_ = freshen_ = false;  // they decide about files on disk, of which a test makes none
+    if (test_ && record.MemberData)
+        outlet_ = std::make_unique<MemberOutlet>(record.MemberData, record.Instance);
     specCount_ = record.FileSpecCount;
     allMembers_ = specCount_ == 0;
     if (specCount_ > 0 && specCount_ <= MaxFileSpecs)
@@ -211,12 +213,15 @@ void Extraction::extractAll()
                                                                        if (awaited_ == &job)
                                                                            workDone_.notify_one();
                                                                    },
-                                                                   memory_.get(), test_});
+                                                                   memory_.get(), test_, nullptr});
+    if (outlet_)
+        writerContext_->deliver = [this](const uint8_t *data, size_t n) { return outlet_->piece(data, n); };
     size_t files = 0;
     for (size_t i = 0; i < selected.size(); ++i)
         if (selected[i] && !index_.members[i].storedName.ends_with('/'))
             ++files;
-    if (files > 0)
+    // Members handed to the caller are decoded here, in order.
+    if (files > 0 && !outlet_)
         startWorkers(std::min<size_t>(files, std::clamp<size_t>(std::thread::hardware_concurrency(), 1, MaxWorkers)));
 
     for (size_t i = 0; i < index_.members.size() && !reporter_.cancelled(); ++i) {
@@ -429,6 +434,8 @@ void Extraction::planTest(const Member &m, std::unique_ptr<Item> item)
 {
     if (!m.diskName.empty() && (m.diskName.back() == '/' || m.diskName.back() == '\\')) {
         item->passed = true;
+        if (outlet_)
+            deliverFolder(m);
         if (verbose_)
             item->messages.emplace_back(0, "    testing: " + m.shownName() + "  OK");
         return push(std::move(item));
@@ -445,6 +452,8 @@ void Extraction::dispatch(std::unique_ptr<Item> item)
 {
     Item *raw = item.get();
     push(std::move(item));
+    if (outlet_)
+        return deliver(*raw);
     if (workers_.empty()) {
         MemberWriter(*writerContext_).write(*raw->job);
         raw->finished = true;

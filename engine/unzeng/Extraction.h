@@ -7,6 +7,7 @@
 #include "engine/unzeng/ArchiveIndex.h"
 #include "engine/unzeng/Decoders.h"
 #include "engine/unzeng/MemberDecryption.h"
+#include "engine/unzeng/MemberOutlet.h"
 #include "engine/unzeng/MemberWriter.h"
 #include "engine/unzeng/OutputTree.h"
 #include "engine/unzeng/Reporter.h"
@@ -66,6 +67,10 @@ private:
     void planTest(const Member &member, std::unique_ptr<Item> item);
     // Queues the item's job for a worker (or runs it here when there is none).
     void dispatch(std::unique_ptr<Item> item);
+    // Decodes the item's member here, handing its data to the outlet.
+    void deliver(Item &item);
+    // Tells the outlet of a folder, which has no data.
+    void deliverFolder(const Member &member);
     void extractLink(const Member &member, const SafeName &name, std::vector<std::pair<int32_t, std::string>> messages);
     Verdict decide(const Member &member, int dir, const std::string &leaf, const std::string &shown, bool &replace,
                    std::pair<int32_t, std::string> &note);
@@ -131,6 +136,8 @@ private:
     std::mutex namespaceLock_;          // see WriterContext
     size_t idleWorkers_ = 0;            // workers waiting on workAvailable_
     std::atomic<bool> cancel_{false};
+    // Set: a test hands the members' data to the caller (MemberOutlet.h).
+    std::unique_ptr<MemberOutlet> outlet_;
 };
 
 }  // namespace unzeng

@@ -3,6 +3,7 @@
 #include "engine/common/FileIo.h"
 #include "engine/common/MessageCode.h"
 #include "engine/unzeng/Decoders.h"
+#include "engine/unzeng/MemberOutlet.h"
 
 #include <libdeflate.h>
 
@@ -121,7 +122,8 @@ void MemberWriter::write(FileJob &job)
         if (!context_.discard && !roomFor(job))
             return;
         MemoryLease lease(context_.memory, &context_.cancel);
-        if (m.packedSize <= WholeMemberLimit && m.unpackedSize <= WholeMemberLimit)
+        const uint64_t wholeLimit = context_.deliver ? DeliveredWholeLimit : WholeMemberLimit;
+        if (m.packedSize <= wholeLimit && m.unpackedSize <= wholeLimit)
             writeWhole(job, lease);
         else
             writeStreamed(job, lease);
@@ -225,6 +227,10 @@ void MemberWriter::writeWhole(FileJob &job, MemoryLease &lease)
         return;
     }
     if (context_.discard) {
+        if (context_.deliver && unpacked > 0 && !context_.deliver(data, unpacked)) {
+            job.cancelled = true;
+            return;
+        }
         job.ok = true;
         job.produced.store(unpacked);
         return;
@@ -267,6 +273,8 @@ void MemberWriter::writeStreamed(FileJob &job, MemoryLease &lease)
                                        if (context_.cancel.load())
                                            return false;
                                        crc = uint32_t(libdeflate_crc32(crc, data, n));
+                                       if (context_.deliver && !context_.deliver(data, n))
+                                           return false;
                                        if (fd >= 0 && (writeError = common::writeAll(fd, data, n)) != 0)
                                            return false;
                                        written += n;

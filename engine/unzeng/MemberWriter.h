@@ -57,6 +57,10 @@ struct WriterContext {
     // Decode and check only: no file is created, no free space is needed, and
     // a member that checks out ends with ok set and no temporary name.
     bool discard = false;
+    // Set with discard: the decoded data goes here instead, in pieces, and
+    // only members up to DeliveredWholeLimit are decoded whole. False stops
+    // the member as a cancel does.
+    std::function<bool(const uint8_t *data, size_t length)> deliver;
 };
 
 // A reusable block of memory that only grows.

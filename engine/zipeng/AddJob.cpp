@@ -31,8 +31,7 @@ using zipformat::Zip64Marker32;
 
 namespace {
 
-constexpr uint16_t MadeByUnix = (3 << 8) | 30;  // Unix, 3.0
-constexpr uint16_t MadeByDos = (0 << 8) | 20;   // MS-DOS, 2.0
+constexpr uint16_t MadeByDos = (0 << 8) | 20;  // MS-DOS, 2.0
 constexpr uint32_t DosDirectory = 0x10;
 constexpr uint32_t DosReadOnly = 0x01;
 
@@ -40,18 +39,6 @@ std::string percentText(uint64_t packed, uint64_t unpacked)
 {
     const int saved = unpacked == 0 ? 0 : int(100 - std::min<uint64_t>(100, packed * 100 / unpacked));
     return std::to_string(saved) + "%";
-}
-
-std::vector<uint8_t> timestampBlock(int64_t modified)
-{
-    if (modified < INT32_MIN || modified > INT32_MAX)
-        return {};
-    std::vector<uint8_t> block(9);
-    zipformat::putLe16(&block[0], zipformat::ExtendedTimestampId);
-    zipformat::putLe16(&block[2], 5);
-    block[4] = 1;  // modification time only
-    zipformat::putLe32(&block[5], uint32_t(int32_t(modified)));
-    return block;
 }
 
 }  // namespace
@@ -118,7 +105,7 @@ MemberRecord AddJob::newRecord(const SourceItem &item, const struct stat &status
         r.versionMadeBy = MadeByUnix;
         r.externalAttributes = (uint32_t(status.st_mode & 0xFFFF) << 16) | dosAttributes;
     }
-    r.extra = timestampBlock(status.st_mtime);
+    r.extra = extendedTimestampBlock(status.st_mtime);
     return r;
 }
 

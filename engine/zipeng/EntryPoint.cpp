@@ -1,4 +1,5 @@
-// The library's one exported symbol.
+// The library's entry point for add and delete (the streaming writer's are
+// in StreamEntryPoint.cpp).
 
 #include "engine/zipeng/ZipEngineLibrary.h"
 

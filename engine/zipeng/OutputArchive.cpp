@@ -1,5 +1,6 @@
 #include "engine/zipeng/OutputArchive.h"
 
+#include "engine/common/Directory.h"
 #include "engine/common/FileIo.h"
 #include "engine/common/SystemCalls.h"
 #include "engine/zipeng/ErrorCodes.h"
@@ -351,7 +352,8 @@ bool OutputArchive::finish(std::span<const uint8_t> comment)
     return end.size() > EndRecordSize + comment.size();
 }
 
-void OutputArchive::commit(mode_t mode, std::optional<std::pair<uid_t, gid_t>> owner, std::optional<int64_t> modified)
+void OutputArchive::commit(mode_t mode, std::optional<std::pair<uid_t, gid_t>> owner, std::optional<int64_t> modified,
+                           bool replace)
 {
     flushCopy();
     flushBuffer();
@@ -375,8 +377,12 @@ void OutputArchive::commit(mode_t mode, std::optional<std::pair<uid_t, gid_t>> o
         writeFailed(errno);
     if (pulse_)
         pulse_(true);
-    if (sys::rename(temporaryPath_.c_str(), archivePath_.c_str()) != 0)
+    if (!replace) {
+        if (!common::renameInto(AT_FDCWD, temporaryPath_, archivePath_, false))
+            throw JobError{CreateError, "Cannot create " + archivePath_ + ": " + std::strerror(errno)};
+    } else if (sys::rename(temporaryPath_.c_str(), archivePath_.c_str()) != 0) {
         throw JobError{CreateError, "Cannot replace " + archivePath_ + ": " + std::strerror(errno)};
+    }
     committed_ = true;
 }
 

@@ -60,6 +60,8 @@ public:
     void write(std::span<const uint8_t> bytes);
     // Copies bytes of another file; copies of adjacent ranges are joined.
     void copyFrom(int fd, uint64_t offset, uint64_t length);
+    // Copies bytes this archive holds already (a member's data) to its end.
+    void copyWithin(uint64_t offset, uint64_t length) { copyFrom(fd_, offset, length); }
     // Overwrites bytes written earlier.
     void patch(uint64_t at, std::span<const uint8_t> bytes);
     // Drops everything from `at` on.
@@ -73,8 +75,11 @@ public:
     bool finish(std::span<const uint8_t> comment);
 
     // Gives the file its permission bits (and owner, where allowed) and
-    // modification time, flushes it to disk and renames it over the archive.
-    void commit(mode_t mode, std::optional<std::pair<uid_t, gid_t>> owner, std::optional<int64_t> modified);
+    // modification time, flushes it to disk and renames it over the archive;
+    // without `replace` a file that took the archive's name meanwhile stays
+    // and the commit fails.
+    void commit(mode_t mode, std::optional<std::pair<uid_t, gid_t>> owner, std::optional<int64_t> modified,
+                bool replace = true);
 
 private:
     void flushBuffer();

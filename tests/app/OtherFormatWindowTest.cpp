@@ -1,12 +1,17 @@
 // An archive in another format than ZIP in the main window: listed like a
 // ZIP archive, read-only throughout, and saved as a new ZIP archive.
 #include "WindowFixture.h"
+#include "support/ArchiveBuilder.h"
+#include "support/ArchiveReading.h"
 #include "support/Run.h"
+#include "support/TarBuilder.h"
 
 #include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QToolButton>
+#include <algorithm>
+#include <sys/stat.h>
 
 namespace {
 
@@ -29,6 +34,32 @@ protected:
     QStringList leftovers() const
     {
         return QDir(root).entryList({QStringLiteral(".orvex-save-as-zip-*")}, QDir::AllEntries | QDir::Hidden);
+    }
+
+    // What the folder holds, hidden files included.
+    static QStringList namesIn(const QString &folder)
+    {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    }
+    // A tar whose folders link to each other, with members nobody may read;
+    // an encrypted ZIP archive with a folder and a link.
+    void writeSources()
+    {
+        using E = ziptest::TarEntry;
+        writeFile(path("links.tar"), QByteArray::fromStdString(ziptest::tarArchive({
+                                         {"d1/", E::Directory, 0755, 1100000000, {}, {}},
+                                         {"d2/", E::Directory, 0700, 1200000000, {}, {}},
+                                         {"d1/next", E::Symlink, 0777, 1300000000, {}, "../d2"},
+                                         {"d2/next", E::Symlink, 0777, 1300000000, {}, "../d1"},
+                                         {"nobody-reads", E::File, 0000, 1400000000, "no read bits", {}},
+                                         {"write-only", E::File, 0200, 1400000000, "never read", {}},
+                                     })));
+        writeFile(
+            path("locked.zip"),
+            QByteArray::fromStdString(ziptest::buildZip(
+                {ziptest::dirEntry("docs/"),
+                 ziptest::aesEncrypted(ziptest::fileEntry("docs/secret.txt", std::string(100000, 's')), "source-pw"),
+                 ziptest::linkEntry("docs/link", "secret.txt")})));
     }
 
     QString archive;
@@ -106,4 +137,99 @@ TEST_F(OtherFormatWindow, SavingOverTheOpenArchiveOrAnUnconfirmedFileIsRefused)
     EXPECT_EQ(readBytes(path("taken.zip")), "not mine");
     EXPECT_EQ(engine().ZipFilename(), archive.toStdString());
     EXPECT_TRUE(leftovers().isEmpty());
+}
+
+// Save as ZIP copies the open archive entry for entry, a tar's or an
+// encrypted ZIP archive's alike, and nothing of it reaches the disk: while it
+// runs only the new archive (its temporary file, then itself) appears beside
+// the target, and nothing in the temporary folder. Links stay links, members nobody may read
+// keep their data, folders their times, and the new archive opens with its
+// own password.
+TEST_F(OtherFormatWindow, SavedAsZipEveryEntryIsCopiedAndNothingOfItReachesTheDisk)
+{
+    writeSources();
+    QDir(root).mkdir(QStringLiteral("tmp"));
+    const QByteArray savedTmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", path("tmp").toLocal8Bit());
+    struct Case {
+        const char *source;
+        const char *target;
+        bool encrypt;
+        std::vector<std::string> names;
+    };
+    const Case cases[] = {
+        {"links.tar", "from-tar.zip", false, {"d1/", "d1/next", "d2/", "d2/next", "nobody-reads", "write-only"}},
+        {"locked.zip", "from-zip.zip", true, {"docs/", "docs/link", "docs/secret.txt"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.source);
+        open(path(c.source));
+        const QStringList before = namesIn(root);
+        QStringList strays;
+        auto reported = engine().OnProgress;
+        engine().OnProgress = [&](TZipEngine &sender, ProgressType type, const std::string &name, int32_t size) {
+            if (type == FileBegin) {
+                for (const QString &found : namesIn(root))
+                    // The reports come to the window after the worker wrote
+                    // them: the new archive may be in place already.
+                    if (!before.contains(found) && !found.startsWith(QStringLiteral(".zipeng-"))
+                        && found != QString::fromLatin1(c.target))
+                        strays << found;
+                strays << namesIn(path("tmp"));
+            }
+            reported(sender, type, name, size);
+        };
+        script->fileAnswers.push_back(path(c.target));
+        script->buttonAnswers.push_back(c.encrypt ? 0 : 1);  // Encrypt?
+        if (c.encrypt)
+            script->passwordAnswers = {{true, "target-pw"}, {true, "target-pw"}, {true, "source-pw"}};
+        form().saveAsZipCommand();
+        engine().OnProgress = reported;
+
+        EXPECT_TRUE(strays.isEmpty()) << strays.join(' ').toStdString();
+        EXPECT_EQ(engine().ZipFilename(), path(c.target).toStdString());
+        ASSERT_FALSE(messages().isEmpty());
+        EXPECT_EQ(messages().last(),
+                  QStringLiteral("%1 files were saved in %2").arg(c.names.size()).arg(path(c.target)));
+        const ziptest::ArchiveInfo info = ziptest::readArchive(path(c.target).toStdString());
+        std::vector<std::string> names = info.names();
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, c.names);
+        for (const ziptest::ArchiveMember &m : info.members) {
+            SCOPED_TRACE(m.name);
+            const bool link = m.name.ends_with("next") || m.name.ends_with("link");
+            EXPECT_EQ(S_ISLNK(m.externalAttributes >> 16), link);
+            EXPECT_EQ(m.flags & 1, c.encrypt && !link && !m.name.ends_with('/') ? 1 : 0);
+        }
+        if (!c.encrypt) {
+            EXPECT_EQ(info.find("nobody-reads")->externalAttributes >> 16, S_IFREG | 0000u);
+            EXPECT_EQ(info.find("write-only")->unpackedSize, 10u);
+            EXPECT_EQ(info.find("d2/")->unixTime, 1200000000);
+        }
+        TZipEngine reader;
+        reader.setZipFilename(path(c.target).toStdString());
+        reader.OnPassword = [](const std::string &, int, std::string &password) {
+            password = "target-pw";
+            return TZipEngine::PasswordAnswer::Given;
+        };
+        reader.Test();
+        EXPECT_EQ(reader.LastResult, int32_t(c.names.size()));
+    }
+    EXPECT_TRUE(namesIn(path("tmp")).isEmpty());
+    qputenv("TMPDIR", savedTmp);
+}
+
+// Cancelled at the open archive's password, Save as ZIP leaves nothing and
+// the open archive stays open.
+TEST_F(OtherFormatWindow, ASaveAsZipCancelledMidwayLeavesNothing)
+{
+    writeSources();
+    open(path("locked.zip"));
+    const QStringList before = namesIn(root);
+    script->fileAnswers = {path("never.zip")};
+    script->buttonAnswers = {1};  // Encrypt? No; the password box is then cancelled
+    form().saveAsZipCommand();
+    EXPECT_EQ(namesIn(root), before);
+    EXPECT_EQ(engine().ZipFilename(), path("locked.zip").toStdString());
+    EXPECT_FALSE(messages().join('\n').contains(QStringLiteral("were saved"))) << messages().join('\n').toStdString();
 }

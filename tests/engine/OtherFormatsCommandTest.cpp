@@ -4,9 +4,12 @@
 
 #include "engine/ZipEngine.h"
 #include "support/ArchiveBuilder.h"
+#include "support/ArchiveReading.h"
 #include "support/Files.h"
 #include "support/Run.h"
+#include "support/TarBuilder.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -14,6 +17,7 @@
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 using namespace ziptest;
@@ -187,6 +191,59 @@ TEST_F(OtherFormats, ConvertWritesEveryMemberIntoANewZip)
     // Only the archives: no temporary directory is left beside them.
     for (const std::string &name : listDir(dir.path()))
         EXPECT_EQ(name.find(".orvexzip"), std::string::npos) << name;
+}
+
+// A conversion copies the source entry for entry, from a tar and from a ZIP
+// archive alike: folders that link to each other stay links (a copy that
+// followed them would not end), members nobody may read keep their data and
+// mode, a hard link the data of its file, every member its time; nothing but the archives is left beside them.
+TEST_F(OtherFormats, ConvertKeepsEveryEntryAsItIsLinksModesAndTimes)
+{
+    using E = TarEntry;
+    const std::vector<E> entries = {
+        {"top/", E::Directory, 0750, 1000000000, {}, {}},
+        {"top/d1/", E::Directory, 0755, 1100000000, {}, {}},
+        {"top/d2/", E::Directory, 0700, 1200000000, {}, {}},
+        {"top/d1/next", E::Symlink, 0777, 1300000000, {}, "../d2"},
+        {"top/d2/next", E::Symlink, 0777, 1300000002, {}, "../d1"},
+        {"top/nobody-reads", E::File, 0000, 1400000000, "no read bits at all", {}},
+        {"top/write-only", E::File, 0200, 1400000002, "written, never read", {}},
+        {"top/d1/a.txt", E::File, 0644, 1500000000, std::string(200000, 'a'), {}},
+        {"top/d2/same.txt", E::HardLink, 0644, 1500000000, {}, "top/d1/a.txt"},
+    };
+    // A hard link becomes a copy of the file it names.
+    auto contentOf = [&](const E &e) {
+        if (e.kind != E::HardLink)
+            return e.kind == E::Symlink ? e.linkTarget : e.data;
+        return std::find_if(entries.begin(), entries.end(), [&](const E &f) { return f.name == e.linkTarget; })->data;
+    };
+    dir.write("links.tar", tarArchive(entries));
+    ASSERT_EQ(runOrvexzip({"convert", "links.tar", "from-tar.zip"}, dir.path()).exitCode, 0);
+    const RunResult again = runOrvexzip({"convert", "from-tar.zip", "from-zip.zip", "--level", "0"}, dir.path());
+    EXPECT_EQ(again.exitCode, 0) << again.err;
+    EXPECT_EQ(again.out, "9 file(s) were converted\n");
+    for (const char *target : {"from-tar.zip", "from-zip.zip"}) {
+        SCOPED_TRACE(target);
+        const ArchiveInfo info = readArchive(dir.file(target));
+        ASSERT_TRUE(info.ok);
+        EXPECT_EQ(info.members.size(), entries.size());
+        for (const E &e : entries) {
+            SCOPED_TRACE(e.name);
+            const ArchiveMember *m = info.find(e.name);
+            ASSERT_NE(m, nullptr);
+            const uint32_t type = e.kind == E::Directory ? S_IFDIR : e.kind == E::Symlink ? S_IFLNK : S_IFREG;
+            const std::string data = contentOf(e);
+            EXPECT_EQ(m->versionMadeBy >> 8, 3);
+            EXPECT_EQ(m->externalAttributes >> 16, type | e.mode);
+            EXPECT_EQ(m->unixTime, e.modified);
+            EXPECT_EQ(m->unpackedSize, data.size());
+            EXPECT_EQ(m->crc, crc32Of(data));
+            if (e.kind == E::Symlink) {
+                EXPECT_EQ(m->packedData(), e.linkTarget);
+            }
+        }
+    }
+    EXPECT_EQ(listDir(dir.path()), (std::vector<std::string>{"from-tar.zip", "from-zip.zip", "links.tar", "src"}));
 }
 
 TEST_F(OtherFormats, ConvertRefusesATargetThatExists)

@@ -1,4 +1,5 @@
-// The shared library as the program loads it: one exported entry point.
+// The shared library as the program loads it: the add's entry point and the
+// streaming writer's, nothing else.
 
 #include "support/ArchiveReading.h"
 #include "support/EngineCalls.h"
@@ -8,10 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
+#include <sstream>
 
 using namespace ziptest;
 
-TEST(Export, OnlyTheEntryPointIsVisibleAndItWorks)
+TEST(Export, OnlyTheEntryPointsAreVisibleAndTheyWork)
 {
     void *library = ::dlopen(ZIPENG_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
     ASSERT_TRUE(library) << ::dlerror();
@@ -21,11 +23,41 @@ TEST(Export, OnlyTheEntryPointIsVisibleAndItWorks)
     // The inner pieces, the static libraries and the standard templates stay hidden.
     const RunResult symbols = runTool({"nm", "-D", "--defined-only", ZIPENG_LIBRARY_PATH});
     ASSERT_EQ(symbols.exitCode, 0) << symbols.out;
-    EXPECT_EQ(symbols.out.substr(symbols.out.find(' ') + 1), "T orvex_zipeng_call\n");
+    std::vector<std::string> exported;
+    std::istringstream lines(symbols.out);
+    for (std::string address, kind, name; lines >> address >> kind >> name;)
+        exported.push_back(kind + " " + name);
+    EXPECT_EQ(exported, (std::vector<std::string>{"T orvex_zipeng_call", "T orvex_zipeng_stream_begin",
+                                                  "T orvex_zipeng_stream_data", "T orvex_zipeng_stream_end_entry",
+                                                  "T orvex_zipeng_stream_entry", "T orvex_zipeng_stream_finish"}));
 
     ScratchDir dir;
     writeFile("a.txt", "a");
     EXPECT_EQ(entry(bareAddRecord("a.zip", "a.txt").get()), 1);
     EXPECT_EQ(readArchive("a.zip").names(), std::vector<std::string>{"a.txt"});
+
+    const auto begin =
+        reinterpret_cast<ZipStream *(*)(const ZipStreamRecord *)>(::dlsym(library, "orvex_zipeng_stream_begin"));
+    const auto member = reinterpret_cast<int32_t (*)(ZipStream *, const ZipStreamEntry *)>(
+        ::dlsym(library, "orvex_zipeng_stream_entry"));
+    const auto data = reinterpret_cast<int32_t (*)(ZipStream *, const void *, uint64_t)>(
+        ::dlsym(library, "orvex_zipeng_stream_data"));
+    const auto end =
+        reinterpret_cast<int32_t (*)(ZipStream *, int32_t)>(::dlsym(library, "orvex_zipeng_stream_end_entry"));
+    const auto finish =
+        reinterpret_cast<int32_t (*)(ZipStream *, int32_t)>(::dlsym(library, "orvex_zipeng_stream_finish"));
+    ASSERT_TRUE(begin && member && data && end && finish);
+    ZipStreamRecord record{};
+    record.Version = EngineInterfaceVersion;
+    record.ArchiveName = "s.zip";
+    record.Level = 6;
+    ZipStream *stream = begin(&record);
+    ASSERT_TRUE(stream);
+    const ZipStreamEntry file{"b.txt", ZipStreamFile, 0644, 1000000000, 3, 1};
+    EXPECT_EQ(member(stream, &file), ZipStreamGoOn);
+    EXPECT_EQ(data(stream, "bee", 3), ZipStreamGoOn);
+    EXPECT_EQ(end(stream, 1), ZipStreamGoOn);
+    EXPECT_EQ(finish(stream, 1), 1);
+    EXPECT_EQ(readArchive("s.zip").names(), std::vector<std::string>{"b.txt"});
     ::dlclose(library);
 }
