@@ -30,66 +30,6 @@ bool exists(const std::string &path)
     return ::lstat(path.c_str(), &status) == 0;
 }
 
-// The conversion's events on the terminal, as ConsoleReporter shows the
-// component's: messages on stderr, a progress line when stderr is a
-// terminal, the stop signals as the stop request. An encrypted member's
-// password is asked on the terminal, when standard input is one.
-class ConsoleEvents : public orvex::ArchiveEvents {
-public:
-    ConsoleEvents()
-        : interactive_(::isatty(STDERR_FILENO) == 1),
-          passwords_(&stopSignal, stopWake(), [](std::string_view name) { return terminalText(name); })
-    {
-    }
-    void progress(ProgressType type, const std::string &name, int64_t) override
-    {
-        if (!interactive_)
-            return;
-        if (type == FileBegin) {
-            std::fprintf(stderr, "\r\033[KFile: %s", terminalText(name).c_str());
-            progressShown_ = true;
-        } else if (type == BatchEnd) {
-            endProgressLine();
-        }
-    }
-    void readProgress(int64_t, int64_t, int64_t) override {}
-    void message(int code, const std::string &text) override
-    {
-        if (code > 0)
-            sawError_ = true;
-        endProgressLine();
-        std::fprintf(stderr, "%s\n", terminalText(text).c_str());
-    }
-    void notice(const std::string &text) override { message(1, text); }
-    orvex::PasswordAnswer password(const std::string &member, int attempt, std::string &password) override
-    {
-        endProgressLine();
-        const TZipEngine::PasswordAnswer answer = passwords_.answer(member, attempt, password);
-        if (!passwords_.refusal().empty()) {
-            message(1, passwords_.refusal());
-            refused_ = true;
-        }
-        return answer == TZipEngine::PasswordAnswer::Given  ? orvex::PasswordAnswer::Given
-               : answer == TZipEngine::PasswordAnswer::None ? orvex::PasswordAnswer::None
-                                                            : orvex::PasswordAnswer::Cancel;
-    }
-    bool stopRequested() const override { return stopped() || refused_; }
-    bool sawError() const { return sawError_; }
-
-private:
-    void endProgressLine()
-    {
-        if (progressShown_)
-            std::fputc('\n', stderr);
-        progressShown_ = false;
-    }
-    bool interactive_;
-    bool progressShown_ = false;
-    bool sawError_ = false;
-    bool refused_ = false;
-    PasswordSource passwords_;
-};
-
 }  // namespace
 
 int convertArchive(const ConvertRequest &request)
@@ -108,7 +48,6 @@ int convertArchive(const ConvertRequest &request)
         writeError(request.target + " exists; convert writes a new archive only");
         return ExitUsage;
     }
-    ConsoleEvents events;
     orvex::ConversionRequest conversion;
     conversion.target = request.target;
     if (request.level >= 0)
@@ -118,8 +57,16 @@ int convertArchive(const ConvertRequest &request)
     // The source is read through the component, which chooses its reader by
     // content. What its listing cannot read, the entries' reading says again
     // entry by entry, so the listing's own error is not said here.
+    // Its events are the component's own, told on the terminal; an
+    // encrypted member's password is asked there when standard input is one.
     TZipEngine engine;
+    ConsoleReporter reporter(engine);
     catchStopSignals(&engine);
+    PasswordSource passwords(&stopSignal, stopWake(), [](std::string_view name) { return terminalText(name); });
+    if (std::string error; !attachPasswordSource(engine, passwords, {}, error)) {
+        writeError(error);
+        return ExitUsage;
+    }
     try {
         engine.setZipFilename(request.source);
     } catch (const EReadCancelled &) {
@@ -129,7 +76,7 @@ int convertArchive(const ConvertRequest &request)
     const orvex::ConversionResult result = orvex::convertToZip(
         conversion,
         [&engine](orvex::EntrySink &sink, orvex::ArchiveEvents &reading) { return engine.ReadEntries(sink, reading); },
-        events);
+        engine.events());
     ::explicit_bzero(conversion.password.data(), conversion.password.size());
     if (stopped())
         return stopStatus(ExitFailed);
@@ -139,7 +86,7 @@ int convertArchive(const ConvertRequest &request)
     }
     std::printf("%llu file(s) were converted\n", static_cast<unsigned long long>(result.placed ? result.written : 0));
     const bool flushed = std::fflush(stdout) == 0;
-    const bool whole = result.placed && result.failed == 0 && !events.sawError();
+    const bool whole = result.placed && result.failed == 0 && !reporter.sawError();
     return stopStatus(whole && flushed ? ExitOk : ExitFailed);
 }
 

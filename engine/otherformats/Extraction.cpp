@@ -24,6 +24,8 @@
 //     budget, stops it, and a spent budget ends the run.
 #include "engine/otherformats/Extraction.h"
 
+#include "engine/otherformats/EntryWalk.h"
+
 #include "engine/common/Directory.h"
 #include "engine/common/FileIo.h"
 #include "engine/common/SystemCalls.h"
@@ -123,38 +125,15 @@ void Extraction::restoreFolderTimes()
 
 void Extraction::readEntries()
 {
-    const std::atomic<bool> *cancel = options_.read.cancel;
-    // Counted as list() counts: an entry whose header cannot be read has no
-    // place in the listing, so it takes no index.
-    for (uint64_t index = 0;;) {
-        if (cancel && cancel->load()) {
-            result_.cancelled = true;
-            return;
-        }
-        const ArchiveSource::Next next = source_.next();
-        if (next == ArchiveSource::Next::End)
-            return;
-        if (next == ArchiveSource::Next::Failed || source_.isPlainZip()) {
-            keepProblem(options_.read, result_.problems,
-                        source_.isPlainZip()
-                            ? Problem{{}, ProblemKind::Refused, "a ZIP archive is read by the ZIP engine"}
-                            : source_.failure());
-            ++result_.failed;
-            return;
-        }
-        if (next == ArchiveSource::Next::Unreadable) {
-            if (selection_.empty()) {
-                ++result_.failed;
-                keepProblem(options_.read, result_.problems, source_.unreadable());
-            }
-            continue;
-        }
-        const uint64_t current = index++;
-        if (!selection_.empty() && !selection_.count(current))
-            continue;
-        if (extractEntry(current, source_.describe()) == Place::Stop)
-            return;
-    }
+    WalkRules rules;
+    if (!selection_.empty())
+        rules.chosen = [this](uint64_t index) { return selection_.count(index) != 0; };
+    const WalkEnd end =
+        walkEntries(source_, options_.read, rules, result_.problems, [this](uint64_t index, const Entry &entry) {
+            return extractEntry(index, entry) == Place::Stop ? Visit::Stop : Visit::Next;
+        });
+    result_.failed += end.failed;
+    result_.cancelled = result_.cancelled || end.cancelled;
 }
 
 Extraction::Place Extraction::extractEntry(uint64_t index, const Entry &entry)

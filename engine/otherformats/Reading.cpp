@@ -1,6 +1,7 @@
 // Detection, listing and testing: reading an archive without writing.
 #include "engine/otherformats/ArchiveSource.h"
 #include "engine/otherformats/EntryData.h"
+#include "engine/otherformats/EntryWalk.h"
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -141,46 +142,27 @@ TestResult test(const std::string &path, const ReadOptions &options, const std::
             keepProblem(options, result.problems, {{}, ProblemKind::Damaged, error});
             return result;
         }
-        for (uint64_t index = 0;;) {
-            if (options.cancel && options.cancel->load()) {
-                result.cancelled = true;
-                break;
-            }
-            const ArchiveSource::Next next = source.next();
-            if (next == ArchiveSource::Next::End)
-                break;
-            if (next == ArchiveSource::Next::Failed || source.isPlainZip()) {
-                keepProblem(options, result.problems,
-                            source.isPlainZip()
-                                ? Problem{{}, ProblemKind::Refused, "a ZIP archive is read by the ZIP engine"}
-                                : source.failure());
-                break;
-            }
-            if (next == ArchiveSource::Next::Unreadable) {
-                // An entry without a header has no index to be chosen by.
-                if (chosen.empty()) {
-                    ++result.failed;
-                    keepProblem(options, result.problems, source.unreadable());
-                }
-                continue;
-            }
-            const Entry entry = source.describe();
-            if (!chosen.empty() && !chosen.count(index++))
-                continue;
-            const DataResult data = readEntryData(source, chosen.empty() ? index++ : index - 1, entry, options, {});
-            if (data.cancelled) {
-                result.cancelled = true;
-                break;
-            }
-            if (data.problem) {
-                ++result.failed;
-                keepProblem(options, result.problems, *data.problem);
-            } else {
-                ++result.passed;
-            }
-            if (data.fatal)
-                break;
-        }
+        const WalkEnd end =
+            walkEntries(source, options,
+                        {.chosen = chosen.empty() ? std::function<bool(uint64_t)>()
+                                                  : [&chosen](uint64_t index) { return chosen.count(index) != 0; },
+                         .failureCounts = false},
+                        result.problems, [&](uint64_t index, const Entry &entry) {
+                            const DataResult data = readEntryData(source, index, entry, options, {});
+                            if (data.cancelled) {
+                                result.cancelled = true;
+                                return Visit::Stop;
+                            }
+                            if (data.problem) {
+                                ++result.failed;
+                                keepProblem(options, result.problems, *data.problem);
+                            } else {
+                                ++result.passed;
+                            }
+                            return data.fatal ? Visit::Stop : Visit::Next;
+                        });
+        result.failed += end.failed;
+        result.cancelled = result.cancelled || end.cancelled;
     } catch (const std::bad_alloc &) {
         keepProblem(options, result.problems, {{}, ProblemKind::Damaged, "out of memory"});
     }

@@ -4,6 +4,7 @@
 // under which names is the caller's to decide.
 #include "engine/otherformats/ArchiveSource.h"
 #include "engine/otherformats/EntryData.h"
+#include "engine/otherformats/EntryWalk.h"
 
 #include <algorithm>
 #include <array>
@@ -39,35 +40,11 @@ StreamResult stream(const std::string &path, const ReadOptions &options, const S
             keepProblem(options, result.problems, {{}, ProblemKind::Damaged, error});
             return result;
         }
-        for (uint64_t index = 0;; ++index) {
-            if (options.cancel && options.cancel->load()) {
-                result.cancelled = true;
-                break;
-            }
-            const ArchiveSource::Next next = source.next();
-            if (next == ArchiveSource::Next::End)
-                break;
-            if (next == ArchiveSource::Next::Failed || source.isPlainZip()) {
-                ++result.failed;
-                keepProblem(options, result.problems,
-                            source.isPlainZip()
-                                ? Problem{{}, ProblemKind::Refused, "a ZIP archive is read by the ZIP engine"}
-                                : source.failure());
-                break;
-            }
-            if (next == ArchiveSource::Next::Unreadable) {
-                ++result.failed;
-                keepProblem(options, result.problems, source.unreadable());
-                continue;
-            }
-            const Entry entry = source.describe();
+        const WalkEnd end = walkEntries(source, options, {}, result.problems, [&](uint64_t index, const Entry &entry) {
             ++result.entries;
             if (!callbacks.begin(entry)) {
-                if (!callbacks.end(true)) {
-                    result.stopped = true;
-                    break;
-                }
-                continue;
+                result.stopped = !callbacks.end(true);
+                return result.stopped ? Visit::Stop : Visit::Next;
             }
             bool stopped = false;
             uint64_t at = 0;
@@ -82,13 +59,13 @@ StreamResult stream(const std::string &path, const ReadOptions &options, const S
                 });
             if (stopped) {
                 result.stopped = true;
-                break;
+                return Visit::Stop;
             }
-            bool complete = !data.cancelled && !data.problem;
+            const bool complete = !data.cancelled && !data.problem;
             // A sparse entry may end in a hole.
             if (complete && entry.kind == EntryKind::File && entry.size && !fillTo(callbacks, at, *entry.size)) {
                 result.stopped = true;
-                break;
+                return Visit::Stop;
             }
             if (data.problem) {
                 ++result.failed;
@@ -96,15 +73,16 @@ StreamResult stream(const std::string &path, const ReadOptions &options, const S
             }
             if (!callbacks.end(complete)) {
                 result.stopped = true;
-                break;
+                return Visit::Stop;
             }
             if (data.cancelled) {
                 result.cancelled = true;
-                break;
+                return Visit::Stop;
             }
-            if (data.fatal)
-                break;
-        }
+            return data.fatal ? Visit::Stop : Visit::Next;
+        });
+        result.failed += end.failed;
+        result.cancelled = result.cancelled || end.cancelled;
     } catch (const std::bad_alloc &) {
         ++result.failed;
         keepProblem(options, result.problems, {{}, ProblemKind::Damaged, "out of memory"});

@@ -109,20 +109,11 @@ MemberRecord AddJob::newRecord(const SourceItem &item, const struct stat &status
     return r;
 }
 
-void AddJob::putHeader(MemberRecord &r, bool zip64Sizes)
-{
-    r.localOffset = out_->position();
-    // Both headers say the same version: 4.5 when either carries ZIP64 values.
-    if (zip64Sizes || r.localOffset >= Zip64Marker32)
-        r.versionNeeded = std::max(r.versionNeeded, VersionZip64);
-    out_->write(buildLocalHeader(r, zip64Sizes));
-}
-
 bool AddJob::writeDirectory(const SourceItem &item)
 {
     beginFile(item.name, 0);
     MemberRecord r = newRecord(item, item.status, MethodStored);
-    putHeader(r, false);
+    out_->writeLocalHeader(r, false);
     out_->addToDirectory(r);
     noteTime(item.status.st_mtime);
     written_.push_back({item.path, true, item.status, item.link});
@@ -147,7 +138,7 @@ bool AddJob::writePrepared(const SourceItem &item, Prepared &p)
         markEncrypted(r);
         r.packedSize += AesOverhead;
     }
-    putHeader(r, false);
+    out_->writeLocalHeader(r, false);
     if (p.encrypted)
         out_->write(p.prefix);
     if (p.deflated) {
@@ -265,7 +256,7 @@ bool AddJob::writeLarge(const SourceItem &item, PiecedFile &file)
         r.unpackedSize = size;
         if (secret)
             markEncrypted(r);
-        putHeader(r, zip64Sizes);
+        out_->writeLocalHeader(r, zip64Sizes);
         if (secret) {
             // A fresh salt for a second attempt: no keystream is used twice.
             encryption = encryption ? std::make_shared<PieceEncryption>(*secret) : file.encryption();

@@ -47,7 +47,6 @@ private:
 
     std::vector<Entry> plan(const std::vector<SourceItem> &sources);
     MemberRecord newRecord(const SourceItem &item, const struct stat &status, uint16_t method) const;
-    void putHeader(MemberRecord &r, bool zip64Sizes);
     bool writeDirectory(const SourceItem &item);
     bool writePrepared(const SourceItem &item, Prepared &p);
     // A file too large to read whole: its pieces, deflated by the workers, or

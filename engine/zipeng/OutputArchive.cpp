@@ -269,6 +269,14 @@ void OutputArchive::copyNow(int fd, uint64_t from, uint64_t to, uint64_t length)
     }
 }
 
+void OutputArchive::writeLocalHeader(MemberRecord &record, bool zip64Sizes)
+{
+    record.localOffset = position();
+    if (zip64Sizes || record.localOffset >= Zip64Marker32)
+        record.versionNeeded = std::max(record.versionNeeded, VersionZip64);
+    write(buildLocalHeader(record, zip64Sizes));
+}
+
 void OutputArchive::write(std::span<const uint8_t> bytes)
 {
     flushCopy();

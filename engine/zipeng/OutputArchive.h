@@ -58,6 +58,9 @@ public:
     uint64_t position() const { return position_; }
 
     void write(std::span<const uint8_t> bytes);
+    // Writes `record`'s local header at the end, which becomes its offset;
+    // both headers then say 4.5 when either carries ZIP64 values.
+    void writeLocalHeader(MemberRecord &record, bool zip64Sizes);
     // Copies bytes of another file; copies of adjacent ranges are joined.
     void copyFrom(int fd, uint64_t offset, uint64_t length);
     // Copies bytes this archive holds already (a member's data) to its end.

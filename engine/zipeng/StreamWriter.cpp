@@ -66,14 +66,6 @@ MemberRecord StreamWriter::newRecord(const std::string &name, uint32_t typeBits,
     return r;
 }
 
-void StreamWriter::putHeader(MemberRecord &r, bool zip64Sizes)
-{
-    r.localOffset = out_->position();
-    if (zip64Sizes || r.localOffset >= Zip64Marker32)
-        r.versionNeeded = std::max(r.versionNeeded, VersionZip64);
-    out_->write(buildLocalHeader(r, zip64Sizes));
-}
-
 int32_t StreamWriter::beginEntry(const ZipStreamEntry &entry)
 {
     if (current_ != Current::None)
@@ -111,7 +103,7 @@ int32_t StreamWriter::beginEntry(const ZipStreamEntry &entry)
     beginFile(name, sizeKnown_ ? declared_ : 0);
     if (entry.Kind == ZipStreamDirectory) {
         record_ = newRecord(name, S_IFDIR, MethodStored);
-        putHeader(record_, false);
+        out_->writeLocalHeader(record_, false);
         finishMember();
         current_ = Current::Directory;
         return ZipStreamGoOn;
@@ -168,7 +160,7 @@ bool StreamWriter::endEntry(bool complete)
         // Stored and never encrypted: the target is a path, as the names are.
         record_.crc = crc32Update(0, pending_);
         record_.packedSize = record_.unpackedSize = pending_.size();
-        putHeader(record_, false);
+        out_->writeLocalHeader(record_, false);
         out_->write(pending_);
         finishMember();
         return true;
@@ -206,7 +198,7 @@ void StreamWriter::writeSmallFile()
         record_.packedSize += AesOverhead;
         encryption_ = std::make_unique<MemberEncryption>(options_.password);
     }
-    putHeader(record_, false);
+    out_->writeLocalHeader(record_, false);
     dataAt_ = out_->position();
     if (encryption_)
         out_->write(encryption_->prefix());
@@ -237,7 +229,7 @@ void StreamWriter::startLargeFile()
         encryption_ = std::make_unique<MemberEncryption>(options_.password);
     }
     headerAt_ = out_->position();
-    putHeader(record_, zip64Sizes_);
+    out_->writeLocalHeader(record_, zip64Sizes_);
     dataAt_ = out_->position();
     if (encryption_)
         out_->write(encryption_->prefix());
@@ -309,7 +301,7 @@ bool StreamWriter::writeHardLink()
     record_ = file->second.record;
     record_.name = name;
     record_.flags = uint16_t((record_.flags & ~zipformat::FlagUtf8) | utf8);
-    putHeader(record_, record_.packedSize >= Zip64Marker32 || record_.unpackedSize >= Zip64Marker32);
+    out_->writeLocalHeader(record_, record_.packedSize >= Zip64Marker32 || record_.unpackedSize >= Zip64Marker32);
     dataAt_ = out_->position();
     out_->copyWithin(file->second.dataAt, record_.packedSize);
     finishMember();

@@ -40,7 +40,6 @@ private:
     enum class Current { None, Passed, Directory, Link, HardLink, File };
 
     MemberRecord newRecord(const std::string &name, uint32_t typeBits, uint16_t method) const;
-    void putHeader(MemberRecord &r, bool zip64Sizes);
     // The member's data as it goes into the archive: encrypted when the
     // member is, its MAC after it by finishEncrypted.
     void writePacked(uint8_t *bytes, size_t length);
