@@ -5,7 +5,8 @@
 namespace otherformats {
 
 WalkEnd walkEntries(ArchiveSource &source, const ReadOptions &options, const WalkRules &rules,
-                    std::vector<Problem> &problems, const std::function<Visit(uint64_t index, const Entry &entry)> &visit)
+                    std::vector<Problem> &problems,
+                    const std::function<Visit(uint64_t index, const Entry &entry)> &visit)
 {
     WalkEnd end;
     const bool all = !rules.chosen;
@@ -19,8 +20,9 @@ WalkEnd walkEntries(ArchiveSource &source, const ReadOptions &options, const Wal
             return end;
         if (next == ArchiveSource::Next::Failed || source.isPlainZip()) {
             keepProblem(options, problems,
-                        source.isPlainZip() ? Problem{{}, ProblemKind::Refused, "a ZIP archive is read by the ZIP engine"}
-                                            : source.failure());
+                        source.isPlainZip()
+                            ? Problem{{}, ProblemKind::Refused, "a ZIP archive is read by the ZIP engine"}
+                            : source.failure());
             if (rules.failureCounts)
                 ++end.failed;
             return end;

@@ -29,6 +29,7 @@ struct WalkEnd {
 enum class Visit { Next, Stop };
 
 WalkEnd walkEntries(ArchiveSource &source, const ReadOptions &options, const WalkRules &rules,
-                    std::vector<Problem> &problems, const std::function<Visit(uint64_t index, const Entry &entry)> &visit);
+                    std::vector<Problem> &problems,
+                    const std::function<Visit(uint64_t index, const Entry &entry)> &visit);
 
 }  // namespace otherformats

@@ -290,20 +290,7 @@ bool AddJob::writeLarge(const SourceItem &item, PiecedFile &file)
         r.crc = s.crc;  // AE-2 keeps 0 there
     r.packedSize = s.packed;
     r.unpackedSize = s.unpacked;
-    uint8_t crc[4];
-    zipformat::putLe32(crc, r.crc);
-    out_->patch(headerAt + LocalCrcOffset, crc);
-    if (zip64Sizes) {
-        uint8_t sizes[16];
-        zipformat::putLe64(sizes, r.unpackedSize);
-        zipformat::putLe64(sizes + 8, r.packedSize);
-        out_->patch(headerAt + localZip64ValuesOffset(r), sizes);
-    } else {
-        uint8_t sizes[8];
-        zipformat::putLe32(sizes, uint32_t(r.packedSize));
-        zipformat::putLe32(sizes + 4, uint32_t(r.unpackedSize));
-        out_->patch(headerAt + 18, sizes);
-    }
+    out_->patchLocalSizes(headerAt, r, zip64Sizes);
     out_->addToDirectory(r);
     noteTime(status.st_mtime);
     written_.push_back({item.path, false, status, item.link});

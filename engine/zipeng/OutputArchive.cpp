@@ -277,6 +277,24 @@ void OutputArchive::writeLocalHeader(MemberRecord &record, bool zip64Sizes)
     write(buildLocalHeader(record, zip64Sizes));
 }
 
+void OutputArchive::patchLocalSizes(uint64_t headerAt, const MemberRecord &record, bool zip64Sizes)
+{
+    uint8_t crc[4];
+    zipformat::putLe32(crc, record.crc);
+    patch(headerAt + LocalCrcOffset, crc);
+    if (zip64Sizes) {
+        uint8_t sizes[16];
+        zipformat::putLe64(sizes, record.unpackedSize);
+        zipformat::putLe64(sizes + 8, record.packedSize);
+        patch(headerAt + localZip64ValuesOffset(record), sizes);
+    } else {
+        uint8_t sizes[8];
+        zipformat::putLe32(sizes, uint32_t(record.packedSize));
+        zipformat::putLe32(sizes + 4, uint32_t(record.unpackedSize));
+        patch(headerAt + 18, sizes);
+    }
+}
+
 void OutputArchive::write(std::span<const uint8_t> bytes)
 {
     flushCopy();

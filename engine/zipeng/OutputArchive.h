@@ -61,6 +61,9 @@ public:
     // Writes `record`'s local header at the end, which becomes its offset;
     // both headers then say 4.5 when either carries ZIP64 values.
     void writeLocalHeader(MemberRecord &record, bool zip64Sizes);
+    // Puts `record`'s CRC and sizes into its local header at `headerAt`,
+    // written before they were known.
+    void patchLocalSizes(uint64_t headerAt, const MemberRecord &record, bool zip64Sizes);
     // Copies bytes of another file; copies of adjacent ranges are joined.
     void copyFrom(int fd, uint64_t offset, uint64_t length);
     // Copies bytes this archive holds already (a member's data) to its end.

@@ -266,20 +266,7 @@ bool StreamWriter::finishLargeFile()
         record_.crc = crc_;  // AE-2 keeps 0 there
     record_.packedSize = packed_;
     record_.unpackedSize = unpacked_;
-    uint8_t crc[4];
-    zipformat::putLe32(crc, record_.crc);
-    out_->patch(headerAt_ + LocalCrcOffset, crc);
-    if (zip64Sizes_) {
-        uint8_t sizes[16];
-        zipformat::putLe64(sizes, record_.unpackedSize);
-        zipformat::putLe64(sizes + 8, record_.packedSize);
-        out_->patch(headerAt_ + localZip64ValuesOffset(record_), sizes);
-    } else {
-        uint8_t sizes[8];
-        zipformat::putLe32(sizes, uint32_t(record_.packedSize));
-        zipformat::putLe32(sizes + 4, uint32_t(record_.unpackedSize));
-        out_->patch(headerAt_ + 18, sizes);
-    }
+    out_->patchLocalSizes(headerAt_, record_, zip64Sizes_);
     finishMember();
     return true;
 }
