@@ -1,18 +1,18 @@
 // The extraction's one step when a test hands the members' data to the
-// caller: apart from the planning and writing in Extraction.cpp, which it
-// only joins at dispatch().
+// caller: apart from the window and workers in Extraction.cpp, which it
+// only joins at dispatch() and, for a folder, at folderTested().
 #include "engine/unzeng/Extraction.h"
 
 namespace unzeng {
 
 void Extraction::deliver(Item &item)
 {
-    const Member &m = *item.member;
+    const Member &m = *item.planned.member;
     const int64_t index = &m - index_.members.data();
     bool goOn = outlet_->begin(index, m.diskName);
     if (goOn) {
-        MemberWriter(*writerContext_).write(*item.job);
-        goOn = outlet_->end(index, item.job->ok);
+        MemberWriter(*writerContext_).write(*item.planned.job);
+        goOn = outlet_->end(index, item.planned.job->ok);
     }
     if (!goOn) {
         // The caller's stop ends the test as a cancel does.
