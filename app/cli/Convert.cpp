@@ -55,10 +55,9 @@ int convertArchive(const ConvertRequest &request)
     conversion.password = request.password;
     conversion.replace = false;
     // The source is read through the component, which chooses its reader by
-    // content. What its listing cannot read, the entries' reading says again
-    // entry by entry, so the listing's own error is not said here.
-    // Its events are the component's own, told on the terminal; an
-    // encrypted member's password is asked there when standard input is one.
+    // content; the conversion's events are the component's own, told on the
+    // terminal, and an encrypted member's password is asked there when
+    // standard input is one.
     TZipEngine engine;
     ConsoleReporter reporter(engine);
     catchStopSignals(&engine);
@@ -67,6 +66,8 @@ int convertArchive(const ConvertRequest &request)
         writeError(error);
         return ExitUsage;
     }
+    // What the listing cannot read, the reading of the entries says again
+    // entry by entry, so the listing's own error is not said here.
     try {
         engine.setZipFilename(request.source);
     } catch (const EReadCancelled &) {
