@@ -113,23 +113,15 @@ std::string dosName(std::string_view name)
 
 std::string unsafeSourceName(std::string_view name)
 {
-    if (name.find('\0') != std::string_view::npos)
-        return "it contains a NUL byte";
-    const auto separator = [](char c) { return c == '/' || c == '\\'; };
+    // The extraction's own rule, `\` a separator as in ZIP names; but a
+    // drive prefix, which the extraction strips, is refused here: other
+    // systems' extractors take it for a root. A folder's name may be empty.
+    const common::SafeName safe = common::safeName(name, {.backslashSeparates = true}, true);
+    if (safe.refused())
+        return safe.refusal;
     const bool drive = name.size() >= 3 && ((name[0] | 0x20) >= 'a' && (name[0] | 0x20) <= 'z') && name[1] == ':'
-                       && separator(name[2]);
-    if ((!name.empty() && separator(name[0])) || drive)
-        return "it is an absolute path";
-    size_t at = 0;
-    while (at <= name.size()) {
-        size_t end = at;
-        while (end < name.size() && !separator(name[end]))
-            ++end;
-        if (name.substr(at, end - at) == "..")
-            return "it has a \"..\" component";
-        at = end + 1;
-    }
-    return {};
+                       && (name[2] == '/' || name[2] == '\\');
+    return drive ? "the name is absolute" : std::string();
 }
 
 bool isAscii(std::string_view text)
