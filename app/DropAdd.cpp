@@ -80,7 +80,7 @@ void addDropped(ArchiveSession &session, QWidget *parent, const TAddForm *addDia
     TZipEngine &engine = session.engine;
     if (engine.ReadOnly()) {
         platform::warningBox(parent, session.archivePath() + QStringLiteral(" is a ")
-                                         + QString::fromStdString(engine.OtherFormat())
+                                         + QString::fromStdString(engine.ReadOnlyKind())
                                          + QStringLiteral(" archive, which is read-only. Save it as ZIP "
                                                           "(File > Save as ZIP…) to add files."));
         return;

@@ -190,7 +190,7 @@ void editMember(ArchiveSession &session, QWidget *parent, TF_Editform &editor)
     editor.setReadOnlyText(readOnly);
     editor.loadFromFile(copy.path());
     editor.setCaption(readOnly ? editor::fileCaption(member) + QStringLiteral(" (read-only: a ")
-                                     + QString::fromStdString(session.engine.OtherFormat())
+                                     + QString::fromStdString(session.engine.ReadOnlyKind())
                                      + QStringLiteral(" archive is not written)")
                                : editor::fileCaption(member));
     editor.Tag = readOnly ? TF_Editform::TagDiscard : TF_Editform::TagMember;

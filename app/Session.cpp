@@ -54,6 +54,10 @@ ArchiveState ArchiveSession::archiveState() const
         return {QStringLiteral("Listing out of date"),
                 QStringLiteral("The archive was changed and its members were not read again. File > Open archive "
                                "reads them.")};
+    if (engine.SplitParts() > 1)
+        return {QStringLiteral("Read-only: split over %1 files").arg(engine.SplitParts()),
+                QStringLiteral("A split archive is not changed: members cannot be added, deleted, renamed or written "
+                               "back. File > Save as ZIP… makes a single ZIP copy that can.")};
     const QString format = QString::fromStdString(engine.OtherFormat());
     if (!format.isEmpty())
         return {QStringLiteral("Read-only: ") + format,

@@ -105,6 +105,9 @@ struct ArchiveListing {
     // Empty for ZIP; otherwise the format as the reader names it, with its
     // compression ("GNU tar format (gzip)").
     std::string format;
+    // Files the archive is split over (its disks or pieces); 1 for one file.
+    // A split archive is read-only: the writer makes one file.
+    std::size_t parts = 1;
 };
 
 class ArchiveBackend {

@@ -4,6 +4,7 @@
 #include "engine/CallRecordFilling.h"
 #include "engine/ZipEntryStream.h"
 #include "engine/ZipError.h"
+#include "engine/zipformat/SplitParts.h"
 
 #include <algorithm>
 #include <cstring>
@@ -55,6 +56,7 @@ void ZipBackend::list(const std::string &nameCharset, ArchiveEvents &events, Arc
             throw EReadCancelled("Reading the archive was cancelled");
     };
     listing.format.clear();
+    listing.parts = zipformat::findSplitParts(archive_).paths.size();
     try {
         ArchiveDirectoryReader::read(archive_, listing.entries, progress);
     } catch (const EReadCancelled &) {

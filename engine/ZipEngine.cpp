@@ -139,6 +139,7 @@ void TZipEngine::readMembers(const std::string &name, orvex::ComponentEvents &ev
     auto makeCurrent = [&] {
         zipFilename_ = name;
         otherFormat_ = std::move(read.format);
+        splitParts_ = std::max<std::size_t>(read.parts, 1);
         entries_ = std::move(read.entries);
         backend_ = std::move(backend);
     };
@@ -163,6 +164,12 @@ void TZipEngine::readMembers(const std::string &name, orvex::ComponentEvents &ev
 int TZipEngine::EntryCount() const
 {
     return zipFilename_.empty() ? 0 : int(entries_.size());
+}
+
+const std::vector<ArchiveEntry> &TZipEngine::EntryList() const
+{
+    static const std::vector<ArchiveEntry> none;
+    return zipFilename_.empty() ? none : entries_;
 }
 
 const ArchiveEntry &TZipEngine::Entries(int index) const
@@ -221,13 +228,20 @@ void TZipEngine::takeResult(const orvex::OperationResult &result, orvex::Archive
         LastResult = result.count;
 }
 
+std::string TZipEngine::ReadOnlyKind() const
+{
+    if (!otherFormat_.empty())
+        return otherFormat_;
+    return splitParts_ > 1 ? "split" : "";
+}
+
 bool TZipEngine::refuseReadOnly(orvex::ArchiveEvents &events)
 {
     if (!ReadOnly())
         return false;
     LastResult = 0;  // not what the previous operation did
     FileSpecs.clear();
-    events.notice("Error - " + zipFilename_ + " is a " + otherFormat_
+    events.notice("Error - " + zipFilename_ + " is a " + ReadOnlyKind()
                   + " archive, which is read-only: save it as ZIP to change it");
     return true;
 }

@@ -53,10 +53,18 @@ public:
     // read-only: Add and Delete refuse it, Extract and Test read it with
     // libarchive under the same rules as a ZIP archive.
     const std::string &OtherFormat() const { return otherFormat_; }
-    bool ReadOnly() const { return !otherFormat_.empty(); }
+    // The files the current archive is split over; 1 for one file.
+    std::size_t SplitParts() const { return splitParts_; }
+    // An archive in another format, or split over several files, is
+    // read-only; ReadOnlyKind names why in the words "X archive" takes:
+    // the format, or "split". Empty when the archive can be written.
+    bool ReadOnly() const { return !ReadOnlyKind().empty(); }
+    std::string ReadOnlyKind() const;
 
     int EntryCount() const;                        // 0 whenever ZipFilename is empty
     const ArchiveEntry &Entries(int index) const;  // 0 <= index < EntryCount()
+    // All of them at once; empty whenever ZipFilename is.
+    const std::vector<ArchiveEntry> &EntryList() const;
 
     std::function<void(TZipEngine &sender)> OnDirUpdate;
     // Raised every few thousand members while the list is read: `members` is
@@ -201,6 +209,7 @@ private:
     std::unique_ptr<HandlerEvents> handlerEvents_;
     std::string zipFilename_;
     std::string otherFormat_;
+    std::size_t splitParts_ = 1;
     std::vector<ArchiveEntry> entries_;
     std::unique_ptr<orvex::ArchiveBackend> backend_;  // the current archive's; null until chosen
 };

@@ -169,6 +169,32 @@ TEST_F(ArchiveCommands, DeleteArchiveOfASplitSetNamesAndDeletesEveryPart)
     EXPECT_TRUE(QFile::exists(path("whole.zip")));
 }
 
+// The writer makes one file, so a split set is read-only like the other
+// formats: the panel says why and nothing that writes is on or runs.
+TEST_F(ArchiveCommands, ASplitSetIsReadOnly)
+{
+    QFile wholeFile(makeArchive("whole.zip", {"x.txt", "y.txt"}));
+    ASSERT_TRUE(wholeFile.open(QIODevice::ReadOnly));
+    const QByteArray whole = wholeFile.readAll();
+    writeFile(path("set.zip.001"), whole.left(whole.size() / 2));
+    writeFile(path("set.zip.002"), whole.mid(whole.size() / 2));
+    open(path("set.zip.002"));
+    auto *panel = form().findChild<QLabel *>(QStringLiteral("archiveStatePanel"));
+    EXPECT_EQ(panel->text(), "Read-only: split over 2 files");
+    EXPECT_FALSE(panel->isHidden());
+    for (const char *name : {"addAction", "deleteMembersAction"})
+        EXPECT_FALSE(form().menuAction(QString::fromLatin1(name))->isEnabled()) << name;
+    EXPECT_TRUE(form().menuAction(QStringLiteral("extractAction"))->isEnabled());
+    EXPECT_FALSE(form().toolButton(QStringLiteral("deleteMembersButton"))->isEnabled());
+
+    script->buttonAnswers.push_back(0);
+    form().deleteMembersCommand();
+    EXPECT_EQ(names(), (std::vector<QString>{"x.txt", "y.txt"}));
+    QFile first(path("set.zip.001"));
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    EXPECT_EQ(first.readAll(), whole.left(whole.size() / 2));
+}
+
 TEST_F(ArchiveCommands, DeleteArchiveMovesItToTheTrashAndDeletesForGoodOnlyWhenToldThereIsNone)
 {
     // A home of the test's own, on the archive's file system: the Trash used
