@@ -154,6 +154,15 @@ void TSortableGrid::keyPressEvent(QKeyEvent *event)
     }
 }
 
+QModelIndex TSortableGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    const bool toAnEnd = cursorAction == MoveHome || cursorAction == MoveEnd;
+    if (!toAnEnd || !(options_ & goRowSelect) || model_->rowCount() == 0)
+        return QTableView::moveCursor(cursorAction, modifiers);
+    const int col = std::max(currentIndex().column(), 0);
+    return model_->index(cursorAction == MoveHome ? 0 : model_->rowCount() - 1, col);
+}
+
 void TSortableGrid::mousePressEvent(QMouseEvent *event)
 {
     if (browseOnly_)
