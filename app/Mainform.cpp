@@ -30,6 +30,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDropEvent>
+#include <QItemSelectionModel>
 #include <QMimeData>
 #include <QScreen>
 #include <QSettings>
@@ -104,6 +105,9 @@ TMainform::TMainform(const QStringList &arguments, QWidget *parent)
     dragOut_ = std::make_unique<DragOut>(session_, this, listingGrid);
     listingGrid->OnStartDrag = [this](TSortableGrid *) { command([this] { dragOut_->start(); }); };
     open_command::attachToGrid(*listingGrid, [this] { openWithDefaultCommand(); });
+    buildListingMenu();
+    connect(listingGrid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { showSelectionTotals(); });
 
     if (const QScreen *screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -150,6 +154,26 @@ void TMainform::showEvent(QShowEvent *event)
     if (!commandLineApplied_)
         QMetaObject::invokeMethod(
             this, [this] { guarded([this] { applyCommandLineArchive(); }); }, Qt::QueuedConnection);
+}
+
+void TMainform::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    rememberWindowPlace();
+}
+
+void TMainform::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    rememberWindowPlace();
+}
+
+void TMainform::rememberWindowPlace()
+{
+    // Written as it changes (QSettings saves it at the next turn of the
+    // event loop), so that a session ended by a signal keeps it too.
+    if (isVisible())
+        settings_->setValue(QLatin1String(GeometryKey), saveGeometry());
 }
 
 void TMainform::closeEvent(QCloseEvent *event)

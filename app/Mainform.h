@@ -91,10 +91,21 @@ public slots:
     void openWithDefaultCommand();
     void showLogToggled();
     void aboutCommand();
+    // The listing's own commands (MainformSelection.cpp).
+    void selectAllCommand();
+    void invertSelectionCommand();
+    void copyNamesCommand();
+    void extractSelectedCommand();
+    void testSelectedCommand();
+    void ratioColumnToggled(bool shown);
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // The window's place is kept as soon as the user changes it.
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     // Files dropped from a file manager are added to the archive (DropAdd).
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
@@ -171,4 +182,23 @@ private:
     void saveListingLayout();
     int sortColumn_ = -1;
     bool sortDescending_ = false;
+    // The title of the column the rows are ordered by shows the direction.
+    void showSortArrow();
+    // The optional Ratio column after the four the listing always has.
+    bool ratioColumnShown_ = false;
+
+    // The status bar's totals of the archive and of the rows chosen.
+    QLabel *archiveTotalsPanel_ = nullptr;
+    QLabel *selectionTotalsPanel_ = nullptr;
+    void showArchiveTotals();
+    void showSelectionTotals();
+
+    // The rows' context menu (MainformSelection.cpp): on a row under the
+    // mouse, or on the current row from the keyboard (the Menu key, Shift+F10).
+    void buildListingMenu();
+    void showListingMenu(const QPoint &globalPos);
+    void showListingMenuFromKeyboard();
+    QMenu *listingMenu_ = nullptr;
+    void rememberWindowPlace();
+    static bool ratioColumnStored(const QSettings &settings);
 };

@@ -64,7 +64,8 @@ void TMainform::buildMenu()
         QAction *action = menu->addAction(QString::fromUtf8(caption));
         action->setObjectName(QString::fromLatin1(objectName));
         action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, handler);
+        if (handler)
+            connect(action, &QAction::triggered, this, handler);
         return action;
     };
 
@@ -81,13 +82,25 @@ void TMainform::buildMenu()
     connect(file, &QMenu::aboutToShow, this, &TMainform::refreshRecentArchives);
     refreshRecentArchives();
 
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("editMenu"));
+    // Ctrl+A is Add's, as it has always been.
+    addItem(edit, "selectAllAction", "Select &all", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
+            &TMainform::selectAllCommand);
+    addItem(edit, "invertSelectionAction", "&Invert selection", QKeySequence(Qt::CTRL | Qt::Key_I),
+            &TMainform::invertSelectionCommand);
+    edit->addSeparator();
+    addItem(edit, "copyNamesAction", "&Copy names", QKeySequence::Copy, &TMainform::copyNamesCommand);
+
     QMenu *actions = menuBar()->addMenu(QStringLiteral("&Actions"));
     actions->setObjectName(QStringLiteral("actionsMenu"));
     addItem(actions, "addAction", "&Add", QKeySequence(Qt::CTRL | Qt::Key_A), &TMainform::addCommand);
     addItem(actions, "extractAction", "&Extract ", QKeySequence(Qt::CTRL | Qt::Key_E), &TMainform::extractCommand);
     addItem(actions, "testAction", "&Test archive", {}, &TMainform::testCommand);
-    addItem(actions, "deleteMembersAction", "&Delete", QKeySequence(Qt::CTRL | Qt::Key_D),
-            &TMainform::deleteMembersCommand);
+    QAction *deleteMembers = addItem(actions, "deleteMembersAction", "&Delete", QKeySequence(Qt::CTRL | Qt::Key_D),
+                                     &TMainform::deleteMembersCommand);
+    // The key every file list deletes with, beside the one the menu shows.
+    deleteMembers->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_D), QKeySequence(Qt::Key_Delete)});
     actions->addSeparator()->setObjectName(QStringLiteral("actionsSeparator"));
     addItem(actions, "executeAction", "Execute file", QKeySequence(Qt::CTRL | Qt::Key_F9),
             &TMainform::executeMemberCommand);
@@ -111,6 +124,12 @@ void TMainform::buildMenu()
         connect(action, &QAction::triggered, this,
                 [this, item] { chooseNameCharset(name_charset::charsetOfItem(item)); });
     }
+
+    ratioColumnShown_ = ratioColumnStored(*settings_);
+    QAction *ratio = addItem(view, "ratioColumnAction", "&Ratio column", {}, nullptr);
+    ratio->setCheckable(true);
+    ratio->setChecked(ratioColumnShown_);
+    connect(ratio, &QAction::toggled, this, &TMainform::ratioColumnToggled);
 
     QMenu *window = menuBar()->addMenu(QStringLiteral("&Window"));
     window->setObjectName(QStringLiteral("windowMenu"));
@@ -155,6 +174,15 @@ void TMainform::buildStatusBar()
         bar->addWidget(panel, i == 1 ? 1 : 0);
         statusPanels_[i] = panel;
     }
+    for (QLabel **panel : {&archiveTotalsPanel_, &selectionTotalsPanel_}) {
+        *panel = new QLabel(bar);
+        (*panel)->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        (*panel)->setTextFormat(Qt::PlainText);
+        (*panel)->hide();
+        bar->addPermanentWidget(*panel);
+    }
+    archiveTotalsPanel_->setObjectName(QStringLiteral("archiveTotalsPanel"));
+    selectionTotalsPanel_->setObjectName(QStringLiteral("selectionTotalsPanel"));
     archiveStatePanel_ = new QLabel(bar);
     archiveStatePanel_->setObjectName(QStringLiteral("archiveStatePanel"));
     archiveStatePanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -171,6 +199,7 @@ void TMainform::showArchiveState()
     archiveStatePanel_->setText(state.text);
     archiveStatePanel_->setToolTip(state.explanation);
     archiveStatePanel_->setVisible(!state.text.isEmpty());
+    showArchiveTotals();
     setCommandsEnabled(!session_.operationRunning());
 }
 
@@ -217,7 +246,8 @@ QToolButton *TMainform::toolButton(const QString &objectName) const
 
 QAction *TMainform::menuAction(const QString &objectName) const
 {
-    return menuBar()->findChild<QAction *>(objectName);
+    // The menu bar's, and those of the listing's context menu.
+    return findChild<QAction *>(objectName);
 }
 
 void TMainform::setCommandsEnabled(bool enabled)
@@ -227,9 +257,10 @@ void TMainform::setCommandsEnabled(bool enabled)
                              "extractButton", "addButton", "deleteMembersButton"})
         if (QToolButton *button = toolButton(QString::fromLatin1(name)))
             button->setEnabled(enabled);
-    for (const char *name : {"newArchiveAction", "openArchiveAction", "deleteArchiveAction", "saveAsZipAction",
-                             "addAction", "extractAction", "testAction", "deleteMembersAction", "executeAction",
-                             "editAction", "openWithDefaultAction", "showLogAction"})
+    for (const char *name :
+         {"newArchiveAction", "openArchiveAction", "deleteArchiveAction", "saveAsZipAction", "addAction",
+          "extractAction", "testAction", "deleteMembersAction", "executeAction", "editAction", "openWithDefaultAction",
+          "showLogAction", "selectAllAction", "invertSelectionAction", "extractSelectedAction", "testSelectedAction"})
         if (QAction *action = menuAction(QString::fromLatin1(name)))
             action->setEnabled(enabled);
     // An archive in a format we only read cannot take members or lose them.

@@ -4,6 +4,7 @@
 // member list; the column widths and the chosen sort, kept between runs.
 
 #include "app/GridSelection.h"
+#include "app/ListingSummary.h"
 #include "app/ListingText.h"
 #include "controls/SortableGrid.h"
 #include "platform/Locale.h"
@@ -19,6 +20,9 @@ namespace {
 // The first run's; later runs take the user's from the settings.
 const int ColumnWidths[] = {150, 84, 84, 120};
 constexpr int ColumnCount = int(std::size(ColumnWidths));
+// The optional column after them.
+constexpr int RatioColumn = ColumnCount;
+constexpr int RatioColumnWidth = 56;
 // A width outside these, from a settings file edited by hand, is not taken.
 constexpr int NarrowestColumn = 8;
 constexpr int WidestColumn = 8000;
@@ -26,6 +30,7 @@ constexpr int WidestColumn = 8000;
 const char *const ColumnWidthsKey = "listing/ColumnWidths";
 const char *const SortColumnKey = "listing/sortColumn";
 const char *const SortDescendingKey = "listing/sortDescending";
+const char *const RatioWidthKey = "listing/ratioColumnWidth";
 
 // Marks an encrypted member's name: the desktop's lock where its theme has
 // one, our own on a bare machine.
@@ -58,6 +63,8 @@ void TMainform::setUpGrid()
     listingGrid->OnClickSort = [this](TSortableGrid *, int col, int, TSortOptions &options) {
         sortColumn_ = col;
         sortDescending_ = options.Order == soDescending;
+        showSortArrow();
+        saveListingLayout();
     };
 }
 
@@ -73,10 +80,21 @@ void TMainform::resetGrid()
 
 void TMainform::setUpColumns()
 {
-    listingGrid->setColCount(ColumnCount);
+    const int before = listingGrid->ColCount();
+    listingGrid->setColCount(ratioColumnShown_ ? ColumnCount + 1 : ColumnCount);
     const QStringList titles = listingTitles();
     for (int c = 0; c < ColumnCount; ++c)
         listingGrid->setCells(c, 0, titles[c]);
+    if (ratioColumnShown_) {
+        listingGrid->setCells(RatioColumn, 0, QStringLiteral("Ratio %"));
+        if (before <= RatioColumn) {
+            bool ok = false;
+            const int width = settings_->value(QLatin1String(RatioWidthKey)).toInt(&ok);
+            listingGrid->setColWidths(
+                RatioColumn, ok && width >= NarrowestColumn && width <= WidestColumn ? width : RatioColumnWidth);
+        }
+    }
+    showSortArrow();
 }
 
 void TMainform::fillListing()
@@ -88,14 +106,17 @@ void TMainform::fillListing()
     const QIcon locked = lockIcon();
     for (int i = 0; i < count; ++i) {
         const ArchiveEntry &entry = engine.Entries(i);
-        rows[std::size_t(i)] =
-            GridRow{{listingName(entry), GridSelection::rowTag(i), entry.Encrypted() ? locked : QIcon()},
-                    {entry.PackedSizeKnown ? cells.size(entry.TruePackedSize) : QString(), nullptr},
-                    {entry.UnpackedSizeKnown ? cells.size(entry.TrueUnpackedSize) : QString(), nullptr},
-                    {cells.dateTime(entry.DosDateTime()), nullptr}};
+        GridRow &row = rows[std::size_t(i)];
+        row = GridRow{{listingName(entry), GridSelection::rowTag(i), entry.Encrypted() ? locked : QIcon()},
+                      {entry.PackedSizeKnown ? cells.size(entry.TruePackedSize) : QString(), nullptr},
+                      {entry.UnpackedSizeKnown ? cells.size(entry.TrueUnpackedSize) : QString(), nullptr},
+                      {cells.dateTime(entry.DosDateTime()), nullptr}};
+        if (ratioColumnShown_)
+            row.push_back({ratioText(entry), nullptr});
     }
     // One step: the view is reset once, however many members there are.
     listingGrid->AssignDataRows(std::move(rows));
+    showArchiveTotals();
 
     // The rows come in archive order; the user's chosen order, if any, is
     // applied again, and the refill's first row is the top one as shown.
@@ -106,6 +127,7 @@ void TMainform::fillListing()
     options.CaseSensitive = listingGrid->CaseSensitive();
     listingGrid->SortColumn(sortColumn_, options);
     listingGrid->GoToCell(0, listingGrid->FixedRows());
+    showSelectionTotals();
 }
 
 void TMainform::restoreListingLayout()
@@ -121,10 +143,13 @@ void TMainform::restoreListingLayout()
     }
     bool ok = false;
     const int column = settings_->value(QLatin1String(SortColumnKey)).toInt(&ok);
-    if (ok && column >= 0 && column < ColumnCount) {
+    if (ok && column >= 0 && column <= RatioColumn) {
         sortColumn_ = column;
         sortDescending_ = settings_->value(QLatin1String(SortDescendingKey)).toBool();
     }
+    showSortArrow();
+    // Kept as the user drags a title's edge, not only at a normal exit.
+    listingGrid->OnColumnWidthsChanged = [this](TSortableGrid *) { saveListingLayout(); };
 }
 
 void TMainform::saveListingLayout()
@@ -134,6 +159,8 @@ void TMainform::saveListingLayout()
         // The names' own width, not what this window's size gave them.
         widths << (c == listingGrid->FillColumn() ? listingGrid->FillColumnOwnWidth() : listingGrid->ColWidths(c));
     settings_->setValue(QLatin1String(ColumnWidthsKey), widths);
+    if (ratioColumnShown_ && listingGrid->ColCount() > RatioColumn)
+        settings_->setValue(QLatin1String(RatioWidthKey), listingGrid->ColWidths(RatioColumn));
     if (sortColumn_ >= 0) {
         settings_->setValue(QLatin1String(SortColumnKey), sortColumn_);
         settings_->setValue(QLatin1String(SortDescendingKey), sortDescending_);

@@ -16,7 +16,7 @@ QString testResultText(const TZipEngine &engine)
            + QStringLiteral(" with errors");
 }
 
-void runTestCommand(ArchiveSession &session, QWidget *parent)
+void runTestCommand(ArchiveSession &session, QWidget *parent, TestScope scope)
 {
     // With no archive current the caption is no path: a file of that name
     // in the current directory is not the archive.
@@ -35,7 +35,7 @@ void runTestCommand(ArchiveSession &session, QWidget *parent)
     // An empty list asks the engine for every member.
     orvex::ExtractRequest request = engine.testRequest();
     request.specs.clear();
-    if (session.selectedRowCount() > 1)
+    if (scope == TestScope::Selection || session.selectedRowCount() > 1)
         request.specs = session.selectedNames();
 
     const OperationTexts texts{QStringLiteral("Testing file(s)"), QStringLiteral("Beginning Test of ") + archive,

@@ -14,5 +14,10 @@ class TZipEngine;
 // before the user stopped it would read like a verdict on the archive.
 QString testResultText(const TZipEngine &engine);
 
+// What a test covers: the listing's rule (one row or none: the whole
+// archive; more: those members), or exactly the selected rows, as the rows'
+// context menu asks for.
+enum class TestScope { ListingRule, Selection };
+
 // Boxes go over `parent`.
-void runTestCommand(ArchiveSession &session, QWidget *parent);
+void runTestCommand(ArchiveSession &session, QWidget *parent, TestScope scope = TestScope::ListingRule);

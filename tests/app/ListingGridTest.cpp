@@ -5,9 +5,14 @@
 #include "dialogs/AddForm.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 
 #include <algorithm>
@@ -35,6 +40,8 @@ protected:
         QApplication::processEvents();
         ASSERT_TRUE(grid().hasFocus());
     }
+
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(&grid(), key, modifiers); }
 
     void click(int row, Qt::KeyboardModifiers modifiers = {})
     {
@@ -87,6 +94,18 @@ TEST_F(ListingGrid, RowsAreChosenTheDesktopsWayAndCommandsTakeExactlyThose)
          {2, 3, 4, 5},
          6},
         {"Ctrl+click adds a row apart", [&] { click(8, Qt::ControlModifier); }, {2, 3, 4, 5, 8}, 8},
+        {"Home goes to the first row", [&] { key(Qt::Key_Home); }, {1}, 1},
+        {"Shift+End extends to the last", [&] { key(Qt::Key_End, Qt::ShiftModifier); }, {1, 2, 3, 4, 5, 6, 7, 8}, 8},
+        {"Ctrl+Home moves alone", [&] { key(Qt::Key_Home, Qt::ControlModifier); }, {1, 2, 3, 4, 5, 6, 7, 8}, 1},
+        {"End goes to the last row", [&] { key(Qt::Key_End); }, {8}, 8},
+        {"Ctrl+Shift+A chooses every row",
+         [&] { key(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier); },
+         {1, 2, 3, 4, 5, 6, 7, 8},
+         8},
+        {"a click chooses one", [&] { click(2); }, {2}, 2},
+        {"Ctrl+I inverts the choice", [&] { key(Qt::Key_I, Qt::ControlModifier); }, {1, 3, 4, 5, 6, 7, 8}, 2},
+        {"and back", [&] { key(Qt::Key_I, Qt::ControlModifier); }, {2}, 2},
+        {"Ctrl+click adds rows", [&] { click(5, Qt::ControlModifier); }, {2, 5}, 5},
     };
     for (const auto &step : steps) {
         SCOPED_TRACE(step.what);
@@ -110,11 +129,16 @@ TEST_F(ListingGrid, RowsAreChosenTheDesktopsWayAndCommandsTakeExactlyThose)
         Qt::QueuedConnection);
     QTest::keyClick(&grid(), Qt::Key_A, Qt::ControlModifier);
     EXPECT_TRUE(addDialogShown);
-    EXPECT_EQ(chosenRows(), (std::vector<int>{2, 3, 4, 5, 8}));
+    EXPECT_EQ(chosenRows(), (std::vector<int>{2, 5}));
 
+    // The Delete key is Actions > Delete, question first.
+    showWindow();  // the add dialog was the active window
     script->buttonAnswers.push_back(0);
-    form().deleteMembersCommand();
-    EXPECT_EQ(storedNames(), (std::vector<std::string>{"m1.txt", "m6.txt", "m7.txt"}));
+    key(Qt::Key_Delete);
+    EXPECT_TRUE(script->messageTexts().contains("Delete selected files from: " + form().session().archivePath()
+                                                + "?\n2 members are selected."))
+        << script->messageTexts().join('|').toStdString();
+    EXPECT_EQ(storedNames(), (std::vector<std::string>{"m1.txt", "m3.txt", "m4.txt", "m6.txt", "m7.txt", "m8.txt"}));
 }
 
 TEST_F(ListingGrid, TheBlankRowOfAnEmptyListingIsNotChosen)
@@ -221,4 +245,104 @@ TEST_F(ListingGrid, CellTextStandsOutFromItsRowUnderLightAndDarkPalettes)
         for (const auto &[chosen, colours] : painted)
             EXPECT_GE(std::abs(colours.first.lightness() - colours.second.lightness()), 100) << chosen;
     }
+}
+
+// The rows' context menu opens on a row, from the mouse or the keyboard, and
+// acts on what is chosen; a right click on a title still only sorts.
+TEST_F(ListingGrid, TheRowsMenuOpensOnRowsAndActsOnTheChoice)
+{
+    open(makeArchive(eightMembers()));
+    showWindow();
+    auto *menu = form().findChild<QMenu *>(QStringLiteral("listingMenu"));
+    ASSERT_NE(menu, nullptr);
+    auto rightClick = [&](QWidget *where, QPoint at) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, where->mapToGlobal(at));
+        QApplication::sendEvent(where, &event);
+    };
+    auto shown = [&] {
+        const bool visible = menu->isVisible();
+        menu->hide();
+        return visible;
+    };
+    click(2);
+    click(3, Qt::ControlModifier);
+    rightClick(grid().viewport(), grid().CellRect(0, 3).center());
+    EXPECT_TRUE(shown());
+    EXPECT_EQ(chosenRows(), (std::vector<int>{2, 3}));  // a row inside the choice keeps it
+    rightClick(grid().viewport(), grid().CellRect(1, 6).center());
+    EXPECT_TRUE(shown());
+    EXPECT_EQ(chosenRows(), (std::vector<int>{6}));  // one outside chooses it alone
+    rightClick(grid().viewport(), QPoint(5, grid().viewport()->height() - 2));
+    EXPECT_FALSE(shown());  // below the last row
+    rightClick(grid().horizontalHeader()->viewport(), grid().CellRect(0, 0).center());
+    EXPECT_FALSE(shown());
+    for (const QKeyCombination keys : {QKeyCombination(Qt::Key_Menu), QKeyCombination(Qt::SHIFT, Qt::Key_F10)}) {
+        QTest::keyClick(&grid(), keys.key(), keys.keyboardModifiers());
+        EXPECT_TRUE(shown());
+    }
+
+    // Its items are the main menu's: what they act on is the choice.
+    QStringList items;
+    for (QAction *action : menu->actions())
+        if (!action->isSeparator())
+            items << action->objectName();
+    EXPECT_TRUE(items.contains("deleteMembersAction") && items.contains("copyNamesAction"))
+        << items.join(' ').toStdString();
+    click(4);
+    click(7, Qt::ControlModifier);
+    form().menuAction(QStringLiteral("copyNamesAction"))->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "m4.txt\nm7.txt\n");
+    script->buttonAnswers.push_back(0);
+    form().menuAction(QStringLiteral("testSelectedAction"))->trigger();
+    EXPECT_TRUE(script->messageTexts().last().startsWith("2 file(s) tested"))
+        << script->messageTexts().last().toStdString();
+}
+
+// The status bar counts the archive's and the chosen rows' members in words
+// and readable sizes; the Ratio column is there when asked for, from then on.
+TEST_F(ListingGrid, TheStatusBarTotalsTheChoiceAndTheRatioColumnIsKept)
+{
+    writeFile(path("docs/a.txt"), QByteArray(1000, 'a'));
+    writeFile(path("docs/b.txt"), QByteArray(3000, 'b'));
+    writeFile(path("top.txt"), QByteArray(10, 't'));
+    const QString archive =
+        addWithEngine(path("totals.zip"), {"docs/a.txt", "docs/b.txt", "top.txt"}, {AddDirNames}, root);
+    open(archive);
+    showWindow();
+    auto panel = [&](const char *name) { return form().findChild<QLabel *>(QString::fromLatin1(name)); };
+    EXPECT_TRUE(panel("archiveTotalsPanel")->text().startsWith("3 members, 1 folder, 3.9 kB ("))
+        << panel("archiveTotalsPanel")->text().toStdString();
+    click(1);
+    click(2, Qt::ControlModifier);
+    EXPECT_TRUE(panel("selectionTotalsPanel")->text().startsWith("Selected: 2 members, 0 folders, 3.9 kB ("))
+        << panel("selectionTotalsPanel")->text().toStdString();
+
+    EXPECT_EQ(grid().ColCount(), 4);
+    form().menuAction(QStringLiteral("ratioColumnAction"))->trigger();
+    ASSERT_EQ(grid().ColCount(), 5);
+    EXPECT_EQ(grid().Cells(4, 0), "Ratio %");
+    EXPECT_EQ(column(0)[0], "docs/a.txt");
+    EXPECT_GE(column(4)[0].toInt(), 90);  // a thousand times one letter
+    openWindows();
+    open(archive);
+    EXPECT_EQ(grid().ColCount(), 5);
+    EXPECT_EQ(column(0).size(), column(4).size());
+}
+
+// The order, the widths and the window's place reach the settings file as
+// they change: a session ended by a signal keeps them.
+TEST_F(ListingGrid, TheOrderWidthsAndPlaceAreWrittenAsTheyChange)
+{
+    open(makeArchive({"b.txt", "a.txt"}));
+    showWindow();
+    QTest::mouseClick(grid().horizontalHeader()->viewport(), Qt::RightButton, {}, grid().CellRect(2, 0).center());
+    EXPECT_TRUE(grid().horizontalHeader()->isSortIndicatorShown());
+    EXPECT_EQ(grid().horizontalHeader()->sortIndicatorSection(), 2);
+    EXPECT_EQ(grid().horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+    grid().setColWidths(1, 77);
+    form().move(form().pos() + QPoint(13, 0));
+    QApplication::processEvents();
+    const QByteArray written = readBytes(QSettings().fileName());
+    for (const char *line : {"sortColumn=2", "sortDescending=true", "ColumnWidths=", "77", "geometry="})
+        EXPECT_TRUE(written.contains(line)) << line;
 }

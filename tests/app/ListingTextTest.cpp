@@ -1,3 +1,4 @@
+#include "app/ListingSummary.h"
 #include "app/ListingText.h"
 
 #include <QLocale>
@@ -133,4 +134,73 @@ TEST(ListingName, LineAndParagraphBreaksShowAsQuestionMarks)
         entry.FileName = c.stored;
         EXPECT_EQ(listingName(entry), QString::fromUtf8(c.shown)) << c.stored;
     }
+}
+
+namespace {
+
+ArchiveEntry sized(const std::string &name, uint64_t packed, uint64_t unpacked)
+{
+    ArchiveEntry entry;
+    entry.FileName = name;
+    entry.TruePackedSize = packed;
+    entry.TrueUnpackedSize = unpacked;
+    return entry;
+}
+
+}  // namespace
+
+// Folders that exist only in members' names count once with the folder
+// entries; the sizes are the files' alone.
+TEST(ListingSummary, CountsFilesAndEveryFolderOnce)
+{
+    ArchiveEntry unknownPacked = sized("c/d.txt", 0, 1);
+    unknownPacked.PackedSizeKnown = false;
+    const std::vector<ArchiveEntry> entries{sized("a/", 0, 0), sized("a/b/c.txt", 1000, 3000), sized("a/x.txt", 24, 48),
+                                            sized("top.txt", 0, 0), unknownPacked};
+    const ListingCounts all = countArchive(entries);
+    EXPECT_EQ(all.members, 4);
+    EXPECT_EQ(all.folders, 3);  // a/, a/b/, c/
+    EXPECT_EQ(all.size, 3049u);
+    EXPECT_TRUE(all.packedUnknown);
+
+    const ListingCounts chosen = countChosen(entries, {0, 2, -1, 99});
+    EXPECT_EQ(chosen.members, 1);
+    EXPECT_EQ(chosen.folders, 1);
+    EXPECT_EQ(chosen.packed, 24u);
+    EXPECT_FALSE(chosen.packedUnknown);
+}
+
+TEST(ListingSummary, SaysCountsInWordsAndSizesReadably)
+{
+    const QLocale english(QLocale::English, QLocale::UnitedStates), german(QLocale::German, QLocale::Germany);
+    struct Case {
+        ListingCounts counts;
+        QLocale locale;
+        QString text;
+    } cases[] = {
+        {{1, 0, 12288, 4198, false}, english, "1 member, 0 folders, 12.0 kB (4.1 kB packed)"},
+        {{2500, 1, 1572864, 0, true}, english, "2,500 members, 1 folder, 1.5 MB"},
+        {{2500, 3, 1572864, 1024, false}, german, "2.500 members, 3 folders, 1,5 MB (1,0 kB packed)"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(summaryText(c.counts, c.locale), c.text);
+}
+
+TEST(ListingSummary, RatioIsTheShareSavedAndEmptyWhereItMeansNothing)
+{
+    ArchiveEntry unknown = sized("u", 5, 10);
+    unknown.UnpackedSizeKnown = false;
+    struct Case {
+        ArchiveEntry entry;
+        QString ratio;
+    } cases[] = {
+        {sized("a.txt", 38, 100), "62"},
+        {sized("b.bin", 103, 100), "-3"},
+        {sized("c", 0, 0), ""},
+        {sized("d/", 0, 0), ""},
+        {unknown, ""},
+        {sized("e", 1, 3), "67"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(ratioText(c.entry), c.ratio) << c.entry.FileName;
 }

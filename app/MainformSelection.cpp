@@ -1,0 +1,191 @@
+#include "app/Mainform.h"
+
+// The listing's own commands: choosing rows, copying their names, the
+// rows' context menu, the totals in the status bar and the Ratio column.
+
+#include "app/GridSelection.h"
+#include "app/ListingSummary.h"
+#include "app/TestCommand.h"
+#include "controls/SortableGrid.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QMenu>
+#include <QSettings>
+
+namespace {
+
+const char *const RatioColumnKey = "listing/ratioColumn";
+
+// The context menu's items, in order; null names a separator. Each is the
+// main menu's own action where there is one, so that both are on and off
+// together.
+const char *const ListingMenuItems[] = {
+    "openWithDefaultAction", "openWithAction",    "editAction",    nullptr,          "extractSelectedAction",
+    "testSelectedAction",    "deleteMembersAction", "renameAction", nullptr,          "copyNamesAction",
+    "propertiesAction",
+};
+
+}  // namespace
+
+void TMainform::selectAllCommand()
+{
+    command([this] { listingGrid->selectAll(); });
+}
+
+void TMainform::invertSelectionCommand()
+{
+    command([this] {
+        QItemSelectionModel *chosen = listingGrid->selectionModel();
+        QAbstractItemModel *rows = listingGrid->model();
+        if (rows->rowCount() == 0 || rows->columnCount() == 0)
+            return;
+        const QItemSelection all(rows->index(0, 0), rows->index(rows->rowCount() - 1, rows->columnCount() - 1));
+        chosen->select(all, QItemSelectionModel::Toggle);
+    });
+}
+
+void TMainform::copyNamesCommand()
+{
+    // Names as the rows show them, one a line, as a file manager copies them.
+    QStringList names;
+    for (const ListedRow &row : selection_->selectedRows())
+        if (row.entryIndex >= 0)
+            names << row.text;
+    if (!names.isEmpty())
+        QGuiApplication::clipboard()->setText(names.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+}
+
+void TMainform::extractSelectedCommand()
+{
+    extractCommand();
+}
+
+void TMainform::testSelectedCommand()
+{
+    command([this] { runTestCommand(session_, this, TestScope::Selection); });
+}
+
+void TMainform::buildListingMenu()
+{
+    auto addOwn = [this](const char *objectName, const char *caption, void (TMainform::*handler)()) {
+        auto *action = new QAction(QString::fromUtf8(caption), this);
+        action->setObjectName(QString::fromLatin1(objectName));
+        connect(action, &QAction::triggered, this, handler);
+    };
+    addOwn("extractSelectedAction", "E&xtract selected…", &TMainform::extractSelectedCommand);
+    addOwn("testSelectedAction", "&Test selected", &TMainform::testSelectedCommand);
+
+    listingMenu_ = new QMenu(this);
+    listingMenu_->setObjectName(QStringLiteral("listingMenu"));
+    for (const char *name : ListingMenuItems) {
+        if (!name) {
+            listingMenu_->addSeparator();
+        } else if (QAction *action = menuAction(QString::fromLatin1(name))) {
+            listingMenu_->addAction(action);
+        }
+    }
+
+    // The keyboard's ways to the menu, on the listing only.
+    auto *fromKeys = new QAction(listingGrid);
+    fromKeys->setObjectName(QStringLiteral("listingMenuKeysAction"));
+    fromKeys->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
+    fromKeys->setShortcutContext(Qt::WidgetShortcut);
+    listingGrid->addAction(fromKeys);
+    connect(fromKeys, &QAction::triggered, this, &TMainform::showListingMenuFromKeyboard);
+    // The mouse's: on the rows only; a right click on a title sorts.
+    listingGrid->viewport()->installEventFilter(this);
+    listingGrid->installEventFilter(this);
+}
+
+bool TMainform::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ContextMenu && (watched == listingGrid || watched == listingGrid->viewport())) {
+        const auto *request = static_cast<QContextMenuEvent *>(event);
+        if (request->reason() != QContextMenuEvent::Mouse) {
+            showListingMenuFromKeyboard();
+            return true;
+        }
+        if (watched != listingGrid->viewport() || listingGrid->BrowseOnly())
+            return true;
+        const QModelIndex row = listingGrid->indexAt(request->pos());
+        if (!row.isValid())
+            return true;
+        // A click on a row outside the selection chooses that row alone, as
+        // in a file manager; inside it, the menu acts on all of it.
+        QItemSelectionModel *chosen = listingGrid->selectionModel();
+        if (!chosen->isRowSelected(row.row(), QModelIndex()))
+            chosen->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        showListingMenu(request->globalPos());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainform::showListingMenuFromKeyboard()
+{
+    if (listingGrid->BrowseOnly())
+        return;
+    const QModelIndex current = listingGrid->currentIndex();
+    if (!current.isValid() || !listingGrid->selectionModel()->isRowSelected(current.row(), QModelIndex()))
+        return;
+    const QRect rect = listingGrid->visualRect(current);
+    showListingMenu(listingGrid->viewport()->mapToGlobal(QPoint(rect.left() + 8, rect.bottom())));
+}
+
+void TMainform::showListingMenu(const QPoint &globalPos)
+{
+    // A row that names no member (the blank row of a new archive) has no menu.
+    const std::vector<ListedRow> rows = selection_->selectedRows();
+    if (std::none_of(rows.begin(), rows.end(), [](const ListedRow &row) { return row.entryIndex >= 0; }))
+        return;
+    listingMenu_->popup(globalPos);
+}
+
+void TMainform::ratioColumnToggled(bool shown)
+{
+    ratioColumnShown_ = shown;
+    settings_->setValue(QLatin1String(RatioColumnKey), shown);
+    setUpColumns();
+    fillListing();
+}
+
+void TMainform::showArchiveTotals()
+{
+    const bool listed = session_.hasArchive() && session_.engine.EntryCount() > 0;
+    archiveTotalsPanel_->setVisible(listed);
+    if (listed)
+        archiveTotalsPanel_->setText(summaryText(countArchive(session_.engine.EntryList())));
+    showSelectionTotals();
+}
+
+void TMainform::showSelectionTotals()
+{
+    std::vector<int> indices;
+    for (const ListedRow &row : selection_->selectedRows())
+        if (row.entryIndex >= 0)
+            indices.push_back(row.entryIndex);
+    selectionTotalsPanel_->setVisible(!indices.empty());
+    if (!indices.empty())
+        selectionTotalsPanel_->setText(QStringLiteral("Selected: ")
+                                       + summaryText(countChosen(session_.engine.EntryList(), indices)));
+}
+
+void TMainform::showSortArrow()
+{
+    QHeaderView *titles = listingGrid->horizontalHeader();
+    const bool sorted = sortColumn_ >= 0 && sortColumn_ < listingGrid->ColCount();
+    titles->setSortIndicatorShown(sorted);
+    if (sorted)
+        titles->setSortIndicator(sortColumn_, sortDescending_ ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+bool TMainform::ratioColumnStored(const QSettings &settings)
+{
+    return settings.value(QLatin1String(RatioColumnKey)).toBool();
+}
