@@ -26,8 +26,8 @@ const char *const RatioColumnKey = "listing/ratioColumn";
 // main menu's own action where there is one, so that both are on and off
 // together.
 const char *const ListingMenuItems[] = {
-    "openWithDefaultAction", "openWithAction",    "editAction",    nullptr,          "extractSelectedAction",
-    "testSelectedAction",    "deleteMembersAction", "renameAction", nullptr,          "copyNamesAction",
+    "openWithDefaultAction", "openWithAction",      "editAction",   nullptr, "extractSelectedAction",
+    "testSelectedAction",    "deleteMembersAction", "renameAction", nullptr, "copyNamesAction",
     "propertiesAction",
 };
 
@@ -158,9 +158,8 @@ void TMainform::ratioColumnToggled(bool shown)
 void TMainform::showArchiveTotals()
 {
     const bool listed = session_.hasArchive() && session_.engine.EntryCount() > 0;
-    archiveTotalsPanel_->setVisible(listed);
-    if (listed)
-        archiveTotalsPanel_->setText(summaryText(countArchive(session_.engine.EntryList())));
+    archiveTotalsPanel_->setText(listed ? summaryText(countArchive(session_.engine.EntryList())) : QString());
+    archiveTotalsPanel_->setToolTip(archiveTotalsPanel_->text());
     showSelectionTotals();
 }
 
@@ -170,10 +169,18 @@ void TMainform::showSelectionTotals()
     for (const ListedRow &row : selection_->selectedRows())
         if (row.entryIndex >= 0)
             indices.push_back(row.entryIndex);
-    selectionTotalsPanel_->setVisible(!indices.empty());
-    if (!indices.empty())
+    // One row is where the cursor is, which is no choice of members. The
+    // window is narrow: a choice's totals take the archive's place, which
+    // its tooltip still gives.
+    const bool chosen = indices.size() > 1;
+    if (chosen) {
         selectionTotalsPanel_->setText(QStringLiteral("Selected: ")
                                        + summaryText(countChosen(session_.engine.EntryList(), indices)));
+        selectionTotalsPanel_->setToolTip(selectionTotalsPanel_->text() + QStringLiteral("\nArchive: ")
+                                          + archiveTotalsPanel_->text());
+    }
+    selectionTotalsPanel_->setVisible(chosen);
+    archiveTotalsPanel_->setVisible(!chosen && !archiveTotalsPanel_->text().isEmpty());
 }
 
 void TMainform::showSortArrow()

@@ -313,9 +313,12 @@ TEST_F(ListingGrid, TheStatusBarTotalsTheChoiceAndTheRatioColumnIsKept)
     EXPECT_TRUE(panel("archiveTotalsPanel")->text().startsWith("3 members, 1 folder, 3.9 kB ("))
         << panel("archiveTotalsPanel")->text().toStdString();
     click(1);
+    EXPECT_TRUE(panel("selectionTotalsPanel")->isHidden());  // one row is only where the cursor is
     click(2, Qt::ControlModifier);
     EXPECT_TRUE(panel("selectionTotalsPanel")->text().startsWith("Selected: 2 members, 0 folders, 3.9 kB ("))
         << panel("selectionTotalsPanel")->text().toStdString();
+    EXPECT_TRUE(panel("archiveTotalsPanel")->isHidden());
+    EXPECT_TRUE(panel("selectionTotalsPanel")->toolTip().contains("\nArchive: 3 members, 1 folder"));
 
     EXPECT_EQ(grid().ColCount(), 4);
     form().menuAction(QStringLiteral("ratioColumnAction"))->trigger();

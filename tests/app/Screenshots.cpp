@@ -114,6 +114,34 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "cannot write the file menu picture\n");
     }
     {
+        // The rows' context menu over two chosen rows, with the Ratio column,
+        // the sort arrow and the status bar's totals of the choice.
+        TMainform listing{QStringList{QString::fromLocal8Bit(argv[2])}};
+        listing.applyCommandLineArchive();
+        listing.resize(640, 360);
+        listing.show();
+        listing.menuAction(QStringLiteral("ratioColumnAction"))->trigger();
+        // Sorted as a right click on the "Uncmpr Size" title sorts: largest first.
+        TSortOptions largestFirst;
+        largestFirst.Order = soDescending;
+        listing.listingGrid->OnClickSort(listing.listingGrid, 2, 0, largestFirst);
+        listing.listingGrid->SortColumn(2, largestFirst);
+        listing.listingGrid->setSelection(TGridRect{0, 1, 3, 2});
+        QApplication::processEvents();
+        auto *menu = listing.findChild<QMenu *>(QStringLiteral("listingMenu"));
+        const QRect row = listing.listingGrid->CellRect(0, 2);
+        menu->popup(listing.listingGrid->viewport()->mapToGlobal(row.center()));
+        QApplication::processEvents();
+        QImage picture = renderWithCaption(&listing, true);
+        QPainter painter(&picture);
+        painter.drawPixmap(listing.mapFromGlobal(menu->pos()), menu->grab());
+        painter.end();
+        menu->hide();
+        listing.menuAction(QStringLiteral("ratioColumnAction"))->trigger();
+        if (!picture.save(out.filePath(QStringLiteral("context-menu.png"))))
+            std::fprintf(stderr, "cannot write the context menu picture\n");
+    }
+    {
         // The listing sorted by Date/Time (a left click on its title) under
         // the C locale, whose dates carry month names: in time order.
         const QLocale c = QLocale::c();
