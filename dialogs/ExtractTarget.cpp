@@ -9,12 +9,12 @@ namespace {
 
 // The endings an archive's name carries; a compressed tar carries two.
 const QStringList ArchiveExtensions = {
-    QStringLiteral("zip"),  QStringLiteral("zipx"), QStringLiteral("jar"),  QStringLiteral("tar"),
-    QStringLiteral("gz"),   QStringLiteral("tgz"),  QStringLiteral("bz2"),  QStringLiteral("tbz"),
-    QStringLiteral("tbz2"), QStringLiteral("xz"),   QStringLiteral("txz"),  QStringLiteral("lzma"),
-    QStringLiteral("zst"),  QStringLiteral("tzst"), QStringLiteral("z"),    QStringLiteral("lz"),
-    QStringLiteral("7z"),   QStringLiteral("rar"),  QStringLiteral("iso"),  QStringLiteral("cpio"),
-    QStringLiteral("ar"),   QStringLiteral("deb"),  QStringLiteral("cab"),  QStringLiteral("lzh"),
+    QStringLiteral("zip"),  QStringLiteral("zipx"), QStringLiteral("jar"), QStringLiteral("tar"),
+    QStringLiteral("gz"),   QStringLiteral("tgz"),  QStringLiteral("bz2"), QStringLiteral("tbz"),
+    QStringLiteral("tbz2"), QStringLiteral("xz"),   QStringLiteral("txz"), QStringLiteral("lzma"),
+    QStringLiteral("zst"),  QStringLiteral("tzst"), QStringLiteral("z"),   QStringLiteral("lz"),
+    QStringLiteral("7z"),   QStringLiteral("rar"),  QStringLiteral("iso"), QStringLiteral("cpio"),
+    QStringLiteral("ar"),   QStringLiteral("deb"),  QStringLiteral("cab"), QStringLiteral("lzh"),
     QStringLiteral("lha"),  QStringLiteral("xar"),
 };
 
@@ -22,7 +22,8 @@ QStringList components(const std::string &name)
 {
     QStringList parts;
     // Both separators: a name from DOS holds '\\'.
-    for (const QString &part : QString::fromUtf8(name).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/')))
+    for (const QString &part :
+         QString::fromUtf8(name).replace(QLatin1Char('\\'), QLatin1Char('/')).split(QLatin1Char('/')))
         if (!part.isEmpty() && part != QLatin1String("."))
             parts << part;
     return parts;
