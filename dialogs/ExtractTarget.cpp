@@ -15,7 +15,7 @@ const QStringList ArchiveExtensions = {
     QStringLiteral("zst"),  QStringLiteral("tzst"), QStringLiteral("z"),   QStringLiteral("lz"),
     QStringLiteral("7z"),   QStringLiteral("rar"),  QStringLiteral("iso"), QStringLiteral("cpio"),
     QStringLiteral("ar"),   QStringLiteral("deb"),  QStringLiteral("cab"), QStringLiteral("lzh"),
-    QStringLiteral("lha"),  QStringLiteral("xar"),
+    QStringLiteral("lha"),  QStringLiteral("xar"),  QStringLiteral("lz4"),
 };
 
 QStringList components(const std::string &name)
