@@ -79,9 +79,13 @@ void run(ArchiveSession &session, QWidget *parent, TAddForm &dialog)
     const QString folder = dialogFolder(session.openDialogFileName);
     if (!folder.isEmpty())
         dialog.setDirectory(folder);
+    dialog.startFor(session.archivePath());
     const AddFormResult result = dialog.ask();
-    if (result.DialogCancelled)
+    // A cancelled add leaves nothing behind for the next one to add unasked.
+    if (result.DialogCancelled) {
+        dialog.clearList();
         return;
+    }
     if (result.entries.isEmpty()) {
         platform::warningBox(parent, QStringLiteral("No files selected!"));
         return;
@@ -93,8 +97,9 @@ void run(ArchiveSession &session, QWidget *parent, TAddForm &dialog)
     const orvex::Secret password(result.password.toStdString());
     session.operationFrame().run(operationTexts(session.archivePath()),
                                  [&](orvex::ComponentEvents &events) { addGroups(engine, groups, password, events); });
-    // A refused or failed add keeps the list, so that the user can try again.
-    if (engine.LastResult > 0)
+    // A refused or failed add keeps the list, so that the user can try again;
+    // one the user stopped does not.
+    if (engine.LastResult > 0 || engine.Cancel)
         dialog.clearList();
 }
 

@@ -3,13 +3,15 @@
 #include "app/OperationFrame.h"
 #include "app/PasswordQuestion.h"
 #include "app/Session.h"
+#include "dialogs/DirectoryCreation.h"
 #include "dialogs/ExtractForm.h"
+#include "dialogs/ExtractTarget.h"
 #include "platform/Prompts.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialog)
+void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialog, bool selectionAsked)
 {
     // With no archive current the caption is no path: a file of that name
     // in the current directory is not the archive.
@@ -19,7 +21,14 @@ void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialo
         return;
     }
 
-    const ExtractChoices choices = dialog.ask();
+    TZipEngine &engine = session.engine;
+    const ExtractContext context{.selectedRows = session.selectedRowCount(),
+                                 .membersUnderOneFolder =
+                                     extract_target::membersUnderOneFolder(engine.EntryCount(), [&engine](qsizetype i) {
+                                         return engine.Entries(int(i)).DisplayName();
+                                     }),
+                                 .selectionAsked = selectionAsked};
+    const ExtractChoices choices = dialog.ask(context);
     const QString &ExtractDir = choices.ExtractDir;
     if (choices.DialogCancelled || ExtractDir.isEmpty())
         return;
@@ -30,7 +39,7 @@ void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialo
         platform::warningBox(parent, QStringLiteral("Error :No directory selected"));
         return;
     }
-    if (!QFileInfo(ExtractDir).isDir()) {
+    if (!choices.MakeExtractDir && !QFileInfo(ExtractDir).isDir()) {
         platform::warningBox(parent, QStringLiteral("Error :Directory not found ") + ExtractDir);
         return;
     }
@@ -39,7 +48,6 @@ void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialo
         platform::warningBox(parent, QStringLiteral("Error :No file(s) to extract"));
         return;
     }
-    TZipEngine &engine = session.engine;
     std::vector<std::string> names;
     // No names asks the engine for every member, whatever rows are selected.
     if (!choices.ExtractAllFiles) {
@@ -50,7 +58,22 @@ void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialo
         }
     }
 
-    const QString targetDir = ExtractDir;
+    // Folders are made only for an extraction that runs.
+    const auto madeFolder = [parent](const QString &folder) {
+        const QString failure = newdir::createPath(folder);
+        if (!failure.isEmpty())
+            platform::warningBox(parent, QStringLiteral("Error :Cannot make the folder ") + folder
+                                             + QStringLiteral(": ") + failure);
+        return failure.isEmpty();
+    };
+    QString targetDir = ExtractDir;
+    if (choices.MakeExtractDir && !madeFolder(targetDir))
+        return;
+    if (choices.IntoArchiveFolder) {
+        targetDir = extract_target::folderBelow(targetDir, extract_target::archiveFolderName(archive));
+        if (!madeFolder(targetDir))
+            return;
+    }
     const OperationTexts texts{QStringLiteral("Extracting file(s)"),
                                QStringLiteral("Beginning Extract from ") + archive + QStringLiteral(" to ") + targetDir,
                                QStringLiteral("Error in Extract; Fatal DLL Exception"),

@@ -13,7 +13,8 @@ class TExtract;
 class TZipEngine;
 
 // Boxes go over `parent`.
-void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialog);
+// `selectionAsked`: the dialog starts on "Selected Files" even for one row.
+void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialog, bool selectionAsked = false);
 
 // The closing count of an extraction: the files extracted and, when files
 // already there were kept, how many and how to replace them.

@@ -22,6 +22,7 @@
 #include "dialogs/AddForm.h"
 #include "dialogs/EditForm.h"
 #include "dialogs/ExtractForm.h"
+#include "dialogs/HelpWindow.h"
 #include "dialogs/MsgForm.h"
 #include "dialogs/StatusForm.h"
 #include "platform/Palette.h"
@@ -314,6 +315,14 @@ void TMainform::aboutCommand()
 {
     aboutBox_->exec();
     focusListing();
+}
+
+void TMainform::helpContentsCommand()
+{
+    // Compiled in: found wherever the program runs from.
+    if (!helpWindow_)
+        helpWindow_ = new HelpWindow(QUrl(QStringLiteral("qrc:/help/manual.html")), this);
+    helpWindow_->showHelp();
 }
 
 // The add, extract and member commands act on the session.

@@ -11,6 +11,7 @@
 
 class DragOut;
 class GridSelection;
+class HelpWindow;
 class QAction;
 class QLabel;
 class QMenu;
@@ -91,6 +92,8 @@ public slots:
     void openWithDefaultCommand();
     void showLogToggled();
     void aboutCommand();
+    // Help > Contents: the manual, in a window of its own.
+    void helpContentsCommand();
     // The listing's own commands (MainformSelection.cpp).
     void selectAllCommand();
     void invertSelectionCommand();
@@ -160,6 +163,7 @@ private:
     TMsgform *messageWindow_ = nullptr;
     TF_status *statusWindow_ = nullptr;
     TF_About *aboutBox_ = nullptr;
+    HelpWindow *helpWindow_ = nullptr;  // made when first asked for
     TF_Editform *editor_ = nullptr;
     TAddForm *addDialog_ = nullptr;
     TExtract *extractDialog_ = nullptr;

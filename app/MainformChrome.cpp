@@ -139,6 +139,7 @@ void TMainform::buildMenu()
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
+    addItem(help, "helpContentsAction", "&Contents", QKeySequence(Qt::Key_F1), &TMainform::helpContentsCommand);
     addItem(help, "aboutAction", "&About...", {}, &TMainform::aboutCommand);
 }
 

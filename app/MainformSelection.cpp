@@ -3,6 +3,7 @@
 // The listing's own commands: choosing rows, copying their names, the
 // rows' context menu, the totals in the status bar and the Ratio column.
 
+#include "app/ExtractCommand.h"
 #include "app/GridSelection.h"
 #include "app/ListingSummary.h"
 #include "app/TestCommand.h"
@@ -63,7 +64,10 @@ void TMainform::copyNamesCommand()
 
 void TMainform::extractSelectedCommand()
 {
-    extractCommand();
+    command([this] {
+        if (extractDialog_)
+            runExtractCommand(session_, this, *extractDialog_, true);
+    });
 }
 
 void TMainform::testSelectedCommand()

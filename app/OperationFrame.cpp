@@ -30,15 +30,33 @@ private:
     bool active_ = true;
 };
 
-void showCentred(QWidget &window)
+// Over the main window that started the operation, each time: centred on
+// the screen, the windows of two running programs would cover each other.
+void showCentred(QWidget &window, const QWidget *owner)
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        window.move(screen->availableGeometry().center() - window.rect().center());
+    const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    const QRect over = owner && owner->isVisible() ? owner->frameGeometry() : area;
+    if (!over.isEmpty())
+        window.move(centredPlace(window.frameGeometry().size(), over, area));
     window.show();
     window.raise();
 }
 
 }  // namespace
+
+QPoint centredPlace(const QSize &size, const QRect &over, const QRect &screenArea)
+{
+    QPoint place = over.topLeft() + QPoint((over.width() - size.width()) / 2, (over.height() - size.height()) / 2);
+    // Kept whole on the screen when the main window stands near its edge.
+    if (!screenArea.isEmpty()) {
+        place.setX(std::clamp(place.x(), screenArea.left(),
+                              std::max(screenArea.left(), screenArea.right() - size.width() + 1)));
+        place.setY(std::clamp(place.y(), screenArea.top(),
+                              std::max(screenArea.top(), screenArea.bottom() - size.height() + 1)));
+    }
+    return place;
+}
 
 OperationFrame::OperationFrame(QWidget *owner, TZipEngine &engine, TMsgform &messageWindow, TF_status &statusWindow,
                                std::function<bool()> showMessages)
@@ -53,12 +71,14 @@ void OperationFrame::run(const OperationTexts &texts, const EngineCall &operatio
     Running running(*this);
     startLine_ = texts.startLine;
     const bool showMessages = showMessages_();
+    statusWindow_.progress().clear();
+    messageWindow_.progress().clear();
     if (showMessages) {
         messageWindow_.clearLog();
-        showCentred(messageWindow_);
+        showCentred(messageWindow_, owner_);
     } else {
         statusWindow_.setWindowTitle(texts.statusCaption);
-        showCentred(statusWindow_);
+        showCentred(statusWindow_, owner_);
     }
     // Shown with the first report: letting events through before the library
     // runs would take a Cancel meant for the operation.
@@ -87,6 +107,10 @@ void OperationFrame::run(const OperationTexts &texts, const EngineCall &operatio
         platform::warningBox(owner_, texts.failureText);
     }
     showPending();
+    // Ended: the box below must not stand over a file or a reading count
+    // that is over, nor the next showing begin with them. The message
+    // window, which stays, shows the last report until the next operation.
+    statusWindow_.progress().clear();
     // A window being closed goes without the closing boxes.
     if (!closeRequested_) {
         QString result = resultText ? resultText() : QString::number(engine_.LastResult) + texts.countSuffix;
@@ -125,7 +149,7 @@ void OperationFrame::readListing(const EngineCall &read)
     QObject::connect(&showLater, &QTimer::timeout, [this] {
         statusWindow_.setWindowTitle(QStringLiteral("Reading archive"));
         showPending();
-        showCentred(statusWindow_);
+        showCentred(statusWindow_, owner_);
     });
     showLater.start(readProgressDelay);
     struct Done {
@@ -134,6 +158,7 @@ void OperationFrame::readListing(const EngineCall &read)
         {
             frame.readingAlone_ = false;
             frame.statusWindow_.hide();
+            frame.statusWindow_.progress().clear();
         }
     } done{*this};
     worker_.run(handlers(), read);
@@ -259,7 +284,7 @@ void OperationFrame::reportLoggedErrors()
     showPending();
     // The count points at the window: it must be in sight, not behind.
     if (!messageWindow_.isVisible())
-        showCentred(messageWindow_);
+        showCentred(messageWindow_, owner_);
     else
         messageWindow_.raise();
     platform::informationBox(

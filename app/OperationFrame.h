@@ -7,6 +7,8 @@
 #include "app/UpdatePacer.h"
 #include "engine/ZipEngine.h"
 
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -15,6 +17,10 @@ class QWidget;
 class TF_status;
 class TMsgform;
 class ProgressDisplay;
+
+// Where a window of `size` goes to stand centred over `over`, kept inside
+// `screenArea` (ignored when empty).
+QPoint centredPlace(const QSize &size, const QRect &over, const QRect &screenArea);
 
 struct OperationTexts {
     QString statusCaption;  // "Adding file(s)"

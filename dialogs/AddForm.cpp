@@ -334,8 +334,10 @@ void TAddForm::scrollToEnd()
 void TAddForm::addDirectoryClicked()
 {
     dialogCancelled_ = true;
-    if (!directoryList->selectedItems().isEmpty()) {
-        const QString entry = AddFileList::directoryEntry(chain_.directory());
+    // The folder the user highlighted, not the opened one above it: a click
+    // on a folder is how it is chosen.
+    if (const QList<QTreeWidgetItem *> chosen = directoryList->selectedItems(); !chosen.isEmpty()) {
+        const QString entry = AddFileList::directoryEntry(chosen.front()->data(0, PathRole).toString());
         insertEntry(list_.add(entry), entry);
     }
     scrollToEnd();
@@ -458,6 +460,13 @@ void TAddForm::reject()
     // Left without OK: the add command must not run, whatever the list holds.
     dialogCancelled_ = true;
     QDialog::reject();
+}
+
+void TAddForm::startFor(const QString &archive)
+{
+    if (archive != listArchive_)
+        clearList();
+    listArchive_ = archive;
 }
 
 void TAddForm::clearList()

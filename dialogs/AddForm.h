@@ -94,8 +94,11 @@ public:
 
     // The entries of "Files to Add:", in list order.
     QStringList entries() const { return list_.entries(); }
-    // Empties "Files to Add:"; the add command does it once it has the entries.
+    // Empties "Files to Add:"; the add command does it once it has the
+    // entries, and when the add was cancelled.
     void clearList();
+    // The list is built for one archive: opened for another, it starts empty.
+    void startFor(const QString &archive);
     AddFormChoices choices() const;
     // The password the encrypt box stands for; empty while it is unchecked.
     QString password() const { return password_; }
@@ -144,4 +147,5 @@ private:
     DirectoryChain chain_;
     AddFileList list_;
     QString password_;
+    QString listArchive_;  // the archive "Files to Add:" was built for
 };

@@ -1,6 +1,8 @@
 #include "dialogs/DirectoryCreation.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -35,6 +37,18 @@ QString createOneLevel(const QString &path)
     if (::mkdir(QFile::encodeName(path).constData(), 0777) != 0)
         return ioErrorText(errno);
     return {};
+}
+
+QString createPath(const QString &path)
+{
+    if (!path.startsWith(QLatin1Char('/')))
+        return ioErrorText(ENOENT);
+    const QString clean = QDir::cleanPath(path);
+    if (QFileInfo(clean).isDir())
+        return {};
+    if (const QString above = createPath(QFileInfo(clean).path()); !above.isEmpty())
+        return above;
+    return createOneLevel(clean);
 }
 
 }  // namespace newdir

@@ -1,5 +1,6 @@
 #pragma once
-// Making the new directory that the extract dialog asks for by name.
+// Making the new directory that the extract dialog asks for by name, and
+// the typed folder an extraction goes into.
 
 #include <QString>
 
@@ -11,6 +12,11 @@ namespace newdir {
 // path is refused as not found: it would land wherever the process happens
 // to be.
 QString createOneLevel(const QString &path);
+
+// Creates `path` with every missing folder above it, one level at a time,
+// so that a failure names its reason as createOneLevel does. Empty on
+// success, and when the folder exists already.
+QString createPath(const QString &path);
 
 // Why `name` cannot be a new folder's name, or empty when it can: one level,
 // so no "/", and not "." or "..", which name folders that exist.

@@ -2,17 +2,22 @@
 
 #include "controls/FlatButton.h"
 #include "dialogs/DirectoryCreation.h"
+#include "dialogs/ExtractTarget.h"
 #include "dialogs/RadioGroup.h"
 #include "platform/Palette.h"
 #include "platform/Prompts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -27,6 +32,7 @@ const int RightColumnWidth = 124;
 const QString ExpandDirsKey = QStringLiteral("extract/expandDirs");
 const QString OverwriteKey = QStringLiteral("extract/overwriteFiles");
 const QString DirectoryKey = QStringLiteral("extract/directory");
+const QString IntoFolderKey = QStringLiteral("extract/intoArchiveFolder");
 
 QPixmap newDirectoryGlyph(const QStyle *style)
 {
@@ -59,6 +65,19 @@ TExtract::TExtract(QWidget *parent) : QDialog(parent)
     directoryTree = new TDirTree(this);
     directoryTree->setObjectName(QStringLiteral("directoryTree"));
     directoryTree->setReadOnStart(true);
+    directoryTree->OnChange = [this](TDirTree &, QTreeWidgetItem *) { treeChanged(); };
+
+    targetLabel = new QLabel(QStringLiteral("Extract &to:"), this);
+    targetLabel->setObjectName(QStringLiteral("targetLabel"));
+    targetEdit = new QLineEdit(this);
+    targetEdit->setObjectName(QStringLiteral("targetEdit"));
+    targetEdit->setToolTip(QStringLiteral("The folder to extract into; one that does not exist yet is made"));
+    targetEdit->setClearButtonEnabled(true);
+    targetLabel->setBuddy(targetEdit);
+    intoFolderBox = new QCheckBox(QStringLiteral("Into a folder named after the archive"), this);
+    intoFolderBox->setObjectName(QStringLiteral("intoFolderBox"));
+    intoFolderBox->setToolTip(QStringLiteral("Extract into a new folder in the chosen one, named after the archive "
+                                             "(photos.tar.gz: photos)"));
 
     expandDirsGroup =
         new RadioGroup(QStringLiteral("Expand ZIP Dirs"), {QStringLiteral("No"), QStringLiteral("Yes")}, this);
@@ -92,10 +111,16 @@ TExtract::TExtract(QWidget *parent) : QDialog(parent)
     strip->addWidget(lookInLabel);
     strip->addWidget(driveBox, 1);
     strip->addWidget(newDirectoryButton);
+    auto *targetRow = new QHBoxLayout;
+    targetRow->setSpacing(6);
+    targetRow->addWidget(targetLabel);
+    targetRow->addWidget(targetEdit, 1);
     auto *left = new QVBoxLayout;
     left->setSpacing(6);
     left->addLayout(strip);
+    left->addLayout(targetRow);
     left->addWidget(directoryTree, 1);
+    left->addWidget(intoFolderBox);
 
     auto *right = new QVBoxLayout;
     right->setSpacing(6);
@@ -117,8 +142,10 @@ TExtract::TExtract(QWidget *parent) : QDialog(parent)
     outer->addWidget(column);
 
     // The check box comes last: it was added after the others.
-    setTabOrder(driveBox, directoryTree);
-    setTabOrder(directoryTree, expandDirsGroup->button(0));
+    setTabOrder(driveBox, targetEdit);
+    setTabOrder(targetEdit, directoryTree);
+    setTabOrder(directoryTree, intoFolderBox);
+    setTabOrder(intoFolderBox, expandDirsGroup->button(0));
     setTabOrder(expandDirsGroup->button(0), expandDirsGroup->button(1));
     setTabOrder(expandDirsGroup->button(1), overwriteGroup->button(0));
     setTabOrder(overwriteGroup->button(0), overwriteGroup->button(1));
@@ -132,6 +159,8 @@ TExtract::TExtract(QWidget *parent) : QDialog(parent)
     connect(cancelButton, &QPushButton::clicked, this, &TExtract::cancelClicked);
     connect(newDirectoryButton, &TFlatButton::clicked, this, &TExtract::newDirectoryClicked);
     connect(driveBox, &QComboBox::currentIndexChanged, this, &TExtract::driveChanged);
+    connect(targetEdit, &QLineEdit::textEdited, this, &TExtract::targetEdited);
+    connect(intoFolderBox, &QCheckBox::clicked, this, [this] { intoFolderClicked_ = true; });
 
     fillDriveComboBox();
     initialise();
@@ -175,8 +204,15 @@ void TExtract::fillDriveComboBox()
     driveBox->setCurrentIndex(std::max(0, int(roots.indexOf(current))));
 }
 
-ExtractChoices TExtract::ask()
+ExtractChoices TExtract::ask(const ExtractContext &context)
 {
+    // One row is where the cursor stands, not a choice: an earlier
+    // "Selected Files" must not carry over to another archive.
+    filesToExtractGroup->setItemIndex(context.selectionAsked || context.selectedRows > 1 ? 1 : 0);
+    const QSettings settings;
+    intoFolderBox->setChecked(settings.contains(IntoFolderKey) ? settings.value(IntoFolderKey).toBool()
+                                                               : !context.membersUnderOneFolder);
+    intoFolderClicked_ = false;
     exec();
     return choices_;
 }
@@ -187,6 +223,7 @@ void TExtract::showEvent(QShowEvent *event)
         move(screen->availableGeometry().center() - rect().center());
     // The tree has read the volumes by now: its show event comes first.
     QDialog::showEvent(event);
+    attachCompleter();
     if (!rememberedDir_.isEmpty() && directoryTree->SelectedPath() == TDirTree::NoPath)
         directoryTree->SelectPath(rememberedDir_);
     rememberedDir_.clear();
@@ -217,15 +254,74 @@ void TExtract::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
+void TExtract::attachCompleter()
+{
+    if (targetEdit->completer())
+        return;
+    auto *folders = new QFileSystemModel(targetEdit);
+    folders->setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
+    folders->setRootPath(QString());
+    auto *completer = new QCompleter(folders, targetEdit);
+    completer->setCaseSensitivity(Qt::CaseSensitive);
+    targetEdit->setCompleter(completer);
+}
+
+void TExtract::treeChanged()
+{
+    if (followingLine_)
+        return;
+    const QString path = directoryTree->SelectedPath();
+    targetEdit->setText(path == TDirTree::NoPath ? QString() : path);
+    targetTyped_ = false;
+}
+
+void TExtract::targetEdited(const QString &text)
+{
+    targetTyped_ = true;
+    const QString folder = extract_target::typedFolder(text);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return;
+    followingLine_ = true;
+    directoryTree->SelectPath(folder);
+    followingLine_ = false;
+}
+
+QString TExtract::takeTarget()
+{
+    choices_.MakeExtractDir = false;
+    const QString typed = targetEdit->text();
+    // What the tree shows is taken as the tree has it, even when it is gone.
+    if (!targetTyped_ || typed.isEmpty()) {
+        choices_.ExtractDir = directoryTree->SelectedPath();
+        return {};
+    }
+    const QString folder = extract_target::typedFolder(typed);
+    if (folder.isEmpty())
+        return QStringLiteral("The folder to extract into must be a full path, starting with \"/\" or \"~\": ") + typed;
+    if (const QString problem = extract_target::folderProblem(folder); !problem.isEmpty())
+        return problem;
+    choices_.ExtractDir = folder;
+    choices_.MakeExtractDir = !QFileInfo(folder).isDir();
+    return {};
+}
+
 void TExtract::okClicked()
 {
+    // A folder that cannot be used is said at once, and the dialog stays.
+    if (const QString problem = takeTarget(); !problem.isEmpty()) {
+        platform::warningBox(this, problem);
+        return;
+    }
     choices_.DialogCancelled = false;
-    choices_.ExtractDir = directoryTree->SelectedPath();
     choices_.ExpandDirs = expandDirsGroup->ItemIndex() != 0;
     choices_.OverwriteFiles = overwriteGroup->ItemIndex() != 0;
     choices_.ExtractAllFiles = filesToExtractGroup->ItemIndex() == 0;
     choices_.ExtractUpdateOnly = updateOnlyBox->isChecked();
+    choices_.IntoArchiveFolder = intoFolderBox->isChecked();
     QSettings settings;
+    // Until the user sets the box, the archive's own layout decides it.
+    if (intoFolderClicked_)
+        settings.setValue(IntoFolderKey, choices_.IntoArchiveFolder);
     settings.setValue(ExpandDirsKey, choices_.ExpandDirs);
     settings.setValue(OverwriteKey, choices_.OverwriteFiles);
     if (choices_.ExtractDir != TDirTree::NoPath)

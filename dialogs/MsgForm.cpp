@@ -2,7 +2,7 @@
 
 #include "platform/Palette.h"
 #include <QHBoxLayout>
-
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -110,4 +110,13 @@ QStringList TMsgform::logLines() const
 void TMsgform::dismissClicked()
 {
     hide();
+}
+
+void TMsgform::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        dismissClicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -25,4 +25,8 @@ public:
 
 public slots:
     void dismissClicked();
+
+protected:
+    // Escape hides the window, as Ok does: it holds the log, not an operation.
+    void keyPressEvent(QKeyEvent *event) override;
 };

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QProgressBar>
 
-ProgressDisplay::ProgressDisplay(QLabel *label, QProgressBar *bar) : label_(label), bar_(bar)
+ProgressDisplay::ProgressDisplay(QLabel *label, QProgressBar *bar) : label_(label), bar_(bar), blank_(label->text())
 {
     bar_->setRange(model_.minimum, model_.maximum);
     bar_->setValue(model_.position);
@@ -23,4 +23,11 @@ void ProgressDisplay::update()
 {
     bar_->setRange(model_.minimum, model_.maximum);
     bar_->setValue(model_.position);
+}
+
+void ProgressDisplay::clear()
+{
+    label_->setText(blank_);
+    model_.reset();
+    update();
 }

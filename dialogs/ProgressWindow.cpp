@@ -1,5 +1,6 @@
 #include "dialogs/ProgressWindow.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 // A dialog window, not a plain one: given the main window as parent, the
@@ -20,4 +21,13 @@ void ProgressWindow::cancelClicked()
     if (OnCancelRequest && OnCancelRequest())
         return;
     hide();
+}
+
+void ProgressWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cancelClicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

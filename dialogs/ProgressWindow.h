@@ -34,6 +34,8 @@ protected:
     explicit ProgressWindow(QWidget *parent);
     // Called once the window has made its label, bar and button.
     void attachProgress();
+    // Escape presses Cancel.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     std::unique_ptr<ProgressDisplay> progress_;

@@ -14,6 +14,7 @@
 #include <QMetaObject>
 #include <QPushButton>
 #include <QSlider>
+#include <QTest>
 #include <functional>
 
 namespace {
@@ -129,29 +130,55 @@ TEST_F(AddCommandTest, EachOptionBoxReachesItsAddOptionAndTheLevelReachesTheEngi
     }
 }
 
-TEST_F(AddCommandTest, OnlyOkRunsTheAddAndAnEmptyListIsReported)
+TEST_F(AddCommandTest, OnlyOkRunsTheAddAndACancelledListIsNotCarriedOver)
 {
     newArchive();
-    // Cancel after an add action: nothing happens and the list is kept.
+    // Cancel after an add action: nothing happens, and the list goes.
     add([this] {
         addEntry(root + "/folder/a.txt");
         dialog().cancelButton->click();
     });
     EXPECT_TRUE(dialogShown);
-    // Cancel at once: nothing happens either, although the list is not empty.
+    EXPECT_TRUE(dialog().entries().isEmpty());
+    // Cancel at once: nothing happens either.
     add([this] { dialog().cancelButton->click(); });
     EXPECT_EQ(messages(), QStringList());
     EXPECT_FALSE(QFile::exists(root + "/out.zip"));
 
-    // OK at once adds what was left in the list.
-    add([this] { dialog().okButton->click(); });
-    EXPECT_EQ(messages(), QStringList({"1 files were added"}));
-    EXPECT_EQ(storedNames(), std::vector<std::string>{"a.txt"});
-
-    add([this] { dialog().cancelButton->click(); });
-    add([this] { dialog().okButton->click(); });
-    EXPECT_EQ(messages(), QStringList({"1 files were added", "No files selected!"}));
+    // Escape leaves the dialog open; OK at once on the empty list is reported.
+    add([this] {
+        QTest::keyClick(dialog().filesToAddList, Qt::Key_Escape);
+        EXPECT_TRUE(dialog().isVisible());
+        dialog().okButton->click();
+    });
+    EXPECT_EQ(messages(), QStringList({"No files selected!"}));
     EXPECT_EQ(script->shown.back().caption, "Warning");
+
+    add([this] {
+        addEntry(root + "/folder/a.txt");
+        dialog().okButton->click();
+    });
+    EXPECT_EQ(storedNames(), std::vector<std::string>{"a.txt"});
+}
+
+TEST_F(AddCommandTest, TheListStartsEmptyForAnotherArchive)
+{
+    newArchive("first.zip");
+    // Kept for another try at the same archive: the file went away.
+    writeFile(root + "/gone.txt", "x");
+    add([this] {
+        addEntry(root + "/gone.txt");
+        QFile::remove(root + "/gone.txt");
+        dialog().okButton->click();
+    });
+    ASSERT_EQ(dialog().entries(), QStringList{root + "/gone.txt"});
+    newArchive("second.zip");
+    QStringList atOpening{"not asked"};
+    add([&] {
+        atOpening = dialog().entries();
+        dialog().cancelButton->click();
+    });
+    EXPECT_TRUE(atOpening.isEmpty());
 }
 
 TEST_F(AddCommandTest, TheDialogStartsInTheFolderOfTheArchiveLastChosen)

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMetaObject>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -599,6 +600,71 @@ TEST_F(ArchiveCommands, CancelWithNothingRunningHidesTheWindow)
     windows->Msgform->show();
     windows->Msgform->cancelButton->click();
     EXPECT_FALSE(windows->Msgform->isVisible());
+}
+
+TEST_F(ArchiveCommands, EscapeInTheStatusWindowCancelsAndInTheMessageWindowHidesIt)
+{
+    const QString archive = makeArchive("a.zip", {"a.txt", "b.txt", "c.txt"});
+    open(archive);
+    const QByteArray before = readBytes(archive);
+    grid().setSelection(TGridRect{0, 1, 3, 3});
+    script->buttonAnswers.push_back(0);
+    QMetaObject::invokeMethod(
+        windows->F_status.get(), [this] { QTest::keyClick(windows->F_status.get(), Qt::Key_Escape); },
+        Qt::QueuedConnection);
+    form().deleteMembersCommand();
+    EXPECT_EQ(readBytes(archive), before);
+    EXPECT_EQ(lastShown().text, "0 file(s) were Deleted");
+
+    windows->F_status->show();
+    QTest::keyClick(windows->F_status.get(), Qt::Key_Escape);
+    EXPECT_FALSE(windows->F_status->isVisible());
+    windows->Msgform->show();
+    QTest::keyClick(windows->Msgform->logView, Qt::Key_Escape);
+    EXPECT_FALSE(windows->Msgform->isVisible());
+}
+
+TEST_F(ArchiveCommands, TheStatusWindowStandsOverItsMainWindowAndEndsEmpty)
+{
+    form().move(40, 30);
+    form().show();
+    OperationFrame &frame = form().session().operationFrame();
+    TF_status &status = *windows->F_status;
+    QString labelAtTheBox;
+    int barAtTheBox = -1;
+    frame.run(
+        {"Adding file(s)", "Beginning Add to x", "Fatal", " files were added"},
+        [](orvex::ComponentEvents &events) {
+            events.progress(FileBegin, "big.bin", 100000);
+            events.progress(FileStep, "", 0);
+            events.readProgress(11, 5, 10);  // the re-read after the change
+        },
+        [&] {
+            labelAtTheBox = status.fileLabel->text();
+            barAtTheBox = status.progressBar->value();
+            return QStringLiteral("done");
+        });
+    // Within the frames' margins, which the window gets only once shown.
+    const QPoint offCentre = status.frameGeometry().center() - form().frameGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 8) << offCentre.x() << "," << offCentre.y();
+    EXPECT_EQ(labelAtTheBox, "File:");
+    EXPECT_EQ(barAtTheBox, 0);
+}
+
+TEST(StatusWindowPlace, CentredOverTheWindowAndKeptOnTheScreen)
+{
+    const QRect screen(0, 0, 1000, 800);
+    const QSize size(240, 110);
+    const struct {
+        QRect over;
+        QPoint place;
+    } cases[] = {
+        {{100, 100, 400, 300}, {180, 195}},  // centred
+        {{-300, 50, 400, 300}, {0, 145}},    // the main window partly off the left edge
+        {{800, 700, 400, 300}, {760, 690}},  // past the bottom right corner
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(centredPlace(size, c.over, screen), c.place) << c.over.x();
 }
 
 TEST(ProgressBar, ShowsTheStepsDoneOnePer32KiB)

@@ -11,6 +11,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QTest>
 
 namespace {
 
@@ -60,12 +62,13 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    // OK on the directory `path` with the given options.
+    // OK on the directory `path` with the given options, straight into it.
     std::function<void(TExtract &)> okInto(const QString &path, int expand = 0, int overwrite = 1, int files = 0,
                                            bool updateOnly = false)
     {
         return [=](TExtract &d) {
             d.directoryTree->SelectPath(path);
+            d.intoFolderBox->setChecked(false);
             d.expandDirsGroup->setItemIndex(expand);
             d.overwriteGroup->setItemIndex(overwrite);
             d.filesToExtractGroup->setItemIndex(files);
@@ -149,18 +152,20 @@ TEST_F(ExtractCommand, DirectoryNamesAndOverwriteFollowTheDialog)
 TEST_F(ExtractCommand, AFreshDialogKeepsFilesTheUserEditedAndTheCountSaysSo)
 {
     open(makeArchive({"a.txt", "b.txt", "c.txt"}));
-    // As a first run shows it: only the folder is chosen.
+    // As a first run shows it: only the folder is chosen (the members are
+    // loose, so they go into a folder named after the archive).
     const auto intoOut = [this](TExtract &d) {
         d.directoryTree->SelectPath(path("out"));
         d.okClicked();
     };
     extract(intoOut);
-    writeFile(path("out/a.txt"), "edited");
-    writeFile(path("out/b.txt"), "edited");
-    QFile::remove(path("out/c.txt"));
+    EXPECT_EQ(extracted(), QStringList{"archive"});
+    writeFile(path("out/archive/a.txt"), "edited");
+    writeFile(path("out/archive/b.txt"), "edited");
+    QFile::remove(path("out/archive/c.txt"));
     extract(intoOut);
-    EXPECT_EQ(readBytes(path("out/a.txt")), "edited");
-    EXPECT_EQ(readBytes(path("out/b.txt")), "edited");
+    EXPECT_EQ(readBytes(path("out/archive/a.txt")), "edited");
+    EXPECT_EQ(readBytes(path("out/archive/b.txt")), "edited");
     EXPECT_EQ(lastShown().caption, "Information");
     EXPECT_EQ(lastShown().text, "1 file(s) were extracted\n2 existing files were kept; choose OverWrite Existing: "
                                 "Yes to replace them.");
@@ -249,4 +254,74 @@ TEST_F(ExtractCommand, AFolderRowStandsForEverythingUnderItButIsNoFileToOpen)
               "Delete 4 members (the selected folders with everything in them) from: " + archive + "?");
     ASSERT_EQ(form().session().engine.EntryCount(), 1);
     EXPECT_EQ(form().session().engine.Entries(0).FileName, "x.txt");
+}
+
+TEST_F(ExtractCommand, ATypedFolderIsMadeOnlyForAnExtractionThatRuns)
+{
+    const auto typed = [](const QString &folder) {
+        return [folder](TExtract &d) {
+            d.intoFolderBox->setChecked(false);
+            d.targetEdit->clear();
+            QTest::keyClicks(d.targetEdit, folder);
+            QTest::keyClick(d.targetEdit, Qt::Key_Return);
+        };
+    };
+    // Refused for want of members: nothing made.
+    const QString empty = path("empty.zip");
+    writeFile(empty, QByteArray("PK\x05\x06", 4) + QByteArray(18, '\0'));
+    open(empty);
+    extract(typed(path("new/deeper")));
+    EXPECT_EQ(lastShown().text, "Error :No file(s) to extract");
+    EXPECT_FALSE(QFileInfo::exists(path("new")));
+
+    open(makeArchive({"a.txt", "b.txt"}));
+    extract(typed(path("new/deeper")));
+    EXPECT_EQ(readBytes(path("new/deeper/b.txt")), "b.txt");
+
+    // A file in the way of the folder: said, nothing extracted.
+    writeFile(path("file"), "x");
+    extract([&](TExtract &d) {
+        typed(path("file/sub"))(d);
+        EXPECT_EQ(lastShown().text,
+                  path("file") + " is a file, not a folder: nothing can be extracted into " + path("file/sub/"));
+        d.cancelClicked();
+    });
+}
+
+TEST_F(ExtractCommand, IntoAFolderNamedAfterTheArchiveTakenByAFileGetsANumber)
+{
+    const QString archive = makeArchive({"a.txt"});
+    const QString photos = path("photos.tar.zip");
+    ASSERT_TRUE(QFile::rename(archive, photos));
+    open(photos);
+    writeFile(path("out/photos.tar"), "a file, not a folder");
+    writeFile(path("out/photos"), "a file too");
+    extract([this](TExtract &d) {
+        EXPECT_TRUE(d.intoFolderBox->isChecked());  // the member lies at the top
+        d.directoryTree->SelectPath(path("out"));
+        d.okClicked();
+    });
+    EXPECT_EQ(readBytes(path("out/photos (2)/a.txt")), "a.txt");
+    EXPECT_EQ(lastShown().text, "1 file(s) were extracted");
+}
+
+TEST_F(ExtractCommand, SelectedFilesComesUpForTwoSelectedRowsAndNotForTheNextArchive)
+{
+    open(makeArchive({"a.txt", "b.txt", "c.txt"}));
+    selectRows(1, 2);
+    const auto asShown = [this](TExtract &d) {
+        d.directoryTree->SelectPath(path("out"));
+        d.intoFolderBox->setChecked(false);
+        d.okClicked();
+    };
+    extract(asShown);
+    EXPECT_EQ(extracted(), (QStringList{"a.txt", "b.txt"}));
+
+    QDir(path("out")).removeRecursively();
+    QDir(root).mkpath("out");
+    QFile::remove(path("archive.zip"));
+    open(makeArchive({"c.txt", "d.txt"}));
+    selectRows(1, 1);
+    extract(asShown);
+    EXPECT_EQ(extracted(), (QStringList{"c.txt", "d.txt"}));
 }

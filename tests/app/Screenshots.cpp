@@ -11,6 +11,7 @@
 #include "dialogs/EditForm.h"
 #include "dialogs/EditorCaptions.h"
 #include "dialogs/ExtractForm.h"
+#include "dialogs/HelpWindow.h"
 #include "dialogs/MsgForm.h"
 #include "dialogs/StatusForm.h"
 #include <QCheckBox>
@@ -180,6 +181,14 @@ int main(int argc, char **argv)
 
         save(*windows->F_About, out.filePath(QStringLiteral("about-box.png")));
 
+        // Help > Contents, at its list of keys.
+        windows->Mainform->helpContentsCommand();
+        if (auto *help = windows->Mainform->findChild<HelpWindow *>()) {
+            help->followLink(QUrl(QStringLiteral("#keys")));
+            save(*help, out.filePath(QStringLiteral("help-window.png")));
+            help->hide();
+        }
+
         // Actions > Test archive's closing box, built as the program's
         // information box is.
         QMessageBox result(QMessageBox::Information, QStringLiteral("Information"),
@@ -246,6 +255,9 @@ int main(int argc, char **argv)
         extract.show();
         extract.directoryTree->SelectPath(base + QStringLiteral("/home/anna/Documents"));
         extract.directoryTree->scrollToTop();
+        // A folder typed that is still to be made, as the user sees it.
+        extract.targetEdit->setText(QStringLiteral("/home/anna/Documents/holiday 2026"));
+        extract.intoFolderBox->setChecked(true);
         save(extract, out.filePath(QStringLiteral("extract-dialog.png")));
         QDir(base).removeRecursively();
     }

@@ -67,6 +67,7 @@ int main(int argc, char **argv)
             dialog.expandDirsGroup->setItemIndex(1);      // with the members' folders
             dialog.overwriteGroup->setItemIndex(1);       // overwrite
             dialog.filesToExtractGroup->setItemIndex(0);  // all files
+            dialog.intoFolderBox->setChecked(false);      // straight into the directory
             dialog.okClicked();
         });
         timer.start();

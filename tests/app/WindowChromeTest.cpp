@@ -1,9 +1,17 @@
-// The main window's toolbar and archive file dialogs.
+// The main window's toolbar, archive file dialogs and help.
 
 #include "WindowFixture.h"
+#include "dialogs/HelpWindow.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QFile>
 #include <QImage>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
+#include <QTest>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <algorithm>
 
@@ -107,4 +115,52 @@ TEST_F(WindowChrome, ArchiveDialogsOfferTheArchivesTheyTakeThenAllFiles)
         EXPECT_TRUE(offered(QString::fromLatin1(name))) << name;
     for (const char *name : {"notes.txt", "a.zipx", "tar"})
         EXPECT_FALSE(offered(QString::fromLatin1(name))) << name;
+}
+
+TEST_F(WindowChrome, F1ShowsTheManualWhoseLinksLeadWhereTheySay)
+{
+    QMenu *help = form().menuBar()->findChild<QMenu *>("helpMenu");
+    ASSERT_NE(help, nullptr);
+    ASSERT_EQ(help->actions().size(), 2);
+    EXPECT_EQ(help->actions()[0]->objectName(), "helpContentsAction");
+    EXPECT_EQ(help->actions()[0]->text(), "&Contents");
+    EXPECT_EQ(help->actions()[1]->objectName(), "aboutAction");
+
+    form().show();
+    QApplication::setActiveWindow(&form());
+    QTest::keyClick(&grid(), Qt::Key_F1);
+    auto *window = form().findChild<HelpWindow *>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->isModal());
+    QTextBrowser &browser = *window->browser;
+    EXPECT_EQ(browser.source(), QUrl("qrc:/help/manual.html"));
+    EXPECT_TRUE(browser.toPlainText().contains("Into a folder named after the archive"));
+
+    // Every link inside the manual has its anchor.
+    QFile manual(":/help/manual.html");
+    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(manual.readAll());
+    int links = 0;
+    for (const QRegularExpressionMatch &link : QRegularExpression("href=\"#([^\"]+)\"").globalMatch(html)) {
+        ++links;
+        EXPECT_TRUE(html.contains("name=\"" + link.captured(1) + "\"")) << link.captured(1).toStdString();
+    }
+    EXPECT_GT(links, 10);
+
+    // An anchor stays in the window; a web address goes to the desktop.
+    QList<QUrl> outside;
+    window->OnOpenExternal = [&](const QUrl &url) { outside << url; };
+    emit browser.anchorClicked(QUrl("#keys"));
+    EXPECT_EQ(browser.source(), QUrl("qrc:/help/manual.html#keys"));
+    emit browser.anchorClicked(QUrl("https://example.org/orvex"));
+    EXPECT_EQ(outside, QList<QUrl>{QUrl("https://example.org/orvex")});
+    EXPECT_EQ(browser.source().adjusted(QUrl::RemoveFragment), QUrl("qrc:/help/manual.html"));
+
+    // Closed and asked for again: the same window comes back.
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    form().menuAction("helpContentsAction")->trigger();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(form().findChildren<HelpWindow *>().size(), 1);
 }

@@ -92,19 +92,45 @@ TEST_F(AddFormTest, AddFilesAppendsOnlyNewOnesDeselectsThemAndLeavesTheLastUnsel
     EXPECT_EQ(selectedRows(*form->filesToAddList), QList<int>({0, 2}));
 }
 
-TEST_F(AddFormTest, AddDirAddsTheOpenedDirectoryNotTheHighlightedOne)
+TEST_F(AddFormTest, AddDirAddsTheHighlightedDirectory)
 {
-    form->directoryList->currentItem()->child(0)->setSelected(true);  // "sub", not opened
+    // A click highlights "sub" without opening it: "sub" is what is added.
+    QTreeWidgetItem *sub = form->directoryList->currentItem()->child(0);
+    QTest::mouseClick(form->directoryList->viewport(), Qt::LeftButton, {},
+                      form->directoryList->visualItemRect(sub).center());
+    ASSERT_TRUE(sub->isSelected());
     form->addDirectoryButton->click();
     form->addDirectoryButton->click();
+    EXPECT_EQ(form->directory(), root + "/docs");
     form->setDirectory("/");
-    form->addDirectoryButton->click();
-    EXPECT_EQ(form->entries(), QStringList({docs(), "/"}));
+    form->addDirectoryButton->click();  // the opened folder is highlighted
+    EXPECT_EQ(form->entries(), QStringList({docs("sub/"), "/"}));
 
     // Nothing highlighted in the directory list: nothing added.
     form->directoryList->clearSelection();
     form->addDirectoryButton->click();
     EXPECT_EQ(form->entries().size(), 2);
+}
+
+TEST_F(AddFormTest, EscapeInTheListsNeitherClosesTheDialogNorClearsAnything)
+{
+    open([this] {
+        addFiles({"a.txt", "b.txt"});
+        form->filesToAddList->item(0)->setSelected(true);
+        form->fileList->item(2)->setSelected(true);
+        for (QWidget *list : std::initializer_list<QWidget *>{form->directoryList, form->fileList, form->filesToAddList,
+                                                              form->driveBox}) {
+            QTest::keyClick(list, Qt::Key_Escape);
+            EXPECT_TRUE(form->isVisible()) << list->objectName().toStdString();
+        }
+        EXPECT_EQ(form->entries(), QStringList({docs("a.txt"), docs("b.txt")}));
+        EXPECT_EQ(selectedRows(*form->filesToAddList), QList<int>{0});
+        EXPECT_EQ(form->fileList->selectedItems().size(), 1);
+        EXPECT_EQ(form->directoryList->selectedItems().size(), 1);
+        form->okButton->click();
+    });
+    EXPECT_FALSE(got.DialogCancelled);
+    EXPECT_EQ(got.entries.size(), 2);
 }
 
 TEST_F(AddFormTest, SortKeepsTheSelectionAndPlacesLaterEntries)

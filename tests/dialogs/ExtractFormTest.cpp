@@ -3,6 +3,7 @@
 #include "controls/FlatButton.h"
 #include "dialogs/DirectoryCreation.h"
 #include "dialogs/ExtractForm.h"
+#include "dialogs/ExtractTarget.h"
 #include "dialogs/RadioGroup.h"
 #include "platform/Prompts.h"
 #include "support/TestApplication.h"
@@ -10,10 +11,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
+#include <QFileSystemModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
@@ -51,7 +56,7 @@ protected:
 
     // Shows the dialog modally and runs `interaction` once it is up; the
     // interaction is expected to close it. The dialog's choices land in `got`.
-    void run(const std::function<void()> &interaction)
+    void run(const std::function<void()> &interaction, const ExtractContext &context = {})
     {
         QMetaObject::invokeMethod(
             dialog.get(),
@@ -63,7 +68,7 @@ protected:
                 }
             },
             Qt::QueuedConnection);
-        got = dialog->ask();
+        got = dialog->ask(context);
     }
 
     const platform::PromptRecord &lastShown() const { return script->shown.back(); }
@@ -165,7 +170,7 @@ TEST_F(ExtractFormTest, OkHandsOverTheDirectoryInItsOwnCaseAndTheOptions)
     run([&] {
         EXPECT_TRUE(dialog->choices().DialogCancelled);  // set on activation
         EXPECT_EQ(dialog->directoryTree->SelectedPath(), root + "d/DATA/");
-        EXPECT_EQ(dialog->filesToExtractGroup->ItemIndex(), 1);
+        EXPECT_EQ(dialog->filesToExtractGroup->ItemIndex(), 0);  // no rows selected this time
         dialog->expandDirsGroup->setItemIndex(0);
         dialog->overwriteGroup->setItemIndex(1);
         dialog->filesToExtractGroup->setItemIndex(0);
@@ -338,6 +343,157 @@ TEST_F(ExtractFormTest, AFailedCreationReportsTheReasonAndChangesNothing)
     QDir::setCurrent(saved);
 }
 
+TEST_F(ExtractFormTest, TheFolderLineAndTheTreeFollowEachOther)
+{
+    run([&] {
+        TExtract &d = *dialog;
+        QLineEdit &line = *d.targetEdit;
+        d.directoryTree->SelectPath(root + "c/TEMP");
+        EXPECT_EQ(line.text(), root + "c/TEMP/");
+        // Typed: an existing folder is selected as the keys come, the line
+        // stays as typed.
+        line.clear();
+        QTest::keyClicks(&line, root + "d/DATA");
+        EXPECT_EQ(d.directoryTree->SelectedPath(), root + "d/DATA/");
+        EXPECT_EQ(line.text(), root + "d/DATA");
+        // A folder still to be made leaves the tree where it was.
+        QTest::keyClicks(&line, "/new/deeper");
+        EXPECT_EQ(d.directoryTree->SelectedPath(), root + "d/DATA/");
+        ASSERT_NE(line.completer(), nullptr);
+        auto *folders = qobject_cast<QFileSystemModel *>(line.completer()->model());
+        ASSERT_NE(folders, nullptr);
+        EXPECT_EQ(folders->filter() & (QDir::Files | QDir::Dirs), QDir::Dirs);
+        QTest::keyClick(&line, Qt::Key_Return);
+    });
+    EXPECT_FALSE(got.DialogCancelled);
+    EXPECT_EQ(got.ExtractDir, root + "d/DATA/new/deeper/");
+    EXPECT_TRUE(got.MakeExtractDir);
+    EXPECT_FALSE(QFileInfo::exists(root + "d/DATA/new"));  // made by the extraction, not here
+
+    // A folder chosen in the tree is taken as it is, and need not be made.
+    run([&] {
+        dialog->directoryTree->SelectPath(root + "c/TEMP");
+        dialog->okClicked();
+    });
+    EXPECT_EQ(got.ExtractDir, root + "c/TEMP/");
+    EXPECT_FALSE(got.MakeExtractDir);
+}
+
+TEST_F(ExtractFormTest, ATypedFolderThatCannotBeUsedIsSaidAndTheDialogStays)
+{
+    QFile file(root + "c/plain");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const struct {
+        QString typed;
+        QString shown;
+    } cases[] = {
+        {"relative/dir", "The folder to extract into must be a full path, starting with \"/\" or \"~\": relative/dir"},
+        {root + "c/plain/sub",
+         root + "c/plain is a file, not a folder: nothing can be extracted into " + root + "c/plain/sub/"},
+        {root + "c/plain",
+         root + "c/plain is a file, not a folder: nothing can be extracted into " + root + "c/plain/"},
+    };
+    run([&] {
+        for (const auto &c : cases) {
+            dialog->targetEdit->clear();
+            QTest::keyClicks(dialog->targetEdit, c.typed);
+            const size_t before = script->shown.size();
+            dialog->okClicked();
+            ASSERT_EQ(script->shown.size(), before + 1) << c.typed.toStdString();
+            EXPECT_EQ(lastShown().text, c.shown);
+            EXPECT_EQ(lastShown().icon, IconKind::Warning);
+            EXPECT_TRUE(dialog->isVisible());
+        }
+        // "~" is the home folder.
+        dialog->targetEdit->clear();
+        QTest::keyClicks(dialog->targetEdit, "~/");
+        dialog->okClicked();
+    });
+    EXPECT_EQ(got.ExtractDir, QDir::homePath() + "/");
+}
+
+TEST_F(ExtractFormTest, EachOpeningStartsFromTheSelectionAndTheArchivesLayout)
+{
+    const auto ok = [&] { dialog->okClicked(); };
+    const auto check = [&](const ExtractContext &context, int files, bool into) {
+        run(
+            [&] {
+                EXPECT_EQ(dialog->filesToExtractGroup->ItemIndex(), files) << context.selectedRows;
+                EXPECT_EQ(dialog->intoFolderBox->isChecked(), into) << context.membersUnderOneFolder;
+                ok();
+            },
+            context);
+    };
+    // "Selected Files" exactly when more than one row is selected, whatever
+    // the last opening chose.
+    check({.selectedRows = 2, .membersUnderOneFolder = true}, 1, false);
+    check({.selectedRows = 1, .membersUnderOneFolder = true}, 0, false);
+    check({.selectedRows = 0, .membersUnderOneFolder = false}, 0, true);
+    check({.selectedRows = 5, .membersUnderOneFolder = false}, 1, true);
+    // Asked for from the rows' menu, one row is the choice.
+    check({.selectedRows = 1, .membersUnderOneFolder = true, .selectionAsked = true}, 1, false);
+
+    // Set by the user, the box keeps the user's choice, in the next run too.
+    run([&] {
+        QTest::mouseClick(dialog->intoFolderBox, Qt::LeftButton);
+        EXPECT_FALSE(dialog->intoFolderBox->isChecked());
+        ok();
+    });
+    EXPECT_FALSE(got.IntoArchiveFolder);
+    newRun();
+    check({.selectedRows = 0, .membersUnderOneFolder = false}, 0, false);
+    QSettings().remove("extract/intoArchiveFolder");
+}
+
+TEST(ExtractTarget, TheFolderIsNamedAfterTheArchiveWithoutItsExtensions)
+{
+    const struct {
+        const char *archive;
+        const char *folder;
+    } cases[] = {
+        {"/a/photos.tar.gz", "photos"}, {"/a/backup.zip", "backup"}, {"/a/Old.Backup.ZIP", "Old.Backup"},
+        {"/a/notes.txt", "notes.txt"},  {"/a/.zip", ".zip"},         {"/a/src-1.2.tar.xz", "src-1.2"},
+        {"/a/plain", "plain"},          {"/a/disk.iso", "disk"},     {"/a/x.tgz", "x"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(extract_target::archiveFolderName(c.archive), c.folder) << c.archive;
+}
+
+TEST(ExtractTarget, MembersUnderOneTopFolderBringTheirOwnFolder)
+{
+    const struct {
+        std::vector<std::string> names;
+        bool underOne;
+    } cases[] = {
+        {{"top/", "top/a.txt", "top/sub/b.txt"}, true},
+        {{"top/a.txt", "./top/b.txt"}, true},
+        {{"top\\a.txt", "top/b.txt"}, true},
+        {{"top/a.txt", "a.txt"}, false},
+        {{"top/a.txt", "other/b.txt"}, false},
+        {{"a.txt"}, false},
+        {{"top"}, false},  // a file named like a folder
+        {{}, false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(extract_target::membersUnderOneFolder(c.names), c.underOne) << testing::PrintToString(c.names);
+}
+
+TEST(ExtractTarget, ANameTakenByAFileGetsANumberAFolderIsUsed)
+{
+    QTemporaryDir temp;
+    const QString target = temp.path() + "/";
+    EXPECT_EQ(extract_target::folderBelow(target, "photos"), target + "photos/");
+    ASSERT_TRUE(QDir(target).mkdir("photos"));
+    EXPECT_EQ(extract_target::folderBelow(target, "photos"), target + "photos/");
+    ASSERT_TRUE(QDir(target).rmdir("photos"));
+    for (const QString name : {"photos", "photos (2)"}) {
+        QFile file(target + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(extract_target::folderBelow(target, "photos"), target + "photos (3)/");
+}
+
 TEST(DirectoryCreation, ReasonsAreTheRuntimesTexts)
 {
     EXPECT_EQ(newdir::ioErrorText(EACCES), "File access denied");
@@ -353,9 +509,12 @@ TEST(DirectoryCreation, ADeniedCreationSaysSo)
     const QString locked = temp.path() + "/locked/";
     ASSERT_TRUE(QDir().mkpath(locked));
     EXPECT_EQ(newdir::createOneLevel(locked + "fresh/"), "");
+    EXPECT_EQ(newdir::createPath(locked + "a/b/c"), "");
+    EXPECT_TRUE(QFileInfo(locked + "a/b/c").isDir());
     if (::geteuid() == 0)
         GTEST_SKIP() << "the superuser is never denied access";
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
     EXPECT_EQ(newdir::createOneLevel(locked + "denied/"), "File access denied");
+    EXPECT_EQ(newdir::createPath(locked + "denied/deeper"), "File access denied");
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
