@@ -165,7 +165,7 @@ TEST_F(SplitArchiveTest, WithoutThePartHoldingTheDirectoryNothingIsRead)
     }
 }
 
-TEST_F(SplitArchiveTest, AddAndDeleteOnASetAreRefusedAndEveryPartStaysAsItWas)
+TEST_F(SplitArchiveTest, AddDeleteAndRenameOnASetAreRefusedAndEveryPartStaysAsItWas)
 {
     for (const SplitSet *set : {&InfoZip, &SevenZip}) {
         SCOPED_TRACE(set->tool);
@@ -184,6 +184,17 @@ TEST_F(SplitArchiveTest, AddAndDeleteOnASetAreRefusedAndEveryPartStaysAsItWas)
             EXPECT_TRUE(removed.hasError("is a split archive; Orvex 97 cannot change it")) << removed.dump();
             const RunResult cli = runOrvexzip({"delete", *dir_ / opened, "t/first.txt"});
             EXPECT_NE(cli.err.find("is a split archive; Orvex 97 cannot change it"), std::string::npos) << cli.err;
+            TZipEngine engine;
+            std::vector<std::string> errors;
+            engine.OnMessage = [&errors](TZipEngine &, int code, const std::string &text) {
+                if (code > 0)
+                    errors.push_back(text);
+            };
+            engine.setZipFilename(*dir_ / opened);
+            engine.Rename("t/first.txt", "t/renamed.txt");
+            EXPECT_EQ(engine.LastResult, 0);
+            ASSERT_EQ(errors.size(), 1u);
+            EXPECT_NE(errors[0].find("is a split archive; Orvex 97 cannot change it"), std::string::npos) << errors[0];
         }
         EXPECT_EQ(partBytes(*set), before);
         EXPECT_EQ(listDir(dir_->path()).size(), set->parts.size() + 2);  // the parts, t and new.txt
