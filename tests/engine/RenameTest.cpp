@@ -63,7 +63,7 @@ TEST(RenamePlan, ANewNameIsRefusedWhenExtractionWouldRefuseOrChangeIt)
 
 TEST(RenamePlan, AFolderGoesByPrefixAndCollisionsAreRefusedWithTheName)
 {
-    const std::vector<std::string> names = {"docs/",    "docs/a.txt", "docs/sub/", "docs/sub/b.txt",
+    const std::vector<std::string> names = {"docs/",     "docs/a.txt", "docs/sub/", "docs/sub/b.txt",
                                             "docsx.txt", "top.txt",    "z/"};
     const struct {
         std::vector<std::string> names;
@@ -187,8 +187,8 @@ TEST_F(RenameTest, AMemberGetsItsNewNameInBothHeadersAndKeepsItsData)
     engine_.Rename("keep.txt", name);
     EXPECT_EQ(engine_.LastResult, 1);
     EXPECT_TRUE(errors_.empty());
-    EXPECT_EQ(listedNames(), (std::vector<std::string>{"docs/", "docs/a.txt", "docs/b.txt", "docs/c.txt", name,
-                                                       "big.bin"}));
+    EXPECT_EQ(listedNames(),
+              (std::vector<std::string>{"docs/", "docs/a.txt", "docs/b.txt", "docs/c.txt", name, "big.bin"}));
 
     const ArchiveInfo after = readArchive(archive_);
     ASSERT_TRUE(after.ok);
