@@ -3,6 +3,7 @@
 // listing, the extraction library and orvexzip; a missing part is named,
 // changes are refused, and a lone part does not pass for the archive.
 
+#include "engine/ArchiveSummary.h"
 #include "support/ArchiveBuilder.h"
 #include "support/ArchiveReading.h"
 #include "support/EngineCalls.h"
@@ -162,6 +163,24 @@ TEST_F(SplitArchiveTest, WithoutThePartHoldingTheDirectoryNothingIsRead)
         const CallResult extracted = extractTo(c.opened, out_ / c.removed);
         EXPECT_TRUE(extracted.hasError(said)) << extracted.dump();
         EXPECT_EQ(listTree(out_ / c.removed), std::vector<std::string>{});
+    }
+}
+
+TEST_F(SplitArchiveTest, TheSummaryNamesEveryPartAndCountsTheirSizes)
+{
+    for (const SplitSet *set : {&InfoZip, &SevenZip}) {
+        SCOPED_TRACE(set->tool);
+        if (!make(*set))
+            GTEST_SKIP() << set->tool << " not found";
+        TZipEngine engine;
+        engine.setZipFilename(*dir_ / set->parts.front());
+        const orvex::ArchiveSummary s = orvex::summarizeArchive(engine);
+        EXPECT_EQ(s.splitParts, set->parts);
+        uint64_t total = 0;
+        for (const auto &[name, bytes] : partBytes(*set))
+            total += bytes.size();
+        EXPECT_EQ(s.sizeOnDisk, total);
+        EXPECT_EQ(s.files, TreeFiles.size());
     }
 }
 
