@@ -19,8 +19,8 @@ QString sizeText(uint64_t bytes, const QLocale &locale)
     if (bytes < 1024)
         return exact;
     // The 1024-based units with the names people read ("MB"), one decimal.
-    return locale.formattedDataSize(qint64(bytes), 1, QLocale::DataSizeTraditionalFormat) + QStringLiteral(" (")
-           + exact + QStringLiteral(")");
+    return locale.formattedDataSize(qint64(bytes), 1, QLocale::DataSizeTraditionalFormat) + QStringLiteral(" (") + exact
+           + QStringLiteral(")");
 }
 
 QString countText(uint64_t count, const QLocale &locale)
@@ -52,8 +52,8 @@ std::vector<std::pair<QString, QString>> rows(const orvex::ArchiveSummary &s, co
     return {
         {QStringLiteral("Format"), QString::fromStdString(s.format)},
         // Another format's compression is in its name.
-        {QStringLiteral("Compression"), methods.isEmpty() ? QStringLiteral("as the format says")
-                                                          : methods.join(QStringLiteral(", "))},
+        {QStringLiteral("Compression"),
+         methods.isEmpty() ? QStringLiteral("as the format says") : methods.join(QStringLiteral(", "))},
         {QStringLiteral("Size on disk"), sizeText(s.sizeOnDisk, locale)},
         {QStringLiteral("Packed size"), s.packedSizeKnown ? sizeText(s.packedSize, locale) : Unknown},
         {QStringLiteral("Unpacked size"), s.unpackedSizeKnown ? sizeText(s.unpackedSize, locale) : Unknown},

@@ -40,9 +40,8 @@ void runRenameCommand(ArchiveSession &session, QWidget *parent)
     const std::string from = selected.front();
 
     QString typed = shown;
-    if (!platform::prompts().inputText(parent, QStringLiteral("Rename"), QStringLiteral("New name for ") + shown
-                                                                             + QStringLiteral(":"),
-                                       typed))
+    if (!platform::prompts().inputText(parent, QStringLiteral("Rename"),
+                                       QStringLiteral("New name for ") + shown + QStringLiteral(":"), typed))
         return;
     const std::string to = typed.toStdString();
 

@@ -34,5 +34,5 @@ PropertiesForm::PropertiesForm(const std::vector<std::pair<QString, QString>> &r
     closeButton->setObjectName(QStringLiteral("closeButton"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    setMinimumWidth(360);
+    setMinimumWidth(420);
 }

@@ -15,7 +15,8 @@ namespace {
 std::map<QString, QString> rowMap(const orvex::ArchiveSummary &summary)
 {
     std::map<QString, QString> values;
-    for (const auto &[label, value] : archive_properties::rows(summary, QLocale(QLocale::English, QLocale::UnitedStates)))
+    for (const auto &[label, value] :
+         archive_properties::rows(summary, QLocale(QLocale::English, QLocale::UnitedStates)))
         values[label] = value;
     return values;
 }

@@ -51,9 +51,8 @@ TEST(ArchiveSummary, CountsMembersSizesMethodsEncryptionAndTheComment)
 TEST(ArchiveSummary, AnotherFormatHasNoMethodsAndMaySayNoPackedSize)
 {
     TempDir dir;
-    const std::string tar = dir.write(
-        "t.tar", tarArchive({TarEntry{"d/", TarEntry::Directory, 0755, 0, "", ""},
-                             TarEntry{"d/a.txt", TarEntry::File, 0644, 0, "aaaa", ""}}));
+    const std::string tar = dir.write("t.tar", tarArchive({TarEntry{"d/", TarEntry::Directory, 0755, 0, "", ""},
+                                                           TarEntry{"d/a.txt", TarEntry::File, 0644, 0, "aaaa", ""}}));
     TZipEngine engine;
     engine.setZipFilename(tar);
     const orvex::ArchiveSummary s = orvex::summarizeArchive(engine);
