@@ -43,6 +43,10 @@ void runRenameCommand(ArchiveSession &session, QWidget *parent)
     if (!platform::prompts().inputText(parent, QStringLiteral("Rename"),
                                        QStringLiteral("New name for ") + shown + QStringLiteral(":"), typed))
         return;
+    // Left as shown: nothing to write, also for a name decoded from a code
+    // page, whose stored bytes differ from what the box was preset with.
+    if (typed == shown)
+        return;
     const std::string to = typed.toStdString();
 
     std::vector<std::string> names;

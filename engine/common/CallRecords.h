@@ -43,7 +43,7 @@ enum : int32_t {
 //    13   delete from a missing archive         -
 //    14   writing the new archive               -
 //    15   the new archive not put in place      -
-//    16   unusable parameters                   -
+//    16   unusable parameters; a name refused   -
 //    18   a source or base directory not opened -
 //    50   -                                     writing a file or directory
 //    81   -                                     method or encryption unsupported
