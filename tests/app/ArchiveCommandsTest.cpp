@@ -983,3 +983,17 @@ TEST_F(ArchiveCommands, ARenameThatWouldCollideOrEscapeIsRefusedWithTheReasonAnd
     EXPECT_EQ(script->shown.size(), shown + 2);  // the two questions alone
     EXPECT_EQ(readBytes(archive), before);
 }
+
+TEST_F(ArchiveCommands, RenamingAFolderRowTakesEveryMemberUnderIt)
+{
+    const QString archive =
+        writeArchive("f.zip", ziptest::buildZip({ziptest::dirEntry("d/"), ziptest::stored("d/x.txt", "x"),
+                                                 ziptest::stored("d/sub/y.txt", "y"), ziptest::stored("dz.txt", "z")}));
+    open(archive);
+    selectRows(1, 1);  // d/
+    script->inputAnswers.push_back({true, "e"});
+    form().renameMemberCommand();
+    EXPECT_EQ(script->shown[script->shown.size() - 2].text, "New name for d/:");
+    EXPECT_EQ(lastShown().text, "3 file(s) were renamed");
+    EXPECT_EQ(names(), (std::vector<QString>{"e/", "e/x.txt", "e/sub/y.txt", "dz.txt"}));
+}
