@@ -22,12 +22,11 @@ void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialo
     }
 
     TZipEngine &engine = session.engine;
-    const ExtractContext context{.selectedRows = session.selectedRowCount(),
-                                 .membersUnderOneFolder =
-                                     extract_target::membersUnderOneFolder(engine.EntryCount(), [&engine](qsizetype i) {
-                                         return engine.Entries(int(i)).DisplayName();
-                                     }),
-                                 .selectionAsked = selectionAsked};
+    const ExtractContext context{
+        .selectedRows = session.selectedRowCount(),
+        .membersUnderOneFolder = extract_target::membersUnderOneFolder(
+            engine.EntryCount(), [&engine](qsizetype i) { return engine.Entries(int(i)).DisplayName(); }),
+        .selectionAsked = selectionAsked};
     const ExtractChoices choices = dialog.ask(context);
     const QString &ExtractDir = choices.ExtractDir;
     if (choices.DialogCancelled || ExtractDir.isEmpty())

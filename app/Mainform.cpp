@@ -13,6 +13,8 @@
 #include "app/OpenCommand.h"
 #include "app/OperationFrame.h"
 #include "app/PlainWords.h"
+#include "app/PropertiesCommand.h"
+#include "app/RenameCommand.h"
 #include "app/SaveAsZipCommand.h"
 #include "app/TestCommand.h"
 #include "app/ToolbarPanel.h"
@@ -298,6 +300,16 @@ void TMainform::saveAsZipCommand()
 void TMainform::deleteMembersCommand()
 {
     command([this] { deleteMembers(); });
+}
+
+void TMainform::renameMemberCommand()
+{
+    command([this] { runRenameCommand(session_, this); });
+}
+
+void TMainform::propertiesCommand()
+{
+    command([this] { archive_properties::show(session_, this); });
 }
 
 void TMainform::quitCommand()

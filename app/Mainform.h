@@ -82,7 +82,9 @@ public slots:
     void openArchiveCommand();
     void deleteArchiveCommand();
     void saveAsZipCommand();
+    void propertiesCommand();
     void deleteMembersCommand();
+    void renameMemberCommand();
     void quitCommand();
     void addCommand();
     void extractCommand();

@@ -75,6 +75,7 @@ void TMainform::buildMenu()
     addItem(file, "openArchiveAction", "&Open archive", {}, &TMainform::openArchiveCommand);
     addItem(file, "deleteArchiveAction", "&Delete archive", {}, &TMainform::deleteArchiveCommand);
     addItem(file, "saveAsZipAction", "Save as &ZIP…", {}, &TMainform::saveAsZipCommand);
+    addItem(file, "propertiesAction", "P&roperties…", {}, &TMainform::propertiesCommand);
     file->addSeparator()->setObjectName(QStringLiteral("fileSeparator"));
     exitAction_ = addItem(file, "exitAction", "&Exit", {}, &TMainform::quitCommand);
     fileMenu_ = file;
@@ -101,6 +102,7 @@ void TMainform::buildMenu()
                                      &TMainform::deleteMembersCommand);
     // The key every file list deletes with, beside the one the menu shows.
     deleteMembers->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_D), QKeySequence(Qt::Key_Delete)});
+    addItem(actions, "renameAction", "&Rename…", QKeySequence(Qt::Key_F2), &TMainform::renameMemberCommand);
     actions->addSeparator()->setObjectName(QStringLiteral("actionsSeparator"));
     addItem(actions, "executeAction", "Execute file", QKeySequence(Qt::CTRL | Qt::Key_F9),
             &TMainform::executeMemberCommand);
@@ -258,10 +260,10 @@ void TMainform::setCommandsEnabled(bool enabled)
                              "extractButton", "addButton", "deleteMembersButton"})
         if (QToolButton *button = toolButton(QString::fromLatin1(name)))
             button->setEnabled(enabled);
-    for (const char *name :
-         {"newArchiveAction", "openArchiveAction", "deleteArchiveAction", "saveAsZipAction", "addAction",
-          "extractAction", "testAction", "deleteMembersAction", "executeAction", "editAction", "openWithDefaultAction",
-          "showLogAction", "selectAllAction", "invertSelectionAction", "extractSelectedAction", "testSelectedAction"})
+    for (const char *name : {"newArchiveAction", "openArchiveAction", "deleteArchiveAction", "saveAsZipAction",
+                             "addAction", "extractAction", "testAction", "deleteMembersAction", "renameAction",
+                             "executeAction", "editAction", "openWithDefaultAction", "showLogAction", "selectAllAction",
+                             "invertSelectionAction", "extractSelectedAction", "testSelectedAction"})
         if (QAction *action = menuAction(QString::fromLatin1(name)))
             action->setEnabled(enabled);
     // An archive in a format we only read cannot take members or lose them.
@@ -269,10 +271,13 @@ void TMainform::setCommandsEnabled(bool enabled)
         for (const char *name : {"addButton", "deleteMembersButton"})
             if (QToolButton *button = toolButton(QString::fromLatin1(name)))
                 button->setEnabled(false);
-        for (const char *name : {"addAction", "deleteMembersAction"})
+        for (const char *name : {"addAction", "deleteMembersAction", "renameAction"})
             if (QAction *action = menuAction(QString::fromLatin1(name)))
                 action->setEnabled(false);
     }
+    // Nothing to describe without an archive.
+    if (QAction *action = menuAction(QStringLiteral("propertiesAction")))
+        action->setEnabled(enabled && session_.hasArchive());
     // Sorting or selecting would change which members the rows name; the
     // listing can still be scrolled.
     listingGrid->setBrowseOnly(!enabled);

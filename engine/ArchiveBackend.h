@@ -1,7 +1,7 @@
 #pragma once
 // The one way into an archive, whatever its format: list it, test and
 // extract its members, read them as a stream, and, where the format is
-// writable, add to it and delete from it. Each operation takes one request
+// writable, add to it, delete from it and rename its members. Each operation takes one request
 // value and one events interface and returns its result; the backend keeps
 // nothing of a request once it has returned. A backend is made for one
 // archive by chooseBackend (engine/BackendChoice.h), which alone knows which
@@ -72,6 +72,14 @@ struct DeleteRequest {
     CallFlags flags{};
 };
 
+struct RenameRequest {
+    // A member's stored name, or a folder's ending in '/': then every member
+    // under it is renamed by that prefix.
+    std::string from{};
+    std::string to{};  // the new name; a folder's gets its '/' when missing
+    CallFlags flags{};
+};
+
 struct ExtractRequest {
     std::vector<std::string> specs{};  // stored names or patterns; empty: every member
     std::string target{};              // absolute, an existing directory; unused by a test
@@ -84,7 +92,7 @@ struct ExtractRequest {
 };
 
 struct OperationResult {
-    int32_t count = 0;  // members added, deleted, extracted, or that passed a test
+    int32_t count = 0;  // members added, deleted, renamed, extracted, or that passed a test
     // A test's members found bad: one per member, whatever its messages.
     int32_t testFailures = 0;
     // Files an extraction left as they were because they existed and were
@@ -131,11 +139,12 @@ public:
     virtual StreamOutcome readEntries(const std::vector<ArchiveEntry> &listing, const std::string &nameCharset,
                                       EntrySink &sink, ArchiveEvents &events) = 0;
 
-    // False for a format only read: add and remove then refuse, said once,
-    // by whoever calls them (the component names the format).
+    // False for a format only read: add, remove and rename then refuse, said
+    // once, by whoever calls them (the component names the format).
     virtual bool writable() const = 0;
     virtual OperationResult add(const AddRequest &request, ArchiveEvents &events) = 0;
     virtual OperationResult remove(const DeleteRequest &request, ArchiveEvents &events) = 0;
+    virtual OperationResult rename(const RenameRequest &request, ArchiveEvents &events) = 0;
 };
 
 }  // namespace orvex

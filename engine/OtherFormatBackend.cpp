@@ -237,4 +237,9 @@ OperationResult OtherFormatBackend::remove(const DeleteRequest &, ArchiveEvents 
     return {};
 }
 
+OperationResult OtherFormatBackend::rename(const RenameRequest &, ArchiveEvents &)
+{
+    return {};
+}
+
 }  // namespace orvex

@@ -23,6 +23,7 @@ public:
     bool writable() const override { return false; }
     OperationResult add(const AddRequest &request, ArchiveEvents &events) override;
     OperationResult remove(const DeleteRequest &request, ArchiveEvents &events) override;
+    OperationResult rename(const RenameRequest &request, ArchiveEvents &events) override;
 
 private:
     std::string archive_;

@@ -8,10 +8,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 EngineLibraries EngineLibraries::linked()
 {
-    return EngineLibraries{&orvex_zipeng_call, &orvex_unzeng_call};
+    return EngineLibraries{&orvex_zipeng_call, &orvex_unzeng_call, &orvex_zipeng_rename};
 }
 
 namespace orvex {
@@ -103,6 +104,30 @@ OperationResult ZipBackend::remove(const DeleteRequest &request, ArchiveEvents &
     ZipCallRecord &record = *libraries_.zipRecord;
     fillDeleteRecord(record, request, {&call, &ZipBackend::callback, nullptr});
     return callInSlices(call, record, libraries_.entryPoints.zip, request.specs, std::string());
+}
+
+OperationResult ZipBackend::rename(const RenameRequest &request, ArchiveEvents &events)
+{
+    Call call(events);
+    ZipRenameRecord record{};
+    record.Version = EngineInterfaceVersion;
+    record.Instance = &call;
+    record.Callback = &ZipBackend::callback;
+    record.ArchiveName = archive_.c_str();
+    record.VerboseFlag = request.flags.verbose || request.flags.trace;
+    record.TraceFlag = request.flags.trace;
+    record.OldName = request.from.c_str();
+    record.NewName = request.to.c_str();
+    try {
+        if (!libraries_.entryPoints.rename)
+            throw std::logic_error("no rename entry point");
+        const int32_t result = libraries_.entryPoints.rename(&record);
+        if (!call.result.handlerFailed)
+            call.result.count = result;
+    } catch (...) {
+        call.result.handlerFailed = true;
+    }
+    return call.result;
 }
 
 template <typename Record>

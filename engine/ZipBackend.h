@@ -1,6 +1,6 @@
 #pragma once
 // ZIP archives through our own engine: the member list read by zipformat,
-// add and delete by libzipeng.so, test and extraction by libunzeng.so, each
+// add, delete and rename by libzipeng.so, test and extraction by libunzeng.so, each
 // called through its parameter record.
 
 #include "engine/ArchiveBackend.h"
@@ -13,6 +13,7 @@
 struct EngineLibraries {
     int32_t (*zip)(ZipCallRecord *record) = nullptr;
     int32_t (*unzip)(UnzipCallRecord *record) = nullptr;
+    int32_t (*rename)(const ZipRenameRecord *record) = nullptr;
 
     static EngineLibraries linked();
 };
@@ -45,6 +46,7 @@ public:
     bool writable() const override { return true; }
     OperationResult add(const AddRequest &request, ArchiveEvents &events) override;
     OperationResult remove(const DeleteRequest &request, ArchiveEvents &events) override;
+    OperationResult rename(const RenameRequest &request, ArchiveEvents &events) override;
 
 private:
     struct Call;

@@ -235,12 +235,13 @@ std::string TZipEngine::ReadOnlyKind() const
     return splitParts_ > 1 ? "split" : "";
 }
 
-bool TZipEngine::refuseReadOnly(orvex::ArchiveEvents &events)
+bool TZipEngine::refuseReadOnly(orvex::ArchiveEvents &events, bool consumesSpecs)
 {
     if (!ReadOnly())
         return false;
     LastResult = 0;  // not what the previous operation did
-    FileSpecs.clear();
+    if (consumesSpecs)
+        FileSpecs.clear();
     events.notice("Error - " + zipFilename_ + " is a " + ReadOnlyKind()
                   + " archive, which is read-only: save it as ZIP to change it");
     return true;
@@ -266,14 +267,16 @@ orvex::ExtractRequest TZipEngine::testRequest() const
 }
 
 orvex::OperationResult TZipEngine::changeArchive(orvex::ComponentEvents &events,
-                                                 const std::function<orvex::OperationResult()> &change)
+                                                 const std::function<orvex::OperationResult()> &change,
+                                                 bool consumesSpecs)
 {
     // Cancel is not cleared here: the window may set it the moment the call
     // starts on its worker thread. Every operation clears it when it ends.
     ZipRunning = true;
     orvex::OperationResult result;
     if (orvex::ArchiveLock lock; lockArchive(lock, events)) {
-        FileSpecs.clear();  // an operation that reaches its library empties the list
+        if (consumesSpecs)
+            FileSpecs.clear();  // an operation that reaches its library empties the list
         result = change();
         takeResult(result, events);
         lock.unlock();  // before the re-read: another writer may go on
@@ -355,6 +358,30 @@ orvex::OperationResult TZipEngine::Delete(orvex::DeleteRequest request, orvex::C
     request.flags = flags();
     return changeArchive(events, [&] { return backend().remove(request, events); });
 }
+void TZipEngine::Rename(const std::string &from, const std::string &to)
+{
+    Rename({.from = from, .to = to}, events());
+}
+
+orvex::OperationResult TZipEngine::Rename(orvex::RenameRequest request, orvex::ComponentEvents &events)
+{
+    if (refuseReadOnly(events, false))
+        return {};
+    if (request.from.empty()) {
+        events.notice("Error - no file selected for renaming");
+        return {};
+    }
+    if (!orvex::ArchiveDirectoryReader::archiveExists(zipFilename_)) {
+        events.notice("Error - no zip file specified");
+        return {};
+    }
+    if (ZipRunning)
+        return {};
+    request.flags = flags();
+    return changeArchive(
+        events, [&] { return backend().rename(request, events); }, false);
+}
+
 void TZipEngine::Extract()
 {
     Extract(extractRequest(), events());

@@ -128,7 +128,7 @@ public:
     // Cancel it may be set from a signal handler, and an operation does not
     // clear it. Also ends a wait for the archive's lock.
     const std::atomic<int> *CancelRequest = nullptr;
-    std::atomic<bool> ZipRunning = false;    // an add or delete is in progress
+    std::atomic<bool> ZipRunning = false;    // an add, delete or rename is in progress
     std::atomic<bool> UnzipRunning = false;  // an extract is in progress
     int32_t LastResult = 0;                  // what the last library call returned
     // Members the last Test found bad: its messages of a member's error code
@@ -162,6 +162,15 @@ public:
     orvex::OperationResult Delete(orvex::DeleteRequest request, orvex::ComponentEvents &events);
     orvex::OperationResult Extract(orvex::ExtractRequest request, orvex::ComponentEvents &events);
 
+    // Renames a member, or with a folder's name ending in '/' every member
+    // under it by that prefix (zipformat/RenamePlan.h), writing the archive
+    // anew as Delete does; the member list is read again when it changed.
+    // A read-only archive is refused as Delete refuses it, a name the
+    // library refuses is said through OnMessage. LastResult is the number
+    // of members renamed. FileSpecs is neither read nor emptied.
+    void Rename(const std::string &from, const std::string &to);
+    orvex::OperationResult Rename(orvex::RenameRequest request, orvex::ComponentEvents &events);
+
     // Each member of the current archive in order with its data, for a
     // writer that takes them one by one (the conversion to ZIP). Cancel is
     // left as it is: the writer, after the reading, must still hear it.
@@ -192,15 +201,18 @@ private:
     void readMembers(const std::string &name, orvex::ComponentEvents &events);
     // The current archive's backend; chosen now when no list was read yet.
     orvex::ArchiveBackend &backend();
-    // True, with the refusal said, when the current archive is read-only.
-    bool refuseReadOnly(orvex::ArchiveEvents &events);
+    // True, with the refusal said, when the current archive is read-only;
+    // the operations that take FileSpecs (`consumesSpecs`) empty it.
+    bool refuseReadOnly(orvex::ArchiveEvents &events, bool consumesSpecs = true);
     // Takes the archive's lock for Add and Delete; false (and said why) when
     // the operation must not run.
     bool lockArchive(orvex::ArchiveLock &lock, orvex::ArchiveEvents &events);
-    // Runs an add or a delete (`change`) under the archive's lock, then reads
-    // the member list again when it changed anything.
+    // Runs an add, a delete or a rename (`change`) under the archive's lock,
+    // then reads the member list again when it changed anything. An
+    // operation that takes FileSpecs (`consumesSpecs`) empties it.
     orvex::OperationResult changeArchive(orvex::ComponentEvents &events,
-                                         const std::function<orvex::OperationResult()> &change);
+                                         const std::function<orvex::OperationResult()> &change,
+                                         bool consumesSpecs = true);
     // Sets LastResult from what an operation returned, or says it failed.
     void takeResult(const orvex::OperationResult &result, orvex::ArchiveEvents &events);
     orvex::CallFlags flags() const { return {Verbose, Trace}; }

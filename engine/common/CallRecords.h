@@ -43,7 +43,7 @@ enum : int32_t {
 //    13   delete from a missing archive         -
 //    14   writing the new archive               -
 //    15   the new archive not put in place      -
-//    16   unusable parameters                   -
+//    16   unusable parameters; a name refused   -
 //    18   a source or base directory not opened -
 //    50   -                                     writing a file or directory
 //    81   -                                     method or encryption unsupported
@@ -211,6 +211,24 @@ struct ZipStreamRecord {
     int32_t PasswordLength;  // 1 to MaxPasswordLength when Password is set
 };
 
+// libzipeng.so's rename: the member OldName, or with OldName a folder's name
+// ending in '/' every member under it by that prefix, gets NewName in a new
+// archive written beside the old one and renamed over it, as a delete writes
+// it. A name that would collide or escape is refused before anything is
+// written. Reports go to Callback as the delete's do; the result is the
+// number of members renamed.
+struct ZipRenameRecord {
+    int32_t Version;  // 110
+    void *Instance;
+    EngineCallback Callback;
+    const char *ArchiveName;
+    int32_t VerboseFlag;
+    int32_t TraceFlag;
+    const char *OldName;  // a stored name, bytes as stored
+    const char *NewName;
+};
+int32_t orvex_zipeng_rename(const ZipRenameRecord *record);
+
 // A hard link's data is the name of a file entry written before it, whose
 // member it becomes a copy of under its own name.
 enum : int32_t { ZipStreamFile = 0, ZipStreamDirectory = 1, ZipStreamSymlink = 2, ZipStreamHardLink = 3 };
@@ -293,6 +311,12 @@ static_assert(offsetof(ZipStreamRecord, Level) == 32);
 static_assert(offsetof(ZipStreamRecord, ReplaceFlag) == 44);
 static_assert(offsetof(ZipStreamRecord, Password) == 48);
 static_assert(offsetof(ZipStreamRecord, PasswordLength) == 56);
+static_assert(offsetof(ZipRenameRecord, Instance) == 8);
+static_assert(offsetof(ZipRenameRecord, Callback) == 16);
+static_assert(offsetof(ZipRenameRecord, ArchiveName) == 24);
+static_assert(offsetof(ZipRenameRecord, VerboseFlag) == 32);
+static_assert(offsetof(ZipRenameRecord, OldName) == 40);
+static_assert(offsetof(ZipRenameRecord, NewName) == 48);
 static_assert(offsetof(ZipStreamEntry, Kind) == 8);
 static_assert(offsetof(ZipStreamEntry, Modified) == 16);
 static_assert(offsetof(ZipStreamEntry, Size) == 24);

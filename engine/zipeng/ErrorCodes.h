@@ -21,7 +21,7 @@ enum ErrorCode : int32_t {
     MissingArchive = 13,  // delete from an archive that does not exist
     WriteError = 14,      // writing the new archive failed (full disk, ...)
     CreateError = 15,     // the new archive could not be put in place
-    BadParameters = 16,   // the parameter record is unusable, or a name is repeated
+    BadParameters = 16,   // the parameter record is unusable, a name is repeated, or a new name refused
     OpenError = 18,       // a source file, or the base directory, is missing or cannot be opened
 };
 

@@ -1,8 +1,11 @@
 #pragma once
-// libzipeng.so: adds files to a ZIP archive and deletes members from it.
+// libzipeng.so: adds files to a ZIP archive, deletes members from it and
+// renames them.
 //
-// One entry point, orvex_zipeng_call(ZipCallRecord *), declared with the
-// records in engine/common/CallRecords.h. The record's flags mean what
+// The entry point of add and delete, orvex_zipeng_call(ZipCallRecord *), is
+// declared with the records in engine/common/CallRecords.h, and so are the
+// rename's (orvex_zipeng_rename, ZipRenameRecord; see Rename below) and the
+// streaming writer's. The record's flags mean what
 // the options of Info-ZIP zip 3.0 mean:
 //
 //   DropDirNamesFlag   zip -j   store bare file names; no directory entries
@@ -58,6 +61,21 @@
 // (fnmatch(3), where '*' also matches '/'). A directory entry also answers to
 // its name without the trailing '/'. A argument that matches nothing is
 // reported.
+//
+// Rename: OldName, a member's stored name, gets NewName; with OldName a
+// folder's name ending in '/', every member whose name begins with it gets
+// NewName (its '/' added when missing) in place of that prefix. The new
+// archive is written as a delete writes it: every other member copied byte
+// for byte; a renamed one with its local and central headers rewritten for
+// the new name and its length, general-purpose bit 11 set when the new name
+// is valid UTF-8 outside ASCII, and its Unicode path fields (0x7075) dropped;
+// its data, encryption header, data descriptor and ZIP64 sizes copied as they
+// were. Refused before anything is written (code 16; 12 when OldName names no
+// member): a new name that extraction would refuse or change (NUL, absolute,
+// a drive prefix, "..", '\', empty or "." components, longer than 65,535
+// bytes), and one that another member has or would have, or that would be a
+// file's and a folder's at once (zipformat/RenamePlan.h). Result: the number
+// of members renamed.
 //
 // Result: the number of members added, replaced or deleted. Directory entries
 // count, as zip reports them ("adding: dir/"). A job that changes nothing,

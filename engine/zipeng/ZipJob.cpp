@@ -1,6 +1,7 @@
 // The record read into options, and the job it asks for run with every
 // failure turned into a message. The jobs themselves: AddJob.cpp,
-// DeleteJob.cpp, with the frame they share in Job.h.
+// DeleteJob.cpp, with the frame they share in Job.h (RenameJob.cpp too, from
+// its own entry point).
 
 #include "engine/zipeng/ZipJob.h"
 
@@ -22,11 +23,6 @@
 
 namespace zipeng {
 
-namespace {
-
-// A symbolic link named as the archive is followed, so that the link stays
-// and the file it points to is the one replaced. A link that points nowhere
-// yet is followed too: the new archive is created where it points.
 std::string resolveArchivePath(const std::string &name)
 {
     struct stat status {};
@@ -57,8 +53,6 @@ std::string resolveArchivePath(const std::string &name)
     }
     return name;
 }
-
-}  // namespace
 
 bool readRecord(const ZipCallRecord &record, JobOptions &options, Reporter &reporter)
 {

@@ -1026,3 +1026,66 @@ TEST_F(ArchiveCommands, DuringAnOperationTheWindowsCatchUpAboutThirtyTimesASecon
         }
     }
 }
+
+TEST_F(ArchiveCommands, F2RenamesTheTopSelectedRowAndTheGridShowsTheNewName)
+{
+    const QString archive = makeArchive("a.zip", {"a.txt", "b.txt"});
+    open(archive);
+    form().show();
+    QApplication::setActiveWindow(&form());
+    grid().setFocus();
+    selectRows(2, 2);  // b.txt
+    script->inputAnswers.push_back({true, "docs/c.txt"});
+    QTest::keyClick(&grid(), Qt::Key_F2);
+    ASSERT_GE(script->shown.size(), 2u);
+    const platform::PromptRecord &asked = script->shown[script->shown.size() - 2];
+    EXPECT_EQ(asked.caption, "Rename");
+    EXPECT_EQ(asked.text, "New name for b.txt:");
+    EXPECT_EQ(asked.defaultValue, "b.txt");
+    EXPECT_EQ(lastShown().text, "1 file(s) were renamed");
+    EXPECT_EQ(names(), (std::vector<QString>{"a.txt", "docs/c.txt"}));
+    EXPECT_EQ(windows->F_status->windowTitle(), "Renaming file(s)");
+}
+
+TEST_F(ArchiveCommands, ARenameThatWouldCollideOrEscapeIsRefusedWithTheReasonAndNothingIsWritten)
+{
+    const QString archive = makeArchive("a.zip", {"a.txt", "b.txt"});
+    open(archive);
+    const QByteArray before = readBytes(archive);
+    const struct {
+        QString answer;
+        QString said;
+    } cases[] = {
+        {"b.txt", "Cannot rename \"a.txt\" to \"b.txt\": \"b.txt\" is already in the archive"},
+        {"../a.txt", "Cannot rename \"a.txt\" to \"../a.txt\": the name leads outside the target directory"},
+    };
+    for (const auto &c : cases) {
+        selectRows(1, 1);
+        script->inputAnswers.push_back({true, c.answer});
+        form().renameMemberCommand();
+        EXPECT_EQ(lastShown().caption, "Warning");
+        EXPECT_EQ(lastShown().text, c.said);
+        EXPECT_EQ(readBytes(archive), before);
+    }
+    // Cancelled, or the name left as it was: nothing is asked or written.
+    const size_t shown = script->shown.size();
+    form().renameMemberCommand();
+    script->inputAnswers.push_back({true, "a.txt"});
+    form().renameMemberCommand();
+    EXPECT_EQ(script->shown.size(), shown + 2);  // the two questions alone
+    EXPECT_EQ(readBytes(archive), before);
+}
+
+TEST_F(ArchiveCommands, RenamingAFolderRowTakesEveryMemberUnderIt)
+{
+    const QString archive =
+        writeArchive("f.zip", ziptest::buildZip({ziptest::dirEntry("d/"), ziptest::stored("d/x.txt", "x"),
+                                                 ziptest::stored("d/sub/y.txt", "y"), ziptest::stored("dz.txt", "z")}));
+    open(archive);
+    selectRows(1, 1);  // d/
+    script->inputAnswers.push_back({true, "e"});
+    form().renameMemberCommand();
+    EXPECT_EQ(script->shown[script->shown.size() - 2].text, "New name for d/:");
+    EXPECT_EQ(lastShown().text, "3 file(s) were renamed");
+    EXPECT_EQ(names(), (std::vector<QString>{"e/", "e/x.txt", "e/sub/y.txt", "dz.txt"}));
+}

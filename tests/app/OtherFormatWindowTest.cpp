@@ -76,9 +76,10 @@ TEST_F(OtherFormatWindow, IsListedWithoutPackedSizesAndOnlyItsReadingCommandsAre
     ASSERT_NE(statePanel(), nullptr);
     EXPECT_FALSE(statePanel()->isHidden());
     EXPECT_TRUE(statePanel()->text().startsWith("Read-only: ")) << statePanel()->text().toStdString();
-    for (const char *action : {"addAction", "deleteMembersAction"})
+    for (const char *action : {"addAction", "deleteMembersAction", "renameAction"})
         EXPECT_FALSE(enabled(action)) << action;
-    for (const char *action : {"extractAction", "testAction", "editAction", "saveAsZipAction", "openArchiveAction"})
+    for (const char *action :
+         {"extractAction", "testAction", "editAction", "saveAsZipAction", "openArchiveAction", "propertiesAction"})
         EXPECT_TRUE(enabled(action)) << action;
     EXPECT_FALSE(form().toolButton("addButton")->isEnabled());
     EXPECT_EQ(form().menuAction("saveAsZipAction")->text().remove(u'&'), QStringLiteral("Save as ZIP…"));
@@ -87,7 +88,7 @@ TEST_F(OtherFormatWindow, IsListedWithoutPackedSizesAndOnlyItsReadingCommandsAre
     addWithEngine(path("plain.zip"), {path("src/a.txt")});
     open(path("plain.zip"));
     EXPECT_TRUE(statePanel()->isHidden());
-    EXPECT_TRUE(enabled("addAction") && enabled("deleteMembersAction"));
+    EXPECT_TRUE(enabled("addAction") && enabled("deleteMembersAction") && enabled("renameAction"));
 }
 
 TEST_F(OtherFormatWindow, SavedAsZipTheCopyHoldsEveryMemberAndIsOpenedWritable)

@@ -173,7 +173,7 @@ protected:
 
     StandIn library;
     OneRowListing listing;
-    ArchiveSession session{EngineLibraries{&standInZip, &standInUnzip}};
+    ArchiveSession session{EngineLibraries{&standInZip, &standInUnzip, nullptr}};
 };
 
 }  // namespace

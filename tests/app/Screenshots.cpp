@@ -13,6 +13,7 @@
 #include "dialogs/ExtractForm.h"
 #include "dialogs/HelpWindow.h"
 #include "dialogs/MsgForm.h"
+#include "dialogs/PropertiesForm.h"
 #include "dialogs/StatusForm.h"
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,6 +24,7 @@
 #include <QSlider>
 
 #include "app/PasswordQuestion.h"
+#include "app/PropertiesCommand.h"
 #include "app/RecentArchives.h"
 #include "platform/Prompts.h"
 #include "support/ArchiveBuilder.h"
@@ -74,6 +76,11 @@ int main(int argc, char **argv)
         listing.applyCommandLineArchive();
         save(listing, out.filePath(QStringLiteral("main-window.png")));
         save(listing, out.filePath(QStringLiteral("main-window-inactive.png")), false);
+        // File > Properties… for the sample archive.
+        PropertiesForm properties(
+            archive_properties::rows(orvex::summarizeArchive(listing.session().engine), QLocale()),
+            archive_properties::pathLabel(), &listing);
+        save(properties, out.filePath(QStringLiteral("properties.png")));
     }
     {
         // The listing under a dark desktop palette: the grid and the bars

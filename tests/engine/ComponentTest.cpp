@@ -146,7 +146,7 @@ void expectFields(const Record &record, const Fields &expected)
 
 class ComponentTest : public ::testing::Test {
 protected:
-    ComponentTest() : engine(EngineLibraries{&fakeZip, &fakeUnzip})
+    ComponentTest() : engine(EngineLibraries{&fakeZip, &fakeUnzip, nullptr})
     {
         fake = &library;
         engine.MessageSink = [this](const std::string &text) { notices.push_back(text); };

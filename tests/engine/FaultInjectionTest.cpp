@@ -1,7 +1,7 @@
 // Write faults in both engine libraries (ORVEX_FAULT, engine/zipformat/
 // SystemCalls.h): every write, short write, rename, directory creation and
-// fsync of an add, an update, a delete and an extraction is made to fail in
-// turn. A failed add or delete must leave the archive exactly as it was and
+// fsync of an add, an update, a delete, a rename and an extraction is made to fail in
+// turn. A failed add, delete or rename must leave the archive exactly as it was and
 // no temporary file; a failed extraction must leave no partial file under a
 // final name. The last test kills orvexzip at random writes.
 //
@@ -368,6 +368,36 @@ TEST_F(FaultTest, Delete)
             return callEngine("old.zip", {"gone1.txt", "gone2.bin"}, flags);
         },
         [&](const std::string &archive) { expectMembers(archive, contents); });
+}
+
+// A rename: the renamed members' headers written anew, the others copied.
+TEST_F(FaultTest, Rename)
+{
+    ScratchDir scratch;
+    makeDirs("d");
+    std::map<std::string, std::string> contents;
+    const std::string old = oldZip(
+        contents,
+        {{"d/k1.txt", textData(10000, 1)}, {"d/k2.bin", randomData(300000, 2)}, {"stay.txt", textData(5000, 3)}});
+    ASSERT_FALSE(old.empty());
+    std::map<std::string, std::string> renamed;
+    for (const auto &[name, data] : contents)
+        renamed[name.starts_with("d/") ? "e/" + name.substr(2) : name] = data;
+    walkZip(
+        "old.zip", [&] { writeFile("old.zip", old); },
+        [] {
+            CallRecorder recorder;
+            ZipRenameRecord record{};
+            recorder.attach(record, false, false);
+            record.ArchiveName = "old.zip";
+            record.OldName = "d/";
+            record.NewName = "e/";
+            CallResult r;
+            r.result = orvex_zipeng_rename(&record);
+            r.calls = recorder.calls;
+            return r;
+        },
+        [&](const std::string &archive) { expectMembers(archive, renamed); });
 }
 
 // ---- The extraction library ---------------------------------------------------

@@ -3,6 +3,7 @@
 // listing, the extraction library and orvexzip; a missing part is named,
 // changes are refused, and a lone part does not pass for the archive.
 
+#include "engine/ArchiveSummary.h"
 #include "support/ArchiveBuilder.h"
 #include "support/ArchiveReading.h"
 #include "support/EngineCalls.h"
@@ -165,7 +166,25 @@ TEST_F(SplitArchiveTest, WithoutThePartHoldingTheDirectoryNothingIsRead)
     }
 }
 
-TEST_F(SplitArchiveTest, AddAndDeleteOnASetAreRefusedAndEveryPartStaysAsItWas)
+TEST_F(SplitArchiveTest, TheSummaryNamesEveryPartAndCountsTheirSizes)
+{
+    for (const SplitSet *set : {&InfoZip, &SevenZip}) {
+        SCOPED_TRACE(set->tool);
+        if (!make(*set))
+            GTEST_SKIP() << set->tool << " not found";
+        TZipEngine engine;
+        engine.setZipFilename(*dir_ / set->parts.front());
+        const orvex::ArchiveSummary s = orvex::summarizeArchive(engine);
+        EXPECT_EQ(s.splitParts, set->parts);
+        uint64_t total = 0;
+        for (const auto &[name, bytes] : partBytes(*set))
+            total += bytes.size();
+        EXPECT_EQ(s.sizeOnDisk, total);
+        EXPECT_EQ(s.files, TreeFiles.size());
+    }
+}
+
+TEST_F(SplitArchiveTest, AddDeleteAndRenameOnASetAreRefusedAndEveryPartStaysAsItWas)
 {
     for (const SplitSet *set : {&InfoZip, &SevenZip}) {
         SCOPED_TRACE(set->tool);
@@ -185,6 +204,11 @@ TEST_F(SplitArchiveTest, AddAndDeleteOnASetAreRefusedAndEveryPartStaysAsItWas)
             const RunResult cli = runOrvexzip({"delete", *dir_ / opened, "t/first.txt"});
             // The component refuses before the library is called.
             EXPECT_NE(cli.err.find(opened + " is a split archive, which is read-only"), std::string::npos) << cli.err;
+            TZipEngine engine;
+            engine.setZipFilename(*dir_ / opened);
+            EXPECT_TRUE(engine.ReadOnly());
+            engine.Rename("t/first.txt", "t/renamed.txt");
+            EXPECT_EQ(engine.LastResult, 0);
         }
         EXPECT_EQ(partBytes(*set), before);
         EXPECT_EQ(listDir(dir_->path()).size(), set->parts.size() + 2);  // the parts, t and new.txt

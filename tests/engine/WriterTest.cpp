@@ -206,7 +206,7 @@ TEST(ArchiveLock, TheWindowsSettingRefusesWhileAnotherWriterHoldsTheArchive)
         TempDir dir;
         const std::string archive = dir.write("a.zip", endRecord());  // an empty archive
         dir.write("x.txt", "x");
-        TZipEngine engine(EngineLibraries{&countingZip, nullptr});
+        TZipEngine engine(EngineLibraries{&countingZip, nullptr, nullptr});
         std::vector<std::string> notices;
         engine.MessageSink = [&](const std::string &text) { notices.push_back(text); };
         engine.setZipFilename(archive);

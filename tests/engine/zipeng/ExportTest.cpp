@@ -1,5 +1,5 @@
-// The shared library as the program loads it: the add's entry point and the
-// streaming writer's, nothing else.
+// The shared library as the program loads it: the add's entry point, the
+// rename's and the streaming writer's, nothing else.
 
 #include "support/ArchiveReading.h"
 #include "support/EngineCalls.h"
@@ -27,14 +27,24 @@ TEST(Export, OnlyTheEntryPointsAreVisibleAndTheyWork)
     std::istringstream lines(symbols.out);
     for (std::string address, kind, name; lines >> address >> kind >> name;)
         exported.push_back(kind + " " + name);
-    EXPECT_EQ(exported, (std::vector<std::string>{"T orvex_zipeng_call", "T orvex_zipeng_stream_begin",
-                                                  "T orvex_zipeng_stream_data", "T orvex_zipeng_stream_end_entry",
-                                                  "T orvex_zipeng_stream_entry", "T orvex_zipeng_stream_finish"}));
+    EXPECT_EQ(exported,
+              (std::vector<std::string>{"T orvex_zipeng_call", "T orvex_zipeng_rename", "T orvex_zipeng_stream_begin",
+                                        "T orvex_zipeng_stream_data", "T orvex_zipeng_stream_end_entry",
+                                        "T orvex_zipeng_stream_entry", "T orvex_zipeng_stream_finish"}));
 
     ScratchDir dir;
     writeFile("a.txt", "a");
     EXPECT_EQ(entry(bareAddRecord("a.zip", "a.txt").get()), 1);
     EXPECT_EQ(readArchive("a.zip").names(), std::vector<std::string>{"a.txt"});
+    const auto rename = reinterpret_cast<int32_t (*)(const ZipRenameRecord *)>(::dlsym(library, "orvex_zipeng_rename"));
+    ASSERT_TRUE(rename);
+    ZipRenameRecord renaming{};
+    renaming.Version = EngineInterfaceVersion;
+    renaming.ArchiveName = "a.zip";
+    renaming.OldName = "a.txt";
+    renaming.NewName = "b/a.txt";
+    EXPECT_EQ(rename(&renaming), 1);
+    EXPECT_EQ(readArchive("a.zip").names(), std::vector<std::string>{"b/a.txt"});
 
     const auto begin =
         reinterpret_cast<ZipStream *(*)(const ZipStreamRecord *)>(::dlsym(library, "orvex_zipeng_stream_begin"));

@@ -1,0 +1,75 @@
+// The library's entry point for renaming members (RenameJob.h), beside the
+// add's and delete's record: that record's layout is fixed, and a rename
+// needs two names where it holds a list.
+
+#include "engine/zipeng/ZipEngineLibrary.h"
+
+#include "engine/common/SystemCalls.h"
+#include "engine/zipeng/ErrorCodes.h"
+#include "engine/zipeng/RenameJob.h"
+#include "engine/zipeng/Reporter.h"
+#include "engine/zipeng/ZipJob.h"
+
+#include <exception>
+#include <new>
+
+namespace {
+
+using namespace zipeng;
+
+int32_t rename(const ZipRenameRecord &record, Reporter &reporter)
+{
+    if (record.Version != EngineInterfaceVersion) {
+        reporter.message(BadParameters, "Unsupported interface version " + std::to_string(record.Version));
+        return 0;
+    }
+    if (!record.ArchiveName || !*record.ArchiveName) {
+        reporter.message(BadParameters, "No archive name was given");
+        return 0;
+    }
+    if (!record.OldName || !record.NewName) {
+        reporter.message(BadParameters, "No member was named to rename");
+        return 0;
+    }
+    JobOptions options;
+    options.archive = record.ArchiveName;
+    try {
+        return RenameJob(options, reporter).run(resolveArchivePath(options.archive), record.OldName, record.NewName);
+    } catch (const Cancelled &) {
+        reporter.message(InfoCode, "Cancelled: " + options.archive + " was left unchanged");
+    } catch (const JobError &error) {
+        reporter.message(error.code, error.message);
+    } catch (const std::bad_alloc &) {
+        reporter.message(OutOfMemory, "Out of memory; " + options.archive + " was left unchanged");
+    } catch (const std::exception &error) {
+        reporter.message(InternalError, std::string("Internal error: ") + error.what());
+    } catch (...) {
+        reporter.message(InternalError, "Internal error; " + options.archive + " was left unchanged");
+    }
+    return 0;
+}
+
+}  // namespace
+
+extern "C" ORVEX_ZIPENG_EXPORT int32_t orvex_zipeng_rename(const ZipRenameRecord *record)
+{
+    if (!record)
+        return 0;
+    // Reads the test build's fault plan; nothing in a normal build.
+    const common::sys::FaultScope faults;
+    int32_t result = 0;
+    try {
+        Reporter reporter(record->Callback, record->Instance,
+                          reporterOptions(record->VerboseFlag != 0, record->TraceFlag != 0));
+        result = rename(*record, reporter);
+        try {
+            reporter.batchEnd();
+        } catch (...) {
+        }
+    } catch (...) {
+        // Only the reporter itself can get here; nothing may unwind into the
+        // caller's C frames.
+        result = 0;
+    }
+    return result;
+}
