@@ -162,7 +162,7 @@ void TMainform::ratioColumnToggled(bool shown)
 void TMainform::showArchiveTotals()
 {
     const bool listed = session_.hasArchive() && session_.engine.EntryCount() > 0;
-    archiveTotalsPanel_->setText(listed ? summaryText(countArchive(session_.engine.EntryList())) : QString());
+    archiveTotalsPanel_->setText(listed ? summaryText(orvex::countArchive(session_.engine.EntryList())) : QString());
     archiveTotalsPanel_->setToolTip(archiveTotalsPanel_->text());
     showSelectionTotals();
 }
@@ -179,7 +179,7 @@ void TMainform::showSelectionTotals()
     const bool chosen = indices.size() > 1;
     if (chosen) {
         selectionTotalsPanel_->setText(QStringLiteral("Selected: ")
-                                       + summaryText(countChosen(session_.engine.EntryList(), indices)));
+                                       + summaryText(orvex::countChosen(session_.engine.EntryList(), indices)));
         selectionTotalsPanel_->setToolTip(selectionTotalsPanel_->text() + QStringLiteral("\nArchive: ")
                                           + archiveTotalsPanel_->text());
     }

@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_set>
 
 namespace orvex {
 
@@ -17,7 +19,51 @@ namespace {
 // its extra field names.
 constexpr uint16_t MethodAes = 99;
 
+bool isFolder(const ArchiveEntry &entry)
+{
+    return !entry.FileName.empty() && entry.FileName.back() == '/';
+}
+
+void countEntry(ListingCounts &counts, const ArchiveEntry &entry)
+{
+    if (isFolder(entry)) {
+        ++counts.folders;
+        return;
+    }
+    ++counts.members;
+    counts.size += entry.TrueUnpackedSize;
+    counts.packed += entry.TruePackedSize;
+    counts.sizeKnown = counts.sizeKnown && entry.UnpackedSizeKnown;
+    counts.packedKnown = counts.packedKnown && entry.PackedSizeKnown;
+}
+
 }  // namespace
+
+ListingCounts countArchive(const std::vector<ArchiveEntry> &entries)
+{
+    ListingCounts counts;
+    // Folders by their names, so that one with an entry of its own and
+    // members under it counts once.
+    std::unordered_set<std::string_view> folders;
+    for (const ArchiveEntry &entry : entries) {
+        countEntry(counts, entry);
+        const std::string_view name = entry.FileName;
+        for (size_t slash = name.find('/'); slash != std::string_view::npos; slash = name.find('/', slash + 1))
+            if (slash > 0)
+                folders.insert(name.substr(0, slash + 1));
+    }
+    counts.folders = int64_t(folders.size());
+    return counts;
+}
+
+ListingCounts countChosen(const std::vector<ArchiveEntry> &entries, const std::vector<int> &indices)
+{
+    ListingCounts counts;
+    for (const int index : indices)
+        if (index >= 0 && size_t(index) < entries.size())
+            countEntry(counts, entries[size_t(index)]);
+    return counts;
+}
 
 std::optional<double> ArchiveSummary::ratio() const
 {
@@ -55,17 +101,16 @@ ArchiveSummary summarizeArchive(const std::string &path, const std::vector<Archi
     ArchiveSummary s;
     s.path = path;
     s.format = otherFormat.empty() ? "ZIP" : otherFormat;
+    // Counted as the status bar counts them, so that the two agree.
+    const ListingCounts counts = countArchive(entries);
+    s.files = uint64_t(counts.members);
+    s.folders = uint64_t(counts.folders);
+    s.packedSize = counts.packed;
+    s.unpackedSize = counts.size;
+    s.packedSizeKnown = counts.packedKnown;
+    s.unpackedSizeKnown = counts.sizeKnown;
     for (const ArchiveEntry &e : entries) {
-        const std::string &name = e.FileName;
-        if (!name.empty() && name.back() == '/')
-            ++s.folders;
-        else
-            ++s.files;
         s.encrypted += e.Encrypted() ? 1 : 0;
-        s.packedSizeKnown = s.packedSizeKnown && e.PackedSizeKnown;
-        s.unpackedSizeKnown = s.unpackedSizeKnown && e.UnpackedSizeKnown;
-        s.packedSize += e.TruePackedSize;
-        s.unpackedSize += e.TrueUnpackedSize;
         if (otherFormat.empty()) {
             const std::string method = zipMethodName(e.Method);
             if (std::find(s.methods.begin(), s.methods.end(), method) == s.methods.end())
@@ -94,11 +139,7 @@ ArchiveSummary summarizeArchive(const std::string &path, const std::vector<Archi
 
 ArchiveSummary summarizeArchive(const TZipEngine &engine)
 {
-    std::vector<ArchiveEntry> entries;
-    entries.reserve(size_t(std::max(engine.EntryCount(), 0)));
-    for (int i = 0; i < engine.EntryCount(); ++i)
-        entries.push_back(engine.Entries(i));
-    return summarizeArchive(engine.ZipFilename(), entries, engine.OtherFormat());
+    return summarizeArchive(engine.ZipFilename(), engine.EntryList(), engine.OtherFormat());
 }
 
 }  // namespace orvex

@@ -16,6 +16,25 @@ class TZipEngine;
 
 namespace orvex {
 
+// Members and folders of a listing and their sizes. Members are files and
+// links; folders are the folder entries, and for a whole archive also the
+// folders that exist only as parts of member names.
+struct ListingCounts {
+    int64_t members = 0;
+    int64_t folders = 0;
+    uint64_t size = 0;  // the members' unpacked sizes together
+    uint64_t packed = 0;
+    // Some member's size is not known (a format that does not say): that
+    // total would be short.
+    bool sizeKnown = true;
+    bool packedKnown = true;
+};
+
+// Every entry of an archive.
+ListingCounts countArchive(const std::vector<ArchiveEntry> &entries);
+// The entries at `indices` (rows chosen in the listing; -1 names none).
+ListingCounts countChosen(const std::vector<ArchiveEntry> &entries, const std::vector<int> &indices);
+
 struct ArchiveSummary {
     std::string path;
     std::string format;  // "ZIP", or the other format as libarchive names it

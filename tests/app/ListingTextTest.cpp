@@ -155,38 +155,39 @@ TEST(ListingSummary, CountsFilesAndEveryFolderOnce)
 {
     ArchiveEntry unknownPacked = sized("c/d.txt", 0, 1);
     unknownPacked.PackedSizeKnown = false;
+    using orvex::countArchive, orvex::countChosen, orvex::ListingCounts;
     const std::vector<ArchiveEntry> entries{sized("a/", 0, 0), sized("a/b/c.txt", 1000, 3000), sized("a/x.txt", 24, 48),
                                             sized("top.txt", 0, 0), unknownPacked};
     const ListingCounts all = countArchive(entries);
     EXPECT_EQ(all.members, 4);
     EXPECT_EQ(all.folders, 3);  // a/, a/b/, c/
     EXPECT_EQ(all.size, 3049u);
-    EXPECT_TRUE(all.packedUnknown);
+    EXPECT_FALSE(all.packedKnown);
 
     const ListingCounts chosen = countChosen(entries, {0, 2, -1, 99});
     EXPECT_EQ(chosen.members, 1);
     EXPECT_EQ(chosen.folders, 1);
     EXPECT_EQ(chosen.packed, 24u);
-    EXPECT_FALSE(chosen.packedUnknown);
+    EXPECT_TRUE(chosen.packedKnown);
 }
 
 TEST(ListingSummary, SaysCountsInWordsAndSizesReadably)
 {
     const QLocale english(QLocale::English, QLocale::UnitedStates), german(QLocale::German, QLocale::Germany);
     struct Case {
-        ListingCounts counts;
+        orvex::ListingCounts counts;
         QLocale locale;
         QString text;
     } cases[] = {
-        {{1, 0, 12288, 4198, false}, english, "1 member, 0 folders, 12.0 kB (4.1 kB packed)"},
-        {{2500, 1, 1572864, 0, true}, english, "2,500 members, 1 folder, 1.5 MB"},
-        {{2500, 3, 1572864, 1024, false}, german, "2.500 members, 3 folders, 1,5 MB (1,0 kB packed)"},
+        {{1, 0, 12288, 4198, true, true}, english, "1 member, 0 folders, 12.0 kB (4.1 kB packed)"},
+        {{2500, 1, 1572864, 0, true, false}, english, "2,500 members, 1 folder, 1.5 MB"},
+        {{2500, 3, 1572864, 1024, true, true}, german, "2.500 members, 3 folders, 1,5 MB (1,0 kB packed)"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(summaryText(c.counts, c.locale), c.text);
 }
 
-TEST(ListingSummary, RatioIsTheShareSavedAndEmptyWhereItMeansNothing)
+TEST(ListingSummary, RatioIsThePackedShareAndEmptyWhereItMeansNothing)
 {
     ArchiveEntry unknown = sized("u", 5, 10);
     unknown.UnpackedSizeKnown = false;
@@ -194,12 +195,12 @@ TEST(ListingSummary, RatioIsTheShareSavedAndEmptyWhereItMeansNothing)
         ArchiveEntry entry;
         QString ratio;
     } cases[] = {
-        {sized("a.txt", 38, 100), "62"},
-        {sized("b.bin", 103, 100), "-3"},
+        {sized("a.txt", 38, 100), "38"},
+        {sized("b.bin", 103, 100), "103"},
         {sized("c", 0, 0), ""},
         {sized("d/", 0, 0), ""},
         {unknown, ""},
-        {sized("e", 1, 3), "67"},
+        {sized("e", 2, 3), "67"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(ratioText(c.entry), c.ratio) << c.entry.FileName;
