@@ -213,8 +213,7 @@ void OperationFrame::message(int errCode, const QString &text)
         return;
     }
     QString boxText = QStringLiteral("Error message from DLL: ") + text;
-    const QString memberLine = plain_words::memberMessageLine(errCode, text);
-    if (const QString plain = memberLine.isEmpty() ? plain_words::addMessageLine(text) : memberLine; !plain.isEmpty())
+    if (const QString plain = plain_words::messageLine(errCode, text); !plain.isEmpty())
         boxText += QLatin1Char('\n') + plain;
     if (!isRunning()) {
         showPending();
