@@ -103,7 +103,7 @@ void TMainform::buildMenu()
     session_.engine.NameCharset = name_charset::stored(*settings_);
     const QString chosen = name_charset::itemOfCharset(session_.engine.NameCharset);
     for (const QString &item : name_charset::menuItems()) {
-        QAction *action = names->addAction(item);
+        QAction *action = names->addAction(name_charset::caption(item));
         action->setObjectName(QStringLiteral("nameCharset") + item);
         action->setCheckable(true);
         action->setChecked(item == chosen);
