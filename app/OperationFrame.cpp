@@ -66,6 +66,19 @@ void OperationFrame::run(const OperationTexts &texts, const EngineCall &operatio
         pendingLog_ << texts.startLine;
 
     WaitCursor cursor;
+    // The component's own refusals and errors come as notices, not as
+    // messages with a code: they count as failures of this operation too.
+    int notices = 0;
+    struct NoticeCount {
+        TZipEngine &engine;
+        std::function<void(const std::string &)> before;
+        ~NoticeCount() { engine.MessageSink = std::move(before); }
+    } noticeCount{engine_, engine_.MessageSink};
+    engine_.MessageSink = [&notices, &noticeCount](const std::string &text) {
+        ++notices;
+        if (noticeCount.before)
+            noticeCount.before(text);
+    };
     engine_.Verbose = true;
     engine_.Trace = false;
     // An operation the component refuses before calling its library counts 0,
@@ -94,7 +107,7 @@ void OperationFrame::run(const OperationTexts &texts, const EngineCall &operatio
             result += QStringLiteral("\nThe listing was not read again and is out of date: open the archive "
                                      "again to see its members as they are now.");
         // A count after failures must not look like plain success.
-        const bool failed = errors_ > 0 || engine_.LastTestFailures > 0;
+        const bool failed = errors_ > 0 || notices > 0 || engine_.LastTestFailures > 0;
         if (!result.isEmpty() && failed)
             platform::warningBox(owner_, result);
         else if (!result.isEmpty())
