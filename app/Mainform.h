@@ -89,6 +89,7 @@ public slots:
     void executeMemberCommand();
     void editMemberCommand();
     void openWithDefaultCommand();
+    void openWithCommand();
     void showLogToggled();
     void aboutCommand();
 

@@ -93,6 +93,7 @@ void TMainform::buildMenu()
             &TMainform::executeMemberCommand);
     addItem(actions, "editAction", "Edit file", QKeySequence(Qt::Key_F4), &TMainform::editMemberCommand);
     addItem(actions, "openWithDefaultAction", "&Open with default application", {}, &TMainform::openWithDefaultCommand);
+    addItem(actions, "openWithAction", "Open &with…", {}, &TMainform::openWithCommand);
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("viewMenu"));
@@ -229,7 +230,7 @@ void TMainform::setCommandsEnabled(bool enabled)
             button->setEnabled(enabled);
     for (const char *name : {"newArchiveAction", "openArchiveAction", "deleteArchiveAction", "saveAsZipAction",
                              "addAction", "extractAction", "testAction", "deleteMembersAction", "executeAction",
-                             "editAction", "openWithDefaultAction", "showLogAction"})
+                             "editAction", "openWithDefaultAction", "openWithAction", "showLogAction"})
         if (QAction *action = menuAction(QString::fromLatin1(name)))
             action->setEnabled(enabled);
     // An archive in a format we only read cannot take members or lose them.
