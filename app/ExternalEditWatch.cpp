@@ -43,7 +43,8 @@ struct ExternalEditWatch::Watched {
 ExternalEditWatch::ExternalEditWatch()
 {
     pause_.setSingleShot(true);
-    QObject::connect(&watcher_, &QFileSystemWatcher::fileChanged, &pause_, [this](const QString &path) { changed(path); });
+    QObject::connect(&watcher_, &QFileSystemWatcher::fileChanged, &pause_,
+                     [this](const QString &path) { changed(path); });
     QObject::connect(&watcher_, &QFileSystemWatcher::directoryChanged, &pause_,
                      [this](const QString &path) { changed(path); });
     QObject::connect(&pause_, &QTimer::timeout, [this] {
@@ -146,7 +147,8 @@ void ExternalEditWatch::lookAt(Watched &watched)
     }
     watched.asking = true;
     const bool update = platform::confirmBox(
-        watched.parent, watched.member.name + QStringLiteral(" was changed in another program. Update it in the archive?"));
+        watched.parent,
+        watched.member.name + QStringLiteral(" was changed in another program. Update it in the archive?"));
     // What came while the question was open is in what is written or declined.
     const std::optional<QByteArray> answered = contentHash(path);
     const QFileInfo now(path);

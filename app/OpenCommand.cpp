@@ -73,6 +73,9 @@ void watchForChanges(ArchiveSession &session, QWidget *parent, WorkingCopy copy,
     session.externalEdits().watch(
         std::move(copy), std::move(member), parent,
         [&session, parent](const ExternalEditWatch::Member &edited, const QString &folder, const QString &path) {
+            // Never into another archive than the member's.
+            if (session.archivePath() != edited.archive)
+                return false;
             return member_commands::writeBack(session, parent, {edited.name, edited.storedName, folder, path},
                                               edited.password);
         });

@@ -19,7 +19,8 @@ OpenWithDialog::OpenWithDialog(QWidget *parent, const QString &memberName,
     applicationList = new QListWidget(this);
     applicationList->setObjectName(QStringLiteral("applicationList"));
     for (size_t i = 0; i < applications_.size(); ++i)
-        applicationList->addItem(i == 0 ? applications_[i].name + QStringLiteral(" (default)") : applications_[i].name);
+        applicationList->addItem(applications_[i].isDefault ? applications_[i].name + QStringLiteral(" (default)")
+                                                            : applications_[i].name);
     if (!applications_.empty())
         applicationList->setCurrentRow(0);
     layout->addWidget(applicationList);

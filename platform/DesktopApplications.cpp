@@ -243,8 +243,14 @@ std::vector<DesktopApplication> applicationsFor(const QStringList &mimeTypes, co
             if (std::optional<DesktopApplication> application = parseDesktopEntry(readText(path), id))
                 here.emplace(id, std::move(*application));
             else
-                here.emplace(id, DesktopApplication{.id = id, .name = {}, .exec = {}, .tryExec = {},
-                                                    .mimeTypes = {}, .noDisplay = false, .hidden = true});
+                here.emplace(id, DesktopApplication{.id = id,
+                                                    .name = {},
+                                                    .exec = {},
+                                                    .tryExec = {},
+                                                    .mimeTypes = {},
+                                                    .noDisplay = false,
+                                                    .hidden = true,
+                                                    .isDefault = false});
         }
         byId.merge(here);
     }
@@ -273,6 +279,7 @@ std::vector<DesktopApplication> applicationsFor(const QStringList &mimeTypes, co
                                                 [&](const DesktopApplication &a) { return a.id == id; });
                 if (found == offered.end())
                     continue;
+                found->isDefault = true;
                 std::rotate(offered.begin(), found, found + 1);
                 return offered;
             }

@@ -20,6 +20,7 @@ struct DesktopApplication {
     QStringList mimeTypes;
     bool noDisplay = false;
     bool hidden = false;
+    bool isDefault = false;  // the user's default for the type (applicationsFor)
 };
 
 // The [Desktop Entry] group of a desktop file's `text`, as application `id`;

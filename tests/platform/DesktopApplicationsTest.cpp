@@ -22,8 +22,8 @@ void writeText(const QString &path, const QByteArray &text)
 
 QByteArray entry(const char *name, const char *mimeTypes, const char *more = "")
 {
-    return QByteArray("[Desktop Entry]\nType=Application\nName=") + name + "\nExec=" + name + " %f\nMimeType="
-           + mimeTypes + "\n" + more;
+    return QByteArray("[Desktop Entry]\nType=Application\nName=") + name + "\nExec=" + name
+           + " %f\nMimeType=" + mimeTypes + "\n" + more;
 }
 
 QStringList names(const std::vector<platform::DesktopApplication> &applications)
@@ -96,15 +96,16 @@ TEST(DesktopApplications, TheListHoldsTheShownApplicationsForTheTypeTheDefaultFi
 
     const QStringList types{"text/x-csrc", "text/plain"};
     const QStringList dataDirs{home, system};
-    EXPECT_EQ(names(platform::applicationsFor(types, dataDirs, {config})),
-              (QStringList{"Alpha", "Kde editor", "My name", "Zeta"}));
+    const auto withoutDefault = platform::applicationsFor(types, dataDirs, {config});
+    EXPECT_EQ(names(withoutDefault), (QStringList{"Alpha", "Kde editor", "My name", "Zeta"}));
+    EXPECT_FALSE(withoutDefault.front().isDefault);
 
     // The user's default for the most specific type comes first, by its id.
-    writeText(config + "/mimeapps.list",
-              "[Added Associations]\ntext/plain=alpha.desktop;\n[Default Applications]\n"
-              "text/plain=notinstalled.desktop;kde-editor.desktop;\n");
-    EXPECT_EQ(names(platform::applicationsFor(types, dataDirs, {config})),
-              (QStringList{"Kde editor", "Alpha", "My name", "Zeta"}));
+    writeText(config + "/mimeapps.list", "[Added Associations]\ntext/plain=alpha.desktop;\n[Default Applications]\n"
+                                         "text/plain=notinstalled.desktop;kde-editor.desktop;\n");
+    const auto withDefault = platform::applicationsFor(types, dataDirs, {config});
+    EXPECT_EQ(names(withDefault), (QStringList{"Kde editor", "Alpha", "My name", "Zeta"}));
+    EXPECT_TRUE(withDefault.front().isDefault);
 }
 
 TEST(DesktopApplications, AFileTypeComesWithTheTypesItDerivesFrom)
