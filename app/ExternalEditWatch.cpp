@@ -123,10 +123,12 @@ void ExternalEditWatch::check(const QString &path)
 void ExternalEditWatch::lookAt(Watched &watched)
 {
     const QString path = watched.copy.path();
-    // A file renamed over the copy is another file: the watcher has let the
-    // old one go.
-    if (QFile::exists(path) && !watcher_.files().contains(path))
+    // A file renamed over the copy is another file, while the watcher may
+    // still hold the old one: the path is taken up anew.
+    if (QFile::exists(path)) {
+        watcher_.removePath(path);
         watcher_.addPath(path);
+    }
     if (watched.asking)
         return;
     const QFileInfo info(path);
