@@ -38,10 +38,6 @@ private:
     std::function<void()> open_;
 };
 
-}  // namespace
-
-namespace {
-
 // The member's copy, fetched and checked as both open commands need it;
 // nothing when it is not to be opened (the box has said why).
 std::optional<WorkingCopy> fetchToOpen(ArchiveSession &session, QWidget *parent, std::string &password)
