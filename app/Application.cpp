@@ -6,6 +6,7 @@
 #include "dialogs/EditForm.h"
 #include "dialogs/ExtractForm.h"
 #include "dialogs/MsgForm.h"
+#include "dialogs/OpenWithDialog.h"
 #include "dialogs/StatusForm.h"
 #include "platform/Prompts.h"
 #include "platform/TimeZone.h"
@@ -42,6 +43,8 @@ std::unique_ptr<ApplicationWindows> ApplicationWindows::create(const QStringList
     // Copies of members that a run which did not end cleanly left behind
     // (the plaintext of encrypted ones among them) go before anything else.
     const QString notice = platform::WorkingArea::removeLeftovers();
+    // Open with… shows its chooser through the prompts.
+    platform::setApplicationChooser(&OpenWithDialog::choose);
     auto windows = std::make_unique<ApplicationWindows>();
     windows->Mainform = std::make_unique<TMainform>(arguments);
     windows->Mainform->setStartupNotice(notice);

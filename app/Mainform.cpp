@@ -369,6 +369,11 @@ void TMainform::openWithDefaultCommand()
     command([this] { open_command::openMember(session_, this); });
 }
 
+void TMainform::openWithCommand()
+{
+    command([this] { open_command::openMemberWith(session_, this); });
+}
+
 void TMainform::editMemberCommand()
 {
     command([this] {

@@ -92,6 +92,7 @@ public slots:
     void executeMemberCommand();
     void editMemberCommand();
     void openWithDefaultCommand();
+    void openWithCommand();
     void showLogToggled();
     void aboutCommand();
     // Help > Contents: the manual, in a window of its own.

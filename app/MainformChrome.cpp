@@ -108,6 +108,7 @@ void TMainform::buildMenu()
             &TMainform::executeMemberCommand);
     addItem(actions, "editAction", "Edit file", QKeySequence(Qt::Key_F4), &TMainform::editMemberCommand);
     addItem(actions, "openWithDefaultAction", "&Open with default application", {}, &TMainform::openWithDefaultCommand);
+    addItem(actions, "openWithAction", "Open &with…", {}, &TMainform::openWithCommand);
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("viewMenu"));
@@ -118,7 +119,7 @@ void TMainform::buildMenu()
     session_.engine.NameCharset = name_charset::stored(*settings_);
     const QString chosen = name_charset::itemOfCharset(session_.engine.NameCharset);
     for (const QString &item : name_charset::menuItems()) {
-        QAction *action = names->addAction(item);
+        QAction *action = names->addAction(name_charset::caption(item));
         action->setObjectName(QStringLiteral("nameCharset") + item);
         action->setCheckable(true);
         action->setChecked(item == chosen);
@@ -262,8 +263,8 @@ void TMainform::setCommandsEnabled(bool enabled)
             button->setEnabled(enabled);
     for (const char *name : {"newArchiveAction", "openArchiveAction", "deleteArchiveAction", "saveAsZipAction",
                              "addAction", "extractAction", "testAction", "deleteMembersAction", "renameAction",
-                             "executeAction", "editAction", "openWithDefaultAction", "showLogAction", "selectAllAction",
-                             "invertSelectionAction", "extractSelectedAction", "testSelectedAction"})
+                             "executeAction", "editAction", "openWithDefaultAction", "openWithAction", "showLogAction",
+                             "selectAllAction", "invertSelectionAction", "extractSelectedAction", "testSelectedAction"})
         if (QAction *action = menuAction(QString::fromLatin1(name)))
             action->setEnabled(enabled);
     // An archive in a format we only read cannot take members or lose them.

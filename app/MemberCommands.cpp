@@ -50,62 +50,6 @@ void runInFrame(ArchiveSession &session, QWidget *parent, const OperationFrame::
     session.operationFrame().reportLoggedErrors();
 }
 
-// Puts the editor's saved copy back into the archive in the member's place.
-// A member whose stored name was in another system's code page comes back
-// under its decoded name (UTF-8), and the old one is deleted by its stored
-// bytes, but only once the add has taken the copy: each call writes a new
-// archive, so a failed add leaves the member as it was. An encrypted member
-// goes back encrypted (AES-256, whatever cipher it had) with the password it
-// was opened with; without one it goes back in the clear only when the user
-// says so. False when the member was not written back.
-bool writeBack(ArchiveSession &session, QWidget *parent, const TF_Editform &editor, const QString &folder,
-               const std::string &password)
-{
-    TZipEngine &engine = session.engine;
-    const bool encrypted = isEncrypted(engine, session.memberStoredName);
-    if (encrypted && password.empty()
-        && !platform::confirmBox(parent,
-                                 QLatin1Char('"') + session.memberName
-                                     + QStringLiteral("\" is encrypted in the archive, and its password is not "
-                                                      "known here. Write it back without encryption?"),
-                                 platform::DefaultAnswer::No))
-        return false;
-    engine.Verbose = true;
-    engine.Trace = false;
-    engine.AddCompLevel = 9;
-    // The stored name is the path relative to the copy's folder, so the
-    // member replaces itself instead of arriving as a new one at the root.
-    engine.AddOptions = AddOpts{AddMove, AddDirNames};
-    orvex::AddRequest request = engine.addRequest();
-    request.specs.clear();
-    const QString relative = platform::relativeToDirectory(folder, editor.MemberPath);
-    if (!relative.isEmpty())
-        request.specs.push_back(QFile::encodeName(relative).toStdString());
-    request.baseDirectory = QFile::encodeName(folder).toStdString();
-    request.password = orvex::Secret(encrypted ? password : std::string());
-    const std::string addedName = request.specs.empty() ? std::string() : request.specs.front();
-    engine.LastResult = 0;
-    runInFrame(session, parent, [&](orvex::ComponentEvents &events) { engine.Add(std::move(request), events); });
-    const bool written = engine.LastResult > 0;
-    const bool added = written && !QFile::exists(editor.MemberPath);
-    const std::string &oldName = session.memberStoredName;
-    if (added && !oldName.empty() && !addedName.empty() && oldName != addedName)
-        runInFrame(session, parent, [&](orvex::ComponentEvents &events) {
-            orvex::DeleteRequest removal = engine.deleteRequest();
-            removal.specs = {oldName};
-            engine.Delete(std::move(removal), events);
-        });
-    // Re-reading the archive refills the grid, whether the add worked or not.
-    try {
-        session.readMembers(engine.ZipFilename());
-    } catch (const EReadCancelled &) {
-        // The user stopped the refresh; the write-back itself is done.
-        if (session.operationFrame().OnListingOutOfDate)
-            session.operationFrame().OnListingOutOfDate();
-    }
-    return written;
-}
-
 QString notWrittenBackText(const ArchiveSession &session)
 {
     return QStringLiteral("Your changes to \"%1\" were not written into %2. The editor opens again with them: "
@@ -173,6 +117,61 @@ void refuseLink(QWidget *parent, const QString &member)
                                                       "through it."));
 }
 
+// Puts the copy back into the archive in the member's place.
+// A member whose stored name was in another system's code page comes back
+// under its decoded name (UTF-8), and the old one is deleted by its stored
+// bytes, but only once the add has taken the copy: each call writes a new
+// archive, so a failed add leaves the member as it was. An encrypted member
+// goes back encrypted (AES-256, whatever cipher it had) with the password it
+// was opened with; without one it goes back in the clear only when the user
+// says so. False when the member was not written back.
+bool writeBack(ArchiveSession &session, QWidget *parent, const EditedCopy &copy, const std::string &password)
+{
+    TZipEngine &engine = session.engine;
+    const bool encrypted = isEncrypted(engine, copy.storedName);
+    if (encrypted && password.empty()
+        && !platform::confirmBox(parent,
+                                 QLatin1Char('"') + copy.memberName
+                                     + QStringLiteral("\" is encrypted in the archive, and its password is not "
+                                                      "known here. Write it back without encryption?"),
+                                 platform::DefaultAnswer::No))
+        return false;
+    engine.Verbose = true;
+    engine.Trace = false;
+    engine.AddCompLevel = 9;
+    // The stored name is the path relative to the copy's folder, so the
+    // member replaces itself instead of arriving as a new one at the root.
+    engine.AddOptions = AddOpts{AddMove, AddDirNames};
+    orvex::AddRequest request = engine.addRequest();
+    request.specs.clear();
+    const QString relative = platform::relativeToDirectory(copy.folder, copy.path);
+    if (!relative.isEmpty())
+        request.specs.push_back(QFile::encodeName(relative).toStdString());
+    request.baseDirectory = QFile::encodeName(copy.folder).toStdString();
+    request.password = orvex::Secret(encrypted ? password : std::string());
+    const std::string addedName = request.specs.empty() ? std::string() : request.specs.front();
+    engine.LastResult = 0;
+    runInFrame(session, parent, [&](orvex::ComponentEvents &events) { engine.Add(std::move(request), events); });
+    const bool written = engine.LastResult > 0;
+    const bool added = written && !QFile::exists(copy.path);
+    const std::string &oldName = copy.storedName;
+    if (added && !oldName.empty() && !addedName.empty() && oldName != addedName)
+        runInFrame(session, parent, [&](orvex::ComponentEvents &events) {
+            orvex::DeleteRequest removal = engine.deleteRequest();
+            removal.specs = {oldName};
+            engine.Delete(std::move(removal), events);
+        });
+    // Re-reading the archive refills the grid, whether the add worked or not.
+    try {
+        session.readMembers(engine.ZipFilename());
+    } catch (const EReadCancelled &) {
+        // The user stopped the refresh; the write-back itself is done.
+        if (session.operationFrame().OnListingOutOfDate)
+            session.operationFrame().OnListingOutOfDate();
+    }
+    return written;
+}
+
 void editMember(ArchiveSession &session, QWidget *parent, TF_Editform &editor)
 {
     HeldPassword password;
@@ -206,7 +205,8 @@ void editMember(ArchiveSession &session, QWidget *parent, TF_Editform &editor)
     // lets it go: a write-back that fails (a busy or read-only archive, a
     // full disk, encryption declined) brings the editor back with it. A
     // quit the user confirmed during the write-back ends it.
-    while (editor.Tag == TF_Editform::TagUpdate && !writeBack(session, parent, editor, copy.folder(), password.text)
+    const EditedCopy edited{member, session.memberStoredName, copy.folder(), editor.MemberPath};
+    while (editor.Tag == TF_Editform::TagUpdate && !writeBack(session, parent, edited, password.text)
            && !session.operationFrame().closeRequested()) {
         platform::warningBox(parent, notWrittenBackText(session));
         editor.Tag = TF_Editform::TagMember;

@@ -37,6 +37,23 @@ WorkingCopy fetchMember(ArchiveSession &session, QWidget *parent, std::string *p
 // edited or run through it.
 void refuseLink(QWidget *parent, const QString &member);
 
+// A member's copy that was changed, and what putting it back needs.
+struct EditedCopy {
+    QString memberName;      // as listed
+    std::string storedName;  // its stored bytes
+    QString folder;          // the copy's folder, which its stored name is relative to
+    QString path;            // the copy
+};
+
+// Puts `copy` back into the archive in the member's place under the same
+// stored name (a name from another system's code page comes back decoded),
+// encrypted again with `password` when the member was (without it, in the
+// clear only when the user says so), through the add's new archive, so that
+// a failure leaves the archive as it was; the copy goes once it is in. The
+// listing is read again. False when it was not written back; the copy is
+// then where it was.
+bool writeBack(ArchiveSession &session, QWidget *parent, const EditedCopy &copy, const std::string &password);
+
 // Edit file: fetches the top selected member, opens it in `editor` and, when
 // the editor hands back "update", puts the saved copy back in its place,
 // encrypted again when the member was. A working copy that cannot be read

@@ -7,6 +7,23 @@ namespace name_charset {
 namespace {
 const char *const Key = "namesFromOtherSystems";
 const char *const AutoItem = "Auto";
+
+// A bare number says nothing to most users; what each page was used for does.
+const struct {
+    const char *page;
+    const char *language;
+} Languages[] = {
+    {"437", "US English (DOS)"},
+    {"850", "Western European (DOS)"},
+    {"852", "Central European (DOS)"},
+    {"866", "Cyrillic (DOS)"},
+    {"737", "Greek (DOS)"},
+    {"932", "Japanese (Shift-JIS)"},
+    {"936", "Simplified Chinese (GBK)"},
+    {"949", "Korean (Unified Hangul)"},
+    {"950", "Traditional Chinese (Big5)"},
+    {"1252", "Western European (Windows)"},
+};
 }  // namespace
 
 QStringList menuItems()
@@ -15,6 +32,14 @@ QStringList menuItems()
     for (const std::string &page : zipformat::nameCodePages())
         items.append(QString::fromStdString(page));
     return items;
+}
+
+QString caption(const QString &item)
+{
+    for (const auto &l : Languages)
+        if (item == QLatin1String(l.page))
+            return item + QStringLiteral(" — ") + QString::fromUtf8(l.language);
+    return item;
 }
 
 std::string charsetOfItem(const QString &item)

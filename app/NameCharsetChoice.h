@@ -10,8 +10,12 @@
 
 namespace name_charset {
 
-// "Auto" first, then the code pages by number.
+// "Auto" first, then the code pages by number. An item is what the
+// settings keep and what the menu's actions are named after.
 QStringList menuItems();
+// The menu's text for `item`: a code page's number with its language or
+// script ("866 — Cyrillic (DOS)"), "Auto" as it is.
+QString caption(const QString &item);
 // The component's NameCharset for an item: empty for "Auto" and for any
 // text that is no item.
 std::string charsetOfItem(const QString &item);

@@ -1,5 +1,6 @@
 #include "app/OpenCommand.h"
 
+#include "app/ExternalEditWatch.h"
 #include "app/MemberCommands.h"
 #include "app/ProgramCheck.h"
 #include "app/Session.h"
@@ -7,6 +8,9 @@
 #include "platform/Prompts.h"
 
 #include <QKeyEvent>
+#include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace open_command {
 
@@ -34,23 +38,83 @@ private:
     std::function<void()> open_;
 };
 
+// The member's copy, fetched and checked as both open commands need it;
+// nothing when it is not to be opened (the box has said why).
+std::optional<WorkingCopy> fetchToOpen(ArchiveSession &session, QWidget *parent, std::string &password)
+{
+    WorkingCopy copy = member_commands::fetchMember(session, parent, &password);
+    // Not written: the extraction has said why.
+    if (!copy.exists())
+        return std::nullopt;
+    if (copy.isLink()) {
+        member_commands::refuseLink(parent, session.memberName);
+        return std::nullopt;
+    }
+    if (const auto kind = program_check::programKind(copy.path()); kind != program_check::ProgramKind::None) {
+        platform::warningBox(parent, program_check::refusalText(session.memberName, kind));
+        return std::nullopt;
+    }
+    return copy;
+}
+
+// The other program may save its changes to the copy: they are offered back
+// to the archive, unless it is one we only read. Else the copy stays until
+// the program ends, since that program may read it long after this returns.
+void watchForChanges(ArchiveSession &session, QWidget *parent, WorkingCopy copy, std::string &password)
+{
+    if (session.engine.ReadOnly())
+        return copy.keepUntilExit();
+    ExternalEditWatch::Member member{session.archivePath(), session.memberName, session.memberStoredName,
+                                     std::exchange(password, std::string())};
+    session.externalEdits().watch(
+        std::move(copy), std::move(member), parent,
+        [&session, parent](const ExternalEditWatch::Member &edited, const QString &folder, const QString &path) {
+            // Never into another archive than the member's.
+            if (session.archivePath() != edited.archive)
+                return false;
+            return member_commands::writeBack(session, parent, {edited.name, edited.storedName, folder, path},
+                                              edited.password);
+        });
+}
+
+// Wiped however the command ends.
+struct PasswordWipe {
+    std::string text;
+    ~PasswordWipe() { std::fill(text.begin(), text.end(), '\0'); }
+};
+
 }  // namespace
 
 void openMember(ArchiveSession &session, QWidget *parent)
 {
-    WorkingCopy copy = member_commands::fetchMember(session, parent);
-    // Not written: the extraction has said why.
-    if (!copy.exists())
+    PasswordWipe password;
+    std::optional<WorkingCopy> copy = fetchToOpen(session, parent, password.text);
+    if (!copy)
         return;
-    if (copy.isLink())
-        return member_commands::refuseLink(parent, session.memberName);
-    if (const auto kind = program_check::programKind(copy.path()); kind != program_check::ProgramKind::None)
-        return platform::warningBox(parent, program_check::refusalText(session.memberName, kind));
     // Without an application for the type, the desktop does nothing: say so.
-    if (!platform::prompts().openWithDefaultApplication(copy.path()))
-        return platform::warningBox(parent, QStringLiteral("No application is set up to open ") + copy.path());
-    // The application may read the copy long after this returns.
-    copy.keepUntilExit();
+    if (!platform::prompts().openWithDefaultApplication(copy->path()))
+        return platform::warningBox(parent, QStringLiteral("No application is set up to open ") + copy->path());
+    watchForChanges(session, parent, std::move(*copy), password.text);
+}
+
+void openMemberWith(ArchiveSession &session, QWidget *parent)
+{
+    PasswordWipe password;
+    std::optional<WorkingCopy> copy = fetchToOpen(session, parent, password.text);
+    if (!copy)
+        return;
+    const std::vector<platform::DesktopApplication> applications = platform::applicationsFor(
+        platform::mimeTypesOf(copy->path()), platform::dataDirectories(), platform::configDirectories());
+    const QString chosen = platform::prompts().chooseApplication(parent, session.memberName, applications);
+    if (chosen.trimmed().isEmpty())
+        return;
+    const QStringList command = platform::commandLine(chosen, copy->path());
+    if (command.isEmpty())
+        return platform::warningBox(parent, QStringLiteral("This command cannot be started: ") + chosen);
+    // It runs in the copy's folder; ours stays where it is.
+    if (!platform::prompts().startApplication(command, copy->folder()))
+        return platform::warningBox(parent, QStringLiteral("This command cannot be started: ") + chosen);
+    watchForChanges(session, parent, std::move(*copy), password.text);
 }
 
 void attachToGrid(TSortableGrid &grid, std::function<void()> open)

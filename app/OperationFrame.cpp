@@ -86,6 +86,19 @@ void OperationFrame::run(const OperationTexts &texts, const EngineCall &operatio
         pendingLog_ << texts.startLine;
 
     WaitCursor cursor;
+    // The component's own refusals and errors come as notices, not as
+    // messages with a code: they count as failures of this operation too.
+    int notices = 0;
+    struct NoticeCount {
+        TZipEngine &engine;
+        std::function<void(const std::string &)> before;
+        ~NoticeCount() { engine.MessageSink = std::move(before); }
+    } noticeCount{engine_, engine_.MessageSink};
+    engine_.MessageSink = [&notices, &noticeCount](const std::string &text) {
+        ++notices;
+        if (noticeCount.before)
+            noticeCount.before(text);
+    };
     engine_.Verbose = true;
     engine_.Trace = false;
     // An operation the component refuses before calling its library counts 0,
@@ -118,7 +131,7 @@ void OperationFrame::run(const OperationTexts &texts, const EngineCall &operatio
             result += QStringLiteral("\nThe listing was not read again and is out of date: open the archive "
                                      "again to see its members as they are now.");
         // A count after failures must not look like plain success.
-        const bool failed = errors_ > 0 || engine_.LastTestFailures > 0;
+        const bool failed = errors_ > 0 || notices > 0 || engine_.LastTestFailures > 0;
         if (!result.isEmpty() && failed)
             platform::warningBox(owner_, result);
         else if (!result.isEmpty())
@@ -238,8 +251,7 @@ void OperationFrame::message(int errCode, const QString &text)
         return;
     }
     QString boxText = QStringLiteral("Error message from DLL: ") + text;
-    const QString memberLine = plain_words::memberMessageLine(errCode, text);
-    if (const QString plain = memberLine.isEmpty() ? plain_words::addMessageLine(text) : memberLine; !plain.isEmpty())
+    if (const QString plain = plain_words::messageLine(errCode, text); !plain.isEmpty())
         boxText += QLatin1Char('\n') + plain;
     if (!isRunning()) {
         showPending();

@@ -93,4 +93,10 @@ QString addMessageLine(const QString &message)
         .arg(match.captured(1));
 }
 
+QString messageLine(int errorCode, const QString &message)
+{
+    const QString memberLine = memberMessageLine(errorCode, message);
+    return memberLine.isEmpty() ? addMessageLine(message) : memberLine;
+}
+
 }  // namespace plain_words

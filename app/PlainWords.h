@@ -22,4 +22,9 @@ QString memberMessageLine(int errorCode, const QString &message);
 // empty for any other message.
 QString addMessageLine(const QString &message);
 
+// The second line under an engine message with error code `errorCode`: the
+// member's line, else the add's; empty when there is none. The window's
+// boxes and orvexzip's stderr show the same.
+QString messageLine(int errorCode, const QString &message);
+
 }  // namespace plain_words

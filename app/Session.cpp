@@ -1,5 +1,7 @@
 #include "app/Session.h"
 
+#include "app/ExternalEditWatch.h"
+
 #include "app/ListingText.h"
 #include "app/OperationFrame.h"
 #include "engine/otherformats/FormatNames.h"
@@ -29,6 +31,7 @@ ArchiveSession::ArchiveSession(EngineLibraries libraries) : engine(libraries)
 
 ArchiveSession::~ArchiveSession()
 {
+    externalEdits_.reset();
     engine.OnDirUpdate = nullptr;
     engine.OnMessage = nullptr;
     engine.OnProgress = nullptr;
@@ -92,12 +95,18 @@ void ArchiveSession::openArchive(const QString &path)
     } catch (...) {
         archiveDeleted_ = false;
         listingOutOfDate = false;
-        if (OnArchiveChanged)
-            OnArchiveChanged();
+        archiveChanged();
         throw;
     }
     archiveDeleted_ = false;
     listingOutOfDate = false;
+    archiveChanged();
+}
+
+void ArchiveSession::archiveChanged()
+{
+    if (externalEdits_)
+        externalEdits_->archiveChanged(archivePath());
     if (OnArchiveChanged)
         OnArchiveChanged();
 }
@@ -116,8 +125,7 @@ void ArchiveSession::forgetDeletedArchive()
     // No archive is current any more: an add must not re-create the deleted
     // file, nor another command act on it.
     engine.setZipFilename(std::string());
-    if (OnArchiveChanged)
-        OnArchiveChanged();
+    archiveChanged();
 }
 
 int ArchiveSession::listingRowCount() const
@@ -187,6 +195,15 @@ platform::WorkingArea &ArchiveSession::workingArea()
     if (!workingArea_)
         workingArea_ = std::make_unique<platform::WorkingArea>();
     return *workingArea_;
+}
+
+ExternalEditWatch &ArchiveSession::externalEdits()
+{
+    if (!externalEdits_) {
+        externalEdits_ = std::make_unique<ExternalEditWatch>();
+        externalEdits_->mayAsk = [this] { return !operationRunning(); };
+    }
+    return *externalEdits_;
 }
 
 bool ArchiveSession::operationRunning() const

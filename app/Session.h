@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+class ExternalEditWatch;
 class OperationFrame;
 namespace platform {
 class WorkingArea;
@@ -118,8 +119,18 @@ public:
     // with every copy in it, when the session ends.
     platform::WorkingArea &workingArea();
 
+    // The copies handed to other programs whose changes are offered back to
+    // the current archive; their watch ends when another archive becomes
+    // current or the session ends.
+    ExternalEditWatch &externalEdits();
+
 private:
+    // Tells the watch of other programs' edits which archive is current.
+    void archiveChanged();
+
     std::unique_ptr<platform::WorkingArea> workingArea_;
+    // After the working area: it ends first, its copies still there.
+    std::unique_ptr<ExternalEditWatch> externalEdits_;
     const ListingSelection *listing_ = nullptr;
     std::unique_ptr<OperationFrame> frame_;
     bool archiveDeleted_ = false;

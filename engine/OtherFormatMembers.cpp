@@ -39,8 +39,11 @@ ArchiveEntry memberOf(const otherformats::Entry &entry)
     member.ModDate = uint16_t(stamp >> 16);
     member.ModTime = uint16_t(stamp & 0xFFFF);
     member.PackedSizeKnown = false;
-    member.UnpackedSizeKnown = entry.size.has_value();
-    member.TrueUnpackedSize = entry.size.value_or(0);
+    // A folder holds no data of its own, whatever the format gives as its
+    // size (an ISO image, a sector): 0, as a ZIP folder shows.
+    const bool folder = entry.kind == otherformats::EntryKind::Directory;
+    member.UnpackedSizeKnown = folder || entry.size.has_value();
+    member.TrueUnpackedSize = folder ? 0 : entry.size.value_or(0);
     member.UnpackedSize = uint32_t(std::min<uint64_t>(member.TrueUnpackedSize, UINT32_MAX));
     member.NameLength = uint16_t(std::min<size_t>(member.FileName.size(), UINT16_MAX));
     return member;

@@ -19,8 +19,8 @@ namespace orvex {
 // format stored no time.
 uint32_t dosDateTimeOf(int64_t seconds);
 
-// The member the listing shows for `entry`: a folder's name ends in '/', and
-// a size the format does not give is marked unknown.
+// The member the listing shows for `entry`: a folder's name ends in '/' and
+// its size is 0, and a size the format does not give is marked unknown.
 ArchiveEntry memberOf(const otherformats::Entry &entry);
 
 // The indices of `members` the patterns name, each a stored name or a

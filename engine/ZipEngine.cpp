@@ -30,6 +30,28 @@ std::string unusableDirectoryReason(const std::string &path)
     return {};
 }
 
+// Which file `path` is and when it was last written: a change of the
+// archive replaces it (a new file renamed over it), so another identity
+// means the archive changed, also when the count of files is 0 (an add or
+// delete of folders alone).
+struct FileIdentity {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    int64_t modifiedSeconds = 0;
+    long modifiedNanoseconds = 0;
+    bool operator==(const FileIdentity &) const = default;
+};
+
+FileIdentity identityOf(const std::string &path)
+{
+    struct stat st {};
+    if (path.empty() || ::stat(path.c_str(), &st) != 0)
+        return {};
+    return {true, st.st_dev, st.st_ino, st.st_size, int64_t(st.st_mtim.tv_sec), st.st_mtim.tv_nsec};
+}
+
 // `path` made absolute against the current directory, which the program
 // never changes; empty stays empty. "." components go, ".." stay: through a
 // link, "a/.." is not where "a" lies.
@@ -274,6 +296,7 @@ orvex::OperationResult TZipEngine::changeArchive(orvex::ComponentEvents &events,
     // starts on its worker thread. Every operation clears it when it ends.
     ZipRunning = true;
     orvex::OperationResult result;
+    const FileIdentity before = identityOf(zipFilename_);
     if (orvex::ArchiveLock lock; lockArchive(lock, events)) {
         if (consumesSpecs)
             FileSpecs.clear();  // an operation that reaches its library empties the list
@@ -285,7 +308,7 @@ orvex::OperationResult TZipEngine::changeArchive(orvex::ComponentEvents &events,
     }
     Cancel = false;
     ZipRunning = false;
-    if (LastResult > 0)
+    if (LastResult > 0 || identityOf(zipFilename_) != before)
         ReadDirectory(events);
     return result;
 }

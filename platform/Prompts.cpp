@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -71,6 +72,12 @@ int widestUnbrokenRun(const QWidget *parent)
 
 // The property that numbers a message box's buttons in the order given.
 const char *const ButtonIndex = "orvexButtonIndex";
+
+ApplicationChooser &chooser()
+{
+    static ApplicationChooser window;
+    return window;
+}
 
 class DesktopPrompts : public PromptHandler {
 public:
@@ -145,6 +152,17 @@ public:
     {
         return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     }
+
+    QString chooseApplication(QWidget *parent, const QString &memberName,
+                              const std::vector<DesktopApplication> &applications) override
+    {
+        return chooser() ? chooser()(parent, memberName, applications) : QString();
+    }
+
+    bool startApplication(const QStringList &command, const QString &directory) override
+    {
+        return !command.isEmpty() && QProcess::startDetached(command.front(), command.mid(1), directory);
+    }
 };
 
 std::shared_ptr<PromptHandler> &current()
@@ -170,6 +188,11 @@ QString applicationTitle()
 {
     const QString &title = storedApplicationTitle();
     return title.isEmpty() ? QApplication::applicationName() : title;
+}
+
+void setApplicationChooser(ApplicationChooser window)
+{
+    chooser() = std::move(window);
 }
 
 void setPromptHandler(std::shared_ptr<PromptHandler> handler)
@@ -456,6 +479,31 @@ bool ScriptedPrompts::openWithDefaultApplication(const QString &path)
 {
     openedWithDefaultApplication.push_back(path);
     return desktopHasAnApplication;
+}
+
+QString ScriptedPrompts::chooseApplication(QWidget *, const QString &memberName,
+                                           const std::vector<DesktopApplication> &applications)
+{
+    PromptRecord r;
+    r.kind = PromptRecord::Kind::ChooseApplication;
+    r.caption = QStringLiteral("Open with");
+    r.text = memberName;
+    shown.push_back(r);
+    offeredApplications.clear();
+    for (const DesktopApplication &application : applications)
+        offeredApplications << application.name;
+    return takeFile(applicationAnswers);
+}
+
+bool ScriptedPrompts::startApplication(const QStringList &command, const QString &directory)
+{
+    startedApplications.push_back(command);
+    if (!runStartedApplications || command.isEmpty())
+        return true;
+    QProcess process;
+    process.setWorkingDirectory(directory);
+    process.start(command.front(), command.mid(1));
+    return process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit;
 }
 
 std::shared_ptr<ScriptedPrompts> ScriptedPrompts::install()

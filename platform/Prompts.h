@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/DesktopApplications.h"
 #include "platform/SearchDialog.h"
 
 #include <functional>
@@ -34,7 +35,8 @@ struct PromptRecord {
         ReplaceDialog,
         Print,
         PrinterSetup,
-        Password
+        Password,
+        ChooseApplication
     };
     Kind kind = Kind::MessageBox;
     QString caption;
@@ -82,7 +84,22 @@ public:
     // Hands a local file to the desktop's application for its type; false
     // when the desktop found none.
     virtual bool openWithDefaultApplication(const QString &path) = 0;
+    // Open with…: offers `applications` (the default first) for the member
+    // `memberName` and a field for a command of the user's own. Returns the
+    // chosen one's Exec line, or the command typed (read as an Exec line);
+    // empty when cancelled.
+    virtual QString chooseApplication(QWidget *parent, const QString &memberName,
+                                      const std::vector<DesktopApplication> &applications) = 0;
+    // Starts `command` (the program, then its arguments) in `directory`
+    // without waiting for it; false when it cannot be started.
+    virtual bool startApplication(const QStringList &command, const QString &directory) = 0;
 };
+
+// The window the desktop's prompts show for chooseApplication (the dialogs
+// layer has it); until one is set, the question is answered as cancelled.
+using ApplicationChooser = std::function<QString(QWidget *parent, const QString &memberName,
+                                                 const std::vector<DesktopApplication> &applications)>;
+void setApplicationChooser(ApplicationChooser chooser);
 
 // Installs `handler` for all prompts (nullptr restores the desktop's dialogs).
 void setPromptHandler(std::shared_ptr<PromptHandler> handler);
@@ -165,6 +182,19 @@ public:
     std::vector<QString> openedWithDefaultApplication;
     bool desktopHasAnApplication = true;
     bool openWithDefaultApplication(const QString &path) override;
+
+    // Answers of Open with…, in order (an Exec line; empty: cancelled); the
+    // names of the applications last offered.
+    std::deque<QString> applicationAnswers;
+    QStringList offeredApplications;
+    QString chooseApplication(QWidget *, const QString &memberName,
+                              const std::vector<DesktopApplication> &applications) override;
+    // The commands started, in order. With runStartedApplications each is
+    // run to its end before the call returns, so that a test sees what it
+    // did without waiting on the clock.
+    std::vector<QStringList> startedApplications;
+    bool runStartedApplications = false;
+    bool startApplication(const QStringList &command, const QString &directory) override;
 
     // Installs a fresh script for the lifetime of the returned pointer's owner.
     static std::shared_ptr<ScriptedPrompts> install();

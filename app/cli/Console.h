@@ -3,6 +3,7 @@
 // messages on stderr, the component's events bound to them, and the stop
 // signals (SIGINT, SIGTERM, SIGHUP) turned into a cancel request.
 
+#include "app/PlainWords.h"
 #include "app/cli/TerminalText.h"
 #include "engine/ZipEngine.h"
 
@@ -34,6 +35,11 @@ public:
                 sawError_ = true;
             endProgressLine();
             std::fprintf(stderr, "%s\n", terminalText(text).c_str());
+            // The window's plain second line, under the same error.
+            if (errCode > 0)
+                if (const QString plain = plain_words::messageLine(errCode, QString::fromStdString(text));
+                    !plain.isEmpty())
+                    std::fprintf(stderr, "%s\n", terminalText(plain.toStdString()).c_str());
         };
         engine.OnProgress = [this](TZipEngine &, ProgressType type, const std::string &name, int32_t) {
             if (!interactive_)

@@ -25,11 +25,17 @@
 // line), else from a question on the terminal when standard input is one;
 // otherwise they are skipped (app/cli/PasswordSource.h).
 //
+// --help (-h) prints the usage on stdout.
+//
+// An error message that has a line in plain words in the window gets the
+// same line under it (app/PlainWords.h).
+//
 // Exit status: 0 done, 1 the archive could not be read in full or an error
 // message came, 2 bad usage, 128 + the signal's number when SIGINT, SIGTERM
 // or SIGHUP stopped an add, delete, extract, test or convert.
 
 #include "app/ListingText.h"
+#include "app/PlainWords.h"
 #include "app/cli/Console.h"
 #include "app/cli/Convert.h"
 #include "app/cli/PasswordSource.h"
@@ -139,6 +145,15 @@ std::optional<ParsedArguments> parseCommand(std::span<char *const> arguments, co
 
 int usage();
 
+// "\n" and the window's plain line under a reading error `error` of the
+// engine's archive, or nothing when it has none.
+std::string readErrorLine(const TZipEngine &engine, const std::string &error)
+{
+    const QString plain = plain_words::readErrorLine(QString::fromStdString(error),
+                                                     QString::fromStdString(engine.ZipFilename()), engine.EntryCount());
+    return plain.isEmpty() ? std::string() : "\n" + plain.toStdString();
+}
+
 // Sets the code page of names from other systems from --charset; false
 // (and said why) for a name that is none.
 bool takeCharset(const ParsedArguments &parsed, TZipEngine &engine)
@@ -174,6 +189,7 @@ int listCommand(std::span<char *const> arguments)
         return ExitFailed;
     }
     std::string readError;
+    std::string readPlain;
     try {
         engine.setZipFilename(archive);
     } catch (const EEntriesPassedOver &e) {
@@ -183,6 +199,7 @@ int listCommand(std::span<char *const> arguments)
             readError += "\n" + e.passedOver[i];
     } catch (const EZipError &e) {
         readError = e.what();  // the members read before the failure are still listed
+        readPlain = readErrorLine(engine, e.what());
     }
 
     // The grid's columns, and whether the member is encrypted ("yes" or nothing).
@@ -212,6 +229,8 @@ int listCommand(std::span<char *const> arguments)
     }
     if (!readError.empty()) {
         writeError(readError);
+        if (!readPlain.empty())
+            writeError(readPlain.substr(1));
         return ExitFailed;
     }
     return std::fflush(stdout) == 0 ? ExitOk : ExitFailed;
@@ -235,6 +254,11 @@ bool runOperation(TZipEngine &engine, Operation operation)
     try {
         operation();
         return true;
+    } catch (const EZipError &e) {
+        engine.MessageSink(e.what());
+        if (const std::string plain = readErrorLine(engine, e.what()); !plain.empty())
+            writeError(plain.substr(1));
+        return false;
     } catch (const std::exception &e) {
         engine.MessageSink(e.what());
         return false;
@@ -485,11 +509,17 @@ constexpr Command Commands[] = {
     {"convert", "SOURCE TARGET.zip [--level N] [--encrypt [--password-file FILE]]", -1, convertCommand},
 };
 
+void printUsage(std::FILE *to)
+{
+    std::fprintf(to, "Usage:\n");
+    for (const Command &c : Commands)
+        std::fprintf(to, "  orvexzip %s %s\n", c.name, c.arguments);
+}
+
+// Bad usage: the usage on stderr, status 2.
 int usage()
 {
-    std::fprintf(stderr, "Usage:\n");
-    for (const Command &c : Commands)
-        std::fprintf(stderr, "  orvexzip %s %s\n", c.name, c.arguments);
+    printUsage(stderr);
     return ExitUsage;
 }
 
@@ -502,6 +532,11 @@ int main(int argc, char *argv[])
     if (argc < 2)
         return usage();
     const std::string name = argv[1];
+    // Asked for: the usage is the output, not an error.
+    if (argc == 2 && (name == "--help" || name == "-h")) {
+        printUsage(stdout);
+        return std::fflush(stdout) == 0 ? ExitOk : ExitFailed;
+    }
     if (argc == 2 && name == "--version") {
         std::printf("orvexzip (Orvex 97) %s\n", ORVEX_VERSION);
         return std::fflush(stdout) == 0 ? ExitOk : ExitFailed;

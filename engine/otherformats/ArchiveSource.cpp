@@ -10,6 +10,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 
 namespace otherformats {
 
@@ -78,6 +79,25 @@ size_t longestName(archive_entry *e)
 {
     return std::max({lengthOf(archive_entry_pathname(e)), lengthOf(archive_entry_pathname_utf8(e)),
                      lengthOf(archive_entry_symlink(e)), lengthOf(archive_entry_hardlink(e))});
+}
+
+// A folder's name that is the archive's root itself once "./" and slashes are taken
+// off: an ISO image's "." or a tar's "./". It is no member; listed, it would
+// be a row for the very folder the archive is.
+bool namesTheRoot(const char *name)
+{
+    std::string_view rest = name ? std::string_view(name) : std::string_view();
+    for (;;) {
+        if (rest.starts_with('/'))
+            rest.remove_prefix(1);
+        else if (rest.starts_with("./"))
+            rest.remove_prefix(2);
+        else
+            break;
+    }
+    while (rest.ends_with('/'))
+        rest.remove_suffix(1);
+    return rest.empty() || rest == ".";
 }
 
 // The start of a name too long to show whole, cut between characters.
@@ -194,6 +214,10 @@ ArchiveSource::Next ArchiveSource::next()
                                        + std::to_string(MaxNameLength) + " bytes one may have"};
                 return Next::Unreadable;
             }
+        // Only a folder: a nameless file holds data, and its refusal is said.
+        if ((status == ARCHIVE_OK || status == ARCHIVE_WARN) && !isRaw() && archive_entry_filetype(entry_) == AE_IFDIR
+            && namesTheRoot(archive_entry_pathname(entry_)) && namesTheRoot(archive_entry_pathname_utf8(entry_)))
+            continue;
         if (status == ARCHIVE_OK || status == ARCHIVE_WARN)
             return Next::Entry;
         if (status == ARCHIVE_FAILED)

@@ -43,7 +43,9 @@ public:
 
     // Unreadable: this entry cannot be read, or is refused before it is
     // (a name longer than MaxNameLength), but the next may be; Failed:
-    // nothing more can be read. error() or unreadable() says why.
+    // nothing more can be read. error() or unreadable() says why. A folder
+    // entry for the archive's root itself ("." or "./") is passed over: it is no
+    // member, and every walk numbers the entries alike without it.
     enum class Next { Entry, Unreadable, End, Failed };
     Next next();
     archive_entry *current() const { return entry_; }

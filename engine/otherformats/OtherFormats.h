@@ -92,7 +92,7 @@ struct Listing {
 Listing list(const std::string &path, const ReadOptions &options = {});
 
 struct TestResult {
-    uint64_t passed = 0;  // entries read to the end, directories and links included
+    uint64_t passed = 0;  // entries read to the end, links included; folders are not counted
     uint64_t failed = 0;  // one problem each
     bool cancelled = false;
     std::vector<Problem> problems;

@@ -231,8 +231,6 @@ void Extraction::processHead()
         if (!say(code, text))
             return;
     planned.messages.clear();  // a cancel keeps the item; its messages are out
-    if (planned.passed)
-        ++placed_;
     if (planned.job) {
         FileJob &job = *planned.job;
         const Member &m = *planned.member;

@@ -289,11 +289,11 @@ void ExtractionPlan::planFile(const Member &m, const SafeName &name, PlannedMemb
 
 // Nothing reaches the disk, so names need no making safe and there is no
 // file to meet: a member passes when its data decodes to its size and CRC,
-// a link's target like a file's contents. A directory entry has no data.
+// a link's target like a file's contents. A directory entry has no data,
+// and is no file the count counts.
 void ExtractionPlan::planTest(const Member &m, PlannedMember item)
 {
     if (!m.diskName.empty() && (m.diskName.back() == '/' || m.diskName.back() == '\\')) {
-        item.passed = true;
         window_.folderTested(m);
         if (settings_.verbose)
             item.messages.emplace_back(0, "    testing: " + m.shownName() + "  OK");

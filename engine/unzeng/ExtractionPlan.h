@@ -45,7 +45,6 @@ struct PlannedMember {
     std::unique_ptr<FileJob> job;
     std::string path;      // where the file goes, relative to the target
     bool replace = false;  // the file met on disk may be replaced
-    bool passed = false;   // a test's directory entry, counted when reported
 };
 
 // Where the plan hands its members: the extraction's in-order window.

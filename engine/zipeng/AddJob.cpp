@@ -396,7 +396,9 @@ int32_t AddJob::run(const std::string &archive)
     }
     ahead.plan(order);
 
+    // The count is of files: a folder's entry is written but not counted.
     int32_t count = 0;
+    bool anyWritten = false;
     {
         openOutput(archive);
         for (const Entry &e : entries) {
@@ -415,12 +417,14 @@ int32_t AddJob::run(const std::string &archive)
             } else {
                 done = writeLarge(item, *ahead.takePieced(index));
             }
-            if (done)
-                ++count;
-            else if (e.member >= 0)
+            if (done) {
+                anyWritten = true;
+                count += item.directory ? 0 : 1;
+            } else if (e.member >= 0) {
                 keepMember(old_.members[size_t(e.member)]);
+            }
         }
-        if (count == 0) {
+        if (!anyWritten) {
             report(InfoCode, "Nothing was added: " + archive + " was left unchanged");
             return 0;
         }

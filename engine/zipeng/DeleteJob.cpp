@@ -70,7 +70,8 @@ int32_t DeleteJob::run(const std::string &archive)
         }
         beginFile(m.name, m.unpackedSize);
         verbose("deleting: " + m.name);
-        ++count;
+        // The count is of files: a folder's entry goes uncounted.
+        count += m.isDirectory() ? 0 : 1;
     }
     finishOutput();
     reporter_.trace("Replaced " + archive);

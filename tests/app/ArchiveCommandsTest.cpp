@@ -491,6 +491,8 @@ TEST_F(ArchiveCommands, RefusedOperationCountsZeroAndTheComponentSpeaksPlainly)
     EXPECT_EQ(notice.icon, IconKind::None);
     EXPECT_EQ(notice.text, "Error - no zip file specified");
     EXPECT_EQ(lastShown().text, "0 file(s) were Deleted");
+    // A count after a refusal must not look like success.
+    EXPECT_EQ(lastShown().icon, IconKind::Warning);
 }
 
 TEST_F(ArchiveCommands, ADeleteWhileAnotherProgramChangesTheArchiveIsRefusedWithAWarning)
@@ -508,6 +510,7 @@ TEST_F(ArchiveCommands, ADeleteWhileAnotherProgramChangesTheArchiveIsRefusedWith
     EXPECT_EQ(notice.text, "The archive is being changed by another program");
     EXPECT_EQ(notice.icon, IconKind::Warning);
     EXPECT_EQ(lastShown().text, "0 file(s) were Deleted");
+    EXPECT_EQ(lastShown().icon, IconKind::Warning);
     EXPECT_EQ(readBytes(archive), before);
     EXPECT_EQ(names(), (std::vector<QString>{"a.txt", "b.txt"}));
 }

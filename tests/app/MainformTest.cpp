@@ -398,6 +398,7 @@ TEST_F(MainformTest, TheNamesChoiceRereadsTheListingAndIsKeptForTheNextStart)
         EXPECT_TRUE(auto_->isChecked());
         QAction *cp437 = form.menuAction(QStringLiteral("nameCharset437"));
         ASSERT_NE(cp437, nullptr);
+        EXPECT_EQ(cp437->text(), QStringLiteral("437 — US English (DOS)"));
         cp437->trigger();
         EXPECT_TRUE(cp437->isChecked());
         EXPECT_FALSE(auto_->isChecked());
@@ -421,8 +422,15 @@ TEST(NameCharsetChoice, MenuItemsMapToTheComponentsCharsetAndBack)
     EXPECT_EQ(name_charset::charsetOfItem(QStringLiteral("Auto")), "");
     EXPECT_EQ(name_charset::charsetOfItem(QStringLiteral("866")), "866");
     EXPECT_EQ(name_charset::charsetOfItem(QStringLiteral("utf-7")), "");
-    for (const QString &item : items)
+    for (const QString &item : items) {
         EXPECT_EQ(name_charset::itemOfCharset(name_charset::charsetOfItem(item)), item);
+        // Every code page says what it is for, after its number.
+        if (item != QLatin1String("Auto")) {
+            EXPECT_TRUE(name_charset::caption(item).startsWith(item + QStringLiteral(" — "))) << item.toStdString();
+        }
+    }
+    EXPECT_EQ(name_charset::caption(QStringLiteral("866")), QStringLiteral("866 — Cyrillic (DOS)"));
+    EXPECT_EQ(name_charset::caption(QStringLiteral("Auto")), QStringLiteral("Auto"));
 
     // What a hand-edited settings file holds is taken only when it is a code page.
     QTemporaryDir dir;

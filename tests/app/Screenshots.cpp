@@ -13,6 +13,7 @@
 #include "dialogs/ExtractForm.h"
 #include "dialogs/HelpWindow.h"
 #include "dialogs/MsgForm.h"
+#include "dialogs/OpenWithDialog.h"
 #include "dialogs/PropertiesForm.h"
 #include "dialogs/StatusForm.h"
 #include <QCheckBox>
@@ -204,6 +205,20 @@ int main(int argc, char **argv)
             static_cast<QPushButton *>(result.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole)));
         save(result, out.filePath(QStringLiteral("test-result.png")));
         result.hide();
+
+        // Actions > Open with…, with the applications a desktop might have.
+        auto offered = [](const char *name) {
+            platform::DesktopApplication a;
+            a.name = QString::fromLatin1(name);
+            a.exec = a.name.toLower() + QStringLiteral(" %f");
+            return a;
+        };
+        std::vector<platform::DesktopApplication> applications{offered("Text Editor"), offered("LibreOffice Writer"),
+                                                               offered("Vim")};
+        applications.front().isDefault = true;
+        OpenWithDialog openWith(nullptr, QStringLiteral("docs/readme.txt"), applications);
+        save(openWith, out.filePath(QStringLiteral("open-with-dialog.png")));
+        openWith.hide();
 
         // The editor with a member open, and its find dialog.
         TF_Editform &editor = *windows->F_Editform;

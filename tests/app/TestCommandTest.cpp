@@ -86,6 +86,17 @@ TEST_F(TestCommand, AnArchiveCutShortIsTestedMemberByMemberAndItsCountWarns)
     EXPECT_EQ(inRoot(), QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
 }
 
+TEST_F(TestCommand, FoldersAreNotCountedAsFiles)
+{
+    open(writeArchive("f.zip", ziptest::buildZip({ziptest::dirEntry("d/"), ziptest::fileEntry("d/a.txt", "a"),
+                                                  ziptest::dirEntry("d/e/"), ziptest::fileEntry("b.txt", "b")})));
+    script->shown.clear();
+    test();
+    ASSERT_EQ(script->shown.size(), 1u);
+    EXPECT_EQ(lastShown().text, "2 file(s) tested, 0 with errors");
+    EXPECT_EQ(lastShown().icon, platform::IconKind::Information);
+}
+
 TEST_F(TestCommand, CancelledAtTheErrorBoxItShowsNoResult)
 {
     openWithOneBadMember();

@@ -18,6 +18,7 @@
 #include "support/Files.h"
 #include "support/Run.h"
 
+#include "app/PlainWords.h"
 #include "engine/ZipEngine.h"
 #include "engine/otherformats/OtherFormats.h"
 #include "engine/zipformat/ByteSource.h"
@@ -384,9 +385,18 @@ TEST_F(Corpus, EveryArchiveBehavesAsExpected)
             EXPECT_EQ(r.out, count < 0 ? "" : std::to_string(count) + " file(s) were extracted\n");
             const auto tree = scratch.tree();
             EXPECT_EQ(tree, treeFrom(extract.value("tree"))) << dump(tree);
+            std::string lastLine;
+            // The engine's messages, without the plain line orvexzip puts
+            // under a member's error (a member's failure code: 2).
             std::vector<std::string> messages;
-            for (const std::string &line : lines(r.err))
+            for (const std::string &line : lines(r.err)) {
+                const QString plain = messages.empty() ? QString()
+                                                       : plain_words::messageLine(2, QString::fromStdString(lastLine));
+                lastLine = line;
+                if (!plain.isEmpty() && plain.toStdString() == line)
+                    continue;
                 messages.push_back(escaped(line));
+            }
             expectMessages(messages, strings(extract.value("messages")), "orvexzip extract");
             const auto outside = scratch.escapes();
             tally.escapes += outside.size();

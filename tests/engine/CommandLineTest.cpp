@@ -42,7 +42,7 @@ TEST_F(CommandLine, AddListExtractDeleteRoundTrip)
 {
     RunResult added = runOrvexzip({"add", "a.zip", "--level", "6", "--recurse", "--paths", "src/"}, dir.path());
     ASSERT_EQ(added.exitCode, 0) << added.err;
-    EXPECT_EQ(added.out, "4 files were added\n");  // src/, src/readme.txt, src/docs/, src/docs/big.txt
+    EXPECT_EQ(added.out, "2 files were added\n");  // src/readme.txt, src/docs/big.txt; folders uncounted
 
     const RunResult listed = runOrvexzip({"list", "a.zip"}, dir.path());
     EXPECT_NE(listed.out.find("src/docs/big.txt\t"), std::string::npos) << listed.out;
@@ -77,6 +77,9 @@ TEST_F(CommandLine, ErrorsGoToStandardErrorAndSetTheExitStatus)
         EXPECT_EQ(added.out, "1 files were added\n") << notAdded;
         EXPECT_NE(added.err.find(notAdded), std::string::npos) << added.err;
     }
+    // The window's plain words come as the line under the error.
+    const RunResult folder = runOrvexzip({"add", "b.zip", "src"}, dir.path());
+    EXPECT_NE(folder.err.find("nothing\nThe folder src was not added: "), std::string::npos) << folder.err;
 
     const std::string before = readFile(dir.file("b.zip"));
     const RunResult deleted = runOrvexzip({"delete", "b.zip", "no-such-member"}, dir.path());
@@ -99,6 +102,17 @@ TEST_F(CommandLine, BadUsageExitsWithTwo)
     EXPECT_EQ(runOrvexzip({"extract"}, dir.path()).exitCode, 2);
     EXPECT_EQ(runOrvexzip({"frobnicate", "a.zip"}, dir.path()).exitCode, 2);
     EXPECT_FALSE(fs::exists(dir.file("a.zip")));
+
+    // Asked for, the usage is the output; given bad usage, it is the error.
+    for (const char *help : {"--help", "-h"}) {
+        const RunResult asked = runOrvexzip({help}, dir.path());
+        EXPECT_EQ(asked.exitCode, 0) << help;
+        EXPECT_NE(asked.out.find("orvexzip extract ARCHIVE"), std::string::npos) << help;
+        EXPECT_EQ(asked.err, "") << help;
+    }
+    const RunResult bad = runOrvexzip({"frobnicate"}, dir.path());
+    EXPECT_EQ(bad.out, "");
+    EXPECT_NE(bad.err.find("orvexzip extract ARCHIVE"), std::string::npos);
 }
 
 TEST_F(CommandLine, ControlCharactersInMessagesNeverReachTheTerminal)
@@ -229,11 +243,17 @@ TEST_F(CommandLine, TestPrintsBadMembersAndThePassedCountAndWritesNothing)
         std::string out;
         std::vector<std::string> errorFragments;  // one line each
     } cases[] = {
-        {{"test", "good.zip"}, 0, "2 file(s) passed the test\n", {}},
-        {{"test", "t.zip"}, 1, "3 file(s) passed the test\n", {"dir/bad.txt: bad CRC"}},
+        {{"test", "good.zip"}, 0, "1 file(s) passed the test\n", {}},  // dir/ is no file
+        {{"test", "t.zip"},
+         1,
+         "2 file(s) passed the test\n",
+         {"dir/bad.txt: bad CRC", "dir/bad.txt: its data is damaged"}},
         {{"test", "t.zip", "good.txt", "dir/also-good.txt"}, 0, "2 file(s) passed the test\n", {}},
-        {{"test", "t.zip", "dir/*"}, 1, "2 file(s) passed the test\n", {"dir/bad.txt: bad CRC"}},
-        {{"test", "not.zip"}, 1, "", {"reading Zip File"}},
+        {{"test", "t.zip", "dir/*"},
+         1,
+         "1 file(s) passed the test\n",
+         {"dir/bad.txt: bad CRC", "dir/bad.txt: its data is damaged"}},
+        {{"test", "not.zip"}, 1, "", {"reading Zip File", "not.zip is not a ZIP archive."}},
         {{"test", "missing.zip"}, 1, "", {"No such archive: missing.zip"}},
         {{"test"}, 2, "", {}},
         {{"test", "t.zip", "--to", "x"}, 2, "", {}},

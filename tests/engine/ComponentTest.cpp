@@ -13,6 +13,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
 #include <map>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,6 +31,8 @@ struct FakeLibrary {
     std::string archiveName;
     int32_t result = 1;
     bool throwInCall = false;
+    // Run inside an add or delete call: what the library does to the archive.
+    std::function<void()> duringZipCall;
     // Callbacks to make, in order: action, error code, size, text.
     struct Callback {
         int32_t action;
@@ -84,6 +89,8 @@ int32_t fakeZip(ZipCallRecord *record)
     // The bytes are the request's, gone once the call returns.
     fake->zipPasswords.push_back(record->Password ? std::string(record->Password, size_t(record->PasswordLength))
                                                   : std::string());
+    if (fake->duringZipCall)
+        fake->duringZipCall();
     return runFake(record);
 }
 
@@ -329,7 +336,7 @@ TEST_F(ComponentTest, AddToANewArchiveIsLeftToTheLibrary)
     EXPECT_TRUE(notices.empty());
 }
 
-TEST_F(ComponentTest, RereadsOnlyAfterAPositiveResult)
+TEST_F(ComponentTest, RereadsAfterAPositiveResultOrWhenTheArchiveWasReplaced)
 {
     engine.setZipFilename(archive);
     ASSERT_EQ(dirUpdates, 1);
@@ -346,6 +353,16 @@ TEST_F(ComponentTest, RereadsOnlyAfterAPositiveResult)
     engine.FileSpecs = {"x"};
     engine.Delete();
     EXPECT_EQ(dirUpdates, 2);
+    // Folders alone count 0 files, but the archive was replaced: read again.
+    library.result = 0;
+    library.duringZipCall = [this] {
+        dir.write("a.zip.new", ziptest::buildZip({ziptest::stored("one.txt", "1"), ziptest::dirEntry("empty/")}));
+        ASSERT_EQ(::rename(dir.file("a.zip.new").c_str(), archive.c_str()), 0);
+    };
+    engine.FileSpecs = {"empty"};
+    engine.Add();
+    EXPECT_EQ(dirUpdates, 3);
+    EXPECT_EQ(engine.EntryCount(), 2);
 }
 
 TEST_F(ComponentTest, CallbacksBecomeEventsAndReturnTheCancelRequest)

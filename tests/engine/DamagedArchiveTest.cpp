@@ -5,6 +5,7 @@
 #include "engine/ZipEngine.h"
 #include "engine/common/MessageCode.h"
 #include "support/ArchiveBuilder.h"
+#include "support/ArchiveReading.h"
 #include "support/Files.h"
 
 #include <gtest/gtest.h>
@@ -83,7 +84,8 @@ TEST(DamagedArchive, TheWholeMembersBeforeACutAreTestedAndExtractedAndABrokenOne
         }
 
         engine.Test();
-        EXPECT_EQ(engine.LastResult, int(c.listed) - (c.broken ? 1 : 0));
+        // The files that are whole: folders are not counted.
+        EXPECT_EQ(engine.LastResult, filesAmong(written));
         EXPECT_EQ(engine.LastTestFailures, c.broken ? 1 : 0);
     }
 }

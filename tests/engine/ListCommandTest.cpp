@@ -155,12 +155,12 @@ TEST(ListCommand, ReadErrorListsWhatWasReadThenFails)
     const auto r = orvexzip({"list", dir.write("cut.zip", b.buildMembersOnly())});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, Header + row("first", 1, 1) + row("second", 2, 2));
-    EXPECT_EQ(r.err, "Error 3 reading Zip file\n");
+    EXPECT_EQ(r.err, "Error 3 reading Zip file\nThe archive is damaged; the members listed could be read.\n");
 
     const auto empty = orvexzip({"list", dir.write("empty.zip", "")});
     EXPECT_EQ(empty.exitCode, 1);
     EXPECT_EQ(empty.out, Header);
-    EXPECT_EQ(empty.err, "Error 1 reading Zip File\n");
+    EXPECT_EQ(empty.err, "Error 1 reading Zip File\nempty.zip is not a ZIP archive.\n");
 }
 
 TEST(ListCommand, ImpossibleDateOrTimeIsShownAsAQuestionMark)

@@ -8,6 +8,7 @@
 #include "support/Run.h"
 
 #include <gtest/gtest.h>
+#include <map>
 #include <sys/stat.h>
 
 namespace {
@@ -113,6 +114,40 @@ TEST_F(OtherFormatComponent, ListsTheEntriesReadOnlyWithFoldersAndUnknownPackedS
     EXPECT_TRUE(engine.Entries(0).PackedSizeKnown);
 }
 
+TEST(OtherFormatComponentIso, TheRootIsNoRowAndFoldersHaveNoSize)
+{
+    struct Case {
+        const char *tool;
+        const char *command;  // run in the folder holding src/
+    };
+    const Case cases[] = {
+        {"bsdtar", "bsdtar --format=iso9660 -cf a.iso -C src ."},
+        {"xorriso", "xorriso -as mkisofs -quiet -R -o a.iso src 2>/dev/null"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.command);
+        if (!ziptest::haveProgram(c.tool))
+            continue;
+        ziptest::TempDir dir;
+        ziptest::makeDirs(dir / "src/d");
+        ziptest::writeFile(dir / "src/d/f.txt", "eff");
+        ASSERT_EQ(ziptest::sh(c.command, dir.path()), 0);
+        TZipEngine engine;
+        engine.setZipFilename(dir / "a.iso");
+        std::map<std::string, std::pair<bool, uint64_t>> rows;  // name: size known, size
+        for (int i = 0; i < engine.EntryCount(); ++i)
+            rows[engine.Entries(i).FileName] = {engine.Entries(i).UnpackedSizeKnown,
+                                                engine.Entries(i).TrueUnpackedSize};
+        const std::map<std::string, std::pair<bool, uint64_t>> expected{{"d/", {true, 0}}, {"d/f.txt", {true, 3}}};
+        EXPECT_EQ(rows, expected);
+        // Without the root's entry the members are still found by their place.
+        engine.FileSpecs = {"d/f.txt"};
+        engine.Test();
+        EXPECT_EQ(engine.LastResult, 1);
+        EXPECT_EQ(engine.LastTestFailures, 0);
+    }
+}
+
 TEST_F(OtherFormatComponent, AddAndDeleteRefuseAndLeaveTheArchiveAsItWas)
 {
     const std::string before = ziptest::readFile(archive);
@@ -208,7 +243,7 @@ TEST_F(OtherFormatComponent, TestCountsFailuresOfADamagedArchiveAndAReadFailureK
         0);
     engine.setZipFilename(dir / "whole.tgz");
     engine.Test();
-    EXPECT_EQ(engine.LastResult, 4);
+    EXPECT_EQ(engine.LastResult, 3);  // the files; dir/ is not counted
     EXPECT_EQ(engine.LastTestFailures, 0);
     engine.FileSpecs = {"dir/*.txt"};
     engine.Test();

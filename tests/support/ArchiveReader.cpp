@@ -25,6 +25,17 @@ std::vector<std::string> ArchiveInfo::names() const
     return list;
 }
 
+int filesAmong(const std::vector<std::string> &names)
+{
+    return int(std::count_if(names.begin(), names.end(),
+                             [](const std::string &name) { return name.empty() || name.back() != '/'; }));
+}
+
+int ArchiveInfo::files() const
+{
+    return filesAmong(names());
+}
+
 const ArchiveMember *ArchiveInfo::find(const std::string &name) const
 {
     for (const ArchiveMember &m : members)

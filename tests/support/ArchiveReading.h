@@ -36,7 +36,12 @@ struct ArchiveInfo {
     std::vector<ArchiveMember> members;
     std::vector<std::string> names() const;
     const ArchiveMember *find(const std::string &name) const;
+    // The members that are no folder: what the libraries count.
+    int files() const;
 };
+
+// The names among `names` that are no folder (no trailing '/').
+int filesAmong(const std::vector<std::string> &names);
 
 ArchiveInfo readArchive(const std::string &path);
 

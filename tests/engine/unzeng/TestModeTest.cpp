@@ -71,7 +71,7 @@ TEST_F(UnzengTestMode, AGoodArchivePassesWholeAndNothingIsWritten)
                                  fileEntry("zstd.txt", textData(9000, 3), 93), linkEntry("d/link", "../../outside"),
                                  fileEntry("../up.txt", "up"), bigStreamed("big.bin", std::string(70u << 20, '\0'))},
                                 options);
-    EXPECT_EQ(out.result, 7) << out.dump();
+    EXPECT_EQ(out.result, 6) << out.dump();  // d/ is said to pass but is no file to count
     EXPECT_TRUE(out.errors().empty()) << out.dump();
     for (const char *name : {"a.txt", "d/", "d/stored.bin", "zstd.txt", "d/link", "../up.txt", "big.bin"}) {
         int said = 0;
@@ -94,7 +94,7 @@ TEST_F(UnzengTestMode, ProgressIsThatOfAnExtraction)
     EXPECT_EQ(progress(out), expected) << out.dump();
     EXPECT_EQ(out.count(ZipActionBatchEnd), 1);
     EXPECT_EQ(out.calls.back().action, ZipActionBatchEnd);
-    EXPECT_EQ(out.result, 6);
+    EXPECT_EQ(out.result, 5);  // d/ uncounted
 
     TempDir target;
     EXPECT_EQ(progress(extract(archive(), target.path())), expected);
@@ -163,7 +163,7 @@ TEST_F(UnzengTestMode, EachBadMemberIsReportedOnceAndNotCounted)
     add(fileEntry("runs-on.txt", ""), "skipping runs-on.txt: its data runs into the central directory");
 
     const CallResult out = test(entries);
-    EXPECT_EQ(out.result, 2) << out.dump();
+    EXPECT_EQ(out.result, 1) << out.dump();  // good.txt; good-dir/ is no file
     for (const Case &c : cases) {
         EXPECT_TRUE(out.hasError(c.message, c.code)) << c.message << "\n" << out.dump();
         int mentions = 0;

@@ -65,7 +65,7 @@ std::vector<std::string> namesFromEngine(const std::vector<std::string> &args, c
     const CallResult r = callEngine(archive, args, flags);
     std::vector<std::string> names = readArchive(archive).names();
     ::unlink(archive.c_str());
-    EXPECT_EQ(r.result, int(names.size())) << r.dump();
+    EXPECT_EQ(r.result, filesAmong(names)) << r.dump();  // folders are not counted
     return sorted(names);
 }
 
@@ -156,7 +156,7 @@ TEST_F(AddTest, HeadersCarryModeTimesAndUtf8LikeZip)
     setMtime("a.txt", 1577872801);  // an odd second
     setMtime("d1", 1577872900);
     const std::vector<std::string> args = {"a.txt", "d1", "d1/\xC3\xBCn\xC3\xAF.txt"};
-    ASSERT_EQ(callEngine("ours.zip", args).result, 3);
+    ASSERT_EQ(callEngine("ours.zip", args).result, 2);  // d1/ is no file
     runTool({"zip", "-q", "theirs.zip", "a.txt", "d1", "d1/\xC3\xBCn\xC3\xAF.txt"});
     const ArchiveInfo ours = readArchive("ours.zip"), theirs = readArchive("theirs.zip");
     for (const std::string name : {"a.txt", "d1/", "d1/\xC3\xBCn\xC3\xAF.txt"}) {
@@ -191,7 +191,7 @@ TEST_F(AddTest, SymbolicLinksAreStoredAsTheirTargets)
     EXPECT_EQ(info.find("link.txt")->externalAttributes >> 16 & S_IFMT, unsigned(S_IFREG));
     EXPECT_TRUE(info.find("dirlink/x.txt"));
     EXPECT_TRUE(info.find("d1/sub/y.txt"));
-    EXPECT_EQ(r.result, int(info.members.size()));
+    EXPECT_EQ(r.result, info.files());
     EXPECT_EQ(checkWithTools("out.zip"), "");
 }
 
@@ -267,7 +267,7 @@ TEST_F(AddTest, CallbacksComeInOrderOnTheCallingThread)
     Flags flags;
     flags.verbose = true;
     const CallResult r = callEngine("out.zip", {"zero.txt", "big.txt", "empty", "mid.bin", "missing"}, flags);
-    ASSERT_EQ(r.result, 4) << r.dump();
+    ASSERT_EQ(r.result, 3) << r.dump();  // the folder "empty" is no file
     const std::thread::id me = std::this_thread::get_id();
     for (const Callback &c : r.calls)
         EXPECT_EQ(c.thread, me);
@@ -312,7 +312,7 @@ TEST_F(AddTest, LevelsGiveValidArchives)
         Flags flags;
         flags.level = level;
         const std::string ours = "ours" + std::to_string(level) + ".zip";
-        ASSERT_EQ(callEngine(ours, args, flags).result, 7);
+        ASSERT_EQ(callEngine(ours, args, flags).result, 6);  // the folder "empty" is no file
         EXPECT_EQ(checkWithTools(ours), "");
         const ArchiveInfo info = readArchive(ours);
         EXPECT_EQ(info.find("text1.txt")->method, level == 0 ? 0 : 8);

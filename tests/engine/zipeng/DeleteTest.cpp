@@ -25,7 +25,7 @@ protected:
         writeFile("b.c", textData(5000, 2));
         Flags flags;
         flags.recurse = true;
-        ASSERT_EQ(callEngine("t.zip", {"d1", "a.txt", "b.c"}, flags).result, 6);
+        ASSERT_EQ(callEngine("t.zip", {"d1", "a.txt", "b.c"}, flags).result, 4);  // d1/ and d1/sub/ uncounted
         before_ = readArchive("t.zip");
         bytes_ = readFile("t.zip");
     }
@@ -63,8 +63,9 @@ TEST_F(DeleteTest, ByNameAndPatternLikeZip)
         SCOPED_TRACE(c.args[0]);
         writeFile("t.zip", bytes_);
         const CallResult r = remove(c.args);
-        EXPECT_EQ(r.result, int(before_.members.size() - c.left.size())) << r.dump();
-        EXPECT_EQ(r.count(ZipActionFileBegin), r.result);
+        // Every member deleted is reported; only files are counted.
+        EXPECT_EQ(r.count(ZipActionFileBegin), int(before_.members.size() - c.left.size())) << r.dump();
+        EXPECT_EQ(r.result, before_.files() - filesAmong(c.left));
         const ArchiveInfo after = readArchive("t.zip");
         EXPECT_EQ(after.names(), c.left);
         for (const ArchiveMember &m : after.members)
@@ -117,7 +118,7 @@ TEST_F(DeleteTest, UnmatchedArgumentsAreReported)
 TEST_F(DeleteTest, DeletingEveryMemberLeavesAnEmptyArchive)
 {
     const CallResult r = remove({"*"});
-    EXPECT_EQ(r.result, 6);
+    EXPECT_EQ(r.result, 4);  // the files, without d1/ and d1/sub/
     EXPECT_EQ(readFile("t.zip").size(), 22u);
     EXPECT_TRUE(readArchive("t.zip").ok);
     EXPECT_EQ(runTool({"python3", "-c", "import zipfile;assert zipfile.ZipFile('t.zip').namelist()==[]"}).exitCode, 0);

@@ -176,7 +176,7 @@ TEST(Encrypt, MembersOpenWithThePasswordAndOnlyWithIt)
         SCOPED_TRACE(std::string(c.name) + " level " + std::to_string(c.level));
         ::unlink("t.zip");
         const CallResult r = callEngine("t.zip", {c.name, "dir"}, encrypting(c.level));
-        ASSERT_EQ(r.result, 2) << r.dump();
+        ASSERT_EQ(r.result, 1) << r.dump();  // the folder uncounted
         EXPECT_TRUE(r.errors().empty()) << r.dump();
         const ArchiveInfo info = readArchive("t.zip");
         ASSERT_TRUE(info.ok);
@@ -312,7 +312,7 @@ TEST(Encrypt, PeersOpenWhatWeEncrypt)
     writeFile("in/empty", "");
     Flags flags = encrypting();
     flags.recurse = true;
-    ASSERT_EQ(callEngine("t.zip", {"in"}, flags).result, 4);
+    ASSERT_EQ(callEngine("t.zip", {"in"}, flags).result, 3);  // in/ uncounted
     const std::map<std::string, std::string> expected = {
         {"in/text.txt", text}, {"in/noise.bin", noise}, {"in/empty", ""}};
     if (haveProgram("7zz")) {

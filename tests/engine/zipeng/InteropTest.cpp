@@ -32,7 +32,7 @@ TEST(Interop, Zip64ForMoreThan65535Members)
     Flags flags;
     flags.recurse = true;
     CallResult r = callEngine("many.zip", {"many"}, flags);
-    ASSERT_EQ(r.result, Files + 1) << r.dump();
+    ASSERT_EQ(r.result, Files) << r.dump();  // the folder many/ uncounted
     ArchiveInfo info = readArchive("many.zip");
     EXPECT_TRUE(info.ok);
     EXPECT_TRUE(info.zip64End);
@@ -46,7 +46,7 @@ TEST(Interop, Zip64ForMoreThan65535Members)
     flags = {};
     flags.remove = true;
     r = callEngine("many.zip", {"many/f0000?", "many/"}, flags);
-    EXPECT_EQ(r.result, 11);
+    EXPECT_EQ(r.result, 10);  // the folder many/ uncounted
     info = readArchive("many.zip");
     EXPECT_EQ(info.members.size(), 65535u);
     EXPECT_TRUE(info.zip64End);
