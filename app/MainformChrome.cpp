@@ -75,7 +75,7 @@ void TMainform::buildMenu()
     addItem(file, "openArchiveAction", "&Open archive", {}, &TMainform::openArchiveCommand);
     addItem(file, "deleteArchiveAction", "&Delete archive", {}, &TMainform::deleteArchiveCommand);
     addItem(file, "saveAsZipAction", "Save as &ZIP…", {}, &TMainform::saveAsZipCommand);
-    addItem(file, "propertiesAction", "P&roperties…", {}, &TMainform::propertiesCommand);
+    addItem(file, "propertiesAction", "Propert&ies…", {}, &TMainform::propertiesCommand);
     file->addSeparator()->setObjectName(QStringLiteral("fileSeparator"));
     exitAction_ = addItem(file, "exitAction", "&Exit", {}, &TMainform::quitCommand);
     fileMenu_ = file;

@@ -11,7 +11,9 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QSet>
 #include <QSettings>
 #include <QTest>
 
@@ -279,6 +281,23 @@ TEST_F(ListingGrid, TheRowsMenuOpensOnRowsAndActsOnTheChoice)
     for (const QKeyCombination keys : {QKeyCombination(Qt::Key_Menu), QKeyCombination(Qt::SHIFT, Qt::Key_F10)}) {
         QTest::keyClick(&grid(), keys.key(), keys.keyboardModifiers());
         EXPECT_TRUE(shown());
+    }
+
+    // In each menu, an access key is one item's: a key two share only moves
+    // between them.
+    QList<QMenu *> menus = form().menuBar()->findChildren<QMenu *>();
+    menus << menu;
+    for (const QMenu *each : menus) {
+        QSet<QChar> keys;
+        for (const QAction *action : each->actions()) {
+            const qsizetype amp = action->text().indexOf(u'&');
+            if (amp < 0 || amp + 1 >= action->text().size())
+                continue;
+            const QChar key = action->text().at(amp + 1).toLower();
+            EXPECT_FALSE(keys.contains(key))
+                << each->objectName().toStdString() << ": " << action->text().toStdString();
+            keys.insert(key);
+        }
     }
 
     // Its items are the main menu's: what they act on is the choice.
