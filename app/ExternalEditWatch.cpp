@@ -166,7 +166,15 @@ void ExternalEditWatch::lookAt(Watched &watched)
     watched.asking = false;
 }
 
-void ExternalEditWatch::end(std::list<Watched>::iterator watched)
+void ExternalEditWatch::forget(const QString &path)
+{
+    const auto watched =
+        std::find_if(watched_.begin(), watched_.end(), [&](const Watched &w) { return w.copy.path() == path; });
+    if (watched != watched_.end())
+        end(watched, false);
+}
+
+void ExternalEditWatch::end(std::list<Watched>::iterator watched, bool handedOver)
 {
     watcher_.removePath(watched->copy.path());
     const QString folder = QFileInfo(watched->copy.path()).absolutePath();
@@ -174,7 +182,7 @@ void ExternalEditWatch::end(std::list<Watched>::iterator watched)
             return &w != &*watched && QFileInfo(w.copy.path()).absolutePath() == folder;
         }))
         watcher_.removePath(folder);
-    // The other program may still have the copy open: it stays until ours ends.
-    watched->copy.keepUntilExit();
+    if (handedOver)
+        watched->copy.keepUntilExit();
     watched_.erase(watched);
 }

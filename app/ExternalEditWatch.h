@@ -52,6 +52,9 @@ public:
     // their watch, and a change to them is not asked about.
     void archiveChanged(const QString &current);
     void stopAll();
+    // The copy at `path` was never handed to a program: its watch ends and
+    // the copy goes at once.
+    void forget(const QString &path);
 
     // Looks at the copy at `path` (or the copies in folder `path`) now: asks
     // once when its bytes changed. The watcher calls it a moment after a
@@ -66,7 +69,9 @@ private:
     struct Watched;
     void changed(const QString &path);
     void lookAt(Watched &watched);
-    void end(std::list<Watched>::iterator watched);
+    // `handedOver`: another program may still have the copy open, so it
+    // stays until ours ends.
+    void end(std::list<Watched>::iterator watched, bool handedOver = true);
 
     QFileSystemWatcher watcher_;
     QTimer pause_;

@@ -91,10 +91,15 @@ void openMember(ArchiveSession &session, QWidget *parent)
     std::optional<WorkingCopy> copy = fetchToOpen(session, parent, password.text);
     if (!copy)
         return;
-    // Without an application for the type, the desktop does nothing: say so.
-    if (!platform::prompts().openWithDefaultApplication(copy->path()))
-        return platform::warningBox(parent, QStringLiteral("No application is set up to open ") + copy->path());
+    // Watched from before the hand-over: a program that saves at once is
+    // seen too.
+    const QString path = copy->path();
     watchForChanges(session, parent, std::move(*copy), password.text);
+    // Without an application for the type, the desktop does nothing: say so.
+    if (!platform::prompts().openWithDefaultApplication(path)) {
+        session.externalEdits().forget(path);
+        return platform::warningBox(parent, QStringLiteral("No application is set up to open ") + path);
+    }
 }
 
 void openMemberWith(ArchiveSession &session, QWidget *parent)
@@ -111,10 +116,13 @@ void openMemberWith(ArchiveSession &session, QWidget *parent)
     const QStringList command = platform::commandLine(chosen, copy->path());
     if (command.isEmpty())
         return platform::warningBox(parent, QStringLiteral("This command cannot be started: ") + chosen);
-    // It runs in the copy's folder; ours stays where it is.
-    if (!platform::prompts().startApplication(command, copy->folder()))
-        return platform::warningBox(parent, QStringLiteral("This command cannot be started: ") + chosen);
+    const QString path = copy->path(), folder = copy->folder();
     watchForChanges(session, parent, std::move(*copy), password.text);
+    // It runs in the copy's folder; ours stays where it is.
+    if (!platform::prompts().startApplication(command, folder)) {
+        session.externalEdits().forget(path);
+        return platform::warningBox(parent, QStringLiteral("This command cannot be started: ") + chosen);
+    }
 }
 
 void attachToGrid(TSortableGrid &grid, std::function<void()> open)

@@ -169,6 +169,18 @@ TEST_F(ExternalEdit, OpenWithGivesTheChosenProgramTheCopyAndWatchesIt)
     saveInOtherProgram(copy, "by the other program");
     EXPECT_EQ(memberData(archive, "notes.txt"), "by the other program");
 
+    // A program that saves before it returns (a command that only writes the
+    // copy) is seen too: the watch began before it started.
+    writeFile(path("bin/save"), "#!/bin/sh\nprintf 'saved at once' > \"$1\"\n",
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    script->applicationAnswers = {"\"" + path("bin/save") + "\" %f"};
+    script->buttonAnswers = {0};
+    openWith->trigger();
+    ASSERT_EQ(script->startedApplications.size(), 2u) << messages().join('|').toStdString();
+    watch().check(script->startedApplications.back().back());
+    EXPECT_EQ(messages().count(question("notes.txt")), 2);
+    EXPECT_EQ(memberData(archive, "notes.txt"), "saved at once");
+
     // Cancelled: nothing starts, and no copy is kept for it.
     const QStringList before = copiesLeft();
     script->startedApplications.clear();
