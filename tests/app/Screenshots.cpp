@@ -147,6 +147,10 @@ int main(int argc, char **argv)
         painter.end();
         menu->hide();
         listing.menuAction(QStringLiteral("ratioColumnAction"))->trigger();
+        // The order chosen here is kept as it changes: the pictures after
+        // this one show the archive's own.
+        QSettings().remove(QStringLiteral("listing/sortColumn"));
+        QSettings().remove(QStringLiteral("listing/sortDescending"));
         if (!picture.save(out.filePath(QStringLiteral("context-menu.png"))))
             std::fprintf(stderr, "cannot write the context menu picture\n");
     }
