@@ -250,6 +250,15 @@ void TZipEngine::takeResult(const orvex::OperationResult &result, orvex::Archive
         LastResult = result.count;
 }
 
+bool TZipEngine::existingArchiveFree(orvex::ArchiveEvents &events)
+{
+    if (!orvex::ArchiveDirectoryReader::archiveExists(zipFilename_)) {
+        events.notice("Error - no zip file specified");
+        return false;
+    }
+    return !ZipRunning;
+}
+
 std::string TZipEngine::ReadOnlyKind() const
 {
     if (!otherFormat_.empty())
@@ -372,11 +381,7 @@ orvex::OperationResult TZipEngine::Delete(orvex::DeleteRequest request, orvex::C
         events.notice("Error - no files selected for deletion");
         return {};
     }
-    if (!orvex::ArchiveDirectoryReader::archiveExists(zipFilename_)) {
-        events.notice("Error - no zip file specified");
-        return {};
-    }
-    if (ZipRunning)
+    if (!existingArchiveFree(events))
         return {};
     request.flags = flags();
     return changeArchive(events, [&] { return backend().remove(request, events); });
@@ -394,11 +399,7 @@ orvex::OperationResult TZipEngine::Rename(orvex::RenameRequest request, orvex::C
         events.notice("Error - no file selected for renaming");
         return {};
     }
-    if (!orvex::ArchiveDirectoryReader::archiveExists(zipFilename_)) {
-        events.notice("Error - no zip file specified");
-        return {};
-    }
-    if (ZipRunning)
+    if (!existingArchiveFree(events))
         return {};
     request.flags = flags();
     return changeArchive(

@@ -204,6 +204,9 @@ private:
     // True, with the refusal said, when the current archive is read-only;
     // the operations that take FileSpecs (`consumesSpecs`) empty it.
     bool refuseReadOnly(orvex::ArchiveEvents &events, bool consumesSpecs = true);
+    // A delete or rename needs the archive there and no other call running
+    // (says so for a missing archive).
+    bool existingArchiveFree(orvex::ArchiveEvents &events);
     // Takes the archive's lock for Add and Delete; false (and said why) when
     // the operation must not run.
     bool lockArchive(orvex::ArchiveLock &lock, orvex::ArchiveEvents &events);

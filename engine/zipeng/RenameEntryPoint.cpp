@@ -31,22 +31,12 @@ int32_t rename(const ZipRenameRecord &record, Reporter &reporter)
         reporter.message(BadParameters, "No member was named to rename");
         return 0;
     }
+    const std::string archive = record.ArchiveName;
     JobOptions options;
-    options.archive = record.ArchiveName;
-    try {
-        return RenameJob(options, reporter).run(resolveArchivePath(options.archive), record.OldName, record.NewName);
-    } catch (const Cancelled &) {
-        reporter.message(InfoCode, "Cancelled: " + options.archive + " was left unchanged");
-    } catch (const JobError &error) {
-        reporter.message(error.code, error.message);
-    } catch (const std::bad_alloc &) {
-        reporter.message(OutOfMemory, "Out of memory; " + options.archive + " was left unchanged");
-    } catch (const std::exception &error) {
-        reporter.message(InternalError, std::string("Internal error: ") + error.what());
-    } catch (...) {
-        reporter.message(InternalError, "Internal error; " + options.archive + " was left unchanged");
-    }
-    return 0;
+    options.archive = archive;
+    return reportFailures(archive, reporter, [&] {
+        return RenameJob(options, reporter).run(resolveArchivePath(archive), record.OldName, record.NewName);
+    });
 }
 
 }  // namespace

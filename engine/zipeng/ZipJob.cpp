@@ -97,9 +97,27 @@ bool readRecord(const ZipCallRecord &record, JobOptions &options, Reporter &repo
     return true;
 }
 
-int32_t runJob(const JobOptions &options, Reporter &reporter)
+int32_t reportFailures(const std::string &archive, Reporter &reporter, const std::function<int32_t()> &job)
 {
     try {
+        return job();
+    } catch (const Cancelled &) {
+        reporter.message(InfoCode, "Cancelled: " + archive + " was left unchanged");
+    } catch (const JobError &error) {
+        reporter.message(error.code, error.message);
+    } catch (const std::bad_alloc &) {
+        reporter.message(OutOfMemory, "Out of memory; " + archive + " was left unchanged");
+    } catch (const std::exception &error) {
+        reporter.message(InternalError, std::string("Internal error: ") + error.what());
+    } catch (...) {
+        reporter.message(InternalError, "Internal error; " + archive + " was left unchanged");
+    }
+    return 0;
+}
+
+int32_t runJob(const JobOptions &options, Reporter &reporter)
+{
+    return reportFailures(options.archive, reporter, [&]() -> int32_t {
         const std::string archive = resolveArchivePath(options.archive);
         if (options.remove) {
             if (options.args.empty()) {
@@ -124,18 +142,7 @@ int32_t runJob(const JobOptions &options, Reporter &reporter)
         }
         const common::UniqueFd closer(base);
         return AddJob(options, reporter, base).run(archive);
-    } catch (const Cancelled &) {
-        reporter.message(InfoCode, "Cancelled: " + options.archive + " was left unchanged");
-    } catch (const JobError &error) {
-        reporter.message(error.code, error.message);
-    } catch (const std::bad_alloc &) {
-        reporter.message(OutOfMemory, "Out of memory; " + options.archive + " was left unchanged");
-    } catch (const std::exception &error) {
-        reporter.message(InternalError, std::string("Internal error: ") + error.what());
-    } catch (...) {
-        reporter.message(InternalError, "Internal error; " + options.archive + " was left unchanged");
-    }
-    return 0;
+    });
 }
 
 }  // namespace zipeng
