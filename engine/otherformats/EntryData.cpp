@@ -3,7 +3,34 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <algorithm>
+
 namespace otherformats {
+
+namespace {
+
+// Where a complete entry's data must reach: its declared size, less a hole
+// its sparse map leaves at the end, which no block covers. Holes within are
+// skipped by the blocks' offsets and need nothing here. None for an entry
+// with no size, or one whose size is not its data's (a folder's extent, a
+// symbolic link's target).
+std::optional<uint64_t> requiredEnd(archive_entry *e, const Entry &entry)
+{
+    const bool holdsData = entry.kind == EntryKind::File
+                           || (entry.kind == EntryKind::HardLink && entry.size.value_or(0) > 0);
+    if (!entry.size || !holdsData)
+        return std::nullopt;
+    if (archive_entry_sparse_reset(e) <= 0)
+        return entry.size;
+    uint64_t last = 0;
+    la_int64_t offset = 0, length = 0;
+    while (archive_entry_sparse_next(e, &offset, &length) == ARCHIVE_OK)
+        if (offset >= 0 && length > 0)
+            last = std::max(last, uint64_t(offset) + uint64_t(length));
+    return std::min(last, *entry.size);
+}
+
+}  // namespace
 
 void keepProblem(const ReadOptions &options, std::vector<Problem> &problems, Problem problem)
 {
@@ -27,8 +54,17 @@ DataResult readEntryData(ArchiveSource &source, uint64_t index, const Entry &ent
         size_t size = 0;
         la_int64_t offset = 0;
         const int status = archive_read_data_block(a, &block, &size, &offset);
-        if (status == ARCHIVE_EOF)
+        if (status == ARCHIVE_EOF) {
+            // A reader may end an entry early without an error (a member
+            // spanning into a volume that is not there, a compressed ISO
+            // file cut short): the declared size says it is not all there.
+            if (const auto required = requiredEnd(source.current(), entry); required && result.end < *required)
+                result.problem =
+                    Problem{entry.name, ProblemKind::Damaged,
+                            "the data ends after " + std::to_string(result.end)
+                                + " bytes, short of its declared size of " + std::to_string(*entry.size) + " bytes"};
             return result;
+        }
         if (status == ARCHIVE_RETRY)
             continue;
         if (status != ARCHIVE_OK && status != ARCHIVE_WARN) {

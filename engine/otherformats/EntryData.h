@@ -1,7 +1,7 @@
 #pragma once
 // Reading the current entry's data to its end, for a test or into a file,
-// with the checks every reader shares: cancel, progress, and no more data
-// than the entry declared.
+// with the checks every reader shares: cancel, progress, and no more and no
+// less data than the entry declared, when it declares a size.
 
 #include "engine/otherformats/ArchiveSource.h"
 

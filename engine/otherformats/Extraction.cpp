@@ -21,7 +21,9 @@
 //   - Free space is checked before a file of known size (for a sparse one,
 //     the data it holds: its holes stay holes), and again while any file
 //     grows; data past an entry's declared size, or past the caller's output
-//     budget, stops it, and a spent budget ends the run.
+//     budget, stops it, and a spent budget ends the run. A file whose data
+//     ends short of its declared size fails like any damaged one: its partial
+//     file is removed, as the ZIP extraction removes a member failing its CRC.
 #include "engine/otherformats/Extraction.h"
 
 #include "engine/otherformats/EntryWalk.h"
