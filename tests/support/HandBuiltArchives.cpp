@@ -56,8 +56,8 @@ std::string rar5Archive(const std::vector<Rar5Entry> &entries)
         // File header with a data area of 0 bytes; file flags, unpacked size,
         // attributes, compression (stored), host (Windows), the name.
         const uint64_t attributes = e.directory ? 0x10 : 0x20;
-        out += rar5Header(vint(2) + vint(2) + vint(0) + vint(e.directory ? 1 : 0) + vint(0) + vint(attributes)
-                          + vint(0) + vint(0) + vint(e.name.size()) + e.name);
+        out += rar5Header(vint(2) + vint(2) + vint(0) + vint(e.directory ? 1 : 0) + vint(0) + vint(attributes) + vint(0)
+                          + vint(0) + vint(e.name.size()) + e.name);
     }
     return out + rar5Header(vint(5) + vint(0) + vint(0));  // end of archive
 }

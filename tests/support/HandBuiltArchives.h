@@ -1,7 +1,7 @@
 #pragma once
 // Archives of other formats than ZIP built byte by byte, for what no free
-// program here writes (RAR) or writes only on some versions (a 7z of
-// nothing): the signature and headers alone, each with its CRC-32.
+// program here writes (RAR) and what a test should not ask a peer tool's
+// version for (a 7z of nothing): signatures and headers, each with its CRC-32.
 
 #include <string>
 #include <vector>
