@@ -5,12 +5,14 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 namespace otherformats {
 
@@ -115,6 +117,58 @@ std::string shortened(const char *name)
     return start + "...";
 }
 
+// Reads the file open at `fd` for a second reader with pread(), leaving the
+// descriptor's offset to the first.
+struct SecondReading {
+    int fd = -1;
+    uint64_t offset = 0;
+    std::vector<char> block = std::vector<char>(64 * 1024);
+
+    static ssize_t read(archive *, void *self, const void **buffer)
+    {
+        auto *reading = static_cast<SecondReading *>(self);
+        for (;;) {
+            const ssize_t got =
+                ::pread(reading->fd, reading->block.data(), reading->block.size(), off_t(reading->offset));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got > 0)
+                reading->offset += uint64_t(got);
+            *buffer = reading->block.data();
+            return got;
+        }
+    }
+};
+
+// Whether the content of the file open at `fd`, decompressed, has only zeros
+// where a tar's first header would be. Whatever a damaged stream gave
+// before it failed counts; its damage is told when it is read as a stream.
+bool beginsWithZeros(int fd)
+{
+    archive *raw = archive_read_new();
+    if (!raw)
+        return false;
+    archive_read_support_format_raw(raw);
+    enableFilters(raw);
+    SecondReading reading{fd};
+    archive_entry *entry = nullptr;
+    bool zeros = false;
+    if (archive_read_open(raw, &reading, nullptr, &SecondReading::read, nullptr) == ARCHIVE_OK
+        && archive_read_next_header(raw, &entry) == ARCHIVE_OK) {
+        std::array<char, 512> head{};
+        size_t got = 0;
+        while (got < head.size()) {
+            const la_ssize_t n = archive_read_data(raw, head.data() + got, head.size() - got);
+            if (n <= 0)
+                break;
+            got += size_t(n);
+        }
+        zeros = std::all_of(head.begin(), head.begin() + ptrdiff_t(got), [](char c) { return c == 0; });
+    }
+    archive_read_free(raw);
+    return zeros;
+}
+
 }  // namespace
 
 std::string rawMemberName(const std::string &path)
@@ -205,8 +259,12 @@ ArchiveSource::Next ArchiveSource::next()
             return Next::Failed;
         }
         const int status = archive_read_next_header(archive_, &entry_);
-        if (status == ARCHIVE_EOF)
+        if (status == ARCHIVE_EOF) {
+            if (!begun_ && readZerosAsStream())
+                continue;
             return Next::End;
+        }
+        begun_ = true;
         if ((status == ARCHIVE_OK || status == ARCHIVE_WARN) && !isRaw())
             if (const size_t length = longestName(entry_); length > MaxNameLength) {
                 refusal_ = Problem{shortened(archive_entry_pathname(entry_)), ProblemKind::Refused,
@@ -225,6 +283,31 @@ ArchiveSource::Next ArchiveSource::next()
         if (status != ARCHIVE_RETRY)
             return Next::Failed;
     }
+}
+
+bool ArchiveSource::readZerosAsStream()
+{
+    if ((archive_format(archive_) & ARCHIVE_FORMAT_BASE_MASK) != ARCHIVE_FORMAT_TAR || !beginsWithZeros(fd_.get()))
+        return false;
+    onlyZeros_ = true;
+    // A plain file of zeros is no stream of anything.
+    if (archive_filter_count(archive_) <= 1)
+        return false;
+    archive *stream = archive_read_new();
+    if (!stream)
+        return false;
+    archive_read_support_format_raw(stream);
+    enableFilters(stream);
+    if (::lseek(fd_.get(), 0, SEEK_SET) != 0 || archive_read_open_fd(stream, fd_.get(), BlockSize) != ARCHIVE_OK) {
+        archive_read_free(stream);
+        return false;
+    }
+    archive_read_free(archive_);
+    archive_ = stream;
+    entry_ = nullptr;
+    cpioHeaders_.reset();
+    onlyZeros_ = false;
+    return true;
 }
 
 Entry ArchiveSource::describe() const

@@ -45,7 +45,9 @@ public:
     // (a name longer than MaxNameLength), but the next may be; Failed:
     // nothing more can be read. error() or unreadable() says why. A folder
     // entry for the archive's root itself ("." or "./") is passed over: it is no
-    // member, and every walk numbers the entries alike without it.
+    // member, and every walk numbers the entries alike without it. A
+    // compressed stream whose content begins with a block of zeros reads as
+    // an empty tar; it is read again as the lone compressed file it is.
     enum class Next { Entry, Unreadable, End, Failed };
     Next next();
     archive_entry *current() const { return entry_; }
@@ -67,6 +69,9 @@ public:
     // one is no file that engine opens, so it is read here.
     bool isPlainZip() const;
     bool isRaw() const;
+    // The archive read as a tar with no entries, and its content begins with
+    // a block of zeros: no header at all, not even a volume label.
+    bool onlyZeros() const { return onlyZeros_; }
     std::string formatName() const;
     std::string filterName() const;
     uint64_t bytesRead() const;
@@ -82,6 +87,12 @@ private:
     std::optional<Problem> refusal_;  // of the current entry, when next() refused it
     std::unique_ptr<CpioHeaders> cpioHeaders_;
     std::string refusedHeader_;  // why next() read no further header
+    bool begun_ = false;         // next() has found an entry
+    bool onlyZeros_ = false;
+
+    // An empty tar: its content read again as one lone stream when it holds
+    // nothing but zeros where the first header would be. False when it does not.
+    bool readZerosAsStream();
 };
 
 // The longest entry name or link target read, in bytes: ZIP's limit, far

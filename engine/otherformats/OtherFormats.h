@@ -21,7 +21,7 @@
 namespace otherformats {
 
 enum class Verdict {
-    NotArchive,  // nothing libarchive reads, or an uncompressed plain file
+    NotArchive,  // nothing libarchive reads, an uncompressed plain file, or zeros
     Zip,         // a ZIP archive: our ZIP engine reads it
     Other,       // an archive for this library
 };

@@ -72,9 +72,10 @@ Detection detect(const std::string &path)
         else if (source.isRaw())
             // Without a compression the "raw" format is any file at all.
             result.verdict = result.filter == "none" ? Verdict::NotArchive : Verdict::Other;
-        else if (next == ArchiveSource::Next::End && result.filter == "none")
+        else if (next == ArchiveSource::Next::End && source.onlyZeros())
             // A block of zeros reads as an empty tar archive: a file with
-            // nothing in it is no archive of anything.
+            // nothing in it is no archive of anything. An archive with no
+            // entries (an empty 7z, a tar of only a volume label) is one.
             result.verdict = Verdict::NotArchive;
         else
             result.verdict = Verdict::Other;
@@ -148,6 +149,10 @@ TestResult test(const std::string &path, const ReadOptions &options, const std::
                                                   : [&chosen](uint64_t index) { return chosen.count(index) != 0; },
                          .failureCounts = false},
                         result.problems, [&](uint64_t index, const Entry &entry) {
+                            // A folder holds no data to test, and some
+                            // formats' readers refuse to read its data.
+                            if (entry.kind == EntryKind::Directory)
+                                return Visit::Next;
                             const DataResult data = readEntryData(source, index, entry, options, {});
                             if (data.cancelled) {
                                 result.cancelled = true;
@@ -156,8 +161,8 @@ TestResult test(const std::string &path, const ReadOptions &options, const std::
                             if (data.problem) {
                                 ++result.failed;
                                 keepProblem(options, result.problems, *data.problem);
-                            } else if (entry.kind != EntryKind::Directory) {
-                                ++result.passed;  // files: a folder holds no data to test
+                            } else {
+                                ++result.passed;
                             }
                             return data.fatal ? Visit::Stop : Visit::Next;
                         });

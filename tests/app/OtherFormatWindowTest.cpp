@@ -3,6 +3,7 @@
 #include "WindowFixture.h"
 #include "support/ArchiveBuilder.h"
 #include "support/ArchiveReading.h"
+#include "support/HandBuiltArchives.h"
 #include "support/Run.h"
 #include "support/TarBuilder.h"
 
@@ -89,6 +90,16 @@ TEST_F(OtherFormatWindow, IsListedWithoutPackedSizesAndOnlyItsReadingCommandsAre
     open(path("plain.zip"));
     EXPECT_TRUE(statePanel()->isHidden());
     EXPECT_TRUE(enabled("addAction") && enabled("deleteMembersAction") && enabled("renameAction"));
+}
+
+TEST_F(OtherFormatWindow, AnArchiveWithNoEntriesOpensEmptyAndNamesItsFormat)
+{
+    writeFile(path("empty.7z"), QByteArray::fromStdString(ziptest::empty7z()));
+    open(path("empty.7z"));
+    EXPECT_TRUE(messages().isEmpty()) << messages().join(u'\n').toStdString();
+    EXPECT_EQ(engine().ZipFilename(), path("empty.7z").toStdString());
+    EXPECT_TRUE(column(0).empty());
+    EXPECT_EQ(statePanel()->text(), "Read-only: 7-Zip");
 }
 
 TEST_F(OtherFormatWindow, SavedAsZipTheCopyHoldsEveryMemberAndIsOpenedWritable)

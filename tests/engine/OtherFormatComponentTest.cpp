@@ -4,8 +4,11 @@
 #include "engine/OtherFormatMembers.h"
 #include "engine/ZipEngine.h"
 #include "engine/common/MessageCode.h"
+#include "support/Compress.h"
 #include "support/Files.h"
+#include "support/HandBuiltArchives.h"
 #include "support/Run.h"
+#include "support/TarBuilder.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -297,4 +300,55 @@ TEST_F(OtherFormatComponent, ANameTooLongForAnyFileSystemIsRefusedByNameAndTheRe
     }
     ASSERT_EQ(engine.EntryCount(), 1);
     EXPECT_EQ(engine.Entries(0).FileName, "ok.txt");
+}
+
+TEST_F(OtherFormatComponent, NoEntriesIsAnEmptyArchiveAndAStreamOfZerosIsOneFile)
+{
+    ziptest::TarEntry label;
+    label.name = "Backup 1";
+    label.kind = ziptest::TarEntry::VolumeLabel;
+    const std::string zeros(65536, '\0');
+    struct Case {
+        const char *file;
+        std::string bytes;
+        const char *format;                  // what the read-only panel names
+        std::vector<std::string> rows;       // as listed
+        int tested;                          // files that pass the test
+        std::vector<std::string> extracted;  // the tree written
+    };
+    const Case cases[] = {
+        {"empty.7z", ziptest::empty7z(), "7-Zip", {}, 0, {}},
+        {"empty.rar", ziptest::rar5Archive({}), "RAR5", {}, 0, {}},
+        {"label.tar", ziptest::tarArchive({label}), "tar", {}, 0, {}},
+        {"zeros.xz", ziptest::xzCompress(zeros), "raw (xz)", {"zeros"}, 1, {"zeros"}},
+        // A folder holds no data: test passes over it rather than fail to read it.
+        {"folders.rar",
+         ziptest::rar5Archive({{"folder", true}, {"folder/empty.txt", false}}),
+         "RAR5",
+         {"folder/", "folder/empty.txt"},
+         1,
+         {"folder/", "folder/empty.txt"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
+        ziptest::writeFile(dir / c.file, c.bytes);
+        heard.messages.clear();
+        EXPECT_NO_THROW(engine.setZipFilename(dir / c.file));
+        EXPECT_TRUE(engine.ReadOnly());
+        EXPECT_EQ(engine.OtherFormat(), c.format);
+        std::vector<std::string> rows;
+        for (int i = 0; i < engine.EntryCount(); ++i)
+            rows.push_back(engine.Entries(i).FileName);
+        EXPECT_EQ(rows, c.rows);
+
+        engine.FileSpecs = {};
+        engine.Test();
+        EXPECT_EQ(engine.LastResult, c.tested);
+        EXPECT_EQ(engine.LastTestFailures, 0);
+        const std::string out = extractTo(std::string("out-") + c.file, {}, ExtrOpts{ExtrDirNames});
+        EXPECT_EQ(engine.LastResult, c.tested);
+        EXPECT_EQ(ziptest::listTree(out), c.extracted);
+        EXPECT_TRUE(heard.messages.empty()) << heard.messages.front().second;
+    }
+    EXPECT_EQ(ziptest::readFile(dir / "out-zeros.xz/zeros"), zeros);
 }

@@ -5,7 +5,9 @@
 #include "engine/ZipEngine.h"
 #include "support/ArchiveBuilder.h"
 #include "support/ArchiveReading.h"
+#include "support/Compress.h"
 #include "support/Files.h"
+#include "support/HandBuiltArchives.h"
 #include "support/Run.h"
 #include "support/TarBuilder.h"
 
@@ -140,6 +142,50 @@ TEST_F(OtherFormats, ListTestAndExtractReadTheMembers)
         EXPECT_NE(unmatched.err.find("nothing"), std::string::npos);
         EXPECT_TRUE(listDir(dir.file(out + "-none")).empty());
     }
+}
+
+TEST_F(OtherFormats, AnArchiveWithNoEntriesListsEmptyAndZerosAreNoTarButRefusedOrOneFile)
+{
+    TarEntry label;
+    label.name = "Backup 1";
+    label.kind = TarEntry::VolumeLabel;
+    struct Case {
+        const char *file;
+        std::string bytes;
+        int exitCode;         // of list, test and extract alike
+        std::string members;  // the list's lines after its heading
+        const char *tested;
+        const char *extracted;
+    };
+    const Case cases[] = {
+        {"empty.7z", empty7z(), 0, "", "0 file(s) passed the test\n", "0 file(s) were extracted\n"},
+        {"empty.rar", rar5Archive({}), 0, "", "0 file(s) passed the test\n", "0 file(s) were extracted\n"},
+        {"label.tar", tarArchive({label}), 0, "", "0 file(s) passed the test\n", "0 file(s) were extracted\n"},
+        {"zeros.xz", xzCompress(std::string(65536, '\0')), 0, "zeros\t\t\t?\t\n", "1 file(s) passed the test\n",
+         "1 file(s) were extracted\n"},
+        {"zeros.tar", std::string(10240, '\0'), 1, "", "", ""},
+        {"random.bin", randomData(10240), 1, "", "", ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
+        dir.write(c.file, c.bytes);
+        const RunResult listed = runOrvexzip({"list", c.file}, dir.path());
+        const RunResult tested = runOrvexzip({"test", c.file}, dir.path());
+        const std::string out = std::string("out-") + c.file;
+        const RunResult extracted = runOrvexzip({"extract", c.file, "--to", out, "--paths"}, dir.path());
+        EXPECT_EQ(listed.exitCode, c.exitCode) << listed.err;
+        EXPECT_EQ(tested.exitCode, c.exitCode) << tested.err;
+        EXPECT_EQ(extracted.exitCode, c.exitCode) << extracted.err;
+        if (c.exitCode != 0) {
+            EXPECT_NE(listed.err.find("is not a ZIP archive"), std::string::npos) << listed.err;
+            continue;
+        }
+        EXPECT_EQ(listed.out.substr(listed.out.find('\n') + 1), c.members);
+        EXPECT_EQ(tested.out, c.tested);
+        EXPECT_EQ(extracted.out, c.extracted);
+    }
+    EXPECT_EQ(readFile(dir.file("out-zeros.xz/zeros")), std::string(65536, '\0'));
+    EXPECT_TRUE(listDir(dir.file("out-label.tar")).empty());
 }
 
 TEST_F(OtherFormats, AHostileTarWritesNothingOutsideTheTarget)

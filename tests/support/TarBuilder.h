@@ -10,7 +10,7 @@
 namespace ziptest {
 
 struct TarEntry {
-    enum Kind : char { File = '0', HardLink = '1', Symlink = '2', Directory = '5' };
+    enum Kind : char { File = '0', HardLink = '1', Symlink = '2', Directory = '5', VolumeLabel = 'V' };
     std::string name;  // a folder's ends in '/'
     Kind kind = File;
     uint32_t mode = 0644;

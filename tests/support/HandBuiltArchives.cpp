@@ -1,0 +1,65 @@
+#include "support/HandBuiltArchives.h"
+
+#include "support/ArchiveBuilder.h"
+
+#include <cstdint>
+
+namespace ziptest {
+
+namespace {
+
+void putLittle(std::string &out, uint64_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i, value >>= 8)
+        out += char(value & 0xFF);
+}
+
+// RAR5's variable-length integer: seven bits a byte, the high bit saying more follow.
+std::string vint(uint64_t value)
+{
+    std::string out;
+    do {
+        out += char((value & 0x7F) | (value > 0x7F ? 0x80 : 0));
+        value >>= 7;
+    } while (value != 0);
+    return out;
+}
+
+// A RAR5 header: its CRC-32 over the size and the fields, the size, the fields.
+std::string rar5Header(const std::string &fields)
+{
+    const std::string sized = vint(fields.size()) + fields;
+    std::string out;
+    putLittle(out, crc32Of(sized), 4);
+    return out + sized;
+}
+
+}  // namespace
+
+std::string empty7z()
+{
+    // Next header's offset, size and CRC-32, all zero: there is none.
+    std::string next;
+    putLittle(next, 0, 8);
+    putLittle(next, 0, 8);
+    putLittle(next, 0, 4);
+    std::string out("7z\xBC\xAF\x27\x1C\x00\x04", 8);
+    putLittle(out, crc32Of(next), 4);
+    return out + next;
+}
+
+std::string rar5Archive(const std::vector<Rar5Entry> &entries)
+{
+    std::string out("Rar!\x1A\x07\x01\x00", 8);
+    out += rar5Header(vint(1) + vint(0) + vint(0));  // main: no flags, no volume
+    for (const Rar5Entry &e : entries) {
+        // File header with a data area of 0 bytes; file flags, unpacked size,
+        // attributes, compression (stored), host (Windows), the name.
+        const uint64_t attributes = e.directory ? 0x10 : 0x20;
+        out += rar5Header(vint(2) + vint(2) + vint(0) + vint(e.directory ? 1 : 0) + vint(0) + vint(attributes) + vint(0)
+                          + vint(0) + vint(e.name.size()) + e.name);
+    }
+    return out + rar5Header(vint(5) + vint(0) + vint(0));  // end of archive
+}
+
+}  // namespace ziptest

@@ -1,0 +1,22 @@
+#pragma once
+// Archives of other formats than ZIP built byte by byte, for what no free
+// program here writes (RAR) and what a test should not ask a peer tool's
+// version for (a 7z of nothing): signatures and headers, each with its CRC-32.
+
+#include <string>
+#include <vector>
+
+namespace ziptest {
+
+// A 7z archive with no entries: the signature header naming no next header.
+std::string empty7z();
+
+struct Rar5Entry {
+    std::string name;
+    bool directory = false;  // otherwise an empty file, stored
+};
+
+// A RAR5 archive: the main header, one file header per entry, the end header.
+std::string rar5Archive(const std::vector<Rar5Entry> &entries);
+
+}  // namespace ziptest
