@@ -9,6 +9,8 @@
 // the caller's cancel and how long the child stays quiet, and kills it on
 // either. Whatever the child does, the caller gets bytes or a reason.
 
+#include "engine/otherformats/OtherFormats.h"
+
 #include <atomic>
 #include <chrono>
 #include <cstddef>
@@ -19,13 +21,6 @@
 
 namespace otherformats {
 
-struct ReaderLimits {
-    // Address space the child may take. 7z and RAR windows of 1 GiB, the
-    // largest their own programs offer by default, fit under it.
-    uint64_t memoryBytes = 2ull << 30;
-    // How long the child may go without sending anything while this side
-    // waits for it: a parser looping over the same bytes sends nothing.
-    std::chrono::milliseconds quiet{20000};
     // Processor time; 0: one minute plus two seconds per MiB of archive,
     // far beyond what any decoder needs for a real archive.
     uint64_t cpuSeconds = 0;

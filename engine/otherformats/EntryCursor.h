@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -77,5 +78,10 @@ public:
     // before the end, and next() passes over the rest.
     virtual DataStep readBlock() = 0;
 };
+
+// The cursor that reads `path`: each call starts its own reader. Null with
+// `problem` set when the archive cannot be opened (or the reader started).
+std::unique_ptr<EntryCursor> openCursor(const std::string &path, const ReadOptions &options, const DataWanted &wanted,
+                                        Problem &problem);
 
 }  // namespace otherformats

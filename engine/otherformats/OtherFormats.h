@@ -11,6 +11,7 @@
 // Calls run on the caller's thread; `cancel` may be set from any other.
 
 #include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -54,7 +55,7 @@ enum class ProblemKind {
     Refused,    // a name, link or kind that is not written
     Write,      // the disk refused (space, permissions, I/O)
     Skipped,    // not written by choice: an existing file kept, a name taken
-    Limit,      // the entry ran past its declared size or the output budget
+    Limit,      // past an entry's declared size, the output budget, or the reader's limits
 };
 
 struct Problem {
@@ -71,6 +72,20 @@ struct Progress {
     uint64_t archiveSize = 0;       // of the archive file
 };
 
+// How far the reader of an archive (a child process) may go before it is
+// stopped with a message naming the limit.
+struct ReaderLimits {
+    // Address space the child may take. 7z and RAR windows of 1 GiB, the
+    // largest their own programs offer by default, fit under it.
+    uint64_t memoryBytes = 2ull << 30;
+    // How long the child may go without sending anything while this side
+    // waits for it: a parser looping over the same bytes sends nothing.
+    std::chrono::milliseconds quiet{20000};
+
+// The limits above, or what ORVEX97_READER_MEMORY_MB, ORVEX97_READER_QUIET_MS
+// and ORVEX97_READER_CPU_SECONDS in the environment set instead.
+ReaderLimits defaultReaderLimits();
+
 struct ReadOptions {
     std::optional<std::string> password;
     const std::atomic<bool> *cancel = nullptr;
@@ -78,6 +93,7 @@ struct ReadOptions {
     // Told each problem of a test or an extraction as it is met, so that a
     // window can show the first at once; the result still holds them all.
     std::function<void(const Problem &)> problem;
+    ReaderLimits limits = defaultReaderLimits();
 };
 
 struct Listing {
