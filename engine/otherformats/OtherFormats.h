@@ -81,6 +81,10 @@ struct ReaderLimits {
     // How long the child may go without sending anything while this side
     // waits for it: a parser looping over the same bytes sends nothing.
     std::chrono::milliseconds quiet{20000};
+    // Processor time; 0: one minute plus two seconds per MiB of archive,
+    // far beyond what any decoder needs for a real archive.
+    uint64_t cpuSeconds = 0;
+};
 
 // The limits above, or what ORVEX97_READER_MEMORY_MB, ORVEX97_READER_QUIET_MS
 // and ORVEX97_READER_CPU_SECONDS in the environment set instead.
