@@ -1,0 +1,240 @@
+#include "engine/otherformats/SevenZipCursor.h"
+
+#include "engine/otherformats/ArchiveSource.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace otherformats {
+
+namespace {
+
+constexpr size_t BlockSize = 64 * 1024;
+
+// The archive is descriptor 3 of the confined reader, 7z whatever its name
+// says; progress stays quiet, whose lines would only be parsed around.
+const std::vector<std::string> ListArguments{"l", "-slt", "-ba", "-t7z", "-bsp0", "-sccUTF-8", "/proc/self/fd/3"};
+const std::vector<std::string> ExtractArguments{"x", "-so", "-t7z", "-bsp0", "-bso0", "-sccUTF-8", "/proc/self/fd/3"};
+
+}  // namespace
+
+std::unique_ptr<SevenZipCursor> SevenZipCursor::open(const std::string &program, const std::string &path,
+                                                     const ReadOptions &options, const DataWanted &wanted,
+                                                     Problem &problem)
+{
+    std::unique_ptr<SevenZipCursor> cursor(new SevenZipCursor);
+    cursor->options_ = options;
+    cursor->wanted_ = wanted;
+    cursor->fd_.reset(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    struct stat status {};
+    if (!cursor->fd_ || ::fstat(cursor->fd_.get(), &status) != 0) {
+        problem = {{}, ProblemKind::Damaged, std::string("cannot open the archive: ") + std::strerror(errno)};
+        return nullptr;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        problem = {{}, ProblemKind::Damaged, "not a regular file"};
+        return nullptr;
+    }
+    cursor->size_ = uint64_t(status.st_size);
+
+    SevenZipRun run;
+    if (!run.start(program, ListArguments, cursor->fd_.get(), cursor->size_, options, problem))
+        return nullptr;
+    SevenZipListing listing;
+    std::vector<char> buffer(BlockSize);
+    for (size_t got = 0; run.read(buffer.data(), buffer.size(), got) == ConfinedProcess::Read::Data;)
+        listing.feed(std::string_view(buffer.data(), got));
+    listing.finish();
+    if (const std::optional<Problem> failed = run.finish()) {
+        problem = *failed;
+        return nullptr;
+    }
+    if (!listing.error().empty()) {
+        problem = {{}, ProblemKind::Damaged, "7-Zip's listing cannot be read: " + listing.error()};
+        return nullptr;
+    }
+    cursor->entries_ = listing.takeEntries();
+
+    bool dataWanted = false;
+    for (size_t i = 0; i < cursor->entries_.size(); ++i) {
+        const SevenZipEntry &entry = cursor->entries_[i];
+        if (entry.hasData()) {
+            cursor->streamTotal_ += *entry.entry.size;
+            dataWanted = dataWanted || wanted.wants(i);
+        }
+    }
+    if (dataWanted && !cursor->startData(program, problem))
+        return nullptr;
+    return cursor;
+}
+
+bool SevenZipCursor::startData(const std::string &program, Problem &problem)
+{
+    buffer_.resize(BlockSize);
+    data_ = std::make_unique<SevenZipRun>();
+    return data_->start(program, ExtractArguments, fd_.get(), size_, options_, problem);
+}
+
+EntryCursor::Next SevenZipCursor::next()
+{
+    if (begun_) {
+        passOver();
+        ++current_;
+    }
+    begun_ = true;
+    if (current_ >= entries_.size())
+        return Next::End;
+    SevenZipEntry &current = entries_[current_];
+    left_ = data_ && current.hasData() ? *current.entry.size : 0;
+    offset_ = 0;
+    crc_ = uint32_t(::crc32(0, nullptr, 0));
+    done_ = false;
+    if (current.entry.name.size() > MaxNameLength) {
+        unreadable_ = {current.entry.name.substr(0, 255), ProblemKind::Refused, "its name is too long"};
+        return Next::Unreadable;
+    }
+    // A link's target is its data: read before the link is told.
+    if (current.entry.kind == EntryKind::Symlink && data_ && current.hasData()) {
+        if (*current.entry.size > MaxNameLength) {
+            unreadable_ = {current.entry.name, ProblemKind::Refused, "its link target is too long"};
+            return Next::Unreadable;
+        }
+        std::string target;
+        for (;;) {
+            const DataStep step = nextBlock();
+            if (step.kind == DataStep::Kind::Block)
+                target.append(static_cast<const char *>(step.data), step.size);
+            else if (step.kind == DataStep::Kind::End)
+                break;
+            else {
+                unreadable_ = step.problem;
+                return Next::Unreadable;
+            }
+        }
+        current.entry.linkTarget = std::move(target);
+        done_ = true;
+    }
+    return Next::Entry;
+}
+
+EntryLayout SevenZipCursor::layout() const
+{
+    const Entry &current = entry();
+    EntryLayout layout;
+    if (current.kind == EntryKind::File) {
+        layout.requiredEnd = current.size;
+        layout.bytesHeld = current.size.value_or(0);
+    }
+    return layout;
+}
+
+uint64_t SevenZipCursor::bytesRead() const
+{
+    if (!data_ || streamTotal_ == 0)
+        return size_;
+    return uint64_t(static_cast<long double>(size_) * static_cast<long double>(streamRead_)
+                    / static_cast<long double>(streamTotal_));
+}
+
+DataStep SevenZipCursor::readBlock()
+{
+    if (!done_ && (!data_ || !wanted_.wants(current_)) && entries_[current_].hasData())
+        return failed({{}, ProblemKind::Damaged, "its data was not asked for"}, false);
+    return nextBlock();
+}
+
+DataStep SevenZipCursor::nextBlock()
+{
+    const SevenZipEntry &current = entries_[current_];
+    if (done_ || !current.hasData()) {
+        done_ = true;
+        return {};
+    }
+    if (left_ == 0) {
+        done_ = true;
+        if (current.crc && *current.crc != crc_)
+            return failed(checksumProblem(), false);
+        return {};
+    }
+    if (streamEnded_)
+        return failed(streamProblem(), true);
+    size_t got = 0;
+    const size_t want = size_t(std::min<uint64_t>(left_, buffer_.size()));
+    if (data_->read(buffer_.data(), want, got) != ConfinedProcess::Read::Data || got == 0) {
+        streamEnded_ = true;
+        return failed(streamProblem(), true);
+    }
+    crc_ = uint32_t(::crc32(crc_, buffer_.data(), uInt(got)));
+    left_ -= got;
+    streamRead_ += got;
+    DataStep step;
+    step.kind = DataStep::Kind::Block;
+    step.data = buffer_.data();
+    step.size = got;
+    step.offset = offset_;
+    offset_ += got;
+    return step;
+}
+
+void SevenZipCursor::passOver()
+{
+    while (data_ && !streamEnded_ && left_ > 0) {
+        size_t got = 0;
+        const size_t want = size_t(std::min<uint64_t>(left_, buffer_.size()));
+        if (data_->read(buffer_.data(), want, got) != ConfinedProcess::Read::Data || got == 0) {
+            streamEnded_ = true;
+            return;
+        }
+        left_ -= got;
+        streamRead_ += got;
+    }
+    left_ = 0;
+}
+
+DataStep SevenZipCursor::failed(Problem problem, bool fatal)
+{
+    done_ = true;
+    // 7-Zip stopped at an earlier entry, and gave nothing after it.
+    if (!problem.entry.empty() && problem.entry != entry().name)
+        problem.text = "7-Zip stopped at the damaged entry " + problem.entry + " (" + problem.text + ")";
+    problem.entry = entry().name;
+    DataStep step;
+    step.kind = DataStep::Kind::Failed;
+    step.problem = std::move(problem);
+    step.fatal = fatal;
+    return step;
+}
+
+Problem SevenZipCursor::streamProblem()
+{
+    if (const std::optional<Problem> ended = data_->finish())
+        return *ended;
+    return {{}, ProblemKind::Damaged, "7-Zip gave less data than the archive lists"};
+}
+
+Problem SevenZipCursor::checksumProblem() const
+{
+    const Entry &current = entry();
+    if (current.encrypted && options_.password)
+        return {{}, ProblemKind::Encrypted, "wrong password"};
+    // 7-Zip names the entry it could not read: "ERROR: Unsupported Method : a.txt".
+    const std::string errors = data_->errors();
+    const std::string ending = " : " + current.name;
+    for (size_t at = 0; at < errors.size();) {
+        size_t end = errors.find('\n', at);
+        if (end == std::string::npos)
+            end = errors.size();
+        const std::string line = errors.substr(at, end - at);
+        at = end + 1;
+        if (line.ends_with(ending))
+            return sevenZipProblem(line, 2, {}, options_.password.has_value(), options_.limits);
+    }
+    return {{}, ProblemKind::Damaged, "its data does not match its CRC"};
+}
+
+}  // namespace otherformats
