@@ -80,15 +80,9 @@ void applyAttributes(std::string_view text, Entry &entry)
         posix = posix.substr(0, end);
     if (posix.size() == 10) {
         switch (posix[0]) {
-        case 'd':
-            entry.kind = EntryKind::Directory;
-            break;
-        case 'l':
-            entry.kind = EntryKind::Symlink;
-            break;
-        case '-':
-            entry.kind = directory ? EntryKind::Directory : EntryKind::File;
-            break;
+        case 'd': entry.kind = EntryKind::Directory; break;
+        case 'l': entry.kind = EntryKind::Symlink; break;
+        case '-': entry.kind = directory ? EntryKind::Directory : EntryKind::File; break;
         default:  // a device, a FIFO, a socket
             entry.kind = EntryKind::Other;
         }
@@ -103,7 +97,11 @@ bool validUtf8(std::string_view text)
 {
     for (size_t i = 0; i < text.size();) {
         const auto byte = static_cast<unsigned char>(text[i]);
-        const size_t length = byte < 0x80 ? 1 : (byte >> 5) == 6 ? 2 : (byte >> 4) == 14 ? 3 : (byte >> 3) == 30 ? 4 : 0;
+        const size_t length = byte < 0x80         ? 1
+                              : (byte >> 5) == 6  ? 2
+                              : (byte >> 4) == 14 ? 3
+                              : (byte >> 3) == 30 ? 4
+                                                  : 0;
         if (length == 0 || i + length > text.size())
             return false;
         for (size_t k = 1; k < length; ++k)
