@@ -21,11 +21,6 @@
 
 namespace otherformats {
 
-    // Processor time; 0: one minute plus two seconds per MiB of archive,
-    // far beyond what any decoder needs for a real archive.
-    uint64_t cpuSeconds = 0;
-};
-
 // "2 GiB", "512 MiB", "20 s", "0.2 s": how the limits are said in messages.
 std::string bytesInWords(uint64_t bytes);
 std::string durationInWords(std::chrono::milliseconds duration);
