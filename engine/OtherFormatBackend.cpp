@@ -130,6 +130,10 @@ OtherFormatBackend::OtherFormatBackend(std::string archive, otherformats::Detect
 
 void OtherFormatBackend::list(const std::string &, ArchiveEvents &events, ArchiveListing &listing)
 {
+    // The reader that looked at the archive met a limit: reading it again
+    // would only meet the same one, after the same wait.
+    if (detection_.stopped)
+        throw EZipError("Error reading archive: " + detection_.error);
     std::atomic<bool> stop = false;
     otherformats::ReadOptions options;
     options.cancel = &stop;

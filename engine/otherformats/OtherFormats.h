@@ -32,9 +32,10 @@ struct Detection {
     std::string format;  // libarchive's name, e.g. "GNU tar format", "RAW"
     std::string filter;  // the outer compression, e.g. "gzip"; "none"
     std::string error;   // why the file could not be read, when it could not
+    // The reader was stopped at a limit (or crashed): `error` says why, and
+    // reading the archive again would only meet the same end.
+    bool stopped = false;
 };
-
-Detection detect(const std::string &path);
 
 enum class EntryKind { File, Directory, Symlink, HardLink, Other };
 
@@ -99,6 +100,10 @@ struct ReadOptions {
     std::function<void(const Problem &)> problem;
     ReaderLimits limits = defaultReaderLimits();
 };
+
+// Reads no more than it must to tell, in the confined reader; `options`
+// gives the cancel and the limits.
+Detection detect(const std::string &path, const ReadOptions &options = {});
 
 struct Listing {
     std::string format;
