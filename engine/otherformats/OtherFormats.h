@@ -176,6 +176,10 @@ struct StreamResult {
 
 StreamResult stream(const std::string &path, const ReadOptions &options, const StreamCallbacks &callbacks);
 
+// A 7z archive read by 7-Zip's program (7zz, when it is installed), which
+// decrypts its data and its names: libarchive does neither.
+bool readBySevenZip(const std::string &path);
+
 // Where extract() puts an entry of this name, relative to the target, and
 // so the path askOverwrite is asked with: without "." and empty components
 // ("./dir//a.txt" lands at "dir/a.txt"), only the last name when folders are

@@ -23,6 +23,12 @@ const std::vector<std::string> ExtractArguments{"x", "-so", "-t7z", "-bsp0", "-b
 
 }  // namespace
 
+bool readBySevenZip(const std::string &path)
+{
+    const common::UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    return fd && beginsAsSevenZip(fd.get()) && !sevenZipProgram().empty();
+}
+
 std::unique_ptr<SevenZipCursor> SevenZipCursor::open(const std::string &program, const std::string &path,
                                                      const ReadOptions &options, const DataWanted &wanted,
                                                      Problem &problem)
@@ -60,16 +66,23 @@ std::unique_ptr<SevenZipCursor> SevenZipCursor::open(const std::string &program,
     }
     cursor->entries_ = listing.takeEntries();
 
-    bool dataWanted = false;
+    // A link's target is its data, read even for a listing: the run is
+    // needed up to the last link or the last entry whose data is wanted.
+    std::optional<size_t> lastNeeded;
     for (size_t i = 0; i < cursor->entries_.size(); ++i) {
         const SevenZipEntry &entry = cursor->entries_[i];
-        if (entry.hasData()) {
-            cursor->streamTotal_ += *entry.entry.size;
-            dataWanted = dataWanted || wanted.wants(i);
-        }
+        if (!entry.hasData())
+            continue;
+        cursor->streamTotal_ += *entry.entry.size;
+        const bool linkReadable = !entry.entry.encrypted || options.password;
+        if (wanted.wants(i) || (entry.entry.kind == EntryKind::Symlink && linkReadable))
+            lastNeeded = i;
     }
-    if (dataWanted && !cursor->startData(program, problem))
-        return nullptr;
+    if (lastNeeded) {
+        cursor->lastNeeded_ = *lastNeeded;
+        if (!cursor->startData(program, problem))
+            return nullptr;
+    }
     return cursor;
 }
 
@@ -87,6 +100,9 @@ EntryCursor::Next SevenZipCursor::next()
         ++current_;
     }
     begun_ = true;
+    // Past all it was needed for, the run would only decode what nobody reads.
+    if (data_ && current_ > lastNeeded_)
+        data_.reset();
     if (current_ >= entries_.size())
         return Next::End;
     SevenZipEntry &current = entries_[current_];
@@ -111,9 +127,13 @@ EntryCursor::Next SevenZipCursor::next()
                 target.append(static_cast<const char *>(step.data), step.size);
             else if (step.kind == DataStep::Kind::End)
                 break;
-            else {
+            else if (wanted_.wants(current_)) {
                 unreadable_ = step.problem;
                 return Next::Unreadable;
+            } else {
+                // Listed all the same, without its target.
+                target.clear();
+                break;
             }
         }
         current.entry.linkTarget = std::move(target);

@@ -1,9 +1,10 @@
 #pragma once
 // A 7z archive read by 7-Zip's own program (7zz), for what libarchive cannot
 // read: encrypted data and names, and the newer filters (ARM64, RISC-V).
-// One run lists the archive; when data is wanted a second run writes every
-// file's data, one after the other in the listing's order, and this cursor
-// cuts that stream at the listed sizes. 7-Zip's output is not trusted: each
+// One run lists the archive; when data is wanted (or a symbolic link's
+// target, which 7z stores as its data) a second run writes every file's
+// data, one after the other in the listing's order, and this cursor cuts
+// that stream at the listed sizes. 7-Zip's output is not trusted: each
 // entry's data is checked against its listed CRC before it counts as read,
 // and a short or failed entry shifts nothing but what fails its own check.
 
@@ -24,8 +25,7 @@ public:
     // set when it cannot: encrypted names without the right password among
     // the reasons.
     static std::unique_ptr<SevenZipCursor> open(const std::string &program, const std::string &path,
-                                                const ReadOptions &options, const DataWanted &wanted,
-                                                Problem &problem);
+                                                const ReadOptions &options, const DataWanted &wanted, Problem &problem);
 
     Next next() override;
     const Entry &entry() const override { return entries_[current_].entry; }
@@ -59,14 +59,15 @@ private:
     size_t current_ = 0;
     bool begun_ = false;
 
-    std::unique_ptr<SevenZipRun> data_;  // the extraction's run, when data is wanted
+    std::unique_ptr<SevenZipRun> data_;  // the extraction's run, when data or a link is wanted
+    size_t lastNeeded_ = 0;              // the last entry it is wanted for
     bool streamEnded_ = false;           // it gave all it will
     uint64_t streamTotal_ = 0;           // of all entries' data
     uint64_t streamRead_ = 0;
-    uint64_t left_ = 0;                  // of the current entry's data, still in the stream
-    uint64_t offset_ = 0;                // in the current entry's data, given out
-    uint32_t crc_ = 0;                   // of what was given out
-    bool done_ = false;                  // the current entry's data has had its End or Failed
+    uint64_t left_ = 0;    // of the current entry's data, still in the stream
+    uint64_t offset_ = 0;  // in the current entry's data, given out
+    uint32_t crc_ = 0;     // of what was given out
+    bool done_ = false;    // the current entry's data has had its End or Failed
     std::vector<unsigned char> buffer_;
 
     Problem unreadable_{};

@@ -97,12 +97,14 @@ Problem sevenZipProblem(const std::string &errors, int exitCode, const std::stri
         || contains(errors, "Break signaled"))
         return {{}, ProblemKind::Encrypted, passwordGiven ? "wrong password" : "encrypted: a password is needed"};
     if (exitCode == 8 || contains(errors, "Can't allocate required memory"))
-        return {{}, ProblemKind::Limit, "7-Zip needs more memory than the limit of " + bytesInWords(limits.memoryBytes)};
+        return {
+            {}, ProblemKind::Limit, "7-Zip needs more memory than the limit of " + bytesInWords(limits.memoryBytes)};
     if (contains(errors, "Unsupported Method"))
         return {{}, ProblemKind::Damaged, "unsupported compression method"};
     const std::string complaint = firstComplaint(errors);
     if (contains(errors, "Cannot open the file as"))
-        return {{}, ProblemKind::Damaged,
+        return {{},
+                ProblemKind::Damaged,
                 "7-Zip cannot read it as a 7z archive" + (complaint.empty() ? std::string() : ": " + complaint)};
     // "Data Error : dir/a.txt": the entry it could not read.
     if (const size_t named = complaint.rfind(" : "); named != std::string::npos)
