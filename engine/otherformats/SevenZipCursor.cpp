@@ -181,13 +181,14 @@ DataStep SevenZipCursor::nextBlock()
             return failed(checksumProblem(), false);
         return {};
     }
-    if (streamEnded_)
-        return failed(streamProblem(), true);
     size_t got = 0;
     const size_t want = size_t(std::min<uint64_t>(left_, buffer_.size()));
-    if (data_->read(buffer_.data(), want, got) != ConfinedProcess::Read::Data || got == 0) {
+    if (streamEnded_ || data_->read(buffer_.data(), want, got) != ConfinedProcess::Read::Data || got == 0) {
         streamEnded_ = true;
-        return failed(streamProblem(), true);
+        // A wrong password: every encrypted entry says so, as a ZIP's
+        // members do; anything else ends the reading.
+        const Problem problem = streamProblem();
+        return failed(problem, !(problem.kind == ProblemKind::Encrypted && current.entry.encrypted));
     }
     crc_ = uint32_t(::crc32(crc_, buffer_.data(), uInt(got)));
     left_ -= got;

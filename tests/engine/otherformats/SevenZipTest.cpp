@@ -112,13 +112,13 @@ TEST_F(SevenZip, EveryKindOfArchiveReadsWhole)
         std::optional<std::string> password;
     };
     const Case cases[] = {
-        {"", {}},                               // solid, several files in one block
-        {"-ms=off", {}},                        // a block per file
-        {"-mf=ARM64", {}},                      // filters libarchive does not read
-        {"-mf=RISCV", {}},                      //
-        {"-ppässwort", "pässwort"},             // the data encrypted
-        {"-psecret -mhe=on", "secret"},         // the names too
-        {"-psecret -mhe=on -ms=off", "secret"}, //
+        {"", {}},                                // solid, several files in one block
+        {"-ms=off", {}},                         // a block per file
+        {"-mf=ARM64", {}},                       // filters libarchive does not read
+        {"-mf=RISCV", {}},                       //
+        {"-ppässwort", "pässwort"},              // the data encrypted
+        {"-psecret -mhe=on", "secret"},          // the names too
+        {"-psecret -mhe=on -ms=off", "secret"},  //
     };
     for (const Case &c : cases) {
         const Walked walked = walk(archive(c.options), c.password);
