@@ -3,7 +3,8 @@
 // extract its members, read them as a stream, and, where the format is
 // writable, add to it, delete from it and rename its members. Each operation takes one request
 // value and one events interface and returns its result; the backend keeps
-// nothing of a request once it has returned. A backend is made for one
+// nothing of a request once it has returned, but the password that opened
+// an archive's encrypted names, which every later reading needs. A backend is made for one
 // archive by chooseBackend (engine/BackendChoice.h), which alone knows which
 // formats there are.
 

@@ -97,6 +97,25 @@ void keepNewerOnly(otherformats::ExtractOptions &extract, const std::vector<Arch
     };
 }
 
+// An encrypted entry no reader here can decrypt, said plainly: RAR's
+// encryption has no free decoder, and 7z's needs 7-Zip's program.
+otherformats::Problem saidPlainly(otherformats::Problem problem, const std::string &format, bool readBySevenZip)
+{
+    if (problem.kind != otherformats::ProblemKind::Encrypted)
+        return problem;
+    if (format.starts_with("RAR"))
+        problem.text = "encrypted RAR data cannot be read: no free RAR decoder decrypts it";
+    else if (format.starts_with("7-Zip") && !readBySevenZip)
+        problem.text = "encrypted 7z data is read with 7-Zip, which is not installed (the 7zip package)";
+    return problem;
+}
+
+std::string baseName(const std::string &path)
+{
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 // libarchive takes an archive's password before it reads: asked once, for
 // the first encrypted entry selected. False when the caller cancelled.
 bool askPassword(const std::vector<ArchiveEntry> &listing, const std::vector<uint64_t> &selection,
@@ -144,9 +163,34 @@ void OtherFormatBackend::list(const std::string &, ArchiveEvents &events, Archiv
         if (++seen % 4096 == 0)
             events.readProgress(0, int64_t(progress.archiveBytesRead), int64_t(progress.archiveSize));
     };
-    const otherformats::Listing read = otherformats::list(archive_, options);
-    if (read.cancelled)
-        throw EReadCancelled("Reading the archive was cancelled");
+    otherformats::Listing read;
+    // Names encrypted (a 7z made with -mhe=on): nothing is listed without
+    // the password, asked again while it is refused, as a ZIP member's is.
+    const bool takesPassword = otherformats::readBySevenZip(archive_);
+    for (int attempt = 1;; ++attempt) {
+        if (!password_.empty())
+            options.password = password_.bytes();
+        read = otherformats::list(archive_, options);
+        if (options.password) {
+            std::fill(options.password->begin(), options.password->end(), '\0');
+            options.password.reset();
+        }
+        if (read.cancelled)
+            throw EReadCancelled("Reading the archive was cancelled");
+        const bool namesLocked = read.entries.empty() && !read.problems.empty()
+                                 && read.problems.front().kind == otherformats::ProblemKind::Encrypted
+                                 && read.problems.front().entry.empty();
+        if (!namesLocked || !takesPassword)
+            break;
+        std::string given;
+        const PasswordAnswer answer = events.password(baseName(archive_), attempt, given);
+        Secret answered(std::move(given));
+        if (answer == PasswordAnswer::Cancel)
+            throw EReadCancelled("Reading the archive was cancelled");
+        if (answer == PasswordAnswer::None)
+            break;
+        password_ = answered;
+    }
     listing.format = read.format.empty() ? detection_.format : read.format;
     if (detection_.filter != "none" && !detection_.filter.empty())
         listing.format += " (" + detection_.filter + ")";
@@ -159,7 +203,7 @@ void OtherFormatBackend::list(const std::string &, ArchiveEvents &events, Archiv
     if (!read.complete || !read.problems.empty()) {
         std::vector<std::string> passedOver;
         for (const otherformats::Problem &problem : read.problems)
-            passedOver.push_back(problemText(problem));
+            passedOver.push_back(problemText(saidPlainly(problem, detection_.format, takesPassword)));
         const std::string message = "Error reading " + listing.format + " archive"
                                     + (passedOver.empty() ? std::string() : ": " + passedOver.front());
         throw EEntriesPassedOver(message, std::move(passedOver));
@@ -179,7 +223,9 @@ OperationResult OtherFormatBackend::extract(const ExtractRequest &request, const
             stop = true;
         steps(progress);
     };
-    read.problem = [&](const otherformats::Problem &problem) {
+    const bool bySevenZip = otherformats::readBySevenZip(archive_);
+    read.problem = [&](const otherformats::Problem &said) {
+        const otherformats::Problem problem = saidPlainly(said, detection_.format, bySevenZip);
         const int32_t code = problemCode(problem);
         const std::string text = problemText(problem);
         result.countMemberMessage(request, code, text);
@@ -194,7 +240,9 @@ OperationResult OtherFormatBackend::extract(const ExtractRequest &request, const
         events.message(unzeng::CodeNotMatched, "caution: filename not matched:  " + pattern);
     // Patterns that match nothing select nothing, not everything.
     const bool any = request.specs.empty() || !selection.empty();
-    if (any && !askPassword(listing, selection, events, read)) {
+    if (!password_.empty())
+        read.password = password_.bytes();
+    if (any && !read.password && !askPassword(listing, selection, events, read)) {
         result.cancelled = true;
     } else if (request.test && any) {
         const otherformats::TestResult tested = otherformats::test(archive_, read, selection);
@@ -226,7 +274,9 @@ StreamOutcome OtherFormatBackend::readEntries(const std::vector<ArchiveEntry> &l
                                               EntrySink &sink, ArchiveEvents &events)
 {
     otherformats::ReadOptions read;
-    if (!askPassword(listing, {}, events, read))
+    if (!password_.empty())
+        read.password = password_.bytes();
+    else if (!askPassword(listing, {}, events, read))
         return {.stopped = true};
     return readOtherEntries(archive_, read.password, sink, events);
 }

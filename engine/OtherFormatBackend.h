@@ -28,6 +28,9 @@ public:
 private:
     std::string archive_;
     otherformats::Detection detection_;
+    // The password that opened encrypted names, for every later reading of
+    // the same archive without asking again.
+    Secret password_;
 };
 
 }  // namespace orvex

@@ -81,7 +81,8 @@ std::string problemText(const otherformats::Problem &problem)
     if (problem.kind == ProblemKind::Skipped)
         return "skipping " + problem.entry + ": " + problem.text;
     if (problem.kind == ProblemKind::Encrypted && problem.text.find("encrypted") == std::string::npos)
-        return problem.entry + ": encrypted, and it could not be read: " + problem.text;
+        return (problem.entry.empty() ? std::string() : problem.entry + ": ")
+               + "encrypted, and it could not be read: " + problem.text;
     return problem.entry.empty() ? problem.text : problem.entry + ": " + problem.text;
 }
 

@@ -1,0 +1,148 @@
+// The archive component over 7z archives that 7-Zip's program reads: the
+// password of encrypted names asked while it is refused and then kept for
+// every reading, a wrong one for the data writing nothing, and no question
+// where nothing is encrypted.
+#include "engine/ZipEngine.h"
+#include "engine/common/MessageCode.h"
+#include "engine/otherformats/SevenZipRun.h"
+#include "support/Files.h"
+#include "support/Run.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+
+namespace {
+
+// a.txt, dir/b.txt, dir/c.bin and the folder dir/.
+class SevenZipComponent : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (otherformats::sevenZipProgram().empty())
+            GTEST_SKIP() << "7zz (the 7zip package) reads these archives";
+        ziptest::makeDirs(dir / "src/dir");
+        ziptest::writeFile(dir / "src/a.txt", ziptest::textData(100000));
+        ziptest::writeFile(dir / "src/dir/b.txt", "bee");
+        ziptest::writeFile(dir / "src/dir/c.bin", ziptest::randomData(5000));
+        engine.OnMessage = [&](TZipEngine &, int code, const std::string &text) { messages.emplace_back(code, text); };
+        engine.OnPassword = [&](const std::string &, int attempt, std::string &password) {
+            attempts.push_back(attempt);
+            if (answers.empty())
+                return orvex::PasswordAnswer::Cancel;
+            password = answers.front();
+            answers.erase(answers.begin());
+            return orvex::PasswordAnswer::Given;
+        };
+    }
+
+    std::string archive(const std::string &options)
+    {
+        const std::string path = dir / ("a" + std::to_string(++made) + ".7z");
+        EXPECT_EQ(ziptest::sh("7zz a " + options + " " + path + " a.txt dir >/dev/null", dir / "src"), 0);
+        return path;
+    }
+
+    // Extracts everything into a fresh folder and says what it holds.
+    std::map<std::string, std::string> extracted()
+    {
+        const std::string out = dir / ("out" + std::to_string(++made));
+        ziptest::makeDirs(out);
+        engine.ExtrBaseDir = out;
+        engine.ExtrOptions = {ExtrDirNames};
+        engine.Extract();
+        return ziptest::treeContents(out);
+    }
+
+    ziptest::TempDir dir;
+    TZipEngine engine;
+    std::vector<std::pair<int, std::string>> messages;
+    std::vector<std::string> answers;  // the passwords given, one a question
+    std::vector<int> attempts;         // of each question
+    int made = 0;
+};
+
+}  // namespace
+
+TEST_F(SevenZipComponent, EncryptedNamesAskUntilTheRightPasswordWhichServesEveryLaterReading)
+{
+    const std::string path = archive("-psecret -mhe=on");
+    answers = {"wrong", "secret"};
+    engine.setZipFilename(path);
+    EXPECT_EQ(attempts, (std::vector<int>{1, 2}));
+    ASSERT_EQ(engine.EntryCount(), 4);
+
+    engine.Test();
+    EXPECT_EQ(engine.LastResult, 3);
+    EXPECT_EQ(engine.LastTestFailures, 0);
+    const auto files = extracted();
+    EXPECT_EQ(files.at("dir/b.txt"), "bee");
+    EXPECT_EQ(files.at("a.txt"), ziptest::textData(100000));
+    EXPECT_EQ(attempts.size(), 2u) << "asked again after the listing";
+}
+
+TEST_F(SevenZipComponent, CancelAtThePasswordOfEncryptedNamesKeepsTheArchiveBefore)
+{
+    const std::string plain = archive("");
+    engine.setZipFilename(plain);
+    EXPECT_THROW(engine.setZipFilename(archive("-psecret -mhe=on")), EReadCancelled);
+    EXPECT_EQ(engine.ZipFilename(), plain);
+    EXPECT_EQ(attempts, (std::vector<int>{1}));
+}
+
+TEST_F(SevenZipComponent, EncryptedDataIsAskedForOnlyWhenThereIsSomeAndAWrongPasswordWritesNothing)
+{
+    struct Case {
+        const char *options;
+        std::vector<std::string> answers;
+        size_t asked;
+        size_t written;
+    };
+    const Case cases[] = {
+        {"", {}, 0, 3},
+        {"-mf=ARM64", {}, 0, 3},
+        {"-psecret", {"secret"}, 1, 3},
+        {"-psecret", {"wrong"}, 1, 0},
+    };
+    const std::map<std::string, std::string> expected{
+        {"a.txt", ziptest::textData(100000)}, {"dir/b.txt", "bee"}, {"dir/c.bin", ziptest::randomData(5000)}};
+    for (const Case &c : cases) {
+        attempts.clear();
+        messages.clear();
+        answers = c.answers;
+        engine.setZipFilename(archive(c.options));
+        const auto files = extracted();
+        EXPECT_EQ(attempts.size(), c.asked) << c.options;
+        EXPECT_EQ(files.size(), c.written) << c.options;
+        for (const auto &[name, data] : files)
+            EXPECT_EQ(data, expected.at(name)) << c.options << " " << name;
+        if (c.written == 0) {
+            ASSERT_FALSE(messages.empty()) << c.options;
+            EXPECT_NE(messages.front().second.find("wrong password"), std::string::npos) << messages.front().second;
+        }
+    }
+}
+
+TEST_F(SevenZipComponent, WithoutSevenZipAnEncrypted7zSaysThatReadingItNeedsIt)
+{
+    const std::string names = archive("-psecret -mhe=on"), data = archive("-psecret");
+    struct Path {
+        std::string saved = std::getenv("PATH");
+        Path() { ::setenv("PATH", "/nonexistent", 1); }
+        ~Path() { ::setenv("PATH", saved.c_str(), 1); }
+    } withoutSevenZip;
+    try {
+        engine.setZipFilename(names);
+        ADD_FAILURE() << "encrypted names listed";
+    } catch (const EZipError &error) {
+        EXPECT_NE(std::string(error.what()).find("the 7zip package"), std::string::npos) << error.what();
+    }
+    EXPECT_TRUE(attempts.empty()) << "no password is asked that nothing here can use";
+
+    answers = {"secret"};
+    engine.setZipFilename(data);
+    EXPECT_TRUE(extracted().empty());
+    ASSERT_FALSE(messages.empty());
+    EXPECT_NE(messages.front().second.find("the 7zip package"), std::string::npos) << messages.front().second;
+}
