@@ -220,9 +220,15 @@ void SevenZipCursor::passOver()
 DataStep SevenZipCursor::failed(Problem problem, bool fatal)
 {
     done_ = true;
-    // 7-Zip stopped at an earlier entry, and gave nothing after it.
-    if (!problem.entry.empty() && problem.entry != entry().name)
-        problem.text = "7-Zip stopped at the damaged entry " + problem.entry + " (" + problem.text + ")";
+    // 7-Zip cuts a damaged entry's data short, or gives none of the rest of
+    // its block: the stream after it no longer lines up with the listing,
+    // and an entry that fails there is said to fail because of it.
+    if (problem.kind == ProblemKind::Damaged && !firstDamaged_.empty())
+        problem.text = "not read after the damaged entry " + firstDamaged_;
+    else if (problem.kind == ProblemKind::Damaged && !problem.entry.empty() && problem.entry != entry().name)
+        problem.text = "not read after the damaged entry " + problem.entry;
+    if (problem.kind == ProblemKind::Damaged && firstDamaged_.empty())
+        firstDamaged_ = problem.entry.empty() ? entry().name : problem.entry;
     problem.entry = entry().name;
     DataStep step;
     step.kind = DataStep::Kind::Failed;

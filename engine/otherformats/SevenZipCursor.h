@@ -69,6 +69,7 @@ private:
     uint32_t crc_ = 0;     // of what was given out
     bool done_ = false;    // the current entry's data has had its End or Failed
     std::vector<unsigned char> buffer_;
+    std::string firstDamaged_;  // the first entry whose data failed as damaged
 
     Problem unreadable_{};
     Problem failure_{};
