@@ -2,6 +2,7 @@
 // password of encrypted names asked while it is refused and then kept for
 // every reading, a wrong one for the data writing nothing, and no question
 // where nothing is encrypted.
+#include "engine/EntryStream.h"
 #include "engine/ZipEngine.h"
 #include "engine/common/MessageCode.h"
 #include "engine/otherformats/SevenZipRun.h"
@@ -14,6 +15,35 @@
 #include <map>
 
 namespace {
+
+// What a conversion reads: each entry's data, and the questions asked.
+struct Collected : orvex::EntrySink, orvex::ArchiveEvents {
+    std::map<std::string, std::string> files;
+    std::string current;
+    int asked = 0;
+    bool begin(const orvex::StreamEntry &entry) override
+    {
+        current = entry.name;
+        files[current];
+        return true;
+    }
+    bool data(const void *bytes, size_t length) override
+    {
+        files[current].append(static_cast<const char *>(bytes), length);
+        return true;
+    }
+    bool end(bool) override { return true; }
+    void progress(ProgressType, const std::string &, int64_t) override {}
+    void readProgress(int64_t, int64_t, int64_t) override {}
+    void message(int, const std::string &) override {}
+    void notice(const std::string &) override {}
+    orvex::PasswordAnswer password(const std::string &, int, std::string &) override
+    {
+        ++asked;
+        return orvex::PasswordAnswer::Cancel;
+    }
+    bool stopRequested() const override { return false; }
+};
 
 // a.txt, dir/b.txt, dir/c.bin and the folder dir/.
 class SevenZipComponent : public ::testing::Test {
@@ -80,6 +110,10 @@ TEST_F(SevenZipComponent, EncryptedNamesAskUntilTheRightPasswordWhichServesEvery
     EXPECT_EQ(files.at("dir/b.txt"), "bee");
     EXPECT_EQ(files.at("a.txt"), ziptest::textData(100000));
     EXPECT_EQ(attempts.size(), 2u) << "asked again after the listing";
+    Collected converted;
+    engine.ReadEntries(converted, converted);
+    EXPECT_EQ(converted.asked, 0);
+    EXPECT_EQ(converted.files["dir/c.bin"], ziptest::randomData(5000));
 }
 
 TEST_F(SevenZipComponent, CancelAtThePasswordOfEncryptedNamesKeepsTheArchiveBefore)
