@@ -1,5 +1,6 @@
 #include "engine/otherformats/ConfinedCursor.h"
 
+#include "engine/otherformats/EntryData.h"
 #include "engine/otherformats/FormatNames.h"
 #include "engine/otherformats/ReaderProtocol.h"
 
@@ -48,11 +49,12 @@ bool sendRequest(ConfinedProcess &process, Request type, const Encoder &payload)
 }
 
 // Reads one record, passing over ticks. False when the reader has gone.
-bool receiveRecord(ConfinedProcess &process, const std::atomic<bool> *cancel, uint8_t &type, std::vector<char> &payload)
+bool receiveRecord(ConfinedProcess &process, const std::function<bool()> &stopAsked, uint8_t &type,
+                   std::vector<char> &payload)
 {
     for (;;) {
         char header[HeaderSize];
-        if (process.readExactly(header, sizeof header, cancel) != ConfinedProcess::Read::Data)
+        if (process.readExactly(header, sizeof header, stopAsked) != ConfinedProcess::Read::Data)
             return false;
         uint32_t length = 0;
         std::memcpy(&length, header + 1, sizeof length);
@@ -61,7 +63,7 @@ bool receiveRecord(ConfinedProcess &process, const std::atomic<bool> *cancel, ui
             return false;
         }
         payload.resize(length);
-        if (length > 0 && process.readExactly(payload.data(), length, cancel) != ConfinedProcess::Read::Data)
+        if (length > 0 && process.readExactly(payload.data(), length, stopAsked) != ConfinedProcess::Read::Data)
             return false;
         type = uint8_t(header[0]);
         if (type != uint8_t(Record::Tick))
@@ -86,7 +88,9 @@ bool ConfinedCursor::open(const std::string &path, const ReadOptions &options, c
                           Problem &problem)
 {
     name_ = fileName(path);
-    cancel_ = options.cancel;
+    stopAsked_ = [cancel = options.cancel, asked = options.stopAsked] {
+        return (cancel && cancel->load()) || (asked && asked());
+    };
     wanted_ = wanted;
     std::string error;
     const common::UniqueFd archive = openArchive(path, size_, error);
@@ -108,7 +112,7 @@ bool ConfinedCursor::open(const std::string &path, const ReadOptions &options, c
     // The request's copy of the password goes at once.
     std::string &bytes = const_cast<std::string &>(request.payload());
     std::fill(bytes.begin(), bytes.end(), '\0');
-    if (!sent || !receiveRecord(process_, cancel_, type_, payload_)) {
+    if (!sent || !receiveRecord(process_, stopAsked_, type_, payload_)) {
         problem = stopped();
         return false;
     }
@@ -138,7 +142,7 @@ EntryCursor::Next ConfinedCursor::next()
         return Next::Failed;
     if (dataOpen_)
         passOverData();
-    if (gone_ || !receiveRecord(process_, cancel_, type_, payload_) || type_ != uint8_t(Record::Next)) {
+    if (gone_ || !receiveRecord(process_, stopAsked_, type_, payload_) || type_ != uint8_t(Record::Next)) {
         stopped();
         return Next::Failed;
     }
@@ -172,7 +176,7 @@ DataStep ConfinedCursor::readBlock()
     DataStep step;
     if (!dataOpen_)
         return step;  // no data was asked for this entry: it ends at once
-    if (!receiveRecord(process_, cancel_, type_, payload_)
+    if (!receiveRecord(process_, stopAsked_, type_, payload_)
         || (type_ != uint8_t(Record::Block) && type_ != uint8_t(Record::DataEnd))) {
         dataOpen_ = false;
         step.kind = DataStep::Kind::Failed;
@@ -228,11 +232,13 @@ Detection detectConfined(const std::string &path, const ReadOptions &options)
     request.text(rawMemberName(path));
     uint8_t type = 0;
     std::vector<char> payload;
-    if (!sendRequest(process, Request::Detect, request) || !receiveRecord(process, options.cancel, type, payload)
+    if (!sendRequest(process, Request::Detect, request)
+        || !receiveRecord(
+            process, [&options] { return cancelAsked(options); }, type, payload)
         || type != uint8_t(Record::Detection)) {
         process.kill();
         result.error = stopProblem(process, fileName(path)).text;
-        result.stopped = !(options.cancel && options.cancel->load());
+        result.stopped = !cancelAsked(options);
         // Something is there to say: the listing says it, without reading again.
         result.verdict = Verdict::Other;
         return result;

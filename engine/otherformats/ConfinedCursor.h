@@ -38,7 +38,7 @@ private:
 
     ConfinedProcess process_;
     std::string name_;  // the archive's file name, for messages
-    const std::atomic<bool> *cancel_ = nullptr;
+    std::function<bool()> stopAsked_;
     uint8_t type_ = 0;
     std::vector<char> payload_;
     Entry entry_;
