@@ -9,11 +9,11 @@
 namespace orvex {
 
 std::unique_ptr<ArchiveBackend> chooseBackend(const std::string &archive, ZipLibraries &libraries,
-                                              const std::atomic<bool> *cancel)
+                                              const std::function<bool()> &stopAsked)
 {
     if (ArchiveDirectoryReader::archiveExists(archive)) {
         otherformats::ReadOptions options;
-        options.cancel = cancel;
+        options.stopAsked = stopAsked;
         otherformats::Detection detection = otherformats::detect(archive, options);
         // Asked only when the content says another format: a ZIP needs no second look.
         if (detection.verdict == otherformats::Verdict::Other

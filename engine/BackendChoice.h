@@ -4,7 +4,7 @@
 
 #include "engine/ArchiveBackend.h"
 
-#include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -20,8 +20,8 @@ struct ZipLibraries;
 // takes for an archive of its own goes to it; anything else, a missing file
 // included (the first add makes it), is ZIP, whose reader says what is
 // wrong with it. Looking at another format's content runs a reader process
-// that `cancel`, set from another thread, stops.
+// that `stopAsked` (asked on this thread) stops.
 std::unique_ptr<ArchiveBackend> chooseBackend(const std::string &archive, ZipLibraries &libraries,
-                                              const std::atomic<bool> *cancel = nullptr);
+                                              const std::function<bool()> &stopAsked = {});
 
 }  // namespace orvex

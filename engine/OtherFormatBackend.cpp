@@ -156,6 +156,8 @@ void OtherFormatBackend::list(const std::string &, ArchiveEvents &events, Archiv
     std::atomic<bool> stop = false;
     otherformats::ReadOptions options;
     options.cancel = &stop;
+    // Heard even while the reader process keeps us waiting.
+    options.stopAsked = [&events] { return events.stopRequested(); };
     uint64_t seen = 0;
     options.progress = [&](const otherformats::Progress &progress) {
         if (events.stopRequested())
@@ -218,6 +220,7 @@ OperationResult OtherFormatBackend::extract(const ExtractRequest &request, const
     ProgressSteps steps(events, listing);
     otherformats::ReadOptions read;
     read.cancel = &stop;
+    read.stopAsked = [&events] { return events.stopRequested(); };
     read.progress = [&](const otherformats::Progress &progress) {
         if (events.stopRequested())
             stop = true;

@@ -105,8 +105,13 @@ std::string readerProgram()
 {
     static const std::string found = [] {
         const std::string here = runningProgramFolder();
-        for (const std::string &candidate : {here + "/orvex97-reader", here + "/" ORVEX_READER_INSTALLED_RELATIVE,
-                                             std::string(ORVEX_READER_BUILD_PATH)})
+        std::vector<std::string> candidates = {here + "/orvex97-reader", here + "/" ORVEX_READER_INSTALLED_RELATIVE};
+        // Tests run from their own folder of the build tree; an installed
+        // program never takes a build tree's reader.
+        const std::string buildTree = ORVEX_BUILD_DIR;
+        if (here == buildTree || here.starts_with(buildTree + "/"))
+            candidates.push_back(buildTree + "/orvex97-reader");
+        for (const std::string &candidate : candidates)
             if (isExecutable(candidate))
                 return candidate;
         return std::string();
@@ -220,7 +225,8 @@ void ConfinedProcess::closeInput()
     closeFd(input_);
 }
 
-ConfinedProcess::Read ConfinedProcess::read(void *buffer, size_t size, size_t &got, const std::atomic<bool> *cancel)
+ConfinedProcess::Read ConfinedProcess::read(void *buffer, size_t size, size_t &got,
+                                            const std::function<bool()> &stopAsked)
 {
     got = 0;
     if (output_ < 0)
@@ -228,7 +234,7 @@ ConfinedProcess::Read ConfinedProcess::read(void *buffer, size_t size, size_t &g
     using Clock = std::chrono::steady_clock;
     Clock::duration quiet{};
     for (;;) {
-        if (cancel && cancel->load()) {
+        if (stopAsked && stopAsked()) {
             stopReason_ = "cancelled";
             kill();
             return Read::Cancelled;
@@ -256,12 +262,12 @@ ConfinedProcess::Read ConfinedProcess::read(void *buffer, size_t size, size_t &g
     }
 }
 
-ConfinedProcess::Read ConfinedProcess::readExactly(void *buffer, size_t size, const std::atomic<bool> *cancel)
+ConfinedProcess::Read ConfinedProcess::readExactly(void *buffer, size_t size, const std::function<bool()> &stopAsked)
 {
     char *at = static_cast<char *>(buffer);
     while (size > 0) {
         size_t got = 0;
-        const Read read = this->read(at, size, got, cancel);
+        const Read read = this->read(at, size, got, stopAsked);
         if (read != Read::Data)
             return read;
         at += got;

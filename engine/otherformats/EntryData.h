@@ -26,7 +26,7 @@ void keepProblem(const ReadOptions &options, std::vector<Problem> &problems, Pro
 // Whether the caller has asked to stop.
 inline bool cancelAsked(const ReadOptions &options)
 {
-    return options.cancel && options.cancel->load();
+    return (options.cancel && options.cancel->load()) || (options.stopAsked && options.stopAsked());
 }
 
 DataResult readEntryData(EntryCursor &cursor, uint64_t index, const Entry &entry, const ReadOptions &options,

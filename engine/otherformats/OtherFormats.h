@@ -98,6 +98,9 @@ struct ReadOptions {
     // Told each problem of a test or an extraction as it is met, so that a
     // window can show the first at once; the result still holds them all.
     std::function<void(const Problem &)> problem;
+    // Asked, on the reading's own thread, whenever `cancel` is looked at
+    // (also while the reader keeps us waiting): true stops as `cancel` does.
+    std::function<bool()> stopAsked;
     ReaderLimits limits = defaultReaderLimits();
 };
 
