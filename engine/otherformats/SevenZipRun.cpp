@@ -128,7 +128,9 @@ SevenZipRun::~SevenZipRun()
 bool SevenZipRun::start(const std::string &program, const std::vector<std::string> &arguments, int archiveFd,
                         uint64_t archiveSize, const ReadOptions &options, Problem &problem)
 {
-    cancel_ = options.cancel;
+    stopAsked_ = [cancel = options.cancel, asked = options.stopAsked] {
+        return (cancel && cancel->load()) || (asked && asked());
+    };
     limits_ = options.limits;
     passwordGiven_ = options.password.has_value();
     // 7-Zip reads the password as one line of its input.
@@ -193,12 +195,12 @@ std::string SevenZipRun::errors() const
 
 ConfinedProcess::Read SevenZipRun::read(void *buffer, size_t size, size_t &got)
 {
-    return process_.read(buffer, size, got, cancel_);
+    return process_.read(buffer, size, got, stopAsked_);
 }
 
 ConfinedProcess::Read SevenZipRun::readExactly(void *buffer, size_t size)
 {
-    return process_.readExactly(buffer, size, cancel_);
+    return process_.readExactly(buffer, size, stopAsked_);
 }
 
 std::optional<Problem> SevenZipRun::finish()

@@ -8,6 +8,7 @@
 #include "engine/common/UniqueFd.h"
 #include "engine/otherformats/ConfinedProcess.h"
 
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -54,7 +55,7 @@ private:
     void collect(int fd);
 
     ConfinedProcess process_;
-    const std::atomic<bool> *cancel_ = nullptr;
+    std::function<bool()> stopAsked_;  // the caller's cancel or stop request
     ReaderLimits limits_{};
     bool passwordGiven_ = false;
     bool finished_ = false;
