@@ -21,6 +21,17 @@ constexpr size_t BlockSize = 64 * 1024;
 const std::vector<std::string> ListArguments{"l", "-slt", "-ba", "-t7z", "-bsp0", "-sccUTF-8", "/proc/self/fd/3"};
 const std::vector<std::string> ExtractArguments{"x", "-so", "-t7z", "-bsp0", "-bso0", "-sccUTF-8", "/proc/self/fd/3"};
 
+// Why an entry is refused before it is read: a name or a link target
+// longer than any other reader here takes.
+std::optional<Problem> refusal(const SevenZipEntry &entry)
+{
+    if (entry.entry.name.size() > MaxNameLength)
+        return Problem{entry.entry.name.substr(0, 255), ProblemKind::Refused, "its name is too long"};
+    if (entry.entry.kind == EntryKind::Symlink && entry.entry.size.value_or(0) > MaxNameLength)
+        return Problem{entry.entry.name, ProblemKind::Refused, "its link target is too long"};
+    return std::nullopt;
+}
+
 }  // namespace
 
 bool readBySevenZip(const std::string &path)
@@ -66,16 +77,23 @@ std::unique_ptr<SevenZipCursor> SevenZipCursor::open(const std::string &program,
     }
     cursor->entries_ = listing.takeEntries();
 
-    // A link's target is its data, read even for a listing: the run is
-    // needed up to the last link or the last entry whose data is wanted.
+    // Entries are numbered as list() numbers them: those refused by name
+    // have no number. A link's target is its data, read even for a
+    // listing: the run is needed up to the last link or the last entry
+    // whose data is wanted.
     std::optional<size_t> lastNeeded;
+    uint64_t number = 0;
     for (size_t i = 0; i < cursor->entries_.size(); ++i) {
         const SevenZipEntry &entry = cursor->entries_[i];
+        const bool refused = refusal(entry).has_value();
+        cursor->numbers_.push_back(refused ? std::nullopt : std::optional(number));
+        number += refused ? 0 : 1;
         if (!entry.hasData())
             continue;
         cursor->streamTotal_ += *entry.entry.size;
-        const bool linkReadable = !entry.entry.encrypted || options.password;
-        if (wanted.wants(i) || (entry.entry.kind == EntryKind::Symlink && linkReadable))
+        const bool linkReadable = !refused && (!entry.entry.encrypted || options.password);
+        if ((!refused && wanted.wants(*cursor->numbers_.back()))
+            || (entry.entry.kind == EntryKind::Symlink && linkReadable))
             lastNeeded = i;
     }
     if (lastNeeded) {
@@ -110,16 +128,13 @@ EntryCursor::Next SevenZipCursor::next()
     offset_ = 0;
     crc_ = uint32_t(::crc32(0, nullptr, 0));
     done_ = false;
-    if (current.entry.name.size() > MaxNameLength) {
-        unreadable_ = {current.entry.name.substr(0, 255), ProblemKind::Refused, "its name is too long"};
+    linkFailure_.reset();
+    if (const std::optional<Problem> refused = refusal(current)) {
+        unreadable_ = *refused;
         return Next::Unreadable;
     }
     // A link's target is its data: read before the link is told.
     if (current.entry.kind == EntryKind::Symlink && data_ && current.hasData()) {
-        if (*current.entry.size > MaxNameLength) {
-            unreadable_ = {current.entry.name, ProblemKind::Refused, "its link target is too long"};
-            return Next::Unreadable;
-        }
         std::string target;
         for (;;) {
             const DataStep step = nextBlock();
@@ -127,17 +142,19 @@ EntryCursor::Next SevenZipCursor::next()
                 target.append(static_cast<const char *>(step.data), step.size);
             else if (step.kind == DataStep::Kind::End)
                 break;
-            else if (wanted_.wants(current_)) {
-                unreadable_ = step.problem;
-                return Next::Unreadable;
-            } else {
-                // Listed all the same, without its target.
+            else {
+                // Listed all the same, without its target; when it is to be
+                // read, it is told as a file whose data fails, so that the
+                // reading says why and writes no link.
                 target.clear();
+                if (wanted_.wants(number()))
+                    linkFailure_ = step.problem;
                 break;
             }
         }
         current.entry.linkTarget = std::move(target);
-        done_ = true;
+        current.entry.kind = linkFailure_ ? EntryKind::File : EntryKind::Symlink;
+        done_ = !linkFailure_;
     }
     return Next::Entry;
 }
@@ -163,7 +180,14 @@ uint64_t SevenZipCursor::bytesRead() const
 
 DataStep SevenZipCursor::readBlock()
 {
-    if (!done_ && (!data_ || !wanted_.wants(current_)) && entries_[current_].hasData())
+    if (linkFailure_) {
+        done_ = true;
+        DataStep step;
+        step.kind = DataStep::Kind::Failed;
+        step.problem = *std::exchange(linkFailure_, std::nullopt);
+        return step;
+    }
+    if (!done_ && (!data_ || !wanted_.wants(number())) && entries_[current_].hasData())
         return failed({{}, ProblemKind::Damaged, "its data was not asked for"}, false);
     return nextBlock();
 }

@@ -14,7 +14,9 @@
 
 #include "engine/common/UniqueFd.h"
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace otherformats {
@@ -50,12 +52,15 @@ private:
     DataStep failed(Problem problem, bool fatal);
     Problem streamProblem();
     Problem checksumProblem() const;
+    // The current entry's number among those list() gives.
+    uint64_t number() const { return numbers_[current_].value_or(UINT64_MAX); }
 
     ReadOptions options_{};
     DataWanted wanted_{};
     common::UniqueFd fd_;
     uint64_t size_ = 0;
     std::vector<SevenZipEntry> entries_;
+    std::vector<std::optional<uint64_t>> numbers_;  // list()'s index of each entry; none for one refused
     size_t current_ = 0;
     bool begun_ = false;
 
@@ -69,7 +74,8 @@ private:
     uint32_t crc_ = 0;     // of what was given out
     bool done_ = false;    // the current entry's data has had its End or Failed
     std::vector<unsigned char> buffer_;
-    std::string firstDamaged_;  // the first entry whose data failed as damaged
+    std::optional<Problem> linkFailure_;  // why the current link's target, asked for, could not be read
+    std::string firstDamaged_;            // the first entry whose data failed as damaged
 
     Problem unreadable_{};
     Problem failure_{};
