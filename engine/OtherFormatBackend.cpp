@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <atomic>
 #include <ctime>
+#include <functional>
 #include <optional>
 #include <sys/stat.h>
 #include <unordered_map>
@@ -116,10 +117,12 @@ std::string baseName(const std::string &path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// libarchive takes an archive's password before it reads: asked once, for
-// the first encrypted entry selected. False when the caller cancelled.
+// The reader takes an archive's password before it reads: asked for the
+// first encrypted entry selected, once, or, with `opens` to try it, again
+// while it is refused. False when the caller cancelled.
 bool askPassword(const std::vector<ArchiveEntry> &listing, const std::vector<uint64_t> &selection,
-                 ArchiveEvents &events, otherformats::ReadOptions &read)
+                 ArchiveEvents &events, otherformats::ReadOptions &read,
+                 const std::function<bool(uint64_t index, const otherformats::ReadOptions &read)> &opens = {})
 {
     const auto encrypted = [&](uint64_t index) { return listing[size_t(index)].Encrypted(); };
     std::optional<uint64_t> first;
@@ -133,11 +136,31 @@ bool askPassword(const std::vector<ArchiveEntry> &listing, const std::vector<uin
     }
     if (!first)
         return true;
-    std::string password;
-    const PasswordAnswer answer = events.password(listing[size_t(*first)].FileName, 1, password);
-    if (answer == PasswordAnswer::Given)
-        read.password = std::move(password);
-    return answer != PasswordAnswer::Cancel;
+    for (int attempt = 1;; ++attempt) {
+        std::string password;
+        const PasswordAnswer answer = events.password(listing[size_t(*first)].FileName, attempt, password);
+        Secret given(std::move(password));
+        // None after a refused password reads with that one, so that each
+        // entry says it is wrong.
+        if (answer != PasswordAnswer::Given)
+            return answer != PasswordAnswer::Cancel;
+        if (read.password)
+            std::fill(read.password->begin(), read.password->end(), '\0');
+        read.password = given.bytes();
+        if (!opens || opens(*first, read))
+            return true;
+    }
+}
+
+// 7-Zip's program tells a wrong password at the first encrypted data, which
+// costs little to read before the whole reading.
+std::function<bool(uint64_t, const otherformats::ReadOptions &)> passwordCheck(const std::string &archive)
+{
+    if (!otherformats::readBySevenZip(archive))
+        return {};
+    return [archive](uint64_t index, const otherformats::ReadOptions &read) {
+        return otherformats::passwordOpens(archive, read, index);
+    };
 }
 
 }  // namespace
@@ -245,7 +268,7 @@ OperationResult OtherFormatBackend::extract(const ExtractRequest &request, const
     const bool any = request.specs.empty() || !selection.empty();
     if (!password_.empty())
         read.password = password_.bytes();
-    if (any && !read.password && !askPassword(listing, selection, events, read)) {
+    if (any && !read.password && !askPassword(listing, selection, events, read, passwordCheck(archive_))) {
         result.cancelled = true;
     } else if (request.test && any) {
         const otherformats::TestResult tested = otherformats::test(archive_, read, selection);
@@ -279,7 +302,7 @@ StreamOutcome OtherFormatBackend::readEntries(const std::vector<ArchiveEntry> &l
     otherformats::ReadOptions read;
     if (!password_.empty())
         read.password = password_.bytes();
-    else if (!askPassword(listing, {}, events, read))
+    else if (!askPassword(listing, {}, events, read, passwordCheck(archive_)))
         return {.stopped = true};
     return readOtherEntries(archive_, read.password, sink, events);
 }

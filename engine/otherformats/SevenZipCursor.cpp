@@ -40,6 +40,25 @@ bool readBySevenZip(const std::string &path)
     return fd && beginsAsSevenZip(fd.get()) && !sevenZipProgram().empty();
 }
 
+bool passwordOpens(const std::string &path, const ReadOptions &options, uint64_t index)
+{
+    Problem problem;
+    const std::unique_ptr<EntryCursor> cursor =
+        openCursor(path, options, DataWanted{DataWanted::Kind::Chosen, {index}}, problem);
+    if (!cursor)
+        return problem.kind != ProblemKind::Encrypted;
+    for (uint64_t number = 0;;) {
+        const EntryCursor::Next next = cursor->next();
+        if (next == EntryCursor::Next::End || next == EntryCursor::Next::Failed)
+            return true;
+        if (next != EntryCursor::Next::Entry || number++ != index)
+            continue;
+        // Its first block is enough: a wrong password gives none.
+        const DataStep step = cursor->readBlock();
+        return step.kind != DataStep::Kind::Failed || step.problem.kind != ProblemKind::Encrypted;
+    }
+}
+
 std::unique_ptr<SevenZipCursor> SevenZipCursor::open(const std::string &program, const std::string &path,
                                                      const ReadOptions &options, const DataWanted &wanted,
                                                      Problem &problem)
