@@ -15,6 +15,10 @@ namespace {
 // large archive would be megabytes.
 constexpr size_t ErrorsKept = 64 * 1024;
 
+// Far past any password given here (1,024 bytes at most), far below a pipe's
+// 64 KiB.
+constexpr size_t MaxPasswordBytes = 4096;
+
 bool contains(const std::string &text, const char *words)
 {
     return text.find(words) != std::string::npos;
@@ -133,9 +137,16 @@ bool SevenZipRun::start(const std::string &program, const std::vector<std::strin
     };
     limits_ = options.limits;
     passwordGiven_ = options.password.has_value();
-    // 7-Zip reads the password as one line of its input.
+    // 7-Zip reads the password as one line of its input, written before it
+    // reads anything: it must fit in the pipe, which 7-Zip may never read.
     if (options.password && options.password->find_first_of(std::string("\n\r\0", 3)) != std::string::npos) {
         problem = {{}, ProblemKind::Encrypted, "7-Zip takes no password with a line break or a NUL in it"};
+        return false;
+    }
+    if (options.password && options.password->size() > MaxPasswordBytes) {
+        problem = {{},
+                   ProblemKind::Encrypted,
+                   "7-Zip takes no password longer than " + std::to_string(MaxPasswordBytes) + " bytes"};
         return false;
     }
     int errorPipe[2] = {-1, -1};

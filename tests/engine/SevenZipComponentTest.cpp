@@ -135,7 +135,7 @@ TEST_F(SevenZipComponent, EncryptedDataAsksOnlyWhenThereIsSomeAndAgainWhileThePa
     };
     const Case cases[] = {
         {"", {}, 0, 3},
-        {"-mf=ARM64", {}, 0, 3},
+        {"-ms=off", {}, 0, 3},
         {"-psecret", {"secret"}, 1, 3},
         {"-psecret", {"wrong", "secret"}, 2, 3},
         {"-psecret -ms=off", {"wrong", "wrong", "secret"}, 3, 3},
