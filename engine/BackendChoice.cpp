@@ -8,10 +8,13 @@
 
 namespace orvex {
 
-std::unique_ptr<ArchiveBackend> chooseBackend(const std::string &archive, ZipLibraries &libraries)
+std::unique_ptr<ArchiveBackend> chooseBackend(const std::string &archive, ZipLibraries &libraries,
+                                              const std::function<bool()> &stopAsked)
 {
     if (ArchiveDirectoryReader::archiveExists(archive)) {
-        otherformats::Detection detection = otherformats::detect(archive);
+        otherformats::ReadOptions options;
+        options.stopAsked = stopAsked;
+        otherformats::Detection detection = otherformats::detect(archive, options);
         // Asked only when the content says another format: a ZIP needs no second look.
         if (detection.verdict == otherformats::Verdict::Other
             && zipformat::findSplitParts(archive).kind == zipformat::SplitParts::Kind::Single)

@@ -4,6 +4,7 @@
 
 #include "engine/ArchiveBackend.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -18,7 +19,9 @@ struct ZipLibraries;
 // a file that begins with a ZIP record is ZIP; then whatever libarchive
 // takes for an archive of its own goes to it; anything else, a missing file
 // included (the first add makes it), is ZIP, whose reader says what is
-// wrong with it.
-std::unique_ptr<ArchiveBackend> chooseBackend(const std::string &archive, ZipLibraries &libraries);
+// wrong with it. Looking at another format's content runs a reader process
+// that `stopAsked` (asked on this thread) stops.
+std::unique_ptr<ArchiveBackend> chooseBackend(const std::string &archive, ZipLibraries &libraries,
+                                              const std::function<bool()> &stopAsked = {});
 
 }  // namespace orvex

@@ -15,6 +15,7 @@ StreamOutcome readOtherEntries(const std::string &path, const std::optional<std:
     otherformats::ReadOptions options;
     options.password = password;
     options.cancel = &stop;
+    options.stopAsked = [&events] { return events.stopRequested(); };
     options.progress = [&](const otherformats::Progress &) { stop = stop || events.stopRequested(); };
     options.problem = [&](const otherformats::Problem &problem) {
         events.message(problemCode(problem), problemText(problem));

@@ -130,9 +130,15 @@ OtherFormatBackend::OtherFormatBackend(std::string archive, otherformats::Detect
 
 void OtherFormatBackend::list(const std::string &, ArchiveEvents &events, ArchiveListing &listing)
 {
+    // The reader that looked at the archive met a limit: reading it again
+    // would only meet the same one, after the same wait.
+    if (detection_.stopped)
+        throw EZipError("Error reading archive: " + detection_.error);
     std::atomic<bool> stop = false;
     otherformats::ReadOptions options;
     options.cancel = &stop;
+    // Heard even while the reader process keeps us waiting.
+    options.stopAsked = [&events] { return events.stopRequested(); };
     uint64_t seen = 0;
     options.progress = [&](const otherformats::Progress &progress) {
         if (events.stopRequested())
@@ -170,6 +176,7 @@ OperationResult OtherFormatBackend::extract(const ExtractRequest &request, const
     ProgressSteps steps(events, listing);
     otherformats::ReadOptions read;
     read.cancel = &stop;
+    read.stopAsked = [&events] { return events.stopRequested(); };
     read.progress = [&](const otherformats::Progress &progress) {
         if (events.stopRequested())
             stop = true;

@@ -167,7 +167,9 @@ void TZipEngine::readMembers(const std::string &name, orvex::ComponentEvents &ev
     };
     if (!orvex::ArchiveDirectoryReader::archiveExists(name))
         return makeCurrent();
-    backend = orvex::chooseBackend(absolutePath(name), libraries_);
+    backend = orvex::chooseBackend(absolutePath(name), libraries_, [&events] { return events.stopRequested(); });
+    if (events.stopRequested())
+        throw EReadCancelled("Reading the archive was cancelled");
     // The reader has closed the file by the time it returns, so a handler may
     // open the archive itself.
     try {

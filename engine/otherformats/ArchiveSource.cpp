@@ -171,20 +171,6 @@ bool beginsWithZeros(int fd)
 
 }  // namespace
 
-std::string rawMemberName(const std::string &path)
-{
-    const size_t slash = path.find_last_of('/');
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    static constexpr std::array<const char *, 9> suffixes = {".gz", ".bz2",  ".xz", ".zst", ".lz4",
-                                                             ".lz", ".lzma", ".Z",  ".z"};
-    for (const char *suffix : suffixes) {
-        const size_t length = std::strlen(suffix);
-        if (name.size() > length && name.compare(name.size() - length, length, suffix) == 0)
-            return name.substr(0, name.size() - length);
-    }
-    return name.empty() ? "data" : name + ".out";
-}
-
 Utf8Names::Utf8Names()
 {
     const locale_t current = uselocale(locale_t(0));
@@ -217,22 +203,33 @@ ArchiveSource::~ArchiveSource()
 
 bool ArchiveSource::open(const std::string &path, const std::optional<std::string> &password, std::string &error)
 {
+    const common::UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd) {
+        error = "cannot open " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    return open(fd.get(), rawMemberName(path), password, error);
+}
+
+bool ArchiveSource::open(int fd, const std::string &name, const std::optional<std::string> &password,
+                         std::string &error)
+{
     if (!archive_) {
         error = "out of memory";
         return false;
     }
-    fd_.reset(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    fd_.reset(::fcntl(fd, F_DUPFD_CLOEXEC, 0));
     struct stat st {};
     if (!fd_ || ::fstat(fd_.get(), &st) != 0) {
-        error = "cannot open " + path + ": " + std::strerror(errno);
+        error = "cannot read " + name + ": " + std::strerror(errno);
         return false;
     }
     if (!S_ISREG(st.st_mode)) {
-        error = path + " is not a regular file";
+        error = name + " is not a regular file";
         return false;
     }
     size_ = uint64_t(st.st_size);
-    rawName_ = rawMemberName(path);
+    rawName_ = name;
     enableFormats(archive_);
     enableFilters(archive_);
     // libarchive refuses an empty passphrase; none is the same answer.
@@ -240,12 +237,72 @@ bool ArchiveSource::open(const std::string &path, const std::optional<std::strin
         error = this->error();
         return false;
     }
-    if (archive_read_open_fd(archive_, fd_.get(), BlockSize) != ARCHIVE_OK) {
+    if (!openReader(archive_)) {
         error = this->error();
         return false;
     }
     cpioHeaders_ = std::make_unique<CpioHeaders>(fd_.get(), &enableFilters, MaxNameLength);
     return true;
+}
+
+// Our own callbacks rather than archive_read_open_fd(), so that each read
+// can tell how far into the file the reading has come.
+bool ArchiveSource::openReader(archive *a)
+{
+    block_.resize(BlockSize);
+    archive_read_set_read_callback(a, &ArchiveSource::readBlock);
+    archive_read_set_skip_callback(a, &ArchiveSource::skipBytes);
+    archive_read_set_seek_callback(a, &ArchiveSource::seekTo);
+    archive_read_set_callback_data(a, this);
+    return archive_read_open1(a) == ARCHIVE_OK;
+}
+
+la_ssize_t ArchiveSource::readBlock(archive *a, void *self, const void **buffer)
+{
+    auto *source = static_cast<ArchiveSource *>(self);
+    for (;;) {
+        const ssize_t got = ::read(source->fd_.get(), source->block_.data(), source->block_.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            archive_set_error(a, errno, "cannot read the archive: %s", std::strerror(errno));
+            return -1;
+        }
+        *buffer = source->block_.data();
+        if (got > 0)
+            source->reached(uint64_t(::lseek(source->fd_.get(), 0, SEEK_CUR)));
+        return got;
+    }
+}
+
+la_int64_t ArchiveSource::skipBytes(archive *, void *self, la_int64_t request)
+{
+    auto *source = static_cast<ArchiveSource *>(self);
+    const off_t from = ::lseek(source->fd_.get(), 0, SEEK_CUR);
+    if (from < 0 || request <= 0)
+        return 0;
+    // Not past the end: libarchive counts what a skip gave as read.
+    const off_t to = std::min<off_t>(from + off_t(request), off_t(source->size_));
+    if (to <= from || ::lseek(source->fd_.get(), to, SEEK_SET) != to)
+        return 0;
+    source->reached(uint64_t(to));
+    return la_int64_t(to - from);
+}
+
+la_int64_t ArchiveSource::seekTo(archive *, void *self, la_int64_t offset, int whence)
+{
+    auto *source = static_cast<ArchiveSource *>(self);
+    const off_t at = ::lseek(source->fd_.get(), off_t(offset), whence);
+    return at < 0 ? ARCHIVE_FATAL : la_int64_t(at);
+}
+
+void ArchiveSource::reached(uint64_t position)
+{
+    if (position <= furthest_)
+        return;
+    furthest_ = position;
+    if (progressTold_)
+        progressTold_(position);
 }
 
 ArchiveSource::Next ArchiveSource::next()
@@ -298,7 +355,7 @@ bool ArchiveSource::readZerosAsStream()
         return false;
     archive_read_support_format_raw(stream);
     enableFilters(stream);
-    if (::lseek(fd_.get(), 0, SEEK_SET) != 0 || archive_read_open_fd(stream, fd_.get(), BlockSize) != ARCHIVE_OK) {
+    if (::lseek(fd_.get(), 0, SEEK_SET) != 0 || !openReader(stream)) {
         archive_read_free(stream);
         return false;
     }

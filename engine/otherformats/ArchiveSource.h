@@ -4,13 +4,17 @@
 
 #include "engine/common/UniqueFd.h"
 #include "engine/otherformats/CpioHeaders.h"
+#include "engine/otherformats/FormatNames.h"
 #include "engine/otherformats/OtherFormats.h"
 
+#include <archive.h>
+
+#include <functional>
 #include <locale.h>
 #include <memory>
 #include <string>
+#include <vector>
 
-struct archive;
 struct archive_entry;
 
 namespace otherformats {
@@ -40,6 +44,12 @@ public:
 
     // False with `error` set when the file cannot be opened or read.
     bool open(const std::string &path, const std::optional<std::string> &password, std::string &error);
+    // The same for a file already open (its own copy of `fd` is taken);
+    // `name` names a lone compressed file's one entry.
+    bool open(int fd, const std::string &name, const std::optional<std::string> &password, std::string &error);
+    // Told each time the reading reaches further into the archive file than
+    // ever before: the mark of a reader that is getting somewhere.
+    void onProgress(std::function<void(uint64_t position)> told) { progressTold_ = std::move(told); }
 
     // Unreadable: this entry cannot be read, or is refused before it is
     // (a name longer than MaxNameLength), but the next may be; Failed:
@@ -82,6 +92,14 @@ private:
     archive *archive_ = nullptr;
     archive_entry *entry_ = nullptr;
     common::UniqueFd fd_;
+    uint64_t furthest_ = 0;
+    std::function<void(uint64_t)> progressTold_;
+    std::vector<char> block_;
+    static la_ssize_t readBlock(archive *, void *self, const void **buffer);
+    static la_int64_t skipBytes(archive *, void *self, la_int64_t request);
+    static la_int64_t seekTo(archive *, void *self, la_int64_t offset, int whence);
+    bool openReader(archive *a);
+    void reached(uint64_t position);
     std::string rawName_;
     uint64_t size_ = 0;
     std::optional<Problem> refusal_;  // of the current entry, when next() refused it
@@ -100,9 +118,5 @@ private:
 // listing that holds it, and tar's long names run to a megabyte each, so a
 // small archive of such names would take gigabytes to list.
 inline constexpr size_t MaxNameLength = 65535;
-
-// The name a lone compressed file's content gets: the file's own name
-// without its compression suffix, or with ".out" when it has none.
-std::string rawMemberName(const std::string &path);
 
 }  // namespace otherformats

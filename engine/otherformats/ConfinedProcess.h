@@ -15,23 +15,20 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
 
 namespace otherformats {
 
-    // Processor time; 0: one minute plus two seconds per MiB of archive,
-    // far beyond what any decoder needs for a real archive.
-    uint64_t cpuSeconds = 0;
-};
-
 // "2 GiB", "512 MiB", "20 s", "0.2 s": how the limits are said in messages.
 std::string bytesInWords(uint64_t bytes);
 std::string durationInWords(std::chrono::milliseconds duration);
 
 // Where orvex97-reader is: beside the running program, in its installed
-// folder, or in the build tree; empty when none is found.
+// folder, or for a program of the build tree in that tree; empty when none
+// is found.
 std::string readerProgram();
 
 class ConfinedProcess {
@@ -66,10 +63,10 @@ public:
     // Up to `size` bytes of the child's standard output. End: it closed its
     // output (it exited, or is about to). Cancelled, Quiet: the child has been
     // killed.
-    Read read(void *buffer, size_t size, size_t &got, const std::atomic<bool> *cancel);
+    Read read(void *buffer, size_t size, size_t &got, const std::function<bool()> &stopAsked);
     // Exactly `size` bytes, or the reason why not; a child that ended before
     // them reads as End.
-    Read readExactly(void *buffer, size_t size, const std::atomic<bool> *cancel);
+    Read readExactly(void *buffer, size_t size, const std::function<bool()> &stopAsked);
 
     // Kills the child at once.
     void kill();

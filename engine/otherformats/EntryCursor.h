@@ -26,10 +26,7 @@ struct DataWanted {
 
     static DataWanted none() { return {Kind::None, {}}; }
     static DataWanted all() { return {Kind::All, {}}; }
-    bool wants(uint64_t index) const
-    {
-        return kind == Kind::All || (kind == Kind::Chosen && chosen.count(index) != 0);
-    }
+    bool wants(uint64_t index) const { return kind == Kind::All || (kind == Kind::Chosen && chosen.count(index) != 0); }
 };
 
 // The shape of the current entry's data besides its declared size.

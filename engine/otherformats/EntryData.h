@@ -3,7 +3,7 @@
 // with the checks every reader shares: cancel, progress, and no more and no
 // less data than the entry declared, when it declares a size.
 
-#include "engine/otherformats/ArchiveSource.h"
+#include "engine/otherformats/EntryCursor.h"
 
 #include <functional>
 #include <optional>
@@ -23,7 +23,13 @@ using DataSink = std::function<std::optional<Problem>(const void *data, size_t s
 // Keeps `problem` with the others and tells the caller of it at once.
 void keepProblem(const ReadOptions &options, std::vector<Problem> &problems, Problem problem);
 
-DataResult readEntryData(ArchiveSource &source, uint64_t index, const Entry &entry, const ReadOptions &options,
+// Whether the caller has asked to stop.
+inline bool cancelAsked(const ReadOptions &options)
+{
+    return (options.cancel && options.cancel->load()) || (options.stopAsked && options.stopAsked());
+}
+
+DataResult readEntryData(EntryCursor &cursor, uint64_t index, const Entry &entry, const ReadOptions &options,
                          const DataSink &sink);
 
 }  // namespace otherformats

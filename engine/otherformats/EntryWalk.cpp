@@ -4,42 +4,53 @@
 
 namespace otherformats {
 
-WalkEnd walkEntries(ArchiveSource &source, const ReadOptions &options, const WalkRules &rules,
+WalkEnd walkEntries(EntryCursor &cursor, const ReadOptions &options, const WalkRules &rules,
                     std::vector<Problem> &problems,
                     const std::function<Visit(uint64_t index, const Entry &entry)> &visit)
 {
     WalkEnd end;
     const bool all = !rules.chosen;
     for (uint64_t index = 0;;) {
-        if (options.cancel && options.cancel->load()) {
+        if (cancelAsked(options)) {
             end.cancelled = true;
             return end;
         }
-        const ArchiveSource::Next next = source.next();
-        if (next == ArchiveSource::Next::End)
+        const EntryCursor::Next next = cursor.next();
+        if (next == EntryCursor::Next::End)
             return end;
-        if (next == ArchiveSource::Next::Failed || source.isPlainZip()) {
+        if (next == EntryCursor::Next::Failed && cancelAsked(options)) {
+            end.cancelled = true;
+            return end;
+        }
+        if (next == EntryCursor::Next::Failed || cursor.isPlainZip()) {
             keepProblem(options, problems,
-                        source.isPlainZip()
+                        next != EntryCursor::Next::Failed
                             ? Problem{{}, ProblemKind::Refused, "a ZIP archive is read by the ZIP engine"}
-                            : source.failure());
+                            : cursor.failure());
             if (rules.failureCounts)
                 ++end.failed;
             return end;
         }
-        if (next == ArchiveSource::Next::Unreadable) {
+        if (next == EntryCursor::Next::Unreadable) {
             if (all) {
                 ++end.failed;
-                keepProblem(options, problems, source.unreadable());
+                keepProblem(options, problems, cursor.unreadable());
             }
             continue;
         }
         const uint64_t current = index++;
         if (!all && !rules.chosen(current))
             continue;
-        if (visit(current, source.describe()) == Visit::Stop)
+        if (visit(current, cursor.entry()) == Visit::Stop)
             return end;
     }
+}
+
+DataWanted dataFor(const std::vector<uint64_t> &selection)
+{
+    if (selection.empty())
+        return DataWanted::all();
+    return {DataWanted::Kind::Chosen, {selection.begin(), selection.end()}};
 }
 
 }  // namespace otherformats

@@ -5,7 +5,7 @@
 // read said and passed over, and each readable entry numbered as list()
 // numbers it.
 
-#include "engine/otherformats/ArchiveSource.h"
+#include "engine/otherformats/EntryCursor.h"
 
 #include <functional>
 #include <vector>
@@ -28,8 +28,11 @@ struct WalkEnd {
 
 enum class Visit { Next, Stop };
 
-WalkEnd walkEntries(ArchiveSource &source, const ReadOptions &options, const WalkRules &rules,
+WalkEnd walkEntries(EntryCursor &cursor, const ReadOptions &options, const WalkRules &rules,
                     std::vector<Problem> &problems,
                     const std::function<Visit(uint64_t index, const Entry &entry)> &visit);
+
+// What a walk over `selection` (list()'s indices; empty: all) reads the data of.
+DataWanted dataFor(const std::vector<uint64_t> &selection);
 
 }  // namespace otherformats

@@ -34,9 +34,6 @@
 #include "engine/common/Umask.h"
 #include "engine/otherformats/EntryData.h"
 
-#include <archive.h>
-#include <archive_entry.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -77,24 +74,10 @@ void dropFolders(common::SafeName &name)
     name.components.erase(name.components.begin(), name.components.end() - 1);
 }
 
-// The bytes an entry of `size` puts on the disk: a sparse one's data alone,
-// since its holes are left as holes; a map that claims more counts as its size.
-uint64_t bytesHeld(archive_entry *entry, uint64_t size)
-{
-    if (archive_entry_sparse_reset(entry) <= 0)
-        return size;
-    uint64_t held = 0;
-    la_int64_t offset = 0, length = 0;
-    while (archive_entry_sparse_next(entry, &offset, &length) == ARCHIVE_OK && held < size)
-        if (length > 0)
-            held += std::min(uint64_t(length), size - held);
-    return held;
-}
-
 }  // namespace
 
-Extraction::Extraction(ArchiveSource &source, OutputTree &tree, const ExtractOptions &options, ExtractResult &result)
-    : source_(source), tree_(tree), options_(options), result_(result),
+Extraction::Extraction(EntryCursor &cursor, OutputTree &tree, const ExtractOptions &options, ExtractResult &result)
+    : cursor_(cursor), tree_(tree), options_(options), result_(result),
       selection_(options.selection.begin(), options.selection.end()), umask_(common::currentUmask())
 {
 }
@@ -131,7 +114,7 @@ void Extraction::readEntries()
     if (!selection_.empty())
         rules.chosen = [this](uint64_t index) { return selection_.count(index) != 0; };
     const WalkEnd end =
-        walkEntries(source_, options_.read, rules, result_.problems, [this](uint64_t index, const Entry &entry) {
+        walkEntries(cursor_, options_.read, rules, result_.problems, [this](uint64_t index, const Entry &entry) {
             return extractEntry(index, entry) == Place::Stop ? Visit::Stop : Visit::Next;
         });
     result_.failed += end.failed;
@@ -266,7 +249,7 @@ bool Extraction::existingAllows(const Entry &entry, int dir, const std::string &
 Extraction::Place Extraction::writeFile(uint64_t index, const Entry &entry, int dir, const std::string &temporary)
 {
     if (entry.size) {
-        const uint64_t needed = bytesHeld(source_.current(), *entry.size);
+        const uint64_t needed = cursor_.layout().bytesHeld;
         if (!roomFor(dir, needed)) {
             report(entry, ProblemKind::Write, "not enough free space for " + std::to_string(needed) + " bytes");
             return Place::Failed;
@@ -296,12 +279,12 @@ Extraction::Place Extraction::writeFile(uint64_t index, const Entry &entry, int 
         written_ += size;
         return std::nullopt;
     };
-    const DataResult data = readEntryData(source_, index, entry, options_.read, sink);
+    const DataResult data = readEntryData(cursor_, index, entry, options_.read, sink);
 
     bool ok = !data.cancelled && !data.problem;
     std::string failure;
     // Sparse data may end in a hole, which no block covers.
-    if (ok && entry.size && data.end < *entry.size && archive_entry_sparse_count(source_.current()) > 0
+    if (ok && entry.size && data.end < *entry.size && cursor_.layout().sparse
         && common::sys::ftruncate(file.get(), off_t(*entry.size)) != 0)
         failure = "cannot write: " + describe(errno);
     if (ok && failure.empty()
@@ -393,14 +376,16 @@ ExtractResult extract(const std::string &path, const ExtractOptions &options)
                          "cannot open the target directory " + options.target + ": " + describe(errno)});
             return result;
         }
-        ArchiveSource source;
-        std::string error;
-        if (!source.open(path, options.read.password, error)) {
-            keepProblem(options.read, result.problems, {{}, ProblemKind::Damaged, error});
+        Problem problem;
+        const std::unique_ptr<EntryCursor> cursor = openCursor(path, options.read, dataFor(options.selection), problem);
+        if (!cursor) {
+            result.cancelled = cancelAsked(options.read);
+            if (!result.cancelled)
+                keepProblem(options.read, result.problems, problem);
             return result;
         }
         OutputTree tree(std::move(root), options.privateCopies ? 0700 : 0777);
-        Extraction(source, tree, options, result).run();
+        Extraction(*cursor, tree, options, result).run();
     } catch (const std::bad_alloc &) {
         keepProblem(options.read, result.problems, {{}, ProblemKind::Damaged, "out of memory"});
     }

@@ -1,10 +1,11 @@
 #pragma once
 // Extracting entries one by one, in archive order, under our own rules (see
-// extract() in Extraction.cpp): libarchive reads, this class decides what is
-// written and writes it; archive_write_disk is not used.
+// extract() in Extraction.cpp): a cursor reads them (libarchive in the
+// reader process, or 7-Zip's program), this class decides what is written
+// and writes it, in this process; archive_write_disk is not used.
 
 #include "engine/common/SafeNames.h"
-#include "engine/otherformats/ArchiveSource.h"
+#include "engine/otherformats/EntryCursor.h"
 #include "engine/otherformats/OutputTree.h"
 
 #include <map>
@@ -16,7 +17,7 @@ namespace otherformats {
 
 class Extraction {
 public:
-    Extraction(ArchiveSource &source, OutputTree &tree, const ExtractOptions &options, ExtractResult &result);
+    Extraction(EntryCursor &cursor, OutputTree &tree, const ExtractOptions &options, ExtractResult &result);
     // Reads the archive to its end, a cancel, or a failure nothing survives,
     // then gives the folders it made their stored times.
     void run();
@@ -34,7 +35,7 @@ private:
     bool existingAllows(const Entry &entry, int dir, const std::string &leaf, const std::string &path, bool &replace);
     void report(const Entry &entry, ProblemKind kind, std::string text);
 
-    ArchiveSource &source_;
+    EntryCursor &cursor_;
     OutputTree &tree_;
     const ExtractOptions &options_;
     ExtractResult &result_;

@@ -1,7 +1,9 @@
 #include "engine/otherformats/FormatNames.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <cstring>
 
 namespace otherformats {
 
@@ -27,6 +29,20 @@ std::string formatExtension(const std::string &path)
             return end;
     }
     return {};
+}
+
+std::string rawMemberName(const std::string &path)
+{
+    const size_t slash = path.find_last_of('/');
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    static constexpr std::array<const char *, 9> suffixes = {".gz", ".bz2",  ".xz", ".zst", ".lz4",
+                                                             ".lz", ".lzma", ".Z",  ".z"};
+    for (const char *suffix : suffixes) {
+        const size_t length = std::strlen(suffix);
+        if (name.size() > length && name.compare(name.size() - length, length, suffix) == 0)
+            return name.substr(0, name.size() - length);
+    }
+    return name.empty() ? "data" : name + ".out";
 }
 
 }  // namespace otherformats

@@ -15,4 +15,8 @@ const std::vector<std::string> &extensions();
 // the name has it ("tar.gz" for "x.TAR.GZ" gives "TAR.GZ"), or empty.
 std::string formatExtension(const std::string &path);
 
+// The name a lone compressed file's content gets: the file's own name
+// without its compression suffix, or with ".out" when it has none.
+std::string rawMemberName(const std::string &path);
+
 }  // namespace otherformats

@@ -32,9 +32,10 @@ struct Detection {
     std::string format;  // libarchive's name, e.g. "GNU tar format", "RAW"
     std::string filter;  // the outer compression, e.g. "gzip"; "none"
     std::string error;   // why the file could not be read, when it could not
+    // The reader was stopped at a limit (or crashed): `error` says why, and
+    // reading the archive again would only meet the same end.
+    bool stopped = false;
 };
-
-Detection detect(const std::string &path);
 
 enum class EntryKind { File, Directory, Symlink, HardLink, Other };
 
@@ -81,6 +82,10 @@ struct ReaderLimits {
     // How long the child may go without sending anything while this side
     // waits for it: a parser looping over the same bytes sends nothing.
     std::chrono::milliseconds quiet{20000};
+    // Processor time; 0: one minute plus two seconds per MiB of archive,
+    // far beyond what any decoder needs for a real archive.
+    uint64_t cpuSeconds = 0;
+};
 
 // The limits above, or what ORVEX97_READER_MEMORY_MB, ORVEX97_READER_QUIET_MS
 // and ORVEX97_READER_CPU_SECONDS in the environment set instead.
@@ -93,8 +98,15 @@ struct ReadOptions {
     // Told each problem of a test or an extraction as it is met, so that a
     // window can show the first at once; the result still holds them all.
     std::function<void(const Problem &)> problem;
+    // Asked, on the reading's own thread, whenever `cancel` is looked at
+    // (also while the reader keeps us waiting): true stops as `cancel` does.
+    std::function<bool()> stopAsked;
     ReaderLimits limits = defaultReaderLimits();
 };
+
+// Reads no more than it must to tell, in the confined reader; `options`
+// gives the cancel and the limits.
+Detection detect(const std::string &path, const ReadOptions &options = {});
 
 struct Listing {
     std::string format;

@@ -1,10 +1,7 @@
 // Detection, listing and testing: reading an archive without writing.
-#include "engine/otherformats/ArchiveSource.h"
+#include "engine/otherformats/ConfinedCursor.h"
 #include "engine/otherformats/EntryData.h"
 #include "engine/otherformats/EntryWalk.h"
-
-#include <archive.h>
-#include <archive_entry.h>
 
 #include <cstring>
 #include <fcntl.h>
@@ -36,7 +33,7 @@ bool beginsAsZip(const std::string &path)
 
 }  // namespace
 
-Detection detect(const std::string &path)
+Detection detect(const std::string &path, const ReadOptions &options)
 {
     Detection result;
     // A FIFO or a device would be waited on or read without end; the ZIP
@@ -49,81 +46,51 @@ Detection detect(const std::string &path)
         result.filter = "none";
         return result;
     }
-    try {
-        ArchiveSource source;
-        if (!source.open(path, std::nullopt, result.error))
-            return result;
-        const ArchiveSource::Next next = source.next();
-        result.format = source.formatName();
-        result.filter = source.filterName();
-        if (next == ArchiveSource::Next::Failed)
-            result.error = source.error();
-        if (source.headerRefused()) {
-            // A cpio whose first header is refused: its listing says why.
-            result.verdict = Verdict::Other;
-            result.format = "cpio";
-            return result;
-        }
-        if (archive_format(source.handle()) == 0)
-            return result;
-        if (source.isZip())
-            // A compressed ZIP is no file our ZIP engine opens; libarchive reads it.
-            result.verdict = result.filter == "none" ? Verdict::Zip : Verdict::Other;
-        else if (source.isRaw())
-            // Without a compression the "raw" format is any file at all.
-            result.verdict = result.filter == "none" ? Verdict::NotArchive : Verdict::Other;
-        else if (next == ArchiveSource::Next::End && source.onlyZeros())
-            // A block of zeros reads as an empty tar archive: a file with
-            // nothing in it is no archive of anything. An archive with no
-            // entries (an empty 7z, a tar of only a volume label) is one.
-            result.verdict = Verdict::NotArchive;
-        else
-            result.verdict = Verdict::Other;
-    } catch (const std::bad_alloc &) {
-        result = {};
-        result.error = "out of memory";
-    }
-    return result;
+    return detectConfined(path, options);
 }
 
 Listing list(const std::string &path, const ReadOptions &options)
 {
     Listing listing;
     try {
-        ArchiveSource source;
-        std::string error;
-        if (!source.open(path, options.password, error)) {
-            listing.problems.push_back({{}, ProblemKind::Damaged, error});
+        Problem problem;
+        const std::unique_ptr<EntryCursor> cursor = openCursor(path, options, DataWanted::none(), problem);
+        if (!cursor) {
+            listing.cancelled = cancelAsked(options);
+            if (!listing.cancelled)
+                listing.problems.push_back(problem);
             return listing;
         }
         for (;;) {
-            if (options.cancel && options.cancel->load()) {
+            if (cancelAsked(options)) {
                 listing.cancelled = true;
                 break;
             }
-            const ArchiveSource::Next next = source.next();
-            listing.format = source.formatName();
-            if (next == ArchiveSource::Next::End) {
+            const EntryCursor::Next next = cursor->next();
+            listing.format = cursor->formatName();
+            if (next == EntryCursor::Next::End) {
                 listing.complete = true;
                 break;
             }
-            if (next == ArchiveSource::Next::Failed) {
-                listing.problems.push_back(source.failure());
+            if (next == EntryCursor::Next::Failed) {
+                listing.cancelled = cancelAsked(options);
+                if (!listing.cancelled)
+                    listing.problems.push_back(cursor->failure());
                 break;
             }
-            if (next == ArchiveSource::Next::Unreadable) {
-                listing.problems.push_back(source.unreadable());
+            if (next == EntryCursor::Next::Unreadable) {
+                listing.problems.push_back(cursor->unreadable());
                 continue;
             }
-            if (source.isPlainZip()) {
+            if (cursor->isPlainZip()) {
                 listing.problems.push_back({{}, ProblemKind::Refused, "a ZIP archive is read by the ZIP engine"});
                 break;
             }
-            listing.entries.push_back(source.describe());
+            listing.entries.push_back(cursor->entry());
             const Entry &entry = listing.entries.back();
             listing.hasEncrypted = listing.hasEncrypted || entry.encrypted;
             if (options.progress)
-                options.progress({listing.entries.size() - 1, entry.name, 0, source.bytesRead(), source.size()});
+                options.progress({listing.entries.size() - 1, entry.name, 0, cursor->bytesRead(), cursor->size()});
         }
     } catch (const std::bad_alloc &) {
         listing.complete = false;
@@ -137,14 +104,16 @@ TestResult test(const std::string &path, const ReadOptions &options, const std::
     TestResult result;
     const std::unordered_set<uint64_t> chosen(selection.begin(), selection.end());
     try {
-        ArchiveSource source;
-        std::string error;
-        if (!source.open(path, options.password, error)) {
-            keepProblem(options, result.problems, {{}, ProblemKind::Damaged, error});
+        Problem problem;
+        const std::unique_ptr<EntryCursor> cursor = openCursor(path, options, dataFor(selection), problem);
+        if (!cursor) {
+            result.cancelled = cancelAsked(options);
+            if (!result.cancelled)
+                keepProblem(options, result.problems, problem);
             return result;
         }
         const WalkEnd end =
-            walkEntries(source, options,
+            walkEntries(*cursor, options,
                         {.chosen = chosen.empty() ? std::function<bool(uint64_t)>()
                                                   : [&chosen](uint64_t index) { return chosen.count(index) != 0; },
                          .failureCounts = false},
@@ -153,7 +122,7 @@ TestResult test(const std::string &path, const ReadOptions &options, const std::
                             // formats' readers refuse to read its data.
                             if (entry.kind == EntryKind::Directory)
                                 return Visit::Next;
-                            const DataResult data = readEntryData(source, index, entry, options, {});
+                            const DataResult data = readEntryData(*cursor, index, entry, options, {});
                             if (data.cancelled) {
                                 result.cancelled = true;
                                 return Visit::Stop;

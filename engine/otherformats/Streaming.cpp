@@ -2,7 +2,6 @@
 // they come. The reading's checks are those of a test (EntryData.h: cancel,
 // progress, no data past an entry's declared size); what is written and
 // under which names is the caller's to decide.
-#include "engine/otherformats/ArchiveSource.h"
 #include "engine/otherformats/EntryData.h"
 #include "engine/otherformats/EntryWalk.h"
 
@@ -34,13 +33,15 @@ StreamResult stream(const std::string &path, const ReadOptions &options, const S
 {
     StreamResult result;
     try {
-        ArchiveSource source;
-        std::string error;
-        if (!source.open(path, options.password, error)) {
-            keepProblem(options, result.problems, {{}, ProblemKind::Damaged, error});
+        Problem problem;
+        const std::unique_ptr<EntryCursor> cursor = openCursor(path, options, DataWanted::all(), problem);
+        if (!cursor) {
+            result.cancelled = cancelAsked(options);
+            if (!result.cancelled)
+                keepProblem(options, result.problems, problem);
             return result;
         }
-        const WalkEnd end = walkEntries(source, options, {}, result.problems, [&](uint64_t index, const Entry &entry) {
+        const WalkEnd end = walkEntries(*cursor, options, {}, result.problems, [&](uint64_t index, const Entry &entry) {
             ++result.entries;
             if (!callbacks.begin(entry)) {
                 result.stopped = !callbacks.end(true);
@@ -49,7 +50,7 @@ StreamResult stream(const std::string &path, const ReadOptions &options, const S
             bool stopped = false;
             uint64_t at = 0;
             const DataResult data =
-                readEntryData(source, index, entry, options, [&](const void *bytes, size_t size, uint64_t offset) {
+                readEntryData(*cursor, index, entry, options, [&](const void *bytes, size_t size, uint64_t offset) {
                     if (!fillTo(callbacks, at, offset) || !callbacks.data(bytes, size)) {
                         stopped = true;
                         return std::optional<Problem>(Problem{entry.name, ProblemKind::Skipped, "stopped"});

@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
@@ -136,12 +137,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (input < 0 || (size && ::write(input, data, size) != ssize_t(size)) || ::close(input) != 0)
         fault("cannot write the input");
 
-    const otherformats::Detection detection = otherformats::detect(inputPath);
+    // Every reading goes through the confined reader process, as the
+    // program's do; limits well inside libFuzzer's own per-input timeout.
+    otherformats::ReadOptions read;
+    read.limits = {.memoryBytes = 512ull << 20, .quiet = std::chrono::milliseconds(1000), .cpuSeconds = 5};
+    const otherformats::Detection detection = otherformats::detect(inputPath, read);
     touch(detection.format);
     touch(detection.filter);
     touch(detection.error);
 
-    const otherformats::Listing listing = otherformats::list(inputPath);
+    const otherformats::Listing listing = otherformats::list(inputPath, read);
     std::set<std::string> storedLeaves;
     for (const otherformats::Entry &entry : listing.entries) {
         touch(entry.name);
@@ -151,12 +156,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     touch(listing.problems);
 
-    const otherformats::TestResult tested = otherformats::test(inputPath);
+    const otherformats::TestResult tested = otherformats::test(inputPath, read);
     touch(tested.problems);
 
     if (::mkdirat(baseFd, "sentinel", 0700) != 0 || ::mkdir((basePath + "/sentinel/out").c_str(), 0700) != 0)
         fault("cannot create the scratch directory");
     otherformats::ExtractOptions options;
+    options.read = read;
     options.target = basePath + "/sentinel/out";
     options.overwrite = otherformats::Overwrite::Always;
     options.outputBudget = OutputBudget;

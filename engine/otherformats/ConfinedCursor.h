@@ -1,0 +1,61 @@
+#pragma once
+// The entries of an archive read by libarchive in the confined reader
+// process (ConfinedProcess.h), told over its pipe (ReaderProtocol.h). A
+// reader that dies, goes quiet or is cancelled ends the walk as a failure
+// saying why, naming the archive.
+
+#include "engine/otherformats/ConfinedProcess.h"
+#include "engine/otherformats/EntryCursor.h"
+
+#include <vector>
+
+namespace otherformats {
+
+class ConfinedCursor : public EntryCursor {
+public:
+    // Starts the reader and waits until it has opened the archive. False
+    // with `problem` set when it could not.
+    bool open(const std::string &path, const ReadOptions &options, const DataWanted &wanted, Problem &problem);
+
+    Next next() override;
+    const Entry &entry() const override { return entry_; }
+    EntryLayout layout() const override { return layout_; }
+    Problem unreadable() const override { return problem_; }
+    Problem failure() const override { return problem_; }
+    bool isPlainZip() const override { return plainZip_; }
+    std::string formatName() const override { return format_; }
+    uint64_t bytesRead() const override { return bytesRead_; }
+    uint64_t size() const override { return size_; }
+    DataStep readBlock() override;
+
+private:
+    enum class Got { Record, Gone };
+    // The next record other than a tick, in type_ and payload_.
+    Got receive();
+    // The reader has gone or said something unreadable: the reason, said once.
+    Problem stopped();
+    void passOverData();
+
+    ConfinedProcess process_;
+    std::string name_;  // the archive's file name, for messages
+    std::function<bool()> stopAsked_;
+    uint8_t type_ = 0;
+    std::vector<char> payload_;
+    Entry entry_;
+    EntryLayout layout_;
+    Problem problem_;
+    std::string format_;
+    uint64_t bytesRead_ = 0;
+    uint64_t size_ = 0;
+    uint64_t sequence_ = 0;
+    DataWanted wanted_;
+    uint64_t index_ = 0;  // the next readable entry's, numbered as list() numbers them
+    bool plainZip_ = false;
+    bool dataOpen_ = false;  // the reader is sending the current entry's data
+    bool gone_ = false;
+};
+
+// detect()'s reading of a file libarchive is to look at, in the reader.
+Detection detectConfined(const std::string &path, const ReadOptions &options);
+
+}  // namespace otherformats

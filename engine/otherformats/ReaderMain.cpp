@@ -1,0 +1,54 @@
+// orvex97-reader: reads one archive for its parent, confined (Confinement.h).
+//   orvex97-reader --memory BYTES --cpu SECONDS
+//       serves one request on its standard input (ReaderProtocol.h), the
+//       archive open as descriptor 3;
+//   orvex97-reader --memory BYTES --cpu SECONDS --run PROGRAM ARGUMENTS...
+//       confines itself the same way, then becomes PROGRAM.
+// Started only by ConfinedProcess; nobody runs it by hand.
+#include "engine/otherformats/ConfinedProcess.h"
+#include "engine/otherformats/Confinement.h"
+#include "engine/otherformats/ReaderService.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+bool number(const char *text, uint64_t &value)
+{
+    if (!text)
+        return false;
+    char *end = nullptr;
+    value = std::strtoull(text, &end, 10);
+    return end && *end == '\0' && end != text;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    using namespace otherformats;
+    ConfinementRules rules;
+    int next = 1;
+    if (argc < 5 || std::strcmp(argv[1], "--memory") != 0 || !number(argv[2], rules.memoryBytes)
+        || std::strcmp(argv[3], "--cpu") != 0 || !number(argv[4], rules.cpuSeconds))
+        return reader_exit::BadRequest;
+    next = 5;
+    const bool run = next < argc && std::strcmp(argv[next], "--run") == 0;
+    if (run && next + 1 >= argc)
+        return reader_exit::BadRequest;
+    rules.becomesProgram = run;
+    if (!confineThisProcess(rules))
+        ::_exit(reader_exit::BadRequest);
+    if (run) {
+        if (rules.memoryBytes)
+            limitAddressSpace(rules.memoryBytes);
+        ::execv(argv[next + 1], argv + next + 1);
+        ::_exit(reader_exit::CannotRun);
+    }
+    // _exit: nothing at exit is ours to run, and a leak check's threads
+    // would be refused by the filter.
+    ::_exit(serveReader(0, 1, 3));
+}

@@ -1,0 +1,263 @@
+#include "engine/otherformats/ReaderService.h"
+
+#include "engine/otherformats/ConfinedProcess.h"
+#include "engine/otherformats/LibarchiveCursor.h"
+#include "engine/otherformats/ReaderProtocol.h"
+
+#include <archive.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <new>
+#include <poll.h>
+#include <sys/uio.h>
+#include <unistd.h>
+
+namespace otherformats {
+
+namespace {
+
+using namespace protocol;
+
+// A reader that gets further into the file says so this often at most: the
+// parent counts it as progress.
+constexpr auto TickInterval = std::chrono::milliseconds(200);
+
+bool readExactly(int fd, void *buffer, size_t size)
+{
+    char *at = static_cast<char *>(buffer);
+    while (size > 0) {
+        const ssize_t got = ::read(fd, at, size);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return false;
+        at += got;
+        size -= size_t(got);
+    }
+    return true;
+}
+
+bool readMessage(int fd, uint8_t &type, std::string &payload)
+{
+    char header[HeaderSize];
+    if (!readExactly(fd, header, sizeof header))
+        return false;
+    type = uint8_t(header[0]);
+    uint32_t length = 0;
+    std::memcpy(&length, header + 1, sizeof length);
+    if (length > MaxPayload)
+        return false;
+    payload.resize(length);
+    return readExactly(fd, payload.data(), length);
+}
+
+class Service {
+public:
+    Service(int in, int out) : in_(in), out_(out) {}
+
+    int detect(Decoder &request, int archiveFd)
+    {
+        const std::string name = request.text();
+        if (request.failed())
+            return reader_exit::BadRequest;
+        const Detection detection = detectOpened(archiveFd, name);
+        Encoder record;
+        record.u8(uint8_t(detection.verdict));
+        record.text(detection.format);
+        record.text(detection.filter);
+        record.text(detection.error);
+        return send(record, Record::Detection) ? reader_exit::Done : reader_exit::BadRequest;
+    }
+
+    int walk(Decoder &request, int archiveFd)
+    {
+        const std::string name = request.text();
+        DataWanted wanted;
+        wanted.kind = DataWanted::Kind(request.u8());
+        for (uint64_t count = request.u64(); count > 0 && !request.failed(); --count)
+            wanted.chosen.insert(request.u64());
+        std::optional<std::string> password;
+        if (request.u8() != 0)
+            password = request.text();
+        if (request.failed() || wanted.kind > DataWanted::Kind::Chosen)
+            return reader_exit::BadRequest;
+
+        ArchiveSource source;
+        source.onProgress([this](uint64_t) { tick(); });
+        std::string error;
+        const bool opened = source.open(archiveFd, name, password, error);
+        if (password)
+            std::fill(password->begin(), password->end(), '\0');
+        Encoder openedRecord;
+        openedRecord.u8(opened);
+        openedRecord.text(error);
+        if (!send(openedRecord, Record::Next))
+            return reader_exit::Done;
+        if (!opened)
+            return reader_exit::Done;
+        LibarchiveCursor cursor(source);
+        uint64_t index = 0;
+        for (uint64_t sequence = 1;; ++sequence) {
+            const EntryCursor::Next next = cursor.next();
+            if (next != EntryCursor::Next::Entry && archive_errno(source.handle()) == ENOMEM)
+                return reader_exit::OutOfMemory;
+            Encoder record;
+            record.u8(uint8_t(next));
+            record.u64(sequence);
+            record.text(cursor.formatName());
+            record.u64(cursor.bytesRead());
+            record.u8(next == EntryCursor::Next::Entry && cursor.isPlainZip());
+            if (next == EntryCursor::Next::Entry) {
+                record.entry(cursor.entry());
+                record.layout(cursor.layout());
+            } else if (next == EntryCursor::Next::Unreadable) {
+                record.problem(cursor.unreadable());
+            } else if (next == EntryCursor::Next::Failed) {
+                record.problem(cursor.failure());
+            }
+            if (!send(record, Record::Next))
+                return reader_exit::Done;
+            if (next == EntryCursor::Next::End || next == EntryCursor::Next::Failed)
+                return reader_exit::Done;
+            if (next != EntryCursor::Next::Entry)
+                continue;
+            if (cursor.isPlainZip())
+                return reader_exit::Done;
+            // The walk numbers entries as the listing does: readable ones only.
+            const uint64_t current = index++;
+            if (wanted.wants(current) && cursor.entry().kind != EntryKind::Directory)
+                if (const int code = sendData(cursor, source, sequence); code >= 0)
+                    return code;
+        }
+    }
+
+private:
+    bool send(const Encoder &record, Record type)
+    {
+        const std::string message = record.framed(uint8_t(type));
+        lastSent_ = std::chrono::steady_clock::now();
+        return writeAll(out_, message.data(), message.size());
+    }
+
+    void tick()
+    {
+        const auto now = std::chrono::steady_clock::now();
+        if (now - lastSent_ < TickInterval)
+            return;
+        send(Encoder(), Record::Tick);
+    }
+
+    // Whether the parent asked to pass over the rest of entry `sequence`.
+    bool skipAsked(uint64_t sequence)
+    {
+        for (;;) {
+            pollfd watch{in_, POLLIN, 0};
+            if (::poll(&watch, 1, 0) <= 0)
+                return false;
+            uint8_t type = 0;
+            std::string payload;
+            if (!readMessage(in_, type, payload))
+                return false;
+            Decoder skip(payload.data(), payload.size());
+            if (type == uint8_t(Request::Skip) && skip.u64() == sequence)
+                return true;
+        }
+    }
+
+    // Each block of the current entry, then its end. -1 to go on; an exit
+    // code to stop.
+    int sendData(LibarchiveCursor &cursor, ArchiveSource &source, uint64_t sequence)
+    {
+        for (;;) {
+            if (skipAsked(sequence))
+                return sendEnd(DataStep{}) ? -1 : reader_exit::Done;
+            const DataStep step = cursor.readBlock();
+            if (step.kind != DataStep::Kind::Block) {
+                if (step.kind == DataStep::Kind::Failed && archive_errno(source.handle()) == ENOMEM)
+                    return reader_exit::OutOfMemory;
+                return sendEnd(step) ? -1 : reader_exit::Done;
+            }
+            for (size_t done = 0; done < step.size || step.size == 0;) {
+                const size_t piece = std::min(step.size - done, MaxBlock);
+                Encoder head;
+                head.u64(step.offset + done);
+                head.u64(cursor.bytesRead());
+                const uint8_t type = uint8_t(Record::Block);
+                const uint32_t length = uint32_t(head.payload().size() + piece);
+                char frame[HeaderSize];
+                frame[0] = char(type);
+                std::memcpy(frame + 1, &length, sizeof length);
+                iovec parts[3] = {{frame, sizeof frame},
+                                  {const_cast<char *>(head.payload().data()), head.payload().size()},
+                                  {const_cast<char *>(static_cast<const char *>(step.data) + done), piece}};
+                if (!writeParts(parts, 3))
+                    return reader_exit::Done;
+                lastSent_ = std::chrono::steady_clock::now();
+                done += piece;
+                if (step.size == 0)
+                    break;
+            }
+        }
+    }
+
+    bool sendEnd(const DataStep &step)
+    {
+        Encoder end;
+        end.u8(uint8_t(step.kind));
+        end.u8(step.fatal);
+        end.problem(step.problem);
+        return send(end, Record::DataEnd);
+    }
+
+    bool writeParts(iovec *parts, int count)
+    {
+        while (count > 0) {
+            const ssize_t wrote = ::writev(out_, parts, count);
+            if (wrote < 0 && errno == EINTR)
+                continue;
+            if (wrote <= 0)
+                return false;
+            size_t left = size_t(wrote);
+            while (count > 0 && left >= parts->iov_len) {
+                left -= parts->iov_len;
+                ++parts;
+                --count;
+            }
+            if (count > 0) {
+                parts->iov_base = static_cast<char *>(parts->iov_base) + left;
+                parts->iov_len -= left;
+            }
+        }
+        return true;
+    }
+
+    int in_;
+    int out_;
+    std::chrono::steady_clock::time_point lastSent_{};
+};
+
+}  // namespace
+
+int serveReader(int in, int out, int archiveFd)
+{
+    try {
+        uint8_t type = 0;
+        std::string payload;
+        if (!readMessage(in, type, payload))
+            return reader_exit::BadRequest;
+        Decoder request(payload.data(), payload.size());
+        Service service(in, out);
+        if (type == uint8_t(Request::Detect))
+            return service.detect(request, archiveFd);
+        if (type == uint8_t(Request::Walk))
+            return service.walk(request, archiveFd);
+        return reader_exit::BadRequest;
+    } catch (const std::bad_alloc &) {
+        return reader_exit::OutOfMemory;
+    }
+}
+
+}  // namespace otherformats
