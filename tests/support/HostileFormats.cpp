@@ -273,7 +273,10 @@ std::string tarHeader(const std::string &name, char type, uint64_t size)
     }
     place(h, 136, "00000000000");
     h[156] = type;
-    place(h, 257, std::string("ustar\0" "00", 8));
+    place(h, 257,
+          std::string("ustar\0"
+                      "00",
+                      8));
     place(h, 148, std::string(8, ' '));
     unsigned sum = 0;
     for (char c : h)
@@ -295,7 +298,8 @@ std::string isoContinuingIntoItself()
     constexpr uint32_t Root = 20, Area = 21, Data = 22, Sectors = 24;
     std::string image(Sectors * Sector, '\0');
 
-    const std::string rockRidge = susp("SP", std::string("\xBE\xEF\0", 3)) + susp("ER", std::string("\x0A\0\0\1RRIP_1991A", 14));
+    const std::string rockRidge =
+        susp("SP", std::string("\xBE\xEF\0", 3)) + susp("ER", std::string("\x0A\0\0\1RRIP_1991A", 14));
     // The file's name goes on ("NM", flag 1) in the area at offset 0, which
     // goes on to itself.
     const std::string areaEntries = continuation(Area, 0, 37) + susp("NM", "\1abcd");
@@ -327,7 +331,9 @@ std::string isoContinuingIntoItself()
         place(pvd, at, std::string(16, '0'));
     pvd[881] = 1;
     place(image, 16 * Sector, pvd);
-    place(image, 17 * Sector, "\xFF" "CD001\1");
+    place(image, 17 * Sector,
+          "\xFF"
+          "CD001\1");
 
     // The path tables: the root alone, little-endian then big-endian.
     std::string little("\1\0", 2), big("\1\0", 2);
