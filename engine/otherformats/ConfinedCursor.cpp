@@ -48,28 +48,47 @@ bool sendRequest(ConfinedProcess &process, Request type, const Encoder &payload)
     return process.write(message.data(), message.size());
 }
 
-// Reads one record, passing over ticks. False when the reader has gone.
-bool receiveRecord(ConfinedProcess &process, const std::function<bool()> &stopAsked, uint8_t &type,
-                   std::vector<char> &payload)
+}  // namespace
+
+bool RecordReader::next(ConfinedProcess &process, const std::function<bool()> &stopAsked, Received &record)
 {
     for (;;) {
-        char header[HeaderSize];
-        if (process.readExactly(header, sizeof header, stopAsked) != ConfinedProcess::Read::Data)
-            return false;
+        const size_t held = end_ - start_;
         uint32_t length = 0;
-        std::memcpy(&length, header + 1, sizeof length);
-        if (length > MaxPayload) {
-            process.kill();
-            return false;
+        if (held >= HeaderSize) {
+            std::memcpy(&length, buffer_.data() + start_ + 1, sizeof length);
+            if (length > MaxPayload) {
+                process.kill();
+                return false;
+            }
+            if (held >= HeaderSize + length) {
+                record.type = uint8_t(buffer_[start_]);
+                record.payload = buffer_.data() + start_ + HeaderSize;
+                record.length = length;
+                start_ += HeaderSize + length;
+                if (record.type == uint8_t(Record::Tick))
+                    continue;
+                return true;
+            }
         }
-        payload.resize(length);
-        if (length > 0 && process.readExactly(payload.data(), length, stopAsked) != ConfinedProcess::Read::Data)
+        // More is needed: what is held moves to the front, room is made for
+        // the whole record, and the pipe gives what it has.
+        const size_t needed = held >= HeaderSize ? HeaderSize + length : HeaderSize;
+        if (start_ > 0) {
+            std::memmove(buffer_.data(), buffer_.data() + start_, held);
+            start_ = 0;
+            end_ = held;
+        }
+        if (buffer_.size() < std::max(needed, ReadSize))
+            buffer_.resize(std::max(needed, ReadSize));
+        size_t got = 0;
+        if (process.read(buffer_.data() + end_, buffer_.size() - end_, got, stopAsked) != ConfinedProcess::Read::Data)
             return false;
-        type = uint8_t(header[0]);
-        if (type != uint8_t(Record::Tick))
-            return true;
+        end_ += got;
     }
 }
+
+namespace {
 
 // What a reader that went away says: the limit it met, or how it ended.
 Problem stopProblem(ConfinedProcess &process, const std::string &name)
@@ -112,11 +131,11 @@ bool ConfinedCursor::open(const std::string &path, const ReadOptions &options, c
     // The request's copy of the password goes at once.
     std::string &bytes = const_cast<std::string &>(request.payload());
     std::fill(bytes.begin(), bytes.end(), '\0');
-    if (!sent || !receiveRecord(process_, stopAsked_, type_, payload_)) {
+    if (!sent || !reader_.next(process_, stopAsked_, record_)) {
         problem = stopped();
         return false;
     }
-    Decoder opened(payload_.data(), payload_.size());
+    Decoder opened = record_.decoder();
     const bool ok = opened.u8() != 0;
     error = opened.text();
     if (opened.failed() || !ok) {
@@ -142,11 +161,11 @@ EntryCursor::Next ConfinedCursor::next()
         return Next::Failed;
     if (dataOpen_)
         passOverData();
-    if (gone_ || !receiveRecord(process_, stopAsked_, type_, payload_) || type_ != uint8_t(Record::Next)) {
+    if (gone_ || !reader_.next(process_, stopAsked_, record_) || record_.type != uint8_t(Record::Next)) {
         stopped();
         return Next::Failed;
     }
-    Decoder record(payload_.data(), payload_.size());
+    Decoder record = record_.decoder();
     const auto next = Next(record.u8());
     sequence_ = record.u64();
     format_ = record.text();
@@ -176,16 +195,16 @@ DataStep ConfinedCursor::readBlock()
     DataStep step;
     if (!dataOpen_)
         return step;  // no data was asked for this entry: it ends at once
-    if (!receiveRecord(process_, stopAsked_, type_, payload_)
-        || (type_ != uint8_t(Record::Block) && type_ != uint8_t(Record::DataEnd))) {
+    if (!reader_.next(process_, stopAsked_, record_)
+        || (record_.type != uint8_t(Record::Block) && record_.type != uint8_t(Record::DataEnd))) {
         dataOpen_ = false;
         step.kind = DataStep::Kind::Failed;
         step.problem = stopped();
         step.fatal = true;
         return step;
     }
-    Decoder record(payload_.data(), payload_.size());
-    if (type_ == uint8_t(Record::Block)) {
+    Decoder record = record_.decoder();
+    if (record_.type == uint8_t(Record::Block)) {
         step.kind = DataStep::Kind::Block;
         step.offset = record.u64();
         bytesRead_ = record.u64();
@@ -230,12 +249,12 @@ Detection detectConfined(const std::string &path, const ReadOptions &options)
         return result;
     Encoder request;
     request.text(rawMemberName(path));
-    uint8_t type = 0;
-    std::vector<char> payload;
+    RecordReader reader;
+    RecordReader::Received record;
     if (!sendRequest(process, Request::Detect, request)
-        || !receiveRecord(
-            process, [&options] { return cancelAsked(options); }, type, payload)
-        || type != uint8_t(Record::Detection)) {
+        || !reader.next(
+            process, [&options] { return cancelAsked(options); }, record)
+        || record.type != uint8_t(Record::Detection)) {
         process.kill();
         result.error = stopProblem(process, fileName(path)).text;
         result.stopped = !cancelAsked(options);
@@ -243,11 +262,11 @@ Detection detectConfined(const std::string &path, const ReadOptions &options)
         result.verdict = Verdict::Other;
         return result;
     }
-    Decoder record(payload.data(), payload.size());
-    const uint8_t verdict = record.u8();
-    result.format = record.text();
-    result.filter = record.text();
-    result.error = record.text();
+    Decoder detected = record.decoder();
+    const uint8_t verdict = detected.u8();
+    result.format = detected.text();
+    result.filter = detected.text();
+    result.error = detected.text();
     result.verdict = verdict <= uint8_t(Verdict::Other) ? Verdict(verdict) : Verdict::NotArchive;
     return result;
 }

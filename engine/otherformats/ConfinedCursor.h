@@ -6,10 +6,32 @@
 
 #include "engine/otherformats/ConfinedProcess.h"
 #include "engine/otherformats/EntryCursor.h"
+#include "engine/otherformats/ReaderProtocol.h"
 
 #include <vector>
 
 namespace otherformats {
+
+// The reader's records, read from its pipe in large pieces: a listing of a
+// million entries takes a few hundred reads rather than two million.
+class RecordReader {
+public:
+    struct Received {
+        uint8_t type = 0;
+        const char *payload = nullptr;  // valid until the next call
+        uint32_t length = 0;
+        protocol::Decoder decoder() const { return {payload, length}; }
+    };
+    // The next record other than a tick. False when the reader has gone or
+    // sent what no record is.
+    bool next(ConfinedProcess &process, const std::function<bool()> &stopAsked, Received &record);
+
+private:
+    static constexpr size_t ReadSize = 1 << 20;
+    std::vector<char> buffer_;
+    size_t start_ = 0;  // the first byte not yet given out
+    size_t end_ = 0;    // one past the last byte read
+};
 
 class ConfinedCursor : public EntryCursor {
 public:
@@ -29,9 +51,6 @@ public:
     DataStep readBlock() override;
 
 private:
-    enum class Got { Record, Gone };
-    // The next record other than a tick, in type_ and payload_.
-    Got receive();
     // The reader has gone or said something unreadable: the reason, said once.
     Problem stopped();
     void passOverData();
@@ -39,8 +58,8 @@ private:
     ConfinedProcess process_;
     std::string name_;  // the archive's file name, for messages
     std::function<bool()> stopAsked_;
-    uint8_t type_ = 0;
-    std::vector<char> payload_;
+    RecordReader reader_;
+    RecordReader::Received record_;
     Entry entry_;
     EntryLayout layout_;
     Problem problem_;

@@ -69,7 +69,7 @@ public:
         record.text(detection.format);
         record.text(detection.filter);
         record.text(detection.error);
-        return send(record, Record::Detection) ? reader_exit::Done : reader_exit::BadRequest;
+        return send(record, Record::Detection, true) ? reader_exit::Done : reader_exit::BadRequest;
     }
 
     int walk(Decoder &request, int archiveFd)
@@ -94,7 +94,7 @@ public:
         Encoder openedRecord;
         openedRecord.u8(opened);
         openedRecord.text(error);
-        if (!send(openedRecord, Record::Next))
+        if (!send(openedRecord, Record::Next, true))
             return reader_exit::Done;
         if (!opened)
             return reader_exit::Done;
@@ -118,7 +118,9 @@ public:
             } else if (next == EntryCursor::Next::Failed) {
                 record.problem(cursor.failure());
             }
-            if (!send(record, Record::Next))
+            const bool last = next == EntryCursor::Next::End || next == EntryCursor::Next::Failed
+                              || (next == EntryCursor::Next::Entry && cursor.isPlainZip());
+            if (!send(record, Record::Next, last))
                 return reader_exit::Done;
             if (next == EntryCursor::Next::End || next == EntryCursor::Next::Failed)
                 return reader_exit::Done;
@@ -135,19 +137,37 @@ public:
     }
 
 private:
-    bool send(const Encoder &record, Record type)
+    // Records wait in a buffer until it is large or has waited long, so
+    // that a listing of a million entries is not a million writes; the
+    // record that ends the walk, and any the parent waits on, go at once.
+    bool send(const Encoder &record, Record type, bool now = false)
     {
-        const std::string message = record.framed(uint8_t(type));
-        lastSent_ = std::chrono::steady_clock::now();
-        return writeAll(out_, message.data(), message.size());
+        pending_ += record.framed(uint8_t(type));
+        const auto time = std::chrono::steady_clock::now();
+        if (now || pending_.size() >= FlushSize || time - lastSent_ >= TickInterval)
+            return flush();
+        return true;
     }
 
+    bool flush()
+    {
+        lastSent_ = std::chrono::steady_clock::now();
+        if (pending_.empty())
+            return true;
+        const bool written = writeAll(out_, pending_.data(), pending_.size());
+        pending_.clear();
+        return written;
+    }
+
+    // Told each time the reading gets further into the file: the parent
+    // hears of it, with what waits, at most every TickInterval.
     void tick()
     {
-        const auto now = std::chrono::steady_clock::now();
-        if (now - lastSent_ < TickInterval)
+        if (std::chrono::steady_clock::now() - lastSent_ < TickInterval)
             return;
-        send(Encoder(), Record::Tick);
+        if (pending_.empty())
+            pending_ = Encoder().framed(uint8_t(Record::Tick));
+        flush();
     }
 
     // Whether the parent asked to pass over the rest of entry `sequence`.
@@ -171,6 +191,8 @@ private:
     // code to stop.
     int sendData(LibarchiveCursor &cursor, ArchiveSource &source, uint64_t sequence)
     {
+        if (!flush())
+            return reader_exit::Done;
         for (;;) {
             if (skipAsked(sequence))
                 return sendEnd(DataStep{}) ? -1 : reader_exit::Done;
@@ -209,7 +231,7 @@ private:
         end.u8(uint8_t(step.kind));
         end.u8(step.fatal);
         end.problem(step.problem);
-        return send(end, Record::DataEnd);
+        return send(end, Record::DataEnd, step.kind == DataStep::Kind::Failed && step.fatal);
     }
 
     bool writeParts(iovec *parts, int count)
@@ -234,8 +256,10 @@ private:
         return true;
     }
 
+    static constexpr size_t FlushSize = 64 * 1024;
     int in_;
     int out_;
+    std::string pending_;
     std::chrono::steady_clock::time_point lastSent_{};
 };
 
