@@ -9,12 +9,40 @@
 #include "engine/otherformats/Confinement.h"
 #include "engine/otherformats/ReaderService.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <unistd.h>
 
 namespace {
+
+uint64_t memoryLimit = 0;
+
+// The address space the process has had at its largest, from the kernel.
+uint64_t peakAddressSpace()
+{
+    FILE *status = std::fopen("/proc/self/status", "re");
+    if (!status)
+        return 0;
+    char line[256];
+    unsigned long long kib = 0;
+    while (std::fgets(line, sizeof line, status))
+        if (std::sscanf(line, "VmPeak: %llu kB", &kib) == 1)
+            break;
+    std::fclose(status);
+    return uint64_t(kib) << 10;
+}
+
+// The reader leaves by _exit() alone: exit() is libarchive giving up, which
+// it does when an allocation fails. At the memory limit that is the limit
+// reached, and said so.
+void libraryGaveUp()
+{
+    constexpr uint64_t margin = 64ull << 20;
+    if (memoryLimit && peakAddressSpace() + margin >= memoryLimit)
+        ::_exit(otherformats::reader_exit::OutOfMemory);
+}
 
 bool number(const char *text, uint64_t &value)
 {
@@ -48,6 +76,8 @@ int main(int argc, char **argv)
         ::execv(argv[next + 1], argv + next + 1);
         ::_exit(reader_exit::CannotRun);
     }
+    memoryLimit = sanitizerBuild() ? 0 : rules.memoryBytes;
+    std::atexit(libraryGaveUp);
     // _exit: nothing at exit is ours to run, and a leak check's threads
     // would be refused by the filter.
     ::_exit(serveReader(0, 1, 3));

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <poll.h>
 #include <sys/uio.h>
 #include <unistd.h>
@@ -24,6 +25,8 @@ using namespace protocol;
 // A reader that gets further into the file says so this often at most: the
 // parent counts it as progress.
 constexpr auto TickInterval = std::chrono::milliseconds(200);
+// Far more than any damaged archive has in a row at one place.
+constexpr uint64_t MaxFailuresInOnePlace = 64;
 
 bool readExactly(int fd, void *buffer, size_t size)
 {
@@ -100,10 +103,27 @@ public:
             return reader_exit::Done;
         LibarchiveCursor cursor(source);
         uint64_t index = 0;
+        // Unreadable entries met one after the other without the reading
+        // getting any further into the file: a reader going round on one
+        // spot, which would send the same failure for ever.
+        uint64_t sameSpot = 0, spot = 0;
         for (uint64_t sequence = 1;; ++sequence) {
-            const EntryCursor::Next next = cursor.next();
+            EntryCursor::Next next = cursor.next();
             if (next != EntryCursor::Next::Entry && archive_errno(source.handle()) == ENOMEM)
                 return reader_exit::OutOfMemory;
+            std::optional<Problem> stuck;
+            if (next == EntryCursor::Next::Unreadable) {
+                sameSpot = cursor.bytesRead() == spot ? sameSpot + 1 : 0;
+                spot = cursor.bytesRead();
+                if (sameSpot >= MaxFailuresInOnePlace) {
+                    next = EntryCursor::Next::Failed;
+                    stuck = Problem{{},
+                                    ProblemKind::Damaged,
+                                    "the reading fails over and over at the same place: " + cursor.unreadable().text};
+                }
+            } else {
+                sameSpot = 0;
+            }
             Encoder record;
             record.u8(uint8_t(next));
             record.u64(sequence);
@@ -116,7 +136,7 @@ public:
             } else if (next == EntryCursor::Next::Unreadable) {
                 record.problem(cursor.unreadable());
             } else if (next == EntryCursor::Next::Failed) {
-                record.problem(cursor.failure());
+                record.problem(stuck ? *stuck : cursor.failure());
             }
             const bool last = next == EntryCursor::Next::End || next == EntryCursor::Next::Failed
                               || (next == EntryCursor::Next::Entry && cursor.isPlainZip());

@@ -6,11 +6,13 @@
 #include "app/OperationFrame.h"
 #include "dialogs/MsgForm.h"
 #include "dialogs/StatusForm.h"
+#include "support/HostileFormats.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
 #include <chrono>
+#include <optional>
 
 namespace {
 
@@ -21,8 +23,10 @@ using namespace std::chrono_literals;
 // several times over, the window's thread included.
 #ifdef ORVEX_SANITIZED
 constexpr auto LongestGap = 500ms;
+constexpr auto CancelTakes = 2000ms;
 #else
 constexpr auto LongestGap = 50ms;
+constexpr auto CancelTakes = 500ms;
 #endif
 
 class WindowThread : public WindowTest {
@@ -118,6 +122,34 @@ TEST_F(WindowThread, TheLoopTurnsWhileALargeArchiveIsReadAndACancelledOpenKeepsT
     EXPECT_EQ(form().windowTitle(), "small.zip - Orvex 97");
     EXPECT_EQ(messages(), QStringList{});  // nothing to say: the user asked for it
     EXPECT_TRUE(form().toolButton("openButton")->isEnabled());
+}
+
+// An archive whose reader goes round without end: the window's loop keeps
+// turning, and Cancel ends the read at once, however long the reader would
+// have taken before its limit.
+TEST_F(WindowThread, CancelEndsTheReadOfAnArchiveWhoseReaderHangsAtOnce)
+{
+    const QString small = writeArchive("small.zip", ziptest::buildZip({ziptest::stored("kept.txt", "x")}));
+    open(small);
+    writeFile(path("loop.xar"), QByteArray::fromStdString(ziptest::xarLinkedTwice()));
+    frame().readProgressDelay = 0;
+    // The loop turns a while with the reader stuck, then Cancel is clicked.
+    int turnsShown = 0;
+    std::optional<Clock::time_point> clicked;
+    LoopTurns turns([&] {
+        if (!clicked && windows->F_status->isVisible() && ++turnsShown == 20) {
+            windows->F_status->cancelButton->click();
+            clicked = Clock::now();
+        }
+    });
+    const auto start = Clock::now();
+    open(path("loop.xar"));
+    const auto ended = Clock::now();
+    ASSERT_TRUE(clicked);
+    EXPECT_LT(ended - *clicked, CancelTakes);
+    EXPECT_LT(turns.longestGap(start, ended), LongestGap);
+    EXPECT_EQ(names(), std::vector<QString>{"kept.txt"});
+    EXPECT_EQ(messages(), QStringList{});
 }
 
 TEST_F(WindowThread, AChangeWhoseReReadWasStoppedSaysTheListingIsOutOfDateUntilTheNextRead)

@@ -8,6 +8,7 @@
 #include "support/Compress.h"
 #include "support/Files.h"
 #include "support/HandBuiltArchives.h"
+#include "support/HostileFormats.h"
 #include "support/Run.h"
 #include "support/TarBuilder.h"
 
@@ -406,4 +407,18 @@ TEST_F(OtherFormats, AnEncryptedArchiveTakesThePasswordFileThroughTheComponent)
     const RunResult refused = runOrvexzip({"test", archive}, dir.path());
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_NE(refused.err.find("encrypted"), std::string::npos) << refused.err;
+}
+
+// The reader's limits come from the environment: a xar whose links go
+// round stops after the second of quiet set there, not the default 20, and
+// the command fails saying so.
+TEST_F(OtherFormats, AReaderPastTheLimitsSetInTheEnvironmentFailsTheCommand)
+{
+    dir.write("linked.xar", xarLinkedTwice());
+    const std::vector<std::string> env = {"LC_ALL=C", "ORVEX97_READER_MEMORY_MB=256", "ORVEX97_READER_QUIET_MS=1000",
+                                          "ORVEX97_READER_CPU_SECONDS=20"};
+    const RunResult listed = runOrvexzip({"list", "linked.xar"}, dir.path(), env);
+    EXPECT_NE(listed.exitCode, 0);
+    EXPECT_NE(listed.err.find("stopped reading linked.xar: it made no progress for 1 s"), std::string::npos)
+        << listed.err;
 }

@@ -14,7 +14,8 @@ void putLittle(std::string &out, uint64_t value, int bytes)
         out += char(value & 0xFF);
 }
 
-// RAR5's variable-length integer: seven bits a byte, the high bit saying more follow.
+}  // namespace
+
 std::string vint(uint64_t value)
 {
     std::string out;
@@ -25,7 +26,6 @@ std::string vint(uint64_t value)
     return out;
 }
 
-// A RAR5 header: its CRC-32 over the size and the fields, the size, the fields.
 std::string rar5Header(const std::string &fields)
 {
     const std::string sized = vint(fields.size()) + fields;
@@ -33,8 +33,6 @@ std::string rar5Header(const std::string &fields)
     putLittle(out, crc32Of(sized), 4);
     return out + sized;
 }
-
-}  // namespace
 
 std::string empty7z()
 {

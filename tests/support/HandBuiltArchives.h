@@ -3,6 +3,7 @@
 // program here writes (RAR) and what a test should not ask a peer tool's
 // version for (a 7z of nothing): signatures and headers, each with its CRC-32.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,11 @@ struct Rar5Entry {
     std::string name;
     bool directory = false;  // otherwise an empty file, stored
 };
+
+// RAR5's variable-length integer: seven bits a byte, the high bit saying more follow.
+std::string vint(uint64_t value);
+// A RAR5 header: its CRC-32 over the size and the fields, the size, the fields.
+std::string rar5Header(const std::string &fields);
 
 // A RAR5 archive: the main header, one file header per entry, the end header.
 std::string rar5Archive(const std::vector<Rar5Entry> &entries);
