@@ -1,5 +1,6 @@
 #include "engine/otherformats/SevenZipListing.h"
 
+#include <algorithm>
 #include <charconv>
 #include <ctime>
 
@@ -116,13 +117,17 @@ bool validUtf8(std::string_view text)
 
 void SevenZipListing::feed(std::string_view text)
 {
+    // A line past the limit keeps its beginning: no name that long is read.
+    const auto keep = [this](std::string_view part) {
+        pending_.append(part.substr(0, std::min(part.size(), LineLimit - std::min(LineLimit, pending_.size()))));
+    };
     while (!text.empty()) {
         const size_t end = text.find('\n');
         if (end == std::string_view::npos) {
-            pending_.append(text);
+            keep(text);
             return;
         }
-        pending_.append(text.substr(0, end));
+        keep(text.substr(0, end));
         text.remove_prefix(end + 1);
         std::string whole = std::move(pending_);
         pending_.clear();

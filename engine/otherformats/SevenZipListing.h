@@ -28,6 +28,10 @@ enum class ListingTimes { Local, Utc };
 
 class SevenZipListing {
 public:
+    // The longest line kept whole; a longer one keeps this much of its
+    // beginning, far past the longest name any reader here takes.
+    static constexpr size_t LineLimit = 1 << 20;
+
     explicit SevenZipListing(ListingTimes times = ListingTimes::Local) : times_(times) {}
 
     void feed(std::string_view text);

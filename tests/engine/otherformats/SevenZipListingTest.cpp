@@ -91,3 +91,12 @@ TEST(SevenZipListing, AListingThatCannotBeTrustedIsRefused)
     for (const char *text : cases)
         EXPECT_FALSE(parsed(text).error().empty()) << text;
 }
+
+TEST(SevenZipListing, AnOverlongNameKeepsOnlyItsBeginning)
+{
+    const std::string name(3 * SevenZipListing::LineLimit, 'n');
+    const SevenZipListing listing = parsed(record(name, "1", "A -rw-r--r--", "00000000"), 4096);
+    ASSERT_EQ(listing.entries().size(), 1u);
+    EXPECT_EQ(listing.entries()[0].entry.name.size(), SevenZipListing::LineLimit - std::string("Path = ").size());
+    EXPECT_EQ(listing.entries()[0].entry.size, 1u);
+}
