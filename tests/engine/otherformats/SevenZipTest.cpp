@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdio>
 #include <map>
 
@@ -208,4 +209,24 @@ TEST_F(SevenZip, DamagedDataFailsItsCheckAndNothingWrongIsGiven)
         for (const auto &[name, data] : walked.files)
             EXPECT_TRUE(data == "(failed)" || expected[name] == data) << options << " " << name;
     }
+}
+
+TEST_F(SevenZip, CancelInsideAnEntryStopsSevenZipAndLeavesNoTemporaryFile)
+{
+    const std::string path = archive("-psecret");
+    ASSERT_FALSE(path.empty());
+    ziptest::TempDir target;
+    std::atomic<bool> cancel{false};
+    ExtractOptions options;
+    options.target = target.path();
+    options.read.password = "secret";
+    options.read.cancel = &cancel;
+    options.read.progress = [&](const Progress &progress) {
+        if (progress.entry == "dir/text.txt" && progress.entryBytes > 0)
+            cancel = true;
+    };
+    const ExtractResult result = extract(path, options);
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_FALSE(ziptest::exists(target / "dir/text.txt"));
+    EXPECT_TRUE(temporaryFiles(target.path()).empty());
 }
