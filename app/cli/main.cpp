@@ -1,7 +1,9 @@
 // orvexzip: the archive component without the window.
 //
-//   orvexzip list ARCHIVE [--charset NAME]   the members, as the main window's grid shows
-//                                them, and whether each is encrypted
+//   orvexzip list ARCHIVE [--charset NAME] [--password-file FILE]
+//                                the members, as the main window's grid shows
+//                                them, and whether each is encrypted (the
+//                                password for a 7z whose names are encrypted)
 //   orvexzip add ARCHIVE [options] SPEC...
 //                                --encrypt: the files added get WinZip AES-256,
 //                                with the password of --password-file FILE or
@@ -174,7 +176,8 @@ bool takeCharset(const ParsedArguments &parsed, TZipEngine &engine)
 
 int listCommand(std::span<char *const> arguments)
 {
-    const std::optional<ParsedArguments> parsed = parseCommand(arguments, {}, {"charset"}, 1, "list needs an archive");
+    const std::optional<ParsedArguments> parsed =
+        parseCommand(arguments, {}, {"charset", cli::PasswordFileOption}, 1, "list needs an archive");
     if (!parsed)
         return ExitUsage;
     if (parsed->operands.size() != 1)
@@ -182,6 +185,12 @@ int listCommand(std::span<char *const> arguments)
     TZipEngine engine;
     if (!takeCharset(*parsed, engine))
         return ExitUsage;
+    // A 7z whose names are encrypted lists only with its password.
+    cli::PasswordSource passwords(&stopSignal, stopWake(), [](std::string_view name) { return terminalText(name); });
+    if (std::string error; !cli::attachPasswordSource(engine, passwords, parsed->options, error)) {
+        writeError(error);
+        return ExitUsage;
+    }
     const std::string archive = parsed->operands[0];
     // The component lists a missing archive as empty; here that is an error.
     if (!orvex::ArchiveDirectoryReader::archiveExists(archive)) {
@@ -495,7 +504,7 @@ int convertCommand(std::span<char *const> arguments)
 }
 
 constexpr Command Commands[] = {
-    {"list", "ARCHIVE [--charset NAME]", -1, listCommand},
+    {"list", "ARCHIVE [--charset NAME] [--password-file FILE]", -1, listCommand},
     {"add",
      "ARCHIVE [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] "
      "[--dos-names] [--encrypt [--password-file FILE]] SPEC...",

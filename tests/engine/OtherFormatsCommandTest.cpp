@@ -409,6 +409,24 @@ TEST_F(OtherFormats, AnEncryptedArchiveTakesThePasswordFileThroughTheComponent)
     EXPECT_NE(refused.err.find("encrypted"), std::string::npos) << refused.err;
 }
 
+// A 7z whose names are encrypted lists with the password file too, and
+// without it says a password is needed (no terminal to ask on).
+TEST_F(OtherFormats, ASevenZipWithEncryptedNamesListsWithThePasswordFile)
+{
+    const std::string archive = make("n.7z", "7zz", "7zz a -psecret -mhe=on n.7z src >/dev/null");
+    if (archive.empty())
+        GTEST_SKIP() << "7zz is not installed";
+    dir.write("pw", "secret\n");
+    const RunResult listed = runOrvexzip({"list", archive, "--password-file", "pw"}, dir.path());
+    EXPECT_EQ(listed.exitCode, 0) << listed.err;
+    EXPECT_NE(listed.out.find("src/docs/big.txt"), std::string::npos) << listed.out;
+
+    const RunResult refused = runOrvexzip({"list", archive}, dir.path());
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.out.find("src/"), std::string::npos) << refused.out;
+    EXPECT_NE(refused.err.find("password"), std::string::npos) << refused.err;
+}
+
 // The reader's limits come from the environment: a xar whose links go
 // round stops after the second of quiet set there, not the default 20, and
 // the command fails saying so.
