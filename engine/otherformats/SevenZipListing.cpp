@@ -79,7 +79,10 @@ void applyAttributes(std::string_view text, Entry &entry)
     std::string_view posix = space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
     if (const size_t end = posix.find(' '); end != std::string_view::npos)
         posix = posix.substr(0, end);
-    if (posix.size() == 10) {
+    // "drwxr-xr-x" and the like; anything else (a number) is no mode.
+    const bool isMode = posix.size() == 10 && std::string_view("-dlcbps").find(posix[0]) != std::string_view::npos
+                        && posix.substr(1).find_first_not_of("rwxsStT-") == std::string_view::npos;
+    if (isMode) {
         switch (posix[0]) {
         case 'd': entry.kind = EntryKind::Directory; break;
         case 'l': entry.kind = EntryKind::Symlink; break;

@@ -45,6 +45,7 @@ TEST(SevenZipListing, AttributesGiveKindModeAndData)
         {"A", "3", EntryKind::File, 0644, true},   // made on Windows: no permissions stored
         {"AR", "3", EntryKind::File, 0444, true},  // read-only there
         {"D", "0", EntryKind::Directory, 0755, false},
+        {"A 0x00008000", "3", EntryKind::File, 0644, true},  // a number is no mode
     };
     for (const Case &c : cases) {
         const SevenZipListing listing = parsed(record("n", c.size, c.attributes, "363A3020"));
