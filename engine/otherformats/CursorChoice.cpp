@@ -10,8 +10,13 @@ namespace otherformats {
 std::unique_ptr<EntryCursor> openCursor(const std::string &path, const ReadOptions &options, const DataWanted &wanted,
                                         Problem &problem)
 {
-    if (readBySevenZip(path))
-        return SevenZipCursor::open(sevenZipProgram(), path, options, wanted, problem);
+    if (readBySevenZip(path)) {
+        bool couldNotRun = false;
+        auto cursor = SevenZipCursor::open(sevenZipProgram(), path, options, wanted, problem, &couldNotRun);
+        // A 7zz that will not run here leaves the archive to libarchive.
+        if (cursor || !couldNotRun)
+            return cursor;
+    }
     auto cursor = std::make_unique<ConfinedCursor>();
     if (!cursor->open(path, options, wanted, problem))
         return nullptr;

@@ -184,9 +184,9 @@ StreamResult stream(const std::string &path, const ReadOptions &options, const S
 bool readBySevenZip(const std::string &path);
 
 // Whether `options.password` opens the data of entry `index` (list()'s
-// numbering): false only when its first data is refused as encrypted, at
-// the cost of reading up to that data, so that a wrong password can be
-// asked again before anything is read.
+// numbering) of a 7z that 7-Zip's program reads: false only when its first
+// data is refused as encrypted, at the cost of reading up to that data, so
+// that a wrong password can be asked again before anything is read.
 bool passwordOpens(const std::string &path, const ReadOptions &options, uint64_t index);
 
 // Where extract() puts an entry of this name, relative to the target, and

@@ -42,11 +42,17 @@ bool readBySevenZip(const std::string &path)
 
 bool passwordOpens(const std::string &path, const ReadOptions &options, uint64_t index)
 {
+    // Only 7-Zip's program tells a wrong password: libarchive, with or
+    // without one, cannot decrypt what it is asked for here.
+    const std::string program = sevenZipProgram();
+    if (program.empty())
+        return true;
     Problem problem;
-    const std::unique_ptr<EntryCursor> cursor =
-        openCursor(path, options, DataWanted{DataWanted::Kind::Chosen, {index}}, problem);
+    bool couldNotRun = false;
+    const std::unique_ptr<EntryCursor> cursor = SevenZipCursor::open(
+        program, path, options, DataWanted{DataWanted::Kind::Chosen, {index}}, problem, &couldNotRun);
     if (!cursor)
-        return problem.kind != ProblemKind::Encrypted;
+        return couldNotRun || problem.kind != ProblemKind::Encrypted;
     for (uint64_t number = 0;;) {
         const EntryCursor::Next next = cursor->next();
         if (next == EntryCursor::Next::End || next == EntryCursor::Next::Failed)
@@ -61,7 +67,7 @@ bool passwordOpens(const std::string &path, const ReadOptions &options, uint64_t
 
 std::unique_ptr<SevenZipCursor> SevenZipCursor::open(const std::string &program, const std::string &path,
                                                      const ReadOptions &options, const DataWanted &wanted,
-                                                     Problem &problem)
+                                                     Problem &problem, bool *couldNotRun)
 {
     std::unique_ptr<SevenZipCursor> cursor(new SevenZipCursor);
     cursor->options_ = options;
@@ -79,8 +85,11 @@ std::unique_ptr<SevenZipCursor> SevenZipCursor::open(const std::string &program,
     cursor->size_ = uint64_t(status.st_size);
 
     SevenZipRun run;
-    if (!run.start(program, ListArguments, cursor->fd_.get(), cursor->size_, options, problem))
+    if (!run.start(program, ListArguments, cursor->fd_.get(), cursor->size_, options, problem)) {
+        if (couldNotRun)
+            *couldNotRun = run.couldNotRun();
         return nullptr;
+    }
     SevenZipListing listing;
     std::vector<char> buffer(BlockSize);
     for (size_t got = 0; run.read(buffer.data(), buffer.size(), got) == ConfinedProcess::Read::Data;)
@@ -88,6 +97,8 @@ std::unique_ptr<SevenZipCursor> SevenZipCursor::open(const std::string &program,
     listing.finish();
     if (const std::optional<Problem> failed = run.finish()) {
         problem = *failed;
+        if (couldNotRun)
+            *couldNotRun = run.couldNotRun();
         return nullptr;
     }
     if (!listing.error().empty()) {

@@ -25,9 +25,10 @@ class SevenZipCursor final : public EntryCursor {
 public:
     // Lists `path` with `program` (7zz's absolute path). Null with `problem`
     // set when it cannot: encrypted names without the right password among
-    // the reasons.
+    // the reasons, and `couldNotRun` set when the program would not run.
     static std::unique_ptr<SevenZipCursor> open(const std::string &program, const std::string &path,
-                                                const ReadOptions &options, const DataWanted &wanted, Problem &problem);
+                                                const ReadOptions &options, const DataWanted &wanted, Problem &problem,
+                                                bool *couldNotRun = nullptr);
 
     Next next() override;
     const Entry &entry() const override { return entries_[current_].entry; }

@@ -165,6 +165,7 @@ bool SevenZipRun::start(const std::string &program, const std::vector<std::strin
     std::string error;
     if (!process_.start(spec, error)) {
         finished_ = true;
+        couldNotRun_ = true;
         problem = {{}, ProblemKind::Damaged, "cannot start 7-Zip: " + error};
         return false;
     }
@@ -230,9 +231,10 @@ std::optional<Problem> SevenZipRun::finish()
         outcome_.reset();
     else if (stopped.empty() && sevenZipsOwn)
         outcome_ = sevenZipProblem(errors(), exitCode, {}, passwordGiven_, limits_);
-    else if (stopped.empty() && exitCode == reader_exit::CannotRun)
+    else if (stopped.empty() && exitCode == reader_exit::CannotRun) {
+        couldNotRun_ = true;
         outcome_ = Problem{{}, ProblemKind::Damaged, "7-Zip could not be started: " + reason};
-    else
+    } else
         // Killed: by its limits, by this side (cancel, silence) or by a fault.
         outcome_ = sevenZipProblem(errors(), exitCode, stopped.empty() ? reason : stopped, passwordGiven_, limits_);
     return outcome_;

@@ -50,6 +50,9 @@ public:
     std::optional<Problem> finish();
     // What it has said on its standard error so far.
     std::string errors() const;
+    // 7zz could not be started, or not become the program it is (after
+    // start() or finish() said so).
+    bool couldNotRun() const { return couldNotRun_; }
 
 private:
     void collect(int fd);
@@ -59,6 +62,7 @@ private:
     ReaderLimits limits_{};
     bool passwordGiven_ = false;
     bool finished_ = false;
+    bool couldNotRun_ = false;
     std::optional<Problem> outcome_;
     std::thread collector_;
     mutable std::mutex errorsLock_;

@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cstdio>
 #include <map>
+#include <sys/stat.h>
 
 using namespace otherformats;
 using namespace otherformats_test;
@@ -229,4 +230,22 @@ TEST_F(SevenZip, CancelInsideAnEntryStopsSevenZipAndLeavesNoTemporaryFile)
     EXPECT_TRUE(result.cancelled);
     EXPECT_FALSE(ziptest::exists(target / "dir/text.txt"));
     EXPECT_TRUE(temporaryFiles(target.path()).empty());
+}
+
+TEST_F(SevenZip, ASevenZipThatWillNotRunLeavesThePlainArchiveToLibarchive)
+{
+    const std::string path = archive("");
+    ASSERT_FALSE(path.empty());
+    // A 7zz on the path whose interpreter does not exist.
+    ziptest::TempDir bin;
+    ziptest::writeFile(bin / "7zz", "#!/nonexistent/interpreter\n");
+    ASSERT_EQ(::chmod((bin / "7zz").c_str(), 0755), 0);
+    struct Path {
+        std::string saved = std::getenv("PATH");
+        explicit Path(const std::string &first) { ::setenv("PATH", (first + ":" + saved).c_str(), 1); }
+        ~Path() { ::setenv("PATH", saved.c_str(), 1); }
+    } broken(bin.path());
+    const Listing listing = list(path);
+    EXPECT_TRUE(listing.complete) << (listing.problems.empty() ? "" : listing.problems.front().text);
+    EXPECT_EQ(listing.entries.size(), expected.size());
 }
