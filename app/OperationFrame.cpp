@@ -1,5 +1,6 @@
 #include "app/OperationFrame.h"
 
+#include "app/PasswordQuestion.h"
 #include "app/PlainWords.h"
 #include "dialogs/MsgForm.h"
 #include "dialogs/StatusForm.h"
@@ -151,9 +152,12 @@ void OperationFrame::call(const EngineCall &engineCall, orvex::ComponentEvents *
 void OperationFrame::readListing(const EngineCall &read)
 {
     Running running(*this);
+    // An archive whose names are encrypted (a 7z) asks for its password
+    // while it is read.
+    PasswordQuestion passwords(engine_, owner_);
     const bool alone = running_ == 1;
     if (!alone)
-        return worker_.run(handlers(), read);
+        return worker_.run(passwords, read);
     readingAlone_ = true;
     statusWindow_.progress().model().reset();
     statusWindow_.progress().setFileText(readingText(0));
@@ -174,7 +178,7 @@ void OperationFrame::readListing(const EngineCall &read)
             frame.statusWindow_.progress().clear();
         }
     } done{*this};
-    worker_.run(handlers(), read);
+    worker_.run(passwords, read);
 }
 
 QString OperationFrame::readingText(int64_t members)

@@ -55,7 +55,8 @@ public:
     // Reads the member list with `read` (a component call that reads it) on
     // a worker thread. A read that takes longer than readProgressDelay shows
     // the status window ("Reading N members…"), whose Cancel stops it; the
-    // component then throws EReadCancelled and keeps the list it had.
+    // component then throws EReadCancelled and keeps the list it had. A
+    // password the reading needs (a 7z's encrypted names) is asked in a box.
     void readListing(const EngineCall &read);
     // In milliseconds; short reads show nothing, so that the window does not flash.
     int readProgressDelay = 400;

@@ -245,3 +245,20 @@ TEST_F(OtherFormatWindow, ASaveAsZipCancelledMidwayLeavesNothing)
     EXPECT_EQ(engine().ZipFilename(), path("locked.zip").toStdString());
     EXPECT_FALSE(messages().join('\n').contains(QStringLiteral("were saved"))) << messages().join('\n').toStdString();
 }
+
+// A 7z whose names are encrypted asks for its password on opening, again
+// after a wrong one, through the window's password question.
+TEST_F(OtherFormatWindow, ASevenZipWithEncryptedNamesAsksOnOpeningUntilThePasswordIsRight)
+{
+    if (!ziptest::haveProgram("7zz"))
+        GTEST_SKIP() << "7zz (the 7zip package) reads these archives";
+    ASSERT_EQ(ziptest::sh("7zz a -psecret -mhe=on ../names.7z a.txt dir >/dev/null", path("src").toStdString()), 0);
+    script->passwordAnswers = {{true, "wrong"}, {true, "secret"}};
+    open(path("names.7z"));
+    EXPECT_EQ(column(0), (std::vector<QString>{"dir/", "a.txt", "dir/b.txt"}));
+    const auto asked = std::count_if(script->shown.begin(), script->shown.end(), [](const auto &shown) {
+        return shown.kind == platform::PromptRecord::Kind::Password;
+    });
+    EXPECT_EQ(asked, 2);
+    EXPECT_TRUE(script->passwordAnswers.empty());
+}
