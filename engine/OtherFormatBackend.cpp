@@ -207,6 +207,8 @@ void OtherFormatBackend::list(const std::string &, ArchiveEvents &events, Archiv
                                  && read.problems.front().entry.empty();
         if (!namesLocked || !takesPassword)
             break;
+        // Kept only once it has opened them.
+        password_ = Secret();
         std::string given;
         const PasswordAnswer answer = events.password(baseName(archive_), attempt, given);
         Secret answered(std::move(given));
