@@ -113,10 +113,4 @@ private:
     bool readZerosAsStream();
 };
 
-// The longest entry name or link target read, in bytes: ZIP's limit, far
-// past any path a file system takes. A name costs its length in every
-// listing that holds it, and tar's long names run to a megabyte each, so a
-// small archive of such names would take gigabytes to list.
-inline constexpr size_t MaxNameLength = 65535;
-
 }  // namespace otherformats

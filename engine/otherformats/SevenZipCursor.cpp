@@ -1,6 +1,6 @@
 #include "engine/otherformats/SevenZipCursor.h"
 
-#include "engine/otherformats/ArchiveSource.h"
+#include "engine/otherformats/FormatNames.h"
 
 #include <zlib.h>
 
