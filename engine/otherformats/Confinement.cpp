@@ -186,8 +186,11 @@ bool confineThisProcess(const ConfinementRules &rules)
     // the user reading it.
     setLimit(RLIMIT_CORE, 0, 0);
     ::prctl(PR_SET_DUMPABLE, 0);
-    // No file may grow: the reader writes only to its pipe.
+    // No file may grow: the reader writes only to its pipe. A write to a
+    // file fails rather than ends it, since its error output may be one (a
+    // session's log), where libarchive says why it gives up.
     setLimit(RLIMIT_FSIZE, 0, 0);
+    std::signal(SIGXFSZ, SIG_IGN);
     // The soft limit sends SIGXCPU, which ends it; the hard one kills.
     setLimit(RLIMIT_CPU, rlim_t(rules.cpuSeconds), rlim_t(rules.cpuSeconds + 5));
     if (rules.memoryBytes && sanitizerBuild() && !rules.becomesProgram)

@@ -35,12 +35,11 @@ uint64_t peakAddressSpace()
 }
 
 // The reader leaves by _exit() alone: exit() is libarchive giving up, which
-// it does when an allocation fails. At the memory limit that is the limit
-// reached, and said so.
+// it does when an allocation fails. Near the memory limit that is the limit
+// reached, and said so; a buffer that doubles fails once it holds half.
 void libraryGaveUp()
 {
-    constexpr uint64_t margin = 64ull << 20;
-    if (memoryLimit && peakAddressSpace() + margin >= memoryLimit)
+    if (memoryLimit && peakAddressSpace() >= memoryLimit / 2)
         ::_exit(otherformats::reader_exit::OutOfMemory);
 }
 

@@ -19,14 +19,14 @@ namespace {
 // Starts `script` under /bin/sh in the reader's place and reads what it
 // writes until it ends; returns the reason it ended with.
 std::string run(const std::string &script, otherformats::ReaderLimits limits, std::string &output,
-                const std::function<bool()> &stopAsked = {})
+                const std::function<bool()> &stopAsked = {}, const std::string &errorFile = "/dev/null")
 {
     ConfinedProcess process;
     std::string error;
-    const int devNull = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    const int errors = ::open(errorFile.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
     const bool started =
-        process.start({.arguments = {"-c", script}, .program = "/bin/sh", .limits = limits, .errorFd = devNull}, error);
-    ::close(devNull);
+        process.start({.arguments = {"-c", script}, .program = "/bin/sh", .limits = limits, .errorFd = errors}, error);
+    ::close(errors);
     if (!started)
         return "not started: " + error;
     char buffer[256];
@@ -81,4 +81,9 @@ TEST(ConfinedProcess, AChildThatIsQuietSpinsOrIsCancelledIsEndedWithTheReason)
     EXPECT_EQ(run("while :; do :; done", {.cpuSeconds = 1}, output), "it used more than 1 s of processor time");
     EXPECT_EQ(run("sleep 30", {}, output, [] { return true; }), "cancelled");
     EXPECT_EQ(run("exit 0", {}, output), "");
+    // An error output that is a file (a session's log) takes nothing, and
+    // the child goes on.
+    TempDir dir;
+    EXPECT_EQ(run("echo complaint >&2; echo went on", {}, output, {}, dir / "log"), "");
+    EXPECT_EQ(output, "went on\n");
 }
