@@ -18,10 +18,11 @@ void putLittle(std::string &out, uint64_t value, int bytes)
         out += char(value & 0xFF);
 }
 
+// A field wider than 8 bytes is zeros before the value.
 void putBig(std::string &out, uint64_t value, int bytes)
 {
     for (int i = bytes - 1; i >= 0; --i)
-        out += char((value >> (8 * i)) & 0xFF);
+        out += char(i < 8 ? (value >> (8 * i)) & 0xFF : 0);
 }
 
 // ISO 9660 writes most numbers twice, little-endian then big-endian.
