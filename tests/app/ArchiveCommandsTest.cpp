@@ -22,6 +22,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -571,7 +572,18 @@ TEST_F(ArchiveCommands, AboutBoxIsModalAndClosesWithEnter)
 
 TEST_F(ArchiveCommands, CancelDuringADeleteLeavesTheArchiveAsItWas)
 {
-    const QString archive = makeArchive("a.zip", {"a.txt", "b.txt", "c.txt"});
+    // Members that do not compress, large enough that the window's loop
+    // turns before the library has copied them, however the threads are
+    // scheduled.
+    QStringList specs;
+    QRandomGenerator noise(7);
+    for (const char *name : {"a.txt", "b.txt", "c.txt"}) {
+        QByteArray bytes(2 << 20, '\0');
+        noise.fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
+        specs << path(QString::fromLatin1(name));
+        writeFile(specs.back(), bytes);
+    }
+    const QString archive = addWithEngine(path("a.zip"), specs);
     open(archive);
     const QByteArray before = readBytes(archive);
     grid().setSelection(TGridRect{0, 1, 3, 3});
