@@ -121,6 +121,7 @@ bool ConfinedCursor::open(const std::string &path, const ReadOptions &options, c
     Encoder request;
     request.text(rawMemberName(path));
     request.u8(uint8_t(wanted.kind));
+    request.u8(wanted.bytes);
     request.u64(wanted.chosen.size());
     for (const uint64_t index : wanted.chosen)
         request.u64(index);
@@ -196,7 +197,8 @@ DataStep ConfinedCursor::readBlock()
     if (!dataOpen_)
         return step;  // no data was asked for this entry: it ends at once
     if (!reader_.next(process_, stopAsked_, record_)
-        || (record_.type != uint8_t(Record::Block) && record_.type != uint8_t(Record::DataEnd))) {
+        || (record_.type != uint8_t(Record::Block) && record_.type != uint8_t(Record::DataEnd)
+            && record_.type != uint8_t(Record::Extent))) {
         dataOpen_ = false;
         step.kind = DataStep::Kind::Failed;
         step.problem = stopped();
@@ -204,6 +206,17 @@ DataStep ConfinedCursor::readBlock()
         return step;
     }
     Decoder record = record_.decoder();
+    if (record_.type == uint8_t(Record::Extent)) {
+        step.kind = DataStep::Kind::Block;
+        step.offset = record.u64();
+        bytesRead_ = record.u64();
+        step.size = size_t(record.u64());
+        if (record.failed() || wanted_.bytes) {
+            dataOpen_ = false;
+            step = {DataStep::Kind::Failed, nullptr, 0, 0, stopped(), true};
+        }
+        return step;
+    }
     if (record_.type == uint8_t(Record::Block)) {
         step.kind = DataStep::Kind::Block;
         step.offset = record.u64();

@@ -23,9 +23,12 @@ struct DataWanted {
     enum class Kind { None, All, Chosen };
     Kind kind = Kind::All;
     std::set<uint64_t> chosen{};  // list()'s indices, for Chosen
+    // False: the data is read to check it but kept by nobody (a test), so a
+    // reader elsewhere tells each block's place and size without its bytes.
+    bool bytes = true;
 
-    static DataWanted none() { return {Kind::None, {}}; }
-    static DataWanted all() { return {Kind::All, {}}; }
+    static DataWanted none() { return {Kind::None, {}, true}; }
+    static DataWanted all() { return {Kind::All, {}, true}; }
     bool wants(uint64_t index) const { return kind == Kind::All || (kind == Kind::Chosen && chosen.count(index) != 0); }
 };
 
@@ -43,7 +46,7 @@ struct EntryLayout {
 struct DataStep {
     enum class Kind { Block, End, Failed };
     Kind kind = Kind::End;
-    const void *data = nullptr;  // a Block's bytes, valid until the next call
+    const void *data = nullptr;  // a Block's bytes, valid until the next call; none without DataWanted::bytes
     size_t size = 0;
     uint64_t offset = 0;  // where they go in the entry
     Problem problem{};    // a Failed step's, named after the entry

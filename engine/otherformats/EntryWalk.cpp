@@ -50,7 +50,7 @@ DataWanted dataFor(const std::vector<uint64_t> &selection)
 {
     if (selection.empty())
         return DataWanted::all();
-    return {DataWanted::Kind::Chosen, {selection.begin(), selection.end()}};
+    return {DataWanted::Kind::Chosen, {selection.begin(), selection.end()}, true};
 }
 
 }  // namespace otherformats

@@ -15,7 +15,9 @@
 namespace otherformats::protocol {
 
 enum class Request : uint8_t { Detect = 1, Walk = 2, Skip = 3 };
-enum class Record : uint8_t { Detection = 1, Next = 2, Block = 3, DataEnd = 4, Tick = 5 };
+// Extent: a block's offset and size without its bytes, for a walk that
+// wants none.
+enum class Record : uint8_t { Detection = 1, Next = 2, Block = 3, DataEnd = 4, Tick = 5, Extent = 6 };
 
 inline constexpr size_t HeaderSize = 5;
 // No record is longer: two names of the longest length and the rest.

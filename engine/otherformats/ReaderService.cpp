@@ -80,6 +80,7 @@ public:
         const std::string name = request.text();
         DataWanted wanted;
         wanted.kind = DataWanted::Kind(request.u8());
+        wanted.bytes = request.u8() != 0;
         for (uint64_t count = request.u64(); count > 0 && !request.failed(); --count)
             wanted.chosen.insert(request.u64());
         std::optional<std::string> password;
@@ -102,6 +103,7 @@ public:
         if (!opened)
             return reader_exit::Done;
         LibarchiveCursor cursor(source);
+        bytes_ = wanted.bytes;
         uint64_t index = 0;
         // Unreadable entries met one after the other without the reading
         // getting any further into the file: a reader going round on one
@@ -222,6 +224,15 @@ private:
                     return reader_exit::OutOfMemory;
                 return sendEnd(step) ? -1 : reader_exit::Done;
             }
+            if (!bytes_) {
+                Encoder extent;
+                extent.u64(step.offset);
+                extent.u64(cursor.bytesRead());
+                extent.u64(step.size);
+                if (!send(extent, Record::Extent))
+                    return reader_exit::Done;
+                continue;
+            }
             for (size_t done = 0; done < step.size || step.size == 0;) {
                 const size_t piece = std::min(step.size - done, MaxBlock);
                 Encoder head;
@@ -280,6 +291,7 @@ private:
     int in_;
     int out_;
     std::string pending_;
+    bool bytes_ = true;  // blocks go with their bytes, not as extents
     std::chrono::steady_clock::time_point lastSent_{};
 };
 

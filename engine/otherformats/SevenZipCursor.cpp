@@ -50,7 +50,7 @@ bool passwordOpens(const std::string &path, const ReadOptions &options, uint64_t
     Problem problem;
     bool couldNotRun = false;
     const std::unique_ptr<EntryCursor> cursor = SevenZipCursor::open(
-        program, path, options, DataWanted{DataWanted::Kind::Chosen, {index}}, problem, &couldNotRun);
+        program, path, options, DataWanted{DataWanted::Kind::Chosen, {index}, true}, problem, &couldNotRun);
     if (!cursor)
         return couldNotRun || problem.kind != ProblemKind::Encrypted;
     for (uint64_t number = 0;;) {
