@@ -126,9 +126,12 @@ TZipEngine::PasswordAnswer PasswordSource::askTerminal(const std::string &member
             // A stop signal may be taken by any of the engine's threads, and
             // may come between the check above and the wait: the wake-up
             // descriptor ends the wait whichever thread took it, and when.
-            // The echo comes back on the way out of this block.
+            // The echo comes back on the way out of this block. The wait
+            // also ends now and then: a runtime that defers signal handlers
+            // (ThreadSanitizer's) runs one only when a call returns.
             pollfd waits[2] = {{STDIN_FILENO, POLLIN, 0}, {stopWake_, POLLIN, 0}};
-            if (::poll(waits, stopWake_ >= 0 ? 2 : 1, -1) < 0 && errno == EINTR)
+            const int ready = ::poll(waits, stopWake_ >= 0 ? 2 : 1, 250);
+            if ((ready < 0 && errno == EINTR) || ready == 0)
                 continue;
             if (waits[1].revents != 0)
                 continue;
