@@ -6,6 +6,7 @@
 
 #include "engine/common/UniqueFd.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -44,8 +45,11 @@ common::UniqueFd openArchive(const std::string &path, uint64_t &size, std::strin
 
 bool sendRequest(ConfinedProcess &process, Request type, const Encoder &payload)
 {
-    const std::string message = payload.framed(uint8_t(type));
-    return process.write(message.data(), message.size());
+    std::string message = payload.framed(uint8_t(type));
+    const bool sent = process.write(message.data(), message.size());
+    // A walk's request holds the password: no copy of it stays behind.
+    std::fill(message.begin(), message.end(), '\0');
+    return sent;
 }
 
 }  // namespace
@@ -129,9 +133,7 @@ bool ConfinedCursor::open(const std::string &path, const ReadOptions &options, c
     if (options.password)
         request.text(*options.password);
     const bool sent = sendRequest(process_, Request::Walk, request);
-    // The request's copy of the password goes at once.
-    std::string &bytes = const_cast<std::string &>(request.payload());
-    std::fill(bytes.begin(), bytes.end(), '\0');
+    request.wipe();
     if (!sent || !reader_.next(process_, stopAsked_, record_)) {
         problem = stopped();
         return false;

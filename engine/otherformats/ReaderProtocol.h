@@ -8,6 +8,7 @@
 
 #include "engine/otherformats/EntryCursor.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -41,6 +42,8 @@ public:
     // The message framed: type, length, payload.
     std::string framed(uint8_t type) const;
     const std::string &payload() const { return out_; }
+    // Overwrites what it holds (a password among it) with zeros.
+    void wipe() { std::fill(out_.begin(), out_.end(), '\0'); }
 
 private:
     void raw(const void *data, size_t size) { out_.append(static_cast<const char *>(data), size); }
