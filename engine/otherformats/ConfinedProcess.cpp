@@ -62,11 +62,11 @@ void closeFd(int &fd)
     fd = -1;
 }
 
-uint64_t cpuSecondsFor(const ConfinedProcess::Spec &spec)
+uint64_t cpuSecondsFor(const ConfinedProcess::Launch &launch)
 {
-    if (spec.limits.cpuSeconds)
-        return spec.limits.cpuSeconds;
-    return 60 + 2 * (spec.archiveSize >> 20);
+    if (launch.limits.cpuSeconds)
+        return launch.limits.cpuSeconds;
+    return 60 + 2 * (launch.archiveSize >> 20);
 }
 
 }  // namespace
@@ -130,9 +130,9 @@ ConfinedProcess::~ConfinedProcess()
     }
 }
 
-bool ConfinedProcess::start(const Spec &spec, std::string &error)
+bool ConfinedProcess::start(const Launch &launch, std::string &error)
 {
-    spec_ = spec;
+    launch_ = launch;
     const std::string reader = readerProgram();
     if (reader.empty()) {
         error = "the archive reader orvex97-reader is not installed";
@@ -148,18 +148,18 @@ bool ConfinedProcess::start(const Spec &spec, std::string &error)
     // Room for a few blocks, so that the child decodes while we write.
     ::fcntl(fromChild[0], F_SETPIPE_SZ, 1 << 20);
     int childIn = highCopy(toChild[0]), childOut = highCopy(fromChild[1]);
-    int archive = spec.archiveFd >= 0 ? highCopy(spec.archiveFd) : -1;
-    int errors = spec.errorFd >= 0 ? highCopy(spec.errorFd) : -1;
+    int archive = launch.archiveFd >= 0 ? highCopy(launch.archiveFd) : -1;
+    int errors = launch.errorFd >= 0 ? highCopy(launch.errorFd) : -1;
     closeFd(toChild[0]);
     closeFd(fromChild[1]);
 
-    std::vector<std::string> words = {reader, "--memory", std::to_string(spec.limits.memoryBytes), "--cpu",
-                                      std::to_string(cpuSecondsFor(spec))};
-    if (!spec.program.empty()) {
+    std::vector<std::string> words = {reader, "--memory", std::to_string(launch.limits.memoryBytes), "--cpu",
+                                      std::to_string(cpuSecondsFor(launch))};
+    if (!launch.program.empty()) {
         words.push_back("--run");
-        words.push_back(spec.program);
+        words.push_back(launch.program);
     }
-    words.insert(words.end(), spec.arguments.begin(), spec.arguments.end());
+    words.insert(words.end(), launch.arguments.begin(), launch.arguments.end());
     std::vector<char *> argv;
     for (std::string &word : words)
         argv.push_back(word.data());
@@ -254,8 +254,8 @@ ConfinedProcess::Read ConfinedProcess::read(void *buffer, size_t size, size_t &g
             got = size_t(n);
             return Read::Data;
         }
-        if (quiet >= spec_.limits.quiet) {
-            stopReason_ = "it made no progress for " + durationInWords(spec_.limits.quiet);
+        if (quiet >= launch_.limits.quiet) {
+            stopReason_ = "it made no progress for " + durationInWords(launch_.limits.quiet);
             kill();
             return Read::Quiet;
         }
@@ -299,15 +299,15 @@ std::string ConfinedProcess::finish(int &exitCode)
     if (WIFSIGNALED(status_)) {
         const int signal = WTERMSIG(status_);
         if (signal == SIGXCPU)
-            return "it used more than " + std::to_string(cpuSecondsFor(spec_)) + " s of processor time";
+            return "it used more than " + std::to_string(cpuSecondsFor(launch_)) + " s of processor time";
         return std::string("it stopped on signal ") + std::to_string(signal) + " (" + strsignal(signal) + ")";
     }
     exitCode = WIFEXITED(status_) ? WEXITSTATUS(status_) : -1;
     if (exitCode == reader_exit::OutOfMemory)
-        return "it used more than " + bytesInWords(spec_.limits.memoryBytes) + " of memory";
+        return "it used more than " + bytesInWords(launch_.limits.memoryBytes) + " of memory";
     if (exitCode == reader_exit::CannotRun)
-        return "it could not start " + spec_.program;
-    if (spec_.program.empty() && exitCode != reader_exit::Done)
+        return "it could not start " + launch_.program;
+    if (launch_.program.empty() && exitCode != reader_exit::Done)
         return "it ended with code " + std::to_string(exitCode);
     return {};
 }

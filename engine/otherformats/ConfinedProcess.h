@@ -33,7 +33,7 @@ std::string readerProgram();
 
 class ConfinedProcess {
 public:
-    struct Spec {
+    struct Launch {
         // The reader's own arguments; with `program` set, the reader
         // confines itself and then becomes that program with `arguments`.
         std::vector<std::string> arguments{};
@@ -52,7 +52,7 @@ public:
     ConfinedProcess &operator=(const ConfinedProcess &) = delete;
 
     // False with `error` set when the child cannot be started.
-    bool start(const Spec &spec, std::string &error);
+    bool start(const Launch &launch, std::string &error);
 
     // To the child's standard input; false once it has gone.
     bool write(const void *data, size_t size);
@@ -82,7 +82,7 @@ private:
     pid_t pid_ = -1;
     int input_ = -1;   // its standard input
     int output_ = -1;  // its standard output
-    Spec spec_;
+    Launch launch_;
     std::string stopReason_;
     bool reaped_ = false;
     int status_ = 0;

@@ -155,15 +155,15 @@ bool SevenZipRun::start(const std::string &program, const std::vector<std::strin
         return false;
     }
     common::UniqueFd errorRead(errorPipe[0]), errorWrite(errorPipe[1]);
-    ConfinedProcess::Spec spec;
-    spec.arguments = arguments;
-    spec.program = program;
-    spec.archiveFd = archiveFd;
-    spec.archiveSize = archiveSize;
-    spec.limits = options.limits;
-    spec.errorFd = errorWrite.get();
+    ConfinedProcess::Launch launch;
+    launch.arguments = arguments;
+    launch.program = program;
+    launch.archiveFd = archiveFd;
+    launch.archiveSize = archiveSize;
+    launch.limits = options.limits;
+    launch.errorFd = errorWrite.get();
     std::string error;
-    if (!process_.start(spec, error)) {
+    if (!process_.start(launch, error)) {
         finished_ = true;
         couldNotRun_ = true;
         problem = {{}, ProblemKind::Damaged, "cannot start 7-Zip: " + error};
