@@ -119,6 +119,15 @@ struct ArchiveListing {
     std::size_t parts = 1;
 };
 
+// What the members added to an archive can keep, for the add dialog to
+// offer only what its format holds.
+struct WriteAbilities {
+    std::string format;       // "ZIP", "tar.gz", "7z" …: what the archive is written as
+    bool encryption = true;   // a password encrypts the files added
+    bool dosNames = true;     // names made to fit the DOS 8.3 form
+    bool archiveTime = true;  // the archive given its newest member's time
+};
+
 class ArchiveBackend {
 public:
     virtual ~ArchiveBackend() = default;
@@ -143,6 +152,7 @@ public:
     // False for a format only read: add, remove and rename then refuse, said
     // once, by whoever calls them (the component names the format).
     virtual bool writable() const = 0;
+    virtual WriteAbilities abilities() const = 0;
     virtual OperationResult add(const AddRequest &request, ArchiveEvents &events) = 0;
     virtual OperationResult remove(const DeleteRequest &request, ArchiveEvents &events) = 0;
     virtual OperationResult rename(const RenameRequest &request, ArchiveEvents &events) = 0;

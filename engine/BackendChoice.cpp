@@ -4,6 +4,7 @@
 #include "engine/OtherFormatBackend.h"
 #include "engine/ZipBackend.h"
 #include "engine/otherformats/OtherFormats.h"
+#include "engine/otherformats/WriteFormat.h"
 #include "engine/zipformat/SplitParts.h"
 
 namespace orvex {
@@ -17,8 +18,13 @@ std::unique_ptr<ArchiveBackend> chooseBackend(const std::string &archive, ZipLib
         otherformats::Detection detection = otherformats::detect(archive, options);
         // Asked only when the content says another format: a ZIP needs no second look.
         if (detection.verdict == otherformats::Verdict::Other
-            && zipformat::findSplitParts(archive).kind == zipformat::SplitParts::Kind::Single)
-            return std::make_unique<OtherFormatBackend>(archive, std::move(detection));
+            && zipformat::findSplitParts(archive).kind == zipformat::SplitParts::Kind::Single) {
+            const std::optional<otherformats::WriteFormat> format = otherformats::writeFormatOf(detection);
+            return std::make_unique<OtherFormatBackend>(archive, std::move(detection), format);
+        }
+    } else if (const std::optional<otherformats::WriteFormat> format = otherformats::writeFormatForName(archive)) {
+        // A new archive is made in the format its name gives.
+        return std::make_unique<OtherFormatBackend>(archive, otherformats::Detection{}, format);
     }
     return std::make_unique<ZipBackend>(archive, libraries);
 }

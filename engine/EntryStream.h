@@ -16,8 +16,14 @@ enum class StreamEntryKind { File, Directory, Symlink, HardLink };
 struct StreamEntry {
     std::string name;  // UTF-8, as the listing shows it; a folder's ends in '/'
     StreamEntryKind kind = StreamEntryKind::File;
-    int64_t modified = 0;          // seconds since the epoch; 0 when not stored
-    uint32_t mode = 0;             // permission bits as stored; 0 when not stored
+    int64_t modified = 0;        // seconds since the epoch; 0 when not stored
+    uint32_t modifiedNanos = 0;  // the fraction of that second, where the format keeps one
+    uint32_t mode = 0;           // permission bits as stored; 0 when not stored
+    // The owner as stored, where the format keeps one.
+    std::optional<uint32_t> uid;
+    std::optional<uint32_t> gid;
+    std::string owner;
+    std::string group;
     std::string linkTarget;        // a symbolic link's target
     std::optional<uint64_t> size;  // the data's size when the archive says it
 };

@@ -27,7 +27,12 @@ StreamOutcome readOtherEntries(const std::string &path, const std::optional<std:
         StreamEntry told;
         told.name = entry.name;
         told.modified = entry.modified;
+        told.modifiedNanos = entry.modifiedNanos;
         told.mode = entry.mode & 07777;
+        told.uid = entry.uid;
+        told.gid = entry.gid;
+        told.owner = entry.owner;
+        told.group = entry.group;
         switch (entry.kind) {
         case otherformats::EntryKind::Directory:
             told.kind = StreamEntryKind::Directory;

@@ -165,8 +165,9 @@ std::function<bool(uint64_t, const otherformats::ReadOptions &)> passwordCheck(c
 
 }  // namespace
 
-OtherFormatBackend::OtherFormatBackend(std::string archive, otherformats::Detection detection)
-    : archive_(std::move(archive)), detection_(std::move(detection))
+OtherFormatBackend::OtherFormatBackend(std::string archive, otherformats::Detection detection,
+                                       std::optional<otherformats::WriteFormat> format)
+    : archive_(std::move(archive)), detection_(std::move(detection)), writeFormat_(format)
 {
 }
 
@@ -221,6 +222,8 @@ void OtherFormatBackend::list(const std::string &, ArchiveEvents &events, Archiv
     listing.format = read.format.empty() ? detection_.format : read.format;
     if (detection_.filter != "none" && !detection_.filter.empty())
         listing.format += " (" + detection_.filter + ")";
+    encrypted_ = read.hasEncrypted || !password_.empty();
+    listedWhole_ = read.complete && read.problems.empty();
     listing.entries.clear();
     listing.entries.reserve(read.entries.size());
     for (const otherformats::Entry &entry : read.entries)
@@ -309,19 +312,21 @@ StreamOutcome OtherFormatBackend::readEntries(const std::vector<ArchiveEntry> &l
     return readOtherEntries(archive_, read.password, sink, events);
 }
 
-OperationResult OtherFormatBackend::add(const AddRequest &, ArchiveEvents &)
+bool OtherFormatBackend::writable() const
 {
-    return {};
+    if (!writeFormat_ || encrypted_)
+        return false;
+    struct stat status {};
+    return listedWhole_ || ::lstat(archive_.c_str(), &status) != 0;  // a new archive, made by the first add
 }
 
-OperationResult OtherFormatBackend::remove(const DeleteRequest &, ArchiveEvents &)
+WriteAbilities OtherFormatBackend::abilities() const
 {
-    return {};
-}
-
-OperationResult OtherFormatBackend::rename(const RenameRequest &, ArchiveEvents &)
-{
-    return {};
+    WriteAbilities abilities;
+    abilities.format = writeFormat_ ? otherformats::formatLabel(*writeFormat_) : detection_.format;
+    abilities.encryption = false;
+    abilities.dosNames = false;
+    return abilities;
 }
 
 }  // namespace orvex

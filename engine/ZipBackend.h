@@ -44,6 +44,7 @@ public:
     StreamOutcome readEntries(const std::vector<ArchiveEntry> &listing, const std::string &nameCharset, EntrySink &sink,
                               ArchiveEvents &events) override;
     bool writable() const override { return true; }
+    WriteAbilities abilities() const override { return {"ZIP", true, true, true}; }
     OperationResult add(const AddRequest &request, ArchiveEvents &events) override;
     OperationResult remove(const DeleteRequest &request, ArchiveEvents &events) override;
     OperationResult rename(const RenameRequest &request, ArchiveEvents &events) override;

@@ -4,6 +4,7 @@
 #include "engine/ArchiveLock.h"
 #include "engine/BackendChoice.h"
 #include "engine/otherformats/FormatNames.h"
+#include "engine/otherformats/WriteFormat.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -261,9 +262,14 @@ bool TZipEngine::existingArchiveFree(orvex::ArchiveEvents &events)
     return !ZipRunning;
 }
 
+orvex::WriteAbilities TZipEngine::WriteAbilities()
+{
+    return backend().abilities();
+}
+
 std::string TZipEngine::ReadOnlyKind() const
 {
-    if (!otherFormat_.empty())
+    if (!otherFormat_.empty() && !(backend_ && backend_->writable()))
         return otherFormat_;
     return splitParts_ > 1 ? "split" : "";
 }
@@ -348,13 +354,16 @@ orvex::OperationResult TZipEngine::Add(orvex::AddRequest request, orvex::Compone
         events.notice("Error - no zip file specified");
         return {};
     }
-    // ZIP data under a name like "x.tar.gz" would be taken for that format
-    // by every other program.
+    // A new archive is made in the format its name gives; a name of a
+    // format only read ("x.rar") would make ZIP data that every other
+    // program takes for that format.
     if (const std::string extension = otherformats::formatExtension(zipFilename_);
-        !extension.empty() && !orvex::ArchiveDirectoryReader::archiveExists(zipFilename_)) {
+        !extension.empty() && !otherformats::writeFormatForName(zipFilename_)
+        && !orvex::ArchiveDirectoryReader::archiveExists(zipFilename_)) {
         LastResult = 0;  // not what the previous operation did
         events.notice("Error - " + zipFilename_ + " names a " + extension
-                      + " archive, and only ZIP archives can be made: choose a name ending in .zip");
+                      + " archive, which is read but not written: choose a name ending in .zip, .tar, .tar.gz, "
+                        ".tar.bz2, .tar.xz, .tar.zst or .7z");
         return {};
     }
     // What the extraction refuses to read must not be written either.

@@ -49,14 +49,17 @@ public:
 
     // The format of an archive our ZIP engine does not read, as libarchive
     // names it ("7-Zip", "GNU tar format"), with its compression when it has
-    // one; empty for ZIP and when no archive is current. Such an archive is
-    // read-only: Add and Delete refuse it, Extract and Test read it with
-    // libarchive under the same rules as a ZIP archive.
+    // one; empty for ZIP and when no archive is current. Extract and Test
+    // read it under the same rules as a ZIP archive; tar (with gzip, bzip2,
+    // xz or zstd) and 7z are written too, every other format is read-only.
     const std::string &OtherFormat() const { return otherFormat_; }
+    // What the current archive keeps of what is added to it: its format by
+    // its content once read, by its name before it exists.
+    orvex::WriteAbilities WriteAbilities();
     // The files the current archive is split over; 1 for one file.
     std::size_t SplitParts() const { return splitParts_; }
-    // An archive in another format, or split over several files, is
-    // read-only; ReadOnlyKind names why in the words "X archive" takes:
+    // An archive in a format not written here, or split over several files,
+    // is read-only; ReadOnlyKind names why in the words "X archive" takes:
     // the format, or "split". Empty when the archive can be written.
     bool ReadOnly() const { return !ReadOnlyKind().empty(); }
     std::string ReadOnlyKind() const;

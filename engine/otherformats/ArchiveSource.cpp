@@ -381,8 +381,21 @@ Entry ArchiveSource::describe() const
     }
     if (archive_entry_size_is_set(e) && archive_entry_size(e) >= 0)
         out.size = uint64_t(archive_entry_size(e));
-    if (archive_entry_mtime_is_set(e))
+    if (archive_entry_mtime_is_set(e)) {
         out.modified = int64_t(archive_entry_mtime(e));
+        out.modifiedNanos = uint32_t(std::clamp<long>(archive_entry_mtime_nsec(e), 0, 999999999));
+    }
+    if (archive_entry_uid(e) >= 0 && archive_entry_uid(e) <= UINT32_MAX)
+        out.uid = uint32_t(archive_entry_uid(e));
+    if (archive_entry_gid(e) >= 0 && archive_entry_gid(e) <= UINT32_MAX)
+        out.gid = uint32_t(archive_entry_gid(e));
+    // A pax header may give names of any length; no system has a user
+    // name that long, so a longer one is taken for none.
+    constexpr size_t LongestOwnerName = 256;
+    if (const char *owner = archive_entry_uname_utf8(e); owner && std::strlen(owner) <= LongestOwnerName)
+        out.owner = owner;
+    if (const char *group = archive_entry_gname_utf8(e); group && std::strlen(group) <= LongestOwnerName)
+        out.group = group;
     out.mode = uint32_t(archive_entry_perm(e));
     out.encrypted = archive_entry_is_encrypted(e) != 0;
     if (const char *hardlink = archive_entry_hardlink(e)) {

@@ -44,10 +44,16 @@ struct Entry {
     bool nameIsUtf8 = true;
     std::optional<uint64_t> size;  // none when the format does not say
     int64_t modified = 0;          // seconds since the epoch; 0 when not stored
+    uint32_t modifiedNanos = 0;    // the fraction of that second, where the format keeps one
     EntryKind kind = EntryKind::File;
     std::string linkTarget;  // a symbolic link's target, or the entry a hard link names
     uint32_t mode = 0;       // permission bits as stored
     bool encrypted = false;
+    // The owner as stored, where the format keeps one: ids and names.
+    std::optional<uint32_t> uid;
+    std::optional<uint32_t> gid;
+    std::string owner;
+    std::string group;
 };
 
 enum class ProblemKind {

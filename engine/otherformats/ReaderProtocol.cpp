@@ -23,6 +23,13 @@ void Encoder::entry(const Entry &value)
     text(value.linkTarget);
     u32(value.mode);
     u8(value.encrypted);
+    u32(value.modifiedNanos);
+    u8(value.uid.has_value());
+    u32(value.uid.value_or(0));
+    u8(value.gid.has_value());
+    u32(value.gid.value_or(0));
+    text(value.owner);
+    text(value.group);
 }
 
 void Encoder::layout(const EntryLayout &value)
@@ -116,6 +123,13 @@ Entry Decoder::entry()
     value.linkTarget = text();
     value.mode = u32();
     value.encrypted = u8() != 0;
+    value.modifiedNanos = u32();
+    if (const bool has = u8() != 0, id = u32(); has)
+        value.uid = id;
+    if (const bool has = u8() != 0, id = u32(); has)
+        value.gid = id;
+    value.owner = text();
+    value.group = text();
     return value;
 }
 
