@@ -6,11 +6,11 @@
 #include "engine/otherformats/CpioHeaders.h"
 #include "engine/otherformats/FormatNames.h"
 #include "engine/otherformats/OtherFormats.h"
+#include "engine/otherformats/Utf8Names.h"
 
 #include <archive.h>
 
 #include <functional>
-#include <locale.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,22 +18,6 @@
 struct archive_entry;
 
 namespace otherformats {
-
-// libarchive converts names through the calling thread's locale, and a
-// process that never called setlocale() is in "C", where 7z's UTF-16 names
-// come out empty. For as long as it lives, this gives the thread a UTF-8
-// character type (the rest of its locale unchanged), then puts its own back.
-class Utf8Names {
-public:
-    Utf8Names();
-    ~Utf8Names();
-    Utf8Names(const Utf8Names &) = delete;
-    Utf8Names &operator=(const Utf8Names &) = delete;
-
-private:
-    locale_t utf8_ = locale_t(0);
-    locale_t previous_ = locale_t(0);
-};
 
 class ArchiveSource {
 public:

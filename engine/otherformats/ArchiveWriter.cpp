@@ -1,6 +1,7 @@
 #include "engine/otherformats/ArchiveWriter.h"
 
 #include "engine/common/FileIo.h"
+#include "engine/otherformats/Utf8Names.h"
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -45,13 +46,15 @@ bool configure(struct archive *a, const WriterSettings &settings, std::string &e
     if (format.container == Container::SevenZip) {
         if (archive_write_set_format_7zip(a) != ARCHIVE_OK)
             return false;
-        return settings.level == 0 ? set(false, "7zip", "compression", "store")
-                                   : set(false, "7zip", "compression", "lzma2")
-                                         && set(false, "7zip", "compression-level", level);
+        return settings.level == 0
+                   ? set(false, "7zip", "compression", "store")
+                   : set(false, "7zip", "compression", "lzma2") && set(false, "7zip", "compression-level", level);
     }
-    // pax only where ustar cannot say it: long and non-ASCII names, large
-    // sizes, times before 1970 or with fractions, big ids.
-    if (archive_write_set_format_pax_restricted(a) != ARCHIVE_OK)
+    // A pax header only where ustar cannot say it: long and non-ASCII names,
+    // large sizes, times before 1970 or with fractions, big ids. Not the
+    // "restricted" pax, which drops a time's fraction unless something else
+    // already needs the header.
+    if (archive_write_set_format_pax(a) != ARCHIVE_OK)
         return false;
     switch (format.compression) {
     case Compression::None: return true;
@@ -77,6 +80,7 @@ ArchiveWriter::ArchiveWriter(int fd, WriteFormat format) : fd_(fd), format_(form
 
 ArchiveWriter::~ArchiveWriter()
 {
+    const Utf8Names names;
     if (links_)
         archive_entry_linkresolver_free(links_);
     if (archive_) {
@@ -100,6 +104,9 @@ long long ArchiveWriter::writeOut(struct archive *, void *self, const void *data
 
 std::unique_ptr<ArchiveWriter> ArchiveWriter::open(int fd, const WriterSettings &settings, std::string &error)
 {
+    // Every call into libarchive converts names in UTF-8, whatever locale
+    // the process runs in: the names given are UTF-8.
+    const Utf8Names names;
     std::unique_ptr<ArchiveWriter> writer(new ArchiveWriter(fd, settings.format));
     writer->archive_ = archive_write_new();
     if (!writer->archive_) {
@@ -127,7 +134,7 @@ std::unique_ptr<ArchiveWriter> ArchiveWriter::open(int fd, const WriterSettings 
             error = "out of memory";
             return nullptr;
         }
-        archive_entry_linkresolver_set_strategy(writer->links_, ARCHIVE_FORMAT_TAR_PAX_RESTRICTED);
+        archive_entry_linkresolver_set_strategy(writer->links_, ARCHIVE_FORMAT_TAR_PAX_INTERCHANGE);
     }
     return writer;
 }
@@ -145,6 +152,7 @@ bool ArchiveWriter::fail(const std::string &what)
 
 bool ArchiveWriter::begin(const WriteEntry &told, bool &takesData)
 {
+    const Utf8Names names;
     takesData = false;
     EntryPtr entry(archive_entry_new());
     if (!entry)
@@ -197,6 +205,7 @@ bool ArchiveWriter::begin(const WriteEntry &told, bool &takesData)
 
 bool ArchiveWriter::write(const void *data, size_t length)
 {
+    const Utf8Names names;
     const auto *bytes = static_cast<const char *>(data);
     while (length > 0) {
         const la_ssize_t n = archive_write_data(archive_, bytes, length);
@@ -210,6 +219,7 @@ bool ArchiveWriter::write(const void *data, size_t length)
 
 bool ArchiveWriter::endEntry()
 {
+    const Utf8Names names;
     if (archive_write_finish_entry(archive_) < ARCHIVE_WARN)
         return fail("cannot end an entry");
     return true;
@@ -217,6 +227,7 @@ bool ArchiveWriter::endEntry()
 
 bool ArchiveWriter::finish()
 {
+    const Utf8Names names;
     if (archive_write_close(archive_) != ARCHIVE_OK)
         return fail("cannot end the archive");
     finished_ = true;
