@@ -5,6 +5,7 @@
 #include "engine/OtherArchiveOutput.h"
 #include "engine/OtherEntryStream.h"
 #include "engine/OtherFormatBackend.h"
+#include "engine/common/SystemCalls.h"
 #include "engine/common/UniqueFd.h"
 
 #include <fcntl.h>
@@ -78,6 +79,9 @@ template <typename Fill>
 bool OtherFormatBackend::rewrite(int level, ArchiveEvents &events, OtherArchiveOutput::Placement placement,
                                  const Fill &fill)
 {
+    // Where a change writes, as the libraries' entry points are: the test
+    // build's fault switch reaches every write, fsync and rename of it.
+    const common::sys::FaultScope faults;
     const std::optional<struct stat> old = statusOf(archive_);
     placement.replace = old.has_value();
     if (old) {
@@ -166,7 +170,8 @@ OperationResult OtherFormatBackend::add(const AddRequest &request, ArchiveEvents
         }
         return true;
     });
-    result.cancelled = events.stopRequested();
+    // A stop heard once the new archive is in place cancels nothing.
+    result.cancelled = !done && events.stopRequested();
     if (result.cancelled)
         events.message(Interrupted, "Cancelled: " + archive_ + " was left as it was");
     if (!done)
@@ -225,7 +230,7 @@ OperationResult OtherFormatBackend::remove(const DeleteRequest &request, Archive
             events.message(InfoCode, "Nothing to do: " + archive_ + " was left unchanged");
         return doomed > 0;
     });
-    result.cancelled = events.stopRequested();
+    result.cancelled = !done && events.stopRequested();
     if (done) {
         result.count = deleted;
         events.progress(BatchEnd, " ", 0);
@@ -264,7 +269,7 @@ OperationResult OtherFormatBackend::rename(const RenameRequest &request, Archive
     });
     if (done)
         result.count = renamed;
-    result.cancelled = events.stopRequested();
+    result.cancelled = !done && events.stopRequested();
     return result;
 }
 

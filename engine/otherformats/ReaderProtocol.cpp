@@ -124,10 +124,12 @@ Entry Decoder::entry()
     value.mode = u32();
     value.encrypted = u8() != 0;
     value.modifiedNanos = u32();
-    if (const bool has = u8() != 0, id = u32(); has)
-        value.uid = id;
-    if (const bool has = u8() != 0, id = u32(); has)
-        value.gid = id;
+    const bool hasUid = u8() != 0;
+    if (const uint32_t uid = u32(); hasUid)
+        value.uid = uid;
+    const bool hasGid = u8() != 0;
+    if (const uint32_t gid = u32(); hasGid)
+        value.gid = gid;
     value.owner = text();
     value.group = text();
     return value;
