@@ -3,7 +3,8 @@
 // fsync of an add, an update, a delete, a rename and an extraction is made to fail in
 // turn. A failed add, delete or rename must leave the archive exactly as it was and
 // no temporary file; a failed extraction must leave no partial file under a
-// final name. The last test kills orvexzip at random writes.
+// final name. KilledAdd kills orvexzip at random writes; OtherFormatChanges
+// fails each write, rename and fsync of orvexzip's changes of tar and 7z.
 //
 // Each test adds its figures to $ORVEX_BUILD_DIR/robustness/faults.txt
 // ("faults_injected N", "archives_changed N"; the second must stay 0).
@@ -680,6 +681,95 @@ TEST_F(FaultTest, KilledAdd)
     status = runUnderPlan(add, "");
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_EQ(readFile("old.zip"), expected);
+}
+
+// ---- tar and 7z, written anew by orvexzip --------------------------------------
+
+// Walks every fault kind over every call of its kind that the orvexzip
+// change `args` of `archive` (in the current directory) makes, each run from
+// the old archive. A run that fails leaves it byte for byte, one that
+// succeeds leaves the archive the run without faults made; neither leaves
+// anything beside it.
+void walkOrvexzip(const std::string &archive, const std::vector<std::string> &args)
+{
+    const std::string old = readFile(archive);
+    const std::vector<std::string> before = listDir(".");
+    const std::string tally = tallyPath();
+    auto runOnce = [&](const std::string &plan, Tally &counts) {
+        writeFile(archive, old);
+        const int status = runUnderPlan(args, plan, tally);
+        counts = readTally(tally);
+        ::unlink(tally.c_str());
+        ++figures.runs;
+        figures.faults += counts["fired"];
+        return status;
+    };
+    Tally range;
+    int status = runOnce("", range);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    const std::string expected = readFile(archive);
+    ASSERT_NE(expected, old);
+    ASSERT_EQ(listDir("."), before);
+    ASSERT_EQ(runOrvexzip({"test", archive}).exitCode, 0);
+    std::cout << archive << ": " << range["write"] << " writes, " << range["rename"] << " rename, " << range["sync"]
+              << " fsync" << std::endl;
+    ASSERT_GT(range["write"], 0u);
+    ASSERT_EQ(range["sync"], 1u);
+    ASSERT_EQ(range["rename"], 1u);
+
+    for (const FaultKind &k : faultKinds()) {
+        for (uint64_t n = 1; n <= range[k.counter]; ++n) {
+            Tally counts;
+            status = runOnce(planFor(k.kind, n, k.error), counts);
+            const std::string where = describe(k, n) + ", orvexzip " + args[0] + " " + archive;
+            ASSERT_TRUE(WIFEXITED(status)) << where << ", status " << status;
+            const bool fired = counts["fired"] == 1;
+            EXPECT_TRUE(fired || k.kind == "short-write") << where;
+            const std::string now = readFile(archive);
+            if (WEXITSTATUS(status) == 0) {
+                EXPECT_FALSE(fired && k.outcome == Outcome::Fails) << "a failed change reported success: " << where;
+                if (now != expected) {
+                    ++figures.changed;
+                    ADD_FAILURE() << "the new archive is not the expected one: " << where;
+                }
+            } else {
+                EXPECT_NE(k.outcome, Outcome::Completes) << "the change gave up: " << where;
+                if (now != old) {
+                    ++figures.changed;
+                    ADD_FAILURE() << "the archive changed after a failure: " << where;
+                }
+            }
+            EXPECT_EQ(listDir("."), before) << "left behind: " << where;
+        }
+    }
+}
+
+// An add to a tar.gz and to a 7z, a delete from a tar.zst: each writes the
+// whole archive anew beside the old one, copying the kept members.
+TEST_F(FaultTest, OtherFormatChanges)
+{
+    struct Case {
+        const char *archive;
+        std::vector<std::string> change;
+    };
+    const Case cases[] = {
+        {"old.tar.gz", {"add", "old.tar.gz", "new.txt"}},
+        {"old.tar.zst", {"delete", "old.tar.zst", "src/gone.txt"}},
+        {"old.7z", {"add", "old.7z", "new.txt"}},
+    };
+    ScratchDir scratch;
+    makeDirs("src");
+    writeFile("src/keep.txt", textData(50000, 1));
+    writeFile("src/gone.txt", textData(8000, 2));
+    writeFile("src/keep.bin", randomData(200000, 3));
+    writeFile("new.txt", textData(20000, 4));
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.archive);
+        const int status = runUnderPlan({"add", c.archive, "--paths", "--recurse", "src"}, "");
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        walkOrvexzip(c.archive, c.change);
+        ::unlink(c.archive);
+    }
 }
 
 }  // namespace

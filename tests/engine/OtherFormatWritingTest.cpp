@@ -400,3 +400,40 @@ TEST_F(OtherFormatWriting, AFifoIsPassedOverWithoutWaitingAndALinkToAFolderIsSto
                   (std::vector<std::string>{"src/", "src/real/", "src/real/inside.txt", "src/to-real -> real"}));
     }
 }
+
+TEST_F(OtherFormatWriting, UpdateAndFreshenReplaceOnlyWhatIsNewerOnTheDisk)
+{
+    struct Case {
+        const char *option;  // empty: a plain add
+        std::map<std::string, std::string> expected;
+    };
+    const Case cases[] = {
+        {"", {{"newer.txt", "newer on disk"}, {"older.txt", "older on disk"}, {"new.txt", "new"}}},
+        {"--update", {{"newer.txt", "newer on disk"}, {"older.txt", "in the archive"}, {"new.txt", "new"}}},
+        {"--freshen", {{"newer.txt", "newer on disk"}, {"older.txt", "in the archive"}}},
+    };
+    for (const char *name : {"u.tar.gz", "u.7z"}) {
+        for (const Case &c : cases) {
+            SCOPED_TRACE(std::string(name) + " " + c.option);
+            const std::string work = folder(std::string("work-") + name + c.option);
+            writeFile(work + "/newer.txt", "in the archive");
+            writeFile(work + "/older.txt", "in the archive");
+            setMtime(work + "/newer.txt", 1600000000);
+            setMtime(work + "/older.txt", 1600000000);
+            ASSERT_EQ(runOrvexzip({"add", name, "newer.txt", "older.txt"}, work).exitCode, 0);
+            writeFile(work + "/newer.txt", "newer on disk");
+            writeFile(work + "/older.txt", "older on disk");
+            writeFile(work + "/new.txt", "new");
+            setMtime(work + "/newer.txt", 1600000100);
+            setMtime(work + "/older.txt", 1599999900);
+
+            std::vector<std::string> args = {"add", name, "newer.txt", "older.txt", "new.txt"};
+            if (*c.option)
+                args.insert(args.begin() + 2, c.option);
+            const RunResult r = runOrvexzip(args, work);
+            EXPECT_EQ(r.exitCode, 0) << r.err;
+            ASSERT_EQ(runOrvexzip({"extract", name, "--to", work + "/out"}, work).exitCode, 0);
+            EXPECT_EQ(treeContents(work + "/out"), c.expected);
+        }
+    }
+}
