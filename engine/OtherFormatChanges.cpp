@@ -5,6 +5,7 @@
 #include "engine/OtherArchiveOutput.h"
 #include "engine/OtherEntryStream.h"
 #include "engine/OtherFormatBackend.h"
+#include "engine/common/ArchivePath.h"
 #include "engine/common/SystemCalls.h"
 #include "engine/common/UniqueFd.h"
 
@@ -82,13 +83,14 @@ bool OtherFormatBackend::rewrite(int level, ArchiveEvents &events, OtherArchiveO
     // Where a change writes, as the libraries' entry points are: the test
     // build's fault switch reaches every write, fsync and rename of it.
     const common::sys::FaultScope faults;
-    const std::optional<struct stat> old = statusOf(archive_);
+    const std::string target = common::resolveArchivePath(archive_);
+    const std::optional<struct stat> old = statusOf(target);
     placement.replace = old.has_value();
     if (old) {
         placement.mode = old->st_mode;
         placement.owner = std::pair<uid_t, gid_t>{old->st_uid, old->st_gid};
     }
-    OtherArchiveOutput output(archive_, {*writeFormat_, level, 0}, events);
+    OtherArchiveOutput output(target, {*writeFormat_, level, 0}, events);
     if (!output.open())
         return false;
     std::optional<std::string> password;
@@ -97,7 +99,7 @@ bool OtherFormatBackend::rewrite(int level, ArchiveEvents &events, OtherArchiveO
     auto copyOld = [&] {
         if (!old)
             return true;
-        const StreamOutcome outcome = readOtherEntries(archive_, password, output, events);
+        const StreamOutcome outcome = readOtherEntries(target, password, output, events);
         return !output.broken() && !events.stopRequested() && outcome.failed == 0;
     };
     if (!fill(output, copyOld) || output.broken() || events.stopRequested())

@@ -4,6 +4,7 @@
 
 #include "engine/zipeng/ZipEngineLibrary.h"
 
+#include "engine/common/ArchivePath.h"
 #include "engine/common/SystemCalls.h"
 #include "engine/zipeng/ErrorCodes.h"
 #include "engine/zipeng/RenameJob.h"
@@ -35,7 +36,7 @@ int32_t rename(const ZipRenameRecord &record, Reporter &reporter)
     JobOptions options;
     options.archive = archive;
     return reportFailures(archive, reporter, [&] {
-        return RenameJob(options, reporter).run(resolveArchivePath(archive), record.OldName, record.NewName);
+        return RenameJob(options, reporter).run(common::resolveArchivePath(archive), record.OldName, record.NewName);
     });
 }
 

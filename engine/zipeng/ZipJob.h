@@ -13,11 +13,6 @@
 
 namespace zipeng {
 
-// A symbolic link named as the archive is followed, so that the link stays
-// and the file it points to is the one replaced. A link that points nowhere
-// yet is followed too: the new archive is created where it points.
-std::string resolveArchivePath(const std::string &name);
-
 // Reads the record; false (with a message sent) when it cannot be used.
 bool readRecord(const ZipCallRecord &record, JobOptions &options, Reporter &reporter);
 

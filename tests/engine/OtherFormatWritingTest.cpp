@@ -462,3 +462,22 @@ TEST_F(OtherFormatWriting, UpdateAndFreshenReplaceOnlyWhatIsNewerOnTheDisk)
         }
     }
 }
+
+TEST_F(OtherFormatWriting, AChangeThroughALinkToTheArchiveChangesTheArchiveAndKeepsTheLink)
+{
+    writeFile(dir / "a.txt", "a");
+    writeFile(dir / "b.txt", "b");
+    for (const char *name : {"real.tar.gz", "real.7z"}) {
+        SCOPED_TRACE(name);
+        const std::string link = std::string("link-to-") + name;
+        // A link that points nowhere yet makes the archive where it points.
+        ASSERT_EQ(::symlink(name, (dir / link).c_str()), 0);
+        ASSERT_EQ(runOrvexzip({"add", link, "a.txt"}, dir.path()).exitCode, 0);
+        ASSERT_EQ(runOrvexzip({"add", link, "b.txt"}, dir.path()).exitCode, 0);
+        ASSERT_EQ(runOrvexzip({"delete", link, "a.txt"}, dir.path()).exitCode, 0);
+        EXPECT_TRUE(S_ISLNK(statOf(dir / link).st_mode));
+        const std::string out = folder(std::string("out-") + name);
+        ASSERT_EQ(runOrvexzip({"extract", name, "--to", out}, dir.path()).exitCode, 0);
+        EXPECT_EQ(treeContents(out), (std::map<std::string, std::string>{{"b.txt", "b"}}));
+    }
+}
