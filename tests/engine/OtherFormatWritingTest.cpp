@@ -77,14 +77,16 @@ protected:
     mode_t previousMask = 022;
 };
 
-// Nested folders (one empty), a UTF-8 name, a name longer than 100 bytes, a
-// link, a second name of a file, a file of mode 0750, times with fractions.
+// Nested folders (one empty), an empty file, a UTF-8 name, a name longer
+// than 100 bytes, a link, a second name of a file, a file of mode 0750,
+// times with fractions.
 void makeTree(const std::string &src)
 {
     makeDirs(src + "/top/sub/deep");
     writeFile(src + "/top/a.txt", textData(100000));
     ASSERT_EQ(::link((src + "/top/a.txt").c_str(), (src + "/top/sub/hard").c_str()), 0);
     ASSERT_EQ(::symlink("a.txt", (src + "/top/link").c_str()), 0);
+    writeFile(src + "/top/empty", "");
     writeFile(src + "/top/run.sh", "#!/bin/sh\necho hi\n");
     ASSERT_EQ(::chmod((src + "/top/run.sh").c_str(), 0750), 0);
     writeFile(src + "/top/\xc3\xbcn\xc3\xaf-\xe5\x90\x8d\xe5\x89\x8d.txt", "unicode");
