@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
+#include <system_error>
 #include <thread>
 
 namespace otherformats {
@@ -83,22 +84,41 @@ ArchiveWriter::~ArchiveWriter()
     const Utf8Names names;
     if (links_)
         archive_entry_linkresolver_free(links_);
-    if (archive_) {
-        // Not finished: whatever the compressor holds is not wanted.
-        if (!finished_)
-            archive_write_fail(archive_);
+    if (!archive_)
+        return;
+    if (finished_ || !target_) {  // whole, or never opened
         archive_write_free(archive_);
+        return;
+    }
+    // Given up: what the compressors hold is not wanted, but only a close
+    // ends them; freed without one, they would keep their memory (hundreds
+    // of megabytes for xz at its highest levels) and xz and zstd their
+    // threads. The close still works through what they hold, minutes at
+    // those levels, so it runs apart: a cancel is not kept waiting for it.
+    target_->writer = nullptr;
+    struct archive *abandoned = archive_;
+    auto closeAndFree = [abandoned, target = target_] {
+        const Utf8Names threadNames;
+        archive_write_close(abandoned);
+        archive_write_free(abandoned);
+    };
+    try {
+        std::thread(closeAndFree).detach();
+    } catch (const std::system_error &) {
+        closeAndFree();
     }
 }
 
-long long ArchiveWriter::writeOut(struct archive *, void *self, const void *data, size_t length)
+long long ArchiveWriter::writeOut(struct archive *, void *target, const void *data, size_t length)
 {
-    auto &writer = *static_cast<ArchiveWriter *>(self);
-    if (const int error = common::writeAll(writer.fd_, data, length)) {
-        writer.writeErrno_ = error;
+    ArchiveWriter *writer = static_cast<Target *>(target)->writer;
+    if (!writer)
+        return static_cast<long long>(length);
+    if (const int error = common::writeAll(writer->fd_, data, length)) {
+        writer->writeErrno_ = error;
         return -1;
     }
-    writer.written_ += length;
+    writer->written_ += length;
     return static_cast<long long>(length);
 }
 
@@ -121,7 +141,8 @@ std::unique_ptr<ArchiveWriter> ArchiveWriter::open(int fd, const WriterSettings 
     // Whole blocks of 10 KiB, as every tar writes them; the last is padded.
     archive_write_set_bytes_per_block(writer->archive_, 10240);
     archive_write_set_bytes_in_last_block(writer->archive_, 1);
-    if (archive_write_open2(writer->archive_, writer.get(), nullptr,
+    writer->target_ = std::make_shared<Target>(Target{writer.get()});
+    if (archive_write_open2(writer->archive_, writer->target_.get(), nullptr,
                             reinterpret_cast<archive_write_callback *>(&ArchiveWriter::writeOut), nullptr, nullptr)
         != ARCHIVE_OK) {
         writer->fail("cannot start the archive");

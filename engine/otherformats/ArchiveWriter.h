@@ -65,7 +65,7 @@ public:
 private:
     ArchiveWriter(int fd, WriteFormat format);
     bool fail(const std::string &what);
-    static long long writeOut(struct archive *, void *self, const void *data, size_t length);
+    static long long writeOut(struct archive *, void *target, const void *data, size_t length);
 
     int fd_;
     WriteFormat format_;
@@ -75,6 +75,12 @@ private:
     int writeErrno_ = 0;
     uint64_t written_ = 0;
     bool finished_ = false;
+    // Where libarchive's bytes go: this writer, or nowhere once the archive
+    // is given up. It lives on with an abandoned archive while that closes.
+    struct Target {
+        ArchiveWriter *writer = nullptr;
+    };
+    std::shared_ptr<Target> target_;
 };
 
 }  // namespace otherformats
