@@ -86,7 +86,7 @@ otherformats::WriteEntry entryOf(const otherformats::DiskItem &item)
 
 OtherArchiveOutput::OtherArchiveOutput(std::string target, otherformats::WriterSettings settings,
                                        ArchiveEvents &events)
-    : target_(std::move(target)), settings_(settings), events_(events)
+    : target_(std::move(target)), settings_(settings), events_(&events)
 {
 }
 
@@ -105,7 +105,7 @@ bool OtherArchiveOutput::fail(int code, const std::string &text)
 {
     if (!broken_) {
         broken_ = true;
-        events_.message(code, text);
+        events_->message(code, text);
     }
     return false;
 }
@@ -136,7 +136,7 @@ bool OtherArchiveOutput::writeHeader(const otherformats::WriteEntry &entry, bool
 
 bool OtherArchiveOutput::begin(const StreamEntry &entry)
 {
-    if (broken_ || events_.stopRequested())
+    if (broken_ || events_->stopRequested())
         return false;
     const std::optional<std::string> name = nameFor ? nameFor(entry) : std::optional<std::string>(entry.name);
     if (!name) {
@@ -148,10 +148,14 @@ bool OtherArchiveOutput::begin(const StreamEntry &entry)
     current_.mode = entry.mode;
     current_.modified = entry.modified;
     current_.modifiedNanos = entry.modifiedNanos;
-    current_.uid = entry.uid;
-    current_.gid = entry.gid;
-    current_.owner = entry.owner;
-    current_.group = entry.group;
+    // An entry whose format keeps no owner (a ZIP's) becomes the user's own,
+    // as a file added from the disk would.
+    current_.uid = entry.uid ? entry.uid : std::optional<uint32_t>(::getuid());
+    current_.gid = entry.gid ? entry.gid : std::optional<uint32_t>(::getgid());
+    current_.owner = entry.uid ? entry.owner : ownerName(::getuid());
+    current_.group = entry.gid ? entry.group : groupName(::getgid());
+    if (current_.mode == 0)  // none stored
+        current_.mode = entry.kind == StreamEntryKind::Directory ? 0755 : 0644;
     current_.linkTarget = entry.linkTarget;
     copied_ = 0;
     switch (entry.kind) {
@@ -171,7 +175,7 @@ bool OtherArchiveOutput::begin(const StreamEntry &entry)
             if (wholeOrNothing)
                 return fail(ReadError, "Cannot keep " + entry.name + ": " + why + "; nothing was changed");
             ++left_;
-            events_.message(ReadError, "Left out " + entry.name + ": " + why);
+            events_->message(ReadError, "Left out " + entry.name + ": " + why);
             return false;
         }
     }
@@ -203,7 +207,7 @@ bool OtherArchiveOutput::begin(const StreamEntry &entry)
 
 bool OtherArchiveOutput::data(const void *bytes, size_t length)
 {
-    if (broken_ || events_.stopRequested())
+    if (broken_ || events_->stopRequested())
         return false;
     if (copy_ == Copy::Spooled) {
         if (const int error = common::writeAll(spool_, bytes, length))
@@ -245,7 +249,7 @@ bool OtherArchiveOutput::end(bool complete)
 {
     const Copy copy = std::exchange(copy_, Copy::None);
     if (copy == Copy::Passed || copy == Copy::None)
-        return !broken_ && !events_.stopRequested();
+        return !broken_ && !events_->stopRequested();
     if (broken_)
         return false;
     if (!complete && wholeOrNothing)
@@ -256,7 +260,7 @@ bool OtherArchiveOutput::end(bool complete)
         if (copy == Copy::Direct) {
             // The header is out: the entry stays, its missing bytes zeros.
             ++left_;
-            events_.message(ReadError, current_.name + " could not be read to the end: the new archive holds "
+            events_->message(ReadError, current_.name + " could not be read to the end: the new archive holds "
                                            + std::to_string(copied_) + " of its " + std::to_string(current_.size)
                                            + " bytes, the rest as zeros");
         }
@@ -265,12 +269,12 @@ bool OtherArchiveOutput::end(bool complete)
         return fail(WriteError, "Cannot write " + temporary_ + ": " + writer_->error());
     names_.insert(current_.name);
     ++written_;
-    return !events_.stopRequested();
+    return !events_->stopRequested();
 }
 
 bool OtherArchiveOutput::addFromDisk(int base, const otherformats::DiskItem &item)
 {
-    if (broken_ || events_.stopRequested())
+    if (broken_ || events_->stopRequested())
         return false;
     otherformats::WriteEntry entry = entryOf(item);
     common::UniqueFd file;
@@ -284,7 +288,7 @@ bool OtherArchiveOutput::addFromDisk(int base, const otherformats::DiskItem &ite
             return fail(OpenError, "Cannot add " + item.path + ": it changed while the archive was written");
         entry.size = uint64_t(now.st_size);
     }
-    events_.progress(FileBegin, item.path, int64_t(entry.size));
+    events_->progress(FileBegin, item.path, int64_t(entry.size));
     bool takesData = false;
     if (!writeHeader(entry, takesData))
         return false;
@@ -302,8 +306,8 @@ bool OtherArchiveOutput::addFromDisk(int base, const otherformats::DiskItem &ite
             return fail(WriteError, "Cannot write " + temporary_ + ": " + writer_->error());
         done += r.got;
         for (; steps < done / StepBytes; ++steps)
-            events_.progress(FileStep, " ", 0);
-        if (events_.stopRequested())
+            events_->progress(FileStep, " ", 0);
+        if (events_->stopRequested())
             return false;
     }
     if (!writer_->endEntry())
@@ -315,9 +319,9 @@ bool OtherArchiveOutput::addFromDisk(int base, const otherformats::DiskItem &ite
 
 bool OtherArchiveOutput::commit(const Placement &placement)
 {
-    if (broken_ || !writer_ || events_.stopRequested())
+    if (broken_ || !writer_ || events_->stopRequested())
         return false;
-    events_.progress(Working, " ", 0);
+    events_->progress(Working, " ", 0);
     if (!writer_->finish())
         return fail(WriteError, "Cannot write " + temporary_ + ": " + writer_->error());
     writer_.reset();

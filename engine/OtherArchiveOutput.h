@@ -28,6 +28,9 @@ public:
 
     // The temporary file and the writer; false when either could not be made.
     bool open();
+    // Where what follows is said: each step of a conversion may run on
+    // another thread with its own events.
+    void setEvents(ArchiveEvents &events) { events_ = &events; }
 
     // Asked of each entry a reader tells: the name it is written under, or
     // none to pass it over. Unset: every entry as it is.
@@ -65,7 +68,7 @@ private:
 
     std::string target_;
     otherformats::WriterSettings settings_;
-    ArchiveEvents &events_;
+    ArchiveEvents *events_;
     std::string temporary_;
     int fd_ = -1;
     std::unique_ptr<otherformats::ArchiveWriter> writer_;

@@ -108,6 +108,14 @@ OperationResult OtherFormatBackend::add(const AddRequest &request, ArchiveEvents
     OperationResult result;
     if (refuseChange(events))
         return result;
+    // What the format cannot keep is refused, never dropped unsaid.
+    const std::string format = otherformats::formatLabel(*writeFormat_);
+    if (!request.password.empty() || request.options.contains(AddForceDOS)) {
+        events.message(BadParameters, "Nothing was added: a " + format + " archive is written "
+                                          + (request.password.empty() ? "with its names as they are, not in DOS form"
+                                                                      : "without encryption"));
+        return result;
+    }
     const common::UniqueFd base(::open(request.baseDirectory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!base) {
         events.message(OpenError, "Cannot open the folder " + request.baseDirectory);
