@@ -3,6 +3,7 @@
 #include "app/AddCommand.h"
 #include "app/OperationFrame.h"
 #include "app/Session.h"
+#include "app/WriteLimits.h"
 #include "dialogs/AddForm.h"
 #include "platform/Prompts.h"
 
@@ -93,7 +94,10 @@ void addDropped(ArchiveSession &session, QWidget *parent, const TAddForm *addDia
         if (!session.hasArchive())
             return;
     }
-    const AddFormChoices choices = addDialog ? addDialog->choices() : AddFormChoices{};
+    // The dialog's boxes were last set for whatever archive it was opened
+    // for: what this one cannot keep is left out.
+    const AddFormChoices choices =
+        write_limits::keptChoices(addDialog ? addDialog->choices() : AddFormChoices{}, engine.WriteAbilities());
     engine.AddOptions = addOptionsFor(choices);
     engine.AddCompLevel = choices.level;
     session.operationFrame().run(
