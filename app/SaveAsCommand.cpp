@@ -95,7 +95,8 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
     const bool replaceAsked = format || target.endsWith(QStringLiteral(".zip"), Qt::CaseInsensitive);
     if (!replaceAsked)
         target += QStringLiteral(".zip");
-    const QString formatName = format ? QString::fromStdString(otherformats::formatLabel(*format)) : QStringLiteral("ZIP");
+    const QString formatName = format ? QString::fromStdString(otherformats::formatLabel(*format))
+                                      : QStringLiteral("ZIP");
     target = QFileInfo(target).absoluteFilePath();
     if (sameFile(source, target)) {
         platform::warningBox(parent, target + QStringLiteral(" is the open archive; Save as writes another file."));
@@ -166,8 +167,9 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
             return;
         }
         if (!result.writeFailed && !written && result.failed > 0) {
-            if (!platform::confirmBox(parent, QStringLiteral("Some members could not be read. Save the others as %1?").arg(formatName),
-                                      platform::DefaultAnswer::No))
+            if (!platform::confirmBox(
+                    parent, QStringLiteral("Some members could not be read. Save the others as %1?").arg(formatName),
+                    platform::DefaultAnswer::No))
                 return;
             const OperationFrame::Running running(frame);
             frame.call([&](orvex::ComponentEvents &events) { written = conversion->commit(events); });

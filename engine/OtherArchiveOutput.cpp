@@ -3,8 +3,8 @@
 #include "engine/common/Directory.h"
 #include "engine/common/FileIo.h"
 #include "engine/common/SystemCalls.h"
-#include "engine/common/UniqueFd.h"
 #include "engine/common/Umask.h"
+#include "engine/common/UniqueFd.h"
 
 #include <cerrno>
 #include <cstring>
@@ -84,8 +84,7 @@ otherformats::WriteEntry entryOf(const otherformats::DiskItem &item)
 
 }  // namespace
 
-OtherArchiveOutput::OtherArchiveOutput(std::string target, otherformats::WriterSettings settings,
-                                       ArchiveEvents &events)
+OtherArchiveOutput::OtherArchiveOutput(std::string target, otherformats::WriterSettings settings, ArchiveEvents &events)
     : target_(std::move(target)), settings_(settings), events_(&events)
 {
 }
@@ -261,8 +260,8 @@ bool OtherArchiveOutput::end(bool complete)
             // The header is out: the entry stays, its missing bytes zeros.
             ++left_;
             events_->message(ReadError, current_.name + " could not be read to the end: the new archive holds "
-                                           + std::to_string(copied_) + " of its " + std::to_string(current_.size)
-                                           + " bytes, the rest as zeros");
+                                            + std::to_string(copied_) + " of its " + std::to_string(current_.size)
+                                            + " bytes, the rest as zeros");
         }
     }
     if (!writer_->endEntry())
@@ -299,7 +298,8 @@ bool OtherArchiveOutput::addFromDisk(int base, const otherformats::DiskItem &ite
         const size_t want = size_t(std::min<uint64_t>(chunk.size(), entry.size - done));
         const common::ReadResult r = common::readFull(file.get(), chunk.data(), want);
         if (r.error)
-            return fail(ReadError, "Cannot read " + item.path + ": " + std::strerror(r.error) + "; nothing was changed");
+            return fail(ReadError,
+                        "Cannot read " + item.path + ": " + std::strerror(r.error) + "; nothing was changed");
         if (r.got < want)
             return fail(ReadError, item.path + " became shorter while it was read; nothing was changed");
         if (!writer_->write(chunk.data(), r.got))

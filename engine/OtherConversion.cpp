@@ -29,8 +29,8 @@ public:
             result_.writeFailed = true;
             return result_;
         }
-        output_ = std::make_unique<OtherArchiveOutput>(request_.target,
-                                                       otherformats::WriterSettings{format_, request_.level, 0}, events);
+        output_ = std::make_unique<OtherArchiveOutput>(
+            request_.target, otherformats::WriterSettings{format_, request_.level, 0}, events);
         output_->wholeOrNothing = false;
         if (!output_->open()) {
             result_.writeFailed = true;

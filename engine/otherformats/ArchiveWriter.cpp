@@ -45,9 +45,9 @@ bool configure(struct archive *a, const WriterSettings &settings, std::string &e
     if (format.container == Container::SevenZip) {
         if (archive_write_set_format_7zip(a) != ARCHIVE_OK)
             return false;
-        return settings.level == 0 ? set(false, "7zip", "compression", "store")
-                                   : set(false, "7zip", "compression", "lzma2")
-                                         && set(false, "7zip", "compression-level", level);
+        return settings.level == 0
+                   ? set(false, "7zip", "compression", "store")
+                   : set(false, "7zip", "compression", "lzma2") && set(false, "7zip", "compression-level", level);
     }
     // pax only where ustar cannot say it: long and non-ASCII names, large
     // sizes, times before 1970 or with fractions, big ids.
