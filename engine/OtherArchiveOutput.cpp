@@ -271,11 +271,23 @@ bool OtherArchiveOutput::end(bool complete)
     return !events_->stopRequested();
 }
 
-bool OtherArchiveOutput::addFromDisk(int base, const otherformats::DiskItem &item)
+bool OtherArchiveOutput::addFromDisk(int base, const otherformats::DiskItem &item, const StreamEntry *like)
 {
     if (broken_ || events_->stopRequested())
         return false;
     otherformats::WriteEntry entry = entryOf(item);
+    if (like) {
+        if (like->mode)
+            entry.mode = like->mode & 07777;
+        if (like->uid) {
+            entry.uid = like->uid;
+            entry.owner = like->owner;
+        }
+        if (like->gid) {
+            entry.gid = like->gid;
+            entry.group = like->group;
+        }
+    }
     common::UniqueFd file;
     if (entry.kind == otherformats::EntryKind::File) {
         file.reset(::openat(base, item.path.c_str(), O_RDONLY | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));

@@ -48,8 +48,9 @@ public:
     bool data(const void *bytes, size_t length) override;
     bool end(bool complete) override;
 
-    // A file, folder or link found by scanDisk, read through `base`.
-    bool addFromDisk(int base, const otherformats::DiskItem &item);
+    // A file, folder or link found by scanDisk, read through `base`; with
+    // `like`, given that entry's permission bits and owner.
+    bool addFromDisk(int base, const otherformats::DiskItem &item, const StreamEntry *like = nullptr);
 
     struct Placement {
         bool replace = false;        // the target may exist, and is replaced
