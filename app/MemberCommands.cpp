@@ -149,6 +149,8 @@ bool writeBack(ArchiveSession &session, QWidget *parent, const EditedCopy &copy,
         request.specs.push_back(QFile::encodeName(relative).toStdString());
     request.baseDirectory = QFile::encodeName(copy.folder).toStdString();
     request.password = orvex::Secret(encrypted ? password : std::string());
+    // The copy was made private (0600); the member keeps its own permissions.
+    request.keepMemberModes = true;
     const std::string addedName = request.specs.empty() ? std::string() : request.specs.front();
     engine.LastResult = 0;
     runInFrame(session, parent, [&](orvex::ComponentEvents &events) { engine.Add(std::move(request), events); });

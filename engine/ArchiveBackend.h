@@ -62,6 +62,10 @@ struct AddRequest {
     int level = 9;
     Secret password{};  // not empty: the files added are encrypted with it
     CallFlags flags{};
+    // A file that replaces a member keeps the member's permission bits and
+    // owner rather than the file's: a write-back, whose copy was private.
+    // (Kept where the format stores them apart from the data: tar and 7z.)
+    bool keepMemberModes = false;
 };
 
 struct DeleteRequest {

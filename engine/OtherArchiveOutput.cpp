@@ -138,6 +138,12 @@ bool OtherArchiveOutput::begin(const StreamEntry &entry)
     if (broken_ || events_->stopRequested())
         return false;
     const std::optional<std::string> name = nameFor ? nameFor(entry) : std::optional<std::string>(entry.name);
+    // The second reading takes only the files whose other names are to be
+    // copies.
+    if (copyingLinks_ && (entry.kind != StreamEntryKind::File || !linksToCopy_.count(entry.name))) {
+        copy_ = Copy::Passed;
+        return false;
+    }
     if (!name) {
         copy_ = Copy::Passed;
         return false;
@@ -165,10 +171,13 @@ bool OtherArchiveOutput::begin(const StreamEntry &entry)
     }
     if (current_.kind == otherformats::EntryKind::HardLink) {
         std::string why;
-        if (settings_.format.container == otherformats::Container::SevenZip)
-            why = "it is a hard link, which a 7z archive cannot keep";
-        else if (!names_.count(entry.linkTarget))
+        if (!names_.count(entry.linkTarget)) {
             why = "it is a hard link to " + entry.linkTarget + ", which is not in the new archive";
+        } else if (settings_.format.container == otherformats::Container::SevenZip) {
+            linksToCopy_[entry.linkTarget].push_back(*name);
+            copy_ = Copy::Passed;
+            return false;
+        }
         if (!why.empty()) {
             copy_ = Copy::Passed;
             if (wholeOrNothing)
@@ -178,7 +187,7 @@ bool OtherArchiveOutput::begin(const StreamEntry &entry)
             return false;
         }
     }
-    if (current_.kind == otherformats::EntryKind::File && !entry.size) {
+    if (current_.kind == otherformats::EntryKind::File && (!entry.size || copyingLinks_)) {
         // tar and 7z say an entry's size before its data: it is held in
         // memory (or swap) until its end tells it.
         spool_ = ::memfd_create("orvex-entry", MFD_CLOEXEC);
@@ -224,21 +233,31 @@ bool OtherArchiveOutput::data(const void *bytes, size_t length)
     return true;
 }
 
-bool OtherArchiveOutput::spoolFinished()
+bool OtherArchiveOutput::spoolFinished(const std::vector<std::string> &names)
 {
     const off_t size = ::lseek(spool_, 0, SEEK_END);
     current_.size = uint64_t(std::max<off_t>(size, 0));
-    bool takesData = false;
-    if (!writeHeader(current_, takesData))
-        return false;
     std::vector<char> chunk(ChunkBytes);
-    for (uint64_t at = 0; takesData && at < current_.size;) {
-        const common::ReadResult r = common::preadFull(spool_, chunk.data(), chunk.size(), at);
-        if (r.error || r.got == 0)
-            return fail(WriteError, "Cannot read back the data of " + current_.name);
-        if (!writer_->write(chunk.data(), r.got))
-            return fail(WriteError, "Cannot write " + temporary_ + ": " + writer_->error());
-        at += r.got;
+    for (size_t n = 0; n < names.size(); ++n) {
+        current_.name = names[n];
+        bool takesData = false;
+        if (!writeHeader(current_, takesData))
+            return false;
+        for (uint64_t at = 0; takesData && at < current_.size;) {
+            const common::ReadResult r = common::preadFull(spool_, chunk.data(), chunk.size(), at);
+            if (r.error || r.got == 0)
+                return fail(WriteError, "Cannot read back the data of " + current_.name);
+            if (!writer_->write(chunk.data(), r.got))
+                return fail(WriteError, "Cannot write " + temporary_ + ": " + writer_->error());
+            at += r.got;
+        }
+        // The last name's entry is ended by the caller.
+        if (n + 1 < names.size()) {
+            if (!writer_->endEntry())
+                return fail(WriteError, "Cannot write " + temporary_ + ": " + writer_->error());
+            names_.insert(current_.name);
+            ++written_;
+        }
     }
     ::close(std::exchange(spool_, -1));
     return true;
@@ -253,8 +272,12 @@ bool OtherArchiveOutput::end(bool complete)
         return false;
     if (!complete && wholeOrNothing)
         return fail(ReadError, "Cannot read " + current_.name + " from the archive to the end; nothing was changed");
-    if (copy == Copy::Spooled && !spoolFinished())
-        return false;
+    if (copy == Copy::Spooled) {
+        const std::vector<std::string> names = copyingLinks_ ? linksToCopy_[current_.name]
+                                                             : std::vector<std::string>{current_.name};
+        if (!spoolFinished(names))
+            return false;
+    }
     if (!complete || copied_ < current_.size) {
         if (copy == Copy::Direct) {
             // The header is out: the entry stays, its missing bytes zeros.
@@ -271,11 +294,23 @@ bool OtherArchiveOutput::end(bool complete)
     return !events_->stopRequested();
 }
 
-bool OtherArchiveOutput::addFromDisk(int base, const otherformats::DiskItem &item)
+bool OtherArchiveOutput::addFromDisk(int base, const otherformats::DiskItem &item, const StreamEntry *like)
 {
     if (broken_ || events_->stopRequested())
         return false;
     otherformats::WriteEntry entry = entryOf(item);
+    if (like) {
+        if (like->mode)
+            entry.mode = like->mode & 07777;
+        if (like->uid) {
+            entry.uid = like->uid;
+            entry.owner = like->owner;
+        }
+        if (like->gid) {
+            entry.gid = like->gid;
+            entry.group = like->group;
+        }
+    }
     common::UniqueFd file;
     if (entry.kind == otherformats::EntryKind::File) {
         file.reset(::openat(base, item.path.c_str(), O_RDONLY | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));

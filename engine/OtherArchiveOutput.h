@@ -14,7 +14,9 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 namespace orvex {
 
@@ -40,6 +42,12 @@ public:
     // archive must lose nothing); otherwise it is left out and counted.
     bool wholeOrNothing = true;
 
+    // A hard link into 7z, which keeps none, becomes a copy of the file it
+    // names: its name is kept here, and a second reading of the source,
+    // after copyLinkedFiles(), writes the file's data under it.
+    bool hasLinksToCopy() const { return !linksToCopy_.empty(); }
+    void copyLinkedFiles() { copyingLinks_ = true; }
+
     // Breaks the archive, saying why with the add library's code: nothing
     // more is written and commit() refuses.
     void refuse(int code, const std::string &text) { fail(code, text); }
@@ -48,8 +56,9 @@ public:
     bool data(const void *bytes, size_t length) override;
     bool end(bool complete) override;
 
-    // A file, folder or link found by scanDisk, read through `base`.
-    bool addFromDisk(int base, const otherformats::DiskItem &item);
+    // A file, folder or link found by scanDisk, read through `base`; with
+    // `like`, given that entry's permission bits and owner.
+    bool addFromDisk(int base, const otherformats::DiskItem &item, const StreamEntry *like = nullptr);
 
     struct Placement {
         bool replace = false;        // the target may exist, and is replaced
@@ -68,7 +77,7 @@ public:
 private:
     bool fail(int code, const std::string &text);
     bool writeHeader(const otherformats::WriteEntry &entry, bool &takesData);
-    bool spoolFinished();
+    bool spoolFinished(const std::vector<std::string> &names);
 
     std::string target_;
     otherformats::WriterSettings settings_;
@@ -89,6 +98,9 @@ private:
     otherformats::WriteEntry current_;
     uint64_t copied_ = 0;
     int spool_ = -1;  // memory file holding the data of an entry of unknown size
+
+    std::unordered_map<std::string, std::vector<std::string>> linksToCopy_;  // file: its other names
+    bool copyingLinks_ = false;
 };
 
 }  // namespace orvex

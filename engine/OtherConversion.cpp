@@ -1,7 +1,8 @@
 // The conversion into tar (and its compressions) or 7z: the entries go
-// through OtherArchiveOutput, which leaves out what it cannot write (a hard
-// link into 7z, which keeps none) with a message, as the ZIP writer leaves
-// out a name it refuses.
+// through OtherArchiveOutput, which leaves out what it cannot write with a
+// message, as the ZIP writer leaves out a name it refuses. A hard link into
+// 7z, which keeps none, becomes a copy of its file, whose data a second
+// reading of the source gives.
 #include "engine/Conversion.h"
 #include "engine/OtherArchiveOutput.h"
 #include "engine/otherformats/WriteFormat.h"
@@ -36,7 +37,12 @@ public:
             result_.writeFailed = true;
             return result_;
         }
-        const StreamOutcome outcome = reader(*output_, events);
+        StreamOutcome outcome = reader(*output_, events);
+        // Hard links into 7z become copies, from a second reading.
+        if (output_->hasLinksToCopy() && !output_->broken() && !events.stopRequested()) {
+            output_->copyLinkedFiles();
+            outcome.failed += reader(*output_, events).failed;
+        }
         result_.written = output_->written();
         result_.failed = outcome.failed + output_->left();
         result_.cancelled = events.stopRequested();

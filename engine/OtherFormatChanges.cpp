@@ -156,6 +156,7 @@ OperationResult OtherFormatBackend::add(const AddRequest &request, ArchiveEvents
     OtherArchiveOutput::Placement placement;
     if (request.options.contains(AddZipTime))
         placement.modified = 0;
+    std::unordered_map<size_t, StreamEntry> replaced;  // by item: the member it replaces
     int32_t added = 0;
     const bool done = rewrite(request.level, events, placement, [&](OtherArchiveOutput &output, auto copyOld) {
         output.nameFor = [&](const StreamEntry &entry) -> std::optional<std::string> {
@@ -165,6 +166,8 @@ OperationResult OtherFormatBackend::add(const AddRequest &request, ArchiveEvents
             const otherformats::DiskItem &item = items[it->second];
             const bool newer = !selective || item.status.st_mtim.tv_sec > entry.modified;
             wanted[it->second] = newer;
+            if (newer && request.keepMemberModes)
+                replaced.emplace(it->second, entry);
             return newer ? std::nullopt : std::optional<std::string>(entry.name);
         };
         if (!copyOld())
@@ -172,7 +175,8 @@ OperationResult OtherFormatBackend::add(const AddRequest &request, ArchiveEvents
         for (size_t i = 0; i < items.size(); ++i) {
             if (!wanted[i])
                 continue;
-            if (!output.addFromDisk(base.get(), items[i]))
+            const auto like = replaced.find(i);
+            if (!output.addFromDisk(base.get(), items[i], like == replaced.end() ? nullptr : &like->second))
                 return false;
             added += S_ISDIR(items[i].status.st_mode) ? 0 : 1;
             if (request.flags.verbose)

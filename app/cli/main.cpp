@@ -365,6 +365,15 @@ int addCommand(std::span<char *const> arguments)
         std::string &password;
         ~PasswordWipe() { ::explicit_bzero(password.data(), password.size()); }
     } wipe{engine.AddPassword};
+    openForChange(engine, parsed->operands[0]);
+    // Asked before any password question: what the format cannot keep is refused.
+    const orvex::WriteAbilities abilities = engine.WriteAbilities();
+    for (const auto &[flag, kept] : {std::pair{"encrypt", abilities.encryption}, {"dos-names", abilities.dosNames}})
+        if (parsed->options.count(flag) && !kept) {
+            writeError("--" + std::string(flag) + " is for ZIP archives; " + parsed->operands[0] + " is a "
+                       + abilities.format + " archive");
+            return ExitUsage;
+        }
     if (parsed->options.count("encrypt")) {
         catchStopSignals(&engine);  // a Ctrl-C at the question gives the terminal its echo back
         if (!readAddPassword(*parsed, parsed->operands[0], "add", engine.AddPassword))
@@ -373,7 +382,6 @@ int addCommand(std::span<char *const> arguments)
         writeError("--password-file goes with --encrypt");
         return ExitUsage;
     }
-    openForChange(engine, parsed->operands[0]);
     if (!takeLevel(*parsed, engine.AddCompLevel))
         return ExitUsage;
     const auto given = [&](const char *flag) { return parsed->options.count(flag) != 0; };

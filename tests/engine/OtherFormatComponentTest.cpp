@@ -251,6 +251,28 @@ TEST_F(OtherFormatComponent, PrivateCopiesAreForTheUserAloneWhateverTheStoredMod
     EXPECT_EQ(ziptest::statOf(out + "/dir").st_mode & 07777, 0700u);
 }
 
+// A private copy written back replaces its member with the member's own
+// permissions, not the copy's 0600; a plain add takes the file's.
+TEST_F(OtherFormatComponent, AWriteBackKeepsTheMembersModeAndAPlainAddTakesTheFiles)
+{
+    ASSERT_EQ(::chmod((dir / "src/dir/c.bin").c_str(), 0755), 0);
+    ASSERT_EQ(ziptest::sh("tar -czf ../modes.tgz dir", dir / "src"), 0);
+    engine.setZipFilename(dir / "modes.tgz");
+    const std::string copy = extractTo("private", {"dir/c.bin"}, ExtrOpts{ExtrDirNames, ExtrOverWrite, ExtrPrivate});
+    for (const bool keep : {true, false}) {
+        SCOPED_TRACE(keep);
+        orvex::AddRequest request = engine.addRequest();
+        request.specs = {"dir/c.bin"};
+        request.baseDirectory = copy;
+        request.options = AddOpts{AddDirNames};
+        request.keepMemberModes = keep;
+        engine.Add(request, engine.events());
+        ASSERT_EQ(engine.LastResult, 1);
+        ASSERT_EQ(ziptest::sh("mkdir -p private-out && tar -xzf modes.tgz -C private-out dir/c.bin", dir.path()), 0);
+        EXPECT_EQ(ziptest::statOf(dir / "private-out/dir/c.bin").st_mode & 0777, keep ? 0755u : 0600u);
+    }
+}
+
 TEST_F(OtherFormatComponent, TestCountsFailuresOfADamagedArchiveAndAReadFailureKeepsWhatWasRead)
 {
     // Cut inside a.txt's data: its header lists, nothing after it does.
