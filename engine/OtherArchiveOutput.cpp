@@ -102,10 +102,10 @@ OtherArchiveOutput::~OtherArchiveOutput()
 
 bool OtherArchiveOutput::fail(int code, const std::string &text)
 {
-    if (!broken_) {
-        broken_ = true;
+    // A write the stop request refused is the cancel, which the caller says.
+    if (!broken_ && !events_->stopRequested())
         events_->message(code, text);
-    }
+    broken_ = true;
     return false;
 }
 
@@ -119,6 +119,7 @@ bool OtherArchiveOutput::open()
         return fail(TempFileError, "Cannot create a temporary file in " + directory + ": " + std::strerror(errno));
     temporary_ = pattern;
     std::string error;
+    settings_.stopAsked = [this] { return events_->stopRequested(); };
     writer_ = otherformats::ArchiveWriter::open(fd_, settings_, error);
     if (!writer_)
         return fail(WriteError, "Cannot write " + otherformats::formatLabel(settings_.format) + ": " + error);

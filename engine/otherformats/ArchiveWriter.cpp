@@ -93,8 +93,8 @@ ArchiveWriter::~ArchiveWriter()
     // Given up: what the compressors hold is not wanted, but only a close
     // ends them; freed without one, they would keep their memory (hundreds
     // of megabytes for xz at its highest levels) and xz and zstd their
-    // threads. The close still works through what they hold, minutes at
-    // those levels, so it runs apart: a cancel is not kept waiting for it.
+    // threads. The close works until its first output, which is refused,
+    // up to one of xz's blocks; it runs apart so that a cancel does not wait.
     target_->writer = nullptr;
     struct archive *abandoned = archive_;
     auto closeAndFree = [abandoned, target = target_] {
@@ -112,8 +112,16 @@ ArchiveWriter::~ArchiveWriter()
 long long ArchiveWriter::writeOut(struct archive *, void *target, const void *data, size_t length)
 {
     ArchiveWriter *writer = static_cast<Target *>(target)->writer;
+    // Given up: the first output refused ends the close at once; the
+    // compressor is freed all the same.
     if (!writer)
-        return static_cast<long long>(length);
+        return -1;
+    // A stop heard mid-entry or while the compressor empties, which may
+    // take many seconds at the highest levels.
+    if (writer->stopAsked_ && writer->stopAsked_()) {
+        writer->error_ = "stopped";
+        return -1;
+    }
     if (const int error = common::writeAll(writer->fd_, data, length)) {
         writer->writeErrno_ = error;
         return -1;
@@ -128,6 +136,7 @@ std::unique_ptr<ArchiveWriter> ArchiveWriter::open(int fd, const WriterSettings 
     // the process runs in: the names given are UTF-8.
     const Utf8Names names;
     std::unique_ptr<ArchiveWriter> writer(new ArchiveWriter(fd, settings.format));
+    writer->stopAsked_ = settings.stopAsked;
     writer->archive_ = archive_write_new();
     if (!writer->archive_) {
         error = "out of memory";

@@ -7,6 +7,7 @@
 #include "engine/otherformats/WriteFormat.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,6 +39,8 @@ struct WriterSettings {
     WriteFormat format;
     int level = 6;         // the add dialog's 0 … 9
     unsigned threads = 0;  // 0: one a core, for the compressors that take threads
+    // Asked at each output: true makes the writing fail there (a cancel).
+    std::function<bool()> stopAsked{};
 };
 
 class ArchiveWriter {
@@ -77,6 +80,7 @@ private:
     bool finished_ = false;
     // Where libarchive's bytes go: this writer, or nowhere once the archive
     // is given up. It lives on with an abandoned archive while that closes.
+    std::function<bool()> stopAsked_;
     struct Target {
         ArchiveWriter *writer = nullptr;
     };
