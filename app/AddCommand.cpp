@@ -2,6 +2,7 @@
 
 #include "app/OperationFrame.h"
 #include "app/Session.h"
+#include "app/WriteLimits.h"
 #include "dialogs/AddForm.h"
 #include "platform/Prompts.h"
 
@@ -79,7 +80,10 @@ void run(ArchiveSession &session, QWidget *parent, TAddForm &dialog)
     const QString folder = dialogFolder(session.openDialogFileName);
     if (!folder.isEmpty())
         dialog.setDirectory(folder);
-    dialog.startFor(session.archivePath());
+    // What the archive cannot keep is greyed in the dialog, and left out here
+    // whatever the dialog hands back.
+    const orvex::WriteAbilities abilities = engine.WriteAbilities();
+    dialog.startFor(session.archivePath(), write_limits::limitsFor(abilities));
     const AddFormResult result = dialog.ask();
     // A cancelled add leaves nothing behind for the next one to add unasked.
     if (result.DialogCancelled) {
@@ -91,10 +95,11 @@ void run(ArchiveSession &session, QWidget *parent, TAddForm &dialog)
         return;
     }
 
-    engine.AddOptions = ::addOptionsFor(result.choices);
-    engine.AddCompLevel = result.choices.level;
-    const auto groups = folderGroups(result.entries, result.choices.fullPaths);
-    const orvex::Secret password(result.password.toStdString());
+    const AddFormChoices choices = write_limits::keptChoices(result.choices, abilities);
+    engine.AddOptions = ::addOptionsFor(choices);
+    engine.AddCompLevel = choices.level;
+    const auto groups = folderGroups(result.entries, choices.fullPaths);
+    const orvex::Secret password(abilities.encryption ? result.password.toStdString() : std::string());
     session.operationFrame().run(operationTexts(session.archivePath()),
                                  [&](orvex::ComponentEvents &events) { addGroups(engine, groups, password, events); });
     // A refused or failed add keeps the list, so that the user can try again;

@@ -3,6 +3,7 @@
 #include "app/AddCommand.h"
 #include "app/OperationFrame.h"
 #include "app/Session.h"
+#include "app/WriteLimits.h"
 #include "dialogs/AddForm.h"
 #include "platform/Prompts.h"
 
@@ -82,7 +83,7 @@ void addDropped(ArchiveSession &session, QWidget *parent, const TAddForm *addDia
         platform::warningBox(parent, session.archivePath() + QStringLiteral(" is a ")
                                          + QString::fromStdString(engine.ReadOnlyKind())
                                          + QStringLiteral(" archive, which is read-only. Save it as ZIP "
-                                                          "(File > Save as ZIP…) to add files."));
+                                                          "(File > Save as…) to add files."));
         return;
     }
     if (!session.hasArchive()) {
@@ -93,7 +94,10 @@ void addDropped(ArchiveSession &session, QWidget *parent, const TAddForm *addDia
         if (!session.hasArchive())
             return;
     }
-    const AddFormChoices choices = addDialog ? addDialog->choices() : AddFormChoices{};
+    // The dialog's boxes were last set for whatever archive it was opened
+    // for: what this one cannot keep is left out.
+    const AddFormChoices choices =
+        write_limits::keptChoices(addDialog ? addDialog->choices() : AddFormChoices{}, engine.WriteAbilities());
     engine.AddOptions = addOptionsFor(choices);
     engine.AddCompLevel = choices.level;
     session.operationFrame().run(

@@ -15,7 +15,7 @@
 #include "app/PlainWords.h"
 #include "app/PropertiesCommand.h"
 #include "app/RenameCommand.h"
-#include "app/SaveAsZipCommand.h"
+#include "app/SaveAsCommand.h"
 #include "app/TestCommand.h"
 #include "app/ToolbarPanel.h"
 #include "controls/CaptionParts.h"
@@ -286,11 +286,11 @@ void TMainform::deleteArchiveCommand()
     command([this] { deleteArchive(); });
 }
 
-void TMainform::saveAsZipCommand()
+void TMainform::saveAsCommand()
 {
     command([this] {
         const int level = addDialog_ ? addDialog_->choices().level : session_.engine.AddCompLevel;
-        save_as_zip::run(session_, this, level, [this](const QString &path) {
+        save_as::run(session_, this, level, [this](const QString &path) {
             resetGrid();
             setCurrentArchive(path);
         });

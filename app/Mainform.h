@@ -81,7 +81,7 @@ public slots:
     void newArchiveFromMenu();
     void openArchiveCommand();
     void deleteArchiveCommand();
-    void saveAsZipCommand();
+    void saveAsCommand();
     void propertiesCommand();
     void deleteMembersCommand();
     void renameMemberCommand();

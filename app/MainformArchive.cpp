@@ -7,6 +7,7 @@
 #include "app/RecentArchives.h"
 #include "controls/SortableGrid.h"
 #include "engine/otherformats/FormatNames.h"
+#include "engine/otherformats/WriteFormat.h"
 #include "engine/zipformat/SplitParts.h"
 #include "platform/Prompts.h"
 #include "platform/Trash.h"
@@ -18,7 +19,9 @@
 #include <QSettings>
 #include <QUrl>
 #include <algorithm>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -101,7 +104,21 @@ QStringList otherSplitParts(const QString &path)
 
 // Matches .zip in any case, as the archive dialogs did on a case-blind file
 // system; an archive under another name is still one choice away.
-const char *const ZipFilesFilter = "ZIP Files (*.[zZ][iI][pP]);;All files (*)";
+const char *const ZipFilesFilter = "ZIP Files (*.[zZ][iI][pP])";
+// The formats New makes, by the suffixes that name them; ZIP first, the
+// choice the dialog starts with. The name typed decides the format, these
+// only fill the dialog.
+const struct {
+    const char *label;
+    std::vector<std::string> suffixes;
+} WrittenFormats[] = {
+    {"tar.gz", {"tar.gz", "tgz"}},
+    {"tar.xz", {"tar.xz", "txz"}},
+    {"tar.zst", {"tar.zst", "tzst"}},
+    {"tar.bz2", {"tar.bz2", "tbz2", "tbz"}},
+    {"tar", {"tar"}},
+    {"7z", {"7z"}},
+};
 // Opening offers the parts of split archives too: Info-ZIP's name.z01 and
 // 7-Zip's name.zip.001 each open the whole set.
 const char *const OpenZipFilesPatterns = "*.[zZ][iI][pP] *.[zZ][0-9][0-9] *.[zZ][iI][pP].[0-9][0-9][0-9]";
@@ -127,6 +144,18 @@ QString openArchiveFilter()
         .arg(all.join(QLatin1Char(' ')), QString::fromLatin1(OpenZipFilesPatterns));
 }
 
+QString newArchiveFilter()
+{
+    QStringList filters{QString::fromLatin1(ZipFilesFilter)};
+    for (const auto &format : WrittenFormats) {
+        QStringList patterns;
+        for (const std::string &suffix : format.suffixes)
+            patterns << caseBlindPattern(suffix);
+        filters << QStringLiteral("%1 archives (%2)").arg(QLatin1String(format.label), patterns.join(QLatin1Char(' ')));
+    }
+    return (filters << QStringLiteral("All files (*)")).join(QStringLiteral(";;"));
+}
+
 // The archive file dialog starts at the name it was last left with; before
 // it was ever used, in the current archive's folder (an archive opened from
 // the file manager or the recent list), else in the current directory.
@@ -134,7 +163,7 @@ platform::FileDialogOptions archiveDialogOptions(const QString &title, const Arc
 {
     platform::FileDialogOptions options;
     options.title = title;
-    options.filter = mustExist ? openArchiveFilter() : QString::fromLatin1(ZipFilesFilter);
+    options.filter = mustExist ? openArchiveFilter() : newArchiveFilter();
     options.fileName = session.openDialogFileName;
     const QString near = options.fileName.isEmpty() ? session.archivePath() : options.fileName;
     options.directory = near.isEmpty() ? QDir::currentPath() : QFileInfo(near).absolutePath();
@@ -223,7 +252,9 @@ void TMainform::newArchive()
         this, archiveDialogOptions(QStringLiteral("Create New ZIP File"), session_, false));
     if (name.isEmpty())
         return;
-    if (!name.toLower().contains(QStringLiteral(".zip")))
+    // A name that says no format we write is a ZIP archive's.
+    if (!name.toLower().contains(QStringLiteral(".zip"))
+        && !otherformats::writeFormatForName(QFile::encodeName(name).toStdString()))
         name += QStringLiteral(".zip");
     name = absoluteArchivePath(name);
     session_.openDialogFileName = name;

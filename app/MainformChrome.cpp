@@ -74,7 +74,7 @@ void TMainform::buildMenu()
     addItem(file, "newArchiveAction", "&New archive", {}, &TMainform::newArchiveFromMenu);
     addItem(file, "openArchiveAction", "&Open archive", {}, &TMainform::openArchiveCommand);
     addItem(file, "deleteArchiveAction", "&Delete archive", {}, &TMainform::deleteArchiveCommand);
-    addItem(file, "saveAsZipAction", "Save as &ZIP…", {}, &TMainform::saveAsZipCommand);
+    addItem(file, "saveAsAction", "Save &as…", {}, &TMainform::saveAsCommand);
     addItem(file, "propertiesAction", "Propert&ies…", {}, &TMainform::propertiesCommand);
     file->addSeparator()->setObjectName(QStringLiteral("fileSeparator"));
     exitAction_ = addItem(file, "exitAction", "&Exit", {}, &TMainform::quitCommand);
@@ -261,7 +261,7 @@ void TMainform::setCommandsEnabled(bool enabled)
                              "extractButton", "addButton", "deleteMembersButton"})
         if (QToolButton *button = toolButton(QString::fromLatin1(name)))
             button->setEnabled(enabled);
-    for (const char *name : {"newArchiveAction", "openArchiveAction", "deleteArchiveAction", "saveAsZipAction",
+    for (const char *name : {"newArchiveAction", "openArchiveAction", "deleteArchiveAction", "saveAsAction",
                              "addAction", "extractAction", "testAction", "deleteMembersAction", "renameAction",
                              "executeAction", "editAction", "openWithDefaultAction", "openWithAction", "showLogAction",
                              "selectAllAction", "invertSelectionAction", "extractSelectedAction", "testSelectedAction"})

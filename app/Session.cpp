@@ -5,11 +5,13 @@
 #include "app/ListingText.h"
 #include "app/OperationFrame.h"
 #include "engine/otherformats/FormatNames.h"
+#include "engine/otherformats/WriteFormat.h"
 #include "platform/WorkingArea.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <optional>
 #include <unordered_set>
 
 ArchiveSession::ArchiveSession(EngineLibraries libraries) : engine(libraries)
@@ -60,23 +62,27 @@ ArchiveState ArchiveSession::archiveState() const
     if (engine.SplitParts() > 1)
         return {QStringLiteral("Read-only: split over %1 files").arg(engine.SplitParts()),
                 QStringLiteral("A split archive is not changed: members cannot be added, deleted, renamed or written "
-                               "back. File > Save as ZIP… makes a single ZIP copy that can.")};
-    const QString format = QString::fromStdString(engine.OtherFormat());
-    if (!format.isEmpty())
-        return {QStringLiteral("Read-only: ") + format,
-                QStringLiteral("Members cannot be added, deleted or written back. File > Save as ZIP… makes a ZIP "
-                               "copy that can.")};
+                               "back. File > Save as… makes a single copy that can.")};
+    // tar and 7z are written like ZIP: only the formats read alone say so.
+    if (engine.ReadOnly())
+        return {QStringLiteral("Read-only: ") + QString::fromStdString(engine.ReadOnlyKind()),
+                QStringLiteral("Members cannot be added, deleted or written back. File > Save as… makes a copy "
+                               "that can, in ZIP, tar or 7z.")};
     const QString path = archivePath();
     if (path.isEmpty() || QFileInfo(path).exists() || QFileInfo(path).isSymLink())
         return {};
-    const QString extension = QString::fromStdString(otherformats::formatExtension(engine.ZipFilename()));
-    if (!extension.isEmpty())
+    const std::string name = engine.ZipFilename();
+    const std::optional<otherformats::WriteFormat> written = otherformats::writeFormatForName(name);
+    const QString extension = QString::fromStdString(otherformats::formatExtension(name));
+    if (!written && !extension.isEmpty())
         return {QStringLiteral("Not found"),
-                QStringLiteral("%1 does not exist, and it cannot be made: only ZIP archives are written, and its "
-                               "name says %2. File > New archive makes one.")
+                QStringLiteral("%1 does not exist, and it cannot be made: its name says %2, a format that is only "
+                               "read. File > New archive makes one.")
                     .arg(path, extension)};
+    const QString format = written ? QString::fromStdString(otherformats::formatLabel(*written))
+                                   : QStringLiteral("ZIP");
     return {QStringLiteral("New: the first add makes it"),
-            QStringLiteral("%1 does not exist yet; the first add makes it as a ZIP archive.").arg(path)};
+            QStringLiteral("%1 does not exist yet; the first add makes it as a %2 archive.").arg(path, format)};
 }
 
 QString ArchiveSession::windowTitle() const

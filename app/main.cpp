@@ -17,9 +17,9 @@ int main(int argc, char **argv)
         }
         if (option == "--help" || option == "-h") {
             std::printf("Usage: orvex97 [ARCHIVE]\n"
-                        "Opens ARCHIVE in the Orvex 97 window (the window alone without one): a ZIP\n"
-                        "archive, or one it only reads (tar and its compressions, 7z, RAR, ISO, cpio,\n"
-                        "ar, cab, lha, xar, a lone .gz, .bz2, .xz or .zst file).\n"
+                        "Opens ARCHIVE in the Orvex 97 window (the window alone without one): a ZIP,\n"
+                        "tar (plain, .gz, .bz2, .xz, .zst) or 7z archive, or one it only reads (RAR,\n"
+                        "ISO, cpio, ar, cab, lha, xar, a lone .gz, .bz2, .xz or .zst file).\n"
                         "\n"
                         "Options:\n"
                         "  -h, --help  show this help and exit\n"

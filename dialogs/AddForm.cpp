@@ -25,6 +25,10 @@
 namespace {
 
 constexpr int PathRole = Qt::UserRole;
+// Kept on an option box while the archive cannot keep its option: its own
+// hint, and whether the user had checked it.
+constexpr const char *OwnHintProperty = "ownHint";
+constexpr const char *CheckedProperty = "checkedBeforeGreyed";
 
 // The directory list is always fully open: no expand or collapse marks.
 class DirectoryTree : public QTreeWidget {
@@ -207,6 +211,11 @@ void TAddForm::buildOptions()
     fullPathsBox->setToolTip(QStringLiteral("With Save DirNames, store each path from the root folder instead of "
                                             "from the folder that holds what was added"));
     fullPathsBox->setGeometry(458, 302, 132, 20);
+    // Under the boxes, where the user looks for the password: a greyed box's
+    // hint shows only to a pointer resting on it.
+    encryptNote = makeLabel(QString(), "encryptNote", this, QRect(458, 328, 132, 66), Qt::AlignLeft | Qt::AlignTop);
+    encryptNote->setWordWrap(true);
+    encryptNote->hide();
     connect(dirNamesBox, &QCheckBox::toggled, this, &TAddForm::dirNamesToggled);
     connect(recurseBox, &QCheckBox::toggled, this, &TAddForm::recurseToggled);
 
@@ -462,11 +471,39 @@ void TAddForm::reject()
     QDialog::reject();
 }
 
-void TAddForm::startFor(const QString &archive)
+void TAddForm::startFor(const QString &archive, const AddFormLimits &limits)
 {
     if (archive != listArchive_)
         clearList();
     listArchive_ = archive;
+    applyLimits(limits);
+}
+
+void TAddForm::applyLimits(const AddFormLimits &limits)
+{
+    const struct {
+        QCheckBox *box;
+        const QString &refusal;
+    } boxes[] = {{encryptBox, limits.encryption}, {forceDosBox, limits.dosNames}, {timestampBox, limits.timestamp}};
+    for (const auto &[box, refusal] : boxes) {
+        // The hint of its own is kept for when the box is on again.
+        if (!box->property(OwnHintProperty).isValid())
+            box->setProperty(OwnHintProperty, box->toolTip());
+        const bool refused = !refusal.isEmpty();
+        if (refused && box->isEnabled()) {
+            // A password is never carried over, whatever the archive.
+            box->setProperty(CheckedProperty, box != encryptBox && box->isChecked());
+            box->setChecked(false);
+        } else if (!refused && !box->isEnabled()) {
+            box->setChecked(box->property(CheckedProperty).toBool());
+        }
+        box->setEnabled(!refused);
+        box->setToolTip(refused ? refusal : box->property(OwnHintProperty).toString());
+    }
+    encryptNote->setText(limits.encryption);
+    encryptNote->setVisible(!limits.encryption.isEmpty());
+    if (!limits.encryption.isEmpty())
+        forgetPassword();
 }
 
 void TAddForm::clearList()

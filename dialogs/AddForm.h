@@ -32,6 +32,14 @@ struct AddFormChoices : AddChoices {
     int level = 9;  // 0 stores, 9 compresses most
 };
 
+// Why the archive added to cannot keep an option, one text per box; empty:
+// it can. A box with a reason is greyed and unchecked, and its hint says why.
+struct AddFormLimits {
+    QString encryption;  // "Encrypt with password…"
+    QString dosNames;    // "Force MS-DOS"
+    QString timestamp;   // "Use Timestamp"
+};
+
 // What an opening of the dialog hands back.
 struct AddFormResult {
     // Left by Cancel or the close button, or otherwise without OK once the
@@ -79,6 +87,7 @@ public:
     QCheckBox *updateOnlyBox = nullptr;
     QCheckBox *encryptBox = nullptr;    // "Encrypt with password…"
     QCheckBox *fullPathsBox = nullptr;  // "Store full paths"
+    QLabel *encryptNote = nullptr;      // why the archive cannot be encrypted; hidden when it can
     QLabel *levelLabel = nullptr;       // "Compression level"
     QSlider *levelSlider = nullptr;
     QLabel *minLabel = nullptr;
@@ -98,7 +107,9 @@ public:
     // entries, and when the add was cancelled.
     void clearList();
     // The list is built for one archive: opened for another, it starts empty.
-    void startFor(const QString &archive);
+    // `limits` greys what that archive cannot keep; a box greyed for one
+    // archive comes back as the user left it for the next that keeps it.
+    void startFor(const QString &archive, const AddFormLimits &limits = {});
     AddFormChoices choices() const;
     // The password the encrypt box stands for; empty while it is unchecked.
     QString password() const { return password_; }
@@ -141,6 +152,7 @@ private:
     void insertEntry(int row, const QString &entry);
     void scrollToEnd();
     void forgetPassword();
+    void applyLimits(const AddFormLimits &limits);
 
     VolumeSource volumeSource_;
     bool dialogCancelled_ = false;

@@ -158,12 +158,12 @@ bool ZipConversion::commit(ArchiveEvents &events)
     return result_.placed;
 }
 
-ConversionResult convertToZip(const ConversionRequest &request, const EntryReader &reader, ArchiveEvents &events)
+ConversionResult convert(const ConversionRequest &request, const EntryReader &reader, ArchiveEvents &events)
 {
-    ZipConversion conversion(request);
-    conversion.write(reader, events);
-    conversion.commit(events);
-    return conversion.result();
+    const std::unique_ptr<ArchiveConversion> conversion = makeConversion(request);
+    conversion->write(reader, events);
+    conversion->commit(events);
+    return conversion->result();
 }
 
 }  // namespace orvex

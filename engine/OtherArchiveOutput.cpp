@@ -3,8 +3,8 @@
 #include "engine/common/Directory.h"
 #include "engine/common/FileIo.h"
 #include "engine/common/SystemCalls.h"
-#include "engine/common/UniqueFd.h"
 #include "engine/common/Umask.h"
+#include "engine/common/UniqueFd.h"
 
 #include <cerrno>
 #include <cstring>
@@ -84,9 +84,8 @@ otherformats::WriteEntry entryOf(const otherformats::DiskItem &item)
 
 }  // namespace
 
-OtherArchiveOutput::OtherArchiveOutput(std::string target, otherformats::WriterSettings settings,
-                                       ArchiveEvents &events)
-    : target_(std::move(target)), settings_(settings), events_(events)
+OtherArchiveOutput::OtherArchiveOutput(std::string target, otherformats::WriterSettings settings, ArchiveEvents &events)
+    : target_(std::move(target)), settings_(settings), events_(&events)
 {
 }
 
@@ -105,7 +104,7 @@ bool OtherArchiveOutput::fail(int code, const std::string &text)
 {
     if (!broken_) {
         broken_ = true;
-        events_.message(code, text);
+        events_->message(code, text);
     }
     return false;
 }
@@ -136,7 +135,7 @@ bool OtherArchiveOutput::writeHeader(const otherformats::WriteEntry &entry, bool
 
 bool OtherArchiveOutput::begin(const StreamEntry &entry)
 {
-    if (broken_ || events_.stopRequested())
+    if (broken_ || events_->stopRequested())
         return false;
     const std::optional<std::string> name = nameFor ? nameFor(entry) : std::optional<std::string>(entry.name);
     if (!name) {
@@ -148,10 +147,14 @@ bool OtherArchiveOutput::begin(const StreamEntry &entry)
     current_.mode = entry.mode;
     current_.modified = entry.modified;
     current_.modifiedNanos = entry.modifiedNanos;
-    current_.uid = entry.uid;
-    current_.gid = entry.gid;
-    current_.owner = entry.owner;
-    current_.group = entry.group;
+    // An entry whose format keeps no owner (a ZIP's) becomes the user's own,
+    // as a file added from the disk would.
+    current_.uid = entry.uid ? entry.uid : std::optional<uint32_t>(::getuid());
+    current_.gid = entry.gid ? entry.gid : std::optional<uint32_t>(::getgid());
+    current_.owner = entry.uid ? entry.owner : ownerName(::getuid());
+    current_.group = entry.gid ? entry.group : groupName(::getgid());
+    if (current_.mode == 0)  // none stored
+        current_.mode = entry.kind == StreamEntryKind::Directory ? 0755 : 0644;
     current_.linkTarget = entry.linkTarget;
     copied_ = 0;
     switch (entry.kind) {
@@ -171,7 +174,7 @@ bool OtherArchiveOutput::begin(const StreamEntry &entry)
             if (wholeOrNothing)
                 return fail(ReadError, "Cannot keep " + entry.name + ": " + why + "; nothing was changed");
             ++left_;
-            events_.message(ReadError, "Left out " + entry.name + ": " + why);
+            events_->message(ReadError, "Left out " + entry.name + ": " + why);
             return false;
         }
     }
@@ -203,7 +206,7 @@ bool OtherArchiveOutput::begin(const StreamEntry &entry)
 
 bool OtherArchiveOutput::data(const void *bytes, size_t length)
 {
-    if (broken_ || events_.stopRequested())
+    if (broken_ || events_->stopRequested())
         return false;
     if (copy_ == Copy::Spooled) {
         if (const int error = common::writeAll(spool_, bytes, length))
@@ -245,7 +248,7 @@ bool OtherArchiveOutput::end(bool complete)
 {
     const Copy copy = std::exchange(copy_, Copy::None);
     if (copy == Copy::Passed || copy == Copy::None)
-        return !broken_ && !events_.stopRequested();
+        return !broken_ && !events_->stopRequested();
     if (broken_)
         return false;
     if (!complete && wholeOrNothing)
@@ -256,21 +259,21 @@ bool OtherArchiveOutput::end(bool complete)
         if (copy == Copy::Direct) {
             // The header is out: the entry stays, its missing bytes zeros.
             ++left_;
-            events_.message(ReadError, current_.name + " could not be read to the end: the new archive holds "
-                                           + std::to_string(copied_) + " of its " + std::to_string(current_.size)
-                                           + " bytes, the rest as zeros");
+            events_->message(ReadError, current_.name + " could not be read to the end: the new archive holds "
+                                            + std::to_string(copied_) + " of its " + std::to_string(current_.size)
+                                            + " bytes, the rest as zeros");
         }
     }
     if (!writer_->endEntry())
         return fail(WriteError, "Cannot write " + temporary_ + ": " + writer_->error());
     names_.insert(current_.name);
     ++written_;
-    return !events_.stopRequested();
+    return !events_->stopRequested();
 }
 
 bool OtherArchiveOutput::addFromDisk(int base, const otherformats::DiskItem &item)
 {
-    if (broken_ || events_.stopRequested())
+    if (broken_ || events_->stopRequested())
         return false;
     otherformats::WriteEntry entry = entryOf(item);
     common::UniqueFd file;
@@ -284,7 +287,7 @@ bool OtherArchiveOutput::addFromDisk(int base, const otherformats::DiskItem &ite
             return fail(OpenError, "Cannot add " + item.path + ": it changed while the archive was written");
         entry.size = uint64_t(now.st_size);
     }
-    events_.progress(FileBegin, item.path, int64_t(entry.size));
+    events_->progress(FileBegin, item.path, int64_t(entry.size));
     bool takesData = false;
     if (!writeHeader(entry, takesData))
         return false;
@@ -295,15 +298,16 @@ bool OtherArchiveOutput::addFromDisk(int base, const otherformats::DiskItem &ite
         const size_t want = size_t(std::min<uint64_t>(chunk.size(), entry.size - done));
         const common::ReadResult r = common::readFull(file.get(), chunk.data(), want);
         if (r.error)
-            return fail(ReadError, "Cannot read " + item.path + ": " + std::strerror(r.error) + "; nothing was changed");
+            return fail(ReadError,
+                        "Cannot read " + item.path + ": " + std::strerror(r.error) + "; nothing was changed");
         if (r.got < want)
             return fail(ReadError, item.path + " became shorter while it was read; nothing was changed");
         if (!writer_->write(chunk.data(), r.got))
             return fail(WriteError, "Cannot write " + temporary_ + ": " + writer_->error());
         done += r.got;
         for (; steps < done / StepBytes; ++steps)
-            events_.progress(FileStep, " ", 0);
-        if (events_.stopRequested())
+            events_->progress(FileStep, " ", 0);
+        if (events_->stopRequested())
             return false;
     }
     if (!writer_->endEntry())
@@ -315,9 +319,9 @@ bool OtherArchiveOutput::addFromDisk(int base, const otherformats::DiskItem &ite
 
 bool OtherArchiveOutput::commit(const Placement &placement)
 {
-    if (broken_ || !writer_ || events_.stopRequested())
+    if (broken_ || !writer_ || events_->stopRequested())
         return false;
-    events_.progress(Working, " ", 0);
+    events_->progress(Working, " ", 0);
     if (!writer_->finish())
         return fail(WriteError, "Cannot write " + temporary_ + ": " + writer_->error());
     writer_.reset();

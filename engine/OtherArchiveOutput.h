@@ -28,6 +28,9 @@ public:
 
     // The temporary file and the writer; false when either could not be made.
     bool open();
+    // Where what follows is said: each step of a conversion may run on
+    // another thread with its own events.
+    void setEvents(ArchiveEvents &events) { events_ = &events; }
 
     // Asked of each entry a reader tells: the name it is written under, or
     // none to pass it over. Unset: every entry as it is.
@@ -37,6 +40,10 @@ public:
     // archive must lose nothing); otherwise it is left out and counted.
     bool wholeOrNothing = true;
 
+    // Breaks the archive, saying why with the add library's code: nothing
+    // more is written and commit() refuses.
+    void refuse(int code, const std::string &text) { fail(code, text); }
+
     bool begin(const StreamEntry &entry) override;
     bool data(const void *bytes, size_t length) override;
     bool end(bool complete) override;
@@ -45,8 +52,8 @@ public:
     bool addFromDisk(int base, const otherformats::DiskItem &item);
 
     struct Placement {
-        bool replace = false;          // the target may exist, and is replaced
-        std::optional<mode_t> mode;    // the old archive's; else 0666 less the umask
+        bool replace = false;        // the target may exist, and is replaced
+        std::optional<mode_t> mode;  // the old archive's; else 0666 less the umask
         std::optional<std::pair<uid_t, gid_t>> owner;
         std::optional<int64_t> modified;  // the archive file's own time
     };
@@ -55,7 +62,7 @@ public:
 
     bool broken() const { return broken_; }
     uint64_t written() const { return written_; }  // entries
-    uint64_t left() const { return left_; }         // entries of the reader left out
+    uint64_t left() const { return left_; }        // entries of the reader left out
     int64_t newestTime() const { return newest_; }
 
 private:
@@ -65,7 +72,7 @@ private:
 
     std::string target_;
     otherformats::WriterSettings settings_;
-    ArchiveEvents &events_;
+    ArchiveEvents *events_;
     std::string temporary_;
     int fd_ = -1;
     std::unique_ptr<otherformats::ArchiveWriter> writer_;

@@ -53,7 +53,7 @@ StreamOutcome readOtherEntries(const std::string &path, const std::optional<std:
         case otherformats::EntryKind::Other: {
             ++refused;
             const otherformats::Problem problem{entry.name, otherformats::ProblemKind::Refused,
-                                                "a device, FIFO or socket, which a ZIP archive cannot hold"};
+                                                "a device, FIFO or socket, which is not copied"};
             events.message(problemCode(problem), problemText(problem));
             toldSink = false;
             return false;

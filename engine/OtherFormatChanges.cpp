@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace orvex {
 
@@ -108,6 +109,14 @@ OperationResult OtherFormatBackend::add(const AddRequest &request, ArchiveEvents
     OperationResult result;
     if (refuseChange(events))
         return result;
+    // What the format cannot keep is refused, never dropped unsaid.
+    const std::string format = otherformats::formatLabel(*writeFormat_);
+    if (!request.password.empty() || request.options.contains(AddForceDOS)) {
+        events.message(BadParameters, "Nothing was added: a " + format + " archive is written "
+                                          + (request.password.empty() ? "with its names as they are, not in DOS form"
+                                                                      : "without encryption"));
+        return result;
+    }
     const common::UniqueFd base(::open(request.baseDirectory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!base) {
         events.message(OpenError, "Cannot open the folder " + request.baseDirectory);
@@ -120,9 +129,8 @@ OperationResult OtherFormatBackend::add(const AddRequest &request, ArchiveEvents
     if (const std::optional<struct stat> old = statusOf(archive_))
         scan.archive = std::pair<dev_t, ino_t>{old->st_dev, old->st_ino};
     const std::vector<otherformats::DiskItem> items = scanDisk(
-        request.specs, scan, [&](otherformats::ScanNote note, const std::string &text) {
-            events.message(codeOf(note), text);
-        },
+        request.specs, scan,
+        [&](otherformats::ScanNote note, const std::string &text) { events.message(codeOf(note), text); },
         [&] { return events.stopRequested(); });
     if (events.stopRequested()) {
         result.cancelled = true;
@@ -199,32 +207,33 @@ OperationResult OtherFormatBackend::remove(const DeleteRequest &request, Archive
     std::vector<char> matched(request.specs.size(), 0);
     int32_t deleted = 0;
     uint64_t doomed = 0;
-    const bool done = rewrite(otherformats::CompressorDefault, events, {}, [&](OtherArchiveOutput &output, auto copyOld) {
-        output.nameFor = [&](const StreamEntry &entry) -> std::optional<std::string> {
-            bool hit = false;
+    const bool done =
+        rewrite(otherformats::CompressorDefault, events, {}, [&](OtherArchiveOutput &output, auto copyOld) {
+            output.nameFor = [&](const StreamEntry &entry) -> std::optional<std::string> {
+                bool hit = false;
+                for (size_t i = 0; i < request.specs.size(); ++i)
+                    if (matchesArgument(request.specs[i], entry.name)) {
+                        hit = true;
+                        matched[i] = 1;
+                    }
+                if (!hit)
+                    return entry.name;
+                ++doomed;
+                deleted += entry.kind == StreamEntryKind::Directory ? 0 : 1;
+                events.progress(FileBegin, entry.name, int64_t(entry.size.value_or(0)));
+                if (request.flags.verbose)
+                    events.message(InfoCode, "deleting: " + entry.name);
+                return std::nullopt;
+            };
+            if (!copyOld())
+                return false;
             for (size_t i = 0; i < request.specs.size(); ++i)
-                if (matchesArgument(request.specs[i], entry.name)) {
-                    hit = true;
-                    matched[i] = 1;
-                }
-            if (!hit)
-                return entry.name;
-            ++doomed;
-            deleted += entry.kind == StreamEntryKind::Directory ? 0 : 1;
-            events.progress(FileBegin, entry.name, int64_t(entry.size.value_or(0)));
-            if (request.flags.verbose)
-                events.message(InfoCode, "deleting: " + entry.name);
-            return std::nullopt;
-        };
-        if (!copyOld())
-            return false;
-        for (size_t i = 0; i < request.specs.size(); ++i)
-            if (!matched[i])
-                events.message(NothingMatched, request.specs[i] + " is not in the archive");
-        if (doomed == 0)
-            events.message(InfoCode, "Nothing to do: " + archive_ + " was left unchanged");
-        return doomed > 0;
-    });
+                if (!matched[i])
+                    events.message(NothingMatched, request.specs[i] + " is not in the archive");
+            if (doomed == 0)
+                events.message(InfoCode, "Nothing to do: " + archive_ + " was left unchanged");
+            return doomed > 0;
+        });
     result.cancelled = events.stopRequested();
     if (done) {
         result.count = deleted;
@@ -248,20 +257,27 @@ OperationResult OtherFormatBackend::rename(const RenameRequest &request, Archive
         return result;
     }
     int32_t renamed = 0;
-    const bool done = rewrite(otherformats::CompressorDefault, events, {}, [&](OtherArchiveOutput &output, auto copyOld) {
-        output.nameFor = [&](const StreamEntry &entry) -> std::optional<std::string> {
-            if (entry.name == request.from || (folder && entry.name.rfind(request.from, 0) == 0)) {
-                ++renamed;
-                return to + entry.name.substr(request.from.size());
-            }
-            return entry.name;
-        };
-        if (!copyOld())
-            return false;
-        if (renamed == 0)
-            events.message(NothingMatched, request.from + " is not in the archive");
-        return renamed > 0;
-    });
+    std::unordered_set<std::string> taken;
+    const bool done =
+        rewrite(otherformats::CompressorDefault, events, {}, [&](OtherArchiveOutput &output, auto copyOld) {
+            output.nameFor = [&](const StreamEntry &entry) -> std::optional<std::string> {
+                std::string name = entry.name;
+                if (entry.name == request.from || (folder && entry.name.rfind(request.from, 0) == 0)) {
+                    ++renamed;
+                    name = to + entry.name.substr(request.from.size());
+                }
+                // A new name that another member has, before or after it.
+                if (!taken.insert(name).second && renamed > 0)
+                    output.refuse(BadParameters, "Cannot rename " + request.from + " to " + to + ": " + name
+                                                     + " is in the archive already; nothing was changed");
+                return name;
+            };
+            if (!copyOld())
+                return false;
+            if (renamed == 0)
+                events.message(NothingMatched, request.from + " is not in the archive");
+            return renamed > 0;
+        });
     if (done)
         result.count = renamed;
     result.cancelled = events.stopRequested();

@@ -74,7 +74,7 @@ int convertArchive(const ConvertRequest &request)
         return stopStatus(ExitFailed);
     } catch (const EZipError &) {
     }
-    const orvex::ConversionResult result = orvex::convertToZip(
+    const orvex::ConversionResult result = orvex::convert(
         conversion,
         [&engine](orvex::EntrySink &sink, orvex::ArchiveEvents &reading) { return engine.ReadEntries(sink, reading); },
         engine.events());

@@ -11,9 +11,11 @@
 //   orvexzip delete ARCHIVE NAME...
 //   orvexzip extract ARCHIVE [options] [NAME...]
 //   orvexzip test ARCHIVE [options] [NAME...]
-//   orvexzip convert SOURCE TARGET.zip [--level N] [--encrypt [--password-file FILE]]
-//                                every member of SOURCE into a new ZIP archive
-//                                (app/cli/Convert.cpp)
+//   orvexzip convert SOURCE TARGET [--level N] [--encrypt [--password-file FILE]]
+//                                every member of SOURCE into a new archive in
+//                                the format TARGET's name gives: .tar, .tar.gz,
+//                                .tar.bz2, .tar.xz, .tar.zst, .7z, else ZIP
+//                                (app/cli/Convert.cpp); only ZIP is encrypted
 //
 // list, test and extract also read tar (all its compressions), 7z, RAR, ISO,
 // cpio, ar, cab, LHA, xar and lone compressed files: the archive component
@@ -44,6 +46,7 @@
 #include "app/cli/TerminalText.h"
 #include "engine/ArchiveDirectoryReader.h"
 #include "engine/ZipEngine.h"
+#include "engine/otherformats/WriteFormat.h"
 #include "engine/zipformat/NameCharset.h"
 #include "engine/zipformat/Utf8.h"
 #include "platform/HugePageHeap.h"
@@ -479,7 +482,7 @@ int convertCommand(std::span<char *const> arguments)
 {
     const std::optional<ParsedArguments> parsed = parseCommand(arguments, {"encrypt"},
                                                                {"level", cli::PasswordFileOption}, 2,
-                                                               "convert needs a source archive and a new ZIP archive");
+                                                               "convert needs a source archive and a new archive");
     if (!parsed)
         return ExitUsage;
     if (parsed->operands.size() != 2)
@@ -493,6 +496,12 @@ int convertCommand(std::span<char *const> arguments)
         ~PasswordWipe() { ::explicit_bzero(password.data(), password.size()); }
     } wipe{request.password};
     catchStopSignals();  // a Ctrl-C at the question gives the terminal its echo back
+    if (parsed->options.count("encrypt") && otherformats::writeFormatForName(request.target)) {
+        writeError("--encrypt makes a ZIP archive; " + request.target + " names a "
+                   + otherformats::formatLabel(*otherformats::writeFormatForName(request.target))
+                   + " archive, which is written without encryption");
+        return ExitUsage;
+    }
     if (parsed->options.count("encrypt")) {
         if (!readAddPassword(*parsed, request.target, "convert", request.password))
             return cli::stopStatus(ExitUsage);
@@ -515,7 +524,7 @@ constexpr Command Commands[] = {
      "[--password-file FILE] [NAME...]",
      -1, extractCommand},
     {"test", "ARCHIVE [--charset NAME] [--password-file FILE] [NAME...]", -1, testCommand},
-    {"convert", "SOURCE TARGET.zip [--level N] [--encrypt [--password-file FILE]]", -1, convertCommand},
+    {"convert", "SOURCE TARGET [--level N] [--encrypt [--password-file FILE]]", -1, convertCommand},
 };
 
 void printUsage(std::FILE *to)

@@ -21,9 +21,9 @@ struct DiskItem {
 };
 
 struct DiskScan {
-    int base = -1;          // the folder relative paths are found in (a descriptor)
-    bool dirNames = true;   // false: bare names, no folder entries
-    bool recurse = false;   // what is below a folder named
+    int base = -1;                                   // the folder relative paths are found in (a descriptor)
+    bool dirNames = true;                            // false: bare names, no folder entries
+    bool recurse = false;                            // what is below a folder named
     std::optional<std::pair<dev_t, ino_t>> archive;  // never added
 };
 

@@ -25,11 +25,11 @@ std::optional<WriteFormat> writeFormatForName(std::string_view path)
 {
     const std::string_view name = path.substr(path.rfind('/') == std::string_view::npos ? 0 : path.rfind('/') + 1);
     static const std::pair<std::string_view, WriteFormat> suffixes[] = {
-        {".tar", {Container::Tar, Compression::None}},      {".tar.gz", {Container::Tar, Compression::Gzip}},
-        {".tgz", {Container::Tar, Compression::Gzip}},      {".tar.bz2", {Container::Tar, Compression::Bzip2}},
-        {".tbz2", {Container::Tar, Compression::Bzip2}},    {".tbz", {Container::Tar, Compression::Bzip2}},
-        {".tar.xz", {Container::Tar, Compression::Xz}},     {".txz", {Container::Tar, Compression::Xz}},
-        {".tar.zst", {Container::Tar, Compression::Zstd}},  {".tzst", {Container::Tar, Compression::Zstd}},
+        {".tar", {Container::Tar, Compression::None}},     {".tar.gz", {Container::Tar, Compression::Gzip}},
+        {".tgz", {Container::Tar, Compression::Gzip}},     {".tar.bz2", {Container::Tar, Compression::Bzip2}},
+        {".tbz2", {Container::Tar, Compression::Bzip2}},   {".tbz", {Container::Tar, Compression::Bzip2}},
+        {".tar.xz", {Container::Tar, Compression::Xz}},    {".txz", {Container::Tar, Compression::Xz}},
+        {".tar.zst", {Container::Tar, Compression::Zstd}}, {".tzst", {Container::Tar, Compression::Zstd}},
         {".7z", {Container::SevenZip, Compression::None}},
     };
     for (const auto &[suffix, format] : suffixes)
@@ -50,7 +50,7 @@ std::optional<WriteFormat> writeFormatOf(const Detection &detection)
     if (!tar)
         return std::nullopt;
     static const std::pair<std::string_view, Compression> filters[] = {
-        {"none", Compression::None}, {"", Compression::None},  {"gzip", Compression::Gzip},
+        {"none", Compression::None},   {"", Compression::None}, {"gzip", Compression::Gzip},
         {"bzip2", Compression::Bzip2}, {"xz", Compression::Xz}, {"zstd", Compression::Zstd},
     };
     for (const auto &[name, compression] : filters)
@@ -87,7 +87,8 @@ int compressorLevel(WriteFormat format, int level)
     switch (format.compression) {
     case Compression::Gzip:
     case Compression::Bzip2: return std::max(level, 1);  // gzip's and bzip2's 1 … 9; they have no 0
-    case Compression::Xz: return level;                  // xz's presets 0 … 9
+    case Compression::Xz:
+        return level;  // xz's presets 0 … 9
     // zstd's 1 … 19 spread over the dialog's steps: 1 → 1, 3 → 3 (its
     // default), 5 → 7, 9 → 19.
     case Compression::Zstd: {

@@ -245,36 +245,87 @@ TEST_F(AddCommandTest, AFolderIsStoredFromTheFolderChosenAndFromTheRootOnlyWhenA
     EXPECT_EQ(storedNames(), std::vector<std::string>{"a.txt"});
 }
 
-TEST_F(AddCommandTest, AMissingArchiveNamedAtStartIsSaidToBeNewAndMadeAsZipOnlyUnderAZipName)
+TEST_F(AddCommandTest, AMissingArchiveNamedAtStartIsSaidToBeNewAndMadeOnlyUnderANameOfAFormatWritten)
 {
     writeFile(root + "/a.txt", "a");
     const struct {
         const char *name;
         const char *state;  // the status bar's, before the add
-        bool made;
+        const char *made;   // what the hint says it is made as; null: it is not made
     } cases[] = {
-        {"new.zip", "New: the first add makes it", true},
-        {"new.tar.gz", "Not found", false},
-        {"new.7z", "Not found", false},
+        {"new.zip", "New: the first add makes it", "ZIP"},
+        {"new.tar.gz", "New: the first add makes it", "tar.gz"},
+        {"new.7z", "New: the first add makes it", "7z"},
+        {"new.rar", "Not found", nullptr},
+        {"new.iso", "Not found", nullptr},
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
         const QString archive = root + "/" + c.name;
         openWindows({archive}).applyCommandLineArchive();
         const auto *state = form().findChild<QLabel *>(QStringLiteral("archiveStatePanel"));
-        EXPECT_FALSE(state->isHidden()) << c.name;
-        EXPECT_EQ(state->text(), c.state) << c.name;
+        EXPECT_FALSE(state->isHidden());
+        EXPECT_EQ(state->text(), c.state);
+        if (c.made) {
+            EXPECT_TRUE(state->toolTip().endsWith(QStringLiteral(" as a %1 archive.").arg(c.made)))
+                << state->toolTip().toStdString();
+        }
         add([this] {
             addEntry(root + "/a.txt");
             dialog().okButton->click();
         });
-        EXPECT_EQ(QFile::exists(archive), c.made) << c.name;
+        EXPECT_EQ(QFile::exists(archive), c.made != nullptr);
         if (!c.made) {
-            EXPECT_TRUE(messages().contains("Error - " + archive + " names a " + QString(c.name).mid(4)
-                                            + " archive, and only ZIP archives can be made: choose a name ending in "
-                                              ".zip"))
+            EXPECT_TRUE(messages().join('|').contains("Error - " + archive + " names a " + QString(c.name).mid(4)
+                                                      + " archive, which is read but not written"))
                 << messages().join('|').toStdString();
         }
-        EXPECT_EQ(state->isHidden(), c.made) << c.name;
+        EXPECT_EQ(state->isHidden(), c.made != nullptr);
+        script->shown.clear();
+    }
+}
+
+// Encryption and DOS names are greyed, with the reason in their hints, for
+// an archive that cannot keep them, and never reach its add; the boxes come
+// back as they were for a ZIP archive after.
+TEST_F(AddCommandTest, WhatTheArchiveCannotKeepIsGreyedWithItsReasonAndNotAsked)
+{
+    writeFile(root + "/a.txt", "a");
+    const struct {
+        const char *name;
+        const char *encryptionHint;  // null: the box is on
+    } cases[] = {
+        {"x.tar.zst", "tar archives cannot be encrypted"},
+        {"x.7z", "libarchive 3.6.2, which writes 7z here, cannot encrypt it"},
+        {"x.tar", "tar archives cannot be encrypted"},
+        {"x.zip", nullptr},
+    };
+    dialog().forceDosBox->setChecked(true);  // what the user wants for ZIP archives
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        newArchive(c.name);
+        const bool zip = c.encryptionHint == nullptr;
+        add([&] {
+            EXPECT_EQ(dialog().encryptBox->isEnabled(), zip);
+            EXPECT_EQ(dialog().forceDosBox->isEnabled(), zip);
+            EXPECT_EQ(dialog().forceDosBox->isChecked(), zip);
+            EXPECT_EQ(dialog().encryptNote->isVisible(), !zip);
+            if (!zip) {
+                EXPECT_EQ(dialog().encryptBox->toolTip(), c.encryptionHint);
+                EXPECT_EQ(dialog().encryptNote->text(), c.encryptionHint);
+                EXPECT_TRUE(dialog().forceDosBox->toolTip().contains("only ZIP archives get DOS 8.3 names"))
+                    << dialog().forceDosBox->toolTip().toStdString();
+            } else {
+                EXPECT_TRUE(dialog().encryptBox->toolTip().contains("AES-256"));
+            }
+            // What every format keeps stays on.
+            for (const QCheckBox *box : {dialog().moveBox, dialog().updateOnlyBox, dialog().timestampBox})
+                EXPECT_TRUE(box->isEnabled()) << box->objectName().toStdString();
+            addEntry(root + "/a.txt");
+            dialog().okButton->click();
+        });
+        EXPECT_TRUE(QFile::exists(path(c.name)));
+        EXPECT_EQ(engine().AddOptions.contains(AddForceDOS), zip);
         script->shown.clear();
     }
 }

@@ -241,6 +241,20 @@ TEST_F(DragDrop, ADropUsesTheAddDialogsLevelButNeverMovesTheFiles)
     }
 }
 
+// The dialog's boxes are left as they were for a ZIP archive: a drop on a
+// tar archive leaves out what a tar cannot keep.
+TEST_F(DragDrop, ADropOnATarLeavesOutTheBoxesATarCannotKeep)
+{
+    TAddForm &dialog = *windows->AddForm;
+    dialog.forceDosBox->setChecked(true);
+    dialog.timestampBox->setChecked(true);
+    const QString archive = WindowTest::newArchive(QStringLiteral("dropped.tar.gz"));
+    ASSERT_TRUE(drop({local("x/a.txt")}));
+    EXPECT_EQ(engine().AddOptions, (AddOpts{AddDirNames, AddRecurseDirs, AddZipTime}));
+    EXPECT_EQ(storedSet(), std::set<std::string>{"a.txt"});
+    EXPECT_TRUE(readBytes(archive).startsWith("\x1f\x8b"));  // gzip
+}
+
 // ---- Drags out of the grid ----
 
 TEST_F(DragDrop, ADragOffersTheSelectedMembersTopLevelPaths)

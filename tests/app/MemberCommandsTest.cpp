@@ -11,6 +11,7 @@
 #include "platform/ProgramRunner.h"
 #include "platform/WorkingArea.h"
 #include "support/Files.h"
+#include "support/HandBuiltArchives.h"
 #include "support/Run.h"
 
 #include <QDir>
@@ -165,10 +166,9 @@ TEST_F(MemberCommands, EditingWithoutAChangeLeavesTheArchiveAndNoCopy)
 
 TEST_F(MemberCommands, AMemberOfAReadOnlyFormatIsShownButNeverChangedOrWrittenBack)
 {
-    writeFile(path("src/notes.txt"), "notes\n", Executable);
-    ASSERT_EQ(ziptest::sh("tar -czf ../notes.tgz notes.txt", path("src").toStdString()), 0);
-    open(path("notes.tgz"));
-    const QByteArray before = readBytes(path("notes.tgz"));
+    const QString archive = writeArchive("notes.cpio", ziptest::newcCpio({{"notes.txt", "notes\n", 0100755}}));
+    open(archive);
+    const QByteArray before = readBytes(archive);
     selectRows(1, 1);
     bool readOnly = false;
     QString afterTyping;
@@ -185,7 +185,7 @@ TEST_F(MemberCommands, AMemberOfAReadOnlyFormatIsShownButNeverChangedOrWrittenBa
     EXPECT_TRUE(shownCaption.contains("read-only")) << shownCaption.toStdString();
     EXPECT_EQ(copyMode, 0600u) << "a copy of a program is private and not executable whatever its format";
     EXPECT_TRUE(script->shown.empty()) << "no Update zipfile? question";
-    EXPECT_EQ(readBytes(path("notes.tgz")), before);
+    EXPECT_EQ(readBytes(archive), before);
     EXPECT_EQ(copiesLeft(), QStringList{});
 
     // A new text in the same editor can be typed again.
@@ -213,6 +213,37 @@ TEST_F(MemberCommands, AChangeAnsweredYesReplacesTheMemberInPlace)
     EXPECT_EQ(memberData(archive, "c.txt"), "gamma\n");
     EXPECT_NE(grid().Cells(1, 1), "marker");  // refilled
     EXPECT_EQ(form().session().engine.AddCompLevel, 9);
+    EXPECT_EQ(copiesLeft(), QStringList{});
+}
+
+// A tar archive we write takes an edited member back as a ZIP archive does,
+// and stays a tar.gz.
+TEST_F(MemberCommands, AnEditedMemberOfATarGoesBackIntoIt)
+{
+    writeFile(path("src/notes.txt"), "notes\n");
+    ASSERT_EQ(ziptest::sh("tar -czf ../notes.tgz notes.txt", path("src").toStdString()), 0);
+    const QString archive = path("notes.tgz");
+    open(archive);
+    selectRows(1, 1);
+    bool readOnly = true;
+    script->buttonAnswers.push_back(0);  // "Update zipfile?" yes
+    whenEditorOpens([&](TF_Editform &e) {
+        readOnly = e.textEdit->isReadOnly();
+        typeAtStart(e, QStringLiteral("new "));
+    });
+    form().editMemberCommand();
+
+    ASSERT_TRUE(editorShown);
+    EXPECT_FALSE(readOnly);
+    EXPECT_FALSE(shownCaption.contains("read-only")) << shownCaption.toStdString();
+    EXPECT_EQ(storedNames(), std::vector<std::string>{"notes.txt"});
+    EXPECT_TRUE(readBytes(archive).startsWith("\x1f\x8b"));
+    ASSERT_TRUE(QDir().mkpath(path("out")));
+    TZipEngine reader;
+    reader.setZipFilename(archive.toStdString());
+    reader.ExtrBaseDir = path("out").toStdString();
+    reader.Extract();
+    EXPECT_EQ(readBytes(path("out/notes.txt")), "new notes\n");
     EXPECT_EQ(copiesLeft(), QStringList{});
 }
 

@@ -1,6 +1,8 @@
 // An archive in another format than ZIP in the main window: listed like a
-// ZIP archive, read-only throughout, and saved as a new ZIP archive.
+// ZIP archive; changed like one when it is a tar or 7z, read-only throughout
+// in a format only read, and saved as a new ZIP archive.
 #include "WindowFixture.h"
+#include "dialogs/AddForm.h"
 #include "support/ArchiveBuilder.h"
 #include "support/ArchiveReading.h"
 #include "support/HandBuiltArchives.h"
@@ -9,7 +11,11 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
+#include <QListWidget>
+#include <QMetaObject>
+#include <QPushButton>
 #include <QToolButton>
 #include <algorithm>
 #include <sys/stat.h>
@@ -32,6 +38,34 @@ protected:
 
     QLabel *statePanel() { return form().findChild<QLabel *>(QStringLiteral("archiveStatePanel")); }
     bool enabled(const char *action) { return form().menuAction(QString::fromLatin1(action))->isEnabled(); }
+    // Whether the commands that change the archive are on, by menu and toolbar.
+    bool changesOn()
+    {
+        return enabled("addAction") && enabled("deleteMembersAction") && enabled("renameAction")
+               && form().toolButton("addButton")->isEnabled() && form().toolButton("deleteMembersButton")->isEnabled();
+    }
+    bool changesOff()
+    {
+        return !enabled("addAction") && !enabled("deleteMembersAction") && !enabled("renameAction")
+               && !form().toolButton("addButton")->isEnabled()
+               && !form().toolButton("deleteMembersButton")->isEnabled();
+    }
+    // Adds `file` through the add dialog with its boxes as they are.
+    void addThroughDialog(const QString &file)
+    {
+        TAddForm &dialog = *windows->AddForm;
+        QMetaObject::invokeMethod(
+            &dialog,
+            [&dialog, file] {
+                dialog.setDirectory(QFileInfo(file).path());
+                for (QListWidgetItem *item : dialog.fileList->findItems(QFileInfo(file).fileName(), Qt::MatchExactly))
+                    item->setSelected(true);
+                dialog.addFilesButton->click();
+                dialog.okButton->click();
+            },
+            Qt::QueuedConnection);
+        form().addCommand();
+    }
     QStringList leftovers() const
     {
         return QDir(root).entryList({QStringLiteral(".orvex-save-as-zip-*")}, QDir::AllEntries | QDir::Hidden);
@@ -69,37 +103,72 @@ protected:
 
 }  // namespace
 
-TEST_F(OtherFormatWindow, IsListedWithoutPackedSizesAndOnlyItsReadingCommandsAreOn)
+TEST_F(OtherFormatWindow, ATarIsListedWithoutPackedSizesAndTakesChangesLikeAZipArchive)
 {
     EXPECT_EQ(column(0), (std::vector<QString>{"a.txt", "dir/", "dir/b.txt"}));
     EXPECT_EQ(column(1), (std::vector<QString>{"", "", ""}));
     EXPECT_EQ(column(2)[0], "70000");
     ASSERT_NE(statePanel(), nullptr);
-    EXPECT_FALSE(statePanel()->isHidden());
-    EXPECT_TRUE(statePanel()->text().startsWith("Read-only: ")) << statePanel()->text().toStdString();
-    for (const char *action : {"addAction", "deleteMembersAction", "renameAction"})
-        EXPECT_FALSE(enabled(action)) << action;
-    for (const char *action :
-         {"extractAction", "testAction", "editAction", "saveAsZipAction", "openArchiveAction", "propertiesAction"})
-        EXPECT_TRUE(enabled(action)) << action;
-    EXPECT_FALSE(form().toolButton("addButton")->isEnabled());
-    EXPECT_EQ(form().menuAction("saveAsZipAction")->text().remove(u'&'), QStringLiteral("Save as ZIP…"));
+    EXPECT_TRUE(statePanel()->isHidden()) << statePanel()->text().toStdString();
+    EXPECT_TRUE(changesOn());
+
+    // One made in the window: added to, then deleted from, and a tar.gz all along.
+    const QString made = newArchive("made.tar.gz");
+    addThroughDialog(path("src/a.txt"));
+    addThroughDialog(path("src/dir/b.txt"));
+    EXPECT_EQ(storedNames(), (std::vector<std::string>{"a.txt", "b.txt"}));
+    EXPECT_TRUE(statePanel()->isHidden()) << statePanel()->text().toStdString();
+    EXPECT_TRUE(changesOn());
+    const QByteArray added = readBytes(made);
+    EXPECT_TRUE(added.startsWith("\x1f\x8b"));
+    selectRows(1, 1);
+    script->buttonAnswers.push_back(0);  // Delete selected files? Yes
+    form().deleteMembersCommand();
+    EXPECT_EQ(storedNames(), std::vector<std::string>{"b.txt"});
+    const QByteArray deleted = readBytes(made);
+    EXPECT_NE(deleted, added);
+    EXPECT_TRUE(deleted.startsWith("\x1f\x8b"));
+}
+
+// A format only read says so in the status bar, and nothing that writes is on.
+TEST_F(OtherFormatWindow, AFormatOnlyReadIsReadOnlyThroughout)
+{
+    const struct {
+        const char *name;
+        std::string bytes;
+    } cases[] = {
+        {"a.rar", ziptest::rar5Archive({{"a.txt"}, {"dir", true}})},
+        {"a.cpio", ziptest::newcCpio({{"a.txt", "alpha"}, {"b.txt", "beta"}})},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        open(writeArchive(QString::fromLatin1(c.name), c.bytes));
+        ASSERT_FALSE(column(0).empty());
+        EXPECT_FALSE(statePanel()->isHidden());
+        EXPECT_TRUE(statePanel()->text().startsWith("Read-only: ")) << statePanel()->text().toStdString();
+        EXPECT_TRUE(changesOff());
+        for (const char *action :
+             {"extractAction", "testAction", "editAction", "saveAsAction", "openArchiveAction", "propertiesAction"})
+            EXPECT_TRUE(enabled(action)) << action;
+        EXPECT_EQ(form().menuAction("saveAsAction")->text().remove(u'&'), QStringLiteral("Save as…"));
+    }
 
     // A ZIP archive opened next takes members again.
     addWithEngine(path("plain.zip"), {path("src/a.txt")});
     open(path("plain.zip"));
     EXPECT_TRUE(statePanel()->isHidden());
-    EXPECT_TRUE(enabled("addAction") && enabled("deleteMembersAction") && enabled("renameAction"));
+    EXPECT_TRUE(changesOn());
 }
 
-TEST_F(OtherFormatWindow, AnArchiveWithNoEntriesOpensEmptyAndNamesItsFormat)
+TEST_F(OtherFormatWindow, AnArchiveWithNoEntriesOpensEmptyAndTakesMembers)
 {
     writeFile(path("empty.7z"), QByteArray::fromStdString(ziptest::empty7z()));
     open(path("empty.7z"));
     EXPECT_TRUE(messages().isEmpty()) << messages().join(u'\n').toStdString();
     EXPECT_EQ(engine().ZipFilename(), path("empty.7z").toStdString());
     EXPECT_TRUE(column(0).empty());
-    EXPECT_EQ(statePanel()->text(), "Read-only: 7-Zip");
+    EXPECT_TRUE(statePanel()->isHidden()) << statePanel()->text().toStdString();
+    EXPECT_TRUE(changesOn());
 }
 
 TEST_F(OtherFormatWindow, SavedAsZipTheCopyHoldsEveryMemberAndIsOpenedWritable)
@@ -117,7 +186,7 @@ TEST_F(OtherFormatWindow, SavedAsZipTheCopyHoldsEveryMemberAndIsOpenedWritable)
         script->buttonAnswers.push_back(c.encrypt ? 0 : 1);  // Encrypt?
         if (c.encrypt)
             script->passwordAnswers = {{true, "secret"}, {true, "secret"}};
-        form().saveAsZipCommand();
+        form().saveAsCommand();
         EXPECT_EQ(engine().ZipFilename(), path(c.written).toStdString());
         EXPECT_FALSE(engine().ReadOnly());
         EXPECT_EQ(storedNames(), (std::vector<std::string>{"a.txt", "dir/", "dir/b.txt"}));
@@ -136,14 +205,14 @@ TEST_F(OtherFormatWindow, SavingOverTheOpenArchiveOrAnUnconfirmedFileIsRefused)
     addWithEngine(path("plain.zip"), {path("src/a.txt")});
     open(path("plain.zip"));
     script->fileAnswers = {path("plain.zip")};
-    form().saveAsZipCommand();
+    form().saveAsCommand();
     open(archive);
     writeFile(path("taken.zip"), "not mine");
     script->fileAnswers = {path("taken")};  // ".zip" added: the dialog never asked about taken.zip
     script->buttonAnswers = {1};            // Replace? No
-    form().saveAsZipCommand();
+    form().saveAsCommand();
     ASSERT_GE(messages().size(), 2);
-    EXPECT_TRUE(messages()[0].endsWith("is the open archive; Save as ZIP writes another file."))
+    EXPECT_TRUE(messages()[0].endsWith("is the open archive; Save as writes another file."))
         << messages()[0].toStdString();
     EXPECT_EQ(messages()[1], path("taken.zip") + " exists. Replace it?");
     EXPECT_EQ(readBytes(path("taken.zip")), "not mine");
@@ -151,7 +220,7 @@ TEST_F(OtherFormatWindow, SavingOverTheOpenArchiveOrAnUnconfirmedFileIsRefused)
     EXPECT_TRUE(leftovers().isEmpty());
 }
 
-// Save as ZIP copies the open archive entry for entry, a tar's or an
+// Save as copies the open archive entry for entry, a tar's or an
 // encrypted ZIP archive's alike, and nothing of it reaches the disk: while it
 // runs only the new archive (its temporary file, then itself) appears beside
 // the target, and nothing in the temporary folder. Links stay links, members nobody may read
@@ -195,7 +264,7 @@ TEST_F(OtherFormatWindow, SavedAsZipEveryEntryIsCopiedAndNothingOfItReachesTheDi
         script->buttonAnswers.push_back(c.encrypt ? 0 : 1);  // Encrypt?
         if (c.encrypt)
             script->passwordAnswers = {{true, "target-pw"}, {true, "target-pw"}, {true, "source-pw"}};
-        form().saveAsZipCommand();
+        form().saveAsCommand();
         engine().OnProgress = reported;
 
         EXPECT_TRUE(strays.isEmpty()) << strays.join(' ').toStdString();
@@ -231,7 +300,7 @@ TEST_F(OtherFormatWindow, SavedAsZipEveryEntryIsCopiedAndNothingOfItReachesTheDi
     qputenv("TMPDIR", savedTmp);
 }
 
-// Cancelled at the open archive's password, Save as ZIP leaves nothing and
+// Cancelled at the open archive's password, Save as leaves nothing and
 // the open archive stays open.
 TEST_F(OtherFormatWindow, ASaveAsZipCancelledMidwayLeavesNothing)
 {
@@ -240,7 +309,7 @@ TEST_F(OtherFormatWindow, ASaveAsZipCancelledMidwayLeavesNothing)
     const QStringList before = namesIn(root);
     script->fileAnswers = {path("never.zip")};
     script->buttonAnswers = {1};  // Encrypt? No; the password box is then cancelled
-    form().saveAsZipCommand();
+    form().saveAsCommand();
     EXPECT_EQ(namesIn(root), before);
     EXPECT_EQ(engine().ZipFilename(), path("locked.zip").toStdString());
     EXPECT_FALSE(messages().join('\n').contains(QStringLiteral("were saved"))) << messages().join('\n').toStdString();

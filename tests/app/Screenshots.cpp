@@ -27,6 +27,7 @@
 #include "app/PasswordQuestion.h"
 #include "app/PropertiesCommand.h"
 #include "app/RecentArchives.h"
+#include "app/WriteLimits.h"
 #include "platform/Prompts.h"
 #include "support/ArchiveBuilder.h"
 
@@ -264,6 +265,17 @@ int main(int argc, char **argv)
         add.dirNamesBox->click();
         add.levelSlider->setValue(6);
         save(add, out.filePath(QStringLiteral("add-dialog.png")));
+        // Opened for a tar.zst archive: encryption and DOS names greyed.
+        add.hide();
+        add.startFor(QStringLiteral("/home/anna/backup.tar.zst"),
+                     write_limits::limitsFor(
+                         {.format = "tar.zst", .encryption = false, .dosNames = false, .archiveTime = true}));
+        add.show();
+        add.setDirectory(docs);
+        for (int row : {1, 3})
+            add.fileList->item(row)->setSelected(true);
+        add.addFilesButton->click();
+        save(add, out.filePath(QStringLiteral("add-dialog-tar-zst.png")));
         QDir(base).removeRecursively();
     }
     {
@@ -339,8 +351,8 @@ int main(int argc, char **argv)
         QFile::remove(archive);
     }
     {
-        // Archives in formats we only read: the grid as for ZIP, without
-        // packed sizes, Add and Delete off, the status bar saying why.
+        // Archives in other formats than ZIP: the grid as for ZIP, without
+        // packed sizes.
         QTemporaryDir folder;
         const std::string dir = QFile::encodeName(folder.path()).toStdString();
         QDir(folder.path()).mkpath(QStringLiteral("project/docs"));
@@ -362,8 +374,9 @@ int main(int argc, char **argv)
                 continue;
             TMainform listing{QStringList{archive}};
             listing.applyCommandLineArchive();
-            save(listing,
-                 out.filePath(QStringLiteral("read-only-%1.png").arg(QString::fromLatin1(name).replace(u'.', u'-'))));
+            save(
+                listing,
+                out.filePath(QStringLiteral("other-format-%1.png").arg(QString::fromLatin1(name).replace(u'.', u'-'))));
         }
     }
     return 0;

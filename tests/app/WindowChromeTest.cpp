@@ -2,6 +2,7 @@
 
 #include "WindowFixture.h"
 #include "dialogs/HelpWindow.h"
+#include "engine/otherformats/WriteFormat.h"
 
 #include <QAction>
 #include <QApplication>
@@ -88,7 +89,8 @@ TEST_F(WindowChrome, ToolbarButtonsAreFlatUntilThePointerIsOverThem)
 }
 
 // Open offers every archive it reads first, with the parts of split ZIP
-// archives, which New cannot make; each pattern in either case of letters.
+// archives, which New cannot make; New offers ZIP first, then each format it
+// makes under the names that make it; each pattern in either case of letters.
 TEST_F(WindowChrome, ArchiveDialogsOfferTheArchivesTheyTakeThenAllFiles)
 {
     const QString zipFiles = QStringLiteral("ZIP Files (*.[zZ][iI][pP])");
@@ -98,8 +100,27 @@ TEST_F(WindowChrome, ArchiveDialogsOfferTheArchivesTheyTakeThenAllFiles)
     form().toolButton(QStringLiteral("newButton"))->click();  // answered as cancelled
     form().toolButton(QStringLiteral("openButton"))->click();
     ASSERT_EQ(script->shown.size(), 2u);
-    EXPECT_EQ(script->shown[0].filter.split(QStringLiteral(";;")),
-              QStringList({zipFiles, QStringLiteral("All files (*)")}));
+    const QStringList made = script->shown[0].filter.split(QStringLiteral(";;"));
+    ASSERT_GE(made.size(), 3);
+    EXPECT_EQ(made.front(), zipFiles);
+    EXPECT_EQ(made.back(), QStringLiteral("All files (*)"));
+    QStringList labels;
+    for (const QString &filter : made.mid(1, made.size() - 2)) {
+        SCOPED_TRACE(filter.toStdString());
+        const qsizetype open = filter.indexOf(QLatin1Char('('));
+        const QString label = filter.left(open).trimmed();
+        labels << label;
+        for (QString pattern : filter.mid(open + 1).chopped(1).split(QLatin1Char(' '))) {
+            // The name the pattern stands for, in both cases: "*.[tT][gG][zZ]" gives "a.tgz" and "a.TGZ".
+            pattern.remove(0, 1).replace(QRegularExpression(QStringLiteral("\\[(.).\\]")), QStringLiteral("\\1"));
+            for (const QString &name : {QStringLiteral("a") + pattern, QStringLiteral("a") + pattern.toUpper()}) {
+                const auto format = otherformats::writeFormatForName(name.toStdString());
+                ASSERT_TRUE(format.has_value()) << name.toStdString();
+                EXPECT_EQ(label, QString::fromStdString(otherformats::formatLabel(*format)) + " archives");
+            }
+        }
+    }
+    EXPECT_EQ(labels.size(), 6) << labels.join(", ").toStdString();
     const QStringList open = script->shown[1].filter.split(QStringLiteral(";;"));
     ASSERT_EQ(open.size(), 3);
     EXPECT_EQ(open.mid(1), QStringList({zipParts, QStringLiteral("All files (*)")}));

@@ -10,6 +10,7 @@
 #include "support/ArchiveBuilder.h"
 #include "support/ArchiveReading.h"
 #include "support/Files.h"
+#include "support/HandBuiltArchives.h"
 #include "support/Run.h"
 #include "support/TarBuilder.h"
 
@@ -298,15 +299,37 @@ TEST_F(RenameTest, ACancelOrAFailedWriteLeavesTheArchiveByteForByte)
 
 TEST_F(RenameTest, AnArchiveInAReadOnlyFormatIsRefusedAsDeleteRefusesIt)
 {
-    const std::string tar = dir_.write("t.tar", tarArchive({TarEntry{"a.txt", TarEntry::File, 0644, 0, "a", ""}}));
-    const std::string tarBytes = readFile(tar);
-    engine_.setZipFilename(tar);
+    const std::string cpio = dir_.write("t.cpio", newcCpio({{"a.txt", "a"}}));
+    const std::string cpioBytes = readFile(cpio);
+    engine_.setZipFilename(cpio);
     ASSERT_TRUE(engine_.ReadOnly());
     engine_.FileSpecs = {"kept for the next add"};
     engine_.Rename("a.txt", "b.txt");
     EXPECT_EQ(engine_.LastResult, 0);
-    EXPECT_EQ(readFile(tar), tarBytes);
+    EXPECT_EQ(readFile(cpio), cpioBytes);
     ASSERT_EQ(notices_.size(), 1u);
     EXPECT_NE(notices_[0].find("read-only"), std::string::npos) << notices_[0];
     EXPECT_EQ(engine_.FileSpecs, std::vector<std::string>{"kept for the next add"});
+}
+
+// A tar is written anew with the member, or a folder's members, under the
+// new name; a name that is taken leaves it as it was.
+TEST_F(RenameTest, ATarMemberIsRenamedInANewArchiveAndATakenNameChangesNothing)
+{
+    const std::string tar = dir_.write("t.tar", tarArchive({TarEntry{"d/", TarEntry::Directory, 0755, 0, "", ""},
+                                                            TarEntry{"d/a.txt", TarEntry::File, 0644, 0, "a", ""},
+                                                            TarEntry{"b.txt", TarEntry::File, 0644, 0, "b", ""}}));
+    engine_.setZipFilename(tar);
+    ASSERT_FALSE(engine_.ReadOnly());
+    engine_.Rename("d/", "e/");
+    EXPECT_EQ(engine_.LastResult, 2);
+    const std::string renamed = readFile(tar);
+    engine_.Rename("b.txt", "e/a.txt");
+    EXPECT_EQ(engine_.LastResult, 0);
+    EXPECT_EQ(readFile(tar), renamed);
+    engine_.setZipFilename(tar);
+    std::vector<std::string> names;
+    for (const ArchiveEntry &entry : engine_.EntryList())
+        names.push_back(entry.FileName);
+    EXPECT_EQ(names, (std::vector<std::string>{"e/", "e/a.txt", "b.txt"}));
 }

@@ -3,6 +3,7 @@
 #include "support/ArchiveBuilder.h"
 
 #include <cstdint>
+#include <cstdio>
 
 namespace ziptest {
 
@@ -58,6 +59,31 @@ std::string rar5Archive(const std::vector<Rar5Entry> &entries)
                           + vint(0) + vint(e.name.size()) + e.name);
     }
     return out + rar5Header(vint(5) + vint(0) + vint(0));  // end of archive
+}
+
+std::string newcCpio(const std::vector<CpioEntry> &entries)
+{
+    std::string out;
+    auto pad = [&out] { out.resize((out.size() + 3) / 4 * 4, '\0'); };
+    auto entry = [&](const std::string &name, const std::string &data, unsigned mode, unsigned inode) {
+        // inode, mode, uid, gid, links, mtime, size, 4 device numbers, name size, check
+        const uint64_t fields[] = {inode, mode, 0, 0, 1, 1600000000, data.size(), 0, 0, 0, 0, name.size() + 1, 0};
+        out += "070701";
+        for (const uint64_t field : fields) {
+            char hex[9];
+            std::snprintf(hex, sizeof hex, "%08llX", static_cast<unsigned long long>(field));
+            out += hex;
+        }
+        out += name + '\0';
+        pad();
+        out += data;
+        pad();
+    };
+    unsigned inode = 0;
+    for (const CpioEntry &e : entries)
+        entry(e.name, e.data, e.mode, ++inode);
+    entry("TRAILER!!!", {}, 0, 0);
+    return out;
 }
 
 }  // namespace ziptest

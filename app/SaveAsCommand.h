@@ -1,7 +1,8 @@
 #pragma once
-// File > Save as ZIP…: writes the open archive's members, of whatever format,
-// into a new ZIP archive with our engine, the add dialog's compression level
-// and, when the user asks, a password. The open archive is left as it was;
+// File > Save as…: writes the open archive's members, of whatever format,
+// into a new archive in the format its name gives (ZIP, tar and its
+// compressions, 7z), with the add dialog's compression level and, for ZIP
+// when the user asks, a password. The open archive is left as it was;
 // the new one is opened once it is complete.
 
 #include <QString>
@@ -10,7 +11,7 @@
 class ArchiveSession;
 class QWidget;
 
-namespace save_as_zip {
+namespace save_as {
 
 // The name offered: the archive's own, its archive extensions ("tar.gz",
 // "7z", "zip") replaced by ".zip", with " (copy)" when that is the archive
@@ -21,4 +22,4 @@ QString suggestedName(const QString &archive);
 // once written, else the one that was open.
 void run(ArchiveSession &session, QWidget *parent, int level, const std::function<void(const QString &)> &open);
 
-}  // namespace save_as_zip
+}  // namespace save_as

@@ -1,15 +1,17 @@
 // The open archive's entries are read one after the other and written
-// straight into the new archive (engine/Conversion.h) on the operation
+// straight into the new archive, in the format its name gives
+// (engine/Conversion.h), on the operation
 // frame's worker: nothing of the open archive, decrypted or not, reaches the
 // disk, and the new archive stays under a temporary name beside the target
 // until it is complete and, when some members could not be read, the user
 // has agreed to keep the others.
-#include "app/SaveAsZipCommand.h"
+#include "app/SaveAsCommand.h"
 
 #include "app/OperationFrame.h"
 #include "app/PasswordQuestion.h"
 #include "app/Session.h"
 #include "engine/Conversion.h"
+#include "engine/otherformats/WriteFormat.h"
 #include "platform/Prompts.h"
 
 #include <QDir>
@@ -17,16 +19,19 @@
 #include <QFileInfo>
 #include <algorithm>
 
-namespace save_as_zip {
+namespace save_as {
 
 namespace {
 
-const char *const ZipFilesFilter = "ZIP Files (*.[zZ][iI][pP]);;All files (*)";
+// Every format written; the one the typed name ends in is made.
+const char *const ArchiveFilesFilter =
+    "ZIP Files (*.zip);;tar.gz (*.tar.gz *.tgz);;tar.xz (*.tar.xz *.txz);;tar.zst (*.tar.zst *.tzst);;"
+    "tar.bz2 (*.tar.bz2 *.tbz2);;tar (*.tar);;7z (*.7z);;All files (*)";
 
 // The password for the new archive, typed twice; false when the user gave up.
 bool askNewPassword(QWidget *parent, std::string &password)
 {
-    const QString caption = QStringLiteral("Save as ZIP");
+    const QString caption = QStringLiteral("Save as");
     QString first, second;
     if (!platform::prompts().inputPassword(parent, caption, QStringLiteral("Password for the new archive:"), first))
         return false;
@@ -75,21 +80,26 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
         return;
     }
     platform::FileDialogOptions options;
-    options.title = QStringLiteral("Save as ZIP");
+    options.title = QStringLiteral("Save as");
     options.fileName = suggestedName(source);
     options.directory = QFileInfo(source).absolutePath();
-    options.filter = QString::fromLatin1(ZipFilesFilter);
+    options.filter = QString::fromLatin1(ArchiveFilesFilter);
     options.mustExist = false;
     QString target = platform::prompts().saveFileName(parent, options);
     if (target.isEmpty())
         return;
-    // The dialog asked about replacing the name it was given, not this one.
-    const bool replaceAsked = target.endsWith(QStringLiteral(".zip"), Qt::CaseInsensitive);
+    // A name of no format written gets ".zip"; the dialog asked about
+    // replacing the name it was given, not this one.
+    const std::optional<otherformats::WriteFormat> format =
+        otherformats::writeFormatForName(QFile::encodeName(target).toStdString());
+    const bool replaceAsked = format || target.endsWith(QStringLiteral(".zip"), Qt::CaseInsensitive);
     if (!replaceAsked)
         target += QStringLiteral(".zip");
+    const QString formatName = format ? QString::fromStdString(otherformats::formatLabel(*format))
+                                      : QStringLiteral("ZIP");
     target = QFileInfo(target).absoluteFilePath();
     if (sameFile(source, target)) {
-        platform::warningBox(parent, target + QStringLiteral(" is the open archive; Save as ZIP writes another file."));
+        platform::warningBox(parent, target + QStringLiteral(" is the open archive; Save as writes another file."));
         return;
     }
     const bool replacing = QFileInfo(target).exists() || QFileInfo(target).isSymLink();
@@ -106,13 +116,15 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
         std::string &text;
         ~Wipe() { std::fill(text.begin(), text.end(), '\0'); }
     } wipe{password};
-    if (platform::confirmBox(parent, QStringLiteral("Encrypt the new archive's members with a password?"),
-                             platform::DefaultAnswer::No)
+    // Only ZIP is written encrypted here: libarchive 3.6.2 writes no encrypted 7z.
+    if (!format
+        && platform::confirmBox(parent, QStringLiteral("Encrypt the new archive's members with a password?"),
+                                platform::DefaultAnswer::No)
         && !askNewPassword(parent, password))
         return;
 
     OperationFrame &frame = session.operationFrame();
-    const QString caption = QStringLiteral("Saving as ZIP");
+    const QString caption = QStringLiteral("Saving as ") + formatName;
     auto noBox = [] { return QString(); };
     orvex::ConversionRequest request;
     request.target = QFile::encodeName(target).toStdString();
@@ -123,22 +135,22 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
     bool written = false;
     {
         PasswordQuestion passwords(engine, parent);
-        orvex::ZipConversion conversion(std::move(request));
+        const std::unique_ptr<orvex::ArchiveConversion> conversion = orvex::makeConversion(std::move(request));
         // The open archive's entries, read through the component.
         const auto reader = [&engine](orvex::EntrySink &sink, orvex::ArchiveEvents &reading) {
             return engine.ReadEntries(sink, reading);
         };
         frame.run(
             {caption,
-             QStringLiteral("Beginning Save as ZIP of ") + source,
-             QStringLiteral("Error in Save as ZIP; Fatal DLL Exception"),
+             QStringLiteral("Beginning Save as ") + formatName + QStringLiteral(" of ") + source,
+             QStringLiteral("Error in Save as; Fatal DLL Exception"),
              {}},
             [&](orvex::ComponentEvents &events) {
-                result = conversion.write(reader, events);
+                result = conversion->write(reader, events);
                 // Put in place at once unless the user is to be asked first.
                 if (result.failed == 0) {
-                    written = conversion.commit(events);
-                    result = conversion.result();
+                    written = conversion->commit(events);
+                    result = conversion->result();
                 }
             },
             noBox, &passwords);
@@ -155,12 +167,13 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
             return;
         }
         if (!result.writeFailed && !written && result.failed > 0) {
-            if (!platform::confirmBox(parent, QStringLiteral("Some members could not be read. Save the others as ZIP?"),
-                                      platform::DefaultAnswer::No))
+            if (!platform::confirmBox(
+                    parent, QStringLiteral("Some members could not be read. Save the others as %1?").arg(formatName),
+                    platform::DefaultAnswer::No))
                 return;
             const OperationFrame::Running running(frame);
-            frame.call([&](orvex::ComponentEvents &events) { written = conversion.commit(events); });
-            result = conversion.result();
+            frame.call([&](orvex::ComponentEvents &events) { written = conversion->commit(events); });
+            result = conversion->result();
         }
     }
     open(written ? target : source);
@@ -169,4 +182,4 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
             parent, QStringLiteral("%1 files were saved in %2").arg(qulonglong(result.written)).arg(target));
 }
 
-}  // namespace save_as_zip
+}  // namespace save_as
