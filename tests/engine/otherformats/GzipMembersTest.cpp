@@ -63,10 +63,7 @@ TEST(GzipMembers, EveryStreamReadsBackWholeInMembersOfTheBlockSize)
     };
     const Case cases[] = {
         {0, 2, 1},  // still a gzip file
-        {1000, 1, 1},
-        {block, 2, 1},
-        {3 * block + 4567, 2, 4},
-        {5 * block, 1, 5},
+        {1000, 1, 1}, {block, 2, 1}, {3 * block + 4567, 2, 4}, {5 * block, 1, 5},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.size);
