@@ -1,6 +1,7 @@
 #include "engine/otherformats/ArchiveWriter.h"
 
 #include "engine/common/FileIo.h"
+#include "engine/otherformats/GzipMembers.h"
 #include "engine/otherformats/Utf8Names.h"
 
 #include <archive.h>
@@ -30,13 +31,18 @@ mode_t typeBits(EntryKind kind)
     }
 }
 
+unsigned threadsFor(const WriterSettings &settings)
+{
+    return settings.threads ? settings.threads : std::max(1u, std::thread::hardware_concurrency());
+}
+
 // The options each compressor takes; libarchive answers ARCHIVE_WARN for
 // one it does not know, which is an error here: nothing is silently dropped.
 bool configure(struct archive *a, const WriterSettings &settings, std::string &error)
 {
     const WriteFormat format = settings.format;
     const std::string level = std::to_string(compressorLevel(format, settings.level));
-    const unsigned threads = settings.threads ? settings.threads : std::max(1u, std::thread::hardware_concurrency());
+    const unsigned threads = threadsFor(settings);
     auto set = [&](bool filter, const char *module, const char *option, const std::string &value) {
         const int r = filter ? archive_write_set_filter_option(a, module, option, value.c_str())
                              : archive_write_set_format_option(a, module, option, value.c_str());
@@ -59,10 +65,7 @@ bool configure(struct archive *a, const WriterSettings &settings, std::string &e
         return false;
     switch (format.compression) {
     case Compression::None: return true;
-    case Compression::Gzip:
-        // No time or name in the gzip header: the same files make the same archive.
-        return archive_write_add_filter_gzip(a) == ARCHIVE_OK && set(true, "gzip", "compression-level", level)
-               && set(true, "gzip", "timestamp", "");
+    case Compression::Gzip: return true;  // compressed by GzipMembers, from the plain tar
     case Compression::Bzip2:
         return archive_write_add_filter_bzip2(a) == ARCHIVE_OK && set(true, "bzip2", "compression-level", level);
     case Compression::Xz:
@@ -122,12 +125,24 @@ long long ArchiveWriter::writeOut(struct archive *, void *target, const void *da
         writer->error_ = "stopped";
         return -1;
     }
-    if (const int error = common::writeAll(writer->fd_, data, length)) {
+    if (writer->gzip_) {
+        if (!writer->gzip_->write(data, length)) {
+            writer->writeErrno_ = writer->gzip_->error();
+            return -1;
+        }
+    } else if (const int error = writer->toFile(data, length)) {
         writer->writeErrno_ = error;
         return -1;
     }
-    writer->written_ += length;
     return static_cast<long long>(length);
+}
+
+int ArchiveWriter::toFile(const void *data, size_t length)
+{
+    const int error = common::writeAll(fd_, data, length);
+    if (!error)
+        written_ += length;
+    return error;
 }
 
 std::unique_ptr<ArchiveWriter> ArchiveWriter::open(int fd, const WriterSettings &settings, std::string &error)
@@ -141,6 +156,12 @@ std::unique_ptr<ArchiveWriter> ArchiveWriter::open(int fd, const WriterSettings 
     if (!writer->archive_) {
         error = "out of memory";
         return nullptr;
+    }
+    if (settings.format == WriteFormat{Container::Tar, Compression::Gzip}) {
+        // No time or name in the members' headers: the same files make the same archive.
+        writer->gzip_ = std::make_unique<GzipMembers>(
+            compressorLevel(settings.format, settings.level), threadsFor(settings),
+            [w = writer.get()](const void *data, size_t length) { return w->toFile(data, length); });
     }
     if (!configure(writer->archive_, settings, error)) {
         if (error.empty())
@@ -260,6 +281,10 @@ bool ArchiveWriter::finish()
     const Utf8Names names;
     if (archive_write_close(archive_) != ARCHIVE_OK)
         return fail("cannot end the archive");
+    if (gzip_ && !gzip_->finish()) {
+        writeErrno_ = gzip_->error();
+        return fail("cannot end the archive");
+    }
     finished_ = true;
     return true;
 }

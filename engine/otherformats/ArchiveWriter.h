@@ -1,7 +1,8 @@
 #pragma once
 // A tar (pax) or 7z archive written entry by entry with libarchive's
-// writers, into a file the caller opened. The writers parse nothing: what
-// they are given comes from the disk or, already checked, from a reader.
+// writers, into a file the caller opened; a tar.gz's gzip is GzipMembers'.
+// The writers parse nothing: what they are given comes from the disk or,
+// already checked, from a reader.
 
 #include "engine/otherformats/OtherFormats.h"
 #include "engine/otherformats/WriteFormat.h"
@@ -16,6 +17,8 @@ struct archive;
 struct archive_entry_linkresolver;
 
 namespace otherformats {
+
+class GzipMembers;
 
 struct WriteEntry {
     std::string name;  // relative, '/' between components; a folder's may end in '/'
@@ -69,11 +72,13 @@ private:
     ArchiveWriter(int fd, WriteFormat format);
     bool fail(const std::string &what);
     static long long writeOut(struct archive *, void *target, const void *data, size_t length);
+    int toFile(const void *data, size_t length);  // 0 or an errno
 
     int fd_;
     WriteFormat format_;
     struct archive *archive_ = nullptr;
     struct archive_entry_linkresolver *links_ = nullptr;
+    std::unique_ptr<GzipMembers> gzip_;  // a tar.gz's compression, ours rather than libarchive's
     std::string error_;
     int writeErrno_ = 0;
     uint64_t written_ = 0;
