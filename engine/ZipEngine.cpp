@@ -325,7 +325,7 @@ orvex::OperationResult TZipEngine::changeArchive(orvex::ComponentEvents &events,
     }
     Cancel = false;
     ZipRunning = false;
-    if (LastResult > 0 || identityOf(zipFilename_) != before)
+    if (ReadAfterChange && (LastResult > 0 || identityOf(zipFilename_) != before))
         ReadDirectory(events);
     return result;
 }

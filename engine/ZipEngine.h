@@ -121,6 +121,10 @@ public:
     // another holds it: true waits (announced by a message of code 0), false
     // refuses with ArchiveBusyText through MessageSink.
     bool WaitForArchiveLock = false;
+    // A change reads the member list again for whoever shows it. A caller
+    // that shows none (orvexzip) turns this off, and the list it keeps is
+    // then the one from before the change.
+    bool ReadAfterChange = true;
     static constexpr const char *ArchiveBusyText = "The archive is being changed by another program";
 
     // ---- State while and after an operation runs ----

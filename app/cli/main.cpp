@@ -283,6 +283,7 @@ void openForChange(TZipEngine &engine, const std::string &archive)
 {
     catchStopSignals(&engine);
     engine.WaitForArchiveLock = true;
+    engine.ReadAfterChange = false;  // nothing here shows the list
     runOperation(engine, [&] { engine.setZipFilename(archive); });
 }
 
