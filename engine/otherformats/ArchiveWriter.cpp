@@ -100,8 +100,9 @@ ArchiveWriter::~ArchiveWriter()
     // up to one of xz's blocks; it runs apart so that a cancel does not wait.
     target_->writer = nullptr;
     struct archive *abandoned = archive_;
+    // No UTF-8 names there: nothing it writes is kept, and a locale made and
+    // freed beside the caller's would race in glibc's locale data.
     auto closeAndFree = [abandoned, target = target_] {
-        const Utf8Names threadNames;
         archive_write_close(abandoned);
         archive_write_free(abandoned);
     };
