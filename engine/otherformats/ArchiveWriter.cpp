@@ -6,6 +6,7 @@
 
 #include <archive.h>
 #include <archive_entry.h>
+#include <fcntl.h>
 
 #include <cerrno>
 #include <cstring>
@@ -143,6 +144,13 @@ int ArchiveWriter::toFile(const void *data, size_t length)
     const int error = common::writeAll(fd_, data, length);
     if (!error)
         written_ += length;
+    // The kernel starts writing what is done as it goes, so that the fsync
+    // before the archive is put in place finds little left to write.
+    constexpr uint64_t WritebackBytes = 8u << 20;
+    if (!error && written_ - writebackStarted_ >= WritebackBytes) {
+        ::sync_file_range(fd_, off_t(writebackStarted_), off_t(written_ - writebackStarted_), SYNC_FILE_RANGE_WRITE);
+        writebackStarted_ = written_;
+    }
     return error;
 }
 

@@ -82,6 +82,7 @@ private:
     std::string error_;
     int writeErrno_ = 0;
     uint64_t written_ = 0;
+    uint64_t writebackStarted_ = 0;  // bytes whose writing the kernel was asked to start
     bool finished_ = false;
     // Where libarchive's bytes go: this writer, or nowhere once the archive
     // is given up. It lives on with an abandoned archive while that closes.
