@@ -316,8 +316,12 @@ bool OtherArchiveOutput::addFromDisk(int base, const otherformats::DiskItem &ite
     if (entry.kind == otherformats::EntryKind::File) {
         file.reset(::openat(base, item.path.c_str(), O_RDONLY | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
         struct stat now {};
-        if (!file || ::fstat(file.get(), &now) != 0)
-            return fail(OpenError, "Cannot add " + item.path + ": " + std::strerror(errno) + "; nothing was changed");
+        // A file that cannot be opened is passed over with a message, as the
+        // ZIP add passes it over: nothing of it is written yet.
+        if (!file || ::fstat(file.get(), &now) != 0) {
+            events_->message(OpenError, "Cannot add " + item.path + ": " + std::strerror(errno));
+            return true;
+        }
         // Replaced by something else since the scan (a FIFO would block).
         if (!S_ISREG(now.st_mode) || now.st_ino != item.status.st_ino || now.st_dev != item.status.st_dev)
             return fail(OpenError, "Cannot add " + item.path + ": it changed while the archive was written");

@@ -176,8 +176,13 @@ OperationResult OtherFormatBackend::add(const AddRequest &request, ArchiveEvents
             if (!wanted[i])
                 continue;
             const auto like = replaced.find(i);
+            const uint64_t before = output.written();
             if (!output.addFromDisk(base.get(), items[i], like == replaced.end() ? nullptr : &like->second))
                 return false;
+            if (output.written() == before) {  // passed over, said why
+                wanted[i] = 0;                 // and so not removed by a move
+                continue;
+            }
             added += S_ISDIR(items[i].status.st_mode) ? 0 : 1;
             if (request.flags.verbose)
                 events.message(InfoCode, "adding: " + items[i].name);
