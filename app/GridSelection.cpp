@@ -1,5 +1,6 @@
 #include "app/GridSelection.h"
 
+#include "app/ArchiveListing.h"
 #include "controls/SortableGrid.h"
 
 #include <QItemSelectionModel>
@@ -10,6 +11,23 @@ void *GridSelection::rowTag(int entryIndex)
 {
     // Offset by one: a row without a tag holds null.
     return reinterpret_cast<void *>(intptr_t(entryIndex) + 1);
+}
+
+void *GridSelection::folderRowTag(int folder)
+{
+    return reinterpret_cast<void *>(-intptr_t(folder) - 1);
+}
+
+int GridSelection::entryOfTag(const void *tag)
+{
+    const auto value = reinterpret_cast<intptr_t>(tag);
+    return value > 0 ? int(value - 1) : -1;
+}
+
+int GridSelection::folderOfTag(const void *tag)
+{
+    const auto value = reinterpret_cast<intptr_t>(tag);
+    return value < 0 ? int(-value - 1) : -1;
 }
 
 int GridSelection::rowCount() const
@@ -36,12 +54,26 @@ std::vector<int> GridSelection::selectedGridRows() const
     return rows;
 }
 
+ListedRow GridSelection::rowAt(int gridRow) const
+{
+    const void *tag = grid_.Objects(0, gridRow);
+    if (const int folder = folderOfTag(tag); folder >= 0 && folder < listing_.folders().folderCount()) {
+        const FolderIndex::Folder &shown = listing_.folders().folder(folder);
+        return {shown.path, shown.entry, true};
+    }
+    if (const int entry = entryOfTag(tag); entry >= 0 && entry < listing_.memberCount())
+        return {listing_.name(entry), entry};
+    return {grid_.Cells(0, gridRow), -1};
+}
+
 std::vector<ListedRow> GridSelection::selectedRows() const
 {
     std::vector<ListedRow> rows;
-    for (const int row : selectedGridRows()) {
-        const auto tag = reinterpret_cast<intptr_t>(grid_.Objects(0, row));
-        rows.push_back({grid_.Cells(0, row), static_cast<int>(tag) - 1});
+    for (const int gridRow : selectedGridRows()) {
+        ListedRow row = rowAt(gridRow);
+        if (row.folder)
+            row.members = listing_.folders().membersUnder(folderOfTag(grid_.Objects(0, gridRow)));
+        rows.push_back(std::move(row));
     }
     return rows;
 }
@@ -49,5 +81,5 @@ std::vector<ListedRow> GridSelection::selectedRows() const
 QString GridSelection::topSelectedText() const
 {
     const std::vector<int> rows = selectedGridRows();
-    return rows.empty() ? QString() : grid_.Cells(0, rows.front());
+    return rows.empty() ? QString() : rowAt(rows.front()).text;
 }

@@ -71,9 +71,8 @@ TMainform::TMainform(const QStringList &arguments, QWidget *parent)
     toolbar_ = new ToolbarPanel(central);
     toolbar_->setObjectName(QStringLiteral("toolbar"));
     layout->addWidget(toolbar_);
-    listingGrid = new TSortableGrid(central);
-    listingGrid->setObjectName(QStringLiteral("listingGrid"));
-    layout->addWidget(listingGrid, 1);
+    buildFolderActions();
+    layout->addWidget(buildListingArea(central), 1);
     setCentralWidget(central);
 
     buildToolbar();
@@ -81,7 +80,7 @@ TMainform::TMainform(const QStringList &arguments, QWidget *parent)
     buildStatusBar();
     buildCaptionBar();
 
-    selection_ = std::make_unique<GridSelection>(*listingGrid);
+    selection_ = std::make_unique<GridSelection>(*listingGrid, listing_);
     session_.setListing(selection_.get());
     session_.OnArchiveChanged = [this] { showArchiveState(); };
     session_.OnArchiveChanged();
@@ -102,6 +101,7 @@ TMainform::TMainform(const QStringList &arguments, QWidget *parent)
 
     setUpGrid();
     restoreListingLayout();
+    applyStoredView();
     listingGrid->setFocus();
 
     setAcceptDrops(true);
@@ -366,7 +366,11 @@ void TMainform::executeMemberCommand()
 
 void TMainform::openWithDefaultCommand()
 {
-    command([this] { open_command::openMember(session_, this); });
+    command([this] {
+        // A folder row opens as a file manager opens a folder: the view goes in.
+        if (!enterCurrentFolderRow())
+            open_command::openMember(session_, this);
+    });
 }
 
 void TMainform::openWithCommand()

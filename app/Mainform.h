@@ -2,21 +2,28 @@
 // The main window: toolbar, menu, the listing grid and the status bar. It
 // owns the session the commands act on and displays it.
 
+#include "app/ArchiveListing.h"
 #include "app/Session.h"
 
 #include <QMainWindow>
+#include <QSet>
 #include <QStringList>
 #include <functional>
 #include <memory>
 
 class DragOut;
+class FolderTreeModel;
 class GridSelection;
 class HelpWindow;
 class QAction;
+class QKeyEvent;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QSettings;
+class QSplitter;
 class QToolButton;
+class QTreeView;
 class TAddForm;
 class TExtract;
 class TF_About;
@@ -104,6 +111,14 @@ public slots:
     void extractSelectedCommand();
     void testSelectedCommand();
     void ratioColumnToggled(bool shown);
+    // The listing as folders or as one list, and moving among the folders
+    // (MainformFolders.cpp).
+    void foldersViewToggled(bool asFolders);
+    void goUpCommand();
+    void goBackCommand();
+    void goForwardCommand();
+    // Ctrl+F: the filter field, ready for typing.
+    void filterCommand();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -207,5 +222,55 @@ private:
     void showListingMenuFromKeyboard();
     QMenu *listingMenu_ = nullptr;
     void rememberWindowPlace();
+
+    // What the listing shows, and the widgets beside the grid that show
+    // where (MainformFolders.cpp).
+    ArchiveListing listing_;
+    QString filledArchive_;   // the archive the rows were last filled from
+    int listingReading_ = 0;  // counts fills: the tree is made again after each
+    int treeShowsReading_ = -1;
+    // The rows chosen before a refill, by the names they stand for.
+    struct KeptRows {
+        QSet<QString> names;
+        QString current;
+        int reading = -1;  // the fill the tags below are of
+        QSet<void *> tags;
+        void *currentTag = nullptr;
+    };
+    KeptRows keptRows() const;
+    void chooseKeptRows(const KeptRows &kept);
+    // Fills the grid with what the listing shows now.
+    void showListingRows(const KeptRows &kept);
+    QWidget *buildListingArea(QWidget *parent);
+    void buildFolderActions();
+    void addFolderItemsToViewMenu(QMenu *view);
+    // The view the user chose last time.
+    void applyStoredView();
+    void showFolderPlace();
+    void showShownCount(int shownMembers);
+    std::string shownFolderAsStored() const;
+    void enterFolder(int folder);
+    // Enter or a double-click on a folder row: true when it went in.
+    bool enterCurrentFolderRow();
+    void goToTypedPath();
+    void filterChanged(const QString &text);
+    void clearFilter();
+    // Backspace, Escape and the filter field's keys; true when taken.
+    bool folderKeyPressed(QObject *watched, QKeyEvent *event);
+    QWidget *placeBar_ = nullptr;
+    QLineEdit *pathLine_ = nullptr;
+    QWidget *filterBar_ = nullptr;
+    QLineEdit *filterField_ = nullptr;
+    QSplitter *listingSplit_ = nullptr;
+    QTreeView *folderTree_ = nullptr;
+    FolderTreeModel *folderTreeModel_ = nullptr;
+    bool followingListing_ = false;  // the tree is being moved to the listing's folder
+    QAction *foldersViewAction_ = nullptr;
+    QAction *flatViewAction_ = nullptr;
+    QAction *goBackAction_ = nullptr;
+    QAction *goForwardAction_ = nullptr;
+    QAction *goUpAction_ = nullptr;
+    QAction *filterAction_ = nullptr;
+    QLabel *shownCountPanel_ = nullptr;
     static bool ratioColumnStored(const QSettings &settings);
 };

@@ -320,7 +320,7 @@ void TMainform::deleteMembers()
     TZipEngine &engine = session_.engine;
     const QString archive = session_.archivePath();
     const std::vector<std::string> names = session_.selectedNames();
-    const bool folders = std::any_of(names.begin(), names.end(), ArchiveSession::isFolderName);
+    const bool folders = session_.folderSelected();
     // The count says how much goes: with a folder the user may not see it,
     // and selected rows may lie far apart.
     const QString question = folders ? QStringLiteral("Delete %1 members (the selected folders with everything "

@@ -112,6 +112,7 @@ void TMainform::buildMenu()
 
     QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("viewMenu"));
+    addFolderItemsToViewMenu(view);
     QMenu *names = view->addMenu(QStringLiteral("Names from other systems"));
     names->setObjectName(QStringLiteral("nameCharsetMenu"));
     auto *nameGroup = new QActionGroup(names);
@@ -185,6 +186,12 @@ void TMainform::buildStatusBar()
         (*panel)->hide();
         bar->addPermanentWidget(*panel);
     }
+    shownCountPanel_ = new QLabel(bar);
+    shownCountPanel_->setObjectName(QStringLiteral("shownCountPanel"));
+    shownCountPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    shownCountPanel_->setTextFormat(Qt::PlainText);
+    shownCountPanel_->hide();
+    bar->addPermanentWidget(shownCountPanel_);
     archiveTotalsPanel_->setObjectName(QStringLiteral("archiveTotalsPanel"));
     selectionTotalsPanel_->setObjectName(QStringLiteral("selectionTotalsPanel"));
     archiveStatePanel_ = new QLabel(bar);
@@ -261,10 +268,26 @@ void TMainform::setCommandsEnabled(bool enabled)
                              "extractButton", "addButton", "deleteMembersButton"})
         if (QToolButton *button = toolButton(QString::fromLatin1(name)))
             button->setEnabled(enabled);
-    for (const char *name : {"newArchiveAction", "openArchiveAction", "deleteArchiveAction", "saveAsAction",
-                             "addAction", "extractAction", "testAction", "deleteMembersAction", "renameAction",
-                             "executeAction", "editAction", "openWithDefaultAction", "openWithAction", "showLogAction",
-                             "selectAllAction", "invertSelectionAction", "extractSelectedAction", "testSelectedAction"})
+    for (const char *name : {"newArchiveAction",
+                             "openArchiveAction",
+                             "deleteArchiveAction",
+                             "saveAsAction",
+                             "addAction",
+                             "extractAction",
+                             "testAction",
+                             "deleteMembersAction",
+                             "renameAction",
+                             "executeAction",
+                             "editAction",
+                             "openWithDefaultAction",
+                             "openWithAction",
+                             "showLogAction",
+                             "selectAllAction",
+                             "invertSelectionAction",
+                             "extractSelectedAction",
+                             "testSelectedAction",
+                             "foldersViewAction",
+                             "flatViewAction"})
         if (QAction *action = menuAction(QString::fromLatin1(name)))
             action->setEnabled(enabled);
     // An archive in a format we only read cannot take members or lose them.

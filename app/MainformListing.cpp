@@ -12,7 +12,9 @@
 
 #include <QIcon>
 #include <QSettings>
+#include <QStyle>
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace {
@@ -26,6 +28,8 @@ constexpr int RatioColumnWidth = 56;
 // A width outside these, from a settings file edited by hand, is not taken.
 constexpr int NarrowestColumn = 8;
 constexpr int WidestColumn = 8000;
+
+constexpr int BigListing = 100000;
 
 const char *const ColumnWidthsKey = "listing/ColumnWidths";
 const char *const SortColumnKey = "listing/sortColumn";
@@ -99,15 +103,52 @@ void TMainform::setUpColumns()
 
 void TMainform::fillListing()
 {
+    // A refill of the same archive (after an add, a delete, a write-back)
+    // keeps the folder and the rows the user was at; another archive starts
+    // at its top.
+    const QString archive = session_.archivePath();
+    KeptRows kept;
+    if (archive == filledArchive_)
+        kept = keptRows();
+    else
+        listing_.forgetPlaces();
+    filledArchive_ = archive;
+    listing_.reset(session_.engine.EntryList());
+    ++listingReading_;
+    showListingRows(kept);
+    showArchiveTotals();
+}
+
+void TMainform::showListingRows(const KeptRows &kept)
+{
     ListingCellTexts cells(platform::RegionalSettings::current());
     const TZipEngine &engine = session_.engine;
-    const int count = engine.EntryCount();
-    std::vector<GridRow> rows(std::size_t(std::max(count, 0)));
+    const std::vector<ShownRow> shown = listing_.rows();
+    // A big listing's rows go before the new ones are made: two sets of a
+    // million rows would double the window's memory for a moment.
+    if (listingGrid->RowCount() > BigListing)
+        listingGrid->AssignDataRows({});
+    std::vector<GridRow> rows(shown.size());
     const QIcon locked = lockIcon();
-    for (int i = 0; i < count; ++i) {
-        const ArchiveEntry &entry = engine.Entries(i);
-        GridRow &row = rows[std::size_t(i)];
-        row = GridRow{{listingName(entry), GridSelection::rowTag(i), entry.Encrypted() ? locked : QIcon()},
+    const QIcon folderIcon = QIcon::fromTheme(QStringLiteral("folder"), style()->standardIcon(QStyle::SP_DirIcon));
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        GridRow &row = rows[i];
+        if (shown[i].folder >= 0) {
+            const FolderIndex::Folder &folder = listing_.folders().folder(shown[i].folder);
+            row = GridRow{{folder.name, GridSelection::folderRowTag(shown[i].folder), folderIcon},
+                          {folder.packedKnown ? cells.size(folder.packed) : QString(), nullptr},
+                          {folder.unpackedKnown ? cells.size(folder.unpacked) : QString(), nullptr},
+                          {cells.dateTime(folder.newestDosDateTime), nullptr}};
+            if (ratioColumnShown_)
+                row.push_back({folder.unpacked > 0 ? QString::number(
+                                   std::llround(100.0 * double(folder.packed) / double(folder.unpacked)))
+                                                   : QString(),
+                               nullptr});
+            continue;
+        }
+        const int index = shown[i].entry;
+        const ArchiveEntry &entry = engine.Entries(index);
+        row = GridRow{{listing_.textOf(shown[i]), GridSelection::rowTag(index), entry.Encrypted() ? locked : QIcon()},
                       {entry.PackedSizeKnown ? cells.size(entry.TruePackedSize) : QString(), nullptr},
                       {entry.UnpackedSizeKnown ? cells.size(entry.TrueUnpackedSize) : QString(), nullptr},
                       {cells.dateTime(entry.DosDateTime()), nullptr}};
@@ -116,17 +157,19 @@ void TMainform::fillListing()
     }
     // One step: the view is reset once, however many members there are.
     listingGrid->AssignDataRows(std::move(rows));
-    showArchiveTotals();
+    showFolderPlace();
+    showShownCount(listing_.shownMemberCount(shown));
 
     // The rows come in archive order; the user's chosen order, if any, is
     // applied again, and the refill's first row is the top one as shown.
-    if (sortColumn_ < 0 || sortColumn_ >= listingGrid->ColCount())
-        return;
-    TSortOptions options;
-    options.Order = sortDescending_ ? soDescending : soAscending;
-    options.CaseSensitive = listingGrid->CaseSensitive();
-    listingGrid->SortColumn(sortColumn_, options);
-    listingGrid->GoToCell(0, listingGrid->FixedRows());
+    if (sortColumn_ >= 0 && sortColumn_ < listingGrid->ColCount()) {
+        TSortOptions options;
+        options.Order = sortDescending_ ? soDescending : soAscending;
+        options.CaseSensitive = listingGrid->CaseSensitive();
+        listingGrid->SortColumn(sortColumn_, options);
+        listingGrid->GoToCell(0, listingGrid->FixedRows());
+    }
+    chooseKeptRows(kept);
     showSelectionTotals();
 }
 

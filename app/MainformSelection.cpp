@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
@@ -56,7 +57,7 @@ void TMainform::copyNamesCommand()
     // Names as the rows show them, one a line, as a file manager copies them.
     QStringList names;
     for (const ListedRow &row : selection_->selectedRows())
-        if (row.entryIndex >= 0)
+        if (row.entryIndex >= 0 || row.folder)
             names << row.text;
     if (!names.isEmpty())
         QGuiApplication::clipboard()->setText(names.join(QLatin1Char('\n')) + QLatin1Char('\n'));
@@ -109,6 +110,8 @@ void TMainform::buildListingMenu()
 
 bool TMainform::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && folderKeyPressed(watched, static_cast<QKeyEvent *>(event)))
+        return true;
     if (event->type() == QEvent::ContextMenu && (watched == listingGrid || watched == listingGrid->viewport())) {
         const auto *request = static_cast<QContextMenuEvent *>(event);
         if (request->reason() != QContextMenuEvent::Mouse) {
@@ -146,7 +149,7 @@ void TMainform::showListingMenu(const QPoint &globalPos)
 {
     // A row that names no member (the blank row of a new archive) has no menu.
     const std::vector<ListedRow> rows = selection_->selectedRows();
-    if (std::none_of(rows.begin(), rows.end(), [](const ListedRow &row) { return row.entryIndex >= 0; }))
+    if (std::none_of(rows.begin(), rows.end(), [](const ListedRow &row) { return row.entryIndex >= 0 || row.folder; }))
         return;
     listingMenu_->popup(globalPos);
 }
@@ -170,9 +173,12 @@ void TMainform::showArchiveTotals()
 void TMainform::showSelectionTotals()
 {
     std::vector<int> indices;
-    for (const ListedRow &row : selection_->selectedRows())
-        if (row.entryIndex >= 0)
+    for (const ListedRow &row : selection_->selectedRows()) {
+        if (row.folder)
+            indices.insert(indices.end(), row.members.begin(), row.members.end());
+        else if (row.entryIndex >= 0)
             indices.push_back(row.entryIndex);
+    }
     // One row is where the cursor is, which is no choice of members. The
     // window is narrow: a choice's totals take the archive's place, which
     // its tooltip still gives.

@@ -32,12 +32,11 @@ void runRenameCommand(ArchiveSession &session, QWidget *parent)
     const QString shown = session.topSelectedText();
     // The stored bytes of the top row, which differ from what it shows for a
     // name from another system's code page.
-    const std::vector<std::string> selected = session.selectedNames();
-    if (shown.isEmpty() || selected.empty()) {
+    const std::string from = session.topSelectedStoredName();
+    if (shown.isEmpty() || from.empty()) {
         platform::warningBox(parent, QStringLiteral("Error :No file selected"));
         return;
     }
-    const std::string from = selected.front();
 
     QString typed = shown;
     if (!platform::prompts().inputText(parent, QStringLiteral("Rename"),

@@ -167,6 +167,13 @@ std::vector<std::string> ArchiveSession::selectedNames() const
             names.push_back(std::move(name));
     };
     for (const ListedRow &row : listing_->selectedRows()) {
+        // The listing knows what is under a folder, stored as a member or not.
+        if (row.folder) {
+            for (const int member : row.members)
+                if (member >= 0 && member < engine.EntryCount())
+                    choose(engine.Entries(member).FileName);
+            continue;
+        }
         // The stored bytes, unless the member list has changed under the
         // listing (a failed read leaves it as it was).
         if (row.entryIndex >= 0 && row.entryIndex < engine.EntryCount()
@@ -189,6 +196,50 @@ std::vector<std::string> ArchiveSession::selectedNames() const
         }
     }
     return names;
+}
+
+bool ArchiveSession::folderSelected() const
+{
+    if (!listing_)
+        return false;
+    const std::vector<ListedRow> rows = listing_->selectedRows();
+    return std::any_of(rows.begin(), rows.end(),
+                       [](const ListedRow &row) { return row.folder || isFolderName(row.text.toStdString()); });
+}
+
+std::string ArchiveSession::storedFolderOf(const std::string &stored, int depth)
+{
+    std::size_t from = 0;
+    for (int found = 0; found < depth;) {
+        const std::size_t slash = stored.find('/', from);
+        if (slash == std::string::npos)
+            return std::string();
+        const std::string_view part(stored.data() + from, slash - from);
+        if (!part.empty() && part != ".")
+            ++found;
+        from = slash + 1;
+    }
+    return stored.substr(0, from);
+}
+
+std::string ArchiveSession::topSelectedStoredName() const
+{
+    if (!listing_)
+        return std::string();
+    const std::vector<ListedRow> rows = listing_->selectedRows();
+    if (rows.empty())
+        return std::string();
+    const ListedRow &top = rows.front();
+    if (top.folder) {
+        for (const int member : top.members)
+            if (member >= 0 && member < engine.EntryCount())
+                return storedFolderOf(engine.Entries(member).FileName, int(top.text.count(u'/')));
+        return std::string();
+    }
+    if (top.entryIndex >= 0 && top.entryIndex < engine.EntryCount()
+        && listingName(engine.Entries(top.entryIndex)) == top.text)
+        return engine.Entries(top.entryIndex).FileName;
+    return top.text.toStdString();
 }
 
 void ArchiveSession::setOperationFrame(std::unique_ptr<OperationFrame> frame)

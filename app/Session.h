@@ -18,11 +18,14 @@ namespace platform {
 class WorkingArea;
 }
 
-// A selected row of the listing: its text in the name column and the index
-// of the member it was filled from (-1 for a row that names none).
+// A selected row of the listing: the whole name it stands for, the index of
+// the member it was filled from (-1 for a row that names none), and for a
+// folder row (whose name ends in '/') every member under the folder.
 struct ListedRow {
     QString text;
     int entryIndex = -1;
+    bool folder = false;
+    std::vector<int> members{};
 };
 
 // The listing as the commands see it; the window's grid provides it.
@@ -93,7 +96,18 @@ public:
     // The selected members' stored names, top to bottom; a selected folder row
     // adds every member under the folder.
     std::vector<std::string> selectedNames() const;
+    // Whether a selected row stands for a folder and everything in it.
+    bool folderSelected() const;
+    // The top selected row's stored name; for a folder row the stored
+    // folder its members share, ending in '/'. Empty when none is selected.
+    std::string topSelectedStoredName() const;
     static bool isFolderName(const std::string &name);
+    // The first `depth` folders of a stored name, as stored: "./docs/api/x"
+    // at depth 2 is "./docs/api/", the folder the listing shows as "docs/api/".
+    static std::string storedFolderOf(const std::string &stored, int depth);
+    // The folder the listing shows, as stored, ending in '/'; empty at the
+    // archive's top and in the flat list.
+    std::string shownFolder;
 
     // The frame every operation runs in; the window makes it with its status
     // and message windows.

@@ -144,6 +144,17 @@ void GridModel::replaceDataRows(std::vector<GridRow> rows)
     endResetModel();
 }
 
+void GridModel::retainDataRows(const std::function<bool(const GridRow &)> &keep)
+{
+    beginResetModel();
+    const auto firstData = rows_.begin() + fixedRows_;
+    rows_.erase(std::remove_if(firstData, rows_.end(), [&keep](const GridRow &row) { return !keep(row); }),
+                rows_.end());
+    if (rows_.empty())
+        rows_.emplace_back();  // a grid keeps one row
+    endResetModel();
+}
+
 void GridModel::clearCells()
 {
     for (GridRow &row : rows_)

@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -57,6 +58,8 @@ public:
 
     // Every data row at once, in one reset of the view; the fixed row stays.
     void replaceDataRows(std::vector<GridRow> rows);
+    // Keeps the data rows `keep` says yes to, in their order, in one reset.
+    void retainDataRows(const std::function<bool(const GridRow &)> &keep);
     // Empties every cell, the fixed row's included; the counts stay.
     void clearCells();
     void clearRow(int row);

@@ -11,6 +11,7 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 #include <climits>
 
@@ -276,6 +277,15 @@ void TSortableGrid::AssignDataRows(std::vector<GridRow> rows)
     countsChanged(cols, before);
 }
 
+void TSortableGrid::RetainDataRows(const std::function<bool(void *Object)> &keep)
+{
+    const int cols = ColCount(), before = RowCount();
+    // The record's row numbers would name other rows.
+    sortRecord_.Reset();
+    model_->retainDataRows([&keep](const GridRow &row) { return keep(row.empty() ? nullptr : row.front().Object); });
+    countsChanged(cols, before);
+}
+
 // ---------------------------------------------------------------------------
 // Current cell and selection
 
@@ -471,6 +481,9 @@ void TSortableGrid::ExecuteSort(int Col, const TSortOptions &Options)
     // Sorted aside: if a Compare function throws, the rows have not moved
     // and there is no record that an undo could wrongly apply.
     gridlogic::SortEntries(entries, Options, gridlogic::ConversionSettings::current());
+    if (SortsFirst)
+        std::stable_partition(entries.begin(), entries.end(),
+                              [this](const TSortedListEntry &e) { return SortsFirst(this, e.SourceRow); });
 
     std::vector<int> sourceRows;
     sourceRows.reserve(entries.size());

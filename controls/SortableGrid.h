@@ -106,6 +106,9 @@ public:
     // Replaces every data row in one step, objects included; the title row
     // stays, the row count follows, and the first row becomes current.
     void AssignDataRows(std::vector<GridRow> rows);
+    // Keeps the data rows whose first cell's object `keep` says yes to, in
+    // their order; the first row becomes current.
+    void RetainDataRows(const std::function<bool(void *Object)> &keep);
 
     // The current cell in grid rows; FixedRows when there is no data row.
     int Col() const;
@@ -204,6 +207,9 @@ public:
     std::function<void(TSortableGrid *Sender, int OldColCount, int OldRowCount)> OnSizeChanged;
     std::function<void(TSortableGrid *Sender, int Col, TSortOptions &SortOptions)> OnBeginSort;
     std::function<void(TSortableGrid *Sender, int Col)> OnEndSort;
+    // Set: the rows for which it is true stay above the others whatever the
+    // order, sorted among themselves (a file list's folders).
+    std::function<bool(const TSortableGrid *Sender, int Row)> SortsFirst;
     std::function<void(TSortableGrid *Sender, int Col, int Row, QString &Value, bool &Valid)> OnCellValidate;
     // Set: a plain left press on a selected row that moves the desktop's drag
     // distance calls it instead of selecting, as in a file manager; a press
