@@ -6,8 +6,11 @@ void ArchiveListing::reset(const std::vector<ArchiveEntry> &entries)
 {
     names_.clear();
     names_.reserve(entries.size());
-    for (const ArchiveEntry &entry : entries)
+    fileCount_ = 0;
+    for (const ArchiveEntry &entry : entries) {
         names_.push_back(listingName(entry));
+        fileCount_ += names_.back().endsWith(u'/') ? 0 : 1;
+    }
     lastFilterFolder_ = -1;
     lastMatches_.clear();
     if (foldersShown_) {
@@ -143,20 +146,25 @@ std::vector<int> ArchiveListing::filteredMembers() const
     std::vector<int> candidates;
     if (lastFilterFolder_ == folder && filter_.narrows(lastFilter_)) {
         candidates = std::move(lastMatches_);
-    } else if (!foldersShown_) {
-        candidates.resize(names_.size());
-        for (std::size_t i = 0; i < names_.size(); ++i)
-            candidates[i] = int(i);
     } else {
-        // Folders are rows of their own in this view, not matches.
-        for (const int entry : folders_.membersUnder(folder))
+        // A filter finds files: a folder has its own row in the folders,
+        // and in the list its name is in each of its members'.
+        candidates.reserve(std::size_t(fileCount_));
+        auto addFile = [&](int entry) {
             if (!names_[std::size_t(entry)].endsWith(u'/'))
                 candidates.push_back(entry);
+        };
+        if (!foldersShown_)
+            for (std::size_t i = 0; i < names_.size(); ++i)
+                addFile(int(i));
+        else
+            for (const int entry : folders_.membersUnder(folder))
+                addFile(entry);
     }
     std::vector<int> matches;
     for (const int entry : candidates) {
-        const QStringView shown =
-            foldersShown_ ? folders_.relativeView(entry, folder) : QStringView(names_[std::size_t(entry)]);
+        const QStringView shown = foldersShown_ ? folders_.relativeView(entry, folder)
+                                                : QStringView(names_[std::size_t(entry)]);
         if (filter_.matches(shown))
             matches.push_back(entry);
     }

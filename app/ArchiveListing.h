@@ -25,6 +25,8 @@ public:
     void showFolders(bool on, const std::vector<ArchiveEntry> &entries);
 
     int memberCount() const { return int(names_.size()); }
+    // The members that are not folders: those a filter looks at.
+    int fileCount() const { return fileCount_; }
     // The member's name as the listing shows it, whole.
     const QString &name(int entry) const { return names_[std::size_t(entry)]; }
     // Up to date while the folders are shown.
@@ -55,7 +57,7 @@ public:
     // The rows to show, in archive order, folders first: the flat list's
     // members, or the current folder's subfolders and members; with a
     // filter, only the members whose shown name it keeps, below the current
-    // folder at any depth and named from it.
+    // folder at any depth and named from it, folders left out.
     std::vector<ShownRow> rows() const;
     // The name the row shows: a folder's own name; a member's whole name in
     // the flat list, and from the current folder down in the folders.
@@ -69,6 +71,7 @@ private:
     void moveTo(const QString &path);
 
     std::vector<QString> names_;
+    int fileCount_ = 0;
     FolderIndex folders_;
     bool foldersShown_ = false;
     int current_ = FolderIndex::Root;

@@ -74,13 +74,9 @@ QVariant FolderTreeModel::data(const QModelIndex &index, int role) const
         return {};
     const int folder = folderOf(index);
     switch (role) {
-    case Qt::DisplayRole:
-        return folder == FolderIndex::Root ? archiveName_ : folders_->folder(folder).name;
-    case Qt::DecorationRole:
-        return folderIcon_;
-    case Qt::ToolTipRole:
-        return folder == FolderIndex::Root ? archiveName_ : folders_->folder(folder).path;
-    default:
-        return {};
+    case Qt::DisplayRole: return folder == FolderIndex::Root ? archiveName_ : folders_->folder(folder).name;
+    case Qt::DecorationRole: return folderIcon_;
+    case Qt::ToolTipRole: return folder == FolderIndex::Root ? archiveName_ : folders_->folder(folder).path;
+    default: return {};
     }
 }

@@ -195,9 +195,9 @@ void TMainform::showFolderPlace()
     goUpAction_->setEnabled(asFolders && listing_.currentFolder() != FolderIndex::Root);
     pathLine_->setText(u'/' + listing_.currentPath());
     session_.shownFolder = shownFolderAsStored();
-    listingGrid->SortsFirst = asFolders ? [](const TSortableGrid *grid, int row) {
-        return GridSelection::folderOfTag(grid->Objects(0, row)) >= 0;
-    } : std::function<bool(const TSortableGrid *, int)>();
+    listingGrid->SortsFirst = asFolders ? [](const TSortableGrid *grid,
+                                             int row) { return GridSelection::folderOfTag(grid->Objects(0, row)) >= 0; }
+                                        : std::function<bool(const TSortableGrid *, int)>();
     if (!asFolders) {
         folderTreeModel_->setFolders(nullptr, QString());
         return;
@@ -220,8 +220,9 @@ std::string TMainform::shownFolderAsStored() const
     if (folder == FolderIndex::Root)
         return std::string();
     const std::vector<int> under = listing_.folders().membersUnder(folder);
-    return under.empty() ? std::string() : ArchiveSession::storedFolderOf(session_.engine.Entries(under.front()).FileName,
-                                                                           listing_.folders().folder(folder).depth);
+    return under.empty() ? std::string()
+                         : ArchiveSession::storedFolderOf(session_.engine.Entries(under.front()).FileName,
+                                                          listing_.folders().folder(folder).depth);
 }
 
 void TMainform::enterFolder(int folder)
@@ -300,8 +301,9 @@ void TMainform::filterChanged(const QString &text)
         return showListingRows(kept);
     // Typed further: the rows shown are thinned where they stand, in the
     // order the user chose, with nothing sorted again.
-    listingGrid->RetainDataRows(
-        [this](void *tag) { return listing_.keeps({GridSelection::folderOfTag(tag), GridSelection::entryOfTag(tag)}); });
+    listingGrid->RetainDataRows([this](void *tag) {
+        return listing_.keeps({GridSelection::folderOfTag(tag), GridSelection::entryOfTag(tag)});
+    });
     showShownCount(listingGrid->RowCount() - listingGrid->FixedRows());
     chooseKeptRows(kept);
     showSelectionTotals();
@@ -318,8 +320,7 @@ void TMainform::showShownCount(int shownMembers)
 {
     const bool filtered = !listing_.filter().isEmpty();
     if (filtered)
-        shownCountPanel_->setText(
-            QStringLiteral("%1 of %2 members shown").arg(shownMembers).arg(listing_.memberCount()));
+        shownCountPanel_->setText(QStringLiteral("%1 of %2 members shown").arg(shownMembers).arg(listing_.fileCount()));
     shownCountPanel_->setVisible(filtered);
 }
 

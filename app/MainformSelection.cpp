@@ -190,7 +190,8 @@ void TMainform::showSelectionTotals()
                                           + archiveTotalsPanel_->text());
     }
     selectionTotalsPanel_->setVisible(chosen);
-    archiveTotalsPanel_->setVisible(!chosen && !archiveTotalsPanel_->text().isEmpty());
+    // A filter's count says how many members there are.
+    archiveTotalsPanel_->setVisible(!chosen && !archiveTotalsPanel_->text().isEmpty() && listing_.filter().isEmpty());
 }
 
 void TMainform::showSortArrow()

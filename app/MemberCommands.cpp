@@ -92,7 +92,7 @@ WorkingCopy fetchMember(ArchiveSession &session, QWidget *parent, std::string *p
     session.memberStoredName = stored;
     session.engine.FileSpecs = {stored};
     // A folder row is no file to open or run.
-    if (member.isEmpty() || ArchiveSession::isFolderName(stored)) {
+    if (member.isEmpty() || ArchiveSession::isFolderName(stored) || member.endsWith(u'/')) {
         platform::warningBox(parent, QStringLiteral("Error :No file selected"));
         return {};
     }

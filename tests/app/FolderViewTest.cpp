@@ -1,0 +1,166 @@
+// The listing as folders and under a filter, driven with the keys and clicks
+// a user has: where the view goes, and what each command then acts on.
+#include "WindowFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTreeView>
+
+namespace {
+
+class FolderView : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        const QStringList members{"README", "docs/api/index.html", "docs/api/types.html", "docs/guide.md",
+                                  "src/main.cpp"};
+        for (const QString &member : members)
+            writeFile(path("src-tree/" + member), member.toUtf8());
+        open(addWithEngine(path("tree.zip"), members, AddOpts{AddDirNames}, path("src-tree")));
+        form().show();
+        QApplication::setActiveWindow(&form());
+        grid().setFocus();
+    }
+
+    void asFolders() { form().menuAction("foldersViewAction")->trigger(); }
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(&grid(), key, modifiers); }
+    // Goes to the row showing `name` and presses Enter.
+    void enter(const QString &name)
+    {
+        const std::vector<QString> names = column(0);
+        const auto at = std::find(names.begin(), names.end(), name);
+        ASSERT_NE(at, names.end()) << name.toStdString();
+        grid().GoToCell(0, int(at - names.begin()) + grid().FixedRows());
+        key(Qt::Key_Return);
+    }
+    QLineEdit &pathLine() { return *form().findChild<QLineEdit *>("folderPathLine"); }
+    QLineEdit &filterField() { return *form().findChild<QLineEdit *>("filterField"); }
+    QString currentName() { return grid().Cells(0, grid().Row()); }
+    QString treeCurrent()
+    {
+        return form().findChild<QTreeView *>("folderTree")->currentIndex().data().toString();
+    }
+    std::vector<QString> names() { return column(0); }
+    using Names = std::vector<QString>;
+};
+
+}  // namespace
+
+TEST_F(FolderView, KeysWalkTheFoldersAndTheTreeMovesInStep)
+{
+    asFolders();
+    EXPECT_EQ(names(), (Names{"docs", "src", "README"}));
+    enter("docs");
+    EXPECT_EQ(names(), (Names{"api", "guide.md"}));
+    EXPECT_EQ(pathLine().text(), "/docs/");
+    EXPECT_EQ(treeCurrent(), "docs");
+    enter("api");
+    EXPECT_EQ(names(), (Names{"index.html", "types.html"}));
+
+    // Up lands on the folder it came out of, as in a file manager.
+    key(Qt::Key_Backspace);
+    EXPECT_EQ(pathLine().text(), "/docs/");
+    EXPECT_EQ(currentName(), "api");
+    key(Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(pathLine().text(), "/docs/api/");
+    key(Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(pathLine().text(), "/docs/");
+    key(Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(pathLine().text(), "/");
+
+    pathLine().setText("src");
+    QTest::keyClick(&pathLine(), Qt::Key_Return);
+    EXPECT_EQ(names(), Names{"main.cpp"});
+    EXPECT_EQ(treeCurrent(), "src");
+    pathLine().setText("nowhere");
+    QTest::keyClick(&pathLine(), Qt::Key_Return);
+    EXPECT_EQ(pathLine().text(), "/src/");
+    EXPECT_EQ(lastShown().text, "There is no folder nowhere in this archive.");
+
+    // A folder chosen in the tree is the one the grid shows.
+    auto *tree = form().findChild<QTreeView *>("folderTree");
+    const QModelIndex top = tree->model()->index(0, 0);
+    tree->setCurrentIndex(tree->model()->index(0, 0, top));
+    EXPECT_EQ(pathLine().text(), "/docs/");
+
+    // Folders stay above files whichever way the rows are sorted.
+    key(Qt::Key_Backspace);
+    TSortOptions descending;
+    descending.Order = soDescending;
+    grid().SortColumn(0, descending);
+    EXPECT_EQ(names(), (Names{"src", "docs", "README"}));
+
+    // The choice is kept for the next run.
+    form().menuAction("flatViewAction")->trigger();
+    EXPECT_EQ(names().size(), 5u);
+    openWindows();
+    EXPECT_TRUE(form().menuAction("flatViewAction")->isChecked());
+}
+
+TEST_F(FolderView, CommandsOnAFolderRowCoverEverythingUnderIt)
+{
+    asFolders();
+    enter("docs");
+    grid().setSelection(TGridRect{0, 1, 3, 1});  // api
+    EXPECT_EQ(form().session().selectedNames(),
+              (std::vector<std::string>{"docs/api/index.html", "docs/api/types.html"}));
+
+    // Delete asks how many members go, and the view stays where it was.
+    script->buttonAnswers.push_back(0);
+    form().deleteMembersCommand();
+    EXPECT_EQ(messages().filter("Delete 2 members (the selected folders").size(), 1) << messages().join("|").toStdString();
+    EXPECT_EQ(storedNames(), (std::vector<std::string>{"README", "docs/guide.md", "src/main.cpp"}));
+    EXPECT_EQ(pathLine().text(), "/docs/");
+    EXPECT_EQ(names(), Names{"guide.md"});
+
+    // Edit on a folder is refused; Enter goes in instead of opening.
+    key(Qt::Key_Backspace);
+    grid().setSelection(TGridRect{0, 1, 3, 1});
+    form().editMemberCommand();
+    EXPECT_EQ(lastShown().text, "Error :No file selected");
+}
+
+TEST_F(FolderView, TheFilterHidesRowsAndNoCommandTouchesAHiddenOne)
+{
+    form().menuAction("filterAction")->trigger();
+    EXPECT_TRUE(filterField().hasFocus());
+    QTest::keyClicks(&filterField(), "HTML");
+    EXPECT_EQ(names(), (Names{"docs/api/index.html", "docs/api/types.html"}));
+    EXPECT_EQ(form().findChild<QLabel *>("shownCountPanel")->text(), "2 of 5 members shown");
+
+    form().selectAllCommand();
+    script->buttonAnswers.push_back(0);
+    form().deleteMembersCommand();
+    EXPECT_EQ(storedNames(), (std::vector<std::string>{"README", "docs/guide.md", "src/main.cpp"}));
+    EXPECT_TRUE(names().empty() || names() == Names{""});
+
+    // Escape clears it; as folders it searches below the folder shown.
+    QTest::keyClick(&filterField(), Qt::Key_Escape);
+    EXPECT_EQ(names().size(), 3u);
+    asFolders();
+    enter("docs");
+    form().filterCommand();
+    QTest::keyClicks(&filterField(), "g*d");
+    EXPECT_EQ(names(), Names{"guide.md"});
+    QTest::keyClick(&filterField(), Qt::Key_Escape);
+    EXPECT_EQ(names(), Names{"guide.md"});
+    EXPECT_EQ(form().focusWidget(), &grid());
+    EXPECT_FALSE(filterField().isVisibleTo(&form()));
+}
+
+TEST_F(FolderView, ARefillKeepsTheFolderAndTheChosenRows)
+{
+    asFolders();
+    enter("docs");
+    enter("api");
+    grid().setSelection(TGridRect{0, 2, 3, 2});  // types.html
+    // The Ratio column refills the rows from the members, as a re-read does.
+    form().menuAction("ratioColumnAction")->trigger();
+    EXPECT_EQ(pathLine().text(), "/docs/api/");
+    EXPECT_EQ(form().session().selectedNames(), std::vector<std::string>{"docs/api/types.html"});
+}
