@@ -66,6 +66,13 @@ struct AddRequest {
     // owner rather than the file's: a write-back, whose copy was private.
     // (Kept where the format stores them apart from the data: tar and 7z.)
     bool keepMemberModes = false;
+    // A folder of the archive ("docs/": relative, '/' between its components
+    // and at its end) every file added is stored in: "notes.txt" becomes
+    // "docs/notes.txt", update and freshen compare with the names so made.
+    // Empty: the archive's top. No entry is made for the folder itself. A
+    // folder with an empty, "." or ".." component, a leading '/' or a '\' is
+    // refused before anything is written.
+    std::string archiveFolder{};
 };
 
 struct DeleteRequest {
@@ -94,6 +101,11 @@ struct ExtractRequest {
     // valid UTF-8; empty guesses it, as the listing does.
     std::string nameCharset{};
     CallFlags flags{};
+    // With ExtrDirNames: a folder of the archive ("docs/", as stored) the
+    // members below it are extracted relative to: "docs/api/x.html" goes to
+    // <target>/api/x.html, the folder's own entry makes nothing, members
+    // elsewhere keep their whole paths. Empty: none. A test ignores it.
+    std::string baseFolder{};
 };
 
 struct OperationResult {

@@ -47,6 +47,7 @@ void fillAddRecord(ZipCallRecord &record, const orvex::AddRequest &request, cons
     // A length past what the field holds still reaches the library as one
     // it refuses, never as a shorter password.
     record.PasswordLength = int32_t(std::min(password.size(), size_t(INT32_MAX)));
+    record.ArchiveFolder = request.archiveFolder.empty() ? nullptr : request.archiveFolder.c_str();
 }
 
 void fillDeleteRecord(ZipCallRecord &record, const orvex::DeleteRequest &request, const LibraryHooks &hooks)
@@ -58,6 +59,7 @@ void fillDeleteRecord(ZipCallRecord &record, const orvex::DeleteRequest &request
     record.DropDirNamesFlag = 0;
     record.Password = nullptr;
     record.PasswordLength = 0;
+    record.ArchiveFolder = nullptr;
 }
 
 void fillExtractRecord(UnzipCallRecord &record, const orvex::ExtractRequest &request, const LibraryHooks &hooks)
@@ -76,6 +78,7 @@ void fillExtractRecord(UnzipCallRecord &record, const orvex::ExtractRequest &req
     record.Password = hooks.password;
     record.PrivateFlag = o.contains(ExtrPrivate);
     record.MemberData = nullptr;  // set by the conversion's reading alone
+    record.BaseFolder = request.test || request.baseFolder.empty() ? nullptr : request.baseFolder.c_str();
 }
 
 std::string trimMessage(const char *text)

@@ -83,7 +83,7 @@ void keepNewerOnly(otherformats::ExtractOptions &extract, const std::vector<Arch
     for (const uint64_t index : selection) {
         const ArchiveEntry &member = listing[size_t(index)];
         // The form the extraction asks about: "./a.txt" is asked as "a.txt".
-        const std::string path = otherformats::outputPath(member.FileName, extract.keepFolders);
+        const std::string path = otherformats::outputPath(member.FileName, extract.keepFolders, extract.baseFolder);
         stamps[path] = secondsOf(member);
         // A refused name is left to the extraction, which says why.
         if (!freshen || path.empty() || modifiedTime(extract.target + "/" + path))
@@ -265,6 +265,13 @@ OperationResult OtherFormatBackend::extract(const ExtractRequest &request, const
             stop = true;
     };
 
+    const bool keepFolders = request.options.contains(ExtrDirNames);
+    if (const std::string problem = otherformats::baseFolderProblem(request.baseFolder);
+        !request.test && keepFolders && !problem.empty()) {
+        events.message(unzeng::CodeBadRequest, problem + "; nothing was extracted");
+        events.progress(BatchEnd, " ", 0);
+        return result;
+    }
     std::vector<std::string> unmatched;
     std::vector<uint64_t> selection = selectMembers(listing, request.specs, unmatched);
     for (const std::string &pattern : unmatched)
@@ -283,7 +290,8 @@ OperationResult OtherFormatBackend::extract(const ExtractRequest &request, const
         otherformats::ExtractOptions extract;
         extract.read = read;
         extract.target = request.target;
-        extract.keepFolders = request.options.contains(ExtrDirNames);
+        extract.keepFolders = keepFolders;
+        extract.baseFolder = request.baseFolder;
         extract.privateCopies = request.options.contains(ExtrPrivate);
         extract.overwrite = request.options.contains(ExtrOverWrite) ? otherformats::Overwrite::Always
                                                                     : otherformats::Overwrite::Never;

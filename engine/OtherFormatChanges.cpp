@@ -6,6 +6,7 @@
 #include "engine/OtherEntryStream.h"
 #include "engine/OtherFormatBackend.h"
 #include "engine/common/ArchivePath.h"
+#include "engine/common/SafeNames.h"
 #include "engine/common/SystemCalls.h"
 #include "engine/common/UniqueFd.h"
 
@@ -123,6 +124,10 @@ OperationResult OtherFormatBackend::add(const AddRequest &request, ArchiveEvents
                                                                       : "without encryption"));
         return result;
     }
+    if (const std::string problem = common::folderNameProblem(request.archiveFolder); !problem.empty()) {
+        events.message(BadParameters, "Nothing was added: " + problem);
+        return result;
+    }
     const common::UniqueFd base(::open(request.baseDirectory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!base) {
         events.message(OpenError, "Cannot open the folder " + request.baseDirectory);
@@ -132,6 +137,7 @@ OperationResult OtherFormatBackend::add(const AddRequest &request, ArchiveEvents
     scan.base = base.get();
     scan.dirNames = request.options.contains(AddDirNames);
     scan.recurse = request.options.contains(AddRecurseDirs);
+    scan.folder = request.archiveFolder;
     if (const std::optional<struct stat> old = statusOf(archive_))
         scan.archive = std::pair<dev_t, ino_t>{old->st_dev, old->st_ino};
     const std::vector<otherformats::DiskItem> items = scanDisk(

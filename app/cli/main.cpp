@@ -8,8 +8,12 @@
 //                                --encrypt: the files added get WinZip AES-256,
 //                                with the password of --password-file FILE or
 //                                typed twice on the terminal
+//                                --folder FOLDER/: stored in that folder of the
+//                                archive ("docs/notes.txt")
 //   orvexzip delete ARCHIVE NAME...
 //   orvexzip extract ARCHIVE [options] [NAME...]
+//                                --base-folder FOLDER/ with --paths: members
+//                                below that folder land relative to it
 //   orvexzip test ARCHIVE [options] [NAME...]
 //   orvexzip convert SOURCE TARGET [--level N] [--encrypt [--password-file FILE]]
 //                                every member of SOURCE into a new archive in
@@ -356,7 +360,7 @@ int addCommand(std::span<char *const> arguments)
 {
     const std::optional<ParsedArguments> parsed = parseCommand(
         arguments, {"paths", "recurse", "move", "update", "freshen", "archive-time", "dos-names", "encrypt"},
-        {"level", cli::PasswordFileOption}, 2, "add needs an archive and at least one file");
+        {"level", "folder", cli::PasswordFileOption}, 2, "add needs an archive and at least one file");
     if (!parsed)
         return ExitUsage;
     TZipEngine engine;
@@ -393,8 +397,15 @@ int addCommand(std::span<char *const> arguments)
                                        .freshenOnly = given("freshen"),
                                        .useTimestamp = given("archive-time"),
                                        .forceDos = given("dos-names")});
+    const std::string folder = parsed->options.count("folder") ? parsed->options.at("folder") : "";
     return runOnNames(
-        engine, reporter, *parsed, [&] { engine.Add(); }, " files were added");
+        engine, reporter, *parsed,
+        [&] {
+            orvex::AddRequest request = engine.addRequest();
+            request.archiveFolder = folder;
+            engine.Add(std::move(request), engine.events());
+        },
+        " files were added");
 }
 
 int deleteCommand(std::span<char *const> arguments)
@@ -439,9 +450,9 @@ int openForReading(TZipEngine &engine, const ParsedArguments &parsed, cli::Passw
 
 int extractCommand(std::span<char *const> arguments)
 {
-    const std::optional<ParsedArguments> parsed = parseCommand(arguments, {"paths", "overwrite", "update", "freshen"},
-                                                               {"to", "charset", cli::PasswordFileOption}, 1,
-                                                               "extract needs an archive");
+    const std::optional<ParsedArguments> parsed =
+        parseCommand(arguments, {"paths", "overwrite", "update", "freshen"},
+                     {"to", "base-folder", "charset", cli::PasswordFileOption}, 1, "extract needs an archive");
     if (!parsed)
         return ExitUsage;
     TZipEngine engine;
@@ -465,8 +476,15 @@ int extractCommand(std::span<char *const> arguments)
                                             .overwrite = given("overwrite"),
                                             .updateOnly = given("update"),
                                             .freshenOnly = given("freshen")});
+    const std::string baseFolder = parsed->options.count("base-folder") ? parsed->options.at("base-folder") : "";
     return runOnNames(
-        engine, reporter, *parsed, [&] { engine.Extract(); }, " file(s) were extracted");
+        engine, reporter, *parsed,
+        [&] {
+            orvex::ExtractRequest request = engine.extractRequest();
+            request.baseFolder = baseFolder;
+            engine.Extract(std::move(request), engine.events());
+        },
+        " file(s) were extracted");
 }
 
 // Decodes and checks the members, writing nothing: a line on stderr per bad
@@ -525,12 +543,12 @@ constexpr Command Commands[] = {
     {"list", "ARCHIVE [--charset NAME] [--password-file FILE]", -1, listCommand},
     {"add",
      "ARCHIVE [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] "
-     "[--dos-names] [--encrypt [--password-file FILE]] SPEC...",
+     "[--dos-names] [--folder FOLDER/] [--encrypt [--password-file FILE]] SPEC...",
      -1, addCommand},
     {"delete", "ARCHIVE NAME...", -1, deleteCommand},
     {"extract",
-     "ARCHIVE [--to DIR] [--paths] [--overwrite] [--update] [--freshen] [--charset NAME] "
-     "[--password-file FILE] [NAME...]",
+     "ARCHIVE [--to DIR] [--paths] [--base-folder FOLDER/] [--overwrite] [--update] [--freshen] "
+     "[--charset NAME] [--password-file FILE] [NAME...]",
      -1, extractCommand},
     {"test", "ARCHIVE [--charset NAME] [--password-file FILE] [NAME...]", -1, testCommand},
     {"convert", "SOURCE TARGET [--level N] [--encrypt [--password-file FILE]]", -1, convertCommand},

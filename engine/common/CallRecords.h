@@ -144,6 +144,11 @@ struct ZipCallRecord {
     // Fields added later come after the others.
     const char *Password;
     int32_t PasswordLength;  // 1 to MaxPasswordLength when Password is set
+    // Set and not empty: a folder of the archive ("docs/"), relative, '/'
+    // between its components, each file and directory added is stored in;
+    // update and freshen compare with the names so made. A folder with an
+    // empty, "." or ".." component, a leading '/' or a '\' is refused.
+    const char *ArchiveFolder;
 };
 
 struct UnzipCallRecord {
@@ -187,6 +192,12 @@ struct UnzipCallRecord {
     // decrypted) data goes to this callback instead of being discarded, in
     // archive order on the calling thread (see MemberDataCallback).
     MemberDataCallback MemberData;
+    // Set and not empty, with DirNamesFlag: a folder of the archive ("docs/")
+    // the members below it are extracted relative to ("docs/api/x.html"
+    // becomes "api/x.html"); the folder's own entry makes nothing, members
+    // elsewhere keep their paths. Ignored by a test; an absolute folder or one
+    // with a ".." component is refused.
+    const char *BaseFolder;
 };
 
 // The libraries' entry points: the number of files processed.
@@ -304,6 +315,8 @@ static_assert(offsetof(UnzipCallRecord, PrivateFlag) == 136 + 8 * MaxFileSpecs);
 static_assert(offsetof(ZipCallRecord, Password) == 168 + 8 * MaxFileSpecs);
 static_assert(offsetof(ZipCallRecord, PasswordLength) == 176 + 8 * MaxFileSpecs);
 static_assert(offsetof(UnzipCallRecord, MemberData) == 144 + 8 * MaxFileSpecs);
+static_assert(offsetof(UnzipCallRecord, BaseFolder) == 152 + 8 * MaxFileSpecs);
+static_assert(offsetof(ZipCallRecord, ArchiveFolder) == 184 + 8 * MaxFileSpecs);
 static_assert(offsetof(ZipStreamRecord, Instance) == 8);
 static_assert(offsetof(ZipStreamRecord, Callback) == 16);
 static_assert(offsetof(ZipStreamRecord, ArchiveName) == 24);

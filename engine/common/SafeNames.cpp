@@ -1,5 +1,8 @@
 #include "engine/common/SafeNames.h"
 
+#include <algorithm>
+#include <cstddef>
+
 namespace common {
 
 namespace {
@@ -94,6 +97,58 @@ bool linkStaysInside(std::string_view target, size_t depth)
         }
     }
     return ups <= depth;
+}
+
+SafeName baseFolderName(std::string_view folder, NameRules rules)
+{
+    rules.stripRoot = false;
+    SafeName name = safeName(folder, rules, true);
+    if (name.refused())
+        name.refusal = "the folder " + std::string(folder) + " cannot be extracted from: " + name.refusal;
+    return name;
+}
+
+bool placeUnder(SafeName &name, const std::vector<std::string> &base)
+{
+    if (base.empty() || name.components.size() < base.size()
+        || !std::equal(base.begin(), base.end(), name.components.begin()))
+        return true;
+    if (name.components.size() == base.size())
+        return !name.directory;  // a file named as the folder is not in it
+    name.components.erase(name.components.begin(), name.components.begin() + std::ptrdiff_t(base.size()));
+    return true;
+}
+
+std::string folderNameProblem(std::string_view folder)
+{
+    if (folder.find('\0') != std::string_view::npos)
+        return "the folder's name contains a NUL byte";
+    const std::string quoted = "the folder \"" + std::string(folder) + "\" ";
+    if (folder.find('\\') != std::string_view::npos)
+        return quoted + "contains '\\'; folders are separated by '/'";
+    if (!folder.empty() && folder.front() == '/')
+        return quoted + "is absolute; it must be relative to the archive's top";
+    if (!folder.empty() && folder.back() == '/')
+        folder.remove_suffix(1);
+    size_t at = 0;
+    while (!folder.empty() && at <= folder.size()) {
+        size_t end = folder.find('/', at);
+        if (end == std::string_view::npos)
+            end = folder.size();
+        const std::string_view part = folder.substr(at, end - at);
+        if (part.empty() || part == "." || part == "..")
+            return quoted + "has an empty, \".\" or \"..\" component";
+        at = end + 1;
+    }
+    return {};
+}
+
+std::string nameInFolder(std::string_view folder, std::string_view name)
+{
+    std::string joined(folder);
+    if (!joined.empty() && joined.back() != '/')
+        joined += '/';
+    return joined += name;
 }
 
 }  // namespace common

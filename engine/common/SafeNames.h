@@ -47,4 +47,25 @@ SafeName safeName(std::string_view stored, const NameRules &rules, bool director
 // bytes are refused.
 bool linkStaysInside(std::string_view target, size_t depth);
 
+// A folder of the archive an extraction is made relative to, split as the
+// format splits its names (`rules`, less any stripping of a root): refused
+// when absolute or holding "..". No components: no such folder.
+SafeName baseFolderName(std::string_view folder, NameRules rules);
+
+// Places a made-safe name relative to the base folder `base` (its
+// components): a name below it loses them. False for the folder's own entry,
+// which makes nothing there; any other name is left as it is. Only whole
+// components are compared, so what was refused stays refused and a link's
+// depth is counted at the place it is made.
+bool placeUnder(SafeName &name, const std::vector<std::string> &base);
+
+// Why `folder` cannot be the folder of the archive that added files are
+// stored in: it must be relative, '/' between its components, with no
+// empty, "." or ".." component, no '\' and no NUL byte. Empty when it can;
+// "" is the archive's top and the final '/' may be left out.
+std::string folderNameProblem(std::string_view folder);
+
+// `name` stored in `folder` (one that folderNameProblem accepts).
+std::string nameInFolder(std::string_view folder, std::string_view name);
+
 }  // namespace common

@@ -1,5 +1,7 @@
 #include "engine/otherformats/DiskSources.h"
 
+#include "engine/common/SafeNames.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -148,6 +150,8 @@ private:
         }
         if (directory)
             name += '/';
+        if (!scan_.folder.empty())
+            name = common::nameInFolder(scan_.folder, name);
         if (!names_.insert(name).second) {
             note_(ScanNote::Twice, "The name " + name + " is given twice; the first is kept");
             return;

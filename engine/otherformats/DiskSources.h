@@ -25,6 +25,9 @@ struct DiskScan {
     bool dirNames = true;                            // false: bare names, no folder entries
     bool recurse = false;                            // what is below a folder named
     std::optional<std::pair<dev_t, ino_t>> archive;  // never added
+    // The archive's folder every name is stored in ("docs/", checked by
+    // the caller); no entry is made for it. Empty: the archive's top.
+    std::string folder;
 };
 
 enum class ScanNote {

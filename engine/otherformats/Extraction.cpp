@@ -80,6 +80,8 @@ Extraction::Extraction(EntryCursor &cursor, OutputTree &tree, const ExtractOptio
     : cursor_(cursor), tree_(tree), options_(options), result_(result),
       selection_(options.selection.begin(), options.selection.end()), umask_(common::currentUmask())
 {
+    if (options.keepFolders)
+        base_ = common::baseFolderName(options.baseFolder, EntryNameRules).components;
 }
 
 void Extraction::report(const Entry &entry, ProblemKind kind, std::string text)
@@ -132,9 +134,14 @@ Extraction::Place Extraction::extractEntry(uint64_t index, const Entry &entry)
         report(entry, ProblemKind::Refused, name.refusal);
         return Place::Failed;
     }
+    // Hard links find the files they name by the name in the archive.
+    const std::string archiveName = name.joined();
+    // Made relative only once made safe: whole components go, so nothing
+    // refused above comes back, and a link's depth is its final place's.
+    if (!common::placeUnder(name, base_))
+        return Place::Done;  // the base folder's own entry
     if (entry.kind == EntryKind::Directory)
         return extractDirectory(entry, name);
-    const std::string archiveName = name.joined();
     if (!options_.keepFolders)
         dropFolders(name);
     const std::string path = name.joined();
@@ -354,20 +361,32 @@ Extraction::Place Extraction::makeHardLink(const Entry &entry, int dir, const st
     return Place::Done;
 }
 
-std::string outputPath(const std::string &name, bool keepFolders)
+std::string outputPath(const std::string &name, bool keepFolders, const std::string &baseFolder)
 {
     common::SafeName output = common::safeName(name, EntryNameRules);
     if (output.refused())
         return {};
     if (!keepFolders)
         dropFolders(output);
+    else if (!common::placeUnder(output, common::baseFolderName(baseFolder, EntryNameRules).components))
+        return {};
     return output.joined();
+}
+
+std::string baseFolderProblem(const std::string &baseFolder)
+{
+    return common::baseFolderName(baseFolder, EntryNameRules).refusal;
 }
 
 ExtractResult extract(const std::string &path, const ExtractOptions &options)
 {
     ExtractResult result;
     try {
+        if (const std::string problem = baseFolderProblem(options.baseFolder);
+            options.keepFolders && !problem.empty()) {
+            keepProblem(options.read, result.problems, {{}, ProblemKind::Refused, problem});
+            return result;
+        }
         common::UniqueFd root(common::openSearchableDirectory(options.target, O_RDONLY));
         if (!root) {
             keepProblem(options.read, result.problems,

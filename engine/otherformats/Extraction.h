@@ -40,6 +40,7 @@ private:
     const ExtractOptions &options_;
     ExtractResult &result_;
     std::set<uint64_t> selection_;
+    std::vector<std::string> base_;  // the base folder's components
     mode_t umask_;
     uint64_t written_ = 0;  // against the output budget
     // Output paths already holding an entry of this run, with that entry's

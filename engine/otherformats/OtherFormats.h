@@ -151,6 +151,10 @@ struct ExtractOptions {
     // Copies for the user alone: files 0600, folders 0700, whatever modes
     // the entries store.
     bool privateCopies = false;
+    // With keepFolders: a folder of the archive ("docs/") the entries below
+    // it are extracted relative to; its own entry makes nothing, others keep
+    // their paths. Empty: none. An absolute one, or one with "..", extracts nothing.
+    std::string baseFolder;
 };
 
 struct ExtractResult {
@@ -198,7 +202,11 @@ bool passwordOpens(const std::string &path, const ReadOptions &options, uint64_t
 // Where extract() puts an entry of this name, relative to the target, and
 // so the path askOverwrite is asked with: without "." and empty components
 // ("./dir//a.txt" lands at "dir/a.txt"), only the last name when folders are
-// not kept. Empty for a name that is refused.
-std::string outputPath(const std::string &name, bool keepFolders);
+// not kept, relative to `baseFolder` as extract() makes it. Empty for a name
+// that is refused.
+std::string outputPath(const std::string &name, bool keepFolders, const std::string &baseFolder = {});
+
+// Why extract() refuses this ExtractOptions::baseFolder; empty when it does not.
+std::string baseFolderProblem(const std::string &baseFolder);
 
 }  // namespace otherformats

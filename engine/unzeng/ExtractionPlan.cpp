@@ -53,6 +53,8 @@ ExtractionPlan::ExtractionPlan(const UnzipCallRecord &record, Reporter &reporter
     settings_.privateModes = record.PrivateFlag != 0;
     if (settings_.test)
         settings_.update = settings_.freshen = false;  // they decide about files on disk, of which a test makes none
+    else if (settings_.dirNames && record.BaseFolder && *record.BaseFolder)
+        settings_.baseFolder = common::baseFolderName(record.BaseFolder, zipformat::MemberNameRules);
     specCount_ = record.FileSpecCount;
     allMembers_ = specCount_ == 0;
     if (specCount_ > 0 && specCount_ <= MaxFileSpecs)
@@ -76,6 +78,10 @@ bool ExtractionPlan::checkRequest()
     }
     specs_ = std::move(usable);
     specMatched_.assign(specs_.size(), false);
+    if (settings_.baseFolder.refused()) {
+        say(CodeBadRequest, settings_.baseFolder.refusal + "; nothing was extracted");
+        return false;
+    }
     if (settings_.freshen && !settings_.overwrite) {
         say(CodeBadRequest, "freshen only replaces existing files, which needs overwriting allowed; "
                             "nothing was extracted");
@@ -179,9 +185,13 @@ void ExtractionPlan::plan(const Member &m)
     };
     if (!m.problem.empty())
         return refuse(CodeMemberError, m.problem);
-    const SafeName name = settings_.test ? SafeName{} : common::safeName(m.diskName, zipformat::MemberNameRules);
+    SafeName name = settings_.test ? SafeName{} : common::safeName(m.diskName, zipformat::MemberNameRules);
     if (name.refused())
         return refuse(CodeMemberError, name.refusal);
+    // Made relative only once made safe: whole components go, so nothing
+    // refused above comes back, and a link's depth is its final place's.
+    if (!settings_.test && settings_.dirNames && !common::placeUnder(name, settings_.baseFolder.components))
+        return window_.add(std::move(item));  // the base folder's own entry
     if (m.encrypted() && !decryptable(m))
         return refuse(CodeUnsupported, m.method == crypto::AesMethod
                                            ? "it is encrypted with AES but has no valid 0x9901 field"

@@ -35,6 +35,9 @@ struct ExtractionSettings {
     bool verbose = false, trace = false;
     bool test = false;          // decode and check only; nothing is written
     bool privateModes = false;  // files 0600, directories 0700, whatever the members say
+    // The folder of the archive the members below it are extracted relative
+    // to (with dirNames only): its components, or why it is refused.
+    SafeName baseFolder;
 };
 
 // One selected member as planned: what to say at its turn in archive order

@@ -56,6 +56,15 @@
 //   PrivateFlag   on: every file is written 0600 and every directory 0700,
 //                 whatever mode the member carries: copies for the user
 //                 alone, never executable (members opened, edited, dragged out)
+//   BaseFolder    with DirNamesFlag, not null or empty: a folder of the archive
+//                 ("docs/") that members below it are extracted relative to:
+//                 once a name is made safe (see Names below), its leading
+//                 components equal to the folder's are dropped ("docs/api/x"
+//                 lands at "api/x"); the folder's own entry makes nothing;
+//                 other members keep their paths. A link's target is kept and
+//                 checked at the link's final place. A folder that is absolute
+//                 or has a ".." component: error 10, nothing done. Ignored by
+//                 a test and without DirNamesFlag
 //   Instance, Callback  passed back / called; a null Callback means no reports
 //   Version, Constant*, Reserved*  carry nothing and are not read
 //

@@ -368,6 +368,7 @@ int32_t AddJob::run(const std::string &archive)
     scanOptions.recurse = options_.recurse;
     scanOptions.forceDos = options_.forceDos;
     scanOptions.base = base_;
+    scanOptions.folder = options_.folder;
     if (old_.state() != ExistingArchive::State::Missing)
         scanOptions.archive = std::pair{old_.status().st_dev, old_.status().st_ino};
     SourceScan scan(scanOptions, reporter_);

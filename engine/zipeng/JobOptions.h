@@ -27,7 +27,8 @@ struct JobOptions {
     bool update = false;
     bool freshen = false;
     bool archiveTime = false;
-    Secret password;  // not empty: the files added are encrypted
+    Secret password;     // not empty: the files added are encrypted
+    std::string folder;  // the archive's folder the files added are stored in; empty: its top
 };
 
 namespace tuning {

@@ -1,5 +1,6 @@
 #include "engine/zipeng/SourceScan.h"
 
+#include "engine/common/SafeNames.h"
 #include "engine/zipeng/ErrorCodes.h"
 #include "engine/zipeng/Names.h"
 
@@ -84,6 +85,9 @@ std::string SourceScan::storedName(const std::string &path, bool directory) cons
         name = dosName(name);
     if (directory && !name.empty())
         name += '/';
+    // The folder is the archive's, as it stands: not put in DOS form.
+    if (!options_.folder.empty() && !name.empty())
+        name = common::nameInFolder(options_.folder, name);
     return name;
 }
 
@@ -136,17 +140,24 @@ void SourceScan::addMemberName(std::string_view memberName)
 {
     if (memberName.empty() || memberName.back() == '/')
         return;
+    std::string_view path = memberName;
+    if (!options_.folder.empty()) {
+        const std::string folder = common::nameInFolder(options_.folder, "");
+        if (!path.starts_with(folder))
+            return;
+        path.remove_prefix(folder.size());
+    }
     // The name comes from the archive: it may only lead where extracting it could.
-    if (const std::string why = unsafeSourceName(memberName); !why.empty()) {
+    if (const std::string why = unsafeSourceName(path); !why.empty()) {
         report(OpenError,
                "Kept " + std::string(memberName) + " as it is: its name is not read as a path on disk (" + why + ")");
         return;
     }
     SourceItem item;
-    item.path = std::string(memberName);
+    item.path = std::string(path);
     if (::fstatat(options_.base, item.path.c_str(), &item.status, 0) != 0 || !S_ISREG(item.status.st_mode))
         return;
-    item.name = item.path;
+    item.name = std::string(memberName);
     // No user named this path: every component counts.
     for (size_t slash = item.path.find('/'); item.link.empty() && slash != std::string::npos;
          slash = item.path.find('/', slash + 1))

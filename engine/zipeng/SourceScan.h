@@ -34,6 +34,7 @@ struct ScanOptions {
     bool forceDos = false;
     std::optional<std::pair<dev_t, ino_t>> archive;  // the archive itself is never added
     int base = AT_FDCWD;                             // the directory relative paths are looked up in
+    std::string folder;  // the archive's folder every stored name is made in (checked); empty: its top
 };
 
 // Messages go to the reporter as they arise; a callback's request to stop
@@ -45,7 +46,8 @@ public:
     // A file, a directory, or a pattern with '*', '?' or '[' in its last
     // component (tried as a pattern only when no such file exists).
     void addArgument(std::string_view arg);
-    // A member's stored name read as a path, for refreshing a whole archive.
+    // A member's stored name read as a path, for refreshing a whole archive:
+    // under the folder, relative to it; a member elsewhere is left alone.
     void addMemberName(std::string_view name);
 
     std::vector<SourceItem> items;

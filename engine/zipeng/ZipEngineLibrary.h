@@ -26,6 +26,15 @@
 //   Password, PasswordLength    set: every file added in this call is
 //                               encrypted with the PasswordLength bytes at
 //                               Password, NULs included (see Encryption below)
+//   ArchiveFolder               set, not empty (add): a folder of the archive
+//                               ("docs/") every stored name is made in, after
+//                               -j and -k ("docs/f"); no entry of its own is
+//                               made. Update and freshen with no arguments
+//                               refresh only the members under it, from the
+//                               files at their names relative to it. A folder
+//                               with an empty, "." or ".." component, a
+//                               leading '/' or a '\' ends the add before
+//                               anything is read: code 16, result 0
 //   VerboseFlag, TraceFlag      extra information messages (action 4, code 0);
 //                               trace adds the inner steps
 // The Reserved and Constant fields carry nothing and are not read. Version

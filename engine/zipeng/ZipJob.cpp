@@ -7,6 +7,7 @@
 
 #include "engine/common/ArchivePath.h"
 #include "engine/common/Directory.h"
+#include "engine/common/SafeNames.h"
 #include "engine/common/UniqueFd.h"
 #include "engine/zipeng/AddJob.h"
 #include "engine/zipeng/DeleteJob.h"
@@ -54,6 +55,13 @@ bool readRecord(const ZipCallRecord &record, JobOptions &options, Reporter &repo
     options.update = record.UpdateFlag != 0;
     options.freshen = record.FreshenFlag != 0 && !options.update;
     options.archiveTime = record.ArchiveTimeFlag != 0;
+    if (!options.remove && record.ArchiveFolder && *record.ArchiveFolder) {
+        options.folder = record.ArchiveFolder;
+        if (const std::string problem = common::folderNameProblem(options.folder); !problem.empty()) {
+            reporter.message(BadParameters, "Nothing was added: " + problem);
+            return false;
+        }
+    }
     if (record.Password) {
         // Encrypting with less than the whole password, or with none, would
         // write what the caller cannot open as it expects.

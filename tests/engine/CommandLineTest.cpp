@@ -67,6 +67,23 @@ TEST_F(CommandLine, AddListExtractDeleteRoundTrip)
     EXPECT_EQ(runOrvexzip({"list", "a.zip"}, dir.path()).out.find("readme"), std::string::npos);
 }
 
+TEST_F(CommandLine, AddIntoAFolderAndExtractRelativeToIt)
+{
+    const RunResult added = runOrvexzip({"add", "f.zip", "--folder", "docs/", "src/readme.txt"}, dir.path());
+    ASSERT_EQ(added.exitCode, 0) << added.err;
+    EXPECT_NE(runOrvexzip({"list", "f.zip"}, dir.path()).out.find("docs/readme.txt\t"), std::string::npos);
+    const std::string before = readFile(dir.file("f.zip"));
+    const RunResult refused = runOrvexzip({"add", "f.zip", "--folder", "../", "src/readme.txt"}, dir.path());
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.err.find("folder"), std::string::npos) << refused.err;
+    EXPECT_EQ(readFile(dir.file("f.zip")), before);
+
+    const RunResult extracted =
+        runOrvexzip({"extract", "f.zip", "--to", "out", "--paths", "--base-folder", "docs/"}, dir.path());
+    ASSERT_EQ(extracted.exitCode, 0) << extracted.err;
+    EXPECT_EQ(listTree(dir.file("out")), std::vector<std::string>{"readme.txt"});
+}
+
 TEST_F(CommandLine, ErrorsGoToStandardErrorAndSetTheExitStatus)
 {
     // One missing source, or a folder without --recurse: reported, the

@@ -81,6 +81,7 @@ struct Flags {
     bool trace = false;
     std::optional<std::string> base;      // BaseDirectory; none leaves it null
     std::optional<std::string> password;  // Password; none leaves it null
+    std::optional<std::string> folder{};  // ArchiveFolder; none leaves it null
 };
 
 CallResult callEngine(const std::string &archive, const std::vector<std::string> &args, const Flags &flags = {},

@@ -27,6 +27,7 @@ CallResult callEngine(const std::string &archive, const std::vector<std::string>
     record->BaseDirectory = flags.base ? flags.base->c_str() : nullptr;
     record->Password = flags.password ? flags.password->data() : nullptr;
     record->PasswordLength = flags.password ? static_cast<int32_t>(flags.password->size()) : 0;
+    record->ArchiveFolder = flags.folder ? flags.folder->c_str() : nullptr;
     record->FileSpecCount = static_cast<int32_t>(args.size());
     for (size_t i = 0; i < args.size(); ++i)
         record->FileSpecs[i] = args[i].c_str();

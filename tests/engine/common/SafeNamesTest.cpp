@@ -99,4 +99,50 @@ TEST(SafeNames, LinksMayPointOnlyInsideTheTarget)
         EXPECT_EQ(common::linkStaysInside(c.target, c.depth), c.inside) << c.target << " at depth " << c.depth;
 }
 
+TEST(SafeNames, ABaseFolderTakesOnlyWholeLeadingComponentsOfNamesBelowIt)
+{
+    struct Case {
+        std::string_view stored;
+        bool zip;
+        bool directory;
+        std::optional<std::string> placed;  // nullopt: the base folder itself, nothing made
+    };
+    const Case cases[] = {
+        {"docs/api/x.html", false, false, "api/x.html"},
+        {"./docs//api/x.html", false, false, "api/x.html"},
+        {"docs\\api\\x.html", true, false, "api/x.html"},
+        {"/docs/x", true, false, "x"},
+        {"docs/", false, true, std::nullopt},
+        {"docs/api/", false, true, "api"},
+        {"docs", false, false, "docs"},
+        {"docsx/y", false, false, "docsx/y"},
+        {"other/docs/y", false, false, "other/docs/y"},
+    };
+    const std::vector<std::string> base = common::baseFolderName("docs/", zipformat::MemberNameRules).components;
+    for (const Case &c : cases) {
+        common::SafeName name =
+            common::safeName(c.stored, c.zip ? zipformat::MemberNameRules : OtherFormats, c.directory);
+        ASSERT_FALSE(name.refused()) << c.stored;
+        const bool placed = common::placeUnder(name, base);
+        EXPECT_EQ(placed, c.placed.has_value()) << c.stored;
+        if (placed) {
+            EXPECT_EQ(name.joined(), *c.placed) << c.stored;
+        }
+    }
+    for (const std::string_view folder : {"/docs/", "docs/../../", "../"})
+        EXPECT_TRUE(common::baseFolderName(folder, zipformat::MemberNameRules).refused()) << folder;
+}
+
+TEST(SafeNames, AFolderToAddToMustBeACleanRelativePath)
+{
+    for (const std::string_view good : {"", "docs/", "docs", "docs/api/", "a b/.x/"})
+        EXPECT_EQ(common::folderNameProblem(good), "") << good;
+    const std::string_view bad[] = {"/",        "/docs/", "docs//api/", "./docs/", "docs/./",
+                                    "docs/../", "..",     "docs\\api/", "//",      "a\0b/"sv};
+    for (const std::string_view folder : bad)
+        EXPECT_NE(common::folderNameProblem(folder), "") << folder;
+    EXPECT_EQ(common::nameInFolder("docs", "a.txt"), "docs/a.txt");
+    EXPECT_EQ(common::nameInFolder("docs/", "sub/"), "docs/sub/");
+}
+
 }  // namespace

@@ -108,6 +108,23 @@ TEST_F(UpdateTest, FreshenWithoutArgumentsRefreshesTheWholeArchive)
     EXPECT_EQ(readArchive("u.zip").find("old.txt")->crc, crc32Of("old, changed\n"));
 }
 
+TEST_F(UpdateTest, FreshenWithoutArgumentsUnderAFolderRefreshesOnlyTheMembersThere)
+{
+    Flags into;
+    into.folder = "docs/";
+    writeFile("old.txt", "old\n");
+    setMtime("old.txt", T0);
+    ASSERT_EQ(callEngine("u.zip", {"old.txt"}, into).result, 1);
+    writeFile("old.txt", "old, changed\n");
+    setMtime("old.txt", T0 + 1);
+    into.freshen = true;
+    const CallResult r = callEngine("u.zip", {}, into);
+    EXPECT_EQ(r.result, 1) << r.dump();
+    const ArchiveInfo info = readArchive("u.zip");
+    EXPECT_EQ(info.find("docs/old.txt")->crc, crc32Of("old, changed\n"));
+    EXPECT_EQ(info.find("old.txt")->crc, crc32Of("old\n")) << "a member outside the folder is left alone";
+}
+
 TEST_F(UpdateTest, UpdateComparesDosTimesWhenThereIsNoTimestamp)
 {
     // An archive from a writer without extended timestamps (zip -X).
