@@ -38,7 +38,7 @@ std::vector<FolderGroup> folderGroups(const QStringList &entries, bool fullPaths
 }
 
 void addGroups(TZipEngine &engine, const std::vector<FolderGroup> &groups, const orvex::Secret &password,
-               orvex::ComponentEvents &events)
+               const std::string &archiveFolder, orvex::ComponentEvents &events)
 {
     int32_t added = 0;
     for (const FolderGroup &group : groups) {
@@ -48,6 +48,7 @@ void addGroups(TZipEngine &engine, const std::vector<FolderGroup> &groups, const
         for (const QString &name : group.names)
             request.specs.push_back(QFile::encodeName(name).toStdString());
         request.password = password;
+        request.archiveFolder = archiveFolder;
         const orvex::OperationResult result = engine.Add(std::move(request), events);
         added += std::max<int32_t>(engine.LastResult, 0);
         if (result.cancelled)
@@ -100,8 +101,9 @@ void run(ArchiveSession &session, QWidget *parent, TAddForm &dialog)
     engine.AddCompLevel = choices.level;
     const auto groups = folderGroups(result.entries, choices.fullPaths);
     const orvex::Secret password(abilities.encryption ? result.password.toStdString() : std::string());
-    session.operationFrame().run(operationTexts(session.archivePath()),
-                                 [&](orvex::ComponentEvents &events) { addGroups(engine, groups, password, events); });
+    session.operationFrame().run(operationTexts(session.archivePath()), [&](orvex::ComponentEvents &events) {
+        addGroups(engine, groups, password, session.shownFolder, events);
+    });
     // A refused or failed add keeps the list, so that the user can try again;
     // one the user stopped does not.
     if (engine.LastResult > 0 || engine.Cancel)

@@ -46,7 +46,7 @@ std::unique_ptr<QMimeData> DragOut::prepareMimeData()
             folderRows.insert(name);
 
     if (!member_commands::extractMembers(session_, parent_, folder, std::move(names),
-                                         ExtrOpts{ExtrDirNames, ExtrPrivate})) {
+                                         ExtrOpts{ExtrDirNames, ExtrPrivate}, nullptr, session_.shownFolder)) {
         remove(folder);
         return nullptr;
     }

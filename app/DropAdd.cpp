@@ -101,8 +101,9 @@ void addDropped(ArchiveSession &session, QWidget *parent, const TAddForm *addDia
     engine.AddOptions = addOptionsFor(choices);
     engine.AddCompLevel = choices.level;
     session.operationFrame().run(
-        AddCommand::operationTexts(session.archivePath()),
-        [&](orvex::ComponentEvents &events) { AddCommand::addGroups(engine, groups, orvex::Secret(), events); });
+        AddCommand::operationTexts(session.archivePath()), [&](orvex::ComponentEvents &events) {
+            AddCommand::addGroups(engine, groups, orvex::Secret(), session.shownFolder, events);
+        });
 }
 
 }  // namespace drop_add

@@ -84,6 +84,9 @@ void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialo
     orvex::ExtractRequest request = engine.extractRequest();
     request.specs = std::move(names);
     request.target = QFile::encodeName(targetDir).toStdString();
+    // From inside a folder, its members land as the user sees them there.
+    if (!choices.ExtractAllFiles)
+        request.baseFolder = session.shownFolder;
     session.operationFrame().run(
         texts, [&](orvex::ComponentEvents &events) { engine.Extract(std::move(request), events); },
         [&engine, &texts] { return extractResultText(engine, texts.countSuffix); }, &passwords);

@@ -61,13 +61,14 @@ QString notWrittenBackText(const ArchiveSession &session)
 }  // namespace
 
 bool extractMembers(ArchiveSession &session, QWidget *parent, const QString &directory, std::vector<std::string> names,
-                    ExtrOpts options, std::string *password)
+                    ExtrOpts options, std::string *password, const std::string &baseFolder)
 {
     TZipEngine &engine = session.engine;
     engine.Verbose = true;
     engine.Trace = false;
     orvex::ExtractRequest request{
         .specs = std::move(names), .target = QFile::encodeName(directory).toStdString(), .options = options};
+    request.baseFolder = baseFolder;
     OperationFrame &frame = session.operationFrame();
     {
         OperationFrame::Running running(frame);

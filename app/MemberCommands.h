@@ -22,9 +22,10 @@ namespace member_commands {
 // Extracts `names` (stored names) into `directory` with `options`, quietly:
 // errors come in the operation frame's boxes. Each password the user gives
 // is put in `password` when set. False when the window is closing, so that
-// nothing follows the cancelled extraction.
+// nothing follows the cancelled extraction. Members under `baseFolder`
+// (stored form) land relative to it.
 bool extractMembers(ArchiveSession &session, QWidget *parent, const QString &directory, std::vector<std::string> names,
-                    ExtrOpts options, std::string *password = nullptr);
+                    ExtrOpts options, std::string *password = nullptr, const std::string &baseFolder = {});
 
 // Takes the top selected row as the member (session.memberName) and extracts
 // it, with its directory names, as a private copy (no execute bits, readable

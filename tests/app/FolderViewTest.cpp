@@ -1,10 +1,16 @@
 // The listing as folders and under a filter, driven with the keys and clicks
 // a user has: where the view goes, and what each command then acts on.
 #include "WindowFixture.h"
+#include "app/DropAdd.h"
+#include "controls/DirTree.h"
+#include "dialogs/ExtractForm.h"
+#include "dialogs/RadioGroup.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -41,10 +47,7 @@ protected:
     QLineEdit &pathLine() { return *form().findChild<QLineEdit *>("folderPathLine"); }
     QLineEdit &filterField() { return *form().findChild<QLineEdit *>("filterField"); }
     QString currentName() { return grid().Cells(0, grid().Row()); }
-    QString treeCurrent()
-    {
-        return form().findChild<QTreeView *>("folderTree")->currentIndex().data().toString();
-    }
+    QString treeCurrent() { return form().findChild<QTreeView *>("folderTree")->currentIndex().data().toString(); }
     std::vector<QString> names() { return column(0); }
     using Names = std::vector<QString>;
 };
@@ -113,7 +116,8 @@ TEST_F(FolderView, CommandsOnAFolderRowCoverEverythingUnderIt)
     // Delete asks how many members go, and the view stays where it was.
     script->buttonAnswers.push_back(0);
     form().deleteMembersCommand();
-    EXPECT_EQ(messages().filter("Delete 2 members (the selected folders").size(), 1) << messages().join("|").toStdString();
+    EXPECT_EQ(messages().filter("Delete 2 members (the selected folders").size(), 1)
+        << messages().join("|").toStdString();
     EXPECT_EQ(storedNames(), (std::vector<std::string>{"README", "docs/guide.md", "src/main.cpp"}));
     EXPECT_EQ(pathLine().text(), "/docs/");
     EXPECT_EQ(names(), Names{"guide.md"});
@@ -163,4 +167,37 @@ TEST_F(FolderView, ARefillKeepsTheFolderAndTheChosenRows)
     form().menuAction("ratioColumnAction")->trigger();
     EXPECT_EQ(pathLine().text(), "/docs/api/");
     EXPECT_EQ(form().session().selectedNames(), std::vector<std::string>{"docs/api/types.html"});
+}
+
+TEST_F(FolderView, ExtractingAndAddingInsideAFolderWorkFromThatFolder)
+{
+    asFolders();
+    enter("docs");
+    grid().setSelection(TGridRect{0, 1, 3, 1});  // api
+    ASSERT_TRUE(QDir(root).mkpath("out"));
+    TExtract &dialog = *windows->Extract;
+    dialog.setVolumeSource([this] { return QList<platform::Volume>{{root + "/", "temp"}}; });
+    QMetaObject::invokeMethod(
+        &dialog,
+        [&] {
+            dialog.directoryTree->SelectPath(path("out"));
+            dialog.intoFolderBox->setChecked(false);
+            dialog.expandDirsGroup->setItemIndex(1);      // keep the folders
+            dialog.filesToExtractGroup->setItemIndex(1);  // the selected rows
+            dialog.okClicked();
+        },
+        Qt::QueuedConnection);
+    form().extractSelectedCommand();
+    // The folder's whole subtree, named as the view shows it.
+    EXPECT_EQ(readBytes(path("out/api/index.html")), "docs/api/index.html");
+    EXPECT_EQ(readBytes(path("out/api/types.html")), "docs/api/types.html");
+    EXPECT_FALSE(QFileInfo::exists(path("out/docs")));
+
+    // A file dropped while in docs/api/ is stored there.
+    enter("api");
+    writeFile(path("new.txt"), "new");
+    drop_add::addDropped(form().session(), &form(), windows->AddForm.get(), {path("new.txt")}, [] {});
+    const std::vector<std::string> stored = storedNames();
+    EXPECT_NE(std::find(stored.begin(), stored.end(), "docs/api/new.txt"), stored.end());
+    EXPECT_EQ(names(), (Names{"index.html", "types.html", "new.txt"}));
 }
