@@ -16,9 +16,11 @@
 #include "dialogs/OpenWithDialog.h"
 #include "dialogs/PropertiesForm.h"
 #include "dialogs/StatusForm.h"
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -37,6 +39,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -83,6 +86,22 @@ int main(int argc, char **argv)
             archive_properties::rows(orvex::summarizeArchive(listing.session().engine), QLocale()),
             archive_properties::pathLabel(), &listing);
         save(properties, out.filePath(QStringLiteral("properties.png")));
+    }
+    {
+        // View > As folders, inside docs/; then a filter over the flat list.
+        TMainform listing{QStringList{QString::fromLocal8Bit(argv[2])}};
+        listing.applyCommandLineArchive();
+        listing.menuAction(QStringLiteral("foldersViewAction"))->trigger();
+        listing.findChild<QLineEdit *>(QStringLiteral("folderPathLine"))->setText(QStringLiteral("docs"));
+        QMetaObject::invokeMethod(listing.findChild<QLineEdit *>(QStringLiteral("folderPathLine")), "returnPressed");
+        save(listing, out.filePath(QStringLiteral("folder-view.png")));
+        listing.menuAction(QStringLiteral("flatViewAction"))->trigger();
+        listing.filterCommand();
+        listing.findChild<QLineEdit *>(QStringLiteral("filterField"))->setText(QStringLiteral("txt"));
+        save(listing, out.filePath(QStringLiteral("filtered-list.png")));
+        listing.menuAction(QStringLiteral("foldersViewAction"))->trigger();
+        listing.findChild<QLineEdit *>(QStringLiteral("filterField"))->clear();
+        listing.menuAction(QStringLiteral("flatViewAction"))->trigger();
     }
     {
         // The listing under a dark desktop palette: the grid and the bars
