@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QScopedValueRollback>
 #include <QSettings>
@@ -100,6 +101,11 @@ QWidget *TMainform::buildListingArea(QWidget *parent)
     folderTree_->setObjectName(QStringLiteral("folderTree"));
     folderTree_->setAccessibleName(QStringLiteral("Folders"));
     folderTree_->setHeaderHidden(true);
+    // Deep trees stay readable in a narrow pane: little indentation, and the
+    // pane scrolls sideways rather than cutting names.
+    folderTree_->setIndentation(12);
+    folderTree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    folderTree_->header()->setStretchLastSection(false);
     folderTree_->setUniformRowHeights(true);
     folderTree_->setFont(platform::uiFont(11));
     folderTreeModel_ = new FolderTreeModel(folderTree_);
@@ -320,7 +326,8 @@ void TMainform::showShownCount(int shownMembers)
 {
     const bool filtered = !listing_.filter().isEmpty();
     if (filtered)
-        shownCountPanel_->setText(QStringLiteral("%1 of %2 members shown").arg(shownMembers).arg(listing_.fileCount()));
+        shownCountPanel_->setText(QStringLiteral("%1 of %2 members shown")
+                                      .arg(QLocale().toString(shownMembers), QLocale().toString(listing_.fileCount())));
     shownCountPanel_->setVisible(filtered);
 }
 
