@@ -149,6 +149,21 @@ std::vector<int> FolderIndex::membersUnder(int id) const
     return members;
 }
 
+int FolderIndex::anyMemberUnder(int id) const
+{
+    for (int folder = id;;) {
+        const Folder &here = folders_[std::size_t(folder)];
+        if (here.entry >= 0)
+            return here.entry;
+        if (!here.files.empty())
+            return here.files.front();
+        // A folder exists only with a member below it.
+        if (here.subfolders.empty())
+            return -1;
+        folder = here.subfolders.front();
+    }
+}
+
 bool FolderIndex::isUnder(int folder, int ancestor) const
 {
     for (int f = folder; f >= 0; f = folders_[std::size_t(f)].parent)

@@ -43,6 +43,8 @@ public:
     int find(const QString &path) const;
     // Every member under the folder, the folder's own included, in archive order.
     std::vector<int> membersUnder(int id) const;
+    // One member under the folder, found without gathering them all; -1 for none.
+    int anyMemberUnder(int id) const;
     // Whether `folder` is `ancestor` or lies under it.
     bool isUnder(int folder, int ancestor) const;
     // The member's name from `folder` down ("api/index.html" in "docs/").

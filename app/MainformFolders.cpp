@@ -225,10 +225,11 @@ std::string TMainform::shownFolderAsStored() const
     const int folder = listing_.currentFolder();
     if (folder == FolderIndex::Root)
         return std::string();
-    const std::vector<int> under = listing_.folders().membersUnder(folder);
-    return under.empty() ? std::string()
-                         : ArchiveSession::storedFolderOf(session_.engine.Entries(under.front()).FileName,
-                                                          listing_.folders().folder(folder).depth);
+    const int member = listing_.folders().anyMemberUnder(folder);
+    if (member < 0 || member >= session_.engine.EntryCount())
+        return std::string();
+    return ArchiveSession::storedFolderOf(session_.engine.Entries(member).FileName,
+                                          listing_.folders().folder(folder).depth);
 }
 
 void TMainform::enterFolder(int folder)
