@@ -19,6 +19,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolButton>
+#include <QTreeView>
 
 namespace {
 
@@ -305,6 +306,13 @@ void TMainform::setCommandsEnabled(bool enabled)
     // Sorting or selecting would change which members the rows name; the
     // listing can still be scrolled.
     listingGrid->setBrowseOnly(!enabled);
+    // Nor may the rows change under an operation by going elsewhere or filtering.
+    for (QWidget *moving : std::initializer_list<QWidget *>{placeBar_, filterBar_, folderTree_})
+        moving->setEnabled(enabled);
+    for (QAction *moving : {goBackAction_, goForwardAction_, goUpAction_, filterAction_})
+        moving->setEnabled(enabled);
+    if (enabled)
+        showFolderPlace();
     // The names are read again on a change, which must wait its turn.
     if (auto *names = menuBar()->findChild<QMenu *>(QStringLiteral("nameCharsetMenu")))
         names->setEnabled(enabled);

@@ -114,8 +114,9 @@ QWidget *TMainform::buildListingArea(QWidget *parent)
     folderTree_->installEventFilter(this);
     connect(folderTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
-                if (!followingListing_)
-                    command([this, folder = FolderTreeModel::folderOf(current)] { enterFolder(folder); });
+                // Not a command: the keys stay in the tree as the user walks it.
+                if (!followingListing_ && !session_.operationRunning())
+                    guarded([this, folder = FolderTreeModel::folderOf(current)] { enterFolder(folder); });
             });
     listingGrid = new TSortableGrid(listingSplit_);
     listingGrid->setObjectName(QStringLiteral("listingGrid"));
