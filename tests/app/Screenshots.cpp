@@ -117,6 +117,11 @@ int main(int argc, char **argv)
             TMainform listing{QStringList{QString::fromLocal8Bit(argv[2])}};
             listing.applyCommandLineArchive();
             save(listing, out.filePath(QStringLiteral("main-window-dark.png")));
+            // The folder view's tree and bars take the same colours.
+            listing.menuAction(QStringLiteral("foldersViewAction"))->trigger();
+            listing.filterCommand();
+            save(listing, out.filePath(QStringLiteral("folder-view-dark.png")));
+            listing.menuAction(QStringLiteral("flatViewAction"))->trigger();
         }
         QApplication::setPalette(light);
     }
