@@ -90,6 +90,10 @@ struct RenameRequest {
     std::string from{};
     std::string to{};  // the new name; a folder's gets its '/' when missing
     CallFlags flags{};
+    // Set: no member is renamed; the archive comment becomes `comment`
+    // (bytes as stored, at most 65,535), which only a ZIP keeps.
+    bool setComment = false;
+    std::string comment{};
 };
 
 struct ExtractRequest {

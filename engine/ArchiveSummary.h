@@ -51,6 +51,7 @@ struct ArchiveSummary {
     uint64_t encrypted = 0;
     std::vector<std::string> splitParts;  // the parts' file names in order; none for a single file
     bool hasComment = false;
+    std::string comment;  // a ZIP's archive comment, bytes as stored
 
     // The packed size over the unpacked size; none when either is unknown or
     // nothing is unpacked.

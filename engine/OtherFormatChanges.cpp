@@ -269,6 +269,10 @@ OperationResult OtherFormatBackend::rename(const RenameRequest &request, Archive
     OperationResult result;
     if (refuseChange(events))
         return result;
+    if (request.setComment) {
+        events.message(BadParameters, "Cannot write a comment into " + archive_ + ": its format keeps none");
+        return result;
+    }
     const bool folder = !request.from.empty() && request.from.back() == '/';
     std::string to = request.to;
     if (folder && (to.empty() || to.back() != '/'))

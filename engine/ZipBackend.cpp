@@ -7,6 +7,7 @@
 #include "engine/zipformat/SplitParts.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <stdexcept>
 
@@ -118,6 +119,9 @@ OperationResult ZipBackend::rename(const RenameRequest &request, ArchiveEvents &
     record.TraceFlag = request.flags.trace;
     record.OldName = request.from.c_str();
     record.NewName = request.to.c_str();
+    record.CommentFlag = request.setComment;
+    record.Comment = request.comment.data();
+    record.CommentLength = int32_t(std::min(request.comment.size(), std::size_t(INT32_MAX)));
     try {
         if (!libraries_.entryPoints.rename)
             throw std::logic_error("no rename entry point");

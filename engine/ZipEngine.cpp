@@ -417,6 +417,23 @@ orvex::OperationResult TZipEngine::Rename(orvex::RenameRequest request, orvex::C
         events, [&] { return backend().rename(request, events); }, false);
 }
 
+void TZipEngine::SetComment(std::string comment)
+{
+    SetComment(std::move(comment), events());
+}
+
+orvex::OperationResult TZipEngine::SetComment(std::string comment, orvex::ComponentEvents &events)
+{
+    if (refuseReadOnly(events, false) || !existingArchiveFree(events))
+        return {};
+    orvex::RenameRequest request;
+    request.setComment = true;
+    request.comment = std::move(comment);
+    request.flags = flags();
+    return changeArchive(
+        events, [&] { return backend().rename(request, events); }, false);
+}
+
 void TZipEngine::Extract()
 {
     Extract(extractRequest(), events());

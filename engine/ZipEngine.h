@@ -176,6 +176,11 @@ public:
     // library refuses is said through OnMessage. LastResult is the number
     // of members renamed. FileSpecs is neither read nor emptied.
     void Rename(const std::string &from, const std::string &to);
+    // Writes `comment` (bytes as stored) as the archive's comment, every
+    // member copied as it is, with the archive written anew as a rename
+    // writes it. LastResult is 1 when written.
+    orvex::OperationResult SetComment(std::string comment, orvex::ComponentEvents &events);
+    void SetComment(std::string comment);
     orvex::OperationResult Rename(orvex::RenameRequest request, orvex::ComponentEvents &events);
 
     // Each member of the current archive in order with its data, for a

@@ -237,6 +237,12 @@ struct ZipRenameRecord {
     int32_t TraceFlag;
     const char *OldName;  // a stored name, bytes as stored
     const char *NewName;
+    // Fields added later come after the others, so the ones above keep their place.
+    // Set: no member is renamed (the names are not read); the archive comment
+    // becomes the CommentLength bytes at Comment, every member copied as it is.
+    int32_t CommentFlag;
+    const char *Comment;
+    int32_t CommentLength;
 };
 int32_t orvex_zipeng_rename(const ZipRenameRecord *record);
 

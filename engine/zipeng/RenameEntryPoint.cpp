@@ -10,6 +10,7 @@
 #include "engine/zipeng/RenameJob.h"
 #include "engine/zipeng/Reporter.h"
 #include "engine/zipeng/ZipJob.h"
+#include "engine/zipformat/ZipRecords.h"
 
 #include <exception>
 #include <new>
@@ -27,6 +28,20 @@ int32_t rename(const ZipRenameRecord &record, Reporter &reporter)
     if (!record.ArchiveName || !*record.ArchiveName) {
         reporter.message(BadParameters, "No archive name was given");
         return 0;
+    }
+    if (record.CommentFlag) {
+        if (record.CommentLength < 0 || std::size_t(record.CommentLength) > zipformat::MaxCommentLength
+            || (record.CommentLength > 0 && !record.Comment)) {
+            reporter.message(BadParameters, "An archive comment holds at most 65,535 bytes");
+            return 0;
+        }
+        const std::string archive = record.ArchiveName;
+        const std::string comment(record.Comment ? record.Comment : "", std::size_t(record.CommentLength));
+        JobOptions options;
+        options.archive = archive;
+        return reportFailures(archive, reporter, [&] {
+            return RenameJob(options, reporter).setComment(common::resolveArchivePath(archive), comment);
+        });
     }
     if (!record.OldName || !record.NewName) {
         reporter.message(BadParameters, "No member was named to rename");

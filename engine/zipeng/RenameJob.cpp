@@ -86,6 +86,22 @@ int32_t RenameJob::run(const std::string &archive, const std::string &from, cons
     return int32_t(plan.renamed.size());
 }
 
+int32_t RenameJob::setComment(const std::string &archive, const std::string &comment)
+{
+    if (old_.open(archive) == ExistingArchive::State::Missing) {
+        report(MissingArchive, "Cannot write the comment of " + archive + ": no such archive");
+        return 0;
+    }
+    openOutput(archive);
+    for (const ExistingMember &m : old_.members)
+        keepMember(m);
+    // The new archive ends with the comment the old one would have passed on.
+    old_.comment.assign(comment.begin(), comment.end());
+    finishOutput();
+    trace("Replaced " + archive);
+    return 1;
+}
+
 void RenameJob::renameMember(const ExistingMember &m, const std::string &name)
 {
     const uint64_t length = old_.recordLength(m);  // also checks that the record is whole

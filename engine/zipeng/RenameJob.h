@@ -16,6 +16,8 @@ public:
     // `from` is a member's name, or a folder's ending in '/' (every member
     // under it); see zipformat::planRename.
     int32_t run(const std::string &archive, const std::string &from, const std::string &to);
+    // Every member copied as it is under a new archive comment; 1 when written.
+    int32_t setComment(const std::string &archive, const std::string &comment);
 
 private:
     void renameMember(const ExistingMember &member, const std::string &name);

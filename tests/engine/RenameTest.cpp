@@ -3,6 +3,7 @@
 // rewritten for the new name, data and encryption as they were, and an
 // archive that a refusal, a cancel or a failure leaves byte for byte.
 
+#include "engine/ArchiveSummary.h"
 #include "engine/ZipEngine.h"
 #include "engine/zipformat/MemberTable.h"
 #include "engine/zipformat/RenamePlan.h"
@@ -295,6 +296,39 @@ TEST_F(RenameTest, ACancelOrAFailedWriteLeavesTheArchiveByteForByte)
     std::signal(SIGXFSZ, previous);
     expectUntouched();
     EXPECT_FALSE(errors_.empty());
+}
+
+TEST_F(RenameTest, ACommentIsWrittenOverCopiedMembersAndOneTooLongOrAFailedWriteChangesNothing)
+{
+    const ArchiveInfo before = readArchive(archive_);
+    const std::string comment = "Release 2\r\nZ\x81rich";  // CP437 bytes, as stored
+    engine_.SetComment(comment);
+    EXPECT_EQ(engine_.LastResult, 1);
+    EXPECT_TRUE(errors_.empty());
+    EXPECT_EQ(orvex::summarizeArchive(engine_).comment, comment);
+    const ArchiveInfo after = readArchive(archive_);
+    ASSERT_EQ(after.members.size(), before.members.size());
+    for (const ArchiveMember &m : before.members)
+        EXPECT_EQ(after.find(m.name)->record, m.record) << m.name;  // encrypted ones too, without a password
+
+    bytes_ = readFile(archive_);
+    engine_.SetComment(std::string(65536, 'x'));
+    expectUntouched();
+    ASSERT_EQ(errors_.size(), 1u);
+    EXPECT_NE(errors_[0].find("65,535"), std::string::npos) << errors_[0];
+
+    struct rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit low = saved;
+    low.rlim_cur = 100000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &low), 0);
+    engine_.SetComment("another");
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    expectUntouched();
+    EXPECT_EQ(orvex::summarizeArchive(engine_).comment, comment);
+    EXPECT_EQ(extracted(), contents_);
 }
 
 TEST_F(RenameTest, AnArchiveInAReadOnlyFormatIsRefusedAsDeleteRefusesIt)
