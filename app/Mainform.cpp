@@ -5,6 +5,7 @@
 // MainformListing.cpp, the archive file commands in MainformArchive.cpp.
 
 #include "app/AddCommand.h"
+#include "app/CommentCommand.h"
 #include "app/DragOut.h"
 #include "app/DropAdd.h"
 #include "app/ExtractCommand.h"
@@ -310,6 +311,11 @@ void TMainform::renameMemberCommand()
 void TMainform::propertiesCommand()
 {
     command([this] { archive_properties::show(session_, this); });
+}
+
+void TMainform::archiveCommentCommand()
+{
+    command([this] { comment_command::show(session_, this); });
 }
 
 void TMainform::quitCommand()

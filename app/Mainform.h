@@ -90,6 +90,8 @@ public slots:
     void deleteArchiveCommand();
     void saveAsCommand();
     void propertiesCommand();
+    // View > Archive comment….
+    void archiveCommentCommand();
     void deleteMembersCommand();
     void renameMemberCommand();
     void quitCommand();

@@ -130,6 +130,7 @@ void TMainform::buildMenu()
                 [this, item] { chooseNameCharset(name_charset::charsetOfItem(item)); });
     }
 
+    addItem(view, "archiveCommentAction", "Archive &comment…", {}, &TMainform::archiveCommentCommand);
     ratioColumnShown_ = ratioColumnStored(*settings_);
     QAction *ratio = addItem(view, "ratioColumnAction", "&Ratio column", {}, nullptr);
     ratio->setCheckable(true);
@@ -301,8 +302,9 @@ void TMainform::setCommandsEnabled(bool enabled)
                 action->setEnabled(false);
     }
     // Nothing to describe without an archive.
-    if (QAction *action = menuAction(QStringLiteral("propertiesAction")))
-        action->setEnabled(enabled && session_.hasArchive());
+    for (const char *name : {"propertiesAction", "archiveCommentAction"})
+        if (QAction *action = menuAction(QString::fromLatin1(name)))
+            action->setEnabled(enabled && session_.hasArchive());
     // Sorting or selecting would change which members the rows name; the
     // listing can still be scrolled.
     listingGrid->setBrowseOnly(!enabled);

@@ -135,8 +135,8 @@ ArchiveSummary summarizeArchive(const std::string &path, const std::vector<Archi
     if (const auto location = zipformat::locateCentralDirectory(file)) {
         s.hasComment = location->commentLength > 0;
         s.comment.resize(location->commentLength);
-        s.comment.resize(file.readAt(location->endRecordOffset + zipformat::EndRecordSize, s.comment.data(),
-                                     s.comment.size()));
+        s.comment.resize(
+            file.readAt(location->endRecordOffset + zipformat::EndRecordSize, s.comment.data(), s.comment.size()));
     }
     return s;
 }

@@ -3,8 +3,10 @@
 #include "WindowFixture.h"
 #include "app/DropAdd.h"
 #include "controls/DirTree.h"
+#include "dialogs/CommentForm.h"
 #include "dialogs/ExtractForm.h"
 #include "dialogs/RadioGroup.h"
+#include "engine/ArchiveSummary.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,6 +15,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTreeView>
 
@@ -200,4 +203,16 @@ TEST_F(FolderView, ExtractingAndAddingInsideAFolderWorkFromThatFolder)
     const std::vector<std::string> stored = storedNames();
     EXPECT_NE(std::find(stored.begin(), stored.end(), "docs/api/new.txt"), stored.end());
     EXPECT_EQ(names(), (Names{"index.html", "types.html", "new.txt"}));
+}
+
+TEST_F(FolderView, TheArchiveCommentIsShownInItsCodePage)
+{
+    engine().SetComment("Z\x81rich\r\nline two");  // CP437, as DOS tools wrote it
+    engine().NameCharset = "437";                  // as chosen under View > Names from other systems
+    form().archiveCommentCommand();
+    auto *comment = form().findChild<CommentForm *>();
+    ASSERT_NE(comment, nullptr);
+    EXPECT_EQ(comment->text(), QString::fromUtf8("Z\u00fcrich\nline two"));
+    EXPECT_TRUE(comment->commentEdit->isReadOnly());
+    comment->reject();
 }

@@ -1,0 +1,17 @@
+#pragma once
+// The archive comment as text: a ZIP keeps it as bytes with no word on
+// their encoding, so it is read as UTF-8 when it is valid UTF-8 and
+// otherwise in the code page the members' names are read in.
+
+#include "engine/ArchiveEntry.h"
+
+#include <QString>
+#include <string>
+#include <vector>
+
+namespace archive_comment {
+
+// `codePage` as the component's NameCharset ("" guesses it from the names).
+QString decode(const std::string &bytes, const std::string &codePage, const std::vector<ArchiveEntry> &entries);
+
+}  // namespace archive_comment

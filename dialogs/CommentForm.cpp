@@ -1,0 +1,42 @@
+#include "dialogs/CommentForm.h"
+
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+CommentForm::CommentForm(const QString &archiveName, const QString &comment, const QString &note, bool editable,
+                         QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("CommentForm"));
+    setWindowTitle(QStringLiteral("Archive comment - ") + archiveName);
+    auto *layout = new QVBoxLayout(this);
+    commentEdit = new QPlainTextEdit(this);
+    commentEdit->setObjectName(QStringLiteral("commentEdit"));
+    commentEdit->setAccessibleName(QStringLiteral("Archive comment"));
+    // Comments are often laid out in columns for a fixed-width screen.
+    commentEdit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    commentEdit->setPlainText(comment);
+    commentEdit->setReadOnly(!editable);
+    commentEdit->setTabChangesFocus(true);
+    commentEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    layout->addWidget(commentEdit, 1);
+    noteLabel = new QLabel(note, this);
+    noteLabel->setObjectName(QStringLiteral("commentNote"));
+    noteLabel->setWordWrap(true);
+    noteLabel->setTextFormat(Qt::PlainText);
+    layout->addWidget(noteLabel);
+    buttons = new QDialogButtonBox(
+        editable ? QDialogButtonBox::Ok | QDialogButtonBox::Cancel : QDialogButtonBox::Close, this);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    resize(480, 300);
+}
+
+QString CommentForm::text() const
+{
+    return commentEdit->toPlainText();
+}
