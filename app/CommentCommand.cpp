@@ -29,8 +29,8 @@ void show(ArchiveSession &session, QWidget *parent)
     const orvex::ArchiveSummary summary = orvex::summarizeArchive(engine);
     const std::string stored = summary.comment;
     const QString shown = archive_comment::decode(stored, engine.NameCharset, engine.EntryList());
-    auto *form = new CommentForm(name, shown, QStringLiteral("Read as UTF-8, or else in the code page of the members' names."),
-                                 false, parent);
+    auto *form = new CommentForm(
+        name, shown, QStringLiteral("Read as UTF-8, or else in the code page of the members' names."), false, parent);
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->open();
 }

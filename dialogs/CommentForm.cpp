@@ -28,8 +28,8 @@ CommentForm::CommentForm(const QString &archiveName, const QString &comment, con
     noteLabel->setWordWrap(true);
     noteLabel->setTextFormat(Qt::PlainText);
     layout->addWidget(noteLabel);
-    buttons = new QDialogButtonBox(
-        editable ? QDialogButtonBox::Ok | QDialogButtonBox::Cancel : QDialogButtonBox::Close, this);
+    buttons = new QDialogButtonBox(editable ? QDialogButtonBox::Ok | QDialogButtonBox::Cancel : QDialogButtonBox::Close,
+                                   this);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
