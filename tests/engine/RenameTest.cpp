@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
 #include <map>
 #include <sys/resource.h>
 
@@ -172,6 +173,21 @@ protected:
         EXPECT_EQ(listDir(dir_.path()), std::vector<std::string>{"t.zip"});  // no temporary archive left
     }
 
+    // Runs `change` with a file-size limit below the archive's size, which
+    // fails its writes part way, as a full disk would.
+    static void underFileSizeLimit(const std::function<void()> &change)
+    {
+        struct rlimit saved {};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit low = saved;
+        low.rlim_cur = 100000;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &low), 0);
+        change();
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previous);
+    }
+
     TempDir dir_;
     std::string archive_, bytes_;
     std::map<std::string, std::string> contents_;
@@ -283,17 +299,7 @@ TEST_F(RenameTest, ACancelOrAFailedWriteLeavesTheArchiveByteForByte)
     expectUntouched();
     engine_.OnProgress = nullptr;
 
-    // A file-size limit below the archive's size fails the writes part way,
-    // as a full disk would.
-    struct rlimit saved {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit low = saved;
-    low.rlim_cur = 100000;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &low), 0);
-    engine_.Rename("big.bin", "large.bin");
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
+    underFileSizeLimit([this] { engine_.Rename("big.bin", "large.bin"); });
     expectUntouched();
     EXPECT_FALSE(errors_.empty());
 }
@@ -317,15 +323,7 @@ TEST_F(RenameTest, ACommentIsWrittenOverCopiedMembersAndOneTooLongOrAFailedWrite
     ASSERT_EQ(errors_.size(), 1u);
     EXPECT_NE(errors_[0].find("65,535"), std::string::npos) << errors_[0];
 
-    struct rlimit saved {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit low = saved;
-    low.rlim_cur = 100000;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &low), 0);
-    engine_.SetComment("another");
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
+    underFileSizeLimit([this] { engine_.SetComment("another"); });
     expectUntouched();
     EXPECT_EQ(orvex::summarizeArchive(engine_).comment, comment);
     EXPECT_EQ(extracted(), contents_);
