@@ -33,4 +33,15 @@ QString decode(const std::string &bytes, const std::string &codePage, const std:
     return text;
 }
 
+std::string encode(const QString &text, const std::string &original)
+{
+    QString bytes = text;
+    for (QChar &c : bytes)
+        if (c.unicode() >= 0x2400 && c.unicode() < 0x2420)
+            c = QChar(c.unicode() - 0x2400);
+    if (original.find('\r') != std::string::npos)
+        bytes.replace(u'\n', QStringLiteral("\r\n"));
+    return bytes.toStdString();
+}
+
 }  // namespace archive_comment

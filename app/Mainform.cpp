@@ -83,6 +83,11 @@ TMainform::TMainform(const QStringList &arguments, QWidget *parent)
 
     selection_ = std::make_unique<GridSelection>(*listingGrid, listing_);
     session_.setListing(selection_.get());
+    // A member's own comment is its row's tooltip.
+    listingGrid->RowHint = [this](const TSortableGrid *, int row) {
+        const ListedRow listed = selection_->rowAt(row);
+        return listed.folder ? QString() : comment_command::memberComment(session_.engine, listed.entryIndex);
+    };
     session_.OnArchiveChanged = [this] { showArchiveState(); };
     session_.OnArchiveChanged();
     session_.engine.OnDirUpdate = [this](TZipEngine &) {
@@ -315,7 +320,18 @@ void TMainform::propertiesCommand()
 
 void TMainform::archiveCommentCommand()
 {
-    command([this] { comment_command::show(session_, this); });
+    command([this] {
+        comment_command::show(session_, this, [this](const std::string &bytes) {
+            // After the window has closed and its signal returned: the write
+            // runs an operation, with its own windows and event loop.
+            QMetaObject::invokeMethod(
+                this,
+                [this, archive = session_.archivePath(), bytes] {
+                    command([&] { comment_command::write(session_, archive, bytes); });
+                },
+                Qt::QueuedConnection);
+        });
+    });
 }
 
 void TMainform::quitCommand()

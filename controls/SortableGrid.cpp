@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -11,6 +12,7 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 #include <algorithm>
 
 #include <climits>
@@ -252,6 +254,16 @@ void TSortableGrid::fillView()
 
 bool TSortableGrid::viewportEvent(QEvent *event)
 {
+    if (event->type() == QEvent::ToolTip && RowHint) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QModelIndex index = indexAt(help->pos());
+        const QString hint = index.isValid() ? RowHint(this, index.row() + FixedRows()) : QString();
+        if (hint.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), hint, viewport(), visualRect(index));
+        return true;
+    }
     const bool handled = QTableView::viewportEvent(event);
     // Also when a scroll bar comes or goes: the viewport is what narrows.
     if (event->type() == QEvent::Resize)

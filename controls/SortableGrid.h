@@ -210,6 +210,8 @@ public:
     // Set: the rows for which it is true stay above the others whatever the
     // order, sorted among themselves (a file list's folders).
     std::function<bool(const TSortableGrid *Sender, int Row)> SortsFirst;
+    // Set: the tooltip of a data row, shown over any of its cells; none when empty.
+    std::function<QString(const TSortableGrid *Sender, int Row)> RowHint;
     std::function<void(TSortableGrid *Sender, int Col, int Row, QString &Value, bool &Valid)> OnCellValidate;
     // Set: a plain left press on a selected row that moves the desktop's drag
     // distance calls it instead of selecting, as in a file manager; a press

@@ -1,5 +1,7 @@
 #include "dialogs/CommentForm.h"
 
+#include "platform/Prompts.h"
+
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QLabel>
@@ -34,6 +36,19 @@ CommentForm::CommentForm(const QString &archiveName, const QString &comment, con
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     resize(480, 300);
+}
+
+void CommentForm::accept()
+{
+    if (refusal) {
+        const QString why = refusal(text());
+        if (!why.isEmpty()) {
+            platform::warningBox(this, why);
+            commentEdit->setFocus();
+            return;
+        }
+    }
+    QDialog::accept();
 }
 
 QString CommentForm::text() const

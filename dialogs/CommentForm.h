@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 
 class QDialogButtonBox;
 class QLabel;
@@ -17,6 +18,11 @@ public:
                 QWidget *parent = nullptr);
 
     QString text() const;
+
+    // Set: OK asks it first, and a text it refuses (the reason returned)
+    // stays in the window with the reason in a box, so no typing is lost.
+    std::function<QString(const QString &text)> refusal;
+    void accept() override;
 
     QPlainTextEdit *commentEdit = nullptr;
     QLabel *noteLabel = nullptr;

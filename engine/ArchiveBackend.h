@@ -131,6 +131,8 @@ struct OperationResult {
 
 struct ArchiveListing {
     std::vector<ArchiveEntry> entries;
+    // The members that have a comment of their own, by ascending entry.
+    std::vector<MemberComment> comments;
     // Empty for ZIP; otherwise the format as the reader names it, with its
     // compression ("GNU tar format (gzip)").
     std::string format;

@@ -49,7 +49,7 @@ bool ArchiveDirectoryReader::archiveExists(const std::string &fileName)
 }
 
 void ArchiveDirectoryReader::read(const std::string &fileName, std::vector<ArchiveEntry> &entries,
-                                  const ReadProgress &progress)
+                                  const ReadProgress &progress, std::vector<MemberComment> *comments)
 {
     ArchiveFile file;
     if (!file.open(fileName) && !file.problem().empty())
@@ -58,28 +58,36 @@ void ArchiveDirectoryReader::read(const std::string &fileName, std::vector<Archi
     // let the scan finish.
     if (file.error() != 0 || !file.isRegularFile())
         throw EZipError("Cannot open file " + fileName);
-    read(file, entries, progress);
+    read(file, entries, progress, comments);
 }
 
 void ArchiveDirectoryReader::read(const RandomAccessSource &source, std::vector<ArchiveEntry> &entries,
-                                  const ReadProgress &progress)
+                                  const ReadProgress &progress, std::vector<MemberComment> *comments)
 {
-    if (!listFromTable(source, entries, progress))
+    if (!listFromTable(source, entries, progress, comments))
         listFromWalk(source, entries, progress);
 }
 
 // False when the file has no usable end record, so that the walk lists what
 // it can and says where it stopped.
 bool ArchiveDirectoryReader::listFromTable(const RandomAccessSource &source, std::vector<ArchiveEntry> &entries,
-                                           const ReadProgress &progress)
+                                           const ReadProgress &progress, std::vector<MemberComment> *comments)
 {
     auto table = readMemberTable(source, progress);
     if (!table)
         return false;
     entries.reserve(entries.size() + table->members.size());
-    for (TableMember &m : table->members)
-        if (m.problem.empty())
-            entries.push_back(entryOf(m));
+    auto comment = table->comments.begin();
+    for (size_t i = 0; i < table->members.size(); ++i) {
+        TableMember &m = table->members[i];
+        if (!m.problem.empty())
+            continue;
+        while (comment != table->comments.end() && comment->first < i)
+            ++comment;
+        if (comments && comment != table->comments.end() && comment->first == i)
+            comments->push_back({entries.size(), std::move(comment->second)});
+        entries.push_back(entryOf(m));
+    }
     const std::vector<std::string> messages = table->messages();
     if (!messages.empty()) {
         // A split archive's missing parts, said first, explain what follows.

@@ -34,16 +34,17 @@ public:
     // before this returns, on success and on failure.
     // `progress` is told how far the read has got, and may throw to stop it
     // (a walk of local headers knows no total and reports 0 for it).
+    // `comments`, when given, receives the listed members' own comments.
     static void read(const std::string &fileName, std::vector<ArchiveEntry> &entries,
-                     const zipformat::ReadProgress &progress = {});
+                     const zipformat::ReadProgress &progress = {}, std::vector<MemberComment> *comments = nullptr);
 
     // The same over bytes already open.
     static void read(const zipformat::RandomAccessSource &source, std::vector<ArchiveEntry> &entries,
-                     const zipformat::ReadProgress &progress = {});
+                     const zipformat::ReadProgress &progress = {}, std::vector<MemberComment> *comments = nullptr);
 
 private:
     static bool listFromTable(const zipformat::RandomAccessSource &source, std::vector<ArchiveEntry> &entries,
-                              const zipformat::ReadProgress &progress);
+                              const zipformat::ReadProgress &progress, std::vector<MemberComment> *comments);
     static void listFromWalk(const zipformat::RandomAccessSource &source, std::vector<ArchiveEntry> &entries,
                              const zipformat::ReadProgress &progress);
 };

@@ -3,6 +3,7 @@
 // local file header (the date and time are the central record's, which the
 // extraction gives the file), its name, and the sizes the listing reports.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -43,6 +44,13 @@ struct ArchiveEntry : ArchiveEntryHeader {
     uint32_t DosDateTime() const { return (uint32_t(ModDate) << 16) | ModTime; }
     // General flag bit 0, or the method that stands for WinZip's AES.
     bool Encrypted() const { return (GeneralFlags & 1u) != 0 || Method == 99; }
+};
+
+// A member's own comment, kept beside the list for the few members that have
+// one: a string in every entry would cost a million-member listing 32 MB.
+struct MemberComment {
+    std::size_t entry = 0;  // index into the member list
+    std::string text;       // stored bytes
 };
 
 namespace orvex {

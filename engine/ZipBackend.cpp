@@ -60,7 +60,7 @@ void ZipBackend::list(const std::string &nameCharset, ArchiveEvents &events, Arc
     listing.format.clear();
     listing.parts = zipformat::findSplitParts(archive_).paths.size();
     try {
-        ArchiveDirectoryReader::read(archive_, listing.entries, progress);
+        ArchiveDirectoryReader::read(archive_, listing.entries, progress, &listing.comments);
     } catch (const EReadCancelled &) {
         throw;
     } catch (...) {

@@ -164,6 +164,7 @@ void TZipEngine::readMembers(const std::string &name, orvex::ComponentEvents &ev
         otherFormat_ = std::move(read.format);
         splitParts_ = std::max<std::size_t>(read.parts, 1);
         entries_ = std::move(read.entries);
+        comments_ = std::move(read.comments);
         backend_ = std::move(backend);
     };
     if (!orvex::ArchiveDirectoryReader::archiveExists(name))
@@ -202,6 +203,15 @@ const ArchiveEntry &TZipEngine::Entries(int index) const
     if (index < 0 || index >= EntryCount())
         throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
     return entries_[size_t(index)];
+}
+
+std::string TZipEngine::EntryComment(int index) const
+{
+    if (index < 0 || index >= EntryCount())
+        return {};
+    const auto found = std::lower_bound(comments_.begin(), comments_.end(), size_t(index),
+                                        [](const MemberComment &c, size_t entry) { return c.entry < entry; });
+    return found != comments_.end() && found->entry == size_t(index) ? found->text : std::string();
 }
 
 // ---- Operations ----

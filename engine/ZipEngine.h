@@ -68,6 +68,9 @@ public:
     const ArchiveEntry &Entries(int index) const;  // 0 <= index < EntryCount()
     // All of them at once; empty whenever ZipFilename is.
     const std::vector<ArchiveEntry> &EntryList() const;
+    // The member's own comment as stored, empty when it has none (formats
+    // other than ZIP keep none that can be read).
+    std::string EntryComment(int index) const;
 
     std::function<void(TZipEngine &sender)> OnDirUpdate;
     // Raised every few thousand members while the list is read: `members` is
@@ -238,5 +241,6 @@ private:
     std::string otherFormat_;
     std::size_t splitParts_ = 1;
     std::vector<ArchiveEntry> entries_;
+    std::vector<MemberComment> comments_;             // by ascending entry
     std::unique_ptr<orvex::ArchiveBackend> backend_;  // the current archive's; null until chosen
 };

@@ -360,6 +360,8 @@ std::optional<MemberTable> readMemberTable(const RandomAccessSource &source, con
         if (const ArchiveFile *set = source.splitArchive(); set && set->numbersDisks())
             m.headerOffset = set->diskOffset(h->diskStart, h->headerOffset).value_or(UINT64_MAX);
         m.centralExtra.assign(h->extra.begin(), h->extra.end());
+        if (!h->comment.empty())
+            table.comments.emplace_back(table.members.size(), std::string(h->comment.begin(), h->comment.end()));
         table.members.push_back(std::move(m));
     }
     const uint64_t read = table.members.size();

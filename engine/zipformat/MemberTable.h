@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zipformat {
@@ -47,6 +48,8 @@ struct TableMember : MemberFields {
 struct MemberTable {
     CentralDirectoryLocation location;
     std::vector<TableMember> members;  // central-directory order
+    // The members' comments, the non-empty ones only, by index in `members`.
+    std::vector<std::pair<std::size_t, std::string>> comments;
     // Disagreements that concern the archive rather than one member.
     std::vector<std::string> damage;
 

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTreeView>
+#include <map>
 
 namespace {
 
@@ -205,15 +206,64 @@ TEST_F(FolderView, ExtractingAndAddingInsideAFolderWorkFromThatFolder)
     EXPECT_EQ(names(), (Names{"index.html", "types.html", "new.txt"}));
 }
 
-TEST_F(FolderView, TheArchiveCommentIsShownInItsCodePage)
+TEST_F(FolderView, TheArchiveCommentIsShownInItsCodePageAndWrittenBackAsEdited)
 {
     // CP437 with doubled line ends, as a DOS tool and a text-mode copy wrote it;
     // nothing in the names to guess another code page from.
     engine().SetComment("Z\x81rich\r\r\nline two");
-    form().archiveCommentCommand();
-    auto *comment = form().findChild<CommentForm *>();
+    const std::vector<std::string> members = storedNames();
+    auto openComment = [this] {
+        form().archiveCommentCommand();
+        auto *comment = form().findChild<CommentForm *>();
+        EXPECT_NE(comment, nullptr);
+        return comment;
+    };
+    auto close = [](CommentForm *comment, const QString &text, bool ok) {
+        comment->commentEdit->setPlainText(text);
+        ok ? comment->accept() : comment->reject();
+        // The write is queued after the window has closed.
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    auto stored = [this] { return orvex::summarizeArchive(engine()).comment; };
+
+    CommentForm *comment = openComment();
     ASSERT_NE(comment, nullptr);
     EXPECT_EQ(comment->text(), QString::fromUtf8("Z\u00fcrich\nline two"));
-    EXPECT_TRUE(comment->commentEdit->isReadOnly());
-    comment->reject();
+    EXPECT_FALSE(comment->commentEdit->isReadOnly());
+    // Cancel, and OK on the text as shown, write nothing.
+    close(comment, "changed", false);
+    close(openComment(), QString::fromUtf8("Z\u00fcrich\nline two"), true);
+    EXPECT_EQ(stored(), "Z\x81rich\r\r\nline two");
+
+    // Too long for a ZIP: refused inside the window, the typing kept.
+    comment = openComment();
+    comment->commentEdit->setPlainText(QString(70000, u'x'));
+    comment->accept();
+    EXPECT_TRUE(comment->isVisible());
+    EXPECT_TRUE(lastShown().text.startsWith("The comment takes 70,000 bytes"));
+    EXPECT_EQ(comment->text().size(), 70000);
+
+    // Written as UTF-8, keeping the DOS line ends it had, the members untouched.
+    close(comment, QString::fromUtf8("Z\u00fcrich\nline three"), true);
+    EXPECT_EQ(stored(), "Z\xc3\xbcrich\r\nline three");
+    EXPECT_EQ(storedNames(), members);
+    EXPECT_EQ(form().findChild<CommentForm *>(), nullptr);
+}
+
+TEST_F(FolderView, AMembersOwnCommentIsItsRowsTooltip)
+{
+    ziptest::Member plain = ziptest::stored("plain.txt", "a"), noted = ziptest::stored("noted.txt", "b"),
+                    dos = ziptest::stored("dos.txt", "c");
+    noted.comment = "checked by Ann";
+    dos.comment = "\x81"
+                  "ber";
+    open(writeArchive("noted.zip", ziptest::buildZip({plain, noted, dos})));
+    const std::vector<QString> shown = names();
+    std::map<QString, QString> hints;
+    for (size_t i = 0; i < shown.size(); ++i)
+        hints[shown[i]] = grid().RowHint(&grid(), int(i) + grid().FixedRows());
+    EXPECT_EQ(hints,
+              (std::map<QString, QString>{
+                  {"plain.txt", ""}, {"noted.txt", "checked by Ann"}, {"dos.txt", QString::fromUtf8("\u00fcber")}}));
 }

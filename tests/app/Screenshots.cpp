@@ -8,6 +8,7 @@
 #include "controls/SortableGrid.h"
 #include "dialogs/AboutForm.h"
 #include "dialogs/AddForm.h"
+#include "dialogs/CommentForm.h"
 #include "dialogs/EditForm.h"
 #include "dialogs/EditorCaptions.h"
 #include "dialogs/ExtractForm.h"
@@ -86,6 +87,16 @@ int main(int argc, char **argv)
             archive_properties::rows(orvex::summarizeArchive(listing.session().engine), QLocale()),
             archive_properties::pathLabel(), &listing);
         save(properties, out.filePath(QStringLiteral("properties.png")));
+        // View > Archive comment…, as an archive from a BBS might carry it.
+        CommentForm comment(QStringLiteral("sample.zip"),
+                            QStringLiteral("Orvex 97 sample archive\n"
+                                           "-----------------------\n"
+                                           "docs/    the manual\n"
+                                           "src/     example sources\n"),
+                            QStringLiteral("Read as UTF-8, or else in the code page of the members' names; "
+                                           "a changed comment is written as UTF-8."),
+                            true, &listing);
+        save(comment, out.filePath(QStringLiteral("archive-comment.png")));
     }
     {
         // View > As folders, inside docs/; then a filter over the flat list.

@@ -95,6 +95,7 @@ std::string centralPart(const Member &m, const std::string &packed, uint64_t off
     h.extra = (zip64Extra ? zip64Block({size, packedSize}) : std::string()) + m.centralExtra;
     h.externalAttributes = m.externalAttributes;
     h.offset = field32(offset);
+    h.comment = m.comment;
     return centralRecord(h);
 }
 
@@ -184,12 +185,12 @@ std::string centralRecord(const HeaderFields &h)
     put32(out, 0x02014B50);
     put16(out, h.madeBy);
     putSharedFields(out, h);
-    put16(out, 0);  // comment length
+    put16(out, field16(h.comment.size()));
     put16(out, 0);  // disk
     put16(out, 0);  // internal attributes
     put32(out, h.externalAttributes);
     put32(out, h.offset);
-    return out + h.name + h.extra;
+    return out + h.name + h.extra + h.comment;
 }
 
 std::string endRecord(uint16_t entries, uint32_t cdSize, uint32_t cdOffset, const std::string &comment)

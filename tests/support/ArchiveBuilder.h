@@ -50,6 +50,7 @@ struct HeaderFields {
     std::string extra;
     uint32_t externalAttributes = UnixFile;
     uint32_t offset = 0;
+    std::string comment;  // the directory record's
 };
 
 std::string localRecord(const HeaderFields &h);  // without the data
@@ -82,6 +83,7 @@ struct Member {
     uint16_t modDate = SampleDate;
     std::string localExtra;    // more blocks for the local header
     std::string centralExtra;  // more blocks for the directory record
+    std::string comment;       // the member's own, in the directory record
 
     // Sizes deferred to a data descriptor: flag bit 3, local sizes 0.
     bool deferred = false;
