@@ -37,10 +37,12 @@ std::vector<FolderGroup> folderGroups(const QStringList &entries, bool fullPaths
     return groups;
 }
 
-void addGroups(TZipEngine &engine, const std::vector<FolderGroup> &groups, const orvex::Secret &password,
-               const std::string &archiveFolder, orvex::ComponentEvents &events)
+orvex::OperationResult addGroups(TZipEngine &engine, const std::vector<FolderGroup> &groups,
+                                 const orvex::Secret &password, const std::string &archiveFolder,
+                                 orvex::ComponentEvents &events)
 {
     int32_t added = 0;
+    orvex::OperationResult last;
     for (const FolderGroup &group : groups) {
         orvex::AddRequest request = engine.addRequest();
         request.baseDirectory = QFile::encodeName(group.folder).toStdString();
@@ -49,14 +51,15 @@ void addGroups(TZipEngine &engine, const std::vector<FolderGroup> &groups, const
             request.specs.push_back(QFile::encodeName(name).toStdString());
         request.password = password;
         request.archiveFolder = archiveFolder;
-        const orvex::OperationResult result = engine.Add(std::move(request), events);
+        last = engine.Add(std::move(request), events);
         added += std::max<int32_t>(engine.LastResult, 0);
-        if (result.cancelled)
+        if (last.cancelled)
             break;
     }
     // The count box counts every folder's members.
     if (groups.size() > 1)
         engine.LastResult = added;
+    return last;
 }
 
 QString dialogFolder(const QString &fileName)

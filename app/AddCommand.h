@@ -39,9 +39,11 @@ std::vector<FolderGroup> folderGroups(const QStringList &entries, bool fullPaths
 // Runs one Add per group, with the component's options as they are set and
 // `password` (empty: nothing encrypted), into `archiveFolder` of the archive
 // (stored form; empty: its top), until one is cancelled. With more
-// than one group, LastResult counts the members of all of them.
-void addGroups(TZipEngine &engine, const std::vector<FolderGroup> &groups, const orvex::Secret &password,
-               const std::string &archiveFolder, orvex::ComponentEvents &events);
+// than one group, LastResult counts the members of all of them. Returns
+// the last Add's result.
+orvex::OperationResult addGroups(TZipEngine &engine, const std::vector<FolderGroup> &groups,
+                                 const orvex::Secret &password, const std::string &archiveFolder,
+                                 orvex::ComponentEvents &events);
 
 // Runs the command: checks the archive name, shows `dialog` modally and adds
 // its list to the archive with its options and level. Boxes go over `parent`.

@@ -44,6 +44,9 @@ public:
     TSortableGrid *listingGrid = nullptr;
     TGradientCaption *captionBar = nullptr;
     QAction *showLogAction = nullptr;
+    // Off for the file manager's modes: the archives they extract or make
+    // without the window do not join File's recent archives.
+    bool remembersArchives = true;
 
     // The component, the current archive, the selection and the operation
     // frame the commands act on.

@@ -225,7 +225,7 @@ void TMainform::rememberCurrentArchive()
     // Called after each complete read: a new archive counts once its first
     // add has made it, one that cannot be read not at all.
     const QString path = session_.archivePath();
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    if (!remembersArchives || path.isEmpty() || !QFileInfo(path).isFile())
         return;
     RecentArchives(*settings_).opened(path);
     refreshRecentArchives();

@@ -108,6 +108,7 @@ void OperationFrame::run(const OperationTexts &texts, const EngineCall &operatio
     engine_.LastTestFailures = 0;
     engine_.LastKeptFiles = 0;
     bool listingOutOfDate = false;
+    bool threw = false;
     try {
         worker_.run(answering ? *answering : handlers(), operation);
     } catch (const EReadCancelled &) {
@@ -116,11 +117,13 @@ void OperationFrame::run(const OperationTexts &texts, const EngineCall &operatio
         if (OnListingOutOfDate)
             OnListingOutOfDate();
     } catch (const std::exception &) {
+        threw = true;
         showPending();
         cursor.restore();
         platform::warningBox(owner_, texts.failureText);
     }
     showPending();
+    lastFailed_ = threw || errors_ > 0 || notices > 0 || engine_.LastTestFailures > 0;
     // Ended: the box below must not stand over a file or a reading count
     // that is over, nor the next showing begin with them. The message
     // window, which stays, shows the last report until the next operation.
@@ -132,8 +135,7 @@ void OperationFrame::run(const OperationTexts &texts, const EngineCall &operatio
             result += QStringLiteral("\nThe listing was not read again and is out of date: open the archive "
                                      "again to see its members as they are now.");
         // A count after failures must not look like plain success.
-        const bool failed = errors_ > 0 || notices > 0 || engine_.LastTestFailures > 0;
-        if (!result.isEmpty() && failed)
+        if (!result.isEmpty() && lastFailed_)
             platform::warningBox(owner_, result);
         else if (!result.isEmpty())
             platform::informationBox(owner_, result);

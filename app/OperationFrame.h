@@ -74,6 +74,8 @@ public:
         OperationFrame &frame_;
     };
     bool isRunning() const { return running_ > 0; }
+    // The last operation run ended with an error, a refusal or a failed test.
+    bool lastFailed() const { return lastFailed_; }
     // Told when the first operation starts (true) and when it has ended (false).
     std::function<void(bool running)> OnRunningChanged;
 
@@ -129,6 +131,7 @@ private:
     QString startLine_;
     QString firstError_;
     int errors_ = 0;  // errors of the current operation
+    bool lastFailed_ = false;
     UpdatePacer pacer_;
     QStringList pendingLog_;  // log lines not yet in the message window
     QString pendingFileText_;

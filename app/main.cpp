@@ -1,7 +1,10 @@
 #include "app/Application.h"
+#include "app/BatchArguments.h"
+#include "app/BatchRun.h"
 #include "app/Mainform.h"
 #include "platform/HugePageHeap.h"
 
+#include <QDir>
 #include <cstdio>
 #include <string_view>
 
@@ -17,14 +20,19 @@ int main(int argc, char **argv)
         }
         if (option == "--help" || option == "-h") {
             std::printf("Usage: orvex97 [ARCHIVE]\n"
+                        "   or: orvex97 MODE FILE...\n"
                         "Opens ARCHIVE in the Orvex 97 window (the window alone without one): a ZIP,\n"
                         "tar (plain, .gz, .bz2, .xz, .zst) or 7z archive, or one it only reads (RAR,\n"
                         "ISO, cpio, ar, cab, lha, xar, a lone .gz, .bz2, .xz or .zst file).\n"
                         "\n"
+                        "Modes, for a file manager's menus:\n"
+                        "%s"
+                        "\n"
                         "Options:\n"
                         "  -h, --help  show this help and exit\n"
                         "  --version   show the version and exit\n"
-                        "Qt's own options (-platform, -style, ...) are accepted as well.\n");
+                        "Qt's own options (-platform, -style, ...) are accepted as well.\n",
+                        batch::usageText().toLocal8Bit().constData());
             return 0;
         }
     }
@@ -32,6 +40,15 @@ int main(int argc, char **argv)
     setUpApplication(application);
     QStringList arguments = application.arguments();
     arguments.removeFirst();
+    const batch::Arguments request = batch::parse(arguments, QDir::currentPath());
+    if (request.mode != batch::Mode::None) {
+        if (!request.error.isEmpty()) {
+            std::fprintf(stderr, "orvex97: %s\nTry 'orvex97 --help'.\n", request.error.toLocal8Bit().constData());
+            return 2;
+        }
+        auto windows = ApplicationWindows::create({});
+        return BatchRun(*windows).run(request);
+    }
     auto windows = ApplicationWindows::create(arguments);
     windows->Mainform->show();
     return application.exec();
