@@ -56,7 +56,8 @@ Arguments parse(const QStringList &arguments, const QString &currentDir)
     qsizetype next = 1;
     if (option->takesTarget) {
         if (arguments.size() < 2) {
-            parsed.error = QStringLiteral("%1 needs a %2").arg(first, QLatin1String(option->mode == Mode::AddTo ? "archive" : "folder"));
+            parsed.error = QStringLiteral("%1 needs a %2")
+                               .arg(first, QLatin1String(option->mode == Mode::AddTo ? "archive" : "folder"));
             return parsed;
         }
         parsed.target = localPath(arguments[1], currentDir);
@@ -85,18 +86,17 @@ Arguments parse(const QStringList &arguments, const QString &currentDir)
 
 QString usageText()
 {
-    return QStringLiteral(
-        "  --extract-here FILE...       extract each archive into the folder that holds it;\n"
-        "                               members not all under one top folder go into a\n"
-        "                               new folder named after the archive\n"
-        "  --extract-to DIR FILE...     the same, into DIR\n"
-        "  --extract FILE...            ask where to extract, in the extract dialog\n"
-        "  --compress FILE...           ask for a new archive's name, format, level and\n"
-        "                               password, then add FILEs to it\n"
-        "  --add-to ARCHIVE FILE...     add FILEs to ARCHIVE (made when missing) without asking\n"
-        "FILE may be a path or a file:// URL. These modes open no main window; the exit\n"
-        "status is 0 when everything asked was done, 1 when something failed or was\n"
-        "cancelled, and 2 for a wrong command line.\n");
+    return QStringLiteral("  --extract-here FILE...       extract each archive into the folder that holds it;\n"
+                          "                               members not all under one top folder go into a\n"
+                          "                               new folder named after the archive\n"
+                          "  --extract-to DIR FILE...     the same, into DIR\n"
+                          "  --extract FILE...            ask where to extract, in the extract dialog\n"
+                          "  --compress FILE...           ask for a new archive's name, format, level and\n"
+                          "                               password, then add FILEs to it\n"
+                          "  --add-to ARCHIVE FILE...     add FILEs to ARCHIVE (made when missing) without asking\n"
+                          "FILE may be a path or a file:// URL. These modes open no main window; the exit\n"
+                          "status is 0 when everything asked was done, 1 when something failed or was\n"
+                          "cancelled, and 2 for a wrong command line.\n");
 }
 
 }  // namespace batch

@@ -41,7 +41,7 @@ BatchRun::BatchRun(ApplicationWindows &windows)
 
 const QStringList &BatchRun::writtenSuffixes()
 {
-    static const QStringList suffixes{QStringLiteral("zip"),    QStringLiteral("tar.gz"),  QStringLiteral("tar.xz"),
+    static const QStringList suffixes{QStringLiteral("zip"),     QStringLiteral("tar.gz"),  QStringLiteral("tar.xz"),
                                       QStringLiteral("tar.zst"), QStringLiteral("tar.bz2"), QStringLiteral("tar"),
                                       QStringLiteral("7z")};
     return suffixes;
@@ -72,8 +72,8 @@ int BatchRun::run(const batch::Arguments &arguments)
         for (const QString &archive : arguments.files) {
             if (cancelled_)
                 break;
-            const QString parent =
-                arguments.mode == batch::Mode::ExtractTo ? arguments.target : QFileInfo(archive).absolutePath();
+            const QString parent = arguments.mode == batch::Mode::ExtractTo ? arguments.target
+                                                                            : QFileInfo(archive).absolutePath();
             allDone = extractInto(archive, parent) && allDone;
         }
         break;
@@ -114,8 +114,7 @@ bool BatchRun::runOperation(const QString &archive, const OperationTexts &texts,
 {
     orvex::OperationResult result;
     session_.operationFrame().run(
-        texts, [&](orvex::ComponentEvents &events) { result = call(events); }, [] { return QString(); },
-        answering);
+        texts, [&](orvex::ComponentEvents &events) { result = call(events); }, [] { return QString(); }, answering);
     if (result.cancelled || session_.engine.Cancel) {
         cancelled_ = true;
         return false;
@@ -251,8 +250,9 @@ bool BatchRun::makeArchive(const QString &archive, const QStringList &files, int
                                      "says which archive to make")
                           .arg(archive));
     const bool replacing = QFileInfo::exists(archive) || QFileInfo(archive).isSymLink();
-    if (replacing && !platform::confirmBox(owner_, QStringLiteral("Overwrite Existing File: ") + archive + u'?',
-                                           platform::DefaultAnswer::No)) {
+    if (replacing
+        && !platform::confirmBox(owner_, QStringLiteral("Overwrite Existing File: ") + archive + u'?',
+                                 platform::DefaultAnswer::No)) {
         cancelled_ = true;
         return false;
     }

@@ -49,7 +49,8 @@ QString makeStaging(const QString &parent, QString &error)
 {
     QByteArray pattern = QFile::encodeName(QDir(parent).filePath(QStringLiteral(".orvex97-extract-XXXXXX")));
     if (::mkdtemp(pattern.data()) == nullptr) {
-        error = QStringLiteral("Cannot make a folder in %1: %2").arg(parent, QString::fromLocal8Bit(std::strerror(errno)));
+        error =
+            QStringLiteral("Cannot make a folder in %1: %2").arg(parent, QString::fromLocal8Bit(std::strerror(errno)));
         return {};
     }
     return QFile::decodeName(pattern);

@@ -96,7 +96,11 @@ TEST(BatchArguments, ModesTakeTheirTargetAndFilesAsAbsolutePaths)
         {{"--add-to", "/n.zip", "f"}, batch::Mode::AddTo, "/n.zip", {"/d/f"}, ""},
         {{"--compress"}, batch::Mode::Compress, "", {}, "--compress needs at least one file"},
         {{"--extract-to"}, batch::Mode::ExtractTo, "", {}, "--extract-to needs a folder"},
-        {{"--extract-here", "sftp://host/a.zip"}, batch::Mode::ExtractHere, "", {}, "Not a local file: sftp://host/a.zip"},
+        {{"--extract-here", "sftp://host/a.zip"},
+         batch::Mode::ExtractHere,
+         "",
+         {},
+         "Not a local file: sftp://host/a.zip"},
     };
     for (const auto &c : cases) {
         const batch::Arguments parsed = batch::parse(c.arguments, "/d");
@@ -116,14 +120,14 @@ TEST_F(BatchRunTest, ExtractHereKeepsLooseMembersInAFolderOfTheirOwnAndNeverRepl
     const QString project = archive("proj.zip", {"project-1.0/sub/c.txt", "project-1.0/d.txt"});
     const QString note = archive("note.zip", {"notes.txt"});
     ASSERT_EQ(run({"--extract-here", bomb, project, note}), 0);
-    EXPECT_EQ(tree(path("dl")), (QStringList{"bomb/b.txt=b.txt", "bomb/photos/a.jpg=photos/a.jpg", "notes.txt=notes.txt",
-                                             "project-1.0/d.txt=project-1.0/d.txt",
-                                             "project-1.0/sub/c.txt=project-1.0/sub/c.txt"}));
+    EXPECT_EQ(tree(path("dl")),
+              (QStringList{"bomb/b.txt=b.txt", "bomb/photos/a.jpg=photos/a.jpg", "notes.txt=notes.txt",
+                           "project-1.0/d.txt=project-1.0/d.txt", "project-1.0/sub/c.txt=project-1.0/sub/c.txt"}));
     writeFile(path("dl/notes.txt"), "the user's own");
     ASSERT_EQ(run({"--extract-here", bomb, project, note}), 0);
     const QStringList twice = tree(path("dl"));
     for (const char *expected : {"bomb (2)/b.txt=b.txt", "project-1.0 (2)/d.txt=project-1.0/d.txt",
-                                    "notes (2).txt=notes.txt", "notes.txt=the user's own"})
+                                 "notes (2).txt=notes.txt", "notes.txt=the user's own"})
         EXPECT_TRUE(twice.contains(QString::fromUtf8(expected))) << expected;
     EXPECT_EQ(twice.size(), 10);  // and no hidden folder left behind
     EXPECT_EQ(script->shown.size(), 0u);
@@ -136,9 +140,10 @@ TEST_F(BatchRunTest, ExtractHereKeepsLooseMembersInAFolderOfTheirOwnAndNeverRepl
 TEST_F(BatchRunTest, AWrongPasswordIsAskedAgainAndCancelLeavesNothing)
 {
     QDir().mkpath(path("dl"));
-    const QString locked = writeArchive(
-        "dl/locked.zip", ziptest::buildZip({ziptest::traditionalEncrypted(ziptest::stored("a.txt", "secret a"), "right"),
-                                            ziptest::traditionalEncrypted(ziptest::stored("b.txt", "secret b"), "right")}));
+    const QString locked =
+        writeArchive("dl/locked.zip",
+                     ziptest::buildZip({ziptest::traditionalEncrypted(ziptest::stored("a.txt", "secret a"), "right"),
+                                        ziptest::traditionalEncrypted(ziptest::stored("b.txt", "secret b"), "right")}));
     script->passwordAnswers = {{true, "wrong"}};  // then the box is cancelled
     EXPECT_EQ(run({"--extract-here", locked}), 1);
     EXPECT_EQ(passwordBoxes(), 2);
