@@ -29,8 +29,9 @@ int main(int argc, char **argv)
                         "%s"
                         "\n"
                         "Options:\n"
-                        "  -h, --help  show this help and exit\n"
-                        "  --version   show the version and exit\n"
+                        "  --new-archive  open the window and ask for a new archive's name\n"
+                        "  -h, --help     show this help and exit\n"
+                        "  --version      show the version and exit\n"
                         "Qt's own options (-platform, -style, ...) are accepted as well.\n",
                         batch::usageText().toLocal8Bit().constData());
             return 0;
@@ -49,7 +50,11 @@ int main(int argc, char **argv)
         auto windows = ApplicationWindows::create({});
         return BatchRun(*windows).run(request);
     }
-    auto windows = ApplicationWindows::create(arguments);
+    // The launcher's New archive: the window, with New's dialog open.
+    const bool newArchive = arguments == QStringList{QStringLiteral("--new-archive")};
+    auto windows = ApplicationWindows::create(newArchive ? QStringList() : arguments);
     windows->Mainform->show();
+    if (newArchive)
+        QMetaObject::invokeMethod(windows->Mainform.get(), &TMainform::newArchiveFromMenu, Qt::QueuedConnection);
     return application.exec();
 }
