@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -37,7 +38,11 @@ CompressForm::CompressForm(const QStringList &suffixes, const QStringList &encry
     browseButton = new QPushButton(QStringLiteral("&Browse…"), this);
     nameRow->addWidget(nameEdit, 1);
     nameRow->addWidget(browseButton);
-    form->addRow(QStringLiteral("&Archive:"), nameRow);
+    // A row holding a layout gets no buddy of its own: without one the
+    // label would show its '&'.
+    auto *nameLabel = new QLabel(QStringLiteral("&Archive:"), this);
+    nameLabel->setBuddy(nameEdit);
+    form->addRow(nameLabel, nameRow);
 
     formatBox = new QComboBox(this);
     formatBox->setObjectName(QStringLiteral("formatBox"));

@@ -1,6 +1,7 @@
 // Renders the main window offscreen, empty and listing an archive.
 #include "TestApplication.h"
 #include "app/Application.h"
+#include "app/BatchRun.h"
 #include "app/Mainform.h"
 #include "app/OperationFrame.h"
 #include "controls/CaptionHost.h"
@@ -9,6 +10,7 @@
 #include "dialogs/AboutForm.h"
 #include "dialogs/AddForm.h"
 #include "dialogs/CommentForm.h"
+#include "dialogs/CompressForm.h"
 #include "dialogs/EditForm.h"
 #include "dialogs/EditorCaptions.h"
 #include "dialogs/ExtractForm.h"
@@ -97,6 +99,10 @@ int main(int argc, char **argv)
                                            "a changed comment is written as UTF-8."),
                             true, &listing);
         save(comment, out.filePath(QStringLiteral("archive-comment.png")));
+        // Compress… from a file manager's menu.
+        CompressForm compress(BatchRun::writtenSuffixes(), {QStringLiteral("zip")}, &listing);
+        compress.nameEdit->setText(QStringLiteral("/home/ann/Downloads/holiday.zip"));
+        save(compress, out.filePath(QStringLiteral("compress-dialog.png")));
     }
     {
         // View > As folders, inside docs/; then a filter over the flat list.
