@@ -166,9 +166,15 @@ bool BatchRun::extractInto(const QString &archive, const QString &parent)
 
 bool BatchRun::extractAsked(const QStringList &archives)
 {
-    // The dialog is asked once, for the first archive, and its choices
-    // apply to every one.
-    if (!open(archives.front()))
+    // The dialog is asked once, for the first archive that can be read, and
+    // its choices apply to every one.
+    qsizetype first = 0;
+    while (first < archives.size() && !open(archives[first])) {
+        if (cancelled_)
+            return false;
+        ++first;
+    }
+    if (first == archives.size())
         return false;
     TZipEngine &engine = session_.engine;
     const ExtractContext context{
@@ -183,8 +189,8 @@ bool BatchRun::extractAsked(const QStringList &archives)
     }
     if (choices.ExtractDir == TDirTree::NoPath)
         return failed(QStringLiteral("Error :No directory selected"));
-    bool allDone = true;
-    for (const QString &archive : archives) {
+    bool allDone = first == 0;
+    for (const QString &archive : archives.mid(first)) {
         if (cancelled_)
             break;
         if (session_.archivePath() != archive && !open(archive)) {

@@ -166,9 +166,11 @@ TEST_F(BatchRunTest, ExtractAsksWhereOnceForEveryArchive)
         dialog.okClicked();
     });
     QDir().mkpath(path("out"));
-    EXPECT_EQ(run({"--extract", bomb, note}), 0);
+    // An archive that cannot be read is said at the end; the others are extracted.
+    EXPECT_EQ(run({"--extract", path("dl/gone.zip"), bomb, note}), 1);
     EXPECT_EQ(tree(path("out")),
               (QStringList{"bomb/b.txt=b.txt", "bomb/photos/a.jpg=photos/a.jpg", "note/notes.txt=notes.txt"}));
+    EXPECT_EQ(lastShown().text, "No such archive: " + path("dl/gone.zip"));
 }
 
 TEST_F(BatchRunTest, CompressMakesAnArchivePeersReadAndReplacesOneOnlyWhenTold)
