@@ -144,15 +144,48 @@ void GridModel::replaceDataRows(std::vector<GridRow> rows)
     endResetModel();
 }
 
+GridModel::~GridModel()
+{
+    if (discarding_.joinable())
+        discarding_.join();
+}
+
 void GridModel::retainDataRows(const std::function<bool(const GridRow &)> &keep)
 {
     beginResetModel();
-    const auto firstData = rows_.begin() + fixedRows_;
-    rows_.erase(std::remove_if(firstData, rows_.end(), [&keep](const GridRow &row) { return !keep(row); }),
-                rows_.end());
+    // The rows kept move to the front in their order, the others gather
+    // behind them. A dropped row's icons go here, on the window's thread:
+    // an icon's last copy takes its pixmaps with it.
+    auto kept = rows_.begin() + fixedRows_;
+    for (auto row = kept; row != rows_.end(); ++row) {
+        if (!keep(*row)) {
+            for (GridCell &cell : *row)
+                cell.Icon = QIcon();
+            continue;
+        }
+        if (row != kept)
+            std::swap(*kept, *row);
+        ++kept;
+    }
+    // New memory costs more than moving rows: the smaller part moves to a
+    // vector of its own.
+    std::vector<GridRow> dropped;
+    if (kept - rows_.begin() < rows_.end() - kept) {
+        std::vector<GridRow> keptRows(std::make_move_iterator(rows_.begin()), std::make_move_iterator(kept));
+        dropped.swap(rows_);
+        rows_.swap(keptRows);
+    } else {
+        dropped.assign(std::make_move_iterator(kept), std::make_move_iterator(rows_.end()));
+        rows_.erase(kept, rows_.end());
+    }
     if (rows_.empty())
         rows_.emplace_back();  // a grid keeps one row
     endResetModel();
+    if (discarding_.joinable())
+        discarding_.join();
+    if (!dropped.empty())
+        // Only texts are left in them, whose shared counts are atomic.
+        discarding_ = std::thread([rows = std::move(dropped)]() mutable { rows.clear(); });
 }
 
 void GridModel::clearCells()

@@ -105,3 +105,26 @@ TEST(GridModel, ACellsIconIsItsDecorationAndMovesWithItsRow)
     EXPECT_TRUE(model.icon(3, 9).isNull());
     EXPECT_THROW(model.setIcon(1, 1, QIcon(pixmap)), EInvalidGridOperation);
 }
+
+TEST(GridModel, RetainingKeepsTheChosenRowsInTheirOrderBehindTheTitle)
+{
+    // Few kept and most kept take different ways through.
+    const struct {
+        QStringList data;
+        QString keptLetters;
+        QStringList expected;
+    } cases[] = {
+        {{"a", "x", "b", "y", "z"}, "ab", {"a", "b"}},
+        {{"a", "x", "b", "c", "d"}, "abcd", {"a", "b", "c", "d"}},
+        {{"x", "y"}, "", {}},
+        {{"a", "b"}, "ab", {"a", "b"}},
+    };
+    for (const auto &c : cases) {
+        GridModel model;
+        fill(model, c.data);
+        model.setIcon(0, 2, QIcon(QPixmap(4, 4)));
+        model.retainDataRows([&c](const GridRow &row) { return c.keptLetters.contains(row.front().Text); });
+        EXPECT_EQ(dataColumn(model), c.expected) << c.data.join(',').toStdString();
+        EXPECT_EQ(model.text(0, 0), "Title");
+    }
+}
