@@ -124,32 +124,38 @@ bool BatchRun::runOperation(const QString &archive, const OperationTexts &texts,
     return true;
 }
 
-OperationTexts BatchRun::extractTexts(const QString &archive, const QString &target)
+bool BatchRun::madeFolder(const QString &folder)
 {
-    return {QStringLiteral("Extracting file(s)"),
-            QStringLiteral("Beginning Extract from ") + archive + QStringLiteral(" to ") + target,
-            QStringLiteral("Error in Extract; Fatal DLL Exception"), QString()};
+    const QString problem = newdir::createPath(folder);
+    return problem.isEmpty() || failed(QStringLiteral("Cannot make the folder %1: %2").arg(folder, problem));
+}
+
+bool BatchRun::extractAll(const QString &archive, const QString &target, const ExtractOptionChoices &options,
+                          const QString &shownTarget)
+{
+    TZipEngine &engine = session_.engine;
+    engine.ExtrOptions = extractOptionsFor(options);
+    orvex::ExtractRequest request = engine.extractRequest();
+    request.specs.clear();
+    request.target = QFile::encodeName(target).toStdString();
+    PasswordQuestion passwords(engine, owner_);
+    return runOperation(
+        archive, extractTexts(archive, shownTarget.isEmpty() ? target : shownTarget),
+        [&](orvex::ComponentEvents &events) { return engine.Extract(std::move(request), events); }, &passwords);
 }
 
 bool BatchRun::extractInto(const QString &archive, const QString &parent)
 {
     if (!open(archive))
         return false;
-    if (const QString problem = newdir::createPath(parent); !problem.isEmpty())
-        return failed(QStringLiteral("Cannot make the folder %1: %2").arg(parent, problem));
+    if (!madeFolder(parent))
+        return false;
     QString error;
     const QString staging = extract_placement::makeStaging(parent, error);
     if (staging.isEmpty())
         return failed(error);
-    TZipEngine &engine = session_.engine;
-    engine.ExtrOptions = extractOptionsFor({.dirNames = true, .overwrite = false, .updateOnly = false});
-    orvex::ExtractRequest request = engine.extractRequest();
-    request.specs.clear();
-    request.target = QFile::encodeName(staging).toStdString();
-    PasswordQuestion passwords(engine, owner_);
-    const bool wentWell = runOperation(
-        archive, extractTexts(archive, parent),
-        [&](orvex::ComponentEvents &events) { return engine.Extract(std::move(request), events); }, &passwords);
+    const bool wentWell =
+        extractAll(archive, staging, {.dirNames = true, .overwrite = false, .updateOnly = false}, parent);
     // A cancelled extraction leaves nothing behind.
     if (cancelled_) {
         platform::removeTree(staging);
@@ -200,26 +206,19 @@ bool BatchRun::extractAsked(const QStringList &archives)
         QString target = choices.ExtractDir;
         if (choices.IntoArchiveFolder)
             target = extract_target::folderBelow(target, extract_target::archiveFolderName(archive));
-        if (const QString problem = newdir::createPath(target); !problem.isEmpty()) {
-            allDone = failed(QStringLiteral("Cannot make the folder %1: %2").arg(target, problem));
+        if (!madeFolder(target)) {
+            allDone = false;
             continue;
         }
-        engine.ExtrOptions = extractOptionsFor({.dirNames = choices.ExpandDirs,
-                                                .overwrite = choices.OverwriteFiles,
-                                                .updateOnly = choices.ExtractUpdateOnly});
-        orvex::ExtractRequest request = engine.extractRequest();
-        request.specs.clear();
-        request.target = QFile::encodeName(target).toStdString();
-        PasswordQuestion passwords(engine, owner_);
-        allDone = runOperation(
-                      archive, extractTexts(archive, target),
-                      [&](orvex::ComponentEvents &events) { return engine.Extract(std::move(request), events); },
-                      &passwords)
+        allDone = extractAll(archive, target,
+                             {.dirNames = choices.ExpandDirs,
+                              .overwrite = choices.OverwriteFiles,
+                              .updateOnly = choices.ExtractUpdateOnly})
                   && allDone;
         // Files kept rather than replaced are said, as the window says them.
         if (engine.LastKeptFiles > 0)
             failures_ << archive + QStringLiteral(": ")
-                             + extractResultText(engine, QStringLiteral(" file(s) were extracted"));
+                             + extractResultText(engine, extractTexts(archive, target).countSuffix);
     }
     return allDone;
 }

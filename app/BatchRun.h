@@ -6,6 +6,7 @@
 
 #include "app/BatchArguments.h"
 #include "app/OperationFrame.h"
+#include "engine/EngineOptions.h"
 
 #include <QString>
 #include <QStringList>
@@ -33,6 +34,12 @@ private:
     // false unless all went well.
     bool extractInto(const QString &archive, const QString &parent);
     bool extractAsked(const QStringList &archives);
+    // Every member of the archive just opened into `target`; the status
+    // window names `shownTarget` when one is given.
+    bool extractAll(const QString &archive, const QString &target, const ExtractOptionChoices &options,
+                    const QString &shownTarget = {});
+    // False, with the failure said, when `folder` cannot be made.
+    bool madeFolder(const QString &folder);
     bool compress(const QStringList &files);
     bool addTo(const QString &archive, const QStringList &files);
     // Makes `archive` anew from `files` beside it, then puts it in place;
@@ -46,7 +53,6 @@ private:
     using EngineCall = std::function<orvex::OperationResult(orvex::ComponentEvents &events)>;
     bool runOperation(const QString &archive, const OperationTexts &texts, const EngineCall &call,
                       orvex::ComponentEvents *answering = nullptr);
-    static OperationTexts extractTexts(const QString &archive, const QString &target);
 
     ApplicationWindows &windows_;
     ArchiveSession &session_;

@@ -73,10 +73,7 @@ void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialo
         if (!madeFolder(targetDir))
             return;
     }
-    const OperationTexts texts{QStringLiteral("Extracting file(s)"),
-                               QStringLiteral("Beginning Extract from ") + archive + QStringLiteral(" to ") + targetDir,
-                               QStringLiteral("Error in Extract; Fatal DLL Exception"),
-                               QStringLiteral(" file(s) were extracted")};
+    const OperationTexts texts = extractTexts(archive, targetDir);
     PasswordQuestion passwords(engine, parent);
     // Kept as the component's settings: the last extraction's choices.
     engine.ExtrOptions = extractOptionsFor(
@@ -90,6 +87,13 @@ void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialo
     session.operationFrame().run(
         texts, [&](orvex::ComponentEvents &events) { engine.Extract(std::move(request), events); },
         [&engine, &texts] { return extractResultText(engine, texts.countSuffix); }, &passwords);
+}
+
+OperationTexts extractTexts(const QString &archive, const QString &target)
+{
+    return {QStringLiteral("Extracting file(s)"),
+            QStringLiteral("Beginning Extract from ") + archive + QStringLiteral(" to ") + target,
+            QStringLiteral("Error in Extract; Fatal DLL Exception"), QStringLiteral(" file(s) were extracted")};
 }
 
 QString extractResultText(const TZipEngine &engine, const QString &countSuffix)
