@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 namespace otherformats {
@@ -208,31 +209,86 @@ bool ArchiveSource::open(int fd, const std::string &name, const std::optional<st
     }
     size_ = uint64_t(st.st_size);
     rawName_ = name;
-    enableFormats(archive_);
-    enableFilters(archive_);
-    // libarchive refuses an empty passphrase; none is the same answer.
-    if (password && !password->empty() && archive_read_add_passphrase(archive_, password->c_str()) != ARCHIVE_OK) {
-        error = this->error();
-        return false;
+    if (decodeOnAThread_)
+        startDecoding();
+    bool opened = openReader(archive_, password);
+    if (!opened && decoding_) {
+        // Damaged before libarchive could tell the format: read as libarchive's
+        // own filter reads it, which tells that damage as it always has.
+        decoding_.reset();
+        compression_ = Compression::None;
+        archive_read_free(archive_);
+        archive_ = archive_read_new();
+        opened = archive_ && ::lseek(fd_.get(), 0, SEEK_SET) == 0 && openReader(archive_, password);
     }
-    if (!openReader(archive_)) {
-        error = this->error();
+    if (!opened) {
+        error = archive_ ? this->error() : "out of memory";
         return false;
     }
     cpioHeaders_ = std::make_unique<CpioHeaders>(fd_.get(), &enableFilters, MaxNameLength);
     return true;
 }
 
-// Our own callbacks rather than archive_read_open_fd(), so that each read
-// can tell how far into the file the reading has come.
-bool ArchiveSource::openReader(archive *a)
+void ArchiveSource::startDecoding()
 {
+    std::array<uint8_t, 10> head{};
+    const ssize_t got = ::pread(fd_.get(), head.data(), head.size(), 0);
+    const Compression compression = compressionOf(head.data(), got > 0 ? size_t(got) : 0);
+    // A gzip header's time, which libarchive's filter gives a lone stream.
+    if (compression == Compression::Gzip && got == ssize_t(head.size()))
+        gzipModified_ = uint32_t(head[4]) | uint32_t(head[5]) << 8 | uint32_t(head[6]) << 16 | uint32_t(head[7]) << 24;
+    // No limit of its own: the reader's address space bounds it, as it
+    // bounds libarchive's filters.
+    auto decoder = makeDecoder(compression, std::clamp(std::thread::hardware_concurrency(), 1u, 8u), UINT64_MAX);
+    if (!decoder)
+        return;
+    auto decoding = std::make_unique<DecodingThread>(fd_.get(), std::move(decoder));
+    if (!decoding->started())
+        return;
+    decoding_ = std::move(decoding);
+    compression_ = compression;
+}
+
+// Our own callbacks rather than archive_read_open_fd(), so that each read
+// can tell how far into the file the reading has come. Decoded bytes can
+// only be read on: no skip or seek.
+bool ArchiveSource::openReader(archive *a, const std::optional<std::string> &password)
+{
+    enableFormats(a);
+    enableFilters(a);
+    // libarchive refuses an empty passphrase; none is the same answer.
+    if (password && !password->empty() && archive_read_add_passphrase(a, password->c_str()) != ARCHIVE_OK)
+        return false;
+    return openPrepared(a);
+}
+
+bool ArchiveSource::openPrepared(archive *a)
+{
+    archive_read_set_callback_data(a, this);
+    if (decoding_) {
+        archive_read_set_read_callback(a, &ArchiveSource::readDecoded);
+        return archive_read_open1(a) == ARCHIVE_OK;
+    }
     block_.resize(BlockSize);
     archive_read_set_read_callback(a, &ArchiveSource::readBlock);
     archive_read_set_skip_callback(a, &ArchiveSource::skipBytes);
     archive_read_set_seek_callback(a, &ArchiveSource::seekTo);
-    archive_read_set_callback_data(a, this);
     return archive_read_open1(a) == ARCHIVE_OK;
+}
+
+la_ssize_t ArchiveSource::readDecoded(archive *a, void *self, const void **buffer)
+{
+    auto *source = static_cast<ArchiveSource *>(self);
+    DecodingThread::Piece piece;
+    if (!source->decoding_->next(piece)) {
+        const int number = source->decoding_->errorNumber();
+        archive_set_error(a, number ? number : EILSEQ, "%s", source->decoding_->error().c_str());
+        return -1;
+    }
+    *buffer = piece.data;
+    source->decodedFrom_ = std::max(source->decodedFrom_, piece.fileOffset);
+    source->reached(piece.fileOffset);
+    return la_ssize_t(piece.size);
 }
 
 la_ssize_t ArchiveSource::readBlock(archive *a, void *self, const void **buffer)
@@ -297,6 +353,14 @@ ArchiveSource::Next ArchiveSource::next()
         if (status == ARCHIVE_EOF) {
             if (!begun_ && readZerosAsStream())
                 continue;
+            // The stream's damage after the archive's end: a checksum at the
+            // stream's end that says its content is not what was packed,
+            // or a stream cut short. A lone stream's damage is its one
+            // entry's, told when that is read.
+            if (decoding_ && !isRaw() && !decoding_->wholeToItsEnd()) {
+                streamError_ = decoding_->error();
+                return Next::Failed;
+            }
             return Next::End;
         }
         begun_ = true;
@@ -326,14 +390,17 @@ bool ArchiveSource::readZerosAsStream()
         return false;
     onlyZeros_ = true;
     // A plain file of zeros is no stream of anything.
-    if (archive_filter_count(archive_) <= 1)
+    if (!filtered())
         return false;
     archive *stream = archive_read_new();
     if (!stream)
         return false;
     archive_read_support_format_raw(stream);
     enableFilters(stream);
-    if (::lseek(fd_.get(), 0, SEEK_SET) != 0 || !openReader(stream)) {
+    // A rare case, read again by libarchive's filters alone.
+    decoding_.reset();
+    compression_ = Compression::None;
+    if (::lseek(fd_.get(), 0, SEEK_SET) != 0 || !openPrepared(stream)) {
         archive_read_free(stream);
         return false;
     }
@@ -362,6 +429,8 @@ Entry ArchiveSource::describe() const
     if (archive_entry_mtime_is_set(e)) {
         out.modified = int64_t(archive_entry_mtime(e));
         out.modifiedNanos = uint32_t(std::clamp<long>(archive_entry_mtime_nsec(e), 0, 999999999));
+    } else if (isRaw() && decoding_ && gzipModified_ != 0) {
+        out.modified = int64_t(gzipModified_);
     }
     if (archive_entry_uid(e) >= 0 && archive_entry_uid(e) <= UINT32_MAX)
         out.uid = uint32_t(archive_entry_uid(e));
@@ -418,6 +487,8 @@ std::string ArchiveSource::error() const
 {
     if (headerRefused())
         return refusedHeader_;
+    if (!streamError_.empty())
+        return streamError_;
     const char *message = archive_error_string(archive_);
     return message ? message : "the archive cannot be read";
 }
@@ -429,7 +500,12 @@ bool ArchiveSource::isZip() const
 
 bool ArchiveSource::isPlainZip() const
 {
-    return isZip() && archive_filter_count(archive_) <= 1;
+    return isZip() && !filtered();
+}
+
+bool ArchiveSource::filtered() const
+{
+    return decoding_ || archive_filter_count(archive_) > 1;
 }
 
 bool ArchiveSource::isRaw() const
@@ -444,12 +520,16 @@ std::string ArchiveSource::formatName() const
 
 std::string ArchiveSource::filterName() const
 {
+    if (decoding_)
+        return filterNameOf(compression_);
     // Filter 0 is the outermost; the last one is the file itself ("none").
     return archive_filter_count(archive_) > 1 ? text(archive_filter_name(archive_, 0)) : "none";
 }
 
 uint64_t ArchiveSource::bytesRead() const
 {
+    if (decoding_)
+        return decodedFrom_;
     const la_int64_t read = archive_filter_bytes(archive_, -1);
     return read > 0 ? uint64_t(read) : 0;
 }

@@ -4,6 +4,7 @@
 
 #include "engine/common/UniqueFd.h"
 #include "engine/otherformats/CpioHeaders.h"
+#include "engine/otherformats/DecodingThread.h"
 #include "engine/otherformats/FormatNames.h"
 #include "engine/otherformats/OtherFormats.h"
 #include "engine/otherformats/Utf8Names.h"
@@ -52,6 +53,9 @@ public:
     Problem unreadable() const;
 
     archive *handle() const { return archive_; }
+    // Off: every compression is left to libarchive's own filters, as in a
+    // process that may not start threads. On by default.
+    void decodeOnAThread(bool on) { decodeOnAThread_ = on; }
     std::string error() const;
     // A header refused before libarchive read it (CpioHeaders) ended the reading.
     bool headerRefused() const { return !refusedHeader_.empty(); }
@@ -80,9 +84,17 @@ private:
     std::function<void(uint64_t)> progressTold_;
     std::vector<char> block_;
     static la_ssize_t readBlock(archive *, void *self, const void **buffer);
+    static la_ssize_t readDecoded(archive *, void *self, const void **buffer);
     static la_int64_t skipBytes(archive *, void *self, la_int64_t request);
     static la_int64_t seekTo(archive *, void *self, la_int64_t offset, int whence);
-    bool openReader(archive *a);
+    // Opens `a` with our formats, filters and callbacks.
+    bool openReader(archive *a, const std::optional<std::string> &password);
+    // The same for a reader whose formats and filters are chosen.
+    bool openPrepared(archive *a);
+    // Starts decoding a compression read faster here than by libarchive.
+    void startDecoding();
+    // Compressed, by libarchive's filters or here.
+    bool filtered() const;
     void reached(uint64_t position);
     std::string rawName_;
     uint64_t size_ = 0;
@@ -90,6 +102,12 @@ private:
     std::unique_ptr<CpioHeaders> cpioHeaders_;
     std::string refusedHeader_;  // why next() read no further header
     bool begun_ = false;         // next() has found an entry
+    bool decodeOnAThread_ = true;
+    Compression compression_ = Compression::None;  // decoded here, by decoding_
+    std::unique_ptr<DecodingThread> decoding_;
+    uint32_t gzipModified_ = 0;  // the gzip header's time, 0 for none
+    uint64_t decodedFrom_ = 0;   // how far into the file decoding_ had read for the last block
+    std::string streamError_;    // the stream's damage after the archive's end
     bool onlyZeros_ = false;
 
     // An empty tar: its content read again as one lone stream when it holds

@@ -3,8 +3,8 @@
 // no descriptors but its pipes and the archive, a working folder that no
 // longer exists, limits on memory, processor time and file size, and a
 // seccomp filter that refuses every call that writes, removes or renames a
-// file, starts a program (unless it is to become one), opens a socket or
-// signals another process.
+// file, starts a program or a second process (unless it is to become a
+// program; threads it may start), opens a socket or signals another process.
 
 #include <cstdint>
 

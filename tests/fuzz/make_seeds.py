@@ -218,6 +218,23 @@ def other_formats(p, tree):
                        ("sparse.tar", sparse_tar())):
         with open(p(name), "wb") as f:
             f.write(data)
+    # The decoders that run on a thread of their own: several gzip members
+    # (as pigz and cat make), an xz of several blocks and streams with
+    # padding, zstd frames, bzip2 streams.
+    half = len(plain) // 2
+    streams = {"members.tar.gz": gzip.compress(plain[:half], mtime=0) + gzip.compress(plain[half:], mtime=0),
+               "streams.tar.xz": b"".join(lzma.compress(plain[i:i + 4096]) for i in range(0, len(plain), 4096))
+               + bytes(4)}
+    if shutil.which("xz"):
+        streams["blocks.tar.xz"] = subprocess.run(["xz", "-T2", "--block-size=2048", "-c"], input=plain,
+                                                  stdout=subprocess.PIPE, check=True).stdout
+    for tool, name in (("zstd", "frames.tar.zst"), ("bzip2", "streams.tar.bz2")):
+        if shutil.which(tool):
+            streams[name] = b"".join(subprocess.run([tool, "-q", "-c"], input=part, stdout=subprocess.PIPE,
+                                                    check=True).stdout for part in (plain[:half], plain[half:]))
+    for name, data in streams.items():
+        with open(p(name), "wb") as f:
+            f.write(data)
     # No bombs: each execution of one would spend the whole output budget.
     hostilearchives.write_all(p(""), "/tmp/orvex-seed-outside", bombs=False)
 
