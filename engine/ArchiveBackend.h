@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -170,6 +171,12 @@ public:
     // disk. `listing` is what list() returned.
     virtual StreamOutcome readEntries(const std::vector<ArchiveEntry> &listing, const std::string &nameCharset,
                                       EntrySink &sink, ArchiveEvents &events) = 0;
+
+    // The format list() would name, when list() has to read the whole
+    // archive to find its entries (a compressed tar, whose headers lie all
+    // through its stream): an operation on every member, which reads the
+    // archive anyway, then need not list it first. None: list() is cheap.
+    virtual std::optional<std::string> formatWithoutListing() const { return std::nullopt; }
 
     // False for a format only read: add, remove and rename then refuse, said
     // once, by whoever calls them (the component names the format).

@@ -220,7 +220,7 @@ void OtherFormatBackend::list(const std::string &, ArchiveEvents &events, Archiv
         password_ = answered;
     }
     listing.format = read.format.empty() ? detection_.format : read.format;
-    if (detection_.filter != "none" && !detection_.filter.empty())
+    if (compressed())
         listing.format += " (" + detection_.filter + ")";
     encrypted_ = read.hasEncrypted || !password_.empty();
     listedWhole_ = read.complete && read.problems.empty();
@@ -238,6 +238,24 @@ void OtherFormatBackend::list(const std::string &, ArchiveEvents &events, Archiv
                                     + (passedOver.empty() ? std::string() : ": " + passedOver.front());
         throw EEntriesPassedOver(message, std::move(passedOver));
     }
+}
+
+bool OtherFormatBackend::compressed() const
+{
+    return detection_.filter != "none" && !detection_.filter.empty();
+}
+
+std::optional<std::string> OtherFormatBackend::formatWithoutListing() const
+{
+    // Uncompressed, a tar's listing seeks from header to header. Only
+    // formats that encrypt nothing, since the listing is what tells whether
+    // a password must be asked for.
+    const std::string &format = detection_.format;
+    const bool unencrypted = format.find("tar") != std::string::npos || format.find("pax") != std::string::npos
+                             || format.find("cpio") != std::string::npos || format == "raw";
+    if (!compressed() || !unencrypted)
+        return std::nullopt;
+    return format + " (" + detection_.filter + ")";
 }
 
 OperationResult OtherFormatBackend::extract(const ExtractRequest &request, const std::vector<ArchiveEntry> &listing,

@@ -28,6 +28,7 @@ public:
                               ArchiveEvents &events) override;
     // Written when its format is, and when nothing read says otherwise: a
     // listing that met damage or encryption leaves it read-only.
+    std::optional<std::string> formatWithoutListing() const override;
     bool writable() const override;
     WriteAbilities abilities() const override;
     OperationResult add(const AddRequest &request, ArchiveEvents &events) override;
@@ -36,6 +37,7 @@ public:
 
 private:
     bool refuseChange(ArchiveEvents &events) const;
+    bool compressed() const;
     // A new archive in place of the old one: `fill` writes into the output,
     // given a function that copies the old entries through the output's
     // nameFor; true once the new archive is in place.

@@ -150,7 +150,28 @@ void TZipEngine::ReadDirectory(orvex::ComponentEvents &events)
     readMembers(zipFilename_, events);
 }
 
-void TZipEngine::readMembers(const std::string &name, orvex::ComponentEvents &events)
+bool TZipEngine::setZipFilenameForAll(const std::string &name)
+{
+    orvex::ComponentEvents &events = this->events();
+    std::unique_ptr<orvex::ArchiveBackend> backend;
+    if (orvex::ArchiveDirectoryReader::archiveExists(name)) {
+        backend = orvex::chooseBackend(absolutePath(name), libraries_, [&events] { return events.stopRequested(); });
+        if (std::optional<std::string> format = backend->formatWithoutListing()) {
+            zipFilename_ = name;
+            otherFormat_ = std::move(*format);
+            splitParts_ = 1;
+            entries_.clear();
+            comments_.clear();
+            backend_ = std::move(backend);
+            return false;
+        }
+    }
+    readMembers(name, events, std::move(backend));
+    return true;
+}
+
+void TZipEngine::readMembers(const std::string &name, orvex::ComponentEvents &events,
+                             std::unique_ptr<orvex::ArchiveBackend> chosen)
 {
     // A cancel is for this read only, however it ends.
     struct ClearCancel {
@@ -158,7 +179,7 @@ void TZipEngine::readMembers(const std::string &name, orvex::ComponentEvents &ev
         ~ClearCancel() { cancel = false; }
     } clearCancel{Cancel};
     orvex::ArchiveListing read;
-    std::unique_ptr<orvex::ArchiveBackend> backend;
+    std::unique_ptr<orvex::ArchiveBackend> backend = std::move(chosen);
     auto makeCurrent = [&] {
         zipFilename_ = name;
         otherFormat_ = std::move(read.format);
@@ -169,7 +190,8 @@ void TZipEngine::readMembers(const std::string &name, orvex::ComponentEvents &ev
     };
     if (!orvex::ArchiveDirectoryReader::archiveExists(name))
         return makeCurrent();
-    backend = orvex::chooseBackend(absolutePath(name), libraries_, [&events] { return events.stopRequested(); });
+    if (!backend)
+        backend = orvex::chooseBackend(absolutePath(name), libraries_, [&events] { return events.stopRequested(); });
     if (events.stopRequested())
         throw EReadCancelled("Reading the archive was cancelled");
     // The reader has closed the file by the time it returns, so a handler may

@@ -46,6 +46,11 @@ public:
     // The same two with their events going to `events` instead of the handlers.
     void setZipFilename(const std::string &name, orvex::ComponentEvents &events);
     void ReadDirectory(orvex::ComponentEvents &events);
+    // Makes `name` current for one Test or Extract of all its members,
+    // which reads the whole archive anyway: an archive whose listing reads
+    // it whole too (a compressed tar) is not listed, and false says so
+    // (EntryCount() is then 0); any other is read as setZipFilename reads it.
+    bool setZipFilenameForAll(const std::string &name);
 
     // The format of an archive our ZIP engine does not read, as libarchive
     // names it ("7-Zip", "GNU tar format"), with its compression when it has
@@ -213,7 +218,8 @@ public:
 private:
     class HandlerEvents;
     // Reads the member list of `name` and makes both current; see ReadDirectory.
-    void readMembers(const std::string &name, orvex::ComponentEvents &events);
+    void readMembers(const std::string &name, orvex::ComponentEvents &events,
+                     std::unique_ptr<orvex::ArchiveBackend> chosen = nullptr);
     // The current archive's backend; chosen now when no list was read yet.
     orvex::ArchiveBackend &backend();
     // True, with the refusal said, when the current archive is read-only;

@@ -425,8 +425,10 @@ int deleteCommand(std::span<char *const> arguments)
 // password source from the options, then the archive's directory. ExitOk
 // to go on, also after a read that failed but listed members: those of a
 // damaged archive, found by their local headers, which the operation takes
-// from the same walk and names one by one where broken.
-int openForReading(TZipEngine &engine, const ParsedArguments &parsed, cli::PasswordSource &passwords)
+// from the same walk and names one by one where broken. `forAll`: the
+// operation takes every member, and an archive that is only listed by
+// reading it whole (a compressed tar) is read once, by the operation.
+int openForReading(TZipEngine &engine, const ParsedArguments &parsed, cli::PasswordSource &passwords, bool forAll)
 {
     if (!takeCharset(parsed, engine))
         return ExitUsage;
@@ -438,14 +440,18 @@ int openForReading(TZipEngine &engine, const ParsedArguments &parsed, cli::Passw
         writeError("No such archive: " + parsed.operands[0]);
         return ExitFailed;
     }
+    bool listed = true;
     const bool read = runOperation(engine, [&] {
         try {
-            engine.setZipFilename(parsed.operands[0]);
+            if (forAll)
+                listed = engine.setZipFilenameForAll(parsed.operands[0]);
+            else
+                engine.setZipFilename(parsed.operands[0]);
         } catch (const orvex::EArchiveDisagreement &) {
             // The operation reports the same members as it meets them.
         }
     });
-    return read || engine.EntryCount() > 0 ? ExitOk : ExitFailed;
+    return read || !listed || engine.EntryCount() > 0 ? ExitOk : ExitFailed;
 }
 
 int extractCommand(std::span<char *const> arguments)
@@ -459,7 +465,10 @@ int extractCommand(std::span<char *const> arguments)
     ConsoleReporter reporter(engine);
     catchStopSignals(&engine);
     cli::PasswordSource passwords(&stopSignal, stopWake(), [](std::string_view name) { return terminalText(name); });
-    if (const int exitCode = openForReading(engine, *parsed, passwords); exitCode != ExitOk)
+    const auto given = [&](const char *flag) { return parsed->options.count(flag) != 0; };
+    // Update and freshen compare the members' times with the files'.
+    const bool forAll = parsed->operands.size() == 1 && !given("update") && !given("freshen");
+    if (const int exitCode = openForReading(engine, *parsed, passwords, forAll); exitCode != ExitOk)
         return exitCode;
     engine.ExtrBaseDir = parsed->options.count("to") ? parsed->options.at("to") : ".";
     std::error_code ignored;
@@ -471,7 +480,6 @@ int extractCommand(std::span<char *const> arguments)
         writeError("No such directory: " + engine.ExtrBaseDir);
         return ExitFailed;
     }
-    const auto given = [&](const char *flag) { return parsed->options.count(flag) != 0; };
     engine.ExtrOptions = extractOptionsFor({.dirNames = given("paths"),
                                             .overwrite = given("overwrite"),
                                             .updateOnly = given("update"),
@@ -499,7 +507,8 @@ int testCommand(std::span<char *const> arguments)
     ConsoleReporter reporter(engine);
     catchStopSignals(&engine);
     cli::PasswordSource passwords(&stopSignal, stopWake(), [](std::string_view name) { return terminalText(name); });
-    if (const int exitCode = openForReading(engine, *parsed, passwords); exitCode != ExitOk)
+    if (const int exitCode = openForReading(engine, *parsed, passwords, parsed->operands.size() == 1);
+        exitCode != ExitOk)
         return exitCode;
     return runOnNames(
         engine, reporter, *parsed, [&] { engine.Test(); }, " file(s) passed the test");

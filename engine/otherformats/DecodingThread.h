@@ -69,7 +69,7 @@ private:
     size_t inputAt_ = 0, inputEnd_ = 0;
     uint64_t fileOffset_ = 0;
     bool fileEnded_ = false;
-    bool restarted_ = false;    // decoding a further stream after the first
+    bool restarted_ = false;  // decoding a further stream after the first
     uint64_t producedSinceRestart_ = 0;
 
     std::mutex mutex_;

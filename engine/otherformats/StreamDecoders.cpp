@@ -91,7 +91,10 @@ public:
         Step step{inLength - stream_.avail_in, outLength - stream_.avail_out, Status::Going};
         switch (status) {
         case LZMA_OK: return step;
-        case LZMA_STREAM_END: started_ = false; step.status = Status::End; return step;
+        case LZMA_STREAM_END:
+            started_ = false;
+            step.status = Status::End;
+            return step;
         case LZMA_MEM_ERROR:
         case LZMA_MEMLIMIT_ERROR: return fail(step, "Lzma library error: Cannot allocate memory", ENOMEM);
         case LZMA_BUF_ERROR: return fail(step, "Lzma library error:  No progress is possible");

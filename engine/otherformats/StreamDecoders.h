@@ -6,14 +6,14 @@
 // bytes, where libarchive's own filters would decode on the thread that also
 // parses the archive.
 
+#include "engine/otherformats/WriteFormat.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 
 namespace otherformats {
-
-enum class Compression { None, Gzip, Xz, Zstd, Bzip2 };
 
 // The compression a stream's first bytes announce; None for anything else.
 Compression compressionOf(const uint8_t *head, size_t length);
