@@ -46,6 +46,7 @@
 #include "app/PlainWords.h"
 #include "app/cli/Console.h"
 #include "app/cli/Convert.h"
+#include "app/cli/HeapChoice.h"
 #include "app/cli/PasswordSource.h"
 #include "app/cli/TerminalText.h"
 #include "engine/ArchiveDirectoryReader.h"
@@ -572,7 +573,8 @@ int usage()
 
 int main(int argc, char *argv[])
 {
-    platform::startWithHugePageHeap(argv);
+    platform::startWithHugePageHeap(
+        argv, cli::wantsHugePageHeap(std::span<char *const>(argv + 1, argc > 0 ? size_t(argc - 1) : 0)));
     platform::readTimeZoneOnce();
     if (argc < 2)
         return usage();
