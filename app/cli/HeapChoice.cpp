@@ -18,8 +18,7 @@ namespace {
 // know here makes a wrong guess, which costs time, never a result.
 std::optional<std::string> firstOperand(std::span<char *const> arguments)
 {
-    static constexpr std::array<std::string_view, 4> valued = {"--charset", "--password-file", "--to",
-                                                               "--base-folder"};
+    static constexpr std::array<std::string_view, 4> valued = {"--charset", "--password-file", "--to", "--base-folder"};
     bool optionsEnded = false;
     for (size_t i = 1; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];

@@ -66,20 +66,49 @@ std::optional<Detection> seenWithoutReader(const std::string &path)
     return std::nullopt;
 }
 
-// A 7z that 7-Zip's program lists, or whose names it says are encrypted, is
-// what libarchive's detection says of it (a 7z, uncompressed), without a
-// second decoding of its header. None when that program cannot say so.
+// A reading that failed before its first entry, as a cursor: list() says
+// of it what it says of a reader that could not open the archive.
+class FailedOpening final : public EntryCursor {
+public:
+    explicit FailedOpening(Problem problem) : problem_(std::move(problem)) {}
+    Next next() override { return Next::Failed; }
+    const Entry &entry() const override { return entry_; }
+    EntryLayout layout() const override { return {}; }
+    Problem unreadable() const override { return problem_; }
+    Problem failure() const override { return problem_; }
+    bool isPlainZip() const override { return false; }
+    std::string formatName() const override { return {}; }
+    uint64_t bytesRead() const override { return 0; }
+    uint64_t size() const override { return 0; }
+    DataStep readBlock() override { return {}; }
+
+private:
+    Problem problem_;
+    Entry entry_;
+};
+
+// A 7z that 7-Zip's program reads: its listing run is the listing's reader,
+// kept whether it lists or fails. When it lists, or says the names are
+// encrypted, that run says what libarchive's detection would (a 7z,
+// uncompressed), and the header is decoded once; otherwise libarchive
+// looks, as detect() does. None when that program does not read it.
 std::optional<Sighting> seenBySevenZip(const std::string &path, const ReadOptions &options)
 {
-    if (!readBySevenZip(path) || mayBeTarHeader(path))
+    if (!readBySevenZip(path))
         return std::nullopt;
     Problem problem;
-    std::unique_ptr<SevenZipCursor> cursor =
-        SevenZipCursor::open(sevenZipProgram(), path, options, DataWanted::none(), problem);
-    const bool namesLocked = !cursor && problem.kind == ProblemKind::Encrypted && problem.entry.empty();
-    if (!cursor && !namesLocked)
+    bool couldNotRun = false;
+    std::shared_ptr<EntryCursor> cursor =
+        SevenZipCursor::open(sevenZipProgram(), path, options, DataWanted::none(), problem, &couldNotRun);
+    if (couldNotRun)
         return std::nullopt;
-    return Sighting{{Verdict::Other, "7-Zip", "none", {}, false}, std::move(cursor)};
+    const bool listed = cursor != nullptr;
+    const bool namesLocked = !listed && problem.kind == ProblemKind::Encrypted && problem.entry.empty();
+    if (!listed)
+        cursor = std::make_shared<FailedOpening>(problem);
+    if ((listed || namesLocked) && !mayBeTarHeader(path))
+        return Sighting{{Verdict::Other, "7-Zip", "none", {}, false}, std::move(cursor)};
+    return Sighting{detectConfined(path, options), std::move(cursor)};
 }
 
 // The entries `cursor` gives, as list() tells them.
@@ -133,8 +162,12 @@ Sighting detectForListing(const std::string &path, const ReadOptions &options)
 {
     if (std::optional<Detection> seen = seenWithoutReader(path))
         return {*seen, nullptr};
-    if (std::optional<Sighting> seen = seenBySevenZip(path, options))
+    if (std::optional<Sighting> seen = seenBySevenZip(path, options)) {
+        // What is not an archive of ours is not listed.
+        if (seen->detection.verdict != Verdict::Other || seen->detection.stopped)
+            seen->listing.reset();
         return std::move(*seen);
+    }
     auto reader = std::make_shared<ConfinedCursor>();
     Sighting sighting{reader->look(path, options), nullptr};
     Problem problem;
