@@ -72,7 +72,8 @@ TEST(OtherFormatsDetection, OneReaderDetectsAndListsAndSaysWhatAReaderOfItsOwnSa
         cases.push_back({"cut.7z", true, 2});
     }
     if (ziptest::haveProgram("python3") && make("python3 " ORVEX_HOSTILE_ARCHIVES " . outside --no-bombs", dir.path()))
-        for (const char *hostile : {"hostile.tar", "hostile.tar.gz", "hostile.cpio", "huge-name.cpio", "hostile.zip.gz"})
+        for (const char *hostile :
+             {"hostile.tar", "hostile.tar.gz", "hostile.cpio", "huge-name.cpio", "hostile.zip.gz"})
             cases.push_back({hostile});
     for (const auto &entry : std::filesystem::directory_iterator(ORVEX_RAR_FIXTURES))
         if (entry.path().extension() == ".rar")
