@@ -5,8 +5,8 @@
 // while walking, may ask to pass over the rest of an entry's data; the
 // child answers with records. After detecting an archive of ours the child
 // waits for a walk without a password, which reads on from where detection
-// stopped; anything else, or the pipe closed, ends it. Integers are little-endian as this machine
-// has them: both ends are the same build.
+// stopped; anything else, or the pipe closed, ends it. Integers are
+// little-endian as this machine has them: both ends are the same build.
 
 #include "engine/otherformats/EntryCursor.h"
 
