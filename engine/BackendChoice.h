@@ -20,8 +20,9 @@ struct ZipLibraries;
 // takes for an archive of its own goes to it; anything else, a missing file
 // included (the first add makes it), is ZIP, whose reader says what is
 // wrong with it. Looking at another format's content runs a reader process
-// that `stopAsked` (asked on this thread) stops.
+// that `stopAsked` (asked on this thread) stops; with `listingFollows`, the
+// backend's list(), called next, reads on with that same reader.
 std::unique_ptr<ArchiveBackend> chooseBackend(const std::string &archive, ZipLibraries &libraries,
-                                              const std::function<bool()> &stopAsked = {});
+                                              const std::function<bool()> &stopAsked = {}, bool listingFollows = false);
 
 }  // namespace orvex

@@ -165,14 +165,17 @@ std::function<bool(uint64_t, const otherformats::ReadOptions &)> passwordCheck(c
 
 }  // namespace
 
-OtherFormatBackend::OtherFormatBackend(std::string archive, otherformats::Detection detection,
+OtherFormatBackend::OtherFormatBackend(std::string archive, otherformats::Sighting sighting,
                                        std::optional<otherformats::WriteFormat> format)
-    : archive_(std::move(archive)), detection_(std::move(detection)), writeFormat_(format)
+    : archive_(std::move(archive)), detection_(std::move(sighting.detection)),
+      listingReader_(std::move(sighting.listing)), writeFormat_(format)
 {
 }
 
 void OtherFormatBackend::list(const std::string &, ArchiveEvents &events, ArchiveListing &listing)
 {
+    // Taken whatever comes: it serves this listing or none.
+    std::shared_ptr<otherformats::EntryCursor> reader = std::move(listingReader_);
     // The reader that looked at the archive met a limit: reading it again
     // would only meet the same one, after the same wait.
     if (detection_.stopped)
@@ -196,7 +199,11 @@ void OtherFormatBackend::list(const std::string &, ArchiveEvents &events, Archiv
     for (int attempt = 1;; ++attempt) {
         if (!password_.empty())
             options.password = password_.bytes();
-        read = otherformats::list(archive_, options);
+        // The first reading without a password reads on with the reader
+        // that detected the archive, when it kept one.
+        read = options.password ? otherformats::list(archive_, options)
+                                : otherformats::list(archive_, options, std::move(reader));
+        reader.reset();
         if (options.password) {
             std::fill(options.password->begin(), options.password->end(), '\0');
             options.password.reset();

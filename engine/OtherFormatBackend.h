@@ -10,15 +10,17 @@
 #include "engine/otherformats/OtherFormats.h"
 #include "engine/otherformats/WriteFormat.h"
 
+#include <memory>
 #include <string>
 
 namespace orvex {
 
 class OtherFormatBackend : public ArchiveBackend {
 public:
-    // `detection` is what chose this backend for `archive`; `format` what
-    // the archive is written as, none when it is only read.
-    OtherFormatBackend(std::string archive, otherformats::Detection detection,
+    // `sighting` is what chose this backend for `archive`, with the reader
+    // its first list() reads on with, if it kept one; `format` what the
+    // archive is written as, none when it is only read.
+    OtherFormatBackend(std::string archive, otherformats::Sighting sighting,
                        std::optional<otherformats::WriteFormat> format);
 
     void list(const std::string &nameCharset, ArchiveEvents &events, ArchiveListing &listing) override;
@@ -46,6 +48,7 @@ private:
 
     std::string archive_;
     otherformats::Detection detection_;
+    std::shared_ptr<otherformats::EntryCursor> listingReader_;  // for the first list(), then none
     std::optional<otherformats::WriteFormat> writeFormat_;
     bool listedWhole_ = false;  // a listing read every entry, none encrypted
     bool encrypted_ = false;    // a listing met encrypted names or data

@@ -191,7 +191,8 @@ void TZipEngine::readMembers(const std::string &name, orvex::ComponentEvents &ev
     if (!orvex::ArchiveDirectoryReader::archiveExists(name))
         return makeCurrent();
     if (!backend)
-        backend = orvex::chooseBackend(absolutePath(name), libraries_, [&events] { return events.stopRequested(); });
+        backend = orvex::chooseBackend(
+            absolutePath(name), libraries_, [&events] { return events.stopRequested(); }, true);
     if (events.stopRequested())
         throw EReadCancelled("Reading the archive was cancelled");
     // The reader has closed the file by the time it returns, so a handler may

@@ -76,12 +76,14 @@ void restoreTunables(const char *before)
 
 }  // namespace
 
-void startWithHugePageHeap(char **argv)
+void startWithHugePageHeap(char **argv, bool restart)
 {
     if (const char *before = std::getenv(Restore)) {
         restoreTunables(std::string(before).c_str());
         return;
     }
+    if (!restart)
+        return;
     const char *current = std::getenv(Tunables);
     if (!hugePagesOnRequest() || (current && std::strstr(current, "glibc.malloc.hugetlb")))
         return;

@@ -13,7 +13,9 @@ namespace platform {
 // started-again one, or this one when huge pages are not offered (the
 // system's setting is not "madvise"), the user set the tunable already, the
 // program was started through the loader by hand (the file to start again is
-// not known then), or the new start failed.
-void startWithHugePageHeap(char **argv);
+// not known then), or the new start failed. Without `restart` (a run whose
+// heap stays small, for which the second start would cost more than it
+// gains) it only puts back the environment of a run that was started again.
+void startWithHugePageHeap(char **argv, bool restart = true);
 
 }  // namespace platform

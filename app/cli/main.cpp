@@ -1,4 +1,5 @@
-// orvexzip: the archive component without the window.
+// orvexzip: the archive component without the window. Longer than most
+// files here: every command's parsing and run sit side by side.
 //
 //   orvexzip list ARCHIVE [--charset NAME] [--password-file FILE]
 //                                the members, as the main window's grid shows
@@ -46,6 +47,7 @@
 #include "app/PlainWords.h"
 #include "app/cli/Console.h"
 #include "app/cli/Convert.h"
+#include "app/cli/HeapChoice.h"
 #include "app/cli/PasswordSource.h"
 #include "app/cli/TerminalText.h"
 #include "engine/ArchiveDirectoryReader.h"
@@ -425,11 +427,13 @@ int deleteCommand(std::span<char *const> arguments)
 // password source from the options, then the archive's directory. ExitOk
 // to go on, also after a read that failed but listed members: those of a
 // damaged archive, found by their local headers, which the operation takes
-// from the same walk and names one by one where broken. `forAll`: the
-// operation takes every member, and an archive that is only listed by
-// reading it whole (a compressed tar) is read once, by the operation.
-int openForReading(TZipEngine &engine, const ParsedArguments &parsed, cli::PasswordSource &passwords, bool forAll)
+// from the same walk and names one by one where broken. An operation on
+// every member (update and freshen compare with the files) reads a
+// compressed tar once, not listed first.
+int openForReading(TZipEngine &engine, const ParsedArguments &parsed, cli::PasswordSource &passwords)
 {
+    const bool forAll = parsed.operands.size() == 1 && !parsed.options.count("update")
+                        && !parsed.options.count("freshen");
     if (!takeCharset(parsed, engine))
         return ExitUsage;
     if (std::string error; !cli::attachPasswordSource(engine, passwords, parsed.options, error)) {
@@ -465,10 +469,7 @@ int extractCommand(std::span<char *const> arguments)
     ConsoleReporter reporter(engine);
     catchStopSignals(&engine);
     cli::PasswordSource passwords(&stopSignal, stopWake(), [](std::string_view name) { return terminalText(name); });
-    const auto given = [&](const char *flag) { return parsed->options.count(flag) != 0; };
-    // Update and freshen compare the members' times with the files'.
-    const bool forAll = parsed->operands.size() == 1 && !given("update") && !given("freshen");
-    if (const int exitCode = openForReading(engine, *parsed, passwords, forAll); exitCode != ExitOk)
+    if (const int exitCode = openForReading(engine, *parsed, passwords); exitCode != ExitOk)
         return exitCode;
     engine.ExtrBaseDir = parsed->options.count("to") ? parsed->options.at("to") : ".";
     std::error_code ignored;
@@ -480,6 +481,7 @@ int extractCommand(std::span<char *const> arguments)
         writeError("No such directory: " + engine.ExtrBaseDir);
         return ExitFailed;
     }
+    const auto given = [&](const char *flag) { return parsed->options.count(flag) != 0; };
     engine.ExtrOptions = extractOptionsFor({.dirNames = given("paths"),
                                             .overwrite = given("overwrite"),
                                             .updateOnly = given("update"),
@@ -507,8 +509,7 @@ int testCommand(std::span<char *const> arguments)
     ConsoleReporter reporter(engine);
     catchStopSignals(&engine);
     cli::PasswordSource passwords(&stopSignal, stopWake(), [](std::string_view name) { return terminalText(name); });
-    if (const int exitCode = openForReading(engine, *parsed, passwords, parsed->operands.size() == 1);
-        exitCode != ExitOk)
+    if (const int exitCode = openForReading(engine, *parsed, passwords); exitCode != ExitOk)
         return exitCode;
     return runOnNames(
         engine, reporter, *parsed, [&] { engine.Test(); }, " file(s) passed the test");
@@ -581,7 +582,8 @@ int usage()
 
 int main(int argc, char *argv[])
 {
-    platform::startWithHugePageHeap(argv);
+    platform::startWithHugePageHeap(
+        argv, cli::wantsHugePageHeap(std::span<char *const>(argv + 1, argc > 0 ? size_t(argc - 1) : 0)));
     platform::readTimeZoneOnce();
     if (argc < 2)
         return usage();

@@ -107,31 +107,46 @@ Problem stopProblem(ConfinedProcess &process, const std::string &name)
 
 }  // namespace
 
-bool ConfinedCursor::open(const std::string &path, const ReadOptions &options, const DataWanted &wanted,
-                          Problem &problem)
+bool ConfinedCursor::start(const std::string &path, const ReadOptions &options, std::string &error)
 {
     name_ = fileName(path);
+    memberName_ = rawMemberName(path);
+    heed(options);
+    const common::UniqueFd archive = openArchive(path, size_, error);
+    return archive
+           && process_.start({.archiveFd = archive.get(), .archiveSize = size_, .limits = options.limits}, error);
+}
+
+void ConfinedCursor::heed(const ReadOptions &options)
+{
     stopAsked_ = [cancel = options.cancel, asked = options.stopAsked] {
         return (cancel && cancel->load()) || (asked && asked());
     };
+}
+
+bool ConfinedCursor::open(const std::string &path, const ReadOptions &options, const DataWanted &wanted,
+                          Problem &problem)
+{
     wanted_ = wanted;
-    std::string error;
-    const common::UniqueFd archive = openArchive(path, size_, error);
-    if (!archive
-        || !process_.start({.archiveFd = archive.get(), .archiveSize = size_, .limits = options.limits}, error)) {
+    if (std::string error; !start(path, options, error)) {
         problem = {{}, ProblemKind::Damaged, error};
         return false;
     }
+    return walk(memberName_, options.password, problem);
+}
+
+bool ConfinedCursor::walk(const std::string &memberName, const std::optional<std::string> &password, Problem &problem)
+{
     Encoder request;
-    request.text(rawMemberName(path));
-    request.u8(uint8_t(wanted.kind));
-    request.u8(wanted.bytes);
-    request.u64(wanted.chosen.size());
-    for (const uint64_t index : wanted.chosen)
+    request.text(memberName);
+    request.u8(uint8_t(wanted_.kind));
+    request.u8(wanted_.bytes);
+    request.u64(wanted_.chosen.size());
+    for (const uint64_t index : wanted_.chosen)
         request.u64(index);
-    request.u8(options.password.has_value());
-    if (options.password)
-        request.text(*options.password);
+    request.u8(password.has_value());
+    if (password)
+        request.text(*password);
     const bool sent = sendRequest(process_, Request::Walk, request);
     request.wipe();
     if (!sent || !reader_.next(process_, stopAsked_, record_)) {
@@ -140,12 +155,49 @@ bool ConfinedCursor::open(const std::string &path, const ReadOptions &options, c
     }
     Decoder opened = record_.decoder();
     const bool ok = opened.u8() != 0;
-    error = opened.text();
+    const std::string error = opened.text();
     if (opened.failed() || !ok) {
         problem = opened.failed() ? stopped() : Problem{{}, ProblemKind::Damaged, error};
         return false;
     }
     return true;
+}
+
+Detection ConfinedCursor::look(const std::string &path, const ReadOptions &options)
+{
+    Detection result;
+    if (!start(path, options, result.error))
+        return result;
+    Encoder request;
+    request.text(memberName_);
+    if (!sendRequest(process_, Request::Detect, request) || !reader_.next(process_, stopAsked_, record_)
+        || record_.type != uint8_t(Record::Detection)) {
+        process_.kill();
+        gone_ = true;
+        problem_ = stopProblem(process_, name_);
+        result.error = problem_.text;
+        result.stopped = !cancelAsked(options);
+        // Something is there to say: the listing says it, without reading again.
+        result.verdict = Verdict::Other;
+        return result;
+    }
+    Decoder detected = record_.decoder();
+    const uint8_t verdict = detected.u8();
+    result.format = detected.text();
+    result.filter = detected.text();
+    result.error = detected.text();
+    result.verdict = verdict <= uint8_t(Verdict::Other) ? Verdict(verdict) : Verdict::NotArchive;
+    return result;
+}
+
+bool ConfinedCursor::listOn(Problem &problem)
+{
+    wanted_ = DataWanted::none();
+    if (gone_) {
+        problem = problem_;
+        return false;
+    }
+    return walk(memberName_, std::nullopt, problem);
 }
 
 Problem ConfinedCursor::stopped()
@@ -254,36 +306,7 @@ void ConfinedCursor::passOverData()
 
 Detection detectConfined(const std::string &path, const ReadOptions &options)
 {
-    Detection result;
-    uint64_t size = 0;
-    const common::UniqueFd archive = openArchive(path, size, result.error);
-    if (!archive)
-        return result;
-    ConfinedProcess process;
-    if (!process.start({.archiveFd = archive.get(), .archiveSize = size, .limits = options.limits}, result.error))
-        return result;
-    Encoder request;
-    request.text(rawMemberName(path));
-    RecordReader reader;
-    RecordReader::Received record;
-    if (!sendRequest(process, Request::Detect, request)
-        || !reader.next(
-            process, [&options] { return cancelAsked(options); }, record)
-        || record.type != uint8_t(Record::Detection)) {
-        process.kill();
-        result.error = stopProblem(process, fileName(path)).text;
-        result.stopped = !cancelAsked(options);
-        // Something is there to say: the listing says it, without reading again.
-        result.verdict = Verdict::Other;
-        return result;
-    }
-    Decoder detected = record.decoder();
-    const uint8_t verdict = detected.u8();
-    result.format = detected.text();
-    result.filter = detected.text();
-    result.error = detected.text();
-    result.verdict = verdict <= uint8_t(Verdict::Other) ? Verdict(verdict) : Verdict::NotArchive;
-    return result;
+    return ConfinedCursor().look(path, options);
 }
 
 }  // namespace otherformats

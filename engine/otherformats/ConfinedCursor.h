@@ -8,6 +8,8 @@
 #include "engine/otherformats/EntryCursor.h"
 #include "engine/otherformats/ReaderProtocol.h"
 
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace otherformats {
@@ -38,6 +40,13 @@ public:
     // Starts the reader and waits until it has opened the archive. False
     // with `problem` set when it could not.
     bool open(const std::string &path, const ReadOptions &options, const DataWanted &wanted, Problem &problem);
+    // detect()'s reading, in a reader that stays: when it says the archive
+    // is one of ours, listOn() walks it from where detection stopped.
+    Detection look(const std::string &path, const ReadOptions &options);
+    // After look(): the reader walks on for a listing (no data, no
+    // password). False with `problem` set when it could not.
+    bool listOn(Problem &problem);
+    void heed(const ReadOptions &options) override;
 
     Next next() override;
     const Entry &entry() const override { return entry_; }
@@ -51,12 +60,16 @@ public:
     DataStep readBlock() override;
 
 private:
+    bool start(const std::string &path, const ReadOptions &options, std::string &error);
+    // Asks the reader to walk, and waits until it has opened the archive.
+    bool walk(const std::string &memberName, const std::optional<std::string> &password, Problem &problem);
     // The reader has gone or said something unreadable: the reason, said once.
     Problem stopped();
     void passOverData();
 
     ConfinedProcess process_;
-    std::string name_;  // the archive's file name, for messages
+    std::string name_;        // the archive's file name, for messages
+    std::string memberName_;  // a lone compressed file's one entry's
     std::function<bool()> stopAsked_;
     RecordReader reader_;
     RecordReader::Received record_;

@@ -69,6 +69,8 @@ uint64_t cpuSecondsFor(const ConfinedProcess::Launch &launch)
     return 60 + 2 * (launch.archiveSize >> 20);
 }
 
+std::atomic<uint64_t> startedChildren = 0;
+
 }  // namespace
 
 ReaderLimits defaultReaderLimits()
@@ -99,6 +101,11 @@ std::string durationInWords(std::chrono::milliseconds duration)
     if (tenths.size() < 2)
         tenths.insert(0, "0");
     return tenths.substr(0, tenths.size() - 1) + "." + tenths.back() + " s";
+}
+
+uint64_t childrenStarted()
+{
+    return startedChildren.load(std::memory_order_relaxed);
 }
 
 std::string readerProgram()
@@ -186,6 +193,7 @@ bool ConfinedProcess::start(const Launch &launch, std::string &error)
     }
     input_ = toChild[1];
     output_ = fromChild[0];
+    startedChildren.fetch_add(1, std::memory_order_relaxed);
     return true;
 }
 

@@ -26,6 +26,10 @@ namespace otherformats {
 std::string bytesInWords(uint64_t bytes);
 std::string durationInWords(std::chrono::milliseconds duration);
 
+// How many children this process has started: one reading's count of
+// reader processes, for the tests that hold it to one.
+uint64_t childrenStarted();
+
 // Where orvex97-reader is: beside the running program, in its installed
 // folder, or for a program of the build tree in that tree; empty when none
 // is found.

@@ -73,6 +73,11 @@ public:
     virtual uint64_t bytesRead() const = 0;
     virtual uint64_t size() const = 0;
 
+    // From now on the cancel and stop of `options` are heeded rather than
+    // those the cursor was opened with: a cursor opened to detect the
+    // archive goes on to serve its listing.
+    virtual void heed(const ReadOptions &options) { static_cast<void>(options); }
+
     // The current entry's data, block by block, to End or Failed. Only for
     // an entry the DataWanted given at opening asks for; a walk may stop
     // before the end, and next() passes over the rest.

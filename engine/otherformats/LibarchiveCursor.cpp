@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <new>
+#include <utility>
 
 namespace otherformats {
 
@@ -43,7 +44,7 @@ EntryLayout layoutOf(archive_entry *e, const Entry &entry)
 
 EntryCursor::Next LibarchiveCursor::next()
 {
-    const ArchiveSource::Next next = source_.next();
+    const ArchiveSource::Next next = first_ ? *std::exchange(first_, std::nullopt) : source_.next();
     if (next != ArchiveSource::Next::Entry)
         return next == ArchiveSource::Next::End          ? Next::End
                : next == ArchiveSource::Next::Unreadable ? Next::Unreadable
@@ -88,12 +89,20 @@ DataStep LibarchiveCursor::readBlock()
 
 Detection detectOpened(int fd, const std::string &name)
 {
+    ArchiveSource source;
+    std::optional<ArchiveSource::Next> first;
+    return detectOpened(source, fd, name, first);
+}
+
+Detection detectOpened(ArchiveSource &source, int fd, const std::string &name,
+                       std::optional<ArchiveSource::Next> &first)
+{
     Detection result;
     try {
-        ArchiveSource source;
         if (!source.open(fd, name, std::nullopt, result.error))
             return result;
         const ArchiveSource::Next next = source.next();
+        first = next;
         result.format = source.formatName();
         result.filter = source.filterName();
         if (next == ArchiveSource::Next::Failed)
@@ -122,6 +131,7 @@ Detection detectOpened(int fd, const std::string &name)
     } catch (const std::bad_alloc &) {
         result = {};
         result.error = "out of memory";
+        first.reset();
     }
     return result;
 }

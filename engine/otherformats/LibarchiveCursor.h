@@ -6,11 +6,18 @@
 #include "engine/otherformats/ArchiveSource.h"
 #include "engine/otherformats/EntryCursor.h"
 
+#include <optional>
+
 namespace otherformats {
 
 class LibarchiveCursor : public EntryCursor {
 public:
-    explicit LibarchiveCursor(ArchiveSource &source) : source_(source) {}
+    // `first`: the source's first step, when detection has already made it;
+    // next() then tells it rather than reading on.
+    explicit LibarchiveCursor(ArchiveSource &source, std::optional<ArchiveSource::Next> first = std::nullopt)
+        : source_(source), first_(first)
+    {
+    }
 
     Next next() override;
     const Entry &entry() const override { return entry_; }
@@ -25,6 +32,7 @@ public:
 
 private:
     ArchiveSource &source_;
+    std::optional<ArchiveSource::Next> first_;
     Entry entry_;
     EntryLayout layout_;
 };
@@ -32,5 +40,10 @@ private:
 // What detect() says of a file that is neither missing nor a ZIP, read with
 // libarchive in this process (the reader process's part of detect()).
 Detection detectOpened(int fd, const std::string &name);
+// The same with `source`, which stays open for a walk that reads on:
+// `first` is set to the first step detection made of its entries, when it
+// made one.
+Detection detectOpened(ArchiveSource &source, int fd, const std::string &name,
+                       std::optional<ArchiveSource::Next> &first);
 
 }  // namespace otherformats

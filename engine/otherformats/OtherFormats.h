@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -124,6 +125,27 @@ struct Listing {
 };
 
 Listing list(const std::string &path, const ReadOptions &options = {});
+
+class EntryCursor;
+
+// What detect() says, and the listing of an archive of ours already under
+// way in the reader that looked at it.
+struct Sighting {
+    Detection detection;
+    // The reader, walking on from where detection stopped (no data, no
+    // password); none when list() is to start its own.
+    std::shared_ptr<EntryCursor> listing;
+};
+
+// detect(), keeping its reader for the listing that follows, so that one
+// reader process and one opening of the archive serve both: the headers
+// detection read (a 7z's, decoded) are not read again. A 7z that 7-Zip's
+// program reads is looked at by its listing run.
+Sighting detectForListing(const std::string &path, const ReadOptions &options = {});
+
+// list() reading on with the reader detectForListing() kept; with none, the
+// same as list(path, options). The reader has ended when it returns.
+Listing list(const std::string &path, const ReadOptions &options, std::shared_ptr<EntryCursor> reader);
 
 struct TestResult {
     uint64_t passed = 0;  // entries read to the end, links included; folders are not counted

@@ -3,8 +3,10 @@
 // Every message is framed alike: a type byte, a 32-bit length, the payload.
 // The parent sends one request (detect a file, or walk its entries) and,
 // while walking, may ask to pass over the rest of an entry's data; the
-// child answers with records. Integers are little-endian as this machine
-// has them: both ends are the same build.
+// child answers with records. After detecting an archive of ours the child
+// waits for a walk without a password, which reads on from where detection
+// stopped; anything else, or the pipe closed, ends it. Integers are
+// little-endian as this machine has them: both ends are the same build.
 
 #include "engine/otherformats/EntryCursor.h"
 

@@ -66,27 +66,45 @@ public:
         const std::string name = request.text();
         if (request.failed())
             return reader_exit::BadRequest;
-        const Detection detection = detectOpened(archiveFd, name);
+        ArchiveSource source;
+        std::optional<ArchiveSource::Next> first;
+        const Detection detection = detectOpened(source, archiveFd, name, first);
         Encoder record;
         record.u8(uint8_t(detection.verdict));
         record.text(detection.format);
         record.text(detection.filter);
         record.text(detection.error);
-        return send(record, Record::Detection, true) ? reader_exit::Done : reader_exit::BadRequest;
+        if (!send(record, Record::Detection, true))
+            return reader_exit::BadRequest;
+        // A walk may follow, reading on from the entry detection read, so
+        // that the listing after a detection opens and decodes nothing
+        // again. It takes no password: detection opened without one.
+        uint8_t type = 0;
+        std::string payload;
+        if (detection.verdict != Verdict::Other || !first || !readMessage(in_, type, payload)
+            || type != uint8_t(Request::Walk))
+            return reader_exit::Done;
+        Decoder walkRequest(payload.data(), payload.size());
+        std::string walkName;
+        DataWanted wanted;
+        std::optional<std::string> password;
+        if (!readWalk(walkRequest, walkName, wanted, password) || password)
+            return reader_exit::BadRequest;
+        source.onProgress([this](uint64_t) { tick(); });
+        Encoder opened;
+        opened.u8(1);
+        opened.text({});
+        if (!send(opened, Record::Next, true))
+            return reader_exit::Done;
+        return walkEntries(source, wanted, first);
     }
 
     int walk(Decoder &request, int archiveFd)
     {
-        const std::string name = request.text();
+        std::string name;
         DataWanted wanted;
-        wanted.kind = DataWanted::Kind(request.u8());
-        wanted.bytes = request.u8() != 0;
-        for (uint64_t count = request.u64(); count > 0 && !request.failed(); --count)
-            wanted.chosen.insert(request.u64());
         std::optional<std::string> password;
-        if (request.u8() != 0)
-            password = request.text();
-        if (request.failed() || wanted.kind > DataWanted::Kind::Chosen)
+        if (!readWalk(request, name, wanted, password))
             return reader_exit::BadRequest;
 
         ArchiveSource source;
@@ -102,7 +120,29 @@ public:
             return reader_exit::Done;
         if (!opened)
             return reader_exit::Done;
-        LibarchiveCursor cursor(source);
+        return walkEntries(source, wanted, std::nullopt);
+    }
+
+private:
+    // A walk's request: the archive's name, the data wanted and the
+    // password. False when it is not one.
+    static bool readWalk(Decoder &request, std::string &name, DataWanted &wanted, std::optional<std::string> &password)
+    {
+        name = request.text();
+        wanted.kind = DataWanted::Kind(request.u8());
+        wanted.bytes = request.u8() != 0;
+        for (uint64_t count = request.u64(); count > 0 && !request.failed(); --count)
+            wanted.chosen.insert(request.u64());
+        if (request.u8() != 0)
+            password = request.text();
+        return !request.failed() && wanted.kind <= DataWanted::Kind::Chosen;
+    }
+
+    // The entries of the opened `source`, each with its data where wanted;
+    // `first`: the step detection already made.
+    int walkEntries(ArchiveSource &source, const DataWanted &wanted, std::optional<ArchiveSource::Next> first)
+    {
+        LibarchiveCursor cursor(source, first);
         bytes_ = wanted.bytes;
         uint64_t index = 0;
         // Unreadable entries met one after the other without the reading
@@ -158,7 +198,6 @@ public:
         }
     }
 
-private:
     // Records wait in a buffer until it is large or has waited long, so
     // that a listing of a million entries is not a million writes; the
     // record that ends the walk, and any the parent waits on, go at once.

@@ -40,6 +40,11 @@ public:
     uint64_t bytesRead() const override;
     uint64_t size() const override { return size_; }
     DataStep readBlock() override;
+    void heed(const ReadOptions &options) override
+    {
+        options_.cancel = options.cancel;
+        options_.stopAsked = options.stopAsked;
+    }
 
 private:
     SevenZipCursor() = default;
