@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <span>
 
 class DragOut;
 class FolderTreeModel;
@@ -246,6 +247,16 @@ private:
     void chooseKeptRows(const KeptRows &kept);
     // Fills the grid with what the listing shows now.
     void showListingRows(const KeptRows &kept);
+    // The rows of the members a read has met so far, shown before it ends
+    // (MainformListing.cpp): in archive order, as the flat list shows them,
+    // with no tag, since the component still holds the list before. The
+    // folders, whose rows need every member under them, wait for the end.
+    void showMembersRead(std::span<const ArchiveEntry> members);
+    // A read that ended without its list (cancelled or failed) takes the
+    // rows shown on the way back: the listing before is shown again.
+    void dropMembersRead();
+    bool showingMembersRead_ = false;
+    KeptRows keptBeforeRead_;  // the rows chosen before the first were shown
     QWidget *buildListingArea(QWidget *parent);
     void buildFolderActions();
     void addFolderItemsToViewMenu(QMenu *view);

@@ -144,6 +144,22 @@ void GridModel::replaceDataRows(std::vector<GridRow> rows)
     endResetModel();
 }
 
+void GridModel::appendDataRows(std::vector<GridRow> rows)
+{
+    if (rows.empty())
+        return;
+    const int first = gridRowCount() - fixedRows_;
+    beginInsertRows(QModelIndex(), first, first + int(rows.size()) - 1);
+    // No reserve of the exact size: batch after batch, that would move every
+    // row each time; push_back grows geometrically.
+    for (GridRow &row : rows) {
+        if (int(row.size()) > colCount_)
+            row.resize(std::size_t(colCount_));
+        rows_.push_back(std::move(row));
+    }
+    endInsertRows();
+}
+
 GridModel::~GridModel()
 {
     if (discarding_.joinable())
