@@ -245,8 +245,9 @@ private:
     };
     KeptRows keptRows() const;
     void chooseKeptRows(const KeptRows &kept);
-    // Fills the grid with what the listing shows now.
-    void showListingRows(const KeptRows &kept);
+    // Fills the grid with what the listing shows now. With `rowsReadShown`
+    // the grid's rows are the first ones of the list, shown while it was read.
+    void showListingRows(const KeptRows &kept, bool rowsReadShown = false);
     // The rows of the members a read has met so far, shown before it ends
     // (MainformListing.cpp): in archive order, as the flat list shows them,
     // with no tag, since the component still holds the list before. The

@@ -130,13 +130,13 @@ void TMainform::fillListing()
         listing_.forgetPlaces();
     // Where the user scrolled while the rows came stays in sight when the
     // whole list keeps their order.
-    const int scrolled = showingMembersRead_ ? listingGrid->verticalScrollBar()->value() : -1;
-    showingMembersRead_ = false;
+    const bool rowsReadShown = std::exchange(showingMembersRead_, false);
+    const int scrolled = rowsReadShown ? listingGrid->verticalScrollBar()->value() : -1;
     keptBeforeRead_ = {};
     filledArchive_ = archive;
     listing_.reset(session_.engine.EntryList());
     ++listingReading_;
-    showListingRows(kept);
+    showListingRows(kept, rowsReadShown);
     if (scrolled >= 0 && !listing_.foldersShown() && !(sortColumn_ >= 0 && sortColumn_ < listingGrid->ColCount()))
         listingGrid->verticalScrollBar()->setValue(scrolled);
     showArchiveTotals();
@@ -175,11 +175,14 @@ void TMainform::dropMembersRead()
     showListingRows(std::exchange(keptBeforeRead_, {}));
 }
 
-void TMainform::showListingRows(const KeptRows &kept)
+void TMainform::showListingRows(const KeptRows &kept, bool rowsReadShown)
 {
     ListingCellTexts cells(platform::RegionalSettings::current());
     const TZipEngine &engine = session_.engine;
     const std::vector<ShownRow> shown = listing_.rows();
+    // The rows shown while the list was read are its first rows, made from
+    // the same members: they get their tags rather than being made again.
+    std::vector<GridRow> readRows = rowsReadShown ? listingGrid->TakeDataRows() : std::vector<GridRow>();
     // A big listing's rows go before the new ones are made: two sets of a
     // million rows would double the window's memory for a moment.
     if (listingGrid->RowCount() > BigListing)
@@ -203,6 +206,11 @@ void TMainform::showListingRows(const KeptRows &kept)
             continue;
         }
         const int index = shown[i].entry;
+        if (i < readRows.size() && !readRows[i].empty() && readRows[i][0].Text == listing_.textOf(shown[i])) {
+            row = std::move(readRows[i]);
+            row[0].Object = GridSelection::rowTag(index);
+            continue;
+        }
         row = memberRow(engine.Entries(index), listing_.textOf(shown[i]), GridSelection::rowTag(index), cells, locked,
                         ratioColumnShown_);
     }

@@ -160,6 +160,18 @@ void GridModel::appendDataRows(std::vector<GridRow> rows)
     endInsertRows();
 }
 
+std::vector<GridRow> GridModel::takeDataRows()
+{
+    beginResetModel();
+    std::vector<GridRow> taken(std::make_move_iterator(rows_.begin() + fixedRows_),
+                               std::make_move_iterator(rows_.end()));
+    rows_.resize(std::size_t(fixedRows_));
+    if (rows_.empty())
+        rows_.emplace_back();  // a grid keeps one row
+    endResetModel();
+    return taken;
+}
+
 GridModel::~GridModel()
 {
     if (discarding_.joinable())

@@ -298,6 +298,15 @@ void TSortableGrid::AppendDataRows(std::vector<GridRow> rows)
     countsChanged(cols, before);
 }
 
+std::vector<GridRow> TSortableGrid::TakeDataRows()
+{
+    const int cols = ColCount(), before = RowCount();
+    sortRecord_.Reset();
+    std::vector<GridRow> taken = model_->takeDataRows();
+    countsChanged(cols, before);
+    return taken;
+}
+
 void TSortableGrid::RetainDataRows(const std::function<bool(void *Object)> &keep)
 {
     const int cols = ColCount(), before = RowCount();

@@ -2,6 +2,7 @@
 // ZIP archive; changed like one when it is a tar or 7z, read-only throughout
 // in a format only read, and saved as a new ZIP archive.
 #include "WindowFixture.h"
+#include "app/GridSelection.h"
 #include "app/OperationFrame.h"
 #include "dialogs/AddForm.h"
 #include "support/ArchiveBuilder.h"
@@ -122,6 +123,18 @@ protected:
         return all;
     }
 
+    // Whether every row stands for the member it shows, as the commands read it.
+    bool rowsNameTheirMembers()
+    {
+        for (int row = 1; row < grid().RowCount(); ++row) {
+            const int member = GridSelection::entryOfTag(grid().Objects(0, row));
+            if (member < 0 || member >= engine().EntryCount()
+                || QString::fromStdString(engine().Entries(member).FileName) != grid().Cells(0, row))
+                return false;
+        }
+        return true;
+    }
+
     QString archive;
     QByteArray original;
 };
@@ -205,6 +218,7 @@ TEST_F(OtherFormatWindow, ALargeTarShowsItsRowsAsTheyAreReadAndEndsAsBefore)
         EXPECT_EQ(firstRows, std::vector<QString>(c.shownAt.size(), "m00000"));
         EXPECT_EQ(shownBeforeTheList, c.bytes == whole ? c.shownAt.back() : -1);
         EXPECT_EQ(cells(), expected);
+        EXPECT_TRUE(rowsNameTheirMembers());
         EXPECT_EQ(messages(), expectedMessages);
         // Read again, the row the user chose stays chosen, not one shown on the way.
         selectRows(5, 5);
