@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QMetaObject>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolButton>
 #include <algorithm>
 #include <cstdio>
@@ -172,14 +173,16 @@ TEST_F(OtherFormatWindow, ALargeTarShowsItsRowsAsTheyAreReadAndEndsAsBefore)
         std::string bytes;
         bool sorted;
         std::vector<int> shownAt;  // rows after each hand-over
+        int scrolled;              // the top row once read, scrolled to row 500 on the way
     } cases[] = {
-        {"whole.tar", whole, false, {4096, 8192, 12288}},
+        {"whole.tar", whole, false, {4096, 8192, 12288}, 500},
         // Cut inside the 10,001st header: what was read is listed, and said.
-        {"cut.tar", whole.substr(0, 10000 * 512 + 100), false, {4096, 8192}},
+        {"cut.tar", whole.substr(0, 10000 * 512 + 100), false, {4096, 8192}, 0},
         // From here on by name, descending: the rows come in archive order.
-        {"sorted.tar", whole, true, {4096, 8192, 12288}},
+        {"sorted.tar", whole, true, {4096, 8192, 12288}, 0},
     };
     const QString before = archive;
+    form().show();  // rows to scroll
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const QString big = writeArchive(c.name, c.bytes);
@@ -203,6 +206,9 @@ TEST_F(OtherFormatWindow, ALargeTarShowsItsRowsAsTheyAreReadAndEndsAsBefore)
             show(sender, members);
             shownAt.push_back(grid().RowCount() - 1);
             firstRows.push_back(grid().Cells(0, 1));
+            if (shownAt.size() == 1)
+                grid().verticalScrollBar()->setValue(500);
+            EXPECT_EQ(grid().verticalScrollBar()->value(), 500);
         };
         // The whole list comes after every hand-over, on rows that show them.
         int shownBeforeTheList = -1;
@@ -218,6 +224,7 @@ TEST_F(OtherFormatWindow, ALargeTarShowsItsRowsAsTheyAreReadAndEndsAsBefore)
         EXPECT_EQ(firstRows, std::vector<QString>(c.shownAt.size(), "m00000"));
         EXPECT_EQ(shownBeforeTheList, c.bytes == whole ? c.shownAt.back() : -1);
         EXPECT_EQ(cells(), expected);
+        EXPECT_EQ(grid().verticalScrollBar()->value(), c.scrolled);
         EXPECT_TRUE(rowsNameTheirMembers());
         EXPECT_EQ(messages(), expectedMessages);
         // Read again, the row the user chose stays chosen, not one shown on the way.
