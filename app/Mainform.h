@@ -4,6 +4,7 @@
 
 #include "app/ArchiveListing.h"
 #include "app/Session.h"
+#include "controls/GridModel.h"
 
 #include <QMainWindow>
 #include <QSet>
@@ -254,10 +255,14 @@ private:
     // folders, whose rows need every member under them, wait for the end.
     void showMembersRead(std::span<const ArchiveEntry> members);
     // A read that ended without its list (cancelled or failed) takes the
-    // rows shown on the way back: the listing before is shown again.
+    // rows shown on the way back: the rows before are shown again as they
+    // were, chosen and scrolled, whatever the component holds now.
     void dropMembersRead();
     bool showingMembersRead_ = false;
-    KeptRows keptBeforeRead_;  // the rows chosen before the first were shown
+    // The grid as it was before the first rows of the read were shown.
+    std::vector<GridRow> rowsBeforeRead_;
+    KeptRows keptBeforeRead_;
+    int scrolledBeforeRead_ = 0;
     QWidget *buildListingArea(QWidget *parent);
     void buildFolderActions();
     void addFolderItemsToViewMenu(QMenu *view);

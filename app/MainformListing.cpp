@@ -133,6 +133,7 @@ void TMainform::fillListing()
     const bool rowsReadShown = std::exchange(showingMembersRead_, false);
     const int scrolled = rowsReadShown ? listingGrid->verticalScrollBar()->value() : -1;
     keptBeforeRead_ = {};
+    std::vector<GridRow>().swap(rowsBeforeRead_);
     filledArchive_ = archive;
     listing_.reset(session_.engine.EntryList());
     ++listingReading_;
@@ -159,7 +160,11 @@ void TMainform::showMembersRead(std::span<const ArchiveEntry> members)
         rows.push_back(memberRow(entry, name, nullptr, cells, locked, ratioColumnShown_));
     }
     if (!showingMembersRead_) {
+        // Set aside, not dropped: a read that ends without its list puts them
+        // back, and the component may by then hold what a failure read.
         keptBeforeRead_ = keptRows();
+        scrolledBeforeRead_ = listingGrid->verticalScrollBar()->value();
+        rowsBeforeRead_ = listingGrid->TakeDataRows();
         showingMembersRead_ = true;
         listingGrid->AssignDataRows(std::move(rows));
     } else {
@@ -172,7 +177,10 @@ void TMainform::dropMembersRead()
     if (!showingMembersRead_)
         return;
     showingMembersRead_ = false;
-    showListingRows(std::exchange(keptBeforeRead_, {}));
+    listingGrid->AssignDataRows(std::exchange(rowsBeforeRead_, {}));
+    chooseKeptRows(std::exchange(keptBeforeRead_, {}));
+    listingGrid->verticalScrollBar()->setValue(scrolledBeforeRead_);
+    showSelectionTotals();
 }
 
 void TMainform::showListingRows(const KeptRows &kept, bool rowsReadShown)
