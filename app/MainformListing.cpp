@@ -161,7 +161,8 @@ void TMainform::showMembersRead(std::span<const ArchiveEntry> members)
     }
     if (!showingMembersRead_) {
         // Set aside, not dropped: a read that ends without its list puts them
-        // back, and the component may by then hold what a failure read.
+        // back, and they cannot be made again from the component, which a
+        // failed read has by then given the members it met.
         keptBeforeRead_ = keptRows();
         scrolledBeforeRead_ = listingGrid->verticalScrollBar()->value();
         rowsBeforeRead_ = listingGrid->TakeDataRows();
