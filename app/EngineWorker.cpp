@@ -6,9 +6,11 @@
 #include <condition_variable>
 #include <deque>
 #include <exception>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -131,6 +133,12 @@ public:
     void readProgress(int64_t members, int64_t done, int64_t total) override
     {
         channel_.post([this, members, done, total] { target_.readProgress(members, done, total); }, Kind::Report);
+    }
+    // A copy travels: the worker's list grows on while the window shows these.
+    void membersRead(std::span<const ArchiveEntry> members) override
+    {
+        auto copy = std::make_shared<const std::vector<ArchiveEntry>>(members.begin(), members.end());
+        channel_.post([this, copy] { target_.membersRead(*copy); }, Kind::Report);
     }
     // An error may bring up a box that cancels the operation: the worker
     // waits for its answer, as it waits for a password.

@@ -4,10 +4,11 @@
 // moves and scrolls however long the call takes.
 //
 // The call is handed events that take each of its events to the window's
-// thread, in the order they were raised. Reports (progress, notes of code 0)
-// are queued and the worker goes on; anything that may ask the user (an
-// error, a password, a notice box) or that reads the component (the refilled
-// list) runs while the worker waits for it. A stop request is read where it
+// thread, in the order they were raised. Reports (progress, notes of code 0,
+// the members a read has met so far) are queued and the worker goes on;
+// anything that may ask the user (an error, a password, a notice box) or
+// that reads the component (the refilled list) runs while the worker waits
+// for it. A stop request is read where it
 // is asked, since it is only ever an atomic flag.
 
 #include "engine/ComponentEvents.h"

@@ -97,6 +97,9 @@ TMainform::TMainform(const QStringList &arguments, QWidget *parent)
         // The first add makes a new archive: it is no longer new.
         showArchiveState();
     };
+    session_.engine.OnMembersRead = [this](TZipEngine &, std::span<const ArchiveEntry> members) {
+        showMembersRead(members);
+    };
     session_.engine.MessageSink = [this](const std::string &text) {
         // Another writer holds the archive: the add or delete did not run.
         if (text == TZipEngine::ArchiveBusyText)
@@ -129,6 +132,7 @@ TMainform::~TMainform()
 {
     session_.OnArchiveChanged = nullptr;
     session_.engine.OnDirUpdate = nullptr;
+    session_.engine.OnMembersRead = nullptr;
     session_.engine.MessageSink = nullptr;
     session_.setListing(nullptr);
 }
@@ -141,6 +145,8 @@ void TMainform::attachWindows(TMsgform *messageWindow, TF_status *statusWindow, 
     auto frame = std::make_unique<OperationFrame>(this, session_.engine, *messageWindow_, *statusWindow_,
                                                   [this] { return showLogAction->isChecked(); });
     frame->OnRunningChanged = [this](bool running) {
+        if (!running)
+            dropMembersRead();
         setCommandsEnabled(!running);
         // Queued: the operation's caller finishes before the window goes.
         if (!running && session_.operationFrame().closeRequested())

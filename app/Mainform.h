@@ -4,12 +4,14 @@
 
 #include "app/ArchiveListing.h"
 #include "app/Session.h"
+#include "controls/GridModel.h"
 
 #include <QMainWindow>
 #include <QSet>
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <span>
 
 class DragOut;
 class FolderTreeModel;
@@ -244,8 +246,23 @@ private:
     };
     KeptRows keptRows() const;
     void chooseKeptRows(const KeptRows &kept);
-    // Fills the grid with what the listing shows now.
-    void showListingRows(const KeptRows &kept);
+    // Fills the grid with what the listing shows now. With `rowsReadShown`
+    // the grid's rows are the first ones of the list, shown while it was read.
+    void showListingRows(const KeptRows &kept, bool rowsReadShown = false);
+    // The rows of the members a read has met so far, shown before it ends
+    // (MainformListing.cpp): in archive order, as the flat list shows them,
+    // with no tag, since the component still holds the list before. The
+    // folders, whose rows need every member under them, wait for the end.
+    void showMembersRead(std::span<const ArchiveEntry> members);
+    // A read that ended without its list (cancelled or failed) takes the
+    // rows shown on the way back: the rows before are shown again as they
+    // were, chosen and scrolled, whatever the component holds now.
+    void dropMembersRead();
+    bool showingMembersRead_ = false;
+    // The grid as it was before the first rows of the read were shown.
+    std::vector<GridRow> rowsBeforeRead_;
+    KeptRows keptBeforeRead_;
+    int scrolledBeforeRead_ = 0;
     QWidget *buildListingArea(QWidget *parent);
     void buildFolderActions();
     void addFolderItemsToViewMenu(QMenu *view);

@@ -206,6 +206,7 @@ bool TMainform::setCurrentArchive(const QString &name)
         session_.openArchive(name);
     } catch (const EReadCancelled &) {
         // The user stopped it: the archive before stays, and nothing is said.
+        dropMembersRead();
         return false;
     } catch (...) {
         // The component keeps the members read before the failure; showing the

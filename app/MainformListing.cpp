@@ -11,11 +11,13 @@
 #include "platform/Palette.h"
 
 #include <QIcon>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -41,6 +43,19 @@ const char *const RatioWidthKey = "listing/ratioColumnWidth";
 QIcon lockIcon()
 {
     return QIcon::fromTheme(QStringLiteral("emblem-locked"), QIcon(QStringLiteral(":/icons/locked.svg")));
+}
+
+// A member's row: its name as shown, sizes, date and, when shown, ratio.
+GridRow memberRow(const ArchiveEntry &entry, const QString &text, void *tag, ListingCellTexts &cells,
+                  const QIcon &locked, bool ratioShown)
+{
+    GridRow row{{text, tag, entry.Encrypted() ? locked : QIcon()},
+                {entry.PackedSizeKnown ? cells.size(entry.TruePackedSize) : QString(), nullptr},
+                {entry.UnpackedSizeKnown ? cells.size(entry.TrueUnpackedSize) : QString(), nullptr},
+                {cells.dateTime(entry.DosDateTime()), nullptr}};
+    if (ratioShown)
+        row.push_back({ratioText(entry), nullptr});
+    return row;
 }
 
 }  // namespace
@@ -105,25 +120,78 @@ void TMainform::fillListing()
 {
     // A refill of the same archive (after an add, a delete, a write-back)
     // keeps the folder and the rows the user was at; another archive starts
-    // at its top.
+    // at its top. The rows shown while the list was read were no one's
+    // choice: those chosen before the read are kept.
     const QString archive = session_.archivePath();
     KeptRows kept;
     if (archive == filledArchive_)
-        kept = keptRows();
+        kept = showingMembersRead_ ? std::move(keptBeforeRead_) : keptRows();
     else
         listing_.forgetPlaces();
+    // Where the user scrolled while the rows came stays in sight when the
+    // whole list keeps their order.
+    const bool rowsReadShown = std::exchange(showingMembersRead_, false);
+    const int scrolled = rowsReadShown ? listingGrid->verticalScrollBar()->value() : -1;
+    keptBeforeRead_ = {};
+    std::vector<GridRow>().swap(rowsBeforeRead_);
     filledArchive_ = archive;
     listing_.reset(session_.engine.EntryList());
     ++listingReading_;
-    showListingRows(kept);
+    showListingRows(kept, rowsReadShown);
+    if (scrolled >= 0 && !listing_.foldersShown() && !(sortColumn_ >= 0 && sortColumn_ < listingGrid->ColCount()))
+        listingGrid->verticalScrollBar()->setValue(scrolled);
     showArchiveTotals();
 }
 
-void TMainform::showListingRows(const KeptRows &kept)
+void TMainform::showMembersRead(std::span<const ArchiveEntry> members)
+{
+    if (listing_.foldersShown() || members.empty())
+        return;
+    ListingCellTexts cells(platform::RegionalSettings::current());
+    const QIcon locked = lockIcon();
+    const NameFilter &filter = listing_.filter();
+    std::vector<GridRow> rows;
+    rows.reserve(members.size());
+    for (const ArchiveEntry &entry : members) {
+        const QString name = listingName(entry);
+        // A filter finds files, as the whole list's does.
+        if (!filter.isEmpty() && (name.endsWith(u'/') || !filter.matches(name)))
+            continue;
+        rows.push_back(memberRow(entry, name, nullptr, cells, locked, ratioColumnShown_));
+    }
+    if (!showingMembersRead_) {
+        // Set aside, not dropped: a read that ends without its list puts them
+        // back, and they cannot be made again from the component, which a
+        // failed read has by then given the members it met.
+        keptBeforeRead_ = keptRows();
+        scrolledBeforeRead_ = listingGrid->verticalScrollBar()->value();
+        rowsBeforeRead_ = listingGrid->TakeDataRows();
+        showingMembersRead_ = true;
+        listingGrid->AssignDataRows(std::move(rows));
+    } else {
+        listingGrid->AppendDataRows(std::move(rows));
+    }
+}
+
+void TMainform::dropMembersRead()
+{
+    if (!showingMembersRead_)
+        return;
+    showingMembersRead_ = false;
+    listingGrid->AssignDataRows(std::exchange(rowsBeforeRead_, {}));
+    chooseKeptRows(std::exchange(keptBeforeRead_, {}));
+    listingGrid->verticalScrollBar()->setValue(scrolledBeforeRead_);
+    showSelectionTotals();
+}
+
+void TMainform::showListingRows(const KeptRows &kept, bool rowsReadShown)
 {
     ListingCellTexts cells(platform::RegionalSettings::current());
     const TZipEngine &engine = session_.engine;
     const std::vector<ShownRow> shown = listing_.rows();
+    // The rows shown while the list was read are its first rows, made from
+    // the same members: they get their tags rather than being made again.
+    std::vector<GridRow> readRows = rowsReadShown ? listingGrid->TakeDataRows() : std::vector<GridRow>();
     // A big listing's rows go before the new ones are made: two sets of a
     // million rows would double the window's memory for a moment.
     if (listingGrid->RowCount() > BigListing)
@@ -147,13 +215,13 @@ void TMainform::showListingRows(const KeptRows &kept)
             continue;
         }
         const int index = shown[i].entry;
-        const ArchiveEntry &entry = engine.Entries(index);
-        row = GridRow{{listing_.textOf(shown[i]), GridSelection::rowTag(index), entry.Encrypted() ? locked : QIcon()},
-                      {entry.PackedSizeKnown ? cells.size(entry.TruePackedSize) : QString(), nullptr},
-                      {entry.UnpackedSizeKnown ? cells.size(entry.TrueUnpackedSize) : QString(), nullptr},
-                      {cells.dateTime(entry.DosDateTime()), nullptr}};
-        if (ratioColumnShown_)
-            row.push_back({ratioText(entry), nullptr});
+        if (i < readRows.size() && !readRows[i].empty() && readRows[i][0].Text == listing_.textOf(shown[i])) {
+            row = std::move(readRows[i]);
+            row[0].Object = GridSelection::rowTag(index);
+            continue;
+        }
+        row = memberRow(engine.Entries(index), listing_.textOf(shown[i]), GridSelection::rowTag(index), cells, locked,
+                        ratioColumnShown_);
     }
     // One step: the view is reset once, however many members there are.
     listingGrid->AssignDataRows(std::move(rows));

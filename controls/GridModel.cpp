@@ -144,6 +144,34 @@ void GridModel::replaceDataRows(std::vector<GridRow> rows)
     endResetModel();
 }
 
+void GridModel::appendDataRows(std::vector<GridRow> rows)
+{
+    if (rows.empty())
+        return;
+    const int first = gridRowCount() - fixedRows_;
+    beginInsertRows(QModelIndex(), first, first + int(rows.size()) - 1);
+    // No reserve of the exact size: batch after batch, that would move every
+    // row each time; push_back grows geometrically.
+    for (GridRow &row : rows) {
+        if (int(row.size()) > colCount_)
+            row.resize(std::size_t(colCount_));
+        rows_.push_back(std::move(row));
+    }
+    endInsertRows();
+}
+
+std::vector<GridRow> GridModel::takeDataRows()
+{
+    beginResetModel();
+    std::vector<GridRow> taken(std::make_move_iterator(rows_.begin() + fixedRows_),
+                               std::make_move_iterator(rows_.end()));
+    rows_.resize(std::size_t(fixedRows_));
+    if (rows_.empty())
+        rows_.emplace_back();  // a grid keeps one row
+    endResetModel();
+    return taken;
+}
+
 GridModel::~GridModel()
 {
     if (discarding_.joinable())

@@ -60,6 +60,11 @@ public:
 
     // Every data row at once, in one reset of the view; the fixed row stays.
     void replaceDataRows(std::vector<GridRow> rows);
+    // Adds `rows` after the last data row, in one insertion: the rows there
+    // and the view's selection, current cell and scrolling stay as they are.
+    void appendDataRows(std::vector<GridRow> rows);
+    // Takes every data row out, in one reset; the fixed row stays.
+    std::vector<GridRow> takeDataRows();
     // Keeps the data rows `keep` says yes to, in their order, in one reset.
     void retainDataRows(const std::function<bool(const GridRow &)> &keep);
     // Empties every cell, the fixed row's included; the counts stay.

@@ -289,6 +289,24 @@ void TSortableGrid::AssignDataRows(std::vector<GridRow> rows)
     countsChanged(cols, before);
 }
 
+void TSortableGrid::AppendDataRows(std::vector<GridRow> rows)
+{
+    const int cols = ColCount(), before = RowCount();
+    // An undo would put back an order that never held the new rows.
+    sortRecord_.Reset();
+    model_->appendDataRows(std::move(rows));
+    countsChanged(cols, before);
+}
+
+std::vector<GridRow> TSortableGrid::TakeDataRows()
+{
+    const int cols = ColCount(), before = RowCount();
+    sortRecord_.Reset();
+    std::vector<GridRow> taken = model_->takeDataRows();
+    countsChanged(cols, before);
+    return taken;
+}
+
 void TSortableGrid::RetainDataRows(const std::function<bool(void *Object)> &keep)
 {
     const int cols = ColCount(), before = RowCount();

@@ -106,6 +106,12 @@ public:
     // Replaces every data row in one step, objects included; the title row
     // stays, the row count follows, and the first row becomes current.
     void AssignDataRows(std::vector<GridRow> rows);
+    // Adds rows after the last one, objects included: the rows there, the
+    // current cell, the selection and the scrolling stay; nothing is sorted.
+    void AppendDataRows(std::vector<GridRow> rows);
+    // Takes the data rows out, objects included, to be given back changed
+    // (AssignDataRows); the title row stays.
+    std::vector<GridRow> TakeDataRows();
     // Keeps the data rows whose first cell's object `keep` says yes to, in
     // their order; the first row becomes current.
     void RetainDataRows(const std::function<bool(void *Object)> &keep);

@@ -5,9 +5,11 @@
 // this one interface, on the thread that runs the operation; whoever runs
 // the operation elsewhere (the window's worker) wraps it.
 
+#include "engine/ArchiveEntry.h"
 #include "engine/EngineOptions.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace orvex {
@@ -24,6 +26,12 @@ public:
     // While a member list is read: `members` the count the archive gives
     // (0: unknown), `done` of `total` how far the read has got.
     virtual void readProgress(int64_t members, int64_t done, int64_t total) = 0;
+    // While a member list is read entry by entry (the formats other than
+    // ZIP): the members read since the last call, in archive order, every
+    // few thousand, so that they can be shown before the read ends. Only a
+    // foretaste: the list the read ends with, or its failure, is told as
+    // without them.
+    virtual void membersRead(std::span<const ArchiveEntry> members) { (void)members; }
     // A library's message: code 0 is information, above 0 an error numbered
     // after the library that sent it (engine/common/CallRecords.h).
     virtual void message(int code, const std::string &text) = 0;

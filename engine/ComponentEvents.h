@@ -25,6 +25,7 @@ public:
     {
         next_.readProgress(members, done, total);
     }
+    void membersRead(std::span<const ArchiveEntry> members) override { next_.membersRead(members); }
     void message(int code, const std::string &text) override { next_.message(code, text); }
     void notice(const std::string &text) override { next_.notice(text); }
     PasswordAnswer password(const std::string &member, int attempt, std::string &password) override

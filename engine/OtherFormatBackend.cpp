@@ -10,12 +10,16 @@
 #include <ctime>
 #include <functional>
 #include <optional>
+#include <span>
 #include <sys/stat.h>
 #include <unordered_map>
 
 namespace orvex {
 
 namespace {
+
+// As often as the ZIP reader reports its progress.
+constexpr std::size_t MembersPerReport = 4096;
 
 // What the status window shows of an entry: its name once, then a step per
 // 32 KiB of its data, as the ZIP libraries report a member.
@@ -189,14 +193,27 @@ void OtherFormatBackend::list(const std::string &, ArchiveEvents &events, Archiv
     options.progress = [&](const otherformats::Progress &progress) {
         if (events.stopRequested())
             stop = true;
-        if (++seen % 4096 == 0)
+        if (++seen % MembersPerReport == 0)
             events.readProgress(0, int64_t(progress.archiveBytesRead), int64_t(progress.archiveSize));
+    };
+    // Told as they come: a large compressed tar takes seconds to read to its
+    // end, and its first members can be shown long before.
+    std::vector<ArchiveEntry> members;
+    std::size_t told = 0;
+    options.listed = [&](const otherformats::Entry &entry) {
+        members.push_back(memberOf(entry));
+        if (members.size() - told == MembersPerReport) {
+            events.membersRead(std::span<const ArchiveEntry>(members).subspan(told));
+            told = members.size();
+        }
     };
     otherformats::Listing read;
     // Names encrypted (a 7z made with -mhe=on): nothing is listed without
     // the password, asked again while it is refused, as a ZIP member's is.
     const bool takesPassword = otherformats::readBySevenZip(archive_);
     for (int attempt = 1;; ++attempt) {
+        members.clear();
+        told = 0;
         if (!password_.empty())
             options.password = password_.bytes();
         // The first reading without a password reads on with the reader
@@ -231,10 +248,13 @@ void OtherFormatBackend::list(const std::string &, ArchiveEvents &events, Archiv
         listing.format += " (" + detection_.filter + ")";
     encrypted_ = read.hasEncrypted || !password_.empty();
     listedWhole_ = read.complete && read.problems.empty();
-    listing.entries.clear();
-    listing.entries.reserve(read.entries.size());
-    for (const otherformats::Entry &entry : read.entries)
-        listing.entries.push_back(memberOf(entry));
+    if (members.size() != read.entries.size()) {
+        members.clear();
+        members.reserve(read.entries.size());
+        for (const otherformats::Entry &entry : read.entries)
+            members.push_back(memberOf(entry));
+    }
+    listing.entries = std::move(members);
     // An entry passed over (a header that cannot be read, a name refused) is
     // said too, though the entries after it are listed.
     if (!read.complete || !read.problems.empty()) {

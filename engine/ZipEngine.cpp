@@ -88,6 +88,11 @@ public:
         if (engine_.OnReadProgress)
             engine_.OnReadProgress(engine_, members, done, total);
     }
+    void membersRead(std::span<const ArchiveEntry> members) override
+    {
+        if (engine_.OnMembersRead)
+            engine_.OnMembersRead(engine_, members);
+    }
     void message(int code, const std::string &text) override
     {
         if (engine_.OnMessage)

@@ -17,6 +17,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -82,6 +83,12 @@ public:
     // the count the archive gives (0 when unknown), `done` of `total` how far
     // the read has got (total 0: unknown).
     std::function<void(TZipEngine &sender, int64_t members, int64_t done, int64_t total)> OnReadProgress;
+    // Raised while the list of an archive read entry by entry (every format
+    // but ZIP) is read, every 4,096 members: those read since the last, in
+    // archive order, to be shown before the read ends. EntryList stays the
+    // one before until the read has ended: OnDirUpdate comes after a
+    // complete read; a cancelled or failed one is told as without these.
+    std::function<void(TZipEngine &sender, std::span<const ArchiveEntry> members)> OnMembersRead;
 
     // ---- Settings of the next operation ----
     bool Verbose = false;

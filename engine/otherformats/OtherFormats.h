@@ -108,6 +108,8 @@ struct ReadOptions {
     // Asked, on the reading's own thread, whenever `cancel` is looked at
     // (also while the reader keeps us waiting): true stops as `cancel` does.
     std::function<bool()> stopAsked;
+    // Told each entry of a listing as it is read, before `progress`.
+    std::function<void(const Entry &)> listed;
     ReaderLimits limits = defaultReaderLimits();
 };
 

@@ -143,6 +143,8 @@ Listing listWith(EntryCursor &cursor, const ReadOptions &options)
         listing.entries.push_back(cursor.entry());
         const Entry &entry = listing.entries.back();
         listing.hasEncrypted = listing.hasEncrypted || entry.encrypted;
+        if (options.listed)
+            options.listed(entry);
         if (options.progress)
             options.progress({listing.entries.size() - 1, entry.name, 0, cursor.bytesRead(), cursor.size()});
     }

@@ -2,6 +2,8 @@
 // ZIP archive; changed like one when it is a tar or 7z, read-only throughout
 // in a format only read, and saved as a new ZIP archive.
 #include "WindowFixture.h"
+#include "app/GridSelection.h"
+#include "app/OperationFrame.h"
 #include "dialogs/AddForm.h"
 #include "support/ArchiveBuilder.h"
 #include "support/ArchiveReading.h"
@@ -16,9 +18,13 @@
 #include <QListWidget>
 #include <QMetaObject>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolButton>
 #include <algorithm>
+#include <cstdio>
+#include <future>
 #include <sys/stat.h>
+#include <utility>
 
 namespace {
 
@@ -97,11 +103,171 @@ protected:
                  ziptest::linkEntry("docs/link", "secret.txt")})));
     }
 
+    // A tar of `count` empty files, "m00000" onwards: its reader tells its
+    // members every 4,096.
+    static std::string manyEntries(int count)
+    {
+        std::vector<ziptest::TarEntry> entries;
+        for (int i = 0; i < count; ++i) {
+            char name[16];
+            std::snprintf(name, sizeof name, "m%05d", i);
+            entries.push_back({name, ziptest::TarEntry::File, 0644, 1400000000 + i, {}, {}});
+        }
+        return ziptest::tarArchive(entries);
+    }
+    // Every cell of the listing below the titles, column by column.
+    std::vector<std::vector<QString>> cells()
+    {
+        std::vector<std::vector<QString>> all;
+        for (int col = 0; col < grid().ColCount(); ++col)
+            all.push_back(column(col));
+        return all;
+    }
+
+    // Whether every row stands for the member it shows, as the commands read it.
+    bool rowsNameTheirMembers()
+    {
+        for (int row = 1; row < grid().RowCount(); ++row) {
+            const int member = GridSelection::entryOfTag(grid().Objects(0, row));
+            if (member < 0 || member >= engine().EntryCount()
+                || QString::fromStdString(engine().Entries(member).FileName) != grid().Cells(0, row))
+                return false;
+        }
+        return true;
+    }
+
     QString archive;
     QByteArray original;
 };
 
+// The worker's events, which wait after the first rows they hand on until
+// the window has shown them: a test's Cancel then comes while the read runs.
+class WaitingForTheWindow : public orvex::ForwardingEvents {
+public:
+    WaitingForTheWindow(orvex::ComponentEvents &next, std::future<void> shown)
+        : ForwardingEvents(next), shown_(std::move(shown))
+    {
+    }
+    void membersRead(std::span<const ArchiveEntry> members) override
+    {
+        ForwardingEvents::membersRead(members);
+        if (shown_.valid())
+            shown_.get();
+    }
+
+private:
+    std::future<void> shown_;
+};
+
 }  // namespace
+
+// A large tar shows its rows every 4,096 members while it is read, before
+// the component holds its list; once read, or when the read fails midway,
+// the window ends as a read that showed nothing on the way, in the user's
+// order.
+TEST_F(OtherFormatWindow, ALargeTarShowsItsRowsAsTheyAreReadAndEndsAsBefore)
+{
+    const std::string whole = manyEntries(3 * 4096 + 5);
+    const struct {
+        const char *name;
+        std::string bytes;
+        bool sorted;
+        std::vector<int> shownAt;  // rows after each hand-over
+        int scrolled;              // the top row once read, scrolled to row 500 on the way
+    } cases[] = {
+        {"whole.tar", whole, false, {4096, 8192, 12288}, 500},
+        // Cut inside the 10,001st header: what was read is listed, and said.
+        {"cut.tar", whole.substr(0, 10000 * 512 + 100), false, {4096, 8192}, 0},
+        // From here on by name, descending: the rows come in archive order.
+        {"sorted.tar", whole, true, {4096, 8192, 12288}, 0},
+    };
+    const QString before = archive;
+    form().show();  // rows to scroll
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString big = writeArchive(c.name, c.bytes);
+        if (c.sorted) {
+            TSortOptions descending;
+            descending.Order = soDescending;
+            grid().OnClickSort(&grid(), 0, 0, descending);
+        }
+        auto show = std::exchange(engine().OnMembersRead, nullptr);
+        script->shown.clear();
+        open(big);
+        const auto expected = cells();
+        const QStringList expectedMessages = messages();
+        engine().OnMembersRead = show;
+        open(before);
+        script->shown.clear();
+
+        std::vector<int> shownAt;
+        std::vector<QString> firstRows;
+        engine().OnMembersRead = [&](TZipEngine &sender, std::span<const ArchiveEntry> members) {
+            show(sender, members);
+            shownAt.push_back(grid().RowCount() - 1);
+            firstRows.push_back(grid().Cells(0, 1));
+            if (shownAt.size() == 1)
+                grid().verticalScrollBar()->setValue(500);
+            EXPECT_EQ(grid().verticalScrollBar()->value(), 500);
+        };
+        // The whole list comes after every hand-over, on rows that show them.
+        int shownBeforeTheList = -1;
+        auto fill = engine().OnDirUpdate;
+        engine().OnDirUpdate = [&](TZipEngine &sender) {
+            shownBeforeTheList = grid().RowCount() - 1;
+            fill(sender);
+        };
+        open(big);
+        engine().OnMembersRead = show;
+        engine().OnDirUpdate = fill;
+        EXPECT_EQ(shownAt, c.shownAt);
+        EXPECT_EQ(firstRows, std::vector<QString>(c.shownAt.size(), "m00000"));
+        EXPECT_EQ(shownBeforeTheList, c.bytes == whole ? c.shownAt.back() : -1);
+        EXPECT_EQ(cells(), expected);
+        EXPECT_EQ(grid().verticalScrollBar()->value(), c.scrolled);
+        EXPECT_TRUE(rowsNameTheirMembers());
+        EXPECT_EQ(messages(), expectedMessages);
+        // Read again, the row the user chose stays chosen, not one shown on the way.
+        selectRows(5, 5);
+        const QString chosen = grid().Cells(0, 5);
+        open(big);
+        EXPECT_EQ(grid().Selection().Top, grid().Selection().Bottom);
+        EXPECT_EQ(grid().Cells(0, grid().Selection().Top), chosen);
+        open(before);
+    }
+}
+
+// Cancelled once rows of the new archive are shown, the open keeps the
+// listing before, with its chosen row.
+TEST_F(OtherFormatWindow, AnOpenCancelledAfterItsFirstRowsKeepsTheListingBefore)
+{
+    const QString big = writeArchive("big.tar", manyEntries(3 * 4096));
+    selectRows(2, 2);
+    const auto before = cells();
+    std::promise<void> shown;
+    int rowsShown = 0;
+    auto show = engine().OnMembersRead;
+    OperationFrame &frame = form().session().operationFrame();
+    engine().OnMembersRead = [&](TZipEngine &sender, std::span<const ArchiveEntry> members) {
+        show(sender, members);
+        if (rowsShown == 0) {
+            rowsShown = grid().RowCount() - 1;
+            EXPECT_TRUE(frame.requestCancel());
+            shown.set_value();
+        }
+    };
+    EXPECT_THROW(frame.readListing([&](orvex::ComponentEvents &events) {
+        WaitingForTheWindow waiting(events, shown.get_future());
+        engine().setZipFilename(big.toStdString(), waiting);
+    }),
+                 EReadCancelled);
+    EXPECT_EQ(rowsShown, 4096);
+    EXPECT_EQ(cells(), before);
+    EXPECT_EQ(grid().Selection().Top, 2);
+    EXPECT_EQ(grid().Selection().Bottom, 2);
+    EXPECT_EQ(engine().ZipFilename(), archive.toStdString());
+    EXPECT_EQ(messages(), QStringList{});
+}
 
 TEST_F(OtherFormatWindow, ATarIsListedWithoutPackedSizesAndTakesChangesLikeAZipArchive)
 {

@@ -4,10 +4,14 @@
 //
 //   orvex_window_bench extract status|log ARCHIVE TARGET_DIR
 //   orvex_window_bench add status|log ARCHIVE SOURCE_DIR LEVEL
+//   orvex_window_bench open rows|whole ARCHIVE
+// The open prints when the first rows were in the grid and when the whole
+// listing was; `whole` shows no rows before the read has ended.
 #include "TestApplication.h"
 #include "app/Application.h"
 #include "app/Mainform.h"
 #include "controls/DirTree.h"
+#include "controls/SortableGrid.h"
 #include "dialogs/AddForm.h"
 #include "dialogs/ExtractForm.h"
 #include "dialogs/RadioGroup.h"
@@ -19,14 +23,17 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QSlider>
+#include <algorithm>
 #include <cstdio>
+#include <span>
 
 namespace {
 
 int usage()
 {
     std::fprintf(stderr, "usage: orvex_window_bench extract status|log ARCHIVE TARGET_DIR\n"
-                         "       orvex_window_bench add status|log ARCHIVE SOURCE_DIR LEVEL\n");
+                         "       orvex_window_bench add status|log ARCHIVE SOURCE_DIR LEVEL\n"
+                         "       orvex_window_bench open rows|whole ARCHIVE\n");
     return 2;
 }
 
@@ -34,6 +41,60 @@ int usage()
 void whenShown(QWidget &dialog, std::function<void()> interaction)
 {
     QMetaObject::invokeMethod(&dialog, std::move(interaction), Qt::QueuedConnection);
+}
+
+// Opens `archive` and prints when its first rows and its whole listing
+// were in the grid, in milliseconds from the command.
+int timeOpen(const QString &archive, bool rowsOnTheWay)
+{
+    auto prompts = platform::ScriptedPrompts::install();
+    auto windows = ApplicationWindows::create({});
+    TMainform &form = *windows->Mainform;
+    form.show();
+    TZipEngine &engine = form.session().engine;
+    QElapsedTimer timer;
+    qint64 firstRows = -1;
+    int firstCount = 0, batches = 0;
+    qint64 showingMicros = 0, slowestMicros = 0;  // the window's time in the hand-overs
+    if (rowsOnTheWay) {
+        engine.OnMembersRead = [&, show = engine.OnMembersRead](TZipEngine &sender,
+                                                                std::span<const ArchiveEntry> members) {
+            QElapsedTimer showing;
+            showing.start();
+            show(sender, members);
+            const qint64 took = showing.nsecsElapsed() / 1000;
+            showingMicros += took;
+            slowestMicros = std::max(slowestMicros, took);
+            if (batches++ == 0) {
+                firstRows = timer.elapsed();
+                firstCount = form.listingGrid->RowCount() - 1;
+            }
+        };
+    } else {
+        engine.OnMembersRead = nullptr;
+    }
+    qint64 listRead = -1;
+    engine.OnDirUpdate = [&, fill = engine.OnDirUpdate](TZipEngine &sender) {
+        listRead = timer.elapsed();
+        fill(sender);
+    };
+    prompts->fileAnswers.push_back(archive);
+    timer.start();
+    form.openArchiveCommand();
+    const qint64 whole = timer.elapsed();
+    const int rows = form.listingGrid->RowCount() - 1;
+    if (listRead < 0) {
+        std::fprintf(stderr, "the archive was not read\n");
+        return 1;
+    }
+    if (firstRows < 0)
+        firstRows = whole;
+    std::printf("first rows: %lld ms (%d rows); list read: %lld ms; whole listing: %lld ms (%d rows, %d hand-overs)\n",
+                firstRows, rowsOnTheWay ? firstCount : rows, listRead, whole, rows, batches);
+    if (rowsOnTheWay)
+        std::printf("the window's time in the hand-overs: %lld ms, the slowest %lld ms\n", showingMicros / 1000,
+                    slowestMicros / 1000);
+    return 0;
 }
 
 }  // namespace
@@ -47,6 +108,9 @@ int main(int argc, char **argv)
     const QStringList args = application.arguments().mid(1);
     const bool extract = args.value(0) == "extract" && args.size() == 4;
     const bool add = args.value(0) == "add" && args.size() == 5;
+    const bool open = args.value(0) == "open" && args.size() == 3;
+    if (open && (args[1] == "rows" || args[1] == "whole"))
+        return timeOpen(args[2], args[1] == "rows");
     if ((!extract && !add) || (args[1] != "status" && args[1] != "log"))
         return usage();
     const QString archive = args[2], directory = args[3];

@@ -451,6 +451,33 @@ TEST_F(SortableGrid, AssignedRowsReplaceTheDataAndTheFirstBecomesCurrent)
     EXPECT_GT(grid->Selection().Top, grid->Selection().Bottom);  // nothing to choose
 }
 
+// Rows added at the end leave what the user did alone: the rows above, the
+// current row, the chosen rows and the scrolling; an undo of a sort that
+// never held them is gone.
+TEST_F(SortableGrid, AppendedRowsKeepTheRowsTheChoiceAndTheScrolling)
+{
+    fill(std::vector<QStringList>(200, QStringList({"x"})));
+    QApplication::processEvents();  // the view lays out its rows from a posted event
+    grid->SortColumn(0, TSortOptions{smDetect, soAscending, false, {}});
+    grid->setRow(50);
+    grid->selectionModel()->select(grid->model()->index(60, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QScrollBar *bar = grid->verticalScrollBar();
+    bar->setValue(40);
+    const auto chosen = grid->selectionModel()->selectedRows();
+    int tag = 0;
+    grid->AppendDataRows({{{"y", &tag}, {"1", nullptr}}, {{"z", nullptr}}});
+    EXPECT_EQ(grid->RowCount(), 202);
+    EXPECT_EQ(grid->Cells(0, 199), "x");
+    EXPECT_EQ(grid->Cells(0, 200), "y");
+    EXPECT_EQ(grid->Objects(0, 200), &tag);
+    EXPECT_EQ(grid->Cells(0, 201), "z");
+    EXPECT_EQ(grid->Row(), 50);
+    EXPECT_EQ(grid->selectionModel()->selectedRows(), chosen);
+    EXPECT_EQ(bar->value(), 40);
+    EXPECT_FALSE(grid->CanUndoSort());
+}
+
 TEST_F(SortableGrid, TypingANameMovesToIt)
 {
     grid->setRow(1);
