@@ -280,6 +280,11 @@ la_ssize_t ArchiveSource::readDecoded(archive *a, void *self, const void **buffe
 {
     auto *source = static_cast<ArchiveSource *>(self);
     DecodingThread::Piece piece;
+    // Gone only when the archive was opened again without it.
+    if (!source->decoding_) {
+        archive_set_error(a, EILSEQ, "the archive cannot be read");
+        return -1;
+    }
     if (!source->decoding_->next(piece)) {
         const int number = source->decoding_->errorNumber();
         archive_set_error(a, number ? number : EILSEQ, "%s", source->decoding_->error().c_str());

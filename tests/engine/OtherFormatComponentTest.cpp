@@ -4,6 +4,7 @@
 #include "engine/OtherFormatMembers.h"
 #include "engine/ZipEngine.h"
 #include "engine/common/MessageCode.h"
+#include "engine/otherformats/ConfinedProcess.h"
 #include "support/Compress.h"
 #include "support/Files.h"
 #include "support/HandBuiltArchives.h"
@@ -385,4 +386,30 @@ TEST_F(OtherFormatComponent, NoEntriesIsAnEmptyArchiveAndAStreamOfZerosIsOneFile
         EXPECT_TRUE(heard.messages.empty()) << heard.messages.front().second;
     }
     EXPECT_EQ(ziptest::readFile(dir / "out-zeros.xz/zeros"), zeros);
+}
+
+// Testing or extracting every member of a compressed tar reads it once:
+// its listing would decode the whole stream too. Any other archive is
+// listed first, as setZipFilename lists it.
+TEST_F(OtherFormatComponent, AWholeTestOrExtractOfACompressedTarReadsItOnce)
+{
+    ASSERT_EQ(ziptest::sh("tar -cf ../plain.tar a.txt dir", dir / "src"), 0);
+    for (const bool compressed : {true, false}) {
+        SCOPED_TRACE(compressed ? "tar.xz" : "tar");
+        TZipEngine fresh;
+        const uint64_t before = otherformats::childrenStarted();
+        EXPECT_EQ(fresh.setZipFilenameForAll(compressed ? archive : dir / "plain.tar"), !compressed);
+        EXPECT_EQ(fresh.EntryCount(), compressed ? 0 : 4);
+        EXPECT_NE(fresh.OtherFormat().find("tar"), std::string::npos) << fresh.OtherFormat();
+        fresh.Test();
+        EXPECT_EQ(fresh.LastResult, 3);
+        if (compressed) {
+            EXPECT_EQ(otherformats::childrenStarted() - before, 2u) << "one reader to detect, one to test";
+        }
+        fresh.ExtrBaseDir = dir / (compressed ? "out-xz" : "out-tar");
+        ziptest::makeDirs(fresh.ExtrBaseDir);
+        fresh.ExtrOptions = {ExtrDirNames};
+        fresh.Extract();
+        EXPECT_EQ(ziptest::readFile(fresh.ExtrBaseDir + "/dir/b.txt"), "bee");
+    }
 }
