@@ -3,6 +3,7 @@
 #include "app/BatchRun.h"
 #include "app/Mainform.h"
 #include "platform/HugePageHeap.h"
+#include "platform/Translations.h"
 
 #include <QDir>
 #include <cstdio>
@@ -38,6 +39,8 @@ int main(int argc, char **argv)
         }
     }
     OrvexApplication application(argc, argv);
+    // Arabic lays every window out from the right.
+    application.setLayoutDirection(platform::installTranslations(application).textDirection());
     setUpApplication(application);
     QStringList arguments = application.arguments();
     arguments.removeFirst();
