@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/Mainform.h"
+#include "controls/WindowFit.h"
 #include "dialogs/AboutForm.h"
 #include "dialogs/AddForm.h"
 #include "dialogs/EditForm.h"
@@ -36,6 +37,9 @@ void setUpApplication(QApplication &application)
     application.setOrganizationName(QStringLiteral("Tolvane"));
     platform::setApplicationTitle(QStringLiteral("Tolvane Orvex '97"));
     application.setWindowIcon(QIcon(QStringLiteral(":/icons/orvex97.svg")));
+    // Translated texts are longer or shorter than the English the windows
+    // were laid out for.
+    window_fit::fitEveryWindow(application);
 }
 
 std::unique_ptr<ApplicationWindows> ApplicationWindows::create(const QStringList &arguments)

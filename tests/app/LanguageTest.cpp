@@ -13,12 +13,15 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QToolButton>
 #include <QTranslator>
 
 namespace {
@@ -52,11 +55,16 @@ protected:
     Translated() : WindowTest(Windows::ByTheTest) {}
     void TearDown() override
     {
+        unloadAll();
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        WindowTest::TearDown();
+    }
+    void unloadAll()
+    {
         for (QTranslator *translator : installed_)
             QCoreApplication::removeTranslator(translator);
         qDeleteAll(installed_);
-        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
-        WindowTest::TearDown();
+        installed_.clear();
     }
     bool load(const QString &file)
     {
@@ -120,7 +128,7 @@ std::vector<std::pair<QString, QString>> textsOf(QWidget &widget)
     if (qobject_cast<QMenu *>(&widget) || qobject_cast<QMenuBar *>(&widget))
         for (QAction *action : widget.actions()) {
             texts.emplace_back(QStringLiteral("item"), action->text());
-            if (action->toolTip() != QString(action->text()).remove(QLatin1Char('&')))
+            if (action->toolTip() != QString(action->text()).remove(QLatin1Char('&')).trimmed())
                 texts.emplace_back(QStringLiteral("item tooltip"), action->toolTip());
         }
     return texts;
@@ -155,4 +163,84 @@ TEST_F(Translated, EveryTextOfEveryWindowGoesThroughTranslation)
     });
     bypassing.removeDuplicates();
     EXPECT_TRUE(bypassing.isEmpty()) << bypassing.join(QLatin1Char('\n')).toStdString();
+}
+
+namespace {
+
+// The room `widget`'s text needs, or an empty size when it shows none or
+// shows data of the user's, which is the layout's to cut.
+QSize roomNeeded(QWidget &widget)
+{
+    auto *label = qobject_cast<QLabel *>(&widget);
+    auto *button = qobject_cast<QAbstractButton *>(&widget);
+    const QString text = label ? label->text() : button ? button->text() : QString();
+    if (text.isEmpty() || text.startsWith(QLatin1Char('/')) || text.contains(QStringLiteral("sample.zip")))
+        return {};
+    if (label && (label->textFormat() == Qt::RichText || Qt::mightBeRichText(text)))
+        return {};
+    if (widget.hasHeightForWidth())
+        return {0, widget.heightForWidth(widget.width())};
+    if (auto *tool = qobject_cast<QToolButton *>(&widget); tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
+        return {};
+    if (qobject_cast<QPushButton *>(&widget) || qobject_cast<QToolButton *>(&widget)) {
+        const QSize textSize = widget.fontMetrics().size(Qt::TextShowMnemonic, text);
+        const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+        return {textSize.width() + icon + 8, textSize.height()};
+    }
+    if (label) {
+        const QSize textSize = widget.fontMetrics().size(Qt::TextShowMnemonic, text);
+        const QMargins margins = label->contentsMargins();
+        return {textSize.width() + margins.left() + margins.right() + 2 * label->margin(), textSize.height()};
+    }
+    return widget.sizeHint();  // check boxes and radio buttons: their hint is their text
+}
+
+// Labels and buttons whose text needs more room than they were given.
+QStringList cutTexts(QWidget &window)
+{
+    QStringList cut;
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(&window) || widget->width() == 0)
+            continue;
+        const QSize wanted = roomNeeded(*widget);
+        if (wanted.width() > widget->width() || wanted.height() > widget->height())
+            cut.append(QStringLiteral("%1 %2 wants %3x%4, has %5x%6")
+                           .arg(QString::fromLatin1(widget->metaObject()->className()), widget->objectName())
+                           .arg(wanted.width())
+                           .arg(wanted.height())
+                           .arg(widget->width())
+                           .arg(widget->height()));
+    }
+    return cut;
+}
+
+}  // namespace
+
+// English first, then every shipped language, each laid out both ways.
+TEST_F(Translated, NoTextIsCutInAnyLanguageEitherWay)
+{
+    QStringList languages{QString()};
+    for (const QString &file : QDir(QStringLiteral(ORVEX_BUILD_DIR "/translations"))
+                                   .entryList({QStringLiteral("orvex97_*.qm")}, QDir::Files, QDir::Name))
+        languages.append(file.mid(8, file.size() - 11));
+    const QString qtCatalogues = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const QString &language : languages) {
+        if (!language.isEmpty()) {
+            ASSERT_TRUE(load(QStringLiteral(ORVEX_BUILD_DIR "/translations/orvex97_") + language));
+            load(qtCatalogues + QStringLiteral("/qtbase_") + language);
+        }
+        for (Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+            QGuiApplication::setLayoutDirection(direction);
+            openWindows();
+            open(sample());
+            visitEveryWindow(*windows, [&](const QString &name, QWidget &window) {
+                const QStringList cut = cutTexts(window);
+                EXPECT_TRUE(cut.isEmpty()) << (language.isEmpty() ? "English" : qPrintable(language)) << ", "
+                                           << (direction == Qt::LeftToRight ? "left to right" : "right to left") << ", "
+                                           << qPrintable(name) << ":\n"
+                                           << qPrintable(cut.join(QLatin1Char('\n')));
+            });
+        }
+        unloadAll();
+    }
 }

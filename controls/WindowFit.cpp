@@ -1,0 +1,169 @@
+#include "controls/WindowFit.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace window_fit {
+
+namespace {
+
+const char *const FittedProperty = "orvexFittedToTexts";
+
+bool layoutHolds(QLayout *layout, const QWidget *widget)
+{
+    for (int i = 0; layout && i < layout->count(); ++i) {
+        QLayoutItem *item = layout->itemAt(i);
+        if (item->widget() == widget || (item->layout() && layoutHolds(item->layout(), widget)))
+            return true;
+    }
+    return false;
+}
+
+bool isHandPlaced(const QWidget &widget)
+{
+    const QWidget *parent = widget.parentWidget();
+    return parent && !widget.isWindow() && !layoutHolds(parent->layout(), &widget);
+}
+
+bool hasFixedWidth(const QWidget &widget)
+{
+    return widget.minimumWidth() == widget.maximumWidth();
+}
+
+// `widget` is `by` pixels wider: what holds it grows with it.
+void growHolder(QWidget &widget, int by);
+
+void widen(QWidget &widget, int by)
+{
+    if (by <= 0)
+        return;
+    const int oldRight = widget.x() + widget.width();
+    if (hasFixedWidth(widget))
+        widget.setFixedWidth(widget.width() + by);
+    else {
+        widget.setMinimumWidth(std::max(widget.minimumWidth(), widget.width() + by));
+        widget.resize(widget.width() + by, widget.height());
+    }
+    if (widget.isWindow())
+        return;
+    if (isHandPlaced(widget)) {
+        // Siblings placed to its right move along, so that nothing is covered.
+        QWidget *parent = widget.parentWidget();
+        int rightmost = widget.x() + widget.width();
+        for (QObject *object : parent->children()) {
+            auto *sibling = qobject_cast<QWidget *>(object);
+            if (!sibling || sibling == &widget || sibling->isWindow() || !isHandPlaced(*sibling) ||
+                sibling->x() < oldRight)
+                continue;
+            sibling->move(sibling->x() + by, sibling->y());
+            rightmost = std::max(rightmost, sibling->x() + sibling->width());
+        }
+        if (rightmost > parent->width())
+            widen(*parent, rightmost - parent->width());
+        return;
+    }
+    growHolder(widget, by);
+}
+
+void growHolder(QWidget &widget, int by)
+{
+    QWidget *parent = widget.parentWidget();
+    if (!parent || !parent->layout())
+        return;
+    parent->layout()->activate();
+    const int wanted = parent->layout()->totalMinimumSize().width();
+    if (wanted > parent->width())
+        widen(*parent, wanted - parent->width());
+    else if (hasFixedWidth(*parent))
+        widen(*parent, by - (parent->width() - wanted));
+}
+
+}  // namespace
+
+int textWidthNeeded(const QWidget &widget)
+{
+    const QFontMetrics metrics = widget.fontMetrics();
+    if (const auto *label = qobject_cast<const QLabel *>(&widget)) {
+        if (label->wordWrap() || label->text().isEmpty() || label->textFormat() == Qt::RichText ||
+            (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text())))
+            return 0;
+        const QMargins margins = label->contentsMargins();
+        return metrics.size(Qt::TextShowMnemonic, label->text()).width() + margins.left() + margins.right() +
+               2 * label->margin() + std::max(label->indent(), 0);
+    }
+    if (const auto *box = qobject_cast<const QGroupBox *>(&widget))
+        return box->title().isEmpty() ? 0 : metrics.size(Qt::TextShowMnemonic, box->title()).width() + 16;
+    const auto *button = qobject_cast<const QAbstractButton *>(&widget);
+    if (!button || button->text().isEmpty())
+        return 0;
+    if (qobject_cast<const QCheckBox *>(&widget) || qobject_cast<const QRadioButton *>(&widget))
+        return widget.hasHeightForWidth() ? 0 : widget.sizeHint().width();
+    if (const auto *tool = qobject_cast<const QToolButton *>(&widget);
+        tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
+        return 0;
+    const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+    return metrics.size(Qt::TextShowMnemonic, button->text()).width() + icon + 8;
+}
+
+void giveTextsRoom(QWidget &window)
+{
+    if (window.layout())
+        window.layout()->activate();
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        if (widget->isWindow())
+            continue;
+        widen(*widget, textWidthNeeded(*widget) - widget->width());
+    }
+    if (window.layout()) {
+        window.layout()->activate();
+        const QSize wanted = window.layout()->totalMinimumSize();
+        if (wanted.width() > window.width())
+            widen(window, wanted.width() - window.width());
+    }
+}
+
+void mirrorHandPlacedChildren(QWidget &window)
+{
+    for (QWidget *widget : window.findChildren<QWidget *>())
+        if (isHandPlaced(*widget))
+            widget->move(widget->parentWidget()->width() - widget->x() - widget->width(), widget->y());
+}
+
+namespace {
+
+class FirstShowing : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Show || !watched->isWidgetType())
+            return false;
+        auto *window = static_cast<QWidget *>(watched);
+        if (!window->isWindow() || window->property(FittedProperty).toBool())
+            return false;
+        window->setProperty(FittedProperty, true);
+        giveTextsRoom(*window);
+        if (window->layoutDirection() == Qt::RightToLeft)
+            mirrorHandPlacedChildren(*window);
+        return false;
+    }
+};
+
+}  // namespace
+
+void fitEveryWindow(QApplication &application)
+{
+    application.installEventFilter(new FirstShowing(&application));
+}
+
+}  // namespace window_fit
