@@ -199,7 +199,7 @@ void TMainform::closeEvent(QCloseEvent *event)
         event->ignore();
         // Asked once: the close that follows the cancelled operation goes on.
         if (!session_.operationFrame().closeRequested()
-            && platform::confirmBox(this, QStringLiteral("An operation is running. Stop it and quit?"),
+            && platform::confirmBox(this, tr("An operation is running. Stop it and quit?"),
                                     platform::DefaultAnswer::No))
             session_.operationFrame().requestClose();
         return;

@@ -13,6 +13,7 @@
 #include "platform/Trash.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -50,14 +51,23 @@ QString removeFile(const QString &path)
     return file.remove() ? QString() : file.errorString();
 }
 
-// Asks `question` about `path` (No by default), then deletes the file. False
+// The helpers below speak for the main window, in its translation context.
+
+// "Cannot delete PATH: REASON".
+QString cannotDeleteText(const QString &path, const QString &reason)
+{
+    //: %1 is a file's path, %2 the system's reason.
+    return QCoreApplication::translate("TMainform", "Cannot delete %1: %2").arg(path, reason);
+}
+
+// Asks `question` (No by default), then deletes the file at `path`. False
 // when the user declined or the deletion failed; a failure is shown.
 bool confirmAndRemove(QWidget *parent, const QString &question, const QString &path)
 {
-    if (!platform::confirmBox(parent, question + path + QStringLiteral("?"), platform::DefaultAnswer::No))
+    if (!platform::confirmBox(parent, question, platform::DefaultAnswer::No))
         return false;
     if (const QString reason = removeFile(path); !reason.isEmpty()) {
-        platform::warningBox(parent, QStringLiteral("Cannot delete ") + path + QStringLiteral(": ") + reason);
+        platform::warningBox(parent, cannotDeleteText(path, reason));
         return false;
     }
     return true;
@@ -72,16 +82,19 @@ bool trashParts(QWidget *parent, const QStringList &parts)
         const QString reason = platform::moveToTrash(part);
         if (reason.isEmpty())
             continue;
-        const QString rest = i + 1 < parts.size() ? QStringLiteral(" The parts after it go the same way.") : QString();
-        if (!platform::confirmBox(parent,
-                                  part + QStringLiteral(" cannot be moved to the Trash (") + reason
-                                      + QStringLiteral("). Delete it for good?") + rest,
-                                  platform::DefaultAnswer::No))
+        //: %1 is a file's path, %2 the system's reason; more parts of the split archive follow it.
+        const QString withRest = QCoreApplication::translate(
+            "TMainform",
+            "%1 cannot be moved to the Trash (%2). Delete it for good? The parts after it go the same way.");
+        //: %1 is a file's path, %2 the system's reason.
+        const QString alone =
+            QCoreApplication::translate("TMainform", "%1 cannot be moved to the Trash (%2). Delete it for good?");
+        const QString question = i + 1 < parts.size() ? withRest : alone;
+        if (!platform::confirmBox(parent, question.arg(part, reason), platform::DefaultAnswer::No))
             return false;
         for (qsizetype j = i; j < parts.size(); ++j) {
             if (const QString failure = removeFile(parts[j]); !failure.isEmpty()) {
-                platform::warningBox(parent,
-                                     QStringLiteral("Cannot delete ") + parts[j] + QStringLiteral(": ") + failure);
+                platform::warningBox(parent, cannotDeleteText(parts[j], failure));
                 return false;
             }
         }
@@ -104,7 +117,7 @@ QStringList otherSplitParts(const QString &path)
 
 // Matches .zip in any case, as the archive dialogs did on a case-blind file
 // system; an archive under another name is still one choice away.
-const char *const ZipFilesFilter = "ZIP Files (*.[zZ][iI][pP])";
+const char *const ZipFilesPattern = "*.[zZ][iI][pP]";
 // The formats New makes, by the suffixes that name them; ZIP first, the
 // choice the dialog starts with. The name typed decides the format, these
 // only fill the dialog.
@@ -140,20 +153,30 @@ QString openArchiveFilter()
     // names only fill the dialog.
     for (const std::string &extension : otherformats::extensions())
         all << caseBlindPattern(extension);
-    return QStringLiteral("All archives (%1);;ZIP Files (%2);;All files (*)")
+    //: File dialog's filters, split by ";;"; each keeps its patterns in parentheses.
+    return QCoreApplication::translate("TMainform", "All archives (%1);;ZIP Files (%2);;All files (*)")
         .arg(all.join(QLatin1Char(' ')), QString::fromLatin1(OpenZipFilesPatterns));
+}
+
+//: A file dialog's filter; %1 is the patterns, kept in parentheses.
+QString zipFilesFilter(const QString &patterns)
+{
+    return QCoreApplication::translate("TMainform", "ZIP Files (%1)").arg(patterns);
 }
 
 QString newArchiveFilter()
 {
-    QStringList filters{QString::fromLatin1(ZipFilesFilter)};
+    QStringList filters{zipFilesFilter(QString::fromLatin1(ZipFilesPattern))};
     for (const auto &format : WrittenFormats) {
         QStringList patterns;
         for (const std::string &suffix : format.suffixes)
             patterns << caseBlindPattern(suffix);
-        filters << QStringLiteral("%1 archives (%2)").arg(QLatin1String(format.label), patterns.join(QLatin1Char(' ')));
+        //: A file dialog's filter; %1 is a format's name ("tar.gz"), %2 its patterns, kept in parentheses.
+        filters << QCoreApplication::translate("TMainform", "%1 archives (%2)")
+                       .arg(QLatin1String(format.label), patterns.join(QLatin1Char(' ')));
     }
-    return (filters << QStringLiteral("All files (*)")).join(QStringLiteral(";;"));
+    //: A file dialog's filter; the pattern stays in parentheses.
+    return (filters << QCoreApplication::translate("TMainform", "All files (*)")).join(QStringLiteral(";;"));
 }
 
 // The archive file dialog starts at the name it was last left with; before
@@ -174,7 +197,10 @@ platform::FileDialogOptions archiveDialogOptions(const QString &title, const Arc
 // "1 member is selected." / "N members are selected."
 QString selectedCountLine(size_t count)
 {
-    return count == 1 ? QStringLiteral("1 member is selected.") : QStringLiteral("%1 members are selected.").arg(count);
+    if (count == 1)
+        return QCoreApplication::translate("TMainform", "1 member is selected.");
+    //: Never 1: the line above is said for one member.
+    return QCoreApplication::translate("TMainform", "%n members are selected.", nullptr, int(count));
 }
 
 }  // namespace
@@ -194,7 +220,7 @@ void TMainform::applyCommandLineArchive()
     // A name ends at its first NUL for the system: "a.zip%00junk" would open
     // a.zip while the window shows the whole argument.
     if (path.contains(QChar(0))) {
-        platform::warningBox(this, QStringLiteral("Not a usable archive name: ") + arguments_.front());
+        platform::warningBox(this, tr("Not a usable archive name: %1").arg(arguments_.front()));
         return;
     }
     setCurrentArchive(absoluteArchivePath(path));
@@ -238,8 +264,8 @@ void TMainform::openRecentArchive(const QString &path)
         if (!QFileInfo(path).isFile()) {
             RecentArchives(*settings_).forget(path);
             refreshRecentArchives();
-            platform::warningBox(this, QStringLiteral("Zipfile not found: ") + path
-                                           + QStringLiteral(". It is no longer listed under File."));
+            //: %1 is the archive's path; File is the menu.
+            platform::warningBox(this, tr("Zipfile not found: %1. It is no longer listed under File.").arg(path));
             return;
         }
         session_.openDialogFileName = path;
@@ -249,8 +275,8 @@ void TMainform::openRecentArchive(const QString &path)
 
 void TMainform::newArchive()
 {
-    QString name = platform::prompts().openFileName(
-        this, archiveDialogOptions(QStringLiteral("Create New ZIP File"), session_, false));
+    QString name =
+        platform::prompts().openFileName(this, archiveDialogOptions(tr("Create New ZIP File"), session_, false));
     if (name.isEmpty())
         return;
     // A name that says no format we write is a ZIP archive's.
@@ -262,7 +288,7 @@ void TMainform::newArchive()
     // An old file that stays would be read again and the next add would
     // merge into it.
     if ((QFileInfo::exists(name) || QFileInfo(name).isSymLink())
-        && !confirmAndRemove(this, QStringLiteral("Overwrite Existing File: "), name))
+        && !confirmAndRemove(this, tr("Overwrite Existing File: %1?").arg(name), name))
         return;
     // The rows of the archive before would stand for members this one does not hold.
     resetGrid();
@@ -271,8 +297,8 @@ void TMainform::newArchive()
 
 void TMainform::openArchive()
 {
-    QString name = platform::prompts().openFileName(
-        this, archiveDialogOptions(QStringLiteral("Open Existing ZIP File"), session_, true));
+    QString name =
+        platform::prompts().openFileName(this, archiveDialogOptions(tr("Open Existing ZIP File"), session_, true));
     if (name.isEmpty())
         return;
     name = absoluteArchivePath(name);
@@ -286,21 +312,25 @@ void TMainform::deleteArchive()
     // the current directory is not the archive.
     const QString path = session_.archivePath();
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
-        platform::warningBox(this, QStringLiteral("Zipfile not found: ") + session_.archiveCaption());
+        platform::warningBox(this, tr("Zipfile not found: %1").arg(session_.archiveCaption()));
         return;
     }
     // One part of a split archive is useless without the others: the set
     // goes together, and the question says so. It goes to the Trash, from
     // where a mistaken click can be taken back.
     const QStringList others = otherSplitParts(path);
-    QString question = QStringLiteral("Move ") + path + QStringLiteral(" to the Trash?");
+    QString question = tr("Move %1 to the Trash?").arg(path);
     if (!others.isEmpty()) {
         QStringList names;  // all in the folder of `path`
         for (const QString &part : others)
             names << QFileInfo(part).fileName();
-        question += QStringLiteral("\nIt is one part of a split archive; its other %1 too: %2")
-                        .arg(others.size() == 1 ? QStringLiteral("part goes") : QStringLiteral("parts go"))
-                        .arg(names.join(QStringLiteral(", ")));
+        //: %1 lists the other parts' file names.
+        const QString onePart = tr("It is one part of a split archive; its other part goes too: %1");
+        //: %1 lists the other parts' file names; never 1 part.
+        const QString moreParts =
+            tr("It is one part of a split archive; its other parts go too: %1", nullptr, int(others.size()));
+        const QString split = others.size() == 1 ? onePart : moreParts;
+        question += u'\n' + split.arg(names.join(QStringLiteral(", ")));
     }
     if (!platform::confirmBox(this, question, platform::DefaultAnswer::No))
         return;
@@ -315,7 +345,8 @@ void TMainform::deleteArchive()
 void TMainform::deleteMembers()
 {
     if (listingGrid->RowCount() < 2) {
-        platform::warningBox(this, QStringLiteral("Error :No file(s) to delete"));
+        //: The odd spacing of "Error :" is the program's own.
+        platform::warningBox(this, tr("Error :No file(s) to delete"));
         return;
     }
     TZipEngine &engine = session_.engine;
@@ -324,24 +355,34 @@ void TMainform::deleteMembers()
     const bool folders = session_.folderSelected();
     // The count says how much goes: with a folder the user may not see it,
     // and selected rows may lie far apart.
-    const QString question = folders ? QStringLiteral("Delete %1 members (the selected folders with everything "
-                                                      "in them) from: %2?")
-                                           .arg(names.size())
-                                           .arg(archive)
-                                     : QStringLiteral("Delete selected files from: ") + archive + QStringLiteral("?\n")
-                                           + selectedCountLine(names.size());
+    //: %1 is the archive's path.
+    const QString question =
+        folders ? tr("Delete %n members (the selected folders with everything in them) from: %1?", nullptr,
+                     int(names.size()))
+                      .arg(archive)
+                //: %1 is the archive's path, %2 the line that counts the members.
+                : tr("Delete selected files from: %1?\n%2").arg(archive, selectedCountLine(names.size()));
     // Asked about nothing, the question would only lead to this warning.
     if (names.empty()) {
-        platform::warningBox(this, QStringLiteral("Error :No file(s) selected"));
+        //: The odd spacing of "Error :" is the program's own.
+        platform::warningBox(this, tr("Error :No file(s) selected"));
         return;
     }
     if (!platform::confirmBox(this, question, platform::DefaultAnswer::No))
         return;
-    const OperationTexts texts{QStringLiteral("Deleting file(s)"), QStringLiteral("Beginning delete from ") + archive,
-                               QStringLiteral("Fatal error trying to delete"), QStringLiteral(" file(s) were Deleted")};
-    session_.operationFrame().run(texts, [&](orvex::ComponentEvents &events) {
-        orvex::DeleteRequest request = engine.deleteRequest();
-        request.specs = names;
-        engine.Delete(std::move(request), events);
-    });
+    //: The status window's title while members are deleted.
+    const OperationTexts texts{tr("Deleting file(s)"),
+                               //: The message window's first line; %1 is the archive's path.
+                               tr("Beginning delete from %1").arg(archive), tr("Fatal error trying to delete"),
+                               QString()};
+    // The count is one translatable line, which plural forms can follow.
+    session_.operationFrame().run(
+        texts,
+        [&](orvex::ComponentEvents &events) {
+            orvex::DeleteRequest request = engine.deleteRequest();
+            request.specs = names;
+            engine.Delete(std::move(request), events);
+        },
+        //: The box after a delete; the capital D is the program's own.
+        [&engine] { return tr("%n file(s) were Deleted", nullptr, engine.LastResult); });
 }

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -32,18 +33,25 @@ struct ToolbarButtonDesign {
 };
 
 // The gaps group the buttons: archive file, member, archive contents, quit.
+// The tooltips are translated where the buttons are made.
 const ToolbarButtonDesign ToolbarButtons[] = {
-    {"newButton", 0, ":/icons/new.svg", "Create new Zipfile", &TMainform::newArchiveFromToolbar},
-    {"openButton", 39, ":/icons/open.svg", "Open existing Zipfile", &TMainform::openArchiveCommand},
-    {"deleteArchiveButton", 78, ":/icons/delete-archive.svg", "Delete existing Zipfile",
+    {"newButton", 0, ":/icons/new.svg", QT_TRANSLATE_NOOP("TMainform", "Create new Zipfile"),
+     &TMainform::newArchiveFromToolbar},
+    {"openButton", 39, ":/icons/open.svg", QT_TRANSLATE_NOOP("TMainform", "Open existing Zipfile"),
+     &TMainform::openArchiveCommand},
+    {"deleteArchiveButton", 78, ":/icons/delete-archive.svg", QT_TRANSLATE_NOOP("TMainform", "Delete existing Zipfile"),
      &TMainform::deleteArchiveCommand},
-    {"executeButton", 137, ":/icons/execute.svg", "Execute selected file", &TMainform::executeMemberCommand},
-    {"editButton", 176, ":/icons/edit.svg", "Edit selected file", &TMainform::editMemberCommand},
-    {"extractButton", 236, ":/icons/extract.svg", "Extract file(s) from Zipfile", &TMainform::extractCommand},
-    {"addButton", 275, ":/icons/add.svg", "Add file(s) to Zipfile", &TMainform::addCommand},
-    {"deleteMembersButton", 314, ":/icons/delete-members.svg", "Delete file(s) from Zipfile",
-     &TMainform::deleteMembersCommand},
-    {"quitButton", 408, ":/icons/quit.svg", "Quit Orvex 97", &TMainform::quitCommand},
+    {"executeButton", 137, ":/icons/execute.svg", QT_TRANSLATE_NOOP("TMainform", "Execute selected file"),
+     &TMainform::executeMemberCommand},
+    {"editButton", 176, ":/icons/edit.svg", QT_TRANSLATE_NOOP("TMainform", "Edit selected file"),
+     &TMainform::editMemberCommand},
+    {"extractButton", 236, ":/icons/extract.svg", QT_TRANSLATE_NOOP("TMainform", "Extract file(s) from Zipfile"),
+     &TMainform::extractCommand},
+    {"addButton", 275, ":/icons/add.svg", QT_TRANSLATE_NOOP("TMainform", "Add file(s) to Zipfile"),
+     &TMainform::addCommand},
+    {"deleteMembersButton", 314, ":/icons/delete-members.svg",
+     QT_TRANSLATE_NOOP("TMainform", "Delete file(s) from Zipfile"), &TMainform::deleteMembersCommand},
+    {"quitButton", 408, ":/icons/quit.svg", QT_TRANSLATE_NOOP("TMainform", "Quit Orvex 97"), &TMainform::quitCommand},
 };
 
 }  // namespace
@@ -53,16 +61,16 @@ void TMainform::buildToolbar()
     for (const auto &design : ToolbarButtons) {
         QToolButton *button = toolbar_->addButton(QString::fromLatin1(design.name), design.left,
                                                   QString::fromLatin1(design.icon),
-                                                  QString::fromLatin1(design.toolTip));
+                                                  QCoreApplication::translate("TMainform", design.toolTip));
         connect(button, &QToolButton::clicked, this, design.handler);
     }
 }
 
 void TMainform::buildMenu()
 {
-    auto addItem = [this](QMenu *menu, const char *objectName, const char *caption, const QKeySequence &shortcut,
+    auto addItem = [this](QMenu *menu, const char *objectName, const QString &caption, const QKeySequence &shortcut,
                           void (TMainform::*handler)()) {
-        QAction *action = menu->addAction(QString::fromUtf8(caption));
+        QAction *action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(objectName));
         action->setShortcut(shortcut);
         if (handler)
@@ -70,51 +78,53 @@ void TMainform::buildMenu()
         return action;
     };
 
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
-    addItem(file, "newArchiveAction", "&New archive", {}, &TMainform::newArchiveFromMenu);
-    addItem(file, "openArchiveAction", "&Open archive", {}, &TMainform::openArchiveCommand);
-    addItem(file, "deleteArchiveAction", "&Delete archive", {}, &TMainform::deleteArchiveCommand);
-    addItem(file, "saveAsAction", "Save &as…", {}, &TMainform::saveAsCommand);
-    addItem(file, "propertiesAction", "Propert&ies…", {}, &TMainform::propertiesCommand);
+    addItem(file, "newArchiveAction", tr("&New archive"), {}, &TMainform::newArchiveFromMenu);
+    addItem(file, "openArchiveAction", tr("&Open archive"), {}, &TMainform::openArchiveCommand);
+    addItem(file, "deleteArchiveAction", tr("&Delete archive"), {}, &TMainform::deleteArchiveCommand);
+    addItem(file, "saveAsAction", tr("Save &as…"), {}, &TMainform::saveAsCommand);
+    addItem(file, "propertiesAction", tr("Propert&ies…"), {}, &TMainform::propertiesCommand);
     file->addSeparator()->setObjectName(QStringLiteral("fileSeparator"));
-    exitAction_ = addItem(file, "exitAction", "&Exit", {}, &TMainform::quitCommand);
+    exitAction_ = addItem(file, "exitAction", tr("&Exit"), {}, &TMainform::quitCommand);
     fileMenu_ = file;
     // Another window of the program may have opened archives since.
     connect(file, &QMenu::aboutToShow, this, &TMainform::refreshRecentArchives);
     refreshRecentArchives();
 
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
     // Ctrl+A is Add's, as it has always been.
-    addItem(edit, "selectAllAction", "Select &all", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
+    addItem(edit, "selectAllAction", tr("Select &all"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
             &TMainform::selectAllCommand);
-    addItem(edit, "invertSelectionAction", "&Invert selection", QKeySequence(Qt::CTRL | Qt::Key_I),
+    addItem(edit, "invertSelectionAction", tr("&Invert selection"), QKeySequence(Qt::CTRL | Qt::Key_I),
             &TMainform::invertSelectionCommand);
     edit->addSeparator();
-    addItem(edit, "copyNamesAction", "&Copy names", QKeySequence::Copy, &TMainform::copyNamesCommand);
+    addItem(edit, "copyNamesAction", tr("&Copy names"), QKeySequence::Copy, &TMainform::copyNamesCommand);
 
-    QMenu *actions = menuBar()->addMenu(QStringLiteral("&Actions"));
+    QMenu *actions = menuBar()->addMenu(tr("&Actions"));
     actions->setObjectName(QStringLiteral("actionsMenu"));
-    addItem(actions, "addAction", "&Add", QKeySequence(Qt::CTRL | Qt::Key_A), &TMainform::addCommand);
-    addItem(actions, "extractAction", "&Extract ", QKeySequence(Qt::CTRL | Qt::Key_E), &TMainform::extractCommand);
-    addItem(actions, "testAction", "&Test archive", {}, &TMainform::testCommand);
-    QAction *deleteMembers = addItem(actions, "deleteMembersAction", "&Delete", QKeySequence(Qt::CTRL | Qt::Key_D),
+    addItem(actions, "addAction", tr("&Add"), QKeySequence(Qt::CTRL | Qt::Key_A), &TMainform::addCommand);
+    //: The trailing blank is the menu item's own, as it has always been.
+    addItem(actions, "extractAction", tr("&Extract "), QKeySequence(Qt::CTRL | Qt::Key_E), &TMainform::extractCommand);
+    addItem(actions, "testAction", tr("&Test archive"), {}, &TMainform::testCommand);
+    QAction *deleteMembers = addItem(actions, "deleteMembersAction", tr("&Delete"), QKeySequence(Qt::CTRL | Qt::Key_D),
                                      &TMainform::deleteMembersCommand);
     // The key every file list deletes with, beside the one the menu shows.
     deleteMembers->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_D), QKeySequence(Qt::Key_Delete)});
-    addItem(actions, "renameAction", "&Rename…", QKeySequence(Qt::Key_F2), &TMainform::renameMemberCommand);
+    addItem(actions, "renameAction", tr("&Rename…"), QKeySequence(Qt::Key_F2), &TMainform::renameMemberCommand);
     actions->addSeparator()->setObjectName(QStringLiteral("actionsSeparator"));
-    addItem(actions, "executeAction", "Execute file", QKeySequence(Qt::CTRL | Qt::Key_F9),
+    addItem(actions, "executeAction", tr("Execute file"), QKeySequence(Qt::CTRL | Qt::Key_F9),
             &TMainform::executeMemberCommand);
-    addItem(actions, "editAction", "Edit file", QKeySequence(Qt::Key_F4), &TMainform::editMemberCommand);
-    addItem(actions, "openWithDefaultAction", "&Open with default application", {}, &TMainform::openWithDefaultCommand);
-    addItem(actions, "openWithAction", "Open &with…", {}, &TMainform::openWithCommand);
+    addItem(actions, "editAction", tr("Edit file"), QKeySequence(Qt::Key_F4), &TMainform::editMemberCommand);
+    addItem(actions, "openWithDefaultAction", tr("&Open with default application"), {},
+            &TMainform::openWithDefaultCommand);
+    addItem(actions, "openWithAction", tr("Open &with…"), {}, &TMainform::openWithCommand);
 
-    QMenu *view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu *view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("viewMenu"));
     addFolderItemsToViewMenu(view);
-    QMenu *names = view->addMenu(QStringLiteral("Names from other systems"));
+    QMenu *names = view->addMenu(tr("Names from other systems"));
     names->setObjectName(QStringLiteral("nameCharsetMenu"));
     auto *nameGroup = new QActionGroup(names);
     nameGroup->setExclusive(true);
@@ -130,23 +140,24 @@ void TMainform::buildMenu()
                 [this, item] { chooseNameCharset(name_charset::charsetOfItem(item)); });
     }
 
-    addItem(view, "archiveCommentAction", "Archive &comment…", {}, &TMainform::archiveCommentCommand);
+    addItem(view, "archiveCommentAction", tr("Archive &comment…"), {}, &TMainform::archiveCommentCommand);
     ratioColumnShown_ = ratioColumnStored(*settings_);
-    QAction *ratio = addItem(view, "ratioColumnAction", "&Ratio column", {}, nullptr);
+    QAction *ratio = addItem(view, "ratioColumnAction", tr("&Ratio column"), {}, nullptr);
     ratio->setCheckable(true);
     ratio->setChecked(ratioColumnShown_);
     connect(ratio, &QAction::toggled, this, &TMainform::ratioColumnToggled);
 
-    QMenu *window = menuBar()->addMenu(QStringLiteral("&Window"));
+    QMenu *window = menuBar()->addMenu(tr("&Window"));
     window->setObjectName(QStringLiteral("windowMenu"));
-    showLogAction = addItem(window, "showLogAction", "&Show compress status", {}, &TMainform::showLogToggled);
+    //: Whether the operations' message window is shown (adding, extracting, testing, not only compressing).
+    showLogAction = addItem(window, "showLogAction", tr("&Show compress status"), {}, &TMainform::showLogToggled);
     showLogAction->setCheckable(true);  // the menu toggles the mark itself
     showLogAction->setChecked(false);
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
-    addItem(help, "helpContentsAction", "&Contents", QKeySequence(Qt::Key_F1), &TMainform::helpContentsCommand);
-    addItem(help, "aboutAction", "&About...", {}, &TMainform::aboutCommand);
+    addItem(help, "helpContentsAction", tr("&Contents"), QKeySequence(Qt::Key_F1), &TMainform::helpContentsCommand);
+    addItem(help, "aboutAction", tr("&About..."), {}, &TMainform::aboutCommand);
 }
 
 void TMainform::buildCaptionBar()
@@ -155,7 +166,8 @@ void TMainform::buildCaptionBar()
     captionBar->setObjectName(QStringLiteral("captionBar"));
     captionBar->CompanyText()->setCaption(QStringLiteral("Orvex 97"));
     captionBar->CompanyText()->setFontKind(fkSystemBI);
-    captionBar->AppNameText()->setCaption(QStringLiteral("by Tolvane"));
+    //: Caption bar, after the program's name; Tolvane is the maker's name.
+    captionBar->AppNameText()->setCaption(tr("by Tolvane"));
     captionBar->AppNameText()->setFontKind(fkSystemB);
     captionBar->CaptionText()->setCaption(QStringLiteral(" "));
     captionBar->CaptionText()->setFontKind(fkSystem);
@@ -168,10 +180,11 @@ void TMainform::buildStatusBar()
     bar->setFixedHeight(19);
     bar->setSizeGripEnabled(true);
     // The path panel shows the session's caption (the constructor sets it).
-    const char *texts[2] = {"Zip filename:", ""};
+    //: Status bar, before the current archive's path.
+    const QString texts[2] = {tr("Zip filename:"), QString()};
     const int widths[2] = {70, 100};
     for (int i = 0; i < 2; ++i) {
-        auto *panel = new QLabel(QString::fromLatin1(texts[i]), bar);
+        auto *panel = new QLabel(texts[i], bar);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setMinimumWidth(widths[i]);
         if (i == 0)

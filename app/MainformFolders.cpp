@@ -69,8 +69,9 @@ QWidget *TMainform::buildListingArea(QWidget *parent)
     addPlaceButton("upButton", goUpAction_);
     pathLine_ = new QLineEdit(placeBar_);
     pathLine_->setObjectName(QStringLiteral("folderPathLine"));
-    pathLine_->setAccessibleName(QStringLiteral("Folder"));
-    pathLine_->setToolTip(QStringLiteral("The folder shown; type a folder's path and press Enter to go there"));
+    //: The path field above the listing: the folder inside the archive that is shown.
+    pathLine_->setAccessibleName(tr("Folder"));
+    pathLine_->setToolTip(tr("The folder shown; type a folder's path and press Enter to go there"));
     place->addWidget(pathLine_, 1);
     connect(pathLine_, &QLineEdit::returnPressed, this, [this] { goToTypedPath(); });
     layout->addWidget(placeBar_);
@@ -80,11 +81,12 @@ QWidget *TMainform::buildListingArea(QWidget *parent)
     filterBar_->setObjectName(QStringLiteral("filterBar"));
     auto *filter = new QHBoxLayout(filterBar_);
     filter->setContentsMargins(2, 1, 2, 1);
-    auto *label = new QLabel(QStringLiteral("&Filter:"), filterBar_);
+    auto *label = new QLabel(tr("&Filter:"), filterBar_);
     filterField_ = new QLineEdit(filterBar_);
     filterField_->setObjectName(QStringLiteral("filterField"));
-    filterField_->setAccessibleName(QStringLiteral("Filter"));
-    filterField_->setPlaceholderText(QStringLiteral("part of a name; * and ? as wildcards"));
+    filterField_->setAccessibleName(tr("Filter"));
+    //: Placeholder of the filter field; * and ? are typed as they are.
+    filterField_->setPlaceholderText(tr("part of a name; * and ? as wildcards"));
     filterField_->setClearButtonEnabled(true);
     filterField_->installEventFilter(this);
     label->setBuddy(filterField_);
@@ -99,7 +101,8 @@ QWidget *TMainform::buildListingArea(QWidget *parent)
     listingSplit_->setChildrenCollapsible(false);
     folderTree_ = new QTreeView(listingSplit_);
     folderTree_->setObjectName(QStringLiteral("folderTree"));
-    folderTree_->setAccessibleName(QStringLiteral("Folders"));
+    //: The tree of the archive's folders.
+    folderTree_->setAccessibleName(tr("Folders"));
     folderTree_->setHeaderHidden(true);
     // Deep trees stay readable in a narrow pane: little indentation, and the
     // pane scrolls sideways rather than cutting names.
@@ -120,7 +123,8 @@ QWidget *TMainform::buildListingArea(QWidget *parent)
             });
     listingGrid = new TSortableGrid(listingSplit_);
     listingGrid->setObjectName(QStringLiteral("listingGrid"));
-    listingGrid->setAccessibleName(QStringLiteral("Members"));
+    //: The listing of the archive's members.
+    listingGrid->setAccessibleName(tr("Members"));
     listingSplit_->addWidget(folderTree_);
     listingSplit_->addWidget(listingGrid);
     listingSplit_->setStretchFactor(1, 1);
@@ -131,33 +135,33 @@ QWidget *TMainform::buildListingArea(QWidget *parent)
 
 void TMainform::buildFolderActions()
 {
-    auto make = [this](const char *name, const char *caption, const QKeySequence &key, const QIcon &icon,
+    auto make = [this](const char *name, const QString &caption, const QKeySequence &key, const QIcon &icon,
                        void (TMainform::*handler)()) {
-        auto *action = new QAction(icon, QString::fromUtf8(caption), this);
+        auto *action = new QAction(icon, caption, this);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(key);
-        action->setToolTip(action->text().remove(u'&') + QStringLiteral(" (") + key.toString(QKeySequence::NativeText)
-                           + u')');
+        //: A command's tooltip: %1 is its name, %2 its key.
+        action->setToolTip(tr("%1 (%2)").arg(action->text().remove(u'&'), key.toString(QKeySequence::NativeText)));
         connect(action, &QAction::triggered, this, handler);
         addAction(action);  // the window's: the keys work with the menu bar closed
         return action;
     };
-    goBackAction_ = make("goBackAction", "&Back", QKeySequence(Qt::ALT | Qt::Key_Left),
+    goBackAction_ = make("goBackAction", tr("&Back"), QKeySequence(Qt::ALT | Qt::Key_Left),
                          themeIcon("go-previous", QStyle::SP_ArrowBack, style()), &TMainform::goBackCommand);
-    goForwardAction_ = make("goForwardAction", "&Forward", QKeySequence(Qt::ALT | Qt::Key_Right),
+    goForwardAction_ = make("goForwardAction", tr("&Forward"), QKeySequence(Qt::ALT | Qt::Key_Right),
                             themeIcon("go-next", QStyle::SP_ArrowForward, style()), &TMainform::goForwardCommand);
-    goUpAction_ = make("goUpAction", "&Up one folder", QKeySequence(Qt::ALT | Qt::Key_Up),
+    goUpAction_ = make("goUpAction", tr("&Up one folder"), QKeySequence(Qt::ALT | Qt::Key_Up),
                        themeIcon("go-up", QStyle::SP_FileDialogToParent, style()), &TMainform::goUpCommand);
-    filterAction_ = make("filterAction", "F&ilter…", QKeySequence::Find, QIcon(), &TMainform::filterCommand);
+    filterAction_ = make("filterAction", tr("F&ilter…"), QKeySequence::Find, QIcon(), &TMainform::filterCommand);
 }
 
 void TMainform::addFolderItemsToViewMenu(QMenu *view)
 {
     // Before the listing exists: the choice is read when the window is made.
     const bool asFolders = settings_->value(QLatin1String(AsFoldersKey)).toBool();
-    foldersViewAction_ = view->addAction(QStringLiteral("As f&olders"));
+    foldersViewAction_ = view->addAction(tr("As f&olders"));
     foldersViewAction_->setObjectName(QStringLiteral("foldersViewAction"));
-    flatViewAction_ = view->addAction(QStringLiteral("As a f&lat list"));
+    flatViewAction_ = view->addAction(tr("As a f&lat list"));
     flatViewAction_->setObjectName(QStringLiteral("flatViewAction"));
     auto *group = new QActionGroup(view);
     for (QAction *action : {foldersViewAction_, flatViewAction_}) {
@@ -278,7 +282,7 @@ void TMainform::goToTypedPath()
             return;
         }
         pathLine_->setText(u'/' + listing_.currentPath());
-        platform::warningBox(this, QStringLiteral("There is no folder %1 in this archive.").arg(typed));
+        platform::warningBox(this, tr("There is no folder %1 in this archive.").arg(typed));
     });
 }
 
@@ -328,8 +332,9 @@ void TMainform::showShownCount(int shownMembers)
 {
     const bool filtered = !listing_.filter().isEmpty();
     if (filtered)
-        shownCountPanel_->setText(QStringLiteral("%1 of %2 members shown")
-                                      .arg(QLocale().toString(shownMembers), QLocale().toString(listing_.fileCount())));
+        //: Status bar while the listing is filtered: %1 members of %Ln match.
+        shownCountPanel_->setText(
+            tr("%1 of %Ln members shown", nullptr, listing_.fileCount()).arg(QLocale().toString(shownMembers)));
     shownCountPanel_->setVisible(filtered);
 }
 

@@ -105,7 +105,8 @@ void TMainform::setUpColumns()
     for (int c = 0; c < ColumnCount; ++c)
         listingGrid->setCells(c, 0, titles[c]);
     if (ratioColumnShown_) {
-        listingGrid->setCells(RatioColumn, 0, QStringLiteral("Ratio %"));
+        //: The listing's column title: each member's packed size as a percentage of its size.
+        listingGrid->setCells(RatioColumn, 0, tr("Ratio %"));
         if (before <= RatioColumn) {
             bool ok = false;
             const int width = settings_->value(QLatin1String(RatioWidthKey)).toInt(&ok);

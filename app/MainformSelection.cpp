@@ -78,13 +78,13 @@ void TMainform::testSelectedCommand()
 
 void TMainform::buildListingMenu()
 {
-    auto addOwn = [this](const char *objectName, const char *caption, void (TMainform::*handler)()) {
-        auto *action = new QAction(QString::fromUtf8(caption), this);
+    auto addOwn = [this](const char *objectName, const QString &caption, void (TMainform::*handler)()) {
+        auto *action = new QAction(caption, this);
         action->setObjectName(QString::fromLatin1(objectName));
         connect(action, &QAction::triggered, this, handler);
     };
-    addOwn("extractSelectedAction", "E&xtract selected…", &TMainform::extractSelectedCommand);
-    addOwn("testSelectedAction", "&Test selected", &TMainform::testSelectedCommand);
+    addOwn("extractSelectedAction", tr("E&xtract selected…"), &TMainform::extractSelectedCommand);
+    addOwn("testSelectedAction", tr("&Test selected"), &TMainform::testSelectedCommand);
 
     listingMenu_ = new QMenu(this);
     listingMenu_->setObjectName(QStringLiteral("listingMenu"));
@@ -184,10 +184,12 @@ void TMainform::showSelectionTotals()
     // its tooltip still gives.
     const bool chosen = indices.size() > 1;
     if (chosen) {
-        selectionTotalsPanel_->setText(QStringLiteral("Selected: ")
-                                       + summaryText(orvex::countChosen(session_.engine.EntryList(), indices)));
-        selectionTotalsPanel_->setToolTip(selectionTotalsPanel_->text() + QStringLiteral("\nArchive: ")
-                                          + archiveTotalsPanel_->text());
+        //: Status bar; %1 sums up the selected members.
+        selectionTotalsPanel_->setText(
+            tr("Selected: %1").arg(summaryText(orvex::countChosen(session_.engine.EntryList(), indices))));
+        //: The second line of the selection's tooltip; %1 sums up the archive's members.
+        selectionTotalsPanel_->setToolTip(selectionTotalsPanel_->text() + u'\n'
+                                          + tr("Archive: %1").arg(archiveTotalsPanel_->text()));
     }
     selectionTotalsPanel_->setVisible(chosen);
     // A filter's count says how many members there are.

@@ -5,6 +5,7 @@
 #include "platform/HugePageHeap.h"
 #include "platform/Translations.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
 #include <string_view>
@@ -20,21 +21,24 @@ int main(int argc, char **argv)
             return 0;
         }
         if (option == "--help" || option == "-h") {
-            std::printf("Usage: orvex97 [ARCHIVE]\n"
+            //: orvex97 --help. ARCHIVE, MODE and FILE are placeholders the text explains; the
+            //: program's name, the options and the format names stay as they are. %1 lists the modes.
+            const QString help = QCoreApplication::translate(
+                "main", "Usage: orvex97 [ARCHIVE]\n"
                         "   or: orvex97 MODE FILE...\n"
                         "Opens ARCHIVE in the Orvex 97 window (the window alone without one): a ZIP,\n"
                         "tar (plain, .gz, .bz2, .xz, .zst) or 7z archive, or one it only reads (RAR,\n"
                         "ISO, cpio, ar, cab, lha, xar, a lone .gz, .bz2, .xz or .zst file).\n"
                         "\n"
                         "Modes, for a file manager's menus:\n"
-                        "%s"
+                        "%1"
                         "\n"
                         "Options:\n"
                         "  --new-archive  open the window and ask for a new archive's name\n"
                         "  -h, --help     show this help and exit\n"
                         "  --version      show the version and exit\n"
-                        "Qt's own options (-platform, -style, ...) are accepted as well.\n",
-                        batch::usageText().toLocal8Bit().constData());
+                        "Qt's own options (-platform, -style, ...) are accepted as well.\n");
+            std::fputs(help.arg(batch::usageText()).toLocal8Bit().constData(), stdout);
             return 0;
         }
     }
@@ -47,7 +51,8 @@ int main(int argc, char **argv)
     const batch::Arguments request = batch::parse(arguments, QDir::currentPath());
     if (request.mode != batch::Mode::None) {
         if (!request.error.isEmpty()) {
-            std::fprintf(stderr, "orvex97: %s\nTry 'orvex97 --help'.\n", request.error.toLocal8Bit().constData());
+            std::fprintf(stderr, "orvex97: %s\n%s\n", request.error.toLocal8Bit().constData(),
+                         QCoreApplication::translate("main", "Try 'orvex97 --help'.").toLocal8Bit().constData());
             return 2;
         }
         auto windows = ApplicationWindows::create({});
