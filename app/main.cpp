@@ -21,6 +21,9 @@ int main(int argc, char **argv)
             return 0;
         }
         if (option == "--help" || option == "-h") {
+            // In the user's language; no display is needed for that.
+            QCoreApplication core(argc, argv);
+            platform::installTranslations(core);
             //: orvex97 --help. ARCHIVE, MODE and FILE are placeholders the text explains; the
             //: program's name, the options and the format names stay as they are. %1 lists the modes.
             const QString help = QCoreApplication::translate(

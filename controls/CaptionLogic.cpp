@@ -110,6 +110,19 @@ CaptionLayout layoutCaption(const CaptionWindow &window, const CaptionMetrics &m
     return layout;
 }
 
+QRect mirrored(const QRect &rect, int width)
+{
+    return rect.isEmpty() ? rect : QRect(width - rect.x() - rect.width(), rect.y(), rect.width(), rect.height());
+}
+
+CaptionLayout mirrored(CaptionLayout layout, int width)
+{
+    for (QRect *rect : {&layout.title, &layout.closeButton, &layout.helpButton, &layout.maximizeButton,
+                        &layout.minimizeButton, &layout.systemMenuBox})
+        *rect = mirrored(*rect, width);
+    return layout;
+}
+
 CaptionPlan planCaption(const QRect &title, bool drawIcon, int iconSize, const std::array<PartMeasure, 3> &parts,
                         bool newShell)
 {

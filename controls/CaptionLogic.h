@@ -83,6 +83,12 @@ struct CaptionLayout {
 // box on the left) have been taken off.
 CaptionLayout layoutCaption(const CaptionWindow &window, const CaptionMetrics &metrics);
 
+// `rect` placed from the right edge of a strip `width` wide instead of the
+// left: where it goes when the layout runs right to left.
+QRect mirrored(const QRect &rect, int width);
+// Every part of `layout` so placed.
+CaptionLayout mirrored(CaptionLayout layout, int width);
+
 // One of the three text parts, in the order company, application name, caption.
 struct PartMeasure {
     int width = 3;  // text width in its font plus 3; visible or not

@@ -306,7 +306,10 @@ void TFlatButton::paintFace(QPainter &painter) const
     in.noFocusBitmapEmpty = noFocusBitmap_.isNull();
     in.disabledBitmapEmpty = disabledBitmap_.isNull();
     in.layout = currentLayout();
-    const FacePlan plan = planFace(in);
+    // Right to left, the glyph, caption and mark are placed from the right.
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    const FacePlan plan = rightToLeft ? mirroredFace(planFace(in), width(), bitmap_.width()) : planFace(in);
+    const TAlignment alignment = rightToLeft ? mirroredAlignment(alignment_) : alignment_;
 
     if (plan.frame != FrameKind::None) {
         const FrameRects rects = frameRects(width(), height());
@@ -324,10 +327,10 @@ void TFlatButton::paintFace(QPainter &painter) const
             return;
         const CaptionText text(paintedCaption(caption_, wordWrap_), font(), wordWrap_, plan.captionRect.width());
         if (plan.caption == CaptionLook::Embossed) {
-            drawCaption(painter, text, plan.captionRect.translated(1, 1), alignment_, QColor(colors.highlight));
-            drawCaption(painter, text, plan.captionRect, alignment_, QColor(colors.shadow));
+            drawCaption(painter, text, plan.captionRect.translated(1, 1), alignment, QColor(colors.highlight));
+            drawCaption(painter, text, plan.captionRect, alignment, QColor(colors.shadow));
         } else {
-            drawCaption(painter, text, plan.captionRect, alignment_, textColor);
+            drawCaption(painter, text, plan.captionRect, alignment, textColor);
         }
     };
     const auto drawGlyph = [&] {

@@ -489,4 +489,19 @@ QString CaptionText::lineForDrawing(int index, int width) const
     return marked;
 }
 
+FacePlan mirroredFace(FacePlan plan, int width, int glyphWidth)
+{
+    if (!plan.captionRect.isEmpty())
+        plan.captionRect.moveLeft(width - plan.captionRect.x() - plan.captionRect.width());
+    plan.glyphPos.setX(width - plan.glyphPos.x() - glyphWidth);
+    // The mark is 7 pixels wide, from its x.
+    plan.arrowPos.setX(width - plan.arrowPos.x() - 7);
+    return plan;
+}
+
+TAlignment mirroredAlignment(TAlignment alignment)
+{
+    return alignment == taLeftJustify ? taRightJustify : alignment == taRightJustify ? taLeftJustify : alignment;
+}
+
 }  // namespace flatbutton

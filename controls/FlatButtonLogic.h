@@ -198,6 +198,12 @@ struct FacePlan {
 };
 FacePlan planFace(const FaceInput &in);
 
+// `plan` for a button `width` wide laid out right to left: glyph, caption and
+// arrow mark placed from the right edge (the glyph is `glyphWidth` wide).
+FacePlan mirroredFace(FacePlan plan, int width, int glyphWidth);
+// The caption's alignment right to left: left and right change places.
+TAlignment mirroredAlignment(TAlignment alignment);
+
 // ---------------------------------------------------------------------------
 // Pointer
 

@@ -245,7 +245,14 @@ caption::CaptionWindow TGradientCaption::windowInfo() const
 
 caption::CaptionLayout TGradientCaption::currentLayout() const
 {
-    return caption::layoutCaption(windowInfo(), metrics());
+    // Right to left, the buttons sit on the left and the title starts on the right.
+    const caption::CaptionLayout layout = caption::layoutCaption(windowInfo(), metrics());
+    return layoutDirection() == Qt::RightToLeft ? caption::mirrored(layout, width()) : layout;
+}
+
+QRect TGradientCaption::fromReadingStart(const QRect &rect) const
+{
+    return layoutDirection() == Qt::RightToLeft ? caption::mirrored(rect, width()) : rect;
 }
 
 QSize TGradientCaption::sizeHint() const
@@ -304,12 +311,15 @@ void TGradientCaption::paintBar(QPainter &painter, bool active)
     // caption colour; the gradient ends in that colour at the title's right.
     painter.fillRect(QRect(0, 0, width(), layout.height), background);
     const QRect title = layout.title;
+    // Planned as for left to right, then placed from the reading start.
+    const QRect readingTitle = fromReadingStart(title);
     if (caption::paintsGradient(enabled_, active)) {
-        const auto bands = caption::gradientBands(title.x(), title.width(), color_.resolve(palette).rgb(),
+        const auto bands = caption::gradientBands(readingTitle.x(), readingTitle.width(), color_.resolve(palette).rgb(),
                                                   background.rgb(), numColors_);
         for (const caption::GradientBand &band : bands)
             if (band.width > 0)
-                painter.fillRect(QRect(band.left, title.y(), band.width, title.height()), QColor::fromRgb(band.color));
+                painter.fillRect(fromReadingStart(QRect(band.left, title.y(), band.width, title.height())),
+                                 QColor::fromRgb(band.color));
     }
 
     captionText_->refresh();
@@ -322,26 +332,27 @@ void TGradientCaption::paintBar(QPainter &painter, bool active)
         measures[i] = {fm.horizontalAdvance(texts[i]) + 3, parts[i]->Visible(), texts[i].isEmpty()};
     }
     const caption::CaptionPlan plan =
-        caption::planCaption(title, layout.showsIcon, metrics().smallIcon, measures, newShell_);
+        caption::planCaption(readingTitle, layout.showsIcon, metrics().smallIcon, measures, newShell_);
 
     painter.save();
     painter.setClipRect(title);
     if (!plan.icon.isEmpty())
-        iconForPaint().paint(&painter, plan.icon);
+        iconForPaint().paint(&painter, fromReadingStart(plan.icon));
     for (std::size_t i = 0; i < parts.size(); ++i) {
         const caption::PartPlacement &place = plan.parts[i];
         if (!place.drawn || place.available <= 0)
             continue;
         const TCompanyText &part = *parts[i];
         const QFontMetrics fm(part.Font(), painter.device());
-        const QRect box(place.textLeft, title.y(), place.available, title.height());
+        const QRect box = fromReadingStart(QRect(place.textLeft, title.y(), place.available, title.height()));
         const QString shown =
             caption::elideRight(texts[i], place.available, [&fm](const QString &s) { return fm.horizontalAdvance(s); });
         painter.save();
         painter.setClipRect(box.intersected(title));
         painter.setFont(part.Font());
         painter.setPen((active ? part.ColorActive() : part.ColorInactive()).resolve(palette));
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+        const Qt::Alignment start = layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft;
+        painter.drawText(box, start | Qt::AlignVCenter | Qt::TextSingleLine, shown);
         painter.restore();
     }
     painter.restore();
@@ -366,6 +377,16 @@ void TGradientCaption::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     layoutButtons();
+}
+
+void TGradientCaption::changeEvent(QEvent *event)
+{
+    // The buttons change sides with the layout's direction.
+    if (event->type() == QEvent::LayoutDirectionChange) {
+        layoutButtons();
+        update();
+    }
+    QWidget::changeEvent(event);
 }
 
 void TGradientCaption::layoutButtons()
@@ -475,7 +496,9 @@ void TGradientCaption::mousePressEvent(QMouseEvent *event)
         return;
     }
     const caption::CaptionLayout layout = currentLayout();
-    const QRect icon = caption::planCaption(layout.title, layout.showsIcon, metrics().smallIcon, {}, newShell_).icon;
+    const QRect icon = fromReadingStart(
+        caption::planCaption(fromReadingStart(layout.title), layout.showsIcon, metrics().smallIcon, {}, newShell_)
+            .icon);
     if (icon.contains(event->position().toPoint())) {
         showWindowMenu(mapToGlobal(QPoint(icon.left(), height())));
         return;

@@ -76,6 +76,9 @@ public:
 
     caption::CaptionMetrics metrics() const;
     caption::CaptionLayout currentLayout() const;
+    // `rect`, given as if the bar ran left to right, where it goes in the
+    // bar's own direction.
+    QRect fromReadingStart(const QRect &rect) const;
     // Paints the whole strip in the given state.
     void paintBar(QPainter &painter, bool active);
     // Fits `font` to the caption font's character height.
@@ -95,6 +98,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

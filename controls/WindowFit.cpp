@@ -60,8 +60,8 @@ void widen(QWidget &widget, int by)
         int rightmost = widget.x() + widget.width();
         for (QObject *object : parent->children()) {
             auto *sibling = qobject_cast<QWidget *>(object);
-            if (!sibling || sibling == &widget || sibling->isWindow() || !isHandPlaced(*sibling) ||
-                sibling->x() < oldRight)
+            if (!sibling || sibling == &widget || sibling->isWindow() || !isHandPlaced(*sibling)
+                || sibling->x() < oldRight)
                 continue;
             sibling->move(sibling->x() + by, sibling->y());
             rightmost = std::max(rightmost, sibling->x() + sibling->width());
@@ -92,12 +92,12 @@ int textWidthNeeded(const QWidget &widget)
 {
     const QFontMetrics metrics = widget.fontMetrics();
     if (const auto *label = qobject_cast<const QLabel *>(&widget)) {
-        if (label->wordWrap() || label->text().isEmpty() || label->textFormat() == Qt::RichText ||
-            (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text())))
+        if (label->wordWrap() || label->text().isEmpty() || label->textFormat() == Qt::RichText
+            || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text())))
             return 0;
         const QMargins margins = label->contentsMargins();
-        return metrics.size(Qt::TextShowMnemonic, label->text()).width() + margins.left() + margins.right() +
-               2 * label->margin() + std::max(label->indent(), 0);
+        return metrics.size(Qt::TextShowMnemonic, label->text()).width() + margins.left() + margins.right()
+               + 2 * label->margin() + std::max(label->indent(), 0);
     }
     if (const auto *box = qobject_cast<const QGroupBox *>(&widget))
         return box->title().isEmpty() ? 0 : metrics.size(Qt::TextShowMnemonic, box->title()).width() + 16;

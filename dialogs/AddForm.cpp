@@ -46,6 +46,19 @@ class TwoLineCheckBox : public QCheckBox {
 public:
     using QCheckBox::QCheckBox;
 
+    // On two lines: as wide as the longer of them.
+    QSize sizeHint() const override
+    {
+        const QSize oneLine = QCheckBox::sizeHint();
+        const qsizetype blank = text().lastIndexOf(QLatin1Char(' '));
+        if (blank <= 0)
+            return oneLine;
+        const QFontMetrics metrics = fontMetrics();
+        const int longer =
+            std::max(metrics.horizontalAdvance(text().left(blank)), metrics.horizontalAdvance(text().mid(blank + 1)));
+        return {oneLine.width() - metrics.horizontalAdvance(text()) + longer, oneLine.height() + metrics.lineSpacing()};
+    }
+
 protected:
     void paintEvent(QPaintEvent *) override
     {

@@ -34,11 +34,14 @@
 #include "app/RecentArchives.h"
 #include "app/WriteLimits.h"
 #include "platform/Prompts.h"
+#include "platform/Translations.h"
 #include "support/ArchiveBuilder.h"
 
 #include <QInputDialog>
+#include <QLibraryInfo>
 #include <QTimer>
 #include <fstream>
+#include <functional>
 
 #include <QDir>
 #include <QFileInfo>
@@ -62,18 +65,97 @@ static void save(QWidget &window, const QString &path, bool active = true)
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
 }
 
+// A folder of a few files for the add dialog to show.
+static QString addDialogFolder()
+{
+    const QString base = QDir::temp().filePath(QStringLiteral("orvex97-screenshots"));
+    QDir(base).removeRecursively();
+    const QString docs = base + QStringLiteral("/Documents");
+    QDir().mkpath(docs + QStringLiteral("/letters"));
+    QDir().mkpath(docs + QStringLiteral("/photos"));
+    for (const char *name : {"budget.ods", "notes.txt", "report.pdf", "summary.txt"}) {
+        QFile file(docs + QLatin1Char('/') + QLatin1String(name));
+        file.open(QIODevice::WriteOnly);
+    }
+    return docs;
+}
+
+// The add dialog with a few files and a folder collected from `docs`.
+static void collectForAdding(TAddForm &add, const QString &docs)
+{
+    add.show();
+    for (int row : {0, 2})
+        add.fileList->item(row)->setSelected(true);
+    add.addFilesButton->click();
+    add.setDirectory(docs + QStringLiteral("/letters"));
+    add.addDirectoryButton->click();
+    add.setDirectory(docs);
+    add.fileList->item(3)->setSelected(true);
+    add.addFilesButton->click();
+    add.dirNamesBox->click();
+    add.levelSlider->setValue(6);
+}
+
+// Saves the picture of the message box that `ask` shows.
+static void saveQuestion(const QString &path, const std::function<void()> &ask)
+{
+    platform::setPromptHandler(nullptr);
+    QTimer::singleShot(0, [path] {
+        QWidget *box = QApplication::activeModalWidget();
+        if (!box)
+            return;
+        if (!renderWithCaption(box, true).save(path))
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        static_cast<QDialog *>(box)->reject();
+    });
+    ask();
+}
+
+// The main window, the add dialog and a question in `language`, laid out as
+// that language runs.
+static int languagePictures(const QDir &out, const QString &sample, const QString &language)
+{
+    const QString catalogues = QCoreApplication::applicationDirPath() + QStringLiteral("/../translations");
+    if (!platform::installCatalogue(*qApp,
+                                    catalogues + QStringLiteral("/orvex97_") + language + QStringLiteral(".qm"))) {
+        std::fprintf(stderr, "no catalogue for %s in %s\n", qPrintable(language), qPrintable(catalogues));
+        return 1;
+    }
+    platform::installCatalogue(*qApp, QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_")
+                                          + language + QStringLiteral(".qm"));
+    QGuiApplication::setLayoutDirection(QLocale(language).textDirection());
+    const QString suffix = QLatin1Char('-') + language + QStringLiteral(".png");
+    TMainform listing{QStringList{sample}};
+    listing.applyCommandLineArchive();
+    save(listing, out.filePath(QStringLiteral("main-window") + suffix));
+    TSortableGrid &grid = *listing.listingGrid;
+    grid.clearSelection();
+    for (int row : {0, 3})
+        grid.selectionModel()->select(grid.model()->index(row, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    saveQuestion(out.filePath(QStringLiteral("delete-confirmation") + suffix), [&] { listing.deleteMembersCommand(); });
+    const QString docs = addDialogFolder();
+    TAddForm add([] { return QList<platform::Volume>{{QStringLiteral("/"), QStringLiteral("/")}}; }, docs);
+    collectForAdding(add, docs);
+    save(add, out.filePath(QStringLiteral("add-dialog") + suffix));
+    QDir(QFileInfo(docs).path()).removeRecursively();
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
     useOwnSettingsFolder();
     OrvexApplication application(argc, argv);
     setUpApplication(application);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: orvex_screenshots OUTPUT_DIR SAMPLE_ARCHIVE\n");
+        std::fprintf(stderr, "usage: orvex_screenshots OUTPUT_DIR SAMPLE_ARCHIVE [LANGUAGE]\n");
         return 2;
     }
     // A common regional setting, so that the pictures do not depend on the machine's.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (argc > 3)
+        return languagePictures(out, QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     {
         TMainform empty{QStringList{}};
         empty.applyCommandLineArchive();
@@ -284,27 +366,9 @@ int main(int argc, char **argv)
     {
         // The add dialog with a few files and a folder collected, in a
         // directory of its own so that the picture does not show the machine's.
-        const QString base = QDir::temp().filePath(QStringLiteral("orvex97-screenshots"));
-        QDir(base).removeRecursively();
-        const QString docs = base + QStringLiteral("/Documents");
-        QDir().mkpath(docs + QStringLiteral("/letters"));
-        QDir().mkpath(docs + QStringLiteral("/photos"));
-        for (const char *name : {"budget.ods", "notes.txt", "report.pdf", "summary.txt"}) {
-            QFile file(docs + QLatin1Char('/') + QLatin1String(name));
-            file.open(QIODevice::WriteOnly);
-        }
+        const QString docs = addDialogFolder();
         TAddForm add([] { return QList<platform::Volume>{{QStringLiteral("/"), QStringLiteral("/")}}; }, docs);
-        add.show();
-        for (int row : {0, 2})
-            add.fileList->item(row)->setSelected(true);
-        add.addFilesButton->click();
-        add.setDirectory(docs + QStringLiteral("/letters"));
-        add.addDirectoryButton->click();
-        add.setDirectory(docs);
-        add.fileList->item(3)->setSelected(true);
-        add.addFilesButton->click();
-        add.dirNamesBox->click();
-        add.levelSlider->setValue(6);
+        collectForAdding(add, docs);
         save(add, out.filePath(QStringLiteral("add-dialog.png")));
         // Opened for a tar.zst archive: encryption and DOS names greyed.
         add.hide();
@@ -317,7 +381,7 @@ int main(int argc, char **argv)
             add.fileList->item(row)->setSelected(true);
         add.addFilesButton->click();
         save(add, out.filePath(QStringLiteral("add-dialog-tar-zst.png")));
-        QDir(base).removeRecursively();
+        QDir(QFileInfo(docs).path()).removeRecursively();
     }
     {
         // The extract dialog with its tree opened a few levels down, over a

@@ -166,6 +166,21 @@ TEST(FlatButtonLogic, GlyphAndCaptionSitWhereTheLayoutAndAlignmentSay)
 
 // However little room there is, a caption never reaches past the button's
 // edge or under the glyph or the arrow mark, and its width is never negative.
+// Right to left the face reads from the right edge; the frame stays lit top-left.
+TEST(FlatButtonLogic, RightToLeftGlyphCaptionAndMarkArePlacedFromTheRight)
+{
+    FacePlan plan;
+    plan.captionRect = QRect(22, 4, 30, 14);
+    plan.glyphPos = QPoint(4, 3);
+    plan.arrowPos = QPoint(60, 10);
+    const FacePlan mirrored = mirroredFace(plan, 75, 16);
+    EXPECT_EQ(mirrored.captionRect, QRect(23, 4, 30, 14));
+    EXPECT_EQ(mirrored.glyphPos, QPoint(55, 3));
+    EXPECT_EQ(mirrored.arrowPos, QPoint(8, 10));
+    EXPECT_EQ(mirroredAlignment(taLeftJustify), taRightJustify);
+    EXPECT_EQ(mirroredAlignment(taCenter), taCenter);
+}
+
 TEST(FlatButtonLogic, ACaptionTooWideGivesWayToTheGlyphAndTheArrowMark)
 {
     const struct {

@@ -416,6 +416,27 @@ TEST_F(CaptionBar, PaintsTheGradientFromColorToTheCaptionColour)
     EXPECT_EQ(image(true).pixel(title.right(), 0), Red);
 }
 
+// Right to left, the bar reads from the right: icon and gradient start there,
+// the buttons sit on the left.
+TEST_F(CaptionBar, RightToLeftTheBarIsMirrored)
+{
+    QPixmap magenta(16, 16);
+    magenta.fill(QColor(255, 0, 255));
+    owner->setWindowIcon(QIcon(magenta));
+    bar->setColor(QColor(Red));
+    owner->setLayoutDirection(Qt::RightToLeft);
+    bar->resize(400, bar->sizeHint().height());
+    const CaptionLayout layout = bar->currentLayout();
+    const auto *close = bar->findChild<QToolButton *>(QStringLiteral("closeButton"));
+    EXPECT_LT(close->geometry().right(), 30);
+    EXPECT_EQ(layout.title.right(), bar->width() - 1);
+    const QImage active = image(true);
+    EXPECT_EQ(active.pixel(layout.title.right(), 0) & 0xffffff, Red & 0xffffff);
+    EXPECT_EQ(active.pixel(layout.title.left(), 0) & 0xffffff, Navy & 0xffffff);
+    EXPECT_TRUE(contains(active, bar->width() - 24, bar->width(), qRgb(255, 0, 255)));
+    EXPECT_FALSE(contains(active, 0, bar->width() / 2, qRgb(255, 0, 255)));
+}
+
 TEST_F(CaptionBar, SolidFillWhenTheGradientIsOff)
 {
     bar->setColor(QColor(Red));
