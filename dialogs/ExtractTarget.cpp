@@ -106,7 +106,8 @@ QString folderBelow(const QString &target, const QString &name)
         const QFileInfo info(target + candidate);
         if (info.isDir() || (!info.exists() && !info.isSymLink()))
             return target + candidate + QLatin1Char('/');
-        candidate = QStringLiteral("%1 (%2)").arg(name).arg(number);
+        // One arg() call: a name holding "%1" must not take the number.
+        candidate = QStringLiteral("%1 (%2)").arg(name, QString::number(number));
     }
 }
 
