@@ -10,7 +10,7 @@
 TF_About::TF_About(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("F_About"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setFixedSize(435, 144);
     setModal(true);
 
@@ -26,7 +26,8 @@ TF_About::TF_About(QWidget *parent) : QDialog(parent)
         label->setGeometry(60, y, 360, height);
         return label;
     };
-    productLabel = line("productLabel", QStringLiteral("Orvex 97 for Linux, Desktop Edition 1.0"), 8, 20);
+    //: The product's name and edition; "Orvex 97" is a name.
+    productLabel = line("productLabel", tr("Orvex 97 for Linux, Desktop Edition 1.0"), 8, 20);
     QFont product = platform::sansSerifFont(16);
     product.setBold(true);
     productLabel->setFont(product);
@@ -37,10 +38,11 @@ TF_About::TF_About(QWidget *parent) : QDialog(parent)
     makerLabel->setFont(maker);
     postalBoxLabel = line("postalBoxLabel", QStringLiteral("P.O. Box 97"), 58, 15);
     townLabel = line("townLabel", QStringLiteral("4097 Tolvik"), 73, 15);
-    countryLabel = line("countryLabel", QStringLiteral("Norway"), 88, 15);
-    emailLabel = line("emailLabel", QStringLiteral("E-mail: support@tolvane.example"), 103, 15);
+    //: The country of the maker's postal address.
+    countryLabel = line("countryLabel", tr("Norway"), 88, 15);
+    emailLabel = line("emailLabel", tr("E-mail: %1").arg(QStringLiteral("support@tolvane.example")), 103, 15);
 
-    okButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("&OK"), this);
+    okButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("&OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setGeometry(435 - 12 - 75, 144 - 12 - 25, 75, 25);
     okButton->setDefault(true);

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -108,7 +109,8 @@ QString volumeText(const platform::Volume &volume)
 {
     if (volume.displayName.isEmpty() || volume.displayName == volume.rootPath)
         return volume.rootPath;
-    return volume.rootPath + QStringLiteral(" [") + volume.displayName + QLatin1Char(']');
+    //: A drive in the list: %1 is the folder it is mounted on, %2 its name.
+    return QCoreApplication::translate("TAddForm", "%1 [%2]").arg(volume.rootPath, volume.displayName);
 }
 
 }  // namespace
@@ -119,7 +121,7 @@ TAddForm::TAddForm(VolumeSource volumes, const QString &start, QWidget *parent)
     : QDialog(parent), volumeSource_(std::move(volumes)), chain_(volumeSource_(), start)
 {
     setObjectName(QStringLiteral("AddForm"));
-    setWindowTitle(QStringLiteral("Add File(s)"));
+    setWindowTitle(tr("Add File(s)"));
     setFont(platform::uiFont(11));
     setFixedSize(FormWidth, FormHeight);
     setModal(true);
@@ -141,8 +143,8 @@ void TAddForm::buildBrowsing()
     driveBox->setGeometry(8, 8, 264, 22);
     connect(driveBox, &QComboBox::activated, this, &TAddForm::driveChanged);
 
-    selectAllButton = makeButton(this, "selectAllButton", QStyle::SP_DialogApplyButton, QStringLiteral("&Select all"),
-                                 QStringLiteral("Select all files"), QRect(276, 6, 96, 25));
+    selectAllButton = makeButton(this, "selectAllButton", QStyle::SP_DialogApplyButton, tr("&Select all"),
+                                 tr("Select all files"), QRect(276, 6, 96, 25));
     connect(selectAllButton, &QPushButton::clicked, this, &TAddForm::selectAllClicked);
 
     // A tree holding one chain (root, its open descendants, then the current
@@ -169,17 +171,17 @@ void TAddForm::buildBrowsing()
 
 void TAddForm::buildListStrip()
 {
-    filesToAddLabel = makeLabel(QStringLiteral("Files to Add:"), "filesToAddLabel", this, QRect(8, 254, 78, 17));
-    sortButton = makeButton(this, "sortButton", QStyle::SP_ArrowDown, QStringLiteral("&Sort"),
-                            QStringLiteral("Sort file(s)"), QRect(86, 250, 62, 25));
+    filesToAddLabel = makeLabel(tr("Files to Add:"), "filesToAddLabel", this, QRect(8, 254, 78, 17));
+    sortButton =
+        makeButton(this, "sortButton", QStyle::SP_ArrowDown, tr("&Sort"), tr("Sort file(s)"), QRect(86, 250, 62, 25));
     // The Sort button keeps its hint text but does not show it.
     sortButton->installEventFilter(this);
-    addDirectoryButton = makeButton(this, "addDirectoryButton", QStyle::SP_DirIcon, QStringLiteral("Add &dir"),
-                                    QStringLiteral("Add directory to Zipfile"), QRect(152, 250, 84, 25));
-    addFilesButton = makeButton(this, "addFilesButton", QStyle::SP_FileIcon, QStringLiteral("Add &file(s)"),
-                                QStringLiteral("Add file(s) to Zipfile"), QRect(240, 250, 98, 25));
-    removeButton = makeButton(this, "removeButton", QStyle::SP_TrashIcon, QStringLiteral("&Remove file"),
-                              QStringLiteral("Remove file(s) from Zipfile"), QRect(342, 250, 104, 25));
+    addDirectoryButton = makeButton(this, "addDirectoryButton", QStyle::SP_DirIcon, tr("Add &dir"),
+                                    tr("Add directory to Zipfile"), QRect(152, 250, 84, 25));
+    addFilesButton = makeButton(this, "addFilesButton", QStyle::SP_FileIcon, tr("Add &file(s)"),
+                                tr("Add file(s) to Zipfile"), QRect(240, 250, 98, 25));
+    removeButton = makeButton(this, "removeButton", QStyle::SP_TrashIcon, tr("&Remove file"),
+                              tr("Remove file(s) from Zipfile"), QRect(342, 250, 104, 25));
     connect(sortButton, &QPushButton::clicked, this, &TAddForm::sortClicked);
     connect(addDirectoryButton, &QPushButton::clicked, this, &TAddForm::addDirectoryClicked);
     connect(addFilesButton, &QPushButton::clicked, this, &TAddForm::addFilesClicked);
@@ -194,35 +196,39 @@ void TAddForm::buildListStrip()
 
 void TAddForm::buildOptions()
 {
-    optionsLabel = makeLabel(QStringLiteral("Options"), "optionsLabel", this, QRect(458, 8, 120, 17));
+    optionsLabel = makeLabel(tr("Options"), "optionsLabel", this, QRect(458, 8, 120, 17));
     optionsBox = new QGroupBox(this);
     optionsBox->setObjectName(QStringLiteral("optionsBox"));
     optionsBox->setGeometry(452, 26, 138, 152);
-    dirNamesBox = makeCheckBox(optionsBox, "dirNamesBox", QStringLiteral("Save DirNames"),
-                               QStringLiteral("Saves the pathname with each filename"), 0);
-    recurseBox = makeCheckBox(optionsBox, "recurseBox", QStringLiteral("Recurse Dirs"),
-                              QStringLiteral("Subdirectories below EACH given filespecification will be included in "
-                                             "the filespecification"),
+    //: Option: store each file's folder names with it. The box is 130 pixels wide.
+    dirNamesBox =
+        makeCheckBox(optionsBox, "dirNamesBox", tr("Save DirNames"), tr("Saves the pathname with each filename"), 0);
+    //: Option: include the subfolders of each folder added.
+    recurseBox = makeCheckBox(optionsBox, "recurseBox", tr("Recurse Dirs"),
+                              tr("Subdirectories below EACH given filespecification will be included in "
+                                 "the filespecification"),
                               1);
-    forceDosBox = makeCheckBox(optionsBox, "forceDosBox", QStringLiteral("Force MS-DOS"),
-                               QStringLiteral("Force all filenames that go into the ZIP file to meet the DOS 8x3 "
-                                              "restriction. If not checked, long filenames are supported"),
+    //: Option: store names as short 8.3 MS-DOS names.
+    forceDosBox = makeCheckBox(optionsBox, "forceDosBox", tr("Force MS-DOS"),
+                               tr("Force all filenames that go into the ZIP file to meet the DOS 8x3 "
+                                  "restriction. If not checked, long filenames are supported"),
                                2);
-    timestampBox = makeCheckBox(optionsBox, "timestampBox", QStringLiteral("Use Timestamp"),
-                                QStringLiteral("Set ZIP timestamp to that of the newest file in the archive"), 3);
-    moveBox = makeCheckBox(optionsBox, "moveBox", QStringLiteral("Delete file(s) after"),
-                           QStringLiteral("After adding to archive, delete original file"), 4);
-    updateOnlyBox = makeCheckBox(optionsBox, "updateOnlyBox", QStringLiteral("Only update file(s)"), QString(), 5);
+    //: Option: give the archive file the date of its newest member.
+    timestampBox = makeCheckBox(optionsBox, "timestampBox", tr("Use Timestamp"),
+                                tr("Set ZIP timestamp to that of the newest file in the archive"), 3);
+    moveBox = makeCheckBox(optionsBox, "moveBox", tr("Delete file(s) after"),
+                           tr("After adding to archive, delete original file"), 4);
+    updateOnlyBox = makeCheckBox(optionsBox, "updateOnlyBox", tr("Only update file(s)"), QString(), 5);
     // Below the level's scale, so that the boxes and buttons of old stay where they were.
-    encryptBox = new TwoLineCheckBox(QStringLiteral("Encrypt with password\u2026"), this);
+    encryptBox = new TwoLineCheckBox(tr("Encrypt with password…"), this);
     encryptBox->setObjectName(QStringLiteral("encryptBox"));
-    encryptBox->setToolTip(QStringLiteral("Encrypt the added files with a password (AES-256)"));
+    encryptBox->setToolTip(tr("Encrypt the added files with a password (AES-256)"));
     encryptBox->setGeometry(458, 262, 132, 36);
     connect(encryptBox, &QCheckBox::clicked, this, &TAddForm::encryptClicked);
-    fullPathsBox = new QCheckBox(QStringLiteral("Store full paths"), this);
+    fullPathsBox = new QCheckBox(tr("Store full paths"), this);
     fullPathsBox->setObjectName(QStringLiteral("fullPathsBox"));
-    fullPathsBox->setToolTip(QStringLiteral("With Save DirNames, store each path from the root folder instead of "
-                                            "from the folder that holds what was added"));
+    fullPathsBox->setToolTip(tr("With Save DirNames, store each path from the root folder instead of "
+                                "from the folder that holds what was added"));
     fullPathsBox->setGeometry(458, 302, 132, 20);
     // Under the boxes, where the user looks for the password: a greyed box's
     // hint shows only to a pointer resting on it.
@@ -232,7 +238,7 @@ void TAddForm::buildOptions()
     connect(dirNamesBox, &QCheckBox::toggled, this, &TAddForm::dirNamesToggled);
     connect(recurseBox, &QCheckBox::toggled, this, &TAddForm::recurseToggled);
 
-    levelLabel = makeLabel(QStringLiteral("Compression level"), "levelLabel", this, QRect(458, 188, 128, 17));
+    levelLabel = makeLabel(tr("Compression level"), "levelLabel", this, QRect(458, 188, 128, 17));
     levelSlider = new QSlider(Qt::Horizontal, this);
     levelSlider->setObjectName(QStringLiteral("levelSlider"));
     levelSlider->setGeometry(454, 206, 134, 30);
@@ -242,17 +248,19 @@ void TAddForm::buildOptions()
     levelSlider->setTickInterval(1);
     levelSlider->setTickPosition(QSlider::TicksBelow);
     levelSlider->setValue(9);
-    levelSlider->setToolTip(QStringLiteral("Compression level, default = max = save space, Min = save time"));
-    minLabel = makeLabel(QStringLiteral("Min"), "minLabel", this, QRect(458, 236, 36, 15));
-    medLabel = makeLabel(QStringLiteral("Med"), "medLabel", this, QRect(503, 236, 36, 15), Qt::AlignCenter);
-    maxLabel =
-        makeLabel(QStringLiteral("Max"), "maxLabel", this, QRect(548, 236, 36, 15), Qt::AlignRight | Qt::AlignVCenter);
+    levelSlider->setToolTip(tr("Compression level, default = max = save space, Min = save time"));
+    //: Under the compression level's scale: the least compression (fastest).
+    minLabel = makeLabel(tr("Min"), "minLabel", this, QRect(458, 236, 36, 15));
+    //: Under the compression level's scale: medium compression.
+    medLabel = makeLabel(tr("Med"), "medLabel", this, QRect(503, 236, 36, 15), Qt::AlignCenter);
+    //: Under the compression level's scale: the most compression (smallest).
+    maxLabel = makeLabel(tr("Max"), "maxLabel", this, QRect(548, 236, 36, 15), Qt::AlignRight | Qt::AlignVCenter);
 
-    okButton = makeButton(this, "okButton", QStyle::SP_DialogOkButton, QStringLiteral("&OK"),
-                          QStringLiteral("Start compressing file(s)"), QRect(466, 404, 112, 28));
+    okButton = makeButton(this, "okButton", QStyle::SP_DialogOkButton, tr("&OK"), tr("Start compressing file(s)"),
+                          QRect(466, 404, 112, 28));
     okButton->setDefault(true);
-    cancelButton = makeButton(this, "cancelButton", QStyle::SP_DialogCancelButton, QStringLiteral("&Cancel"),
-                              QStringLiteral("Cancel operation"), QRect(466, 440, 112, 28));
+    cancelButton = makeButton(this, "cancelButton", QStyle::SP_DialogCancelButton, tr("&Cancel"),
+                              tr("Cancel operation"), QRect(466, 440, 112, 28));
     connect(okButton, &QPushButton::clicked, this, &TAddForm::okClicked);
     connect(cancelButton, &QPushButton::clicked, this, &TAddForm::cancelClicked);
 }
@@ -427,10 +435,9 @@ void TAddForm::encryptClicked(bool checked)
     if (!checked)
         return;
     encryptBox->setChecked(false);  // until the password is known
-    const QString caption = QStringLiteral("Password");
+    const QString caption = tr("Password");
     QString first;
-    if (!platform::prompts().inputPassword(this, caption, QStringLiteral("Enter the password for the files to add:"),
-                                           first)
+    if (!platform::prompts().inputPassword(this, caption, tr("Enter the password for the files to add:"), first)
         || first.isEmpty())
         return;
     // The add encrypts with the UTF-8 bytes, and the extraction reads no
@@ -440,11 +447,12 @@ void TAddForm::encryptClicked(bool checked)
     std::fill(bytes.begin(), bytes.end(), '\0');
     if (tooLong) {
         std::fill(first.begin(), first.end(), QChar(u'\0'));
-        platform::warningBox(this, QStringLiteral("The password is longer than %1 bytes.").arg(MaxPasswordLength));
+        //: %n is the longest password the archive takes, in bytes of UTF-8.
+        platform::warningBox(this, tr("The password is longer than %n bytes.", nullptr, MaxPasswordLength));
         return;
     }
     QString second;
-    if (!platform::prompts().inputPassword(this, caption, QStringLiteral("Enter the password again:"), second)
+    if (!platform::prompts().inputPassword(this, caption, tr("Enter the password again:"), second)
         || second.isEmpty()) {
         std::fill(first.begin(), first.end(), QChar(u'\0'));
         return;
@@ -452,7 +460,7 @@ void TAddForm::encryptClicked(bool checked)
     if (first != second) {
         std::fill(first.begin(), first.end(), QChar(u'\0'));
         std::fill(second.begin(), second.end(), QChar(u'\0'));
-        platform::warningBox(this, QStringLiteral("The passwords do not match."));
+        platform::warningBox(this, tr("The passwords do not match."));
         return;
     }
     std::fill(second.begin(), second.end(), QChar(u'\0'));

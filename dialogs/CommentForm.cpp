@@ -13,11 +13,12 @@ CommentForm::CommentForm(const QString &archiveName, const QString &comment, con
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("CommentForm"));
-    setWindowTitle(QStringLiteral("Archive comment - ") + archiveName);
+    //: Window title; %1 is the archive's file name.
+    setWindowTitle(tr("Archive comment - %1").arg(archiveName));
     auto *layout = new QVBoxLayout(this);
     commentEdit = new QPlainTextEdit(this);
     commentEdit->setObjectName(QStringLiteral("commentEdit"));
-    commentEdit->setAccessibleName(QStringLiteral("Archive comment"));
+    commentEdit->setAccessibleName(tr("Archive comment"));
     // Comments are often laid out in columns for a fixed-width screen.
     commentEdit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     commentEdit->setPlainText(comment);

@@ -3,6 +3,7 @@
 #include "platform/Prompts.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -18,7 +19,10 @@ namespace {
 const struct {
     const char *text;
     int level;
-} Levels[] = {{"Store only", 0}, {"Fastest", 1}, {"Normal", 6}, {"Smallest", 9}};
+} Levels[] = {{QT_TRANSLATE_NOOP("CompressForm", "Store only"), 0},
+              {QT_TRANSLATE_NOOP("CompressForm", "Fastest"), 1},
+              {QT_TRANSLATE_NOOP("CompressForm", "Normal"), 6},
+              {QT_TRANSLATE_NOOP("CompressForm", "Smallest"), 9}};
 
 }  // namespace
 
@@ -26,7 +30,7 @@ CompressForm::CompressForm(const QStringList &suffixes, const QStringList &encry
     : QDialog(parent), suffixes_(suffixes), encrypting_(encrypting)
 {
     setObjectName(QStringLiteral("CompressForm"));
-    setWindowTitle(QStringLiteral("Compress"));
+    setWindowTitle(tr("Compress"));
     auto *layout = new QVBoxLayout(this);
     auto *form = new QFormLayout;
     layout->addLayout(form);
@@ -35,12 +39,12 @@ CompressForm::CompressForm(const QStringList &suffixes, const QStringList &encry
     nameEdit = new QLineEdit(this);
     nameEdit->setObjectName(QStringLiteral("archiveNameEdit"));
     nameEdit->setMinimumWidth(360);
-    browseButton = new QPushButton(QStringLiteral("&Browse…"), this);
+    browseButton = new QPushButton(tr("&Browse…"), this);
     nameRow->addWidget(nameEdit, 1);
     nameRow->addWidget(browseButton);
     // A row holding a layout gets no buddy of its own: without one the
     // label would show its '&'.
-    auto *nameLabel = new QLabel(QStringLiteral("&Archive:"), this);
+    auto *nameLabel = new QLabel(tr("&Archive:"), this);
     nameLabel->setBuddy(nameEdit);
     form->addRow(nameLabel, nameRow);
 
@@ -48,23 +52,23 @@ CompressForm::CompressForm(const QStringList &suffixes, const QStringList &encry
     formatBox->setObjectName(QStringLiteral("formatBox"));
     for (const QString &suffix : suffixes_)
         formatBox->addItem(QLatin1Char('.') + suffix, suffix);
-    form->addRow(QStringLiteral("&Format:"), formatBox);
+    form->addRow(tr("&Format:"), formatBox);
 
     levelBox = new QComboBox(this);
     levelBox->setObjectName(QStringLiteral("levelBox"));
     for (const auto &level : Levels)
-        levelBox->addItem(QString::fromLatin1(level.text), level.level);
+        levelBox->addItem(QCoreApplication::translate("CompressForm", level.text), level.level);
     levelBox->setCurrentIndex(levelBox->count() - 1);
-    form->addRow(QStringLiteral("Compression &level:"), levelBox);
+    form->addRow(tr("Compression &level:"), levelBox);
 
     passwordEdit = new QLineEdit(this);
     passwordEdit->setObjectName(QStringLiteral("passwordEdit"));
     passwordEdit->setEchoMode(QLineEdit::Password);
-    form->addRow(QStringLiteral("&Password:"), passwordEdit);
+    form->addRow(tr("&Password:"), passwordEdit);
     confirmEdit = new QLineEdit(this);
     confirmEdit->setObjectName(QStringLiteral("confirmEdit"));
     confirmEdit->setEchoMode(QLineEdit::Password);
-    form->addRow(QStringLiteral("&Confirm password:"), confirmEdit);
+    form->addRow(tr("&Confirm password:"), confirmEdit);
 
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     layout->addWidget(buttons);
@@ -134,7 +138,7 @@ void CompressForm::formatChosen()
 void CompressForm::browse()
 {
     platform::FileDialogOptions options;
-    options.title = QStringLiteral("Compress to");
+    options.title = tr("Compress to");
     options.fileName = nameEdit->text();
     options.directory = QFileInfo(nameEdit->text()).absolutePath();
     // Replacing an existing archive is asked once, when it is made.
@@ -151,13 +155,14 @@ void CompressForm::accept()
     const QString name = nameEdit->text().trimmed();
     QString refusal;
     if (name.isEmpty() || QFileInfo(name).fileName().isEmpty())
-        refusal = QStringLiteral("Give the archive a name.");
+        refusal = tr("Give the archive a name.");
     else if (!QFileInfo(name).isAbsolute())
-        refusal = QStringLiteral("Give the archive's whole path, starting with /.");
+        refusal = tr("Give the archive's whole path, starting with /.");
     else if (QFileInfo(name).isDir())
-        refusal = QStringLiteral("%1 is a folder.").arg(name);
+        //: %1 is the path typed for the archive.
+        refusal = tr("%1 is a folder.").arg(name);
     else if (passwordEdit->isEnabled() && passwordEdit->text() != confirmEdit->text())
-        refusal = QStringLiteral("The two passwords differ.");
+        refusal = tr("The two passwords differ.");
     if (!refusal.isEmpty()) {
         platform::warningBox(this, refusal);
         return;

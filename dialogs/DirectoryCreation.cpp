@@ -1,5 +1,6 @@
 #include "dialogs/DirectoryCreation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,21 +13,23 @@ QString ioErrorText(int error)
 {
     switch (error) {
     case ENOENT:
-    case ENOTDIR: return QStringLiteral("Path not found");
+    case ENOTDIR: return QCoreApplication::translate("newdir", "Path not found");
     case EACCES:
     case EPERM:
-    case EROFS: return QStringLiteral("File access denied");
-    case EEXIST: return QStringLiteral("File already exists");
-    default: return QStringLiteral("I/O error %1").arg(error);
+    case EROFS: return QCoreApplication::translate("newdir", "File access denied");
+    case EEXIST: return QCoreApplication::translate("newdir", "File already exists");
+    //: %1 is the system's error number.
+    default: return QCoreApplication::translate("newdir", "I/O error %1").arg(error);
     }
 }
 
 QString nameProblem(const QString &name)
 {
     if (name.contains(QLatin1Char('/')))
-        return QStringLiteral("A folder name cannot contain \"/\": make one folder at a time");
+        return QCoreApplication::translate("newdir", "A folder name cannot contain \"/\": make one folder at a time");
     if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return QStringLiteral("\"%1\" is not a name for a new folder").arg(name);
+        //: %1 is "." or "..".
+        return QCoreApplication::translate("newdir", "\"%1\" is not a name for a new folder").arg(name);
     return {};
 }
 

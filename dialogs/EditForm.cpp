@@ -30,7 +30,7 @@ platform::FileDialogOptions textFileDialog(const QString &title, const TF_Editfo
     options.title = title;
     options.directory = state.InitialDir;
     options.fileName = state.FileName;
-    options.filter = editor::FileFilter;
+    options.filter = editor::fileFilter();
     options.mustExist = mustExist;
     return options;
 }
@@ -93,7 +93,7 @@ private:
 TF_Editform::TF_Editform(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("F_Editform"));
-    setWindowTitle(QStringLiteral("Orvex 97 Internal editor"));
+    setWindowTitle(tr("Orvex 97 Internal editor"));
     // The program's pictures are linked into the program, not this library.
     if (const QString icon = QStringLiteral(":/icons/edit.svg"); QFile::exists(icon))
         setWindowIcon(QIcon(icon));
@@ -136,52 +136,56 @@ TF_Editform::~TF_Editform()
 
 void TF_Editform::buildMenu()
 {
-    auto addItem = [this](QMenu *menu, const char *name, const char *caption, const QKeySequence &shortcut,
-                          const char *hint, void (TF_Editform::*handler)()) {
-        QAction *action = menu->addAction(QString::fromLatin1(caption));
+    auto addItem = [this](QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut,
+                          const QString &hint, void (TF_Editform::*handler)()) {
+        QAction *action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(shortcut);
-        action->setStatusTip(QString::fromLatin1(hint));
+        action->setStatusTip(hint);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
 
-    QMenu *fileMenu = menuBar_->addMenu(QStringLiteral("&File"));
+    QMenu *fileMenu = menuBar_->addMenu(tr("&File"));
     fileMenu->setObjectName(QStringLiteral("fileMenu"));
-    newAction = addItem(fileMenu, "newAction", "&New", {}, "Create a new file", &TF_Editform::newFile);
-    openAction = addItem(fileMenu, "openAction", "&Open...", {}, "Open an existing file", &TF_Editform::openFile);
-    saveAction = addItem(fileMenu, "saveAction", "&Save", {}, "Save current file", &TF_Editform::saveFile);
-    saveAsAction = addItem(fileMenu, "saveAsAction", "Save &As...", {}, "Save current file under a new name",
+    newAction = addItem(fileMenu, "newAction", tr("&New"), {}, tr("Create a new file"), &TF_Editform::newFile);
+    openAction =
+        addItem(fileMenu, "openAction", tr("&Open..."), {}, tr("Open an existing file"), &TF_Editform::openFile);
+    saveAction = addItem(fileMenu, "saveAction", tr("&Save"), {}, tr("Save current file"), &TF_Editform::saveFile);
+    saveAsAction = addItem(fileMenu, "saveAsAction", tr("Save &As..."), {}, tr("Save current file under a new name"),
                            &TF_Editform::saveFileAs);
     fileMenu->addSeparator();
-    printAction = addItem(fileMenu, "printAction", "&Print...", {}, "Print current file", &TF_Editform::printFile);
+    printAction =
+        addItem(fileMenu, "printAction", tr("&Print..."), {}, tr("Print current file"), &TF_Editform::printFile);
     printerSetupAction =
-        addItem(fileMenu, "printerSetupAction", "P&rinter settings...", {}, "", &TF_Editform::setUpPrinter);
+        addItem(fileMenu, "printerSetupAction", tr("P&rinter settings..."), {}, QString(), &TF_Editform::setUpPrinter);
     fileMenu->addSeparator();
-    exitAction = addItem(fileMenu, "exitAction", "&Exit", {}, "Exit this application", &TF_Editform::exitEditor);
+    exitAction =
+        addItem(fileMenu, "exitAction", tr("&Exit"), {}, tr("Exit this application"), &TF_Editform::exitEditor);
 
-    QMenu *editMenu = menuBar_->addMenu(QStringLiteral("&Edit"));
+    QMenu *editMenu = menuBar_->addMenu(tr("&Edit"));
     editMenu->setObjectName(QStringLiteral("editMenu"));
-    undoAction = addItem(editMenu, "undoAction", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), "Undo the last action",
-                         &TF_Editform::undoEdit);
+    undoAction = addItem(editMenu, "undoAction", tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+                         tr("Undo the last action"), &TF_Editform::undoEdit);
     editMenu->addSeparator();
-    cutAction = addItem(editMenu, "cutAction", "&Cut", QKeySequence(Qt::CTRL | Qt::Key_X), "Delete selected item",
-                        &TF_Editform::cutText);
-    copyAction = addItem(editMenu, "copyAction", "C&opy", QKeySequence(Qt::CTRL | Qt::Key_C),
-                         "Copy selected item to clipboard", &TF_Editform::copyText);
-    pasteAction = addItem(editMenu, "pasteAction", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V),
-                          "Paste contents of clipboard", &TF_Editform::pasteText);
+    cutAction = addItem(editMenu, "cutAction", tr("&Cut"), QKeySequence(Qt::CTRL | Qt::Key_X),
+                        tr("Delete selected item"), &TF_Editform::cutText);
+    copyAction = addItem(editMenu, "copyAction", tr("C&opy"), QKeySequence(Qt::CTRL | Qt::Key_C),
+                         tr("Copy selected item to clipboard"), &TF_Editform::copyText);
+    pasteAction = addItem(editMenu, "pasteAction", tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
+                          tr("Paste contents of clipboard"), &TF_Editform::pasteText);
     editMenu->addSeparator();
-    selectAllAction = addItem(editMenu, "selectAllAction", "Select &All", {}, "", &TF_Editform::selectAllText);
+    selectAllAction =
+        addItem(editMenu, "selectAllAction", tr("Select &All"), {}, QString(), &TF_Editform::selectAllText);
 
-    QMenu *searchMenu = menuBar_->addMenu(QStringLiteral("&Search"));
+    QMenu *searchMenu = menuBar_->addMenu(tr("&Search"));
     searchMenu->setObjectName(QStringLiteral("searchMenu"));
-    findAction =
-        addItem(searchMenu, "findAction", "&Find...", QKeySequence(Qt::CTRL | Qt::Key_F), "", &TF_Editform::findText);
-    replaceAction = addItem(searchMenu, "replaceAction", "&Replace", QKeySequence(Qt::CTRL | Qt::Key_R), "",
+    findAction = addItem(searchMenu, "findAction", tr("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F), QString(),
+                         &TF_Editform::findText);
+    replaceAction = addItem(searchMenu, "replaceAction", tr("&Replace"), QKeySequence(Qt::CTRL | Qt::Key_R), QString(),
                             &TF_Editform::replaceText);
-    findNextAction =
-        addItem(searchMenu, "findNextAction", "Find &Next", QKeySequence(Qt::Key_F3), "", &TF_Editform::findNext);
+    findNextAction = addItem(searchMenu, "findNextAction", tr("Find &Next"), QKeySequence(Qt::Key_F3), QString(),
+                             &TF_Editform::findNext);
 }
 
 void TF_Editform::setInitialState()
@@ -263,10 +267,11 @@ bool TF_Editform::mayDropText()
 {
     if (!textEdit->document()->isModified())
         return true;
-    const QString name = OpenDialog.FileName.isEmpty() ? editor::NoName : editor::lastComponent(OpenDialog.FileName);
-    const int answer = platform::showMessage(
-        this, QStringLiteral("Confirm"), QStringLiteral("Save changes to %1?").arg(name), platform::IconKind::Question,
-        {QStringLiteral("&Yes"), QStringLiteral("&No"), QStringLiteral("&Cancel")}, 0);
+    const QString name = OpenDialog.FileName.isEmpty() ? editor::noName() : editor::lastComponent(OpenDialog.FileName);
+    //: %1 is the file's name, or "Noname".
+    const QString question = tr("Save changes to %1?").arg(name);
+    const int answer = platform::showMessage(this, tr("Confirm"), question, platform::IconKind::Question,
+                                             {tr("&Yes"), tr("&No"), tr("&Cancel")}, 0);
     if (answer == 0)
         return saveCurrent();
     // A box closed without an answer keeps the text, as Cancel does.
@@ -305,8 +310,7 @@ void TF_Editform::openFile()
     if (!mayDropText())
         return;
     guarded([this] {
-        const QString name =
-            platform::prompts().openFileName(this, textFileDialog(QStringLiteral("Open"), OpenDialog, true));
+        const QString name = platform::prompts().openFileName(this, textFileDialog(tr("Open"), OpenDialog, true));
         if (name.isEmpty())
             return;
         loadFromFile(name);
@@ -341,7 +345,7 @@ bool TF_Editform::saveAs()
 {
     bool saved = false;
     guarded([this, &saved] {
-        platform::FileDialogOptions options = textFileDialog(QStringLiteral("Save As"), SaveDialog, false);
+        platform::FileDialogOptions options = textFileDialog(tr("Save As"), SaveDialog, false);
         // The question is ours, so that it goes through the prompts.
         options.confirmOverwrite = false;
         QString name;
@@ -427,7 +431,7 @@ void TF_Editform::findNext()
 {
     EditorText editorText(*textEdit);
     if (!search.findNext(editorText))
-        platform::informationBox(this, QStringLiteral("Text not found."));
+        platform::informationBox(this, tr("Text not found."));
     textEdit->ensureCursorVisible();
     textEdit->viewport()->repaint();
 }
@@ -464,7 +468,8 @@ void TF_Editform::replaceFromReplaceDialog()
     block.endEditBlock();
     textEdit->ensureCursorVisible();
     if (!found && replaceDialog.pressed == platform::SearchDialog::Button::Replace)
-        platform::plainBox(this, QStringLiteral("Cannot find \"") + replaceDialog.findText + QStringLiteral("\"."));
+        //: %1 is the text searched for.
+        platform::plainBox(this, tr("Cannot find \"%1\".").arg(replaceDialog.findText));
 }
 
 void TF_Editform::markTextChanged()
@@ -489,9 +494,10 @@ bool TF_Editform::closeStep()
     }
     // No lets the edit go; Cancel, Escape and the close button keep the
     // editor open with the text.
-    const int answer = platform::showMessage(
-        this, QStringLiteral("Confirm"), QStringLiteral("Update zipfile?"), platform::IconKind::Question,
-        {QStringLiteral("&Yes"), QStringLiteral("&No"), QStringLiteral("&Cancel")}, 0);
+    //: Whether the archive takes the edited member back in.
+    const QString question = tr("Update zipfile?");
+    const int answer = platform::showMessage(this, tr("Confirm"), question, platform::IconKind::Question,
+                                             {tr("&Yes"), tr("&No"), tr("&Cancel")}, 0);
     if (answer == 0) {
         Tag = TagUpdate;
     } else if (answer == 1) {

@@ -5,10 +5,10 @@
 
 namespace editor {
 
-inline const QString CaptionPrefix = QStringLiteral("Orvex 97 Internal editor - ");
-inline const QString NoName = QStringLiteral("Noname");
+// "Noname": the name of a text not yet saved.
+QString noName();
 // Matches .txt in any case, as the dialogs did on a case-blind file system.
-inline const QString FileFilter = QStringLiteral("Text Filer (*.[tT][xX][tT])");
+QString fileFilter();
 
 // "Noname - " followed by the application's title.
 QString creationCaption(const QString &applicationTitle);

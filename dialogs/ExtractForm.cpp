@@ -45,12 +45,12 @@ QPixmap newDirectoryGlyph(const QStyle *style)
 TExtract::TExtract(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Extract"));
-    setWindowTitle(QStringLiteral("Select Extract Directory"));
+    setWindowTitle(tr("Select Extract Directory"));
     setFont(platform::uiFont(11));
     setFixedSize(FormWidth, FormHeight);
     setModal(true);
 
-    lookInLabel = new QLabel(QStringLiteral("Look &in:"), this);
+    lookInLabel = new QLabel(tr("Look &in:"), this);
     lookInLabel->setObjectName(QStringLiteral("lookInLabel"));
     driveBox = new QComboBox(this);
     driveBox->setObjectName(QStringLiteral("driveBox"));
@@ -60,50 +60,49 @@ TExtract::TExtract(QWidget *parent) : QDialog(parent)
     newDirectoryButton->setFixedSize(25, 25);
     newDirectoryButton->setGlyph(newDirectoryGlyph(style()));
     newDirectoryButton->setOptions(TFlatButtonOptions{boPopupMark, boShowBevel});
-    newDirectoryButton->setToolTip(QStringLiteral("Create new directory"));
+    newDirectoryButton->setToolTip(tr("Create new directory"));
 
     directoryTree = new TDirTree(this);
     directoryTree->setObjectName(QStringLiteral("directoryTree"));
     directoryTree->setReadOnStart(true);
     directoryTree->OnChange = [this](TDirTree &, QTreeWidgetItem *) { treeChanged(); };
 
-    targetLabel = new QLabel(QStringLiteral("Extract &to:"), this);
+    targetLabel = new QLabel(tr("Extract &to:"), this);
     targetLabel->setObjectName(QStringLiteral("targetLabel"));
     targetEdit = new QLineEdit(this);
     targetEdit->setObjectName(QStringLiteral("targetEdit"));
-    targetEdit->setToolTip(QStringLiteral("The folder to extract into; one that does not exist yet is made"));
+    targetEdit->setToolTip(tr("The folder to extract into; one that does not exist yet is made"));
     targetEdit->setClearButtonEnabled(true);
     targetLabel->setBuddy(targetEdit);
-    intoFolderBox = new QCheckBox(QStringLiteral("Into a folder named after the archive"), this);
+    intoFolderBox = new QCheckBox(tr("Into a folder named after the archive"), this);
     intoFolderBox->setObjectName(QStringLiteral("intoFolderBox"));
-    intoFolderBox->setToolTip(QStringLiteral("Extract into a new folder in the chosen one, named after the archive "
-                                             "(photos.tar.gz: photos)"));
+    //: "photos.tar.gz: photos" is an example: an archive's name and the folder named after it.
+    intoFolderBox->setToolTip(tr("Extract into a new folder in the chosen one, named after the archive "
+                                 "(photos.tar.gz: photos)"));
 
-    expandDirsGroup =
-        new RadioGroup(QStringLiteral("Expand ZIP Dirs"), {QStringLiteral("No"), QStringLiteral("Yes")}, this);
+    //: Group title: whether the folders stored in the archive are made again ("Dirs": directories).
+    expandDirsGroup = new RadioGroup(tr("Expand ZIP Dirs"), {tr("No"), tr("Yes")}, this);
     expandDirsGroup->setObjectName(QStringLiteral("expandDirsGroup"));
-    expandDirsGroup->setToolTip(QStringLiteral(
-        "Extracts and recreates the relative pathname that may have been stored with each file. Empty dirs stored "
-        "in the archive (if any) will also be recreated."));
-    overwriteGroup =
-        new RadioGroup(QStringLiteral("OverWrite Existing"), {QStringLiteral("No"), QStringLiteral("Yes")}, this);
+    expandDirsGroup->setToolTip(
+        tr("Extracts and recreates the relative pathname that may have been stored with each file. Empty dirs stored "
+           "in the archive (if any) will also be recreated."));
+    //: Group title: whether existing files are overwritten. The capital W is the program's own.
+    overwriteGroup = new RadioGroup(tr("OverWrite Existing"), {tr("No"), tr("Yes")}, this);
     overwriteGroup->setObjectName(QStringLiteral("overwriteGroup"));
-    overwriteGroup->setToolTip(QStringLiteral("Overwrite any pre-existing files during extraction."));
-    filesToExtractGroup = new RadioGroup(QStringLiteral("Files to Extract"),
-                                         {QStringLiteral("All Files"), QStringLiteral("Selected Files")}, this);
+    overwriteGroup->setToolTip(tr("Overwrite any pre-existing files during extraction."));
+    filesToExtractGroup = new RadioGroup(tr("Files to Extract"), {tr("All Files"), tr("Selected Files")}, this);
     filesToExtractGroup->setObjectName(QStringLiteral("filesToExtractGroup"));
-    filesToExtractGroup->setToolTip(QStringLiteral("Files to extract"));
-    updateOnlyBox = new QCheckBox(QStringLiteral("Only Update file(s)"), this);
+    filesToExtractGroup->setToolTip(tr("Files to extract"));
+    updateOnlyBox = new QCheckBox(tr("Only Update file(s)"), this);
     updateOnlyBox->setObjectName(QStringLiteral("updateOnlyBox"));
 
-    okButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("&OK"), this);
+    okButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("&OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
-    okButton->setToolTip(QStringLiteral("Start extracting file(s)"));
+    okButton->setToolTip(tr("Start extracting file(s)"));
     okButton->setDefault(true);
-    cancelButton =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("&Cancel"), this);
+    cancelButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("&Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    cancelButton->setToolTip(QStringLiteral("Cancel operation"));
+    cancelButton->setToolTip(tr("Cancel operation"));
     cancelButton->setAutoDefault(false);
 
     auto *strip = new QHBoxLayout;
@@ -194,9 +193,10 @@ void TExtract::fillDriveComboBox()
     QStringList roots;
     for (const platform::Volume &volume : directoryTree->volumes()) {
         const QString root = dirtree::withSlash(volume.rootPath);
-        const QString text = volume.displayName.isEmpty() || volume.displayName == volume.rootPath
-                                 ? volume.rootPath
-                                 : volume.displayName + QStringLiteral(" (") + volume.rootPath + QLatin1Char(')');
+        //: A drive in the list: %1 is its name, %2 the folder it is mounted on.
+        const QString named = tr("%1 (%2)").arg(volume.displayName, volume.rootPath);
+        const QString text = volume.displayName.isEmpty() || volume.displayName == volume.rootPath ? volume.rootPath
+                                                                                                   : named;
         driveBox->addItem(text, root);
         roots.append(root);
     }
@@ -297,7 +297,8 @@ QString TExtract::takeTarget()
     }
     const QString folder = extract_target::typedFolder(typed);
     if (folder.isEmpty())
-        return QStringLiteral("The folder to extract into must be a full path, starting with \"/\" or \"~\": ") + typed;
+        //: %1 is the folder as the user typed it.
+        return tr("The folder to extract into must be a full path, starting with \"/\" or \"~\": %1").arg(typed);
     if (const QString problem = extract_target::folderProblem(folder); !problem.isEmpty())
         return problem;
     choices_.ExtractDir = folder;
@@ -344,8 +345,11 @@ void TExtract::newDirectoryClicked()
 {
     QString typed;
     // Cancelled, or nothing typed: nothing to make.
-    if (!platform::prompts().inputText(this, QStringLiteral("Input Box"), QStringLiteral("Directory"), typed)
-        || typed.isEmpty())
+    //: The title of the box that asks for a new folder's name.
+    const QString title = tr("Input Box");
+    //: The prompt of the box that asks for a new folder's name.
+    const QString prompt = tr("Directory");
+    if (!platform::prompts().inputText(this, title, prompt, typed) || typed.isEmpty())
         return;
     if (const QString problem = newdir::nameProblem(typed); !problem.isEmpty()) {
         platform::warningBox(this, problem);

@@ -1,5 +1,6 @@
 #include "dialogs/ExtractTarget.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -50,7 +51,10 @@ QString folderProblem(const QString &folder)
         if (info.exists() || info.isSymLink()) {
             if (info.isDir())
                 return {};
-            return QStringLiteral("%1 is a file, not a folder: nothing can be extracted into %2").arg(path, folder);
+            //: %1 is the path of a file, %2 the folder chosen, which lies below it or is it.
+            return QCoreApplication::translate("extract_target",
+                                               "%1 is a file, not a folder: nothing can be extracted into %2")
+                .arg(path, folder);
         }
         if (path == QLatin1String("/"))
             return {};
@@ -102,7 +106,8 @@ QString folderBelow(const QString &target, const QString &name)
         const QFileInfo info(target + candidate);
         if (info.isDir() || (!info.exists() && !info.isSymLink()))
             return target + candidate + QLatin1Char('/');
-        candidate = QStringLiteral("%1 (%2)").arg(name).arg(number);
+        // One arg() call: a name holding "%1" must not take the number.
+        candidate = QStringLiteral("%1 (%2)").arg(name, QString::number(number));
     }
 }
 

@@ -8,7 +8,7 @@
 HelpWindow::HelpWindow(const QUrl &manual, QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("helpWindow"));
-    setWindowTitle(QStringLiteral("Orvex 97 Help"));
+    setWindowTitle(tr("Orvex 97 Help"));
     resize(640, 560);
     browser = new QTextBrowser(this);
     browser->setObjectName(QStringLiteral("helpBrowser"));

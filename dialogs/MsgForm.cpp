@@ -25,7 +25,7 @@ TMsgform::TMsgform(QWidget *parent) : ProgressWindow(parent)
 {
     setFont(platform::uiFont(11));
     setObjectName(QStringLiteral("Msgform"));
-    setWindowTitle(QStringLiteral("Status"));
+    setWindowTitle(tr("Status"));
     resize(445, 326);
 
     logView = new QPlainTextEdit(this);
@@ -36,10 +36,10 @@ TMsgform::TMsgform(QWidget *parent) : ProgressWindow(parent)
     buttonStrip = new QWidget(this);
     buttonStrip->setObjectName(QStringLiteral("buttonStrip"));
     buttonStrip->setFixedHeight(24);
-    dismissButton = new QPushButton(QStringLiteral("&Ok"), buttonStrip);
+    dismissButton = new QPushButton(tr("&Ok"), buttonStrip);
     dismissButton->setObjectName(QStringLiteral("dismissButton"));
     dismissButton->setFixedSize(60, 20);
-    cancelButton = new QPushButton(QStringLiteral("&Cancel"), buttonStrip);
+    cancelButton = new QPushButton(tr("&Cancel"), buttonStrip);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     cancelButton->setFixedSize(60, 20);
     auto *buttons = new QHBoxLayout(buttonStrip);
@@ -53,10 +53,11 @@ TMsgform::TMsgform(QWidget *parent) : ProgressWindow(parent)
     progressStrip = new QWidget(this);
     progressStrip->setObjectName(QStringLiteral("progressStrip"));
     progressStrip->setFixedHeight(22);
-    fileLabel = sunkenPanel(QStringLiteral("File:"), progressStrip);
+    fileLabel = sunkenPanel(tr("File:"), progressStrip);
     fileLabel->setObjectName(QStringLiteral("fileLabel"));
     fileLabel->setFixedWidth(183);
-    operationLabel = sunkenPanel(QStringLiteral("Exctracting files:"), progressStrip);
+    //: The misspelling is the program's own; the panel is 93 pixels wide, so keep it short.
+    operationLabel = sunkenPanel(tr("Exctracting files:"), progressStrip);
     operationLabel->setObjectName(QStringLiteral("operationLabel"));
     operationLabel->setFixedWidth(93);
     operationLabel->setFont(platform::uiFont(10));  // the fixed text must fit its 93 pixels

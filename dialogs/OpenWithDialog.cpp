@@ -11,20 +11,22 @@ OpenWithDialog::OpenWithDialog(QWidget *parent, const QString &memberName,
                                std::vector<platform::DesktopApplication> applications)
     : QDialog(parent), applications_(std::move(applications))
 {
-    setWindowTitle(QStringLiteral("Open with"));
+    setWindowTitle(tr("Open with"));
     auto *layout = new QVBoxLayout(this);
-    auto *heading = new QLabel(QStringLiteral("Open \"%1\" with:").arg(memberName), this);
+    //: %1 is the name of an archive member.
+    auto *heading = new QLabel(tr("Open \"%1\" with:").arg(memberName), this);
     heading->setTextFormat(Qt::PlainText);  // a member's name is no markup
     layout->addWidget(heading);
     applicationList = new QListWidget(this);
     applicationList->setObjectName(QStringLiteral("applicationList"));
     for (size_t i = 0; i < applications_.size(); ++i)
-        applicationList->addItem(applications_[i].isDefault ? applications_[i].name + QStringLiteral(" (default)")
+        //: %1 is the name of the desktop's default application for the file.
+        applicationList->addItem(applications_[i].isDefault ? tr("%1 (default)").arg(applications_[i].name)
                                                             : applications_[i].name);
     if (!applications_.empty())
         applicationList->setCurrentRow(0);
     layout->addWidget(applicationList);
-    layout->addWidget(new QLabel(QStringLiteral("Or a command (%f stands for the file):"), this));
+    layout->addWidget(new QLabel(tr("Or a command (%f stands for the file):"), this));
     commandEdit = new QLineEdit(this);
     commandEdit->setObjectName(QStringLiteral("commandEdit"));
     layout->addWidget(commandEdit);

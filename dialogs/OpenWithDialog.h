@@ -13,6 +13,7 @@ class QLineEdit;
 class QListWidget;
 
 class OpenWithDialog : public QDialog {
+    Q_OBJECT
 public:
     OpenWithDialog(QWidget *parent, const QString &memberName, std::vector<platform::DesktopApplication> applications);
 

@@ -11,7 +11,7 @@ PropertiesForm::PropertiesForm(const std::vector<std::pair<QString, QString>> &r
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("propertiesForm"));
-    setWindowTitle(QStringLiteral("Properties"));
+    setWindowTitle(tr("Properties"));
     auto *layout = new QVBoxLayout(this);
     auto *form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignLeft);
@@ -24,7 +24,8 @@ PropertiesForm::PropertiesForm(const std::vector<std::pair<QString, QString>> &r
             valueLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
             valueLabel->setWordWrap(true);
         }
-        auto *caption = new QLabel(label + QStringLiteral(":"), this);
+        //: A property's name before its value; %1 is the name, e.g. "Path".
+        auto *caption = new QLabel(tr("%1:").arg(label), this);
         caption->setTextFormat(Qt::PlainText);
         form->addRow(caption, valueLabel);
     }

@@ -7,9 +7,9 @@
 #include <QPushButton>
 
 namespace {
-QLabel *makeLabel(QWidget *parent)
+QLabel *makeLabel(const QString &text, QWidget *parent)
 {
-    auto *label = new QLabel(QStringLiteral("File:"), parent);
+    auto *label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setTextFormat(Qt::PlainText);
     return label;
@@ -18,9 +18,9 @@ QLabel *makeLabel(QWidget *parent)
 
 TF_status::TF_status(QWidget *parent) : ProgressWindow(parent)
 {
-    fileLabel = makeLabel(this);
+    fileLabel = makeLabel(tr("File:"), this);
     progressBar = new QProgressBar(this);
-    cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancelButton = new QPushButton(tr("&Cancel"), this);
     setObjectName(QStringLiteral("F_status"));
     setFont(platform::uiFont(11));
     setFixedSize(239, 113);

@@ -1,5 +1,6 @@
 #include "dialogs/TextFileForm.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -8,10 +9,9 @@
 
 namespace {
 
-std::runtime_error fileError(const char *what, const QString &path, const QString &reason)
+std::runtime_error fileError(const QString &message)
 {
-    return std::runtime_error(
-        QStringLiteral("%1 \"%2\". %3").arg(QString::fromLatin1(what), path, reason).toStdString());
+    return std::runtime_error(message.toStdString());
 }
 
 }  // namespace
@@ -57,14 +57,19 @@ QByteArray encodeText(const QString &text, const TextFileForm &form)
 LoadedText loadTextFile(const QString &path)
 {
     QFile file(path);
+    //: %1 is a file's path, %2 the system's reason.
+    const char *const cannotOpen = QT_TRANSLATE_NOOP("TextFileForm", "Cannot open file \"%1\". %2");
     if (!file.open(QIODevice::ReadOnly))
-        throw fileError("Cannot open file", path, file.errorString());
+        throw fileError(QCoreApplication::translate("TextFileForm", cannotOpen).arg(path, file.errorString()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw fileError("Cannot read file", path, file.errorString());
+        //: %1 is a file's path, %2 the system's reason.
+        throw fileError(
+            QCoreApplication::translate("TextFileForm", "Cannot read file \"%1\". %2").arg(path, file.errorString()));
     const std::optional<TextFileForm> form = detectTextForm(bytes);
     if (!form)
-        throw fileError("Cannot open file", path, QStringLiteral("It is not a text file"));
+        throw fileError(QCoreApplication::translate("TextFileForm", cannotOpen)
+                            .arg(path, QCoreApplication::translate("TextFileForm", "It is not a text file")));
     LoadedText loaded;
     loaded.form = *form;
     loaded.text = decodeText(bytes, loaded.form);
@@ -82,10 +87,14 @@ void saveTextFile(const QString &path, const QString &text, const TextFileForm &
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
-        throw fileError("Cannot create file", path, file.errorString());
+        //: %1 is a file's path, %2 the system's reason.
+        throw fileError(
+            QCoreApplication::translate("TextFileForm", "Cannot create file \"%1\". %2").arg(path, file.errorString()));
     file.write(bytes);
     if (!file.commit())
-        throw fileError("Cannot write file", path, file.errorString());
+        //: %1 is a file's path, %2 the system's reason.
+        throw fileError(
+            QCoreApplication::translate("TextFileForm", "Cannot write file \"%1\". %2").arg(path, file.errorString()));
     if (existed)
         QFile::setPermissions(path, permissions);
 }

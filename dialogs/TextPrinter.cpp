@@ -1,5 +1,6 @@
 #include "dialogs/TextPrinter.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <QTextLayout>
@@ -17,7 +18,10 @@ int printLines(QPrinter &printer, const QStringList &lines, const QFont &font)
 {
     QPainter painter;
     if (!painter.begin(&printer))
-        throw std::runtime_error("Cannot start printing on " + printer.printerName().toStdString());
+        //: %1 is the printer's name.
+        throw std::runtime_error(QCoreApplication::translate("TextPrinter", "Cannot start printing on %1")
+                                     .arg(printer.printerName())
+                                     .toStdString());
     painter.setPen(Qt::black);
     const qreal width = printer.width();
     const qreal height = printer.height();

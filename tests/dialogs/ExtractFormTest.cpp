@@ -492,6 +492,10 @@ TEST(ExtractTarget, ANameTakenByAFileGetsANumberAFolderIsUsed)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     EXPECT_EQ(extract_target::folderBelow(target, "photos"), target + "photos (3)/");
+    // A name holding a place marker keeps it: the number goes after it.
+    QFile taken(target + "50%1 off");
+    ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    EXPECT_EQ(extract_target::folderBelow(target, "50%1 off"), target + "50%1 off (2)/");
 }
 
 TEST(DirectoryCreation, ReasonsAreTheRuntimesTexts)
