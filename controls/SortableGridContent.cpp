@@ -12,9 +12,9 @@
 
 namespace {
 
-std::runtime_error fileError(const char *what, const QString &fileName)
+std::runtime_error fileError(const QString &message)
 {
-    return std::runtime_error((QString::fromLatin1(what) + fileName).toStdString());
+    return std::runtime_error(message.toStdString());
 }
 
 // Swapping as two moves: the later one to the earlier place, then the one
@@ -173,10 +173,10 @@ void TSortableGrid::LoadFromFile(const QString &FileName, QChar Delimiter)
 {
     QFile file(FileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw fileError("Cannot open file ", FileName);
+        throw fileError(tr("Cannot open file %1").arg(FileName));
     const QByteArray contents = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw fileError("Cannot read file ", FileName);
+        throw fileError(tr("Cannot read file %1").arg(FileName));
     const std::vector<QStringList> lines = gridlogic::ParseDelimited(contents, Delimiter);
 
     Clear();
@@ -209,7 +209,7 @@ void TSortableGrid::SaveToFile(const QString &FileName, QChar Delimiter)
     QSaveFile file(FileName);
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
-        throw fileError("Cannot create file ", FileName);
+        throw fileError(tr("Cannot create file %1").arg(FileName));
     if (file.write(out) != out.size() || !file.commit())
-        throw fileError("Cannot write file ", FileName);
+        throw fileError(tr("Cannot write file %1").arg(FileName));
 }
