@@ -3,6 +3,7 @@
 #include "controls/DelimitedText.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QSaveFile>
@@ -12,9 +13,11 @@
 
 namespace {
 
-std::runtime_error fileError(const char *what, const QString &fileName)
+// The messages name their context: lupdate does not follow the class through
+// SortableGrid.h's declarations before it, which tr() would need.
+std::runtime_error fileError(const QString &message)
 {
-    return std::runtime_error((QString::fromLatin1(what) + fileName).toStdString());
+    return std::runtime_error(message.toStdString());
 }
 
 // Swapping as two moves: the later one to the earlier place, then the one
@@ -173,10 +176,10 @@ void TSortableGrid::LoadFromFile(const QString &FileName, QChar Delimiter)
 {
     QFile file(FileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw fileError("Cannot open file ", FileName);
+        throw fileError(QCoreApplication::translate("TSortableGrid", "Cannot open file %1").arg(FileName));
     const QByteArray contents = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw fileError("Cannot read file ", FileName);
+        throw fileError(QCoreApplication::translate("TSortableGrid", "Cannot read file %1").arg(FileName));
     const std::vector<QStringList> lines = gridlogic::ParseDelimited(contents, Delimiter);
 
     Clear();
@@ -209,7 +212,7 @@ void TSortableGrid::SaveToFile(const QString &FileName, QChar Delimiter)
     QSaveFile file(FileName);
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
-        throw fileError("Cannot create file ", FileName);
+        throw fileError(QCoreApplication::translate("TSortableGrid", "Cannot create file %1").arg(FileName));
     if (file.write(out) != out.size() || !file.commit())
-        throw fileError("Cannot write file ", FileName);
+        throw fileError(QCoreApplication::translate("TSortableGrid", "Cannot write file %1").arg(FileName));
 }

@@ -2,6 +2,7 @@
 
 #include "platform/PrivateFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -25,7 +26,9 @@ QString AppDirectory()
     QString refusal;
     const int fd = makePrivateFolder(path, refusal);
     if (fd < 0)
-        throw std::runtime_error("Cannot use directory " + path.toStdString() + ": it " + refusal.toStdString());
+        //: %1 is a folder; %2 says why it cannot be used ("is a link")
+        throw std::runtime_error(
+            QCoreApplication::translate("platform", "Cannot use directory %1: it %2").arg(path, refusal).toStdString());
     ::close(fd);
     return path;
 }

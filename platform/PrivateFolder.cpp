@@ -1,5 +1,6 @@
 #include "platform/PrivateFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,10 +23,12 @@ QString openFailure(const QByteArray &native, int error)
 {
     struct stat st {};
     if (::lstat(native.constData(), &st) == 0) {
+        //: Why a folder cannot be used; follows the folder's name ("The working folder /x is a link")
         if (S_ISLNK(st.st_mode))
-            return QStringLiteral("is a link");
+            return QCoreApplication::translate("platform", "is a link");
+        //: Why a folder cannot be used; follows the folder's name
         if (!S_ISDIR(st.st_mode))
-            return QStringLiteral("is not a folder");
+            return QCoreApplication::translate("platform", "is not a folder");
     }
     return QString::fromLocal8Bit(std::strerror(error));
 }
@@ -105,12 +108,16 @@ QString privateFolderRefusal(int fd)
     struct stat st {};
     if (::fstat(fd, &st) != 0)
         return QString::fromLocal8Bit(std::strerror(errno));
+    //: Why a folder cannot be used; follows the folder's name
     if (!S_ISDIR(st.st_mode))
-        return QStringLiteral("is not a folder");
+        return QCoreApplication::translate("platform", "is not a folder");
+    //: Why a folder cannot be used; follows the folder's name
     if (st.st_uid != ::geteuid())
-        return QStringLiteral("belongs to another user");
+        return QCoreApplication::translate("platform", "belongs to another user");
+    //: Why a folder cannot be used; follows the folder's name. %1 is its octal permission mode, such as 0755
     if ((st.st_mode & 07777) != 0700)
-        return QStringLiteral("has mode %1, not 0700").arg(st.st_mode & 07777, 4, 8, QLatin1Char('0'));
+        return QCoreApplication::translate("platform", "has mode %1, not 0700")
+            .arg(st.st_mode & 07777, 4, 8, QLatin1Char('0'));
     return {};
 }
 
@@ -134,11 +141,16 @@ int makePrivateFolder(const QString &path, QString &refusal)
     const QByteArray native = QFile::encodeName(withoutFinalSlash(path));
     const QString parent = QFileInfo(QFile::decodeName(native)).path();
     if (!QDir().mkpath(parent)) {
-        refusal = QStringLiteral("cannot be made: its folder %1 cannot be created").arg(parent);
+        //: Why a folder cannot be used; follows the folder's name. %1 is the folder that would hold it
+        refusal =
+            QCoreApplication::translate("platform", "cannot be made: its folder %1 cannot be created").arg(parent);
         return -1;
     }
     if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) {
-        refusal = QStringLiteral("cannot be made: ") + QString::fromLocal8Bit(std::strerror(errno));
+        const int error = errno;
+        //: Why a folder cannot be used; follows the folder's name. %1 is the system's reason
+        refusal = QCoreApplication::translate("platform", "cannot be made: %1")
+                      .arg(QString::fromLocal8Bit(std::strerror(error)));
         return -1;
     }
     return openPrivateFolder(path, refusal);

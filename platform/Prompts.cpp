@@ -1,6 +1,7 @@
 #include "platform/Prompts.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontMetrics>
@@ -68,6 +69,25 @@ int widestUnbrokenRun(const QWidget *parent)
     const QScreen *screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
     const int screenWidth = screen ? screen->availableGeometry().width() : 1024;
     return std::max(240, screenWidth * 2 / 5);
+}
+
+// The buttons that Escape presses are known by their words, in English or as
+// translated: callers hand over texts, not roles.
+QString withoutAccessKey(const QString &text)
+{
+    return QString(text).remove(QLatin1Char('&'));
+}
+QString translatedNo()
+{
+    //: A message box button; Escape presses a button with exactly this word, so use the same word as on the "No"
+    //: buttons elsewhere
+    return QCoreApplication::translate("platform", "&No");
+}
+QString translatedCancel()
+{
+    //: A message box button; Escape presses a button with exactly this word, so use the same word as on the "Cancel"
+    //: buttons elsewhere
+    return QCoreApplication::translate("platform", "&Cancel");
 }
 
 // The property that numbers a message box's buttons in the order given.
@@ -215,29 +235,35 @@ int showMessage(QWidget *parent, const QString &caption, const QString &text, Ic
 
 void warningBox(QWidget *parent, const QString &text)
 {
-    showMessage(parent, QStringLiteral("Warning"), text, IconKind::Warning, {QStringLiteral("OK")});
+    showMessage(parent, QCoreApplication::translate("platform", "Warning"), text, IconKind::Warning,
+                {QCoreApplication::translate("platform", "OK")});
 }
 
 bool confirmBox(QWidget *parent, const QString &text, DefaultAnswer defaultAnswer)
 {
-    return showMessage(parent, QStringLiteral("Confirm"), text, IconKind::Question,
-                       {QStringLiteral("&Yes"), QStringLiteral("&No")}, defaultAnswer == DefaultAnswer::Yes ? 0 : 1)
+    return showMessage(
+               parent, QCoreApplication::translate("platform", "Confirm"), text, IconKind::Question,
+               {QCoreApplication::translate("platform", "&Yes"), QCoreApplication::translate("platform", "&No")},
+               defaultAnswer == DefaultAnswer::Yes ? 0 : 1)
            == 0;
 }
 
 void informationBox(QWidget *parent, const QString &text)
 {
-    showMessage(parent, QStringLiteral("Information"), text, IconKind::Information, {QStringLiteral("OK")});
+    showMessage(parent, QCoreApplication::translate("platform", "Information"), text, IconKind::Information,
+                {QCoreApplication::translate("platform", "OK")});
 }
 
 void plainBox(QWidget *parent, const QString &text)
 {
-    showMessage(parent, applicationTitle(), text, IconKind::None, {QStringLiteral("OK")});
+    showMessage(parent, applicationTitle(), text, IconKind::None, {QCoreApplication::translate("platform", "OK")});
 }
 
 void applicationErrorBox(QWidget *parent, const QString &message)
 {
-    showMessage(parent, applicationTitle(), message + QLatin1Char('.'), IconKind::Stop, {QStringLiteral("OK")});
+    //: An error box's text: %1 is the error message, which ends without a full stop
+    showMessage(parent, applicationTitle(), QCoreApplication::translate("platform", "%1.").arg(message), IconKind::Stop,
+                {QCoreApplication::translate("platform", "OK")});
 }
 
 QString elideLongRuns(const QString &text, const QFontMetrics &metrics, int widest)
@@ -272,10 +298,10 @@ std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, const QString &capt
         button->setProperty(ButtonIndex, i);
         if (i == defaultButton)
             box->setDefaultButton(button);
-        const QString plain = QString(buttons[i]).remove(QLatin1Char('&'));
-        if (plain == QLatin1String("No"))
+        const QString plain = withoutAccessKey(buttons[i]);
+        if (plain == QLatin1String("No") || plain == withoutAccessKey(translatedNo()))
             no = button;
-        else if (plain == QLatin1String("Cancel"))
+        else if (plain == QLatin1String("Cancel") || plain == withoutAccessKey(translatedCancel()))
             cancel = button;
     }
     // Escape is the desktop's "no": it cancels where there is a Cancel and
@@ -425,7 +451,10 @@ void ScriptedPrompts::showSearchDialog(QWidget *, SearchDialog &dialog)
     PromptRecord r;
     r.kind = dialog.kind == SearchDialog::Kind::Find ? PromptRecord::Kind::FindDialog
                                                      : PromptRecord::Kind::ReplaceDialog;
-    r.caption = dialog.kind == SearchDialog::Kind::Find ? QStringLiteral("Find") : QStringLiteral("Replace");
+    // The find and replace windows' own titles.
+    r.caption = dialog.kind == SearchDialog::Kind::Find
+                    ? QCoreApplication::translate("platform::SearchDialogWindow", "Find")
+                    : QCoreApplication::translate("platform::SearchDialogWindow", "Replace");
     r.text = dialog.findText;
     shown.push_back(r);
     if (std::find(openSearchDialogs.begin(), openSearchDialogs.end(), &dialog) == openSearchDialogs.end())

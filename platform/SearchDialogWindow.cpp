@@ -16,34 +16,34 @@ SearchDialogWindow::SearchDialogWindow(QWidget *parent, SearchDialog &state) : Q
 {
     const bool replace = state.kind == SearchDialog::Kind::Replace;
     setObjectName(replace ? QStringLiteral("ReplaceDialog") : QStringLiteral("FindDialog"));
-    setWindowTitle(replace ? QStringLiteral("Replace") : QStringLiteral("Find"));
+    setWindowTitle(replace ? tr("Replace") : tr("Find"));
     setModal(false);
 
     auto *fields = new QGridLayout;
     findEdit = new QLineEdit;
-    auto *findLabel = new QLabel(QStringLiteral("Fi&nd what:"));
+    auto *findLabel = new QLabel(tr("Fi&nd what:"));
     findLabel->setBuddy(findEdit);
     fields->addWidget(findLabel, 0, 0);
     fields->addWidget(findEdit, 0, 1);
     if (replace) {
         replaceEdit = new QLineEdit;
-        auto *replaceLabel = new QLabel(QStringLiteral("Re&place with:"));
+        auto *replaceLabel = new QLabel(tr("Re&place with:"));
         replaceLabel->setBuddy(replaceEdit);
         fields->addWidget(replaceLabel, 1, 0);
         fields->addWidget(replaceEdit, 1, 1);
     }
 
-    wholeWordBox = new QCheckBox(QStringLiteral("Match &whole word only"));
-    matchCaseBox = new QCheckBox(QStringLiteral("Match &case"));
+    wholeWordBox = new QCheckBox(tr("Match &whole word only"));
+    matchCaseBox = new QCheckBox(tr("Match &case"));
     auto *boxes = new QVBoxLayout;
     boxes->addWidget(wholeWordBox);
     boxes->addWidget(matchCaseBox);
     auto *options = new QHBoxLayout;
     options->addLayout(boxes);
     if (!replace) {
-        directionBox = new QGroupBox(QStringLiteral("Direction"));
-        upButton = new QRadioButton(QStringLiteral("&Up"));
-        downButton = new QRadioButton(QStringLiteral("&Down"));
+        directionBox = new QGroupBox(tr("Direction"));
+        upButton = new QRadioButton(tr("&Up"));
+        downButton = new QRadioButton(tr("&Down"));
         auto *direction = new QHBoxLayout(directionBox);
         direction->addWidget(upButton);
         direction->addWidget(downButton);
@@ -55,14 +55,14 @@ SearchDialogWindow::SearchDialogWindow(QWidget *parent, SearchDialog &state) : Q
     left->addLayout(options);
     left->addStretch();
 
-    findNextButton = new QPushButton(QStringLiteral("&Find Next"));
+    findNextButton = new QPushButton(tr("&Find Next"));
     findNextButton->setDefault(true);
-    cancelButton = new QPushButton(QStringLiteral("Cancel"));
+    cancelButton = new QPushButton(tr("Cancel"));
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(findNextButton);
     if (replace) {
-        replaceButton = new QPushButton(QStringLiteral("&Replace"));
-        replaceAllButton = new QPushButton(QStringLiteral("Replace &All"));
+        replaceButton = new QPushButton(tr("&Replace"));
+        replaceAllButton = new QPushButton(tr("Replace &All"));
         buttons->addWidget(replaceButton);
         buttons->addWidget(replaceAllButton);
         connect(replaceButton, &QPushButton::clicked, this, [this] { press(SearchDialog::Button::Replace); });

@@ -1,5 +1,6 @@
 #include "platform/Trash.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -36,7 +37,8 @@ bool liesInATrash(const QString &path)
 QString moveToTrash(const QString &path)
 {
     if (!haveHomeTrashFolder())
-        return QStringLiteral("there is no folder for a Trash");
+        //: Why a file was not moved to the Trash
+        return QCoreApplication::translate("platform", "there is no folder for a Trash");
     QFile file(path);
     if (!file.moveToTrash())
         return file.errorString();
@@ -44,7 +46,8 @@ QString moveToTrash(const QString &path)
     if (liesInATrash(file.fileName()))
         return {};
     QFile::rename(file.fileName(), path);
-    return QStringLiteral("the Trash could not be found");
+    //: Why a file was not moved to the Trash
+    return QCoreApplication::translate("platform", "the Trash could not be found");
 }
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include "platform/PrivateFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -23,6 +24,19 @@ namespace {
 
 const char *const RunPrefix = "run-";
 const char *const LockName = ".lock";
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+std::string cannotCreateFolder(const QString &in, int error)
+{
+    //: %1 is a folder, %2 the system's reason
+    return QCoreApplication::translate("platform", "Cannot create a folder in %1: %2")
+        .arg(in, systemReason(error))
+        .toStdString();
+}
 
 class Descriptor {
 public:
@@ -85,8 +99,10 @@ QString WorkingArea::removeLeftovers(const QString &root)
     QString refusal;
     const Descriptor rootFd(openPrivateFolder(root, refusal));
     if (rootFd.get() < 0)
-        return QStringLiteral("The working folder %1 %2, so nothing in it is used or removed; this run keeps its "
-                              "copies of members in a new private folder under %3 instead.")
+        //: %1 is a folder, %2 says why it cannot be used ("is a link"), %3 the folder for temporary files
+        return QCoreApplication::translate("platform",
+                                           "The working folder %1 %2, so nothing in it is used or removed; this run "
+                                           "keeps its copies of members in a new private folder under %3 instead.")
             .arg(withoutFinalSlash(root), refusal, QDir::tempPath());
     const DirectoryLock lock(rootFd.get());
     QStringList leftAlone;
@@ -120,7 +136,8 @@ QString WorkingArea::removeLeftovers(const QString &root)
     }
     if (leftAlone.isEmpty())
         return {};
-    return QStringLiteral("In the working folder %1, nothing of these is used or removed: %2.")
+    //: %1 is a folder; %2 lists the names in it, each with why it cannot be used ("run-x1 is a link; run-x2 ...")
+    return QCoreApplication::translate("platform", "In the working folder %1, nothing of these is used or removed: %2.")
         .arg(withoutFinalSlash(root), leftAlone.join(QStringLiteral("; ")));
 }
 
@@ -131,21 +148,29 @@ void WorkingArea::claimRunFolder()
     if (rootFd < 0) {
         // Never the unusable folder, nor anything in it: one of our own.
         QByteArray pattern = QFile::encodeName(QDir::tempPath() + QStringLiteral("/orvex97-work-XXXXXX"));
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("Cannot create a working folder in " + QDir::tempPath().toStdString() + ": "
-                                     + std::strerror(errno));
+        if (!::mkdtemp(pattern.data())) {
+            const int error = errno;
+            //: %1 is the folder for temporary files, %2 the system's reason
+            throw std::runtime_error(QCoreApplication::translate("platform", "Cannot create a working folder in %1: %2")
+                                         .arg(QDir::tempPath(), systemReason(error))
+                                         .toStdString());
+        }
         substituteRoot_ = QFile::decodeName(pattern) + QLatin1Char('/');
         root_ = substituteRoot_;
         rootFd = openPrivateFolder(root_, refusal);
         if (rootFd < 0)
-            throw std::runtime_error("Cannot use the working folder " + root_.toStdString() + ": "
-                                     + refusal.toStdString());
+            //: %1 is a folder, %2 why it cannot be used
+            throw std::runtime_error(QCoreApplication::translate("platform", "Cannot use the working folder %1: %2")
+                                         .arg(root_, refusal)
+                                         .toStdString());
     }
     const Descriptor root(rootFd);
     const DirectoryLock lock(root.get());
     QByteArray pattern = QFile::encodeName(root_ + QLatin1String(RunPrefix) + QStringLiteral("XXXXXX"));
-    if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("Cannot create a folder in " + root_.toStdString() + ": " + std::strerror(errno));
+    if (!::mkdtemp(pattern.data())) {
+        const int error = errno;
+        throw std::runtime_error(cannotCreateFolder(root_, error));
+    }
     const QString folder = QFile::decodeName(pattern) + QLatin1Char('/');
     const Descriptor run(openPrivateFolder(folder, refusal));
     const int fd =
@@ -155,7 +180,10 @@ void WorkingArea::claimRunFolder()
         if (fd >= 0)
             ::close(fd);
         removeFolder(folder);
-        throw std::runtime_error("Cannot lock " + folder.toStdString() + ": " + std::strerror(error));
+        //: %1 is a folder, %2 the system's reason
+        throw std::runtime_error(QCoreApplication::translate("platform", "Cannot lock %1: %2")
+                                     .arg(folder, systemReason(error))
+                                     .toStdString());
     }
     runFolder_ = folder;
     lockFd_ = fd;
@@ -166,8 +194,10 @@ QString WorkingArea::newFolder()
     if (runFolder_.isEmpty())
         claimRunFolder();
     QByteArray pattern = QFile::encodeName(runFolder_ + QStringLiteral("copy-XXXXXX"));
-    if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("Cannot create a folder in " + runFolder_.toStdString() + ": " + std::strerror(errno));
+    if (!::mkdtemp(pattern.data())) {
+        const int error = errno;
+        throw std::runtime_error(cannotCreateFolder(runFolder_, error));
+    }
     return QFile::decodeName(pattern) + QLatin1Char('/');
 }
 

@@ -23,6 +23,23 @@ void writeError(const std::string &message)
     std::fprintf(stderr, "%s\n", terminalText(message).c_str());
 }
 
+std::string filled(const QString &pattern, std::initializer_list<std::string_view> arguments)
+{
+    const std::string text = pattern.toStdString();
+    std::string result;
+    result.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const size_t number = i + 1 < text.size() ? size_t(text[i + 1] - '0') : 0;
+        if (text[i] == '%' && number >= 1 && number <= arguments.size()) {
+            result.append(arguments.begin()[number - 1]);
+            ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
 // The first of SIGINT, SIGTERM and SIGHUP to arrive while an operation is
 // prepared or runs, 0 before. Killed outright, the process would leave the
 // libraries' temporary files behind (a partly written member in the target,

@@ -7,10 +7,13 @@
 #include "app/cli/TerminalText.h"
 #include "engine/ZipEngine.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <atomic>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 
 namespace cli {
@@ -18,6 +21,11 @@ namespace cli {
 void writeOut(const std::string &line);
 void writeOut(const QString &line);
 void writeError(const std::string &message);
+
+// A translated message with %1, %2 ... replaced by `arguments` byte for
+// byte: a path or a member name need not be UTF-8, and a round trip through
+// QString would change such a name's bytes.
+std::string filled(const QString &pattern, std::initializer_list<std::string_view> arguments);
 
 // Binds the component's events to the terminal: messages to stderr, a
 // progress line when stderr is a terminal.
@@ -45,7 +53,9 @@ public:
             if (!interactive_)
                 return;
             if (type == FileBegin) {
-                std::fprintf(stderr, "\r\033[KFile: %s", terminalText(name).c_str());
+                //: The progress line: %1 is the name of the member being worked on
+                const std::string line = filled(QCoreApplication::translate("cli", "File: %1"), {terminalText(name)});
+                std::fprintf(stderr, "\r\033[K%s", line.c_str());
                 progressShown_ = true;
             } else if (type == BatchEnd) {
                 endProgressLine();

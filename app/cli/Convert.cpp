@@ -12,6 +12,7 @@
 #include "engine/Conversion.h"
 #include "engine/ZipEngine.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <string.h>
 #include <sys/stat.h>
@@ -36,16 +37,19 @@ int convertArchive(const ConvertRequest &request)
 {
     struct stat source {};
     if (::stat(request.source.c_str(), &source) != 0 || !S_ISREG(source.st_mode)) {
-        writeError("No such archive: " + request.source);
+        writeError(filled(QCoreApplication::translate("cli", "No such archive: %1"), {request.source}));
         return ExitFailed;
     }
     if (struct stat target{}; ::stat(request.target.c_str(), &target) == 0 && target.st_dev == source.st_dev
                               && target.st_ino == source.st_ino) {
-        writeError(request.target + " is the archive being converted");
+        //: %1 is the path of the new archive given to convert
+        writeError(filled(QCoreApplication::translate("cli", "%1 is the archive being converted"), {request.target}));
         return ExitUsage;
     }
     if (exists(request.target)) {
-        writeError(request.target + " exists; convert writes a new archive only");
+        //: %1 is the path of the new archive; "convert" is the command's name and stays as it is
+        writeError(filled(QCoreApplication::translate("cli", "%1 exists; convert writes a new archive only"),
+                          {request.target}));
         return ExitUsage;
     }
     orvex::ConversionRequest conversion;
@@ -82,9 +86,11 @@ int convertArchive(const ConvertRequest &request)
     if (stopped())
         return stopStatus(ExitFailed);
     if (result.written == 0 && !result.cancelled && !result.writeFailed) {
-        writeError("Nothing in " + request.source + " could be converted");
+        //: %1 is the path of the source archive
+        writeError(filled(QCoreApplication::translate("cli", "Nothing in %1 could be converted"), {request.source}));
         return ExitFailed;
     }
+    // The count line is read by scripts, so it stays in these words.
     std::printf("%llu file(s) were converted\n", static_cast<unsigned long long>(result.placed ? result.written : 0));
     const bool flushed = std::fflush(stdout) == 0;
     const bool whole = result.placed && result.failed == 0 && !reporter.sawError();

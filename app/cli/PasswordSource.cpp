@@ -1,5 +1,9 @@
 #include "app/cli/PasswordSource.h"
 
+#include "app/cli/Console.h"
+
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -39,6 +43,14 @@ private:
     bool active_ = false;
 };
 
+// Why the password file `path` cannot be read; `error` is errno's value.
+std::string unreadableFile(const std::string &path, int error)
+{
+    //: %1 is the password file's path, %2 the system's reason
+    return filled(QCoreApplication::translate("cli", "Cannot read the password file %1: %2"),
+                  {path, std::strerror(error)});
+}
+
 }  // namespace
 
 PasswordSource::~PasswordSource()
@@ -50,7 +62,7 @@ bool PasswordSource::readFile(const std::string &path, std::string &error)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        error = "Cannot read the password file " + path + ": " + std::strerror(errno);
+        error = unreadableFile(path, errno);
         return false;
     }
     // Only the first line counts; it is read into a buffer that is wiped, so
@@ -63,7 +75,7 @@ bool PasswordSource::readFile(const std::string &path, std::string &error)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            error = "Cannot read the password file " + path + ": " + std::strerror(errno);
+            error = unreadableFile(path, errno);
             ::close(fd);
             return false;
         }
@@ -82,7 +94,10 @@ bool PasswordSource::readFile(const std::string &path, std::string &error)
         --length;
     if (filled || length > size_t(MaxPasswordLength)) {
         ::explicit_bzero(filePassword_.data(), filePassword_.size());
-        error = "The password in " + path + " is longer than " + std::to_string(MaxPasswordLength) + " bytes";
+        //: %1 is the password file's path; %n the most bytes a password may have
+        error = cli::filled(QCoreApplication::translate("cli", "The password in %1 is longer than %n bytes", nullptr,
+                                                        MaxPasswordLength),
+                            {path});
         return false;
     }
     std::fill(filePassword_.begin() + std::ptrdiff_t(length), filePassword_.end(), '\0');
@@ -120,7 +135,10 @@ TZipEngine::PasswordAnswer PasswordSource::askTerminal(const std::string &member
         std::fflush(stdout);
         if (::isatty(STDERR_FILENO) == 1)
             std::fputs("\r\033[K", stderr);  // over the progress line, if one is shown
-        std::fprintf(stderr, "Password for %s: ", shownName_ ? shownName_(member).c_str() : member.c_str());
+        //: The question on the terminal: %1 is the archive or member the password is for
+        const std::string question =
+            filled(QCoreApplication::translate("cli", "Password for %1: "), {shownName_ ? shownName_(member) : member});
+        std::fputs(question.c_str(), stderr);
         std::fflush(stderr);
         while (!lineEnded && !inputEnded && !stopped()) {
             // A stop signal may be taken by any of the engine's threads, and
@@ -156,7 +174,10 @@ TZipEngine::PasswordAnswer PasswordSource::askTerminal(const std::string &member
         result = TZipEngine::PasswordAnswer::Cancel;
     } else if (tooLong) {
         // Cut, it would encrypt with less than was typed, or be refused as wrong.
-        refusal_ = "The password typed is longer than " + std::to_string(MaxPasswordLength) + " bytes";
+        //: %n is the most bytes a password may have
+        refusal_ =
+            QCoreApplication::translate("cli", "The password typed is longer than %n bytes", nullptr, MaxPasswordLength)
+                .toStdString();
         result = TZipEngine::PasswordAnswer::Cancel;
     } else if (inputEnded && length == 0) {  // Ctrl-D: no password
         result = TZipEngine::PasswordAnswer::None;

@@ -58,6 +58,7 @@
 #include "platform/HugePageHeap.h"
 #include "platform/TimeZone.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -81,6 +82,7 @@ namespace {
 
 using cli::catchStopSignals;
 using cli::ConsoleReporter;
+using cli::filled;
 using cli::plainAscii;
 using cli::rowText;
 using cli::stopped;
@@ -95,6 +97,11 @@ using cli::writeOut;
 constexpr int ExitOk = 0;
 constexpr int ExitFailed = 1;
 constexpr int ExitUsage = 2;
+
+// The listing's header line: scripts find the columns by it, so it stays in
+// these words in every language. They are the grid's column titles
+// (listingTitles()) and the encrypted column's.
+constexpr const char *ListingHeader = "File Name\tCompr Size\tUncmpr Size\tDate/Time\tencrypted";
 
 struct Command {
     const char *name;
@@ -132,7 +139,7 @@ ParsedArguments parseArguments(std::span<char *const> arguments, const std::vect
         } else if (std::find(valued.begin(), valued.end(), name) != valued.end() && i + 1 < arguments.size()) {
             parsed.options[name] = arguments[++i];
         } else {
-            parsed.error = "Unknown or incomplete option: " + argument;
+            parsed.error = filled(QCoreApplication::translate("cli", "Unknown or incomplete option: %1"), {argument});
         }
     }
     return parsed;
@@ -142,11 +149,11 @@ ParsedArguments parseArguments(std::span<char *const> arguments, const std::vect
 // option, or fewer than `needed` operands), which is said on stderr.
 std::optional<ParsedArguments> parseCommand(std::span<char *const> arguments, const std::vector<std::string> &flags,
                                             const std::vector<std::string> &valued, size_t needed,
-                                            const char *missingOperands)
+                                            const QString &missingOperands)
 {
     ParsedArguments parsed = parseArguments(arguments, flags, valued);
     if (parsed.error.empty() && parsed.operands.size() < needed)
-        parsed.error = missingOperands;
+        parsed.error = missingOperands.toStdString();
     if (!parsed.error.empty()) {
         writeError(parsed.error);
         return std::nullopt;
@@ -176,7 +183,8 @@ bool takeCharset(const ParsedArguments &parsed, TZipEngine &engine)
         std::string valid = "auto";
         for (const std::string &page : zipformat::nameCodePages())
             valid += ", " + page;
-        writeError("Unknown charset " + name + "; it is one of " + valid);
+        //: %1 is the code page asked for; %2 lists the ones there are ("auto, 437, 850, ...")
+        writeError(filled(QCoreApplication::translate("cli", "Unknown charset %1; it is one of %2"), {name, valid}));
         return false;
     }
     engine.NameCharset = zipformat::isAutoCodePage(name) ? std::string() : name;
@@ -186,7 +194,9 @@ bool takeCharset(const ParsedArguments &parsed, TZipEngine &engine)
 int listCommand(std::span<char *const> arguments)
 {
     const std::optional<ParsedArguments> parsed =
-        parseCommand(arguments, {}, {"charset", cli::PasswordFileOption}, 1, "list needs an archive");
+        parseCommand(arguments, {}, {"charset", cli::PasswordFileOption}, 1,
+                     //: "list" is the command's name and stays as it is
+                     QCoreApplication::translate("cli", "list needs an archive"));
     if (!parsed)
         return ExitUsage;
     if (parsed->operands.size() != 1)
@@ -203,7 +213,7 @@ int listCommand(std::span<char *const> arguments)
     const std::string archive = parsed->operands[0];
     // The component lists a missing archive as empty; here that is an error.
     if (!orvex::ArchiveDirectoryReader::archiveExists(archive)) {
-        writeError("No such archive: " + archive);
+        writeError(filled(QCoreApplication::translate("cli", "No such archive: %1"), {archive}));
         return ExitFailed;
     }
     std::string readError;
@@ -221,7 +231,7 @@ int listCommand(std::span<char *const> arguments)
     }
 
     // The grid's columns, and whether the member is encrypted ("yes" or nothing).
-    writeOut((listingTitles() << QStringLiteral("encrypted")).join(QLatin1Char('\t')));
+    writeOut(std::string(ListingHeader));
     // The same text as listingRow(), each distinct size and time stamp formatted once.
     ListingCellTexts cells(platform::RegionalSettings::current());
     TerminalCells terminalCells(cells);
@@ -256,6 +266,7 @@ int listCommand(std::span<char *const> arguments)
 
 // ---- add, delete, extract ----
 
+// The count line is read by scripts, so it stays in these words.
 int finish(TZipEngine &engine, const ConsoleReporter &reporter, const char *countSuffix)
 {
     std::printf("%d%s\n", engine.LastResult, countSuffix);
@@ -318,8 +329,11 @@ bool readAddPassword(const ParsedArguments &parsed, const std::string &archive, 
             return false;
         }
     } else if (::isatty(STDIN_FILENO) != 1) {
-        writeError(std::string(command)
-                   + " --encrypt needs a password: --password-file FILE, or a terminal to type it on");
+        //: %1 is the command's name (add, convert); the options stay as they are
+        writeError(
+            filled(QCoreApplication::translate(
+                       "cli", "%1 --encrypt needs a password: --password-file FILE, or a terminal to type it on"),
+                   {command}));
         return false;
     }
     using Answer = TZipEngine::PasswordAnswer;
@@ -327,18 +341,22 @@ bool readAddPassword(const ParsedArguments &parsed, const std::string &archive, 
         if (!source.refusal().empty())
             writeError(source.refusal());
         else if (!stopped())
-            writeError(std::string(command) + " --encrypt needs a password that is not empty");
+            //: %1 is the command's name (add, convert)
+            writeError(filled(QCoreApplication::translate("cli", "%1 --encrypt needs a password that is not empty"),
+                              {command}));
         return false;
     }
     if (parsed.options.count(cli::PasswordFileOption))
         return true;
     std::string again;
-    const bool same = source.answer(archive + " (again)", 1, again) == Answer::Given && again == password;
+    //: Shown in the password question, "Password for %1: ", the second time it is asked; %1 is the archive
+    const std::string secondTime = filled(QCoreApplication::translate("cli", "%1 (again)"), {archive});
+    const bool same = source.answer(secondTime, 1, again) == Answer::Given && again == password;
     ::explicit_bzero(again.data(), again.size());
     if (!source.refusal().empty())
         writeError(source.refusal());
     else if (!same && !stopped())
-        writeError("The two passwords differ");
+        writeError(QCoreApplication::translate("cli", "The two passwords differ").toStdString());
     return same;
 }
 
@@ -351,7 +369,8 @@ bool takeLevel(const ParsedArguments &parsed, int &level)
     char *end = nullptr;
     const long given = std::strtol(parsed.options.at("level").c_str(), &end, 10);
     if (*end != '\0' || given < 0 || given > 9) {
-        writeError("The level is a number from 0 to 9");
+        //: The compression level of --level
+        writeError(QCoreApplication::translate("cli", "The level is a number from 0 to 9").toStdString());
         return false;
     }
     level = int(given);
@@ -362,7 +381,9 @@ int addCommand(std::span<char *const> arguments)
 {
     const std::optional<ParsedArguments> parsed = parseCommand(
         arguments, {"paths", "recurse", "move", "update", "freshen", "archive-time", "dos-names", "encrypt"},
-        {"level", "folder", cli::PasswordFileOption}, 2, "add needs an archive and at least one file");
+        {"level", "folder", cli::PasswordFileOption}, 2,
+        //: "add" is the command's name and stays as it is
+        QCoreApplication::translate("cli", "add needs an archive and at least one file"));
     if (!parsed)
         return ExitUsage;
     TZipEngine engine;
@@ -377,8 +398,9 @@ int addCommand(std::span<char *const> arguments)
     const orvex::WriteAbilities abilities = engine.WriteAbilities();
     for (const auto &[flag, kept] : {std::pair{"encrypt", abilities.encryption}, {"dos-names", abilities.dosNames}})
         if (parsed->options.count(flag) && !kept) {
-            writeError("--" + std::string(flag) + " is for ZIP archives; " + parsed->operands[0] + " is a "
-                       + abilities.format + " archive");
+            //: %1 is an option's name (encrypt, dos-names), %2 the archive's path, %3 its format (tar.gz, 7z ...)
+            writeError(filled(QCoreApplication::translate("cli", "--%1 is for ZIP archives; %2 is a %3 archive"),
+                              {flag, parsed->operands[0], abilities.format}));
             return ExitUsage;
         }
     if (parsed->options.count("encrypt")) {
@@ -386,7 +408,7 @@ int addCommand(std::span<char *const> arguments)
         if (!readAddPassword(*parsed, parsed->operands[0], "add", engine.AddPassword))
             return stopped() ? 128 + stopSignal.load() : ExitUsage;
     } else if (parsed->options.count(cli::PasswordFileOption)) {
-        writeError("--password-file goes with --encrypt");
+        writeError(QCoreApplication::translate("cli", "--password-file goes with --encrypt").toStdString());
         return ExitUsage;
     }
     if (!takeLevel(*parsed, engine.AddCompLevel))
@@ -413,7 +435,9 @@ int addCommand(std::span<char *const> arguments)
 int deleteCommand(std::span<char *const> arguments)
 {
     const std::optional<ParsedArguments> parsed =
-        parseCommand(arguments, {}, {}, 2, "delete needs an archive and at least one member name");
+        parseCommand(arguments, {}, {}, 2,
+                     //: "delete" is the command's name and stays as it is
+                     QCoreApplication::translate("cli", "delete needs an archive and at least one member name"));
     if (!parsed)
         return ExitUsage;
     TZipEngine engine;
@@ -441,7 +465,7 @@ int openForReading(TZipEngine &engine, const ParsedArguments &parsed, cli::Passw
         return ExitUsage;
     }
     if (!orvex::ArchiveDirectoryReader::archiveExists(parsed.operands[0])) {
-        writeError("No such archive: " + parsed.operands[0]);
+        writeError(filled(QCoreApplication::translate("cli", "No such archive: %1"), {parsed.operands[0]}));
         return ExitFailed;
     }
     bool listed = true;
@@ -462,7 +486,9 @@ int extractCommand(std::span<char *const> arguments)
 {
     const std::optional<ParsedArguments> parsed =
         parseCommand(arguments, {"paths", "overwrite", "update", "freshen"},
-                     {"to", "base-folder", "charset", cli::PasswordFileOption}, 1, "extract needs an archive");
+                     {"to", "base-folder", "charset", cli::PasswordFileOption}, 1,
+                     //: "extract" is the command's name and stays as it is
+                     QCoreApplication::translate("cli", "extract needs an archive"));
     if (!parsed)
         return ExitUsage;
     TZipEngine engine;
@@ -478,7 +504,7 @@ int extractCommand(std::span<char *const> arguments)
         std::filesystem::create_directories(engine.ExtrBaseDir, ignored);
     struct stat target {};
     if (::stat(engine.ExtrBaseDir.c_str(), &target) != 0 || !S_ISDIR(target.st_mode)) {
-        writeError("No such directory: " + engine.ExtrBaseDir);
+        writeError(filled(QCoreApplication::translate("cli", "No such directory: %1"), {engine.ExtrBaseDir}));
         return ExitFailed;
     }
     const auto given = [&](const char *flag) { return parsed->options.count(flag) != 0; };
@@ -502,7 +528,9 @@ int extractCommand(std::span<char *const> arguments)
 int testCommand(std::span<char *const> arguments)
 {
     const std::optional<ParsedArguments> parsed =
-        parseCommand(arguments, {}, {"charset", cli::PasswordFileOption}, 1, "test needs an archive");
+        parseCommand(arguments, {}, {"charset", cli::PasswordFileOption}, 1,
+                     //: "test" is the command's name and stays as it is
+                     QCoreApplication::translate("cli", "test needs an archive"));
     if (!parsed)
         return ExitUsage;
     TZipEngine engine;
@@ -517,9 +545,10 @@ int testCommand(std::span<char *const> arguments)
 
 int convertCommand(std::span<char *const> arguments)
 {
-    const std::optional<ParsedArguments> parsed = parseCommand(arguments, {"encrypt"},
-                                                               {"level", cli::PasswordFileOption}, 2,
-                                                               "convert needs a source archive and a new archive");
+    const std::optional<ParsedArguments> parsed =
+        parseCommand(arguments, {"encrypt"}, {"level", cli::PasswordFileOption}, 2,
+                     //: "convert" is the command's name and stays as it is
+                     QCoreApplication::translate("cli", "convert needs a source archive and a new archive"));
     if (!parsed)
         return ExitUsage;
     if (parsed->operands.size() != 2)
@@ -534,41 +563,56 @@ int convertCommand(std::span<char *const> arguments)
     } wipe{request.password};
     catchStopSignals();  // a Ctrl-C at the question gives the terminal its echo back
     if (parsed->options.count("encrypt") && otherformats::writeFormatForName(request.target)) {
-        writeError("--encrypt makes a ZIP archive; " + request.target + " names a "
-                   + otherformats::formatLabel(*otherformats::writeFormatForName(request.target))
-                   + " archive, which is written without encryption");
+        //: %1 is the new archive's path, %2 the format its name gives (tar.gz, 7z ...)
+        writeError(
+            filled(QCoreApplication::translate(
+                       "cli", "--encrypt makes a ZIP archive; %1 names a %2 archive, which is written without "
+                              "encryption"),
+                   {request.target, otherformats::formatLabel(*otherformats::writeFormatForName(request.target))}));
         return ExitUsage;
     }
     if (parsed->options.count("encrypt")) {
         if (!readAddPassword(*parsed, request.target, "convert", request.password))
             return cli::stopStatus(ExitUsage);
     } else if (parsed->options.count(cli::PasswordFileOption)) {
-        writeError("--password-file goes with --encrypt");
+        writeError(QCoreApplication::translate("cli", "--password-file goes with --encrypt").toStdString());
         return ExitUsage;
     }
     return cli::convertArchive(request);
 }
 
+// The arguments' words are translated where they are printed; the command
+// and option names are not, since they are what is typed.
 constexpr Command Commands[] = {
-    {"list", "ARCHIVE [--charset NAME] [--password-file FILE]", -1, listCommand},
+    //: Usage of "orvexzip list": translate only the words in capitals; the options (--...) stay as they are
+    {"list", QT_TRANSLATE_NOOP("cli", "ARCHIVE [--charset NAME] [--password-file FILE]"), -1, listCommand},
     {"add",
-     "ARCHIVE [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] "
-     "[--dos-names] [--folder FOLDER/] [--encrypt [--password-file FILE]] SPEC...",
+     //: Usage of "orvexzip add": translate only the words in capitals; the options (--...) stay as they are
+     QT_TRANSLATE_NOOP("cli", "ARCHIVE [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] "
+                              "[--archive-time] [--dos-names] [--folder FOLDER/] [--encrypt [--password-file FILE]] "
+                              "SPEC..."),
      -1, addCommand},
-    {"delete", "ARCHIVE NAME...", -1, deleteCommand},
+    //: Usage of "orvexzip delete": translate only the words in capitals
+    {"delete", QT_TRANSLATE_NOOP("cli", "ARCHIVE NAME..."), -1, deleteCommand},
     {"extract",
-     "ARCHIVE [--to DIR] [--paths] [--base-folder FOLDER/] [--overwrite] [--update] [--freshen] "
-     "[--charset NAME] [--password-file FILE] [NAME...]",
+     //: Usage of "orvexzip extract": translate only the words in capitals; the options (--...) stay as they are
+     QT_TRANSLATE_NOOP("cli", "ARCHIVE [--to DIR] [--paths] [--base-folder FOLDER/] [--overwrite] [--update] "
+                              "[--freshen] [--charset NAME] [--password-file FILE] [NAME...]"),
      -1, extractCommand},
-    {"test", "ARCHIVE [--charset NAME] [--password-file FILE] [NAME...]", -1, testCommand},
-    {"convert", "SOURCE TARGET [--level N] [--encrypt [--password-file FILE]]", -1, convertCommand},
+    //: Usage of "orvexzip test": translate only the words in capitals; the options (--...) stay as they are
+    {"test", QT_TRANSLATE_NOOP("cli", "ARCHIVE [--charset NAME] [--password-file FILE] [NAME...]"), -1, testCommand},
+    //: Usage of "orvexzip convert": translate only the words in capitals; the options (--...) stay as they are
+    {"convert", QT_TRANSLATE_NOOP("cli", "SOURCE TARGET [--level N] [--encrypt [--password-file FILE]]"), -1,
+     convertCommand},
 };
 
 void printUsage(std::FILE *to)
 {
-    std::fprintf(to, "Usage:\n");
+    //: The first line of orvexzip's usage; the commands follow
+    std::fprintf(to, "%s\n", QCoreApplication::translate("cli", "Usage:").toStdString().c_str());
     for (const Command &c : Commands)
-        std::fprintf(to, "  orvexzip %s %s\n", c.name, c.arguments);
+        std::fprintf(to, "  orvexzip %s %s\n", c.name,
+                     QCoreApplication::translate("cli", c.arguments).toStdString().c_str());
 }
 
 // Bad usage: the usage on stderr, status 2.
@@ -593,6 +637,7 @@ int main(int argc, char *argv[])
         printUsage(stdout);
         return std::fflush(stdout) == 0 ? ExitOk : ExitFailed;
     }
+    // The version line is read by scripts: it is never translated.
     if (argc == 2 && name == "--version") {
         std::printf("orvexzip (Orvex 97) %s\n", ORVEX_VERSION);
         return std::fflush(stdout) == 0 ? ExitOk : ExitFailed;

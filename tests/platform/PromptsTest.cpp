@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 using platform::IconKind;
@@ -211,4 +212,53 @@ TEST(Prompts, EscapeAnswersNoOrCancels)
         EXPECT_EQ(platform::pressedButton(*box), c.escaped);
         box->close();
     }
+}
+
+namespace {
+// The words of the boxes' buttons in another language.
+class ButtonWords : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        if (QByteArray(context) != "platform")
+            return {};
+        const QByteArray source(sourceText);
+        return source == "&No"       ? QStringLiteral("&Nein")
+               : source == "&Cancel" ? QStringLiteral("Abbre&chen")
+                                     : QString();
+    }
+};
+}  // namespace
+
+// Callers translate their buttons' texts; Escape still finds the no or the
+// cancel among them, by the word the translation gives.
+TEST(Prompts, EscapeAnswersATranslatedNoOrCancel)
+{
+    app();
+    ButtonWords words;
+    QCoreApplication::installTranslator(&words);
+    const struct {
+        QStringList buttons;
+        int escaped;
+    } cases[] = {
+        {{"&Ja", "&Nein"}, 1},
+        {{"&Ja", "Nein", "Abbrechen"}, 2},
+        {{"&Ja", "&No"}, 1},  // a caller not yet translated
+        {{"OK", "Abbrechen der Operation"}, -1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.buttons.join('|').toStdString());
+        const auto box = platform::makeMessageBox(nullptr, "Confirm", "?", IconKind::Question, c.buttons, 0);
+        box->show();
+        QTest::keyClick(box.get(), Qt::Key_Escape);
+        EXPECT_EQ(platform::pressedButton(*box), c.escaped);
+        box->close();
+    }
+    auto script = platform::ScriptedPrompts::install();
+    platform::confirmBox(nullptr, QStringLiteral("Delete?"));
+    ASSERT_EQ(script->shown.size(), 1u);
+    EXPECT_EQ(script->shown[0].buttons, QStringList({"&Yes", "&Nein"}));  // the box's own no, translated
+    platform::setPromptHandler(nullptr);
+    QCoreApplication::removeTranslator(&words);
 }
