@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
+#include <optional>
 #include <string_view>
 
 int main(int argc, char **argv)
@@ -22,8 +23,11 @@ int main(int argc, char **argv)
         }
         if (option == "--help" || option == "-h") {
             // In the user's language; no display is needed for that.
-            QCoreApplication core(argc, argv);
-            platform::installTranslations(core);
+            std::optional<QCoreApplication> translating;
+            if (!platform::userLanguage().isEmpty()) {
+                translating.emplace(argc, argv);
+                platform::installTranslations(*translating);
+            }
             //: orvex97 --help. ARCHIVE, MODE and FILE are placeholders the text explains; the
             //: program's name, the options and the format names stay as they are. %1 lists the modes.
             const QString help = QCoreApplication::translate(

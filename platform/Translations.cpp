@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -70,7 +71,8 @@ QStringList uiLanguageCandidates(const std::function<QString(const char *)> &var
 
 QString translationsDirectory()
 {
-    const QString programDirectory = QCoreApplication::applicationDirPath();
+    // The program's own folder, known before any application object is made.
+    const QString programDirectory = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).path();
     const QString besideProgram = programDirectory + QStringLiteral("/translations");
     if (QFileInfo(besideProgram).isDir())
         return besideProgram;
@@ -85,11 +87,16 @@ QString chooseCatalogue(const QStringList &candidates, const QString &directory)
     return {};
 }
 
-QLocale installTranslations(QCoreApplication &application)
+QString userLanguage()
 {
     const QStringList candidates =
         uiLanguageCandidates([](const char *name) { return QString::fromLocal8Bit(qgetenv(name)); });
-    const QString language = chooseCatalogue(candidates, translationsDirectory());
+    return chooseCatalogue(candidates, translationsDirectory());
+}
+
+QLocale installTranslations(QCoreApplication &application)
+{
+    const QString language = userLanguage();
     if (language.isEmpty())
         return QLocale::c();
     auto *ours = new QTranslator(&application);

@@ -27,6 +27,9 @@ QString translationsDirectory();
 // or empty.
 QString chooseCatalogue(const QStringList &candidates, const QString &directory);
 
+// The language of the user's that has a catalogue here, or empty: English.
+QString userLanguage();
+
 // Loads our catalogue for the user's language and Qt's own for the same
 // language, and installs both on `application`. Returns the language loaded
 // (its text direction is the layout's), or QLocale::c() for none.

@@ -57,6 +57,7 @@
 #include "engine/zipformat/Utf8.h"
 #include "platform/HugePageHeap.h"
 #include "platform/TimeZone.h"
+#include "platform/Translations.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -64,6 +65,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <clocale>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -629,6 +631,15 @@ int main(int argc, char *argv[])
     platform::startWithHugePageHeap(
         argv, cli::wantsHugePageHeap(std::span<char *const>(argv + 1, argc > 0 ? size_t(argc - 1) : 0)));
     platform::readTimeZoneOnce();
+    // Messages in the user's language need an application object to hold the
+    // catalogue; made only then, and with the C library's locale left as it
+    // was, so that nothing else changes with the language.
+    std::optional<QCoreApplication> translating;
+    if (!platform::userLanguage().isEmpty()) {
+        translating.emplace(argc, argv);
+        std::setlocale(LC_ALL, "C");
+        platform::installTranslations(*translating);
+    }
     if (argc < 2)
         return usage();
     const std::string name = argv[1];
