@@ -10,6 +10,7 @@
 #include "controls/CaptionHost.h"
 #include "controls/GradCaption.h"
 #include "controls/SortableGrid.h"
+#include "controls/WindowFit.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -193,6 +194,8 @@ void TMainform::buildStatusBar()
         // The path panel takes the rest of the bar, so that a long path stays readable.
         bar->addWidget(panel, i == 1 ? 1 : 0);
         statusPanels_[i] = panel;
+        if (i == 1)
+            window_fit::showsUsersData(*panel);
     }
     for (QLabel **panel : {&archiveTotalsPanel_, &selectionTotalsPanel_}) {
         *panel = new QLabel(bar);

@@ -16,6 +16,7 @@ namespace window_fit {
 namespace {
 
 const char *const FittedProperty = "orvexFittedToTexts";
+const char *const UsersDataProperty = "orvexShowsUsersData";
 
 bool layoutHolds(QLayout *layout, const QWidget *widget)
 {
@@ -46,12 +47,12 @@ void widen(QWidget &widget, int by)
     if (by <= 0)
         return;
     const int oldRight = widget.x() + widget.width();
+    // Only a fixed width is raised: a layout already keeps any other widget
+    // at its text's width, unless what holds it is too narrow.
     if (hasFixedWidth(widget))
         widget.setFixedWidth(widget.width() + by);
-    else {
-        widget.setMinimumWidth(std::max(widget.minimumWidth(), widget.width() + by));
+    else if (widget.isWindow() || isHandPlaced(widget))
         widget.resize(widget.width() + by, widget.height());
-    }
     if (widget.isWindow())
         return;
     if (isHandPlaced(widget)) {
@@ -78,12 +79,11 @@ void growHolder(QWidget &widget, int by)
     QWidget *parent = widget.parentWidget();
     if (!parent || !parent->layout())
         return;
+    parent->layout()->invalidate();
     parent->layout()->activate();
-    const int wanted = parent->layout()->totalMinimumSize().width();
+    const int wanted = std::max(parent->layout()->totalMinimumSize().width(), parent->width() + by);
     if (wanted > parent->width())
         widen(*parent, wanted - parent->width());
-    else if (hasFixedWidth(*parent))
-        widen(*parent, by - (parent->width() - wanted));
 }
 
 }  // namespace
@@ -118,7 +118,7 @@ void giveTextsRoom(QWidget &window)
     if (window.layout())
         window.layout()->activate();
     for (QWidget *widget : window.findChildren<QWidget *>()) {
-        if (widget->isWindow())
+        if (widget->isWindow() || widget->property(UsersDataProperty).toBool())
             continue;
         widen(*widget, textWidthNeeded(*widget) - widget->width());
     }
@@ -128,6 +128,11 @@ void giveTextsRoom(QWidget &window)
         if (wanted.width() > window.width())
             widen(window, wanted.width() - window.width());
     }
+}
+
+void showsUsersData(QWidget &widget)
+{
+    widget.setProperty(UsersDataProperty, true);
 }
 
 void mirrorHandPlacedChildren(QWidget &window)

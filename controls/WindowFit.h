@@ -18,6 +18,10 @@ int textWidthNeeded(const QWidget &widget);
 // siblings to its right along and growing what holds it.
 void giveTextsRoom(QWidget &window);
 
+// Marks `widget` as showing a name or path of the user's, which it cuts as
+// it was laid out to rather than growing.
+void showsUsersData(QWidget &widget);
+
 // Places the hand-placed children of `window` from the right.
 void mirrorHandPlacedChildren(QWidget &window);
 

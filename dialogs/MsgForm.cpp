@@ -1,5 +1,7 @@
 #include "dialogs/MsgForm.h"
 
+#include "controls/WindowFit.h"
+
 #include "platform/Palette.h"
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -56,6 +58,7 @@ TMsgform::TMsgform(QWidget *parent) : ProgressWindow(parent)
     fileLabel = sunkenPanel(tr("File:"), progressStrip);
     fileLabel->setObjectName(QStringLiteral("fileLabel"));
     fileLabel->setFixedWidth(183);
+    window_fit::showsUsersData(*fileLabel);  // a member's name, cut as laid out
     //: The misspelling is the program's own; the panel is 93 pixels wide, so keep it short.
     operationLabel = sunkenPanel(tr("Exctracting files:"), progressStrip);
     operationLabel->setObjectName(QStringLiteral("operationLabel"));

@@ -1,5 +1,7 @@
 #include "dialogs/StatusForm.h"
 
+#include "controls/WindowFit.h"
+
 #include "platform/Palette.h"
 
 #include <QLabel>
@@ -26,6 +28,7 @@ TF_status::TF_status(QWidget *parent) : ProgressWindow(parent)
     setFixedSize(239, 113);
     fileLabel->setObjectName(QStringLiteral("fileLabel"));
     fileLabel->setGeometry(16, 12, 199, 17);
+    window_fit::showsUsersData(*fileLabel);  // a member's name, cut as laid out
     progressBar->setObjectName(QStringLiteral("progressBar"));
     progressBar->setGeometry(16, 38, 200, 16);
     progressBar->setTextVisible(false);
