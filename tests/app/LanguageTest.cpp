@@ -165,6 +165,34 @@ TEST_F(Translated, EveryTextOfEveryWindowGoesThroughTranslation)
     EXPECT_TRUE(bypassing.isEmpty()) << bypassing.join(QLatin1Char('\n')).toStdString();
 }
 
+// The questions and reports of the commands a user runs most, under the
+// pseudo-language: every caption, text and button goes through translation.
+TEST_F(Translated, QuestionsAndReportsGoThroughTranslation)
+{
+    ASSERT_TRUE(load(QStringLiteral(ORVEX_BUILD_DIR "/tests/pseudo.qm")));
+    openWindows();
+    const QString copy = path(QStringLiteral("sample.zip"));
+    ASSERT_TRUE(QFile::copy(sample(), copy));
+    open(copy);
+    form().editMemberCommand();  // nothing chosen yet
+    selectRows(0, 1);
+    form().deleteMembersCommand();  // answered No
+    form().testCommand();
+    script->inputAnswers.push_back({false, QString()});
+    selectRows(0, 0);
+    form().renameMemberCommand();
+    form().deleteArchiveCommand();  // answered No
+    ASSERT_GE(script->shown.size(), 4u);
+    QStringList data = dataTexts();
+    data.append(copy);
+    QStringList bypassing;
+    for (const platform::PromptRecord &shown : script->shown)
+        for (const QString &text : QStringList{shown.caption, shown.text} + shown.buttons)
+            if (!untranslatedPart(text, data).isEmpty())
+                bypassing.append(text);
+    EXPECT_TRUE(bypassing.isEmpty()) << bypassing.join(QLatin1Char('\n')).toStdString();
+}
+
 namespace {
 
 // The room `widget`'s text needs, or an empty size when it shows none or
