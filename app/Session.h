@@ -6,6 +6,7 @@
 
 #include "engine/ZipEngine.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -51,6 +52,8 @@ struct ArchiveState {
 };
 
 class ArchiveSession {
+    Q_DECLARE_TR_FUNCTIONS(ArchiveSession)
+
 public:
     // `libraries`: stand-ins for the engine's in tests.
     explicit ArchiveSession(EngineLibraries libraries = EngineLibraries::linked());
