@@ -248,8 +248,7 @@ bool BatchRun::addTo(const QString &archive, const QStringList &files)
         return false;
     if (session_.engine.ReadOnly())
         //: %1 is the archive's path, %2 why it is read-only ("split", "rar")
-        return failed(tr("%1 is a %2 archive, which is only read here")
-                          .arg(archive, QString::fromStdString(session_.engine.ReadOnlyKind())));
+        return failed(tr("%1 is a %2 archive, which is only read here").arg(archive, session_.readOnlyKind()));
     return addFiles(files, QString());
 }
 

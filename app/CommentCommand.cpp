@@ -46,7 +46,7 @@ void show(ArchiveSession &session, QWidget *parent, const std::function<void(con
                  : QCoreApplication::translate("comment_command",
                                                "Read as UTF-8, or else in the code page of the members' names. A "
                                                "%1 archive cannot be changed.")
-                       .arg(QString::fromStdString(engine.ReadOnlyKind()));
+                       .arg(session.readOnlyKind());
     auto *form = new CommentForm(name, shown, note, editable, parent);
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->refusal = [stored](const QString &text) {

@@ -85,7 +85,7 @@ void addDropped(ArchiveSession &session, QWidget *parent, const TAddForm *addDia
         platform::warningBox(
             parent, QCoreApplication::translate("drop_add", "%1 is a %2 archive, which is read-only. Save it as ZIP "
                                                             "(File > Save as…) to add files.")
-                        .arg(session.archivePath(), QString::fromStdString(engine.ReadOnlyKind())));
+                        .arg(session.archivePath(), session.readOnlyKind()));
         return;
     }
     if (!session.hasArchive()) {

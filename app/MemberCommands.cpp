@@ -205,7 +205,7 @@ void editMember(ArchiveSession &session, QWidget *parent, TF_Editform &editor)
     //: The editor's title; %1 is its caption for the member, %2 why the archive is read-only ("split", "tar.gz")
     editor.setCaption(
         readOnly ? QCoreApplication::translate("member_commands", "%1 (read-only: a %2 archive is not written)")
-                       .arg(editor::fileCaption(member), QString::fromStdString(session.engine.ReadOnlyKind()))
+                       .arg(editor::fileCaption(member), session.readOnlyKind())
                  : editor::fileCaption(member));
     editor.Tag = readOnly ? TF_Editform::TagDiscard : TF_Editform::TagMember;
     // After the load, which counts as a change in the text control.

@@ -54,6 +54,13 @@ QString ArchiveSession::archiveCaption() const
     return archiveDeleted_ ? tr("<none>") : tr("None");
 }
 
+QString ArchiveSession::readOnlyKind() const
+{
+    const std::string kind = engine.ReadOnlyKind();
+    //: Said of an archive split over several files, as in "a split archive"
+    return kind == "split" ? tr("split") : QString::fromStdString(kind);
+}
+
 ArchiveState ArchiveSession::archiveState() const
 {
     if (listingOutOfDate && hasArchive())
@@ -68,7 +75,7 @@ ArchiveState ArchiveSession::archiveState() const
     // tar and 7z are written like ZIP: only the formats read alone say so.
     if (engine.ReadOnly())
         //: The status bar's state of the archive; %1 says why it is read-only ("tar.gz", "rar")
-        return {tr("Read-only: %1").arg(QString::fromStdString(engine.ReadOnlyKind())),
+        return {tr("Read-only: %1").arg(readOnlyKind()),
                 tr("Members cannot be added, deleted or written back. File > Save as… makes a copy that can, in ZIP, "
                    "tar or 7z.")};
     const QString path = archivePath();

@@ -70,6 +70,10 @@ public:
     // What the status bar shows: the path, "None" before any archive and
     // "<none>" once the current one was deleted.
     QString archiveCaption() const;
+    // Why the archive is only read, for a sentence: "split" in the user's
+    // language, else the name of a format that is only read ("rar");
+    // empty for an archive that is written.
+    QString readOnlyKind() const;
     // Whether the listing is out of date, the current archive read-only, or
     // not made yet.
     ArchiveState archiveState() const;
