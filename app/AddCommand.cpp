@@ -6,6 +6,7 @@
 #include "dialogs/AddForm.h"
 #include "platform/Prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -70,15 +71,21 @@ QString dialogFolder(const QString &fileName)
 
 OperationTexts operationTexts(const QString &archive)
 {
-    return {QStringLiteral("Adding file(s)"), QStringLiteral("Beginning Add to ") + archive,
-            QStringLiteral("Error in Extract; Fatal DLL Exception"), QStringLiteral(" files were added")};
+    //: The status window's title while files are added
+    return {QCoreApplication::translate("AddCommand", "Adding file(s)"),
+            //: The message window's first line; %1 is the archive's path
+            QCoreApplication::translate("AddCommand", "Beginning Add to %1").arg(archive),
+            //: The program's old text, "Extract" included, for an add that failed; "DLL" is its word for its libraries
+            QCoreApplication::translate("AddCommand", "Error in Extract; Fatal DLL Exception"),
+            QStringLiteral(QT_TRANSLATE_N_NOOP("OperationTexts", "%n files were added"))};
 }
 
 void run(ArchiveSession &session, QWidget *parent, TAddForm &dialog)
 {
     TZipEngine &engine = session.engine;
     if (!session.hasArchive()) {
-        platform::warningBox(parent, QStringLiteral("You must create a new zipfile or open a zipfile first!"));
+        platform::warningBox(parent, QCoreApplication::translate("AddCommand", "You must create a new zipfile or open "
+                                                                               "a zipfile first!"));
         return;
     }
     const QString folder = dialogFolder(session.openDialogFileName);
@@ -95,7 +102,7 @@ void run(ArchiveSession &session, QWidget *parent, TAddForm &dialog)
         return;
     }
     if (result.entries.isEmpty()) {
-        platform::warningBox(parent, QStringLiteral("No files selected!"));
+        platform::warningBox(parent, QCoreApplication::translate("AddCommand", "No files selected!"));
         return;
     }
 

@@ -1,5 +1,6 @@
 #include "app/BatchArguments.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QUrl>
 #include <algorithm>
@@ -56,13 +57,17 @@ Arguments parse(const QStringList &arguments, const QString &currentDir)
     qsizetype next = 1;
     if (option->takesTarget) {
         if (arguments.size() < 2) {
-            parsed.error = QStringLiteral("%1 needs a %2")
-                               .arg(first, QLatin1String(option->mode == Mode::AddTo ? "archive" : "folder"));
+            //: %1 is the option given (--add-to); "a archive" is the program's own English, kept as it is
+            parsed.error = option->mode == Mode::AddTo
+                               ? QCoreApplication::translate("batch", "%1 needs a archive").arg(first)
+                               //: %1 is the option given (--extract-to)
+                               : QCoreApplication::translate("batch", "%1 needs a folder").arg(first);
             return parsed;
         }
         parsed.target = localPath(arguments[1], currentDir);
         if (parsed.target.isEmpty()) {
-            parsed.error = QStringLiteral("Not a local file: ") + arguments[1];
+            //: %1 is a path or URL from the command line
+            parsed.error = QCoreApplication::translate("batch", "Not a local file: %1").arg(arguments[1]);
             return parsed;
         }
         next = 2;
@@ -73,30 +78,34 @@ Arguments parse(const QStringList &arguments, const QString &currentDir)
             continue;
         const QString path = localPath(arguments[i], currentDir);
         if (path.isEmpty()) {
-            parsed.error = QStringLiteral("Not a local file: ") + arguments[i];
+            parsed.error = QCoreApplication::translate("batch", "Not a local file: %1").arg(arguments[i]);
             return parsed;
         }
         if (!parsed.files.contains(path))
             parsed.files << path;
     }
     if (parsed.files.isEmpty())
-        parsed.error = QStringLiteral("%1 needs at least one file").arg(first);
+        //: %1 is the option given (--compress)
+        parsed.error = QCoreApplication::translate("batch", "%1 needs at least one file").arg(first);
     return parsed;
 }
 
 QString usageText()
 {
-    return QStringLiteral("  --extract-here FILE...       extract each archive into the folder that holds it;\n"
-                          "                               members not all under one top folder go into a\n"
-                          "                               new folder named after the archive\n"
-                          "  --extract-to DIR FILE...     the same, into DIR\n"
-                          "  --extract FILE...            ask where to extract, in the extract dialog\n"
-                          "  --compress FILE...           ask for a new archive's name, format, level and\n"
-                          "                               password, then add FILEs to it\n"
-                          "  --add-to ARCHIVE FILE...     add FILEs to ARCHIVE (made when missing) without asking\n"
-                          "FILE may be a path or a file:// URL. These modes open no main window; the exit\n"
-                          "status is 0 when everything asked was done, 1 when something failed or was\n"
-                          "cancelled, and 2 for a wrong command line.\n");
+    //: Part of --help. The options (--extract-here …) and the words in capitals (FILE, DIR, ARCHIVE) are typed
+    //: as they are: keep them, and keep the text within 80 columns
+    return QCoreApplication::translate(
+        "batch", "  --extract-here FILE...       extract each archive into the folder that holds it;\n"
+                 "                               members not all under one top folder go into a\n"
+                 "                               new folder named after the archive\n"
+                 "  --extract-to DIR FILE...     the same, into DIR\n"
+                 "  --extract FILE...            ask where to extract, in the extract dialog\n"
+                 "  --compress FILE...           ask for a new archive's name, format, level and\n"
+                 "                               password, then add FILEs to it\n"
+                 "  --add-to ARCHIVE FILE...     add FILEs to ARCHIVE (made when missing) without asking\n"
+                 "FILE may be a path or a file:// URL. These modes open no main window; the exit\n"
+                 "status is 0 when everything asked was done, 1 when something failed or was\n"
+                 "cancelled, and 2 for a wrong command line.\n");
 }
 
 }  // namespace batch

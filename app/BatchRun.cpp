@@ -97,14 +97,16 @@ bool BatchRun::failed(const QString &why)
 bool BatchRun::open(const QString &archive)
 {
     if (!QFileInfo(archive).isFile())
-        return failed(QStringLiteral("No such archive: ") + archive);
+        //: %1 is a path; said in a box and on the terminal
+        return failed(tr("No such archive: %1").arg(archive));
     try {
         session_.openArchive(archive);
     } catch (const EReadCancelled &) {
         cancelled_ = true;
         return false;
     } catch (const std::exception &e) {
-        return failed(QStringLiteral("Cannot read %1: %2").arg(archive, QString::fromLocal8Bit(e.what())));
+        //: %1 is the archive's path, %2 why it cannot be read
+        return failed(tr("Cannot read %1: %2").arg(archive, QString::fromLocal8Bit(e.what())));
     }
     return true;
 }
@@ -120,14 +122,15 @@ bool BatchRun::runOperation(const QString &archive, const OperationTexts &texts,
         return false;
     }
     if (session_.operationFrame().lastFailed())
-        return failed(QStringLiteral("%1: not everything could be done").arg(archive));
+        //: %1 is the archive's path
+        return failed(tr("%1: not everything could be done").arg(archive));
     return true;
 }
 
 bool BatchRun::madeFolder(const QString &folder)
 {
     const QString problem = newdir::createPath(folder);
-    return problem.isEmpty() || failed(QStringLiteral("Cannot make the folder %1: %2").arg(folder, problem));
+    return problem.isEmpty() || failed(tr("Cannot make the folder %1: %2").arg(folder, problem));
 }
 
 bool BatchRun::extractAll(const QString &archive, const QString &target, const ExtractOptionChoices &options,
@@ -165,7 +168,8 @@ bool BatchRun::extractInto(const QString &archive, const QString &parent)
     if (!error.isEmpty())
         return failed(error);
     if (made.isEmpty())
-        return wentWell && failed(archive + QStringLiteral(": nothing was extracted"));
+        //: %1 is the archive's path
+        return wentWell && failed(tr("%1: nothing was extracted").arg(archive));
     std::printf("%s\n", QFile::encodeName(made).constData());
     return wentWell;
 }
@@ -194,7 +198,8 @@ bool BatchRun::extractAsked(const QStringList &archives)
         return false;
     }
     if (choices.ExtractDir == TDirTree::NoPath)
-        return failed(QStringLiteral("Error :No directory selected"));
+        //: The program's old text, its odd spacing included
+        return failed(tr("Error :No directory selected"));
     bool allDone = first == 0;
     for (const QString &archive : archives.mid(first)) {
         if (cancelled_)
@@ -217,8 +222,9 @@ bool BatchRun::extractAsked(const QStringList &archives)
                   && allDone;
         // Files kept rather than replaced are said, as the window says them.
         if (engine.LastKeptFiles > 0)
-            failures_ << archive + QStringLiteral(": ")
-                             + extractResultText(engine, extractTexts(archive, target).countSuffix);
+            //: %1 is the archive's path, %2 what its extraction did
+            failures_ << tr("%1: %2").arg(archive,
+                                          extractResultText(engine, extractTexts(archive, target).countSuffix));
     }
     return allDone;
 }
@@ -241,8 +247,8 @@ bool BatchRun::addTo(const QString &archive, const QStringList &files)
     if (!open(archive))
         return false;
     if (session_.engine.ReadOnly())
-        return failed(QStringLiteral("%1 is a %2 archive, which is only read here")
-                          .arg(archive, QString::fromStdString(session_.engine.ReadOnlyKind())));
+        //: %1 is the archive's path, %2 why it is read-only ("split", "rar")
+        return failed(tr("%1 is a %2 archive, which is only read here").arg(archive, session_.readOnlyKind()));
     return addFiles(files, QString());
 }
 
@@ -251,13 +257,15 @@ bool BatchRun::makeArchive(const QString &archive, const QStringList &files, int
     const QString name = fileNameOf(archive);
     if (!name.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive)
         && !otherformats::writeFormatForName(QFile::encodeName(name).toStdString()))
-        return failed(QStringLiteral("%1: a name ending in .zip, .tar.gz, .tar.xz, .tar.zst, .tar.bz2, .tar or .7z "
-                                     "says which archive to make")
+        //: %1 is the archive's path; the endings are typed as they are
+        return failed(tr("%1: a name ending in .zip, .tar.gz, .tar.xz, .tar.zst, .tar.bz2, .tar or .7z says which "
+                         "archive to make")
                           .arg(archive));
     const bool replacing = QFileInfo::exists(archive) || QFileInfo(archive).isSymLink();
     if (replacing
-        && !platform::confirmBox(owner_, QStringLiteral("Overwrite Existing File: ") + archive + u'?',
-                                 platform::DefaultAnswer::No)) {
+        && !platform::confirmBox(owner_,
+                                 //: %1 is the archive's path
+                                 tr("Overwrite Existing File: %1?").arg(archive), platform::DefaultAnswer::No)) {
         cancelled_ = true;
         return false;
     }
@@ -275,7 +283,7 @@ bool BatchRun::makeArchive(const QString &archive, const QStringList &files, int
         session_.engine.AddCompLevel = level;
         done = addFiles(files, password);
     } catch (const std::exception &e) {
-        failed(QStringLiteral("Cannot make %1: %2").arg(archive, QString::fromLocal8Bit(e.what())));
+        failed(tr("Cannot make %1: %2").arg(archive, QString::fromLocal8Bit(e.what())));
     }
     // The archive is closed before it moves, so that nothing holds its old path.
     session_.engine.setZipFilename(std::string());
@@ -283,11 +291,14 @@ bool BatchRun::makeArchive(const QString &archive, const QStringList &files, int
         const bool moved =
             replacing ? ::rename(QFile::encodeName(made).constData(), QFile::encodeName(archive).constData()) == 0
                       : extract_placement::moveWithoutReplacing(made, archive);
-        if (!moved)
-            done = failed(QStringLiteral("Cannot put %1 in place: %2")
-                              .arg(archive, QString::fromLocal8Bit(std::strerror(errno))));
-        else
+        if (!moved) {
+            const int failure = errno;
+            //: %1 is the archive's path, %2 the system's reason
+            done =
+                failed(tr("Cannot put %1 in place: %2").arg(archive, QString::fromLocal8Bit(std::strerror(failure))));
+        } else {
             std::printf("%s\n", QFile::encodeName(archive).constData());
+        }
     }
     platform::removeTree(staging);
     return done;
@@ -298,7 +309,8 @@ bool BatchRun::addFiles(const QStringList &files, const QString &password)
     TZipEngine &engine = session_.engine;
     for (const QString &file : files)
         if (!QFileInfo::exists(file))
-            return failed(QStringLiteral("No such file: ") + file);
+            //: %1 is a path from the command line
+            return failed(tr("No such file: %1").arg(file));
     // Each file and folder is stored under its own name, folders with
     // everything in them, as a drop on the window adds them.
     engine.AddOptions = ::addOptionsFor(AddChoices{.dirNames = true, .recurseDirs = true});

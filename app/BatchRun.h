@@ -8,6 +8,7 @@
 #include "app/OperationFrame.h"
 #include "engine/EngineOptions.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -17,6 +18,8 @@ class ArchiveSession;
 class QWidget;
 
 class BatchRun {
+    Q_DECLARE_TR_FUNCTIONS(BatchRun)
+
 public:
     explicit BatchRun(ApplicationWindows &windows);
 

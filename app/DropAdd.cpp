@@ -7,6 +7,7 @@
 #include "dialogs/AddForm.h"
 #include "platform/Prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeData>
@@ -80,15 +81,17 @@ void addDropped(ArchiveSession &session, QWidget *parent, const TAddForm *addDia
         return;
     TZipEngine &engine = session.engine;
     if (engine.ReadOnly()) {
-        platform::warningBox(parent, session.archivePath() + QStringLiteral(" is a ")
-                                         + QString::fromStdString(engine.ReadOnlyKind())
-                                         + QStringLiteral(" archive, which is read-only. Save it as ZIP "
-                                                          "(File > Save as…) to add files."));
+        //: %1 is the archive's path, %2 why it is read-only ("split", "tar.gz"); "File > Save as…" is the menu item
+        platform::warningBox(
+            parent, QCoreApplication::translate("drop_add", "%1 is a %2 archive, which is read-only. Save it as ZIP "
+                                                            "(File > Save as…) to add files.")
+                        .arg(session.archivePath(), session.readOnlyKind()));
         return;
     }
     if (!session.hasArchive()) {
-        if (!platform::confirmBox(parent,
-                                  QStringLiteral("No archive is open. Create a new archive for the dropped files?")))
+        if (!platform::confirmBox(
+                parent, QCoreApplication::translate("drop_add",
+                                                    "No archive is open. Create a new archive for the dropped files?")))
             return;
         createArchive();
         if (!session.hasArchive())

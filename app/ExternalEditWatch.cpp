@@ -2,6 +2,7 @@
 
 #include "platform/Prompts.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QFile>
@@ -150,13 +151,17 @@ void ExternalEditWatch::lookAt(Watched &watched)
     watched.asking = true;
     const bool update = platform::confirmBox(
         watched.parent,
-        watched.member.name + QStringLiteral(" was changed in another program. Update it in the archive?"));
+        //: %1 is the member's name
+        QCoreApplication::translate("ExternalEditWatch", "%1 was changed in another program. Update it in the archive?")
+            .arg(watched.member.name));
     // What came while the question was open is in what is written or declined.
     const std::optional<QByteArray> answered = contentHash(path);
     const QFileInfo now(path);
     if (update && !watched.writeBack(watched.member, watched.copy.folder(), path)) {
-        platform::warningBox(watched.parent, QStringLiteral("Your changes to \"%1\" were not written into %2. They are "
-                                                            "kept in %3.")
+        //: %1 is the member's name, %2 the archive's path, %3 the path of the edited copy
+        platform::warningBox(watched.parent, QCoreApplication::translate("ExternalEditWatch",
+                                                                         "Your changes to \"%1\" were not written into "
+                                                                         "%2. They are kept in %3.")
                                                  .arg(watched.member.name, watched.member.archive, path));
     } else {
         watched.knownHash = answered.value_or(*hash);

@@ -8,6 +8,7 @@
 #include "dialogs/ExtractTarget.h"
 #include "platform/Prompts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -17,7 +18,10 @@ void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialo
     // in the current directory is not the archive.
     const QString archive = session.archivePath();
     if (archive.isEmpty() || !QFileInfo(archive).isFile()) {
-        platform::warningBox(parent, QStringLiteral("Error :File not found ") + session.archiveCaption());
+        //: The program's old text, its odd spacing included; %1 is the archive's path or "None"
+        platform::warningBox(
+            parent,
+            QCoreApplication::translate("ExtractCommand", "Error :File not found %1").arg(session.archiveCaption()));
         return;
     }
 
@@ -35,16 +39,17 @@ void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialo
     // target is not a directory, which would put the members wherever the
     // last extraction went.
     if (ExtractDir == TDirTree::NoPath) {
-        platform::warningBox(parent, QStringLiteral("Error :No directory selected"));
+        platform::warningBox(parent, QCoreApplication::translate("ExtractCommand", "Error :No directory selected"));
         return;
     }
     if (!choices.MakeExtractDir && !QFileInfo(ExtractDir).isDir()) {
-        platform::warningBox(parent, QStringLiteral("Error :Directory not found ") + ExtractDir);
+        platform::warningBox(
+            parent, QCoreApplication::translate("ExtractCommand", "Error :Directory not found %1").arg(ExtractDir));
         return;
     }
 
     if (session.listingRowCount() < 2) {
-        platform::warningBox(parent, QStringLiteral("Error :No file(s) to extract"));
+        platform::warningBox(parent, QCoreApplication::translate("ExtractCommand", "Error :No file(s) to extract"));
         return;
     }
     std::vector<std::string> names;
@@ -52,7 +57,7 @@ void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialo
     if (!choices.ExtractAllFiles) {
         names = session.selectedNames();
         if (names.empty()) {
-            platform::warningBox(parent, QStringLiteral("Error :No file(s) selected"));
+            platform::warningBox(parent, QCoreApplication::translate("ExtractCommand", "Error :No file(s) selected"));
             return;
         }
     }
@@ -61,8 +66,10 @@ void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialo
     const auto madeFolder = [parent](const QString &folder) {
         const QString failure = newdir::createPath(folder);
         if (!failure.isEmpty())
-            platform::warningBox(parent, QStringLiteral("Error :Cannot make the folder ") + folder
-                                             + QStringLiteral(": ") + failure);
+            //: %1 is a folder's path, %2 why it could not be made
+            platform::warningBox(parent,
+                                 QCoreApplication::translate("ExtractCommand", "Error :Cannot make the folder %1: %2")
+                                     .arg(folder, failure));
         return failure.isEmpty();
     };
     QString targetDir = ExtractDir;
@@ -91,19 +98,30 @@ void runExtractCommand(ArchiveSession &session, QWidget *parent, TExtract &dialo
 
 OperationTexts extractTexts(const QString &archive, const QString &target)
 {
-    return {QStringLiteral("Extracting file(s)"),
-            QStringLiteral("Beginning Extract from ") + archive + QStringLiteral(" to ") + target,
-            QStringLiteral("Error in Extract; Fatal DLL Exception"), QStringLiteral(" file(s) were extracted")};
+    return {QCoreApplication::translate("ExtractCommand", "Extracting file(s)"),
+            //: The message window's first line; %1 is the archive's path, %2 the folder extracted into
+            QCoreApplication::translate("ExtractCommand", "Beginning Extract from %1 to %2").arg(archive, target),
+            //: "DLL" is the program's old word for its libraries
+            QCoreApplication::translate("ExtractCommand", "Error in Extract; Fatal DLL Exception"),
+            QStringLiteral(QT_TRANSLATE_N_NOOP("OperationTexts", "%n file(s) were extracted"))};
 }
 
 QString extractResultText(const TZipEngine &engine, const QString &countSuffix)
 {
-    QString text = QString::number(engine.LastResult) + countSuffix;
+    QString text = countText(countSuffix, engine.LastResult);
     // Kept files are no failure, but the user may have expected them replaced.
-    if (const int kept = engine.LastKeptFiles; kept > 0)
-        text += (kept == 1 ? QStringLiteral("\n1 existing file was kept")
-                           : QStringLiteral("\n%1 existing files were kept").arg(kept))
-                + QStringLiteral("; choose OverWrite Existing: Yes to replace ")
-                + (kept == 1 ? QStringLiteral("it.") : QStringLiteral("them."));
+    const int kept = engine.LastKeptFiles;
+    if (kept == 1)
+        //: "OverWrite Existing" and "Yes" are a choice of the Extract dialog, spelt as it shows them
+        text += QLatin1Char('\n')
+                + QCoreApplication::translate(
+                    "ExtractCommand", "%n existing file was kept; choose OverWrite Existing: Yes to replace it.",
+                    nullptr, kept);
+    else if (kept > 1)
+        //: "OverWrite Existing" and "Yes" are a choice of the Extract dialog, spelt as it shows them
+        text += QLatin1Char('\n')
+                + QCoreApplication::translate(
+                    "ExtractCommand", "%n existing files were kept; choose OverWrite Existing: Yes to replace them.",
+                    nullptr, kept);
     return text;
 }

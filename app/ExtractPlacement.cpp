@@ -2,6 +2,7 @@
 
 #include "platform/PrivateFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,8 +50,10 @@ QString makeStaging(const QString &parent, QString &error)
 {
     QByteArray pattern = QFile::encodeName(QDir(parent).filePath(QStringLiteral(".orvex97-extract-XXXXXX")));
     if (::mkdtemp(pattern.data()) == nullptr) {
-        error =
-            QStringLiteral("Cannot make a folder in %1: %2").arg(parent, QString::fromLocal8Bit(std::strerror(errno)));
+        const int failure = errno;
+        //: %1 is a folder's path, %2 the system's reason
+        error = QCoreApplication::translate("extract_placement", "Cannot make a folder in %1: %2")
+                    .arg(parent, QString::fromLocal8Bit(std::strerror(failure)));
         return {};
     }
     return QFile::decodeName(pattern);
@@ -58,6 +61,7 @@ QString makeStaging(const QString &parent, QString &error)
 
 QString numberedName(const QString &name, int n, bool isFolder)
 {
+    // A name on disk, the same in every language.
     const QString number = QStringLiteral(" (%1)").arg(n);
     // ".bashrc" has no extension; "notes.tar.gz" has ".tar.gz".
     const qsizetype dot = isFolder ? -1 : name.indexOf(QLatin1Char('.'), 1);
@@ -89,12 +93,15 @@ QString settle(const QString &staging, const QString &folderName, QString &error
             return target;
         }
         if (errno != EEXIST && errno != ENOTEMPTY) {
-            error = QStringLiteral("Cannot move %1 to %2: %3")
-                        .arg(source, target, QString::fromLocal8Bit(std::strerror(errno)));
+            const int failure = errno;
+            //: %1 and %2 are paths, %3 the system's reason
+            error = QCoreApplication::translate("extract_placement", "Cannot move %1 to %2: %3")
+                        .arg(source, target, QString::fromLocal8Bit(std::strerror(failure)));
             return {};
         }
     }
-    error = QStringLiteral("Every name for %1 in %2 is taken").arg(name, parent);
+    //: %1 is a file or folder name, %2 the folder it was to go in
+    error = QCoreApplication::translate("extract_placement", "Every name for %1 in %2 is taken").arg(name, parent);
     return {};
 }
 

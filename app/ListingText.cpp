@@ -3,10 +3,19 @@
 #include "engine/zipformat/DosTime.h"
 #include "platform/Locale.h"
 
+#include <QCoreApplication>
+
+// English as they are: orvexzip's listing prints them as the header line that
+// scripts read. The marks let the window translate them where it shows them,
+// with QCoreApplication::translate("listing_text", title).
 QStringList listingTitles()
 {
-    return {QStringLiteral("File Name"), QStringLiteral("Compr Size"), QStringLiteral("Uncmpr Size"),
-            QStringLiteral("Date/Time")};
+    return {QStringLiteral(QT_TRANSLATE_NOOP("listing_text", "File Name")),
+            //: Column title: the compressed size
+            QStringLiteral(QT_TRANSLATE_NOOP("listing_text", "Compr Size")),
+            //: Column title: the uncompressed size
+            QStringLiteral(QT_TRANSLATE_NOOP("listing_text", "Uncmpr Size")),
+            QStringLiteral(QT_TRANSLATE_NOOP("listing_text", "Date/Time"))};
 }
 
 namespace {

@@ -10,6 +10,7 @@
 #include "platform/Prompts.h"
 #include "platform/WorkingArea.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <stdexcept>
@@ -18,7 +19,8 @@ namespace member_commands {
 
 namespace {
 
-const char *const FatalLibraryText = "Error in Extract; Fatal DLL Exception";
+//: "DLL" is the program's old word for its libraries
+const char *const FatalLibraryText = QT_TRANSLATE_NOOP("member_commands", "Error in Extract; Fatal DLL Exception");
 
 // The password a member was opened with, kept while it is edited so that the
 // write-back can encrypt it again, and wiped on every way out.
@@ -45,16 +47,18 @@ void runInFrame(ArchiveSession &session, QWidget *parent, const OperationFrame::
     try {
         session.operationFrame().call(operation);
     } catch (const std::exception &) {
-        platform::warningBox(parent, QString::fromLatin1(FatalLibraryText));
+        platform::warningBox(parent, QCoreApplication::translate("member_commands", FatalLibraryText));
     }
     session.operationFrame().reportLoggedErrors();
 }
 
 QString notWrittenBackText(const ArchiveSession &session)
 {
-    return QStringLiteral("Your changes to \"%1\" were not written into %2. The editor opens again with them: "
-                          "close it to try again, or keep them with File > Save As; answer No to \"Update "
-                          "zipfile?\" to let them go.")
+    //: %1 is the member's name, %2 the archive's path; "Update zipfile?" is the question the editor asks on closing
+    return QCoreApplication::translate("member_commands",
+                                       "Your changes to \"%1\" were not written into %2. The editor opens again "
+                                       "with them: close it to try again, or keep them with File > "
+                                       "Save As; answer No to \"Update zipfile?\" to let them go.")
         .arg(session.memberName, session.archivePath());
 }
 
@@ -76,7 +80,7 @@ bool extractMembers(ArchiveSession &session, QWidget *parent, const QString &dir
         try {
             frame.call([&](orvex::ComponentEvents &events) { engine.Extract(std::move(request), events); }, &passwords);
         } catch (const std::exception &) {
-            platform::warningBox(parent, QString::fromLatin1(FatalLibraryText));
+            platform::warningBox(parent, QCoreApplication::translate("member_commands", FatalLibraryText));
         }
         frame.reportLoggedErrors();
     }
@@ -94,7 +98,7 @@ WorkingCopy fetchMember(ArchiveSession &session, QWidget *parent, std::string *p
     session.engine.FileSpecs = {stored};
     // A folder row is no file to open or run.
     if (member.isEmpty() || ArchiveSession::isFolderName(stored) || member.endsWith(u'/')) {
-        platform::warningBox(parent, QStringLiteral("Error :No file selected"));
+        platform::warningBox(parent, QCoreApplication::translate("member_commands", "Error :No file selected"));
         return {};
     }
 
@@ -113,9 +117,11 @@ WorkingCopy fetchMember(ArchiveSession &session, QWidget *parent, std::string *p
 
 void refuseLink(QWidget *parent, const QString &member)
 {
-    platform::warningBox(parent, QLatin1Char('"') + member
-                                     + QStringLiteral("\" is a link, and the archive holds nothing to open "
-                                                      "through it."));
+    //: %1 is the member's name
+    platform::warningBox(
+        parent, QCoreApplication::translate("member_commands",
+                                            "\"%1\" is a link, and the archive holds nothing to open through it.")
+                    .arg(member));
 }
 
 // Puts the copy back into the archive in the member's place.
@@ -131,11 +137,14 @@ bool writeBack(ArchiveSession &session, QWidget *parent, const EditedCopy &copy,
     TZipEngine &engine = session.engine;
     const bool encrypted = isEncrypted(engine, copy.storedName);
     if (encrypted && password.empty()
-        && !platform::confirmBox(parent,
-                                 QLatin1Char('"') + copy.memberName
-                                     + QStringLiteral("\" is encrypted in the archive, and its password is not "
-                                                      "known here. Write it back without encryption?"),
-                                 platform::DefaultAnswer::No))
+        && !platform::confirmBox(
+            parent,
+            //: %1 is the member's name
+            QCoreApplication::translate("member_commands",
+                                        "\"%1\" is encrypted in the archive, and its password is not known "
+                                        "here. Write it back without encryption?")
+                .arg(copy.memberName),
+            platform::DefaultAnswer::No))
         return false;
     engine.Verbose = true;
     engine.Trace = false;
@@ -185,16 +194,19 @@ void editMember(ArchiveSession &session, QWidget *parent, TF_Editform &editor)
     if (copy.isLink())
         return refuseLink(parent, member);
     if (!copy.exists())
-        throw std::runtime_error("Cannot open file \"" + member.toStdString() + "\"");
+        throw std::runtime_error(
+            //: %1 is the member's name
+            QCoreApplication::translate("member_commands", "Cannot open file \"%1\"").arg(member).toStdString());
     // Nothing goes back into an archive in a format we only read: the editor
     // shows the member and says why it cannot be changed.
     const bool readOnly = session.engine.ReadOnly();
     editor.setReadOnlyText(readOnly);
     editor.loadFromFile(copy.path());
-    editor.setCaption(readOnly ? editor::fileCaption(member) + QStringLiteral(" (read-only: a ")
-                                     + QString::fromStdString(session.engine.ReadOnlyKind())
-                                     + QStringLiteral(" archive is not written)")
-                               : editor::fileCaption(member));
+    //: The editor's title; %1 is its caption for the member, %2 why the archive is read-only ("split", "tar.gz")
+    editor.setCaption(
+        readOnly ? QCoreApplication::translate("member_commands", "%1 (read-only: a %2 archive is not written)")
+                       .arg(editor::fileCaption(member), session.readOnlyKind())
+                 : editor::fileCaption(member));
     editor.Tag = readOnly ? TF_Editform::TagDiscard : TF_Editform::TagMember;
     // After the load, which counts as a change in the text control.
     editor.TextChanged = false;

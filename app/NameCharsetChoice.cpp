@@ -2,6 +2,8 @@
 
 #include "engine/zipformat/NameCharset.h"
 
+#include <QCoreApplication>
+
 namespace name_charset {
 
 namespace {
@@ -9,20 +11,21 @@ const char *const Key = "namesFromOtherSystems";
 const char *const AutoItem = "Auto";
 
 // A bare number says nothing to most users; what each page was used for does.
+// The words are translated where the menu shows them; the numbers are items.
 const struct {
     const char *page;
     const char *language;
 } Languages[] = {
-    {"437", "US English (DOS)"},
-    {"850", "Western European (DOS)"},
-    {"852", "Central European (DOS)"},
-    {"866", "Cyrillic (DOS)"},
-    {"737", "Greek (DOS)"},
-    {"932", "Japanese (Shift-JIS)"},
-    {"936", "Simplified Chinese (GBK)"},
-    {"949", "Korean (Unified Hangul)"},
-    {"950", "Traditional Chinese (Big5)"},
-    {"1252", "Western European (Windows)"},
+    {"437", QT_TRANSLATE_NOOP("name_charset", "US English (DOS)")},
+    {"850", QT_TRANSLATE_NOOP("name_charset", "Western European (DOS)")},
+    {"852", QT_TRANSLATE_NOOP("name_charset", "Central European (DOS)")},
+    {"866", QT_TRANSLATE_NOOP("name_charset", "Cyrillic (DOS)")},
+    {"737", QT_TRANSLATE_NOOP("name_charset", "Greek (DOS)")},
+    {"932", QT_TRANSLATE_NOOP("name_charset", "Japanese (Shift-JIS)")},
+    {"936", QT_TRANSLATE_NOOP("name_charset", "Simplified Chinese (GBK)")},
+    {"949", QT_TRANSLATE_NOOP("name_charset", "Korean (Unified Hangul)")},
+    {"950", QT_TRANSLATE_NOOP("name_charset", "Traditional Chinese (Big5)")},
+    {"1252", QT_TRANSLATE_NOOP("name_charset", "Western European (Windows)")},
 };
 }  // namespace
 
@@ -38,8 +41,11 @@ QString caption(const QString &item)
 {
     for (const auto &l : Languages)
         if (item == QLatin1String(l.page))
-            return item + QStringLiteral(" — ") + QString::fromUtf8(l.language);
-    return item;
+            //: A menu item: a code page's number (%1), then what it was used for (%2)
+            return QCoreApplication::translate("name_charset", "%1 — %2")
+                .arg(item, QCoreApplication::translate("name_charset", l.language));
+    //: The menu item that reads names in the code page the archive suggests
+    return item == QLatin1String(AutoItem) ? QCoreApplication::translate("name_charset", "Auto") : item;
 }
 
 std::string charsetOfItem(const QString &item)

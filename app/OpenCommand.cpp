@@ -7,6 +7,7 @@
 #include "controls/SortableGrid.h"
 #include "platform/Prompts.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <algorithm>
 #include <optional>
@@ -98,7 +99,10 @@ void openMember(ArchiveSession &session, QWidget *parent)
     // Without an application for the type, the desktop does nothing: say so.
     if (!platform::prompts().openWithDefaultApplication(path)) {
         session.externalEdits().forget(path);
-        return platform::warningBox(parent, QStringLiteral("No application is set up to open ") + path);
+        return platform::warningBox(
+            parent,
+            //: %1 is the path of the member's copy
+            QCoreApplication::translate("open_command", "No application is set up to open %1").arg(path));
     }
 }
 
@@ -115,13 +119,19 @@ void openMemberWith(ArchiveSession &session, QWidget *parent)
         return;
     const QStringList command = platform::commandLine(chosen, copy->path());
     if (command.isEmpty())
-        return platform::warningBox(parent, QStringLiteral("This command cannot be started: ") + chosen);
+        return platform::warningBox(
+            parent,
+            //: %1 is the command line the user chose
+            QCoreApplication::translate("open_command", "This command cannot be started: %1").arg(chosen));
     const QString path = copy->path(), folder = copy->folder();
     watchForChanges(session, parent, std::move(*copy), password.text);
     // It runs in the copy's folder; ours stays where it is.
     if (!platform::prompts().startApplication(command, folder)) {
         session.externalEdits().forget(path);
-        return platform::warningBox(parent, QStringLiteral("This command cannot be started: ") + chosen);
+        return platform::warningBox(
+            parent,
+            //: %1 is the command line the user chose
+            QCoreApplication::translate("open_command", "This command cannot be started: %1").arg(chosen));
     }
 }
 

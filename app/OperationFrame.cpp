@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -57,6 +58,13 @@ QPoint centredPlace(const QSize &size, const QRect &over, const QRect &screenAre
                               std::max(screenArea.top(), screenArea.bottom() - size.height() + 1)));
     }
     return place;
+}
+
+QString countText(const QString &countSuffix, int count)
+{
+    if (countSuffix.contains(QLatin1String("%n")))
+        return QCoreApplication::translate("OperationTexts", countSuffix.toUtf8().constData(), nullptr, count);
+    return QString::number(count) + countSuffix;
 }
 
 OperationFrame::OperationFrame(QWidget *owner, TZipEngine &engine, TMsgform &messageWindow, TF_status &statusWindow,
@@ -130,10 +138,11 @@ void OperationFrame::run(const OperationTexts &texts, const EngineCall &operatio
     statusWindow_.progress().clear();
     // A window being closed goes without the closing boxes.
     if (!closeRequested_) {
-        QString result = resultText ? resultText() : QString::number(engine_.LastResult) + texts.countSuffix;
+        QString result = resultText ? resultText() : countText(texts.countSuffix, engine_.LastResult);
         if (listingOutOfDate)
-            result += QStringLiteral("\nThe listing was not read again and is out of date: open the archive "
-                                     "again to see its members as they are now.");
+            result += QLatin1Char('\n')
+                      + tr("The listing was not read again and is out of date: open the archive again to see its "
+                           "members as they are now.");
         // A count after failures must not look like plain success.
         if (!result.isEmpty() && lastFailed_)
             platform::warningBox(owner_, result);
@@ -166,7 +175,7 @@ void OperationFrame::readListing(const EngineCall &read)
     QTimer showLater;
     showLater.setSingleShot(true);
     QObject::connect(&showLater, &QTimer::timeout, [this] {
-        statusWindow_.setWindowTitle(QStringLiteral("Reading archive"));
+        statusWindow_.setWindowTitle(tr("Reading archive"));
         showPending();
         showCentred(statusWindow_, owner_);
     });
@@ -186,10 +195,10 @@ void OperationFrame::readListing(const EngineCall &read)
 QString OperationFrame::readingText(int64_t members)
 {
     if (members <= 0)
-        return QStringLiteral("Reading members…");
-    if (members == 1)
-        return QStringLiteral("Reading 1 member…");
-    return QStringLiteral("Reading %1 members…").arg(QLocale().toString(qlonglong(members)));
+        return tr("Reading members…");
+    const int count = members > INT_MAX ? INT_MAX : int(members);
+    //: Status window while an archive is read; %Ln is the number of members read so far
+    return members == 1 ? tr("Reading %Ln member…", nullptr, count) : tr("Reading %Ln members…", nullptr, count);
 }
 
 void OperationFrame::readProgress(int64_t members, int64_t done, int64_t total)
@@ -256,7 +265,8 @@ void OperationFrame::message(int errCode, const QString &text)
             showPending();
         return;
     }
-    QString boxText = QStringLiteral("Error message from DLL: ") + text;
+    //: Box over a library's error; %1 is its message, "DLL" the program's old word for its libraries
+    QString boxText = tr("Error message from DLL: %1").arg(text);
     if (const QString plain = plain_words::messageLine(errCode, text); !plain.isEmpty())
         boxText += QLatin1Char('\n') + plain;
     if (!isRunning()) {
@@ -268,9 +278,8 @@ void OperationFrame::message(int errCode, const QString &text)
     if (++errors_ == 1) {
         firstError_ = text;
         showPending();
-        const int answer = platform::showMessage(owner_, QStringLiteral("Warning"), boxText,
-                                                 platform::IconKind::Warning,
-                                                 {QStringLiteral("OK"), QStringLiteral("Cancel the operation")});
+        const int answer = platform::showMessage(owner_, tr("Warning"), boxText, platform::IconKind::Warning,
+                                                 {tr("OK"), tr("Cancel the operation")});
         if (answer == 1)
             engine_.Cancel = true;
         return;
@@ -305,9 +314,8 @@ void OperationFrame::reportLoggedErrors()
         showCentred(messageWindow_, owner_);
     else
         messageWindow_.raise();
-    platform::informationBox(
-        owner_, more == 1 ? QStringLiteral("1 more error was logged in the message window")
-                          : QString::number(more) + QStringLiteral(" more errors were logged in the message window"));
+    platform::informationBox(owner_, more == 1 ? tr("%n more error was logged in the message window", nullptr, more)
+                                               : tr("%n more errors were logged in the message window", nullptr, more));
     // Reported once, also when a command reports after its own frame.
     errors_ = 1;
 }
@@ -322,13 +330,14 @@ void OperationFrame::progress(ProgressType type, const QString &fileName, int32_
     ProgressBarModel &bar = currentDisplay().model();
     switch (type) {
     case FileBegin:
-        pendingFileText_ = QStringLiteral("File: ") + fileName;
+        //: Status window; %1 is the name of the member being worked on
+        pendingFileText_ = tr("File: %1").arg(fileName);
         fileTextChanged_ = true;
         bar.beginFile(fileSize);
         break;
     case FileStep: bar.fileStep(); break;
     case BatchEnd:
-        pendingFileText_ = QStringLiteral("File: ");
+        pendingFileText_ = tr("File: %1").arg(QString());
         fileTextChanged_ = true;
         bar.reset();
         break;

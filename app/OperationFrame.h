@@ -7,6 +7,7 @@
 #include "app/UpdatePacer.h"
 #include "engine/ZipEngine.h"
 
+#include <QCoreApplication>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -26,10 +27,19 @@ struct OperationTexts {
     QString statusCaption;  // "Adding file(s)"
     QString startLine;      // "Beginning Add to archive.zip"
     QString failureText;    // shown when an error escapes the operation
-    QString countSuffix;    // " files were added"
+    // The count box's text: one holding "%n" is the untranslated text,
+    // marked QT_TRANSLATE_N_NOOP("OperationTexts", "%n files were added"), that
+    // countText translates with the count; any other follows the number
+    // (" files were added").
+    QString countSuffix;
 };
 
+// The count box's text of `texts.countSuffix` for `count`, translated.
+QString countText(const QString &countSuffix, int count);
+
 class OperationFrame {
+    Q_DECLARE_TR_FUNCTIONS(OperationFrame)
+
 public:
     OperationFrame(QWidget *owner, TZipEngine &engine, TMsgform &messageWindow, TF_status &statusWindow,
                    std::function<bool()> showMessages);

@@ -11,9 +11,10 @@ PasswordQuestion::PasswordQuestion(TZipEngine &engine, QWidget *parent, std::str
 
 QString PasswordQuestion::promptText(const QString &member, int attempt)
 {
-    QString text = QStringLiteral("Enter the password for ") + member + QLatin1Char(':');
+    //: %1 is the member's name
+    QString text = tr("Enter the password for %1:").arg(member);
     if (attempt >= 2)
-        text += QStringLiteral("\nThe password was wrong.");
+        text += QLatin1Char('\n') + tr("The password was wrong.");
     return text;
 }
 
@@ -23,8 +24,8 @@ orvex::PasswordAnswer PasswordQuestion::password(const std::string &member, int 
     if (declined_)
         return Answer::None;
     QString value;
-    if (!platform::prompts().inputPassword(parent_, QStringLiteral("Password"),
-                                           promptText(QString::fromStdString(member), attempt), value)) {
+    if (!platform::prompts().inputPassword(parent_, tr("Password"), promptText(QString::fromStdString(member), attempt),
+                                           value)) {
         // As the status window's Cancel: the rest of the operation stops too.
         engine_.Cancel = true;
         return Answer::Cancel;

@@ -6,6 +6,7 @@
 
 #include "engine/ZipEngine.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <string>
@@ -13,6 +14,8 @@
 class QWidget;
 
 class PasswordQuestion : public orvex::ForwardingEvents {
+    Q_DECLARE_TR_FUNCTIONS(PasswordQuestion)
+
 public:
     // The boxes go over `parent`. Each password given is also put in
     // `given` when set, so that what is written back can be encrypted with

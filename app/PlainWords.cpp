@@ -2,6 +2,7 @@
 
 #include "engine/common/MessageCode.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -10,30 +11,34 @@ namespace plain_words {
 namespace {
 
 // The extraction library's reasons, by what they say, in the user's words.
+// Only the words are translated: what the library says is matched as it is.
 const struct {
     const char *says;
     const char *means;
 } Reasons[] = {
-    {"wrong password", "the password given does not open it"},
-    {"no password given", "it is encrypted, and no password was given"},
-    {"authentication failed", "its encrypted data was changed after it was written"},
-    {"unsupported compression method", "it is compressed with a method this program cannot read"},
-    {"strong encryption", "it is encrypted in a way this program cannot read"},
+    {"wrong password", QT_TRANSLATE_NOOP("plain_words", "the password given does not open it")},
+    {"no password given", QT_TRANSLATE_NOOP("plain_words", "it is encrypted, and no password was given")},
+    {"authentication failed", QT_TRANSLATE_NOOP("plain_words", "its encrypted data was changed after it was written")},
+    {"unsupported compression method",
+     QT_TRANSLATE_NOOP("plain_words", "it is compressed with a method this program cannot read")},
+    {"strong encryption", QT_TRANSLATE_NOOP("plain_words", "it is encrypted in a way this program cannot read")},
     // libarchive's word for 7z and RAR encryption it cannot decrypt.
-    {"encrypted: ", "it is encrypted in a way this program cannot read"},
-    {"bad crc", "its data is damaged (it does not match its check sum)"},
-    {"invalid ", "its data is damaged"},
-    {"cannot be decoded", "its data is damaged"},
-    {"ends too early", "the archive ends before its data does"},
-    {"was extracted to the same file", "a member of the same name was extracted to that file first; "
-                                       "extract with folder names to keep both"},
-    {"outside the target directory", "its name would put it outside the chosen folder"},
-    {"no space left", "the disk is full"},
-    {"not enough free space", "the disk is full"},
-    {"permission denied", "the chosen folder cannot be written to"},
-    {"read-only file system", "the chosen folder cannot be written to"},
-    {"memory", "there is not enough memory to extract it"},
-    {"in the way", "a folder of that name is in the way"},
+    {"encrypted: ", QT_TRANSLATE_NOOP("plain_words", "it is encrypted in a way this program cannot read")},
+    {"bad crc", QT_TRANSLATE_NOOP("plain_words", "its data is damaged (it does not match its check sum)")},
+    {"invalid ", QT_TRANSLATE_NOOP("plain_words", "its data is damaged")},
+    {"cannot be decoded", QT_TRANSLATE_NOOP("plain_words", "its data is damaged")},
+    {"ends too early", QT_TRANSLATE_NOOP("plain_words", "the archive ends before its data does")},
+    {"was extracted to the same file", QT_TRANSLATE_NOOP("plain_words", "a member of the same name was extracted to "
+                                                                        "that file first; extract with folder names "
+                                                                        "to keep both")},
+    {"outside the target directory",
+     QT_TRANSLATE_NOOP("plain_words", "its name would put it outside the chosen folder")},
+    {"no space left", QT_TRANSLATE_NOOP("plain_words", "the disk is full")},
+    {"not enough free space", QT_TRANSLATE_NOOP("plain_words", "the disk is full")},
+    {"permission denied", QT_TRANSLATE_NOOP("plain_words", "the chosen folder cannot be written to")},
+    {"read-only file system", QT_TRANSLATE_NOOP("plain_words", "the chosen folder cannot be written to")},
+    {"memory", QT_TRANSLATE_NOOP("plain_words", "there is not enough memory to extract it")},
+    {"in the way", QT_TRANSLATE_NOOP("plain_words", "a folder of that name is in the way")},
 };
 
 }  // namespace
@@ -47,16 +52,22 @@ QString readErrorLine(const QString &error, const QString &archivePath, int memb
     if (!match.hasMatch())
         return {};
     if (match.captured(1) == QLatin1String("1"))
-        return QFileInfo(archivePath).fileName() + QStringLiteral(" is not a ZIP archive.");
+        //: %1 is the archive's file name
+        return QCoreApplication::translate("plain_words", "%1 is not a ZIP archive.")
+            .arg(QFileInfo(archivePath).fileName());
     // The walk of the members' own headers met the directory at the end
     // without the record that says where it starts.
     if (match.captured(2) == QLatin1String("6"))
-        return membersListed > 0 ? QStringLiteral("The archive's table of contents is damaged; the members listed "
-                                                  "were found without it and can be tested and extracted.")
-                                 : QStringLiteral("The archive's table of contents is damaged, and no member "
-                                                  "could be found without it.");
-    return membersListed > 0 ? QStringLiteral("The archive is damaged; the members listed could be read.")
-                             : QStringLiteral("The archive is damaged; none of its members could be read.");
+        return membersListed > 0
+                   ? QCoreApplication::translate("plain_words",
+                                                 "The archive's table of contents is damaged; the members listed "
+                                                 "were found without it and can be tested and extracted.")
+                   : QCoreApplication::translate("plain_words", "The archive's table of contents is damaged, and no "
+                                                                "member could be found without it.");
+    return membersListed > 0
+               ? QCoreApplication::translate("plain_words", "The archive is damaged; the members listed could be read.")
+               : QCoreApplication::translate("plain_words",
+                                             "The archive is damaged; none of its members could be read.");
 }
 
 QString memberMessageLine(int errorCode, const QString &message)
@@ -77,8 +88,10 @@ QString memberMessageLine(int errorCode, const QString &message)
     const QString reason = text.mid(colon + 2);
     for (const auto &r : Reasons)
         if (reason.contains(QLatin1String(r.says), Qt::CaseInsensitive))
-            return member + QStringLiteral(": ") + QLatin1String(r.means) + QLatin1Char('.');
-    return member + QStringLiteral(": ") + reason + QLatin1Char('.');
+            //: A member's name and why it was not extracted (a reason in words, else the library's own message)
+            return QCoreApplication::translate("plain_words", "%1: %2.")
+                .arg(member, QCoreApplication::translate("plain_words", r.means));
+    return QCoreApplication::translate("plain_words", "%1: %2.").arg(member, reason);
 }
 
 QString addMessageLine(const QString &message)
@@ -88,8 +101,10 @@ QString addMessageLine(const QString &message)
     const QRegularExpressionMatch match = skipped.match(message);
     if (!match.hasMatch())
         return {};
-    return QStringLiteral("The folder %1 was not added: with \"Recurse Dirs\" off a folder adds nothing. Check "
-                          "\"Recurse Dirs\" to add it with everything in it.")
+    //: "Recurse Dirs" is the name of a check box of the Add dialog
+    return QCoreApplication::translate("plain_words",
+                                       "The folder %1 was not added: with \"Recurse Dirs\" off a folder adds nothing. "
+                                       "Check \"Recurse Dirs\" to add it with everything in it.")
         .arg(match.captured(1));
 }
 

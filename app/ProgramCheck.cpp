@@ -1,5 +1,6 @@
 #include "app/ProgramCheck.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
@@ -83,12 +84,25 @@ ProgramKind programKind(const QString &path)
 
 QString refusalText(const QString &name, ProgramKind kind)
 {
-    const char *what = kind == ProgramKind::Launcher     ? "a desktop launcher"
-                       : kind == ProgramKind::Executable ? "a program"
-                                                         : "a script";
-    return QLatin1Char('"') + name + QStringLiteral("\" is ") + QString::fromLatin1(what)
-           + QStringLiteral(", which the desktop could run instead of showing it, so it is not opened. "
-                            "Execute file runs a member on purpose.");
+    // Whole sentences, so that a language can make the kind agree with the rest.
+    //: %1 is the member's name; "Execute file" is a command of the File menu
+    if (kind == ProgramKind::Launcher)
+        return QCoreApplication::translate("program_check",
+                                           "\"%1\" is a desktop launcher, which the desktop could run instead of "
+                                           "showing it, so it is not opened. Execute file runs a "
+                                           "member on purpose.")
+            .arg(name);
+    //: %1 is the member's name; "Execute file" is a command of the File menu
+    if (kind == ProgramKind::Executable)
+        return QCoreApplication::translate("program_check",
+                                           "\"%1\" is a program, which the desktop could run instead of showing it, "
+                                           "so it is not opened. Execute file runs a member on purpose.")
+            .arg(name);
+    //: %1 is the member's name; "Execute file" is a command of the File menu
+    return QCoreApplication::translate("program_check",
+                                       "\"%1\" is a script, which the desktop could run instead of showing it, so it "
+                                       "is not opened. Execute file runs a member on purpose.")
+        .arg(name);
 }
 
 }  // namespace program_check

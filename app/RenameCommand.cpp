@@ -5,6 +5,7 @@
 #include "engine/zipformat/RenamePlan.h"
 #include "platform/Prompts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <string>
 #include <vector>
@@ -22,11 +23,13 @@ void runRenameCommand(ArchiveSession &session, QWidget *parent)
     // in the current directory is not the archive.
     const QString archive = session.archivePath();
     if (archive.isEmpty() || !QFileInfo(archive).isFile()) {
-        platform::warningBox(parent, QStringLiteral("Zipfile not found: ") + session.archiveCaption());
+        platform::warningBox(
+            parent,
+            QCoreApplication::translate("RenameCommand", "Zipfile not found: %1").arg(session.archiveCaption()));
         return;
     }
     if (session.listingRowCount() < 2) {
-        platform::warningBox(parent, QStringLiteral("Error :No file(s) to rename"));
+        platform::warningBox(parent, QCoreApplication::translate("RenameCommand", "Error :No file(s) to rename"));
         return;
     }
     const QString shown = session.topSelectedText();
@@ -34,13 +37,15 @@ void runRenameCommand(ArchiveSession &session, QWidget *parent)
     // name from another system's code page.
     const std::string from = session.topSelectedStoredName();
     if (shown.isEmpty() || from.empty()) {
-        platform::warningBox(parent, QStringLiteral("Error :No file selected"));
+        platform::warningBox(parent, QCoreApplication::translate("RenameCommand", "Error :No file selected"));
         return;
     }
 
     QString typed = shown;
-    if (!platform::prompts().inputText(parent, QStringLiteral("Rename"),
-                                       QStringLiteral("New name for ") + shown + QStringLiteral(":"), typed))
+    if (!platform::prompts().inputText(parent, QCoreApplication::translate("RenameCommand", "Rename"),
+                                       //: %1 is the member's name
+                                       QCoreApplication::translate("RenameCommand", "New name for %1:").arg(shown),
+                                       typed))
         return;
     // Left as shown: nothing to write, also for a name decoded from a code
     // page, whose stored bytes differ from what the box was preset with.
@@ -60,8 +65,11 @@ void runRenameCommand(ArchiveSession &session, QWidget *parent)
     if (plan.renamed.empty())
         return;  // the name as it was: nothing to write
 
-    const OperationTexts texts{QStringLiteral("Renaming file(s)"), QStringLiteral("Beginning rename in ") + archive,
-                               QStringLiteral("Fatal error trying to rename"), QStringLiteral(" file(s) were renamed")};
+    const OperationTexts texts{QCoreApplication::translate("RenameCommand", "Renaming file(s)"),
+                               //: The message window's first line; %1 is the archive's path
+                               QCoreApplication::translate("RenameCommand", "Beginning rename in %1").arg(archive),
+                               QCoreApplication::translate("RenameCommand", "Fatal error trying to rename"),
+                               QStringLiteral(QT_TRANSLATE_N_NOOP("OperationTexts", "%n file(s) were renamed"))};
     session.operationFrame().run(texts, [&](orvex::ComponentEvents &events) {
         engine.Rename(orvex::RenameRequest{.from = from, .to = to}, events);
     });

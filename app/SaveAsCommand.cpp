@@ -14,35 +14,47 @@
 #include "engine/otherformats/WriteFormat.h"
 #include "platform/Prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <climits>
 
 namespace save_as {
 
 namespace {
 
-// Every format written; the one the typed name ends in is made.
-const char *const ArchiveFilesFilter =
-    "ZIP Files (*.zip);;tar.gz (*.tar.gz *.tgz);;tar.xz (*.tar.xz *.txz);;tar.zst (*.tar.zst *.tzst);;"
-    "tar.bz2 (*.tar.bz2 *.tbz2);;tar (*.tar);;7z (*.7z);;All files (*)";
+// Every format written; the one the typed name ends in is made. Only the
+// words are translated: the patterns are what the dialog filters by.
+QString archiveFilesFilter()
+{
+    return QCoreApplication::translate("save_as", "ZIP Files")
+           + QStringLiteral(" (*.zip);;tar.gz (*.tar.gz *.tgz);;tar.xz (*.tar.xz *.txz);;"
+                            "tar.zst (*.tar.zst *.tzst);;tar.bz2 (*.tar.bz2 *.tbz2);;"
+                            "tar (*.tar);;7z (*.7z);;")
+           + QCoreApplication::translate("save_as", "All files") + QStringLiteral(" (*)");
+}
 
 // The password for the new archive, typed twice; false when the user gave up.
 bool askNewPassword(QWidget *parent, std::string &password)
 {
-    const QString caption = QStringLiteral("Save as");
+    const QString caption = QCoreApplication::translate("save_as", "Save as");
     QString first, second;
-    if (!platform::prompts().inputPassword(parent, caption, QStringLiteral("Password for the new archive:"), first))
+    if (!platform::prompts().inputPassword(
+            parent, caption, QCoreApplication::translate("save_as", "Password for the new archive:"), first))
         return false;
     if (first.isEmpty()) {
-        platform::warningBox(parent, QStringLiteral("An empty password encrypts nothing; nothing was saved."));
+        platform::warningBox(
+            parent, QCoreApplication::translate("save_as", "An empty password encrypts nothing; nothing was saved."));
         return false;
     }
-    if (!platform::prompts().inputPassword(parent, caption, QStringLiteral("Type the password again:"), second))
+    if (!platform::prompts().inputPassword(parent, caption,
+                                           QCoreApplication::translate("save_as", "Type the password again:"), second))
         return false;
     if (first != second) {
-        platform::warningBox(parent, QStringLiteral("The two passwords differ; nothing was saved."));
+        platform::warningBox(parent,
+                             QCoreApplication::translate("save_as", "The two passwords differ; nothing was saved."));
         return false;
     }
     password = first.toStdString();
@@ -76,14 +88,15 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
     TZipEngine &engine = session.engine;
     const QString source = session.archivePath();
     if (!session.hasArchive() || !QFileInfo(source).isFile()) {
-        platform::warningBox(parent, QStringLiteral("You must create a new zipfile or open a zipfile first!"));
+        platform::warningBox(
+            parent, QCoreApplication::translate("save_as", "You must create a new zipfile or open a zipfile first!"));
         return;
     }
     platform::FileDialogOptions options;
-    options.title = QStringLiteral("Save as");
+    options.title = QCoreApplication::translate("save_as", "Save as");
     options.fileName = suggestedName(source);
     options.directory = QFileInfo(source).absolutePath();
-    options.filter = QString::fromLatin1(ArchiveFilesFilter);
+    options.filter = archiveFilesFilter();
     options.mustExist = false;
     QString target = platform::prompts().saveFileName(parent, options);
     if (target.isEmpty())
@@ -99,16 +112,22 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
                                       : QStringLiteral("ZIP");
     target = QFileInfo(target).absoluteFilePath();
     if (sameFile(source, target)) {
-        platform::warningBox(parent, target + QStringLiteral(" is the open archive; Save as writes another file."));
+        //: %1 is the chosen file's path; "Save as" is the command
+        platform::warningBox(
+            parent,
+            QCoreApplication::translate("save_as", "%1 is the open archive; Save as writes another file.").arg(target));
         return;
     }
     const bool replacing = QFileInfo(target).exists() || QFileInfo(target).isSymLink();
     if (replacing && !QFileInfo(target).isFile()) {
-        platform::warningBox(parent, target + QStringLiteral(" is not a file; nothing was saved."));
+        //: %1 is the chosen path
+        platform::warningBox(
+            parent, QCoreApplication::translate("save_as", "%1 is not a file; nothing was saved.").arg(target));
         return;
     }
     if (replacing && !replaceAsked
-        && !platform::confirmBox(parent, target + QStringLiteral(" exists. Replace it?"), platform::DefaultAnswer::No))
+        && !platform::confirmBox(parent, QCoreApplication::translate("save_as", "%1 exists. Replace it?").arg(target),
+                                 platform::DefaultAnswer::No))
         return;
     std::string password;
     // Wiped however the command ends; the conversion wipes what it was given.
@@ -118,13 +137,15 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
     } wipe{password};
     // Only ZIP is written encrypted here: libarchive 3.6.2 writes no encrypted 7z.
     if (!format
-        && platform::confirmBox(parent, QStringLiteral("Encrypt the new archive's members with a password?"),
-                                platform::DefaultAnswer::No)
+        && platform::confirmBox(
+            parent, QCoreApplication::translate("save_as", "Encrypt the new archive's members with a password?"),
+            platform::DefaultAnswer::No)
         && !askNewPassword(parent, password))
         return;
 
     OperationFrame &frame = session.operationFrame();
-    const QString caption = QStringLiteral("Saving as ") + formatName;
+    //: The status window's title; %1 is a format's name ("ZIP", "tar.gz")
+    const QString caption = QCoreApplication::translate("save_as", "Saving as %1").arg(formatName);
     auto noBox = [] { return QString(); };
     orvex::ConversionRequest request;
     request.target = QFile::encodeName(target).toStdString();
@@ -142,8 +163,10 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
         };
         frame.run(
             {caption,
-             QStringLiteral("Beginning Save as ") + formatName + QStringLiteral(" of ") + source,
-             QStringLiteral("Error in Save as; Fatal DLL Exception"),
+             //: The message window's first line; %1 is a format's name, %2 the open archive's path
+             QCoreApplication::translate("save_as", "Beginning Save as %1 of %2").arg(formatName, source),
+             //: "DLL" is the program's old word for its libraries
+             QCoreApplication::translate("save_as", "Error in Save as; Fatal DLL Exception"),
              {}},
             [&](orvex::ComponentEvents &events) {
                 result = conversion->write(reader, events);
@@ -162,13 +185,18 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
         // A failure of the writer was said in the operation's error box; the
         // open archive is shown again below.
         if (!result.writeFailed && result.written == 0) {
-            platform::warningBox(parent, QStringLiteral("Nothing in ") + source
-                                             + QStringLiteral(" could be read; nothing was saved."));
+            //: %1 is the open archive's path
+            platform::warningBox(
+                parent,
+                QCoreApplication::translate("save_as", "Nothing in %1 could be read; nothing was saved.").arg(source));
             return;
         }
         if (!result.writeFailed && !written && result.failed > 0) {
             if (!platform::confirmBox(
-                    parent, QStringLiteral("Some members could not be read. Save the others as %1?").arg(formatName),
+                    parent,
+                    //: %1 is a format's name ("ZIP", "tar.gz")
+                    QCoreApplication::translate("save_as", "Some members could not be read. Save the others as %1?")
+                        .arg(formatName),
                     platform::DefaultAnswer::No))
                 return;
             const OperationFrame::Running running(frame);
@@ -177,9 +205,12 @@ void run(ArchiveSession &session, QWidget *parent, int level, const std::functio
         }
     }
     open(written ? target : source);
-    if (written)
-        platform::informationBox(
-            parent, QStringLiteral("%1 files were saved in %2").arg(qulonglong(result.written)).arg(target));
+    if (!written)
+        return;
+    const int saved = result.written > uint64_t(INT_MAX) ? INT_MAX : int(result.written);
+    //: %1 is the new archive's path
+    platform::informationBox(
+        parent, QCoreApplication::translate("save_as", "%n files were saved in %1", nullptr, saved).arg(target));
 }
 
 }  // namespace save_as

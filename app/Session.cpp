@@ -50,24 +50,34 @@ QString ArchiveSession::archiveCaption() const
 {
     if (hasArchive())
         return archivePath();
-    return archiveDeleted_ ? QStringLiteral("<none>") : QStringLiteral("None");
+    //: The status bar's archive when the open one was deleted (<none>) or none was opened (None)
+    return archiveDeleted_ ? tr("<none>") : tr("None");
+}
+
+QString ArchiveSession::readOnlyKind() const
+{
+    const std::string kind = engine.ReadOnlyKind();
+    //: Said of an archive split over several files, as in "a split archive"
+    return kind == "split" ? tr("split") : QString::fromStdString(kind);
 }
 
 ArchiveState ArchiveSession::archiveState() const
 {
     if (listingOutOfDate && hasArchive())
-        return {QStringLiteral("Listing out of date"),
-                QStringLiteral("The archive was changed and its members were not read again. File > Open archive "
-                               "reads them.")};
+        //: The status bar's state of the archive, then its tooltip; "File > Open archive" is the menu item
+        return {tr("Listing out of date"),
+                tr("The archive was changed and its members were not read again. File > Open archive reads them.")};
     if (engine.SplitParts() > 1)
-        return {QStringLiteral("Read-only: split over %1 files").arg(engine.SplitParts()),
-                QStringLiteral("A split archive is not changed: members cannot be added, deleted, renamed or written "
-                               "back. File > Save as… makes a single copy that can.")};
+        //: The status bar's state of the archive; %n is the number of files it is split over
+        return {tr("Read-only: split over %n files", nullptr, int(engine.SplitParts())),
+                tr("A split archive is not changed: members cannot be added, deleted, renamed or written back. "
+                   "File > Save as… makes a single copy that can.")};
     // tar and 7z are written like ZIP: only the formats read alone say so.
     if (engine.ReadOnly())
-        return {QStringLiteral("Read-only: ") + QString::fromStdString(engine.ReadOnlyKind()),
-                QStringLiteral("Members cannot be added, deleted or written back. File > Save as… makes a copy "
-                               "that can, in ZIP, tar or 7z.")};
+        //: The status bar's state of the archive; %1 says why it is read-only ("tar.gz", "rar")
+        return {tr("Read-only: %1").arg(readOnlyKind()),
+                tr("Members cannot be added, deleted or written back. File > Save as… makes a copy that can, in ZIP, "
+                   "tar or 7z.")};
     const QString path = archivePath();
     if (path.isEmpty() || QFileInfo(path).exists() || QFileInfo(path).isSymLink())
         return {};
@@ -75,20 +85,23 @@ ArchiveState ArchiveSession::archiveState() const
     const std::optional<otherformats::WriteFormat> written = otherformats::writeFormatForName(name);
     const QString extension = QString::fromStdString(otherformats::formatExtension(name));
     if (!written && !extension.isEmpty())
-        return {QStringLiteral("Not found"),
-                QStringLiteral("%1 does not exist, and it cannot be made: its name says %2, a format that is only "
-                               "read. File > New archive makes one.")
+        return {tr("Not found"),
+                //: %1 is the archive's path, %2 the format its name ends in ("rar")
+                tr("%1 does not exist, and it cannot be made: its name says %2, a format that is only read. "
+                   "File > New archive makes one.")
                     .arg(path, extension)};
     const QString format = written ? QString::fromStdString(otherformats::formatLabel(*written))
                                    : QStringLiteral("ZIP");
-    return {QStringLiteral("New: the first add makes it"),
-            QStringLiteral("%1 does not exist yet; the first add makes it as a %2 archive.").arg(path, format)};
+    return {tr("New: the first add makes it"),
+            //: %1 is the archive's path, %2 a format's name ("ZIP", "tar.gz")
+            tr("%1 does not exist yet; the first add makes it as a %2 archive.").arg(path, format)};
 }
 
 QString ArchiveSession::windowTitle() const
 {
     const QString product = QStringLiteral("Orvex 97");
-    return hasArchive() ? QFileInfo(archivePath()).fileName() + QStringLiteral(" - ") + product : product;
+    //: The window's title: the archive's file name, then the program's name
+    return hasArchive() ? tr("%1 - %2").arg(QFileInfo(archivePath()).fileName(), product) : product;
 }
 
 void ArchiveSession::openArchive(const QString &path)

@@ -6,6 +6,7 @@
 
 #include "engine/ZipEngine.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -51,6 +52,8 @@ struct ArchiveState {
 };
 
 class ArchiveSession {
+    Q_DECLARE_TR_FUNCTIONS(ArchiveSession)
+
 public:
     // `libraries`: stand-ins for the engine's in tests.
     explicit ArchiveSession(EngineLibraries libraries = EngineLibraries::linked());
@@ -67,6 +70,10 @@ public:
     // What the status bar shows: the path, "None" before any archive and
     // "<none>" once the current one was deleted.
     QString archiveCaption() const;
+    // Why the archive is only read, for a sentence: "split" in the user's
+    // language, else the name of a format that is only read ("rar");
+    // empty for an archive that is written.
+    QString readOnlyKind() const;
     // Whether the listing is out of date, the current archive read-only, or
     // not made yet.
     ArchiveState archiveState() const;

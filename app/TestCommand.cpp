@@ -5,6 +5,7 @@
 #include "app/Session.h"
 #include "platform/Prompts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 QString testResultText(const TZipEngine &engine)
@@ -12,8 +13,10 @@ QString testResultText(const TZipEngine &engine)
     if (engine.LastCancelled)
         return {};
     const int failed = engine.LastTestFailures;
-    return QString::number(engine.LastResult + failed) + QStringLiteral(" file(s) tested, ") + QString::number(failed)
-           + QStringLiteral(" with errors");
+    //: The box after a test: the files tested, then %1, how many of them had errors
+    return QCoreApplication::translate("TestCommand", "%n file(s) tested, %1 with errors", nullptr,
+                                       engine.LastResult + failed)
+        .arg(failed);
 }
 
 void runTestCommand(ArchiveSession &session, QWidget *parent, TestScope scope)
@@ -22,11 +25,14 @@ void runTestCommand(ArchiveSession &session, QWidget *parent, TestScope scope)
     // in the current directory is not the archive.
     const QString archive = session.archivePath();
     if (archive.isEmpty() || !QFileInfo(archive).isFile()) {
-        platform::warningBox(parent, QStringLiteral("Error :File not found ") + session.archiveCaption());
+        //: The program's old text, its odd spacing included; %1 is the archive's path or "None"
+        platform::warningBox(
+            parent,
+            QCoreApplication::translate("TestCommand", "Error :File not found %1").arg(session.archiveCaption()));
         return;
     }
     if (session.listingRowCount() < 2) {
-        platform::warningBox(parent, QStringLiteral("Error :No file(s) to test"));
+        platform::warningBox(parent, QCoreApplication::translate("TestCommand", "Error :No file(s) to test"));
         return;
     }
     TZipEngine &engine = session.engine;
@@ -38,8 +44,12 @@ void runTestCommand(ArchiveSession &session, QWidget *parent, TestScope scope)
     if (scope == TestScope::Selection || session.selectedRowCount() > 1)
         request.specs = session.selectedNames();
 
-    const OperationTexts texts{QStringLiteral("Testing file(s)"), QStringLiteral("Beginning Test of ") + archive,
-                               QStringLiteral("Error in Test; Fatal DLL Exception"), QString()};
+    const OperationTexts texts{QCoreApplication::translate("TestCommand", "Testing file(s)"),
+                               //: The message window's first line; %1 is the archive's path
+                               QCoreApplication::translate("TestCommand", "Beginning Test of %1").arg(archive),
+                               //: "DLL" is the program's old word for its libraries
+                               QCoreApplication::translate("TestCommand", "Error in Test; Fatal DLL Exception"),
+                               QString()};
     PasswordQuestion passwords(engine, parent);
     session.operationFrame().run(
         texts, [&](orvex::ComponentEvents &events) { engine.Extract(std::move(request), events); },
