@@ -10,6 +10,7 @@
 #include "platform/Locale.h"
 #include "platform/Palette.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QScrollBar>
 #include <QSettings>
@@ -102,8 +103,9 @@ void TMainform::setUpColumns()
     const int before = listingGrid->ColCount();
     listingGrid->setColCount(ratioColumnShown_ ? ColumnCount + 1 : ColumnCount);
     const QStringList titles = listingTitles();
+    // English in orvexzip's listing, which scripts read; the window's own.
     for (int c = 0; c < ColumnCount; ++c)
-        listingGrid->setCells(c, 0, titles[c]);
+        listingGrid->setCells(c, 0, QCoreApplication::translate("listing_text", titles[c].toUtf8().constData()));
     if (ratioColumnShown_) {
         //: The listing's column title: each member's packed size as a percentage of its size.
         listingGrid->setCells(RatioColumn, 0, tr("Ratio %"));

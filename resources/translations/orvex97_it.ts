@@ -2,6 +2,168 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>AddCommand</name>
+    <message>
+        <source>Adding file(s)</source>
+        <extracomment>The status window&apos;s title while files are added</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beginning Add to %1</source>
+        <extracomment>The message window&apos;s first line; %1 is the archive&apos;s path</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error in Extract; Fatal DLL Exception</source>
+        <extracomment>The program&apos;s old text, &quot;Extract&quot; included, for an add that failed; &quot;DLL&quot; is its word for its libraries</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must create a new zipfile or open a zipfile first!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No files selected!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveSession</name>
+    <message>
+        <source>&lt;none&gt;</source>
+        <extracomment>The status bar&apos;s archive when the open one was deleted (&lt;none&gt;) or none was opened (None)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>split</source>
+        <extracomment>Said of an archive split over several files, as in &quot;a split archive&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listing out of date</source>
+        <extracomment>The status bar&apos;s state of the archive, then its tooltip; &quot;File &gt; Open archive&quot; is the menu item</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive was changed and its members were not read again. File &gt; Open archive reads them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Read-only: split over %n files</source>
+        <extracomment>The status bar&apos;s state of the archive; %n is the number of files it is split over</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A split archive is not changed: members cannot be added, deleted, renamed or written back. File &gt; Save as… makes a single copy that can.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read-only: %1</source>
+        <extracomment>The status bar&apos;s state of the archive; %1 says why it is read-only (&quot;tar.gz&quot;, &quot;rar&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Members cannot be added, deleted or written back. File &gt; Save as… makes a copy that can, in ZIP, tar or 7z.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not exist, and it cannot be made: its name says %2, a format that is only read. File &gt; New archive makes one.</source>
+        <extracomment>%1 is the archive&apos;s path, %2 the format its name ends in (&quot;rar&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New: the first add makes it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not exist yet; the first add makes it as a %2 archive.</source>
+        <extracomment>%1 is the archive&apos;s path, %2 a format&apos;s name (&quot;ZIP&quot;, &quot;tar.gz&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <extracomment>The window&apos;s title: the archive&apos;s file name, then the program&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BatchRun</name>
+    <message>
+        <source>No such archive: %1</source>
+        <extracomment>%1 is a path; said in a box and on the terminal</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <extracomment>%1 is the archive&apos;s path, %2 why it cannot be read</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not everything could be done</source>
+        <extracomment>%1 is the archive&apos;s path</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: nothing was extracted</source>
+        <extracomment>%1 is the archive&apos;s path</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error :No directory selected</source>
+        <extracomment>The program&apos;s old text, its odd spacing included</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is the archive&apos;s path, %2 what its extraction did</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a %2 archive, which is only read here</source>
+        <extracomment>%1 is the archive&apos;s path, %2 why it is read-only (&quot;split&quot;, &quot;rar&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: a name ending in .zip, .tar.gz, .tar.xz, .tar.zst, .tar.bz2, .tar or .7z says which archive to make</source>
+        <extracomment>%1 is the archive&apos;s path; the endings are typed as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overwrite Existing File: %1?</source>
+        <extracomment>%1 is the archive&apos;s path</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot make %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot put %1 in place: %2</source>
+        <extracomment>%1 is the archive&apos;s path, %2 the system&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No such file: %1</source>
+        <extracomment>%1 is a path from the command line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommentForm</name>
     <message>
         <source>Archive comment - %1</source>
@@ -82,9 +244,124 @@
     </message>
 </context>
 <context>
+    <name>ExternalEditWatch</name>
+    <message>
+        <source>%1 was changed in another program. Update it in the archive?</source>
+        <extracomment>%1 is the member&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your changes to &quot;%1&quot; were not written into %2. They are kept in %3.</source>
+        <extracomment>%1 is the member&apos;s name, %2 the archive&apos;s path, %3 the path of the edited copy</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExtractCommand</name>
+    <message>
+        <source>Error :File not found %1</source>
+        <extracomment>The program&apos;s old text, its odd spacing included; %1 is the archive&apos;s path or &quot;None&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error :No directory selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error :Directory not found %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error :No file(s) to extract</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error :No file(s) selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error :Cannot make the folder %1: %2</source>
+        <extracomment>%1 is a folder&apos;s path, %2 why it could not be made</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extracting file(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beginning Extract from %1 to %2</source>
+        <extracomment>The message window&apos;s first line; %1 is the archive&apos;s path, %2 the folder extracted into</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error in Extract; Fatal DLL Exception</source>
+        <extracomment>&quot;DLL&quot; is the program&apos;s old word for its libraries</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n existing file was kept; choose OverWrite Existing: Yes to replace it.</source>
+        <extracomment>&quot;OverWrite Existing&quot; and &quot;Yes&quot; are a choice of the Extract dialog, spelt as it shows them</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n existing files were kept; choose OverWrite Existing: Yes to replace them.</source>
+        <extracomment>&quot;OverWrite Existing&quot; and &quot;Yes&quot; are a choice of the Extract dialog, spelt as it shows them</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>Orvex 97 Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListingSummary</name>
+    <message numerus="yes">
+        <source>%1 member</source>
+        <extracomment>Status bar; %1 is a number in the user&apos;s digits</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 members</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 folder</source>
+        <extracomment>Status bar; %1 is a number in the user&apos;s digits</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 folders</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>Status bar: members, folders, total size (&quot;12 members, 3 folders, 4.5 MB&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 packed)</source>
+        <extracomment>Status bar: the summary, then the packed size (&quot;12 members, 3 folders, 4.5 MB (1.2 MB packed)&quot;)</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -110,6 +387,112 @@
     </message>
 </context>
 <context>
+    <name>OperationFrame</name>
+    <message>
+        <source>The listing was not read again and is out of date: open the archive again to see its members as they are now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading members…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading %Ln member…</source>
+        <extracomment>Status window while an archive is read; %Ln is the number of members read so far</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading %Ln members…</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error message from DLL: %1</source>
+        <extracomment>Box over a library&apos;s error; %1 is its message, &quot;DLL&quot; the program&apos;s old word for its libraries</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel the operation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more error was logged in the message window</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more errors were logged in the message window</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <extracomment>Status window; %1 is the name of the member being worked on</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OperationTexts</name>
+    <message numerus="yes">
+        <source>%n files were added</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) were extracted</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) were renamed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PasswordQuestion</name>
+    <message>
+        <source>Enter the password for %1:</source>
+        <extracomment>%1 is the member&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password was wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PropertiesForm</name>
     <message>
         <source>Properties</source>
@@ -118,6 +501,43 @@
     <message>
         <source>%1:</source>
         <extracomment>A property&apos;s name before its value; %1 is the name, e.g. &quot;Path&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RenameCommand</name>
+    <message>
+        <source>Zipfile not found: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error :No file(s) to rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error :No file selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name for %1:</source>
+        <extracomment>%1 is the member&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Renaming file(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beginning rename in %1</source>
+        <extracomment>The message window&apos;s first line; %1 is the archive&apos;s path</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fatal error trying to rename</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1113,6 +1533,40 @@
     </message>
 </context>
 <context>
+    <name>TestCommand</name>
+    <message numerus="yes">
+        <source>%n file(s) tested, %1 with errors</source>
+        <extracomment>The box after a test: the files tested, then %1, how many of them had errors</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error :File not found %1</source>
+        <extracomment>The program&apos;s old text, its odd spacing included; %1 is the archive&apos;s path or &quot;None&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error :No file(s) to test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Testing file(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beginning Test of %1</source>
+        <extracomment>The message window&apos;s first line; %1 is the archive&apos;s path</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error in Test; Fatal DLL Exception</source>
+        <extracomment>&quot;DLL&quot; is the program&apos;s old word for its libraries</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TextFileForm</name>
     <message>
         <source>Cannot open file &quot;%1&quot;. %2</source>
@@ -1144,6 +1598,141 @@
     <message>
         <source>Cannot start printing on %1</source>
         <extracomment>%1 is the printer&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>archive_properties</name>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 byte</source>
+        <extracomment>A size in bytes; %1 is the number in the user&apos;s digits</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 bytes</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A size in units (&quot;4.5 MB&quot;), then in bytes
+----------
+The number of split parts, then their file names</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>No split parts, no comment</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compression</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>as the format says</source>
+        <extracomment>The compression of a format whose name says it (&quot;tar.gz&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size on disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Packed size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unpacked size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ratio (packed / unpacked)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A percentage; %1 is the number</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encrypted members</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split parts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>batch</name>
+    <message>
+        <source>%1 needs a archive</source>
+        <extracomment>%1 is the option given (--add-to); &quot;a archive&quot; is the program&apos;s own English, kept as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a folder</source>
+        <extracomment>%1 is the option given (--extract-to)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a local file: %1</source>
+        <extracomment>%1 is a path or URL from the command line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs at least one file</source>
+        <extracomment>%1 is the option given (--compress)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  --extract-here FILE...       extract each archive into the folder that holds it;
+                               members not all under one top folder go into a
+                               new folder named after the archive
+  --extract-to DIR FILE...     the same, into DIR
+  --extract FILE...            ask where to extract, in the extract dialog
+  --compress FILE...           ask for a new archive&apos;s name, format, level and
+                               password, then add FILEs to it
+  --add-to ARCHIVE FILE...     add FILEs to ARCHIVE (made when missing) without asking
+FILE may be a path or a file:// URL. These modes open no main window; the exit
+status is 0 when everything asked was done, 1 when something failed or was
+cancelled, and 2 for a wrong command line.
+</source>
+        <extracomment>Part of --help. The options (--extract-here …) and the words in capitals (FILE, DIR, ARCHIVE) are typed as they are: keep them, and keep the text within 80 columns</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1317,6 +1906,59 @@
     </message>
 </context>
 <context>
+    <name>comment_command</name>
+    <message>
+        <source>Zipfile not found: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a %2 archive: no comment of it can be read here.</source>
+        <extracomment>%1 is the archive&apos;s file name, %2 its format (&quot;tar.gz&quot;, &quot;7z&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read as UTF-8, or else in the code page of the members&apos; names; a changed comment is written as UTF-8.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read as UTF-8, or else in the code page of the members&apos; names. A %1 archive cannot be changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The comment takes %Ln bytes; a ZIP archive&apos;s comment holds at most %1.</source>
+        <extracomment>%Ln is the comment&apos;s size in bytes, %1 the most a ZIP archive&apos;s comment holds</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Writing the comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beginning comment of %1</source>
+        <extracomment>The message window&apos;s first line; %1 is the archive&apos;s path</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fatal error trying to write the comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>drop_add</name>
+    <message>
+        <source>%1 is a %2 archive, which is read-only. Save it as ZIP (File &gt; Save as…) to add files.</source>
+        <extracomment>%1 is the archive&apos;s path, %2 why it is read-only (&quot;split&quot;, &quot;tar.gz&quot;); &quot;File &gt; Save as…&quot; is the menu item</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No archive is open. Create a new archive for the dropped files?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>editor</name>
     <message>
         <source>Noname</source>
@@ -1350,10 +1992,49 @@
     </message>
 </context>
 <context>
+    <name>extract_placement</name>
+    <message>
+        <source>Cannot make a folder in %1: %2</source>
+        <extracomment>%1 is a folder&apos;s path, %2 the system&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot move %1 to %2: %3</source>
+        <extracomment>%1 and %2 are paths, %3 the system&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every name for %1 in %2 is taken</source>
+        <extracomment>%1 is a file or folder name, %2 the folder it was to go in</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>extract_target</name>
     <message>
         <source>%1 is a file, not a folder: nothing can be extracted into %2</source>
         <extracomment>%1 is the path of a file, %2 the folder chosen, which lies below it or is it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>listing_text</name>
+    <message>
+        <source>File Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compr Size</source>
+        <extracomment>Column title: the compressed size</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncmpr Size</source>
+        <extracomment>Column title: the uncompressed size</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date/Time</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1383,6 +2064,96 @@ Qt&apos;s own options (-platform, -style, ...) are accepted as well.
     </message>
 </context>
 <context>
+    <name>member_commands</name>
+    <message>
+        <source>Error in Extract; Fatal DLL Exception</source>
+        <extracomment>&quot;DLL&quot; is the program&apos;s old word for its libraries</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your changes to &quot;%1&quot; were not written into %2. The editor opens again with them: close it to try again, or keep them with File &gt; Save As; answer No to &quot;Update zipfile?&quot; to let them go.</source>
+        <extracomment>%1 is the member&apos;s name, %2 the archive&apos;s path; &quot;Update zipfile?&quot; is the question the editor asks on closing</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error :No file selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a link, and the archive holds nothing to open through it.</source>
+        <extracomment>%1 is the member&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is encrypted in the archive, and its password is not known here. Write it back without encryption?</source>
+        <extracomment>%1 is the member&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;</source>
+        <extracomment>%1 is the member&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (read-only: a %2 archive is not written)</source>
+        <extracomment>The editor&apos;s title; %1 is its caption for the member, %2 why the archive is read-only (&quot;split&quot;, &quot;tar.gz&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>name_charset</name>
+    <message>
+        <source>US English (DOS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Western European (DOS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Central European (DOS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyrillic (DOS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greek (DOS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Japanese (Shift-JIS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simplified Chinese (GBK)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korean (Unified Hangul)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Traditional Chinese (Big5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Western European (Windows)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A menu item: a code page&apos;s number (%1), then what it was used for (%2)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <extracomment>The menu item that reads names in the code page the archive suggests</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>newdir</name>
     <message>
         <source>Path not found</source>
@@ -1408,6 +2179,109 @@ Qt&apos;s own options (-platform, -style, ...) are accepted as well.
     <message>
         <source>&quot;%1&quot; is not a name for a new folder</source>
         <extracomment>%1 is &quot;.&quot; or &quot;..&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>open_command</name>
+    <message>
+        <source>No application is set up to open %1</source>
+        <extracomment>%1 is the path of the member&apos;s copy</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This command cannot be started: %1</source>
+        <extracomment>%1 is the command line the user chose</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plain_words</name>
+    <message>
+        <source>the password given does not open it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is encrypted, and no password was given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its encrypted data was changed after it was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is compressed with a method this program cannot read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is encrypted in a way this program cannot read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its data is damaged (it does not match its check sum)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its data is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the archive ends before its data does</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a member of the same name was extracted to that file first; extract with folder names to keep both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its name would put it outside the chosen folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the chosen folder cannot be written to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is not enough memory to extract it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a folder of that name is in the way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a ZIP archive.</source>
+        <extracomment>%1 is the archive&apos;s file name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive&apos;s table of contents is damaged; the members listed were found without it and can be tested and extracted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive&apos;s table of contents is damaged, and no member could be found without it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive is damaged; the members listed could be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive is damaged; none of its members could be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A member&apos;s name and why it was not extracted (a reason in words, else the library&apos;s own message)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 was not added: with &quot;Recurse Dirs&quot; off a folder adds nothing. Check &quot;Recurse Dirs&quot; to add it with everything in it.</source>
+        <extracomment>&quot;Recurse Dirs&quot; is the name of a check box of the Add dialog</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1576,6 +2450,136 @@ Qt&apos;s own options (-platform, -style, ...) are accepted as well.
     </message>
     <message>
         <source>Replace &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>program_check</name>
+    <message>
+        <source>&quot;%1&quot; is a desktop launcher, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
+        <extracomment>%1 is the member&apos;s name; &quot;Execute file&quot; is a command of the File menu</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a program, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
+        <extracomment>%1 is the member&apos;s name; &quot;Execute file&quot; is a command of the File menu</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a script, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
+        <extracomment>%1 is the member&apos;s name; &quot;Execute file&quot; is a command of the File menu</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>save_as</name>
+    <message>
+        <source>ZIP Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password for the new archive:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An empty password encrypts nothing; nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the password again:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two passwords differ; nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must create a new zipfile or open a zipfile first!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the open archive; Save as writes another file.</source>
+        <extracomment>%1 is the chosen file&apos;s path; &quot;Save as&quot; is the command</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a file; nothing was saved.</source>
+        <extracomment>%1 is the chosen path</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 exists. Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encrypt the new archive&apos;s members with a password?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving as %1</source>
+        <extracomment>The status window&apos;s title; %1 is a format&apos;s name (&quot;ZIP&quot;, &quot;tar.gz&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beginning Save as %1 of %2</source>
+        <extracomment>The message window&apos;s first line; %1 is a format&apos;s name, %2 the open archive&apos;s path</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error in Save as; Fatal DLL Exception</source>
+        <extracomment>&quot;DLL&quot; is the program&apos;s old word for its libraries</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing in %1 could be read; nothing was saved.</source>
+        <extracomment>%1 is the open archive&apos;s path</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some members could not be read. Save the others as %1?</source>
+        <extracomment>%1 is a format&apos;s name (&quot;ZIP&quot;, &quot;tar.gz&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were saved in %1</source>
+        <extracomment>%1 is the new archive&apos;s path</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>write_limits</name>
+    <message>
+        <source>tar archives cannot be encrypted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>libarchive 3.6.2, which writes 7z here, cannot encrypt it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 archives cannot be encrypted here</source>
+        <extracomment>%1 is a format&apos;s name (&quot;tar.gz&quot;, &quot;7z&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A %1 archive keeps the names as they are: only ZIP archives get DOS 8.3 names</source>
+        <extracomment>%1 is a format&apos;s name (&quot;tar.gz&quot;, &quot;7z&quot;); &quot;DOS 8.3&quot; names are short names of 8 letters and 3 for the extension</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A %1 archive does not take the time of its newest member</source>
+        <extracomment>%1 is a format&apos;s name (&quot;tar.gz&quot;, &quot;7z&quot;)</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
