@@ -49,9 +49,11 @@ void widen(QWidget &widget, int by)
     const int oldRight = widget.x() + widget.width();
     // Only a fixed width is raised: a layout already keeps any other widget
     // at its text's width, unless what holds it is too narrow.
+    // A window the user can resize is left to the user, and to its layout's
+    // minimum.
     if (hasFixedWidth(widget))
         widget.setFixedWidth(widget.width() + by);
-    else if (widget.isWindow() || isHandPlaced(widget))
+    else if (isHandPlaced(widget))
         widget.resize(widget.width() + by, widget.height());
     if (widget.isWindow())
         return;
