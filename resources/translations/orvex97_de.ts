@@ -504,541 +504,538 @@
     <message>
         <source>%1 [%2]</source>
         <extracomment>A drive in the list: %1 is the folder it is mounted on, %2 its name.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 [%2]</translation>
     </message>
     <message>
         <source>Add File(s)</source>
-        <translation type="unfinished" />
+        <translation>Dateien hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Select all</source>
-        <translation type="unfinished" />
+        <translation>Alle aus&amp;wählen</translation>
     </message>
     <message>
         <source>Select all files</source>
-        <translation type="unfinished" />
+        <translation>Alle Dateien auswählen</translation>
     </message>
     <message>
         <source>Files to Add:</source>
-        <translation type="unfinished" />
+        <translation>Hinzuzufügende Dateien:</translation>
     </message>
     <message>
         <source>&amp;Sort</source>
-        <translation type="unfinished" />
+        <translation>&amp;Sortieren</translation>
     </message>
     <message>
         <source>Sort file(s)</source>
-        <translation type="unfinished" />
+        <translation>Dateien sortieren</translation>
     </message>
     <message>
         <source>Add &amp;dir</source>
-        <translation type="unfinished" />
+        <translation>Ord&amp;ner hinzufügen</translation>
     </message>
     <message>
         <source>Add directory to Zipfile</source>
-        <translation type="unfinished" />
+        <translatorcomment>„Zipfile“ als „ZIP-Datei“ übersetzt.</translatorcomment><translation>Ordner zur ZIP-Datei hinzufügen</translation>
     </message>
     <message>
         <source>Add &amp;file(s)</source>
-        <translation type="unfinished" />
+        <translation>&amp;Dateien hinzufügen</translation>
     </message>
     <message>
         <source>Add file(s) to Zipfile</source>
-        <translation type="unfinished" />
+        <translatorcomment>„Zipfile“ als „ZIP-Datei“ übersetzt.</translatorcomment><translation>Dateien zur ZIP-Datei hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Remove file</source>
-        <translation type="unfinished" />
+        <translation>Datei &amp;entfernen</translation>
     </message>
     <message>
         <source>Remove file(s) from Zipfile</source>
-        <translation type="unfinished" />
+        <translatorcomment>„Zipfile“ als „ZIP-Datei“ übersetzt.</translatorcomment><translation>Dateien aus der ZIP-Datei entfernen</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished" />
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Save DirNames</source>
         <extracomment>Option: store each file's folder names with it. The box is 130 pixels wide.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„Save DirNames“ (Ordnernamen mitspeichern) kurz als „Pfade speichern“, passt in das 130 Pixel breite Feld.</translatorcomment><translation>Pfade speichern</translation>
     </message>
     <message>
         <source>Saves the pathname with each filename</source>
-        <translation type="unfinished" />
+        <translation>Speichert den Pfad mit jedem Dateinamen</translation>
     </message>
     <message>
         <source>Recurse Dirs</source>
         <extracomment>Option: include the subfolders of each folder added.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„Recurse Dirs“ als „Mit Unterordnern“; so auch in der Meldung über nicht hinzugefügte Ordner zitiert.</translatorcomment><translation>Mit Unterordnern</translation>
     </message>
     <message>
         <source>Subdirectories below EACH given filespecification will be included in the filespecification</source>
-        <translation type="unfinished" />
+        <translation>Unterordner unter JEDER angegebenen Dateiangabe werden in die Dateiangabe einbezogen</translation>
     </message>
     <message>
         <source>Force MS-DOS</source>
         <extracomment>Option: store names as short 8.3 MS-DOS names.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„Force MS-DOS“ als „DOS-Namen (8.3)“: Namen werden als kurze 8.3-Namen gespeichert.</translatorcomment><translation>DOS-Namen (8.3)</translation>
     </message>
     <message>
         <source>Force all filenames that go into the ZIP file to meet the DOS 8x3 restriction. If not checked, long filenames are supported</source>
-        <translation type="unfinished" />
+        <translation>Alle Dateinamen in der ZIP-Datei müssen die DOS-Beschränkung 8.3 einhalten. Ohne diese Option werden lange Dateinamen unterstützt</translation>
     </message>
     <message>
         <source>Use Timestamp</source>
         <extracomment>Option: give the archive file the date of its newest member.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„Use Timestamp“: das Archiv erhält das Datum seines neuesten Eintrags.</translatorcomment><translation>Zeitstempel setzen</translation>
     </message>
     <message>
         <source>Set ZIP timestamp to that of the newest file in the archive</source>
-        <translation type="unfinished" />
+        <translation>Zeitstempel der ZIP-Datei auf den der neuesten Datei im Archiv setzen</translation>
     </message>
     <message>
         <source>Delete file(s) after</source>
-        <translation type="unfinished" />
+        <translation>Danach löschen</translation>
     </message>
     <message>
         <source>After adding to archive, delete original file</source>
-        <translation type="unfinished" />
+        <translation>Nach dem Hinzufügen zum Archiv die Originaldatei löschen</translation>
     </message>
     <message>
         <source>Only update file(s)</source>
-        <translation type="unfinished" />
+        <translation>Nur aktualisieren</translation>
     </message>
     <message>
         <source>Encrypt with password…</source>
-        <translation type="unfinished" />
+        <translation>Mit Passwort verschlüsseln…</translation>
     </message>
     <message>
         <source>Encrypt the added files with a password (AES-256)</source>
-        <translation type="unfinished" />
+        <translation>Die hinzugefügten Dateien mit einem Passwort verschlüsseln (AES-256)</translation>
     </message>
     <message>
         <source>Store full paths</source>
-        <translation type="unfinished" />
+        <translation>Vollständige Pfade</translation>
     </message>
     <message>
         <source>With Save DirNames, store each path from the root folder instead of from the folder that holds what was added</source>
-        <translation type="unfinished" />
+        <translation>Mit „Pfade speichern“ jeden Pfad ab dem Wurzelordner speichern statt ab dem Ordner, der das Hinzugefügte enthält</translation>
     </message>
     <message>
         <source>Compression level</source>
-        <translation type="unfinished" />
+        <translation>Kompressionsstufe</translation>
     </message>
     <message>
         <source>Compression level, default = max = save space, Min = save time</source>
-        <translation type="unfinished" />
+        <translation>Kompressionsstufe, Standard = Max = Platz sparen, Min = Zeit sparen</translation>
     </message>
     <message>
         <source>Min</source>
         <extracomment>Under the compression level's scale: the least compression (fastest).</extracomment>
-        <translation type="unfinished" />
+        <translation>Min</translation>
     </message>
     <message>
         <source>Med</source>
         <extracomment>Under the compression level's scale: medium compression.</extracomment>
-        <translation type="unfinished" />
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Max</source>
         <extracomment>Under the compression level's scale: the most compression (smallest).</extracomment>
-        <translation type="unfinished" />
+        <translation>Max</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Start compressing file(s)</source>
-        <translation type="unfinished" />
+        <translation>Komprimieren der Dateien starten</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Cancel operation</source>
-        <translation type="unfinished" />
+        <translation>Vorgang abbrechen</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished" />
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Enter the password for the files to add:</source>
-        <translation type="unfinished" />
+        <translation>Passwort für die hinzuzufügenden Dateien eingeben:</translation>
     </message>
     <message numerus="yes">
         <source>The password is longer than %n bytes.</source>
         <extracomment>%n is the longest password the archive takes, in bytes of UTF-8.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Das Passwort ist länger als %n Byte.</numerusform><numerusform>Das Passwort ist länger als %n Bytes.</numerusform></translation>
     </message>
     <message>
         <source>Enter the password again:</source>
-        <translation type="unfinished" />
+        <translation>Passwort erneut eingeben:</translation>
     </message>
     <message>
         <source>The passwords do not match.</source>
-        <translation type="unfinished" />
+        <translation>Die Passwörter stimmen nicht überein.</translation>
     </message>
 </context>
 <context>
     <name>TExtract</name>
     <message>
         <source>Select Extract Directory</source>
-        <translation type="unfinished" />
+        <translation>Zielordner zum Entpacken wählen</translation>
     </message>
     <message>
         <source>Look &amp;in:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Suchen in:</translation>
     </message>
     <message>
         <source>Create new directory</source>
-        <translation type="unfinished" />
+        <translation>Neuen Ordner erstellen</translation>
     </message>
     <message>
         <source>Extract &amp;to:</source>
-        <translation type="unfinished" />
+        <translation>Entpacken &amp;nach:</translation>
     </message>
     <message>
         <source>The folder to extract into; one that does not exist yet is made</source>
-        <translation type="unfinished" />
+        <translation>Der Ordner, in den entpackt wird; ein noch nicht vorhandener wird erstellt</translation>
     </message>
     <message>
         <source>Into a folder named after the archive</source>
-        <translation type="unfinished" />
+        <translation>In einen Ordner mit dem Namen des Archivs</translation>
     </message>
     <message>
         <source>Extract into a new folder in the chosen one, named after the archive (photos.tar.gz: photos)</source>
         <extracomment>"photos.tar.gz: photos" is an example: an archive's name and the folder named after it.</extracomment>
-        <translation type="unfinished" />
+        <translation>In einen neuen Ordner im gewählten Ordner entpacken, benannt nach dem Archiv (fotos.tar.gz: fotos)</translation>
     </message>
     <message>
         <source>Expand ZIP Dirs</source>
         <extracomment>Group title: whether the folders stored in the archive are made again ("Dirs": directories).</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„Expand ZIP Dirs“ als „Ordner wiederherstellen“: ob die im Archiv gespeicherten Ordner neu angelegt werden.</translatorcomment><translation>Ordner wiederherstellen</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished" />
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished" />
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Extracts and recreates the relative pathname that may have been stored with each file. Empty dirs stored in the archive (if any) will also be recreated.</source>
-        <translation type="unfinished" />
+        <translation>Entpackt und erstellt den relativen Pfad neu, der mit jeder Datei gespeichert sein kann. Leere Ordner im Archiv (falls vorhanden) werden ebenfalls erstellt.</translation>
     </message>
     <message>
         <source>OverWrite Existing</source>
         <extracomment>Group title: whether existing files are overwritten. The capital W is the program's own.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„OverWrite Existing“ als „Vorhandene überschreiben“ (normale Schreibung, ohne großes W).</translatorcomment><translation>Vorhandene überschreiben</translation>
     </message>
     <message>
         <source>Overwrite any pre-existing files during extraction.</source>
-        <translation type="unfinished" />
+        <translation>Bereits vorhandene Dateien beim Entpacken überschreiben.</translation>
     </message>
     <message>
         <source>Files to Extract</source>
-        <translation type="unfinished" />
+        <translation>Zu entpackende Dateien</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished" />
+        <translation>Alle Dateien</translation>
     </message>
     <message>
         <source>Selected Files</source>
-        <translation type="unfinished" />
+        <translation>Ausgewählte Dateien</translation>
     </message>
     <message>
         <source>Files to extract</source>
-        <translation type="unfinished" />
+        <translation>Zu entpackende Dateien</translation>
     </message>
     <message>
         <source>Only Update file(s)</source>
-        <translation type="unfinished" />
+        <translation>Nur aktualisieren</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Start extracting file(s)</source>
-        <translation type="unfinished" />
+        <translation>Entpacken der Dateien starten</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Cancel operation</source>
-        <translation type="unfinished" />
+        <translation>Vorgang abbrechen</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A drive in the list: %1 is its name, %2 the folder it is mounted on.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>The folder to extract into must be a full path, starting with "/" or "~": %1</source>
         <extracomment>%1 is the folder as the user typed it.</extracomment>
-        <translation type="unfinished" />
+        <translation>Der Zielordner muss ein vollständiger Pfad sein, beginnend mit „/“ oder „~“: %1</translation>
     </message>
     <message>
         <source>Input Box</source>
         <extracomment>The title of the box that asks for a new folder's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>Eingabe</translation>
     </message>
     <message>
         <source>Directory</source>
         <extracomment>The prompt of the box that asks for a new folder's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>Ordner</translation>
     </message>
 </context>
 <context>
     <name>TF_About</name>
     <message>
         <source>About</source>
-        <translation type="unfinished" />
+        <translation>Über</translation>
     </message>
     <message>
         <source>Orvex 97 for Linux, Desktop Edition 1.0</source>
         <extracomment>The product's name and edition; "Orvex 97" is a name.</extracomment>
-        <translation type="unfinished" />
+        <translation>Orvex 97 für Linux, Desktop-Ausgabe 1.0</translation>
     </message>
     <message>
         <source>Norway</source>
         <extracomment>The country of the maker's postal address.</extracomment>
-        <translation type="unfinished" />
+        <translation>Norwegen</translation>
     </message>
     <message>
         <source>E-mail: %1</source>
-        <translation type="unfinished" />
+        <translation>E-Mail: %1</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>TF_Editform</name>
     <message>
         <source>Orvex 97 Internal editor</source>
-        <translation type="unfinished" />
+        <translation>Orvex 97 Interner Editor</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished" />
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished" />
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>Create a new file</source>
-        <translation type="unfinished" />
+        <translation>Neue Datei erstellen</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished" />
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>Open an existing file</source>
-        <translation type="unfinished" />
+        <translation>Vorhandene Datei öffnen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished" />
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save current file</source>
-        <translation type="unfinished" />
+        <translation>Aktuelle Datei speichern</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished" />
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Save current file under a new name</source>
-        <translation type="unfinished" />
+        <translation>Aktuelle Datei unter neuem Namen speichern</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Print current file</source>
-        <translation type="unfinished" />
+        <translation>Aktuelle Datei drucken</translation>
     </message>
     <message>
         <source>P&amp;rinter settings...</source>
-        <translation type="unfinished" />
+        <translation>Drucker&amp;einstellungen...</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Exit this application</source>
-        <translation type="unfinished" />
+        <translation>Diese Anwendung beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished" />
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished" />
+        <translation>Letzte Aktion rückgängig machen</translation>
     </message>
     <message>
         <source>&amp;Cut</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>Delete selected item</source>
-        <translation type="unfinished" />
+        <translation>Ausgewähltes Element löschen</translation>
     </message>
     <message>
         <source>C&amp;opy</source>
-        <translation type="unfinished" />
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Copy selected item to clipboard</source>
-        <translation type="unfinished" />
+        <translation>Auswahl in die Zwischenablage kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished" />
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>Paste contents of clipboard</source>
-        <translation type="unfinished" />
+        <translation>Inhalt der Zwischenablage einfügen</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished" />
+        <translation>Alles aus&amp;wählen</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished" />
+        <translation>&amp;Suchen</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Suchen...</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ersetzen</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished" />
+        <translation>&amp;Weitersuchen</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
         <extracomment>%1 is the file's name, or "Noname".</extracomment>
-        <translation type="unfinished" />
+        <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished" />
+        <translation>Bestätigen</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished" />
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished" />
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished" />
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Text not found.</source>
-        <translation type="unfinished" />
+        <translation>Text nicht gefunden.</translation>
     </message>
     <message>
         <source>Cannot find "%1".</source>
         <extracomment>%1 is the text searched for.</extracomment>
-        <translation type="unfinished" />
+        <translation>„%1“ wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>Update zipfile?</source>
         <extracomment>Whether the archive takes the edited member back in.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„Update zipfile?“: „zipfile“ als „ZIP-Datei“; so auch in der Meldung über nicht zurückgeschriebene Änderungen zitiert.</translatorcomment><translation>ZIP-Datei aktualisieren?</translation>
     </message>
 </context>
 <context>
     <name>TF_status</name>
     <message>
         <source>File:</source>
-        <translation type="unfinished" />
+        <translation>Datei:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TGradientCaption</name>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished" />
+        <translation>Minimieren</translation>
     </message>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished" />
+        <translation>Maximieren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished" />
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished" />
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Window menu</source>
-        <translation type="unfinished" />
+        <translation>Fenstermenü</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished" />
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished" />
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>Mi&amp;nimize</source>
-        <translation type="unfinished" />
+        <translation>Mi&amp;nimieren</translation>
     </message>
     <message>
         <source>Ma&amp;ximize</source>
-        <translation type="unfinished" />
+        <translation>Ma&amp;ximieren</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished" />
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
