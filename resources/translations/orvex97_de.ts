@@ -1042,449 +1042,435 @@
     <name>TMainform</name>
     <message>
         <source>An operation is running. Stop it and quit?</source>
-        <translation type="unfinished" />
+        <translation>Ein Vorgang läuft. Abbrechen und beenden?</translation>
     </message>
     <message>
         <source>Cannot delete %1: %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 kann nicht gelöscht werden: %2</translation>
     </message>
     <message>
         <source>%1 cannot be moved to the Trash (%2). Delete it for good? The parts after it go the same way.</source>
         <extracomment>%1 is a file's path, %2 the system's reason; more parts of the split archive follow it.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 kann nicht in den Papierkorb verschoben werden (%2). Endgültig löschen? Die nachfolgenden Teile werden ebenso behandelt.</translation>
     </message>
     <message>
         <source>%1 cannot be moved to the Trash (%2). Delete it for good?</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 kann nicht in den Papierkorb verschoben werden (%2). Endgültig löschen?</translation>
     </message>
     <message>
         <source>All archives (%1);;ZIP Files (%2);;All files (*)</source>
         <extracomment>File dialog's filters, split by ";;"; each keeps its patterns in parentheses.</extracomment>
-        <translation type="unfinished" />
+        <translation>Alle Archive (%1);;ZIP-Dateien (%2);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>ZIP Files (%1)</source>
         <extracomment>A file dialog's filter; %1 is the patterns, kept in parentheses.</extracomment>
-        <translation type="unfinished" />
+        <translation>ZIP-Dateien (%1)</translation>
     </message>
     <message>
         <source>%1 archives (%2)</source>
         <extracomment>A file dialog's filter; %1 is a format's name ("tar.gz"), %2 its patterns, kept in parentheses.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1-Archive (%2)</translation>
     </message>
     <message>
         <source>All files (*)</source>
         <extracomment>A file dialog's filter; the pattern stays in parentheses.</extracomment>
-        <translation type="unfinished" />
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>1 member is selected.</source>
-        <translation type="unfinished" />
+        <translation>1 Eintrag ist ausgewählt.</translation>
     </message>
     <message numerus="yes">
         <source>%n members are selected.</source>
         <extracomment>Never 1: the line above is said for one member.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n Eintrag ist ausgewählt.</numerusform><numerusform>%n Einträge sind ausgewählt.</numerusform></translation>
     </message>
     <message>
         <source>Not a usable archive name: %1</source>
-        <translation type="unfinished" />
+        <translation>Kein gültiger Archivname: %1</translation>
     </message>
     <message>
         <source>Zipfile not found: %1. It is no longer listed under File.</source>
         <extracomment>%1 is the archive's path; File is the menu.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„Zipfile“ als „ZIP-Datei“ übersetzt.</translatorcomment><translation>ZIP-Datei nicht gefunden: %1. Sie wird nicht mehr im Menü „Datei“ aufgeführt.</translation>
     </message>
     <message>
         <source>Create New ZIP File</source>
-        <translation type="unfinished" />
+        <translatorcomment>„ZIP File“ als „ZIP-Datei“ übersetzt.</translatorcomment><translation>Neue ZIP-Datei erstellen</translation>
     </message>
     <message>
         <source>Overwrite Existing File: %1?</source>
-        <translation type="unfinished" />
+        <translation>Vorhandene Datei überschreiben: %1?</translation>
     </message>
     <message>
         <source>Open Existing ZIP File</source>
-        <translation type="unfinished" />
+        <translatorcomment>„ZIP File“ als „ZIP-Datei“ übersetzt.</translatorcomment><translation>Vorhandene ZIP-Datei öffnen</translation>
     </message>
     <message>
         <source>Zipfile not found: %1</source>
-        <translation type="unfinished" />
+        <translatorcomment>„Zipfile“ als „ZIP-Datei“ übersetzt.</translatorcomment><translation>ZIP-Datei nicht gefunden: %1</translation>
     </message>
     <message>
         <source>Move %1 to the Trash?</source>
-        <translation type="unfinished" />
+        <translation>%1 in den Papierkorb verschieben?</translation>
     </message>
     <message>
         <source>It is one part of a split archive; its other part goes too: %1</source>
         <extracomment>%1 lists the other parts' file names.</extracomment>
-        <translation type="unfinished" />
+        <translation>Es ist ein Teil eines mehrteiligen Archivs; der andere Teil wird mit verschoben: %1</translation>
     </message>
     <message numerus="yes">
         <source>It is one part of a split archive; its other parts go too: %1</source>
         <extracomment>%1 lists the other parts' file names; never 1 part.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Es ist ein Teil eines mehrteiligen Archivs; der andere Teil wird mit verschoben: %1</numerusform><numerusform>Es ist ein Teil eines mehrteiligen Archivs; die anderen Teile werden mit verschoben: %1</numerusform></translation>
     </message>
     <message>
         <source>Error :No file(s) to delete</source>
         <extracomment>The odd spacing of "Error :" is the program's own.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„Error :“ als „Fehler:“ übersetzt.</translatorcomment><translation>Fehler: Keine Dateien zum Löschen</translation>
     </message>
     <message numerus="yes">
         <source>Delete %n members (the selected folders with everything in them) from: %1?</source>
         <extracomment>%1 is the archive's path.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n Eintrag (die ausgewählten Ordner mit ihrem gesamten Inhalt) aus %1 löschen?</numerusform><numerusform>%n Einträge (die ausgewählten Ordner mit ihrem gesamten Inhalt) aus %1 löschen?</numerusform></translation>
     </message>
     <message>
         <source>Delete selected files from: %1?
 %2</source>
         <extracomment>%1 is the archive's path, %2 the line that counts the members.</extracomment>
-        <translation type="unfinished" />
+        <translation>Ausgewählte Dateien aus %1 löschen?
+%2</translation>
     </message>
     <message>
         <source>Error :No file(s) selected</source>
         <extracomment>The odd spacing of "Error :" is the program's own.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„Error :“ als „Fehler:“ übersetzt.</translatorcomment><translation>Fehler: Keine Dateien ausgewählt</translation>
     </message>
     <message>
         <source>Deleting file(s)</source>
         <extracomment>The status window's title while members are deleted.</extracomment>
-        <translation type="unfinished" />
+        <translation>Dateien werden gelöscht</translation>
     </message>
     <message>
         <source>Beginning delete from %1</source>
         <extracomment>The message window's first line; %1 is the archive's path.</extracomment>
-        <translation type="unfinished" />
+        <translation>Löschen aus %1 beginnt</translation>
     </message>
     <message>
         <source>Fatal error trying to delete</source>
-        <translation type="unfinished" />
+        <translation>Schwerwiegender Fehler beim Löschen</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) were Deleted</source>
         <extracomment>The box after a delete; the capital D is the program's own.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translatorcomment>Das große D von „Deleted“ ist nicht nachgebildet; normale Schreibung.</translatorcomment><translation><numerusform>%n Datei wurde gelöscht</numerusform><numerusform>%n Dateien wurden gelöscht</numerusform></translation>
     </message>
     <message>
         <source>Create new Zipfile</source>
-        <translation type="unfinished" />
+        <translatorcomment>„Zipfile“ als „ZIP-Datei“ übersetzt.</translatorcomment><translation>Neue ZIP-Datei erstellen</translation>
     </message>
     <message>
         <source>Open existing Zipfile</source>
-        <translation type="unfinished" />
+        <translatorcomment>„Zipfile“ als „ZIP-Datei“ übersetzt.</translatorcomment><translation>Vorhandene ZIP-Datei öffnen</translation>
     </message>
     <message>
         <source>Delete existing Zipfile</source>
-        <translation type="unfinished" />
+        <translatorcomment>„Zipfile“ als „ZIP-Datei“ übersetzt.</translatorcomment><translation>Vorhandene ZIP-Datei löschen</translation>
     </message>
     <message>
         <source>Execute selected file</source>
-        <translation type="unfinished" />
+        <translation>Ausgewählte Datei ausführen</translation>
     </message>
     <message>
         <source>Edit selected file</source>
-        <translation type="unfinished" />
+        <translation>Ausgewählte Datei bearbeiten</translation>
     </message>
     <message>
         <source>Extract file(s) from Zipfile</source>
-        <translation type="unfinished" />
+        <translatorcomment>„Zipfile“ als „ZIP-Datei“ übersetzt.</translatorcomment><translation>Dateien aus der ZIP-Datei entpacken</translation>
     </message>
     <message>
         <source>Add file(s) to Zipfile</source>
-        <translation type="unfinished" />
+        <translatorcomment>„Zipfile“ als „ZIP-Datei“ übersetzt.</translatorcomment><translation>Dateien zur ZIP-Datei hinzufügen</translation>
     </message>
     <message>
         <source>Delete file(s) from Zipfile</source>
-        <translation type="unfinished" />
+        <translatorcomment>„Zipfile“ als „ZIP-Datei“ übersetzt.</translatorcomment><translation>Dateien aus der ZIP-Datei löschen</translation>
     </message>
     <message>
         <source>Quit Orvex 97</source>
-        <translation type="unfinished" />
+        <translation>Orvex 97 beenden</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished" />
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New archive</source>
-        <translation type="unfinished" />
+        <translation>&amp;Neues Archiv</translation>
     </message>
     <message>
         <source>&amp;Open archive</source>
-        <translation type="unfinished" />
+        <translation>Archiv ö&amp;ffnen</translation>
     </message>
     <message>
         <source>&amp;Delete archive</source>
-        <translation type="unfinished" />
+        <translation>Archiv &amp;löschen</translation>
     </message>
     <message>
         <source>Save &amp;as…</source>
-        <translation type="unfinished" />
+        <translation>Speichern &amp;unter…</translation>
     </message>
     <message>
         <source>Propert&amp;ies…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Eigenschaften…</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>Select &amp;all</source>
-        <translation type="unfinished" />
+        <translation>&amp;Alles auswählen</translation>
     </message>
     <message>
         <source>&amp;Invert selection</source>
-        <translation type="unfinished" />
+        <translation>Auswahl &amp;umkehren</translation>
     </message>
     <message>
         <source>&amp;Copy names</source>
-        <translation type="unfinished" />
+        <translation>Namen &amp;kopieren</translation>
     </message>
     <message>
         <source>&amp;Actions</source>
-        <translation type="unfinished" />
+        <translation>A&amp;ktionen</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished" />
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Extract </source>
         <extracomment>The trailing blank is the menu item's own, as it has always been.</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Entpacken </translation>
     </message>
     <message>
         <source>&amp;Test archive</source>
-        <translation type="unfinished" />
+        <translation>Archiv &amp;testen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished" />
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>&amp;Rename…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Umbenennen…</translation>
     </message>
     <message>
         <source>Execute file</source>
-        <translation type="unfinished" />
+        <translation>Datei ausführen</translation>
     </message>
     <message>
         <source>Edit file</source>
-        <translation type="unfinished" />
+        <translation>Datei bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Open with default application</source>
-        <translation type="unfinished" />
+        <translation>Mit Standard&amp;anwendung öffnen</translation>
     </message>
     <message>
         <source>Open &amp;with…</source>
-        <translation type="unfinished" />
+        <translation>Öffnen &amp;mit…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>Names from other systems</source>
-        <translation type="unfinished" />
+        <translation>Namen aus anderen Systemen</translation>
     </message>
     <message>
         <source>Archive &amp;comment…</source>
-        <translation type="unfinished" />
+        <translation>Archiv&amp;kommentar…</translation>
     </message>
     <message>
         <source>&amp;Ratio column</source>
-        <translation type="unfinished" />
+        <translation>Spalte &amp;Verhältnis</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished" />
+        <translation>&amp;Fenster</translation>
     </message>
     <message>
         <source>&amp;Show compress status</source>
         <extracomment>Whether the operations' message window is shown (adding, extracting, testing, not only compressing).</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„Show compress status“ als „Statusfenster anzeigen“: gilt für alle Vorgänge, nicht nur das Komprimieren.</translatorcomment><translation>&amp;Statusfenster anzeigen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished" />
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished" />
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished" />
+        <translation>Ü&amp;ber...</translation>
     </message>
     <message>
         <source>by Tolvane</source>
         <extracomment>Caption bar, after the program's name; Tolvane is the maker's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>von Tolvane</translation>
     </message>
     <message>
         <source>Zip filename:</source>
         <extracomment>Status bar, before the current archive's path.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„Zip filename:“ kurz als „ZIP-Datei:“.</translatorcomment><translation>ZIP-Datei:</translation>
     </message>
     <message>
         <source>Folder</source>
         <extracomment>The path field above the listing: the folder inside the archive that is shown.</extracomment>
-        <translation type="unfinished" />
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>The folder shown; type a folder's path and press Enter to go there</source>
-        <translation type="unfinished" />
+        <translation>Der angezeigte Ordner; Pfad eines Ordners eingeben und die Eingabetaste drücken, um dorthin zu wechseln</translation>
     </message>
     <message>
         <source>&amp;Filter:</source>
-        <translation type="unfinished" />
+        <translation>F&amp;ilter:</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished" />
+        <translation>Filter</translation>
     </message>
     <message>
         <source>part of a name; * and ? as wildcards</source>
         <extracomment>Placeholder of the filter field; * and ? are typed as they are.</extracomment>
-        <translation type="unfinished" />
+        <translation>Teil eines Namens; * und ? als Platzhalter</translation>
     </message>
     <message>
         <source>Folders</source>
         <extracomment>The tree of the archive's folders.</extracomment>
-        <translation type="unfinished" />
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Members</source>
         <extracomment>The listing of the archive's members.</extracomment>
-        <translation type="unfinished" />
+        <translation>Einträge</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A command's tooltip: %1 is its name, %2 its key.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished" />
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished" />
+        <translation>Vor&amp;wärts</translation>
     </message>
     <message>
         <source>&amp;Up one folder</source>
-        <translation type="unfinished" />
+        <translation>Eine Ebene &amp;nach oben</translation>
     </message>
     <message>
         <source>F&amp;ilter…</source>
-        <translation type="unfinished" />
+        <translation>F&amp;ilter…</translation>
     </message>
     <message>
         <source>As f&amp;olders</source>
-        <translation type="unfinished" />
+        <translation>Als &amp;Ordner</translation>
     </message>
     <message>
         <source>As a f&amp;lat list</source>
-        <translation type="unfinished" />
+        <translation>Als f&amp;lache Liste</translation>
     </message>
     <message>
         <source>There is no folder %1 in this archive.</source>
-        <translation type="unfinished" />
+        <translation>Im Archiv gibt es keinen Ordner %1.</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %Ln members shown</source>
         <extracomment>Status bar while the listing is filtered: %1 members of %Ln match.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%1 von %Ln Eintrag angezeigt</numerusform><numerusform>%1 von %Ln Einträgen angezeigt</numerusform></translation>
     </message>
     <message>
         <source>Ratio %</source>
         <extracomment>The listing's column title: each member's packed size as a percentage of its size.</extracomment>
-        <translation type="unfinished" />
+        <translation>Verhältnis %</translation>
     </message>
     <message>
         <source>E&amp;xtract selected…</source>
-        <translation type="unfinished" />
+        <translation>Auswahl ent&amp;packen…</translation>
     </message>
     <message>
         <source>&amp;Test selected</source>
-        <translation type="unfinished" />
+        <translation>Auswahl te&amp;sten</translation>
     </message>
     <message>
         <source>Selected: %1</source>
         <extracomment>Status bar; %1 sums up the selected members.</extracomment>
-        <translation type="unfinished" />
+        <translation>Ausgewählt: %1</translation>
     </message>
     <message>
         <source>Archive: %1</source>
         <extracomment>The second line of the selection's tooltip; %1 sums up the archive's members.</extracomment>
-        <translation type="unfinished" />
+        <translation>Archiv: %1</translation>
     </message>
 </context>
 <context>
     <name>TMsgform</name>
     <message>
         <source>Status</source>
-        <translation type="unfinished" />
+        <translation>Status</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished" />
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished" />
+        <translation>Datei:</translation>
     </message>
     <message>
         <source>Exctracting files:</source>
         <extracomment>The misspelling is the program's own; the panel is 93 pixels wide, so keep it short.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„Exctracting files:“ (Schreibfehler des Programms) kurz als „Entpacken:“, das Feld ist nur 93 Pixel breit.</translatorcomment><translation>Entpacken:</translation>
     </message>
 </context>
 <context>
     <name>TSortableGrid</name>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished" />
+        <translation>Datei %1 kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Cannot read file %1</source>
-        <translation type="unfinished" />
+        <translation>Datei %1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished" />
+        <translation>Datei %1 kann nicht erstellt werden</translation>
     </message>
     <message>
         <source>Cannot write file %1</source>
-        <translation type="unfinished" />
+        <translation>Datei %1 kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -1492,33 +1478,30 @@
     <message numerus="yes">
         <source>%n file(s) tested, %1 with errors</source>
         <extracomment>The box after a test: the files tested, then %1, how many of them had errors</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n Datei getestet, %1 mit Fehlern</numerusform><numerusform>%n Dateien getestet, %1 mit Fehlern</numerusform></translation>
     </message>
     <message>
         <source>Error :File not found %1</source>
         <extracomment>The program's old text, its odd spacing included; %1 is the archive's path or "None"</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„Error :“ als „Fehler:“ übersetzt.</translatorcomment><translation>Fehler: Datei %1 nicht gefunden</translation>
     </message>
     <message>
         <source>Error :No file(s) to test</source>
-        <translation type="unfinished" />
+        <translatorcomment>„Error :“ als „Fehler:“ übersetzt.</translatorcomment><translation>Fehler: Keine Dateien zum Testen</translation>
     </message>
     <message>
         <source>Testing file(s)</source>
-        <translation type="unfinished" />
+        <translation>Dateien werden getestet</translation>
     </message>
     <message>
         <source>Beginning Test of %1</source>
         <extracomment>The message window's first line; %1 is the archive's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Test von %1 beginnt</translation>
     </message>
     <message>
         <source>Error in Test; Fatal DLL Exception</source>
         <extracomment>"DLL" is the program's old word for its libraries</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„DLL“ bleibt als altes Wort für die Bibliotheken.</translatorcomment><translation>Fehler beim Testen; schwerwiegende DLL-Ausnahme</translation>
     </message>
 </context>
 <context>
@@ -1526,26 +1509,26 @@
     <message>
         <source>Cannot open file "%1". %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>Datei „%1“ kann nicht geöffnet werden. %2</translation>
     </message>
     <message>
         <source>Cannot read file "%1". %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>Datei „%1“ kann nicht gelesen werden. %2</translation>
     </message>
     <message>
         <source>It is not a text file</source>
-        <translation type="unfinished" />
+        <translation>Es ist keine Textdatei</translation>
     </message>
     <message>
         <source>Cannot create file "%1". %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>Datei „%1“ kann nicht erstellt werden. %2</translation>
     </message>
     <message>
         <source>Cannot write file "%1". %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>Datei „%1“ kann nicht geschrieben werden. %2</translation>
     </message>
 </context>
 <context>
@@ -1553,103 +1536,97 @@
     <message>
         <source>Cannot start printing on %1</source>
         <extracomment>%1 is the printer's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>Drucken auf %1 kann nicht gestartet werden</translation>
     </message>
 </context>
 <context>
     <name>archive_properties</name>
     <message>
         <source>unknown</source>
-        <translation type="unfinished" />
+        <translation>unbekannt</translation>
     </message>
     <message numerus="yes">
         <source>%1 byte</source>
         <extracomment>A size in bytes; %1 is the number in the user's digits</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%1 Byte</numerusform><numerusform>%1 Bytes</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%1 bytes</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%1 Byte</numerusform><numerusform>%1 Bytes</numerusform></translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A size in units ("4.5 MB"), then in bytes
 ----------
 The number of split parts, then their file names</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished" />
+        <translation>Pfad</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>No split parts, no comment</extracomment>
-        <translation type="unfinished" />
+        <translation>keine</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished" />
+        <translation>Format</translation>
     </message>
     <message>
         <source>Compression</source>
-        <translation type="unfinished" />
+        <translation>Kompression</translation>
     </message>
     <message>
         <source>as the format says</source>
         <extracomment>The compression of a format whose name says it ("tar.gz")</extracomment>
-        <translation type="unfinished" />
+        <translation>wie vom Format vorgegeben</translation>
     </message>
     <message>
         <source>Size on disk</source>
-        <translation type="unfinished" />
+        <translation>Größe auf dem Datenträger</translation>
     </message>
     <message>
         <source>Packed size</source>
-        <translation type="unfinished" />
+        <translation>Gepackte Größe</translation>
     </message>
     <message>
         <source>Unpacked size</source>
-        <translation type="unfinished" />
+        <translation>Entpackte Größe</translation>
     </message>
     <message>
         <source>Ratio (packed / unpacked)</source>
-        <translation type="unfinished" />
+        <translation>Verhältnis (gepackt / entpackt)</translation>
     </message>
     <message>
         <source>%1%</source>
         <extracomment>A percentage; %1 is the number</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished" />
+        <translation>Dateien</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished" />
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Encrypted members</source>
-        <translation type="unfinished" />
+        <translation>Verschlüsselte Einträge</translation>
     </message>
     <message>
         <source>Split parts</source>
-        <translation type="unfinished" />
+        <translation>Teile</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished" />
+        <translation>Kommentar</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished" />
+        <translation>ja</translation>
     </message>
 </context>
 <context>
