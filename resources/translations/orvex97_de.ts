@@ -1634,22 +1634,22 @@ The number of split parts, then their file names</extracomment>
     <message>
         <source>%1 needs a archive</source>
         <extracomment>%1 is the option given (--add-to); "a archive" is the program's own English, kept as it is</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„a archive“ (Fehler des Programms) als korrektes „ein Archiv“ übersetzt.</translatorcomment><translation>%1 braucht ein Archiv</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
         <extracomment>%1 is the option given (--extract-to)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 braucht einen Ordner</translation>
     </message>
     <message>
         <source>Not a local file: %1</source>
         <extracomment>%1 is a path or URL from the command line</extracomment>
-        <translation type="unfinished" />
+        <translation>Keine lokale Datei: %1</translation>
     </message>
     <message>
         <source>%1 needs at least one file</source>
         <extracomment>%1 is the option given (--compress)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 braucht mindestens eine Datei</translation>
     </message>
     <message>
         <source>  --extract-here FILE...       extract each archive into the folder that holds it;
@@ -1665,7 +1665,21 @@ status is 0 when everything asked was done, 1 when something failed or was
 cancelled, and 2 for a wrong command line.
 </source>
         <extracomment>Part of --help. The options (--extract-here …) and the words in capitals (FILE, DIR, ARCHIVE) are typed as they are: keep them, and keep the text within 80 columns</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>FILE, DIR und ARCHIVE bleiben wie die Optionen englisch, da sie so eingegeben werden; Zeilen unter 80 Spalten.</translatorcomment><translation>  --extract-here FILE...       jedes Archiv in den Ordner entpacken, der es
+                               enthält; Einträge, die nicht alle unter einem
+                               obersten Ordner liegen, kommen in einen neuen
+                               Ordner mit dem Namen des Archivs
+  --extract-to DIR FILE...     dasselbe, nach DIR
+  --extract FILE...            im Entpacken-Dialog fragen, wohin entpackt wird
+  --compress FILE...           nach Name, Format, Stufe und Passwort eines
+                               neuen Archivs fragen, dann die Dateien FILE
+                               hinzufügen
+  --add-to ARCHIVE FILE...     die Dateien FILE ohne Rückfrage zu ARCHIVE
+                               hinzufügen (fehlt es, wird es erstellt)
+FILE kann ein Pfad oder eine file://-URL sein. Diese Modi öffnen kein
+Hauptfenster; der Exit-Status ist 0, wenn alles Verlangte erledigt wurde, 1,
+wenn etwas fehlschlug oder abgebrochen wurde, und 2 bei falscher Befehlszeile.
+</translation>
     </message>
 </context>
 <context>
@@ -1673,209 +1687,200 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>File: %1</source>
         <extracomment>The progress line: %1 is the name of the member being worked on</extracomment>
-        <translation type="unfinished" />
+        <translation>Datei: %1</translation>
     </message>
     <message>
         <source>No such archive: %1</source>
-        <translation type="unfinished" />
+        <translation>Archiv nicht gefunden: %1</translation>
     </message>
     <message>
         <source>%1 is the archive being converted</source>
         <extracomment>%1 is the path of the new archive given to convert</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ist das Archiv, das umgewandelt wird</translation>
     </message>
     <message>
         <source>%1 exists; convert writes a new archive only</source>
         <extracomment>%1 is the path of the new archive; "convert" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 existiert; convert schreibt nur ein neues Archiv</translation>
     </message>
     <message>
         <source>Nothing in %1 could be converted</source>
         <extracomment>%1 is the path of the source archive</extracomment>
-        <translation type="unfinished" />
+        <translation>Nichts in %1 konnte umgewandelt werden</translation>
     </message>
     <message>
         <source>Unknown or incomplete option: %1</source>
-        <translation type="unfinished" />
+        <translation>Unbekannte oder unvollständige Option: %1</translation>
     </message>
     <message>
         <source>Unknown charset %1; it is one of %2</source>
         <extracomment>%1 is the code page asked for; %2 lists the ones there are ("auto, 437, 850, ...")</extracomment>
-        <translation type="unfinished" />
+        <translation>Unbekannter Zeichensatz %1; möglich sind: %2</translation>
     </message>
     <message>
         <source>list needs an archive</source>
         <extracomment>"list" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>list braucht ein Archiv</translation>
     </message>
     <message>
         <source>%1 --encrypt needs a password: --password-file FILE, or a terminal to type it on</source>
         <extracomment>%1 is the command's name (add, convert); the options stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 --encrypt braucht ein Passwort: --password-file DATEI oder ein Terminal zur Eingabe</translation>
     </message>
     <message>
         <source>%1 --encrypt needs a password that is not empty</source>
         <extracomment>%1 is the command's name (add, convert)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 --encrypt braucht ein nicht leeres Passwort</translation>
     </message>
     <message>
         <source>%1 (again)</source>
         <extracomment>Shown in the password question, "Password for %1: ", the second time it is asked; %1 is the archive</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (noch einmal)</translation>
     </message>
     <message>
         <source>The two passwords differ</source>
-        <translation type="unfinished" />
+        <translation>Die beiden Passwörter stimmen nicht überein</translation>
     </message>
     <message>
         <source>The level is a number from 0 to 9</source>
         <extracomment>The compression level of --level</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Stufe ist eine Zahl von 0 bis 9</translation>
     </message>
     <message>
         <source>add needs an archive and at least one file</source>
         <extracomment>"add" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>add braucht ein Archiv und mindestens eine Datei</translation>
     </message>
     <message>
         <source>--%1 is for ZIP archives; %2 is a %3 archive</source>
         <extracomment>%1 is an option's name (encrypt, dos-names), %2 the archive's path, %3 its format (tar.gz, 7z ...)</extracomment>
-        <translation type="unfinished" />
+        <translation>--%1 gilt für ZIP-Archive; %2 ist ein %3-Archiv</translation>
     </message>
     <message>
         <source>--password-file goes with --encrypt</source>
-        <translation type="unfinished" />
+        <translation>--password-file gehört zu --encrypt</translation>
     </message>
     <message>
         <source>delete needs an archive and at least one member name</source>
         <extracomment>"delete" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>delete braucht ein Archiv und mindestens einen Eintragsnamen</translation>
     </message>
     <message>
         <source>extract needs an archive</source>
         <extracomment>"extract" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>extract braucht ein Archiv</translation>
     </message>
     <message>
         <source>No such directory: %1</source>
-        <translation type="unfinished" />
+        <translation>Ordner nicht gefunden: %1</translation>
     </message>
     <message>
         <source>test needs an archive</source>
         <extracomment>"test" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>test braucht ein Archiv</translation>
     </message>
     <message>
         <source>convert needs a source archive and a new archive</source>
         <extracomment>"convert" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>convert braucht ein Quellarchiv und ein neues Archiv</translation>
     </message>
     <message>
         <source>--encrypt makes a ZIP archive; %1 names a %2 archive, which is written without encryption</source>
         <extracomment>%1 is the new archive's path, %2 the format its name gives (tar.gz, 7z ...)</extracomment>
-        <translation type="unfinished" />
+        <translation>--encrypt erstellt ein ZIP-Archiv; %1 bezeichnet ein %2-Archiv, das ohne Verschlüsselung geschrieben wird</translation>
     </message>
     <message>
         <source>ARCHIVE [--charset NAME] [--password-file FILE]</source>
         <extracomment>Usage of "orvexzip list": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>Die Platzhalter in Großbuchstaben sind übersetzt (ARCHIV, DATEI, ORDNER …); die Optionen bleiben.</translatorcomment><translation>ARCHIV [--charset NAME] [--password-file DATEI]</translation>
     </message>
     <message>
         <source>ARCHIVE [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] [--dos-names] [--folder FOLDER/] [--encrypt [--password-file FILE]] SPEC...</source>
         <extracomment>Usage of "orvexzip add": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>SPEC (Dateiangabe: Pfad oder Muster) als MUSTER; Die Platzhalter in Großbuchstaben sind übersetzt (ARCHIV, DATEI, ORDNER …); die Optionen bleiben.</translatorcomment><translation>ARCHIV [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] [--dos-names] [--folder ORDNER/] [--encrypt [--password-file DATEI]] MUSTER...</translation>
     </message>
     <message>
         <source>ARCHIVE NAME...</source>
         <extracomment>Usage of "orvexzip delete": translate only the words in capitals</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>Die Platzhalter in Großbuchstaben sind übersetzt (ARCHIV, DATEI, ORDNER …); die Optionen bleiben.</translatorcomment><translation>ARCHIV NAME...</translation>
     </message>
     <message>
         <source>ARCHIVE [--to DIR] [--paths] [--base-folder FOLDER/] [--overwrite] [--update] [--freshen] [--charset NAME] [--password-file FILE] [NAME...]</source>
         <extracomment>Usage of "orvexzip extract": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>Die Platzhalter in Großbuchstaben sind übersetzt (ARCHIV, DATEI, ORDNER …); die Optionen bleiben.</translatorcomment><translation>ARCHIV [--to ORDNER] [--paths] [--base-folder ORDNER/] [--overwrite] [--update] [--freshen] [--charset NAME] [--password-file DATEI] [NAME...]</translation>
     </message>
     <message>
         <source>ARCHIVE [--charset NAME] [--password-file FILE] [NAME...]</source>
         <extracomment>Usage of "orvexzip test": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>Die Platzhalter in Großbuchstaben sind übersetzt (ARCHIV, DATEI, ORDNER …); die Optionen bleiben.</translatorcomment><translation>ARCHIV [--charset NAME] [--password-file DATEI] [NAME...]</translation>
     </message>
     <message>
         <source>SOURCE TARGET [--level N] [--encrypt [--password-file FILE]]</source>
         <extracomment>Usage of "orvexzip convert": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>Die Platzhalter in Großbuchstaben sind übersetzt (ARCHIV, DATEI, ORDNER …); die Optionen bleiben.</translatorcomment><translation>QUELLE ZIEL [--level N] [--encrypt [--password-file DATEI]]</translation>
     </message>
     <message>
         <source>Usage:</source>
         <extracomment>The first line of orvexzip's usage; the commands follow</extracomment>
-        <translation type="unfinished" />
+        <translation>Aufruf:</translation>
     </message>
     <message>
         <source>Cannot read the password file %1: %2</source>
         <extracomment>%1 is the password file's path, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Passwortdatei %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message numerus="yes">
         <source>The password in %1 is longer than %n bytes</source>
         <extracomment>%1 is the password file's path; %n the most bytes a password may have</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Das Passwort in %1 ist länger als %n Byte</numerusform><numerusform>Das Passwort in %1 ist länger als %n Bytes</numerusform></translation>
     </message>
     <message>
         <source>Password for %1: </source>
         <extracomment>The question on the terminal: %1 is the archive or member the password is for</extracomment>
-        <translation type="unfinished" />
+        <translation>Passwort für %1: </translation>
     </message>
     <message numerus="yes">
         <source>The password typed is longer than %n bytes</source>
         <extracomment>%n is the most bytes a password may have</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Das eingegebene Passwort ist länger als %n Byte</numerusform><numerusform>Das eingegebene Passwort ist länger als %n Bytes</numerusform></translation>
     </message>
 </context>
 <context>
     <name>comment_command</name>
     <message>
         <source>Zipfile not found: %1</source>
-        <translation type="unfinished" />
+        <translatorcomment>„Zipfile“ als „ZIP-Datei“ übersetzt.</translatorcomment><translation>ZIP-Datei nicht gefunden: %1</translation>
     </message>
     <message>
         <source>%1 is a %2 archive: no comment of it can be read here.</source>
         <extracomment>%1 is the archive's file name, %2 its format ("tar.gz", "7z")</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ist ein %2-Archiv: Sein Kommentar kann hier nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Read as UTF-8, or else in the code page of the members' names; a changed comment is written as UTF-8.</source>
-        <translation type="unfinished" />
+        <translation>Gelesen als UTF-8, sonst in der Codepage der Eintragsnamen; ein geänderter Kommentar wird als UTF-8 geschrieben.</translation>
     </message>
     <message>
         <source>Read as UTF-8, or else in the code page of the members' names. A %1 archive cannot be changed.</source>
-        <translation type="unfinished" />
+        <translation>Gelesen als UTF-8, sonst in der Codepage der Eintragsnamen. Ein %1-Archiv kann nicht geändert werden.</translation>
     </message>
     <message numerus="yes">
         <source>The comment takes %Ln bytes; a ZIP archive's comment holds at most %1.</source>
         <extracomment>%Ln is the comment's size in bytes, %1 the most a ZIP archive's comment holds</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Der Kommentar umfasst %Ln Byte; der Kommentar eines ZIP-Archivs fasst höchstens %1.</numerusform><numerusform>Der Kommentar umfasst %Ln Bytes; der Kommentar eines ZIP-Archivs fasst höchstens %1.</numerusform></translation>
     </message>
     <message>
         <source>Writing the comment</source>
-        <translation type="unfinished" />
+        <translation>Kommentar wird geschrieben</translation>
     </message>
     <message>
         <source>Beginning comment of %1</source>
         <extracomment>The message window's first line; %1 is the archive's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Schreiben des Kommentars von %1 beginnt</translation>
     </message>
     <message>
         <source>Fatal error trying to write the comment</source>
-        <translation type="unfinished" />
+        <translation>Schwerwiegender Fehler beim Schreiben des Kommentars</translation>
     </message>
 </context>
 <context>
@@ -1883,11 +1888,11 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>%1 is a %2 archive, which is read-only. Save it as ZIP (File &gt; Save as…) to add files.</source>
         <extracomment>%1 is the archive's path, %2 why it is read-only ("split", "tar.gz"); "File &gt; Save as…" is the menu item</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ist ein Archiv (%2) und schreibgeschützt. Speichern Sie es als ZIP (Datei &gt; Speichern unter…), um Dateien hinzuzufügen.</translation>
     </message>
     <message>
         <source>No archive is open. Create a new archive for the dropped files?</source>
-        <translation type="unfinished" />
+        <translation>Kein Archiv geöffnet. Ein neues Archiv für die abgelegten Dateien erstellen?</translation>
     </message>
 </context>
 <context>
@@ -1895,32 +1900,32 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>Noname</source>
         <extracomment>The name of a text not yet saved, shown in the editor's title.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„Noname“ als „Unbenannt“.</translatorcomment><translation>Unbenannt</translation>
     </message>
     <message>
         <source>Text Filer (%1)</source>
         <extracomment>The editor's file dialog filter; "Filer" is the program's own word for files.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„Text Filer“ („Filer“ = Dateien) als „Textdateien“.</translatorcomment><translation>Textdateien (%1)</translation>
     </message>
     <message>
         <source>Noname - %1</source>
         <extracomment>The editor's first title; %1 is the application's title.</extracomment>
-        <translation type="unfinished" />
+        <translation>Unbenannt - %1</translation>
     </message>
     <message>
         <source>Orvex 97 Internal editor - %1</source>
         <extracomment>The editor's title; %1 is the file's name, or "Noname".</extracomment>
-        <translation type="unfinished" />
+        <translation>Orvex 97 Interner Editor - %1</translation>
     </message>
     <message>
         <source>%1 already exists. Replace it?</source>
         <extracomment>%1 is a file's full path.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 existiert bereits. Ersetzen?</translation>
     </message>
     <message>
         <source>%1 has characters that %2 cannot hold. Save it as UTF-8?</source>
         <extracomment>%1 is a file's full path, %2 the name of its character encoding, e.g. "Windows-1252".</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 enthält Zeichen, die %2 nicht darstellen kann. Als UTF-8 speichern?</translation>
     </message>
 </context>
 <context>
@@ -1928,17 +1933,17 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>Cannot make a folder in %1: %2</source>
         <extracomment>%1 is a folder's path, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>In %1 kann kein Ordner erstellt werden: %2</translation>
     </message>
     <message>
         <source>Cannot move %1 to %2: %3</source>
         <extracomment>%1 and %2 are paths, %3 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 kann nicht nach %2 verschoben werden: %3</translation>
     </message>
     <message>
         <source>Every name for %1 in %2 is taken</source>
         <extracomment>%1 is a file or folder name, %2 the folder it was to go in</extracomment>
-        <translation type="unfinished" />
+        <translation>Für %1 ist in %2 kein Name mehr frei</translation>
     </message>
 </context>
 <context>
@@ -1946,28 +1951,28 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>%1 is a file, not a folder: nothing can be extracted into %2</source>
         <extracomment>%1 is the path of a file, %2 the folder chosen, which lies below it or is it.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ist eine Datei, kein Ordner: In %2 kann nichts entpackt werden</translation>
     </message>
 </context>
 <context>
     <name>listing_text</name>
     <message>
         <source>File Name</source>
-        <translation type="unfinished" />
+        <translation>Dateiname</translation>
     </message>
     <message>
         <source>Compr Size</source>
         <extracomment>Column title: the compressed size</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„Compr Size“ (gepackte Größe) kurz als Spaltentitel „Gepackt“.</translatorcomment><translation>Gepackt</translation>
     </message>
     <message>
         <source>Uncmpr Size</source>
         <extracomment>Column title: the uncompressed size</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„Uncmpr Size“ (ungepackte Größe) kurz als Spaltentitel „Größe“.</translatorcomment><translation>Größe</translation>
     </message>
     <message>
         <source>Date/Time</source>
-        <translation type="unfinished" />
+        <translation>Datum/Zeit</translation>
     </message>
 </context>
 <context>
@@ -1988,11 +1993,26 @@ Options:
 Qt's own options (-platform, -style, ...) are accepted as well.
 </source>
         <extracomment>orvex97 --help. ARCHIVE, MODE and FILE are placeholders the text explains; the program's name, the options and the format names stay as they are. %1 lists the modes.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>ARCHIVE, MODE und FILE bleiben englisch, passend zur Liste der Modi (%1), in der sie wie eingegeben stehen.</translatorcomment><translation>Aufruf: orvex97 [ARCHIVE]
+  oder: orvex97 MODE FILE...
+Öffnet ARCHIVE im Fenster von Orvex 97 (ohne Archiv nur das Fenster): ein ZIP-,
+tar- (einfach, .gz, .bz2, .xz, .zst) oder 7z-Archiv oder eines, das nur
+gelesen wird (RAR, ISO, cpio, ar, cab, lha, xar, eine einzelne .gz-, .bz2-,
+.xz- oder .zst-Datei).
+
+Modi, für die Menüs eines Dateimanagers:
+%1
+Optionen:
+  --new-archive  das Fenster öffnen und nach dem Namen eines neuen Archivs
+                 fragen
+  -h, --help     diese Hilfe anzeigen und beenden
+  --version      die Version anzeigen und beenden
+Qts eigene Optionen (-platform, -style, ...) werden ebenfalls angenommen.
+</translation>
     </message>
     <message>
         <source>Try 'orvex97 --help'.</source>
-        <translation type="unfinished" />
+        <translation>Versuchen Sie 'orvex97 --help'.</translation>
     </message>
 </context>
 <context>
@@ -2000,118 +2020,118 @@ Qt's own options (-platform, -style, ...) are accepted as well.
     <message>
         <source>Error in Extract; Fatal DLL Exception</source>
         <extracomment>"DLL" is the program's old word for its libraries</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„DLL“ bleibt als altes Wort für die Bibliotheken.</translatorcomment><translation>Fehler beim Entpacken; schwerwiegende DLL-Ausnahme</translation>
     </message>
     <message>
         <source>Your changes to "%1" were not written into %2. The editor opens again with them: close it to try again, or keep them with File &gt; Save As; answer No to "Update zipfile?" to let them go.</source>
         <extracomment>%1 is the member's name, %2 the archive's path; "Update zipfile?" is the question the editor asks on closing</extracomment>
-        <translation type="unfinished" />
+        <translation>Ihre Änderungen an „%1“ wurden nicht in %2 geschrieben. Der Editor öffnet sich erneut mit ihnen: Schließen Sie ihn, um es noch einmal zu versuchen, oder sichern Sie sie mit Datei &gt; Speichern unter; antworten Sie auf „ZIP-Datei aktualisieren?“ mit Nein, um sie zu verwerfen.</translation>
     </message>
     <message>
         <source>Error :No file selected</source>
-        <translation type="unfinished" />
+        <translatorcomment>„Error :“ als „Fehler:“ übersetzt.</translatorcomment><translation>Fehler: Keine Datei ausgewählt</translation>
     </message>
     <message>
         <source>"%1" is a link, and the archive holds nothing to open through it.</source>
         <extracomment>%1 is the member's name</extracomment>
-        <translation type="unfinished" />
+        <translation>„%1“ ist eine Verknüpfung, und das Archiv enthält nichts, was sich darüber öffnen ließe.</translation>
     </message>
     <message>
         <source>"%1" is encrypted in the archive, and its password is not known here. Write it back without encryption?</source>
         <extracomment>%1 is the member's name</extracomment>
-        <translation type="unfinished" />
+        <translation>„%1“ ist im Archiv verschlüsselt, und sein Passwort ist hier nicht bekannt. Ohne Verschlüsselung zurückschreiben?</translation>
     </message>
     <message>
         <source>Cannot open file "%1"</source>
         <extracomment>%1 is the member's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Datei „%1“ kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>%1 (read-only: a %2 archive is not written)</source>
         <extracomment>The editor's title; %1 is its caption for the member, %2 why the archive is read-only ("split", "tar.gz")</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (schreibgeschützt: Archiv ist %2)</translation>
     </message>
 </context>
 <context>
     <name>name_charset</name>
     <message>
         <source>US English (DOS)</source>
-        <translation type="unfinished" />
+        <translation>US-Englisch (DOS)</translation>
     </message>
     <message>
         <source>Western European (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Westeuropäisch (DOS)</translation>
     </message>
     <message>
         <source>Central European (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Mitteleuropäisch (DOS)</translation>
     </message>
     <message>
         <source>Cyrillic (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Kyrillisch (DOS)</translation>
     </message>
     <message>
         <source>Greek (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Griechisch (DOS)</translation>
     </message>
     <message>
         <source>Japanese (Shift-JIS)</source>
-        <translation type="unfinished" />
+        <translation>Japanisch (Shift-JIS)</translation>
     </message>
     <message>
         <source>Simplified Chinese (GBK)</source>
-        <translation type="unfinished" />
+        <translation>Chinesisch vereinfacht (GBK)</translation>
     </message>
     <message>
         <source>Korean (Unified Hangul)</source>
-        <translation type="unfinished" />
+        <translation>Koreanisch (Unified Hangul)</translation>
     </message>
     <message>
         <source>Traditional Chinese (Big5)</source>
-        <translation type="unfinished" />
+        <translation>Chinesisch traditionell (Big5)</translation>
     </message>
     <message>
         <source>Western European (Windows)</source>
-        <translation type="unfinished" />
+        <translation>Westeuropäisch (Windows)</translation>
     </message>
     <message>
         <source>%1 — %2</source>
         <extracomment>A menu item: a code page's number (%1), then what it was used for (%2)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Auto</source>
         <extracomment>The menu item that reads names in the code page the archive suggests</extracomment>
-        <translation type="unfinished" />
+        <translation>Automatisch</translation>
     </message>
 </context>
 <context>
     <name>newdir</name>
     <message>
         <source>Path not found</source>
-        <translation type="unfinished" />
+        <translation>Pfad nicht gefunden</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished" />
+        <translation>Dateizugriff verweigert</translation>
     </message>
     <message>
         <source>File already exists</source>
-        <translation type="unfinished" />
+        <translation>Datei existiert bereits</translation>
     </message>
     <message>
         <source>I/O error %1</source>
         <extracomment>%1 is the system's error number.</extracomment>
-        <translation type="unfinished" />
+        <translation>E/A-Fehler %1</translation>
     </message>
     <message>
         <source>A folder name cannot contain "/": make one folder at a time</source>
-        <translation type="unfinished" />
+        <translation>Ein Ordnername darf kein „/“ enthalten: Legen Sie einen Ordner nach dem anderen an</translation>
     </message>
     <message>
         <source>"%1" is not a name for a new folder</source>
         <extracomment>%1 is "." or "..".</extracomment>
-        <translation type="unfinished" />
+        <translation>„%1“ ist kein Name für einen neuen Ordner</translation>
     </message>
 </context>
 <context>
@@ -2119,102 +2139,102 @@ Qt's own options (-platform, -style, ...) are accepted as well.
     <message>
         <source>No application is set up to open %1</source>
         <extracomment>%1 is the path of the member's copy</extracomment>
-        <translation type="unfinished" />
+        <translation>Keine Anwendung ist zum Öffnen von %1 eingerichtet</translation>
     </message>
     <message>
         <source>This command cannot be started: %1</source>
         <extracomment>%1 is the command line the user chose</extracomment>
-        <translation type="unfinished" />
+        <translation>Dieser Befehl kann nicht gestartet werden: %1</translation>
     </message>
 </context>
 <context>
     <name>plain_words</name>
     <message>
         <source>the password given does not open it</source>
-        <translation type="unfinished" />
+        <translation>das angegebene Passwort passt nicht</translation>
     </message>
     <message>
         <source>it is encrypted, and no password was given</source>
-        <translation type="unfinished" />
+        <translation>verschlüsselt, aber es wurde kein Passwort angegeben</translation>
     </message>
     <message>
         <source>its encrypted data was changed after it was written</source>
-        <translation type="unfinished" />
+        <translation>die verschlüsselten Daten wurden nach dem Schreiben verändert</translation>
     </message>
     <message>
         <source>it is compressed with a method this program cannot read</source>
-        <translation type="unfinished" />
+        <translation>mit einer Methode komprimiert, die dieses Programm nicht lesen kann</translation>
     </message>
     <message>
         <source>it is encrypted in a way this program cannot read</source>
-        <translation type="unfinished" />
+        <translation>auf eine Weise verschlüsselt, die dieses Programm nicht lesen kann</translation>
     </message>
     <message>
         <source>its data is damaged (it does not match its check sum)</source>
-        <translation type="unfinished" />
+        <translation>die Daten sind beschädigt (die Prüfsumme stimmt nicht)</translation>
     </message>
     <message>
         <source>its data is damaged</source>
-        <translation type="unfinished" />
+        <translation>die Daten sind beschädigt</translation>
     </message>
     <message>
         <source>the archive ends before its data does</source>
-        <translation type="unfinished" />
+        <translation>das Archiv endet vor dem Ende der Daten</translation>
     </message>
     <message>
         <source>a member of the same name was extracted to that file first; extract with folder names to keep both</source>
-        <translation type="unfinished" />
+        <translation>ein gleichnamiger Eintrag wurde zuvor in diese Datei entpackt; mit Ordnernamen entpacken, um beide zu behalten</translation>
     </message>
     <message>
         <source>its name would put it outside the chosen folder</source>
-        <translation type="unfinished" />
+        <translation>der Name würde aus dem gewählten Ordner hinausführen</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished" />
+        <translation>der Datenträger ist voll</translation>
     </message>
     <message>
         <source>the chosen folder cannot be written to</source>
-        <translation type="unfinished" />
+        <translation>in den gewählten Ordner kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>there is not enough memory to extract it</source>
-        <translation type="unfinished" />
+        <translation>zum Entpacken ist nicht genug Speicher vorhanden</translation>
     </message>
     <message>
         <source>a folder of that name is in the way</source>
-        <translation type="unfinished" />
+        <translation>ein gleichnamiger Ordner steht im Weg</translation>
     </message>
     <message>
         <source>%1 is not a ZIP archive.</source>
         <extracomment>%1 is the archive's file name</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ist kein ZIP-Archiv.</translation>
     </message>
     <message>
         <source>The archive's table of contents is damaged; the members listed were found without it and can be tested and extracted.</source>
-        <translation type="unfinished" />
+        <translation>Das Inhaltsverzeichnis des Archivs ist beschädigt; die aufgeführten Einträge wurden ohne es gefunden und können getestet und entpackt werden.</translation>
     </message>
     <message>
         <source>The archive's table of contents is damaged, and no member could be found without it.</source>
-        <translation type="unfinished" />
+        <translation>Das Inhaltsverzeichnis des Archivs ist beschädigt, und ohne es wurde kein Eintrag gefunden.</translation>
     </message>
     <message>
         <source>The archive is damaged; the members listed could be read.</source>
-        <translation type="unfinished" />
+        <translation>Das Archiv ist beschädigt; die aufgeführten Einträge konnten gelesen werden.</translation>
     </message>
     <message>
         <source>The archive is damaged; none of its members could be read.</source>
-        <translation type="unfinished" />
+        <translation>Das Archiv ist beschädigt; keiner seiner Einträge konnte gelesen werden.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>A member's name and why it was not extracted (a reason in words, else the library's own message)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1: %2.</translation>
     </message>
     <message>
         <source>The folder %1 was not added: with "Recurse Dirs" off a folder adds nothing. Check "Recurse Dirs" to add it with everything in it.</source>
         <extracomment>"Recurse Dirs" is the name of a check box of the Add dialog</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„Recurse Dirs“ heißt im Hinzufügen-Dialog „Mit Unterordnern“.</translatorcomment><translation>Der Ordner %1 wurde nicht hinzugefügt: Ohne „Mit Unterordnern“ fügt ein Ordner nichts hinzu. Aktivieren Sie „Mit Unterordnern“, um ihn mit seinem gesamten Inhalt hinzuzufügen.</translation>
     </message>
 </context>
 <context>
@@ -2222,167 +2242,167 @@ Qt's own options (-platform, -style, ...) are accepted as well.
     <message>
         <source>Cannot use directory %1: it %2</source>
         <extracomment>%1 is a folder; %2 says why it cannot be used ("is a link")</extracomment>
-        <translation type="unfinished" />
+        <translation>Ordner %1 kann nicht verwendet werden: er %2</translation>
     </message>
     <message>
         <source>is a link</source>
         <extracomment>Why a folder cannot be used; follows the folder's name ("The working folder /x is a link")</extracomment>
-        <translation type="unfinished" />
+        <translation>ist eine Verknüpfung</translation>
     </message>
     <message>
         <source>is not a folder</source>
         <extracomment>Why a folder cannot be used; follows the folder's name</extracomment>
-        <translation type="unfinished" />
+        <translation>ist kein Ordner</translation>
     </message>
     <message>
         <source>belongs to another user</source>
         <extracomment>Why a folder cannot be used; follows the folder's name</extracomment>
-        <translation type="unfinished" />
+        <translation>gehört einem anderen Benutzer</translation>
     </message>
     <message>
         <source>has mode %1, not 0700</source>
         <extracomment>Why a folder cannot be used; follows the folder's name. %1 is its octal permission mode, such as 0755</extracomment>
-        <translation type="unfinished" />
+        <translation>hat die Rechte %1 statt 0700</translation>
     </message>
     <message>
         <source>cannot be made: its folder %1 cannot be created</source>
         <extracomment>Why a folder cannot be used; follows the folder's name. %1 is the folder that would hold it</extracomment>
-        <translation type="unfinished" />
+        <translation>kann nicht angelegt werden: der übergeordnete Ordner %1 kann nicht erstellt werden</translation>
     </message>
     <message>
         <source>cannot be made: %1</source>
         <extracomment>Why a folder cannot be used; follows the folder's name. %1 is the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>kann nicht angelegt werden: %1</translation>
     </message>
     <message>
         <source>&amp;No</source>
         <extracomment>A message box button; Escape presses a button with exactly this word, so use the same word as on the "No" buttons elsewhere</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
         <extracomment>A message box button; Escape presses a button with exactly this word, so use the same word as on the "Cancel" buttons elsewhere</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished" />
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished" />
+        <translation>Bestätigen</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished" />
+        <translation>Information</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>An error box's text: %1 is the error message, which ends without a full stop</extracomment>
-        <translation type="unfinished" />
+        <translation>%1.</translation>
     </message>
     <message>
         <source>there is no folder for a Trash</source>
         <extracomment>Why a file was not moved to the Trash</extracomment>
-        <translation type="unfinished" />
+        <translation>es gibt keinen Ordner für einen Papierkorb</translation>
     </message>
     <message>
         <source>the Trash could not be found</source>
         <extracomment>Why a file was not moved to the Trash</extracomment>
-        <translation type="unfinished" />
+        <translation>der Papierkorb wurde nicht gefunden</translation>
     </message>
     <message>
         <source>Cannot create a folder in %1: %2</source>
         <extracomment>%1 is a folder, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>In %1 kann kein Ordner erstellt werden: %2</translation>
     </message>
     <message>
         <source>The working folder %1 %2, so nothing in it is used or removed; this run keeps its copies of members in a new private folder under %3 instead.</source>
         <extracomment>%1 is a folder, %2 says why it cannot be used ("is a link"), %3 the folder for temporary files</extracomment>
-        <translation type="unfinished" />
+        <translation>Der Arbeitsordner %1 %2, daher wird darin nichts verwendet oder entfernt; dieser Lauf legt seine Kopien von Einträgen stattdessen in einem neuen privaten Ordner unter %3 ab.</translation>
     </message>
     <message>
         <source>In the working folder %1, nothing of these is used or removed: %2.</source>
         <extracomment>%1 is a folder; %2 lists the names in it, each with why it cannot be used ("run-x1 is a link; run-x2 ...")</extracomment>
-        <translation type="unfinished" />
+        <translation>Im Arbeitsordner %1 wird hiervon nichts verwendet oder entfernt: %2.</translation>
     </message>
     <message>
         <source>Cannot create a working folder in %1: %2</source>
         <extracomment>%1 is the folder for temporary files, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>In %1 kann kein Arbeitsordner erstellt werden: %2</translation>
     </message>
     <message>
         <source>Cannot use the working folder %1: %2</source>
         <extracomment>%1 is a folder, %2 why it cannot be used</extracomment>
-        <translation type="unfinished" />
+        <translation>Der Arbeitsordner %1 kann nicht verwendet werden: %2</translation>
     </message>
     <message>
         <source>Cannot lock %1: %2</source>
         <extracomment>%1 is a folder, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 kann nicht gesperrt werden: %2</translation>
     </message>
 </context>
 <context>
     <name>platform::SearchDialogWindow</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished" />
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished" />
+        <translation>Ersetzen</translation>
     </message>
     <message>
         <source>Fi&amp;nd what:</source>
-        <translation type="unfinished" />
+        <translation>Su&amp;chen nach:</translation>
     </message>
     <message>
         <source>Re&amp;place with:</source>
-        <translation type="unfinished" />
+        <translation>Ersetzen &amp;durch:</translation>
     </message>
     <message>
         <source>Match &amp;whole word only</source>
-        <translation type="unfinished" />
+        <translation>Nur ganze &amp;Wörter</translation>
     </message>
     <message>
         <source>Match &amp;case</source>
-        <translation type="unfinished" />
+        <translation>Groß-/&amp;Kleinschreibung beachten</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished" />
+        <translation>Richtung</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished" />
+        <translation>Nach &amp;oben</translation>
     </message>
     <message>
         <source>&amp;Down</source>
-        <translation type="unfinished" />
+        <translation>Nach &amp;unten</translation>
     </message>
     <message>
         <source>&amp;Find Next</source>
-        <translation type="unfinished" />
+        <translation>Weiter&amp;suchen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ersetzen</translation>
     </message>
     <message>
         <source>Replace &amp;All</source>
-        <translation type="unfinished" />
+        <translation>&amp;Alle ersetzen</translation>
     </message>
 </context>
 <context>
@@ -2390,129 +2410,126 @@ Qt's own options (-platform, -style, ...) are accepted as well.
     <message>
         <source>"%1" is a desktop launcher, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
         <extracomment>%1 is the member's name; "Execute file" is a command of the File menu</extracomment>
-        <translation type="unfinished" />
+        <translation>„%1“ ist ein Desktop-Starter, den die Arbeitsumgebung ausführen könnte, statt ihn anzuzeigen; daher wird er nicht geöffnet. „Datei ausführen“ führt einen Eintrag absichtlich aus.</translation>
     </message>
     <message>
         <source>"%1" is a program, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
         <extracomment>%1 is the member's name; "Execute file" is a command of the File menu</extracomment>
-        <translation type="unfinished" />
+        <translation>„%1“ ist ein Programm, das die Arbeitsumgebung ausführen könnte, statt es anzuzeigen; daher wird es nicht geöffnet. „Datei ausführen“ führt einen Eintrag absichtlich aus.</translation>
     </message>
     <message>
         <source>"%1" is a script, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
         <extracomment>%1 is the member's name; "Execute file" is a command of the File menu</extracomment>
-        <translation type="unfinished" />
+        <translation>„%1“ ist ein Skript, das die Arbeitsumgebung ausführen könnte, statt es anzuzeigen; daher wird es nicht geöffnet. „Datei ausführen“ führt einen Eintrag absichtlich aus.</translation>
     </message>
 </context>
 <context>
     <name>save_as</name>
     <message>
         <source>ZIP Files</source>
-        <translation type="unfinished" />
+        <translation>ZIP-Dateien</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation type="unfinished" />
+        <translation>Alle Dateien</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished" />
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Password for the new archive:</source>
-        <translation type="unfinished" />
+        <translation>Passwort für das neue Archiv:</translation>
     </message>
     <message>
         <source>An empty password encrypts nothing; nothing was saved.</source>
-        <translation type="unfinished" />
+        <translation>Ein leeres Passwort verschlüsselt nichts; es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>Type the password again:</source>
-        <translation type="unfinished" />
+        <translation>Passwort erneut eingeben:</translation>
     </message>
     <message>
         <source>The two passwords differ; nothing was saved.</source>
-        <translation type="unfinished" />
+        <translation>Die beiden Passwörter stimmen nicht überein; es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>You must create a new zipfile or open a zipfile first!</source>
-        <translation type="unfinished" />
+        <translatorcomment>„Zipfile“ als „ZIP-Datei“ übersetzt.</translatorcomment><translation>Sie müssen zuerst eine neue ZIP-Datei erstellen oder eine ZIP-Datei öffnen!</translation>
     </message>
     <message>
         <source>%1 is the open archive; Save as writes another file.</source>
         <extracomment>%1 is the chosen file's path; "Save as" is the command</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ist das geöffnete Archiv; „Speichern unter“ schreibt eine andere Datei.</translation>
     </message>
     <message>
         <source>%1 is not a file; nothing was saved.</source>
         <extracomment>%1 is the chosen path</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ist keine Datei; es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>%1 exists. Replace it?</source>
-        <translation type="unfinished" />
+        <translation>%1 existiert. Ersetzen?</translation>
     </message>
     <message>
         <source>Encrypt the new archive's members with a password?</source>
-        <translation type="unfinished" />
+        <translation>Die Einträge des neuen Archivs mit einem Passwort verschlüsseln?</translation>
     </message>
     <message>
         <source>Saving as %1</source>
         <extracomment>The status window's title; %1 is a format's name ("ZIP", "tar.gz")</extracomment>
-        <translation type="unfinished" />
+        <translation>Speichern als %1</translation>
     </message>
     <message>
         <source>Beginning Save as %1 of %2</source>
         <extracomment>The message window's first line; %1 is a format's name, %2 the open archive's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Speichern als %1 von %2 beginnt</translation>
     </message>
     <message>
         <source>Error in Save as; Fatal DLL Exception</source>
         <extracomment>"DLL" is the program's old word for its libraries</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>„DLL“ bleibt als altes Wort für die Bibliotheken.</translatorcomment><translation>Fehler bei „Speichern unter“; schwerwiegende DLL-Ausnahme</translation>
     </message>
     <message>
         <source>Nothing in %1 could be read; nothing was saved.</source>
         <extracomment>%1 is the open archive's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Aus %1 konnte nichts gelesen werden; es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>Some members could not be read. Save the others as %1?</source>
         <extracomment>%1 is a format's name ("ZIP", "tar.gz")</extracomment>
-        <translation type="unfinished" />
+        <translation>Einige Einträge konnten nicht gelesen werden. Die übrigen als %1 speichern?</translation>
     </message>
     <message numerus="yes">
         <source>%n files were saved in %1</source>
         <extracomment>%1 is the new archive's path</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n Datei wurde in %1 gespeichert</numerusform><numerusform>%n Dateien wurden in %1 gespeichert</numerusform></translation>
     </message>
 </context>
 <context>
     <name>write_limits</name>
     <message>
         <source>tar archives cannot be encrypted</source>
-        <translation type="unfinished" />
+        <translation>tar-Archive können nicht verschlüsselt werden</translation>
     </message>
     <message>
         <source>libarchive 3.6.2, which writes 7z here, cannot encrypt it</source>
-        <translation type="unfinished" />
+        <translation>libarchive 3.6.2, das hier 7z schreibt, kann es nicht verschlüsseln</translation>
     </message>
     <message>
         <source>%1 archives cannot be encrypted here</source>
         <extracomment>%1 is a format's name ("tar.gz", "7z")</extracomment>
-        <translation type="unfinished" />
+        <translation>%1-Archive können hier nicht verschlüsselt werden</translation>
     </message>
     <message>
         <source>A %1 archive keeps the names as they are: only ZIP archives get DOS 8.3 names</source>
         <extracomment>%1 is a format's name ("tar.gz", "7z"); "DOS 8.3" names are short names of 8 letters and 3 for the extension</extracomment>
-        <translation type="unfinished" />
+        <translation>Ein %1-Archiv behält die Namen unverändert: Nur ZIP-Archive erhalten DOS-8.3-Namen</translation>
     </message>
     <message>
         <source>A %1 archive does not take the time of its newest member</source>
         <extracomment>%1 is a format's name ("tar.gz", "7z")</extracomment>
-        <translation type="unfinished" />
+        <translation>Ein %1-Archiv übernimmt nicht die Zeit seines neuesten Eintrags</translation>
     </message>
 </context>
 </TS>
