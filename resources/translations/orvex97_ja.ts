@@ -143,7 +143,7 @@
     <message>
         <source>Overwrite Existing File: %1?</source>
         <extracomment>%1 is the archive's path</extracomment>
-        <translation>既存のファイルを上書きしますか: %1？</translation>
+        <translation>既存のファイル %1 を上書きしますか？</translation>
     </message>
     <message>
         <source>Cannot make %1: %2</source>
@@ -504,540 +504,538 @@
     <message>
         <source>%1 [%2]</source>
         <extracomment>A drive in the list: %1 is the folder it is mounted on, %2 its name.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 [%2]</translation>
     </message>
     <message>
         <source>Add File(s)</source>
-        <translation type="unfinished" />
+        <translation>ファイルの追加</translation>
     </message>
     <message>
         <source>&amp;Select all</source>
-        <translation type="unfinished" />
+        <translation>すべて選択(&amp;S)</translation>
     </message>
     <message>
         <source>Select all files</source>
-        <translation type="unfinished" />
+        <translation>すべてのファイルを選択します</translation>
     </message>
     <message>
         <source>Files to Add:</source>
-        <translation type="unfinished" />
+        <translation>追加するファイル:</translation>
     </message>
     <message>
         <source>&amp;Sort</source>
-        <translation type="unfinished" />
+        <translation>並べ替え(&amp;S)</translation>
     </message>
     <message>
         <source>Sort file(s)</source>
-        <translation type="unfinished" />
+        <translation>ファイルを並べ替えます</translation>
     </message>
     <message>
         <source>Add &amp;dir</source>
-        <translation type="unfinished" />
+        <translation>フォルダーを追加(&amp;D)</translation>
     </message>
     <message>
         <source>Add directory to Zipfile</source>
-        <translation type="unfinished" />
+        <translatorcomment>Old word "Zipfile": ZIP ファイル; "directory" is フォルダー.</translatorcomment><translation>フォルダーを ZIP ファイルに追加します</translation>
     </message>
     <message>
         <source>Add &amp;file(s)</source>
-        <translation type="unfinished" />
+        <translation>ファイルを追加(&amp;F)</translation>
     </message>
     <message>
         <source>Add file(s) to Zipfile</source>
-        <translation type="unfinished" />
+        <translation>ファイルを ZIP ファイルに追加します</translation>
     </message>
     <message>
         <source>&amp;Remove file</source>
-        <translation type="unfinished" />
+        <translation>ファイルを除外(&amp;R)</translation>
     </message>
     <message>
         <source>Remove file(s) from Zipfile</source>
-        <translation type="unfinished" />
+        <translation>ファイルを ZIP ファイルに追加する一覧から除外します</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished" />
+        <translation>オプション</translation>
     </message>
     <message>
         <source>Save DirNames</source>
         <extracomment>Option: store each file's folder names with it. The box is 130 pixels wide.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>Old text "Save DirNames" (store each file's folder names with it): translated by meaning, kept short for the 130-pixel box.</translatorcomment><translation>フォルダー名を保存</translation>
     </message>
     <message>
         <source>Saves the pathname with each filename</source>
-        <translation type="unfinished" />
+        <translation>各ファイル名と一緒にパス名を保存します</translation>
     </message>
     <message>
         <source>Recurse Dirs</source>
         <extracomment>Option: include the subfolders of each folder added.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>Old text "Recurse Dirs" (include the subfolders of each folder added): translated by meaning. The same words are used where other messages name this check box.</translatorcomment><translation>サブフォルダーを含める</translation>
     </message>
     <message>
         <source>Subdirectories below EACH given filespecification will be included in the filespecification</source>
-        <translation type="unfinished" />
+        <translation>指定した各ファイルの下にあるサブフォルダーも対象に含めます</translation>
     </message>
     <message>
         <source>Force MS-DOS</source>
         <extracomment>Option: store names as short 8.3 MS-DOS names.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>Old text "Force MS-DOS" (store names as short 8.3 MS-DOS names): translated by meaning, "force MS-DOS names".</translatorcomment><translation>MS-DOS 名を強制</translation>
     </message>
     <message>
         <source>Force all filenames that go into the ZIP file to meet the DOS 8x3 restriction. If not checked, long filenames are supported</source>
-        <translation type="unfinished" />
+        <translation>ZIP ファイルに入れるすべてのファイル名を DOS の 8.3 形式の制限に合わせます。オフの場合は長いファイル名を使えます</translation>
     </message>
     <message>
         <source>Use Timestamp</source>
         <extracomment>Option: give the archive file the date of its newest member.</extracomment>
-        <translation type="unfinished" />
+        <translation>タイムスタンプを使用</translation>
     </message>
     <message>
         <source>Set ZIP timestamp to that of the newest file in the archive</source>
-        <translation type="unfinished" />
+        <translation>ZIP ファイルの日時をアーカイブ内で最も新しいファイルの日時に合わせます</translation>
     </message>
     <message>
         <source>Delete file(s) after</source>
-        <translation type="unfinished" />
+        <translation>追加後にファイルを削除</translation>
     </message>
     <message>
         <source>After adding to archive, delete original file</source>
-        <translation type="unfinished" />
+        <translation>アーカイブに追加した後、元のファイルを削除します</translation>
     </message>
     <message>
         <source>Only update file(s)</source>
-        <translation type="unfinished" />
+        <translation>更新のみ</translation>
     </message>
     <message>
         <source>Encrypt with password…</source>
-        <translation type="unfinished" />
+        <translation>パスワードで暗号化…</translation>
     </message>
     <message>
         <source>Encrypt the added files with a password (AES-256)</source>
-        <translation type="unfinished" />
+        <translation>追加するファイルをパスワードで暗号化します (AES-256)</translation>
     </message>
     <message>
         <source>Store full paths</source>
-        <translation type="unfinished" />
+        <translation>完全なパスを保存</translation>
     </message>
     <message>
         <source>With Save DirNames, store each path from the root folder instead of from the folder that holds what was added</source>
-        <translation type="unfinished" />
+        <translation>[フォルダー名を保存] がオンのとき、追加したものを含むフォルダーからではなく、ルート フォルダーからのパスを保存します</translation>
     </message>
     <message>
         <source>Compression level</source>
-        <translation type="unfinished" />
+        <translation>圧縮レベル</translation>
     </message>
     <message>
         <source>Compression level, default = max = save space, Min = save time</source>
-        <translation type="unfinished" />
+        <translation>圧縮レベル (既定 = 最大 = サイズ優先、最小 = 速度優先)</translation>
     </message>
     <message>
         <source>Min</source>
         <extracomment>Under the compression level's scale: the least compression (fastest).</extracomment>
-        <translation type="unfinished" />
+        <translation>最小</translation>
     </message>
     <message>
         <source>Med</source>
         <extracomment>Under the compression level's scale: medium compression.</extracomment>
-        <translation type="unfinished" />
+        <translation>中</translation>
     </message>
     <message>
         <source>Max</source>
         <extracomment>Under the compression level's scale: the most compression (smallest).</extracomment>
-        <translation type="unfinished" />
+        <translation>最大</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>OK(&amp;O)</translation>
     </message>
     <message>
         <source>Start compressing file(s)</source>
-        <translation type="unfinished" />
+        <translation>ファイルの圧縮を開始します</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>キャンセル(&amp;C)</translation>
     </message>
     <message>
         <source>Cancel operation</source>
-        <translation type="unfinished" />
+        <translation>操作をキャンセルします</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished" />
+        <translation>パスワード</translation>
     </message>
     <message>
         <source>Enter the password for the files to add:</source>
-        <translation type="unfinished" />
+        <translation>追加するファイルのパスワードを入力してください:</translation>
     </message>
     <message numerus="yes">
         <source>The password is longer than %n bytes.</source>
         <extracomment>%n is the longest password the archive takes, in bytes of UTF-8.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-        </translation>
+        <translation><numerusform>パスワードが %n バイトを超えています。</numerusform></translation>
     </message>
     <message>
         <source>Enter the password again:</source>
-        <translation type="unfinished" />
+        <translation>パスワードをもう一度入力してください:</translation>
     </message>
     <message>
         <source>The passwords do not match.</source>
-        <translation type="unfinished" />
+        <translation>パスワードが一致しません。</translation>
     </message>
 </context>
 <context>
     <name>TExtract</name>
     <message>
         <source>Select Extract Directory</source>
-        <translation type="unfinished" />
+        <translation>展開先フォルダーの選択</translation>
     </message>
     <message>
         <source>Look &amp;in:</source>
-        <translation type="unfinished" />
+        <translation>場所(&amp;I):</translation>
     </message>
     <message>
         <source>Create new directory</source>
-        <translation type="unfinished" />
+        <translation>新しいフォルダーを作成</translation>
     </message>
     <message>
         <source>Extract &amp;to:</source>
-        <translation type="unfinished" />
+        <translation>展開先(&amp;T):</translation>
     </message>
     <message>
         <source>The folder to extract into; one that does not exist yet is made</source>
-        <translation type="unfinished" />
+        <translation>展開先のフォルダー。存在しない場合は作成されます</translation>
     </message>
     <message>
         <source>Into a folder named after the archive</source>
-        <translation type="unfinished" />
+        <translation>アーカイブ名のフォルダーに展開</translation>
     </message>
     <message>
         <source>Extract into a new folder in the chosen one, named after the archive (photos.tar.gz: photos)</source>
         <extracomment>"photos.tar.gz: photos" is an example: an archive's name and the folder named after it.</extracomment>
-        <translation type="unfinished" />
+        <translation>選んだフォルダーの中に、アーカイブと同じ名前の新しいフォルダーを作って展開します (photos.tar.gz: photos)</translation>
     </message>
     <message>
         <source>Expand ZIP Dirs</source>
         <extracomment>Group title: whether the folders stored in the archive are made again ("Dirs": directories).</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>Old text "Expand ZIP Dirs" (whether the folders stored in the archive are made again): translated by meaning, "restore the folder structure".</translatorcomment><translation>フォルダー構成の復元</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished" />
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished" />
+        <translation>はい</translation>
     </message>
     <message>
         <source>Extracts and recreates the relative pathname that may have been stored with each file. Empty dirs stored in the archive (if any) will also be recreated.</source>
-        <translation type="unfinished" />
+        <translation>各ファイルと一緒に保存されている相対パス名を再現して展開します。アーカイブに空のフォルダーが保存されていれば、それも作成します。</translation>
     </message>
     <message>
         <source>OverWrite Existing</source>
         <extracomment>Group title: whether existing files are overwritten. The capital W is the program's own.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>Old text "OverWrite Existing" (its odd capital W): translated by meaning, "overwrite existing files"; other messages naming this choice use the same words.</translatorcomment><translation>既存ファイルの上書き</translation>
     </message>
     <message>
         <source>Overwrite any pre-existing files during extraction.</source>
-        <translation type="unfinished" />
+        <translation>展開時に既存のファイルをすべて上書きします。</translation>
     </message>
     <message>
         <source>Files to Extract</source>
-        <translation type="unfinished" />
+        <translation>展開するファイル</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished" />
+        <translation>すべてのファイル</translation>
     </message>
     <message>
         <source>Selected Files</source>
-        <translation type="unfinished" />
+        <translation>選択したファイル</translation>
     </message>
     <message>
         <source>Files to extract</source>
-        <translation type="unfinished" />
+        <translation>展開するファイル</translation>
     </message>
     <message>
         <source>Only Update file(s)</source>
-        <translation type="unfinished" />
+        <translation>更新のみ</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>OK(&amp;O)</translation>
     </message>
     <message>
         <source>Start extracting file(s)</source>
-        <translation type="unfinished" />
+        <translation>ファイルの展開を開始します</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>キャンセル(&amp;C)</translation>
     </message>
     <message>
         <source>Cancel operation</source>
-        <translation type="unfinished" />
+        <translation>操作をキャンセルします</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A drive in the list: %1 is its name, %2 the folder it is mounted on.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>The folder to extract into must be a full path, starting with "/" or "~": %1</source>
         <extracomment>%1 is the folder as the user typed it.</extracomment>
-        <translation type="unfinished" />
+        <translation>展開先フォルダーは "/" または "~" で始まる完全なパスで指定してください: %1</translation>
     </message>
     <message>
         <source>Input Box</source>
         <extracomment>The title of the box that asks for a new folder's name.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>Old title "Input Box" of the box asking for a new folder's name: translated as 入力 (input).</translatorcomment><translation>入力</translation>
     </message>
     <message>
         <source>Directory</source>
         <extracomment>The prompt of the box that asks for a new folder's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>フォルダー名</translation>
     </message>
 </context>
 <context>
     <name>TF_About</name>
     <message>
         <source>About</source>
-        <translation type="unfinished" />
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <source>Orvex 97 for Linux, Desktop Edition 1.0</source>
         <extracomment>The product's name and edition; "Orvex 97" is a name.</extracomment>
-        <translation type="unfinished" />
+        <translation>Orvex 97 for Linux, Desktop Edition 1.0</translation>
     </message>
     <message>
         <source>Norway</source>
         <extracomment>The country of the maker's postal address.</extracomment>
-        <translation type="unfinished" />
+        <translation>ノルウェー</translation>
     </message>
     <message>
         <source>E-mail: %1</source>
-        <translation type="unfinished" />
+        <translation>メール: %1</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>OK(&amp;O)</translation>
     </message>
 </context>
 <context>
     <name>TF_Editform</name>
     <message>
         <source>Orvex 97 Internal editor</source>
-        <translation type="unfinished" />
+        <translation>Orvex 97 内蔵エディター</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished" />
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished" />
+        <translation>新規(&amp;N)</translation>
     </message>
     <message>
         <source>Create a new file</source>
-        <translation type="unfinished" />
+        <translation>新しいファイルを作成します</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished" />
+        <translation>開く(&amp;O)...</translation>
     </message>
     <message>
         <source>Open an existing file</source>
-        <translation type="unfinished" />
+        <translation>既存のファイルを開きます</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished" />
+        <translation>上書き保存(&amp;S)</translation>
     </message>
     <message>
         <source>Save current file</source>
-        <translation type="unfinished" />
+        <translation>現在のファイルを保存します</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished" />
+        <translation>名前を付けて保存(&amp;A)...</translation>
     </message>
     <message>
         <source>Save current file under a new name</source>
-        <translation type="unfinished" />
+        <translation>現在のファイルに新しい名前を付けて保存します</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished" />
+        <translation>印刷(&amp;P)...</translation>
     </message>
     <message>
         <source>Print current file</source>
-        <translation type="unfinished" />
+        <translation>現在のファイルを印刷します</translation>
     </message>
     <message>
         <source>P&amp;rinter settings...</source>
-        <translation type="unfinished" />
+        <translation>プリンターの設定(&amp;R)...</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished" />
+        <translation>終了(&amp;X)</translation>
     </message>
     <message>
         <source>Exit this application</source>
-        <translation type="unfinished" />
+        <translation>このアプリケーションを終了します</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished" />
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished" />
+        <translation>元に戻す(&amp;U)</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished" />
+        <translation>最後の操作を元に戻します</translation>
     </message>
     <message>
         <source>&amp;Cut</source>
-        <translation type="unfinished" />
+        <translation>切り取り(&amp;T)</translation>
     </message>
     <message>
         <source>Delete selected item</source>
-        <translation type="unfinished" />
+        <translation>選択した部分を削除します</translation>
     </message>
     <message>
         <source>C&amp;opy</source>
-        <translation type="unfinished" />
+        <translation>コピー(&amp;C)</translation>
     </message>
     <message>
         <source>Copy selected item to clipboard</source>
-        <translation type="unfinished" />
+        <translation>選択した部分をクリップボードにコピーします</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished" />
+        <translation>貼り付け(&amp;P)</translation>
     </message>
     <message>
         <source>Paste contents of clipboard</source>
-        <translation type="unfinished" />
+        <translation>クリップボードの内容を貼り付けます</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished" />
+        <translation>すべて選択(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished" />
+        <translation>検索(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished" />
+        <translation>検索(&amp;F)...</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished" />
+        <translation>置換(&amp;R)</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished" />
+        <translation>次を検索(&amp;N)</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
         <extracomment>%1 is the file's name, or "Noname".</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 への変更を保存しますか？</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished" />
+        <translation>確認</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished" />
+        <translation>はい(&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished" />
+        <translation>いいえ(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>キャンセル(&amp;C)</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished" />
+        <translation>開く</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished" />
+        <translation>名前を付けて保存</translation>
     </message>
     <message>
         <source>Text not found.</source>
-        <translation type="unfinished" />
+        <translation>テキストが見つかりません。</translation>
     </message>
     <message>
         <source>Cannot find "%1".</source>
         <extracomment>%1 is the text searched for.</extracomment>
-        <translation type="unfinished" />
+        <translation>「%1」が見つかりません。</translation>
     </message>
     <message>
         <source>Update zipfile?</source>
         <extracomment>Whether the archive takes the edited member back in.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>Old word "Zipfile": ZIP ファイル.</translatorcomment><translation>ZIP ファイルを更新しますか？</translation>
     </message>
 </context>
 <context>
     <name>TF_status</name>
     <message>
         <source>File:</source>
-        <translation type="unfinished" />
+        <translation>ファイル:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>キャンセル(&amp;C)</translation>
     </message>
 </context>
 <context>
     <name>TGradientCaption</name>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished" />
+        <translation>最小化</translation>
     </message>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished" />
+        <translation>最大化</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished" />
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished" />
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>Window menu</source>
-        <translation type="unfinished" />
+        <translation>ウィンドウ メニュー</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished" />
+        <translation>元のサイズに戻す</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished" />
+        <translation>元のサイズに戻す(&amp;R)</translation>
     </message>
     <message>
         <source>Mi&amp;nimize</source>
-        <translation type="unfinished" />
+        <translation>最小化(&amp;N)</translation>
     </message>
     <message>
         <source>Ma&amp;ximize</source>
-        <translation type="unfinished" />
+        <translation>最大化(&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished" />
+        <translation>閉じる(&amp;C)</translation>
     </message>
 </context>
 <context>
