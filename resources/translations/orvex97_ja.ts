@@ -2324,7 +2324,7 @@ Qt 自体のオプション (-platform、-style など) も指定できます。
     <message>
         <source>The working folder %1 %2, so nothing in it is used or removed; this run keeps its copies of members in a new private folder under %3 instead.</source>
         <extracomment>%1 is a folder, %2 says why it cannot be used ("is a link"), %3 the folder for temporary files</extracomment>
-        <translation>作業フォルダー %1 は%2ため、その中のものは使用も削除もしません。今回の実行では、項目のコピーを %3 の下の新しい専用フォルダーに置きます。</translation>
+        <translation>作業フォルダー %1 は使用できません (%2)。そのため、その中のものは使用も削除もしません。今回の実行では、項目のコピーを %3 の下の新しい専用フォルダーに置きます。</translation>
     </message>
     <message>
         <source>In the working folder %1, nothing of these is used or removed: %2.</source>
@@ -2407,17 +2407,17 @@ Qt 自体のオプション (-platform、-style など) も指定できます。
     <message>
         <source>"%1" is a desktop launcher, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
         <extracomment>%1 is the member's name; "Execute file" is a command of the File menu</extracomment>
-        <translation>「%1」はデスクトップ ランチャーです。デスクトップが表示せずに実行してしまう可能性があるため、開きません。メンバーを意図して実行するには [ファイルを実行] を使ってください。</translation>
+        <translation>「%1」はデスクトップ ランチャーです。デスクトップが表示せずに実行してしまう可能性があるため、開きません。項目を意図して実行するには [ファイルを実行] を使ってください。</translation>
     </message>
     <message>
         <source>"%1" is a program, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
         <extracomment>%1 is the member's name; "Execute file" is a command of the File menu</extracomment>
-        <translation>「%1」はプログラムです。デスクトップが表示せずに実行してしまう可能性があるため、開きません。メンバーを意図して実行するには [ファイルを実行] を使ってください。</translation>
+        <translation>「%1」はプログラムです。デスクトップが表示せずに実行してしまう可能性があるため、開きません。項目を意図して実行するには [ファイルを実行] を使ってください。</translation>
     </message>
     <message>
         <source>"%1" is a script, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
         <extracomment>%1 is the member's name; "Execute file" is a command of the File menu</extracomment>
-        <translation>「%1」はスクリプトです。デスクトップが表示せずに実行してしまう可能性があるため、開きません。メンバーを意図して実行するには [ファイルを実行] を使ってください。</translation>
+        <translation>「%1」はスクリプトです。デスクトップが表示せずに実行してしまう可能性があるため、開きません。項目を意図して実行するには [ファイルを実行] を使ってください。</translation>
     </message>
 </context>
 <context>
