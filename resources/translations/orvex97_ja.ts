@@ -1665,9 +1665,9 @@ status is 0 when everything asked was done, 1 when something failed or was
 cancelled, and 2 for a wrong command line.
 </source>
         <extracomment>Part of --help. The options (--extract-here …) and the words in capitals (FILE, DIR, ARCHIVE) are typed as they are: keep them, and keep the text within 80 columns</extracomment>
-        <translatorcomment>FILE, DIR and ARCHIVE kept in capitals as the placeholders the options show; lines wrapped so that they stay within 80 columns with double-width Japanese characters.</translatorcomment><translation>  --extract-here FILE...       各アーカイブを、それがあるフォルダーに展開します。
+        <translatorcomment>FILE, DIR and ARCHIVE kept in capitals as the placeholders the options show; lines wrapped so that they stay within 80 columns with double-width Japanese characters.</translatorcomment><translation>  --extract-here FILE...       各アーカイブを同じフォルダー内に展開します。
                                項目が 1 つの最上位フォルダーにまとまっていない
-                               場合は、アーカイブ名の新しいフォルダーに展開します
+                               場合はアーカイブ名の新規フォルダーに展開します
   --extract-to DIR FILE...     同じく DIR に展開します
   --extract FILE...            展開先を展開ダイアログで尋ねます
   --compress FILE...           新しいアーカイブの名前、形式、圧縮レベル、
@@ -1992,7 +1992,7 @@ Qt's own options (-platform, -style, ...) are accepted as well.
 </source>
         <extracomment>orvex97 --help. ARCHIVE, MODE and FILE are placeholders the text explains; the program's name, the options and the format names stay as they are. %1 lists the modes.</extracomment>
         <translatorcomment>ARCHIVE, MODE and FILE kept in capitals, as the text explains them; lines wrapped so that they stay within 80 columns with double-width Japanese characters.</translatorcomment><translation>使い方: orvex97 [ARCHIVE]
-    または: orvex97 MODE FILE...
+または: orvex97 MODE FILE...
 ARCHIVE を Orvex 97 のウィンドウで開きます (指定しなければウィンドウのみ)。
 ARCHIVE は ZIP、tar (無圧縮、.gz、.bz2、.xz、.zst)、7z のアーカイブ、または
 読み取りのみ可能なもの (RAR、ISO、cpio、ar、cab、lha、xar、単独の .gz、
