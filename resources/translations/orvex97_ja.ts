@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>You must create a new zipfile or open a zipfile first!</source>
-        <translation>先に新しい ZIP ファイルを作成するか、ZIP ファイルを開いてください。</translation>
+        <translatorcomment>Old word "Zipfile": ZIP ファイル.</translatorcomment><translation>先に新しい ZIP ファイルを作成するか、ZIP ファイルを開いてください。</translation>
     </message>
     <message>
         <source>No files selected!</source>
@@ -262,24 +262,24 @@
     </message>
     <message>
         <source>Error :No directory selected</source>
-        <translation>エラー: フォルダーが選択されていません</translation>
+        <translatorcomment>Old text "Error :" with its odd spacing: written as the usual Japanese "エラー: ".</translatorcomment><translation>エラー: フォルダーが選択されていません</translation>
     </message>
     <message>
         <source>Error :Directory not found %1</source>
-        <translation>エラー: フォルダーが見つかりません %1</translation>
+        <translatorcomment>Old text "Error :" with its odd spacing: written as the usual Japanese "エラー: ".</translatorcomment><translation>エラー: フォルダーが見つかりません %1</translation>
     </message>
     <message>
         <source>Error :No file(s) to extract</source>
-        <translation>エラー: 展開するファイルがありません</translation>
+        <translatorcomment>Old text "Error :" with its odd spacing: written as the usual Japanese "エラー: ".</translatorcomment><translation>エラー: 展開するファイルがありません</translation>
     </message>
     <message>
         <source>Error :No file(s) selected</source>
-        <translation>エラー: ファイルが選択されていません</translation>
+        <translatorcomment>Old text "Error :" with its odd spacing: written as the usual Japanese "エラー: ".</translatorcomment><translation>エラー: ファイルが選択されていません</translation>
     </message>
     <message>
         <source>Error :Cannot make the folder %1: %2</source>
         <extracomment>%1 is a folder's path, %2 why it could not be made</extracomment>
-        <translation>エラー: フォルダー %1 を作成できません: %2</translation>
+        <translatorcomment>Old text "Error :" with its odd spacing: written as the usual Japanese "エラー: ".</translatorcomment><translation>エラー: フォルダー %1 を作成できません: %2</translation>
     </message>
     <message>
         <source>Extracting file(s)</source>
@@ -470,11 +470,11 @@
     </message>
     <message>
         <source>Error :No file(s) to rename</source>
-        <translation>エラー: 名前を変更するファイルがありません</translation>
+        <translatorcomment>Old text "Error :" with its odd spacing: written as the usual Japanese "エラー: ".</translatorcomment><translation>エラー: 名前を変更するファイルがありません</translation>
     </message>
     <message>
         <source>Error :No file selected</source>
-        <translation>エラー: ファイルが選択されていません</translation>
+        <translatorcomment>Old text "Error :" with its odd spacing: written as the usual Japanese "エラー: ".</translatorcomment><translation>エラー: ファイルが選択されていません</translation>
     </message>
     <message>
         <source>Rename</source>
@@ -544,7 +544,7 @@
     </message>
     <message>
         <source>Add file(s) to Zipfile</source>
-        <translation>ファイルを ZIP ファイルに追加します</translation>
+        <translatorcomment>Old word "Zipfile": ZIP ファイル.</translatorcomment><translation>ファイルを ZIP ファイルに追加します</translation>
     </message>
     <message>
         <source>&amp;Remove file</source>
@@ -552,7 +552,7 @@
     </message>
     <message>
         <source>Remove file(s) from Zipfile</source>
-        <translation>ファイルを ZIP ファイルに追加する一覧から除外します</translation>
+        <translatorcomment>Old word "Zipfile": ZIP ファイル.</translatorcomment><translation>ファイルを ZIP ファイルに追加する一覧から除外します</translation>
     </message>
     <message>
         <source>Options</source>
@@ -1095,7 +1095,7 @@
     <message>
         <source>Zipfile not found: %1. It is no longer listed under File.</source>
         <extracomment>%1 is the archive's path; File is the menu.</extracomment>
-        <translation>ZIP ファイルが見つかりません: %1。[ファイル] メニューの一覧から削除しました。</translation>
+        <translatorcomment>Old word "Zipfile": ZIP ファイル.</translatorcomment><translation>ZIP ファイルが見つかりません: %1。[ファイル] メニューの一覧から削除しました。</translation>
     </message>
     <message>
         <source>Create New ZIP File</source>
@@ -1111,7 +1111,7 @@
     </message>
     <message>
         <source>Zipfile not found: %1</source>
-        <translation>ZIP ファイルが見つかりません: %1</translation>
+        <translatorcomment>Old word "Zipfile": ZIP ファイル.</translatorcomment><translation>ZIP ファイルが見つかりません: %1</translation>
     </message>
     <message>
         <source>Move %1 to the Trash?</source>
@@ -1130,7 +1130,7 @@
     <message>
         <source>Error :No file(s) to delete</source>
         <extracomment>The odd spacing of "Error :" is the program's own.</extracomment>
-        <translation>エラー: 削除するファイルがありません</translation>
+        <translatorcomment>Old text "Error :" with its odd spacing: written as the usual Japanese "エラー: ".</translatorcomment><translation>エラー: 削除するファイルがありません</translation>
     </message>
     <message numerus="yes">
         <source>Delete %n members (the selected folders with everything in them) from: %1?</source>
@@ -1147,7 +1147,7 @@
     <message>
         <source>Error :No file(s) selected</source>
         <extracomment>The odd spacing of "Error :" is the program's own.</extracomment>
-        <translation>エラー: ファイルが選択されていません</translation>
+        <translatorcomment>Old text "Error :" with its odd spacing: written as the usual Japanese "エラー: ".</translatorcomment><translation>エラー: ファイルが選択されていません</translation>
     </message>
     <message>
         <source>Deleting file(s)</source>
@@ -1170,15 +1170,15 @@
     </message>
     <message>
         <source>Create new Zipfile</source>
-        <translation>新しい ZIP ファイルを作成します</translation>
+        <translatorcomment>Old word "Zipfile": ZIP ファイル.</translatorcomment><translation>新しい ZIP ファイルを作成します</translation>
     </message>
     <message>
         <source>Open existing Zipfile</source>
-        <translation>既存の ZIP ファイルを開きます</translation>
+        <translatorcomment>Old word "Zipfile": ZIP ファイル.</translatorcomment><translation>既存の ZIP ファイルを開きます</translation>
     </message>
     <message>
         <source>Delete existing Zipfile</source>
-        <translation>既存の ZIP ファイルを削除します</translation>
+        <translatorcomment>Old word "Zipfile": ZIP ファイル.</translatorcomment><translation>既存の ZIP ファイルを削除します</translation>
     </message>
     <message>
         <source>Execute selected file</source>
@@ -1190,15 +1190,15 @@
     </message>
     <message>
         <source>Extract file(s) from Zipfile</source>
-        <translation>ZIP ファイルからファイルを展開します</translation>
+        <translatorcomment>Old word "Zipfile": ZIP ファイル.</translatorcomment><translation>ZIP ファイルからファイルを展開します</translation>
     </message>
     <message>
         <source>Add file(s) to Zipfile</source>
-        <translation>ZIP ファイルにファイルを追加します</translation>
+        <translatorcomment>Old word "Zipfile": ZIP ファイル.</translatorcomment><translation>ZIP ファイルにファイルを追加します</translation>
     </message>
     <message>
         <source>Delete file(s) from Zipfile</source>
-        <translation>ZIP ファイルからファイルを削除します</translation>
+        <translatorcomment>Old word "Zipfile": ZIP ファイル.</translatorcomment><translation>ZIP ファイルからファイルを削除します</translation>
     </message>
     <message>
         <source>Quit Orvex 97</source>
@@ -1259,7 +1259,7 @@
     <message>
         <source>&amp;Extract </source>
         <extracomment>The trailing blank is the menu item's own, as it has always been.</extracomment>
-        <translation>展開(&amp;E) </translation>
+        <translatorcomment>The trailing blank of the English menu item is kept.</translatorcomment><translation>展開(&amp;E) </translation>
     </message>
     <message>
         <source>&amp;Test archive</source>
@@ -1483,11 +1483,11 @@
     <message>
         <source>Error :File not found %1</source>
         <extracomment>The program's old text, its odd spacing included; %1 is the archive's path or "None"</extracomment>
-        <translation>エラー: ファイルが見つかりません %1</translation>
+        <translatorcomment>Old text "Error :" with its odd spacing: written as the usual Japanese "エラー: ".</translatorcomment><translation>エラー: ファイルが見つかりません %1</translation>
     </message>
     <message>
         <source>Error :No file(s) to test</source>
-        <translation>エラー: テストするファイルがありません</translation>
+        <translatorcomment>Old text "Error :" with its odd spacing: written as the usual Japanese "エラー: ".</translatorcomment><translation>エラー: テストするファイルがありません</translation>
     </message>
     <message>
         <source>Testing file(s)</source>
@@ -1847,7 +1847,7 @@ FILE にはパスまたは file:// URL を指定できます。これらのモ�
     <name>comment_command</name>
     <message>
         <source>Zipfile not found: %1</source>
-        <translation>ZIP ファイルが見つかりません: %1</translation>
+        <translatorcomment>Old word "Zipfile": ZIP ファイル.</translatorcomment><translation>ZIP ファイルが見つかりません: %1</translation>
     </message>
     <message>
         <source>%1 is a %2 archive: no comment of it can be read here.</source>
@@ -2022,11 +2022,11 @@ Qt 自体のオプション (-platform、-style など) も指定できます。
     <message>
         <source>Your changes to "%1" were not written into %2. The editor opens again with them: close it to try again, or keep them with File &gt; Save As; answer No to "Update zipfile?" to let them go.</source>
         <extracomment>%1 is the member's name, %2 the archive's path; "Update zipfile?" is the question the editor asks on closing</extracomment>
-        <translation>「%1」への変更は %2 に書き込まれませんでした。変更内容を含めてエディターがもう一度開きます。閉じて再試行するか、[ファイル] &gt; [名前を付けて保存] で保存してください。変更を破棄するには「ZIP ファイルを更新しますか？」に [いいえ] と答えてください。</translation>
+        <translatorcomment>Old word "Zipfile": ZIP ファイル.</translatorcomment><translation>「%1」への変更は %2 に書き込まれませんでした。変更内容を含めてエディターがもう一度開きます。閉じて再試行するか、[ファイル] &gt; [名前を付けて保存] で保存してください。変更を破棄するには「ZIP ファイルを更新しますか？」に [いいえ] と答えてください。</translation>
     </message>
     <message>
         <source>Error :No file selected</source>
-        <translation>エラー: ファイルが選択されていません</translation>
+        <translatorcomment>Old text "Error :" with its odd spacing: written as the usual Japanese "エラー: ".</translatorcomment><translation>エラー: ファイルが選択されていません</translation>
     </message>
     <message>
         <source>"%1" is a link, and the archive holds nothing to open through it.</source>
@@ -2452,7 +2452,7 @@ Qt 自体のオプション (-platform、-style など) も指定できます。
     </message>
     <message>
         <source>You must create a new zipfile or open a zipfile first!</source>
-        <translation>先に新しい ZIP ファイルを作成するか、ZIP ファイルを開いてください。</translation>
+        <translatorcomment>Old word "Zipfile": ZIP ファイル.</translatorcomment><translation>先に新しい ZIP ファイルを作成するか、ZIP ファイルを開いてください。</translation>
     </message>
     <message>
         <source>%1 is the open archive; Save as writes another file.</source>
