@@ -504,545 +504,538 @@
     <message>
         <source>%1 [%2]</source>
         <extracomment>A drive in the list: %1 is the folder it is mounted on, %2 its name.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 [%2]</translation>
     </message>
     <message>
         <source>Add File(s)</source>
-        <translation type="unfinished" />
+        <translation>إضافة ملفات</translation>
     </message>
     <message>
         <source>&amp;Select all</source>
-        <translation type="unfinished" />
+        <translation>تحديد ال&amp;كل</translation>
     </message>
     <message>
         <source>Select all files</source>
-        <translation type="unfinished" />
+        <translation>تحديد كل الملفات</translation>
     </message>
     <message>
         <source>Files to Add:</source>
-        <translation type="unfinished" />
+        <translation>الملفات المراد إضافتها:</translation>
     </message>
     <message>
         <source>&amp;Sort</source>
-        <translation type="unfinished" />
+        <translation>&amp;فرز</translation>
     </message>
     <message>
         <source>Sort file(s)</source>
-        <translation type="unfinished" />
+        <translation>فرز الملفات</translation>
     </message>
     <message>
         <source>Add &amp;dir</source>
-        <translation type="unfinished" />
+        <translation>إضافة م&amp;جلد</translation>
     </message>
     <message>
         <source>Add directory to Zipfile</source>
-        <translation type="unfinished" />
+        <translatorcomment>The old word "Zipfile" is rendered as "ملف ZIP" (ZIP file).</translatorcomment><translation>إضافة مجلد إلى ملف ZIP</translation>
     </message>
     <message>
         <source>Add &amp;file(s)</source>
-        <translation type="unfinished" />
+        <translation>إضافة م&amp;لفات</translation>
     </message>
     <message>
         <source>Add file(s) to Zipfile</source>
-        <translation type="unfinished" />
+        <translatorcomment>The old word "Zipfile" is rendered as "ملف ZIP" (ZIP file).</translatorcomment><translation>إضافة ملفات إلى ملف ZIP</translation>
     </message>
     <message>
         <source>&amp;Remove file</source>
-        <translation type="unfinished" />
+        <translation>إ&amp;زالة ملف</translation>
     </message>
     <message>
         <source>Remove file(s) from Zipfile</source>
-        <translation type="unfinished" />
+        <translatorcomment>The old word "Zipfile" is rendered as "ملف ZIP" (ZIP file). The list entries are removed from the list to add.</translatorcomment><translation>إزالة ملفات من ملف ZIP</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished" />
+        <translation>خيارات</translation>
     </message>
     <message>
         <source>Save DirNames</source>
         <extracomment>Option: store each file's folder names with it. The box is 130 pixels wide.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>"Save DirNames" (store each file's folder names) rendered by its meaning: "حفظ أسماء المجلدات" (save folder names).</translatorcomment><translation>حفظ أسماء المجلدات</translation>
     </message>
     <message>
         <source>Saves the pathname with each filename</source>
-        <translation type="unfinished" />
+        <translation>يحفظ مسار كل ملف مع اسمه</translation>
     </message>
     <message>
         <source>Recurse Dirs</source>
         <extracomment>Option: include the subfolders of each folder added.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>"Recurse Dirs" rendered by its meaning: "تضمين المجلدات الفرعية" (include subfolders).</translatorcomment><translation>تضمين المجلدات الفرعية</translation>
     </message>
     <message>
         <source>Subdirectories below EACH given filespecification will be included in the filespecification</source>
-        <translation type="unfinished" />
+        <translation>تُضمَّن المجلدات الفرعية الموجودة تحت كل مواصفة ملفات معطاة</translation>
     </message>
     <message>
         <source>Force MS-DOS</source>
         <extracomment>Option: store names as short 8.3 MS-DOS names.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>"Force MS-DOS" rendered by its meaning: "فرض أسماء MS-DOS" (force MS-DOS names, 8.3).</translatorcomment><translation>فرض أسماء MS-DOS</translation>
     </message>
     <message>
         <source>Force all filenames that go into the ZIP file to meet the DOS 8x3 restriction. If not checked, long filenames are supported</source>
-        <translation type="unfinished" />
+        <translation>جعل كل أسماء الملفات التي تدخل ملف ZIP تلتزم بقيد DOS ‏8.3. إن لم يُحدَّد الخيار فالأسماء الطويلة مدعومة</translation>
     </message>
     <message>
         <source>Use Timestamp</source>
         <extracomment>Option: give the archive file the date of its newest member.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>"Use Timestamp": "استخدام ختم الوقت" (give the archive the time of its newest member).</translatorcomment><translation>استخدام ختم الوقت</translation>
     </message>
     <message>
         <source>Set ZIP timestamp to that of the newest file in the archive</source>
-        <translation type="unfinished" />
+        <translation>ضبط وقت ملف ZIP على وقت أحدث ملف في الأرشيف</translation>
     </message>
     <message>
         <source>Delete file(s) after</source>
-        <translation type="unfinished" />
+        <translation>حذف الملفات بعد ذلك</translation>
     </message>
     <message>
         <source>After adding to archive, delete original file</source>
-        <translation type="unfinished" />
+        <translation>حذف الملف الأصلي بعد إضافته إلى الأرشيف</translation>
     </message>
     <message>
         <source>Only update file(s)</source>
-        <translation type="unfinished" />
+        <translation>تحديث الملفات فقط</translation>
     </message>
     <message>
         <source>Encrypt with password…</source>
-        <translation type="unfinished" />
+        <translation>تشفير بكلمة مرور…</translation>
     </message>
     <message>
         <source>Encrypt the added files with a password (AES-256)</source>
-        <translation type="unfinished" />
+        <translation>تشفير الملفات المضافة بكلمة مرور (AES-256)</translation>
     </message>
     <message>
         <source>Store full paths</source>
-        <translation type="unfinished" />
+        <translation>حفظ المسارات الكاملة</translation>
     </message>
     <message>
         <source>With Save DirNames, store each path from the root folder instead of from the folder that holds what was added</source>
-        <translation type="unfinished" />
+        <translation>مع «حفظ أسماء المجلدات»، يُحفظ كل مسار بدءًا من المجلد الجذر بدلًا من المجلد الذي يحوي ما أُضيف</translation>
     </message>
     <message>
         <source>Compression level</source>
-        <translation type="unfinished" />
+        <translation>مستوى الضغط</translation>
     </message>
     <message>
         <source>Compression level, default = max = save space, Min = save time</source>
-        <translation type="unfinished" />
+        <translation>مستوى الضغط، الافتراضي = الأقصى = توفير المساحة، الأدنى = توفير الوقت</translation>
     </message>
     <message>
         <source>Min</source>
         <extracomment>Under the compression level's scale: the least compression (fastest).</extracomment>
-        <translation type="unfinished" />
+        <translation>أدنى</translation>
     </message>
     <message>
         <source>Med</source>
         <extracomment>Under the compression level's scale: medium compression.</extracomment>
-        <translation type="unfinished" />
+        <translation>متوسط</translation>
     </message>
     <message>
         <source>Max</source>
         <extracomment>Under the compression level's scale: the most compression (smallest).</extracomment>
-        <translation type="unfinished" />
+        <translation>أقصى</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>&amp;موافق</translation>
     </message>
     <message>
         <source>Start compressing file(s)</source>
-        <translation type="unfinished" />
+        <translation>بدء ضغط الملفات</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;إلغاء</translation>
     </message>
     <message>
         <source>Cancel operation</source>
-        <translation type="unfinished" />
+        <translation>إلغاء العملية</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished" />
+        <translation>كلمة المرور</translation>
     </message>
     <message>
         <source>Enter the password for the files to add:</source>
-        <translation type="unfinished" />
+        <translation>أدخل كلمة المرور للملفات المراد إضافتها:</translation>
     </message>
     <message numerus="yes">
         <source>The password is longer than %n bytes.</source>
         <extracomment>%n is the longest password the archive takes, in bytes of UTF-8.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>كلمة المرور أطول من %n بايت.</numerusform><numerusform>كلمة المرور أطول من بايت واحد.</numerusform><numerusform>كلمة المرور أطول من بايتين.</numerusform><numerusform>كلمة المرور أطول من %n بايتات.</numerusform><numerusform>كلمة المرور أطول من %n بايتًا.</numerusform><numerusform>كلمة المرور أطول من %n بايت.</numerusform></translation>
     </message>
     <message>
         <source>Enter the password again:</source>
-        <translation type="unfinished" />
+        <translation>أدخل كلمة المرور مرة أخرى:</translation>
     </message>
     <message>
         <source>The passwords do not match.</source>
-        <translation type="unfinished" />
+        <translation>كلمتا المرور غير متطابقتين.</translation>
     </message>
 </context>
 <context>
     <name>TExtract</name>
     <message>
         <source>Select Extract Directory</source>
-        <translation type="unfinished" />
+        <translation>اختيار مجلد الاستخراج</translation>
     </message>
     <message>
         <source>Look &amp;in:</source>
-        <translation type="unfinished" />
+        <translation>البحث &amp;في:</translation>
     </message>
     <message>
         <source>Create new directory</source>
-        <translation type="unfinished" />
+        <translation>إنشاء مجلد جديد</translation>
     </message>
     <message>
         <source>Extract &amp;to:</source>
-        <translation type="unfinished" />
+        <translation>الاستخراج إ&amp;لى:</translation>
     </message>
     <message>
         <source>The folder to extract into; one that does not exist yet is made</source>
-        <translation type="unfinished" />
+        <translation>المجلد الذي يُستخرج إليه؛ يُنشأ إن لم يكن موجودًا</translation>
     </message>
     <message>
         <source>Into a folder named after the archive</source>
-        <translation type="unfinished" />
+        <translation>إلى مجلد باسم الأرشيف</translation>
     </message>
     <message>
         <source>Extract into a new folder in the chosen one, named after the archive (photos.tar.gz: photos)</source>
         <extracomment>"photos.tar.gz: photos" is an example: an archive's name and the folder named after it.</extracomment>
-        <translation type="unfinished" />
+        <translation>الاستخراج إلى مجلد جديد داخل المجلد المختار، يحمل اسم الأرشيف (photos.tar.gz: photos)</translation>
     </message>
     <message>
         <source>Expand ZIP Dirs</source>
         <extracomment>Group title: whether the folders stored in the archive are made again ("Dirs": directories).</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>"Expand ZIP Dirs" rendered by its meaning: "إنشاء مجلدات الأرشيف" (recreate the archive's folders).</translatorcomment><translation>إنشاء مجلدات الأرشيف</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished" />
+        <translation>لا</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished" />
+        <translation>نعم</translation>
     </message>
     <message>
         <source>Extracts and recreates the relative pathname that may have been stored with each file. Empty dirs stored in the archive (if any) will also be recreated.</source>
-        <translation type="unfinished" />
+        <translation>يستخرج الملفات ويعيد إنشاء المسار النسبي الذي ربما حُفظ مع كل ملف. تُنشأ كذلك المجلدات الفارغة المحفوظة في الأرشيف (إن وُجدت).</translation>
     </message>
     <message>
         <source>OverWrite Existing</source>
         <extracomment>Group title: whether existing files are overwritten. The capital W is the program's own.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>"OverWrite Existing" (odd capital W) rendered by its meaning: "استبدال الموجود" (replace existing files).</translatorcomment><translation>استبدال الموجود</translation>
     </message>
     <message>
         <source>Overwrite any pre-existing files during extraction.</source>
-        <translation type="unfinished" />
+        <translation>استبدال أي ملفات موجودة مسبقًا أثناء الاستخراج.</translation>
     </message>
     <message>
         <source>Files to Extract</source>
-        <translation type="unfinished" />
+        <translation>الملفات المراد استخراجها</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished" />
+        <translation>كل الملفات</translation>
     </message>
     <message>
         <source>Selected Files</source>
-        <translation type="unfinished" />
+        <translation>الملفات المحددة</translation>
     </message>
     <message>
         <source>Files to extract</source>
-        <translation type="unfinished" />
+        <translation>الملفات المراد استخراجها</translation>
     </message>
     <message>
         <source>Only Update file(s)</source>
-        <translation type="unfinished" />
+        <translation>تحديث الملفات فقط</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>&amp;موافق</translation>
     </message>
     <message>
         <source>Start extracting file(s)</source>
-        <translation type="unfinished" />
+        <translation>بدء استخراج الملفات</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;إلغاء</translation>
     </message>
     <message>
         <source>Cancel operation</source>
-        <translation type="unfinished" />
+        <translation>إلغاء العملية</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A drive in the list: %1 is its name, %2 the folder it is mounted on.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>The folder to extract into must be a full path, starting with "/" or "~": %1</source>
         <extracomment>%1 is the folder as the user typed it.</extracomment>
-        <translation type="unfinished" />
+        <translation>يجب أن يكون مجلد الاستخراج مسارًا كاملًا يبدأ بـ "/" أو "~": %1</translation>
     </message>
     <message>
         <source>Input Box</source>
         <extracomment>The title of the box that asks for a new folder's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>مربع إدخال</translation>
     </message>
     <message>
         <source>Directory</source>
         <extracomment>The prompt of the box that asks for a new folder's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>المجلد</translation>
     </message>
 </context>
 <context>
     <name>TF_About</name>
     <message>
         <source>About</source>
-        <translation type="unfinished" />
+        <translation>حول</translation>
     </message>
     <message>
         <source>Orvex 97 for Linux, Desktop Edition 1.0</source>
         <extracomment>The product's name and edition; "Orvex 97" is a name.</extracomment>
-        <translation type="unfinished" />
+        <translation>Orvex 97 لنظام لينكس، إصدار سطح المكتب 1.0</translation>
     </message>
     <message>
         <source>Norway</source>
         <extracomment>The country of the maker's postal address.</extracomment>
-        <translation type="unfinished" />
+        <translation>النرويج</translation>
     </message>
     <message>
         <source>E-mail: %1</source>
-        <translation type="unfinished" />
+        <translation>البريد الإلكتروني: %1</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>&amp;موافق</translation>
     </message>
 </context>
 <context>
     <name>TF_Editform</name>
     <message>
         <source>Orvex 97 Internal editor</source>
-        <translation type="unfinished" />
+        <translation>المحرر الداخلي لـ Orvex 97</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished" />
+        <translation>&amp;ملف</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished" />
+        <translation>&amp;جديد</translation>
     </message>
     <message>
         <source>Create a new file</source>
-        <translation type="unfinished" />
+        <translation>إنشاء ملف جديد</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished" />
+        <translation>&amp;فتح...</translation>
     </message>
     <message>
         <source>Open an existing file</source>
-        <translation type="unfinished" />
+        <translation>فتح ملف موجود</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished" />
+        <translation>&amp;حفظ</translation>
     </message>
     <message>
         <source>Save current file</source>
-        <translation type="unfinished" />
+        <translation>حفظ الملف الحالي</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished" />
+        <translation>حفظ &amp;باسم...</translation>
     </message>
     <message>
         <source>Save current file under a new name</source>
-        <translation type="unfinished" />
+        <translation>حفظ الملف الحالي باسم جديد</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished" />
+        <translation>&amp;طباعة...</translation>
     </message>
     <message>
         <source>Print current file</source>
-        <translation type="unfinished" />
+        <translation>طباعة الملف الحالي</translation>
     </message>
     <message>
         <source>P&amp;rinter settings...</source>
-        <translation type="unfinished" />
+        <translation>إ&amp;عدادات الطابعة...</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished" />
+        <translation>&amp;خروج</translation>
     </message>
     <message>
         <source>Exit this application</source>
-        <translation type="unfinished" />
+        <translation>الخروج من هذا التطبيق</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished" />
+        <translation>&amp;تحرير</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished" />
+        <translation>&amp;تراجع</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished" />
+        <translation>التراجع عن آخر إجراء</translation>
     </message>
     <message>
         <source>&amp;Cut</source>
-        <translation type="unfinished" />
+        <translation>&amp;قص</translation>
     </message>
     <message>
         <source>Delete selected item</source>
-        <translation type="unfinished" />
+        <translation>حذف العنصر المحدد</translation>
     </message>
     <message>
         <source>C&amp;opy</source>
-        <translation type="unfinished" />
+        <translation>&amp;نسخ</translation>
     </message>
     <message>
         <source>Copy selected item to clipboard</source>
-        <translation type="unfinished" />
+        <translation>نسخ العنصر المحدد إلى الحافظة</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished" />
+        <translation>&amp;لصق</translation>
     </message>
     <message>
         <source>Paste contents of clipboard</source>
-        <translation type="unfinished" />
+        <translation>لصق محتوى الحافظة</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished" />
+        <translation>تحديد ال&amp;كل</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished" />
+        <translation>&amp;بحث</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished" />
+        <translation>&amp;بحث عن...</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished" />
+        <translation>ا&amp;ستبدال</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished" />
+        <translation>بحث عن ال&amp;تالي</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
         <extracomment>%1 is the file's name, or "Noname".</extracomment>
-        <translation type="unfinished" />
+        <translation>هل تريد حفظ التغييرات على %1؟</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished" />
+        <translation>تأكيد</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished" />
+        <translation>&amp;نعم</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished" />
+        <translation>&amp;لا</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;إلغاء</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished" />
+        <translation>فتح</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished" />
+        <translation>حفظ باسم</translation>
     </message>
     <message>
         <source>Text not found.</source>
-        <translation type="unfinished" />
+        <translation>لم يُعثر على النص.</translation>
     </message>
     <message>
         <source>Cannot find "%1".</source>
         <extracomment>%1 is the text searched for.</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّر العثور على "%1".</translation>
     </message>
     <message>
         <source>Update zipfile?</source>
         <extracomment>Whether the archive takes the edited member back in.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The old word "Zipfile" is rendered as "ملف ZIP" (ZIP file).</translatorcomment><translation>هل تريد تحديث ملف ZIP؟</translation>
     </message>
 </context>
 <context>
     <name>TF_status</name>
     <message>
         <source>File:</source>
-        <translation type="unfinished" />
+        <translation>الملف:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;إلغاء</translation>
     </message>
 </context>
 <context>
     <name>TGradientCaption</name>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished" />
+        <translation>تصغير</translation>
     </message>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished" />
+        <translation>تكبير</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished" />
+        <translation>إغلاق</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished" />
+        <translation>مساعدة</translation>
     </message>
     <message>
         <source>Window menu</source>
-        <translation type="unfinished" />
+        <translation>قائمة النافذة</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished" />
+        <translation>استعادة</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished" />
+        <translation>ا&amp;ستعادة</translation>
     </message>
     <message>
         <source>Mi&amp;nimize</source>
-        <translation type="unfinished" />
+        <translation>ت&amp;صغير</translation>
     </message>
     <message>
         <source>Ma&amp;ximize</source>
-        <translation type="unfinished" />
+        <translation>ت&amp;كبير</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished" />
+        <translation>إ&amp;غلاق</translation>
     </message>
 </context>
 <context>
