@@ -583,7 +583,7 @@
     </message>
     <message>
         <source>Force all filenames that go into the ZIP file to meet the DOS 8x3 restriction. If not checked, long filenames are supported</source>
-        <translation>جعل كل أسماء الملفات التي تدخل ملف ZIP تلتزم بقيد DOS ‏8.3. إن لم يُحدَّد الخيار فالأسماء الطويلة مدعومة</translation>
+        <translation>إلزام كل أسماء الملفات الداخلة في ملف ZIP بقيد DOS للأسماء (8.3). إن لم يُحدَّد الخيار فالأسماء الطويلة مدعومة</translation>
     </message>
     <message>
         <source>Use Timestamp</source>
@@ -1042,469 +1042,435 @@
     <name>TMainform</name>
     <message>
         <source>An operation is running. Stop it and quit?</source>
-        <translation type="unfinished" />
+        <translation>هناك عملية قيد التنفيذ. هل تريد إيقافها والخروج؟</translation>
     </message>
     <message>
         <source>Cannot delete %1: %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّر حذف %1: %2</translation>
     </message>
     <message>
         <source>%1 cannot be moved to the Trash (%2). Delete it for good? The parts after it go the same way.</source>
         <extracomment>%1 is a file's path, %2 the system's reason; more parts of the split archive follow it.</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّر نقل %1 إلى المهملات (%2). هل تريد حذفه نهائيًا؟ وستلحق به الأجزاء التي تليه.</translation>
     </message>
     <message>
         <source>%1 cannot be moved to the Trash (%2). Delete it for good?</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّر نقل %1 إلى المهملات (%2). هل تريد حذفه نهائيًا؟</translation>
     </message>
     <message>
         <source>All archives (%1);;ZIP Files (%2);;All files (*)</source>
         <extracomment>File dialog's filters, split by ";;"; each keeps its patterns in parentheses.</extracomment>
-        <translation type="unfinished" />
+        <translation>كل الأرشيفات (%1);;ملفات ZIP ‏(%2);;كل الملفات (*)</translation>
     </message>
     <message>
         <source>ZIP Files (%1)</source>
         <extracomment>A file dialog's filter; %1 is the patterns, kept in parentheses.</extracomment>
-        <translation type="unfinished" />
+        <translation>ملفات ZIP ‏(%1)</translation>
     </message>
     <message>
         <source>%1 archives (%2)</source>
         <extracomment>A file dialog's filter; %1 is a format's name ("tar.gz"), %2 its patterns, kept in parentheses.</extracomment>
-        <translation type="unfinished" />
+        <translation>أرشيفات %1 (%2)</translation>
     </message>
     <message>
         <source>All files (*)</source>
         <extracomment>A file dialog's filter; the pattern stays in parentheses.</extracomment>
-        <translation type="unfinished" />
+        <translation>كل الملفات (*)</translation>
     </message>
     <message>
         <source>1 member is selected.</source>
-        <translation type="unfinished" />
+        <translation>عنصر واحد محدد.</translation>
     </message>
     <message numerus="yes">
         <source>%n members are selected.</source>
         <extracomment>Never 1: the line above is said for one member.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n عنصر محدد.</numerusform><numerusform>عنصر واحد محدد.</numerusform><numerusform>عنصران محددان.</numerusform><numerusform>%n عناصر محددة.</numerusform><numerusform>%n عنصرًا محددًا.</numerusform><numerusform>%n عنصر محدد.</numerusform></translation>
     </message>
     <message>
         <source>Not a usable archive name: %1</source>
-        <translation type="unfinished" />
+        <translation>ليس اسمًا صالحًا لأرشيف: %1</translation>
     </message>
     <message>
         <source>Zipfile not found: %1. It is no longer listed under File.</source>
         <extracomment>%1 is the archive's path; File is the menu.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The old word "Zipfile" is rendered as "ملف ZIP" (ZIP file).</translatorcomment><translation>ملف ZIP غير موجود: %1. لم يعد مدرجًا في قائمة ملف.</translation>
     </message>
     <message>
         <source>Create New ZIP File</source>
-        <translation type="unfinished" />
+        <translation>إنشاء ملف ZIP جديد</translation>
     </message>
     <message>
         <source>Overwrite Existing File: %1?</source>
-        <translation type="unfinished" />
+        <translation>استبدال الملف الموجود: %1؟</translation>
     </message>
     <message>
         <source>Open Existing ZIP File</source>
-        <translation type="unfinished" />
+        <translation>فتح ملف ZIP موجود</translation>
     </message>
     <message>
         <source>Zipfile not found: %1</source>
-        <translation type="unfinished" />
+        <translatorcomment>The old word "Zipfile" is rendered as "ملف ZIP" (ZIP file).</translatorcomment><translation>ملف ZIP غير موجود: %1</translation>
     </message>
     <message>
         <source>Move %1 to the Trash?</source>
-        <translation type="unfinished" />
+        <translation>هل تريد نقل %1 إلى المهملات؟</translation>
     </message>
     <message>
         <source>It is one part of a split archive; its other part goes too: %1</source>
         <extracomment>%1 lists the other parts' file names.</extracomment>
-        <translation type="unfinished" />
+        <translation>إنه جزء من أرشيف مجزأ؛ وسيُنقل جزؤه الآخر أيضًا: %1</translation>
     </message>
     <message numerus="yes">
         <source>It is one part of a split archive; its other parts go too: %1</source>
         <extracomment>%1 lists the other parts' file names; never 1 part.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>إنه جزء من أرشيف مجزأ؛ وستُنقل أجزاؤه الأخرى أيضًا: %1</numerusform><numerusform>إنه جزء من أرشيف مجزأ؛ وسيُنقل جزؤه الآخر أيضًا: %1</numerusform><numerusform>إنه جزء من أرشيف مجزأ؛ وسيُنقل جزآه الآخران أيضًا: %1</numerusform><numerusform>إنه جزء من أرشيف مجزأ؛ وستُنقل أجزاؤه الأخرى أيضًا: %1</numerusform><numerusform>إنه جزء من أرشيف مجزأ؛ وستُنقل أجزاؤه الأخرى أيضًا: %1</numerusform><numerusform>إنه جزء من أرشيف مجزأ؛ وستُنقل أجزاؤه الأخرى أيضًا: %1</numerusform></translation>
     </message>
     <message>
         <source>Error :No file(s) to delete</source>
         <extracomment>The odd spacing of "Error :" is the program's own.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The old "Error :" with its odd spacing is written as the normal Arabic "خطأ: ".</translatorcomment><translation>خطأ: لا ملفات لحذفها</translation>
     </message>
     <message numerus="yes">
         <source>Delete %n members (the selected folders with everything in them) from: %1?</source>
         <extracomment>%1 is the archive's path.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>هل تريد حذف %n عنصر (المجلدات المحددة بكل ما فيها) من: %1؟</numerusform><numerusform>هل تريد حذف عنصر واحد (المجلدات المحددة بكل ما فيها) من: %1؟</numerusform><numerusform>هل تريد حذف عنصرين (المجلدات المحددة بكل ما فيها) من: %1؟</numerusform><numerusform>هل تريد حذف %n عناصر (المجلدات المحددة بكل ما فيها) من: %1؟</numerusform><numerusform>هل تريد حذف %n عنصرًا (المجلدات المحددة بكل ما فيها) من: %1؟</numerusform><numerusform>هل تريد حذف %n عنصر (المجلدات المحددة بكل ما فيها) من: %1؟</numerusform></translation>
     </message>
     <message>
         <source>Delete selected files from: %1?
 %2</source>
         <extracomment>%1 is the archive's path, %2 the line that counts the members.</extracomment>
-        <translation type="unfinished" />
+        <translation>هل تريد حذف الملفات المحددة من: %1؟
+%2</translation>
     </message>
     <message>
         <source>Error :No file(s) selected</source>
         <extracomment>The odd spacing of "Error :" is the program's own.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The old "Error :" with its odd spacing is written as the normal Arabic "خطأ: ".</translatorcomment><translation>خطأ: لم يُحدَّد أي ملف</translation>
     </message>
     <message>
         <source>Deleting file(s)</source>
         <extracomment>The status window's title while members are deleted.</extracomment>
-        <translation type="unfinished" />
+        <translation>حذف الملفات</translation>
     </message>
     <message>
         <source>Beginning delete from %1</source>
         <extracomment>The message window's first line; %1 is the archive's path.</extracomment>
-        <translation type="unfinished" />
+        <translation>بدء الحذف من %1</translation>
     </message>
     <message>
         <source>Fatal error trying to delete</source>
-        <translation type="unfinished" />
+        <translation>خطأ فادح أثناء محاولة الحذف</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) were Deleted</source>
         <extracomment>The box after a delete; the capital D is the program's own.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translatorcomment>The capital D of "Deleted" has no Arabic counterpart; written as a normal sentence.</translatorcomment><translation><numerusform>تم حذف %n ملف</numerusform><numerusform>تم حذف ملف واحد</numerusform><numerusform>تم حذف ملفين</numerusform><numerusform>تم حذف %n ملفات</numerusform><numerusform>تم حذف %n ملفًا</numerusform><numerusform>تم حذف %n ملف</numerusform></translation>
     </message>
     <message>
         <source>Create new Zipfile</source>
-        <translation type="unfinished" />
+        <translatorcomment>The old word "Zipfile" is rendered as "ملف ZIP" (ZIP file).</translatorcomment><translation>إنشاء ملف ZIP جديد</translation>
     </message>
     <message>
         <source>Open existing Zipfile</source>
-        <translation type="unfinished" />
+        <translatorcomment>The old word "Zipfile" is rendered as "ملف ZIP" (ZIP file).</translatorcomment><translation>فتح ملف ZIP موجود</translation>
     </message>
     <message>
         <source>Delete existing Zipfile</source>
-        <translation type="unfinished" />
+        <translatorcomment>The old word "Zipfile" is rendered as "ملف ZIP" (ZIP file).</translatorcomment><translation>حذف ملف ZIP موجود</translation>
     </message>
     <message>
         <source>Execute selected file</source>
-        <translation type="unfinished" />
+        <translation>تشغيل الملف المحدد</translation>
     </message>
     <message>
         <source>Edit selected file</source>
-        <translation type="unfinished" />
+        <translation>تحرير الملف المحدد</translation>
     </message>
     <message>
         <source>Extract file(s) from Zipfile</source>
-        <translation type="unfinished" />
+        <translatorcomment>The old word "Zipfile" is rendered as "ملف ZIP" (ZIP file).</translatorcomment><translation>استخراج ملفات من ملف ZIP</translation>
     </message>
     <message>
         <source>Add file(s) to Zipfile</source>
-        <translation type="unfinished" />
+        <translatorcomment>The old word "Zipfile" is rendered as "ملف ZIP" (ZIP file).</translatorcomment><translation>إضافة ملفات إلى ملف ZIP</translation>
     </message>
     <message>
         <source>Delete file(s) from Zipfile</source>
-        <translation type="unfinished" />
+        <translatorcomment>The old word "Zipfile" is rendered as "ملف ZIP" (ZIP file).</translatorcomment><translation>حذف ملفات من ملف ZIP</translation>
     </message>
     <message>
         <source>Quit Orvex 97</source>
-        <translation type="unfinished" />
+        <translation>الخروج من Orvex 97</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished" />
+        <translation>&amp;ملف</translation>
     </message>
     <message>
         <source>&amp;New archive</source>
-        <translation type="unfinished" />
+        <translation>أرشيف &amp;جديد</translation>
     </message>
     <message>
         <source>&amp;Open archive</source>
-        <translation type="unfinished" />
+        <translation>&amp;فتح أرشيف</translation>
     </message>
     <message>
         <source>&amp;Delete archive</source>
-        <translation type="unfinished" />
+        <translation>&amp;حذف الأرشيف</translation>
     </message>
     <message>
         <source>Save &amp;as…</source>
-        <translation type="unfinished" />
+        <translation>حفظ &amp;باسم…</translation>
     </message>
     <message>
         <source>Propert&amp;ies…</source>
-        <translation type="unfinished" />
+        <translation>خ&amp;صائص…</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished" />
+        <translation>&amp;خروج</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished" />
+        <translation>&amp;تحرير</translation>
     </message>
     <message>
         <source>Select &amp;all</source>
-        <translation type="unfinished" />
+        <translation>تحديد ال&amp;كل</translation>
     </message>
     <message>
         <source>&amp;Invert selection</source>
-        <translation type="unfinished" />
+        <translation>&amp;عكس التحديد</translation>
     </message>
     <message>
         <source>&amp;Copy names</source>
-        <translation type="unfinished" />
+        <translation>&amp;نسخ الأسماء</translation>
     </message>
     <message>
         <source>&amp;Actions</source>
-        <translation type="unfinished" />
+        <translation>&amp;إجراءات</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished" />
+        <translation>إ&amp;ضافة</translation>
     </message>
     <message>
         <source>&amp;Extract </source>
         <extracomment>The trailing blank is the menu item's own, as it has always been.</extracomment>
-        <translation type="unfinished" />
+        <translation>ا&amp;ستخراج </translation>
     </message>
     <message>
         <source>&amp;Test archive</source>
-        <translation type="unfinished" />
+        <translation>ا&amp;ختبار الأرشيف</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished" />
+        <translation>&amp;حذف</translation>
     </message>
     <message>
         <source>&amp;Rename…</source>
-        <translation type="unfinished" />
+        <translation>إعادة &amp;تسمية…</translation>
     </message>
     <message>
         <source>Execute file</source>
-        <translation type="unfinished" />
+        <translation>تشغيل الملف</translation>
     </message>
     <message>
         <source>Edit file</source>
-        <translation type="unfinished" />
+        <translation>تحرير الملف</translation>
     </message>
     <message>
         <source>&amp;Open with default application</source>
-        <translation type="unfinished" />
+        <translation>&amp;فتح بالتطبيق الافتراضي</translation>
     </message>
     <message>
         <source>Open &amp;with…</source>
-        <translation type="unfinished" />
+        <translation>فتح &amp;باستخدام…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished" />
+        <translation>&amp;عرض</translation>
     </message>
     <message>
         <source>Names from other systems</source>
-        <translation type="unfinished" />
+        <translation>أسماء من أنظمة أخرى</translation>
     </message>
     <message>
         <source>Archive &amp;comment…</source>
-        <translation type="unfinished" />
+        <translation>ت&amp;عليق الأرشيف…</translation>
     </message>
     <message>
         <source>&amp;Ratio column</source>
-        <translation type="unfinished" />
+        <translation>عمود ال&amp;نسبة</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished" />
+        <translation>&amp;نافذة</translation>
     </message>
     <message>
         <source>&amp;Show compress status</source>
         <extracomment>Whether the operations' message window is shown (adding, extracting, testing, not only compressing).</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>"Show compress status" shows the message window of every operation, so it is rendered "إظهار حالة العمليات" (show the operations' status).</translatorcomment><translation>&amp;إظهار حالة العمليات</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished" />
+        <translation>م&amp;ساعدة</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished" />
+        <translation>ال&amp;محتويات</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished" />
+        <translation>&amp;حول...</translation>
     </message>
     <message>
         <source>by Tolvane</source>
         <extracomment>Caption bar, after the program's name; Tolvane is the maker's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>من Tolvane</translation>
     </message>
     <message>
         <source>Zip filename:</source>
         <extracomment>Status bar, before the current archive's path.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The old word "Zipfile" is rendered as "ملف ZIP" (ZIP file).</translatorcomment><translation>اسم ملف ZIP:</translation>
     </message>
     <message>
         <source>Folder</source>
         <extracomment>The path field above the listing: the folder inside the archive that is shown.</extracomment>
-        <translation type="unfinished" />
+        <translation>المجلد</translation>
     </message>
     <message>
         <source>The folder shown; type a folder's path and press Enter to go there</source>
-        <translation type="unfinished" />
+        <translation>المجلد المعروض؛ اكتب مسار مجلد واضغط Enter للانتقال إليه</translation>
     </message>
     <message>
         <source>&amp;Filter:</source>
-        <translation type="unfinished" />
+        <translation>ت&amp;صفية:</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished" />
+        <translation>تصفية</translation>
     </message>
     <message>
         <source>part of a name; * and ? as wildcards</source>
         <extracomment>Placeholder of the filter field; * and ? are typed as they are.</extracomment>
-        <translation type="unfinished" />
+        <translation>جزء من اسم؛ * و? محرفان بديلان</translation>
     </message>
     <message>
         <source>Folders</source>
         <extracomment>The tree of the archive's folders.</extracomment>
-        <translation type="unfinished" />
+        <translation>المجلدات</translation>
     </message>
     <message>
         <source>Members</source>
         <extracomment>The listing of the archive's members.</extracomment>
-        <translation type="unfinished" />
+        <translation>العناصر</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A command's tooltip: %1 is its name, %2 its key.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished" />
+        <translation>&amp;رجوع</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished" />
+        <translation>&amp;تقدم</translation>
     </message>
     <message>
         <source>&amp;Up one folder</source>
-        <translation type="unfinished" />
+        <translation>مجلد &amp;أعلى</translation>
     </message>
     <message>
         <source>F&amp;ilter…</source>
-        <translation type="unfinished" />
+        <translation>ت&amp;صفية…</translation>
     </message>
     <message>
         <source>As f&amp;olders</source>
-        <translation type="unfinished" />
+        <translation>&amp;كمجلدات</translation>
     </message>
     <message>
         <source>As a f&amp;lat list</source>
-        <translation type="unfinished" />
+        <translation>كقائمة م&amp;سطحة</translation>
     </message>
     <message>
         <source>There is no folder %1 in this archive.</source>
-        <translation type="unfinished" />
+        <translation>لا يوجد مجلد %1 في هذا الأرشيف.</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %Ln members shown</source>
         <extracomment>Status bar while the listing is filtered: %1 members of %Ln match.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>عُرض %1 من %Ln عنصر</numerusform><numerusform>عُرض %1 من عنصر واحد</numerusform><numerusform>عُرض %1 من عنصرين</numerusform><numerusform>عُرض %1 من %Ln عناصر</numerusform><numerusform>عُرض %1 من %Ln عنصرًا</numerusform><numerusform>عُرض %1 من %Ln عنصر</numerusform></translation>
     </message>
     <message>
         <source>Ratio %</source>
         <extracomment>The listing's column title: each member's packed size as a percentage of its size.</extracomment>
-        <translation type="unfinished" />
+        <translation>النسبة %</translation>
     </message>
     <message>
         <source>E&amp;xtract selected…</source>
-        <translation type="unfinished" />
+        <translation>استخراج ال&amp;محدد…</translation>
     </message>
     <message>
         <source>&amp;Test selected</source>
-        <translation type="unfinished" />
+        <translation>اختبار المحد&amp;د</translation>
     </message>
     <message>
         <source>Selected: %1</source>
         <extracomment>Status bar; %1 sums up the selected members.</extracomment>
-        <translation type="unfinished" />
+        <translation>المحدد: %1</translation>
     </message>
     <message>
         <source>Archive: %1</source>
         <extracomment>The second line of the selection's tooltip; %1 sums up the archive's members.</extracomment>
-        <translation type="unfinished" />
+        <translation>الأرشيف: %1</translation>
     </message>
 </context>
 <context>
     <name>TMsgform</name>
     <message>
         <source>Status</source>
-        <translation type="unfinished" />
+        <translation>الحالة</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished" />
+        <translation>&amp;موافق</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;إلغاء</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished" />
+        <translation>الملف:</translation>
     </message>
     <message>
         <source>Exctracting files:</source>
         <extracomment>The misspelling is the program's own; the panel is 93 pixels wide, so keep it short.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The misspelt "Exctracting files:" is written correctly: "استخراج الملفات:" (extracting files), short for the narrow panel.</translatorcomment><translation>استخراج الملفات:</translation>
     </message>
 </context>
 <context>
     <name>TSortableGrid</name>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished" />
+        <translation>تعذّر فتح الملف %1</translation>
     </message>
     <message>
         <source>Cannot read file %1</source>
-        <translation type="unfinished" />
+        <translation>تعذّرت قراءة الملف %1</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished" />
+        <translation>تعذّر إنشاء الملف %1</translation>
     </message>
     <message>
         <source>Cannot write file %1</source>
-        <translation type="unfinished" />
+        <translation>تعذّرت كتابة الملف %1</translation>
     </message>
 </context>
 <context>
@@ -1512,37 +1478,30 @@
     <message numerus="yes">
         <source>%n file(s) tested, %1 with errors</source>
         <extracomment>The box after a test: the files tested, then %1, how many of them had errors</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>اختُبر %n ملف، منها %1 بأخطاء</numerusform><numerusform>اختُبر ملف واحد، منه %1 بأخطاء</numerusform><numerusform>اختُبر ملفان، منهما %1 بأخطاء</numerusform><numerusform>اختُبرت %n ملفات، منها %1 بأخطاء</numerusform><numerusform>اختُبر %n ملفًا، منها %1 بأخطاء</numerusform><numerusform>اختُبر %n ملف، منها %1 بأخطاء</numerusform></translation>
     </message>
     <message>
         <source>Error :File not found %1</source>
         <extracomment>The program's old text, its odd spacing included; %1 is the archive's path or "None"</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The old "Error :" with its odd spacing is written as the normal Arabic "خطأ: ".</translatorcomment><translation>خطأ: الملف غير موجود %1</translation>
     </message>
     <message>
         <source>Error :No file(s) to test</source>
-        <translation type="unfinished" />
+        <translatorcomment>The old "Error :" with its odd spacing is written as the normal Arabic "خطأ: ".</translatorcomment><translation>خطأ: لا ملفات لاختبارها</translation>
     </message>
     <message>
         <source>Testing file(s)</source>
-        <translation type="unfinished" />
+        <translation>اختبار الملفات</translation>
     </message>
     <message>
         <source>Beginning Test of %1</source>
         <extracomment>The message window's first line; %1 is the archive's path</extracomment>
-        <translation type="unfinished" />
+        <translation>بدء اختبار %1</translation>
     </message>
     <message>
         <source>Error in Test; Fatal DLL Exception</source>
         <extracomment>"DLL" is the program's old word for its libraries</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The old "Fatal DLL Exception" is rendered "استثناء فادح في مكتبة DLL" (fatal exception in a DLL library); "DLL" kept as is.</translatorcomment><translation>خطأ في الاختبار؛ استثناء فادح في مكتبة DLL</translation>
     </message>
 </context>
 <context>
@@ -1550,26 +1509,26 @@
     <message>
         <source>Cannot open file "%1". %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّر فتح الملف "%1". %2</translation>
     </message>
     <message>
         <source>Cannot read file "%1". %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّرت قراءة الملف "%1". %2</translation>
     </message>
     <message>
         <source>It is not a text file</source>
-        <translation type="unfinished" />
+        <translation>ليس ملفًا نصيًا</translation>
     </message>
     <message>
         <source>Cannot create file "%1". %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّر إنشاء الملف "%1". %2</translation>
     </message>
     <message>
         <source>Cannot write file "%1". %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّرت كتابة الملف "%1". %2</translation>
     </message>
 </context>
 <context>
@@ -1577,111 +1536,97 @@
     <message>
         <source>Cannot start printing on %1</source>
         <extracomment>%1 is the printer's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّر بدء الطباعة على %1</translation>
     </message>
 </context>
 <context>
     <name>archive_properties</name>
     <message>
         <source>unknown</source>
-        <translation type="unfinished" />
+        <translation>غير معروف</translation>
     </message>
     <message numerus="yes">
         <source>%1 byte</source>
         <extracomment>A size in bytes; %1 is the number in the user's digits</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%1 بايت</numerusform><numerusform>%1 بايت</numerusform><numerusform>%1 بايت</numerusform><numerusform>%1 بايتات</numerusform><numerusform>%1 بايتًا</numerusform><numerusform>%1 بايت</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%1 bytes</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%1 بايت</numerusform><numerusform>%1 بايت</numerusform><numerusform>%1 بايت</numerusform><numerusform>%1 بايتات</numerusform><numerusform>%1 بايتًا</numerusform><numerusform>%1 بايت</numerusform></translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A size in units ("4.5 MB"), then in bytes
 ----------
 The number of split parts, then their file names</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished" />
+        <translation>المسار</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>No split parts, no comment</extracomment>
-        <translation type="unfinished" />
+        <translation>لا يوجد</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished" />
+        <translation>الصيغة</translation>
     </message>
     <message>
         <source>Compression</source>
-        <translation type="unfinished" />
+        <translation>الضغط</translation>
     </message>
     <message>
         <source>as the format says</source>
         <extracomment>The compression of a format whose name says it ("tar.gz")</extracomment>
-        <translation type="unfinished" />
+        <translation>كما تحدده الصيغة</translation>
     </message>
     <message>
         <source>Size on disk</source>
-        <translation type="unfinished" />
+        <translation>الحجم على القرص</translation>
     </message>
     <message>
         <source>Packed size</source>
-        <translation type="unfinished" />
+        <translation>الحجم المضغوط</translation>
     </message>
     <message>
         <source>Unpacked size</source>
-        <translation type="unfinished" />
+        <translation>الحجم غير المضغوط</translation>
     </message>
     <message>
         <source>Ratio (packed / unpacked)</source>
-        <translation type="unfinished" />
+        <translation>النسبة (المضغوط / غير المضغوط)</translation>
     </message>
     <message>
         <source>%1%</source>
         <extracomment>A percentage; %1 is the number</extracomment>
-        <translation type="unfinished" />
+        <translation>%1%</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished" />
+        <translation>الملفات</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished" />
+        <translation>المجلدات</translation>
     </message>
     <message>
         <source>Encrypted members</source>
-        <translation type="unfinished" />
+        <translation>العناصر المشفرة</translation>
     </message>
     <message>
         <source>Split parts</source>
-        <translation type="unfinished" />
+        <translation>الأجزاء المجزأة</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished" />
+        <translation>التعليق</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished" />
+        <translation>نعم</translation>
     </message>
 </context>
 <context>
