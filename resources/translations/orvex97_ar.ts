@@ -1062,12 +1062,12 @@
     <message>
         <source>All archives (%1);;ZIP Files (%2);;All files (*)</source>
         <extracomment>File dialog's filters, split by ";;"; each keeps its patterns in parentheses.</extracomment>
-        <translation>كل الأرشيفات (%1);;ملفات ZIP ‏(%2);;كل الملفات (*)</translation>
+        <translation>كل الأرشيفات (%1);;ملفات ZIP (%2);;كل الملفات (*)</translation>
     </message>
     <message>
         <source>ZIP Files (%1)</source>
         <extracomment>A file dialog's filter; %1 is the patterns, kept in parentheses.</extracomment>
-        <translation>ملفات ZIP ‏(%1)</translation>
+        <translation>ملفات ZIP (%1)</translation>
     </message>
     <message>
         <source>%1 archives (%2)</source>
@@ -1356,7 +1356,7 @@
     <message>
         <source>part of a name; * and ? as wildcards</source>
         <extracomment>Placeholder of the filter field; * and ? are typed as they are.</extracomment>
-        <translation>جزء من اسم؛ * و? محرفان بديلان</translation>
+        <translation>جزء من اسم؛ يمكن استخدام * و ? كمحارف بدل</translation>
     </message>
     <message>
         <source>Folders</source>
@@ -1478,7 +1478,7 @@
     <message numerus="yes">
         <source>%n file(s) tested, %1 with errors</source>
         <extracomment>The box after a test: the files tested, then %1, how many of them had errors</extracomment>
-        <translation><numerusform>اختُبر %n ملف، منها %1 بأخطاء</numerusform><numerusform>اختُبر ملف واحد، منه %1 بأخطاء</numerusform><numerusform>اختُبر ملفان، منهما %1 بأخطاء</numerusform><numerusform>اختُبرت %n ملفات، منها %1 بأخطاء</numerusform><numerusform>اختُبر %n ملفًا، منها %1 بأخطاء</numerusform><numerusform>اختُبر %n ملف، منها %1 بأخطاء</numerusform></translation>
+        <translation><numerusform>اختُبر %n ملف؛ ذات الأخطاء: %1</numerusform><numerusform>اختُبر ملف واحد؛ ذات الأخطاء: %1</numerusform><numerusform>اختُبر ملفان؛ ذات الأخطاء: %1</numerusform><numerusform>اختُبرت %n ملفات؛ ذات الأخطاء: %1</numerusform><numerusform>اختُبر %n ملفًا؛ ذات الأخطاء: %1</numerusform><numerusform>اختُبر %n ملف؛ ذات الأخطاء: %1</numerusform></translation>
     </message>
     <message>
         <source>Error :File not found %1</source>
@@ -1618,7 +1618,7 @@ The number of split parts, then their file names</extracomment>
     </message>
     <message>
         <source>Split parts</source>
-        <translation>الأجزاء المجزأة</translation>
+        <translation>أجزاء التقسيم</translation>
     </message>
     <message>
         <source>Comment</source>
@@ -1634,22 +1634,22 @@ The number of split parts, then their file names</extracomment>
     <message>
         <source>%1 needs a archive</source>
         <extracomment>%1 is the option given (--add-to); "a archive" is the program's own English, kept as it is</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The odd English "a archive" needs no counterpart: Arabic has no article "a".</translatorcomment><translation>%1 يحتاج إلى أرشيف</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
         <extracomment>%1 is the option given (--extract-to)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 يحتاج إلى مجلد</translation>
     </message>
     <message>
         <source>Not a local file: %1</source>
         <extracomment>%1 is a path or URL from the command line</extracomment>
-        <translation type="unfinished" />
+        <translation>ليس ملفًا محليًا: %1</translation>
     </message>
     <message>
         <source>%1 needs at least one file</source>
         <extracomment>%1 is the option given (--compress)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 يحتاج إلى ملف واحد على الأقل</translation>
     </message>
     <message>
         <source>  --extract-here FILE...       extract each archive into the folder that holds it;
@@ -1665,7 +1665,18 @@ status is 0 when everything asked was done, 1 when something failed or was
 cancelled, and 2 for a wrong command line.
 </source>
         <extracomment>Part of --help. The options (--extract-here …) and the words in capitals (FILE, DIR, ARCHIVE) are typed as they are: keep them, and keep the text within 80 columns</extracomment>
-        <translation type="unfinished" />
+        <translation>  --extract-here FILE...       استخراج كل أرشيف إلى المجلد الذي يحويه؛
+                               العناصر التي ليست كلها تحت مجلد علوي واحد تذهب
+                               إلى مجلد جديد باسم الأرشيف
+  --extract-to DIR FILE...     مثل السابق، إلى DIR
+  --extract FILE...            السؤال عن مكان الاستخراج، في نافذة الاستخراج
+  --compress FILE...           السؤال عن اسم أرشيف جديد وصيغته ومستوى ضغطه
+                               وكلمة مروره، ثم إضافة FILE إليه
+  --add-to ARCHIVE FILE...     إضافة FILE إلى ARCHIVE (يُنشأ إن لم يوجد) دون سؤال
+يمكن أن يكون FILE مسارًا أو عنوان file://. لا تفتح هذه الأوضاع نافذة رئيسية؛
+وحالة الخروج 0 عند إنجاز كل المطلوب، و1 عند فشل شيء أو إلغائه،
+و2 عند خطأ في سطر الأوامر.
+</translation>
     </message>
 </context>
 <context>
@@ -1673,221 +1684,200 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>File: %1</source>
         <extracomment>The progress line: %1 is the name of the member being worked on</extracomment>
-        <translation type="unfinished" />
+        <translation>الملف: %1</translation>
     </message>
     <message>
         <source>No such archive: %1</source>
-        <translation type="unfinished" />
+        <translation>الأرشيف غير موجود: %1</translation>
     </message>
     <message>
         <source>%1 is the archive being converted</source>
         <extracomment>%1 is the path of the new archive given to convert</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 هو الأرشيف الجاري تحويله</translation>
     </message>
     <message>
         <source>%1 exists; convert writes a new archive only</source>
         <extracomment>%1 is the path of the new archive; "convert" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 موجود؛ الأمر convert يكتب أرشيفًا جديدًا فقط</translation>
     </message>
     <message>
         <source>Nothing in %1 could be converted</source>
         <extracomment>%1 is the path of the source archive</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّر تحويل أي شيء في %1</translation>
     </message>
     <message>
         <source>Unknown or incomplete option: %1</source>
-        <translation type="unfinished" />
+        <translation>خيار غير معروف أو ناقص: %1</translation>
     </message>
     <message>
         <source>Unknown charset %1; it is one of %2</source>
         <extracomment>%1 is the code page asked for; %2 lists the ones there are ("auto, 437, 850, ...")</extracomment>
-        <translation type="unfinished" />
+        <translation>ترميز غير معروف %1؛ الترميزات المتاحة: %2</translation>
     </message>
     <message>
         <source>list needs an archive</source>
         <extracomment>"list" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>الأمر list يحتاج إلى أرشيف</translation>
     </message>
     <message>
         <source>%1 --encrypt needs a password: --password-file FILE, or a terminal to type it on</source>
         <extracomment>%1 is the command's name (add, convert); the options stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 --encrypt يحتاج إلى كلمة مرور: --password-file FILE، أو طرفية لكتابتها فيها</translation>
     </message>
     <message>
         <source>%1 --encrypt needs a password that is not empty</source>
         <extracomment>%1 is the command's name (add, convert)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 --encrypt يحتاج إلى كلمة مرور غير فارغة</translation>
     </message>
     <message>
         <source>%1 (again)</source>
         <extracomment>Shown in the password question, "Password for %1: ", the second time it is asked; %1 is the archive</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (مرة أخرى)</translation>
     </message>
     <message>
         <source>The two passwords differ</source>
-        <translation type="unfinished" />
+        <translation>كلمتا المرور مختلفتان</translation>
     </message>
     <message>
         <source>The level is a number from 0 to 9</source>
         <extracomment>The compression level of --level</extracomment>
-        <translation type="unfinished" />
+        <translation>المستوى رقم من 0 إلى 9</translation>
     </message>
     <message>
         <source>add needs an archive and at least one file</source>
         <extracomment>"add" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>الأمر add يحتاج إلى أرشيف وملف واحد على الأقل</translation>
     </message>
     <message>
         <source>--%1 is for ZIP archives; %2 is a %3 archive</source>
         <extracomment>%1 is an option's name (encrypt, dos-names), %2 the archive's path, %3 its format (tar.gz, 7z ...)</extracomment>
-        <translation type="unfinished" />
+        <translation>الخيار --%1 خاص بأرشيفات ZIP؛ أما %2 فأرشيف %3</translation>
     </message>
     <message>
         <source>--password-file goes with --encrypt</source>
-        <translation type="unfinished" />
+        <translation>الخيار --password-file يُستخدم مع --encrypt</translation>
     </message>
     <message>
         <source>delete needs an archive and at least one member name</source>
         <extracomment>"delete" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>الأمر delete يحتاج إلى أرشيف واسم عنصر واحد على الأقل</translation>
     </message>
     <message>
         <source>extract needs an archive</source>
         <extracomment>"extract" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>الأمر extract يحتاج إلى أرشيف</translation>
     </message>
     <message>
         <source>No such directory: %1</source>
-        <translation type="unfinished" />
+        <translation>المجلد غير موجود: %1</translation>
     </message>
     <message>
         <source>test needs an archive</source>
         <extracomment>"test" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>الأمر test يحتاج إلى أرشيف</translation>
     </message>
     <message>
         <source>convert needs a source archive and a new archive</source>
         <extracomment>"convert" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>الأمر convert يحتاج إلى أرشيف مصدر وأرشيف جديد</translation>
     </message>
     <message>
         <source>--encrypt makes a ZIP archive; %1 names a %2 archive, which is written without encryption</source>
         <extracomment>%1 is the new archive's path, %2 the format its name gives (tar.gz, 7z ...)</extracomment>
-        <translation type="unfinished" />
+        <translation>الخيار --encrypt ينشئ أرشيف ZIP؛ لكن %1 يدل على أرشيف %2، فيُكتب دون تشفير</translation>
     </message>
     <message>
         <source>ARCHIVE [--charset NAME] [--password-file FILE]</source>
         <extracomment>Usage of "orvexzip list": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The words in capitals are left as typed, as in the --help text, so the usage lines stay readable on a terminal.</translatorcomment><translation>ARCHIVE [--charset NAME] [--password-file FILE]</translation>
     </message>
     <message>
         <source>ARCHIVE [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] [--dos-names] [--folder FOLDER/] [--encrypt [--password-file FILE]] SPEC...</source>
         <extracomment>Usage of "orvexzip add": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The words in capitals are left as typed, as in the --help text, so the usage lines stay readable on a terminal.</translatorcomment><translation>ARCHIVE [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] [--dos-names] [--folder FOLDER/] [--encrypt [--password-file FILE]] SPEC...</translation>
     </message>
     <message>
         <source>ARCHIVE NAME...</source>
         <extracomment>Usage of "orvexzip delete": translate only the words in capitals</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The words in capitals are left as typed, as in the --help text, so the usage lines stay readable on a terminal.</translatorcomment><translation>ARCHIVE NAME...</translation>
     </message>
     <message>
         <source>ARCHIVE [--to DIR] [--paths] [--base-folder FOLDER/] [--overwrite] [--update] [--freshen] [--charset NAME] [--password-file FILE] [NAME...]</source>
         <extracomment>Usage of "orvexzip extract": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The words in capitals are left as typed, as in the --help text, so the usage lines stay readable on a terminal.</translatorcomment><translation>ARCHIVE [--to DIR] [--paths] [--base-folder FOLDER/] [--overwrite] [--update] [--freshen] [--charset NAME] [--password-file FILE] [NAME...]</translation>
     </message>
     <message>
         <source>ARCHIVE [--charset NAME] [--password-file FILE] [NAME...]</source>
         <extracomment>Usage of "orvexzip test": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The words in capitals are left as typed, as in the --help text, so the usage lines stay readable on a terminal.</translatorcomment><translation>ARCHIVE [--charset NAME] [--password-file FILE] [NAME...]</translation>
     </message>
     <message>
         <source>SOURCE TARGET [--level N] [--encrypt [--password-file FILE]]</source>
         <extracomment>Usage of "orvexzip convert": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The words in capitals are left as typed, as in the --help text, so the usage lines stay readable on a terminal.</translatorcomment><translation>SOURCE TARGET [--level N] [--encrypt [--password-file FILE]]</translation>
     </message>
     <message>
         <source>Usage:</source>
         <extracomment>The first line of orvexzip's usage; the commands follow</extracomment>
-        <translation type="unfinished" />
+        <translation>الاستخدام:</translation>
     </message>
     <message>
         <source>Cannot read the password file %1: %2</source>
         <extracomment>%1 is the password file's path, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّرت قراءة ملف كلمة المرور %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>The password in %1 is longer than %n bytes</source>
         <extracomment>%1 is the password file's path; %n the most bytes a password may have</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>كلمة المرور في %1 أطول من %n بايت</numerusform><numerusform>كلمة المرور في %1 أطول من بايت واحد</numerusform><numerusform>كلمة المرور في %1 أطول من بايتين</numerusform><numerusform>كلمة المرور في %1 أطول من %n بايتات</numerusform><numerusform>كلمة المرور في %1 أطول من %n بايتًا</numerusform><numerusform>كلمة المرور في %1 أطول من %n بايت</numerusform></translation>
     </message>
     <message>
         <source>Password for %1: </source>
         <extracomment>The question on the terminal: %1 is the archive or member the password is for</extracomment>
-        <translation type="unfinished" />
+        <translation>كلمة المرور لـ %1: </translation>
     </message>
     <message numerus="yes">
         <source>The password typed is longer than %n bytes</source>
         <extracomment>%n is the most bytes a password may have</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>كلمة المرور المكتوبة أطول من %n بايت</numerusform><numerusform>كلمة المرور المكتوبة أطول من بايت واحد</numerusform><numerusform>كلمة المرور المكتوبة أطول من بايتين</numerusform><numerusform>كلمة المرور المكتوبة أطول من %n بايتات</numerusform><numerusform>كلمة المرور المكتوبة أطول من %n بايتًا</numerusform><numerusform>كلمة المرور المكتوبة أطول من %n بايت</numerusform></translation>
     </message>
 </context>
 <context>
     <name>comment_command</name>
     <message>
         <source>Zipfile not found: %1</source>
-        <translation type="unfinished" />
+        <translatorcomment>The old word "Zipfile" is rendered as "ملف ZIP" (ZIP file).</translatorcomment><translation>ملف ZIP غير موجود: %1</translation>
     </message>
     <message>
         <source>%1 is a %2 archive: no comment of it can be read here.</source>
         <extracomment>%1 is the archive's file name, %2 its format ("tar.gz", "7z")</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 أرشيف %2: لا يمكن قراءة تعليقه هنا.</translation>
     </message>
     <message>
         <source>Read as UTF-8, or else in the code page of the members' names; a changed comment is written as UTF-8.</source>
-        <translation type="unfinished" />
+        <translation>يُقرأ بترميز UTF-8، وإلا فبصفحة الترميز المستخدمة لأسماء العناصر؛ ويُكتب التعليق المعدَّل بترميز UTF-8.</translation>
     </message>
     <message>
         <source>Read as UTF-8, or else in the code page of the members' names. A %1 archive cannot be changed.</source>
-        <translation type="unfinished" />
+        <translation>يُقرأ بترميز UTF-8، وإلا فبصفحة الترميز المستخدمة لأسماء العناصر. لا يمكن تعديل أرشيف %1.</translation>
     </message>
     <message numerus="yes">
         <source>The comment takes %Ln bytes; a ZIP archive's comment holds at most %1.</source>
         <extracomment>%Ln is the comment's size in bytes, %1 the most a ZIP archive's comment holds</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>يشغل التعليق %Ln بايت؛ وتعليق أرشيف ZIP يتسع لـ %1 على الأكثر.</numerusform><numerusform>يشغل التعليق بايتًا واحدًا؛ وتعليق أرشيف ZIP يتسع لـ %1 على الأكثر.</numerusform><numerusform>يشغل التعليق بايتين؛ وتعليق أرشيف ZIP يتسع لـ %1 على الأكثر.</numerusform><numerusform>يشغل التعليق %Ln بايتات؛ وتعليق أرشيف ZIP يتسع لـ %1 على الأكثر.</numerusform><numerusform>يشغل التعليق %Ln بايتًا؛ وتعليق أرشيف ZIP يتسع لـ %1 على الأكثر.</numerusform><numerusform>يشغل التعليق %Ln بايت؛ وتعليق أرشيف ZIP يتسع لـ %1 على الأكثر.</numerusform></translation>
     </message>
     <message>
         <source>Writing the comment</source>
-        <translation type="unfinished" />
+        <translation>كتابة التعليق</translation>
     </message>
     <message>
         <source>Beginning comment of %1</source>
         <extracomment>The message window's first line; %1 is the archive's path</extracomment>
-        <translation type="unfinished" />
+        <translation>بدء كتابة تعليق %1</translation>
     </message>
     <message>
         <source>Fatal error trying to write the comment</source>
-        <translation type="unfinished" />
+        <translation>خطأ فادح أثناء محاولة كتابة التعليق</translation>
     </message>
 </context>
 <context>
@@ -1895,11 +1885,11 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>%1 is a %2 archive, which is read-only. Save it as ZIP (File &gt; Save as…) to add files.</source>
         <extracomment>%1 is the archive's path, %2 why it is read-only ("split", "tar.gz"); "File &gt; Save as…" is the menu item</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 أرشيف %2، وهو للقراءة فقط. احفظه بصيغة ZIP (ملف &gt; حفظ باسم…) لإضافة ملفات.</translation>
     </message>
     <message>
         <source>No archive is open. Create a new archive for the dropped files?</source>
-        <translation type="unfinished" />
+        <translation>لا يوجد أرشيف مفتوح. هل تريد إنشاء أرشيف جديد للملفات المُفلَتة؟</translation>
     </message>
 </context>
 <context>
@@ -1907,32 +1897,32 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>Noname</source>
         <extracomment>The name of a text not yet saved, shown in the editor's title.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The old "Noname" is rendered "بلا اسم" (without name).</translatorcomment><translation>بلا اسم</translation>
     </message>
     <message>
         <source>Text Filer (%1)</source>
         <extracomment>The editor's file dialog filter; "Filer" is the program's own word for files.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The old "Text Filer" (Filer = files) is rendered by its meaning: "ملفات نصية" (text files).</translatorcomment><translation>ملفات نصية (%1)</translation>
     </message>
     <message>
         <source>Noname - %1</source>
         <extracomment>The editor's first title; %1 is the application's title.</extracomment>
-        <translation type="unfinished" />
+        <translation>بلا اسم - %1</translation>
     </message>
     <message>
         <source>Orvex 97 Internal editor - %1</source>
         <extracomment>The editor's title; %1 is the file's name, or "Noname".</extracomment>
-        <translation type="unfinished" />
+        <translation>المحرر الداخلي لـ Orvex 97 - %1</translation>
     </message>
     <message>
         <source>%1 already exists. Replace it?</source>
         <extracomment>%1 is a file's full path.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 موجود بالفعل. هل تريد استبداله؟</translation>
     </message>
     <message>
         <source>%1 has characters that %2 cannot hold. Save it as UTF-8?</source>
         <extracomment>%1 is a file's full path, %2 the name of its character encoding, e.g. "Windows-1252".</extracomment>
-        <translation type="unfinished" />
+        <translation>يحتوي %1 على محارف لا يستوعبها الترميز %2. هل تريد حفظه بترميز UTF-8؟</translation>
     </message>
 </context>
 <context>
@@ -1940,17 +1930,17 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>Cannot make a folder in %1: %2</source>
         <extracomment>%1 is a folder's path, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّر إنشاء مجلد في %1: %2</translation>
     </message>
     <message>
         <source>Cannot move %1 to %2: %3</source>
         <extracomment>%1 and %2 are paths, %3 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّر نقل %1 إلى %2: %3</translation>
     </message>
     <message>
         <source>Every name for %1 in %2 is taken</source>
         <extracomment>%1 is a file or folder name, %2 the folder it was to go in</extracomment>
-        <translation type="unfinished" />
+        <translation>كل الأسماء الممكنة لـ %1 في %2 مأخوذة</translation>
     </message>
 </context>
 <context>
@@ -1958,28 +1948,28 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>%1 is a file, not a folder: nothing can be extracted into %2</source>
         <extracomment>%1 is the path of a file, %2 the folder chosen, which lies below it or is it.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ملف وليس مجلدًا: لا يمكن استخراج أي شيء إلى %2</translation>
     </message>
 </context>
 <context>
     <name>listing_text</name>
     <message>
         <source>File Name</source>
-        <translation type="unfinished" />
+        <translation>اسم الملف</translation>
     </message>
     <message>
         <source>Compr Size</source>
         <extracomment>Column title: the compressed size</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The abbreviated column title "Compr Size" is written in full: "الحجم المضغوط" (compressed size).</translatorcomment><translation>الحجم المضغوط</translation>
     </message>
     <message>
         <source>Uncmpr Size</source>
         <extracomment>Column title: the uncompressed size</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The abbreviated column title "Uncmpr Size" is rendered "الحجم الأصلي" (original size), shorter than "uncompressed size" in Arabic.</translatorcomment><translation>الحجم الأصلي</translation>
     </message>
     <message>
         <source>Date/Time</source>
-        <translation type="unfinished" />
+        <translation>التاريخ/الوقت</translation>
     </message>
 </context>
 <context>
@@ -2000,11 +1990,24 @@ Options:
 Qt's own options (-platform, -style, ...) are accepted as well.
 </source>
         <extracomment>orvex97 --help. ARCHIVE, MODE and FILE are placeholders the text explains; the program's name, the options and the format names stay as they are. %1 lists the modes.</extracomment>
-        <translation type="unfinished" />
+        <translation>الاستخدام: orvex97 [ARCHIVE]
+      أو: orvex97 MODE FILE...
+يفتح ARCHIVE في نافذة Orvex 97 (ودونه تُفتح النافذة وحدها): أرشيف ZIP
+أو tar (عادي، .gz، .bz2، .xz، .zst) أو 7z، أو أرشيف يُقرأ فقط (RAR،
+ISO، cpio، ar، cab، lha، xar، أو ملف .gz أو .bz2 أو .xz أو .zst منفرد).
+
+الأوضاع (MODE)، لقوائم مدير الملفات:
+%1
+الخيارات:
+  --new-archive  فتح النافذة والسؤال عن اسم أرشيف جديد
+  -h, --help     إظهار هذه المساعدة والخروج
+  --version      إظهار الإصدار والخروج
+تُقبل أيضًا خيارات Qt نفسها (-platform، -style، ...).
+</translation>
     </message>
     <message>
         <source>Try 'orvex97 --help'.</source>
-        <translation type="unfinished" />
+        <translation>جرّب 'orvex97 --help'.</translation>
     </message>
 </context>
 <context>
