@@ -2015,118 +2015,118 @@ ISO، cpio، ar، cab، lha، xar، أو ملف .gz أو .bz2 أو .xz أو .zst
     <message>
         <source>Error in Extract; Fatal DLL Exception</source>
         <extracomment>"DLL" is the program's old word for its libraries</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The old "Fatal DLL Exception" is rendered "استثناء فادح في مكتبة DLL" (fatal exception in a DLL library); "DLL" kept as is.</translatorcomment><translation>خطأ في الاستخراج؛ استثناء فادح في مكتبة DLL</translation>
     </message>
     <message>
         <source>Your changes to "%1" were not written into %2. The editor opens again with them: close it to try again, or keep them with File &gt; Save As; answer No to "Update zipfile?" to let them go.</source>
         <extracomment>%1 is the member's name, %2 the archive's path; "Update zipfile?" is the question the editor asks on closing</extracomment>
-        <translation type="unfinished" />
+        <translation>لم تُكتب تغييراتك على "%1" في %2. سيُفتح المحرر مجددًا بها: أغلقه لإعادة المحاولة، أو احتفظ بها عبر ملف &gt; حفظ باسم؛ وأجب بـ «لا» عن «هل تريد تحديث ملف ZIP؟» للتخلي عنها.</translation>
     </message>
     <message>
         <source>Error :No file selected</source>
-        <translation type="unfinished" />
+        <translatorcomment>The old "Error :" with its odd spacing is written as the normal Arabic "خطأ: ".</translatorcomment><translation>خطأ: لم يُحدَّد ملف</translation>
     </message>
     <message>
         <source>"%1" is a link, and the archive holds nothing to open through it.</source>
         <extracomment>%1 is the member's name</extracomment>
-        <translation type="unfinished" />
+        <translation>"%1" رابط، ولا يحوي الأرشيف شيئًا يمكن فتحه عبره.</translation>
     </message>
     <message>
         <source>"%1" is encrypted in the archive, and its password is not known here. Write it back without encryption?</source>
         <extracomment>%1 is the member's name</extracomment>
-        <translation type="unfinished" />
+        <translation>"%1" مشفر في الأرشيف، وكلمة مروره غير معروفة هنا. هل تريد كتابته من جديد دون تشفير؟</translation>
     </message>
     <message>
         <source>Cannot open file "%1"</source>
         <extracomment>%1 is the member's name</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّر فتح الملف "%1"</translation>
     </message>
     <message>
         <source>%1 (read-only: a %2 archive is not written)</source>
         <extracomment>The editor's title; %1 is its caption for the member, %2 why the archive is read-only ("split", "tar.gz")</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (للقراءة فقط: لا يُكتب في أرشيف %2)</translation>
     </message>
 </context>
 <context>
     <name>name_charset</name>
     <message>
         <source>US English (DOS)</source>
-        <translation type="unfinished" />
+        <translation>الإنجليزية الأمريكية (DOS)</translation>
     </message>
     <message>
         <source>Western European (DOS)</source>
-        <translation type="unfinished" />
+        <translation>أوروبا الغربية (DOS)</translation>
     </message>
     <message>
         <source>Central European (DOS)</source>
-        <translation type="unfinished" />
+        <translation>أوروبا الوسطى (DOS)</translation>
     </message>
     <message>
         <source>Cyrillic (DOS)</source>
-        <translation type="unfinished" />
+        <translation>السيريلية (DOS)</translation>
     </message>
     <message>
         <source>Greek (DOS)</source>
-        <translation type="unfinished" />
+        <translation>اليونانية (DOS)</translation>
     </message>
     <message>
         <source>Japanese (Shift-JIS)</source>
-        <translation type="unfinished" />
+        <translation>اليابانية (Shift-JIS)</translation>
     </message>
     <message>
         <source>Simplified Chinese (GBK)</source>
-        <translation type="unfinished" />
+        <translation>الصينية المبسطة (GBK)</translation>
     </message>
     <message>
         <source>Korean (Unified Hangul)</source>
-        <translation type="unfinished" />
+        <translation>الكورية (الهانغول الموحد)</translation>
     </message>
     <message>
         <source>Traditional Chinese (Big5)</source>
-        <translation type="unfinished" />
+        <translation>الصينية التقليدية (Big5)</translation>
     </message>
     <message>
         <source>Western European (Windows)</source>
-        <translation type="unfinished" />
+        <translation>أوروبا الغربية (Windows)</translation>
     </message>
     <message>
         <source>%1 — %2</source>
         <extracomment>A menu item: a code page's number (%1), then what it was used for (%2)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Auto</source>
         <extracomment>The menu item that reads names in the code page the archive suggests</extracomment>
-        <translation type="unfinished" />
+        <translation>تلقائي</translation>
     </message>
 </context>
 <context>
     <name>newdir</name>
     <message>
         <source>Path not found</source>
-        <translation type="unfinished" />
+        <translation>المسار غير موجود</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished" />
+        <translation>رُفض الوصول إلى الملف</translation>
     </message>
     <message>
         <source>File already exists</source>
-        <translation type="unfinished" />
+        <translation>الملف موجود بالفعل</translation>
     </message>
     <message>
         <source>I/O error %1</source>
         <extracomment>%1 is the system's error number.</extracomment>
-        <translation type="unfinished" />
+        <translation>خطأ إدخال/إخراج %1</translation>
     </message>
     <message>
         <source>A folder name cannot contain "/": make one folder at a time</source>
-        <translation type="unfinished" />
+        <translation>لا يمكن أن يحوي اسم المجلد "/": أنشئ مجلدًا واحدًا في كل مرة</translation>
     </message>
     <message>
         <source>"%1" is not a name for a new folder</source>
         <extracomment>%1 is "." or "..".</extracomment>
-        <translation type="unfinished" />
+        <translation>"%1" ليس اسمًا لمجلد جديد</translation>
     </message>
 </context>
 <context>
@@ -2134,102 +2134,102 @@ ISO، cpio، ar، cab، lha، xar، أو ملف .gz أو .bz2 أو .xz أو .zst
     <message>
         <source>No application is set up to open %1</source>
         <extracomment>%1 is the path of the member's copy</extracomment>
-        <translation type="unfinished" />
+        <translation>لا يوجد تطبيق مُعَدّ لفتح %1</translation>
     </message>
     <message>
         <source>This command cannot be started: %1</source>
         <extracomment>%1 is the command line the user chose</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّر تشغيل هذا الأمر: %1</translation>
     </message>
 </context>
 <context>
     <name>plain_words</name>
     <message>
         <source>the password given does not open it</source>
-        <translation type="unfinished" />
+        <translation>كلمة المرور المعطاة لا تفتحه</translation>
     </message>
     <message>
         <source>it is encrypted, and no password was given</source>
-        <translation type="unfinished" />
+        <translation>إنه مشفر ولم تُعطَ كلمة مرور</translation>
     </message>
     <message>
         <source>its encrypted data was changed after it was written</source>
-        <translation type="unfinished" />
+        <translation>تغيّرت بياناته المشفرة بعد كتابتها</translation>
     </message>
     <message>
         <source>it is compressed with a method this program cannot read</source>
-        <translation type="unfinished" />
+        <translation>إنه مضغوط بطريقة لا يستطيع هذا البرنامج قراءتها</translation>
     </message>
     <message>
         <source>it is encrypted in a way this program cannot read</source>
-        <translation type="unfinished" />
+        <translation>إنه مشفر بطريقة لا يستطيع هذا البرنامج قراءتها</translation>
     </message>
     <message>
         <source>its data is damaged (it does not match its check sum)</source>
-        <translation type="unfinished" />
+        <translation>بياناته تالفة (لا تطابق مجموعها الاختباري)</translation>
     </message>
     <message>
         <source>its data is damaged</source>
-        <translation type="unfinished" />
+        <translation>بياناته تالفة</translation>
     </message>
     <message>
         <source>the archive ends before its data does</source>
-        <translation type="unfinished" />
+        <translation>ينتهي الأرشيف قبل أن تنتهي بياناته</translation>
     </message>
     <message>
         <source>a member of the same name was extracted to that file first; extract with folder names to keep both</source>
-        <translation type="unfinished" />
+        <translation>استُخرج إلى ذلك الملف أولًا عنصر بالاسم نفسه؛ استخرج مع أسماء المجلدات للاحتفاظ بالاثنين</translation>
     </message>
     <message>
         <source>its name would put it outside the chosen folder</source>
-        <translation type="unfinished" />
+        <translation>اسمه سيضعه خارج المجلد المختار</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished" />
+        <translation>القرص ممتلئ</translation>
     </message>
     <message>
         <source>the chosen folder cannot be written to</source>
-        <translation type="unfinished" />
+        <translation>لا يمكن الكتابة في المجلد المختار</translation>
     </message>
     <message>
         <source>there is not enough memory to extract it</source>
-        <translation type="unfinished" />
+        <translation>لا توجد ذاكرة كافية لاستخراجه</translation>
     </message>
     <message>
         <source>a folder of that name is in the way</source>
-        <translation type="unfinished" />
+        <translation>يعترضه مجلد بالاسم نفسه</translation>
     </message>
     <message>
         <source>%1 is not a ZIP archive.</source>
         <extracomment>%1 is the archive's file name</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ليس أرشيف ZIP.</translation>
     </message>
     <message>
         <source>The archive's table of contents is damaged; the members listed were found without it and can be tested and extracted.</source>
-        <translation type="unfinished" />
+        <translation>فهرس محتويات الأرشيف تالف؛ عُثر على العناصر المدرجة دونه، ويمكن اختبارها واستخراجها.</translation>
     </message>
     <message>
         <source>The archive's table of contents is damaged, and no member could be found without it.</source>
-        <translation type="unfinished" />
+        <translation>فهرس محتويات الأرشيف تالف، ولم يُعثر على أي عنصر دونه.</translation>
     </message>
     <message>
         <source>The archive is damaged; the members listed could be read.</source>
-        <translation type="unfinished" />
+        <translation>الأرشيف تالف؛ أمكنت قراءة العناصر المدرجة.</translation>
     </message>
     <message>
         <source>The archive is damaged; none of its members could be read.</source>
-        <translation type="unfinished" />
+        <translation>الأرشيف تالف؛ تعذّرت قراءة كل عناصره.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>A member's name and why it was not extracted (a reason in words, else the library's own message)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1: %2.</translation>
     </message>
     <message>
         <source>The folder %1 was not added: with "Recurse Dirs" off a folder adds nothing. Check "Recurse Dirs" to add it with everything in it.</source>
         <extracomment>"Recurse Dirs" is the name of a check box of the Add dialog</extracomment>
-        <translation type="unfinished" />
+        <translation>لم يُضَف المجلد %1: حين يكون «تضمين المجلدات الفرعية» معطّلًا لا يضيف المجلد شيئًا. فعّل «تضمين المجلدات الفرعية» لإضافته بكل ما فيه.</translation>
     </message>
 </context>
 <context>
@@ -2237,167 +2237,167 @@ ISO، cpio، ar، cab، lha، xar، أو ملف .gz أو .bz2 أو .xz أو .zst
     <message>
         <source>Cannot use directory %1: it %2</source>
         <extracomment>%1 is a folder; %2 says why it cannot be used ("is a link")</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّر استخدام المجلد %1: %2</translation>
     </message>
     <message>
         <source>is a link</source>
         <extracomment>Why a folder cannot be used; follows the folder's name ("The working folder /x is a link")</extracomment>
-        <translation type="unfinished" />
+        <translation>رابط</translation>
     </message>
     <message>
         <source>is not a folder</source>
         <extracomment>Why a folder cannot be used; follows the folder's name</extracomment>
-        <translation type="unfinished" />
+        <translation>ليس مجلدًا</translation>
     </message>
     <message>
         <source>belongs to another user</source>
         <extracomment>Why a folder cannot be used; follows the folder's name</extracomment>
-        <translation type="unfinished" />
+        <translation>ملك لمستخدم آخر</translation>
     </message>
     <message>
         <source>has mode %1, not 0700</source>
         <extracomment>Why a folder cannot be used; follows the folder's name. %1 is its octal permission mode, such as 0755</extracomment>
-        <translation type="unfinished" />
+        <translation>صلاحياته %1 وليست 0700</translation>
     </message>
     <message>
         <source>cannot be made: its folder %1 cannot be created</source>
         <extracomment>Why a folder cannot be used; follows the folder's name. %1 is the folder that would hold it</extracomment>
-        <translation type="unfinished" />
+        <translation>يتعذّر إنشاؤه: يتعذّر إنشاء المجلد الحاوي له %1</translation>
     </message>
     <message>
         <source>cannot be made: %1</source>
         <extracomment>Why a folder cannot be used; follows the folder's name. %1 is the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>يتعذّر إنشاؤه: %1</translation>
     </message>
     <message>
         <source>&amp;No</source>
         <extracomment>A message box button; Escape presses a button with exactly this word, so use the same word as on the "No" buttons elsewhere</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;لا</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
         <extracomment>A message box button; Escape presses a button with exactly this word, so use the same word as on the "Cancel" buttons elsewhere</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;إلغاء</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished" />
+        <translation>تحذير</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished" />
+        <translation>تأكيد</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished" />
+        <translation>&amp;نعم</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished" />
+        <translation>معلومات</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>An error box's text: %1 is the error message, which ends without a full stop</extracomment>
-        <translation type="unfinished" />
+        <translation>%1.</translation>
     </message>
     <message>
         <source>there is no folder for a Trash</source>
         <extracomment>Why a file was not moved to the Trash</extracomment>
-        <translation type="unfinished" />
+        <translation>لا يوجد مجلد للمهملات</translation>
     </message>
     <message>
         <source>the Trash could not be found</source>
         <extracomment>Why a file was not moved to the Trash</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّر العثور على المهملات</translation>
     </message>
     <message>
         <source>Cannot create a folder in %1: %2</source>
         <extracomment>%1 is a folder, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّر إنشاء مجلد في %1: %2</translation>
     </message>
     <message>
         <source>The working folder %1 %2, so nothing in it is used or removed; this run keeps its copies of members in a new private folder under %3 instead.</source>
         <extracomment>%1 is a folder, %2 says why it cannot be used ("is a link"), %3 the folder for temporary files</extracomment>
-        <translation type="unfinished" />
+        <translation>مجلد العمل %1 %2، لذا لا يُستخدم أي شيء فيه ولا يُحذف؛ وسيحتفظ هذا التشغيل بنسخه من العناصر في مجلد خاص جديد تحت %3 بدلًا منه.</translation>
     </message>
     <message>
         <source>In the working folder %1, nothing of these is used or removed: %2.</source>
         <extracomment>%1 is a folder; %2 lists the names in it, each with why it cannot be used ("run-x1 is a link; run-x2 ...")</extracomment>
-        <translation type="unfinished" />
+        <translation>في مجلد العمل %1، لا يُستخدم أيٌّ مما يلي ولا يُحذف: %2.</translation>
     </message>
     <message>
         <source>Cannot create a working folder in %1: %2</source>
         <extracomment>%1 is the folder for temporary files, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّر إنشاء مجلد عمل في %1: %2</translation>
     </message>
     <message>
         <source>Cannot use the working folder %1: %2</source>
         <extracomment>%1 is a folder, %2 why it cannot be used</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّر استخدام مجلد العمل %1: %2</translation>
     </message>
     <message>
         <source>Cannot lock %1: %2</source>
         <extracomment>%1 is a folder, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّر قفل %1: %2</translation>
     </message>
 </context>
 <context>
     <name>platform::SearchDialogWindow</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished" />
+        <translation>بحث</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished" />
+        <translation>استبدال</translation>
     </message>
     <message>
         <source>Fi&amp;nd what:</source>
-        <translation type="unfinished" />
+        <translation>ا&amp;بحث عن:</translation>
     </message>
     <message>
         <source>Re&amp;place with:</source>
-        <translation type="unfinished" />
+        <translation>ا&amp;ستبدال بـ:</translation>
     </message>
     <message>
         <source>Match &amp;whole word only</source>
-        <translation type="unfinished" />
+        <translation>مطابقة الكلمة كاملة &amp;فقط</translation>
     </message>
     <message>
         <source>Match &amp;case</source>
-        <translation type="unfinished" />
+        <translation>مطابقة حالة الأ&amp;حرف</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished" />
+        <translation>الاتجاه</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished" />
+        <translation>لأ&amp;على</translation>
     </message>
     <message>
         <source>&amp;Down</source>
-        <translation type="unfinished" />
+        <translation>&amp;لأسفل</translation>
     </message>
     <message>
         <source>&amp;Find Next</source>
-        <translation type="unfinished" />
+        <translation>بحث عن ال&amp;تالي</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished" />
+        <translation>استب&amp;دال</translation>
     </message>
     <message>
         <source>Replace &amp;All</source>
-        <translation type="unfinished" />
+        <translation>استبدال ال&amp;كل</translation>
     </message>
 </context>
 <context>
@@ -2405,133 +2405,126 @@ ISO، cpio، ar، cab، lha، xar، أو ملف .gz أو .bz2 أو .xz أو .zst
     <message>
         <source>"%1" is a desktop launcher, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
         <extracomment>%1 is the member's name; "Execute file" is a command of the File menu</extracomment>
-        <translation type="unfinished" />
+        <translation>"%1" مشغّل سطح مكتب، قد يشغّله سطح المكتب بدلًا من عرضه، لذا لم يُفتح. الأمر «تشغيل الملف» يشغّل العنصر عن قصد.</translation>
     </message>
     <message>
         <source>"%1" is a program, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
         <extracomment>%1 is the member's name; "Execute file" is a command of the File menu</extracomment>
-        <translation type="unfinished" />
+        <translation>"%1" برنامج، قد يشغّله سطح المكتب بدلًا من عرضه، لذا لم يُفتح. الأمر «تشغيل الملف» يشغّل العنصر عن قصد.</translation>
     </message>
     <message>
         <source>"%1" is a script, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
         <extracomment>%1 is the member's name; "Execute file" is a command of the File menu</extracomment>
-        <translation type="unfinished" />
+        <translation>"%1" نص برمجي، قد يشغّله سطح المكتب بدلًا من عرضه، لذا لم يُفتح. الأمر «تشغيل الملف» يشغّل العنصر عن قصد.</translation>
     </message>
 </context>
 <context>
     <name>save_as</name>
     <message>
         <source>ZIP Files</source>
-        <translation type="unfinished" />
+        <translation>ملفات ZIP</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation type="unfinished" />
+        <translation>كل الملفات</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished" />
+        <translation>حفظ باسم</translation>
     </message>
     <message>
         <source>Password for the new archive:</source>
-        <translation type="unfinished" />
+        <translation>كلمة المرور للأرشيف الجديد:</translation>
     </message>
     <message>
         <source>An empty password encrypts nothing; nothing was saved.</source>
-        <translation type="unfinished" />
+        <translation>كلمة المرور الفارغة لا تشفّر شيئًا؛ لم يُحفظ شيء.</translation>
     </message>
     <message>
         <source>Type the password again:</source>
-        <translation type="unfinished" />
+        <translation>اكتب كلمة المرور مرة أخرى:</translation>
     </message>
     <message>
         <source>The two passwords differ; nothing was saved.</source>
-        <translation type="unfinished" />
+        <translation>كلمتا المرور مختلفتان؛ لم يُحفظ شيء.</translation>
     </message>
     <message>
         <source>You must create a new zipfile or open a zipfile first!</source>
-        <translation type="unfinished" />
+        <translatorcomment>The old word "Zipfile" is rendered as "ملف ZIP" (ZIP file).</translatorcomment><translation>يجب أولًا إنشاء ملف ZIP جديد أو فتح ملف ZIP!</translation>
     </message>
     <message>
         <source>%1 is the open archive; Save as writes another file.</source>
         <extracomment>%1 is the chosen file's path; "Save as" is the command</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 هو الأرشيف المفتوح؛ «حفظ باسم» يكتب ملفًا آخر.</translation>
     </message>
     <message>
         <source>%1 is not a file; nothing was saved.</source>
         <extracomment>%1 is the chosen path</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ليس ملفًا؛ لم يُحفظ شيء.</translation>
     </message>
     <message>
         <source>%1 exists. Replace it?</source>
-        <translation type="unfinished" />
+        <translation>%1 موجود. هل تريد استبداله؟</translation>
     </message>
     <message>
         <source>Encrypt the new archive's members with a password?</source>
-        <translation type="unfinished" />
+        <translation>هل تريد تشفير عناصر الأرشيف الجديد بكلمة مرور؟</translation>
     </message>
     <message>
         <source>Saving as %1</source>
         <extracomment>The status window's title; %1 is a format's name ("ZIP", "tar.gz")</extracomment>
-        <translation type="unfinished" />
+        <translation>الحفظ بصيغة %1</translation>
     </message>
     <message>
         <source>Beginning Save as %1 of %2</source>
         <extracomment>The message window's first line; %1 is a format's name, %2 the open archive's path</extracomment>
-        <translation type="unfinished" />
+        <translation>بدء الحفظ بصيغة %1 لـ %2</translation>
     </message>
     <message>
         <source>Error in Save as; Fatal DLL Exception</source>
         <extracomment>"DLL" is the program's old word for its libraries</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The old "Fatal DLL Exception" is rendered "استثناء فادح في مكتبة DLL" (fatal exception in a DLL library); "DLL" kept as is.</translatorcomment><translation>خطأ في «حفظ باسم»؛ استثناء فادح في مكتبة DLL</translation>
     </message>
     <message>
         <source>Nothing in %1 could be read; nothing was saved.</source>
         <extracomment>%1 is the open archive's path</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّرت قراءة أي شيء في %1؛ لم يُحفظ شيء.</translation>
     </message>
     <message>
         <source>Some members could not be read. Save the others as %1?</source>
         <extracomment>%1 is a format's name ("ZIP", "tar.gz")</extracomment>
-        <translation type="unfinished" />
+        <translation>تعذّرت قراءة بعض العناصر. هل تريد حفظ البقية بصيغة %1؟</translation>
     </message>
     <message numerus="yes">
         <source>%n files were saved in %1</source>
         <extracomment>%1 is the new archive's path</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>حُفظ %n ملف في %1</numerusform><numerusform>حُفظ ملف واحد في %1</numerusform><numerusform>حُفظ ملفان في %1</numerusform><numerusform>حُفظت %n ملفات في %1</numerusform><numerusform>حُفظ %n ملفًا في %1</numerusform><numerusform>حُفظ %n ملف في %1</numerusform></translation>
     </message>
 </context>
 <context>
     <name>write_limits</name>
     <message>
         <source>tar archives cannot be encrypted</source>
-        <translation type="unfinished" />
+        <translation>لا يمكن تشفير أرشيفات tar</translation>
     </message>
     <message>
         <source>libarchive 3.6.2, which writes 7z here, cannot encrypt it</source>
-        <translation type="unfinished" />
+        <translation>libarchive 3.6.2، التي تكتب 7z هنا، لا تستطيع تشفيره</translation>
     </message>
     <message>
         <source>%1 archives cannot be encrypted here</source>
         <extracomment>%1 is a format's name ("tar.gz", "7z")</extracomment>
-        <translation type="unfinished" />
+        <translation>لا يمكن تشفير أرشيفات %1 هنا</translation>
     </message>
     <message>
         <source>A %1 archive keeps the names as they are: only ZIP archives get DOS 8.3 names</source>
         <extracomment>%1 is a format's name ("tar.gz", "7z"); "DOS 8.3" names are short names of 8 letters and 3 for the extension</extracomment>
-        <translation type="unfinished" />
+        <translation>أرشيف %1 يحفظ الأسماء كما هي: أسماء DOS 8.3 لأرشيفات ZIP فقط</translation>
     </message>
     <message>
         <source>A %1 archive does not take the time of its newest member</source>
         <extracomment>%1 is a format's name ("tar.gz", "7z")</extracomment>
-        <translation type="unfinished" />
+        <translation>أرشيف %1 لا يأخذ وقت أحدث عناصره</translation>
     </message>
 </context>
 </TS>
