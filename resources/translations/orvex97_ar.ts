@@ -574,7 +574,7 @@
     </message>
     <message>
         <source>Subdirectories below EACH given filespecification will be included in the filespecification</source>
-        <translation>تُضمَّن المجلدات الفرعية الموجودة تحت كل مواصفة ملفات معطاة</translation>
+        <translatorcomment>The old "filespecification" is rendered "نمط ملفات" (file pattern).</translatorcomment><translation>تُضمَّن المجلدات الفرعية الموجودة تحت كل نمط ملفات معطى</translation>
     </message>
     <message>
         <source>Force MS-DOS</source>
@@ -620,7 +620,7 @@
     </message>
     <message>
         <source>With Save DirNames, store each path from the root folder instead of from the folder that holds what was added</source>
-        <translation>مع «حفظ أسماء المجلدات»، يُحفظ كل مسار بدءًا من المجلد الجذر بدلًا من المجلد الذي يحوي ما أُضيف</translation>
+        <translatorcomment>"Save DirNames" is quoted as the check box is named in Arabic: «حفظ أسماء المجلدات».</translatorcomment><translation>مع «حفظ أسماء المجلدات»، يُحفظ كل مسار بدءًا من المجلد الجذر بدلًا من المجلد الذي يحوي ما أُضيف</translation>
     </message>
     <message>
         <source>Compression level</source>
@@ -1907,7 +1907,7 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>Noname - %1</source>
         <extracomment>The editor's first title; %1 is the application's title.</extracomment>
-        <translation>بلا اسم - %1</translation>
+        <translatorcomment>The old "Noname" is rendered "بلا اسم" (without name), as in the editor's title.</translatorcomment><translation>بلا اسم - %1</translation>
     </message>
     <message>
         <source>Orvex 97 Internal editor - %1</source>
@@ -2020,7 +2020,7 @@ ISO، cpio، ar، cab، lha، xar، أو ملف .gz أو .bz2 أو .xz أو .zst
     <message>
         <source>Your changes to "%1" were not written into %2. The editor opens again with them: close it to try again, or keep them with File &gt; Save As; answer No to "Update zipfile?" to let them go.</source>
         <extracomment>%1 is the member's name, %2 the archive's path; "Update zipfile?" is the question the editor asks on closing</extracomment>
-        <translation>لم تُكتب تغييراتك على "%1" في %2. سيُفتح المحرر مجددًا بها: أغلقه لإعادة المحاولة، أو احتفظ بها عبر ملف &gt; حفظ باسم؛ وأجب بـ «لا» عن «هل تريد تحديث ملف ZIP؟» للتخلي عنها.</translation>
+        <translatorcomment>"Update zipfile?" is quoted as the editor asks it in Arabic: «هل تريد تحديث ملف ZIP؟».</translatorcomment><translation>لم تُكتب تغييراتك على "%1" في %2. سيُفتح المحرر مجددًا بها: أغلقه لإعادة المحاولة، أو احتفظ بها عبر ملف &gt; حفظ باسم؛ وأجب بـ «لا» عن «هل تريد تحديث ملف ZIP؟» للتخلي عنها.</translation>
     </message>
     <message>
         <source>Error :No file selected</source>
@@ -2229,7 +2229,7 @@ ISO، cpio، ar، cab، lha، xar، أو ملف .gz أو .bz2 أو .xz أو .zst
     <message>
         <source>The folder %1 was not added: with "Recurse Dirs" off a folder adds nothing. Check "Recurse Dirs" to add it with everything in it.</source>
         <extracomment>"Recurse Dirs" is the name of a check box of the Add dialog</extracomment>
-        <translation>لم يُضَف المجلد %1: حين يكون «تضمين المجلدات الفرعية» معطّلًا لا يضيف المجلد شيئًا. فعّل «تضمين المجلدات الفرعية» لإضافته بكل ما فيه.</translation>
+        <translatorcomment>"Recurse Dirs" is quoted as the check box is named in Arabic: «تضمين المجلدات الفرعية».</translatorcomment><translation>لم يُضَف المجلد %1: حين يكون «تضمين المجلدات الفرعية» معطّلًا لا يضيف المجلد شيئًا. فعّل «تضمين المجلدات الفرعية» لإضافته بكل ما فيه.</translation>
     </message>
 </context>
 <context>
