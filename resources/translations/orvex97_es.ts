@@ -801,690 +801,676 @@
     <name>TF_About</name>
     <message>
         <source>About</source>
-        <translation type="unfinished" />
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Orvex 97 for Linux, Desktop Edition 1.0</source>
         <extracomment>The product's name and edition; "Orvex 97" is a name.</extracomment>
-        <translation type="unfinished" />
+        <translation>Orvex 97 para Linux, Desktop Edition 1.0</translation>
     </message>
     <message>
         <source>Norway</source>
         <extracomment>The country of the maker's postal address.</extracomment>
-        <translation type="unfinished" />
+        <translation>Noruega</translation>
     </message>
     <message>
         <source>E-mail: %1</source>
-        <translation type="unfinished" />
+        <translation>Correo electrónico: %1</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>&amp;Aceptar</translation>
     </message>
 </context>
 <context>
     <name>TF_Editform</name>
     <message>
         <source>Orvex 97 Internal editor</source>
-        <translation type="unfinished" />
+        <translation>Editor interno de Orvex 97</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished" />
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished" />
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>Create a new file</source>
-        <translation type="unfinished" />
+        <translation>Crear un archivo nuevo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>Open an existing file</source>
-        <translation type="unfinished" />
+        <translation>Abrir un archivo existente</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished" />
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save current file</source>
-        <translation type="unfinished" />
+        <translation>Guardar el archivo actual</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished" />
+        <translation>Guardar &amp;como...</translation>
     </message>
     <message>
         <source>Save current file under a new name</source>
-        <translation type="unfinished" />
+        <translation>Guardar el archivo actual con otro nombre</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>Print current file</source>
-        <translation type="unfinished" />
+        <translation>Imprimir el archivo actual</translation>
     </message>
     <message>
         <source>P&amp;rinter settings...</source>
-        <translation type="unfinished" />
+        <translation>Configuración de im&amp;presora...</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Exit this application</source>
-        <translation type="unfinished" />
+        <translation>Salir de esta aplicación</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished" />
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished" />
+        <translation>Deshacer la última acción</translation>
     </message>
     <message>
         <source>&amp;Cut</source>
-        <translation type="unfinished" />
+        <translation>Cor&amp;tar</translation>
     </message>
     <message>
         <source>Delete selected item</source>
-        <translation type="unfinished" />
+        <translation>Eliminar el elemento seleccionado</translation>
     </message>
     <message>
         <source>C&amp;opy</source>
-        <translation type="unfinished" />
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Copy selected item to clipboard</source>
-        <translation type="unfinished" />
+        <translation>Copiar el elemento seleccionado al portapapeles</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished" />
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>Paste contents of clipboard</source>
-        <translation type="unfinished" />
+        <translation>Pegar el contenido del portapapeles</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished" />
+        <translation>Seleccionar t&amp;odo</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished" />
+        <translation>&amp;Buscar</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Buscar...</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished" />
+        <translation>&amp;Reemplazar</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished" />
+        <translation>Buscar &amp;siguiente</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
         <extracomment>%1 is the file's name, or "Noname".</extracomment>
-        <translation type="unfinished" />
+        <translation>¿Guardar los cambios en %1?</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished" />
+        <translation>Confirmar</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished" />
+        <translation>&amp;Sí</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished" />
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished" />
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished" />
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>Text not found.</source>
-        <translation type="unfinished" />
+        <translation>No se encontró el texto.</translation>
     </message>
     <message>
         <source>Cannot find "%1".</source>
         <extracomment>%1 is the text searched for.</extracomment>
-        <translation type="unfinished" />
+        <translation>No se encuentra «%1».</translation>
     </message>
     <message>
         <source>Update zipfile?</source>
         <extracomment>Whether the archive takes the edited member back in.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>"zipfile" translated as "archivo ZIP".</translatorcomment><translation>¿Actualizar el archivo ZIP?</translation>
     </message>
 </context>
 <context>
     <name>TF_status</name>
     <message>
         <source>File:</source>
-        <translation type="unfinished" />
+        <translation>Archivo:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>TGradientCaption</name>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished" />
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished" />
+        <translation>Maximizar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished" />
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished" />
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Window menu</source>
-        <translation type="unfinished" />
+        <translation>Menú de la ventana</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished" />
+        <translation>Restaurar</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished" />
+        <translation>&amp;Restaurar</translation>
     </message>
     <message>
         <source>Mi&amp;nimize</source>
-        <translation type="unfinished" />
+        <translation>Mi&amp;nimizar</translation>
     </message>
     <message>
         <source>Ma&amp;ximize</source>
-        <translation type="unfinished" />
+        <translation>Ma&amp;ximizar</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished" />
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
     <name>TMainform</name>
     <message>
         <source>An operation is running. Stop it and quit?</source>
-        <translation type="unfinished" />
+        <translation>Hay una operación en curso. ¿Detenerla y salir?</translation>
     </message>
     <message>
         <source>Cannot delete %1: %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede eliminar %1: %2</translation>
     </message>
     <message>
         <source>%1 cannot be moved to the Trash (%2). Delete it for good? The parts after it go the same way.</source>
         <extracomment>%1 is a file's path, %2 the system's reason; more parts of the split archive follow it.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 no se puede mover a la papelera (%2). ¿Eliminarlo definitivamente? Las partes que lo siguen correrán la misma suerte.</translation>
     </message>
     <message>
         <source>%1 cannot be moved to the Trash (%2). Delete it for good?</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 no se puede mover a la papelera (%2). ¿Eliminarlo definitivamente?</translation>
     </message>
     <message>
         <source>All archives (%1);;ZIP Files (%2);;All files (*)</source>
         <extracomment>File dialog's filters, split by ";;"; each keeps its patterns in parentheses.</extracomment>
-        <translation type="unfinished" />
+        <translation>Todos los archivadores (%1);;Archivos ZIP (%2);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>ZIP Files (%1)</source>
         <extracomment>A file dialog's filter; %1 is the patterns, kept in parentheses.</extracomment>
-        <translation type="unfinished" />
+        <translation>Archivos ZIP (%1)</translation>
     </message>
     <message>
         <source>%1 archives (%2)</source>
         <extracomment>A file dialog's filter; %1 is a format's name ("tar.gz"), %2 its patterns, kept in parentheses.</extracomment>
-        <translation type="unfinished" />
+        <translation>Archivadores %1 (%2)</translation>
     </message>
     <message>
         <source>All files (*)</source>
         <extracomment>A file dialog's filter; the pattern stays in parentheses.</extracomment>
-        <translation type="unfinished" />
+        <translation>Todos los archivos (*)</translation>
     </message>
     <message>
         <source>1 member is selected.</source>
-        <translation type="unfinished" />
+        <translation>Hay 1 elemento seleccionado.</translation>
     </message>
     <message numerus="yes">
         <source>%n members are selected.</source>
         <extracomment>Never 1: the line above is said for one member.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Hay %n elementos seleccionados.</numerusform><numerusform>Hay %n elementos seleccionados.</numerusform></translation>
     </message>
     <message>
         <source>Not a usable archive name: %1</source>
-        <translation type="unfinished" />
+        <translation>No es un nombre de archivador válido: %1</translation>
     </message>
     <message>
         <source>Zipfile not found: %1. It is no longer listed under File.</source>
         <extracomment>%1 is the archive's path; File is the menu.</extracomment>
-        <translation type="unfinished" />
+        <translation>No se encuentra el archivo ZIP: %1. Ya no aparece en el menú Archivo.</translation>
     </message>
     <message>
         <source>Create New ZIP File</source>
-        <translation type="unfinished" />
+        <translation>Crear un archivo ZIP nuevo</translation>
     </message>
     <message>
         <source>Overwrite Existing File: %1?</source>
-        <translation type="unfinished" />
+        <translation>¿Sobrescribir el archivo existente %1?</translation>
     </message>
     <message>
         <source>Open Existing ZIP File</source>
-        <translation type="unfinished" />
+        <translation>Abrir un archivo ZIP existente</translation>
     </message>
     <message>
         <source>Zipfile not found: %1</source>
-        <translation type="unfinished" />
+        <translation>No se encuentra el archivo ZIP: %1</translation>
     </message>
     <message>
         <source>Move %1 to the Trash?</source>
-        <translation type="unfinished" />
+        <translation>¿Mover %1 a la papelera?</translation>
     </message>
     <message>
         <source>It is one part of a split archive; its other part goes too: %1</source>
         <extracomment>%1 lists the other parts' file names.</extracomment>
-        <translation type="unfinished" />
+        <translation>Es una parte de un archivador dividido; su otra parte también se moverá: %1</translation>
     </message>
     <message numerus="yes">
         <source>It is one part of a split archive; its other parts go too: %1</source>
         <extracomment>%1 lists the other parts' file names; never 1 part.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Es una parte de un archivador dividido; sus otras partes también se moverán: %1</numerusform><numerusform>Es una parte de un archivador dividido; sus otras partes también se moverán: %1</numerusform></translation>
     </message>
     <message>
         <source>Error :No file(s) to delete</source>
         <extracomment>The odd spacing of "Error :" is the program's own.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The odd spacing of "Error :" is written with normal Spanish punctuation.</translatorcomment><translation>Error: no hay archivos que eliminar</translation>
     </message>
     <message numerus="yes">
         <source>Delete %n members (the selected folders with everything in them) from: %1?</source>
         <extracomment>%1 is the archive's path.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>¿Eliminar %n elemento (las carpetas seleccionadas con todo su contenido) de %1?</numerusform><numerusform>¿Eliminar %n elementos (las carpetas seleccionadas con todo su contenido) de %1?</numerusform></translation>
     </message>
     <message>
         <source>Delete selected files from: %1?
 %2</source>
         <extracomment>%1 is the archive's path, %2 the line that counts the members.</extracomment>
-        <translation type="unfinished" />
+        <translation>¿Eliminar los archivos seleccionados de %1?
+%2</translation>
     </message>
     <message>
         <source>Error :No file(s) selected</source>
         <extracomment>The odd spacing of "Error :" is the program's own.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>The odd spacing of "Error :" is written with normal Spanish punctuation.</translatorcomment><translation>Error: no hay archivos seleccionados</translation>
     </message>
     <message>
         <source>Deleting file(s)</source>
         <extracomment>The status window's title while members are deleted.</extracomment>
-        <translation type="unfinished" />
+        <translation>Eliminando archivos</translation>
     </message>
     <message>
         <source>Beginning delete from %1</source>
         <extracomment>The message window's first line; %1 is the archive's path.</extracomment>
-        <translation type="unfinished" />
+        <translation>Comenzando a eliminar de %1</translation>
     </message>
     <message>
         <source>Fatal error trying to delete</source>
-        <translation type="unfinished" />
+        <translation>Error grave al intentar eliminar</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) were Deleted</source>
         <extracomment>The box after a delete; the capital D is the program's own.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translatorcomment>The capital D of "Deleted" is not reproduced.</translatorcomment><translation><numerusform>Se eliminó %n archivo</numerusform><numerusform>Se eliminaron %n archivos</numerusform></translation>
     </message>
     <message>
         <source>Create new Zipfile</source>
-        <translation type="unfinished" />
+        <translation>Crear un archivo ZIP nuevo</translation>
     </message>
     <message>
         <source>Open existing Zipfile</source>
-        <translation type="unfinished" />
+        <translation>Abrir un archivo ZIP existente</translation>
     </message>
     <message>
         <source>Delete existing Zipfile</source>
-        <translation type="unfinished" />
+        <translation>Eliminar el archivo ZIP existente</translation>
     </message>
     <message>
         <source>Execute selected file</source>
-        <translation type="unfinished" />
+        <translation>Ejecutar el archivo seleccionado</translation>
     </message>
     <message>
         <source>Edit selected file</source>
-        <translation type="unfinished" />
+        <translation>Editar el archivo seleccionado</translation>
     </message>
     <message>
         <source>Extract file(s) from Zipfile</source>
-        <translation type="unfinished" />
+        <translation>Extraer archivos del archivo ZIP</translation>
     </message>
     <message>
         <source>Add file(s) to Zipfile</source>
-        <translation type="unfinished" />
+        <translation>Añadir archivos al archivo ZIP</translation>
     </message>
     <message>
         <source>Delete file(s) from Zipfile</source>
-        <translation type="unfinished" />
+        <translation>Eliminar archivos del archivo ZIP</translation>
     </message>
     <message>
         <source>Quit Orvex 97</source>
-        <translation type="unfinished" />
+        <translation>Salir de Orvex 97</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished" />
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;New archive</source>
-        <translation type="unfinished" />
+        <translation>&amp;Nuevo archivador</translation>
     </message>
     <message>
         <source>&amp;Open archive</source>
-        <translation type="unfinished" />
+        <translation>&amp;Abrir archivador</translation>
     </message>
     <message>
         <source>&amp;Delete archive</source>
-        <translation type="unfinished" />
+        <translation>&amp;Eliminar archivador</translation>
     </message>
     <message>
         <source>Save &amp;as…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Guardar como…</translation>
     </message>
     <message>
         <source>Propert&amp;ies…</source>
-        <translation type="unfinished" />
+        <translation>P&amp;ropiedades…</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>Select &amp;all</source>
-        <translation type="unfinished" />
+        <translation>Seleccionar &amp;todo</translation>
     </message>
     <message>
         <source>&amp;Invert selection</source>
-        <translation type="unfinished" />
+        <translation>&amp;Invertir selección</translation>
     </message>
     <message>
         <source>&amp;Copy names</source>
-        <translation type="unfinished" />
+        <translation>&amp;Copiar nombres</translation>
     </message>
     <message>
         <source>&amp;Actions</source>
-        <translation type="unfinished" />
+        <translation>A&amp;cciones</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished" />
+        <translation>&amp;Añadir</translation>
     </message>
     <message>
         <source>&amp;Extract </source>
         <extracomment>The trailing blank is the menu item's own, as it has always been.</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Extraer </translation>
     </message>
     <message>
         <source>&amp;Test archive</source>
-        <translation type="unfinished" />
+        <translation>&amp;Comprobar archivador</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished" />
+        <translation>E&amp;liminar</translation>
     </message>
     <message>
         <source>&amp;Rename…</source>
-        <translation type="unfinished" />
+        <translation>Re&amp;nombrar…</translation>
     </message>
     <message>
         <source>Execute file</source>
-        <translation type="unfinished" />
+        <translation>Ejecutar archivo</translation>
     </message>
     <message>
         <source>Edit file</source>
-        <translation type="unfinished" />
+        <translation>Editar archivo</translation>
     </message>
     <message>
         <source>&amp;Open with default application</source>
-        <translation type="unfinished" />
+        <translation>A&amp;brir con la aplicación predeterminada</translation>
     </message>
     <message>
         <source>Open &amp;with…</source>
-        <translation type="unfinished" />
+        <translation>Abrir c&amp;on…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>Names from other systems</source>
-        <translation type="unfinished" />
+        <translation>Nombres de otros sistemas</translation>
     </message>
     <message>
         <source>Archive &amp;comment…</source>
-        <translation type="unfinished" />
+        <translation>Co&amp;mentario del archivador…</translation>
     </message>
     <message>
         <source>&amp;Ratio column</source>
-        <translation type="unfinished" />
+        <translation>Columna de p&amp;roporción</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished" />
+        <translation>Ve&amp;ntana</translation>
     </message>
     <message>
         <source>&amp;Show compress status</source>
         <extracomment>Whether the operations' message window is shown (adding, extracting, testing, not only compressing).</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>Kept as the old item says ("compress status"), although the window shows every operation.</translatorcomment><translation>&amp;Mostrar estado de compresión</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished" />
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished" />
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Acerca de...</translation>
     </message>
     <message>
         <source>by Tolvane</source>
         <extracomment>Caption bar, after the program's name; Tolvane is the maker's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>de Tolvane</translation>
     </message>
     <message>
         <source>Zip filename:</source>
         <extracomment>Status bar, before the current archive's path.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>"Zip filename:" as "Archivo ZIP:", before the archive's path.</translatorcomment><translation>Archivo ZIP:</translation>
     </message>
     <message>
         <source>Folder</source>
         <extracomment>The path field above the listing: the folder inside the archive that is shown.</extracomment>
-        <translation type="unfinished" />
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>The folder shown; type a folder's path and press Enter to go there</source>
-        <translation type="unfinished" />
+        <translation>La carpeta que se muestra; escriba la ruta de una carpeta y pulse Intro para ir a ella</translation>
     </message>
     <message>
         <source>&amp;Filter:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Filtro:</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished" />
+        <translation>Filtro</translation>
     </message>
     <message>
         <source>part of a name; * and ? as wildcards</source>
         <extracomment>Placeholder of the filter field; * and ? are typed as they are.</extracomment>
-        <translation type="unfinished" />
+        <translation>parte de un nombre; * y ? como comodines</translation>
     </message>
     <message>
         <source>Folders</source>
         <extracomment>The tree of the archive's folders.</extracomment>
-        <translation type="unfinished" />
+        <translation>Carpetas</translation>
     </message>
     <message>
         <source>Members</source>
         <extracomment>The listing of the archive's members.</extracomment>
-        <translation type="unfinished" />
+        <translation>Elementos</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A command's tooltip: %1 is its name, %2 its key.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished" />
+        <translation>&amp;Atrás</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished" />
+        <translation>A&amp;delante</translation>
     </message>
     <message>
         <source>&amp;Up one folder</source>
-        <translation type="unfinished" />
+        <translation>&amp;Subir una carpeta</translation>
     </message>
     <message>
         <source>F&amp;ilter…</source>
-        <translation type="unfinished" />
+        <translation>F&amp;iltrar…</translation>
     </message>
     <message>
         <source>As f&amp;olders</source>
-        <translation type="unfinished" />
+        <translation>Como &amp;carpetas</translation>
     </message>
     <message>
         <source>As a f&amp;lat list</source>
-        <translation type="unfinished" />
+        <translation>Como &amp;lista plana</translation>
     </message>
     <message>
         <source>There is no folder %1 in this archive.</source>
-        <translation type="unfinished" />
+        <translation>No hay ninguna carpeta %1 en este archivador.</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %Ln members shown</source>
         <extracomment>Status bar while the listing is filtered: %1 members of %Ln match.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Se muestra %1 de %Ln elemento</numerusform><numerusform>Se muestran %1 de %Ln elementos</numerusform></translation>
     </message>
     <message>
         <source>Ratio %</source>
         <extracomment>The listing's column title: each member's packed size as a percentage of its size.</extracomment>
-        <translation type="unfinished" />
+        <translation>Proporción %</translation>
     </message>
     <message>
         <source>E&amp;xtract selected…</source>
-        <translation type="unfinished" />
+        <translation>E&amp;xtraer selección…</translation>
     </message>
     <message>
         <source>&amp;Test selected</source>
-        <translation type="unfinished" />
+        <translation>Com&amp;probar selección</translation>
     </message>
     <message>
         <source>Selected: %1</source>
         <extracomment>Status bar; %1 sums up the selected members.</extracomment>
-        <translation type="unfinished" />
+        <translation>Seleccionado: %1</translation>
     </message>
     <message>
         <source>Archive: %1</source>
         <extracomment>The second line of the selection's tooltip; %1 sums up the archive's members.</extracomment>
-        <translation type="unfinished" />
+        <translation>Archivador: %1</translation>
     </message>
 </context>
 <context>
     <name>TMsgform</name>
     <message>
         <source>Status</source>
-        <translation type="unfinished" />
+        <translation>Estado</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished" />
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished" />
+        <translation>Archivo:</translation>
     </message>
     <message>
         <source>Exctracting files:</source>
         <extracomment>The misspelling is the program's own; the panel is 93 pixels wide, so keep it short.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>"Exctracting files:" (misspelt in the program) is written correctly and short for the 93-pixel panel: "Extrayendo:".</translatorcomment><translation>Extrayendo:</translation>
     </message>
 </context>
 <context>
     <name>TSortableGrid</name>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished" />
+        <translation>No se puede abrir el archivo %1</translation>
     </message>
     <message>
         <source>Cannot read file %1</source>
-        <translation type="unfinished" />
+        <translation>No se puede leer el archivo %1</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished" />
+        <translation>No se puede crear el archivo %1</translation>
     </message>
     <message>
         <source>Cannot write file %1</source>
-        <translation type="unfinished" />
+        <translation>No se puede escribir el archivo %1</translation>
     </message>
 </context>
 <context>
@@ -1492,33 +1478,30 @@
     <message numerus="yes">
         <source>%n file(s) tested, %1 with errors</source>
         <extracomment>The box after a test: the files tested, then %1, how many of them had errors</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n archivo comprobado, %1 con errores</numerusform><numerusform>%n archivos comprobados, %1 con errores</numerusform></translation>
     </message>
     <message>
         <source>Error :File not found %1</source>
         <extracomment>The program's old text, its odd spacing included; %1 is the archive's path or "None"</extracomment>
-        <translation type="unfinished" />
+        <translation>Error: no se encuentra el archivo %1</translation>
     </message>
     <message>
         <source>Error :No file(s) to test</source>
-        <translation type="unfinished" />
+        <translation>Error: no hay archivos que comprobar</translation>
     </message>
     <message>
         <source>Testing file(s)</source>
-        <translation type="unfinished" />
+        <translation>Comprobando archivos</translation>
     </message>
     <message>
         <source>Beginning Test of %1</source>
         <extracomment>The message window's first line; %1 is the archive's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Comenzando la comprobación de %1</translation>
     </message>
     <message>
         <source>Error in Test; Fatal DLL Exception</source>
         <extracomment>"DLL" is the program's old word for its libraries</extracomment>
-        <translation type="unfinished" />
+        <translation>Error al comprobar; excepción grave de la biblioteca</translation>
     </message>
 </context>
 <context>
@@ -1526,26 +1509,26 @@
     <message>
         <source>Cannot open file "%1". %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede abrir el archivo «%1». %2</translation>
     </message>
     <message>
         <source>Cannot read file "%1". %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede leer el archivo «%1». %2</translation>
     </message>
     <message>
         <source>It is not a text file</source>
-        <translation type="unfinished" />
+        <translation>No es un archivo de texto</translation>
     </message>
     <message>
         <source>Cannot create file "%1". %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede crear el archivo «%1». %2</translation>
     </message>
     <message>
         <source>Cannot write file "%1". %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede escribir el archivo «%1». %2</translation>
     </message>
 </context>
 <context>
@@ -1553,103 +1536,97 @@
     <message>
         <source>Cannot start printing on %1</source>
         <extracomment>%1 is the printer's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede empezar a imprimir en %1</translation>
     </message>
 </context>
 <context>
     <name>archive_properties</name>
     <message>
         <source>unknown</source>
-        <translation type="unfinished" />
+        <translation>desconocido</translation>
     </message>
     <message numerus="yes">
         <source>%1 byte</source>
         <extracomment>A size in bytes; %1 is the number in the user's digits</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%1 byte</numerusform><numerusform>%1 bytes</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%1 bytes</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%1 byte</numerusform><numerusform>%1 bytes</numerusform></translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A size in units ("4.5 MB"), then in bytes
 ----------
 The number of split parts, then their file names</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished" />
+        <translation>Ruta</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>No split parts, no comment</extracomment>
-        <translation type="unfinished" />
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished" />
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Compression</source>
-        <translation type="unfinished" />
+        <translation>Compresión</translation>
     </message>
     <message>
         <source>as the format says</source>
         <extracomment>The compression of a format whose name says it ("tar.gz")</extracomment>
-        <translation type="unfinished" />
+        <translation>la que indica el formato</translation>
     </message>
     <message>
         <source>Size on disk</source>
-        <translation type="unfinished" />
+        <translation>Tamaño en disco</translation>
     </message>
     <message>
         <source>Packed size</source>
-        <translation type="unfinished" />
+        <translation>Tamaño comprimido</translation>
     </message>
     <message>
         <source>Unpacked size</source>
-        <translation type="unfinished" />
+        <translation>Tamaño descomprimido</translation>
     </message>
     <message>
         <source>Ratio (packed / unpacked)</source>
-        <translation type="unfinished" />
+        <translation>Proporción (comprimido / descomprimido)</translation>
     </message>
     <message>
         <source>%1%</source>
         <extracomment>A percentage; %1 is the number</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished" />
+        <translation>Archivos</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished" />
+        <translation>Carpetas</translation>
     </message>
     <message>
         <source>Encrypted members</source>
-        <translation type="unfinished" />
+        <translation>Elementos cifrados</translation>
     </message>
     <message>
         <source>Split parts</source>
-        <translation type="unfinished" />
+        <translation>Partes</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished" />
+        <translation>Comentario</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished" />
+        <translation>sí</translation>
     </message>
 </context>
 <context>
