@@ -1634,22 +1634,22 @@ The number of split parts, then their file names</extracomment>
     <message>
         <source>%1 needs a archive</source>
         <extracomment>%1 is the option given (--add-to); "a archive" is the program's own English, kept as it is</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>"a archive" (the program's own English) is written with correct Spanish grammar.</translatorcomment><translation>%1 necesita un archivador</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
         <extracomment>%1 is the option given (--extract-to)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 necesita una carpeta</translation>
     </message>
     <message>
         <source>Not a local file: %1</source>
         <extracomment>%1 is a path or URL from the command line</extracomment>
-        <translation type="unfinished" />
+        <translation>No es un archivo local: %1</translation>
     </message>
     <message>
         <source>%1 needs at least one file</source>
         <extracomment>%1 is the option given (--compress)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 necesita al menos un archivo</translation>
     </message>
     <message>
         <source>  --extract-here FILE...       extract each archive into the folder that holds it;
@@ -1665,7 +1665,21 @@ status is 0 when everything asked was done, 1 when something failed or was
 cancelled, and 2 for a wrong command line.
 </source>
         <extracomment>Part of --help. The options (--extract-here …) and the words in capitals (FILE, DIR, ARCHIVE) are typed as they are: keep them, and keep the text within 80 columns</extracomment>
-        <translation type="unfinished" />
+        <translation>  --extract-here FILE...       extraer cada archivador en la carpeta que lo
+                               contiene; si sus elementos no están todos bajo
+                               una misma carpeta, van a una carpeta nueva con
+                               el nombre del archivador
+  --extract-to DIR FILE...     lo mismo, en DIR
+  --extract FILE...            preguntar dónde extraer, en el diálogo de
+                               extracción
+  --compress FILE...           preguntar el nombre, formato, nivel y contraseña
+                               de un archivador nuevo y añadirle los FILE
+  --add-to ARCHIVE FILE...     añadir los FILE a ARCHIVE (se crea si no existe)
+                               sin preguntar
+FILE puede ser una ruta o un URL file://. Estos modos no abren la ventana
+principal; el estado de salida es 0 si se hizo todo lo pedido, 1 si algo falló
+o se canceló, y 2 si la línea de órdenes es incorrecta.
+</translation>
     </message>
 </context>
 <context>
@@ -1673,209 +1687,200 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>File: %1</source>
         <extracomment>The progress line: %1 is the name of the member being worked on</extracomment>
-        <translation type="unfinished" />
+        <translation>Archivo: %1</translation>
     </message>
     <message>
         <source>No such archive: %1</source>
-        <translation type="unfinished" />
+        <translation>No existe el archivador: %1</translation>
     </message>
     <message>
         <source>%1 is the archive being converted</source>
         <extracomment>%1 is the path of the new archive given to convert</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 es el archivador que se está convirtiendo</translation>
     </message>
     <message>
         <source>%1 exists; convert writes a new archive only</source>
         <extracomment>%1 is the path of the new archive; "convert" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ya existe; convert solo escribe un archivador nuevo</translation>
     </message>
     <message>
         <source>Nothing in %1 could be converted</source>
         <extracomment>%1 is the path of the source archive</extracomment>
-        <translation type="unfinished" />
+        <translation>No se pudo convertir nada de %1</translation>
     </message>
     <message>
         <source>Unknown or incomplete option: %1</source>
-        <translation type="unfinished" />
+        <translation>Opción desconocida o incompleta: %1</translation>
     </message>
     <message>
         <source>Unknown charset %1; it is one of %2</source>
         <extracomment>%1 is the code page asked for; %2 lists the ones there are ("auto, 437, 850, ...")</extracomment>
-        <translation type="unfinished" />
+        <translation>Juego de caracteres desconocido %1; puede ser uno de %2</translation>
     </message>
     <message>
         <source>list needs an archive</source>
         <extracomment>"list" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>list necesita un archivador</translation>
     </message>
     <message>
         <source>%1 --encrypt needs a password: --password-file FILE, or a terminal to type it on</source>
         <extracomment>%1 is the command's name (add, convert); the options stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 --encrypt necesita una contraseña: --password-file ARCHIVO, o un terminal en el que escribirla</translation>
     </message>
     <message>
         <source>%1 --encrypt needs a password that is not empty</source>
         <extracomment>%1 is the command's name (add, convert)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 --encrypt necesita una contraseña que no esté vacía</translation>
     </message>
     <message>
         <source>%1 (again)</source>
         <extracomment>Shown in the password question, "Password for %1: ", the second time it is asked; %1 is the archive</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (otra vez)</translation>
     </message>
     <message>
         <source>The two passwords differ</source>
-        <translation type="unfinished" />
+        <translation>Las dos contraseñas no coinciden</translation>
     </message>
     <message>
         <source>The level is a number from 0 to 9</source>
         <extracomment>The compression level of --level</extracomment>
-        <translation type="unfinished" />
+        <translation>El nivel es un número del 0 al 9</translation>
     </message>
     <message>
         <source>add needs an archive and at least one file</source>
         <extracomment>"add" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>add necesita un archivador y al menos un archivo</translation>
     </message>
     <message>
         <source>--%1 is for ZIP archives; %2 is a %3 archive</source>
         <extracomment>%1 is an option's name (encrypt, dos-names), %2 the archive's path, %3 its format (tar.gz, 7z ...)</extracomment>
-        <translation type="unfinished" />
+        <translation>--%1 es para archivadores ZIP; %2 es un archivador %3</translation>
     </message>
     <message>
         <source>--password-file goes with --encrypt</source>
-        <translation type="unfinished" />
+        <translation>--password-file va con --encrypt</translation>
     </message>
     <message>
         <source>delete needs an archive and at least one member name</source>
         <extracomment>"delete" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>delete necesita un archivador y al menos un nombre de elemento</translation>
     </message>
     <message>
         <source>extract needs an archive</source>
         <extracomment>"extract" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>extract necesita un archivador</translation>
     </message>
     <message>
         <source>No such directory: %1</source>
-        <translation type="unfinished" />
+        <translation>No existe la carpeta: %1</translation>
     </message>
     <message>
         <source>test needs an archive</source>
         <extracomment>"test" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>test necesita un archivador</translation>
     </message>
     <message>
         <source>convert needs a source archive and a new archive</source>
         <extracomment>"convert" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>convert necesita un archivador de origen y un archivador nuevo</translation>
     </message>
     <message>
         <source>--encrypt makes a ZIP archive; %1 names a %2 archive, which is written without encryption</source>
         <extracomment>%1 is the new archive's path, %2 the format its name gives (tar.gz, 7z ...)</extracomment>
-        <translation type="unfinished" />
+        <translation>--encrypt crea un archivador ZIP; %1 indica un archivador %2, que se escribe sin cifrar</translation>
     </message>
     <message>
         <source>ARCHIVE [--charset NAME] [--password-file FILE]</source>
         <extracomment>Usage of "orvexzip list": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>ARCHIVADOR [--charset NOMBRE] [--password-file ARCHIVO]</translation>
     </message>
     <message>
         <source>ARCHIVE [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] [--dos-names] [--folder FOLDER/] [--encrypt [--password-file FILE]] SPEC...</source>
         <extracomment>Usage of "orvexzip add": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>ARCHIVADOR [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] [--dos-names] [--folder CARPETA/] [--encrypt [--password-file ARCHIVO]] PATRÓN...</translation>
     </message>
     <message>
         <source>ARCHIVE NAME...</source>
         <extracomment>Usage of "orvexzip delete": translate only the words in capitals</extracomment>
-        <translation type="unfinished" />
+        <translation>ARCHIVADOR NOMBRE...</translation>
     </message>
     <message>
         <source>ARCHIVE [--to DIR] [--paths] [--base-folder FOLDER/] [--overwrite] [--update] [--freshen] [--charset NAME] [--password-file FILE] [NAME...]</source>
         <extracomment>Usage of "orvexzip extract": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>ARCHIVADOR [--to DESTINO] [--paths] [--base-folder CARPETA/] [--overwrite] [--update] [--freshen] [--charset NOMBRE] [--password-file ARCHIVO] [NOMBRE...]</translation>
     </message>
     <message>
         <source>ARCHIVE [--charset NAME] [--password-file FILE] [NAME...]</source>
         <extracomment>Usage of "orvexzip test": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>ARCHIVADOR [--charset NOMBRE] [--password-file ARCHIVO] [NOMBRE...]</translation>
     </message>
     <message>
         <source>SOURCE TARGET [--level N] [--encrypt [--password-file FILE]]</source>
         <extracomment>Usage of "orvexzip convert": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>ORIGEN DESTINO [--level N] [--encrypt [--password-file ARCHIVO]]</translation>
     </message>
     <message>
         <source>Usage:</source>
         <extracomment>The first line of orvexzip's usage; the commands follow</extracomment>
-        <translation type="unfinished" />
+        <translation>Uso:</translation>
     </message>
     <message>
         <source>Cannot read the password file %1: %2</source>
         <extracomment>%1 is the password file's path, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede leer el archivo de contraseña %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>The password in %1 is longer than %n bytes</source>
         <extracomment>%1 is the password file's path; %n the most bytes a password may have</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>La contraseña de %1 tiene más de %n byte</numerusform><numerusform>La contraseña de %1 tiene más de %n bytes</numerusform></translation>
     </message>
     <message>
         <source>Password for %1: </source>
         <extracomment>The question on the terminal: %1 is the archive or member the password is for</extracomment>
-        <translation type="unfinished" />
+        <translation>Contraseña de %1: </translation>
     </message>
     <message numerus="yes">
         <source>The password typed is longer than %n bytes</source>
         <extracomment>%n is the most bytes a password may have</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>La contraseña escrita tiene más de %n byte</numerusform><numerusform>La contraseña escrita tiene más de %n bytes</numerusform></translation>
     </message>
 </context>
 <context>
     <name>comment_command</name>
     <message>
         <source>Zipfile not found: %1</source>
-        <translation type="unfinished" />
+        <translation>No se encuentra el archivo ZIP: %1</translation>
     </message>
     <message>
         <source>%1 is a %2 archive: no comment of it can be read here.</source>
         <extracomment>%1 is the archive's file name, %2 its format ("tar.gz", "7z")</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 es un archivador %2: aquí no se puede leer su comentario.</translation>
     </message>
     <message>
         <source>Read as UTF-8, or else in the code page of the members' names; a changed comment is written as UTF-8.</source>
-        <translation type="unfinished" />
+        <translation>Se lee como UTF-8 o, si no, en la página de códigos de los nombres de los elementos; un comentario modificado se escribe en UTF-8.</translation>
     </message>
     <message>
         <source>Read as UTF-8, or else in the code page of the members' names. A %1 archive cannot be changed.</source>
-        <translation type="unfinished" />
+        <translation>Se lee como UTF-8 o, si no, en la página de códigos de los nombres de los elementos. Un archivador %1 no se puede modificar.</translation>
     </message>
     <message numerus="yes">
         <source>The comment takes %Ln bytes; a ZIP archive's comment holds at most %1.</source>
         <extracomment>%Ln is the comment's size in bytes, %1 the most a ZIP archive's comment holds</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>El comentario ocupa %Ln byte; el comentario de un archivador ZIP admite como máximo %1.</numerusform><numerusform>El comentario ocupa %Ln bytes; el comentario de un archivador ZIP admite como máximo %1.</numerusform></translation>
     </message>
     <message>
         <source>Writing the comment</source>
-        <translation type="unfinished" />
+        <translation>Escribiendo el comentario</translation>
     </message>
     <message>
         <source>Beginning comment of %1</source>
         <extracomment>The message window's first line; %1 is the archive's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Comenzando el comentario de %1</translation>
     </message>
     <message>
         <source>Fatal error trying to write the comment</source>
-        <translation type="unfinished" />
+        <translation>Error grave al intentar escribir el comentario</translation>
     </message>
 </context>
 <context>
@@ -1883,11 +1888,11 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>%1 is a %2 archive, which is read-only. Save it as ZIP (File &gt; Save as…) to add files.</source>
         <extracomment>%1 is the archive's path, %2 why it is read-only ("split", "tar.gz"); "File &gt; Save as…" is the menu item</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 es un archivador %2, que es de solo lectura. Guárdelo como ZIP (Archivo &gt; Guardar como…) para añadir archivos.</translation>
     </message>
     <message>
         <source>No archive is open. Create a new archive for the dropped files?</source>
-        <translation type="unfinished" />
+        <translation>No hay ningún archivador abierto. ¿Crear un archivador nuevo para los archivos soltados?</translation>
     </message>
 </context>
 <context>
@@ -1895,32 +1900,32 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>Noname</source>
         <extracomment>The name of a text not yet saved, shown in the editor's title.</extracomment>
-        <translation type="unfinished" />
+        <translation>Sin nombre</translation>
     </message>
     <message>
         <source>Text Filer (%1)</source>
         <extracomment>The editor's file dialog filter; "Filer" is the program's own word for files.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>"Text Filer" (the program's old word "Filer" for files): "Archivos de texto".</translatorcomment><translation>Archivos de texto (%1)</translation>
     </message>
     <message>
         <source>Noname - %1</source>
         <extracomment>The editor's first title; %1 is the application's title.</extracomment>
-        <translation type="unfinished" />
+        <translation>Sin nombre - %1</translation>
     </message>
     <message>
         <source>Orvex 97 Internal editor - %1</source>
         <extracomment>The editor's title; %1 is the file's name, or "Noname".</extracomment>
-        <translation type="unfinished" />
+        <translation>Editor interno de Orvex 97 - %1</translation>
     </message>
     <message>
         <source>%1 already exists. Replace it?</source>
         <extracomment>%1 is a file's full path.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ya existe. ¿Reemplazarlo?</translation>
     </message>
     <message>
         <source>%1 has characters that %2 cannot hold. Save it as UTF-8?</source>
         <extracomment>%1 is a file's full path, %2 the name of its character encoding, e.g. "Windows-1252".</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 tiene caracteres que %2 no puede representar. ¿Guardarlo como UTF-8?</translation>
     </message>
 </context>
 <context>
@@ -1928,17 +1933,17 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>Cannot make a folder in %1: %2</source>
         <extracomment>%1 is a folder's path, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede crear una carpeta en %1: %2</translation>
     </message>
     <message>
         <source>Cannot move %1 to %2: %3</source>
         <extracomment>%1 and %2 are paths, %3 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede mover %1 a %2: %3</translation>
     </message>
     <message>
         <source>Every name for %1 in %2 is taken</source>
         <extracomment>%1 is a file or folder name, %2 the folder it was to go in</extracomment>
-        <translation type="unfinished" />
+        <translation>Todos los nombres para %1 en %2 están ocupados</translation>
     </message>
 </context>
 <context>
@@ -1946,28 +1951,28 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>%1 is a file, not a folder: nothing can be extracted into %2</source>
         <extracomment>%1 is the path of a file, %2 the folder chosen, which lies below it or is it.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 es un archivo, no una carpeta: no se puede extraer nada en %2</translation>
     </message>
 </context>
 <context>
     <name>listing_text</name>
     <message>
         <source>File Name</source>
-        <translation type="unfinished" />
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Compr Size</source>
         <extracomment>Column title: the compressed size</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>"Compr Size" (compressed size): "Comprimido", short for the column title.</translatorcomment><translation>Comprimido</translation>
     </message>
     <message>
         <source>Uncmpr Size</source>
         <extracomment>Column title: the uncompressed size</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>"Uncmpr Size" (uncompressed size): "Tamaño", beside "Comprimido".</translatorcomment><translation>Tamaño</translation>
     </message>
     <message>
         <source>Date/Time</source>
-        <translation type="unfinished" />
+        <translation>Fecha/hora</translation>
     </message>
 </context>
 <context>
@@ -1988,11 +1993,24 @@ Options:
 Qt's own options (-platform, -style, ...) are accepted as well.
 </source>
         <extracomment>orvex97 --help. ARCHIVE, MODE and FILE are placeholders the text explains; the program's name, the options and the format names stay as they are. %1 lists the modes.</extracomment>
-        <translation type="unfinished" />
+        <translation>Uso: orvex97 [ARCHIVE]
+  o: orvex97 MODE FILE...
+Abre ARCHIVE en la ventana de Orvex 97 (sin él, solo la ventana): un archivador
+ZIP, tar (simple, .gz, .bz2, .xz, .zst) o 7z, o uno que solo lee (RAR, ISO,
+cpio, ar, cab, lha, xar, un archivo .gz, .bz2, .xz o .zst suelto).
+
+Modos, para los menús de un gestor de archivos:
+%1
+Opciones:
+  --new-archive  abrir la ventana y pedir el nombre de un archivador nuevo
+  -h, --help     mostrar esta ayuda y salir
+  --version      mostrar la versión y salir
+También se aceptan las opciones propias de Qt (-platform, -style, ...).
+</translation>
     </message>
     <message>
         <source>Try 'orvex97 --help'.</source>
-        <translation type="unfinished" />
+        <translation>Pruebe «orvex97 --help».</translation>
     </message>
 </context>
 <context>
@@ -2000,118 +2018,118 @@ Qt's own options (-platform, -style, ...) are accepted as well.
     <message>
         <source>Error in Extract; Fatal DLL Exception</source>
         <extracomment>"DLL" is the program's old word for its libraries</extracomment>
-        <translation type="unfinished" />
+        <translation>Error al extraer; excepción grave de la biblioteca</translation>
     </message>
     <message>
         <source>Your changes to "%1" were not written into %2. The editor opens again with them: close it to try again, or keep them with File &gt; Save As; answer No to "Update zipfile?" to let them go.</source>
         <extracomment>%1 is the member's name, %2 the archive's path; "Update zipfile?" is the question the editor asks on closing</extracomment>
-        <translation type="unfinished" />
+        <translation>Sus cambios en «%1» no se escribieron en %2. El editor vuelve a abrirse con ellos: ciérrelo para intentarlo de nuevo, o consérvelos con Archivo &gt; Guardar como; responda No a «¿Actualizar el archivo ZIP?» para descartarlos.</translation>
     </message>
     <message>
         <source>Error :No file selected</source>
-        <translation type="unfinished" />
+        <translation>Error: no hay ningún archivo seleccionado</translation>
     </message>
     <message>
         <source>"%1" is a link, and the archive holds nothing to open through it.</source>
         <extracomment>%1 is the member's name</extracomment>
-        <translation type="unfinished" />
+        <translation>«%1» es un enlace, y el archivador no contiene nada que abrir a través de él.</translation>
     </message>
     <message>
         <source>"%1" is encrypted in the archive, and its password is not known here. Write it back without encryption?</source>
         <extracomment>%1 is the member's name</extracomment>
-        <translation type="unfinished" />
+        <translation>«%1» está cifrado en el archivador y aquí no se conoce su contraseña. ¿Reescribirlo sin cifrar?</translation>
     </message>
     <message>
         <source>Cannot open file "%1"</source>
         <extracomment>%1 is the member's name</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede abrir el archivo «%1»</translation>
     </message>
     <message>
         <source>%1 (read-only: a %2 archive is not written)</source>
         <extracomment>The editor's title; %1 is its caption for the member, %2 why the archive is read-only ("split", "tar.gz")</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (solo lectura: un archivador %2 no se escribe)</translation>
     </message>
 </context>
 <context>
     <name>name_charset</name>
     <message>
         <source>US English (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Inglés de EE. UU. (DOS)</translation>
     </message>
     <message>
         <source>Western European (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Europeo occidental (DOS)</translation>
     </message>
     <message>
         <source>Central European (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Europeo central (DOS)</translation>
     </message>
     <message>
         <source>Cyrillic (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Cirílico (DOS)</translation>
     </message>
     <message>
         <source>Greek (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Griego (DOS)</translation>
     </message>
     <message>
         <source>Japanese (Shift-JIS)</source>
-        <translation type="unfinished" />
+        <translation>Japonés (Shift-JIS)</translation>
     </message>
     <message>
         <source>Simplified Chinese (GBK)</source>
-        <translation type="unfinished" />
+        <translation>Chino simplificado (GBK)</translation>
     </message>
     <message>
         <source>Korean (Unified Hangul)</source>
-        <translation type="unfinished" />
+        <translation>Coreano (Hangul unificado)</translation>
     </message>
     <message>
         <source>Traditional Chinese (Big5)</source>
-        <translation type="unfinished" />
+        <translation>Chino tradicional (Big5)</translation>
     </message>
     <message>
         <source>Western European (Windows)</source>
-        <translation type="unfinished" />
+        <translation>Europeo occidental (Windows)</translation>
     </message>
     <message>
         <source>%1 — %2</source>
         <extracomment>A menu item: a code page's number (%1), then what it was used for (%2)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Auto</source>
         <extracomment>The menu item that reads names in the code page the archive suggests</extracomment>
-        <translation type="unfinished" />
+        <translation>Automático</translation>
     </message>
 </context>
 <context>
     <name>newdir</name>
     <message>
         <source>Path not found</source>
-        <translation type="unfinished" />
+        <translation>No se encuentra la ruta</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished" />
+        <translation>Acceso al archivo denegado</translation>
     </message>
     <message>
         <source>File already exists</source>
-        <translation type="unfinished" />
+        <translation>El archivo ya existe</translation>
     </message>
     <message>
         <source>I/O error %1</source>
         <extracomment>%1 is the system's error number.</extracomment>
-        <translation type="unfinished" />
+        <translation>Error de E/S %1</translation>
     </message>
     <message>
         <source>A folder name cannot contain "/": make one folder at a time</source>
-        <translation type="unfinished" />
+        <translation>Un nombre de carpeta no puede contener «/»: cree las carpetas de una en una</translation>
     </message>
     <message>
         <source>"%1" is not a name for a new folder</source>
         <extracomment>%1 is "." or "..".</extracomment>
-        <translation type="unfinished" />
+        <translation>«%1» no es un nombre válido para una carpeta nueva</translation>
     </message>
 </context>
 <context>
@@ -2119,102 +2137,102 @@ Qt's own options (-platform, -style, ...) are accepted as well.
     <message>
         <source>No application is set up to open %1</source>
         <extracomment>%1 is the path of the member's copy</extracomment>
-        <translation type="unfinished" />
+        <translation>No hay ninguna aplicación configurada para abrir %1</translation>
     </message>
     <message>
         <source>This command cannot be started: %1</source>
         <extracomment>%1 is the command line the user chose</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede ejecutar esta orden: %1</translation>
     </message>
 </context>
 <context>
     <name>plain_words</name>
     <message>
         <source>the password given does not open it</source>
-        <translation type="unfinished" />
+        <translation>la contraseña indicada no lo abre</translation>
     </message>
     <message>
         <source>it is encrypted, and no password was given</source>
-        <translation type="unfinished" />
+        <translation>está cifrado y no se indicó ninguna contraseña</translation>
     </message>
     <message>
         <source>its encrypted data was changed after it was written</source>
-        <translation type="unfinished" />
+        <translation>sus datos cifrados se modificaron después de escribirse</translation>
     </message>
     <message>
         <source>it is compressed with a method this program cannot read</source>
-        <translation type="unfinished" />
+        <translation>está comprimido con un método que este programa no puede leer</translation>
     </message>
     <message>
         <source>it is encrypted in a way this program cannot read</source>
-        <translation type="unfinished" />
+        <translation>está cifrado de una forma que este programa no puede leer</translation>
     </message>
     <message>
         <source>its data is damaged (it does not match its check sum)</source>
-        <translation type="unfinished" />
+        <translation>sus datos están dañados (no coinciden con su suma de comprobación)</translation>
     </message>
     <message>
         <source>its data is damaged</source>
-        <translation type="unfinished" />
+        <translation>sus datos están dañados</translation>
     </message>
     <message>
         <source>the archive ends before its data does</source>
-        <translation type="unfinished" />
+        <translation>el archivador termina antes que sus datos</translation>
     </message>
     <message>
         <source>a member of the same name was extracted to that file first; extract with folder names to keep both</source>
-        <translation type="unfinished" />
+        <translation>antes se extrajo a ese archivo un elemento con el mismo nombre; extraiga con los nombres de carpeta para conservar ambos</translation>
     </message>
     <message>
         <source>its name would put it outside the chosen folder</source>
-        <translation type="unfinished" />
+        <translation>su nombre lo colocaría fuera de la carpeta elegida</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished" />
+        <translation>el disco está lleno</translation>
     </message>
     <message>
         <source>the chosen folder cannot be written to</source>
-        <translation type="unfinished" />
+        <translation>no se puede escribir en la carpeta elegida</translation>
     </message>
     <message>
         <source>there is not enough memory to extract it</source>
-        <translation type="unfinished" />
+        <translation>no hay memoria suficiente para extraerlo</translation>
     </message>
     <message>
         <source>a folder of that name is in the way</source>
-        <translation type="unfinished" />
+        <translation>hay una carpeta con ese nombre que lo impide</translation>
     </message>
     <message>
         <source>%1 is not a ZIP archive.</source>
         <extracomment>%1 is the archive's file name</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 no es un archivador ZIP.</translation>
     </message>
     <message>
         <source>The archive's table of contents is damaged; the members listed were found without it and can be tested and extracted.</source>
-        <translation type="unfinished" />
+        <translation>El índice del archivador está dañado; los elementos de la lista se encontraron sin él y se pueden comprobar y extraer.</translation>
     </message>
     <message>
         <source>The archive's table of contents is damaged, and no member could be found without it.</source>
-        <translation type="unfinished" />
+        <translation>El índice del archivador está dañado y no se pudo encontrar ningún elemento sin él.</translation>
     </message>
     <message>
         <source>The archive is damaged; the members listed could be read.</source>
-        <translation type="unfinished" />
+        <translation>El archivador está dañado; se pudieron leer los elementos de la lista.</translation>
     </message>
     <message>
         <source>The archive is damaged; none of its members could be read.</source>
-        <translation type="unfinished" />
+        <translation>El archivador está dañado; no se pudo leer ninguno de sus elementos.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>A member's name and why it was not extracted (a reason in words, else the library's own message)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1: %2.</translation>
     </message>
     <message>
         <source>The folder %1 was not added: with "Recurse Dirs" off a folder adds nothing. Check "Recurse Dirs" to add it with everything in it.</source>
         <extracomment>"Recurse Dirs" is the name of a check box of the Add dialog</extracomment>
-        <translation type="unfinished" />
+        <translation>No se añadió la carpeta %1: con «Incluir subcarpetas» desactivado, una carpeta no añade nada. Marque «Incluir subcarpetas» para añadirla con todo su contenido.</translation>
     </message>
 </context>
 <context>
@@ -2222,167 +2240,167 @@ Qt's own options (-platform, -style, ...) are accepted as well.
     <message>
         <source>Cannot use directory %1: it %2</source>
         <extracomment>%1 is a folder; %2 says why it cannot be used ("is a link")</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede usar la carpeta %1: %2</translation>
     </message>
     <message>
         <source>is a link</source>
         <extracomment>Why a folder cannot be used; follows the folder's name ("The working folder /x is a link")</extracomment>
-        <translation type="unfinished" />
+        <translation>es un enlace</translation>
     </message>
     <message>
         <source>is not a folder</source>
         <extracomment>Why a folder cannot be used; follows the folder's name</extracomment>
-        <translation type="unfinished" />
+        <translation>no es una carpeta</translation>
     </message>
     <message>
         <source>belongs to another user</source>
         <extracomment>Why a folder cannot be used; follows the folder's name</extracomment>
-        <translation type="unfinished" />
+        <translation>pertenece a otro usuario</translation>
     </message>
     <message>
         <source>has mode %1, not 0700</source>
         <extracomment>Why a folder cannot be used; follows the folder's name. %1 is its octal permission mode, such as 0755</extracomment>
-        <translation type="unfinished" />
+        <translation>tiene el modo %1, no 0700</translation>
     </message>
     <message>
         <source>cannot be made: its folder %1 cannot be created</source>
         <extracomment>Why a folder cannot be used; follows the folder's name. %1 is the folder that would hold it</extracomment>
-        <translation type="unfinished" />
+        <translation>no se puede crear: no se puede crear la carpeta %1 que la contendría</translation>
     </message>
     <message>
         <source>cannot be made: %1</source>
         <extracomment>Why a folder cannot be used; follows the folder's name. %1 is the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>no se puede crear: %1</translation>
     </message>
     <message>
         <source>&amp;No</source>
         <extracomment>A message box button; Escape presses a button with exactly this word, so use the same word as on the "No" buttons elsewhere</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
         <extracomment>A message box button; Escape presses a button with exactly this word, so use the same word as on the "Cancel" buttons elsewhere</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished" />
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished" />
+        <translation>Confirmar</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished" />
+        <translation>&amp;Sí</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished" />
+        <translation>Información</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>An error box's text: %1 is the error message, which ends without a full stop</extracomment>
-        <translation type="unfinished" />
+        <translation>%1.</translation>
     </message>
     <message>
         <source>there is no folder for a Trash</source>
         <extracomment>Why a file was not moved to the Trash</extracomment>
-        <translation type="unfinished" />
+        <translation>no hay ninguna carpeta para la papelera</translation>
     </message>
     <message>
         <source>the Trash could not be found</source>
         <extracomment>Why a file was not moved to the Trash</extracomment>
-        <translation type="unfinished" />
+        <translation>no se encontró la papelera</translation>
     </message>
     <message>
         <source>Cannot create a folder in %1: %2</source>
         <extracomment>%1 is a folder, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede crear una carpeta en %1: %2</translation>
     </message>
     <message>
         <source>The working folder %1 %2, so nothing in it is used or removed; this run keeps its copies of members in a new private folder under %3 instead.</source>
         <extracomment>%1 is a folder, %2 says why it cannot be used ("is a link"), %3 the folder for temporary files</extracomment>
-        <translation type="unfinished" />
+        <translation>La carpeta de trabajo %1 %2, así que no se usa ni se elimina nada de ella; en su lugar, esta ejecución guarda sus copias de los elementos en una carpeta privada nueva dentro de %3.</translation>
     </message>
     <message>
         <source>In the working folder %1, nothing of these is used or removed: %2.</source>
         <extracomment>%1 is a folder; %2 lists the names in it, each with why it cannot be used ("run-x1 is a link; run-x2 ...")</extracomment>
-        <translation type="unfinished" />
+        <translation>En la carpeta de trabajo %1 no se usa ni se elimina nada de esto: %2.</translation>
     </message>
     <message>
         <source>Cannot create a working folder in %1: %2</source>
         <extracomment>%1 is the folder for temporary files, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede crear una carpeta de trabajo en %1: %2</translation>
     </message>
     <message>
         <source>Cannot use the working folder %1: %2</source>
         <extracomment>%1 is a folder, %2 why it cannot be used</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede usar la carpeta de trabajo %1: %2</translation>
     </message>
     <message>
         <source>Cannot lock %1: %2</source>
         <extracomment>%1 is a folder, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede bloquear %1: %2</translation>
     </message>
 </context>
 <context>
     <name>platform::SearchDialogWindow</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished" />
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished" />
+        <translation>Reemplazar</translation>
     </message>
     <message>
         <source>Fi&amp;nd what:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <source>Re&amp;place with:</source>
-        <translation type="unfinished" />
+        <translation>Reemplazar c&amp;on:</translation>
     </message>
     <message>
         <source>Match &amp;whole word only</source>
-        <translation type="unfinished" />
+        <translation>Solo palabras &amp;completas</translation>
     </message>
     <message>
         <source>Match &amp;case</source>
-        <translation type="unfinished" />
+        <translation>&amp;Distinguir mayúsculas</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished" />
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished" />
+        <translation>&amp;Arriba</translation>
     </message>
     <message>
         <source>&amp;Down</source>
-        <translation type="unfinished" />
+        <translation>Aba&amp;jo</translation>
     </message>
     <message>
         <source>&amp;Find Next</source>
-        <translation type="unfinished" />
+        <translation>Buscar &amp;siguiente</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished" />
+        <translation>&amp;Reemplazar</translation>
     </message>
     <message>
         <source>Replace &amp;All</source>
-        <translation type="unfinished" />
+        <translation>Reemplazar &amp;todo</translation>
     </message>
 </context>
 <context>
@@ -2390,129 +2408,126 @@ Qt's own options (-platform, -style, ...) are accepted as well.
     <message>
         <source>"%1" is a desktop launcher, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
         <extracomment>%1 is the member's name; "Execute file" is a command of the File menu</extracomment>
-        <translation type="unfinished" />
+        <translation>«%1» es un lanzador del escritorio, que el escritorio podría ejecutar en lugar de mostrarlo, así que no se abre. Ejecutar archivo ejecuta un elemento a propósito.</translation>
     </message>
     <message>
         <source>"%1" is a program, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
         <extracomment>%1 is the member's name; "Execute file" is a command of the File menu</extracomment>
-        <translation type="unfinished" />
+        <translation>«%1» es un programa, que el escritorio podría ejecutar en lugar de mostrarlo, así que no se abre. Ejecutar archivo ejecuta un elemento a propósito.</translation>
     </message>
     <message>
         <source>"%1" is a script, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
         <extracomment>%1 is the member's name; "Execute file" is a command of the File menu</extracomment>
-        <translation type="unfinished" />
+        <translation>«%1» es un script, que el escritorio podría ejecutar en lugar de mostrarlo, así que no se abre. Ejecutar archivo ejecuta un elemento a propósito.</translation>
     </message>
 </context>
 <context>
     <name>save_as</name>
     <message>
         <source>ZIP Files</source>
-        <translation type="unfinished" />
+        <translation>Archivos ZIP</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation type="unfinished" />
+        <translation>Todos los archivos</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished" />
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>Password for the new archive:</source>
-        <translation type="unfinished" />
+        <translation>Contraseña para el archivador nuevo:</translation>
     </message>
     <message>
         <source>An empty password encrypts nothing; nothing was saved.</source>
-        <translation type="unfinished" />
+        <translation>Una contraseña vacía no cifra nada; no se ha guardado nada.</translation>
     </message>
     <message>
         <source>Type the password again:</source>
-        <translation type="unfinished" />
+        <translation>Vuelva a escribir la contraseña:</translation>
     </message>
     <message>
         <source>The two passwords differ; nothing was saved.</source>
-        <translation type="unfinished" />
+        <translation>Las dos contraseñas no coinciden; no se ha guardado nada.</translation>
     </message>
     <message>
         <source>You must create a new zipfile or open a zipfile first!</source>
-        <translation type="unfinished" />
+        <translation>¡Primero debe crear un archivo ZIP nuevo o abrir uno!</translation>
     </message>
     <message>
         <source>%1 is the open archive; Save as writes another file.</source>
         <extracomment>%1 is the chosen file's path; "Save as" is the command</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 es el archivador abierto; Guardar como escribe otro archivo.</translation>
     </message>
     <message>
         <source>%1 is not a file; nothing was saved.</source>
         <extracomment>%1 is the chosen path</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 no es un archivo; no se ha guardado nada.</translation>
     </message>
     <message>
         <source>%1 exists. Replace it?</source>
-        <translation type="unfinished" />
+        <translation>%1 ya existe. ¿Reemplazarlo?</translation>
     </message>
     <message>
         <source>Encrypt the new archive's members with a password?</source>
-        <translation type="unfinished" />
+        <translation>¿Cifrar con contraseña los elementos del archivador nuevo?</translation>
     </message>
     <message>
         <source>Saving as %1</source>
         <extracomment>The status window's title; %1 is a format's name ("ZIP", "tar.gz")</extracomment>
-        <translation type="unfinished" />
+        <translation>Guardando como %1</translation>
     </message>
     <message>
         <source>Beginning Save as %1 of %2</source>
         <extracomment>The message window's first line; %1 is a format's name, %2 the open archive's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Comenzando a guardar como %1 una copia de %2</translation>
     </message>
     <message>
         <source>Error in Save as; Fatal DLL Exception</source>
         <extracomment>"DLL" is the program's old word for its libraries</extracomment>
-        <translation type="unfinished" />
+        <translation>Error al guardar como; excepción grave de la biblioteca</translation>
     </message>
     <message>
         <source>Nothing in %1 could be read; nothing was saved.</source>
         <extracomment>%1 is the open archive's path</extracomment>
-        <translation type="unfinished" />
+        <translation>No se pudo leer nada de %1; no se ha guardado nada.</translation>
     </message>
     <message>
         <source>Some members could not be read. Save the others as %1?</source>
         <extracomment>%1 is a format's name ("ZIP", "tar.gz")</extracomment>
-        <translation type="unfinished" />
+        <translation>No se pudieron leer algunos elementos. ¿Guardar los demás como %1?</translation>
     </message>
     <message numerus="yes">
         <source>%n files were saved in %1</source>
         <extracomment>%1 is the new archive's path</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Se guardó %n archivo en %1</numerusform><numerusform>Se guardaron %n archivos en %1</numerusform></translation>
     </message>
 </context>
 <context>
     <name>write_limits</name>
     <message>
         <source>tar archives cannot be encrypted</source>
-        <translation type="unfinished" />
+        <translation>Los archivadores tar no se pueden cifrar</translation>
     </message>
     <message>
         <source>libarchive 3.6.2, which writes 7z here, cannot encrypt it</source>
-        <translation type="unfinished" />
+        <translation>libarchive 3.6.2, que es quien escribe 7z aquí, no puede cifrarlo</translation>
     </message>
     <message>
         <source>%1 archives cannot be encrypted here</source>
         <extracomment>%1 is a format's name ("tar.gz", "7z")</extracomment>
-        <translation type="unfinished" />
+        <translation>Los archivadores %1 no se pueden cifrar aquí</translation>
     </message>
     <message>
         <source>A %1 archive keeps the names as they are: only ZIP archives get DOS 8.3 names</source>
         <extracomment>%1 is a format's name ("tar.gz", "7z"); "DOS 8.3" names are short names of 8 letters and 3 for the extension</extracomment>
-        <translation type="unfinished" />
+        <translation>Un archivador %1 conserva los nombres tal cual: solo los archivadores ZIP reciben nombres DOS 8.3</translation>
     </message>
     <message>
         <source>A %1 archive does not take the time of its newest member</source>
         <extracomment>%1 is a format's name ("tar.gz", "7z")</extracomment>
-        <translation type="unfinished" />
+        <translation>Un archivador %1 no toma la fecha de su elemento más reciente</translation>
     </message>
 </context>
 </TS>
