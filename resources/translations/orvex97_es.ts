@@ -1404,7 +1404,7 @@
     <message numerus="yes">
         <source>%1 of %Ln members shown</source>
         <extracomment>Status bar while the listing is filtered: %1 members of %Ln match.</extracomment>
-        <translation><numerusform>Se muestra %1 de %Ln elemento</numerusform><numerusform>Se muestran %1 de %Ln elementos</numerusform></translation>
+        <translation><numerusform>Mostrando %1 de %Ln elemento</numerusform><numerusform>Mostrando %1 de %Ln elementos</numerusform></translation>
     </message>
     <message>
         <source>Ratio %</source>
