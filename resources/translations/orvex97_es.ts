@@ -1792,7 +1792,7 @@ o se canceló, y 2 si la línea de órdenes es incorrecta.
     <message>
         <source>ARCHIVE [--charset NAME] [--password-file FILE]</source>
         <extracomment>Usage of "orvexzip list": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation>ARCHIVADOR [--charset NOMBRE] [--password-file ARCHIVO]</translation>
+        <translatorcomment>Placeholders in capitals translated: ARCHIVE = ARCHIVADOR, FILE = ARCHIVO, NAME = NOMBRE, FOLDER = CARPETA, DIR = DESTINO, SPEC = PATRÓN, SOURCE TARGET = ORIGEN DESTINO.</translatorcomment><translation>ARCHIVADOR [--charset NOMBRE] [--password-file ARCHIVO]</translation>
     </message>
     <message>
         <source>ARCHIVE [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] [--dos-names] [--folder FOLDER/] [--encrypt [--password-file FILE]] SPEC...</source>

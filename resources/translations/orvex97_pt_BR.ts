@@ -1671,8 +1671,9 @@ cancelled, and 2 for a wrong command line.
                                arquivo compactado
   --extract-to DIR FILE...     o mesmo, em DIR
   --extract FILE...            perguntar onde extrair, na janela de extração
-  --compress FILE...           perguntar nome, formato, nível e senha de um novo
-                               arquivo compactado e adicionar os FILE a ele
+  --compress FILE...           perguntar nome, formato, nível e senha de um
+                               novo arquivo compactado, depois adicionar os
+                               FILE a ele
   --add-to ARCHIVE FILE...     adicionar os FILE a ARCHIVE (criado se não
                                existir) sem perguntar
 FILE pode ser um caminho ou uma URL file://. Estes modos não abrem a janela
@@ -1791,27 +1792,27 @@ quando algo falhou ou foi cancelado e 2 para uma linha de comando errada.
     <message>
         <source>ARCHIVE [--charset NAME] [--password-file FILE]</source>
         <extracomment>Usage of "orvexzip list": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation>PACOTE [--charset NOME] [--password-file ARQUIVO]</translation>
+        <translatorcomment>Placeholders in capitals translated: ARCHIVE = COMPACTADO (the archive), FILE = ARQUIVO, NAME = NOME, FOLDER = PASTA, DIR = DESTINO, SPEC = PADRÃO, SOURCE TARGET = ORIGEM DESTINO.</translatorcomment><translation>COMPACTADO [--charset NOME] [--password-file ARQUIVO]</translation>
     </message>
     <message>
         <source>ARCHIVE [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] [--dos-names] [--folder FOLDER/] [--encrypt [--password-file FILE]] SPEC...</source>
         <extracomment>Usage of "orvexzip add": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation>PACOTE [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] [--dos-names] [--folder PASTA/] [--encrypt [--password-file ARQUIVO]] PADRÃO...</translation>
+        <translation>COMPACTADO [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] [--dos-names] [--folder PASTA/] [--encrypt [--password-file ARQUIVO]] PADRÃO...</translation>
     </message>
     <message>
         <source>ARCHIVE NAME...</source>
         <extracomment>Usage of "orvexzip delete": translate only the words in capitals</extracomment>
-        <translation>PACOTE NOME...</translation>
+        <translation>COMPACTADO NOME...</translation>
     </message>
     <message>
         <source>ARCHIVE [--to DIR] [--paths] [--base-folder FOLDER/] [--overwrite] [--update] [--freshen] [--charset NAME] [--password-file FILE] [NAME...]</source>
         <extracomment>Usage of "orvexzip extract": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation>PACOTE [--to DESTINO] [--paths] [--base-folder PASTA/] [--overwrite] [--update] [--freshen] [--charset NOME] [--password-file ARQUIVO] [NOME...]</translation>
+        <translation>COMPACTADO [--to DESTINO] [--paths] [--base-folder PASTA/] [--overwrite] [--update] [--freshen] [--charset NOME] [--password-file ARQUIVO] [NOME...]</translation>
     </message>
     <message>
         <source>ARCHIVE [--charset NAME] [--password-file FILE] [NAME...]</source>
         <extracomment>Usage of "orvexzip test": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation>PACOTE [--charset NOME] [--password-file ARQUIVO] [NOME...]</translation>
+        <translation>COMPACTADO [--charset NOME] [--password-file ARQUIVO] [NOME...]</translation>
     </message>
     <message>
         <source>SOURCE TARGET [--level N] [--encrypt [--password-file FILE]]</source>
