@@ -1715,7 +1715,7 @@ o se canceló, y 2 si la línea de órdenes es incorrecta.
     <message>
         <source>Unknown charset %1; it is one of %2</source>
         <extracomment>%1 is the code page asked for; %2 lists the ones there are ("auto, 437, 850, ...")</extracomment>
-        <translation>Juego de caracteres desconocido %1; puede ser uno de %2</translation>
+        <translation>Juego de caracteres desconocido %1; debe ser uno de %2</translation>
     </message>
     <message>
         <source>list needs an archive</source>

@@ -1715,7 +1715,7 @@ quando algo falhou ou foi cancelado e 2 para uma linha de comando errada.
     <message>
         <source>Unknown charset %1; it is one of %2</source>
         <extracomment>%1 is the code page asked for; %2 lists the ones there are ("auto, 437, 850, ...")</extracomment>
-        <translation>Conjunto de caracteres desconhecido %1; ele é um de %2</translation>
+        <translation>Conjunto de caracteres desconhecido %1; deve ser um de %2</translation>
     </message>
     <message>
         <source>list needs an archive</source>
@@ -2201,7 +2201,7 @@ As opções do próprio Qt (-platform, -style, ...) também são aceitas.
     </message>
     <message>
         <source>a folder of that name is in the way</source>
-        <translation>há uma pasta com esse nome no caminho</translation>
+        <translation>há uma pasta com esse nome no lugar</translation>
     </message>
     <message>
         <source>%1 is not a ZIP archive.</source>
