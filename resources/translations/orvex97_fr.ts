@@ -687,804 +687,790 @@
     <name>TExtract</name>
     <message>
         <source>Select Extract Directory</source>
-        <translation type="unfinished" />
+        <translation>Choisir le dossier d'extraction</translation>
     </message>
     <message>
         <source>Look &amp;in:</source>
-        <translation type="unfinished" />
+        <translation>Regarder &amp;dans :</translation>
     </message>
     <message>
         <source>Create new directory</source>
-        <translation type="unfinished" />
+        <translation>Créer un nouveau dossier</translation>
     </message>
     <message>
         <source>Extract &amp;to:</source>
-        <translation type="unfinished" />
+        <translation>E&amp;xtraire vers :</translation>
     </message>
     <message>
         <source>The folder to extract into; one that does not exist yet is made</source>
-        <translation type="unfinished" />
+        <translation>Le dossier où extraire ; s'il n'existe pas encore, il est créé</translation>
     </message>
     <message>
         <source>Into a folder named after the archive</source>
-        <translation type="unfinished" />
+        <translation>Dans un dossier au nom de l'archive</translation>
     </message>
     <message>
         <source>Extract into a new folder in the chosen one, named after the archive (photos.tar.gz: photos)</source>
         <extracomment>"photos.tar.gz: photos" is an example: an archive's name and the folder named after it.</extracomment>
-        <translation type="unfinished" />
+        <translation>Extraire dans un nouveau dossier du dossier choisi, portant le nom de l'archive (photos.tar.gz : photos)</translation>
     </message>
     <message>
         <source>Expand ZIP Dirs</source>
         <extracomment>Group title: whether the folders stored in the archive are made again ("Dirs": directories).</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>« Expand ZIP Dirs » : recréer les dossiers enregistrés dans l'archive ; rendu par « Recréer les dossiers ».</translatorcomment><translation>Recréer les dossiers</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished" />
+        <translation>Non</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished" />
+        <translation>Oui</translation>
     </message>
     <message>
         <source>Extracts and recreates the relative pathname that may have been stored with each file. Empty dirs stored in the archive (if any) will also be recreated.</source>
-        <translation type="unfinished" />
+        <translation>Extrait et recrée le chemin relatif éventuellement enregistré avec chaque fichier. Les dossiers vides enregistrés dans l'archive (s'il y en a) seront aussi recréés.</translation>
     </message>
     <message>
         <source>OverWrite Existing</source>
         <extracomment>Group title: whether existing files are overwritten. The capital W is the program's own.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>« OverWrite Existing » (avec son W majuscule) rendu simplement par « Écraser les fichiers existants ».</translatorcomment><translation>Écraser les fichiers existants</translation>
     </message>
     <message>
         <source>Overwrite any pre-existing files during extraction.</source>
-        <translation type="unfinished" />
+        <translation>Écraser les fichiers déjà présents lors de l'extraction.</translation>
     </message>
     <message>
         <source>Files to Extract</source>
-        <translation type="unfinished" />
+        <translation>Fichiers à extraire</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished" />
+        <translation>Tous les fichiers</translation>
     </message>
     <message>
         <source>Selected Files</source>
-        <translation type="unfinished" />
+        <translation>Fichiers sélectionnés</translation>
     </message>
     <message>
         <source>Files to extract</source>
-        <translation type="unfinished" />
+        <translation>Fichiers à extraire</translation>
     </message>
     <message>
         <source>Only Update file(s)</source>
-        <translation type="unfinished" />
+        <translation>Mettre à jour seulement</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Start extracting file(s)</source>
-        <translation type="unfinished" />
+        <translation>Commencer l'extraction des fichiers</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Cancel operation</source>
-        <translation type="unfinished" />
+        <translation>Annuler l'opération</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A drive in the list: %1 is its name, %2 the folder it is mounted on.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>The folder to extract into must be a full path, starting with "/" or "~": %1</source>
         <extracomment>%1 is the folder as the user typed it.</extracomment>
-        <translation type="unfinished" />
+        <translation>Le dossier où extraire doit être un chemin complet, commençant par « / » ou « ~ » : %1</translation>
     </message>
     <message>
         <source>Input Box</source>
         <extracomment>The title of the box that asks for a new folder's name.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>« Input Box » : titre de la petite boîte qui demande un nom de dossier ; rendu par « Saisie ».</translatorcomment><translation>Saisie</translation>
     </message>
     <message>
         <source>Directory</source>
         <extracomment>The prompt of the box that asks for a new folder's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>Dossier</translation>
     </message>
 </context>
 <context>
     <name>TF_About</name>
     <message>
         <source>About</source>
-        <translation type="unfinished" />
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Orvex 97 for Linux, Desktop Edition 1.0</source>
         <extracomment>The product's name and edition; "Orvex 97" is a name.</extracomment>
-        <translation type="unfinished" />
+        <translation>Orvex 97 pour Linux, édition Bureau 1.0</translation>
     </message>
     <message>
         <source>Norway</source>
         <extracomment>The country of the maker's postal address.</extracomment>
-        <translation type="unfinished" />
+        <translation>Norvège</translation>
     </message>
     <message>
         <source>E-mail: %1</source>
-        <translation type="unfinished" />
+        <translation>Courriel : %1</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>TF_Editform</name>
     <message>
         <source>Orvex 97 Internal editor</source>
-        <translation type="unfinished" />
+        <translation>Éditeur interne d'Orvex 97</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished" />
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished" />
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>Create a new file</source>
-        <translation type="unfinished" />
+        <translation>Créer un nouveau fichier</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>Open an existing file</source>
-        <translation type="unfinished" />
+        <translation>Ouvrir un fichier existant</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished" />
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save current file</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer le fichier courant</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>Save current file under a new name</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer le fichier courant sous un nouveau nom</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>Print current file</source>
-        <translation type="unfinished" />
+        <translation>Imprimer le fichier courant</translation>
     </message>
     <message>
         <source>P&amp;rinter settings...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Configuration de l'imprimante...</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Exit this application</source>
-        <translation type="unfinished" />
+        <translation>Quitter cette application</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Édition</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished" />
+        <translation>Annuler la dernière action</translation>
     </message>
     <message>
         <source>&amp;Cut</source>
-        <translation type="unfinished" />
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>Delete selected item</source>
-        <translation type="unfinished" />
+        <translation>Supprimer l'élément sélectionné</translation>
     </message>
     <message>
         <source>C&amp;opy</source>
-        <translation type="unfinished" />
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Copy selected item to clipboard</source>
-        <translation type="unfinished" />
+        <translation>Copier l'élément sélectionné dans le presse-papiers</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished" />
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>Paste contents of clipboard</source>
-        <translation type="unfinished" />
+        <translation>Coller le contenu du presse-papiers</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished" />
+        <translation>&amp;Tout sélectionner</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished" />
+        <translation>&amp;Rechercher</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Rechercher...</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished" />
+        <translation>R&amp;emplacer</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished" />
+        <translation>Rechercher le &amp;suivant</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
         <extracomment>%1 is the file's name, or "Noname".</extracomment>
-        <translation type="unfinished" />
+        <translation>Enregistrer les modifications de %1 ?</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished" />
+        <translation>Confirmation</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished" />
+        <translation>&amp;Oui</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished" />
+        <translation>&amp;Non</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished" />
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Text not found.</source>
-        <translation type="unfinished" />
+        <translation>Texte introuvable.</translation>
     </message>
     <message>
         <source>Cannot find "%1".</source>
         <extracomment>%1 is the text searched for.</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossible de trouver « %1 ».</translation>
     </message>
     <message>
         <source>Update zipfile?</source>
         <extracomment>Whether the archive takes the edited member back in.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>« Update zipfile? » : « zipfile » rendu par « archive ZIP ».</translatorcomment><translation>Mettre à jour l'archive ZIP ?</translation>
     </message>
 </context>
 <context>
     <name>TF_status</name>
     <message>
         <source>File:</source>
-        <translation type="unfinished" />
+        <translation>Fichier :</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>TGradientCaption</name>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished" />
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished" />
+        <translation>Agrandir</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished" />
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished" />
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Window menu</source>
-        <translation type="unfinished" />
+        <translation>Menu de la fenêtre</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished" />
+        <translation>Restaurer</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished" />
+        <translation>&amp;Restaurer</translation>
     </message>
     <message>
         <source>Mi&amp;nimize</source>
-        <translation type="unfinished" />
+        <translation>Réd&amp;uire</translation>
     </message>
     <message>
         <source>Ma&amp;ximize</source>
-        <translation type="unfinished" />
+        <translation>&amp;Agrandir</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished" />
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
     <name>TMainform</name>
     <message>
         <source>An operation is running. Stop it and quit?</source>
-        <translation type="unfinished" />
+        <translation>Une opération est en cours. L'arrêter et quitter ?</translation>
     </message>
     <message>
         <source>Cannot delete %1: %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossible de supprimer %1 : %2</translation>
     </message>
     <message>
         <source>%1 cannot be moved to the Trash (%2). Delete it for good? The parts after it go the same way.</source>
         <extracomment>%1 is a file's path, %2 the system's reason; more parts of the split archive follow it.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ne peut pas être mis à la corbeille (%2). Le supprimer définitivement ? Les parties qui le suivent subiront le même sort.</translation>
     </message>
     <message>
         <source>%1 cannot be moved to the Trash (%2). Delete it for good?</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ne peut pas être mis à la corbeille (%2). Le supprimer définitivement ?</translation>
     </message>
     <message>
         <source>All archives (%1);;ZIP Files (%2);;All files (*)</source>
         <extracomment>File dialog's filters, split by ";;"; each keeps its patterns in parentheses.</extracomment>
-        <translation type="unfinished" />
+        <translation>Toutes les archives (%1);;Fichiers ZIP (%2);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>ZIP Files (%1)</source>
         <extracomment>A file dialog's filter; %1 is the patterns, kept in parentheses.</extracomment>
-        <translation type="unfinished" />
+        <translation>Fichiers ZIP (%1)</translation>
     </message>
     <message>
         <source>%1 archives (%2)</source>
         <extracomment>A file dialog's filter; %1 is a format's name ("tar.gz"), %2 its patterns, kept in parentheses.</extracomment>
-        <translation type="unfinished" />
+        <translation>Archives %1 (%2)</translation>
     </message>
     <message>
         <source>All files (*)</source>
         <extracomment>A file dialog's filter; the pattern stays in parentheses.</extracomment>
-        <translation type="unfinished" />
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>1 member is selected.</source>
-        <translation type="unfinished" />
+        <translation>1 élément est sélectionné.</translation>
     </message>
     <message numerus="yes">
         <source>%n members are selected.</source>
         <extracomment>Never 1: the line above is said for one member.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n élément est sélectionné.</numerusform><numerusform>%n éléments sont sélectionnés.</numerusform></translation>
     </message>
     <message>
         <source>Not a usable archive name: %1</source>
-        <translation type="unfinished" />
+        <translation>Nom d'archive inutilisable : %1</translation>
     </message>
     <message>
         <source>Zipfile not found: %1. It is no longer listed under File.</source>
         <extracomment>%1 is the archive's path; File is the menu.</extracomment>
-        <translation type="unfinished" />
+        <translation>Archive ZIP introuvable : %1. Elle n'est plus listée dans le menu Fichier.</translation>
     </message>
     <message>
         <source>Create New ZIP File</source>
-        <translation type="unfinished" />
+        <translation>Créer une nouvelle archive ZIP</translation>
     </message>
     <message>
         <source>Overwrite Existing File: %1?</source>
-        <translation type="unfinished" />
+        <translation>Écraser le fichier existant : %1 ?</translation>
     </message>
     <message>
         <source>Open Existing ZIP File</source>
-        <translation type="unfinished" />
+        <translation>Ouvrir une archive ZIP existante</translation>
     </message>
     <message>
         <source>Zipfile not found: %1</source>
-        <translation type="unfinished" />
+        <translation>Archive ZIP introuvable : %1</translation>
     </message>
     <message>
         <source>Move %1 to the Trash?</source>
-        <translation type="unfinished" />
+        <translation>Mettre %1 à la corbeille ?</translation>
     </message>
     <message>
         <source>It is one part of a split archive; its other part goes too: %1</source>
         <extracomment>%1 lists the other parts' file names.</extracomment>
-        <translation type="unfinished" />
+        <translation>C'est une partie d'une archive fractionnée ; son autre partie y va aussi : %1</translation>
     </message>
     <message numerus="yes">
         <source>It is one part of a split archive; its other parts go too: %1</source>
         <extracomment>%1 lists the other parts' file names; never 1 part.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>C'est une partie d'une archive fractionnée ; son autre partie y va aussi : %1</numerusform><numerusform>C'est une partie d'une archive fractionnée ; ses autres parties y vont aussi : %1</numerusform></translation>
     </message>
     <message>
         <source>Error :No file(s) to delete</source>
         <extracomment>The odd spacing of "Error :" is the program's own.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>« Error : » : l'espacement du texte d'origine correspond déjà à l'usage français « Erreur : ».</translatorcomment><translation>Erreur : aucun fichier à supprimer</translation>
     </message>
     <message numerus="yes">
         <source>Delete %n members (the selected folders with everything in them) from: %1?</source>
         <extracomment>%1 is the archive's path.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Supprimer %n élément (les dossiers sélectionnés avec tout leur contenu) de : %1 ?</numerusform><numerusform>Supprimer %n éléments (les dossiers sélectionnés avec tout leur contenu) de : %1 ?</numerusform></translation>
     </message>
     <message>
         <source>Delete selected files from: %1?
 %2</source>
         <extracomment>%1 is the archive's path, %2 the line that counts the members.</extracomment>
-        <translation type="unfinished" />
+        <translation>Supprimer les fichiers sélectionnés de : %1 ?
+%2</translation>
     </message>
     <message>
         <source>Error :No file(s) selected</source>
         <extracomment>The odd spacing of "Error :" is the program's own.</extracomment>
-        <translation type="unfinished" />
+        <translation>Erreur : aucun fichier sélectionné</translation>
     </message>
     <message>
         <source>Deleting file(s)</source>
         <extracomment>The status window's title while members are deleted.</extracomment>
-        <translation type="unfinished" />
+        <translation>Suppression de fichiers</translation>
     </message>
     <message>
         <source>Beginning delete from %1</source>
         <extracomment>The message window's first line; %1 is the archive's path.</extracomment>
-        <translation type="unfinished" />
+        <translation>Début de la suppression dans %1</translation>
     </message>
     <message>
         <source>Fatal error trying to delete</source>
-        <translation type="unfinished" />
+        <translation>Erreur fatale lors de la suppression</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) were Deleted</source>
         <extracomment>The box after a delete; the capital D is the program's own.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translatorcomment>La majuscule de « Deleted » n'est pas reproduite.</translatorcomment><translation><numerusform>%n fichier a été supprimé</numerusform><numerusform>%n fichiers ont été supprimés</numerusform></translation>
     </message>
     <message>
         <source>Create new Zipfile</source>
-        <translation type="unfinished" />
+        <translation>Créer une nouvelle archive ZIP</translation>
     </message>
     <message>
         <source>Open existing Zipfile</source>
-        <translation type="unfinished" />
+        <translation>Ouvrir une archive ZIP existante</translation>
     </message>
     <message>
         <source>Delete existing Zipfile</source>
-        <translation type="unfinished" />
+        <translation>Supprimer une archive ZIP existante</translation>
     </message>
     <message>
         <source>Execute selected file</source>
-        <translation type="unfinished" />
+        <translation>Exécuter le fichier sélectionné</translation>
     </message>
     <message>
         <source>Edit selected file</source>
-        <translation type="unfinished" />
+        <translation>Modifier le fichier sélectionné</translation>
     </message>
     <message>
         <source>Extract file(s) from Zipfile</source>
-        <translation type="unfinished" />
+        <translation>Extraire des fichiers de l'archive ZIP</translation>
     </message>
     <message>
         <source>Add file(s) to Zipfile</source>
-        <translation type="unfinished" />
+        <translation>Ajouter des fichiers à l'archive ZIP</translation>
     </message>
     <message>
         <source>Delete file(s) from Zipfile</source>
-        <translation type="unfinished" />
+        <translation>Supprimer des fichiers de l'archive ZIP</translation>
     </message>
     <message>
         <source>Quit Orvex 97</source>
-        <translation type="unfinished" />
+        <translation>Quitter Orvex 97</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished" />
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;New archive</source>
-        <translation type="unfinished" />
+        <translation>&amp;Nouvelle archive</translation>
     </message>
     <message>
         <source>&amp;Open archive</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ouvrir une archive</translation>
     </message>
     <message>
         <source>&amp;Delete archive</source>
-        <translation type="unfinished" />
+        <translation>&amp;Supprimer l'archive</translation>
     </message>
     <message>
         <source>Save &amp;as…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Enregistrer sous…</translation>
     </message>
     <message>
         <source>Propert&amp;ies…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Propriétés…</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Édition</translation>
     </message>
     <message>
         <source>Select &amp;all</source>
-        <translation type="unfinished" />
+        <translation>&amp;Tout sélectionner</translation>
     </message>
     <message>
         <source>&amp;Invert selection</source>
-        <translation type="unfinished" />
+        <translation>&amp;Inverser la sélection</translation>
     </message>
     <message>
         <source>&amp;Copy names</source>
-        <translation type="unfinished" />
+        <translation>&amp;Copier les noms</translation>
     </message>
     <message>
         <source>&amp;Actions</source>
-        <translation type="unfinished" />
+        <translation>A&amp;ctions</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>&amp;Extract </source>
         <extracomment>The trailing blank is the menu item's own, as it has always been.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>L'espace final de l'original est conservé.</translatorcomment><translation>&amp;Extraire </translation>
     </message>
     <message>
         <source>&amp;Test archive</source>
-        <translation type="unfinished" />
+        <translation>&amp;Tester l'archive</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished" />
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>&amp;Rename…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Renommer…</translation>
     </message>
     <message>
         <source>Execute file</source>
-        <translation type="unfinished" />
+        <translation>Exécuter le fichier</translation>
     </message>
     <message>
         <source>Edit file</source>
-        <translation type="unfinished" />
+        <translation>Modifier le fichier</translation>
     </message>
     <message>
         <source>&amp;Open with default application</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ouvrir avec l'application par défaut</translation>
     </message>
     <message>
         <source>Open &amp;with…</source>
-        <translation type="unfinished" />
+        <translation>Ouvrir a&amp;vec…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished" />
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>Names from other systems</source>
-        <translation type="unfinished" />
+        <translation>Noms venant d'autres systèmes</translation>
     </message>
     <message>
         <source>Archive &amp;comment…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Commentaire de l'archive…</translation>
     </message>
     <message>
         <source>&amp;Ratio column</source>
-        <translation type="unfinished" />
+        <translation>Colonne &amp;taux</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished" />
+        <translation>Fe&amp;nêtre</translation>
     </message>
     <message>
         <source>&amp;Show compress status</source>
         <extracomment>Whether the operations' message window is shown (adding, extracting, testing, not only compressing).</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>« Show compress status » montre la fenêtre des messages de toutes les opérations (ajout, extraction, test) : rendu par « état de l'opération » plutôt que « de la compression ».</translatorcomment><translation>&amp;Afficher l'état de l'opération</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished" />
+        <translation>Ai&amp;de</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished" />
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished" />
+        <translation>À &amp;propos...</translation>
     </message>
     <message>
         <source>by Tolvane</source>
         <extracomment>Caption bar, after the program's name; Tolvane is the maker's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>par Tolvane</translation>
     </message>
     <message>
         <source>Zip filename:</source>
         <extracomment>Status bar, before the current archive's path.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>« Zip filename: » : rendu par « Archive ZIP : », suivi du chemin.</translatorcomment><translation>Archive ZIP :</translation>
     </message>
     <message>
         <source>Folder</source>
         <extracomment>The path field above the listing: the folder inside the archive that is shown.</extracomment>
-        <translation type="unfinished" />
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>The folder shown; type a folder's path and press Enter to go there</source>
-        <translation type="unfinished" />
+        <translation>Le dossier affiché ; tapez le chemin d'un dossier et appuyez sur Entrée pour y aller</translation>
     </message>
     <message>
         <source>&amp;Filter:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Filtre :</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished" />
+        <translation>Filtre</translation>
     </message>
     <message>
         <source>part of a name; * and ? as wildcards</source>
         <extracomment>Placeholder of the filter field; * and ? are typed as they are.</extracomment>
-        <translation type="unfinished" />
+        <translation>partie d'un nom ; jokers * et ?</translation>
     </message>
     <message>
         <source>Folders</source>
         <extracomment>The tree of the archive's folders.</extracomment>
-        <translation type="unfinished" />
+        <translation>Dossiers</translation>
     </message>
     <message>
         <source>Members</source>
         <extracomment>The listing of the archive's members.</extracomment>
-        <translation type="unfinished" />
+        <translation>Éléments</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A command's tooltip: %1 is its name, %2 its key.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished" />
+        <translation>&amp;Précédent</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished" />
+        <translation>&amp;Suivant</translation>
     </message>
     <message>
         <source>&amp;Up one folder</source>
-        <translation type="unfinished" />
+        <translation>&amp;Remonter d'un dossier</translation>
     </message>
     <message>
         <source>F&amp;ilter…</source>
-        <translation type="unfinished" />
+        <translation>F&amp;iltrer…</translation>
     </message>
     <message>
         <source>As f&amp;olders</source>
-        <translation type="unfinished" />
+        <translation>En &amp;dossiers</translation>
     </message>
     <message>
         <source>As a f&amp;lat list</source>
-        <translation type="unfinished" />
+        <translation>En &amp;liste à plat</translation>
     </message>
     <message>
         <source>There is no folder %1 in this archive.</source>
-        <translation type="unfinished" />
+        <translation>Il n'y a pas de dossier %1 dans cette archive.</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %Ln members shown</source>
         <extracomment>Status bar while the listing is filtered: %1 members of %Ln match.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%1 élément affiché sur %Ln</numerusform><numerusform>%1 éléments affichés sur %Ln</numerusform></translation>
     </message>
     <message>
         <source>Ratio %</source>
         <extracomment>The listing's column title: each member's packed size as a percentage of its size.</extracomment>
-        <translation type="unfinished" />
+        <translation>Taux %</translation>
     </message>
     <message>
         <source>E&amp;xtract selected…</source>
-        <translation type="unfinished" />
+        <translation>E&amp;xtraire la sélection…</translation>
     </message>
     <message>
         <source>&amp;Test selected</source>
-        <translation type="unfinished" />
+        <translation>T&amp;ester la sélection</translation>
     </message>
     <message>
         <source>Selected: %1</source>
         <extracomment>Status bar; %1 sums up the selected members.</extracomment>
-        <translation type="unfinished" />
+        <translation>Sélection : %1</translation>
     </message>
     <message>
         <source>Archive: %1</source>
         <extracomment>The second line of the selection's tooltip; %1 sums up the archive's members.</extracomment>
-        <translation type="unfinished" />
+        <translation>Archive : %1</translation>
     </message>
 </context>
 <context>
     <name>TMsgform</name>
     <message>
         <source>Status</source>
-        <translation type="unfinished" />
+        <translation>État</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished" />
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished" />
+        <translation>Fichier :</translation>
     </message>
     <message>
         <source>Exctracting files:</source>
         <extracomment>The misspelling is the program's own; the panel is 93 pixels wide, so keep it short.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>« Exctracting files: » (faute d'origine non reproduite) rendu court par « Extraction : » pour tenir dans 93 pixels.</translatorcomment><translation>Extraction :</translation>
     </message>
 </context>
 <context>
     <name>TSortableGrid</name>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'ouvrir le fichier %1</translation>
     </message>
     <message>
         <source>Cannot read file %1</source>
-        <translation type="unfinished" />
+        <translation>Impossible de lire le fichier %1</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished" />
+        <translation>Impossible de créer le fichier %1</translation>
     </message>
     <message>
         <source>Cannot write file %1</source>
-        <translation type="unfinished" />
+        <translation>Impossible d'écrire le fichier %1</translation>
     </message>
 </context>
 <context>
@@ -1492,33 +1478,30 @@
     <message numerus="yes">
         <source>%n file(s) tested, %1 with errors</source>
         <extracomment>The box after a test: the files tested, then %1, how many of them had errors</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n fichier testé, %1 avec des erreurs</numerusform><numerusform>%n fichiers testés, %1 avec des erreurs</numerusform></translation>
     </message>
     <message>
         <source>Error :File not found %1</source>
         <extracomment>The program's old text, its odd spacing included; %1 is the archive's path or "None"</extracomment>
-        <translation type="unfinished" />
+        <translation>Erreur : fichier introuvable %1</translation>
     </message>
     <message>
         <source>Error :No file(s) to test</source>
-        <translation type="unfinished" />
+        <translation>Erreur : aucun fichier à tester</translation>
     </message>
     <message>
         <source>Testing file(s)</source>
-        <translation type="unfinished" />
+        <translation>Test des fichiers</translation>
     </message>
     <message>
         <source>Beginning Test of %1</source>
         <extracomment>The message window's first line; %1 is the archive's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Début du test de %1</translation>
     </message>
     <message>
         <source>Error in Test; Fatal DLL Exception</source>
         <extracomment>"DLL" is the program's old word for its libraries</extracomment>
-        <translation type="unfinished" />
+        <translation>Erreur lors du test ; exception fatale de la DLL</translation>
     </message>
 </context>
 <context>
