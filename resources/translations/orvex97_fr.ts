@@ -1509,26 +1509,26 @@
     <message>
         <source>Cannot open file "%1". %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossible d'ouvrir le fichier « %1 ». %2</translation>
     </message>
     <message>
         <source>Cannot read file "%1". %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossible de lire le fichier « %1 ». %2</translation>
     </message>
     <message>
         <source>It is not a text file</source>
-        <translation type="unfinished" />
+        <translation>Ce n'est pas un fichier texte</translation>
     </message>
     <message>
         <source>Cannot create file "%1". %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossible de créer le fichier « %1 ». %2</translation>
     </message>
     <message>
         <source>Cannot write file "%1". %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossible d'écrire le fichier « %1 ». %2</translation>
     </message>
 </context>
 <context>
@@ -1536,103 +1536,97 @@
     <message>
         <source>Cannot start printing on %1</source>
         <extracomment>%1 is the printer's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossible de lancer l'impression sur %1</translation>
     </message>
 </context>
 <context>
     <name>archive_properties</name>
     <message>
         <source>unknown</source>
-        <translation type="unfinished" />
+        <translation>inconnu</translation>
     </message>
     <message numerus="yes">
         <source>%1 byte</source>
         <extracomment>A size in bytes; %1 is the number in the user's digits</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%1 octet</numerusform><numerusform>%1 octets</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%1 bytes</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%1 octet</numerusform><numerusform>%1 octets</numerusform></translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A size in units ("4.5 MB"), then in bytes
 ----------
 The number of split parts, then their file names</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished" />
+        <translation>Chemin</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>No split parts, no comment</extracomment>
-        <translation type="unfinished" />
+        <translation>aucun</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished" />
+        <translation>Format</translation>
     </message>
     <message>
         <source>Compression</source>
-        <translation type="unfinished" />
+        <translation>Compression</translation>
     </message>
     <message>
         <source>as the format says</source>
         <extracomment>The compression of a format whose name says it ("tar.gz")</extracomment>
-        <translation type="unfinished" />
+        <translation>celle qu'indique le format</translation>
     </message>
     <message>
         <source>Size on disk</source>
-        <translation type="unfinished" />
+        <translation>Taille sur le disque</translation>
     </message>
     <message>
         <source>Packed size</source>
-        <translation type="unfinished" />
+        <translation>Taille compressée</translation>
     </message>
     <message>
         <source>Unpacked size</source>
-        <translation type="unfinished" />
+        <translation>Taille décompressée</translation>
     </message>
     <message>
         <source>Ratio (packed / unpacked)</source>
-        <translation type="unfinished" />
+        <translation>Taux (compressé / décompressé)</translation>
     </message>
     <message>
         <source>%1%</source>
         <extracomment>A percentage; %1 is the number</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished" />
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished" />
+        <translation>Dossiers</translation>
     </message>
     <message>
         <source>Encrypted members</source>
-        <translation type="unfinished" />
+        <translation>Éléments chiffrés</translation>
     </message>
     <message>
         <source>Split parts</source>
-        <translation type="unfinished" />
+        <translation>Parties</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished" />
+        <translation>Commentaire</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished" />
+        <translation>oui</translation>
     </message>
 </context>
 <context>
@@ -1640,22 +1634,22 @@ The number of split parts, then their file names</extracomment>
     <message>
         <source>%1 needs a archive</source>
         <extracomment>%1 is the option given (--add-to); "a archive" is the program's own English, kept as it is</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>« a archive » : la faute de l'anglais d'origine n'est pas reproduite.</translatorcomment><translation>%1 demande une archive</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
         <extracomment>%1 is the option given (--extract-to)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 demande un dossier</translation>
     </message>
     <message>
         <source>Not a local file: %1</source>
         <extracomment>%1 is a path or URL from the command line</extracomment>
-        <translation type="unfinished" />
+        <translation>Pas un fichier local : %1</translation>
     </message>
     <message>
         <source>%1 needs at least one file</source>
         <extracomment>%1 is the option given (--compress)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 demande au moins un fichier</translation>
     </message>
     <message>
         <source>  --extract-here FILE...       extract each archive into the folder that holds it;
@@ -1671,7 +1665,24 @@ status is 0 when everything asked was done, 1 when something failed or was
 cancelled, and 2 for a wrong command line.
 </source>
         <extracomment>Part of --help. The options (--extract-here …) and the words in capitals (FILE, DIR, ARCHIVE) are typed as they are: keep them, and keep the text within 80 columns</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>Les mots en majuscules sont traduits (FILE = FICHIER, DIR = DOSSIER) ; les colonnes sont réalignées dans 80 caractères.</translatorcomment><translation>  --extract-here FICHIER...        extraire chaque archive dans le dossier qui
+                                   la contient ; les éléments qui ne sont pas
+                                   tous sous un même dossier de tête vont dans
+                                   un nouveau dossier portant le nom de
+                                   l'archive
+  --extract-to DOSSIER FICHIER...  idem, dans DOSSIER
+  --extract FICHIER...             demander où extraire, dans la boîte
+                                   d'extraction
+  --compress FICHIER...            demander le nom, le format, le niveau et le
+                                   mot de passe d'une nouvelle archive, puis y
+                                   ajouter les FICHIERs
+  --add-to ARCHIVE FICHIER...      ajouter les FICHIERs à ARCHIVE (créée si
+                                   absente) sans rien demander
+FICHIER peut être un chemin ou une URL file://. Ces modes n'ouvrent aucune
+fenêtre principale ; le code de sortie vaut 0 quand tout ce qui était demandé a
+été fait, 1 quand quelque chose a échoué ou a été annulé, et 2 pour une ligne
+de commande incorrecte.
+</translation>
     </message>
 </context>
 <context>
@@ -1679,209 +1690,200 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>File: %1</source>
         <extracomment>The progress line: %1 is the name of the member being worked on</extracomment>
-        <translation type="unfinished" />
+        <translation>Fichier : %1</translation>
     </message>
     <message>
         <source>No such archive: %1</source>
-        <translation type="unfinished" />
+        <translation>Archive introuvable : %1</translation>
     </message>
     <message>
         <source>%1 is the archive being converted</source>
         <extracomment>%1 is the path of the new archive given to convert</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 est l'archive en cours de conversion</translation>
     </message>
     <message>
         <source>%1 exists; convert writes a new archive only</source>
         <extracomment>%1 is the path of the new archive; "convert" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 existe ; convert n'écrit qu'une nouvelle archive</translation>
     </message>
     <message>
         <source>Nothing in %1 could be converted</source>
         <extracomment>%1 is the path of the source archive</extracomment>
-        <translation type="unfinished" />
+        <translation>Rien dans %1 n'a pu être converti</translation>
     </message>
     <message>
         <source>Unknown or incomplete option: %1</source>
-        <translation type="unfinished" />
+        <translation>Option inconnue ou incomplète : %1</translation>
     </message>
     <message>
         <source>Unknown charset %1; it is one of %2</source>
         <extracomment>%1 is the code page asked for; %2 lists the ones there are ("auto, 437, 850, ...")</extracomment>
-        <translation type="unfinished" />
+        <translation>Jeu de caractères %1 inconnu ; il doit être parmi %2</translation>
     </message>
     <message>
         <source>list needs an archive</source>
         <extracomment>"list" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>list demande une archive</translation>
     </message>
     <message>
         <source>%1 --encrypt needs a password: --password-file FILE, or a terminal to type it on</source>
         <extracomment>%1 is the command's name (add, convert); the options stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 --encrypt demande un mot de passe : --password-file FICHIER, ou un terminal pour le saisir</translation>
     </message>
     <message>
         <source>%1 --encrypt needs a password that is not empty</source>
         <extracomment>%1 is the command's name (add, convert)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 --encrypt demande un mot de passe non vide</translation>
     </message>
     <message>
         <source>%1 (again)</source>
         <extracomment>Shown in the password question, "Password for %1: ", the second time it is asked; %1 is the archive</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (de nouveau)</translation>
     </message>
     <message>
         <source>The two passwords differ</source>
-        <translation type="unfinished" />
+        <translation>Les deux mots de passe diffèrent</translation>
     </message>
     <message>
         <source>The level is a number from 0 to 9</source>
         <extracomment>The compression level of --level</extracomment>
-        <translation type="unfinished" />
+        <translation>Le niveau est un nombre de 0 à 9</translation>
     </message>
     <message>
         <source>add needs an archive and at least one file</source>
         <extracomment>"add" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>add demande une archive et au moins un fichier</translation>
     </message>
     <message>
         <source>--%1 is for ZIP archives; %2 is a %3 archive</source>
         <extracomment>%1 is an option's name (encrypt, dos-names), %2 the archive's path, %3 its format (tar.gz, 7z ...)</extracomment>
-        <translation type="unfinished" />
+        <translation>--%1 est réservé aux archives ZIP ; %2 est une archive %3</translation>
     </message>
     <message>
         <source>--password-file goes with --encrypt</source>
-        <translation type="unfinished" />
+        <translation>--password-file s'utilise avec --encrypt</translation>
     </message>
     <message>
         <source>delete needs an archive and at least one member name</source>
         <extracomment>"delete" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>delete demande une archive et au moins un nom d'élément</translation>
     </message>
     <message>
         <source>extract needs an archive</source>
         <extracomment>"extract" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>extract demande une archive</translation>
     </message>
     <message>
         <source>No such directory: %1</source>
-        <translation type="unfinished" />
+        <translation>Dossier introuvable : %1</translation>
     </message>
     <message>
         <source>test needs an archive</source>
         <extracomment>"test" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>test demande une archive</translation>
     </message>
     <message>
         <source>convert needs a source archive and a new archive</source>
         <extracomment>"convert" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>convert demande une archive source et une nouvelle archive</translation>
     </message>
     <message>
         <source>--encrypt makes a ZIP archive; %1 names a %2 archive, which is written without encryption</source>
         <extracomment>%1 is the new archive's path, %2 the format its name gives (tar.gz, 7z ...)</extracomment>
-        <translation type="unfinished" />
+        <translation>--encrypt crée une archive ZIP ; %1 désigne une archive %2, qui est écrite sans chiffrement</translation>
     </message>
     <message>
         <source>ARCHIVE [--charset NAME] [--password-file FILE]</source>
         <extracomment>Usage of "orvexzip list": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>ARCHIVE [--charset NOM] [--password-file FICHIER]</translation>
     </message>
     <message>
         <source>ARCHIVE [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] [--dos-names] [--folder FOLDER/] [--encrypt [--password-file FILE]] SPEC...</source>
         <extracomment>Usage of "orvexzip add": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>Mots en majuscules : FILE = FICHIER, NAME = NOM, DIR/FOLDER = DOSSIER, SPEC = MOTIF, TARGET = CIBLE.</translatorcomment><translation>ARCHIVE [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] [--dos-names] [--folder DOSSIER/] [--encrypt [--password-file FICHIER]] MOTIF...</translation>
     </message>
     <message>
         <source>ARCHIVE NAME...</source>
         <extracomment>Usage of "orvexzip delete": translate only the words in capitals</extracomment>
-        <translation type="unfinished" />
+        <translation>ARCHIVE NOM...</translation>
     </message>
     <message>
         <source>ARCHIVE [--to DIR] [--paths] [--base-folder FOLDER/] [--overwrite] [--update] [--freshen] [--charset NAME] [--password-file FILE] [NAME...]</source>
         <extracomment>Usage of "orvexzip extract": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>ARCHIVE [--to DOSSIER] [--paths] [--base-folder DOSSIER/] [--overwrite] [--update] [--freshen] [--charset NOM] [--password-file FICHIER] [NOM...]</translation>
     </message>
     <message>
         <source>ARCHIVE [--charset NAME] [--password-file FILE] [NAME...]</source>
         <extracomment>Usage of "orvexzip test": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>ARCHIVE [--charset NOM] [--password-file FICHIER] [NOM...]</translation>
     </message>
     <message>
         <source>SOURCE TARGET [--level N] [--encrypt [--password-file FILE]]</source>
         <extracomment>Usage of "orvexzip convert": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>SOURCE CIBLE [--level N] [--encrypt [--password-file FICHIER]]</translation>
     </message>
     <message>
         <source>Usage:</source>
         <extracomment>The first line of orvexzip's usage; the commands follow</extracomment>
-        <translation type="unfinished" />
+        <translation>Utilisation :</translation>
     </message>
     <message>
         <source>Cannot read the password file %1: %2</source>
         <extracomment>%1 is the password file's path, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossible de lire le fichier de mot de passe %1 : %2</translation>
     </message>
     <message numerus="yes">
         <source>The password in %1 is longer than %n bytes</source>
         <extracomment>%1 is the password file's path; %n the most bytes a password may have</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Le mot de passe de %1 dépasse %n octet</numerusform><numerusform>Le mot de passe de %1 dépasse %n octets</numerusform></translation>
     </message>
     <message>
         <source>Password for %1: </source>
         <extracomment>The question on the terminal: %1 is the archive or member the password is for</extracomment>
-        <translation type="unfinished" />
+        <translation>Mot de passe pour %1 : </translation>
     </message>
     <message numerus="yes">
         <source>The password typed is longer than %n bytes</source>
         <extracomment>%n is the most bytes a password may have</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Le mot de passe saisi dépasse %n octet</numerusform><numerusform>Le mot de passe saisi dépasse %n octets</numerusform></translation>
     </message>
 </context>
 <context>
     <name>comment_command</name>
     <message>
         <source>Zipfile not found: %1</source>
-        <translation type="unfinished" />
+        <translation>Archive ZIP introuvable : %1</translation>
     </message>
     <message>
         <source>%1 is a %2 archive: no comment of it can be read here.</source>
         <extracomment>%1 is the archive's file name, %2 its format ("tar.gz", "7z")</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 est une archive %2 : son commentaire ne peut pas être lu ici.</translation>
     </message>
     <message>
         <source>Read as UTF-8, or else in the code page of the members' names; a changed comment is written as UTF-8.</source>
-        <translation type="unfinished" />
+        <translation>Lu en UTF-8, sinon dans la page de codes des noms des éléments ; un commentaire modifié est écrit en UTF-8.</translation>
     </message>
     <message>
         <source>Read as UTF-8, or else in the code page of the members' names. A %1 archive cannot be changed.</source>
-        <translation type="unfinished" />
+        <translation>Lu en UTF-8, sinon dans la page de codes des noms des éléments. Une archive %1 ne peut pas être modifiée.</translation>
     </message>
     <message numerus="yes">
         <source>The comment takes %Ln bytes; a ZIP archive's comment holds at most %1.</source>
         <extracomment>%Ln is the comment's size in bytes, %1 the most a ZIP archive's comment holds</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Le commentaire fait %Ln octet ; le commentaire d'une archive ZIP en contient au plus %1.</numerusform><numerusform>Le commentaire fait %Ln octets ; le commentaire d'une archive ZIP en contient au plus %1.</numerusform></translation>
     </message>
     <message>
         <source>Writing the comment</source>
-        <translation type="unfinished" />
+        <translation>Écriture du commentaire</translation>
     </message>
     <message>
         <source>Beginning comment of %1</source>
         <extracomment>The message window's first line; %1 is the archive's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Début du commentaire de %1</translation>
     </message>
     <message>
         <source>Fatal error trying to write the comment</source>
-        <translation type="unfinished" />
+        <translation>Erreur fatale lors de l'écriture du commentaire</translation>
     </message>
 </context>
 <context>
@@ -1889,11 +1891,11 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>%1 is a %2 archive, which is read-only. Save it as ZIP (File &gt; Save as…) to add files.</source>
         <extracomment>%1 is the archive's path, %2 why it is read-only ("split", "tar.gz"); "File &gt; Save as…" is the menu item</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 est une archive %2, en lecture seule. Enregistrez-la en ZIP (Fichier &gt; Enregistrer sous…) pour y ajouter des fichiers.</translation>
     </message>
     <message>
         <source>No archive is open. Create a new archive for the dropped files?</source>
-        <translation type="unfinished" />
+        <translation>Aucune archive n'est ouverte. Créer une nouvelle archive pour les fichiers déposés ?</translation>
     </message>
 </context>
 <context>
@@ -1901,32 +1903,32 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>Noname</source>
         <extracomment>The name of a text not yet saved, shown in the editor's title.</extracomment>
-        <translation type="unfinished" />
+        <translation>Sans nom</translation>
     </message>
     <message>
         <source>Text Filer (%1)</source>
         <extracomment>The editor's file dialog filter; "Filer" is the program's own word for files.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>« Text Filer » (« Filer » : mot d'origine pour « fichiers ») rendu par « Fichiers texte ».</translatorcomment><translation>Fichiers texte (%1)</translation>
     </message>
     <message>
         <source>Noname - %1</source>
         <extracomment>The editor's first title; %1 is the application's title.</extracomment>
-        <translation type="unfinished" />
+        <translation>Sans nom - %1</translation>
     </message>
     <message>
         <source>Orvex 97 Internal editor - %1</source>
         <extracomment>The editor's title; %1 is the file's name, or "Noname".</extracomment>
-        <translation type="unfinished" />
+        <translation>Éditeur interne d'Orvex 97 - %1</translation>
     </message>
     <message>
         <source>%1 already exists. Replace it?</source>
         <extracomment>%1 is a file's full path.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 existe déjà. Le remplacer ?</translation>
     </message>
     <message>
         <source>%1 has characters that %2 cannot hold. Save it as UTF-8?</source>
         <extracomment>%1 is a file's full path, %2 the name of its character encoding, e.g. "Windows-1252".</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 contient des caractères que %2 ne peut pas représenter. L'enregistrer en UTF-8 ?</translation>
     </message>
 </context>
 <context>
@@ -1934,17 +1936,17 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>Cannot make a folder in %1: %2</source>
         <extracomment>%1 is a folder's path, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossible de créer un dossier dans %1 : %2</translation>
     </message>
     <message>
         <source>Cannot move %1 to %2: %3</source>
         <extracomment>%1 and %2 are paths, %3 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossible de déplacer %1 vers %2 : %3</translation>
     </message>
     <message>
         <source>Every name for %1 in %2 is taken</source>
         <extracomment>%1 is a file or folder name, %2 the folder it was to go in</extracomment>
-        <translation type="unfinished" />
+        <translation>Tous les noms possibles pour %1 dans %2 sont pris</translation>
     </message>
 </context>
 <context>
@@ -1952,28 +1954,28 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>%1 is a file, not a folder: nothing can be extracted into %2</source>
         <extracomment>%1 is the path of a file, %2 the folder chosen, which lies below it or is it.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 est un fichier, pas un dossier : rien ne peut être extrait dans %2</translation>
     </message>
 </context>
 <context>
     <name>listing_text</name>
     <message>
         <source>File Name</source>
-        <translation type="unfinished" />
+        <translation>Nom de fichier</translation>
     </message>
     <message>
         <source>Compr Size</source>
         <extracomment>Column title: the compressed size</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>« Compr Size » : taille compressée, abrégée en « Taille compr. ».</translatorcomment><translation>Taille compr.</translation>
     </message>
     <message>
         <source>Uncmpr Size</source>
         <extracomment>Column title: the uncompressed size</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>« Uncmpr Size » : taille décompressée, rendue par « Taille réelle ».</translatorcomment><translation>Taille réelle</translation>
     </message>
     <message>
         <source>Date/Time</source>
-        <translation type="unfinished" />
+        <translation>Date/Heure</translation>
     </message>
 </context>
 <context>
@@ -1994,11 +1996,25 @@ Options:
 Qt's own options (-platform, -style, ...) are accepted as well.
 </source>
         <extracomment>orvex97 --help. ARCHIVE, MODE and FILE are placeholders the text explains; the program's name, the options and the format names stay as they are. %1 lists the modes.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>Mots en majuscules : ARCHIVE et MODE inchangés, FILE = FICHIER.</translatorcomment><translation>Utilisation : orvex97 [ARCHIVE]
+         ou : orvex97 MODE FICHIER...
+Ouvre ARCHIVE dans la fenêtre d'Orvex 97 (la fenêtre seule si aucune n'est
+donnée) : une archive ZIP, tar (simple, .gz, .bz2, .xz, .zst) ou 7z, ou une
+archive qu'il lit seulement (RAR, ISO, cpio, ar, cab, lha, xar, un fichier .gz,
+.bz2, .xz ou .zst isolé).
+
+Modes, pour les menus d'un gestionnaire de fichiers :
+%1
+Options :
+  --new-archive  ouvrir la fenêtre et demander le nom d'une nouvelle archive
+  -h, --help     afficher cette aide et quitter
+  --version      afficher la version et quitter
+Les options propres à Qt (-platform, -style, ...) sont également acceptées.
+</translation>
     </message>
     <message>
         <source>Try 'orvex97 --help'.</source>
-        <translation type="unfinished" />
+        <translation>Essayez « orvex97 --help ».</translation>
     </message>
 </context>
 <context>
@@ -2006,118 +2022,118 @@ Qt's own options (-platform, -style, ...) are accepted as well.
     <message>
         <source>Error in Extract; Fatal DLL Exception</source>
         <extracomment>"DLL" is the program's old word for its libraries</extracomment>
-        <translation type="unfinished" />
+        <translation>Erreur lors de l'extraction ; exception fatale de la DLL</translation>
     </message>
     <message>
         <source>Your changes to "%1" were not written into %2. The editor opens again with them: close it to try again, or keep them with File &gt; Save As; answer No to "Update zipfile?" to let them go.</source>
         <extracomment>%1 is the member's name, %2 the archive's path; "Update zipfile?" is the question the editor asks on closing</extracomment>
-        <translation type="unfinished" />
+        <translation>Vos modifications de « %1 » n'ont pas été écrites dans %2. L'éditeur se rouvre avec elles : fermez-le pour réessayer, ou conservez-les avec Fichier &gt; Enregistrer sous ; répondez Non à « Mettre à jour l'archive ZIP ? » pour les abandonner.</translation>
     </message>
     <message>
         <source>Error :No file selected</source>
-        <translation type="unfinished" />
+        <translation>Erreur : aucun fichier sélectionné</translation>
     </message>
     <message>
         <source>"%1" is a link, and the archive holds nothing to open through it.</source>
         <extracomment>%1 is the member's name</extracomment>
-        <translation type="unfinished" />
+        <translation>« %1 » est un lien, et l'archive ne contient rien à ouvrir par lui.</translation>
     </message>
     <message>
         <source>"%1" is encrypted in the archive, and its password is not known here. Write it back without encryption?</source>
         <extracomment>%1 is the member's name</extracomment>
-        <translation type="unfinished" />
+        <translation>« %1 » est chiffré dans l'archive, et son mot de passe n'est pas connu ici. Le réécrire sans chiffrement ?</translation>
     </message>
     <message>
         <source>Cannot open file "%1"</source>
         <extracomment>%1 is the member's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossible d'ouvrir le fichier « %1 »</translation>
     </message>
     <message>
         <source>%1 (read-only: a %2 archive is not written)</source>
         <extracomment>The editor's title; %1 is its caption for the member, %2 why the archive is read-only ("split", "tar.gz")</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (lecture seule : une archive %2 n'est pas écrite)</translation>
     </message>
 </context>
 <context>
     <name>name_charset</name>
     <message>
         <source>US English (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Anglais américain (DOS)</translation>
     </message>
     <message>
         <source>Western European (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Europe occidentale (DOS)</translation>
     </message>
     <message>
         <source>Central European (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Europe centrale (DOS)</translation>
     </message>
     <message>
         <source>Cyrillic (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Cyrillique (DOS)</translation>
     </message>
     <message>
         <source>Greek (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Grec (DOS)</translation>
     </message>
     <message>
         <source>Japanese (Shift-JIS)</source>
-        <translation type="unfinished" />
+        <translation>Japonais (Shift-JIS)</translation>
     </message>
     <message>
         <source>Simplified Chinese (GBK)</source>
-        <translation type="unfinished" />
+        <translation>Chinois simplifié (GBK)</translation>
     </message>
     <message>
         <source>Korean (Unified Hangul)</source>
-        <translation type="unfinished" />
+        <translation>Coréen (Unified Hangul)</translation>
     </message>
     <message>
         <source>Traditional Chinese (Big5)</source>
-        <translation type="unfinished" />
+        <translation>Chinois traditionnel (Big5)</translation>
     </message>
     <message>
         <source>Western European (Windows)</source>
-        <translation type="unfinished" />
+        <translation>Europe occidentale (Windows)</translation>
     </message>
     <message>
         <source>%1 — %2</source>
         <extracomment>A menu item: a code page's number (%1), then what it was used for (%2)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Auto</source>
         <extracomment>The menu item that reads names in the code page the archive suggests</extracomment>
-        <translation type="unfinished" />
+        <translation>Automatique</translation>
     </message>
 </context>
 <context>
     <name>newdir</name>
     <message>
         <source>Path not found</source>
-        <translation type="unfinished" />
+        <translation>Chemin introuvable</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished" />
+        <translation>Accès au fichier refusé</translation>
     </message>
     <message>
         <source>File already exists</source>
-        <translation type="unfinished" />
+        <translation>Le fichier existe déjà</translation>
     </message>
     <message>
         <source>I/O error %1</source>
         <extracomment>%1 is the system's error number.</extracomment>
-        <translation type="unfinished" />
+        <translation>Erreur d'E/S %1</translation>
     </message>
     <message>
         <source>A folder name cannot contain "/": make one folder at a time</source>
-        <translation type="unfinished" />
+        <translation>Un nom de dossier ne peut pas contenir « / » : créez un dossier à la fois</translation>
     </message>
     <message>
         <source>"%1" is not a name for a new folder</source>
         <extracomment>%1 is "." or "..".</extracomment>
-        <translation type="unfinished" />
+        <translation>« %1 » n'est pas un nom valable pour un nouveau dossier</translation>
     </message>
 </context>
 <context>
@@ -2125,12 +2141,12 @@ Qt's own options (-platform, -style, ...) are accepted as well.
     <message>
         <source>No application is set up to open %1</source>
         <extracomment>%1 is the path of the member's copy</extracomment>
-        <translation type="unfinished" />
+        <translation>Aucune application n'est configurée pour ouvrir %1</translation>
     </message>
     <message>
         <source>This command cannot be started: %1</source>
         <extracomment>%1 is the command line the user chose</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossible de lancer cette commande : %1</translation>
     </message>
 </context>
 <context>
