@@ -561,7 +561,7 @@
     <message>
         <source>Save DirNames</source>
         <extracomment>Option: store each file's folder names with it. The box is 130 pixels wide.</extracomment>
-        <translatorcomment>« Save DirNames » : enregistrer avec chaque fichier le nom de ses dossiers. Rendu court (case de 130 pixels) par « Chemins inclus ».</translatorcomment><translation>Chemins inclus</translation>
+        <translatorcomment>« Save DirNames » : enregistrer avec chaque fichier le nom de ses dossiers ; rendu court (case de 130 pixels) par « Garder les chemins ».</translatorcomment><translation>Garder les chemins</translation>
     </message>
     <message>
         <source>Saves the pathname with each filename</source>
@@ -620,7 +620,7 @@
     </message>
     <message>
         <source>With Save DirNames, store each path from the root folder instead of from the folder that holds what was added</source>
-        <translation>Avec « Chemins inclus », enregistrer chaque chemin depuis le dossier racine plutôt que depuis le dossier qui contient ce qui a été ajouté</translation>
+        <translation>Avec « Garder les chemins », enregistrer chaque chemin depuis le dossier racine plutôt que depuis le dossier qui contient ce qui a été ajouté</translation>
     </message>
     <message>
         <source>Compression level</source>
@@ -1356,7 +1356,7 @@
     <message>
         <source>part of a name; * and ? as wildcards</source>
         <extracomment>Placeholder of the filter field; * and ? are typed as they are.</extracomment>
-        <translation>partie d'un nom ; jokers * et ?</translation>
+        <translation>partie d'un nom ; jokers * et ?</translation>
     </message>
     <message>
         <source>Folders</source>
@@ -2153,90 +2153,90 @@ Les options propres à Qt (-platform, -style, ...) sont également acceptées.
     <name>plain_words</name>
     <message>
         <source>the password given does not open it</source>
-        <translation type="unfinished" />
+        <translation>le mot de passe donné ne l'ouvre pas</translation>
     </message>
     <message>
         <source>it is encrypted, and no password was given</source>
-        <translation type="unfinished" />
+        <translation>il est chiffré, et aucun mot de passe n'a été donné</translation>
     </message>
     <message>
         <source>its encrypted data was changed after it was written</source>
-        <translation type="unfinished" />
+        <translation>ses données chiffrées ont été modifiées après leur écriture</translation>
     </message>
     <message>
         <source>it is compressed with a method this program cannot read</source>
-        <translation type="unfinished" />
+        <translation>il est compressé avec une méthode que ce programme ne sait pas lire</translation>
     </message>
     <message>
         <source>it is encrypted in a way this program cannot read</source>
-        <translation type="unfinished" />
+        <translation>il est chiffré d'une façon que ce programme ne sait pas lire</translation>
     </message>
     <message>
         <source>its data is damaged (it does not match its check sum)</source>
-        <translation type="unfinished" />
+        <translation>ses données sont endommagées (elles ne correspondent pas à leur somme de contrôle)</translation>
     </message>
     <message>
         <source>its data is damaged</source>
-        <translation type="unfinished" />
+        <translation>ses données sont endommagées</translation>
     </message>
     <message>
         <source>the archive ends before its data does</source>
-        <translation type="unfinished" />
+        <translation>l'archive se termine avant ses données</translation>
     </message>
     <message>
         <source>a member of the same name was extracted to that file first; extract with folder names to keep both</source>
-        <translation type="unfinished" />
+        <translation>un élément du même nom a d'abord été extrait vers ce fichier ; extrayez avec les noms de dossiers pour garder les deux</translation>
     </message>
     <message>
         <source>its name would put it outside the chosen folder</source>
-        <translation type="unfinished" />
+        <translation>son nom le placerait hors du dossier choisi</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished" />
+        <translation>le disque est plein</translation>
     </message>
     <message>
         <source>the chosen folder cannot be written to</source>
-        <translation type="unfinished" />
+        <translation>impossible d'écrire dans le dossier choisi</translation>
     </message>
     <message>
         <source>there is not enough memory to extract it</source>
-        <translation type="unfinished" />
+        <translation>la mémoire est insuffisante pour l'extraire</translation>
     </message>
     <message>
         <source>a folder of that name is in the way</source>
-        <translation type="unfinished" />
+        <translation>un dossier de ce nom fait obstacle</translation>
     </message>
     <message>
         <source>%1 is not a ZIP archive.</source>
         <extracomment>%1 is the archive's file name</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 n'est pas une archive ZIP.</translation>
     </message>
     <message>
         <source>The archive's table of contents is damaged; the members listed were found without it and can be tested and extracted.</source>
-        <translation type="unfinished" />
+        <translation>La table des matières de l'archive est endommagée ; les éléments listés ont été trouvés sans elle et peuvent être testés et extraits.</translation>
     </message>
     <message>
         <source>The archive's table of contents is damaged, and no member could be found without it.</source>
-        <translation type="unfinished" />
+        <translation>La table des matières de l'archive est endommagée, et aucun élément n'a pu être trouvé sans elle.</translation>
     </message>
     <message>
         <source>The archive is damaged; the members listed could be read.</source>
-        <translation type="unfinished" />
+        <translation>L'archive est endommagée ; les éléments listés ont pu être lus.</translation>
     </message>
     <message>
         <source>The archive is damaged; none of its members could be read.</source>
-        <translation type="unfinished" />
+        <translation>L'archive est endommagée ; aucun de ses éléments n'a pu être lu.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>A member's name and why it was not extracted (a reason in words, else the library's own message)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 : %2.</translation>
     </message>
     <message>
         <source>The folder %1 was not added: with "Recurse Dirs" off a folder adds nothing. Check "Recurse Dirs" to add it with everything in it.</source>
         <extracomment>"Recurse Dirs" is the name of a check box of the Add dialog</extracomment>
-        <translation type="unfinished" />
+        <translation>Le dossier %1 n'a pas été ajouté : quand « Sous-dossiers » est décoché, un dossier n'ajoute rien. Cochez « Sous-dossiers » pour l'ajouter avec tout son contenu.</translation>
     </message>
 </context>
 <context>
@@ -2244,167 +2244,167 @@ Les options propres à Qt (-platform, -style, ...) sont également acceptées.
     <message>
         <source>Cannot use directory %1: it %2</source>
         <extracomment>%1 is a folder; %2 says why it cannot be used ("is a link")</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossible d'utiliser le dossier %1 : il %2</translation>
     </message>
     <message>
         <source>is a link</source>
         <extracomment>Why a folder cannot be used; follows the folder's name ("The working folder /x is a link")</extracomment>
-        <translation type="unfinished" />
+        <translation>est un lien</translation>
     </message>
     <message>
         <source>is not a folder</source>
         <extracomment>Why a folder cannot be used; follows the folder's name</extracomment>
-        <translation type="unfinished" />
+        <translation>n'est pas un dossier</translation>
     </message>
     <message>
         <source>belongs to another user</source>
         <extracomment>Why a folder cannot be used; follows the folder's name</extracomment>
-        <translation type="unfinished" />
+        <translation>appartient à un autre utilisateur</translation>
     </message>
     <message>
         <source>has mode %1, not 0700</source>
         <extracomment>Why a folder cannot be used; follows the folder's name. %1 is its octal permission mode, such as 0755</extracomment>
-        <translation type="unfinished" />
+        <translation>a le mode %1, et non 0700</translation>
     </message>
     <message>
         <source>cannot be made: its folder %1 cannot be created</source>
         <extracomment>Why a folder cannot be used; follows the folder's name. %1 is the folder that would hold it</extracomment>
-        <translation type="unfinished" />
+        <translation>ne peut pas être créé : son dossier parent %1 ne peut pas être créé</translation>
     </message>
     <message>
         <source>cannot be made: %1</source>
         <extracomment>Why a folder cannot be used; follows the folder's name. %1 is the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>ne peut pas être créé : %1</translation>
     </message>
     <message>
         <source>&amp;No</source>
         <extracomment>A message box button; Escape presses a button with exactly this word, so use the same word as on the "No" buttons elsewhere</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Non</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
         <extracomment>A message box button; Escape presses a button with exactly this word, so use the same word as on the "Cancel" buttons elsewhere</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished" />
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished" />
+        <translation>Confirmation</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished" />
+        <translation>&amp;Oui</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished" />
+        <translation>Information</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>An error box's text: %1 is the error message, which ends without a full stop</extracomment>
-        <translation type="unfinished" />
+        <translation>%1.</translation>
     </message>
     <message>
         <source>there is no folder for a Trash</source>
         <extracomment>Why a file was not moved to the Trash</extracomment>
-        <translation type="unfinished" />
+        <translation>il n'y a pas de dossier pour une corbeille</translation>
     </message>
     <message>
         <source>the Trash could not be found</source>
         <extracomment>Why a file was not moved to the Trash</extracomment>
-        <translation type="unfinished" />
+        <translation>la corbeille est introuvable</translation>
     </message>
     <message>
         <source>Cannot create a folder in %1: %2</source>
         <extracomment>%1 is a folder, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossible de créer un dossier dans %1 : %2</translation>
     </message>
     <message>
         <source>The working folder %1 %2, so nothing in it is used or removed; this run keeps its copies of members in a new private folder under %3 instead.</source>
         <extracomment>%1 is a folder, %2 says why it cannot be used ("is a link"), %3 the folder for temporary files</extracomment>
-        <translation type="unfinished" />
+        <translation>Le dossier de travail %1 %2 ; rien de ce qu'il contient n'est donc utilisé ni supprimé : cette session garde ses copies des éléments dans un nouveau dossier privé sous %3.</translation>
     </message>
     <message>
         <source>In the working folder %1, nothing of these is used or removed: %2.</source>
         <extracomment>%1 is a folder; %2 lists the names in it, each with why it cannot be used ("run-x1 is a link; run-x2 ...")</extracomment>
-        <translation type="unfinished" />
+        <translation>Dans le dossier de travail %1, rien de ceci n'est utilisé ni supprimé : %2.</translation>
     </message>
     <message>
         <source>Cannot create a working folder in %1: %2</source>
         <extracomment>%1 is the folder for temporary files, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossible de créer un dossier de travail dans %1 : %2</translation>
     </message>
     <message>
         <source>Cannot use the working folder %1: %2</source>
         <extracomment>%1 is a folder, %2 why it cannot be used</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossible d'utiliser le dossier de travail %1 : %2</translation>
     </message>
     <message>
         <source>Cannot lock %1: %2</source>
         <extracomment>%1 is a folder, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossible de verrouiller %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>platform::SearchDialogWindow</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished" />
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished" />
+        <translation>Remplacer</translation>
     </message>
     <message>
         <source>Fi&amp;nd what:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Rechercher :</translation>
     </message>
     <message>
         <source>Re&amp;place with:</source>
-        <translation type="unfinished" />
+        <translation>Re&amp;mplacer par :</translation>
     </message>
     <message>
         <source>Match &amp;whole word only</source>
-        <translation type="unfinished" />
+        <translation>Mots &amp;entiers uniquement</translation>
     </message>
     <message>
         <source>Match &amp;case</source>
-        <translation type="unfinished" />
+        <translation>Respecter la &amp;casse</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished" />
+        <translation>Direction</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished" />
+        <translation>Vers le &amp;haut</translation>
     </message>
     <message>
         <source>&amp;Down</source>
-        <translation type="unfinished" />
+        <translation>Vers le &amp;bas</translation>
     </message>
     <message>
         <source>&amp;Find Next</source>
-        <translation type="unfinished" />
+        <translation>&amp;Suivant</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished" />
+        <translation>Rem&amp;placer</translation>
     </message>
     <message>
         <source>Replace &amp;All</source>
-        <translation type="unfinished" />
+        <translation>Remplacer &amp;tout</translation>
     </message>
 </context>
 <context>
@@ -2412,129 +2412,126 @@ Les options propres à Qt (-platform, -style, ...) sont également acceptées.
     <message>
         <source>"%1" is a desktop launcher, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
         <extracomment>%1 is the member's name; "Execute file" is a command of the File menu</extracomment>
-        <translation type="unfinished" />
+        <translation>« %1 » est un lanceur de bureau, que le bureau pourrait exécuter au lieu de l'afficher ; il n'est donc pas ouvert. Exécuter le fichier lance volontairement un élément.</translation>
     </message>
     <message>
         <source>"%1" is a program, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
         <extracomment>%1 is the member's name; "Execute file" is a command of the File menu</extracomment>
-        <translation type="unfinished" />
+        <translation>« %1 » est un programme, que le bureau pourrait exécuter au lieu de l'afficher ; il n'est donc pas ouvert. Exécuter le fichier lance volontairement un élément.</translation>
     </message>
     <message>
         <source>"%1" is a script, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
         <extracomment>%1 is the member's name; "Execute file" is a command of the File menu</extracomment>
-        <translation type="unfinished" />
+        <translation>« %1 » est un script, que le bureau pourrait exécuter au lieu de l'afficher ; il n'est donc pas ouvert. Exécuter le fichier lance volontairement un élément.</translation>
     </message>
 </context>
 <context>
     <name>save_as</name>
     <message>
         <source>ZIP Files</source>
-        <translation type="unfinished" />
+        <translation>Fichiers ZIP</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation type="unfinished" />
+        <translation>Tous les fichiers</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Password for the new archive:</source>
-        <translation type="unfinished" />
+        <translation>Mot de passe de la nouvelle archive :</translation>
     </message>
     <message>
         <source>An empty password encrypts nothing; nothing was saved.</source>
-        <translation type="unfinished" />
+        <translation>Un mot de passe vide ne chiffre rien ; rien n'a été enregistré.</translation>
     </message>
     <message>
         <source>Type the password again:</source>
-        <translation type="unfinished" />
+        <translation>Saisissez de nouveau le mot de passe :</translation>
     </message>
     <message>
         <source>The two passwords differ; nothing was saved.</source>
-        <translation type="unfinished" />
+        <translation>Les deux mots de passe diffèrent ; rien n'a été enregistré.</translation>
     </message>
     <message>
         <source>You must create a new zipfile or open a zipfile first!</source>
-        <translation type="unfinished" />
+        <translation>Vous devez d'abord créer une nouvelle archive ZIP ou en ouvrir une !</translation>
     </message>
     <message>
         <source>%1 is the open archive; Save as writes another file.</source>
         <extracomment>%1 is the chosen file's path; "Save as" is the command</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 est l'archive ouverte ; Enregistrer sous écrit un autre fichier.</translation>
     </message>
     <message>
         <source>%1 is not a file; nothing was saved.</source>
         <extracomment>%1 is the chosen path</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 n'est pas un fichier ; rien n'a été enregistré.</translation>
     </message>
     <message>
         <source>%1 exists. Replace it?</source>
-        <translation type="unfinished" />
+        <translation>%1 existe. Le remplacer ?</translation>
     </message>
     <message>
         <source>Encrypt the new archive's members with a password?</source>
-        <translation type="unfinished" />
+        <translation>Chiffrer les éléments de la nouvelle archive avec un mot de passe ?</translation>
     </message>
     <message>
         <source>Saving as %1</source>
         <extracomment>The status window's title; %1 is a format's name ("ZIP", "tar.gz")</extracomment>
-        <translation type="unfinished" />
+        <translation>Enregistrement en %1</translation>
     </message>
     <message>
         <source>Beginning Save as %1 of %2</source>
         <extracomment>The message window's first line; %1 is a format's name, %2 the open archive's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Début de l'enregistrement en %1 de %2</translation>
     </message>
     <message>
         <source>Error in Save as; Fatal DLL Exception</source>
         <extracomment>"DLL" is the program's old word for its libraries</extracomment>
-        <translation type="unfinished" />
+        <translation>Erreur lors de l'enregistrement ; exception fatale de la DLL</translation>
     </message>
     <message>
         <source>Nothing in %1 could be read; nothing was saved.</source>
         <extracomment>%1 is the open archive's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Rien dans %1 n'a pu être lu ; rien n'a été enregistré.</translation>
     </message>
     <message>
         <source>Some members could not be read. Save the others as %1?</source>
         <extracomment>%1 is a format's name ("ZIP", "tar.gz")</extracomment>
-        <translation type="unfinished" />
+        <translation>Certains éléments n'ont pas pu être lus. Enregistrer les autres en %1 ?</translation>
     </message>
     <message numerus="yes">
         <source>%n files were saved in %1</source>
         <extracomment>%1 is the new archive's path</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n fichier a été enregistré dans %1</numerusform><numerusform>%n fichiers ont été enregistrés dans %1</numerusform></translation>
     </message>
 </context>
 <context>
     <name>write_limits</name>
     <message>
         <source>tar archives cannot be encrypted</source>
-        <translation type="unfinished" />
+        <translation>les archives tar ne peuvent pas être chiffrées</translation>
     </message>
     <message>
         <source>libarchive 3.6.2, which writes 7z here, cannot encrypt it</source>
-        <translation type="unfinished" />
+        <translation>libarchive 3.6.2, qui écrit ici le 7z, ne sait pas le chiffrer</translation>
     </message>
     <message>
         <source>%1 archives cannot be encrypted here</source>
         <extracomment>%1 is a format's name ("tar.gz", "7z")</extracomment>
-        <translation type="unfinished" />
+        <translation>les archives %1 ne peuvent pas être chiffrées ici</translation>
     </message>
     <message>
         <source>A %1 archive keeps the names as they are: only ZIP archives get DOS 8.3 names</source>
         <extracomment>%1 is a format's name ("tar.gz", "7z"); "DOS 8.3" names are short names of 8 letters and 3 for the extension</extracomment>
-        <translation type="unfinished" />
+        <translation>Une archive %1 garde les noms tels quels : seules les archives ZIP reçoivent des noms DOS 8.3</translation>
     </message>
     <message>
         <source>A %1 archive does not take the time of its newest member</source>
         <extracomment>%1 is a format's name ("tar.gz", "7z")</extracomment>
-        <translation type="unfinished" />
+        <translation>Une archive %1 ne prend pas la date de son élément le plus récent</translation>
     </message>
 </context>
 </TS>
