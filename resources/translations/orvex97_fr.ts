@@ -16,7 +16,7 @@
     <message>
         <source>Error in Extract; Fatal DLL Exception</source>
         <extracomment>The program's old text, "Extract" included, for an add that failed; "DLL" is its word for its libraries</extracomment>
-        <translatorcomment>Texte d'origine conservé tel quel : il parle d'extraction même pour un ajout ; « DLL » désigne les bibliothèques du programme.</translatorcomment><translation>Erreur lors de l'extraction ; exception fatale de la DLL</translation>
+        <translatorcomment>Texte d'origine conservé tel quel : il parle d'extraction même pour un ajout ; « DLL » désigne les bibliothèques du programme.</translatorcomment><translation>Erreur lors de l'extraction ; exception fatale de la DLL</translation>
     </message>
     <message>
         <source>You must create a new zipfile or open a zipfile first!</source>
@@ -86,7 +86,7 @@
     <message>
         <source>%1 does not exist yet; the first add makes it as a %2 archive.</source>
         <extracomment>%1 is the archive's path, %2 a format's name ("ZIP", "tar.gz")</extracomment>
-        <translation>%1 n'existe pas encore ; le premier ajout la créera en tant qu'archive %2.</translation>
+        <translation>%1 n'existe pas encore ; le premier ajout la créera en tant qu'archive %2.</translation>
     </message>
     <message>
         <source>%1 - %2</source>
@@ -293,17 +293,17 @@
     <message>
         <source>Error in Extract; Fatal DLL Exception</source>
         <extracomment>"DLL" is the program's old word for its libraries</extracomment>
-        <translation>Erreur lors de l'extraction ; exception fatale de la DLL</translation>
+        <translation>Erreur lors de l'extraction ; exception fatale de la DLL</translation>
     </message>
     <message numerus="yes">
         <source>%n existing file was kept; choose OverWrite Existing: Yes to replace it.</source>
         <extracomment>"OverWrite Existing" and "Yes" are a choice of the Extract dialog, spelt as it shows them</extracomment>
-        <translatorcomment>« OverWrite Existing » est repris sous le nom que lui donne la boîte d'extraction : « Écraser les fichiers existants ».</translatorcomment><translation><numerusform>%n fichier existant a été conservé ; choisissez Écraser les fichiers existants : Oui pour le remplacer.</numerusform><numerusform>%n fichiers existants ont été conservés ; choisissez Écraser les fichiers existants : Oui pour les remplacer.</numerusform></translation>
+        <translatorcomment>« OverWrite Existing » est repris sous le nom que lui donne la boîte d'extraction : « Écraser les fichiers existants ».</translatorcomment><translation><numerusform>%n fichier existant a été conservé ; choisissez Écraser les fichiers existants : Oui pour le remplacer.</numerusform><numerusform>%n fichiers existants ont été conservés ; choisissez Écraser les fichiers existants : Oui pour les remplacer.</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n existing files were kept; choose OverWrite Existing: Yes to replace them.</source>
         <extracomment>"OverWrite Existing" and "Yes" are a choice of the Extract dialog, spelt as it shows them</extracomment>
-        <translation><numerusform>%n fichier existant a été conservé ; choisissez Écraser les fichiers existants : Oui pour le remplacer.</numerusform><numerusform>%n fichiers existants ont été conservés ; choisissez Écraser les fichiers existants : Oui pour les remplacer.</numerusform></translation>
+        <translation><numerusform>%n fichier existant a été conservé ; choisissez Écraser les fichiers existants : Oui pour le remplacer.</numerusform><numerusform>%n fichiers existants ont été conservés ; choisissez Écraser les fichiers existants : Oui pour les remplacer.</numerusform></translation>
     </message>
 </context>
 <context>
@@ -703,7 +703,7 @@
     </message>
     <message>
         <source>The folder to extract into; one that does not exist yet is made</source>
-        <translation>Le dossier où extraire ; s'il n'existe pas encore, il est créé</translation>
+        <translation>Le dossier où extraire ; s'il n'existe pas encore, il est créé</translation>
     </message>
     <message>
         <source>Into a folder named after the archive</source>
@@ -1120,12 +1120,12 @@
     <message>
         <source>It is one part of a split archive; its other part goes too: %1</source>
         <extracomment>%1 lists the other parts' file names.</extracomment>
-        <translation>C'est une partie d'une archive fractionnée ; son autre partie y va aussi : %1</translation>
+        <translation>C'est une partie d'une archive fractionnée ; son autre partie y va aussi : %1</translation>
     </message>
     <message numerus="yes">
         <source>It is one part of a split archive; its other parts go too: %1</source>
         <extracomment>%1 lists the other parts' file names; never 1 part.</extracomment>
-        <translation><numerusform>C'est une partie d'une archive fractionnée ; son autre partie y va aussi : %1</numerusform><numerusform>C'est une partie d'une archive fractionnée ; ses autres parties y vont aussi : %1</numerusform></translation>
+        <translation><numerusform>C'est une partie d'une archive fractionnée ; son autre partie y va aussi : %1</numerusform><numerusform>C'est une partie d'une archive fractionnée ; ses autres parties y vont aussi : %1</numerusform></translation>
     </message>
     <message>
         <source>Error :No file(s) to delete</source>
@@ -1343,7 +1343,7 @@
     </message>
     <message>
         <source>The folder shown; type a folder's path and press Enter to go there</source>
-        <translation>Le dossier affiché ; tapez le chemin d'un dossier et appuyez sur Entrée pour y aller</translation>
+        <translation>Le dossier affiché ; tapez le chemin d'un dossier et appuyez sur Entrée pour y aller</translation>
     </message>
     <message>
         <source>&amp;Filter:</source>
@@ -1356,7 +1356,7 @@
     <message>
         <source>part of a name; * and ? as wildcards</source>
         <extracomment>Placeholder of the filter field; * and ? are typed as they are.</extracomment>
-        <translation>partie d'un nom ; jokers * et ?</translation>
+        <translation>partie d'un nom ; jokers * et ?</translation>
     </message>
     <message>
         <source>Folders</source>
@@ -1501,7 +1501,7 @@
     <message>
         <source>Error in Test; Fatal DLL Exception</source>
         <extracomment>"DLL" is the program's old word for its libraries</extracomment>
-        <translation>Erreur lors du test ; exception fatale de la DLL</translation>
+        <translation>Erreur lors du test ; exception fatale de la DLL</translation>
     </message>
 </context>
 <context>
@@ -1704,7 +1704,7 @@ de commande incorrecte.
     <message>
         <source>%1 exists; convert writes a new archive only</source>
         <extracomment>%1 is the path of the new archive; "convert" is the command's name and stays as it is</extracomment>
-        <translation>%1 existe ; convert n'écrit qu'une nouvelle archive</translation>
+        <translation>%1 existe ; convert n'écrit qu'une nouvelle archive</translation>
     </message>
     <message>
         <source>Nothing in %1 could be converted</source>
@@ -1718,7 +1718,7 @@ de commande incorrecte.
     <message>
         <source>Unknown charset %1; it is one of %2</source>
         <extracomment>%1 is the code page asked for; %2 lists the ones there are ("auto, 437, 850, ...")</extracomment>
-        <translation>Jeu de caractères %1 inconnu ; il doit être parmi %2</translation>
+        <translation>Jeu de caractères %1 inconnu ; il doit être parmi %2</translation>
     </message>
     <message>
         <source>list needs an archive</source>
@@ -1757,7 +1757,7 @@ de commande incorrecte.
     <message>
         <source>--%1 is for ZIP archives; %2 is a %3 archive</source>
         <extracomment>%1 is an option's name (encrypt, dos-names), %2 the archive's path, %3 its format (tar.gz, 7z ...)</extracomment>
-        <translation>--%1 est réservé aux archives ZIP ; %2 est une archive %3</translation>
+        <translation>--%1 est réservé aux archives ZIP ; %2 est une archive %3</translation>
     </message>
     <message>
         <source>--password-file goes with --encrypt</source>
@@ -1790,7 +1790,7 @@ de commande incorrecte.
     <message>
         <source>--encrypt makes a ZIP archive; %1 names a %2 archive, which is written without encryption</source>
         <extracomment>%1 is the new archive's path, %2 the format its name gives (tar.gz, 7z ...)</extracomment>
-        <translation>--encrypt crée une archive ZIP ; %1 désigne une archive %2, qui est écrite sans chiffrement</translation>
+        <translation>--encrypt crée une archive ZIP ; %1 désigne une archive %2, qui est écrite sans chiffrement</translation>
     </message>
     <message>
         <source>ARCHIVE [--charset NAME] [--password-file FILE]</source>
@@ -1861,7 +1861,7 @@ de commande incorrecte.
     </message>
     <message>
         <source>Read as UTF-8, or else in the code page of the members' names; a changed comment is written as UTF-8.</source>
-        <translation>Lu en UTF-8, sinon dans la page de codes des noms des éléments ; un commentaire modifié est écrit en UTF-8.</translation>
+        <translation>Lu en UTF-8, sinon dans la page de codes des noms des éléments ; un commentaire modifié est écrit en UTF-8.</translation>
     </message>
     <message>
         <source>Read as UTF-8, or else in the code page of the members' names. A %1 archive cannot be changed.</source>
@@ -1870,7 +1870,7 @@ de commande incorrecte.
     <message numerus="yes">
         <source>The comment takes %Ln bytes; a ZIP archive's comment holds at most %1.</source>
         <extracomment>%Ln is the comment's size in bytes, %1 the most a ZIP archive's comment holds</extracomment>
-        <translation><numerusform>Le commentaire fait %Ln octet ; le commentaire d'une archive ZIP en contient au plus %1.</numerusform><numerusform>Le commentaire fait %Ln octets ; le commentaire d'une archive ZIP en contient au plus %1.</numerusform></translation>
+        <translation><numerusform>Le commentaire fait %Ln octet ; le commentaire d'une archive ZIP en contient au plus %1.</numerusform><numerusform>Le commentaire fait %Ln octets ; le commentaire d'une archive ZIP en contient au plus %1.</numerusform></translation>
     </message>
     <message>
         <source>Writing the comment</source>
@@ -2022,12 +2022,12 @@ Les options propres à Qt (-platform, -style, ...) sont également acceptées.
     <message>
         <source>Error in Extract; Fatal DLL Exception</source>
         <extracomment>"DLL" is the program's old word for its libraries</extracomment>
-        <translation>Erreur lors de l'extraction ; exception fatale de la DLL</translation>
+        <translation>Erreur lors de l'extraction ; exception fatale de la DLL</translation>
     </message>
     <message>
         <source>Your changes to "%1" were not written into %2. The editor opens again with them: close it to try again, or keep them with File &gt; Save As; answer No to "Update zipfile?" to let them go.</source>
         <extracomment>%1 is the member's name, %2 the archive's path; "Update zipfile?" is the question the editor asks on closing</extracomment>
-        <translation>Vos modifications de « %1 » n'ont pas été écrites dans %2. L'éditeur se rouvre avec elles : fermez-le pour réessayer, ou conservez-les avec Fichier &gt; Enregistrer sous ; répondez Non à « Mettre à jour l'archive ZIP ? » pour les abandonner.</translation>
+        <translation>Vos modifications de « %1 » n'ont pas été écrites dans %2. L'éditeur se rouvre avec elles : fermez-le pour réessayer, ou conservez-les avec Fichier &gt; Enregistrer sous ; répondez Non à « Mettre à jour l'archive ZIP ? » pour les abandonner.</translation>
     </message>
     <message>
         <source>Error :No file selected</source>
@@ -2185,7 +2185,7 @@ Les options propres à Qt (-platform, -style, ...) sont également acceptées.
     </message>
     <message>
         <source>a member of the same name was extracted to that file first; extract with folder names to keep both</source>
-        <translation>un élément du même nom a d'abord été extrait vers ce fichier ; extrayez avec les noms de dossiers pour garder les deux</translation>
+        <translation>un élément du même nom a d'abord été extrait vers ce fichier ; extrayez avec les noms de dossiers pour garder les deux</translation>
     </message>
     <message>
         <source>its name would put it outside the chosen folder</source>
@@ -2214,7 +2214,7 @@ Les options propres à Qt (-platform, -style, ...) sont également acceptées.
     </message>
     <message>
         <source>The archive's table of contents is damaged; the members listed were found without it and can be tested and extracted.</source>
-        <translation>La table des matières de l'archive est endommagée ; les éléments listés ont été trouvés sans elle et peuvent être testés et extraits.</translation>
+        <translation>La table des matières de l'archive est endommagée ; les éléments listés ont été trouvés sans elle et peuvent être testés et extraits.</translation>
     </message>
     <message>
         <source>The archive's table of contents is damaged, and no member could be found without it.</source>
@@ -2222,11 +2222,11 @@ Les options propres à Qt (-platform, -style, ...) sont également acceptées.
     </message>
     <message>
         <source>The archive is damaged; the members listed could be read.</source>
-        <translation>L'archive est endommagée ; les éléments listés ont pu être lus.</translation>
+        <translation>L'archive est endommagée ; les éléments listés ont pu être lus.</translation>
     </message>
     <message>
         <source>The archive is damaged; none of its members could be read.</source>
-        <translation>L'archive est endommagée ; aucun de ses éléments n'a pu être lu.</translation>
+        <translation>L'archive est endommagée ; aucun de ses éléments n'a pu être lu.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
@@ -2329,7 +2329,7 @@ Les options propres à Qt (-platform, -style, ...) sont également acceptées.
     <message>
         <source>The working folder %1 %2, so nothing in it is used or removed; this run keeps its copies of members in a new private folder under %3 instead.</source>
         <extracomment>%1 is a folder, %2 says why it cannot be used ("is a link"), %3 the folder for temporary files</extracomment>
-        <translation>Le dossier de travail %1 %2 ; rien de ce qu'il contient n'est donc utilisé ni supprimé : cette session garde ses copies des éléments dans un nouveau dossier privé sous %3.</translation>
+        <translation>Le dossier de travail %1 %2 ; rien de ce qu'il contient n'est donc utilisé ni supprimé : cette session garde ses copies des éléments dans un nouveau dossier privé sous %3.</translation>
     </message>
     <message>
         <source>In the working folder %1, nothing of these is used or removed: %2.</source>
@@ -2412,17 +2412,17 @@ Les options propres à Qt (-platform, -style, ...) sont également acceptées.
     <message>
         <source>"%1" is a desktop launcher, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
         <extracomment>%1 is the member's name; "Execute file" is a command of the File menu</extracomment>
-        <translation>« %1 » est un lanceur de bureau, que le bureau pourrait exécuter au lieu de l'afficher ; il n'est donc pas ouvert. Exécuter le fichier lance volontairement un élément.</translation>
+        <translation>« %1 » est un lanceur de bureau, que le bureau pourrait exécuter au lieu de l'afficher ; il n'est donc pas ouvert. Exécuter le fichier lance volontairement un élément.</translation>
     </message>
     <message>
         <source>"%1" is a program, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
         <extracomment>%1 is the member's name; "Execute file" is a command of the File menu</extracomment>
-        <translation>« %1 » est un programme, que le bureau pourrait exécuter au lieu de l'afficher ; il n'est donc pas ouvert. Exécuter le fichier lance volontairement un élément.</translation>
+        <translation>« %1 » est un programme, que le bureau pourrait exécuter au lieu de l'afficher ; il n'est donc pas ouvert. Exécuter le fichier lance volontairement un élément.</translation>
     </message>
     <message>
         <source>"%1" is a script, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
         <extracomment>%1 is the member's name; "Execute file" is a command of the File menu</extracomment>
-        <translation>« %1 » est un script, que le bureau pourrait exécuter au lieu de l'afficher ; il n'est donc pas ouvert. Exécuter le fichier lance volontairement un élément.</translation>
+        <translation>« %1 » est un script, que le bureau pourrait exécuter au lieu de l'afficher ; il n'est donc pas ouvert. Exécuter le fichier lance volontairement un élément.</translation>
     </message>
 </context>
 <context>
@@ -2445,7 +2445,7 @@ Les options propres à Qt (-platform, -style, ...) sont également acceptées.
     </message>
     <message>
         <source>An empty password encrypts nothing; nothing was saved.</source>
-        <translation>Un mot de passe vide ne chiffre rien ; rien n'a été enregistré.</translation>
+        <translation>Un mot de passe vide ne chiffre rien ; rien n'a été enregistré.</translation>
     </message>
     <message>
         <source>Type the password again:</source>
@@ -2453,7 +2453,7 @@ Les options propres à Qt (-platform, -style, ...) sont également acceptées.
     </message>
     <message>
         <source>The two passwords differ; nothing was saved.</source>
-        <translation>Les deux mots de passe diffèrent ; rien n'a été enregistré.</translation>
+        <translation>Les deux mots de passe diffèrent ; rien n'a été enregistré.</translation>
     </message>
     <message>
         <source>You must create a new zipfile or open a zipfile first!</source>
@@ -2462,12 +2462,12 @@ Les options propres à Qt (-platform, -style, ...) sont également acceptées.
     <message>
         <source>%1 is the open archive; Save as writes another file.</source>
         <extracomment>%1 is the chosen file's path; "Save as" is the command</extracomment>
-        <translation>%1 est l'archive ouverte ; Enregistrer sous écrit un autre fichier.</translation>
+        <translation>%1 est l'archive ouverte ; Enregistrer sous écrit un autre fichier.</translation>
     </message>
     <message>
         <source>%1 is not a file; nothing was saved.</source>
         <extracomment>%1 is the chosen path</extracomment>
-        <translation>%1 n'est pas un fichier ; rien n'a été enregistré.</translation>
+        <translation>%1 n'est pas un fichier ; rien n'a été enregistré.</translation>
     </message>
     <message>
         <source>%1 exists. Replace it?</source>
@@ -2490,12 +2490,12 @@ Les options propres à Qt (-platform, -style, ...) sont également acceptées.
     <message>
         <source>Error in Save as; Fatal DLL Exception</source>
         <extracomment>"DLL" is the program's old word for its libraries</extracomment>
-        <translation>Erreur lors de l'enregistrement ; exception fatale de la DLL</translation>
+        <translation>Erreur lors de l'enregistrement ; exception fatale de la DLL</translation>
     </message>
     <message>
         <source>Nothing in %1 could be read; nothing was saved.</source>
         <extracomment>%1 is the open archive's path</extracomment>
-        <translation>Rien dans %1 n'a pu être lu ; rien n'a été enregistré.</translation>
+        <translation>Rien dans %1 n'a pu être lu ; rien n'a été enregistré.</translation>
     </message>
     <message>
         <source>Some members could not be read. Save the others as %1?</source>
