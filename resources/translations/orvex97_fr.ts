@@ -1404,7 +1404,7 @@
     <message numerus="yes">
         <source>%1 of %Ln members shown</source>
         <extracomment>Status bar while the listing is filtered: %1 members of %Ln match.</extracomment>
-        <translation><numerusform>%1 élément affiché sur %Ln</numerusform><numerusform>%1 éléments affichés sur %Ln</numerusform></translation>
+        <translation><numerusform>Affichage : %1 sur %Ln élément</numerusform><numerusform>Affichage : %1 sur %Ln éléments</numerusform></translation>
     </message>
     <message>
         <source>Ratio %</source>
