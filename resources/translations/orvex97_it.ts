@@ -687,804 +687,790 @@
     <name>TExtract</name>
     <message>
         <source>Select Extract Directory</source>
-        <translation type="unfinished" />
+        <translation>Scegli la cartella di estrazione</translation>
     </message>
     <message>
         <source>Look &amp;in:</source>
-        <translation type="unfinished" />
+        <translation>Cerca &amp;in:</translation>
     </message>
     <message>
         <source>Create new directory</source>
-        <translation type="unfinished" />
+        <translation>Crea una nuova cartella</translation>
     </message>
     <message>
         <source>Extract &amp;to:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Estrai in:</translation>
     </message>
     <message>
         <source>The folder to extract into; one that does not exist yet is made</source>
-        <translation type="unfinished" />
+        <translation>La cartella in cui estrarre; se non esiste ancora viene creata</translation>
     </message>
     <message>
         <source>Into a folder named after the archive</source>
-        <translation type="unfinished" />
+        <translation>In una cartella con il nome dell'archivio</translation>
     </message>
     <message>
         <source>Extract into a new folder in the chosen one, named after the archive (photos.tar.gz: photos)</source>
         <extracomment>"photos.tar.gz: photos" is an example: an archive's name and the folder named after it.</extracomment>
-        <translation type="unfinished" />
+        <translation>Estrai in una nuova cartella dentro quella scelta, con il nome dell'archivio (photos.tar.gz: photos)</translation>
     </message>
     <message>
         <source>Expand ZIP Dirs</source>
         <extracomment>Group title: whether the folders stored in the archive are made again ("Dirs": directories).</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>«Expand ZIP Dirs»: ricreare le cartelle salvate nell'archivio; reso con «Ricrea cartelle».</translatorcomment><translation>Ricrea cartelle</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished" />
+        <translation>No</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished" />
+        <translation>Sì</translation>
     </message>
     <message>
         <source>Extracts and recreates the relative pathname that may have been stored with each file. Empty dirs stored in the archive (if any) will also be recreated.</source>
-        <translation type="unfinished" />
+        <translation>Estrae e ricrea il percorso relativo eventualmente salvato con ogni file. Anche le cartelle vuote salvate nell'archivio (se presenti) vengono ricreate.</translation>
     </message>
     <message>
         <source>OverWrite Existing</source>
         <extracomment>Group title: whether existing files are overwritten. The capital W is the program's own.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>«OverWrite Existing» (con la W maiuscola originale) reso semplicemente con «Sovrascrivi esistenti».</translatorcomment><translation>Sovrascrivi esistenti</translation>
     </message>
     <message>
         <source>Overwrite any pre-existing files during extraction.</source>
-        <translation type="unfinished" />
+        <translation>Sovrascrive i file già presenti durante l'estrazione.</translation>
     </message>
     <message>
         <source>Files to Extract</source>
-        <translation type="unfinished" />
+        <translation>File da estrarre</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished" />
+        <translation>Tutti i file</translation>
     </message>
     <message>
         <source>Selected Files</source>
-        <translation type="unfinished" />
+        <translation>File selezionati</translation>
     </message>
     <message>
         <source>Files to extract</source>
-        <translation type="unfinished" />
+        <translation>File da estrarre</translation>
     </message>
     <message>
         <source>Only Update file(s)</source>
-        <translation type="unfinished" />
+        <translation>Solo aggiornamento</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Start extracting file(s)</source>
-        <translation type="unfinished" />
+        <translation>Avvia l'estrazione dei file</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>Cancel operation</source>
-        <translation type="unfinished" />
+        <translation>Annulla l'operazione</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A drive in the list: %1 is its name, %2 the folder it is mounted on.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>The folder to extract into must be a full path, starting with "/" or "~": %1</source>
         <extracomment>%1 is the folder as the user typed it.</extracomment>
-        <translation type="unfinished" />
+        <translation>La cartella in cui estrarre deve essere un percorso completo, che inizia con «/» o «~»: %1</translation>
     </message>
     <message>
         <source>Input Box</source>
         <extracomment>The title of the box that asks for a new folder's name.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>«Input Box»: titolo della finestrella che chiede il nome di una cartella; reso con «Inserimento».</translatorcomment><translation>Inserimento</translation>
     </message>
     <message>
         <source>Directory</source>
         <extracomment>The prompt of the box that asks for a new folder's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>Cartella</translation>
     </message>
 </context>
 <context>
     <name>TF_About</name>
     <message>
         <source>About</source>
-        <translation type="unfinished" />
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Orvex 97 for Linux, Desktop Edition 1.0</source>
         <extracomment>The product's name and edition; "Orvex 97" is a name.</extracomment>
-        <translation type="unfinished" />
+        <translation>Orvex 97 per Linux, Desktop Edition 1.0</translation>
     </message>
     <message>
         <source>Norway</source>
         <extracomment>The country of the maker's postal address.</extracomment>
-        <translation type="unfinished" />
+        <translation>Norvegia</translation>
     </message>
     <message>
         <source>E-mail: %1</source>
-        <translation type="unfinished" />
+        <translation>E-mail: %1</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>TF_Editform</name>
     <message>
         <source>Orvex 97 Internal editor</source>
-        <translation type="unfinished" />
+        <translation>Editor interno di Orvex 97</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished" />
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished" />
+        <translation>&amp;Nuovo</translation>
     </message>
     <message>
         <source>Create a new file</source>
-        <translation type="unfinished" />
+        <translation>Crea un nuovo file</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Apri...</translation>
     </message>
     <message>
         <source>Open an existing file</source>
-        <translation type="unfinished" />
+        <translation>Apri un file esistente</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished" />
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>Save current file</source>
-        <translation type="unfinished" />
+        <translation>Salva il file corrente</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished" />
+        <translation>Salva &amp;con nome...</translation>
     </message>
     <message>
         <source>Save current file under a new name</source>
-        <translation type="unfinished" />
+        <translation>Salva il file corrente con un nuovo nome</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished" />
+        <translation>S&amp;tampa...</translation>
     </message>
     <message>
         <source>Print current file</source>
-        <translation type="unfinished" />
+        <translation>Stampa il file corrente</translation>
     </message>
     <message>
         <source>P&amp;rinter settings...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Impostazioni stampante...</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>Exit this application</source>
-        <translation type="unfinished" />
+        <translation>Esci da questa applicazione</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished" />
+        <translation>Annulla l'ultima azione</translation>
     </message>
     <message>
         <source>&amp;Cut</source>
-        <translation type="unfinished" />
+        <translation>&amp;Taglia</translation>
     </message>
     <message>
         <source>Delete selected item</source>
-        <translation type="unfinished" />
+        <translation>Elimina l'elemento selezionato</translation>
     </message>
     <message>
         <source>C&amp;opy</source>
-        <translation type="unfinished" />
+        <translation>&amp;Copia</translation>
     </message>
     <message>
         <source>Copy selected item to clipboard</source>
-        <translation type="unfinished" />
+        <translation>Copia l'elemento selezionato negli appunti</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished" />
+        <translation>I&amp;ncolla</translation>
     </message>
     <message>
         <source>Paste contents of clipboard</source>
-        <translation type="unfinished" />
+        <translation>Incolla il contenuto degli appunti</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished" />
+        <translation>Seleziona t&amp;utto</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished" />
+        <translation>&amp;Cerca</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Trova...</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished" />
+        <translation>&amp;Sostituisci</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished" />
+        <translation>Trova s&amp;uccessivo</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
         <extracomment>%1 is the file's name, or "Noname".</extracomment>
-        <translation type="unfinished" />
+        <translation>Salvare le modifiche a %1?</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished" />
+        <translation>Conferma</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished" />
+        <translation>&amp;Sì</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished" />
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished" />
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished" />
+        <translation>Salva con nome</translation>
     </message>
     <message>
         <source>Text not found.</source>
-        <translation type="unfinished" />
+        <translation>Testo non trovato.</translation>
     </message>
     <message>
         <source>Cannot find "%1".</source>
         <extracomment>%1 is the text searched for.</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile trovare «%1».</translation>
     </message>
     <message>
         <source>Update zipfile?</source>
         <extracomment>Whether the archive takes the edited member back in.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>«Update zipfile?»: «zipfile» reso con «archivio ZIP».</translatorcomment><translation>Aggiornare l'archivio ZIP?</translation>
     </message>
 </context>
 <context>
     <name>TF_status</name>
     <message>
         <source>File:</source>
-        <translation type="unfinished" />
+        <translation>File:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annulla</translation>
     </message>
 </context>
 <context>
     <name>TGradientCaption</name>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished" />
+        <translation>Riduci a icona</translation>
     </message>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished" />
+        <translation>Ingrandisci</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished" />
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished" />
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>Window menu</source>
-        <translation type="unfinished" />
+        <translation>Menu della finestra</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished" />
+        <translation>Ripristina</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ripristina</translation>
     </message>
     <message>
         <source>Mi&amp;nimize</source>
-        <translation type="unfinished" />
+        <translation>Ri&amp;duci a icona</translation>
     </message>
     <message>
         <source>Ma&amp;ximize</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ingrandisci</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished" />
+        <translation>&amp;Chiudi</translation>
     </message>
 </context>
 <context>
     <name>TMainform</name>
     <message>
         <source>An operation is running. Stop it and quit?</source>
-        <translation type="unfinished" />
+        <translation>Un'operazione è in corso. Interromperla e uscire?</translation>
     </message>
     <message>
         <source>Cannot delete %1: %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile eliminare %1: %2</translation>
     </message>
     <message>
         <source>%1 cannot be moved to the Trash (%2). Delete it for good? The parts after it go the same way.</source>
         <extracomment>%1 is a file's path, %2 the system's reason; more parts of the split archive follow it.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 non può essere spostato nel cestino (%2). Eliminarlo definitivamente? Le parti che lo seguono faranno la stessa fine.</translation>
     </message>
     <message>
         <source>%1 cannot be moved to the Trash (%2). Delete it for good?</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 non può essere spostato nel cestino (%2). Eliminarlo definitivamente?</translation>
     </message>
     <message>
         <source>All archives (%1);;ZIP Files (%2);;All files (*)</source>
         <extracomment>File dialog's filters, split by ";;"; each keeps its patterns in parentheses.</extracomment>
-        <translation type="unfinished" />
+        <translation>Tutti gli archivi (%1);;File ZIP (%2);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>ZIP Files (%1)</source>
         <extracomment>A file dialog's filter; %1 is the patterns, kept in parentheses.</extracomment>
-        <translation type="unfinished" />
+        <translation>File ZIP (%1)</translation>
     </message>
     <message>
         <source>%1 archives (%2)</source>
         <extracomment>A file dialog's filter; %1 is a format's name ("tar.gz"), %2 its patterns, kept in parentheses.</extracomment>
-        <translation type="unfinished" />
+        <translation>Archivi %1 (%2)</translation>
     </message>
     <message>
         <source>All files (*)</source>
         <extracomment>A file dialog's filter; the pattern stays in parentheses.</extracomment>
-        <translation type="unfinished" />
+        <translation>Tutti i file (*)</translation>
     </message>
     <message>
         <source>1 member is selected.</source>
-        <translation type="unfinished" />
+        <translation>1 elemento selezionato.</translation>
     </message>
     <message numerus="yes">
         <source>%n members are selected.</source>
         <extracomment>Never 1: the line above is said for one member.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n elemento selezionato.</numerusform><numerusform>%n elementi selezionati.</numerusform></translation>
     </message>
     <message>
         <source>Not a usable archive name: %1</source>
-        <translation type="unfinished" />
+        <translation>Nome di archivio non utilizzabile: %1</translation>
     </message>
     <message>
         <source>Zipfile not found: %1. It is no longer listed under File.</source>
         <extracomment>%1 is the archive's path; File is the menu.</extracomment>
-        <translation type="unfinished" />
+        <translation>Archivio ZIP non trovato: %1. Non è più elencato nel menu File.</translation>
     </message>
     <message>
         <source>Create New ZIP File</source>
-        <translation type="unfinished" />
+        <translation>Crea un nuovo archivio ZIP</translation>
     </message>
     <message>
         <source>Overwrite Existing File: %1?</source>
-        <translation type="unfinished" />
+        <translation>Sovrascrivere il file esistente: %1?</translation>
     </message>
     <message>
         <source>Open Existing ZIP File</source>
-        <translation type="unfinished" />
+        <translation>Apri un archivio ZIP esistente</translation>
     </message>
     <message>
         <source>Zipfile not found: %1</source>
-        <translation type="unfinished" />
+        <translation>Archivio ZIP non trovato: %1</translation>
     </message>
     <message>
         <source>Move %1 to the Trash?</source>
-        <translation type="unfinished" />
+        <translation>Spostare %1 nel cestino?</translation>
     </message>
     <message>
         <source>It is one part of a split archive; its other part goes too: %1</source>
         <extracomment>%1 lists the other parts' file names.</extracomment>
-        <translation type="unfinished" />
+        <translation>È una parte di un archivio diviso; anche l'altra parte viene spostata: %1</translation>
     </message>
     <message numerus="yes">
         <source>It is one part of a split archive; its other parts go too: %1</source>
         <extracomment>%1 lists the other parts' file names; never 1 part.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>È una parte di un archivio diviso; anche l'altra parte viene spostata: %1</numerusform><numerusform>È una parte di un archivio diviso; anche le altre parti vengono spostate: %1</numerusform></translation>
     </message>
     <message>
         <source>Error :No file(s) to delete</source>
         <extracomment>The odd spacing of "Error :" is the program's own.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>La spaziatura insolita di «Error :» non è riprodotta: «Errore:» come di norma in italiano.</translatorcomment><translation>Errore: nessun file da eliminare</translation>
     </message>
     <message numerus="yes">
         <source>Delete %n members (the selected folders with everything in them) from: %1?</source>
         <extracomment>%1 is the archive's path.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Eliminare %n elemento (le cartelle selezionate con tutto il loro contenuto) da: %1?</numerusform><numerusform>Eliminare %n elementi (le cartelle selezionate con tutto il loro contenuto) da: %1?</numerusform></translation>
     </message>
     <message>
         <source>Delete selected files from: %1?
 %2</source>
         <extracomment>%1 is the archive's path, %2 the line that counts the members.</extracomment>
-        <translation type="unfinished" />
+        <translation>Eliminare i file selezionati da: %1?
+%2</translation>
     </message>
     <message>
         <source>Error :No file(s) selected</source>
         <extracomment>The odd spacing of "Error :" is the program's own.</extracomment>
-        <translation type="unfinished" />
+        <translation>Errore: nessun file selezionato</translation>
     </message>
     <message>
         <source>Deleting file(s)</source>
         <extracomment>The status window's title while members are deleted.</extracomment>
-        <translation type="unfinished" />
+        <translation>Eliminazione dei file</translation>
     </message>
     <message>
         <source>Beginning delete from %1</source>
         <extracomment>The message window's first line; %1 is the archive's path.</extracomment>
-        <translation type="unfinished" />
+        <translation>Inizio dell'eliminazione da %1</translation>
     </message>
     <message>
         <source>Fatal error trying to delete</source>
-        <translation type="unfinished" />
+        <translation>Errore fatale durante l'eliminazione</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) were Deleted</source>
         <extracomment>The box after a delete; the capital D is the program's own.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translatorcomment>La maiuscola di «Deleted» non è riprodotta.</translatorcomment><translation><numerusform>%n file è stato eliminato</numerusform><numerusform>%n file sono stati eliminati</numerusform></translation>
     </message>
     <message>
         <source>Create new Zipfile</source>
-        <translation type="unfinished" />
+        <translation>Crea un nuovo archivio ZIP</translation>
     </message>
     <message>
         <source>Open existing Zipfile</source>
-        <translation type="unfinished" />
+        <translation>Apri un archivio ZIP esistente</translation>
     </message>
     <message>
         <source>Delete existing Zipfile</source>
-        <translation type="unfinished" />
+        <translation>Elimina un archivio ZIP esistente</translation>
     </message>
     <message>
         <source>Execute selected file</source>
-        <translation type="unfinished" />
+        <translation>Esegui il file selezionato</translation>
     </message>
     <message>
         <source>Edit selected file</source>
-        <translation type="unfinished" />
+        <translation>Modifica il file selezionato</translation>
     </message>
     <message>
         <source>Extract file(s) from Zipfile</source>
-        <translation type="unfinished" />
+        <translation>Estrai file dall'archivio ZIP</translation>
     </message>
     <message>
         <source>Add file(s) to Zipfile</source>
-        <translation type="unfinished" />
+        <translation>Aggiungi file all'archivio ZIP</translation>
     </message>
     <message>
         <source>Delete file(s) from Zipfile</source>
-        <translation type="unfinished" />
+        <translation>Elimina file dall'archivio ZIP</translation>
     </message>
     <message>
         <source>Quit Orvex 97</source>
-        <translation type="unfinished" />
+        <translation>Esci da Orvex 97</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished" />
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;New archive</source>
-        <translation type="unfinished" />
+        <translation>&amp;Nuovo archivio</translation>
     </message>
     <message>
         <source>&amp;Open archive</source>
-        <translation type="unfinished" />
+        <translation>&amp;Apri archivio</translation>
     </message>
     <message>
         <source>&amp;Delete archive</source>
-        <translation type="unfinished" />
+        <translation>Eli&amp;mina archivio</translation>
     </message>
     <message>
         <source>Save &amp;as…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Salva con nome…</translation>
     </message>
     <message>
         <source>Propert&amp;ies…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Proprietà…</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>Select &amp;all</source>
-        <translation type="unfinished" />
+        <translation>Seleziona &amp;tutto</translation>
     </message>
     <message>
         <source>&amp;Invert selection</source>
-        <translation type="unfinished" />
+        <translation>&amp;Inverti selezione</translation>
     </message>
     <message>
         <source>&amp;Copy names</source>
-        <translation type="unfinished" />
+        <translation>&amp;Copia nomi</translation>
     </message>
     <message>
         <source>&amp;Actions</source>
-        <translation type="unfinished" />
+        <translation>A&amp;zioni</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished" />
+        <translation>&amp;Aggiungi</translation>
     </message>
     <message>
         <source>&amp;Extract </source>
         <extracomment>The trailing blank is the menu item's own, as it has always been.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>Lo spazio finale originale è mantenuto.</translatorcomment><translation>&amp;Estrai </translation>
     </message>
     <message>
         <source>&amp;Test archive</source>
-        <translation type="unfinished" />
+        <translation>&amp;Verifica archivio</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished" />
+        <translation>E&amp;limina</translation>
     </message>
     <message>
         <source>&amp;Rename…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Rinomina…</translation>
     </message>
     <message>
         <source>Execute file</source>
-        <translation type="unfinished" />
+        <translation>Esegui file</translation>
     </message>
     <message>
         <source>Edit file</source>
-        <translation type="unfinished" />
+        <translation>Modifica file</translation>
     </message>
     <message>
         <source>&amp;Open with default application</source>
-        <translation type="unfinished" />
+        <translation>Apri con l'applicazione &amp;predefinita</translation>
     </message>
     <message>
         <source>Open &amp;with…</source>
-        <translation type="unfinished" />
+        <translation>Apri c&amp;on…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished" />
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <source>Names from other systems</source>
-        <translation type="unfinished" />
+        <translation>Nomi da altri sistemi</translation>
     </message>
     <message>
         <source>Archive &amp;comment…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Commento archivio…</translation>
     </message>
     <message>
         <source>&amp;Ratio column</source>
-        <translation type="unfinished" />
+        <translation>Colonna &amp;rapporto</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished" />
+        <translation>F&amp;inestra</translation>
     </message>
     <message>
         <source>&amp;Show compress status</source>
         <extracomment>Whether the operations' message window is shown (adding, extracting, testing, not only compressing).</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>«Show compress status» mostra la finestra dei messaggi di tutte le operazioni (aggiunta, estrazione, verifica): reso con «stato operazioni» invece di «stato compressione».</translatorcomment><translation>&amp;Mostra stato operazioni</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished" />
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished" />
+        <translation>&amp;Sommario</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Informazioni...</translation>
     </message>
     <message>
         <source>by Tolvane</source>
         <extracomment>Caption bar, after the program's name; Tolvane is the maker's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>di Tolvane</translation>
     </message>
     <message>
         <source>Zip filename:</source>
         <extracomment>Status bar, before the current archive's path.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>«Zip filename:» reso con «Archivio ZIP:», seguito dal percorso.</translatorcomment><translation>Archivio ZIP:</translation>
     </message>
     <message>
         <source>Folder</source>
         <extracomment>The path field above the listing: the folder inside the archive that is shown.</extracomment>
-        <translation type="unfinished" />
+        <translation>Cartella</translation>
     </message>
     <message>
         <source>The folder shown; type a folder's path and press Enter to go there</source>
-        <translation type="unfinished" />
+        <translation>La cartella mostrata; digita il percorso di una cartella e premi Invio per andarci</translation>
     </message>
     <message>
         <source>&amp;Filter:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Filtro:</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished" />
+        <translation>Filtro</translation>
     </message>
     <message>
         <source>part of a name; * and ? as wildcards</source>
         <extracomment>Placeholder of the filter field; * and ? are typed as they are.</extracomment>
-        <translation type="unfinished" />
+        <translation>parte di un nome; * e ? come caratteri jolly</translation>
     </message>
     <message>
         <source>Folders</source>
         <extracomment>The tree of the archive's folders.</extracomment>
-        <translation type="unfinished" />
+        <translation>Cartelle</translation>
     </message>
     <message>
         <source>Members</source>
         <extracomment>The listing of the archive's members.</extracomment>
-        <translation type="unfinished" />
+        <translation>Elementi</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A command's tooltip: %1 is its name, %2 its key.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished" />
+        <translation>&amp;Indietro</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished" />
+        <translation>A&amp;vanti</translation>
     </message>
     <message>
         <source>&amp;Up one folder</source>
-        <translation type="unfinished" />
+        <translation>Cartella &amp;superiore</translation>
     </message>
     <message>
         <source>F&amp;ilter…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Filtra…</translation>
     </message>
     <message>
         <source>As f&amp;olders</source>
-        <translation type="unfinished" />
+        <translation>Per car&amp;telle</translation>
     </message>
     <message>
         <source>As a f&amp;lat list</source>
-        <translation type="unfinished" />
+        <translation>Come e&amp;lenco semplice</translation>
     </message>
     <message>
         <source>There is no folder %1 in this archive.</source>
-        <translation type="unfinished" />
+        <translation>In questo archivio non c'è la cartella %1.</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %Ln members shown</source>
         <extracomment>Status bar while the listing is filtered: %1 members of %Ln match.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Visualizzati: %1 su %Ln elemento</numerusform><numerusform>Visualizzati: %1 su %Ln elementi</numerusform></translation>
     </message>
     <message>
         <source>Ratio %</source>
         <extracomment>The listing's column title: each member's packed size as a percentage of its size.</extracomment>
-        <translation type="unfinished" />
+        <translation>Rapporto %</translation>
     </message>
     <message>
         <source>E&amp;xtract selected…</source>
-        <translation type="unfinished" />
+        <translation>Estrai &amp;selezionati…</translation>
     </message>
     <message>
         <source>&amp;Test selected</source>
-        <translation type="unfinished" />
+        <translation>Verifica selezio&amp;nati</translation>
     </message>
     <message>
         <source>Selected: %1</source>
         <extracomment>Status bar; %1 sums up the selected members.</extracomment>
-        <translation type="unfinished" />
+        <translation>Selezionati: %1</translation>
     </message>
     <message>
         <source>Archive: %1</source>
         <extracomment>The second line of the selection's tooltip; %1 sums up the archive's members.</extracomment>
-        <translation type="unfinished" />
+        <translation>Archivio: %1</translation>
     </message>
 </context>
 <context>
     <name>TMsgform</name>
     <message>
         <source>Status</source>
-        <translation type="unfinished" />
+        <translation>Stato</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished" />
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished" />
+        <translation>File:</translation>
     </message>
     <message>
         <source>Exctracting files:</source>
         <extracomment>The misspelling is the program's own; the panel is 93 pixels wide, so keep it short.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>«Exctracting files:» (errore di ortografia originale non riprodotto) reso in breve con «Estrazione:» per stare in 93 pixel.</translatorcomment><translation>Estrazione:</translation>
     </message>
 </context>
 <context>
     <name>TSortableGrid</name>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished" />
+        <translation>Impossibile aprire il file %1</translation>
     </message>
     <message>
         <source>Cannot read file %1</source>
-        <translation type="unfinished" />
+        <translation>Impossibile leggere il file %1</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished" />
+        <translation>Impossibile creare il file %1</translation>
     </message>
     <message>
         <source>Cannot write file %1</source>
-        <translation type="unfinished" />
+        <translation>Impossibile scrivere il file %1</translation>
     </message>
 </context>
 <context>
@@ -1492,33 +1478,30 @@
     <message numerus="yes">
         <source>%n file(s) tested, %1 with errors</source>
         <extracomment>The box after a test: the files tested, then %1, how many of them had errors</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n file verificato, %1 con errori</numerusform><numerusform>%n file verificati, %1 con errori</numerusform></translation>
     </message>
     <message>
         <source>Error :File not found %1</source>
         <extracomment>The program's old text, its odd spacing included; %1 is the archive's path or "None"</extracomment>
-        <translation type="unfinished" />
+        <translation>Errore: file non trovato %1</translation>
     </message>
     <message>
         <source>Error :No file(s) to test</source>
-        <translation type="unfinished" />
+        <translation>Errore: nessun file da verificare</translation>
     </message>
     <message>
         <source>Testing file(s)</source>
-        <translation type="unfinished" />
+        <translation>Verifica dei file</translation>
     </message>
     <message>
         <source>Beginning Test of %1</source>
         <extracomment>The message window's first line; %1 is the archive's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Inizio della verifica di %1</translation>
     </message>
     <message>
         <source>Error in Test; Fatal DLL Exception</source>
         <extracomment>"DLL" is the program's old word for its libraries</extracomment>
-        <translation type="unfinished" />
+        <translation>Errore durante la verifica; eccezione fatale della DLL</translation>
     </message>
 </context>
 <context>
