@@ -1509,26 +1509,26 @@
     <message>
         <source>Cannot open file "%1". %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile aprire il file «%1». %2</translation>
     </message>
     <message>
         <source>Cannot read file "%1". %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile leggere il file «%1». %2</translation>
     </message>
     <message>
         <source>It is not a text file</source>
-        <translation type="unfinished" />
+        <translation>Non è un file di testo</translation>
     </message>
     <message>
         <source>Cannot create file "%1". %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile creare il file «%1». %2</translation>
     </message>
     <message>
         <source>Cannot write file "%1". %2</source>
         <extracomment>%1 is a file's path, %2 the system's reason.</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile scrivere il file «%1». %2</translation>
     </message>
 </context>
 <context>
@@ -1536,103 +1536,97 @@
     <message>
         <source>Cannot start printing on %1</source>
         <extracomment>%1 is the printer's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile avviare la stampa su %1</translation>
     </message>
 </context>
 <context>
     <name>archive_properties</name>
     <message>
         <source>unknown</source>
-        <translation type="unfinished" />
+        <translation>sconosciuto</translation>
     </message>
     <message numerus="yes">
         <source>%1 byte</source>
         <extracomment>A size in bytes; %1 is the number in the user's digits</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%1 byte</numerusform><numerusform>%1 byte</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%1 bytes</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%1 byte</numerusform><numerusform>%1 byte</numerusform></translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A size in units ("4.5 MB"), then in bytes
 ----------
 The number of split parts, then their file names</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished" />
+        <translation>Percorso</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>No split parts, no comment</extracomment>
-        <translation type="unfinished" />
+        <translation>nessuno</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished" />
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Compression</source>
-        <translation type="unfinished" />
+        <translation>Compressione</translation>
     </message>
     <message>
         <source>as the format says</source>
         <extracomment>The compression of a format whose name says it ("tar.gz")</extracomment>
-        <translation type="unfinished" />
+        <translation>quella indicata dal formato</translation>
     </message>
     <message>
         <source>Size on disk</source>
-        <translation type="unfinished" />
+        <translation>Dimensione su disco</translation>
     </message>
     <message>
         <source>Packed size</source>
-        <translation type="unfinished" />
+        <translation>Dimensione compressa</translation>
     </message>
     <message>
         <source>Unpacked size</source>
-        <translation type="unfinished" />
+        <translation>Dimensione originale</translation>
     </message>
     <message>
         <source>Ratio (packed / unpacked)</source>
-        <translation type="unfinished" />
+        <translation>Rapporto (compressa / originale)</translation>
     </message>
     <message>
         <source>%1%</source>
         <extracomment>A percentage; %1 is the number</extracomment>
-        <translation type="unfinished" />
+        <translation>%1%</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished" />
+        <translation>File</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished" />
+        <translation>Cartelle</translation>
     </message>
     <message>
         <source>Encrypted members</source>
-        <translation type="unfinished" />
+        <translation>Elementi cifrati</translation>
     </message>
     <message>
         <source>Split parts</source>
-        <translation type="unfinished" />
+        <translation>Parti</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished" />
+        <translation>Commento</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished" />
+        <translation>sì</translation>
     </message>
 </context>
 <context>
@@ -1640,22 +1634,22 @@ The number of split parts, then their file names</extracomment>
     <message>
         <source>%1 needs a archive</source>
         <extracomment>%1 is the option given (--add-to); "a archive" is the program's own English, kept as it is</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>«a archive»: l'errore dell'inglese originale non è riprodotto.</translatorcomment><translation>%1 richiede un archivio</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
         <extracomment>%1 is the option given (--extract-to)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 richiede una cartella</translation>
     </message>
     <message>
         <source>Not a local file: %1</source>
         <extracomment>%1 is a path or URL from the command line</extracomment>
-        <translation type="unfinished" />
+        <translation>Non è un file locale: %1</translation>
     </message>
     <message>
         <source>%1 needs at least one file</source>
         <extracomment>%1 is the option given (--compress)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 richiede almeno un file</translation>
     </message>
     <message>
         <source>  --extract-here FILE...       extract each archive into the folder that holds it;
@@ -1671,7 +1665,22 @@ status is 0 when everything asked was done, 1 when something failed or was
 cancelled, and 2 for a wrong command line.
 </source>
         <extracomment>Part of --help. The options (--extract-here …) and the words in capitals (FILE, DIR, ARCHIVE) are typed as they are: keep them, and keep the text within 80 columns</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>Parole in maiuscolo: FILE resta FILE, DIR = CARTELLA, ARCHIVE = ARCHIVIO; colonne riallineate entro 80 caratteri.</translatorcomment><translation>  --extract-here FILE...         estrae ogni archivio nella cartella che lo
+                                 contiene; gli elementi che non stanno tutti
+                                 sotto un'unica cartella principale vanno in
+                                 una nuova cartella con il nome dell'archivio
+  --extract-to CARTELLA FILE...  lo stesso, in CARTELLA
+  --extract FILE...              chiede dove estrarre, nella finestra di
+                                 estrazione
+  --compress FILE...             chiede nome, formato, livello e password di un
+                                 nuovo archivio, poi vi aggiunge i FILE
+  --add-to ARCHIVIO FILE...      aggiunge i FILE ad ARCHIVIO (creato se manca)
+                                 senza chiedere nulla
+FILE può essere un percorso o un URL file://. Queste modalità non aprono la
+finestra principale; il codice di uscita è 0 quando è stato fatto tutto ciò che
+era richiesto, 1 quando qualcosa non è riuscito o è stato annullato, e 2 per
+una riga di comando errata.
+</translation>
     </message>
 </context>
 <context>
@@ -1679,209 +1688,200 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>File: %1</source>
         <extracomment>The progress line: %1 is the name of the member being worked on</extracomment>
-        <translation type="unfinished" />
+        <translation>File: %1</translation>
     </message>
     <message>
         <source>No such archive: %1</source>
-        <translation type="unfinished" />
+        <translation>Archivio inesistente: %1</translation>
     </message>
     <message>
         <source>%1 is the archive being converted</source>
         <extracomment>%1 is the path of the new archive given to convert</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 è l'archivio in conversione</translation>
     </message>
     <message>
         <source>%1 exists; convert writes a new archive only</source>
         <extracomment>%1 is the path of the new archive; "convert" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 esiste; convert scrive solo un archivio nuovo</translation>
     </message>
     <message>
         <source>Nothing in %1 could be converted</source>
         <extracomment>%1 is the path of the source archive</extracomment>
-        <translation type="unfinished" />
+        <translation>Non è stato possibile convertire nulla di %1</translation>
     </message>
     <message>
         <source>Unknown or incomplete option: %1</source>
-        <translation type="unfinished" />
+        <translation>Opzione sconosciuta o incompleta: %1</translation>
     </message>
     <message>
         <source>Unknown charset %1; it is one of %2</source>
         <extracomment>%1 is the code page asked for; %2 lists the ones there are ("auto, 437, 850, ...")</extracomment>
-        <translation type="unfinished" />
+        <translation>Set di caratteri %1 sconosciuto; deve essere uno tra %2</translation>
     </message>
     <message>
         <source>list needs an archive</source>
         <extracomment>"list" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>list richiede un archivio</translation>
     </message>
     <message>
         <source>%1 --encrypt needs a password: --password-file FILE, or a terminal to type it on</source>
         <extracomment>%1 is the command's name (add, convert); the options stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 --encrypt richiede una password: --password-file FILE, oppure un terminale su cui digitarla</translation>
     </message>
     <message>
         <source>%1 --encrypt needs a password that is not empty</source>
         <extracomment>%1 is the command's name (add, convert)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 --encrypt richiede una password non vuota</translation>
     </message>
     <message>
         <source>%1 (again)</source>
         <extracomment>Shown in the password question, "Password for %1: ", the second time it is asked; %1 is the archive</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (di nuovo)</translation>
     </message>
     <message>
         <source>The two passwords differ</source>
-        <translation type="unfinished" />
+        <translation>Le due password sono diverse</translation>
     </message>
     <message>
         <source>The level is a number from 0 to 9</source>
         <extracomment>The compression level of --level</extracomment>
-        <translation type="unfinished" />
+        <translation>Il livello è un numero da 0 a 9</translation>
     </message>
     <message>
         <source>add needs an archive and at least one file</source>
         <extracomment>"add" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>add richiede un archivio e almeno un file</translation>
     </message>
     <message>
         <source>--%1 is for ZIP archives; %2 is a %3 archive</source>
         <extracomment>%1 is an option's name (encrypt, dos-names), %2 the archive's path, %3 its format (tar.gz, 7z ...)</extracomment>
-        <translation type="unfinished" />
+        <translation>--%1 vale per gli archivi ZIP; %2 è un archivio %3</translation>
     </message>
     <message>
         <source>--password-file goes with --encrypt</source>
-        <translation type="unfinished" />
+        <translation>--password-file va usato con --encrypt</translation>
     </message>
     <message>
         <source>delete needs an archive and at least one member name</source>
         <extracomment>"delete" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>delete richiede un archivio e almeno un nome di elemento</translation>
     </message>
     <message>
         <source>extract needs an archive</source>
         <extracomment>"extract" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>extract richiede un archivio</translation>
     </message>
     <message>
         <source>No such directory: %1</source>
-        <translation type="unfinished" />
+        <translation>Cartella inesistente: %1</translation>
     </message>
     <message>
         <source>test needs an archive</source>
         <extracomment>"test" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>test richiede un archivio</translation>
     </message>
     <message>
         <source>convert needs a source archive and a new archive</source>
         <extracomment>"convert" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>convert richiede un archivio di origine e un archivio nuovo</translation>
     </message>
     <message>
         <source>--encrypt makes a ZIP archive; %1 names a %2 archive, which is written without encryption</source>
         <extracomment>%1 is the new archive's path, %2 the format its name gives (tar.gz, 7z ...)</extracomment>
-        <translation type="unfinished" />
+        <translation>--encrypt crea un archivio ZIP; %1 indica un archivio %2, che viene scritto senza cifratura</translation>
     </message>
     <message>
         <source>ARCHIVE [--charset NAME] [--password-file FILE]</source>
         <extracomment>Usage of "orvexzip list": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>ARCHIVIO [--charset NOME] [--password-file FILE]</translation>
     </message>
     <message>
         <source>ARCHIVE [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] [--dos-names] [--folder FOLDER/] [--encrypt [--password-file FILE]] SPEC...</source>
         <extracomment>Usage of "orvexzip add": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>Parole in maiuscolo: ARCHIVE = ARCHIVIO, NAME = NOME, DIR/FOLDER = CARTELLA, SPEC = MODELLO, SOURCE = ORIGINE, TARGET = DESTINAZIONE; FILE e N restano.</translatorcomment><translation>ARCHIVIO [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] [--dos-names] [--folder CARTELLA/] [--encrypt [--password-file FILE]] MODELLO...</translation>
     </message>
     <message>
         <source>ARCHIVE NAME...</source>
         <extracomment>Usage of "orvexzip delete": translate only the words in capitals</extracomment>
-        <translation type="unfinished" />
+        <translation>ARCHIVIO NOME...</translation>
     </message>
     <message>
         <source>ARCHIVE [--to DIR] [--paths] [--base-folder FOLDER/] [--overwrite] [--update] [--freshen] [--charset NAME] [--password-file FILE] [NAME...]</source>
         <extracomment>Usage of "orvexzip extract": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>ARCHIVIO [--to CARTELLA] [--paths] [--base-folder CARTELLA/] [--overwrite] [--update] [--freshen] [--charset NOME] [--password-file FILE] [NOME...]</translation>
     </message>
     <message>
         <source>ARCHIVE [--charset NAME] [--password-file FILE] [NAME...]</source>
         <extracomment>Usage of "orvexzip test": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>ARCHIVIO [--charset NOME] [--password-file FILE] [NOME...]</translation>
     </message>
     <message>
         <source>SOURCE TARGET [--level N] [--encrypt [--password-file FILE]]</source>
         <extracomment>Usage of "orvexzip convert": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>ORIGINE DESTINAZIONE [--level N] [--encrypt [--password-file FILE]]</translation>
     </message>
     <message>
         <source>Usage:</source>
         <extracomment>The first line of orvexzip's usage; the commands follow</extracomment>
-        <translation type="unfinished" />
+        <translation>Uso:</translation>
     </message>
     <message>
         <source>Cannot read the password file %1: %2</source>
         <extracomment>%1 is the password file's path, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile leggere il file della password %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>The password in %1 is longer than %n bytes</source>
         <extracomment>%1 is the password file's path; %n the most bytes a password may have</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>La password in %1 supera %n byte</numerusform><numerusform>La password in %1 supera %n byte</numerusform></translation>
     </message>
     <message>
         <source>Password for %1: </source>
         <extracomment>The question on the terminal: %1 is the archive or member the password is for</extracomment>
-        <translation type="unfinished" />
+        <translation>Password per %1: </translation>
     </message>
     <message numerus="yes">
         <source>The password typed is longer than %n bytes</source>
         <extracomment>%n is the most bytes a password may have</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>La password digitata supera %n byte</numerusform><numerusform>La password digitata supera %n byte</numerusform></translation>
     </message>
 </context>
 <context>
     <name>comment_command</name>
     <message>
         <source>Zipfile not found: %1</source>
-        <translation type="unfinished" />
+        <translation>Archivio ZIP non trovato: %1</translation>
     </message>
     <message>
         <source>%1 is a %2 archive: no comment of it can be read here.</source>
         <extracomment>%1 is the archive's file name, %2 its format ("tar.gz", "7z")</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 è un archivio %2: qui non se ne può leggere il commento.</translation>
     </message>
     <message>
         <source>Read as UTF-8, or else in the code page of the members' names; a changed comment is written as UTF-8.</source>
-        <translation type="unfinished" />
+        <translation>Letto come UTF-8, altrimenti nella codifica dei nomi degli elementi; un commento modificato viene scritto in UTF-8.</translation>
     </message>
     <message>
         <source>Read as UTF-8, or else in the code page of the members' names. A %1 archive cannot be changed.</source>
-        <translation type="unfinished" />
+        <translation>Letto come UTF-8, altrimenti nella codifica dei nomi degli elementi. Un archivio %1 non può essere modificato.</translation>
     </message>
     <message numerus="yes">
         <source>The comment takes %Ln bytes; a ZIP archive's comment holds at most %1.</source>
         <extracomment>%Ln is the comment's size in bytes, %1 the most a ZIP archive's comment holds</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Il commento occupa %Ln byte; il commento di un archivio ZIP ne contiene al massimo %1.</numerusform><numerusform>Il commento occupa %Ln byte; il commento di un archivio ZIP ne contiene al massimo %1.</numerusform></translation>
     </message>
     <message>
         <source>Writing the comment</source>
-        <translation type="unfinished" />
+        <translation>Scrittura del commento</translation>
     </message>
     <message>
         <source>Beginning comment of %1</source>
         <extracomment>The message window's first line; %1 is the archive's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Inizio del commento di %1</translation>
     </message>
     <message>
         <source>Fatal error trying to write the comment</source>
-        <translation type="unfinished" />
+        <translation>Errore fatale durante la scrittura del commento</translation>
     </message>
 </context>
 <context>
@@ -1889,11 +1889,11 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>%1 is a %2 archive, which is read-only. Save it as ZIP (File &gt; Save as…) to add files.</source>
         <extracomment>%1 is the archive's path, %2 why it is read-only ("split", "tar.gz"); "File &gt; Save as…" is the menu item</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 è un archivio %2, in sola lettura. Salvalo come ZIP (File &gt; Salva con nome…) per aggiungere file.</translation>
     </message>
     <message>
         <source>No archive is open. Create a new archive for the dropped files?</source>
-        <translation type="unfinished" />
+        <translation>Nessun archivio è aperto. Creare un nuovo archivio per i file trascinati?</translation>
     </message>
 </context>
 <context>
@@ -1901,32 +1901,32 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>Noname</source>
         <extracomment>The name of a text not yet saved, shown in the editor's title.</extracomment>
-        <translation type="unfinished" />
+        <translation>Senza nome</translation>
     </message>
     <message>
         <source>Text Filer (%1)</source>
         <extracomment>The editor's file dialog filter; "Filer" is the program's own word for files.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>«Text Filer» («Filer» è la parola originale per «file») reso con «File di testo».</translatorcomment><translation>File di testo (%1)</translation>
     </message>
     <message>
         <source>Noname - %1</source>
         <extracomment>The editor's first title; %1 is the application's title.</extracomment>
-        <translation type="unfinished" />
+        <translation>Senza nome - %1</translation>
     </message>
     <message>
         <source>Orvex 97 Internal editor - %1</source>
         <extracomment>The editor's title; %1 is the file's name, or "Noname".</extracomment>
-        <translation type="unfinished" />
+        <translation>Editor interno di Orvex 97 - %1</translation>
     </message>
     <message>
         <source>%1 already exists. Replace it?</source>
         <extracomment>%1 is a file's full path.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 esiste già. Sostituirlo?</translation>
     </message>
     <message>
         <source>%1 has characters that %2 cannot hold. Save it as UTF-8?</source>
         <extracomment>%1 is a file's full path, %2 the name of its character encoding, e.g. "Windows-1252".</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 contiene caratteri che %2 non può rappresentare. Salvarlo in UTF-8?</translation>
     </message>
 </context>
 <context>
@@ -1934,17 +1934,17 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>Cannot make a folder in %1: %2</source>
         <extracomment>%1 is a folder's path, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile creare una cartella in %1: %2</translation>
     </message>
     <message>
         <source>Cannot move %1 to %2: %3</source>
         <extracomment>%1 and %2 are paths, %3 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile spostare %1 in %2: %3</translation>
     </message>
     <message>
         <source>Every name for %1 in %2 is taken</source>
         <extracomment>%1 is a file or folder name, %2 the folder it was to go in</extracomment>
-        <translation type="unfinished" />
+        <translation>Tutti i nomi possibili per %1 in %2 sono già usati</translation>
     </message>
 </context>
 <context>
@@ -1952,28 +1952,28 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>%1 is a file, not a folder: nothing can be extracted into %2</source>
         <extracomment>%1 is the path of a file, %2 the folder chosen, which lies below it or is it.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 è un file, non una cartella: non si può estrarre nulla in %2</translation>
     </message>
 </context>
 <context>
     <name>listing_text</name>
     <message>
         <source>File Name</source>
-        <translation type="unfinished" />
+        <translation>Nome file</translation>
     </message>
     <message>
         <source>Compr Size</source>
         <extracomment>Column title: the compressed size</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>«Compr Size»: dimensione compressa, abbreviata in «Dim. compressa».</translatorcomment><translation>Dim. compressa</translation>
     </message>
     <message>
         <source>Uncmpr Size</source>
         <extracomment>Column title: the uncompressed size</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>«Uncmpr Size»: dimensione non compressa, resa con «Dim. originale».</translatorcomment><translation>Dim. originale</translation>
     </message>
     <message>
         <source>Date/Time</source>
-        <translation type="unfinished" />
+        <translation>Data/Ora</translation>
     </message>
 </context>
 <context>
@@ -1994,11 +1994,25 @@ Options:
 Qt's own options (-platform, -style, ...) are accepted as well.
 </source>
         <extracomment>orvex97 --help. ARCHIVE, MODE and FILE are placeholders the text explains; the program's name, the options and the format names stay as they are. %1 lists the modes.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>Parole in maiuscolo: ARCHIVE = ARCHIVIO, MODE = MODALITÀ, FILE resta FILE.</translatorcomment><translation>Uso: orvex97 [ARCHIVIO]
+  o: orvex97 MODALITÀ FILE...
+Apre ARCHIVIO nella finestra di Orvex 97 (se manca, apre solo la finestra): un
+archivio ZIP, tar (semplice, .gz, .bz2, .xz, .zst) o 7z, oppure uno che viene
+solo letto (RAR, ISO, cpio, ar, cab, lha, xar, un file .gz, .bz2, .xz o .zst
+singolo).
+
+Modalità, per i menu di un gestore di file:
+%1
+Opzioni:
+  --new-archive  apre la finestra e chiede il nome di un nuovo archivio
+  -h, --help     mostra questo aiuto ed esce
+  --version      mostra la versione ed esce
+Sono accettate anche le opzioni proprie di Qt (-platform, -style, ...).
+</translation>
     </message>
     <message>
         <source>Try 'orvex97 --help'.</source>
-        <translation type="unfinished" />
+        <translation>Prova «orvex97 --help».</translation>
     </message>
 </context>
 <context>
@@ -2006,118 +2020,118 @@ Qt's own options (-platform, -style, ...) are accepted as well.
     <message>
         <source>Error in Extract; Fatal DLL Exception</source>
         <extracomment>"DLL" is the program's old word for its libraries</extracomment>
-        <translation type="unfinished" />
+        <translation>Errore durante l'estrazione; eccezione fatale della DLL</translation>
     </message>
     <message>
         <source>Your changes to "%1" were not written into %2. The editor opens again with them: close it to try again, or keep them with File &gt; Save As; answer No to "Update zipfile?" to let them go.</source>
         <extracomment>%1 is the member's name, %2 the archive's path; "Update zipfile?" is the question the editor asks on closing</extracomment>
-        <translation type="unfinished" />
+        <translation>Le modifiche a «%1» non sono state scritte in %2. L'editor si riapre con esse: chiudilo per riprovare, oppure conservale con File &gt; Salva con nome; rispondi No a «Aggiornare l'archivio ZIP?» per rinunciarvi.</translation>
     </message>
     <message>
         <source>Error :No file selected</source>
-        <translation type="unfinished" />
+        <translation>Errore: nessun file selezionato</translation>
     </message>
     <message>
         <source>"%1" is a link, and the archive holds nothing to open through it.</source>
         <extracomment>%1 is the member's name</extracomment>
-        <translation type="unfinished" />
+        <translation>«%1» è un collegamento, e l'archivio non contiene nulla da aprire tramite esso.</translation>
     </message>
     <message>
         <source>"%1" is encrypted in the archive, and its password is not known here. Write it back without encryption?</source>
         <extracomment>%1 is the member's name</extracomment>
-        <translation type="unfinished" />
+        <translation>«%1» è cifrato nell'archivio e qui la sua password non è nota. Riscriverlo senza cifratura?</translation>
     </message>
     <message>
         <source>Cannot open file "%1"</source>
         <extracomment>%1 is the member's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile aprire il file «%1»</translation>
     </message>
     <message>
         <source>%1 (read-only: a %2 archive is not written)</source>
         <extracomment>The editor's title; %1 is its caption for the member, %2 why the archive is read-only ("split", "tar.gz")</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (sola lettura: un archivio %2 non viene scritto)</translation>
     </message>
 </context>
 <context>
     <name>name_charset</name>
     <message>
         <source>US English (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Inglese USA (DOS)</translation>
     </message>
     <message>
         <source>Western European (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Europa occidentale (DOS)</translation>
     </message>
     <message>
         <source>Central European (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Europa centrale (DOS)</translation>
     </message>
     <message>
         <source>Cyrillic (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Cirillico (DOS)</translation>
     </message>
     <message>
         <source>Greek (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Greco (DOS)</translation>
     </message>
     <message>
         <source>Japanese (Shift-JIS)</source>
-        <translation type="unfinished" />
+        <translation>Giapponese (Shift-JIS)</translation>
     </message>
     <message>
         <source>Simplified Chinese (GBK)</source>
-        <translation type="unfinished" />
+        <translation>Cinese semplificato (GBK)</translation>
     </message>
     <message>
         <source>Korean (Unified Hangul)</source>
-        <translation type="unfinished" />
+        <translation>Coreano (Unified Hangul)</translation>
     </message>
     <message>
         <source>Traditional Chinese (Big5)</source>
-        <translation type="unfinished" />
+        <translation>Cinese tradizionale (Big5)</translation>
     </message>
     <message>
         <source>Western European (Windows)</source>
-        <translation type="unfinished" />
+        <translation>Europa occidentale (Windows)</translation>
     </message>
     <message>
         <source>%1 — %2</source>
         <extracomment>A menu item: a code page's number (%1), then what it was used for (%2)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Auto</source>
         <extracomment>The menu item that reads names in the code page the archive suggests</extracomment>
-        <translation type="unfinished" />
+        <translation>Automatico</translation>
     </message>
 </context>
 <context>
     <name>newdir</name>
     <message>
         <source>Path not found</source>
-        <translation type="unfinished" />
+        <translation>Percorso non trovato</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished" />
+        <translation>Accesso al file negato</translation>
     </message>
     <message>
         <source>File already exists</source>
-        <translation type="unfinished" />
+        <translation>Il file esiste già</translation>
     </message>
     <message>
         <source>I/O error %1</source>
         <extracomment>%1 is the system's error number.</extracomment>
-        <translation type="unfinished" />
+        <translation>Errore di I/O %1</translation>
     </message>
     <message>
         <source>A folder name cannot contain "/": make one folder at a time</source>
-        <translation type="unfinished" />
+        <translation>Il nome di una cartella non può contenere «/»: crea una cartella alla volta</translation>
     </message>
     <message>
         <source>"%1" is not a name for a new folder</source>
         <extracomment>%1 is "." or "..".</extracomment>
-        <translation type="unfinished" />
+        <translation>«%1» non è un nome valido per una nuova cartella</translation>
     </message>
 </context>
 <context>
@@ -2125,102 +2139,102 @@ Qt's own options (-platform, -style, ...) are accepted as well.
     <message>
         <source>No application is set up to open %1</source>
         <extracomment>%1 is the path of the member's copy</extracomment>
-        <translation type="unfinished" />
+        <translation>Nessuna applicazione è configurata per aprire %1</translation>
     </message>
     <message>
         <source>This command cannot be started: %1</source>
         <extracomment>%1 is the command line the user chose</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile avviare questo comando: %1</translation>
     </message>
 </context>
 <context>
     <name>plain_words</name>
     <message>
         <source>the password given does not open it</source>
-        <translation type="unfinished" />
+        <translation>la password fornita non lo apre</translation>
     </message>
     <message>
         <source>it is encrypted, and no password was given</source>
-        <translation type="unfinished" />
+        <translation>è cifrato e non è stata fornita alcuna password</translation>
     </message>
     <message>
         <source>its encrypted data was changed after it was written</source>
-        <translation type="unfinished" />
+        <translation>i suoi dati cifrati sono stati modificati dopo la scrittura</translation>
     </message>
     <message>
         <source>it is compressed with a method this program cannot read</source>
-        <translation type="unfinished" />
+        <translation>è compresso con un metodo che questo programma non sa leggere</translation>
     </message>
     <message>
         <source>it is encrypted in a way this program cannot read</source>
-        <translation type="unfinished" />
+        <translation>è cifrato in un modo che questo programma non sa leggere</translation>
     </message>
     <message>
         <source>its data is damaged (it does not match its check sum)</source>
-        <translation type="unfinished" />
+        <translation>i suoi dati sono danneggiati (non corrispondono al loro checksum)</translation>
     </message>
     <message>
         <source>its data is damaged</source>
-        <translation type="unfinished" />
+        <translation>i suoi dati sono danneggiati</translation>
     </message>
     <message>
         <source>the archive ends before its data does</source>
-        <translation type="unfinished" />
+        <translation>l'archivio finisce prima dei suoi dati</translation>
     </message>
     <message>
         <source>a member of the same name was extracted to that file first; extract with folder names to keep both</source>
-        <translation type="unfinished" />
+        <translation>un elemento con lo stesso nome è stato estratto prima in quel file; estrai con i nomi delle cartelle per tenerli entrambi</translation>
     </message>
     <message>
         <source>its name would put it outside the chosen folder</source>
-        <translation type="unfinished" />
+        <translation>il suo nome lo porterebbe fuori dalla cartella scelta</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished" />
+        <translation>il disco è pieno</translation>
     </message>
     <message>
         <source>the chosen folder cannot be written to</source>
-        <translation type="unfinished" />
+        <translation>non si può scrivere nella cartella scelta</translation>
     </message>
     <message>
         <source>there is not enough memory to extract it</source>
-        <translation type="unfinished" />
+        <translation>non c'è memoria sufficiente per estrarlo</translation>
     </message>
     <message>
         <source>a folder of that name is in the way</source>
-        <translation type="unfinished" />
+        <translation>una cartella con quel nome è d'intralcio</translation>
     </message>
     <message>
         <source>%1 is not a ZIP archive.</source>
         <extracomment>%1 is the archive's file name</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 non è un archivio ZIP.</translation>
     </message>
     <message>
         <source>The archive's table of contents is damaged; the members listed were found without it and can be tested and extracted.</source>
-        <translation type="unfinished" />
+        <translation>L'indice dell'archivio è danneggiato; gli elementi elencati sono stati trovati senza di esso e possono essere verificati ed estratti.</translation>
     </message>
     <message>
         <source>The archive's table of contents is damaged, and no member could be found without it.</source>
-        <translation type="unfinished" />
+        <translation>L'indice dell'archivio è danneggiato e senza di esso non è stato trovato alcun elemento.</translation>
     </message>
     <message>
         <source>The archive is damaged; the members listed could be read.</source>
-        <translation type="unfinished" />
+        <translation>L'archivio è danneggiato; gli elementi elencati sono stati letti.</translation>
     </message>
     <message>
         <source>The archive is damaged; none of its members could be read.</source>
-        <translation type="unfinished" />
+        <translation>L'archivio è danneggiato; nessuno dei suoi elementi è stato letto.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>A member's name and why it was not extracted (a reason in words, else the library's own message)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1: %2.</translation>
     </message>
     <message>
         <source>The folder %1 was not added: with "Recurse Dirs" off a folder adds nothing. Check "Recurse Dirs" to add it with everything in it.</source>
         <extracomment>"Recurse Dirs" is the name of a check box of the Add dialog</extracomment>
-        <translation type="unfinished" />
+        <translation>La cartella %1 non è stata aggiunta: con «Sottocartelle» disattivato una cartella non aggiunge nulla. Seleziona «Sottocartelle» per aggiungerla con tutto il suo contenuto.</translation>
     </message>
 </context>
 <context>
@@ -2228,167 +2242,167 @@ Qt's own options (-platform, -style, ...) are accepted as well.
     <message>
         <source>Cannot use directory %1: it %2</source>
         <extracomment>%1 is a folder; %2 says why it cannot be used ("is a link")</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile usare la cartella %1: %2</translation>
     </message>
     <message>
         <source>is a link</source>
         <extracomment>Why a folder cannot be used; follows the folder's name ("The working folder /x is a link")</extracomment>
-        <translation type="unfinished" />
+        <translation>è un collegamento</translation>
     </message>
     <message>
         <source>is not a folder</source>
         <extracomment>Why a folder cannot be used; follows the folder's name</extracomment>
-        <translation type="unfinished" />
+        <translation>non è una cartella</translation>
     </message>
     <message>
         <source>belongs to another user</source>
         <extracomment>Why a folder cannot be used; follows the folder's name</extracomment>
-        <translation type="unfinished" />
+        <translation>appartiene a un altro utente</translation>
     </message>
     <message>
         <source>has mode %1, not 0700</source>
         <extracomment>Why a folder cannot be used; follows the folder's name. %1 is its octal permission mode, such as 0755</extracomment>
-        <translation type="unfinished" />
+        <translation>ha i permessi %1, non 0700</translation>
     </message>
     <message>
         <source>cannot be made: its folder %1 cannot be created</source>
         <extracomment>Why a folder cannot be used; follows the folder's name. %1 is the folder that would hold it</extracomment>
-        <translation type="unfinished" />
+        <translation>non può essere creata: la cartella %1 che la contiene non può essere creata</translation>
     </message>
     <message>
         <source>cannot be made: %1</source>
         <extracomment>Why a folder cannot be used; follows the folder's name. %1 is the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>non può essere creata: %1</translation>
     </message>
     <message>
         <source>&amp;No</source>
         <extracomment>A message box button; Escape presses a button with exactly this word, so use the same word as on the "No" buttons elsewhere</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
         <extracomment>A message box button; Escape presses a button with exactly this word, so use the same word as on the "Cancel" buttons elsewhere</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished" />
+        <translation>Avviso</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished" />
+        <translation>Conferma</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished" />
+        <translation>&amp;Sì</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished" />
+        <translation>Informazione</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>An error box's text: %1 is the error message, which ends without a full stop</extracomment>
-        <translation type="unfinished" />
+        <translation>%1.</translation>
     </message>
     <message>
         <source>there is no folder for a Trash</source>
         <extracomment>Why a file was not moved to the Trash</extracomment>
-        <translation type="unfinished" />
+        <translation>non c'è una cartella per il cestino</translation>
     </message>
     <message>
         <source>the Trash could not be found</source>
         <extracomment>Why a file was not moved to the Trash</extracomment>
-        <translation type="unfinished" />
+        <translation>il cestino non è stato trovato</translation>
     </message>
     <message>
         <source>Cannot create a folder in %1: %2</source>
         <extracomment>%1 is a folder, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile creare una cartella in %1: %2</translation>
     </message>
     <message>
         <source>The working folder %1 %2, so nothing in it is used or removed; this run keeps its copies of members in a new private folder under %3 instead.</source>
         <extracomment>%1 is a folder, %2 says why it cannot be used ("is a link"), %3 the folder for temporary files</extracomment>
-        <translation type="unfinished" />
+        <translation>La cartella di lavoro %1 %2, quindi nulla al suo interno viene usato o rimosso; questa esecuzione tiene le sue copie degli elementi in una nuova cartella privata sotto %3.</translation>
     </message>
     <message>
         <source>In the working folder %1, nothing of these is used or removed: %2.</source>
         <extracomment>%1 is a folder; %2 lists the names in it, each with why it cannot be used ("run-x1 is a link; run-x2 ...")</extracomment>
-        <translation type="unfinished" />
+        <translation>Nella cartella di lavoro %1 non viene usato né rimosso nulla di quanto segue: %2.</translation>
     </message>
     <message>
         <source>Cannot create a working folder in %1: %2</source>
         <extracomment>%1 is the folder for temporary files, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile creare una cartella di lavoro in %1: %2</translation>
     </message>
     <message>
         <source>Cannot use the working folder %1: %2</source>
         <extracomment>%1 is a folder, %2 why it cannot be used</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile usare la cartella di lavoro %1: %2</translation>
     </message>
     <message>
         <source>Cannot lock %1: %2</source>
         <extracomment>%1 is a folder, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Impossibile bloccare %1: %2</translation>
     </message>
 </context>
 <context>
     <name>platform::SearchDialogWindow</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished" />
+        <translation>Trova</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished" />
+        <translation>Sostituisci</translation>
     </message>
     <message>
         <source>Fi&amp;nd what:</source>
-        <translation type="unfinished" />
+        <translation>Tr&amp;ova:</translation>
     </message>
     <message>
         <source>Re&amp;place with:</source>
-        <translation type="unfinished" />
+        <translation>Sostituisci &amp;con:</translation>
     </message>
     <message>
         <source>Match &amp;whole word only</source>
-        <translation type="unfinished" />
+        <translation>Solo parole &amp;intere</translation>
     </message>
     <message>
         <source>Match &amp;case</source>
-        <translation type="unfinished" />
+        <translation>&amp;Maiuscole/minuscole</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished" />
+        <translation>Direzione</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished" />
+        <translation>Verso l'&amp;alto</translation>
     </message>
     <message>
         <source>&amp;Down</source>
-        <translation type="unfinished" />
+        <translation>Verso il &amp;basso</translation>
     </message>
     <message>
         <source>&amp;Find Next</source>
-        <translation type="unfinished" />
+        <translation>&amp;Trova successivo</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished" />
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished" />
+        <translation>&amp;Sostituisci</translation>
     </message>
     <message>
         <source>Replace &amp;All</source>
-        <translation type="unfinished" />
+        <translation>Sostituisci t&amp;utto</translation>
     </message>
 </context>
 <context>
@@ -2396,129 +2410,126 @@ Qt's own options (-platform, -style, ...) are accepted as well.
     <message>
         <source>"%1" is a desktop launcher, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
         <extracomment>%1 is the member's name; "Execute file" is a command of the File menu</extracomment>
-        <translation type="unfinished" />
+        <translation>«%1» è un lanciatore del desktop, che il desktop potrebbe eseguire invece di mostrarlo, quindi non viene aperto. Esegui file esegue un elemento di proposito.</translation>
     </message>
     <message>
         <source>"%1" is a program, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
         <extracomment>%1 is the member's name; "Execute file" is a command of the File menu</extracomment>
-        <translation type="unfinished" />
+        <translation>«%1» è un programma, che il desktop potrebbe eseguire invece di mostrarlo, quindi non viene aperto. Esegui file esegue un elemento di proposito.</translation>
     </message>
     <message>
         <source>"%1" is a script, which the desktop could run instead of showing it, so it is not opened. Execute file runs a member on purpose.</source>
         <extracomment>%1 is the member's name; "Execute file" is a command of the File menu</extracomment>
-        <translation type="unfinished" />
+        <translation>«%1» è uno script, che il desktop potrebbe eseguire invece di mostrarlo, quindi non viene aperto. Esegui file esegue un elemento di proposito.</translation>
     </message>
 </context>
 <context>
     <name>save_as</name>
     <message>
         <source>ZIP Files</source>
-        <translation type="unfinished" />
+        <translation>File ZIP</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation type="unfinished" />
+        <translation>Tutti i file</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished" />
+        <translation>Salva con nome</translation>
     </message>
     <message>
         <source>Password for the new archive:</source>
-        <translation type="unfinished" />
+        <translation>Password per il nuovo archivio:</translation>
     </message>
     <message>
         <source>An empty password encrypts nothing; nothing was saved.</source>
-        <translation type="unfinished" />
+        <translation>Una password vuota non cifra nulla; non è stato salvato nulla.</translation>
     </message>
     <message>
         <source>Type the password again:</source>
-        <translation type="unfinished" />
+        <translation>Digita di nuovo la password:</translation>
     </message>
     <message>
         <source>The two passwords differ; nothing was saved.</source>
-        <translation type="unfinished" />
+        <translation>Le due password sono diverse; non è stato salvato nulla.</translation>
     </message>
     <message>
         <source>You must create a new zipfile or open a zipfile first!</source>
-        <translation type="unfinished" />
+        <translation>Prima occorre creare un nuovo archivio ZIP o aprirne uno!</translation>
     </message>
     <message>
         <source>%1 is the open archive; Save as writes another file.</source>
         <extracomment>%1 is the chosen file's path; "Save as" is the command</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 è l'archivio aperto; Salva con nome scrive un altro file.</translation>
     </message>
     <message>
         <source>%1 is not a file; nothing was saved.</source>
         <extracomment>%1 is the chosen path</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 non è un file; non è stato salvato nulla.</translation>
     </message>
     <message>
         <source>%1 exists. Replace it?</source>
-        <translation type="unfinished" />
+        <translation>%1 esiste. Sostituirlo?</translation>
     </message>
     <message>
         <source>Encrypt the new archive's members with a password?</source>
-        <translation type="unfinished" />
+        <translation>Cifrare con una password gli elementi del nuovo archivio?</translation>
     </message>
     <message>
         <source>Saving as %1</source>
         <extracomment>The status window's title; %1 is a format's name ("ZIP", "tar.gz")</extracomment>
-        <translation type="unfinished" />
+        <translation>Salvataggio come %1</translation>
     </message>
     <message>
         <source>Beginning Save as %1 of %2</source>
         <extracomment>The message window's first line; %1 is a format's name, %2 the open archive's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Inizio del salvataggio come %1 di %2</translation>
     </message>
     <message>
         <source>Error in Save as; Fatal DLL Exception</source>
         <extracomment>"DLL" is the program's old word for its libraries</extracomment>
-        <translation type="unfinished" />
+        <translation>Errore durante il salvataggio; eccezione fatale della DLL</translation>
     </message>
     <message>
         <source>Nothing in %1 could be read; nothing was saved.</source>
         <extracomment>%1 is the open archive's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Non è stato possibile leggere nulla di %1; non è stato salvato nulla.</translation>
     </message>
     <message>
         <source>Some members could not be read. Save the others as %1?</source>
         <extracomment>%1 is a format's name ("ZIP", "tar.gz")</extracomment>
-        <translation type="unfinished" />
+        <translation>Alcuni elementi non possono essere letti. Salvare gli altri come %1?</translation>
     </message>
     <message numerus="yes">
         <source>%n files were saved in %1</source>
         <extracomment>%1 is the new archive's path</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n file è stato salvato in %1</numerusform><numerusform>%n file sono stati salvati in %1</numerusform></translation>
     </message>
 </context>
 <context>
     <name>write_limits</name>
     <message>
         <source>tar archives cannot be encrypted</source>
-        <translation type="unfinished" />
+        <translation>gli archivi tar non possono essere cifrati</translation>
     </message>
     <message>
         <source>libarchive 3.6.2, which writes 7z here, cannot encrypt it</source>
-        <translation type="unfinished" />
+        <translation>libarchive 3.6.2, che qui scrive il 7z, non sa cifrarlo</translation>
     </message>
     <message>
         <source>%1 archives cannot be encrypted here</source>
         <extracomment>%1 is a format's name ("tar.gz", "7z")</extracomment>
-        <translation type="unfinished" />
+        <translation>gli archivi %1 non possono essere cifrati qui</translation>
     </message>
     <message>
         <source>A %1 archive keeps the names as they are: only ZIP archives get DOS 8.3 names</source>
         <extracomment>%1 is a format's name ("tar.gz", "7z"); "DOS 8.3" names are short names of 8 letters and 3 for the extension</extracomment>
-        <translation type="unfinished" />
+        <translation>Un archivio %1 mantiene i nomi come sono: solo gli archivi ZIP ricevono nomi DOS 8.3</translation>
     </message>
     <message>
         <source>A %1 archive does not take the time of its newest member</source>
         <extracomment>%1 is a format's name ("tar.gz", "7z")</extracomment>
-        <translation type="unfinished" />
+        <translation>Un archivio %1 non prende la data del suo elemento più recente</translation>
     </message>
 </context>
 </TS>
