@@ -2244,7 +2244,7 @@ Les options propres à Qt (-platform, -style, ...) sont également acceptées.
     <message>
         <source>Cannot use directory %1: it %2</source>
         <extracomment>%1 is a folder; %2 says why it cannot be used ("is a link")</extracomment>
-        <translation>Impossible d'utiliser le dossier %1 : il %2</translation>
+        <translation>Impossible d'utiliser le dossier %1, qui %2</translation>
     </message>
     <message>
         <source>is a link</source>
