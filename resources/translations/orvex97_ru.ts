@@ -504,542 +504,538 @@
     <message>
         <source>%1 [%2]</source>
         <extracomment>A drive in the list: %1 is the folder it is mounted on, %2 its name.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 [%2]</translation>
     </message>
     <message>
         <source>Add File(s)</source>
-        <translation type="unfinished" />
+        <translation>Добавление файлов</translation>
     </message>
     <message>
         <source>&amp;Select all</source>
-        <translation type="unfinished" />
+        <translation>Выделить &amp;всё</translation>
     </message>
     <message>
         <source>Select all files</source>
-        <translation type="unfinished" />
+        <translation>Выделить все файлы</translation>
     </message>
     <message>
         <source>Files to Add:</source>
-        <translation type="unfinished" />
+        <translation>Файлы для добавления:</translation>
     </message>
     <message>
         <source>&amp;Sort</source>
-        <translation type="unfinished" />
+        <translation>&amp;Сортировать</translation>
     </message>
     <message>
         <source>Sort file(s)</source>
-        <translation type="unfinished" />
+        <translation>Сортировать файлы</translation>
     </message>
     <message>
         <source>Add &amp;dir</source>
-        <translation type="unfinished" />
+        <translation>Добавить &amp;папку</translation>
     </message>
     <message>
         <source>Add directory to Zipfile</source>
-        <translation type="unfinished" />
+        <translation>Добавить папку в ZIP-архив</translation>
     </message>
     <message>
         <source>Add &amp;file(s)</source>
-        <translation type="unfinished" />
+        <translation>Добавить &amp;файлы</translation>
     </message>
     <message>
         <source>Add file(s) to Zipfile</source>
-        <translation type="unfinished" />
+        <translation>Добавить файлы в ZIP-архив</translation>
     </message>
     <message>
         <source>&amp;Remove file</source>
-        <translation type="unfinished" />
+        <translation>&amp;Убрать файл</translation>
     </message>
     <message>
         <source>Remove file(s) from Zipfile</source>
-        <translation type="unfinished" />
+        <translation>Убрать файлы из списка для ZIP-архива</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished" />
+        <translation>Параметры</translation>
     </message>
     <message>
         <source>Save DirNames</source>
         <extracomment>Option: store each file's folder names with it. The box is 130 pixels wide.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>«Save DirNames» (сохранять имена папок вместе с файлом) передано коротко: «Сохранять пути» — поле шириной 130 пикселей.</translatorcomment><translation>Сохранять пути</translation>
     </message>
     <message>
         <source>Saves the pathname with each filename</source>
-        <translation type="unfinished" />
+        <translation>Сохраняет путь вместе с каждым именем файла</translation>
     </message>
     <message>
         <source>Recurse Dirs</source>
         <extracomment>Option: include the subfolders of each folder added.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>«Recurse Dirs» (включать вложенные папки) передано как «Во вложенных папках».</translatorcomment><translation>Во вложенных папках</translation>
     </message>
     <message>
         <source>Subdirectories below EACH given filespecification will be included in the filespecification</source>
-        <translation type="unfinished" />
+        <translation>Вложенные папки каждого указанного пути и шаблона также будут включены</translation>
     </message>
     <message>
         <source>Force MS-DOS</source>
         <extracomment>Option: store names as short 8.3 MS-DOS names.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>«Force MS-DOS» (принудительно короткие имена 8.3) передано как «Имена MS-DOS».</translatorcomment><translation>Имена MS-DOS</translation>
     </message>
     <message>
         <source>Force all filenames that go into the ZIP file to meet the DOS 8x3 restriction. If not checked, long filenames are supported</source>
-        <translation type="unfinished" />
+        <translation>Приводить все имена файлов в ZIP-архиве к ограничению DOS 8.3. Если флажок снят, поддерживаются длинные имена файлов</translation>
     </message>
     <message>
         <source>Use Timestamp</source>
         <extracomment>Option: give the archive file the date of its newest member.</extracomment>
-        <translation type="unfinished" />
+        <translation>Дата по новейшему</translation>
     </message>
     <message>
         <source>Set ZIP timestamp to that of the newest file in the archive</source>
-        <translation type="unfinished" />
+        <translation>Установить дату ZIP-архива по самому новому файлу в архиве</translation>
     </message>
     <message>
         <source>Delete file(s) after</source>
-        <translation type="unfinished" />
+        <translation>Затем удалить файлы</translation>
     </message>
     <message>
         <source>After adding to archive, delete original file</source>
-        <translation type="unfinished" />
+        <translation>После добавления в архив удалить исходный файл</translation>
     </message>
     <message>
         <source>Only update file(s)</source>
-        <translation type="unfinished" />
+        <translation>Только обновить файлы</translation>
     </message>
     <message>
         <source>Encrypt with password…</source>
-        <translation type="unfinished" />
+        <translation>Зашифровать паролем…</translation>
     </message>
     <message>
         <source>Encrypt the added files with a password (AES-256)</source>
-        <translation type="unfinished" />
+        <translation>Зашифровать добавляемые файлы паролем (AES-256)</translation>
     </message>
     <message>
         <source>Store full paths</source>
-        <translation type="unfinished" />
+        <translation>Полные пути</translation>
     </message>
     <message>
         <source>With Save DirNames, store each path from the root folder instead of from the folder that holds what was added</source>
-        <translation type="unfinished" />
+        <translation>Вместе с «Сохранять пути» сохранять каждый путь от корневой папки, а не от папки, содержащей добавленное</translation>
     </message>
     <message>
         <source>Compression level</source>
-        <translation type="unfinished" />
+        <translation>Уровень сжатия</translation>
     </message>
     <message>
         <source>Compression level, default = max = save space, Min = save time</source>
-        <translation type="unfinished" />
+        <translation>Уровень сжатия: по умолчанию = макс. = экономия места, мин. = экономия времени</translation>
     </message>
     <message>
         <source>Min</source>
         <extracomment>Under the compression level's scale: the least compression (fastest).</extracomment>
-        <translation type="unfinished" />
+        <translation>Мин.</translation>
     </message>
     <message>
         <source>Med</source>
         <extracomment>Under the compression level's scale: medium compression.</extracomment>
-        <translation type="unfinished" />
+        <translation>Сред.</translation>
     </message>
     <message>
         <source>Max</source>
         <extracomment>Under the compression level's scale: the most compression (smallest).</extracomment>
-        <translation type="unfinished" />
+        <translation>Макс.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Start compressing file(s)</source>
-        <translation type="unfinished" />
+        <translation>Начать сжатие файлов</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>О&amp;тмена</translation>
     </message>
     <message>
         <source>Cancel operation</source>
-        <translation type="unfinished" />
+        <translation>Отменить операцию</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished" />
+        <translation>Пароль</translation>
     </message>
     <message>
         <source>Enter the password for the files to add:</source>
-        <translation type="unfinished" />
+        <translation>Введите пароль для добавляемых файлов:</translation>
     </message>
     <message numerus="yes">
         <source>The password is longer than %n bytes.</source>
         <extracomment>%n is the longest password the archive takes, in bytes of UTF-8.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Пароль длиннее %n байта.</numerusform><numerusform>Пароль длиннее %n байтов.</numerusform><numerusform>Пароль длиннее %n байтов.</numerusform></translation>
     </message>
     <message>
         <source>Enter the password again:</source>
-        <translation type="unfinished" />
+        <translation>Введите пароль ещё раз:</translation>
     </message>
     <message>
         <source>The passwords do not match.</source>
-        <translation type="unfinished" />
+        <translation>Пароли не совпадают.</translation>
     </message>
 </context>
 <context>
     <name>TExtract</name>
     <message>
         <source>Select Extract Directory</source>
-        <translation type="unfinished" />
+        <translation>Выбор папки для извлечения</translation>
     </message>
     <message>
         <source>Look &amp;in:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Папка:</translation>
     </message>
     <message>
         <source>Create new directory</source>
-        <translation type="unfinished" />
+        <translation>Создать новую папку</translation>
     </message>
     <message>
         <source>Extract &amp;to:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Извлечь в:</translation>
     </message>
     <message>
         <source>The folder to extract into; one that does not exist yet is made</source>
-        <translation type="unfinished" />
+        <translation>Папка для извлечения; несуществующая папка будет создана</translation>
     </message>
     <message>
         <source>Into a folder named after the archive</source>
-        <translation type="unfinished" />
+        <translation>В папку с именем архива</translation>
     </message>
     <message>
         <source>Extract into a new folder in the chosen one, named after the archive (photos.tar.gz: photos)</source>
         <extracomment>"photos.tar.gz: photos" is an example: an archive's name and the folder named after it.</extracomment>
-        <translation type="unfinished" />
+        <translation>Извлечь в новую папку внутри выбранной, названную по имени архива (photos.tar.gz: photos)</translation>
     </message>
     <message>
         <source>Expand ZIP Dirs</source>
         <extracomment>Group title: whether the folders stored in the archive are made again ("Dirs": directories).</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>«Expand ZIP Dirs» (воссоздавать папки, сохранённые в архиве) передано как «Создавать папки».</translatorcomment><translation>Создавать папки</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished" />
+        <translation>Нет</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished" />
+        <translation>Да</translation>
     </message>
     <message>
         <source>Extracts and recreates the relative pathname that may have been stored with each file. Empty dirs stored in the archive (if any) will also be recreated.</source>
-        <translation type="unfinished" />
+        <translation>Извлекает файлы и воссоздаёт относительные пути, которые могли быть сохранены с каждым файлом. Пустые папки, сохранённые в архиве (если есть), также будут созданы.</translation>
     </message>
     <message>
         <source>OverWrite Existing</source>
         <extracomment>Group title: whether existing files are overwritten. The capital W is the program's own.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>«OverWrite Existing» (необычная заглавная W — из оригинала) передано как «Перезапись файлов»; в сообщениях об извлечении используется то же название.</translatorcomment><translation>Перезапись файлов</translation>
     </message>
     <message>
         <source>Overwrite any pre-existing files during extraction.</source>
-        <translation type="unfinished" />
+        <translation>Перезаписывать существующие файлы при извлечении.</translation>
     </message>
     <message>
         <source>Files to Extract</source>
-        <translation type="unfinished" />
+        <translation>Извлекаемые файлы</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished" />
+        <translation>Все файлы</translation>
     </message>
     <message>
         <source>Selected Files</source>
-        <translation type="unfinished" />
+        <translation>Выделенные файлы</translation>
     </message>
     <message>
         <source>Files to extract</source>
-        <translation type="unfinished" />
+        <translation>Файлы для извлечения</translation>
     </message>
     <message>
         <source>Only Update file(s)</source>
-        <translation type="unfinished" />
+        <translation>Только обновить файлы</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Start extracting file(s)</source>
-        <translation type="unfinished" />
+        <translation>Начать извлечение файлов</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>О&amp;тмена</translation>
     </message>
     <message>
         <source>Cancel operation</source>
-        <translation type="unfinished" />
+        <translation>Отменить операцию</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A drive in the list: %1 is its name, %2 the folder it is mounted on.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>The folder to extract into must be a full path, starting with "/" or "~": %1</source>
         <extracomment>%1 is the folder as the user typed it.</extracomment>
-        <translation type="unfinished" />
+        <translation>Папка для извлечения должна быть указана полным путём, начиная с «/» или «~»: %1</translation>
     </message>
     <message>
         <source>Input Box</source>
         <extracomment>The title of the box that asks for a new folder's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>Ввод</translation>
     </message>
     <message>
         <source>Directory</source>
         <extracomment>The prompt of the box that asks for a new folder's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>Папка</translation>
     </message>
 </context>
 <context>
     <name>TF_About</name>
     <message>
         <source>About</source>
-        <translation type="unfinished" />
+        <translation>О программе</translation>
     </message>
     <message>
         <source>Orvex 97 for Linux, Desktop Edition 1.0</source>
         <extracomment>The product's name and edition; "Orvex 97" is a name.</extracomment>
-        <translation type="unfinished" />
+        <translation>Orvex 97 для Linux, Desktop Edition 1.0</translation>
     </message>
     <message>
         <source>Norway</source>
         <extracomment>The country of the maker's postal address.</extracomment>
-        <translation type="unfinished" />
+        <translation>Норвегия</translation>
     </message>
     <message>
         <source>E-mail: %1</source>
-        <translation type="unfinished" />
+        <translation>Эл. почта: %1</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>TF_Editform</name>
     <message>
         <source>Orvex 97 Internal editor</source>
-        <translation type="unfinished" />
+        <translation>Встроенный редактор Orvex 97</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished" />
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished" />
+        <translation>&amp;Создать</translation>
     </message>
     <message>
         <source>Create a new file</source>
-        <translation type="unfinished" />
+        <translation>Создать новый файл</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Открыть...</translation>
     </message>
     <message>
         <source>Open an existing file</source>
-        <translation type="unfinished" />
+        <translation>Открыть существующий файл</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished" />
+        <translation>&amp;Сохранить</translation>
     </message>
     <message>
         <source>Save current file</source>
-        <translation type="unfinished" />
+        <translation>Сохранить текущий файл</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished" />
+        <translation>Сохранить &amp;как...</translation>
     </message>
     <message>
         <source>Save current file under a new name</source>
-        <translation type="unfinished" />
+        <translation>Сохранить текущий файл под новым именем</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Печать...</translation>
     </message>
     <message>
         <source>Print current file</source>
-        <translation type="unfinished" />
+        <translation>Напечатать текущий файл</translation>
     </message>
     <message>
         <source>P&amp;rinter settings...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Настройка принтера...</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished" />
+        <translation>В&amp;ыход</translation>
     </message>
     <message>
         <source>Exit this application</source>
-        <translation type="unfinished" />
+        <translation>Выйти из приложения</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Правка</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished" />
+        <translation>&amp;Отменить</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished" />
+        <translation>Отменить последнее действие</translation>
     </message>
     <message>
         <source>&amp;Cut</source>
-        <translation type="unfinished" />
+        <translation>&amp;Вырезать</translation>
     </message>
     <message>
         <source>Delete selected item</source>
-        <translation type="unfinished" />
+        <translation>Удалить выделенный фрагмент</translation>
     </message>
     <message>
         <source>C&amp;opy</source>
-        <translation type="unfinished" />
+        <translation>&amp;Копировать</translation>
     </message>
     <message>
         <source>Copy selected item to clipboard</source>
-        <translation type="unfinished" />
+        <translation>Копировать выделенный фрагмент в буфер обмена</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished" />
+        <translation>Вст&amp;авить</translation>
     </message>
     <message>
         <source>Paste contents of clipboard</source>
-        <translation type="unfinished" />
+        <translation>Вставить содержимое буфера обмена</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished" />
+        <translation>Выделить в&amp;сё</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished" />
+        <translation>По&amp;иск</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Найти...</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished" />
+        <translation>&amp;Заменить</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished" />
+        <translation>Найти &amp;далее</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
         <extracomment>%1 is the file's name, or "Noname".</extracomment>
-        <translation type="unfinished" />
+        <translation>Сохранить изменения в %1?</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished" />
+        <translation>Подтверждение</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished" />
+        <translation>&amp;Да</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished" />
+        <translation>&amp;Нет</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>О&amp;тмена</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished" />
+        <translation>Открыть</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished" />
+        <translation>Сохранить как</translation>
     </message>
     <message>
         <source>Text not found.</source>
-        <translation type="unfinished" />
+        <translation>Текст не найден.</translation>
     </message>
     <message>
         <source>Cannot find "%1".</source>
         <extracomment>%1 is the text searched for.</extracomment>
-        <translation type="unfinished" />
+        <translation>Не удаётся найти «%1».</translation>
     </message>
     <message>
         <source>Update zipfile?</source>
         <extracomment>Whether the archive takes the edited member back in.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>«Update zipfile?» передано как «Обновить архив?».</translatorcomment><translation>Обновить архив?</translation>
     </message>
 </context>
 <context>
     <name>TF_status</name>
     <message>
         <source>File:</source>
-        <translation type="unfinished" />
+        <translation>Файл:</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>О&amp;тмена</translation>
     </message>
 </context>
 <context>
     <name>TGradientCaption</name>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished" />
+        <translation>Свернуть</translation>
     </message>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished" />
+        <translation>Развернуть</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished" />
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished" />
+        <translation>Справка</translation>
     </message>
     <message>
         <source>Window menu</source>
-        <translation type="unfinished" />
+        <translation>Меню окна</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished" />
+        <translation>Восстановить</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished" />
+        <translation>&amp;Восстановить</translation>
     </message>
     <message>
         <source>Mi&amp;nimize</source>
-        <translation type="unfinished" />
+        <translation>&amp;Свернуть</translation>
     </message>
     <message>
         <source>Ma&amp;ximize</source>
-        <translation type="unfinished" />
+        <translation>&amp;Развернуть</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished" />
+        <translation>&amp;Закрыть</translation>
     </message>
 </context>
 <context>
