@@ -41,7 +41,7 @@
     <message>
         <source>split</source>
         <extracomment>Said of an archive split over several files, as in "a split archive"</extracomment>
-        <translation>разделённый на части</translation>
+        <translation>многотомный</translation>
     </message>
     <message>
         <source>Listing out of date</source>
@@ -59,7 +59,7 @@
     </message>
     <message>
         <source>A split archive is not changed: members cannot be added, deleted, renamed or written back. File &gt; Save as… makes a single copy that can.</source>
-        <translation>Разделённый на части архив не изменяется: элементы нельзя добавлять, удалять, переименовывать или записывать обратно. «Файл &gt; Сохранить как…» создаёт единую копию, в которой это можно.</translation>
+        <translation>Многотомный архив не изменяется: элементы нельзя добавлять, удалять, переименовывать или записывать обратно. «Файл &gt; Сохранить как…» создаёт единую копию, в которой это можно.</translation>
     </message>
     <message>
         <source>Read-only: %1</source>
@@ -133,7 +133,7 @@
     <message>
         <source>%1 is a %2 archive, which is only read here</source>
         <extracomment>%1 is the archive's path, %2 why it is read-only ("split", "rar")</extracomment>
-        <translation>%1 — архив (%2), доступный здесь только для чтения</translation>
+        <translation>%1 — %2 архив, доступный здесь только для чтения</translation>
     </message>
     <message>
         <source>%1: a name ending in .zip, .tar.gz, .tar.xz, .tar.zst, .tar.bz2, .tar or .7z says which archive to make</source>
@@ -1052,7 +1052,7 @@
     <message>
         <source>%1 cannot be moved to the Trash (%2). Delete it for good? The parts after it go the same way.</source>
         <extracomment>%1 is a file's path, %2 the system's reason; more parts of the split archive follow it.</extracomment>
-        <translation>%1 не удаётся переместить в корзину (%2). Удалить безвозвратно? Следующие за ним части будут удалены так же.</translation>
+        <translation>%1 не удаётся переместить в корзину (%2). Удалить безвозвратно? Следующие за ним тома будут удалены так же.</translation>
     </message>
     <message>
         <source>%1 cannot be moved to the Trash (%2). Delete it for good?</source>
@@ -1120,12 +1120,12 @@
     <message>
         <source>It is one part of a split archive; its other part goes too: %1</source>
         <extracomment>%1 lists the other parts' file names.</extracomment>
-        <translation>Это одна из частей разделённого архива; вторая часть будет удалена вместе с ней: %1</translation>
+        <translation>Это один из томов многотомного архива; второй том будет удалён вместе с ним: %1</translation>
     </message>
     <message numerus="yes">
         <source>It is one part of a split archive; its other parts go too: %1</source>
         <extracomment>%1 lists the other parts' file names; never 1 part.</extracomment>
-        <translation><numerusform>Это одна из частей разделённого архива; остальные части будут удалены вместе с ней: %1</numerusform><numerusform>Это одна из частей разделённого архива; остальные части будут удалены вместе с ней: %1</numerusform><numerusform>Это одна из частей разделённого архива; остальные части будут удалены вместе с ней: %1</numerusform></translation>
+        <translation><numerusform>Это один из томов многотомного архива; остальные тома будут удалены вместе с ним: %1</numerusform><numerusform>Это один из томов многотомного архива; остальные тома будут удалены вместе с ним: %1</numerusform><numerusform>Это один из томов многотомного архива; остальные тома будут удалены вместе с ним: %1</numerusform></translation>
     </message>
     <message>
         <source>Error :No file(s) to delete</source>
@@ -1379,7 +1379,7 @@
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation>В&amp;перёд</translation>
+        <translation>&amp;Вперёд</translation>
     </message>
     <message>
         <source>&amp;Up one folder</source>
@@ -1618,7 +1618,7 @@ The number of split parts, then their file names</extracomment>
     </message>
     <message>
         <source>Split parts</source>
-        <translation>Части</translation>
+        <translation>Тома</translation>
     </message>
     <message>
         <source>Comment</source>
@@ -1634,22 +1634,22 @@ The number of split parts, then their file names</extracomment>
     <message>
         <source>%1 needs a archive</source>
         <extracomment>%1 is the option given (--add-to); "a archive" is the program's own English, kept as it is</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>В оригинале ошибка «a archive»; в переводе обычная грамматика.</translatorcomment><translation>Для %1 нужно указать архив</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
         <extracomment>%1 is the option given (--extract-to)</extracomment>
-        <translation type="unfinished" />
+        <translation>Для %1 нужно указать папку</translation>
     </message>
     <message>
         <source>Not a local file: %1</source>
         <extracomment>%1 is a path or URL from the command line</extracomment>
-        <translation type="unfinished" />
+        <translation>Не локальный файл: %1</translation>
     </message>
     <message>
         <source>%1 needs at least one file</source>
         <extracomment>%1 is the option given (--compress)</extracomment>
-        <translation type="unfinished" />
+        <translation>Для %1 нужен хотя бы один файл</translation>
     </message>
     <message>
         <source>  --extract-here FILE...       extract each archive into the folder that holds it;
@@ -1665,7 +1665,19 @@ status is 0 when everything asked was done, 1 when something failed or was
 cancelled, and 2 for a wrong command line.
 </source>
         <extracomment>Part of --help. The options (--extract-here …) and the words in capitals (FILE, DIR, ARCHIVE) are typed as they are: keep them, and keep the text within 80 columns</extracomment>
-        <translation type="unfinished" />
+        <translation>  --extract-here FILE...       извлечь каждый архив в папку, где он лежит;
+                               элементы не из одной общей верхней папки
+                               попадают в новую папку с именем архива
+  --extract-to DIR FILE...     то же, но в папку DIR
+  --extract FILE...            спросить, куда извлекать, в окне извлечения
+  --compress FILE...           спросить имя, формат, уровень сжатия и пароль
+                               нового архива, затем добавить в него FILE
+  --add-to ARCHIVE FILE...     добавить FILE в ARCHIVE без вопросов
+                               (ARCHIVE создаётся, если его нет)
+FILE может быть путём или адресом file://. В этих режимах главное окно
+не открывается; код выхода 0, если всё запрошенное выполнено, 1, если что-то
+не удалось или было отменено, и 2 при неверной командной строке.
+</translation>
     </message>
 </context>
 <context>
@@ -1673,212 +1685,200 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>File: %1</source>
         <extracomment>The progress line: %1 is the name of the member being worked on</extracomment>
-        <translation type="unfinished" />
+        <translation>Файл: %1</translation>
     </message>
     <message>
         <source>No such archive: %1</source>
-        <translation type="unfinished" />
+        <translation>Архив не найден: %1</translation>
     </message>
     <message>
         <source>%1 is the archive being converted</source>
         <extracomment>%1 is the path of the new archive given to convert</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 — это преобразуемый архив</translation>
     </message>
     <message>
         <source>%1 exists; convert writes a new archive only</source>
         <extracomment>%1 is the path of the new archive; "convert" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 существует; convert записывает только новый архив</translation>
     </message>
     <message>
         <source>Nothing in %1 could be converted</source>
         <extracomment>%1 is the path of the source archive</extracomment>
-        <translation type="unfinished" />
+        <translation>Ничего из %1 не удалось преобразовать</translation>
     </message>
     <message>
         <source>Unknown or incomplete option: %1</source>
-        <translation type="unfinished" />
+        <translation>Неизвестный или неполный параметр: %1</translation>
     </message>
     <message>
         <source>Unknown charset %1; it is one of %2</source>
         <extracomment>%1 is the code page asked for; %2 lists the ones there are ("auto, 437, 850, ...")</extracomment>
-        <translation type="unfinished" />
+        <translation>Неизвестная кодировка %1; допустимые значения: %2</translation>
     </message>
     <message>
         <source>list needs an archive</source>
         <extracomment>"list" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>Для list нужно указать архив</translation>
     </message>
     <message>
         <source>%1 --encrypt needs a password: --password-file FILE, or a terminal to type it on</source>
         <extracomment>%1 is the command's name (add, convert); the options stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>Для %1 --encrypt нужен пароль: --password-file FILE или терминал для его ввода</translation>
     </message>
     <message>
         <source>%1 --encrypt needs a password that is not empty</source>
         <extracomment>%1 is the command's name (add, convert)</extracomment>
-        <translation type="unfinished" />
+        <translation>Для %1 --encrypt нужен непустой пароль</translation>
     </message>
     <message>
         <source>%1 (again)</source>
         <extracomment>Shown in the password question, "Password for %1: ", the second time it is asked; %1 is the archive</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (ещё раз)</translation>
     </message>
     <message>
         <source>The two passwords differ</source>
-        <translation type="unfinished" />
+        <translation>Пароли не совпадают</translation>
     </message>
     <message>
         <source>The level is a number from 0 to 9</source>
         <extracomment>The compression level of --level</extracomment>
-        <translation type="unfinished" />
+        <translation>Уровень — число от 0 до 9</translation>
     </message>
     <message>
         <source>add needs an archive and at least one file</source>
         <extracomment>"add" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>Для add нужно указать архив и хотя бы один файл</translation>
     </message>
     <message>
         <source>--%1 is for ZIP archives; %2 is a %3 archive</source>
         <extracomment>%1 is an option's name (encrypt, dos-names), %2 the archive's path, %3 its format (tar.gz, 7z ...)</extracomment>
-        <translation type="unfinished" />
+        <translation>--%1 только для ZIP-архивов; %2 — архив %3</translation>
     </message>
     <message>
         <source>--password-file goes with --encrypt</source>
-        <translation type="unfinished" />
+        <translation>--password-file используется вместе с --encrypt</translation>
     </message>
     <message>
         <source>delete needs an archive and at least one member name</source>
         <extracomment>"delete" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>Для delete нужно указать архив и хотя бы одно имя элемента</translation>
     </message>
     <message>
         <source>extract needs an archive</source>
         <extracomment>"extract" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>Для extract нужно указать архив</translation>
     </message>
     <message>
         <source>No such directory: %1</source>
-        <translation type="unfinished" />
+        <translation>Папка не найдена: %1</translation>
     </message>
     <message>
         <source>test needs an archive</source>
         <extracomment>"test" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>Для test нужно указать архив</translation>
     </message>
     <message>
         <source>convert needs a source archive and a new archive</source>
         <extracomment>"convert" is the command's name and stays as it is</extracomment>
-        <translation type="unfinished" />
+        <translation>Для convert нужно указать исходный архив и новый архив</translation>
     </message>
     <message>
         <source>--encrypt makes a ZIP archive; %1 names a %2 archive, which is written without encryption</source>
         <extracomment>%1 is the new archive's path, %2 the format its name gives (tar.gz, 7z ...)</extracomment>
-        <translation type="unfinished" />
+        <translation>--encrypt создаёт ZIP-архив; %1 задаёт архив %2, который будет записан без шифрования</translation>
     </message>
     <message>
         <source>ARCHIVE [--charset NAME] [--password-file FILE]</source>
         <extracomment>Usage of "orvexzip list": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>ARCHIVE [--charset NAME] [--password-file FILE]</translation>
     </message>
     <message>
         <source>ARCHIVE [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] [--dos-names] [--folder FOLDER/] [--encrypt [--password-file FILE]] SPEC...</source>
         <extracomment>Usage of "orvexzip add": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>ARCHIVE [--level N] [--paths] [--recurse] [--move] [--update] [--freshen] [--archive-time] [--dos-names] [--folder FOLDER/] [--encrypt [--password-file FILE]] SPEC...</translation>
     </message>
     <message>
         <source>ARCHIVE NAME...</source>
         <extracomment>Usage of "orvexzip delete": translate only the words in capitals</extracomment>
-        <translation type="unfinished" />
+        <translation>ARCHIVE NAME...</translation>
     </message>
     <message>
         <source>ARCHIVE [--to DIR] [--paths] [--base-folder FOLDER/] [--overwrite] [--update] [--freshen] [--charset NAME] [--password-file FILE] [NAME...]</source>
         <extracomment>Usage of "orvexzip extract": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>ARCHIVE [--to DIR] [--paths] [--base-folder FOLDER/] [--overwrite] [--update] [--freshen] [--charset NAME] [--password-file FILE] [NAME...]</translation>
     </message>
     <message>
         <source>ARCHIVE [--charset NAME] [--password-file FILE] [NAME...]</source>
         <extracomment>Usage of "orvexzip test": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>ARCHIVE [--charset NAME] [--password-file FILE] [NAME...]</translation>
     </message>
     <message>
         <source>SOURCE TARGET [--level N] [--encrypt [--password-file FILE]]</source>
         <extracomment>Usage of "orvexzip convert": translate only the words in capitals; the options (--...) stay as they are</extracomment>
-        <translation type="unfinished" />
+        <translation>SOURCE TARGET [--level N] [--encrypt [--password-file FILE]]</translation>
     </message>
     <message>
         <source>Usage:</source>
         <extracomment>The first line of orvexzip's usage; the commands follow</extracomment>
-        <translation type="unfinished" />
+        <translation>Использование:</translation>
     </message>
     <message>
         <source>Cannot read the password file %1: %2</source>
         <extracomment>%1 is the password file's path, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Не удаётся прочитать файл пароля %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>The password in %1 is longer than %n bytes</source>
         <extracomment>%1 is the password file's path; %n the most bytes a password may have</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Пароль в %1 длиннее %n байта</numerusform><numerusform>Пароль в %1 длиннее %n байтов</numerusform><numerusform>Пароль в %1 длиннее %n байтов</numerusform></translation>
     </message>
     <message>
         <source>Password for %1: </source>
         <extracomment>The question on the terminal: %1 is the archive or member the password is for</extracomment>
-        <translation type="unfinished" />
+        <translation>Пароль для %1: </translation>
     </message>
     <message numerus="yes">
         <source>The password typed is longer than %n bytes</source>
         <extracomment>%n is the most bytes a password may have</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Введённый пароль длиннее %n байта</numerusform><numerusform>Введённый пароль длиннее %n байтов</numerusform><numerusform>Введённый пароль длиннее %n байтов</numerusform></translation>
     </message>
 </context>
 <context>
     <name>comment_command</name>
     <message>
         <source>Zipfile not found: %1</source>
-        <translation type="unfinished" />
+        <translation>ZIP-архив не найден: %1</translation>
     </message>
     <message>
         <source>%1 is a %2 archive: no comment of it can be read here.</source>
         <extracomment>%1 is the archive's file name, %2 its format ("tar.gz", "7z")</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 — архив %2: его комментарий здесь прочитать нельзя.</translation>
     </message>
     <message>
         <source>Read as UTF-8, or else in the code page of the members' names; a changed comment is written as UTF-8.</source>
-        <translation type="unfinished" />
+        <translation>Читается как UTF-8, иначе — в кодовой странице имён элементов; изменённый комментарий записывается в UTF-8.</translation>
     </message>
     <message>
         <source>Read as UTF-8, or else in the code page of the members' names. A %1 archive cannot be changed.</source>
-        <translation type="unfinished" />
+        <translation>Читается как UTF-8, иначе — в кодовой странице имён элементов. Архив %1 изменить нельзя.</translation>
     </message>
     <message numerus="yes">
         <source>The comment takes %Ln bytes; a ZIP archive's comment holds at most %1.</source>
         <extracomment>%Ln is the comment's size in bytes, %1 the most a ZIP archive's comment holds</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Комментарий занимает %Ln байт; комментарий ZIP-архива вмещает не более %1.</numerusform><numerusform>Комментарий занимает %Ln байта; комментарий ZIP-архива вмещает не более %1.</numerusform><numerusform>Комментарий занимает %Ln байт; комментарий ZIP-архива вмещает не более %1.</numerusform></translation>
     </message>
     <message>
         <source>Writing the comment</source>
-        <translation type="unfinished" />
+        <translation>Запись комментария</translation>
     </message>
     <message>
         <source>Beginning comment of %1</source>
         <extracomment>The message window's first line; %1 is the archive's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Начало записи комментария в %1</translation>
     </message>
     <message>
         <source>Fatal error trying to write the comment</source>
-        <translation type="unfinished" />
+        <translation>Критическая ошибка при записи комментария</translation>
     </message>
 </context>
 <context>
@@ -1886,11 +1886,11 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>%1 is a %2 archive, which is read-only. Save it as ZIP (File &gt; Save as…) to add files.</source>
         <extracomment>%1 is the archive's path, %2 why it is read-only ("split", "tar.gz"); "File &gt; Save as…" is the menu item</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 — %2 архив, доступный только для чтения. Сохраните его как ZIP («Файл &gt; Сохранить как…»), чтобы добавлять файлы.</translation>
     </message>
     <message>
         <source>No archive is open. Create a new archive for the dropped files?</source>
-        <translation type="unfinished" />
+        <translation>Архив не открыт. Создать новый архив для перетащенных файлов?</translation>
     </message>
 </context>
 <context>
@@ -1898,32 +1898,32 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>Noname</source>
         <extracomment>The name of a text not yet saved, shown in the editor's title.</extracomment>
-        <translation type="unfinished" />
+        <translation>Безымянный</translation>
     </message>
     <message>
         <source>Text Filer (%1)</source>
         <extracomment>The editor's file dialog filter; "Filer" is the program's own word for files.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>«Text Filer» (слово «Filer» из оригинала) передано как «Текстовые файлы».</translatorcomment><translation>Текстовые файлы (%1)</translation>
     </message>
     <message>
         <source>Noname - %1</source>
         <extracomment>The editor's first title; %1 is the application's title.</extracomment>
-        <translation type="unfinished" />
+        <translation>Безымянный - %1</translation>
     </message>
     <message>
         <source>Orvex 97 Internal editor - %1</source>
         <extracomment>The editor's title; %1 is the file's name, or "Noname".</extracomment>
-        <translation type="unfinished" />
+        <translation>Встроенный редактор Orvex 97 - %1</translation>
     </message>
     <message>
         <source>%1 already exists. Replace it?</source>
         <extracomment>%1 is a file's full path.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 уже существует. Заменить?</translation>
     </message>
     <message>
         <source>%1 has characters that %2 cannot hold. Save it as UTF-8?</source>
         <extracomment>%1 is a file's full path, %2 the name of its character encoding, e.g. "Windows-1252".</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 содержит символы, которые нельзя записать в кодировке %2. Сохранить в UTF-8?</translation>
     </message>
 </context>
 <context>
@@ -1931,17 +1931,17 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>Cannot make a folder in %1: %2</source>
         <extracomment>%1 is a folder's path, %2 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Не удаётся создать папку в %1: %2</translation>
     </message>
     <message>
         <source>Cannot move %1 to %2: %3</source>
         <extracomment>%1 and %2 are paths, %3 the system's reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Не удаётся переместить %1 в %2: %3</translation>
     </message>
     <message>
         <source>Every name for %1 in %2 is taken</source>
         <extracomment>%1 is a file or folder name, %2 the folder it was to go in</extracomment>
-        <translation type="unfinished" />
+        <translation>Все имена для %1 в %2 уже заняты</translation>
     </message>
 </context>
 <context>
@@ -1949,28 +1949,28 @@ cancelled, and 2 for a wrong command line.
     <message>
         <source>%1 is a file, not a folder: nothing can be extracted into %2</source>
         <extracomment>%1 is the path of a file, %2 the folder chosen, which lies below it or is it.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 — файл, а не папка: в %2 ничего нельзя извлечь</translation>
     </message>
 </context>
 <context>
     <name>listing_text</name>
     <message>
         <source>File Name</source>
-        <translation type="unfinished" />
+        <translation>Имя файла</translation>
     </message>
     <message>
         <source>Compr Size</source>
         <extracomment>Column title: the compressed size</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>«Compr Size» (сокращение оригинала) передано полностью: «Сжатый размер».</translatorcomment><translation>Сжатый размер</translation>
     </message>
     <message>
         <source>Uncmpr Size</source>
         <extracomment>Column title: the uncompressed size</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>«Uncmpr Size» (сокращение оригинала) передано как «Исходный размер».</translatorcomment><translation>Исходный размер</translation>
     </message>
     <message>
         <source>Date/Time</source>
-        <translation type="unfinished" />
+        <translation>Дата/время</translation>
     </message>
 </context>
 <context>
@@ -1991,11 +1991,25 @@ Options:
 Qt's own options (-platform, -style, ...) are accepted as well.
 </source>
         <extracomment>orvex97 --help. ARCHIVE, MODE and FILE are placeholders the text explains; the program's name, the options and the format names stay as they are. %1 lists the modes.</extracomment>
-        <translation type="unfinished" />
+        <translation>Использование: orvex97 [ARCHIVE]
+         или: orvex97 MODE FILE...
+Открывает ARCHIVE в окне Orvex 97 (без него — просто окно): архив ZIP,
+tar (простой, .gz, .bz2, .xz, .zst) или 7z либо архив, доступный только
+для чтения (RAR, ISO, cpio, ar, cab, lha, xar, отдельный файл .gz, .bz2,
+.xz или .zst).
+
+Режимы для меню файловых менеджеров:
+%1
+Параметры:
+  --new-archive  открыть окно и спросить имя нового архива
+  -h, --help     показать эту справку и выйти
+  --version      показать версию и выйти
+Также принимаются собственные параметры Qt (-platform, -style, ...).
+</translation>
     </message>
     <message>
         <source>Try 'orvex97 --help'.</source>
-        <translation type="unfinished" />
+        <translation>Попробуйте «orvex97 --help».</translation>
     </message>
 </context>
 <context>
@@ -2003,118 +2017,118 @@ Qt's own options (-platform, -style, ...) are accepted as well.
     <message>
         <source>Error in Extract; Fatal DLL Exception</source>
         <extracomment>"DLL" is the program's old word for its libraries</extracomment>
-        <translation type="unfinished" />
+        <translation>Ошибка при извлечении; критический сбой библиотеки (DLL)</translation>
     </message>
     <message>
         <source>Your changes to "%1" were not written into %2. The editor opens again with them: close it to try again, or keep them with File &gt; Save As; answer No to "Update zipfile?" to let them go.</source>
         <extracomment>%1 is the member's name, %2 the archive's path; "Update zipfile?" is the question the editor asks on closing</extracomment>
-        <translation type="unfinished" />
+        <translation>Ваши изменения в «%1» не записаны в %2. Редактор откроется снова с ними: закройте его, чтобы повторить попытку, или сохраните их через «Файл &gt; Сохранить как»; ответьте «Нет» на вопрос «Обновить архив?», чтобы отказаться от них.</translation>
     </message>
     <message>
         <source>Error :No file selected</source>
-        <translation type="unfinished" />
+        <translation>Ошибка: файл не выбран</translation>
     </message>
     <message>
         <source>"%1" is a link, and the archive holds nothing to open through it.</source>
         <extracomment>%1 is the member's name</extracomment>
-        <translation type="unfinished" />
+        <translation>«%1» — ссылка, и в архиве нет ничего, что можно через неё открыть.</translation>
     </message>
     <message>
         <source>"%1" is encrypted in the archive, and its password is not known here. Write it back without encryption?</source>
         <extracomment>%1 is the member's name</extracomment>
-        <translation type="unfinished" />
+        <translation>«%1» зашифрован в архиве, а пароль к нему здесь неизвестен. Записать его обратно без шифрования?</translation>
     </message>
     <message>
         <source>Cannot open file "%1"</source>
         <extracomment>%1 is the member's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Не удаётся открыть файл «%1»</translation>
     </message>
     <message>
         <source>%1 (read-only: a %2 archive is not written)</source>
         <extracomment>The editor's title; %1 is its caption for the member, %2 why the archive is read-only ("split", "tar.gz")</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (только чтение: %2 архив не записывается)</translation>
     </message>
 </context>
 <context>
     <name>name_charset</name>
     <message>
         <source>US English (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Английский, США (DOS)</translation>
     </message>
     <message>
         <source>Western European (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Западноевропейская (DOS)</translation>
     </message>
     <message>
         <source>Central European (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Центральноевропейская (DOS)</translation>
     </message>
     <message>
         <source>Cyrillic (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Кириллица (DOS)</translation>
     </message>
     <message>
         <source>Greek (DOS)</source>
-        <translation type="unfinished" />
+        <translation>Греческая (DOS)</translation>
     </message>
     <message>
         <source>Japanese (Shift-JIS)</source>
-        <translation type="unfinished" />
+        <translation>Японская (Shift-JIS)</translation>
     </message>
     <message>
         <source>Simplified Chinese (GBK)</source>
-        <translation type="unfinished" />
+        <translation>Упрощённый китайский (GBK)</translation>
     </message>
     <message>
         <source>Korean (Unified Hangul)</source>
-        <translation type="unfinished" />
+        <translation>Корейская (Unified Hangul)</translation>
     </message>
     <message>
         <source>Traditional Chinese (Big5)</source>
-        <translation type="unfinished" />
+        <translation>Традиционный китайский (Big5)</translation>
     </message>
     <message>
         <source>Western European (Windows)</source>
-        <translation type="unfinished" />
+        <translation>Западноевропейская (Windows)</translation>
     </message>
     <message>
         <source>%1 — %2</source>
         <extracomment>A menu item: a code page's number (%1), then what it was used for (%2)</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Auto</source>
         <extracomment>The menu item that reads names in the code page the archive suggests</extracomment>
-        <translation type="unfinished" />
+        <translation>Авто</translation>
     </message>
 </context>
 <context>
     <name>newdir</name>
     <message>
         <source>Path not found</source>
-        <translation type="unfinished" />
+        <translation>Путь не найден</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished" />
+        <translation>Доступ к файлу запрещён</translation>
     </message>
     <message>
         <source>File already exists</source>
-        <translation type="unfinished" />
+        <translation>Файл уже существует</translation>
     </message>
     <message>
         <source>I/O error %1</source>
         <extracomment>%1 is the system's error number.</extracomment>
-        <translation type="unfinished" />
+        <translation>Ошибка ввода-вывода %1</translation>
     </message>
     <message>
         <source>A folder name cannot contain "/": make one folder at a time</source>
-        <translation type="unfinished" />
+        <translation>Имя папки не может содержать «/»: создавайте по одной папке за раз</translation>
     </message>
     <message>
         <source>"%1" is not a name for a new folder</source>
         <extracomment>%1 is "." or "..".</extracomment>
-        <translation type="unfinished" />
+        <translation>«%1» не может быть именем новой папки</translation>
     </message>
 </context>
 <context>
@@ -2122,12 +2136,12 @@ Qt's own options (-platform, -style, ...) are accepted as well.
     <message>
         <source>No application is set up to open %1</source>
         <extracomment>%1 is the path of the member's copy</extracomment>
-        <translation type="unfinished" />
+        <translation>Нет приложения для открытия %1</translation>
     </message>
     <message>
         <source>This command cannot be started: %1</source>
         <extracomment>%1 is the command line the user chose</extracomment>
-        <translation type="unfinished" />
+        <translation>Не удаётся выполнить команду: %1</translation>
     </message>
 </context>
 <context>
