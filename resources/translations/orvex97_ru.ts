@@ -2521,12 +2521,12 @@ tar (простой, .gz, .bz2, .xz, .zst) или 7z либо архив, дос
     <message>
         <source>A %1 archive keeps the names as they are: only ZIP archives get DOS 8.3 names</source>
         <extracomment>%1 is a format's name ("tar.gz", "7z"); "DOS 8.3" names are short names of 8 letters and 3 for the extension</extracomment>
-        <translation type="unfinished" />
+        <translation>Архив %1 сохраняет имена как есть: короткие имена DOS 8.3 бывают только в ZIP-архивах</translation>
     </message>
     <message>
         <source>A %1 archive does not take the time of its newest member</source>
         <extracomment>%1 is a format's name ("tar.gz", "7z")</extracomment>
-        <translation type="unfinished" />
+        <translation>Архив %1 не получает дату самого нового элемента</translation>
     </message>
 </context>
 </TS>
