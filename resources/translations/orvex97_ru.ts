@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>&amp;Confirm password:</source>
-        <translation>П&amp;одтверждение пароля:</translation>
+        <translation>Подт&amp;верждение пароля:</translation>
     </message>
     <message>
         <source>Compress to</source>
@@ -588,7 +588,7 @@
     <message>
         <source>Use Timestamp</source>
         <extracomment>Option: give the archive file the date of its newest member.</extracomment>
-        <translation>Дата по новейшему</translation>
+        <translatorcomment>«Use Timestamp» (дать архиву дату самого нового элемента) передано как «Дата новейшего файла».</translatorcomment><translation>Дата новейшего файла</translation>
     </message>
     <message>
         <source>Set ZIP timestamp to that of the newest file in the archive</source>
@@ -1994,9 +1994,8 @@ Qt's own options (-platform, -style, ...) are accepted as well.
         <translation>Использование: orvex97 [ARCHIVE]
          или: orvex97 MODE FILE...
 Открывает ARCHIVE в окне Orvex 97 (без него — просто окно): архив ZIP,
-tar (простой, .gz, .bz2, .xz, .zst) или 7z либо архив, доступный только
-для чтения (RAR, ISO, cpio, ar, cab, lha, xar, отдельный файл .gz, .bz2,
-.xz или .zst).
+tar (простой, .gz, .bz2, .xz, .zst) или 7z либо только читаемый архив (RAR,
+ISO, cpio, ar, cab, lha, xar, отдельный файл .gz, .bz2, .xz или .zst).
 
 Режимы для меню файловых менеджеров:
 %1
