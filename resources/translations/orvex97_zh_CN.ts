@@ -504,540 +504,538 @@
     <message>
         <source>%1 [%2]</source>
         <extracomment>A drive in the list: %1 is the folder it is mounted on, %2 its name.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 [%2]</translation>
     </message>
     <message>
         <source>Add File(s)</source>
-        <translation type="unfinished" />
+        <translation>添加文件</translation>
     </message>
     <message>
         <source>&amp;Select all</source>
-        <translation type="unfinished" />
+        <translation>全选(&amp;S)</translation>
     </message>
     <message>
         <source>Select all files</source>
-        <translation type="unfinished" />
+        <translation>选择所有文件</translation>
     </message>
     <message>
         <source>Files to Add:</source>
-        <translation type="unfinished" />
+        <translation>要添加的文件：</translation>
     </message>
     <message>
         <source>&amp;Sort</source>
-        <translation type="unfinished" />
+        <translatorcomment>Access key T, because S is taken by 全选(&amp;S) in the same dialog.</translatorcomment><translation>排序(&amp;T)</translation>
     </message>
     <message>
         <source>Sort file(s)</source>
-        <translation type="unfinished" />
+        <translation>对文件排序</translation>
     </message>
     <message>
         <source>Add &amp;dir</source>
-        <translation type="unfinished" />
+        <translation>添加文件夹(&amp;D)</translation>
     </message>
     <message>
         <source>Add directory to Zipfile</source>
-        <translation type="unfinished" />
+        <translatorcomment>"Zipfile" (the program's old word for the open archive, of any format) is translated as 压缩包.</translatorcomment><translation>将文件夹添加到压缩包</translation>
     </message>
     <message>
         <source>Add &amp;file(s)</source>
-        <translation type="unfinished" />
+        <translation>添加文件(&amp;F)</translation>
     </message>
     <message>
         <source>Add file(s) to Zipfile</source>
-        <translation type="unfinished" />
+        <translation>将文件添加到压缩包</translation>
     </message>
     <message>
         <source>&amp;Remove file</source>
-        <translation type="unfinished" />
+        <translation>移除文件(&amp;R)</translation>
     </message>
     <message>
         <source>Remove file(s) from Zipfile</source>
-        <translation type="unfinished" />
+        <translation>从压缩包移除文件</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished" />
+        <translation>选项</translation>
     </message>
     <message>
         <source>Save DirNames</source>
         <extracomment>Option: store each file's folder names with it. The box is 130 pixels wide.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>"Save DirNames": translated by meaning as 保存文件夹名 (save folder names); short for the 130-pixel box.</translatorcomment><translation>保存文件夹名</translation>
     </message>
     <message>
         <source>Saves the pathname with each filename</source>
-        <translation type="unfinished" />
+        <translation>随每个文件名一起保存其路径</translation>
     </message>
     <message>
         <source>Recurse Dirs</source>
         <extracomment>Option: include the subfolders of each folder added.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>"Recurse Dirs": translated by meaning as 包含子文件夹 (include subfolders).</translatorcomment><translation>包含子文件夹</translation>
     </message>
     <message>
         <source>Subdirectories below EACH given filespecification will be included in the filespecification</source>
-        <translation type="unfinished" />
+        <translation>所给每个文件规格下的子文件夹也将包含在内</translation>
     </message>
     <message>
         <source>Force MS-DOS</source>
         <extracomment>Option: store names as short 8.3 MS-DOS names.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>"Force MS-DOS": translated by meaning as 强制 DOS 文件名 (force DOS names, i.e. 8.3 names).</translatorcomment><translation>强制 DOS 文件名</translation>
     </message>
     <message>
         <source>Force all filenames that go into the ZIP file to meet the DOS 8x3 restriction. If not checked, long filenames are supported</source>
-        <translation type="unfinished" />
+        <translation>强制所有放入 ZIP 文件的文件名符合 DOS 8.3 限制。如不勾选，则支持长文件名</translation>
     </message>
     <message>
         <source>Use Timestamp</source>
         <extracomment>Option: give the archive file the date of its newest member.</extracomment>
-        <translation type="unfinished" />
+        <translation>使用时间戳</translation>
     </message>
     <message>
         <source>Set ZIP timestamp to that of the newest file in the archive</source>
-        <translation type="unfinished" />
+        <translation>将 ZIP 文件的时间戳设为压缩包中最新文件的时间</translation>
     </message>
     <message>
         <source>Delete file(s) after</source>
-        <translation type="unfinished" />
+        <translation>添加后删除文件</translation>
     </message>
     <message>
         <source>After adding to archive, delete original file</source>
-        <translation type="unfinished" />
+        <translation>添加到压缩包后删除原始文件</translation>
     </message>
     <message>
         <source>Only update file(s)</source>
-        <translation type="unfinished" />
+        <translation>仅更新文件</translation>
     </message>
     <message>
         <source>Encrypt with password…</source>
-        <translation type="unfinished" />
+        <translation>使用密码加密…</translation>
     </message>
     <message>
         <source>Encrypt the added files with a password (AES-256)</source>
-        <translation type="unfinished" />
+        <translation>使用密码加密添加的文件（AES-256）</translation>
     </message>
     <message>
         <source>Store full paths</source>
-        <translation type="unfinished" />
+        <translation>保存完整路径</translation>
     </message>
     <message>
         <source>With Save DirNames, store each path from the root folder instead of from the folder that holds what was added</source>
-        <translation type="unfinished" />
+        <translation>与“保存文件夹名”同时使用时，从根文件夹开始保存每个路径，而不是从所添加内容所在的文件夹开始</translation>
     </message>
     <message>
         <source>Compression level</source>
-        <translation type="unfinished" />
+        <translation>压缩级别</translation>
     </message>
     <message>
         <source>Compression level, default = max = save space, Min = save time</source>
-        <translation type="unfinished" />
+        <translation>压缩级别，默认 = 最大 = 节省空间，最小 = 节省时间</translation>
     </message>
     <message>
         <source>Min</source>
         <extracomment>Under the compression level's scale: the least compression (fastest).</extracomment>
-        <translation type="unfinished" />
+        <translation>最小</translation>
     </message>
     <message>
         <source>Med</source>
         <extracomment>Under the compression level's scale: medium compression.</extracomment>
-        <translation type="unfinished" />
+        <translation>中等</translation>
     </message>
     <message>
         <source>Max</source>
         <extracomment>Under the compression level's scale: the most compression (smallest).</extracomment>
-        <translation type="unfinished" />
+        <translation>最大</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>确定(&amp;O)</translation>
     </message>
     <message>
         <source>Start compressing file(s)</source>
-        <translation type="unfinished" />
+        <translation>开始压缩文件</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>取消(&amp;C)</translation>
     </message>
     <message>
         <source>Cancel operation</source>
-        <translation type="unfinished" />
+        <translation>取消操作</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished" />
+        <translation>密码</translation>
     </message>
     <message>
         <source>Enter the password for the files to add:</source>
-        <translation type="unfinished" />
+        <translation>请输入要添加的文件的密码：</translation>
     </message>
     <message numerus="yes">
         <source>The password is longer than %n bytes.</source>
         <extracomment>%n is the longest password the archive takes, in bytes of UTF-8.</extracomment>
-        <translation type="unfinished">
-            <numerusform />
-        </translation>
+        <translation><numerusform>密码长度超过 %n 字节。</numerusform></translation>
     </message>
     <message>
         <source>Enter the password again:</source>
-        <translation type="unfinished" />
+        <translation>请再次输入密码：</translation>
     </message>
     <message>
         <source>The passwords do not match.</source>
-        <translation type="unfinished" />
+        <translation>两次输入的密码不一致。</translation>
     </message>
 </context>
 <context>
     <name>TExtract</name>
     <message>
         <source>Select Extract Directory</source>
-        <translation type="unfinished" />
+        <translation>选择解压文件夹</translation>
     </message>
     <message>
         <source>Look &amp;in:</source>
-        <translation type="unfinished" />
+        <translation>查找范围(&amp;I)：</translation>
     </message>
     <message>
         <source>Create new directory</source>
-        <translation type="unfinished" />
+        <translation>新建文件夹</translation>
     </message>
     <message>
         <source>Extract &amp;to:</source>
-        <translation type="unfinished" />
+        <translation>解压到(&amp;T)：</translation>
     </message>
     <message>
         <source>The folder to extract into; one that does not exist yet is made</source>
-        <translation type="unfinished" />
+        <translation>要解压到的文件夹；如不存在将自动创建</translation>
     </message>
     <message>
         <source>Into a folder named after the archive</source>
-        <translation type="unfinished" />
+        <translation>解压到以压缩包命名的文件夹</translation>
     </message>
     <message>
         <source>Extract into a new folder in the chosen one, named after the archive (photos.tar.gz: photos)</source>
         <extracomment>"photos.tar.gz: photos" is an example: an archive's name and the folder named after it.</extracomment>
-        <translation type="unfinished" />
+        <translation>在所选文件夹中新建一个以压缩包命名的文件夹，并解压到其中（photos.tar.gz：photos）</translation>
     </message>
     <message>
         <source>Expand ZIP Dirs</source>
         <extracomment>Group title: whether the folders stored in the archive are made again ("Dirs": directories).</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>"Expand ZIP Dirs": translated by meaning as 还原文件夹结构 (recreate the folder structure).</translatorcomment><translation>还原文件夹结构</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished" />
+        <translation>否</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished" />
+        <translation>是</translation>
     </message>
     <message>
         <source>Extracts and recreates the relative pathname that may have been stored with each file. Empty dirs stored in the archive (if any) will also be recreated.</source>
-        <translation type="unfinished" />
+        <translation>解压并重建每个文件可能附带保存的相对路径。压缩包中保存的空文件夹（如有）也将被重建。</translation>
     </message>
     <message>
         <source>OverWrite Existing</source>
         <extracomment>Group title: whether existing files are overwritten. The capital W is the program's own.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>"OverWrite Existing": the odd capital W is not reproduced; 覆盖已有文件 (overwrite existing files).</translatorcomment><translation>覆盖已有文件</translation>
     </message>
     <message>
         <source>Overwrite any pre-existing files during extraction.</source>
-        <translation type="unfinished" />
+        <translation>解压时覆盖所有已存在的文件。</translation>
     </message>
     <message>
         <source>Files to Extract</source>
-        <translation type="unfinished" />
+        <translation>要解压的文件</translation>
     </message>
     <message>
         <source>All Files</source>
-        <translation type="unfinished" />
+        <translation>所有文件</translation>
     </message>
     <message>
         <source>Selected Files</source>
-        <translation type="unfinished" />
+        <translation>选定的文件</translation>
     </message>
     <message>
         <source>Files to extract</source>
-        <translation type="unfinished" />
+        <translation>要解压的文件</translation>
     </message>
     <message>
         <source>Only Update file(s)</source>
-        <translation type="unfinished" />
+        <translation>仅更新文件</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>确定(&amp;O)</translation>
     </message>
     <message>
         <source>Start extracting file(s)</source>
-        <translation type="unfinished" />
+        <translation>开始解压文件</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>取消(&amp;C)</translation>
     </message>
     <message>
         <source>Cancel operation</source>
-        <translation type="unfinished" />
+        <translation>取消操作</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A drive in the list: %1 is its name, %2 the folder it is mounted on.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>The folder to extract into must be a full path, starting with "/" or "~": %1</source>
         <extracomment>%1 is the folder as the user typed it.</extracomment>
-        <translation type="unfinished" />
+        <translation>要解压到的文件夹必须是以“/”或“~”开头的完整路径：%1</translation>
     </message>
     <message>
         <source>Input Box</source>
         <extracomment>The title of the box that asks for a new folder's name.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>"Input Box" (old-fashioned title) is simply 输入.</translatorcomment><translation>输入</translation>
     </message>
     <message>
         <source>Directory</source>
         <extracomment>The prompt of the box that asks for a new folder's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>文件夹名称</translation>
     </message>
 </context>
 <context>
     <name>TF_About</name>
     <message>
         <source>About</source>
-        <translation type="unfinished" />
+        <translation>关于</translation>
     </message>
     <message>
         <source>Orvex 97 for Linux, Desktop Edition 1.0</source>
         <extracomment>The product's name and edition; "Orvex 97" is a name.</extracomment>
-        <translation type="unfinished" />
+        <translation>Orvex 97 Linux 桌面版 1.0</translation>
     </message>
     <message>
         <source>Norway</source>
         <extracomment>The country of the maker's postal address.</extracomment>
-        <translation type="unfinished" />
+        <translation>挪威</translation>
     </message>
     <message>
         <source>E-mail: %1</source>
-        <translation type="unfinished" />
+        <translation>电子邮件：%1</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished" />
+        <translation>确定(&amp;O)</translation>
     </message>
 </context>
 <context>
     <name>TF_Editform</name>
     <message>
         <source>Orvex 97 Internal editor</source>
-        <translation type="unfinished" />
+        <translation>Orvex 97 内置编辑器</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished" />
+        <translation>文件(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished" />
+        <translation>新建(&amp;N)</translation>
     </message>
     <message>
         <source>Create a new file</source>
-        <translation type="unfinished" />
+        <translation>新建文件</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished" />
+        <translation>打开(&amp;O)...</translation>
     </message>
     <message>
         <source>Open an existing file</source>
-        <translation type="unfinished" />
+        <translation>打开现有文件</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished" />
+        <translation>保存(&amp;S)</translation>
     </message>
     <message>
         <source>Save current file</source>
-        <translation type="unfinished" />
+        <translation>保存当前文件</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished" />
+        <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
         <source>Save current file under a new name</source>
-        <translation type="unfinished" />
+        <translation>以新名称保存当前文件</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished" />
+        <translation>打印(&amp;P)...</translation>
     </message>
     <message>
         <source>Print current file</source>
-        <translation type="unfinished" />
+        <translation>打印当前文件</translation>
     </message>
     <message>
         <source>P&amp;rinter settings...</source>
-        <translation type="unfinished" />
+        <translation>打印机设置(&amp;R)...</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished" />
+        <translation>退出(&amp;X)</translation>
     </message>
     <message>
         <source>Exit this application</source>
-        <translation type="unfinished" />
+        <translation>退出此应用程序</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished" />
+        <translation>编辑(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished" />
+        <translation>撤销(&amp;U)</translation>
     </message>
     <message>
         <source>Undo the last action</source>
-        <translation type="unfinished" />
+        <translation>撤销上一步操作</translation>
     </message>
     <message>
         <source>&amp;Cut</source>
-        <translation type="unfinished" />
+        <translatorcomment>Access keys of the Edit menu follow Chinese Windows usage: 剪切(&amp;T), 复制(&amp;C).</translatorcomment><translation>剪切(&amp;T)</translation>
     </message>
     <message>
         <source>Delete selected item</source>
-        <translation type="unfinished" />
+        <translation>删除所选内容</translation>
     </message>
     <message>
         <source>C&amp;opy</source>
-        <translation type="unfinished" />
+        <translation>复制(&amp;C)</translation>
     </message>
     <message>
         <source>Copy selected item to clipboard</source>
-        <translation type="unfinished" />
+        <translation>将所选内容复制到剪贴板</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished" />
+        <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
         <source>Paste contents of clipboard</source>
-        <translation type="unfinished" />
+        <translation>粘贴剪贴板中的内容</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished" />
+        <translation>全选(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished" />
+        <translation>搜索(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished" />
+        <translation>查找(&amp;F)...</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished" />
+        <translation>替换(&amp;R)</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished" />
+        <translation>查找下一个(&amp;N)</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
         <extracomment>%1 is the file's name, or "Noname".</extracomment>
-        <translation type="unfinished" />
+        <translation>是否保存对 %1 的更改？</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished" />
+        <translation>确认</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished" />
+        <translation>是(&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished" />
+        <translation>否(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>取消(&amp;C)</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished" />
+        <translation>打开</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished" />
+        <translation>另存为</translation>
     </message>
     <message>
         <source>Text not found.</source>
-        <translation type="unfinished" />
+        <translation>未找到文本。</translation>
     </message>
     <message>
         <source>Cannot find "%1".</source>
         <extracomment>%1 is the text searched for.</extracomment>
-        <translation type="unfinished" />
+        <translation>找不到“%1”。</translation>
     </message>
     <message>
         <source>Update zipfile?</source>
         <extracomment>Whether the archive takes the edited member back in.</extracomment>
-        <translation type="unfinished" />
+        <translatorcomment>"Update zipfile?": "Zipfile" (the program's old word for the open archive, of any format) is translated as 压缩包.</translatorcomment><translation>是否更新压缩包？</translation>
     </message>
 </context>
 <context>
     <name>TF_status</name>
     <message>
         <source>File:</source>
-        <translation type="unfinished" />
+        <translation>文件：</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>取消(&amp;C)</translation>
     </message>
 </context>
 <context>
     <name>TGradientCaption</name>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished" />
+        <translation>最小化</translation>
     </message>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished" />
+        <translation>最大化</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished" />
+        <translation>关闭</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished" />
+        <translation>帮助</translation>
     </message>
     <message>
         <source>Window menu</source>
-        <translation type="unfinished" />
+        <translation>窗口菜单</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished" />
+        <translation>还原</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished" />
+        <translation>还原(&amp;R)</translation>
     </message>
     <message>
         <source>Mi&amp;nimize</source>
-        <translation type="unfinished" />
+        <translation>最小化(&amp;N)</translation>
     </message>
     <message>
         <source>Ma&amp;ximize</source>
-        <translation type="unfinished" />
+        <translation>最大化(&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished" />
+        <translation>关闭(&amp;C)</translation>
     </message>
 </context>
 <context>
