@@ -298,12 +298,12 @@
     <message numerus="yes">
         <source>%n existing file was kept; choose OverWrite Existing: Yes to replace it.</source>
         <extracomment>"OverWrite Existing" and "Yes" are a choice of the Extract dialog, spelt as it shows them</extracomment>
-        <translatorcomment>"OverWrite Existing" is the Extract dialog's group, translated there as 覆盖已有文件; "Yes" as 是.</translatorcomment><translation><numerusform>保留了 %n 个已有文件；如需替换，请将“覆盖已有文件”设为“是”。</numerusform></translation>
+        <translatorcomment>"OverWrite Existing" is the Extract dialog's group, translated there as 覆盖现有文件; "Yes" as 是.</translatorcomment><translation><numerusform>保留了 %n 个现有文件；如需替换，请将“覆盖现有文件”设为“是”。</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n existing files were kept; choose OverWrite Existing: Yes to replace them.</source>
         <extracomment>"OverWrite Existing" and "Yes" are a choice of the Extract dialog, spelt as it shows them</extracomment>
-        <translation><numerusform>保留了 %n 个已有文件；如需替换，请将“覆盖已有文件”设为“是”。</numerusform></translation>
+        <translation><numerusform>保留了 %n 个现有文件；如需替换，请将“覆盖现有文件”设为“是”。</numerusform></translation>
     </message>
 </context>
 <context>
@@ -734,7 +734,7 @@
     <message>
         <source>OverWrite Existing</source>
         <extracomment>Group title: whether existing files are overwritten. The capital W is the program's own.</extracomment>
-        <translatorcomment>"OverWrite Existing": the odd capital W is not reproduced; 覆盖已有文件 (overwrite existing files).</translatorcomment><translation>覆盖已有文件</translation>
+        <translatorcomment>"OverWrite Existing": the odd capital W is not reproduced; 覆盖现有文件 (overwrite existing files).</translatorcomment><translation>覆盖现有文件</translation>
     </message>
     <message>
         <source>Overwrite any pre-existing files during extraction.</source>
@@ -750,7 +750,7 @@
     </message>
     <message>
         <source>Selected Files</source>
-        <translation>选定的文件</translation>
+        <translation>所选文件</translation>
     </message>
     <message>
         <source>Files to extract</source>
@@ -2173,7 +2173,7 @@ tar（未压缩、.gz、.bz2、.xz、.zst）或 7z 压缩包，也可以是只�
     </message>
     <message>
         <source>the archive ends before its data does</source>
-        <translation>压缩包在其数据结束之前就已截断</translation>
+        <translation>压缩包已截断，其数据不完整</translation>
     </message>
     <message>
         <source>a member of the same name was extracted to that file first; extract with folder names to keep both</source>
@@ -2197,7 +2197,7 @@ tar（未压缩、.gz、.bz2、.xz、.zst）或 7z 压缩包，也可以是只�
     </message>
     <message>
         <source>a folder of that name is in the way</source>
-        <translation>存在同名文件夹，造成冲突</translation>
+        <translation>已存在同名文件夹</translation>
     </message>
     <message>
         <source>%1 is not a ZIP archive.</source>
