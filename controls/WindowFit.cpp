@@ -52,13 +52,14 @@ void widen(QWidget &widget, int by)
     // A window the user can resize is left to the user, and to its layout's
     // minimum.
     if (hasFixedWidth(widget))
-        widget.setFixedWidth(widget.width() + by);
+        widget.setFixedWidth(widget.maximumWidth() + by);
     else if (isHandPlaced(widget))
         widget.resize(widget.width() + by, widget.height());
     if (widget.isWindow())
         return;
     if (isHandPlaced(widget)) {
-        // Siblings placed to its right move along, so that nothing is covered.
+        // Everything placed to its right moves along, whole columns with it,
+        // so that nothing is covered and the columns keep their order.
         QWidget *parent = widget.parentWidget();
         int rightmost = widget.x() + widget.width();
         for (QObject *object : parent->children()) {
@@ -88,7 +89,29 @@ void growHolder(QWidget &widget, int by)
         widen(*parent, wanted - parent->width());
 }
 
+// QLabel's indent: a framed label without one set indents by half an 'x'.
+int labelIndent(const QLabel &label)
+{
+    if (label.indent() >= 0)
+        return label.indent();
+    return label.frameWidth() > 0 ? label.fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 : 0;
+}
+
 }  // namespace
+
+int textHeightNeeded(const QWidget &widget)
+{
+    if (qobject_cast<const QCheckBox *>(&widget) || qobject_cast<const QRadioButton *>(&widget))
+        return widget.hasHeightForWidth() ? 0 : widget.sizeHint().height();
+    if (textWidthNeeded(widget) <= 0)
+        return 0;
+    // Measured on the text itself: a fallback font's characters can be taller
+    // than the widget's own font.
+    const auto *label = qobject_cast<const QLabel *>(&widget);
+    const auto *button = qobject_cast<const QAbstractButton *>(&widget);
+    const QString text = label ? label->text() : button ? button->text() : QString();
+    return widget.fontMetrics().size(Qt::TextShowMnemonic, text).height();
+}
 
 int textWidthNeeded(const QWidget &widget)
 {
@@ -99,7 +122,7 @@ int textWidthNeeded(const QWidget &widget)
             return 0;
         const QMargins margins = label->contentsMargins();
         return metrics.size(Qt::TextShowMnemonic, label->text()).width() + margins.left() + margins.right()
-               + 2 * label->margin() + std::max(label->indent(), 0);
+               + 2 * label->margin() + labelIndent(*label);
     }
     if (const auto *box = qobject_cast<const QGroupBox *>(&widget))
         return box->title().isEmpty() ? 0 : metrics.size(Qt::TextShowMnemonic, box->title()).width() + 16;
@@ -122,7 +145,19 @@ void giveTextsRoom(QWidget &window)
     for (QWidget *widget : window.findChildren<QWidget *>()) {
         if (widget->isWindow() || widget->property(UsersDataProperty).toBool())
             continue;
-        widen(*widget, textWidthNeeded(*widget) - widget->width());
+        // A fixed width counts even where its layout has not placed it yet.
+        const int width = hasFixedWidth(*widget) ? widget->maximumWidth() : widget->width();
+        widen(*widget, textWidthNeeded(*widget) - width);
+        // A line taller than the English font's (Chinese and Japanese
+        // characters) gets its height where it was placed or fixed; what
+        // holds it keeps its own.
+        const int taller = textHeightNeeded(*widget);
+        if (taller > widget->height() && !widget->isWindow()) {
+            if (widget->minimumHeight() == widget->maximumHeight())
+                widget->setFixedHeight(taller);
+            else if (isHandPlaced(*widget))
+                widget->resize(widget->width(), taller);
+        }
     }
     if (window.layout()) {
         window.layout()->activate();

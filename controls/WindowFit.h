@@ -13,6 +13,8 @@ namespace window_fit {
 // The width `widget`'s own text needs, or 0 for a widget without text (an
 // icon-only button) or whose text wraps.
 int textWidthNeeded(const QWidget &widget);
+// The height of its text's line, or 0 as above.
+int textHeightNeeded(const QWidget &widget);
 
 // Gives each child of `window` the width its text needs, moving hand-placed
 // siblings to its right along and growing what holds it.

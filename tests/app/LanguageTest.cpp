@@ -234,7 +234,11 @@ QSize roomNeeded(QWidget &widget)
     if (label) {
         const QSize textSize = widget.fontMetrics().size(Qt::TextShowMnemonic, text);
         const QMargins margins = label->contentsMargins();
-        return {textSize.width() + margins.left() + margins.right() + 2 * label->margin(), textSize.height()};
+        // A framed label without an indent of its own indents by half an 'x'.
+        const int indent = label->indent() >= 0      ? label->indent()
+                           : label->frameWidth() > 0 ? label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2
+                                                     : 0;
+        return {textSize.width() + margins.left() + margins.right() + 2 * label->margin() + indent, textSize.height()};
     }
     return widget.sizeHint();  // check boxes and radio buttons: their hint is their text
 }
@@ -244,7 +248,12 @@ QStringList cutTexts(QWidget &window)
 {
     QStringList cut;
     for (QWidget *widget : window.findChildren<QWidget *>()) {
-        if (!widget->isVisibleTo(&window) || widget->width() == 0)
+        // The status bar's panels but the first change with the archive and the
+        // choice, and carry their whole text as a tooltip: the window's width is
+        // the user's.
+        const bool changing = qobject_cast<QStatusBar *>(widget->parentWidget())
+                              && widget->minimumWidth() != widget->maximumWidth();
+        if (!widget->isVisibleTo(&window) || widget->width() == 0 || changing)
             continue;
         const QSize wanted = roomNeeded(*widget);
         if (wanted.width() > widget->width() || wanted.height() > widget->height())
