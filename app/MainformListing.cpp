@@ -11,6 +11,7 @@
 #include "platform/Palette.h"
 
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QIcon>
 #include <QScrollBar>
 #include <QSettings>
@@ -73,8 +74,11 @@ void TMainform::setUpGrid()
     listingGrid->setFixedRows(1);
     listingGrid->setRowCount(2);
     setUpColumns();
+    // A title longer than the English one, translated, widens its column.
     for (int c = 0; c < ColumnCount; ++c)
-        listingGrid->setColWidths(c, ColumnWidths[c]);
+        listingGrid->setColWidths(
+            c,
+            c == 0 ? ColumnWidths[c] : std::max(ColumnWidths[c], listingGrid->horizontalHeader()->sectionSizeHint(c)));
     // The names get whatever width the window has to spare.
     listingGrid->setFillColumn(0);
     // The blank row of a grid without members is nothing to choose.

@@ -247,6 +247,15 @@ QSize roomNeeded(QWidget &widget)
 QStringList cutTexts(QWidget &window)
 {
     QStringList cut;
+    // Column titles but the names', which take the width to spare.
+    for (QHeaderView *header : window.findChildren<QHeaderView *>())
+        for (int i = 1; header->isVisibleTo(&window) && header->orientation() == Qt::Horizontal && i < header->count();
+             ++i)
+            if (!header->isSectionHidden(i) && header->sectionSizeHint(i) > header->sectionSize(i))
+                cut.append(QStringLiteral("column %1 wants %2, has %3")
+                               .arg(header->model()->headerData(i, Qt::Horizontal).toString())
+                               .arg(header->sectionSizeHint(i))
+                               .arg(header->sectionSize(i)));
     for (QWidget *widget : window.findChildren<QWidget *>()) {
         // The status bar's panels but the first change with the archive and the
         // choice, and carry their whole text as a tooltip: the window's width is
