@@ -147,6 +147,8 @@ private:
     void buildCaptionBar();
     // The grid's title row and columns.
     void setUpColumns();
+    // `width` for `column`, or more where its title would be cut.
+    int wholeTitleWidth(int column, int width) const;
     // Asks for the name, empties the grid and makes it the current archive.
     void newArchive();
     void openArchive();

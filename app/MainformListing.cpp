@@ -74,11 +74,8 @@ void TMainform::setUpGrid()
     listingGrid->setFixedRows(1);
     listingGrid->setRowCount(2);
     setUpColumns();
-    // A title longer than the English one, translated, widens its column.
     for (int c = 0; c < ColumnCount; ++c)
-        listingGrid->setColWidths(
-            c,
-            c == 0 ? ColumnWidths[c] : std::max(ColumnWidths[c], listingGrid->horizontalHeader()->sectionSizeHint(c)));
+        listingGrid->setColWidths(c, wholeTitleWidth(c, ColumnWidths[c]));
     // The names get whatever width the window has to spare.
     listingGrid->setFillColumn(0);
     // The blank row of a grid without members is nothing to choose.
@@ -90,6 +87,14 @@ void TMainform::setUpGrid()
         showSortArrow();
         saveListingLayout();
     };
+}
+
+int TMainform::wholeTitleWidth(int column, int width) const
+{
+    // A title longer than the English one, translated, widens its column,
+    // also when the width was kept from a run in another language. The names'
+    // column takes the width to spare anyway.
+    return column == 0 ? width : std::max(width, listingGrid->horizontalHeader()->sectionSizeHint(column));
 }
 
 void TMainform::resetGrid()
@@ -256,7 +261,7 @@ void TMainform::restoreListingLayout()
             bool ok = false;
             const int width = widths[c].toInt(&ok);
             if (ok && width >= NarrowestColumn && width <= WidestColumn)
-                listingGrid->setColWidths(c, width);
+                listingGrid->setColWidths(c, wholeTitleWidth(c, width));
         }
     }
     bool ok = false;
