@@ -123,6 +123,8 @@ static int languagePictures(const QDir &out, const QString &sample, const QStrin
     }
     platform::installCatalogue(*qApp, QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_")
                                           + language + QStringLiteral(".qm"));
+    // Dates and numbers as a desktop in that language shows them.
+    QLocale::setDefault(QLocale(language));
     QGuiApplication::setLayoutDirection(QLocale(language).textDirection());
     const QString suffix = QLatin1Char('-') + language + QStringLiteral(".png");
     TMainform listing{QStringList{sample}};
