@@ -149,6 +149,8 @@ private:
     void setUpColumns();
     // `width` for `column`, or more where its title would be cut.
     int wholeTitleWidth(int column, int width) const;
+    // The listing's column titles as shown, in the user's language.
+    QStringList shownTitles() const;
     // Asks for the name, empties the grid and makes it the current archive.
     void newArchive();
     void openArchive();

@@ -36,6 +36,8 @@ constexpr int WidestColumn = 8000;
 constexpr int BigListing = 100000;
 
 const char *const ColumnWidthsKey = "listing/ColumnWidths";
+// The titles those widths were chosen for.
+const char *const ColumnTitlesKey = "listing/ColumnTitles";
 const char *const SortColumnKey = "listing/sortColumn";
 const char *const SortDescendingKey = "listing/sortDescending";
 const char *const RatioWidthKey = "listing/ratioColumnWidth";
@@ -91,10 +93,17 @@ void TMainform::setUpGrid()
 
 int TMainform::wholeTitleWidth(int column, int width) const
 {
-    // A title longer than the English one, translated, widens its column,
-    // also when the width was kept from a run in another language. The names'
-    // column takes the width to spare anyway.
+    // A title longer than the English one, translated, widens its column. The
+    // names' column takes the width to spare anyway.
     return column == 0 ? width : std::max(width, listingGrid->horizontalHeader()->sectionSizeHint(column));
+}
+
+QStringList TMainform::shownTitles() const
+{
+    QStringList titles;
+    for (int c = 0; c < ColumnCount; ++c)
+        titles << listingGrid->Cells(c, 0);
+    return titles;
 }
 
 void TMainform::resetGrid()
@@ -256,12 +265,16 @@ void TMainform::showListingRows(const KeptRows &kept, bool rowsReadShown)
 void TMainform::restoreListingLayout()
 {
     const QVariantList widths = settings_->value(QLatin1String(ColumnWidthsKey)).toList();
+    // Widths kept from a run in another language were not chosen for these
+    // titles: where a title is longer now, its column grows to show it.
+    const QVariant keptTitles = settings_->value(QLatin1String(ColumnTitlesKey));
+    const bool titlesChanged = keptTitles.isValid() && keptTitles.toStringList() != shownTitles();
     if (widths.size() == ColumnCount) {
         for (int c = 0; c < ColumnCount; ++c) {
             bool ok = false;
             const int width = widths[c].toInt(&ok);
             if (ok && width >= NarrowestColumn && width <= WidestColumn)
-                listingGrid->setColWidths(c, wholeTitleWidth(c, width));
+                listingGrid->setColWidths(c, titlesChanged ? wholeTitleWidth(c, width) : width);
         }
     }
     bool ok = false;
@@ -282,6 +295,7 @@ void TMainform::saveListingLayout()
         // The names' own width, not what this window's size gave them.
         widths << (c == listingGrid->FillColumn() ? listingGrid->FillColumnOwnWidth() : listingGrid->ColWidths(c));
     settings_->setValue(QLatin1String(ColumnWidthsKey), widths);
+    settings_->setValue(QLatin1String(ColumnTitlesKey), shownTitles());
     if (ratioColumnShown_ && listingGrid->ColCount() > RatioColumn)
         settings_->setValue(QLatin1String(RatioWidthKey), listingGrid->ColWidths(RatioColumn));
     if (sortColumn_ >= 0) {
