@@ -193,6 +193,19 @@ TEST(Prompts, TheDesktopMessageBoxAnswersWithTheIndexOfTheButtonPressed)
     }
 }
 
+namespace {
+// The button Escape answers a question box of `buttons` with.
+int escapeAnswer(const QStringList &buttons)
+{
+    const auto box = platform::makeMessageBox(nullptr, "Confirm", "?", IconKind::Question, buttons, 0);
+    box->show();
+    QTest::keyClick(box.get(), Qt::Key_Escape);
+    const int pressed = platform::pressedButton(*box);
+    box->close();
+    return pressed;
+}
+}  // namespace
+
 TEST(Prompts, EscapeAnswersNoOrCancels)
 {
     app();
@@ -204,14 +217,8 @@ TEST(Prompts, EscapeAnswersNoOrCancels)
         {{"&Yes", "&No", "Cancel"}, 2},
         {{"OK", "Cancel the operation"}, -1},  // neither is a plain no: Escape does nothing
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.buttons.join('|').toStdString());
-        const auto box = platform::makeMessageBox(nullptr, "Confirm", "?", IconKind::Question, c.buttons, 0);
-        box->show();
-        QTest::keyClick(box.get(), Qt::Key_Escape);
-        EXPECT_EQ(platform::pressedButton(*box), c.escaped);
-        box->close();
-    }
+    for (const auto &c : cases)
+        EXPECT_EQ(escapeAnswer(c.buttons), c.escaped) << c.buttons.join('|').toStdString();
 }
 
 namespace {
@@ -247,14 +254,8 @@ TEST(Prompts, EscapeAnswersATranslatedNoOrCancel)
         {{"&Ja", "&No"}, 1},  // a caller not yet translated
         {{"OK", "Abbrechen der Operation"}, -1},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.buttons.join('|').toStdString());
-        const auto box = platform::makeMessageBox(nullptr, "Confirm", "?", IconKind::Question, c.buttons, 0);
-        box->show();
-        QTest::keyClick(box.get(), Qt::Key_Escape);
-        EXPECT_EQ(platform::pressedButton(*box), c.escaped);
-        box->close();
-    }
+    for (const auto &c : cases)
+        EXPECT_EQ(escapeAnswer(c.buttons), c.escaped) << c.buttons.join('|').toStdString();
     auto script = platform::ScriptedPrompts::install();
     platform::confirmBox(nullptr, QStringLiteral("Delete?"));
     ASSERT_EQ(script->shown.size(), 1u);
